@@ -1,0 +1,30 @@
+#pragma once
+// Device-wide services: the screen, the single-instance guard, the idle timer, keys, message boxes.
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+struct Window;
+
+// The device's screen in pixels, as the hardware reports it.
+int ScreenWidth();
+int ScreenHeight();
+
+// Picks the emulated device's screen size (the platform has no fixed hardware to read it from).
+void SetDeviceScreen(int width, int height);
+
+enum class NamedMutexResult { Created, AlreadyExists, Failed };
+// Creates a named mutex that lives as long as the process; reports whether it existed already.
+NamedMutexResult CreateNamedMutex(const std::string& name);
+
+// Keeps the device from going to sleep.
+void ResetIdleTimer();
+
+// Whether a virtual key is held down now.
+bool IsKeyDown(uint32_t virtualKey);
+
+// A modal message with a caption and one OK button.
+void ShowMessageBox(Window* owner, const std::string& text, const std::string& caption);
+
+}  // namespace platform

@@ -1,0 +1,56 @@
+#pragma once
+// Controls of the headless back end: tests set the screen, the clock and the input, and read back
+// what the game did with the device.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/messages.h"
+
+namespace platform::headless {
+
+struct WindowRecord {
+    std::string className;
+    std::string title;
+    uint32_t extendedStyle = 0;
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+struct MessageBoxRecord {
+    std::string text;
+    std::string caption;
+};
+
+// Returns the device to its starting state: a 480x640 screen, a 1 MHz counter at 0, an empty
+// message queue, no windows, no mutexes, no keys down, nothing recorded.
+void Reset();
+
+// The counter frequency in ticks per second; 0 makes the device report that it has no counter.
+void SetCounterFrequency(uint64_t frequency);
+// Moves every clock forward; sleeping does the same, so a paced loop never waits for real.
+void AdvanceTime(uint32_t milliseconds);
+void SetTickCount(uint32_t milliseconds);
+void SetCounter(uint64_t ticks);
+
+// Queues a message for the program's window (the last one created).
+void PushMessage(uint32_t code, uintptr_t wParam = 0, intptr_t lParam = 0);
+// Called when the program waits for a message and none is queued; it may push some. When the queue
+// is still empty afterwards the wait ends with the quit message, so a test can never hang.
+void SetWaitHook(std::function<void()> hook);
+size_t QueuedMessages();
+
+void SetKeyDown(uint32_t virtualKey, bool down);
+// Makes a named mutex exist already, as if another instance were running.
+void AddExistingMutex(const std::string& name);
+
+// What the game did.
+const std::vector<WindowRecord>& CreatedWindows();
+const std::vector<MessageBoxRecord>& MessageBoxes();
+const std::vector<std::string>& ForegroundRequests();
+int IdleTimerResets();
+int PresentCount();
+// The last frame presented, device screen sized, one RGB565 value per pixel.
+const std::vector<uint16_t>& Screen();
+
+}  // namespace platform::headless

@@ -1,0 +1,220 @@
+// The headless back end: a device that lives in memory and that tests drive and read back.
+#include <algorithm>
+#include <deque>
+#include <memory>
+#include <utility>
+#include <set>
+
+#include "platform/clock.h"
+#include "platform/device.h"
+#include "platform/headless/headless.h"
+#include "platform/window.h"
+
+namespace platform {
+
+struct Window {
+    headless::WindowRecord record;
+    WindowProcedure procedure = nullptr;
+    bool alive = true;
+};
+
+namespace {
+
+struct WindowClass {
+    std::string name;
+    WindowProcedure procedure;
+};
+
+struct Device {
+    int screenWidth = 480;
+    int screenHeight = 640;
+    uint64_t frequency = 1'000'000;
+    uint64_t counter = 0;
+    uint32_t tickCount = 0;
+    std::deque<Message> queue;
+    std::function<void()> waitHook;
+    std::vector<WindowClass> classes;
+    std::vector<std::unique_ptr<Window>> windows;
+    std::set<std::string> mutexes;
+    std::set<uint32_t> keysDown;
+    std::vector<headless::WindowRecord> createdWindows;
+    std::vector<headless::MessageBoxRecord> messageBoxes;
+    std::vector<std::string> foregroundRequests;
+    int idleResets = 0;
+    int presents = 0;
+    std::vector<uint16_t> screen;
+};
+
+Device& device() {
+    static Device instance;
+    return instance;
+}
+
+Window* lastLiveWindow() {
+    for (auto it = device().windows.rbegin(); it != device().windows.rend(); ++it)
+        if ((*it)->alive) return it->get();
+    return nullptr;
+}
+
+}  // namespace
+
+// --- clock ---
+
+bool QueryCounterFrequency(uint64_t& frequency) {
+    frequency = device().frequency;
+    return frequency != 0;
+}
+uint64_t QueryCounter() { return device().counter; }
+uint32_t TickCount() { return device().tickCount; }
+void Sleep(uint32_t milliseconds) { headless::AdvanceTime(milliseconds); }
+
+// --- device ---
+
+int ScreenWidth() { return device().screenWidth; }
+int ScreenHeight() { return device().screenHeight; }
+void SetDeviceScreen(int width, int height) {
+    device().screenWidth = width;
+    device().screenHeight = height;
+}
+
+NamedMutexResult CreateNamedMutex(const std::string& name) {
+    return device().mutexes.insert(name).second ? NamedMutexResult::Created : NamedMutexResult::AlreadyExists;
+}
+
+void ResetIdleTimer() { ++device().idleResets; }
+bool IsKeyDown(uint32_t virtualKey) { return device().keysDown.count(virtualKey) != 0; }
+void ShowMessageBox(Window*, const std::string& text, const std::string& caption) {
+    device().messageBoxes.push_back({text, caption});
+}
+
+// --- windows and messages ---
+
+bool RegisterWindowClass(const std::string& className, WindowProcedure procedure) {
+    if (className.empty() || procedure == nullptr) return false;
+    device().classes.push_back({className, procedure});
+    return true;
+}
+
+Window* CreateAppWindow(const std::string& className, const std::string& title, uint32_t extendedStyle, int x,
+                        int y, int width, int height) {
+    auto& classes = device().classes;
+    auto found = std::find_if(classes.begin(), classes.end(), [&](const WindowClass& c) { return c.name == className; });
+    if (found == classes.end()) return nullptr;
+    auto window = std::make_unique<Window>();
+    window->record = {className, title, extendedStyle, x, y, width, height};
+    window->procedure = found->procedure;
+    device().createdWindows.push_back(window->record);
+    device().windows.push_back(std::move(window));
+    return device().windows.back().get();
+}
+
+bool IsWindow(Window* window) {
+    for (auto& w : device().windows)
+        if (w.get() == window) return w->alive;
+    return false;
+}
+
+bool DestroyWindow(Window* window) {
+    if (!IsWindow(window)) return false;
+    window->procedure(window, kMsgDestroy, 0, 0);
+    window->alive = false;
+    return true;
+}
+
+Window* FindWindowByClass(const std::string& className) {
+    for (auto& w : device().windows)
+        if (w->alive && w->record.className == className) return w.get();
+    return nullptr;
+}
+void BringToForeground(Window* window) { device().foregroundRequests.push_back(window->record.className); }
+bool IsWindowEnabled(Window* window) { return IsWindow(window); }
+void ShowWindow(Window*, int) {}
+
+WindowProcedure SetWindowProcedure(Window* window, WindowProcedure procedure) {
+    if (!IsWindow(window) || procedure == nullptr) return nullptr;
+    return std::exchange(window->procedure, procedure);
+}
+
+intptr_t CallWindowProcedure(WindowProcedure procedure, Window* window, uint32_t code, uintptr_t wParam,
+                             intptr_t lParam) {
+    return procedure ? procedure(window, code, wParam, lParam) : 0;
+}
+
+bool PeekMessage(Message& message) {
+    auto& queue = device().queue;
+    if (queue.empty()) return false;
+    message = queue.front();
+    queue.pop_front();
+    return true;
+}
+
+bool WaitMessage(Message& message) {
+    if (device().queue.empty() && device().waitHook) device().waitHook();
+    if (!PeekMessage(message)) message = {nullptr, kMsgQuit, 0, 0};
+    return message.code != kMsgQuit;
+}
+
+void TranslateMessage(const Message&) {}
+
+intptr_t DispatchMessage(const Message& message) {
+    if (!IsWindow(message.window)) return 0;
+    return message.window->procedure(message.window, message.code, message.wParam, message.lParam);
+}
+
+intptr_t DefaultWindowProcedure(Window*, uint32_t, uintptr_t, intptr_t) { return 0; }
+
+void PostQuitMessage(int exitCode) { device().queue.push_back({nullptr, kMsgQuit, uintptr_t(exitCode), 0}); }
+void PostMessage(Window* window, uint32_t code, uintptr_t wParam, intptr_t lParam) {
+    device().queue.push_back({window, code, wParam, lParam});
+}
+
+void PresentFrame(Window* window, const uint16_t* pixels, int pitchBytes, int width, int height, const Rect& update) {
+    if (!IsWindow(window)) return;
+    auto& d = device();
+    d.screen.resize(size_t(d.screenWidth) * d.screenHeight);
+    int right = std::min({update.right, width, d.screenWidth});
+    int bottom = std::min({update.bottom, height, d.screenHeight});
+    for (int y = std::max(update.top, 0); y < bottom; ++y) {
+        auto row = reinterpret_cast<const uint16_t*>(reinterpret_cast<const uint8_t*>(pixels) + size_t(y) * pitchBytes);
+        for (int x = std::max(update.left, 0); x < right; ++x) d.screen[size_t(y) * d.screenWidth + x] = row[x];
+    }
+    ++d.presents;
+}
+
+// --- test controls ---
+
+namespace headless {
+
+void Reset() { device() = Device{}; }
+void SetCounterFrequency(uint64_t frequency) { device().frequency = frequency; }
+void AdvanceTime(uint32_t milliseconds) {
+    auto& d = device();
+    d.counter += uint64_t(milliseconds) * d.frequency / 1000;
+    d.tickCount += milliseconds;
+}
+void SetTickCount(uint32_t milliseconds) { device().tickCount = milliseconds; }
+void SetCounter(uint64_t ticks) { device().counter = ticks; }
+
+void PushMessage(uint32_t code, uintptr_t wParam, intptr_t lParam) {
+    device().queue.push_back({lastLiveWindow(), code, wParam, lParam});
+}
+void SetWaitHook(std::function<void()> hook) { device().waitHook = std::move(hook); }
+size_t QueuedMessages() { return device().queue.size(); }
+
+void SetKeyDown(uint32_t virtualKey, bool down) {
+    if (down)
+        device().keysDown.insert(virtualKey);
+    else
+        device().keysDown.erase(virtualKey);
+}
+void AddExistingMutex(const std::string& name) { device().mutexes.insert(name); }
+
+const std::vector<WindowRecord>& CreatedWindows() { return device().createdWindows; }
+const std::vector<MessageBoxRecord>& MessageBoxes() { return device().messageBoxes; }
+const std::vector<std::string>& ForegroundRequests() { return device().foregroundRequests; }
+int IdleTimerResets() { return device().idleResets; }
+int PresentCount() { return device().presents; }
+const std::vector<uint16_t>& Screen() { return device().screen; }
+
+}  // namespace headless
+}  // namespace platform

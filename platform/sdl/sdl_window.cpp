@@ -1,0 +1,267 @@
+// The device's window as a desktop window: the device screen scaled up by a whole factor, desktop
+// events turned into the device's messages.
+#include "platform/sdl/sdl_window.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <deque>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "platform/device.h"
+#include "platform/sdl/sdl_keys.h"
+#include "platform/window.h"
+
+namespace platform {
+
+struct Window {
+    std::string className;
+    WindowProcedure procedure = nullptr;
+    SDL_Window* native = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    int width = 0;
+    int height = 0;
+    // The last frame shown, kept so the window can repaint itself when the desktop uncovers it.
+    std::vector<uint16_t> frame;
+    bool stylusDown = false;
+};
+
+namespace {
+
+struct WindowClass {
+    std::string name;
+    WindowProcedure procedure;
+};
+
+std::vector<WindowClass> g_classes;
+std::vector<std::unique_ptr<Window>> g_windows;
+std::deque<Message> g_queue;
+
+Window* findWindow(Uint32 windowId) {
+    SDL_Window* native = SDL_GetWindowFromID(windowId);
+    for (auto& w : g_windows)
+        if (w->native == native) return w.get();
+    return nullptr;
+}
+
+Window* mainWindow() { return g_windows.empty() ? nullptr : g_windows.front().get(); }
+
+void showFrame(Window* window) {
+    SDL_UpdateTexture(window->texture, nullptr, window->frame.data(), window->width * 2);
+    SDL_SetRenderDrawColor(window->renderer, 0, 0, 0, 255);
+    SDL_RenderClear(window->renderer);
+    SDL_RenderCopy(window->renderer, window->texture, nullptr, nullptr);
+    SDL_RenderPresent(window->renderer);
+}
+
+// Stylus positions never leave the device screen, whatever the desktop pointer does.
+intptr_t stylusPoint(Window* window, int x, int y) {
+    return PackPoint(std::clamp(x, 0, window->width - 1), std::clamp(y, 0, window->height - 1));
+}
+
+void post(Window* window, uint32_t code, uintptr_t wParam = 0, intptr_t lParam = 0) {
+    if (window != nullptr) g_queue.push_back({window, code, wParam, lParam});
+}
+
+void translate(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_QUIT:
+        post(mainWindow(), kMsgClose);
+        break;
+    case SDL_WINDOWEVENT: {
+        Window* window = findWindow(event.window.windowID);
+        if (window == nullptr) break;
+        switch (event.window.event) {
+        case SDL_WINDOWEVENT_FOCUS_GAINED: post(window, kMsgActivate, 1); break;
+        case SDL_WINDOWEVENT_FOCUS_LOST: post(window, kMsgActivate, 0); break;
+        case SDL_WINDOWEVENT_EXPOSED:
+            showFrame(window);
+            post(window, kMsgPaint);
+            break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED: showFrame(window); break;
+        case SDL_WINDOWEVENT_CLOSE: post(window, kMsgClose); break;
+        default: break;
+        }
+        break;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: {
+        uint32_t virtualKey = sdl::VirtualKeyFor(event.key.keysym.sym);
+        if (virtualKey == 0) break;
+        Window* window = findWindow(event.key.windowID);
+        if (event.type == SDL_KEYDOWN)
+            post(window, kMsgKeyDown, virtualKey, event.key.repeat ? kKeyWasDownBit : 0);
+        else
+            post(window, kMsgKeyUp, virtualKey);
+        break;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        Window* window = findWindow(event.button.windowID);
+        if (window == nullptr || event.button.button != SDL_BUTTON_LEFT) break;
+        bool down = event.type == SDL_MOUSEBUTTONDOWN;
+        window->stylusDown = down;
+        SDL_CaptureMouse(down ? SDL_TRUE : SDL_FALSE);
+        post(window, down ? kMsgLButtonDown : kMsgLButtonUp, 0, stylusPoint(window, event.button.x, event.button.y));
+        break;
+    }
+    case SDL_MOUSEMOTION: {
+        // The stylus only moves while it touches the screen.
+        Window* window = findWindow(event.motion.windowID);
+        if (window != nullptr && window->stylusDown)
+            post(window, kMsgMouseMove, 0, stylusPoint(window, event.motion.x, event.motion.y));
+        break;
+    }
+    default: break;
+    }
+}
+
+void pumpEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) translate(event);
+}
+
+// The largest whole factor at which the window still fits the desktop.
+int scaleFor(int width, int height) {
+    SDL_Rect bounds;
+    if (SDL_GetDisplayUsableBounds(0, &bounds) != 0) return 1;
+    return std::max(1, std::min(bounds.w / width, bounds.h / height));
+}
+
+}  // namespace
+
+namespace sdl {
+SDL_Window* NativeWindow(Window* window) { return window ? window->native : nullptr; }
+}  // namespace sdl
+
+bool RegisterWindowClass(const std::string& className, WindowProcedure procedure) {
+    if (className.empty() || procedure == nullptr) return false;
+    if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "Cannot open a window: %s\n", SDL_GetError());
+        return false;
+    }
+    g_classes.push_back({className, procedure});
+    return true;
+}
+
+Window* CreateAppWindow(const std::string& className, const std::string& title, uint32_t, int, int, int width,
+                        int height) {
+    auto found = std::find_if(g_classes.begin(), g_classes.end(), [&](const WindowClass& c) { return c.name == className; });
+    if (found == g_classes.end() || width <= 0 || height <= 0) return nullptr;
+
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    int scale = scaleFor(width, height);
+    auto window = std::make_unique<Window>();
+    window->className = className;
+    window->procedure = found->procedure;
+    window->width = width;
+    window->height = height;
+    window->frame.assign(size_t(width) * height, 0);
+    window->native = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * scale,
+                                      height * scale, SDL_WINDOW_RESIZABLE);
+    if (window->native == nullptr) {
+        std::fprintf(stderr, "Cannot open a window: %s\n", SDL_GetError());
+        return nullptr;
+    }
+    // No vertical sync: input must never wait for the display.
+    window->renderer = SDL_CreateRenderer(window->native, -1, SDL_RENDERER_ACCELERATED);
+    if (window->renderer == nullptr) window->renderer = SDL_CreateRenderer(window->native, -1, SDL_RENDERER_SOFTWARE);
+    if (window->renderer != nullptr) {
+        SDL_RenderSetLogicalSize(window->renderer, width, height);
+        SDL_RenderSetIntegerScale(window->renderer, SDL_TRUE);
+        window->texture = SDL_CreateTexture(window->renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
+                                            width, height);
+    }
+    if (window->texture == nullptr) {
+        std::fprintf(stderr, "Cannot draw into the window: %s\n", SDL_GetError());
+        if (window->renderer) SDL_DestroyRenderer(window->renderer);
+        SDL_DestroyWindow(window->native);
+        return nullptr;
+    }
+    SDL_DisableScreenSaver();
+    showFrame(window.get());
+    g_windows.push_back(std::move(window));
+    return g_windows.back().get();
+}
+
+bool IsWindow(Window* window) {
+    return window != nullptr &&
+           std::any_of(g_windows.begin(), g_windows.end(), [&](auto& w) { return w.get() == window; });
+}
+
+bool DestroyWindow(Window* window) {
+    if (!IsWindow(window)) return false;
+    window->procedure(window, kMsgDestroy, 0, 0);
+    SDL_DestroyTexture(window->texture);
+    SDL_DestroyRenderer(window->renderer);
+    SDL_DestroyWindow(window->native);
+    std::erase_if(g_queue, [&](const Message& m) { return m.window == window; });
+    std::erase_if(g_windows, [&](auto& w) { return w.get() == window; });
+    return true;
+}
+
+// Another process's window is out of reach on the desktop; the second start simply ends.
+Window* FindWindowByClass(const std::string&) { return nullptr; }
+void BringToForeground(Window* window) {
+    if (IsWindow(window)) SDL_RaiseWindow(window->native);
+}
+bool IsWindowEnabled(Window* window) { return IsWindow(window); }
+void ShowWindow(Window* window, int) {
+    if (IsWindow(window)) SDL_ShowWindow(window->native);
+}
+
+WindowProcedure SetWindowProcedure(Window* window, WindowProcedure procedure) {
+    if (!IsWindow(window) || procedure == nullptr) return nullptr;
+    return std::exchange(window->procedure, procedure);
+}
+
+intptr_t CallWindowProcedure(WindowProcedure procedure, Window* window, uint32_t code, uintptr_t wParam,
+                             intptr_t lParam) {
+    return procedure ? procedure(window, code, wParam, lParam) : 0;
+}
+
+bool PeekMessage(Message& message) {
+    if (SDL_WasInit(SDL_INIT_VIDEO)) pumpEvents();
+    if (g_queue.empty()) return false;
+    message = g_queue.front();
+    g_queue.pop_front();
+    return true;
+}
+
+bool WaitMessage(Message& message) {
+    while (!PeekMessage(message)) {
+        SDL_Event event;
+        if (SDL_WaitEvent(&event)) translate(event);
+    }
+    return message.code != kMsgQuit;
+}
+
+void TranslateMessage(const Message&) {}
+
+intptr_t DispatchMessage(const Message& message) {
+    if (!IsWindow(message.window)) return 0;
+    return message.window->procedure(message.window, message.code, message.wParam, message.lParam);
+}
+
+intptr_t DefaultWindowProcedure(Window*, uint32_t, uintptr_t, intptr_t) { return 0; }
+
+void PostQuitMessage(int exitCode) { g_queue.push_back({nullptr, kMsgQuit, uintptr_t(exitCode), 0}); }
+void PostMessage(Window* window, uint32_t code, uintptr_t wParam, intptr_t lParam) {
+    g_queue.push_back({window, code, wParam, lParam});
+}
+
+void PresentFrame(Window* window, const uint16_t* pixels, int pitchBytes, int width, int height, const Rect& update) {
+    if (!IsWindow(window)) return;
+    int right = std::min({update.right, width, window->width});
+    int bottom = std::min({update.bottom, height, window->height});
+    int left = std::max(update.left, 0);
+    for (int y = std::max(update.top, 0); y < bottom; ++y) {
+        auto row = reinterpret_cast<const uint16_t*>(reinterpret_cast<const uint8_t*>(pixels) + size_t(y) * pitchBytes);
+        if (right > left) std::copy(row + left, row + right, window->frame.begin() + size_t(y) * window->width + left);
+    }
+    showFrame(window);
+}
+
+}  // namespace platform
