@@ -12,4 +12,8 @@ uint32_t TickCount();
 
 void Sleep(uint32_t milliseconds);
 
+// The wall-clock time of the device's own time zone, in seconds since 1 January 1970 (local time,
+// not UTC: the game dates its files and seeds its generator with it).
+int64_t LocalTimeSeconds();
+
 }  // namespace platform

@@ -32,6 +32,8 @@ void SetCounterFrequency(uint64_t frequency);
 void AdvanceTime(uint32_t milliseconds);
 void SetTickCount(uint32_t milliseconds);
 void SetCounter(uint64_t ticks);
+// The wall-clock time in local seconds since 1970 (1,700,000,000 after Reset); it does not advance.
+void SetLocalTime(int64_t seconds);
 
 // Queues a message for the program's window (the last one created).
 void PushMessage(uint32_t code, uintptr_t wParam = 0, intptr_t lParam = 0);

@@ -31,6 +31,7 @@ struct Device {
     uint64_t frequency = 1'000'000;
     uint64_t counter = 0;
     uint32_t tickCount = 0;
+    int64_t localTime = 1'700'000'000;
     std::deque<Message> queue;
     std::function<void()> waitHook;
     std::vector<WindowClass> classes;
@@ -67,6 +68,7 @@ bool QueryCounterFrequency(uint64_t& frequency) {
 uint64_t QueryCounter() { return device().counter; }
 uint32_t TickCount() { return device().tickCount; }
 void Sleep(uint32_t milliseconds) { headless::AdvanceTime(milliseconds); }
+int64_t LocalTimeSeconds() { return device().localTime; }
 
 // --- device ---
 
@@ -194,6 +196,7 @@ void AdvanceTime(uint32_t milliseconds) {
 }
 void SetTickCount(uint32_t milliseconds) { device().tickCount = milliseconds; }
 void SetCounter(uint64_t ticks) { device().counter = ticks; }
+void SetLocalTime(int64_t seconds) { device().localTime = seconds; }
 
 void PushMessage(uint32_t code, uintptr_t wParam, intptr_t lParam) {
     device().queue.push_back({lastLiveWindow(), code, wParam, lParam});

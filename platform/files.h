@@ -1,0 +1,30 @@
+#pragma once
+// Files of the device: the program folder and whole-file operations. Paths are UTF-8.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+struct File;
+
+// The folder beside the program where data packages and saved games live, ending in '/'.
+// $BRIMVALE_HOME when set, else $XDG_DATA_HOME/brimvale (~/.local/share/brimvale); created when
+// missing.
+std::string ProgramFolder();
+
+File* OpenFileForReading(const std::string& path);
+// Creates the file, or empties it when it exists.
+File* CreateFileForWriting(const std::string& path);
+// Reads exactly `size` bytes at `offset`; false on a short read or an error.
+bool ReadFileAt(File* file, uint64_t offset, void* buffer, size_t size);
+// Appends exactly `size` bytes; false when not all of them were written.
+bool WriteToFile(File* file, const void* bytes, size_t size);
+uint64_t FileSizeOf(File* file);
+// Closes the file; false when data written to it may not have reached the disk.
+bool CloseFile(File* file);
+bool DeleteFile(const std::string& path);
+// Moves `from` over `to` in one step: readers see either the old file or the new one.
+bool ReplaceFile(const std::string& from, const std::string& to);
+
+}  // namespace platform
