@@ -1,0 +1,7 @@
+#pragma once
+#include <cstdint>
+
+// The game's values under HKEY_LOCAL_MACHINE "SOFTWARE\Brimvale". A value that cannot be read gives
+// the default; a write that fails is ignored.
+uint32_t RegGetDword(const char* valueName, uint32_t defaultValue);
+void RegSetDword(const char* valueName, uint32_t value);

@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+
+// The player's settings, mirrored in the registry: read once at start-up, written back whole.
+struct SSettings {
+    static constexpr int kKeyCount = 12;
+    // Entry 12 of the portrait and right tables marks a stored table.
+    static constexpr int kMarkerEntry = kKeyCount - 1;
+
+    uint32_t startMode;  // the display orientation: 0 normal, 1 left landscape, 2 right landscape
+    uint32_t keys[kKeyCount];       // portrait: action per hardware key, or on keyboards a letter per action
+    uint32_t leftKeys[kKeyCount];   // left landscape
+    uint32_t rightKeys[kKeyCount];  // right landscape
+    uint32_t soundVolume;           // 0 .. 10
+    uint32_t musicVolume;           // 0 .. 10
+    uint32_t viewSize;
+    uint32_t leftViewSize;
+    uint32_t rightViewSize;
+
+    SSettings() { SetDefaults(); }
+    void SetDefaults();
+};
+
+// Screen modes whose devices have a keyboard: the keys are bound to letters there.
+bool IsKeyboardScreenMode(int screenMode);
+
+// Reads the settings for a screen mode over the defaults and writes the whole record back, so that
+// the markers and defaults are stored from the first run on.
+void LoadSettings(SSettings& settings, int screenMode);
+// Writes every value, in the registry's order.
+void SaveSettings(const SSettings& settings);

@@ -1,0 +1,78 @@
+// The registry as an INI-style text file: a "[key path]" line opens each key, "Name=value" lines
+// hold its values in decimal. Every change is written through at once, so nothing is lost when the
+// program is ended.
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "platform/registry.h"
+
+namespace platform {
+
+namespace {
+
+using Registry = std::map<std::string, std::map<std::string, std::string>>;
+
+std::string registryFolder() {
+    if (const char* home = std::getenv("BRIMVALE_HOME"); home && *home) return home;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) return std::string(xdg) + "/brimvale";
+    const char* home = std::getenv("HOME");
+    return std::string(home && *home ? home : ".") + "/.config/brimvale";
+}
+
+std::string registryPath() { return registryFolder() + "/registry.ini"; }
+
+Registry load() {
+    Registry registry;
+    std::ifstream in(registryPath());
+    std::string line, key;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            key = line.substr(1, line.size() - 2);
+        } else if (auto equals = line.find('='); equals != std::string::npos && !key.empty()) {
+            registry[key][line.substr(0, equals)] = line.substr(equals + 1);
+        }
+    }
+    return registry;
+}
+
+bool store(const Registry& registry) {
+    std::error_code error;
+    std::filesystem::create_directories(registryFolder(), error);
+    const std::string path = registryPath(), temporary = path + ".new";
+    {
+        std::ofstream out(temporary, std::ios::trunc);
+        for (const auto& [key, values] : registry) {
+            out << '[' << key << "]\n";
+            for (const auto& [name, value] : values) out << name << '=' << value << '\n';
+        }
+        if (!out.flush()) return false;
+    }
+    return std::rename(temporary.c_str(), path.c_str()) == 0;
+}
+
+}  // namespace
+
+bool RegistryGetDword(const std::string& keyPath, const std::string& valueName, uint32_t& value) {
+    Registry registry = load();
+    auto key = registry.find(keyPath);
+    if (key == registry.end()) return false;
+    auto found = key->second.find(valueName);
+    if (found == key->second.end()) return false;
+    char* end = nullptr;
+    unsigned long long number = std::strtoull(found->second.c_str(), &end, 10);
+    if (found->second.empty() || *end != '\0' || number > 0xFFFFFFFFull) return false;
+    value = uint32_t(number);
+    return true;
+}
+
+bool RegistrySetDword(const std::string& keyPath, const std::string& valueName, uint32_t value) {
+    Registry registry = load();
+    registry[keyPath][valueName] = std::to_string(value);
+    return store(registry);
+}
+
+}  // namespace platform

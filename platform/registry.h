@@ -1,0 +1,15 @@
+#pragma once
+// The device's registry: 32-bit values under key paths such as
+// "HKEY_LOCAL_MACHINE\SOFTWARE\Brimvale". Kept in a small text file, registry.ini, in
+// $BRIMVALE_HOME when that is set, else in $XDG_CONFIG_HOME/brimvale (~/.config/brimvale).
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// False when the value is missing or unreadable.
+bool RegistryGetDword(const std::string& keyPath, const std::string& valueName, uint32_t& value);
+// Creates the key and the file when missing; false when the value could not be stored.
+bool RegistrySetDword(const std::string& keyPath, const std::string& valueName, uint32_t value);
+
+}  // namespace platform
