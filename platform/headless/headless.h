@@ -52,6 +52,10 @@ const std::vector<MessageBoxRecord>& MessageBoxes();
 const std::vector<std::string>& ForegroundRequests();
 int IdleTimerResets();
 int PresentCount();
+// Mixes `frames` stereo frames (44,100 a second, left and right interleaved) from the open speaker,
+// as the sound device would pull them; silence when no speaker is open.
+std::vector<int16_t> PullAudio(int frames);
+
 // The last frame presented, device screen sized, one RGB565 value per pixel.
 const std::vector<uint16_t>& Screen();
 

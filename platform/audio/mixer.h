@@ -1,0 +1,73 @@
+#pragma once
+// Mixes the effect channels and the music into the output. The game calls in from its thread, the
+// output device pulls from its own; one lock guards the channel table.
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include <xmp.h>
+
+namespace platform::audio {
+
+constexpr int kOutputRate = 44100;  // frames per second, two interleaved 16-bit channels
+
+struct SampleData {
+    std::vector<int16_t> frames;  // mono at kOutputRate
+};
+
+struct MusicState {
+    xmp_context context = nullptr;
+    bool loaded = false;
+    std::atomic<bool> loop{false};
+    // Set when the music object is deleted: the mixer lets go of it on its next turn.
+    std::atomic<bool> released{false};
+    ~MusicState();
+};
+
+class Mixer {
+public:
+    explicit Mixer(int maxVoices) : m_maxVoices(maxVoices) {}
+
+    int PlaySound(std::shared_ptr<const SampleData> data, int volume, bool loop);
+    int PlayMusic(std::shared_ptr<MusicState> music);
+    int PlayingSoundCount();
+    bool HasChannel(int id);
+    void SetPaused(int id, bool paused);
+    void Stop(int id);
+    void StopSounds();
+    void SetSoundVolume(int volume);
+    void SetMusicVolume(int volume);
+    void SetSuspended(bool suspended);
+
+    // Fills `frames` stereo frames.
+    void Render(int16_t* out, int frames);
+
+private:
+    struct Voice {
+        int id;
+        std::shared_ptr<const SampleData> data;
+        size_t position;
+        int volume;
+        bool loop;
+        bool paused;
+    };
+
+    int nextId();
+
+    std::mutex m_lock;
+    const int m_maxVoices;
+    std::vector<Voice> m_voices;
+    std::shared_ptr<MusicState> m_music;
+    int m_musicId = 0;
+    bool m_musicPaused = false;
+    int m_lastId = 0;
+    int m_soundVolume = 64;
+    int m_musicVolume = 64;
+    bool m_suspended = false;
+    std::vector<int32_t> m_accumulator;
+    std::vector<int16_t> m_musicBuffer;
+};
+
+}  // namespace platform::audio
