@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "engine/archive.h"
 #include "engine/byte_order.h"
 
 namespace {
@@ -27,6 +28,10 @@ void SPdbWriter::AddRecord(uint16_t id, const void* bytes, uint32_t size) {
     auto* first = static_cast<const uint8_t*>(bytes);
     m_records.push_back({id, std::vector<uint8_t>(first, first + size)});
     m_header.recordCount = uint16_t(m_records.size());
+}
+
+void SPdbWriter::AddRecordFromArchive(uint16_t id, const SArchive& archive) {
+    AddRecord(id, archive.Data(), archive.GetSize());
 }
 
 std::vector<uint8_t> SPdbWriter::Build() const {

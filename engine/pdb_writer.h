@@ -5,6 +5,8 @@
 
 #include "engine/pdb.h"
 
+class SArchive;
+
 // Collects records in memory and writes a whole database file in one piece.
 class SPdbWriter {
 public:
@@ -16,6 +18,8 @@ public:
     // Data packages carry their own type and creator (four characters each).
     void SetTypeAndCreator(const char* type, const char* creator);
     void AddRecord(uint16_t id, const void* bytes, uint32_t size);
+    // The bytes the archive has written so far.
+    void AddRecordFromArchive(uint16_t id, const SArchive& archive);
     // The file's exact bytes.
     std::vector<uint8_t> Build() const;
     // Writes the file under a temporary name beside it and renames it into place only when every
