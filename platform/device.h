@@ -11,6 +11,9 @@ struct Window;
 int ScreenWidth();
 int ScreenHeight();
 
+// Bits per pixel of the screen; 0 when the screen cannot be reached for drawing.
+int ScreenDepth();
+
 // Picks the emulated device's screen size (the platform has no fixed hardware to read it from).
 void SetDeviceScreen(int width, int height);
 

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/library.h"
 #include "platform/messages.h"
+#include "platform/window.h"
 
 namespace platform::headless {
 
@@ -22,9 +24,17 @@ struct MessageBoxRecord {
     std::string caption;
 };
 
-// Returns the device to its starting state: a 480x640 screen, a 1 MHz counter at 0, an empty
-// message queue, no windows, no mutexes, no keys down, nothing recorded.
+// Returns the device to its starting state: a 480x640 16-bit screen, a 1 MHz counter at 0, an
+// empty message queue, no windows, no mutexes, no keys down, no optional libraries, nothing recorded.
 void Reset();
+
+// The screen's depth in bits per pixel; 0 makes the screen unreachable for drawing.
+void SetScreenDepth(int bitsPerPixel);
+// Makes an optional library present (with no entry points yet), or gives it an entry point.
+void ProvideLibrary(const std::string& library);
+void ProvideLibraryFunction(const std::string& library, const std::string& name, LibraryFunction function);
+// Libraries the program has loaded and not freed.
+size_t OpenLibraries();
 
 // The counter frequency in ticks per second; 0 makes the device report that it has no counter.
 void SetCounterFrequency(uint64_t frequency);
@@ -56,6 +66,8 @@ int PresentCount();
 // as the sound device would pull them; silence when no speaker is open.
 std::vector<int16_t> PullAudio(int frames);
 
+// The update rectangle of the last present, as the program passed it.
+Rect LastPresentRect();
 // The last frame presented, device screen sized, one RGB565 value per pixel.
 const std::vector<uint16_t>& Screen();
 

@@ -1,16 +1,22 @@
 // The headless back end: a device that lives in memory and that tests drive and read back.
 #include <algorithm>
 #include <deque>
+#include <map>
 #include <memory>
-#include <utility>
 #include <set>
+#include <utility>
 
 #include "platform/clock.h"
 #include "platform/device.h"
 #include "platform/headless/headless.h"
+#include "platform/library.h"
 #include "platform/window.h"
 
 namespace platform {
+
+struct Library {
+    std::string name;
+};
 
 struct Window {
     headless::WindowRecord record;
@@ -28,6 +34,7 @@ struct WindowClass {
 struct Device {
     int screenWidth = 480;
     int screenHeight = 640;
+    int screenDepth = 16;
     uint64_t frequency = 1'000'000;
     uint64_t counter = 0;
     uint32_t tickCount = 0;
@@ -43,7 +50,11 @@ struct Device {
     std::vector<std::string> foregroundRequests;
     int idleResets = 0;
     int presents = 0;
+    Rect lastPresentRect;
     std::vector<uint16_t> screen;
+    // Libraries the test made present, with their entry points, and the ones the program holds.
+    std::map<std::string, std::map<std::string, LibraryFunction>> libraries;
+    std::vector<std::unique_ptr<Library>> openLibraries;
 };
 
 Device& device() {
@@ -74,6 +85,7 @@ int64_t LocalTimeSeconds() { return device().localTime; }
 
 int ScreenWidth() { return device().screenWidth; }
 int ScreenHeight() { return device().screenHeight; }
+int ScreenDepth() { return device().screenDepth; }
 void SetDeviceScreen(int width, int height) {
     device().screenWidth = width;
     device().screenHeight = height;
@@ -174,13 +186,37 @@ void PresentFrame(Window* window, const uint16_t* pixels, int pitchBytes, int wi
     if (!IsWindow(window)) return;
     auto& d = device();
     d.screen.resize(size_t(d.screenWidth) * d.screenHeight);
+    int left = std::max(update.left, 0);
     int right = std::min({update.right, width, d.screenWidth});
     int bottom = std::min({update.bottom, height, d.screenHeight});
-    for (int y = std::max(update.top, 0); y < bottom; ++y) {
+    for (int y = std::max(update.top, 0); y < bottom && left < right; ++y) {
         auto row = reinterpret_cast<const uint16_t*>(reinterpret_cast<const uint8_t*>(pixels) + size_t(y) * pitchBytes);
-        for (int x = std::max(update.left, 0); x < right; ++x) d.screen[size_t(y) * d.screenWidth + x] = row[x];
+        std::copy(row + left, row + right, d.screen.begin() + ptrdiff_t(y) * d.screenWidth + left);
     }
+    d.lastPresentRect = update;
     ++d.presents;
+}
+
+// --- optional libraries ---
+
+Library* LoadLibrary(const std::string& name) {
+    auto& d = device();
+    if (d.libraries.count(name) == 0) return nullptr;
+    d.openLibraries.push_back(std::make_unique<Library>(Library{name}));
+    return d.openLibraries.back().get();
+}
+
+LibraryFunction GetLibraryFunction(Library* library, const std::string& name) {
+    auto& d = device();
+    bool open = std::any_of(d.openLibraries.begin(), d.openLibraries.end(), [&](auto& l) { return l.get() == library; });
+    if (!open) return nullptr;
+    auto& functions = d.libraries[library->name];
+    auto found = functions.find(name);
+    return found == functions.end() ? nullptr : found->second;
+}
+
+void FreeLibrary(Library* library) {
+    std::erase_if(device().openLibraries, [&](auto& l) { return l.get() == library; });
 }
 
 // --- test controls ---
@@ -188,6 +224,12 @@ void PresentFrame(Window* window, const uint16_t* pixels, int pitchBytes, int wi
 namespace headless {
 
 void Reset() { device() = Device{}; }
+void SetScreenDepth(int bitsPerPixel) { device().screenDepth = bitsPerPixel; }
+void ProvideLibrary(const std::string& library) { device().libraries[library]; }
+void ProvideLibraryFunction(const std::string& library, const std::string& name, LibraryFunction function) {
+    device().libraries[library][name] = function;
+}
+size_t OpenLibraries() { return device().openLibraries.size(); }
 void SetCounterFrequency(uint64_t frequency) { device().frequency = frequency; }
 void AdvanceTime(uint32_t milliseconds) {
     auto& d = device();
@@ -217,6 +259,7 @@ const std::vector<MessageBoxRecord>& MessageBoxes() { return device().messageBox
 const std::vector<std::string>& ForegroundRequests() { return device().foregroundRequests; }
 int IdleTimerResets() { return device().idleResets; }
 int PresentCount() { return device().presents; }
+Rect LastPresentRect() { return device().lastPresentRect; }
 const std::vector<uint16_t>& Screen() { return device().screen; }
 
 }  // namespace headless

@@ -20,6 +20,8 @@ int g_screenHeight = 640;
 
 int ScreenWidth() { return g_screenWidth; }
 int ScreenHeight() { return g_screenHeight; }
+// The window shows RGB565 frames whatever the desktop's own depth is.
+int ScreenDepth() { return 16; }
 void SetDeviceScreen(int width, int height) {
     g_screenWidth = width;
     g_screenHeight = height;

@@ -21,10 +21,10 @@ struct Window {
     SDL_Window* native = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
+    // The texture keeps the last frame shown, so the window can repaint itself when the desktop
+    // uncovers it and a present needs to upload only what changed.
     int width = 0;
     int height = 0;
-    // The last frame shown, kept so the window can repaint itself when the desktop uncovers it.
-    std::vector<uint16_t> frame;
     bool stylusDown = false;
 };
 
@@ -49,7 +49,6 @@ Window* findWindow(Uint32 windowId) {
 Window* mainWindow() { return g_windows.empty() ? nullptr : g_windows.front().get(); }
 
 void showFrame(Window* window) {
-    SDL_UpdateTexture(window->texture, nullptr, window->frame.data(), window->width * 2);
     SDL_SetRenderDrawColor(window->renderer, 0, 0, 0, 255);
     SDL_RenderClear(window->renderer);
     SDL_RenderCopy(window->renderer, window->texture, nullptr, nullptr);
@@ -158,7 +157,6 @@ Window* CreateAppWindow(const std::string& className, const std::string& title, 
     window->procedure = found->procedure;
     window->width = width;
     window->height = height;
-    window->frame.assign(size_t(width) * height, 0);
     window->native = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width * scale,
                                       height * scale, SDL_WINDOW_RESIZABLE);
     if (window->native == nullptr) {
@@ -180,6 +178,8 @@ Window* CreateAppWindow(const std::string& className, const std::string& title, 
         SDL_DestroyWindow(window->native);
         return nullptr;
     }
+    std::vector<uint16_t> black(size_t(width) * height, 0);
+    SDL_UpdateTexture(window->texture, nullptr, black.data(), width * 2);
     SDL_DisableScreenSaver();
     showFrame(window.get());
     g_windows.push_back(std::move(window));
@@ -254,12 +254,14 @@ void PostMessage(Window* window, uint32_t code, uintptr_t wParam, intptr_t lPara
 
 void PresentFrame(Window* window, const uint16_t* pixels, int pitchBytes, int width, int height, const Rect& update) {
     if (!IsWindow(window)) return;
+    int left = std::max(update.left, 0);
+    int top = std::max(update.top, 0);
     int right = std::min({update.right, width, window->width});
     int bottom = std::min({update.bottom, height, window->height});
-    int left = std::max(update.left, 0);
-    for (int y = std::max(update.top, 0); y < bottom; ++y) {
-        auto row = reinterpret_cast<const uint16_t*>(reinterpret_cast<const uint8_t*>(pixels) + size_t(y) * pitchBytes);
-        if (right > left) std::copy(row + left, row + right, window->frame.begin() + size_t(y) * window->width + left);
+    if (right > left && bottom > top) {
+        SDL_Rect changed{left, top, right - left, bottom - top};
+        auto first = reinterpret_cast<const uint8_t*>(pixels) + size_t(top) * pitchBytes + size_t(left) * 2;
+        SDL_UpdateTexture(window->texture, &changed, first, pitchBytes);
     }
     showFrame(window);
 }
