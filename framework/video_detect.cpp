@@ -1,0 +1,106 @@
+#include "framework/video_detect.h"
+
+#include <algorithm>
+
+#include "framework/display.h"
+#include "framework/gdi_driver.h"
+#include "framework/log.h"
+#include "platform/device.h"
+
+namespace HAL {
+
+namespace {
+std::unique_ptr<VideoDetect> g_detect;
+}  // namespace
+
+VideoDetect::VideoDetect(std::unique_ptr<HardwareProbes> probes) : m_probes(std::move(probes)) { DetectDrivers(); }
+
+VideoDetect& VideoDetect::Get() {
+    if (!g_detect) g_detect = std::make_unique<VideoDetect>();
+    return *g_detect;
+}
+
+void VideoDetect::Forget() { g_detect.reset(); }
+
+void VideoDetect::DetectDrivers() {
+    m_device = DeviceDesc{};
+    m_ids.clear();
+    int depth = platform::ScreenDepth();
+    if (depth > 0) {
+        m_device.width = uint32_t(platform::ScreenWidth());
+        m_device.height = uint32_t(platform::ScreenHeight());
+        m_device.depth = uint32_t(depth);
+        m_ids.push_back(kDriverGdi);
+    }
+    // The other ways write straight into 16-bit video memory.
+    if (m_device.depth == 16) probeHardware();
+    if (m_device.orientation == kOrientationAny) m_device.orientation = 0;
+    listModes();
+}
+
+void VideoDetect::probeHardware() {
+    bool gxMissing = false;
+    if (m_probes->Gapi(m_device, gxMissing))
+        m_ids.push_back(kDriverGapi);
+    else if (gxMissing && m_probes->DriverDirect(m_device))
+        m_ids.push_back(kDriverDirect);
+
+    // The first of the direct ways that works is the best this device has.
+    if (m_probes->DriverVga(m_device)) {
+        m_ids.push_back(kDriverVga);
+        return;
+    }
+    int cpu = m_probes->CpuType();
+    if (cpu == 1 && m_probes->StrongArmLcd(m_device)) {
+        m_ids.push_back(kDriverStrongArm);
+        return;
+    }
+    if (cpu == 2 && m_probes->XScaleLcd(m_device)) {
+        m_ids.push_back(kDriverXScale);
+        return;
+    }
+    if (m_probes->Imageon100(m_device)) {
+        m_ids.push_back(kDriverImageon100);
+        return;
+    }
+    if (m_probes->MediaQ(m_device)) m_ids.push_back(kDriverSlowFb);
+}
+
+// Rotation works in 16-pixel tiles, so only screens of whole tiles can be turned; the others still
+// offer the upright orientation.
+void VideoDetect::listModes() {
+    const uint32_t w = m_device.width, h = m_device.height, o = m_device.orientation;
+    m_modes = {{w, h, o}};
+    if (w % 16 == 0 && h % 16 == 0) {
+        m_modes.push_back({h, w, (o + 1) % 4});
+        m_modes.push_back({w, h, (o + 2) % 4});
+        m_modes.push_back({h, w, (o + 3) % 4});
+    } else if (o == 2) {
+        m_modes.push_back({w, h, 0});
+    } else if (o != 0) {
+        m_modes.push_back({h, w, 0});
+    }
+}
+
+bool VideoDetect::SupportsOrientation(int32_t orientation) const {
+    if (orientation < 0 || orientation >= kOrientationAny) return true;
+    return std::any_of(m_modes.begin(), m_modes.end(),
+                       [&](const DisplayMode& mode) { return mode.orientation == uint32_t(orientation); });
+}
+
+std::unique_ptr<VideoDriver> VideoDetect::SelectDriver(platform::Window* window, const DisplayParams& params) {
+    if (m_ids.empty() || !SupportsOrientation(params.orientation)) return nullptr;
+    for (auto id = m_ids.rbegin(); id != m_ids.rend(); ++id) {
+        std::unique_ptr<VideoDriver> driver = CreateDriver(*id);
+        if (driver && driver->Initialize(window, params, m_device)) return driver;
+        Log("VideoDetect: driver %u failed", *id);
+    }
+    return nullptr;
+}
+
+std::unique_ptr<VideoDriver> VideoDetect::CreateDriver(uint32_t id) {
+    if (id == kDriverGdi) return std::make_unique<GDIDriver>();
+    return nullptr;
+}
+
+}  // namespace HAL
