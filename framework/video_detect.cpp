@@ -5,6 +5,7 @@
 #include "framework/display.h"
 #include "framework/gdi_driver.h"
 #include "framework/log.h"
+#include "framework/tile_kernels.h"
 #include "platform/device.h"
 
 namespace HAL {
@@ -35,7 +36,7 @@ void VideoDetect::DetectDrivers() {
     // The other ways write straight into 16-bit video memory.
     if (m_device.depth == 16) probeHardware();
     if (m_device.orientation == kOrientationAny) m_device.orientation = 0;
-    listModes();
+    m_modes = SupportedModes(m_device);
 }
 
 void VideoDetect::probeHardware() {
@@ -66,20 +67,19 @@ void VideoDetect::probeHardware() {
     if (m_probes->MediaQ(m_device)) m_ids.push_back(kDriverSlowFb);
 }
 
-// Rotation works in 16-pixel tiles, so only screens of whole tiles can be turned; the others still
-// offer the upright orientation.
-void VideoDetect::listModes() {
-    const uint32_t w = m_device.width, h = m_device.height, o = m_device.orientation;
-    m_modes = {{w, h, o}};
-    if (w % 16 == 0 && h % 16 == 0) {
-        m_modes.push_back({h, w, (o + 1) % 4});
-        m_modes.push_back({w, h, (o + 2) % 4});
-        m_modes.push_back({h, w, (o + 3) % 4});
+std::vector<DisplayMode> SupportedModes(const DeviceDesc& device) {
+    const uint32_t w = device.width, h = device.height, o = device.orientation;
+    std::vector<DisplayMode> modes{{w, h, o}};
+    if (w % kTileSize == 0 && h % kTileSize == 0) {
+        modes.push_back({h, w, (o + 1) % 4});
+        modes.push_back({w, h, (o + 2) % 4});
+        modes.push_back({h, w, (o + 3) % 4});
     } else if (o == 2) {
-        m_modes.push_back({w, h, 0});
+        modes.push_back({w, h, 0});
     } else if (o != 0) {
-        m_modes.push_back({h, w, 0});
+        modes.push_back({h, w, 0});
     }
+    return modes;
 }
 
 bool VideoDetect::SupportsOrientation(int32_t orientation) const {

@@ -26,6 +26,10 @@ struct DisplayMode {
     uint32_t orientation;
 };
 
+// The display modes a screen can show: its own, and when it is made of whole 16-pixel tiles (which
+// rotation needs) the three other quarter turns; otherwise at least the upright orientation.
+std::vector<DisplayMode> SupportedModes(const DeviceDesc& device);
+
 // The probes of the drivers that reach hardware registers or optional libraries. Each answers
 // whether its driver works here and writes what it learnt of the screen into the description.
 // This build reaches none of that hardware, so every probe finds its driver absent, as on a device
@@ -72,7 +76,6 @@ public:
 
 private:
     void probeHardware();
-    void listModes();
 
     std::unique_ptr<HardwareProbes> m_probes;
 };
