@@ -15,11 +15,6 @@ namespace {
 using namespace display_test;
 using Lines = std::vector<std::string>;
 
-// Case rows print as their name, so CTest lines stay readable.
-template <typename Case>
-    requires requires(const Case& c) { c.name; }
-std::ostream& operator<<(std::ostream& out, const Case& c) { return out << c.name; }
-
 class DisplayTest : public DisplayFixture {
 protected:
     void dispatch(uint32_t code, uintptr_t wParam = 0) { platform::DispatchMessage({m_window, code, wParam, 0}); }
@@ -35,8 +30,7 @@ protected:
 
 // --- swap effects and back buffers ---
 
-struct SwapCase {
-    const char* name;
+struct SwapCase : NamedCase {
     int32_t requested;
     uint32_t driverSwap;
     int32_t granted;
@@ -60,18 +54,17 @@ TEST_P(SwapEffectTest, grantsTheDriversOwnSurfaceOrABackBuffer) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SwapEffectTest,
-                         ::testing::Values(SwapCase{"discardOnCopyingDriver", 1, 2, 2, false},
-                                           SwapCase{"copyOnCopyingDriver", 2, 2, 2, false},
-                                           SwapCase{"discardOnDriverWithoutSurface", 1, 0, 2, true},
-                                           SwapCase{"copyOnDriverWithoutSurface", 2, 0, 2, true},
-                                           SwapCase{"discardOnDirectDriver", 1, 1, 1, false},
-                                           SwapCase{"copyOnDirectDriver", 2, 1, 2, true}),
+                         ::testing::Values(SwapCase{{"discardOnCopyingDriver"}, 1, 2, 2, false},
+                                           SwapCase{{"copyOnCopyingDriver"}, 2, 2, 2, false},
+                                           SwapCase{{"discardOnDriverWithoutSurface"}, 1, 0, 2, true},
+                                           SwapCase{{"copyOnDriverWithoutSurface"}, 2, 0, 2, true},
+                                           SwapCase{{"discardOnDirectDriver"}, 1, 1, 1, false},
+                                           SwapCase{{"copyOnDirectDriver"}, 2, 1, 2, true}),
                          CaseName());
 
 // --- update rectangle ---
 
-struct UpdateCase {
-    const char* name;
+struct UpdateCase : NamedCase {
     bool whole;
     platform::Rect requested;
     platform::Rect toDriver;
@@ -93,18 +86,17 @@ TEST_P(UpdateRectTest, isClampedHandedToTheDriverAndWidenedToPixelPairs) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, UpdateRectTest,
-    ::testing::Values(UpdateCase{"wholeDisplay", true, {}, {0, 0, 240, 320}, {0, 0, 240, 320}, true},
-                      UpdateCase{"oddEdgesWiden", false, {5, 3, 100, 50}, {5, 3, 100, 50}, {4, 2, 100, 50}, false},
-                      UpdateCase{"invertedIsEmpty", false, {10, 10, 5, 20}, {0, 0, 0, 0}, {0, 0, 0, 0}, false},
-                      UpdateCase{"negativeEdgesClamp", false, {-7, -3, 13, 9}, {0, 0, 13, 9}, {0, 0, 14, 10}, false},
-                      UpdateCase{"farEdgesClamp", false, {201, 300, 999, 999}, {201, 300, 240, 320}, {200, 300, 240, 320}, false},
-                      UpdateCase{"fullWidthBand", false, {0, 11, 240, 40}, {0, 11, 240, 40}, {0, 10, 240, 40}, true}),
+    ::testing::Values(UpdateCase{{"wholeDisplay"}, true, {}, {0, 0, 240, 320}, {0, 0, 240, 320}, true},
+                      UpdateCase{{"oddEdgesWiden"}, false, {5, 3, 100, 50}, {5, 3, 100, 50}, {4, 2, 100, 50}, false},
+                      UpdateCase{{"invertedIsEmpty"}, false, {10, 10, 5, 20}, {0, 0, 0, 0}, {0, 0, 0, 0}, false},
+                      UpdateCase{{"negativeEdgesClamp"}, false, {-7, -3, 13, 9}, {0, 0, 13, 9}, {0, 0, 14, 10}, false},
+                      UpdateCase{{"farEdgesClamp"}, false, {201, 300, 999, 999}, {201, 300, 240, 320}, {200, 300, 240, 320}, false},
+                      UpdateCase{{"fullWidthBand"}, false, {0, 11, 240, 40}, {0, 11, 240, 40}, {0, 10, 240, 40}, true}),
     CaseName());
 
 // --- the copy from the back buffer ---
 
-struct CopyCase {
-    const char* name;
+struct CopyCase : NamedCase {
     uint32_t width;
     uint32_t driverPitch;
     platform::Rect update;
@@ -138,11 +130,11 @@ TEST_P(SwapCopyTest, copiesOnlyTheUpdateRectangle) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SwapCopyTest,
-    ::testing::Values(CopyCase{"blockOfWholeRows", 240, 480, {0, 11, 240, 40}, {0, 10, 240, 40}, true},
-                      CopyCase{"rowByRow", 240, 480, {5, 3, 100, 50}, {4, 2, 100, 50}, false},
-                      CopyCase{"rowByRowOnAWiderPitch", 240, 512, {0, 11, 240, 40}, {0, 10, 240, 40}, false},
+    ::testing::Values(CopyCase{{"blockOfWholeRows"}, 240, 480, {0, 11, 240, 40}, {0, 10, 240, 40}, true},
+                      CopyCase{{"rowByRow"}, 240, 480, {5, 3, 100, 50}, {4, 2, 100, 50}, false},
+                      CopyCase{{"rowByRowOnAWiderPitch"}, 240, 512, {0, 11, 240, 40}, {0, 10, 240, 40}, false},
                       // The pair rounding must not carry the last column past the driver's rows.
-                      CopyCase{"oddWidthStopsAtTheEdge", 241, 482, {0, 0, 241, 64}, {0, 0, 241, 64}, false}),
+                      CopyCase{{"oddWidthStopsAtTheEdge"}, 241, 482, {0, 0, 241, 64}, {0, 0, 241, 64}, false}),
     CaseName());
 
 TEST_F(DisplayTest, waitingForTheVerticalBlankComesBeforeTheCopyAndOnlyWithABackBuffer) {
@@ -304,8 +296,7 @@ TEST_F(DisplayTest, theWindowDriverShowsTheFrameAndCopiesOnlyTheUpdateRectangle)
     EXPECT_EQ(screen[39 * 480 + 29], 0xF800);
 }
 
-struct OrientationCase {
-    const char* name;
+struct OrientationCase : NamedCase {
     int width, height;
     int32_t orientation;
     bool rotates;
@@ -333,12 +324,12 @@ TEST_P(OrientationTest, aRotationDriverTurnsOnlyForAnotherSupportedOrientation) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, OrientationTest,
-                         ::testing::Values(OrientationCase{"landscapeOnPortrait", 240, 320, 1, true, true},
-                                           OrientationCase{"upsideDown", 240, 320, 2, true, true},
-                                           OrientationCase{"native", 240, 320, 0, false, true},
-                                           OrientationCase{"any", 240, 320, HAL::kOrientationAny, false, true},
-                                           OrientationCase{"turnedScreenOfPartTiles", 800, 600, 2, false, false},
-                                           OrientationCase{"uprightScreenOfPartTiles", 800, 600, 0, false, true}),
+                         ::testing::Values(OrientationCase{{"landscapeOnPortrait"}, 240, 320, 1, true, true},
+                                           OrientationCase{{"upsideDown"}, 240, 320, 2, true, true},
+                                           OrientationCase{{"native"}, 240, 320, 0, false, true},
+                                           OrientationCase{{"any"}, 240, 320, HAL::kOrientationAny, false, true},
+                                           OrientationCase{{"turnedScreenOfPartTiles"}, 800, 600, 2, false, false},
+                                           OrientationCase{{"uprightScreenOfPartTiles"}, 800, 600, 0, false, true}),
                          CaseName());
 
 }  // namespace

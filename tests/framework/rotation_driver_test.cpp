@@ -9,11 +9,6 @@ namespace {
 using namespace display_test;
 using Lines = std::vector<std::string>;
 
-// Case rows print as their name, so CTest lines stay readable.
-template <typename Case>
-    requires requires(const Case& c) { c.name; }
-std::ostream& operator<<(std::ostream& out, const Case& c) { return out << c.name; }
-
 // A different value for every pixel of a buffer up to 512 pixels wide.
 uint16_t pattern(int x, int y) { return uint16_t(x * 0x9E37 ^ y * 0x79B9 ^ (y << 9)); }
 
@@ -34,8 +29,7 @@ void fill(HAL::Surface& surface) {
 
 // --- the whole chain on a portrait device ---
 
-struct TurnCase {
-    const char* name;
+struct TurnCase : NamedCase {
     int32_t orientation;
     int turns;
     uint32_t flags;
@@ -73,12 +67,12 @@ TEST_P(PortraitTurnTest, showsEveryPixelTurned) {
 
 // Flag 1 waits for the vertical blank and so takes the other copier, whose tile order differs.
 INSTANTIATE_TEST_SUITE_P(Cases, PortraitTurnTest,
-                         ::testing::Values(TurnCase{"rightLandscape", 3, 1, 0, 239, 0},
-                                           TurnCase{"rightLandscapeOtherOrder", 3, 1, 1, 239, 0},
-                                           TurnCase{"upsideDown", 2, 2, 0, 239, 319},
-                                           TurnCase{"upsideDownWaiting", 2, 2, 1, 239, 319},
-                                           TurnCase{"leftLandscape", 1, 3, 0, 0, 319},
-                                           TurnCase{"leftLandscapeOtherOrder", 1, 3, 1, 0, 319}),
+                         ::testing::Values(TurnCase{{"rightLandscape"}, 3, 1, 0, 239, 0},
+                                           TurnCase{{"rightLandscapeOtherOrder"}, 3, 1, 1, 239, 0},
+                                           TurnCase{{"upsideDown"}, 2, 2, 0, 239, 319},
+                                           TurnCase{{"upsideDownWaiting"}, 2, 2, 1, 239, 319},
+                                           TurnCase{{"leftLandscape"}, 1, 3, 0, 0, 319},
+                                           TurnCase{{"leftLandscapeOtherOrder"}, 1, 3, 1, 0, 319}),
                          CaseName());
 
 // --- the update rectangle ---
@@ -97,8 +91,7 @@ protected:
     std::unique_ptr<HAL::RotationDriver> m_rotation;
 };
 
-struct RectCase {
-    const char* name;
+struct RectCase : NamedCase {
     int32_t orientation;
     platform::Rect toInner;
     platform::Rect tiles;
@@ -131,10 +124,10 @@ TEST_P(RotationRectTest, turnsTheRectangleAndRewritesOnlyTheTilesItTouches) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, RotationRectTest,
-                         ::testing::Values(RectCase{"noTurn", 0, {5, 5, 20, 20}, {0, 0, 32, 32}},
-                                           RectCase{"quarterTurn", 3, {12, 5, 27, 20}, {0, 0, 32, 32}},
-                                           RectCase{"halfTurn", 2, {12, 28, 27, 43}, {0, 16, 32, 48}},
-                                           RectCase{"threeQuarterTurn", 1, {5, 28, 20, 43}, {0, 16, 32, 48}}),
+                         ::testing::Values(RectCase{{"noTurn"}, 0, {5, 5, 20, 20}, {0, 0, 32, 32}},
+                                           RectCase{{"quarterTurn"}, 3, {12, 5, 27, 20}, {0, 0, 32, 32}},
+                                           RectCase{{"halfTurn"}, 2, {12, 28, 27, 43}, {0, 16, 32, 48}},
+                                           RectCase{{"threeQuarterTurn"}, 1, {5, 28, 20, 43}, {0, 16, 32, 48}}),
                          CaseName());
 
 TEST_F(RotationFixture, waitingForTheVerticalBlankComesBeforeTheCopyAndThePresent) {

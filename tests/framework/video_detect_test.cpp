@@ -12,15 +12,9 @@ namespace {
 using namespace display_test;
 using Lines = std::vector<std::string>;
 
-// Case rows print as their name, so CTest lines stay readable.
-template <typename Case>
-    requires requires(const Case& c) { c.name; }
-std::ostream& operator<<(std::ostream& out, const Case& c) { return out << c.name; }
-
 // --- supported modes ---
 
-struct ModesCase {
-    const char* name;
+struct ModesCase : NamedCase {
     uint32_t width, height, orientation;
     std::vector<HAL::DisplayMode> modes;
 };
@@ -42,12 +36,12 @@ TEST_P(SupportedModesTest, turnsOnlyScreensOfWholeTiles) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SupportedModesTest,
-    ::testing::Values(ModesCase{"portraitOfWholeTiles", 240, 320, 0, {{240, 320, 0}, {320, 240, 1}, {240, 320, 2}, {320, 240, 3}}},
-                      ModesCase{"turnedScreenWrapsAround", 320, 240, 3, {{320, 240, 3}, {240, 320, 0}, {320, 240, 1}, {240, 320, 2}}},
-                      ModesCase{"partTilesUpright", 800, 600, 0, {{800, 600, 0}}},
-                      ModesCase{"partTilesQuarterTurn", 800, 600, 1, {{800, 600, 1}, {600, 800, 0}}},
-                      ModesCase{"partTilesHalfTurn", 800, 600, 2, {{800, 600, 2}, {800, 600, 0}}},
-                      ModesCase{"partTilesThreeQuarters", 800, 600, 3, {{800, 600, 3}, {600, 800, 0}}}),
+    ::testing::Values(ModesCase{{"portraitOfWholeTiles"}, 240, 320, 0, {{240, 320, 0}, {320, 240, 1}, {240, 320, 2}, {320, 240, 3}}},
+                      ModesCase{{"turnedScreenWrapsAround"}, 320, 240, 3, {{320, 240, 3}, {240, 320, 0}, {320, 240, 1}, {240, 320, 2}}},
+                      ModesCase{{"partTilesUpright"}, 800, 600, 0, {{800, 600, 0}}},
+                      ModesCase{{"partTilesQuarterTurn"}, 800, 600, 1, {{800, 600, 1}, {600, 800, 0}}},
+                      ModesCase{{"partTilesHalfTurn"}, 800, 600, 2, {{800, 600, 2}, {800, 600, 0}}},
+                      ModesCase{{"partTilesThreeQuarters"}, 800, 600, 3, {{800, 600, 3}, {600, 800, 0}}}),
     CaseName());
 
 // --- detection order ---
@@ -87,8 +81,7 @@ private:
     Lines& m_asked;
 };
 
-struct DetectCase {
-    const char* name;
+struct DetectCase : NamedCase {
     int depth;
     std::set<std::string> present;
     int cpu;
@@ -113,17 +106,17 @@ const Lines kAllAbsent{"gapi", "direct", "vga", "cpu", "imageon", "mediaq"};
 INSTANTIATE_TEST_SUITE_P(
     Cases, DetectionTest,
     ::testing::Values(
-        DetectCase{"nothingButTheWindow", 16, {}, 0, true, kAllAbsent, {1}},
-        DetectCase{"noScreen", 0, {"gapi"}, 0, true, {}, {}},
-        DetectCase{"twelveBitScreenOnlyWindow", 12, {"gapi", "vga"}, 0, true, {}, {1}},
-        DetectCase{"gxPresentButRefusingSkipsDirect", 16, {"direct"}, 0, false, {"gapi", "vga", "cpu", "imageon", "mediaq"}, {1}},
-        DetectCase{"directWithoutGx", 16, {"direct"}, 0, true, kAllAbsent, {1, 3}},
-        DetectCase{"gapiThenVgaEnds", 16, {"gapi", "vga", "mediaq"}, 0, true, {"gapi", "vga"}, {1, 4, 9}},
-        DetectCase{"strongArmEnds", 16, {"strongarm", "imageon"}, 1, true, {"gapi", "direct", "vga", "cpu", "strongarm"}, {1, 5}},
-        DetectCase{"xscaleEnds", 16, {"xscale"}, 2, true, {"gapi", "direct", "vga", "cpu", "xscale"}, {1, 6}},
-        DetectCase{"unusableLcdGoesOn", 16, {"strongarm"}, 2, true, {"gapi", "direct", "vga", "cpu", "xscale", "imageon", "mediaq"}, {1}},
-        DetectCase{"imageonEnds", 16, {"imageon", "mediaq"}, 0, true, {"gapi", "direct", "vga", "cpu", "imageon"}, {1, 7}},
-        DetectCase{"mediaQLast", 16, {"mediaq"}, 0, true, kAllAbsent, {1, 8}}),
+        DetectCase{{"nothingButTheWindow"}, 16, {}, 0, true, kAllAbsent, {1}},
+        DetectCase{{"noScreen"}, 0, {"gapi"}, 0, true, {}, {}},
+        DetectCase{{"twelveBitScreenOnlyWindow"}, 12, {"gapi", "vga"}, 0, true, {}, {1}},
+        DetectCase{{"gxPresentButRefusingSkipsDirect"}, 16, {"direct"}, 0, false, {"gapi", "vga", "cpu", "imageon", "mediaq"}, {1}},
+        DetectCase{{"directWithoutGx"}, 16, {"direct"}, 0, true, kAllAbsent, {1, 3}},
+        DetectCase{{"gapiThenVgaEnds"}, 16, {"gapi", "vga", "mediaq"}, 0, true, {"gapi", "vga"}, {1, 4, 9}},
+        DetectCase{{"strongArmEnds"}, 16, {"strongarm", "imageon"}, 1, true, {"gapi", "direct", "vga", "cpu", "strongarm"}, {1, 5}},
+        DetectCase{{"xscaleEnds"}, 16, {"xscale"}, 2, true, {"gapi", "direct", "vga", "cpu", "xscale"}, {1, 6}},
+        DetectCase{{"unusableLcdGoesOn"}, 16, {"strongarm"}, 2, true, {"gapi", "direct", "vga", "cpu", "xscale", "imageon", "mediaq"}, {1}},
+        DetectCase{{"imageonEnds"}, 16, {"imageon", "mediaq"}, 0, true, {"gapi", "direct", "vga", "cpu", "imageon"}, {1, 7}},
+        DetectCase{{"mediaQLast"}, 16, {"mediaq"}, 0, true, kAllAbsent, {1, 8}}),
     CaseName());
 
 TEST_F(HeadlessTest, theDesktopDetectsOnlyTheWindowDriverWithTheScreenUpright) {
@@ -159,8 +152,7 @@ public:
     std::set<uint32_t> m_unbuilt;
 };
 
-struct SelectCase {
-    const char* name;
+struct SelectCase : NamedCase {
     std::vector<uint32_t> ids;
     std::set<uint32_t> failing;
     std::set<uint32_t> unbuilt;
@@ -187,16 +179,16 @@ TEST_P(SelectionTest, triesTheLastFoundFirstAndDeletesTheFailures) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SelectionTest,
     ::testing::Values(
-        SelectCase{"lastFoundWins", {1, 4, 9}, {}, {}, 0, {"driver 9 initialize"}, "driver 9"},
-        SelectCase{"failuresFallBack", {1, 4, 9}, {9, 4}, {}, 0,
+        SelectCase{{"lastFoundWins"}, {1, 4, 9}, {}, {}, 0, {"driver 9 initialize"}, "driver 9"},
+        SelectCase{{"failuresFallBack"}, {1, 4, 9}, {9, 4}, {}, 0,
                    {"driver 9 initialize", "driver 9 delete", "driver 4 initialize", "driver 4 delete", "driver 1 initialize"},
                    "driver 1"},
-        SelectCase{"allFail", {1, 3}, {1, 3}, {}, 0,
+        SelectCase{{"allFail"}, {1, 3}, {1, 3}, {}, 0,
                    {"driver 3 initialize", "driver 3 delete", "driver 1 initialize", "driver 1 delete"}, "none"},
-        SelectCase{"unbuiltDriverIsSkipped", {1, 8}, {}, {8}, 0, {"driver 1 initialize"}, "driver 1"},
-        SelectCase{"nothingDetected", {}, {}, {}, 0, {}, "none"},
-        SelectCase{"unsupportedOrientationTriesNothing", {1}, {}, {}, 2, {}, "none"},
-        SelectCase{"anyOrientationPasses", {1}, {}, {}, HAL::kOrientationAny, {"driver 1 initialize"}, "driver 1"}),
+        SelectCase{{"unbuiltDriverIsSkipped"}, {1, 8}, {}, {8}, 0, {"driver 1 initialize"}, "driver 1"},
+        SelectCase{{"nothingDetected"}, {}, {}, {}, 0, {}, "none"},
+        SelectCase{{"unsupportedOrientationTriesNothing"}, {1}, {}, {}, 2, {}, "none"},
+        SelectCase{{"anyOrientationPasses"}, {1}, {}, {}, HAL::kOrientationAny, {"driver 1 initialize"}, "driver 1"}),
     CaseName());
 
 TEST_F(DisplayFixture, theWindowDriverIsChosenOnTheDesktop) {

@@ -3,6 +3,7 @@
 // tests.
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,13 @@
 
 namespace display_test {
 
-// Names parameterised cases after their row's `name`.
+// A row of a case table. Rows print as their name, and CaseName names the test after it, so that
+// CTest lines stay readable.
+struct NamedCase {
+    const char* name;
+};
+inline std::ostream& operator<<(std::ostream& out, const NamedCase& c) { return out << c.name; }
+
 struct CaseName {
     template <typename Info>
     std::string operator()(const Info& info) const {
