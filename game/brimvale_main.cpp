@@ -1,10 +1,13 @@
 #include "game/brimvale_main.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <vector>
+#include <memory>
 
 #include "framework/clock.h"
+#include "framework/display.h"
 #include "framework/game.h"
+#include "framework/surface.h"
 #include "game/command_line.h"
 #include "platform/clock.h"
 #include "platform/device.h"
@@ -23,6 +26,15 @@ public:
         m_appId = kBrimValeAppId;
     }
 
+    bool OnInitialize() override {
+        HAL::DisplayParams params{platform::ScreenWidth(), platform::ScreenHeight(), 0, HAL::kSwapCopy};
+        m_display = HAL::Display::Create(m_window, params);
+        if (!m_display) platform::ShowMessageBox(m_window, "The screen cannot be drawn on.", "Brim Vale");
+        return m_display != nullptr && HAL::Game::OnInitialize();
+    }
+
+    void OnShutdown() override { m_display.reset(); }
+
     bool OnFrame() override {
         uint32_t now = HAL::GetTime();
         uint32_t elapsed = now - m_lastFrame;
@@ -38,16 +50,17 @@ public:
 
 private:
     void present() {
-        int width = platform::ScreenWidth();
-        int height = platform::ScreenHeight();
-        m_frame.assign(size_t(width) * height, 0x0841);
-        for (int y = height * 2 / 5; y < height * 3 / 5; ++y)
-            for (int x = 0; x < width; ++x) m_frame[size_t(y) * width + x] = 0x8B0A;
-        platform::PresentFrame(m_window, m_frame.data(), width * 2, width, height, {0, 0, width, height});
+        if (!m_display->BeginScene()) return;
+        HAL::Surface* surface = m_display->GetSurface();
+        for (int y = 0; y < surface->m_height; ++y) {
+            bool band = y >= surface->m_height * 2 / 5 && y < surface->m_height * 3 / 5;
+            std::fill_n(surface->Row(y), surface->m_width, band ? 0x8B0A : 0x0841);
+        }
+        m_display->Swap(0);
     }
 
     uint32_t m_lastFrame = 0;
-    std::vector<uint16_t> m_frame;
+    std::unique_ptr<HAL::Display> m_display;
 };
 
 }  // namespace
@@ -61,10 +74,14 @@ int BrimvaleMain(int argc, const char* const* argv) {
     platform::SetDeviceScreen(commandLine.screenWidth, commandLine.screenHeight);
 
     StartupGame game;
+    int status = 0;
     if (game.CreateAppWindow(game.m_title)) {
         game.m_lastKeepAwake = HAL::GetTime();
-        if (game.OnInitialize()) game.MessageLoop();
+        if (game.OnInitialize())
+            game.MessageLoop();
+        else
+            status = 1;
     }
     HAL::ClearCurrentGame();
-    return 0;
+    return status;
 }
