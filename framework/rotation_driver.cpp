@@ -28,13 +28,8 @@ bool RotationDriver::Initialize(platform::Window*, const DisplayParams& params, 
                 2, m_surface->m_pixels};
 
     m_kernel = TileKernelFor(m_turns);
-    if (m_turns == 0)
-        m_copiers[0] = m_copiers[1] = &RotationDriver::copyRows;
-    else if (m_turns == 2)
-        m_copiers[0] = m_copiers[1] = &RotationDriver::copyTileColumns;
-    else
-        m_copiers[0] = &RotationDriver::copyTileColumns, m_copiers[1] = &RotationDriver::copyTileRows;
-    if (device.swapEffect == 0) m_copiers[1] = m_copiers[0];
+    m_copiers[0] = m_turns == 0 ? &RotationDriver::copyRows : &RotationDriver::copyTileColumns;
+    m_copiers[1] = m_turns % 2 == 1 && device.swapEffect != 0 ? &RotationDriver::copyTileRows : m_copiers[0];
     m_update = {0, 0, int32_t(device.width), int32_t(device.height)};
     return true;
 }
