@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string>
 
-// Kind flags.
+// Kind flags. A weapon (4) stays on the table with a count of attacks; it wears by attacking, so no
+// rule looks at its flag.
 constexpr uint32_t kCardInstant = 1;  // acts once when played
 constexpr uint32_t kCardItem = 2;     // stays on the table and absorbs damage with its count
-constexpr uint32_t kCardWeapon = 4;   // stays on the table; its count is attacks
 constexpr uint32_t kCardLasting = 8;  // stays on the table; its count is turns
 constexpr uint32_t kCardCombo = 16;   // gives its side another play
 
