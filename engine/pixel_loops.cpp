@@ -31,6 +31,8 @@ using namespace pixel_rows;
 namespace {
 
 // Keyed drawing leaves out the key colour and, in block formats, every pixel of block index 0.
+// It branches rather than selects: in the game's pictures transparent pixels come in runs, which
+// the processor predicts, and then a skipped pixel costs no write at all.
 template <class Row>
 void PutKeyed(const SPicture& picture, uint16_t& destination, const Row& texels, int c) {
     uint32_t index = texels.Index(c);
