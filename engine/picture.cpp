@@ -14,7 +14,7 @@ bool ReadU8(std::span<const uint8_t> record, uint32_t offset, uint32_t& value) {
 
 bool ReadI16(std::span<const uint8_t> record, uint32_t offset, int& value) {
     if (record.size() < 2 || offset > record.size() - 2) return false;
-    value = int16_t(LoadLE16(record.data() + offset));
+    value = int16_t(ReadLE16(record.data() + offset));
     return true;
 }
 
@@ -31,7 +31,7 @@ uint32_t ColoursUsed(int format, const uint8_t* texels, uint32_t bytes) {
     if (bytes == 0) return 0;
     uint32_t highest = 0;
     if (format == 2) {
-        for (uint32_t at = 0; at < bytes; at += 2) highest = std::max<uint32_t>(highest, LoadLE16(texels + at));
+        for (uint32_t at = 0; at < bytes; at += 2) highest = std::max<uint32_t>(highest, ReadLE16(texels + at));
     } else {
         highest = *std::max_element(texels, texels + bytes);
     }

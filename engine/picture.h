@@ -4,12 +4,11 @@
 #include <span>
 #include <string>
 
+#include "engine/byte_order.h"
+
 // Packs 8-bit channels into RGB565, each rounded to the nearest step rather than cut.
 uint16_t MakeColor565(int red, int green, int blue);
 
-// Reads a little-endian u16 from two bytes. Colour tables and format-2 block indices are read
-// through it, so the same bytes give the same colours on any host.
-inline uint16_t LoadLE16(const uint8_t* bytes) { return uint16_t(bytes[0] | bytes[1] << 8); }
 
 // A picture record checked against its own bytes: the header, the texels and every colour they
 // name lie inside the record, so drawing can read without further checks. It points into the
@@ -40,7 +39,7 @@ public:
     const uint8_t* Texels() const { return m_texels; }
     // The colour table as stored: little-endian RGB565 entries.
     const uint8_t* Palette() const { return m_colours; }
-    uint16_t Colour(uint32_t entry) const { return LoadLE16(m_colours + 2 * entry); }
+    uint16_t Colour(uint32_t entry) const { return ReadLE16(m_colours + 2 * entry); }
 
 private:
     int m_format = 0;

@@ -65,7 +65,7 @@ public:
     uint32_t Index(int c) const {
         if constexpr (Format == 0) return m_row[c];
         if constexpr (Format == 1) return m_row[c >> 1];
-        return LoadLE16(m_row + 2 * (c >> 1));
+        return ReadLE16(m_row + 2 * (c >> 1));
     }
     uint32_t Entry(uint32_t index, int c) const {
         if constexpr (Format == 0) return index;

@@ -74,7 +74,7 @@ TEST(PictureReadTest, readsEachFormatsColoursFromItsTable) {
     ASSERT_TRUE(words.Ok());
     EXPECT_EQ(words.Picture().Colour(1024), 0x1234);
     EXPECT_EQ(words.Picture().Colour(1027), 0x4321);
-    EXPECT_EQ(LoadLE16(words.Picture().Texels()), 256);
+    EXPECT_EQ(ReadLE16(words.Picture().Texels()), 256);
 
     STestPicture bytes(0, 3, 1, {2, 0, 1}, {0x1111, 0x2222, 0x3333});
     ASSERT_TRUE(bytes.Ok());
