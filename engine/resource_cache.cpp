@@ -1,0 +1,226 @@
+#include "engine/resource_cache.h"
+
+#include <algorithm>
+
+#include "engine/archive.h"
+#include "engine/byte_order.h"
+#include "engine/resource_index.h"
+
+namespace {
+
+constexpr uint32_t kRecordPrefix = 4;
+// A picture record starts with its format byte, then i16 width and i16 height.
+constexpr uint32_t kPictureHeader = 8;
+
+template <typename Entry>
+Entry* findIn(const std::vector<std::unique_ptr<Entry>>& entries, const char* name) {
+    if (name == nullptr) return nullptr;
+    const uint16_t hash = HashName(name);
+    for (size_t i = 1; i < entries.size(); ++i)
+        if (entries[i] && entries[i]->name.Matches(name, hash)) return entries[i].get();
+    return nullptr;
+}
+
+}  // namespace
+
+SResourceCache::SResourceCache() { Clear(); }
+
+SResourceCache::~SResourceCache() = default;
+
+void SResourceCache::Init() {
+    growPictures();
+    growPalettes();
+}
+
+bool SResourceCache::fail(const std::string& why) {
+    m_error = why;
+    return false;
+}
+
+void SResourceCache::growPictures() {
+    m_pictureCapacity = uint16_t(m_pictureCapacity + kGrowth);
+    // The slot tables start afresh; AssignSlots fills them.
+    m_slotData.assign(m_pictureCapacity, nullptr);
+    m_slotWidths.assign(m_pictureCapacity, 0);
+    m_slotHeights.assign(m_pictureCapacity, 0);
+    m_slotFlags.assign(m_pictureCapacity, 0);
+}
+
+void SResourceCache::growPalettes() {
+    m_paletteCapacity = uint16_t(m_paletteCapacity + kGrowth);
+    m_slotPaletteData.assign(m_paletteCapacity, nullptr);
+}
+
+void SResourceCache::AddPicture(std::unique_ptr<SPictureEntry> entry) {
+    // One slot is always left free at the end.
+    if (int(m_pictures.size()) >= int(m_pictureCapacity) - 1) growPictures();
+    m_pictures.push_back(std::move(entry));
+}
+
+void SResourceCache::AddPalette(std::unique_ptr<SPaletteEntry> entry) {
+    if (int(m_palettes.size()) >= int(m_paletteCapacity) - 1) growPalettes();
+    m_palettes.push_back(std::move(entry));
+}
+
+bool SResourceCache::ReadIndex(SPdb& file, uint16_t& id) {
+    auto readRecord = [&](uint16_t recordId, const char* what) -> std::unique_ptr<SPdbRecord> {
+        auto record = file.LoadRecord(recordId);
+        if (!record) fail("record " + std::to_string(recordId) + " (the " + what + " index) is missing");
+        return record;
+    };
+
+    auto pictureRecord = readRecord(id, "picture");
+    if (!pictureRecord) return false;
+    std::vector<SPictureIndexEntry> pictures;
+    SArchive archive;
+    archive.OpenRead(pictureRecord->Data(), pictureRecord->Size());
+    SerializeIndex(archive, kPictureIndexTag, pictures);
+    if (archive.Failed())
+        return fail("record " + std::to_string(id) + " (the picture index) ends at byte " +
+                    std::to_string(archive.FailedAt()) + " before its entries do");
+    for (const SPictureIndexEntry& index : pictures) {
+        auto entry = std::make_unique<SPictureEntry>();
+        entry->name.Set(index.name);
+        entry->size = index.size;
+        entry->recordId = index.recordId;
+        entry->file = &file;
+        AddPicture(std::move(entry));
+    }
+    if (!pictures.empty()) m_indexRecords.push_back(std::move(pictureRecord));
+    id = uint16_t(id + pictures.size() + 1);
+
+    auto paletteRecord = readRecord(id, "palette");
+    if (!paletteRecord) return false;
+    std::vector<SPaletteIndexEntry> palettes;
+    archive.OpenRead(paletteRecord->Data(), paletteRecord->Size());
+    SerializeIndex(archive, kPaletteIndexTag, palettes);
+    if (archive.Failed())
+        return fail("record " + std::to_string(id) + " (the palette index) ends at byte " +
+                    std::to_string(archive.FailedAt()) + " before its entries do");
+    for (const SPaletteIndexEntry& index : palettes) {
+        auto entry = std::make_unique<SPaletteEntry>();
+        entry->name.Set(index.name);
+        entry->secondText = index.secondText;
+        entry->value = index.value;
+        entry->recordId = index.recordId;
+        entry->file = &file;
+        AddPalette(std::move(entry));
+    }
+    if (!palettes.empty()) m_indexRecords.push_back(std::move(paletteRecord));
+    id = uint16_t(id + palettes.size() + 1);
+    return true;
+}
+
+SPictureEntry* SResourceCache::FindPicture(const char* name) const { return findIn(m_pictures, name); }
+
+SPaletteEntry* SResourceCache::FindPalette(const char* name) const { return findIn(m_palettes, name); }
+
+uint32_t SResourceCache::FindPaletteSlot(const char* name) const {
+    const SPaletteEntry* entry = FindPalette(name);
+    return entry ? entry->slot : 0;
+}
+
+void SResourceCache::PictureSize(const SPictureEntry& entry, int& width, int& height) {
+    width = entry.data ? int16_t(ReadLE16(entry.data + 2)) : 0;
+    height = entry.data ? int16_t(ReadLE16(entry.data + 4)) : 0;
+}
+
+void SResourceCache::setSlot(uint32_t slot, const SPictureEntry* entry) {
+    if (slot == 0 || slot >= m_slotData.size()) return;
+    int width = 0, height = 0;
+    if (entry) PictureSize(*entry, width, height);
+    m_slotData[slot] = entry ? entry->data : nullptr;
+    m_slotWidths[slot] = uint16_t(width);
+    m_slotHeights[slot] = uint16_t(height);
+}
+
+bool SResourceCache::LoadPicture(SPictureEntry& entry) {
+    if (entry.data) return true;
+    auto record = entry.file ? entry.file->LoadRecord(entry.recordId) : nullptr;
+    if (!record) return fail("picture \"" + std::string(entry.name.Text() ? entry.name.Text() : "") + "\": record " +
+                             std::to_string(entry.recordId) + " is missing from its package");
+    if (record->Size() < kRecordPrefix + kPictureHeader)
+        return fail("picture \"" + std::string(entry.name.Text()) + "\": record " + std::to_string(entry.recordId) +
+                    " is too short for a picture");
+    entry.record = std::move(record);
+    entry.data = entry.record->Data() + kRecordPrefix;
+    m_loadedBytes += entry.size;
+    setSlot(entry.slot, &entry);
+    return true;
+}
+
+void SResourceCache::UnloadPicture(SPictureEntry& entry) {
+    if (!entry.data) return;
+    entry.record.reset();
+    entry.data = nullptr;
+    m_loadedBytes -= entry.size;
+    setSlot(entry.slot, nullptr);
+}
+
+bool SResourceCache::LoadPalette(SPaletteEntry& entry) {
+    if (entry.data) return true;
+    auto record = entry.file ? entry.file->LoadRecord(entry.recordId) : nullptr;
+    if (!record || record->Size() < kRecordPrefix)
+        return fail("palette \"" + std::string(entry.name.Text() ? entry.name.Text() : "") + "\": record " +
+                    std::to_string(entry.recordId) + " is missing from its package");
+    entry.record = std::move(record);
+    entry.data = entry.record->Data() + kRecordPrefix;
+    if (entry.slot != 0 && entry.slot < m_slotPaletteData.size()) m_slotPaletteData[entry.slot] = entry.data;
+    return true;
+}
+
+void SResourceCache::UnloadPalette(SPaletteEntry& entry) {
+    if (!entry.data) return;
+    entry.record.reset();
+    entry.data = nullptr;
+    if (entry.slot != 0 && entry.slot < m_slotPaletteData.size()) m_slotPaletteData[entry.slot] = nullptr;
+}
+
+bool SResourceCache::LoadPicture(const char* name) {
+    SPictureEntry* entry = FindPicture(name);
+    return entry && LoadPicture(*entry);
+}
+
+void SResourceCache::UnloadPicture(const char* name) {
+    if (SPictureEntry* entry = FindPicture(name)) UnloadPicture(*entry);
+}
+
+bool SResourceCache::LoadPalette(const char* name) {
+    SPaletteEntry* entry = FindPalette(name);
+    return entry && LoadPalette(*entry);
+}
+
+void SResourceCache::UnloadPalette(const char* name) {
+    if (SPaletteEntry* entry = FindPalette(name)) UnloadPalette(*entry);
+}
+
+void SResourceCache::AssignSlots() {
+    for (uint32_t i = 0; i < m_pictureCapacity; ++i) {
+        SPictureEntry* entry = Picture(i);
+        if (entry) entry->slot = i;
+        m_slotData[i] = nullptr;
+        m_slotWidths[i] = m_slotHeights[i] = 0;
+        if (i != 0) setSlot(i, entry);
+        m_slotFlags[i] = 0;
+    }
+    for (uint32_t i = 0; i < m_paletteCapacity; ++i) {
+        SPaletteEntry* entry = Palette(i);
+        if (entry) entry->slot = uint16_t(i);
+        m_slotPaletteData[i] = entry ? entry->data : nullptr;
+    }
+}
+
+void SResourceCache::Clear() {
+    m_pictures.clear();
+    m_palettes.clear();
+    m_pictures.emplace_back();  // the reserved entry 0
+    m_palettes.emplace_back();
+    m_pictureCapacity = m_paletteCapacity = 0;
+    m_slotData.clear();
+    m_slotWidths.clear();
+    m_slotHeights.clear();
+    m_slotFlags.clear();
+    m_slotPaletteData.clear();
+    m_indexRecords.clear();
+    m_loadedBytes = 0;
+}
