@@ -62,22 +62,26 @@ void SResourceCache::AddPalette(std::unique_ptr<SPaletteEntry> entry) {
     m_palettes.push_back(std::move(entry));
 }
 
-bool SResourceCache::ReadIndex(SPdb& file, uint16_t& id) {
-    auto readRecord = [&](uint16_t recordId, const char* what) -> std::unique_ptr<SPdbRecord> {
-        auto record = file.LoadRecord(recordId);
-        if (!record) fail("record " + std::to_string(recordId) + " (the " + what + " index) is missing");
-        return record;
-    };
-
-    auto pictureRecord = readRecord(id, "picture");
-    if (!pictureRecord) return false;
-    std::vector<SPictureIndexEntry> pictures;
+template <typename IndexEntry>
+bool SResourceCache::readIndexRecord(SPdb& file, uint16_t& id, uint8_t tag, const char* what,
+                                     std::vector<IndexEntry>& entries) {
+    auto record = file.LoadRecord(id);
+    if (!record) return fail("record " + std::to_string(id) + " (the " + what + " index) is missing");
     SArchive archive;
-    archive.OpenRead(pictureRecord->Data(), pictureRecord->Size());
-    SerializeIndex(archive, kPictureIndexTag, pictures);
+    archive.OpenRead(record->Data(), record->Size());
+    SerializeIndex(archive, tag, entries);
     if (archive.Failed())
-        return fail("record " + std::to_string(id) + " (the picture index) ends at byte " +
+        return fail("record " + std::to_string(id) + " (the " + what + " index) ends at byte " +
                     std::to_string(archive.FailedAt()) + " before its entries do");
+    // The entries' names point into the record, so it stays while they do.
+    if (!entries.empty()) m_indexRecords.push_back(std::move(record));
+    id = uint16_t(id + entries.size() + 1);
+    return true;
+}
+
+bool SResourceCache::ReadIndex(SPdb& file, uint16_t& id) {
+    std::vector<SPictureIndexEntry> pictures;
+    if (!readIndexRecord(file, id, kPictureIndexTag, "picture", pictures)) return false;
     for (const SPictureIndexEntry& index : pictures) {
         auto entry = std::make_unique<SPictureEntry>();
         entry->name.Set(index.name);
@@ -86,17 +90,9 @@ bool SResourceCache::ReadIndex(SPdb& file, uint16_t& id) {
         entry->file = &file;
         AddPicture(std::move(entry));
     }
-    if (!pictures.empty()) m_indexRecords.push_back(std::move(pictureRecord));
-    id = uint16_t(id + pictures.size() + 1);
 
-    auto paletteRecord = readRecord(id, "palette");
-    if (!paletteRecord) return false;
     std::vector<SPaletteIndexEntry> palettes;
-    archive.OpenRead(paletteRecord->Data(), paletteRecord->Size());
-    SerializeIndex(archive, kPaletteIndexTag, palettes);
-    if (archive.Failed())
-        return fail("record " + std::to_string(id) + " (the palette index) ends at byte " +
-                    std::to_string(archive.FailedAt()) + " before its entries do");
+    if (!readIndexRecord(file, id, kPaletteIndexTag, "palette", palettes)) return false;
     for (const SPaletteIndexEntry& index : palettes) {
         auto entry = std::make_unique<SPaletteEntry>();
         entry->name.Set(index.name);
@@ -106,8 +102,6 @@ bool SResourceCache::ReadIndex(SPdb& file, uint16_t& id) {
         entry->file = &file;
         AddPalette(std::move(entry));
     }
-    if (!palettes.empty()) m_indexRecords.push_back(std::move(paletteRecord));
-    id = uint16_t(id + palettes.size() + 1);
     return true;
 }
 

@@ -89,6 +89,8 @@ public:
     const std::vector<const uint8_t*>& SlotPaletteData() const { return m_slotPaletteData; }
 
 private:
+    template <typename IndexEntry>
+    bool readIndexRecord(SPdb& file, uint16_t& id, uint8_t tag, const char* what, std::vector<IndexEntry>& entries);
     void growPictures();
     void growPalettes();
     bool fail(const std::string& why);
