@@ -170,6 +170,17 @@ void SResourceCache::UnloadPalette(SPaletteEntry& entry) {
     if (entry.slot != 0 && entry.slot < m_slotPaletteData.size()) m_slotPaletteData[entry.slot] = nullptr;
 }
 
+void SResourceCache::AcquirePalette(SPaletteEntry& entry) {
+    // A record that cannot be read leaves the palette unloaded; its pictures then use their own.
+    ++entry.holders;
+    LoadPalette(entry);
+}
+
+void SResourceCache::ReleasePalette(SPaletteEntry& entry) {
+    if (entry.holders > 0) --entry.holders;
+    if (entry.holders == 0) UnloadPalette(entry);
+}
+
 bool SResourceCache::LoadPicture(const char* name) {
     SPictureEntry* entry = FindPicture(name);
     return entry && LoadPicture(*entry);

@@ -30,6 +30,7 @@ struct SPaletteEntry {
     const char* secondText = nullptr;
     uint16_t value = 0;
     uint16_t slot = 0;
+    uint32_t holders = 0;  // palette holders that acquired it and have not released it
     const SName& NameKey() const { return name; }
 };
 
@@ -59,6 +60,9 @@ public:
     void UnloadPicture(SPictureEntry& entry);
     bool LoadPalette(SPaletteEntry& entry);
     void UnloadPalette(SPaletteEntry& entry);
+    // Counted loading for palette holders: the palette stays until its last holder releases it.
+    void AcquirePalette(SPaletteEntry& entry);
+    void ReleasePalette(SPaletteEntry& entry);
     bool LoadPicture(const char* name);
     void UnloadPicture(const char* name);
     bool LoadPalette(const char* name);
