@@ -57,6 +57,24 @@ uint32_t SPicture::PaletteOffset(int format, int width, int height) {
     return kHeaderBytes + texels + (texels & 1);
 }
 
+std::vector<uint8_t> BuildPictureRecord(int format, int width, int height, std::span<const uint32_t> indices,
+                                        std::span<const uint16_t> colours) {
+    std::vector<uint8_t> bytes(SPicture::kHeaderBytes, 0);
+    bytes[0] = uint8_t(format);
+    WriteLE16(&bytes[2], uint16_t(width));
+    WriteLE16(&bytes[4], uint16_t(height));
+    for (uint32_t index : indices) {
+        bytes.push_back(uint8_t(index));
+        if (format == 2) bytes.push_back(uint8_t(index >> 8));
+    }
+    if (bytes.size() % 2) bytes.push_back(0);
+    for (uint16_t colour : colours) {
+        bytes.push_back(uint8_t(colour));
+        bytes.push_back(uint8_t(colour >> 8));
+    }
+    return bytes;
+}
+
 bool SPicture::Read(std::span<const uint8_t> record, std::string& error) {
     uint32_t format = 0;
     int width = 0;

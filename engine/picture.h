@@ -3,8 +3,14 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "engine/byte_order.h"
+
+// A picture record's bytes: indices are one per pixel (format 0) or one per 2x2 block (formats 1
+// and 2), rows top to bottom; the colour table follows on an even offset.
+std::vector<uint8_t> BuildPictureRecord(int format, int width, int height, std::span<const uint32_t> indices,
+                                        std::span<const uint16_t> colours);
 
 // Packs 8-bit channels into RGB565, each rounded to the nearest step rather than cut.
 uint16_t MakeColor565(int red, int green, int blue);

@@ -3,14 +3,11 @@
 #include <algorithm>
 
 #include "engine/archive.h"
-#include "engine/byte_order.h"
 #include "engine/resource_index.h"
 
 namespace {
 
 constexpr uint32_t kRecordPrefix = 4;
-// A picture record starts with its format byte, then i16 width and i16 height.
-constexpr uint32_t kPictureHeader = 8;
 
 template <typename Entry>
 Entry* findIn(const std::vector<std::unique_ptr<Entry>>& entries, const char* name) {
@@ -22,6 +19,19 @@ Entry* findIn(const std::vector<std::unique_ptr<Entry>>& entries, const char* na
 }
 
 }  // namespace
+
+bool SPictureEntry::Bind(const uint8_t* record, uint32_t bytes, std::string& error) {
+    SPicture checked;
+    if (!checked.Read({record, bytes}, error)) return false;
+    picture = checked;
+    data = record;
+    return true;
+}
+
+std::span<const uint8_t> SPaletteEntry::Colours() const {
+    if (!data || !record) return {};
+    return {data, record->Size() - kRecordPrefix};
+}
 
 SResourceCache::SResourceCache() { Clear(); }
 
@@ -115,8 +125,8 @@ uint32_t SResourceCache::FindPaletteSlot(const char* name) const {
 }
 
 void SResourceCache::PictureSize(const SPictureEntry& entry, int& width, int& height) {
-    width = entry.data ? int16_t(ReadLE16(entry.data + 2)) : 0;
-    height = entry.data ? int16_t(ReadLE16(entry.data + 4)) : 0;
+    width = entry.data ? entry.picture.Width() : 0;
+    height = entry.data ? entry.picture.Height() : 0;
 }
 
 void SResourceCache::setSlot(uint32_t slot, const SPictureEntry* entry) {
@@ -133,11 +143,11 @@ bool SResourceCache::LoadPicture(SPictureEntry& entry) {
     auto record = entry.file ? entry.file->LoadRecord(entry.recordId) : nullptr;
     if (!record) return fail("picture \"" + std::string(entry.name.Text() ? entry.name.Text() : "") + "\": record " +
                              std::to_string(entry.recordId) + " is missing from its package");
-    if (record->Size() < kRecordPrefix + kPictureHeader)
+    std::string error;
+    if (record->Size() < kRecordPrefix || !entry.Bind(record->Data() + kRecordPrefix, record->Size() - kRecordPrefix, error))
         return fail("picture \"" + std::string(entry.name.Text()) + "\": record " + std::to_string(entry.recordId) +
-                    " is too short for a picture");
+                    ": " + (error.empty() ? "shorter than its prefix" : error));
     entry.record = std::move(record);
-    entry.data = entry.record->Data() + kRecordPrefix;
     m_loadedBytes += entry.size;
     setSlot(entry.slot, &entry);
     return true;

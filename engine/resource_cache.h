@@ -9,6 +9,7 @@
 
 #include "engine/name.h"
 #include "engine/pdb.h"
+#include "engine/picture.h"
 
 struct SPictureEntry {
     std::unique_ptr<SPdbRecord> record;  // null until loaded
@@ -18,7 +19,12 @@ struct SPictureEntry {
     SName name;                     // points into a kept index record
     uint32_t slot = 0;
     uint32_t size = 0;
+    SPicture picture;  // the picture record checked against its bytes; drawn through
     const SName& NameKey() const { return name; }
+
+    // Points the entry at a picture record after checking it; false with the reason when the
+    // record does not hold together.
+    bool Bind(const uint8_t* record, uint32_t bytes, std::string& error);
 };
 
 struct SPaletteEntry {
@@ -32,6 +38,8 @@ struct SPaletteEntry {
     uint16_t slot = 0;
     uint32_t holders = 0;  // palette holders that acquired it and have not released it
     const SName& NameKey() const { return name; }
+    // The colour table's bytes.
+    std::span<const uint8_t> Colours() const;
 };
 
 class SResourceCache {

@@ -6,6 +6,14 @@
 struct SViewDescriptor {
     static constexpr uint16_t kFlagDrawn = 2;  // something has been drawn into this frame
 
+    // The rectangle of the 3-D view on the screen, and the screen's size.
+    int32_t m_viewX = 0;
+    int32_t m_viewY = 0;
+    int32_t m_viewWidth = 0;
+    int32_t m_viewHeight = 0;
+    int32_t m_screenWidth = 0;
+    int32_t m_screenHeight = 0;
+
     uint16_t m_flags = 0;
     uint16_t* m_surfacePixels = nullptr;  // drawing pixel (0, 0) of the back buffer
     int32_t m_surfaceWidth = 0;           // in the drawing orientation

@@ -159,7 +159,10 @@ TEST(PictureReadTest, readsAnEmptyPicture) {
 
 std::vector<uint8_t> PaletteBytes(const std::vector<uint16_t>& colours) {
     std::vector<uint8_t> bytes;
-    for (uint16_t colour : colours) PutLE16(bytes, colour);
+    for (uint16_t colour : colours) {
+        bytes.push_back(uint8_t(colour));
+        bytes.push_back(uint8_t(colour >> 8));
+    }
     return bytes;
 }
 

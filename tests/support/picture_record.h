@@ -7,28 +7,10 @@
 
 #include "engine/picture.h"
 
-inline void PutLE16(std::vector<uint8_t>& bytes, uint32_t value) {
-    bytes.push_back(uint8_t(value));
-    bytes.push_back(uint8_t(value >> 8));
-}
-
 // indices: one per pixel (format 0) or per 2x2 block (formats 1 and 2), rows top to bottom.
 inline std::vector<uint8_t> PictureRecord(int format, int width, int height, const std::vector<uint32_t>& indices,
                                           const std::vector<uint16_t>& colours) {
-    std::vector<uint8_t> bytes{uint8_t(format), 0};
-    PutLE16(bytes, uint16_t(width));
-    PutLE16(bytes, uint16_t(height));
-    PutLE16(bytes, 0);
-    for (uint32_t index : indices) {
-        if (format == 2) {
-            PutLE16(bytes, index);
-        } else {
-            bytes.push_back(uint8_t(index));
-        }
-    }
-    if (bytes.size() % 2) bytes.push_back(0);
-    for (uint16_t colour : colours) PutLE16(bytes, colour);
-    return bytes;
+    return BuildPictureRecord(format, width, height, indices, colours);
 }
 
 // A picture record together with the checked picture that points into it.

@@ -1,0 +1,238 @@
+#include "engine/display.h"
+
+#include "engine/pixel_loops.h"
+#include "engine/resource_cache.h"
+#include "engine/text.h"
+#include "framework/surface.h"
+#include "game/game_data.h"
+
+namespace {
+
+struct ModeSize {
+    int mode;
+    uint16_t width, height;
+};
+
+// The size the game draws at in each screen mode; mode 11 and unknown modes keep the window's.
+constexpr ModeSize kModeSizes[] = {{6, 320, 240}, {7, 240, 320}, {8, 240, 240},  {9, 640, 480},
+                                   {10, 480, 640}, {14, 800, 480}, {15, 800, 584}, {16, 640, 240}};
+
+bool modeSize(int mode, uint16_t& width, uint16_t& height) {
+    for (const ModeSize& size : kModeSizes) {
+        if (size.mode != mode) continue;
+        width = size.width;
+        height = size.height;
+        return true;
+    }
+    return false;
+}
+
+bool isLargeMode(int mode) { return mode == 9 || mode == 10 || mode == 11 || mode == 14 || mode == 15; }
+
+// The picture as drawn with a palette in place of its own colour table, when one is given.
+SPicture withPalette(const SPictureEntry& picture, const SPaletteEntry* palette) {
+    SPicture drawn = picture.picture;
+    if (palette && palette->data) {
+        std::string refused;
+        drawn.UsePalette(palette->Colours(), refused);
+    }
+    return drawn;
+}
+
+}  // namespace
+
+SDisplayCommon::SDisplayCommon() = default;
+SDisplayCommon::~SDisplayCommon() = default;
+
+SDisplay::~SDisplay() {
+    // The framework display goes first, the render context with the base.
+    m_display.reset();
+}
+
+void SDisplay::Init(platform::Window* window, int screenWidth, int screenHeight) {
+    m_width = m_nativeWidth = uint16_t(screenWidth);
+    m_height = m_nativeHeight = uint16_t(screenHeight);
+    // The display is made at the size the screen mode draws at, so that the first frame already
+    // has the right shape.
+    if (m_game) modeSize(int(m_game->m_screenMode), m_width, m_height);
+    m_window = window;
+    m_frameBytes = uint32_t(m_width) * m_height;
+    CreateSurface();
+    fetchBackBuffer();
+    CreateRenderer();
+    SetMode(true);
+}
+
+void SDisplay::CreateSurface() {
+    m_display.reset();
+    static constexpr int32_t kRotations[] = {0, 3, 1};
+    m_rotation = m_orientation >= 0 && m_orientation <= 2 ? kRotations[m_orientation] : 0;
+    HAL::DisplayParams params{m_width, m_height, m_rotation, HAL::kSwapCopy};
+    m_display = HAL::Display::Create(m_window, params);
+}
+
+void SDisplay::SetWindow(platform::Window* window) {
+    m_window = window;
+    CreateSurface();
+}
+
+void SDisplay::fetchBackBuffer() {
+    if (!m_display || !m_display->BeginScene()) return;
+    if (HAL::Surface* surface = m_display->GetSurface()) {
+        m_backBuffer = surface->m_pixels;
+        m_pitch = surface->m_pitch / 2;
+    }
+    m_display->Swap(0);
+}
+
+void SDisplay::CreateRenderer() {
+    m_frameBytes = uint32_t(m_width) * m_height * 2;
+    m_render = std::make_unique<SRender>();
+    RefreshRenderTarget();
+}
+
+void SDisplay::RefreshRenderTarget() {
+    if (!m_game || !m_render) return;
+    SViewDescriptor& view = m_game->PlayView();
+    view.m_surfacePixels = m_backBuffer;
+    view.m_surfaceWidth = m_width;
+    view.m_surfaceHeight = m_height;
+    view.m_pitch = m_pitch ? m_pitch : m_width;
+    // The framework turns the finished frame, so the game always draws upright.
+    view.m_orientation = 0;
+    m_render->m_view = &view;
+}
+
+void SDisplay::SetMode(bool keepDisplay) {
+    ComputeViewport();
+    if (m_game) {
+        modeSize(int(m_game->m_screenMode), m_width, m_height);
+        m_game->PlayView().m_screenWidth = m_width;
+        m_game->PlayView().m_screenHeight = m_height;
+    }
+    if (!keepDisplay) CreateSurface();
+    fetchBackBuffer();
+    RefreshRenderTarget();
+    if (m_render) m_render->UpdateProjection();
+}
+
+void SDisplay::ComputeViewport() {
+    if (!m_game) return;
+    SViewDescriptor& view = m_game->PlayView();
+    const SLayoutRow row = m_game->GetLayoutCtrl(43, 550).value_or(SLayoutRow{});
+    int x = row.x, y = row.y, w = row.width, h = row.height;
+    if (isLargeMode(int(m_game->m_screenMode))) {
+        const SSettings& settings = m_game->m_settings;
+        const uint32_t sizes[] = {settings.viewSize, settings.leftViewSize, settings.rightViewSize};
+        const int v = m_orientation >= 0 && m_orientation <= 2 ? int(sizes[m_orientation]) : 0;
+        x += (w - 380) * v / 4;
+        y += (h - 320) * v / 4;
+        w -= (w - 380) * v / 2;
+        h -= (h - 320) * v / 2;
+    }
+    view.m_viewX = x;
+    view.m_viewY = y;
+    view.m_viewWidth = w;
+    view.m_viewHeight = h;
+}
+
+void SDisplay::trackSurface() {
+    HAL::Surface* surface = m_display->GetSurface();
+    if (surface) SetBackBuffer(surface->m_pixels, surface->m_pitch / 2);
+}
+
+bool SDisplay::BeginFrame() {
+    if (!m_display || !m_display->BeginScene()) return false;
+    trackSurface();
+    return true;
+}
+
+HAL::Surface* SDisplay::Flip() {
+    Present();
+    return BeginFrame() ? m_display->GetSurface() : nullptr;
+}
+
+void SDisplay::Present() {
+    if (m_display) m_display->Swap(0);
+}
+
+void SDisplay::SetBackBuffer(uint16_t* pixels, int32_t pitch) {
+    if (pixels == m_backBuffer && pitch == m_pitch) return;
+    m_backBuffer = pixels;
+    m_pitch = pitch;
+    RefreshRenderTarget();
+    if (m_render) m_render->UpdateProjection();
+}
+
+void SDisplay::FillRect(int x, int y, int w, int h, uint16_t colour) {
+    if (m_render) SPixelLoops::FillRectRaw(*m_render, x, y, w, h, colour);
+}
+
+void SDisplay::Clear() { FillRect(0, 0, m_width, m_height, 0); }
+
+void SDisplay::FrameRect(int x, int y, int w, int h) {
+    FillRect(x, y, w, 1, 0);
+    FillRect(x, y, 1, h, 0);
+    FillRect(x, y + h - 1, w, 1, 0);
+    FillRect(x + w - 1, y, 1, h, 0);
+}
+
+void SDisplay::BlitKeyed(const SPictureEntry& picture, int x, int y) {
+    BlitKeyedRect(picture, x, y, 0, 0, picture.picture.Width(), picture.picture.Height());
+}
+
+void SDisplay::BlitKeyedRect(const SPictureEntry& picture, int x, int y, int sourceX, int sourceY, int w, int h) {
+    BlitKeyedRectPal(picture, nullptr, x, y, sourceX, sourceY, w, h);
+}
+
+void SDisplay::BlitKeyedRectPal(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y, int sourceX,
+                                int sourceY, int w, int h) {
+    if (m_render && picture.data)
+        SPixelLoops::BlitKeyedRaw(*m_render, withPalette(picture, palette), x, y, sourceX, sourceY, w, h);
+}
+
+void SDisplay::BlitKeyedMirrored(const SPictureEntry& picture, int x, int y) {
+    if (m_render && picture.data)
+        SPixelLoops::BlitKeyedMirroredRaw(*m_render, picture.picture, x, y, picture.picture.Width(),
+                                          picture.picture.Height());
+}
+
+void SDisplay::BlitOpaque(const SPictureEntry& picture, int x, int y) { BlitOpaquePal(picture, nullptr, x, y); }
+
+void SDisplay::BlitOpaqueRect(const SPictureEntry& picture, int x, int y, int sourceX, int sourceY, int w, int h) {
+    if (m_render && picture.data) SPixelLoops::BlitOpaqueRaw(*m_render, picture.picture, x, y, sourceX, sourceY, w, h);
+}
+
+void SDisplay::BlitOpaquePal(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y) {
+    if (m_render && picture.data)
+        SPixelLoops::BlitOpaqueRaw(*m_render, withPalette(picture, palette), x, y, 0, 0, picture.picture.Width(),
+                                   picture.picture.Height());
+}
+
+void SDisplay::BlitBlend(const SPictureEntry& picture, int x, int y, int sourceY, int w, int h) {
+    if (m_render && picture.data) SPixelLoops::BlitBlendRaw(*m_render, picture.picture, x, y, sourceY, w, h);
+}
+
+void SDisplay::BlitScaled(const SPictureEntry& picture, int x, int y, int w, int h) {
+    if (m_render && picture.data)
+        SPixelLoops::BlitScaledRaw(*m_render, picture.picture, x, y, picture.picture.Width(), picture.picture.Height(),
+                                   w, h);
+}
+
+void SDisplay::BlitShrink40(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y) {
+    if (m_render && picture.data) SPixelLoops::BlitShrink40Raw(*m_render, withPalette(picture, palette), x, y);
+}
+
+void SDisplay::BlitShrink30(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y) {
+    if (m_render && picture.data) SPixelLoops::BlitShrink30Raw(*m_render, withPalette(picture, palette), x, y);
+}
+
+void SDisplay::BlitShrink20(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y) {
+    if (m_render && picture.data) SPixelLoops::BlitShrink20Raw(*m_render, withPalette(picture, palette), x, y);
+}
+
+void SDisplay::DrawTextBlock(const STextBlock& block) {
+    if (!m_render || !block.font || !block.font->HasStrip() || !block.text) return;
+    SPixelLoops::DrawTextRaw(*m_render, block.font->m_strip, block.font->m_glyphOffset, block.font->m_glyphWidth,
+                             block.shades, block.x, block.y, block.text);
+}

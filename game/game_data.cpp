@@ -1,0 +1,87 @@
+#include "game/game_data.h"
+
+#include "engine/string.h"
+
+SGameData::SGameData() = default;
+SGameData::~SGameData() = default;
+
+bool SGameData::LoadLayoutRecord() {
+    const bool squareOrLarge = m_screenMode == 8 || m_screenMode == 11 || m_screenMode == 14 || m_screenMode == 15 ||
+                               m_screenMode == 16;
+    m_layoutBytes = m_dataPackage ? m_dataPackage->LoadRecord(squareOrLarge ? 3003 : 3001) : nullptr;
+    m_layout = m_layoutBytes ? SLayoutRecord({m_layoutBytes->Data(), m_layoutBytes->Size()}) : SLayoutRecord();
+    return m_layoutBytes != nullptr;
+}
+
+void SGameData::GetLayoutPos(uint32_t dialogId, uint32_t& x, uint32_t& y) const {
+    m_layout.FindPos(uint16_t(m_screenMode), uint16_t(dialogId), x, y);
+}
+
+std::optional<SLayoutRow> SGameData::GetLayoutCtrl(uint32_t dialogId, uint32_t controlId) const {
+    return m_layout.FindCtrl(uint16_t(m_screenMode), uint16_t(dialogId), uint16_t(controlId));
+}
+
+const SStepTables& StepTables() {
+    static const SStepTables tables = [] {
+        SStepTables t{};
+        for (int i = 0; i <= 30; ++i) {
+            t.a[0][i] = i + 1;
+            t.b[0][i] = 31;
+            t.a[1][i] = 31;
+            t.b[1][i] = (i + 1) * 32;
+            t.a[2][i] = 31 - i;
+            t.b[2][i] = 992;
+            t.a[3][i] = 1;
+            t.b[3][i] = 992 - 32 * i;
+        }
+        return t;
+    }();
+    return tables;
+}
+
+void FormatCount(uint32_t value, SString& out) {
+    if (value >= 1'000'000)
+        out.Format("%luM", (unsigned long)(value / 1'000'000));
+    else if (value < 10'000)
+        out.Format("%lu", (unsigned long)value);
+    else
+        out.Format("%luK", (unsigned long)(value / 1'000));
+}
+
+namespace {
+
+struct DigitCodes {
+    char digitBase;  // added to the digit's value
+    char minus, plus;
+    char suffixes[4];  // after a number: K, M, B, %
+};
+
+void rewriteDigits(SString& text, const DigitCodes& codes) {
+    static constexpr char kSuffixes[] = {'K', 'M', 'B', '%'};
+    bool afterNumber = false;
+    const int length = text.Length();
+    for (int i = 0; i < length; ++i) {
+        const char c = text.At(i);
+        if (c >= '0' && c <= '9') {
+            text.SetAt(i, char(codes.digitBase + (c - '0')));
+            afterNumber = true;
+            continue;
+        }
+        const char next = text.At(i + 1);
+        const bool digitFollows = next >= '0' && next <= '9';
+        if (c == '-' && digitFollows) text.SetAt(i, codes.minus);
+        if (c == '+' && digitFollows) text.SetAt(i, codes.plus);
+        if (afterNumber)
+            for (int s = 0; s < 4; ++s)
+                if (c == kSuffixes[s]) text.SetAt(i, codes.suffixes[s]);
+        afterNumber = c == ')';
+    }
+}
+
+}  // namespace
+
+void ToDigitGlyphs(SString& text) { rewriteDigits(text, {14, 28, 29, {24, 25, 26, 27}}); }
+
+void ToDigitGlyphsHigh(SString& text) {
+    rewriteDigits(text, {char(160), char(134), char(135), {char(130), char(131), char(132), char(133)}});
+}

@@ -1,0 +1,98 @@
+#pragma once
+// SGameData: the one game object. It owns everything that lives for the whole run (generator,
+// drawing surface, text, interface package, sound, settings, resource cache, tables, screens) and
+// every screen and dialog reaches the rest of the game through it.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "cards/card_table.h"
+#include "data/sound_type.h"
+#include "engine/display.h"
+#include "engine/file_layer.h"
+#include "engine/pdb.h"
+#include "engine/random.h"
+#include "engine/resource_cache.h"
+#include "engine/settings.h"
+#include "engine/sound.h"
+#include "engine/text.h"
+#include "game/layout_record.h"
+#include "render/view_descriptor.h"
+
+class SString;
+
+class SGameData {
+public:
+    static constexpr int kInterfacePictures = 480;
+
+    SGameData();
+    ~SGameData();
+    SGameData(const SGameData&) = delete;
+    SGameData& operator=(const SGameData&) = delete;
+
+    // Layout of dialogs and controls for the current screen mode. GetLayoutPos leaves x and y as
+    // they were when the record has no entry.
+    void GetLayoutPos(uint32_t dialogId, uint32_t& x, uint32_t& y) const;
+    std::optional<SLayoutRow> GetLayoutCtrl(uint32_t dialogId, uint32_t controlId) const;
+    // Reads the layout record of the screen mode from the interface package (3001, or 3003 on the
+    // square and large modes). False when it is missing.
+    bool LoadLayoutRecord();
+
+    void LoadSettings() { ::LoadSettings(m_settings, int(m_screenMode)); }
+    void SaveSettings() const { ::SaveSettings(m_settings); }
+    void ReloadSettings() { LoadSettings(); }
+
+    // The play screen's view record: where the 3-D view lies and the surface it is drawn into.
+    SViewDescriptor& PlayView() { return m_playView; }
+
+    std::unique_ptr<SRandom> m_random;
+    std::unique_ptr<SDisplay> m_display;
+    std::unique_ptr<SText> m_text;
+    std::unique_ptr<SPdb> m_dataPackage;  // "BrimvaleData"
+    std::unique_ptr<SSound> m_sound;
+    uint32_t m_startTime = 0;  // local seconds since 1970 at start-up
+    std::unique_ptr<SFileFolder> m_fileFolder;
+    uint32_t m_flagWord = 0;
+    uint32_t m_startupWord = 0;
+    uint32_t m_screenMode = 0;
+    uint32_t m_frameCounter = 0;
+    SSettings m_settings;
+    uint32_t m_reservedWord = 0;
+    std::unique_ptr<SPdbRecord> m_layoutBytes;
+    SLayoutRecord m_layout;
+    uint32_t m_interfaceTextColour = 0x94D6EF;
+    uint32_t m_interfaceShadeColour = 0x4294C6;
+    std::array<std::unique_ptr<SPictureEntry>, kInterfacePictures> m_interfacePictures;
+    SSoundType m_interfaceSound1;
+    SSoundType m_interfaceSound2;
+    SResourceCache m_cache;
+    SCardTable m_cards;
+
+private:
+    SViewDescriptor m_playView;
+};
+
+// Directions 0 to 7 clockwise from north: the step to the neighbouring cell and the direction's bit.
+inline constexpr int32_t kStepX[8] = {0, 1, 1, 1, 0, -1, -1, -1};
+inline constexpr int32_t kStepY[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
+inline constexpr uint32_t kDirectionBit[8] = {1, 2, 4, 8, 16, 32, 64, 128};
+// Per diagonal: the two direction bits beside it, and its own bit.
+inline constexpr uint32_t kCornerNeighbours[4] = {5, 20, 80, 65};
+inline constexpr uint32_t kCornerBit[4] = {2, 8, 32, 128};
+inline constexpr int32_t kMixedEighths[7] = {1 * 8192, 5 * 8192, 3 * 8192, 7 * 8192, 2 * 8192, 6 * 8192, 4 * 8192};
+inline constexpr int32_t kEighths[7] = {8192, 2 * 8192, 3 * 8192, 4 * 8192, 5 * 8192, 6 * 8192, 7 * 8192};
+
+// Four pairs (A, B) of 32-entry step tables, entries 0 to 30 filled, 31 left 0.
+struct SStepTables {
+    int32_t a[4][32];
+    int32_t b[4][32];
+};
+const SStepTables& StepTables();
+
+// A short count: "9999", "10K", "1M".
+void FormatCount(uint32_t value, SString& out);
+// Rewrites numbers in a text into the small-digit glyphs of the fonts (codes 14 to 29), or their
+// raised form (130 to 135 and 160 to 169).
+void ToDigitGlyphs(SString& text);
+void ToDigitGlyphsHigh(SString& text);

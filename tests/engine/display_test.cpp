@@ -1,0 +1,151 @@
+#include "engine/display.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/video_detect.h"
+#include "game/game_data.h"
+#include "platform/device.h"
+#include "platform/headless/headless.h"
+#include "platform/window.h"
+#include "support/headless_fixture.h"
+#include "support/picture_record.h"
+
+namespace {
+
+intptr_t quietProcedure(platform::Window*, uint32_t, uintptr_t, intptr_t) { return 0; }
+
+class SDisplayTest : public HeadlessTest {
+protected:
+    void SetUp() override {
+        HeadlessTest::SetUp();
+        HAL::VideoDetect::Forget();
+        display.SetGame(&game);
+    }
+    void TearDown() override {
+        display.m_display.reset();
+        HAL::VideoDetect::Forget();
+        HeadlessTest::TearDown();
+    }
+
+    void useLayout(uint16_t mode, SLayoutRow viewRow) {
+        layoutBytes = SLayoutRecord::Build({{43, {{mode, 0, 0, {viewRow}}}}});
+        game.m_layout = SLayoutRecord(layoutBytes);
+        game.m_screenMode = mode;
+    }
+
+    platform::Window* openWindow(int width, int height) {
+        platform::SetDeviceScreen(width, height);
+        platform::RegisterWindowClass("test", quietProcedure);
+        return platform::CreateAppWindow("test", "test", 0, 0, 0, width, height);
+    }
+
+    SGameData game;
+    SDisplay display;
+    std::vector<uint8_t> layoutBytes;
+};
+
+TEST_F(SDisplayTest, theViewportShrinksWithTheViewSizeOnLargeModes) {
+    struct Row {
+        uint16_t mode;
+        SLayoutRow layout;
+        uint32_t viewSize;
+        int x, y, w, h;
+    };
+    const Row rows[] = {
+        {9, {550, 0, 0, 640, 400}, 2, 130, 40, 380, 320},
+        {9, {550, 0, 0, 640, 400}, 1, 65, 20, 510, 360},
+        {9, {550, 0, 0, 640, 400}, 0, 0, 0, 640, 400},
+        {7, {550, 4, 8, 232, 200}, 2, 4, 8, 232, 200},
+        {10, {550, 0, 0, 300, 400}, 2, -40, 40, 380, 320},  // a narrow layout grows by the same rule
+    };
+    for (const Row& row : rows) {
+        useLayout(row.mode, row.layout);
+        game.m_settings.viewSize = row.viewSize;
+        display.ComputeViewport();
+        const SViewDescriptor& view = game.PlayView();
+        EXPECT_EQ(view.m_viewX, row.x) << "mode " << row.mode << " size " << row.viewSize;
+        EXPECT_EQ(view.m_viewY, row.y);
+        EXPECT_EQ(view.m_viewWidth, row.w);
+        EXPECT_EQ(view.m_viewHeight, row.h);
+    }
+}
+
+TEST_F(SDisplayTest, theOrientationPicksItsOwnViewSize) {
+    useLayout(9, {550, 0, 0, 640, 400});
+    game.m_settings.viewSize = 0;
+    game.m_settings.leftViewSize = 2;
+    display.SetOrientation(1);
+    display.ComputeViewport();
+    EXPECT_EQ(game.PlayView().m_viewWidth, 380);
+}
+
+TEST_F(SDisplayTest, drawingReachesTheScreenThroughTheFramework) {
+    useLayout(7, {550, 0, 0, 240, 200});
+    platform::Window* window = openWindow(240, 320);
+    ASSERT_NE(window, nullptr);
+    display.Init(window, 240, 320);
+    ASSERT_TRUE(display.HasDisplay());
+    EXPECT_EQ(display.m_width, 240);
+    EXPECT_EQ(display.m_height, 320);
+    EXPECT_EQ(display.m_frameBytes, 240u * 320 * 2);
+    const SViewDescriptor& view = game.PlayView();
+    EXPECT_EQ(view.m_surfacePixels, display.GetBackBuffer());
+    EXPECT_EQ(view.m_screenWidth, 240);
+    EXPECT_EQ(view.m_viewHeight, 200);
+
+    ASSERT_TRUE(display.BeginFrame());
+    display.Clear();
+    display.FillRect(10, 20, 5, 5, 0xF800);
+    display.FrameRect(100, 100, 1, 1);
+    display.Present();
+    const std::vector<uint16_t>& screen = platform::headless::Screen();
+    ASSERT_EQ(screen.size(), 240u * 320);
+    EXPECT_EQ(screen[22 * 240 + 12], 0xF800);
+    EXPECT_EQ(screen[25 * 240 + 12], 0x0000);
+    EXPECT_TRUE(view.m_flags & SViewDescriptor::kFlagDrawn);
+}
+
+TEST_F(SDisplayTest, aSquareModeKeepsTheWindowsSize) {
+    useLayout(11, {550, 0, 0, 480, 400});
+    display.Init(openWindow(480, 480), 480, 480);
+    EXPECT_EQ(display.m_width, 480);
+    EXPECT_EQ(display.m_height, 480);
+}
+
+TEST_F(SDisplayTest, withoutADisplayNoFrameBegins) {
+    EXPECT_FALSE(display.BeginFrame());
+    EXPECT_EQ(display.Flip(), nullptr);
+}
+
+// Entries draw the entry's checked picture; a palette replaces its colour table.
+TEST_F(SDisplayTest, pictureEntriesDrawWithTheirOwnOrAGivenPalette) {
+    std::vector<uint16_t> pixels(8 * 4, 0);
+    SViewDescriptor& view = game.PlayView();
+    view.m_surfacePixels = pixels.data();
+    view.m_surfaceWidth = 8;
+    view.m_surfaceHeight = 4;
+    view.m_pitch = 8;
+    display.m_render = std::make_unique<SRender>();
+    display.m_render->m_view = &view;
+    display.m_render->UpdateProjection();
+
+    const std::vector<uint8_t> record = PictureRecord(0, 2, 1, {0, 1}, {0x1111, 0xFFFF});
+    SPictureEntry picture;
+    std::string error;
+    ASSERT_TRUE(picture.Bind(record.data(), uint32_t(record.size()), error)) << error;
+    display.BlitKeyed(picture, 1, 1);
+    EXPECT_EQ(pixels[1 * 8 + 1], 0x1111);
+    EXPECT_EQ(pixels[1 * 8 + 2], 0) << "the key colour leaves the pixel alone";
+    display.BlitOpaque(picture, 4, 2);
+    EXPECT_EQ(pixels[2 * 8 + 5], 0xFFFF);
+
+    SPaletteEntry palette;
+    palette.record = std::make_unique<SPdbRecord>();
+    palette.record->bytes = {0, 0, 0, 0, 0x22, 0x22, 0x33, 0x33};  // four-byte prefix, then two colours
+    palette.data = palette.record->Data() + 4;
+    display.BlitKeyedRectPal(picture, &palette, 0, 3, 0, 0, 2, 1);
+    EXPECT_EQ(pixels[3 * 8 + 0], 0x2222);
+    EXPECT_EQ(pixels[3 * 8 + 1], 0x3333);
+}
+
+}  // namespace

@@ -1,0 +1,20 @@
+#include "tools/sampledata/interface_package.h"
+
+#include "engine/pdb_writer.h"
+#include "tools/sampledata/font_strips.h"
+
+bool WriteInterfacePackage(const SFileFolder& folder, std::string& error) {
+    SPdbWriter writer;
+    writer.Attach(folder);
+    writer.SetTypeAndCreator("DATA", kPackageCreator);
+    for (uint16_t id = 3010; id <= 3014; ++id) {
+        std::vector<uint8_t> strip = RenderFontStrip(id, error);
+        if (strip.empty()) return false;
+        writer.AddRecord(id, strip.data(), uint32_t(strip.size()));
+    }
+    if (!writer.Write("BrimvaleData")) {
+        error = "cannot write " + folder.Resolve("BrimvaleData.pdb");
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,21 @@
+// brimvale-sampledata [FOLDER]: writes the sample data packages into FOLDER, by default the game's
+// program folder.
+#include <cstdio>
+
+#include "engine/file_layer.h"
+#include "tools/sampledata/interface_package.h"
+
+int main(int argc, char** argv) {
+    if (argc > 2) {
+        std::fprintf(stderr, "usage: brimvale-sampledata [FOLDER]\n");
+        return 2;
+    }
+    const SFileFolder folder = argc == 2 ? SFileFolder(argv[1]) : SFileFolder();
+    std::string error;
+    if (!WriteInterfacePackage(folder, error)) {
+        std::fprintf(stderr, "brimvale-sampledata: %s\n", error.c_str());
+        return 1;
+    }
+    std::printf("Sample data written to %s\n", folder.ProgramFolder().c_str());
+    return 0;
+}
