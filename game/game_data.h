@@ -20,6 +20,7 @@
 #include "game/layout_record.h"
 #include "render/view_descriptor.h"
 
+class SState;
 class SString;
 
 class SGameData {
@@ -55,6 +56,8 @@ public:
     std::unique_ptr<SFileFolder> m_fileFolder;
     uint32_t m_flagWord = 0;
     uint32_t m_startupWord = 0;
+    SState* m_currentScreen = nullptr;
+    uint32_t m_screenChanged = 0;  // set when a screen was entered or left, cleared on resume
     uint32_t m_screenMode = 0;
     uint32_t m_frameCounter = 0;
     SSettings m_settings;
