@@ -231,8 +231,7 @@ void SScript::StepBack() {
 // ---- Running -------------------------------------------------------------------------------
 
 bool SScript::Execute() {
-    const int code = RunToEnd();
-    if (code == kScriptOk || code == kScriptReturn) return true;
+    if (Succeeded(RunToEnd())) return true;
     if (m_output != nullptr) m_output->QueueMessage("Script error!", SScriptOutput::kButtonOk);
     return false;
 }

@@ -57,8 +57,11 @@ public:
     // failure queues "Script error!" and answers false.
     bool Execute();
     // The same run, answering its code: 0 at the program's end, 20 after a return. Every run
-    // starts with an empty value stack, bracket depth 0 and no source line.
+    // starts with an empty value stack, bracket depth 0 and no source line. The conversation
+    // screen runs its answers this way.
     int RunToEnd();
+    // Whether a run that answered code has succeeded: it reached the end or a return.
+    static bool Succeeded(int code) { return code == kScriptOk || code == kScriptReturn; }
 
     int ErrorCode() const { return m_errorCode; }
     const char* ErrorMessage() const { return m_errorMessage.Text(); }
