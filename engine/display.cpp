@@ -1,5 +1,7 @@
 #include "engine/display.h"
 
+#include <algorithm>
+
 #include "engine/pixel_loops.h"
 #include "engine/resource_cache.h"
 #include "engine/text.h"
@@ -207,6 +209,15 @@ void SDisplay::BlitOpaquePal(const SPictureEntry& picture, const SPaletteEntry* 
     if (m_render && picture.data)
         SPixelLoops::BlitOpaqueRaw(*m_render, withPalette(picture, palette), x, y, 0, 0, picture.picture.Width(),
                                    picture.picture.Height());
+}
+
+void SDisplay::TileOpaque(int x, int y, int w, int h, const SPictureEntry& picture) {
+    const int tileW = picture.picture.Width(), tileH = picture.picture.Height();
+    if (!m_render || !picture.data || tileW <= 0 || tileH <= 0) return;
+    for (int top = 0; top < h; top += tileH) {
+        for (int left = 0; left < w; left += tileW)
+            BlitOpaqueRect(picture, x + left, y + top, 0, 0, std::min(tileW, w - left), std::min(tileH, h - top));
+    }
 }
 
 void SDisplay::BlitBlend(const SPictureEntry& picture, int x, int y, int sourceY, int w, int h) {
