@@ -88,7 +88,7 @@ bool DisplayImpl::Initialize(const DisplayParams& params) {
 }
 
 std::unique_ptr<VideoDriver> DisplayImpl::SelectDriver(const DisplayParams& params) {
-    return VideoDetect::Get().SelectDriver(m_window, params);
+    return VideoDetect::Get(m_window).SelectDriver(m_window, params);
 }
 
 bool DisplayImpl::initializeDriver(const DisplayParams& params) {

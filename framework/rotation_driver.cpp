@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "framework/device_model.h"
 #include "framework/display.h"
 
 namespace HAL {
@@ -27,7 +28,7 @@ bool RotationDriver::Initialize(platform::Window*, const DisplayParams& params, 
     m_device = {width, height, 16, uint32_t(m_surface->m_pitch), known ? uint32_t(params.orientation) : device.orientation,
                 2, m_surface->m_pixels};
 
-    m_kernel = TileKernelFor(m_turns);
+    m_kernel = TileKernelFor(m_turns, GetCpuType());
     m_copiers[0] = m_turns == 0 ? &RotationDriver::copyRows : &RotationDriver::copyTileColumns;
     m_copiers[1] = m_turns % 2 == 1 && device.swapEffect != 0 ? &RotationDriver::copyTileRows : m_copiers[0];
     m_update = {0, 0, int32_t(device.width), int32_t(device.height)};

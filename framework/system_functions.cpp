@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "platform/library.h"
+#include "framework/optional_libraries.h"
 
 namespace HAL {
 
@@ -30,9 +30,7 @@ Loaded g_loaded;
 
 template <typename Function>
 void lookUp(platform::Library* library, const char* name, Function& function) {
-    if (library == nullptr) return;
-    if (platform::LibraryFunction found = platform::GetLibraryFunction(library, name))
-        function = reinterpret_cast<Function>(found);
+    if (Function found = LibraryEntry<Function>(library, name)) function = found;
 }
 
 }  // namespace

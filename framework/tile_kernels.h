@@ -12,7 +12,8 @@ using TileKernel = void (*)(uint16_t* dst, const uint16_t* src, int32_t srcPitch
 
 // The kernel for 1, 2 or 3 quarter turns: destination (x, y) of a tile is the source pixel
 //   1: (y, 15 - x)   2: (15 - x, 15 - y)   3: (15 - y, x)
-// counted from the source tile's own corner.
-TileKernel TileKernelFor(int turns);
+// counted from the source tile's own corner. Two sets give the same pixels: one scheduled for the
+// XScale processor (cpuType 2, HAL::GetCpuType), one for the others.
+TileKernel TileKernelFor(int turns, int cpuType);
 
 }  // namespace HAL

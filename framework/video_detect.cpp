@@ -2,10 +2,20 @@
 
 #include <algorithm>
 
+#include "framework/device_model.h"
 #include "framework/display.h"
+#include "framework/driver_direct.h"
+#include "framework/driver_vga.h"
+#include "framework/gapi.h"
 #include "framework/gdi_driver.h"
+#include "framework/imageon100.h"
 #include "framework/log.h"
+#include "framework/mediaq.h"
+#include "framework/optional_libraries.h"
+#include "framework/slow_fb.h"
+#include "framework/strongarm.h"
 #include "framework/tile_kernels.h"
+#include "framework/xscale.h"
 #include "platform/device.h"
 
 namespace HAL {
@@ -14,16 +24,20 @@ namespace {
 std::unique_ptr<VideoDetect> g_detect;
 }  // namespace
 
-VideoDetect::VideoDetect(std::unique_ptr<HardwareProbes> probes) : m_probes(std::move(probes)) { DetectDrivers(); }
+VideoDetect::VideoDetect(platform::Window* window) { DetectDrivers(window); }
 
-VideoDetect& VideoDetect::Get() {
-    if (!g_detect) g_detect = std::make_unique<VideoDetect>();
+VideoDetect& VideoDetect::Get(platform::Window* window) {
+    if (!g_detect) g_detect = std::make_unique<VideoDetect>(window);
     return *g_detect;
 }
 
-void VideoDetect::Forget() { g_detect.reset(); }
+void VideoDetect::Forget() {
+    g_detect.reset();
+    ForgetDeviceIdentity();
+    FreeOptionalLibraries();
+}
 
-void VideoDetect::DetectDrivers() {
+void VideoDetect::DetectDrivers(platform::Window* window) {
     m_device = DeviceDesc{};
     m_ids.clear();
     int depth = platform::ScreenDepth();
@@ -34,37 +48,39 @@ void VideoDetect::DetectDrivers() {
         m_ids.push_back(kDriverGdi);
     }
     // The other ways write straight into 16-bit video memory.
-    if (m_device.depth == 16) probeHardware();
+    if (m_device.depth == 16) probeHardware(window);
     if (m_device.orientation == kOrientationAny) m_device.orientation = 0;
     m_modes = SupportedModes(m_device);
 }
 
-void VideoDetect::probeHardware() {
+// Later probes build on what earlier ones learnt: the LCD controllers and the MediaQ chip draw
+// into the frame buffer that the display library or the display driver revealed.
+void VideoDetect::probeHardware(platform::Window* window) {
     bool gxMissing = false;
-    if (m_probes->Gapi(m_device, gxMissing))
+    if (GAPI::Detect(window, m_device, gxMissing))
         m_ids.push_back(kDriverGapi);
-    else if (gxMissing && m_probes->DriverDirect(m_device))
+    else if (gxMissing && DriverDirect::Detect(m_device))
         m_ids.push_back(kDriverDirect);
 
     // The first of the direct ways that works is the best this device has.
-    if (m_probes->DriverVga(m_device)) {
+    if (DriverVGA::Detect(m_device)) {
         m_ids.push_back(kDriverVga);
         return;
     }
-    int cpu = m_probes->CpuType();
-    if (cpu == 1 && m_probes->StrongArmLcd(m_device)) {
+    int cpu = GetCpuType();
+    if (cpu == kCpuStrongArm && StrongARM::Detect(m_device)) {
         m_ids.push_back(kDriverStrongArm);
         return;
     }
-    if (cpu == 2 && m_probes->XScaleLcd(m_device)) {
+    if (cpu == kCpuXScale && XScale::Detect(m_device)) {
         m_ids.push_back(kDriverXScale);
         return;
     }
-    if (m_probes->Imageon100(m_device)) {
+    if (Imageon100::Detect(m_device)) {
         m_ids.push_back(kDriverImageon100);
         return;
     }
-    if (m_probes->MediaQ(m_device)) m_ids.push_back(kDriverSlowFb);
+    if (MediaQ::Detect(m_device)) m_ids.push_back(kDriverSlowFb);
 }
 
 std::vector<DisplayMode> SupportedModes(const DeviceDesc& device) {
@@ -99,8 +115,17 @@ std::unique_ptr<VideoDriver> VideoDetect::SelectDriver(platform::Window* window,
 }
 
 std::unique_ptr<VideoDriver> VideoDetect::CreateDriver(uint32_t id) {
-    if (id == kDriverGdi) return std::make_unique<GDIDriver>();
-    return nullptr;
+    switch (id) {
+    case kDriverGdi: return std::make_unique<GDIDriver>();
+    case kDriverDirect: return std::make_unique<DriverDirect>();
+    case kDriverGapi: return std::make_unique<GAPI>();
+    case kDriverStrongArm: return std::make_unique<StrongARM>();
+    case kDriverXScale: return std::make_unique<XScale>();
+    case kDriverImageon100: return std::make_unique<Imageon100>();
+    case kDriverSlowFb: return std::make_unique<SlowFB>(std::make_unique<MediaQ>());
+    case kDriverVga: return std::make_unique<DriverVGA>();
+    default: return nullptr;
+    }
 }
 
 }  // namespace HAL

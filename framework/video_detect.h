@@ -30,39 +30,19 @@ struct DisplayMode {
 // rotation needs) the three other quarter turns; otherwise at least the upright orientation.
 std::vector<DisplayMode> SupportedModes(const DeviceDesc& device);
 
-// The probes of the drivers that reach hardware registers or optional libraries. Each answers
-// whether its driver works here and writes what it learnt of the screen into the description.
-// This build reaches none of that hardware, so every probe finds its driver absent, as on a device
-// without it.
-class HardwareProbes {
-public:
-    virtual ~HardwareProbes() = default;
-    // `libraryMissing` is set when the Game API library could not be loaded at all.
-    virtual bool Gapi(DeviceDesc&, bool& libraryMissing) {
-        libraryMissing = true;
-        return false;
-    }
-    virtual bool DriverDirect(DeviceDesc&) { return false; }
-    virtual bool DriverVga(DeviceDesc&) { return false; }
-    // 0 unknown, 1 StrongARM, 2 XScale.
-    virtual int CpuType() { return 0; }
-    virtual bool StrongArmLcd(DeviceDesc&) { return false; }
-    virtual bool XScaleLcd(DeviceDesc&) { return false; }
-    virtual bool Imageon100(DeviceDesc&) { return false; }
-    virtual bool MediaQ(DeviceDesc&) { return false; }
-};
-
 class VideoDetect {
 public:
-    explicit VideoDetect(std::unique_ptr<HardwareProbes> probes = std::make_unique<HardwareProbes>());
+    // Probing may open the display library for `window`, the window of the first display.
+    explicit VideoDetect(platform::Window* window = nullptr);
     virtual ~VideoDetect() = default;
 
-    // The detection of this process, made on first use and kept.
-    static VideoDetect& Get();
-    // Drops the kept detection, so that the next use probes the device again.
+    // The detection of this process, made on first use (for that display's window) and kept.
+    static VideoDetect& Get(platform::Window* window);
+    // Drops the kept detection, the device's identity and the drivers' libraries, so that the next
+    // use probes the device again.
     static void Forget();
 
-    void DetectDrivers();
+    void DetectDrivers(platform::Window* window);
     // The first detected driver, trying the last found first, that initialises for the parameters;
     // null when none does or the requested orientation is not a supported mode.
     std::unique_ptr<VideoDriver> SelectDriver(platform::Window* window, const DisplayParams& params);
@@ -75,9 +55,7 @@ public:
     std::vector<uint32_t> m_ids;
 
 private:
-    void probeHardware();
-
-    std::unique_ptr<HardwareProbes> m_probes;
+    void probeHardware(platform::Window* window);
 };
 
 }  // namespace HAL

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/display_escape.h"
 #include "platform/library.h"
 #include "platform/messages.h"
 #include "platform/window.h"
@@ -25,7 +26,8 @@ struct MessageBoxRecord {
 };
 
 // Returns the device to its starting state: a 480x640 16-bit screen, a 1 MHz counter at 0, an
-// empty message queue, no windows, no mutexes, no keys down, no optional libraries, nothing recorded.
+// empty message queue, no windows, no mutexes, no keys down, no optional libraries, no hardware
+// beyond the window (no OEM name, no processor id, no memory to map, no escapes), nothing recorded.
 void Reset();
 
 // The screen's depth in bits per pixel; 0 makes the screen unreachable for drawing.
@@ -44,6 +46,9 @@ void SetTickCount(uint32_t milliseconds);
 void SetCounter(uint64_t ticks);
 // The wall-clock time in local seconds since 1970 (1,700,000,000 after Reset); it does not advance.
 void SetLocalTime(int64_t seconds);
+// Every reading of the counter or the tick count moves the clocks on by this many milliseconds
+// afterwards (0 after Reset), as a real clock runs on while the program works between readings.
+void SetTimePerClockReading(uint32_t milliseconds);
 
 // Queues a message for the program's window (the last one created).
 void PushMessage(uint32_t code, uintptr_t wParam = 0, intptr_t lParam = 0);
@@ -55,6 +60,22 @@ size_t QueuedMessages();
 void SetKeyDown(uint32_t virtualKey, bool down);
 // Makes a named mutex exist already, as if another instance were running.
 void AddExistingMutex(const std::string& name);
+
+// Pretend hardware. Memory handed in stays the test's; it must outlive the program's use of it.
+void SetOemInfo(const std::string& text);
+// Without an id (after Reset) reading it faults.
+void SetProcessorId(uint32_t id);
+// Physical memory at `physical` (controller registers, video memory) that the program may map.
+void ProvidePhysicalMemory(uint32_t physical, void* memory, size_t size);
+// Mappings the program has made and not released.
+size_t PhysicalMappings();
+// Memory in the kernel's fixed window at `address`.
+void ProvideKernelMemory(uint32_t address, void* memory, size_t size);
+// Called before every register read, so that a test can move the hardware on while it is polled.
+void SetRegisterReadHook(std::function<void(const void* block, uint32_t offset)> hook);
+// The display driver answers the escape with this record.
+void SetDirectFrameBuffer(const DirectFrameBufferInfo& info);
+void SetRawFrameBuffer(const RawFrameBufferInfo& info);
 
 // What the game did.
 const std::vector<WindowRecord>& CreatedWindows();

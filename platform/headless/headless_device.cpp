@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/device.h"
 #include "platform/headless/headless.h"
+#include "platform/headless/headless_hardware.h"
 #include "platform/library.h"
 #include "platform/window.h"
 
@@ -39,6 +40,7 @@ struct Device {
     uint64_t counter = 0;
     uint32_t tickCount = 0;
     int64_t localTime = 1'700'000'000;
+    uint32_t timePerReading = 0;
     std::deque<Message> queue;
     std::function<void()> waitHook;
     std::vector<WindowClass> classes;
@@ -76,8 +78,16 @@ bool QueryCounterFrequency(uint64_t& frequency) {
     frequency = device().frequency;
     return frequency != 0;
 }
-uint64_t QueryCounter() { return device().counter; }
-uint32_t TickCount() { return device().tickCount; }
+uint64_t QueryCounter() {
+    uint64_t counter = device().counter;
+    headless::AdvanceTime(device().timePerReading);
+    return counter;
+}
+uint32_t TickCount() {
+    uint32_t ticks = device().tickCount;
+    headless::AdvanceTime(device().timePerReading);
+    return ticks;
+}
 void Sleep(uint32_t milliseconds) { headless::AdvanceTime(milliseconds); }
 int64_t LocalTimeSeconds() { return device().localTime; }
 
@@ -223,7 +233,10 @@ void FreeLibrary(Library* library) {
 
 namespace headless {
 
-void Reset() { device() = Device{}; }
+void Reset() {
+    device() = Device{};
+    ResetHardware();
+}
 void SetScreenDepth(int bitsPerPixel) { device().screenDepth = bitsPerPixel; }
 void ProvideLibrary(const std::string& library) { device().libraries[library]; }
 void ProvideLibraryFunction(const std::string& library, const std::string& name, LibraryFunction function) {
@@ -239,6 +252,7 @@ void AdvanceTime(uint32_t milliseconds) {
 void SetTickCount(uint32_t milliseconds) { device().tickCount = milliseconds; }
 void SetCounter(uint64_t ticks) { device().counter = ticks; }
 void SetLocalTime(int64_t seconds) { device().localTime = seconds; }
+void SetTimePerClockReading(uint32_t milliseconds) { device().timePerReading = milliseconds; }
 
 void PushMessage(uint32_t code, uintptr_t wParam, intptr_t lParam) {
     device().queue.push_back({lastLiveWindow(), code, wParam, lParam});

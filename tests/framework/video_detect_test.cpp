@@ -44,99 +44,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ModesCase{{"partTilesThreeQuarters"}, 800, 600, 3, {{800, 600, 3}, {600, 800, 0}}}),
     CaseName());
 
-// --- detection order ---
-
-// Hardware that the test says is there; every probe asked is written down.
-class ScriptedProbes : public HAL::HardwareProbes {
-public:
-    ScriptedProbes(std::set<std::string> present, int cpu, bool gxMissing, Lines& asked)
-        : m_present(std::move(present)), m_cpu(cpu), m_gxMissing(gxMissing), m_asked(asked) {}
-
-    bool Gapi(HAL::DeviceDesc&, bool& libraryMissing) override {
-        libraryMissing = m_gxMissing;
-        return ask("gapi");
-    }
-    bool DriverDirect(HAL::DeviceDesc&) override { return ask("direct"); }
-    bool DriverVga(HAL::DeviceDesc& device) override {
-        device.orientation = 3;  // as a turned panel reports itself
-        return ask("vga");
-    }
-    int CpuType() override {
-        ask("cpu");
-        return m_cpu;
-    }
-    bool StrongArmLcd(HAL::DeviceDesc&) override { return ask("strongarm"); }
-    bool XScaleLcd(HAL::DeviceDesc&) override { return ask("xscale"); }
-    bool Imageon100(HAL::DeviceDesc&) override { return ask("imageon"); }
-    bool MediaQ(HAL::DeviceDesc&) override { return ask("mediaq"); }
-
-private:
-    bool ask(const std::string& probe) {
-        m_asked.push_back(probe);
-        return m_present.count(probe) != 0;
-    }
-    std::set<std::string> m_present;
-    int m_cpu;
-    bool m_gxMissing;
-    Lines& m_asked;
-};
-
-struct DetectCase : NamedCase {
-    int depth;
-    std::set<std::string> present;
-    int cpu;
-    bool gxMissing;
-    Lines asked;
-    std::vector<uint32_t> ids;
-};
-
-class DetectionTest : public HeadlessTest, public ::testing::WithParamInterface<DetectCase> {};
-
-TEST_P(DetectionTest, probesInOrderAndKeepWhatWorks) {
-    const DetectCase& c = GetParam();
-    platform::headless::SetScreenDepth(c.depth);
-    Lines asked;
-    HAL::VideoDetect detect(std::make_unique<ScriptedProbes>(c.present, c.cpu, c.gxMissing, asked));
-    EXPECT_EQ(asked, c.asked);
-    EXPECT_EQ(detect.m_ids, c.ids);
-}
-
-const Lines kAllAbsent{"gapi", "direct", "vga", "cpu", "imageon", "mediaq"};
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DetectionTest,
-    ::testing::Values(
-        DetectCase{{"nothingButTheWindow"}, 16, {}, 0, true, kAllAbsent, {1}},
-        DetectCase{{"noScreen"}, 0, {"gapi"}, 0, true, {}, {}},
-        DetectCase{{"twelveBitScreenOnlyWindow"}, 12, {"gapi", "vga"}, 0, true, {}, {1}},
-        DetectCase{{"gxPresentButRefusingSkipsDirect"}, 16, {"direct"}, 0, false, {"gapi", "vga", "cpu", "imageon", "mediaq"}, {1}},
-        DetectCase{{"directWithoutGx"}, 16, {"direct"}, 0, true, kAllAbsent, {1, 3}},
-        DetectCase{{"gapiThenVgaEnds"}, 16, {"gapi", "vga", "mediaq"}, 0, true, {"gapi", "vga"}, {1, 4, 9}},
-        DetectCase{{"strongArmEnds"}, 16, {"strongarm", "imageon"}, 1, true, {"gapi", "direct", "vga", "cpu", "strongarm"}, {1, 5}},
-        DetectCase{{"xscaleEnds"}, 16, {"xscale"}, 2, true, {"gapi", "direct", "vga", "cpu", "xscale"}, {1, 6}},
-        DetectCase{{"unusableLcdGoesOn"}, 16, {"strongarm"}, 2, true, {"gapi", "direct", "vga", "cpu", "xscale", "imageon", "mediaq"}, {1}},
-        DetectCase{{"imageonEnds"}, 16, {"imageon", "mediaq"}, 0, true, {"gapi", "direct", "vga", "cpu", "imageon"}, {1, 7}},
-        DetectCase{{"mediaQLast"}, 16, {"mediaq"}, 0, true, kAllAbsent, {1, 8}}),
-    CaseName());
-
-TEST_F(HeadlessTest, theDesktopDetectsOnlyTheWindowDriverWithTheScreenUpright) {
-    platform::SetDeviceScreen(240, 320);
-    HAL::VideoDetect detect;
-    EXPECT_EQ(detect.m_ids, std::vector<uint32_t>{HAL::kDriverGdi});
-    EXPECT_EQ(detect.m_device.width, 240u);
-    EXPECT_EQ(detect.m_device.height, 320u);
-    EXPECT_EQ(detect.m_device.depth, 16u);
-    EXPECT_EQ(detect.m_device.orientation, 0u) << "an unknown orientation counts as upright";
-    EXPECT_EQ(detect.m_modes.size(), 4u);
-}
-
-TEST_F(HeadlessTest, aProbedOrientationIsKept) {
-    Lines asked;
-    HAL::VideoDetect detect(std::make_unique<ScriptedProbes>(std::set<std::string>{"vga"}, 0, true, asked));
-    EXPECT_EQ(detect.m_device.orientation, 3u);
-    EXPECT_EQ(detect.m_modes.front().orientation, 3u);
-}
-
 // --- selection ---
 
 // Detection results set by the test, with recording drivers in place of the device's.
@@ -192,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName());
 
 TEST_F(DisplayFixture, theWindowDriverIsChosenOnTheDesktop) {
-    std::unique_ptr<HAL::VideoDriver> driver = HAL::VideoDetect::Get().SelectDriver(m_window, {480, 640, 0, 2});
+    std::unique_ptr<HAL::VideoDriver> driver = HAL::VideoDetect::Get(m_window).SelectDriver(m_window, {480, 640, 0, 2});
     ASSERT_NE(dynamic_cast<HAL::GDIDriver*>(driver.get()), nullptr);
     const HAL::DeviceDesc& device = driver->m_device;
     EXPECT_EQ(device.width, 480u);
