@@ -6,10 +6,12 @@
 
 #include "framework/gdi_driver.h"
 #include "support/display_fixture.h"
+#include "support/pretend_devices.h"
 
 namespace {
 
 using namespace display_test;
+using pretend::PretendDeviceTest;
 using Lines = std::vector<std::string>;
 
 // --- supported modes ---
@@ -43,6 +45,27 @@ INSTANTIATE_TEST_SUITE_P(
                       ModesCase{{"partTilesHalfTurn"}, 800, 600, 2, {{800, 600, 2}, {800, 600, 0}}},
                       ModesCase{{"partTilesThreeQuarters"}, 800, 600, 3, {{800, 600, 3}, {600, 800, 0}}}),
     CaseName());
+
+// --- detection ---
+
+TEST_F(HeadlessTest, theDesktopDetectsOnlyTheWindowDriverWithTheScreenUpright) {
+    platform::SetDeviceScreen(240, 320);
+    HAL::VideoDetect detect;
+    EXPECT_EQ(detect.m_ids, std::vector<uint32_t>{HAL::kDriverGdi});
+    EXPECT_EQ(detect.m_device.width, 240u);
+    EXPECT_EQ(detect.m_device.height, 320u);
+    EXPECT_EQ(detect.m_device.depth, 16u);
+    EXPECT_EQ(detect.m_device.orientation, 0u) << "an unknown orientation counts as upright";
+    EXPECT_EQ(detect.m_modes.size(), 4u);
+}
+
+TEST_F(PretendDeviceTest, aProbedOrientationIsKept) {
+    platform::headless::SetOemInfo("MotoQ");
+    VgaScreen();
+    HAL::VideoDetect detect(m_window);
+    EXPECT_EQ(detect.m_device.orientation, 3u);
+    EXPECT_EQ(detect.m_modes.front().orientation, 3u);
+}
 
 // --- selection ---
 
