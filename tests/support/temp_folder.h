@@ -8,13 +8,16 @@
 #include "support/headless_fixture.h"
 
 // A fresh, empty program folder for each test ($BRIMVALE_HOME points at it), removed afterwards.
+// The folder exists from construction on, so fixtures may name it in their member initialisers.
 class TempFolderTest : public HeadlessTest {
 protected:
+    TempFolderTest() {
+        char pattern[] = "/tmp/brimvale-test-XXXXXX";
+        if (mkdtemp(pattern) != nullptr) m_folder = pattern;
+    }
     void SetUp() override {
         HeadlessTest::SetUp();
-        char pattern[] = "/tmp/brimvale-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_folder = pattern;
+        ASSERT_FALSE(m_folder.empty()) << "no temporary folder";
         m_previousHome = std::getenv("BRIMVALE_HOME") ? std::getenv("BRIMVALE_HOME") : "";
         setenv("BRIMVALE_HOME", m_folder.c_str(), 1);
     }
