@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr uint32_t kRecordPrefix = 4;
 
 template <typename Entry>
 Entry* findIn(const std::vector<std::unique_ptr<Entry>>& entries, const char* name) {
@@ -30,7 +29,7 @@ bool SPictureEntry::Bind(const uint8_t* record, uint32_t bytes, std::string& err
 
 std::span<const uint8_t> SPaletteEntry::Colours() const {
     if (!data || !record) return {};
-    return {data, record->Size() - kRecordPrefix};
+    return {data, record->Size() - kResourceRecordPrefix};
 }
 
 SResourceCache::SResourceCache() { Clear(); }
@@ -144,7 +143,7 @@ bool SResourceCache::LoadPicture(SPictureEntry& entry) {
     if (!record) return fail("picture \"" + std::string(entry.name.Text() ? entry.name.Text() : "") + "\": record " +
                              std::to_string(entry.recordId) + " is missing from its package");
     std::string error;
-    if (record->Size() < kRecordPrefix || !entry.Bind(record->Data() + kRecordPrefix, record->Size() - kRecordPrefix, error))
+    if (record->Size() < kResourceRecordPrefix || !entry.Bind(record->Data() + kResourceRecordPrefix, record->Size() - kResourceRecordPrefix, error))
         return fail("picture \"" + std::string(entry.name.Text()) + "\": record " + std::to_string(entry.recordId) +
                     ": " + (error.empty() ? "shorter than its prefix" : error));
     entry.record = std::move(record);
@@ -164,11 +163,11 @@ void SResourceCache::UnloadPicture(SPictureEntry& entry) {
 bool SResourceCache::LoadPalette(SPaletteEntry& entry) {
     if (entry.data) return true;
     auto record = entry.file ? entry.file->LoadRecord(entry.recordId) : nullptr;
-    if (!record || record->Size() < kRecordPrefix)
+    if (!record || record->Size() < kResourceRecordPrefix)
         return fail("palette \"" + std::string(entry.name.Text() ? entry.name.Text() : "") + "\": record " +
                     std::to_string(entry.recordId) + " is missing from its package");
     entry.record = std::move(record);
-    entry.data = entry.record->Data() + kRecordPrefix;
+    entry.data = entry.record->Data() + kResourceRecordPrefix;
     if (entry.slot != 0 && entry.slot < m_slotPaletteData.size()) m_slotPaletteData[entry.slot] = entry.data;
     return true;
 }
@@ -223,6 +222,14 @@ void SResourceCache::AssignSlots() {
         if (entry) entry->slot = uint16_t(i);
         m_slotPaletteData[i] = entry ? entry->data : nullptr;
     }
+}
+
+void SResourceCache::RollBack(const Mark& mark) {
+    for (size_t i = mark.pictures; i < m_pictures.size(); ++i) UnloadPicture(*m_pictures[i]);
+    for (size_t i = mark.palettes; i < m_palettes.size(); ++i) UnloadPalette(*m_palettes[i]);
+    if (mark.pictures < m_pictures.size()) m_pictures.resize(mark.pictures);
+    if (mark.palettes < m_palettes.size()) m_palettes.resize(mark.palettes);
+    if (mark.indexRecords < m_indexRecords.size()) m_indexRecords.resize(mark.indexRecords);
 }
 
 void SResourceCache::Clear() {

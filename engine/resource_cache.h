@@ -83,6 +83,16 @@ public:
     // Forgets every entry and the index records their names point into.
     void Clear();
 
+    // How far the tables reach. RollBack forgets every entry and index record added since the mark,
+    // so that a package that fails to load leaves nothing behind that points at its closed file.
+    struct Mark {
+        size_t pictures;
+        size_t palettes;
+        size_t indexRecords;
+    };
+    Mark GetMark() const { return {m_pictures.size(), m_palettes.size(), m_indexRecords.size()}; }
+    void RollBack(const Mark& mark);
+
     uint32_t LoadedBytes() const { return m_loadedBytes; }
     uint16_t PictureCount() const { return uint16_t(m_pictures.size()); }
     uint16_t PictureCapacity() const { return m_pictureCapacity; }

@@ -3,11 +3,6 @@
 #include "engine/archive.h"
 #include "engine/pdb_writer.h"
 
-namespace {
-// Picture and palette records begin with four bytes the game skips.
-constexpr uint32_t kRecordPrefix = 4;
-}  // namespace
-
 void SPictureIndexEntry::Serialize(SArchive& archive) {
     archive.SerializeCStr(name);
     archive.SerializeU32(size);
@@ -49,7 +44,7 @@ void writeIndex(SPdbWriter& writer, uint16_t& id, uint8_t tag, const std::vector
     SerializeIndex(archive, tag, entries);
     writer.AddRecordFromArchive(indexId, archive);
     for (size_t i = 0; i < resources.size(); ++i) {
-        std::vector<uint8_t> record(kRecordPrefix, 0);
+        std::vector<uint8_t> record(kResourceRecordPrefix, 0);
         record.insert(record.end(), resources[i].bytes.begin(), resources[i].bytes.end());
         writer.AddRecord(entries[i].recordId, record.data(), uint32_t(record.size()));
     }
@@ -61,7 +56,7 @@ void writeIndex(SPdbWriter& writer, uint16_t& id, uint8_t tag, const std::vector
 void WriteResourceIndex(SPdbWriter& writer, uint16_t& id, const std::vector<SNamedResource>& pictures,
                         const std::vector<SNamedResource>& palettes) {
     writeIndex<SPictureIndexEntry>(writer, id, kPictureIndexTag, pictures, [](const SNamedResource& r, uint16_t recordId) {
-        return SPictureIndexEntry{r.name, uint32_t(r.bytes.size() + kRecordPrefix), recordId};
+        return SPictureIndexEntry{r.name, uint32_t(r.bytes.size() + kResourceRecordPrefix), recordId};
     });
     writeIndex<SPaletteIndexEntry>(writer, id, kPaletteIndexTag, palettes, [](const SNamedResource& r, uint16_t recordId) {
         return SPaletteIndexEntry{r.name, r.secondText, r.value, recordId};

@@ -23,6 +23,9 @@ struct SPaletteIndexEntry {
     void Serialize(SArchive& archive);
 };
 
+// Picture and palette records begin with four bytes the game skips.
+constexpr uint32_t kResourceRecordPrefix = 4;
+
 constexpr uint8_t kPictureIndexTag = '<';
 constexpr uint8_t kPaletteIndexTag = '=';
 

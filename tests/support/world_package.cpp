@@ -1,0 +1,97 @@
+#include "support/world_package.h"
+
+#include "engine/archive.h"
+#include "engine/empty_table.h"
+#include "engine/map.h"
+#include "engine/module_records.h"
+#include "engine/pdb_writer.h"
+
+namespace {
+
+// Tiny picture of the package: format 0, 1 x 1, colour 0.
+const std::vector<uint8_t> kBlankPicture{0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0};
+
+void writeNameIndex(const TestWorldPackage& package, SNameIndex index, SPdbWriter& writer, uint16_t& id) {
+    SNameIndexRecord record;
+    auto found = package.names.find(index);
+    if (found != package.names.end())
+        for (const std::string& name : found->second) record.names.push_back(name.c_str());
+    SArchive archive;
+    archive.OpenWrite();
+    record.Serialize(archive, index);
+    writer.AddRecordFromArchive(id++, archive);
+}
+
+void writeTable(const TestWorldPackage& package, SModuleTable table, SPdbWriter& writer, uint16_t& id) {
+    auto given = package.tables.find(table);
+    if (given == package.tables.end()) {
+        WriteEmptyTable(table, package.version, writer, id);
+        return;
+    }
+    for (const std::vector<uint8_t>& bytes : given->second)
+        writer.AddRecord(id++, bytes.data(), uint32_t(bytes.size()));
+}
+
+}  // namespace
+
+void TestWorldPackage::WriteTo(SPdbWriter& writer) const {
+    writer.SetTypeAndCreator("DATA", creator.c_str());
+    SArchive archive;
+    archive.OpenWrite();
+    SModuleHeader header;
+    header.value = headerValue;
+    header.dataVersion = uint8_t(version);
+    header.flagA = flagA;
+    header.flagB = flagB;
+    header.name.Assign(name.c_str());
+    header.identifier.Assign(identifier.c_str());
+    header.text.Assign(text.c_str());
+    header.valueA = valueA;
+    header.valueB = valueB;
+    header.mapPrefix.Assign(mapPrefix.c_str());
+    header.Serialize(archive);
+    writer.AddRecordFromArchive(kModuleHeaderRecord, archive);
+
+    uint16_t id = kModuleFirstIndexRecord;
+    WriteResourceIndex(writer, id, pictures, palettes);
+    if (!mapPrefix.empty()) {
+        std::vector<uint8_t> picture(kResourceRecordPrefix, 0);
+        const std::vector<uint8_t>& bytes = packagePicture.empty() ? kBlankPicture : packagePicture;
+        picture.insert(picture.end(), bytes.begin(), bytes.end());
+        SPackagePictureRecord announce{uint16_t(picture.size())};
+        archive.Rewind();
+        announce.Serialize(archive);
+        writer.AddRecordFromArchive(id++, archive);
+        writer.AddRecord(id++, picture.data(), uint32_t(picture.size()));
+    } else {
+        id = uint16_t(id + 2);
+    }
+
+    for (const SModuleStep& step : ModuleLoadOrder(version)) {
+        if (step.isTable)
+            writeTable(*this, step.table, writer, id);
+        else
+            writeNameIndex(*this, step.nameIndex, writer, id);
+    }
+
+    const uint16_t mapsRecord = id;
+    archive.Rewind();
+    SMapsRecordHead head{floorIndex, paletteIndex, uint8_t(maps.size())};
+    head.Serialize(archive);
+    for (size_t i = 0; i < maps.size(); ++i) {
+        uint16_t cellsRecord = uint16_t(mapsRecord + 1 + kTestMapRecordStride * i);
+        archive.SerializeU16(cellsRecord);
+        SMap map(nullptr);
+        map.SetName(maps[i].name.c_str());
+        map.SetTitle(maps[i].title.c_str());
+        map.SerializeHeader(archive, version);
+    }
+    writer.AddRecordFromArchive(mapsRecord, archive);
+}
+
+bool TestWorldPackage::Write(const SFileFolder& folder, const char* fileName) const {
+    SPdbWriter writer;
+    writer.Attach(folder);
+    WriteTo(writer);
+    return writer.Write(fileName);
+}
