@@ -311,6 +311,27 @@ TEST_P(ModuleDamageTest, aDamagedPackageIsRefusedWithAMessageAndLeavesNothingBeh
     EXPECT_EQ(cache.KeptIndexRecords(), 0u);
 }
 
+TEST_F(ModuleTest, aRefusedPackageLeavesTheOnesOpenedBeforeItAsTheyWere) {
+    TestWorldPackage good;
+    good.identifier = "bres";
+    good.pictures = {{"bres_wall", blankPicture()}};
+    good.palettes = {{"bres_pal", std::vector<uint8_t>(8, 0)}};
+    SModule* opened = OpenPackage(good, "BrimvaleRes");
+    ASSERT_NE(opened, nullptr) << modules.Error();
+    TestWorldPackage damaged;
+    damaged.pictures = {{"base_door", blankPicture()}};
+    damaged.palettes = {{"base_pal", std::vector<uint8_t>(8, 0)}};
+    damaged.tables[SModuleTable::Skies] = {{'B', 0, 1, 0}};
+    EXPECT_EQ(OpenPackage(damaged), nullptr);
+    EXPECT_EQ(modules.Count(), 1);
+    EXPECT_EQ(modules.Current(), opened);
+    EXPECT_NE(cache.FindPicture("bres_wall"), nullptr);
+    EXPECT_NE(cache.FindPalette("bres_pal"), nullptr);
+    EXPECT_EQ(cache.FindPicture("base_door"), nullptr);
+    EXPECT_EQ(cache.FindPalette("base_pal"), nullptr);
+    EXPECT_EQ(cache.KeptIndexRecords(), 2u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Packages, ModuleDamageTest, ::testing::ValuesIn(kDamage),
                          [](const auto& info) { return std::string(info.param.name); });
 
