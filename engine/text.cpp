@@ -61,12 +61,11 @@ SText::SText() {
     m_current = m_fonts[1].get();
 }
 
-void SText::Init(SGameData& game) {
+bool SText::Init(SGameData& game, std::string& error) {
     m_game = &game;
     m_display = game.m_display.get();
     m_lineGap = 0;
-    std::string error;
-    InitFonts(int(game.m_screenMode), game.m_dataPackage.get(), error);
+    return InitFonts(int(game.m_screenMode), game.m_dataPackage.get(), error);
 }
 
 bool SText::InitFonts(int screenMode, SPdb* database, std::string& error) {

@@ -35,8 +35,9 @@ public:
 
     SText();
 
-    // Fonts for the game's screen mode from its interface package; font 1 becomes current.
-    void Init(SGameData& game);
+    // Fonts for the game's screen mode from its interface package; font 1 becomes current. False,
+    // with the reason in error, when a strip cannot be read.
+    bool Init(SGameData& game, std::string& error);
     // The same without a game object. False, with the reason in error, when a strip cannot be read.
     bool InitFonts(int screenMode, SPdb* database, std::string& error);
     void SetDisplay(SDisplay* display) { m_display = display; }

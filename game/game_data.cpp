@@ -1,6 +1,7 @@
 #include "game/game_data.h"
 
 #include "engine/string.h"
+#include "ui/state.h"
 
 SGameData::SGameData() = default;
 SGameData::~SGameData() = default;

@@ -10,6 +10,7 @@
 #include "cards/card_table.h"
 #include "data/sound_type.h"
 #include "engine/display.h"
+#include "engine/ptr_array.h"
 #include "engine/file_layer.h"
 #include "engine/pdb.h"
 #include "engine/random.h"
@@ -32,6 +33,13 @@ public:
     SGameData(const SGameData&) = delete;
     SGameData& operator=(const SGameData&) = delete;
 
+    // The whole start-up for a screen mode: opens the interface package, reads the settings, makes
+    // the display, sound and fonts, shows the "Starting" frame, creates every screen and makes the
+    // splash screen current. False, with a message naming the file or record, when the interface
+    // package or one of its records is missing.
+    bool Init(uint32_t screenMode, platform::Window* window, uint32_t screenWidth, uint32_t screenHeight,
+              std::string& error);
+
     // Layout of dialogs and controls for the current screen mode. GetLayoutPos leaves x and y as
     // they were when the record has no entry.
     void GetLayoutPos(uint32_t dialogId, uint32_t& x, uint32_t& y) const;
@@ -43,6 +51,26 @@ public:
     void LoadSettings() { ::LoadSettings(m_settings, int(m_screenMode)); }
     void SaveSettings() const { ::SaveSettings(m_settings); }
     void ReloadSettings() { LoadSettings(); }
+
+    // Screens, by id: 1 play, 2 conversation, 3 interior, 4 inventory, 5 shop, 6 splash, 7 death,
+    // 8 load and save, 9 main menu, 10 character creation, 11 scenes, 12 card game, 14 settings,
+    // 15 add-on worlds. A screen's answer is the next screen's id, 0 to stay, 99 to go back.
+    static constexpr uint32_t kScreenIds = 16;
+    static constexpr uint32_t kPlayScreen = 1;
+    static constexpr uint32_t kSplashScreen = 6;
+    static constexpr uint32_t kGoBack = 99;
+    SState* Screen(uint32_t id) const { return id < kScreenIds ? m_screens[id].get() : nullptr; }
+    void SetScreen(uint32_t id, std::unique_ptr<SState> screen);
+    // Leaves (or sets aside, when its keep flag is set) the current screen and enters the next one.
+    void SwitchState(uint32_t id);
+    // The frame tick of the current screen; answers what the screen answered.
+    uint32_t OnTimer();
+    void OnKey(uint32_t action);
+    // A stylus event in window coordinates, turned here for the display's orientation.
+    void OnStylus(int32_t x, int32_t y, uint32_t pressed, uint32_t moved);
+    void PopAllStates();
+    void PopStatesAboveFirst();
+    int StackDepth() const { return m_stateStack.Count(); }
 
     // The play screen's view record: where the 3-D view lies and the surface it is drawn into.
     SViewDescriptor& PlayView() { return m_playView; }
@@ -56,7 +84,14 @@ public:
     std::unique_ptr<SFileFolder> m_fileFolder;
     uint32_t m_flagWord = 0;
     uint32_t m_startupWord = 0;
+    SPtrArray<SState> m_stateStack{4, false};
+    std::array<std::unique_ptr<SState>, kScreenIds> m_screens;
     SState* m_currentScreen = nullptr;
+    // The screen is wider than tall by nature: stylus positions need no turning then.
+    bool m_landscapeNative = false;
+    // Set once the play screen has been entered since the last new game or load: every quit path
+    // writes the auto-save only then.
+    bool m_gameRunning = false;
     uint32_t m_screenChanged = 0;  // set when a screen was entered or left, cleared on resume
     uint32_t m_screenMode = 0;
     uint32_t m_frameCounter = 0;

@@ -37,6 +37,9 @@ intptr_t CallWindowProcedure(WindowProcedure procedure, Window* window, uint32_t
 bool PeekMessage(Message& message);
 // Blocks until a message arrives; false when it is the quit message.
 bool WaitMessage(Message& message);
+// Sleeps until a message is waiting or the time is up, whichever comes first; the message stays
+// queued. A paced loop waits here instead of spinning, and still answers input at once.
+void WaitForMessageOrTimeout(uint32_t milliseconds);
 void TranslateMessage(const Message& message);
 intptr_t DispatchMessage(const Message& message);
 intptr_t DefaultWindowProcedure(Window* window, uint32_t code, uintptr_t wParam, intptr_t lParam);

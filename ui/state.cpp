@@ -2,7 +2,7 @@
 
 #include "game/game_data.h"
 
-void SState::Enter(uint32_t p1, uint32_t p2, uint32_t p3, uint32_t p4) {
+void SState::Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) {
     Reopen();
     m_param[0] = p1;
     m_param[1] = p2;

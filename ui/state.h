@@ -10,14 +10,15 @@
 class SState : public SDialog {
 public:
     uint32_t m_extra = 0;     // the subclass's own (the splash screen keeps its phase here)
-    uint32_t m_param[4] = {};  // the four words handed over by Enter
+    // The four words handed over by Enter. They may carry pointers, so they are pointer-sized.
+    uintptr_t m_param[4] = {};
     // Set while another screen is entered: the game object keeps this screen on its stack
     // instead of leaving it.
     uint32_t m_keep = 0;
 
     // Starts the screen afresh: no open dialog, the four words kept, stylus ignored until a later
     // frame. Screens build their controls after calling this.
-    virtual void Enter(uint32_t p1, uint32_t p2, uint32_t p3, uint32_t p4);
+    virtual void Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4);
     virtual void Leave();
     // Back from the stack: drawn at once, since no tick may come before the next input.
     virtual void Resume();

@@ -178,6 +178,10 @@ bool WaitMessage(Message& message) {
     return message.code != kMsgQuit;
 }
 
+void WaitForMessageOrTimeout(uint32_t milliseconds) {
+    if (device().queue.empty()) headless::AdvanceTime(milliseconds);
+}
+
 void TranslateMessage(const Message&) {}
 
 intptr_t DispatchMessage(const Message& message) {

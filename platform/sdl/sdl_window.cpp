@@ -238,6 +238,12 @@ bool WaitMessage(Message& message) {
     return message.code != kMsgQuit;
 }
 
+void WaitForMessageOrTimeout(uint32_t milliseconds) {
+    if (!g_queue.empty()) return;
+    SDL_Event event;
+    if (SDL_WaitEventTimeout(&event, int(milliseconds))) translate(event);
+}
+
 void TranslateMessage(const Message&) {}
 
 intptr_t DispatchMessage(const Message& message) {

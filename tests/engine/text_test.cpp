@@ -125,7 +125,7 @@ TEST(TextFontsTest, largeScreenModesDrawEverySizeInTheLargestFont) {
     std::string error;
     text.InitFonts(10, nullptr, error);
     game.m_screenMode = 10;
-    text.Init(game);
+    text.Init(game, error);
     text.SelectFont(0, 0xFFFFFF, 0);
     EXPECT_EQ(text.CurrentFont(), &text.Font(2));
     game.m_screenMode = 11;

@@ -1,0 +1,79 @@
+// Start-up: the game object goes from freshly built to running, the splash screen current.
+#include "engine/unix_time.h"
+#include "game/game_data.h"
+#include "screens/play/state_game.h"
+#include "ui/state.h"
+
+namespace {
+
+// The screens in the order they are made; the play screen is made first of all and set up last.
+constexpr uint32_t kOtherScreens[] = {2, 3, 4, 5, 7, 6, 8, 9, 10, 11, 12, 14, 15};
+
+}  // namespace
+
+bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t screenWidth, uint32_t screenHeight,
+                     std::string& error) {
+    m_startupWord = 1;
+    // The play screen must exist before the first frame, which hands it the back buffer.
+    SetScreen(kPlayScreen, std::make_unique<SStateGame>());
+
+    m_fileFolder = std::make_unique<SFileFolder>();
+    m_random = std::make_unique<SRandom>();
+    m_random->Seed(GetUnixTime());
+
+    m_dataPackage = std::make_unique<SPdb>();
+    m_dataPackage->Attach(*m_fileFolder);
+    if (!m_dataPackage->Open("BrimvaleData")) {
+        error = "The game's interface package cannot be read: " + m_dataPackage->Error() +
+                ". It belongs in the folder " + m_fileFolder->ProgramFolder() + ".";
+        return false;
+    }
+
+    m_screenMode = screenMode;
+    m_settings.startMode = 0;
+    LoadSettings();
+    if (!LoadLayoutRecord()) {
+        error = "The interface package " + m_fileFolder->Resolve("BrimvaleData.pdb") + " has no layout record for screen mode " +
+                std::to_string(screenMode) + ".";
+        return false;
+    }
+
+    m_display = std::make_unique<SDisplay>();
+    m_display->SetGame(this);
+    // The stored start mode is the display orientation.
+    m_display->SetOrientation(int(m_settings.startMode <= 2 ? m_settings.startMode : 0));
+    m_display->Init(window, int(screenWidth), int(screenHeight));
+    m_reservedWord = 0;
+
+    m_sound = std::make_unique<SSound>();
+    m_sound->Open(m_settings);
+    m_startTime = GetUnixTime();
+
+    m_text = std::make_unique<SText>();
+    if (!m_text->Init(*this, error)) {
+        error = "The interface package " + m_fileFolder->Resolve("BrimvaleData.pdb") + " is damaged: " + error + ".";
+        return false;
+    }
+
+    if (m_display->BeginFrame()) {
+        m_display->FillRect(0, 0, m_display->m_width, m_display->m_height, 0);
+        m_text->SelectFont(1, 0xFFFFFF, 0);
+        m_text->DrawText(30, 40, 300, 120, "Starting\rBrim Vale...", 0);
+        m_display->Present();
+    }
+
+    m_cards.Init(m_screenMode);
+    m_cache.Init();
+
+    for (uint32_t id : kOtherScreens) {
+        SetScreen(id, std::make_unique<SState>());
+        Screen(id)->Init(this);
+    }
+    Screen(kPlayScreen)->Init(this);
+
+    m_frameCounter = 0;
+    m_currentScreen = nullptr;
+    if (m_display->m_render) m_display->m_render->UpdateProjection();
+    SwitchState(kSplashScreen);
+    return true;
+}

@@ -1,0 +1,73 @@
+// Screen switching and the routing of ticks, keys and stylus events to the current screen.
+#include "game/game_data.h"
+#include "ui/state.h"
+
+void SGameData::SetScreen(uint32_t id, std::unique_ptr<SState> screen) {
+    if (id < kScreenIds) m_screens[id] = std::move(screen);
+}
+
+void SGameData::SwitchState(uint32_t id) {
+    SState* old = m_currentScreen;
+    uintptr_t words[4] = {};
+    if (old) {
+        // The words go over as the old screen held them when it answered, whatever Leave does.
+        std::copy(std::begin(old->m_param), std::end(old->m_param), words);
+        if (old->m_keep)
+            m_stateStack.Append(old);
+        else
+            old->Leave();
+    }
+
+    SState* next = nullptr;
+    if (id == kGoBack)
+        next = m_stateStack.RemoveAt(m_stateStack.Count() - 1);
+    else if (id >= 1 && id < kScreenIds)
+        next = Screen(id);
+    // Nothing to go back to, or an id without a screen: stay where we are.
+    if (next == nullptr) next = old;
+    if (next == nullptr) return;
+    m_currentScreen = next;
+
+    if (next->m_keep) {
+        next->m_keep = 0;
+        next->Resume();
+    } else {
+        next->Enter(words[0], words[1], words[2], words[3]);
+    }
+}
+
+uint32_t SGameData::OnTimer() {
+    ++m_frameCounter;
+    if (!m_display || !m_currentScreen) return 0;
+    const uint32_t answer = m_currentScreen->OnTick(m_frameCounter);
+    if (answer != 0) SwitchState(answer);
+    return answer;
+}
+
+void SGameData::OnKey(uint32_t action) {
+    if (!m_display || !m_currentScreen) return;
+    const uint32_t answer = m_currentScreen->OnKey(action);
+    if (answer != 0) SwitchState(answer);
+}
+
+void SGameData::OnStylus(int32_t x, int32_t y, uint32_t pressed, uint32_t moved) {
+    if (!m_display || !m_currentScreen) return;
+    const int32_t orientation = m_display->m_orientation;
+    if (orientation != 0 && !m_landscapeNative) {
+        const int32_t width = m_display->m_width, height = m_display->m_height;
+        const int32_t turnedX = orientation == 1 ? y : width - y;
+        const int32_t turnedY = orientation == 1 ? height - x : x;
+        x = turnedX;
+        y = turnedY;
+    }
+    const uint32_t answer = m_currentScreen->OnPen(x, y, pressed, moved);
+    if (answer != 0) SwitchState(answer);
+}
+
+void SGameData::PopAllStates() {
+    while (m_stateStack.Count() > 0) m_stateStack.RemoveAt(m_stateStack.Count() - 1)->Leave();
+}
+
+void SGameData::PopStatesAboveFirst() {
+    while (m_stateStack.Count() > 1) m_stateStack.RemoveAt(m_stateStack.Count() - 1)->Leave();
+}

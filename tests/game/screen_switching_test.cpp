@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "game/game_data.h"
+#include "ui/state.h"
+
+namespace {
+
+// A screen that writes down what happens to it and answers what the test tells it to.
+class LoggingScreen : public SState {
+public:
+    LoggingScreen(std::string name, std::vector<std::string>& log) : m_name(std::move(name)), m_log(log) {}
+
+    void Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) override {
+        SState::Enter(p1, p2, p3, p4);
+        m_log.push_back(m_name + " enter " + std::to_string(p1) + "," + std::to_string(p2) + "," + std::to_string(p3) +
+                        "," + std::to_string(p4));
+    }
+    void Leave() override {
+        // Leave may change the words; the next screen must still get them as they were.
+        m_param[0] = 777;
+        SState::Leave();
+        m_log.push_back(m_name + " leave");
+    }
+    void Resume() override {
+        SState::Resume();
+        m_log.push_back(m_name + " resume");
+    }
+    uint32_t OnKey(uint32_t key) override {
+        m_log.push_back(m_name + " key " + std::to_string(key));
+        return m_answer;
+    }
+    uint32_t OnTick(uint32_t frame) override {
+        m_log.push_back(m_name + " tick " + std::to_string(frame));
+        return m_answer;
+    }
+    uint32_t OnPen(int32_t x, int32_t y, uint32_t down, uint32_t drag) override {
+        m_log.push_back(m_name + " pen " + std::to_string(x) + "," + std::to_string(y) + " " + std::to_string(down) +
+                        std::to_string(drag));
+        return m_answer;
+    }
+
+    uint32_t m_answer = 0;
+
+private:
+    std::string m_name;
+    std::vector<std::string>& m_log;
+};
+
+class ScreenSwitchingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        game.m_display = std::make_unique<SDisplay>();
+        for (uint32_t id : {1u, 4u, 6u, 9u}) {
+            auto screen = std::make_unique<LoggingScreen>("s" + std::to_string(id), log);
+            screen->Init(&game);
+            game.SetScreen(id, std::move(screen));
+        }
+    }
+    LoggingScreen& screen(uint32_t id) { return static_cast<LoggingScreen&>(*game.Screen(id)); }
+
+    SGameData game;
+    std::vector<std::string> log;
+};
+
+TEST_F(ScreenSwitchingTest, theNewScreenGetsTheWordsTheOldOneHeldBeforeLeaving) {
+    game.SwitchState(6);
+    screen(6).m_param[0] = 11;
+    screen(6).m_param[3] = 44;
+    game.SwitchState(9);
+    EXPECT_EQ(log, (std::vector<std::string>{"s6 enter 0,0,0,0", "s6 leave", "s9 enter 11,0,0,44"}));
+    EXPECT_EQ(game.m_currentScreen, game.Screen(9));
+}
+
+TEST_F(ScreenSwitchingTest, keptScreensArePushedAndComeBackInReverseOrder) {
+    game.SwitchState(1);
+    screen(1).m_keep = 1;
+    game.SwitchState(4);
+    screen(4).m_keep = 1;
+    game.SwitchState(9);
+    EXPECT_EQ(game.StackDepth(), 2);
+    log.clear();
+
+    game.SwitchState(SGameData::kGoBack);
+    game.SwitchState(SGameData::kGoBack);
+    EXPECT_EQ(log, (std::vector<std::string>{"s9 leave", "s4 resume", "s4 leave", "s1 resume"}));
+    EXPECT_EQ(game.StackDepth(), 0);
+    EXPECT_EQ(screen(1).m_keep, 0u);
+}
+
+TEST_F(ScreenSwitchingTest, nowhereToGoKeepsTheCurrentScreen) {
+    game.SwitchState(6);
+    log.clear();
+    game.SwitchState(SGameData::kGoBack);  // the stack is empty
+    game.SwitchState(13);                   // no screen has this id
+    EXPECT_EQ(game.m_currentScreen, game.Screen(6));
+    EXPECT_EQ(log, (std::vector<std::string>{"s6 leave", "s6 enter 0,0,0,0", "s6 leave", "s6 enter 0,0,0,0"}));
+}
+
+TEST_F(ScreenSwitchingTest, answersOfTicksAndKeysSwitchScreens) {
+    game.SwitchState(6);
+    screen(6).m_answer = 9;
+    EXPECT_EQ(game.OnTimer(), 9u);
+    EXPECT_EQ(game.m_currentScreen, game.Screen(9));
+    screen(9).m_answer = 4;
+    game.OnKey(1000);
+    EXPECT_EQ(game.m_currentScreen, game.Screen(4));
+    EXPECT_EQ(log[1], "s6 tick 1");
+}
+
+TEST_F(ScreenSwitchingTest, withoutADisplayNothingReachesTheScreensButFramesCount) {
+    game.SwitchState(6);
+    game.m_display.reset();
+    log.clear();
+    EXPECT_EQ(game.OnTimer(), 0u);
+    EXPECT_EQ(game.OnTimer(), 0u);
+    game.OnKey(1000);
+    game.OnStylus(1, 2, 1, 0);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(game.m_frameCounter, 2u);
+}
+
+TEST_F(ScreenSwitchingTest, stylusPositionsTurnForLandscapeOrientations) {
+    game.SwitchState(6);
+    game.m_display->m_width = 320;  // screen mode 6 on a 240x320 device
+    game.m_display->m_height = 240;
+    game.m_display->SetOrientation(1);
+    log.clear();
+    game.OnStylus(10, 300, 1, 0);
+    game.m_display->SetOrientation(2);
+    game.OnStylus(10, 300, 1, 1);
+    game.m_landscapeNative = true;
+    game.OnStylus(10, 300, 0, 0);
+    EXPECT_EQ(log, (std::vector<std::string>{"s6 pen 300,230 10", "s6 pen 20,10 11", "s6 pen 10,300 00"}));
+}
+
+TEST_F(ScreenSwitchingTest, poppingLeavesEveryScreenSetAside) {
+    for (uint32_t id : {1u, 4u, 9u}) {
+        game.SwitchState(id);
+        screen(id).m_keep = 1;
+    }
+    game.SwitchState(6);
+    log.clear();
+    game.PopStatesAboveFirst();
+    EXPECT_EQ(game.StackDepth(), 1);
+    game.PopAllStates();
+    EXPECT_EQ(game.StackDepth(), 0);
+    EXPECT_EQ(log, (std::vector<std::string>{"s9 leave", "s4 leave", "s1 leave"}));
+}
+
+}  // namespace
