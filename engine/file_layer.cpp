@@ -32,3 +32,10 @@ uint64_t FileSize(SFileHandle file) { return file ? platform::FileSizeOf(file) :
 bool FileClose(SFileHandle file) { return platform::CloseFile(file); }
 
 bool FileDelete(const SFileFolder& folder, const char* name) { return platform::DeleteFile(folder.Resolve(name)); }
+
+bool FileExists(const SFileFolder& folder, const char* name) {
+    SFileHandle file = FileOpen(folder, name);
+    if (file == nullptr) return false;
+    FileClose(file);
+    return true;
+}

@@ -30,3 +30,4 @@ bool FileWrite(SFileHandle file, uint32_t size, const void* bytes);
 uint64_t FileSize(SFileHandle file);  // 0 for no file
 bool FileClose(SFileHandle file);
 bool FileDelete(const SFileFolder& folder, const char* name);
+bool FileExists(const SFileFolder& folder, const char* name);

@@ -12,6 +12,8 @@
 #include "engine/display.h"
 #include "engine/ptr_array.h"
 #include "engine/file_layer.h"
+#include "engine/module_context.h"
+#include "engine/module_list.h"
 #include "engine/pdb.h"
 #include "engine/random.h"
 #include "engine/resource_cache.h"
@@ -20,6 +22,7 @@
 #include "engine/text.h"
 #include "game/layout_record.h"
 #include "render/view_descriptor.h"
+#include "script/script.h"
 
 class SState;
 class SString;
@@ -39,6 +42,9 @@ public:
     // package or one of its records is missing.
     bool Init(uint32_t screenMode, platform::Window* window, uint32_t screenWidth, uint32_t screenHeight,
               std::string& error);
+    // The interface pictures of the screen mode's slots and the two interface sounds, from the
+    // interface package. False, with a message naming the record, when one is missing or damaged.
+    bool LoadInterfaceRecords(std::string& error);
 
     // Layout of dialogs and controls for the current screen mode. GetLayoutPos leaves x and y as
     // they were when the record has no entry.
@@ -78,6 +84,7 @@ public:
     std::unique_ptr<SRandom> m_random;
     std::unique_ptr<SDisplay> m_display;
     std::unique_ptr<SText> m_text;
+    std::unique_ptr<SScript> m_script;
     std::unique_ptr<SPdb> m_dataPackage;  // "BrimvaleData"
     std::unique_ptr<SSound> m_sound;
     uint32_t m_startTime = 0;  // local seconds since 1970 at start-up
@@ -97,6 +104,8 @@ public:
     uint32_t m_frameCounter = 0;
     SSettings m_settings;
     uint32_t m_reservedWord = 0;
+    SModuleContext m_moduleContext;
+    SModuleList m_packages{m_moduleContext};
     std::unique_ptr<SPdbRecord> m_layoutBytes;
     SLayoutRecord m_layout;
     uint32_t m_interfaceTextColour = 0x94D6EF;

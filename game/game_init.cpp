@@ -62,8 +62,16 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
         m_display->Present();
     }
 
+    if (!LoadInterfaceRecords(error)) return false;
+
+    // The rule tables join here as they are built.
     m_cards.Init(m_screenMode);
     m_cache.Init();
+    m_moduleContext.folder = m_fileFolder.get();
+    m_moduleContext.cache = &m_cache;
+
+    m_script = std::make_unique<SScript>();
+    m_script->Init(nullptr);
 
     for (uint32_t id : kOtherScreens) {
         SetScreen(id, std::make_unique<SState>());
@@ -73,6 +81,11 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
 
     m_frameCounter = 0;
     m_currentScreen = nullptr;
+    // The music package is optional; one that is there must be readable.
+    if (!m_packages.Open("BrimvaleMusic") && FileExists(*m_fileFolder, "BrimvaleMusic.pdb")) {
+        error = m_packages.Error();
+        return false;
+    }
     if (m_display->m_render) m_display->m_render->UpdateProjection();
     SwitchState(kSplashScreen);
     return true;

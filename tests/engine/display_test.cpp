@@ -9,10 +9,9 @@
 #include "platform/window.h"
 #include "support/headless_fixture.h"
 #include "support/picture_record.h"
+#include "support/test_window.h"
 
 namespace {
-
-intptr_t quietProcedure(platform::Window*, uint32_t, uintptr_t, intptr_t) { return 0; }
 
 class SDisplayTest : public HeadlessTest {
 protected:
@@ -31,12 +30,6 @@ protected:
         layoutBytes = SLayoutRecord::Build({{43, {{mode, 0, 0, {viewRow}}}}});
         game.m_layout = SLayoutRecord(layoutBytes);
         game.m_screenMode = mode;
-    }
-
-    platform::Window* openWindow(int width, int height) {
-        platform::SetDeviceScreen(width, height);
-        platform::RegisterWindowClass("test", quietProcedure);
-        return platform::CreateAppWindow("test", "test", 0, 0, 0, width, height);
     }
 
     SGameData game;
@@ -81,7 +74,7 @@ TEST_F(SDisplayTest, theOrientationPicksItsOwnViewSize) {
 
 TEST_F(SDisplayTest, drawingReachesTheScreenThroughTheFramework) {
     useLayout(7, {550, 0, 0, 240, 200});
-    platform::Window* window = openWindow(240, 320);
+    platform::Window* window = OpenTestWindow(240, 320);
     ASSERT_NE(window, nullptr);
     display.Init(window, 240, 320);
     ASSERT_TRUE(display.HasDisplay());
@@ -107,7 +100,7 @@ TEST_F(SDisplayTest, drawingReachesTheScreenThroughTheFramework) {
 
 TEST_F(SDisplayTest, aSquareModeKeepsTheWindowsSize) {
     useLayout(11, {550, 0, 0, 480, 400});
-    display.Init(openWindow(480, 480), 480, 480);
+    display.Init(OpenTestWindow(480, 480), 480, 480);
     EXPECT_EQ(display.m_width, 480);
     EXPECT_EQ(display.m_height, 480);
 }

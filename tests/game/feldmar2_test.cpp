@@ -14,6 +14,7 @@
 #include "platform/window.h"
 #include "screens/play/state_game.h"
 #include "support/temp_folder.h"
+#include "support/test_window.h"
 
 namespace {
 
@@ -82,8 +83,6 @@ public:
     std::vector<std::string> log;
 };
 
-intptr_t quietProcedure(platform::Window*, uint32_t, uintptr_t, intptr_t) { return 0; }
-
 // A main game class over a game object whose current screen is a recording play screen, drawn on
 // a headless 240x320 device.
 class Feldmar2Test : public HeadlessTest {
@@ -91,9 +90,7 @@ protected:
     void SetUp() override {
         HeadlessTest::SetUp();
         HAL::VideoDetect::Forget();
-        platform::SetDeviceScreen(240, 320);
-        platform::RegisterWindowClass("rig", quietProcedure);
-        platform::Window* window = platform::CreateAppWindow("rig", "rig", 0, 0, 0, 240, 320);
+        platform::Window* window = OpenTestWindow(240, 320);
         auto game = std::make_unique<SGameData>();
         game->m_screenMode = 7;
         game->m_display = std::make_unique<SDisplay>();

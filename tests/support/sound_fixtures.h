@@ -10,27 +10,7 @@
 #include "data/music_bank.h"
 #include "data/music_song.h"
 #include "engine/byte_order.h"
-
-// A RIFF WAVE image of 16-bit PCM frames (`channels` values each).
-inline std::vector<uint8_t> MakeWave(int rate, int channels, const std::vector<int16_t>& values) {
-    const uint32_t dataBytes = uint32_t(values.size() * 2);
-    std::vector<uint8_t> image(44 + dataBytes);
-    uint8_t* p = image.data();
-    std::memcpy(p, "RIFF", 4);
-    WriteLE32(p + 4, 36 + dataBytes);
-    std::memcpy(p + 8, "WAVEfmt ", 8);
-    WriteLE32(p + 16, 16);
-    WriteLE16(p + 20, 1);  // PCM
-    WriteLE16(p + 22, uint16_t(channels));
-    WriteLE32(p + 24, uint32_t(rate));
-    WriteLE32(p + 28, uint32_t(rate * channels * 2));
-    WriteLE16(p + 32, uint16_t(channels * 2));
-    WriteLE16(p + 34, 16);
-    std::memcpy(p + 36, "data", 4);
-    WriteLE32(p + 40, dataBytes);
-    for (size_t i = 0; i < values.size(); ++i) WriteLE16(p + 44 + 2 * i, uint16_t(values[i]));
-    return image;
-}
+#include "tools/sampledata/wave_writer.h"
 
 // A module header with a title, `songLength` order entries 0, 1, ... and the four-channel tag.
 inline std::array<uint8_t, kModuleHeaderSize> MakeModuleHeader(const char* title, uint8_t songLength) {

@@ -1,8 +1,11 @@
 #include "tools/sampledata/interface_package.h"
 
 #include "engine/pdb_writer.h"
+#include "game/interface_pictures.h"
 #include "tools/sampledata/font_strips.h"
+#include "tools/sampledata/interface_art.h"
 #include "tools/sampledata/interface_layout.h"
+#include "tools/sampledata/wave_writer.h"
 
 bool WriteInterfacePackage(const SFileFolder& folder, std::string& error) {
     SPdbWriter writer;
@@ -17,6 +20,15 @@ bool WriteInterfacePackage(const SFileFolder& folder, std::string& error) {
         const std::vector<uint8_t> layout = SLayoutRecord::Build(SampleLayout(squareOrLarge));
         writer.AddRecord(squareOrLarge ? 3003 : 3001, layout.data(), uint32_t(layout.size()));
     }
+    for (uint16_t id : AllInterfacePictureRecords()) {
+        const std::vector<uint8_t> picture = InterfacePicture(id);
+        writer.AddRecord(id, picture.data(), uint32_t(picture.size()));
+    }
+    // The two interface sounds: a click and a chime.
+    const std::vector<uint8_t> click = MakeWave(22050, 1, FadingTone(22050, 1200, 0.03, 9000));
+    const std::vector<uint8_t> chime = MakeWave(22050, 1, FadingTone(22050, 660, 0.12, 7000));
+    writer.AddRecord(4031, click.data(), uint32_t(click.size()));
+    writer.AddRecord(4032, chime.data(), uint32_t(chime.size()));
     if (!writer.Write("BrimvaleData")) {
         error = "cannot write " + folder.Resolve("BrimvaleData.pdb");
         return false;

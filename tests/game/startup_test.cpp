@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "engine/pdb_writer.h"
+#include "framework/video_detect.h"
+#include "game/brimvale_main.h"
+#include "game/game_data.h"
+#include "game/interface_pictures.h"
+#include "platform/device.h"
+#include "platform/headless/headless.h"
+#include "platform/window.h"
+#include "support/temp_folder.h"
+#include "support/test_window.h"
+#include "tools/sampledata/interface_package.h"
+
+namespace {
+
+// The game object started on the sample interface package in a fresh program folder.
+class StartupTest : public TempFolderTest {
+protected:
+    void SetUp() override {
+        TempFolderTest::SetUp();
+        HAL::VideoDetect::Forget();
+        std::string error;
+        ASSERT_TRUE(WriteInterfacePackage(SFileFolder(Folder()), error)) << error;
+    }
+    void TearDown() override {
+        game.reset();
+        HAL::VideoDetect::Forget();
+        TempFolderTest::TearDown();
+    }
+
+    bool start(uint32_t mode, int width, int height, std::string& error) {
+        platform::Window* window = OpenTestWindow(width, height);
+        game = std::make_unique<SGameData>();
+        return game->Init(mode, window, uint32_t(width), uint32_t(height), error);
+    }
+
+    std::unique_ptr<SGameData> game;
+};
+
+TEST_F(StartupTest, theSlotsHoldTheRecordsOfTheScreenModeClass) {
+    struct Row {
+        uint32_t mode;
+        int width, height;
+        uint16_t slot1, slot405;
+        std::vector<uint8_t> layout;  // which layout record the mode reads
+        uint16_t layoutId;
+    };
+    for (Row row : {Row{6, 240, 320, 3670, 3918, {}, 3001}, Row{8, 240, 240, 3670, 4055, {}, 3003},
+                    Row{9, 480, 640, 3015, 4088, {}, 3001}, Row{16, 640, 240, 3670, 3918, {}, 3003}}) {
+        std::string error;
+        ASSERT_TRUE(start(row.mode, row.width, row.height, error)) << error;
+        EXPECT_EQ(game->m_interfacePictures[1]->recordId, row.slot1) << "mode " << row.mode;
+        EXPECT_EQ(game->m_interfacePictures[405]->recordId, row.slot405) << "mode " << row.mode;
+        EXPECT_EQ(game->m_interfacePictures[0]->recordId, 3200);
+        int loaded = 0;
+        for (const auto& picture : game->m_interfacePictures) loaded += picture != nullptr;
+        EXPECT_EQ(loaded, 468);
+        EXPECT_EQ(game->m_interfacePictures[20], nullptr);
+        EXPECT_EQ(game->m_layoutBytes->bytes, game->m_dataPackage->LoadRecord(row.layoutId)->bytes) << "mode " << row.mode;
+        HAL::VideoDetect::Forget();
+    }
+}
+
+TEST_F(StartupTest, theSplashScreenIsCurrentAndTheStackEmpty) {
+    std::string error;
+    ASSERT_TRUE(start(7, 240, 320, error)) << error;
+    EXPECT_EQ(game->m_currentScreen, game->Screen(SGameData::kSplashScreen));
+    EXPECT_EQ(game->StackDepth(), 0);
+    EXPECT_EQ(game->m_frameCounter, 0u);
+    for (uint32_t id : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u, 9u, 10u, 11u, 12u, 14u, 15u}) EXPECT_NE(game->Screen(id), nullptr) << id;
+    EXPECT_EQ(game->Screen(13), nullptr);
+    EXPECT_FALSE(game->m_interfaceSound1.sampleImage.empty());
+    EXPECT_GT(platform::headless::PresentCount(), 0) << "the Starting frame was shown";
+}
+
+TEST_F(StartupTest, aPackageWithoutAFontStripIsRefusedByName) {
+    // The same package without record 3010.
+    SFileFolder folder(Folder());
+    SPdb full;
+    full.Attach(folder);
+    ASSERT_TRUE(full.Open("BrimvaleData"));
+    SPdbWriter writer;
+    writer.Attach(folder);
+    writer.SetTypeAndCreator("DATA", kPackageCreator);
+    std::vector<uint16_t> ids = AllInterfacePictureRecords();
+    for (uint16_t id : {3001, 3003, 3011, 3012, 3013, 3014, 4031, 4032}) ids.push_back(id);
+    for (uint16_t id : ids) {
+        auto record = full.LoadRecord(id);
+        ASSERT_TRUE(record) << id;
+        writer.AddRecord(id, record->Data(), record->Size());
+    }
+    full.Close();
+    ASSERT_TRUE(writer.Write("BrimvaleData"));
+
+    const char* argv[] = {"brimvale", "--screen", "240x320"};
+    EXPECT_NE(BrimvaleMain(3, argv), 0);
+    ASSERT_EQ(platform::headless::MessageBoxes().size(), 1u);
+    const std::string& text = platform::headless::MessageBoxes()[0].text;
+    EXPECT_NE(text.find("3010"), std::string::npos) << text;
+    EXPECT_NE(text.find("BrimvaleData.pdb"), std::string::npos) << text;
+}
+
+TEST_F(StartupTest, theSamplePackageNamesEveryRecordOnce) {
+    std::vector<uint16_t> ids = AllInterfacePictureRecords();
+    for (uint16_t reserved : {3001, 3003, 3010, 3011, 3012, 3013, 3014, 4031, 4032})
+        EXPECT_EQ(std::count(ids.begin(), ids.end(), reserved), 0) << reserved << " is also a picture";
+}
+
+}  // namespace
