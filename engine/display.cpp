@@ -211,14 +211,23 @@ void SDisplay::BlitOpaquePal(const SPictureEntry& picture, const SPaletteEntry* 
                                    picture.picture.Height());
 }
 
-void SDisplay::TileOpaque(int x, int y, int w, int h, const SPictureEntry& picture) {
+void SDisplay::tile(int x, int y, int w, int h, const SPictureEntry& picture, bool keyed) {
     const int tileW = picture.picture.Width(), tileH = picture.picture.Height();
     if (!m_render || !picture.data || tileW <= 0 || tileH <= 0) return;
     for (int top = 0; top < h; top += tileH) {
-        for (int left = 0; left < w; left += tileW)
-            BlitOpaqueRect(picture, x + left, y + top, 0, 0, std::min(tileW, w - left), std::min(tileH, h - top));
+        for (int left = 0; left < w; left += tileW) {
+            const int partW = std::min(tileW, w - left), partH = std::min(tileH, h - top);
+            if (keyed)
+                BlitKeyedRect(picture, x + left, y + top, 0, 0, partW, partH);
+            else
+                BlitOpaqueRect(picture, x + left, y + top, 0, 0, partW, partH);
+        }
     }
 }
+
+void SDisplay::TileOpaque(int x, int y, int w, int h, const SPictureEntry& picture) { tile(x, y, w, h, picture, false); }
+
+void SDisplay::TileKeyed(int x, int y, int w, int h, const SPictureEntry& picture) { tile(x, y, w, h, picture, true); }
 
 void SDisplay::BlitBlend(const SPictureEntry& picture, int x, int y, int sourceY, int w, int h) {
     if (m_render && picture.data) SPixelLoops::BlitBlendRaw(*m_render, picture.picture, x, y, sourceY, w, h);

@@ -66,9 +66,10 @@ public:
     void BlitOpaque(const SPictureEntry& picture, int x, int y);
     void BlitOpaqueRect(const SPictureEntry& picture, int x, int y, int sourceX, int sourceY, int w, int h);
     void BlitOpaquePal(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y);
-    // Covers the rectangle with copies of the picture from its top left; the last row and column of
+    // Cover the rectangle with copies of the picture from its top left; the last row and column of
     // copies are cut to fit.
     void TileOpaque(int x, int y, int w, int h, const SPictureEntry& picture);
+    void TileKeyed(int x, int y, int w, int h, const SPictureEntry& picture);
     void BlitBlend(const SPictureEntry& picture, int x, int y, int sourceY, int w, int h);
     void BlitScaled(const SPictureEntry& picture, int x, int y, int w, int h);
     void BlitShrink40(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y);
@@ -84,4 +85,5 @@ private:
     // Reads the surface's address after a scene began and passes a change on.
     void trackSurface();
     void fetchBackBuffer();
+    void tile(int x, int y, int w, int h, const SPictureEntry& picture, bool keyed);
 };

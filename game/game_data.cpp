@@ -14,8 +14,8 @@ bool SGameData::LoadLayoutRecord() {
     return m_layoutBytes != nullptr;
 }
 
-void SGameData::GetLayoutPos(uint32_t dialogId, uint32_t& x, uint32_t& y) const {
-    m_layout.FindPos(uint16_t(m_screenMode), uint16_t(dialogId), x, y);
+void SGameData::GetLayoutSize(uint32_t dialogId, uint32_t& width, uint32_t& height) const {
+    m_layout.FindSize(uint16_t(m_screenMode), uint16_t(dialogId), width, height);
 }
 
 std::optional<SLayoutRow> SGameData::GetLayoutCtrl(uint32_t dialogId, uint32_t controlId) const {

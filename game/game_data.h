@@ -6,12 +6,15 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "cards/card_table.h"
 #include "data/sound_type.h"
 #include "engine/display.h"
 #include "engine/ptr_array.h"
 #include "engine/file_layer.h"
+#include "engine/loading_steps.h"
 #include "engine/module_context.h"
 #include "engine/module_list.h"
 #include "engine/pdb.h"
@@ -46,9 +49,10 @@ public:
     // interface package. False, with a message naming the record, when one is missing or damaged.
     bool LoadInterfaceRecords(std::string& error);
 
-    // Layout of dialogs and controls for the current screen mode. GetLayoutPos leaves x and y as
-    // they were when the record has no entry.
-    void GetLayoutPos(uint32_t dialogId, uint32_t& x, uint32_t& y) const;
+    // Layout of dialogs and controls for the current screen mode. The first two words of a mode
+    // block are the dialog's width and height (dialogs centre themselves from them); they are left
+    // as they were when the record has no entry.
+    void GetLayoutSize(uint32_t dialogId, uint32_t& width, uint32_t& height) const;
     std::optional<SLayoutRow> GetLayoutCtrl(uint32_t dialogId, uint32_t controlId) const;
     // Reads the layout record of the screen mode from the interface package (3001, or 3003 on the
     // square and large modes). False when it is missing.
@@ -77,6 +81,32 @@ public:
     void PopAllStates();
     void PopStatesAboveFirst();
     int StackDepth() const { return m_stateStack.Count(); }
+
+    // Empties the world tables before a new game or a load: the packages close, the resource cache
+    // forgets its entries, sounds stop. Harmless when run twice.
+    void ClearTables();
+    // Loads the pictures the tables draw with, one loading step per table group.
+    void LoadTablePictures(SLoadingSteps* loading);
+    // Numbers the resource cache's slots and resolves the tables' pictures after packages opened.
+    void BuildTables(SLoadingSteps* loading);
+    // A new empty package at the end of the package list.
+    SModule* AddModule() { return m_packages.Add(); }
+
+    // Boxes for dialogs and widgets from a frame set (nine pictures: top-left, left, bottom-left,
+    // top, centre, bottom, top-right, right, bottom-right) or a bar set (left cap, middle, right
+    // cap). Keyed sets leave their transparent pixels alone.
+    void DrawFrame(SPictureEntry* const* set, bool keyed, int x, int y, int w, int h, uint32_t flags, uint32_t colour);
+    void DrawPanel(SPictureEntry* const* set, bool keyed, int x, int y, int w, int h);
+    void DrawBar(SPictureEntry* const* set, bool keyed, int x, int y, int w, int h);
+
+    // The message box: until the message dialog exists, what was asked is kept here.
+    struct SMessageRequest {
+        std::string text;
+        uint32_t buttons;
+        uint32_t textWidth;
+    };
+    void ShowMessageBox(const char* text, uint32_t buttons);
+    const std::vector<SMessageRequest>& MessageRequests() const { return m_messageRequests; }
 
     // The play screen's view record: where the 3-D view lies and the surface it is drawn into.
     SViewDescriptor& PlayView() { return m_playView; }
@@ -117,7 +147,11 @@ public:
     SCardTable m_cards;
 
 private:
+    void drawPiece(SPictureEntry* piece, bool keyed, int x, int y);
+    void tilePiece(SPictureEntry* piece, bool keyed, int x, int y, int w, int h);
+
     SViewDescriptor m_playView;
+    std::vector<SMessageRequest> m_messageRequests;
 };
 
 // Directions 0 to 7 clockwise from north: the step to the neighbouring cell and the direction's bit.

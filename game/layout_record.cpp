@@ -27,12 +27,12 @@ std::optional<uint32_t> SLayoutRecord::findModeBlock(uint16_t mode, uint16_t dia
     return std::nullopt;
 }
 
-bool SLayoutRecord::FindPos(uint16_t mode, uint16_t dialogId, uint32_t& x, uint32_t& y) const {
+bool SLayoutRecord::FindSize(uint16_t mode, uint16_t dialogId, uint32_t& width, uint32_t& height) const {
     auto block = findModeBlock(mode, dialogId);
-    uint16_t bx = 0, by = 0;
-    if (!block || !word(*block, bx) || !word(*block + 2, by)) return false;
-    x = bx;
-    y = by;
+    uint16_t w = 0, h = 0;
+    if (!block || !word(*block, w) || !word(*block + 2, h)) return false;
+    width = w;
+    height = h;
     return true;
 }
 
@@ -68,8 +68,8 @@ std::vector<uint8_t> SLayoutRecord::Build(const std::vector<SLayoutDialog>& dial
             put(block + 2 + 4 * uint32_t(j), modeBlock);
             put(block + 4 + 4 * uint32_t(j), mode.mode);
             bytes.resize(modeBlock + 6 + 10 * mode.rows.size(), 0);
-            put(modeBlock, mode.x);
-            put(modeBlock + 2, mode.y);
+            put(modeBlock, mode.width);
+            put(modeBlock + 2, mode.height);
             put(modeBlock + 4, uint32_t(mode.rows.size()));
             for (size_t i = 0; i < mode.rows.size(); ++i) {
                 const SLayoutRow& row = mode.rows[i];

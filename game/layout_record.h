@@ -1,6 +1,6 @@
 #pragma once
-// The layout records of the interface package: per dialog and screen mode, the dialog's position
-// and one row per control (id, x, y, width, height; x and y relative to the dialog).
+// The layout records of the interface package: per dialog and screen mode, the dialog's size and
+// one row per control (id, x, y, width, height; x and y relative to the dialog).
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -16,8 +16,8 @@ struct SLayoutRow {
 
 struct SLayoutMode {
     uint16_t mode = 0;
-    uint16_t x = 0;
-    uint16_t y = 0;
+    uint16_t width = 0;
+    uint16_t height = 0;
     std::vector<SLayoutRow> rows;
 };
 
@@ -33,8 +33,8 @@ public:
     SLayoutRecord() = default;
     explicit SLayoutRecord(std::span<const uint8_t> bytes) : m_bytes(bytes) {}
 
-    // The dialog's position in the screen mode; false when the record has none.
-    bool FindPos(uint16_t mode, uint16_t dialogId, uint32_t& x, uint32_t& y) const;
+    // The dialog's width and height in the screen mode; false when the record has none.
+    bool FindSize(uint16_t mode, uint16_t dialogId, uint32_t& width, uint32_t& height) const;
     std::optional<SLayoutRow> FindCtrl(uint16_t mode, uint16_t dialogId, uint16_t controlId) const;
 
     // The record's bytes for a list of dialogs.

@@ -149,7 +149,7 @@ void SDialog::SetLayout(uint32_t layoutId) {
     m_layoutId = layoutId;
     // The layout's first two words of a mode block are the dialog's width and height.
     uint32_t w = uint32_t(m_w), h = uint32_t(m_h);
-    m_game->GetLayoutPos(layoutId, w, h);
+    m_game->GetLayoutSize(layoutId, w, h);
     m_w = int32_t(w);
     m_h = int32_t(h);
 }

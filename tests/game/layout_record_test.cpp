@@ -19,7 +19,7 @@ TEST(LayoutRecordTest, findsPositionsAndRowsOfTheScreenMode) {
     const std::vector<uint8_t> bytes = SLayoutRecord::Build(sampleDialogs());
     SLayoutRecord layout(bytes);
     uint32_t x = 99, y = 99;
-    EXPECT_TRUE(layout.FindPos(7, 43, x, y));
+    EXPECT_TRUE(layout.FindSize(7, 43, x, y));
     EXPECT_EQ(x, 10u);
     EXPECT_EQ(y, 20u);
     auto row = layout.FindCtrl(7, 43, 551);
@@ -29,16 +29,16 @@ TEST(LayoutRecordTest, findsPositionsAndRowsOfTheScreenMode) {
     EXPECT_FALSE(layout.FindCtrl(7, 43, 552));
     EXPECT_FALSE(layout.FindCtrl(6, 43, 550));
 
-    EXPECT_TRUE(layout.FindPos(7, 50, x, y));
+    EXPECT_TRUE(layout.FindSize(7, 50, x, y));
     EXPECT_EQ(x, 30u) << "the second entry of a dialog serves when the first lacks the mode";
-    EXPECT_TRUE(layout.FindPos(9, 50, x, y));
+    EXPECT_TRUE(layout.FindSize(9, 50, x, y));
     EXPECT_FALSE(layout.FindCtrl(9, 50, 1)) << "a block without rows has a position but no control";
 }
 
 TEST(LayoutRecordTest, anEmptyOrDamagedRecordFindsNothingAndReadsNothingOutside) {
     const std::vector<uint8_t> empty{0, 0};
     uint32_t x = 5, y = 6;
-    EXPECT_FALSE(SLayoutRecord(empty).FindPos(7, 43, x, y));
+    EXPECT_FALSE(SLayoutRecord(empty).FindSize(7, 43, x, y));
     EXPECT_EQ(x, 5u);
 
     std::vector<uint8_t> bytes = SLayoutRecord::Build(sampleDialogs());
@@ -46,7 +46,7 @@ TEST(LayoutRecordTest, anEmptyOrDamagedRecordFindsNothingAndReadsNothingOutside)
         // Each cut copy lives in a block of exactly its size, so a read past it would be caught.
         std::vector<uint8_t> shortened(bytes.begin(), bytes.begin() + cut);
         SLayoutRecord layout(shortened);
-        layout.FindPos(7, 50, x, y);
+        layout.FindSize(7, 50, x, y);
         layout.FindCtrl(7, 43, 551);
     }
     std::vector<uint8_t> wild = bytes;

@@ -1,0 +1,28 @@
+// Emptying and refilling the world tables around a new game or a load.
+#include "game/game_data.h"
+
+void SGameData::ClearTables() {
+    m_packages.Clear();
+    m_cache.Clear();
+    if (m_sound) m_sound->StopAllSounds();
+}
+
+void SGameData::LoadTablePictures(SLoadingSteps* loading) {
+    // Spell effects, skies, faces and item pictures load here as their tables arrive; the dialog
+    // shows three steps whatever they hold.
+    for (int step = 0; step < 3; ++step)
+        if (loading) loading->Step();
+}
+
+void SGameData::BuildTables(SLoadingSteps* loading) {
+    m_cache.AssignSlots();
+    // Map-object types, monsters, the item database and spell effects resolve their pictures here
+    // as their tables arrive, a loading step each.
+    for (int step = 0; step < 5; ++step)
+        if (loading) loading->Step();
+}
+
+void SGameData::ShowMessageBox(const char* text, uint32_t buttons) {
+    // The text is wrapped at four fifths of the 3-D view's width.
+    m_messageRequests.push_back({text ? text : "", buttons, uint32_t(PlayView().m_viewWidth * 4 / 5)});
+}
