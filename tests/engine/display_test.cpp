@@ -8,6 +8,7 @@
 #include "platform/headless/headless.h"
 #include "platform/window.h"
 #include "support/headless_fixture.h"
+#include "support/memory_display.h"
 #include "support/picture_record.h"
 #include "support/test_window.h"
 
@@ -113,14 +114,7 @@ TEST_F(SDisplayTest, withoutADisplayNoFrameBegins) {
 // Entries draw the entry's checked picture; a palette replaces its colour table.
 TEST_F(SDisplayTest, pictureEntriesDrawWithTheirOwnOrAGivenPalette) {
     std::vector<uint16_t> pixels(8 * 4, 0);
-    SViewDescriptor& view = game.PlayView();
-    view.m_surfacePixels = pixels.data();
-    view.m_surfaceWidth = 8;
-    view.m_surfaceHeight = 4;
-    view.m_pitch = 8;
-    display.m_render = std::make_unique<SRender>();
-    display.m_render->m_view = &view;
-    display.m_render->UpdateProjection();
+    DrawIntoMemory(display, game.PlayView(), pixels, 8, 4);
 
     const std::vector<uint8_t> record = PictureRecord(0, 2, 1, {0, 1}, {0x1111, 0xFFFF});
     SPictureEntry picture;

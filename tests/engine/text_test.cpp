@@ -8,6 +8,7 @@
 #include "engine/display.h"
 #include "engine/string.h"
 #include "game/game_data.h"
+#include "support/memory_display.h"
 
 namespace {
 
@@ -148,13 +149,7 @@ protected:
         std::string error;
         ASSERT_TRUE(text.Font(1).m_strip.Read(record->bytes, error)) << error;
         text.Font(1).m_record = std::move(record);
-        view.m_surfacePixels = pixels.data();
-        view.m_surfaceWidth = kWidth;
-        view.m_surfaceHeight = kHeight;
-        view.m_pitch = kWidth;
-        display.m_render = std::make_unique<SRender>();
-        display.m_render->m_view = &view;
-        display.m_render->UpdateProjection();
+        DrawIntoMemory(display, view, pixels, kWidth, kHeight);
         text.SetDisplay(&display);
     }
 

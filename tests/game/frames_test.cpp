@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "game/game_data.h"
+#include "support/memory_display.h"
 #include "support/picture_record.h"
 
 namespace {
@@ -15,14 +16,8 @@ protected:
     static constexpr int kW = 12, kH = 8;
 
     void SetUp() override {
-        view.m_surfacePixels = pixels.data();
-        view.m_surfaceWidth = kW;
-        view.m_surfaceHeight = kH;
-        view.m_pitch = kW;
         game.m_display = std::make_unique<SDisplay>();
-        game.m_display->m_render = std::make_unique<SRender>();
-        game.m_display->m_render->m_view = &view;
-        game.m_display->m_render->UpdateProjection();
+        DrawIntoMemory(*game.m_display, view, pixels, kW, kH);
         for (int piece = 0; piece < 9; ++piece) {
             records[piece] = PictureRecord(0, 2, 2, {0, 0, 0, 0}, {uint16_t(piece + 1)});
             std::string error;

@@ -1,6 +1,7 @@
 #include "ui/dialog.h"
 
 #include <gtest/gtest.h>
+#include "support/memory_display.h"
 
 #include <algorithm>
 #include <map>
@@ -310,15 +311,8 @@ protected:
     static constexpr uint16_t kUntouched = 0x0001;
 
     void SetUp() override {
-        SViewDescriptor& view = game.PlayView();
-        view.m_surfacePixels = pixels.data();
-        view.m_surfaceWidth = kWidth;
-        view.m_surfaceHeight = kHeight;
-        view.m_pitch = kWidth;
         game.m_display = std::make_unique<SDisplay>();
-        game.m_display->m_render = std::make_unique<SRender>();
-        game.m_display->m_render->m_view = &view;
-        game.m_display->m_render->UpdateProjection();
+        DrawIntoMemory(*game.m_display, game.PlayView(), pixels, kWidth, kHeight);
         DialogTest::SetUp();
         dialog.SetPos(1, 2);
         dialog.m_w = 7;
