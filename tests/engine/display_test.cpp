@@ -136,3 +136,46 @@ TEST_F(SDisplayTest, pictureEntriesDrawWithTheirOwnOrAGivenPalette) {
 }
 
 }  // namespace
+
+namespace {
+
+// Each drawing entry on a 2x2 picture of four colours (block index 0 keyed in block formats is not
+// involved: format 0), drawn into an 8x6 screen; the row shows where each colour landed.
+struct EntryCase {
+    const char* name;
+    void (*draw)(SDisplay& display, const SPictureEntry& picture);
+    int x, y;
+    uint16_t expected;
+};
+
+void PrintTo(const EntryCase& c, std::ostream* out) { *out << c.name; }
+
+class SDisplayEntryTest : public ::testing::TestWithParam<EntryCase> {};
+
+TEST_P(SDisplayEntryTest, eachEntryDrawsItsPictureWhereAsked) {
+    SGameData game;
+    SDisplay display;
+    display.SetGame(&game);
+    std::vector<uint16_t> pixels(8 * 6, 0);
+    DrawIntoMemory(display, game.PlayView(), pixels, 8, 6);
+    const std::vector<uint8_t> record = PictureRecord(0, 2, 2, {0, 1, 2, 3}, {0x0841, 0x1082, 0x2104, 0xFFFF});
+    SPictureEntry picture;
+    std::string error;
+    ASSERT_TRUE(picture.Bind(record.data(), uint32_t(record.size()), error)) << error;
+    GetParam().draw(display, picture);
+    EXPECT_EQ(pixels[size_t(GetParam().y) * 8 + GetParam().x], GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Entries, SDisplayEntryTest,
+    ::testing::Values(
+        EntryCase{"mirroredSwapsLeftAndRight", [](SDisplay& d, const SPictureEntry& p) { d.BlitKeyedMirrored(p, 2, 1); }, 2, 1, 0x1082},
+        EntryCase{"opaqueRectTakesThePart", [](SDisplay& d, const SPictureEntry& p) { d.BlitOpaqueRect(p, 4, 4, 1, 1, 1, 1); }, 4, 4, 0xFFFF},
+        EntryCase{"blendHalvesTowardsTheScreen", [](SDisplay& d, const SPictureEntry& p) { d.BlitBlend(p, 0, 0, 1, 2, 1); }, 0, 0, 0x1082},
+        EntryCase{"scaledStretchesThePicture", [](SDisplay& d, const SPictureEntry& p) { d.BlitScaled(p, 0, 0, 4, 4); }, 3, 3, 0xFFFF},
+        EntryCase{"tileKeyedRepeatsAndSkipsTheKey", [](SDisplay& d, const SPictureEntry& p) { d.TileKeyed(0, 0, 5, 3, p); }, 3, 1, 0},
+        EntryCase{"tileOpaqueRepeatsEverything", [](SDisplay& d, const SPictureEntry& p) { d.TileOpaque(0, 0, 5, 3, p); }, 4, 2, 0x0841},
+        EntryCase{"fillPaintsTheRectangle", [](SDisplay& d, const SPictureEntry&) { d.FillRect(6, 5, 2, 1, 0x7BEF); }, 7, 5, 0x7BEF}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
