@@ -26,6 +26,9 @@ struct Window {
     int width = 0;
     int height = 0;
     bool stylusDown = false;
+    // A copy of what the texture holds: a frame that changes nothing is not shown again, so an idle
+    // game costs the desktop almost nothing.
+    std::vector<uint16_t> shown;
 };
 
 namespace {
@@ -178,8 +181,8 @@ Window* CreateAppWindow(const std::string& className, const std::string& title, 
         SDL_DestroyWindow(window->native);
         return nullptr;
     }
-    std::vector<uint16_t> black(size_t(width) * height, 0);
-    SDL_UpdateTexture(window->texture, nullptr, black.data(), width * 2);
+    window->shown.assign(size_t(width) * height, 0);
+    SDL_UpdateTexture(window->texture, nullptr, window->shown.data(), width * 2);
     SDL_DisableScreenSaver();
     showFrame(window.get());
     g_windows.push_back(std::move(window));
@@ -264,11 +267,19 @@ void PresentFrame(Window* window, const uint16_t* pixels, int pitchBytes, int wi
     int top = std::max(update.top, 0);
     int right = std::min({update.right, width, window->width});
     int bottom = std::min({update.bottom, height, window->height});
-    if (right > left && bottom > top) {
-        SDL_Rect changed{left, top, right - left, bottom - top};
-        auto first = reinterpret_cast<const uint8_t*>(pixels) + size_t(top) * pitchBytes + size_t(left) * 2;
-        SDL_UpdateTexture(window->texture, &changed, first, pitchBytes);
+    if (right <= left || bottom <= top) return;
+    bool changed = false;
+    for (int y = top; y < bottom; ++y) {
+        auto row = reinterpret_cast<const uint16_t*>(reinterpret_cast<const uint8_t*>(pixels) + size_t(y) * pitchBytes);
+        uint16_t* kept = window->shown.data() + size_t(y) * window->width;
+        if (std::equal(row + left, row + right, kept + left)) continue;
+        std::copy(row + left, row + right, kept + left);
+        changed = true;
     }
+    if (!changed) return;
+    SDL_Rect area{left, top, right - left, bottom - top};
+    auto first = reinterpret_cast<const uint8_t*>(pixels) + size_t(top) * pitchBytes + size_t(left) * 2;
+    SDL_UpdateTexture(window->texture, &area, first, pitchBytes);
     showFrame(window);
 }
 
