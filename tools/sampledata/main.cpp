@@ -1,6 +1,7 @@
 // brimvale-sampledata [FOLDER]: writes the sample data packages into FOLDER, by default the game's
 // program folder.
 #include <cstdio>
+#include <filesystem>
 
 #include "engine/file_layer.h"
 #include "tools/sampledata/interface_package.h"
@@ -9,6 +10,10 @@ int main(int argc, char** argv) {
     if (argc > 2) {
         std::fprintf(stderr, "usage: brimvale-sampledata [FOLDER]\n");
         return 2;
+    }
+    if (argc == 2) {
+        std::error_code error;
+        std::filesystem::create_directories(argv[1], error);
     }
     const SFileFolder folder = argc == 2 ? SFileFolder(argv[1]) : SFileFolder();
     std::string error;
