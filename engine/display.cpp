@@ -29,8 +29,6 @@ bool modeSize(int mode, uint16_t& width, uint16_t& height) {
     return false;
 }
 
-bool isLargeMode(int mode) { return mode == 9 || mode == 10 || mode == 11 || mode == 14 || mode == 15; }
-
 // The picture as drawn with a palette in place of its own colour table, when one is given.
 SPicture withPalette(const SPictureEntry& picture, const SPaletteEntry* palette) {
     SPicture drawn = picture.picture;
@@ -123,7 +121,7 @@ void SDisplay::ComputeViewport() {
     SViewDescriptor& view = m_game->PlayView();
     const SLayoutRow row = m_game->GetLayoutCtrl(43, 550).value_or(SLayoutRow{});
     int x = row.x, y = row.y, w = row.width, h = row.height;
-    if (isLargeMode(int(m_game->m_screenMode))) {
+    if (IsLargeScreenMode(int(m_game->m_screenMode))) {
         const SSettings& settings = m_game->m_settings;
         const uint32_t sizes[] = {settings.viewSize, settings.leftViewSize, settings.rightViewSize};
         const int v = m_orientation >= 0 && m_orientation <= 2 ? int(sizes[m_orientation]) : 0;

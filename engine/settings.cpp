@@ -37,6 +37,10 @@ void SSettings::SetDefaults() {
 
 bool IsKeyboardScreenMode(int screenMode) { return screenMode >= 14 && screenMode <= 16; }
 
+bool IsLargeScreenMode(int screenMode) {
+    return screenMode == 9 || screenMode == 10 || screenMode == 11 || screenMode == 14 || screenMode == 15;
+}
+
 void LoadSettings(SSettings& settings, int screenMode) {
     settings.startMode = RegGetDword("StartMode", 0);
     settings.soundVolume = RegGetDword("SoundVolume", 10);

@@ -23,6 +23,9 @@ struct SSettings {
 
 // Screen modes whose devices have a keyboard: the keys are bound to letters there.
 bool IsKeyboardScreenMode(int screenMode);
+// The large screens (640x480 and up, and 480x480): they have their own interface pictures, a
+// shrinkable 3-D view and bigger fonts.
+bool IsLargeScreenMode(int screenMode);
 
 // Reads the settings for a screen mode over the defaults and writes the whole record back, so that
 // the markers and defaults are stored from the first run on.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/settings.h"
+
 namespace {
 
 // Slots first .. last take consecutive records from `small` on (small screens) or from `large` on.
@@ -47,8 +49,6 @@ constexpr SlotRun kSlotRuns[] = {
 // Mode 8 (240x240) takes the small screens' pictures but for these.
 constexpr SlotRun kSquareRuns[] = {{405, 405, 4055, 4055}, {406, 408, 4056, 4056}, {417, 418, 4053, 4053}};
 
-bool isLargeScreen(uint32_t mode) { return mode == 9 || mode == 10 || mode == 11 || mode == 14 || mode == 15; }
-
 }  // namespace
 
 uint16_t InterfacePictureRecord(int slot, uint32_t screenMode) {
@@ -57,7 +57,7 @@ uint16_t InterfacePictureRecord(int slot, uint32_t screenMode) {
             if (slot >= run.first && slot <= run.last) return uint16_t(run.small + (slot - run.first));
     for (const SlotRun& run : kSlotRuns) {
         if (slot < run.first || slot > run.last) continue;
-        return uint16_t((isLargeScreen(screenMode) ? run.large : run.small) + (slot - run.first));
+        return uint16_t((IsLargeScreenMode(int(screenMode)) ? run.large : run.small) + (slot - run.first));
     }
     return 0;
 }

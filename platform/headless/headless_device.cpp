@@ -159,11 +159,6 @@ WindowProcedure SetWindowProcedure(Window* window, WindowProcedure procedure) {
     return std::exchange(window->procedure, procedure);
 }
 
-intptr_t CallWindowProcedure(WindowProcedure procedure, Window* window, uint32_t code, uintptr_t wParam,
-                             intptr_t lParam) {
-    return procedure ? procedure(window, code, wParam, lParam) : 0;
-}
-
 bool PeekMessage(Message& message) {
     auto& queue = device().queue;
     if (queue.empty()) return false;
@@ -188,8 +183,6 @@ intptr_t DispatchMessage(const Message& message) {
     if (!IsWindow(message.window)) return 0;
     return message.window->procedure(message.window, message.code, message.wParam, message.lParam);
 }
-
-intptr_t DefaultWindowProcedure(Window*, uint32_t, uintptr_t, intptr_t) { return 0; }
 
 void PostQuitMessage(int exitCode) { device().queue.push_back({nullptr, kMsgQuit, uintptr_t(exitCode), 0}); }
 void PostMessage(Window* window, uint32_t code, uintptr_t wParam, intptr_t lParam) {
