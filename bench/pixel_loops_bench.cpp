@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/pixel_loops.h"
+#include "engine/draw/pixel_loops.h"
 #include "tests/support/picture_record.h"
 
 namespace {
@@ -21,17 +21,9 @@ constexpr size_t kBytes = size_t(kWidth) * kHeight * 2;
 // A 640x480 back buffer in the drawing orientation the game uses.
 struct Surface {
     std::vector<uint16_t> pixels = std::vector<uint16_t>(size_t(kWidth) * kHeight);
-    SViewDescriptor view;
-    SRender render;
+    SRasterTarget target;
 
-    Surface() {
-        view.m_surfacePixels = pixels.data();
-        view.m_surfaceWidth = kWidth;
-        view.m_surfaceHeight = kHeight;
-        view.m_pitch = kWidth;
-        render.m_view = &view;
-        render.UpdateProjection();
-    }
+    Surface() { target.Set(pixels.data(), kWidth, kHeight, kWidth, 0); }
 };
 
 // How the key colour lies in a picture: scattered at random, about one pixel in eight, in no
@@ -101,7 +93,7 @@ void BM_Memset(benchmark::State& state) {
 void BM_FillRect(benchmark::State& state) {
     Surface surface;
     for (auto _ : state) {
-        SPixelLoops::FillRectRaw(surface.render, 0, 0, kWidth, kHeight, 0x5A5A);
+        SPixelLoops::FillRectRaw(surface.target, 0, 0, kWidth, kHeight, 0x5A5A);
         benchmark::ClobberMemory();
     }
     Finish(state);
@@ -111,7 +103,7 @@ void BM_BlitOpaque(benchmark::State& state) {
     Surface surface;
     ScreenPicture picture(int(state.range(0)), Keys::Scattered);
     for (auto _ : state) {
-        SPixelLoops::BlitOpaqueRaw(surface.render, picture.Picture(), 0, 0, 0, 0, kWidth, kHeight);
+        SPixelLoops::BlitOpaqueRaw(surface.target, picture.Picture(), 0, 0, 0, 0, kWidth, kHeight);
         benchmark::ClobberMemory();
     }
     Finish(state);
@@ -121,7 +113,7 @@ void BM_BlitKeyed(benchmark::State& state) {
     Surface surface;
     ScreenPicture picture(int(state.range(0)), Keys(state.range(1)));
     for (auto _ : state) {
-        SPixelLoops::BlitKeyedRaw(surface.render, picture.Picture(), 0, 0, 0, 0, kWidth, kHeight);
+        SPixelLoops::BlitKeyedRaw(surface.target, picture.Picture(), 0, 0, 0, 0, kWidth, kHeight);
         benchmark::ClobberMemory();
     }
     Finish(state);

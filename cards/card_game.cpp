@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "cards/card_rules.h"
-#include "engine/random.h"
+#include "engine/base/random.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "framework/rotation_driver.h"
-#include "framework/system_functions.h"
-#include "framework/video_detect.h"
+#include "framework/rotation/rotation_driver.h"
+#include "framework/device/system_functions.h"
+#include "framework/drivers/video_detect.h"
 #include "platform/messages.h"
 
 namespace HAL {

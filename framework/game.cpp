@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "framework/clock.h"
+#include "framework/hal_clock.h"
 #include "framework/log.h"
 #include "platform/device.h"
 

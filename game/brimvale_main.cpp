@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "framework/clock.h"
+#include "framework/hal_clock.h"
 #include "game/command_line.h"
 #include "game/feldmar2.h"
 #include "platform/device.h"

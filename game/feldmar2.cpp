@@ -1,9 +1,9 @@
 #include "game/feldmar2.h"
 
-#include "engine/registry.h"
+#include "engine/files/game_registry.h"
 #include "platform/clock.h"
-#include "engine/small_services.h"
-#include "framework/clock.h"
+#include "engine/base/small_services.h"
+#include "framework/hal_clock.h"
 #include "game/game_data.h"
 #include "platform/device.h"
 #include "platform/messages.h"

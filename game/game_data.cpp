@@ -1,6 +1,6 @@
 #include "game/game_data.h"
 
-#include "engine/string.h"
+#include "engine/base/string.h"
 #include "ui/state.h"
 
 SGameData::SGameData() = default;

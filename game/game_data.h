@@ -10,19 +10,19 @@
 #include <vector>
 
 #include "cards/card_table.h"
-#include "data/sound_type.h"
-#include "engine/display.h"
-#include "engine/ptr_array.h"
-#include "engine/file_layer.h"
-#include "engine/loading_steps.h"
-#include "engine/module_context.h"
-#include "engine/module_list.h"
-#include "engine/pdb.h"
-#include "engine/random.h"
-#include "engine/resource_cache.h"
-#include "engine/settings.h"
-#include "engine/sound.h"
-#include "engine/text.h"
+#include "engine/audio/sound_type.h"
+#include "engine/draw/display.h"
+#include "engine/base/ptr_array.h"
+#include "engine/files/file_layer.h"
+#include "engine/packages/loading_steps.h"
+#include "engine/packages/module_context.h"
+#include "engine/packages/module_list.h"
+#include "engine/files/pdb.h"
+#include "engine/base/random.h"
+#include "engine/packages/resource_cache.h"
+#include "engine/files/settings.h"
+#include "engine/audio/sound.h"
+#include "engine/draw/text.h"
 #include "game/layout_record.h"
 #include "render/view_descriptor.h"
 #include "script/script.h"
@@ -92,13 +92,6 @@ public:
     // A new empty package at the end of the package list.
     SModule* AddModule() { return m_packages.Add(); }
 
-    // Boxes for dialogs and widgets from a frame set (nine pictures: top-left, left, bottom-left,
-    // top, centre, bottom, top-right, right, bottom-right) or a bar set (left cap, middle, right
-    // cap). Keyed sets leave their transparent pixels alone.
-    void DrawFrame(SPictureEntry* const* set, bool keyed, int x, int y, int w, int h, uint32_t flags, uint32_t colour);
-    void DrawPanel(SPictureEntry* const* set, bool keyed, int x, int y, int w, int h);
-    void DrawBar(SPictureEntry* const* set, bool keyed, int x, int y, int w, int h);
-
     // The message box: until the message dialog exists, what was asked is kept here.
     struct SMessageRequest {
         std::string text;
@@ -108,8 +101,14 @@ public:
     void ShowMessageBox(const char* text, uint32_t buttons);
     const std::vector<SMessageRequest>& MessageRequests() const { return m_messageRequests; }
 
-    // The play screen's view record: where the 3-D view lies and the surface it is drawn into.
+    // The play screen's view record: where the 3-D view lies on the screen, and the screen's size.
     SViewDescriptor& PlayView() { return m_playView; }
+    // Places the 3-D view from the layout's view row, shrunk on large screens by the player's view
+    // size for the display orientation.
+    void ComputeViewport();
+    // Computes the viewport, then gives the display the screen mode (recreating the framework
+    // display unless told to keep it) and the view record the screen's size.
+    void SetDisplayMode(bool keepDisplay);
 
     std::unique_ptr<SRandom> m_random;
     std::unique_ptr<SDisplay> m_display;
@@ -147,9 +146,6 @@ public:
     SCardTable m_cards;
 
 private:
-    void drawPiece(SPictureEntry* piece, bool keyed, int x, int y);
-    void tilePiece(SPictureEntry* piece, bool keyed, int x, int y, int w, int h);
-
     SViewDescriptor m_playView;
     std::vector<SMessageRequest> m_messageRequests;
 };

@@ -1,5 +1,5 @@
 // Start-up: the game object goes from freshly built to running, the splash screen current.
-#include "engine/unix_time.h"
+#include "engine/files/unix_time.h"
 #include "game/game_data.h"
 #include "screens/play/state_game.h"
 #include "ui/state.h"
@@ -39,10 +39,10 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     }
 
     m_display = std::make_unique<SDisplay>();
-    m_display->SetGame(this);
     // The stored start mode is the display orientation.
     m_display->SetOrientation(int(m_settings.startMode <= 2 ? m_settings.startMode : 0));
-    m_display->Init(window, int(screenWidth), int(screenHeight));
+    m_display->Init(window, int(screenWidth), int(screenHeight), int(m_screenMode));
+    SetDisplayMode(true);
     m_reservedWord = 0;
 
     m_sound = std::make_unique<SSound>();
@@ -50,7 +50,7 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_startTime = GetUnixTime();
 
     m_text = std::make_unique<SText>();
-    if (!m_text->Init(*this, error)) {
+    if (!m_text->Init(m_display.get(), int(m_screenMode), m_dataPackage.get(), error)) {
         error = "The interface package " + m_fileFolder->Resolve("BrimvaleData.pdb") + " is damaged: " + error + ".";
         return false;
     }
@@ -86,7 +86,6 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
         error = m_packages.Error();
         return false;
     }
-    if (m_display->m_render) m_display->m_render->UpdateProjection();
     SwitchState(kSplashScreen);
     return true;
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/settings.h"
+#include "engine/files/settings.h"
 
 namespace {
 

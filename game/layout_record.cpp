@@ -1,6 +1,6 @@
 #include "game/layout_record.h"
 
-#include "engine/byte_order.h"
+#include "engine/base/byte_order.h"
 
 bool SLayoutRecord::word(uint32_t offset, uint16_t& value) const {
     if (uint64_t(offset) + 2 > m_bytes.size()) return false;

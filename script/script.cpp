@@ -4,7 +4,7 @@
 #include <memory>
 #include <optional>
 
-#include "engine/byte_order.h"
+#include "engine/base/byte_order.h"
 #include "script/script_command_sink.h"
 #include "script/script_output.h"
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/name.h"
-#include "engine/ptr_array.h"
-#include "engine/string.h"
+#include "engine/base/name.h"
+#include "engine/base/ptr_array.h"
+#include "engine/base/string.h"
 #include "script/script_errors.h"
 #include "script/script_tokens.h"
 #include "script/script_value.h"

@@ -1,8 +1,8 @@
 #include "script/script_value.h"
 
-#include "engine/archive.h"
-#include "engine/c_string.h"
-#include "engine/number_text.h"
+#include "engine/base/archive.h"
+#include "engine/base/c_string.h"
+#include "engine/base/number_text.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // SScriptValue: the one value type of the script language.
 #include <cstdint>
 
-#include "engine/string.h"
+#include "engine/base/string.h"
 
 class SArchive;
 

@@ -1,7 +1,7 @@
 #include "ui/dialog.h"
 
-#include "engine/display.h"
-#include "engine/picture.h"
+#include "engine/draw/display.h"
+#include "engine/draw/picture.h"
 #include "game/game_data.h"
 #include "ui/state.h"
 

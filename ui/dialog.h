@@ -5,7 +5,7 @@
 // controls, turns a control's answer into a command, and redraws only what is marked dirty.
 #include <cstdint>
 
-#include "engine/ptr_array.h"
+#include "engine/base/ptr_array.h"
 #include "ui/ctrl.h"
 
 class SDisplay;

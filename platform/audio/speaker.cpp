@@ -4,7 +4,7 @@
 #include "platform/audio/audio_output.h"
 #include "platform/audio/mixer.h"
 #include "platform/audio/wave_decoder.h"
-#include "platform/sound.h"
+#include "platform/sound_library.h"
 
 namespace platform {
 

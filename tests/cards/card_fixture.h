@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cards/card_game.h"
-#include "engine/random.h"
+#include "engine/base/random.h"
 
 // Remembers what the rules told the screen.
 struct RecordingListener : SCardListener {

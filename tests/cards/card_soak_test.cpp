@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "cards/card_game.h"
-#include "engine/random.h"
+#include "engine/base/random.h"
 
 namespace {
 

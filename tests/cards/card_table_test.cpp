@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/random.h"
+#include "engine/base/random.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "framework/display.h"
+#include "framework/hal_display.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "framework/display_impl.h"
-#include "framework/gdi_driver.h"
-#include "framework/rotation_driver.h"
+#include "framework/drivers/gdi_driver.h"
+#include "framework/rotation/rotation_driver.h"
 #include "framework/surface.h"
 #include "support/display_fixture.h"
 

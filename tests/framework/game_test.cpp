@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/clock.h"
+#include "framework/hal_clock.h"
 #include "platform/device.h"
 #include "support/headless_fixture.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/clock.h"
-#include "framework/video_detect.h"
+#include "framework/hal_clock.h"
+#include "framework/drivers/video_detect.h"
 #include "game/brimvale_main.h"
 #include "game/game_data.h"
 #include "platform/device.h"
@@ -94,8 +94,8 @@ protected:
         auto game = std::make_unique<SGameData>();
         game->m_screenMode = 7;
         game->m_display = std::make_unique<SDisplay>();
-        game->m_display->SetGame(game.get());
-        game->m_display->Init(window, 240, 320);
+        game->m_display->Init(window, 240, 320, 7);
+        game->SetDisplayMode(true);
         auto screen = std::make_unique<RecordingPlayScreen>();
         play = screen.get();
         game->SetScreen(SGameData::kPlayScreen, std::move(screen));

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/string.h"
+#include "engine/base/string.h"
 #include "game/game_data.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <chrono>
 
-#include "engine/pdb_writer.h"
-#include "framework/video_detect.h"
+#include "engine/files/pdb_writer.h"
+#include "framework/drivers/video_detect.h"
 #include "game/brimvale_main.h"
 #include "game/game_data.h"
 #include "game/interface_pictures.h"
@@ -74,6 +74,31 @@ TEST_F(StartupTest, theSplashScreenIsCurrentAndTheStackEmpty) {
     EXPECT_EQ(game->Screen(13), nullptr);
     EXPECT_FALSE(game->m_interfaceSound1.sampleImage.empty());
     EXPECT_GT(platform::headless::PresentCount(), 0) << "the Starting frame was shown";
+}
+
+// The "Starting Brim Vale..." frame as the sample package draws it, pinned by an FNV-1a hash of
+// its pixels: a change here means the start-up frame looks different. Regenerate only for a
+// change to the fonts, the sample package or the text drawing that is meant to show.
+TEST_F(StartupTest, theStartingFrameKeepsItsPixels) {
+    struct Row {
+        uint32_t mode;
+        int width, height;
+        uint64_t hash;
+    };
+    for (Row row : {Row{7, 240, 320, 0xf2d1da8adde1ebefull}, Row{10, 480, 640, 0xb417d576307f390cull},
+                    Row{9, 640, 480, 0x8caa2dd5e747b08cull}}) {
+        std::string error;
+        ASSERT_TRUE(start(row.mode, row.width, row.height, error)) << error;
+        uint64_t hash = 14695981039346656037ull;
+        int lit = 0;
+        for (uint16_t pixel : platform::headless::Screen()) {
+            hash = (hash ^ pixel) * 1099511628211ull;
+            lit += pixel != 0;
+        }
+        EXPECT_GT(lit, 100) << "the text was drawn";
+        EXPECT_EQ(hash, row.hash) << "mode " << row.mode << " hash 0x" << std::hex << hash;
+        HAL::VideoDetect::Forget();
+    }
 }
 
 TEST_F(StartupTest, aPackageWithoutAFontStripIsRefusedByName) {

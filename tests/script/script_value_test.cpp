@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/archive.h"
+#include "engine/base/archive.h"
 
 namespace {
 
@@ -139,7 +139,7 @@ std::vector<uint8_t> WriteValues(std::vector<SScriptValue> values, uint8_t leadi
     SArchive archive;
     archive.OpenWrite();
     for (uint8_t i = 0; i < leadingBytes; ++i) archive.SerializeU8(i);
-    for (SScriptValue& value : values) archive.SerializeScriptValue(value);
+    for (SScriptValue& value : values) value.Serialize(archive, archive.IsWriting());
     return std::vector<uint8_t>(archive.Data(), archive.Data() + archive.GetSize());
 }
 
@@ -161,7 +161,7 @@ TEST(ScriptValue, roundTripRebuildsTheOtherForm) {
     uint8_t lead = 0;
     archive.SerializeU8(lead);
     SScriptValue read[3] = {SScriptValue("junk"), SScriptValue(77), SScriptValue(1)};
-    for (SScriptValue& value : read) archive.SerializeScriptValue(value);
+    for (SScriptValue& value : read) value.Serialize(archive, archive.IsWriting());
 
     EXPECT_FALSE(archive.Failed());
     EXPECT_FALSE(read[0].IsText());

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "framework/display.h"
+#include "framework/hal_display.h"
 #include "framework/display_impl.h"
-#include "framework/system_functions.h"
-#include "framework/video_detect.h"
-#include "framework/video_driver.h"
+#include "framework/device/system_functions.h"
+#include "framework/drivers/video_detect.h"
+#include "framework/drivers/video_driver.h"
 #include "platform/device.h"
 #include "platform/headless/headless.h"
 #include "platform/window.h"

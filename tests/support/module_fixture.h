@@ -5,11 +5,11 @@
 #include <utility>
 #include <vector>
 
-#include "engine/empty_table.h"
-#include "engine/module_context.h"
-#include "engine/module_list.h"
-#include "engine/record_cursor.h"
-#include "engine/resource_cache.h"
+#include "engine/packages/empty_table.h"
+#include "engine/packages/module_context.h"
+#include "engine/packages/module_list.h"
+#include "engine/packages/record_cursor.h"
+#include "engine/packages/resource_cache.h"
 #include "support/temp_folder.h"
 #include "support/world_package.h"
 

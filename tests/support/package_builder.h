@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/pdb_writer.h"
+#include "engine/files/pdb_writer.h"
 
 struct STestRecord {
     uint16_t id;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/picture.h"
+#include "engine/draw/picture.h"
 
 // indices: one per pixel (format 0) or per 2x2 block (formats 1 and 2), rows top to bottom.
 inline std::vector<uint8_t> PictureRecord(int format, int width, int height, const std::vector<uint32_t>& indices,

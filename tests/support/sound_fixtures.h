@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "data/music_bank.h"
-#include "data/music_song.h"
-#include "engine/byte_order.h"
+#include "engine/audio/music_bank.h"
+#include "engine/audio/music_song.h"
+#include "engine/base/byte_order.h"
 #include "tools/sampledata/wave_writer.h"
 
 // A module header with a title, `songLength` order entries 0, 1, ... and the four-channel tag.

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "render/render.h"
+#include "engine/draw/raster_target.h"
 
 class STestSurface {
 public:
@@ -22,19 +22,12 @@ public:
         for (int y = 0; y < height; ++y) {
             for (int x = 0; x < width; ++x) m_memory[Index(x, y)] = background;
         }
-        m_view.m_surfacePixels = &m_memory[Index(0, 0)];
-        m_view.m_surfaceWidth = width;
-        m_view.m_surfaceHeight = height;
-        m_view.m_pitch = m_pitch;
-        m_view.m_orientation = orientation;
-        m_render.m_view = &m_view;
-        m_render.UpdateProjection();
+        m_target.Set(&m_memory[Index(0, 0)], width, height, m_pitch, orientation);
     }
     STestSurface(const STestSurface&) = delete;
     STestSurface& operator=(const STestSurface&) = delete;
 
-    SRender& Render() { return m_render; }
-    const SViewDescriptor& View() const { return m_view; }
+    SRasterTarget& Target() { return m_target; }
     int Pitch() const { return m_pitch; }
     uint16_t At(int x, int y) const { return m_memory[Index(x, y)]; }
 
@@ -67,6 +60,5 @@ private:
     int m_width, m_height, m_orientation;
     int m_storedRows = 0, m_storedColumns = 0, m_pitch = 0;
     std::vector<uint16_t> m_memory;
-    SViewDescriptor m_view;
-    SRender m_render;
+    SRasterTarget m_target;
 };

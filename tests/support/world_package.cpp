@@ -1,10 +1,10 @@
 #include "support/world_package.h"
 
-#include "engine/archive.h"
-#include "engine/empty_table.h"
-#include "engine/map.h"
-#include "engine/module_records.h"
-#include "engine/pdb_writer.h"
+#include "engine/base/archive.h"
+#include "engine/packages/empty_table.h"
+#include "engine/packages/map.h"
+#include "engine/packages/module_records.h"
+#include "engine/files/pdb_writer.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/module_load_order.h"
-#include "engine/resource_index.h"
+#include "engine/packages/module_load_order.h"
+#include "engine/packages/resource_index.h"
 
 class SFileFolder;
 class SPdbWriter;

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/font_glyphs.h"
-#include "engine/picture.h"
+#include "engine/draw/font_glyphs.h"
+#include "engine/draw/picture.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <map>
 #include <memory>
 
-#include "engine/picture.h"
+#include "engine/draw/picture.h"
 #include "recording_ui.h"
 #include "support/picture_record.h"
 
@@ -312,7 +312,7 @@ protected:
 
     void SetUp() override {
         game.m_display = std::make_unique<SDisplay>();
-        DrawIntoMemory(*game.m_display, game.PlayView(), pixels, kWidth, kHeight);
+        DrawIntoMemory(*game.m_display, pixels, kWidth, kHeight);
         DialogTest::SetUp();
         dialog.SetPos(1, 2);
         dialog.m_w = 7;

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/font_glyphs.h"
-#include "engine/picture.h"
+#include "engine/draw/font_glyphs.h"
+#include "engine/draw/picture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "tools/sampledata/interface_art.h"
 
-#include "engine/picture.h"
+#include "engine/draw/picture.h"
 
 namespace {
 constexpr int kSize = 16;

@@ -1,6 +1,6 @@
 #include "tools/sampledata/interface_package.h"
 
-#include "engine/pdb_writer.h"
+#include "engine/files/pdb_writer.h"
 #include "game/interface_pictures.h"
 #include "tools/sampledata/font_strips.h"
 #include "tools/sampledata/interface_art.h"

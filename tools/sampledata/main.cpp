@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "engine/file_layer.h"
+#include "engine/files/file_layer.h"
 #include "tools/sampledata/interface_package.h"
 
 int main(int argc, char** argv) {

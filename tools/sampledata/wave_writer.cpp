@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "engine/byte_order.h"
+#include "engine/base/byte_order.h"
 
 std::vector<uint8_t> MakeWave(int rate, int channels, const std::vector<int16_t>& values) {
     const uint32_t dataBytes = uint32_t(values.size() * 2);

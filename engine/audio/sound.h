@@ -1,0 +1,48 @@
+#pragma once
+// The game's only path to the sound library: sound effects at eleven volume steps, and music built
+// as a module in memory.
+#include <memory>
+
+#include "engine/audio/music_module.h"
+#include "platform/sound_library.h"
+
+struct SSettings;
+struct SSoundType;
+
+class SSound {
+public:
+    SSound();
+    ~SSound();
+
+    // Opens the output and sets the volumes from the settings' levels.
+    void Open(SSettings& settings);
+    // Levels 0 .. 10 (others are clamped), stored in the settings and given to the library as 0 .. 64.
+    void SetVolumes(int soundLevel, int musicLevel);
+    // Volume 0 .. 10 (others are clamped). Answers the channel, 0 when nothing plays.
+    int Play(SSoundType& sound, int volume);
+    int PlayLooped(SSoundType& sound, int volume);
+    // Plays a song over its bank (null when the song's bank is missing); 0 when it cannot play.
+    int PlayMusic(const SMusicSong& song, const SMusicBank* bank);
+    void ResumeChannel(int channel);
+    void PauseChannel(int channel);
+    void StopChannel(int channel);
+    void StopAllSounds();
+    // The window lost or regained activation.
+    void Suspend();
+    void Resume();
+
+    const SMusicModule& Module() const { return m_module; }
+    platform::Speaker* Speaker() { return m_speaker.get(); }
+
+private:
+    int play(SSoundType& sound, int volume, bool loop);
+
+    SSettings* m_settings = nullptr;
+    std::unique_ptr<platform::Speaker> m_speaker;
+    SMusicModule m_module;
+    std::unique_ptr<platform::Music> m_music;
+    int m_soundScale = 10;
+};
+
+// A level or step 0 .. 10 as the library's volume 0 .. 64.
+constexpr int LibraryVolume(int level) { return level * 64 / 10; }

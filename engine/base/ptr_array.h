@@ -1,0 +1,177 @@
+#pragma once
+// SPtrArray: the game's growable array of element pointers, used for every table and list. Counts
+// are 16 bits; the block grows by a fixed step. Records found by name expose their name key as
+// `const SName& NameKey() const`; sorted lists keep that key's hash in ascending order.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <type_traits>
+
+#include "engine/base/archive.h"
+#include "engine/base/c_string.h"
+#include "engine/base/name.h"
+
+// How an owning array frees an element: C strings are arrays, everything else an object whose
+// destructor frees what it owns.
+template <typename T>
+inline void DeleteElement(T* element) {
+    if constexpr (std::is_same_v<std::remove_cv_t<T>, char>)
+        delete[] element;
+    else
+        delete element;
+}
+
+enum class ListOrder { Appended, Sorted };
+
+template <typename T>
+class SPtrArray {
+public:
+    static constexpr uint16_t kDefaultStep = 4;
+    static constexpr uint32_t kMaxCount = 0xFFFF;
+
+    explicit SPtrArray(uint16_t step = kDefaultStep, bool owns = true)
+        : m_step(step ? step : 1), m_capacity(m_step), m_items(newBlock(m_step)), m_owns(owns) {}
+    ~SPtrArray() { Destroy(); }
+    SPtrArray(const SPtrArray&) = delete;
+    SPtrArray& operator=(const SPtrArray&) = delete;
+
+    uint16_t Count() const { return m_count; }
+    uint16_t Capacity() const { return m_capacity; }
+    uint16_t Step() const { return m_step; }
+    bool OwnsElements() const { return m_owns; }
+    T* operator[](int index) const { return m_items[index]; }
+    // Null outside 0 .. count-1.
+    T* At(int index) const { return index >= 0 && index < m_count ? m_items[index] : nullptr; }
+    // Slot access beyond the count, for checks of the block itself.
+    T* Slot(int index) const { return index >= 0 && index < m_capacity ? m_items[index] : nullptr; }
+
+    void Grow() {
+        const uint32_t grown = std::min<uint32_t>(uint32_t(m_capacity) + m_step, kMaxCount);
+        std::unique_ptr<T*[]> block = newBlock(grown);
+        std::copy_n(m_items.get(), m_capacity, block.get());
+        m_items = std::move(block);
+        m_capacity = uint16_t(grown);
+    }
+
+    // False when the array holds 65,535 elements already; the element then stays the caller's.
+    bool Append(T* element) {
+        if (!makeRoom()) return false;
+        m_items[m_count++] = element;
+        return true;
+    }
+
+    // Inserts after every element whose key is not greater, so equal keys keep their order.
+    // Answers the index + 1, or 0 when the array is full.
+    int InsertSorted(T* element) {
+        if (!makeRoom()) return 0;
+        const uint16_t key = element->NameKey().Hash();
+        int index = 0;
+        while (index < m_count && m_items[index]->NameKey().Hash() <= key) ++index;
+        std::copy_backward(m_items.get() + index, m_items.get() + m_count, m_items.get() + m_count + 1);
+        m_items[index] = element;
+        ++m_count;
+        return index + 1;
+    }
+
+    void Add(T* element, ListOrder order) {
+        bool added = order == ListOrder::Sorted ? InsertSorted(element) != 0 : Append(element);
+        if (!added && m_owns) DeleteElement(element);
+    }
+
+    // Takes the element out without deleting it; nothing happens when it is not there.
+    void Remove(T* element) {
+        T** end = m_items.get() + m_count;
+        T** found = std::find(m_items.get(), end, element);
+        if (found != end) RemoveAt(int(found - m_items.get()));
+    }
+
+    T* RemoveAt(int index) {
+        if (index < 0 || index >= m_count) return nullptr;
+        T* removed = m_items[index];
+        std::copy(m_items.get() + index + 1, m_items.get() + m_count, m_items.get() + index);
+        --m_count;
+        return removed;
+    }
+
+    // The first element with this name; the hash is compared first, the text only on a match.
+    T* FindByName(const char* text) const {
+        if (text == nullptr) return nullptr;
+        const uint16_t hash = HashName(text);
+        for (int i = 0; i < m_count; ++i)
+            if (m_items[i]->NameKey().Matches(text, hash)) return m_items[i];
+        return nullptr;
+    }
+
+    // Arrays of C strings: the index of the first equal text, or -1.
+    int FindString(const char* text) const
+        requires std::is_same_v<std::remove_cv_t<T>, char>
+    {
+        for (int i = 0; i < m_count; ++i)
+            if (m_items[i] != nullptr && text != nullptr && std::strcmp(m_items[i], text) == 0) return i;
+        return -1;
+    }
+
+    // Arrays of C strings: sorted by StrCmp, null elements last.
+    void SortStrings()
+        requires std::is_same_v<std::remove_cv_t<T>, char>
+    {
+        std::stable_sort(m_items.get(), m_items.get() + m_count, [](const char* a, const char* b) {
+            if (a == nullptr || b == nullptr) return b == nullptr && a != nullptr;
+            return StrCmp(a, b) < 0;
+        });
+    }
+
+    // Deletes every element whatever the owning flag; the block is kept for reuse.
+    void DeleteAll() {
+        for (int i = 0; i < m_count; ++i) DeleteElement(m_items[i]);
+        std::fill_n(m_items.get(), m_capacity, nullptr);
+        m_count = 0;
+        m_capacity = m_step;
+    }
+
+    // Only an owning array deletes its elements; the block is freed in every case.
+    void Destroy() {
+        if (m_owns)
+            for (int i = 0; i < m_count; ++i) DeleteElement(m_items[i]);
+        m_items = newBlock(m_step);
+        m_count = 0;
+        m_capacity = m_step;
+    }
+
+    // A list inside a record: aligned to 2, a u16 count, then each element's own serialize routine
+    // (archive, data version). Reading stops at the first damaged element.
+    void SerializeList(SArchive& archive, int version, ListOrder order) {
+        archive.Align(2);
+        uint16_t count = m_count;
+        archive.SerializeU16(count);
+        if (archive.IsWriting()) {
+            for (int i = 0; i < m_count; ++i) m_items[i]->Serialize(archive, version);
+            return;
+        }
+        for (uint32_t i = 0; i < count && !archive.Failed(); ++i) {
+            auto element = std::make_unique<T>();
+            element->Serialize(archive, version);
+            if (archive.Failed()) break;
+            Add(element.release(), order);
+        }
+    }
+
+private:
+    static std::unique_ptr<T*[]> newBlock(uint32_t capacity) { return std::make_unique<T*[]>(capacity); }
+
+    bool makeRoom() {
+        if (m_count == m_capacity) {
+            if (m_capacity == kMaxCount) return false;
+            Grow();
+        }
+        return true;
+    }
+
+    uint16_t m_step;
+    uint16_t m_count = 0;
+    uint16_t m_capacity;
+    std::unique_ptr<T*[]> m_items;
+    bool m_owns;
+};

@@ -1,0 +1,211 @@
+#include "engine/draw/display.h"
+
+#include <algorithm>
+
+#include "engine/draw/pixel_loops.h"
+#include "engine/packages/resource_cache.h"
+#include "engine/draw/text.h"
+#include "framework/surface.h"
+
+namespace {
+
+struct ModeSize {
+    int mode;
+    uint16_t width, height;
+};
+
+// The size the game draws at in each screen mode; mode 11 and unknown modes keep the window's.
+constexpr ModeSize kModeSizes[] = {{6, 320, 240}, {7, 240, 320}, {8, 240, 240},  {9, 640, 480},
+                                   {10, 480, 640}, {14, 800, 480}, {15, 800, 584}, {16, 640, 240}};
+
+bool modeSize(int mode, uint16_t& width, uint16_t& height) {
+    for (const ModeSize& size : kModeSizes) {
+        if (size.mode != mode) continue;
+        width = size.width;
+        height = size.height;
+        return true;
+    }
+    return false;
+}
+
+// The picture as drawn with a palette in place of its own colour table, when one is given.
+SPicture withPalette(const SPictureEntry& picture, const SPaletteEntry* palette) {
+    SPicture drawn = picture.picture;
+    if (palette && palette->data) {
+        std::string refused;
+        drawn.UsePalette(palette->Colours(), refused);
+    }
+    return drawn;
+}
+
+}  // namespace
+
+SDisplayCommon::SDisplayCommon() = default;
+SDisplayCommon::~SDisplayCommon() = default;
+
+SDisplay::~SDisplay() = default;
+
+void SDisplay::Init(platform::Window* window, int screenWidth, int screenHeight, int screenMode) {
+    m_width = m_nativeWidth = uint16_t(screenWidth);
+    m_height = m_nativeHeight = uint16_t(screenHeight);
+    // The display is made at the size the screen mode draws at, so that the first frame already
+    // has the right shape.
+    modeSize(screenMode, m_width, m_height);
+    m_window = window;
+    CreateSurface();
+    fetchBackBuffer();
+    m_frameBytes = uint32_t(m_width) * m_height * 2;
+    refreshTarget();
+}
+
+void SDisplay::CreateSurface() {
+    m_display.reset();
+    static constexpr int32_t kRotations[] = {0, 3, 1};
+    m_rotation = m_orientation >= 0 && m_orientation <= 2 ? kRotations[m_orientation] : 0;
+    HAL::DisplayParams params{m_width, m_height, m_rotation, HAL::kSwapCopy};
+    m_display = HAL::Display::Create(m_window, params);
+}
+
+void SDisplay::SetWindow(platform::Window* window) {
+    m_window = window;
+    CreateSurface();
+}
+
+void SDisplay::fetchBackBuffer() {
+    if (!m_display || !m_display->BeginScene()) return;
+    if (HAL::Surface* surface = m_display->GetSurface()) {
+        m_backBuffer = surface->m_pixels;
+        m_pitch = surface->m_pitch / 2;
+    }
+    m_display->Swap(0);
+}
+
+void SDisplay::refreshTarget() {
+    // The framework turns the finished frame, so the game always draws upright.
+    m_target.Set(m_backBuffer, m_width, m_height, m_pitch ? m_pitch : m_width, 0);
+}
+
+void SDisplay::SetMode(int screenMode, bool keepDisplay) {
+    modeSize(screenMode, m_width, m_height);
+    if (!keepDisplay) CreateSurface();
+    fetchBackBuffer();
+    refreshTarget();
+}
+
+void SDisplay::trackSurface() {
+    HAL::Surface* surface = m_display->GetSurface();
+    if (surface) SetBackBuffer(surface->m_pixels, surface->m_pitch / 2);
+}
+
+bool SDisplay::BeginFrame() {
+    if (!m_display || !m_display->BeginScene()) return false;
+    trackSurface();
+    return true;
+}
+
+HAL::Surface* SDisplay::Flip() {
+    Present();
+    return BeginFrame() ? m_display->GetSurface() : nullptr;
+}
+
+void SDisplay::Present() {
+    if (m_display) m_display->Swap(0);
+}
+
+void SDisplay::SetBackBuffer(uint16_t* pixels, int32_t pitch) {
+    if (pixels == m_backBuffer && pitch == m_pitch) return;
+    m_backBuffer = pixels;
+    m_pitch = pitch;
+    refreshTarget();
+}
+
+void SDisplay::FillRect(int x, int y, int w, int h, uint16_t colour) {
+    if (m_target.m_pixels) SPixelLoops::FillRectRaw(m_target, x, y, w, h, colour);
+}
+
+void SDisplay::Clear() { FillRect(0, 0, m_width, m_height, 0); }
+
+void SDisplay::FrameRect(int x, int y, int w, int h) {
+    FillRect(x, y, w, 1, 0);
+    FillRect(x, y, 1, h, 0);
+    FillRect(x, y + h - 1, w, 1, 0);
+    FillRect(x + w - 1, y, 1, h, 0);
+}
+
+void SDisplay::BlitKeyed(const SPictureEntry& picture, int x, int y) {
+    BlitKeyedRect(picture, x, y, 0, 0, picture.picture.Width(), picture.picture.Height());
+}
+
+void SDisplay::BlitKeyedRect(const SPictureEntry& picture, int x, int y, int sourceX, int sourceY, int w, int h) {
+    BlitKeyedRectPal(picture, nullptr, x, y, sourceX, sourceY, w, h);
+}
+
+void SDisplay::BlitKeyedRectPal(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y, int sourceX,
+                                int sourceY, int w, int h) {
+    if (m_target.m_pixels && picture.data)
+        SPixelLoops::BlitKeyedRaw(m_target, withPalette(picture, palette), x, y, sourceX, sourceY, w, h);
+}
+
+void SDisplay::BlitKeyedMirrored(const SPictureEntry& picture, int x, int y) {
+    if (m_target.m_pixels && picture.data)
+        SPixelLoops::BlitKeyedMirroredRaw(m_target, picture.picture, x, y, picture.picture.Width(),
+                                          picture.picture.Height());
+}
+
+void SDisplay::BlitOpaque(const SPictureEntry& picture, int x, int y) { BlitOpaquePal(picture, nullptr, x, y); }
+
+void SDisplay::BlitOpaqueRect(const SPictureEntry& picture, int x, int y, int sourceX, int sourceY, int w, int h) {
+    if (m_target.m_pixels && picture.data) SPixelLoops::BlitOpaqueRaw(m_target, picture.picture, x, y, sourceX, sourceY, w, h);
+}
+
+void SDisplay::BlitOpaquePal(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y) {
+    if (m_target.m_pixels && picture.data)
+        SPixelLoops::BlitOpaqueRaw(m_target, withPalette(picture, palette), x, y, 0, 0, picture.picture.Width(),
+                                   picture.picture.Height());
+}
+
+void SDisplay::tile(int x, int y, int w, int h, const SPictureEntry& picture, bool keyed) {
+    const int tileW = picture.picture.Width(), tileH = picture.picture.Height();
+    if (!m_target.m_pixels || !picture.data || tileW <= 0 || tileH <= 0) return;
+    for (int top = 0; top < h; top += tileH) {
+        for (int left = 0; left < w; left += tileW) {
+            const int partW = std::min(tileW, w - left), partH = std::min(tileH, h - top);
+            if (keyed)
+                BlitKeyedRect(picture, x + left, y + top, 0, 0, partW, partH);
+            else
+                BlitOpaqueRect(picture, x + left, y + top, 0, 0, partW, partH);
+        }
+    }
+}
+
+void SDisplay::TileOpaque(int x, int y, int w, int h, const SPictureEntry& picture) { tile(x, y, w, h, picture, false); }
+
+void SDisplay::TileKeyed(int x, int y, int w, int h, const SPictureEntry& picture) { tile(x, y, w, h, picture, true); }
+
+void SDisplay::BlitBlend(const SPictureEntry& picture, int x, int y, int sourceY, int w, int h) {
+    if (m_target.m_pixels && picture.data) SPixelLoops::BlitBlendRaw(m_target, picture.picture, x, y, sourceY, w, h);
+}
+
+void SDisplay::BlitScaled(const SPictureEntry& picture, int x, int y, int w, int h) {
+    if (m_target.m_pixels && picture.data)
+        SPixelLoops::BlitScaledRaw(m_target, picture.picture, x, y, picture.picture.Width(), picture.picture.Height(),
+                                   w, h);
+}
+
+void SDisplay::BlitShrink40(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y) {
+    if (m_target.m_pixels && picture.data) SPixelLoops::BlitShrink40Raw(m_target, withPalette(picture, palette), x, y);
+}
+
+void SDisplay::BlitShrink30(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y) {
+    if (m_target.m_pixels && picture.data) SPixelLoops::BlitShrink30Raw(m_target, withPalette(picture, palette), x, y);
+}
+
+void SDisplay::BlitShrink20(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y) {
+    if (m_target.m_pixels && picture.data) SPixelLoops::BlitShrink20Raw(m_target, withPalette(picture, palette), x, y);
+}
+
+void SDisplay::DrawTextBlock(const STextBlock& block) {
+    if (!m_target.m_pixels || !block.font || !block.font->HasStrip() || !block.text) return;
+    SPixelLoops::DrawTextRaw(m_target, block.font->m_strip, block.font->m_glyphOffset, block.font->m_glyphWidth,
+                             block.shades, block.x, block.y, block.text);
+}

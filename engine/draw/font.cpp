@@ -1,0 +1,38 @@
+#include "engine/draw/font.h"
+
+SFont::SFont() {
+    m_glyphOffset.fill(0);
+    m_glyphWidth.fill(1);
+}
+
+void SFont::Init(uint16_t recordId, SPdb* database, const std::array<uint16_t, 256>& start,
+                 const std::array<uint16_t, 256>& end, uint8_t height) {
+    m_recordId = recordId;
+    m_database = database;
+    m_height = height;
+    for (int code = 0; code < 256; ++code) {
+        m_glyphOffset[code] = start[code];
+        m_glyphWidth[code] = uint8_t(end[code] - start[code]);
+    }
+}
+
+bool SFont::Load(std::string& error) {
+    if (m_record) return true;
+    auto record = m_database ? m_database->LoadRecord(m_recordId) : nullptr;
+    if (!record) {
+        error = "font strip record " + std::to_string(m_recordId) + " is missing";
+        return false;
+    }
+    SPicture strip;
+    if (!strip.Read({record->Data(), record->Size()}, error)) {
+        error = "font strip record " + std::to_string(m_recordId) + ": " + error;
+        return false;
+    }
+    if (strip.Format() != 0) {
+        error = "font strip record " + std::to_string(m_recordId) + " is not a one-index-per-pixel picture";
+        return false;
+    }
+    m_strip = strip;
+    m_record = std::move(record);
+    return true;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// SFont: one bitmap font: a strip picture holding every glyph side by side, and where each
+// character's glyph lies in it.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "engine/files/pdb.h"
+#include "engine/draw/picture.h"
+
+class SFont {
+public:
+    SFont();
+
+    // Sets the record, the database it comes from, the height and the glyph columns:
+    // offset = start, width = end - start for every character code.
+    void Init(uint16_t recordId, SPdb* database, const std::array<uint16_t, 256>& start,
+              const std::array<uint16_t, 256>& end, uint8_t height);
+    // Reads the strip record once. False, with the reason in error, when it is missing or is not a
+    // picture the text loop can draw (a format-0 picture); the font then draws nothing.
+    bool Load(std::string& error);
+    bool HasStrip() const { return m_record != nullptr; }
+
+    uint16_t m_recordId = 0;
+    SPdb* m_database = nullptr;
+    std::unique_ptr<SPdbRecord> m_record;
+    SPicture m_strip;
+    std::array<uint16_t, 256> m_glyphOffset;
+    std::array<uint8_t, 256> m_glyphWidth;
+    uint8_t m_height = 0;
+};

@@ -1,0 +1,134 @@
+#include "engine/draw/picture.h"
+
+#include <algorithm>
+
+namespace {
+
+// Every header field goes through these: a field that does not lie wholly inside the record is
+// reported instead of read.
+bool ReadU8(std::span<const uint8_t> record, uint32_t offset, uint32_t& value) {
+    if (offset >= record.size()) return false;
+    value = record[offset];
+    return true;
+}
+
+bool ReadI16(std::span<const uint8_t> record, uint32_t offset, int& value) {
+    if (record.size() < 2 || offset > record.size() - 2) return false;
+    value = int16_t(ReadLE16(record.data() + offset));
+    return true;
+}
+
+// One channel of MakeColor565: scale to (steps - 1) x 256, then round on bit 7.
+uint32_t RoundChannel(int value, uint32_t scaled) {
+    uint32_t v = uint32_t(value) * scaled / 255;
+    if (v & 0x80) v += 0x100;
+    return v >> 8;
+}
+
+// The highest colour-table entry that any texel names, plus one. In block formats an index names
+// four entries, and index 0 still names its four: opaque drawing shows them.
+uint32_t ColoursUsed(int format, const uint8_t* texels, uint32_t bytes) {
+    if (bytes == 0) return 0;
+    uint32_t highest = 0;
+    if (format == 2) {
+        for (uint32_t at = 0; at < bytes; at += 2) highest = std::max<uint32_t>(highest, ReadLE16(texels + at));
+    } else {
+        highest = *std::max_element(texels, texels + bytes);
+    }
+    return format == 0 ? highest + 1 : 4 * highest + 4;
+}
+
+}  // namespace
+
+uint16_t MakeColor565(int red, int green, int blue) {
+    return uint16_t(RoundChannel(red, 31 * 256) << 11 | RoundChannel(green, 63 * 256) << 5 |
+                    RoundChannel(blue, 31 * 256));
+}
+
+uint32_t SPicture::TexelBytes(int format, int width, int height) {
+    uint32_t product = uint32_t(width) * uint32_t(height);
+    if (format == 0) return product;
+    if (format == 2) return product / 2;
+    return product / 4;
+}
+
+uint32_t SPicture::PaletteOffset(int format, int width, int height) {
+    uint32_t texels = TexelBytes(format, width, height);
+    return kHeaderBytes + texels + (texels & 1);
+}
+
+std::vector<uint8_t> BuildPictureRecord(int format, int width, int height, std::span<const uint32_t> indices,
+                                        std::span<const uint16_t> colours) {
+    std::vector<uint8_t> bytes(SPicture::kHeaderBytes, 0);
+    bytes[0] = uint8_t(format);
+    WriteLE16(&bytes[2], uint16_t(width));
+    WriteLE16(&bytes[4], uint16_t(height));
+    for (uint32_t index : indices) {
+        bytes.push_back(uint8_t(index));
+        if (format == 2) bytes.push_back(uint8_t(index >> 8));
+    }
+    if (bytes.size() % 2) bytes.push_back(0);
+    for (uint16_t colour : colours) {
+        bytes.push_back(uint8_t(colour));
+        bytes.push_back(uint8_t(colour >> 8));
+    }
+    return bytes;
+}
+
+bool SPicture::Read(std::span<const uint8_t> record, std::string& error) {
+    uint32_t format = 0;
+    int width = 0;
+    int height = 0;
+    if (!ReadU8(record, 0, format) || !ReadI16(record, 2, width) || !ReadI16(record, 4, height) ||
+        record.size() < kHeaderBytes) {
+        error = "picture record of " + std::to_string(record.size()) + " bytes is shorter than its 8-byte header";
+        return false;
+    }
+    if (format > 2) {
+        error = "picture format " + std::to_string(format) + " at offset 0 is not 0, 1 or 2";
+        return false;
+    }
+    if (width < 0 || height < 0) {
+        error = "picture size " + std::to_string(width) + "x" + std::to_string(height) + " at offset 2 is negative";
+        return false;
+    }
+    // A block picture of odd size would have its last column or row fall outside its blocks.
+    if (format != 0 && (width % 2 != 0 || height % 2 != 0)) {
+        error = "block picture size " + std::to_string(width) + "x" + std::to_string(height) +
+                " at offset 2 is not even";
+        return false;
+    }
+    uint32_t texelBytes = TexelBytes(int(format), width, height);
+    uint32_t paletteOffset = PaletteOffset(int(format), width, height);
+    if (paletteOffset > record.size()) {
+        error = "picture texels of " + std::to_string(width) + "x" + std::to_string(height) + " end at offset " +
+                std::to_string(paletteOffset) + ", past the record's " + std::to_string(record.size()) + " bytes";
+        return false;
+    }
+    const uint8_t* texels = record.data() + kHeaderBytes;
+    uint32_t used = ColoursUsed(int(format), texels, texelBytes);
+    uint32_t held = uint32_t(record.size() - paletteOffset) / 2;
+    if (used > held) {
+        error = "picture texels name colour " + std::to_string(used - 1) + " but the table at offset " +
+                std::to_string(paletteOffset) + " holds " + std::to_string(held);
+        return false;
+    }
+    m_format = int(format);
+    m_width = width;
+    m_height = height;
+    m_texels = texels;
+    m_colours = record.data() + paletteOffset;
+    m_coloursUsed = used;
+    return true;
+}
+
+bool SPicture::UsePalette(std::span<const uint8_t> palette, std::string& error) {
+    uint32_t held = uint32_t(palette.size() / 2);
+    if (m_coloursUsed > held) {
+        error = "palette of " + std::to_string(held) + " colours is shorter than the " +
+                std::to_string(m_coloursUsed) + " the picture names";
+        return false;
+    }
+    m_colours = palette.data();
+    return true;
+}

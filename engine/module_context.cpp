@@ -1,8 +1,0 @@
-#include "engine/module_context.h"
-
-#include "engine/empty_table.h"
-
-SModuleContext::SModuleContext() {
-    for (int i = 0; i < kModuleTableCount; ++i)
-        tables[i] = [i](SRecordCursor& cursor) { return ReadEmptyTable(SModuleTable(i), cursor); };
-}

@@ -1,0 +1,237 @@
+#include "engine/packages/module.h"
+
+#include <cctype>
+#include <cstring>
+#include <span>
+
+#include "engine/base/archive.h"
+#include "engine/packages/module_context.h"
+#include "engine/packages/module_records.h"
+#include "engine/draw/picture.h"
+#include "engine/packages/record_cursor.h"
+#include "engine/packages/resource_cache.h"
+#include "engine/packages/resource_index.h"
+
+namespace {
+
+// The floor of a package whose maps record names none.
+constexpr char kDefaultFloorType[] = "base_water";
+// The play screen's grid starts its current section this many cells in, and world positions count
+// from the corner of section (1, 1); hence world = local + 21 X - 28.
+constexpr int kGridBorder = 7;
+constexpr int kWorldOffset = SModule::kMapCells + kGridBorder;
+
+const char* nameIndexWhat(SNameIndex index) {
+    switch (index) {
+    case SNameIndex::MapObjectTypes: return "the map-object type names";
+    case SNameIndex::ItemTypes: return "the item type names";
+    case SNameIndex::Monsters: return "the monster names";
+    case SNameIndex::Palettes: return "the palette names";
+    }
+    return "a name index";
+}
+
+// Entry 0 stays null; entry i is what the i-th name finds.
+template <typename T>
+void resolveNames(std::vector<T*>& table, const std::vector<const char*>& names,
+                  const std::function<T*(const char*)>& find) {
+    table.assign(1, nullptr);
+    for (const char* name : names) table.push_back(name && find ? find(name) : nullptr);
+}
+
+int floorDiv(int value, int divisor) { return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor); }
+
+}  // namespace
+
+SModule::SModule(SModuleContext& context) : m_context(context) {}
+
+SModule::~SModule() = default;
+
+bool SModule::fail(const std::string& why) {
+    m_error = "package \"" + m_packageName + "\": " + why;
+    return false;
+}
+
+bool SModule::Load(std::unique_ptr<SPdb> file, const char* packageName) {
+    m_file = std::move(file);
+    m_packageName = packageName ? packageName : "";
+    const SResourceCache::Mark mark = m_context.cache->GetMark();
+    if (loadRecords()) return true;
+    m_context.cache->RollBack(mark);
+    return false;
+}
+
+bool SModule::loadRecords() {
+    SRecordCursor cursor{*m_file, kModuleHeaderRecord, 0, {}};
+    if (!readHeader(cursor)) return fail(cursor.error);
+    if (!m_context.cache->ReadIndex(*m_file, cursor.id)) return fail(m_context.cache->Error());
+    if (!readPackagePicture(cursor)) return fail(cursor.error);
+    for (const SModuleStep& step : ModuleLoadOrder(m_header.dataVersion)) {
+        const uint16_t first = cursor.id;
+        const bool read =
+            step.isTable ? m_context.tables[int(step.table)](cursor) : readNameIndex(step.nameIndex, cursor);
+        if (read) continue;
+        // A table loader that gives no reason is still named.
+        return fail(
+            !cursor.error.empty()
+                ? cursor.error
+                : RecordError(first, step.isTable ? TableName(step.table) : nameIndexWhat(step.nameIndex), "refused"));
+    }
+    if (!readMaps(cursor)) return fail(cursor.error);
+    return true;
+}
+
+bool SModule::readHeader(SRecordCursor& cursor) {
+    const char* what = "the header";
+    SArchive archive;
+    auto record = cursor.TakeInto(archive, what);
+    if (!record) return false;
+    m_header.Serialize(archive);
+    if (!cursor.CheckRead(archive, what)) return false;
+    cursor.version = m_header.dataVersion;
+    m_namePrefix = m_header.identifier;
+    m_namePrefix.AppendChar('_');
+    m_prefixHash = HashName5(m_namePrefix.Text());
+    return true;
+}
+
+bool SModule::readPackagePicture(SRecordCursor& cursor) {
+    // A package without maps of its own has no picture either; its two ids stay unused.
+    if (m_header.mapPrefix.IsEmpty()) {
+        cursor.id = uint16_t(cursor.id + 2);
+        return true;
+    }
+    const char* sizeWhat = "the package picture's size";
+    SArchive archive;
+    auto sizeRecord = cursor.TakeInto(archive, sizeWhat);
+    if (!sizeRecord) return false;
+    SPackagePictureRecord announced;
+    announced.Serialize(archive);
+    if (!cursor.CheckRead(archive, sizeWhat)) return false;
+
+    const char* what = "the package picture";
+    auto record = cursor.Take(what);
+    if (!record) return false;
+    if (record->Size() < kResourceRecordPrefix) return cursor.Fail(what, "too short for a picture");
+    auto picture = std::make_unique<SPictureEntry>();
+    std::string why;
+    if (!picture->Bind(record->Data() + kResourceRecordPrefix, record->Size() - kResourceRecordPrefix, why))
+        return cursor.Fail(what, why);
+    picture->file = m_file.get();
+    picture->recordId = cursor.taken;
+    picture->size = announced.size;
+    picture->record = std::move(record);
+    m_packagePicture = std::move(picture);
+    return true;
+}
+
+bool SModule::readNameIndex(SNameIndex index, SRecordCursor& cursor) {
+    const char* what = nameIndexWhat(index);
+    SArchive archive;
+    // The names are looked up at once; the record goes with them.
+    auto record = cursor.TakeInto(archive, what);
+    if (!record) return false;
+    SNameIndexRecord names;
+    names.Serialize(archive, index);
+    if (!cursor.CheckRead(archive, what)) return false;
+    switch (index) {
+    case SNameIndex::MapObjectTypes: resolveNames(m_typeIndex, names.names, m_context.findMapObjectType); break;
+    case SNameIndex::ItemTypes: resolveNames(m_itemIndex, names.names, m_context.findItemType); break;
+    case SNameIndex::Monsters: resolveNames(m_monsterIndex, names.names, m_context.findMonster); break;
+    case SNameIndex::Palettes: {
+        SResourceCache& cache = *m_context.cache;
+        resolveNames<SPaletteEntry>(m_paletteIndex, names.names,
+                                    [&cache](const char* name) { return cache.FindPalette(name); });
+        break;
+    }
+    }
+    return true;
+}
+
+bool SModule::readMaps(SRecordCursor& cursor) {
+    const char* what = "the maps record";
+    SArchive archive;
+    auto record = cursor.TakeInto(archive, what);
+    if (!record) return false;
+    // The maps' names point into the record, so it is kept before they are read.
+    if (!m_keptRecords.Append(record.get())) return cursor.Fail(what, "too many records kept");
+    record.release();
+    SMapsRecordHead head;
+    head.Serialize(archive);
+    if (!cursor.CheckRead(archive, what)) return false;
+    if (head.floorIndex >= m_typeIndex.size())
+        return cursor.Fail(what, "the default floor is map-object type name " + std::to_string(head.floorIndex) +
+                                     " of " + std::to_string(m_typeIndex.size() - 1));
+    if (head.paletteIndex >= m_paletteIndex.size())
+        return cursor.Fail(what, "the default palette is palette name " + std::to_string(head.paletteIndex) + " of " +
+                                     std::to_string(m_paletteIndex.size() - 1));
+    m_defaultFloorType = m_typeIndex[head.floorIndex];
+    if (m_defaultFloorType == nullptr && m_context.findMapObjectType)
+        m_defaultFloorType = m_context.findMapObjectType(kDefaultFloorType);
+    m_defaultPalette = m_paletteIndex[head.paletteIndex];
+
+    for (int i = 0; i < head.mapCount; ++i) {
+        auto map = std::make_unique<SMap>(this);
+        uint16_t cellsRecord = 0;
+        archive.SerializeU16(cellsRecord);
+        map->SetCellsRecord(cellsRecord);
+        map->SerializeHeader(archive, m_header.dataVersion);
+        if (!cursor.CheckRead(archive, what)) return false;
+        m_maps.Add(map.release(), ListOrder::Appended);
+    }
+    // Every map's level data is read now, once all headers are known.
+    if (!m_context.loadMapBody) return true;
+    for (int i = 0; i < m_maps.Count(); ++i) {
+        SMap& map = *m_maps[i];
+        SRecordCursor body{*m_file, map.CellsRecord(), m_header.dataVersion, {}};
+        if (!m_context.loadMapBody(map, body)) {
+            cursor.error =
+                "map \"" + std::string(map.Name()) + "\": " +
+                (body.error.empty() ? RecordError(map.CellsRecord(), "its level data", "refused") : body.error);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SModule::ParseMapCoords(const SMap& map, int& x, int& y) const {
+    const char* name = map.Name();
+    const SString& mapPrefix = m_header.mapPrefix;
+    const size_t prefix = size_t(mapPrefix.Length());
+    if (std::strncmp(name, mapPrefix.Text(), prefix) != 0 || std::strlen(name) < prefix + 4) return false;
+    const char* digits = name + prefix;
+    for (int i = 0; i < 4; ++i)
+        if (!std::isdigit(static_cast<unsigned char>(digits[i]))) return false;
+    x = (digits[0] - '0') * 10 + (digits[1] - '0');
+    y = (digits[2] - '0') * 10 + (digits[3] - '0');
+    return true;
+}
+
+bool SModule::SetPosition(const SMap& map, int localX, int localY, int32_t facing) {
+    int x = 0, y = 0;
+    if (!ParseMapCoords(map, x, y)) return false;
+    m_worldX = localX + kMapCells * x - kWorldOffset;
+    m_worldY = localY + kMapCells * y - kWorldOffset;
+    m_facing = facing;
+    return true;
+}
+
+SMap* SModule::FindMapAt(int x, int y) const {
+    if (x < 0 || y < 0) return nullptr;
+    SString name;
+    name.Format("%s%02u%02u", m_header.mapPrefix.Text(), unsigned(x), unsigned(y));
+    return FindMap(name.Text());
+}
+
+SMap* SModule::FindNeighbourMap(int dx, int dy) const {
+    int x = 0, y = 0;
+    if (m_currentMap == nullptr || !ParseMapCoords(*m_currentMap, x, y)) return nullptr;
+    return FindMapAt(x + dx, y + dy);
+}
+
+SMap* SModule::FindPositionMap(int& x, int& y) const {
+    // The inverse of SetPosition: a section's cells run from 21 (X - 1) to 21 (X - 1) + 20.
+    x = floorDiv(m_worldX, kMapCells) + 1;
+    y = floorDiv(m_worldY, kMapCells) + 1;
+    return FindMapAt(x, y);
+}

@@ -1,0 +1,63 @@
+#include "engine/packages/module_list.h"
+
+#include <memory>
+
+#include "engine/packages/loading_steps.h"
+#include "engine/packages/module_context.h"
+
+bool SModuleList::Open(const char* fileName) {
+    auto file = std::make_unique<SPdb>();
+    if (m_context.folder) file->Attach(*m_context.folder);
+    if (!file->Open(fileName)) {
+        m_error = file->Error();
+        return false;
+    }
+    auto module = std::make_unique<SModule>(m_context);
+    if (!module->Load(std::move(file), fileName)) {
+        m_error = module->Error();
+        return false;
+    }
+    if (!m_modules.Append(module.get())) {
+        m_error = "too many packages are open";
+        return false;
+    }
+    m_current = module.release();
+    return true;
+}
+
+bool SModuleList::OpenAll(SLoadingSteps& loading) {
+    static const char* const kPackages[] = {"BrimvaleMusic", "BrimvaleSound", "BrimvaleRes", "Brimvale"};
+    bool opened = true;
+    std::string firstError;
+    for (const char* package : kPackages) {
+        if (!Open(package) && opened) {
+            opened = false;
+            firstError = m_error;
+        }
+        loading.Step();
+    }
+    m_error = firstError;
+    return opened;
+}
+
+SModule* SModuleList::Add() {
+    auto module = std::make_unique<SModule>(m_context);
+    return m_modules.Append(module.get()) ? module.release() : nullptr;
+}
+
+SModule* SModuleList::FindById(const char* identifier) const {
+    for (int i = 0; i < m_modules.Count(); ++i)
+        if (m_modules[i]->Identifier().Equals(identifier)) return m_modules[i];
+    return nullptr;
+}
+
+SMap* SModuleList::FindMap(const char* name) const {
+    for (int i = 0; i < m_modules.Count(); ++i)
+        if (SMap* map = m_modules[i]->FindMap(name)) return map;
+    return nullptr;
+}
+
+void SModuleList::Clear() {
+    while (m_modules.Count() > 0) delete m_modules.RemoveAt(0);
+    m_current = nullptr;
+}

@@ -1,0 +1,45 @@
+#pragma once
+// SModuleList: the game's open data packages, in the order they were opened.
+#include <string>
+
+#include "engine/packages/module.h"
+#include "engine/base/ptr_array.h"
+
+class SLoadingSteps;
+struct SModuleContext;
+
+class SModuleList {
+public:
+    explicit SModuleList(SModuleContext& context) : m_context(context) {}
+    ~SModuleList() { Clear(); }
+    SModuleList(const SModuleList&) = delete;
+    SModuleList& operator=(const SModuleList&) = delete;
+
+    // Opens a data package (creator "BrVa") and reads it into a new module, which becomes the
+    // current one. A package that is missing, not a data package or damaged is not added; Error()
+    // says why.
+    bool Open(const char* fileName);
+    // The music, sound, picture and world packages, in this order, one loading step after each.
+    // False when any of them did not open; Error() names the first.
+    bool OpenAll(SLoadingSteps& loading);
+    // A new empty module, appended.
+    SModule* Add();
+    // By identifier, exactly; null when none.
+    SModule* FindById(const char* identifier) const;
+    // The first map of that name in any module, modules in list order.
+    SMap* FindMap(const char* name) const;
+    // Deletes the modules from the front.
+    void Clear();
+
+    int Count() const { return m_modules.Count(); }
+    SModule* At(int index) const { return m_modules.At(index); }
+    // The module opened last.
+    SModule* Current() const { return m_current; }
+    const std::string& Error() const { return m_error; }
+
+private:
+    SModuleContext& m_context;
+    SPtrArray<SModule> m_modules{4};
+    SModule* m_current = nullptr;
+    std::string m_error;
+};

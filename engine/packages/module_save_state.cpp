@@ -1,0 +1,94 @@
+// SModule's part of a saved game: its record holds the recorded world position and the list of
+// its maps, each map's state a record of its own after it.
+#include <vector>
+
+#include "engine/base/archive.h"
+#include "engine/packages/module.h"
+#include "engine/packages/module_context.h"
+#include "engine/files/pdb_writer.h"
+#include "engine/packages/record_cursor.h"
+
+namespace {
+
+constexpr uint8_t kModuleSaveTag = 'V';
+// Saves before these versions lack the world position, and the facing.
+constexpr int kPositionFrom = 91;
+constexpr int kFacingFrom = 100;
+
+struct SMapSaveEntry {
+    const char* name = nullptr;  // points into the save record when read
+    uint16_t recordId = 0;
+};
+
+struct SModuleSaveRecord {
+    int32_t worldX = 0;
+    int32_t worldY = 0;
+    int32_t facing = 0;
+    std::vector<SMapSaveEntry> maps;
+
+    void Serialize(SArchive& archive, int saveVersion) {
+        archive.SerializeTag(kModuleSaveTag);
+        if (saveVersion >= kPositionFrom) {
+            archive.SerializeI32(worldX);
+            archive.SerializeI32(worldY);
+        }
+        if (saveVersion >= kFacingFrom) archive.SerializeI32(facing);
+        uint16_t count = uint16_t(maps.size());
+        archive.SerializeU16(count);
+        if (!archive.IsWriting()) maps.clear();
+        // Reading grows the list with what the record holds, never by the count alone.
+        for (uint32_t i = 0; i < count && !archive.Failed(); ++i) {
+            if (!archive.IsWriting()) maps.emplace_back();
+            archive.SerializeCStr(maps[i].name);
+            archive.SerializeU16(maps[i].recordId);
+        }
+    }
+};
+
+}  // namespace
+
+void SModule::SaveSaveState(SPdbWriter& writer, SArchive& archive, int saveVersion, uint16_t recordId) {
+    SModuleSaveRecord saved{m_worldX, m_worldY, m_facing, {}};
+    for (int i = 0; i < m_maps.Count(); ++i) saved.maps.push_back({m_maps[i]->Name(), uint16_t(recordId + 1 + i)});
+    archive.OpenWrite();
+    saved.Serialize(archive, saveVersion);
+    writer.AddRecordFromArchive(recordId, archive);
+    for (int i = 0; i < m_maps.Count(); ++i) {
+        archive.Rewind();
+        if (m_context.writeMapState) m_context.writeMapState(*m_maps[i], archive, saveVersion);
+        writer.AddRecordFromArchive(saved.maps[i].recordId, archive);
+    }
+}
+
+bool SModule::LoadSaveState(SPdb& save, SArchive& archive, int saveVersion, uint16_t recordId) {
+    auto failSave = [this](uint16_t id, const std::string& what, const std::string& why) {
+        m_error = "saved state of package \"" + std::string(m_header.identifier.Text()) +
+                  "\": " + RecordError(id, what.c_str(), why);
+        return false;
+    };
+    const char* what = "the package's position and maps";
+    auto record = save.LoadRecord(recordId);
+    if (!record) return failSave(recordId, what, "missing");
+    archive.OpenRead(record->Data(), record->Size());
+    // A save too old to hold the position leaves the one recorded so far.
+    SModuleSaveRecord saved{m_worldX, m_worldY, m_facing, {}};
+    saved.Serialize(archive, saveVersion);
+    if (archive.Failed()) return failSave(recordId, what, CutShort(archive));
+    m_worldX = saved.worldX;
+    m_worldY = saved.worldY;
+    m_facing = saved.facing;
+
+    for (const SMapSaveEntry& entry : saved.maps) {
+        // A map the package no longer has is passed over, so that the save stays readable.
+        SMap* map = FindMap(entry.name);
+        if (map == nullptr) continue;
+        const std::string mapWhat = "the state of map \"" + std::string(map->Name()) + "\"";
+        auto state = save.LoadRecord(entry.recordId);
+        if (!state) return failSave(entry.recordId, mapWhat, "missing");
+        archive.OpenRead(state->Data(), state->Size());
+        if (m_context.readMapState && !m_context.readMapState(*map, archive, saveVersion))
+            return failSave(entry.recordId, mapWhat, "refused");
+        if (archive.Failed()) return failSave(entry.recordId, mapWhat, CutShort(archive));
+    }
+    return true;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The running record id through which a package's loaders take their records one after another.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "engine/files/pdb.h"
+
+class SArchive;
+
+struct SRecordCursor {
+    SPdb& file;
+    uint16_t id;
+    int version;  // the package's data version
+    std::string error;
+    uint16_t taken = 0;  // the id of the record taken last
+
+    // The record at the cursor, which moves on past it; null, with the error set, when the package
+    // lacks it. `what` names the record for the message ("the spell table").
+    std::unique_ptr<SPdbRecord> Take(const char* what);
+    // Take, with the archive opened on the record for reading; the record must be kept while the
+    // archive reads it.
+    [[nodiscard]] std::unique_ptr<SPdbRecord> TakeInto(SArchive& archive, const char* what);
+    // Sets the error for the record taken last and answers false.
+    bool Fail(const char* what, const std::string& why);
+    // Fails when the archive ran past the end of the record taken last; true when it did not.
+    bool CheckRead(const SArchive& archive, const char* what);
+};
+
+// "cut short at byte 12": where a read ran past the end of its record.
+std::string CutShort(const SArchive& archive);
+
+// "record 4012 (the spell table): why"
+std::string RecordError(uint16_t recordId, const char* what, const std::string& why);

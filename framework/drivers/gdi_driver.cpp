@@ -1,0 +1,23 @@
+#include "framework/drivers/gdi_driver.h"
+
+namespace HAL {
+
+bool GDIDriver::Initialize(platform::Window* window, const DisplayParams&, const DeviceDesc& device) {
+    m_window = window;
+    m_surface = CreateMemorySurface(int32_t(device.width), int32_t(device.height));
+    if (!m_surface) return false;
+    m_device = {device.width, device.height, 16, uint32_t(m_surface->m_pitch), 0, 2, m_surface->m_pixels};
+    m_update = {0, 0, m_surface->m_width, m_surface->m_height};
+    return true;
+}
+
+Surface* GDIDriver::BeginScene() { return m_surface.get(); }
+
+void GDIDriver::Present(uint32_t) {
+    platform::PresentFrame(m_window, m_surface->m_pixels, m_surface->m_pitch, m_surface->m_width, m_surface->m_height,
+                           m_update);
+}
+
+void GDIDriver::SetUpdateRect(const platform::Rect& rect) { m_update = rect; }
+
+}  // namespace HAL

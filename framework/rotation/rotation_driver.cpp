@@ -1,0 +1,95 @@
+#include "framework/rotation/rotation_driver.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "framework/device/device_model.h"
+#include "framework/hal_display.h"
+
+namespace HAL {
+
+RotationDriver::RotationDriver(std::unique_ptr<VideoDriver> inner) : m_inner(std::move(inner)) {}
+
+void RotationDriver::Resume() { m_inner->Resume(); }
+void RotationDriver::Suspend() { m_inner->Suspend(); }
+void RotationDriver::Invalidate() { m_inner->Invalidate(); }
+
+bool RotationDriver::Initialize(platform::Window*, const DisplayParams& params, const DeviceDesc& device) {
+    bool known = params.orientation >= 0 && params.orientation < kOrientationAny;
+    m_turns = known ? ((int(device.orientation) - params.orientation) % 4 + 4) % 4 : 0;
+    // The tiles must cover the screen exactly, or the last ones would write past it.
+    if (m_turns != 0 && (device.width % kTileSize != 0 || device.height % kTileSize != 0)) return false;
+
+    bool odd = m_turns % 2 == 1;
+    uint32_t width = odd ? device.height : device.width;
+    uint32_t height = odd ? device.width : device.height;
+    m_surface = CreateMemorySurface(int32_t(width), int32_t(height));
+    if (!m_surface) return false;
+    m_device = {width, height, 16, uint32_t(m_surface->m_pitch), known ? uint32_t(params.orientation) : device.orientation,
+                2, m_surface->m_pixels};
+
+    m_kernel = TileKernelFor(m_turns, GetCpuType());
+    m_copiers[0] = m_turns == 0 ? &RotationDriver::copyRows : &RotationDriver::copyTileColumns;
+    m_copiers[1] = m_turns % 2 == 1 && device.swapEffect != 0 ? &RotationDriver::copyTileRows : m_copiers[0];
+    m_update = {0, 0, int32_t(device.width), int32_t(device.height)};
+    return true;
+}
+
+Surface* RotationDriver::BeginScene() {
+    m_innerLocked = m_inner->BeginScene();
+    return m_innerLocked ? m_surface.get() : nullptr;
+}
+
+void RotationDriver::Present(uint32_t flags) {
+    bool waits = (flags & kSwapWaitVBlank) != 0;
+    if (waits) m_inner->WaitVBlank();
+    const platform::Rect& screen = m_update;
+    if (m_innerLocked != nullptr && screen.left < screen.right && screen.top < screen.bottom &&
+        m_innerLocked->m_width >= screen.right && m_innerLocked->m_height >= screen.bottom)
+        (this->*m_copiers[waits ? 1 : 0])(*m_innerLocked);
+    m_inner->Present(flags);
+    m_innerLocked = nullptr;
+}
+
+void RotationDriver::SetUpdateRect(const platform::Rect& rect) {
+    const int32_t W = int32_t(m_inner->m_device.width), H = int32_t(m_inner->m_device.height);
+    const auto [l, t, r, b] = rect;
+    platform::Rect mapped = rect;
+    switch (m_turns) {
+    case 1: mapped = {W - b, l, W - t, r}; break;
+    case 2: mapped = {W - r, H - b, W - l, H - t}; break;
+    case 3: mapped = {t, H - r, b, H - l}; break;
+    default: break;
+    }
+    m_inner->SetUpdateRect(mapped);
+    auto down = [](int32_t v) { return v >= 0 ? v / kTileSize * kTileSize : 0; };
+    auto up = [](int32_t v, int32_t limit) { return std::min((v + kTileSize - 1) / kTileSize * kTileSize, limit); };
+    m_update = {down(mapped.left), down(mapped.top), up(mapped.right, W), up(mapped.bottom, H)};
+}
+
+void RotationDriver::copyRows(Surface& screen) const {
+    size_t bytes = size_t(m_update.right - m_update.left) * 2;
+    for (int32_t y = m_update.top; y < m_update.bottom; ++y)
+        std::memcpy(screen.Row(y) + m_update.left, m_surface->Row(y) + m_update.left, bytes);
+}
+
+void RotationDriver::copyTileColumns(Surface& screen) const {
+    for (int32_t x = m_update.left; x < m_update.right; x += kTileSize)
+        for (int32_t y = m_update.top; y < m_update.bottom; y += kTileSize) copyTile(screen, x, y);
+}
+
+void RotationDriver::copyTileRows(Surface& screen) const {
+    for (int32_t y = m_update.top; y < m_update.bottom; y += kTileSize)
+        for (int32_t x = m_update.left; x < m_update.right; x += kTileSize) copyTile(screen, x, y);
+}
+
+// The screen tile at (x, y) and the buffer pixel that lands on its top-left corner.
+void RotationDriver::copyTile(Surface& screen, int32_t x, int32_t y) const {
+    const int32_t right = m_surface->m_width - 1, bottom = m_surface->m_height - 1;
+    int32_t sourceX = y, sourceY = bottom - x;  // one quarter turn
+    if (m_turns == 2) sourceX = right - x, sourceY = bottom - y;
+    if (m_turns == 3) sourceX = right - y, sourceY = x;
+    m_kernel(screen.Row(y) + x, m_surface->Row(sourceY) + sourceX, m_surface->m_pitch, screen.m_pitch);
+}
+
+}  // namespace HAL

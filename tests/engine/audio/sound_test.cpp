@@ -1,0 +1,139 @@
+#include "engine/audio/sound.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "engine/audio/sound_type.h"
+#include "engine/files/settings.h"
+#include "support/headless_fixture.h"
+#include "support/sound_fixtures.h"
+
+namespace {
+
+using platform::headless::PullAudio;
+
+int peak(const std::vector<int16_t>& samples) {
+    int highest = 0;
+    for (int16_t s : samples) highest = std::max(highest, std::abs(int(s)));
+    return highest;
+}
+
+// One second of a constant level at the output rate: easy to read back after mixing.
+SSoundType constantSound(int16_t level, int frames = 44100) {
+    SSoundType sound;
+    sound.name = "bsnd_test";
+    sound.sampleImage = MakeWave(44100, 1, std::vector<int16_t>(size_t(frames), level));
+    return sound;
+}
+
+class SoundTest : public HeadlessTest {
+protected:
+    void SetUp() override {
+        HeadlessTest::SetUp();
+        sound.Open(settings);
+    }
+    SSettings settings;
+    SSound sound;
+};
+
+TEST_F(SoundTest, levelsAreClampedStoredAndScaledToTheLibrary) {
+    sound.SetVolumes(12, -3);
+    EXPECT_EQ(settings.soundVolume, 10u);
+    EXPECT_EQ(settings.musicVolume, 0u);
+    const int expected[] = {0, 6, 12, 19, 25, 32, 38, 44, 51, 57, 64};
+    for (int level = 0; level <= 10; ++level) EXPECT_EQ(LibraryVolume(level), expected[level]);
+}
+
+TEST_F(SoundTest, aPlayedSoundIsHeardAtItsVolume) {
+    struct Row {
+        int level, volume, expectedPeak;
+    };
+    for (Row row : {Row{10, 10, 16000}, Row{10, 5, 8000}, Row{5, 10, 8000}, Row{10, 0, 0}, Row{0, 10, 0}}) {
+        SSoundType effect = constantSound(16000);
+        sound.SetVolumes(row.level, 5);
+        int channel = sound.Play(effect, row.volume);
+        EXPECT_GT(channel, 0) << "even a silent play takes a channel";
+        EXPECT_NEAR(peak(PullAudio(256)), row.expectedPeak, 16) << "level " << row.level << " volume " << row.volume;
+        sound.StopAllSounds();
+    }
+}
+
+TEST_F(SoundTest, eachVolumeStepMakesItsLibrarySoundOnce) {
+    SSoundType effect = constantSound(1000, 10);
+    sound.Play(effect, 7);
+    platform::Sound* first = effect.cache[7].get();
+    ASSERT_NE(first, nullptr);
+    sound.Play(effect, 7);
+    EXPECT_EQ(effect.cache[7].get(), first);
+    EXPECT_EQ(effect.cache[6], nullptr);
+}
+
+TEST_F(SoundTest, aSoundThatCannotBeDecodedPlaysNothing) {
+    SSoundType broken;
+    broken.sampleImage = {'R', 'I', 'F', 'F', 1, 2};
+    EXPECT_EQ(sound.Play(broken, 10), 0);
+    EXPECT_EQ(peak(PullAudio(64)), 0);
+}
+
+TEST_F(SoundTest, aSoundEndsButALoopedOnePlaysUntilStopped) {
+    SSoundType shortSound = constantSound(8000, 100);
+    sound.Play(shortSound, 10);
+    PullAudio(100);
+    EXPECT_EQ(peak(PullAudio(100)), 0);
+
+    int channel = sound.PlayLooped(shortSound, 10);
+    PullAudio(1000);
+    EXPECT_GT(peak(PullAudio(100)), 7000);
+    sound.StopChannel(channel);
+    EXPECT_EQ(peak(PullAudio(100)), 0);
+
+    // The looped flag does not stick to the shared library sound.
+    sound.Play(shortSound, 10);
+    PullAudio(200);
+    EXPECT_EQ(peak(PullAudio(100)), 0);
+}
+
+TEST_F(SoundTest, aPausedChannelIsSilentUntilResumed) {
+    SSoundType effect = constantSound(8000);
+    int channel = sound.Play(effect, 10);
+    sound.PauseChannel(channel);
+    EXPECT_EQ(peak(PullAudio(100)), 0);
+    sound.ResumeChannel(channel);
+    EXPECT_GT(peak(PullAudio(100)), 7000);
+    sound.PauseChannel(0);  // nothing to find: nothing happens
+    sound.StopChannel(12345);
+}
+
+TEST_F(SoundTest, musicPlaysLoopsAndOutlastsStopAll) {
+    // One pattern at the default speed: 7.68 seconds, a note every 1.92 seconds.
+    SMusicBank bank = MakeBank("forest", 1, {2000});
+    SMusicSong song = MakeSong("walk", "forest", 1);
+    int channel = sound.PlayMusic(song, &bank);
+    ASSERT_GT(channel, 0);
+    EXPECT_GT(peak(PullAudio(4410)), 0);
+    PullAudio(44100 * 8);
+    EXPECT_GT(peak(PullAudio(44100 * 2)), 0) << "the song starts again after its end";
+
+    sound.StopAllSounds();
+    EXPECT_GT(peak(PullAudio(44100 * 2)), 0);
+    sound.StopChannel(channel);
+    EXPECT_EQ(peak(PullAudio(4410)), 0);
+}
+
+TEST_F(SoundTest, musicOverAMissingBankPlaysNothing) {
+    SMusicSong song = MakeSong("walk", "nowhere", 1);
+    EXPECT_EQ(sound.PlayMusic(song, nullptr), 0);
+    EXPECT_EQ(peak(PullAudio(4410)), 0);
+}
+
+TEST_F(SoundTest, suspendSilencesEverythingUntilResume) {
+    SSoundType effect = constantSound(8000);
+    sound.Play(effect, 10);
+    sound.Suspend();
+    EXPECT_EQ(peak(PullAudio(100)), 0);
+    sound.Resume();
+    EXPECT_GT(peak(PullAudio(100)), 7000);
+}
+
+}  // namespace

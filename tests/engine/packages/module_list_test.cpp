@@ -1,0 +1,70 @@
+#include "engine/packages/module_list.h"
+
+#include <algorithm>
+
+#include "engine/packages/loading_steps.h"
+#include "support/module_fixture.h"
+
+namespace {
+
+// The four packages of a game, each with its identifier; the world package has two maps.
+class ModuleListTest : public ModuleTest {
+protected:
+    void writePackages(const std::vector<const char*>& skip = {}) {
+        const char* files[][2] = {
+            {"BrimvaleMusic", "bmus"}, {"BrimvaleSound", "bsnd"}, {"BrimvaleRes", "bres"}, {"Brimvale", "base"}};
+        for (const auto& file : files) {
+            if (std::find(skip.begin(), skip.end(), std::string(file[0])) != skip.end()) continue;
+            TestWorldPackage package;
+            package.identifier = file[1];
+            if (std::string(file[1]) == "base") package.maps = {{"base_s0101", "Harbour"}, {"base_cave", "Cave"}};
+            if (std::string(file[1]) == "bres") package.maps = {{"bres_cave", "Other cave"}};
+            ASSERT_TRUE(package.Write(folder, file[0]));
+        }
+    }
+    SLoadingSteps loading;
+};
+
+TEST_F(ModuleListTest, openAllOpensTheFourPackagesInOrderWithAStepEach) {
+    writePackages();
+    loading.Start(4);
+    ASSERT_TRUE(modules.OpenAll(loading)) << modules.Error();
+    EXPECT_EQ(loading.Current(), 4u);
+    ASSERT_EQ(modules.Count(), 4);
+    const char* order[] = {"bmus", "bsnd", "bres", "base"};
+    for (int i = 0; i < 4; ++i) EXPECT_STREQ(modules.At(i)->Identifier().Text(), order[i]);
+    EXPECT_EQ(modules.Current(), modules.At(3));
+    EXPECT_EQ(modules.FindById("bres"), modules.At(2));
+    EXPECT_EQ(modules.FindById("bas"), nullptr);
+    EXPECT_EQ(modules.FindMap("base_cave"), modules.At(3)->FindMap("base_cave"));
+    EXPECT_EQ(modules.FindMap("bres_cave"), modules.At(2)->Maps()[0]);
+    EXPECT_EQ(modules.FindMap("base_s0202"), nullptr);
+}
+
+TEST_F(ModuleListTest, aMissingPackageIsNamedWhileTheOthersOpenAndEveryStepIsTaken) {
+    writePackages({"BrimvaleSound"});
+    loading.Start(4);
+    EXPECT_FALSE(modules.OpenAll(loading));
+    EXPECT_NE(modules.Error().find("BrimvaleSound.pdb"), std::string::npos) << modules.Error();
+    EXPECT_EQ(loading.Current(), 4u);
+    EXPECT_EQ(modules.Count(), 3);
+    EXPECT_EQ(modules.FindById("bsnd"), nullptr);
+}
+
+TEST_F(ModuleListTest, clearEmptiesTheListAndAnAddedModuleIsBlank) {
+    writePackages();
+    ASSERT_TRUE(modules.OpenAll(loading));
+    modules.Clear();
+    EXPECT_EQ(modules.Count(), 0);
+    EXPECT_EQ(modules.Current(), nullptr);
+    EXPECT_EQ(modules.FindMap("base_cave"), nullptr);
+    SModule* added = modules.Add();
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(modules.Count(), 1);
+    EXPECT_EQ(added->Header().flagA, 1);
+    EXPECT_EQ(added->Header().flagB, 1);
+    EXPECT_TRUE(added->Identifier().IsEmpty());
+    EXPECT_EQ(added->Maps().Count(), 0);
+}
+
+}  // namespace

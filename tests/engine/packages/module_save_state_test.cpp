@@ -1,0 +1,155 @@
+#include <cstring>
+
+#include "engine/base/archive.h"
+#include "engine/packages/module.h"
+#include "engine/files/pdb_writer.h"
+#include "support/module_fixture.h"
+#include "support/package_builder.h"
+
+namespace {
+
+// A world package with three grid maps. Each map's saved state is its name's length and the save
+// version, so that a test sees which record each map read.
+class ModuleSaveStateTest : public ModuleTest {
+protected:
+    void SetUp() override {
+        ModuleTest::SetUp();
+        context.writeMapState = [](SMap& map, SArchive& archive, int saveVersion) {
+            uint16_t length = uint16_t(std::strlen(map.Name()));
+            uint8_t version = uint8_t(saveVersion);
+            archive.SerializeU16(length);
+            archive.SerializeU8(version);
+        };
+        context.readMapState = [this](SMap& map, SArchive& archive, int) {
+            uint16_t length = 0;
+            uint8_t version = 0;
+            archive.SerializeU16(length);
+            archive.SerializeU8(version);
+            readStates.push_back(std::string(map.Name()) + ":" + std::to_string(length) + "/" +
+                                 std::to_string(version));
+            return true;
+        };
+    }
+
+    SModule* openWorld(const std::vector<TestMap>& maps, const char* fileName) {
+        TestWorldPackage package;
+        package.mapPrefix = "base_s";
+        package.maps = maps;
+        return OpenPackage(package, fileName);
+    }
+
+    // Saves the module as the records from 3100 on and opens the saved file.
+    void save(SModule& module, int saveVersion) {
+        SPdbWriter writer;
+        writer.Attach(folder);
+        writer.InitSaveHeader("BrimvaleSave1");
+        SArchive archive;
+        module.SaveSaveState(writer, archive, saveVersion, 3100);
+        ASSERT_TRUE(writer.Write("BrimvaleSave1"));
+        saveFile.Attach(folder);
+        ASSERT_TRUE(saveFile.Open("BrimvaleSave1", kSaveTag)) << saveFile.Error();
+    }
+
+    SPdb saveFile;
+    std::vector<std::string> readStates;
+};
+
+struct SaveVersionCase {
+    const char* name;
+    int version;
+    bool position;
+    bool facing;
+};
+
+class ModuleSaveVersionTest : public ModuleSaveStateTest, public ::testing::WithParamInterface<SaveVersionCase> {};
+
+TEST_P(ModuleSaveVersionTest, thePositionAndTheMapStatesComeBackAsTheVersionHoldsThem) {
+    const std::vector<TestMap> maps = {{"base_s0303", ""}, {"base_s0403", ""}, {"base_s10", ""}};
+    SModule* saved = openWorld(maps, "Brimvale");
+    ASSERT_NE(saved, nullptr) << modules.Error();
+    ASSERT_TRUE(saved->SetPosition(*saved->FindMap("base_s0403"), 10, 20, 3));
+    save(*saved, GetParam().version);
+
+    SModule* loaded = openWorld(maps, "Copy");
+    ASSERT_NE(loaded, nullptr) << modules.Error();
+    ASSERT_TRUE(loaded->SetPosition(*loaded->FindMap("base_s0303"), 7, 7, 1));
+    SArchive archive;
+    ASSERT_TRUE(loaded->LoadSaveState(saveFile, archive, GetParam().version, 3100)) << loaded->Error();
+    EXPECT_EQ(loaded->WorldX(), GetParam().position ? 66 : 42);
+    EXPECT_EQ(loaded->WorldY(), GetParam().position ? 55 : 42);
+    EXPECT_EQ(loaded->Facing(), GetParam().facing ? 3 : 1);
+    const std::string v = std::to_string(GetParam().version);
+    EXPECT_EQ(readStates, (std::vector<std::string>{"base_s0303:10/" + v, "base_s0403:10/" + v, "base_s10:8/" + v}));
+}
+
+const SaveVersionCase kSaveVersions[] = {
+    {"version90_noPosition", 90, false, false},
+    {"version95_positionWithoutFacing", 95, true, false},
+    {"version116_everything", 116, true, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(SaveVersions, ModuleSaveVersionTest, ::testing::ValuesIn(kSaveVersions),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ModuleSaveStateTest, theRecordListsEveryMapWithTheIdOfItsState) {
+    SModule* module = openWorld({{"base_s0303", ""}, {"base_s0403", ""}}, "Brimvale");
+    ASSERT_NE(module, nullptr) << modules.Error();
+    ASSERT_TRUE(module->SetPosition(*module->FindMap("base_s0303"), 8, 9, 2));
+    save(*module, 116);
+    auto record = saveFile.LoadRecord(3100);
+    ASSERT_NE(record, nullptr);
+    // 'V', three pad bytes, x 43, y 44, facing 2, u16 count 2, then each name and its u16 id.
+    const std::vector<uint8_t> expected = {'V', 0,   0,   0,   43,  0,   0,    0,    44,   0,   0,   0,
+                                           2,   0,   0,   0,   2,   0,   'b',  'a',  's',  'e', '_', 's',
+                                           '0', '3', '0', '3', 0,   0,   0x1D, 0x0C, 'b',  'a', 's', 'e',
+                                           '_', 's', '0', '4', '0', '3', 0,    0,    0x1E, 0x0C};
+    ASSERT_GE(record->Size(), expected.size());
+    EXPECT_EQ(std::vector<uint8_t>(record->Data(), record->Data() + expected.size()), expected);
+    EXPECT_NE(saveFile.LoadRecord(3102), nullptr);
+    EXPECT_EQ(saveFile.LoadRecord(3103), nullptr);
+}
+
+TEST_F(ModuleSaveStateTest, mapsThePackageNoLongerHasAreSkipped) {
+    SModule* saved = openWorld({{"base_s0303", ""}, {"base_s0503", ""}, {"base_s0403", ""}}, "Old");
+    ASSERT_NE(saved, nullptr) << modules.Error();
+    save(*saved, 116);
+    SModule* loaded = openWorld({{"base_s0403", ""}, {"base_s0303", ""}}, "New");
+    ASSERT_NE(loaded, nullptr) << modules.Error();
+    SArchive archive;
+    ASSERT_TRUE(loaded->LoadSaveState(saveFile, archive, 116, 3100)) << loaded->Error();
+    EXPECT_EQ(readStates, (std::vector<std::string>{"base_s0303:10/116", "base_s0403:10/116"}));
+}
+
+TEST_F(ModuleSaveStateTest, aDamagedSaveIsRefusedWithTheRecordNamed) {
+    SModule* module = openWorld({{"base_s0303", ""}}, "Brimvale");
+    ASSERT_NE(module, nullptr) << modules.Error();
+    struct Case {
+        std::vector<STestRecord> records;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{}, "saved state of package \"base\": record 3100 (the package's position and maps): missing"},
+        {{{3100, {'V', 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 3}}},
+         "record 3100 (the package's position and maps): cut short at byte 12"},
+        {{{3100, {'V', 0, 0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0, 0, 0,    0,
+                  1,   0, 'b', 'a', 's', 'e', '_', 's', '0', '3', '0', '3', 0, 0, 0x1D, 0x0C}}},
+         "record 3101 (the state of map \"base_s0303\"): missing"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        SPdbWriter writer;
+        writer.Attach(folder);
+        writer.InitSaveHeader("Damaged");
+        for (const STestRecord& record : c.records)
+            writer.AddRecord(record.id, record.bytes.data(), uint32_t(record.bytes.size()));
+        ASSERT_TRUE(writer.Write("Damaged"));
+        SPdb save;
+        save.Attach(folder);
+        ASSERT_TRUE(save.Open("Damaged", kSaveTag));
+        SArchive archive;
+        EXPECT_FALSE(module->LoadSaveState(save, archive, 116, 3100));
+        EXPECT_NE(module->Error().find(c.message), std::string::npos) << module->Error();
+    }
+}
+
+}  // namespace

@@ -1,0 +1,152 @@
+#include "engine/packages/resource_cache.h"
+
+#include "engine/files/pdb_writer.h"
+#include "engine/packages/resource_index.h"
+#include "support/picture_record.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+std::vector<uint8_t> blankPicture(int width, int height) {
+    return PictureRecord(0, width, height, std::vector<uint32_t>(size_t(width * height), 0), {0x1234});
+}
+
+class ResourceCacheTest : public TempFolderTest {
+protected:
+    // Writes a package with the given pictures and palettes from record 4000 on, opens it and
+    // reads its index into the cache.
+    void openPackage(const std::vector<SNamedResource>& pictures, const std::vector<SNamedResource>& palettes) {
+        SPdbWriter writer;
+        writer.Attach(folder);
+        writer.SetTypeAndCreator("DATA", kPackageCreator);
+        uint16_t id = 4000;
+        WriteResourceIndex(writer, id, pictures, palettes);
+        writtenNextId = id;
+        ASSERT_TRUE(writer.Write("Pkg"));
+        package.Attach(folder);
+        ASSERT_TRUE(package.Open("Pkg")) << package.Error();
+        cache.Init();
+        nextId = 4000;
+        ASSERT_TRUE(cache.ReadIndex(package, nextId)) << cache.Error();
+    }
+
+    SFileFolder folder{Folder()};
+    SPdb package;
+    SResourceCache cache;
+    uint16_t nextId = 0;
+    uint16_t writtenNextId = 0;
+};
+
+TEST_F(ResourceCacheTest, aNewCacheFindsNothingAndNeverEntryZero) {
+    SResourceCache empty;
+    empty.Init();
+    EXPECT_EQ(empty.FindPicture("bres_any"), nullptr);
+    EXPECT_EQ(empty.FindPicture(nullptr), nullptr);
+    EXPECT_EQ(empty.FindPalette(""), nullptr);
+    EXPECT_EQ(empty.FindPaletteSlot("bres_pal"), 0u);
+    EXPECT_EQ(empty.PictureCount(), 1);
+    EXPECT_EQ(empty.PictureCapacity(), 100);
+}
+
+TEST_F(ResourceCacheTest, namesFindTheirEntriesAndTheIdsRunOn) {
+    openPackage({{"bres_wall", blankPicture(2, 2)}, {"bres_door", blankPicture(4, 3)}, {"bres_sky", blankPicture(6, 1)}},
+                {{"bres_pal1", std::vector<uint8_t>(32, 1), "p", 7}, {"bres_pal2", std::vector<uint8_t>(32, 2)}});
+    EXPECT_EQ(nextId, 4000 + 3 + 1 + 2 + 1);
+    EXPECT_EQ(nextId, writtenNextId);
+    ASSERT_NE(cache.FindPicture("bres_door"), nullptr);
+    EXPECT_EQ(cache.FindPicture("bres_door")->recordId, 4002);
+    EXPECT_EQ(cache.FindPicture("bres_door"), cache.Picture(2));
+    EXPECT_EQ(cache.FindPicture("bres_doo"), nullptr);
+    SPaletteEntry* palette = cache.FindPalette("bres_pal1");
+    ASSERT_NE(palette, nullptr);
+    EXPECT_STREQ(palette->secondText, "p");
+    EXPECT_EQ(palette->value, 7);
+    EXPECT_EQ(palette->recordId, 4005);
+    cache.AssignSlots();
+    EXPECT_EQ(cache.FindPaletteSlot("bres_pal2"), 2u);
+}
+
+TEST_F(ResourceCacheTest, aPictureIsLoadedAndCountedOnce) {
+    openPackage({{"bres_wall", blankPicture(2, 2)}, {"bres_door", blankPicture(4, 3)}}, {});
+    cache.AssignSlots();
+    SPictureEntry& door = *cache.FindPicture("bres_door");
+    ASSERT_TRUE(cache.LoadPicture(door));
+    const uint32_t size = door.size;
+    EXPECT_EQ(cache.LoadedBytes(), size);
+    ASSERT_TRUE(cache.LoadPicture(door));
+    EXPECT_EQ(cache.LoadedBytes(), size);
+    int width = 0, height = 0;
+    SResourceCache::PictureSize(door, width, height);
+    EXPECT_EQ(width, 4);
+    EXPECT_EQ(height, 3);
+    EXPECT_EQ(cache.SlotWidths()[2], 4);
+    EXPECT_EQ(cache.SlotHeights()[2], 3);
+    EXPECT_EQ(cache.SlotData()[2], door.data);
+
+    cache.UnloadPicture(door);
+    EXPECT_EQ(cache.LoadedBytes(), 0u);
+    EXPECT_EQ(cache.SlotData()[2], nullptr);
+    EXPECT_EQ(cache.SlotWidths()[2], 0);
+    ASSERT_TRUE(cache.LoadPicture("bres_door"));
+    EXPECT_EQ(cache.LoadedBytes(), size);
+}
+
+TEST_F(ResourceCacheTest, anEmptyPictureIndexKeepsNoRecordAndThePalettesFollowAtOnce) {
+    openPackage({}, {{"bres_pal", std::vector<uint8_t>(8, 3)}});
+    EXPECT_EQ(cache.KeptIndexRecords(), 1u);
+    EXPECT_EQ(cache.FindPalette("bres_pal")->recordId, 4002);
+    EXPECT_EQ(nextId, 4003);
+    cache.AssignSlots();
+    ASSERT_TRUE(cache.LoadPalette("bres_pal"));
+    EXPECT_EQ(cache.SlotPaletteData()[1][0], 3);
+}
+
+TEST_F(ResourceCacheTest, theTableGrowsBeforeItsLastSlotIsTaken) {
+    SResourceCache grown;
+    grown.Init();
+    for (int i = 0; i < 98; ++i) grown.AddPicture(std::make_unique<SPictureEntry>());
+    EXPECT_EQ(grown.PictureCount(), 99);
+    EXPECT_EQ(grown.PictureCapacity(), 100);
+    grown.AddPicture(std::make_unique<SPictureEntry>());
+    EXPECT_EQ(grown.PictureCapacity(), 200);
+    EXPECT_EQ(grown.SlotData().size(), 200u);
+}
+
+TEST_F(ResourceCacheTest, aPictureWhoseRecordIsMissingFailsClearly) {
+    openPackage({{"bres_wall", blankPicture(2, 2)}}, {});
+    SPictureEntry& wall = *cache.FindPicture("bres_wall");
+    wall.recordId = 4999;
+    EXPECT_FALSE(cache.LoadPicture(wall));
+    EXPECT_NE(cache.Error().find("bres_wall"), std::string::npos) << cache.Error();
+    EXPECT_NE(cache.Error().find("4999"), std::string::npos);
+    EXPECT_EQ(wall.data, nullptr);
+    EXPECT_EQ(cache.LoadedBytes(), 0u);
+}
+
+TEST_F(ResourceCacheTest, aDamagedIndexIsRefused) {
+    SPdbWriter writer;
+    writer.Attach(folder);
+    writer.SetTypeAndCreator("DATA", kPackageCreator);
+    const uint8_t truncated[] = {'<', 0, 2, 0, 'a', 0};  // claims two entries, holds half of one
+    writer.AddRecord(4000, truncated, sizeof truncated);
+    ASSERT_TRUE(writer.Write("Bad"));
+    SPdb bad;
+    bad.Attach(folder);
+    ASSERT_TRUE(bad.Open("Bad"));
+    uint16_t id = 4000;
+    EXPECT_FALSE(cache.ReadIndex(bad, id));
+    EXPECT_NE(cache.Error().find("4000"), std::string::npos) << cache.Error();
+    EXPECT_EQ(cache.FindPicture("a"), nullptr);
+}
+
+TEST_F(ResourceCacheTest, clearForgetsEntriesAndTheirIndexRecords) {
+    openPackage({{"bres_wall", blankPicture(2, 2)}}, {{"bres_pal", std::vector<uint8_t>(8, 3)}});
+    ASSERT_TRUE(cache.LoadPicture("bres_wall"));
+    cache.Clear();
+    EXPECT_EQ(cache.KeptIndexRecords(), 0u);
+    EXPECT_EQ(cache.LoadedBytes(), 0u);
+    EXPECT_EQ(cache.PictureCount(), 1);
+    EXPECT_EQ(cache.FindPicture("bres_wall"), nullptr);
+}
+
+}  // namespace

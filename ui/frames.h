@@ -1,0 +1,15 @@
+#pragma once
+// Frames, panels and bars: the boxes dialogs and widgets are drawn in, from a frame set (nine
+// pictures: top-left, left, bottom-left, top, centre, bottom, top-right, right, bottom-right) or a
+// bar set (left cap, middle, right cap). Keyed sets leave their transparent pixels alone.
+#include <cstdint>
+
+class SDisplay;
+struct SPictureEntry;
+
+// The edges the flags name (1 top, 2 left, 4 bottom, 8 right), and with 0x80 the inside filled
+// with the colour (0xBBGGRR).
+void DrawFrame(SDisplay& display, SPictureEntry* const* set, bool keyed, int x, int y, int w, int h, uint32_t flags,
+               uint32_t colour);
+void DrawPanel(SDisplay& display, SPictureEntry* const* set, bool keyed, int x, int y, int w, int h);
+void DrawBar(SDisplay& display, SPictureEntry* const* set, bool keyed, int x, int y, int w, int h);
