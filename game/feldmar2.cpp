@@ -98,12 +98,12 @@ bool Feldmar2::OnInitialize() {
 }
 
 bool Feldmar2::playScreenIdle() const {
-    auto* play = dynamic_cast<SStateGame*>(m_game->Screen(SGameData::kPlayScreen));
+    auto* play = dynamic_cast<SStateGame*>(m_game->Screen(kPlayScreen));
     return play != nullptr && m_game->m_currentScreen == play && !play->IsBusy();
 }
 
 void Feldmar2::tickIdlePlayScreen() {
-    SState* play = m_game->Screen(SGameData::kPlayScreen);
+    SState* play = m_game->Screen(kPlayScreen);
     if (play != nullptr && m_game->m_currentScreen == play && play->m_child == nullptr) m_game->OnTimer();
 }
 

@@ -52,7 +52,8 @@ public:
     void OnStylusDown(int32_t x, int32_t y) override;
     void OnStylusMove(int32_t x, int32_t y) override;
     void OnStylusUp(int32_t x, int32_t y) override;
-    // Ends the program, writing the auto-save first when a game is running.
+    // Ends the program through QuitNow, which runs the auto-save hook first when one is registered;
+    // no auto-save is registered until saved games exist.
     void Quit();
 
     // The action of a key, or 0 when it is bound to none.

@@ -15,8 +15,8 @@
 #include "engine/base/ptr_array.h"
 #include "engine/files/file_layer.h"
 #include "engine/packages/loading_steps.h"
-#include "engine/packages/module_context.h"
-#include "engine/packages/module_list.h"
+#include "data/package/module_context.h"
+#include "data/package/module_list.h"
 #include "engine/files/pdb.h"
 #include "engine/base/random.h"
 #include "engine/packages/resource_cache.h"
@@ -25,6 +25,7 @@
 #include "engine/draw/text.h"
 #include "game/layout_record.h"
 #include "render/view_descriptor.h"
+#include "screens/screen_id.h"
 #include "script/script.h"
 
 class SState;
@@ -62,17 +63,12 @@ public:
     void SaveSettings() const { ::SaveSettings(m_settings); }
     void ReloadSettings() { LoadSettings(); }
 
-    // Screens, by id: 1 play, 2 conversation, 3 interior, 4 inventory, 5 shop, 6 splash, 7 death,
-    // 8 load and save, 9 main menu, 10 character creation, 11 scenes, 12 card game, 14 settings,
-    // 15 add-on worlds. A screen's answer is the next screen's id, 0 to stay, 99 to go back.
-    static constexpr uint32_t kScreenIds = 16;
-    static constexpr uint32_t kPlayScreen = 1;
-    static constexpr uint32_t kSplashScreen = 6;
-    static constexpr uint32_t kGoBack = 99;
-    SState* Screen(uint32_t id) const { return id < kScreenIds ? m_screens[id].get() : nullptr; }
-    void SetScreen(uint32_t id, std::unique_ptr<SState> screen);
-    // Leaves (or sets aside, when its keep flag is set) the current screen and enters the next one.
-    void SwitchState(uint32_t id);
+    // The screens by id (screens/screen_id.h).
+    SState* Screen(ScreenId id) const { return id < kScreenTableSize ? m_screens[id].get() : nullptr; }
+    void SetScreen(ScreenId id, std::unique_ptr<SState> screen);
+    // Leaves (or sets aside, when its keep flag is set) the current screen and enters the next one:
+    // a screen's answer, so kGoBack returns and an id without a screen stays.
+    void SwitchState(ScreenId id);
     // The frame tick of the current screen; answers what the screen answered.
     uint32_t OnTimer();
     void OnKey(uint32_t action);
@@ -116,12 +112,9 @@ public:
     std::unique_ptr<SScript> m_script;
     std::unique_ptr<SPdb> m_dataPackage;  // "BrimvaleData"
     std::unique_ptr<SSound> m_sound;
-    uint32_t m_startTime = 0;  // local seconds since 1970 at start-up
     std::unique_ptr<SFileFolder> m_fileFolder;
-    uint32_t m_flagWord = 0;
-    uint32_t m_startupWord = 0;
     SPtrArray<SState> m_stateStack{4, false};
-    std::array<std::unique_ptr<SState>, kScreenIds> m_screens;
+    std::array<std::unique_ptr<SState>, kScreenTableSize> m_screens;
     SState* m_currentScreen = nullptr;
     // The screen is wider than tall by nature: stylus positions need no turning then.
     bool m_landscapeNative = false;
@@ -132,7 +125,6 @@ public:
     uint32_t m_screenMode = 0;
     uint32_t m_frameCounter = 0;
     SSettings m_settings;
-    uint32_t m_reservedWord = 0;
     SModuleContext m_moduleContext;
     SModuleList m_packages{m_moduleContext};
     std::unique_ptr<SPdbRecord> m_layoutBytes;

@@ -1,21 +1,14 @@
 // Start-up: the game object goes from freshly built to running, the splash screen current.
 #include "engine/files/unix_time.h"
 #include "game/game_data.h"
-#include "screens/play/state_game.h"
+#include "screens/screen_id.h"
 #include "ui/state.h"
-
-namespace {
-
-// The screens in the order they are made; the play screen is made first of all and set up last.
-constexpr uint32_t kOtherScreens[] = {2, 3, 4, 5, 7, 6, 8, 9, 10, 11, 12, 14, 15};
-
-}  // namespace
 
 bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t screenWidth, uint32_t screenHeight,
                      std::string& error) {
-    m_startupWord = 1;
-    // The play screen must exist before the first frame, which hands it the back buffer.
-    SetScreen(kPlayScreen, std::make_unique<SStateGame>());
+    // The play screen must exist before the first frame, which hands it the back buffer; it is
+    // set up last of all.
+    SetScreen(kPlayScreen, MakeScreen(kPlayScreen));
 
     m_fileFolder = std::make_unique<SFileFolder>();
     m_random = std::make_unique<SRandom>();
@@ -43,11 +36,9 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_display->SetOrientation(int(m_settings.startMode <= 2 ? m_settings.startMode : 0));
     m_display->Init(window, int(screenWidth), int(screenHeight), int(m_screenMode));
     SetDisplayMode(true);
-    m_reservedWord = 0;
 
     m_sound = std::make_unique<SSound>();
     m_sound->Open(m_settings);
-    m_startTime = GetUnixTime();
 
     m_text = std::make_unique<SText>();
     if (!m_text->Init(m_display.get(), int(m_screenMode), m_dataPackage.get(), error)) {
@@ -73,8 +64,8 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_script = std::make_unique<SScript>();
     m_script->Init(nullptr);
 
-    for (uint32_t id : kOtherScreens) {
-        SetScreen(id, std::make_unique<SState>());
+    for (ScreenId id : kScreensAfterPlay) {
+        SetScreen(id, MakeScreen(id));
         Screen(id)->Init(this);
     }
     Screen(kPlayScreen)->Init(this);

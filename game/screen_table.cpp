@@ -2,11 +2,11 @@
 #include "game/game_data.h"
 #include "ui/state.h"
 
-void SGameData::SetScreen(uint32_t id, std::unique_ptr<SState> screen) {
-    if (id < kScreenIds) m_screens[id] = std::move(screen);
+void SGameData::SetScreen(ScreenId id, std::unique_ptr<SState> screen) {
+    if (id < kScreenTableSize) m_screens[id] = std::move(screen);
 }
 
-void SGameData::SwitchState(uint32_t id) {
+void SGameData::SwitchState(ScreenId id) {
     SState* old = m_currentScreen;
     uintptr_t words[4] = {};
     if (old) {
@@ -21,7 +21,7 @@ void SGameData::SwitchState(uint32_t id) {
     SState* next = nullptr;
     if (id == kGoBack)
         next = m_stateStack.RemoveAt(m_stateStack.Count() - 1);
-    else if (id >= 1 && id < kScreenIds)
+    else if (id != kStay)
         next = Screen(id);
     // Nothing to go back to, or an id without a screen: stay where we are.
     if (next == nullptr) next = old;
@@ -40,14 +40,14 @@ uint32_t SGameData::OnTimer() {
     ++m_frameCounter;
     if (!m_display || !m_currentScreen) return 0;
     const uint32_t answer = m_currentScreen->OnTick(m_frameCounter);
-    if (answer != 0) SwitchState(answer);
+    if (answer != kStay) SwitchState(ScreenId(answer));
     return answer;
 }
 
 void SGameData::OnKey(uint32_t action) {
     if (!m_display || !m_currentScreen) return;
     const uint32_t answer = m_currentScreen->OnKey(action);
-    if (answer != 0) SwitchState(answer);
+    if (answer != kStay) SwitchState(ScreenId(answer));
 }
 
 void SGameData::OnStylus(int32_t x, int32_t y, uint32_t pressed, uint32_t moved) {
@@ -61,7 +61,7 @@ void SGameData::OnStylus(int32_t x, int32_t y, uint32_t pressed, uint32_t moved)
         y = turnedY;
     }
     const uint32_t answer = m_currentScreen->OnPen(x, y, pressed, moved);
-    if (answer != 0) SwitchState(answer);
+    if (answer != kStay) SwitchState(ScreenId(answer));
 }
 
 void SGameData::PopAllStates() {

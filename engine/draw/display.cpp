@@ -46,15 +46,14 @@ SDisplayCommon::~SDisplayCommon() = default;
 SDisplay::~SDisplay() = default;
 
 void SDisplay::Init(platform::Window* window, int screenWidth, int screenHeight, int screenMode) {
-    m_width = m_nativeWidth = uint16_t(screenWidth);
-    m_height = m_nativeHeight = uint16_t(screenHeight);
+    m_width = uint16_t(screenWidth);
+    m_height = uint16_t(screenHeight);
     // The display is made at the size the screen mode draws at, so that the first frame already
     // has the right shape.
     modeSize(screenMode, m_width, m_height);
     m_window = window;
     CreateSurface();
     fetchBackBuffer();
-    m_frameBytes = uint32_t(m_width) * m_height * 2;
     refreshTarget();
 }
 

@@ -20,11 +20,8 @@ public:
 
     uint16_t* m_backBuffer = nullptr;  // drawing pixel (0, 0); null until known
     int32_t m_pitch = 0;               // the back buffer's pitch in pixels
-    uint32_t m_frameBytes = 0;
     uint16_t m_width = 0;  // the screen mode's size, in the drawing orientation
     uint16_t m_height = 0;
-    uint16_t m_nativeWidth = 0;  // the window's size at initialisation
-    uint16_t m_nativeHeight = 0;
     int32_t m_orientation = 0;  // 0 normal, 1 left landscape, 2 right landscape
 };
 

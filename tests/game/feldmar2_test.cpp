@@ -98,9 +98,9 @@ protected:
         game->SetDisplayMode(true);
         auto screen = std::make_unique<RecordingPlayScreen>();
         play = screen.get();
-        game->SetScreen(SGameData::kPlayScreen, std::move(screen));
+        game->SetScreen(kPlayScreen, std::move(screen));
         play->Init(game.get());
-        game->SwitchState(SGameData::kPlayScreen);
+        game->SwitchState(kPlayScreen);
         app.AdoptGame(std::move(game));
     }
     void TearDown() override {

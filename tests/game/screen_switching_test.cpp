@@ -53,65 +53,65 @@ class ScreenSwitchingTest : public ::testing::Test {
 protected:
     void SetUp() override {
         game.m_display = std::make_unique<SDisplay>();
-        for (uint32_t id : {1u, 4u, 6u, 9u}) {
+        for (ScreenId id : {kPlayScreen, kInventoryScreen, kSplashScreen, kMainMenuScreen}) {
             auto screen = std::make_unique<LoggingScreen>("s" + std::to_string(id), log);
             screen->Init(&game);
             game.SetScreen(id, std::move(screen));
         }
     }
-    LoggingScreen& screen(uint32_t id) { return static_cast<LoggingScreen&>(*game.Screen(id)); }
+    LoggingScreen& screen(ScreenId id) { return static_cast<LoggingScreen&>(*game.Screen(id)); }
 
     SGameData game;
     std::vector<std::string> log;
 };
 
 TEST_F(ScreenSwitchingTest, theNewScreenGetsTheWordsTheOldOneHeldBeforeLeaving) {
-    game.SwitchState(6);
-    screen(6).m_param[0] = 11;
-    screen(6).m_param[3] = 44;
-    game.SwitchState(9);
+    game.SwitchState(kSplashScreen);
+    screen(kSplashScreen).m_param[0] = 11;
+    screen(kSplashScreen).m_param[3] = 44;
+    game.SwitchState(kMainMenuScreen);
     EXPECT_EQ(log, (std::vector<std::string>{"s6 enter 0,0,0,0", "s6 leave", "s9 enter 11,0,0,44"}));
-    EXPECT_EQ(game.m_currentScreen, game.Screen(9));
+    EXPECT_EQ(game.m_currentScreen, game.Screen(kMainMenuScreen));
 }
 
 TEST_F(ScreenSwitchingTest, keptScreensArePushedAndComeBackInReverseOrder) {
-    game.SwitchState(1);
-    screen(1).m_keep = 1;
-    game.SwitchState(4);
-    screen(4).m_keep = 1;
-    game.SwitchState(9);
+    game.SwitchState(kPlayScreen);
+    screen(kPlayScreen).m_keep = 1;
+    game.SwitchState(kInventoryScreen);
+    screen(kInventoryScreen).m_keep = 1;
+    game.SwitchState(kMainMenuScreen);
     EXPECT_EQ(game.StackDepth(), 2);
     log.clear();
 
-    game.SwitchState(SGameData::kGoBack);
-    game.SwitchState(SGameData::kGoBack);
+    game.SwitchState(kGoBack);
+    game.SwitchState(kGoBack);
     EXPECT_EQ(log, (std::vector<std::string>{"s9 leave", "s4 resume", "s4 leave", "s1 resume"}));
     EXPECT_EQ(game.StackDepth(), 0);
-    EXPECT_EQ(screen(1).m_keep, 0u);
+    EXPECT_EQ(screen(kPlayScreen).m_keep, 0u);
 }
 
 TEST_F(ScreenSwitchingTest, nowhereToGoKeepsTheCurrentScreen) {
-    game.SwitchState(6);
+    game.SwitchState(kSplashScreen);
     log.clear();
-    game.SwitchState(SGameData::kGoBack);  // the stack is empty
-    game.SwitchState(13);                   // no screen has this id
-    EXPECT_EQ(game.m_currentScreen, game.Screen(6));
+    game.SwitchState(kGoBack);  // the stack is empty
+    game.SwitchState(ScreenId(13));         // no screen has this id
+    EXPECT_EQ(game.m_currentScreen, game.Screen(kSplashScreen));
     EXPECT_EQ(log, (std::vector<std::string>{"s6 leave", "s6 enter 0,0,0,0", "s6 leave", "s6 enter 0,0,0,0"}));
 }
 
 TEST_F(ScreenSwitchingTest, answersOfTicksAndKeysSwitchScreens) {
-    game.SwitchState(6);
-    screen(6).m_answer = 9;
-    EXPECT_EQ(game.OnTimer(), 9u);
-    EXPECT_EQ(game.m_currentScreen, game.Screen(9));
-    screen(9).m_answer = 4;
+    game.SwitchState(kSplashScreen);
+    screen(kSplashScreen).m_answer = kMainMenuScreen;
+    EXPECT_EQ(game.OnTimer(), uint32_t(kMainMenuScreen));
+    EXPECT_EQ(game.m_currentScreen, game.Screen(kMainMenuScreen));
+    screen(kMainMenuScreen).m_answer = kInventoryScreen;
     game.OnKey(1000);
-    EXPECT_EQ(game.m_currentScreen, game.Screen(4));
+    EXPECT_EQ(game.m_currentScreen, game.Screen(kInventoryScreen));
     EXPECT_EQ(log[1], "s6 tick 1");
 }
 
 TEST_F(ScreenSwitchingTest, withoutADisplayNothingReachesTheScreensButFramesCount) {
-    game.SwitchState(6);
+    game.SwitchState(kSplashScreen);
     game.m_display.reset();
     log.clear();
     EXPECT_EQ(game.OnTimer(), 0u);
@@ -123,7 +123,7 @@ TEST_F(ScreenSwitchingTest, withoutADisplayNothingReachesTheScreensButFramesCoun
 }
 
 TEST_F(ScreenSwitchingTest, stylusPositionsTurnForLandscapeOrientations) {
-    game.SwitchState(6);
+    game.SwitchState(kSplashScreen);
     game.m_display->m_width = 320;  // screen mode 6 on a 240x320 device
     game.m_display->m_height = 240;
     game.m_display->SetOrientation(1);
@@ -137,11 +137,11 @@ TEST_F(ScreenSwitchingTest, stylusPositionsTurnForLandscapeOrientations) {
 }
 
 TEST_F(ScreenSwitchingTest, poppingLeavesEveryScreenSetAside) {
-    for (uint32_t id : {1u, 4u, 9u}) {
+    for (ScreenId id : {kPlayScreen, kInventoryScreen, kMainMenuScreen}) {
         game.SwitchState(id);
         screen(id).m_keep = 1;
     }
-    game.SwitchState(6);
+    game.SwitchState(kSplashScreen);
     log.clear();
     game.PopStatesAboveFirst();
     EXPECT_EQ(game.StackDepth(), 1);

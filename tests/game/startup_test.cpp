@@ -67,11 +67,12 @@ TEST_F(StartupTest, theSlotsHoldTheRecordsOfTheScreenModeClass) {
 TEST_F(StartupTest, theSplashScreenIsCurrentAndTheStackEmpty) {
     std::string error;
     ASSERT_TRUE(start(7, 240, 320, error)) << error;
-    EXPECT_EQ(game->m_currentScreen, game->Screen(SGameData::kSplashScreen));
+    EXPECT_EQ(game->m_currentScreen, game->Screen(kSplashScreen));
     EXPECT_EQ(game->StackDepth(), 0);
     EXPECT_EQ(game->m_frameCounter, 0u);
-    for (uint32_t id : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u, 9u, 10u, 11u, 12u, 14u, 15u}) EXPECT_NE(game->Screen(id), nullptr) << id;
-    EXPECT_EQ(game->Screen(13), nullptr);
+    EXPECT_NE(game->Screen(kPlayScreen), nullptr);
+    for (ScreenId id : kScreensAfterPlay) EXPECT_NE(game->Screen(id), nullptr) << id;
+    EXPECT_EQ(game->Screen(ScreenId(13)), nullptr);
     EXPECT_FALSE(game->m_interfaceSound1.sampleImage.empty());
     EXPECT_GT(platform::headless::PresentCount(), 0) << "the Starting frame was shown";
 }

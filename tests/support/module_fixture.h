@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "engine/packages/empty_table.h"
-#include "engine/packages/module_context.h"
-#include "engine/packages/module_list.h"
+#include "data/package/empty_table.h"
+#include "data/package/module_context.h"
+#include "data/package/module_list.h"
 #include "engine/packages/record_cursor.h"
 #include "engine/packages/resource_cache.h"
 #include "support/temp_folder.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/packages/module_load_order.h"
+#include "data/package/module_load_order.h"
 #include "engine/packages/resource_index.h"
 
 class SFileFolder;

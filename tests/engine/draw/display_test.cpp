@@ -36,7 +36,6 @@ TEST_F(SDisplayTest, drawingReachesTheScreenThroughTheFramework) {
     ASSERT_TRUE(display.HasDisplay());
     EXPECT_EQ(display.m_width, 240);
     EXPECT_EQ(display.m_height, 320);
-    EXPECT_EQ(display.m_frameBytes, 240u * 320 * 2);
     const SRasterTarget& target = display.Target();
     EXPECT_EQ(target.m_pixels, display.GetBackBuffer());
     EXPECT_EQ(target.m_width, 240);

@@ -1,9 +1,9 @@
-#include "engine/packages/module_list.h"
+#include "data/package/module_list.h"
 
 #include <memory>
 
 #include "engine/packages/loading_steps.h"
-#include "engine/packages/module_context.h"
+#include "data/package/module_context.h"
 
 bool SModuleList::Open(const char* fileName) {
     auto file = std::make_unique<SPdb>();

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/packages/map.h"
-#include "engine/packages/module_load_order.h"
-#include "engine/packages/module_records.h"
+#include "data/package/map.h"
+#include "data/package/module_load_order.h"
+#include "data/package/module_records.h"
 #include "engine/files/pdb.h"
 #include "engine/base/ptr_array.h"
 #include "engine/base/string.h"

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "engine/base/archive.h"
-#include "engine/packages/module.h"
-#include "engine/packages/module_context.h"
+#include "data/package/module.h"
+#include "data/package/module_context.h"
 #include "engine/files/pdb_writer.h"
 #include "engine/packages/record_cursor.h"
 

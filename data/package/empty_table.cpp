@@ -1,4 +1,4 @@
-#include "engine/packages/empty_table.h"
+#include "data/package/empty_table.h"
 
 #include <array>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "engine/packages/module.h"
+#include "data/package/module.h"
 
-#include "engine/packages/module_records.h"
+#include "data/package/module_records.h"
 #include "engine/files/pdb_writer.h"
 #include "support/module_fixture.h"
 #include "support/package_builder.h"

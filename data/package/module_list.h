@@ -2,7 +2,7 @@
 // SModuleList: the game's open data packages, in the order they were opened.
 #include <string>
 
-#include "engine/packages/module.h"
+#include "data/package/module.h"
 #include "engine/base/ptr_array.h"
 
 class SLoadingSteps;

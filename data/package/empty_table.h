@@ -4,7 +4,7 @@
 // way, so that the records after them keep their ids.
 #include <cstdint>
 
-#include "engine/packages/module_load_order.h"
+#include "data/package/module_load_order.h"
 
 class SPdbWriter;
 struct SRecordCursor;

@@ -1,4 +1,4 @@
-#include "engine/packages/module_list.h"
+#include "data/package/module_list.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "engine/packages/module_context.h"
+#include "data/package/module_context.h"
 
-#include "engine/packages/empty_table.h"
+#include "data/package/empty_table.h"
 
 SModuleContext::SModuleContext() {
     for (int i = 0; i < kModuleTableCount; ++i)

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/packages/module_load_order.h"
+#include "data/package/module_load_order.h"
 #include "engine/base/string.h"
 
 class SArchive;

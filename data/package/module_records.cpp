@@ -1,4 +1,4 @@
-#include "engine/packages/module_records.h"
+#include "data/package/module_records.h"
 
 #include "engine/base/archive.h"
 

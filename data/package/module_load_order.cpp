@@ -1,4 +1,4 @@
-#include "engine/packages/module_load_order.h"
+#include "data/package/module_load_order.h"
 
 namespace {
 

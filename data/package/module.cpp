@@ -1,12 +1,12 @@
-#include "engine/packages/module.h"
+#include "data/package/module.h"
 
 #include <cctype>
 #include <cstring>
 #include <span>
 
 #include "engine/base/archive.h"
-#include "engine/packages/module_context.h"
-#include "engine/packages/module_records.h"
+#include "data/package/module_context.h"
+#include "data/package/module_records.h"
 #include "engine/draw/picture.h"
 #include "engine/packages/record_cursor.h"
 #include "engine/packages/resource_cache.h"

@@ -5,7 +5,7 @@
 #include <array>
 #include <functional>
 
-#include "engine/packages/module_load_order.h"
+#include "data/package/module_load_order.h"
 
 class SArchive;
 class SFileFolder;

@@ -1,4 +1,4 @@
-#include "engine/packages/map.h"
+#include "data/package/map.h"
 
 #include "engine/base/archive.h"
 
