@@ -9,6 +9,12 @@ namespace {
 // The screens in the order they are made; the play screen is made first of all and set up last.
 constexpr uint32_t kOtherScreens[] = {2, 3, 4, 5, 7, 6, 8, 9, 10, 11, 12, 14, 15};
 
+// The interface package opened, but a record the start-up needs is missing or damaged.
+bool refuseInterfacePackage(const SReadError& fault, std::string& error) {
+    error = "The interface package is damaged: " + fault.Message() + ".";
+    return false;
+}
+
 }  // namespace
 
 bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t screenWidth, uint32_t screenHeight,
@@ -24,7 +30,7 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_dataPackage = std::make_unique<SPdb>();
     m_dataPackage->Attach(*m_fileFolder);
     if (!m_dataPackage->Open("BrimvaleData")) {
-        error = "The game's interface package cannot be read: " + m_dataPackage->Error() +
+        error = "The game's interface package cannot be read: " + m_dataPackage->Error().Message() +
                 ". It belongs in the folder " + m_fileFolder->ProgramFolder() + ".";
         return false;
     }
@@ -50,10 +56,9 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_startTime = GetUnixTime();
 
     m_text = std::make_unique<SText>();
-    if (!m_text->Init(m_display.get(), int(m_screenMode), m_dataPackage.get(), error)) {
-        error = "The interface package " + m_fileFolder->Resolve("BrimvaleData.pdb") + " is damaged: " + error + ".";
-        return false;
-    }
+    SReadError fault;
+    if (!m_text->Init(m_display.get(), int(m_screenMode), m_dataPackage.get(), fault))
+        return refuseInterfacePackage(fault, error);
 
     if (m_display->BeginFrame()) {
         m_display->FillRect(0, 0, m_display->m_width, m_display->m_height, 0);
@@ -62,7 +67,7 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
         m_display->Present();
     }
 
-    if (!LoadInterfaceRecords(error)) return false;
+    if (!LoadInterfaceRecords(fault)) return refuseInterfacePackage(fault, error);
 
     // The rule tables join here as they are built.
     m_cards.Init(m_screenMode);
@@ -83,7 +88,7 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_currentScreen = nullptr;
     // The music package is optional; one that is there must be readable.
     if (!m_packages.Open("BrimvaleMusic") && FileExists(*m_fileFolder, "BrimvaleMusic.pdb")) {
-        error = m_packages.Error();
+        error = m_packages.Error().Message();
         return false;
     }
     SwitchState(kSplashScreen);
