@@ -48,8 +48,8 @@ public:
         std::vector<uint16_t> colours(256);
         for (size_t i = 0; i < colours.size(); ++i) colours[i] = i % 8 == 7 ? SPicture::kTransparent : uint16_t(i * 257);
         m_bytes = PictureRecord(format, kWidth, kHeight, texels, colours);
-        std::string error;
-        if (!m_picture.Read(m_bytes, error)) throw std::runtime_error(error);
+        SReadError error;
+        if (!m_picture.Read(m_bytes, error)) throw std::runtime_error(error.Message());
     }
     const SPicture& Picture() const { return m_picture; }
 

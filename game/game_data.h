@@ -47,8 +47,8 @@ public:
     bool Init(uint32_t screenMode, platform::Window* window, uint32_t screenWidth, uint32_t screenHeight,
               std::string& error);
     // The interface pictures of the screen mode's slots and the two interface sounds, from the
-    // interface package. False, with a message naming the record, when one is missing or damaged.
-    bool LoadInterfaceRecords(std::string& error);
+    // interface package. False, with the fault naming the record, when one is missing or damaged.
+    bool LoadInterfaceRecords(SReadError& error);
 
     // Layout of dialogs and controls for the current screen mode. The first two words of a mode
     // block are the dialog's width and height (dialogs centre themselves from them); they are left

@@ -4,6 +4,16 @@
 #include "screens/screen_id.h"
 #include "ui/state.h"
 
+namespace {
+
+// The interface package opened, but a record the start-up needs is missing or damaged.
+bool refuseInterfacePackage(const SReadError& fault, std::string& error) {
+    error = "The interface package is damaged: " + fault.Message() + ".";
+    return false;
+}
+
+}  // namespace
+
 bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t screenWidth, uint32_t screenHeight,
                      std::string& error) {
     // The play screen must exist before the first frame, which hands it the back buffer; it is
@@ -17,7 +27,7 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_dataPackage = std::make_unique<SPdb>();
     m_dataPackage->Attach(*m_fileFolder);
     if (!m_dataPackage->Open("BrimvaleData")) {
-        error = "The game's interface package cannot be read: " + m_dataPackage->Error() +
+        error = "The game's interface package cannot be read: " + m_dataPackage->Error().Message() +
                 ". It belongs in the folder " + m_fileFolder->ProgramFolder() + ".";
         return false;
     }
@@ -41,10 +51,9 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_sound->Open(m_settings);
 
     m_text = std::make_unique<SText>();
-    if (!m_text->Init(m_display.get(), int(m_screenMode), m_dataPackage.get(), error)) {
-        error = "The interface package " + m_fileFolder->Resolve("BrimvaleData.pdb") + " is damaged: " + error + ".";
-        return false;
-    }
+    SReadError fault;
+    if (!m_text->Init(m_display.get(), int(m_screenMode), m_dataPackage.get(), fault))
+        return refuseInterfacePackage(fault, error);
 
     if (m_display->BeginFrame()) {
         m_display->FillRect(0, 0, m_display->m_width, m_display->m_height, 0);
@@ -53,7 +62,7 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
         m_display->Present();
     }
 
-    if (!LoadInterfaceRecords(error)) return false;
+    if (!LoadInterfaceRecords(fault)) return refuseInterfacePackage(fault, error);
 
     // The rule tables join here as they are built.
     m_cards.Init(m_screenMode);
@@ -74,7 +83,7 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_currentScreen = nullptr;
     // The music package is optional; one that is there must be readable.
     if (!m_packages.Open("BrimvaleMusic") && FileExists(*m_fileFolder, "BrimvaleMusic.pdb")) {
-        error = m_packages.Error();
+        error = m_packages.Error().Message();
         return false;
     }
     SwitchState(kSplashScreen);

@@ -6,8 +6,7 @@ namespace {
 constexpr uint16_t kInterfaceSoundRecords[2] = {4031, 4032};
 }
 
-bool SGameData::LoadInterfaceRecords(std::string& error) {
-    const std::string package = m_fileFolder ? m_fileFolder->Resolve("BrimvaleData.pdb") : "BrimvaleData.pdb";
+bool SGameData::LoadInterfaceRecords(SReadError& error) {
     for (int slot = 0; slot < kInterfacePictures; ++slot) {
         m_interfacePictures[slot].reset();
         const uint16_t id = InterfacePictureRecord(slot, m_screenMode);
@@ -15,15 +14,10 @@ bool SGameData::LoadInterfaceRecords(std::string& error) {
         auto entry = std::make_unique<SPictureEntry>();
         entry->recordId = id;
         entry->record = m_dataPackage->LoadRecord(id);
-        if (!entry->record) {
-            error = "The interface package " + package + " has no record " + std::to_string(id) + " (picture slot " +
-                    std::to_string(slot) + ").";
-            return false;
-        }
-        std::string why;
+        SReadError fault = m_dataPackage->RecordFault(id, "picture slot " + std::to_string(slot), "missing");
         // Interface pictures start at the record's first byte.
-        if (!entry->Bind(entry->record->Data(), entry->record->Size(), why)) {
-            error = "The interface package " + package + " has a damaged record " + std::to_string(id) + ": " + why + ".";
+        if (!entry->record || !entry->Bind(entry->record->bytes, 0, fault)) {
+            error = fault;
             return false;
         }
         m_interfacePictures[slot] = std::move(entry);
@@ -35,8 +29,7 @@ bool SGameData::LoadInterfaceRecords(std::string& error) {
     for (int i = 0; i < 2; ++i) {
         auto record = m_dataPackage->LoadRecord(kInterfaceSoundRecords[i]);
         if (!record) {
-            error = "The interface package " + package + " has no record " + std::to_string(kInterfaceSoundRecords[i]) +
-                    " (an interface sound).";
+            error = m_dataPackage->RecordFault(kInterfaceSoundRecords[i], "an interface sound", "missing");
             return false;
         }
         sounds[i]->sampleImage = std::move(record->bytes);

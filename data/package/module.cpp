@@ -47,14 +47,13 @@ SModule::SModule(SModuleContext& context) : m_context(context) {}
 
 SModule::~SModule() = default;
 
-bool SModule::fail(const std::string& why) {
-    m_error = "package \"" + m_packageName + "\": " + why;
+bool SModule::fail(SReadError error) {
+    m_error = std::move(error);
     return false;
 }
 
-bool SModule::Load(std::unique_ptr<SPdb> file, const char* packageName) {
+bool SModule::Load(std::unique_ptr<SPdb> file) {
     m_file = std::move(file);
-    m_packageName = packageName ? packageName : "";
     const SResourceCache::Mark mark = m_context.cache->GetMark();
     if (loadRecords()) return true;
     m_context.cache->RollBack(mark);
@@ -72,10 +71,8 @@ bool SModule::loadRecords() {
             step.isTable ? m_context.tables[int(step.table)](cursor) : readNameIndex(step.nameIndex, cursor);
         if (read) continue;
         // A table loader that gives no reason is still named.
-        return fail(
-            !cursor.error.empty()
-                ? cursor.error
-                : RecordError(first, step.isTable ? TableName(step.table) : nameIndexWhat(step.nameIndex), "refused"));
+        const char* what = step.isTable ? TableName(step.table) : nameIndexWhat(step.nameIndex);
+        return fail(cursor.error.Failed() ? cursor.error : m_file->RecordFault(first, what, "refused"));
     }
     if (!readMaps(cursor)) return fail(cursor.error);
     return true;
@@ -112,11 +109,12 @@ bool SModule::readPackagePicture(SRecordCursor& cursor) {
     const char* what = "the package picture";
     auto record = cursor.Take(what);
     if (!record) return false;
-    if (record->Size() < kResourceRecordPrefix) return cursor.Fail(what, "too short for a picture");
     auto picture = std::make_unique<SPictureEntry>();
-    std::string why;
-    if (!picture->Bind(record->Data() + kResourceRecordPrefix, record->Size() - kResourceRecordPrefix, why))
-        return cursor.Fail(what, why);
+    SReadError fault = m_file->RecordFault(cursor.taken, what, "");
+    if (!picture->Bind(record->bytes, kResourceRecordPrefix, fault)) {
+        cursor.error = fault;
+        return false;
+    }
     picture->file = m_file.get();
     picture->recordId = cursor.taken;
     picture->size = announced.size;
@@ -185,9 +183,10 @@ bool SModule::readMaps(SRecordCursor& cursor) {
         SMap& map = *m_maps[i];
         SRecordCursor body{*m_file, map.CellsRecord(), m_header.dataVersion, {}};
         if (!m_context.loadMapBody(map, body)) {
+            // A loader that gives no reason is still named; either way the message names the map.
             cursor.error =
-                "map \"" + std::string(map.Name()) + "\": " +
-                (body.error.empty() ? RecordError(map.CellsRecord(), "its level data", "refused") : body.error);
+                body.error.Failed() ? body.error : m_file->RecordFault(map.CellsRecord(), "the level data", "refused");
+            cursor.error.contents += " of map \"" + std::string(map.Name()) + "\"";
             return false;
         }
     }

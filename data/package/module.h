@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/base/read_error.h"
 #include "data/package/map.h"
 #include "data/package/module_load_order.h"
 #include "data/package/module_records.h"
@@ -35,10 +36,10 @@ public:
     SModule& operator=(const SModule&) = delete;
 
     // Reads the package from its open file, which the module keeps. False, with Error() naming the
-    // package and the record, when anything in it is missing or damaged; the resource cache then
+    // file and the record, when anything in it is missing or damaged; the resource cache then
     // holds none of its entries.
-    bool Load(std::unique_ptr<SPdb> file, const char* packageName);
-    const std::string& Error() const { return m_error; }
+    bool Load(std::unique_ptr<SPdb> file);
+    const SReadError& Error() const { return m_error; }
 
     // The map's grid coordinates from its name: the map-name prefix and two two-digit numbers.
     // False when the name does not have that form.
@@ -91,14 +92,13 @@ private:
     bool readPackagePicture(SRecordCursor& cursor);
     bool readNameIndex(SNameIndex index, SRecordCursor& cursor);
     bool readMaps(SRecordCursor& cursor);
-    bool fail(const std::string& why);
+    bool fail(SReadError error);
 
     SModuleContext& m_context;
     SModuleHeader m_header;
     SString m_namePrefix;
     uint16_t m_prefixHash = 0;
     std::unique_ptr<SPdb> m_file;
-    std::string m_packageName;
     SPtrArray<SMap> m_maps{10};
     SPtrArray<SPdbRecord> m_keptRecords{4};
     SMap* m_currentMap = nullptr;
@@ -112,5 +112,5 @@ private:
     std::vector<SItemType*> m_itemIndex{nullptr};
     std::vector<SMonster*> m_monsterIndex{nullptr};
     std::vector<SPaletteEntry*> m_paletteIndex{nullptr};
-    std::string m_error;
+    SReadError m_error;
 };

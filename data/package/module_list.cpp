@@ -13,12 +13,12 @@ bool SModuleList::Open(const char* fileName) {
         return false;
     }
     auto module = std::make_unique<SModule>(m_context);
-    if (!module->Load(std::move(file), fileName)) {
+    if (!module->Load(std::move(file))) {
         m_error = module->Error();
         return false;
     }
     if (!m_modules.Append(module.get())) {
-        m_error = "too many packages are open";
+        m_error = {module->File()->Path(), {}, "", {}, "too many packages are open"};
         return false;
     }
     m_current = module.release();
@@ -28,7 +28,7 @@ bool SModuleList::Open(const char* fileName) {
 bool SModuleList::OpenAll(SLoadingSteps& loading) {
     static const char* const kPackages[] = {"BrimvaleMusic", "BrimvaleSound", "BrimvaleRes", "Brimvale"};
     bool opened = true;
-    std::string firstError;
+    SReadError firstError;
     for (const char* package : kPackages) {
         if (!Open(package) && opened) {
             opened = false;

@@ -1,7 +1,6 @@
 #pragma once
 // SModuleList: the game's open data packages, in the order they were opened.
-#include <string>
-
+#include "engine/base/read_error.h"
 #include "data/package/module.h"
 #include "engine/base/ptr_array.h"
 
@@ -35,11 +34,11 @@ public:
     SModule* At(int index) const { return m_modules.At(index); }
     // The module opened last.
     SModule* Current() const { return m_current; }
-    const std::string& Error() const { return m_error; }
+    const SReadError& Error() const { return m_error; }
 
 private:
     SModuleContext& m_context;
     SPtrArray<SModule> m_modules{4};
     SModule* m_current = nullptr;
-    std::string m_error;
+    SReadError m_error;
 };

@@ -61,19 +61,14 @@ void SModule::SaveSaveState(SPdbWriter& writer, SArchive& archive, int saveVersi
 }
 
 bool SModule::LoadSaveState(SPdb& save, SArchive& archive, int saveVersion, uint16_t recordId) {
-    auto failSave = [this](uint16_t id, const std::string& what, const std::string& why) {
-        m_error = "saved state of package \"" + std::string(m_header.identifier.Text()) +
-                  "\": " + RecordError(id, what.c_str(), why);
-        return false;
-    };
-    const char* what = "the package's position and maps";
+    const std::string what = "the position and maps of package \"" + std::string(m_header.identifier.Text()) + "\"";
     auto record = save.LoadRecord(recordId);
-    if (!record) return failSave(recordId, what, "missing");
+    if (!record) return fail(save.RecordFault(recordId, what, "missing"));
     archive.OpenRead(record->Data(), record->Size());
     // A save too old to hold the position leaves the one recorded so far.
     SModuleSaveRecord saved{m_worldX, m_worldY, m_facing, {}};
     saved.Serialize(archive, saveVersion);
-    if (archive.Failed()) return failSave(recordId, what, CutShort(archive));
+    if (archive.Failed()) return fail(CutShort(save, recordId, what, archive));
     m_worldX = saved.worldX;
     m_worldY = saved.worldY;
     m_facing = saved.facing;
@@ -84,11 +79,11 @@ bool SModule::LoadSaveState(SPdb& save, SArchive& archive, int saveVersion, uint
         if (map == nullptr) continue;
         const std::string mapWhat = "the state of map \"" + std::string(map->Name()) + "\"";
         auto state = save.LoadRecord(entry.recordId);
-        if (!state) return failSave(entry.recordId, mapWhat, "missing");
+        if (!state) return fail(save.RecordFault(entry.recordId, mapWhat, "missing"));
         archive.OpenRead(state->Data(), state->Size());
         if (m_context.readMapState && !m_context.readMapState(*map, archive, saveVersion))
-            return failSave(entry.recordId, mapWhat, "refused");
-        if (archive.Failed()) return failSave(entry.recordId, mapWhat, CutShort(archive));
+            return fail(save.RecordFault(entry.recordId, mapWhat, "refused"));
+        if (archive.Failed()) return fail(CutShort(save, entry.recordId, mapWhat, archive));
     }
     return true;
 }

@@ -106,7 +106,7 @@ public:
 
     // Arrays of C strings: the index of the first equal text, or -1.
     int FindString(const char* text) const
-        requires std::is_same_v<std::remove_cv_t<T>, char>
+        requires(std::is_same_v<std::remove_cv_t<T>, char>)
     {
         for (int i = 0; i < m_count; ++i)
             if (m_items[i] != nullptr && text != nullptr && std::strcmp(m_items[i], text) == 0) return i;
@@ -115,7 +115,7 @@ public:
 
     // Arrays of C strings: sorted by StrCmp, null elements last.
     void SortStrings()
-        requires std::is_same_v<std::remove_cv_t<T>, char>
+        requires(std::is_same_v<std::remove_cv_t<T>, char>)
     {
         std::stable_sort(m_items.get(), m_items.get() + m_count, [](const char* a, const char* b) {
             if (a == nullptr || b == nullptr) return b == nullptr && a != nullptr;

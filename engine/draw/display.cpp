@@ -32,7 +32,7 @@ bool modeSize(int mode, uint16_t& width, uint16_t& height) {
 SPicture withPalette(const SPictureEntry& picture, const SPaletteEntry* palette) {
     SPicture drawn = picture.picture;
     if (palette && palette->data) {
-        std::string refused;
+        SReadError refused;
         drawn.UsePalette(palette->Colours(), refused);
     }
     return drawn;

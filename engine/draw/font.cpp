@@ -16,20 +16,17 @@ void SFont::Init(uint16_t recordId, SPdb* database, const std::array<uint16_t, 2
     }
 }
 
-bool SFont::Load(std::string& error) {
+bool SFont::Load(SReadError& error) {
     if (m_record) return true;
+    SReadError fault{m_database ? m_database->Path() : "", m_recordId, "a font strip", {}, ""};
     auto record = m_database ? m_database->LoadRecord(m_recordId) : nullptr;
-    if (!record) {
-        error = "font strip record " + std::to_string(m_recordId) + " is missing";
-        return false;
-    }
     SPicture strip;
-    if (!strip.Read({record->Data(), record->Size()}, error)) {
-        error = "font strip record " + std::to_string(m_recordId) + ": " + error;
-        return false;
-    }
-    if (strip.Format() != 0) {
-        error = "font strip record " + std::to_string(m_recordId) + " is not a one-index-per-pixel picture";
+    if (!record)
+        fault.what = "missing";
+    else if (strip.Read({record->Data(), record->Size()}, fault) && strip.Format() != 0)
+        fault.what = "not a one-index-per-pixel picture";
+    if (fault.Failed()) {
+        error = fault;
         return false;
     }
     m_strip = strip;

@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <string>
 
 #include "engine/files/pdb.h"
 #include "engine/draw/picture.h"
@@ -17,9 +16,9 @@ public:
     // offset = start, width = end - start for every character code.
     void Init(uint16_t recordId, SPdb* database, const std::array<uint16_t, 256>& start,
               const std::array<uint16_t, 256>& end, uint8_t height);
-    // Reads the strip record once. False, with the reason in error, when it is missing or is not a
+    // Reads the strip record once. False, with the fault in error, when it is missing or is not a
     // picture the text loop can draw (a format-0 picture); the font then draws nothing.
-    bool Load(std::string& error);
+    bool Load(SReadError& error);
     bool HasStrip() const { return m_record != nullptr; }
 
     uint16_t m_recordId = 0;

@@ -38,6 +38,12 @@ uint32_t ColoursUsed(int format, const uint8_t* texels, uint32_t bytes) {
     return format == 0 ? highest + 1 : 4 * highest + 4;
 }
 
+bool refuse(SReadError& error, std::optional<uint32_t> offset, std::string what) {
+    error.offset = offset;
+    error.what = std::move(what);
+    return false;
+}
+
 }  // namespace
 
 uint16_t MakeColor565(int red, int green, int blue) {
@@ -75,44 +81,31 @@ std::vector<uint8_t> BuildPictureRecord(int format, int width, int height, std::
     return bytes;
 }
 
-bool SPicture::Read(std::span<const uint8_t> record, std::string& error) {
+bool SPicture::Read(std::span<const uint8_t> record, SReadError& error) {
     uint32_t format = 0;
     int width = 0;
     int height = 0;
     if (!ReadU8(record, 0, format) || !ReadI16(record, 2, width) || !ReadI16(record, 4, height) ||
-        record.size() < kHeaderBytes) {
-        error = "picture record of " + std::to_string(record.size()) + " bytes is shorter than its 8-byte header";
-        return false;
-    }
-    if (format > 2) {
-        error = "picture format " + std::to_string(format) + " at offset 0 is not 0, 1 or 2";
-        return false;
-    }
-    if (width < 0 || height < 0) {
-        error = "picture size " + std::to_string(width) + "x" + std::to_string(height) + " at offset 2 is negative";
-        return false;
-    }
+        record.size() < kHeaderBytes)
+        return refuse(error, {},
+                      "picture of " + std::to_string(record.size()) + " bytes is shorter than its 8-byte header");
+    if (format > 2) return refuse(error, 0, "picture format " + std::to_string(format) + " is not 0, 1 or 2");
+    const std::string size = std::to_string(width) + "x" + std::to_string(height);
+    if (width < 0 || height < 0) return refuse(error, 2, "picture size " + size + " is negative");
     // A block picture of odd size would have its last column or row fall outside its blocks.
-    if (format != 0 && (width % 2 != 0 || height % 2 != 0)) {
-        error = "block picture size " + std::to_string(width) + "x" + std::to_string(height) +
-                " at offset 2 is not even";
-        return false;
-    }
+    if (format != 0 && (width % 2 != 0 || height % 2 != 0))
+        return refuse(error, 2, "block picture size " + size + " is not even");
     uint32_t texelBytes = TexelBytes(int(format), width, height);
     uint32_t paletteOffset = PaletteOffset(int(format), width, height);
-    if (paletteOffset > record.size()) {
-        error = "picture texels of " + std::to_string(width) + "x" + std::to_string(height) + " end at offset " +
-                std::to_string(paletteOffset) + ", past the record's " + std::to_string(record.size()) + " bytes";
-        return false;
-    }
+    if (paletteOffset > record.size())
+        return refuse(error, paletteOffset, "picture texels of " + size + " reach past the end of the record");
     const uint8_t* texels = record.data() + kHeaderBytes;
     uint32_t used = ColoursUsed(int(format), texels, texelBytes);
     uint32_t held = uint32_t(record.size() - paletteOffset) / 2;
-    if (used > held) {
-        error = "picture texels name colour " + std::to_string(used - 1) + " but the table at offset " +
-                std::to_string(paletteOffset) + " holds " + std::to_string(held);
-        return false;
-    }
+    if (used > held)
+        return refuse(error, paletteOffset,
+                      "picture texels name colour " + std::to_string(used - 1) + " but the table holds " +
+                          std::to_string(held));
     m_format = int(format);
     m_width = width;
     m_height = height;
@@ -122,13 +115,12 @@ bool SPicture::Read(std::span<const uint8_t> record, std::string& error) {
     return true;
 }
 
-bool SPicture::UsePalette(std::span<const uint8_t> palette, std::string& error) {
+bool SPicture::UsePalette(std::span<const uint8_t> palette, SReadError& error) {
     uint32_t held = uint32_t(palette.size() / 2);
-    if (m_coloursUsed > held) {
-        error = "palette of " + std::to_string(held) + " colours is shorter than the " +
-                std::to_string(m_coloursUsed) + " the picture names";
-        return false;
-    }
+    if (m_coloursUsed > held)
+        return refuse(error, {},
+                      "palette of " + std::to_string(held) + " colours is shorter than the " +
+                          std::to_string(m_coloursUsed) + " the picture names");
     m_colours = palette.data();
     return true;
 }

@@ -2,10 +2,10 @@
 // The picture record every picture of the game is stored in, and the RGB565 packing drawing shares.
 #include <cstdint>
 #include <span>
-#include <string>
 #include <vector>
 
 #include "engine/base/byte_order.h"
+#include "engine/base/read_error.h"
 
 // A picture record's bytes: indices are one per pixel (format 0) or one per 2x2 block (formats 1
 // and 2), rows top to bottom; the colour table follows on an even offset.
@@ -31,11 +31,11 @@ public:
     static uint32_t PaletteOffset(int format, int width, int height);
 
     // Points this picture at a record when it holds together; otherwise leaves the picture as it
-    // was and says what is wrong and at which byte offset.
-    bool Read(std::span<const uint8_t> record, std::string& error);
+    // was and sets the error's offset and what. The file and record the caller names are kept.
+    bool Read(std::span<const uint8_t> record, SReadError& error);
     // Draws with a palette resource (a bare RGB565 table) in place of the picture's own table.
     // Refused, leaving the table as it was, when the palette is shorter than the texels need.
-    bool UsePalette(std::span<const uint8_t> palette, std::string& error);
+    bool UsePalette(std::span<const uint8_t> palette, SReadError& error);
 
     int Format() const { return m_format; }
     int Width() const { return m_width; }

@@ -60,14 +60,14 @@ SText::SText() {
     m_current = m_fonts[1].get();
 }
 
-bool SText::Init(SDisplay* display, int screenMode, SPdb* database, std::string& error) {
+bool SText::Init(SDisplay* display, int screenMode, SPdb* database, SReadError& error) {
     m_display = display;
     m_largeText = isLargeTextMode(screenMode);
     m_lineGap = 0;
     return InitFonts(screenMode, database, error);
 }
 
-bool SText::InitFonts(int screenMode, SPdb* database, std::string& error) {
+bool SText::InitFonts(int screenMode, SPdb* database, SReadError& error) {
     bool allRead = true;
     const auto choices = fontsFor(screenMode);
     for (int size = 0; size < 3; ++size) {

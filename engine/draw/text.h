@@ -35,10 +35,10 @@ public:
     SText();
 
     // Fonts for the game's screen mode from its interface package; font 1 becomes current. False,
-    // with the reason in error, when a strip cannot be read.
-    bool Init(SDisplay* display, int screenMode, SPdb* database, std::string& error);
-    // The same without a game object. False, with the reason in error, when a strip cannot be read.
-    bool InitFonts(int screenMode, SPdb* database, std::string& error);
+    // with the fault in error, when a strip cannot be read.
+    bool Init(SDisplay* display, int screenMode, SPdb* database, SReadError& error);
+    // The same without a game object. False, with the fault in error, when a strip cannot be read.
+    bool InitFonts(int screenMode, SPdb* database, SReadError& error);
     void SetDisplay(SDisplay* display) { m_display = display; }
 
     // Size 0 to 2; the colours are 0xBBGGRR. The shades are computed once per colour pair.

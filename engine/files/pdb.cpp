@@ -60,8 +60,8 @@ SPdb::SPdb() { m_header.Init(); }
 
 SPdb::~SPdb() { Close(); }
 
-bool SPdb::fail(const std::string& why) {
-    m_error = m_path + ": " + why;
+bool SPdb::fail(std::string what, std::optional<uint16_t> record, std::string contents) {
+    m_error = {m_path, record, std::move(contents), {}, std::move(what)};
     Close();
     return false;
 }
@@ -72,7 +72,7 @@ bool SPdb::Open(const char* name, const char* creator) {
     const SFileFolder& folder = programFolder;
     std::string completed = CompletePdbName(name);
     m_path = folder.Resolve(completed.c_str());
-    m_error.clear();
+    m_error = {};
 
     m_file = FileOpen(folder, completed.c_str());
     if (m_file == nullptr) return fail("the file cannot be opened");
@@ -107,9 +107,9 @@ bool SPdb::readEntries(uint64_t fileSize) {
         entry.id = uint16_t((e[6] << 8) | e[7]);
         uint32_t lowest = i == 0 ? uint32_t(tableEnd) : m_entries[i - 1].offset;
         if (entry.offset < lowest || entry.offset > fileSize)
-            return fail("record " + std::to_string(entry.id) + " (entry " + std::to_string(i) + ") has offset " +
-                        std::to_string(entry.offset) + ", outside " + std::to_string(lowest) + ".." +
-                        std::to_string(fileSize));
+            return fail("has offset " + std::to_string(entry.offset) + ", outside " + std::to_string(lowest) + ".." +
+                            std::to_string(fileSize),
+                        entry.id, "entry " + std::to_string(i) + " of the record table");
         if (i > 0) m_entries[i - 1].size = entry.offset - m_entries[i - 1].offset;
     }
     if (count > 0) m_entries.back().size = uint32_t(fileSize - m_entries.back().offset);
@@ -122,12 +122,17 @@ std::unique_ptr<SPdbRecord> SPdb::LoadRecord(uint16_t id) {
         auto record = std::make_unique<SPdbRecord>();
         record->bytes.resize(entry.size);
         if (entry.size > 0 && !FileReadAt(m_file, entry.offset, entry.size, record->bytes.data())) {
-            m_error = m_path + ": record " + std::to_string(id) + " cannot be read";
+            m_error = RecordFault(id, "", "cannot be read");
             return nullptr;
         }
         return record;
     }
     return nullptr;
+}
+
+SReadError SPdb::RecordFault(uint16_t id, std::string contents, std::string what,
+                             std::optional<uint32_t> offset) const {
+    return {m_path, id, std::move(contents), offset, std::move(what)};
 }
 
 bool SPdb::IsSaveGame() const { return std::memcmp(m_header.type, kSaveTag, 4) == 0; }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/base/read_error.h"
 #include "engine/files/file_layer.h"
 
 constexpr uint32_t kPdbHeaderSize = 78;
@@ -59,7 +60,8 @@ public:
     // Opens a database whose creator is `creator` (four characters; null means "BrVa"). A missing
     // file, a wrong creator or a damaged header or record table answers false; Error() says why.
     bool Open(const char* name, const char* creator = nullptr);
-    // The first record with this id; null when there is none or it cannot be read.
+    // The first record with this id; null when there is none or it cannot be read, the latter
+    // also set in Error().
     std::unique_ptr<SPdbRecord> LoadRecord(uint16_t id);
     bool IsSaveGame() const;
     bool HasCreator(const char* tag) const;
@@ -67,7 +69,12 @@ public:
 
     const SPdbHeader& Header() const { return m_header; }
     int RecordCount() const { return int(m_entries.size()); }
-    const std::string& Error() const { return m_error; }
+    const SReadError& Error() const { return m_error; }
+    // The path the file was opened by, as the player would look for it.
+    const std::string& Path() const { return m_path; }
+    // A fault in one of this file's records, for the readers that interpret them.
+    SReadError RecordFault(uint16_t id, std::string contents, std::string what,
+                           std::optional<uint32_t> offset = {}) const;
 
 private:
     struct Entry {
@@ -76,7 +83,7 @@ private:
         uint16_t id;
     };
 
-    bool fail(const std::string& why);
+    bool fail(std::string what, std::optional<uint16_t> record = {}, std::string contents = {});
     bool readEntries(uint64_t fileSize);
 
     const SFileFolder* m_folder = nullptr;
@@ -84,5 +91,5 @@ private:
     SPdbHeader m_header;
     std::vector<Entry> m_entries;
     std::string m_path;
-    std::string m_error;
+    SReadError m_error;
 };

@@ -2,11 +2,9 @@
 
 #include "engine/base/archive.h"
 
-std::string RecordError(uint16_t recordId, const char* what, const std::string& why) {
-    return "record " + std::to_string(recordId) + " (" + what + "): " + why;
+SReadError CutShort(const SPdb& file, uint16_t id, std::string contents, const SArchive& archive) {
+    return file.RecordFault(id, std::move(contents), "cut short", archive.FailedAt());
 }
-
-std::string CutShort(const SArchive& archive) { return "cut short at byte " + std::to_string(archive.FailedAt()); }
 
 std::unique_ptr<SPdbRecord> SRecordCursor::Take(const char* what) {
     taken = id++;
@@ -21,11 +19,13 @@ std::unique_ptr<SPdbRecord> SRecordCursor::TakeInto(SArchive& archive, const cha
     return record;
 }
 
-bool SRecordCursor::Fail(const char* what, const std::string& why) {
-    error = RecordError(taken, what, why);
+bool SRecordCursor::Fail(const char* what, std::string why) {
+    error = file.RecordFault(taken, what, std::move(why));
     return false;
 }
 
 bool SRecordCursor::CheckRead(const SArchive& archive, const char* what) {
-    return !archive.Failed() || Fail(what, CutShort(archive));
+    if (!archive.Failed()) return true;
+    error = CutShort(file, taken, what, archive);
+    return false;
 }

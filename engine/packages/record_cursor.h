@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "engine/base/read_error.h"
 #include "engine/files/pdb.h"
 
 class SArchive;
@@ -12,7 +13,7 @@ struct SRecordCursor {
     SPdb& file;
     uint16_t id;
     int version;  // the package's data version
-    std::string error;
+    SReadError error;
     uint16_t taken = 0;  // the id of the record taken last
 
     // The record at the cursor, which moves on past it; null, with the error set, when the package
@@ -22,13 +23,10 @@ struct SRecordCursor {
     // archive reads it.
     [[nodiscard]] std::unique_ptr<SPdbRecord> TakeInto(SArchive& archive, const char* what);
     // Sets the error for the record taken last and answers false.
-    bool Fail(const char* what, const std::string& why);
+    bool Fail(const char* what, std::string why);
     // Fails when the archive ran past the end of the record taken last; true when it did not.
     bool CheckRead(const SArchive& archive, const char* what);
 };
 
-// "cut short at byte 12": where a read ran past the end of its record.
-std::string CutShort(const SArchive& archive);
-
-// "record 4012 (the spell table): why"
-std::string RecordError(uint16_t recordId, const char* what, const std::string& why);
+// The fault of an archive that ran past the end of record `id`: cut short where it stopped.
+SReadError CutShort(const SPdb& file, uint16_t id, std::string contents, const SArchive& archive);

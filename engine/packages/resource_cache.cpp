@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "engine/base/archive.h"
+#include "engine/packages/record_cursor.h"
 #include "engine/packages/resource_index.h"
 
 namespace {
-
 
 template <typename Entry>
 Entry* findIn(const std::vector<std::unique_ptr<Entry>>& entries, const char* name) {
@@ -17,13 +17,31 @@ Entry* findIn(const std::vector<std::unique_ptr<Entry>>& entries, const char* na
     return nullptr;
 }
 
+// The fault of a picture or palette that does not load: its record is missing unless a check of
+// the record says otherwise.
+template <typename Entry>
+SReadError missingResource(const Entry& entry, const char* kind) {
+    const char* name = entry.name.Text() ? entry.name.Text() : "";
+    return {entry.file ? entry.file->Path() : "", entry.recordId, std::string(kind) + " \"" + name + "\"", {},
+            "missing from its package"};
+}
+
 }  // namespace
 
-bool SPictureEntry::Bind(const uint8_t* record, uint32_t bytes, std::string& error) {
+bool SPictureEntry::Bind(std::span<const uint8_t> record, uint32_t start, SReadError& error) {
+    if (record.size() < start) {
+        error.offset.reset();
+        error.what = "too short for a picture";
+        return false;
+    }
     SPicture checked;
-    if (!checked.Read({record, bytes}, error)) return false;
+    if (!checked.Read(record.subspan(start), error)) {
+        // The picture counts its offsets from its own start; the message counts them in the record.
+        if (error.offset) *error.offset += start;
+        return false;
+    }
     picture = checked;
-    data = record;
+    data = record.data() + start;
     return true;
 }
 
@@ -41,8 +59,8 @@ void SResourceCache::Init() {
     growPalettes();
 }
 
-bool SResourceCache::fail(const std::string& why) {
-    m_error = why;
+bool SResourceCache::fail(SReadError error) {
+    m_error = std::move(error);
     return false;
 }
 
@@ -74,14 +92,13 @@ void SResourceCache::AddPalette(std::unique_ptr<SPaletteEntry> entry) {
 template <typename IndexEntry>
 bool SResourceCache::readIndexRecord(SPdb& file, uint16_t& id, uint8_t tag, const char* what,
                                      std::vector<IndexEntry>& entries) {
+    const std::string contents = std::string("the ") + what + " index";
     auto record = file.LoadRecord(id);
-    if (!record) return fail("record " + std::to_string(id) + " (the " + what + " index) is missing");
+    if (!record) return fail(file.RecordFault(id, contents, "missing"));
     SArchive archive;
     archive.OpenRead(record->Data(), record->Size());
     SerializeIndex(archive, tag, entries);
-    if (archive.Failed())
-        return fail("record " + std::to_string(id) + " (the " + what + " index) ends at byte " +
-                    std::to_string(archive.FailedAt()) + " before its entries do");
+    if (archive.Failed()) return fail(CutShort(file, id, contents, archive));
     // The entries' names point into the record, so it stays while they do.
     if (!entries.empty()) m_indexRecords.push_back(std::move(record));
     id = uint16_t(id + entries.size() + 1);
@@ -140,12 +157,8 @@ void SResourceCache::setSlot(uint32_t slot, const SPictureEntry* entry) {
 bool SResourceCache::LoadPicture(SPictureEntry& entry) {
     if (entry.data) return true;
     auto record = entry.file ? entry.file->LoadRecord(entry.recordId) : nullptr;
-    if (!record) return fail("picture \"" + std::string(entry.name.Text() ? entry.name.Text() : "") + "\": record " +
-                             std::to_string(entry.recordId) + " is missing from its package");
-    std::string error;
-    if (record->Size() < kResourceRecordPrefix || !entry.Bind(record->Data() + kResourceRecordPrefix, record->Size() - kResourceRecordPrefix, error))
-        return fail("picture \"" + std::string(entry.name.Text()) + "\": record " + std::to_string(entry.recordId) +
-                    ": " + (error.empty() ? "shorter than its prefix" : error));
+    SReadError fault = missingResource(entry, "picture");
+    if (!record || !entry.Bind(record->bytes, kResourceRecordPrefix, fault)) return fail(fault);
     entry.record = std::move(record);
     m_loadedBytes += entry.size;
     setSlot(entry.slot, &entry);
@@ -163,9 +176,7 @@ void SResourceCache::UnloadPicture(SPictureEntry& entry) {
 bool SResourceCache::LoadPalette(SPaletteEntry& entry) {
     if (entry.data) return true;
     auto record = entry.file ? entry.file->LoadRecord(entry.recordId) : nullptr;
-    if (!record || record->Size() < kResourceRecordPrefix)
-        return fail("palette \"" + std::string(entry.name.Text() ? entry.name.Text() : "") + "\": record " +
-                    std::to_string(entry.recordId) + " is missing from its package");
+    if (!record || record->Size() < kResourceRecordPrefix) return fail(missingResource(entry, "palette"));
     entry.record = std::move(record);
     entry.data = entry.record->Data() + kResourceRecordPrefix;
     if (entry.slot != 0 && entry.slot < m_slotPaletteData.size()) m_slotPaletteData[entry.slot] = entry.data;

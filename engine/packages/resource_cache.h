@@ -22,9 +22,10 @@ struct SPictureEntry {
     SPicture picture;  // the picture record checked against its bytes; drawn through
     const SName& NameKey() const { return name; }
 
-    // Points the entry at a picture record after checking it; false with the reason when the
-    // record does not hold together.
-    bool Bind(const uint8_t* record, uint32_t bytes, std::string& error);
+    // Points the entry at the picture that starts `start` bytes into a record, after checking it.
+    // False when the picture does not hold together, with the offset in the record and what is
+    // wrong set in error.
+    bool Bind(std::span<const uint8_t> record, uint32_t start, SReadError& error);
 };
 
 struct SPaletteEntry {
@@ -53,7 +54,7 @@ public:
 
     void Init();
     // Reads a package's picture and palette indexes from record `id` on; `id` ends as the next free
-    // record id. False, with the reason in Error(), when an index is missing or damaged.
+    // record id. False, with the fault in Error(), when an index is missing or damaged.
     bool ReadIndex(SPdb& file, uint16_t& id);
 
     void AddPicture(std::unique_ptr<SPictureEntry> entry);
@@ -63,7 +64,7 @@ public:
     SPaletteEntry* FindPalette(const char* name) const;
     uint32_t FindPaletteSlot(const char* name) const;
 
-    // False, with the reason in Error(), when the record is missing or too short to be a picture.
+    // False, with the fault in Error(), when the record is missing or not a picture.
     bool LoadPicture(SPictureEntry& entry);
     void UnloadPicture(SPictureEntry& entry);
     bool LoadPalette(SPaletteEntry& entry);
@@ -101,7 +102,7 @@ public:
     SPictureEntry* Picture(uint32_t index) const { return index < m_pictures.size() ? m_pictures[index].get() : nullptr; }
     SPaletteEntry* Palette(uint32_t index) const { return index < m_palettes.size() ? m_palettes[index].get() : nullptr; }
     size_t KeptIndexRecords() const { return m_indexRecords.size(); }
-    const std::string& Error() const { return m_error; }
+    const SReadError& Error() const { return m_error; }
 
     // Per-slot tables, one entry per picture (or palette) slot up to the capacity.
     const std::vector<const uint8_t*>& SlotData() const { return m_slotData; }
@@ -115,7 +116,7 @@ private:
     bool readIndexRecord(SPdb& file, uint16_t& id, uint8_t tag, const char* what, std::vector<IndexEntry>& entries);
     void growPictures();
     void growPalettes();
-    bool fail(const std::string& why);
+    bool fail(SReadError error);
     void setSlot(uint32_t slot, const SPictureEntry* entry);
 
     uint32_t m_loadedBytes = 0;
@@ -130,5 +131,5 @@ private:
     std::vector<uint8_t> m_slotFlags;
     std::vector<const uint8_t*> m_slotPaletteData;
     std::vector<std::unique_ptr<SPdbRecord>> m_indexRecords;
-    std::string m_error;
+    SReadError m_error;
 };

@@ -126,7 +126,7 @@ TEST_F(StartupTest, aPackageWithoutAFontStripIsRefusedByName) {
     ASSERT_EQ(platform::headless::MessageBoxes().size(), 1u);
     const std::string& text = platform::headless::MessageBoxes()[0].text;
     EXPECT_NE(text.find("3010"), std::string::npos) << text;
-    EXPECT_NE(text.find("BrimvaleData.pdb"), std::string::npos) << text;
+    EXPECT_NE(text.find(PathOf("BrimvaleData.pdb")), std::string::npos) << text;
 }
 
 TEST_F(StartupTest, theSamplePackageNamesEveryRecordOnce) {

@@ -2,7 +2,6 @@
 // Builds picture records for tests the way a package stores them: every field written byte by
 // byte, little-endian, with the colour table behind the texels on an even offset.
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "engine/draw/picture.h"
@@ -19,7 +18,7 @@ public:
     STestPicture(int format, int width, int height, const std::vector<uint32_t>& indices,
                  const std::vector<uint16_t>& colours)
         : m_bytes(PictureRecord(format, width, height, indices, colours)) {
-        std::string error;
+        SReadError error;
         m_ok = m_picture.Read(m_bytes, error);
     }
     STestPicture(const STestPicture&) = delete;

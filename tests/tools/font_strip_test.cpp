@@ -19,7 +19,8 @@ TEST(FontStripTest, stripsMatchTheGlyphListsOfTheGame) {
         const std::vector<uint8_t> record = RenderFontStrip(strip.id, error);
         ASSERT_FALSE(record.empty()) << error;
         SPicture picture;
-        ASSERT_TRUE(picture.Read(record, error)) << error;
+        SReadError fault;
+        ASSERT_TRUE(picture.Read(record, fault)) << fault.Message();
         EXPECT_EQ(picture.Format(), 0);
         EXPECT_EQ(picture.Width(), int(StripWidth(strip.id)));
         EXPECT_EQ(picture.Height(), strip.height);

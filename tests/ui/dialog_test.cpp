@@ -358,8 +358,8 @@ TEST_F(DialogPaintTest, aBackgroundPictureIsTiledWithTheLastCopiesCut) {
     const std::vector<uint8_t> record =
         PictureRecord(0, 3, 2, {0, 1, 2, 3, 4, 5}, {0x00A0, 0x00B0, 0x00C0, 0x00D0, 0x00E0, 0x00F0});
     SPictureEntry tile;
-    std::string error;
-    ASSERT_TRUE(tile.Bind(record.data(), uint32_t(record.size()), error)) << error;
+    SReadError error;
+    ASSERT_TRUE(tile.Bind(record, 0, error)) << error.Message();
     dialog.SetBackgroundBitmap(&tile);
     dialog.SetDirty();
     dialog.Draw();

@@ -20,8 +20,8 @@ protected:
         DrawIntoMemory(display, pixels, kW, kH);
         for (int piece = 0; piece < 9; ++piece) {
             records[piece] = PictureRecord(0, 2, 2, {0, 0, 0, 0}, {uint16_t(piece + 1)});
-            std::string error;
-            ASSERT_TRUE(entries[piece].Bind(records[piece].data(), uint32_t(records[piece].size()), error)) << error;
+            SReadError error;
+            ASSERT_TRUE(entries[piece].Bind(records[piece], 0, error)) << error.Message();
             set[piece] = &entries[piece];
         }
     }

@@ -28,7 +28,7 @@ protected:
 TEST_F(ModuleListTest, openAllOpensTheFourPackagesInOrderWithAStepEach) {
     writePackages();
     loading.Start(4);
-    ASSERT_TRUE(modules.OpenAll(loading)) << modules.Error();
+    ASSERT_TRUE(modules.OpenAll(loading)) << modules.Error().Message();
     EXPECT_EQ(loading.Current(), 4u);
     ASSERT_EQ(modules.Count(), 4);
     const char* order[] = {"bmus", "bsnd", "bres", "base"};
@@ -45,7 +45,7 @@ TEST_F(ModuleListTest, aMissingPackageIsNamedWhileTheOthersOpenAndEveryStepIsTak
     writePackages({"BrimvaleSound"});
     loading.Start(4);
     EXPECT_FALSE(modules.OpenAll(loading));
-    EXPECT_NE(modules.Error().find("BrimvaleSound.pdb"), std::string::npos) << modules.Error();
+    EXPECT_NE(modules.Error().Message().find("BrimvaleSound.pdb"), std::string::npos) << modules.Error().Message();
     EXPECT_EQ(loading.Current(), 4u);
     EXPECT_EQ(modules.Count(), 3);
     EXPECT_EQ(modules.FindById("bsnd"), nullptr);

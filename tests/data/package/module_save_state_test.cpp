@@ -47,7 +47,7 @@ protected:
         module.SaveSaveState(writer, archive, saveVersion, 3100);
         ASSERT_TRUE(writer.Write("BrimvaleSave1"));
         saveFile.Attach(folder);
-        ASSERT_TRUE(saveFile.Open("BrimvaleSave1", kSaveTag)) << saveFile.Error();
+        ASSERT_TRUE(saveFile.Open("BrimvaleSave1", kSaveTag)) << saveFile.Error().Message();
     }
 
     SPdb saveFile;
@@ -66,15 +66,15 @@ class ModuleSaveVersionTest : public ModuleSaveStateTest, public ::testing::With
 TEST_P(ModuleSaveVersionTest, thePositionAndTheMapStatesComeBackAsTheVersionHoldsThem) {
     const std::vector<TestMap> maps = {{"base_s0303", ""}, {"base_s0403", ""}, {"base_s10", ""}};
     SModule* saved = openWorld(maps, "Brimvale");
-    ASSERT_NE(saved, nullptr) << modules.Error();
+    ASSERT_NE(saved, nullptr) << modules.Error().Message();
     ASSERT_TRUE(saved->SetPosition(*saved->FindMap("base_s0403"), 10, 20, 3));
     save(*saved, GetParam().version);
 
     SModule* loaded = openWorld(maps, "Copy");
-    ASSERT_NE(loaded, nullptr) << modules.Error();
+    ASSERT_NE(loaded, nullptr) << modules.Error().Message();
     ASSERT_TRUE(loaded->SetPosition(*loaded->FindMap("base_s0303"), 7, 7, 1));
     SArchive archive;
-    ASSERT_TRUE(loaded->LoadSaveState(saveFile, archive, GetParam().version, 3100)) << loaded->Error();
+    ASSERT_TRUE(loaded->LoadSaveState(saveFile, archive, GetParam().version, 3100)) << loaded->Error().Message();
     EXPECT_EQ(loaded->WorldX(), GetParam().position ? 66 : 42);
     EXPECT_EQ(loaded->WorldY(), GetParam().position ? 55 : 42);
     EXPECT_EQ(loaded->Facing(), GetParam().facing ? 3 : 1);
@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(SaveVersions, ModuleSaveVersionTest, ::testing::ValuesI
 
 TEST_F(ModuleSaveStateTest, theRecordListsEveryMapWithTheIdOfItsState) {
     SModule* module = openWorld({{"base_s0303", ""}, {"base_s0403", ""}}, "Brimvale");
-    ASSERT_NE(module, nullptr) << modules.Error();
+    ASSERT_NE(module, nullptr) << modules.Error().Message();
     ASSERT_TRUE(module->SetPosition(*module->FindMap("base_s0303"), 8, 9, 2));
     save(*module, 116);
     auto record = saveFile.LoadRecord(3100);
@@ -111,26 +111,26 @@ TEST_F(ModuleSaveStateTest, theRecordListsEveryMapWithTheIdOfItsState) {
 
 TEST_F(ModuleSaveStateTest, mapsThePackageNoLongerHasAreSkipped) {
     SModule* saved = openWorld({{"base_s0303", ""}, {"base_s0503", ""}, {"base_s0403", ""}}, "Old");
-    ASSERT_NE(saved, nullptr) << modules.Error();
+    ASSERT_NE(saved, nullptr) << modules.Error().Message();
     save(*saved, 116);
     SModule* loaded = openWorld({{"base_s0403", ""}, {"base_s0303", ""}}, "New");
-    ASSERT_NE(loaded, nullptr) << modules.Error();
+    ASSERT_NE(loaded, nullptr) << modules.Error().Message();
     SArchive archive;
-    ASSERT_TRUE(loaded->LoadSaveState(saveFile, archive, 116, 3100)) << loaded->Error();
+    ASSERT_TRUE(loaded->LoadSaveState(saveFile, archive, 116, 3100)) << loaded->Error().Message();
     EXPECT_EQ(readStates, (std::vector<std::string>{"base_s0303:10/116", "base_s0403:10/116"}));
 }
 
 TEST_F(ModuleSaveStateTest, aDamagedSaveIsRefusedWithTheRecordNamed) {
     SModule* module = openWorld({{"base_s0303", ""}}, "Brimvale");
-    ASSERT_NE(module, nullptr) << modules.Error();
+    ASSERT_NE(module, nullptr) << modules.Error().Message();
     struct Case {
         std::vector<STestRecord> records;
         const char* message;
     };
     const Case cases[] = {
-        {{}, "saved state of package \"base\": record 3100 (the package's position and maps): missing"},
+        {{}, "Damaged.pdb: record 3100 (the position and maps of package \"base\"): missing"},
         {{{3100, {'V', 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 3}}},
-         "record 3100 (the package's position and maps): cut short at byte 12"},
+         "record 3100 (the position and maps of package \"base\") at byte 12: cut short"},
         {{{3100, {'V', 0, 0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0, 0, 0,    0,
                   1,   0, 'b', 'a', 's', 'e', '_', 's', '0', '3', '0', '3', 0, 0, 0x1D, 0x0C}}},
          "record 3101 (the state of map \"base_s0303\"): missing"},
@@ -148,7 +148,7 @@ TEST_F(ModuleSaveStateTest, aDamagedSaveIsRefusedWithTheRecordNamed) {
         ASSERT_TRUE(save.Open("Damaged", kSaveTag));
         SArchive archive;
         EXPECT_FALSE(module->LoadSaveState(save, archive, 116, 3100));
-        EXPECT_NE(module->Error().find(c.message), std::string::npos) << module->Error();
+        EXPECT_NE(module->Error().Message().find(c.message), std::string::npos) << module->Error().Message();
     }
 }
 

@@ -78,7 +78,7 @@ TEST_P(ModuleLoadOrderTest, tablesAndNameIndexesFollowInTheirOrder) {
     package.maps = {{"base_s0101", "Harbour"}};
     // The palette index now holds one entry: every table id moves on by one.
     SModule* module = OpenPackage(package);
-    ASSERT_NE(module, nullptr) << modules.Error();
+    ASSERT_NE(module, nullptr) << modules.Error().Message();
 
     TableIds expected = GetParam().tables;
     for (auto& table : expected) ++table.second;
@@ -109,7 +109,7 @@ TEST_F(ModuleTest, theHeaderIsReadIntoTheModule) {
     package.valueA = 300;
     package.valueB = 12;
     SModule* module = OpenPackage(package);
-    ASSERT_NE(module, nullptr) << modules.Error();
+    ASSERT_NE(module, nullptr) << modules.Error().Message();
     const SModuleHeader& header = module->Header();
     EXPECT_EQ(header.value, 0x01020304u);
     EXPECT_EQ(module->DataVersion(), 96);
@@ -134,7 +134,7 @@ TEST_F(ModuleTest, aMapPrefixBringsThePackagePictureInTheTwoIdsAfterThePalettes)
     package.mapPrefix = "base_s";
     package.packagePicture = PictureRecord(0, 2, 1, {0, 1}, {0x1111, 0x2222});
     SModule* module = OpenPackage(package);
-    ASSERT_NE(module, nullptr) << modules.Error();
+    ASSERT_NE(module, nullptr) << modules.Error().Message();
     // 4000 picture index, 4001-4002 pictures, 4003 palette index, 4004 palette, 4005 'L', 4006 picture.
     ASSERT_NE(module->PackagePicture(), nullptr);
     EXPECT_EQ(module->PackagePicture()->recordId, 4006);
@@ -158,7 +158,7 @@ TEST_F(ModuleTest, mapsKeepFileOrderAndTheirBodiesLoadAfterAllHeaders) {
     package.mapPrefix = "base_s";
     package.maps = {{"base_s0202", "Crossing"}, {"base_s0101", "Harbour"}, {"base_cave", "Old Cave"}};
     SModule* module = OpenPackage(package);
-    ASSERT_NE(module, nullptr) << modules.Error();
+    ASSERT_NE(module, nullptr) << modules.Error().Message();
     ASSERT_EQ(module->Maps().Count(), 3);
     EXPECT_STREQ(module->Maps()[1]->Title().Text(), "Harbour");
     EXPECT_EQ(module->FindMap("base_cave"), module->Maps()[2]);
@@ -191,7 +191,7 @@ TEST_F(ModuleTest, theDefaultFloorIsTheNamedTypeOrElseWaterAndThePaletteComesFro
         package.floorIndex = c.floor;
         package.paletteIndex = c.palette;
         SModule* module = OpenPackage(package);
-        ASSERT_NE(module, nullptr) << modules.Error();
+        ASSERT_NE(module, nullptr) << modules.Error().Message();
         EXPECT_EQ(module->DefaultFloorType(), c.floorType);
         EXPECT_EQ(module->DefaultPalette(), c.hasPalette ? cache.FindPalette("base_dusk") : nullptr);
     }
@@ -207,7 +207,7 @@ protected:
         package.maps = {
             {"base_s0303", ""}, {"base_s0403", ""}, {"base_s0302", ""}, {"base_s0003", ""}, {"base_cave", ""}};
         module = OpenPackage(package);
-        ASSERT_NE(module, nullptr) << modules.Error();
+        ASSERT_NE(module, nullptr) << modules.Error().Message();
         module->SetCurrentMap(module->FindMap("base_s0303"));
     }
     SModule* module = nullptr;
@@ -276,7 +276,7 @@ const DamageCase kDamage[] = {
     // Records read back with the container's trailer and padding (zeros up to the next multiple of
     // four), so the cuts lie beyond those.
     {"truncatedTableRecord", [](TestWorldPackage& p) { p.tables[SModuleTable::Sounds] = {{','}}; },
-     "package \"Brimvale\": record 4027 (the sound and music table): cut short at byte 4"},
+     "Brimvale.pdb: record 4027 (the sound and music table) at byte 4: cut short"},
     {"tableWithEntriesThisBuildCannotRead",
      [](TestWorldPackage& p) {
          p.tables[SModuleTable::Quests] = {{8, 0, 2, 0}};
@@ -286,13 +286,14 @@ const DamageCase kDamage[] = {
      [](TestWorldPackage& p) {
          p.tables[SModuleTable::MapObjectTypes] = {{25, 0, 0, 0, 0, 0}, {'C', 0, 9, 0}};
      },
-     "record 4014 (the map-object type names): cut short at byte 8"},
+     "record 4014 (the map-object type names) at byte 8: cut short"},
     {"floorBeyondTheTypeNames", [](TestWorldPackage& p) { p.floorIndex = 3; },
      "record 4034 (the maps record): the default floor is map-object type name 3 of 1"},
     {"paletteBeyondThePaletteNames", [](TestWorldPackage& p) { p.paletteIndex = 1; },
      "record 4034 (the maps record): the default palette is palette name 1 of 0"},
+    // The byte counts from the record's start, the four bytes before the picture included.
     {"packagePictureDamaged", [](TestWorldPackage& p) { p.packagePicture = {0, 0, 40, 0, 40, 0, 0, 0}; },
-     "record 4004 (the package picture)"},
+     "record 4004 (the package picture) at byte 1612: picture texels of 40x40 reach past the end of the record"},
 };
 
 // Every damaged package carries pictures, so that a refused one shows it left none in the cache.
@@ -304,7 +305,7 @@ TEST_P(ModuleDamageTest, aDamagedPackageIsRefusedWithAMessageAndLeavesNothingBeh
     GetParam().damage(package);
     ASSERT_TRUE(package.Write(folder, "Brimvale"));
     EXPECT_FALSE(modules.Open("Brimvale"));
-    EXPECT_NE(modules.Error().find(GetParam().message), std::string::npos) << modules.Error();
+    EXPECT_NE(modules.Error().Message().find(GetParam().message), std::string::npos) << modules.Error().Message();
     EXPECT_EQ(modules.Count(), 0);
     EXPECT_EQ(modules.Current(), nullptr);
     EXPECT_EQ(cache.PictureCount(), 1);
@@ -317,7 +318,7 @@ TEST_F(ModuleTest, aRefusedPackageLeavesTheOnesOpenedBeforeItAsTheyWere) {
     good.pictures = {{"bres_wall", blankPicture()}};
     good.palettes = {{"bres_pal", std::vector<uint8_t>(8, 0)}};
     SModule* opened = OpenPackage(good, "BrimvaleRes");
-    ASSERT_NE(opened, nullptr) << modules.Error();
+    ASSERT_NE(opened, nullptr) << modules.Error().Message();
     TestWorldPackage damaged;
     damaged.pictures = {{"base_door", blankPicture()}};
     damaged.palettes = {{"base_pal", std::vector<uint8_t>(8, 0)}};
@@ -350,18 +351,18 @@ TEST_F(ModuleTest, aPackageThatEndsEarlyNamesTheRecordItLacks) {
     WriteResourceIndex(writer, id, {}, {});
     ASSERT_TRUE(writer.Write("NoTables"));
 
-    const char* cases[][2] = {{"Short", "package \"Short\": record 3999 (the header): cut short at byte 4"},
-                              {"NoIndex", "package \"NoIndex\": record 4000 (the picture index) is missing"},
-                              {"NoTables", "package \"NoTables\": record 4004 (the ability table): missing"}};
+    const char* cases[][2] = {{"Short", "Short.pdb: record 3999 (the header) at byte 4: cut short"},
+                              {"NoIndex", "NoIndex.pdb: record 4000 (the picture index): missing"},
+                              {"NoTables", "NoTables.pdb: record 4004 (the ability table): missing"}};
     for (const auto& c : cases) {
         EXPECT_FALSE(modules.Open(c[0]));
-        EXPECT_EQ(modules.Error(), c[1]);
+        EXPECT_EQ(modules.Error().Message(), PathOf(c[1]));
     }
 }
 
 TEST_F(ModuleTest, aMissingFileIsNamedWithItsFolder) {
     EXPECT_FALSE(modules.Open("Brimvale"));
-    EXPECT_NE(modules.Error().find(PathOf("Brimvale.pdb")), std::string::npos) << modules.Error();
+    EXPECT_NE(modules.Error().Message().find(PathOf("Brimvale.pdb")), std::string::npos) << modules.Error().Message();
     EXPECT_EQ(modules.Count(), 0);
 }
 

@@ -71,8 +71,8 @@ TEST_F(SDisplayTest, pictureEntriesDrawWithTheirOwnOrAGivenPalette) {
 
     const std::vector<uint8_t> record = PictureRecord(0, 2, 1, {0, 1}, {0x1111, 0xFFFF});
     SPictureEntry picture;
-    std::string error;
-    ASSERT_TRUE(picture.Bind(record.data(), uint32_t(record.size()), error)) << error;
+    SReadError error;
+    ASSERT_TRUE(picture.Bind(record, 0, error)) << error.Message();
     display.BlitKeyed(picture, 1, 1);
     EXPECT_EQ(pixels[1 * 8 + 1], 0x1111);
     EXPECT_EQ(pixels[1 * 8 + 2], 0) << "the key colour leaves the pixel alone";
@@ -111,8 +111,8 @@ TEST_P(SDisplayEntryTest, eachEntryDrawsItsPictureWhereAsked) {
     DrawIntoMemory(display, pixels, 8, 6);
     const std::vector<uint8_t> record = PictureRecord(0, 2, 2, {0, 1, 2, 3}, {0x0841, 0x1082, 0x2104, 0xFFFF});
     SPictureEntry picture;
-    std::string error;
-    ASSERT_TRUE(picture.Bind(record.data(), uint32_t(record.size()), error)) << error;
+    SReadError error;
+    ASSERT_TRUE(picture.Bind(record, 0, error)) << error.Message();
     GetParam().draw(display, picture);
     EXPECT_EQ(pixels[size_t(GetParam().y) * 8 + GetParam().x], GetParam().expected);
 }

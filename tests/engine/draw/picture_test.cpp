@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,7 @@ TEST(PictureReadTest, readsEachFormatsColoursFromItsTable) {
 struct DamageCase {
     const char* name;
     std::vector<uint8_t> record;
+    std::optional<uint32_t> offset;  // where the fault lies
 };
 
 void PrintTo(const DamageCase& c, std::ostream* out) { *out << c.name; }
@@ -106,13 +108,15 @@ std::vector<uint8_t> Blocks() { return PictureRecord(1, 2, 2, {1}, {1, 2, 3, 4, 
 
 class PictureDamageTest : public ::testing::TestWithParam<DamageCase> {};
 
-// A damaged record is refused with a message, and the picture keeps what it held before.
+// A damaged record is refused with the place and the reason, and the picture keeps what it held
+// before.
 TEST_P(PictureDamageTest, refusesTheRecord) {
     STestPicture before(0, 1, 1, {0}, {0x1234});
     SPicture picture = before.Picture();
-    std::string error;
+    SReadError error;
     EXPECT_FALSE(picture.Read(GetParam().record, error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(error.Failed());
+    EXPECT_EQ(error.offset, GetParam().offset);
     EXPECT_EQ(picture.Width(), 1);
     EXPECT_EQ(picture.Colour(0), 0x1234);
 }
@@ -120,29 +124,30 @@ TEST_P(PictureDamageTest, refusesTheRecord) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, PictureDamageTest,
     ::testing::Values(
-        DamageCase{"empty", {}}, DamageCase{"headerCut", Truncated(Indexed(), 7)},
-        DamageCase{"formatThree", [] { auto r = Indexed(); r[0] = 3; return r; }()},
-        DamageCase{"formatNegative", [] { auto r = Indexed(); r[0] = 0xFF; return r; }()},
-        DamageCase{"negativeWidth", WithHeaderWord(Indexed(), 2, 0xFFFE)},
-        DamageCase{"negativeHeight", WithHeaderWord(Indexed(), 4, 0x8000)},
-        DamageCase{"oddBlockWidth", WithHeaderWord(Blocks(), 2, 3)},
-        DamageCase{"oddBlockHeight", WithHeaderWord(Blocks(), 4, 1)},
-        DamageCase{"texelsPastTheEnd", WithHeaderWord(Indexed(), 2, 200)},
-        DamageCase{"hugeSizePastTheEnd", WithHeaderWord(WithHeaderWord(Indexed(), 2, 0x7FFF), 4, 0x7FFF)},
-        DamageCase{"indexPastTable", PictureRecord(0, 2, 1, {0, 2}, {1, 2})},
-        DamageCase{"noTableAtAll", PictureRecord(0, 2, 1, {0, 0}, {})},
-        DamageCase{"blockPastTable", PictureRecord(1, 2, 2, {1}, {1, 2, 3, 4, 5, 6, 7})},
+        DamageCase{"empty", {}, {}}, DamageCase{"headerCut", Truncated(Indexed(), 7), {}},
+        DamageCase{"formatThree", [] { auto r = Indexed(); r[0] = 3; return r; }(), 0},
+        DamageCase{"formatNegative", [] { auto r = Indexed(); r[0] = 0xFF; return r; }(), 0},
+        DamageCase{"negativeWidth", WithHeaderWord(Indexed(), 2, 0xFFFE), 2},
+        DamageCase{"negativeHeight", WithHeaderWord(Indexed(), 4, 0x8000), 2},
+        DamageCase{"oddBlockWidth", WithHeaderWord(Blocks(), 2, 3), 2},
+        DamageCase{"oddBlockHeight", WithHeaderWord(Blocks(), 4, 1), 2},
+        // Texel faults point at where the colour table would start.
+        DamageCase{"texelsPastTheEnd", WithHeaderWord(Indexed(), 2, 200), 408},
+        DamageCase{"hugeSizePastTheEnd", WithHeaderWord(WithHeaderWord(Indexed(), 2, 0x7FFF), 4, 0x7FFF), 1073676298},
+        DamageCase{"indexPastTable", PictureRecord(0, 2, 1, {0, 2}, {1, 2}), 10},
+        DamageCase{"noTableAtAll", PictureRecord(0, 2, 1, {0, 0}, {}), 10},
+        DamageCase{"blockPastTable", PictureRecord(1, 2, 2, {1}, {1, 2, 3, 4, 5, 6, 7}), 10},
         // Opaque drawing shows block 0's four colours, so they must exist too.
-        DamageCase{"blockZeroWithoutColours", PictureRecord(1, 2, 2, {0}, {1, 2, 3})},
-        DamageCase{"wordBlockPastTable", PictureRecord(2, 2, 2, {0x0100}, std::vector<uint16_t>(1024, 1))}),
+        DamageCase{"blockZeroWithoutColours", PictureRecord(1, 2, 2, {0}, {1, 2, 3}), 10},
+        DamageCase{"wordBlockPastTable", PictureRecord(2, 2, 2, {0x0100}, std::vector<uint16_t>(1024, 1)), 10}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Cutting a record anywhere loses either the header, texels or the last colour used.
 TEST(PictureReadTest, refusesEveryShortenedRecord) {
     for (const auto& record : {Indexed(), Blocks(), PictureRecord(2, 2, 2, {1}, {1, 2, 3, 4, 5, 6, 7, 8})}) {
         SPicture picture;
-        std::string error;
-        ASSERT_TRUE(picture.Read(record, error)) << error;
+        SReadError error;
+        ASSERT_TRUE(picture.Read(record, error)) << error.Message();
         for (size_t size = 0; size < record.size(); ++size) {
             EXPECT_FALSE(picture.Read(Truncated(record, size), error)) << "cut at " << size;
         }
@@ -151,8 +156,8 @@ TEST(PictureReadTest, refusesEveryShortenedRecord) {
 
 TEST(PictureReadTest, readsAnEmptyPicture) {
     SPicture picture;
-    std::string error;
-    EXPECT_TRUE(picture.Read(PictureRecord(1, 0, 0, {}, {}), error)) << error;
+    SReadError error;
+    EXPECT_TRUE(picture.Read(PictureRecord(1, 0, 0, {}, {}), error)) << error.Message();
 }
 
 // --- Palette resources ---------------------------------------------------------------------------
@@ -170,8 +175,8 @@ TEST(PicturePaletteTest, drawsWithAPaletteThatCoversItsTexels) {
     STestPicture own(0, 2, 1, {0, 2}, {1, 2, 3});
     SPicture picture = own.Picture();
     std::vector<uint8_t> palette = PaletteBytes({0x0A0A, 0x0B0B, 0x0C0C});
-    std::string error;
-    ASSERT_TRUE(picture.UsePalette(palette, error)) << error;
+    SReadError error;
+    ASSERT_TRUE(picture.UsePalette(palette, error)) << error.Message();
     EXPECT_EQ(picture.Colour(2), 0x0C0C);
 }
 
@@ -179,9 +184,9 @@ TEST(PicturePaletteTest, refusesAPaletteShorterThanItsTexelsNeed) {
     STestPicture own(0, 2, 1, {0, 2}, {1, 2, 3});
     SPicture picture = own.Picture();
     std::vector<uint8_t> palette = PaletteBytes({0x0A0A, 0x0B0B});
-    std::string error;
+    SReadError error;
     EXPECT_FALSE(picture.UsePalette(palette, error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(error.Failed());
     EXPECT_EQ(picture.Colour(2), 3);
 }
 

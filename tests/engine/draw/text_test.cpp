@@ -109,7 +109,7 @@ TEST(TextFontsTest, theScreenModeChoosesTheFonts) {
                     Row{10, {3011, 3013, 3014}, {16, 20, 26}}, Row{11, {3011, 3013, 3014}, {16, 20, 26}},
                     Row{3, {3011, 3012, 3013}, {16, 18, 20}}}) {
         SText text;
-        std::string error;
+        SReadError error;
         text.InitFonts(row.mode, nullptr, error);
         for (int size = 0; size < 3; ++size) {
             EXPECT_EQ(text.Font(size).m_recordId, row.ids[size]) << "mode " << row.mode;
@@ -122,7 +122,7 @@ TEST(TextFontsTest, theScreenModeChoosesTheFonts) {
 TEST(TextFontsTest, largeScreenModesDrawEverySizeInTheLargestFont) {
     for (const auto& [mode, expectedFont] : {std::pair{10, 2}, std::pair{11, 0}}) {
         SText text;
-        std::string error;
+        SReadError error;
         text.Init(nullptr, mode, nullptr, error);
         text.SelectFont(0, 0xFFFFFF, 0);
         EXPECT_EQ(text.CurrentFont(), &text.Font(expectedFont)) << "mode " << mode;
@@ -141,8 +141,8 @@ protected:
         strip = BuildPictureRecord(0, 5, 10, ink, std::vector<uint16_t>{0, 1, 2, 3});
         record = std::make_unique<SPdbRecord>();
         record->bytes = strip;
-        std::string error;
-        ASSERT_TRUE(text.Font(1).m_strip.Read(record->bytes, error)) << error;
+        SReadError error;
+        ASSERT_TRUE(text.Font(1).m_strip.Read(record->bytes, error)) << error.Message();
         text.Font(1).m_record = std::move(record);
         DrawIntoMemory(display, pixels, kWidth, kHeight);
         text.SetDisplay(&display);

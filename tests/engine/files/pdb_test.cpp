@@ -59,7 +59,7 @@ TEST_F(PdbTest, recordsReadBackWithTheirPaddingAndIdsAboveAByte) {
     ASSERT_TRUE(WriteTestPackage(f, "Pkg", {{3000, {1, 2, 3, 4, 5}}, {0x1234, {6, 7, 8}}}));
     SPdb pdb;
     pdb.Attach(f);
-    ASSERT_TRUE(pdb.Open("Pkg")) << pdb.Error();
+    ASSERT_TRUE(pdb.Open("Pkg")) << pdb.Error().Message();
     auto first = pdb.LoadRecord(3000);
     auto second = pdb.LoadRecord(0x1234);
     ASSERT_TRUE(first && second);
@@ -115,7 +115,7 @@ TEST_F(PdbTest, aWrongCreatorIsRefusedThoughTheRecordsAreIntact) {
     SPdb pdb;
     pdb.Attach(f);
     EXPECT_FALSE(pdb.Open("Save"));
-    EXPECT_NE(pdb.Error().find("BrVa"), std::string::npos) << pdb.Error();
+    EXPECT_NE(pdb.Error().Message().find("BrVa"), std::string::npos) << pdb.Error().Message();
     ASSERT_TRUE(pdb.Open("Save", kSaveTag));
     EXPECT_TRUE(pdb.IsSaveGame());
     EXPECT_STREQ(pdb.Header().name, "Slot 1");
@@ -126,7 +126,7 @@ TEST_F(PdbTest, aMissingFileNamesTheFileInItsError) {
     SPdb pdb;
     pdb.Attach(f);
     EXPECT_FALSE(pdb.Open("Nowhere"));
-    EXPECT_NE(pdb.Error().find(PathOf("Nowhere.pdb")), std::string::npos) << pdb.Error();
+    EXPECT_NE(pdb.Error().Message().find(PathOf("Nowhere.pdb")), std::string::npos) << pdb.Error().Message();
 }
 
 // A damaged copy of a valid two-record package: each row breaks one thing.
@@ -149,7 +149,7 @@ TEST_P(PdbDamageTest, damagedFilesAreRefused) {
     SPdb pdb;
     pdb.Attach(f);
     EXPECT_FALSE(pdb.Open("Bad"));
-    EXPECT_NE(pdb.Error().find("Bad.pdb"), std::string::npos);
+    EXPECT_NE(pdb.Error().Message().find("Bad.pdb"), std::string::npos);
     EXPECT_EQ(pdb.LoadRecord(1), nullptr);
 }
 

@@ -24,10 +24,10 @@ protected:
         writtenNextId = id;
         ASSERT_TRUE(writer.Write("Pkg"));
         package.Attach(folder);
-        ASSERT_TRUE(package.Open("Pkg")) << package.Error();
+        ASSERT_TRUE(package.Open("Pkg")) << package.Error().Message();
         cache.Init();
         nextId = 4000;
-        ASSERT_TRUE(cache.ReadIndex(package, nextId)) << cache.Error();
+        ASSERT_TRUE(cache.ReadIndex(package, nextId)) << cache.Error().Message();
     }
 
     SFileFolder folder{Folder()};
@@ -117,10 +117,35 @@ TEST_F(ResourceCacheTest, aPictureWhoseRecordIsMissingFailsClearly) {
     SPictureEntry& wall = *cache.FindPicture("bres_wall");
     wall.recordId = 4999;
     EXPECT_FALSE(cache.LoadPicture(wall));
-    EXPECT_NE(cache.Error().find("bres_wall"), std::string::npos) << cache.Error();
-    EXPECT_NE(cache.Error().find("4999"), std::string::npos);
+    EXPECT_NE(cache.Error().Message().find("bres_wall"), std::string::npos) << cache.Error().Message();
+    EXPECT_NE(cache.Error().Message().find("4999"), std::string::npos);
     EXPECT_EQ(wall.data, nullptr);
     EXPECT_EQ(cache.LoadedBytes(), 0u);
+}
+
+// The fault's byte counts from the record's start, the four bytes before the picture included.
+TEST_F(ResourceCacheTest, aDamagedPictureNamesItsRecordAndTheByteOfTheFault) {
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> picture;
+        uint32_t offset;
+    };
+    std::vector<uint8_t> formatThree = blankPicture(2, 2);
+    formatThree[0] = 3;
+    const Case cases[] = {{"formatThree", formatThree, 4},
+                          {"colourPastTheTable", PictureRecord(0, 2, 1, {0, 200}, {0x1234}), 14}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        cache.Clear();
+        openPackage({{"bres_wall", c.picture}}, {});
+        EXPECT_FALSE(cache.LoadPicture("bres_wall"));
+        const SReadError& error = cache.Error();
+        EXPECT_EQ(error.file, PathOf("Pkg.pdb"));
+        EXPECT_EQ(error.record, 4001);
+        EXPECT_EQ(error.contents, "picture \"bres_wall\"");
+        EXPECT_EQ(error.offset, c.offset);
+        EXPECT_EQ(cache.FindPicture("bres_wall")->data, nullptr);
+    }
 }
 
 TEST_F(ResourceCacheTest, aDamagedIndexIsRefused) {
@@ -135,7 +160,7 @@ TEST_F(ResourceCacheTest, aDamagedIndexIsRefused) {
     ASSERT_TRUE(bad.Open("Bad"));
     uint16_t id = 4000;
     EXPECT_FALSE(cache.ReadIndex(bad, id));
-    EXPECT_NE(cache.Error().find("4000"), std::string::npos) << cache.Error();
+    EXPECT_NE(cache.Error().Message().find("4000"), std::string::npos) << cache.Error().Message();
     EXPECT_EQ(cache.FindPicture("a"), nullptr);
 }
 
