@@ -5,11 +5,11 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/hal_display.h"
-#include "framework/display_impl.h"
-#include "framework/surface.h"
 #include "framework/device/system_functions.h"
+#include "framework/display_impl.h"
 #include "framework/drivers/video_detect.h"
+#include "framework/hal_display.h"
+#include "framework/surface.h"
 #include "platform/device.h"
 #include "platform/headless/headless.h"
 #include "platform/window.h"

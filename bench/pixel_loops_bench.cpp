@@ -41,12 +41,14 @@ public:
         for (int y = 0; y < rows; ++y) {
             for (int x = 0; x < columns; ++x) {
                 uint32_t index = format == 0 ? random() % 256 : random() % 64;
-                if (keys == Keys::Sprite) index = InDisc(x * blockSide, y * blockSide) ? Opaque(index, format) : KeyIndex(format);
+                if (keys == Keys::Sprite)
+                    index = InDisc(x * blockSide, y * blockSide) ? Opaque(index, format) : KeyIndex(format);
                 texels.push_back(index);
             }
         }
         std::vector<uint16_t> colours(256);
-        for (size_t i = 0; i < colours.size(); ++i) colours[i] = i % 8 == 7 ? SPicture::kTransparent : uint16_t(i * 257);
+        for (size_t i = 0; i < colours.size(); ++i)
+            colours[i] = i % 8 == 7 ? SPicture::kTransparent : uint16_t(i * 257);
         m_bytes = PictureRecord(format, kWidth, kHeight, texels, colours);
         SReadError error;
         if (!m_picture.Read(m_bytes, error)) throw std::runtime_error(error.Message());

@@ -1,8 +1,10 @@
 // Statements per second of a loop-free script of a few hundred statements.
 #include <benchmark/benchmark.h>
+
 #include <cstring>
 #include <optional>
 #include <string>
+
 #include "script/script.h"
 #include "script/script_command_sink.h"
 #include "support/script_assembler.h"

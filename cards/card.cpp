@@ -27,19 +27,12 @@ void SCard::GetText(std::string& out, uint32_t shownCount) const {
     const bool showsValues = (kind & (kCardInstant | kCardCombo)) != 0;
     const uint32_t count = shownCount == kNoShownCount ? uint32_t(value3) : shownCount;
     switch (CountPlaceholders(text)) {
-        case 0:
-            out += text;
-            break;
-        case 1:
-            AppendNumbers(out, text, showsValues ? uint32_t(value1) : count);
-            break;
-        case 2:
-            AppendNumbers(out, text, uint32_t(value1), showsValues ? uint32_t(value2) : count);
-            break;
+        case 0: out += text; break;
+        case 1: AppendNumbers(out, text, showsValues ? uint32_t(value1) : count); break;
+        case 2: AppendNumbers(out, text, uint32_t(value1), showsValues ? uint32_t(value2) : count); break;
         case 3:
             if (!showsValues) AppendNumbers(out, text, uint32_t(value1), uint32_t(value2), count);
             break;
-        default:
-            break;
+        default: break;
     }
 }

@@ -130,25 +130,19 @@ int32_t SCardGame::ChooseCard(uint32_t side) {
     return chosen;
 }
 
-int32_t SCardGame::ResolveCard(const SCard& card, uint32_t side, uint32_t event, int32_t& amount,
-                               SCardMarker* marker, int32_t m) {
+int32_t SCardGame::ResolveCard(const SCard& card, uint32_t side, uint32_t event, int32_t& amount, SCardMarker* marker,
+                               int32_t m) {
     switch (event) {
-        case kCardPlayed:
-            Play(card, side, m);
-            break;
-        case kCardTurn:
-            OnTurn(card, side);
-            break;
+        case kCardPlayed: Play(card, side, m); break;
+        case kCardTurn: OnTurn(card, side); break;
         case kCardDeals:
             if (marker) Deals(card, amount, *marker);
             break;
         case kCardReceives:
             if (marker) Receives(card, side, amount, *marker);
             break;
-        case kCardScore:
-            return Score(card, side);
-        default:
-            break;
+        case kCardScore: return Score(card, side);
+        default: break;
     }
     return 0;
 }
@@ -159,9 +153,7 @@ void SCardGame::Play(const SCard& card, uint32_t side, int32_t m) {
     const int32_t v1 = card.value1 * m;
     SCardSide& own = m_sides[side];
     switch (CardRule(card.deck, card.index).play) {
-        case SCardPlay::Strike:
-            Strike(v1, side);
-            break;
+        case SCardPlay::Strike: Strike(v1, side); break;
         case SCardPlay::SplitStrike:
             Strike(v1 / 2, side);
             Hurt(v1 / 2, side, true);
@@ -174,40 +166,26 @@ void SCardGame::Play(const SCard& card, uint32_t side, int32_t m) {
             RemoveMarkers(enemy, m);
             Strike(v1, side);
             break;
-        case SCardPlay::Backstab:
-            Hurt(v1, side, true);
-            break;
-        case SCardPlay::Mark:
-            PlaceMarker(card, side, extra);
-            break;
-        case SCardPlay::Combo:
-            SetCombo(2);
-            break;
+        case SCardPlay::Backstab: Hurt(v1, side, true); break;
+        case SCardPlay::Mark: PlaceMarker(card, side, extra); break;
+        case SCardPlay::Combo: SetCombo(2); break;
         case SCardPlay::ComboHeal:
             // The combo is pending before the heal, so the heal is multiplied once more by it.
             SetCombo(m);
             Heal((own.maxHp - own.hp) / 2 * m, side);
             break;
-        case SCardPlay::Heal:
-            Heal(v1, side);
-            break;
+        case SCardPlay::Heal: Heal(v1, side); break;
         case SCardPlay::HealAndMark:
             Heal(v1, side);
             PlaceMarker(card, side, extra);
             break;
-        case SCardPlay::HealHalf:
-            Heal((own.maxHp - own.hp) / 2 * m, side);
-            break;
+        case SCardPlay::HealHalf: Heal((own.maxHp - own.hp) / 2 * m, side); break;
         case SCardPlay::RaiseAndHeal:
             RaiseMaxHp(v1, side);
             Heal(v1, side);
             break;
-        case SCardPlay::RemoveMarker:
-            RemoveMarkers(enemy, m);
-            break;
-        case SCardPlay::ClearMarkers:
-            ClearMarkers(enemy);
-            break;
+        case SCardPlay::RemoveMarker: RemoveMarkers(enemy, m); break;
+        case SCardPlay::ClearMarkers: ClearMarkers(enemy); break;
         case SCardPlay::StrikeSuffer2:
             Strike(v1, side);
             Hurt(card.value2 * m, enemy, true);
@@ -225,20 +203,11 @@ void SCardGame::Play(const SCard& card, uint32_t side, int32_t m) {
 
 void SCardGame::OnTurn(const SCard& card, uint32_t side) {
     switch (CardRule(card.deck, card.index).turn) {
-        case SCardTurn::None:
-            break;
-        case SCardTurn::HurtValue2:
-            Hurt(card.value2, side, false);
-            break;
-        case SCardTurn::HealValue1:
-            Heal(card.value1, side);
-            break;
-        case SCardTurn::HealValue2:
-            Heal(card.value2, side);
-            break;
-        case SCardTurn::StrikeValue1:
-            Strike(card.value1, side);
-            break;
+        case SCardTurn::None: break;
+        case SCardTurn::HurtValue2: Hurt(card.value2, side, false); break;
+        case SCardTurn::HealValue1: Heal(card.value1, side); break;
+        case SCardTurn::HealValue2: Heal(card.value2, side); break;
+        case SCardTurn::StrikeValue1: Strike(card.value1, side); break;
         case SCardTurn::AbsorbValue1: {
             int32_t amount = card.value1;
             AbsorbByItems(Enemy(side), amount);
@@ -253,11 +222,8 @@ void SCardGame::OnTurn(const SCard& card, uint32_t side) {
 
 void SCardGame::Deals(const SCard& card, int32_t& amount, SCardMarker& marker) {
     switch (CardRule(card.deck, card.index).deal) {
-        case SCardDeal::None:
-            break;
-        case SCardDeal::Boost:
-            amount += Pct1(amount, card.value1);
-            break;
+        case SCardDeal::None: break;
+        case SCardDeal::Boost: amount += Pct1(amount, card.value1); break;
         case SCardDeal::SpendAttack:
             // A weapon with no attacks left is spent; it lies on the table only until the pause ends.
             if (marker.count > 0) {
@@ -270,23 +236,12 @@ void SCardGame::Deals(const SCard& card, int32_t& amount, SCardMarker& marker) {
 
 void SCardGame::Receives(const SCard& card, uint32_t side, int32_t& amount, SCardMarker& marker) {
     switch (CardRule(card.deck, card.index).receive) {
-        case SCardReceive::None:
-            break;
-        case SCardReceive::Resist:
-            amount -= Pct(amount, card.value1);
-            break;
-        case SCardReceive::Shield:
-            Shield(side, marker, amount, Pct1(amount, card.value1));
-            break;
-        case SCardReceive::ShieldAll:
-            Shield(side, marker, amount, Pct1(amount, 100));
-            break;
-        case SCardReceive::Reduce:
-            Reduce(side, marker, amount, card.value1);
-            break;
-        case SCardReceive::Weaken:
-            Reduce(side, marker, amount, -card.value2);
-            break;
+        case SCardReceive::None: break;
+        case SCardReceive::Resist: amount -= Pct(amount, card.value1); break;
+        case SCardReceive::Shield: Shield(side, marker, amount, Pct1(amount, card.value1)); break;
+        case SCardReceive::ShieldAll: Shield(side, marker, amount, Pct1(amount, 100)); break;
+        case SCardReceive::Reduce: Reduce(side, marker, amount, card.value1); break;
+        case SCardReceive::Weaken: Reduce(side, marker, amount, -card.value2); break;
         case SCardReceive::Reflect:
             // Only sorcerers reflect and the two sides never share a deck, so a reflected blow is
             // never reflected back.
@@ -298,14 +253,10 @@ void SCardGame::Receives(const SCard& card, uint32_t side, int32_t& amount, SCar
 int32_t SCardGame::Score(const SCard& card, uint32_t side) const {
     const SCardRule& rule = CardRule(card.deck, card.index);
     switch (rule.score) {
-        case SCardScore::Fixed:
-            return rule.high;
-        case SCardScore::OwnFull:
-            return IsFull(side) ? rule.high : rule.low;
-        case SCardScore::Healthy:
-            return m_sides[side].hp >= 20 ? rule.high : rule.low;
-        case SCardScore::EnemyFull:
-            return IsFull(Enemy(side)) ? rule.high : rule.low;
+        case SCardScore::Fixed: return rule.high;
+        case SCardScore::OwnFull: return IsFull(side) ? rule.high : rule.low;
+        case SCardScore::Healthy: return m_sides[side].hp >= 20 ? rule.high : rule.low;
+        case SCardScore::EnemyFull: return IsFull(Enemy(side)) ? rule.high : rule.low;
     }
     return 0;
 }
@@ -382,8 +333,8 @@ void SCardGame::RaiseMaxHp(int32_t amount, uint32_t side) {
 
 void SCardGame::PlaceMarker(const SCard& card, uint32_t side, int32_t extra) {
     SCardMarker* markers = m_sides[side].markers;
-    SCardMarker* target = std::find_if(markers, markers + kMarkerSlots,
-                                       [](const SCardMarker& marker) { return !marker.card; });
+    SCardMarker* target =
+        std::find_if(markers, markers + kMarkerSlots, [](const SCardMarker& marker) { return !marker.card; });
     if (target == markers + kMarkerSlots) target = &markers[m_random.Next(kMarkerSlots)];
     *target = SCardMarker{&card, card.value3 + extra};
     m_listener.OnMarkersChanged(side);

@@ -44,7 +44,7 @@ public:
     virtual void OnCardDealt(uint32_t /*side*/, int32_t /*slot*/) {}
     virtual void OnHit(uint32_t /*side*/) {}  // damage: the sound and the portrait's hit overlay
     virtual void OnHpChanged(uint32_t /*side*/) {}
-    virtual void OnMarkersChanged(uint32_t /*side*/) {}  // a marker was placed or removed
+    virtual void OnMarkersChanged(uint32_t /*side*/) {}               // a marker was placed or removed
     virtual void OnMarkerHit(uint32_t /*side*/, int32_t /*slot*/) {}  // it absorbed or reduced damage
     virtual void OnMarkerTicked(uint32_t /*side*/, int32_t /*slot*/) {}
     virtual void OnGameOver(bool /*playerWon*/) {}  // once per game

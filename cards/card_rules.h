@@ -27,7 +27,7 @@ enum class SCardPlay : uint8_t {
 // Each turn of a marker.
 enum class SCardTurn : uint8_t {
     None,
-    HurtValue2,    // value2 to the enemy past its absorbing items and the owner's outgoing markers
+    HurtValue2,  // value2 to the enemy past its absorbing items and the owner's outgoing markers
     HealValue1,
     HealValue2,
     StrikeValue1,

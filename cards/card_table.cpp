@@ -99,7 +99,14 @@ constexpr CardTemplate kTemplates[kCardDecks * kCardsPerDeck] = {
 // The screen modes with small pictures have their own set of card pictures.
 bool HasSmallPictures(uint32_t screenMode) {
     switch (screenMode) {
-        case 2: case 5: case 6: case 7: case 8: case 12: case 13: case 16: return true;
+        case 2:
+        case 5:
+        case 6:
+        case 7:
+        case 8:
+        case 12:
+        case 13:
+        case 16: return true;
         default: return false;
     }
 }

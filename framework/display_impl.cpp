@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "framework/rotation/rotation_driver.h"
 #include "framework/device/system_functions.h"
 #include "framework/drivers/video_detect.h"
+#include "framework/rotation/rotation_driver.h"
 #include "platform/messages.h"
 
 namespace HAL {
@@ -53,15 +53,15 @@ intptr_t Display::SubclassWndProc(platform::Window* window, uint32_t code, uintp
     if (entry == nullptr) return platform::DefaultWindowProcedure(window, code, wParam, lParam);
     platform::WindowProcedure previous = entry->previous;
     switch (code) {
-    case platform::kMsgActivate:
-        if ((wParam & 0xFFFF) == 0)
-            entry->display->Suspend();
-        else
-            entry->display->Resume();
-        break;
-    case platform::kMsgPaint: entry->display->Paint(); break;
-    case platform::kMsgDestroy: removeSubclass(entry, true); break;
-    default: break;
+        case platform::kMsgActivate:
+            if ((wParam & 0xFFFF) == 0)
+                entry->display->Suspend();
+            else
+                entry->display->Resume();
+            break;
+        case platform::kMsgPaint: entry->display->Paint(); break;
+        case platform::kMsgDestroy: removeSubclass(entry, true); break;
+        default: break;
     }
     return platform::CallWindowProcedure(previous, window, code, wParam, lParam);
 }
@@ -126,7 +126,8 @@ void DisplayImpl::SetUpdateRect(const platform::Rect* rect) {
     m_driver->SetUpdateRect(update);
     // Copies move pixel pairs; on a display of odd size the last pair stops at the edge.
     m_update = {roundDownEven(update.left), roundDownEven(update.top),
-                std::min(roundUpEven(update.right), m_params.width), std::min(roundUpEven(update.bottom), m_params.height)};
+                std::min(roundUpEven(update.right), m_params.width),
+                std::min(roundUpEven(update.bottom), m_params.height)};
     int32_t driverPitch = int32_t(m_driver->m_device.pitch);
     m_wholeRows = (m_update.right - m_update.left) * 2 == driverPitch &&
                   (!m_backBuffer || m_backBuffer->m_pitch == driverPitch);

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "framework/drivers/video_driver.h"
 #include "framework/hal_display.h"
 #include "framework/surface.h"
-#include "framework/drivers/video_driver.h"
 
 namespace HAL {
 

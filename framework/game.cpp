@@ -102,35 +102,36 @@ void Game::KeepAwake() {
 
 intptr_t Game::WindowProc(uint32_t code, uintptr_t wParam, intptr_t lParam) {
     switch (code) {
-    case platform::kMsgActivate:
-        if ((wParam & 0xFFFF) == 0) {
-            m_suspended = 1;
-            OnSuspend();
-        } else {
-            m_suspended = 0;
-            OnResume();
-        }
-        break;
-    case platform::kMsgClose: platform::DestroyWindow(m_window); break;
-    case platform::kMsgDestroy:
-        OnShutdown();
-        platform::PostQuitMessage(0);
-        break;
-    case platform::kMsgKeyDown:
-        if ((lParam & platform::kKeyWasDownBit) == 0) OnKeyDown(uint32_t(wParam));
-        break;
-    case platform::kMsgKeyUp: OnKeyUp(uint32_t(wParam)); break;
-    case platform::kMsgMouseMove: OnStylusMove(platform::PointX(lParam), platform::PointY(lParam)); break;
-    case platform::kMsgLButtonDown: OnStylusDown(platform::PointX(lParam), platform::PointY(lParam)); break;
-    case platform::kMsgLButtonUp: OnStylusUp(platform::PointX(lParam), platform::PointY(lParam)); break;
-    default: break;
+        case platform::kMsgActivate:
+            if ((wParam & 0xFFFF) == 0) {
+                m_suspended = 1;
+                OnSuspend();
+            } else {
+                m_suspended = 0;
+                OnResume();
+            }
+            break;
+        case platform::kMsgClose: platform::DestroyWindow(m_window); break;
+        case platform::kMsgDestroy:
+            OnShutdown();
+            platform::PostQuitMessage(0);
+            break;
+        case platform::kMsgKeyDown:
+            if ((lParam & platform::kKeyWasDownBit) == 0) OnKeyDown(uint32_t(wParam));
+            break;
+        case platform::kMsgKeyUp: OnKeyUp(uint32_t(wParam)); break;
+        case platform::kMsgMouseMove: OnStylusMove(platform::PointX(lParam), platform::PointY(lParam)); break;
+        case platform::kMsgLButtonDown: OnStylusDown(platform::PointX(lParam), platform::PointY(lParam)); break;
+        case platform::kMsgLButtonUp: OnStylusUp(platform::PointX(lParam), platform::PointY(lParam)); break;
+        default: break;
     }
     return platform::DefaultWindowProcedure(m_window, code, wParam, lParam);
 }
 
 intptr_t Game::StaticWindowProc(platform::Window* window, uint32_t code, uintptr_t wParam, intptr_t lParam) {
     auto* game = dynamic_cast<Game*>(g_currentGame);
-    if (game == nullptr || game->m_window != window) return platform::DefaultWindowProcedure(window, code, wParam, lParam);
+    if (game == nullptr || game->m_window != window)
+        return platform::DefaultWindowProcedure(window, code, wParam, lParam);
     return game->WindowProc(code, wParam, lParam);
 }
 

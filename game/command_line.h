@@ -5,7 +5,7 @@
 struct SCommandLine {
     int screenWidth = 480;  // the emulated device's screen
     int screenHeight = 640;
-    std::string error;      // empty when the command line was understood
+    std::string error;  // empty when the command line was understood
 };
 
 // Understands "--screen WxH" (also "--screen=WxH"). Whether the size is one the game supports is

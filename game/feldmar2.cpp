@@ -1,10 +1,10 @@
 #include "game/feldmar2.h"
 
-#include "engine/files/game_registry.h"
-#include "platform/clock.h"
 #include "engine/base/small_services.h"
+#include "engine/files/game_registry.h"
 #include "framework/hal_clock.h"
 #include "game/game_data.h"
+#include "platform/clock.h"
 #include "platform/device.h"
 #include "platform/messages.h"
 #include "screens/play/state_game.h"
@@ -14,13 +14,13 @@ namespace {
 Feldmar2* g_app = nullptr;
 
 // The hardware keys of positions 0 to 8 of a key table.
-constexpr uint32_t kPositionKeys[9] = {platform::kVkUp,    platform::kVkDown, platform::kVkLeft,
+constexpr uint32_t kPositionKeys[9] = {platform::kVkUp,    platform::kVkDown,   platform::kVkLeft,
                                        platform::kVkRight, platform::kVkReturn, platform::kVkApp1,
-                                       platform::kVkApp2,  platform::kVkApp3, platform::kVkApp4};
+                                       platform::kVkApp2,  platform::kVkApp3,   platform::kVkApp4};
 // On keyboards, the action of each position.
-constexpr uint32_t kPositionActions[9] = {kActionForward, kActionBack,       kActionTurnLeft,
-                                          kActionTurnRight, kActionUse,      kActionSpellBook,
-                                          kActionAttack,  kActionStrafeLeft, kActionStrafeRight};
+constexpr uint32_t kPositionActions[9] = {kActionForward,   kActionBack,       kActionTurnLeft,
+                                          kActionTurnRight, kActionUse,        kActionSpellBook,
+                                          kActionAttack,    kActionStrafeLeft, kActionStrafeRight};
 
 bool isMovement(uint32_t action) {
     return action == kActionForward || action == kActionBack || action == kActionTurnLeft ||
@@ -44,16 +44,18 @@ SScreenChoice ChooseScreenMode(uint32_t width, uint32_t height, uint32_t startMo
     };
     // Modes 6 and 9 are the turned modes that a non-zero StartMode asks for.
     constexpr Row kScreens[] = {
-        {480, 640, 10, 9, false, false, 30}, {640, 480, 10, 9, true, false, 30},
-        {240, 320, 7, 6, false, false, 40},  {320, 240, 7, 6, true, false, 40},
-        {240, 240, 8, 8, false, false, 40},  {480, 480, 11, 11, false, false, 30},
-        {800, 480, 14, 14, true, true, 30},  {800, 600, 15, 15, true, true, 30},
-        {640, 240, 16, 16, true, true, 40},
+        {480, 640, 10, 9, false, false, 30}, {640, 480, 10, 9, true, false, 30}, {240, 320, 7, 6, false, false, 40},
+        {320, 240, 7, 6, true, false, 40},   {240, 240, 8, 8, false, false, 40}, {480, 480, 11, 11, false, false, 30},
+        {800, 480, 14, 14, true, true, 30},  {800, 600, 15, 15, true, true, 30}, {640, 240, 16, 16, true, true, 40},
     };
     for (const Row& row : kScreens) {
         if (row.width != width || row.height != height) continue;
-        return {true,        startMode ? row.landscapeMode : row.portraitMode, height == 600 ? 584u : height,
-                row.landscapeNative, row.keyboard, row.interval};
+        return {true,
+                startMode ? row.landscapeMode : row.portraitMode,
+                height == 600 ? 584u : height,
+                row.landscapeNative,
+                row.keyboard,
+                row.interval};
     }
     return {};
 }
@@ -168,7 +170,9 @@ uint32_t Feldmar2::MapKey(uint32_t virtualKey) const {
         return 0;
     }
     const int orientation = m_game->m_display ? m_game->m_display->m_orientation : 0;
-    const uint32_t* table = orientation == 1 ? settings.leftKeys : orientation == 2 ? settings.rightKeys : settings.keys;
+    const uint32_t* table = orientation == 1   ? settings.leftKeys
+                            : orientation == 2 ? settings.rightKeys
+                                               : settings.keys;
     for (int position = 0; position < 9; ++position)
         if (kPositionKeys[position] == virtualKey) return table[position] & 0xFFFF;
     return 0;

@@ -36,8 +36,8 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_settings.startMode = 0;
     LoadSettings();
     if (!LoadLayoutRecord()) {
-        error = "The interface package " + m_fileFolder->Resolve("BrimvaleData.pdb") + " has no layout record for screen mode " +
-                std::to_string(screenMode) + ".";
+        error = "The interface package " + m_fileFolder->Resolve("BrimvaleData.pdb") +
+                " has no layout record for screen mode " + std::to_string(screenMode) + ".";
         return false;
     }
 

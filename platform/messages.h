@@ -9,11 +9,11 @@ struct Window;
 
 enum MessageCode : uint32_t {
     kMsgDestroy = 2,
-    kMsgActivate = 6,     // low word of wParam: 0 lost activation, otherwise gained
+    kMsgActivate = 6,  // low word of wParam: 0 lost activation, otherwise gained
     kMsgPaint = 15,
     kMsgClose = 16,
     kMsgQuit = 18,
-    kMsgKeyDown = 256,    // wParam virtual key; lParam bit 30 set when the key was already down
+    kMsgKeyDown = 256,  // wParam virtual key; lParam bit 30 set when the key was already down
     kMsgKeyUp = 257,
     kMsgMouseMove = 512,  // lParam: x in the low 16 bits, y in the high 16 bits
     kMsgLButtonDown = 513,
@@ -30,9 +30,7 @@ struct Message {
 };
 
 // Packs stylus coordinates the way the device does: two unsigned 16-bit halves.
-constexpr intptr_t PackPoint(int x, int y) {
-    return intptr_t((uint32_t(uint16_t(x)) | (uint32_t(uint16_t(y)) << 16)));
-}
+constexpr intptr_t PackPoint(int x, int y) { return intptr_t((uint32_t(uint16_t(x)) | (uint32_t(uint16_t(y)) << 16))); }
 constexpr int PointX(intptr_t lParam) { return int(uint32_t(lParam) & 0xFFFF); }
 constexpr int PointY(intptr_t lParam) { return int((uint32_t(lParam) >> 16) & 0xFFFF); }
 

@@ -16,8 +16,8 @@ constexpr uint32_t kWindowTopmost = 8;
 constexpr int kShowDefault = 13;
 
 bool RegisterWindowClass(const std::string& className, WindowProcedure procedure);
-Window* CreateAppWindow(const std::string& className, const std::string& title, uint32_t extendedStyle,
-                        int x, int y, int width, int height);
+Window* CreateAppWindow(const std::string& className, const std::string& title, uint32_t extendedStyle, int x, int y,
+                        int width, int height);
 bool DestroyWindow(Window* window);
 bool IsWindow(Window* window);
 
@@ -51,7 +51,6 @@ void PostMessage(Window* window, uint32_t code, uintptr_t wParam, intptr_t lPara
 struct Rect {
     int left = 0, top = 0, right = 0, bottom = 0;
 };
-void PresentFrame(Window* window, const uint16_t* pixels, int pitchBytes, int width, int height,
-                  const Rect& update);
+void PresentFrame(Window* window, const uint16_t* pixels, int pitchBytes, int width, int height, const Rect& update);
 
 }  // namespace platform

@@ -3,7 +3,7 @@
 
 std::unique_ptr<SState> MakeScreen(ScreenId id) {
     switch (id) {
-    case kPlayScreen: return std::make_unique<SStateGame>();
-    default: return std::make_unique<SState>();
+        case kPlayScreen: return std::make_unique<SStateGame>();
+        default: return std::make_unique<SState>();
     }
 }

@@ -31,9 +31,9 @@ inline constexpr uint32_t kScreenTableSize = 16;
 
 // The screens after the play screen, in the order start-up makes them.
 inline constexpr ScreenId kScreensAfterPlay[] = {
-    kConversationScreen, kInteriorScreen,  kInventoryScreen,         kShopScreen,    kDeathScreen,
-    kSplashScreen,       kLoadSaveScreen,  kMainMenuScreen,          kCharacterCreationScreen,
-    kSceneScreen,        kCardGameScreen,  kSettingsScreen,          kAddOnWorldsScreen,
+    kConversationScreen, kInteriorScreen, kInventoryScreen,         kShopScreen,  kDeathScreen,    kSplashScreen,
+    kLoadSaveScreen,     kMainMenuScreen, kCharacterCreationScreen, kSceneScreen, kCardGameScreen, kSettingsScreen,
+    kAddOnWorldsScreen,
 };
 
 // A new, not yet initialised screen of the given id; screens not built yet are the bare base.

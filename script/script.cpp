@@ -554,8 +554,7 @@ int SScript::Call() {
 
     std::optional<SScriptValue> result;
     if (m_context != nullptr)
-        if (int code = m_context->CallCommand(target, id, args[0], args[1], args[2], result))
-            return FailQuietly(code);
+        if (int code = m_context->CallCommand(target, id, args[0], args[1], args[2], result)) return FailQuietly(code);
     if (result) Push(*result);
     return kScriptOk;
 }

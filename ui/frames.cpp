@@ -7,7 +7,13 @@ namespace {
 
 // The pieces of a frame set.
 enum FramePiece { kTopLeft, kLeft, kBottomLeft, kTop, kCentre, kBottom, kTopRight, kRight, kBottomRight };
-enum FrameFlag : uint32_t { kFrameTop = 0x01, kFrameLeft = 0x02, kFrameBottom = 0x04, kFrameRight = 0x08, kFrameFill = 0x80 };
+enum FrameFlag : uint32_t {
+    kFrameTop = 0x01,
+    kFrameLeft = 0x02,
+    kFrameBottom = 0x04,
+    kFrameRight = 0x08,
+    kFrameFill = 0x80
+};
 
 int widthOf(const SPictureEntry* piece) { return piece && piece->data ? piece->picture.Width() : 0; }
 int heightOf(const SPictureEntry* piece) { return piece && piece->data ? piece->picture.Height() : 0; }

@@ -9,7 +9,7 @@
 
 class SState : public SDialog {
 public:
-    uint32_t m_extra = 0;     // the subclass's own (the splash screen keeps its phase here)
+    uint32_t m_extra = 0;  // the subclass's own (the splash screen keeps its phase here)
     // The four words handed over by Enter. They may carry pointers, so they are pointer-sized.
     uintptr_t m_param[4] = {};
     // Set while another screen is entered: the game object keeps this screen on its stack

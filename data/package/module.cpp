@@ -4,9 +4,9 @@
 #include <cstring>
 #include <span>
 
-#include "engine/base/archive.h"
 #include "data/package/module_context.h"
 #include "data/package/module_records.h"
+#include "engine/base/archive.h"
 #include "engine/draw/picture.h"
 #include "engine/packages/record_cursor.h"
 #include "engine/packages/resource_cache.h"
@@ -23,10 +23,10 @@ constexpr int kWorldOffset = SModule::kMapCells + kGridBorder;
 
 const char* nameIndexWhat(SNameIndex index) {
     switch (index) {
-    case SNameIndex::MapObjectTypes: return "the map-object type names";
-    case SNameIndex::ItemTypes: return "the item type names";
-    case SNameIndex::Monsters: return "the monster names";
-    case SNameIndex::Palettes: return "the palette names";
+        case SNameIndex::MapObjectTypes: return "the map-object type names";
+        case SNameIndex::ItemTypes: return "the item type names";
+        case SNameIndex::Monsters: return "the monster names";
+        case SNameIndex::Palettes: return "the palette names";
     }
     return "a name index";
 }
@@ -67,8 +67,8 @@ bool SModule::loadRecords() {
     if (!readPackagePicture(cursor)) return fail(cursor.error);
     for (const SModuleStep& step : ModuleLoadOrder(m_header.dataVersion)) {
         const uint16_t first = cursor.id;
-        const bool read =
-            step.isTable ? m_context.tables[int(step.table)](cursor) : readNameIndex(step.nameIndex, cursor);
+        const bool read = step.isTable ? m_context.tables[int(step.table)](cursor)
+                                       : readNameIndex(step.nameIndex, cursor);
         if (read) continue;
         // A table loader that gives no reason is still named.
         const char* what = step.isTable ? TableName(step.table) : nameIndexWhat(step.nameIndex);
@@ -133,15 +133,15 @@ bool SModule::readNameIndex(SNameIndex index, SRecordCursor& cursor) {
     names.Serialize(archive, index);
     if (!cursor.CheckRead(archive, what)) return false;
     switch (index) {
-    case SNameIndex::MapObjectTypes: resolveNames(m_typeIndex, names.names, m_context.findMapObjectType); break;
-    case SNameIndex::ItemTypes: resolveNames(m_itemIndex, names.names, m_context.findItemType); break;
-    case SNameIndex::Monsters: resolveNames(m_monsterIndex, names.names, m_context.findMonster); break;
-    case SNameIndex::Palettes: {
-        SResourceCache& cache = *m_context.cache;
-        resolveNames<SPaletteEntry>(m_paletteIndex, names.names,
-                                    [&cache](const char* name) { return cache.FindPalette(name); });
-        break;
-    }
+        case SNameIndex::MapObjectTypes: resolveNames(m_typeIndex, names.names, m_context.findMapObjectType); break;
+        case SNameIndex::ItemTypes: resolveNames(m_itemIndex, names.names, m_context.findItemType); break;
+        case SNameIndex::Monsters: resolveNames(m_monsterIndex, names.names, m_context.findMonster); break;
+        case SNameIndex::Palettes: {
+            SResourceCache& cache = *m_context.cache;
+            resolveNames<SPaletteEntry>(m_paletteIndex, names.names,
+                                        [&cache](const char* name) { return cache.FindPalette(name); });
+            break;
+        }
     }
     return true;
 }
@@ -184,8 +184,8 @@ bool SModule::readMaps(SRecordCursor& cursor) {
         SRecordCursor body{*m_file, map.CellsRecord(), m_header.dataVersion, {}};
         if (!m_context.loadMapBody(map, body)) {
             // A loader that gives no reason is still named; either way the message names the map.
-            cursor.error =
-                body.error.Failed() ? body.error : m_file->RecordFault(map.CellsRecord(), "the level data", "refused");
+            cursor.error = body.error.Failed() ? body.error
+                                               : m_file->RecordFault(map.CellsRecord(), "the level data", "refused");
             cursor.error.contents += " of map \"" + std::string(map.Name()) + "\"";
             return false;
         }

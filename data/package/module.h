@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "engine/base/read_error.h"
 #include "data/package/map.h"
 #include "data/package/module_load_order.h"
 #include "data/package/module_records.h"
-#include "engine/files/pdb.h"
 #include "engine/base/ptr_array.h"
+#include "engine/base/read_error.h"
 #include "engine/base/string.h"
+#include "engine/files/pdb.h"
 
 class SArchive;
 class SItemType;

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "engine/packages/loading_steps.h"
 #include "data/package/module_context.h"
+#include "engine/packages/loading_steps.h"
 
 bool SModuleList::Open(const char* fileName) {
     auto file = std::make_unique<SPdb>();

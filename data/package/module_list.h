@@ -1,8 +1,8 @@
 #pragma once
 // SModuleList: the game's open data packages, in the order they were opened.
-#include "engine/base/read_error.h"
 #include "data/package/module.h"
 #include "engine/base/ptr_array.h"
+#include "engine/base/read_error.h"
 
 class SLoadingSteps;
 struct SModuleContext;

@@ -2,9 +2,9 @@
 // its maps, each map's state a record of its own after it.
 #include <vector>
 
-#include "engine/base/archive.h"
 #include "data/package/module.h"
 #include "data/package/module_context.h"
+#include "engine/base/archive.h"
 #include "engine/files/pdb_writer.h"
 #include "engine/packages/record_cursor.h"
 

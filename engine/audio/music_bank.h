@@ -11,9 +11,9 @@ constexpr size_t kModuleHeaderSize = 1084;
 struct SMusicBank {
     std::string name;
     std::array<uint8_t, kModuleHeaderSize> header{};
-    uint16_t sampleCount = 0;        // K
-    uint16_t patternSlots = 0;       // P: patterns a module over this bank holds
-    uint16_t patternUnits = 0;       // Q: a pattern's size in 256-byte units
+    uint16_t sampleCount = 0;                   // K
+    uint16_t patternSlots = 0;                  // P: patterns a module over this bank holds
+    uint16_t patternUnits = 0;                  // Q: a pattern's size in 256-byte units
     std::vector<std::vector<uint8_t>> samples;  // K sample blocks
 
     // Sample j's length in bytes, as its header in the bank's module header gives it (in words).

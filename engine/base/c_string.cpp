@@ -140,6 +140,4 @@ char* StrRight(const char* text, int n) {
     return NewCopy(text + length - count, count);
 }
 
-const char* ArticleFor(const char* word) {
-    return word && *word && std::strchr("aeiouAEIOU", *word) ? "an" : "a";
-}
+const char* ArticleFor(const char* word) { return word && *word && std::strchr("aeiouAEIOU", *word) ? "an" : "a"; }

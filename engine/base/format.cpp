@@ -95,16 +95,12 @@ int FormatV(char* out, size_t size, const char* format, va_list args) {
                 IntToStr(value, scratch + (sign ? 1 : 0));
                 break;
             }
-            case 'u':
-                UIntToStr(NumberArgument(conversion.isLong, rest), scratch);
-                break;
+            case 'u': UIntToStr(NumberArgument(conversion.isLong, rest), scratch); break;
             case 'c':
                 scratch[0] = static_cast<char>(va_arg(rest, int));
                 scratch[1] = '\0';
                 break;
-            default:
-                va_end(rest);
-                return output.Finish();
+            default: va_end(rest); return output.Finish();
         }
         ++format;
         const int length = StrLen(text);

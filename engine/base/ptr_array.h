@@ -105,18 +105,14 @@ public:
     }
 
     // Arrays of C strings: the index of the first equal text, or -1.
-    int FindString(const char* text) const
-        requires(std::is_same_v<std::remove_cv_t<T>, char>)
-    {
+    int FindString(const char* text) const requires(std::is_same_v<std::remove_cv_t<T>, char>) {
         for (int i = 0; i < m_count; ++i)
             if (m_items[i] != nullptr && text != nullptr && std::strcmp(m_items[i], text) == 0) return i;
         return -1;
     }
 
     // Arrays of C strings: sorted by StrCmp, null elements last.
-    void SortStrings()
-        requires(std::is_same_v<std::remove_cv_t<T>, char>)
-    {
+    void SortStrings() requires(std::is_same_v<std::remove_cv_t<T>, char>) {
         std::stable_sort(m_items.get(), m_items.get() + m_count, [](const char* a, const char* b) {
             if (a == nullptr || b == nullptr) return b == nullptr && a != nullptr;
             return StrCmp(a, b) < 0;
@@ -159,7 +155,7 @@ public:
     }
 
 private:
-    static std::unique_ptr<T*[]> newBlock(uint32_t capacity) { return std::make_unique<T*[]>(capacity); }
+    static std::unique_ptr<T* []> newBlock(uint32_t capacity) { return std::make_unique<T*[]>(capacity); }
 
     bool makeRoom() {
         if (m_count == m_capacity) {

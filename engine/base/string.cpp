@@ -30,8 +30,7 @@ SString::SString(const char* text) {
     m_text = CopyOf(text, m_capacity);
 }
 
-SString::SString(const SString& other)
-    : m_text(CopyOf(other.Text(), other.m_capacity)), m_capacity(other.m_capacity) {}
+SString::SString(const SString& other) : m_text(CopyOf(other.Text(), other.m_capacity)), m_capacity(other.m_capacity) {}
 
 SString& SString::operator=(const SString& other) {
     if (this != &other) {

@@ -10,7 +10,8 @@
 template <typename T>
 class SValueArray {
 public:
-    explicit SValueArray(int32_t step = 10) : m_step(std::max<int32_t>(step, 1)), m_capacity(m_step), m_items(new T[m_step]) {}
+    explicit SValueArray(int32_t step = 10)
+        : m_step(std::max<int32_t>(step, 1)), m_capacity(m_step), m_items(new T[m_step]) {}
     SValueArray(const SValueArray&) = delete;
     SValueArray& operator=(const SValueArray&) = delete;
 

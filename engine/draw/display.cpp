@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "engine/draw/pixel_loops.h"
-#include "engine/packages/resource_cache.h"
 #include "engine/draw/text.h"
+#include "engine/packages/resource_cache.h"
 #include "framework/surface.h"
 
 namespace {
@@ -15,7 +15,7 @@ struct ModeSize {
 };
 
 // The size the game draws at in each screen mode; mode 11 and unknown modes keep the window's.
-constexpr ModeSize kModeSizes[] = {{6, 320, 240}, {7, 240, 320}, {8, 240, 240},  {9, 640, 480},
+constexpr ModeSize kModeSizes[] = {{6, 320, 240},  {7, 240, 320},  {8, 240, 240},  {9, 640, 480},
                                    {10, 480, 640}, {14, 800, 480}, {15, 800, 584}, {16, 640, 240}};
 
 bool modeSize(int mode, uint16_t& width, uint16_t& height) {
@@ -154,7 +154,8 @@ void SDisplay::BlitKeyedMirrored(const SPictureEntry& picture, int x, int y) {
 void SDisplay::BlitOpaque(const SPictureEntry& picture, int x, int y) { BlitOpaquePal(picture, nullptr, x, y); }
 
 void SDisplay::BlitOpaqueRect(const SPictureEntry& picture, int x, int y, int sourceX, int sourceY, int w, int h) {
-    if (m_target.m_pixels && picture.data) SPixelLoops::BlitOpaqueRaw(m_target, picture.picture, x, y, sourceX, sourceY, w, h);
+    if (m_target.m_pixels && picture.data)
+        SPixelLoops::BlitOpaqueRaw(m_target, picture.picture, x, y, sourceX, sourceY, w, h);
 }
 
 void SDisplay::BlitOpaquePal(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y) {
@@ -177,7 +178,9 @@ void SDisplay::tile(int x, int y, int w, int h, const SPictureEntry& picture, bo
     }
 }
 
-void SDisplay::TileOpaque(int x, int y, int w, int h, const SPictureEntry& picture) { tile(x, y, w, h, picture, false); }
+void SDisplay::TileOpaque(int x, int y, int w, int h, const SPictureEntry& picture) {
+    tile(x, y, w, h, picture, false);
+}
 
 void SDisplay::TileKeyed(int x, int y, int w, int h, const SPictureEntry& picture) { tile(x, y, w, h, picture, true); }
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "framework/hal_display.h"
 #include "engine/draw/raster_target.h"
+#include "framework/hal_display.h"
 
 struct SPictureEntry;
 struct SPaletteEntry;
@@ -20,7 +20,7 @@ public:
 
     uint16_t* m_backBuffer = nullptr;  // drawing pixel (0, 0); null until known
     int32_t m_pitch = 0;               // the back buffer's pitch in pixels
-    uint16_t m_width = 0;  // the screen mode's size, in the drawing orientation
+    uint16_t m_width = 0;              // the screen mode's size, in the drawing orientation
     uint16_t m_height = 0;
     int32_t m_orientation = 0;  // 0 normal, 1 left landscape, 2 right landscape
 };

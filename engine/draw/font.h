@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "engine/files/pdb.h"
 #include "engine/draw/picture.h"
+#include "engine/files/pdb.h"
 
 class SFont {
 public:

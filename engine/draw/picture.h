@@ -15,7 +15,6 @@ std::vector<uint8_t> BuildPictureRecord(int format, int width, int height, std::
 // Packs 8-bit channels into RGB565, each rounded to the nearest step rather than cut.
 uint16_t MakeColor565(int red, int green, int blue);
 
-
 // A picture record checked against its own bytes: the header, the texels and every colour they
 // name lie inside the record, so drawing can read without further checks. It points into the
 // record and owns nothing, so the record must outlive it.

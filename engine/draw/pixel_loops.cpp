@@ -63,12 +63,11 @@ void SPixelLoops::FillRectRaw(SRasterTarget& target, int x, int y, int w, int h,
     });
 }
 
-void SPixelLoops::CopyPixelsRaw(SRasterTarget& target, int x, int y, std::span<const uint16_t> source, int sourceRowLength,
-                                int sourceHeight, int sourceX, int sourceY, int w, int h) {
+void SPixelLoops::CopyPixelsRaw(SRasterTarget& target, int x, int y, std::span<const uint16_t> source,
+                                int sourceRowLength, int sourceHeight, int sourceX, int sourceY, int w, int h) {
     target.m_drawn = true;
     // An image said to be larger than the pixels given is not read at all.
-    if (sourceRowLength < 0 || sourceHeight < 0 ||
-        source.size() < size_t(sourceRowLength) * size_t(sourceHeight)) {
+    if (sourceRowLength < 0 || sourceHeight < 0 || source.size() < size_t(sourceRowLength) * size_t(sourceHeight)) {
         return;
     }
     SRun columns = ClipSource(ClipRun(w, x, target.m_width), sourceX, 1, sourceRowLength);
@@ -100,9 +99,9 @@ void SPixelLoops::BlitOpaqueRaw(SRasterTarget& target, const SPicture& picture, 
                 [&](uint16_t& out, const auto& texels, int c) { out = ColourAt(picture, texels, c); });
 }
 
-void SPixelLoops::BlitBlendRaw(SRasterTarget& target, const SPicture& picture, int x, int y, int sourceY, int w, int h) {
+void SPixelLoops::BlitBlendRaw(SRasterTarget& target, const SPicture& picture, int x, int y, int sourceY, int w,
+                               int h) {
     target.m_drawn = true;
-    BlitRows<1>(target, picture, x, y, 0, sourceY, w, h, [&](uint16_t& out, const auto& texels, int c) {
-        out = Blend(ColourAt(picture, texels, c), out);
-    });
+    BlitRows<1>(target, picture, x, y, 0, sourceY, w, h,
+                [&](uint16_t& out, const auto& texels, int c) { out = Blend(ColourAt(picture, texels, c), out); });
 }

@@ -18,18 +18,18 @@ class SPixelLoops {
 public:
     static void FillRectRaw(SRasterTarget& target, int x, int y, int w, int h, uint16_t colour);
     // Copies w x h pixels of a row-major RGB565 image that starts at (sourceX, sourceY).
-    static void CopyPixelsRaw(SRasterTarget& target, int x, int y, std::span<const uint16_t> source, int sourceRowLength,
-                              int sourceHeight, int sourceX, int sourceY, int w, int h);
+    static void CopyPixelsRaw(SRasterTarget& target, int x, int y, std::span<const uint16_t> source,
+                              int sourceRowLength, int sourceHeight, int sourceX, int sourceY, int w, int h);
 
     // Destination row r takes picture row sourceY + r from column sourceX on; 0xFFFF and, in
     // block formats, block index 0 are left out.
-    static void BlitKeyedRaw(SRasterTarget& target, const SPicture& picture, int x, int y, int sourceX, int sourceY, int w,
-                             int h);
+    static void BlitKeyedRaw(SRasterTarget& target, const SPicture& picture, int x, int y, int sourceX, int sourceY,
+                             int w, int h);
     // The picture's top-left w x h part, left to right reversed, keyed.
     static void BlitKeyedMirroredRaw(SRasterTarget& target, const SPicture& picture, int x, int y, int w, int h);
     // As keyed, with every pixel written.
-    static void BlitOpaqueRaw(SRasterTarget& target, const SPicture& picture, int x, int y, int sourceX, int sourceY, int w,
-                              int h);
+    static void BlitOpaqueRaw(SRasterTarget& target, const SPicture& picture, int x, int y, int sourceX, int sourceY,
+                              int w, int h);
     // Rows from sourceY, columns from 0; each pixel becomes the truncated mean of the picture's
     // colour and the one already there.
     static void BlitBlendRaw(SRasterTarget& target, const SPicture& picture, int x, int y, int sourceY, int w, int h);
@@ -49,6 +49,6 @@ public:
                             const char* text);
     // Draws strip columns glyphOffset.. glyphOffset + glyphWidth - 1 of a format-0 font strip:
     // index 0 is not drawn, 1 to 3 draw the shades, any other index its colour from the table.
-    static void DrawGlyphRaw(SRasterTarget& target, int x, int y, int glyphOffset, int glyphWidth, const SPicture& strip,
-                             const SShades& shades);
+    static void DrawGlyphRaw(SRasterTarget& target, int x, int y, int glyphOffset, int glyphWidth,
+                             const SPicture& strip, const SShades& shades);
 };

@@ -43,7 +43,8 @@ void ShrinkBlock(const SRasterTarget& target, const SPicture& picture, int x, in
             for (int b = 0; b < kCell; ++b) {
                 for (int k = 0; k < 3; ++k) sums[k] += weights[j][b] * across[b][i][k];
             }
-            *target.PixelAddress(x + column, y + row) = uint16_t((sums[0] / 25) << 11 | (sums[1] / 25) << 5 | sums[2] / 25);
+            *target.PixelAddress(x + column, y + row) =
+                uint16_t((sums[0] / 25) << 11 | (sums[1] / 25) << 5 | sums[2] / 25);
         }
     }
 }

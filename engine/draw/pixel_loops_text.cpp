@@ -3,8 +3,8 @@
 
 using namespace pixel_rows;
 
-void SPixelLoops::DrawGlyphRaw(SRasterTarget& target, int x, int y, int glyphOffset, int glyphWidth, const SPicture& strip,
-                               const SShades& shades) {
+void SPixelLoops::DrawGlyphRaw(SRasterTarget& target, int x, int y, int glyphOffset, int glyphWidth,
+                               const SPicture& strip, const SShades& shades) {
     // A strip in a block format would be read with the wrong row length.
     if (strip.Format() != 0) return;
     BlitRows<1>(target, strip, x, y, glyphOffset, 0, glyphWidth, strip.Height(),

@@ -89,9 +89,9 @@ uint16_t ColourAt(const SPicture& picture, const Row& texels, int c) {
 template <class Body>
 void WithFormat(int format, Body body) {
     switch (format) {
-    case 0: body(std::integral_constant<int, 0>{}); break;
-    case 1: body(std::integral_constant<int, 1>{}); break;
-    default: body(std::integral_constant<int, 2>{}); break;
+        case 0: body(std::integral_constant<int, 0>{}); break;
+        case 1: body(std::integral_constant<int, 1>{}); break;
+        default: body(std::integral_constant<int, 2>{}); break;
     }
 }
 

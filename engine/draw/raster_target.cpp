@@ -5,10 +5,10 @@ void SRasterTarget::Set(uint16_t* pixels, int32_t width, int32_t height, int32_t
     *this = SRasterTarget{};
     m_drawn = drawn;
     switch (orientation) {
-    case 0: m_rowStep = 1, m_columnStep = pitch; break;
-    case 1: m_rowStep = -pitch, m_columnStep = 1; break;
-    case 2: m_rowStep = pitch, m_columnStep = -1; break;
-    default: return;
+        case 0: m_rowStep = 1, m_columnStep = pitch; break;
+        case 1: m_rowStep = -pitch, m_columnStep = 1; break;
+        case 2: m_rowStep = pitch, m_columnStep = -1; break;
+        default: return;
     }
     m_pixels = pixels;
     m_pitch = pitch;

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "engine/base/value_array.h"
 #include "engine/draw/font.h"
 #include "engine/draw/pixel_loops.h"
-#include "engine/base/value_array.h"
 
 class SDisplay;
 class SPdb;

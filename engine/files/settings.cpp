@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr uint32_t kPortraitKeys[SSettings::kKeyCount] = {1000, 1002, 1004, 1006, 3006, 3001, 3004, 3005, 3000, 0, 0, 0};
+constexpr uint32_t kPortraitKeys[SSettings::kKeyCount] = {1000, 1002, 1004, 1006, 3006, 3001,
+                                                          3004, 3005, 3000, 0,    0,    0};
 constexpr uint32_t kLeftKeys[SSettings::kKeyCount] = {1004, 1006, 1002, 1000, 3006, 3001, 3004, 3005, 3000, 0, 0, 0};
 constexpr uint32_t kRightKeys[SSettings::kKeyCount] = {1006, 1004, 1000, 1002, 3006, 3000, 3005, 3004, 3001, 0, 0, 0};
 // Forward, back, turn left, turn right, use, spell book, attack, strafe left, strafe right.
@@ -54,7 +55,8 @@ void LoadSettings(SSettings& settings, int screenMode) {
         readTable(settings.keys, "Key", SSettings::kMarkerEntry);
         readTable(settings.leftKeys, "LKey", SSettings::kKeyCount);
     } else {
-        if (IsKeyboardScreenMode(screenMode)) std::copy(std::begin(kKeyboardLetters), std::end(kKeyboardLetters), settings.keys);
+        if (IsKeyboardScreenMode(screenMode))
+            std::copy(std::begin(kKeyboardLetters), std::end(kKeyboardLetters), settings.keys);
         settings.keys[SSettings::kMarkerEntry] = 1;
     }
 

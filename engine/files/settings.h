@@ -7,7 +7,7 @@ struct SSettings {
     // Entry 12 of the portrait and right tables marks a stored table.
     static constexpr int kMarkerEntry = kKeyCount - 1;
 
-    uint32_t startMode;  // the display orientation: 0 normal, 1 left landscape, 2 right landscape
+    uint32_t startMode;             // the display orientation: 0 normal, 1 left landscape, 2 right landscape
     uint32_t keys[kKeyCount];       // portrait: action per hardware key, or on keyboards a letter per action
     uint32_t leftKeys[kKeyCount];   // left landscape
     uint32_t rightKeys[kKeyCount];  // right landscape

@@ -22,7 +22,10 @@ Entry* findIn(const std::vector<std::unique_ptr<Entry>>& entries, const char* na
 template <typename Entry>
 SReadError missingResource(const Entry& entry, const char* kind) {
     const char* name = entry.name.Text() ? entry.name.Text() : "";
-    return {entry.file ? entry.file->Path() : "", entry.recordId, std::string(kind) + " \"" + name + "\"", {},
+    return {entry.file ? entry.file->Path() : "",
+            entry.recordId,
+            std::string(kind) + " \"" + name + "\"",
+            {},
             "missing from its package"};
 }
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "engine/base/name.h"
-#include "engine/files/pdb.h"
 #include "engine/draw/picture.h"
+#include "engine/files/pdb.h"
 
 struct SPictureEntry {
     std::unique_ptr<SPdbRecord> record;  // null until loaded
@@ -99,8 +99,12 @@ public:
     uint16_t PictureCapacity() const { return m_pictureCapacity; }
     uint16_t PaletteCount() const { return uint16_t(m_palettes.size()); }
     uint16_t PaletteCapacity() const { return m_paletteCapacity; }
-    SPictureEntry* Picture(uint32_t index) const { return index < m_pictures.size() ? m_pictures[index].get() : nullptr; }
-    SPaletteEntry* Palette(uint32_t index) const { return index < m_palettes.size() ? m_palettes[index].get() : nullptr; }
+    SPictureEntry* Picture(uint32_t index) const {
+        return index < m_pictures.size() ? m_pictures[index].get() : nullptr;
+    }
+    SPaletteEntry* Palette(uint32_t index) const {
+        return index < m_palettes.size() ? m_palettes[index].get() : nullptr;
+    }
     size_t KeptIndexRecords() const { return m_indexRecords.size(); }
     const SReadError& Error() const { return m_error; }
 

@@ -55,10 +55,12 @@ void writeIndex(SPdbWriter& writer, uint16_t& id, uint8_t tag, const std::vector
 
 void WriteResourceIndex(SPdbWriter& writer, uint16_t& id, const std::vector<SNamedResource>& pictures,
                         const std::vector<SNamedResource>& palettes) {
-    writeIndex<SPictureIndexEntry>(writer, id, kPictureIndexTag, pictures, [](const SNamedResource& r, uint16_t recordId) {
-        return SPictureIndexEntry{r.name, uint32_t(r.bytes.size() + kResourceRecordPrefix), recordId};
-    });
-    writeIndex<SPaletteIndexEntry>(writer, id, kPaletteIndexTag, palettes, [](const SNamedResource& r, uint16_t recordId) {
-        return SPaletteIndexEntry{r.name, r.secondText, r.value, recordId};
-    });
+    writeIndex<SPictureIndexEntry>(
+        writer, id, kPictureIndexTag, pictures, [](const SNamedResource& r, uint16_t recordId) {
+            return SPictureIndexEntry{r.name, uint32_t(r.bytes.size() + kResourceRecordPrefix), recordId};
+        });
+    writeIndex<SPaletteIndexEntry>(writer, id, kPaletteIndexTag, palettes,
+                                   [](const SNamedResource& r, uint16_t recordId) {
+                                       return SPaletteIndexEntry{r.name, r.secondText, r.value, recordId};
+                                   });
 }

@@ -19,8 +19,8 @@ struct ModelName {
 
 // The OEM text starts with the model's name; whatever follows (revision, language) does not matter.
 constexpr ModelName kModelNames[] = {
-    {kModelIpaqH3800, "Compaq iPAQ H3800"}, {kModelP6C, "Compale P6C"},      {kModelTyphoon, "Typhoon"},
-    {kModelE310, "Toshiba e310"},           {kModelE330, "Toshiba e330"},    {kModelE740, "Toshiba e740"},
+    {kModelIpaqH3800, "Compaq iPAQ H3800"}, {kModelP6C, "Compale P6C"},   {kModelTyphoon, "Typhoon"},
+    {kModelE310, "Toshiba e310"},           {kModelE330, "Toshiba e330"}, {kModelE740, "Toshiba e740"},
     {kModelE750, "Toshiba e750"},           {kModelMotoQ, "MotoQ"},
 };
 

@@ -12,8 +12,8 @@ enum DeviceModel : int {
     kModelTyphoon = 3,    // as kModelP6C
     kModelE310 = 4,
     kModelE330 = 5,
-    kModelE740 = 6,  // may have the graphics chip
-    kModelE750 = 7,  // may have the graphics chip
+    kModelE740 = 6,   // may have the graphics chip
+    kModelE750 = 7,   // may have the graphics chip
     kModelMotoQ = 8,  // its raw frame buffer reports the wrong orientation
 };
 

@@ -7,8 +7,8 @@ namespace HAL {
 
 enum class Yield {
     Never,
-    Once,       // give other threads the processor before the first poll, then spin
-    EachPoll,   // give it up between polls
+    Once,      // give other threads the processor before the first poll, then spin
+    EachPoll,  // give it up between polls
 };
 
 // Polls until `done` answers true. A controller that has stopped (panel off, transfer lost) would

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "framework/device/device_model.h"
-#include "framework/drivers/frame_buffer.h"
 #include "framework/device/optional_libraries.h"
 #include "framework/device/poll.h"
+#include "framework/drivers/frame_buffer.h"
 #include "platform/display_escape.h"
 
 namespace HAL {

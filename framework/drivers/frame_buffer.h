@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "framework/surface.h"
 #include "framework/drivers/video_driver.h"
+#include "framework/surface.h"
 
 namespace HAL {
 

@@ -1,9 +1,9 @@
 #include "framework/drivers/gapi.h"
 
 #include "framework/device/device_model.h"
+#include "framework/device/optional_libraries.h"
 #include "framework/drivers/frame_buffer.h"
 #include "framework/log.h"
-#include "framework/device/optional_libraries.h"
 
 namespace HAL {
 
@@ -105,13 +105,12 @@ void GAPI::SetUpdateRect(const platform::Rect& rect) {
     const int32_t width = int32_t(m_device.width), height = int32_t(m_device.height);
     int32_t top = rect.top, rows = rect.bottom - rect.top;
     switch (m_device.orientation) {
-    case 1: top = width - rect.right, rows = rect.right - rect.left; break;
-    case 2: top = height - rect.bottom; break;
-    case 3: top = rect.left, rows = rect.right - rect.left; break;
-    default: break;
+        case 1: top = width - rect.right, rows = rect.right - rect.left; break;
+        case 2: top = height - rect.bottom; break;
+        case 3: top = rect.left, rows = rect.right - rect.left; break;
+        default: break;
     }
     m_gx.setViewport(uint32_t(top), uint32_t(rows), 0, 0);
 }
 
 }  // namespace HAL
-

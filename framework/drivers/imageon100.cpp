@@ -27,7 +27,8 @@ bool loadEntries(Imageon100::Entries& e) {
     e.setupMemoryTransfer = LibraryEntry<chip::SetupMemoryTransfer>(library, chip::kSetupMemoryTransfer);
     e.terminateMemoryTransfer = LibraryEntry<chip::TerminateMemoryTransfer>(library, chip::kTerminateMemoryTransfer);
     return e.attach && e.detach && e.allocateSurface && e.destroySurface && e.allocOverlay && e.setupOverlay &&
-           e.setOverlayOnOff && e.releaseOverlay && e.waitComplete && e.setupMemoryTransfer && e.terminateMemoryTransfer;
+           e.setOverlayOnOff && e.releaseOverlay && e.waitComplete && e.setupMemoryTransfer &&
+           e.terminateMemoryTransfer;
 }
 
 }  // namespace

@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "framework/hal_clock.h"
-#include "framework/drivers/frame_buffer.h"
-#include "framework/log.h"
 #include "framework/device/poll.h"
+#include "framework/drivers/frame_buffer.h"
+#include "framework/hal_clock.h"
+#include "framework/log.h"
 
 namespace HAL {
 

@@ -26,10 +26,10 @@ constexpr uint32_t kIpaqFrameBuffer = 0xAC050020;
 
 uint32_t depthFromPalette(uint32_t word) {
     switch (word & kPaletteDepth) {
-    case 0x0000: return 4;
-    case 0x1000: return 8;
-    case 0x2000: return 16;
-    default: return 0;
+        case 0x0000: return 4;
+        case 0x1000: return 8;
+        case 0x2000: return 16;
+        default: return 0;
     }
 }
 

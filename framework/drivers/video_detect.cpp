@@ -3,19 +3,19 @@
 #include <algorithm>
 
 #include "framework/device/device_model.h"
-#include "framework/hal_display.h"
+#include "framework/device/optional_libraries.h"
 #include "framework/drivers/driver_direct.h"
 #include "framework/drivers/driver_vga.h"
 #include "framework/drivers/gapi.h"
 #include "framework/drivers/gdi_driver.h"
 #include "framework/drivers/imageon100.h"
-#include "framework/log.h"
 #include "framework/drivers/mediaq.h"
-#include "framework/device/optional_libraries.h"
 #include "framework/drivers/slow_fb.h"
 #include "framework/drivers/strongarm.h"
-#include "framework/rotation/tile_kernels.h"
 #include "framework/drivers/xscale.h"
+#include "framework/hal_display.h"
+#include "framework/log.h"
+#include "framework/rotation/tile_kernels.h"
 #include "platform/device.h"
 
 namespace HAL {
@@ -116,15 +116,15 @@ std::unique_ptr<VideoDriver> VideoDetect::SelectDriver(platform::Window* window,
 
 std::unique_ptr<VideoDriver> VideoDetect::CreateDriver(uint32_t id) {
     switch (id) {
-    case kDriverGdi: return std::make_unique<GDIDriver>();
-    case kDriverDirect: return std::make_unique<DriverDirect>();
-    case kDriverGapi: return std::make_unique<GAPI>();
-    case kDriverStrongArm: return std::make_unique<StrongARM>();
-    case kDriverXScale: return std::make_unique<XScale>();
-    case kDriverImageon100: return std::make_unique<Imageon100>();
-    case kDriverSlowFb: return std::make_unique<SlowFB>(std::make_unique<MediaQ>());
-    case kDriverVga: return std::make_unique<DriverVGA>();
-    default: return nullptr;
+        case kDriverGdi: return std::make_unique<GDIDriver>();
+        case kDriverDirect: return std::make_unique<DriverDirect>();
+        case kDriverGapi: return std::make_unique<GAPI>();
+        case kDriverStrongArm: return std::make_unique<StrongARM>();
+        case kDriverXScale: return std::make_unique<XScale>();
+        case kDriverImageon100: return std::make_unique<Imageon100>();
+        case kDriverSlowFb: return std::make_unique<SlowFB>(std::make_unique<MediaQ>());
+        case kDriverVga: return std::make_unique<DriverVGA>();
+        default: return nullptr;
     }
 }
 

@@ -15,8 +15,8 @@ struct DisplayParams;
 struct DeviceDesc {
     uint32_t width = 0;
     uint32_t height = 0;
-    uint32_t depth = 0;  // bits per pixel
-    uint32_t pitch = 0;  // bytes from one row to the next
+    uint32_t depth = 0;        // bits per pixel
+    uint32_t pitch = 0;        // bytes from one row to the next
     uint32_t orientation = 4;  // native quarter turns, 4 unknown
     // 0 no surface the game may draw into, 1 one it may draw into, 2 memory the driver copies itself
     uint32_t swapEffect = 0;

@@ -25,8 +25,13 @@ bool RotationDriver::Initialize(platform::Window*, const DisplayParams& params, 
     uint32_t height = odd ? device.width : device.height;
     m_surface = CreateMemorySurface(int32_t(width), int32_t(height));
     if (!m_surface) return false;
-    m_device = {width, height, 16, uint32_t(m_surface->m_pitch), known ? uint32_t(params.orientation) : device.orientation,
-                2, m_surface->m_pixels};
+    m_device = {width,
+                height,
+                16,
+                uint32_t(m_surface->m_pitch),
+                known ? uint32_t(params.orientation) : device.orientation,
+                2,
+                m_surface->m_pixels};
 
     m_kernel = TileKernelFor(m_turns, GetCpuType());
     m_copiers[0] = m_turns == 0 ? &RotationDriver::copyRows : &RotationDriver::copyTileColumns;
@@ -56,10 +61,10 @@ void RotationDriver::SetUpdateRect(const platform::Rect& rect) {
     const auto [l, t, r, b] = rect;
     platform::Rect mapped = rect;
     switch (m_turns) {
-    case 1: mapped = {W - b, l, W - t, r}; break;
-    case 2: mapped = {W - r, H - b, W - l, H - t}; break;
-    case 3: mapped = {t, H - r, b, H - l}; break;
-    default: break;
+        case 1: mapped = {W - b, l, W - t, r}; break;
+        case 2: mapped = {W - r, H - b, W - l, H - t}; break;
+        case 3: mapped = {t, H - r, b, H - l}; break;
+        default: break;
     }
     m_inner->SetUpdateRect(mapped);
     auto down = [](int32_t v) { return v >= 0 ? v / kTileSize * kTileSize : 0; };

@@ -3,8 +3,8 @@
 // buffer, and each present turns the changed tiles of it onto the inner driver's screen.
 #include <memory>
 
-#include "framework/rotation/tile_kernels.h"
 #include "framework/drivers/video_driver.h"
+#include "framework/rotation/tile_kernels.h"
 
 namespace HAL {
 

@@ -37,7 +37,8 @@ void turnTile(uint16_t* dst, const uint16_t* src, int32_t srcPitch, int32_t dstP
     for (int32_t y = 0; y < kTileSize; ++y) {
         const uint16_t* from = src + y * steps.row();
         uint16_t* to = destinationRow(dst, dstPitch, y);
-        for (int32_t x = 0; x < kTileSize; x += 2) storePair(to + x, from[x * steps.column()], from[(x + 1) * steps.column()]);
+        for (int32_t x = 0; x < kTileSize; x += 2)
+            storePair(to + x, from[x * steps.column()], from[(x + 1) * steps.column()]);
     }
 }
 
@@ -65,10 +66,10 @@ void turnTileTwoRows(uint16_t* dst, const uint16_t* src, int32_t srcPitch, int32
 TileKernel TileKernelFor(int turns, int cpuType) {
     const bool xscale = cpuType == kCpuXScale;
     switch (turns) {
-    case 1: return xscale ? turnTileTwoRows<1> : turnTile<1>;
-    case 2: return xscale ? turnTileTwoRows<2> : turnTile<2>;
-    case 3: return xscale ? turnTileTwoRows<3> : turnTile<3>;
-    default: return nullptr;
+        case 1: return xscale ? turnTileTwoRows<1> : turnTile<1>;
+        case 2: return xscale ? turnTileTwoRows<2> : turnTile<2>;
+        case 3: return xscale ? turnTileTwoRows<3> : turnTile<3>;
+        default: return nullptr;
     }
 }
 

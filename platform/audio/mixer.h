@@ -1,13 +1,13 @@
 #pragma once
 // Mixes the effect channels and the music into the output. The game calls in from its thread, the
 // output device pulls from its own; one lock guards the channel table.
+#include <xmp.h>
+
 #include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <vector>
-
-#include <xmp.h>
 
 namespace platform::audio {
 

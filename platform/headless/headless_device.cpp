@@ -119,10 +119,11 @@ bool RegisterWindowClass(const std::string& className, WindowProcedure procedure
     return true;
 }
 
-Window* CreateAppWindow(const std::string& className, const std::string& title, uint32_t extendedStyle, int x,
-                        int y, int width, int height) {
+Window* CreateAppWindow(const std::string& className, const std::string& title, uint32_t extendedStyle, int x, int y,
+                        int width, int height) {
     auto& classes = device().classes;
-    auto found = std::find_if(classes.begin(), classes.end(), [&](const WindowClass& c) { return c.name == className; });
+    auto found =
+        std::find_if(classes.begin(), classes.end(), [&](const WindowClass& c) { return c.name == className; });
     if (found == classes.end()) return nullptr;
     auto window = std::make_unique<Window>();
     window->record = {className, title, extendedStyle, x, y, width, height};
@@ -215,7 +216,8 @@ Library* LoadLibrary(const std::string& name) {
 
 LibraryFunction GetLibraryFunction(Library* library, const std::string& name) {
     auto& d = device();
-    bool open = std::any_of(d.openLibraries.begin(), d.openLibraries.end(), [&](auto& l) { return l.get() == library; });
+    bool open =
+        std::any_of(d.openLibraries.begin(), d.openLibraries.end(), [&](auto& l) { return l.get() == library; });
     if (!open) return nullptr;
     auto& functions = d.libraries[library->name];
     auto found = functions.find(name);

@@ -1,5 +1,7 @@
 // The headless device's pretend hardware: whatever the test provides is there, everything else is
 // absent, as on a device without it.
+#include "platform/headless/headless_hardware.h"
+
 #include <algorithm>
 #include <functional>
 #include <optional>
@@ -8,7 +10,6 @@
 #include "platform/display_escape.h"
 #include "platform/hardware.h"
 #include "platform/headless/headless.h"
-#include "platform/headless/headless_hardware.h"
 
 namespace platform {
 

@@ -69,54 +69,53 @@ void post(Window* window, uint32_t code, uintptr_t wParam = 0, intptr_t lParam =
 
 void translate(const SDL_Event& event) {
     switch (event.type) {
-    case SDL_QUIT:
-        post(mainWindow(), kMsgClose);
-        break;
-    case SDL_WINDOWEVENT: {
-        Window* window = findWindow(event.window.windowID);
-        if (window == nullptr) break;
-        switch (event.window.event) {
-        case SDL_WINDOWEVENT_FOCUS_GAINED: post(window, kMsgActivate, 1); break;
-        case SDL_WINDOWEVENT_FOCUS_LOST: post(window, kMsgActivate, 0); break;
-        case SDL_WINDOWEVENT_EXPOSED:
-            showFrame(window);
-            post(window, kMsgPaint);
+        case SDL_QUIT: post(mainWindow(), kMsgClose); break;
+        case SDL_WINDOWEVENT: {
+            Window* window = findWindow(event.window.windowID);
+            if (window == nullptr) break;
+            switch (event.window.event) {
+                case SDL_WINDOWEVENT_FOCUS_GAINED: post(window, kMsgActivate, 1); break;
+                case SDL_WINDOWEVENT_FOCUS_LOST: post(window, kMsgActivate, 0); break;
+                case SDL_WINDOWEVENT_EXPOSED:
+                    showFrame(window);
+                    post(window, kMsgPaint);
+                    break;
+                case SDL_WINDOWEVENT_SIZE_CHANGED: showFrame(window); break;
+                case SDL_WINDOWEVENT_CLOSE: post(window, kMsgClose); break;
+                default: break;
+            }
             break;
-        case SDL_WINDOWEVENT_SIZE_CHANGED: showFrame(window); break;
-        case SDL_WINDOWEVENT_CLOSE: post(window, kMsgClose); break;
-        default: break;
         }
-        break;
-    }
-    case SDL_KEYDOWN:
-    case SDL_KEYUP: {
-        uint32_t virtualKey = sdl::VirtualKeyFor(event.key.keysym.sym);
-        if (virtualKey == 0) break;
-        Window* window = findWindow(event.key.windowID);
-        if (event.type == SDL_KEYDOWN)
-            post(window, kMsgKeyDown, virtualKey, event.key.repeat ? kKeyWasDownBit : 0);
-        else
-            post(window, kMsgKeyUp, virtualKey);
-        break;
-    }
-    case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: {
-        Window* window = findWindow(event.button.windowID);
-        if (window == nullptr || event.button.button != SDL_BUTTON_LEFT) break;
-        bool down = event.type == SDL_MOUSEBUTTONDOWN;
-        window->stylusDown = down;
-        SDL_CaptureMouse(down ? SDL_TRUE : SDL_FALSE);
-        post(window, down ? kMsgLButtonDown : kMsgLButtonUp, 0, stylusPoint(window, event.button.x, event.button.y));
-        break;
-    }
-    case SDL_MOUSEMOTION: {
-        // The stylus only moves while it touches the screen.
-        Window* window = findWindow(event.motion.windowID);
-        if (window != nullptr && window->stylusDown)
-            post(window, kMsgMouseMove, 0, stylusPoint(window, event.motion.x, event.motion.y));
-        break;
-    }
-    default: break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: {
+            uint32_t virtualKey = sdl::VirtualKeyFor(event.key.keysym.sym);
+            if (virtualKey == 0) break;
+            Window* window = findWindow(event.key.windowID);
+            if (event.type == SDL_KEYDOWN)
+                post(window, kMsgKeyDown, virtualKey, event.key.repeat ? kKeyWasDownBit : 0);
+            else
+                post(window, kMsgKeyUp, virtualKey);
+            break;
+        }
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: {
+            Window* window = findWindow(event.button.windowID);
+            if (window == nullptr || event.button.button != SDL_BUTTON_LEFT) break;
+            bool down = event.type == SDL_MOUSEBUTTONDOWN;
+            window->stylusDown = down;
+            SDL_CaptureMouse(down ? SDL_TRUE : SDL_FALSE);
+            post(window, down ? kMsgLButtonDown : kMsgLButtonUp, 0,
+                 stylusPoint(window, event.button.x, event.button.y));
+            break;
+        }
+        case SDL_MOUSEMOTION: {
+            // The stylus only moves while it touches the screen.
+            Window* window = findWindow(event.motion.windowID);
+            if (window != nullptr && window->stylusDown)
+                post(window, kMsgMouseMove, 0, stylusPoint(window, event.motion.x, event.motion.y));
+            break;
+        }
+        default: break;
     }
 }
 
@@ -150,7 +149,8 @@ bool RegisterWindowClass(const std::string& className, WindowProcedure procedure
 
 Window* CreateAppWindow(const std::string& className, const std::string& title, uint32_t, int, int, int width,
                         int height) {
-    auto found = std::find_if(g_classes.begin(), g_classes.end(), [&](const WindowClass& c) { return c.name == className; });
+    auto found =
+        std::find_if(g_classes.begin(), g_classes.end(), [&](const WindowClass& c) { return c.name == className; });
     if (found == g_classes.end() || width <= 0 || height <= 0) return nullptr;
 
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
@@ -172,8 +172,8 @@ Window* CreateAppWindow(const std::string& className, const std::string& title, 
     if (window->renderer != nullptr) {
         SDL_RenderSetLogicalSize(window->renderer, width, height);
         SDL_RenderSetIntegerScale(window->renderer, SDL_TRUE);
-        window->texture = SDL_CreateTexture(window->renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
-                                            width, height);
+        window->texture =
+            SDL_CreateTexture(window->renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, width, height);
     }
     if (window->texture == nullptr) {
         std::fprintf(stderr, "Cannot draw into the window: %s\n", SDL_GetError());

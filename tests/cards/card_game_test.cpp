@@ -11,9 +11,9 @@ constexpr uint32_t kOpponent = kCardOpponent;
 
 // Card ids as (deck, index).
 constexpr uint32_t kWarrior = 0, kSorcerer = 1, kNecromancer = 2;
-constexpr uint32_t kSlash = 0, kCrush = 1, kRapidStab = 2, kBleeding = 3, kAssault = 4, kBackstab = 6,
-                   kBlock = 7, kWarCry = 8, kTowerShield = 9, kLongSword = 10, kKiteShield = 11, kRemedy = 15,
-                   kHealingPotion = 16, kHeroicRemedy = 18, kRaid = 21, kBloodlust = 23;
+constexpr uint32_t kSlash = 0, kCrush = 1, kRapidStab = 2, kBleeding = 3, kAssault = 4, kBackstab = 6, kBlock = 7,
+                   kWarCry = 8, kTowerShield = 9, kLongSword = 10, kKiteShield = 11, kRemedy = 15, kHealingPotion = 16,
+                   kHeroicRemedy = 18, kRaid = 21, kBloodlust = 23;
 constexpr uint32_t kAuraOfFire = 5, kStarfall = 13;
 constexpr uint32_t kBloodChant = 0, kBoneWall = 10, kBloodGolem = 11, kGhoul = 13;
 

@@ -123,8 +123,7 @@ TEST_P(CardDeck, shufflesRepeatablyByExactlyOneHundredSwapAttempts) {
     EXPECT_EQ(a.Next(0x7FFFFFFF), spent.Next(0x7FFFFFFF));
 }
 
-INSTANTIATE_TEST_SUITE_P(Decks, CardDeck,
-                         ::testing::Values(DeckCase{0, 55}, DeckCase{1, 54}, DeckCase{2, 56}),
+INSTANTIATE_TEST_SUITE_P(Decks, CardDeck, ::testing::Values(DeckCase{0, 55}, DeckCase{1, 54}, DeckCase{2, 56}),
                          [](const auto& info) { return DeckName(info.param.deck); });
 
 }  // namespace

@@ -18,7 +18,8 @@ protected:
         writer.Attach(folder);
         writer.SetTypeAndCreator("DATA", kPackageCreator);
         uint16_t id = 4000;
-        WriteResourceIndex(writer, id, {}, {{"bres_red", std::vector<uint8_t>(8, 1)}, {"bres_blue", std::vector<uint8_t>(8, 2)}});
+        WriteResourceIndex(writer, id, {},
+                           {{"bres_red", std::vector<uint8_t>(8, 1)}, {"bres_blue", std::vector<uint8_t>(8, 2)}});
         ASSERT_TRUE(writer.Write("Pkg"));
         package.Attach(folder);
         ASSERT_TRUE(package.Open("Pkg"));

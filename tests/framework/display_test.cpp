@@ -1,11 +1,10 @@
-#include "framework/hal_display.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "framework/display_impl.h"
 #include "framework/drivers/gdi_driver.h"
+#include "framework/hal_display.h"
 #include "framework/rotation/rotation_driver.h"
 #include "framework/surface.h"
 #include "support/display_fixture.h"
@@ -86,12 +85,13 @@ TEST_P(UpdateRectTest, isClampedHandedToTheDriverAndWidenedToPixelPairs) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, UpdateRectTest,
-    ::testing::Values(UpdateCase{{"wholeDisplay"}, true, {}, {0, 0, 240, 320}, {0, 0, 240, 320}, true},
-                      UpdateCase{{"oddEdgesWiden"}, false, {5, 3, 100, 50}, {5, 3, 100, 50}, {4, 2, 100, 50}, false},
-                      UpdateCase{{"invertedIsEmpty"}, false, {10, 10, 5, 20}, {0, 0, 0, 0}, {0, 0, 0, 0}, false},
-                      UpdateCase{{"negativeEdgesClamp"}, false, {-7, -3, 13, 9}, {0, 0, 13, 9}, {0, 0, 14, 10}, false},
-                      UpdateCase{{"farEdgesClamp"}, false, {201, 300, 999, 999}, {201, 300, 240, 320}, {200, 300, 240, 320}, false},
-                      UpdateCase{{"fullWidthBand"}, false, {0, 11, 240, 40}, {0, 11, 240, 40}, {0, 10, 240, 40}, true}),
+    ::testing::Values(
+        UpdateCase{{"wholeDisplay"}, true, {}, {0, 0, 240, 320}, {0, 0, 240, 320}, true},
+        UpdateCase{{"oddEdgesWiden"}, false, {5, 3, 100, 50}, {5, 3, 100, 50}, {4, 2, 100, 50}, false},
+        UpdateCase{{"invertedIsEmpty"}, false, {10, 10, 5, 20}, {0, 0, 0, 0}, {0, 0, 0, 0}, false},
+        UpdateCase{{"negativeEdgesClamp"}, false, {-7, -3, 13, 9}, {0, 0, 13, 9}, {0, 0, 14, 10}, false},
+        UpdateCase{{"farEdgesClamp"}, false, {201, 300, 999, 999}, {201, 300, 240, 320}, {200, 300, 240, 320}, false},
+        UpdateCase{{"fullWidthBand"}, false, {0, 11, 240, 40}, {0, 11, 240, 40}, {0, 10, 240, 40}, true}),
     CaseName());
 
 // --- the copy from the back buffer ---
@@ -122,7 +122,8 @@ TEST_P(SwapCopyTest, copiesOnlyTheUpdateRectangle) {
 
     for (int y = 0; y < 64; ++y)
         for (uint32_t x = 0; x < c.width; ++x) {
-            bool inside = int(x) >= c.copied.left && int(x) < c.copied.right && y >= c.copied.top && y < c.copied.bottom;
+            bool inside = int(x) >= c.copied.left && int(x) < c.copied.right && y >= c.copied.top &&
+                          y < c.copied.bottom;
             ASSERT_EQ(m_driver->Pixel(int(x), y), inside ? uint16_t(x + y * 256) : FakeVideoDriver::kUntouched)
                 << "pixel " << x << "," << y;
         }
@@ -251,8 +252,8 @@ TEST_F(DisplayTest, shellBarsHideWhileTheGameIsActiveAndKeysAreTakenWhileTheDisp
     dispatch(platform::kMsgActivate, 0);
     dispatch(platform::kMsgActivate, 1);
     display.reset();
-    EXPECT_EQ(systemCalls(), Lines({"all keys on", "full screen 42", "full screen 21", "full screen 42",
-                                           "all keys off"}));
+    EXPECT_EQ(systemCalls(),
+              Lines({"all keys on", "full screen 42", "full screen 21", "full screen 42", "all keys off"}));
 
     HAL::UnloadSystemFunctions();
     EXPECT_EQ(platform::headless::OpenLibraries(), 0u);

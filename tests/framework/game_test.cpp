@@ -150,13 +150,14 @@ TEST_P(ScreenSizeTest, windowStyleAndKeepAwakeFollowTheScreen) {
     EXPECT_EQ(platform::headless::IdleTimerResets(), c.keepsAwake ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllScreens, ScreenSizeTest,
-                         ::testing::Values(ScreenCase{240, 320, false, 320, true}, ScreenCase{320, 240, false, 240, true},
-                                           ScreenCase{480, 640, false, 640, true}, ScreenCase{640, 480, false, 480, true},
-                                           ScreenCase{240, 240, false, 240, true}, ScreenCase{480, 480, false, 480, true},
-                                           ScreenCase{800, 480, true, 480, false}, ScreenCase{800, 600, true, 584, false},
-                                           ScreenCase{640, 240, true, 240, false}),
-                         [](const auto& info) { return std::to_string(info.param.width) + "x" + std::to_string(info.param.height); });
+INSTANTIATE_TEST_SUITE_P(
+    AllScreens, ScreenSizeTest,
+    ::testing::Values(ScreenCase{240, 320, false, 320, true}, ScreenCase{320, 240, false, 240, true},
+                      ScreenCase{480, 640, false, 640, true}, ScreenCase{640, 480, false, 480, true},
+                      ScreenCase{240, 240, false, 240, true}, ScreenCase{480, 480, false, 480, true},
+                      ScreenCase{800, 480, true, 480, false}, ScreenCase{800, 600, true, 584, false},
+                      ScreenCase{640, 240, true, 240, false}),
+    [](const auto& info) { return std::to_string(info.param.width) + "x" + std::to_string(info.param.height); });
 
 class ClockTest : public HeadlessTest {};
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/hal_clock.h"
 #include "framework/drivers/video_detect.h"
+#include "framework/hal_clock.h"
 #include "game/brimvale_main.h"
 #include "game/game_data.h"
 #include "platform/device.h"

@@ -10,7 +10,7 @@ namespace {
 std::vector<SLayoutDialog> sampleDialogs() {
     return {
         {43, {{7, 10, 20, {{550, 0, 0, 240, 180}, {551, 5, 6, 7, 8}}}}},
-        {50, {{9, 1, 2, {}}}},              // dialog 50 has no block for mode 7 here...
+        {50, {{9, 1, 2, {}}}},                   // dialog 50 has no block for mode 7 here...
         {50, {{7, 30, 40, {{1, 2, 3, 4, 5}}}}},  // ...but this second entry does
     };
 }
@@ -61,10 +61,8 @@ TEST(DigitGlyphsTest, numbersBecomeSmallDigitCodes) {
         std::vector<uint8_t> low, high;
     };
     const Row rows[] = {
-        {"+12K", {29, 15, 16, 24}, {135, 161, 162, 130}},
-        {"-5", {28, 19}, {134, 165}},
-        {"(5)%", {'(', 19, ')', 27}, {'(', 165, ')', 133}},
-        {"K5", {'K', 19}, {'K', 165}},
+        {"+12K", {29, 15, 16, 24}, {135, 161, 162, 130}},   {"-5", {28, 19}, {134, 165}},
+        {"(5)%", {'(', 19, ')', 27}, {'(', 165, ')', 133}}, {"K5", {'K', 19}, {'K', 165}},
         {"a+b", {'a', '+', 'b'}, {'a', '+', 'b'}},
     };
     for (const Row& row : rows) {

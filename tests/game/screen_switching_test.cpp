@@ -93,8 +93,8 @@ TEST_F(ScreenSwitchingTest, keptScreensArePushedAndComeBackInReverseOrder) {
 TEST_F(ScreenSwitchingTest, nowhereToGoKeepsTheCurrentScreen) {
     game.SwitchState(kSplashScreen);
     log.clear();
-    game.SwitchState(kGoBack);  // the stack is empty
-    game.SwitchState(ScreenId(13));         // no screen has this id
+    game.SwitchState(kGoBack);       // the stack is empty
+    game.SwitchState(ScreenId(13));  // no screen has this id
     EXPECT_EQ(game.m_currentScreen, game.Screen(kSplashScreen));
     EXPECT_EQ(log, (std::vector<std::string>{"s6 leave", "s6 enter 0,0,0,0", "s6 leave", "s6 enter 0,0,0,0"}));
 }

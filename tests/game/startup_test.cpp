@@ -59,7 +59,8 @@ TEST_F(StartupTest, theSlotsHoldTheRecordsOfTheScreenModeClass) {
         for (const auto& picture : game->m_interfacePictures) loaded += picture != nullptr;
         EXPECT_EQ(loaded, 468);
         EXPECT_EQ(game->m_interfacePictures[20], nullptr);
-        EXPECT_EQ(game->m_layoutBytes->bytes, game->m_dataPackage->LoadRecord(row.layoutId)->bytes) << "mode " << row.mode;
+        EXPECT_EQ(game->m_layoutBytes->bytes, game->m_dataPackage->LoadRecord(row.layoutId)->bytes)
+            << "mode " << row.mode;
         HAL::VideoDetect::Forget();
     }
 }

@@ -16,8 +16,7 @@
 // Ids of the real command table where one fits, so that listings read like game scripts.
 enum TestCommand : uint8_t { kMessage = 187, kEcho = 120, kNested = 121 };
 
-inline const SScriptAssembler::Commands kTestCommands = {
-    {"message", kMessage}, {"echo", kEcho}, {"nested", kNested}};
+inline const SScriptAssembler::Commands kTestCommands = {{"message", kMessage}, {"echo", kEcho}, {"nested", kNested}};
 
 // Names parameterised cases after their row's name field.
 struct CaseName {

@@ -48,16 +48,20 @@ TEST_P(ScriptLayoutTest, padsFromTheImageStart) {
     EXPECT_EQ(image[4 + GetParam().tokens.size()], kCodeEnd);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ScriptLayoutTest, ::testing::Values(
-    // = at 8, the i32 code at 9, pad 10-11, the value at 12.
-    LayoutCase{"int32AlignsToFour", "$x = 70000 ;",
-               {0x08, 0, 0, 0, 0x51, 0x20, 0, 0, 0x70, 0x11, 0x01, 0x00, 0x03}},
-    LayoutCase{"int8HasNoPad", "; -2 ;", {0x03, 0x1E, 0xFE, 0x03}},
-    // ; at 4, the line code at 5, 2 unused bytes at 6-7, the line at 8.
-    LayoutCase{"lineRecord", "; #300 ;", {0x03, 0x0D, 0, 0, 0x2C, 0x01, 0x03}},
-    LayoutCase{"lineRecordAfterPad", "#5", {0x0D, 0, 0, 0, 0x05, 0x00}},
-    LayoutCase{"stringsInternOnce", "$a $b $a \"a\"", {0x08, 0, 0, 0, 0x08, 0, 1, 0, 0x08, 0, 0, 0, 0x21, 0, 0, 0}}),
-    CaseName());
+INSTANTIATE_TEST_SUITE_P(Cases, ScriptLayoutTest,
+                         ::testing::Values(
+                             // = at 8, the i32 code at 9, pad 10-11, the value at 12.
+                             LayoutCase{"int32AlignsToFour",
+                                        "$x = 70000 ;",
+                                        {0x08, 0, 0, 0, 0x51, 0x20, 0, 0, 0x70, 0x11, 0x01, 0x00, 0x03}},
+                             LayoutCase{"int8HasNoPad", "; -2 ;", {0x03, 0x1E, 0xFE, 0x03}},
+                             // ; at 4, the line code at 5, 2 unused bytes at 6-7, the line at 8.
+                             LayoutCase{"lineRecord", "; #300 ;", {0x03, 0x0D, 0, 0, 0x2C, 0x01, 0x03}},
+                             LayoutCase{"lineRecordAfterPad", "#5", {0x0D, 0, 0, 0, 0x05, 0x00}},
+                             LayoutCase{"stringsInternOnce",
+                                        "$a $b $a \"a\"",
+                                        {0x08, 0, 0, 0, 0x08, 0, 1, 0, 0x08, 0, 0, 0, 0x21, 0, 0, 0}}),
+                         CaseName());
 
 // ---- Loading ------------------------------------------------------------------------------
 
@@ -118,7 +122,9 @@ std::vector<DamageCase> DamageCases() {
         // The end byte overwritten: the tokens run into the pool.
         {"missingTerminator", With(sound, 13, kCodeStatementEnd), kScriptUnexpectedEnd},
         {"numberOperandPastTheStream", {0x00, 0x00, 0x06, 0x00, kCodeNumber32, 0x00, 0x00, 0x00}, kScriptUnexpectedEnd},
-        {"stringOperandPastTheStream", {0x00, 0x00, 0x06, 0x00, kCodeString, 0x00, 0x01, 0x00, 'a', 0}, kScriptUnexpectedEnd},
+        {"stringOperandPastTheStream",
+         {0x00, 0x00, 0x06, 0x00, kCodeString, 0x00, 0x01, 0x00, 'a', 0},
+         kScriptUnexpectedEnd},
         {"undefinedCode1", OneToken(1), kScriptInvalidToken},
         {"undefinedCode9", OneToken(9), kScriptInvalidToken},
         {"undefinedCode34", OneToken(34), kScriptInvalidToken},
@@ -149,7 +155,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ScriptDamageTest, ::testing::ValuesIn(DamageCase
 
 TEST_F(ScriptImageTest, everyTruncationIsRefused) {
     const Bytes full = SScriptAssembler::Assemble("if ( $x == 1 ) { @door . message ( \"hi\" , 70000 ) ; } #7 return ;",
-                                                   kTestCommands);
+                                                  kTestCommands);
     for (size_t length = 0; length < full.size(); ++length) {
         auto image = std::make_unique<uint8_t[]>(length + 1);
         std::copy(full.begin(), full.begin() + length, image.get());

@@ -35,39 +35,40 @@ TEST_P(ScriptValueTest, leavesExpectedValue) {
 
 // In a statement, + and - wait for the operator to their left once the stack holds three
 // values; inside brackets and right sides everything groups from the right.
-INSTANTIATE_TEST_SUITE_P(Cases, ScriptValueTest, ::testing::Values(
-    ValueCase{"timesThenPlus", "$x = 2 * 3 + 4 ;", "10", 10, false},
-    ValueCase{"plusThenTimes", "$x = 2 + 3 * 4 ;", "14", 14, false},
-    ValueCase{"minusLeftToRight", "$x = 10 - 4 - 3 ;", "3", 3, false},
-    ValueCase{"bracketsGroupFromTheRight", "$x = ( 10 - 4 - 3 ) ;", "9", 9, false},
-    ValueCase{"longSumLeftToRight", "$x = 1 + 2 + 3 + 4 ;", "10", 10, false},
-    ValueCase{"minusThenTimes", "$x = 10 - 2 * 3 ;", "4", 4, false},
-    ValueCase{"timesThenMinus", "$x = 2 * 3 - 1 ;", "5", 5, false},
-    ValueCase{"bracketedRightSide", "$x = 2 * ( 3 + 4 ) ;", "14", 14, false},
-    ValueCase{"everyNumberWidth", "$x = -7 + 300 + 70000 ;", "70293", 70293, false},
-    ValueCase{"forcedWidths", "$x = 5d + 6w + 7b ;", "18", 18, false},
-    ValueCase{"comparison", "$x = 3 < 4 ;", "1", 1, false},
-    ValueCase{"textComparisonIgnoresCase", "$x = \"ABC\" == \"abc\" ;", "1", 1, false},
-    ValueCase{"not", "$x = ! 0 ;", "1", 1, false},
-    ValueCase{"remainderKeepsDividendSign", "$x = -7 % 2 ;", "-1", -1, false},
-    ValueCase{"divisionByZeroGivesZero", "$x = 7 / 0 ;", "0", 0, false},
-    ValueCase{"literalsInARowJoin", "$x = \"ab\" \"cd\" ;", "abcd", 0, true},
-    ValueCase{"literalAfterNumberAddsItsReading", "$x = 5 \"12\" ;", "5", 17, false},
-    ValueCase{"tabRule", "$x = \"a\\gb\" ;", "a\tb", 0, true},
-    ValueCase{"textPlusNumberJoins", "$x = \"abc\" + 5 ;", "abc5", 0, true},
-    ValueCase{"freshVariableIsEmptyText", "$x = $fresh + \"a\" ;", "a", 0, true},
-    ValueCase{"objectNameIsText", "$x = @door ;", "door", 0, true},
-    ValueCase{"commandResult", "$x = echo ( 7 ) + 1 ;", "8", 8, false},
-    ValueCase{"objectCommandResult", "$x = @door . echo ( \"open\" ) ;", "open", 0, true},
-    ValueCase{"compoundAdd", "$x = 5 ; $x += 3 ;", "8", 8, false},
-    ValueCase{"compoundRemainder", "$x = 7 ; $x %= 4 ;", "3", 3, false},
-    ValueCase{"compoundWithBracketedRightSide", "$x = 2 ; $x *= ( 1 + 2 ) ;", "6", 6, false},
-    ValueCase{"increment", "$x = 2 ; $x ++ ;", "3", 3, false},
-    ValueCase{"decrement", "$x = 2 ; $x -- ;", "1", 1, false},
-    ValueCase{"variableCopiesValue", "$y = 4 ; $x = $y ; $y = 5 ;", "4", 4, false},
-    ValueCase{"fillersAndLinesAreSkipped", "~ #3 $x ~ = #4 2 ;", "2", 2, false},
-    // A result that a statement leaves unused must not change how the next statement groups.
-    ValueCase{"unusedResultLeavesNothing", "echo ( 5 ) ; echo ( 6 ) ; $x = 1 + 2 ;", "3", 3, false}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ScriptValueTest,
+    ::testing::Values(ValueCase{"timesThenPlus", "$x = 2 * 3 + 4 ;", "10", 10, false},
+                      ValueCase{"plusThenTimes", "$x = 2 + 3 * 4 ;", "14", 14, false},
+                      ValueCase{"minusLeftToRight", "$x = 10 - 4 - 3 ;", "3", 3, false},
+                      ValueCase{"bracketsGroupFromTheRight", "$x = ( 10 - 4 - 3 ) ;", "9", 9, false},
+                      ValueCase{"longSumLeftToRight", "$x = 1 + 2 + 3 + 4 ;", "10", 10, false},
+                      ValueCase{"minusThenTimes", "$x = 10 - 2 * 3 ;", "4", 4, false},
+                      ValueCase{"timesThenMinus", "$x = 2 * 3 - 1 ;", "5", 5, false},
+                      ValueCase{"bracketedRightSide", "$x = 2 * ( 3 + 4 ) ;", "14", 14, false},
+                      ValueCase{"everyNumberWidth", "$x = -7 + 300 + 70000 ;", "70293", 70293, false},
+                      ValueCase{"forcedWidths", "$x = 5d + 6w + 7b ;", "18", 18, false},
+                      ValueCase{"comparison", "$x = 3 < 4 ;", "1", 1, false},
+                      ValueCase{"textComparisonIgnoresCase", "$x = \"ABC\" == \"abc\" ;", "1", 1, false},
+                      ValueCase{"not", "$x = ! 0 ;", "1", 1, false},
+                      ValueCase{"remainderKeepsDividendSign", "$x = -7 % 2 ;", "-1", -1, false},
+                      ValueCase{"divisionByZeroGivesZero", "$x = 7 / 0 ;", "0", 0, false},
+                      ValueCase{"literalsInARowJoin", "$x = \"ab\" \"cd\" ;", "abcd", 0, true},
+                      ValueCase{"literalAfterNumberAddsItsReading", "$x = 5 \"12\" ;", "5", 17, false},
+                      ValueCase{"tabRule", "$x = \"a\\gb\" ;", "a\tb", 0, true},
+                      ValueCase{"textPlusNumberJoins", "$x = \"abc\" + 5 ;", "abc5", 0, true},
+                      ValueCase{"freshVariableIsEmptyText", "$x = $fresh + \"a\" ;", "a", 0, true},
+                      ValueCase{"objectNameIsText", "$x = @door ;", "door", 0, true},
+                      ValueCase{"commandResult", "$x = echo ( 7 ) + 1 ;", "8", 8, false},
+                      ValueCase{"objectCommandResult", "$x = @door . echo ( \"open\" ) ;", "open", 0, true},
+                      ValueCase{"compoundAdd", "$x = 5 ; $x += 3 ;", "8", 8, false},
+                      ValueCase{"compoundRemainder", "$x = 7 ; $x %= 4 ;", "3", 3, false},
+                      ValueCase{"compoundWithBracketedRightSide", "$x = 2 ; $x *= ( 1 + 2 ) ;", "6", 6, false},
+                      ValueCase{"increment", "$x = 2 ; $x ++ ;", "3", 3, false},
+                      ValueCase{"decrement", "$x = 2 ; $x -- ;", "1", 1, false},
+                      ValueCase{"variableCopiesValue", "$y = 4 ; $x = $y ; $y = 5 ;", "4", 4, false},
+                      ValueCase{"fillersAndLinesAreSkipped", "~ #3 $x ~ = #4 2 ;", "2", 2, false},
+                      // A result that a statement leaves unused must not change how the next statement groups.
+                      ValueCase{"unusedResultLeavesNothing", "echo ( 5 ) ; echo ( 6 ) ; $x = 1 + 2 ;", "3", 3, false}),
     CaseName());
 
 // ---- Command arguments ----------------------------------------------------------------------
@@ -92,13 +93,15 @@ TEST_P(ScriptArgumentTest, passesThreeArguments) {
     EXPECT_EQ(args, GetParam().args);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ScriptArgumentTest, ::testing::Values(
-    // An operator in an argument takes every later argument into its right side.
-    ArgumentCase{"operatorSwallowsLaterArguments", "message ( 1 , 2 + 3 , 4 ) ;", {"1", "2", "7"}},
-    ArgumentCase{"fourthIsDropped", "message ( 1 , 2 , 3 , 4 ) ;", {"1", "2", "3"}},
-    ArgumentCase{"emptyBrackets", "message ( ) ;", {"", "", ""}},
-    ArgumentCase{"missingArgumentsStayEmpty", "message ( \"a\" , \"b\" ) ;", {"a", "b", ""}},
-    ArgumentCase{"nestedCall", "message ( echo ( \"in\" ) , 2 ) ;", {"in", "2", ""}}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ScriptArgumentTest,
+    ::testing::Values(
+        // An operator in an argument takes every later argument into its right side.
+        ArgumentCase{"operatorSwallowsLaterArguments", "message ( 1 , 2 + 3 , 4 ) ;", {"1", "2", "7"}},
+        ArgumentCase{"fourthIsDropped", "message ( 1 , 2 , 3 , 4 ) ;", {"1", "2", "3"}},
+        ArgumentCase{"emptyBrackets", "message ( ) ;", {"", "", ""}},
+        ArgumentCase{"missingArgumentsStayEmpty", "message ( \"a\" , \"b\" ) ;", {"a", "b", ""}},
+        ArgumentCase{"nestedCall", "message ( echo ( \"in\" ) , 2 ) ;", {"in", "2", ""}}),
     CaseName());
 
 TEST_F(ScriptTest, callTargetsThisUnlessAnObjectIsNamed) {
@@ -137,31 +140,35 @@ const std::string kChain =
     "if ( $n == 1 ) message ( \"one\" ) ; else if ( $n == 2 ) message ( \"two\" ) ; "
     "else message ( \"other\" ) ; message ( \"after\" ) ;";
 
-INSTANTIATE_TEST_SUITE_P(Cases, ScriptFlowTest, ::testing::Values(
-    FlowCase{"ifTrue", "if ( 1 ) message ( \"a\" ) ; else message ( \"b\" ) ;", {"a"}},
-    FlowCase{"ifFalse", "if ( 0 ) message ( \"a\" ) ; else message ( \"b\" ) ;", {"b"}},
-    FlowCase{"ifWithoutElse", "if ( 0 ) message ( \"a\" ) ; message ( \"b\" ) ;", {"b"}},
-    FlowCase{"textConditionReadsItsNumber", "if ( \"7\" ) message ( \"a\" ) ; if ( \"x\" ) message ( \"b\" ) ;", {"a"}},
-    FlowCase{"chainFirst", "$n = 1 ; " + kChain, {"one", "after"}},
-    FlowCase{"chainSecond", "$n = 2 ; " + kChain, {"two", "after"}},
-    FlowCase{"chainLast", "$n = 3 ; " + kChain, {"other", "after"}},
-    FlowCase{"blocks",
-             "if ( 1 ) { message ( \"a\" ) ; message ( \"b\" ) ; } else { message ( \"c\" ) ; } message ( \"d\" ) ;",
-             {"a", "b", "d"}},
-    FlowCase{"skippedBlockHoldsBlocks",
-             "if ( 0 ) { if ( 1 ) { message ( \"x\" ) ; } } else { message ( \"y\" ) ; } message ( \"z\" ) ;",
-             {"y", "z"}},
-    FlowCase{"skippedChainOfBlocks",
-             "if ( 1 ) message ( \"a\" ) ; else if ( 1 ) { message ( \"b\" ) ; } else { message ( \"c\" ) ; } "
-             "message ( \"d\" ) ;",
-             {"a", "d"}},
-    FlowCase{"emptyThenKeepsItsElse", "if ( 1 ) ; else message ( \"b\" ) ; message ( \"c\" ) ;", {"c"}},
-    FlowCase{"emptyConditionIsFalse", "if ( ) message ( \"a\" ) ; $x = 1 + 2 ; message ( $x ) ;", {"3"}},
-    FlowCase{"returnEndsTheScript", "message ( \"a\" ) ; return ; message ( \"b\" ) ;", {"a"}},
-    FlowCase{"returnWithValue", "message ( \"a\" ) ; return ( 5 ) ; message ( \"b\" ) ;", {"a"}},
-    FlowCase{"returnInsideABranch",
-             "if ( 1 ) { message ( \"a\" ) ; return ; } message ( \"b\" ) ;", {"a"}},
-    FlowCase{"blockEndedByTheProgram", "if ( 1 ) { message ( \"a\" ) ;", {"a"}}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ScriptFlowTest,
+    ::testing::Values(
+        FlowCase{"ifTrue", "if ( 1 ) message ( \"a\" ) ; else message ( \"b\" ) ;", {"a"}},
+        FlowCase{"ifFalse", "if ( 0 ) message ( \"a\" ) ; else message ( \"b\" ) ;", {"b"}},
+        FlowCase{"ifWithoutElse", "if ( 0 ) message ( \"a\" ) ; message ( \"b\" ) ;", {"b"}},
+        FlowCase{"textConditionReadsItsNumber",
+                 "if ( \"7\" ) message ( \"a\" ) ; if ( \"x\" ) message ( \"b\" ) ;",
+                 {"a"}},
+        FlowCase{"chainFirst", "$n = 1 ; " + kChain, {"one", "after"}},
+        FlowCase{"chainSecond", "$n = 2 ; " + kChain, {"two", "after"}},
+        FlowCase{"chainLast", "$n = 3 ; " + kChain, {"other", "after"}},
+        FlowCase{
+            "blocks",
+            "if ( 1 ) { message ( \"a\" ) ; message ( \"b\" ) ; } else { message ( \"c\" ) ; } message ( \"d\" ) ;",
+            {"a", "b", "d"}},
+        FlowCase{"skippedBlockHoldsBlocks",
+                 "if ( 0 ) { if ( 1 ) { message ( \"x\" ) ; } } else { message ( \"y\" ) ; } message ( \"z\" ) ;",
+                 {"y", "z"}},
+        FlowCase{"skippedChainOfBlocks",
+                 "if ( 1 ) message ( \"a\" ) ; else if ( 1 ) { message ( \"b\" ) ; } else { message ( \"c\" ) ; } "
+                 "message ( \"d\" ) ;",
+                 {"a", "d"}},
+        FlowCase{"emptyThenKeepsItsElse", "if ( 1 ) ; else message ( \"b\" ) ; message ( \"c\" ) ;", {"c"}},
+        FlowCase{"emptyConditionIsFalse", "if ( ) message ( \"a\" ) ; $x = 1 + 2 ; message ( $x ) ;", {"3"}},
+        FlowCase{"returnEndsTheScript", "message ( \"a\" ) ; return ; message ( \"b\" ) ;", {"a"}},
+        FlowCase{"returnWithValue", "message ( \"a\" ) ; return ( 5 ) ; message ( \"b\" ) ;", {"a"}},
+        FlowCase{"returnInsideABranch", "if ( 1 ) { message ( \"a\" ) ; return ; } message ( \"b\" ) ;", {"a"}},
+        FlowCase{"blockEndedByTheProgram", "if ( 1 ) { message ( \"a\" ) ;", {"a"}}),
     CaseName());
 
 TEST_F(ScriptTest, variablesPersistBetweenRuns) {

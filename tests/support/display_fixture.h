@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "framework/hal_display.h"
-#include "framework/display_impl.h"
 #include "framework/device/system_functions.h"
+#include "framework/display_impl.h"
 #include "framework/drivers/video_detect.h"
 #include "framework/drivers/video_driver.h"
+#include "framework/hal_display.h"
 #include "platform/device.h"
 #include "platform/headless/headless.h"
 #include "platform/window.h"
@@ -129,7 +129,8 @@ protected:
     static void UseScreen(int width, int height) { platform::SetDeviceScreen(width, height); }
 
     platform::Window* NewWindow() {
-        return platform::CreateAppWindow("display test", "", 0, 0, 0, platform::ScreenWidth(), platform::ScreenHeight());
+        return platform::CreateAppWindow("display test", "", 0, 0, 0, platform::ScreenWidth(),
+                                         platform::ScreenHeight());
     }
 
     // A display over a fake driver with the given description; null when it does not initialise.

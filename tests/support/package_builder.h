@@ -16,6 +16,7 @@ inline bool WriteTestPackage(const SFileFolder& folder, const char* name, const 
     SPdbWriter writer;
     writer.Attach(folder);
     writer.SetTypeAndCreator("DATA", kPackageCreator);
-    for (const STestRecord& record : records) writer.AddRecord(record.id, record.bytes.data(), uint32_t(record.bytes.size()));
+    for (const STestRecord& record : records)
+        writer.AddRecord(record.id, record.bytes.data(), uint32_t(record.bytes.size()));
     return writer.Write(name);
 }

@@ -61,7 +61,7 @@ inline void Log(const std::string& call) { Calls().push_back(call); }
 struct DisplayLibrary {
     static inline platform::display_library::Properties properties;
     static inline uint8_t* upright = nullptr;
-    static inline int opens = 1;      // what opening the display answers
+    static inline int opens = 1;       // what opening the display answers
     static inline int dramBuffer = 0;  // what the DRAM question answers
 
     static int Open(platform::Window*, uint32_t flags) {
@@ -233,7 +233,8 @@ protected:
     }
     Memory& VgaScreen() {
         Memory& memory = NewScreenMemory();
-        platform::headless::SetRawFrameBuffer({1, 16, memory.Data(), 2, int32_t(kPitch), int32_t(kWidth), int32_t(kHeight)});
+        platform::headless::SetRawFrameBuffer(
+            {1, 16, memory.Data(), 2, int32_t(kPitch), int32_t(kWidth), int32_t(kHeight)});
         return memory;
     }
 

@@ -24,7 +24,8 @@ inline std::array<uint8_t, kModuleHeaderSize> MakeModuleHeader(const char* title
 }
 
 // A bank whose sample j is `lengthsInWords[j]` words of a loud square wave, volume 64, not looped.
-inline SMusicBank MakeBank(const std::string& name, uint16_t patternSlots, const std::vector<uint16_t>& lengthsInWords) {
+inline SMusicBank MakeBank(const std::string& name, uint16_t patternSlots,
+                           const std::vector<uint16_t>& lengthsInWords) {
     SMusicBank bank;
     bank.name = name;
     bank.header = MakeModuleHeader(("bank " + name).c_str(), 0);

@@ -6,6 +6,7 @@
 
 inline platform::Window* OpenTestWindow(int width, int height) {
     platform::SetDeviceScreen(width, height);
-    platform::RegisterWindowClass("test", [](platform::Window*, uint32_t, uintptr_t, intptr_t) -> intptr_t { return 0; });
+    platform::RegisterWindowClass("test",
+                                  [](platform::Window*, uint32_t, uintptr_t, intptr_t) -> intptr_t { return 0; });
     return platform::CreateAppWindow("test", "test", 0, 0, 0, width, height);
 }

@@ -1,9 +1,9 @@
 #include "support/world_package.h"
 
-#include "engine/base/archive.h"
 #include "data/package/empty_table.h"
 #include "data/package/map.h"
 #include "data/package/module_records.h"
+#include "engine/base/archive.h"
 #include "engine/files/pdb_writer.h"
 
 namespace {

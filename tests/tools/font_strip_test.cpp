@@ -1,9 +1,8 @@
-#include "tools/sampledata/font_strips.h"
-
 #include <gtest/gtest.h>
 
 #include "engine/draw/font_glyphs.h"
 #include "engine/draw/picture.h"
+#include "tools/sampledata/font_strips.h"
 
 namespace {
 

@@ -84,14 +84,13 @@ TEST_P(CtrlFlagTest, changesTheBitAndMarksTheControlDirty) {
     EXPECT_EQ(ctrl.m_flags, GetParam().after);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CtrlFlagTest,
-    ::testing::Values(FlagCase{"enableEnabled", 0x04, [](SCtrl& c) { c.SetEnabled(true); }, 0x06},
-                      FlagCase{"disable", 0x34, [](SCtrl& c) { c.Disable(); }, 0x32},
-                      FlagCase{"releaseReleased", 0x00, [](SCtrl& c) { c.Release(); }, 0x02},
-                      FlagCase{"press", 0x30, [](SCtrl& c) { c.SetPressed(true); }, 0x33},
-                      FlagCase{"checkChecked", 0x08, [](SCtrl& c) { c.SetChecked(true); }, 0x0A},
-                      FlagCase{"uncheck", 0x38, [](SCtrl& c) { c.SetChecked(false); }, 0x32}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, CtrlFlagTest,
+                         ::testing::Values(FlagCase{"enableEnabled", 0x04, [](SCtrl& c) { c.SetEnabled(true); }, 0x06},
+                                           FlagCase{"disable", 0x34, [](SCtrl& c) { c.Disable(); }, 0x32},
+                                           FlagCase{"releaseReleased", 0x00, [](SCtrl& c) { c.Release(); }, 0x02},
+                                           FlagCase{"press", 0x30, [](SCtrl& c) { c.SetPressed(true); }, 0x33},
+                                           FlagCase{"checkChecked", 0x08, [](SCtrl& c) { c.SetChecked(true); }, 0x0A},
+                                           FlagCase{"uncheck", 0x38, [](SCtrl& c) { c.SetChecked(false); }, 0x32}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

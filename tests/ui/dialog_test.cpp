@@ -1,7 +1,6 @@
 #include "ui/dialog.h"
 
 #include <gtest/gtest.h>
-#include "support/memory_display.h"
 
 #include <algorithm>
 #include <map>
@@ -9,6 +8,7 @@
 
 #include "engine/draw/picture.h"
 #include "recording_ui.h"
+#include "support/memory_display.h"
 #include "support/picture_record.h"
 
 namespace {

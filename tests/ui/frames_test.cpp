@@ -1,10 +1,11 @@
+#include "ui/frames.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "engine/packages/resource_cache.h"
-#include "ui/frames.h"
 #include "support/memory_display.h"
 #include "support/picture_record.h"
 

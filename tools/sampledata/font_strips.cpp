@@ -34,15 +34,15 @@ struct GlyphShape {
 GlyphShape shapeOf(uint8_t code) {
     static constexpr char kSuffixes[] = {'K', 'M', 'B', '%'};
     switch (code) {
-    case 9: return {0x2022};   // bullet
-    case 11: return {0x25B2};  // up triangle
-    case 12: return {0x25BC};  // down triangle
-    case 28: return {'-', 0.6};
-    case 29: return {'+', 0.6};
-    case 128: return {0x20AC};  // the euro sign, as on code page 1252
-    case 134: return {'-', 0.6, true};
-    case 135: return {'+', 0.6, true};
-    default: break;
+        case 9: return {0x2022};   // bullet
+        case 11: return {0x25B2};  // up triangle
+        case 12: return {0x25BC};  // down triangle
+        case 28: return {'-', 0.6};
+        case 29: return {'+', 0.6};
+        case 128: return {0x20AC};  // the euro sign, as on code page 1252
+        case 134: return {'-', 0.6, true};
+        case 135: return {'+', 0.6, true};
+        default: break;
     }
     if (code >= 14 && code <= 23) return {uint32_t('0' + code - 14), 0.6};
     if (code >= 24 && code <= 27) return {uint32_t(kSuffixes[code - 24]), 0.6};

@@ -22,7 +22,8 @@ constexpr ViewArea kSquareOrLarge[] = {{8, {550, 0, 0, 240, 180}},
 
 std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
     SLayoutDialog playView{43, {}};
-    for (const ViewArea& area : squareOrLargeModes ? std::span<const ViewArea>(kSquareOrLarge) : std::span<const ViewArea>(kHandheld))
+    for (const ViewArea& area :
+         squareOrLargeModes ? std::span<const ViewArea>(kSquareOrLarge) : std::span<const ViewArea>(kHandheld))
         playView.modes.push_back({area.mode, 0, 0, {area.view}});
     return {playView};
 }

@@ -1,7 +1,7 @@
 #include <cstring>
 
-#include "engine/base/archive.h"
 #include "data/package/module.h"
+#include "engine/base/archive.h"
 #include "engine/files/pdb_writer.h"
 #include "support/module_fixture.h"
 #include "support/package_builder.h"

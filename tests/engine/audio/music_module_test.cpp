@@ -89,7 +89,8 @@ TEST_P(MusicModuleRefusalTest, unplayableSongsLeaveTheImageAlone) {
 INSTANTIATE_TEST_SUITE_P(
     Refused, MusicModuleRefusalTest,
     ::testing::Values(
-        RefusedCase{"morePatternsThanSlots", [](SMusicSong& s, SMusicBank&, const SMusicBank*&) { s.patterns.resize(4, s.patterns[0]); }},
+        RefusedCase{"morePatternsThanSlots",
+                    [](SMusicSong& s, SMusicBank&, const SMusicBank*&) { s.patterns.resize(4, s.patterns[0]); }},
         RefusedCase{"bankWithoutSlots", [](SMusicSong&, SMusicBank& b, const SMusicBank*&) { b.patternSlots = 0; }},
         RefusedCase{"missingBank", [](SMusicSong&, SMusicBank&, const SMusicBank*& use) { use = nullptr; }},
         RefusedCase{"orderTableFull", [](SMusicSong& s, SMusicBank&, const SMusicBank*&) { s.header[950] = 128; }}),

@@ -82,24 +82,24 @@ void Fill(CompositeRecord& record) {
 
 // The bytes of the filled record. A change here means saved games and data packages change.
 const std::vector<uint8_t> kCompositeBytes = {
-    'R',                     // 0: tag
-    7,                       // 1: kind
-    0x34, 0x12,              // 2: count, already at an even offset
-    0xD4, 0xC3, 0xB2, 0xA1,  // 4: flags, already at a multiple of 4
-    'a', 'b', 0,             // 8: label
-    0,                       // 11: pad to 4
-    0xFE, 0xFF, 0xFF, 0xFF,  // 12: offset -2
-    'x', 'y', 'z', 0,        // 16: copied text
-    0xFD, 0xFF,              // 20: delta -3
-    'T', 0,                  // 22: title
-    'n', 'm', 0,             // 24: name
-    0,                       // 27: pad to 2
-    3, 0, 1, 2, 3,           // 28: blob length and bytes
-    0,                       // 33: number value: is-text 0
-    0, 0,                    // 34: pad to 4
-    0xFB, 0xFF, 0xFF, 0xFF,  // 36: -5
-    1, '1', '2', 'a', 'b', 0,  // 40: text value: is-text 1 and its text
-    'X', 9,                  // 46: optional part
+    'R',                             // 0: tag
+    7,                               // 1: kind
+    0x34, 0x12,                      // 2: count, already at an even offset
+    0xD4, 0xC3, 0xB2, 0xA1,          // 4: flags, already at a multiple of 4
+    'a',  'b',  0,                   // 8: label
+    0,                               // 11: pad to 4
+    0xFE, 0xFF, 0xFF, 0xFF,          // 12: offset -2
+    'x',  'y',  'z',  0,             // 16: copied text
+    0xFD, 0xFF,                      // 20: delta -3
+    'T',  0,                         // 22: title
+    'n',  'm',  0,                   // 24: name
+    0,                               // 27: pad to 2
+    3,    0,    1,    2,    3,       // 28: blob length and bytes
+    0,                               // 33: number value: is-text 0
+    0,    0,                         // 34: pad to 4
+    0xFB, 0xFF, 0xFF, 0xFF,          // 36: -5
+    1,    '1',  '2',  'a',  'b', 0,  // 40: text value: is-text 1 and its text
+    'X',  9,                         // 46: optional part
 };
 constexpr uint32_t kSizeWithoutExtra = 46;
 

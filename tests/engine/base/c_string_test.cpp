@@ -29,17 +29,14 @@ TEST_P(CompareTest, ordersTexts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CompareTest,
-    ::testing::Values(CompareCase{"equal", "abc", "abc", 0, 0},
-                      CompareCase{"caseOnly", "ABC", "abc", -1, 0},
-                      // The folded order decides the sign, not the raw bytes 'c' and 'D'.
-                      CompareCase{"mixedCaseLower", "abc", "ABD", 1, -1},
-                      CompareCase{"mixedCaseUpper", "ABC", "abd", -1, -1},
-                      CompareCase{"prefixFirst", "ab", "abc", -1, -1},
-                      CompareCase{"nullAfterText", nullptr, "a", 1, 1},
-                      CompareCase{"textBeforeNull", "a", nullptr, -1, -1},
-                      // Bytes above 127 are negative, so they sort before ASCII.
-                      CompareCase{"highByteSigned", "\xE9", "a", -1, -1},
-                      CompareCase{"onlyAtoZFold", "@", "`", -1, -1}),
+    ::testing::Values(
+        CompareCase{"equal", "abc", "abc", 0, 0}, CompareCase{"caseOnly", "ABC", "abc", -1, 0},
+        // The folded order decides the sign, not the raw bytes 'c' and 'D'.
+        CompareCase{"mixedCaseLower", "abc", "ABD", 1, -1}, CompareCase{"mixedCaseUpper", "ABC", "abd", -1, -1},
+        CompareCase{"prefixFirst", "ab", "abc", -1, -1}, CompareCase{"nullAfterText", nullptr, "a", 1, 1},
+        CompareCase{"textBeforeNull", "a", nullptr, -1, -1},
+        // Bytes above 127 are negative, so they sort before ASCII.
+        CompareCase{"highByteSigned", "\xE9", "a", -1, -1}, CompareCase{"onlyAtoZFold", "@", "`", -1, -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct SearchCase {
@@ -63,15 +60,12 @@ TEST_P(SearchTest, findsAndCounts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SearchTest,
-    ::testing::Values(SearchCase{"middle", "xxabyy", "ab", 2, 2, 1, 1},
-                      SearchCase{"caseDiffers", "xxABab", "ab", 4, 2, 1, 2},
-                      SearchCase{"nonOverlapping", "aaaa", "aa", 0, 0, 2, 2},
-                      SearchCase{"absent", "abc", "abd", -1, -1, 0, 0},
-                      SearchCase{"subLongerThanText", "ab", "abc", -1, -1, 0, 0},
-                      SearchCase{"emptySub", "abc", "", -1, -1, 0, 0},
-                      SearchCase{"emptyText", "", "a", -1, -1, 0, 0},
-                      SearchCase{"nullText", nullptr, "a", -1, -1, 0, 0},
-                      SearchCase{"nullSub", "abc", nullptr, -1, -1, 0, 0}),
+    ::testing::Values(
+        SearchCase{"middle", "xxabyy", "ab", 2, 2, 1, 1}, SearchCase{"caseDiffers", "xxABab", "ab", 4, 2, 1, 2},
+        SearchCase{"nonOverlapping", "aaaa", "aa", 0, 0, 2, 2}, SearchCase{"absent", "abc", "abd", -1, -1, 0, 0},
+        SearchCase{"subLongerThanText", "ab", "abc", -1, -1, 0, 0}, SearchCase{"emptySub", "abc", "", -1, -1, 0, 0},
+        SearchCase{"emptyText", "", "a", -1, -1, 0, 0}, SearchCase{"nullText", nullptr, "a", -1, -1, 0, 0},
+        SearchCase{"nullSub", "abc", nullptr, -1, -1, 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CString, findCharAnswersTheFirstIndex) {
@@ -109,7 +103,9 @@ TEST(CString, reverseAndLowerWorkInPlace) {
     StrLower(text);
     EXPECT_STREQ(text, "abc\xC9z");  // only A-Z change case
     StrReverse(text);
-    EXPECT_STREQ(text, "z\xC9" "cba");
+    EXPECT_STREQ(text,
+                 "z\xC9"
+                 "cba");
 }
 
 TEST(CString, wideningKeepsBytesAbove127AsLatin1) {

@@ -40,35 +40,32 @@ std::string FormatCaseText(const FormatCase& c, size_t size) {
 
 class FormatTest : public ::testing::TestWithParam<FormatCase> {};
 
-TEST_P(FormatTest, writesTheGamesText) {
-    EXPECT_EQ(FormatCaseText(GetParam(), 64), GetParam().expected);
-}
+TEST_P(FormatTest, writesTheGamesText) { EXPECT_EQ(FormatCaseText(GetParam(), 64), GetParam().expected); }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FormatTest,
-    ::testing::Values(
-        FormatCase{"plainText", "gold: none", Arg::None, 0, nullptr, "gold: none"},
-        FormatCase{"percent", "100%% sure", Arg::None, 0, nullptr, "100% sure"},
-        FormatCase{"width", "[%5d]", Arg::Int, 42, nullptr, "[   42]"},
-        FormatCase{"leftJustified", "[%-5d]", Arg::Int, 42, nullptr, "[42   ]"},
-        FormatCase{"zeroPadGoesBeforeTheSign", "%05d", Arg::Int, -42, nullptr, "00-42"},
-        FormatCase{"plusOnPositive", "%+d", Arg::Int, 7, nullptr, "+7"},
-        FormatCase{"plusNotOnZero", "%+d", Arg::Int, 0, nullptr, "0"},
-        FormatCase{"plusNotOnNegative", "%+d", Arg::Int, -7, nullptr, "-7"},
-        FormatCase{"leftJustifiedZeroPad", "%-05d", Arg::Int, 7, nullptr, "70000"},
-        FormatCase{"mostNegative", "%d", Arg::Int, INT_MIN, nullptr, "-2147483648"},
-        FormatCase{"unsigned", "%u", Arg::Unsigned, 4294967295L, nullptr, "4294967295"},
-        FormatCase{"longKeepsLow32Bits", "%ld", Arg::Long, 0x100000005L, nullptr, "5"},
-        FormatCase{"longNegative", "%ld", Arg::Long, -5, nullptr, "-5"},
-        FormatCase{"text", "<%s>", Arg::Text, 0, "Brim", "<Brim>"},
-        FormatCase{"nullTextPads", "[%5s]", Arg::Text, 0, nullptr, "[     ]"},
-        FormatCase{"character", "%c!", Arg::Int, 'x', nullptr, "x!"},
-        FormatCase{"characterZeroIsEmpty", "[%c]", Arg::Int, 0, nullptr, "[]"},
-        FormatCase{"hexEndsTheOutput", "ab%xcd", Arg::Int, 1, nullptr, "ab"},
-        FormatCase{"precisionEndsTheOutput", "ab%.2dcd", Arg::Int, 1, nullptr, "ab"},
-        FormatCase{"floatEndsTheOutput", "ab%fcd", Arg::None, 0, nullptr, "ab"},
-        FormatCase{"trailingPercentEndsTheOutput", "ab%", Arg::None, 0, nullptr, "ab"},
-        FormatCase{"emptyFormat", "", Arg::None, 0, nullptr, ""}),
+    ::testing::Values(FormatCase{"plainText", "gold: none", Arg::None, 0, nullptr, "gold: none"},
+                      FormatCase{"percent", "100%% sure", Arg::None, 0, nullptr, "100% sure"},
+                      FormatCase{"width", "[%5d]", Arg::Int, 42, nullptr, "[   42]"},
+                      FormatCase{"leftJustified", "[%-5d]", Arg::Int, 42, nullptr, "[42   ]"},
+                      FormatCase{"zeroPadGoesBeforeTheSign", "%05d", Arg::Int, -42, nullptr, "00-42"},
+                      FormatCase{"plusOnPositive", "%+d", Arg::Int, 7, nullptr, "+7"},
+                      FormatCase{"plusNotOnZero", "%+d", Arg::Int, 0, nullptr, "0"},
+                      FormatCase{"plusNotOnNegative", "%+d", Arg::Int, -7, nullptr, "-7"},
+                      FormatCase{"leftJustifiedZeroPad", "%-05d", Arg::Int, 7, nullptr, "70000"},
+                      FormatCase{"mostNegative", "%d", Arg::Int, INT_MIN, nullptr, "-2147483648"},
+                      FormatCase{"unsigned", "%u", Arg::Unsigned, 4294967295L, nullptr, "4294967295"},
+                      FormatCase{"longKeepsLow32Bits", "%ld", Arg::Long, 0x100000005L, nullptr, "5"},
+                      FormatCase{"longNegative", "%ld", Arg::Long, -5, nullptr, "-5"},
+                      FormatCase{"text", "<%s>", Arg::Text, 0, "Brim", "<Brim>"},
+                      FormatCase{"nullTextPads", "[%5s]", Arg::Text, 0, nullptr, "[     ]"},
+                      FormatCase{"character", "%c!", Arg::Int, 'x', nullptr, "x!"},
+                      FormatCase{"characterZeroIsEmpty", "[%c]", Arg::Int, 0, nullptr, "[]"},
+                      FormatCase{"hexEndsTheOutput", "ab%xcd", Arg::Int, 1, nullptr, "ab"},
+                      FormatCase{"precisionEndsTheOutput", "ab%.2dcd", Arg::Int, 1, nullptr, "ab"},
+                      FormatCase{"floatEndsTheOutput", "ab%fcd", Arg::None, 0, nullptr, "ab"},
+                      FormatCase{"trailingPercentEndsTheOutput", "ab%", Arg::None, 0, nullptr, "ab"},
+                      FormatCase{"emptyFormat", "", Arg::None, 0, nullptr, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Format, cutsTheTextToTheBuffer) {

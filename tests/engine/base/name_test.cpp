@@ -22,18 +22,16 @@ TEST_P(NameHashTest, hashesAsTheDataFilesExpect) {
     EXPECT_EQ(HashName5(GetParam().text), GetParam().shortHash);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, NameHashTest,
-    ::testing::Values(HashCase{"abc", "abc", 298, 297},
-                      HashCase{"null", nullptr, 0, 0},
-                      HashCase{"empty", "", 0, 0},
-                      // 0xE9 counts as -23: 1 ^ 0xFFE9, and 0xFFE9 alone.
-                      HashCase{"byteAbove127", "\xE9", 0xFFE8, 0xFFE9},
-                      // The shift wraps after 11 characters: index 11 shifts by 0 again.
-                      HashCase{"twelveCharacters", "aaaaaaaaaaaa", 0x07B2, 0x043F},
-                      // Only five characters count for the short hash.
-                      HashCase{"sixCharacters", "abcdez", 0x0B1F, 0x0459}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, NameHashTest,
+                         ::testing::Values(HashCase{"abc", "abc", 298, 297}, HashCase{"null", nullptr, 0, 0},
+                                           HashCase{"empty", "", 0, 0},
+                                           // 0xE9 counts as -23: 1 ^ 0xFFE9, and 0xFFE9 alone.
+                                           HashCase{"byteAbove127", "\xE9", 0xFFE8, 0xFFE9},
+                                           // The shift wraps after 11 characters: index 11 shifts by 0 again.
+                                           HashCase{"twelveCharacters", "aaaaaaaaaaaa", 0x07B2, 0x043F},
+                                           // Only five characters count for the short hash.
+                                           HashCase{"sixCharacters", "abcdez", 0x0B1F, 0x0459}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SName, borrowedNameKeepsThePointer) {
     char record[] = "torch";

@@ -25,17 +25,12 @@ TEST_P(ReadNumberTest, readsTheLeadingNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReadNumberTest,
-    ::testing::Values(ReadCase{"plain", "123", 123, 123},
-                      ReadCase{"blanksSignAndJunk", "  -12x", -12, -12},
-                      ReadCase{"plusSign", "+7", 7, 7},
-                      ReadCase{"loneSign", "+", 0, 0},
-                      ReadCase{"noDigits", "x12", 0, 0},
-                      ReadCase{"tabIsNotSkipped", "\t5", 0, 0},
-                      ReadCase{"twoSigns", "-+5", 0, 0},
-                      ReadCase{"null", nullptr, 0, 0},
-                      ReadCase{"shortWraps", "40000", 40000, -25536},
-                      ReadCase{"mostNegative", "-2147483648", INT32_MIN, 0},
-                      ReadCase{"overflowWraps", "4294967297", 1, 1}),
+    ::testing::Values(
+        ReadCase{"plain", "123", 123, 123}, ReadCase{"blanksSignAndJunk", "  -12x", -12, -12},
+        ReadCase{"plusSign", "+7", 7, 7}, ReadCase{"loneSign", "+", 0, 0}, ReadCase{"noDigits", "x12", 0, 0},
+        ReadCase{"tabIsNotSkipped", "\t5", 0, 0}, ReadCase{"twoSigns", "-+5", 0, 0}, ReadCase{"null", nullptr, 0, 0},
+        ReadCase{"shortWraps", "40000", 40000, -25536}, ReadCase{"mostNegative", "-2147483648", INT32_MIN, 0},
+        ReadCase{"overflowWraps", "4294967297", 1, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NumberText, writesDecimalDigits) {

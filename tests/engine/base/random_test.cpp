@@ -41,14 +41,24 @@ TEST_P(RandomSequence, matchesAnIndependentMersenneTwister) {
     EXPECT_EQ(all[1248], c.at1248);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Seeds, RandomSequence,
-    ::testing::Values(
-        RandomCase{"seed12345", 12345, {357758173, 2120104833, 377474683, 1535317038, 1394528012},
-                   1787508212, 994054667, 586475783, 1280880832, 1390520373},
-        RandomCase{"seedDeadBeef", 0xDEADBEEF, {355648995, 355873079, 2034490389, 1589129337, 563325144},
-                   787340549, 411941942, 1499561559, 1557178411, 2024546730}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomSequence,
+                         ::testing::Values(RandomCase{"seed12345",
+                                                      12345,
+                                                      {357758173, 2120104833, 377474683, 1535317038, 1394528012},
+                                                      1787508212,
+                                                      994054667,
+                                                      586475783,
+                                                      1280880832,
+                                                      1390520373},
+                                           RandomCase{"seedDeadBeef",
+                                                      0xDEADBEEF,
+                                                      {355648995, 355873079, 2034490389, 1589129337, 563325144},
+                                                      787340549,
+                                                      411941942,
+                                                      1499561559,
+                                                      1557178411,
+                                                      2024546730}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Random, boundsBelowOneGiveZeroWithoutUsingTheSequence) {
     SRandom random;

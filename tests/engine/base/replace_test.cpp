@@ -31,16 +31,15 @@ TEST_P(ReplaceTest, replacesEveryOccurrence) {
     EXPECT_STREQ(folded, c.folded);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ReplaceTest,
-    ::testing::Values(ReplaceCase{"nonOverlapping", "aaa", "aa", "b", "ba", "ba"},
-                      ReplaceCase{"replacementNotScannedAgain", "ab", "a", "aa", "aab", "aab"},
-                      ReplaceCase{"grows", "x%Day%y%DAY%", "%Day%", "12", "x12y%DAY%", "x12y12"},
-                      ReplaceCase{"removes", "a-b-c", "-", "", "abc", "abc"},
-                      ReplaceCase{"emptyOldMatchesNothing", "abc", "", "x", "abc", "abc"},
-                      ReplaceCase{"nullOldMatchesNothing", "abc", nullptr, "x", "abc", "abc"},
-                      ReplaceCase{"nullNewRemoves", "abc", "b", nullptr, "ac", "ac"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, ReplaceTest,
+                         ::testing::Values(ReplaceCase{"nonOverlapping", "aaa", "aa", "b", "ba", "ba"},
+                                           ReplaceCase{"replacementNotScannedAgain", "ab", "a", "aa", "aab", "aab"},
+                                           ReplaceCase{"grows", "x%Day%y%DAY%", "%Day%", "12", "x12y%DAY%", "x12y12"},
+                                           ReplaceCase{"removes", "a-b-c", "-", "", "abc", "abc"},
+                                           ReplaceCase{"emptyOldMatchesNothing", "abc", "", "x", "abc", "abc"},
+                                           ReplaceCase{"nullOldMatchesNothing", "abc", nullptr, "x", "abc", "abc"},
+                                           ReplaceCase{"nullNewRemoves", "abc", "b", nullptr, "ac", "ac"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Replace, cutsAResultThatOutgrowsTheBuffer) {
     char text[8] = "abab";

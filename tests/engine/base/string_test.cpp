@@ -23,8 +23,7 @@ TEST_P(StringCapacityTest, growsInStepsOfTen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, StringCapacityTest,
-                         ::testing::Values(CapacityCase{"null", nullptr, 10},
-                                           CapacityCase{"empty", "", 10},
+                         ::testing::Values(CapacityCase{"null", nullptr, 10}, CapacityCase{"empty", "", 10},
                                            CapacityCase{"eightCharacters", "abcdefgh", 10},
                                            CapacityCase{"nineCharacters", "abcdefghi", 20},
                                            CapacityCase{"nineteenCharacters", "abcdefghijklmnopqrs", 30}),

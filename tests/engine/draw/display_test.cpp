@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/drivers/video_detect.h"
 #include "engine/packages/resource_cache.h"
+#include "framework/drivers/video_detect.h"
 #include "platform/device.h"
 #include "platform/headless/headless.h"
 #include "platform/window.h"
@@ -120,13 +120,20 @@ TEST_P(SDisplayEntryTest, eachEntryDrawsItsPictureWhereAsked) {
 INSTANTIATE_TEST_SUITE_P(
     Entries, SDisplayEntryTest,
     ::testing::Values(
-        EntryCase{"mirroredSwapsLeftAndRight", [](SDisplay& d, const SPictureEntry& p) { d.BlitKeyedMirrored(p, 2, 1); }, 2, 1, 0x1082},
-        EntryCase{"opaqueRectTakesThePart", [](SDisplay& d, const SPictureEntry& p) { d.BlitOpaqueRect(p, 4, 4, 1, 1, 1, 1); }, 4, 4, 0xFFFF},
-        EntryCase{"blendHalvesTowardsTheScreen", [](SDisplay& d, const SPictureEntry& p) { d.BlitBlend(p, 0, 0, 1, 2, 1); }, 0, 0, 0x1082},
-        EntryCase{"scaledStretchesThePicture", [](SDisplay& d, const SPictureEntry& p) { d.BlitScaled(p, 0, 0, 4, 4); }, 3, 3, 0xFFFF},
-        EntryCase{"tileKeyedRepeatsAndSkipsTheKey", [](SDisplay& d, const SPictureEntry& p) { d.TileKeyed(0, 0, 5, 3, p); }, 3, 1, 0},
-        EntryCase{"tileOpaqueRepeatsEverything", [](SDisplay& d, const SPictureEntry& p) { d.TileOpaque(0, 0, 5, 3, p); }, 4, 2, 0x0841},
-        EntryCase{"fillPaintsTheRectangle", [](SDisplay& d, const SPictureEntry&) { d.FillRect(6, 5, 2, 1, 0x7BEF); }, 7, 5, 0x7BEF}),
+        EntryCase{"mirroredSwapsLeftAndRight",
+                  [](SDisplay& d, const SPictureEntry& p) { d.BlitKeyedMirrored(p, 2, 1); }, 2, 1, 0x1082},
+        EntryCase{"opaqueRectTakesThePart",
+                  [](SDisplay& d, const SPictureEntry& p) { d.BlitOpaqueRect(p, 4, 4, 1, 1, 1, 1); }, 4, 4, 0xFFFF},
+        EntryCase{"blendHalvesTowardsTheScreen",
+                  [](SDisplay& d, const SPictureEntry& p) { d.BlitBlend(p, 0, 0, 1, 2, 1); }, 0, 0, 0x1082},
+        EntryCase{"scaledStretchesThePicture", [](SDisplay& d, const SPictureEntry& p) { d.BlitScaled(p, 0, 0, 4, 4); },
+                  3, 3, 0xFFFF},
+        EntryCase{"tileKeyedRepeatsAndSkipsTheKey",
+                  [](SDisplay& d, const SPictureEntry& p) { d.TileKeyed(0, 0, 5, 3, p); }, 3, 1, 0},
+        EntryCase{"tileOpaqueRepeatsEverything",
+                  [](SDisplay& d, const SPictureEntry& p) { d.TileOpaque(0, 0, 5, 3, p); }, 4, 2, 0x0841},
+        EntryCase{"fillPaintsTheRectangle", [](SDisplay& d, const SPictureEntry&) { d.FillRect(6, 5, 2, 1, 0x7BEF); },
+                  7, 5, 0x7BEF}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

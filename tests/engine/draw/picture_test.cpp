@@ -29,13 +29,12 @@ TEST_P(PictureLayoutTest, placesTheColourTableBehindTheTexels) {
     EXPECT_EQ(SPicture::PaletteOffset(c.format, c.width, c.height), c.paletteOffset);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PictureLayoutTest,
-                         ::testing::Values(LayoutCase{"indexed3x3", 0, 3, 3, 9, 18},
-                                           LayoutCase{"byteBlocks4x2", 1, 4, 2, 2, 10},
-                                           LayoutCase{"wordBlocks4x2", 2, 4, 2, 4, 12},
-                                           LayoutCase{"indexedOddPadded", 0, 1, 1, 1, 10},
-                                           LayoutCase{"byteBlocksOddPadded", 1, 6, 2, 3, 12}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PictureLayoutTest,
+    ::testing::Values(LayoutCase{"indexed3x3", 0, 3, 3, 9, 18}, LayoutCase{"byteBlocks4x2", 1, 4, 2, 2, 10},
+                      LayoutCase{"wordBlocks4x2", 2, 4, 2, 4, 12}, LayoutCase{"indexedOddPadded", 0, 1, 1, 1, 10},
+                      LayoutCase{"byteBlocksOddPadded", 1, 6, 2, 3, 12}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // --- MakeColor565 --------------------------------------------------------------------------------
 
@@ -56,8 +55,7 @@ TEST_P(MakeColor565Test, roundsEachChannelToTheNearestStep) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, MakeColor565Test,
                          ::testing::Values(ColourCase{"whiteIsTheKey", 255, 255, 255, 0xFFFF},
-                                           ColourCase{"grey", 128, 128, 128, 0x8410},
-                                           ColourCase{"black", 0, 0, 0, 0},
+                                           ColourCase{"grey", 128, 128, 128, 0x8410}, ColourCase{"black", 0, 0, 0, 0},
                                            ColourCase{"redBelowHalfStep", 4, 0, 0, 0},
                                            ColourCase{"redPastHalfStepRoundsUp", 5, 0, 0, 0x0800},
                                            ColourCase{"greenPastHalfStepRoundsUp", 0, 3, 0, 0x0020},
@@ -125,8 +123,20 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, PictureDamageTest,
     ::testing::Values(
         DamageCase{"empty", {}, {}}, DamageCase{"headerCut", Truncated(Indexed(), 7), {}},
-        DamageCase{"formatThree", [] { auto r = Indexed(); r[0] = 3; return r; }(), 0},
-        DamageCase{"formatNegative", [] { auto r = Indexed(); r[0] = 0xFF; return r; }(), 0},
+        DamageCase{"formatThree",
+                   [] {
+                       auto r = Indexed();
+                       r[0] = 3;
+                       return r;
+                   }(),
+                   0},
+        DamageCase{"formatNegative",
+                   [] {
+                       auto r = Indexed();
+                       r[0] = 0xFF;
+                       return r;
+                   }(),
+                   0},
         DamageCase{"negativeWidth", WithHeaderWord(Indexed(), 2, 0xFFFE), 2},
         DamageCase{"negativeHeight", WithHeaderWord(Indexed(), 4, 0x8000), 2},
         DamageCase{"oddBlockWidth", WithHeaderWord(Blocks(), 2, 3), 2},

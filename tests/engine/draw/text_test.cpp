@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/draw/display.h"
 #include "engine/base/string.h"
+#include "engine/draw/display.h"
 #include "support/memory_display.h"
 
 namespace {

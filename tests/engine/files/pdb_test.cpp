@@ -5,8 +5,8 @@
 #include <iterator>
 
 #include "engine/base/byte_order.h"
-#include "engine/files/unix_time.h"
 #include "engine/files/pdb_writer.h"
+#include "engine/files/unix_time.h"
 #include "support/package_builder.h"
 #include "support/temp_folder.h"
 
@@ -38,8 +38,8 @@ TEST_F(PdbTest, writerLaysOutHeaderEntriesAndPaddedRecordsByteForByte) {
     std::vector<uint8_t> file = readFile(PathOf("Example.pdb"));
     ASSERT_EQ(file.size(), 109u);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(file.data())), "db");
-    EXPECT_EQ(ReadBE16(&file[32]), 8);  // attributes
-    EXPECT_EQ(ReadBE16(&file[34]), 1);  // version
+    EXPECT_EQ(ReadBE16(&file[32]), 8);                                  // attributes
+    EXPECT_EQ(ReadBE16(&file[34]), 1);                                  // version
     EXPECT_EQ(ReadBE32(&file[36]), 1'700'000'000u + kPalmEpochOffset);  // the headless device's clock
     EXPECT_EQ(ReadBE32(&file[40]), 1'700'000'000u + kPalmEpochOffset);
     EXPECT_EQ(std::string(&file[60], &file[68]), "        ");  // type and creator: blanks
@@ -64,7 +64,7 @@ TEST_F(PdbTest, recordsReadBackWithTheirPaddingAndIdsAboveAByte) {
     auto second = pdb.LoadRecord(0x1234);
     ASSERT_TRUE(first && second);
     EXPECT_EQ(first->bytes, (std::vector<uint8_t>{1, 2, 3, 4, 5, 0, 0, 0}));  // size 8: runs to the next record
-    EXPECT_EQ(second->bytes, (std::vector<uint8_t>{6, 7, 8, 0, 0}));         // size 5: runs to the end of the file
+    EXPECT_EQ(second->bytes, (std::vector<uint8_t>{6, 7, 8, 0, 0}));          // size 5: runs to the end of the file
     EXPECT_EQ(pdb.LoadRecord(0x34), nullptr);
     EXPECT_EQ(pdb.LoadRecord(0x1200), nullptr);
 }

@@ -88,7 +88,8 @@ TEST_F(SettingsTest, keyboardScreenModesBindLettersOnTheFirstRun) {
 }
 
 TEST_F(SettingsTest, anUnreadableValueGivesItsDefault) {
-    std::ofstream(PathOf("registry.ini")) << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Brimvale]\nSoundVolume=loud\nMusicVolume=\nStartMode=1\n";
+    std::ofstream(PathOf("registry.ini"))
+        << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Brimvale]\nSoundVolume=loud\nMusicVolume=\nStartMode=1\n";
     EXPECT_EQ(RegGetDword("SoundVolume", 7), 7u);
     EXPECT_EQ(RegGetDword("MusicVolume", 4), 4u);
     EXPECT_EQ(RegGetDword("StartMode", 0), 1u);

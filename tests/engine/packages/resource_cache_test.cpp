@@ -49,8 +49,9 @@ TEST_F(ResourceCacheTest, aNewCacheFindsNothingAndNeverEntryZero) {
 }
 
 TEST_F(ResourceCacheTest, namesFindTheirEntriesAndTheIdsRunOn) {
-    openPackage({{"bres_wall", blankPicture(2, 2)}, {"bres_door", blankPicture(4, 3)}, {"bres_sky", blankPicture(6, 1)}},
-                {{"bres_pal1", std::vector<uint8_t>(32, 1), "p", 7}, {"bres_pal2", std::vector<uint8_t>(32, 2)}});
+    openPackage(
+        {{"bres_wall", blankPicture(2, 2)}, {"bres_door", blankPicture(4, 3)}, {"bres_sky", blankPicture(6, 1)}},
+        {{"bres_pal1", std::vector<uint8_t>(32, 1), "p", 7}, {"bres_pal2", std::vector<uint8_t>(32, 2)}});
     EXPECT_EQ(nextId, 4000 + 3 + 1 + 2 + 1);
     EXPECT_EQ(nextId, writtenNextId);
     ASSERT_NE(cache.FindPicture("bres_door"), nullptr);

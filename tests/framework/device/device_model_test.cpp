@@ -38,19 +38,16 @@ TEST_P(DeviceModelTest, comesFromTheStartOfTheOemName) {
     EXPECT_EQ(HAL::GetDeviceModel(), GetParam().model);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, DeviceModelTest,
-                         ::testing::Values(ModelCase{{"ipaq"}, "Compaq iPAQ H3800", 1},
-                                           ModelCase{{"anyCaseWithMoreAfter"}, "COMPALE p6c rev B", 2},
-                                           ModelCase{{"typhoon"}, "Typhoon MyGuide", 3},
-                                           ModelCase{{"e310"}, "Toshiba e310", 4},
-                                           ModelCase{{"e330"}, "toshiba E330", 5},
-                                           ModelCase{{"e740"}, "Toshiba e740", 6},
-                                           ModelCase{{"e750"}, "Toshiba e750", 7},
-                                           ModelCase{{"motoQ"}, "MotoQ 9h", 8},
-                                           ModelCase{{"nameInTheMiddleIsNoMatch"}, "The Toshiba e740", 0},
-                                           ModelCase{{"shorterThanTheName"}, "Toshiba e7", 0},
-                                           ModelCase{{"noName"}, "", 0}),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DeviceModelTest,
+    ::testing::Values(ModelCase{{"ipaq"}, "Compaq iPAQ H3800", 1},
+                      ModelCase{{"anyCaseWithMoreAfter"}, "COMPALE p6c rev B", 2},
+                      ModelCase{{"typhoon"}, "Typhoon MyGuide", 3}, ModelCase{{"e310"}, "Toshiba e310", 4},
+                      ModelCase{{"e330"}, "toshiba E330", 5}, ModelCase{{"e740"}, "Toshiba e740", 6},
+                      ModelCase{{"e750"}, "Toshiba e750", 7}, ModelCase{{"motoQ"}, "MotoQ 9h", 8},
+                      ModelCase{{"nameInTheMiddleIsNoMatch"}, "The Toshiba e740", 0},
+                      ModelCase{{"shorterThanTheName"}, "Toshiba e7", 0}, ModelCase{{"noName"}, "", 0}),
+    CaseName());
 
 TEST_F(IdentityTest, theModelIsReadOnce) {
     platform::headless::SetOemInfo("MotoQ");
@@ -74,15 +71,13 @@ TEST_P(CpuTypeTest, comesFromTheIdentificationWord) {
     EXPECT_EQ(HAL::GetCpuType(), GetParam().cpu);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CpuTypeTest,
-                         ::testing::Values(CpuCase{{"xscale"}, true, 0x69052D06, 2},
-                                           CpuCase{{"xscaleAnyRevision"}, true, 0x69052FFF, 2},
-                                           CpuCase{{"otherXScaleCore"}, true, 0x69054117, 0},
-                                           CpuCase{{"strongArm"}, true, 0x6901B119, 1},
-                                           CpuCase{{"strongArmAnyLowHalf"}, true, 0x69010000, 1},
-                                           CpuCase{{"otherArm"}, true, 0x41129200, 0},
-                                           CpuCase{{"readFaults"}, false, 0, 0}),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CpuTypeTest,
+    ::testing::Values(CpuCase{{"xscale"}, true, 0x69052D06, 2}, CpuCase{{"xscaleAnyRevision"}, true, 0x69052FFF, 2},
+                      CpuCase{{"otherXScaleCore"}, true, 0x69054117, 0}, CpuCase{{"strongArm"}, true, 0x6901B119, 1},
+                      CpuCase{{"strongArmAnyLowHalf"}, true, 0x69010000, 1}, CpuCase{{"otherArm"}, true, 0x41129200, 0},
+                      CpuCase{{"readFaults"}, false, 0, 0}),
+    CaseName());
 
 // --- the two kernel sets ---
 
@@ -113,10 +108,10 @@ TEST_P(TileKernelSetTest, bothSetsTurnATileAlike) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Turns, TileKernelSetTest,
-                         ::testing::Values(KernelCase{{"quarter"}, 1}, KernelCase{{"half"}, 2},
-                                           KernelCase{{"threeQuarters"}, 3}),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    Turns, TileKernelSetTest,
+    ::testing::Values(KernelCase{{"quarter"}, 1}, KernelCase{{"half"}, 2}, KernelCase{{"threeQuarters"}, 3}),
+    CaseName());
 
 // --- the layout of screen memory from its pixel steps ---
 

@@ -2,10 +2,10 @@
 // and a swap puts exactly the update rectangle into the pretend video memory.
 #include <gtest/gtest.h>
 
-#include "framework/hal_display.h"
 #include "framework/display_impl.h"
-#include "framework/surface.h"
 #include "framework/drivers/video_detect.h"
+#include "framework/hal_display.h"
+#include "framework/surface.h"
 #include "support/pretend_devices.h"
 
 namespace {
@@ -86,16 +86,15 @@ TEST_P(DriverPathTest, presentsTheUpdateRectangleIntoVideoMemory) {
     EXPECT_EQ(wrongOutside, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Devices, DriverPathTest,
-    ::testing::Values(PathCase{{"displayLibrary"}, DriverPathTest::Gapi, {1, 4}},
-                      PathCase{{"directEscape"}, DriverPathTest::Direct, {1, 3}},
-                      PathCase{{"rawFrameBufferEscape"}, DriverPathTest::Vga, {1, 9}},
-                      PathCase{{"strongArmLcd"}, DriverPathTest::StrongArm, {1, 4, 5}},
-                      PathCase{{"xscaleLcd"}, DriverPathTest::XScale, {1, 4, 6}},
-                      PathCase{{"graphicsChip"}, DriverPathTest::Chip, {1, 7}},
-                      PathCase{{"slowVideoMemory"}, DriverPathTest::SlowMemory, {1, 4, 8}}),
-    display_test::CaseName());
+INSTANTIATE_TEST_SUITE_P(Devices, DriverPathTest,
+                         ::testing::Values(PathCase{{"displayLibrary"}, DriverPathTest::Gapi, {1, 4}},
+                                           PathCase{{"directEscape"}, DriverPathTest::Direct, {1, 3}},
+                                           PathCase{{"rawFrameBufferEscape"}, DriverPathTest::Vga, {1, 9}},
+                                           PathCase{{"strongArmLcd"}, DriverPathTest::StrongArm, {1, 4, 5}},
+                                           PathCase{{"xscaleLcd"}, DriverPathTest::XScale, {1, 4, 6}},
+                                           PathCase{{"graphicsChip"}, DriverPathTest::Chip, {1, 7}},
+                                           PathCase{{"slowVideoMemory"}, DriverPathTest::SlowMemory, {1, 4, 8}}),
+                         display_test::CaseName());
 
 // With the DMA library the game draws straight into the memory the DMA copies from.
 TEST_F(DeviceDriverTest, theDmaCopiesTheUpdateRectangleInGroupsOfFourPixels) {
@@ -154,18 +153,16 @@ TEST_P(DetectionOrderTest, probesInOrderAndKeepsWhatWorks) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DetectionOrderTest,
-    ::testing::Values(OrderCase{{"nothingButTheWindow"}, 16, 0, {1}},
-                      OrderCase{{"noScreen"}, 0, kGx, {}},
-                      OrderCase{{"twelveBitScreenOnlyWindow"}, 12, kGx | kVga, {1}},
-                      OrderCase{{"gxRefusingSkipsDirect"}, 16, kGxRefusing | kDirect, {1}},
-                      OrderCase{{"directWithoutGx"}, 16, kDirect, {1, 3}},
-                      OrderCase{{"gxBeforeDirect"}, 16, kGx | kDirect, {1, 4}},
-                      OrderCase{{"vgaEndsTheProbes"}, 16, kGx | kVga | kStrongArm | kChip, {1, 4, 9}},
-                      OrderCase{{"strongArmEnds"}, 16, kGx | kStrongArm | kChip, {1, 4, 5}},
-                      OrderCase{{"xscaleEnds"}, 16, kGx | kXScale | kChip, {1, 4, 6}},
-                      OrderCase{{"lcdWithoutFrameBufferStillFound"}, 16, kXScale, {1, 6}},
-                      OrderCase{{"chipEnds"}, 16, kGx | kChip, {1, 4, 7}},
-                      OrderCase{{"slowMemoryLast"}, 16, kSlow, {1, 4, 8}}),
+    ::testing::Values(
+        OrderCase{{"nothingButTheWindow"}, 16, 0, {1}}, OrderCase{{"noScreen"}, 0, kGx, {}},
+        OrderCase{{"twelveBitScreenOnlyWindow"}, 12, kGx | kVga, {1}},
+        OrderCase{{"gxRefusingSkipsDirect"}, 16, kGxRefusing | kDirect, {1}},
+        OrderCase{{"directWithoutGx"}, 16, kDirect, {1, 3}}, OrderCase{{"gxBeforeDirect"}, 16, kGx | kDirect, {1, 4}},
+        OrderCase{{"vgaEndsTheProbes"}, 16, kGx | kVga | kStrongArm | kChip, {1, 4, 9}},
+        OrderCase{{"strongArmEnds"}, 16, kGx | kStrongArm | kChip, {1, 4, 5}},
+        OrderCase{{"xscaleEnds"}, 16, kGx | kXScale | kChip, {1, 4, 6}},
+        OrderCase{{"lcdWithoutFrameBufferStillFound"}, 16, kXScale, {1, 6}},
+        OrderCase{{"chipEnds"}, 16, kGx | kChip, {1, 4, 7}}, OrderCase{{"slowMemoryLast"}, 16, kSlow, {1, 4, 8}}),
     display_test::CaseName());
 
 TEST_F(PretendDeviceTest, anLcdOfTheOtherProcessorIsNotAsked) {

@@ -1,9 +1,9 @@
 // The drivers of the processors' LCD controllers, over pretend register blocks.
 #include <gtest/gtest.h>
 
-#include "framework/hal_display.h"
 #include "framework/drivers/strongarm.h"
 #include "framework/drivers/xscale.h"
+#include "framework/hal_display.h"
 #include "support/pretend_devices.h"
 
 namespace {
@@ -70,16 +70,15 @@ TEST_P(XScaleProbeTest, decodesTheRegisters) {
     EXPECT_EQ(device.pitch, c.pitch);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, XScaleProbeTest,
-    ::testing::Values(XScaleCase{{"activePanel"}, 0x81, 4, 239, true, 480},
-                      XScaleCase{{"activeRoundsToEight"}, 0x81, 4, 0x400 | 243, true, 496},
-                      XScaleCase{{"passiveRoundsToFour"}, 0x01, 4, 243, true, 488},
-                      XScaleCase{{"doublePixelMonochromeRoundsToEight"}, 0x203, 4, 243, true, 496},
-                      XScaleCase{{"disabled"}, 0x80, 4, 239, false, 0},
-                      XScaleCase{{"eightBits"}, 0x81, 3, 239, false, 0},
-                      XScaleCase{{"unknownDepth"}, 0x81, 5, 239, false, 0}),
-    CaseName());
+INSTANTIATE_TEST_SUITE_P(Cases, XScaleProbeTest,
+                         ::testing::Values(XScaleCase{{"activePanel"}, 0x81, 4, 239, true, 480},
+                                           XScaleCase{{"activeRoundsToEight"}, 0x81, 4, 0x400 | 243, true, 496},
+                                           XScaleCase{{"passiveRoundsToFour"}, 0x01, 4, 243, true, 488},
+                                           XScaleCase{{"doublePixelMonochromeRoundsToEight"}, 0x203, 4, 243, true, 496},
+                                           XScaleCase{{"disabled"}, 0x80, 4, 239, false, 0},
+                                           XScaleCase{{"eightBits"}, 0x81, 3, 239, false, 0},
+                                           XScaleCase{{"unknownDepth"}, 0x81, 5, 239, false, 0}),
+                         CaseName());
 
 // --- the vertical blank ---
 

@@ -2,14 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "framework/device/device_model.h"
-#include "framework/hal_display.h"
 #include "framework/drivers/driver_direct.h"
 #include "framework/drivers/driver_vga.h"
 #include "framework/drivers/gapi.h"
 #include "framework/drivers/imageon100.h"
 #include "framework/drivers/mediaq.h"
-#include "framework/rotation/rotation_driver.h"
 #include "framework/drivers/slow_fb.h"
+#include "framework/hal_display.h"
+#include "framework/rotation/rotation_driver.h"
 #include "support/pretend_devices.h"
 
 namespace {
@@ -131,7 +131,8 @@ class DirectRefusalTest : public PretendDeviceTest, public ::testing::WithParamI
 
 TEST_P(DirectRefusalTest, findsNoScreen) {
     Memory& memory = NewScreenMemory();
-    platform::headless::SetDirectFrameBuffer({GetParam().version, memory.Data(), GetParam().stride, kWidth, kHeight, 0});
+    platform::headless::SetDirectFrameBuffer(
+        {GetParam().version, memory.Data(), GetParam().stride, kWidth, kHeight, 0});
     HAL::DeviceDesc device{kWidth, kHeight, 16, 0, 4, 0, nullptr};
     EXPECT_FALSE(HAL::DriverDirect::Detect(device));
     EXPECT_EQ(device.frameBuffer, nullptr);
@@ -175,13 +176,12 @@ TEST_P(VgaProbeTest, takesOnlyARgb565ScreenOfTheScreensSize) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, VgaProbeTest,
-                         ::testing::Values(VgaCase{{"rgb565"}, "", 1, 240, true, 0},
-                                           VgaCase{{"motoQIsTurned"}, "MotoQ", 1, 240, true, 3},
-                                           VgaCase{{"otherFormat"}, "", 2, 240, false, 0},
-                                           VgaCase{{"otherSize"}, "", 1, 320, false, 0},
-                                           VgaCase{{"noWidth"}, "", 1, 0, false, 0}),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    Cases, VgaProbeTest,
+    ::testing::Values(VgaCase{{"rgb565"}, "", 1, 240, true, 0}, VgaCase{{"motoQIsTurned"}, "MotoQ", 1, 240, true, 3},
+                      VgaCase{{"otherFormat"}, "", 2, 240, false, 0}, VgaCase{{"otherSize"}, "", 1, 320, false, 0},
+                      VgaCase{{"noWidth"}, "", 1, 0, false, 0}),
+    CaseName());
 
 // --- the graphics chip ---
 
@@ -324,8 +324,8 @@ TEST_F(SlowFBTest, aScreenThatDoesNotSuitCopiesIsTheChipsOwn) {
 TEST_F(PretendDeviceTest, rotationUsesTheKernelsOfTheProcessor) {
     platform::headless::SetProcessorId(kXScaleId);
     HAL::RotationDriver driver(std::make_unique<display_test::FakeVideoDriver>(display_test::Screen(kWidth, kHeight)));
-    ASSERT_TRUE(driver.Initialize(m_window, {int32_t(kHeight), int32_t(kWidth), 1, 2},
-                                  display_test::Screen(kWidth, kHeight)));
+    ASSERT_TRUE(
+        driver.Initialize(m_window, {int32_t(kHeight), int32_t(kWidth), 1, 2}, display_test::Screen(kWidth, kHeight)));
     EXPECT_EQ(driver.m_kernel, HAL::TileKernelFor(3, HAL::kCpuXScale));
 }
 

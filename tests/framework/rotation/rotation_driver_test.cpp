@@ -15,10 +15,10 @@ uint16_t pattern(int x, int y) { return uint16_t(x * 0x9E37 ^ y * 0x79B9 ^ (y <<
 // Where the buffer pixel shown at screen (x, y) comes from, for k quarter turns of a bw x bh buffer.
 void sourceOf(int turns, int x, int y, int bw, int bh, int& bx, int& by) {
     switch (turns) {
-    case 1: bx = y, by = bh - 1 - x; break;
-    case 2: bx = bw - 1 - x, by = bh - 1 - y; break;
-    case 3: bx = bw - 1 - y, by = x; break;
-    default: bx = x, by = y; break;
+        case 1: bx = y, by = bh - 1 - x; break;
+        case 2: bx = bw - 1 - x, by = bh - 1 - y; break;
+        case 3: bx = bw - 1 - y, by = x; break;
+        default: bx = x, by = y; break;
     }
 }
 
@@ -66,14 +66,13 @@ TEST_P(PortraitTurnTest, showsEveryPixelTurned) {
 }
 
 // Flag 1 waits for the vertical blank and so takes the other copier, whose tile order differs.
-INSTANTIATE_TEST_SUITE_P(Cases, PortraitTurnTest,
-                         ::testing::Values(TurnCase{{"rightLandscape"}, 3, 1, 0, 239, 0},
-                                           TurnCase{{"rightLandscapeOtherOrder"}, 3, 1, 1, 239, 0},
-                                           TurnCase{{"upsideDown"}, 2, 2, 0, 239, 319},
-                                           TurnCase{{"upsideDownWaiting"}, 2, 2, 1, 239, 319},
-                                           TurnCase{{"leftLandscape"}, 1, 3, 0, 0, 319},
-                                           TurnCase{{"leftLandscapeOtherOrder"}, 1, 3, 1, 0, 319}),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PortraitTurnTest,
+    ::testing::Values(
+        TurnCase{{"rightLandscape"}, 3, 1, 0, 239, 0}, TurnCase{{"rightLandscapeOtherOrder"}, 3, 1, 1, 239, 0},
+        TurnCase{{"upsideDown"}, 2, 2, 0, 239, 319}, TurnCase{{"upsideDownWaiting"}, 2, 2, 1, 239, 319},
+        TurnCase{{"leftLandscape"}, 1, 3, 0, 0, 319}, TurnCase{{"leftLandscapeOtherOrder"}, 1, 3, 1, 0, 319}),
+    CaseName());
 
 // --- the update rectangle ---
 
