@@ -75,8 +75,13 @@ public:
         return index + 1;
     }
 
+    // Elements without a name key have no sorted place and are always appended.
     void Add(T* element, ListOrder order) {
-        bool added = order == ListOrder::Sorted ? InsertSorted(element) != 0 : Append(element);
+        bool added = false;
+        if constexpr (requires { element->NameKey(); })
+            added = order == ListOrder::Sorted ? InsertSorted(element) != 0 : Append(element);
+        else
+            added = Append(element);
         if (!added && m_owns) DeleteElement(element);
     }
 
@@ -136,19 +141,33 @@ public:
         m_capacity = m_step;
     }
 
+    // Empties the array, then adds a copy of each of the source's elements, in order: a deep copy
+    // when the elements own their parts, as effect entries own their target names.
+    void AssignClones(const SPtrArray& source) {
+        DeleteAll();
+        for (int i = 0; i < source.m_count; ++i) Add(new T(*source.m_items[i]), ListOrder::Appended);
+    }
+
     // A list inside a record: aligned to 2, a u16 count, then each element's own serialize routine
     // (archive, data version). Reading stops at the first damaged element.
     void SerializeList(SArchive& archive, int version, ListOrder order) {
+        SerializeEach(archive, order, [version](T& element, SArchive& a) { element.Serialize(a, version); });
+    }
+
+    // The same list with each element written and read by `serialize` (element, archive), for
+    // elements that have more than one form.
+    template <typename Serialize>
+    void SerializeEach(SArchive& archive, ListOrder order, Serialize serialize) {
         archive.Align(2);
         uint16_t count = m_count;
         archive.SerializeU16(count);
         if (archive.IsWriting()) {
-            for (int i = 0; i < m_count; ++i) m_items[i]->Serialize(archive, version);
+            for (int i = 0; i < m_count; ++i) serialize(*m_items[i], archive);
             return;
         }
         for (uint32_t i = 0; i < count && !archive.Failed(); ++i) {
             auto element = std::make_unique<T>();
-            element->Serialize(archive, version);
+            serialize(*element, archive);
             if (archive.Failed()) break;
             Add(element.release(), order);
         }

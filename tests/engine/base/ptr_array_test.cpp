@@ -183,6 +183,27 @@ TEST(PtrArrayTest, aCutListKeepsOnlyTheWholeElements) {
     EXPECT_STREQ(copy[0]->name.Text(), "first");
 }
 
+TEST(PtrArrayTest, assigningClonesReplacesTheElementsWithCopiesOfTheSources) {
+    struct Copied : Counted {
+        std::string text;
+        explicit Copied(std::string t) : text(std::move(t)) {}
+        Copied(const Copied& other) : Counted(), text(other.text) {}
+    };
+    {
+        SPtrArray<Copied> source;
+        for (const char* text : {"a", "b", "c"}) source.Append(new Copied(text));
+        SPtrArray<Copied> copy;
+        for (int i = 0; i < 5; ++i) copy.Append(new Copied("old"));
+        copy.AssignClones(source);
+        EXPECT_EQ(Counted::alive, 6);  // the five old elements are gone
+        ASSERT_EQ(copy.Count(), 3);
+        source[1]->text = "changed";
+        EXPECT_EQ(copy[1]->text, "b");
+        EXPECT_NE(copy[1], source[1]);
+    }
+    EXPECT_EQ(Counted::alive, 0);
+}
+
 TEST(ValueArrayTest, growsByItsStepAndClearsBackToIt) {
     SStringArray strings(2);
     for (const char* text : {"a", "b", "c"}) strings.Add(SString(text));
