@@ -1,0 +1,99 @@
+#pragma once
+// SEffect: one magical or special property: what a potion restores, what a sword does on a hit,
+// what a ring fortifies, which spell a wand casts. Items, spells, diseases, abilities, monsters and
+// the player's active effects all hold lists of them.
+#include <cstdint>
+#include <string>
+
+#include "engine/base/string.h"
+
+class SArchive;
+
+// How an effect reaches what it acts on.
+enum SEffectSource : uint8_t {
+    kSourceNone,
+    kSourceStrike,       // on the opponent when a weapon or monster hits
+    kSourceSpellCharge,  // the holder casts or teaches the named spell
+    kSourceConstant,     // while worn, or always for abilities and diseases
+    kSourceOnUse,        // once, when the holder is used
+};
+constexpr uint8_t kLastEffectSource = kSourceOnUse;
+
+// The kind of holder an effect list belongs to, which decides the effects an item may be given and
+// how descriptions and prices read them.
+enum SEffectContext : uint8_t {
+    kContextNone,
+    kContextMonster,
+    kContextArmour,
+    kContextWeapon,
+    kContextAccessory,
+    kContextSpell,
+    kContextPotion,
+    kContextIngredient,
+    kContextAbility,
+    kContextDisease,
+    kContextWand,
+    kContextScroll,
+    kContextSpellbook,
+    kContextBook,
+    kContextMagicStaff,
+    kContextThrown,  // throwing weapons and ammunition
+    kContextBow,
+};
+constexpr int kEffectContextCount = kContextBow + 1;
+
+// The effect types the rules single out by number; SEffectTypes names all of them.
+enum SEffectType : uint8_t {
+    kEffectFortifySkill = 1,
+    kEffectFortifyAttribute = 2,
+    kEffectRestoreHp = 3,
+    kEffectResistDisease = 17,
+    kEffectCastSpell = 31,
+    kEffectPermanentAttribute = 56,
+};
+constexpr int kEffectTypeCount = 59;  // 0 (none) to 58
+
+class SEffect {
+public:
+    // A new entry for a holder of this context: its default source kind, Restore hp for potions
+    // and Fortify skill otherwise, everything else 0.
+    explicit SEffect(SEffectContext context = kContextNone);
+
+    // Base + per level x level / 100, rounded toward zero.
+    int32_t GetMagnitude(int32_t level) const;
+    int32_t GetDuration(int32_t level) const;
+
+    // Same source, type, sub-target, radius, numbers and target name (compared case-sensitively).
+    bool Equals(const SEffect& other) const;
+    // Whether the entry is of this type, for the same skill or attribute (types 1 and 2) or the
+    // same disease (type 17).
+    bool Matches(uint8_t type, uint8_t subTarget, const char* name) const;
+    // Effects that harm what they act on: the damage, poison, curse, paralysis and drain types,
+    // Infect disease, Crush and Level drops.
+    bool IsHostile() const;
+
+    // The package form (data version): tag 5, target name, four aligned i16, sub-target, source
+    // kind, type, and from data version 25 the radius.
+    void Serialize(SArchive& archive, int version);
+    // The saved-game form: no tag, and the radius always.
+    void SerializeSaved(SArchive& archive);
+    // What makes an entry read from outside bytes unusable, or empty: a type or source kind that
+    // does not exist.
+    std::string Fault() const;
+
+    // Names a spell (Cast spell, Resist spell, Fortify spell), a disease (Cure, Resist and Infect
+    // disease) or a monster kind (Damage base); empty when the type needs none.
+    SString m_target;
+    int16_t m_baseMagnitude = 0;
+    int16_t m_magnitudePerLevel = 0;  // hundredths per level of the caster or item
+    int16_t m_baseDuration = 0;       // turns
+    int16_t m_durationPerLevel = 0;   // hundredths of a turn per level
+    uint8_t m_radius = 0;             // cells around the target an area effect strikes
+    // The skill (type 1), the attribute (types 2 and 56) or the creature class (type 24).
+    uint8_t m_subTarget = 0;
+    uint8_t m_source = kSourceNone;
+    uint8_t m_type = 0;
+
+private:
+    void serializeFields(SArchive& archive, bool withRadius);
+};

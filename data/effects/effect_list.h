@@ -1,0 +1,47 @@
+#pragma once
+// SEffectList: the effects of an item type, an item, a spell or a monster, with the gold value they
+// add to an item's price.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "data/effects/effect.h"
+#include "engine/base/ptr_array.h"
+
+class SArchive;
+
+class SEffectList {
+public:
+    SEffectList() = default;
+    SEffectList(const SEffectList&) = delete;
+    SEffectList& operator=(const SEffectList&) = delete;
+
+    void Add(std::unique_ptr<SEffect> effect) { m_entries.Add(effect.release(), ListOrder::Appended); }
+    // Null outside 0 .. count-1.
+    SEffect* Get(int index) const { return m_entries.At(index); }
+    int Count() const { return m_entries.Count(); }
+
+    // The value and a copy of every entry of the other list, in place of this list's own.
+    void Assign(const SEffectList& other);
+    std::unique_ptr<SEffectList> Clone() const;
+    // The same entries in the same order (identical items stack only then); false for no list.
+    bool Equals(const SEffectList* other) const;
+    bool HasPermanentAttribute() const;
+
+    // The package form (data version): tag 6, the aligned u32 value, before data version 84 an
+    // unused u16, then the entries as an aligned u16 count and each entry's package form.
+    // Reading replaces the entries.
+    void Serialize(SArchive& archive, int version);
+    // The saved-game form: the value and the entries in their saved form, without tags.
+    void SerializeSaved(SArchive& archive);
+    // The first entry's fault with its place ("effect 2: ..."), or empty.
+    std::string Fault() const;
+
+    uint32_t m_value = 0;  // gold added to the price of an item that carries the list
+
+private:
+    SPtrArray<SEffect> m_entries{4};
+};
+
+// The first fault among a plain list of entries, with the entry's place, or empty.
+std::string EffectsFault(const SPtrArray<SEffect>& effects);
