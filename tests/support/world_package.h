@@ -9,6 +9,7 @@
 
 #include "data/package/module_load_order.h"
 #include "engine/packages/resource_index.h"
+#include "support/record_bytes.h"
 
 class SFileFolder;
 class SPdbWriter;
@@ -43,6 +44,12 @@ struct TestWorldPackage {
     void WriteTo(SPdbWriter& writer) const;
     bool Write(const SFileFolder& folder, const char* fileName) const;
 };
+
+// A table's one record as the table's own writer writes it, for TestWorldPackage::tables.
+template <typename Table>
+std::vector<uint8_t> TableRecord(Table& table, int version) {
+    return WrittenBytes([&](SArchive& archive) { table.Write(archive, version); });
+}
 
 // The record id each map's level data starts at: the maps record's id + 1 + 5 i.
 constexpr uint16_t kTestMapRecordStride = 5;

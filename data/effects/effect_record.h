@@ -1,0 +1,31 @@
+#pragma once
+// SEffectRecord: what diseases and abilities share: a name, a description and effects that act for
+// as long as the player has the disease or the ability.
+#include <string>
+
+#include "data/effects/effect.h"
+#include "engine/base/name.h"
+#include "engine/base/ptr_array.h"
+#include "engine/base/string.h"
+
+class SArchive;
+
+class SEffectRecord {
+public:
+    SEffectRecord() { m_name.SetOwned(); }
+    SEffectRecord(const SEffectRecord&) = delete;
+    SEffectRecord& operator=(const SEffectRecord&) = delete;
+
+    const SName& NameKey() const { return m_name; }
+    std::string Fault() const;
+
+    SName m_name;
+    SString m_text;
+    SPtrArray<SEffect> m_effects{4};
+
+protected:
+    // The name (its hashes computed on reading) and the description.
+    void serializeHead(SArchive& archive);
+    // An aligned u16 count and each effect in its package form.
+    void serializeEffects(SArchive& archive, int version);
+};

@@ -1,0 +1,14 @@
+#include "data/tables/table_record.h"
+
+#include "engine/base/archive.h"
+#include "engine/packages/record_cursor.h"
+
+bool ReadTableRecord(SRecordCursor& cursor, SModuleTable table, const std::function<std::string(SArchive&)>& read) {
+    const char* what = TableName(table);
+    SArchive archive;
+    auto record = cursor.TakeInto(archive, what);
+    if (!record) return false;
+    const std::string fault = read(archive);
+    if (!cursor.CheckRead(archive, what)) return false;
+    return fault.empty() || cursor.Fail(what, fault);
+}
