@@ -3,7 +3,18 @@
 #include "engine/base/string.h"
 #include "ui/state.h"
 
-SGameData::SGameData() = default;
+SGameData::SGameData() {
+    // The packages' chunks go straight into the game's tables.
+    auto& tables = m_moduleContext.tables;
+    tables[int(SModuleTable::Abilities)] = [this](SRecordCursor& cursor) { return m_abilities.Load(cursor); };
+    tables[int(SModuleTable::Diseases)] = [this](SRecordCursor& cursor) { return m_diseases.Load(cursor); };
+    tables[int(SModuleTable::Globals)] = [this](SRecordCursor& cursor) { return m_globals.Load(cursor); };
+    tables[int(SModuleTable::Interiors)] = [this](SRecordCursor& cursor) { return m_interiors.Load(cursor); };
+    tables[int(SModuleTable::Races)] = [this](SRecordCursor& cursor) { return m_races.Load(cursor); };
+    tables[int(SModuleTable::Skills)] = [this](SRecordCursor& cursor) { return m_skills.Load(cursor); };
+    tables[int(SModuleTable::Attributes)] = [this](SRecordCursor& cursor) { return m_attributes.Load(cursor); };
+}
+
 SGameData::~SGameData() = default;
 
 bool SGameData::LoadLayoutRecord() {

@@ -10,8 +10,17 @@
 #include <vector>
 
 #include "cards/card_table.h"
+#include "data/effects/ability.h"
+#include "data/effects/disease.h"
+#include "data/effects/effect_types.h"
 #include "data/package/module_context.h"
 #include "data/package/module_list.h"
+#include "data/rules/attribute_table.h"
+#include "data/rules/class_table.h"
+#include "data/rules/race_table.h"
+#include "data/rules/skill_table.h"
+#include "data/world/global_table.h"
+#include "data/world/interior.h"
 #include "engine/audio/sound.h"
 #include "engine/audio/sound_type.h"
 #include "engine/base/ptr_array.h"
@@ -135,6 +144,15 @@ public:
     SSoundType m_interfaceSound1;
     SSoundType m_interfaceSound2;
     SResourceCache m_cache;
+    SAttributeTable m_attributes;
+    SSkillTable m_skills;
+    SRaceTable m_races;
+    SClassTable m_classes;
+    SEffectTypes m_effectTypes;
+    SDiseaseTable m_diseases;
+    SAbilityTable m_abilities;
+    SInteriorTable m_interiors;
+    SGlobalTable m_globals;
     SCardTable m_cards;
 
 private:

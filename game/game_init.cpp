@@ -66,9 +66,14 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
 
     // The rule tables join here as they are built.
     m_cards.Init(m_screenMode);
+    m_attributes.InitDefaults();
+    m_skills.InitDefaults();
+    m_races.InitDefaults();
+    m_classes.InitDefaults();
     m_cache.Init();
     m_moduleContext.folder = m_fileFolder.get();
     m_moduleContext.cache = &m_cache;
+    m_effectTypes.Init();
 
     m_script = std::make_unique<SScript>();
     m_script->Init(nullptr);

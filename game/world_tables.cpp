@@ -4,7 +4,16 @@
 void SGameData::ClearTables() {
     m_packages.Clear();
     m_cache.Clear();
+    m_diseases.Clear();
+    m_abilities.Clear();
+    m_interiors.Clear();
+    m_globals.Clear();
     if (m_sound) m_sound->StopAllSounds();
+    // The rule tables a package may replace go back to the built-in ones, so that a world opened
+    // next that keeps them finds them as the game defines them, not as the last world left them.
+    m_attributes.InitDefaults();
+    m_skills.InitDefaults();
+    m_races.InitDefaults();
 }
 
 void SGameData::LoadTablePictures(SLoadingSteps* loading) {

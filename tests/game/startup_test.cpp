@@ -78,6 +78,17 @@ TEST_F(StartupTest, theSplashScreenIsCurrentAndTheStackEmpty) {
     EXPECT_GT(platform::headless::PresentCount(), 0) << "the Starting frame was shown";
 }
 
+TEST_F(StartupTest, theRuleTablesHoldTheirBuiltInEntries) {
+    std::string error;
+    ASSERT_TRUE(start(7, 240, 320, error)) << error;
+    EXPECT_EQ(game->m_attributes.Find("str"), 1);
+    EXPECT_STREQ(game->m_skills.Name(20), "Stealth");
+    EXPECT_STREQ(game->m_races.Entry(1)->name.Text(), "Rasvim");
+    EXPECT_TRUE(game->m_classes.Entry(6)->available);
+    EXPECT_STREQ(game->m_effectTypes.Name(58), "Fortify outfit");
+    EXPECT_EQ(game->m_effectTypes.Permissions(kContextSpell).size(), 43u);
+}
+
 // The "Starting Brim Vale..." frame as the sample package draws it, pinned by an FNV-1a hash of
 // its pixels: a change here means the start-up frame looks different. Regenerate only for a
 // change to the fonts, the sample package or the text drawing that is meant to show.

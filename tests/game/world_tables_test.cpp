@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "game/game_data.h"
+#include "support/temp_folder.h"
+#include "support/world_package.h"
 
 namespace {
 
@@ -9,11 +11,89 @@ TEST(WorldTablesTest, clearingTwiceIsHarmless) {
     game.ClearTables();
     game.ClearTables();
     EXPECT_EQ(game.m_cache.PictureCount(), 1);
+    EXPECT_STREQ(game.m_skills.Name(1), "Block");
     SLoadingSteps loading;
     loading.Start(8);
     game.LoadTablePictures(&loading);
     game.BuildTables(&loading);
     EXPECT_EQ(loading.Current(), 8u);
+}
+
+// The game object's own package list, over a fresh program folder.
+class GameTablesTest : public TempFolderTest {
+protected:
+    GameTablesTest() {
+        game.m_cache.Init();
+        game.m_moduleContext.folder = &folder;
+        game.m_moduleContext.cache = &game.m_cache;
+    }
+
+    SFileFolder folder{Folder()};
+    SGameData game;
+};
+
+template <typename Record>
+void addNamed(SRecordTable<Record>& table, const char* name) {
+    auto record = std::make_unique<Record>();
+    record->m_name.Set(name);
+    table.Add(std::move(record));
+}
+
+// A world that brings one record of each table the game reads, and its own skills, attributes and
+// races.
+TestWorldPackage worldWithEveryTable() {
+    TestWorldPackage world;
+    SDiseaseTable diseases;
+    SAbilityTable abilities;
+    SInteriorTable interiors;
+    SGlobalTable globals;
+    addNamed(diseases, "base_plague");
+    addNamed(abilities, "base_nightsight");
+    addNamed(interiors, "base_smithy");
+    addNamed(globals, "base_bridgeopen");
+
+    SSkillTable skills;
+    skills.InitDefaults();
+    skills.Entry(4)->name.Assign("Two Blades");
+    SAttributeTable attributes;
+    attributes.InitDefaults();
+    attributes.Entry(2)->fullName.Assign("Agility");
+    SRaceTable races;
+    races.InitDefaults();
+    races.Entry(3)->name.Assign("Sea folk");
+
+    const int v = world.version;
+    world.tables = {{SModuleTable::Diseases, {TableRecord(diseases, v)}},
+                    {SModuleTable::Abilities, {TableRecord(abilities, v)}},
+                    {SModuleTable::Interiors, {TableRecord(interiors, v)}},
+                    {SModuleTable::Globals, {TableRecord(globals, v)}},
+                    {SModuleTable::Skills, {TableRecord(skills, v)}},
+                    {SModuleTable::Attributes, {TableRecord(attributes, v)}},
+                    {SModuleTable::Races, {TableRecord(races, v)}}};
+    return world;
+}
+
+TEST_F(GameTablesTest, aWorldFillsTheGamesTablesAndClearingGoesBackToTheBuiltInOnes) {
+    game.ClearTables();
+    ASSERT_TRUE(worldWithEveryTable().Write(folder, "Brimvale"));
+    ASSERT_TRUE(game.m_packages.Open("Brimvale")) << game.m_packages.Error().Message();
+    EXPECT_NE(game.m_diseases.Find("base_plague"), nullptr);
+    EXPECT_NE(game.m_abilities.Find("base_nightsight"), nullptr);
+    EXPECT_NE(game.m_interiors.Find("base_smithy"), nullptr);
+    EXPECT_NE(game.m_globals.Find("base_bridgeopen"), nullptr);
+    EXPECT_STREQ(game.m_skills.Name(4), "Two Blades");
+    EXPECT_STREQ(game.m_attributes.FullName(2), "Agility");
+    EXPECT_STREQ(game.m_races.Entry(3)->name.Text(), "Sea folk");
+
+    game.ClearTables();
+    EXPECT_EQ(game.m_diseases.Count(), 0);
+    EXPECT_EQ(game.m_abilities.Count(), 0);
+    EXPECT_EQ(game.m_interiors.Count(), 0);
+    EXPECT_EQ(game.m_globals.Count(), 0);
+    EXPECT_STREQ(game.m_skills.Name(4), "Dual Wield");
+    EXPECT_STREQ(game.m_attributes.FullName(2), "Dexterity");
+    // A world that keeps the built-in races (flag 0) must not find the last world's in their place.
+    EXPECT_STREQ(game.m_races.Entry(3)->name.Text(), "Seiry");
 }
 
 TEST(MessageBoxTest, theRequestIsKeptWithItsWrapWidth) {
