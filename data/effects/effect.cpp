@@ -11,9 +11,9 @@ constexpr int kRadiusFrom = 25;
 
 // The source kind a new entry of each context starts with.
 constexpr uint8_t kDefaultSource[kEffectContextCount] = {
-    kSourceNone,     kSourceConstant,    kSourceConstant,    kSourceConstant,    kSourceConstant, kSourceOnUse,
-    kSourceOnUse,    kSourceOnUse,       kSourceConstant,    kSourceConstant,    kSourceSpellCharge,
-    kSourceSpellCharge, kSourceSpellCharge, kSourceConstant, kSourceConstant,    kSourceStrike,   kSourceConstant,
+    kSourceNone,        kSourceConstant, kSourceConstant, kSourceConstant, kSourceConstant,    kSourceOnUse,
+    kSourceOnUse,       kSourceOnUse,    kSourceConstant, kSourceConstant, kSourceSpellCharge, kSourceSpellCharge,
+    kSourceSpellCharge, kSourceConstant, kSourceConstant, kSourceStrike,   kSourceConstant,
 };
 
 // The two enchantment spells of early packages became one.
@@ -50,7 +50,9 @@ bool SEffect::Matches(uint8_t type, uint8_t subTarget, const char* name) const {
     return true;
 }
 
-bool SEffect::IsHostile() const { return (m_type >= 23 && m_type <= 30) || m_type == 32 || m_type == 40 || m_type == 53; }
+bool SEffect::IsHostile() const {
+    return (m_type >= 23 && m_type <= 30) || m_type == 32 || m_type == 40 || m_type == 53;
+}
 
 void SEffect::serializeFields(SArchive& archive, bool withRadius) {
     archive.SerializeSString(m_target);

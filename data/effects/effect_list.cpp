@@ -48,7 +48,8 @@ void SEffectList::Serialize(SArchive& archive, int version) {
 void SEffectList::SerializeSaved(SArchive& archive) {
     if (!archive.IsWriting()) m_entries.DeleteAll();
     archive.SerializeU32(m_value);
-    m_entries.SerializeEach(archive, ListOrder::Appended, [](SEffect& effect, SArchive& a) { effect.SerializeSaved(a); });
+    m_entries.SerializeEach(archive, ListOrder::Appended,
+                            [](SEffect& effect, SArchive& a) { effect.SerializeSaved(a); });
 }
 
 std::string SEffectList::Fault() const { return EffectsFault(m_entries); }

@@ -23,8 +23,8 @@ void SAttributeTable::InitDefaults() {
         const char* shortName;
     };
     static const SDefault kDefaults[] = {
-        {"base_strength", "Strength", "Str"},         {"base_dexterity", "Dexterity", "Dex"},
-        {"base_endurance", "Endurance", "End"},       {"base_intelligence", "Intelligence", "Int"},
+        {"base_strength", "Strength", "Str"},       {"base_dexterity", "Dexterity", "Dex"},
+        {"base_endurance", "Endurance", "End"},     {"base_intelligence", "Intelligence", "Int"},
         {"base_personality", "Personality", "Per"},
     };
     for (int id = kFirstId; id <= kLastId; ++id) {

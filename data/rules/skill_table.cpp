@@ -45,7 +45,7 @@ void SSkillTable::InitDefaults() {
     struct SDefault {
         const char* id;
         const char* name;
-        const char* shortName;  // null: the name
+        const char* shortName;     // null: the name
         const char* abbreviation;  // null: the name
         uint8_t attribute;
         uint8_t second;

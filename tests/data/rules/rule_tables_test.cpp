@@ -17,8 +17,9 @@ TEST(AttributeTableTest, theDefaultsAreFoundByIdTextExactlyAndByNameInAnyCase) {
     EXPECT_EQ(attributes.FullName(0), nullptr);
     EXPECT_EQ(attributes.FullName(6), nullptr);
     const std::pair<const char*, int> kFinds[] = {
-        {"str", 1},      {"STRENGTH", 1}, {"base_strength", 1}, {"Base_Strength", 0}, {"dEx", 2},
-        {"Endurance", 3}, {"per", 5},     {"luck", 0},          {"", 0},              {nullptr, 0},
+        {"str", 1}, {"STRENGTH", 1},  {"base_strength", 1}, {"Base_Strength", 0},
+        {"dEx", 2}, {"Endurance", 3}, {"per", 5},           {"luck", 0},
+        {"", 0},    {nullptr, 0},
     };
     for (auto [text, id] : kFinds) EXPECT_EQ(attributes.Find(text), id) << (text ? text : "null");
 }
@@ -60,7 +61,7 @@ TEST(SkillTableTest, theDefaultsGiveEachSkillItsAttributeSecondValueAndNames) {
 }
 
 TEST(SkillTableTest, levelCostsFollowTheCurveBetweenItsPoints) {
-    const std::pair<int, uint32_t> kCosts[] = {{0, 50},    {5, 75},     {10, 100},   {45, 525},   {95, 2500},
+    const std::pair<int, uint32_t> kCosts[] = {{0, 50},    {5, 75},     {10, 100},   {45, 525}, {95, 2500},
                                                {99, 2900}, {100, 3000}, {150, 3000}, {-5, 50}};
     for (auto [level, cost] : kCosts) EXPECT_EQ(SSkillTable::GetLevelCost(level), cost) << level;
 }
@@ -109,8 +110,7 @@ TEST_F(TablesTest, aPackageSkillRecordReplacesTheFieldsItsDataVersionCarries) {
         written.InitDefaults();
         changeSkills(written);
         // The further text has no setter: it only ever comes from packages.
-        for (int id = 1; id <= 20; ++id)
-            written.Entry(id)->furtherText.Assign(("about " + std::to_string(id)).c_str());
+        for (int id = 1; id <= 20; ++id) written.Entry(id)->furtherText.Assign(("about " + std::to_string(id)).c_str());
         skills.InitDefaults();
         ASSERT_NE(OpenWith({{SModuleTable::Skills, TableRecord(written, c.version)}}, c.version,
                            ("World" + std::to_string(c.version)).c_str()),

@@ -206,11 +206,9 @@ std::vector<uint8_t> defaultsRecord(SModuleTable table) {
 const DamageCase kDamage[] = {
     {"diseaseCutShort", SModuleTable::Diseases, [] { return diseaseChunk(114); }, cutToCount, "cut short"},
     {"diseaseCountOverrun", SModuleTable::Diseases, [] { return diseaseChunk(114); }, addToCount, "cut short"},
-    {"diseaseEffectType", SModuleTable::Diseases, plagueChunk,
-     [](std::vector<uint8_t>& r) { r[r.size() - 2] = 77; },
+    {"diseaseEffectType", SModuleTable::Diseases, plagueChunk, [](std::vector<uint8_t>& r) { r[r.size() - 2] = 77; },
      "entry 1 (\"base_plague\"): effect 2: effect type 77 is not one of 0..58"},
-    {"diseaseSourceKind", SModuleTable::Diseases, plagueChunk,
-     [](std::vector<uint8_t>& r) { r[r.size() - 3] = 9; },
+    {"diseaseSourceKind", SModuleTable::Diseases, plagueChunk, [](std::vector<uint8_t>& r) { r[r.size() - 3] = 9; },
      "entry 1 (\"base_plague\"): effect 2: source kind 9 is not one of 0..4"},
     {"abilityCutShort", SModuleTable::Abilities, [] { return abilityChunk(114); }, cutToCount, "cut short"},
     {"abilityCountOverrun", SModuleTable::Abilities, [] { return abilityChunk(114); }, addToCount, "cut short"},
@@ -233,10 +231,9 @@ const DamageCase kDamage[] = {
     {"skillCutShort", SModuleTable::Skills, skillRecord, cutShort, "cut short"},
     {"skillAttribute", SModuleTable::Skills, skillRecord, [](std::vector<uint8_t>& r) { r[r.size() - 3] = 9; },
      "entry 20: governing attribute 9 is not one of 1..5"},
-    {"attributeCutShort", SModuleTable::Attributes, [] { return defaultsRecord(SModuleTable::Attributes); },
-     cutShort, "cut short"},
-    {"raceCutShort", SModuleTable::Races, [] { return defaultsRecord(SModuleTable::Races); }, cutShort,
+    {"attributeCutShort", SModuleTable::Attributes, [] { return defaultsRecord(SModuleTable::Attributes); }, cutShort,
      "cut short"},
+    {"raceCutShort", SModuleTable::Races, [] { return defaultsRecord(SModuleTable::Races); }, cutShort, "cut short"},
 };
 
 class TableDamageTest : public TablesTest, public ::testing::WithParamInterface<DamageCase> {};
