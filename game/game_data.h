@@ -37,6 +37,7 @@
 #include "screens/screen_id.h"
 #include "script/script.h"
 
+class SRender;
 class SState;
 class SString;
 
@@ -112,11 +113,15 @@ public:
     // size for the display orientation.
     void ComputeViewport();
     // Computes the viewport, then gives the display the screen mode (recreating the framework
-    // display unless told to keep it) and the view record the screen's size.
+    // display unless told to keep it), the view record the screen's size and the 3-D view its new
+    // projection.
     void SetDisplayMode(bool keepDisplay);
 
     std::unique_ptr<SRandom> m_random;
     std::unique_ptr<SDisplay> m_display;
+    // The 3-D view's render context, made with the display; it reads the play view and draws into
+    // the display's target.
+    std::unique_ptr<SRender> m_render;
     std::unique_ptr<SText> m_text;
     std::unique_ptr<SScript> m_script;
     std::unique_ptr<SPdb> m_dataPackage;  // "BrimvaleData"

@@ -1,6 +1,7 @@
 // Start-up: the game object goes from freshly built to running, the splash screen current.
 #include "engine/files/unix_time.h"
 #include "game/game_data.h"
+#include "render/render.h"
 #include "screens/screen_id.h"
 #include "ui/state.h"
 
@@ -45,6 +46,11 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     // The stored start mode is the display orientation.
     m_display->SetOrientation(int(m_settings.startMode <= 2 ? m_settings.startMode : 0));
     m_display->Init(window, int(screenWidth), int(screenHeight), int(m_screenMode));
+    m_render = std::make_unique<SRender>();
+    m_render->SetView(&m_playView);
+    m_render->SetSurface(&m_display->Target());
+    // A back buffer that moves takes the 3-D view's addresses with it.
+    m_display->SetSurfaceMoved([this] { m_render->UpdateProjection(); });
     SetDisplayMode(true);
 
     m_sound = std::make_unique<SSound>();
@@ -92,5 +98,6 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
         return false;
     }
     SwitchState(kSplashScreen);
+    m_render->UpdateProjection();
     return true;
 }

@@ -1,5 +1,6 @@
 // Where the 3-D view lies on the screen, and the display following the screen mode.
 #include "game/game_data.h"
+#include "render/render.h"
 
 void SGameData::ComputeViewport() {
     const SLayoutRow row = GetLayoutCtrl(43, 550).value_or(SLayoutRow{});
@@ -27,4 +28,5 @@ void SGameData::SetDisplayMode(bool keepDisplay) {
     m_display->SetMode(int(m_screenMode), keepDisplay);
     m_playView.m_screenWidth = m_display->m_width;
     m_playView.m_screenHeight = m_display->m_height;
+    if (m_render) m_render->UpdateProjection();
 }

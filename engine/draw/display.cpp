@@ -116,6 +116,7 @@ void SDisplay::SetBackBuffer(uint16_t* pixels, int32_t pitch) {
     m_backBuffer = pixels;
     m_pitch = pitch;
     refreshTarget();
+    if (m_surfaceMoved) m_surfaceMoved();
 }
 
 void SDisplay::FillRect(int x, int y, int w, int h, uint16_t colour) {

@@ -4,6 +4,7 @@
 // framework in the one raster target everything draws through, and offers the 2-D drawing entries
 // every screen uses. The game tells it the screen mode; it knows nothing of the game above it.
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "engine/draw/raster_target.h"
@@ -45,6 +46,9 @@ public:
     void Present();
     // Draws from now on into pixels (drawing pixel (0, 0)) with the given pitch, at the current size.
     void SetBackBuffer(uint16_t* pixels, int32_t pitch);
+    // Called whenever SetBackBuffer moves the surface, so that whoever derived addresses from the
+    // target (the 3-D view above) can derive them again.
+    void SetSurfaceMoved(std::function<void()> moved) { m_surfaceMoved = std::move(moved); }
     // The surface every drawing entry writes through; the 3-D view draws through it too.
     SRasterTarget& Target() { return m_target; }
     void SetOrientation(int orientation) { m_orientation = orientation; }
@@ -81,6 +85,7 @@ public:
 
 private:
     SRasterTarget m_target;
+    std::function<void()> m_surfaceMoved;
 
     // Reads the surface's address after a scene began and passes a change on.
     void trackSurface();

@@ -64,9 +64,10 @@ uint32_t SPicture::PaletteOffset(int format, int width, int height) {
 }
 
 std::vector<uint8_t> BuildPictureRecord(int format, int width, int height, std::span<const uint32_t> indices,
-                                        std::span<const uint16_t> colours) {
+                                        std::span<const uint16_t> colours, int footOffset) {
     std::vector<uint8_t> bytes(SPicture::kHeaderBytes, 0);
     bytes[0] = uint8_t(format);
+    bytes[1] = uint8_t(int8_t(footOffset));
     WriteLE16(&bytes[2], uint16_t(width));
     WriteLE16(&bytes[4], uint16_t(height));
     for (uint32_t index : indices) {
@@ -109,6 +110,7 @@ bool SPicture::Read(std::span<const uint8_t> record, SReadError& error) {
     m_format = int(format);
     m_width = width;
     m_height = height;
+    m_footOffset = int8_t(record[1]);
     m_texels = texels;
     m_colours = record.data() + paletteOffset;
     m_coloursUsed = used;

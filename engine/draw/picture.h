@@ -8,9 +8,10 @@
 #include "engine/base/read_error.h"
 
 // A picture record's bytes: indices are one per pixel (format 0) or one per 2x2 block (formats 1
-// and 2), rows top to bottom; the colour table follows on an even offset.
+// and 2), rows top to bottom; the colour table follows on an even offset. The foot offset goes in
+// byte 1.
 std::vector<uint8_t> BuildPictureRecord(int format, int width, int height, std::span<const uint32_t> indices,
-                                        std::span<const uint16_t> colours);
+                                        std::span<const uint16_t> colours, int footOffset = 0);
 
 // Packs 8-bit channels into RGB565, each rounded to the nearest step rather than cut.
 uint16_t MakeColor565(int red, int green, int blue);
@@ -39,6 +40,9 @@ public:
     int Format() const { return m_format; }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
+    // Texel rows from the bottom edge up to the point that stands on the ground, as the 3-D view
+    // places the picture; 2-D drawing ignores it.
+    int FootOffset() const { return m_footOffset; }
     // Indices per texel row: one per pixel in format 0, one per 2x2 block in formats 1 and 2.
     int RowLength() const { return m_format == 0 ? m_width : m_width >> 1; }
     const uint8_t* Texels() const { return m_texels; }
@@ -50,6 +54,7 @@ private:
     int m_format = 0;
     int m_width = 0;
     int m_height = 0;
+    int m_footOffset = 0;
     const uint8_t* m_texels = nullptr;
     const uint8_t* m_colours = nullptr;
     uint32_t m_coloursUsed = 0;  // table entries the texels reach: highest entry named + 1

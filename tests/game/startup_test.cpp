@@ -10,6 +10,7 @@
 #include "platform/device.h"
 #include "platform/headless/headless.h"
 #include "platform/window.h"
+#include "render/render.h"
 #include "support/temp_folder.h"
 #include "support/test_window.h"
 #include "tools/sampledata/interface_package.h"
@@ -112,6 +113,28 @@ TEST_F(StartupTest, theStartingFrameKeepsItsPixels) {
         EXPECT_EQ(hash, row.hash) << "mode " << row.mode << " hash 0x" << std::hex << hash;
         HAL::VideoDetect::Forget();
     }
+}
+
+// The 3-D view is made with the display and draws into the display's target at the play view's
+// corner, and follows both a smaller view and a back buffer that moves.
+TEST_F(StartupTest, theViewFollowsTheViewportAndTheBackBuffer) {
+    std::string error;
+    ASSERT_TRUE(start(9, 640, 480, error)) << error;
+    ASSERT_NE(game->m_render, nullptr);
+    const SRender::SProjection& projection = game->m_render->Projection();
+    const SRasterTarget& target = game->m_display->Target();
+    EXPECT_EQ(projection.viewTarget.m_pixels, target.PixelAddress(0, 0));
+    EXPECT_EQ(projection.viewTarget.m_width, 640);
+
+    game->m_settings.viewSize = 2;  // the smallest view, 380x320 in the middle of 640x400
+    game->SetDisplayMode(true);
+    EXPECT_EQ(projection.viewTarget.m_pixels, target.PixelAddress(130, 40));
+    EXPECT_EQ(projection.viewTarget.m_width, 380);
+
+    std::vector<uint16_t> moved(640 * 480);
+    game->m_display->SetBackBuffer(moved.data(), 640);
+    EXPECT_EQ(projection.viewTarget.m_pixels, moved.data() + 130 + 40 * 640);
+    game.reset();  // before the buffer it now draws into goes
 }
 
 TEST_F(StartupTest, aPackageWithoutAFontStripIsRefusedByName) {

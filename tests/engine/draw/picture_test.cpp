@@ -164,6 +164,18 @@ TEST(PictureReadTest, refusesEveryShortenedRecord) {
     }
 }
 
+// Byte 1 is signed: a picture can stand on a point below its bottom edge as well as above it.
+TEST(PictureReadTest, readsTheFootOffsetAsASignedByte) {
+    for (int foot : {0, 5, -3, 127, -128}) {
+        SPicture picture;
+        SReadError error;
+        ASSERT_TRUE(
+            picture.Read(BuildPictureRecord(0, 1, 1, std::vector<uint32_t>{0}, std::vector<uint16_t>{7}, foot), error))
+            << error.Message();
+        EXPECT_EQ(picture.FootOffset(), foot);
+    }
+}
+
 TEST(PictureReadTest, readsAnEmptyPicture) {
     SPicture picture;
     SReadError error;

@@ -1,0 +1,202 @@
+#pragma once
+// SRender: the render context of the 3-D view. It holds what the view needs between two frames
+// and during one: the world's constants, the projection derived from the view rectangle, the
+// camera, a cache of transformed cell corners, the clipper's scratch polygons and the frame's
+// buffers. Every buffer has a fixed capacity inside the object, so that nothing is allocated per
+// frame. The play screen's view descriptor and the display's raster target are given to it; it
+// owns neither.
+#include <cstdint>
+
+#include "engine/draw/raster_target.h"
+#include "render/render_polygon.h"
+#include "render/view_descriptor.h"
+
+// A point of the ground plane in view space, 22.10.
+struct SViewPoint {
+    int32_t lateral = 0;
+    int32_t depth = 0;
+    bool operator==(const SViewPoint&) const = default;
+};
+
+class SRender {
+public:
+    // The world's geometry, 22.10: a cell is 1024 wide and a storey 731 high.
+    static constexpr int32_t kCellSize = 1024;
+    static constexpr int32_t kLevelStep = 731;
+    // Heights of levels 0 to 4: the eye is at 0, the floor under it at level 2.
+    static constexpr int32_t kLevels[5] = {-1980, -1249, -518, 213, 944};
+    static constexpr int32_t kViewSpan = 1158;     // the world width shown at the projection distance
+    static constexpr int32_t kFieldOfView = 60;    // degrees, across the view
+    static constexpr int32_t kScanMargin = 2;      // degrees the cell scan adds to the field of view
+    static constexpr int32_t kUnitsPerCell = 336;  // the unit of the descriptor's view distances
+    static constexpr int32_t kNearDistance = 512;  // the near clipping plane
+    // The 380-pixel-wide reference view in which the horizon and the sky are laid out.
+    static constexpr int32_t kReferenceWidth = 380;
+    static constexpr int32_t kReferenceHorizonRow = 70;
+    static constexpr int32_t kSkyBandTop = 10;
+    static constexpr int32_t kSkyBandBottom = 110;
+    static constexpr int32_t kFloorReachDivisor = 240;
+    static constexpr uint32_t kFlashColour = 0x07E0F81F;  // white in the spread form
+    // Pit side faces are drawn in two light bands that reach down to level 0.
+    static constexpr bool kDeepSideFaces = true;
+
+    static constexpr int kMaxVertices = 2500;  // also uvs and shades
+    static constexpr int kMaxPolygons = 500;
+    // Screen columns the coverage arrays hold: the widest screen, so that a full-width 800x600 view
+    // is served; a wider view is refused.
+    static constexpr int kMaxViewWidth = 800;
+    static constexpr int kMaxOccluders = 100;
+    // A four-sided polygon gains at most one vertex at each of the six planes.
+    static constexpr int kClipVertices = 10;
+    // The corner cache covers offsets -14 to +13 from the eye cell on both axes.
+    static constexpr int kCornerCacheSide = 28;
+    static constexpr int kCornerCacheReach = 14;
+
+    // Derived from the view rectangle, the surface and the view distances.
+    struct SProjection {
+        int32_t distance = 0;     // d = (view span / 2) x cot(field of view / 2)
+        int32_t eyePullBack = 0;  // d - half a cell: how far the eye stands behind the player
+        // How near the viewer the floor comes into view; read by the floor-item builder.
+        int32_t floorReach = 0;
+        int32_t farDistance = 0;
+        int32_t fogStart = 0;
+        int32_t scale = 0;          // (view width x d x 1024 / view span) << 9
+        int32_t centreOffsetX = 0;  // subtracted from projected x (28.4)
+        int32_t horizonOffset = 0;  // subtracted from projected y (28.4)
+        int32_t width16 = 0;        // the view's size in 28.4
+        int32_t height16 = 0;
+        uint32_t fogSpread = 0;  // the fog colour in the spread form
+        // The view rectangle of the surface, and the whole surface.
+        SRasterTarget viewTarget;
+        SRasterTarget fullTarget;
+    };
+
+    // Rebuilt at every frame from the player's position and heading.
+    struct SCamera {
+        int32_t facing = 0;  // 0 to 3 for headings 0, 90, 180, 270 exactly; 4 for any other
+        int32_t sine = 0;    // of heading + 90 degrees, 22.10
+        int32_t cosine = 0;
+        int32_t eyeX = 0;  // 22.10 grid coordinates
+        int32_t eyeY = 0;
+        int32_t eyeCellX = 0;
+        int32_t eyeCellY = 0;
+        // The far corners of the view triangle the cell scan walks, left then right.
+        int32_t farLeftX = 0;
+        int32_t farLeftY = 0;
+        int32_t farRightX = 0;
+        int32_t farRightY = 0;
+        // At facings 0 to 3, the eye's place inside its cell along the view axis, -512 to 511.
+        int32_t inCellOffset = 0;
+    };
+
+    // The clipper's ping-pong buffers. A builder puts its polygon into viewPolygon (with uvs and
+    // lights as its pipeline needs); the result stands in screenPolygon, uvs and lights.
+    struct SClipScratch {
+        SRenderVertex viewPolygon[kClipVertices];
+        SRenderVertex viewScratch[kClipVertices];
+        SRenderVertex screenPolygon[kClipVertices];
+        SRenderVertex screenScratch[kClipVertices];
+        SRenderUv uvs[kClipVertices];
+        SRenderUv scratchUvs[kClipVertices];
+        int32_t lights[kClipVertices] = {};  // 16.16, 0x10000 full
+        int32_t scratchLights[kClipVertices] = {};
+        int clippedCount = 0;  // vertices left after the near and far planes
+    };
+
+    // Every polygon of the frame, emptied at the start of each frame.
+    struct SFrameBuffers {
+        SRenderVertex vertices[kMaxVertices];
+        int vertexCount = 0;
+        SRenderUv uvs[kMaxVertices];
+        int uvCount = 0;
+        uint16_t shades[kMaxVertices] = {};
+        int shadeCount = 0;
+        SRenderPolygon polygons[kMaxPolygons];
+        SRenderSortKey sortKeys[kMaxPolygons];
+        int polygonCount = 0;
+    };
+
+    // A wall that hides what lies behind it, in pixels.
+    struct SOccluder {
+        int32_t left = 0;
+        int32_t right = 0;
+        int32_t topAtLeft = 0;
+        int32_t topAtRight = 0;
+        int32_t bottomAtLeft = 0;
+        int32_t bottomAtRight = 0;
+    };
+
+    // Per screen column, the nearest occluder that covers it, or kUncovered.
+    struct SOcclusion {
+        static constexpr uint16_t kUncovered = 0xFFFF;
+        uint16_t secondCoverage[kMaxViewWidth] = {};
+        uint16_t firstCoverage[kMaxViewWidth] = {};
+        SOccluder occluders[kMaxOccluders];
+        int occluderCount = 0;
+    };
+
+    // The descriptor the play screen fills before each frame, and the surface the view is drawn on.
+    void SetView(const SViewDescriptor* view) { m_view = view; }
+    void SetSurface(SRasterTarget* surface) { m_surface = surface; }
+
+    // Draws one frame of the 3-D view into the view rectangle of the surface; nothing when the
+    // projection refuses the view.
+    void RenderFrame();
+
+    // Recomputes the projection and the raster targets from the descriptor and the surface; called
+    // wherever the surface, the view rectangle or the view distances may have changed. False, with
+    // both targets emptied so that nothing can be drawn, when there is no descriptor or surface,
+    // when the view is empty or wider than kMaxViewWidth, or when it does not lie inside the
+    // surface.
+    bool UpdateProjection();
+    // A view-space point on the screen: x, y in 28.4, the depth kept. The depth must be positive.
+    SRenderVertex Project(const SRenderVertex& point) const;
+
+    // The grid corner (cx, cy), in cells from the eye cell, in view space.
+    SViewPoint ToView(int32_t cx, int32_t cy) const;
+    // The same through the corner cache, so that the corners that many faces share are transformed
+    // once per frame. Corners beyond the cache are transformed every time.
+    SViewPoint GetGridPoint(int32_t cx, int32_t cy);
+    // A point (ox, oy) inside the cell whose corner is (cx, cy), at height oh, in view space.
+    SRenderVertex CellCornerToView(int32_t cx, int32_t cy, int32_t ox, int32_t oh, int32_t oy);
+
+    // The clip pipelines: the count vertices in the clip scratch's view polygon are clipped to the
+    // near and far planes, projected and clipped to the view's edges; the result's vertex count
+    // comes back, and below 3 means nothing is left to draw. A polygon of more than four vertices
+    // could outgrow the buffers and gives 0. Along the near and far planes every attribute is
+    // interpolated linearly; along the screen edges:
+    int ClipPolygonA(int count);       // uvs perspective-correct, lights linear on the screen
+    int ClipPolygonB(int count);       // uvs perspective-correct
+    int ClipPolygonAffine(int count);  // uvs linear on the screen
+    int ClipPolygonC(int count);       // positions only
+    // Clips a polygon already projected into the screen polygon to the view's edges only, uvs
+    // linear on the screen.
+    int ClipPolygon4(int count);
+
+    const SProjection& Projection() const { return m_projection; }
+    const SCamera& Camera() const { return m_camera; }
+
+    SClipScratch m_clip;
+    SFrameBuffers m_frame;
+    SOcclusion m_occlusion;
+
+private:
+    static constexpr int kCornerCacheSize = kCornerCacheSide * kCornerCacheSide;
+
+    void updateCamera();
+    // The point (ox, oy) inside the cell whose corner is (cx, cy) cells from the eye cell, in view
+    // space.
+    SViewPoint rotate(int32_t cx, int32_t cy, int32_t ox, int32_t oy) const;
+    // The pipelines, over the attributes carried along the screen edges.
+    template <typename Attributes>
+    int clipPolygon(int count);
+    template <typename Attributes>
+    int clipToScreen(int count);
+
+    const SViewDescriptor* m_view = nullptr;
+    SRasterTarget* m_surface = nullptr;
+    SProjection m_projection;
+    SCamera m_camera;
+    // (0, 0) marks an entry not computed this frame.
+    SViewPoint m_cornerCache[kCornerCacheSize];
+};
