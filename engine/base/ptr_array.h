@@ -75,8 +75,13 @@ public:
         return index + 1;
     }
 
+    // Elements without a name key have no order but their arrival.
     void Add(T* element, ListOrder order) {
-        bool added = order == ListOrder::Sorted ? InsertSorted(element) != 0 : Append(element);
+        bool added = false;
+        if constexpr (requires { element->NameKey(); })
+            added = order == ListOrder::Sorted ? InsertSorted(element) != 0 : Append(element);
+        else
+            added = Append(element);
         if (!added && m_owns) DeleteElement(element);
     }
 
