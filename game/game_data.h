@@ -12,6 +12,11 @@
 #include "cards/card_table.h"
 #include "data/package/module_context.h"
 #include "data/package/module_list.h"
+#include "data/quest_table.h"
+#include "data/scene_table.h"
+#include "data/script_table.h"
+#include "data/sky_table.h"
+#include "data/sound_table.h"
 #include "engine/audio/sound.h"
 #include "engine/audio/sound_type.h"
 #include "engine/base/ptr_array.h"
@@ -135,6 +140,11 @@ public:
     SSoundType m_interfaceSound1;
     SSoundType m_interfaceSound2;
     SResourceCache m_cache;
+    SScriptTable m_scriptTable;
+    SSkyTable m_skyTable;
+    SQuestTable m_questTable;
+    SSoundTable m_soundTable;
+    SSceneTable m_sceneTable;
     SCardTable m_cards;
 
 private:

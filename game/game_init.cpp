@@ -1,4 +1,6 @@
 // Start-up: the game object goes from freshly built to running, the splash screen current.
+#include <functional>
+
 #include "engine/files/unix_time.h"
 #include "game/game_data.h"
 #include "screens/screen_id.h"
@@ -66,12 +68,21 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
 
     // The rule tables join here as they are built.
     m_cards.Init(m_screenMode);
+    m_soundTable.Attach(m_sound.get());
+    m_sound->Attach(&m_soundTable);
     m_cache.Init();
+    m_skyTable.Attach(&m_cache);
     m_moduleContext.folder = m_fileFolder.get();
     m_moduleContext.cache = &m_cache;
+    m_moduleContext.tables[int(SModuleTable::Quests)] = std::bind_front(&SQuestTable::Load, &m_questTable);
+    m_moduleContext.tables[int(SModuleTable::Scenes)] = std::bind_front(&SSceneTable::Load, &m_sceneTable);
+    m_moduleContext.tables[int(SModuleTable::Skies)] = std::bind_front(&SSkyTable::Load, &m_skyTable);
+    m_moduleContext.tables[int(SModuleTable::Scripts)] = std::bind_front(&SScriptTable::Load, &m_scriptTable);
+    m_moduleContext.tables[int(SModuleTable::Sounds)] = std::bind_front(&SSoundTable::Load, &m_soundTable);
 
     m_script = std::make_unique<SScript>();
     m_script->Init(nullptr);
+    m_scriptTable.Attach(m_script.get());
 
     for (ScreenId id : kScreensAfterPlay) {
         SetScreen(id, MakeScreen(id));
