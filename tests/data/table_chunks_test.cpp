@@ -1,5 +1,5 @@
-// The sound, sky, named-script, scene and quest tables in a whole package: their chunks stand
-// where the load order puts them, and an empty table's chunk is the empty chunk.
+// The sound, sky, named-script, scene and quest tables in a whole package: an empty table's chunk
+// is the empty chunk that packages without such entries hold.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -12,13 +12,6 @@
 #include "support/module_fixture.h"
 
 namespace {
-
-template <typename T>
-std::unique_ptr<T> named(const char* name) {
-    auto entry = std::make_unique<T>();
-    entry->name.Set(name);
-    return entry;
-}
 
 class TableChunksTest : public ModuleTest {
 protected:
@@ -56,35 +49,6 @@ TEST_F(TableChunksTest, theTablesReadTheEmptyChunksAndWriteThemWhenEmpty) {
                           {SModuleTable::Sounds, sounds.Write(version)}};
         EXPECT_NE(OpenPackage(written, "Written"), nullptr) << version << ": " << modules.Error().Message();
     }
-}
-
-TEST_F(TableChunksTest, eachTableFindsItsOwnChunkInAPackage) {
-    SQuestTable questsWritten;
-    questsWritten.Add(named<SQuest>("base_ring"));
-    SSkyTable skiesWritten;
-    skiesWritten.Add(named<SSkyType>("base_sky"));
-    SScriptTable scriptsWritten;
-    scriptsWritten.Add(named<SNamedScript>("base_start"));
-    SSceneTable scenesWritten;
-    scenesWritten.Add(named<SScene>("bres_intro"));
-    SSoundTable soundsWritten;
-    auto song = std::make_unique<SMusicSong>();
-    song->name = "bmus_main";
-    soundsWritten.AddSong(std::move(song));
-
-    TestWorldPackage package;
-    package.tables = {{SModuleTable::Quests, questsWritten.Write(package.version)},
-                      {SModuleTable::Scenes, scenesWritten.Write(package.version)},
-                      {SModuleTable::Skies, skiesWritten.Write(package.version)},
-                      {SModuleTable::Scripts, scriptsWritten.Write(package.version)},
-                      {SModuleTable::Sounds, soundsWritten.Write(package.version)}};
-    HookTables();
-    ASSERT_NE(OpenPackage(package), nullptr) << modules.Error().Message();
-    EXPECT_NE(quests.Find("base_ring"), nullptr);
-    EXPECT_NE(skies.Find("base_sky"), nullptr);
-    EXPECT_NE(scripts.Find("base_start"), nullptr);
-    EXPECT_NE(scenes.Find("bres_intro"), nullptr);
-    EXPECT_NE(sounds.FindSong("bmus_main"), nullptr);
 }
 
 }  // namespace

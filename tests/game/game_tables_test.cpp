@@ -1,13 +1,16 @@
-// The game's sound and music tables over the sample packages: music by name from the start, sounds
-// by name once the sound package is open, and both gone with the tables.
+// The game's tables over the sample packages: music by name from the start, sounds by name once the
+// sound package is open, every table reading its chunk of a world package, and all of them gone
+// with the tables.
 #include <gtest/gtest.h>
 
 #include "framework/drivers/video_detect.h"
 #include "game/game_data.h"
 #include "platform/headless/headless.h"
 #include "support/audio_level.h"
+#include "support/named_record.h"
 #include "support/temp_folder.h"
 #include "support/test_window.h"
+#include "support/world_package.h"
 #include "tools/sampledata/audio_packages.h"
 #include "tools/sampledata/interface_package.h"
 
@@ -15,7 +18,7 @@ namespace {
 
 using platform::headless::PullAudio;
 
-class GameAudioTest : public TempFolderTest {
+class GameTablesTest : public TempFolderTest {
 protected:
     void SetUp() override {
         TempFolderTest::SetUp();
@@ -37,7 +40,7 @@ protected:
     std::unique_ptr<SGameData> game;
 };
 
-TEST_F(GameAudioTest, aSongFoundByNameInTheMusicPackageIsHeard) {
+TEST_F(GameTablesTest, aSongFoundByNameInTheMusicPackageIsHeard) {
     const SMusicSong* song = game->m_soundTable.FindSong("bmus_main");
     ASSERT_NE(song, nullptr) << "the music package opens at start-up";
     ASSERT_GT(game->m_sound->PlayMusic(*song), 0);
@@ -49,7 +52,7 @@ TEST_F(GameAudioTest, aSongFoundByNameInTheMusicPackageIsHeard) {
     }
 }
 
-TEST_F(GameAudioTest, everySampleSongPlaysOnItsBank) {
+TEST_F(GameTablesTest, everySampleSongPlaysOnItsBank) {
     for (const char* name : {"bmus_main", "bmus_surfaceday"}) {
         const SMusicSong* song = game->m_soundTable.FindSong(name);
         ASSERT_NE(song, nullptr) << name;
@@ -58,7 +61,7 @@ TEST_F(GameAudioTest, everySampleSongPlaysOnItsBank) {
     }
 }
 
-TEST_F(GameAudioTest, theInterfaceClicksPlayByNameFromTheSoundPackage) {
+TEST_F(GameTablesTest, theInterfaceClicksPlayByNameFromTheSoundPackage) {
     EXPECT_EQ(game->m_soundTable.PlaySound("bsnd_click", 10), 0) << "the sound package opens with a new game";
     ASSERT_TRUE(game->m_packages.Open("BrimvaleSound")) << game->m_packages.Error().Message();
     for (const char* name : {"bsnd_click", "bsnd_clickh", "bsnd_clicks"}) {
@@ -68,7 +71,7 @@ TEST_F(GameAudioTest, theInterfaceClicksPlayByNameFromTheSoundPackage) {
     }
 }
 
-TEST_F(GameAudioTest, clearingTheTablesStopsTheSoundsAndForgetsTheRecords) {
+TEST_F(GameTablesTest, clearingTheTablesStopsTheSoundsAndForgetsTheRecords) {
     ASSERT_TRUE(game->m_packages.Open("BrimvaleSound"));
     game->m_sound->PlayLooped(*game->m_soundTable.FindSound("bsnd_thunderclose"), 10);
     game->ClearTables();
@@ -76,6 +79,34 @@ TEST_F(GameAudioTest, clearingTheTablesStopsTheSoundsAndForgetsTheRecords) {
     EXPECT_EQ(game->m_soundTable.FindSound("bsnd_thunderclose"), nullptr);
     EXPECT_EQ(game->m_soundTable.FindSong("bmus_main"), nullptr);
     EXPECT_EQ(game->m_soundTable.FindBank("bmus_instruments"), nullptr);
+}
+
+TEST_F(GameTablesTest, aWorldPackagesChunksReachEveryTable) {
+    SQuestTable quests;
+    quests.Add(NamedRecord<SQuest>("base_ring"));
+    SSceneTable scenes;
+    scenes.Add(NamedRecord<SScene>("bres_intro"));
+    SSkyTable skies;
+    skies.Add(NamedRecord<SSkyType>("base_sky"));
+    SScriptTable scripts;
+    scripts.Add(NamedRecord<SNamedScript>("base_start"));
+    TestWorldPackage world;
+    world.tables = {{SModuleTable::Quests, quests.Write(world.version)},
+                    {SModuleTable::Scenes, scenes.Write(world.version)},
+                    {SModuleTable::Skies, skies.Write(world.version)},
+                    {SModuleTable::Scripts, scripts.Write(world.version)}};
+    ASSERT_TRUE(world.Write(SFileFolder(Folder()), "Brimvale"));
+    ASSERT_TRUE(game->m_packages.Open("Brimvale")) << game->m_packages.Error().Message();
+    EXPECT_NE(game->m_questTable.Find("base_ring"), nullptr);
+    EXPECT_NE(game->m_sceneTable.Find("bres_intro"), nullptr);
+    EXPECT_NE(game->m_skyTable.Find("base_sky"), nullptr);
+    EXPECT_EQ(game->m_scriptTable.Run("base_start"), 0) << "found, without a program";
+
+    game->ClearTables();
+    EXPECT_EQ(game->m_questTable.Find("base_ring"), nullptr);
+    EXPECT_EQ(game->m_sceneTable.Find("bres_intro"), nullptr);
+    EXPECT_EQ(game->m_skyTable.Find("base_sky"), nullptr);
+    EXPECT_EQ(game->m_scriptTable.Run("base_start"), -1);
 }
 
 }  // namespace
