@@ -14,6 +14,11 @@ SGameData::SGameData() {
     tables[int(SModuleTable::Races)] = [this](SRecordCursor& cursor) { return m_races.Load(cursor); };
     tables[int(SModuleTable::Skills)] = [this](SRecordCursor& cursor) { return m_skills.Load(cursor); };
     tables[int(SModuleTable::Attributes)] = [this](SRecordCursor& cursor) { return m_attributes.Load(cursor); };
+    tables[int(SModuleTable::Quests)] = [this](SRecordCursor& cursor) { return m_questTable.Load(cursor); };
+    tables[int(SModuleTable::Scenes)] = [this](SRecordCursor& cursor) { return m_sceneTable.Load(cursor); };
+    tables[int(SModuleTable::Skies)] = [this](SRecordCursor& cursor) { return m_skyTable.Load(cursor); };
+    tables[int(SModuleTable::Scripts)] = [this](SRecordCursor& cursor) { return m_scriptTable.Load(cursor); };
+    tables[int(SModuleTable::Sounds)] = [this](SRecordCursor& cursor) { return m_soundTable.Load(cursor); };
 }
 
 SGameData::~SGameData() = default;

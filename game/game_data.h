@@ -15,10 +15,15 @@
 #include "data/effects/effect_types.h"
 #include "data/package/module_context.h"
 #include "data/package/module_list.h"
+#include "data/quest_table.h"
 #include "data/rules/attribute_table.h"
 #include "data/rules/class_table.h"
 #include "data/rules/race_table.h"
 #include "data/rules/skill_table.h"
+#include "data/scene_table.h"
+#include "data/script_table.h"
+#include "data/sky_table.h"
+#include "data/sound_table.h"
 #include "data/world/global_table.h"
 #include "data/world/interior.h"
 #include "engine/audio/sound.h"
@@ -158,6 +163,11 @@ public:
     SAbilityTable m_abilities;
     SInteriorTable m_interiors;
     SGlobalTable m_globals;
+    SScriptTable m_scriptTable;
+    SSkyTable m_skyTable;
+    SQuestTable m_questTable;
+    SSoundTable m_soundTable;
+    SSceneTable m_sceneTable;
     SCardTable m_cards;
 
 private:

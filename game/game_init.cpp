@@ -76,13 +76,17 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_skills.InitDefaults();
     m_races.InitDefaults();
     m_classes.InitDefaults();
+    m_soundTable.Attach(m_sound.get());
+    m_sound->Attach(&m_soundTable);
     m_cache.Init();
+    m_skyTable.Attach(&m_cache);
     m_moduleContext.folder = m_fileFolder.get();
     m_moduleContext.cache = &m_cache;
     m_effectTypes.Init();
 
     m_script = std::make_unique<SScript>();
     m_script->Init(nullptr);
+    m_scriptTable.Attach(m_script.get());
 
     for (ScreenId id : kScreensAfterPlay) {
         SetScreen(id, MakeScreen(id));

@@ -8,7 +8,13 @@ void SGameData::ClearTables() {
     m_abilities.Clear();
     m_interiors.Clear();
     m_globals.Clear();
+    m_scriptTable.Clear();
+    m_skyTable.Clear();
+    m_questTable.Clear();
+    // The sounds' library sounds go with them, so nothing may still play them.
     if (m_sound) m_sound->StopAllSounds();
+    m_soundTable.Clear();
+    m_sceneTable.Clear();
     // The rule tables a package may replace go back to the built-in ones, so that a world opened
     // next that keeps them finds them as the game defines them, not as the last world left them.
     m_attributes.InitDefaults();
@@ -17,9 +23,11 @@ void SGameData::ClearTables() {
 }
 
 void SGameData::LoadTablePictures(SLoadingSteps* loading) {
-    // Spell effects, skies, faces and item pictures load here as their tables arrive; the dialog
-    // shows three steps whatever they hold.
-    for (int step = 0; step < 3; ++step)
+    // Spell effects, faces and item pictures load here as their tables arrive; the dialog shows
+    // three steps whatever they hold.
+    if (loading) loading->Step();
+    m_skyTable.LoadPictures();
+    for (int step = 1; step < 3; ++step)
         if (loading) loading->Step();
 }
 

@@ -49,7 +49,8 @@ int SSound::Play(SSoundType& sound, int volume) { return play(sound, volume, fal
 
 int SSound::PlayLooped(SSoundType& sound, int volume) { return play(sound, volume, true); }
 
-int SSound::PlayMusic(const SMusicSong& song, const SMusicBank* bank) {
+int SSound::PlayMusic(const SMusicSong& song) {
+    const SMusicBank* bank = m_banks ? m_banks->FindBank(song.bankName.c_str()) : nullptr;
     if (!m_speaker || !m_module.Build(song, bank)) return 0;
     m_music = std::make_unique<platform::Music>();
     m_music->SetLoop(true);

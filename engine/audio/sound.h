@@ -9,11 +9,23 @@
 struct SSettings;
 struct SSoundType;
 
+// Where the wrapper finds the bank that a song names: the game's sound table.
+class SMusicBankSource {
+public:
+    // Null when there is no bank of that name.
+    virtual const SMusicBank* FindBank(const char* name) const = 0;
+
+protected:
+    ~SMusicBankSource() = default;
+};
+
 class SSound {
 public:
     SSound();
     ~SSound();
 
+    // Music finds its banks here from now on; until then every song misses its bank.
+    void Attach(const SMusicBankSource* banks) { m_banks = banks; }
     // Opens the output and sets the volumes from the settings' levels.
     void Open(SSettings& settings);
     // Levels 0 .. 10 (others are clamped), stored in the settings and given to the library as 0 .. 64.
@@ -21,8 +33,9 @@ public:
     // Volume 0 .. 10 (others are clamped). Answers the channel, 0 when nothing plays.
     int Play(SSoundType& sound, int volume);
     int PlayLooped(SSoundType& sound, int volume);
-    // Plays a song over its bank (null when the song's bank is missing); 0 when it cannot play.
-    int PlayMusic(const SMusicSong& song, const SMusicBank* bank);
+    // Plays a song over the bank it names, looped; 0 when it cannot play (no such bank among
+    // those attached, or a song that does not fit its bank).
+    int PlayMusic(const SMusicSong& song);
     void ResumeChannel(int channel);
     void PauseChannel(int channel);
     void StopChannel(int channel);
@@ -38,6 +51,7 @@ private:
     int play(SSoundType& sound, int volume, bool loop);
 
     SSettings* m_settings = nullptr;
+    const SMusicBankSource* m_banks = nullptr;
     std::unique_ptr<platform::Speaker> m_speaker;
     SMusicModule m_module;
     std::unique_ptr<platform::Music> m_music;

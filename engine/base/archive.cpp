@@ -179,6 +179,12 @@ void SArchive::SerializeSString(SString& text) {
     text.Assign(stored ? stored : "");
 }
 
+void SArchive::SerializeString(std::string& text) {
+    const char* stored = text.c_str();
+    SerializeCStr(stored);
+    if (!m_writing) text.assign(stored ? stored : "");
+}
+
 void SArchive::SerializeName(SName& name) { name.Serialize(*this); }
 
 void SArchive::SerializeBlob(const uint8_t*& data, uint16_t& length) {

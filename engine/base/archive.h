@@ -1,6 +1,7 @@
 #pragma once
 // SArchive: the one stream through which every record is read and written.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class SGameData;
@@ -39,6 +40,8 @@ public:
     void Rewind();
     // Bytes from the record start to the cursor: the size of the record written so far.
     uint32_t GetSize() const { return m_cursor; }
+    // Bytes of the record still unread; 0 when writing. For data that runs to the end of its record.
+    uint32_t Remaining() const { return m_writing ? 0 : m_size - m_cursor; }
     // The record start: the bytes written, or the record being read.
     const uint8_t* Data() const { return m_writing ? m_buffer.data() : m_data; }
     void FreeBuffer();
@@ -62,6 +65,7 @@ public:
     // When reading, frees the old text and keeps a new[] copy (null for an empty text).
     void SerializeCStrCopy(char*& text);
     void SerializeSString(SString& text);
+    void SerializeString(std::string& text);
     void SerializeName(SName& name);
     // When reading, data points into the record (null for length 0). A null data with a non-zero
     // length writes zeros.

@@ -51,6 +51,10 @@ bool SName::Matches(const char* text, uint16_t hash) const {
     return text && m_hash == hash && StrCmp(m_text, text) == 0;
 }
 
+bool SNameView::Matches(const char* text, uint16_t hash) const {
+    return text && m_hash == hash && StrCmp(m_text, text) == 0;
+}
+
 void SName::Serialize(SArchive& archive) {
     if (archive.IsWriting()) {
         archive.SerializeCStr(m_text);

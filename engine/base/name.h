@@ -43,3 +43,16 @@ private:
     uint16_t m_shortHash = 0;
     bool m_ownsText = false;
 };
+
+// The name key of a record that keeps its name as a std::string, so that the record stays an
+// ordinary copyable value: the hash is worked out each time the key is made.
+class SNameView {
+public:
+    explicit SNameView(const char* text) : m_text(text), m_hash(HashName(text)) {}
+    uint16_t Hash() const { return m_hash; }
+    bool Matches(const char* text, uint16_t hash) const;
+
+private:
+    const char* m_text;
+    uint16_t m_hash;
+};

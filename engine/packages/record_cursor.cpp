@@ -19,6 +19,24 @@ std::unique_ptr<SPdbRecord> SRecordCursor::TakeInto(SArchive& archive, const cha
     return record;
 }
 
+std::unique_ptr<SPdbRecord> SRecordCursor::TakeBytes(const char* what, uint32_t size, const std::string& part) {
+    auto record = Take(what);
+    if (record && record->Size() < size) {
+        Fail(what,
+             part + " needs " + std::to_string(size) + " bytes; the record holds " + std::to_string(record->Size()));
+        return nullptr;
+    }
+    return record;
+}
+
+bool SRecordCursor::Read(const char* what, const std::function<void(SArchive&)>& serialize) {
+    SArchive archive;
+    auto record = TakeInto(archive, what);
+    if (!record) return false;
+    serialize(archive);
+    return CheckRead(archive, what);
+}
+
 bool SRecordCursor::Fail(const char* what, std::string why) {
     error = file.RecordFault(taken, what, std::move(why));
     return false;

@@ -1,6 +1,7 @@
 #pragma once
 // The running record id through which a package's loaders take their records one after another.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,6 +23,12 @@ struct SRecordCursor {
     // Take, with the archive opened on the record for reading; the record must be kept while the
     // archive reads it.
     [[nodiscard]] std::unique_ptr<SPdbRecord> TakeInto(SArchive& archive, const char* what);
+    // Take, for a record that must hold at least `size` bytes of `part` ("sample 2 of bank ..."):
+    // null, with the error set, when it is missing or shorter.
+    std::unique_ptr<SPdbRecord> TakeBytes(const char* what, uint32_t size, const std::string& part);
+    // Takes the record at the cursor and reads it through serialize, which gets an archive opened
+    // on it. False, with the error set, when the record is missing or serialize ran past its end.
+    bool Read(const char* what, const std::function<void(SArchive&)>& serialize);
     // Sets the error for the record taken last and answers false.
     bool Fail(const char* what, std::string why);
     // Fails when the archive ran past the end of the record taken last; true when it did not.

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "engine/files/file_layer.h"
+#include "tools/sampledata/audio_packages.h"
 #include "tools/sampledata/interface_package.h"
 
 int main(int argc, char** argv) {
@@ -17,7 +18,8 @@ int main(int argc, char** argv) {
     }
     const SFileFolder folder = argc == 2 ? SFileFolder(argv[1]) : SFileFolder();
     std::string error;
-    if (!WriteInterfacePackage(folder, error)) {
+    if (!WriteInterfacePackage(folder, error) || !WriteSoundPackage(folder, error) ||
+        !WriteMusicPackage(folder, error)) {
         std::fprintf(stderr, "brimvale-sampledata: %s\n", error.c_str());
         return 1;
     }

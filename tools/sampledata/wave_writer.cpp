@@ -34,3 +34,15 @@ std::vector<int16_t> FadingTone(int rate, double frequency, double seconds, int1
     }
     return values;
 }
+
+std::vector<int16_t> FadingNoise(int rate, double seconds, int16_t loudness) {
+    const size_t frames = size_t(rate * seconds);
+    std::vector<int16_t> values(frames);
+    uint32_t state = 1;
+    for (size_t i = 0; i < frames; ++i) {
+        state = state * 1664525u + 1013904223u;
+        const double fade = 1.0 - double(i) / double(frames);
+        values[i] = int16_t(loudness * fade * (double(state >> 16) / 32768.0 - 1.0));
+    }
+    return values;
+}

@@ -1,4 +1,4 @@
-#include "support/world_package.h"
+#include "tools/sampledata/sample_package.h"
 
 #include "data/package/empty_table.h"
 #include "data/package/map.h"
@@ -11,7 +11,7 @@ namespace {
 // Tiny picture of the package: format 0, 1 x 1, colour 0.
 const std::vector<uint8_t> kBlankPicture{0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0};
 
-void writeNameIndex(const TestWorldPackage& package, SNameIndex index, SPdbWriter& writer, uint16_t& id) {
+void writeNameIndex(const SSamplePackage& package, SNameIndex index, SPdbWriter& writer, uint16_t& id) {
     SNameIndexRecord record;
     auto found = package.names.find(index);
     if (found != package.names.end())
@@ -22,7 +22,7 @@ void writeNameIndex(const TestWorldPackage& package, SNameIndex index, SPdbWrite
     writer.AddRecordFromArchive(id++, archive);
 }
 
-void writeTable(const TestWorldPackage& package, SModuleTable table, SPdbWriter& writer, uint16_t& id) {
+void writeTable(const SSamplePackage& package, SModuleTable table, SPdbWriter& writer, uint16_t& id) {
     auto given = package.tables.find(table);
     if (given == package.tables.end()) {
         WriteEmptyTable(table, package.version, writer, id);
@@ -34,7 +34,7 @@ void writeTable(const TestWorldPackage& package, SModuleTable table, SPdbWriter&
 
 }  // namespace
 
-void TestWorldPackage::WriteTo(SPdbWriter& writer) const {
+void SSamplePackage::WriteTo(SPdbWriter& writer) const {
     writer.SetTypeAndCreator("DATA", creator.c_str());
     SArchive archive;
     archive.OpenWrite();
@@ -79,7 +79,7 @@ void TestWorldPackage::WriteTo(SPdbWriter& writer) const {
     SMapsRecordHead head{floorIndex, paletteIndex, uint8_t(maps.size())};
     head.Serialize(archive);
     for (size_t i = 0; i < maps.size(); ++i) {
-        uint16_t cellsRecord = uint16_t(mapsRecord + 1 + kTestMapRecordStride * i);
+        uint16_t cellsRecord = uint16_t(mapsRecord + 1 + kSampleMapRecordStride * i);
         archive.SerializeU16(cellsRecord);
         SMap map(nullptr);
         map.SetName(maps[i].name.c_str());
@@ -89,7 +89,7 @@ void TestWorldPackage::WriteTo(SPdbWriter& writer) const {
     writer.AddRecordFromArchive(mapsRecord, archive);
 }
 
-bool TestWorldPackage::Write(const SFileFolder& folder, const char* fileName) const {
+bool SSamplePackage::Write(const SFileFolder& folder, const char* fileName) const {
     SPdbWriter writer;
     writer.Attach(folder);
     WriteTo(writer);

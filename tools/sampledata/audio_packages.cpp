@@ -1,0 +1,49 @@
+#include "tools/sampledata/audio_packages.h"
+
+#include "data/sound_table.h"
+#include "engine/files/file_layer.h"
+#include "tools/sampledata/sample_music.h"
+#include "tools/sampledata/sample_package.h"
+#include "tools/sampledata/wave_writer.h"
+
+namespace {
+
+constexpr int kRate = 22050;
+
+std::unique_ptr<SSoundType> makeSound(const char* name, std::vector<int16_t> values) {
+    auto sound = std::make_unique<SSoundType>();
+    sound->name = name;
+    sound->sampleImage = MakeWave(kRate, 1, values);
+    return sound;
+}
+
+bool writePackage(const SFileFolder& folder, const char* fileName, const char* identifier, const char* title,
+                  SSoundTable& table, std::string& error) {
+    SSamplePackage package;
+    package.identifier = identifier;
+    package.name = title;
+    package.tables[SModuleTable::Sounds] = table.Write(package.version);
+    if (package.Write(folder, fileName)) return true;
+    error = "cannot write " + folder.Resolve((std::string(fileName) + ".pdb").c_str());
+    return false;
+}
+
+}  // namespace
+
+bool WriteSoundPackage(const SFileFolder& folder, std::string& error) {
+    SSoundTable table;
+    // The interface's three clicks: choosing, confirming, keyboard keys.
+    table.AddSound(makeSound("bsnd_click", FadingTone(kRate, 1200, 0.03, 9000)));
+    table.AddSound(makeSound("bsnd_clickh", FadingTone(kRate, 800, 0.06, 9000)));
+    table.AddSound(makeSound("bsnd_clicks", FadingTone(kRate, 1600, 0.02, 7000)));
+    table.AddSound(makeSound("bsnd_hitmiss", FadingNoise(kRate, 0.15, 5000)));
+    table.AddSound(makeSound("bsnd_thunderclose", FadingNoise(kRate, 1.5, 14000)));
+    return writePackage(folder, "BrimvaleSound", "bsnd", "Brim Vale sounds", table, error);
+}
+
+bool WriteMusicPackage(const SFileFolder& folder, std::string& error) {
+    SSoundTable table;
+    table.AddBank(std::make_unique<SMusicBank>(SampleBank()));
+    for (SMusicSong& song : SampleSongs()) table.AddSong(std::make_unique<SMusicSong>(std::move(song)));
+    return writePackage(folder, "BrimvaleMusic", "bmus", "Brim Vale music", table, error);
+}
