@@ -19,6 +19,8 @@
 #include "data/rules/class_table.h"
 #include "data/rules/race_table.h"
 #include "data/rules/skill_table.h"
+#include "data/spells/spell_effect.h"
+#include "data/spells/spell_table.h"
 #include "data/world/global_table.h"
 #include "data/world/interior.h"
 #include "engine/audio/sound.h"
@@ -149,6 +151,8 @@ public:
     SRaceTable m_races;
     SClassTable m_classes;
     SEffectTypes m_effectTypes;
+    SSpellEffectTable m_spellEffects;
+    SSpellTable m_spells;
     SDiseaseTable m_diseases;
     SAbilityTable m_abilities;
     SInteriorTable m_interiors;

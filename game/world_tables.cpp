@@ -4,6 +4,8 @@
 void SGameData::ClearTables() {
     m_packages.Clear();
     m_cache.Clear();
+    m_spellEffects.Clear();
+    m_spells.Clear();
     m_diseases.Clear();
     m_abilities.Clear();
     m_interiors.Clear();
@@ -17,7 +19,8 @@ void SGameData::ClearTables() {
 }
 
 void SGameData::LoadTablePictures(SLoadingSteps* loading) {
-    // Spell effects, skies, faces and item pictures load here as their tables arrive; the dialog
+    m_spellEffects.LoadPictures(m_cache);
+    // Skies, faces and item pictures load between the steps as their tables arrive; the dialog
     // shows three steps whatever they hold.
     for (int step = 0; step < 3; ++step)
         if (loading) loading->Step();
@@ -25,10 +28,12 @@ void SGameData::LoadTablePictures(SLoadingSteps* loading) {
 
 void SGameData::BuildTables(SLoadingSteps* loading) {
     m_cache.AssignSlots();
-    // Map-object types, monsters, the item database and spell effects resolve their pictures here
-    // as their tables arrive, a loading step each.
-    for (int step = 0; step < 5; ++step)
+    // The slots take the first step; map-object types, monsters and the item database resolve
+    // their pictures before the next three as their tables arrive.
+    for (int step = 0; step < 4; ++step)
         if (loading) loading->Step();
+    m_spellEffects.ResolvePictures(m_cache);
+    if (loading) loading->Step();
 }
 
 void SGameData::ShowMessageBox(const char* text, uint32_t buttons) {
