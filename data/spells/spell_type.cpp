@@ -24,42 +24,41 @@ bool isFixedOutcome(uint8_t type) {
 }
 
 int32_t saturated(int64_t value) {
-    return int32_t(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+    return int32_t(
+        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 // What one effect of magnitude m takes from the creature, before its resistance.
 int64_t effectDamage(const SEffect& effect, int32_t m, const SSpellTarget* creature) {
     switch (effect.m_type) {
-    case 25:  // Damage all
-    case 26:  // Poison
-    case 29:  // Drain hp
-    case 40:  // Crush
-        return m;
-    default:
-        break;
+        case 25:  // Damage all
+        case 26:  // Poison
+        case 29:  // Drain hp
+        case 40:  // Crush
+            return m;
+        default: break;
     }
     if (creature == nullptr) return 0;
     const int64_t hp = creature->HitPoints();
     const bool undead = creature->CreatureClass() == kUndeadClass;
     switch (effect.m_type) {
-    case 3:  // Restore hp
-        return undead ? m : 0;
-    case 4:  // Restore full hp
-        return undead ? hp - 1 : 0;
-    case 5:  // Fortify hp
-        return undead ? std::min<int64_t>(m, hp - 1) : 0;
-    case 6:  // Restore unholy
-        return undead ? 0 : m;
-    case 7:  // Restore full unholy
-        return undead ? 0 : hp - 1;
-    case 8:  // Fortify unholy
-        return undead ? 0 : std::min<int64_t>(m, hp - 1);
-    case 23:  // Damage base
-        return effect.m_target.Equals(creature->BaseTypeName()) ? m : 0;
-    case 24:  // Damage type
-        return effect.m_subTarget == creature->CreatureClass() ? m : 0;
-    default:
-        return 0;
+        case 3:  // Restore hp
+            return undead ? m : 0;
+        case 4:  // Restore full hp
+            return undead ? hp - 1 : 0;
+        case 5:  // Fortify hp
+            return undead ? std::min<int64_t>(m, hp - 1) : 0;
+        case 6:  // Restore unholy
+            return undead ? 0 : m;
+        case 7:  // Restore full unholy
+            return undead ? 0 : hp - 1;
+        case 8:  // Fortify unholy
+            return undead ? 0 : std::min<int64_t>(m, hp - 1);
+        case 23:  // Damage base
+            return effect.m_target.Equals(creature->BaseTypeName()) ? m : 0;
+        case 24:  // Damage type
+            return effect.m_subTarget == creature->CreatureClass() ? m : 0;
+        default: return 0;
     }
 }
 

@@ -1,4 +1,6 @@
 // Spell and spell-effect records in both directions at the data versions where their forms change.
+#include "support/spell_records.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "support/record_bytes.h"
-#include "support/spell_records.h"
 
 namespace {
 
@@ -103,21 +104,23 @@ TEST(SpellRecordBytesTest, theFieldsLieWhereAPackageHasThem) {
     spell->m_valueA = 8;
     spell->m_valueB = 9;
     const std::vector<uint8_t> expected = {
-        4,   'a', 0,           // tag, name
-        0,   0,   0,   0, 0,   // display name, texts 2, 3, 5, 4
-        0,   0,   0,           // texts 6, 7, 8
-        0,                     // pad to the value
-        2,   1,   4,   3, 6, 5,  // value, base cost, cost percent
-        0,   0,                  // no effects
-        5,   2,   8,   9,        // school, target kind, two bytes
-        0,                       // text 9
+        4, 'a', 0,           // tag, name
+        0, 0,   0, 0, 0,     // display name, texts 2, 3, 5, 4
+        0, 0,   0,           // texts 6, 7, 8
+        0,                   // pad to the value
+        2, 1,   4, 3, 6, 5,  // value, base cost, cost percent
+        0, 0,                // no effects
+        5, 2,   8, 9,        // school, target kind, two bytes
+        0,                   // text 9
     };
     EXPECT_EQ(WrittenBytes([&](SArchive& a) { spell->Serialize(a, 114); }), expected);
 }
 
 TEST(SpellRecordBytesTest, theStrikePaletteComesBeforeTheCastEffect) {
     const std::vector<uint8_t> bytes = WrittenBytes([](SArchive& a) { fireball()->Serialize(a, 114); });
-    auto at = [&](const std::string& text) { return std::search(bytes.begin(), bytes.end(), text.begin(), text.end()); };
+    auto at = [&](const std::string& text) {
+        return std::search(bytes.begin(), bytes.end(), text.begin(), text.end());
+    };
     EXPECT_LT(at("base_burst"), at("bres_burstpal"));
     EXPECT_LT(at("bres_burstpal"), at("base_flight"));
     EXPECT_LT(at("base_flight"), at("bres_flightpal"));
@@ -169,9 +172,9 @@ TEST_P(SpellEffectRecordTest, readsBackWhatItWrites) {
     EXPECT_STREQ(read.m_paletteNames[0], "bres_burstpal");
 }
 
-INSTANTIATE_TEST_SUITE_P(Versions, SpellEffectRecordTest,
-                         ::testing::Values(EffectForm{25, false}, EffectForm{26, true}, EffectForm{108, true},
-                                           EffectForm{109, false}),
-                         [](const auto& info) { return "v" + std::to_string(info.param.version); });
+INSTANTIATE_TEST_SUITE_P(
+    Versions, SpellEffectRecordTest,
+    ::testing::Values(EffectForm{25, false}, EffectForm{26, true}, EffectForm{108, true}, EffectForm{109, false}),
+    [](const auto& info) { return "v" + std::to_string(info.param.version); });
 
 }  // namespace

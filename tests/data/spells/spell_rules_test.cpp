@@ -48,8 +48,15 @@ TEST(SpellSchoolsTest, eachSchoolHasItsNameAndSkillAndOtherNumbersAreUnknown) {
     SSpellSchools schools;
     EXPECT_STREQ(schools.Name(kSchoolHeal), "?") << "before Init";
     schools.Init();
-    const char* names[] = {"?",           "Heal spells",   "Protection spells",  "Attack spells", "Mind spells",
-                           "Undead spells", "Environment spells", "Magic items", "?"};
+    const char* names[] = {"?",
+                           "Heal spells",
+                           "Protection spells",
+                           "Attack spells",
+                           "Mind spells",
+                           "Undead spells",
+                           "Environment spells",
+                           "Magic items",
+                           "?"};
     const uint32_t skills[] = {0, 8, 9, 10, 11, 12, 13, 0, 0};
     for (int school = 0; school <= 8; ++school) {
         EXPECT_STREQ(schools.Name(school), names[school]) << school;
@@ -106,10 +113,24 @@ TEST(SpellKindTest, scaledAreaAndOffensiveEffects) {
     const Row rows[] = {
         {{}, false, false},
         {{{41, 5}}, false, false},  // Calm
-        {{{4, 0}, {7, 0}, {12, 0}, {13, 0}, {14, 0}, {19, 0}, {21, 0}, {27, 0}, {37, 0}, {41, 0}, {46, 0}, {47, 0},
-          {48, 0}, {49, 0}, {52, 0}, {55, 0}},
+        {{{4, 0},
+          {7, 0},
+          {12, 0},
+          {13, 0},
+          {14, 0},
+          {19, 0},
+          {21, 0},
+          {27, 0},
+          {37, 0},
+          {41, 0},
+          {46, 0},
+          {47, 0},
+          {48, 0},
+          {49, 0},
+          {52, 0},
+          {55, 0}},
          false,
-         true},  // Curse is fixed, and hostile
+         true},                             // Curse is fixed, and hostile
         {{{41, 5}, {25, 10}}, true, true},  // Damage all
         {{{1, 5}}, true, false},            // Fortify skill
         {{{53, 1}}, true, true},            // Level drops
