@@ -10,6 +10,8 @@ SGameData::SGameData() {
     tables[int(SModuleTable::Abilities)] = [this](SRecordCursor& cursor) { return m_abilities.Load(cursor); };
     tables[int(SModuleTable::Diseases)] = [this](SRecordCursor& cursor) { return m_diseases.Load(cursor); };
     tables[int(SModuleTable::Globals)] = [this](SRecordCursor& cursor) { return m_globals.Load(cursor); };
+    tables[int(SModuleTable::SpellEffects)] = [this](SRecordCursor& cursor) { return m_spellEffects.Load(cursor); };
+    tables[int(SModuleTable::Spells)] = [this](SRecordCursor& cursor) { return m_spells.Load(cursor); };
     tables[int(SModuleTable::Interiors)] = [this](SRecordCursor& cursor) { return m_interiors.Load(cursor); };
     tables[int(SModuleTable::Races)] = [this](SRecordCursor& cursor) { return m_races.Load(cursor); };
     tables[int(SModuleTable::Skills)] = [this](SRecordCursor& cursor) { return m_skills.Load(cursor); };

@@ -24,6 +24,8 @@
 #include "data/script_table.h"
 #include "data/sky_table.h"
 #include "data/sound_table.h"
+#include "data/spells/spell_effect.h"
+#include "data/spells/spell_table.h"
 #include "data/world/global_table.h"
 #include "data/world/interior.h"
 #include "engine/audio/sound.h"
@@ -159,6 +161,8 @@ public:
     SRaceTable m_races;
     SClassTable m_classes;
     SEffectTypes m_effectTypes;
+    SSpellEffectTable m_spellEffects;
+    SSpellTable m_spells;
     SDiseaseTable m_diseases;
     SAbilityTable m_abilities;
     SInteriorTable m_interiors;

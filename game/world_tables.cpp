@@ -4,6 +4,8 @@
 void SGameData::ClearTables() {
     m_packages.Clear();
     m_cache.Clear();
+    m_spellEffects.Clear();
+    m_spells.Clear();
     m_diseases.Clear();
     m_abilities.Clear();
     m_interiors.Clear();
@@ -23,8 +25,9 @@ void SGameData::ClearTables() {
 }
 
 void SGameData::LoadTablePictures(SLoadingSteps* loading) {
-    // Spell effects, faces and item pictures load here as their tables arrive; the dialog shows
-    // three steps whatever they hold.
+    // Spell effects load before the first step and skies after it; faces and item pictures join as
+    // their tables arrive. The dialog shows three steps whatever they hold.
+    m_spellEffects.LoadPictures(m_cache);
     if (loading) loading->Step();
     m_skyTable.LoadPictures();
     for (int step = 1; step < 3; ++step)
@@ -33,10 +36,12 @@ void SGameData::LoadTablePictures(SLoadingSteps* loading) {
 
 void SGameData::BuildTables(SLoadingSteps* loading) {
     m_cache.AssignSlots();
-    // Map-object types, monsters, the item database and spell effects resolve their pictures here
-    // as their tables arrive, a loading step each.
-    for (int step = 0; step < 5; ++step)
+    // The slots take the first step; map-object types, monsters and the item database resolve
+    // their pictures before the next three as their tables arrive.
+    for (int step = 0; step < 4; ++step)
         if (loading) loading->Step();
+    m_spellEffects.ResolvePictures(m_cache);
+    if (loading) loading->Step();
 }
 
 void SGameData::ShowMessageBox(const char* text, uint32_t buttons) {

@@ -1,5 +1,6 @@
 #include "data/effects/effect_list.h"
 
+#include "data/spells/spell_table.h"
 #include "engine/base/archive.h"
 
 namespace {
@@ -31,6 +32,21 @@ bool SEffectList::Equals(const SEffectList* other) const {
 bool SEffectList::HasPermanentAttribute() const {
     for (int i = 0; i < Count(); ++i)
         if (m_entries[i]->m_type == kEffectPermanentAttribute) return true;
+    return false;
+}
+
+bool SEffectList::HasUndeadMagicSpell(const SSpellTable& spells) const {
+    return hasSpellOfSchool(spells, kSchoolUndead);
+}
+
+bool SEffectList::HasHealMagicSpell(const SSpellTable& spells) const { return hasSpellOfSchool(spells, kSchoolHeal); }
+
+bool SEffectList::hasSpellOfSchool(const SSpellTable& spells, uint8_t school) const {
+    for (int i = 0; i < Count(); ++i) {
+        if (m_entries[i]->m_source != kSourceSpellCharge) continue;
+        const SSpellType* spell = spells.FindSpell(m_entries[i]->m_target.Text());
+        if (spell && spell->m_school == school) return true;
+    }
     return false;
 }
 

@@ -9,6 +9,7 @@
 #include "engine/base/ptr_array.h"
 
 class SArchive;
+class SSpellTable;
 
 class SEffectList {
 public:
@@ -27,6 +28,10 @@ public:
     // The same entries in the same order (identical items stack only then); false for no list.
     bool Equals(const SEffectList* other) const;
     bool HasPermanentAttribute() const;
+    // Whether an entry charges its holder with a spell of the Undead school, which only the undead
+    // race may use, or of the Heal school, which it may not.
+    bool HasUndeadMagicSpell(const SSpellTable& spells) const;
+    bool HasHealMagicSpell(const SSpellTable& spells) const;
 
     // The package form (data version): tag 6, the aligned u32 value, before data version 84 an
     // unused u16, then the entries as an aligned u16 count and each entry's package form.
@@ -40,6 +45,8 @@ public:
     uint32_t m_value = 0;  // gold added to the price of an item that carries the list
 
 private:
+    bool hasSpellOfSchool(const SSpellTable& spells, uint8_t school) const;
+
     SPtrArray<SEffect> m_entries{4};
 };
 

@@ -6,14 +6,22 @@
 // A record type T gives its chunk tag (kChunkTag), its table (kTable), a default constructor,
 // NameKey(), Serialize(archive, data version), and optionally Fault(): what makes a record read
 // from outside bytes unusable, or an empty text.
+//
+// Records that are palette holders keep their palette names in the chunk's bytes, which the table
+// keeps for as long as it holds them; their chunk ends, from data version 42, in a palette part:
+// an aligned u16 count, then per entry a record's name and further palette names for it.
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <type_traits>
+#include <vector>
 
 #include "data/package/module_load_order.h"
+#include "data/palette_holder.h"
 #include "data/tables/table_record.h"
 #include "engine/base/archive.h"
 #include "engine/base/ptr_array.h"
+#include "engine/files/pdb.h"
 #include "engine/packages/record_cursor.h"
 
 template <typename T>
@@ -29,10 +37,14 @@ public:
     // In name-hash order; null outside 0 .. count-1.
     T* At(int index) const { return m_records.At(index); }
     void Add(std::unique_ptr<T> record) { m_records.Add(record.release(), ListOrder::Sorted); }
-    void Clear() { m_records.DeleteAll(); }
+    void Clear() {
+        m_records.DeleteAll();
+        m_chunks.clear();
+    }
 
-    // Writes the table's chunk.
-    void Write(SArchive& archive, int version) { serializeChunk(archive, version, m_records); }
+    // Writes the table's chunk. Records carry their palette names themselves, so a palette part
+    // is written empty.
+    void Write(SArchive& archive, int version) { serializeChunk(archive, version, m_records, nullptr); }
 
     // Adds the records of the chunk at the cursor. A damaged chunk adds none of them and fails with
     // the cursor's error naming the table; an empty chunk adds nothing.
@@ -40,25 +52,66 @@ public:
         // File order, so that a message can count the entries as the file does; not owning, so
         // that the records can move into the table once all of them have been read.
         SPtrArray<T> read{m_records.Step(), false};
-        const bool whole = ReadTableRecord(cursor, T::kTable, [&](SArchive& archive) {
-            serializeChunk(archive, cursor.version, read);
-            if (archive.Failed()) return std::string();
-            if (uint32_t(Count()) + read.Count() > SPtrArray<T>::kMaxCount)
-                return "its " + std::to_string(read.Count()) + " entries overfill the table";
-            return fault(read);
-        });
+        std::vector<SPaletteAddition> additions;
+        std::unique_ptr<SPdbRecord> chunk;
+        const bool whole = ReadTableRecord(
+            cursor, T::kTable,
+            [&](SArchive& archive) {
+                serializeChunk(archive, cursor.version, read, &additions);
+                if (archive.Failed()) return std::string();
+                if (uint32_t(Count()) + read.Count() > SPtrArray<T>::kMaxCount)
+                    return "its " + std::to_string(read.Count()) + " entries overfill the table";
+                return fault(read);
+            },
+            kHoldsPalettes ? &chunk : nullptr);
         if (!whole) {
             read.DeleteAll();
             return false;
         }
         for (int i = 0; i < read.Count(); ++i) m_records.Add(read[i], ListOrder::Sorted);
+        for (const SPaletteAddition& addition : additions)
+            for (int i = 0; i < addition.names->m_paletteNames.Count(); ++i)
+                addition.holder->m_paletteNames.Append(addition.names->m_paletteNames[i]);
+        if (chunk) m_chunks.push_back(std::move(chunk));
         return true;
     }
 
 private:
-    static void serializeChunk(SArchive& archive, int version, SPtrArray<T>& records) {
+    static constexpr bool kHoldsPalettes = std::is_base_of_v<SPaletteHolder, T>;
+    static constexpr int kPalettePartFrom = 42;
+
+    // Palette names the palette part gives a record, set aside until the whole chunk has been read
+    // so that a damaged chunk changes no record of the table.
+    struct SPaletteAddition {
+        SPaletteHolder* holder;
+        std::unique_ptr<SPaletteHolder> names;
+    };
+
+    // `additions` is null when writing.
+    void serializeChunk(SArchive& archive, int version, SPtrArray<T>& records,
+                        std::vector<SPaletteAddition>* additions) const {
         archive.SerializeTag(T::kChunkTag);
         records.SerializeList(archive, version, ListOrder::Appended);
+        if constexpr (kHoldsPalettes)
+            if (version >= kPalettePartFrom) serializePalettePart(archive, version, records, additions);
+    }
+
+    // An entry naming a record this table does not hold is read past. A name that both an earlier
+    // package and this chunk define belongs to the earlier record, which lookups find first.
+    void serializePalettePart(SArchive& archive, int version, const SPtrArray<T>& read,
+                              std::vector<SPaletteAddition>* additions) const {
+        uint16_t count = 0;
+        archive.Align(2);
+        archive.SerializeU16(count);
+        for (uint32_t i = 0; i < count && additions && !archive.Failed(); ++i) {
+            const char* name = nullptr;
+            archive.SerializeCStr(name);
+            auto names = std::make_unique<SPaletteHolder>();
+            names->SerializePaletteNames(archive, version);
+            T* holder = m_records.FindByName(name);
+            if (holder == nullptr) holder = read.FindByName(name);
+            if (holder != nullptr) additions->push_back({holder, std::move(names)});
+        }
     }
 
     static std::string fault(const SPtrArray<T>& records) {
@@ -73,5 +126,7 @@ private:
         return {};
     }
 
+    // Declared first so that the records, which may point into them, go first.
+    std::vector<std::unique_ptr<SPdbRecord>> m_chunks;
     SPtrArray<T> m_records{10};
 };

@@ -88,6 +88,8 @@ TEST_F(StartupTest, theRuleTablesHoldTheirBuiltInEntries) {
     EXPECT_TRUE(game->m_classes.Entry(6)->available);
     EXPECT_STREQ(game->m_effectTypes.Name(58), "Fortify outfit");
     EXPECT_EQ(game->m_effectTypes.Permissions(kContextSpell).size(), 43u);
+    EXPECT_STREQ(game->m_spells.GetSchoolName(kSchoolUndead), "Undead spells");
+    EXPECT_EQ(game->m_spells.Schools().Skill(kSchoolHeal), 8u);
 }
 
 // The "Starting Brim Vale..." frame as the sample package draws it, pinned by an FNV-1a hash of

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "game/game_data.h"
+#include "support/picture_record.h"
+#include "support/spell_records.h"
 #include "support/temp_folder.h"
 #include "support/world_package.h"
 
@@ -94,6 +96,41 @@ TEST_F(GameTablesTest, aWorldFillsTheGamesTablesAndClearingGoesBackToTheBuiltInO
     EXPECT_STREQ(game.m_attributes.FullName(2), "Dexterity");
     // A world that keeps the built-in races (flag 0) must not find the last world's in their place.
     EXPECT_STREQ(game.m_races.Entry(3)->name.Text(), "Seiry");
+}
+
+TEST_F(GameTablesTest, aWorldsSpellsAndEffectsArriveWithTheirPicturesAndGoWithTheWorld) {
+    TestWorldPackage world;
+    world.pictures = {{"bres_spark1", PictureRecord(0, 2, 2, {0, 0, 0, 0}, {0xFFE0})}};
+    SSpellEffectTable effects;
+    effects.Add(MakeSpellEffect("base_spark", {"bres_spark1"}));
+    SSpellTable spells;
+    auto bolt = MakeSpell("base_sparkbolt", kSchoolAttack, {{25, 8}});
+    bolt->m_castEffect.Assign("base_spark");
+    spells.Add(std::move(bolt));
+    world.tables[SModuleTable::SpellEffects] = {TableRecord(effects, world.version)};
+    world.tables[SModuleTable::Spells] = spells.Write(world.version);
+    ASSERT_TRUE(world.Write(folder, "Brimvale"));
+
+    ASSERT_TRUE(game.m_packages.Open("Brimvale")) << game.m_packages.Error().Message();
+    const SSpellType* spell = game.m_spells.FindSpell("base_sparkbolt");
+    ASSERT_NE(spell, nullptr);
+    SSpellEffect* spark = game.m_spellEffects.Find(spell->m_castEffect.Text());
+    ASSERT_NE(spark, nullptr);
+
+    SLoadingSteps loading;
+    loading.Start(8);
+    game.LoadTablePictures(&loading);
+    const SPictureEntry* picture = game.m_cache.FindPicture("bres_spark1");
+    EXPECT_NE(picture->data, nullptr);
+    game.BuildTables(&loading);
+    EXPECT_EQ(loading.Current(), 8u);
+    ASSERT_EQ(spark->m_frameSlots.size(), 1u);
+    EXPECT_EQ(spark->m_frameSlots[0], picture->slot);
+    EXPECT_EQ(game.m_cache.SlotWidths()[spark->m_frameSlots[0]], 2);
+
+    game.ClearTables();
+    EXPECT_EQ(game.m_spells.Count(), 0);
+    EXPECT_EQ(game.m_spellEffects.Count(), 0);
 }
 
 TEST(MessageBoxTest, theRequestIsKeptWithItsWrapWidth) {

@@ -9,6 +9,8 @@
 #include "data/rules/attribute_table.h"
 #include "data/rules/race_table.h"
 #include "data/rules/skill_table.h"
+#include "data/spells/spell_effect.h"
+#include "data/spells/spell_table.h"
 #include "data/world/global_table.h"
 #include "data/world/interior.h"
 #include "support/module_fixture.h"
@@ -26,6 +28,8 @@ protected:
         hook(SModuleTable::Abilities, abilities);
         hook(SModuleTable::Interiors, interiors);
         hook(SModuleTable::Globals, globals);
+        hook(SModuleTable::SpellEffects, spellEffects);
+        hook(SModuleTable::Spells, spells);
     }
 
     // Opens a package of this data version whose given tables hold the given records; every other
@@ -45,6 +49,8 @@ protected:
     SAbilityTable abilities;
     SInteriorTable interiors;
     SGlobalTable globals;
+    SSpellEffectTable spellEffects;
+    SSpellTable spells;
 
 private:
     template <typename Table>
