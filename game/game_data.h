@@ -4,6 +4,7 @@
 // every screen and dialog reaches the rest of the game through it.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -97,6 +98,10 @@ public:
     void ShowMessageBox(const char* text, uint32_t buttons);
     const std::vector<SMessageRequest>& MessageRequests() const { return m_messageRequests; }
 
+    // Plays the sound of that name at volume 0 .. 10 and answers its channel; a name the sound
+    // table lacks plays nothing and answers 0.
+    int PlaySound(const char* name, int volume);
+
     // The play screen's view record: where the 3-D view lies on the screen, and the screen's size.
     SViewDescriptor& PlayView() { return m_playView; }
     // Places the 3-D view from the layout's view row, shrunk on large screens by the player's view
@@ -134,6 +139,9 @@ public:
     std::array<std::unique_ptr<SPictureEntry>, kInterfacePictures> m_interfacePictures;
     SSoundType m_interfaceSound1;
     SSoundType m_interfaceSound2;
+    // Finds a sound by name for PlaySound: the sound table's lookup once the table is loaded; until
+    // then every name is missing.
+    std::function<SSoundType*(const char* name)> m_findSound;
     SResourceCache m_cache;
     SCardTable m_cards;
 
