@@ -24,6 +24,7 @@
 #include "engine/files/settings.h"
 #include "engine/packages/loading_steps.h"
 #include "engine/packages/resource_cache.h"
+#include "game/interface_roles.h"
 #include "game/layout_record.h"
 #include "render/view_descriptor.h"
 #include "screens/screen_id.h"
@@ -50,6 +51,17 @@ public:
     // The interface pictures of the screen mode's slots and the two interface sounds, from the
     // interface package. False, with the fault naming the record, when one is missing or damaged.
     bool LoadInterfaceRecords(SReadError& error);
+
+    // The index-th interface picture of a role (interface_roles.h); null past the role's pictures
+    // or for a slot without a picture.
+    const SPictureEntry* InterfacePicture(SInterfaceRole role, int index = 0) const;
+    // The pictures of a role in the role's order; places past the role's count stay null.
+    template <size_t N>
+    std::array<const SPictureEntry*, N> InterfaceSet(SInterfaceRole role) const {
+        std::array<const SPictureEntry*, N> set{};
+        for (size_t i = 0; i < N; ++i) set[i] = InterfacePicture(role, int(i));
+        return set;
+    }
 
     // Layout of dialogs and controls for the current screen mode. The first two words of a mode
     // block are the dialog's width and height (dialogs centre themselves from them); they are left
