@@ -3,6 +3,7 @@
 #include "engine/draw/display.h"
 #include "engine/packages/resource_cache.h"
 #include "ui/colour_word.h"
+#include "ui/picture_sets.h"
 
 namespace {
 
@@ -15,9 +16,6 @@ enum FrameFlag : uint32_t {
     kFrameRight = 0x08,
     kFrameFill = 0x80
 };
-
-int widthOf(const SPictureEntry* piece) { return piece && piece->data ? piece->picture.Width() : 0; }
-int heightOf(const SPictureEntry* piece) { return piece && piece->data ? piece->picture.Height() : 0; }
 
 void drawPiece(SDisplay& display, const SPictureEntry* piece, bool keyed, int x, int y) {
     if (!piece) return;
@@ -39,8 +37,8 @@ void tilePiece(SDisplay& display, const SPictureEntry* piece, bool keyed, int x,
 
 void DrawFrame(SDisplay& display, const SPictureEntry* const* set, bool keyed, int x, int y, int w, int h,
                uint32_t flags, uint32_t colour) {
-    const int left = widthOf(set[kTopLeft]), top = heightOf(set[kTopLeft]);
-    const int right = widthOf(set[kTopRight]), bottom = heightOf(set[kBottomLeft]);
+    const int left = PictureWidth(set[kTopLeft]), top = PictureHeight(set[kTopLeft]);
+    const int right = PictureWidth(set[kTopRight]), bottom = PictureHeight(set[kBottomLeft]);
     const int innerW = w - left - right, innerH = h - top - bottom;
     if (flags & kFrameFill) display.FillRect(x + left, y + top, innerW, innerH, ColourWord565(colour));
     if (flags & kFrameTop) {
@@ -66,8 +64,8 @@ void DrawFrame(SDisplay& display, const SPictureEntry* const* set, bool keyed, i
 }
 
 void DrawPanel(SDisplay& display, const SPictureEntry* const* set, bool keyed, int x, int y, int w, int h) {
-    const int left = widthOf(set[kTopLeft]), top = heightOf(set[kTopLeft]);
-    const int right = widthOf(set[kTopRight]), bottom = heightOf(set[kBottomLeft]);
+    const int left = PictureWidth(set[kTopLeft]), top = PictureHeight(set[kTopLeft]);
+    const int right = PictureWidth(set[kTopRight]), bottom = PictureHeight(set[kBottomLeft]);
     const int innerW = w - left - right, middleH = h - bottom - top;
     drawPiece(display, set[kTopLeft], keyed, x, y);
     tilePiece(display, set[kTop], keyed, x + left, y, innerW, top);
@@ -81,7 +79,7 @@ void DrawPanel(SDisplay& display, const SPictureEntry* const* set, bool keyed, i
 }
 
 void DrawBar(SDisplay& display, const SPictureEntry* const* set, bool keyed, int x, int y, int w, int h) {
-    const int leftW = widthOf(set[0]), rightW = widthOf(set[2]);
+    const int leftW = PictureWidth(set[0]), rightW = PictureWidth(set[2]);
     drawPiece(display, set[0], keyed, x, y);
     tilePiece(display, set[1], keyed, x + leftW, y, w - leftW - rightW, h);
     drawPiece(display, set[2], keyed, x + w - rightW, y);

@@ -12,3 +12,7 @@ using SBarSet = std::array<const SPictureEntry*, 3>;
 // A button's pictures: normal, pressed, disabled. Every picture set of the interface holds up to
 // three; where a screen hands a button only two, the disabled one stays null.
 using SPictureSet = std::array<const SPictureEntry*, 3>;
+
+// The size of a picture; 0 for none or one not loaded.
+int PictureWidth(const SPictureEntry* picture);
+int PictureHeight(const SPictureEntry* picture);
