@@ -68,9 +68,7 @@ void SButtonCtrl::SetCaption(const char* text) {
     SetDirty();
 }
 
-uint32_t SButtonCtrl::OnKey(uint32_t key) {
-    return IsEnabled() && m_hotkey != 0 && m_hotkey == key ? m_command : 0;
-}
+uint32_t SButtonCtrl::OnKey(uint32_t key) { return IsEnabled() && m_hotkey != 0 && m_hotkey == key ? m_command : 0; }
 
 uint32_t SButtonCtrl::OnPen(int32_t x, int32_t y, uint32_t down, uint32_t drag) {
     if (!IsEnabled()) return 0;

@@ -13,5 +13,4 @@ class SCtrl;
 // - anything outside: a pressed button is released without firing.
 // A move or release inside a button that was not pressed does nothing, so a press made outside
 // never fires. The caller tests the enabled bit where its button has one.
-uint32_t PushByStylus(SCtrl& button, int32_t x, int32_t y, uint32_t down, uint32_t drag, bool repeat,
-                      uint32_t command);
+uint32_t PushByStylus(SCtrl& button, int32_t x, int32_t y, uint32_t down, uint32_t drag, bool repeat, uint32_t command);

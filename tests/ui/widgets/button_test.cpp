@@ -78,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
         PressCase{"moveIntoAReleasedButtonDoesNothing", kAll, false, 5, 5, kDown, kMove, false, true, false, false},
         PressCase{"releaseOverAReleasedButtonDoesNotFire", kAll, false, 5, 5, kUp, 0, false, true, false, false},
         PressCase{"moveInsideWhilePressedWaits", kAll, true, 5, 5, kDown, kMove, false, true, false, true},
-        PressCase{"moveInsideWhilePressedFiresWhenRepeating", kButton, true, 5, 5, kDown, kMove, true, true, true, true},
+        PressCase{"moveInsideWhilePressedFiresWhenRepeating", kButton, true, 5, 5, kDown, kMove, true, true, true,
+                  true},
         PressCase{"releaseInsideFires", kAll, true, 5, 5, kUp, 0, false, true, true, false},
         PressCase{"releaseInsideDoesNotFireWhenRepeating", kButton, true, 5, 5, kUp, 0, true, true, false, false},
         PressCase{"lastColumnAndRowAreInside", kAll, true, 29, 15, kUp, 0, false, true, true, false},
@@ -166,8 +167,8 @@ TEST_F(ButtonTest, aBarButtonDrawsItsReleasedOrPressedBarAndCaptionColours) {
     auto up = SolidPicture(4, 12, 0x0011), down = SolidPicture(4, 12, 0x0800);
     SButtonCtrl button;
     place(button, 0, 0, 30, 12);
-    button.SetupBar({down.get(), down.get(), down.get()}, {up.get(), up.get(), up.get()}, "x", kCommand, 1, 0x0000FF,
-                    0, 0x00FF00, 0, 0);
+    button.SetupBar({down.get(), down.get(), down.get()}, {up.get(), up.get(), up.get()}, "x", kCommand, 1, 0x0000FF, 0,
+                    0x00FF00, 0, 0);
     button.Draw();
     EXPECT_EQ(boundsOf(0x0011), "0,0 30x12");
     EXPECT_EQ(countOf(ColourWord565(0x0000FF)), kBlockWidth * kBlockHeight);
@@ -206,8 +207,9 @@ TEST_F(TopicButtonTest, aPressedOrCheckedTopicLightsUpUnlessDisabled) {
     topic.Draw();
     // The bullet at the left edge, the text after the indent.
     EXPECT_EQ(boundsOf(ColourWord565(0x0000FF)), "10,20 15x6");
-    for (auto [pressed, checked, enabled, lit] : {std::tuple{true, false, true, true}, std::tuple{false, true, true, true},
-                                                  std::tuple{true, false, false, false}}) {
+    for (auto [pressed, checked, enabled, lit] :
+         {std::tuple{true, false, true, true}, std::tuple{false, true, true, true},
+          std::tuple{true, false, false, false}}) {
         clearScreen();
         topic.SetPressed(pressed);
         topic.SetChecked(checked);
