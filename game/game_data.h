@@ -30,6 +30,7 @@
 #include "screens/screen_id.h"
 #include "script/script.h"
 
+class SPortraitSource;
 class SState;
 class SString;
 
@@ -155,6 +156,9 @@ public:
     // then every name is missing.
     std::function<SSoundType*(const char* name)> m_findSound;
     SResourceCache m_cache;
+    // Where face controls find portraits by name: the face and monster tables once they are built;
+    // until then every name is unknown.
+    const SPortraitSource* m_portraits = nullptr;
     SCardTable m_cards;
 
 private:

@@ -11,9 +11,8 @@ constexpr char kCr = 13;
 constexpr char kLf = 10;
 }  // namespace
 
-void STitleTextCtrl::Setup(uint32_t titleFont, uint32_t titleColor, uint32_t bodyColor, uint32_t bgColor,
-                           uint32_t bgOn, uint32_t margin, uint32_t topMargin, uint32_t titleColor2,
-                           uint32_t titleColor3) {
+void STitleTextCtrl::Setup(uint32_t titleFont, uint32_t titleColor, uint32_t bodyColor, uint32_t bgColor, uint32_t bgOn,
+                           uint32_t margin, uint32_t topMargin, uint32_t titleColor2, uint32_t titleColor3) {
     m_titleFont = titleFont;
     m_titleColor = titleColor;
     m_bodyColor = bodyColor;

@@ -39,14 +39,14 @@ TEST_F(TextCtrlTest, eachAlignmentBitPlacesTheTextAndOnlyLeftTextGoesWithoutOutl
         const char* name;
         uint32_t align;
         int screenType;
-        const char* text, *outline;  // bounds of the text colour and of the black outline
+        const char *text, *outline;  // bounds of the text colour and of the black outline
     };
     // "ab" is 9 columns drawn, 10 measured, in a control at (10, 20) 40 wide.
-    for (Row row : {Row{"zeroIsRight", 0, 7, "40,20 9x6", "39,19 11x8"},
-                    Row{"fourIsRight", 4, 7, "40,20 9x6", "39,19 11x8"},
-                    Row{"centred", 2, 7, "25,20 9x6", "24,19 11x8"},
-                    Row{"centredOnALargeScreen", 2, 10, "25,20 9x6", "23,18 13x10"},
-                    Row{"left", 1, 7, "10,20 9x6", "none"}, Row{"nineIsLeft", 9, 7, "10,20 9x6", "none"}}) {
+    for (Row row :
+         {Row{"zeroIsRight", 0, 7, "40,20 9x6", "39,19 11x8"}, Row{"fourIsRight", 4, 7, "40,20 9x6", "39,19 11x8"},
+          Row{"centred", 2, 7, "25,20 9x6", "24,19 11x8"},
+          Row{"centredOnALargeScreen", 2, 10, "25,20 9x6", "23,18 13x10"}, Row{"left", 1, 7, "10,20 9x6", "none"},
+          Row{"nineIsLeft", 9, 7, "10,20 9x6", "none"}}) {
         clearScreen();
         game.m_screenMode = uint32_t(row.screenType);
         STextCtrl text;
@@ -117,10 +117,14 @@ INSTANTIATE_TEST_SUITE_P(
         PageCase{"oneLineTitleWhenAskedForOnALargeScreen", 10, "T", "1\r2\r3\r4", 1, kLine + 2, {"1\r2\r3\r", "4\r"}},
         PageCase{"squareScreenAddsNothing", 8, "T", "1\r2\r3\r4", 0, kLine, {"1\r2\r3\r", "4\r"}},
         PageCase{"wrappedTitleTakesItsLines", 7, "abcde fghij klmno", "1\r2", 0, 2 * kLine, {"1\r2\r"}},
-        PageCase{"emptyTitleReservesNoLineOnALargeScreen", 10, "", "1\r2\r3\r4\r5", 0, 2,
-                 {"1\r2\r3\r4\r", "5\r"}},
-        PageCase{"aTitleFillingTheControlLeavesPage0WithoutBody", 7,
-                 "abcde fghij klmno pqrst uvwxy zabcd efghi jklmn", "1\r2", 0, 4 * kLine, {"", "1\r2\r"}}),
+        PageCase{"emptyTitleReservesNoLineOnALargeScreen", 10, "", "1\r2\r3\r4\r5", 0, 2, {"1\r2\r3\r4\r", "5\r"}},
+        PageCase{"aTitleFillingTheControlLeavesPage0WithoutBody",
+                 7,
+                 "abcde fghij klmno pqrst uvwxy zabcd efghi jklmn",
+                 "1\r2",
+                 0,
+                 4 * kLine,
+                 {"", "1\r2\r"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WidgetTest, theTitleShowsOnPage0AndLaterPagesStartAtTheTopMargin) {

@@ -1,6 +1,7 @@
 #pragma once
 // Widgets drawn into memory: a game object with a small screen in memory and the block font,
-// screen type 7 unless a test changes it, and a dialog the widgets are attached to.
+// screen type 7 unless a test changes it, and a dialog the widgets are attached to; the headless
+// clock starts afresh.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,15 +9,17 @@
 
 #include "game/game_data.h"
 #include "support/block_font.h"
+#include "support/headless_fixture.h"
 #include "support/memory_display.h"
 #include "ui/dialog.h"
 
-class WidgetTest : public ::testing::Test {
+class WidgetTest : public HeadlessTest {
 protected:
     static constexpr int kScreenW = 160, kScreenH = 120;
     static constexpr uint16_t kGround = 0x0841;  // the screen before drawing
 
     void SetUp() override {
+        HeadlessTest::SetUp();
         game.m_screenMode = 7;
         game.m_display = std::make_unique<SDisplay>();
         DrawIntoMemory(*game.m_display, pixels, kScreenW, kScreenH);
