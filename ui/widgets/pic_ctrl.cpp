@@ -94,8 +94,8 @@ void SPicCtrl::drawPlaceholder() {
     m_drawX = m_x;
     m_drawY = m_y;
     if (m_bgOn) m_display->FillRect(m_x, m_y, m_w, m_h, ColourWord565(m_bgColor));
-    const SPictureEntry* placeholder =
-        m_placeholder ? m_placeholder : m_game->InterfacePicture(SInterfaceRole::kDefaultPicture);
+    const SPictureEntry* placeholder = m_placeholder ? m_placeholder
+                                                     : m_game->InterfacePicture(SInterfaceRole::kDefaultPicture);
     if (placeholder == nullptr || placeholder->data == nullptr) return;
     m_display->BlitKeyed(*placeholder, m_x + (m_w - PictureWidth(placeholder)) / 2,
                          m_y + (m_h - PictureHeight(placeholder)) / 2);

@@ -10,7 +10,7 @@
 struct SPictureEntry;
 
 struct SBaseTypePictures {
-    uint8_t kind = 0;  // 4: people
+    uint8_t kind = 0;                                // 4: people
     std::span<const SPictureEntry* const> pictures;  // in the base type's own order
 };
 

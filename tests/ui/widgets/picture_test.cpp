@@ -25,9 +25,9 @@ TEST_F(PicCtrlTest, aPictureOfTheControlsSizeIsDrawnAsItIsAndAnyOtherSizeIsStret
         bool stretched;
         const char* drawn;
     };
-    for (Row row : {Row{50, 50, 0, false, "10,5 50x50"}, Row{51, 50, 0, true, "10,5 51x50"},
-                    Row{40, 40, 0, true, "10,5 40x40"}, Row{60, 56, 0, true, "10,5 60x56"},
-                    Row{60, 56, 1, true, "10,5 60x60"}}) {
+    for (Row row :
+         {Row{50, 50, 0, false, "10,5 50x50"}, Row{51, 50, 0, true, "10,5 51x50"}, Row{40, 40, 0, true, "10,5 40x40"},
+          Row{60, 56, 0, true, "10,5 60x56"}, Row{60, 56, 1, true, "10,5 60x60"}}) {
         clearScreen();
         SPicCtrl pic;
         place(pic, 10, 5, row.w, row.h);
@@ -173,12 +173,13 @@ TEST_F(FaceCtrlTest, thePortraitComesFromTheFaceTableThenFromTheMonsterBaseType)
         const char* name;
         int picture;  // -2 none, -1 the face table's, else the base type's picture
     };
-    for (Row row : {Row{"Lira", -1}, Row{"Guard", 9}, Row{"Wolf", 6}, Row{"Scout", -2}, Row{"Ghost", -2},
-                    Row{"Nobody", -2}}) {
+    for (Row row :
+         {Row{"Lira", -1}, Row{"Guard", 9}, Row{"Wolf", 6}, Row{"Scout", -2}, Row{"Ghost", -2}, Row{"Nobody", -2}}) {
         face.SetPicture(liraPicture);
         face.SetFace(row.name);
-        const SPictureEntry* expected = row.picture == -1 ? liraPicture : row.picture >= 0 ? pictures[size_t(row.picture)]
-                                                                                            : nullptr;
+        const SPictureEntry* expected = row.picture == -1  ? liraPicture
+                                        : row.picture >= 0 ? pictures[size_t(row.picture)]
+                                                           : nullptr;
         EXPECT_EQ(face.m_portrait, expected) << row.name;
         EXPECT_EQ(face.m_picW, expected ? 50 : 0) << row.name;
     }
@@ -202,7 +203,8 @@ TEST_F(FaceCtrlTest, aPortraitIsDrawnAsItIsShrunkOrStretchedByTheControlsSize) {
 }
 
 TEST_F(FaceCtrlTest, anOverlayBlocksTapsUntilItIsCleared) {
-    game.m_interfacePictures[49] = MakePictureEntry(50, 50, [](int x, int) { return x < 2 ? kRed : SPicture::kTransparent; });
+    game.m_interfacePictures[49] =
+        MakePictureEntry(50, 50, [](int x, int) { return x < 2 ? kRed : SPicture::kTransparent; });
     face.m_id = 31;
     face.SetFace("Lira");
     EXPECT_EQ(face.OnPen(10, 10, 1, 0), 0u) << "it answers the release, not the press";
@@ -224,10 +226,8 @@ protected:
         base = SolidPicture(20, 20, kBlue);
         for (uint16_t colour : {kRed, kGreen, kYellow}) marks.push_back(SolidPicture(4, 4, colour));
         // The base, then three frames of 50, 100 and 200 ms at three places.
-        frames = {{base.get(), 0, 0, 0},
-                  {marks[0].get(), 2, 2, 5},
-                  {marks[1].get(), 8, 2, 10},
-                  {marks[2].get(), 14, 2, 20}};
+        frames = {
+            {base.get(), 0, 0, 0}, {marks[0].get(), 2, 2, 5}, {marks[1].get(), 8, 2, 10}, {marks[2].get(), 14, 2, 20}};
     }
     // Which frame the screen shows: the colour of the mark drawn over the base.
     int shownFrame() const {
