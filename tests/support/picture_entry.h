@@ -1,6 +1,8 @@
 #pragma once
 // Picture entries for widget tests: the record is made by the test and owned by the entry, so the
 // entry stands on its own like an interface picture.
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -10,7 +12,8 @@
 #include "engine/packages/resource_cache.h"
 #include "support/picture_record.h"
 
-// A w x h picture whose pixel (x, y) has the colour the function gives (0xFFFF is transparent).
+// A w x h picture whose pixel (x, y) has the colour the function gives (0xFFFF is transparent), of
+// at most 256 colours.
 inline std::unique_ptr<SPictureEntry> MakePictureEntry(int w, int h,
                                                        const std::function<uint16_t(int x, int y)>& colourAt) {
     std::map<uint16_t, uint32_t> index;
@@ -24,6 +27,8 @@ inline std::unique_ptr<SPictureEntry> MakePictureEntry(int w, int h,
             indices.push_back(at->second);
         }
     }
+    // One index byte per pixel names at most 256 colours.
+    if (colours.size() > 256) ADD_FAILURE() << "a test picture of " << colours.size() << " colours";
     auto entry = std::make_unique<SPictureEntry>();
     entry->record = std::make_unique<SPdbRecord>();
     entry->record->bytes = PictureRecord(0, w, h, indices, colours);

@@ -39,7 +39,8 @@ void SGradientCtrl::Draw() {
     m_display->FrameRect(m_x + 2, m_y + 2, m_w - 4, m_h - 4);
     const int half = (m_w - 4) / 2;
     for (int i = 0; i < half; ++i) {
-        m_display->FillRect(m_x + 2 + i, m_y + 3, 1, m_h - 6, ColourWord565(lerpColour(m_leftColor, m_midColor, i, half)));
+        m_display->FillRect(m_x + 2 + i, m_y + 3, 1, m_h - 6,
+                            ColourWord565(lerpColour(m_leftColor, m_midColor, i, half)));
         m_display->FillRect(m_x + 2 + half + i, m_y + 3, 1, m_h - 6,
                             ColourWord565(lerpColour(m_midColor, m_rightColor, i, half)));
     }
