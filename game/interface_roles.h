@@ -47,7 +47,7 @@ enum class SInterfaceRole : uint8_t {
     kAutomapPictures,  // the map picture table: floors, sides, decorations
     kAutomapMarkers,
     kSectionBorders,   // four corners, four edges
-    kPlayerArrow,      // north, east, south, west, and one to rotate
+    kPlayerArrow,      // north, west, south, east (as headings grow), and one to rotate
     kWorldMapMarkers,  // where the player is, and a marked place
     kPaperDoll,        // the doll and its three overlays
     kEquipMarks,       // equipped, equippable, unusable

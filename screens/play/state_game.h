@@ -16,5 +16,5 @@ public:
     uint32_t m_moving = 0;
     uint32_t m_turning = 0;
     uint32_t m_entered = 0;
-    uint32_t m_heading = 0;  // degrees clockwise from north, 0 to 359
+    uint32_t m_heading = 0;  // degrees counter-clockwise from north (90 west), 0 to 359
 };

@@ -46,7 +46,8 @@ SArtCanvas Flame(int size, int phase);
 // letters (1), and its left (2) and right (3) caps.
 SArtCanvas CompassPiece(int piece, int height, int capWidth);
 // Pictures of the automap, all `cell` pixels square: the map picture table's entry `index`, a
-// marker, a section border piece, the player's arrow, a world-map marker.
+// marker, a section border piece, the player's arrow (north, west, south, east), a world-map
+// marker.
 SArtCanvas AutomapPicture(int index, int cell);
 SArtCanvas Marker(int index, int size);
 SArtCanvas SectionBorder(int index, int cell);

@@ -127,9 +127,10 @@ SArtCanvas Flame(int size, int phase) {
 
 SArtCanvas CompassPiece(int piece, int height, int capWidth) {
     constexpr int kStripWidth = 120;  // 360 degrees at 3 per pixel
-    // The column that stands in the middle when facing each way: north, west, south, east.
+    // The column that stands in the middle when facing each way: north, east, south, west (headings
+    // grow counter-clockwise, and the strip's column is a third of 360 less the heading).
     constexpr int kCardinals[] = {10, 40, 70, 100};
-    constexpr const char* kLetters[] = {"N", "W", "S", "E"};
+    constexpr const char* kLetters[] = {"N", "E", "S", "W"};
     if (piece >= 2) {
         // The caps darken the ends of the strip towards the outside.
         SArtCanvas cap(capWidth, height);
@@ -214,7 +215,8 @@ SArtCanvas SectionBorder(int index, int cell) {
 SArtCanvas Arrow(int heading, int cell) {
     SArtCanvas arrow(cell, cell);
     const double c = cell / 2.0, r = cell / 2.0 - 0.5;
-    const double angle = (heading % 4) * std::acos(-1.0) / 2;
+    // Headings grow counter-clockwise: the second arrow points west.
+    const double angle = -(heading % 4) * std::acos(-1.0) / 2;
     auto point = [&](double along, double across, double& x, double& y) {
         x = c + along * std::sin(angle) + across * std::cos(angle);
         y = c - along * std::cos(angle) + across * std::sin(angle);

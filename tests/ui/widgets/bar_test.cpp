@@ -68,9 +68,9 @@ TEST_F(HpSpTest, aVerticalBarGrowsUpFromItsFixedBottomPiece) {
         const char *moving, *middle;
     };
     // The control at (10, 5), 8x108: the track is 108 - 4 - 4 = 100 pixels.
-    for (Row row : {Row{0, "10,104 8x4", "10,108 8x1"}, Row{1, "10,104 8x4", "10,108 8x1"},
-                    Row{50, "10,55 8x4", "10,59 8x50"}, Row{100, "10,5 8x4", "10,9 8x60"},
-                    Row{150, "10,5 8x4", "10,9 8x60"}}) {
+    for (Row row :
+         {Row{0, "10,104 8x4", "10,108 8x1"}, Row{1, "10,104 8x4", "10,108 8x1"}, Row{50, "10,55 8x4", "10,59 8x50"},
+          Row{100, "10,5 8x4", "10,9 8x60"}, Row{150, "10,5 8x4", "10,9 8x60"}}) {
         clearScreen();
         SHPSPCtrl bar;
         place(bar, 10, 5, 8, 108);
@@ -148,11 +148,12 @@ TEST_F(CompassTest, theStripScrollsWithTheHeadingAndWrapsWithoutASeam) {
     EXPECT_EQ(compass.StripOffset(), -10);
     for (int x = 0; x < 40; ++x) EXPECT_EQ(columnAt(x), (x - 10 + 120) % 120) << "north, x " << x;
     face(359);
-    EXPECT_EQ(columnAt(20), 10) << "a degree west of north is within the same column";
+    EXPECT_EQ(columnAt(20), 10) << "a degree east of north is within the same column";
     face(60);
     for (int x = 0; x < 40; ++x) EXPECT_EQ(columnAt(x), (x + 90) % 120) << "wrapping at the far end, x " << x;
 }
 
+// Headings grow counter-clockwise: from north to west the strip slides 30 pixels to the right.
 TEST_F(CompassTest, aQuarterTurnMovesTheStripThirtyPixels) {
     face(0);
     std::vector<int> north;
@@ -173,7 +174,8 @@ TEST_F(CompassTest, smallScreensLeaveOutTheStripsTopAndBottomRows) {
 
 TEST_F(CompassTest, theCapsBlendWithTheStripAndTheOverlayIsKeyed) {
     auto cap = SolidPicture(4, 16, 0x0000);
-    auto overlay = MakePictureEntry(120, 16, [](int x, int) { return x == 10 ? uint16_t(0xFFE0) : SPicture::kTransparent; });
+    auto overlay =
+        MakePictureEntry(120, 16, [](int x, int) { return x == 10 ? uint16_t(0xFFE0) : SPicture::kTransparent; });
     compass.Setup(strip.get(), overlay.get(), cap.get(), cap.get());
     face(0);
     // Averaged with black, each channel halves.
