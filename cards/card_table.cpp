@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/base/random.h"
+#include "engine/draw/screen_type.h"
 
 namespace {
 
@@ -96,27 +97,13 @@ constexpr CardTemplate kTemplates[kCardDecks * kCardsPerDeck] = {
     {"Soul pile", 1, 16, 0, 0, 0, "Combo card, you can table another card which effect's doubled."},
 };
 
-// The screen modes with small pictures have their own set of card pictures.
-bool HasSmallPictures(uint32_t screenMode) {
-    switch (screenMode) {
-        case 2:
-        case 5:
-        case 6:
-        case 7:
-        case 8:
-        case 12:
-        case 13:
-        case 16: return true;
-        default: return false;
-    }
-}
-
 constexpr int kSwapAttempts = 100;
 
 }  // namespace
 
 void SCardTable::Init(uint32_t screenMode) {
-    const bool small = HasSmallPictures(screenMode);
+    // The small screen types have their own set of card pictures.
+    const bool small = IsSmallScreenType(screenMode);
     for (uint32_t deck = 0; deck < kCardDecks; ++deck) {
         for (uint32_t index = 0; index < kCardsPerDeck; ++index) {
             const CardTemplate& from = kTemplates[deck * kCardsPerDeck + index];

@@ -4,6 +4,7 @@
 // every screen and dialog reaches the rest of the game through it.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,12 +40,14 @@
 #include "engine/files/settings.h"
 #include "engine/packages/loading_steps.h"
 #include "engine/packages/resource_cache.h"
+#include "game/interface_roles.h"
 #include "game/layout_record.h"
 #include "render/view_descriptor.h"
 #include "screens/screen_id.h"
 #include "script/script.h"
 
 class SRender;
+class SPortraitSource;
 class SState;
 class SString;
 
@@ -66,6 +69,17 @@ public:
     // The interface pictures of the screen mode's slots and the two interface sounds, from the
     // interface package. False, with the fault naming the record, when one is missing or damaged.
     bool LoadInterfaceRecords(SReadError& error);
+
+    // The index-th interface picture of a role (interface_roles.h); null past the role's pictures
+    // or for a slot without a picture.
+    const SPictureEntry* InterfacePicture(SInterfaceRole role, int index = 0) const;
+    // The pictures of a role in the role's order; places past the role's count stay null.
+    template <size_t N>
+    std::array<const SPictureEntry*, N> InterfaceSet(SInterfaceRole role) const {
+        std::array<const SPictureEntry*, N> set{};
+        for (size_t i = 0; i < N; ++i) set[i] = InterfacePicture(role, int(i));
+        return set;
+    }
 
     // Layout of dialogs and controls for the current screen mode. The first two words of a mode
     // block are the dialog's width and height (dialogs centre themselves from them); they are left
@@ -113,6 +127,10 @@ public:
     };
     void ShowMessageBox(const char* text, uint32_t buttons);
     const std::vector<SMessageRequest>& MessageRequests() const { return m_messageRequests; }
+
+    // Plays the sound of that name at volume 0 .. 10 and answers its channel; a name the sound
+    // table lacks plays nothing and answers 0.
+    int PlaySound(const char* name, int volume);
 
     // The play screen's view record: where the 3-D view lies on the screen, and the screen's size.
     SViewDescriptor& PlayView() { return m_playView; }
@@ -172,6 +190,9 @@ public:
     SQuestTable m_questTable;
     SSoundTable m_soundTable;
     SSceneTable m_sceneTable;
+    // Where face controls find portraits by name: the face and monster tables once they are built;
+    // until then every name is unknown.
+    const SPortraitSource* m_portraits = nullptr;
     SCardTable m_cards;
 
 private:

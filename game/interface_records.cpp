@@ -36,3 +36,9 @@ bool SGameData::LoadInterfaceRecords(SReadError& error) {
     }
     return true;
 }
+
+const SPictureEntry* SGameData::InterfacePicture(SInterfaceRole role, int index) const {
+    const SRoleSlots slots = InterfaceRoleSlots(role);
+    if (index < 0 || index >= slots.count) return nullptr;
+    return m_interfacePictures[slots.first + index].get();
+}

@@ -53,6 +53,10 @@ public:
     void SetPos(int16_t x, int16_t y);
     void SetRect(int16_t x, int16_t y, uint16_t w, uint16_t h);
 
+    // Inside the rectangle: x <= px < x + w and y <= py < y + h.
+    bool Contains(int32_t px, int32_t py) const {
+        return px >= m_x && px < m_x + int32_t(m_w) && py >= m_y && py < m_y + int32_t(m_h);
+    }
     uint8_t HasInput(uint8_t mask) const { return m_input & mask; }
     bool IsPressed() const { return m_flags & SCtrlFlags::kPressed; }
     bool IsDirty() const { return m_flags & SCtrlFlags::kDirty; }

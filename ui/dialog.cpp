@@ -1,8 +1,8 @@
 #include "ui/dialog.h"
 
 #include "engine/draw/display.h"
-#include "engine/draw/picture.h"
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 #include "ui/state.h"
 
 namespace {
@@ -186,8 +186,7 @@ void SDialog::DrawSelf() {
         if (m_bgBitmap)
             m_display->TileOpaque(m_x, m_y, m_w, m_h, *m_bgBitmap);
         else
-            m_display->FillRect(m_x, m_y, m_w, m_h,
-                                MakeColor565(m_bgColor & 0xFF, (m_bgColor >> 8) & 0xFF, (m_bgColor >> 16) & 0xFF));
+            m_display->FillRect(m_x, m_y, m_w, m_h, ColourWord565(m_bgColor));
     }
     // First added first, so that the control offered input first is the one drawn on top.
     for (int i = 0; i < m_ctrls.Count(); ++i) {

@@ -47,6 +47,9 @@ public:
     void SetChild(SDialog* child);
     // Ignores the stylus until a pen-down arrives in a later frame than this one.
     void ResetPenGate();
+    // Both drop the child. An opener closing its child uses Reopen, which also marks the opener
+    // dirty, so that nothing the child covered stays on screen; ResetOpen is for a dialog that
+    // repaints itself anyway.
     void ResetOpen();
     void Reopen();
     bool IsOpenFrame() const;

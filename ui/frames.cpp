@@ -2,6 +2,8 @@
 
 #include "engine/draw/display.h"
 #include "engine/packages/resource_cache.h"
+#include "ui/colour_word.h"
+#include "ui/picture_sets.h"
 
 namespace {
 
@@ -15,10 +17,7 @@ enum FrameFlag : uint32_t {
     kFrameFill = 0x80
 };
 
-int widthOf(const SPictureEntry* piece) { return piece && piece->data ? piece->picture.Width() : 0; }
-int heightOf(const SPictureEntry* piece) { return piece && piece->data ? piece->picture.Height() : 0; }
-
-void drawPiece(SDisplay& display, SPictureEntry* piece, bool keyed, int x, int y) {
+void drawPiece(SDisplay& display, const SPictureEntry* piece, bool keyed, int x, int y) {
     if (!piece) return;
     if (keyed)
         display.BlitKeyed(*piece, x, y);
@@ -26,7 +25,7 @@ void drawPiece(SDisplay& display, SPictureEntry* piece, bool keyed, int x, int y
         display.BlitOpaque(*piece, x, y);
 }
 
-void tilePiece(SDisplay& display, SPictureEntry* piece, bool keyed, int x, int y, int w, int h) {
+void tilePiece(SDisplay& display, const SPictureEntry* piece, bool keyed, int x, int y, int w, int h) {
     if (!piece) return;
     if (keyed)
         display.TileKeyed(x, y, w, h, *piece);
@@ -36,14 +35,12 @@ void tilePiece(SDisplay& display, SPictureEntry* piece, bool keyed, int x, int y
 
 }  // namespace
 
-void DrawFrame(SDisplay& display, SPictureEntry* const* set, bool keyed, int x, int y, int w, int h, uint32_t flags,
-               uint32_t colour) {
-    const int left = widthOf(set[kTopLeft]), top = heightOf(set[kTopLeft]);
-    const int right = widthOf(set[kTopRight]), bottom = heightOf(set[kBottomLeft]);
+void DrawFrame(SDisplay& display, const SPictureEntry* const* set, bool keyed, int x, int y, int w, int h,
+               uint32_t flags, uint32_t colour) {
+    const int left = PictureWidth(set[kTopLeft]), top = PictureHeight(set[kTopLeft]);
+    const int right = PictureWidth(set[kTopRight]), bottom = PictureHeight(set[kBottomLeft]);
     const int innerW = w - left - right, innerH = h - top - bottom;
-    if (flags & kFrameFill)
-        display.FillRect(x + left, y + top, innerW, innerH,
-                         MakeColor565(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF)));
+    if (flags & kFrameFill) display.FillRect(x + left, y + top, innerW, innerH, ColourWord565(colour));
     if (flags & kFrameTop) {
         drawPiece(display, set[kTopLeft], keyed, x, y);
         tilePiece(display, set[kTop], keyed, x + left, y, innerW, top);
@@ -66,9 +63,9 @@ void DrawFrame(SDisplay& display, SPictureEntry* const* set, bool keyed, int x, 
     }
 }
 
-void DrawPanel(SDisplay& display, SPictureEntry* const* set, bool keyed, int x, int y, int w, int h) {
-    const int left = widthOf(set[kTopLeft]), top = heightOf(set[kTopLeft]);
-    const int right = widthOf(set[kTopRight]), bottom = heightOf(set[kBottomLeft]);
+void DrawPanel(SDisplay& display, const SPictureEntry* const* set, bool keyed, int x, int y, int w, int h) {
+    const int left = PictureWidth(set[kTopLeft]), top = PictureHeight(set[kTopLeft]);
+    const int right = PictureWidth(set[kTopRight]), bottom = PictureHeight(set[kBottomLeft]);
     const int innerW = w - left - right, middleH = h - bottom - top;
     drawPiece(display, set[kTopLeft], keyed, x, y);
     tilePiece(display, set[kTop], keyed, x + left, y, innerW, top);
@@ -81,8 +78,8 @@ void DrawPanel(SDisplay& display, SPictureEntry* const* set, bool keyed, int x, 
     drawPiece(display, set[kBottomRight], keyed, x + w - right, y + h - bottom);
 }
 
-void DrawBar(SDisplay& display, SPictureEntry* const* set, bool keyed, int x, int y, int w, int h) {
-    const int leftW = widthOf(set[0]), rightW = widthOf(set[2]);
+void DrawBar(SDisplay& display, const SPictureEntry* const* set, bool keyed, int x, int y, int w, int h) {
+    const int leftW = PictureWidth(set[0]), rightW = PictureWidth(set[2]);
     drawPiece(display, set[0], keyed, x, y);
     tilePiece(display, set[1], keyed, x + leftW, y, w - leftW - rightW, h);
     drawPiece(display, set[2], keyed, x + w - rightW, y);

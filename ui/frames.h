@@ -9,7 +9,7 @@ struct SPictureEntry;
 
 // The edges the flags name (1 top, 2 left, 4 bottom, 8 right), and with 0x80 the inside filled
 // with the colour (0xBBGGRR).
-void DrawFrame(SDisplay& display, SPictureEntry* const* set, bool keyed, int x, int y, int w, int h, uint32_t flags,
-               uint32_t colour);
-void DrawPanel(SDisplay& display, SPictureEntry* const* set, bool keyed, int x, int y, int w, int h);
-void DrawBar(SDisplay& display, SPictureEntry* const* set, bool keyed, int x, int y, int w, int h);
+void DrawFrame(SDisplay& display, const SPictureEntry* const* set, bool keyed, int x, int y, int w, int h,
+               uint32_t flags, uint32_t colour);
+void DrawPanel(SDisplay& display, const SPictureEntry* const* set, bool keyed, int x, int y, int w, int h);
+void DrawBar(SDisplay& display, const SPictureEntry* const* set, bool keyed, int x, int y, int w, int h);

@@ -33,8 +33,14 @@ void SSound::SetVolumes(int soundLevel, int musicLevel) {
 }
 
 int SSound::play(SSoundType& sound, int volume, bool loop) {
+    const int channel = playOnSpeaker(sound, clampLevel(volume), loop);
+    if (m_listener) m_listener->Played(sound, clampLevel(volume), loop, channel);
+    return channel;
+}
+
+int SSound::playOnSpeaker(SSoundType& sound, int volume, bool loop) {
     if (!m_speaker) return 0;
-    const int step = m_soundScale * clampLevel(volume) / 10;
+    const int step = m_soundScale * volume / 10;
     platform::Sound* librarySound = sound.CreateSound(step);
     if (librarySound == nullptr) return 0;
     // The cached sound is shared by later plays at the same step, so its loop flag is set each time.
@@ -69,11 +75,13 @@ void SSound::PauseChannel(int channel) {
 }
 
 void SSound::StopChannel(int channel) {
+    if (m_listener) m_listener->Stopped(channel);
     if (m_speaker)
         if (auto found = m_speaker->FindChannel(channel)) found->Stop();
 }
 
 void SSound::StopAllSounds() {
+    if (m_listener) m_listener->StoppedAll();
     if (m_speaker) m_speaker->StopSounds();
 }
 

@@ -19,6 +19,17 @@ protected:
     ~SMusicBankSource() = default;
 };
 
+// Told of every sound the game asks to start or stop, whether or not the output can play it, so
+// that tests and tools can follow what the game sounds like without listening.
+class SSoundListener {
+public:
+    virtual ~SSoundListener() = default;
+    // The volume as played (0 .. 10); channel 0 when nothing could be played.
+    virtual void Played(const SSoundType& sound, int volume, bool looped, int channel) = 0;
+    virtual void Stopped(int channel) = 0;
+    virtual void StoppedAll() = 0;
+};
+
 class SSound {
 public:
     SSound();
@@ -43,12 +54,15 @@ public:
     // The window lost or regained activation.
     void Suspend();
     void Resume();
+    // Null stops telling.
+    void SetListener(SSoundListener* listener) { m_listener = listener; }
 
     const SMusicModule& Module() const { return m_module; }
     platform::Speaker* Speaker() { return m_speaker.get(); }
 
 private:
     int play(SSoundType& sound, int volume, bool loop);
+    int playOnSpeaker(SSoundType& sound, int volume, bool loop);
 
     SSettings* m_settings = nullptr;
     const SMusicBankSource* m_banks = nullptr;
@@ -56,6 +70,7 @@ private:
     SMusicModule m_module;
     std::unique_ptr<platform::Music> m_music;
     int m_soundScale = 10;
+    SSoundListener* m_listener = nullptr;
 };
 
 // A level or step 0 .. 10 as the library's volume 0 .. 64.

@@ -6,6 +6,7 @@
 #include "engine/base/string.h"
 #include "engine/draw/display.h"
 #include "engine/draw/font_glyphs.h"
+#include "engine/draw/screen_type.h"
 
 namespace {
 
@@ -19,22 +20,9 @@ struct FontChoice {
 
 // Fonts 0, 1 and 2 of a screen mode: the small modes, the large modes and the rest.
 std::array<FontChoice, 3> fontsFor(int screenMode) {
-    switch (screenMode) {
-        case 2:
-        case 5:
-        case 6:
-        case 7:
-        case 8:
-        case 12:
-        case 13:
-        case 16: return {{{3011, 16}, {3010, 15}, {3012, 18}}};
-        case 9:
-        case 10:
-        case 11:
-        case 14:
-        case 15: return {{{3011, 16}, {3013, 20}, {3014, 26}}};
-        default: return {{{3011, 16}, {3012, 18}, {3013, 20}}};
-    }
+    if (IsSmallScreenType(uint32_t(screenMode))) return {{{3011, 16}, {3010, 15}, {3012, 18}}};
+    if (IsLargeScreenType(uint32_t(screenMode))) return {{{3011, 16}, {3013, 20}, {3014, 26}}};
+    return {{{3011, 16}, {3012, 18}, {3013, 20}}};
 }
 
 bool isLargeTextMode(int screenMode) {

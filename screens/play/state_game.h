@@ -1,6 +1,7 @@
 #pragma once
 // SStateGame: the play screen (screen 1). So far it holds what the rest of the game asks of it:
-// whether it is busy, and whether it has been entered since the last new game or load.
+// whether it is busy, whether it has been entered since the last new game or load, and where the
+// player faces.
 #include <cstdint>
 
 #include "ui/state.h"
@@ -15,4 +16,5 @@ public:
     uint32_t m_moving = 0;
     uint32_t m_turning = 0;
     uint32_t m_entered = 0;
+    uint32_t m_heading = 0;  // degrees counter-clockwise from north (90 west), 0 to 359
 };

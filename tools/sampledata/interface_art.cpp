@@ -1,23 +1,136 @@
 #include "tools/sampledata/interface_art.h"
 
 #include "engine/draw/picture.h"
+#include "tools/sampledata/interface_art_parts.h"
 
 namespace {
-constexpr int kSize = 16;
+
+using namespace interface_art;
+using R = SInterfaceRole;
+
+constexpr int kTileSize = 32;
+
+SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
+    const int button = large ? 36 : 24;
+    const uint16_t blue = ArtColour(70, 90, 140), green = ArtColour(60, 130, 70), red = ArtColour(160, 50, 40);
+    const uint16_t parchment = ArtColour(239, 214, 148);
+    switch (role) {
+        case R::kDefaultPicture: return Portrait(-1);
+        case R::kDialogBackground: return StoneTile(kTileSize);
+        case R::kSmallFrameSet: return FramePiece(index, large ? 8 : 5, 8, kSlate);
+        case R::kLargeFrameSet: return FramePiece(index, large ? 14 : 9, 8, kSlate);
+        case R::kPictureFrameSet: return FramePiece(index, 4, 8, kSlate);
+        case R::kMessagePanel: return FramePiece(index, large ? 12 : 8, 16, parchment);
+        case R::kTextButtonBarUp:
+            return BarPiece(index, large ? 30 : 20, large ? 8 : 6, 8, ArtColour(100, 120, 160), ArtColour(40, 50, 80));
+        case R::kTextButtonBarDown:
+            return BarPiece(index, large ? 30 : 20, large ? 8 : 6, 8, ArtColour(40, 50, 80), ArtColour(80, 100, 140));
+        // Their captions shade towards the game's two message-button colours, cream and bronze.
+        case R::kMessageButtonBarUp:
+            return BarPiece(index, large ? 32 : 24, large ? 8 : 6, 8, ArtColour(250, 232, 176), parchment);
+        case R::kMessageButtonBarDown:
+            return BarPiece(index, large ? 32 : 24, large ? 8 : 6, 8, ArtColour(214, 164, 82), ArtColour(198, 148, 66));
+        case R::kKeyboardKeyBarUp:
+            return BarPiece(index, large ? 28 : 18, large ? 6 : 4, 4, ArtColour(200, 200, 196),
+                            ArtColour(150, 150, 146));
+        case R::kKeyboardKeyBarDown:
+            return BarPiece(index, large ? 28 : 18, large ? 6 : 4, 4, ArtColour(110, 110, 106),
+                            ArtColour(150, 150, 146));
+        case R::kKeyboardBackground: return Tile(kTileSize, ArtColour(50, 50, 54), 3);
+        case R::kOkButton: return Button(index, button, button, green, Glyph::kCheck);
+        case R::kCancelButton: return Button(index, button, button, red, Glyph::kCross);
+        case R::kCloseButton: return Button(index, button, button, kSlate, Glyph::kCross);
+        case R::kUpArrowButton: return Button(index, button, button, blue, Glyph::kUp);
+        case R::kDownArrowButton: return Button(index, button, button, blue, Glyph::kDown);
+        case R::kPreviousPageButton: return Button(index, button, button, blue, Glyph::kLeft);
+        case R::kNextPageButton: return Button(index, button, button, blue, Glyph::kRight);
+        case R::kLoadingPictures: return Landscape(large ? 240 : 120, large ? 120 : 60, index);
+        case R::kShipTravel: return Ship(large ? 200 : 100, large ? 120 : 60);
+        case R::kBookPage: return Tile(large ? 48 : kTileSize, ArtColour(246, 236, 206), 11);
+        case R::kSpellBookPage: return Tile(large ? 48 : kTileSize, ArtColour(226, 214, 236), 12);
+        case R::kParchment: return Tile(large ? 48 : kTileSize, parchment, 13);
+        case R::kRacePictures: return Portrait(index);
+        case R::kMapBackground: return Tile(large ? 48 : kTileSize, ArtColour(90, 96, 60), 14);
+        case R::kMapCloseButton: return Button(index, button, button, green, Glyph::kCross);
+        case R::kWorldMapButton: return Button(index, button, button, green, Glyph::kGlobe);
+        case R::kAreaMapButton: return Button(index, button, button, green, Glyph::kGrid);
+        case R::kAutomapTile: return Tile(10, ArtColour(70, 56, 40), 15);
+        case R::kAutomapPictures: return AutomapPicture(index, large ? 14 : 10);
+        case R::kAutomapMarkers: return Marker(index, 10);
+        case R::kSectionBorders: return SectionBorder(index, 10);
+        case R::kPlayerArrow: return Arrow(index, 10);
+        case R::kWorldMapMarkers: return Marker(index, 10);
+        case R::kPaperDoll: return PaperDoll(index, large ? 120 : 72, large ? 200 : 120);
+        case R::kEquipMarks: return Marker(index, 10);
+        case R::kEmptyItemSlot: return FramePiece(4, 3, large ? 40 : 30, ArtColour(30, 28, 26));
+        case R::kItemMark: {
+            SArtCanvas mark(large ? 40 : 30, large ? 40 : 30, kGold);
+            mark.Fill(2, 2, mark.Width() - 4, mark.Height() - 4, SArtCanvas::kClear);
+            return mark;
+        }
+        case R::kPortraitMarks: {
+            const int size = large ? 50 : 40;
+            SArtCanvas mark(size, size);
+            if (index == 0) {
+                mark.Disc(size / 2.0, size / 2.0, size / 2.0 - 1, kGold);
+                mark.Disc(size / 2.0, size / 2.0, size / 2.0 - 4, SArtCanvas::kClear);
+            } else {
+                mark.Line(4, 4, size - 4, size - 4, 3, ArtColour(220, 30, 30));
+                mark.Line(size - 4, 4, 4, size - 4, 3, ArtColour(220, 30, 30));
+            }
+            return mark;
+        }
+        // Each middle piece is as long as the longest track the play screen's bars cut from it.
+        case R::kFirstVerticalBar:
+            return MeterPiece(index, true, large ? 12 : 8, large ? 6 : 4, large ? 240 : 120, ArtColour(200, 40, 30));
+        case R::kSecondVerticalBar:
+            return MeterPiece(index, true, large ? 12 : 8, large ? 6 : 4, large ? 240 : 120, ArtColour(40, 80, 210));
+        case R::kFirstHorizontalBar:
+            return MeterPiece(index, false, large ? 12 : 8, large ? 6 : 4, large ? 240 : 120, ArtColour(200, 40, 30));
+        case R::kSecondHorizontalBar:
+            return MeterPiece(index, false, large ? 12 : 8, large ? 6 : 4, large ? 240 : 120, ArtColour(40, 80, 210));
+        case R::kCompass: return CompassPiece(index, large ? 24 : 16, large ? 10 : 6);
+        case R::kSpellBookBackground: return Tile(kTileSize, ArtColour(90, 30, 40), 16);
+        case R::kSpellBookTabs: {
+            const char digit[2] = {char('1' + index / 2), 0};
+            const uint16_t school = ArtColour(80 + (index / 2) * 25, 140 - (index / 2) * 12, 60 + (index / 2) * 20);
+            return TextButton(index % 2, large ? 36 : 24, large ? 28 : 18, school, digit);
+        }
+        case R::kSpellBookButtons: {
+            static constexpr Glyph kGlyphs[] = {Glyph::kLeft, Glyph::kRight, Glyph::kCheck, Glyph::kCross};
+            return Button(0, button, button, ArtColour(110, 40, 60), kGlyphs[index & 3]);
+        }
+        case R::kFireFrames: return Flame(large ? 60 : 40, index);
+        case R::kPotionBackground: return Tile(kTileSize, ArtColour(30, 40, 90), 17);
+        case R::kEnchantChooserPictures: {
+            static constexpr Glyph kGlyphs[] = {Glyph::kRight, Glyph::kCheck, Glyph::kCross};
+            if (index == 0) return Tile(kTileSize, ArtColour(60, 40, 80), 18);
+            return Button(0, button, button, ArtColour(100, 70, 140), kGlyphs[(index - 1) % 3]);
+        }
+        case R::kCount: break;
+    }
+    return SArtCanvas(1, 1, kOutline);
+}
 
 // Indices: 0 light edge, 1 face, 2 dark edge, 3 outline.
-uint32_t bevelIndex(int x, int y) {
-    if (x == 0 || y == 0 || x == kSize - 1 || y == kSize - 1) return 3;
+uint32_t bevelIndex(int x, int y, int size) {
+    if (x == 0 || y == 0 || x == size - 1 || y == size - 1) return 3;
     if (x == 1 || y == 1) return 0;
-    if (x == kSize - 2 || y == kSize - 2) return 2;
+    if (x == size - 2 || y == size - 2) return 2;
     return 1;
 }
+
 }  // namespace
 
+std::vector<uint8_t> RolePicture(SInterfaceRole role, int index, bool large) {
+    return rolePicture(role, index, large).Record();
+}
+
 std::vector<uint8_t> InterfacePicture(uint16_t recordId) {
+    constexpr int kSize = 16;
     std::vector<uint32_t> indices(kSize * kSize);
     for (int y = 0; y < kSize; ++y)
-        for (int x = 0; x < kSize; ++x) indices[size_t(y) * kSize + x] = bevelIndex(x, y);
+        for (int x = 0; x < kSize; ++x) indices[size_t(y) * kSize + x] = bevelIndex(x, y, kSize);
     // Earthy hues that drift with the record id.
     const int hue = (recordId * 37) % 96;
     const int red = 90 + hue, green = 70 + hue / 2, blue = 40 + hue / 3;

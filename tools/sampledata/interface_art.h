@@ -1,8 +1,15 @@
 #pragma once
-// Generated pictures for the interface package: every record an interface-picture slot names.
+// Generated pictures for the interface package. Each role of the interface kit gets pictures drawn
+// at a size and look that fit it, for the small and the large screens: buttons with a readable
+// glyph, frame sets with corners and edges, bars with caps, the hit-point bars as long as the bars
+// cut them, 50x50 portraits. Records no role names get a plain bevelled tile.
 #include <cstdint>
 #include <vector>
 
-// The picture record for an interface record id: a small bevelled tile whose hue follows the id,
-// so that neighbouring pieces of a frame or bar can be told apart on screen.
+#include "game/interface_roles.h"
+
+// The picture record of the index-th picture of a role on the small or the large screens.
+std::vector<uint8_t> RolePicture(SInterfaceRole role, int index, bool large);
+// The plain tile for a record no role names: its hue follows the id, so that neighbouring pieces
+// can be told apart on screen.
 std::vector<uint8_t> InterfacePicture(uint16_t recordId);

@@ -1,0 +1,35 @@
+#pragma once
+// A font for drawing tests: every character but the blank is a solid block of kBlockWidth x
+// kBlockHeight pixels in the text colour, one column apart, so that a test can tell from the
+// pixels exactly where each character of a text landed. The blank draws nothing.
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "engine/draw/text.h"
+#include "support/picture_record.h"
+
+constexpr int kBlockWidth = 4;
+constexpr int kBlockHeight = 6;
+constexpr int kBlockAdvance = kBlockWidth + 1;  // the text layer adds a column between characters
+
+// Gives all three fonts of the text layer the block glyphs, and selects font 1.
+inline void UseBlockFont(SText& text) {
+    // The strip: columns 0 to 3 solid, 5 to 8 empty (the blank's glyph).
+    std::vector<uint32_t> indices(size_t(10) * kBlockHeight, 0);
+    for (int y = 0; y < kBlockHeight; ++y)
+        for (int x = 0; x < kBlockWidth; ++x) indices[size_t(y) * 10 + size_t(x)] = 1;
+    std::array<uint16_t, 256> start{}, end{};
+    end.fill(kBlockWidth);
+    start[' '] = 5;
+    end[' '] = 5 + kBlockWidth;
+    for (int size = 0; size < 3; ++size) {
+        SFont& font = text.Font(size);
+        font.Init(3010, nullptr, start, end, kBlockHeight);
+        font.m_record = std::make_unique<SPdbRecord>();
+        font.m_record->bytes = PictureRecord(0, 10, kBlockHeight, indices, {0, 0xFFDF});
+        SReadError error;
+        font.m_strip.Read(font.m_record->bytes, error);
+    }
+    text.SelectFont(1, 0xFFFFFF, 0);
+}
