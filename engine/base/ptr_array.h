@@ -124,6 +124,24 @@ public:
         });
     }
 
+    // Arrays of C strings inside a record: aligned to 2, a u16 count, then each text with its NUL.
+    // Read texts point into the record, which must outlive the array; an empty text reads as null.
+    // Reading stops where the record ends.
+    void SerializeCStrs(SArchive& archive) requires(std::is_same_v<T, const char>) {
+        archive.Align(2);
+        uint16_t count = m_count;
+        archive.SerializeU16(count);
+        if (archive.IsWriting()) {
+            for (int i = 0; i < m_count; ++i) archive.SerializeCStr(m_items[i]);
+            return;
+        }
+        for (uint32_t i = 0; i < count && !archive.Failed(); ++i) {
+            const char* text = nullptr;
+            archive.SerializeCStr(text);
+            if (!archive.Failed()) Append(text);
+        }
+    }
+
     // Deletes every element whatever the owning flag; the block is kept for reuse.
     void DeleteAll() {
         for (int i = 0; i < m_count; ++i) DeleteElement(m_items[i]);

@@ -7,6 +7,7 @@
 
 #include "engine/base/archive.h"
 #include "engine/base/value_array.h"
+#include "support/record_bytes.h"
 
 namespace {
 
@@ -181,6 +182,34 @@ TEST(PtrArrayTest, aCutListKeepsOnlyTheWholeElements) {
     EXPECT_TRUE(reader.Failed());
     ASSERT_EQ(copy.Count(), 1);
     EXPECT_STREQ(copy[0]->name.Text(), "first");
+}
+
+TEST(PtrArrayTest, aStringListReadsBackPointingIntoItsRecordWithEmptyTextsAsNull) {
+    // One pad byte between a leading byte and the count.
+    auto serialize = [](SPtrArray<const char>& list, SArchive& archive) {
+        uint8_t lead = 7;
+        archive.SerializeU8(lead);
+        list.SerializeCStrs(archive);
+    };
+    SPtrArray<const char> source{4, false};
+    for (const char* text : {"bres_fire1", "", "bres_fire3"}) source.Append(text);
+    const std::vector<uint8_t> record = WrittenBytes([&](SArchive& a) { serialize(source, a); });
+    EXPECT_EQ(record, std::vector<uint8_t>({7, 0, 3,   0,   'b', 'r', 'e', 's', '_', 'f', 'i', 'r', 'e', '1',
+                                            0, 0, 'b', 'r', 'e', 's', '_', 'f', 'i', 'r', 'e', '3', 0}));
+
+    SPtrArray<const char> copy{4, false};
+    ASSERT_EQ(ReadBytes(record, [&](SArchive& a) { serialize(copy, a); }), int(record.size()));
+    ASSERT_EQ(copy.Count(), 3);
+    EXPECT_EQ(copy[0], reinterpret_cast<const char*>(record.data() + 4));
+    EXPECT_EQ(copy[1], nullptr);
+    EXPECT_STREQ(copy[2], "bres_fire3");
+
+    // A count beyond the record keeps the whole texts before its end.
+    std::vector<uint8_t> overrun = record;
+    overrun[2] = 200;
+    SPtrArray<const char> partial{4, false};
+    EXPECT_EQ(ReadBytes(overrun, [&](SArchive& a) { serialize(partial, a); }), -1);
+    EXPECT_EQ(partial.Count(), 3);
 }
 
 TEST(PtrArrayTest, assigningClonesReplacesTheElementsWithCopiesOfTheSources) {
