@@ -4,6 +4,7 @@
 void SGameData::ClearTables() {
     m_packages.Clear();
     m_cache.Clear();
+    m_mapObjectTypes.Clear();
     m_diseases.Clear();
     m_abilities.Clear();
     m_interiors.Clear();
@@ -33,9 +34,11 @@ void SGameData::LoadTablePictures(SLoadingSteps* loading) {
 
 void SGameData::BuildTables(SLoadingSteps* loading) {
     m_cache.AssignSlots();
-    // Map-object types, monsters, the item database and spell effects resolve their pictures here
-    // as their tables arrive, a loading step each.
-    for (int step = 0; step < 5; ++step)
+    m_mapObjectTypes.ResolvePictures(m_cache.SlotFlags());
+    if (loading) loading->Step();
+    // Monsters, the item database and spell effects resolve their pictures here as their tables
+    // arrive, a loading step each.
+    for (int step = 1; step < 5; ++step)
         if (loading) loading->Step();
 }
 
