@@ -12,6 +12,7 @@ SGameData::SGameData() {
     tables[int(SModuleTable::Globals)] = [this](SRecordCursor& cursor) { return m_globals.Load(cursor); };
     tables[int(SModuleTable::SpellEffects)] = [this](SRecordCursor& cursor) { return m_spellEffects.Load(cursor); };
     tables[int(SModuleTable::Spells)] = [this](SRecordCursor& cursor) { return m_spells.Load(cursor); };
+    tables[int(SModuleTable::MapObjectTypes)] = [this](SRecordCursor& cursor) { return m_mapObjectTypes.Load(cursor); };
     tables[int(SModuleTable::Interiors)] = [this](SRecordCursor& cursor) { return m_interiors.Load(cursor); };
     tables[int(SModuleTable::Races)] = [this](SRecordCursor& cursor) { return m_races.Load(cursor); };
     tables[int(SModuleTable::Skills)] = [this](SRecordCursor& cursor) { return m_skills.Load(cursor); };
@@ -21,6 +22,8 @@ SGameData::SGameData() {
     tables[int(SModuleTable::Skies)] = [this](SRecordCursor& cursor) { return m_skyTable.Load(cursor); };
     tables[int(SModuleTable::Scripts)] = [this](SRecordCursor& cursor) { return m_scriptTable.Load(cursor); };
     tables[int(SModuleTable::Sounds)] = [this](SRecordCursor& cursor) { return m_soundTable.Load(cursor); };
+    // Map data names its map-object types through the packages' name indexes and the maps record.
+    m_moduleContext.findMapObjectType = [this](const char* name) { return m_mapObjectTypes.Find(name); };
 }
 
 SGameData::~SGameData() = default;

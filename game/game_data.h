@@ -14,6 +14,7 @@
 #include "data/effects/ability.h"
 #include "data/effects/disease.h"
 #include "data/effects/effect_types.h"
+#include "data/map_objects/map_object_type_table.h"
 #include "data/package/module_context.h"
 #include "data/package/module_list.h"
 #include "data/quest_table.h"
@@ -183,6 +184,7 @@ public:
     SSpellTable m_spells;
     SDiseaseTable m_diseases;
     SAbilityTable m_abilities;
+    SMapObjectTypeTable m_mapObjectTypes;
     SInteriorTable m_interiors;
     SGlobalTable m_globals;
     SScriptTable m_scriptTable;

@@ -6,6 +6,7 @@ void SGameData::ClearTables() {
     m_cache.Clear();
     m_spellEffects.Clear();
     m_spells.Clear();
+    m_mapObjectTypes.Clear();
     m_diseases.Clear();
     m_abilities.Clear();
     m_interiors.Clear();
@@ -36,9 +37,12 @@ void SGameData::LoadTablePictures(SLoadingSteps* loading) {
 
 void SGameData::BuildTables(SLoadingSteps* loading) {
     m_cache.AssignSlots();
-    // The slots take the first step; map-object types, monsters and the item database resolve
-    // their pictures before the next three as their tables arrive.
-    for (int step = 0; step < 4; ++step)
+    // The loading dialog steps after the slots and after each table's pictures; monsters and the
+    // item database take their steps here as their tables arrive.
+    if (loading) loading->Step();
+    m_mapObjectTypes.ResolvePictures(m_cache.SlotFlags());
+    if (loading) loading->Step();
+    for (int step = 0; step < 2; ++step)
         if (loading) loading->Step();
     m_spellEffects.ResolvePictures(m_cache);
     if (loading) loading->Step();

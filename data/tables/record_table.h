@@ -18,6 +18,7 @@
 
 #include "data/package/module_load_order.h"
 #include "data/palette_holder.h"
+#include "data/tables/palette_part.h"
 #include "data/tables/table_record.h"
 #include "engine/base/archive.h"
 #include "engine/base/ptr_array.h"
@@ -42,8 +43,7 @@ public:
         m_chunks.clear();
     }
 
-    // Writes the table's chunk. Records carry their palette names themselves, so a palette part
-    // is written empty.
+    // Writes the table's chunk.
     void Write(SArchive& archive, int version) { serializeChunk(archive, version, m_records, nullptr); }
 
     // Adds the records of the chunk at the cursor. A damaged chunk adds none of them and fails with
@@ -52,12 +52,12 @@ public:
         // File order, so that a message can count the entries as the file does; not owning, so
         // that the records can move into the table once all of them have been read.
         SPtrArray<T> read{m_records.Step(), false};
-        std::vector<SPaletteAddition> additions;
+        SPalettePart palettes;
         std::unique_ptr<SPdbRecord> chunk;
         const bool whole = ReadTableRecord(
             cursor, T::kTable,
             [&](SArchive& archive) {
-                serializeChunk(archive, cursor.version, read, &additions);
+                serializeChunk(archive, cursor.version, read, &palettes);
                 if (archive.Failed()) return std::string();
                 if (uint32_t(Count()) + read.Count() > SPtrArray<T>::kMaxCount)
                     return "its " + std::to_string(read.Count()) + " entries overfill the table";
@@ -68,49 +68,30 @@ public:
             read.DeleteAll();
             return false;
         }
+        // A name that both an earlier package and this chunk define belongs to the earlier record.
+        palettes.AddTo([&](const char* name) -> SPaletteHolder* {
+            if constexpr (kHoldsPalettes) {
+                T* holder = m_records.FindByName(name);
+                return holder ? holder : read.FindByName(name);
+            }
+            return nullptr;
+        });
         for (int i = 0; i < read.Count(); ++i) m_records.Add(read[i], ListOrder::Sorted);
-        for (const SPaletteAddition& addition : additions)
-            for (int i = 0; i < addition.names->m_paletteNames.Count(); ++i)
-                addition.holder->m_paletteNames.Append(addition.names->m_paletteNames[i]);
         if (chunk) m_chunks.push_back(std::move(chunk));
         return true;
     }
 
 private:
     static constexpr bool kHoldsPalettes = std::is_base_of_v<SPaletteHolder, T>;
-    static constexpr int kPalettePartFrom = 42;
 
-    // Palette names the palette part gives a record, set aside until the whole chunk has been read
-    // so that a damaged chunk changes no record of the table.
-    struct SPaletteAddition {
-        SPaletteHolder* holder;
-        std::unique_ptr<SPaletteHolder> names;
-    };
-
-    // `additions` is null when writing.
-    void serializeChunk(SArchive& archive, int version, SPtrArray<T>& records,
-                        std::vector<SPaletteAddition>* additions) const {
+    // `palettes` is null when writing: records carry their palette names themselves, so the palette
+    // part is written empty.
+    void serializeChunk(SArchive& archive, int version, SPtrArray<T>& records, SPalettePart* palettes) const {
         archive.SerializeTag(T::kChunkTag);
         records.SerializeList(archive, version, ListOrder::Appended);
-        if constexpr (kHoldsPalettes)
-            if (version >= kPalettePartFrom) serializePalettePart(archive, version, records, additions);
-    }
-
-    // An entry naming a record this table does not hold is read past. A name that both an earlier
-    // package and this chunk define belongs to the earlier record, which lookups find first.
-    void serializePalettePart(SArchive& archive, int version, const SPtrArray<T>& read,
-                              std::vector<SPaletteAddition>* additions) const {
-        uint16_t count = 0;
-        archive.Align(2);
-        archive.SerializeU16(count);
-        for (uint32_t i = 0; i < count && additions && !archive.Failed(); ++i) {
-            const char* name = nullptr;
-            archive.SerializeCStr(name);
-            auto names = std::make_unique<SPaletteHolder>();
-            names->SerializePaletteNames(archive, version);
-            T* holder = m_records.FindByName(name);
-            if (holder == nullptr) holder = read.FindByName(name);
-            if (holder != nullptr) additions->push_back({holder, std::move(names)});
+        if constexpr (kHoldsPalettes) {
+            SPalettePart none;
+            (palettes ? *palettes : none).Serialize(archive, version);
         }
     }
 

@@ -1,0 +1,56 @@
+#include "data/map_objects/map_object_defaults.h"
+
+namespace {
+
+constexpr SMapObjectDefaults kRows[kMapObjectTypeCodes] = {
+    {0x00000000, 0x0000, 0, 0x0000},   // 0
+    {0x08008001, 0x0008, 1, 0x0000},   // 1 texture
+    {0x00001000, 0x0008, 47, 0x0000},  // 2
+    {0x0800C000, 0x0008, 0, 0x0000},   // 3 animated ground
+    {0x00084000, 0x0008, 0, 0x0207},   // 4 floor decoration
+    {0x0008A001, 0x0002, 1, 0x0038},   // 5 wall
+    {0x00202001, 0x0002, 1, 0x0000},   // 6 wall line
+    {0x04080881, 0x0001, 1, 0x023B},   // 7 block
+    {0x04080881, 0x0001, 1, 0x023B},   // 8 block
+    {0x80100080, 0x0002, 16, 0x0038},  // 9 wall decoration
+    {0x001001C0, 0x0002, 8, 0x0038},   // 10 city window
+    {0x00120182, 0x4002, 2, 0x0038},   // 11 city door
+    {0x04120182, 0x0002, 2, 0x0038},   // 12 character
+    {0x14080082, 0x0001, 2, 0x0223},   // 13 flower
+    {0x44120082, 0x0002, 2, 0x003C},   // 14 container
+    {0x040A0082, 0x0001, 2, 0x0223},   // 15 hole
+    {0x04120788, 0x0002, 4, 0x0038},   // 16 lever
+    {0x44120182, 0x0002, 2, 0x003C},   // 17 shelf
+    {0x04200002, 0x0002, 2, 0x0000},   // 18 sign
+    {0x04080001, 0x0001, 1, 0x0038},   // 19 table
+    {0x054A0A84, 0x0005, 3, 0x0238},   // 20 door
+    {0x00008082, 0x0010, 2, 0x0000},   // 21
+    {0x054A0A90, 0x0005, 3, 0x0238},   // 22 double door
+    {0x00008082, 0x0010, 2, 0x0000},   // 23
+    {0x02480001, 0x0001, 1, 0x0000},   // 24 footbridge
+    {0x050A0808, 0x0001, 4, 0x021B},   // 25 teleport
+    {0x04080001, 0x0001, 1, 0x0238},   // 26 tree
+    {0x04090000, 0x0001, 0, 0x0203},   // 27 group
+    {0x04120188, 0x0002, 4, 0x0038},   // 28 secret switch
+    {0x04080001, 0x0001, 1, 0x0203},   // 29 pillar
+    {0x00004000, 0x0000, 0, 0x0000},   // 30
+    {0x040A0182, 0x0001, 2, 0x0207},   // 31 floor switch
+    {0x040A0182, 0x0001, 2, 0x0038},   // 32 stand
+    {0x040A0B04, 0x4001, 3, 0x0020},   // 33 stair
+    {0x00000384, 0x0000, 3, 0x0000},   // 34 fire animation
+    {0x040A0182, 0x0001, 2, 0x0238},   // 35 web
+    {0x00004000, 0x0020, 0, 0x0000},   // 36
+    {0x040A4000, 0x4001, 0, 0x0238},   // 37 wall of force
+    {0x04080001, 0x0001, 1, 0x023B},   // 38 bush
+    {0x040B0000, 0x0001, 0, 0x0203},   // 39 position
+    {0x80100080, 0x0002, 16, 0x0038},  // 40 wall and floor decoration
+    {0x04084800, 0x0001, 1, 0x023B},   // 41 animated block
+    {0x040A0182, 0x0001, 2, 0x023B},   // 42 trap
+    {0x04090000, 0x0001, 0, 0x0203},   // 43 ambient sound
+};
+
+}  // namespace
+
+const SMapObjectDefaults& MapObjectDefaults(int typeCode) {
+    return kRows[typeCode >= 0 && typeCode < kMapObjectTypeCodes ? typeCode : 0];
+}
