@@ -58,6 +58,11 @@ void SPixelLoops::FillRectRaw(SRasterTarget& target, int x, int y, int w, int h,
     SRun columns = ClipRun(w, x, target.m_width);
     SRun rows = ClipRun(h, y, target.m_height);
     if (columns.Empty() || rows.Empty()) return;
+    // Whole rows of a surface without padding lie in one run of memory: one loop, not one per row.
+    if (target.m_rowStep == 1 && target.m_pitch == target.m_width && columns.Count() == target.m_width) {
+        std::fill_n(target.PixelAddress(0, y + rows.first), size_t(rows.Count()) * size_t(target.m_width), colour);
+        return;
+    }
     ForEachRow(target, x, y, columns, rows, [&](auto out, int) {
         for (int k = 0, n = columns.Count(); k < n; ++k) out[k] = colour;
     });
