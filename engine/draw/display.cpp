@@ -28,14 +28,38 @@ bool modeSize(int mode, uint16_t& width, uint16_t& height) {
     return false;
 }
 
-// The picture as drawn with a palette in place of its own colour table, when one is given.
-SPicture withPalette(const SPictureEntry& picture, const SPaletteEntry* palette) {
-    SPicture drawn = picture.picture;
-    if (palette && palette->data) {
-        SReadError refused;
-        drawn.UsePalette(palette->Colours(), refused);
-    }
+struct DrawnPicture {
+    SPicture picture;
+    SColourSource source;
+};
+
+// The picture as drawn with a palette in place of its own colour table, when one is given that
+// holds every colour the picture names.
+DrawnPicture withPalette(const SPictureEntry& picture, const SPaletteEntry* palette) {
+    DrawnPicture drawn{picture.picture, SColourSource::OwnTable};
+    SReadError refused;
+    if (palette && palette->data && drawn.picture.UsePalette(palette->Colours(), refused))
+        drawn.source = SColourSource::Palette;
     return drawn;
+}
+
+// The entry's picture in pixels with the palette or its own table: drawn on first use and again
+// when the colours change, kept with the entry in between.
+const SDecodedPicture& decoded(const SPictureEntry& picture, const SPaletteEntry* palette) {
+    const DrawnPicture drawn = withPalette(picture, palette);
+    picture.decoded.Update(drawn.picture, drawn.source);
+    return picture.decoded;
+}
+
+void blitKeyed(SRasterTarget& target, const SDecodedPicture& pixels, int x, int y, int sourceX, int sourceY, int w,
+               int h) {
+    SPixelLoops::CopyPixelsKeyedRaw(target, x, y, pixels.Keyed(), pixels.Width(), pixels.Height(), sourceX, sourceY, w,
+                                    h);
+}
+
+void blitOpaque(SRasterTarget& target, const SDecodedPicture& pixels, int x, int y, int sourceX, int sourceY, int w,
+                int h) {
+    SPixelLoops::CopyPixelsRaw(target, x, y, pixels.Opaque(), pixels.Width(), pixels.Height(), sourceX, sourceY, w, h);
 }
 
 }  // namespace
@@ -141,8 +165,7 @@ void SDisplay::BlitKeyedRect(const SPictureEntry& picture, int x, int y, int sou
 
 void SDisplay::BlitKeyedRectPal(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y, int sourceX,
                                 int sourceY, int w, int h) {
-    if (m_target.m_pixels && picture.data)
-        SPixelLoops::BlitKeyedRaw(m_target, withPalette(picture, palette), x, y, sourceX, sourceY, w, h);
+    if (m_target.m_pixels && picture.data) blitKeyed(m_target, decoded(picture, palette), x, y, sourceX, sourceY, w, h);
 }
 
 void SDisplay::BlitKeyedMirrored(const SPictureEntry& picture, int x, int y) {
@@ -155,13 +178,12 @@ void SDisplay::BlitOpaque(const SPictureEntry& picture, int x, int y) { BlitOpaq
 
 void SDisplay::BlitOpaqueRect(const SPictureEntry& picture, int x, int y, int sourceX, int sourceY, int w, int h) {
     if (m_target.m_pixels && picture.data)
-        SPixelLoops::BlitOpaqueRaw(m_target, picture.picture, x, y, sourceX, sourceY, w, h);
+        blitOpaque(m_target, decoded(picture, nullptr), x, y, sourceX, sourceY, w, h);
 }
 
 void SDisplay::BlitOpaquePal(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y) {
     if (m_target.m_pixels && picture.data)
-        SPixelLoops::BlitOpaqueRaw(m_target, withPalette(picture, palette), x, y, 0, 0, picture.picture.Width(),
-                                   picture.picture.Height());
+        blitOpaque(m_target, decoded(picture, palette), x, y, 0, 0, picture.picture.Width(), picture.picture.Height());
 }
 
 void SDisplay::tile(int x, int y, int w, int h, const SPictureEntry& picture, bool keyed) {
@@ -195,15 +217,18 @@ void SDisplay::BlitScaled(const SPictureEntry& picture, int x, int y, int w, int
 }
 
 void SDisplay::BlitShrink40(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y) {
-    if (m_target.m_pixels && picture.data) SPixelLoops::BlitShrink40Raw(m_target, withPalette(picture, palette), x, y);
+    if (m_target.m_pixels && picture.data)
+        SPixelLoops::BlitShrink40Raw(m_target, withPalette(picture, palette).picture, x, y);
 }
 
 void SDisplay::BlitShrink30(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y) {
-    if (m_target.m_pixels && picture.data) SPixelLoops::BlitShrink30Raw(m_target, withPalette(picture, palette), x, y);
+    if (m_target.m_pixels && picture.data)
+        SPixelLoops::BlitShrink30Raw(m_target, withPalette(picture, palette).picture, x, y);
 }
 
 void SDisplay::BlitShrink20(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y) {
-    if (m_target.m_pixels && picture.data) SPixelLoops::BlitShrink20Raw(m_target, withPalette(picture, palette), x, y);
+    if (m_target.m_pixels && picture.data)
+        SPixelLoops::BlitShrink20Raw(m_target, withPalette(picture, palette).picture, x, y);
 }
 
 void SDisplay::DrawTextBlock(const STextBlock& block) {

@@ -52,7 +52,8 @@ public:
     bool HasDisplay() const { return m_display != nullptr; }
 
     // Drawing. None of these clips beyond the pixel loops' own clipping: rectangles are expected
-    // inside the screen. A palette, when given, replaces the picture's own colour table.
+    // inside the screen. A palette, when given, replaces the picture's own colour table. Keyed and
+    // opaque blits copy the pixels the entry keeps of its picture, decoded on the first draw.
     void FillRect(int x, int y, int w, int h, uint16_t colour);
     void Clear();
     void FrameRect(int x, int y, int w, int h);

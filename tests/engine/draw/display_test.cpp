@@ -86,6 +86,9 @@ TEST_F(SDisplayTest, pictureEntriesDrawWithTheirOwnOrAGivenPalette) {
     display.BlitKeyedRectPal(picture, &palette, 0, 3, 0, 0, 2, 1);
     EXPECT_EQ(pixels[3 * 8 + 0], 0x2222);
     EXPECT_EQ(pixels[3 * 8 + 1], 0x3333);
+    // The pixels kept for the palette must not stand in for the picture's own colours.
+    display.BlitOpaque(picture, 4, 0);
+    EXPECT_EQ(pixels[0 * 8 + 4], 0x1111);
 }
 
 }  // namespace
