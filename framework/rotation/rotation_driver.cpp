@@ -45,11 +45,18 @@ Surface* RotationDriver::BeginScene() {
 
 void RotationDriver::Present(uint32_t flags) {
     if (flags & kSwapWaitVBlank) m_inner->WaitVBlank();
-    const platform::Rect& screen = m_update;
-    if (m_innerLocked != nullptr && screen.left < screen.right && screen.top < screen.bottom &&
-        m_innerLocked->m_width >= screen.right && m_innerLocked->m_height >= screen.bottom)
-        copyUpdate(*m_innerLocked);
-    m_inner->Present(flags);
+    // Straight into what the screen shows where the inner driver allows it: its present then has
+    // nothing left to copy.
+    Surface* shown = m_innerLocked != nullptr ? m_inner->ShownSurface() : nullptr;
+    Surface* screen = shown != nullptr ? shown : m_innerLocked;
+    const platform::Rect& update = m_update;
+    if (screen != nullptr && update.left < update.right && update.top < update.bottom &&
+        screen->m_width >= update.right && screen->m_height >= update.bottom)
+        copyUpdate(*screen);
+    if (shown != nullptr)
+        m_inner->PresentShown(flags);
+    else
+        m_inner->Present(flags);
     m_innerLocked = nullptr;
 }
 
