@@ -99,13 +99,23 @@ void SDisplay::fetchBackBuffer() {
     if (HAL::Surface* surface = m_display->GetSurface()) {
         m_backBuffer = surface->m_pixels;
         m_pitch = surface->m_pitch / 2;
+        keepSurfaceSize(*surface);
     }
     m_display->Swap(0);
 }
 
 void SDisplay::refreshTarget() {
-    // The framework turns the finished frame, so the game always draws upright.
-    m_target.Set(m_backBuffer, m_width, m_height, m_pitch ? m_pitch : m_width, 0);
+    // The framework turns the finished frame, so the game always draws upright. A screen mode
+    // larger than the surface the framework granted (a portrait mode on a landscape screen that is
+    // not turned) is cut to the surface rather than drawn past its end.
+    const int32_t width = m_surfaceWidth ? std::min<int32_t>(m_width, m_surfaceWidth) : m_width;
+    const int32_t height = m_surfaceHeight ? std::min<int32_t>(m_height, m_surfaceHeight) : m_height;
+    m_target.Set(m_backBuffer, width, height, m_pitch ? m_pitch : m_width, 0);
+}
+
+void SDisplay::keepSurfaceSize(const HAL::Surface& surface) {
+    m_surfaceWidth = surface.m_width;
+    m_surfaceHeight = surface.m_height;
 }
 
 void SDisplay::SetMode(int screenMode, bool keepDisplay) {
@@ -117,7 +127,9 @@ void SDisplay::SetMode(int screenMode, bool keepDisplay) {
 
 void SDisplay::trackSurface() {
     HAL::Surface* surface = m_display->GetSurface();
-    if (surface) SetBackBuffer(surface->m_pixels, surface->m_pitch / 2);
+    if (!surface) return;
+    keepSurfaceSize(*surface);
+    SetBackBuffer(surface->m_pixels, surface->m_pitch / 2);
 }
 
 bool SDisplay::BeginFrame() {

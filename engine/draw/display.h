@@ -86,6 +86,11 @@ private:
     // Reads the surface's address after a scene began and passes a change on.
     void trackSurface();
     void fetchBackBuffer();
+    void keepSurfaceSize(const HAL::Surface& surface);
     void refreshTarget();
     void tile(int x, int y, int w, int h, const SPictureEntry& picture, bool keyed);
+
+    // The size of the framework's surface, which drawing never reaches past; 0 until one is known.
+    int32_t m_surfaceWidth = 0;
+    int32_t m_surfaceHeight = 0;
 };
