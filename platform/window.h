@@ -53,4 +53,17 @@ struct Rect {
 };
 void PresentFrame(Window* window, const uint16_t* pixels, int pitchBytes, int width, int height, const Rect& update);
 
+// The window's own frame memory, RGB565 rows of the window's size. A driver that rewrites every
+// changed rectangle anyway (the rotation) writes straight into it and shows it with
+// ShowWindowFrame, instead of writing into memory of its own that PresentFrame then copies. The
+// memory lives as long as the window; no pixels when the window is not one.
+struct WindowFrame {
+    uint16_t* pixels = nullptr;
+    int pitchBytes = 0;
+    int width = 0, height = 0;
+};
+WindowFrame GetWindowFrame(Window* window);
+// Shows the update rectangle of the window's own frame, as PresentFrame shows given pixels.
+void ShowWindowFrame(Window* window, const Rect& update);
+
 }  // namespace platform

@@ -12,32 +12,56 @@ uint32_t Bits(int32_t number) { return static_cast<uint32_t>(number); }
 
 SScriptValue::SScriptValue() : SScriptValue(int32_t{0}) {}
 
-SScriptValue::SScriptValue(const char* text) : m_text(text), m_number(0), m_isText(true) { TextChanged(); }
+SScriptValue::SScriptValue(const char* text) : m_text(text ? text : ""), m_hasText(true), m_number(0), m_isText(true) {
+    TextChanged();
+}
 
 SScriptValue::SScriptValue(int32_t number) { SetNumber(number); }
 
-void SScriptValue::ApplyTabRule() { m_text.ReplaceAll("\\g", "\t"); }
+const char* SScriptValue::Text() const {
+    if (!m_hasText) {
+        char decimal[kDecimalTextSize];
+        IntToStr(m_number, decimal);
+        m_text.assign(decimal);
+        m_hasText = true;
+    }
+    return m_text.c_str();
+}
+
+// Left to right, and a written tab is never read again as part of a backslash pair. The text only
+// shrinks, so it is rewritten in place.
+void SScriptValue::ApplyTabRule() {
+    if (m_text.find("\\g") == std::string::npos) return;
+    size_t kept = 0;
+    for (size_t at = 0; at < m_text.size(); ++at, ++kept) {
+        const bool tab = m_text[at] == '\\' && at + 1 < m_text.size() && m_text[at + 1] == 'g';
+        m_text[kept] = tab ? '\t' : m_text[at];
+        at += tab;
+    }
+    m_text.resize(kept);
+}
 
 void SScriptValue::TextChanged() {
     ApplyTabRule();
-    m_number = StrToInt(m_text.Text());
+    m_number = StrToInt(m_text.c_str());
 }
 
 void SScriptValue::SetText(const char* text) {
     m_isText = true;
-    m_text.Assign(text ? text : "");
+    m_hasText = true;
+    m_text.assign(text ? text : "");
     TextChanged();
 }
 
 void SScriptValue::SetNumber(int32_t number) {
     m_isText = false;
+    m_hasText = false;
     m_number = number;
-    m_text.Format("%ld", static_cast<long>(number));
 }
 
 void SScriptValue::Add(const SScriptValue& other) {
     if (!m_isText) return NumberResult(Bits(m_number) + Bits(other.m_number));
-    m_text.Append(other.Text());
+    m_text.append(other.Text());
     TextChanged();
 }
 
@@ -65,10 +89,12 @@ void SScriptValue::Decrement() { NumberResult(Bits(m_number) - 1); }
 
 void SScriptValue::AppendLiteral(const char* literal) {
     if (!m_isText) {
+        // The text stays the decimal form of the number as it was before the literal.
+        Text();
         m_number = static_cast<int32_t>(Bits(m_number) + Bits(StrToShort(literal)));
         return;
     }
-    m_text.Append(literal);
+    m_text.append(literal ? literal : "");
     ApplyTabRule();
 }
 
@@ -78,24 +104,29 @@ int SScriptValue::Compare(const SScriptValue& other) const {
 }
 
 bool SScriptValue::IsTrue(const SScriptValue& value) const {
-    return m_isText ? !value.m_text.IsEmpty() : value.m_number != 0;
+    return m_isText ? value.Text()[0] != '\0' : value.m_number != 0;
 }
 
 bool SScriptValue::And(const SScriptValue& other) const { return IsTrue(*this) && IsTrue(other); }
 bool SScriptValue::Or(const SScriptValue& other) const { return IsTrue(*this) || IsTrue(other); }
 
 void SScriptValue::Serialize(SArchive& archive, bool keep) {
+    // A read that keeps the other form keeps the text this value had before it.
+    if (keep && !archive.IsWriting()) Text();
     uint8_t isText = m_isText ? 1 : 0;
     archive.SerializeU8(isText);
     m_isText = isText != 0;
     if (m_isText) {
-        archive.SerializeSString(m_text);
+        const char* text = m_text.c_str();
+        archive.SerializeCStr(text);
+        if (!archive.IsWriting()) m_text.assign(text ? text : "");
+        m_hasText = true;
     } else {
         archive.SerializeI32(m_number);
     }
     if (keep) return;
     if (m_isText) {
-        m_number = StrToInt(m_text.Text());
+        m_number = StrToInt(m_text.c_str());
     } else {
         SetNumber(m_number);
     }

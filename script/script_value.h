@@ -1,8 +1,7 @@
 #pragma once
 // SScriptValue: the one value type of the script language.
 #include <cstdint>
-
-#include "engine/base/string.h"
+#include <string>
 
 class SArchive;
 
@@ -10,6 +9,10 @@ class SArchive;
 // made as. A number value's text is its decimal form; a text value's number is the decimal
 // reading of its text. Operators take the left value's kind to choose between text and number
 // rules.
+//
+// Most number results are never read as text, so a number value writes its decimal text only
+// when Text() first asks for it; a script then runs without formatting or allocating per
+// operation.
 class SScriptValue {
 public:
     // The number 0.
@@ -18,7 +21,8 @@ public:
     explicit SScriptValue(const char* text);
     explicit SScriptValue(int32_t number);
 
-    const char* Text() const { return m_text.Text(); }
+    // Valid until the value next changes.
+    const char* Text() const;
     int32_t Number() const { return m_number; }
     bool IsText() const { return m_isText; }
 
@@ -66,7 +70,9 @@ private:
     // Whether value counts as true for && and ||, looking at its text or its number.
     bool IsTrue(const SScriptValue& value) const;
 
-    SString m_text;
+    // A number value's text before Text() has written it holds nothing of use.
+    mutable std::string m_text;
+    mutable bool m_hasText;
     int32_t m_number;
     bool m_isText;
 };

@@ -28,14 +28,38 @@ bool modeSize(int mode, uint16_t& width, uint16_t& height) {
     return false;
 }
 
-// The picture as drawn with a palette in place of its own colour table, when one is given.
-SPicture withPalette(const SPictureEntry& picture, const SPaletteEntry* palette) {
-    SPicture drawn = picture.picture;
-    if (palette && palette->data) {
-        SReadError refused;
-        drawn.UsePalette(palette->Colours(), refused);
-    }
+struct DrawnPicture {
+    SPicture picture;
+    SColourSource source;
+};
+
+// The picture as drawn with a palette in place of its own colour table, when one is given that
+// holds every colour the picture names.
+DrawnPicture withPalette(const SPictureEntry& picture, const SPaletteEntry* palette) {
+    DrawnPicture drawn{picture.picture, SColourSource::OwnTable};
+    SReadError refused;
+    if (palette && palette->data && drawn.picture.UsePalette(palette->Colours(), refused))
+        drawn.source = SColourSource::Palette;
     return drawn;
+}
+
+// The entry's picture in pixels with the palette or its own table: drawn on first use and again
+// when the colours change, kept with the entry in between.
+const SDecodedPicture& decoded(const SPictureEntry& picture, const SPaletteEntry* palette) {
+    const DrawnPicture drawn = withPalette(picture, palette);
+    picture.decoded.Update(drawn.picture, drawn.source);
+    return picture.decoded;
+}
+
+void blitKeyed(SRasterTarget& target, const SDecodedPicture& pixels, int x, int y, int sourceX, int sourceY, int w,
+               int h) {
+    SPixelLoops::CopyPixelsKeyedRaw(target, x, y, pixels.Keyed(), pixels.Width(), pixels.Height(), sourceX, sourceY, w,
+                                    h);
+}
+
+void blitOpaque(SRasterTarget& target, const SDecodedPicture& pixels, int x, int y, int sourceX, int sourceY, int w,
+                int h) {
+    SPixelLoops::CopyPixelsRaw(target, x, y, pixels.Opaque(), pixels.Width(), pixels.Height(), sourceX, sourceY, w, h);
 }
 
 }  // namespace
@@ -75,13 +99,23 @@ void SDisplay::fetchBackBuffer() {
     if (HAL::Surface* surface = m_display->GetSurface()) {
         m_backBuffer = surface->m_pixels;
         m_pitch = surface->m_pitch / 2;
+        keepSurfaceSize(*surface);
     }
     m_display->Swap(0);
 }
 
 void SDisplay::refreshTarget() {
-    // The framework turns the finished frame, so the game always draws upright.
-    m_target.Set(m_backBuffer, m_width, m_height, m_pitch ? m_pitch : m_width, 0);
+    // The framework turns the finished frame, so the game always draws upright. A screen mode
+    // larger than the surface the framework granted (a portrait mode on a landscape screen that is
+    // not turned) is cut to the surface rather than drawn past its end.
+    const int32_t width = m_surfaceWidth ? std::min<int32_t>(m_width, m_surfaceWidth) : m_width;
+    const int32_t height = m_surfaceHeight ? std::min<int32_t>(m_height, m_surfaceHeight) : m_height;
+    m_target.Set(m_backBuffer, width, height, m_pitch ? m_pitch : m_width, 0);
+}
+
+void SDisplay::keepSurfaceSize(const HAL::Surface& surface) {
+    m_surfaceWidth = surface.m_width;
+    m_surfaceHeight = surface.m_height;
 }
 
 void SDisplay::SetMode(int screenMode, bool keepDisplay) {
@@ -93,7 +127,9 @@ void SDisplay::SetMode(int screenMode, bool keepDisplay) {
 
 void SDisplay::trackSurface() {
     HAL::Surface* surface = m_display->GetSurface();
-    if (surface) SetBackBuffer(surface->m_pixels, surface->m_pitch / 2);
+    if (!surface) return;
+    keepSurfaceSize(*surface);
+    SetBackBuffer(surface->m_pixels, surface->m_pitch / 2);
 }
 
 bool SDisplay::BeginFrame() {
@@ -142,8 +178,7 @@ void SDisplay::BlitKeyedRect(const SPictureEntry& picture, int x, int y, int sou
 
 void SDisplay::BlitKeyedRectPal(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y, int sourceX,
                                 int sourceY, int w, int h) {
-    if (m_target.m_pixels && picture.data)
-        SPixelLoops::BlitKeyedRaw(m_target, withPalette(picture, palette), x, y, sourceX, sourceY, w, h);
+    if (m_target.m_pixels && picture.data) blitKeyed(m_target, decoded(picture, palette), x, y, sourceX, sourceY, w, h);
 }
 
 void SDisplay::BlitKeyedMirrored(const SPictureEntry& picture, int x, int y) {
@@ -156,13 +191,12 @@ void SDisplay::BlitOpaque(const SPictureEntry& picture, int x, int y) { BlitOpaq
 
 void SDisplay::BlitOpaqueRect(const SPictureEntry& picture, int x, int y, int sourceX, int sourceY, int w, int h) {
     if (m_target.m_pixels && picture.data)
-        SPixelLoops::BlitOpaqueRaw(m_target, picture.picture, x, y, sourceX, sourceY, w, h);
+        blitOpaque(m_target, decoded(picture, nullptr), x, y, sourceX, sourceY, w, h);
 }
 
 void SDisplay::BlitOpaquePal(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y) {
     if (m_target.m_pixels && picture.data)
-        SPixelLoops::BlitOpaqueRaw(m_target, withPalette(picture, palette), x, y, 0, 0, picture.picture.Width(),
-                                   picture.picture.Height());
+        blitOpaque(m_target, decoded(picture, palette), x, y, 0, 0, picture.picture.Width(), picture.picture.Height());
 }
 
 void SDisplay::tile(int x, int y, int w, int h, const SPictureEntry& picture, bool keyed) {
@@ -196,15 +230,18 @@ void SDisplay::BlitScaled(const SPictureEntry& picture, int x, int y, int w, int
 }
 
 void SDisplay::BlitShrink40(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y) {
-    if (m_target.m_pixels && picture.data) SPixelLoops::BlitShrink40Raw(m_target, withPalette(picture, palette), x, y);
+    if (m_target.m_pixels && picture.data)
+        SPixelLoops::BlitShrink40Raw(m_target, withPalette(picture, palette).picture, x, y);
 }
 
 void SDisplay::BlitShrink30(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y) {
-    if (m_target.m_pixels && picture.data) SPixelLoops::BlitShrink30Raw(m_target, withPalette(picture, palette), x, y);
+    if (m_target.m_pixels && picture.data)
+        SPixelLoops::BlitShrink30Raw(m_target, withPalette(picture, palette).picture, x, y);
 }
 
 void SDisplay::BlitShrink20(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y) {
-    if (m_target.m_pixels && picture.data) SPixelLoops::BlitShrink20Raw(m_target, withPalette(picture, palette), x, y);
+    if (m_target.m_pixels && picture.data)
+        SPixelLoops::BlitShrink20Raw(m_target, withPalette(picture, palette).picture, x, y);
 }
 
 void SDisplay::DrawTextBlock(const STextBlock& block) {

@@ -56,7 +56,8 @@ public:
     bool HasDisplay() const { return m_display != nullptr; }
 
     // Drawing. None of these clips beyond the pixel loops' own clipping: rectangles are expected
-    // inside the screen. A palette, when given, replaces the picture's own colour table.
+    // inside the screen. A palette, when given, replaces the picture's own colour table. Keyed and
+    // opaque blits copy the pixels the entry keeps of its picture, decoded on the first draw.
     void FillRect(int x, int y, int w, int h, uint16_t colour);
     void Clear();
     void FrameRect(int x, int y, int w, int h);
@@ -90,6 +91,11 @@ private:
     // Reads the surface's address after a scene began and passes a change on.
     void trackSurface();
     void fetchBackBuffer();
+    void keepSurfaceSize(const HAL::Surface& surface);
     void refreshTarget();
     void tile(int x, int y, int w, int h, const SPictureEntry& picture, bool keyed);
+
+    // The size of the framework's surface, which drawing never reaches past; 0 until one is known.
+    int32_t m_surfaceWidth = 0;
+    int32_t m_surfaceHeight = 0;
 };

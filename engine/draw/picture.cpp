@@ -27,7 +27,7 @@ uint32_t RoundChannel(int value, uint32_t scaled) {
 
 // The highest colour-table entry that any texel names, plus one. In block formats an index names
 // four entries, and index 0 still names its four: opaque drawing shows them.
-uint32_t ColoursUsed(int format, const uint8_t* texels, uint32_t bytes) {
+uint32_t CountColoursUsed(int format, const uint8_t* texels, uint32_t bytes) {
     if (bytes == 0) return 0;
     uint32_t highest = 0;
     if (format == 2) {
@@ -101,7 +101,7 @@ bool SPicture::Read(std::span<const uint8_t> record, SReadError& error) {
     if (paletteOffset > record.size())
         return refuse(error, paletteOffset, "picture texels of " + size + " reach past the end of the record");
     const uint8_t* texels = record.data() + kHeaderBytes;
-    uint32_t used = ColoursUsed(int(format), texels, texelBytes);
+    uint32_t used = CountColoursUsed(int(format), texels, texelBytes);
     uint32_t held = uint32_t(record.size() - paletteOffset) / 2;
     if (used > held)
         return refuse(error, paletteOffset,

@@ -49,6 +49,8 @@ public:
     // The colour table as stored: little-endian RGB565 entries.
     const uint8_t* Palette() const { return m_colours; }
     uint16_t Colour(uint32_t entry) const { return ReadLE16(m_colours + 2 * entry); }
+    // Table entries the texels reach: the highest entry they name, plus one.
+    uint32_t ColoursUsed() const { return m_coloursUsed; }
 
 private:
     int m_format = 0;
@@ -57,5 +59,5 @@ private:
     int m_footOffset = 0;
     const uint8_t* m_texels = nullptr;
     const uint8_t* m_colours = nullptr;
-    uint32_t m_coloursUsed = 0;  // table entries the texels reach: highest entry named + 1
+    uint32_t m_coloursUsed = 0;
 };

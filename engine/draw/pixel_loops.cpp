@@ -1,6 +1,7 @@
 #include "engine/draw/pixel_loops.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "engine/draw/pixel_rows.h"
 
@@ -51,20 +52,29 @@ uint16_t Blend(uint16_t source, uint16_t destination) {
     return uint16_t(r | r >> 16);
 }
 
-}  // namespace
+// The pixels of an upright row follow each other in memory.
+void CopyRun(SUnitRow out, const uint16_t* from, int n) { std::memmove(out.first, from, size_t(n) * sizeof(uint16_t)); }
 
-void SPixelLoops::FillRectRaw(SRasterTarget& target, int x, int y, int w, int h, uint16_t colour) {
-    target.m_drawn = true;
-    SRun columns = ClipRun(w, x, target.m_width);
-    SRun rows = ClipRun(h, y, target.m_height);
-    if (columns.Empty() || rows.Empty()) return;
-    ForEachRow(target, x, y, columns, rows, [&](auto out, int) {
-        for (int k = 0, n = columns.Count(); k < n; ++k) out[k] = colour;
-    });
+void CopyRun(SSteppedRow out, const uint16_t* from, int n) {
+    for (int k = 0; k < n; ++k) out[k] = from[k];
 }
 
-void SPixelLoops::CopyPixelsRaw(SRasterTarget& target, int x, int y, std::span<const uint16_t> source,
-                                int sourceRowLength, int sourceHeight, int sourceX, int sourceY, int w, int h) {
+// Unlike PutKeyed this selects rather than branches: every pixel is written, with its old value
+// where the source has the key, so the compiler moves a vector of pixels at a time and scattered
+// keys cost no mispredicted branches.
+template <class Row>
+void CopyKeyedRun(Row out, const uint16_t* from, int n) {
+    for (int k = 0; k < n; ++k) {
+        const uint16_t colour = from[k];
+        out[k] = colour == SPicture::kTransparent ? out[k] : colour;
+    }
+}
+
+// Calls copy(row, source pixels, count) for every drawn row of the w x h part of a row-major image
+// that starts at (sourceX, sourceY), cut to the surface and the image.
+template <class Copy>
+void CopyImageRows(SRasterTarget& target, int x, int y, std::span<const uint16_t> source, int sourceRowLength,
+                   int sourceHeight, int sourceX, int sourceY, int w, int h, Copy copy) {
     target.m_drawn = true;
     // An image said to be larger than the pixels given is not read at all.
     if (sourceRowLength < 0 || sourceHeight < 0 || source.size() < size_t(sourceRowLength) * size_t(sourceHeight)) {
@@ -74,9 +84,37 @@ void SPixelLoops::CopyPixelsRaw(SRasterTarget& target, int x, int y, std::span<c
     SRun rows = ClipSource(ClipRun(h, y, target.m_height), sourceY, 1, sourceHeight);
     if (columns.Empty() || rows.Empty()) return;
     ForEachRow(target, x, y, columns, rows, [&](auto out, int j) {
-        const uint16_t* from = source.data() + size_t(sourceY + j) * sourceRowLength + (sourceX + columns.first);
-        for (int k = 0, n = columns.Count(); k < n; ++k) out[k] = from[k];
+        copy(out, source.data() + size_t(sourceY + j) * sourceRowLength + (sourceX + columns.first), columns.Count());
     });
+}
+
+}  // namespace
+
+void SPixelLoops::FillRectRaw(SRasterTarget& target, int x, int y, int w, int h, uint16_t colour) {
+    target.m_drawn = true;
+    SRun columns = ClipRun(w, x, target.m_width);
+    SRun rows = ClipRun(h, y, target.m_height);
+    if (columns.Empty() || rows.Empty()) return;
+    // Whole rows of a surface without padding lie in one run of memory: one loop, not one per row.
+    if (target.m_rowStep == 1 && target.m_pitch == target.m_width && columns.Count() == target.m_width) {
+        std::fill_n(target.PixelAddress(0, y + rows.first), size_t(rows.Count()) * size_t(target.m_width), colour);
+        return;
+    }
+    ForEachRow(target, x, y, columns, rows, [&](auto out, int) {
+        for (int k = 0, n = columns.Count(); k < n; ++k) out[k] = colour;
+    });
+}
+
+void SPixelLoops::CopyPixelsRaw(SRasterTarget& target, int x, int y, std::span<const uint16_t> source,
+                                int sourceRowLength, int sourceHeight, int sourceX, int sourceY, int w, int h) {
+    CopyImageRows(target, x, y, source, sourceRowLength, sourceHeight, sourceX, sourceY, w, h,
+                  [](auto out, const uint16_t* from, int n) { CopyRun(out, from, n); });
+}
+
+void SPixelLoops::CopyPixelsKeyedRaw(SRasterTarget& target, int x, int y, std::span<const uint16_t> source,
+                                     int sourceRowLength, int sourceHeight, int sourceX, int sourceY, int w, int h) {
+    CopyImageRows(target, x, y, source, sourceRowLength, sourceHeight, sourceX, sourceY, w, h,
+                  [](auto out, const uint16_t* from, int n) { CopyKeyedRun(out, from, n); });
 }
 
 void SPixelLoops::BlitKeyedRaw(SRasterTarget& target, const SPicture& picture, int x, int y, int sourceX, int sourceY,

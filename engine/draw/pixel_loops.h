@@ -20,6 +20,9 @@ public:
     // Copies w x h pixels of a row-major RGB565 image that starts at (sourceX, sourceY).
     static void CopyPixelsRaw(SRasterTarget& target, int x, int y, std::span<const uint16_t> source,
                               int sourceRowLength, int sourceHeight, int sourceX, int sourceY, int w, int h);
+    // As CopyPixelsRaw, leaving out the key colour 0xFFFF.
+    static void CopyPixelsKeyedRaw(SRasterTarget& target, int x, int y, std::span<const uint16_t> source,
+                                   int sourceRowLength, int sourceHeight, int sourceX, int sourceY, int w, int h);
 
     // Destination row r takes picture row sourceY + r from column sourceX on; 0xFFFF and, in
     // block formats, block index 0 are left out.

@@ -45,6 +45,7 @@ bool SPictureEntry::Bind(std::span<const uint8_t> record, uint32_t start, SReadE
     }
     picture = checked;
     data = record.data() + start;
+    decoded.Release();
     return true;
 }
 
@@ -172,6 +173,7 @@ void SResourceCache::UnloadPicture(SPictureEntry& entry) {
     if (!entry.data) return;
     entry.record.reset();
     entry.data = nullptr;
+    entry.decoded.Release();
     m_loadedBytes -= entry.size;
     setSlot(entry.slot, nullptr);
 }

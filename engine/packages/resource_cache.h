@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/base/name.h"
+#include "engine/draw/decoded_picture.h"
 #include "engine/draw/picture.h"
 #include "engine/files/pdb.h"
 
@@ -20,6 +21,8 @@ struct SPictureEntry {
     uint32_t slot = 0;
     uint32_t size = 0;
     SPicture picture;  // the picture record checked against its bytes; drawn through
+    // The picture in RGB565 pixels, made when the display first draws it; goes with the record.
+    mutable SDecodedPicture decoded;
     const SName& NameKey() const { return name; }
 
     // Points the entry at the picture that starts `start` bytes into a record, after checking it.

@@ -20,4 +20,17 @@ void GDIDriver::Present(uint32_t) {
 
 void GDIDriver::SetUpdateRect(const platform::Rect& rect) { m_update = rect; }
 
+// The window's frame is asked for at every present rather than kept: it is the window's memory.
+Surface* GDIDriver::ShownSurface() {
+    const platform::WindowFrame frame = platform::GetWindowFrame(m_window);
+    if (!frame.pixels || frame.width < m_surface->m_width || frame.height < m_surface->m_height) return nullptr;
+    m_shown.m_width = m_surface->m_width;
+    m_shown.m_height = m_surface->m_height;
+    m_shown.m_pitch = frame.pitchBytes;
+    m_shown.m_pixels = frame.pixels;
+    return &m_shown;
+}
+
+void GDIDriver::PresentShown(uint32_t) { platform::ShowWindowFrame(m_window, m_update); }
+
 }  // namespace HAL

@@ -11,9 +11,15 @@ public:
     Surface* BeginScene() override;
     void Present(uint32_t flags) override;
     void SetUpdateRect(const platform::Rect& rect) override;
+    // The window's own frame, when it covers the screen.
+    Surface* ShownSurface() override;
+    void PresentShown(uint32_t flags) override;
 
     platform::Window* m_window = nullptr;
     platform::Rect m_update;
+
+private:
+    Surface m_shown{0, 0, 0, nullptr, false};
 };
 
 }  // namespace HAL

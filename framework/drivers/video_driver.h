@@ -40,6 +40,11 @@ public:
     // The part of the screen the next present must bring up to date.
     virtual void SetUpdateRect(const platform::Rect&) {}
     virtual void WaitVBlank() {}
+    // Memory the screen shows that a driver wrapped around this one may write each changed
+    // rectangle straight into during a scene, and the present that then shows the update rectangle
+    // from it without a copy of this driver's own. Null when the driver has no such memory.
+    virtual Surface* ShownSurface() { return nullptr; }
+    virtual void PresentShown(uint32_t flags) { Present(flags); }
 
     DeviceDesc m_device;
     std::unique_ptr<Surface> m_surface;

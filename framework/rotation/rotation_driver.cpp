@@ -34,8 +34,6 @@ bool RotationDriver::Initialize(platform::Window*, const DisplayParams& params, 
                 m_surface->m_pixels};
 
     m_kernel = TileKernelFor(m_turns, GetCpuType());
-    m_copiers[0] = m_turns == 0 ? &RotationDriver::copyRows : &RotationDriver::copyTileColumns;
-    m_copiers[1] = m_turns % 2 == 1 && device.swapEffect != 0 ? &RotationDriver::copyTileRows : m_copiers[0];
     m_update = {0, 0, int32_t(device.width), int32_t(device.height)};
     return true;
 }
@@ -46,13 +44,19 @@ Surface* RotationDriver::BeginScene() {
 }
 
 void RotationDriver::Present(uint32_t flags) {
-    bool waits = (flags & kSwapWaitVBlank) != 0;
-    if (waits) m_inner->WaitVBlank();
-    const platform::Rect& screen = m_update;
-    if (m_innerLocked != nullptr && screen.left < screen.right && screen.top < screen.bottom &&
-        m_innerLocked->m_width >= screen.right && m_innerLocked->m_height >= screen.bottom)
-        (this->*m_copiers[waits ? 1 : 0])(*m_innerLocked);
-    m_inner->Present(flags);
+    if (flags & kSwapWaitVBlank) m_inner->WaitVBlank();
+    // Straight into what the screen shows where the inner driver allows it: its present then has
+    // nothing left to copy.
+    Surface* shown = m_innerLocked != nullptr ? m_inner->ShownSurface() : nullptr;
+    Surface* screen = shown != nullptr ? shown : m_innerLocked;
+    const platform::Rect& update = m_update;
+    if (screen != nullptr && update.left < update.right && update.top < update.bottom &&
+        screen->m_width >= update.right && screen->m_height >= update.bottom)
+        copyUpdate(*screen);
+    if (shown != nullptr)
+        m_inner->PresentShown(flags);
+    else
+        m_inner->Present(flags);
     m_innerLocked = nullptr;
 }
 
@@ -72,29 +76,20 @@ void RotationDriver::SetUpdateRect(const platform::Rect& rect) {
     m_update = {down(mapped.left), down(mapped.top), up(mapped.right, W), up(mapped.bottom, H)};
 }
 
-void RotationDriver::copyRows(Surface& screen) const {
-    size_t bytes = size_t(m_update.right - m_update.left) * 2;
-    for (int32_t y = m_update.top; y < m_update.bottom; ++y)
-        std::memcpy(screen.Row(y) + m_update.left, m_surface->Row(y) + m_update.left, bytes);
-}
-
-void RotationDriver::copyTileColumns(Surface& screen) const {
-    for (int32_t x = m_update.left; x < m_update.right; x += kTileSize)
-        for (int32_t y = m_update.top; y < m_update.bottom; y += kTileSize) copyTile(screen, x, y);
-}
-
-void RotationDriver::copyTileRows(Surface& screen) const {
-    for (int32_t y = m_update.top; y < m_update.bottom; y += kTileSize)
-        for (int32_t x = m_update.left; x < m_update.right; x += kTileSize) copyTile(screen, x, y);
-}
-
-// The screen tile at (x, y) and the buffer pixel that lands on its top-left corner.
-void RotationDriver::copyTile(Surface& screen, int32_t x, int32_t y) const {
+void RotationDriver::copyUpdate(Surface& screen) const {
+    const int32_t x = m_update.left, y = m_update.top;
+    const int32_t width = m_update.right - x, height = m_update.bottom - y;
+    if (m_turns == 0) {
+        for (int32_t row = y; row < m_update.bottom; ++row)
+            std::memcpy(screen.Row(row) + x, m_surface->Row(row) + x, size_t(width) * 2);
+        return;
+    }
+    // The buffer pixel that lands on the rectangle's top-left corner.
     const int32_t right = m_surface->m_width - 1, bottom = m_surface->m_height - 1;
     int32_t sourceX = y, sourceY = bottom - x;  // one quarter turn
     if (m_turns == 2) sourceX = right - x, sourceY = bottom - y;
     if (m_turns == 3) sourceX = right - y, sourceY = x;
-    m_kernel(screen.Row(y) + x, m_surface->Row(sourceY) + sourceX, m_surface->m_pitch, screen.m_pitch);
+    m_kernel(screen.Row(y) + x, m_surface->Row(sourceY) + sourceX, m_surface->m_pitch, screen.m_pitch, width, height);
 }
 
 }  // namespace HAL

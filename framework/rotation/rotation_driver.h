@@ -22,22 +22,16 @@ public:
     // The rectangle is in the buffer's coordinates.
     void SetUpdateRect(const platform::Rect& rect) override;
 
-    using Copier = void (RotationDriver::*)(Surface& screen) const;
-
     std::unique_ptr<VideoDriver> m_inner;
     Surface* m_innerLocked = nullptr;
     int m_turns = 0;  // quarter turns from the buffer to the screen
     TileKernel m_kernel = nullptr;
-    // [0] when the present does not wait for the vertical blank, [1] when it does. The two orders
-    // meet the refresh differently; a driver without a surface of its own has no refresh to race.
-    Copier m_copiers[2] = {};
     platform::Rect m_update;  // in the screen's coordinates, whole tiles
 
 private:
-    void copyRows(Surface& screen) const;
-    void copyTileColumns(Surface& screen) const;
-    void copyTileRows(Surface& screen) const;
-    void copyTile(Surface& screen, int32_t x, int32_t y) const;
+    // Writes the update rectangle of the screen from the buffer, turned, in one kernel call: the
+    // kernel chooses the order that keeps the caches full, whether or not the present waited.
+    void copyUpdate(Surface& screen) const;
 };
 
 }  // namespace HAL

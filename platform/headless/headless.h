@@ -89,7 +89,8 @@ std::vector<int16_t> PullAudio(int frames);
 
 // The update rectangle of the last present, as the program passed it.
 Rect LastPresentRect();
-// The last frame presented, device screen sized, one RGB565 value per pixel.
+// What the window shows, device screen sized, one RGB565 value per pixel: the frames presented,
+// and the window's own frame memory that a driver writes straight into (GetWindowFrame).
 const std::vector<uint16_t>& Screen();
 
 }  // namespace platform::headless

@@ -205,6 +205,20 @@ void PresentFrame(Window* window, const uint16_t* pixels, int pitchBytes, int wi
     ++d.presents;
 }
 
+// The window's frame is the device screen itself: what is written into it is what tests read back.
+WindowFrame GetWindowFrame(Window* window) {
+    if (!IsWindow(window)) return {};
+    auto& d = device();
+    d.screen.resize(size_t(d.screenWidth) * d.screenHeight);
+    return {d.screen.data(), d.screenWidth * 2, d.screenWidth, d.screenHeight};
+}
+
+void ShowWindowFrame(Window* window, const Rect& update) {
+    if (!IsWindow(window)) return;
+    device().lastPresentRect = update;
+    ++device().presents;
+}
+
 // --- optional libraries ---
 
 Library* LoadLibrary(const std::string& name) {

@@ -29,6 +29,8 @@ struct Window {
     // A copy of what the texture holds: a frame that changes nothing is not shown again, so an idle
     // game costs the desktop almost nothing.
     std::vector<uint16_t> shown;
+    // The frame memory drivers may write into (GetWindowFrame); made on first request.
+    std::vector<uint16_t> frame;
 };
 
 namespace {
@@ -274,6 +276,18 @@ void PresentFrame(Window* window, const uint16_t* pixels, int pitchBytes, int wi
     auto first = reinterpret_cast<const uint8_t*>(pixels) + size_t(top) * pitchBytes + size_t(left) * 2;
     SDL_UpdateTexture(window->texture, &area, first, pitchBytes);
     showFrame(window);
+}
+
+WindowFrame GetWindowFrame(Window* window) {
+    if (!IsWindow(window)) return {};
+    if (window->frame.empty()) window->frame.assign(size_t(window->width) * window->height, 0);
+    return {window->frame.data(), window->width * 2, window->width, window->height};
+}
+
+// The frame written in place goes the way of any other, so unchanged rows still cost no upload.
+void ShowWindowFrame(Window* window, const Rect& update) {
+    if (!IsWindow(window) || window->frame.empty()) return;
+    PresentFrame(window, window->frame.data(), window->width * 2, window->width, window->height, update);
 }
 
 }  // namespace platform

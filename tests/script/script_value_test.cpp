@@ -95,6 +95,7 @@ TEST(ScriptValue, constructorsFillBothForms) {
     EXPECT_STREQ(zero.Text(), "0");
     const SScriptValue literal("a\\gb\\g");
     EXPECT_STREQ(literal.Text(), "a\tb\t");
+    EXPECT_STREQ(SScriptValue("\\\\g\\").Text(), "\\\t\\") << "pairs are read left to right";
     EXPECT_TRUE(literal.IsText());
     const SScriptValue number(-12);
     EXPECT_STREQ(number.Text(), "-12");
@@ -112,6 +113,23 @@ TEST(ScriptValue, unaryOperatorsGiveNumbers) {
     value.SetNumber(INT32_MIN);
     value.Decrement();
     EXPECT_EQ(value.Number(), INT32_MAX);
+}
+
+// A number's text is written when first read; it must follow every change made after that, and a
+// copy must carry whichever form it had.
+TEST(ScriptValue, numberTextFollowsTheNumberAfterItWasRead) {
+    SScriptValue value(41);
+    EXPECT_STREQ(value.Text(), "41");
+    value.Increment();
+    const SScriptValue unread = value;
+    EXPECT_STREQ(value.Text(), "42");
+    const SScriptValue read = value;
+    value.SetText("x");
+    value.SetNumber(-7);
+    EXPECT_STREQ(value.Text(), "-7");
+    EXPECT_STREQ(unread.Text(), "42");
+    EXPECT_STREQ(read.Text(), "42");
+    EXPECT_TRUE(SScriptValue("").Or(SScriptValue(0))) << "a number's text is never empty";
 }
 
 // Joined literals leave the other form as it was: "1" "2" is the text "12" with the number 1.

@@ -53,6 +53,23 @@ TEST_F(SDisplayTest, drawingReachesTheScreenThroughTheFramework) {
     EXPECT_TRUE(target.m_drawn);
 }
 
+// Screen mode 7 draws 240x320; on a 320x240 screen that is not turned the framework grants a
+// 320x240 surface, and drawing used to run 80 rows past its end.
+TEST_F(SDisplayTest, aModeTallerThanTheSurfaceIsCutToIt) {
+    display.Init(OpenTestWindow(320, 240), 320, 240, 7);
+    ASSERT_TRUE(display.HasDisplay());
+    EXPECT_EQ(display.m_height, 320);
+    EXPECT_EQ(display.Target().m_width, 240);
+    EXPECT_EQ(display.Target().m_height, 240);
+    ASSERT_TRUE(display.BeginFrame());
+    display.FillRect(0, 0, 240, 320, 0x07E0);
+    display.Present();
+    const std::vector<uint16_t>& screen = platform::headless::Screen();
+    ASSERT_EQ(screen.size(), 320u * 240);
+    EXPECT_EQ(screen[239 * 320 + 239], 0x07E0);
+    EXPECT_EQ(screen[239 * 320 + 240], 0);
+}
+
 TEST_F(SDisplayTest, aSquareModeKeepsTheWindowsSize) {
     display.Init(OpenTestWindow(480, 480), 480, 480, 11);
     EXPECT_EQ(display.m_width, 480);
@@ -86,6 +103,9 @@ TEST_F(SDisplayTest, pictureEntriesDrawWithTheirOwnOrAGivenPalette) {
     display.BlitKeyedRectPal(picture, &palette, 0, 3, 0, 0, 2, 1);
     EXPECT_EQ(pixels[3 * 8 + 0], 0x2222);
     EXPECT_EQ(pixels[3 * 8 + 1], 0x3333);
+    // The pixels kept for the palette must not stand in for the picture's own colours.
+    display.BlitOpaque(picture, 4, 0);
+    EXPECT_EQ(pixels[0 * 8 + 4], 0x1111);
 }
 
 }  // namespace

@@ -348,6 +348,30 @@ TEST(PixelLoopAddressTest, fillsLeftLandscapeRowsUpTheStoredColumn) {
     EXPECT_EQ(pixels[2 - 2 * pitch], A);
 }
 
+// On a surface whose rows follow each other without padding, a fill across whole rows is one run
+// of memory; it must still stop at the rectangle's first and last row. K stands for memory
+// outside the 3x4 surface.
+TEST(PixelLoopFillTest, wholeRowsOfAnUnpaddedSurfaceFillOnlyTheirRows) {
+    struct Case {
+        int x, y, w, h;
+        std::vector<uint16_t> expected;
+    };
+    const std::vector<Case> cases{
+        {0, 1, 3, 2, {K, Z, Z, Z, A, A, A, A, A, A, Z, Z, Z, K}},
+        {-2, -1, 9, 2, {K, A, A, A, Z, Z, Z, Z, Z, Z, Z, Z, Z, K}},
+        {0, 0, 3, 9, {K, A, A, A, A, A, A, A, A, A, A, A, A, K}},
+        {0, 3, 3, 1, {K, Z, Z, Z, Z, Z, Z, Z, Z, Z, A, A, A, K}},
+    };
+    for (const Case& c : cases) {
+        std::vector<uint16_t> memory(14, Z);
+        memory.front() = memory.back() = K;
+        SRasterTarget target;
+        target.Set(&memory[1], 3, 4, 3, 0);
+        SPixelLoops::FillRectRaw(target, c.x, c.y, c.w, c.h, A);
+        EXPECT_EQ(memory, c.expected) << c.x << "," << c.y << " " << c.w << "x" << c.h;
+    }
+}
+
 // The frame counts as drawn into even when a loop draws nothing; the glyph loop leaves that to
 // the text loop that calls it.
 TEST(PixelLoopDrawnTest, marksTheFrameAlsoWhenNothingIsDrawn) {

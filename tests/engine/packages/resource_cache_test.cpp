@@ -92,6 +92,18 @@ TEST_F(ResourceCacheTest, aPictureIsLoadedAndCountedOnce) {
     EXPECT_EQ(cache.LoadedBytes(), size);
 }
 
+// The decoded pixels point at the record's texels, so they must go when the record goes.
+TEST_F(ResourceCacheTest, unloadingAPictureReleasesItsDecodedPixels) {
+    openPackage({{"bres_door", blankPicture(4, 3)}}, {});
+    SPictureEntry& door = *cache.FindPicture("bres_door");
+    ASSERT_TRUE(cache.LoadPicture(door));
+    door.decoded.Update(door.picture, SColourSource::OwnTable);
+    EXPECT_EQ(door.decoded.Bytes(), 4u * 3 * 2);
+    cache.UnloadPicture(door);
+    EXPECT_EQ(door.decoded.Bytes(), 0u);
+    EXPECT_TRUE(door.decoded.Opaque().empty());
+}
+
 TEST_F(ResourceCacheTest, anEmptyPictureIndexKeepsNoRecordAndThePalettesFollowAtOnce) {
     openPackage({}, {{"bres_pal", std::vector<uint8_t>(8, 3)}});
     EXPECT_EQ(cache.KeptIndexRecords(), 1u);

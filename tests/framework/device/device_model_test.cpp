@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "framework/drivers/frame_buffer.h"
-#include "framework/rotation/tile_kernels.h"
 #include "platform/hardware.h"
 #include "support/display_fixture.h"
 
@@ -77,40 +76,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CpuCase{{"otherXScaleCore"}, true, 0x69054117, 0}, CpuCase{{"strongArm"}, true, 0x6901B119, 1},
                       CpuCase{{"strongArmAnyLowHalf"}, true, 0x69010000, 1}, CpuCase{{"otherArm"}, true, 0x41129200, 0},
                       CpuCase{{"readFaults"}, false, 0, 0}),
-    CaseName());
-
-// --- the two kernel sets ---
-
-struct KernelCase : NamedCase {
-    int turns;
-};
-
-class TileKernelSetTest : public ::testing::TestWithParam<KernelCase> {};
-
-TEST_P(TileKernelSetTest, bothSetsTurnATileAlike) {
-    const int turns = GetParam().turns;
-    // A source of 20 pixels per row around the tile, so that the pitches differ from the tile's.
-    std::vector<uint16_t> source(20 * 20);
-    for (size_t i = 0; i < source.size(); ++i) source[i] = uint16_t(i * 7 + 1);
-    // The source pixel that lands on the destination's top-left corner, per turn.
-    const size_t corner[] = {0, 15 * 20 + 2, 15 * 20 + 17, 2 + 15};
-    auto turned = [&](int cpu) {
-        std::vector<uint16_t> destination(24 * 16, 0);
-        HAL::TileKernelFor(turns, cpu)(destination.data(), &source[corner[turns]], 40, 48);
-        return destination;
-    };
-    std::vector<uint16_t> generic = turned(HAL::kCpuOther);
-    EXPECT_EQ(turned(HAL::kCpuXScale), generic);
-    EXPECT_NE(HAL::TileKernelFor(turns, HAL::kCpuXScale), HAL::TileKernelFor(turns, HAL::kCpuStrongArm));
-    // Destination (1, 0) of a quarter turn is the source pixel one row up from the corner.
-    if (turns == 1) {
-        EXPECT_EQ(generic[1], source[corner[1] - 20]);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Turns, TileKernelSetTest,
-    ::testing::Values(KernelCase{{"quarter"}, 1}, KernelCase{{"half"}, 2}, KernelCase{{"threeQuarters"}, 3}),
     CaseName());
 
 // --- the layout of screen memory from its pixel steps ---

@@ -74,6 +74,43 @@ INSTANTIATE_TEST_SUITE_P(
         TurnCase{{"leftLandscape"}, 1, 3, 0, 0, 319}, TurnCase{{"leftLandscapeOtherOrder"}, 1, 3, 1, 0, 319}),
     CaseName());
 
+// Over the window driver the turned tiles go straight into the window's own frame: the driver's
+// memory is left alone, the window shows the tiles, and nothing outside them changes.
+TEST_F(DisplayFixture, turnedTilesGoStraightIntoTheWindowsFrame) {
+    UseScreen(240, 320);
+    m_window = NewWindow();
+    HAL::DisplayParams params{320, 240, 3, HAL::kSwapCopy};
+    auto display = HAL::Display::Create(m_window, params);
+    ASSERT_NE(display, nullptr);
+    auto* rotation = dynamic_cast<HAL::RotationDriver*>(display->m_impl->m_driver.get());
+    ASSERT_NE(rotation, nullptr);
+    HAL::Surface* windowDriverMemory = rotation->m_inner->m_surface.get();
+    ASSERT_NE(windowDriverMemory, nullptr);
+    platform::WindowFrame frame = platform::GetWindowFrame(m_window);
+    std::fill_n(frame.pixels, size_t(frame.width) * frame.height, uint16_t(0x0BAD));
+
+    const platform::Rect asked{40, 20, 60, 50};  // the buffer's; the screen's tiles 176,32 to 224,64
+    display->m_impl->SetUpdateRect(&asked);
+    ASSERT_TRUE(display->BeginScene());
+    HAL::Surface* buffer = display->GetSurface();
+    fill(*buffer);
+    const int before = platform::headless::PresentCount();
+    ASSERT_TRUE(display->Swap(0));
+    EXPECT_EQ(platform::headless::PresentCount(), before + 1);
+    EXPECT_EQ(RectText(platform::headless::LastPresentRect()), "190,40,220,60");
+
+    const std::vector<uint16_t>& screen = platform::headless::Screen();
+    for (int y = 0; y < 320; ++y)
+        for (int x = 0; x < 240; ++x) {
+            const bool inTiles = x >= 176 && x < 224 && y >= 32 && y < 64;
+            int bx, by;
+            sourceOf(1, x, y, buffer->m_width, buffer->m_height, bx, by);
+            ASSERT_EQ(screen[size_t(y) * 240 + x], inTiles ? pattern(bx, by) : 0x0BAD)
+                << "screen pixel " << x << "," << y;
+            ASSERT_EQ(windowDriverMemory->Row(y)[x], 0) << "window driver pixel " << x << "," << y;
+        }
+}
+
 // --- the update rectangle ---
 
 class RotationFixture : public DisplayFixture {
