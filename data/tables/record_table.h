@@ -26,6 +26,13 @@
 
 template <typename T>
 class SRecordTable {
+    // Palette names the palette part gives a record, set aside until the whole chunk has been read
+    // so that a damaged chunk changes no record of the table.
+    struct SPaletteAddition {
+        SPaletteHolder* holder;
+        std::unique_ptr<SPaletteHolder> names;
+    };
+
 public:
     SRecordTable() = default;
     SRecordTable(const SRecordTable&) = delete;
@@ -46,46 +53,61 @@ public:
     // is written empty.
     void Write(SArchive& archive, int version) { serializeChunk(archive, version, m_records, nullptr); }
 
+    // A chunk read whole and not yet added, for loaders of several chunks that add all or none.
+    class SReadChunk {
+    public:
+        SReadChunk() = default;
+        SReadChunk(const SReadChunk&) = delete;
+        SReadChunk& operator=(const SReadChunk&) = delete;
+        ~SReadChunk() { m_records.DeleteAll(); }
+
+    private:
+        friend class SRecordTable;
+        // File order, so that a message can count the entries as the file does; not owning, so
+        // that the records can move into the table once all of them have been read.
+        SPtrArray<T> m_records{10, false};
+        std::vector<SPaletteAddition> m_additions;
+        std::unique_ptr<SPdbRecord> m_chunk;
+    };
+
+    // Reads the chunk at the cursor into `read`. A damaged chunk fails with the cursor's error
+    // naming the table; the table is not changed either way.
+    bool Read(SRecordCursor& cursor, SReadChunk& read) const {
+        return ReadTableRecord(
+            cursor, T::kTable,
+            [&](SArchive& archive) {
+                serializeChunk(archive, cursor.version, read.m_records, &read.m_additions);
+                if (archive.Failed()) return std::string();
+                if (uint32_t(Count()) + read.m_records.Count() > SPtrArray<T>::kMaxCount)
+                    return "its " + std::to_string(read.m_records.Count()) + " entries overfill the table";
+                return fault(read.m_records);
+            },
+            kHoldsPalettes ? &read.m_chunk : nullptr);
+    }
+
+    // Adds what Read read; `read` is empty afterwards.
+    void Add(SReadChunk& read) {
+        for (int i = 0; i < read.m_records.Count(); ++i) m_records.Add(read.m_records[i], ListOrder::Sorted);
+        read.m_records.Destroy();
+        for (const SPaletteAddition& addition : read.m_additions)
+            for (int i = 0; i < addition.names->m_paletteNames.Count(); ++i)
+                addition.holder->m_paletteNames.Append(addition.names->m_paletteNames[i]);
+        read.m_additions.clear();
+        if (read.m_chunk) m_chunks.push_back(std::move(read.m_chunk));
+    }
+
     // Adds the records of the chunk at the cursor. A damaged chunk adds none of them and fails with
     // the cursor's error naming the table; an empty chunk adds nothing.
     bool Load(SRecordCursor& cursor) {
-        // File order, so that a message can count the entries as the file does; not owning, so
-        // that the records can move into the table once all of them have been read.
-        SPtrArray<T> read{m_records.Step(), false};
-        std::vector<SPaletteAddition> additions;
-        std::unique_ptr<SPdbRecord> chunk;
-        const bool whole = ReadTableRecord(
-            cursor, T::kTable,
-            [&](SArchive& archive) {
-                serializeChunk(archive, cursor.version, read, &additions);
-                if (archive.Failed()) return std::string();
-                if (uint32_t(Count()) + read.Count() > SPtrArray<T>::kMaxCount)
-                    return "its " + std::to_string(read.Count()) + " entries overfill the table";
-                return fault(read);
-            },
-            kHoldsPalettes ? &chunk : nullptr);
-        if (!whole) {
-            read.DeleteAll();
-            return false;
-        }
-        for (int i = 0; i < read.Count(); ++i) m_records.Add(read[i], ListOrder::Sorted);
-        for (const SPaletteAddition& addition : additions)
-            for (int i = 0; i < addition.names->m_paletteNames.Count(); ++i)
-                addition.holder->m_paletteNames.Append(addition.names->m_paletteNames[i]);
-        if (chunk) m_chunks.push_back(std::move(chunk));
+        SReadChunk read;
+        if (!Read(cursor, read)) return false;
+        Add(read);
         return true;
     }
 
 private:
     static constexpr bool kHoldsPalettes = std::is_base_of_v<SPaletteHolder, T>;
     static constexpr int kPalettePartFrom = 42;
-
-    // Palette names the palette part gives a record, set aside until the whole chunk has been read
-    // so that a damaged chunk changes no record of the table.
-    struct SPaletteAddition {
-        SPaletteHolder* holder;
-        std::unique_ptr<SPaletteHolder> names;
-    };
 
     // `additions` is null when writing.
     void serializeChunk(SArchive& archive, int version, SPtrArray<T>& records,
