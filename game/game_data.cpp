@@ -8,8 +8,10 @@ SGameData::SGameData() {
     // The packages' chunks go straight into the game's tables.
     auto& tables = m_moduleContext.tables;
     tables[int(SModuleTable::Abilities)] = [this](SRecordCursor& cursor) { return m_abilities.Load(cursor); };
+    tables[int(SModuleTable::Recipes)] = [this](SRecordCursor& cursor) { return m_recipes.Load(cursor); };
     tables[int(SModuleTable::Diseases)] = [this](SRecordCursor& cursor) { return m_diseases.Load(cursor); };
     tables[int(SModuleTable::Globals)] = [this](SRecordCursor& cursor) { return m_globals.Load(cursor); };
+    tables[int(SModuleTable::Items)] = [this](SRecordCursor& cursor) { return m_items.Load(cursor); };
     tables[int(SModuleTable::SpellEffects)] = [this](SRecordCursor& cursor) { return m_spellEffects.Load(cursor); };
     tables[int(SModuleTable::Spells)] = [this](SRecordCursor& cursor) { return m_spells.Load(cursor); };
     tables[int(SModuleTable::Interiors)] = [this](SRecordCursor& cursor) { return m_interiors.Load(cursor); };
@@ -21,6 +23,7 @@ SGameData::SGameData() {
     tables[int(SModuleTable::Skies)] = [this](SRecordCursor& cursor) { return m_skyTable.Load(cursor); };
     tables[int(SModuleTable::Scripts)] = [this](SRecordCursor& cursor) { return m_scriptTable.Load(cursor); };
     tables[int(SModuleTable::Sounds)] = [this](SRecordCursor& cursor) { return m_soundTable.Load(cursor); };
+    m_moduleContext.findItemType = [this](const char* name) { return m_items.FindItemType(name); };
 }
 
 SGameData::~SGameData() = default;

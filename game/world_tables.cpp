@@ -4,6 +4,8 @@
 void SGameData::ClearTables() {
     m_packages.Clear();
     m_cache.Clear();
+    m_recipes.Clear();
+    m_items.Clear();
     m_spellEffects.Clear();
     m_spells.Clear();
     m_diseases.Clear();
@@ -25,21 +27,26 @@ void SGameData::ClearTables() {
 }
 
 void SGameData::LoadTablePictures(SLoadingSteps* loading) {
-    // Spell effects load before the first step and skies after it; faces and item pictures join as
-    // their tables arrive. The dialog shows three steps whatever they hold.
+    // Spell effects load before the first step, skies after it and the item pictures after the
+    // third; faces join before the third as their table arrives. The dialog shows three steps
+    // whatever they hold. Every table loads its pictures by name, before BuildTables resolves the
+    // names to the slots that the loaded pictures fill.
     m_spellEffects.LoadPictures(m_cache);
     if (loading) loading->Step();
     m_skyTable.LoadPictures();
     for (int step = 1; step < 3; ++step)
         if (loading) loading->Step();
+    m_items.LoadPictures(m_cache);
 }
 
 void SGameData::BuildTables(SLoadingSteps* loading) {
     m_cache.AssignSlots();
-    // The slots take the first step; map-object types, monsters and the item database resolve
-    // their pictures before the next three as their tables arrive.
-    for (int step = 0; step < 4; ++step)
+    // The slots take the first step; map-object types and monsters resolve their pictures before
+    // the next two as their tables arrive.
+    for (int step = 0; step < 3; ++step)
         if (loading) loading->Step();
+    m_items.BuildTables(m_cache);
+    if (loading) loading->Step();
     m_spellEffects.ResolvePictures(m_cache);
     if (loading) loading->Step();
 }
