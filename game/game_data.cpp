@@ -8,8 +8,10 @@ SGameData::SGameData() {
     // The packages' chunks go straight into the game's tables.
     auto& tables = m_moduleContext.tables;
     tables[int(SModuleTable::Abilities)] = [this](SRecordCursor& cursor) { return m_abilities.Load(cursor); };
+    tables[int(SModuleTable::Recipes)] = [this](SRecordCursor& cursor) { return m_recipes.Load(cursor); };
     tables[int(SModuleTable::Diseases)] = [this](SRecordCursor& cursor) { return m_diseases.Load(cursor); };
     tables[int(SModuleTable::Globals)] = [this](SRecordCursor& cursor) { return m_globals.Load(cursor); };
+    tables[int(SModuleTable::Items)] = [this](SRecordCursor& cursor) { return m_items.Load(cursor); };
     tables[int(SModuleTable::SpellEffects)] = [this](SRecordCursor& cursor) { return m_spellEffects.Load(cursor); };
     tables[int(SModuleTable::Spells)] = [this](SRecordCursor& cursor) { return m_spells.Load(cursor); };
     tables[int(SModuleTable::MapObjectTypes)] = [this](SRecordCursor& cursor) { return m_mapObjectTypes.Load(cursor); };
@@ -24,6 +26,7 @@ SGameData::SGameData() {
     tables[int(SModuleTable::Sounds)] = [this](SRecordCursor& cursor) { return m_soundTable.Load(cursor); };
     // Map data names its map-object types through the packages' name indexes and the maps record.
     m_moduleContext.findMapObjectType = [this](const char* name) { return m_mapObjectTypes.Find(name); };
+    m_moduleContext.findItemType = [this](const char* name) { return m_items.FindItemType(name); };
 }
 
 SGameData::~SGameData() = default;

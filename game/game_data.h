@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "cards/card_table.h"
+#include "data/alchemy/recipe_table.h"
 #include "data/effects/ability.h"
 #include "data/effects/disease.h"
 #include "data/effects/effect_types.h"
+#include "data/items/item_database.h"
 #include "data/map_objects/map_object_type_table.h"
 #include "data/package/module_context.h"
 #include "data/package/module_list.h"
@@ -179,6 +181,8 @@ public:
     SSkillTable m_skills;
     SRaceTable m_races;
     SClassTable m_classes;
+    SRecipeTable m_recipes;
+    SItemDatabase m_items;
     SEffectTypes m_effectTypes;
     SSpellEffectTable m_spellEffects;
     SSpellTable m_spells;

@@ -84,6 +84,7 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_moduleContext.folder = m_fileFolder.get();
     m_moduleContext.cache = &m_cache;
     m_spells.Schools().Init();
+    m_items.InitCategories();
     m_effectTypes.Init();
 
     m_script = std::make_unique<SScript>();

@@ -4,6 +4,8 @@
 void SGameData::ClearTables() {
     m_packages.Clear();
     m_cache.Clear();
+    m_recipes.Clear();
+    m_items.Clear();
     m_spellEffects.Clear();
     m_spells.Clear();
     m_mapObjectTypes.Clear();
@@ -26,24 +28,28 @@ void SGameData::ClearTables() {
 }
 
 void SGameData::LoadTablePictures(SLoadingSteps* loading) {
-    // Spell effects load before the first step and skies after it; faces and item pictures join as
-    // their tables arrive. The dialog shows three steps whatever they hold.
+    // Spell effects load before the first step, skies after it and the item pictures after the
+    // third; faces join before the third as their table arrives. The dialog shows three steps
+    // whatever they hold. Every table loads its pictures by name, before BuildTables resolves the
+    // names to the slots that the loaded pictures fill.
     m_spellEffects.LoadPictures(m_cache);
     if (loading) loading->Step();
     m_skyTable.LoadPictures();
     for (int step = 1; step < 3; ++step)
         if (loading) loading->Step();
+    m_items.LoadPictures(m_cache);
 }
 
 void SGameData::BuildTables(SLoadingSteps* loading) {
     m_cache.AssignSlots();
-    // The loading dialog steps after the slots and after each table's pictures; monsters and the
-    // item database take their steps here as their tables arrive.
+    // The loading dialog steps after the slots and after each table's pictures; monsters take their
+    // step here when their table arrives.
     if (loading) loading->Step();
     m_mapObjectTypes.ResolvePictures(m_cache.SlotFlags());
     if (loading) loading->Step();
-    for (int step = 0; step < 2; ++step)
-        if (loading) loading->Step();
+    if (loading) loading->Step();
+    m_items.BuildTables(m_cache);
+    if (loading) loading->Step();
     m_spellEffects.ResolvePictures(m_cache);
     if (loading) loading->Step();
 }

@@ -46,38 +46,60 @@ public:
     // Writes the table's chunk.
     void Write(SArchive& archive, int version) { serializeChunk(archive, version, m_records, nullptr); }
 
-    // Adds the records of the chunk at the cursor. A damaged chunk adds none of them and fails with
-    // the cursor's error naming the table; an empty chunk adds nothing.
-    bool Load(SRecordCursor& cursor) {
+    // A chunk read whole and not yet added, for loaders of several chunks that add all or none.
+    class SReadChunk {
+    public:
+        SReadChunk() = default;
+        SReadChunk(const SReadChunk&) = delete;
+        SReadChunk& operator=(const SReadChunk&) = delete;
+        ~SReadChunk() { m_records.DeleteAll(); }
+
+    private:
+        friend class SRecordTable;
         // File order, so that a message can count the entries as the file does; not owning, so
         // that the records can move into the table once all of them have been read.
-        SPtrArray<T> read{m_records.Step(), false};
-        SPalettePart palettes;
-        std::unique_ptr<SPdbRecord> chunk;
-        const bool whole = ReadTableRecord(
+        SPtrArray<T> m_records{10, false};
+        SPalettePart m_palettes;
+        std::unique_ptr<SPdbRecord> m_chunk;
+    };
+
+    // Reads the chunk at the cursor into `read`. A damaged chunk fails with the cursor's error
+    // naming the table; the table is not changed either way.
+    bool Read(SRecordCursor& cursor, SReadChunk& read) const {
+        return ReadTableRecord(
             cursor, T::kTable,
             [&](SArchive& archive) {
-                serializeChunk(archive, cursor.version, read, &palettes);
+                serializeChunk(archive, cursor.version, read.m_records, &read.m_palettes);
                 if (archive.Failed()) return std::string();
-                if (uint32_t(Count()) + read.Count() > SPtrArray<T>::kMaxCount)
-                    return "its " + std::to_string(read.Count()) + " entries overfill the table";
-                return fault(read);
+                if (uint32_t(Count()) + read.m_records.Count() > SPtrArray<T>::kMaxCount)
+                    return "its " + std::to_string(read.m_records.Count()) + " entries overfill the table";
+                return fault(read.m_records);
             },
-            kHoldsPalettes ? &chunk : nullptr);
-        if (!whole) {
-            read.DeleteAll();
-            return false;
-        }
+            kHoldsPalettes ? &read.m_chunk : nullptr);
+    }
+
+    // Adds what Read read; `read` holds no records afterwards. The palette part's names go to their
+    // records only now, so that a damaged chunk changes no record of the table.
+    void Add(SReadChunk& read) {
         // A name that both an earlier package and this chunk define belongs to the earlier record.
-        palettes.AddTo([&](const char* name) -> SPaletteHolder* {
+        read.m_palettes.AddTo([&](const char* name) -> SPaletteHolder* {
             if constexpr (kHoldsPalettes) {
                 T* holder = m_records.FindByName(name);
-                return holder ? holder : read.FindByName(name);
+                return holder ? holder : read.m_records.FindByName(name);
             }
             return nullptr;
         });
-        for (int i = 0; i < read.Count(); ++i) m_records.Add(read[i], ListOrder::Sorted);
-        if (chunk) m_chunks.push_back(std::move(chunk));
+        for (int i = 0; i < read.m_records.Count(); ++i) m_records.Add(read.m_records[i], ListOrder::Sorted);
+        read.m_records.Destroy();
+        if (read.m_chunk) m_chunks.push_back(std::move(read.m_chunk));
+    }
+
+    // Adds the records of the chunk at the cursor. A damaged chunk adds none of them and fails with
+    // the cursor's error naming the table; an empty chunk adds nothing.
+    bool Load(SRecordCursor& cursor) {
+        SReadChunk read;
+        if (!Read(cursor, read)) return false;
+        Add(read);
         return true;
     }
 

@@ -90,6 +90,8 @@ TEST_F(StartupTest, theRuleTablesHoldTheirBuiltInEntries) {
     EXPECT_EQ(game->m_effectTypes.Permissions(kContextSpell).size(), 43u);
     EXPECT_STREQ(game->m_spells.GetSchoolName(kSchoolUndead), "Undead spells");
     EXPECT_EQ(game->m_spells.Schools().Skill(kSchoolHeal), 8u);
+    EXPECT_EQ(game->m_items.CategoryBit(kItemCard), 16384);
+    EXPECT_EQ(game->m_items.BaseStock(kItemWeapon), 10);
 }
 
 // The "Starting Brim Vale..." frame as the sample package draws it, pinned by an FNV-1a hash of

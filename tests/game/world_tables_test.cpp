@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game/game_data.h"
+#include "support/item_records.h"
 #include "support/picture_record.h"
 #include "support/spell_records.h"
 #include "support/temp_folder.h"
@@ -64,8 +65,18 @@ TestWorldPackage worldWithEveryTable() {
     races.InitDefaults();
     races.Entry(3)->name.Assign("Sea folk");
 
+    SItemDatabase items;
+    items.AddItemType(MakeItemType("base_bread", kItemComestible, 1, "Bread"));
+    SRecipeTable recipes;
+    auto recipe = std::make_unique<SRecipe>();
+    recipe->m_name.Set("base_breadcrumbs");
+    recipes.Add(std::move(recipe));
+    world.names[SNameIndex::ItemTypes] = {"base_bread"};
+
     const int v = world.version;
-    world.tables = {{SModuleTable::Diseases, {TableRecord(diseases, v)}},
+    world.tables = {{SModuleTable::Items, items.Write(v)},
+                    {SModuleTable::Recipes, {TableRecord(recipes, v)}},
+                    {SModuleTable::Diseases, {TableRecord(diseases, v)}},
                     {SModuleTable::Abilities, {TableRecord(abilities, v)}},
                     {SModuleTable::Interiors, {TableRecord(interiors, v)}},
                     {SModuleTable::Globals, {TableRecord(globals, v)}},
@@ -83,6 +94,10 @@ TEST_F(GameTablesTest, aWorldFillsTheGamesTablesAndClearingGoesBackToTheBuiltInO
     EXPECT_NE(game.m_abilities.Find("base_nightsight"), nullptr);
     EXPECT_NE(game.m_interiors.Find("base_smithy"), nullptr);
     EXPECT_NE(game.m_globals.Find("base_bridgeopen"), nullptr);
+    SItemType* bread = game.m_items.FindItemType("base_bread");
+    ASSERT_NE(bread, nullptr);
+    EXPECT_EQ(game.m_packages.Current()->ItemTypeIndex(), std::vector<SItemType*>({nullptr, bread}));
+    EXPECT_NE(game.m_recipes.Find("base_breadcrumbs"), nullptr);
     EXPECT_STREQ(game.m_skills.Name(4), "Two Blades");
     EXPECT_STREQ(game.m_attributes.FullName(2), "Agility");
     EXPECT_STREQ(game.m_races.Entry(3)->name.Text(), "Sea folk");
@@ -92,6 +107,8 @@ TEST_F(GameTablesTest, aWorldFillsTheGamesTablesAndClearingGoesBackToTheBuiltInO
     EXPECT_EQ(game.m_abilities.Count(), 0);
     EXPECT_EQ(game.m_interiors.Count(), 0);
     EXPECT_EQ(game.m_globals.Count(), 0);
+    EXPECT_EQ(game.m_items.ItemTypeCount(), 0);
+    EXPECT_EQ(game.m_recipes.Count(), 0);
     EXPECT_STREQ(game.m_skills.Name(4), "Dual Wield");
     EXPECT_STREQ(game.m_attributes.FullName(2), "Dexterity");
     // A world that keeps the built-in races (flag 0) must not find the last world's in their place.
@@ -131,6 +148,37 @@ TEST_F(GameTablesTest, aWorldsSpellsAndEffectsArriveWithTheirPicturesAndGoWithTh
     game.ClearTables();
     EXPECT_EQ(game.m_spells.Count(), 0);
     EXPECT_EQ(game.m_spellEffects.Count(), 0);
+}
+
+TEST_F(GameTablesTest, anItemsPicturesLoadWithTheTablePicturesAndItsListsAreBuiltWithTheTables) {
+    TestWorldPackage world;
+    world.pictures = {{"bres_bread", PictureRecord(0, 2, 3, {0, 0, 0, 0, 0, 0}, {0xFFE0})}};
+    SItemDatabase items;
+    auto picture = std::make_unique<SItemPicture>();
+    picture->m_name.Set("bres_bread");
+    items.Pictures().Add(std::move(picture));
+    auto equipment = std::make_unique<SEquipPicture>();
+    equipment->m_name.Set("base_eqbread");
+    equipment->m_pictureName.Assign("bres_bread");
+    items.Equipment().Add(std::move(equipment));
+    auto bread = MakeItemType("base_bread", kItemComestible, 1, "Bread");
+    bread->m_equipName.Assign("base_eqbread");
+    bread->m_level = 1;
+    items.AddItemType(std::move(bread));
+    world.tables[SModuleTable::Items] = items.Write(world.version);
+    ASSERT_TRUE(world.Write(folder, "Brimvale"));
+    ASSERT_TRUE(game.m_packages.Open("Brimvale")) << game.m_packages.Error().Message();
+
+    SLoadingSteps loading;
+    loading.Start(8);
+    game.LoadTablePictures(&loading);
+    game.BuildTables(&loading);
+    EXPECT_EQ(loading.Current(), 8u);
+    const SItemType* type = game.m_items.FindItemType("base_bread");
+    ASSERT_NE(type, nullptr);
+    EXPECT_EQ(type->m_pictureSlot, game.m_cache.FindPicture("bres_bread")->slot);
+    EXPECT_EQ(game.m_cache.SlotHeights()[type->m_pictureSlot], 3);
+    EXPECT_EQ(game.m_items.CountOf(1, kItemComestible), 1);
 }
 
 TEST(MessageBoxTest, theRequestIsKeptWithItsWrapWidth) {

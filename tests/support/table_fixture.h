@@ -4,8 +4,10 @@
 #include <map>
 #include <vector>
 
+#include "data/alchemy/recipe_table.h"
 #include "data/effects/ability.h"
 #include "data/effects/disease.h"
+#include "data/items/item_database.h"
 #include "data/rules/attribute_table.h"
 #include "data/rules/race_table.h"
 #include "data/rules/skill_table.h"
@@ -30,6 +32,9 @@ protected:
         hook(SModuleTable::Globals, globals);
         hook(SModuleTable::SpellEffects, spellEffects);
         hook(SModuleTable::Spells, spells);
+        hook(SModuleTable::Items, items);
+        hook(SModuleTable::Recipes, recipes);
+        context.findItemType = [this](const char* name) { return items.FindItemType(name); };
     }
 
     // Opens a package of this data version whose given tables hold the given records; every other
@@ -51,6 +56,8 @@ protected:
     SGlobalTable globals;
     SSpellEffectTable spellEffects;
     SSpellTable spells;
+    SItemDatabase items;
+    SRecipeTable recipes;
 
 private:
     template <typename Table>
