@@ -22,8 +22,8 @@ void DrawPolyWallOverlay(const SRasterTarget& target, const SFillPolygon& polygo
 
 void DrawPolyType14(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& texture,
                     uint32_t fog) {
-    DrawLinePolygon<SKeyedColumnSampler, SSpanAxis::Column, SInterpolation::Perspective, SAttribute::S,
-                    SAttribute::T>(target, polygon, texture, fog);
+    DrawLinePolygon<SKeyedColumnSampler, SSpanAxis::Column, SInterpolation::Perspective, SAttribute::S, SAttribute::T>(
+        target, polygon, texture, fog);
 }
 
 void DrawPolyType13(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& texture,

@@ -20,8 +20,7 @@
 void DrawPolyFlat(const SRasterTarget& target, const SFillPolygon& polygon, uint16_t colour);
 // Type 12: affine, opaque, t constant along a row, the fog factor per row. fog is the spread fog
 // colour.
-void DrawPolySky(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& texture,
-                 uint32_t fog);
+void DrawPolySky(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& texture, uint32_t fog);
 // Type 11, and types 13 and 14 when their quad is screen-aligned: as the sky, but keyed by the key
 // colour and block 0. Colour index 0 of format 0 is an ordinary colour here.
 void DrawPolyBillboard(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& texture,

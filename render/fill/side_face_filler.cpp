@@ -19,7 +19,8 @@ void DrawPolySideFace(const SRasterTarget& target, const SFillPolygon& polygon, 
     SValueWalker<SInterpolation::Perspective, SAttribute::S, SAttribute::T, SAttribute::Shade8> walker1(polygon);
     SValueWalker<SInterpolation::Perspective, SAttribute::S, SAttribute::Shade8> walker2(polygon);
     WalkPolygon<SSpanAxis::Column>(target, polygon, walker1, walker2, [&](const SSpanLine& line) {
-        SSpanState span = line_polygon::LineSpanState<SAttribute::T, SAttribute::S>(line, texture, walker1, walker2, fog);
+        SSpanState span =
+            line_polygon::LineSpanState<SAttribute::T, SAttribute::S>(line, texture, walker1, walker2, fog);
         const int32_t g1 = std::clamp(walker1.Value<SAttribute::Shade8>(), 0, kClearShade8);
         const int32_t g2 = std::clamp(walker2.Value<SAttribute::Shade8>(), 0, kClearShade8);
         // The fog value starts at the upper end's shade on the first pixel, with no sub-pixel

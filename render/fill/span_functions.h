@@ -2,30 +2,32 @@
 // The span functions, generated per texel format, texel reading and shading from one loop, so that
 // no inner loop branches on the format or the fog and none divides. Each filler picks its pair
 // once per polygon with SelectSpans.
+#include <algorithm>
 #include <cstdint>
 
 #include "render/fill/fog_blend.h"
 #include "render/fill/span_state.h"
 #include "render/fill/texel_access.h"
 
-// Samplers read the span's texel for the current pixel and move to the next one.
+// Samplers read the span's texel for the current pixel and move to the next one. A keyed sampler
+// answers the key colour for a pixel it leaves.
 
 // Along one picture line (a row or a column), with the given keying.
 template <int kFormat, template <int> class Line, SKeying kKeying>
 class SLineSampler {
 public:
+    static constexpr bool kKeyed = kKeying != SKeying::Opaque;
+
     explicit SLineSampler(const SSpanState& span)
-        : m_line(span.m_data, span.m_stride, span.m_constant),
-          m_palette(span.m_palette),
+        : m_line(span.m_data, span.m_palette, span.m_stride, span.m_constant),
           m_position(span.m_varying),
           m_step(uint32_t(span.m_varyingStep)) {}
 
-    bool Read(uint16_t& colour) const { return ReadColour<kKeying>(m_line, m_palette, colour, m_position); }
+    uint16_t Read() const { return ReadColour<kKeying>(m_line, m_position); }
     void Advance() { m_position += m_step; }
 
 private:
     Line<kFormat> m_line;
-    const uint8_t* m_palette;
     uint32_t m_position;
     uint32_t m_step;
 };
@@ -45,26 +47,24 @@ using SKeyedColumnSampler = SLineSampler<kFormat, SAlongColumn, SKeying::KeyedWi
 template <int kFormat>
 class SOverlaySampler {
 public:
+    static constexpr bool kKeyed = false;
+
     explicit SOverlaySampler(const SSpanState& span)
-        : m_base(span.m_data, span.m_stride, span.m_constant),
-          m_overlay(span.m_overlayData, span.m_stride, span.m_constant),
-          m_basePalette(span.m_palette),
-          m_overlayPalette(span.m_overlayPalette),
+        : m_base(span.m_data, span.m_palette, span.m_stride, span.m_constant),
+          m_overlay(span.m_overlayData, span.m_overlayPalette, span.m_stride, span.m_constant),
           m_position(span.m_varying),
           m_step(uint32_t(span.m_varyingStep)) {}
 
-    bool Read(uint16_t& colour) const {
-        ReadColour<SKeying::Opaque>(m_overlay, m_overlayPalette, colour, m_position);
-        if (colour == SPicture::kTransparent) ReadColour<SKeying::Opaque>(m_base, m_basePalette, colour, m_position);
-        return true;
+    uint16_t Read() const {
+        const uint16_t colour = ReadColour<SKeying::Opaque>(m_overlay, m_position);
+        if (colour != SPicture::kTransparent) return colour;
+        return ReadColour<SKeying::Opaque>(m_base, m_position);
     }
     void Advance() { m_position += m_step; }
 
 private:
     SAlongRow<kFormat> m_base;
     SAlongRow<kFormat> m_overlay;
-    const uint8_t* m_basePalette;
-    const uint8_t* m_overlayPalette;
     uint32_t m_position;
     uint32_t m_step;
 };
@@ -73,17 +73,16 @@ private:
 template <int kFormat>
 class SRotatedSampler {
 public:
+    static constexpr bool kKeyed = true;
+
     explicit SRotatedSampler(const SSpanState& span)
-        : m_texels(span.m_data, span.m_stride),
-          m_palette(span.m_palette),
+        : m_texels(span.m_data, span.m_palette, span.m_stride),
           m_column(span.m_varying),
           m_row(span.m_secondVarying),
           m_columnStep(uint32_t(span.m_varyingStep)),
           m_rowStep(uint32_t(span.m_secondStep)) {}
 
-    bool Read(uint16_t& colour) const {
-        return ReadColour<SKeying::Keyed>(m_texels, m_palette, colour, m_column, m_row);
-    }
+    uint16_t Read() const { return ReadColour<SKeying::Keyed>(m_texels, m_column, m_row); }
     void Advance() {
         m_column += m_columnStep;
         m_row += m_rowStep;
@@ -91,62 +90,94 @@ public:
 
 private:
     SAnyTexel<kFormat> m_texels;
-    const uint8_t* m_palette;
     uint32_t m_column;
     uint32_t m_row;
     uint32_t m_columnStep;
     uint32_t m_rowStep;
 };
 
-// Shades turn a texel colour into the pixel written.
+// Shades turn texel colours into the pixels written. The fog shades work on chunks of a span: the
+// texels of a chunk are read one by one, then blended together, which lets the compiler blend
+// several pixels at once.
+constexpr int kChunk = 64;
 
-// At full factor: the texel as it is.
+// At full factor: the texels as they are, written as they are read.
 struct SPlainShade {
+    static constexpr bool kChunked = false;
     explicit SPlainShade(const SSpanState&) {}
-    uint16_t operator()(uint16_t colour) const { return colour; }
-    void Advance() {}
 };
 
 // One factor for the whole span.
 class SFogShade {
 public:
-    explicit SFogShade(const SSpanState& span) : m_fog(span.m_fog), m_factor(span.m_factor) {}
-    uint16_t operator()(uint16_t colour) const { return fog::Blend(colour, m_fog, m_factor); }
-    void Advance() {}
+    static constexpr bool kChunked = true;
+    explicit SFogShade(const SSpanState& span) : m_fog(span.m_fog), m_factor(int16_t(span.m_factor)) {}
+    void Start(int) {}
+    uint16_t operator()(uint16_t colour, int) const { return m_fog.Blend(colour, m_factor); }
 
 private:
-    uint32_t m_fog;
-    uint32_t m_factor;
+    fog::SChannels m_fog;
+    int16_t m_factor;
 };
 
-// A factor that changes along the span (side faces): the fog value >> 5, read before it is stepped.
+// A factor that changes along the span (side faces): each pixel's is the fog value >> 5, read
+// before the value is stepped.
 class SSteppedFogShade {
 public:
+    static constexpr bool kChunked = true;
     explicit SSteppedFogShade(const SSpanState& span)
         : m_fog(span.m_fog), m_value(span.m_fogValue), m_step(span.m_fogStep) {}
-    uint16_t operator()(uint16_t colour) const { return fog::Blend(colour, m_fog, uint32_t(m_value >> 5)); }
-    void Advance() { m_value += m_step; }
+    void Start(int count) {
+        for (int i = 0; i < count; ++i, m_value += m_step) m_factors[i] = int16_t(m_value >> 5);
+    }
+    uint16_t operator()(uint16_t colour, int i) const { return m_fog.Blend(colour, m_factors[i]); }
 
 private:
-    uint32_t m_fog;
+    fog::SChannels m_fog;
     int32_t m_value;
     int32_t m_step;
+    int16_t m_factors[kChunk];
 };
 
-// The one loop. The pixel is addressed by its offset from the first, so that no address past the
-// span is ever formed: in orientations 1 and 2 the pixel after a span at the surface's edge lies
-// outside the pixel memory.
+// The loops. Pixels are addressed by their offset from the first, so that no address past the span
+// is ever formed: in orientations 1 and 2 the pixel after a span at the surface's edge lies outside
+// the pixel memory.
 template <class Sampler, class Shade>
 void DrawSpan(const SSpanState& span) {
     Sampler sampler(span);
     Shade shade(span);
-    ptrdiff_t offset = 0;
-    for (int k = span.m_count; k > 0; --k) {
-        uint16_t colour;
-        if (sampler.Read(colour)) span.m_first[offset] = shade(colour);
-        sampler.Advance();
-        shade.Advance();
-        offset += span.m_pixelStep;
+    uint16_t* const first = span.m_first;
+    const ptrdiff_t step = span.m_pixelStep;
+    auto drawn = [](uint16_t colour) { return !Sampler::kKeyed || colour != SPicture::kTransparent; };
+    if constexpr (!Shade::kChunked) {
+        ptrdiff_t offset = 0;
+        for (int k = span.m_count; k > 0; --k, offset += step) {
+            const uint16_t colour = sampler.Read();
+            if (drawn(colour)) first[offset] = colour;
+            sampler.Advance();
+        }
+    } else {
+        uint16_t colours[kChunk];
+        ptrdiff_t offset = 0;
+        for (int left = span.m_count; left > 0; left -= kChunk) {
+            const int count = std::min(left, kChunk);
+            for (int i = 0; i < count; ++i) {
+                colours[i] = sampler.Read();
+                sampler.Advance();
+            }
+            shade.Start(count);
+            if (step == 1) {
+                // Side by side, a pixel the keying leaves is written back as it was, so that the
+                // whole chunk goes at once.
+                uint16_t* pixels = first + offset;
+                for (int i = 0; i < count; ++i) pixels[i] = drawn(colours[i]) ? shade(colours[i], i) : pixels[i];
+                offset += count;
+                continue;
+            }
+            for (int i = 0; i < count; ++i, offset += step) {
+                if (drawn(colours[i])) first[offset] = shade(colours[i], i);
+            }
+        }
     }
 }
 

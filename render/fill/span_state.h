@@ -41,9 +41,7 @@ struct SSpanPair {
 };
 
 // A texture coordinate (28.4) kept inside a picture side of `texels` texels.
-inline int32_t ClampToPicture(int32_t coordinate, int32_t texels) {
-    return std::clamp(coordinate, 0, texels * 16 - 1);
-}
+inline int32_t ClampToPicture(int32_t coordinate, int32_t texels) { return std::clamp(coordinate, 0, texels * 16 - 1); }
 
 // The per-pixel step (20.12) of a coordinate going from t1 at minor coordinate x1 to t2 at x2 (28.4);
 // 0 when x2 = x1.

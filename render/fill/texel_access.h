@@ -2,7 +2,7 @@
 // Texel addressing of the three texel formats, as span functions read it: a picture row or column
 // fixed for a whole span with the position along it varying, or both coordinates varying. Positions
 // are 20.12 texels and must lie inside the picture; Index gives what is stored for a texel (a
-// colour index, or a block index in formats 1 and 2) and Entry the colour-table entry it names.
+// colour index, or a block index in formats 1 and 2) and Colour the colour it names.
 #include <cstddef>
 #include <cstdint>
 
@@ -22,9 +22,11 @@ uint32_t Load(const uint8_t* entry) {
     return *entry;
 }
 
-// A block's colours lie in the order (even x, even y), (odd x, even y), (even x, odd y), (odd x,
-// odd y).
-inline uint32_t BlockEntry(uint32_t block, uint32_t x, uint32_t y) { return 4 * block + 2 * (y & 1) + (x & 1); }
+// A block's four colours lie in the order (even x, even y), (odd x, even y), (even x, odd y), (odd
+// x, odd y): 8 bytes of the table per block index, the odd row 4 bytes in, the odd column 2.
+inline const uint8_t* BlockColours(const uint8_t* palette, uint32_t block) { return palette + 8 * ptrdiff_t(block); }
+inline ptrdiff_t OddRowBytes(uint32_t y) { return 4 * ptrdiff_t(y & 1); }
+inline ptrdiff_t OddColumnBytes(uint32_t x) { return 2 * ptrdiff_t(x & 1); }
 
 }  // namespace texel_access
 
@@ -34,22 +36,25 @@ class SAlongRow {
 public:
     static constexpr bool kBlocks = texel_access::kBlocks<kFormat>;
 
-    SAlongRow(const uint8_t* data, int32_t stride, int32_t row)
+    SAlongRow(const uint8_t* data, const uint8_t* palette, int32_t stride, int32_t row)
         : m_row(data + ptrdiff_t(kBlocks ? row >> 1 : row) * stride * texel_access::kEntryBytes<kFormat>),
-          m_row1(uint32_t(row)) {}
+          m_palette(kBlocks ? palette + texel_access::OddRowBytes(uint32_t(row)) : palette) {}
 
     uint32_t Index(uint32_t column) const {
-        if constexpr (kBlocks) return texel_access::Load<kFormat>(m_row + (column >> 13) * texel_access::kEntryBytes<kFormat>);
+        if constexpr (kBlocks)
+            return texel_access::Load<kFormat>(m_row + (column >> 13) * texel_access::kEntryBytes<kFormat>);
         return m_row[column >> 12];
     }
-    uint32_t Entry(uint32_t index, uint32_t column) const {
-        if constexpr (kBlocks) return texel_access::BlockEntry(index, column >> 12, m_row1);
-        return index;
+    uint16_t Colour(uint32_t index, uint32_t column) const {
+        if constexpr (kBlocks) {
+            return ReadLE16(texel_access::BlockColours(m_palette, index) + texel_access::OddColumnBytes(column >> 12));
+        }
+        return ReadLE16(m_palette + 2 * index);
     }
 
 private:
     const uint8_t* m_row;
-    uint32_t m_row1;  // the row, for its half of a block
+    const uint8_t* m_palette;  // block formats: at the row's half of each block
 };
 
 // Along a picture column: the column is fixed, the row varies (keyed upright quads).
@@ -58,24 +63,26 @@ class SAlongColumn {
 public:
     static constexpr bool kBlocks = texel_access::kBlocks<kFormat>;
 
-    SAlongColumn(const uint8_t* data, int32_t stride, int32_t column)
+    SAlongColumn(const uint8_t* data, const uint8_t* palette, int32_t stride, int32_t column)
         : m_column(data + ptrdiff_t(kBlocks ? column >> 1 : column) * texel_access::kEntryBytes<kFormat>),
           m_rowBytes(ptrdiff_t(stride) * texel_access::kEntryBytes<kFormat>),
-          m_column1(uint32_t(column)) {}
+          m_palette(kBlocks ? palette + texel_access::OddColumnBytes(uint32_t(column)) : palette) {}
 
     uint32_t Index(uint32_t row) const {
         if constexpr (kBlocks) return texel_access::Load<kFormat>(m_column + ptrdiff_t(row >> 13) * m_rowBytes);
         return m_column[ptrdiff_t(row >> 12) * m_rowBytes];
     }
-    uint32_t Entry(uint32_t index, uint32_t row) const {
-        if constexpr (kBlocks) return texel_access::BlockEntry(index, m_column1, row >> 12);
-        return index;
+    uint16_t Colour(uint32_t index, uint32_t row) const {
+        if constexpr (kBlocks) {
+            return ReadLE16(texel_access::BlockColours(m_palette, index) + texel_access::OddRowBytes(row >> 12));
+        }
+        return ReadLE16(m_palette + 2 * index);
     }
 
 private:
     const uint8_t* m_column;
     ptrdiff_t m_rowBytes;
-    uint32_t m_column1;  // the column, for its half of a block
+    const uint8_t* m_palette;  // block formats: at the column's half of each block
 };
 
 // Anywhere in the picture: column and row both vary (the rotated picture).
@@ -84,37 +91,44 @@ class SAnyTexel {
 public:
     static constexpr bool kBlocks = texel_access::kBlocks<kFormat>;
 
-    SAnyTexel(const uint8_t* data, int32_t stride) : m_data(data), m_stride(stride) {}
+    SAnyTexel(const uint8_t* data, const uint8_t* palette, int32_t stride)
+        : m_data(data), m_palette(palette), m_stride(stride) {}
 
     uint32_t Index(uint32_t column, uint32_t row) const {
         const int shift = kBlocks ? 13 : 12;
         const ptrdiff_t entry = ptrdiff_t(row >> shift) * m_stride + (column >> shift);
         return texel_access::Load<kFormat>(m_data + entry * texel_access::kEntryBytes<kFormat>);
     }
-    uint32_t Entry(uint32_t index, uint32_t column, uint32_t row) const {
-        if constexpr (kBlocks) return texel_access::BlockEntry(index, column >> 12, row >> 12);
-        return index;
+    uint16_t Colour(uint32_t index, uint32_t column, uint32_t row) const {
+        if constexpr (kBlocks) {
+            return ReadLE16(texel_access::BlockColours(m_palette, index) + texel_access::OddRowBytes(row >> 12) +
+                            texel_access::OddColumnBytes(column >> 12));
+        }
+        return ReadLE16(m_palette + 2 * index);
     }
 
 private:
     const uint8_t* m_data;
+    const uint8_t* m_palette;
     ptrdiff_t m_stride;
 };
 
 // Which texels leave the pixel as it is.
 enum class SKeying {
     Opaque,             // none: every texel is drawn, block 0 with its colours
-    Keyed,              // the key colour 0xFFFF, and block 0 without its colours being read
+    Keyed,              // the key colour 0xFFFF, and block 0 whatever its colours
     KeyedWithIndexZero  // as keyed, and also colour index 0 of format 0
 };
 
-// The colour of the texel at position, false when the keying leaves the pixel.
+// The colour of the texel at position. Keyed reading answers the key colour for every texel that
+// leaves the pixel; the index-0 colours it reads then are there (a checked picture's table covers
+// them) and go unused, which spares the inner loop a branch.
 template <SKeying kKeying, class Texels, class... Position>
-bool ReadColour(const Texels& texels, const uint8_t* palette, uint16_t& colour, Position... position) {
+uint16_t ReadColour(const Texels& texels, Position... position) {
     const uint32_t index = texels.Index(position...);
-    if constexpr (kKeying != SKeying::Opaque) {
-        if ((Texels::kBlocks || kKeying == SKeying::KeyedWithIndexZero) && index == 0) return false;
-    }
-    colour = ReadLE16(palette + 2 * texels.Entry(index, position...));
-    return kKeying == SKeying::Opaque || colour != SPicture::kTransparent;
+    const uint16_t colour = texels.Colour(index, position...);
+    constexpr bool kIndexZeroKeyed = kKeying == SKeying::KeyedWithIndexZero ||
+                                     (kKeying == SKeying::Keyed && Texels::kBlocks);
+    if constexpr (kIndexZeroKeyed) return index == 0 ? SPicture::kTransparent : colour;
+    return colour;
 }

@@ -68,8 +68,8 @@ TEST(ColumnFillersTest, headOnWallShowsOnePictureRowPerColumn) {
             DrawPolyWallOverlay(target, polygon, texture, clear, fog);
         };
         for (int scale : {1, 2}) {
-            const std::vector<uint16_t> expected = Expected(
-                3, 2, 6 * scale, 10 * scale, [&](int i, int j) { return TexelColour(j / scale, i / scale); });
+            const std::vector<uint16_t> expected =
+                Expected(3, 2, 6 * scale, 10 * scale, [&](int i, int j) { return TexelColour(j / scale, i / scale); });
             for (const SFiller& filler : {kWall, overlaid, kSideFace}) {
                 for (int orientation = 0; orientation <= 2; ++orientation) {
                     EXPECT_EQ(Render(HeadOnWall(3, 2, 10, 6, scale), *picture, filler, orientation), expected)
@@ -135,7 +135,7 @@ TEST(ColumnFillersTest, overlayShowsTheBaseWhereItHoldsTheKeyColour) {
         for (int i = 0; i < 6; ++i) {
             for (int j = 0; j < 8; ++j) {
                 const uint16_t texel = (i + j) % 2 ? TexelColour(j, i) : 0x1234;
-                EXPECT_EQ(surface.At(3 + i, 2 + j), fog::Blend(texel, kGreyFog, factor)) << i << "," << j;
+                EXPECT_EQ(surface.At(3 + i, 2 + j), Blend(texel, kGreyFog, factor)) << i << "," << j;
             }
         }
     }
@@ -172,8 +172,9 @@ TEST(ColumnFillersTest, keyedQuadsLeaveIndexZeroBlockZeroAndTheKeyColour) {
         int width;
         std::vector<uint16_t> row0, row1;
     };
-    for (const Case& c : {Case{pictures.indexed, 2, {Z, Z}, {B, C}}, Case{pictures.bytes, 4, {Z, Z, B, Z}, {Z, Z, C, D}},
-                          Case{pictures.words, 4, {Z, Z, B, Z}, {Z, Z, C, D}}}) {
+    for (const Case& c :
+         {Case{pictures.indexed, 2, {Z, Z}, {B, C}}, Case{pictures.bytes, 4, {Z, Z, B, Z}, {Z, Z, C, D}},
+          Case{pictures.words, 4, {Z, Z, B, Z}, {Z, Z, C, D}}}) {
         for (const SFiller& filler : {kType14, kType13}) {
             STestSurface surface(40, 36, 0, kBackground);
             filler(surface.Target(), HeadOnQuad(5, 4, c.width, 2, 1).Polygon(), c.picture, kBlackFog);
@@ -206,8 +207,8 @@ TEST(ColumnFillersTest, sideFaceBlendsByItsShadesDownEachColumn) {
     auto picture = MakeCoordinateTexture(0, 10, 6);
     for (uint16_t shade : {0, 20, 64, 127, 128, 300}) {
         const uint32_t factor = std::min<uint32_t>(shade / 4, 32);
-        const std::vector<uint16_t> expected = Expected(
-            3, 2, 6, 10, [&](int i, int j) { return fog::Blend(TexelColour(j, i), kGreyFog, factor); });
+        const std::vector<uint16_t> expected =
+            Expected(3, 2, 6, 10, [&](int i, int j) { return Blend(TexelColour(j, i), kGreyFog, factor); });
         EXPECT_EQ(Render(HeadOnWall(3, 2, 10, 6, 1, shade), *picture, kSideFace, 0, kGreyFog), expected) << shade;
     }
     STestTexture white(0, 2, 2, {0, 0, 0, 0}, {0xFFFF});

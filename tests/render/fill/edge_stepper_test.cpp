@@ -29,9 +29,9 @@ TEST(EdgeStepperTest, holdsTheExactEdgeValueAtEveryPixelCentre) {
     };
     // Centres on the ends, just after them, negative coordinates, a flat edge, and values of
     // perspective size whose differences and products pass 32 bits.
-    for (Segment s : {Segment{0, 0, 160, 160}, Segment{8, 8, 8, 200}, Segment{100, 9, -37, 333},
-                      Segment{-50, -100, 77, 50}, Segment{5, 24, 6, 200}, Segment{2000000000, 3, -2000000000, 900},
-                      Segment{-2100000000, 0, 2100000000, 25}}) {
+    for (Segment s :
+         {Segment{0, 0, 160, 160}, Segment{8, 8, 8, 200}, Segment{100, 9, -37, 333}, Segment{-50, -100, 77, 50},
+          Segment{5, 24, 6, 200}, Segment{2000000000, 3, -2000000000, 900}, Segment{-2100000000, 0, 2100000000, 25}}) {
         ExpectExactAlongSegment(s.a0, s.m0, s.a1, s.m1);
     }
     std::mt19937 random(3);

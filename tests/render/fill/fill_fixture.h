@@ -47,6 +47,15 @@ private:
     SRenderTexture m_texture;
 };
 
+// The fog blend as the renderer's description gives it, in the spread form and 32-bit unsigned
+// arithmetic: what every blended pixel must equal.
+inline uint16_t Blend(uint16_t colour, uint32_t spreadFog, uint32_t factor) {
+    constexpr uint32_t kSpreadMask = 0x07E0F81F;
+    const uint32_t spread = (colour | uint32_t(colour) << 16) & kSpreadMask;
+    const uint32_t r = (spreadFog + (((spread - spreadFog) * factor) >> 5)) & kSpreadMask;
+    return uint16_t(r | r >> 16);
+}
+
 // The colour that says "texel (x, y)": x in the high byte, y in the low byte, never the key colour.
 constexpr uint16_t TexelColour(int x, int y) { return uint16_t(x << 8 | y); }
 constexpr int TexelX(uint16_t colour) { return colour >> 8; }
@@ -56,7 +65,8 @@ constexpr int TexelY(uint16_t colour) { return colour & 0xFF; }
 // block (formats 1 and 2) its own index, counted from 1 so that no texel uses index 0, whose colour
 // is `indexZero`. Byte indices reach 255 texels (format 0) or blocks (format 1); format 2 has room
 // for sides up to 254.
-inline std::unique_ptr<STestTexture> MakeCoordinateTexture(int format, int width, int height, uint16_t indexZero = 0xF800) {
+inline std::unique_ptr<STestTexture> MakeCoordinateTexture(int format, int width, int height,
+                                                           uint16_t indexZero = 0xF800) {
     std::vector<uint32_t> indices;
     std::vector<uint16_t> colours;
     if (format == 0) {
@@ -101,7 +111,6 @@ inline SPolygonData Rectangle(int32_t x0, int32_t y0, int32_t x1, int32_t y1, st
     data.shades.assign(4, shade);
     return data;
 }
-
 
 // Colours that tell pixels apart in the keying tests, and the key colour.
 constexpr uint16_t kA = 0x1111, kB = 0x2222, kC = 0x3333, kD = 0x4444, kKey = 0xFFFF;
@@ -150,8 +159,7 @@ inline SPoints ConvexHull(SPoints points) {
 // and then, so that exact hits on centres, horizontal edges and vertical sides all occur.
 inline std::vector<SPoints> RandomPolygons(int count, int side, unsigned seed = 42) {
     std::mt19937 random(seed);
-    std::uniform_int_distribution<int32_t> coordinate(-40, 16 * side + 40), corners(3, 8), snap(0, 3),
-        depth(600, 5000);
+    std::uniform_int_distribution<int32_t> coordinate(-40, 16 * side + 40), corners(3, 8), snap(0, 3), depth(600, 5000);
     std::vector<SPoints> polygons;
     while (int(polygons.size()) < count) {
         SPoints points;

@@ -38,10 +38,8 @@ std::vector<SFillerCase> Fillers(const SRenderTexture& overlay) {
                                  std::span<const SRenderUv, 4>(polygon.m_uvs, 4));
          }},
         {"wall", DrawPolyWall},
-        {"overlay",
-         [&overlay](auto& target, auto& polygon, auto& texture, uint32_t fog) {
-             DrawPolyWallOverlay(target, polygon, texture, overlay, fog);
-         }},
+        {"overlay", [&overlay](auto& target, auto& polygon, auto& texture,
+                               uint32_t fog) { DrawPolyWallOverlay(target, polygon, texture, overlay, fog); }},
         {"side face", DrawPolySideFace},
         {"type 14", DrawPolyType14},
         {"type 13", DrawPolyType13},

@@ -7,8 +7,8 @@
 
 namespace {
 
-using fill_test::kBackground;
 using fill_test::Cross;
+using fill_test::kBackground;
 using Points = fill_test::SPoints;
 
 constexpr uint16_t kInk = 0x7BEF;
@@ -49,8 +49,8 @@ std::vector<Points> RandomPolygons(int count) { return fill_test::RandomPolygons
 TEST(FlatFillerTest, coversExactlyThePixelCentresInsideOrOnATopOrLeftEdge) {
     for (const Points& polygon : RandomPolygons(3000)) {
         const std::vector<uint16_t> drawn = Draw(polygon);
-        ASSERT_EQ(drawn, Expected(polygon)) << "polygon of " << polygon.size() << " starting at " << polygon[0].x
-                                            << "," << polygon[0].y;
+        ASSERT_EQ(drawn, Expected(polygon))
+            << "polygon of " << polygon.size() << " starting at " << polygon[0].x << "," << polygon[0].y;
     }
 }
 

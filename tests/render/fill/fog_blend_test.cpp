@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "fill_fixture.h"
+
 namespace {
 
 // The blend as the fillers must see it, one channel at a time: fog + floor((texel - fog) x f / 32).
@@ -16,14 +18,16 @@ uint16_t ChannelOracle(uint16_t texel, uint16_t fogColour, int factor) {
 }
 
 // Every texel colour over fogs that make each channel go up, down and stay, at every factor: the
-// spread-form blend is exactly the per-channel rule.
+// fillers' blend, the description's spread-form blend and the per-channel rule agree exactly.
 TEST(FogBlendTest, equalsThePerChannelRuleForEveryFactor) {
     for (uint16_t fogColour : {0x0000, 0xFFFF, 0x8410, 0xF800, 0x07E0, 0x001F, 0x5AEB}) {
         const uint32_t spread = fog::Spread(fogColour);
+        const fog::SChannels channels(spread);
         for (int factor = 0; factor <= 32; ++factor) {
             for (uint32_t texel = 0; texel <= 0xFFFF; ++texel) {
-                const uint16_t blended = fog::Blend(uint16_t(texel), spread, uint32_t(factor));
-                if (blended != ChannelOracle(uint16_t(texel), fogColour, factor)) {
+                const uint16_t expected = ChannelOracle(uint16_t(texel), fogColour, factor);
+                const uint16_t blended = channels.Blend(uint16_t(texel), int16_t(factor));
+                if (blended != expected || fill_test::Blend(uint16_t(texel), spread, uint32_t(factor)) != expected) {
                     FAIL() << "texel " << texel << " fog " << fogColour << " factor " << factor;
                 }
             }
@@ -33,12 +37,12 @@ TEST(FogBlendTest, equalsThePerChannelRuleForEveryFactor) {
 
 // White over black halfway: each field halfway, rounded down.
 TEST(FogBlendTest, whiteOverBlackAtHalfGivesHalfOfEachFieldRoundedDown) {
-    const uint16_t blended = fog::Blend(0xFFFF, fog::Spread(0x0000), 16);
+    const uint16_t blended = fog::SChannels(fog::Spread(0x0000)).Blend(0xFFFF, 16);
     EXPECT_EQ(blended >> 11, 15);
     EXPECT_EQ((blended >> 5) & 63, 31);
     EXPECT_EQ(blended & 31, 15);
-    EXPECT_EQ(fog::Blend(0x1234, fog::Spread(0x4321), 32), 0x1234);
-    EXPECT_EQ(fog::Blend(0x1234, fog::Spread(0x4321), 0), 0x4321);
+    EXPECT_EQ(fog::SChannels(fog::Spread(0x4321)).Blend(0x1234, 32), 0x1234);
+    EXPECT_EQ(fog::SChannels(fog::Spread(0x4321)).Blend(0x1234, 0), 0x4321);
 }
 
 // The factor is the shade / 4 (shade x 8 >> 5), capped at 32; a wrapped, negative product is all fog.

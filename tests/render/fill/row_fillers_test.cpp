@@ -78,7 +78,7 @@ TEST(RowFillersTest, billboardsAndTheRotatedPictureLeaveTheKeyColourAndBlockZero
             filler(surface.Target(), Upright(1, 1, c.width, 2, 1, 64).Polygon(), c.picture, kGreyFog);
             for (int i = 0; i < 2 * c.width; ++i) {
                 const uint16_t texel = c.rows[size_t(i)];
-                const uint16_t expected = texel == Z || !blended ? texel : fog::Blend(texel, kGreyFog, 16);
+                const uint16_t expected = texel == Z || !blended ? texel : Blend(texel, kGreyFog, 16);
                 EXPECT_EQ(surface.At(1 + i % c.width, 1 + i / c.width), expected)
                     << "format " << int(c.picture.Texture().m_format) << " texel " << i;
             }
@@ -108,7 +108,7 @@ TEST(RowFillersTest, skyRowsBelowFullFactorAreBlendedAcrossTheirWidth) {
         DrawPolySky(surface.Target(), Upright(2, 2, 16, 16, 1, shade).Polygon(), *picture, kGreyFog);
         for (int y = 2; y < 18; ++y) {
             for (int x = 2; x < 18; ++x) {
-                EXPECT_EQ(surface.At(x, y), fog::Blend(TexelColour(x - 2, y - 2), kGreyFog, shade / 4)) << shade;
+                EXPECT_EQ(surface.At(x, y), Blend(TexelColour(x - 2, y - 2), kGreyFog, shade / 4)) << shade;
             }
         }
     }
@@ -119,9 +119,9 @@ TEST(RowFillersTest, skyRowsBelowFullFactorAreBlendedAcrossTheirWidth) {
     uint32_t previous = 33;
     for (int y = 2; y < 18; ++y) {
         uint32_t factor = 0;
-        while (factor < 32 && surface.At(2, y) != fog::Blend(TexelColour(0, y - 2), kGreyFog, factor)) ++factor;
+        while (factor < 32 && surface.At(2, y) != Blend(TexelColour(0, y - 2), kGreyFog, factor)) ++factor;
         for (int x = 2; x < 18; ++x) {
-            EXPECT_EQ(surface.At(x, y), fog::Blend(TexelColour(x - 2, y - 2), kGreyFog, factor)) << x << "," << y;
+            EXPECT_EQ(surface.At(x, y), Blend(TexelColour(x - 2, y - 2), kGreyFog, factor)) << x << "," << y;
         }
         EXPECT_LE(factor, previous);
         previous = factor;

@@ -41,16 +41,15 @@ void ExpectEveryAccessReadsTheTexel() {
             // Any position inside the texel, 20.12.
             for (uint32_t fraction : {0u, 0x800u, 0xFFFu}) {
                 const uint32_t s = uint32_t(x) << 12 | fraction, t = uint32_t(y) << 12 | fraction;
-                uint16_t colour = 0xFFFF;
-                ReadColour<SKeying::Opaque>(SAlongRow<kFormat>(texture.m_data, texture.Stride(), y), texture.m_palette,
-                                            colour, s);
-                EXPECT_EQ(colour, expected) << "format " << kFormat << " along row at " << x << "," << y;
-                ReadColour<SKeying::Opaque>(SAlongColumn<kFormat>(texture.m_data, texture.Stride(), x),
-                                            texture.m_palette, colour, t);
-                EXPECT_EQ(colour, expected) << "format " << kFormat << " along column at " << x << "," << y;
-                ReadColour<SKeying::Opaque>(SAnyTexel<kFormat>(texture.m_data, texture.Stride()), texture.m_palette,
-                                            colour, s, t);
-                EXPECT_EQ(colour, expected) << "format " << kFormat << " anywhere at " << x << "," << y;
+                const SAlongRow<kFormat> row(texture.m_data, texture.m_palette, texture.Stride(), y);
+                EXPECT_EQ(ReadColour<SKeying::Opaque>(row, s), expected)
+                    << kFormat << " along row at " << x << "," << y;
+                const SAlongColumn<kFormat> column(texture.m_data, texture.m_palette, texture.Stride(), x);
+                EXPECT_EQ(ReadColour<SKeying::Opaque>(column, t), expected)
+                    << kFormat << " along column at " << x << "," << y;
+                const SAnyTexel<kFormat> anywhere(texture.m_data, texture.m_palette, texture.Stride());
+                EXPECT_EQ(ReadColour<SKeying::Opaque>(anywhere, s, t), expected)
+                    << kFormat << " anywhere at " << x << "," << y;
             }
         }
     }
