@@ -22,8 +22,8 @@ struct EdgeWalker {
     int m_majorAxis = 1;
     int m_minorAxis = 0;
 
-    int32_t Major(uint32_t vertex) const { return Coordinate(vertex, m_majorAxis); }
-    int32_t Minor(uint32_t vertex) const { return Coordinate(vertex, m_minorAxis); }
+    int32_t Major(uint32_t vertex) const { return coordinate(vertex, m_majorAxis); }
+    int32_t Minor(uint32_t vertex) const { return coordinate(vertex, m_minorAxis); }
 
     // Walks on from vertex to vertex while the major coordinate c lies at or beyond the next one,
     // forward (the vertex after, wrapping) or backward, then sets the minor stepper up on the
@@ -36,7 +36,7 @@ struct EdgeWalker {
     bool StepBackwardToEnd(int32_t c);
 
 private:
-    int32_t Coordinate(uint32_t vertex, int axis) const {
+    int32_t coordinate(uint32_t vertex, int axis) const {
         return axis == 0 ? m_vertices[vertex].x : m_vertices[vertex].y;
     }
     template <bool kForward, bool kToEnd>

@@ -5,6 +5,7 @@
 #include "render/fill/polygon_walk.h"
 #include "render/fill/render_texture.h"
 #include "render/fill/span_functions.h"
+#include "render/fill/span_output.h"
 #include "render/fill/value_walker.h"
 
 namespace line_polygon {
@@ -73,6 +74,8 @@ void DrawLinePolygon(const SRasterTarget& target, const SFillPolygon& polygon, c
     const SSpanPair spans = SelectSpans<Sampler>(texture.m_format);
     SValueWalker<kMode, SAttribute::S, SAttribute::T, SAttribute::Shade8> walker1(polygon);
     SValueWalker<kMode, kVarying> walker2(polygon);
+    // Keyed upright quads hold s along a column: they read their picture down its columns.
+    SSpanOutput<kAxis> output(target, kConstant == SAttribute::S);
     WalkPolygon<kAxis>(target, polygon, walker1, walker2, [&](const SSpanLine& line) {
         SSpanState span = LineSpanState<kConstant, kVarying>(line, texture, walker1, walker2, fog);
         span.m_factor = fog::FactorOfShade8(walker1.template Value<SAttribute::Shade8>());
@@ -80,7 +83,7 @@ void DrawLinePolygon(const SRasterTarget& target, const SFillPolygon& polygon, c
             span.m_overlayData = overlay->m_data;
             span.m_overlayPalette = overlay->m_palette;
         }
-        spans.For(span.m_factor)(span);
+        output.Draw(spans.For(span.m_factor), span, line);
     });
 }
 

@@ -15,6 +15,7 @@ enum class SSpanAxis { Row, Column };
 // One span of the walk, handed to the filler.
 struct SSpanLine {
     SRowSpan m_pixels;  // the span's pixels on the surface, from its first one on
+    int m_line = 0;     // its row (row spans) or column (column spans)
     int m_start = 0;    // its first pixel on the minor axis
     // Pixels the surface cut from the span's beginning: the fill rule put the first pixel that many
     // earlier.
@@ -87,6 +88,7 @@ void WalkPolygon(const SRasterTarget& target, const SFillPolygon& polygon, Walke
         if (line < 0 || first >= end) continue;
         SSpanLine span;
         span.m_pixels = kRows ? GetRowSpan(target, line, first, end) : GetColumnSpan(target, line, first, end);
+        span.m_line = line;
         span.m_start = first;
         span.m_skipped = first - edge1.m_pixel;
         span.m_minor1 = edge1.m_minorStepper.m_value;

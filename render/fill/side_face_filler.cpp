@@ -18,6 +18,7 @@ void DrawPolySideFace(const SRasterTarget& target, const SFillPolygon& polygon, 
     const SSpanPair spans = SelectSpans<SOpaqueRowSampler, SSteppedFogShade, SSteppedFogShade>(texture.m_format);
     SValueWalker<SInterpolation::Perspective, SAttribute::S, SAttribute::T, SAttribute::Shade8> walker1(polygon);
     SValueWalker<SInterpolation::Perspective, SAttribute::S, SAttribute::Shade8> walker2(polygon);
+    SColumnSpanOutput output(target, false);
     WalkPolygon<SSpanAxis::Column>(target, polygon, walker1, walker2, [&](const SSpanLine& line) {
         SSpanState span =
             line_polygon::LineSpanState<SAttribute::T, SAttribute::S>(line, texture, walker1, walker2, fog);
@@ -29,6 +30,6 @@ void DrawPolySideFace(const SRasterTarget& target, const SFillPolygon& polygon, 
         span.m_fogStep = height == 0 ? 0 : int32_t((int64_t(g2) - g1) * 16 / height);
         span.m_fogValue = int32_t(g1 + int64_t(line.m_skipped) * span.m_fogStep);
         span.m_factor = fog::kFullFactor;
-        spans.m_fog(span);
+        output.Draw(spans.m_fog, span, line);
     });
 }

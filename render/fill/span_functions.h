@@ -141,7 +141,8 @@ private:
 
 // The loops. Pixels are addressed by their offset from the first, so that no address past the span
 // is ever formed: in orientations 1 and 2 the pixel after a span at the surface's edge lies outside
-// the pixel memory.
+// the pixel memory. The per-pixel loops are unrolled, since their own counting is a fair share of so
+// short a body.
 template <class Sampler, class Shade>
 void DrawSpan(const SSpanState& span) {
     Sampler sampler(span);
@@ -151,6 +152,7 @@ void DrawSpan(const SSpanState& span) {
     auto drawn = [](uint16_t colour) { return !Sampler::kKeyed || colour != SPicture::kTransparent; };
     if constexpr (!Shade::kChunked) {
         ptrdiff_t offset = 0;
+#pragma GCC unroll 4
         for (int k = span.m_count; k > 0; --k, offset += step) {
             const uint16_t colour = sampler.Read();
             if (drawn(colour)) first[offset] = colour;
@@ -161,6 +163,7 @@ void DrawSpan(const SSpanState& span) {
         ptrdiff_t offset = 0;
         for (int left = span.m_count; left > 0; left -= kChunk) {
             const int count = std::min(left, kChunk);
+#pragma GCC unroll 4
             for (int i = 0; i < count; ++i) {
                 colours[i] = sampler.Read();
                 sampler.Advance();
@@ -174,8 +177,11 @@ void DrawSpan(const SSpanState& span) {
                 offset += count;
                 continue;
             }
+            uint16_t shaded[kChunk];
+            for (int i = 0; i < count; ++i) shaded[i] = shade(colours[i], i);
+#pragma GCC unroll 4
             for (int i = 0; i < count; ++i, offset += step) {
-                if (drawn(colours[i])) first[offset] = shade(colours[i], i);
+                if (drawn(colours[i])) first[offset] = shaded[i];
             }
         }
     }

@@ -27,6 +27,17 @@ struct SSpanState {
     // Side faces change the factor along the span: it is the fog value >> 5.
     int32_t m_fogValue = 0;
     int32_t m_fogStep = 0;
+
+    // The count pixels of the span from pixel `skip` on, as a span of their own.
+    SSpanState Part(int skip, int count) const {
+        SSpanState part = *this;
+        part.m_first += skip * m_pixelStep;
+        part.m_count = count;
+        part.m_varying += uint32_t(skip) * uint32_t(m_varyingStep);
+        part.m_secondVarying += uint32_t(skip) * uint32_t(m_secondStep);
+        part.m_fogValue += skip * m_fogStep;
+        return part;
+    }
 };
 
 using SSpanFunction = void (*)(const SSpanState&);

@@ -30,13 +30,13 @@ public:
             // end's depth: P runs from value_i x z_j to value_j x z_i while Q runs from z_j to z_i.
             const int64_t zi = m_polygon.m_vertices[i].z, zj = m_polygon.m_vertices[j].z;
             for (int k = 0; k < kCount; ++k) {
-                SetupEdge4(m_values[k], int32_t(Attribute(kCarried[k], i) * zj), m0,
-                           int32_t(Attribute(kCarried[k], j) * zi), m1);
+                SetupEdge4(m_values[k], int32_t(attribute(kCarried[k], i) * zj), m0,
+                           int32_t(attribute(kCarried[k], j) * zi), m1);
             }
             SetupEdge4(m_depth, int32_t(zj), m0, int32_t(zi), m1);
         } else {
             for (int k = 0; k < kCount; ++k)
-                SetupEdge4(m_values[k], Attribute(kCarried[k], i), m0, Attribute(kCarried[k], j), m1);
+                SetupEdge4(m_values[k], attribute(kCarried[k], i), m0, attribute(kCarried[k], j), m1);
         }
     }
 
@@ -50,8 +50,8 @@ public:
     // positive depths.
     template <SAttribute kAttribute>
     int32_t Value() const {
-        static_assert(IndexOf(kAttribute) >= 0, "the walker does not carry this value");
-        const EdgeStepper& stepper = m_values[IndexOf(kAttribute)];
+        static_assert(indexOf(kAttribute) >= 0, "the walker does not carry this value");
+        const EdgeStepper& stepper = m_values[indexOf(kAttribute)];
         if constexpr (kMode == SInterpolation::Perspective) return stepper.m_value / m_depth.m_value;
         return stepper.m_value;
     }
@@ -62,14 +62,14 @@ private:
     static constexpr int kCount = sizeof...(kAttributes);
     static constexpr std::array<SAttribute, kCount> kCarried = {kAttributes...};
 
-    static constexpr int IndexOf(SAttribute attribute) {
+    static constexpr int indexOf(SAttribute attribute) {
         for (int k = 0; k < kCount; ++k) {
             if (kCarried[k] == attribute) return k;
         }
         return -1;
     }
-    int32_t Attribute(SAttribute attribute, uint32_t vertex) const {
-        switch (attribute) {
+    int32_t attribute(SAttribute which, uint32_t vertex) const {
+        switch (which) {
             case SAttribute::S: return m_polygon.m_uvs[vertex].u;
             case SAttribute::T: return m_polygon.m_uvs[vertex].v;
             case SAttribute::Shade8: return int32_t(m_polygon.m_shades[vertex]) * 8;

@@ -201,6 +201,25 @@ TEST(ColumnFillersTest, keyedQuadsShowTheirPictureUpright) {
     }
 }
 
+// On a surface stored row by row, column spans go through a tile a few columns wide, and keyed
+// quads through it band by band of rows: a quad taller than a band and wider than a tile, also
+// fogged, comes out as it does drawn straight down the columns of the other orientations.
+TEST(ColumnFillersTest, keyedQuadsTallerThanABandDrawAsInEveryOrientation) {
+    auto picture = MakeCoordinateTexture(0, 4, 60);
+    for (uint16_t shade : {128, 50}) {
+        SPolygonData quad = HeadOnQuad(3, 5, 4, 60, 3, shade);
+        quad.vertices[1].x += 16 * 30;  // wider at the top: the spans differ from column to column
+        std::vector<uint16_t> pictures[3];
+        for (int orientation = 0; orientation <= 2; ++orientation) {
+            pictures[orientation] = Render(quad, *picture, kType14, orientation, kGreyFog, 50, 190);
+        }
+        EXPECT_EQ(pictures[0], pictures[1]);
+        EXPECT_EQ(pictures[0], pictures[2]);
+        EXPECT_EQ(pictures[0][size_t(184) * 50 + 3],
+                  Blend(TexelColour(0, 59), kGreyFog, fog::FactorOfShade8(shade * 8)));
+    }
+}
+
 // Side faces blend every pixel: one factor when both ends carry the same shade, the texel itself
 // from shade 128 up, and darker towards a darker lower edge.
 TEST(ColumnFillersTest, sideFaceBlendsByItsShadesDownEachColumn) {
