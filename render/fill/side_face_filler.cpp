@@ -15,7 +15,7 @@ constexpr int32_t kClearShade8 = 1024;
 void DrawPolySideFace(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& texture,
                       uint32_t fog) {
     if (!texture.Drawable() || !line_polygon::HasPositiveDepths(polygon)) return;
-    const SSpanPair spans = SelectSpans<SOpaqueRowSampler, SSteppedFogShade, SSteppedFogShade>(texture.m_format);
+    const SSpanPair spans = SelectSpans<SOpaqueRowSampler, SSteppedFogShade>(texture.m_format);
     SValueWalker<SInterpolation::Perspective, SAttribute::S, SAttribute::T, SAttribute::Shade8> walker1(polygon);
     SValueWalker<SInterpolation::Perspective, SAttribute::S, SAttribute::Shade8> walker2(polygon);
     SColumnSpanOutput output(target, false);
@@ -29,7 +29,8 @@ void DrawPolySideFace(const SRasterTarget& target, const SFillPolygon& polygon, 
         const int64_t height = int64_t(line.m_minor2) - line.m_minor1;
         span.m_fogStep = height == 0 ? 0 : int32_t((int64_t(g2) - g1) * 16 / height);
         span.m_fogValue = int32_t(g1 + int64_t(line.m_skipped) * span.m_fogStep);
-        span.m_factor = fog::kFullFactor;
-        output.Draw(spans.m_fog, span, line);
+        // Every pixel is blended; where the factor is 32 all along, the blend gives the texel itself.
+        const bool clear = g1 == kClearShade8 && span.m_fogStep == 0;
+        output.Draw(clear ? spans.m_plain : spans.m_fog, span, line);
     });
 }

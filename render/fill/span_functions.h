@@ -159,15 +159,26 @@ void DrawSpan(const SSpanState& span) {
             sampler.Advance();
         }
     } else {
-        uint16_t colours[kChunk];
-        ptrdiff_t offset = 0;
-        for (int left = span.m_count; left > 0; left -= kChunk) {
-            const int count = std::min(left, kChunk);
+        // A chunk is read while the one before it is blended: read straight after its texels were
+        // stored one by one, a chunk would stall the wide loads of the blend.
+        uint16_t chunks[2][kChunk];
+        auto read = [&](uint16_t* colours, int count) {
 #pragma GCC unroll 4
             for (int i = 0; i < count; ++i) {
                 colours[i] = sampler.Read();
                 sampler.Advance();
             }
+        };
+        ptrdiff_t offset = 0;
+        int left = span.m_count;
+        int count = std::min(left, kChunk);
+        read(chunks[0], count);
+        left -= count;
+        for (int current = 0; count > 0; current ^= 1) {
+            const int next = std::min(left, kChunk);
+            read(chunks[current ^ 1], next);
+            left -= next;
+            const uint16_t* colours = chunks[current];
             shade.Start(count);
             if (step == 1) {
                 // Side by side, a pixel the keying leaves is written back as it was, so that the
@@ -175,14 +186,15 @@ void DrawSpan(const SSpanState& span) {
                 uint16_t* pixels = first + offset;
                 for (int i = 0; i < count; ++i) pixels[i] = drawn(colours[i]) ? shade(colours[i], i) : pixels[i];
                 offset += count;
-                continue;
-            }
-            uint16_t shaded[kChunk];
-            for (int i = 0; i < count; ++i) shaded[i] = shade(colours[i], i);
+            } else {
+                uint16_t shaded[kChunk];
+                for (int i = 0; i < count; ++i) shaded[i] = shade(colours[i], i);
 #pragma GCC unroll 4
-            for (int i = 0; i < count; ++i, offset += step) {
-                if (drawn(colours[i])) first[offset] = shaded[i];
+                for (int i = 0; i < count; ++i, offset += step) {
+                    if (drawn(colours[i])) first[offset] = shaded[i];
+                }
             }
+            count = next;
         }
     }
 }
