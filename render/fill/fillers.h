@@ -1,10 +1,12 @@
 #pragma once
 // The polygon fillers of the 3-D view: each draws one polygon type into a raster target, in any of
-// its orientations. None allocates, none reads the surface, none divides per pixel.
+// its orientations. None allocates or divides per pixel. A pixel a filler leaves keeps its value,
+// though for speed some read it and write it back (keyed chunks, the column tile of span_output.h).
 //
 // Every filler draws the pixels whose centres the fill rule puts inside the polygon, cut to the
-// surface, and reads only texels inside its picture: coordinates beyond the picture are clamped at
-// the ends of each span, so that such a span reads the picture's edge texels. A texture without
+// surface, and reads only texels inside its picture: the texture coordinate that holds along a span
+// and the two ends of the one that varies along it are clamped to the picture, so that a span
+// beyond it reads the picture's edge texels. A texture without
 // texels or with an unknown format draws nothing; so do perspective fillers given a vertex at or
 // behind the eye (depth 0 or less).
 #include <cstdint>
