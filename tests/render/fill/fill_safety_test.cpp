@@ -108,4 +108,18 @@ TEST(FillSafetyTest, perspectiveFillersDrawNothingWithAVertexAtOrBehindTheEye) {
     }
 }
 
+// A picture record may hold no texels at all (a side of 0): there is nothing to clamp a
+// coordinate to, and nothing is drawn.
+TEST(FillSafetyTest, aPictureWithoutTexelsDrawsNothing) {
+    STestTexture empty(0, 0, 4, {}, {0x1234});
+    const SPolygonData data = Rectangle(16, 16, 300, 300, {SRenderUv{0, 0}, {0, 64}, {64, 64}, {0, 64}});
+    const std::vector<uint16_t> untouched(kSide * kSide, kBackground);
+    for (const SFillerCase& filler : Fillers(empty)) {
+        if (std::string(filler.name) == "flat") continue;
+        STestSurface surface(kSide, kSide, 0, kBackground);
+        filler.draw(surface.Target(), data.Polygon(), empty, 0);
+        EXPECT_EQ(surface.Pixels(), untouched) << filler.name;
+    }
+}
+
 }  // namespace
