@@ -139,6 +139,16 @@ private:
     int16_t m_factors[kChunk];
 };
 
+// Reads the colours of count pixels of a span, one by one.
+template <class Sampler>
+void ReadChunk(Sampler& sampler, uint16_t* __restrict colours, int count) {
+#pragma GCC unroll 4
+    for (int i = 0; i < count; ++i) {
+        colours[i] = sampler.Read();
+        sampler.Advance();
+    }
+}
+
 // The loops. Pixels are addressed by their offset from the first, so that no address past the span
 // is ever formed: in orientations 1 and 2 the pixel after a span at the surface's edge lies outside
 // the pixel memory. The per-pixel loops are unrolled, since their own counting is a fair share of so
@@ -162,21 +172,14 @@ void DrawSpan(const SSpanState& span) {
         // A chunk is read while the one before it is blended: read straight after its texels were
         // stored one by one, a chunk would stall the wide loads of the blend.
         uint16_t chunks[2][kChunk];
-        auto read = [&](uint16_t* colours, int count) {
-#pragma GCC unroll 4
-            for (int i = 0; i < count; ++i) {
-                colours[i] = sampler.Read();
-                sampler.Advance();
-            }
-        };
         ptrdiff_t offset = 0;
         int left = span.m_count;
         int count = std::min(left, kChunk);
-        read(chunks[0], count);
+        ReadChunk(sampler, chunks[0], count);
         left -= count;
         for (int current = 0; count > 0; current ^= 1) {
             const int next = std::min(left, kChunk);
-            read(chunks[current ^ 1], next);
+            ReadChunk(sampler, chunks[current ^ 1], next);
             left -= next;
             const uint16_t* colours = chunks[current];
             shade.Start(count);
