@@ -2,7 +2,8 @@
 // texel formats, against a plain paletted copy of the same 307,200 pixels: each pixel a format-0
 // texel looked up in a 256-colour table and stored through the same surface. Read the ratio of a
 // filler's time to the paletted copy's (the pixel loop benchmarks give memcpy and memset of the same
-// bytes for scale). The pictures are mapped one texel to a pixel, the largest a frame reads.
+// bytes for scale). The pictures cover the area one texel to a pixel, so that each filler reads as
+// many texels as the copy does.
 #include <benchmark/benchmark.h>
 
 #include <array>
