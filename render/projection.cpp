@@ -1,13 +1,10 @@
 // The projection: from the view rectangle, the surface and the view distances to the values every
 // pass projects and clips with.
+#include "render/fill/fog_blend.h"
 #include "render/fixed_trig.h"
 #include "render/render.h"
 
 namespace {
-
-// The spread form gives each colour channel spare bits above it, so that blends work on all three
-// at once.
-constexpr uint32_t kSpreadMask = 0x07E0F81F;
 
 // The descriptor's view distances are in 1/336 cell.
 int32_t ToWorldDistance(int32_t viewDistance) {
@@ -53,7 +50,7 @@ bool SRender::UpdateProjection() {
         kFloorReachDivisor;
     p.floorReach = ((floorLevel + t) * p.distance) / t;
 
-    p.fogSpread = (uint32_t(view.m_fogColour) * 0x10001u) & kSpreadMask;
+    p.fogSpread = fog::Spread(view.m_fogColour);
     return true;
 }
 

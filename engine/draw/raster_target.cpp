@@ -20,3 +20,7 @@ void SRasterTarget::Set(uint16_t* pixels, int32_t width, int32_t height, int32_t
 SRowSpan GetRowSpan(const SRasterTarget& target, int y, int x0, int x1) {
     return SRowSpan{target.PixelAddress(x0, y), target.m_rowStep, x1 > x0 ? x1 - x0 : 0};
 }
+
+SRowSpan GetColumnSpan(const SRasterTarget& target, int x, int y0, int y1) {
+    return SRowSpan{target.PixelAddress(x, y0), target.m_columnStep, y1 > y0 ? y1 - y0 : 0};
+}

@@ -36,3 +36,5 @@ struct SRowSpan {
 };
 
 SRowSpan GetRowSpan(const SRasterTarget& target, int y, int x0, int x1);
+// The same for a column span from row y0 up to (not including) y1, stepping to the pixel below.
+SRowSpan GetColumnSpan(const SRasterTarget& target, int x, int y0, int y1);

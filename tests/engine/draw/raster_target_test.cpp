@@ -38,6 +38,28 @@ INSTANTIATE_TEST_SUITE_P(Cases, RowSpanTest,
                                            RowSpanCase{"reversedIsEmpty", 0, 2, 7, 3, 27, 1, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A column span steps to the pixel below; in orientation 1 that is the next stored pixel, in
+// orientation 2 the one before, so that its end address at the surface's edge lies outside memory.
+TEST(RasterTargetTest, columnSpanStartsAtTheFirstPixelAndStepsDownTheColumn) {
+    struct Case {
+        int orientation, x, y0, y1;
+        ptrdiff_t firstOffset, step;
+        int count;
+    };
+    const Case cases[] = {
+        {0, 2, 3, 7, 32, 10, 4}, {1, 2, 3, 7, -17, 1, 4}, {2, 2, 3, 7, 17, -1, 4}, {0, 2, 7, 3, 72, 10, 0}};
+    for (const Case& c : cases) {
+        std::vector<uint16_t> memory(400);
+        uint16_t* origin = memory.data() + 200;
+        SRasterTarget target;
+        target.Set(origin, 8, 8, 10, c.orientation);
+        SRowSpan span = GetColumnSpan(target, c.x, c.y0, c.y1);
+        EXPECT_EQ(span.m_first - origin, c.firstOffset) << c.orientation;
+        EXPECT_EQ(span.m_step, c.step) << c.orientation;
+        EXPECT_EQ(span.m_count, c.count) << c.orientation;
+    }
+}
+
 // Pitch 4, three pixels wide and four high: in orientation 1 the drawing rows run up the stored
 // columns.
 TEST(RasterTargetTest, takesTheStepsOfItsOrientation) {
