@@ -133,13 +133,4 @@ TEST_F(GameTablesTest, aWorldsSpellsAndEffectsArriveWithTheirPicturesAndGoWithTh
     EXPECT_EQ(game.m_spellEffects.Count(), 0);
 }
 
-TEST(MessageBoxTest, theRequestIsKeptWithItsWrapWidth) {
-    SGameData game;
-    game.PlayView().m_viewWidth = 240;
-    game.ShowMessageBox("The door is locked.", 1);
-    ASSERT_EQ(game.MessageRequests().size(), 1u);
-    EXPECT_EQ(game.MessageRequests()[0].text, "The door is locked.");
-    EXPECT_EQ(game.MessageRequests()[0].textWidth, 192u);
-}
-
 }  // namespace
