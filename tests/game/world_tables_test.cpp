@@ -3,6 +3,7 @@
 #include "game/game_data.h"
 #include "support/picture_record.h"
 #include "support/spell_records.h"
+#include "support/step_counter.h"
 #include "support/temp_folder.h"
 #include "support/world_package.h"
 
@@ -14,7 +15,7 @@ TEST(WorldTablesTest, clearingTwiceIsHarmless) {
     game.ClearTables();
     EXPECT_EQ(game.m_cache.PictureCount(), 1);
     EXPECT_STREQ(game.m_skills.Name(1), "Block");
-    SLoadingSteps loading;
+    StepCounter loading;
     loading.Start(8);
     game.LoadTablePictures(&loading);
     game.BuildTables(&loading);
@@ -117,7 +118,7 @@ TEST_F(GameTablesTest, aWorldsSpellsAndEffectsArriveWithTheirPicturesAndGoWithTh
     SSpellEffect* spark = game.m_spellEffects.Find(spell->m_castEffect.Text());
     ASSERT_NE(spark, nullptr);
 
-    SLoadingSteps loading;
+    StepCounter loading;
     loading.Start(8);
     game.LoadTablePictures(&loading);
     const SPictureEntry* picture = game.m_cache.FindPicture("bres_spark1");

@@ -33,7 +33,8 @@ Size sizeOf(R role, int index, bool large) {
 // Sizes that the widgets rely on: buttons take theirs from the picture (the choice list's page
 // buttons are 20x12), frame pieces must meet (lists keep 3 pixels inside the small frame), bar
 // pieces must be of one height, portraits are 50x50, the meters' middles reach the whole track,
-// the compass strip covers 360 degrees at 3 per pixel.
+// the compass strip covers 360 degrees at 3 per pixel, the loading pictures are as large as
+// their layout elements.
 TEST(InterfaceArtTest, eachRoleIsDrawnAtASizeThatFitsIt) {
     struct Row {
         R role;
@@ -48,6 +49,8 @@ TEST(InterfaceArtTest, eachRoleIsDrawnAtASizeThatFitsIt) {
         {R::kSmallFrameSet, 3, {8, 3}, {8, 3}},
         {R::kUpArrowButton, 1, {20, 12}, {20, 12}},
         {R::kDownArrowButton, 0, {20, 12}, {20, 12}},
+        {R::kLoadingPictures, 0, {120, 60}, {240, 120}},
+        {R::kLoadingPictures, 3, {120, 28}, {240, 56}},
         {R::kLargeFrameSet, 8, {9, 9}, {14, 14}},
         {R::kMessagePanel, 4, {16, 16}, {16, 16}},
         {R::kTextButtonBarUp, 0, {6, 20}, {8, 30}},

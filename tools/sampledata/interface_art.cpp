@@ -46,7 +46,10 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
         case R::kDownArrowButton: return Button(index, 20, 12, blue, Glyph::kDown);
         case R::kPreviousPageButton: return Button(index, button, button, blue, Glyph::kLeft);
         case R::kNextPageButton: return Button(index, button, button, blue, Glyph::kRight);
-        case R::kLoadingPictures: return Landscape(large ? 240 : 120, large ? 120 : 60, index);
+        // Three scenes, and the keyed emblem drawn over the first.
+        case R::kLoadingPictures:
+            return index == 3 ? Emblem(large ? 240 : 120, large ? 56 : 28)
+                              : Landscape(large ? 240 : 120, large ? 120 : 60, index);
         case R::kShipTravel: return Ship(large ? 200 : 100, large ? 120 : 60);
         case R::kBookPage: return Tile(large ? 48 : kTileSize, ArtColour(246, 236, 206), 11);
         case R::kSpellBookPage: return Tile(large ? 48 : kTileSize, ArtColour(226, 214, 236), 12);
