@@ -49,6 +49,9 @@
 #include "screens/screen_id.h"
 #include "script/script.h"
 
+class SDialog;
+class SDialogMessage;
+class SDialogTextCtrl;
 class SRender;
 class SPortraitSource;
 class SState;
@@ -122,14 +125,15 @@ public:
     // A new empty package at the end of the package list.
     SModule* AddModule() { return m_packages.Add(); }
 
-    // The message box: until the message dialog exists, what was asked is kept here.
-    struct SMessageRequest {
-        std::string text;
-        uint32_t buttons;
-        uint32_t textWidth;
-    };
-    void ShowMessageBox(const char* text, uint32_t buttons);
-    const std::vector<SMessageRequest>& MessageRequests() const { return m_messageRequests; }
+    // Fills the text control with the text (wrapped at four fifths of the 3-D view's width) and
+    // lays the message box out around it with the buttons of the set, centred on the screen. The
+    // owner becomes the box's parent, which its answers go to; an owner that reads the answers
+    // itself passes none. The owner then makes the box its child.
+    void ShowMessageBox(const char* text, uint32_t buttons, SDialogTextCtrl& textCtrl, SDialogMessage& box,
+                        SDialog* owner);
+    // The same, and the box opens at once as the parent's modal child.
+    void ShowChildMessageBox(const char* text, uint32_t buttons, SDialogTextCtrl& textCtrl, SDialogMessage& box,
+                             SDialog& parent);
 
     // Plays the sound of that name at volume 0 .. 10 and answers its channel; a name the sound
     // table lacks plays nothing and answers 0.
@@ -203,7 +207,6 @@ public:
 
 private:
     SViewDescriptor m_playView;
-    std::vector<SMessageRequest> m_messageRequests;
 };
 
 // Directions 0 to 7 clockwise from north: the step to the neighbouring cell and the direction's bit.

@@ -53,8 +53,3 @@ void SGameData::BuildTables(SLoadingSteps* loading) {
     m_spellEffects.ResolvePictures(m_cache);
     if (loading) loading->Step();
 }
-
-void SGameData::ShowMessageBox(const char* text, uint32_t buttons) {
-    // The text is wrapped at four fifths of the 3-D view's width.
-    m_messageRequests.push_back({text ? text : "", buttons, uint32_t(PlayView().m_viewWidth * 4 / 5)});
-}

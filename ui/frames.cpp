@@ -84,3 +84,10 @@ void DrawBar(SDisplay& display, const SPictureEntry* const* set, bool keyed, int
     tilePiece(display, set[1], keyed, x + leftW, y, w - leftW - rightW, h);
     drawPiece(display, set[2], keyed, x + w - rightW, y);
 }
+
+void TileOrFill(SDisplay& display, const SPictureEntry* picture, int x, int y, int w, int h, uint32_t colour) {
+    if (picture && picture->data)
+        display.TileOpaque(x, y, w, h, *picture);
+    else
+        display.FillRect(x, y, w, h, ColourWord565(colour));
+}

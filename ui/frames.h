@@ -13,3 +13,6 @@ void DrawFrame(SDisplay& display, const SPictureEntry* const* set, bool keyed, i
                uint32_t flags, uint32_t colour);
 void DrawPanel(SDisplay& display, const SPictureEntry* const* set, bool keyed, int x, int y, int w, int h);
 void DrawBar(SDisplay& display, const SPictureEntry* const* set, bool keyed, int x, int y, int w, int h);
+// The picture tiled over the rectangle (opaque, the last row and column cut to fit); without one,
+// or with one not loaded, the rectangle filled with the colour (a colour word).
+void TileOrFill(SDisplay& display, const SPictureEntry* picture, int x, int y, int w, int h, uint32_t colour);

@@ -25,6 +25,13 @@ public:
         m_items[m_count++] = value;
     }
 
+    // Moves the values after it down by one; an index outside the values changes nothing.
+    void RemoveAt(int32_t index) {
+        if (index < 0 || index >= m_count) return;
+        std::move(m_items.get() + index + 1, m_items.get() + m_count, m_items.get() + index);
+        m_items[--m_count] = T();
+    }
+
     // Drops every value; the array starts again from a block of one step.
     void Clear() {
         m_items.reset(new T[m_step]);

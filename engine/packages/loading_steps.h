@@ -1,22 +1,14 @@
 #pragma once
-// Progress of a long load counted in steps. It stands where the loading dialog will show the
-// same progress: started with the number of steps, advanced once per step.
+// What a long load tells of its progress: started with the number of steps, advanced once per
+// step. The loading dialog shows it; the loaders below the interface know only this.
 #include <cstdint>
 
 class SLoadingSteps {
 public:
-    void Start(uint32_t count) {
-        m_count = count;
-        m_current = 0;
-    }
+    virtual void Start(uint32_t count) = 0;
     // Held at the step count.
-    void Step() {
-        if (m_current < m_count) ++m_current;
-    }
-    uint32_t Current() const { return m_current; }
-    uint32_t Count() const { return m_count; }
+    virtual void Step() = 0;
 
-private:
-    uint32_t m_count = 0;
-    uint32_t m_current = 0;
+protected:
+    ~SLoadingSteps() = default;
 };

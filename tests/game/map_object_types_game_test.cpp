@@ -2,6 +2,7 @@
 
 #include "game/game_data.h"
 #include "support/picture_record.h"
+#include "support/step_counter.h"
 #include "support/temp_folder.h"
 #include "support/world_package.h"
 
@@ -51,7 +52,7 @@ TEST_F(GameMapObjectTypesTest, aWorldsTypesAnswerItsNamesAndItsDefaultFloor) {
 TEST_F(GameMapObjectTypesTest, buildingTheTablesResolvesThePicturesAndClearingEmptiesTheTable) {
     ASSERT_TRUE(world().Write(folder, "Brimvale"));
     ASSERT_TRUE(game.m_packages.Open("Brimvale")) << game.m_packages.Error().Message();
-    SLoadingSteps loading;
+    StepCounter loading;
     loading.Start(5);
     game.BuildTables(&loading);
     EXPECT_EQ(loading.Current(), 5u);

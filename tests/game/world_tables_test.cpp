@@ -4,6 +4,7 @@
 #include "support/item_records.h"
 #include "support/picture_record.h"
 #include "support/spell_records.h"
+#include "support/step_counter.h"
 #include "support/temp_folder.h"
 #include "support/world_package.h"
 
@@ -15,7 +16,7 @@ TEST(WorldTablesTest, clearingTwiceIsHarmless) {
     game.ClearTables();
     EXPECT_EQ(game.m_cache.PictureCount(), 1);
     EXPECT_STREQ(game.m_skills.Name(1), "Block");
-    SLoadingSteps loading;
+    StepCounter loading;
     loading.Start(8);
     game.LoadTablePictures(&loading);
     game.BuildTables(&loading);
@@ -134,7 +135,7 @@ TEST_F(GameTablesTest, aWorldsSpellsAndEffectsArriveWithTheirPicturesAndGoWithTh
     SSpellEffect* spark = game.m_spellEffects.Find(spell->m_castEffect.Text());
     ASSERT_NE(spark, nullptr);
 
-    SLoadingSteps loading;
+    StepCounter loading;
     loading.Start(8);
     game.LoadTablePictures(&loading);
     const SPictureEntry* picture = game.m_cache.FindPicture("bres_spark1");
@@ -169,7 +170,7 @@ TEST_F(GameTablesTest, anItemsPicturesLoadWithTheTablePicturesAndItsListsAreBuil
     ASSERT_TRUE(world.Write(folder, "Brimvale"));
     ASSERT_TRUE(game.m_packages.Open("Brimvale")) << game.m_packages.Error().Message();
 
-    SLoadingSteps loading;
+    StepCounter loading;
     loading.Start(8);
     game.LoadTablePictures(&loading);
     game.BuildTables(&loading);
@@ -179,15 +180,6 @@ TEST_F(GameTablesTest, anItemsPicturesLoadWithTheTablePicturesAndItsListsAreBuil
     EXPECT_EQ(type->m_pictureSlot, game.m_cache.FindPicture("bres_bread")->slot);
     EXPECT_EQ(game.m_cache.SlotHeights()[type->m_pictureSlot], 3);
     EXPECT_EQ(game.m_items.CountOf(1, kItemComestible), 1);
-}
-
-TEST(MessageBoxTest, theRequestIsKeptWithItsWrapWidth) {
-    SGameData game;
-    game.PlayView().m_viewWidth = 240;
-    game.ShowMessageBox("The door is locked.", 1);
-    ASSERT_EQ(game.MessageRequests().size(), 1u);
-    EXPECT_EQ(game.MessageRequests()[0].text, "The door is locked.");
-    EXPECT_EQ(game.MessageRequests()[0].textWidth, 192u);
 }
 
 }  // namespace

@@ -69,24 +69,30 @@ int UiRig::Height() const { return m_game->m_display->m_height; }
 void UiRig::OpenDialog(SDialog& dialog) { m_game->m_currentScreen->SetChild(&dialog); }
 
 void UiRig::Key(uint32_t action) {
+    BeginScene();
     m_game->OnKey(action);
     Frame();
 }
 
 void UiRig::PenDown(int x, int y) {
+    BeginScene();
     m_game->OnStylus(x & ~1, y & ~1, 1, 0);
     Frame();
 }
 
 void UiRig::PenMove(int x, int y) {
+    BeginScene();
     m_game->OnStylus(x & ~1, y & ~1, 1, 1);
     Frame();
 }
 
 void UiRig::PenUp(int x, int y) {
+    BeginScene();
     m_game->OnStylus(x & ~1, y & ~1, 0, 0);
     Frame();
 }
+
+void UiRig::BeginScene() { m_game->m_display->BeginFrame(); }
 
 void UiRig::Tap(int x, int y) {
     PenDown(x, y);

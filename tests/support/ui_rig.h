@@ -45,6 +45,9 @@ public:
     void PenMove(int x, int y);
     void PenUp(int x, int y);
     void Tap(int x, int y);
+    // Opens the display's scene, as the main loop does before it hands on an input event, so that
+    // what presents frames while it handles the event (a loader, a text reveal) reaches the screen.
+    void BeginScene();
     // One frame of the main loop: the clock moves on by the mode's frame interval, the current
     // screen gets its tick, and the frame is presented.
     void Frame();

@@ -30,9 +30,11 @@ Size sizeOf(R role, int index, bool large) {
     return {picture.Width(), picture.Height()};
 }
 
-// Sizes that the widgets rely on: buttons take theirs from the picture, frame pieces must meet,
-// bar pieces must be of one height, portraits are 50x50, the meters' middles reach the whole
-// track, the compass strip covers 360 degrees at 3 per pixel.
+// Sizes that the widgets rely on: buttons take theirs from the picture (the choice list's page
+// buttons are 20x12), frame pieces must meet (lists keep 3 pixels inside the small frame), bar
+// pieces must be of one height, portraits are 50x50, the meters' middles reach the whole track,
+// the compass strip covers 360 degrees at 3 per pixel, the loading pictures are as large as
+// their layout elements.
 TEST(InterfaceArtTest, eachRoleIsDrawnAtASizeThatFitsIt) {
     struct Row {
         R role;
@@ -42,9 +44,13 @@ TEST(InterfaceArtTest, eachRoleIsDrawnAtASizeThatFitsIt) {
     const Row rows[] = {
         {R::kOkButton, 0, {24, 24}, {36, 36}},
         {R::kNextPageButton, 2, {24, 24}, {36, 36}},
-        {R::kSmallFrameSet, 0, {5, 5}, {8, 8}},
-        {R::kSmallFrameSet, 1, {5, 8}, {8, 8}},
-        {R::kSmallFrameSet, 3, {8, 5}, {8, 8}},
+        {R::kSmallFrameSet, 0, {3, 3}, {3, 3}},
+        {R::kSmallFrameSet, 1, {3, 8}, {3, 8}},
+        {R::kSmallFrameSet, 3, {8, 3}, {8, 3}},
+        {R::kUpArrowButton, 1, {20, 12}, {20, 12}},
+        {R::kDownArrowButton, 0, {20, 12}, {20, 12}},
+        {R::kLoadingPictures, 0, {120, 60}, {240, 120}},
+        {R::kLoadingPictures, 3, {120, 28}, {240, 56}},
         {R::kLargeFrameSet, 8, {9, 9}, {14, 14}},
         {R::kMessagePanel, 4, {16, 16}, {16, 16}},
         {R::kTextButtonBarUp, 0, {6, 20}, {8, 30}},

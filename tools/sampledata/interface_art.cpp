@@ -17,7 +17,8 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
     switch (role) {
         case R::kDefaultPicture: return Portrait(-1);
         case R::kDialogBackground: return StoneTile(kTileSize);
-        case R::kSmallFrameSet: return FramePiece(index, large ? 8 : 5, 8, kSlate);
+        // Lists and the loading bar keep 3 and 4 pixels inside it, on every screen.
+        case R::kSmallFrameSet: return FramePiece(index, 3, 8, kSlate);
         case R::kLargeFrameSet: return FramePiece(index, large ? 14 : 9, 8, kSlate);
         case R::kPictureFrameSet: return FramePiece(index, 4, 8, kSlate);
         case R::kMessagePanel: return FramePiece(index, large ? 12 : 8, 16, parchment);
@@ -40,11 +41,15 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
         case R::kOkButton: return Button(index, button, button, green, Glyph::kCheck);
         case R::kCancelButton: return Button(index, button, button, red, Glyph::kCross);
         case R::kCloseButton: return Button(index, button, button, kSlate, Glyph::kCross);
-        case R::kUpArrowButton: return Button(index, button, button, blue, Glyph::kUp);
-        case R::kDownArrowButton: return Button(index, button, button, blue, Glyph::kDown);
+        // The choice list's page buttons are 20x12 on every screen.
+        case R::kUpArrowButton: return Button(index, 20, 12, blue, Glyph::kUp);
+        case R::kDownArrowButton: return Button(index, 20, 12, blue, Glyph::kDown);
         case R::kPreviousPageButton: return Button(index, button, button, blue, Glyph::kLeft);
         case R::kNextPageButton: return Button(index, button, button, blue, Glyph::kRight);
-        case R::kLoadingPictures: return Landscape(large ? 240 : 120, large ? 120 : 60, index);
+        // Three scenes, and the keyed emblem drawn over the first.
+        case R::kLoadingPictures:
+            return index == 3 ? Emblem(large ? 240 : 120, large ? 56 : 28)
+                              : Landscape(large ? 240 : 120, large ? 120 : 60, index);
         case R::kShipTravel: return Ship(large ? 200 : 100, large ? 120 : 60);
         case R::kBookPage: return Tile(large ? 48 : kTileSize, ArtColour(246, 236, 206), 11);
         case R::kSpellBookPage: return Tile(large ? 48 : kTileSize, ArtColour(226, 214, 236), 12);

@@ -36,6 +36,8 @@ SArtCanvas Portrait(int race);
 // A landscape of `w` x `h` at one of four times of day.
 SArtCanvas Landscape(int w, int h, int timeOfDay);
 SArtCanvas Ship(int w, int h);
+// The game's name on a bronze banner with rounded ends, on a transparent ground.
+SArtCanvas Emblem(int w, int h);
 // A tile of `size` pixels: a ground colour with a sparse pattern of a darker and a lighter shade.
 SArtCanvas Tile(int size, uint16_t ground, int seed);
 // Stones in mortar, for the dialog background.

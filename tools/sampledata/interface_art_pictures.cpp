@@ -88,6 +88,20 @@ SArtCanvas Ship(int w, int h) {
     return scene;
 }
 
+SArtCanvas Emblem(int w, int h) {
+    SArtCanvas emblem(w, h);
+    const double r = h / 2.0;
+    for (auto [inset, colour] : {std::pair{0.0, kOutline}, std::pair{1.0, kGold}, std::pair{3.0, kBronze}}) {
+        emblem.Disc(r, r, r - inset, colour);
+        emblem.Disc(w - r, r, r - inset, colour);
+        emblem.Fill(int(r), int(inset), int(w - 2 * r), int(h - 2 * inset), colour);
+    }
+    const char* name = "BRIM VALE";
+    const int scale = h >= 40 ? 4 : 2;
+    emblem.Text((w - SArtCanvas::TextWidth(name, scale)) / 2, (h - 7 * scale) / 2, name, scale, kInk);
+    return emblem;
+}
+
 SArtCanvas Tile(int size, uint16_t ground, int seed) {
     SArtCanvas tile(size, size);
     tile.Paint([&](int x, int y) {

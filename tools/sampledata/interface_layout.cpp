@@ -1,5 +1,9 @@
 #include "tools/sampledata/interface_layout.h"
 
+#include <algorithm>
+
+#include "engine/files/settings.h"
+
 namespace {
 
 struct ViewArea {
@@ -18,6 +22,43 @@ constexpr ViewArea kSquareOrLarge[] = {{8, {550, 0, 0, 240, 180}},
                                        {15, {550, 0, 0, 640, 584}},
                                        {16, {550, 0, 0, 480, 240}}};
 
+struct ModeScreen {
+    uint16_t mode;
+    int width, height;
+    int fontHeight;  // of the font the loading caption selects (font 1, font 2 where large text)
+};
+
+constexpr ModeScreen kHandheldScreens[] = {{6, 320, 240, 15}, {7, 240, 320, 15}, {9, 640, 480, 26}, {10, 480, 640, 26}};
+constexpr ModeScreen kSquareOrLargeScreens[] = {{8, 240, 240, 15},
+                                                {11, 480, 480, 20},
+                                                {14, 800, 480, 26},
+                                                {15, 800, 584, 26},
+                                                {16, 640, 240, 15}};
+
+// The loading dialog (layout 3) covers the screen: the first scene across the top with the
+// emblem over it, the other two side by side below, and under them element 12 down to the bottom,
+// at least tall enough for the caption at its middle and the bar's frame below that.
+SLayoutMode loadingLayout(const ModeScreen& screen) {
+    const bool large = IsLargeScreenMode(screen.mode);
+    const int pictureW = large ? 240 : 120, pictureH = large ? 120 : 60;
+    const int emblemW = large ? 240 : 120, emblemH = large ? 56 : 28;
+    const int barH = 4 * screen.fontHeight + 24;
+    const int above = screen.height - barH;
+    const int sceneH = std::min(screen.width / 2, above - pictureH - 8);
+    const int sideW = std::min(pictureW, (screen.width - 12) / 2);
+    const int sideX = (screen.width - 2 * sideW - 4) / 2;
+    auto row = [](int id, int x, int y, int w, int h) {
+        return SLayoutRow{uint16_t(id), uint16_t(x), uint16_t(y), uint16_t(w), uint16_t(h)};
+    };
+    return {screen.mode,
+            uint16_t(screen.width),
+            uint16_t(screen.height),
+            {row(10, 0, 0, screen.width, sceneH),
+             row(11, (screen.width - emblemW) / 2, (sceneH - emblemH) / 2, emblemW, emblemH),
+             row(12, 0, sceneH + pictureH + 8, screen.width, screen.height - sceneH - pictureH - 8),
+             row(13, sideX, sceneH + 4, sideW, pictureH), row(14, sideX + sideW + 4, sceneH + 4, sideW, pictureH)}};
+}
+
 }  // namespace
 
 std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
@@ -25,5 +66,9 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
     for (const ViewArea& area :
          squareOrLargeModes ? std::span<const ViewArea>(kSquareOrLarge) : std::span<const ViewArea>(kHandheld))
         playView.modes.push_back({area.mode, 0, 0, {area.view}});
-    return {playView};
+    SLayoutDialog loading{3, {}};
+    for (const ModeScreen& screen : squareOrLargeModes ? std::span<const ModeScreen>(kSquareOrLargeScreens)
+                                                       : std::span<const ModeScreen>(kHandheldScreens))
+        loading.modes.push_back(loadingLayout(screen));
+    return {loading, playView};
 }

@@ -48,11 +48,11 @@ bool WriteInterfacePackage(const SFileFolder& folder, std::string& error) {
     }
     for (const auto& [id, picture] : interfacePictures())
         writer.AddRecord(id, picture.data(), uint32_t(picture.size()));
-    // The two interface sounds: a click and a chime.
+    // The two interface clicks: a light one for turning a page, a deeper one for an answer.
     const std::vector<uint8_t> click = MakeWave(22050, 1, FadingTone(22050, 1200, 0.03, 9000));
-    const std::vector<uint8_t> chime = MakeWave(22050, 1, FadingTone(22050, 660, 0.12, 7000));
+    const std::vector<uint8_t> answer = MakeWave(22050, 1, FadingTone(22050, 800, 0.05, 9000));
     writer.AddRecord(4031, click.data(), uint32_t(click.size()));
-    writer.AddRecord(4032, chime.data(), uint32_t(chime.size()));
+    writer.AddRecord(4032, answer.data(), uint32_t(answer.size()));
     if (!writer.Write("BrimvaleData")) {
         error = "cannot write " + folder.Resolve("BrimvaleData.pdb");
         return false;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "engine/packages/loading_steps.h"
 #include "support/module_fixture.h"
+#include "support/step_counter.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ protected:
             ASSERT_TRUE(package.Write(folder, file[0]));
         }
     }
-    SLoadingSteps loading;
+    StepCounter loading;
 };
 
 TEST_F(ModuleListTest, openAllOpensTheFourPackagesInOrderWithAStepEach) {

@@ -243,4 +243,19 @@ TEST(ValueArrayTest, growsByItsStepAndClearsBackToIt) {
     EXPECT_EQ(strings.Capacity(), 2);
 }
 
+TEST(ValueArrayTest, removingMovesTheRestDownAndIgnoresIndexesOutsideTheValues) {
+    SStringArray strings(2);
+    for (const char* text : {"a", "b", "c"}) strings.Add(SString(text));
+    strings.RemoveAt(-1);
+    strings.RemoveAt(3);
+    ASSERT_EQ(strings.Count(), 3);
+    strings.RemoveAt(0);
+    ASSERT_EQ(strings.Count(), 2);
+    EXPECT_STREQ(strings[0].Text(), "b");
+    EXPECT_STREQ(strings[1].Text(), "c");
+    strings.RemoveAt(1);
+    strings.Add(SString("d"));
+    EXPECT_STREQ(strings[1].Text(), "d");
+}
+
 }  // namespace

@@ -1,0 +1,52 @@
+#include "tools/sampledata/interface_layout.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/draw/picture.h"
+#include "engine/files/settings.h"
+#include "tools/sampledata/interface_art.h"
+
+namespace {
+
+// The loading dialog (layout 3) in every screen mode of both records: it covers the screen, its
+// pictures lie inside it, the keyed emblem's element has the emblem's own size (a keyed picture
+// is never stretched), and element 12 holds the caption at its middle and the bar's frame, a font
+// height tall, below it.
+TEST(InterfaceLayoutTest, theLoadingLayoutFitsEveryScreenMode) {
+    struct Row {
+        uint16_t mode;
+        bool squareOrLarge;
+        uint32_t width, height;
+        int fontHeight;
+    };
+    const Row rows[] = {{6, false, 320, 240, 15},  {7, false, 240, 320, 15}, {9, false, 640, 480, 26},
+                        {10, false, 480, 640, 26}, {8, true, 240, 240, 15},  {11, true, 480, 480, 20},
+                        {14, true, 800, 480, 26},  {15, true, 800, 584, 26}, {16, true, 640, 240, 15}};
+    for (const Row& row : rows) {
+        const std::vector<uint8_t> bytes = SLayoutRecord::Build(SampleLayout(row.squareOrLarge));
+        const SLayoutRecord layout(bytes);
+        uint32_t w = 0, h = 0;
+        ASSERT_TRUE(layout.FindSize(row.mode, 3, w, h)) << "mode " << row.mode;
+        EXPECT_EQ(w, row.width) << "mode " << row.mode;
+        EXPECT_EQ(h, row.height) << "mode " << row.mode;
+        for (uint16_t element : {10, 11, 12, 13, 14}) {
+            const auto e = layout.FindCtrl(row.mode, 3, element);
+            ASSERT_TRUE(e) << "mode " << row.mode << " element " << element;
+            EXPECT_LE(e->x + e->width, row.width) << "mode " << row.mode << " element " << element;
+            EXPECT_LE(e->y + e->height, row.height) << "mode " << row.mode << " element " << element;
+        }
+        std::vector<uint8_t> emblemBytes =
+            RolePicture(SInterfaceRole::kLoadingPictures, 3, IsLargeScreenMode(row.mode));
+        SPicture emblem;
+        SReadError error;
+        ASSERT_TRUE(emblem.Read(emblemBytes, error)) << error.Message();
+        const auto e11 = layout.FindCtrl(row.mode, 3, 11);
+        EXPECT_EQ(e11->width, emblem.Width()) << "mode " << row.mode;
+        EXPECT_EQ(e11->height, emblem.Height()) << "mode " << row.mode;
+        const auto e12 = layout.FindCtrl(row.mode, 3, 12);
+        EXPECT_LE(e12->height / 2 + 2 * row.fontHeight + 10, e12->height) << "mode " << row.mode;
+        EXPECT_GE(e12->width, 5 * row.fontHeight) << "mode " << row.mode;
+    }
+}
+
+}  // namespace
