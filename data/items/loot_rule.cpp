@@ -13,16 +13,20 @@ constexpr int kConditionFrom = 28;
 
 }  // namespace
 
-bool SLootRule::Serialize(SArchive& archive, int version, SItemTypeNames& names) {
-    const bool writing = archive.IsWriting();
+void SLootRule::SerializeIndexed(SArchive& archive, int version, uint16_t& itemTypeIndex) {
     archive.SerializeTag(kRuleTag);
-    uint16_t index = 0;
-    if (writing && !m_itemType.IsEmpty()) index = names.InternItemType(m_itemType.Text());
-    archive.SerializeU16(index);
+    archive.SerializeU16(itemTypeIndex);
     archive.SerializeU8(m_count);
     archive.SerializeU8(m_level);
     archive.SerializeU8(m_chance);
     if (version >= kConditionFrom) archive.SerializeU8(m_condition);
+}
+
+bool SLootRule::Serialize(SArchive& archive, int version, SItemTypeNames& names) {
+    const bool writing = archive.IsWriting();
+    uint16_t index = 0;
+    if (writing && !m_itemType.IsEmpty()) index = names.InternItemType(m_itemType.Text());
+    SerializeIndexed(archive, version, index);
     if (writing || index == 0) return true;
     const SItemType* type = names.GetItemType(index);
     if (type == nullptr) return false;

@@ -15,6 +15,9 @@ public:
     // and from data version 28 the condition. Reading answers false for an index that names no
     // item type, which would otherwise read as "any item"; the rule is then of no use.
     bool Serialize(SArchive& archive, int version, SItemTypeNames& names);
+    // The same fields with the item type as the index of its name, for records whose name table
+    // is read after them: the caller resolves the index.
+    void SerializeIndexed(SArchive& archive, int version, uint16_t& itemTypeIndex);
 
     SString m_itemType;         // empty: any item type of the level
     uint8_t m_count = 1;        // rolls

@@ -74,6 +74,7 @@ bool SModule::loadRecords() {
         const char* what = step.isTable ? TableName(step.table) : nameIndexWhat(step.nameIndex);
         return fail(cursor.error.Failed() ? cursor.error : m_file->RecordFault(first, what, "refused"));
     }
+    if (m_context.afterTables) m_context.afterTables(*this);
     if (!readMaps(cursor)) return fail(cursor.error);
     return true;
 }

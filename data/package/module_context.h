@@ -12,6 +12,7 @@ class SFileFolder;
 class SItemType;
 class SMap;
 class SMapObjectType;
+class SModule;
 class SMonster;
 class SResourceCache;
 struct SRecordCursor;
@@ -30,6 +31,9 @@ struct SModuleContext {
     std::function<SMapObjectType*(const char*)> findMapObjectType;
     std::function<SItemType*(const char*)> findItemType;
     std::function<SMonster*(const char*)> findMonster;
+    // Runs once the package's last table and name index are read, before its maps: references
+    // into name indexes that older packages read after the tables are resolved here.
+    std::function<void(const SModule&)> afterTables;
     // Reads a map's level data when its package opens; the cursor starts at the map's cells record.
     std::function<bool(SMap&, SRecordCursor&)> loadMapBody;
     // A map's part of a saved game, both ways. Unset: the map saves nothing.

@@ -25,6 +25,17 @@
 #include "engine/files/pdb.h"
 #include "engine/packages/record_cursor.h"
 
+// The first record's fault with its place and name ("entry 2 (\"base_x\"): ..."), or empty.
+template <typename T>
+std::string RecordsFault(const SPtrArray<T>& records) {
+    for (int i = 0; i < records.Count(); ++i) {
+        const std::string fault = records[i]->Fault();
+        const char* name = records[i]->NameKey().Text();
+        if (!fault.empty()) return "entry " + std::to_string(i + 1) + " (\"" + (name ? name : "") + "\"): " + fault;
+    }
+    return {};
+}
+
 template <typename T>
 class SRecordTable {
 public:
@@ -53,6 +64,9 @@ public:
         SReadChunk(const SReadChunk&) = delete;
         SReadChunk& operator=(const SReadChunk&) = delete;
         ~SReadChunk() { m_records.DeleteAll(); }
+
+        // By name, for records of a later chunk that refer to this one's before it is added.
+        T* Find(const char* name) const { return m_records.FindByName(name); }
 
     private:
         friend class SRecordTable;
@@ -118,14 +132,7 @@ private:
     }
 
     static std::string fault(const SPtrArray<T>& records) {
-        if constexpr (requires(const T& record) { record.Fault(); }) {
-            for (int i = 0; i < records.Count(); ++i) {
-                const std::string fault = records[i]->Fault();
-                const char* name = records[i]->NameKey().Text();
-                if (!fault.empty())
-                    return "entry " + std::to_string(i + 1) + " (\"" + (name ? name : "") + "\"): " + fault;
-            }
-        }
+        if constexpr (requires(const T& record) { record.Fault(); }) return RecordsFault(records);
         return {};
     }
 
