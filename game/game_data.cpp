@@ -15,6 +15,7 @@ SGameData::SGameData() {
     tables[int(SModuleTable::SpellEffects)] = [this](SRecordCursor& cursor) { return m_spellEffects.Load(cursor); };
     tables[int(SModuleTable::Spells)] = [this](SRecordCursor& cursor) { return m_spells.Load(cursor); };
     tables[int(SModuleTable::MapObjectTypes)] = [this](SRecordCursor& cursor) { return m_mapObjectTypes.Load(cursor); };
+    tables[int(SModuleTable::Monsters)] = [this](SRecordCursor& cursor) { return m_monsters.Load(cursor); };
     tables[int(SModuleTable::Interiors)] = [this](SRecordCursor& cursor) { return m_interiors.Load(cursor); };
     tables[int(SModuleTable::Races)] = [this](SRecordCursor& cursor) { return m_races.Load(cursor); };
     tables[int(SModuleTable::Skills)] = [this](SRecordCursor& cursor) { return m_skills.Load(cursor); };
@@ -27,6 +28,10 @@ SGameData::SGameData() {
     // Map data names its map-object types through the packages' name indexes and the maps record.
     m_moduleContext.findMapObjectType = [this](const char* name) { return m_mapObjectTypes.Find(name); };
     m_moduleContext.findItemType = [this](const char* name) { return m_items.FindItemType(name); };
+    m_moduleContext.findMonster = [this](const char* name) { return m_monsters.FindMonster(name); };
+    // Monsters' loot names item types through the package's item-type index, which older packages
+    // read only after their last table.
+    m_moduleContext.afterTables = [this](const SModule& module) { m_monsters.ResolveLoot(module.ItemTypeIndex()); };
 }
 
 SGameData::~SGameData() = default;

@@ -17,6 +17,7 @@
 #include "data/effects/effect_types.h"
 #include "data/items/item_database.h"
 #include "data/map_objects/map_object_type_table.h"
+#include "data/monsters/monster_table.h"
 #include "data/package/module_context.h"
 #include "data/package/module_list.h"
 #include "data/quest_table.h"
@@ -43,6 +44,7 @@
 #include "engine/files/settings.h"
 #include "engine/packages/loading_steps.h"
 #include "engine/packages/resource_cache.h"
+#include "game/game_portraits.h"
 #include "game/interface_roles.h"
 #include "game/layout_record.h"
 #include "render/view_descriptor.h"
@@ -193,6 +195,7 @@ public:
     SDiseaseTable m_diseases;
     SAbilityTable m_abilities;
     SMapObjectTypeTable m_mapObjectTypes;
+    SMonsterTable m_monsters;
     SInteriorTable m_interiors;
     SGlobalTable m_globals;
     SScriptTable m_scriptTable;
@@ -203,6 +206,7 @@ public:
     // Where face controls find portraits by name: the face and monster tables once they are built;
     // until then every name is unknown.
     const SPortraitSource* m_portraits = nullptr;
+    SGamePortraits m_worldPortraits{m_monsters};
     SCardTable m_cards;
 
 private:

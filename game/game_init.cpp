@@ -79,6 +79,7 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_soundTable.Attach(m_sound.get());
     m_sound->Attach(&m_soundTable);
     m_cache.Init();
+    m_monsters.CreatureClasses().Init();
     m_mapObjectTypes.Attach(&m_cache);
     m_skyTable.Attach(&m_cache);
     m_moduleContext.folder = m_fileFolder.get();

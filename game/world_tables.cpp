@@ -2,6 +2,7 @@
 #include "game/game_data.h"
 
 void SGameData::ClearTables() {
+    m_portraits = nullptr;
     m_packages.Clear();
     m_cache.Clear();
     m_recipes.Clear();
@@ -9,6 +10,7 @@ void SGameData::ClearTables() {
     m_spellEffects.Clear();
     m_spells.Clear();
     m_mapObjectTypes.Clear();
+    m_monsters.Clear();
     m_diseases.Clear();
     m_abilities.Clear();
     m_interiors.Clear();
@@ -42,11 +44,12 @@ void SGameData::LoadTablePictures(SLoadingSteps* loading) {
 
 void SGameData::BuildTables(SLoadingSteps* loading) {
     m_cache.AssignSlots();
-    // The loading dialog steps after the slots and after each table's pictures; monsters take their
-    // step here when their table arrives.
+    // The loading dialog steps after the slots and after each table's pictures.
     if (loading) loading->Step();
     m_mapObjectTypes.ResolvePictures(m_cache.SlotFlags());
     if (loading) loading->Step();
+    m_monsters.ResolvePictures(m_cache, m_cache.SlotFlags());
+    m_portraits = &m_worldPortraits;
     if (loading) loading->Step();
     m_items.BuildTables(m_cache);
     if (loading) loading->Step();

@@ -2,6 +2,7 @@
 
 #include "game/game_data.h"
 #include "support/item_records.h"
+#include "support/monster_records.h"
 #include "support/picture_record.h"
 #include "support/spell_records.h"
 #include "support/step_counter.h"
@@ -180,6 +181,59 @@ TEST_F(GameTablesTest, anItemsPicturesLoadWithTheTablePicturesAndItsListsAreBuil
     EXPECT_EQ(type->m_pictureSlot, game.m_cache.FindPicture("bres_bread")->slot);
     EXPECT_EQ(game.m_cache.SlotHeights()[type->m_pictureSlot], 3);
     EXPECT_EQ(game.m_items.CountOf(1, kItemComestible), 1);
+}
+
+TEST_F(GameTablesTest, aWorldsMonstersArriveWithTheirLootAndPicturesAndFaceControlsFindTheirBaseTypes) {
+    TestWorldPackage world;
+    world.version = 71;
+    const std::vector<std::string> pictures = PictureNames("bres_bear", 1);
+    for (const std::string& picture : pictures)
+        world.pictures.push_back({picture.c_str(), PictureRecord(0, 1, 1, {0}, {0})});
+    SItemDatabase items;
+    items.AddItemType(MakeItemType("base_bread", kItemComestible, 1, "Bread"));
+    world.tables[SModuleTable::Items] = items.Write(world.version);
+    SMonsterTable monsters;
+    auto bear = MakeBaseType("base_bear", 2, {});
+    for (const std::string& picture : pictures) bear->m_pictureNames.Append(picture.c_str());
+    bear->m_pictureGroup = 9;
+    auto grizzly = MakeMonster("base_grizzly", bear.get());
+    grizzly->m_loot.m_rules.Add(MakeLootRule("base_bread").release(), ListOrder::Appended);
+    monsters.Add(std::move(bear));
+    monsters.Add(std::move(grizzly));
+    TestItemNames itemNames(items);
+    world.tables[SModuleTable::Monsters] = MonsterRecords(monsters, world.version, itemNames);
+    world.names[SNameIndex::ItemTypes] = {"base_bread"};
+    world.names[SNameIndex::Monsters] = {"base_grizzly"};
+    ASSERT_TRUE(world.Write(folder, "Brimvale"));
+    ASSERT_TRUE(game.m_packages.Open("Brimvale")) << game.m_packages.Error().Message();
+
+    SMonster* monster = game.m_monsters.FindMonster("base_grizzly");
+    ASSERT_NE(monster, nullptr);
+    EXPECT_EQ(game.m_packages.Current()->MonsterIndex(), std::vector<SMonster*>({nullptr, monster}));
+    ASSERT_EQ(monster->m_loot.m_rules.Count(), 1);
+    EXPECT_STREQ(monster->m_loot.m_rules[0]->m_itemType.Text(), "base_bread");
+
+    EXPECT_EQ(game.m_portraits, nullptr);
+    StepCounter loading;
+    loading.Start(8);
+    game.LoadTablePictures(&loading);
+    game.BuildTables(&loading);
+    EXPECT_EQ(loading.Current(), 8u);
+    const uint32_t slot = game.m_cache.FindPicture("bres_bear3")->slot;
+    EXPECT_EQ(monster->m_baseType->PictureSlot(2), slot);
+    EXPECT_EQ(game.m_cache.SlotFlags()[slot], 9);
+    ASSERT_NE(game.m_portraits, nullptr);
+    const std::optional<SBaseTypePictures> portraits = game.m_portraits->FindBaseType("base_bear");
+    ASSERT_TRUE(portraits.has_value());
+    EXPECT_EQ(portraits->kind, 2);
+    ASSERT_EQ(portraits->pictures.size(), 7u);
+    EXPECT_EQ(portraits->pictures[2], game.m_cache.FindPicture("bres_bear3"));
+    EXPECT_FALSE(game.m_portraits->FindBaseType("base_grizzly").has_value());
+
+    game.ClearTables();
+    EXPECT_EQ(game.m_monsters.MonsterCount(), 0);
+    EXPECT_EQ(game.m_monsters.BaseTypeCount(), 0);
+    EXPECT_EQ(game.m_portraits, nullptr);
 }
 
 }  // namespace
