@@ -67,7 +67,7 @@ public:
     SMonsterStats m_stats = {300, 600, 200, 2000, 10000, 200, 300, 300, 300, 300};
     uint8_t m_kind = 1;
     uint8_t m_pictureGroup = 0;
-    uint8_t m_size = 1;  // the sprite's scale
+    uint8_t m_size = 1;            // the sprite's scale
     uint8_t m_copied[2] = {0, 0};  // handed on to the monsters made from the type
     uint8_t m_attackKind = 1;
     const char* m_missile = nullptr;  // a first-person item sprite's name

@@ -11,9 +11,8 @@ namespace {
 void serializeMonsters(SArchive& archive, int version, SPtrArray<SMonster>& monsters, const SFindBaseType& findBase,
                        SItemTypeNames* names) {
     archive.SerializeTag(SMonsterTable::kMonsterChunkTag);
-    monsters.SerializeEach(archive, ListOrder::Appended, [&](SMonster& monster, SArchive& a) {
-        monster.Serialize(a, version, findBase, names);
-    });
+    monsters.SerializeEach(archive, ListOrder::Appended,
+                           [&](SMonster& monster, SArchive& a) { monster.Serialize(a, version, findBase, names); });
 }
 
 }  // namespace
