@@ -19,6 +19,7 @@
 #include "data/map_objects/map_object_type_table.h"
 #include "data/package/module_context.h"
 #include "data/package/module_list.h"
+#include "data/player/player.h"
 #include "data/quest_table.h"
 #include "data/rules/attribute_table.h"
 #include "data/rules/class_table.h"
@@ -204,6 +205,8 @@ public:
     // until then every name is unknown.
     const SPortraitSource* m_portraits = nullptr;
     SCardTable m_cards;
+    // Reports to the script context and the play screen once they take its messages.
+    SPlayer m_player;
 
 private:
     SViewDescriptor m_playView;
