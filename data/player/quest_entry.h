@@ -5,12 +5,9 @@
 #include "engine/base/name.h"
 
 struct SQuestEntry {
-    static constexpr uint8_t kSolved = 1;
-    static constexpr uint8_t kFailed = 2;
-
     SQuestEntry() { name.SetOwned(); }
     const SName& NameKey() const { return name; }
 
     SName name;
-    uint8_t state = 0;  // 0 open, else its bits
+    uint8_t state = 0;  // 0 open; bit 0 solved, bit 1 failed
 };

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "data/player/player_fixture.h"
+#include "data/spells/spell_schools.h"
+#include "data/spells/spell_type.h"
 
 namespace {
 
@@ -112,6 +114,17 @@ TEST_F(PlayerRulesTest, skillValuesAddTheirFortifyEffects) {
     EXPECT_STREQ(player.GetHighestSkill("nothing"), "");
 }
 
+TEST_F(PlayerRulesTest, aSpellsCostCountsTheFortifySkillOnce) {
+    SSpellSchools schools;
+    schools.Init();
+    SSpellType spell;
+    spell.m_school = kSchoolAttack;
+    spell.m_baseCost = 10;
+    spell.m_costPercent = 100;
+    player.AddTimedEffect(kFromSpell, &kSource, 5, 60, kFortifySkillKind, schools.Skill(kSchoolAttack), nullptr);
+    EXPECT_EQ(spell.GetCost(schools, player), 25);
+}
+
 TEST_F(PlayerRulesTest, useCountersStopAt255) {
     for (int i = 0; i < 300; ++i) player.CountSkillUse(4);
     EXPECT_EQ(player.UseCount(4), 255u);
@@ -171,10 +184,8 @@ TEST_F(PlayerRulesTest, hpChangesStayWithinZeroAndTheMaximum) {
     };
     // Maximum 60 (Endurance 15).
     const Case cases[] = {
-        {50, -70, 0, "Your hp has been decreased by 50."},
-        {50, -20, 30, "Your hp has been decreased by 20."},
-        {50, 20, 60, "Your hp has been increased by 10."},
-        {60, 5, 60, "Your hp has been increased by 5."},
+        {50, -70, 0, "Your hp has been decreased by 50."}, {50, -20, 30, "Your hp has been decreased by 20."},
+        {50, 20, 60, "Your hp has been increased by 10."}, {60, 5, 60, "Your hp has been increased by 5."},
         {70, 5, 70, "Your hp has been increased by 5."},
     };
     for (const Case& c : cases) {
@@ -226,10 +237,8 @@ TEST_F(PlayerRulesTest, pricesMoveByTradeSkillsAndNeverWrap) {
     };
     // Persuade 10, Mercantile 10, Personality 15: 5 percent.
     const Case cases[] = {
-        {0, 1000, true, 950},
-        {0, 1000, false, 1050},
-        {0, 4290000000u, false, UINT32_MAX},
-        {-400, 1000, false, 0},     // -108 percent
+        {0, 1000, true, 950},     {0, 1000, false, 1050}, {0, 4290000000u, false, UINT32_MAX},
+        {-400, 1000, false, 0},  // -108 percent
         {-400, 1000, true, 2080},
     };
     for (const Case& c : cases) {

@@ -81,8 +81,8 @@ TEST_F(PlayerEffectsTest, healingAndUnholyPotionsSwapForTheUndead) {
     };
     // Hp 30 of 60; potions of 20.
     const Case cases[] = {
-        {2, 3, 50}, {1, 3, 10}, {2, 6, 10}, {1, 6, 50}, {2, 4, 60}, {1, 4, 1}, {2, 7, 1}, {1, 7, 60},
-        {1, 5, 10}, {2, 8, 10},
+        {2, 3, 50}, {1, 3, 10}, {2, 6, 10}, {1, 6, 50}, {2, 4, 60},
+        {1, 4, 1},  {2, 7, 1},  {1, 7, 60}, {1, 5, 10}, {2, 8, 10},
     };
     for (const Case& c : cases) {
         player.SetRace(c.race);
@@ -145,6 +145,19 @@ TEST_F(PlayerEffectsTest, damageByClassStrikesOnlyItsClass) {
         player.ApplySpell(Spell({{24, 10, 0, 1}, {24, 20, 0, 3}}), 1, true, 0, false);
         EXPECT_EQ(player.Hp(), race == 1 ? 31 : 40) << race;  // 20 and 10 less 7 percent, truncated
     }
+}
+
+TEST_F(PlayerEffectsTest, aCrushingSpellMayFinishOnlyTheBadlyHurt) {
+    const SSpellType& crush = Spell({{40, 0}});
+    player.SetHp(30, false);
+    for (int i = 0; i < 20; ++i) player.ApplySpell(crush, 1, false, 0, false);
+    EXPECT_EQ(player.Hp(), 30);
+    // At 1 hp (1 percent) the roll must beat 3, which it does nearly always.
+    player.SetHp(1, false);
+    for (int i = 0; i < 20 && player.Hp() > 0; ++i) player.ApplySpell(crush, 1, false, 0, false);
+    EXPECT_EQ(player.Hp(), 0);
+    EXPECT_EQ(screen.plainDamage, std::vector<int32_t>{1});
+    EXPECT_TRUE(screen.hits.empty());
 }
 
 TEST_F(PlayerEffectsTest, magicImmunityLetsOnlyDispelThrough) {
