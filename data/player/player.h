@@ -70,6 +70,7 @@ public:
     int Race() const override { return int(m_race); }
     bool IsUndead() const { return m_race == kUndeadRace; }
     uint32_t Crime() const { return m_crime; }
+    int32_t Fame() const { return m_fame; }
     uint32_t Gold() const { return m_gold; }
     bool HasGold(uint32_t amount) const { return m_gold >= amount; }
     bool HasSavedXp() const { return m_savedXp != 0; }
@@ -215,7 +216,6 @@ private:
     bool isUsableSkill(uint32_t skill) const { return skill >= 1 && skill <= kLastSkill && skill != ExcludedSkill(); }
     int32_t resistanceOf(int32_t base, uint32_t type, const char* name, bool& changed) const;
     int32_t changeVital(int16_t& value, int32_t maximum, int32_t delta);
-    void setFullHpQuietly() { m_hp = int16_t(GetMaxHp()); }
     void lowerHpKeepingOne(int32_t amount);
     void announceVital(const char* what, int32_t change) const;
 

@@ -29,6 +29,8 @@ TEST_F(PlayerTest, theBaseWorldsNewGameSetsTheDefaults) {
     EXPECT_EQ(player.NextLevelXp(), 400u);
     EXPECT_EQ(player.Gold(), 100u);
     EXPECT_EQ(player.Race(), 2);
+    EXPECT_EQ(player.Fame(), 0);
+    EXPECT_EQ(player.Crime(), 0u);
     EXPECT_EQ(player.AttributePoints(), 0u);
     EXPECT_EQ(player.SkillPoints(), 0u);
     // The unused word at index 0 is set along with the rest.
