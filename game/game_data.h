@@ -20,6 +20,7 @@
 #include "data/monsters/monster_table.h"
 #include "data/package/module_context.h"
 #include "data/package/module_list.h"
+#include "data/player/player.h"
 #include "data/quest_table.h"
 #include "data/rules/attribute_table.h"
 #include "data/rules/class_table.h"
@@ -208,6 +209,8 @@ public:
     const SPortraitSource* m_portraits = nullptr;
     SGamePortraits m_worldPortraits{m_monsters};
     SCardTable m_cards;
+    // Reports to the script context and the play screen once they take its messages.
+    SPlayer m_player;
 
 private:
     SViewDescriptor m_playView;

@@ -94,6 +94,13 @@ TEST_F(StartupTest, theRuleTablesHoldTheirBuiltInEntries) {
     EXPECT_EQ(game->m_items.BaseStock(kItemWeapon), 10);
 }
 
+TEST_F(StartupTest, thePlayerIsMarkedAsTheGamesOwnAndReadsItsTables) {
+    std::string error;
+    ASSERT_TRUE(start(7, 240, 320, error)) << error;
+    EXPECT_EQ(game->m_player.HeaderKind(), SPlayer::kHeaderKindInGame);
+    EXPECT_STREQ(game->m_player.RaceName(), "Rasvim");
+}
+
 // The "Starting Brim Vale..." frame as the sample package draws it, pinned by an FNV-1a hash of
 // its pixels: a change here means the start-up frame looks different. Regenerate only for a
 // change to the fonts, the sample package or the text drawing that is meant to show.
