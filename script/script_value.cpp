@@ -1,5 +1,7 @@
 #include "script/script_value.h"
 
+#include <algorithm>
+
 #include "engine/base/archive.h"
 #include "engine/base/c_string.h"
 #include "engine/base/number_text.h"
@@ -15,6 +17,12 @@ SScriptValue::SScriptValue() : SScriptValue(int32_t{0}) {}
 SScriptValue::SScriptValue(const char* text) : m_text(text), m_number(0), m_isText(true) { TextChanged(); }
 
 SScriptValue::SScriptValue(int32_t number) { SetNumber(number); }
+
+void SScriptValue::appendText(const char* text) {
+    if (!text) return;
+    const int room = kLongestText - m_text.Length();
+    m_text.AppendN(text, std::min(StrLen(text), room));
+}
 
 void SScriptValue::ApplyTabRule() { m_text.ReplaceAll("\\g", "\t"); }
 
@@ -37,7 +45,7 @@ void SScriptValue::SetNumber(int32_t number) {
 
 void SScriptValue::Add(const SScriptValue& other) {
     if (!m_isText) return NumberResult(Bits(m_number) + Bits(other.m_number));
-    m_text.Append(other.Text());
+    appendText(other.Text());
     TextChanged();
 }
 
@@ -68,7 +76,7 @@ void SScriptValue::AppendLiteral(const char* literal) {
         m_number = static_cast<int32_t>(Bits(m_number) + Bits(StrToShort(literal)));
         return;
     }
-    m_text.Append(literal);
+    appendText(literal);
     ApplyTabRule();
 }
 
