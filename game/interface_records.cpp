@@ -27,12 +27,13 @@ bool SGameData::LoadInterfaceRecords(SReadError& error) {
 
     SSoundType* sounds[2] = {&m_interfaceSound1, &m_interfaceSound2};
     for (int i = 0; i < 2; ++i) {
-        auto record = m_dataPackage->LoadRecord(kInterfaceSoundRecords[i]);
-        if (!record) {
-            error = m_dataPackage->RecordFault(kInterfaceSoundRecords[i], "an interface sound", "missing");
+        const uint16_t id = kInterfaceSoundRecords[i];
+        auto record = m_dataPackage->LoadRecord(id);
+        std::string fault = "missing";
+        if (!record || !sounds[i]->TakeImage(std::move(record->bytes), fault)) {
+            error = m_dataPackage->RecordFault(id, "an interface sound", fault);
             return false;
         }
-        sounds[i]->sampleImage = std::move(record->bytes);
         // Named only so that whoever listens can tell the two apart.
         sounds[i]->name = "interface sound " + std::to_string(i + 1);
     }

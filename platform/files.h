@@ -24,7 +24,10 @@ uint64_t FileSizeOf(File* file);
 // Closes the file; false when data written to it may not have reached the disk.
 bool CloseFile(File* file);
 bool DeleteFile(const std::string& path);
-// Moves `from` over `to` in one step: readers see either the old file or the new one.
-bool ReplaceFile(const std::string& from, const std::string& to);
+// Makes the bytes the whole new contents of `path` in one step: they go to a temporary file beside
+// it, which is flushed to the disk and only then renamed over `path`. A crash or a power loss at any
+// moment leaves either the old file or the new one. False, with the old file untouched, when
+// anything fails.
+bool ReplaceFileContents(const std::string& path, const void* bytes, size_t size);
 
 }  // namespace platform

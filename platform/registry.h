@@ -4,6 +4,7 @@
 // $BRIMVALE_HOME when that is set, else in $XDG_CONFIG_HOME/brimvale (~/.config/brimvale).
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -11,5 +12,13 @@ namespace platform {
 bool RegistryGetDword(const std::string& keyPath, const std::string& valueName, uint32_t& value);
 // Creates the key and the file when missing; false when the value could not be stored.
 bool RegistrySetDword(const std::string& keyPath, const std::string& valueName, uint32_t value);
+
+struct RegistryValue {
+    std::string name;
+    uint32_t value;
+};
+// Stores the values under the key in one write of the registry, so that they reach it together or
+// not at all, whenever the program is ended.
+bool RegistrySetDwords(const std::string& keyPath, const std::vector<RegistryValue>& values);
 
 }  // namespace platform

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -20,9 +21,12 @@ class Sound {
 public:
     Sound();
     ~Sound();
-    // Decodes a RIFF WAVE image (PCM, 8 or 16 bit, any rate and channel count). False when the image
-    // is not one; the sound then plays nothing.
+    // Decodes a RIFF WAVE image (PCM, 8 or 16 bit, any channel count, 2,000 to 96,000 Hz). False
+    // when the image is not one; the sound then plays nothing.
     bool Load(const uint8_t* image, size_t size);
+    // Why Load refuses the image, in a few words ("its sample rate 1 Hz is outside ..."); empty when
+    // it plays.
+    static std::string ImageFault(const uint8_t* image, size_t size);
     void SetVolume(int volume);
     void SetLoop(bool loop);
     bool IsLoaded() const { return m_data != nullptr; }

@@ -1,5 +1,8 @@
 #include "script/script_value.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "engine/base/archive.h"
 #include "engine/base/c_string.h"
 #include "engine/base/number_text.h"
@@ -41,6 +44,12 @@ void SScriptValue::ApplyTabRule() {
     m_text.resize(kept);
 }
 
+void SScriptValue::appendText(const char* text) {
+    if (!text) return;
+    const size_t room = m_text.size() < size_t(kLongestText) ? size_t(kLongestText) - m_text.size() : 0;
+    m_text.append(text, std::min(std::strlen(text), room));
+}
+
 void SScriptValue::TextChanged() {
     ApplyTabRule();
     m_number = StrToInt(m_text.c_str());
@@ -61,7 +70,7 @@ void SScriptValue::SetNumber(int32_t number) {
 
 void SScriptValue::Add(const SScriptValue& other) {
     if (!m_isText) return NumberResult(Bits(m_number) + Bits(other.m_number));
-    m_text.append(other.Text());
+    appendText(other.Text());
     TextChanged();
 }
 
@@ -94,7 +103,7 @@ void SScriptValue::AppendLiteral(const char* literal) {
         m_number = static_cast<int32_t>(Bits(m_number) + Bits(StrToShort(literal)));
         return;
     }
-    m_text.append(literal ? literal : "");
+    appendText(literal);
     ApplyTabRule();
 }
 

@@ -15,6 +15,10 @@ class SArchive;
 // operation.
 class SScriptValue {
 public:
+    // Joined texts stop growing here, far beyond any text a dialog shows: a script that joins a
+    // text to itself over and over would otherwise double it until memory ran out.
+    static constexpr int kLongestText = 65536;
+
     // The number 0.
     SScriptValue();
     // A text value; a null text gives "". Script text writes a tab as backslash, 'g'.
@@ -30,7 +34,8 @@ public:
     void SetText(const char* text);
     void SetNumber(int32_t number);
 
-    // A text on the left joins the right's text; a number on the left adds the right's number.
+    // A text on the left joins the right's text, up to kLongestText characters; a number on the left
+    // adds the right's number.
     void Add(const SScriptValue& other);
     // Number results in wrapping 32-bit arithmetic; the texts play no part. Division truncates
     // towards zero and the remainder takes the dividend's sign; dividing by zero gives 0.
@@ -43,7 +48,8 @@ public:
     void Not();
     void Increment();
     void Decrement();
-    // Two literals in a row: a text value gets the literal appended and keeps its number; a number
+    // Two literals in a row: a text value gets the literal appended (up to kLongestText characters)
+    // and keeps its number; a number
     // value adds the literal's 16-bit reading and keeps its text. Either way the other form is
     // left as it was.
     void AppendLiteral(const char* literal);
@@ -61,6 +67,8 @@ public:
     void Serialize(SArchive& archive, bool keep);
 
 private:
+    // Appends as much of the text as kLongestText leaves room for.
+    void appendText(const char* text);
     // Script text writes a tab as backslash, 'g'.
     void ApplyTabRule();
     // Applies the tab rule and takes the number from the text.

@@ -20,6 +20,10 @@ constexpr char kDefaultFloorType[] = "base_water";
 // from the corner of section (1, 1); hence world = local + 21 X - 28.
 constexpr int kGridBorder = 7;
 constexpr int kWorldOffset = SModule::kMapCells + kGridBorder;
+// The play screen's grid: its current section and the border on each side.
+constexpr int kGridCells = SModule::kMapCells + 2 * kGridBorder;
+// Map names number their grid places with two digits each.
+constexpr int kLastMapCoord = 99;
 
 const char* nameIndexWhat(SNameIndex index) {
     switch (index) {
@@ -227,6 +231,10 @@ SMap* SModule::FindNeighbourMap(int dx, int dy) const {
     int x = 0, y = 0;
     if (m_currentMap == nullptr || !ParseMapCoords(*m_currentMap, x, y)) return nullptr;
     return FindMapAt(x + dx, y + dy);
+}
+
+bool SModule::IsWorldCell(int64_t position) {
+    return position >= -kWorldOffset && position <= kLastMapCoord * kMapCells + (kGridCells - 1) - kWorldOffset;
 }
 
 SMap* SModule::FindPositionMap(int& x, int& y) const {

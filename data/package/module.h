@@ -52,6 +52,9 @@ public:
     SMap* FindMapAt(int x, int y) const;
     // The map the recorded world position lies on, with its grid coordinates.
     SMap* FindPositionMap(int& x, int& y) const;
+    // Whether a world position (x or y) lies in the play screen's grid over some map of the 100 x 100
+    // grid: SetPosition records nothing else, so a saved position outside is damage.
+    static bool IsWorldCell(int64_t position);
     SMap* FindMap(const char* name) const { return m_maps.FindByName(name); }
     void SetCurrentMap(SMap* map) { m_currentMap = map; }
 

@@ -14,6 +14,8 @@ constexpr uint8_t kModuleSaveTag = 'V';
 // Saves before these versions lack the world position, and the facing.
 constexpr int kPositionFrom = 91;
 constexpr int kFacingFrom = 100;
+// Where the position lies in the record: behind the tag, aligned.
+constexpr uint32_t kPositionAt = 4;
 
 struct SMapSaveEntry {
     const char* name = nullptr;  // points into the save record when read
@@ -69,6 +71,11 @@ bool SModule::LoadSaveState(SPdb& save, SArchive& archive, int saveVersion, uint
     SModuleSaveRecord saved{m_worldX, m_worldY, m_facing, {}};
     saved.Serialize(archive, saveVersion);
     if (archive.Failed()) return fail(CutShort(save, recordId, what, archive));
+    if (!IsWorldCell(saved.worldX) || !IsWorldCell(saved.worldY))
+        return fail(save.RecordFault(recordId, what,
+                                     "the world position " + std::to_string(saved.worldX) + ", " +
+                                         std::to_string(saved.worldY) + " lies off the map grid",
+                                     kPositionAt));
     m_worldX = saved.worldX;
     m_worldY = saved.worldY;
     m_facing = saved.facing;

@@ -14,18 +14,35 @@ constexpr uint8_t kEndPatternMark = 0xB0;
 
 }  // namespace
 
+bool SMusicModule::refuse(const SMusicSong& song, std::string what) {
+    m_error = {{}, {}, "song \"" + song.name + "\"", {}, std::move(what)};
+    return false;
+}
+
 bool SMusicModule::Build(const SMusicSong& song, const SMusicBank* bank) {
-    if (bank == nullptr) return false;
+    if (bank == nullptr) return refuse(song, "its bank \"" + song.bankName + "\" is missing");
     const size_t P = bank->patternSlots, S = song.patternSize;
     const size_t K = std::min<size_t>(bank->sampleCount, 31);
-    if (P == 0 || song.patterns.size() > P || song.header[kSongLengthAt] >= kOrderEntries) return false;
+    const std::string bankName = "bank \"" + bank->name + "\"";
+    if (P == 0) return refuse(song, bankName + " has no pattern slots");
+    if (song.patterns.size() > P)
+        return refuse(song, "its " + std::to_string(song.patterns.size()) + " patterns are more than the " +
+                                std::to_string(P) + " pattern slots of " + bankName);
+    if (song.header[kSongLengthAt] >= kOrderEntries) return refuse(song, "its order table is full");
 
     const size_t patternArea = P * S;
-    if (bank->name.empty() || bank->name != m_bankName) {
-        size_t sampleBytes = 0;
-        for (size_t j = 0; j < K; ++j) sampleBytes += bank->SampleBytes(int(j));
+    size_t sampleBytes = 0;
+    for (size_t j = 0; j < K; ++j) sampleBytes += bank->SampleBytes(int(j));
+    const size_t imageSize = kModuleHeaderSize + patternArea + sampleBytes;
+    if (imageSize > kLargestImage)
+        return refuse(song, "over " + bankName + " it would take " + std::to_string(imageSize) +
+                                " bytes, more than the " + std::to_string(kLargestImage) + " a song may take");
+
+    // The samples lie behind the pattern area, so another song's pattern size moves them.
+    if (bank->name.empty() || bank->name != m_bankName || patternArea != m_patternArea || m_image.size() != imageSize) {
         m_bankName = bank->name;
-        m_image.assign(kModuleHeaderSize + patternArea + sampleBytes, 0);
+        m_patternArea = patternArea;
+        m_image.assign(imageSize, 0);
         // Samples follow the pattern area, each its header's length, whatever its block holds.
         uint8_t* at = m_image.data() + kModuleHeaderSize + patternArea;
         for (size_t j = 0; j < K; ++j) {
@@ -51,5 +68,6 @@ bool SMusicModule::Build(const SMusicSong& song, const SMusicBank* bank) {
         m_image[kOrderTableAt + length] = uint8_t(P - 1);
         if (S > 4) m_image[kModuleHeaderSize + (P - 1) * S + 4] = kEndPatternMark;
     }
+    m_error = {};
     return true;
 }

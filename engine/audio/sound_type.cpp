@@ -15,6 +15,14 @@ constexpr uint32_t kRiffHead = 8;
 
 }  // namespace
 
+bool SSoundType::TakeImage(std::vector<uint8_t> bytes, std::string& fault) {
+    fault = platform::Sound::ImageFault(bytes.data(), bytes.size());
+    if (!fault.empty()) return false;
+    sampleImage = std::move(bytes);
+    for (auto& sound : cache) sound.reset();
+    return true;
+}
+
 platform::Sound* SSoundType::CreateSound(int step) {
     if (step < 0 || step >= kVolumeSteps) return nullptr;
     if (!cache[step]) {
@@ -37,6 +45,9 @@ void SSoundType::Serialize(SArchive& archive, int version) {
 bool SSoundType::Load(SRecordCursor& cursor, const char* what) {
     if (!cursor.Read(what, [&](SArchive& archive) { Serialize(archive, cursor.version); })) return false;
     if (!trimImage()) return cursor.Fail(what, "sound \"" + name + "\" holds no whole RIFF WAVE image");
+    // The same refusal as the interface sounds': a rate or size the game cannot play.
+    std::string fault;
+    if (!TakeImage(std::move(sampleImage), fault)) return cursor.Fail(what, "sound \"" + name + "\": " + fault);
     return true;
 }
 

@@ -25,6 +25,9 @@ struct SSoundType {
     std::array<std::unique_ptr<platform::Sound>, kVolumeSteps> cache;
 
     SNameView NameKey() const { return SNameView(name.c_str()); }
+    // Takes a sound record's bytes when the sound library can play them. False, keeping nothing,
+    // when it cannot; `fault` then says why.
+    bool TakeImage(std::vector<uint8_t> bytes, std::string& fault);
     // The library sound for a volume step 0 .. 10, made on first use; null when the image cannot be
     // played.
     platform::Sound* CreateSound(int step);

@@ -12,3 +12,5 @@ uint32_t RegGetDword(const char* valueName, uint32_t defaultValue) {
 }
 
 void RegSetDword(const char* valueName, uint32_t value) { platform::RegistrySetDword(kGameKey, valueName, value); }
+
+void RegSetDwords(const std::vector<platform::RegistryValue>& values) { platform::RegistrySetDwords(kGameKey, values); }

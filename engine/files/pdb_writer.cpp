@@ -56,18 +56,8 @@ std::vector<uint8_t> SPdbWriter::Build() const {
 }
 
 bool SPdbWriter::Write(const char* name) {
-    const SFileFolder target = folder();
-    const std::string finalPath = target.Resolve(CompletePdbName(name).c_str());
-    const std::string temporaryPath = finalPath + ".new";
-
-    std::vector<uint8_t> bytes = Build();
-    SFileHandle file = platform::CreateFileForWriting(temporaryPath);
-    if (file == nullptr) return false;
-    bool written = FileWrite(file, uint32_t(bytes.size()), bytes.data());
-    bool closed = FileClose(file);
-    if (written && closed && platform::ReplaceFile(temporaryPath, finalPath)) return true;
-    platform::DeleteFile(temporaryPath);
-    return false;
+    const std::vector<uint8_t> bytes = Build();
+    return platform::ReplaceFileContents(folder().Resolve(CompletePdbName(name).c_str()), bytes.data(), bytes.size());
 }
 
 bool SPdbWriter::DeleteFile(const char* name) { return FileDelete(folder(), CompletePdbName(name).c_str()); }

@@ -22,8 +22,9 @@ public:
     void AddRecordFromArchive(uint16_t id, const SArchive& archive);
     // The file's exact bytes.
     std::vector<uint8_t> Build() const;
-    // Writes the file under a temporary name beside it and renames it into place only when every
-    // byte was written, so a failed save never destroys the previous file. False on any failure.
+    // Writes the file under a temporary name beside it, flushes it to the disk and renames it into
+    // place only then, so neither a failed save nor a crash or power loss destroys the previous
+    // file. False on any failure.
     bool Write(const char* name);
     bool DeleteFile(const char* name);
 

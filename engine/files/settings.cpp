@@ -20,9 +20,12 @@ void readTable(uint32_t (&table)[SSettings::kKeyCount], const char* prefix, int 
     for (int i = 0; i < count; ++i) table[i] = RegGetDword(keyName(prefix, i).c_str(), 0);
 }
 
-void writeTable(const uint32_t (&table)[SSettings::kKeyCount], const char* prefix) {
-    for (int i = 0; i < SSettings::kKeyCount; ++i) RegSetDword(keyName(prefix, i).c_str(), table[i]);
+void listTable(std::vector<platform::RegistryValue>& values, const uint32_t (&table)[SSettings::kKeyCount],
+               const char* prefix) {
+    for (int i = 0; i < SSettings::kKeyCount; ++i) values.push_back({keyName(prefix, i), table[i]});
 }
+
+uint32_t readViewSize(const char* name) { return std::min(RegGetDword(name, 0), SSettings::kSmallestViewSize); }
 
 }  // namespace
 
@@ -46,9 +49,9 @@ void LoadSettings(SSettings& settings, int screenMode) {
     settings.startMode = RegGetDword("StartMode", 0);
     settings.soundVolume = RegGetDword("SoundVolume", 10);
     settings.musicVolume = RegGetDword("MusicVolume", 5);
-    settings.viewSize = RegGetDword("ViewSize", 0);
-    settings.leftViewSize = RegGetDword("LViewSize", 0);
-    settings.rightViewSize = RegGetDword("RViewSize", 0);
+    settings.viewSize = readViewSize("ViewSize");
+    settings.leftViewSize = readViewSize("LViewSize");
+    settings.rightViewSize = readViewSize("RViewSize");
 
     settings.keys[SSettings::kMarkerEntry] = RegGetDword("Key12", 0);
     if (settings.keys[SSettings::kMarkerEntry] != 0) {
@@ -69,14 +72,17 @@ void LoadSettings(SSettings& settings, int screenMode) {
     SaveSettings(settings);
 }
 
-void SaveSettings(const SSettings& settings) {
-    RegSetDword("StartMode", settings.startMode);
-    writeTable(settings.keys, "Key");
-    writeTable(settings.leftKeys, "LKey");
-    writeTable(settings.rightKeys, "RKey");
-    RegSetDword("SoundVolume", settings.soundVolume);
-    RegSetDword("MusicVolume", settings.musicVolume);
-    RegSetDword("ViewSize", settings.viewSize);
-    RegSetDword("LViewSize", settings.leftViewSize);
-    RegSetDword("RViewSize", settings.rightViewSize);
+std::vector<platform::RegistryValue> SettingsValues(const SSettings& settings) {
+    std::vector<platform::RegistryValue> values{{"StartMode", settings.startMode}};
+    listTable(values, settings.keys, "Key");
+    listTable(values, settings.leftKeys, "LKey");
+    listTable(values, settings.rightKeys, "RKey");
+    values.insert(values.end(), {{"SoundVolume", settings.soundVolume},
+                                 {"MusicVolume", settings.musicVolume},
+                                 {"ViewSize", settings.viewSize},
+                                 {"LViewSize", settings.leftViewSize},
+                                 {"RViewSize", settings.rightViewSize}});
+    return values;
 }
+
+void SaveSettings(const SSettings& settings) { RegSetDwords(SettingsValues(settings)); }

@@ -23,6 +23,8 @@ bool Sound::Load(const uint8_t* image, size_t size) {
     return true;
 }
 
+std::string Sound::ImageFault(const uint8_t* image, size_t size) { return audio::WaveFault(image, size); }
+
 void Sound::SetVolume(int volume) { m_volume = std::clamp(volume, 0, 64); }
 void Sound::SetLoop(bool loop) { m_loop = loop; }
 

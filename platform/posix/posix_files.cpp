@@ -85,6 +85,24 @@ bool CloseFile(File* file) {
 
 bool DeleteFile(const std::string& path) { return unlink(path.c_str()) == 0; }
 
-bool ReplaceFile(const std::string& from, const std::string& to) { return std::rename(from.c_str(), to.c_str()) == 0; }
+bool ReplaceFileContents(const std::string& path, const void* bytes, size_t size) {
+    const std::string temporary = path + ".new";
+    File* file = CreateFileForWriting(temporary);
+    if (file == nullptr) return false;
+    const bool written = WriteToFile(file, bytes, size) && fsync(file->fd) == 0;
+    const bool closed = CloseFile(file);
+    if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    // The rename itself reaches the disk with the folder. The new file is in place either way, so a
+    // folder that cannot be flushed does not make the write a failure.
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    if (int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+    return true;
+}
 
 }  // namespace platform

@@ -1,12 +1,13 @@
 // The registry as an INI-style text file: a "[key path]" line opens each key, "Name=value" lines
-// hold its values in decimal. Every change is written through at once, so nothing is lost when the
-// program is ended.
+// hold its values in decimal. Every change is written through at once, the whole file in one step,
+// so nothing is lost and nothing is left half-written when the program is ended.
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
 
+#include "platform/files.h"
 #include "platform/registry.h"
 
 namespace platform {
@@ -42,16 +43,12 @@ Registry load() {
 bool store(const Registry& registry) {
     std::error_code error;
     std::filesystem::create_directories(registryFolder(), error);
-    const std::string path = registryPath(), temporary = path + ".new";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        for (const auto& [key, values] : registry) {
-            out << '[' << key << "]\n";
-            for (const auto& [name, value] : values) out << name << '=' << value << '\n';
-        }
-        if (!out.flush()) return false;
+    std::string text;
+    for (const auto& [key, values] : registry) {
+        text += '[' + key + "]\n";
+        for (const auto& [name, value] : values) text += name + '=' + value + '\n';
     }
-    return std::rename(temporary.c_str(), path.c_str()) == 0;
+    return ReplaceFileContents(registryPath(), text.data(), text.size());
 }
 
 }  // namespace
@@ -70,8 +67,12 @@ bool RegistryGetDword(const std::string& keyPath, const std::string& valueName, 
 }
 
 bool RegistrySetDword(const std::string& keyPath, const std::string& valueName, uint32_t value) {
+    return RegistrySetDwords(keyPath, {{valueName, value}});
+}
+
+bool RegistrySetDwords(const std::string& keyPath, const std::vector<RegistryValue>& values) {
     Registry registry = load();
-    registry[keyPath][valueName] = std::to_string(value);
+    for (const RegistryValue& value : values) registry[keyPath][value.name] = std::to_string(value.value);
     return store(registry);
 }
 

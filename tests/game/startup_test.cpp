@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
 
 #include "engine/files/pdb_writer.h"
 #include "framework/drivers/video_detect.h"
@@ -14,8 +15,12 @@
 #include "support/temp_folder.h"
 #include "support/test_window.h"
 #include "tools/sampledata/interface_package.h"
+#include "tools/sampledata/wave_writer.h"
 
 namespace {
+
+// The interface package's records that are not interface pictures: layouts, font strips, sounds.
+constexpr uint16_t kReservedRecords[] = {3001, 3003, 3010, 3011, 3012, 3013, 3014, 4031, 4032};
 
 // The game object started on the sample interface package in a fresh program folder.
 class StartupTest : public TempFolderTest {
@@ -36,6 +41,37 @@ protected:
         platform::Window* window = OpenTestWindow(width, height);
         game = std::make_unique<SGameData>();
         return game->Init(mode, window, uint32_t(width), uint32_t(height), error);
+    }
+
+    // The sample package again, with record `id` replaced by `bytes` or, for none, left out.
+    void rewritePackage(uint16_t id, const std::optional<std::vector<uint8_t>>& bytes) {
+        SFileFolder folder(Folder());
+        SPdb full;
+        full.Attach(folder);
+        ASSERT_TRUE(full.Open("BrimvaleData"));
+        SPdbWriter writer;
+        writer.Attach(folder);
+        writer.SetTypeAndCreator("DATA", kPackageCreator);
+        std::vector<uint16_t> ids = AllInterfacePictureRecords();
+        ids.insert(ids.end(), std::begin(kReservedRecords), std::end(kReservedRecords));
+        for (uint16_t kept : ids) {
+            auto record = full.LoadRecord(kept);
+            ASSERT_TRUE(record) << kept;
+            if (kept != id)
+                writer.AddRecord(kept, record->Data(), record->Size());
+            else if (bytes)
+                writer.AddRecord(kept, bytes->data(), uint32_t(bytes->size()));
+        }
+        full.Close();
+        ASSERT_TRUE(writer.Write("BrimvaleData"));
+    }
+
+    // The message a start-up on the package ends with.
+    std::string refusal() {
+        const char* argv[] = {"brimvale", "--screen", "240x320"};
+        EXPECT_NE(BrimvaleMain(3, argv), 0);
+        const auto& boxes = platform::headless::MessageBoxes();
+        return boxes.size() == 1 ? boxes[0].text : "expected one message box";
     }
 
     std::unique_ptr<SGameData> game;
@@ -149,35 +185,24 @@ TEST_F(StartupTest, theViewFollowsTheViewportAndTheBackBuffer) {
 }
 
 TEST_F(StartupTest, aPackageWithoutAFontStripIsRefusedByName) {
-    // The same package without record 3010.
-    SFileFolder folder(Folder());
-    SPdb full;
-    full.Attach(folder);
-    ASSERT_TRUE(full.Open("BrimvaleData"));
-    SPdbWriter writer;
-    writer.Attach(folder);
-    writer.SetTypeAndCreator("DATA", kPackageCreator);
-    std::vector<uint16_t> ids = AllInterfacePictureRecords();
-    for (uint16_t id : {3001, 3003, 3011, 3012, 3013, 3014, 4031, 4032}) ids.push_back(id);
-    for (uint16_t id : ids) {
-        auto record = full.LoadRecord(id);
-        ASSERT_TRUE(record) << id;
-        writer.AddRecord(id, record->Data(), record->Size());
-    }
-    full.Close();
-    ASSERT_TRUE(writer.Write("BrimvaleData"));
-
-    const char* argv[] = {"brimvale", "--screen", "240x320"};
-    EXPECT_NE(BrimvaleMain(3, argv), 0);
-    ASSERT_EQ(platform::headless::MessageBoxes().size(), 1u);
-    const std::string& text = platform::headless::MessageBoxes()[0].text;
+    rewritePackage(3010, std::nullopt);
+    const std::string text = refusal();
     EXPECT_NE(text.find("3010"), std::string::npos) << text;
     EXPECT_NE(text.find(PathOf("BrimvaleData.pdb")), std::string::npos) << text;
 }
 
+TEST_F(StartupTest, anInterfaceSoundAtOneHertzIsRefusedWithItsRate) {
+    std::vector<uint8_t> sound = MakeWave(1, 1, std::vector<int16_t>(15000, 100));
+    rewritePackage(4032, sound);
+    const std::string text = refusal();
+    EXPECT_NE(text.find("record 4032 (an interface sound): its sample rate 1 Hz is outside 2000..96000 Hz"),
+              std::string::npos)
+        << text;
+}
+
 TEST_F(StartupTest, theSamplePackageNamesEveryRecordOnce) {
     std::vector<uint16_t> ids = AllInterfacePictureRecords();
-    for (uint16_t reserved : {3001, 3003, 3010, 3011, 3012, 3013, 3014, 4031, 4032})
+    for (uint16_t reserved : kReservedRecords)
         EXPECT_EQ(std::count(ids.begin(), ids.end(), reserved), 0) << reserved << " is also a picture";
 }
 

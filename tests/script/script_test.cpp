@@ -177,6 +177,19 @@ TEST_F(ScriptTest, variablesPersistBetweenRuns) {
     EXPECT_EQ(ValueOf("x").Number(), 42);
 }
 
+// Joining a text to itself doubles it: forty joins once asked for terabytes.
+TEST_F(ScriptTest, aTextJoinedToItselfOverAndOverStopsAtTheLongestText) {
+    std::string listing = "$x = \"abcdefgh\" ;";
+    for (int i = 0; i < 40; ++i) listing += " $x += $x ;";
+    ASSERT_TRUE(Execute(listing + " $y = \"ab\" ; $y += $x ;"));
+    const std::string x = ValueOf("x").Text();
+    ASSERT_EQ(x.size(), size_t(SScriptValue::kLongestText));
+    EXPECT_EQ(x.substr(x.size() - 8), "abcdefgh");
+    const std::string y = ValueOf("y").Text();
+    ASSERT_EQ(y.size(), size_t(SScriptValue::kLongestText));
+    EXPECT_EQ(y.substr(0, 4), "abab");
+}
+
 TEST_F(ScriptTest, variableNamesAreCaseSensitive) {
     ASSERT_TRUE(Execute("$x = 1 ; $X = 2 ;"));
     EXPECT_EQ(ValueOf("x").Number(), 1);

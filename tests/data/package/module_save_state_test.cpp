@@ -152,4 +152,53 @@ TEST_F(ModuleSaveStateTest, aDamagedSaveIsRefusedWithTheRecordNamed) {
     }
 }
 
+// Far outside the grid, finding the position's map divided near the 32-bit limits and overflowed;
+// the play screen's grid over maps 00 .. 99 reaches from cell -28 to cell 2085.
+TEST_F(ModuleSaveStateTest, aSavedPositionOffTheMapGridIsRefusedAtTheRead) {
+    SModule* module = openWorld({{"base_s0303", ""}}, "Brimvale");
+    ASSERT_NE(module, nullptr) << modules.Error().Message();
+    struct Row {
+        int32_t x, y;
+        bool accepted;
+    };
+    const Row rows[] = {{-28, 2085, true},
+                        {2085, -28, true},
+                        {-29, 0, false},
+                        {0, 2086, false},
+                        {INT32_MIN, 0, false},
+                        {0, INT32_MAX, false},
+                        {INT32_MAX, INT32_MIN, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.x) + ", " + std::to_string(row.y));
+        std::vector<uint8_t> bytes = {'V', 0, 0, 0};
+        for (int32_t value : {row.x, row.y, int32_t(1)})
+            for (int shift = 0; shift < 32; shift += 8) bytes.push_back(uint8_t(uint32_t(value) >> shift));
+        bytes.insert(bytes.end(), {0, 0});  // no maps
+        SPdbWriter writer;
+        writer.Attach(folder);
+        writer.InitSaveHeader("Position");
+        writer.AddRecord(3100, bytes.data(), uint32_t(bytes.size()));
+        ASSERT_TRUE(writer.Write("Position"));
+        SPdb save;
+        save.Attach(folder);
+        ASSERT_TRUE(save.Open("Position", kSaveTag));
+        ASSERT_TRUE(module->SetPosition(*module->FindMap("base_s0303"), 7, 7, 0));
+        SArchive archive;
+        EXPECT_EQ(module->LoadSaveState(save, archive, 116, 3100), row.accepted) << module->Error().Message();
+        int x = 0, y = 0;
+        module->FindPositionMap(x, y);
+        if (row.accepted) {
+            EXPECT_EQ(module->WorldX(), row.x);
+            continue;
+        }
+        EXPECT_EQ(module->WorldX(), 42) << "the position recorded before stays";
+        EXPECT_NE(module->Error().Message().find("record 3100 (the position and maps of package \"base\") at byte 4: "
+                                                 "the world position " +
+                                                 std::to_string(row.x) + ", " + std::to_string(row.y) +
+                                                 " lies off the map grid"),
+                  std::string::npos)
+            << module->Error().Message();
+    }
+}
+
 }  // namespace

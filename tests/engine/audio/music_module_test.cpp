@@ -65,8 +65,48 @@ TEST_F(MusicModuleTest, theSameBankKeepsItsSamplesButNotTheOldPatterns) {
     EXPECT_EQ(module.Image()[kHeader + 3 * 1024], 0x22);
 }
 
+// The samples lie behind the pattern area, so an image kept from a song with smaller patterns had
+// no room for a later song's larger ones.
+TEST_F(MusicModuleTest, aSongWithLargerPatternsOverTheSameBankRebuildsTheImage) {
+    ASSERT_TRUE(module.Build(song, &bank));
+    SMusicSong wide = MakeSong("wide", "forest", 2);
+    wide.patternSize = 2048;
+    for (std::vector<uint8_t>& pattern : wide.patterns) pattern.resize(2048, 0x33);
+    ASSERT_TRUE(module.Build(wide, &bank));
+    const std::vector<uint8_t>& image = module.Image();
+    ASSERT_EQ(image.size(), kHeader + 3 * 2048 + 8 + 12);
+    EXPECT_TRUE(std::equal(wide.patterns[1].begin(), wide.patterns[1].end(), image.begin() + kHeader + 2048));
+    EXPECT_EQ(image[kHeader + 2 * 2048 + 4], 0xB0);
+    EXPECT_TRUE(std::equal(bank.samples[0].begin(), bank.samples[0].end(), image.begin() + kHeader + 3 * 2048));
+
+    ASSERT_TRUE(module.Build(song, &bank));
+    EXPECT_EQ(module.Image().size(), kHeader + 3 * 1024 + 8 + 12);
+    EXPECT_TRUE(
+        std::equal(bank.samples[1].begin(), bank.samples[1].end(), module.Image().begin() + kHeader + 3 * 1024 + 8));
+}
+
+// 255 slots of 65,534 bytes and one sample of 32,481 words fill 16 MB to the byte; one byte more per
+// pattern is too much.
+TEST_F(MusicModuleTest, anImageOverSixteenMegabytesIsRefusedWithItsSize) {
+    const SMusicBank large = MakeBank("large", 255, {32481});
+    SMusicSong fits = MakeSong("fits", "large", 1);
+    fits.patternSize = 65534;
+    ASSERT_TRUE(module.Build(fits, &large)) << module.Error().Message();
+    EXPECT_EQ(module.Image().size(), SMusicModule::kLargestImage);
+
+    SMusicSong tooLarge = fits;
+    tooLarge.name = "huge";
+    tooLarge.patternSize = 65535;
+    EXPECT_FALSE(module.Build(tooLarge, &large));
+    EXPECT_EQ(module.Image().size(), SMusicModule::kLargestImage);
+    EXPECT_EQ(module.Error().Message(),
+              "(song \"huge\"): over bank \"large\" it would take 16777471 bytes, more than the 16777216 a song may "
+              "take");
+}
+
 struct RefusedCase {
     const char* name;
+    const char* reason;
     void (*spoil)(SMusicSong& song, SMusicBank& bank, const SMusicBank*& bankToUse);
 };
 
@@ -84,16 +124,20 @@ TEST_P(MusicModuleRefusalTest, unplayableSongsLeaveTheImageAlone) {
     GetParam().spoil(badSong, badBank, bankToUse);
     EXPECT_FALSE(module.Build(badSong, bankToUse));
     EXPECT_EQ(module.Image(), before);
+    EXPECT_NE(module.Error().what.find(GetParam().reason), std::string::npos) << module.Error().Message();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Refused, MusicModuleRefusalTest,
     ::testing::Values(
-        RefusedCase{"morePatternsThanSlots",
+        RefusedCase{"morePatternsThanSlots", "4 patterns are more than the 3 pattern slots",
                     [](SMusicSong& s, SMusicBank&, const SMusicBank*&) { s.patterns.resize(4, s.patterns[0]); }},
-        RefusedCase{"bankWithoutSlots", [](SMusicSong&, SMusicBank& b, const SMusicBank*&) { b.patternSlots = 0; }},
-        RefusedCase{"missingBank", [](SMusicSong&, SMusicBank&, const SMusicBank*& use) { use = nullptr; }},
-        RefusedCase{"orderTableFull", [](SMusicSong& s, SMusicBank&, const SMusicBank*&) { s.header[950] = 128; }}),
+        RefusedCase{"bankWithoutSlots", "bank \"other\" has no pattern slots",
+                    [](SMusicSong&, SMusicBank& b, const SMusicBank*&) { b.patternSlots = 0; }},
+        RefusedCase{"missingBank", "its bank \"forest\" is missing",
+                    [](SMusicSong&, SMusicBank&, const SMusicBank*& use) { use = nullptr; }},
+        RefusedCase{"orderTableFull", "its order table is full",
+                    [](SMusicSong& s, SMusicBank&, const SMusicBank*&) { s.header[950] = 128; }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MusicModuleTest, theModuleParserFindsTheBanksSamples) {

@@ -1,8 +1,15 @@
 #include "engine/files/settings.h"
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "engine/files/game_registry.h"
@@ -93,6 +100,74 @@ TEST_F(SettingsTest, anUnreadableValueGivesItsDefault) {
     EXPECT_EQ(RegGetDword("SoundVolume", 7), 7u);
     EXPECT_EQ(RegGetDword("MusicVolume", 4), 4u);
     EXPECT_EQ(RegGetDword("StartMode", 0), 1u);
+}
+
+// Only 0, 1 and 2 mean a view size; 5 made the 3-D view narrower than nothing on the 640x480 mode,
+// and a huge one overflowed the viewport arithmetic.
+TEST_F(SettingsTest, viewSizesBeyondTheSmallestReadAsTheSmallest) {
+    struct Row {
+        uint32_t stored;
+        uint32_t read;
+    };
+    for (const Row& row : {Row{0, 0}, Row{1, 1}, Row{2, 2}, Row{3, 2}, Row{5, 2}, Row{0xFFFFFFFF, 2}}) {
+        SCOPED_TRACE(row.stored);
+        RegSetDwords({{"ViewSize", row.stored}, {"LViewSize", row.stored}, {"RViewSize", row.stored}});
+        SSettings settings;
+        LoadSettings(settings, 10);
+        EXPECT_EQ(settings.viewSize, row.read);
+        EXPECT_EQ(settings.leftViewSize, row.read);
+        EXPECT_EQ(settings.rightViewSize, row.read);
+        EXPECT_EQ(RegGetDword("ViewSize", kMissing), row.read) << "the clamped value is stored back";
+    }
+}
+
+// Saving was 42 rewrites of the registry file, one per value, so a kill during a save left old and
+// new values mixed. A child saves two different settings in turn until it is killed at a random
+// moment; the file must then hold every value of one of them.
+TEST_F(SettingsTest, aSaveKilledAtAnyMomentLeavesAllOldOrAllNewValues) {
+    SSettings before, after;
+    after.startMode = 1;
+    for (int i = 0; i < SSettings::kKeyCount; ++i) {
+        after.keys[i] = 5000 + i;
+        after.leftKeys[i] = 6000 + i;
+        after.rightKeys[i] = 7000 + i;
+    }
+    after.soundVolume = 1;
+    after.musicVolume = 2;
+    after.viewSize = after.leftViewSize = after.rightViewSize = 1;
+    const std::vector<platform::RegistryValue> oldValues = SettingsValues(before), newValues = SettingsValues(after);
+    ASSERT_EQ(oldValues.size(), 42u);
+    for (size_t i = 0; i < oldValues.size(); ++i)
+        ASSERT_NE(oldValues[i].value, newValues[i].value) << oldValues[i].name;
+    SaveSettings(before);
+
+    std::mt19937 random(22);
+    int oldSeen = 0, newSeen = 0;
+    for (int kill = 0; kill < 100; ++kill) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (;;) {
+                SaveSettings(after);
+                SaveSettings(before);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 30000));
+        ::kill(child, SIGKILL);
+        ASSERT_EQ(waitpid(child, nullptr, 0), child);
+
+        int oldCount = 0, newCount = 0;
+        for (size_t i = 0; i < oldValues.size(); ++i) {
+            const uint32_t value = RegGetDword(oldValues[i].name.c_str(), kMissing);
+            oldCount += value == oldValues[i].value;
+            newCount += value == newValues[i].value;
+        }
+        ASSERT_TRUE(oldCount == 42 || newCount == 42)
+            << "after kill " << kill << ": " << oldCount << " old and " << newCount << " new values";
+        (oldCount == 42 ? oldSeen : newSeen)++;
+    }
+    EXPECT_GT(newSeen, 0) << "no save finished before a kill, so the kills showed nothing";
+    EXPECT_GT(oldSeen, 0);
 }
 
 }  // namespace

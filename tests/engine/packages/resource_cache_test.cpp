@@ -161,6 +161,24 @@ TEST_F(ResourceCacheTest, aDamagedPictureNamesItsRecordAndTheByteOfTheFault) {
     }
 }
 
+// A name stored empty reads back as a null name; a refused record of such an entry once built its
+// message from the null pointer and ended the program.
+TEST_F(ResourceCacheTest, aNamelessPictureWhoseRecordIsRefusedGetsAMessage) {
+    std::vector<uint8_t> formatThree = blankPicture(2, 2);
+    formatThree[0] = 3;
+    const std::vector<uint8_t> cut = {0, 0};
+    for (const std::vector<uint8_t>& picture : {formatThree, cut}) {
+        cache.Clear();
+        openPackage({{"", picture}}, {});
+        SPictureEntry* entry = cache.Picture(1);
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(entry->name.Text(), nullptr);
+        EXPECT_FALSE(cache.LoadPicture(*entry));
+        EXPECT_NE(cache.Error().Message().find("Pkg.pdb: record 4001 (picture \"\")"), std::string::npos)
+            << cache.Error().Message();
+    }
+}
+
 TEST_F(ResourceCacheTest, aDamagedIndexIsRefused) {
     SPdbWriter writer;
     writer.Attach(folder);

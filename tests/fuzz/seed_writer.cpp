@@ -1,0 +1,260 @@
+// brimvale-fuzz-seeds FOLDER: writes each fuzz target's first inputs into FOLDER/<target>/, every
+// one made by the game's own writers (or the test support's, which use them), so that the seeds
+// follow the formats as they change. A folder per target, named as the target's program.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "data/package/module_context.h"
+#include "data/package/module_list.h"
+#include "engine/base/archive.h"
+#include "engine/draw/picture.h"
+#include "engine/files/pdb_writer.h"
+#include "engine/files/settings.h"
+#include "engine/packages/resource_cache.h"
+#include "fuzz/archive_script.h"
+#include "fuzz/music_input.h"
+#include "game/interface_pictures.h"
+#include "game/layout_record.h"
+#include "support/script_assembler.h"
+#include "support/sound_fixtures.h"
+#include "support/world_package.h"
+#include "tools/sampledata/interface_art.h"
+#include "tools/sampledata/interface_layout.h"
+#include "tools/sampledata/wave_writer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class SSeeds {
+public:
+    explicit SSeeds(fs::path folder) : m_folder(std::move(folder)) {}
+
+    // The folder of one target's seeds, made when missing.
+    fs::path Target(const char* target) const {
+        fs::path path = m_folder / target;
+        fs::create_directories(path);
+        return path;
+    }
+    void Write(const char* target, const std::string& name, const std::vector<uint8_t>& bytes) const {
+        std::ofstream out(Target(target) / name, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        if (!out) fail("cannot write " + (Target(target) / name).string());
+    }
+    // A database's file bytes, for the targets that read whole files.
+    void Write(const char* target, const std::string& name, const SPdbWriter& writer) const {
+        Write(target, name, writer.Build());
+    }
+    [[noreturn]] static void fail(const std::string& why) {
+        std::fprintf(stderr, "brimvale-fuzz-seeds: %s\n", why.c_str());
+        std::exit(1);
+    }
+
+private:
+    fs::path m_folder;
+};
+
+std::vector<uint8_t> picture(int format, int width, int height) {
+    const int texels = format == 0 ? width * height : (width / 2) * (height / 2);
+    std::vector<uint32_t> indices(size_t(std::max(texels, 0)));
+    for (size_t i = 0; i < indices.size(); ++i) indices[i] = uint32_t(i % 5);
+    const std::vector<uint16_t> colours = {0x0000, 0xF800, 0x07E0, 0x001F, 0xFFFF};
+    return BuildPictureRecord(format, width, height, indices, colours);
+}
+
+std::vector<SNamedResource> samplePictures() {
+    return {{"base_wall", picture(0, 4, 3)}, {"base_door", picture(1, 8, 8)}, {"base_sky", picture(2, 6, 4)}};
+}
+
+std::vector<SNamedResource> samplePalettes() {
+    return {{"base_dusk", std::vector<uint8_t>(16, 0x42), "dusk", 3}, {"base_dawn", std::vector<uint8_t>(8, 0x17)}};
+}
+
+TestWorldPackage sampleWorld(int version) {
+    TestWorldPackage package;
+    package.version = version;
+    package.mapPrefix = "base_s";
+    package.pictures = samplePictures();
+    package.palettes = samplePalettes();
+    package.names[SNameIndex::Palettes] = {"base_dusk", "base_dawn"};
+    package.names[SNameIndex::MapObjectTypes] = {"base_water"};
+    package.paletteIndex = 1;
+    package.maps = {{"base_s0303", "Brim"}, {"base_s0403", "Vale"}, {"base_cave", "Cave"}};
+    return package;
+}
+
+void writePackages(const SSeeds& seeds) {
+    for (int version : {114, 100, 71}) {
+        SPdbWriter writer;
+        sampleWorld(version).WriteTo(writer);
+        seeds.Write("package_fuzz", "world-" + std::to_string(version) + ".pdb", writer);
+        if (version == 114) seeds.Write("pdb_fuzz", "world.pdb", writer);
+    }
+    TestWorldPackage bare;
+    SPdbWriter writer;
+    bare.WriteTo(writer);
+    seeds.Write("package_fuzz", "bare.pdb", writer);
+
+    SPdbWriter index;
+    index.SetTypeAndCreator("DATA", kPackageCreator);
+    uint16_t id = 4000;
+    WriteResourceIndex(index, id, samplePictures(), samplePalettes());
+    seeds.Write("resource_index_fuzz", "index.pdb", index);
+    SPdbWriter empty;
+    empty.SetTypeAndCreator("DATA", kPackageCreator);
+    id = 4000;
+    WriteResourceIndex(empty, id, {}, {});
+    seeds.Write("resource_index_fuzz", "empty.pdb", empty);
+}
+
+void writeSaves(const SSeeds& seeds) {
+    const fs::path world = seeds.Target("save_state_fuzz") / "world";
+    fs::create_directories(world);
+    const SFileFolder folder(world.string());
+    SResourceCache cache;
+    cache.Init();
+    SModuleContext context;
+    context.folder = &folder;
+    context.cache = &cache;
+    SModuleList modules(context);
+    if (!sampleWorld(114).Write(folder, "Brimvale") || !modules.Open("Brimvale"))
+        SSeeds::fail("cannot open the seed world: " + modules.Error().Message());
+    SModule& module = *modules.Current();
+    module.SetPosition(*module.FindMap("base_s0403"), 10, 20, 3);
+    for (int version : {116, 95, 90}) {
+        SPdbWriter writer;
+        writer.InitSaveHeader("BrimvaleSave1");
+        SArchive archive;
+        module.SaveSaveState(writer, archive, version, 3100);
+        seeds.Write("save_state_fuzz", "save-" + std::to_string(version) + ".pdb", writer);
+        if (version == 116) seeds.Write("pdb_fuzz", "save.pdb", writer);
+    }
+    modules.Clear();
+    fs::remove_all(world);
+}
+
+void writePictures(const SSeeds& seeds) {
+    for (int format : {0, 1, 2})
+        for (int size : {1, 6, 50})
+            seeds.Write("picture_fuzz", "format" + std::to_string(format) + "-" + std::to_string(size),
+                        picture(format, size, size));
+    // The sample interface's pictures that are small enough to mutate quickly.
+    int kept = 0;
+    for (uint16_t id : AllInterfacePictureRecords()) {
+        const std::vector<uint8_t> bytes = InterfacePicture(id);
+        if (bytes.size() > 8192 || kept == 4) continue;
+        seeds.Write("picture_fuzz", "interface-" + std::to_string(id), bytes);
+        ++kept;
+    }
+}
+
+void writeLayouts(const SSeeds& seeds) {
+    for (bool large : {false, true})
+        seeds.Write("layout_record_fuzz", large ? "large" : "handheld", SLayoutRecord::Build(SampleLayout(large)));
+}
+
+void writeScripts(const SSeeds& seeds) {
+    const SScriptAssembler::Commands commands = {{"message", 187}, {"echo", 120}};
+    const char* listings[] = {
+        "$x = 2 * 3 + 4 ; $y = \"ab\" \"cd\" ; $y += $x ;",
+        "if ( $x == 1 ) { @door . message ( \"hi\" , 70000 ) ; } else { $x -- ; } #7 return ;",
+        "$x = echo ( 7 ) + 1 ; @nowhere . echo ( 1 ) ;",
+        "~ #3 $x ~ = #4 ! ( 5 % 2 ) ; $x %= 4 ; $x *= ( 1 + 2 ) ;",
+    };
+    int n = 0;
+    for (const char* listing : listings)
+        seeds.Write("script_fuzz", "script" + std::to_string(n++), SScriptAssembler::Assemble(listing, commands));
+}
+
+void writeSounds(const SSeeds& seeds) {
+    seeds.Write("wave_fuzz", "click", MakeWave(22050, 1, FadingTone(22050, 1200, 0.01, 9000)));
+    seeds.Write("wave_fuzz", "stereo", MakeWave(11025, 2, {1000, 3000, -2000, -4000, 5, 6}));
+    std::vector<uint8_t> eightBit = MakeWave(8000, 1, {0x7F00, 0x0180});
+    eightBit[34] = 8;  // bits per sample: the four data bytes become four frames
+    seeds.Write("wave_fuzz", "eight-bit", eightBit);
+}
+
+void writeMusic(const SSeeds& seeds) {
+    SMusicInput input;
+    input.bank = MakeBank("forest", 3, {4, 6});
+    input.songs[0] = MakeSong("walk", "forest", 2);
+    input.songs[1] = MakeSong("run", "forest", 3);
+    for (const char* name : {"same-size", "wider"}) {
+        SArchive archive;
+        archive.OpenWrite();
+        input.Serialize(archive);
+        seeds.Write("music_module_fuzz", name,
+                    std::vector<uint8_t>(archive.Data(), archive.Data() + archive.GetSize()));
+        input.songs[1].patternSize = 1100;
+    }
+}
+
+// Settings as the game stores them, through the registry's own writer.
+void writeSettings(const SSeeds& seeds) {
+    const fs::path home = seeds.Target("settings_fuzz") / "home";
+    fs::create_directories(home);
+    setenv("BRIMVALE_HOME", home.c_str(), 1);
+    SSettings settings;
+    LoadSettings(settings, 10);
+    fs::copy_file(home / "registry.ini", seeds.Target("settings_fuzz") / "first-run",
+                  fs::copy_options::overwrite_existing);
+    settings.viewSize = 2;
+    settings.leftViewSize = 1;
+    settings.keys[0] = 3000;
+    SaveSettings(settings);
+    fs::copy_file(home / "registry.ini", seeds.Target("settings_fuzz") / "changed",
+                  fs::copy_options::overwrite_existing);
+    fs::remove_all(home);
+}
+
+void writeArchiveScripts(const SSeeds& seeds) {
+    using Op = SArchiveOp;
+    struct Seed {
+        const char* name;
+        std::vector<Op> ops;
+        std::vector<SArchiveValue> values;
+    };
+    const Seed list[] = {
+        {"numbers",
+         {Op::Tag, Op::U16, Op::U32, Op::I16, Op::U8, Op::I32},
+         {{1, ""}, {513, ""}, {70000, ""}, {0xFFFF, ""}, {7, ""}, {0xFFFFFFF0, ""}}},
+        {"texts", {Op::CStr, Op::SString, Op::Name, Op::CStrCopy}, {{0, "base_wall"}, {0, "Brim"}, {0, ""}, {0, "x"}}},
+        {"blobs",
+         {Op::U8, Op::Blob, Op::Align4, Op::Bytes, Op::Skip, Op::U32},
+         {{3, ""}, {0, "abcde"}, {}, {0, "xyz"}, {}, {9, ""}}},
+    };
+    for (const Seed& seed : list) {
+        std::vector<uint8_t> script;
+        for (Op op : seed.ops) script.push_back(uint8_t(op));
+        std::vector<SArchiveValue> values = seed.values;
+        SArchive archive;
+        archive.OpenWrite();
+        RunArchiveScript(archive, script, values);
+        seeds.Write("archive_fuzz", seed.name, JoinArchiveInput({archive.Data(), archive.GetSize()}, script));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: brimvale-fuzz-seeds FOLDER\n");
+        return 2;
+    }
+    const SSeeds seeds{fs::path(argv[1])};
+    writePackages(seeds);
+    writeSaves(seeds);
+    writePictures(seeds);
+    writeLayouts(seeds);
+    writeScripts(seeds);
+    writeSounds(seeds);
+    writeMusic(seeds);
+    writeSettings(seeds);
+    writeArchiveScripts(seeds);
+    std::printf("Fuzz seeds written to %s\n", argv[1]);
+    return 0;
+}
