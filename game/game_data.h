@@ -75,6 +75,9 @@ public:
     // package or one of its records is missing.
     bool Init(uint32_t screenMode, platform::Window* window, uint32_t screenWidth, uint32_t screenHeight,
               std::string& error);
+    // The world's tables with their built-in entries, and the resource cache they take pictures from,
+    // ready for packages to open: the part of Init that needs no window, package or sound.
+    void InitTables();
     // The interface pictures of the screen mode's slots and the two interface sounds, from the
     // interface package. False, with the fault naming the record, when one is missing or damaged.
     bool LoadInterfaceRecords(SReadError& error);

@@ -15,6 +15,21 @@ bool refuseInterfacePackage(const SReadError& fault, std::string& error) {
 
 }  // namespace
 
+void SGameData::InitTables() {
+    m_attributes.InitDefaults();
+    m_skills.InitDefaults();
+    m_races.InitDefaults();
+    m_classes.InitDefaults();
+    m_cache.Init();
+    m_monsters.CreatureClasses().Init();
+    m_mapObjectTypes.Attach(&m_cache);
+    m_skyTable.Attach(&m_cache);
+    m_moduleContext.cache = &m_cache;
+    m_spells.Schools().Init();
+    m_items.InitCategories();
+    m_effectTypes.Init();
+}
+
 bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t screenWidth, uint32_t screenHeight,
                      std::string& error) {
     // The play screen must exist before the first frame, which hands it the back buffer; it is
@@ -70,23 +85,11 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
 
     if (!LoadInterfaceRecords(fault)) return refuseInterfacePackage(fault, error);
 
-    // The rule tables join here as they are built.
     m_cards.Init(m_screenMode);
-    m_attributes.InitDefaults();
-    m_skills.InitDefaults();
-    m_races.InitDefaults();
-    m_classes.InitDefaults();
     m_soundTable.Attach(m_sound.get());
     m_sound->Attach(&m_soundTable);
-    m_cache.Init();
-    m_monsters.CreatureClasses().Init();
-    m_mapObjectTypes.Attach(&m_cache);
-    m_skyTable.Attach(&m_cache);
+    InitTables();
     m_moduleContext.folder = m_fileFolder.get();
-    m_moduleContext.cache = &m_cache;
-    m_spells.Schools().Init();
-    m_items.InitCategories();
-    m_effectTypes.Init();
 
     m_script = std::make_unique<SScript>();
     m_script->Init(nullptr);

@@ -10,6 +10,9 @@
 
 #include "data/package/module_context.h"
 #include "data/package/module_list.h"
+#include "data/rules/attribute_table.h"
+#include "data/rules/race_table.h"
+#include "data/rules/skill_table.h"
 #include "engine/base/archive.h"
 #include "engine/draw/picture.h"
 #include "engine/files/pdb_writer.h"
@@ -22,6 +25,7 @@
 #include "support/script_assembler.h"
 #include "support/sound_fixtures.h"
 #include "support/world_package.h"
+#include "tools/sampledata/audio_packages.h"
 #include "tools/sampledata/interface_art.h"
 #include "tools/sampledata/interface_layout.h"
 #include "tools/sampledata/wave_writer.h"
@@ -85,6 +89,27 @@ TestWorldPackage sampleWorld(int version) {
     package.paletteIndex = 1;
     package.maps = {{"base_s0303", "Brim"}, {"base_s0403", "Vale"}, {"base_cave", "Cave"}};
     return package;
+}
+
+// A world whose rule tables hold the built-in entries, and the sample sound package, for the target
+// that reads packages through the game's own table loaders.
+void writeWorldTables(const SSeeds& seeds) {
+    TestWorldPackage world = sampleWorld(114);
+    SAttributeTable attributes;
+    attributes.InitDefaults();
+    SSkillTable skills;
+    skills.InitDefaults();
+    SRaceTable races;
+    races.InitDefaults();
+    world.tables = {{SModuleTable::Attributes, {TableRecord(attributes, world.version)}},
+                    {SModuleTable::Skills, {TableRecord(skills, world.version)}},
+                    {SModuleTable::Races, {TableRecord(races, world.version)}}};
+    SPdbWriter writer;
+    world.WriteTo(writer);
+    seeds.Write("world_tables_fuzz", "rules.pdb", writer);
+
+    std::string error;
+    if (!WriteSoundPackage(SFileFolder(seeds.Target("world_tables_fuzz").string() + "/"), error)) SSeeds::fail(error);
 }
 
 void writePackages(const SSeeds& seeds) {
@@ -247,6 +272,7 @@ int main(int argc, char** argv) {
     }
     const SSeeds seeds{fs::path(argv[1])};
     writePackages(seeds);
+    writeWorldTables(seeds);
     writeSaves(seeds);
     writePictures(seeds);
     writeLayouts(seeds);
