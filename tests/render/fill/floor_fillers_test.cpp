@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/base/byte_order.h"
+#include "floor_fixture.h"
+
+namespace {
+
+using namespace fill_test;
+
+constexpr uint32_t kGreyFog = 0x0200C008;  // 0x8410 spread
+
+std::string Where(SFloorFamily family, int format, int orientation) {
+    return std::string(FamilyName(family)) + " format " + std::to_string(format) + " orientation " +
+           std::to_string(orientation);
+}
+
+// At one texel per pixel every filler family shows texel (x, y) at pixel (x, y) (EW: turned, texel
+// (y, x)), in every format and orientation.
+TEST(FloorFillersTest, oneTexelPerPixelShowsEveryTexelInEveryOrientation) {
+    for (int format = 0; format <= 2; ++format) {
+        const SModelTexture texture(format, 256, 16);
+        for (SFloorFamily family : kFamilies) {
+            const bool turned = family == SFloorFamily::EW;
+            const int width = turned ? 16 : 256, height = turned ? 256 : 16;
+            const SPolygonData quad = FloorRectangle(0, 0, width, height, 0, 0, 4096, 256, turned);
+            std::vector<uint16_t> expected;
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < width; ++x) expected.push_back(turned ? texture.At(y, x) : texture.At(x, y));
+            }
+            for (int orientation = 0; orientation <= 2; ++orientation) {
+                EXPECT_EQ(RenderFloor(FloorFiller(1, family), quad, {&texture.Texture()}, width, height, orientation),
+                          expected)
+                    << Where(family, format, orientation);
+            }
+        }
+    }
+}
+
+// xL = 168 and xR = 328 are the centres of pixels 10 and 20; with cL = 0 and cR = 160 the step is
+// one texel per pixel from texel 0 at pixel 10, so pixels 10 to 19 show columns 0 to 9.
+TEST(FloorFillersTest, workedSpanShowsColumnsZeroToNineOnPixelsTenToNineteen) {
+    const SModelTexture texture(0, 256, 16);
+    for (SFloorFamily family : {SFloorFamily::NS, SFloorFamily::Free}) {
+        SPolygonData span = Rectangle(168, 0, 328, 16, {SRenderUv{0, 48}, {160, 48}, {160, 64}, {0, 64}});
+        for (int orientation = 0; orientation <= 2; ++orientation) {
+            const std::vector<uint16_t> pixels =
+                RenderFloor(FloorFiller(1, family), span, {&texture.Texture()}, 30, 1, orientation);
+            for (int x = 0; x < 30; ++x) {
+                EXPECT_EQ(pixels[size_t(x)], x >= 10 && x < 20 ? texture.At(x - 10, 3) : kBackground)
+                    << FamilyName(family) << " pixel " << x << " orientation " << orientation;
+            }
+        }
+    }
+}
+
+struct SChoiceCase {
+    const char* name;
+    int type;
+    bool mask1;
+    bool mask2;
+    uint16_t overlay;  // B of type 4, C of type 5
+    uint16_t expected;
+};
+
+// Each floor type's texel choice from textures of one colour each: A kA, B kB, C kC.
+TEST(FloorFillersTest, eachTypeChoosesItsTexel) {
+    const SChoiceCase cases[] = {
+        {"type 1", 1, true, true, kB, kA},
+        {"type 2 mask clear", 2, false, false, kB, kA},
+        {"type 2 mask set", 2, true, false, kB, kB},
+        {"type 3 no mask", 3, false, false, kC, kA},
+        {"type 3 mask 1", 3, true, false, kC, kB},
+        {"type 3 mask 2", 3, false, true, kC, kC},
+        {"type 3 both masks", 3, true, true, kC, kC},
+        {"type 4 clear overlay", 4, false, false, 0xFFFF, kA},
+        {"type 4 overlay 0xFFFE", 4, false, false, 0xFFFE, 0xFFFE},
+        {"type 4 overlay", 4, false, false, kB, kB},
+        {"type 5 clear overlay, mask clear", 5, false, false, 0xFFFF, kA},
+        {"type 5 clear overlay, mask set", 5, true, false, 0xFFFF, kB},
+        {"type 5 overlay 0xFFFE, mask set", 5, true, false, 0xFFFE, 0xFFFE},
+        {"type 5 overlay, mask clear", 5, false, false, kC, kC},
+        {"type 5 overlay, mask set", 5, true, false, kC, kC},
+    };
+    const auto setMask = MakeFullMask(true), clearMask = MakeFullMask(false);
+    for (int format = 0; format <= 2; ++format) {
+        const auto a = MakeConstantTexture(format, kA);
+        for (const SChoiceCase& c : cases) {
+            const auto b = MakeConstantTexture(format, c.type == 4 ? c.overlay : kB);
+            const auto texC = MakeConstantTexture(format, c.type == 5 ? c.overlay : kC);
+            const SFloorInputs inputs{Of(a), Of(b), Of(texC), c.mask1 ? Of(setMask) : Of(clearMask),
+                                      c.mask2 ? Of(setMask) : Of(clearMask)};
+            for (SFloorFamily family : kFamilies) {
+                const SPolygonData quad = FloorRectangle(1, 1, 9, 5, 0, 0, 4096, 256, family == SFloorFamily::EW);
+                const std::vector<uint16_t> pixels = RenderFloor(FloorFiller(c.type, family), quad, inputs, 10, 6);
+                for (int y = 0; y < 6; ++y) {
+                    for (int x = 0; x < 10; ++x) {
+                        const bool inside = x >= 1 && x < 9 && y >= 1 && y < 5;
+                        ASSERT_EQ(pixels[size_t(y * 10 + x)], inside ? c.expected : kBackground)
+                            << c.name << " " << FamilyName(family) << " format " << format << " at " << x << ","
+                            << y;
+                    }
+                }
+            }
+        }
+    }
+}
+
+// A mask bit is word (row >> 1) x 4 + (col >> 6), bit (col >> 1) & 31, of little-endian words.
+TEST(FloorFillersTest, maskBitsAddressTwoByTwoTexelBlocks) {
+    std::mt19937 random(3);
+    std::vector<uint8_t> bits(floor_texels::kMaskBytes);
+    for (uint8_t& byte : bits) byte = uint8_t(random());
+    const auto mask = MakeMask(bits);
+    auto set = [&](int col, int row) {
+        const uint32_t word = ReadLE32(&bits[size_t(4 * ((row >> 1) * 4 + (col >> 6)))]);
+        return (word >> ((col >> 1) & 31) & 1) != 0;
+    };
+    constexpr int kFirstRow = 200, kRows = 32;
+    for (int format = 0; format <= 2; ++format) {
+        const auto a = MakeConstantTexture(format, kA, 256, 256), b = MakeConstantTexture(format, kB, 256, 256);
+        for (SFloorFamily family : kFamilies) {
+            const bool turned = family == SFloorFamily::EW;
+            const int width = turned ? kRows : 256, height = turned ? 256 : kRows;
+            const SPolygonData quad =
+                FloorRectangle(0, 0, width, height, 0, kFirstRow * 16, 4096, (kFirstRow + kRows) * 16, turned);
+            const std::vector<uint16_t> pixels =
+                RenderFloor(FloorFiller(2, family), quad, {Of(a), Of(b), nullptr, Of(mask)}, width, height);
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < width; ++x) {
+                    const int col = turned ? y : x, row = kFirstRow + (turned ? x : y);
+                    ASSERT_EQ(pixels[size_t(y * width + x)], set(col, row) ? kB : kA)
+                        << FamilyName(family) << " format " << format << " texel " << col << "," << row;
+                }
+            }
+        }
+    }
+}
+
+// The fog factor is a quarter of the shade: 128 and above none, 0 all fog, 4k gives k, and a
+// negative shade, read as unsigned, none.
+TEST(FloorFillersTest, shadeGivesTheFogFactor) {
+    const struct {
+        int16_t shade;
+        uint32_t factor;
+    } cases[] = {{128, 32}, {200, 32}, {0, 0}, {4, 1}, {20, 5}, {124, 31}, {-4, 32}, {-400, 32}};
+    const auto a = MakeConstantTexture(1, 0x7BEF);
+    for (const auto& c : cases) {
+        for (SFloorFamily family : kFamilies) {
+            for (int type : {1, 10}) {
+                if (type == 10 && family != SFloorFamily::Free) continue;
+                const SPolygonData quad =
+                    FloorRectangle(0, 0, 4, 2, 0, 0, 64, 32, family == SFloorFamily::EW, uint16_t(c.shade));
+                const std::vector<uint16_t> pixels =
+                    RenderFloor(FloorFiller(type, family), quad, {Of(a)}, 4, 2, 0, kGreyFog);
+                for (uint16_t pixel : pixels)
+                    ASSERT_EQ(pixel, Blend(0x7BEF, kGreyFog, c.factor))
+                        << "shade " << c.shade << " type " << type << " " << FamilyName(family);
+            }
+        }
+    }
+}
+
+// A coordinate beyond the texture is clamped at the span's ends, and the span runs between the
+// clamped values: here from the first column (row) to the last.
+TEST(FloorFillersTest, coordinatesBeyondTheTextureAreClampedAtTheSpanEnds) {
+    const SModelTexture texture(2, 256, 16);
+    for (SFloorFamily family : kFamilies) {
+        const bool turned = family == SFloorFamily::EW;
+        const int32_t u0 = turned ? 16 : -512, u1 = turned ? 48 : 4096 + 512;
+        const int32_t v0 = turned ? -512 : 16, v1 = turned ? 256 + 512 : 48;
+        const std::vector<uint16_t> pixels =
+            RenderFloor(FloorFiller(1, family), FloorRectangle(0, 0, 320, 4, u0, v0, u1, v1, turned),
+                        {&texture.Texture()}, 320, 4);
+        EXPECT_EQ(pixels[0], turned ? texture.At(1, 0) : texture.At(0, 1)) << FamilyName(family);
+        EXPECT_EQ(pixels[319], turned ? texture.At(1, 15) : texture.At(255, 1)) << FamilyName(family);
+    }
+}
+
+// With both coordinates varying along the row, each beyond both ends, each is clamped on its own
+// and stepped from its own clamped ends.
+TEST(FloorFillersTest, freeFillersClampUAndVSeparately) {
+    const SModelTexture texture(2, 256, 16);
+    SPolygonData row = Rectangle(0, 0, 64 * 16, 16, {SRenderUv{-800, -800}, {4896, 1056}, {4896, 1056}, {-800, -800}});
+    const std::vector<uint16_t> pixels =
+        RenderFloor(FloorFiller(1, SFloorFamily::Free), row, {&texture.Texture()}, 64, 1);
+    // The coordinate at pixel x's centre between clamped ends c0 and c1 (1/16 texel) over 64 pixels.
+    auto along = [](int32_t c0, int32_t c1, int x) {
+        const int32_t step = ((c1 - c0) << 12) / (64 * 16);
+        return ((c0 << 8) + (((16 * x + 8) * step) >> 4)) >> 12;
+    };
+    for (int x = 0; x < 64; ++x) EXPECT_EQ(pixels[size_t(x)], texture.At(along(0, 4095, x), along(0, 255, x))) << x;
+}
+
+// Floor textures are read with rows of 256 texels and masks with 128 rows of 16 bytes: anything
+// smaller would be read past its end, so the polygon is not drawn (and the sanitizer sees no
+// read).
+TEST(FloorFillersTest, texturesAndMasksTooSmallDrawNothing) {
+    const auto narrow = MakeConstantTexture(0, kA, 128, 16);
+    const auto a = MakeConstantTexture(0, kA), b = MakeConstantTexture(0, kB), c = MakeConstantTexture(0, kC);
+    const auto otherFormat = MakeConstantTexture(1, kB);
+    const auto shortB = MakeConstantTexture(0, kB, 256, 8);
+    const auto mask = MakeFullMask(true);
+    const auto smallMask = MakeMask(std::vector<uint8_t>(1024, 0xFF));
+    const struct {
+        const char* name;
+        SFloorInputs inputs;
+        int firstType;
+    } cases[] = {
+        {"A 128 wide", {Of(narrow), Of(b), Of(c), Of(mask), Of(mask)}, 1},
+        {"B 128 wide", {Of(a), Of(narrow), Of(c), Of(mask), Of(mask)}, 2},
+        {"B in another format", {Of(a), Of(otherFormat), Of(c), Of(mask), Of(mask)}, 2},
+        {"B shorter than A", {Of(a), Of(shortB), Of(c), Of(mask), Of(mask)}, 2},
+        {"mask 1 of 1,024 bytes", {Of(a), Of(b), Of(c), Of(smallMask), Of(mask)}, 2},
+    };
+    for (const auto& test : cases) {
+        for (int type = test.firstType; type <= 5; ++type) {
+            if (test.inputs.mask1 == &smallMask->Texture() && type == 4) continue;
+            for (SFloorFamily family : kFamilies) {
+                const std::vector<uint16_t> pixels = RenderFloor(
+                    FloorFiller(type, family), FloorRectangle(0, 0, 8, 8, 0, 0, 128, 128, false), test.inputs, 8, 8);
+                EXPECT_EQ(pixels, std::vector<uint16_t>(64, kBackground))
+                    << test.name << " type " << type << " " << FamilyName(family);
+            }
+        }
+    }
+    const std::vector<uint16_t> face = RenderFloor(FloorFiller(10, SFloorFamily::Free),
+                                                   FloorRectangle(0, 0, 8, 8, 0, 0, 128, 128, false), {Of(narrow)}, 8, 8);
+    EXPECT_EQ(face, std::vector<uint16_t>(64, kBackground)) << "type 10";
+}
+
+}  // namespace
