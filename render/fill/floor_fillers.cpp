@@ -45,12 +45,10 @@ void DrawType5(const SRasterTarget& target, const SFillPolygon& polygon, const S
 
 }  // namespace
 
-void DrawPolyFloor1NS(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,
-                      uint32_t fog) {
+void DrawPolyFloor1NS(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a, uint32_t fog) {
     DrawType1<SFloorFamily::NS>(target, polygon, a, fog);
 }
-void DrawPolyFloor1EW(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,
-                      uint32_t fog) {
+void DrawPolyFloor1EW(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a, uint32_t fog) {
     DrawType1<SFloorFamily::EW>(target, polygon, a, fog);
 }
 void DrawPolyFloor1Free(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,

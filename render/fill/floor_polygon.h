@@ -32,8 +32,8 @@ void DrawFloorPolygon(const SRasterTarget& target, const SFillPolygon& polygon, 
             span = line_polygon::LineSpanState<SAttribute::S, SAttribute::T>(line, a, walker1, walker2, fog);
         } else {
             span = line_polygon::SpanOver(line, a, fog);
-            const line_polygon::SVarying u = line_polygon::VaryAlong(line, walker1.template Value<SAttribute::S>(),
-                                                                     walker2.template Value<SAttribute::S>(), a.m_width);
+            const line_polygon::SVarying u = line_polygon::VaryAlong(
+                line, walker1.template Value<SAttribute::S>(), walker2.template Value<SAttribute::S>(), a.m_width);
             const line_polygon::SVarying v = line_polygon::VaryAlong(
                 line, walker1.template Value<SAttribute::T>(), walker2.template Value<SAttribute::T>(), a.m_height);
             span.m_varying = u.m_start;

@@ -29,7 +29,8 @@ template <int kFormat, SFloorFamily kFamily>
 class SFloorTexture {
 public:
     SFloorTexture(const uint8_t* data, const uint8_t* palette, uint32_t column, uint32_t row)
-        : m_data(data + kEntryBytes * ((kColumnVaries ? 0 : ColumnEntries(column)) + (kRowVaries ? 0 : RowEntries(row)))),
+        : m_data(data +
+                 kEntryBytes * ((kColumnVaries ? 0 : ColumnEntries(column)) + (kRowVaries ? 0 : RowEntries(row)))),
           m_palette(palette + (kColumnVaries ? 0 : ColumnBytes(column)) + (kRowVaries ? 0 : RowBytes(row))) {}
 
     uint16_t Colour(uint32_t column, uint32_t row) const {
@@ -48,7 +49,8 @@ private:
 
     static ptrdiff_t ColumnEntries(uint32_t column) { return kBlocks ? column >> 1 : column; }
     static ptrdiff_t RowEntries(uint32_t row) {
-        return kBlocks ? ptrdiff_t(row >> 1) * (floor_texels::kRowTexels / 2) : ptrdiff_t(row) * floor_texels::kRowTexels;
+        return kBlocks ? ptrdiff_t(row >> 1) * (floor_texels::kRowTexels / 2)
+                       : ptrdiff_t(row) * floor_texels::kRowTexels;
     }
     // Where in a block's colours the texel's lie (nothing in format 0).
     static ptrdiff_t ColumnBytes(uint32_t column) { return kBlocks ? texel_access::OddColumnBytes(column) : 0; }
@@ -104,15 +106,18 @@ public:
           m_mask1(layers.m_masks[0], column, row),
           m_mask2(layers.m_masks[1], column, row) {}
 
+    // Every texture and mask the type uses is read and the choice made by selection rather than a
+    // branch: masks and overlays change from texel to texel, and a mispredicted branch costs more
+    // than the reads it spares.
     uint16_t Colour(uint32_t column, uint32_t row) const {
         if constexpr (kType == 4) {
             const uint16_t overlay = m_b.Colour(column, row);
-            return overlay != kOverlayClear ? overlay : m_a.Colour(column, row);
+            return Select(overlay == kOverlayClear, m_a.Colour(column, row), overlay);
         } else if constexpr (kType == 5) {
             const uint16_t overlay = m_c.Colour(column, row);
-            return overlay != kOverlayClear ? overlay : maskedPair(column, row);
+            return Select(overlay == kOverlayClear, maskedPair(column, row), overlay);
         } else if constexpr (kType == 3) {
-            return m_mask2.Set(column, row) ? m_c.Colour(column, row) : maskedPair(column, row);
+            return Select(m_mask2.Set(column, row), m_c.Colour(column, row), maskedPair(column, row));
         } else if constexpr (kType == 2) {
             return maskedPair(column, row);
         } else {
@@ -130,8 +135,12 @@ private:
     using Maybe = std::conditional_t<kReads, Layer, SNoLayer>;
     using Texture = SFloorTexture<kFormat, kFamily>;
 
+    static uint16_t Select(bool first, uint16_t ifFirst, uint16_t otherwise) {
+        return uint16_t(otherwise ^ ((otherwise ^ ifFirst) & -uint32_t(first)));
+    }
     uint16_t maskedPair(uint32_t column, uint32_t row) const {
-        if constexpr (kReadsMask1) return m_mask1.Set(column, row) ? m_b.Colour(column, row) : m_a.Colour(column, row);
+        if constexpr (kReadsMask1)
+            return Select(m_mask1.Set(column, row), m_b.Colour(column, row), m_a.Colour(column, row));
         return 0;
     }
 

@@ -99,8 +99,7 @@ TEST(FloorFillersTest, eachTypeChoosesItsTexel) {
                     for (int x = 0; x < 10; ++x) {
                         const bool inside = x >= 1 && x < 9 && y >= 1 && y < 5;
                         ASSERT_EQ(pixels[size_t(y * 10 + x)], inside ? c.expected : kBackground)
-                            << c.name << " " << FamilyName(family) << " format " << format << " at " << x << ","
-                            << y;
+                            << c.name << " " << FamilyName(family) << " format " << format << " at " << x << "," << y;
                     }
                 }
             }
@@ -171,9 +170,8 @@ TEST(FloorFillersTest, coordinatesBeyondTheTextureAreClampedAtTheSpanEnds) {
         const bool turned = family == SFloorFamily::EW;
         const int32_t u0 = turned ? 16 : -512, u1 = turned ? 48 : 4096 + 512;
         const int32_t v0 = turned ? -512 : 16, v1 = turned ? 256 + 512 : 48;
-        const std::vector<uint16_t> pixels =
-            RenderFloor(FloorFiller(1, family), FloorRectangle(0, 0, 320, 4, u0, v0, u1, v1, turned),
-                        {&texture.Texture()}, 320, 4);
+        const std::vector<uint16_t> pixels = RenderFloor(
+            FloorFiller(1, family), FloorRectangle(0, 0, 320, 4, u0, v0, u1, v1, turned), {&texture.Texture()}, 320, 4);
         EXPECT_EQ(pixels[0], turned ? texture.At(1, 0) : texture.At(0, 1)) << FamilyName(family);
         EXPECT_EQ(pixels[319], turned ? texture.At(1, 15) : texture.At(255, 1)) << FamilyName(family);
     }
@@ -226,9 +224,46 @@ TEST(FloorFillersTest, texturesAndMasksTooSmallDrawNothing) {
             }
         }
     }
-    const std::vector<uint16_t> face = RenderFloor(FloorFiller(10, SFloorFamily::Free),
-                                                   FloorRectangle(0, 0, 8, 8, 0, 0, 128, 128, false), {Of(narrow)}, 8, 8);
+    const std::vector<uint16_t> face = RenderFloor(
+        FloorFiller(10, SFloorFamily::Free), FloorRectangle(0, 0, 8, 8, 0, 0, 128, 128, false), {Of(narrow)}, 8, 8);
     EXPECT_EQ(face, std::vector<uint16_t>(64, kBackground)) << "type 10";
+}
+
+// Random polygons reaching past the surface, with coordinates beyond the textures and any shades:
+// every floor filler gives the same picture in every orientation and writes nothing outside the
+// surface (its guards), and reads nothing outside its textures and masks (the sanitizer).
+TEST(FloorFillersTest, everyFillerAgreesInEveryOrientation) {
+    constexpr int kSide = 32;
+    std::mt19937 random(8);
+    std::uniform_int_distribution<int32_t> u(-1000, 4096 + 1000), v(-1000, 512 + 1000);
+    std::vector<uint8_t> bits(floor_texels::kMaskBytes);
+    for (uint8_t& byte : bits) byte = uint8_t(random());
+    const auto mask1 = MakeMask(bits);
+    for (uint8_t& byte : bits) byte = uint8_t(random());
+    const auto mask2 = MakeMask(bits);
+    const std::vector<SPoints> polygons = RandomPolygons(20, kSide, 23);
+    for (int format = 0; format <= 2; ++format) {
+        const SModelTexture a(format, 256, 32, 1), b(format, 256, 32, 2), c(format, 256, 32, 3);
+        const SFloorInputs inputs{&a.Texture(), &b.Texture(), &c.Texture(), Of(mask1), Of(mask2)};
+        for (int type = 1; type <= 5; ++type) {
+            for (SFloorFamily family : kFamilies) {
+                for (const SPoints& points : polygons) {
+                    SPolygonData data;
+                    data.vertices = points;
+                    for (size_t i = 0; i < points.size(); ++i) {
+                        data.uvs.push_back({u(random), v(random)});
+                        data.shades.push_back(uint16_t(random() % 160));
+                    }
+                    const SFloorFiller filler = FloorFiller(type, family);
+                    const std::vector<uint16_t> upright = RenderFloor(filler, data, inputs, kSide, kSide, 0);
+                    for (int orientation = 1; orientation <= 2; ++orientation) {
+                        ASSERT_EQ(RenderFloor(filler, data, inputs, kSide, kSide, orientation), upright)
+                            << "type " << type << " " << Where(family, format, orientation);
+                    }
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -79,8 +79,8 @@ inline SFloorFiller FloorFiller(int type, SFloorFamily family) {
                            const SRenderTexture&, uint32_t);
     using Draw3 = void (*)(const SRasterTarget&, const SFillPolygon&, const SRenderTexture&, const SRenderTexture&,
                            const SRenderTexture&, const SRenderTexture&, const SRenderTexture&, uint32_t);
-    using Draw4 = void (*)(const SRasterTarget&, const SFillPolygon&, const SRenderTexture&, const SRenderTexture&,
-                           uint32_t);
+    using Draw4 =
+        void (*)(const SRasterTarget&, const SFillPolygon&, const SRenderTexture&, const SRenderTexture&, uint32_t);
     using Draw5 = void (*)(const SRasterTarget&, const SFillPolygon&, const SRenderTexture&, const SRenderTexture&,
                            const SRenderTexture&, const SRenderTexture&, uint32_t);
     const int f = int(family);
