@@ -12,6 +12,7 @@ bool SetFloorLayers(SFloorLayers& layers, const SRenderTexture& a, const SRender
                     const SRenderTexture* mask1, const SRenderTexture* mask2) {
     if (!a.Drawable() || a.m_width != floor_texels::kRowTexels) return false;
     const SRenderTexture* textures[3] = {&a, b, c};
+    bool decoded = true;
     for (int i = 0; i < 3; ++i) {
         const SRenderTexture* texture = textures[i];
         if (!texture) continue;
@@ -21,7 +22,10 @@ bool SetFloorLayers(SFloorLayers& layers, const SRenderTexture& a, const SRender
         }
         layers.m_data[i] = texture->m_data;
         layers.m_palette[i] = texture->m_palette;
+        layers.m_colours[i] = texture->m_colours;
+        decoded = decoded && texture->m_colours;
     }
+    layers.m_format = decoded ? SFloorLayers::kDecoded : a.m_format;
     const SRenderTexture* masks[2] = {mask1, mask2};
     for (int i = 0; i < 2; ++i) {
         if (!masks[i]) continue;

@@ -18,8 +18,13 @@ constexpr uint32_t kMaskBytes = 128 * kMaskRowBytes;
 // and the bits of masks 1 and 2; the floor type says which it reads. The object face reads A
 // alone and keeps its positions within m_columnMax and m_rowMax (12.20 texels).
 struct SFloorLayers {
+    // The texel format the span functions read: A's, or kDecoded when every texture the polygon
+    // uses has its decoded colours.
+    static constexpr int kDecoded = 3;
+    int m_format = 0;
     const uint8_t* m_data[3] = {};
     const uint8_t* m_palette[3] = {};
+    const uint16_t* m_colours[3] = {};
     const uint8_t* m_masks[2] = {};
     int32_t m_columnMax = 0;
     int32_t m_rowMax = 0;

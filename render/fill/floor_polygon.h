@@ -8,6 +8,14 @@
 
 namespace floor_polygon {
 
+// The span functions of the layers' format, the decoded colours among them.
+template <template <int> class Sampler, class FogShade = SFogShade>
+SSpanPair SelectFloorSpans(const SFloorLayers& layers) {
+    if (layers.m_format != SFloorLayers::kDecoded) return SelectSpans<Sampler, FogShade>(layers.m_format);
+    using Decoded = Sampler<SFloorLayers::kDecoded>;
+    return {&DrawSpan<Decoded, FogShade>, &DrawSpan<Decoded, SPlainShade>};
+}
+
 // Walker 2 carries the coordinates that vary along a row: u at facings 0 and 2, v at 1 and 3, both
 // at any other facing.
 template <SFloorFamily kFamily>
@@ -21,7 +29,10 @@ template <int kType, SFloorFamily kFamily>
 void DrawFloorPolygon(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,
                       const SFloorLayers& layers, uint32_t fog) {
     if (!line_polygon::HasPositiveDepths(polygon)) return;
-    const SSpanPair spans = SelectSpans<SFloorSamplers<kType, kFamily>::template Sampler>(a.m_format);
+    const SSpanPair spans = SelectFloorSpans<SFloorSamplers<kType, kFamily>::template Sampler>(layers);
+    [[maybe_unused]] SSpanFunction lineSpan = nullptr;
+    if constexpr (kFamily != SFloorFamily::Free)
+        lineSpan = SelectFloorSpans<SFloorLineSamplers<kType, kFamily>::template Sampler, SPlainShade>(layers).m_plain;
     SValueWalker<SInterpolation::Perspective, SAttribute::S, SAttribute::T, SAttribute::SignedShade8> walker1(polygon);
     SRightWalker<kFamily> walker2(polygon);
     WalkPolygon<SSpanAxis::Row>(target, polygon, walker1, walker2, [&](const SSpanLine& line) {
@@ -43,6 +54,9 @@ void DrawFloorPolygon(const SRasterTarget& target, const SFillPolygon& polygon, 
         }
         span.m_layers = &layers;
         span.m_factor = fog::FactorOfSignedShade8(walker1.template Value<SAttribute::SignedShade8>());
+        if constexpr (kFamily != SFloorFamily::Free) {
+            if (floor_line::WorthALine(span)) return lineSpan(span);
+        }
         spans.For(span.m_factor)(span);
     });
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "render/fill/floor_texels.h"
+#include "render/fill/fog_blend.h"
 #include "render/fill/span_state.h"
 
 // Floors step their varying coordinates linearly, 20.12 texels. At facings 0 and 2 the span's
@@ -39,6 +40,67 @@ struct SFloorSamplers {
         uint32_t m_columnStep;
         uint32_t m_rowStep;
         SFloorTexels<kType, kFormat, kFamily> m_texels;
+    };
+};
+
+// At facings 0 to 3 a span that shows no more texels than it has pixels (a floor near the eye)
+// works each of its texels out once, choice and fog included, into a line of colours, and then
+// only copies from it; this also reads a turned texture's column once per texel rather than once
+// per pixel. The pair's functions are the same: the line holds the fog already.
+namespace floor_line {
+
+constexpr int kMaxTexels = 1024;
+
+// The texels a span's varying coordinate passes, first to last.
+struct STexelRange {
+    uint32_t m_first = 0;
+    uint32_t m_count = 0;
+};
+
+inline STexelRange TexelsAlong(const SSpanState& span) {
+    const uint32_t start = span.m_varying >> 12;
+    const uint32_t end = (span.m_varying + uint32_t(span.m_count - 1) * uint32_t(span.m_varyingStep)) >> 12;
+    return {std::min(start, end), std::max(start, end) - std::min(start, end) + 1};
+}
+
+// Whether the span is better drawn from a line.
+inline bool WorthALine(const SSpanState& span) {
+    const uint32_t texels = TexelsAlong(span).m_count;
+    return texels <= uint32_t(span.m_count) && texels <= uint32_t(kMaxTexels);
+}
+
+}  // namespace floor_line
+
+template <int kType, SFloorFamily kFamily>
+struct SFloorLineSamplers {
+    static_assert(kFamily != SFloorFamily::Free, "a free-angle span varies in both coordinates");
+
+    template <int kFormat>
+    class Sampler {
+    public:
+        static constexpr bool kKeyed = false;
+
+        explicit Sampler(const SSpanState& span) : m_step(uint32_t(span.m_varyingStep)) {
+            const floor_line::STexelRange range = floor_line::TexelsAlong(span);
+            m_position = span.m_varying - (range.m_first << 12);
+            const uint32_t constant = uint32_t(span.m_constant);
+            const SFloorTexels<kType, kFormat, kFamily> texels(*span.m_layers, constant, constant);
+            for (uint32_t i = 0; i < range.m_count; ++i) {
+                const uint32_t t = range.m_first + i;
+                m_line[i] = kFamily == SFloorFamily::NS ? texels.Colour(t, constant) : texels.Colour(constant, t);
+            }
+            if (span.m_factor >= fog::kFullFactor) return;
+            const fog::SChannels fog(span.m_fog);
+            for (uint32_t i = 0; i < range.m_count; ++i) m_line[i] = fog.Blend(m_line[i], int16_t(span.m_factor));
+        }
+
+        uint16_t Read() const { return m_line[m_position >> 12]; }
+        void Advance() { m_position += m_step; }
+
+    private:
+        uint32_t m_position;
+        uint32_t m_step;
+        uint16_t m_line[floor_line::kMaxTexels];
     };
 };
 

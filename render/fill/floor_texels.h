@@ -28,10 +28,11 @@ constexpr bool kRowVaries = kFamily != SFloorFamily::NS;
 template <int kFormat, SFloorFamily kFamily>
 class SFloorTexture {
 public:
-    SFloorTexture(const uint8_t* data, const uint8_t* palette, uint32_t column, uint32_t row)
-        : m_data(data +
+    SFloorTexture(const SFloorLayers& layers, int layer, uint32_t column, uint32_t row)
+        : m_data(layers.m_data[layer] +
                  kEntryBytes * ((kColumnVaries ? 0 : ColumnEntries(column)) + (kRowVaries ? 0 : RowEntries(row)))),
-          m_palette(palette + (kColumnVaries ? 0 : ColumnBytes(column)) + (kRowVaries ? 0 : RowBytes(row))) {}
+          m_palette(layers.m_palette[layer] + (kColumnVaries ? 0 : ColumnBytes(column)) +
+                    (kRowVaries ? 0 : RowBytes(row))) {}
 
     uint16_t Colour(uint32_t column, uint32_t row) const {
         const ptrdiff_t entries = (kColumnVaries ? ColumnEntries(column) : 0) + (kRowVaries ? RowEntries(row) : 0);
@@ -58,6 +59,26 @@ private:
 
     const uint8_t* m_data;
     const uint8_t* m_palette;
+};
+
+// A texture's decoded colours, one per texel.
+template <SFloorFamily kFamily>
+class SFloorTexture<SFloorLayers::kDecoded, kFamily> {
+public:
+    SFloorTexture(const SFloorLayers& layers, int layer, uint32_t column, uint32_t row)
+        : m_colours(layers.m_colours[layer] + (kColumnVaries ? 0 : ptrdiff_t(column)) +
+                    (kRowVaries ? 0 : ptrdiff_t(row) * floor_texels::kRowTexels)) {}
+
+    uint16_t Colour(uint32_t column, uint32_t row) const {
+        return m_colours[(kColumnVaries ? ptrdiff_t(column) : 0) +
+                         (kRowVaries ? ptrdiff_t(row) * floor_texels::kRowTexels : 0)];
+    }
+
+private:
+    static constexpr bool kColumnVaries = floor_texels::kColumnVaries<kFamily>;
+    static constexpr bool kRowVaries = floor_texels::kRowVaries<kFamily>;
+
+    const uint16_t* m_colours;
 };
 
 // A mask at (column, row). Its bit lies in little-endian 32-bit words, word (row >> 1) x 4 +
@@ -100,9 +121,9 @@ template <int kType, int kFormat, SFloorFamily kFamily>
 class SFloorTexels {
 public:
     SFloorTexels(const SFloorLayers& layers, uint32_t column, uint32_t row)
-        : m_a(layers.m_data[0], layers.m_palette[0], column, row),
-          m_b(layers.m_data[1], layers.m_palette[1], column, row),
-          m_c(layers.m_data[2], layers.m_palette[2], column, row),
+        : m_a(layers, 0, column, row),
+          m_b(layers, 1, column, row),
+          m_c(layers, 2, column, row),
           m_mask1(layers.m_masks[0], column, row),
           m_mask2(layers.m_masks[1], column, row) {}
 

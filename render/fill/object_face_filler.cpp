@@ -5,8 +5,7 @@
 #include <limits>
 
 #include "render/fill/fillers.h"
-#include "render/fill/floor_samplers.h"
-#include "render/fill/line_polygon.h"
+#include "render/fill/floor_polygon.h"
 
 namespace {
 
@@ -99,7 +98,7 @@ void DrawPolyType10(const SRasterTarget& target, const SFillPolygon& polygon, co
     layers.m_rowMax = (int32_t(a.m_height) << kFractionBits) - 1;
     SFaceVertices vertices;
     if (!vertices.Set(polygon)) return;
-    const SSpanPair spans = SelectSpans<SObjectFaceSampler>(a.m_format);
+    const SSpanPair spans = floor_polygon::SelectFloorSpans<SObjectFaceSampler>(layers);
     SFaceWalker<4> left(vertices);
     SFaceWalker<3> right(vertices);
     WalkPolygon<SSpanAxis::Row, SCrossedLine::Stop>(target, polygon, left, right, [&](const SSpanLine& line) {

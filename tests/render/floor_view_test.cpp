@@ -30,9 +30,10 @@ protected:
         standAt(5 * 65536 + 32768, 5 * 65536 + 32768, heading);
         EXPECT_EQ(render->Camera().facing, heading % (90 * kDegree) == 0 ? heading / (90 * kDegree) : 4);
         const int32_t level = SRender::kLevels[2];
-        const SRenderVertex corners[4] = {
-            render->CellCornerToView(0, 0, quad.x0, level, quad.y0), render->CellCornerToView(0, 0, quad.x1, level, quad.y0),
-            render->CellCornerToView(0, 0, quad.x1, level, quad.y1), render->CellCornerToView(0, 0, quad.x0, level, quad.y1)};
+        const SRenderVertex corners[4] = {render->CellCornerToView(0, 0, quad.x0, level, quad.y0),
+                                          render->CellCornerToView(0, 0, quad.x1, level, quad.y0),
+                                          render->CellCornerToView(0, 0, quad.x1, level, quad.y1),
+                                          render->CellCornerToView(0, 0, quad.x0, level, quad.y1)};
         const SRenderUv uvs[4] = {quad.uv00, quad.uv10, quad.uv11, quad.uv01};
         for (int i = 0; i < 4; ++i) {
             render->m_clip.viewPolygon[i] = corners[i];

@@ -12,6 +12,13 @@ using namespace fill_test;
 
 constexpr uint32_t kGreyFog = 0x0200C008;  // 0x8410 spread
 
+// The texel that pixel x of a span shows, between clamped ends c0 and c1 (1/16 texel) at the left
+// and right edges of a span `pixels` wide that starts at pixel 0.
+int Along(int32_t c0, int32_t c1, int pixels, int x) {
+    const int32_t step = ((c1 - c0) << 12) / (pixels * 16);
+    return ((c0 << 8) + (((16 * x + 8) * step) >> 4)) >> 12;
+}
+
 std::string Where(SFloorFamily family, int format, int orientation) {
     return std::string(FamilyName(family)) + " format " + std::to_string(format) + " orientation " +
            std::to_string(orientation);
@@ -107,7 +114,9 @@ TEST(FloorFillersTest, eachTypeChoosesItsTexel) {
     }
 }
 
-// A mask bit is word (row >> 1) x 4 + (col >> 6), bit (col >> 1) & 31, of little-endian words.
+// A mask bit is word (row >> 1) x 4 + (col >> 6), bit (col >> 1) & 31, of little-endian words;
+// both at one texel per pixel and at two, where the axis fillers read texel by texel rather than
+// from a line.
 TEST(FloorFillersTest, maskBitsAddressTwoByTwoTexelBlocks) {
     std::mt19937 random(3);
     std::vector<uint8_t> bits(floor_texels::kMaskBytes);
@@ -117,21 +126,26 @@ TEST(FloorFillersTest, maskBitsAddressTwoByTwoTexelBlocks) {
         const uint32_t word = ReadLE32(&bits[size_t(4 * ((row >> 1) * 4 + (col >> 6)))]);
         return (word >> ((col >> 1) & 31) & 1) != 0;
     };
-    constexpr int kFirstRow = 200, kRows = 32;
+    constexpr int kFirstRow = 160, kRows = 32;
     for (int format = 0; format <= 2; ++format) {
         const auto a = MakeConstantTexture(format, kA, 256, 256), b = MakeConstantTexture(format, kB, 256, 256);
         for (SFloorFamily family : kFamilies) {
-            const bool turned = family == SFloorFamily::EW;
-            const int width = turned ? kRows : 256, height = turned ? 256 : kRows;
-            const SPolygonData quad =
-                FloorRectangle(0, 0, width, height, 0, kFirstRow * 16, 4096, (kFirstRow + kRows) * 16, turned);
-            const std::vector<uint16_t> pixels =
-                RenderFloor(FloorFiller(2, family), quad, {Of(a), Of(b), nullptr, Of(mask)}, width, height);
-            for (int y = 0; y < height; ++y) {
-                for (int x = 0; x < width; ++x) {
-                    const int col = turned ? y : x, row = kFirstRow + (turned ? x : y);
-                    ASSERT_EQ(pixels[size_t(y * width + x)], set(col, row) ? kB : kA)
-                        << FamilyName(family) << " format " << format << " texel " << col << "," << row;
+            for (int scale : {1, 2}) {
+                // Along the row: all 256 columns (NS, Free) or 32 x scale rows (EW).
+                const bool turned = family == SFloorFamily::EW;
+                const int width = turned ? kRows : 256 / scale, height = turned ? 256 : kRows;
+                const int32_t vEnd = (kFirstRow + kRows * (turned ? scale : 1)) * 16;
+                const SPolygonData quad = FloorRectangle(0, 0, width, height, 0, kFirstRow * 16, 4096, vEnd, turned);
+                const std::vector<uint16_t> pixels =
+                    RenderFloor(FloorFiller(2, family), quad, {Of(a), Of(b), nullptr, Of(mask)}, width, height);
+                for (int y = 0; y < height; ++y) {
+                    for (int x = 0; x < width; ++x) {
+                        const int col = turned ? y : Along(0, 4095, width, x);
+                        const int row = turned ? Along(kFirstRow * 16, vEnd, width, x) : kFirstRow + y;
+                        ASSERT_EQ(pixels[size_t(y * width + x)], set(col, row) ? kB : kA)
+                            << FamilyName(family) << " format " << format << " scale " << scale << " texel " << col
+                            << "," << row;
+                    }
                 }
             }
         }
@@ -184,12 +198,8 @@ TEST(FloorFillersTest, freeFillersClampUAndVSeparately) {
     SPolygonData row = Rectangle(0, 0, 64 * 16, 16, {SRenderUv{-800, -800}, {4896, 1056}, {4896, 1056}, {-800, -800}});
     const std::vector<uint16_t> pixels =
         RenderFloor(FloorFiller(1, SFloorFamily::Free), row, {&texture.Texture()}, 64, 1);
-    // The coordinate at pixel x's centre between clamped ends c0 and c1 (1/16 texel) over 64 pixels.
-    auto along = [](int32_t c0, int32_t c1, int x) {
-        const int32_t step = ((c1 - c0) << 12) / (64 * 16);
-        return ((c0 << 8) + (((16 * x + 8) * step) >> 4)) >> 12;
-    };
-    for (int x = 0; x < 64; ++x) EXPECT_EQ(pixels[size_t(x)], texture.At(along(0, 4095, x), along(0, 255, x))) << x;
+    for (int x = 0; x < 64; ++x)
+        EXPECT_EQ(pixels[size_t(x)], texture.At(Along(0, 4095, 64, x), Along(0, 255, 64, x))) << x;
 }
 
 // Floor textures are read with rows of 256 texels and masks with 128 rows of 16 bytes: anything
@@ -230,8 +240,9 @@ TEST(FloorFillersTest, texturesAndMasksTooSmallDrawNothing) {
 }
 
 // Random polygons reaching past the surface, with coordinates beyond the textures and any shades:
-// every floor filler gives the same picture in every orientation and writes nothing outside the
-// surface (its guards), and reads nothing outside its textures and masks (the sanitizer).
+// every floor filler gives the same picture in every orientation and from decoded colours, writes
+// nothing outside the surface (its guards), and reads nothing outside its textures and masks (the
+// sanitizer).
 TEST(FloorFillersTest, everyFillerAgreesInEveryOrientation) {
     constexpr int kSide = 32;
     std::mt19937 random(8);
@@ -245,6 +256,9 @@ TEST(FloorFillersTest, everyFillerAgreesInEveryOrientation) {
     for (int format = 0; format <= 2; ++format) {
         const SModelTexture a(format, 256, 32, 1), b(format, 256, 32, 2), c(format, 256, 32, 3);
         const SFloorInputs inputs{&a.Texture(), &b.Texture(), &c.Texture(), Of(mask1), Of(mask2)};
+        const SFloorInputs decoded{&a.Decoded(), &b.Decoded(), &c.Decoded(), Of(mask1), Of(mask2)};
+        // Decoded colours are used only when every texture has them.
+        const SFloorInputs mixed{&a.Decoded(), &b.Texture(), &c.Decoded(), Of(mask1), Of(mask2)};
         for (int type = 1; type <= 5; ++type) {
             for (SFloorFamily family : kFamilies) {
                 for (const SPoints& points : polygons) {
@@ -260,10 +274,36 @@ TEST(FloorFillersTest, everyFillerAgreesInEveryOrientation) {
                         ASSERT_EQ(RenderFloor(filler, data, inputs, kSide, kSide, orientation), upright)
                             << "type " << type << " " << Where(family, format, orientation);
                     }
+                    ASSERT_EQ(RenderFloor(filler, data, decoded, kSide, kSide), upright)
+                        << "decoded, type " << type << " " << Where(family, format, 0);
+                    ASSERT_EQ(RenderFloor(filler, data, mixed, kSide, kSide), upright)
+                        << "partly decoded, type " << type << " " << Where(family, format, 0);
                 }
             }
         }
     }
+}
+
+// A picture's decoded copy serves the fillers when it is the picture's size.
+TEST(FloorFillersTest, decodedCopyOfThePictureDrawsAsItsIndices) {
+    STestPicture picture(1, 256, 4, std::vector<uint32_t>(256, 0), {0x1234, 0x2345, 0x3456, 0x4567});
+    ASSERT_TRUE(picture.Ok());
+    SRenderTexture texture;
+    SetTextureFromPicture(texture, picture);
+    SDecodedPicture decoded;
+    decoded.Update(picture, SColourSource::OwnTable);
+    UseDecodedColours(texture, decoded);
+    ASSERT_NE(texture.m_colours, nullptr);
+    const SPolygonData quad = FloorRectangle(0, 0, 8, 4, 0, 0, 128, 64, false);
+    const std::vector<uint16_t> pixels = RenderFloor(FloorFiller(1, SFloorFamily::NS), quad, {&texture}, 8, 4);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 8; ++x) EXPECT_EQ(pixels[size_t(y * 8 + x)], 0x1234 + 0x1111 * (2 * (y & 1) + (x & 1)));
+    }
+    STestPicture other(0, 256, 2, std::vector<uint32_t>(512, 0), {0});
+    SDecodedPicture otherDecoded;
+    otherDecoded.Update(other, SColourSource::OwnTable);
+    UseDecodedColours(texture, otherDecoded);
+    EXPECT_EQ(texture.m_colours, nullptr);
 }
 
 }  // namespace

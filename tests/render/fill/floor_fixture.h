@@ -23,6 +23,11 @@ public:
         for (uint32_t i = 0; i < (format == 0 ? indexCount : 4 * indexCount); ++i)
             m_colours.push_back(uint16_t(random() % 0xFFFF));
         m_texture = std::make_unique<STestTexture>(format, width, height, m_indices, m_colours);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) m_decodedColours.push_back(At(x, y));
+        }
+        m_decoded = m_texture->Texture();
+        m_decoded.m_colours = m_decodedColours.data();
     }
 
     uint16_t At(int x, int y) const {
@@ -32,6 +37,8 @@ public:
     }
     const SRenderTexture& Texture() const { return *m_texture; }
     operator const SRenderTexture&() const { return *m_texture; }
+    // The same texture with its colours decoded, in a buffer of exactly their size.
+    const SRenderTexture& Decoded() const { return m_decoded; }
 
 private:
     int m_format;
@@ -39,6 +46,8 @@ private:
     std::vector<uint32_t> m_indices;
     std::vector<uint16_t> m_colours;
     std::unique_ptr<STestTexture> m_texture;
+    std::vector<uint16_t> m_decodedColours;
+    SRenderTexture m_decoded;
 };
 
 // A texture of one colour everywhere.

@@ -20,9 +20,12 @@ TEST(ObjectFaceFillerTest, faceAtOneDepthShowsTheExactLinearTexels) {
     for (int format = 0; format <= 2; ++format) {
         const SModelTexture texture(format, 256, 512);
         for (int firstRow : {0, 300, 496}) {
-            const SPolygonData face = FloorRectangle(0, 0, 256, 16, 0, firstRow * 16, 4096, (firstRow + 16) * 16, false);
-            for (int orientation = 0; orientation <= 2; ++orientation) {
-                const std::vector<uint16_t> pixels = RenderFloor(kFace, face, {&texture.Texture()}, 256, 16, orientation);
+            const SPolygonData face =
+                FloorRectangle(0, 0, 256, 16, 0, firstRow * 16, 4096, (firstRow + 16) * 16, false);
+            for (int orientation = 0; orientation <= 3; ++orientation) {
+                // Orientation 3 stands for orientation 0 reading the decoded colours.
+                const SRenderTexture& read = orientation == 3 ? texture.Decoded() : texture.Texture();
+                const std::vector<uint16_t> pixels = RenderFloor(kFace, face, {&read}, 256, 16, orientation % 3);
                 for (int y = 0; y < 16; ++y) {
                     for (int x = 0; x < 256; ++x) {
                         ASSERT_EQ(pixels[size_t(y * 256 + x)], texture.At((128 + 255 * x) / 256, firstRow + y))
@@ -52,11 +55,13 @@ TEST(ObjectFaceFillerTest, onePixelSpanDrawsTheStartTexel) {
 TEST(ObjectFaceFillerTest, rowWhoseStartLiesRightOfItsEndEndsThePolygon) {
     const SModelTexture texture(0, 256, 16);
     SPolygonData face;
-    face.vertices = {{0, 0, 1024}, {20 * 16, 0, 1024}, {20 * 16, 20 * 16, 1024}, {0, 20 * 16, 1024}, {30 * 16, 10 * 16, 1024}};
+    face.vertices = {
+        {0, 0, 1024}, {20 * 16, 0, 1024}, {20 * 16, 20 * 16, 1024}, {0, 20 * 16, 1024}, {30 * 16, 10 * 16, 1024}};
     face.uvs = {{0, 0}, {320, 0}, {320, 256}, {0, 256}, {480, 128}};
     face.shades.assign(5, 128);
     const std::vector<uint16_t> drawn = RenderFloor(kFace, face, {&texture.Texture()}, 32, 20);
-    const std::vector<uint16_t> floor = RenderFloor(FloorFiller(1, SFloorFamily::NS), face, {&texture.Texture()}, 32, 20);
+    const std::vector<uint16_t> floor =
+        RenderFloor(FloorFiller(1, SFloorFamily::NS), face, {&texture.Texture()}, 32, 20);
     auto rowDrawn = [](const std::vector<uint16_t>& pixels, int y) {
         for (int x = 0; x < 32; ++x) {
             if (pixels[size_t(y * 32 + x)] != kBackground) return true;
@@ -89,6 +94,7 @@ TEST(ObjectFaceFillerTest, readsStayInsideTheTextureAndOrientationsAgree) {
             const std::vector<uint16_t> upright = RenderFloor(kFace, face, {&texture.Texture()}, kSide, kSide, 0);
             for (int orientation = 1; orientation <= 2; ++orientation)
                 ASSERT_EQ(RenderFloor(kFace, face, {&texture.Texture()}, kSide, kSide, orientation), upright);
+            ASSERT_EQ(RenderFloor(kFace, face, {&texture.Decoded()}, kSide, kSide), upright) << "decoded";
         }
     }
 }
