@@ -1,12 +1,28 @@
 #pragma once
 // The floor fillers of every type and facing family: perspective exact along both edges and at the
 // two ends of every row span, linear between them.
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
 #include <type_traits>
 
 #include "render/fill/floor_samplers.h"
 #include "render/fill/line_polygon.h"
 
 namespace floor_polygon {
+
+// The edge terms step u x depth, v x depth and 8 x shade x depth between their 32-bit values at
+// the vertices; these products are formed in 64 bits, and a polygon whose products do not fit 32
+// (coordinates far beyond any texture at a great depth) is not drawn rather than drawn wrong.
+inline bool EdgeProductsFit(const SFillPolygon& polygon) {
+    int64_t depth = 0, value = 0;
+    for (int i = 0; i < polygon.m_count; ++i) {
+        depth = std::max<int64_t>(depth, polygon.m_vertices[i].z);
+        value = std::max({value, std::abs(int64_t(polygon.m_uvs[i].u)), std::abs(int64_t(polygon.m_uvs[i].v)),
+                          std::abs(int64_t(int16_t(polygon.m_shades[i])) * 8)});
+    }
+    return depth * value <= std::numeric_limits<int32_t>::max();
+}
 
 // The span functions of the layers' format, the decoded colours among them.
 template <template <int> class Sampler, class FogShade = SFogShade>
@@ -28,7 +44,7 @@ using SRightWalker = std::conditional_t<
 template <int kType, SFloorFamily kFamily>
 void DrawFloorPolygon(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,
                       const SFloorLayers& layers, uint32_t fog) {
-    if (!line_polygon::HasPositiveDepths(polygon)) return;
+    if (!line_polygon::HasPositiveDepths(polygon) || !EdgeProductsFit(polygon)) return;
     const SSpanPair spans = SelectFloorSpans<SFloorSamplers<kType, kFamily>::template Sampler>(layers);
     [[maybe_unused]] SSpanFunction lineSpan = nullptr;
     if constexpr (kFamily != SFloorFamily::Free)

@@ -284,6 +284,17 @@ TEST(FloorFillersTest, everyFillerAgreesInEveryOrientation) {
     }
 }
 
+// u x depth beyond 32 bits would step wrapped values: such a polygon is not drawn. Up to the
+// limit it is.
+TEST(FloorFillersTest, edgeProductsBeyondThirtyTwoBitsDrawNothing) {
+    const auto a = MakeConstantTexture(0, kA);
+    for (int32_t u : {1 << 17, 1 << 18}) {
+        const SPolygonData quad = FloorRectangle(0, 0, 8, 8, 0, 0, u, 128, false, 128, 8192);
+        const std::vector<uint16_t> pixels = RenderFloor(FloorFiller(1, SFloorFamily::NS), quad, {Of(a)}, 8, 8);
+        EXPECT_EQ(pixels, std::vector<uint16_t>(64, u == 1 << 17 ? kA : kBackground)) << u;
+    }
+}
+
 // A picture's decoded copy serves the fillers when it is the picture's size.
 TEST(FloorFillersTest, decodedCopyOfThePictureDrawsAsItsIndices) {
     STestPicture picture(1, 256, 4, std::vector<uint32_t>(256, 0), {0x1234, 0x2345, 0x3456, 0x4567});
