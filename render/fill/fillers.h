@@ -77,7 +77,8 @@ void DrawPolyFloor5Free(const SRasterTarget& target, const SFillPolygon& polygon
 // Type 10, object faces at any angle: a floor texture (at most 1,024 rows) read as type 1, the
 // coordinates sampled exactly at the start, middle and end of each row span and a second-order fit
 // stepped between; the fog factor of the left edge holds along the span. A row whose rounded start
-// lies right of its end ends the polygon.
+// lies right of its end ends the polygon. A face of more than 32 vertices, or one whose vertex terms
+// (u << 18) / z do not fit 32 bits, draws nothing.
 void DrawPolyType10(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a, uint32_t fog);
 
 // Column-span fillers, one screen column at a time.

@@ -1,5 +1,7 @@
 #include "render/fill/floor_layers.h"
 
+#include <algorithm>
+
 namespace {
 
 bool TexelBytesAtLeast(const SRenderTexture& texture, uint32_t bytes) {
@@ -26,10 +28,13 @@ bool SetFloorLayers(SFloorLayers& layers, const SRenderTexture& a, const SRender
         decoded = decoded && texture->m_colours;
     }
     layers.m_format = decoded ? SFloorLayers::kDecoded : a.m_format;
+    // A mask row covers two texture rows; a texture taller than 256 rows needs a longer mask.
+    const uint32_t maskBytes =
+        std::max(floor_texels::kMaskBytes, uint32_t(a.m_height + 1) / 2 * uint32_t(floor_texels::kMaskRowBytes));
     const SRenderTexture* masks[2] = {mask1, mask2};
     for (int i = 0; i < 2; ++i) {
         if (!masks[i]) continue;
-        if (!TexelBytesAtLeast(*masks[i], floor_texels::kMaskBytes)) return false;
+        if (!TexelBytesAtLeast(*masks[i], maskBytes)) return false;
         layers.m_masks[i] = masks[i]->m_data;
     }
     return true;

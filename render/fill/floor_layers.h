@@ -33,7 +33,7 @@ struct SFloorLayers {
 // Points the layers at texture A, the further textures and the masks a polygon uses (null for
 // none). False, so that the polygon is not drawn, when one of them would be read past its end: A
 // not a drawable texture 256 texels wide, B or C not one of A's format and width at least A's
-// height, a mask of fewer than 2,048 texel bytes.
+// height, a mask of fewer than 2,048 texel bytes or than 16 for every two of A's rows.
 bool SetFloorLayers(SFloorLayers& layers, const SRenderTexture& a, const SRenderTexture* b = nullptr,
                     const SRenderTexture* c = nullptr, const SRenderTexture* mask1 = nullptr,
                     const SRenderTexture* mask2 = nullptr);
