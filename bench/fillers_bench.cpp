@@ -32,16 +32,20 @@ struct Surface {
 };
 
 // A picture of random texels with none transparent, so that every filler writes every pixel:
-// indices 1 to 255 (format 0) or blocks 1 to 255 of four colours, none of them the key colour.
+// indices 1 to 255 (format 0) or blocks 1 to 255 of four colours, none of them the key colour. An
+// overlay has half its colours clear (0xFFFF), at random.
 class BenchPicture {
 public:
-    BenchPicture(int format, int width, int height) {
+    BenchPicture(int format, int width, int height, bool overlay = false) {
         std::mt19937 random(11);
         const int count = format == 0 ? width * height : width * height / 4;
         std::vector<uint32_t> indices(size_t(count), 0);
         for (uint32_t& index : indices) index = 1 + random() % 255;
         std::vector<uint16_t> colours(format == 0 ? 256 : 1024);
         for (uint16_t& colour : colours) colour = uint16_t(random() % 0xFFFF);
+        if (overlay) {
+            for (uint16_t& colour : colours) colour = random() % 2 ? colour : 0xFFFF;
+        }
         m_bytes = PictureRecord(format, width, height, indices, colours);
         SReadError error;
         if (!m_picture.Read(m_bytes, error)) throw std::runtime_error(error.Message());
@@ -49,11 +53,17 @@ public:
     }
     const SPicture& Picture() const { return m_picture; }
     const SRenderTexture& Texture() const { return m_texture; }
+    // Lets the fillers that can read them use the picture's decoded colours.
+    void Decode() {
+        m_decoded.Update(m_picture, SColourSource::OwnTable);
+        UseDecodedColours(m_texture, m_decoded);
+    }
 
 private:
     std::vector<uint8_t> m_bytes;
     SPicture m_picture;
     SRenderTexture m_texture;
+    SDecodedPicture m_decoded;
 };
 
 // The whole area as one quad, clockwise from its top left, with the texture at one texel per
@@ -94,6 +104,27 @@ void BM_PalettedCopy(benchmark::State& state) {
             const SRowSpan span = GetRowSpan(surface.target, y, 0, kWidth);
             ptrdiff_t offset = 0;
             for (int x = 0; x < span.m_count; ++x, offset += span.m_step) span.m_first[offset] = table[texels[x]];
+        }
+        benchmark::ClobberMemory();
+    }
+    Finish(state);
+}
+
+// The same copy reading its picture down the columns of a 256-wide picture, as a turned floor
+// (facings 1 and 3) does: screen row y reads picture column y x 256 / 480, pixel x picture row x.
+// What this costs over the plain copy is the memory's, not the filler's.
+void BM_PalettedCopyDownColumns(benchmark::State& state) {
+    Surface surface;
+    BenchPicture picture(0, 256, kWidth);
+    uint16_t table[256];
+    for (int i = 0; i < 256; ++i) table[i] = picture.Picture().Colour(uint32_t(i));
+    for (auto _ : state) {
+        for (int y = 0; y < kHeight; ++y) {
+            const uint8_t* column = picture.Picture().Texels() + y * 256 / kHeight;
+            const SRowSpan span = GetRowSpan(surface.target, y, 0, kWidth);
+            ptrdiff_t offset = 0;
+            for (int x = 0; x < span.m_count; ++x, offset += span.m_step)
+                span.m_first[offset] = table[column[ptrdiff_t(x) * 256]];
         }
         benchmark::ClobberMemory();
     }
@@ -143,13 +174,70 @@ void BM_RotatedPicture(benchmark::State& state) {
     Finish(state);
 }
 
+// The floor fillers and the object face over the area: floor textures are 256 texels wide, so a
+// row of 640 pixels shows 256 texels (and a turned texture 640 rows across the area). Masks hold
+// random bits, overlays are half clear, so that every choice is taken often. Format 3 stands for
+// format-1 pictures read through their decoded colours.
+constexpr int kDecoded = 3;
+int StoredFormat(int format) { return format == kDecoded ? 1 : format; }
+
+struct FloorSet {
+    FloorSet(int format, bool turned)
+        : a(StoredFormat(format), 256, turned ? kWidth : kHeight),
+          b(StoredFormat(format), 256, turned ? kWidth : kHeight),
+          c(StoredFormat(format), 256, turned ? kWidth : kHeight),
+          overlay(StoredFormat(format), 256, turned ? kWidth : kHeight, true),
+          mask1(0, 16, 128),
+          mask2(0, 16, 128) {
+        if (format != kDecoded) return;
+        for (BenchPicture* picture : {&a, &b, &c, &overlay}) picture->Decode();
+    }
+    BenchPicture a, b, c, overlay, mask1, mask2;
+};
+
+template <int kType, auto kFiller>
+void DrawFloor(const SRasterTarget& target, const SFillPolygon& polygon, const FloorSet& set, uint32_t fog) {
+    const SRenderTexture &a = set.a.Texture(), &b = set.b.Texture(), &c = set.c.Texture();
+    const SRenderTexture &overlay = set.overlay.Texture(), &mask1 = set.mask1.Texture(), &mask2 = set.mask2.Texture();
+    if constexpr (kType == 2) {
+        kFiller(target, polygon, a, b, mask1, fog);
+    } else if constexpr (kType == 3) {
+        kFiller(target, polygon, a, b, c, mask1, mask2, fog);
+    } else if constexpr (kType == 4) {
+        kFiller(target, polygon, a, overlay, fog);
+    } else if constexpr (kType == 5) {
+        kFiller(target, polygon, a, b, overlay, mask1, fog);
+    } else {
+        kFiller(target, polygon, a, fog);
+    }
+}
+
+// state.range(0) is the format, state.range(1) 1 for the fog variant. Turned: v across the area.
+template <int kType, auto kFiller, bool kTurned>
+void BM_Floor(benchmark::State& state) {
+    Surface surface;
+    const FloorSet set(int(state.range(0)), kTurned);
+    const std::array<SRenderUv, 4> upright = {SRenderUv{0, 0}, {4096, 0}, {4096, kHeight * 16}, {0, kHeight * 16}};
+    const std::array<SRenderUv, 4> turned = {SRenderUv{0, 0}, {0, kWidth * 16}, {4096, kWidth * 16}, {4096, 0}};
+    const Quad quad(kTurned ? turned : upright, state.range(1) ? kFogShade : kPlainShade);
+    for (auto _ : state) {
+        DrawFloor<kType, kFiller>(surface.target, quad.Polygon(), set, kFog);
+        benchmark::ClobberMemory();
+    }
+    Finish(state);
+}
+
 void FormatsAndFog(benchmark::internal::Benchmark* benchmark) {
     benchmark->ArgNames({"format", "fog"})->ArgsProduct({{0, 1, 2}, {0, 1}});
+}
+void FloorFormatsAndFog(benchmark::internal::Benchmark* benchmark) {
+    benchmark->ArgNames({"format", "fog"})->ArgsProduct({{0, 1, 2, kDecoded}, {0, 1}});
 }
 
 }  // namespace
 
 BENCHMARK(BM_PalettedCopy);
+BENCHMARK(BM_PalettedCopyDownColumns);
 BENCHMARK(BM_Flat);
 BENCHMARK(BM_Filler<DrawPolyWall, true>)->Name("BM_Wall")->Apply(FormatsAndFog);
 BENCHMARK(BM_Filler<WallOverlay, true>)->Name("BM_WallOverlay")->Apply(FormatsAndFog);
@@ -159,3 +247,19 @@ BENCHMARK(BM_Filler<DrawPolyType13, false>)->Name("BM_Type13")->Apply(FormatsAnd
 BENCHMARK(BM_Filler<DrawPolySky, false>)->Name("BM_Sky")->Apply(FormatsAndFog);
 BENCHMARK(BM_Filler<DrawPolyBillboard, false>)->Name("BM_Billboard")->Apply(FormatsAndFog);
 BENCHMARK(BM_RotatedPicture)->ArgName("format")->Arg(0)->Arg(1)->Arg(2);
+BENCHMARK(BM_Floor<1, DrawPolyFloor1NS, false>)->Name("BM_Floor1NS")->Apply(FloorFormatsAndFog);
+BENCHMARK(BM_Floor<2, DrawPolyFloor2NS, false>)->Name("BM_Floor2NS")->Apply(FloorFormatsAndFog);
+BENCHMARK(BM_Floor<3, DrawPolyFloor3NS, false>)->Name("BM_Floor3NS")->Apply(FloorFormatsAndFog);
+BENCHMARK(BM_Floor<4, DrawPolyFloor4NS, false>)->Name("BM_Floor4NS")->Apply(FloorFormatsAndFog);
+BENCHMARK(BM_Floor<5, DrawPolyFloor5NS, false>)->Name("BM_Floor5NS")->Apply(FloorFormatsAndFog);
+BENCHMARK(BM_Floor<1, DrawPolyFloor1EW, true>)->Name("BM_Floor1EW")->Apply(FloorFormatsAndFog);
+BENCHMARK(BM_Floor<2, DrawPolyFloor2EW, true>)->Name("BM_Floor2EW")->Apply(FloorFormatsAndFog);
+BENCHMARK(BM_Floor<3, DrawPolyFloor3EW, true>)->Name("BM_Floor3EW")->Apply(FloorFormatsAndFog);
+BENCHMARK(BM_Floor<4, DrawPolyFloor4EW, true>)->Name("BM_Floor4EW")->Apply(FloorFormatsAndFog);
+BENCHMARK(BM_Floor<5, DrawPolyFloor5EW, true>)->Name("BM_Floor5EW")->Apply(FloorFormatsAndFog);
+BENCHMARK(BM_Floor<1, DrawPolyFloor1Free, false>)->Name("BM_Floor1Free")->Apply(FloorFormatsAndFog);
+BENCHMARK(BM_Floor<2, DrawPolyFloor2Free, false>)->Name("BM_Floor2Free")->Apply(FloorFormatsAndFog);
+BENCHMARK(BM_Floor<3, DrawPolyFloor3Free, false>)->Name("BM_Floor3Free")->Apply(FloorFormatsAndFog);
+BENCHMARK(BM_Floor<4, DrawPolyFloor4Free, false>)->Name("BM_Floor4Free")->Apply(FloorFormatsAndFog);
+BENCHMARK(BM_Floor<5, DrawPolyFloor5Free, false>)->Name("BM_Floor5Free")->Apply(FloorFormatsAndFog);
+BENCHMARK(BM_Floor<10, DrawPolyType10, false>)->Name("BM_Type10")->Apply(FloorFormatsAndFog);

@@ -32,6 +32,55 @@ void DrawPolyBillboard(const SRasterTarget& target, const SFillPolygon& polygon,
 void DrawQuadKeyedAffine(const SRasterTarget& target, std::span<const SRenderVertex, 4> quad,
                          const SRenderTexture& texture, std::span<const SRenderUv, 4> uvs);
 
+// Floor fillers: perspective-correct row spans reading floor textures, whose rows are 256 texels
+// long whatever their width (formats 1 and 2: 128 block entries). A, B and C are the polygon's
+// first, second and third textures, B and C read in A's format and within A's bounds; a mask is a
+// picture of at least 2,048 texel bytes holding 128 rows of 16 bytes, one bit per 2 x 2 texels.
+// Texel choice: type 1 A; 2 B where mask 1 is set, else A; 3 C where mask 2 is set, else as 2; 4
+// the overlay B unless it is 0xFFFF, then A; 5 the overlay C unless it is 0xFFFF, then as 2. No
+// colour is keyed. Shades are signed; a factor above 32 read as unsigned (a negative shade too) is
+// 32. A texture A not 256 wide, a B or C not of A's format and width or shorter than A, or a mask
+// too small draws nothing. NS fillers serve facings 0 and 2 (u varies along a row), EW fillers
+// facings 1 and 3 (v varies); the coordinate that holds is taken at the left edge. Free fillers
+// step both at any facing; DrawPolyFloor1Free also draws type 6.
+void DrawPolyFloor1NS(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a, uint32_t fog);
+void DrawPolyFloor1EW(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a, uint32_t fog);
+void DrawPolyFloor1Free(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,
+                        uint32_t fog);
+void DrawPolyFloor2NS(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,
+                      const SRenderTexture& b, const SRenderTexture& mask1, uint32_t fog);
+void DrawPolyFloor2EW(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,
+                      const SRenderTexture& b, const SRenderTexture& mask1, uint32_t fog);
+void DrawPolyFloor2Free(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,
+                        const SRenderTexture& b, const SRenderTexture& mask1, uint32_t fog);
+void DrawPolyFloor3NS(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,
+                      const SRenderTexture& b, const SRenderTexture& c, const SRenderTexture& mask1,
+                      const SRenderTexture& mask2, uint32_t fog);
+void DrawPolyFloor3EW(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,
+                      const SRenderTexture& b, const SRenderTexture& c, const SRenderTexture& mask1,
+                      const SRenderTexture& mask2, uint32_t fog);
+void DrawPolyFloor3Free(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,
+                        const SRenderTexture& b, const SRenderTexture& c, const SRenderTexture& mask1,
+                        const SRenderTexture& mask2, uint32_t fog);
+void DrawPolyFloor4NS(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,
+                      const SRenderTexture& b, uint32_t fog);
+void DrawPolyFloor4EW(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,
+                      const SRenderTexture& b, uint32_t fog);
+void DrawPolyFloor4Free(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,
+                        const SRenderTexture& b, uint32_t fog);
+void DrawPolyFloor5NS(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,
+                      const SRenderTexture& b, const SRenderTexture& c, const SRenderTexture& mask1, uint32_t fog);
+void DrawPolyFloor5EW(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,
+                      const SRenderTexture& b, const SRenderTexture& c, const SRenderTexture& mask1, uint32_t fog);
+void DrawPolyFloor5Free(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a,
+                        const SRenderTexture& b, const SRenderTexture& c, const SRenderTexture& mask1, uint32_t fog);
+// Type 10, object faces at any angle: a floor texture (at most 1,024 rows) read as type 1, the
+// coordinates sampled exactly at the start, middle and end of each row span and a second-order fit
+// stepped between; the fog factor of the left edge holds along the span. A row whose rounded start
+// lies right of its end ends the polygon. A face of more than 32 vertices, or one whose vertex terms
+// (u << 18) / z do not fit 32 bits, draws nothing.
+void DrawPolyType10(const SRasterTarget& target, const SFillPolygon& polygon, const SRenderTexture& a, uint32_t fog);
+
 // Column-span fillers, one screen column at a time.
 //
 // Walls and side faces store their pictures turned: s is the picture's column and runs down the

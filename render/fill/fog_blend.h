@@ -17,6 +17,10 @@ inline uint32_t Spread(uint16_t colour) { return (colour | uint32_t(colour) << 1
 // clear air; a negative one (only a wrapped product gives it) is all fog.
 inline uint32_t FactorOfShade8(int32_t shade8) { return uint32_t(std::clamp(shade8 >> 5, 0, int32_t(kFullFactor))); }
 
+// The factor of floors and object faces: shade / 4 as well, but any factor above 32 read as
+// unsigned (a negative shade too) is clear air.
+inline uint32_t FactorOfSignedShade8(int32_t shade8) { return std::min(uint32_t(shade8 >> 5), kFullFactor); }
+
 // The fog colour's channels. Blending a run of colours channel by channel in 16-bit arithmetic
 // lets the compiler do eight pixels at once; each product (texel - fog) x factor fits in 16 bits.
 class SChannels {

@@ -22,7 +22,11 @@ struct SSpanLine {
     int m_skipped = 0;
     int32_t m_minor1 = 0;  // the walkers' minor coordinates at this line, 28.4
     int32_t m_minor2 = 0;
+    int32_t m_roundedEnd = 0;  // the span's end by the fill rule, before the surface cut
 };
+
+// What a walk does at a line whose rounded start lies beyond its rounded end.
+enum class SCrossedLine { Skip, Stop };
 
 // The fill rule: the first pixel whose centre lies at or after the stepper's minor coordinate, one
 // further when the coordinate is exactly on a centre of a rising edge. Row spans take that extra
@@ -64,7 +68,7 @@ bool Advance(Walker& walker, int32_t c) {
 // vertex, walker 2 forward along the right side. Column spans: walker 1 walks forward along the
 // upper side to its last vertex, walker 2 backward along the lower side. Spans are cut to the
 // surface, so that even a polygon nobody clipped writes nothing outside it.
-template <SSpanAxis kAxis, class Walker1, class Walker2, class DrawSpan>
+template <SSpanAxis kAxis, SCrossedLine kCrossed = SCrossedLine::Skip, class Walker1, class Walker2, class DrawSpan>
 void WalkPolygon(const SRasterTarget& target, const SFillPolygon& polygon, Walker1& walker1, Walker2& walker2,
                  DrawSpan drawSpan) {
     if (polygon.m_count < 3) return;
@@ -83,6 +87,7 @@ void WalkPolygon(const SRasterTarget& target, const SFillPolygon& polygon, Walke
         if (line >= lines) break;
         if (walking1) edge1.m_pixel = RoundToPixel(edge1.m_minorStepper, kAxis);
         edge2.m_pixel = RoundToPixel(edge2.m_minorStepper, kAxis);
+        if (kCrossed == SCrossedLine::Stop && edge2.m_pixel < edge1.m_pixel) return;
         const int32_t first = std::max(edge1.m_pixel, 0);
         const int32_t end = std::min(edge2.m_pixel, extent);
         if (line < 0 || first >= end) continue;
@@ -93,6 +98,7 @@ void WalkPolygon(const SRasterTarget& target, const SFillPolygon& polygon, Walke
         span.m_skipped = first - edge1.m_pixel;
         span.m_minor1 = edge1.m_minorStepper.m_value;
         span.m_minor2 = edge2.m_minorStepper.m_value;
+        span.m_roundedEnd = edge2.m_pixel;
         drawSpan(span);
     }
 }

@@ -6,4 +6,11 @@ void SetTextureFromPicture(SRenderTexture& texture, const SPicture& picture) {
     texture.m_height = int16_t(picture.Height());
     texture.m_data = picture.Texels();
     texture.m_palette = picture.Palette();
+    texture.m_colours = nullptr;
+}
+
+void UseDecodedColours(SRenderTexture& texture, const SDecodedPicture& decoded) {
+    const bool fits = decoded.Width() == texture.m_width && decoded.Height() == texture.m_height &&
+                      decoded.Opaque().size() == size_t(texture.m_width) * size_t(texture.m_height);
+    texture.m_colours = fits ? decoded.Opaque().data() : nullptr;
 }

@@ -2,6 +2,7 @@
 // The texture descriptor the 3-D fillers read texels through.
 #include <cstdint>
 
+#include "engine/draw/decoded_picture.h"
 #include "engine/draw/picture.h"
 
 // A picture as the fillers see it. Format 0 holds one colour index per texel, rows of width bytes;
@@ -13,6 +14,9 @@ struct SRenderTexture {
     int16_t m_height = 0;  // picture rows
     const uint8_t* m_data = nullptr;
     const uint8_t* m_palette = nullptr;  // RGB565 entries, little-endian as stored
+    // The texels already looked up, RGB565 in rows of m_width, where the picture has such a copy:
+    // floor fillers read it in one load where the indices take two.
+    const uint16_t* m_colours = nullptr;
 
     // Index entries per picture row.
     int32_t Stride() const { return m_format == 0 ? m_width : m_width >> 1; }
@@ -29,3 +33,7 @@ struct SRenderTexture {
 // the palette it draws with). The picture's checks are what lets the fillers read without any:
 // every index its texels hold names a colour of the table.
 void SetTextureFromPicture(SRenderTexture& texture, const SPicture& picture);
+
+// Lets the fillers that can read them use a decoded copy's colours, when the copy is the texture's
+// size; otherwise they read the indices.
+void UseDecodedColours(SRenderTexture& texture, const SDecodedPicture& decoded);

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+struct SFloorLayers;
+
 // Texture positions inside a span are 20.12 texels. The varying ones are unsigned: every position a
 // span reads lies inside its picture, and the one step taken after the last pixel may wrap.
 struct SSpanState {
@@ -19,16 +21,22 @@ struct SSpanState {
     int32_t m_constant = 0;  // the coordinate that holds along the span, whole texels
     uint32_t m_varying = 0;
     int32_t m_varyingStep = 0;  // per pixel
-    // The rotated quad steps its picture row too.
+    // The rotated quad and the free-angle floors step their picture row too.
     uint32_t m_secondVarying = 0;
     int32_t m_secondStep = 0;
+    // The object face steps its coordinates by second differences too, and its positions are 12.20.
+    int32_t m_varyingStep2 = 0;
+    int32_t m_secondStep2 = 0;
+    // Floors and the object face: the polygon's textures and masks, read with rows of 256 texels.
+    const SFloorLayers* m_layers = nullptr;
     uint32_t m_fog = 0;     // the fog colour, spread
     uint32_t m_factor = 0;  // 0 all fog to 32 none
     // Side faces change the factor along the span: it is the fog value >> 5.
     int32_t m_fogValue = 0;
     int32_t m_fogStep = 0;
 
-    // The count pixels of the span from pixel `skip` on, as a span of their own.
+    // The count pixels of the span from pixel `skip` on, as a span of their own; for spans stepped
+    // by first differences alone.
     SSpanState Part(int skip, int count) const {
         SSpanState part = *this;
         part.m_first += skip * m_pixelStep;

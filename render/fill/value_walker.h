@@ -13,8 +13,8 @@ enum class SInterpolation {
 };
 
 // What a filler interpolates: the texture coordinates s (a vertex's u) and t (its v), and the shade
-// times 8.
-enum class SAttribute { S, T, Shade8 };
+// times 8, its 16 bits read as unsigned or (floors) as signed.
+enum class SAttribute { S, T, Shade8, SignedShade8 };
 
 template <SInterpolation kMode, SAttribute... kAttributes>
 class SValueWalker {
@@ -73,6 +73,7 @@ private:
             case SAttribute::S: return m_polygon.m_uvs[vertex].u;
             case SAttribute::T: return m_polygon.m_uvs[vertex].v;
             case SAttribute::Shade8: return int32_t(m_polygon.m_shades[vertex]) * 8;
+            case SAttribute::SignedShade8: return int32_t(int16_t(m_polygon.m_shades[vertex])) * 8;
         }
         return 0;
     }
