@@ -26,7 +26,7 @@ SGameData::SGameData() {
     tables[int(SModuleTable::Scripts)] = [this](SRecordCursor& cursor) { return m_scriptTable.Load(cursor); };
     tables[int(SModuleTable::Sounds)] = [this](SRecordCursor& cursor) { return m_soundTable.Load(cursor); };
     // Map data names its map-object types through the packages' name indexes and the maps record.
-    m_moduleContext.findMapObjectType = [this](const char* name) { return m_mapObjectTypes.Find(name); };
+    m_moduleContext.mapObjectTypes = &m_mapObjectTypes;
     m_moduleContext.findItemType = [this](const char* name) { return m_items.FindItemType(name); };
     m_moduleContext.findMonster = [this](const char* name) { return m_monsters.FindMonster(name); };
     // Monsters' loot names item types through the package's item-type index, which older packages

@@ -2,7 +2,7 @@
 
 #include "data/map_objects/map_object_items.h"
 #include "data/map_objects/map_object_type_table.h"
-#include "data/package/placed_object.h"
+#include "data/maps/placed_object.h"
 #include "engine/base/archive.h"
 #include "engine/packages/resource_cache.h"
 

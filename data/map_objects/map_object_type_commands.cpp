@@ -3,7 +3,7 @@
 #include "data/map_objects/map_object_type.h"
 #include "data/map_objects/map_object_type_table.h"
 #include "data/map_objects/object_commands.h"
-#include "data/package/placed_object.h"
+#include "data/maps/placed_object.h"
 
 namespace {
 

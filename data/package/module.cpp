@@ -4,6 +4,7 @@
 #include <cstring>
 #include <span>
 
+#include "data/map_objects/map_object_type_table.h"
 #include "data/package/module_context.h"
 #include "data/package/module_records.h"
 #include "engine/base/archive.h"
@@ -138,7 +139,12 @@ bool SModule::readNameIndex(SNameIndex index, SRecordCursor& cursor) {
     names.Serialize(archive, index);
     if (!cursor.CheckRead(archive, what)) return false;
     switch (index) {
-        case SNameIndex::MapObjectTypes: resolveNames(m_typeIndex, names.names, m_context.findMapObjectType); break;
+        case SNameIndex::MapObjectTypes: {
+            const SMapObjectTypeTable* types = m_context.mapObjectTypes;
+            resolveNames<SMapObjectType>(m_typeIndex, names.names,
+                                         [types](const char* name) { return types ? types->Find(name) : nullptr; });
+            break;
+        }
         case SNameIndex::ItemTypes: resolveNames(m_itemIndex, names.names, m_context.findItemType); break;
         case SNameIndex::Monsters: resolveNames(m_monsterIndex, names.names, m_context.findMonster); break;
         case SNameIndex::Palettes: {
@@ -169,8 +175,8 @@ bool SModule::readMaps(SRecordCursor& cursor) {
         return cursor.Fail(what, "the default palette is palette name " + std::to_string(head.paletteIndex) + " of " +
                                      std::to_string(m_paletteIndex.size() - 1));
     m_defaultFloorType = m_typeIndex[head.floorIndex];
-    if (m_defaultFloorType == nullptr && m_context.findMapObjectType)
-        m_defaultFloorType = m_context.findMapObjectType(kDefaultFloorType);
+    if (m_defaultFloorType == nullptr && m_context.mapObjectTypes)
+        m_defaultFloorType = m_context.mapObjectTypes->Find(kDefaultFloorType);
     m_defaultPalette = m_paletteIndex[head.paletteIndex];
 
     for (int i = 0; i < head.mapCount; ++i) {
@@ -178,19 +184,16 @@ bool SModule::readMaps(SRecordCursor& cursor) {
         uint16_t cellsRecord = 0;
         archive.SerializeU16(cellsRecord);
         map->SetCellsRecord(cellsRecord);
-        map->SerializeHeader(archive, m_header.dataVersion);
+        std::string fault;
+        const bool header = map->LoadHeader(archive, m_header.dataVersion, fault);
         if (!cursor.CheckRead(archive, what)) return false;
+        if (!header) return cursor.Fail(what, "map " + std::to_string(i + 1) + ": " + fault);
         m_maps.Add(map.release(), ListOrder::Appended);
     }
     // Every map's level data is read now, once all headers are known.
-    if (!m_context.loadMapBody) return true;
     for (int i = 0; i < m_maps.Count(); ++i) {
         SMap& map = *m_maps[i];
-        SRecordCursor body{*m_file, map.CellsRecord(), m_header.dataVersion, {}};
-        if (!m_context.loadMapBody(map, body)) {
-            // A loader that gives no reason is still named; either way the message names the map.
-            cursor.error = body.error.Failed() ? body.error
-                                               : m_file->RecordFault(map.CellsRecord(), "the level data", "refused");
+        if (!map.LoadBody(*m_file, m_header.dataVersion, cursor.error)) {
             cursor.error.contents += " of map \"" + std::string(map.Name()) + "\"";
             return false;
         }
@@ -242,4 +245,20 @@ SMap* SModule::FindPositionMap(int& x, int& y) const {
     x = floorDiv(m_worldX, kMapCells) + 1;
     y = floorDiv(m_worldY, kMapCells) + 1;
     return FindMapAt(x, y);
+}
+
+SFoundObject SModule::FindObject(const char* name) const {
+    for (int i = 0; i < m_maps.Count(); ++i)
+        if (SPlacedObject* object = m_maps[i]->FindObjectByName(name)) return {object, m_maps[i], nullptr};
+    return {};
+}
+
+SFoundObject SModule::FindMapObject(const char* name) const {
+    SFoundObject found = FindObject(name);
+    if (found.object) found.creature = found.map->FindCreatureOfObject(*found.object);
+    return found;
+}
+
+void SModule::ClearObjectMarks() {
+    for (int i = 0; i < m_maps.Count(); ++i) m_maps[i]->ClearRestockedFlags();
 }

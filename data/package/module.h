@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "data/package/map.h"
+#include "data/maps/map.h"
 #include "data/package/module_load_order.h"
 #include "data/package/module_records.h"
 #include "engine/base/ptr_array.h"
@@ -18,12 +18,21 @@
 class SArchive;
 class SItemType;
 class SMapObjectType;
+class SMapSaveNames;
 class SMonster;
 class SPdbWriter;
 struct SModuleContext;
 struct SPaletteEntry;
 struct SPictureEntry;
 struct SRecordCursor;
+
+// Where a search of the maps found a placed object: the object, its map, and for FindMapObject the
+// creature the object owns. All null when nothing was found.
+struct SFoundObject {
+    SPlacedObject* object = nullptr;
+    SMap* map = nullptr;
+    SCreature* creature = nullptr;
+};
 
 class SModule {
 public:
@@ -57,12 +66,18 @@ public:
     static bool IsWorldCell(int64_t position);
     SMap* FindMap(const char* name) const { return m_maps.FindByName(name); }
     void SetCurrentMap(SMap* map) { m_currentMap = map; }
+    // The first placed object of that name, the maps searched in their order.
+    SFoundObject FindObject(const char* name) const;
+    // FindObject, and the creature its map has that the object owns.
+    SFoundObject FindMapObject(const char* name) const;
+    // Clears the restocked flag of every placed object of every map.
+    void ClearObjectMarks();
 
     // Record `recordId` holds the module's position and the list of its maps, each map's state the
-    // records after it.
-    void SaveSaveState(SPdbWriter& writer, SArchive& archive, int saveVersion, uint16_t recordId);
+    // records after it; creatures name their monsters through the saved game's name tables.
+    void SaveSaveState(SPdbWriter& writer, SArchive& archive, int saveVersion, uint16_t recordId, SMapSaveNames& names);
     // Maps that the package no longer has are skipped. False, with Error(), for a damaged save.
-    bool LoadSaveState(SPdb& save, SArchive& archive, int saveVersion, uint16_t recordId);
+    bool LoadSaveState(SPdb& save, SArchive& archive, int saveVersion, uint16_t recordId, SMapSaveNames& names);
 
     // The header value, data version, flags, names, text, values and map-name prefix.
     const SModuleHeader& Header() const { return m_header; }
@@ -73,6 +88,7 @@ public:
     uint16_t PrefixHash() const { return m_prefixHash; }
     const SString& MapPrefix() const { return m_header.mapPrefix; }
     SPdb* File() const { return m_file.get(); }
+    SModuleContext& Context() const { return m_context; }
     const SPictureEntry* PackagePicture() const { return m_packagePicture.get(); }
     SMapObjectType* DefaultFloorType() const { return m_defaultFloorType; }
     SPaletteEntry* DefaultPalette() const { return m_defaultPalette; }

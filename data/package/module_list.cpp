@@ -57,6 +57,10 @@ SMap* SModuleList::FindMap(const char* name) const {
     return nullptr;
 }
 
+void SModuleList::ClearObjectMarks() {
+    for (int i = 0; i < m_modules.Count(); ++i) m_modules[i]->ClearObjectMarks();
+}
+
 void SModuleList::Clear() {
     while (m_modules.Count() > 0) delete m_modules.RemoveAt(0);
     m_current = nullptr;

@@ -27,6 +27,9 @@ public:
     SModule* FindById(const char* identifier) const;
     // The first map of that name in any module, modules in list order.
     SMap* FindMap(const char* name) const;
+    // Clears the restocked flag of every placed object of every map of every module, as game time
+    // passes.
+    void ClearObjectMarks();
     // Deletes the modules from the front.
     void Clear();
 

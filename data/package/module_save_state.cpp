@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "data/package/module.h"
-#include "data/package/module_context.h"
 #include "engine/base/archive.h"
 #include "engine/files/pdb_writer.h"
 #include "engine/packages/record_cursor.h"
@@ -49,7 +48,8 @@ struct SModuleSaveRecord {
 
 }  // namespace
 
-void SModule::SaveSaveState(SPdbWriter& writer, SArchive& archive, int saveVersion, uint16_t recordId) {
+void SModule::SaveSaveState(SPdbWriter& writer, SArchive& archive, int saveVersion, uint16_t recordId,
+                            SMapSaveNames& names) {
     SModuleSaveRecord saved{m_worldX, m_worldY, m_facing, {}};
     for (int i = 0; i < m_maps.Count(); ++i) saved.maps.push_back({m_maps[i]->Name(), uint16_t(recordId + 1 + i)});
     archive.OpenWrite();
@@ -57,12 +57,12 @@ void SModule::SaveSaveState(SPdbWriter& writer, SArchive& archive, int saveVersi
     writer.AddRecordFromArchive(recordId, archive);
     for (int i = 0; i < m_maps.Count(); ++i) {
         archive.Rewind();
-        if (m_context.writeMapState) m_context.writeMapState(*m_maps[i], archive, saveVersion);
+        m_maps[i]->WriteState(archive, saveVersion, names);
         writer.AddRecordFromArchive(saved.maps[i].recordId, archive);
     }
 }
 
-bool SModule::LoadSaveState(SPdb& save, SArchive& archive, int saveVersion, uint16_t recordId) {
+bool SModule::LoadSaveState(SPdb& save, SArchive& archive, int saveVersion, uint16_t recordId, SMapSaveNames& names) {
     const std::string what = "the position and maps of package \"" + std::string(m_header.identifier.Text()) + "\"";
     auto record = save.LoadRecord(recordId);
     if (!record) return fail(save.RecordFault(recordId, what, "missing"));
@@ -88,9 +88,10 @@ bool SModule::LoadSaveState(SPdb& save, SArchive& archive, int saveVersion, uint
         auto state = save.LoadRecord(entry.recordId);
         if (!state) return fail(save.RecordFault(entry.recordId, mapWhat, "missing"));
         archive.OpenRead(state->Data(), state->Size());
-        if (m_context.readMapState && !m_context.readMapState(*map, archive, saveVersion))
-            return fail(save.RecordFault(entry.recordId, mapWhat, "refused"));
+        std::string fault;
+        const bool read = map->ReadState(archive, saveVersion, names, fault);
         if (archive.Failed()) return fail(CutShort(save, entry.recordId, mapWhat, archive));
+        if (!read) return fail(save.RecordFault(entry.recordId, mapWhat, fault));
     }
     return true;
 }

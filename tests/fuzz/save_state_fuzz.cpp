@@ -7,6 +7,7 @@
 #include "data/package/module_list.h"
 #include "engine/base/archive.h"
 #include "engine/packages/resource_cache.h"
+#include "fuzz/empty_save_names.h"
 #include "fuzz/fuzz_folder.h"
 #include "support/world_package.h"
 
@@ -43,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int version : {90, 95, 116}) {
         module.SetPosition(*module.FindMap("base_s0303"), 7, 7, 0);
         SArchive archive;
-        if (!module.LoadSaveState(save, archive, version, 3100) && module.Error().Message().empty()) std::abort();
+        SEmptySaveNames names;
+        if (!module.LoadSaveState(save, archive, version, 3100, names) && module.Error().Message().empty()) std::abort();
         if (!SModule::IsWorldCell(module.WorldX()) || !SModule::IsWorldCell(module.WorldY())) std::abort();
         int x = 0, y = 0;
         module.FindPositionMap(x, y);

@@ -19,6 +19,7 @@
 #include "engine/files/settings.h"
 #include "engine/packages/resource_cache.h"
 #include "fuzz/archive_script.h"
+#include "fuzz/empty_save_names.h"
 #include "fuzz/music_input.h"
 #include "game/interface_pictures.h"
 #include "game/layout_record.h"
@@ -91,6 +92,11 @@ TestWorldPackage sampleWorld(int version) {
     return package;
 }
 
+void writeWorld(const TestWorldPackage& world, SPdbWriter& writer) {
+    std::string error;
+    if (!world.WriteTo(writer, &error)) SSeeds::fail("cannot write a seed world: " + error);
+}
+
 // A world whose rule tables hold the built-in entries, and the sample sound package, for the target
 // that reads packages through the game's own table loaders.
 void writeWorldTables(const SSeeds& seeds) {
@@ -105,7 +111,7 @@ void writeWorldTables(const SSeeds& seeds) {
                     {SModuleTable::Skills, {TableRecord(skills, world.version)}},
                     {SModuleTable::Races, {TableRecord(races, world.version)}}};
     SPdbWriter writer;
-    world.WriteTo(writer);
+    writeWorld(world, writer);
     seeds.Write("world_tables_fuzz", "rules.pdb", writer);
 
     std::string error;
@@ -115,13 +121,13 @@ void writeWorldTables(const SSeeds& seeds) {
 void writePackages(const SSeeds& seeds) {
     for (int version : {114, 100, 71}) {
         SPdbWriter writer;
-        sampleWorld(version).WriteTo(writer);
+        writeWorld(sampleWorld(version), writer);
         seeds.Write("package_fuzz", "world-" + std::to_string(version) + ".pdb", writer);
         if (version == 114) seeds.Write("pdb_fuzz", "world.pdb", writer);
     }
     TestWorldPackage bare;
     SPdbWriter writer;
-    bare.WriteTo(writer);
+    writeWorld(bare, writer);
     seeds.Write("package_fuzz", "bare.pdb", writer);
 
     SPdbWriter index;
@@ -154,7 +160,8 @@ void writeSaves(const SSeeds& seeds) {
         SPdbWriter writer;
         writer.InitSaveHeader("BrimvaleSave1");
         SArchive archive;
-        module.SaveSaveState(writer, archive, version, 3100);
+        SEmptySaveNames names;
+        module.SaveSaveState(writer, archive, version, 3100, names);
         seeds.Write("save_state_fuzz", "save-" + std::to_string(version) + ".pdb", writer);
         if (version == 116) seeds.Write("pdb_fuzz", "save.pdb", writer);
     }

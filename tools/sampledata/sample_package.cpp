@@ -1,20 +1,21 @@
 #include "tools/sampledata/sample_package.h"
 
+#include "data/maps/map_header.h"
 #include "data/package/empty_table.h"
-#include "data/package/map.h"
 #include "data/package/module_records.h"
 #include "engine/base/archive.h"
 #include "engine/files/pdb_writer.h"
+#include "tools/sampledata/level_writer.h"
 
 namespace {
 
 // Tiny picture of the package: format 0, 1 x 1, colour 0.
 const std::vector<uint8_t> kBlankPicture{0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0};
 
-void writeNameIndex(const SSamplePackage& package, SNameIndex index, SPdbWriter& writer, uint16_t& id) {
+void writeNameIndex(const SSampleNames& names, SNameIndex index, SPdbWriter& writer, uint16_t& id) {
     SNameIndexRecord record;
-    auto found = package.names.find(index);
-    if (found != package.names.end())
+    auto found = names.find(index);
+    if (found != names.end())
         for (const std::string& name : found->second) record.names.push_back(name.c_str());
     SArchive archive;
     archive.OpenWrite();
@@ -34,7 +35,17 @@ void writeTable(const SSamplePackage& package, SModuleTable table, SPdbWriter& w
 
 }  // namespace
 
-void SSamplePackage::WriteTo(SPdbWriter& writer) const {
+bool SSamplePackage::WriteTo(SPdbWriter& writer, std::string* error) const {
+    // The levels first: the names they use join the name indexes, which come before the maps.
+    SSampleNames allNames = names;
+    std::vector<SWrittenLevel> levels(maps.size());
+    for (size_t i = 0; i < maps.size(); ++i) {
+        std::string fault;
+        if (WriteLevel(maps[i].level, version, allNames, levels[i], fault)) continue;
+        if (error) *error = "map " + maps[i].name + ", " + fault;
+        return false;
+    }
+
     writer.SetTypeAndCreator("DATA", creator.c_str());
     SArchive archive;
     archive.OpenWrite();
@@ -71,7 +82,7 @@ void SSamplePackage::WriteTo(SPdbWriter& writer) const {
         if (step.isTable)
             writeTable(*this, step.table, writer, id);
         else
-            writeNameIndex(*this, step.nameIndex, writer, id);
+            writeNameIndex(allNames, step.nameIndex, writer, id);
     }
 
     const uint16_t mapsRecord = id;
@@ -81,17 +92,23 @@ void SSamplePackage::WriteTo(SPdbWriter& writer) const {
     for (size_t i = 0; i < maps.size(); ++i) {
         uint16_t cellsRecord = uint16_t(mapsRecord + 1 + kSampleMapRecordStride * i);
         archive.SerializeU16(cellsRecord);
-        SMap map(nullptr);
-        map.SetName(maps[i].name.c_str());
-        map.SetTitle(maps[i].title.c_str());
-        map.SerializeHeader(archive, version);
+        SMapHeader& header = levels[i].header;
+        header.name = maps[i].name.c_str();
+        header.title.Assign(maps[i].title.c_str());
+        header.Serialize(archive, version);
+        for (uint16_t k = 0; k < kLevelRecordCount; ++k) {
+            auto replaced = maps[i].replacedRecords.find(k);
+            const std::vector<uint8_t>& record = replaced != maps[i].replacedRecords.end() ? replaced->second
+                                                                                           : levels[i].records[k];
+            if (!record.empty()) writer.AddRecord(uint16_t(cellsRecord + k), record.data(), uint32_t(record.size()));
+        }
     }
     writer.AddRecordFromArchive(mapsRecord, archive);
+    return true;
 }
 
-bool SSamplePackage::Write(const SFileFolder& folder, const char* fileName) const {
+bool SSamplePackage::Write(const SFileFolder& folder, const char* fileName, std::string* error) const {
     SPdbWriter writer;
     writer.Attach(folder);
-    WriteTo(writer);
-    return writer.Write(fileName);
+    return WriteTo(writer, error) && writer.Write(fileName);
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "data/maps/level_records.h"
 #include "data/package/module_load_order.h"
 #include "engine/packages/record_list.h"
 #include "engine/packages/resource_index.h"
@@ -18,6 +19,12 @@ class SPdbWriter;
 struct SSampleMap {
     std::string name;
     std::string title;
+    // The level data in the level writer's text (level_writer.h); empty: a map with no cells, no
+    // objects and no creatures.
+    std::string level = {};
+    // Level records by their offset from the cells record, in place of the ones the level text
+    // gives: tests break one this way.
+    std::map<uint16_t, std::vector<uint8_t>> replacedRecords = {};
 };
 
 struct SSamplePackage {
@@ -42,9 +49,10 @@ struct SSamplePackage {
     // A table's records (its writer's) in place of its empty chunk.
     std::map<SModuleTable, SRecordList> tables;
 
-    void WriteTo(SPdbWriter& writer) const;
-    bool Write(const SFileFolder& folder, const char* fileName) const;
+    // False, with what is wrong in `error` when given, for a map whose level text does not read.
+    [[nodiscard]] bool WriteTo(SPdbWriter& writer, std::string* error = nullptr) const;
+    [[nodiscard]] bool Write(const SFileFolder& folder, const char* fileName, std::string* error = nullptr) const;
 };
 
 // The record id each map's level data starts at: the maps record's id + 1 + 5 i.
-constexpr uint16_t kSampleMapRecordStride = 5;
+constexpr uint16_t kSampleMapRecordStride = kLevelRecordCount;

@@ -8,8 +8,8 @@
 #include "data/map_objects/doors/map_object_door.h"
 #include "data/map_objects/map_object_fixture.h"
 #include "data/map_objects/map_object_items.h"
-#include "data/package/map.h"
-#include "data/package/placed_object.h"
+#include "data/maps/map.h"
+#include "data/maps/placed_object.h"
 
 namespace {
 

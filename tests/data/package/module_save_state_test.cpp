@@ -3,34 +3,15 @@
 #include "data/package/module.h"
 #include "engine/base/archive.h"
 #include "engine/files/pdb_writer.h"
-#include "support/module_fixture.h"
+#include "support/map_fixture.h"
 #include "support/package_builder.h"
 
 namespace {
 
-// A world package with three grid maps. Each map's saved state is its name's length and the save
-// version, so that a test sees which record each map read.
-class ModuleSaveStateTest : public ModuleTest {
+// A world package of grid maps. Each map's saved state shows which cells were explored, so that a
+// test sees which record each map read.
+class ModuleSaveStateTest : public MapTest {
 protected:
-    void SetUp() override {
-        ModuleTest::SetUp();
-        context.writeMapState = [](SMap& map, SArchive& archive, int saveVersion) {
-            uint16_t length = uint16_t(std::strlen(map.Name()));
-            uint8_t version = uint8_t(saveVersion);
-            archive.SerializeU16(length);
-            archive.SerializeU8(version);
-        };
-        context.readMapState = [this](SMap& map, SArchive& archive, int) {
-            uint16_t length = 0;
-            uint8_t version = 0;
-            archive.SerializeU16(length);
-            archive.SerializeU8(version);
-            readStates.push_back(std::string(map.Name()) + ":" + std::to_string(length) + "/" +
-                                 std::to_string(version));
-            return true;
-        };
-    }
-
     SModule* openWorld(const std::vector<TestMap>& maps, const char* fileName) {
         TestWorldPackage package;
         package.mapPrefix = "base_s";
@@ -44,14 +25,22 @@ protected:
         writer.Attach(folder);
         writer.InitSaveHeader("BrimvaleSave1");
         SArchive archive;
-        module.SaveSaveState(writer, archive, saveVersion, 3100);
+        module.SaveSaveState(writer, archive, saveVersion, 3100, names);
         ASSERT_TRUE(writer.Write("BrimvaleSave1"));
         saveFile.Attach(folder);
         ASSERT_TRUE(saveFile.Open("BrimvaleSave1", kSaveTag)) << saveFile.Error().Message();
     }
 
+    // Marks the map's cell (n, n) explored; explored() finds it again.
+    static void mark(SModule& module, const char* map, int n) { module.FindMap(map)->SetExplored(n, n); }
+    static int explored(SModule& module, const char* map) {
+        for (int n = 0; n < SMap::kSectionCells; ++n)
+            if (module.FindMap(map)->IsExplored(n, n)) return n;
+        return -1;
+    }
+
     SPdb saveFile;
-    std::vector<std::string> readStates;
+    TestSaveNames names;
 };
 
 struct SaveVersionCase {
@@ -68,18 +57,22 @@ TEST_P(ModuleSaveVersionTest, thePositionAndTheMapStatesComeBackAsTheVersionHold
     SModule* saved = openWorld(maps, "Brimvale");
     ASSERT_NE(saved, nullptr) << modules.Error().Message();
     ASSERT_TRUE(saved->SetPosition(*saved->FindMap("base_s0403"), 10, 20, 3));
+    mark(*saved, "base_s0303", 3);
+    mark(*saved, "base_s0403", 4);
+    mark(*saved, "base_s10", 10);
     save(*saved, GetParam().version);
 
     SModule* loaded = openWorld(maps, "Copy");
     ASSERT_NE(loaded, nullptr) << modules.Error().Message();
     ASSERT_TRUE(loaded->SetPosition(*loaded->FindMap("base_s0303"), 7, 7, 1));
     SArchive archive;
-    ASSERT_TRUE(loaded->LoadSaveState(saveFile, archive, GetParam().version, 3100)) << loaded->Error().Message();
+    ASSERT_TRUE(loaded->LoadSaveState(saveFile, archive, GetParam().version, 3100, names)) << loaded->Error().Message();
     EXPECT_EQ(loaded->WorldX(), GetParam().position ? 66 : 42);
     EXPECT_EQ(loaded->WorldY(), GetParam().position ? 55 : 42);
     EXPECT_EQ(loaded->Facing(), GetParam().facing ? 3 : 1);
-    const std::string v = std::to_string(GetParam().version);
-    EXPECT_EQ(readStates, (std::vector<std::string>{"base_s0303:10/" + v, "base_s0403:10/" + v, "base_s10:8/" + v}));
+    EXPECT_EQ(explored(*loaded, "base_s0303"), 3);
+    EXPECT_EQ(explored(*loaded, "base_s0403"), 4);
+    EXPECT_EQ(explored(*loaded, "base_s10"), 10);
 }
 
 const SaveVersionCase kSaveVersions[] = {
@@ -112,12 +105,15 @@ TEST_F(ModuleSaveStateTest, theRecordListsEveryMapWithTheIdOfItsState) {
 TEST_F(ModuleSaveStateTest, mapsThePackageNoLongerHasAreSkipped) {
     SModule* saved = openWorld({{"base_s0303", ""}, {"base_s0503", ""}, {"base_s0403", ""}}, "Old");
     ASSERT_NE(saved, nullptr) << modules.Error().Message();
+    mark(*saved, "base_s0303", 3);
+    mark(*saved, "base_s0403", 4);
     save(*saved, 116);
     SModule* loaded = openWorld({{"base_s0403", ""}, {"base_s0303", ""}}, "New");
     ASSERT_NE(loaded, nullptr) << modules.Error().Message();
     SArchive archive;
-    ASSERT_TRUE(loaded->LoadSaveState(saveFile, archive, 116, 3100)) << loaded->Error().Message();
-    EXPECT_EQ(readStates, (std::vector<std::string>{"base_s0303:10/116", "base_s0403:10/116"}));
+    ASSERT_TRUE(loaded->LoadSaveState(saveFile, archive, 116, 3100, names)) << loaded->Error().Message();
+    EXPECT_EQ(explored(*loaded, "base_s0303"), 3);
+    EXPECT_EQ(explored(*loaded, "base_s0403"), 4);
 }
 
 TEST_F(ModuleSaveStateTest, aDamagedSaveIsRefusedWithTheRecordNamed) {
@@ -147,7 +143,7 @@ TEST_F(ModuleSaveStateTest, aDamagedSaveIsRefusedWithTheRecordNamed) {
         save.Attach(folder);
         ASSERT_TRUE(save.Open("Damaged", kSaveTag));
         SArchive archive;
-        EXPECT_FALSE(module->LoadSaveState(save, archive, 116, 3100));
+        EXPECT_FALSE(module->LoadSaveState(save, archive, 116, 3100, names));
         EXPECT_NE(module->Error().Message().find(c.message), std::string::npos) << module->Error().Message();
     }
 }
@@ -184,7 +180,7 @@ TEST_F(ModuleSaveStateTest, aSavedPositionOffTheMapGridIsRefusedAtTheRead) {
         ASSERT_TRUE(save.Open("Position", kSaveTag));
         ASSERT_TRUE(module->SetPosition(*module->FindMap("base_s0303"), 7, 7, 0));
         SArchive archive;
-        EXPECT_EQ(module->LoadSaveState(save, archive, 116, 3100), row.accepted) << module->Error().Message();
+        EXPECT_EQ(module->LoadSaveState(save, archive, 116, 3100, names), row.accepted) << module->Error().Message();
         int x = 0, y = 0;
         module->FindPositionMap(x, y);
         if (row.accepted) {

@@ -2,6 +2,7 @@
 
 #include "data/package/module_records.h"
 #include "engine/files/pdb_writer.h"
+#include "support/map_fixture.h"
 #include "support/module_fixture.h"
 #include "support/package_builder.h"
 #include "support/picture_record.h"
@@ -10,7 +11,6 @@ namespace {
 
 // Stand-ins for the type tables' records: only their addresses are compared.
 alignas(8) unsigned char fakeTypes[4];
-SMapObjectType* fakeType(int i) { return reinterpret_cast<SMapObjectType*>(&fakeTypes[i]); }
 SItemType* fakeItem() { return reinterpret_cast<SItemType*>(&fakeTypes[2]); }
 SMonster* fakeMonster() { return reinterpret_cast<SMonster*>(&fakeTypes[3]); }
 
@@ -25,7 +25,7 @@ struct LoadOrderCase {
     uint16_t mapsRecord;
 };
 
-class ModuleLoadOrderTest : public ModuleTest, public ::testing::WithParamInterface<LoadOrderCase> {};
+class ModuleLoadOrderTest : public MapTest, public ::testing::WithParamInterface<LoadOrderCase> {};
 
 // With no pictures and no map prefix, record 4000 is the empty picture index, 4001 the empty
 // palette index, 4002 and 4003 stay unused and the tables start at 4004. The gaps in the ids show
@@ -55,11 +55,9 @@ const LoadOrderCase kLoadOrders[] = {
 
 TEST_P(ModuleLoadOrderTest, tablesAndNameIndexesFollowInTheirOrder) {
     RecordTables();
+    SMapObjectType* wall = AddType(5, "base_wall");
+    SMapObjectType* water = AddType(1, "base_water");
     std::vector<std::string> asked;
-    context.findMapObjectType = [&](const char* name) {
-        asked.push_back(std::string("C:") + name);
-        return std::string(name) == "base_wall" ? fakeType(1) : nullptr;
-    };
     context.findItemType = [&](const char* name) {
         asked.push_back(std::string("D:") + name);
         return fakeItem();
@@ -84,9 +82,9 @@ TEST_P(ModuleLoadOrderTest, tablesAndNameIndexesFollowInTheirOrder) {
     for (auto& table : expected) ++table.second;
     EXPECT_EQ(tableLog, expected);
     // Each index was read from its own record: a shifted order would look names up in the wrong table.
-    EXPECT_EQ(asked,
-              (std::vector<std::string>{"C:base_wall", "C:base_gone", "D:base_sword", "E:base_rat", "C:base_water"}));
-    EXPECT_EQ(module->MapObjectTypeIndex(), (std::vector<SMapObjectType*>{nullptr, fakeType(1), nullptr}));
+    EXPECT_EQ(asked, (std::vector<std::string>{"D:base_sword", "E:base_rat"}));
+    EXPECT_EQ(module->MapObjectTypeIndex(), (std::vector<SMapObjectType*>{nullptr, wall, nullptr}));
+    EXPECT_EQ(module->DefaultFloorType(), water);
     EXPECT_EQ(module->ItemTypeIndex(), (std::vector<SItemType*>{nullptr, fakeItem()}));
     EXPECT_EQ(module->MonsterIndex(), (std::vector<SMonster*>{nullptr, fakeMonster()}));
     EXPECT_EQ(module->PaletteIndex(), (std::vector<SPaletteEntry*>{nullptr, cache.FindPalette("base_pal"), nullptr}));
@@ -147,16 +145,13 @@ TEST_F(ModuleTest, aMapPrefixBringsThePackagePictureInTheTwoIdsAfterThePalettes)
     EXPECT_EQ(tableLog[0].second, 4007);
 }
 
-TEST_F(ModuleTest, mapsKeepFileOrderAndTheirBodiesLoadAfterAllHeaders) {
-    std::vector<std::string> events;
-    context.loadMapBody = [&](SMap& map, SRecordCursor& cursor) {
-        events.push_back(std::string(map.Name()) + "@" + std::to_string(cursor.id) + " of " +
-                         std::to_string(map.Module()->Maps().Count()));
-        return true;
-    };
+TEST_F(MapTest, mapsKeepFileOrderAndEachReadsItsLevelDataFromItsOwnRecords) {
+    AddType(1, "base_sign");
     TestWorldPackage package;
     package.mapPrefix = "base_s";
-    package.maps = {{"base_s0202", "Crossing"}, {"base_s0101", "Harbour"}, {"base_cave", "Old Cave"}};
+    package.maps = {{"base_s0202", "Crossing", "object 1 base_sign text-a=crossing"},
+                    {"base_s0101", "Harbour", "object 1 base_sign text-a=harbour"},
+                    {"base_cave", "Old Cave", "object 2 base_sign text-a=cave"}};
     SModule* module = OpenPackage(package);
     ASSERT_NE(module, nullptr) << modules.Error().Message();
     ASSERT_EQ(module->Maps().Count(), 3);
@@ -164,16 +159,20 @@ TEST_F(ModuleTest, mapsKeepFileOrderAndTheirBodiesLoadAfterAllHeaders) {
     EXPECT_EQ(module->FindMap("base_cave"), module->Maps()[2]);
     EXPECT_EQ(module->FindMap("base_s0303"), nullptr);
     // The maps record is record 4033; each map's data starts five ids after the one before.
-    EXPECT_EQ(events,
-              (std::vector<std::string>{"base_s0202@4034 of 3", "base_s0101@4039 of 3", "base_cave@4044 of 3"}));
+    const std::vector<std::pair<uint16_t, const char*>> expected = {{4034, "crossing"},
+                                                                    {4039, "harbour"},
+                                                                    {4044, "cave"}};
+    for (int i = 0; i < 3; ++i) {
+        const SMap& map = *module->Maps()[i];
+        EXPECT_EQ(map.CellsRecord(), expected[size_t(i)].first);
+        ASSERT_EQ(map.Objects().Count(), 1);
+        EXPECT_STREQ(map.Objects()[0]->textA.Text(), expected[size_t(i)].second);
+    }
 }
 
-TEST_F(ModuleTest, theDefaultFloorIsTheNamedTypeOrElseWaterAndThePaletteComesFromTheCache) {
-    context.findMapObjectType = [](const char* name) {
-        return std::string(name) == "base_water"   ? fakeType(0)
-               : std::string(name) == "base_grass" ? fakeType(1)
-                                                   : nullptr;
-    };
+TEST_F(MapTest, theDefaultFloorIsTheNamedTypeOrElseWaterAndThePaletteComesFromTheCache) {
+    SMapObjectType* water = AddType(1, "base_water");
+    SMapObjectType* grass = AddType(1, "base_grass");
     TestWorldPackage package;
     package.palettes = {{"base_dusk", std::vector<uint8_t>(8, 0)}};
     package.names = {{SNameIndex::MapObjectTypes, {"base_sand", "base_grass"}}, {SNameIndex::Palettes, {"base_dusk"}}};
@@ -182,8 +181,7 @@ TEST_F(ModuleTest, theDefaultFloorIsTheNamedTypeOrElseWaterAndThePaletteComesFro
         SMapObjectType* floorType;
         bool hasPalette;
     };
-    for (const Case& c :
-         {Case{0, 0, fakeType(0), false}, Case{2, 1, fakeType(1), true}, Case{1, 0, fakeType(0), false}}) {
+    for (const Case& c : {Case{0, 0, water, false}, Case{2, 1, grass, true}, Case{1, 0, water, false}}) {
         SCOPED_TRACE(c.floor);
         modules.Clear();
         cache.Clear();

@@ -1,0 +1,147 @@
+#pragma once
+// Maps for tests: monsters, saved-game name tables and a play-screen grid of the tests' own, and a
+// package fixture whose maps are drawn with the level writer.
+#include <array>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "data/map_objects/map_object_type_table.h"
+#include "data/maps/creature.h"
+#include "data/maps/map.h"
+#include "data/maps/map_cell.h"
+#include "data/maps/map_grid.h"
+#include "data/maps/map_monsters.h"
+#include "data/maps/map_save_names.h"
+#include "render/view_descriptor.h"
+#include "support/module_fixture.h"
+
+// What a test monster is; its address stands for the SMonster the map points to.
+struct TestMonster {
+    std::string name;
+    int maxHp = 20;
+    uint8_t kind = 1;
+    uint8_t flags = 12;
+};
+
+class TestMonsters : public SMapMonsters {
+public:
+    SMonster* Add(TestMonster monster) {
+        m_monsters.push_back(std::make_unique<TestMonster>(std::move(monster)));
+        return reinterpret_cast<SMonster*>(m_monsters.back().get());
+    }
+    SMonster* Find(const char* name) const {
+        for (const auto& monster : m_monsters)
+            if (monster->name == name) return reinterpret_cast<SMonster*>(monster.get());
+        return nullptr;
+    }
+    static const TestMonster& Of(const SMonster& monster) { return *reinterpret_cast<const TestMonster*>(&monster); }
+
+    int MaxHp(const SMonster& monster) const override { return Of(monster).maxHp; }
+    uint8_t Kind(const SMonster& monster) const override { return Of(monster).kind; }
+    uint8_t Flags(const SMonster& monster) const override { return Of(monster).flags; }
+    void MarkInUse(const SMonster& monster) override { marked.push_back(Of(monster).name); }
+
+    std::vector<std::string> marked;
+
+private:
+    std::vector<std::unique_ptr<TestMonster>> m_monsters;
+};
+
+// The saved game's monster names: index 0 none, the others in the order they were met.
+class TestSaveNames : public SMapSaveNames {
+public:
+    uint16_t InternMonster(const SMonster& monster) override {
+        for (size_t i = 1; i < monsters.size(); ++i)
+            if (monsters[i] == &monster) return uint16_t(i);
+        monsters.push_back(const_cast<SMonster*>(&monster));
+        return uint16_t(monsters.size() - 1);
+    }
+    SMonster* GetMonster(uint16_t index) const override { return index < monsters.size() ? monsters[index] : nullptr; }
+
+    std::vector<SMonster*> monsters{nullptr};
+};
+
+// The play screen's grid as the tests see it. Each map's cell (0, 0) lies at its origin on the grid
+// (0, 0 unless set); creatures placed are noted with their grid cell.
+class TestGrid : public SMapGrid {
+public:
+    SMapCell& Cell(int column, int row) override { return cells[size_t(row * kSize + column)]; }
+    SMapCellShadow& Shadow(int column, int row) override { return shadows[size_t(row * kSize + column)]; }
+    bool MapToGrid(const SMap& map, int x, int y, int& column, int& row) const override {
+        auto origin = origins.find(&map);
+        if (origin == origins.end()) return false;
+        column = origin->second.first + x;
+        row = origin->second.second + y;
+        return true;
+    }
+    bool PlaceCreatureNear(SMap& map, SCreature& creature, int x, int y) override {
+        int column = 0, row = 0;
+        if (!MapToGrid(map, x, y, column, row)) return false;
+        placed.push_back({creature.id, column, row});
+        return true;
+    }
+    SItemPileRecord* CreatureSprite(const SCreature& creature) override { return &sprites[creature.displaySlot]; }
+    void RefreshCreaturePicture(SMap&, SCreature& creature) override { refreshed.push_back(creature.id); }
+
+    struct Placed {
+        uint8_t id;
+        int column, row;
+        bool operator==(const Placed&) const = default;
+    };
+    std::array<SMapCell, kSize * kSize> cells;
+    std::array<SMapCellShadow, kSize * kSize> shadows;
+    std::map<const SMap*, std::pair<int, int>> origins;
+    std::vector<Placed> placed;
+    std::map<uint16_t, SItemPileRecord> sprites;
+    std::vector<uint8_t> refreshed;
+};
+
+// A package fixture with the tests' monsters and a map-object type table, for maps drawn in the
+// level writer's text.
+class MapTest : public ModuleTest {
+protected:
+    MapTest() {
+        context.mapObjectTypes = &types;
+        context.monsters = &monsters;
+        context.findMonster = [this](const char* name) { return monsters.Find(name); };
+    }
+
+    // A type of the code's class named `name`, in the types the maps name.
+    SMapObjectType* AddType(int code, const char* name) {
+        std::unique_ptr<SMapObjectType> type = types.CreateType(code);
+        type->m_name.Set(name);
+        SMapObjectType* added = type.get();
+        types.Add(std::move(type));
+        return added;
+    }
+
+    // Opens a package at this data version with one map of that name drawn by `level`; the map, or
+    // null with the package's error in `error`.
+    SMap* OpenMap(const std::string& level, int version = 114, const char* name = "base_cave") {
+        return OpenMap(TestMap{name, "A map", level}, version);
+    }
+    SMap* OpenMap(const TestMap& map, int version = 114) {
+        TestWorldPackage package;
+        package.version = version;
+        package.mapPrefix = "base_s";
+        package.palettes = palettes;
+        package.maps = {map};
+        std::string written;
+        if (!package.Write(folder, "Brimvale", &written)) {
+            error = written;
+            return nullptr;
+        }
+        if (!modules.Open("Brimvale")) {
+            error = modules.Error().Message();
+            return nullptr;
+        }
+        return modules.Current()->FindMap(map.name.c_str());
+    }
+
+    SMapObjectTypeTable types;
+    std::vector<SNamedResource> palettes;
+    TestMonsters monsters;
+    std::string error;
+};
