@@ -32,6 +32,7 @@ SGameData::SGameData() {
     // Monsters' loot names item types through the package's item-type index, which older packages
     // read only after their last table.
     m_moduleContext.afterTables = [this](const SModule& module) { m_monsters.ResolveLoot(module.ItemTypeIndex()); };
+    m_moduleContext.items = &m_items;
 }
 
 SGameData::~SGameData() = default;

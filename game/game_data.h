@@ -18,6 +18,7 @@
 #include "data/items/item_database.h"
 #include "data/map_objects/map_object_type_table.h"
 #include "data/monsters/monster_table.h"
+#include "data/maps/map_items.h"
 #include "data/package/module_context.h"
 #include "data/package/module_list.h"
 #include "data/player/player.h"
@@ -200,6 +201,8 @@ public:
     SAbilityTable m_abilities;
     SMapObjectTypeTable m_mapObjectTypes;
     SMonsterTable m_monsters;
+    // What map objects ask of the items in the maps' containers; made with the generator.
+    std::unique_ptr<SMapItems> m_mapItems;
     SInteriorTable m_interiors;
     SGlobalTable m_globals;
     SScriptTable m_scriptTable;

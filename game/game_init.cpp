@@ -90,6 +90,9 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_sound->Attach(&m_soundTable);
     InitTables();
     m_moduleContext.folder = m_fileFolder.get();
+    m_moduleContext.random = m_random.get();
+    m_mapItems = std::make_unique<SMapItems>(m_items, *m_random);
+    m_mapObjectTypes.SetItems(m_mapItems.get());
 
     m_script = std::make_unique<SScript>();
     m_script->Init(nullptr);

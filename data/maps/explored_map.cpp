@@ -9,7 +9,8 @@ void SExploredMap::Resize(int width, int height) {
 }
 
 void SExploredMap::Set(int x, int y) {
-    if (x >= 0 && y >= 0 && x < m_width && y < m_height) m_bits[size_t(y * RowBytes() + x / 8)] |= uint8_t(1 << (x % 8));
+    if (x >= 0 && y >= 0 && x < m_width && y < m_height)
+        m_bits[size_t(y * RowBytes() + x / 8)] |= uint8_t(1 << (x % 8));
 }
 
 bool SExploredMap::IsSet(int x, int y) const {

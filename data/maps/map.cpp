@@ -97,8 +97,33 @@ SCreature* SMap::AddCreature(SMonster* monster, uint8_t x, uint8_t y) {
     creature->x = x;
     creature->y = y;
     creature->Heal(*known);
+    // A person carries goods, in a container of its own.
+    if (creature->IsPerson(*known)) {
+        if (SItemList* goods = AddContainer()) creature->containerId = goods->m_id;
+    }
     if (!m_creatures.Append(creature.get())) return nullptr;
     return creature.release();
+}
+
+uint8_t SMap::AllocContainerId() {
+    return AllocId(m_containerIdCounter, [this](uint8_t id) { return FindContainer(id) != nullptr; });
+}
+
+SItemList* SMap::AddContainer() {
+    const uint8_t id = AllocContainerId();
+    if (id == 0) return nullptr;
+    auto container = std::make_unique<SItemList>();
+    container->m_id = id;
+    container->m_x = container->m_y = SItemList::kNowhere;
+    if (!m_containers.Append(container.get())) return nullptr;
+    return container.release();
+}
+
+SItemList* SMap::FindContainer(uint8_t id) const {
+    if (id == 0) return nullptr;
+    for (int i = 0; i < m_containers.Count(); ++i)
+        if (m_containers[i]->m_id == id) return m_containers[i];
+    return nullptr;
 }
 
 SCreature* SMap::AddFlaggedCreature(SMonster* monster, uint8_t x, uint8_t y) {
@@ -111,6 +136,10 @@ void SMap::RemoveCreature(uint8_t id) {
     SCreature* creature = FindCreature(id);
     if (creature == nullptr) return;
     m_effects.Remove(id);
+    if (SItemList* goods = FindContainer(creature->containerId)) {
+        m_containers.Remove(goods);
+        delete goods;
+    }
     m_creatures.Remove(creature);
     delete creature;
 }

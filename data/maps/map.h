@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "data/items/item_list.h"
 #include "data/maps/creature.h"
 #include "data/maps/creature_effects.h"
 #include "data/maps/explored_map.h"
@@ -42,6 +43,8 @@ public:
     // A map restocks when more game minutes than this (seven days) passed since the last visit.
     static constexpr uint32_t kRestockMinutes = 7 * 24 * 60;
     static constexpr uint8_t kLastId = 255;
+    // A flag of the level data's item containers: the container survives a restock with its items.
+    static constexpr uint8_t kKeptOnRestock = 0x01;
 
     // `module` gives the map its name indexes, its monsters and its level data; tests may give
     // none to a map that reads nothing.
@@ -59,8 +62,9 @@ public:
     void SetCellsRecord(uint16_t id) { m_cellsRecord = id; }
 
     // The header in the package's maps record (data version). The name points into the record,
-    // which must outlive the map. False, with what is wrong, when the record is cut short, the
-    // stored rectangle passes the map's edge or a floor or ceiling index passes its name index.
+    // which must outlive the map. False, with what is wrong, when the stored rectangle passes the
+    // map's edge or a floor or ceiling index passes its name index; a record cut short shows in
+    // the archive.
     bool LoadHeader(SArchive& archive, int version, std::string& fault);
     // The level data from the map's records in the package: the placed objects, the creatures and
     // the item containers; the cell records are checked and kept for the grid. A missing record
@@ -70,16 +74,17 @@ public:
 
     // Fills the play screen's grid with the map's stored cells (every other grid cell cleared),
     // after the restock a visit more than seven days after the last one brings; puts the creatures
-    // on the grid, except those whose owner object is hidden, and the containers' piles into their
-    // cells. `gameTime` is the game clock in minutes.
+    // on the grid, except those whose owner object is hidden; fills the containers not filled yet
+    // and puts their piles into their cells. `gameTime` is the game clock in minutes.
     void LoadCells(SMapGrid& grid, uint32_t gameTime);
     // The same for the rectangle of the section from (column, row), width x height, which goes to
-    // the grid from (gridColumn, gridRow); grid cells outside the stored cells are cleared.
+    // the grid from (gridColumn, gridRow); grid cells outside the stored cells are cleared. People
+    // come onto the grid by PlacePeopleInRect.
     void LoadRegion(int column, int row, int width, int height, int gridColumn, int gridRow, SMapGrid& grid,
                     uint32_t gameTime);
 
     // The map's part of a saved game (save version): the last visit, the id counters, the objects'
-    // states, the explored cells, and for a visited map the creatures, containers and effects.
+    // states, the explored cells, and for a visited map the creatures, item containers and effects.
     void WriteState(SArchive& archive, int saveVersion, SMapSaveNames& names) const;
     // Reads it back. Objects the map no longer has and creatures whose monster is gone are read and
     // dropped, so that the save stays readable. False, with what is wrong, for a damaged state.
@@ -107,6 +112,12 @@ public:
     // object is hidden.
     void PlacePeopleInRect(int column, int row, int width, int height, SMapGrid& grid);
 
+    // A free container id, 0 when all 255 are in use.
+    uint8_t AllocContainerId();
+    // A new empty item container that lies nowhere; null when no id is free.
+    SItemList* AddContainer();
+    SItemList* FindContainer(uint8_t id) const;
+
     // Poison strikes, and `elapsed` rounds pass on the creature's timed effects. Poison leaves at
     // least 1 hit point: it weakens, it does not kill.
     void PassCreatureEffects(uint8_t creatureId, uint32_t elapsed, SMapGrid& grid);
@@ -124,12 +135,14 @@ public:
 
     const SPtrArray<SPlacedObject>& Objects() const { return m_objects; }
     const SPtrArray<SCreature>& Creatures() const { return m_creatures; }
+    const SPtrArray<SItemList>& Containers() const { return m_containers; }
     uint16_t Flags() const { return m_flags; }
     bool IsSurface() const;
     int Width() const { return m_width; }
     int Height() const { return m_height; }
     uint32_t LastVisit() const { return m_lastVisit; }
     uint8_t CreatureIdCounter() const { return m_creatureIdCounter; }
+    uint8_t ContainerIdCounter() const { return m_containerIdCounter; }
     uint16_t FogColour() const { return m_fogColour; }
     uint16_t ViewDistance() const { return m_viewDistance; }
     SMapObjectType* FloorType() const { return m_floorType; }
@@ -146,6 +159,9 @@ private:
     SCellIndexes cellIndexes() const;
     // Each part of the level data, with what is wrong and where when it does not read.
     bool readCreatures(const SPdbRecord& record, SReadError& fault);
+    // Reads the containers, which join those the map holds; on a restock those it still holds with
+    // kKeptOnRestock stay as they are.
+    bool readContainers(const SPdbRecord& record, bool restock, SReadError& fault);
     bool checkCells(SReadError& fault) const;
     bool readCellIndex(const SPdbRecord& record, SReadError& fault);
     // The stored cells from the archive at the cells record's start, row by row, each with its
@@ -159,6 +175,12 @@ private:
     // Restocks after a long absence, and notes the visit.
     void visit(uint32_t gameTime);
     void markInUse(const SCreature& creature);
+    // Rolls the loot of a container not filled yet: its own rules, or for a person's container
+    // what the person's monster carries.
+    void fill(SItemList& container, const SPtrArray<SLootRule>& rules);
+    void fillPeoplesContainers();
+    // The container's pile goes into its grid cell unless another pile lies there.
+    void placePile(SItemList& container, SMapGrid& grid);
     void placeCreature(SCreature& creature, SMapGrid& grid);
 
     SModule* m_module;
@@ -184,8 +206,11 @@ private:
     std::unique_ptr<SPdbRecord> m_cells;
     std::vector<uint16_t> m_cellOffsets;  // of a surface section's stored cells, row by row
     std::unique_ptr<SPdbRecord> m_creatureRecord;
+    std::unique_ptr<SPdbRecord> m_containerRecord;
     SPtrArray<SPlacedObject> m_objects{10};
     SPtrArray<SCreature> m_creatures{4};
     uint8_t m_creatureIdCounter = 1;
     SCreatureEffects m_effects;
+    SPtrArray<SItemList> m_containers{4};
+    uint8_t m_containerIdCounter = 1;
 };

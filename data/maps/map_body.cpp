@@ -4,6 +4,7 @@
 
 #include "data/map_objects/map_object_type_table.h"
 #include "data/maps/cell_record.h"
+#include "data/maps/level_item_names.h"
 #include "data/maps/level_records.h"
 #include "data/maps/map.h"
 #include "data/maps/map_cell.h"
@@ -99,7 +100,11 @@ bool SMap::LoadBody(SPdb& file, int version, SReadError& error) {
         }
     }
     m_creatureRecord = file.LoadRecord(uint16_t(m_cellsRecord + kCreaturesRecordOffset));
-    if (m_creatureRecord && !readCreatures(*m_creatureRecord, fault)) return fail(kCreaturesRecordOffset, "the creatures");
+    if (m_creatureRecord && !readCreatures(*m_creatureRecord, fault))
+        return fail(kCreaturesRecordOffset, "the creatures");
+    m_containerRecord = file.LoadRecord(uint16_t(m_cellsRecord + kContainersRecordOffset));
+    if (m_containerRecord && !readContainers(*m_containerRecord, false, fault))
+        return fail(kContainersRecordOffset, "the item containers");
     m_cells = file.LoadRecord(m_cellsRecord);
     if (m_cells && !checkCells(fault)) return fail(0, "the cells");
     if (!IsSurface()) return true;
@@ -132,6 +137,24 @@ bool SMap::readCreatures(const SPdbRecord& record, SReadError& fault) {
         m_creatures.Add(new SCreature(creature), ListOrder::Appended);
     }
     return true;
+}
+
+bool SMap::readContainers(const SPdbRecord& record, bool restock, SReadError& fault) {
+    SArchive archive;
+    archive.OpenRead(record.Data(), record.Size());
+    uint16_t count = 0;
+    archive.SerializeU16(count);
+    archive.SerializeU8(m_containerIdCounter);
+    static const std::vector<SItemType*> kNoItems{nullptr};
+    SLevelItemNames names(m_module ? m_module->ItemTypeIndex() : kNoItems);
+    for (uint32_t i = 0; i < count && !archive.Failed(); ++i) {
+        auto container = std::make_unique<SItemList>();
+        container->Serialize(archive, m_version, names);
+        if (archive.Failed()) break;
+        if (restock && (container->m_flags & kKeptOnRestock) && FindContainer(container->m_id)) continue;
+        m_containers.Add(container.release(), ListOrder::Appended);
+    }
+    return archive.Failed() ? cutShort(archive, fault) : true;
 }
 
 bool SMap::checkCells(SReadError& fault) const {

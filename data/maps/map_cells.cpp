@@ -2,6 +2,7 @@
 // the restock that a long absence brings.
 #include <algorithm>
 
+#include "data/items/item_database.h"
 #include "data/maps/cell_record.h"
 #include "data/maps/level_records.h"
 #include "data/maps/map.h"
@@ -9,6 +10,7 @@
 #include "data/maps/map_grid.h"
 #include "data/maps/map_monsters.h"
 #include "data/package/module.h"
+#include "data/package/module_context.h"
 #include "engine/base/archive.h"
 #include "engine/files/pdb.h"
 
@@ -56,6 +58,9 @@ void SMap::visit(uint32_t gameTime) {
         m_effects.Clear();
         SReadError unused;
         if (m_creatureRecord) readCreatures(*m_creatureRecord, unused);
+        for (int i = m_containers.Count() - 1; i >= 0; --i)
+            if (!(m_containers[i]->m_flags & kKeptOnRestock)) delete m_containers.RemoveAt(i);
+        if (m_containerRecord) readContainers(*m_containerRecord, true, unused);
     }
     // 0 means never visited, so a first visit in the game's first minute still counts.
     m_lastVisit = std::max<uint32_t>(gameTime, 1);
@@ -83,6 +88,12 @@ void SMap::LoadCells(SMapGrid& grid, uint32_t gameTime) {
         SCreature& creature = *m_creatures[i];
         markInUse(creature);
         if (!ownerHidden(creature)) placeCreature(creature, grid);
+    }
+    fillPeoplesContainers();
+    // Every pile goes onto the grid, not only those filled now: the grid was cleared.
+    for (int i = 0; i < m_containers.Count(); ++i) {
+        fill(*m_containers[i], m_containers[i]->m_rules);
+        placePile(*m_containers[i], grid);
     }
 }
 
@@ -115,8 +126,42 @@ void SMap::LoadRegion(int column, int row, int width, int height, int gridColumn
         if (ownerHidden(creature) || isPerson(creature)) continue;
         if (inside(creature.x, creature.y)) placeCreature(creature, grid);
     }
+    fillPeoplesContainers();
+    for (int i = 0; i < m_containers.Count(); ++i) {
+        SItemList& container = *m_containers[i];
+        fill(container, container.m_rules);
+        if (inside(container.m_x, container.m_y)) placePile(container, grid);
+    }
 }
 
 void SMap::markInUse(const SCreature& creature) {
     if (SMapMonsters* known = monsters(); known && creature.monster) known->MarkInUse(*creature.monster);
+}
+
+void SMap::fill(SItemList& container, const SPtrArray<SLootRule>& rules) {
+    const SModuleContext* context = m_module ? &m_module->Context() : nullptr;
+    if (context == nullptr || context->items == nullptr || context->random == nullptr) return;
+    if (container.m_flags & SItemList::kFilled) return;
+    context->items->FillContainer(rules, container, *context->random);
+    container.m_flags |= SItemList::kFilled;
+}
+
+void SMap::fillPeoplesContainers() {
+    const SMapMonsters* known = monsters();
+    for (int i = 0; i < m_creatures.Count(); ++i) {
+        const SCreature& creature = *m_creatures[i];
+        SItemList* goods = FindContainer(creature.containerId);
+        if (goods && known && creature.IsPerson(*known)) fill(*goods, known->Loot(*creature.monster));
+    }
+}
+
+void SMap::placePile(SItemList& container, SMapGrid& grid) {
+    if (container.m_x == SItemList::kNowhere) return;
+    int column = 0, row = 0;
+    if (!grid.MapToGrid(*this, container.m_x, container.m_y, column, row)) return;
+    if (column < 0 || row < 0 || column >= SMapGrid::kSize || row >= SMapGrid::kSize) return;
+    // A cell shows one pile. A second one keeps its place, to be found once the first is taken,
+    // rather than being sent nowhere with its items for good.
+    SMapCell& cell = grid.Cell(column, row);
+    if (cell.containerId == 0) cell.containerId = container.m_id;
 }

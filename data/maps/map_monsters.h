@@ -3,6 +3,9 @@
 // table answers it once it is built, tests with monsters of their own.
 #include <cstdint>
 
+#include "engine/base/ptr_array.h"
+
+class SLootRule;
 class SMonster;
 
 class SMapMonsters {
@@ -17,6 +20,8 @@ public:
     virtual int MaxHp(const SMonster& monster) const = 0;
     virtual uint8_t Kind(const SMonster& monster) const = 0;
     virtual uint8_t Flags(const SMonster& monster) const = 0;
+    // What a person of the monster carries, rolled into its item container at its first visit.
+    virtual const SPtrArray<SLootRule>& Loot(const SMonster& monster) const = 0;
     // A creature of the monster is about to stand on the grid, so its pictures are wanted.
     virtual void MarkInUse(const SMonster& monster) = 0;
 };

@@ -28,7 +28,7 @@ void SMap::WriteState(SArchive& archive, int saveVersion, SMapSaveNames& names) 
     if (saveVersion >= kCountersFrom) {
         uint8_t creatureIds = m_creatureIdCounter;
         archive.SerializeU8(creatureIds);
-        uint8_t containerIds = 0;
+        uint8_t containerIds = m_containerIdCounter;
         archive.SerializeU8(containerIds);
     }
     uint16_t objects = m_objects.Count();
@@ -45,8 +45,9 @@ void SMap::WriteState(SArchive& archive, int saveVersion, SMapSaveNames& names) 
         const SCreature& creature = *m_creatures[i];
         creature.SaveState(archive, creature.monster ? names.InternMonster(*creature.monster) : 0);
     }
-    uint16_t containers = 0;
+    uint16_t containers = m_containers.Count();
     archive.SerializeU16(containers);
+    for (int i = 0; i < m_containers.Count(); ++i) m_containers[i]->SaveState(archive, names);
     if (saveVersion < kEffectsFrom) return;
     uint16_t lists = m_effects.Count();
     archive.SerializeU16(lists);
@@ -56,10 +57,9 @@ void SMap::WriteState(SArchive& archive, int saveVersion, SMapSaveNames& names) 
 bool SMap::ReadState(SArchive& archive, int saveVersion, SMapSaveNames& names, std::string& fault) {
     archive.SerializeTag(kStateTag);
     archive.SerializeU32(m_lastVisit);
-    uint8_t containerIds = 0;
     if (saveVersion >= kCountersFrom) {
         archive.SerializeU8(m_creatureIdCounter);
-        archive.SerializeU8(containerIds);
+        archive.SerializeU8(m_containerIdCounter);
     }
     uint16_t objects = 0;
     archive.SerializeU16(objects);
@@ -77,9 +77,10 @@ bool SMap::ReadState(SArchive& archive, int saveVersion, SMapSaveNames& names, s
     }
     if (m_lastVisit == 0 || archive.Failed()) return !archive.Failed();
 
-    // The saved creatures and effects take the place of the level data's.
+    // The saved creatures, containers and effects take the place of the level data's.
     m_creatures.DeleteAll();
     m_effects.Clear();
+    m_containers.DeleteAll();
     SMapMonsters* known = monsters();
     uint16_t creatures = 0;
     archive.SerializeU16(creatures);
@@ -107,6 +108,24 @@ bool SMap::ReadState(SArchive& archive, int saveVersion, SMapSaveNames& names, s
     raiseAbove(m_creatureIdCounter, largest);
     uint16_t containers = 0;
     archive.SerializeU16(containers);
+    largest = 0;
+    for (uint32_t i = 0; i < containers && !archive.Failed(); ++i) {
+        uint8_t id = 0;
+        archive.SerializeU8(id);
+        SItemList scratch;
+        SItemList* container = id ? FindContainer(id) : &scratch;
+        if (container == nullptr) {
+            container = new SItemList;
+            container->m_id = id;
+            m_containers.Add(container, ListOrder::Appended);
+        }
+        if (!container->LoadState(archive, names) && !archive.Failed()) {
+            fault = "the items of container " + std::to_string(id) + " are damaged";
+            return false;
+        }
+        largest = std::max<int>(largest, id);
+    }
+    raiseAbove(m_containerIdCounter, largest);
     if (saveVersion < kEffectsFrom || archive.Failed()) return !archive.Failed();
 
     uint16_t lists = 0;

@@ -1,18 +1,20 @@
 #pragma once
 // What opening data packages needs of the game object: where the files lie, the resource cache
 // that takes the packages' pictures and palettes, the type tables that read the packages' chunks
-// and resolve their names, and what the maps ask of the world's monsters.
+// and resolve their names, and what the maps ask of the world's monsters and items.
 #include <array>
 #include <functional>
 
 #include "data/package/module_load_order.h"
 
 class SFileFolder;
+class SItemDatabase;
 class SItemType;
 class SMapMonsters;
 class SMapObjectTypeTable;
 class SModule;
 class SMonster;
+class SRandom;
 class SResourceCache;
 struct SRecordCursor;
 
@@ -38,4 +40,7 @@ struct SModuleContext {
     // What the maps' creatures are, by their monsters; null until the monster table is built, and a
     // map then keeps no creatures.
     SMapMonsters* monsters = nullptr;
+    // What the maps' item containers are filled from on a first visit; without both they stay empty.
+    const SItemDatabase* items = nullptr;
+    SRandom* random = nullptr;
 };

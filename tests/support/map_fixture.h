@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "data/items/item_database.h"
 #include "data/map_objects/map_object_type_table.h"
 #include "data/maps/creature.h"
 #include "data/maps/map.h"
@@ -14,20 +15,31 @@
 #include "data/maps/map_grid.h"
 #include "data/maps/map_monsters.h"
 #include "data/maps/map_save_names.h"
+#include "engine/base/random.h"
 #include "render/view_descriptor.h"
+#include "support/item_records.h"
 #include "support/module_fixture.h"
 
-// What a test monster is; its address stands for the SMonster the map points to.
+// What a test monster is; its address stands for the SMonster the map points to. A person carries
+// one of each item type of its loot.
 struct TestMonster {
     std::string name;
     int maxHp = 20;
     uint8_t kind = 1;
     uint8_t flags = 12;
+    std::vector<std::string> loot = {};
 };
 
 class TestMonsters : public SMapMonsters {
 public:
     SMonster* Add(TestMonster monster) {
+        auto rules = std::make_unique<SPtrArray<SLootRule>>();
+        for (const std::string& type : monster.loot) {
+            auto rule = std::make_unique<SLootRule>();
+            rule->m_itemType.Assign(type.c_str());
+            rules->Add(rule.release(), ListOrder::Appended);
+        }
+        m_loot.push_back(std::move(rules));
         m_monsters.push_back(std::make_unique<TestMonster>(std::move(monster)));
         return reinterpret_cast<SMonster*>(m_monsters.back().get());
     }
@@ -41,17 +53,29 @@ public:
     int MaxHp(const SMonster& monster) const override { return Of(monster).maxHp; }
     uint8_t Kind(const SMonster& monster) const override { return Of(monster).kind; }
     uint8_t Flags(const SMonster& monster) const override { return Of(monster).flags; }
+    const SPtrArray<SLootRule>& Loot(const SMonster& monster) const override {
+        for (size_t i = 0; i < m_monsters.size(); ++i)
+            if (m_monsters[i].get() == &Of(monster)) return *m_loot[i];
+        return m_none;
+    }
     void MarkInUse(const SMonster& monster) override { marked.push_back(Of(monster).name); }
 
     std::vector<std::string> marked;
 
 private:
     std::vector<std::unique_ptr<TestMonster>> m_monsters;
+    std::vector<std::unique_ptr<SPtrArray<SLootRule>>> m_loot;
+    SPtrArray<SLootRule> m_none;
 };
 
-// The saved game's monster names: index 0 none, the others in the order they were met.
+// The saved game's monster and item-type names: index 0 none, the others in the order they were
+// met; item types are found again by name in the database.
 class TestSaveNames : public SMapSaveNames {
 public:
+    explicit TestSaveNames(const SItemDatabase& items) : itemTypes(items) {}
+
+    uint16_t InternItemType(const char* name) override { return itemTypes.InternItemType(name); }
+    SItemType* GetItemType(uint16_t index) const override { return itemTypes.GetItemType(index); }
     uint16_t InternMonster(const SMonster& monster) override {
         for (size_t i = 1; i < monsters.size(); ++i)
             if (monsters[i] == &monster) return uint16_t(i);
@@ -61,6 +85,7 @@ public:
     SMonster* GetMonster(uint16_t index) const override { return index < monsters.size() ? monsters[index] : nullptr; }
 
     std::vector<SMonster*> monsters{nullptr};
+    TestItemNames itemTypes;
 };
 
 // The play screen's grid as the tests see it. Each map's cell (0, 0) lies at its origin on the grid
@@ -106,6 +131,10 @@ protected:
         context.mapObjectTypes = &types;
         context.monsters = &monsters;
         context.findMonster = [this](const char* name) { return monsters.Find(name); };
+        context.items = &items;
+        context.findItemType = [this](const char* name) { return items.FindItemType(name); };
+        random.Seed(7);
+        context.random = &random;
     }
 
     // A type of the code's class named `name`, in the types the maps name.
@@ -141,6 +170,8 @@ protected:
     }
 
     SMapObjectTypeTable types;
+    SItemDatabase items;
+    SRandom random;
     std::vector<SNamedResource> palettes;
     TestMonsters monsters;
     std::string error;

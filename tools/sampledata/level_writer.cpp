@@ -5,6 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "data/items/item_list.h"
+#include "data/items/item_type_names.h"
 #include "data/maps/cell_record.h"
 #include "engine/base/archive.h"
 
@@ -25,7 +27,8 @@ uint32_t number(const std::string& text, uint32_t most) {
     } catch (const std::exception&) {
         used = 0;
     }
-    if (used == 0 || used != text.size() || value > most) throw SLevelError("\"" + text + "\" is no number up to " + std::to_string(most));
+    if (used == 0 || used != text.size() || value > most)
+        throw SLevelError("\"" + text + "\" is no number up to " + std::to_string(most));
     return uint32_t(value);
 }
 
@@ -43,9 +46,41 @@ std::map<std::string, std::string> partsOf(const std::vector<std::string>& words
     return parts;
 }
 
+// The package's item-type names as the writer fills them; the writer reads none back.
+class SWrittenItemNames : public SItemTypeNames {
+public:
+    explicit SWrittenItemNames(SSampleNames& names) : m_names(names[SNameIndex::ItemTypes]) {}
+
+    uint16_t InternItemType(const char* name) override {
+        auto found = std::find(m_names.begin(), m_names.end(), name);
+        if (found == m_names.end()) found = m_names.insert(m_names.end(), name);
+        return uint16_t(found - m_names.begin() + 1);
+    }
+    SItemType* GetItemType(uint16_t) const override { return nullptr; }
+
+private:
+    std::vector<std::string>& m_names;
+};
+
+// "TYPE" or "levelN", then "*COUNT" and "%CHANCE" when given.
+std::unique_ptr<SLootRule> lootRule(const std::string& text) {
+    auto rule = std::make_unique<SLootRule>();
+    const size_t chance = text.find('%');
+    if (chance != std::string::npos) rule->m_chance = byteOf(text.substr(chance + 1));
+    const std::string head = text.substr(0, chance);
+    const size_t count = head.find('*');
+    if (count != std::string::npos) rule->m_count = byteOf(head.substr(count + 1));
+    const std::string what = head.substr(0, count);
+    if (what.rfind("level", 0) == 0)
+        rule->m_level = byteOf(what.substr(5));
+    else
+        rule->m_itemType.Assign(what.c_str());
+    return rule;
+}
+
 class SLevelText {
 public:
-    SLevelText(int version, SSampleNames& names) : m_version(version), m_names(names) {}
+    SLevelText(int version, SSampleNames& names) : m_version(version), m_names(names), m_itemNames(names) {}
 
     void ReadLine(const std::vector<std::string>& words) {
         if (m_rows) {
@@ -78,6 +113,8 @@ public:
             readObject(words);
         } else if (what == "creature") {
             readCreature(words);
+        } else if (what == "container") {
+            readContainer(words);
         } else {
             throw SLevelError("\"" + what + "\" is nothing a level holds");
         }
@@ -143,7 +180,8 @@ private:
         uint16_t& flags = companion.flags;
         if (key == "floor") {
             flags |= SCellRecord::kFloor;
-            if (typeAndPalette(value, companion.floorType, &companion.floorPalette)) flags |= SCellRecord::kFloorPalette;
+            if (typeAndPalette(value, companion.floorType, &companion.floorPalette))
+                flags |= SCellRecord::kFloorPalette;
         } else if (key == "centre") {
             flags |= SCellRecord::kCentre;
             if (typeAndPalette(value, companion.centreType, &companion.centrePalette))
@@ -252,6 +290,26 @@ private:
         m_creatures.creatures.push_back(level);
     }
 
+    void readContainer(const std::vector<std::string>& words) {
+        auto container = std::make_unique<SItemList>();
+        container->m_id = byteOf(argument(words, 1));
+        container->m_x = byteOf(argument(words, 2));
+        container->m_y = byteOf(argument(words, 3));
+        for (const auto& [key, value] : partsOf(words, 4)) {
+            if (key == "flags") {
+                container->m_flags = byteOf(value);
+            } else if (key == "loot") {
+                std::istringstream rules(value);
+                for (std::string rule; std::getline(rules, rule, ',');)
+                    container->m_rules.Add(lootRule(rule).release(), ListOrder::Appended);
+            } else {
+                throw SLevelError("\"" + key + "\" is no part of a container");
+            }
+        }
+        m_containerIds = uint8_t(std::max<int>(m_containerIds, std::min(container->m_id + 1, 255)));
+        m_containers.Add(container.release(), ListOrder::Appended);
+    }
+
     void writeCells(SWrittenLevel& level) {
         SArchive archive;
         archive.OpenWrite();
@@ -289,10 +347,10 @@ private:
     void writeContainers(SWrittenLevel& level) {
         SArchive archive;
         archive.OpenWrite();
-        uint16_t count = 0;
-        uint8_t idCounter = 1;
+        uint16_t count = m_containers.Count();
         archive.SerializeU16(count);
-        archive.SerializeU8(idCounter);
+        archive.SerializeU8(m_containerIds);
+        for (int i = 0; i < m_containers.Count(); ++i) m_containers[i]->Serialize(archive, m_version, m_itemNames);
         level.records[kContainersRecordOffset].assign(archive.Data(), archive.Data() + archive.GetSize());
     }
 
@@ -305,6 +363,9 @@ private:
     SPtrArray<SPlacedObject> m_objects{10};
     uint8_t m_objectIds = 0;
     SCreaturesRecord m_creatures;
+    SWrittenItemNames m_itemNames;
+    SPtrArray<SItemList> m_containers{4};
+    uint8_t m_containerIds = 1;
 };
 
 std::vector<std::string> wordsOf(const std::string& line) {

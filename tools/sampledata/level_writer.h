@@ -18,6 +18,8 @@
 //   end
 //   object ID NAME [state= flags= container= a= b= text-a= text-b=]
 //   creature MONSTER X Y [id= state= owner= container= hp=]   ids count on from 1 when not given
+//   container ID X Y [flags= loot=RULE,RULE...]   X 255 lies nowhere; a RULE is an item type or
+//       "levelN" (any item of level N), then *COUNT rolls and %CHANCE per roll when not 1 and 100
 #include <cstdint>
 #include <map>
 #include <string>

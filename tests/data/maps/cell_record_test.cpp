@@ -49,11 +49,7 @@ TEST(CellRecordTest, theRecordKeepsItsLayout) {
         {"upper", 0x0008, 0, 34, {0x08, 0, 0x41, 0, 0x42, 0}},
         // Each side's object id ends on an odd byte; the next side's type is aligned again.
         {"wallEastDecorationSouth", 0x0420, 0, 34, {0x20, 0x04, 0x61, 0, 0x71, 0, 0x81, 0, 0x92, 0, 0xA2, 0}},
-        {"wallsNorthAndWest",
-         0x0090,
-         0,
-         34,
-         {0x90, 0, 0x60, 0, 0x70, 0, 0x80, 0, 0x63, 0, 0x73, 0, 0x83, 0}},
+        {"wallsNorthAndWest", 0x0090, 0, 34, {0x90, 0, 0x60, 0, 0x70, 0, 0x80, 0, 0x63, 0, 0x73, 0, 0x83, 0}},
         // The companion has its own flags; with its 0x8000 its upper part has a palette.
         {"companionOfAFloor",
          0x8001,

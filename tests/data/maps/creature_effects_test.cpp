@@ -182,9 +182,9 @@ TEST_F(CreatureEffectsTest, aListRoundTripsThroughItsSavedForm) {
     effects.AddTimed(kRat, -300, 200, 2, 3, "base_curse");
     const std::vector<uint8_t> bytes = WrittenBytes([&](SArchive& a) { effects.Find(kRat)->Serialize(a); });
     // Id, count 2, then kind, type, name, aligned amount, duration, sub-id for each.
-    const std::vector<uint8_t> expected = {kRat, 0, 2, 0, 1, 0, 'b', 'a', 's', 'e', '_', 'r', 'o', 't', 0, 0, 0, 0,
-                                           0, 0, 2, 2, 'b', 'a', 's', 'e', '_', 'c', 'u', 'r', 's', 'e', 0,
-                                           0, 0xD4, 0xFE, 200, 3};
+    const std::vector<uint8_t> expected = {kRat, 0,   2,   0,   1,   0,   'b', 'a', 's',  'e',  '_', 'r', 'o',
+                                           't',  0,   0,   0,   0,   0,   0,   2,   2,    'b',  'a', 's', 'e',
+                                           '_',  'c', 'u', 'r', 's', 'e', 0,   0,   0xD4, 0xFE, 200, 3};
     EXPECT_EQ(bytes, expected);
     SCreatureEffectList read;
     EXPECT_EQ(ReadBytes(bytes, [&](SArchive& a) { read.Serialize(a); }), int(bytes.size()));

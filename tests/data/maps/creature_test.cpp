@@ -19,8 +19,8 @@ TEST_F(CreatureTest, theLevelRecordKeepsItsLayoutAtEachDataVersion) {
     struct Case {
         int version;
         std::vector<uint8_t> bytes;
-        int16_t hp;      // as read back
-        uint8_t state;   // as read back: data before version 70 has no facing
+        int16_t hp;     // as read back
+        uint8_t state;  // as read back: data before version 70 has no facing
         uint8_t container;
     };
     const Case cases[] = {

@@ -35,8 +35,7 @@ TEST_F(MapCreaturesTest, idsCountUpToTheLastThenTakeTheLowestFreeAndNoneWhenAllA
 
 TEST_F(MapCreaturesTest, idsTheLevelDataGaveAheadOfTheCounterAreNotGivenTwice) {
     // Two rats of ids 2 and 3, and a counter at 1 that a package may leave behind them.
-    const std::vector<uint8_t> creatures = {2, 0, 0, 0, 1, 0, 1, 0, 2, 0, 0, 1, 1, 0,
-                                            1, 0, 3, 0, 0, 1, 1, 0};
+    const std::vector<uint8_t> creatures = {2, 0, 0, 0, 1, 0, 1, 0, 2, 0, 0, 1, 1, 0, 1, 0, 3, 0, 0, 1, 1, 0};
     SMap* map = OpenMap(TestMap{"base_cave", "Cave", "creature base_rat 1 1", {{kCreaturesRecordOffset, creatures}}});
     ASSERT_NE(map, nullptr) << error;
     ASSERT_EQ(map->Creatures().Count(), 2);

@@ -30,6 +30,8 @@ protected:
 // A cave of two rows: grass with a wall, and a door below it with a vine beside it.
 const char* const kCave = R"(
 ; the cave by the harbour
+fog 0x1234
+view 60
 cell . floor=base_grass/base_dusk
 cell # centre=base_wall
 cell D centre=base_door centre-id=1 wall-n=base_wall wall-n-id=2 shadow-centre=base_vine
@@ -86,14 +88,17 @@ TEST_F(MapLevelTest, aMapDrawnInTextFillsTheGridWithItsCellsObjectsAndCreatures)
     EXPECT_EQ(map->FindCreature(7)->monster, guard);
     EXPECT_EQ(map->CreatureIdCounter(), 8);
     EXPECT_EQ(map->LastVisit(), 500u);
+    EXPECT_EQ(map->FogColour(), 0x1234);
+    EXPECT_EQ(map->ViewDistance(), 60);
+    EXPECT_FALSE(map->IsSurface());
+    EXPECT_EQ(map->Width(), 35);
 }
 
 TEST_F(MapLevelTest, objectsAreKeptInNameHashOrder) {
     SMap* map = OpenMap("object 1 base_zebra\nobject 2 base_ant\nobject 3 base_moth\nobject 4 base_ant");
     ASSERT_NE(map, nullptr) << error;
     ASSERT_EQ(map->Objects().Count(), 4);
-    for (int i = 1; i < 4; ++i)
-        EXPECT_LE(map->Objects()[i - 1]->NameKey().Hash(), map->Objects()[i]->NameKey().Hash());
+    for (int i = 1; i < 4; ++i) EXPECT_LE(map->Objects()[i - 1]->NameKey().Hash(), map->Objects()[i]->NameKey().Hash());
     // Equal names keep the order of the record.
     EXPECT_EQ(map->FindObjectByName("base_ant")->id, 2);
 }
@@ -145,9 +150,8 @@ TEST_F(MapLevelTest, aMapWithoutItsOwnFloorAndCeilingHasTheFirstTexture) {
         ASSERT_NE(map, nullptr) << error;
         EXPECT_EQ(map->FloorType(), c.floor);
         EXPECT_EQ(map->CeilingType(), c.ceiling);
-        EXPECT_EQ(map->CeilingPalette(), c.version > 12 && c.ceiling == types.Find("base_rock")
-                                             ? cache.FindPalette("base_dusk")
-                                             : nullptr);
+        EXPECT_EQ(map->CeilingPalette(),
+                  c.version > 12 && c.ceiling == types.Find("base_rock") ? cache.FindPalette("base_dusk") : nullptr);
     }
 }
 
@@ -160,8 +164,8 @@ TEST_F(MapLevelTest, theHeaderKeepsItsLayoutAtVersions12And13) {
     header.viewDistance = 60;
     header.storedLeft = 1, header.storedTop = 2, header.storedWidth = 3, header.storedHeight = 4;
     header.floorType = 5, header.floorPalette = 6, header.ceilingType = 7, header.ceilingPalette = 8;
-    const std::vector<uint8_t> common = {'G', 'C',  'a',  'v', 'e', 0, 'b', 'a', 's', 'e', '_', 'c', 'a', 'v',
-                                         'e', 0,    0x80, 0,   0x34, 0x12, 60, 1, 2, 3, 4};
+    const std::vector<uint8_t> common = {'G', 'C', 'a', 'v',  'e', 0,    'b',  'a', 's', 'e', '_', 'c', 'a',
+                                         'v', 'e', 0,   0x80, 0,   0x34, 0x12, 60,  1,   2,   3,   4};
     std::vector<uint8_t> version13 = common;
     version13.insert(version13.end(), {0, 5, 0, 6, 0, 7, 0, 8, 0});
     for (auto [version, bytes] : {std::pair{12, common}, {13, version13}}) {
@@ -204,25 +208,38 @@ SCellRecord floorCell(uint16_t type) {
 // cell index 4036, creatures 4037, objects 4038. Records read back padded with zeros to a multiple of
 // four after a two-byte trailer, so the cuts lie beyond those.
 const DamagedLevel kDamagedLevels[] = {
-    {"storedCellsPastTheMapsEdge", "cells 33 0\n...\nend\ncell . floor=base_grass", {},
+    {"storedCellsPastTheMapsEdge",
+     "cells 33 0\n...\nend\ncell . floor=base_grass",
+     {},
      "record 4034 (the maps record): map 1: the stored cells (33, 0) + 3 x 1 pass the map's 35 x 35"},
-    {"sectionCellsPastItsEdge", "surface\ncells 0 20\n.\n.\nend\ncell . floor=base_grass", {},
+    {"sectionCellsPastItsEdge",
+     "surface\ncells 0 20\n.\n.\nend\ncell . floor=base_grass",
+     {},
      "pass the map's 21 x 21"},
-    {"aCellNamingATypePastTheNames", "cells 0 0\n..\nend\ncell . floor=base_grass",
+    {"aCellNamingATypePastTheNames",
+     "cells 0 0\n..\nend\ncell . floor=base_grass",
      {{0, cellsRecord({floorCell(1), floorCell(2)})}},
      "record 4035 (the cells of map \"base_cave\"): a cell names map-object type name 2 of 1"},
-    {"cellsCutShort", "cells 0 0\n........\nend\ncell . floor=base_grass", {{0, cellsRecord({floorCell(1)})}},
+    {"cellsCutShort",
+     "cells 0 0\n........\nend\ncell . floor=base_grass",
+     {{0, cellsRecord({floorCell(1)})}},
      "record 4035 (the cells of map \"base_cave\") at byte 12: cut short"},
-    {"aCellIndexPointingPastTheCells", "surface\ncells 0 0\n..\nend\ncell . floor=base_grass",
+    {"aCellIndexPointingPastTheCells",
+     "surface\ncells 0 0\n..\nend\ncell . floor=base_grass",
      {{kCellIndexRecordOffset, {2, 0, 2, 0, 200, 0}}},
      "record 4036 (the cell index of map \"base_cave\"): stored cell 2 is at byte 200 of the cells, where no cell "
      "is"},
-    {"aCellIndexCutShort", "surface\ncells 0 0\n........\nend\ncell . floor=base_grass",
-     {{kCellIndexRecordOffset, {8, 0, 2, 0}}}, "record 4036 (the cell index of map \"base_cave\") at byte 8: cut short"},
-    {"aCreatureNamingAMonsterPastTheNames", "creature base_rat 1 1",
+    {"aCellIndexCutShort",
+     "surface\ncells 0 0\n........\nend\ncell . floor=base_grass",
+     {{kCellIndexRecordOffset, {8, 0, 2, 0}}},
+     "record 4036 (the cell index of map \"base_cave\") at byte 8: cut short"},
+    {"aCreatureNamingAMonsterPastTheNames",
+     "creature base_rat 1 1",
      {{kCreaturesRecordOffset, {1, 0, 0, 0, 2, 0, 2, 0, 1, 0, 0, 1, 1, 0}}},
      "record 4037 (the creatures of map \"base_cave\"): creature 1 is monster name 2 of 1"},
-    {"objectsCutShort", "object 1 base_door", {{kObjectsRecordOffset, {'I', 1, 1, 0, 0, 0}}},
+    {"objectsCutShort",
+     "object 1 base_door",
+     {{kObjectsRecordOffset, {'I', 1, 1, 0, 0, 0}}},
      "record 4038 (the placed objects of map \"base_cave\") at byte 8: cut short"},
 };
 

@@ -82,11 +82,12 @@ TEST(PlacedObjectTest, theSavedStateHoldsOnlyTheFieldsThatAreNotZero) {
         SPlacedObject read;
         makeDoor(read);
         read.stateByte = 77;
-        EXPECT_EQ(ReadBytes(c.bytes, [&](SArchive& a) {
-                      uint8_t id = 0;
-                      a.SerializeU8(id);
-                      read.LoadState(a);
-                  }),
+        EXPECT_EQ(ReadBytes(c.bytes,
+                            [&](SArchive& a) {
+                                uint8_t id = 0;
+                                a.SerializeU8(id);
+                                read.LoadState(a);
+                            }),
                   int(c.bytes.size()));
         EXPECT_EQ(read.containerId, c.containerId);
         EXPECT_EQ(read.state, c.state);

@@ -40,7 +40,7 @@ protected:
     }
 
     SPdb saveFile;
-    TestSaveNames names;
+    TestSaveNames names{items};
 };
 
 struct SaveVersionCase {
