@@ -19,7 +19,8 @@ void SMapItems::AddToContainer(SMap& map, uint8_t containerId, const char* itemT
     SItemList* container = map.FindContainer(containerId);
     const SItemType* type = m_items.FindItemType(itemType);
     // A script's amount is taken as it comes; what a container cannot hold is not made at all.
-    if (container && type) container->AddItems(*type, std::min<int32_t>(amount, kMostItems - container->Count()), m_random);
+    if (container && type)
+        container->AddItems(*type, std::min<int32_t>(amount, kMostItems - container->Count()), m_random);
 }
 
 void SMapItems::RemoveFromContainer(SMap& map, uint8_t containerId, const char* itemType, int32_t amount) {

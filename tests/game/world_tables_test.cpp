@@ -117,6 +117,25 @@ TEST_F(GameTablesTest, aWorldFillsTheGamesTablesAndClearingGoesBackToTheBuiltInO
     EXPECT_STREQ(game.m_races.Entry(3)->name.Text(), "Seiry");
 }
 
+TEST_F(GameTablesTest, aWorldsMapsNameTheirCellsAndLootThroughTheGamesTables) {
+    TestWorldPackage world = worldWithEveryTable();
+    SMapObjectTypeTable types;
+    std::unique_ptr<SMapObjectType> grass = types.CreateType(1);
+    grass->m_name.Set("base_grass");
+    types.Add(std::move(grass));
+    world.tables[SModuleTable::MapObjectTypes] = {TableRecord(types, world.version)};
+    world.maps = {
+        {"base_cave", "Cave", "cell . floor=base_grass\ncells 0 0\n.\nend\ncontainer 1 255 255 loot=base_bread"}};
+    ASSERT_TRUE(world.Write(folder, "Brimvale"));
+    ASSERT_TRUE(game.m_packages.Open("Brimvale")) << game.m_packages.Error().Message();
+    const SMap* cave = game.m_packages.FindMap("base_cave");
+    ASSERT_NE(cave, nullptr);
+    EXPECT_EQ(cave->FloorType(), game.m_mapObjectTypes.Find("base_grass"));
+    ASSERT_NE(cave->FindContainer(1), nullptr);
+    ASSERT_EQ(cave->FindContainer(1)->m_rules.Count(), 1);
+    EXPECT_STREQ(cave->FindContainer(1)->m_rules[0]->m_itemType.Text(), "base_bread");
+}
+
 TEST_F(GameTablesTest, aWorldsSpellsAndEffectsArriveWithTheirPicturesAndGoWithTheWorld) {
     TestWorldPackage world;
     world.pictures = {{"bres_spark1", PictureRecord(0, 2, 2, {0, 0, 0, 0}, {0xFFE0})}};

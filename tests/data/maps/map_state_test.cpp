@@ -127,7 +127,8 @@ TEST_F(MapStateTest, aVisitedMapComesBackWithItsCreaturesContainersAndEffects) {
 }
 
 TEST_F(MapStateTest, savedThingsTheWorldNoLongerHasAreReadAndDropped) {
-    SMap* saved = OpenMap("object 2 base_gate\nobject 3 base_old flags=3\ncreature base_rat 1 1\ncreature base_rat 2 2");
+    SMap* saved =
+        OpenMap("object 2 base_gate\nobject 3 base_old flags=3\ncreature base_rat 1 1\ncreature base_rat 2 2");
     ASSERT_NE(saved, nullptr) << error;
     TestGrid grid;
     saved->LoadCells(grid, 5);
