@@ -110,12 +110,11 @@ void SMap::LoadRegion(int column, int row, int width, int height, int gridColumn
             SMapCell& cell = grid.Cell(gx, gy);
             SMapCellShadow& shadow = grid.Shadow(gx, gy);
             const size_t stored = size_t((y - m_storedTop) * m_storedWidth + (x - m_storedLeft));
+            // Cells outside the stored ones, and any that do not read, are cleared.
+            cell = {};
+            shadow = {};
             if (isStored(x, y) && stored < m_cellOffsets.size())
                 readCell(m_cellOffsets[stored], indexes, cell, shadow, unused);
-            else {
-                cell = {};
-                shadow = {};
-            }
         }
     }
     const auto inside = [&](int x, int y) { return x >= column && x < column + width && y >= row && y < row + height; };

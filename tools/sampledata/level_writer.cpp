@@ -1,7 +1,6 @@
 #include "tools/sampledata/level_writer.h"
 
 #include <algorithm>
-#include <optional>
 #include <sstream>
 #include <stdexcept>
 
@@ -35,6 +34,13 @@ uint32_t number(const std::string& text, uint32_t most) {
 uint8_t byteOf(const std::string& text) { return uint8_t(number(text, 255)); }
 uint16_t wordOf(const std::string& text) { return uint16_t(number(text, 65535)); }
 
+// The 1-based place of the name in a name index, which gets it at its end when it lacks it.
+uint16_t internName(std::vector<std::string>& names, const std::string& name) {
+    auto found = std::find(names.begin(), names.end(), name);
+    if (found == names.end()) found = names.insert(names.end(), name);
+    return uint16_t(found - names.begin() + 1);
+}
+
 // "key=value" parts after the first `fixed` words of a line.
 std::map<std::string, std::string> partsOf(const std::vector<std::string>& words, size_t fixed) {
     std::map<std::string, std::string> parts;
@@ -51,11 +57,7 @@ class SWrittenItemNames : public SItemTypeNames {
 public:
     explicit SWrittenItemNames(SSampleNames& names) : m_names(names[SNameIndex::ItemTypes]) {}
 
-    uint16_t InternItemType(const char* name) override {
-        auto found = std::find(m_names.begin(), m_names.end(), name);
-        if (found == m_names.end()) found = m_names.insert(m_names.end(), name);
-        return uint16_t(found - m_names.begin() + 1);
-    }
+    uint16_t InternItemType(const char* name) override { return internName(m_names, name); }
     SItemType* GetItemType(uint16_t) const override { return nullptr; }
 
 private:
@@ -87,7 +89,7 @@ public:
             if (words.size() == 1 && words[0] == "end")
                 m_rows = false;
             else
-                m_cellRows.push_back(words.empty() ? std::string() : words[0]);
+                m_cellRows.push_back(words[0]);
             return;
         }
         const std::string& what = words[0];
@@ -140,12 +142,7 @@ private:
         return words[i];
     }
 
-    uint16_t intern(SNameIndex index, const std::string& name) {
-        std::vector<std::string>& list = m_names[index];
-        auto found = std::find(list.begin(), list.end(), name);
-        if (found == list.end()) found = list.insert(list.end(), name);
-        return uint16_t(found - list.begin() + 1);
-    }
+    uint16_t intern(SNameIndex index, const std::string& name) { return internName(m_names[index], name); }
 
     // "TYPE" or "TYPE/PALETTE"; answers whether a palette was given.
     bool typeAndPalette(const std::string& text, uint16_t& type, uint16_t* palette) {
