@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "data/maps/map_monsters.h"
+#include "data/monsters/monster.h"
 #include "engine/base/archive.h"
 
 namespace {
@@ -70,17 +70,17 @@ void SCreature::SaveState(SArchive& archive, uint16_t monsterName) const {
     fields.Serialize(archive);
 }
 
-void SCreature::LoadState(SArchive& archive, const SMapMonsters& monsters) {
+void SCreature::LoadState(SArchive& archive) {
     // Starting from zeros, what the mask leaves out reads as 0.
     SSavedCreatureFields fields;
     fields.Serialize(archive);
     hp = fields.hp;
-    state = IsPerson(monsters) ? fields.state : uint8_t(fields.state & kSavedMonsterState);
+    state = IsPerson() ? fields.state : uint8_t(fields.state & kSavedMonsterState);
     ownerId = fields.ownerId;
     containerId = fields.containerId;
     x = fields.x;
     y = fields.y;
-    ClampHp(monsters);
+    ClampHp();
 }
 
 void SCreature::SkipState(SArchive& archive) {
@@ -88,31 +88,29 @@ void SCreature::SkipState(SArchive& archive) {
     fields.Serialize(archive);
 }
 
-bool SCreature::IsPerson(const SMapMonsters& monsters) const {
-    return monster && monsters.Kind(*monster) == SMapMonsters::kPeople;
-}
+bool SCreature::IsPerson() const { return monster && monster->m_kind == SMonsterBaseType::kKindPeople; }
 
-bool SCreature::IsHostile(const SMapMonsters& monsters) const {
-    if (monster == nullptr || IsPerson(monsters)) return false;
+bool SCreature::IsHostile() const {
+    if (monster == nullptr || IsPerson()) return false;
     if (state & kAggressive) return true;
-    return (state & kProvoked) && (monsters.Flags(*monster) & SMapMonsters::kHostileWhenProvoked);
+    return (state & kProvoked) && (monster->m_flags & SMonster::kFlagHostileWhenProvoked);
 }
 
-int SCreature::HealthPercent(const SMapMonsters& monsters) const {
-    const int most = mostHp(monsters);
+int SCreature::HealthPercent() const {
+    const int most = mostHp();
     if (most <= 0) return 0;
     return std::clamp(hp * 100 / most, 0, 100);
 }
 
 // Hit points are 16 bits; a monster's most may be larger.
-int16_t SCreature::mostHp(const SMapMonsters& monsters) const {
-    return monster ? int16_t(std::min<int>(monsters.MaxHp(*monster), INT16_MAX)) : int16_t(0);
+int16_t SCreature::mostHp() const {
+    return monster ? int16_t(std::min<int>(monster->m_stats[kStatMaxHitPoints], INT16_MAX)) : int16_t(0);
 }
 
-void SCreature::Heal(const SMapMonsters& monsters) {
-    if (monster) hp = mostHp(monsters);
+void SCreature::Heal() {
+    if (monster) hp = mostHp();
 }
 
-void SCreature::ClampHp(const SMapMonsters& monsters) {
-    if (monster) hp = std::min(hp, mostHp(monsters));
+void SCreature::ClampHp() {
+    if (monster) hp = std::min(hp, mostHp());
 }

@@ -5,13 +5,12 @@
 #include <cstdint>
 
 class SArchive;
-class SMapMonsters;
 class SMonster;
 
 struct SCreature {
     // State bits.
     static constexpr uint8_t kScripted = 0x01;    // placed by a script
-    static constexpr uint8_t kProvoked = 0x02;    // hostile when its monster is kHostileWhenProvoked
+    static constexpr uint8_t kProvoked = 0x02;    // hostile when its monster turns hostile then
     static constexpr uint8_t kAggressive = 0x04;  // hostile
     static constexpr uint8_t kFacing = 0x18;      // the facing 0..3
     static constexpr uint8_t kMotion = 0x60;      // winding up, striking or walking
@@ -33,19 +32,19 @@ struct SCreature {
     // Reads the saved form after the id and the name, which the map has read. Every field the mask
     // can hold is cleared first, so that a field that became 0 stays 0. The hit points are held to
     // the monster's most; a creature that is no person keeps only kSavedMonsterState.
-    void LoadState(SArchive& archive, const SMapMonsters& monsters);
+    void LoadState(SArchive& archive);
     // Reads past a saved creature's mask and fields, for one whose monster is gone.
     static void SkipState(SArchive& archive);
 
     // People never are; otherwise aggressive, or provoked when the monster turns hostile then.
-    bool IsHostile(const SMapMonsters& monsters) const;
+    bool IsHostile() const;
     // Hit points in per cent of the monster's most, 0..100; 0 for a monster of no hit points.
-    int HealthPercent(const SMapMonsters& monsters) const;
+    int HealthPercent() const;
     void MakePeaceful() { state &= uint8_t(~(kProvoked | kAggressive)); }
     void MakeAggressive() { state = uint8_t((state & ~kProvoked) | kAggressive); }
-    void Heal(const SMapMonsters& monsters);
-    void ClampHp(const SMapMonsters& monsters);
-    bool IsPerson(const SMapMonsters& monsters) const;
+    void Heal();
+    void ClampHp();
+    bool IsPerson() const;
 
     SMonster* monster = nullptr;
     uint16_t displaySlot = 0;  // the creature's sprite record on the play screen; 0 when new
@@ -59,5 +58,5 @@ struct SCreature {
     uint8_t y = kNowhere;
 
 private:
-    int16_t mostHp(const SMapMonsters& monsters) const;
+    int16_t mostHp() const;
 };

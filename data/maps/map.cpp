@@ -4,7 +4,6 @@
 
 #include "data/maps/map_grid.h"
 #include "data/maps/map_header.h"
-#include "data/maps/map_monsters.h"
 #include "data/package/module.h"
 #include "data/package/module_context.h"
 #include "engine/files/pdb.h"
@@ -43,13 +42,6 @@ SMap::SMap(SModule* module) : m_module(module) {}
 
 SMap::~SMap() = default;
 
-SMapMonsters* SMap::monsters() const { return m_module ? m_module->Context().monsters : nullptr; }
-
-bool SMap::isPerson(const SCreature& creature) const {
-    const SMapMonsters* known = monsters();
-    return known && creature.IsPerson(*known);
-}
-
 bool SMap::IsSurface() const { return (m_flags & SMapHeader::kSurface) != 0; }
 
 SPlacedObject* SMap::FindObject(uint8_t id) const {
@@ -86,8 +78,7 @@ uint8_t SMap::AllocCreatureId() {
 }
 
 SCreature* SMap::AddCreature(SMonster* monster, uint8_t x, uint8_t y) {
-    const SMapMonsters* known = monsters();
-    if (monster == nullptr || known == nullptr) return nullptr;
+    if (monster == nullptr) return nullptr;
     const uint8_t id = AllocCreatureId();
     if (id == 0) return nullptr;
     auto creature = std::make_unique<SCreature>();
@@ -96,9 +87,9 @@ SCreature* SMap::AddCreature(SMonster* monster, uint8_t x, uint8_t y) {
     creature->state = SCreature::kProvoked;
     creature->x = x;
     creature->y = y;
-    creature->Heal(*known);
+    creature->Heal();
     // A person carries goods, in a container of its own.
-    if (creature->IsPerson(*known)) {
+    if (creature->IsPerson()) {
         if (SItemList* goods = AddContainer()) creature->containerId = goods->m_id;
     }
     if (!m_creatures.Append(creature.get())) return nullptr;
@@ -160,7 +151,7 @@ void SMap::PlacePeopleInRect(int column, int row, int width, int height, SMapGri
         SCreature& creature = *m_creatures[i];
         const bool inside = creature.x >= column && creature.x < column + width && creature.y >= row &&
                             creature.y < row + height;
-        if (inside && isPerson(creature) && !ownerHidden(creature)) placeCreature(creature, grid);
+        if (inside && creature.IsPerson() && !ownerHidden(creature)) placeCreature(creature, grid);
     }
 }
 

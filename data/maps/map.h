@@ -21,7 +21,6 @@
 
 class SArchive;
 class SMapGrid;
-class SMapMonsters;
 class SMapObjectType;
 class SMapSaveNames;
 class SModule;
@@ -46,8 +45,8 @@ public:
     // A flag of the level data's item containers: the container survives a restock with its items.
     static constexpr uint8_t kKeptOnRestock = 0x01;
 
-    // `module` gives the map its name indexes, its monsters and its level data; tests may give
-    // none to a map that reads nothing.
+    // `module` gives the map its name indexes and its level data; tests may give none to a map that
+    // reads nothing.
     explicit SMap(SModule* module);
     ~SMap();
     SMap(const SMap&) = delete;
@@ -151,8 +150,6 @@ public:
     SPaletteEntry* CeilingPalette() const { return m_ceilingPalette; }
 
 private:
-    SMapMonsters* monsters() const;
-    bool isPerson(const SCreature& creature) const;
     bool ownerHidden(const SCreature& creature) const;
     bool ownerClosed(const SCreature& creature) const;
     // The package's name indexes that cell records refer through.
@@ -174,7 +171,6 @@ private:
     bool isStored(int x, int y) const;
     // Restocks after a long absence, and notes the visit.
     void visit(uint32_t gameTime);
-    void markInUse(const SCreature& creature);
     // Rolls the loot of a container not filled yet: its own rules, or for a person's container
     // what the person's monster carries.
     void fill(SItemList& container, const SPtrArray<SLootRule>& rules);

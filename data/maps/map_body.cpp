@@ -9,7 +9,6 @@
 #include "data/maps/map.h"
 #include "data/maps/map_cell.h"
 #include "data/maps/map_header.h"
-#include "data/maps/map_monsters.h"
 #include "data/package/module.h"
 #include "data/package/module_context.h"
 #include "engine/base/archive.h"
@@ -121,7 +120,6 @@ bool SMap::readCreatures(const SPdbRecord& record, SReadError& fault) {
     if (archive.Failed()) return cutShort(archive, fault);
     static const std::vector<SMonster*> kNoMonsters{nullptr};
     const std::vector<SMonster*>& names = m_module ? m_module->MonsterIndex() : kNoMonsters;
-    const SMapMonsters* known = monsters();
     m_creatures.DeleteAll();
     m_creatureIdCounter = read.idCounter;
     for (size_t i = 0; i < read.creatures.size(); ++i) {
@@ -132,8 +130,8 @@ bool SMap::readCreatures(const SPdbRecord& record, SReadError& fault) {
             return false;
         }
         // A monster the open packages lack leaves no creature behind, nor does a closed owner.
-        if (creature.monster == nullptr || known == nullptr || ownerClosed(creature)) continue;
-        creature.Heal(*known);
+        if (creature.monster == nullptr || ownerClosed(creature)) continue;
+        creature.Heal();
         m_creatures.Add(new SCreature(creature), ListOrder::Appended);
     }
     return true;

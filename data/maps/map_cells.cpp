@@ -8,7 +8,7 @@
 #include "data/maps/map.h"
 #include "data/maps/map_cell.h"
 #include "data/maps/map_grid.h"
-#include "data/maps/map_monsters.h"
+#include "data/monsters/monster.h"
 #include "data/package/module.h"
 #include "data/package/module_context.h"
 #include "engine/base/archive.h"
@@ -86,7 +86,7 @@ void SMap::LoadCells(SMapGrid& grid, uint32_t gameTime) {
     }
     for (int i = 0; i < m_creatures.Count(); ++i) {
         SCreature& creature = *m_creatures[i];
-        markInUse(creature);
+        if (creature.monster) grid.MarkMonsterInUse(*creature.monster);
         if (!ownerHidden(creature)) placeCreature(creature, grid);
     }
     fillPeoplesContainers();
@@ -120,9 +120,9 @@ void SMap::LoadRegion(int column, int row, int width, int height, int gridColumn
     const auto inside = [&](int x, int y) { return x >= column && x < column + width && y >= row && y < row + height; };
     for (int i = 0; i < m_creatures.Count(); ++i) {
         SCreature& creature = *m_creatures[i];
-        markInUse(creature);
+        if (creature.monster) grid.MarkMonsterInUse(*creature.monster);
         // People come onto the grid by PlacePeopleInRect.
-        if (ownerHidden(creature) || isPerson(creature)) continue;
+        if (ownerHidden(creature) || creature.IsPerson()) continue;
         if (inside(creature.x, creature.y)) placeCreature(creature, grid);
     }
     fillPeoplesContainers();
@@ -131,10 +131,6 @@ void SMap::LoadRegion(int column, int row, int width, int height, int gridColumn
         fill(container, container.m_rules);
         if (inside(container.m_x, container.m_y)) placePile(container, grid);
     }
-}
-
-void SMap::markInUse(const SCreature& creature) {
-    if (SMapMonsters* known = monsters(); known && creature.monster) known->MarkInUse(*creature.monster);
 }
 
 void SMap::fill(SItemList& container, const SPtrArray<SLootRule>& rules) {
@@ -146,11 +142,10 @@ void SMap::fill(SItemList& container, const SPtrArray<SLootRule>& rules) {
 }
 
 void SMap::fillPeoplesContainers() {
-    const SMapMonsters* known = monsters();
     for (int i = 0; i < m_creatures.Count(); ++i) {
         const SCreature& creature = *m_creatures[i];
         SItemList* goods = FindContainer(creature.containerId);
-        if (goods && known && creature.IsPerson(*known)) fill(*goods, known->Loot(*creature.monster));
+        if (goods && creature.IsPerson()) fill(*goods, creature.monster->m_loot.m_rules);
     }
 }
 

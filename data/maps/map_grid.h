@@ -1,11 +1,12 @@
 #pragma once
 // SMapGrid: what maps need of the play screen when they fill its grid and look after their
 // creatures: the 35 x 35 cells and their companions, where a map's section lies on the grid, free
-// places for creatures, and the creatures' sprite records. The play screen answers it; tests have a
-// grid of their own.
+// places for creatures, the creatures' sprite records and the marks of the pictures in use. The play
+// screen answers it; tests have a grid of their own.
 #include <cstdint>
 
 class SMap;
+class SMonster;
 struct SCreature;
 struct SItemPileRecord;
 struct SMapCell;
@@ -29,4 +30,6 @@ public:
     virtual SItemPileRecord* CreatureSprite(const SCreature& creature) = 0;
     // The creature's picture is chosen again, as after its paralysis ended.
     virtual void RefreshCreaturePicture(SMap& map, SCreature& creature) = 0;
+    // A creature of the monster is about to stand on the grid, so its pictures are wanted.
+    virtual void MarkMonsterInUse(const SMonster& monster) = 0;
 };

@@ -2,7 +2,6 @@
 #include <algorithm>
 
 #include "data/maps/map.h"
-#include "data/maps/map_monsters.h"
 #include "data/maps/map_save_names.h"
 #include "engine/base/archive.h"
 
@@ -81,7 +80,6 @@ bool SMap::ReadState(SArchive& archive, int saveVersion, SMapSaveNames& names, s
     m_creatures.DeleteAll();
     m_effects.Clear();
     m_containers.DeleteAll();
-    SMapMonsters* known = monsters();
     uint16_t creatures = 0;
     archive.SerializeU16(creatures);
     int largest = 0;
@@ -91,7 +89,7 @@ bool SMap::ReadState(SArchive& archive, int saveVersion, SMapSaveNames& names, s
         archive.SerializeU8(id);
         archive.SerializeU16(name);
         SMonster* monster = names.GetMonster(name);
-        if (monster == nullptr || known == nullptr || id == 0) {
+        if (monster == nullptr || id == 0) {
             SCreature::SkipState(archive);
             continue;
         }
@@ -102,7 +100,7 @@ bool SMap::ReadState(SArchive& archive, int saveVersion, SMapSaveNames& names, s
             m_creatures.Add(creature, ListOrder::Appended);
         }
         creature->monster = monster;
-        creature->LoadState(archive, *known);
+        creature->LoadState(archive);
         largest = std::max<int>(largest, id);
     }
     raiseAbove(m_creatureIdCounter, largest);

@@ -1,7 +1,7 @@
 #pragma once
 // What opening data packages needs of the game object: where the files lie, the resource cache
 // that takes the packages' pictures and palettes, the type tables that read the packages' chunks
-// and resolve their names, and what the maps ask of the world's monsters and items.
+// and resolve their names, and what the maps' item containers are filled from.
 #include <array>
 #include <functional>
 
@@ -10,7 +10,6 @@
 class SFileFolder;
 class SItemDatabase;
 class SItemType;
-class SMapMonsters;
 class SMapObjectTypeTable;
 class SModule;
 class SMonster;
@@ -37,9 +36,6 @@ struct SModuleContext {
     // Runs once the package's last table and name index are read, before its maps: references
     // into name indexes that older packages read after the tables are resolved here.
     std::function<void(const SModule&)> afterTables;
-    // What the maps' creatures are, by their monsters; null until the monster table is built, and a
-    // map then keeps no creatures.
-    SMapMonsters* monsters = nullptr;
     // What the maps' item containers are filled from on a first visit; without both they stay empty.
     const SItemDatabase* items = nullptr;
     SRandom* random = nullptr;

@@ -117,15 +117,32 @@ TEST_F(GameTablesTest, aWorldFillsTheGamesTablesAndClearingGoesBackToTheBuiltInO
     EXPECT_STREQ(game.m_races.Entry(3)->name.Text(), "Seiry");
 }
 
-TEST_F(GameTablesTest, aWorldsMapsNameTheirCellsAndLootThroughTheGamesTables) {
+TEST_F(GameTablesTest, aWorldsMapsNameTheirCellsCreaturesAndLootThroughTheGamesTables) {
     TestWorldPackage world = worldWithEveryTable();
     SMapObjectTypeTable types;
     std::unique_ptr<SMapObjectType> grass = types.CreateType(1);
     grass->m_name.Set("base_grass");
     types.Add(std::move(grass));
     world.tables[SModuleTable::MapObjectTypes] = {TableRecord(types, world.version)};
-    world.maps = {
-        {"base_cave", "Cave", "cell . floor=base_grass\ncells 0 0\n.\nend\ncontainer 1 255 255 loot=base_bread"}};
+    SMonsterTable monsters;
+    const std::vector<std::string> pictures = PictureNames("bres_rat", 1);
+    auto vermin = MakeBaseType("base_vermin", 1, {});
+    for (const std::string& picture : pictures) vermin->m_pictureNames.Append(picture.c_str());
+    auto rat = MakeMonster("base_rat", vermin.get());
+    rat->m_stats[kStatMaxHitPoints] = 12;
+    monsters.Add(std::move(vermin));
+    monsters.Add(std::move(rat));
+    SItemDatabase noItems;
+    TestItemNames itemNames(noItems);
+    world.tables[SModuleTable::Monsters] = MonsterRecords(monsters, world.version, itemNames);
+    world.maps = {{"base_cave", "Cave", R"(
+cell . floor=base_grass
+cells 0 0
+.
+end
+container 1 255 255 loot=base_bread
+creature base_rat 0 0
+)"}};
     ASSERT_TRUE(world.Write(folder, "Brimvale"));
     ASSERT_TRUE(game.m_packages.Open("Brimvale")) << game.m_packages.Error().Message();
     const SMap* cave = game.m_packages.FindMap("base_cave");
@@ -134,6 +151,9 @@ TEST_F(GameTablesTest, aWorldsMapsNameTheirCellsAndLootThroughTheGamesTables) {
     ASSERT_NE(cave->FindContainer(1), nullptr);
     ASSERT_EQ(cave->FindContainer(1)->m_rules.Count(), 1);
     EXPECT_STREQ(cave->FindContainer(1)->m_rules[0]->m_itemType.Text(), "base_bread");
+    ASSERT_NE(cave->FindCreature(1), nullptr);
+    EXPECT_EQ(cave->FindCreature(1)->monster, game.m_monsters.FindMonster("base_rat"));
+    EXPECT_EQ(cave->FindCreature(1)->hp, 12);
 }
 
 TEST_F(GameTablesTest, aWorldsSpellsAndEffectsArriveWithTheirPicturesAndGoWithTheWorld) {

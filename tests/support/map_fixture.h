@@ -13,60 +13,28 @@
 #include "data/maps/map.h"
 #include "data/maps/map_cell.h"
 #include "data/maps/map_grid.h"
-#include "data/maps/map_monsters.h"
 #include "data/maps/map_save_names.h"
+#include "data/monsters/monster_table.h"
 #include "engine/base/random.h"
 #include "render/view_descriptor.h"
 #include "support/item_records.h"
 #include "support/module_fixture.h"
+#include "support/monster_records.h"
 
-// What a test monster is; its address stands for the SMonster the map points to. A person carries
-// one of each item type of its loot.
-struct TestMonster {
-    std::string name;
-    int maxHp = 20;
-    uint8_t kind = 1;
-    uint8_t flags = 12;
-    std::vector<std::string> loot = {};
-};
+// A monster of the world with the most hit points, kind and flags a map asks of it; a person of it
+// carries one of each item type named.
+constexpr uint8_t kTestMonsterFlags = SMonster::kFlagHostileWhenProvoked | SMonster::kFlagDefault;
 
-class TestMonsters : public SMapMonsters {
-public:
-    SMonster* Add(TestMonster monster) {
-        auto rules = std::make_unique<SPtrArray<SLootRule>>();
-        for (const std::string& type : monster.loot) {
-            auto rule = std::make_unique<SLootRule>();
-            rule->m_itemType.Assign(type.c_str());
-            rules->Add(rule.release(), ListOrder::Appended);
-        }
-        m_loot.push_back(std::move(rules));
-        m_monsters.push_back(std::make_unique<TestMonster>(std::move(monster)));
-        return reinterpret_cast<SMonster*>(m_monsters.back().get());
-    }
-    SMonster* Find(const char* name) const {
-        for (const auto& monster : m_monsters)
-            if (monster->name == name) return reinterpret_cast<SMonster*>(monster.get());
-        return nullptr;
-    }
-    static const TestMonster& Of(const SMonster& monster) { return *reinterpret_cast<const TestMonster*>(&monster); }
-
-    int MaxHp(const SMonster& monster) const override { return Of(monster).maxHp; }
-    uint8_t Kind(const SMonster& monster) const override { return Of(monster).kind; }
-    uint8_t Flags(const SMonster& monster) const override { return Of(monster).flags; }
-    const SPtrArray<SLootRule>& Loot(const SMonster& monster) const override {
-        for (size_t i = 0; i < m_monsters.size(); ++i)
-            if (m_monsters[i].get() == &Of(monster)) return *m_loot[i];
-        return m_none;
-    }
-    void MarkInUse(const SMonster& monster) override { marked.push_back(Of(monster).name); }
-
-    std::vector<std::string> marked;
-
-private:
-    std::vector<std::unique_ptr<TestMonster>> m_monsters;
-    std::vector<std::unique_ptr<SPtrArray<SLootRule>>> m_loot;
-    SPtrArray<SLootRule> m_none;
-};
+inline std::unique_ptr<SMonster> MakeMapMonster(const char* name, uint16_t maxHp, uint8_t kind = 1,
+                                                uint8_t flags = kTestMonsterFlags,
+                                                std::initializer_list<const char*> goods = {}) {
+    std::unique_ptr<SMonster> monster = MakeMonster(name, nullptr);
+    monster->m_stats[kStatMaxHitPoints] = maxHp;
+    monster->m_kind = kind;
+    monster->m_flags = flags;
+    for (const char* type : goods) monster->m_loot.m_rules.Add(MakeLootRule(type).release(), ListOrder::Appended);
+    return monster;
+}
 
 // The saved game's monster and item-type names: index 0 none, the others in the order they were
 // met; item types are found again by name in the database.
@@ -109,6 +77,7 @@ public:
     }
     SItemPileRecord* CreatureSprite(const SCreature& creature) override { return &sprites[creature.displaySlot]; }
     void RefreshCreaturePicture(SMap&, SCreature& creature) override { refreshed.push_back(creature.id); }
+    void MarkMonsterInUse(const SMonster& monster) override { marked.push_back(monster.m_name.Text()); }
 
     struct Placed {
         uint8_t id;
@@ -121,6 +90,7 @@ public:
     std::vector<Placed> placed;
     std::map<uint16_t, SItemPileRecord> sprites;
     std::vector<uint8_t> refreshed;
+    std::vector<std::string> marked;
 };
 
 // A package fixture with the tests' monsters and a map-object type table, for maps drawn in the
@@ -129,8 +99,7 @@ class MapTest : public ModuleTest {
 protected:
     MapTest() {
         context.mapObjectTypes = &types;
-        context.monsters = &monsters;
-        context.findMonster = [this](const char* name) { return monsters.Find(name); };
+        context.findMonster = [this](const char* name) { return monsters.FindMonster(name); };
         context.items = &items;
         context.findItemType = [this](const char* name) { return items.FindItemType(name); };
         random.Seed(7);
@@ -143,6 +112,15 @@ protected:
         type->m_name.Set(name);
         SMapObjectType* added = type.get();
         types.Add(std::move(type));
+        return added;
+    }
+
+    // A monster of the world the maps name (MakeMapMonster).
+    SMonster* AddMonster(const char* name, uint16_t maxHp, uint8_t kind = 1, uint8_t flags = kTestMonsterFlags,
+                         std::initializer_list<const char*> goods = {}) {
+        std::unique_ptr<SMonster> monster = MakeMapMonster(name, maxHp, kind, flags, goods);
+        SMonster* added = monster.get();
+        monsters.Add(std::move(monster));
         return added;
     }
 
@@ -173,6 +151,6 @@ protected:
     SItemDatabase items;
     SRandom random;
     std::vector<SNamedResource> palettes;
-    TestMonsters monsters;
+    SMonsterTable monsters;
     std::string error;
 };

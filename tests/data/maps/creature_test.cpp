@@ -9,9 +9,11 @@ namespace {
 
 class CreatureTest : public ::testing::Test {
 protected:
-    TestMonsters monsters;
-    SMonster* rat = monsters.Add({"base_rat", 30, 1, 12});
-    SMonster* smith = monsters.Add({"base_smith", 40, SMapMonsters::kPeople, 8});
+    std::unique_ptr<SMonster> ratMonster = MakeMapMonster("base_rat", 30);
+    std::unique_ptr<SMonster> smithMonster =
+        MakeMapMonster("base_smith", 40, SMonsterBaseType::kKindPeople, SMonster::kFlagDefault);
+    SMonster* rat = ratMonster.get();
+    SMonster* smith = smithMonster.get();
 };
 
 // Each version's record, byte for byte, and what reading it gives back.
@@ -105,7 +107,7 @@ TEST_F(CreatureTest, theSavedStateHoldsOnlyTheFieldsThatAreNotZero) {
                                 uint16_t name = 0;
                                 a.SerializeU8(id);
                                 a.SerializeU16(name);
-                                read.LoadState(a, monsters);
+                                read.LoadState(a);
                             }),
                   int(c.bytes.size()));
         EXPECT_EQ(read.hp, c.hpRead);
@@ -118,7 +120,8 @@ TEST_F(CreatureTest, theSavedStateHoldsOnlyTheFieldsThatAreNotZero) {
 }
 
 TEST_F(CreatureTest, hostilityFollowsTheStateAndTheMonsterButNeverForPeople) {
-    SMonster* calm = monsters.Add({"base_deer", 10, 1, 8});
+    std::unique_ptr<SMonster> deer = MakeMapMonster("base_deer", 10, 1, SMonster::kFlagDefault);
+    SMonster* calm = deer.get();
     struct Case {
         SMonster* monster;
         uint8_t state;
@@ -130,7 +133,7 @@ TEST_F(CreatureTest, hostilityFollowsTheStateAndTheMonsterButNeverForPeople) {
         SCreature creature;
         creature.monster = c.monster;
         creature.state = c.state;
-        EXPECT_EQ(creature.IsHostile(monsters), c.hostile) << TestMonsters::Of(*c.monster).name << " " << int(c.state);
+        EXPECT_EQ(creature.IsHostile(), c.hostile) << c.monster->m_name.Text() << " " << int(c.state);
     }
     SCreature creature;
     creature.monster = rat;
@@ -146,19 +149,20 @@ TEST_F(CreatureTest, healthIsAPercentageOfTheMostHeldTo0To100) {
     creature.monster = rat;
     for (auto [hp, percent] : {std::pair{15, 50}, {30, 100}, {45, 100}, {-3, 0}, {0, 0}}) {
         creature.hp = int16_t(hp);
-        EXPECT_EQ(creature.HealthPercent(monsters), percent) << hp;
+        EXPECT_EQ(creature.HealthPercent(), percent) << hp;
     }
     creature.hp = 45;
-    creature.ClampHp(monsters);
+    creature.ClampHp();
     EXPECT_EQ(creature.hp, 30);
     creature.hp = 3;
-    creature.ClampHp(monsters);
+    creature.ClampHp();
     EXPECT_EQ(creature.hp, 3);
-    creature.Heal(monsters);
+    creature.Heal();
     EXPECT_EQ(creature.hp, 30);
     // A monster of no hit points divides by nothing.
-    creature.monster = monsters.Add({"base_ghost", 0, 3, 12});
-    EXPECT_EQ(creature.HealthPercent(monsters), 0);
+    std::unique_ptr<SMonster> ghost = MakeMapMonster("base_ghost", 0, SMonsterBaseType::kKindUndead);
+    creature.monster = ghost.get();
+    EXPECT_EQ(creature.HealthPercent(), 0);
 }
 
 }  // namespace

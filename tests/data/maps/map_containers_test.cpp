@@ -14,7 +14,8 @@ protected:
         items.AddItemType(MakeItemType("base_apple", kItemComestible));
         items.AddItemType(MakeItemType("base_root", kItemIngredient));
         items.AddItemType(MakeItemType("base_coin", kItemMoney));
-        smith = monsters.Add({"base_smith", 40, SMapMonsters::kPeople, 8, {"base_coin", "base_coin"}});
+        smith = AddMonster("base_smith", 40, SMonsterBaseType::kKindPeople, SMonster::kFlagDefault,
+                           {"base_coin", "base_coin"});
     }
 
     int count(const SItemList* container, const char* type) {

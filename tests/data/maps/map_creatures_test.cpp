@@ -9,8 +9,8 @@ namespace {
 class MapCreaturesTest : public MapTest {
 protected:
     MapCreaturesTest() {
-        rat = monsters.Add({"base_rat", 30, 1, 12});
-        smith = monsters.Add({"base_smith", 40, SMapMonsters::kPeople, 8});
+        rat = AddMonster("base_rat", 30);
+        smith = AddMonster("base_smith", 40, SMonsterBaseType::kKindPeople, SMonster::kFlagDefault);
     }
 
     SMonster *rat, *smith;

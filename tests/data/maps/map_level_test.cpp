@@ -18,8 +18,8 @@ protected:
         door = AddType(20, "base_door");
         vine = AddType(2, "base_vine");
         palettes = {{"base_dusk", std::vector<uint8_t>(8, 0)}};
-        rat = monsters.Add({"base_rat", 30, 1, 12});
-        guard = monsters.Add({"base_guard", 50, SMapMonsters::kPeople, 8});
+        rat = AddMonster("base_rat", 30);
+        guard = AddMonster("base_guard", 50, SMonsterBaseType::kKindPeople, SMonster::kFlagDefault);
     }
 
     SMapObjectType *grass, *wall, *door, *vine;
@@ -80,7 +80,7 @@ TEST_F(MapLevelTest, aMapDrawnInTextFillsTheGridWithItsCellsObjectsAndCreatures)
 
     // Every creature stands on the grid at its place, at full health.
     EXPECT_EQ(grid.placed, (std::vector<TestGrid::Placed>{{1, 5, 5}, {7, 3, 4}}));
-    EXPECT_EQ(monsters.marked, (std::vector<std::string>{"base_rat", "base_guard"}));
+    EXPECT_EQ(grid.marked, (std::vector<std::string>{"base_rat", "base_guard"}));
     ASSERT_EQ(map->Creatures().Count(), 2);
     EXPECT_EQ(map->FindCreature(1)->monster, rat);
     EXPECT_EQ(map->FindCreature(1)->hp, 30);

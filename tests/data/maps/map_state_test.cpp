@@ -12,8 +12,8 @@ class MapStateTest : public MapTest {
 protected:
     MapStateTest() {
         items.AddItemType(MakeItemType("base_apple", kItemComestible));
-        rat = monsters.Add({"base_rat", 30, 1, 12});
-        smith = monsters.Add({"base_smith", 40, SMapMonsters::kPeople, 8});
+        rat = AddMonster("base_rat", 30);
+        smith = AddMonster("base_smith", 40, SMonsterBaseType::kKindPeople, SMonster::kFlagDefault);
     }
 
     std::vector<uint8_t> written(const SMap& map, int version = 116) {

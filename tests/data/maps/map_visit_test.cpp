@@ -11,8 +11,8 @@ protected:
         AddType(1, "base_grass");
         AddType(1, "base_sand");
         AddType(2, "base_ivy");
-        rat = monsters.Add({"base_rat", 30, 1, 12});
-        monsters.Add({"base_smith", 40, SMapMonsters::kPeople, 8});
+        rat = AddMonster("base_rat", 30);
+        AddMonster("base_smith", 40, SMonsterBaseType::kKindPeople, SMonster::kFlagDefault);
     }
 
     SMonster* rat;
