@@ -99,7 +99,7 @@ public:
     // A free creature id, 0 when all 255 are in use.
     uint8_t AllocCreatureId();
     // A new creature of the monster at (x, y), provoked and at full health, with an item container
-    // when it is a person; null when no id is free or the monster is unknown.
+    // when it is a person; null without a monster or when no id is free.
     SCreature* AddCreature(SMonster* monster, uint8_t x, uint8_t y);
     // The same, marked as placed by a script.
     SCreature* AddFlaggedCreature(SMonster* monster, uint8_t x, uint8_t y);
