@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         module.SetPosition(*module.FindMap("base_s0303"), 7, 7, 0);
         SArchive archive;
         SEmptySaveNames names;
-        if (!module.LoadSaveState(save, archive, version, 3100, names) && module.Error().Message().empty()) std::abort();
+        if (!module.LoadSaveState(save, archive, version, 3100, names) && module.Error().Message().empty())
+            std::abort();
         if (!SModule::IsWorldCell(module.WorldX()) || !SModule::IsWorldCell(module.WorldY())) std::abort();
         int x = 0, y = 0;
         module.FindPositionMap(x, y);

@@ -79,6 +79,32 @@ std::vector<SNamedResource> samplePalettes() {
     return {{"base_dusk", std::vector<uint8_t>(16, 0x42), "dusk", 3}, {"base_dawn", std::vector<uint8_t>(8, 0x17)}};
 }
 
+// Level data with every part a map reads: a surface section with its cell index, and a cave with
+// objects, creatures and containers.
+const char* const kSurfaceLevel = R"(
+surface
+cell . floor=base_water/base_dusk
+cell t floor=base_water centre=base_water centre-id=1 wall-n=base_water/base_dawn wall-n-id=2 shadow-centre=base_water
+cells 2 3
+.t.
+t..
+end
+object 1 base_water flags=3 state=0x241
+object 2 base_water text-a=east
+creature base_rat 3 3 container=1
+container 1 255 255 flags=1 loot=base_bread*2%50,level2
+)";
+const char* const kCaveLevel = R"(
+floor base_water
+cell # centre=base_water decoration-e=base_water shadow-upper=base_water/base_dusk
+cells 0 0
+##
+end
+object 4 base_water
+creature base_rat 1 1 owner=4 state=6
+container 2 1 0
+)";
+
 TestWorldPackage sampleWorld(int version) {
     TestWorldPackage package;
     package.version = version;
@@ -88,7 +114,7 @@ TestWorldPackage sampleWorld(int version) {
     package.names[SNameIndex::Palettes] = {"base_dusk", "base_dawn"};
     package.names[SNameIndex::MapObjectTypes] = {"base_water"};
     package.paletteIndex = 1;
-    package.maps = {{"base_s0303", "Brim"}, {"base_s0403", "Vale"}, {"base_cave", "Cave"}};
+    package.maps = {{"base_s0303", "Brim", kSurfaceLevel}, {"base_s0403", "Vale"}, {"base_cave", "Cave", kCaveLevel}};
     return package;
 }
 
