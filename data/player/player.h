@@ -5,6 +5,7 @@
 // by SPlayerRules; what it reports goes to the outputs of player_outputs.h.
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "data/effects/ability.h"
@@ -208,6 +209,8 @@ private:
     void resetState();
     void releaseHoldings();
     void show(const char* text) const;
+    // "Your <what> has been increased by 3." (or decreased), for attribute and skill changes.
+    void announceChange(const std::string& what, int32_t delta) const;
     void queue(const char* text, const char* sound) const;
     void refreshHpBar() const;
     void refreshManaBar() const;

@@ -84,10 +84,7 @@ void SPlayer::AddAttributeValue(uint32_t attribute, int32_t delta, bool announce
     m_attributes[attribute] = uint16_t(value + delta);
     if (delta == 0 || !announce) return;
     const char* name = m_rules.attributes ? m_rules.attributes->FullName(int(attribute)) : nullptr;
-    SString text;
-    text.Format("Your %s has been %s by %d.", name ? name : "", delta < 0 ? "decreased" : "increased",
-                int(std::abs(delta)));
-    show(text.Text());
+    announceChange(name ? name : "", delta);
 }
 
 void SPlayer::AddAttributeValue(const char* name, int32_t delta, bool announce) {
@@ -165,8 +162,12 @@ void SPlayer::AddSkillValue(uint32_t skill, int32_t delta, bool announce) {
     m_skills[skill] = uint16_t(std::clamp<int32_t>(m_skills[skill] + delta, 0, UINT16_MAX));
     if (!announce) return;
     const char* name = m_rules.skills ? m_rules.skills->Name(int(skill)) : nullptr;
+    announceChange(std::string(name ? name : "") + " skill", delta);
+}
+
+void SPlayer::announceChange(const std::string& what, int32_t delta) const {
     SString text;
-    text.Format("Your %s skill has been %s by %d.", name ? name : "", delta < 0 ? "decreased" : "increased",
+    text.Format("Your %s has been %s by %d.", what.c_str(), delta < 0 ? "decreased" : "increased",
                 int(std::abs(delta)));
     show(text.Text());
 }
