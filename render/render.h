@@ -9,7 +9,10 @@
 
 #include "engine/draw/raster_target.h"
 #include "render/render_polygon.h"
+#include "render/sky_layout.h"
 #include "render/view_descriptor.h"
+
+struct SPolygonFillers;
 
 // A point of the ground plane in view space, 22.10.
 struct SViewPoint {
@@ -173,8 +176,26 @@ public:
     // linear on the screen.
     int ClipPolygon4(int count);
 
+    // The polygon list. AddPolygon commits the clip scratch's screen polygon (count vertices and
+    // their uvs) with fog shades from one light and a sort key; the builder then fills in the
+    // returned polygon's flags, pictures, palettes and masks. A polygon the frame has no room for
+    // is dropped whole and none is returned.
+    SRenderPolygon* AddPolygon(int count, SPolygonType type, int32_t light, SSortClass sortClass);
+    // With the scratch's per-vertex lights as well: always a pit side face in the pit class.
+    SRenderPolygon* AddPolygonLit(int count, int32_t light);
+    // With the shades given, for the polygons that lie beyond the fog.
+    SRenderPolygon* AddPolygonWithShades(int count, SPolygonType type, SSortClass sortClass, const uint16_t* shades);
+    // Whether the screen polygon's first three vertices turn clockwise on the screen.
+    bool IsTempQuadFrontFacing() const;
+    // Painter's order, the occlusion pass and the fillers; the frame entry runs them in turn.
+    void SortPolygons();
+    void CullHidden();
+    void RasterizePolygons();
+    void RasterizePolygons(const SPolygonFillers& fillers);
+
     const SProjection& Projection() const { return m_projection; }
     const SCamera& Camera() const { return m_camera; }
+    const SSkyLayout& Sky() const { return m_sky; }
 
     SClipScratch m_clip;
     SFrameBuffers m_frame;
@@ -184,6 +205,10 @@ private:
     static constexpr int kCornerCacheSize = kCornerCacheSide * kCornerCacheSide;
 
     void updateCamera();
+    void updateSkyRows();
+    void updateSkyOffset();
+    // The sky, the horizon band and the ground beyond the far distance, or indoors a plain band.
+    void addBackground();
     // The point (ox, oy) inside the cell whose corner is (cx, cy) cells from the eye cell, in view
     // space.
     SViewPoint rotate(int32_t cx, int32_t cy, int32_t ox, int32_t oy) const;
@@ -197,6 +222,7 @@ private:
     SRasterTarget* m_surface = nullptr;
     SProjection m_projection;
     SCamera m_camera;
+    SSkyLayout m_sky;
     // (0, 0) marks an entry not computed this frame.
     SViewPoint m_cornerCache[kCornerCacheSize];
 };
