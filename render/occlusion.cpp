@@ -179,7 +179,7 @@ void SRender::CullHidden() {
                 [[fallthrough]];
             default: visible = pass.Test(o.secondCoverage, box) && pass.Test(o.firstCoverage, box);
         }
-        polygon.m_flags = uint8_t(visible ? polygon.m_flags | SRenderPolygon::kVisible
-                                          : polygon.m_flags & ~SRenderPolygon::kVisible);
+        polygon.m_flags =
+            uint8_t(visible ? polygon.m_flags | SRenderPolygon::kVisible : polygon.m_flags & ~SRenderPolygon::kVisible);
     }
 }

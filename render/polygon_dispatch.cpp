@@ -106,7 +106,8 @@ private:
     void drawOne(SPolygonFillers::OneTexture filler, const SRenderPolygon& polygon, const SFillPolygon& fill,
                  uint32_t blend) const {
         SRenderTexture texture;
-        if (SetTexture(texture, view, polygon.m_pictures[0], polygon.m_palettes[0])) filler(target, fill, texture, blend);
+        if (SetTexture(texture, view, polygon.m_pictures[0], polygon.m_palettes[0]))
+            filler(target, fill, texture, blend);
     }
 
     // Flagged billboards show a marker, in its own colours, in place of their picture.

@@ -20,8 +20,7 @@ struct SPolygonFillers {
                               const SRenderTexture&, const SRenderTexture&, const SRenderTexture&, uint32_t blend);
     // Floor type 5: three textures and one mask.
     using OverlayMasked = void (*)(const SRasterTarget&, const SFillPolygon&, const SRenderTexture&,
-                                   const SRenderTexture&, const SRenderTexture&, const SRenderTexture&,
-                                   uint32_t blend);
+                                   const SRenderTexture&, const SRenderTexture&, const SRenderTexture&, uint32_t blend);
 
     // Facings 0 and 2, facings 1 and 3, any other facing.
     enum SFamily { kNorthSouth, kEastWest, kFree, kFamilies };

@@ -206,7 +206,6 @@ private:
 
     void updateCamera();
     void updateSkyRows();
-    void updateSkyOffset();
     // The sky, the horizon band and the ground beyond the far distance, or indoors a plain band.
     void addBackground();
     // The point (ox, oy) inside the cell whose corner is (cx, cy) cells from the eye cell, in view

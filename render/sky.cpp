@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int32_t kDegree = 1 << 16;
 // Shades: clear air, and all fog at the horizon band's foot.
 constexpr uint16_t kClear[4] = {128, 128, 128, 128};
 constexpr uint16_t kFading[4] = {128, 128, 0, 0};
@@ -49,7 +48,9 @@ void AddSkyQuadLower(SRender& render, const SViewDescriptor& view, int32_t x0, i
     const SSkyLayout& sky = render.Sky();
     const int32_t s = sky.bandHeight, foot = sky.bandHeight + sky.bandTop;
     AddSkyPiece(render, view, {{x0, s}, {x1, s}, {x1, foot}, {x0, foot}},
-                {{u0, SSkyLayout::kBandRow}, {u1, SSkyLayout::kBandRow}, {u1, SSkyLayout::kBottomRow},
+                {{u0, SSkyLayout::kBandRow},
+                 {u1, SSkyLayout::kBandRow},
+                 {u1, SSkyLayout::kBottomRow},
                  {u0, SSkyLayout::kBottomRow}},
                 kFading);
 }
@@ -91,23 +92,6 @@ void SRender::updateSkyRows() {
     const int32_t skyFoot = std::min(bandBottom, floorRow);
     m_sky.vTop = SSkyLayout::kBandRow - (kReferenceWidth * (skyFoot - m_sky.bandTop)) / w;
     m_sky.bandHeight = bandBottom < floorRow ? floorRow - m_sky.bandTop : bandBottom - m_sky.bandTop;
-}
-
-void SRender::updateSkyOffset() {
-    const int32_t w = m_projection.width16 >> 4;
-    // 380/60 reference pixels per degree in 28.4, so that 120 degrees turn the whole panorama. The
-    // angles are any 16.16 degrees; the offset is brought into the panorama whatever they are.
-    const int64_t turn = (int64_t(m_view->m_skyAngle) - m_view->m_heading + 330 * kDegree) >> 12;
-    int64_t o = turn * kReferenceWidth / 60 % SSkyLayout::kPanoramaWidth;
-    if (o < 0) o += SSkyLayout::kPanoramaWidth;
-    m_sky.uStart = int32_t(o);
-    m_sky.uEnd = m_sky.uStart + SSkyLayout::kViewWidth;
-    m_sky.wrappedUEnd = 0;
-    m_sky.wrapX = m_projection.width16;
-    if (m_sky.uEnd <= SSkyLayout::kPanoramaWidth) return;
-    m_sky.uEnd = SSkyLayout::kPanoramaWidth;
-    m_sky.wrappedUEnd = m_sky.uStart - SSkyLayout::kViewWidth;
-    m_sky.wrapX = w * 16 - (m_sky.wrappedUEnd * w) / kReferenceWidth;
 }
 
 void SRender::addBackground() {

@@ -30,3 +30,11 @@ struct SSkyLayout {
     int32_t wrappedUEnd = 0;
     int32_t wrapX = 0;
 };
+
+// The panorama column (28.4 texels) at the view's left edge for a sky angle and a heading, both
+// 16.16 degrees: 380/60 reference pixels per degree, so that a turn of 120 degrees brings the
+// panorama back where it was.
+int32_t SkyOffset(int32_t skyAngle, int32_t heading);
+// Lays the panorama from that column across a view `width` pixels wide: one view shows 380
+// panorama texels whatever its width.
+void SetSkyColumns(SSkyLayout& sky, int32_t offset, int32_t width);

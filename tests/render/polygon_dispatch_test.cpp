@@ -133,7 +133,8 @@ TEST_F(DispatchTest, floorsPickTheFillerOfTheFacing) {
         for (int type = 1; type <= 5; ++type) add(SPolygonType(type));
         add(SPolygonType::FloorFreeAngle);
         std::vector<SCall> expected;
-        for (int type = 1; type <= 5; ++type) expected.push_back({Floor(type, facing.family), widths[type - 1], kFogSpread});
+        for (int type = 1; type <= 5; ++type)
+            expected.push_back({Floor(type, facing.family), widths[type - 1], kFogSpread});
         expected.push_back({Floor(1, 2), {11}, kFogSpread});  // type 6: always the free type-1 filler
         EXPECT_EQ(draw(), expected) << "heading " << facing.heading;
     }
@@ -147,7 +148,8 @@ TEST_F(DispatchTest, eachTypeGoesToItsFiller) {
         SCall call;
     };
     const std::vector<SRenderVertex> slanted = {{160, 160, 2000}, {800, 320, 2000}, {800, 480, 2000}, {160, 640, 2000}};
-    const std::vector<SRenderVertex> levelFromSecond = {{160, 640, 2000}, {160, 160, 2000}, {800, 160, 2000}, {800, 640, 2000}};
+    const std::vector<SRenderVertex> levelFromSecond = {
+        {160, 640, 2000}, {160, 160, 2000}, {800, 160, 2000}, {800, 640, 2000}};
     const std::vector<SRenderVertex> triangle = {{160, 160, 2000}, {800, 160, 2000}, {800, 640, 2000}};
     const Row rows[] = {
         {"the fog fill", SPolygonType::FogFill, {}, {kFlat, {}, kFog}},
@@ -157,7 +159,9 @@ TEST_F(DispatchTest, eachTypeGoesToItsFiller) {
         {"an object face", SPolygonType::ObjectFace, {}, {kObjectFace, {11}, kFogSpread}},
         {"a billboard", SPolygonType::Billboard, {}, {kBillboard, {11}, kFogSpread}},
         {"a level type-14 quad", SPolygonType::KeyedObjectQuad, {}, {kBillboard, {11}, kFogSpread}},
-        {"a level type-14 quad listed from its bottom left", SPolygonType::KeyedObjectQuad, levelFromSecond,
+        {"a level type-14 quad listed from its bottom left",
+         SPolygonType::KeyedObjectQuad,
+         levelFromSecond,
          {kBillboard, {11}, kFogSpread}},
         {"a slanted type-14 quad", SPolygonType::KeyedObjectQuad, slanted, {kKeyedObjectQuad, {11}, kFogSpread}},
         {"a type-14 triangle", SPolygonType::KeyedObjectQuad, triangle, {kKeyedObjectQuad, {11}, kFogSpread}},
@@ -184,8 +188,13 @@ TEST_F(DispatchTest, flagsPickTheFlashColourAndTheMarkers) {
         {"flash", SRenderPolygon::kFlash, 0, {kBillboard, {11}, SRender::kFlashColour}},
         {"marker A", SRenderPolygon::kMarkerA, 0, {kBillboard, {17}, kFogSpread}},
         {"marker B", SRenderPolygon::kMarkerB, 0, {kBillboard, {18}, kFogSpread}},
-        {"marker A with a palette slot that does not exist", SRenderPolygon::kMarkerA, 40, {kBillboard, {17}, kFogSpread}},
-        {"marker B flashing", SRenderPolygon::kMarkerB | SRenderPolygon::kFlash, 0,
+        {"marker A with a palette slot that does not exist",
+         SRenderPolygon::kMarkerA,
+         40,
+         {kBillboard, {17}, kFogSpread}},
+        {"marker B flashing",
+         SRenderPolygon::kMarkerB | SRenderPolygon::kFlash,
+         0,
          {kBillboard, {18}, SRender::kFlashColour}},
     };
     for (const Row& row : rows) {

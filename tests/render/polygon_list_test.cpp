@@ -49,8 +49,9 @@ TEST_F(PolygonListTest, shadesFadeFromHalfTheLightAtTheFogStartToNoneAtTheFarDis
         render->m_frame.polygonCount = 0;
         screenPolygon({fog, middle, far});
         std::copy_n(row.vertexLights, 3, render->m_clip.lights);
-        SRenderPolygon* polygon = row.lit ? render->AddPolygonLit(3, row.light)
-                                          : render->AddPolygon(3, SPolygonType::Wall, row.light, SSortClass::FirstLayer);
+        SRenderPolygon* polygon = row.lit
+                                      ? render->AddPolygonLit(3, row.light)
+                                      : render->AddPolygon(3, SPolygonType::Wall, row.light, SSortClass::FirstLayer);
         ASSERT_NE(polygon, nullptr);
         for (int i = 0; i < 3; ++i) EXPECT_NEAR(frame().shades[i], row.shades[i], 1) << "vertex " << i;
         EXPECT_EQ(frame().shades[0], row.shades[0]);

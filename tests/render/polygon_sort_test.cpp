@@ -22,8 +22,7 @@ TEST(PolygonSortTest, keysCompareByClassOrderThenFarThenNearDepth) {
         {"ceilings before pits", Key(C::Ceiling, 100, 100), Key(C::Pit, 9000, 9000), -1},
         {"pits before floors", Key(C::Pit, 100, 100), Key(C::Floor, 9000, 9000), -1},
         {"floors before second-layer walls", Key(C::Floor, 100, 100), Key(C::SecondLayer, 9000, 9000), -1},
-        {"second-layer before first-layer walls", Key(C::SecondLayer, 100, 100), Key(C::FirstLayer, 9000, 9000),
-         -1},
+        {"second-layer before first-layer walls", Key(C::SecondLayer, 100, 100), Key(C::FirstLayer, 9000, 9000), -1},
         {"first-layer walls last", Key(C::FirstLayer, 9000, 9000), Key(C::Background, 100, 100), 1},
         {"the farther far depth first", Key(C::Floor, 3000, 100), Key(C::Floor, 2000, 1900), -1},
         {"the nearer far depth after", Key(C::FirstLayer, 2000, 1900), Key(C::FirstLayer, 3000, 100), 1},
@@ -49,19 +48,20 @@ TEST_F(RenderTest, theSortPutsTheFrameInPainterSOrderKeepingTiesInTheOrderAdded)
         int32_t far, near;
     };
     const Added added[] = {
-        {C::FirstLayer, 2000, 1000},  // 0
-        {C::Background, 9000, 9000},  // 1
-        {C::Floor, 3000, 2000},       // 2
-        {C::FirstLayer, 2000, 1000},  // 3: a tie with 0
-        {C::Background, 9000, 9000},  // 4: a tie with 1
-        {C::Floor, 5000, 2000},       // 5
-        {C::Ceiling, 2000, 2000},     // 6
-        {C::SecondLayer, 4000, 3000}, // 7
-        {C::Floor, 3000, 2000},       // 8: a tie with 2
-        {C::Background, 9000, 9000},  // 9
+        {C::FirstLayer, 2000, 1000},   // 0
+        {C::Background, 9000, 9000},   // 1
+        {C::Floor, 3000, 2000},        // 2
+        {C::FirstLayer, 2000, 1000},   // 3: a tie with 0
+        {C::Background, 9000, 9000},   // 4: a tie with 1
+        {C::Floor, 5000, 2000},        // 5
+        {C::Ceiling, 2000, 2000},      // 6
+        {C::SecondLayer, 4000, 3000},  // 7
+        {C::Floor, 3000, 2000},        // 8: a tie with 2
+        {C::Background, 9000, 9000},   // 9
     };
     for (const Added& polygon : added) {
-        for (int k = 0; k < 3; ++k) render->m_clip.screenPolygon[k] = {16 * k, 16 * (k % 2), k ? polygon.far : polygon.near};
+        for (int k = 0; k < 3; ++k)
+            render->m_clip.screenPolygon[k] = {16 * k, 16 * (k % 2), k ? polygon.far : polygon.near};
         ASSERT_NE(render->AddPolygon(3, SPolygonType::Floor, 256, polygon.sortClass), nullptr);
     }
     render->SortPolygons();
