@@ -131,8 +131,8 @@ TEST_F(SkyTest, anOutdoorFrameLaysOutTheSkyTheBandAndTheGround) {
         const SRenderVertex* v = frame.vertices + polygon.m_firstVertex;
         const SRenderUv* uv = frame.uvs + polygon.m_firstUv;
         const uint16_t* shade = frame.shades + polygon.m_firstShade;
-        const SRenderVertex corners[4] = {{e.x0, e.y0, depth}, {e.x1, e.y0, depth}, {e.x1, e.y1, depth},
-                                          {e.x0, e.y1, depth}};
+        const SRenderVertex corners[4] = {
+            {e.x0, e.y0, depth}, {e.x1, e.y0, depth}, {e.x1, e.y1, depth}, {e.x0, e.y1, depth}};
         const SRenderUv uvs[4] = {{e.u0, e.v0}, {e.u1, e.v0}, {e.u1, e.v1}, {e.u0, e.v1}};
         for (int k = 0; k < 4; ++k) {
             EXPECT_EQ(v[k].x, corners[k].x) << k;
