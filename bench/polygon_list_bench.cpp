@@ -52,7 +52,8 @@ struct Frame {
             SRenderVertex* v = render->m_clip.screenPolygon;
             v[0] = {x0, y0, z}, v[1] = {x1, y0, z + 64}, v[2] = {x1, y1, z + 64}, v[3] = {x0, y1, z};
             const SSortClass sortClass = classes[random() % 6];
-            const bool wall = i % 5 == 0 && (sortClass == SSortClass::FirstLayer || sortClass == SSortClass::SecondLayer);
+            const bool wall = i % 5 == 0 &&
+                              (sortClass == SSortClass::FirstLayer || sortClass == SSortClass::SecondLayer);
             render->AddPolygon(4, wall ? SPolygonType::Wall : SPolygonType::Billboard, 256, sortClass);
         }
     }

@@ -66,6 +66,21 @@ TEST_F(PolygonListTest, aVertexNearerThanTheFogStartGetsMoreThanHalfTheLight) {
     EXPECT_GT(frame().shades[0], 128);
 }
 
+// A view whose fog starts at or beyond its far distance has no fog band to divide by: the
+// division takes 1 instead, and the shade falls to none only at the far distance.
+TEST_F(PolygonListTest, aFogStartAtOrBeyondTheFarDistanceDividesByOne) {
+    for (int32_t beyond : {1, 0}) {
+        view.m_fogDistance = view.m_farDistance + beyond * SRender::kUnitsPerCell;
+        ASSERT_TRUE(render->UpdateProjection());
+        render->m_frame = {};
+        const int32_t far = render->Projection().farDistance;
+        screenPolygon({far, far - 1, far});
+        ASSERT_NE(render->AddPolygon(3, SPolygonType::Floor, 256, SSortClass::Floor), nullptr);
+        EXPECT_EQ(frame().shades[0], 0);
+        EXPECT_EQ(frame().shades[1], 128) << "1 x 1024 x 256 / 2048";
+    }
+}
+
 // The polygon takes its place behind what the frame holds, with its key's depth range, class and
 // index; the builder's fields start empty whatever the slot held last frame.
 TEST_F(PolygonListTest, aPolygonIsCommittedBehindTheOnesBeforeIt) {
