@@ -44,6 +44,15 @@ TEST(SkyColumnsTest, theSkyAngleAndTheHeadingPlaceThePanorama) {
     }
 }
 
+// The panorama repeats every 120 degrees for every heading, also where the heading lies more than
+// 330 degrees past the sky angle and the turn before the modulo is negative.
+TEST(SkyColumnsTest, aTurnOf120DegreesGivesTheSameColumnForEveryHeading) {
+    for (int32_t heading = 300 * kDegree; heading < 420 * kDegree; heading += 1237) {
+        ASSERT_EQ(SkyOffset(0, heading), SkyOffset(0, heading + 120 * kDegree)) << heading;
+        ASSERT_EQ(SkyOffset(0, heading), SkyOffset(0, heading - 120 * kDegree)) << heading;
+    }
+}
+
 // The view's last panorama column exactly on the panorama's end does not wrap; one unit further
 // leaves a wrapped piece one unit wide.
 TEST(SkyColumnsTest, thePanoramaWrapsOnlyPastItsEnd) {
