@@ -28,4 +28,6 @@ SEquipmentSlot EquipmentSlotFor(const SItemType& type, bool second);
 
 // The slots whose piece counts for armour, outfit and worn-item effects: a quiver is carried
 // there, not worn.
-inline bool IsDressSlot(uint32_t slot) { return slot >= kSlotHelm && slot <= kLastEquipmentSlot && slot != kSlotAmmunition; }
+inline bool IsDressSlot(uint32_t slot) {
+    return slot >= kSlotHelm && slot <= kLastEquipmentSlot && slot != kSlotAmmunition;
+}

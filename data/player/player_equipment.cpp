@@ -109,9 +109,8 @@ const char* SPlayer::GetOutfitWord() const {
         int32_t below;
         const char* word;
     };
-    static constexpr SStep kSteps[] = {{11, "threadbare"}, {21, "shabby"},       {41, "plain"},
-                                       {61, "regular"},    {81, "dressy"},       {91, "well dressed"},
-                                       {96, "fashionable"}};
+    static constexpr SStep kSteps[] = {{11, "threadbare"}, {21, "shabby"},       {41, "plain"},      {61, "regular"},
+                                       {81, "dressy"},     {91, "well dressed"}, {96, "fashionable"}};
     bool changed = false;
     const int32_t rating = GetOutfitRating(changed);
     for (const SStep& step : kSteps)

@@ -99,8 +99,8 @@ TEST_F(PlayerEquipmentTest, wornEffectsFollowTheDressSlots) {
 TEST_F(PlayerEquipmentTest, theSecondWeaponIsTheAmmunitionOfABowElseAWeaponInTheSecondHand) {
     struct Case {
         const char* what;
-        uint8_t mainHand;         // weapon subtype, or 255 for an empty hand
-        uint8_t secondClass;      // 0 for nothing in the second hand
+        uint8_t mainHand;     // weapon subtype, or 255 for an empty hand
+        uint8_t secondClass;  // 0 for nothing in the second hand
         uint8_t secondSubtype;
         bool withQuiver;
         const char* expected;  // "quiver", "second" or "none"
@@ -116,10 +116,12 @@ TEST_F(PlayerEquipmentTest, theSecondWeaponIsTheAmmunitionOfABowElseAWeaponInThe
     };
     for (const Case& c : cases) {
         StartBaseGame();
-        if (c.mainHand != 255) player.EquipItem(Give(("base_main" + std::to_string(c.mainHand)).c_str(), kItemWeapon, c.mainHand), false);
+        if (c.mainHand != 255)
+            player.EquipItem(Give(("base_main" + std::to_string(c.mainHand)).c_str(), kItemWeapon, c.mainHand), false);
         SItem* second = nullptr;
         if (c.secondClass != 0) {
-            const std::string name = "base_second" + std::to_string(c.secondClass) + "_" + std::to_string(c.secondSubtype);
+            const std::string name = "base_second" + std::to_string(c.secondClass) + "_" +
+                                     std::to_string(c.secondSubtype);
             second = Give(name.c_str(), c.secondClass, c.secondSubtype);
             player.EquipItem(second, true);
         }
@@ -156,18 +158,17 @@ TEST_F(PlayerEquipmentTest, wearBreaksOnlyBelowATenthOfTheMaximum) {
         bool broken;
     };
     const Case cases[] = {
-        {1000, 150, 50, 100, false},  // exactly a tenth holds
-        {1000, 150, 51, 99, true},
-        {1000, 20, 50, 0, true},     // not below 0
-        {1000, 50, -1, 50, true},    // no wear: the test alone
-        {1000, 500, -5, 500, false},
-        {0, 0, 10, 0, false},        // no maximum: never breaks, never divides by 0
+        {1000, 150, 50, 100, false},                           // exactly a tenth holds
+        {1000, 150, 51, 99, true},   {1000, 20, 50, 0, true},  // not below 0
+        {1000, 50, -1, 50, true},                              // no wear: the test alone
+        {1000, 500, -5, 500, false}, {0, 0, 10, 0, false},     // no maximum: never breaks, never divides by 0
     };
     for (const Case& c : cases) {
         StartBaseGame();
         screen.queued.clear();
-        SItemType& type = AddItemType(("base_helm" + std::to_string(c.condition) + "_" + std::to_string(c.wear)).c_str(),
-                                      kItemHeavyArmour, kArmourHelm, "Iron helm");
+        SItemType& type =
+            AddItemType(("base_helm" + std::to_string(c.condition) + "_" + std::to_string(c.wear)).c_str(),
+                        kItemHeavyArmour, kArmourHelm, "Iron helm");
         type.m_maxCondition = c.maxCondition;
         SItem* helm = player.AddItems(type, 1);
         helm->m_amount = c.condition;
@@ -245,10 +246,10 @@ TEST_F(PlayerEquipmentTest, outfitWordsByRating) {
         const char* word;
     };
     const Case cases[] = {
-        {1, "threadbare"},    {10, "threadbare"},   {11, "shabby"},       {20, "shabby"},
-        {21, "plain"},        {40, "plain"},        {41, "regular"},      {60, "regular"},
-        {61, "dressy"},       {80, "dressy"},       {81, "well dressed"}, {90, "well dressed"},
-        {91, "fashionable"},  {95, "fashionable"},  {96, "swell"},        {500, "swell"},
+        {1, "threadbare"},   {10, "threadbare"},  {11, "shabby"},       {20, "shabby"},
+        {21, "plain"},       {40, "plain"},       {41, "regular"},      {60, "regular"},
+        {61, "dressy"},      {80, "dressy"},      {81, "well dressed"}, {90, "well dressed"},
+        {91, "fashionable"}, {95, "fashionable"}, {96, "swell"},        {500, "swell"},
     };
     SItem* ring = OutfitRing(0);
     for (const Case& c : cases) {

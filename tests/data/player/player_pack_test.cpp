@@ -111,9 +111,9 @@ TEST_F(PlayerPackTest, receivingAndFindingTellWhatCame) {
     player.FindItems("base_sword", 1, true);
     player.FindItems("base_sword", 1, false);
     player.ReceiveItems("base_money_100", 1, true);
-    EXPECT_EQ(messages.shown, (std::vector<std::string>{"You have received 3 potions of Healing.",
-                                                        "You have found an item of Short sword.",
-                                                        "You have received 100\t."}));
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::string>{"You have received 3 potions of Healing.",
+                                        "You have found an item of Short sword.", "You have received 100\t."}));
     EXPECT_EQ(player.CountOwnedItemsByName("base_phealing"), 3);
     EXPECT_EQ(player.CountOwnedItemsByName("base_sword"), 2);
     EXPECT_EQ(player.Gold(), 200u);
