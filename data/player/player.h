@@ -225,8 +225,9 @@ public:
     // Filtered casts skip the entries whose flag byte is 0.
     void ApplySpell(const SSpellType& spell, int32_t level, bool friendly, int32_t side, bool filter);
 
-    // Equipment. A piece that leaves its slot stays in the pack; an item is worn in one slot at
-    // most, so that wearing it elsewhere moves it. Every change rebuilds the worn-item effects.
+    // Equipment: pieces of the pack. A piece that leaves its slot stays in the pack; an item is
+    // worn in one slot at most, so that wearing it elsewhere moves it. Every change rebuilds the
+    // worn-item effects.
     void EquipItem(SItem* item, bool second);
     void UnequipItem(SItem* item);
     bool HasInSlots(const SItem* item) const;

@@ -26,7 +26,9 @@ bool ShootsAmmunition(const SItem* weapon) {
 }  // namespace
 
 void SPlayer::EquipItem(SItem* item, bool second) {
-    const SEquipmentSlot slot = item && item->m_type ? EquipmentSlotFor(*item->m_type, second) : kNoSlot;
+    // Only what the pack owns: a slot must never outlive its piece.
+    const bool owned = item && item->m_type && m_pack.Holds(item);
+    const SEquipmentSlot slot = owned ? EquipmentSlotFor(*item->m_type, second) : kNoSlot;
     if (slot != kNoSlot) {
         // One piece in two slots would count twice, and outlive its removal from the pack in one.
         clearSlotsOf(item);

@@ -115,8 +115,8 @@ TEST_F(PlayerAfflictionsTest, abilitiesAreGainedOnceAndLost) {
     player.RemoveAbility("base_abil_tough");
     EXPECT_FALSE(player.HasAbility("base_abil_tough"));
     EXPECT_EQ(player.GetAttribute(kEndurance), 15);
-    EXPECT_EQ(messages.shown,
-              (std::vector<std::string>{"You have gained the Toughness ability.", "You have lost the Toughness ability."}));
+    EXPECT_EQ(messages.shown, (std::vector<std::string>{"You have gained the Toughness ability.",
+                                                        "You have lost the Toughness ability."}));
 }
 
 TEST_F(PlayerAfflictionsTest, anAbilityTeachesItsSpellsUnlessTheRaceIsBarred) {

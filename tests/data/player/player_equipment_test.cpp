@@ -65,6 +65,11 @@ TEST_F(PlayerEquipmentTest, piecesThatAreNotWornStayOutOfTheSlots) {
     EXPECT_FALSE(player.HasInSlots(potion));
     player.EquipItem(nullptr, false);
     player.UnequipItem(nullptr);
+    // A piece the pack does not own is not worn.
+    SItem stranger(*items.FindItemType("base_potion"));
+    stranger.m_type = &AddItemType("base_ring_stranger", kItemAccessory, kAccessoryRing);
+    player.EquipItem(&stranger, false);
+    EXPECT_FALSE(player.HasInSlots(&stranger));
 }
 
 TEST_F(PlayerEquipmentTest, wornEffectsFollowTheDressSlots) {

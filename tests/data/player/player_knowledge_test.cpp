@@ -61,8 +61,8 @@ TEST_F(PlayerKnowledgeTest, spellsAreLearnedOnceAndForgottenWithTheirMessages) {
     player.ForgetSpell("base_spellfire");
     EXPECT_FALSE(player.KnowsSpellByName("base_spellfire"));
     EXPECT_FALSE(player.KnowsAnySpell());
-    EXPECT_EQ(messages.shown, (std::vector<std::string>{"You have received the Fire knowledge.",
-                                                        "You have lost the Fire knowledge."}));
+    EXPECT_EQ(messages.shown,
+              (std::vector<std::string>{"You have received the Fire knowledge.", "You have lost the Fire knowledge."}));
     // Known spells of the magic items' school do not make a caster.
     player.LearnSpell("base_spellrune", false);
     EXPECT_TRUE(player.KnowsSpellByName("base_spellrune"));

@@ -13,8 +13,8 @@ TEST_F(PlayerStandingTest, fameStopsAtItsBoundsAndZeroCountsAsAnIncrease) {
         const char* message;
     };
     const Case cases[] = {
-        {990, 990, "Your fame has been increased."},   {50, 1000, "Your fame has been increased."},
-        {0, 1000, "Your fame has been increased."},    {-5000, -1000, "Your fame has been decreased."},
+        {990, 990, "Your fame has been increased."},         {50, 1000, "Your fame has been increased."},
+        {0, 1000, "Your fame has been increased."},          {-5000, -1000, "Your fame has been decreased."},
         {INT32_MIN, -1000, "Your fame has been decreased."}, {INT32_MAX, 1000, "Your fame has been increased."},
     };
     for (const Case& c : cases) {
@@ -31,10 +31,10 @@ TEST_F(PlayerStandingTest, fameTitlesMarkOnlyTheExactEndsOfTheScale) {
         const char* title;
     };
     const Case cases[] = {
-        {1000, "Blessed"}, {101, "Blessed"}, {100, "Saint"},     {99, "Blessed"},     {80, "Blessed"},
-        {79, "Blameless"}, {50, "Blameless"}, {49, "Virtuous"},  {20, "Virtuous"},    {19, "Good"},
-        {1, "Good"},       {0, "Neutral"},    {-1, "Immoral"},   {-19, "Immoral"},    {-20, "Corrupt"},
-        {-49, "Corrupt"},  {-50, "Evil"},     {-79, "Evil"},     {-80, "Pure evil"},  {-99, "Pure evil"},
+        {1000, "Blessed"}, {101, "Blessed"},    {100, "Saint"},       {99, "Blessed"},    {80, "Blessed"},
+        {79, "Blameless"}, {50, "Blameless"},   {49, "Virtuous"},     {20, "Virtuous"},   {19, "Good"},
+        {1, "Good"},       {0, "Neutral"},      {-1, "Immoral"},      {-19, "Immoral"},   {-20, "Corrupt"},
+        {-49, "Corrupt"},  {-50, "Evil"},       {-79, "Evil"},        {-80, "Pure evil"}, {-99, "Pure evil"},
         {-100, "Demonic"}, {-101, "Pure evil"}, {-1000, "Pure evil"},
     };
     for (const Case& c : cases) {
@@ -50,12 +50,9 @@ TEST_F(PlayerStandingTest, crimeStaysWithinItsBoundsAndTellsHowItStands) {
         const char* message;
     };
     const Case cases[] = {
-        {3, 3, "You have committed a crime."},
-        {-5, 0, "Your crime records have been cleared."},
-        {2000, 1000, "You have committed a crime."},
-        {-1, 999, "Your criminal status has lessened."},
-        {0, 999, "Your criminal status has lessened."},
-        {INT32_MIN, 0, "Your crime records have been cleared."},
+        {3, 3, "You have committed a crime."},          {-5, 0, "Your crime records have been cleared."},
+        {2000, 1000, "You have committed a crime."},    {-1, 999, "Your criminal status has lessened."},
+        {0, 999, "Your criminal status has lessened."}, {INT32_MIN, 0, "Your crime records have been cleared."},
     };
     for (const Case& c : cases) {
         messages.shown.clear();
