@@ -103,7 +103,9 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
         Screen(id)->Init(this);
     }
     Screen(kPlayScreen)->Init(this);
-    m_player.Attach({&m_attributes, &m_skills, &m_races, &m_packages, m_random.get()}, nullptr, nullptr);
+    m_player.Attach({&m_attributes, &m_skills, &m_races, &m_packages, m_random.get(), &m_items, &m_spells,
+                     &m_questTable, &m_abilities, &m_diseases},
+                    nullptr, nullptr);
     m_player.SetHeaderKind();
 
     m_frameCounter = 0;
