@@ -185,8 +185,8 @@ public:
     void UpdateRain(int32_t elapsed, SRandom& random);
     void DrawRain(int pass);
     // The descriptor's first-person block: the weapon hand rising into the view's bottom-right
-    // corner by its percentages of the picture's size, a held missile with it, or the off hand
-    // into the bottom-left. Everything is cut to the view rectangle.
+    // corner by its percentages of the picture's size, with a held missile, and otherwise the off
+    // hand rising into the bottom-left. Everything is cut to the view rectangle.
     void DrawFpsItem();
     void MakeViewThumbnail(SThumbnail thumbnail) const;
 

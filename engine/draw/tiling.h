@@ -1,5 +1,6 @@
 #pragma once
 // How copies of a picture cover an area, shared by every tiled drawing.
+
 // Calls piece(left, top, w, h) for every copy of a tileWidth x tileHeight picture that covers an
 // area of areaWidth x areaHeight from its top left, in area coordinates: the whole copies column by
 // column, then the cut copies of the right edge top to bottom, then those of the bottom edge left
