@@ -90,6 +90,16 @@ TEST(RainTest, streaksAreDrawnWithinTheirRangesAtEveryWidth) {
     }
 }
 
+// Seed 53812 makes a streak's fourth draw, its speed, the largest: 32767 of 32768. At 800 wide the
+// speed draw (b - a) x r then passes 32 bits; formed in 64 bits it gives exactly the fastest.
+TEST(RainTest, theLargestDrawAtTheWidestViewGivesExactlyTheFastestSpeed) {
+    auto rain = MakeRain();
+    SRandom random;
+    random.Seed(53812);
+    rain->Reset(1, kRainColour, 800, 480, random);
+    EXPECT_EQ(DrawnSpeed(*rain, rain->Streaks()[0]), rain->Parameters().fastest >> 8);
+}
+
 TEST(RainTest, countsAboveTwoThousandAreTakenAsTwoThousand) {
     auto rain = MakeRain();
     SRandom random;
