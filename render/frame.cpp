@@ -14,6 +14,9 @@ void SRender::RenderFrame() {
     SortPolygons();
     CullHidden();
     RasterizePolygons();
-    // Then, as their passes join the renderer: the rain behind the first-person item, the item,
-    // and the rain in front of it.
+    // A tenth of the rain falls in front of the first-person item.
+    const bool rain = (m_view->m_flags & SViewDescriptor::kRain) != 0;
+    if (rain) DrawRain(1);
+    DrawFpsItem();
+    if (rain) DrawRain(0);
 }

@@ -8,10 +8,13 @@
 #include <cstdint>
 
 #include "engine/draw/raster_target.h"
+#include "render/rain.h"
 #include "render/render_polygon.h"
 #include "render/sky_layout.h"
+#include "render/thumbnail.h"
 #include "render/view_descriptor.h"
 
+class SRandom;
 struct SPolygonFillers;
 
 // A point of the ground plane in view space, 22.10.
@@ -193,6 +196,26 @@ public:
     void RasterizePolygons();
     void RasterizePolygons(const SPolygonFillers& fillers);
 
+    // Rain in the view rectangle (rain.h), its parameters taken from the view's size: the play
+    // screen's weather sets the count (at most 2,000) and colour, and moves the streaks by the
+    // elapsed 16.16 seconds; the frame draws pass 1 behind the first-person item and pass 0 over it.
+    void SetRainCount(int count, uint16_t colour, SRandom& random);
+    void ResetRain(int count, uint16_t colour, SRandom& random);
+    void UpdateRain(int32_t elapsed, SRandom& random);
+    void DrawRain(int pass);
+    // The descriptor's first-person block: the weapon hand rising into the view's bottom-right
+    // corner by its percentages of the picture's size, with a held missile, and otherwise the off
+    // hand rising into the bottom-left. Everything is cut to the view rectangle.
+    void DrawFpsItem();
+    void MakeViewThumbnail(SThumbnail thumbnail) const;
+
+    // 2-D drawing on the whole surface. Tiling covers the area with copies of the picture from its
+    // top left, the last column and row cut; the rotated picture is centred at (x, y) and turned
+    // anticlockwise by a 16.16-degree angle.
+    void TileBitmapKeyed(int x, int y, const SPicture& picture, int areaWidth, int areaHeight);
+    void TileBitmap(int x, int y, const SPicture& picture, int areaWidth, int areaHeight);
+    void DrawRotated(int x, int y, const SPicture& picture, int32_t angle);
+
     const SProjection& Projection() const { return m_projection; }
     const SCamera& Camera() const { return m_camera; }
     const SSkyLayout& Sky() const { return m_sky; }
@@ -200,6 +223,7 @@ public:
     SClipScratch m_clip;
     SFrameBuffers m_frame;
     SOcclusion m_occlusion;
+    SRain m_rain;
 
 private:
     static constexpr int kCornerCacheSize = kCornerCacheSide * kCornerCacheSide;
