@@ -182,7 +182,7 @@ SArtCanvas AutomapPicture(int index, int cell) {
     SArtCanvas picture(cell, cell);
     if (index < 46) {
         // A wall along one side of the cell.
-        const int side = index % 4, t = std::max(2, cell / 5);
+        const int side = (index - 23) % 4, t = std::max(2, cell / 5);
         const int x = side == 1 ? cell - t : 0, y = side == 2 ? cell - t : 0;
         const bool across = side == 0 || side == 2;
         picture.Fill(x, y, across ? cell : t, across ? t : cell, ArtShade(colour, 70));
@@ -241,6 +241,21 @@ SArtCanvas Arrow(int heading, int cell) {
     point(-r, r * 0.8, x2, y2);
     arrow.Triangle(x0, y0, x1, y1, x2, y2, ArtColour(250, 220, 60));
     return arrow;
+}
+
+SArtCanvas WorldMapMarker(int index) {
+    if (index == 1) {
+        constexpr int kMap = 21;
+        SArtCanvas frame(kMap, kMap, ArtColour(250, 220, 60));
+        frame.Fill(2, 2, kMap - 4, kMap - 4, SArtCanvas::kClear);
+        return frame;
+    }
+    constexpr int kPin = 10;
+    SArtCanvas pin(kPin, kPin);
+    pin.Line(2, kPin - 2, 6, 4, 1.5, kOutline);
+    pin.Disc(6.5, 3.5, 3.2, ArtColour(220, 30, 30));
+    pin.Disc(5.8, 2.8, 1.0, ArtColour(255, 180, 170));
+    return pin;
 }
 
 SArtCanvas PaperDoll(int index, int w, int h) {
