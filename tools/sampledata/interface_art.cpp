@@ -61,7 +61,8 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
         case R::kAreaMapButton: return Button(index, button, button, green, Glyph::kGrid);
         // The automap's cells are 16 pixels on the large screens and 8 on the others; its markers
         // are 10 pixels on every screen.
-        case R::kAutomapTile: return Tile(automapCell, ArtColour(70, 56, 40), 15);
+        // Light, for the refusal's dark text drawn on it.
+        case R::kAutomapTile: return Tile(automapCell, ArtColour(200, 184, 150), 15);
         case R::kAutomapPictures: return AutomapPicture(index, automapCell);
         case R::kAutomapMarkers: return Marker(index, 10);
         case R::kSectionBorders: return SectionBorder(index, automapCell);

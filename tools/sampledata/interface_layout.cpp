@@ -65,7 +65,7 @@ SLayoutMode loadingLayout(const ModeScreen& screen) {
 SLayoutMode mapDialogLayout(const ModeScreen& screen) {
     const bool large = IsLargeScreenMode(screen.mode);
     const int margin = large ? 8 : 4, button = large ? 36 : 24, titleH = screen.fontHeight + 4;
-    const int lineH = large ? 20 : 13;
+    const int lineH = screen.fontHeight;
     const int mapY = margin + titleH + lineH + 2, buttonsY = screen.height - margin - button;
     const int closeX = screen.width - margin - button, faceX = closeX - margin - button;
     auto row = [](int id, int x, int y, int w, int h) {

@@ -15,9 +15,8 @@ constexpr uint32_t kMinutesPerDay = 24 * 60;
 
 void SDialogGameMap::Init(SGameData* game) {
     SDialog::Init(game);
-    for (SCtrl* ctrl : std::initializer_list<SCtrl*>{&m_background, &m_title, &m_selection, &m_day, &m_time,
-                                                     &m_areaMap, &m_worldMap, &m_worldButton, &m_areaButton,
-                                                     &m_closeButton})
+    for (SCtrl* ctrl : std::initializer_list<SCtrl*>{&m_background, &m_title, &m_selection, &m_day, &m_time, &m_areaMap,
+                                                     &m_worldMap, &m_worldButton, &m_areaButton, &m_closeButton})
         ctrl->Attach(this);
 }
 
@@ -77,9 +76,7 @@ void SDialogGameMap::Open() {
 uint32_t SDialogGameMap::OnCommand(uint32_t id) {
     switch (id) {
         case kWorldTap: selectPressedMap(); return 0;
-        case kClose:
-            m_game->PlaySound("bsnd_clickh", 10);
-            return m_parent ? m_parent->OnCommand(kClose) : 0;
+        case kClose: m_game->PlaySound("bsnd_clickh", 10); return m_parent ? m_parent->OnCommand(kClose) : 0;
         case kShowWorld: showFace(true); return 0;
         case kShowArea: showFace(false); return 0;
         default: return 0;

@@ -77,8 +77,10 @@ TEST(AutomapSetupTest, cellSizeHalfExtentsAndMarkerPlacesFollowTheScreenType) {
         uint32_t cell, halfX, halfY;
         int32_t a, b, c;
     };
-    const Row rows[] = {{7, 80, 40, 8, 4, 2, -1, 7, -9},  {10, 80, 40, 16, 2, 0, 3, 19, -13},
-                        {3, 80, 40, 10, 3, 1, 0, 10, -10}, {7, 4, 4, 8, 0, 0, -1, 7, -9}};
+    const Row rows[] = {{7, 80, 40, 8, 4, 2, -1, 7, -9},
+                        {10, 80, 40, 16, 2, 0, 3, 19, -13},
+                        {3, 80, 40, 10, 3, 1, 0, 10, -10},
+                        {7, 4, 4, 8, 0, 0, -1, 7, -9}};
     for (const Row& row : rows) {
         SGameData game;
         game.m_screenMode = row.mode;
@@ -156,11 +158,10 @@ TEST_F(AutomapTest, theSectionBorderPiecesLieOnRowsAndColumnsSevenAndTwentySeven
         int gx, gy;
         uint16_t colour;
     };
-    const Row rows[] = {{7, 7, kBorders[0]},  {27, 7, kBorders[1]}, {7, 27, kBorders[2]}, {27, 27, kBorders[3]},
+    const Row rows[] = {{7, 7, kBorders[0]},  {27, 7, kBorders[1]},  {7, 27, kBorders[2]},  {27, 27, kBorders[3]},
                         {15, 7, kBorders[4]}, {27, 15, kBorders[5]}, {15, 27, kBorders[6]}, {7, 15, kBorders[7]},
                         {15, 15, kFloor},     {30, 7, kFloor},       {3, 7, kTile}};
-    for (const Row& row : rows)
-        EXPECT_EQ(middleOf(row.gx, row.gy), row.colour) << row.gx << "," << row.gy;
+    for (const Row& row : rows) EXPECT_EQ(middleOf(row.gx, row.gy), row.colour) << row.gx << "," << row.gy;
     (void)rig;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // A world for the automap and map dialog tests, opened in a UI rig's game: a package of 3 x 2 maps
-// whose world map picture has a 21-pixel square per map, two surface sections drawn with the level
-// writer (Greenvale at (1, 1) and East Marsh east of it, the others missing), and the play screen
+// whose world map picture has a 21-pixel square per map (and a part of one more beyond them), two surface sections
+// drawn with the level writer (Greenvale at (1, 1) and East Marsh east of it, the others missing), and the play screen
 // standing in Greenvale with its grid filled from both sections. The automap's interface pictures
 // are replaced by solid colours, so that tests can tell each one from the screen.
 #include <memory>
@@ -17,16 +17,16 @@
 
 namespace map_scene {
 
-inline constexpr uint16_t kTile = 0x2945;       // the automap background
-inline constexpr uint16_t kFloor = 0x8C51;      // floor kind 0
-inline constexpr uint16_t kRock = 0x4208;       // floor kind 1: a cell filled by a wall
-inline constexpr uint16_t kSideWall = 0xFFE0;   // the side pictures, 2 pixels thick
+inline constexpr uint16_t kTile = 0x2945;      // the automap background
+inline constexpr uint16_t kFloor = 0x8C51;     // floor kind 0
+inline constexpr uint16_t kRock = 0x4208;      // floor kind 1: a cell filled by a wall
+inline constexpr uint16_t kSideWall = 0xFFE0;  // the side pictures, 2 pixels thick
 inline constexpr uint16_t kDecoration = 0x07FF;
 inline constexpr uint16_t kMarkers[12] = {0xF800, 0xF810, 0xF820, 0xF830, 0xF840, 0xF850,
                                           0xF860, 0xF870, 0xF880, 0xF890, 0xF8A0, 0xF8B0};
 inline constexpr uint16_t kBorders[8] = {0x0010, 0x0011, 0x0012, 0x0013, 0x0014, 0x0015, 0x0016, 0x0017};
 inline constexpr uint16_t kArrows[5] = {0x0400, 0x0401, 0x0402, 0x0403, 0x0404};
-inline constexpr uint16_t kWorldSea = 0x1234;   // the world map picture
+inline constexpr uint16_t kWorldSea = 0x1234;  // the world map picture
 inline constexpr uint16_t kHere = 0xABCD;
 inline constexpr uint16_t kMark = 0x5555;
 inline constexpr int kWorldW = 3, kWorldH = 2;
@@ -35,14 +35,14 @@ inline constexpr int kSignX = 4, kSignY = 3, kSignMarker = 2;
 
 // A surface section: floor, with a block of rock, a wall on the west side of row 9 and the sign.
 inline std::string sectionLevel(bool withSign, uint16_t flags = 0) {
-    std::string text =
-        "flags " + std::to_string(flags) + "\n"
-        "surface\n"
-        "cell . floor=base_floor\n"
-        "cell # centre=base_wall\n"
-        "cell W floor=base_floor wall-w=base_wall decoration-w=base_torch\n"
-        "cell S floor=base_floor wall-n=base_sign wall-n-id=1\n"
-        "cells 0 0\n";
+    std::string text = "flags " + std::to_string(flags) +
+                       "\n"
+                       "surface\n"
+                       "cell . floor=base_floor\n"
+                       "cell # centre=base_wall\n"
+                       "cell W floor=base_floor wall-w=base_wall decoration-w=base_torch\n"
+                       "cell S floor=base_floor wall-n=base_sign wall-n-id=1\n"
+                       "cells 0 0\n";
     for (int y = 0; y < 21; ++y) {
         std::string row(21, '.');
         if (y >= 5 && y <= 6) row.replace(8, 3, "###");
@@ -55,11 +55,11 @@ inline std::string sectionLevel(bool withSign, uint16_t flags = 0) {
     return text;
 }
 
-// One square a map, light where the package has the map.
-inline std::vector<uint8_t> worldPicture() {
-    SArtCanvas picture(kWorldW * 21, kWorldH * 21, kWorldSea);
-    for (int x = 0; x < kWorldW * 21; x += 21) picture.Fill(x, 0, 1, kWorldH * 21, 0);
-    for (int y = 0; y < kWorldH * 21; y += 21) picture.Fill(0, y, kWorldW * 21, 1, 0);
+// One 21-pixel square a map, outlined, over the sea.
+inline std::vector<uint8_t> worldPicture(int w, int h) {
+    SArtCanvas picture(w, h, kWorldSea);
+    for (int x = 0; x < w; x += 21) picture.Fill(x, 0, 1, h, 0);
+    for (int y = 0; y < h; y += 21) picture.Fill(0, y, w, 1, 0);
     return picture.Record();
 }
 
@@ -80,8 +80,9 @@ public:
         package.mapPrefix = "base_s";
         package.valueA = kWorldW;
         package.valueB = kWorldH;
-        package.packagePicture = worldPicture();
-        package.maps = {{"base_s0101", "Greenvale", sectionLevel(true, greenvaleFlags)}, {"base_s0201", "East Marsh", sectionLevel(false)}};
+        package.packagePicture = worldPicture(worldPictureW, worldPictureH);
+        package.maps = {{"base_s0101", "Greenvale", sectionLevel(true, greenvaleFlags)},
+                        {"base_s0201", "East Marsh", sectionLevel(false)}};
         if (!package.Write(SFileFolder(), "Brimvale", &error)) return false;
         if (!game.m_packages.Open("Brimvale")) {
             error = game.m_packages.Error().Message();
@@ -141,6 +142,9 @@ public:
     }
 
     uint16_t greenvaleFlags = 0;  // the map's flag word, set before Open
+    // The world map picture: the maps' squares and a partial column and row beyond them.
+    int worldPictureW = kWorldW * 21 + 10;
+    int worldPictureH = kWorldH * 21 + 10;
     TestGrid grid;
     SMap* greenvale = nullptr;
     SMap* marsh = nullptr;
