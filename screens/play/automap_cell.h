@@ -1,7 +1,8 @@
 #pragma once
 // What the automap shows of a grid cell: a floor picture, a picture on each side and a decoration,
-// each an index into the game's map picture table. The play screen works them out of the map data
-// when it builds a cell; the automap checks every index against the table before it draws.
+// each an index into the game's map picture table. They are the play screen's to fill from the map
+// data as it builds the cell; since they come from data, the automap checks every index against
+// the table before it draws.
 #include <cstdint>
 
 struct SAutomapCell {

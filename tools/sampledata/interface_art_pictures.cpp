@@ -217,12 +217,11 @@ SArtCanvas SectionBorder(int index, int cell) {
     const int k = index % 4;
     const bool top = corner ? k < 2 : k == 0, bottom = corner ? k >= 2 : k == 2;
     const bool left = corner ? k % 2 == 0 : k == 3, right = corner ? k % 2 == 1 : k == 1;
-    for (int i = 0; i < cell; i += 2) {
-        if (top) piece.Set(i, 0, colour);
-        if (bottom) piece.Set(i, cell - 1, colour);
-        if (left) piece.Set(0, i, colour);
-        if (right) piece.Set(cell - 1, i, colour);
-    }
+    const int t = std::max(1, cell / 8);
+    if (top) piece.Fill(0, 0, cell, t, colour);
+    if (bottom) piece.Fill(0, cell - t, cell, t, colour);
+    if (left) piece.Fill(0, 0, t, cell, colour);
+    if (right) piece.Fill(cell - t, 0, t, cell, colour);
     return piece;
 }
 

@@ -3,7 +3,9 @@
 // the player has explored (floor, side and decoration pictures of the game's map picture table),
 // markers for the automap marker objects on cell sides, the border of the current surface section
 // and, in drag mode, the player's arrow in the player's cell. Drag mode shows the whole grid and
-// scrolls it with the stylus. A map that forbids the automap shows a refusal instead.
+// scrolls it with the stylus. A map that forbids the automap shows a refusal instead. Outside drag
+// mode the player's arrow turns with the heading, which needs the display's rotated blit; until
+// the display has one, no arrow is drawn there.
 #include <cstdint>
 #include <vector>
 

@@ -13,8 +13,10 @@ TEST(PlayScreenClockTest, theTimeIsOnATwelveHourClock) {
         uint32_t minutes;
         const char* time;
     };
-    const Row rows[] = {{0, "12:00 am"},    {59, "12:59 am"},   {60, "1:00 am"},   {719, "11:59 am"},
-                        {720, "12:00 pm"},  {779, "12:59 pm"},  {1439, "11:59 pm"}, {1440, "12:00 am"},
+    const Row rows[] = {{0, "12:00 am"},    {59, "12:59 am"},
+                        {60, "1:00 am"},    {719, "11:59 am"},
+                        {720, "12:00 pm"},  {779, "12:59 pm"},
+                        {1439, "11:59 pm"}, {1440, "12:00 am"},
                         {1505, "1:05 am"},  {10 * 1440 + 13 * 60 + 7, "1:07 pm"}};
     SStateGame play;
     for (const Row& row : rows) {
@@ -87,9 +89,9 @@ TEST_F(PlayScreenGridTest, onTheSurfaceEachZoneAsksItsOwnSection) {
         bool explored;
         SMap* zone;
     };
-    const Row rows[] = {{7, 7, true, here},    {8, 7, false, here},   {10, 2, true, north}, {11, 2, false, north},
-                        {7, 6, false, north},  {2, 10, false, nullptr}, {30, 10, false, nullptr},
-                        {-1, 10, false, nullptr}};
+    const Row rows[] = {{7, 7, true, here},       {8, 7, false, here},     {10, 2, true, north},
+                        {11, 2, false, north},    {7, 6, false, north},    {2, 10, false, nullptr},
+                        {30, 10, false, nullptr}, {-1, 10, false, nullptr}};
     for (const Row& row : rows) {
         EXPECT_EQ(play.IsCellExplored(row.x, row.y), row.explored) << row.x << "," << row.y;
         EXPECT_EQ(play.GetZoneMap(row.x, row.y), row.zone) << row.x << "," << row.y;
