@@ -119,6 +119,8 @@ void SGameMapCtrl::drawCells(const SStateGame& play) {
     for (int cy = firstY; cy <= lastY; ++cy) {
         for (int cx = firstX; cx <= lastX; ++cx) {
             const int x = m_centerX - (px - cx) * cell + ox, y = m_centerY - (py - cy) * cell + oy;
+            // A marker shows in the neighbour cell, which may be in view when its own cell is not.
+            collectMarkers(play, cx, cy, x, y);
             if (x >= clip.right || y >= clip.bottom || x + cell <= clip.left || y + cell <= clip.top) continue;
             drawCell(play, cx, cy, x, y, clip);
         }
@@ -142,7 +144,6 @@ void SGameMapCtrl::drawCell(const SStateGame& play, int cx, int cy, int x, int y
         if (shown->decoration != SAutomapCell::kNone)
             BlitClipped(*m_display, picture(SInterfaceRole::kAutomapPictures, shown->decoration), x, y, clip, true);
     }
-    collectMarkers(play, cx, cy, x, y);
     if (explored) {
         for (uint16_t side : shown->sidePictures)
             if (side != SAutomapCell::kNone)

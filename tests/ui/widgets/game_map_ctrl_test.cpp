@@ -127,6 +127,19 @@ TEST_F(AutomapTest, exploredCellsShowTheirPicturesAndUnexploredOnesTheBackground
     EXPECT_TRUE(rig.MatchesFullRepaint());
 }
 
+// The marker of a sign whose own cell lies just beyond the view still shows in the cell north of
+// it, which is in view.
+TEST_F(AutomapTest, aSignJustOutOfViewStillMarksTheCellInView) {
+    UiRig& rig = open(7, 8, 8, 200, 40);
+    ASSERT_FALSE(HasFailure());
+    ASSERT_EQ(host.map.m_halfY, 2u);
+    scene.stand(play(), 11, 7);
+    redraw();
+    EXPECT_EQ(middleOf(11, 9), kMarkers[kSignMarker]);
+    EXPECT_EQ(rig.Pixel(cellX(11) + 4, cellY(10) - 1), kMarkers[kSignMarker]);
+    EXPECT_NE(rig.Pixel(cellX(11) + 4, cellY(10)), kMarkers[kSignMarker]) << "cut at the view's edge";
+}
+
 // Standing in the middle of the cell the player's cell is at the centre; walking half a cell east
 // moves the map half a cell west.
 TEST_F(AutomapTest, walkingHalfACellMovesTheMapHalfACellTheOtherWay) {
