@@ -132,29 +132,25 @@ void SGameMapCtrl::drawCells(const SStateGame& play) {
 }
 
 void SGameMapCtrl::drawCell(const SStateGame& play, int cx, int cy, int x, int y, const SClipRect& clip) {
+    // Null outside the grid, where a cell has nothing but the background.
     const SAutomapCell* shown = play.GetAutomapCell(cx, cy);
-    const bool explored = shown != nullptr && play.IsCellExplored(cx, cy);
     // Every picture index comes from map data: one past the end of its table finds no picture and
     // draws nothing.
-    const auto picture = [this](SInterfaceRole role, int index) { return m_game->InterfacePicture(role, index); };
-    if (!explored) BlitClipped(*m_display, picture(SInterfaceRole::kAutomapTile, 0), x, y, clip, false);
-    if (shown == nullptr) return;
-    if (explored) {
-        BlitClipped(*m_display, picture(SInterfaceRole::kAutomapPictures, shown->floorKind), x, y, clip, false);
-        if (shown->decoration != SAutomapCell::kNone)
-            BlitClipped(*m_display, picture(SInterfaceRole::kAutomapPictures, shown->decoration), x, y, clip, true);
-    }
-    if (explored) {
+    const auto draw = [&](SInterfaceRole role, int index, bool keyed) {
+        BlitClipped(*m_display, m_game->InterfacePicture(role, index), x, y, clip, keyed);
+    };
+    if (shown == nullptr || !play.IsCellExplored(cx, cy)) {
+        draw(SInterfaceRole::kAutomapTile, 0, false);
+    } else {
+        draw(SInterfaceRole::kAutomapPictures, shown->floorKind, false);
+        if (shown->decoration != SAutomapCell::kNone) draw(SInterfaceRole::kAutomapPictures, shown->decoration, true);
         for (uint16_t side : shown->sidePictures)
-            if (side != SAutomapCell::kNone)
-                BlitClipped(*m_display, picture(SInterfaceRole::kAutomapPictures, side), x, y, clip, true);
+            if (side != SAutomapCell::kNone) draw(SInterfaceRole::kAutomapPictures, side, true);
         const int piece = borderPiece(cx, cy);
-        if (play.m_sectionBorder && piece >= 0)
-            BlitClipped(*m_display, picture(SInterfaceRole::kSectionBorders, piece), x, y, clip, true);
+        if (play.m_sectionBorder && piece >= 0) draw(SInterfaceRole::kSectionBorders, piece, true);
     }
-    if (m_dragMode && cx == play.m_playerX && cy == play.m_playerY)
-        BlitClipped(*m_display, picture(SInterfaceRole::kPlayerArrow, int(play.m_heading % 360) / 90), x, y, clip,
-                    true);
+    if (shown != nullptr && m_dragMode && cx == play.m_playerX && cy == play.m_playerY)
+        draw(SInterfaceRole::kPlayerArrow, int(play.m_heading % 360) / 90, true);
 }
 
 void SGameMapCtrl::collectMarkers(const SStateGame& play, int cx, int cy, int x, int y) {
