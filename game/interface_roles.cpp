@@ -13,7 +13,9 @@ struct RoleRow {
 };
 
 // Roles whose pictures differ between the small and the large screens take slots whose records
-// differ too; roles drawn the same on every screen take slots that share a record.
+// differ too; roles drawn the same on every screen take slots that share a record. The automap's
+// cells are 8 pixels on the small screens and 16 on the large ones, so every picture drawn in a
+// cell (the background tile, the section border pieces, the arrows) takes slots of the first kind.
 constexpr RoleRow kRoles[] = {
     {R::kDefaultPicture, {0, 1}},
     {R::kDialogBackground, {262, 1}},
@@ -45,11 +47,11 @@ constexpr RoleRow kRoles[] = {
     {R::kMapCloseButton, {196, 3}},
     {R::kWorldMapButton, {202, 2}},
     {R::kAreaMapButton, {204, 2}},
-    {R::kAutomapTile, {479, 1}},
+    {R::kAutomapTile, {250, 1}},
     {R::kAutomapPictures, {320, 69}},
     {R::kAutomapMarkers, {263, 12}},
-    {R::kSectionBorders, {443, 8}},
-    {R::kPlayerArrow, {433, 5}},
+    {R::kSectionBorders, {242, 8}},
+    {R::kPlayerArrow, {281, 5}},
     {R::kWorldMapMarkers, {441, 2}},
     {R::kPaperDoll, {397, 4}},
     {R::kEquipMarks, {219, 3}},

@@ -87,6 +87,10 @@ public:
     const SString& NamePrefix() const { return m_namePrefix; }
     uint16_t PrefixHash() const { return m_prefixHash; }
     const SString& MapPrefix() const { return m_header.mapPrefix; }
+    // The world's size in maps, which the header's two values give; the world map picture shows
+    // the maps from (1, 1) on.
+    int WidthInMaps() const { return m_header.valueA; }
+    int HeightInMaps() const { return m_header.valueB; }
     SPdb* File() const { return m_file.get(); }
     SModuleContext& Context() const { return m_context; }
     const SPictureEntry* PackagePicture() const { return m_packagePicture.get(); }

@@ -1,9 +1,55 @@
 #include "screens/play/state_game.h"
 
+#include "data/maps/map.h"
+#include "data/maps/map_grid.h"
+#include "engine/base/string.h"
 #include "game/game_data.h"
+#include "screens/play/grid_sections.h"
+
+namespace {
+
+bool onGrid(int x, int y) { return x >= 0 && y >= 0 && x < SStateGame::kGridSize && y < SStateGame::kGridSize; }
+
+}  // namespace
 
 void SStateGame::Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) {
     SState::Enter(p1, p2, p3, p4);
     m_entered = 1;
     if (m_game) m_game->m_gameRunning = true;
+}
+
+SMapCell* SStateGame::GetCell(int x, int y) const {
+    return m_grid != nullptr && onGrid(x, y) ? &m_grid->Cell(x, y) : nullptr;
+}
+
+SMap* SStateGame::GetZoneMap(int x, int y) const {
+    if (!onGrid(x, y) || m_currentMap == nullptr) return nullptr;
+    return m_currentMap->IsSurface() ? m_sectionMaps[size_t(SectionSlotAt(x, y))] : m_currentMap;
+}
+
+SPlacedObject* SStateGame::FindObjectAt(int x, int y, uint8_t id) const {
+    SMap* map = GetZoneMap(x, y);
+    return map != nullptr ? map->FindObject(id) : nullptr;
+}
+
+bool SStateGame::IsCellExplored(int x, int y) const {
+    const SMap* map = GetZoneMap(x, y);
+    if (map == nullptr) return false;
+    if (!m_currentMap->IsSurface()) return map->IsExplored(x, y);
+    const SSectionSlot& slot = SectionSlot(SectionSlotAt(x, y));
+    return map->IsExplored(x + slot.x - slot.gx, y + slot.y - slot.gy);
+}
+
+const SAutomapCell* SStateGame::GetAutomapCell(int x, int y) const {
+    return onGrid(x, y) ? &m_automap[size_t(y * kGridSize + x)] : nullptr;
+}
+
+SAutomapCell* SStateGame::GetAutomapCell(int x, int y) {
+    return onGrid(x, y) ? &m_automap[size_t(y * kGridSize + x)] : nullptr;
+}
+
+void SStateGame::FormatTime(SString& out) const {
+    const unsigned hour = (m_minutes / 60) % 24, minute = m_minutes % 60;
+    const unsigned shown = hour % 12 == 0 ? 12 : hour % 12;
+    out.Format("%u:%02u %s", shown, minute, hour < 12 ? "am" : "pm");
 }

@@ -1,20 +1,64 @@
 #pragma once
 // SStateGame: the play screen (screen 1). So far it holds what the rest of the game asks of it:
-// whether it is busy, whether it has been entered since the last new game or load, and where the
-// player faces.
+// whether it is busy, whether it has been entered since the last new game or load, where the player
+// stands and faces, the game clock, and the grid of cells around the player with what the automap
+// shows of it.
+#include <array>
 #include <cstdint>
 
+#include "screens/play/automap_cell.h"
+#include "screens/play/grid_sections.h"
 #include "ui/state.h"
+
+class SMap;
+class SMapGrid;
+class SString;
+struct SMapCell;
+struct SPlacedObject;
 
 class SStateGame : public SState {
 public:
+    static constexpr int kGridSize = 35;
+    static constexpr int32_t kCellCentre = 0x8000;  // the 16.16 fraction of a player standing still
+
     void Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) override;
     // Busy while a step or turn is animated or a dialog is open: held keys and a held stylus are
     // repeated only while the play screen is not busy.
     bool IsBusy() const { return m_moving != 0 || m_turning != 0 || m_child != nullptr; }
 
+    // The grid cell, null outside the grid or while there is no grid.
+    SMapCell* GetCell(int x, int y) const;
+    // The map whose cells the grid cell shows: on the surface the section of its zone, elsewhere the
+    // current map. Null outside the grid or where no section is loaded.
+    SMap* GetZoneMap(int x, int y) const;
+    // The placed object of that id on the map the grid cell shows; null for id 0 or none.
+    SPlacedObject* FindObjectAt(int x, int y, uint8_t id) const;
+    // Whether the player has seen the grid cell, as the map it shows keeps it; false outside.
+    bool IsCellExplored(int x, int y) const;
+    // Null outside the grid.
+    const SAutomapCell* GetAutomapCell(int x, int y) const;
+    SAutomapCell* GetAutomapCell(int x, int y);
+    // The clock on a 12-hour face: "7:05 pm"; hours 0 and 12 show as 12.
+    void FormatTime(SString& out) const;
+
     uint32_t m_moving = 0;
     uint32_t m_turning = 0;
     uint32_t m_entered = 0;
     uint32_t m_heading = 0;  // degrees counter-clockwise from north (90 west), 0 to 359
+    // The player's grid cell and where inside it the player stands (16.16).
+    int32_t m_playerX = 0;
+    int32_t m_playerY = 0;
+    int32_t m_fractionX = kCellCentre;
+    int32_t m_fractionY = kCellCentre;
+    uint32_t m_minutes = 0;        // the game clock; minute 0 is the first minute of day 1
+    uint32_t m_sectionBorder = 0;  // the automap outlines the current surface section
+    SMap* m_currentMap = nullptr;
+    // On the surface, the sections around the current one by slot (grid_sections.h); the current
+    // section is in slot 4. Empty slots have no section.
+    std::array<SMap*, kSectionSlots> m_sectionMaps{};
+    // The cells of the grid (Cell and Shadow by column and row).
+    SMapGrid* m_grid = nullptr;
+
+private:
+    std::array<SAutomapCell, kGridSize * kGridSize> m_automap{};
 };

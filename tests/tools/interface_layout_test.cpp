@@ -49,4 +49,49 @@ TEST(InterfaceLayoutTest, theLoadingLayoutFitsEveryScreenMode) {
     }
 }
 
+// The map dialog (layout 8) in every screen mode of both records: it covers the screen, every
+// control lies inside it, the three buttons are as big as their pictures (a picture button takes
+// its picture's size) with the two face buttons in one place, and the map lies between the header
+// and the bottom row without touching either.
+TEST(InterfaceLayoutTest, theMapDialogLayoutFitsEveryScreenMode) {
+    struct Row {
+        uint16_t mode;
+        bool squareOrLarge;
+        uint32_t width, height;
+    };
+    const Row rows[] = {{6, false, 320, 240},  {7, false, 240, 320}, {9, false, 640, 480},
+                        {10, false, 480, 640}, {8, true, 240, 240},  {11, true, 480, 480},
+                        {14, true, 800, 480},  {15, true, 800, 584}, {16, true, 640, 240}};
+    for (const Row& row : rows) {
+        const std::string name = "mode " + std::to_string(row.mode);
+        const std::vector<uint8_t> bytes = SLayoutRecord::Build(SampleLayout(row.squareOrLarge));
+        const SLayoutRecord layout(bytes);
+        uint32_t w = 0, h = 0;
+        ASSERT_TRUE(layout.FindSize(row.mode, 8, w, h)) << name;
+        EXPECT_EQ(w, row.width) << name;
+        EXPECT_EQ(h, row.height) << name;
+        for (uint16_t id : {44, 45, 46, 47, 48, 49, 50, 51, 52}) {
+            const auto c = layout.FindCtrl(row.mode, 8, id);
+            ASSERT_TRUE(c) << name << " control " << id;
+            EXPECT_LE(c->x + c->width, row.width) << name << " control " << id;
+            EXPECT_LE(c->y + c->height, row.height) << name << " control " << id;
+        }
+        SPicture button;
+        SReadError error;
+        ASSERT_TRUE(button.Read(RolePicture(SInterfaceRole::kMapCloseButton, 0, IsLargeScreenMode(row.mode)), error));
+        for (uint16_t id : {48, 49, 50}) {
+            EXPECT_EQ(layout.FindCtrl(row.mode, 8, id)->width, button.Width()) << name << " button " << id;
+            EXPECT_EQ(layout.FindCtrl(row.mode, 8, id)->height, button.Height()) << name << " button " << id;
+        }
+        EXPECT_EQ(layout.FindCtrl(row.mode, 8, 49)->x, layout.FindCtrl(row.mode, 8, 50)->x) << name;
+        const auto map = layout.FindCtrl(row.mode, 8, 46);
+        EXPECT_GE(map->y, layout.FindCtrl(row.mode, 8, 47)->y + layout.FindCtrl(row.mode, 8, 47)->height) << name;
+        EXPECT_LE(map->y + map->height, layout.FindCtrl(row.mode, 8, 48)->y) << name;
+        EXPECT_LE(map->y + map->height, layout.FindCtrl(row.mode, 8, 52)->y) << name;
+        EXPECT_LE(layout.FindCtrl(row.mode, 8, 52)->x + layout.FindCtrl(row.mode, 8, 52)->width,
+                  layout.FindCtrl(row.mode, 8, 49)->x)
+            << name;
+    }
+}
+
 }  // namespace

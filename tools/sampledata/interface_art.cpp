@@ -11,7 +11,7 @@ using R = SInterfaceRole;
 constexpr int kTileSize = 32;
 
 SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
-    const int button = large ? 36 : 24;
+    const int button = large ? 36 : 24, automapCell = large ? 16 : 8;
     const uint16_t blue = ArtColour(70, 90, 140), green = ArtColour(60, 130, 70), red = ArtColour(160, 50, 40);
     const uint16_t parchment = ArtColour(239, 214, 148);
     switch (role) {
@@ -59,12 +59,15 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
         case R::kMapCloseButton: return Button(index, button, button, green, Glyph::kCross);
         case R::kWorldMapButton: return Button(index, button, button, green, Glyph::kGlobe);
         case R::kAreaMapButton: return Button(index, button, button, green, Glyph::kGrid);
-        case R::kAutomapTile: return Tile(10, ArtColour(70, 56, 40), 15);
-        case R::kAutomapPictures: return AutomapPicture(index, large ? 14 : 10);
+        // The automap's cells are 16 pixels on the large screens and 8 on the others; its markers
+        // are 10 pixels on every screen.
+        // Light, for the refusal's dark text drawn on it.
+        case R::kAutomapTile: return Tile(automapCell, ArtColour(200, 184, 150), 15);
+        case R::kAutomapPictures: return AutomapPicture(index, automapCell);
         case R::kAutomapMarkers: return Marker(index, 10);
-        case R::kSectionBorders: return SectionBorder(index, 10);
-        case R::kPlayerArrow: return Arrow(index, 10);
-        case R::kWorldMapMarkers: return Marker(index, 10);
+        case R::kSectionBorders: return SectionBorder(index, automapCell);
+        case R::kPlayerArrow: return Arrow(index, automapCell);
+        case R::kWorldMapMarkers: return WorldMapMarker(index);
         case R::kPaperDoll: return PaperDoll(index, large ? 120 : 72, large ? 200 : 120);
         case R::kEquipMarks: return Marker(index, 10);
         case R::kEmptyItemSlot: return FramePiece(4, 3, large ? 40 : 30, ArtColour(30, 28, 26));

@@ -47,13 +47,17 @@ SArtCanvas Flame(int size, int phase);
 // The compass strip (0) covering 360 degrees at 3 per pixel, its keyed overlay of the four
 // letters (1), and its left (2) and right (3) caps.
 SArtCanvas CompassPiece(int piece, int height, int capWidth);
-// Pictures of the automap, all `cell` pixels square: the map picture table's entry `index`, a
-// marker, a section border piece, the player's arrow (north, west, south, east), a world-map
-// marker.
+// Pictures of the automap, all `cell` pixels square: the map picture table's entry `index`
+// (floors, then sides in fours, north, east, south, west, then decorations, 23 of each), a marker,
+// a section border piece (corners top-left, top-right, bottom-left, bottom-right, then the edges
+// top, right, bottom, left), the player's arrow (north, west, south, east, and north to turn).
 SArtCanvas AutomapPicture(int index, int cell);
 SArtCanvas Marker(int index, int size);
 SArtCanvas SectionBorder(int index, int cell);
 SArtCanvas Arrow(int heading, int cell);
+// The world map's pin for the player's place (0), its point two pixels in from the bottom left
+// corner, and the frame around a chosen map (1), one 21-pixel map square.
+SArtCanvas WorldMapMarker(int index);
 // The paper doll (0) or one of its three overlays.
 SArtCanvas PaperDoll(int index, int w, int h);
 

@@ -182,7 +182,7 @@ SArtCanvas AutomapPicture(int index, int cell) {
     SArtCanvas picture(cell, cell);
     if (index < 46) {
         // A wall along one side of the cell.
-        const int side = index % 4, t = std::max(2, cell / 5);
+        const int side = (index - 23) % 4, t = std::max(2, cell / 5);
         const int x = side == 1 ? cell - t : 0, y = side == 2 ? cell - t : 0;
         const bool across = side == 0 || side == 2;
         picture.Fill(x, y, across ? cell : t, across ? t : cell, ArtShade(colour, 70));
@@ -217,12 +217,11 @@ SArtCanvas SectionBorder(int index, int cell) {
     const int k = index % 4;
     const bool top = corner ? k < 2 : k == 0, bottom = corner ? k >= 2 : k == 2;
     const bool left = corner ? k % 2 == 0 : k == 3, right = corner ? k % 2 == 1 : k == 1;
-    for (int i = 0; i < cell; i += 2) {
-        if (top) piece.Set(i, 0, colour);
-        if (bottom) piece.Set(i, cell - 1, colour);
-        if (left) piece.Set(0, i, colour);
-        if (right) piece.Set(cell - 1, i, colour);
-    }
+    const int t = std::max(1, cell / 8);
+    if (top) piece.Fill(0, 0, cell, t, colour);
+    if (bottom) piece.Fill(0, cell - t, cell, t, colour);
+    if (left) piece.Fill(0, 0, t, cell, colour);
+    if (right) piece.Fill(cell - t, 0, t, cell, colour);
     return piece;
 }
 
@@ -241,6 +240,21 @@ SArtCanvas Arrow(int heading, int cell) {
     point(-r, r * 0.8, x2, y2);
     arrow.Triangle(x0, y0, x1, y1, x2, y2, ArtColour(250, 220, 60));
     return arrow;
+}
+
+SArtCanvas WorldMapMarker(int index) {
+    if (index == 1) {
+        constexpr int kMap = 21;
+        SArtCanvas frame(kMap, kMap, ArtColour(250, 220, 60));
+        frame.Fill(2, 2, kMap - 4, kMap - 4, SArtCanvas::kClear);
+        return frame;
+    }
+    constexpr int kPin = 10;
+    SArtCanvas pin(kPin, kPin);
+    pin.Line(2, kPin - 2, 6, 4, 1.5, kOutline);
+    pin.Disc(6.5, 3.5, 3.2, ArtColour(220, 30, 30));
+    pin.Disc(5.8, 2.8, 1.0, ArtColour(255, 180, 170));
+    return pin;
 }
 
 SArtCanvas PaperDoll(int index, int w, int h) {

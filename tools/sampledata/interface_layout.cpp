@@ -59,6 +59,30 @@ SLayoutMode loadingLayout(const ModeScreen& screen) {
              row(13, sideX, sceneH + 4, sideW, pictureH), row(14, sideX + sideW + 4, sceneH + 4, sideW, pictureH)}};
 }
 
+// The map dialog (layout 8) covers the screen: the title and under it the day and the time across
+// the top, the map below them, and along the bottom the selection text beside the three buttons
+// (the two face buttons share a place, as only one of them shows at a time).
+SLayoutMode mapDialogLayout(const ModeScreen& screen) {
+    const bool large = IsLargeScreenMode(screen.mode);
+    const int margin = large ? 8 : 4, button = large ? 36 : 24, titleH = screen.fontHeight + 4;
+    const int lineH = screen.fontHeight;
+    const int mapY = margin + titleH + lineH + 2, buttonsY = screen.height - margin - button;
+    const int closeX = screen.width - margin - button, faceX = closeX - margin - button;
+    auto row = [](int id, int x, int y, int w, int h) {
+        return SLayoutRow{uint16_t(id), uint16_t(x), uint16_t(y), uint16_t(w), uint16_t(h)};
+    };
+    const int half = screen.width / 2;
+    return {screen.mode,
+            uint16_t(screen.width),
+            uint16_t(screen.height),
+            {row(44, 0, 0, screen.width, screen.height), row(45, margin, margin, screen.width - 2 * margin, titleH),
+             row(47, 0, margin + titleH, half, lineH), row(51, half, margin + titleH, screen.width - half, lineH),
+             row(46, margin, mapY, screen.width - 2 * margin, buttonsY - margin - mapY),
+             row(52, margin, buttonsY + (button - lineH) / 2, faceX - 2 * margin, lineH),
+             row(49, faceX, buttonsY, button, button), row(50, faceX, buttonsY, button, button),
+             row(48, closeX, buttonsY, button, button)}};
+}
+
 }  // namespace
 
 std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
@@ -67,8 +91,11 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
          squareOrLargeModes ? std::span<const ViewArea>(kSquareOrLarge) : std::span<const ViewArea>(kHandheld))
         playView.modes.push_back({area.mode, 0, 0, {area.view}});
     SLayoutDialog loading{3, {}};
+    SLayoutDialog map{8, {}};
     for (const ModeScreen& screen : squareOrLargeModes ? std::span<const ModeScreen>(kSquareOrLargeScreens)
-                                                       : std::span<const ModeScreen>(kHandheldScreens))
+                                                       : std::span<const ModeScreen>(kHandheldScreens)) {
         loading.modes.push_back(loadingLayout(screen));
-    return {loading, playView};
+        map.modes.push_back(mapDialogLayout(screen));
+    }
+    return {loading, map, playView};
 }

@@ -1,0 +1,105 @@
+#include "screens/play/state_game.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/base/string.h"
+#include "support/map_fixture.h"
+
+namespace {
+
+// Hours 0 and 12 show as 12; am until noon.
+TEST(PlayScreenClockTest, theTimeIsOnATwelveHourClock) {
+    struct Row {
+        uint32_t minutes;
+        const char* time;
+    };
+    const Row rows[] = {{0, "12:00 am"},    {59, "12:59 am"},
+                        {60, "1:00 am"},    {719, "11:59 am"},
+                        {720, "12:00 pm"},  {779, "12:59 pm"},
+                        {1439, "11:59 pm"}, {1440, "12:00 am"},
+                        {1505, "1:05 am"},  {10 * 1440 + 13 * 60 + 7, "1:07 pm"}};
+    SStateGame play;
+    for (const Row& row : rows) {
+        play.m_minutes = row.minutes;
+        SString text;
+        play.FormatTime(text);
+        EXPECT_STREQ(text.Text(), row.time) << row.minutes;
+    }
+}
+
+class PlayScreenGridTest : public MapTest {
+protected:
+    // Opens a package of maps named base_sXXYY, each with its object 1 named after the map.
+    void openMaps(std::initializer_list<const char*> names, bool surface) {
+        TestWorldPackage package;
+        package.mapPrefix = "base_s";
+        for (const char* name : names)
+            package.maps.push_back({name, name, std::string(surface ? "surface\n" : "") + "object 1 " + name + "\n"});
+        ASSERT_NE(OpenPackage(package), nullptr) << modules.Error().Message();
+    }
+    SMap* map(const char* name) { return modules.Current()->FindMap(name); }
+
+    SStateGame play;
+    TestGrid grid;
+};
+
+TEST_F(PlayScreenGridTest, cellsComeFromTheGridAndOnlyInsideIt) {
+    EXPECT_EQ(play.GetCell(0, 0), nullptr) << "no grid yet";
+    play.m_grid = &grid;
+    EXPECT_EQ(play.GetCell(0, 0), &grid.Cell(0, 0));
+    EXPECT_EQ(play.GetCell(34, 12), &grid.Cell(34, 12));
+    for (auto [x, y] : {std::pair{-1, 0}, std::pair{0, -1}, std::pair{35, 0}, std::pair{0, 35}}) {
+        EXPECT_EQ(play.GetCell(x, y), nullptr) << x << "," << y;
+        EXPECT_EQ(play.GetAutomapCell(x, y), nullptr) << x << "," << y;
+    }
+    EXPECT_NE(play.GetAutomapCell(34, 34), nullptr);
+}
+
+// Below ground the grid is the map itself.
+TEST_F(PlayScreenGridTest, belowGroundTheGridCellIsTheMapsCell) {
+    openMaps({"base_s0101"}, false);
+    SMap* cave = map("base_s0101");
+    EXPECT_FALSE(play.IsCellExplored(3, 4)) << "no current map";
+    play.m_currentMap = cave;
+    cave->SetExplored(3, 4);
+    cave->SetExplored(34, 34);
+    EXPECT_TRUE(play.IsCellExplored(3, 4));
+    EXPECT_FALSE(play.IsCellExplored(4, 3));
+    EXPECT_TRUE(play.IsCellExplored(34, 34));
+    EXPECT_FALSE(play.IsCellExplored(35, 34));
+    EXPECT_EQ(play.GetZoneMap(20, 20), cave);
+    EXPECT_EQ(play.FindObjectAt(20, 20, 1), cave->FindObject(1));
+    EXPECT_EQ(play.FindObjectAt(20, 20, 0), nullptr);
+}
+
+// On the surface each zone of the grid shows its own section: the current one in the middle, the
+// one to the north above it (its rows 14 to 20 on grid rows 0 to 6), none where no section is
+// loaded.
+TEST_F(PlayScreenGridTest, onTheSurfaceEachZoneAsksItsOwnSection) {
+    openMaps({"base_s0101", "base_s0100"}, true);
+    SMap* here = map("base_s0101");
+    SMap* north = map("base_s0100");
+    play.m_currentMap = here;
+    play.m_sectionMaps[4] = here;
+    play.m_sectionMaps[1] = north;
+    here->SetExplored(0, 0);
+    north->SetExplored(3, 16);
+    struct Row {
+        int x, y;
+        bool explored;
+        SMap* zone;
+    };
+    const Row rows[] = {{7, 7, true, here},       {8, 7, false, here},     {10, 2, true, north},
+                        {11, 2, false, north},    {7, 6, false, north},    {2, 10, false, nullptr},
+                        {30, 10, false, nullptr}, {-1, 10, false, nullptr}};
+    for (const Row& row : rows) {
+        EXPECT_EQ(play.IsCellExplored(row.x, row.y), row.explored) << row.x << "," << row.y;
+        EXPECT_EQ(play.GetZoneMap(row.x, row.y), row.zone) << row.x << "," << row.y;
+    }
+    EXPECT_EQ(play.FindObjectAt(10, 2, 1), north->FindObject(1));
+    EXPECT_EQ(play.FindObjectAt(10, 10, 1), here->FindObject(1));
+    EXPECT_NE(north->FindObject(1), here->FindObject(1));
+    EXPECT_EQ(play.FindObjectAt(2, 10, 1), nullptr);
+}
+
+}  // namespace
