@@ -93,6 +93,11 @@ void SGameMapCtrl::Draw() {
         return;
     }
     drawCells(*play);
+    // Outside drag mode the map moves under the player, whose arrow stays at the centre and turns.
+    if (m_dragMode) return;
+    if (const SPictureEntry* arrow = m_game->InterfacePicture(SInterfaceRole::kPlayerArrow, kTurningArrow))
+        m_display->BlitRotated(*arrow, m_centerX + int(m_cell) / 2, m_centerY + int(m_cell) / 2,
+                               int(play->m_heading % 360));
 }
 
 void SGameMapCtrl::drawDenied() {

@@ -4,8 +4,7 @@
 // markers for the automap marker objects on cell sides, the border of the current surface section
 // and, in drag mode, the player's arrow in the player's cell. Drag mode shows the whole grid and
 // scrolls it with the stylus. A map that forbids the automap shows a refusal instead. Outside drag
-// mode the player's arrow turns with the heading, which needs the display's rotated blit; until
-// the display has one, no arrow is drawn there.
+// mode the player's arrow stays at the centre and turns with the heading.
 #include <cstdint>
 #include <vector>
 
@@ -54,6 +53,9 @@ public:
     int32_t m_lastY = 0;
 
 private:
+    // The arrow picture after the four heading pictures, drawn turned by the heading.
+    static constexpr int kTurningArrow = 4;
+
     void drawDenied();
     void drawCells(const SStateGame& play);
     void drawCell(const SStateGame& play, int cx, int cy, int x, int y, const SClipRect& clip);

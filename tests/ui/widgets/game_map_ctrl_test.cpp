@@ -110,7 +110,7 @@ TEST(AutomapSetupTest, cellSizeHalfExtentsAndMarkerPlacesFollowTheScreenType) {
 TEST_F(AutomapTest, exploredCellsShowTheirPicturesAndUnexploredOnesTheBackground) {
     UiRig& rig = open(7, 8, 8, 200, 200);
     ASSERT_FALSE(HasFailure());
-    EXPECT_EQ(middleOf(17, 19), kFloor);
+    EXPECT_EQ(rig.Pixel(cellX(17) + 1, cellY(19) + 1), kFloor) << "around the arrow";
     EXPECT_EQ(middleOf(16, 13), kRock);
     EXPECT_EQ(rig.Pixel(cellX(9), cellY(16) + 3), kSideWall) << "the wall on the west side";
     EXPECT_EQ(rig.Pixel(cellX(9) + cell - 1, cellY(16) + 3), kFloor);
@@ -120,7 +120,7 @@ TEST_F(AutomapTest, exploredCellsShowTheirPicturesAndUnexploredOnesTheBackground
     scene.greenvale->ClearExplored();
     scene.greenvale->SetExplored(12 - 7, 12 - 7);
     redraw();
-    EXPECT_EQ(middleOf(12, 12), kFloor);
+    EXPECT_EQ(rig.Pixel(cellX(12) + 1, cellY(12) + 1), kFloor);
     EXPECT_EQ(middleOf(13, 12), kTile) << "an unexplored neighbour";
     EXPECT_EQ(middleOf(11, 9), kMarkers[kSignMarker]) << "the marker centred in the cell north of the sign";
     EXPECT_EQ(rig.Pixel(cellX(11) - 1, cellY(9) + 4), kMarkers[kSignMarker]) << "10 wide on 8-pixel cells";
@@ -218,6 +218,28 @@ TEST_F(AutomapTest, outsideDragModeATapAnswersTheControlsId) {
     EXPECT_EQ(host.commands.size(), 1u) << "a tap outside";
 }
 
+// Outside drag mode the turning arrow (half a cell here) stands at the centre of the player's cell
+// and turns with the heading: square at north, turned to a diamond at 45 degrees, whose points reach
+// further along the axes and whose sides leave the square's corners.
+TEST_F(AutomapTest, outsideDragModeTheArrowTurnsWithTheHeadingAtTheCentre) {
+    UiRig& rig = open(10, 16, 16, 200, 200);
+    ASSERT_FALSE(HasFailure());
+    const int x = host.map.m_centerX + cell / 2, y = host.map.m_centerY + cell / 2;
+    const int half = cell / 4;
+    play().m_heading = 0;
+    redraw();
+    EXPECT_EQ(rig.Pixel(x, y), kArrows[4]);
+    EXPECT_EQ(rig.Pixel(x - half + 1, y - half + 1), kArrows[4]) << "near the square's corner";
+    EXPECT_NE(rig.Pixel(x, y - half - 1), kArrows[4]);
+    play().m_heading = 45;
+    redraw();
+    EXPECT_EQ(rig.Pixel(x, y), kArrows[4]);
+    EXPECT_EQ(rig.Pixel(x, y - half - 1), kArrows[4]) << "a point of the diamond";
+    EXPECT_NE(rig.Pixel(x - half, y - half), kArrows[4]) << "beside the diamond's side";
+    for (int i = 0; i < 4; ++i) EXPECT_NE(rig.Pixel(x, y), kArrows[i]) << "no heading picture outside drag mode";
+    EXPECT_TRUE(rig.MatchesFullRepaint());
+}
+
 // Indexes from map data past their tables draw nothing in their place and nothing breaks: the
 // control's own background shows through.
 TEST_F(AutomapTest, anIndexPastItsTableDrawsNothingThere) {
@@ -233,7 +255,7 @@ TEST_F(AutomapTest, anIndexPastItsTableDrawsNothingThere) {
     scene.stand(play(), 12, 12);
     *play().GetAutomapCell(12, 12) = shown;
     redraw();
-    EXPECT_EQ(middleOf(12, 12), kTile);
+    EXPECT_EQ(rig.Pixel(cellX(12) + 1, cellY(12) + 1), kTile);
     EXPECT_EQ(middleOf(11, 9), kFloor) << "no marker 12 of 12";
     sign->byteA = SPlacedObject::kNoByte;
     redraw();

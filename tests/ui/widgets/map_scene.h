@@ -171,7 +171,9 @@ inline void UseSolidMapPictures(SGameData& game, int cell) {
         }));
     for (int i = 0; i < 12; ++i) set(SInterfaceRole::kAutomapMarkers, i, SolidPicture(10, 10, kMarkers[i]));
     for (int i = 0; i < 8; ++i) set(SInterfaceRole::kSectionBorders, i, SolidPicture(cell, cell, kBorders[i]));
-    for (int i = 0; i < 5; ++i) set(SInterfaceRole::kPlayerArrow, i, SolidPicture(cell, cell, kArrows[i]));
+    for (int i = 0; i < 4; ++i) set(SInterfaceRole::kPlayerArrow, i, SolidPicture(cell, cell, kArrows[i]));
+    // The turning arrow is half a cell, so that the player's cell shows around it.
+    set(SInterfaceRole::kPlayerArrow, 4, SolidPicture(cell / 2, cell / 2, kArrows[4]));
     set(SInterfaceRole::kWorldMapMarkers, 0, SolidPicture(10, 10, kHere));
     set(SInterfaceRole::kWorldMapMarkers, 1, SolidPicture(21, 21, kMark));
 }
