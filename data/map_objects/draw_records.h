@@ -15,7 +15,7 @@ enum SDrawKind : uint16_t {
     kWallBlock = 2,
     kTurningPicture = 4,  // copies of one picture that turn with the view
     kFloorOverlay = 6,
-    kUpperPanel = 8,    // a panel in the second layer
+    kUpperPanel = 8,     // a panel in the second layer
     kCrossPicture = 10,  // one picture across the cell, along x
     kCanopy = 11,
 };

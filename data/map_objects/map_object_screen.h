@@ -2,8 +2,8 @@
 // SMapObjectScreen: what map objects need of the play screen and of the player while the world is
 // played: the animation counters, the time of day and whether the map lies outdoors, the player's
 // cell, the game's random rolls, sounds and messages, conversations, travel, and the items the
-// player is given. The play screen answers it; the map-object type table is given one, and without
-// it the objects build their records as indoors by day and their requests go nowhere.
+// player is given. The play screen answers it; the map-object type table is given one. Without it
+// the objects build their still records only, and their requests go nowhere.
 #include <cstdint>
 
 class SItemType;

@@ -22,11 +22,11 @@ class SMap;
 class SMapObjectScreen;
 class SMapObjectTypeTable;
 class SResourceCache;
-struct SSidePicture;
-struct SMapCell;  // a cell of the play screen's grid
-struct SMapCellSide;
+struct SMapCell;        // a cell of the play screen's grid
 struct SMapCellShadow;  // the second-layer cell beside it
+struct SMapCellSide;
 struct SPlacedObject;
+struct SSidePicture;
 
 class SMapObjectType : public SPaletteHolder {
 public:
@@ -34,8 +34,8 @@ public:
     static constexpr uint16_t kSolid = 0x0040;
     // Set by the table for the block classes (codes 7, 8 and 41).
     static constexpr uint16_t kBlockClass = 0x0200;
-    // A wall decoration's picture is mirrored.
-    static constexpr uint16_t kMirrored = 0x1000;
+    // A wall decoration stands out from its side instead of lying flat on it.
+    static constexpr uint16_t kProjects = 0x1000;
     // Outdoors the object is lit, and sounds, only at night.
     static constexpr uint16_t kLitAtNight = 0x2000;
     // Used or stepped on, the object takes the player elsewhere; always set for city doors and stairs.

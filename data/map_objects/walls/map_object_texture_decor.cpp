@@ -26,8 +26,8 @@ void SMapObjectTextureDecor::BuildCellRecord(SPlacedObject* object, SMapCell& ce
     record.m_drawCode = kDrawCode;
 }
 
-void SMapObjectTextureDecor::BuildAnimatedCellRecord(SPlacedObject* object, SMapCell& cell,
-                                                     SObjectTypeRecord& record, uint16_t&) {
+void SMapObjectTextureDecor::BuildAnimatedCellRecord(SPlacedObject* object, SMapCell& cell, SObjectTypeRecord& record,
+                                                     uint16_t&) {
     if (IsOff(object)) return;
     const SMapObjectScreen* screen = Screen();
     const uint32_t tick = screen ? screen->AnimationTick() : 0;
@@ -39,9 +39,8 @@ const char* SMapObjectTextureDecor::GetAmbientSound(const SPlacedObject* object,
 }
 
 int SMapObjectTextureDecor::ExecuteCommand(SMap* map, SPlacedObject* object, int x, int y, int command,
-                                           const SScriptValue& arg1, const SScriptValue& arg2,
-                                           const SScriptValue& arg3, std::optional<SScriptValue>& result,
-                                           bool& changed) {
+                                           const SScriptValue& arg1, const SScriptValue& arg2, const SScriptValue& arg3,
+                                           std::optional<SScriptValue>& result, bool& changed) {
     if (RunItemCommand(map, playerPile(), command, arg1, arg2, result)) return 0;
     return SMapObjectType::ExecuteCommand(map, object, x, y, command, arg1, arg2, arg3, result, changed);
 }

@@ -24,8 +24,7 @@ void SMapObjectWall::BuildCellRecord(SPlacedObject*, SMapCell& cell, SObjectType
     record.m_drawCode = kDrawCode;
 }
 
-void SMapObjectWall::BuildShadowCellRecord(SPlacedObject*, SMapCellShadow& cell, SObjectTypeRecord& record,
-                                           uint16_t&) {
+void SMapObjectWall::BuildShadowCellRecord(SPlacedObject*, SMapCellShadow& cell, SObjectTypeRecord& record, uint16_t&) {
     if (cell.upperType == nullptr) cell.upperType = defaultUpperType();
     record.m_kind = kWallBlock;
     SetPicture(record, 0, FirstPicture(cell.floorType), cell.floorPalette);

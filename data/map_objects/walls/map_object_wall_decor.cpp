@@ -56,7 +56,7 @@ int SMapObjectWallDecor::OnEvent(uint32_t event, SMap*, SPlacedObject* object, S
 
 void SMapObjectWallDecor::buildSide(const SMapCellSide& cellSide, int side, SSideOverlayRecord& record) const {
     SSidePicture face = FacePicture(cellSide, side, kObliquePicture);
-    face.placement |= mirrorBit();
+    face.placement |= projectingBit();
     face.drawCode = uint16_t(kDrawCode + side);
     SetSidePicture(record, side, face);
 }
@@ -70,7 +70,7 @@ void SMapObjectWallDecor::buildAnimatedSide(SMapObjectScreen& screen, const SMap
     const uint16_t picture = wall.PictureId(kFirstFrame + int(step % wall.Frames()));
     const uint16_t oblique = wall.PictureId(kFirstObliqueFrame + int(step % wall.Frames2()));
     SetSidePicture(record, side,
-                   {uint16_t(PackPlacement(side, picture, m_placeA, m_place[3]) | mirrorBit()), picture, oblique,
+                   {uint16_t(PackPlacement(side, picture, m_placeA, m_place[3]) | projectingBit()), picture, oblique,
                     cellSide.wallPalette, uint16_t(kDrawCode + side)});
 }
 
@@ -93,7 +93,9 @@ uint32_t SMapObjectWallDecor::frameStep(const SMapObjectScreen& screen, int side
 
 int SMapObjectWallDecor::flicker(SMapObjectScreen& screen) { return kFlickerBase << screen.Random(kFlickerSteps); }
 
-uint16_t SMapObjectWallDecor::mirrorBit() const { return (m_flags & kMirrored) ? SSideOverlayRecord::kProjecting : 0; }
+uint16_t SMapObjectWallDecor::projectingBit() const {
+    return (m_flags & kProjects) ? SSideOverlayRecord::kProjecting : 0;
+}
 
 void SMapObjectWallDecor::animate(const SPlacedObject* object, const SMapCellSide (&sides)[4], int side,
                                   SSideOverlayRecord& record, uint16_t& light) {

@@ -45,8 +45,8 @@ protected:
     static uint32_t frameStep(const SMapObjectScreen& screen, int side);
     // How far a flame raises the light this frame.
     static int flicker(SMapObjectScreen& screen);
-    // The placement bit that mirrors the picture.
-    uint16_t mirrorBit() const;
+    // The placement bit of a kProjects decoration.
+    uint16_t projectingBit() const;
 
 private:
     void animate(const SPlacedObject* object, const SMapCellSide (&sides)[4], int side, SSideOverlayRecord& record,

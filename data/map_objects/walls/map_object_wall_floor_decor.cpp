@@ -27,7 +27,7 @@ void SMapObjectWallFloorDecor::buildAnimatedSide(SMapObjectScreen& screen, const
     const uint16_t picture = wall.PictureId(kFirstFrame + int(step % wall.Frames()));
     const uint16_t oblique = wall.Frames2() ? wall.PictureId(kFirstObliqueFrame + int(step % wall.Frames2())) : 0;
     SetSidePicture(record, side,
-                   {uint16_t(place(side, picture, oblique) | mirrorBit()), picture, oblique, cellSide.wallPalette,
+                   {uint16_t(place(side, picture, oblique) | projectingBit()), picture, oblique, cellSide.wallPalette,
                     uint16_t(kDrawCode + side)});
 }
 

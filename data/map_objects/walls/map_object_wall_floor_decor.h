@@ -6,9 +6,11 @@
 
 class SMapObjectWallFloorDecor : public SMapObjectWallDecor {
 protected:
-    // Placed standing out from the side; a second picture turns it into a fixture on the wall.
+    // Placed out from the side by both placement values; with an oblique picture it stands out
+    // from the side.
     void buildSide(const SMapCellSide& cellSide, int side, SSideOverlayRecord& record) const override;
-    // Its frames run without second pictures, and only kLitAtNight ones light the cell.
+    // Its frames run without oblique ones, and only kLitAtNight ones light the cell; kProjects
+    // makes them stand out.
     void buildAnimatedSide(SMapObjectScreen& screen, const SMapCellSide& cellSide, int side, SSideOverlayRecord& record,
                            uint16_t& light) override;
     // It has nothing to say.

@@ -123,7 +123,7 @@ TEST_F(LitObjectsTest, aWallDecorationWithoutBothFrameCountsDoesNotAnimate) {
 }
 
 // The wall-and-floor decoration animates with frames alone, lights only when night-lit, and its
-// placement stands out from the wall, mirrored by the type's flag.
+// placement stands out from the wall by the type's flag.
 TEST_F(LitObjectsTest, aWallAndFloorDecorationAnimatesWithoutObliqueFrames) {
     SMapObjectType& fountain = Type("fountain");
     fountain.m_placeA = 3;
@@ -138,7 +138,7 @@ TEST_F(LitObjectsTest, aWallAndFloorDecorationAnimatesWithoutObliqueFrames) {
     EXPECT_EQ(record.m_position[1], PackPlacementFlagged(3, SizeOf(6), false, 3, 11));
     EXPECT_EQ(record.m_drawCode[1], 49);
 
-    fountain.m_flags = SMapObjectType::kLitAtNight | SMapObjectType::kMirrored;
+    fountain.m_flags = SMapObjectType::kLitAtNight | SMapObjectType::kProjects;
     screen.SetTime(23, 0);
     record = Animate("fountain", 3, nullptr, light);
     EXPECT_EQ(light, 512 + (16 << NextRoll(3)));

@@ -126,18 +126,16 @@ TEST_F(ObjectUseTest, whatStandsInTheWay) {
     };
     constexpr uint8_t none = 0xFF, visible = SPlacedObject::kVisible, hidden = 0,
                       closed = SPlacedObject::kVisible | SPlacedObject::kClosed;
-    for (Row row : {
-             Row{"tree", true, none, true},      Row{"tree", true, visible, true},
-             Row{"tree", true, hidden, false},   Row{"tree", false, none, false},
-             Row{"tree", false, visible, false}, Row{"bush", true, none, true},
-             Row{"bush", true, closed, true},    Row{"bush", true, hidden, false},
-             Row{"bush", false, visible, false}, Row{"web", false, visible, true},
-             Row{"web", false, closed, false},   Row{"web", false, hidden, false},
-             Row{"web", true, none, false},      Row{"force", false, visible, true},
-             Row{"force", false, closed, false}, Row{"force", false, hidden, false},
-             Row{"force", true, none, false},    Row{"pillar", true, visible, false},
-             Row{"rose", true, visible, false},
-         }) {
+    for (
+        Row row : {
+            Row{"tree", true, none, true},      Row{"tree", true, visible, true},   Row{"tree", true, hidden, false},
+            Row{"tree", false, none, false},    Row{"tree", false, visible, false}, Row{"bush", true, none, true},
+            Row{"bush", true, closed, true},    Row{"bush", true, hidden, false},   Row{"bush", false, visible, false},
+            Row{"web", false, visible, true},   Row{"web", false, closed, false},   Row{"web", false, hidden, false},
+            Row{"web", true, none, false},      Row{"force", false, visible, true}, Row{"force", false, closed, false},
+            Row{"force", false, hidden, false}, Row{"force", true, none, false},    Row{"pillar", true, visible, false},
+            Row{"rose", true, visible, false},
+        }) {
         SMapObjectType& type = Type(row.name);
         type.m_flags = row.solid ? SMapObjectType::kSolid : 0;
         SPlacedObject object;
@@ -220,8 +218,8 @@ TEST_F(ObjectUseTest, floorDecorationItemCommandsActOnThePileInThePlayersCell) {
     run(kReceiveItem, SScriptValue("base_gold"), SScriptValue(50));
     run(kFindItem, SScriptValue("base_key"), SScriptValue(1));
     run(kRemoveItem, SScriptValue("base_gold"), SScriptValue(20));
-    EXPECT_EQ(items.calls, (std::vector<std::string>{"count 12 base_key", "add 12 base_gold 50",
-                                                     "add 12 base_key 1", "remove 12 base_gold 20"}));
+    EXPECT_EQ(items.calls, (std::vector<std::string>{"count 12 base_key", "add 12 base_gold 50", "add 12 base_key 1",
+                                                     "remove 12 base_gold 20"}));
 
     playerCell.containerId = 300;
     EXPECT_EQ(run(kHasItem, SScriptValue("base_key")), 0) << "no map container has that number";

@@ -13,9 +13,9 @@ constexpr uint16_t kLight = 256;
 
 // The four entries of a side record's arrays, for comparing a record entry by entry.
 std::array<uint16_t, 9> entryOf(const SSideOverlayRecord& record, int e) {
-    return {record.m_position[e],      record.m_picture[e],       record.m_obliquePicture[e],
+    return {record.m_position[e],      record.m_picture[e],        record.m_obliquePicture[e],
             record.m_palette[e],       record.m_secondPosition[e], record.m_secondPicture[e],
-            record.m_secondPalette[e], record.m_itemStack[e],     record.m_drawCode[e]};
+            record.m_secondPalette[e], record.m_itemStack[e],      record.m_drawCode[e]};
 }
 
 bool recordsEqual(const SSideOverlayRecord& a, const SSideOverlayRecord& b) {
@@ -69,8 +69,8 @@ TEST_F(WallRecordsTest, sidePicturesGoToTheEntryFacingTheWallWithTheClassesDrawC
         int firstDrawCode;
         int picture, oblique;  // p-numbers; -1 for none
     };
-    for (Row row : {Row{"torch", 42, 4, 8}, Row{"fountain", 46, 4, -1}, Row{"window", 7, 11, 12},
-                    Row{"citydoor", 3, 3, 2}}) {
+    for (Row row :
+         {Row{"torch", 42, 4, 8}, Row{"fountain", 46, 4, -1}, Row{"window", 7, 11, 12}, Row{"citydoor", 3, 3, 2}}) {
         for (int side = 0; side < 4; ++side) {
             const SSideOverlayRecord record = SideRecord(row.name, side);
             const int e = (side + 2) % 4;
@@ -79,12 +79,14 @@ TEST_F(WallRecordsTest, sidePicturesGoToTheEntryFacingTheWallWithTheClassesDrawC
             EXPECT_EQ(record.m_picture[e], Picture(row.picture)) << where;
             EXPECT_EQ(record.m_obliquePicture[e], row.oblique < 0 ? 0 : Picture(row.oblique)) << where;
             EXPECT_EQ(record.m_palette[e], wallPalette.slot) << where;
-            const uint16_t placement =
-                row.name == std::string("fountain") ? PackPlacementFlagged(side, SizeOf(row.picture), false, 5, 7)
-                                                    : PackPlacement(side, SizeOf(row.picture), 5, 9);
+            const uint16_t placement = row.name == std::string("fountain")
+                                           ? PackPlacementFlagged(side, SizeOf(row.picture), false, 5, 7)
+                                           : PackPlacement(side, SizeOf(row.picture), 5, 9);
             EXPECT_EQ(record.m_position[e], placement) << where;
-            for (int other = 0; other < 4; ++other)
-                if (other != e) EXPECT_EQ(entryOf(record, other), (std::array<uint16_t, 9>{})) << where << " " << other;
+            for (int other = 0; other < 4; ++other) {
+                if (other == e) continue;
+                EXPECT_EQ(entryOf(record, other), (std::array<uint16_t, 9>{})) << where << " " << other;
+            }
         }
     }
 }
@@ -93,16 +95,16 @@ TEST_F(WallRecordsTest, aWallLineDrawsTheSidesDecorationOnTheWall) {
     for (int side = 0; side < 4; ++side) {
         const SSideOverlayRecord record = SideRecord("line", side);
         const int e = (side + 2) % 4;
-        EXPECT_EQ(entryOf(record, e), (std::array<uint16_t, 9>{0, 0, 0, 0, SSideOverlayRecord::kWallOverlay,
-                                                                 Picture(6), decorationPalette.slot, 0, 0}))
+        EXPECT_EQ(entryOf(record, e), (std::array<uint16_t, 9>{0, 0, 0, 0, SSideOverlayRecord::kWallOverlay, Picture(6),
+                                                               decorationPalette.slot, 0, 0}))
             << side;
     }
 }
 
-// A mirrored wall decoration says so in its placement; a wall-and-floor decoration with an oblique
-// picture is fixed to the wall and places its height step as given.
+// A projecting wall decoration says so in its placement; a wall-and-floor decoration with an oblique
+// picture stands out too and places its height step as given.
 TEST_F(WallRecordsTest, placementBitsFollowTheTypeFlagsAndTheObliquePicture) {
-    Type("torch").m_flags |= SMapObjectType::kMirrored;
+    Type("torch").m_flags |= SMapObjectType::kProjects;
     EXPECT_EQ(SideRecord("torch", 1).m_position[3], PackPlacement(1, SizeOf(4), 5, 9) | 0x8000);
 
     SMapCell cell = SideCell("fountain", 2);
@@ -260,7 +262,7 @@ protected:
 // The world's eleventh type name where it has one, else its default floor; either is kept in the
 // cell. An upper part the cell has stays.
 TEST_F(WallDefaultUpperTest, aSecondLayerWallWithoutAnUpperPartTakesTheWorldsDefault) {
-    std::vector<std::string> eleven = {"floor", "wall", "line", "torch", "rug",  "bush",
+    std::vector<std::string> eleven = {"floor", "wall", "line", "torch", "rug",    "bush",
                                        "web",   "tree", "rose", "stone", "ceiling"};
     const SModule* world = OpenWorld(eleven, 1);
     ASSERT_NE(world, nullptr) << modules.Error().Message();
