@@ -19,16 +19,25 @@
 class SArchive;
 class SItemType;
 class SMap;
+class SMapObjectScreen;
 class SMapObjectTypeTable;
 class SResourceCache;
 struct SMapCell;        // a cell of the play screen's grid
 struct SMapCellShadow;  // the second-layer cell beside it
+struct SMapCellSide;
 struct SPlacedObject;
+struct SSidePicture;
 
 class SMapObjectType : public SPaletteHolder {
 public:
+    // Trees, bushes and blocks stand in the way.
+    static constexpr uint16_t kSolid = 0x0040;
     // Set by the table for the block classes (codes 7, 8 and 41).
     static constexpr uint16_t kBlockClass = 0x0200;
+    // A wall decoration stands out from its side instead of lying flat on it.
+    static constexpr uint16_t kProjects = 0x1000;
+    // Outdoors the object is lit, and sounds, only at night.
+    static constexpr uint16_t kLitAtNight = 0x2000;
     // Used or stepped on, the object takes the player elsewhere; always set for city doors and stairs.
     static constexpr uint16_t kLeadsSomewhere = 0x4000;
 
@@ -146,12 +155,40 @@ public:
     const char* m_param4 = nullptr;
     SPtrArray<const char> m_pictureNames{4, false};
 
+protected:
+    // The play screen's services through the table; null while none is attached.
+    SMapObjectScreen* Screen() const;
+    // Off, torn, picked or closed: the object's kClosed. No object is never off.
+    static bool IsOff(const SPlacedObject* object);
+    // A visible object that is not off; false for no object.
+    static bool IsVisibleAndOn(const SPlacedObject* object);
+    // kSolid types block where the object is visible, and where a cell names them without one.
+    bool BlocksWhenSolid(const SPlacedObject* object) const;
+    // The picture of the side's wall type fixed to side `side` (0 to 3), placed by m_placeA and
+    // m_place[3], with its picture `oblique` for oblique views; no draw code.
+    SSidePicture FacePicture(const SMapCellSide& cellSide, int side, int oblique) const;
+    // Sets that picture with its draw code on the record; nothing for a side outside 0 to 3.
+    void BuildFace(const SMapCellSide (&sides)[4], int side, int oblique, uint16_t drawCode,
+                   SSideOverlayRecord& record) const;
+    // m_param2, the sound the object gives off, or null when it names none.
+    const char* AmbientParam() const;
+    // Sends the player to the target of a travel text: "target", or "question#target" asked first;
+    // nothing for an empty text or one that begins with '#'.
+    void TravelTo(const char* travelText, int kind) const;
+    // The item commands (finditem, receiveitem, removeitem, hasitem) on the map's container
+    // `containerId` (0 for none: hasitem counts 0). False for any other command.
+    bool RunItemCommand(SMap* map, uint8_t containerId, int command, const SScriptValue& arg1, const SScriptValue& arg2,
+                        std::optional<SScriptValue>& result) const;
+
 private:
     SPictureSize pictureSize(uint16_t slot) const;
     uint8_t markOfPicture(int k) const;
     void countFrames();
     bool animates() const;
     bool loadOwnPictures(SResourceCache& cache) const;
+    uint32_t countItems(SMap* map, uint8_t containerId, const char* itemType) const;
+    void addItems(SMap* map, uint8_t containerId, const char* itemType, int32_t amount) const;
+    void removeItems(SMap* map, uint8_t containerId, const char* itemType, int32_t amount) const;
 
     SMapObjectTypeTable* m_table = nullptr;
     std::vector<uint16_t> m_pictureIds;

@@ -7,11 +7,13 @@
 
 namespace {
 
-// The container-item calls need an object with a container, a map and items to ask.
-SMapObjectItems* itemsFor(const SMapObjectTypeTable* table, const SMap* map, const SPlacedObject* object) {
-    if (table == nullptr || map == nullptr || object == nullptr || object->containerId == 0) return nullptr;
+// The container-item calls need a container, a map and items to ask.
+SMapObjectItems* itemsFor(const SMapObjectTypeTable* table, const SMap* map, uint8_t containerId) {
+    if (table == nullptr || map == nullptr || containerId == 0) return nullptr;
     return table->Items();
 }
+
+uint8_t containerOf(const SPlacedObject* object) { return object ? object->containerId : 0; }
 
 void setFlag(SPlacedObject& object, uint8_t flag, bool set) {
     object.flags = uint8_t(set ? object.flags | flag : object.flags & ~flag);
@@ -19,21 +21,44 @@ void setFlag(SPlacedObject& object, uint8_t flag, bool set) {
 
 }  // namespace
 
+uint32_t SMapObjectType::countItems(SMap* map, uint8_t containerId, const char* itemType) const {
+    SMapObjectItems* items = itemsFor(m_table, map, containerId);
+    return items ? items->CountInContainer(*map, containerId, itemType) : 0;
+}
+
+void SMapObjectType::addItems(SMap* map, uint8_t containerId, const char* itemType, int32_t amount) const {
+    if (SMapObjectItems* items = itemsFor(m_table, map, containerId))
+        items->AddToContainer(*map, containerId, itemType, amount);
+}
+
+void SMapObjectType::removeItems(SMap* map, uint8_t containerId, const char* itemType, int32_t amount) const {
+    if (SMapObjectItems* items = itemsFor(m_table, map, containerId))
+        items->RemoveFromContainer(*map, containerId, itemType, amount);
+}
+
 uint32_t SMapObjectType::CountContainerItem(SMap* map, const SPlacedObject* object, const char* itemType) const {
-    SMapObjectItems* items = itemsFor(m_table, map, object);
-    return items ? items->CountInContainer(*map, object->containerId, itemType) : 0;
+    return countItems(map, containerOf(object), itemType);
 }
 
 void SMapObjectType::AddContainerItem(SMap* map, const SPlacedObject* object, const char* itemType,
                                       int32_t amount) const {
-    if (SMapObjectItems* items = itemsFor(m_table, map, object))
-        items->AddToContainer(*map, object->containerId, itemType, amount);
+    addItems(map, containerOf(object), itemType, amount);
 }
 
 void SMapObjectType::RemoveContainerItem(SMap* map, const SPlacedObject* object, const char* itemType,
                                          int32_t amount) const {
-    if (SMapObjectItems* items = itemsFor(m_table, map, object))
-        items->RemoveFromContainer(*map, object->containerId, itemType, amount);
+    removeItems(map, containerOf(object), itemType, amount);
+}
+
+bool SMapObjectType::RunItemCommand(SMap* map, uint8_t containerId, int command, const SScriptValue& arg1,
+                                    const SScriptValue& arg2, std::optional<SScriptValue>& result) const {
+    switch (command) {
+        case kFindItem:
+        case kReceiveItem: addItems(map, containerId, arg1.Text(), arg2.Number()); return true;
+        case kRemoveItem: removeItems(map, containerId, arg1.Text(), arg2.Number()); return true;
+        case kHasItem: result = SScriptValue(int32_t(countItems(map, containerId, arg1.Text()))); return true;
+        default: return false;
+    }
 }
 
 int SMapObjectType::ExecuteCommand(SMap* map, SPlacedObject* object, int, int, int command, const SScriptValue& arg1,
@@ -69,11 +94,7 @@ int SMapObjectType::ExecuteCommand(SMap* map, SPlacedObject* object, int, int, i
         case kSetState: o.stateByte = uint8_t(arg1.Number()); break;
         // The bit as it stands, 2 for dead: scripts test it for truth, never against 1.
         case kIsDead: result = SScriptValue(int32_t(o.flags & SPlacedObject::kClosed)); break;
-        case kFindItem:
-        case kReceiveItem: AddContainerItem(map, object, arg1.Text(), arg2.Number()); break;
-        case kRemoveItem: RemoveContainerItem(map, object, arg1.Text(), arg2.Number()); break;
-        case kHasItem: result = SScriptValue(int32_t(CountContainerItem(map, object, arg1.Text()))); break;
-        default: break;
+        default: RunItemCommand(map, o.containerId, command, arg1, arg2, result); break;
     }
     return 0;
 }

@@ -12,6 +12,7 @@
 
 class SArchive;
 class SMapObjectItems;
+class SMapObjectScreen;
 class SPalettePart;
 class SResourceCache;
 struct SRecordCursor;
@@ -32,6 +33,9 @@ public:
     // What the object commands and the plants ask about items; null until the items are there.
     void SetItems(SMapObjectItems* items) { m_items = items; }
     SMapObjectItems* Items() const { return m_items; }
+    // The play screen the types build their records for and send their requests to; null for none.
+    void SetScreen(SMapObjectScreen* screen) { m_screen = screen; }
+    SMapObjectScreen* Screen() const { return m_screen; }
 
     // A new type of the class of `typeCode`, bound to this table, with the code's default flags
     // (and kBlockClass for codes 7, 8 and 41); null for a code outside 1..43.
@@ -80,6 +84,7 @@ private:
 
     SResourceCache* m_cache = nullptr;
     SMapObjectItems* m_items = nullptr;
+    SMapObjectScreen* m_screen = nullptr;
     // Declared before the types, which point into them, so that the types go first.
     std::vector<std::unique_ptr<SPdbRecord>> m_chunks;
     SPtrArray<SMapObjectType> m_types{10};

@@ -7,33 +7,11 @@
 
 #include "data/map_objects/doors/map_object_door.h"
 #include "data/map_objects/map_object_fixture.h"
-#include "data/map_objects/map_object_items.h"
+#include "data/map_objects/recording_items.h"
 #include "data/maps/map.h"
 #include "data/maps/placed_object.h"
 
 namespace {
-
-// Containers that note what they are asked, and hold 5 of everything.
-class RecordingItems : public SMapObjectItems {
-public:
-    uint32_t CountInContainer(SMap&, uint8_t containerId, const char* itemType) override {
-        calls.push_back("count " + std::to_string(containerId) + " " + itemType);
-        return 5;
-    }
-    void AddToContainer(SMap&, uint8_t containerId, const char* itemType, int32_t amount) override {
-        calls.push_back("add " + std::to_string(containerId) + " " + itemType + " " + std::to_string(amount));
-    }
-    void RemoveFromContainer(SMap&, uint8_t containerId, const char* itemType, int32_t amount) override {
-        calls.push_back("remove " + std::to_string(containerId) + " " + itemType + " " + std::to_string(amount));
-    }
-    SItemType* FindIngredient(const char* name) override {
-        calls.push_back(std::string("ingredient ") + name);
-        return reinterpret_cast<SItemType*>(&ingredient);
-    }
-
-    std::vector<std::string> calls;
-    int ingredient = 0;
-};
 
 class ObjectCommandsTest : public ::testing::Test {
 protected:
@@ -160,7 +138,7 @@ TEST_F(ObjectCommandsTest, aPlantWithOnePictureYieldsNoIngredient) {
     flower->m_param1 = "base_rosepetal";
     EXPECT_EQ(flower->FindIngredientType(), nullptr);
     flower->m_pictureNames.Append("bres_rosepicked");
-    EXPECT_EQ(flower->FindIngredientType(), reinterpret_cast<SItemType*>(&items.ingredient));
+    EXPECT_EQ(flower->FindIngredientType(), &items.ingredient);
     EXPECT_EQ(items.calls, (std::vector<std::string>{"ingredient base_rosepetal"}));
     flower->m_param1 = nullptr;
     EXPECT_EQ(flower->FindIngredientType(), nullptr);

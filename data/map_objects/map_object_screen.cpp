@@ -1,0 +1,15 @@
+#include "data/map_objects/map_object_screen.h"
+
+namespace {
+
+constexpr uint32_t kMinutesPerDay = 1440;
+constexpr uint32_t kMinutesPerHour = 60;
+constexpr uint32_t kDawn = 6;
+constexpr uint32_t kDusk = 22;
+
+}  // namespace
+
+bool SMapObjectScreen::IsNight() const {
+    const uint32_t hour = GameTime() % kMinutesPerDay / kMinutesPerHour;
+    return hour >= kDusk || hour < kDawn;
+}
