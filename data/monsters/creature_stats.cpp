@@ -42,8 +42,8 @@ int SCreatureStats::PoisonResistance() const {
 }
 
 int SCreatureStats::DiseaseResistance() const {
-    return clampPercent(Attribute(3) / 2 + m_monster.PercentSum(kCombatResistDiseases) +
-                        Total(kCombatResistDiseases) + Total(kCombatResistDisease));
+    return clampPercent(Attribute(3) / 2 + m_monster.PercentSum(kCombatResistDiseases) + Total(kCombatResistDiseases) +
+                        Total(kCombatResistDisease));
 }
 
 int SCreatureStats::SpellChance() const {

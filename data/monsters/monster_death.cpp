@@ -15,8 +15,8 @@ namespace {
 SItemList* dropContainerAt(SMonsterContext& context, uint8_t x, uint8_t y) {
     SMapCell* cell = nullptr;
     int column = 0, row = 0;
-    if (context.grid.MapToGrid(context.map, x, y, column, row) && column >= 0 && row >= 0 &&
-        column < SMapGrid::kSize && row < SMapGrid::kSize)
+    if (context.grid.MapToGrid(context.map, x, y, column, row) && column >= 0 && row >= 0 && column < SMapGrid::kSize &&
+        row < SMapGrid::kSize)
         cell = &context.grid.Cell(column, row);
     if (cell && cell->containerId != 0)
         if (SItemList* pile = context.map.FindContainer(uint8_t(cell->containerId))) return pile;

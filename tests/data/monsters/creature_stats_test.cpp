@@ -1,7 +1,8 @@
+#include "data/monsters/creature_stats.h"
+
 #include <gtest/gtest.h>
 
 #include "data/monsters/combat_effect_types.h"
-#include "data/monsters/creature_stats.h"
 #include "monster_fixture.h"
 
 namespace {

@@ -21,7 +21,9 @@ public:
     int PlayerY() const override { return playerY; }
     int PlayerHeading() const override { return heading; }
     int SoundVolumeAt(int x, int y) const override { return 10 - std::abs(x - playerX) - std::abs(y - playerY); }
-    void PlaySound(const char* name, int volume) override { sounds.push_back(name + std::string("@") + std::to_string(volume)); }
+    void PlaySound(const char* name, int volume) override {
+        sounds.push_back(name + std::string("@") + std::to_string(volume));
+    }
     void ShowMessageBox(const char* text) override { boxes.emplace_back(text); }
     void RedrawView() override { ++redraws; }
     bool WarnsOfPeacefulTargets() const override { return warns; }
@@ -96,10 +98,26 @@ protected:
         creature->displaySlot = creature->id;
         return *creature;
     }
-    SSpellType* AddSpell(const char* name, std::vector<std::unique_ptr<SEffect>> effects,
-                         uint8_t targetKind = kTargetRanged) {
+    // An effect of a spell: its type, magnitude and duration, the cells it reaches around the
+    // target, and the disease or the attribute it names.
+    struct SpellEntry {
+        uint8_t type;
+        int16_t magnitude = 0;
+        int16_t duration = 0;
+        uint8_t radius = 0;
+        const char* target = "";
+        uint8_t subTarget = 0;
+    };
+    SSpellType* AddSpell(const char* name, std::vector<SpellEntry> entries, uint8_t targetKind = kTargetRanged) {
         std::unique_ptr<SSpellType> spell = MakeSpell(name, 3);
-        for (auto& effect : effects) spell->m_effects.Append(effect.release());
+        for (const SpellEntry& entry : entries) {
+            std::unique_ptr<SEffect> effect = SpellEffectEntry(entry.type, entry.magnitude);
+            effect->m_baseDuration = entry.duration;
+            effect->m_radius = entry.radius;
+            effect->m_target.Assign(entry.target);
+            effect->m_subTarget = entry.subTarget;
+            spell->m_effects.Append(effect.release());
+        }
         spell->m_targetKind = targetKind;
         SSpellType* added = spell.get();
         spells.Add(std::move(spell));
