@@ -52,8 +52,7 @@ TEST_F(MonsterHitTest, theBlowLandsOnlyOnCreaturesThatAreNotPeaceful) {
         bool ownerDead = false;
     } cases[] = {
         {"people", "creature base_smith 3 3", SCreature::kProvoked, 12, 40, kPeopleBox, 5, false},
-        {"owned and calm", "object 1 base_statue\ncreature base_orcish 3 3 owner=1", 0, 12, 40, kPeacefulBox, 0,
-         false},
+        {"owned and calm", "object 1 base_statue\ncreature base_orcish 3 3 owner=1", 0, 12, 40, kPeacefulBox, 0, false},
         {"talking and calm", "creature base_hermit 3 3", 0, 12, 40, kPeacefulBox, 0, false},
         {"owned and hostile", "object 1 base_statue\ncreature base_orcish 3 3 owner=1", SCreature::kAggressive, 12, 28,
          nullptr, 0, true},

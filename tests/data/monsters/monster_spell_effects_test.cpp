@@ -19,8 +19,8 @@ protected:
     // A magic resistance of exactly `resistance` (from -100 to 100).
     void ResistMagic(int resistance) {
         const int constant = resistance - 1;
-        monster->m_effects.Add(ItemEffect(kCombatResistMagic, int16_t(constant > 100 ? constant + 100 : constant),
-                                          0, "", kSourceConstant));
+        monster->m_effects.Add(ItemEffect(kCombatResistMagic, int16_t(constant > 100 ? constant + 100 : constant), 0,
+                                          "", kSourceConstant));
     }
     // The creature's timed entry of the type, or null.
     const SCreatureEffect* Timed(const SCreature& creature, uint8_t type) const {
@@ -52,9 +52,9 @@ TEST_F(MonsterSpellEffectsTest, restoringEffectsHealWhatTheySuitAndHurtTheRest) 
         int hp;
         int after;
     } cases[] = {
-        {true, "base_heal", 5, 0},         {false, "base_heal", 5, 25},        {false, "base_heal", 90, 100},
-        {true, "base_unholy", 5, 25},      {false, "base_unholy", 5, 0},       {false, "base_fullheal", 5, 100},
-        {true, "base_fullheal", 50, 1},    {true, "base_fullunholy", 5, 100},  {false, "base_fullunholy", 50, 1},
+        {true, "base_heal", 5, 0},        {false, "base_heal", 5, 25},       {false, "base_heal", 90, 100},
+        {true, "base_unholy", 5, 25},     {false, "base_unholy", 5, 0},      {false, "base_fullheal", 5, 100},
+        {true, "base_fullheal", 50, 1},   {true, "base_fullunholy", 5, 100}, {false, "base_fullunholy", 50, 1},
         {false, "base_fullunholy", 0, 0},
     };
     for (const auto& c : cases) {
@@ -68,17 +68,16 @@ TEST_F(MonsterSpellEffectsTest, restoringEffectsHealWhatTheySuitAndHurtTheRest) 
 
 TEST_F(MonsterSpellEffectsTest, timedEffectsKeepWhatTheMagicResistanceLeaves) {
     ResistMagic(50);
-    AddSpell("base_all",
-             {
-                 {kCombatFortifyAttribute, 10, 3, 0, "", 4},
-                 {kCombatFortifyAc, 7, 3},
-                 {kCombatResistPoison, 140, 3},
-                 {kCombatResistMagic, -130, 3},
-                 {kCombatResistDisease, 120, 3, 0, "base_plague"},
-                 {kCombatCurse, 0, 3},
-                 {kCombatParalyze, 0, 3},
-                 {kCombatPoison, 10, 3},
-             });
+    AddSpell("base_all", {
+                             {kCombatFortifyAttribute, 10, 3, 0, "", 4},
+                             {kCombatFortifyAc, 7, 3},
+                             {kCombatResistPoison, 140, 3},
+                             {kCombatResistMagic, -130, 3},
+                             {kCombatResistDisease, 120, 3, 0, "base_plague"},
+                             {kCombatCurse, 0, 3},
+                             {kCombatParalyze, 0, 3},
+                             {kCombatPoison, 10, 3},
+                         });
     SCreature& creature = Place(monster, 3, 3);
     monster->ApplySpell(*context, creature, *spells.FindSpell("base_all"), 0);
     // Amounts and durations (3 + 1 turns) are halved, rounding the resisted part down; the
@@ -147,7 +146,8 @@ TEST_F(MonsterSpellEffectsTest, curesAndDispelTakeTheirEffectsAway) {
     EXPECT_EQ(SpriteOf(creature).m_palette, 4);
 
     // Dispel takes the magic that was cast; poison and diseases are no magic.
-    const std::initializer_list<uint8_t> dispelled = {2, 5, 8, 10, 11, 15, 16, 17, 20, 22, 27, 28, 33, 34, 35, 36, 38, 39, 58};
+    const std::initializer_list<uint8_t> dispelled = {2,  5,  8,  10, 11, 15, 16, 17, 20, 22,
+                                                      27, 28, 33, 34, 35, 36, 38, 39, 58};
     give(dispelled);
     const std::initializer_list<uint8_t> kept = {kCombatPoison, 1, 3, 12, 40};
     give(kept);
@@ -161,7 +161,8 @@ TEST_F(MonsterSpellEffectsTest, curesAndDispelTakeTheirEffectsAway) {
 }
 
 TEST_F(MonsterSpellEffectsTest, withMagicImmunityOnlyDispelActs) {
-    AddSpell("base_storm", {{kCombatPoison, 10, 3}, {kCombatCurse, 0, 3}, {kCombatRestoreHp, 20}, {kCombatFortifyAc, 5, 3}});
+    AddSpell("base_storm",
+             {{kCombatPoison, 10, 3}, {kCombatCurse, 0, 3}, {kCombatRestoreHp, 20}, {kCombatFortifyAc, 5, 3}});
     AddSpell("base_dispel", {{kCombatDispel}});
     AddSpell("base_ward", {{kCombatMagicImmunity, 0, 3}});
     SCreature& creature = Place(monster, 3, 3);
@@ -248,7 +249,7 @@ TEST_F(MonsterSpellEffectsTest, detectMindShowsTheCreatureOnceAndInfectionPasses
     AddSpell("base_mind", {{kCombatDetectMind}, {kCombatDetectMind}, {kCombatInfectDisease, 0, 0, 0, "base_plague"}});
     SCreature& creature = Place(monster, 3, 3);
     monster->ApplySpell(*context, creature, *spells.FindSpell("base_mind"), 0);
-    EXPECT_EQ(screen.log, (std::vector<std::string>{"info " + std::to_string(creature.id)}));
+    EXPECT_EQ(screen.log, std::vector<std::string>{"info"});
     EXPECT_TRUE(map->Effects().HasDisease(creature.id, "base_plague"));
 }
 
@@ -288,7 +289,9 @@ TEST_F(MonsterSpellEffectsTest, aSpellCastAtACreatureSparesThePeacefulAndHurtsTh
         EXPECT_EQ(creature.hp, c.hp);
         EXPECT_EQ(creature.state & (SCreature::kAggressive | SCreature::kProvoked), c.after);
         ASSERT_EQ(screen.boxes.size(), c.box ? 1u : 0u);
-        if (c.box) EXPECT_EQ(screen.boxes[0].rfind(c.box, 0), 0u);
+        if (c.box) {
+            EXPECT_EQ(screen.boxes[0].rfind(c.box, 0), 0u);
+        }
         EXPECT_EQ(screen.crime, c.crime);
     }
 }
