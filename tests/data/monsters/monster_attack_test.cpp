@@ -84,9 +84,8 @@ TEST_F(MonsterAttackTest, aPersonUsedFromBehindCanBeRobbedAndOtherwiseTurnsToTal
         int facingAfter;
         const char* log;
     } cases[] = {
-        {smith, 0, 0, 0, "steal"},  {smith, 90, 1, 1, "steal"}, {smith, 100, 1, 1, "steal"},
-        {smith, 0, 2, 2, "talk"},   {smith, 0, 1, 2, "talk"},   {smith, 270, 1, 1, "talk"},
-        {smith, 180, 3, 0, "talk"}, {monster, 0, 0, 0, "talk"},
+        {smith, 0, 0, 0, "steal"}, {smith, 90, 1, 1, "steal"}, {smith, 100, 1, 1, "steal"}, {smith, 0, 2, 2, "talk"},
+        {smith, 0, 1, 2, "talk"},  {smith, 270, 1, 1, "talk"}, {smith, 180, 3, 0, "talk"},  {monster, 0, 0, 0, "talk"},
     };
     for (const auto& c : cases) {
         screen = RecordingMonsterScreen();

@@ -34,14 +34,21 @@ TEST_F(MonsterSpellChoiceTest, aSpellMustReachThePlayerFromWhereTheCreatureStand
         bool areaOnly;
         const char* chosen;
     } cases[] = {
-        {"base_touch", 5, 2, false, "base_touch"},   {"base_touch", 4, 1, false, "base_touch"},
-        {"base_touch", 5, 4, false, ""},             {"base_touch", 4, 2, false, ""},
-        {"base_bolt", 5, 9, false, "base_bolt"},     {"base_bolt", 0, 1, false, "base_bolt"},
-        {"base_bolt", 3, 3, false, ""},              {"base_bolt", 3, 3, true, ""},
-        {"base_bolt", 5, 9, true, ""},               {"base_ball", 3, 3, true, "base_ball"},
-        {"base_ball", 3, 3, false, ""},              {"base_touchball", 3, 3, true, ""},
+        {"base_touch", 5, 2, false, "base_touch"},
+        {"base_touch", 4, 1, false, "base_touch"},
+        {"base_touch", 5, 4, false, ""},
+        {"base_touch", 4, 2, false, ""},
+        {"base_bolt", 5, 9, false, "base_bolt"},
+        {"base_bolt", 0, 1, false, "base_bolt"},
+        {"base_bolt", 3, 3, false, ""},
+        {"base_bolt", 3, 3, true, ""},
+        {"base_bolt", 5, 9, true, ""},
+        {"base_ball", 3, 3, true, "base_ball"},
+        {"base_ball", 3, 3, false, ""},
+        {"base_touchball", 3, 3, true, ""},
         {"base_touchball", 5, 2, true, "base_touchball"},
-        {"base_ward", 3, 3, false, "base_ward"},     {"base_empty", 5, 9, false, ""},
+        {"base_ward", 3, 3, false, "base_ward"},
+        {"base_empty", 5, 9, false, ""},
         {"base_unknown", 5, 9, false, ""},
     };
     for (const auto& c : cases) {
@@ -73,14 +80,21 @@ TEST_F(MonsterSpellChoiceTest, aSpellThatWouldDoNothingForTheCreatureIsNotChosen
         int race;
         bool chosen;
     } cases[] = {
-        {"base_curepoison", false, 0, 2, false},  {"base_curepoison", false, kCombatPoison, 2, true},
-        {"base_heal", false, 0, 2, true},         {"base_heal", true, 0, 2, false},
-        {"base_unholy", true, 0, 2, true},        {"base_unholy", false, 0, 2, false},
-        {"base_fullheal", true, 0, 2, false},     {"base_resist", false, 0, 2, true},
+        {"base_curepoison", false, 0, 2, false},
+        {"base_curepoison", false, kCombatPoison, 2, true},
+        {"base_heal", false, 0, 2, true},
+        {"base_heal", true, 0, 2, false},
+        {"base_unholy", true, 0, 2, true},
+        {"base_unholy", false, 0, 2, false},
+        {"base_fullheal", true, 0, 2, false},
+        {"base_resist", false, 0, 2, true},
         {"base_resist", false, kCombatResistPoison, 2, false},
-        {"base_bane", false, 0, 2, false},        {"base_bane", false, 0, 1, true},
-        {"base_slay", false, 0, 2, true},         {"base_slay", false, 0, 1, false},
-        {"base_might", false, 0, 2, true},        {"base_might", false, kCombatFortifySkill, 2, false},
+        {"base_bane", false, 0, 2, false},
+        {"base_bane", false, 0, 1, true},
+        {"base_slay", false, 0, 2, true},
+        {"base_slay", false, 0, 1, false},
+        {"base_might", false, 0, 2, true},
+        {"base_might", false, kCombatFortifySkill, 2, false},
         {"base_blessing", false, kCombatFortifySkill, 2, true},
         {"base_wall", false, 0, 2, false},
     };
