@@ -15,6 +15,8 @@ int clampPercent(int value) { return std::clamp(value, -100, 100); }
 
 }  // namespace
 
+int Resisted(int amount, int resistance) { return amount - amount * resistance / 100; }
+
 int FortifyMeleePercent(int stored) { return stored < -100 ? stored + 100 : stored - 100; }
 
 int SCreatureStats::Attribute(int attribute) const {

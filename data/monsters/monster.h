@@ -1,6 +1,7 @@
 #pragma once
 // SMonster: one named monster of the world: its own statistics, spells, loot and texts, built on a
-// base type. Creatures placed on maps point to one and keep only their own state.
+// base type, and the rules by which its creatures fight, react, die, sound and are drawn.
+// Creatures placed on maps point to one and keep only their own state.
 #include <cstdint>
 #include <functional>
 #include <memory>

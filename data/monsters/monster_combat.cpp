@@ -49,9 +49,6 @@ uint16_t hitFlash(int damage) {
     return 50;
 }
 
-// What is left of an amount after a resistance of `resistance` percent.
-int resisted(int amount, int resistance) { return amount - amount * resistance / 100; }
-
 // The strike effects of one weapon, each with its share of the blow.
 void applyStrikeEffects(const SMonster& monster, SMonsterContext& context, SCreature& creature, const SItem& weapon,
                         int share) {
@@ -67,7 +64,7 @@ void applyStrikeEffects(const SMonster& monster, SMonsterContext& context, SCrea
             case kCombatPoison: {
                 const int resistance = stats.PoisonResistance();
                 if (context.random.Next(100) <= resistance) break;
-                const int amount = resisted(strength, resistance);
+                const int amount = Resisted(strength, resistance);
                 if (amount >= 1) timed.AddTimed(creature.id, amount, strength, kCombatPoison, 0, nullptr);
                 break;
             }
@@ -75,7 +72,7 @@ void applyStrikeEffects(const SMonster& monster, SMonsterContext& context, SCrea
             case kCombatParalyze: {
                 const int resistance = stats.ParalysisResistance();
                 if (context.random.Next(100) <= resistance) break;
-                const int duration = resisted(strength, resistance);
+                const int duration = Resisted(strength, resistance);
                 if (duration < 1) break;
                 timed.AddTimed(creature.id, 1, duration, kCombatParalyze, 0, nullptr);
                 SetSpritePalette(context.grid, creature, monster.m_paralysedPaletteSlot);
@@ -85,7 +82,7 @@ void applyStrikeEffects(const SMonster& monster, SMonsterContext& context, SCrea
             case kCombatDrainSp: {
                 const int resistance = stats.MagicResistance();
                 if (context.random.Next(100) <= resistance) break;
-                const int gain = resisted(share, resistance);
+                const int gain = Resisted(share, resistance);
                 if (effect.m_type == kCombatDrainHp)
                     context.player.ChangeHp(gain, false);
                 else

@@ -21,8 +21,6 @@ namespace {
 // The timed effects a Dispel takes away, besides paralysis.
 constexpr uint8_t kDispelled[] = {2, 5, 8, 10, 11, 15, 16, 17, 20, 22, 27, 33, 34, 35, 36, 38, 39, 58};
 
-int resisted(int amount, int resistance) { return amount - amount * resistance / 100; }
-
 // A percentage back in its stored form, 100 further from 0.
 int storedPercent(int percent) { return percent >= 0 ? percent + 100 : percent - 100; }
 
@@ -35,11 +33,12 @@ int restoreScore(bool full, int hp, int most, SRandom& random) {
 }
 
 // How much the creature wants one effect of a spell it could cast.
-int effectScore(const SEffect& effect, const SSpellType& spell, const SCreatureStats& stats, const SCreature& creature,
+int effectScore(const SEffect& effect, const SSpellType& spell, const SMonster& monster, const SCreature& creature,
                 const SMonsterContext& context) {
     SRandom& random = context.random;
     const SCreatureEffects& effects = context.map.Effects();
-    const int most = creature.monster->m_stats[kStatMaxHitPoints];
+    const SCreatureStats stats(monster, creature, effects, context.diseases);
+    const int most = monster.m_stats[kStatMaxHitPoints];
     const bool undead = stats.IsUndead();
     const uint8_t type = effect.m_type;
     switch (type) {
@@ -126,7 +125,6 @@ void dispel(const SMonster& monster, SMonsterContext& context, const SCreature& 
 }  // namespace
 
 const SSpellType* SMonster::ChooseSpell(SMonsterContext& context, const SCreature& creature, bool areaOnly) const {
-    const SCreatureStats stats(*this, creature, context.map.Effects(), context.diseases);
     const SSpellType* best = nullptr;
     int bestScore = 0;
     for (int i = 0; i < m_effects.Count(); ++i) {
@@ -136,7 +134,7 @@ const SSpellType* SMonster::ChooseSpell(SMonsterContext& context, const SCreatur
         if (spell == nullptr || !reaches(*spell, creature, context, areaOnly)) continue;
         int score = 0;
         for (int k = 0; k < spell->m_effects.Count(); ++k)
-            score = std::max(score, effectScore(*spell->m_effects[k], *spell, stats, creature, context));
+            score = std::max(score, effectScore(*spell->m_effects[k], *spell, *this, creature, context));
         if (score > bestScore) {
             best = spell;
             bestScore = score;
@@ -183,10 +181,10 @@ void SMonster::ApplySpell(SMonsterContext& context, SCreature& creature, const S
         const uint8_t type = effect.m_type;
         if (immune && type != kCombatDispel) continue;
         const int magnitude = effect.GetMagnitude(level);
-        const int kept = resisted(magnitude, resistance);
-        const int percent = resisted(FoldPercent(magnitude), resistance);
+        const int kept = Resisted(magnitude, resistance);
+        const int percent = Resisted(FoldPercent(magnitude), resistance);
         const int duration = effect.GetDuration(level) + 1;
-        const int keptDuration = resisted(duration, resistance);
+        const int keptDuration = Resisted(duration, resistance);
         // A duration of 0 would last for ever: fully resisted, the effect takes no hold.
         const bool lasts = keptDuration >= 1;
         switch (type) {
@@ -225,7 +223,7 @@ void SMonster::ApplySpell(SMonsterContext& context, SCreature& creature, const S
             case kCombatCureDisease: effects.Cure(id, effect.m_target.Text()); break;
             case kCombatDispel: dispel(*this, context, creature); break;
             case kCombatPoison: {
-                const int amount = resisted(magnitude, stats.PoisonResistance());
+                const int amount = Resisted(magnitude, stats.PoisonResistance());
                 if (amount >= 1 && lasts) effects.AddTimed(id, amount, keptDuration, kCombatPoison, 0, nullptr);
                 break;
             }
@@ -233,7 +231,7 @@ void SMonster::ApplySpell(SMonsterContext& context, SCreature& creature, const S
                 if (lasts) effects.AddTimed(id, 1, keptDuration, kCombatCurse, 0, nullptr);
                 break;
             case kCombatParalyze: {
-                const int paralysis = resisted(duration, stats.ParalysisResistance());
+                const int paralysis = Resisted(duration, stats.ParalysisResistance());
                 if (paralysis < 1) break;
                 effects.AddTimed(id, 1, paralysis, kCombatParalyze, 0, nullptr);
                 setParalysed(*this, context, creature, true);
@@ -241,7 +239,7 @@ void SMonster::ApplySpell(SMonsterContext& context, SCreature& creature, const S
             }
             case kCombatDrainHp:
             case kCombatDrainSp: {
-                const int gain = resisted(2 * level, resistance);
+                const int gain = Resisted(2 * level, resistance);
                 if (type == kCombatDrainHp)
                     context.player.ChangeHp(gain, false);
                 else

@@ -117,7 +117,7 @@ TEST_F(MonsterCommandsTest, hidingAndShowingTakesTheCreatureOffTheGridAndBack) {
 TEST_F(MonsterCommandsTest, withoutACreatureItsFunctionsGiveNothingButTheMonstersOwn) {
     ASSERT_TRUE(Open("object 1 base_statue")) << error;
     SPlacedObject* object = map->FindObject(1);
-    const int cases[][2] = {{177, 0}, {166, 0}, {141, 0}, {239, 0}, {178, 0}, {214, 1},
+    const int cases[][2] = {{177, 0},  {166, 0}, {141, 0},  {239, 0}, {178, 0}, {214, 1},
                             {181, 40}, {210, 6}, {213, 17}, {156, 1}, {109, 1}, {115, 0}};
     for (auto [command, result] : cases) {
         const SScriptValue arg(command == 156 ? "base_bolt" : "base_dagger");
