@@ -15,6 +15,11 @@ int clampPercent(int value) { return std::clamp(value, -100, 100); }
 
 }  // namespace
 
+void SetCreatureHp(SCreature& creature, int64_t hp) {
+    creature.hp = int16_t(std::clamp<int64_t>(hp, 0, INT16_MAX));
+    creature.ClampHp();
+}
+
 int Resisted(int amount, int resistance) { return amount - amount * resistance / 100; }
 
 int FortifyMeleePercent(int stored) { return stored < -100 ? stored + 100 : stored - 100; }

@@ -45,6 +45,9 @@ private:
     const SDiseaseTable& m_diseases;
 };
 
+// The creature's hit points become `hp`, held within 0 and its monster's most.
+void SetCreatureHp(SCreature& creature, int64_t hp);
+
 // What is left of an amount past a resistance of that many percent; a negative one adds to it.
 int Resisted(int amount, int resistance);
 

@@ -165,7 +165,7 @@ void SMonster::OnAttacked(SMonsterContext& context, SCreature& creature) {
         creature.MakeAggressive();
         context.screen.RedrawView();
     }
-    creature.hp = int16_t(std::max(0, creature.hp - damage));
+    SetCreatureHp(creature, int64_t(creature.hp) - damage);
 
     SItem* const* weapons = context.event.weapons;
     const bool twoWeapons = weapons[0] != nullptr && weapons[1] != nullptr;

@@ -5,7 +5,7 @@
 #include "data/maps/creature.h"
 #include "data/maps/map.h"
 #include "data/maps/map_grid.h"
-#include "data/monsters/creature_pose.h"
+#include "data/monsters/creature_stats.h"
 #include "data/monsters/monster.h"
 #include "data/monsters/monster_context.h"
 #include "data/monsters/monster_screen.h"
@@ -37,11 +37,6 @@ enum SCreatureCommand : int {
 };
 
 int32_t truth(bool value) { return value ? 1 : 0; }
-
-void setHp(SCreature& creature, int64_t value) {
-    creature.hp = int16_t(std::clamp<int64_t>(value, 0, INT16_MAX));
-    creature.ClampHp();
-}
 
 // The object's part: its flags and state byte; answers false for a command that is not one.
 bool objectCommand(SMonsterContext& context, SPlacedObject& object, SCreature* creature, int command,
@@ -81,8 +76,8 @@ bool creatureCommand(SMonsterContext& context, SCreature& creature, int command,
         case kCureDisease: effects.Cure(creature.id, arg1.Text()); return true;
         case kIsDiseased: result = SScriptValue(truth(effects.HasDisease(creature.id, arg1.Text()))); return true;
         case kGetHp: result = SScriptValue(int32_t(creature.hp)); return true;
-        case kSetHp: setHp(creature, arg1.Number()); return true;
-        case kAddHp: setHp(creature, int64_t(creature.hp) + arg1.Number()); return true;
+        case kSetHp: SetCreatureHp(creature, arg1.Number()); return true;
+        case kAddHp: SetCreatureHp(creature, int64_t(creature.hp) + arg1.Number()); return true;
         case kSetFullHp: creature.Heal(); return true;
         case kIsAggressive: result = SScriptValue(truth(creature.IsHostile())); return true;
         case kSetAggressive: creature.MakeAggressive(); return true;

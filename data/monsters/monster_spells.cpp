@@ -104,11 +104,6 @@ bool reaches(const SSpellType& spell, const SCreature& creature, const SMonsterC
     return true;
 }
 
-void changeHp(SCreature& creature, int delta) {
-    creature.hp = int16_t(std::clamp(creature.hp + delta, 0, int(INT16_MAX)));
-    creature.ClampHp();
-}
-
 void setParalysed(const SMonster& monster, SMonsterContext& context, const SCreature& creature, bool paralysed) {
     SetSpritePalette(context.grid, creature, paralysed ? monster.m_paralysedPaletteSlot : monster.m_paletteSlot);
 }
@@ -156,7 +151,7 @@ void SMonster::OnSpellCast(SMonsterContext& context, SCreature& creature) {
     }
     if (offensive && !creature.IsHostile()) creature.MakeAggressive();
     const int damage = context.event.damage;
-    changeHp(creature, -damage);
+    SetCreatureHp(creature, int64_t(creature.hp) - damage);
     if (spell) ApplySpell(context, creature, *spell, context.event.spellLevel);
     if (damage == 0) return;
     const uint8_t motion = creature.state & SCreature::kMotion;
@@ -205,8 +200,8 @@ void SMonster::ApplySpell(SMonsterContext& context, SCreature& creature, const S
                     effects.AddTimed(id, storedPercent(percent), keptDuration, type, 0,
                                      type == kCombatResistDisease ? effect.m_target.Text() : nullptr);
                 break;
-            case kCombatRestoreHp: changeHp(creature, undead ? -kept : kept); break;
-            case kCombatRestoreUnholy: changeHp(creature, undead ? kept : -kept); break;
+            case kCombatRestoreHp: SetCreatureHp(creature, creature.hp + (undead ? -kept : kept)); break;
+            case kCombatRestoreUnholy: SetCreatureHp(creature, creature.hp + (undead ? kept : -kept)); break;
             case kCombatRestoreFullHp:
             case kCombatRestoreFullUnholy:
                 if (undead == (type == kCombatRestoreFullUnholy))
