@@ -66,6 +66,8 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_render->SetSurface(&m_display->Target());
     // A back buffer that moves takes the 3-D view's addresses with it.
     m_display->SetSurfaceMoved([this] { m_render->UpdateProjection(); });
+    m_display->SetRotatedDraw(
+        [this](const SPicture& picture, int x, int y, int32_t angle) { m_render->DrawRotated(x, y, picture, angle); });
     SetDisplayMode(true);
 
     m_sound = std::make_unique<SSound>();
@@ -103,7 +105,9 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
         Screen(id)->Init(this);
     }
     Screen(kPlayScreen)->Init(this);
-    m_player.Attach({&m_attributes, &m_skills, &m_races, &m_packages, m_random.get()}, nullptr, nullptr);
+    m_player.Attach({&m_attributes, &m_skills, &m_races, &m_packages, m_random.get(), &m_items, &m_spells,
+                     &m_questTable, &m_abilities, &m_diseases},
+                    nullptr, nullptr);
     m_player.SetHeaderKind();
 
     m_frameCounter = 0;

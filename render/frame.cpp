@@ -9,7 +9,14 @@ void SRender::RenderFrame() {
     m_frame.uvCount = 0;
     m_frame.shadeCount = 0;
     m_frame.polygonCount = 0;
-    // Then, in this order, as their passes join the renderer: the sky or the plain background, the
-    // cell scan with the builders of every visited cell, the depth sort, the occlusion pass, the
-    // fillers, the rain behind the first-person item, the item, and the rain in front of it.
+    addBackground();
+    // The cell scan with the builders of every visited cell comes here as it joins the renderer.
+    SortPolygons();
+    CullHidden();
+    RasterizePolygons();
+    // A tenth of the rain falls in front of the first-person item.
+    const bool rain = (m_view->m_flags & SViewDescriptor::kRain) != 0;
+    if (rain) DrawRain(1);
+    DrawFpsItem();
+    if (rain) DrawRain(0);
 }

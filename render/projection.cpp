@@ -49,6 +49,7 @@ bool SRender::UpdateProjection() {
         (kLevelStep * kReferenceHorizonRow + int32_t((int64_t(h) * kLevelStep * kReferenceWidth / w) >> 1)) /
         kFloorReachDivisor;
     p.floorReach = ((floorLevel + t) * p.distance) / t;
+    updateSkyRows();
 
     p.fogSpread = fog::Spread(view.m_fogColour);
     return true;

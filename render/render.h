@@ -8,8 +8,14 @@
 #include <cstdint>
 
 #include "engine/draw/raster_target.h"
+#include "render/rain.h"
 #include "render/render_polygon.h"
+#include "render/sky_layout.h"
+#include "render/thumbnail.h"
 #include "render/view_descriptor.h"
+
+class SRandom;
+struct SPolygonFillers;
 
 // A point of the ground plane in view space, 22.10.
 struct SViewPoint {
@@ -173,17 +179,59 @@ public:
     // linear on the screen.
     int ClipPolygon4(int count);
 
+    // The polygon list. AddPolygon commits the clip scratch's screen polygon (count vertices and
+    // their uvs) with fog shades from one light and a sort key; the builder then fills in the
+    // returned polygon's flags, pictures, palettes and masks. A polygon the frame has no room for
+    // is dropped whole and none is returned.
+    SRenderPolygon* AddPolygon(int count, SPolygonType type, int32_t light, SSortClass sortClass);
+    // With the scratch's per-vertex lights as well: always a pit side face in the pit class.
+    SRenderPolygon* AddPolygonLit(int count, int32_t light);
+    // With the shades given, for the polygons that lie beyond the fog.
+    SRenderPolygon* AddPolygonWithShades(int count, SPolygonType type, SSortClass sortClass, const uint16_t* shades);
+    // Whether the screen polygon's first three vertices turn clockwise on the screen.
+    bool IsTempQuadFrontFacing() const;
+    // Painter's order, the occlusion pass and the fillers; the frame entry runs them in turn.
+    void SortPolygons();
+    void CullHidden();
+    void RasterizePolygons();
+    void RasterizePolygons(const SPolygonFillers& fillers);
+
+    // Rain in the view rectangle (rain.h), its parameters taken from the view's size: the play
+    // screen's weather sets the count (at most 2,000) and colour, and moves the streaks by the
+    // elapsed 16.16 seconds; the frame draws pass 1 behind the first-person item and pass 0 over it.
+    void SetRainCount(int count, uint16_t colour, SRandom& random);
+    void ResetRain(int count, uint16_t colour, SRandom& random);
+    void UpdateRain(int32_t elapsed, SRandom& random);
+    void DrawRain(int pass);
+    // The descriptor's first-person block: the weapon hand rising into the view's bottom-right
+    // corner by its percentages of the picture's size, with a held missile, and otherwise the off
+    // hand rising into the bottom-left. Everything is cut to the view rectangle.
+    void DrawFpsItem();
+    void MakeViewThumbnail(SThumbnail thumbnail) const;
+
+    // 2-D drawing on the whole surface. Tiling covers the area with copies of the picture from its
+    // top left, the last column and row cut; the rotated picture is centred at (x, y) and turned
+    // anticlockwise by a 16.16-degree angle.
+    void TileBitmapKeyed(int x, int y, const SPicture& picture, int areaWidth, int areaHeight);
+    void TileBitmap(int x, int y, const SPicture& picture, int areaWidth, int areaHeight);
+    void DrawRotated(int x, int y, const SPicture& picture, int32_t angle);
+
     const SProjection& Projection() const { return m_projection; }
     const SCamera& Camera() const { return m_camera; }
+    const SSkyLayout& Sky() const { return m_sky; }
 
     SClipScratch m_clip;
     SFrameBuffers m_frame;
     SOcclusion m_occlusion;
+    SRain m_rain;
 
 private:
     static constexpr int kCornerCacheSize = kCornerCacheSide * kCornerCacheSide;
 
     void updateCamera();
+    void updateSkyRows();
+    // The sky, the horizon band and the ground beyond the far distance, or indoors a plain band.
+    void addBackground();
     // The point (ox, oy) inside the cell whose corner is (cx, cy) cells from the eye cell, in view
     // space.
     SViewPoint rotate(int32_t cx, int32_t cy, int32_t ox, int32_t oy) const;
@@ -197,6 +245,7 @@ private:
     SRasterTarget* m_surface = nullptr;
     SProjection m_projection;
     SCamera m_camera;
+    SSkyLayout m_sky;
     // (0, 0) marks an entry not computed this frame.
     SViewPoint m_cornerCache[kCornerCacheSize];
 };

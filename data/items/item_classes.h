@@ -49,7 +49,24 @@ enum SMagicSubtype : uint8_t {
     kMagicEmptyWand,
 };
 
+enum SArmourSubtype : uint8_t {
+    kArmourShield = 1,
+    kArmourPants,
+    kArmourBody,
+    kArmourHelm,
+    kArmourGauntlets,
+    kArmourBoots,
+    kArmourCloak,
+    kArmourBelt,
+};
+
+enum SComestibleSubtype : uint8_t {
+    kComestibleFood = 1,
+    kComestibleWater,
+};
+
 constexpr uint8_t kBookSubtypeBook = 1;
+constexpr uint8_t kAccessoryRing = 2;
 constexpr uint8_t kKeySubtypeLockpick = 2;
 
 // A class's row of the merchants' table.

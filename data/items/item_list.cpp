@@ -16,6 +16,12 @@ constexpr int kFirstEquipmentSlot = 1;
 
 void SItemList::Add(std::unique_ptr<SItem> item) { m_items.Add(item.release(), ListOrder::Appended); }
 
+bool SItemList::Holds(const SItem* item) const {
+    for (int i = 0; i < m_items.Count(); ++i)
+        if (m_items[i] == item) return true;
+    return false;
+}
+
 std::unique_ptr<SItem> SItemList::Take(SItem* item) {
     for (int i = 0; i < m_items.Count(); ++i)
         if (m_items[i] == item) return std::unique_ptr<SItem>(m_items.RemoveAt(i));

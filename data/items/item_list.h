@@ -37,6 +37,7 @@ public:
     SItem* At(int index) const { return m_items.At(index); }
     // Appends; an item that does not fit (65,535 are held already) is deleted.
     void Add(std::unique_ptr<SItem> item);
+    bool Holds(const SItem* item) const;
     // Takes the item out, later items moving down; null when the container does not hold it.
     std::unique_ptr<SItem> Take(SItem* item);
     // Takes every item of the other container, front first, and appends it here.

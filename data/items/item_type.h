@@ -22,6 +22,14 @@ class SWandPricing;
 enum SItemTypeFlag : uint8_t {
     kItemHomemade = 1,     // a potion the player brewed
     kItemLightWeapon = 2,  // trains and strikes with Light Weapon
+    kItemSpoilt = 8,       // food only the undead race eats
+};
+
+// Who may use an item, by the fame of the user.
+enum SItemAlignment : uint8_t {
+    kAlignmentAny,
+    kAlignmentGood,  // fame 0 and above
+    kAlignmentEvil,  // fame below 0
 };
 
 class SItemType {
@@ -114,6 +122,6 @@ public:
     uint8_t m_stockWeight = 1;
     uint8_t m_class = 0;
     uint8_t m_subtype = 0;
-    uint8_t m_alignment = 0;  // 0 any, 1 good only, 2 evil only
+    uint8_t m_alignment = kAlignmentAny;
     uint8_t m_flags = 0;
 };

@@ -5,6 +5,7 @@
 // by SPlayerRules; what it reports goes to the outputs of player_outputs.h.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "data/items/item_list.h"
 #include "data/items/item_user.h"
 #include "data/player/active_effects.h"
+#include "data/player/equipment_slot.h"
 #include "data/player/mark_record.h"
 #include "data/player/player_outputs.h"
 #include "data/player/quest_entry.h"
@@ -21,21 +23,35 @@
 #include "engine/base/string.h"
 
 class SAttributeTable;
+class SItemDatabase;
 class SItemType;
+class SMap;
+class SModule;
 class SModuleList;
+class SQuestTable;
 class SRaceTable;
 class SRandom;
 class SSkillTable;
+class SSpellTable;
 class SSpellType;
 
 // The tables and the generator the player's rules read; all of them live as long as the player.
+// What names an item, spell, quest, ability or disease finds nothing without its table.
 struct SPlayerRules {
     const SAttributeTable* attributes = nullptr;
     const SSkillTable* skills = nullptr;
     const SRaceTable* races = nullptr;
     const SModuleList* packages = nullptr;
     SRandom* random = nullptr;
+    const SItemDatabase* items = nullptr;
+    const SSpellTable* spells = nullptr;
+    const SQuestTable* quests = nullptr;
+    const SAbilityTable* abilities = nullptr;
+    const SDiseaseTable* diseases = nullptr;
 };
+
+// What wore a piece down, which its breaking message tells.
+enum class SWearCause { Fighting, Struck };
 
 class SPlayer : public SItemUser {
 public:
@@ -43,8 +59,10 @@ public:
     static constexpr uint32_t kSkillCount = 21;     // index 0 unused
     static constexpr uint32_t kLastAttribute = 5;
     static constexpr uint32_t kLastSkill = 20;
-    static constexpr uint32_t kEquipmentSlots = 14;  // index 0 unused
-    static constexpr uint32_t kMainHandSlot = 5;
+    static constexpr uint32_t kEquipmentSlots = kLastEquipmentSlot + 1;  // index 0 unused
+    static constexpr uint32_t kMaxGold = 1000000000;
+    static constexpr int32_t kMaxFame = 1000;
+    static constexpr uint32_t kMaxCrime = 1000;
     static constexpr uint8_t kUndeadRace = 1;
     static constexpr uint8_t kHeaderKindInGame = 17;
 
@@ -81,10 +99,12 @@ public:
     void SetRace(uint32_t race) { m_race = race; }
     void SetBaseAttribute(uint32_t attribute, uint16_t value);
     void SetBaseSkill(uint32_t skill, uint16_t value);
-    SItem* MainHandWeapon() const { return m_equipment[kMainHandSlot]; }
+    SItem* MainHandWeapon() const { return m_equipment[kSlotMainHand]; }
     // Null outside the records held.
     SMarkRecord* Mark(int index) const { return m_marks.At(index); }
+    int MarkCount() const { return m_marks.Count(); }
     SItem* Item(int index) const { return m_pack.At(index); }
+    int ItemCount() const { return m_pack.Count(); }
     // The race table's id text and display name of the player's race; "" without the table.
     const char* RaceId() const;
     const char* RaceName() const;
@@ -205,6 +225,113 @@ public:
     // Filtered casts skip the entries whose flag byte is 0.
     void ApplySpell(const SSpellType& spell, int32_t level, bool friendly, int32_t side, bool filter);
 
+    // Equipment: pieces of the pack. A piece that leaves its slot stays in the pack; an item is
+    // worn in one slot at most, so that wearing it elsewhere moves it. Every change rebuilds the
+    // worn-item effects.
+    void EquipItem(SItem* item, bool second);
+    void UnequipItem(SItem* item);
+    bool HasInSlots(const SItem* item) const;
+    // Null outside slots 1..13.
+    SItem* EquippedItem(uint32_t slot) const { return slot < kEquipmentSlots ? m_equipment[slot] : nullptr; }
+    // The ammunition of a bow or crossbow in the main hand; else a weapon in the second hand.
+    SItem* GetSecondWeapon() const;
+    // Wear (none when negative) lowers the condition, not below 0. A worn piece that is left with
+    // less than a tenth of its maximum condition breaks: it leaves its slot and stays in the pack.
+    void BreakItem(SItem* item, int32_t wear, SWearCause cause);
+    // A game minute's walk in the boots: the heavier the pack, the more they wear.
+    void WearBoots();
+    // The dress of the worn pieces and Fortify outfit, at least 1; drunkenness lowers it and sets
+    // changed.
+    int32_t GetOutfitRating(bool& changed) const;
+    const char* GetOutfitWord() const;
+
+    // The pack. Money never stays in it: it turns into gold, which never passes kMaxGold.
+    // n new items of the type, each as a new item of the kind is made; the last one made.
+    SItem* AddItems(const SItemType& type, int32_t n);
+    void AddOwnedItem(std::unique_ptr<SItem> item);
+    // Out of the slots and the pack, to the caller; null when the pack does not hold it.
+    std::unique_ptr<SItem> RemoveOwnedItem(SItem* item);
+    // A potion drunk, a wand without charges, ammunition shot: gone when its amount is 0.
+    void DeleteItemIfUsedUp(SItem* item);
+    void RemoveOwnedItemsOfType(const SItemType* type, int32_t n);
+    // By item-type name, with their messages; an unknown type, n below 1 or too few owned items
+    // do nothing and say nothing.
+    void RemoveItems(const char* name, int32_t n);
+    void ReceiveItems(const char* name, int32_t n, bool announce);
+    void FindItems(const char* name, int32_t n, bool announce);
+    int CountOwnedItemsByName(const char* name) const;
+    // In hundredths: one type weight per item, whatever its amount.
+    uint32_t SumItemWeights() const;
+    void UseCharge(SItem* item);
+    void ReceiveGold(uint32_t amount, bool announce, bool found);
+    // Never below 0.
+    void RemoveGold(uint32_t amount, bool announce);
+
+    // What the pack allows.
+    bool HasLockpick() const;
+    bool HasEnchantableItem() const;
+    // Food and water the race eats: spoilt food only the undead.
+    bool HasFoodAndWater() const;
+    void ConsumeFoodAndWater();
+    // The Create food effect: one food and one drink the race eats, when the world has any.
+    void CreateFood();
+    // Weapons, armour and accessories only; good pieces serve fame 0 and more, evil ones less.
+    bool CanUseByAlignment(const SItem& item) const;
+    bool CanUseWand(const SItem& item) const;
+    bool CanReadScroll(const SItem& item) const;
+
+    // Spells. The race's barred school (Heal for the undead, Undead for the others) cannot be
+    // learned.
+    void LearnSpell(const char* name, bool announce);
+    void ForgetSpell(const char* name);
+    bool KnowsSpell(const SSpellType& spell) const;
+    bool KnowsSpellByName(const char* name) const;
+    bool KnowsAnySpell() const;
+    bool IsSpellAllowedForRace(const char* name) const;
+    bool IsSchoolAllowed(const SSpellType& spell) const;
+    // A known spell, cast by the play screen with that value.
+    void CastSpellByName(const char* name, int32_t value);
+
+    // Quests, by the quest table's names.
+    void AddQuest(const char* name);
+    void EndQuest(const char* name, bool solved);
+    void RemoveQuest(const char* name);
+    SQuestEntry* FindQuest(const char* name) const { return m_quests.FindByName(name); }
+    bool HasQuest(const char* name) const { return FindQuest(name) != nullptr; }
+    bool IsQuestSolved(const char* name) const;
+    bool IsQuestFailed(const char* name) const;
+
+    // Abilities and diseases, by their tables' names; their effects are rebuilt on every change.
+    void AddAbility(const char* name, bool announce);
+    void RemoveAbility(const char* name);
+    bool HasAbility(const char* name) const;
+    void ReapplyAbilities();
+    void InfectDisease(const char* name, bool announce);
+    void CureDisease(const char* name, bool announce);
+    // A null or empty name asks for any disease.
+    bool HasDisease(const char* name) const;
+    void ReapplyDiseases();
+    // The first disease's display name, "" without one.
+    void GetFirstDiseaseTitle(SString& out) const;
+
+    // Books read, by item-type name.
+    void MarkBookRead(const char* name);
+    bool HasReadBook(const char* name) const;
+
+    // Mark and recall: a record for every 5 points of Intelligence, at least 1; records once
+    // made stay.
+    void UpdateMarkSlots();
+    // Record `index` (when held) marks the place on the map of the package.
+    void SetMark(int index, const SModule& package, const SMap& map, uint8_t x, uint8_t y, uint8_t direction);
+    bool HasMarkedPosition() const;
+
+    // Fame within -kMaxFame..kMaxFame, crime within 0..kMaxCrime, each change announced.
+    void AddFame(int32_t delta);
+    const char* GetFameTitle() const;
+    void AddCrime(int32_t delta);
+    void ClearCrime();
+    bool CanPayCrimeFine() const { return uint64_t(m_gold) >= uint64_t(m_crime) * 100; }
+
 private:
     void resetState();
     void releaseHoldings();
@@ -221,6 +348,17 @@ private:
     int32_t changeVital(int16_t& value, int32_t maximum, int32_t delta);
     void lowerHpKeepingOne(int32_t amount);
     void announceVital(const char* what, int32_t change) const;
+    // The worn-item effects of every dress slot, rebuilt.
+    void refreshEquipment();
+    void clearSlotsOf(const SItem* item);
+    void addGold(uint32_t amount);
+    // Makes the items and tells of them with the verb ("received", "found").
+    void giveItems(const char* name, int32_t n, bool announce, const char* verb);
+    bool eats(const SItemType& type) const;
+    // An effect of a worn piece, a disease or an ability, which lasts until its holder is rebuilt.
+    void addLastingEffect(uint8_t origin, const void* source, const SEffect& effect);
+    void applyAbility(const SAbility& ability);
+    void applyDisease(const SDisease& disease);
 
     SPlayerRules m_rules;
     SMessageOutput* m_output = nullptr;

@@ -20,6 +20,7 @@ enum SEffectKind : uint32_t {
     kKindRestoreMana = 9,
     kKindCurePoison = 12,
     kKindCureParalysis = 13,
+    kKindCureDisease = 14,
     kKindResistDisease = 17,
     kKindDispel = 19,
     kKindRemoveCurse = 21,
@@ -30,6 +31,7 @@ enum SEffectKind : uint32_t {
     kKindParalyze = 28,
     kKindDrainHp = 29,
     kKindDrainMana = 30,
+    kKindInfectDisease = 32,
     kKindMagicImmunity = 39,
     kKindCrush = 40,
     kKindCalm = 41,
@@ -39,6 +41,7 @@ enum SEffectKind : uint32_t {
     kKindRechargeWand = 49,
     kKindEnchant = 50,
     kKindEnchantToo = 51,
+    kKindCreateFood = 52,
     kKindLevelDrops = 53,
     kKindRestoreFullMana = 55,
     kKindPermanentAttribute = 56,
@@ -77,6 +80,11 @@ void SPlayer::AddTimedEffect(uint8_t origin, const void* source, int32_t magnitu
     if (kind == kKindPoison && PoisonTotal() == 0) queue("You're poisoned!", nullptr);
     if (kind == kKindParalyze && !IsParalyzed()) queue("You're paralyzed!", nullptr);
     m_effects.Add(origin, source, magnitude, minutes, kind, subId, name);
+}
+
+void SPlayer::addLastingEffect(uint8_t origin, const void* source, const SEffect& effect) {
+    AddTimedEffect(origin, source, effect.m_baseMagnitude, 0, effect.m_type, effect.m_subTarget,
+                   effect.m_target.Text());
 }
 
 void SPlayer::PassTimeEffects(int32_t minutes) {
@@ -162,6 +170,7 @@ void SPlayer::ApplyItemEffects(const SItem& item) {
             case kKindRestoreMana: ChangeMana(m, false); break;
             case kKindCurePoison: RemoveTimedEffects(kKindPoison); break;
             case kKindCureParalysis: RemoveTimedEffects(kKindParalyze); break;
+            case kKindCureDisease: CureDisease(effect.m_target.Text(), true); break;
             case kKindResistDisease:
                 if (timed) AddTimedEffect(kFromUsedItem, source, m, d, kind, 0, effect.m_target.Text());
                 break;
@@ -243,6 +252,7 @@ void SPlayer::ApplySpell(const SSpellType& spell, int32_t level, bool friendly, 
             case kKindCurePoison: RemoveTimedEffects(kKindPoison); break;
             case kKindCureParalysis: RemoveTimedEffects(kKindParalyze); break;
             case kKindRemoveCurse: RemoveTimedEffects(kKindCurse); break;
+            case kKindCureDisease: CureDisease(effect.m_target.Text(), true); break;
             case kKindDispel: Dispel(); break;
             case kKindDamageType:
                 if ((!undead && effect.m_subTarget == kHumanoidOrCreatureClass) ||
@@ -275,6 +285,12 @@ void SPlayer::ApplySpell(const SSpellType& spell, int32_t level, bool friendly, 
             case kKindDrainMana:
                 if (m != 0) ChangeMana(-m, false);
                 break;
+            case kKindInfectDisease: {
+                const char* disease = effect.m_target.Text();
+                if (m_rules.random && m_rules.random->Next(100) > GetDiseaseResistanceFor(disease))
+                    InfectDisease(disease, true);
+                break;
+            }
             case kKindMagicImmunity:
                 if (!roll() || d == 0) break;
                 Dispel();
@@ -298,6 +314,7 @@ void SPlayer::ApplySpell(const SSpellType& spell, int32_t level, bool friendly, 
             case kKindEnchantToo:
                 if (m_screen) m_screen->QueueSimpleEvent(SPlayerEvent::Enchant, level);
                 break;
+            case kKindCreateFood: CreateFood(); break;
             case kKindLevelDrops: DrainXp(); break;
             default: break;
         }

@@ -3,6 +3,8 @@
 // message queue, bars, hands and blows. The player works without them (tests and loading).
 #include <cstdint>
 
+class SSpellType;
+
 class SMessageOutput {
 public:
     virtual ~SMessageOutput() = default;
@@ -27,7 +29,7 @@ public:
     virtual void QueueMessage(const char* text, uint32_t buttons, const char* sound) = 0;
     virtual void SetHpBar(int32_t percent) = 0;
     virtual void SetManaBar(int32_t percent) = 0;
-    // Paralysis came or went: the hands show it.
+    // Paralysis came or went, or a worn weapon broke: the hands show it.
     virtual void UpdateHands() = 0;
     virtual void QueuePoisonHurt(int32_t amount) = 0;
     // A blow from side 0..3 of the view.
@@ -37,4 +39,6 @@ public:
     // Monsters within the distance calm down.
     virtual void CalmMonsters(int32_t cells) = 0;
     virtual void QueueSimpleEvent(SPlayerEvent event, int32_t value) = 0;
+    // The player casts the spell with that value: it acts and its missile flies from the player.
+    virtual void QueueSpellMissile(const SSpellType& spell, int32_t value) = 0;
 };

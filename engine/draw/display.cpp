@@ -4,6 +4,7 @@
 
 #include "engine/draw/pixel_loops.h"
 #include "engine/draw/text.h"
+#include "engine/draw/tiling.h"
 #include "engine/packages/resource_cache.h"
 #include "framework/surface.h"
 
@@ -200,17 +201,13 @@ void SDisplay::BlitOpaquePal(const SPictureEntry& picture, const SPaletteEntry* 
 }
 
 void SDisplay::tile(int x, int y, int w, int h, const SPictureEntry& picture, bool keyed) {
-    const int tileW = picture.picture.Width(), tileH = picture.picture.Height();
-    if (!m_target.m_pixels || !picture.data || tileW <= 0 || tileH <= 0) return;
-    for (int top = 0; top < h; top += tileH) {
-        for (int left = 0; left < w; left += tileW) {
-            const int partW = std::min(tileW, w - left), partH = std::min(tileH, h - top);
-            if (keyed)
-                BlitKeyedRect(picture, x + left, y + top, 0, 0, partW, partH);
-            else
-                BlitOpaqueRect(picture, x + left, y + top, 0, 0, partW, partH);
-        }
-    }
+    if (!m_target.m_pixels || !picture.data) return;
+    ForEachTile(w, h, picture.picture.Width(), picture.picture.Height(), [&](int left, int top, int partW, int partH) {
+        if (keyed)
+            BlitKeyedRect(picture, x + left, y + top, 0, 0, partW, partH);
+        else
+            BlitOpaqueRect(picture, x + left, y + top, 0, 0, partW, partH);
+    });
 }
 
 void SDisplay::TileOpaque(int x, int y, int w, int h, const SPictureEntry& picture) {
@@ -218,6 +215,11 @@ void SDisplay::TileOpaque(int x, int y, int w, int h, const SPictureEntry& pictu
 }
 
 void SDisplay::TileKeyed(int x, int y, int w, int h, const SPictureEntry& picture) { tile(x, y, w, h, picture, true); }
+
+void SDisplay::BlitRotated(const SPictureEntry& picture, int x, int y, int degrees) {
+    // Whole turns are dropped first, so that no angle overflows on its way to 16.16.
+    if (m_target.m_pixels && picture.data && m_rotatedDraw) m_rotatedDraw(picture.picture, x, y, (degrees % 360) << 16);
+}
 
 void SDisplay::BlitBlend(const SPictureEntry& picture, int x, int y, int sourceY, int w, int h) {
     if (m_target.m_pixels && picture.data) SPixelLoops::BlitBlendRaw(m_target, picture.picture, x, y, sourceY, w, h);

@@ -10,6 +10,7 @@
 #include "engine/draw/raster_target.h"
 #include "framework/hal_display.h"
 
+class SPicture;
 struct SPictureEntry;
 struct SPaletteEntry;
 struct STextBlock;
@@ -49,6 +50,10 @@ public:
     // Called whenever SetBackBuffer moves the surface, so that whoever derived addresses from the
     // target (the 3-D view above) can derive them again.
     void SetSurfaceMoved(std::function<void()> moved) { m_surfaceMoved = std::move(moved); }
+    // Draws a picture centred at (x, y), turned by an angle in 16.16 degrees; the 3-D view's
+    // rotated-picture filler serves BlitRotated through it.
+    using SRotatedDraw = std::function<void(const SPicture& picture, int x, int y, int32_t angle)>;
+    void SetRotatedDraw(SRotatedDraw draw) { m_rotatedDraw = std::move(draw); }
     // The surface every drawing entry writes through; the 3-D view draws through it too.
     SRasterTarget& Target() { return m_target; }
     void SetOrientation(int orientation) { m_orientation = orientation; }
@@ -73,6 +78,9 @@ public:
     // copies are cut to fit.
     void TileOpaque(int x, int y, int w, int h, const SPictureEntry& picture);
     void TileKeyed(int x, int y, int w, int h, const SPictureEntry& picture);
+    // The picture centred at (x, y), turned anticlockwise by whole degrees; nothing until a rotated
+    // draw is given.
+    void BlitRotated(const SPictureEntry& picture, int x, int y, int degrees);
     void BlitBlend(const SPictureEntry& picture, int x, int y, int sourceY, int w, int h);
     void BlitScaled(const SPictureEntry& picture, int x, int y, int w, int h);
     void BlitShrink40(const SPictureEntry& picture, const SPaletteEntry* palette, int x, int y);
@@ -87,6 +95,7 @@ public:
 private:
     SRasterTarget m_target;
     std::function<void()> m_surfaceMoved;
+    SRotatedDraw m_rotatedDraw;
 
     // Reads the surface's address after a scene began and passes a change on.
     void trackSurface();

@@ -12,6 +12,7 @@
 #include "platform/headless/headless.h"
 #include "platform/window.h"
 #include "render/render.h"
+#include "support/picture_entry.h"
 #include "support/temp_folder.h"
 #include "support/test_window.h"
 #include "tools/sampledata/interface_package.h"
@@ -182,6 +183,20 @@ TEST_F(StartupTest, theViewFollowsTheViewportAndTheBackBuffer) {
     game->m_display->SetBackBuffer(moved.data(), 640);
     EXPECT_EQ(projection.viewTarget.m_pixels, moved.data() + 130 + 40 * 640);
     game.reset();  // before the buffer it now draws into goes
+}
+
+// The display's rotated blit is drawn by the 3-D view's rotated-picture filler.
+TEST_F(StartupTest, theDisplaysRotatedBlitIsTheRenderersRotatedPicture) {
+    std::string error;
+    ASSERT_TRUE(start(9, 640, 480, error)) << error;
+    std::vector<uint16_t> pixels(640 * 480, 0);
+    game->m_display->SetBackBuffer(pixels.data(), 640);
+    auto picture = SolidPicture(4, 2, 0x07E0);
+    game->m_display->BlitRotated(*picture, 100, 50, 90);
+    EXPECT_EQ(pixels[size_t(48) * 640 + 99], 0x07E0);  // turned upright: 2 wide, 4 high
+    EXPECT_EQ(pixels[size_t(51) * 640 + 100], 0x07E0);
+    EXPECT_EQ(pixels[size_t(50) * 640 + 102], 0);
+    game.reset();
 }
 
 TEST_F(StartupTest, aPackageWithoutAFontStripIsRefusedByName) {

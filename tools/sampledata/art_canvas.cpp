@@ -1,6 +1,7 @@
 #include "tools/sampledata/art_canvas.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 
@@ -149,6 +150,25 @@ std::vector<uint8_t> SArtCanvas::Record() const {
         }
         if (colours.size() <= 256) return BuildPictureRecord(0, m_width, m_height, indices, colours);
     }
+}
+
+std::vector<uint8_t> SArtCanvas::BlockRecord() const {
+    if (m_width % 2 || m_height % 2) return {};
+    std::map<std::array<uint16_t, 4>, uint32_t> index;
+    std::vector<uint16_t> colours;
+    std::vector<uint32_t> indices;
+    for (int y = 0; y < m_height; y += 2) {
+        for (int x = 0; x < m_width; x += 2) {
+            // A block's colours in the order the picture stores them: top left, top right, bottom
+            // left, bottom right.
+            const std::array<uint16_t, 4> block = {At(x, y), At(x + 1, y), At(x, y + 1), At(x + 1, y + 1)};
+            auto [at, added] = index.try_emplace(block, uint32_t(index.size()));
+            if (added) colours.insert(colours.end(), block.begin(), block.end());
+            indices.push_back(at->second);
+        }
+    }
+    if (index.size() > 256) return {};
+    return BuildPictureRecord(1, m_width, m_height, indices, colours);
 }
 
 SArtCanvas BevelPiece(int width, int height, SEdges edges, const std::vector<uint16_t>& rings,

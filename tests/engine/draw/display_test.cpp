@@ -26,7 +26,16 @@ protected:
         HeadlessTest::TearDown();
     }
 
+    // A 2x1 picture: colour 0x1111, then the key colour.
+    bool bindTwoColours() {
+        record = PictureRecord(0, 2, 1, {0, 1}, {0x1111, 0xFFFF});
+        SReadError error;
+        return picture.Bind(record, 0, error);
+    }
+
     SDisplay display;
+    std::vector<uint8_t> record;
+    SPictureEntry picture;
 };
 
 TEST_F(SDisplayTest, drawingReachesTheScreenThroughTheFramework) {
@@ -85,11 +94,7 @@ TEST_F(SDisplayTest, withoutADisplayNoFrameBegins) {
 TEST_F(SDisplayTest, pictureEntriesDrawWithTheirOwnOrAGivenPalette) {
     std::vector<uint16_t> pixels(8 * 4, 0);
     DrawIntoMemory(display, pixels, 8, 4);
-
-    const std::vector<uint8_t> record = PictureRecord(0, 2, 1, {0, 1}, {0x1111, 0xFFFF});
-    SPictureEntry picture;
-    SReadError error;
-    ASSERT_TRUE(picture.Bind(record, 0, error)) << error.Message();
+    ASSERT_TRUE(bindTwoColours());
     display.BlitKeyed(picture, 1, 1);
     EXPECT_EQ(pixels[1 * 8 + 1], 0x1111);
     EXPECT_EQ(pixels[1 * 8 + 2], 0) << "the key colour leaves the pixel alone";
@@ -106,6 +111,29 @@ TEST_F(SDisplayTest, pictureEntriesDrawWithTheirOwnOrAGivenPalette) {
     // The pixels kept for the palette must not stand in for the picture's own colours.
     display.BlitOpaque(picture, 4, 0);
     EXPECT_EQ(pixels[0 * 8 + 4], 0x1111);
+}
+
+// The rotated draw belongs to the 3-D view's filler, which the display reaches through the draw it
+// is given: whole degrees go on as 16.16, whole turns dropped first so that none overflows.
+TEST_F(SDisplayTest, aRotatedBlitGoesToTheRotatedDrawInSixteenSixteenDegrees) {
+    std::vector<uint16_t> pixels(8 * 4, 0);
+    DrawIntoMemory(display, pixels, 8, 4);
+    ASSERT_TRUE(bindTwoColours());
+    display.BlitRotated(picture, 3, 2, 90);  // nothing to draw with yet
+
+    struct Call {
+        int width, x, y;
+        int32_t angle;
+        bool operator==(const Call&) const = default;
+    };
+    std::vector<Call> calls;
+    display.SetRotatedDraw([&](const SPicture& drawn, int x, int y, int32_t angle) {
+        calls.push_back({drawn.Width(), x, y, angle});
+    });
+    display.BlitRotated(picture, 3, 2, 90);
+    display.BlitRotated(picture, 3, 2, 450);
+    display.BlitRotated(picture, 3, 2, 100000);
+    EXPECT_EQ(calls, (std::vector<Call>{{2, 3, 2, 90 << 16}, {2, 3, 2, 90 << 16}, {2, 3, 2, 280 << 16}}));
 }
 
 }  // namespace
