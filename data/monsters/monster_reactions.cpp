@@ -5,6 +5,7 @@
 #include "data/monsters/monster.h"
 #include "data/monsters/monster_context.h"
 #include "data/monsters/monster_screen.h"
+#include "data/player/player.h"
 
 namespace {
 
@@ -20,8 +21,8 @@ bool LooksPeaceful(const SMonster& monster, const SMap& map, const SCreature& cr
 
 void PunishAttackOnPeople(SMonsterContext& context) {
     context.screen.ShowMessageBox("You've tried to attack peaceful people!");
-    context.screen.AddCrime(kCrimeOfAttack);
-    context.screen.AddFame(kFameOfAttack);
+    context.player.AddCrime(kCrimeOfAttack);
+    context.player.AddFame(kFameOfAttack);
 }
 
 void WarnOfPeacefulCreature(SMonsterContext& context) {

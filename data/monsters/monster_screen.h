@@ -28,9 +28,6 @@ public:
     virtual void RedrawView() = 0;
     // The option that warns before the player harms peaceful creatures.
     virtual bool WarnsOfPeacefulTargets() const = 0;
-    // The player's crime and fame change by the deltas, each with its message.
-    virtual void AddCrime(int32_t delta) = 0;
-    virtual void AddFame(int32_t delta) = 0;
 
     // The melee blow of the creature's monster lands on the player.
     virtual void StrikePlayer(SMonster& monster, SCreature& creature) = 0;

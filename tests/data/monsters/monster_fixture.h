@@ -27,8 +27,6 @@ public:
     void ShowMessageBox(const char* text) override { boxes.emplace_back(text); }
     void RedrawView() override { ++redraws; }
     bool WarnsOfPeacefulTargets() const override { return warns; }
-    void AddCrime(int32_t delta) override { crime += delta; }
-    void AddFame(int32_t delta) override { fame += delta; }
     void StrikePlayer(SMonster&, SCreature&) override { log.push_back("strike"); }
     bool ChoseAreaAttack(const SCreature&) const override { return areaAttack; }
     void RemoveActingMonster(const SCreature&) override { log.push_back("stop"); }
@@ -49,8 +47,6 @@ public:
     int heading = 0;
     bool warns = true;
     bool areaAttack = false;
-    int32_t crime = 0;
-    int32_t fame = 0;
     int redraws = 0;
     std::vector<std::string> boxes;
     std::vector<std::string> sounds;
@@ -125,6 +121,17 @@ protected:
         of->m_effects.Add(ItemEffect(kEffectCastSpell, 0, 0, spell, kSourceSpellCharge));
     }
     SItemPileRecord& SpriteOf(const SCreature& creature) { return grid.sprites[creature.displaySlot]; }
+    // Checks that the player committed a crime of `crime` (0 none) and lost as much fame since the
+    // last check, with the messages that say so.
+    void ExpectCrime(int crime) {
+        EXPECT_EQ(int(player.Crime()) - crimeSeen, crime);
+        EXPECT_EQ(player.Fame() - fameSeen, -crime);
+        const std::vector<std::string> told = {"You have committed a crime.", "Your fame has been decreased."};
+        EXPECT_EQ(messages.shown, crime ? told : std::vector<std::string>{});
+        crimeSeen = int(player.Crime());
+        fameSeen = player.Fame();
+        messages.shown.clear();
+    }
 
     SAttributeTable attributes;
     SSkillTable skills;
@@ -140,4 +147,6 @@ protected:
     SMonster* monster = nullptr;
     SMap* map = nullptr;
     std::unique_ptr<SMonsterContext> context;
+    int crimeSeen = 0;
+    int fameSeen = 0;
 };

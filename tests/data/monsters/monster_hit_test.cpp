@@ -75,8 +75,7 @@ TEST_F(MonsterHitTest, theBlowLandsOnlyOnCreaturesThatAreNotPeaceful) {
         Hit(creature, c.damage);
         EXPECT_EQ(creature.hp, c.hp);
         EXPECT_EQ(screen.boxes, c.box ? std::vector<std::string>{c.box} : std::vector<std::string>{});
-        EXPECT_EQ(screen.crime, c.crime);
-        EXPECT_EQ(screen.fame, -c.crime);
+        ExpectCrime(c.crime);
         EXPECT_EQ((creature.state & SCreature::kAggressive) != 0, c.aggressive);
         EXPECT_EQ(creature.state & SCreature::kProvoked, c.aggressive ? 0 : c.state & SCreature::kProvoked);
     }

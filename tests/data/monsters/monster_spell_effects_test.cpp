@@ -292,7 +292,7 @@ TEST_F(MonsterSpellEffectsTest, aSpellCastAtACreatureSparesThePeacefulAndHurtsTh
         if (c.box) {
             EXPECT_EQ(screen.boxes[0].rfind(c.box, 0), 0u);
         }
-        EXPECT_EQ(screen.crime, c.crime);
+        ExpectCrime(c.crime);
     }
 }
 
