@@ -5,6 +5,7 @@
 
 #include "data/items/item_type.h"
 #include "data/items/item_type_names.h"
+#include "data/player/active_effect.h"
 #include "engine/base/archive.h"
 #include "engine/packages/resource_cache.h"
 
@@ -110,6 +111,16 @@ bool SMonster::KnowsSpell(const char* spell) const {
 
 void SMonster::ResolvePalettes(const SResourceCache& cache) {
     m_paletteSlot = uint16_t(cache.FindPaletteSlot(m_paletteName.Text()));
+    m_missilePaletteSlot = uint16_t(cache.FindPaletteSlot(m_missilePalette.Text()));
     const char* paralysed = m_baseType ? m_baseType->m_paralysedPalette : nullptr;
     m_paralysedPaletteSlot = paralysed ? uint16_t(cache.FindPaletteSlot(paralysed)) : 0;
+}
+
+int SMonster::PercentSum(uint8_t type) const {
+    int sum = 0;
+    for (int i = 0; i < m_effects.Count(); ++i) {
+        const SEffect& effect = *m_effects.Get(i);
+        if (effect.m_source == kSourceConstant && effect.m_type == type) sum += effect.m_baseMagnitude;
+    }
+    return FoldPercent(sum);
 }

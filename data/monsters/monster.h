@@ -1,9 +1,11 @@
 #pragma once
 // SMonster: one named monster of the world: its own statistics, spells, loot and texts, built on a
-// base type. Creatures placed on maps point to one and keep only their own state.
+// base type, and the rules by which its creatures fight, react, die, sound and are drawn.
+// Creatures placed on maps point to one and keep only their own state.
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <utility>
@@ -14,11 +16,18 @@
 #include "data/monsters/monster_base_type.h"
 #include "engine/base/name.h"
 #include "engine/base/string.h"
+#include "script/script_value.h"
 
 class SArchive;
 class SItemType;
 class SItemTypeNames;
 class SResourceCache;
+class SSpellTable;
+class SSpellType;
+struct SCreature;
+struct SItemPileRecord;
+struct SMonsterContext;
+struct SPlacedObject;
 
 using SFindBaseType = std::function<SMonsterBaseType*(const char*)>;
 
@@ -59,9 +68,62 @@ public:
     // Whether a carried-spell entry names the spell.
     bool KnowsSpell(const char* spell) const;
 
-    // The palette slots of the monster's colouring and of its base type's paralysed palette; 0 for
-    // a name the cache lacks and for a monster without a base type.
+    // The palette slots of the monster's colouring, of its missile and of its base type's
+    // paralysed palette; 0 for a name the cache lacks and for a monster without a base type.
     void ResolvePalettes(const SResourceCache& cache);
+
+    // The magnitudes of the monster's constant effects of the type added up, a sum beyond +-100
+    // counting 100 less in size.
+    int PercentSum(uint8_t type) const;
+
+    // Combat (monster_combat.cpp). The creature is one of this monster's on the context's map.
+    int RollDamage(SMonsterContext& context, const SCreature& creature) const;
+    int SpellChance(SMonsterContext& context, const SCreature& creature) const;
+    // Whether a spell the monster carries harms what it strikes and reaches a player that many cells
+    // away in the creature's row or column: a ranged spell any distance, a touch spell one cell.
+    bool CanCastAtRange(const SSpellTable& spells, int distance) const;
+    // The creature strikes by the monster's attack kind: a melee blow, a missile or a spell.
+    void Attack(SMonsterContext& context, SCreature& creature);
+    // The monster's own reaction to an event bit (8 hit by the player, 16 a spell cast at it, 32 used,
+    // 64 killed) with the context's event values; `changed` is set when the creature's cell must be
+    // built again. Answers the screen to switch to, 0 for none.
+    int OnEvent(uint32_t event, SMonsterContext& context, SCreature& creature, bool& changed);
+    // The player's blow of the context's damage.
+    void OnAttacked(SMonsterContext& context, SCreature& creature);
+    // The player used the creature: a person seen from behind can be robbed, anyone else talks.
+    void OnUsed(SMonsterContext& context, SCreature& creature);
+    // The creature's goods and loot drop into its cell, the player gains the monster's experience
+    // unless `givesExperience` is false, and the creature leaves the map. Answers whether cells
+    // changed.
+    bool OnKilled(SMonsterContext& context, SCreature& creature, bool givesExperience);
+
+    // Spells (monster_spells.cpp).
+    // The carried spell that suits the creature best where it stands, or null. With `areaOnly`
+    // only area spells count, and ranged ones need not stand in line with the player.
+    const SSpellType* ChooseSpell(SMonsterContext& context, const SCreature& creature, bool areaOnly) const;
+    // The context's spell, level and damage strike the creature.
+    void OnSpellCast(SMonsterContext& context, SCreature& creature);
+    // The spell's effects at the caster's level act on the creature.
+    void ApplySpell(SMonsterContext& context, SCreature& creature, const SSpellType& spell, int level);
+
+    // Sounds (monster_sounds.cpp), each at volume 0..10: the monster's voice (one of the set sounds
+    // for people), its hurt and its death sound.
+    void PlayCreatureSound(SMonsterContext& context, int volume) const;
+    void PlayHitSound(SMonsterContext& context, int volume) const;
+    void PlayDeathSound(SMonsterContext& context, int volume) const;
+
+    // Sprites (monster_sprite.cpp). Places the creature's sprite in a cleared record: the first
+    // picture, the middle of the cell, the monster's size and palette, then SelectSprite.
+    void PlaceSprite(SMonsterContext& context, const SCreature& creature, SItemPileRecord& sprite) const;
+    // The picture for the creature's pose and, for people, for the side the player sees.
+    void SelectSprite(SMonsterContext& context, const SCreature& creature, SItemPileRecord& sprite) const;
+
+    // The script functions on a creature of the monster (monster_commands.cpp): `object` is the
+    // map object the script addresses and `creature` its creature, either may be null. A function
+    // with a result stores it; `changed` is set when the creature's cell must be built again.
+    // Answers 0, which lets the script go on.
+    int ExecuteCommand(SMonsterContext& context, SPlacedObject* object, SCreature* creature, int command,
+                       const SScriptValue& arg1, std::optional<SScriptValue>& result, bool& changed);
 
     SName m_name;
     SMonsterBaseType* m_baseType = nullptr;  // null when the record names an unknown type
@@ -73,6 +135,7 @@ public:
     SString m_talkText;
     uint8_t m_attackKind = 1;  // 1 melee, 2 missile, 3 spell, 4 melee when adjacent else spell
     SString m_missilePalette;
+    uint16_t m_missilePaletteSlot = 0;
     uint8_t m_copied[2] = {0, 0};
     SEffectList m_effects;
     SItemList m_loot;

@@ -252,6 +252,7 @@ TEST_F(MonsterTableTest, picturesResolveToSlotsAndWriteTheirGroupAndAnUnknownBas
     written.Add(std::move(elf));
     auto archer = MakeMonster("base_archer", base);
     archer->m_paletteName.Assign("bres_elfgreen");
+    archer->m_missilePalette.Assign("bres_stone");
     written.Add(std::move(archer));
     SMonsterBaseType stranger;
     stranger.m_name.Set("base_stranger");
@@ -282,11 +283,13 @@ TEST_F(MonsterTableTest, picturesResolveToSlotsAndWriteTheirGroupAndAnUnknownBas
     EXPECT_EQ(archer2->m_paletteSlot, cache.FindPaletteSlot("bres_elfgreen"));
     EXPECT_EQ(archer2->m_paralysedPaletteSlot, cache.FindPaletteSlot("bres_stone"));
     EXPECT_NE(archer2->m_paralysedPaletteSlot, 0);
+    EXPECT_EQ(archer2->m_missilePaletteSlot, archer2->m_paralysedPaletteSlot);
     const SMonster* lost2 = monsters.FindMonster("base_lost");
     ASSERT_NE(lost2, nullptr);
     EXPECT_EQ(lost2->m_baseType, nullptr);
     EXPECT_EQ(lost2->m_paletteSlot, 0);
     EXPECT_EQ(lost2->m_paralysedPaletteSlot, 0);
+    EXPECT_EQ(lost2->m_missilePaletteSlot, 0);
 
     monsters.Clear();
     EXPECT_EQ(monsters.FindBaseType("base_elf"), nullptr);

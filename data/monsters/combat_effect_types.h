@@ -1,0 +1,38 @@
+#pragma once
+// The effect types the monster rules act on, by their numbers in the effect lists.
+#include <cstdint>
+
+enum SCombatEffect : uint8_t {
+    kCombatFortifySkill = 1,
+    kCombatFortifyAttribute = 2,
+    kCombatRestoreHp = 3,
+    kCombatRestoreFullHp = 4,
+    kCombatRestoreUnholy = 6,
+    kCombatRestoreFullUnholy = 7,
+    kCombatFortifyAc = 11,
+    kCombatCurePoison = 12,
+    kCombatCureParalysis = 13,
+    kCombatCureDisease = 14,
+    kCombatResistPoison = 15,
+    kCombatResistParalysis = 16,
+    kCombatResistDisease = 17,
+    kCombatDispel = 19,
+    kCombatRemoveCurse = 21,
+    kCombatResistMagic = 22,
+    kCombatDamageType = 24,
+    kCombatDamageAll = 25,
+    kCombatPoison = 26,
+    kCombatCurse = 27,
+    kCombatParalyze = 28,
+    kCombatDrainHp = 29,
+    kCombatDrainSp = 30,
+    kCombatInfectDisease = 32,
+    kCombatResistDiseases = 33,
+    kCombatFortifyMagic = 36,
+    kCombatFortifyMelee = 38,
+    kCombatMagicImmunity = 39,
+    kCombatCrush = 40,
+    kCombatCalm = 41,
+    kCombatDetectMind = 43,
+    kCombatLevelDrops = 53,
+};
