@@ -7,8 +7,7 @@ namespace {
 constexpr uint8_t kTag = '$';
 constexpr size_t kMaxEntries = 0xFFFF;
 
-std::optional<SDialogTopicEntry> answered(const SDialogTopic& topic, const SDialogPerson* person,
-                                          SDialogWorld& world) {
+std::optional<SDialogTopicEntry> answered(const SDialogTopic& topic, const SDialogPerson* person, SDialogWorld& world) {
     const SDialogAnswer* answer = topic.FindAnswer(person, nullptr, world);
     if (answer == nullptr) return std::nullopt;
     return SDialogTopicEntry{topic.display.Text(), &topic, answer};

@@ -26,9 +26,7 @@ public:
     int32_t Level() const override { return level; }
     int32_t HpPercent() const override { return hpPercent; }
     int32_t Attribute(int32_t attribute) const override { return attributes.at(checked(attribute, 1, 5)); }
-    int32_t BaseAttribute(int32_t attribute) const override {
-        return baseAttributes.at(checked(attribute, 1, 5));
-    }
+    int32_t BaseAttribute(int32_t attribute) const override { return baseAttributes.at(checked(attribute, 1, 5)); }
     int32_t Skill(int32_t skill) const override { return skills.at(checked(skill, 1, 20)); }
     int32_t ArmourClass() const override { return armourClass; }
     int32_t OutfitRating() const override { return outfitRating; }

@@ -58,15 +58,13 @@ TEST(ConditionTest, eachCodeMeasuresItsPartOfTheGame) {
         {"27 is never 1", makeCondition(27, kEq, 1), none, false},
         {"2 the conversation word", makeCondition(2, kEq, 7), [](FakeDialogWorld& w) { w.word = 7; }, true},
         {"3 crime", makeCondition(3, kGt, 2), [](FakeDialogWorld& w) { w.crime = 3; }, true},
-        {"4 gold covers the fine",
-         makeCondition(4, kEq, 1),
+        {"4 gold covers the fine", makeCondition(4, kEq, 1),
          [](FakeDialogWorld& w) {
              w.crime = 3;
              w.gold = 300;
          },
          true},
-        {"4 gold short of the fine",
-         makeCondition(4, kEq, 1),
+        {"4 gold short of the fine", makeCondition(4, kEq, 1),
          [](FakeDialogWorld& w) {
              w.crime = 3;
              w.gold = 299;
@@ -110,15 +108,13 @@ TEST(ConditionTest, eachCodeMeasuresItsPartOfTheGame) {
         {"23 spell known", makeCondition(23, kEq, 1, 0, "base_fire"),
          [](FakeDialogWorld& w) { w.spells = {"base_fire"}; }, true},
         {"24 experience to restore", makeCondition(24, kEq, 1), [](FakeDialogWorld& w) { w.lostXp = true; }, true},
-        {"25 gold for price 1",
-         makeCondition(25, kEq, 1, 1),
+        {"25 gold for price 1", makeCondition(25, kEq, 1, 1),
          [](FakeDialogWorld& w) {
              w.prices = {10, 50};
              w.gold = 50;
          },
          true},
-        {"25 too little gold",
-         makeCondition(25, kEq, 1, 1),
+        {"25 too little gold", makeCondition(25, kEq, 1, 1),
          [](FakeDialogWorld& w) {
              w.prices = {10, 50};
              w.gold = 49;
@@ -134,8 +130,7 @@ TEST(ConditionTest, eachCodeMeasuresItsPartOfTheGame) {
         {"30 a roll below 100", makeCondition(30, kLt, 100), none, true},
         {"31 weather", makeCondition(31, kGe, 70), [](FakeDialogWorld& w) { w.weather = 70; }, true},
         {"32 rain", makeCondition(32, kGt, 500), [](FakeDialogWorld& w) { w.rain = 501; }, true},
-        {"33 hour", makeCondition(33, kEq, 23), [](FakeDialogWorld& w) { w.minutes = 1440 * 3 + 23 * 60 + 59; },
-         true},
+        {"33 hour", makeCondition(33, kEq, 23), [](FakeDialogWorld& w) { w.minutes = 1440 * 3 + 23 * 60 + 59; }, true},
         {"34 day", makeCondition(34, kEq, 4), [](FakeDialogWorld& w) { w.minutes = 1440 * 3; }, true},
         {"35 hours since", makeCondition(35, kGe, 5, 0, "met"), [](FakeDialogWorld& w) { w.hoursSince["met"] = 5; },
          true},
@@ -157,8 +152,7 @@ TEST(ConditionTest, eachCodeMeasuresItsPartOfTheGame) {
          true},
         {"44 quest failed", makeCondition(44, kEq, 1, 0, "base_q"), [](FakeDialogWorld& w) { w.quests["base_q"] = 1; },
          false},
-        {"45 current world", makeCondition(45, kEq, 1, 0, "base"), [](FakeDialogWorld& w) { w.world = "base"; },
-         true},
+        {"45 current world", makeCondition(45, kEq, 1, 0, "base"), [](FakeDialogWorld& w) { w.world = "base"; }, true},
         {"46 current map", makeCondition(46, kEq, 0, 0, "base_s0303"), none, true},
         {"47 paralysed", makeCondition(47, kEq, 1), [](FakeDialogWorld& w) { w.paralyzed = true; }, true},
         {"48 object paralysed", makeCondition(48, kEq, 1, 0, "rat"),

@@ -50,8 +50,8 @@ TEST_F(DialogTableTest, theDisplayTextTheConditionAndTheFurtherTextCameWithLater
         bool condition;
         const char* further;
     };
-    for (Row row : {Row{36, "", false, ""}, Row{37, "", true, ""}, Row{38, "Job", true, ""},
-                    Row{60, "Job", true, "more"}}) {
+    for (Row row :
+         {Row{36, "", false, ""}, Row{37, "", true, ""}, Row{38, "Job", true, ""}, Row{60, "Job", true, "more"}}) {
         SDialogTable written;
         addWorldTopics(written);
         SDialogTable read;
