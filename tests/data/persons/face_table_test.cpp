@@ -21,7 +21,8 @@ protected:
     // picture the package lacks.
     bool openFaces(int version) {
         SFaceTable written;
-        for (auto [name, player] : {std::pair{"bres_elder", 0}, std::pair{"bres_hero", 1}, std::pair{"bres_ghost", 0}}) {
+        for (auto [name, player] :
+             {std::pair{"bres_elder", 0}, std::pair{"bres_hero", 1}, std::pair{"bres_ghost", 0}}) {
             auto face = NamedRecord<SFaceType>(name);
             face->playerPortrait = uint8_t(player);
             written.Add(std::move(face));

@@ -31,9 +31,9 @@ protected:
     NpcShopTest() {
         items.InitCategories();
         // Weapons at every level 2 to 6; a weighted one at level 2; potions only at level 2.
-        for (auto [name, level, weight] : {std::tuple{"base_dagger", 2, 1}, std::tuple{"base_sword", 2, 2},
-                                           std::tuple{"base_axe", 3, 1}, std::tuple{"base_mace", 4, 1},
-                                           std::tuple{"base_glaive", 5, 1}, std::tuple{"base_runeblade", 6, 1}}) {
+        for (auto [name, level, weight] :
+             {std::tuple{"base_dagger", 2, 1}, std::tuple{"base_sword", 2, 2}, std::tuple{"base_axe", 3, 1},
+              std::tuple{"base_mace", 4, 1}, std::tuple{"base_glaive", 5, 1}, std::tuple{"base_runeblade", 6, 1}}) {
             auto type = MakeItemType(name, kItemWeapon);
             type->m_level = uint8_t(level);
             type->m_stockWeight = uint8_t(weight);

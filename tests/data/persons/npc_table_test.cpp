@@ -112,11 +112,12 @@ TEST_F(NpcTableTest, laterVersionsAddTextsTheShopLevelAndTheLastValues) {
         int16_t signedValue;
         uint8_t firstLate, secondLate;
     };
-    for (Row row : {Row{48, "", "", "", 0, 10, 1, 1}, Row{49, "Fresh bread!", "", "", 0, 10, 1, 1},
-                    Row{56, "Fresh bread!", "fifth", "", 0, 10, 1, 1}, Row{57, "Fresh bread!", "fifth", "", 0, 10, 5, 1},
-                    Row{67, "Fresh bread!", "fifth", "", 0, 10, 5, 6}, Row{69, "Fresh bread!", "fifth", "", 3, 10, 5, 6},
-                    Row{81, "Fresh bread!", "fifth", "bakerlevel", 3, 10, 5, 6},
-                    Row{104, "Fresh bread!", "fifth", "bakerlevel", 3, -7, 5, 6}}) {
+    for (Row row :
+         {Row{48, "", "", "", 0, 10, 1, 1}, Row{49, "Fresh bread!", "", "", 0, 10, 1, 1},
+          Row{56, "Fresh bread!", "fifth", "", 0, 10, 1, 1}, Row{57, "Fresh bread!", "fifth", "", 0, 10, 5, 1},
+          Row{67, "Fresh bread!", "fifth", "", 0, 10, 5, 6}, Row{69, "Fresh bread!", "fifth", "", 3, 10, 5, 6},
+          Row{81, "Fresh bread!", "fifth", "bakerlevel", 3, 10, 5, 6},
+          Row{104, "Fresh bread!", "fifth", "bakerlevel", 3, -7, 5, 6}}) {
         SNpcTable written;
         written.Add(makeMerchant());
         SNpcTable read;
