@@ -13,14 +13,11 @@ struct SDialogPerson;
 bool CompareByOperator(uint8_t op, int64_t tested, int64_t value);
 
 struct SCondition {
-    static constexpr int8_t kFirstCode = -1;
-    static constexpr int8_t kLastCode = 60;
-
     // The record, both ways: tag 0x20, the text, an aligned i16 value, the code, the operator and
     // the flag.
     void Serialize(SArchive& archive);
-    // The code's test; codes outside -1..60 give false. A person is needed by the race and shop
-    // codes, which fail without one.
+    // The code's test; codes outside -1..60 give false. Without a person, the person's race matches
+    // no race and its shop counts as closed.
     bool Evaluate(const SDialogPerson* person, SDialogWorld& world) const;
 
     SString text;  // the name a test uses: an item type, quest, disease, global, object...

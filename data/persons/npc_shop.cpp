@@ -1,4 +1,6 @@
 // SNpcType's shop: restocking the shop object's container from the item database's lists.
+#include <algorithm>
+
 #include "data/items/item_database.h"
 #include "data/maps/map.h"
 #include "data/maps/placed_object.h"
