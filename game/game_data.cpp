@@ -25,6 +25,9 @@ SGameData::SGameData() {
     tables[int(SModuleTable::Skies)] = [this](SRecordCursor& cursor) { return m_skyTable.Load(cursor); };
     tables[int(SModuleTable::Scripts)] = [this](SRecordCursor& cursor) { return m_scriptTable.Load(cursor); };
     tables[int(SModuleTable::Sounds)] = [this](SRecordCursor& cursor) { return m_soundTable.Load(cursor); };
+    tables[int(SModuleTable::Dialogue)] = [this](SRecordCursor& cursor) { return m_dialogue.Load(cursor); };
+    tables[int(SModuleTable::Faces)] = [this](SRecordCursor& cursor) { return m_faces.Load(cursor); };
+    tables[int(SModuleTable::NpcTypes)] = [this](SRecordCursor& cursor) { return m_npcTypes.Load(cursor); };
     // Map data names its map-object types through the packages' name indexes and the maps record.
     m_moduleContext.mapObjectTypes = &m_mapObjectTypes;
     m_moduleContext.findItemType = [this](const char* name) { return m_items.FindItemType(name); };

@@ -12,6 +12,7 @@
 
 #include "cards/card_table.h"
 #include "data/alchemy/recipe_table.h"
+#include "data/dialogue/dialog_table.h"
 #include "data/effects/ability.h"
 #include "data/effects/disease.h"
 #include "data/effects/effect_types.h"
@@ -21,6 +22,8 @@
 #include "data/monsters/monster_table.h"
 #include "data/package/module_context.h"
 #include "data/package/module_list.h"
+#include "data/persons/face_table.h"
+#include "data/persons/npc_table.h"
 #include "data/player/player.h"
 #include "data/quest_table.h"
 #include "data/rules/attribute_table.h"
@@ -210,10 +213,14 @@ public:
     SQuestTable m_questTable;
     SSoundTable m_soundTable;
     SSceneTable m_sceneTable;
+    // The world's topics before the persons, whose sets point into them.
+    SDialogTable m_dialogue;
+    SFaceTable m_faces;
+    SNpcTable m_npcTypes;
     // Where face controls find portraits by name: the face and monster tables once they are built;
     // until then every name is unknown.
     const SPortraitSource* m_portraits = nullptr;
-    SGamePortraits m_worldPortraits{m_monsters};
+    SGamePortraits m_worldPortraits{m_faces, m_monsters};
     SCardTable m_cards;
     // Reports to the script context and the play screen once they take its messages.
     SPlayer m_player;

@@ -24,6 +24,8 @@ void SGameData::InitTables() {
     m_monsters.CreatureClasses().Init();
     m_mapObjectTypes.Attach(&m_cache);
     m_skyTable.Attach(&m_cache);
+    m_faces.Attach(&m_cache);
+    m_npcTypes.Attach(&m_dialogue);
     m_moduleContext.cache = &m_cache;
     m_spells.Schools().Init();
     m_items.InitCategories();

@@ -22,6 +22,10 @@ void SGameData::ClearTables() {
     if (m_sound) m_sound->StopAllSounds();
     m_soundTable.Clear();
     m_sceneTable.Clear();
+    // Persons go before the world's topics that their sets point to.
+    m_npcTypes.Clear();
+    m_faces.Clear();
+    m_dialogue.Clear();
     // The rule tables a package may replace go back to the built-in ones, so that a world opened
     // next that keeps them finds them as the game defines them, not as the last world left them.
     m_attributes.InitDefaults();
@@ -30,15 +34,15 @@ void SGameData::ClearTables() {
 }
 
 void SGameData::LoadTablePictures(SLoadingSteps* loading) {
-    // Spell effects load before the first step, skies after it and the item pictures after the
-    // third; faces join before the third as their table arrives. The dialog shows three steps
-    // whatever they hold. Every table loads its pictures by name, before BuildTables resolves the
-    // names to the slots that the loaded pictures fill.
+    // Spell effects load before the first step, skies after it, faces after the second and the
+    // item pictures after the third. Every table loads its pictures by name, before BuildTables
+    // resolves the names to the slots that the loaded pictures fill.
     m_spellEffects.LoadPictures(m_cache);
     if (loading) loading->Step();
     m_skyTable.LoadPictures();
-    for (int step = 1; step < 3; ++step)
-        if (loading) loading->Step();
+    if (loading) loading->Step();
+    m_faces.LoadPictures();
+    if (loading) loading->Step();
     m_items.LoadPictures(m_cache);
 }
 

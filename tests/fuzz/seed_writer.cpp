@@ -19,6 +19,7 @@
 #include "engine/files/settings.h"
 #include "engine/packages/resource_cache.h"
 #include "fuzz/archive_script.h"
+#include "fuzz/dialogue_input.h"
 #include "fuzz/empty_save_names.h"
 #include "fuzz/music_input.h"
 #include "game/interface_pictures.h"
@@ -29,6 +30,7 @@
 #include "tools/sampledata/audio_packages.h"
 #include "tools/sampledata/interface_art.h"
 #include "tools/sampledata/interface_layout.h"
+#include "tools/sampledata/sample_people.h"
 #include "tools/sampledata/wave_writer.h"
 
 namespace {
@@ -123,8 +125,8 @@ void writeWorld(const TestWorldPackage& world, SPdbWriter& writer) {
     if (!world.WriteTo(writer, &error)) SSeeds::fail("cannot write a seed world: " + error);
 }
 
-// A world whose rule tables hold the built-in entries, and the sample sound package, for the target
-// that reads packages through the game's own table loaders.
+// A world whose rule tables hold the built-in entries, with the sample people, and the sample sound
+// package, for the target that reads packages through the game's own table loaders.
 void writeWorldTables(const SSeeds& seeds) {
     TestWorldPackage world = sampleWorld(114);
     SAttributeTable attributes;
@@ -136,6 +138,7 @@ void writeWorldTables(const SSeeds& seeds) {
     world.tables = {{SModuleTable::Attributes, {TableRecord(attributes, world.version)}},
                     {SModuleTable::Skills, {TableRecord(skills, world.version)}},
                     {SModuleTable::Races, {TableRecord(races, world.version)}}};
+    AddSamplePeople(world);
     SPdbWriter writer;
     writeWorld(world, writer);
     seeds.Write("world_tables_fuzz", "rules.pdb", writer);
@@ -269,6 +272,32 @@ void writeSettings(const SSeeds& seeds) {
     fs::remove_all(home);
 }
 
+// The sample world's dialogue chunk and its person's record, read from their package records and
+// written as one input per version.
+void writeDialogue(const SSeeds& seeds) {
+    for (int version : {114, 60, 40}) {
+        TestWorldPackage package;
+        package.version = version;
+        AddSamplePeople(package);
+        const std::vector<uint8_t>& world = package.tables[SModuleTable::Dialogue][0];
+        const std::vector<uint8_t>& person = package.tables[SModuleTable::NpcTypes][1];
+        SDialogueInput input;
+        input.version = uint8_t(version);
+        SArchive archive;
+        archive.OpenRead(world.data(), uint32_t(world.size()));
+        input.world.Serialize(archive, version, SDialogScope::World);
+        const bool worldRead = !archive.Failed();
+        archive.OpenRead(person.data(), uint32_t(person.size()));
+        input.person.Serialize(archive, version);
+        if (!worldRead || archive.Failed())
+            SSeeds::fail("the sample people do not read back at version " + std::to_string(version));
+        archive.OpenWrite();
+        input.Serialize(archive);
+        seeds.Write("dialogue_fuzz", "people-" + std::to_string(version),
+                    std::vector<uint8_t>(archive.Data(), archive.Data() + archive.GetSize()));
+    }
+}
+
 void writeArchiveScripts(const SSeeds& seeds) {
     using Op = SArchiveOp;
     struct Seed {
@@ -314,6 +343,7 @@ int main(int argc, char** argv) {
     writeMusic(seeds);
     writeSettings(seeds);
     writeArchiveScripts(seeds);
+    writeDialogue(seeds);
     std::printf("Fuzz seeds written to %s\n", argv[1]);
     return 0;
 }

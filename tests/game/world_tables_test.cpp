@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game/game_data.h"
+#include "support/fake_dialog_world.h"
 #include "support/item_records.h"
 #include "support/monster_records.h"
 #include "support/picture_record.h"
@@ -8,6 +9,7 @@
 #include "support/step_counter.h"
 #include "support/temp_folder.h"
 #include "support/world_package.h"
+#include "tools/sampledata/sample_people.h"
 
 namespace {
 
@@ -273,6 +275,44 @@ TEST_F(GameTablesTest, aWorldsMonstersArriveWithTheirLootAndPicturesAndFaceContr
     EXPECT_EQ(game.m_monsters.MonsterCount(), 0);
     EXPECT_EQ(game.m_monsters.BaseTypeCount(), 0);
     EXPECT_EQ(game.m_portraits, nullptr);
+}
+
+// The sample world's people: the world's topics read before the persons that name them, the face
+// loaded with the tables and found by face controls, and all of it gone with the tables.
+TEST_F(GameTablesTest, aWorldsPeopleTalkOfTheWorldsTopicsAndTheirFacesShow) {
+    game.InitTables();
+    TestWorldPackage world;
+    AddSamplePeople(world);
+    ASSERT_TRUE(world.Write(folder, "Brimvale"));
+    ASSERT_TRUE(game.m_packages.Open("Brimvale")) << game.m_packages.Error().Message();
+
+    SNpcType* baker = game.m_npcTypes.Find("base_baker");
+    ASSERT_NE(baker, nullptr);
+    ASSERT_NE(baker->topics, nullptr);
+    EXPECT_EQ(baker->topics->Topics()[1], game.m_dialogue.FindTopic("base_job"));
+    FakeDialogWorld player;
+    const std::optional<SDialogTopicEntry> greeting = baker->FindGreeting(player);
+    ASSERT_TRUE(greeting.has_value());
+    EXPECT_STREQ(greeting->answer->text.Text(), "Welcome, traveller!");
+    player.baseAttributes[5] = 9;
+    baker->UpdateShopOpen(player);
+    EXPECT_EQ(baker->CollectTopics(player).size(), 1u) << "a closed shop names no prices";
+    player.baseAttributes[5] = 10;
+    baker->UpdateShopOpen(player);
+    EXPECT_EQ(baker->CollectTopics(player).size(), 2u);
+
+    game.LoadTablePictures(nullptr);
+    EXPECT_NE(game.m_cache.FindPicture("bres_baker")->data, nullptr);
+    game.BuildTables(nullptr);
+    ASSERT_NE(game.m_portraits, nullptr);
+    EXPECT_STREQ(game.m_portraits->FacePictureName("bres_baker"), "bres_baker");
+    EXPECT_EQ(game.m_portraits->FacePictureName("base_baker"), nullptr);
+
+    game.ClearTables();
+    EXPECT_EQ(game.m_npcTypes.Count(), 0);
+    EXPECT_EQ(game.m_faces.Count(), 0);
+    EXPECT_TRUE(game.m_dialogue.Topics().empty());
+    EXPECT_TRUE(game.m_dialogue.Greetings().empty());
 }
 
 }  // namespace

@@ -4,7 +4,11 @@
 #include <string>
 
 #include "platform/headless/headless.h"
+#include "support/named_record.h"
 #include "support/picture_entry.h"
+#include "support/picture_record.h"
+#include "support/temp_folder.h"
+#include "support/world_package.h"
 #include "ui/widgets/anim_ctrl.h"
 #include "ui/widgets/face_ctrl.h"
 #include "ui/widgets/pic_ctrl.h"
@@ -123,37 +127,45 @@ TEST_F(PicCtrlTest, aFrameStandsFourPixelsAroundThePicture) {
     EXPECT_EQ(at(28, 28), kGround) << "the margin is left alone";
 }
 
-// Portraits by name through a stand-in for the face and monster tables.
+// Portraits by name: the face half from the game's face table, read from a package written with
+// the table's own writer; the monster half from a stand-in.
 class FakePortraits : public SPortraitSource {
 public:
-    const char* FacePictureName(const char* name) const override {
-        auto found = faces.find(name);
-        return found == faces.end() ? nullptr : found->second.c_str();
-    }
+    explicit FakePortraits(const SFaceTable& faces) : m_faces(faces) {}
+
+    const char* FacePictureName(const char* name) const override { return m_faces.PictureName(name); }
     std::optional<SBaseTypePictures> FindBaseType(const char* name) const override {
         auto found = types.find(name);
         if (found == types.end()) return std::nullopt;
         return SBaseTypePictures{found->second.first, found->second.second};
     }
-    std::map<std::string, std::string> faces;
     std::map<std::string, std::pair<uint8_t, std::vector<const SPictureEntry*>>> types;
+
+private:
+    const SFaceTable& m_faces;
 };
 
 class FaceCtrlTest : public WidgetTest {
 protected:
     void SetUp() override {
         WidgetTest::SetUp();
-        game.m_cache.Init();
-        auto lira = SolidPicture(50, 50, kGreen);
-        lira->name.Set("bres_lira");
-        liraPicture = lira.get();
-        game.m_cache.AddPicture(std::move(lira));
+        game.InitTables();
+        // "bres_lira" has a picture; the package lacks "bres_ghost"'s.
+        SFaceTable faces;
+        for (const char* name : {"bres_lira", "bres_ghost"}) faces.Add(NamedRecord<SFaceType>(name));
+        TestWorldPackage world;
+        world.pictures = {{"bres_lira", PictureRecord(0, 50, 50, std::vector<uint32_t>(2500, 0), {kGreen})}};
+        world.tables[SModuleTable::Faces] = {TableRecord(faces, world.version)};
+        ASSERT_TRUE(world.Write(folder, "Brimvale"));
+        game.m_moduleContext.folder = &folder;
+        ASSERT_TRUE(game.m_packages.Open("Brimvale")) << game.m_packages.Error().Message();
+        ASSERT_TRUE(game.m_cache.LoadPicture("bres_lira"));
+        liraPicture = game.m_cache.FindPicture("bres_lira");
+
         for (int i = 0; i < 10; ++i) {
             monsterPictures.push_back(SolidPicture(50, 50, uint16_t(0x1000 + i)));
             pictures.push_back(monsterPictures.back().get());
         }
-        portraits.faces["Lira"] = "bres_lira";
-        portraits.faces["Ghost"] = "bres_nowhere";
         portraits.types["Guard"] = {4, pictures};
         portraits.types["Wolf"] = {2, std::vector<const SPictureEntry*>(pictures.begin(), pictures.begin() + 7)};
         portraits.types["Scout"] = {4, std::vector<const SPictureEntry*>(pictures.begin(), pictures.begin() + 9)};
@@ -161,7 +173,9 @@ protected:
         place(face, 0, 0, 50, 50);
     }
 
-    FakePortraits portraits;
+    STempFolder programFolder;
+    SFileFolder folder{programFolder.Path() + "/"};
+    FakePortraits portraits{game.m_faces};
     const SPictureEntry* liraPicture = nullptr;
     std::vector<std::unique_ptr<SPictureEntry>> monsterPictures;
     std::vector<const SPictureEntry*> pictures;
@@ -173,8 +187,8 @@ TEST_F(FaceCtrlTest, thePortraitComesFromTheFaceTableThenFromTheMonsterBaseType)
         const char* name;
         int picture;  // -2 none, -1 the face table's, else the base type's picture
     };
-    for (Row row :
-         {Row{"Lira", -1}, Row{"Guard", 9}, Row{"Wolf", 6}, Row{"Scout", -2}, Row{"Ghost", -2}, Row{"Nobody", -2}}) {
+    for (Row row : {Row{"bres_lira", -1}, Row{"Guard", 9}, Row{"Wolf", 6}, Row{"Scout", -2}, Row{"bres_ghost", -2},
+                    Row{"Nobody", -2}}) {
         face.SetPicture(liraPicture);
         face.SetFace(row.name);
         const SPictureEntry* expected = row.picture == -1  ? liraPicture
@@ -184,7 +198,7 @@ TEST_F(FaceCtrlTest, thePortraitComesFromTheFaceTableThenFromTheMonsterBaseType)
         EXPECT_EQ(face.m_picW, expected ? 50 : 0) << row.name;
     }
     game.m_portraits = nullptr;
-    face.SetFace("Lira");
+    face.SetFace("bres_lira");
     EXPECT_EQ(face.m_portrait, nullptr) << "without the tables no name is known";
 }
 
@@ -196,7 +210,7 @@ TEST_F(FaceCtrlTest, aPortraitIsDrawnAsItIsShrunkOrStretchedByTheControlsSize) {
     for (Row row : {Row{50, "5,5 50x50"}, Row{40, "5,5 40x40"}, Row{56, "5,5 56x56"}}) {
         clearScreen();
         place(face, 5, 5, row.size, row.size);
-        face.SetFace("Lira");
+        face.SetFace("bres_lira");
         face.Draw();
         EXPECT_EQ(boundsOf(kGreen), row.drawn) << row.size;
     }
@@ -206,7 +220,7 @@ TEST_F(FaceCtrlTest, anOverlayBlocksTapsUntilItIsCleared) {
     game.m_interfacePictures[49] =
         MakePictureEntry(50, 50, [](int x, int) { return x < 2 ? kRed : SPicture::kTransparent; });
     face.m_id = 31;
-    face.SetFace("Lira");
+    face.SetFace("bres_lira");
     EXPECT_EQ(face.OnPen(10, 10, 1, 0), 0u) << "it answers the release, not the press";
     EXPECT_EQ(face.OnPen(10, 10, 0, 0), 31u);
     EXPECT_EQ(face.OnPen(50, 10, 0, 0), 0u) << "outside";
