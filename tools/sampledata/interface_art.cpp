@@ -101,10 +101,8 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
             const uint16_t school = ArtColour(80 + (index / 2) * 25, 140 - (index / 2) * 12, 60 + (index / 2) * 20);
             return TextButton(index % 2, large ? 36 : 24, large ? 28 : 18, school, digit);
         }
-        case R::kSpellBookButtons: {
-            static constexpr Glyph kGlyphs[] = {Glyph::kLeft, Glyph::kRight, Glyph::kCheck, Glyph::kCross};
-            return Button(0, button, button, ArtColour(110, 40, 60), kGlyphs[index & 3]);
-        }
+        case R::kSpellBookButtons:
+            return Button(index % 2, button, button, ArtColour(110, 40, 60), index < 2 ? Glyph::kCheck : Glyph::kCross);
         case R::kFireFrames: return Flame(large ? 60 : 40, index);
         case R::kPotionBackground: return Tile(kTileSize, ArtColour(30, 40, 90), 17);
         case R::kEnchantChooserPictures: {
