@@ -13,6 +13,7 @@
 #include "support/spell_records.h"
 #include "support/ui_rig.h"
 #include "tools/sampledata/wave_writer.h"
+#include "ui/widgets/dialog_list_ctrl.h"
 
 class PlayDialogTest : public UiRigTest {
 protected:
