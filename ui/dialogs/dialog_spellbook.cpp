@@ -76,7 +76,8 @@ void SDialogSpellbook::Open() {
     PlaceCtrl(m_list, kList);
     if (PlaceCtrl(m_scrollUp, kScrollUp)) SetupArrowButton(m_scrollUp, *m_game, true, kScrollUp);
     if (PlaceCtrl(m_scrollDown, kScrollDown)) SetupArrowButton(m_scrollDown, *m_game, false, kScrollDown);
-    if (PlaceCtrl(m_cast, kCast)) m_cast.SetupPicture(pictureSet(*m_game, SInterfaceRole::kSpellBookButtons, 0), kCast, 0);
+    if (PlaceCtrl(m_cast, kCast))
+        m_cast.SetupPicture(pictureSet(*m_game, SInterfaceRole::kSpellBookButtons, 0), kCast, 0);
     if (PlaceCtrl(m_close, kClose))
         m_close.SetupPicture(pictureSet(*m_game, SInterfaceRole::kSpellBookButtons, 2), kClose, 0);
 
@@ -130,8 +131,8 @@ void SDialogSpellbook::addWandRows() {
         item.m_type->GetDisplayName(&item, name, false, m_game->m_spells);
         text.Format("%c%s", kWandMark, name.Text());
         // A full wand counts from its type's first spell, a filled empty wand from its own.
-        const SEffectList* full =
-            item.m_type->m_subtype == kMagicEmptyWand ? item.m_effects.get() : item.m_type->m_effects.get();
+        const SEffectList* full = item.m_type->m_subtype == kMagicEmptyWand ? item.m_effects.get()
+                                                                            : item.m_type->m_effects.get();
         if (full != nullptr && full->Count() > 0) {
             const uint32_t most = FullCharges(full);
             if (charges == most)

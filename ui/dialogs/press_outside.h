@@ -6,6 +6,7 @@
 
 // A pen-down outside the dialog's rectangle while no child of it is open.
 inline bool IsPressOutside(const SDialog& dialog, int32_t x, int32_t y, uint32_t down, uint32_t drag) {
-    const bool outside = x < dialog.m_x || x >= dialog.m_x + dialog.m_w || y < dialog.m_y || y >= dialog.m_y + dialog.m_h;
+    const bool outside = x < dialog.m_x || x >= dialog.m_x + dialog.m_w || y < dialog.m_y ||
+                         y >= dialog.m_y + dialog.m_h;
     return down != 0 && drag == 0 && outside && dialog.m_child == nullptr;
 }

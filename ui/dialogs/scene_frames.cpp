@@ -5,5 +5,5 @@
 
 SFrameSet SceneFrameSet(const SGameData& game) {
     return game.InterfaceSet<9>(IsSmallScreenType(game.m_screenMode) ? SInterfaceRole::kSmallFrameSet
-                                                                      : SInterfaceRole::kLargeFrameSet);
+                                                                     : SInterfaceRole::kLargeFrameSet);
 }

@@ -95,8 +95,9 @@ TEST_F(RestTest, anInnLiftsHpAndManaAFourthAboveTheirMaximaAndCuresPoison) {
         EXPECT_EQ(Player().Hp(), c.hp) << c.name;
         EXPECT_EQ(Player().Mana(), Player().GetMaxMana() * 5 / 4) << c.name;
         EXPECT_EQ(bar.m_lengthV, bar.m_h - bar.m_topH - bar.m_bottomH) << c.name << ": above the maximum shows full";
-        std::string report = "As you wake up, Marta serves delicious food and water.\r"
-                             "You feel you're fully rested.\r(hp and sp are increased for a while).\r";
+        std::string report =
+            "As you wake up, Marta serves delicious food and water.\r"
+            "You feel you're fully rested.\r(hp and sp are increased for a while).\r";
         if (c.poisoned) report += "You're no longer poisoned.\r";
         EXPECT_EQ(std::string(dialog.m_report.m_words.Text()), report) << c.name;
         EXPECT_EQ(Player().PoisonTotal(), 0) << c.name;

@@ -138,9 +138,9 @@ TEST_F(SpellbookTest, withTwelveRowsAndAPageOfFiveTheScrollButtonsFollowTheFirst
     };
     EXPECT_FALSE(book.m_scrollUp.IsEnabled());
     EXPECT_TRUE(book.m_scrollDown.IsEnabled());
-    const Step steps[] = {{&SDialogSpellbook::PageDown, 5, true, true},  {&SDialogSpellbook::PageDown, 10, true, false},
-                          {&SDialogSpellbook::PageUp, 5, true, true},    {&SDialogSpellbook::PageUp, 0, false, true},
-                          {&SDialogSpellbook::PageDown, 5, true, true},  {&SDialogSpellbook::PageDown, 10, true, false}};
+    const Step steps[] = {{&SDialogSpellbook::PageDown, 5, true, true}, {&SDialogSpellbook::PageDown, 10, true, false},
+                          {&SDialogSpellbook::PageUp, 5, true, true},   {&SDialogSpellbook::PageUp, 0, false, true},
+                          {&SDialogSpellbook::PageDown, 5, true, true}, {&SDialogSpellbook::PageDown, 10, true, false}};
     for (const Step& step : steps) {
         (book.*step.page)();
         EXPECT_EQ(book.m_list.m_top, step.top);
