@@ -84,7 +84,8 @@ SLayoutMode rest(uint16_t mode, const Metrics& k, int screenW, int screenH, bool
     const int counterW = 2 * k.line;
     return modeBlock(mode, screenW, screenH,
                      {row(19, 0, 0, screenW, screenH), box, row(1, centre - k.fire / 2, fireY, k.fire, k.fire),
-                      row(2, left, titleY, inner, k.line + 4), row(3, centre - counterW - 2, countY, counterW, k.line + 4),
+                      row(2, left, titleY, inner, k.line + 4),
+                      row(3, centre - counterW - 2, countY, counterW, k.line + 4),
                       row(4, centre + 2, countY, box.width / 2 - m, k.line + 4),
                       row(7, left, reportY, inner, buttonY - reportY - m / 2),
                       row(5, centre - k.button / 2, buttonY, k.button, k.button)});
