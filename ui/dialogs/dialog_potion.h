@@ -2,6 +2,7 @@
 // SDialogPotion: the play screen's potion list: the potions the player carries, equal ones in one
 // row with their count, heaviest first, with page buttons, Drink (224) and Close (225), which go to
 // the parent. The play screen opens it only when the list has rows, and drinks the potion itself.
+// No control of it takes ticks: a tick only draws it.
 #include <cstdint>
 
 #include "ui/dialog.h"

@@ -4,6 +4,7 @@
 // Close. The play screen owns one for the whole run and does the casting: the book only fills the
 // list, keeps the tab and the selection, plays the book's sounds and hands Cast (218) and Close
 // (219) to its parent. It reopens on the tab last used.
+// No control of it takes ticks: a tick only draws it.
 #include <cstdint>
 
 #include "ui/dialog.h"
