@@ -61,7 +61,7 @@ enum class SInterfaceRole : uint8_t {
     kCompass,
     kSpellBookBackground,
     kSpellBookTabs,     // seven schools, each normal and pressed
-    kSpellBookButtons,  // four
+    kSpellBookButtons,  // Cast and Close, each normal and pressed
     kFireFrames,        // eight
     kPotionBackground,
     kEnchantChooserPictures,  // background, page, confirm and cancel buttons

@@ -23,6 +23,7 @@ enum SItemTypeFlag : uint8_t {
     kItemHomemade = 1,     // a potion the player brewed
     kItemLightWeapon = 2,  // trains and strikes with Light Weapon
     kItemSpoilt = 8,       // food only the undead race eats
+    kItemUnlisted = 0x10,  // never offered in the spell book's and the potion dialog's lists
 };
 
 // Who may use an item, by the fame of the user.

@@ -287,6 +287,8 @@ public:
     bool KnowsSpell(const SSpellType& spell) const;
     bool KnowsSpellByName(const char* name) const;
     bool KnowsAnySpell() const;
+    // The spells known of a school, in the order learned; empty outside the schools.
+    const std::vector<const SSpellType*>& KnownSpells(int school) const;
     bool IsSpellAllowedForRace(const char* name) const;
     bool IsSchoolAllowed(const SSpellType& spell) const;
     // A known spell, cast by the play screen with that value.

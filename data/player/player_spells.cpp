@@ -58,6 +58,11 @@ bool SPlayer::KnowsAnySpell() const {
     return false;
 }
 
+const std::vector<const SSpellType*>& SPlayer::KnownSpells(int school) const {
+    static const std::vector<const SSpellType*> none;
+    return school >= 0 && school < kSpellSchoolCount ? m_knownSpells[size_t(school)] : none;
+}
+
 void SPlayer::CastSpellByName(const char* name, int32_t value) {
     const SSpellType* spell = m_rules.spells ? m_rules.spells->FindSpell(name) : nullptr;
     if (spell && KnowsSpell(*spell) && m_screen) m_screen->QueueSpellMissile(*spell, value);

@@ -53,3 +53,23 @@ void SStateGame::FormatTime(SString& out) const {
     const unsigned shown = hour % 12 == 0 ? 12 : hour % 12;
     out.Format("%u:%02u %s", shown, minute, hour < 12 ? "am" : "pm");
 }
+
+SStateGame* SStateGame::Of(const SGameData& game) { return dynamic_cast<SStateGame*>(game.Screen(kPlayScreen)); }
+
+void SStateGame::StopAmbientSounds(bool pauseMusic) {
+    ++m_ambientStops;
+    m_musicPaused = m_musicPaused || pauseMusic;
+}
+
+void SStateGame::QueueMessage(const char* text, uint32_t buttons, const char* sound) {
+    m_queuedMessages.push_back({text ? text : "", buttons, sound ? sound : ""});
+}
+
+void SStateGame::QueueTravelToCoords(const char* package, const char* map, uint8_t x, uint8_t y, uint8_t direction,
+                                     uint32_t transition) {
+    m_queuedTravels.push_back({package ? package : "", map ? map : "", x, y, direction, transition});
+}
+
+void SStateGame::TravelToPosition(const char* position, uint32_t) {
+    m_positionTravels.emplace_back(position ? position : "");
+}

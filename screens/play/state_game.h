@@ -1,17 +1,21 @@
 #pragma once
 // SStateGame: the play screen (screen 1). So far it holds what the rest of the game asks of it:
 // whether it is busy, whether it has been entered since the last new game or load, where the player
-// stands and faces, the game clock, and the grid of cells around the player with what the automap
-// shows of it.
+// stands and faces, the game clock, the grid of cells around the player with what the automap
+// shows of it, and the services its dialogs call.
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "screens/play/automap_cell.h"
 #include "screens/play/grid_sections.h"
 #include "ui/state.h"
+#include "ui/widgets/hpsp_ctrl.h"
 
 class SMap;
 class SMapGrid;
+class SModule;
 class SString;
 struct SMapCell;
 struct SPlacedObject;
@@ -58,6 +62,43 @@ public:
     std::array<SMap*, kSectionSlots> m_sectionMaps{};
     // The cells of the grid (Cell and Shadow by column and row).
     SMapGrid* m_grid = nullptr;
+
+    // The services the dialogs call. Until the play screen does their work, each request is only
+    // written down below, where tests read it, and the position fields are set by tests.
+    struct QueuedMessage {
+        std::string text;
+        uint32_t buttons = 0;
+        std::string sound;  // empty for none
+    };
+    struct QueuedTravel {
+        std::string package;
+        std::string map;
+        uint8_t x = 0;
+        uint8_t y = 0;
+        uint8_t direction = 0;
+        uint32_t transition = 0;
+    };
+    // The game's play screen; null while another kind of screen holds its place.
+    static SStateGame* Of(const SGameData& game);
+    // Stops the rain and the looping ambient sounds; with pauseMusic, the music too.
+    void StopAmbientSounds(bool pauseMusic);
+    // A message box shown when the play screen works off its queue; sound may be null.
+    void QueueMessage(const char* text, uint32_t buttons, const char* sound);
+    void QueueTravelToCoords(const char* package, const char* map, uint8_t x, uint8_t y, uint8_t direction,
+                             uint32_t transition);
+    // Moves the player to the named position object.
+    void TravelToPosition(const char* position, uint32_t flag);
+
+    SModule* m_package = nullptr;  // the world package the player is in
+    // The player's cell on the current map's own coordinates (on the surface, the section's).
+    uint8_t m_cellX = 0;
+    uint8_t m_cellY = 0;
+    SHPSPCtrl m_hpBar;
+    uint32_t m_ambientStops = 0;
+    bool m_musicPaused = false;
+    std::vector<QueuedMessage> m_queuedMessages;
+    std::vector<QueuedTravel> m_queuedTravels;
+    std::vector<std::string> m_positionTravels;
 
 private:
     std::array<SAutomapCell, kGridSize * kGridSize> m_automap{};

@@ -36,6 +36,12 @@ bool WriteSoundPackage(const SFileFolder& folder, std::string& error) {
     table.AddSound(makeSound("bsnd_click", FadingTone(kRate, 1200, 0.03, 9000)));
     table.AddSound(makeSound("bsnd_clickh", FadingTone(kRate, 800, 0.06, 9000)));
     table.AddSound(makeSound("bsnd_clicks", FadingTone(kRate, 1600, 0.02, 7000)));
+    // The spell book's page and cover, the rest scene's fire and the voyage's sea, the last two
+    // played in loops.
+    table.AddSound(makeSound("bsnd_bookpage", FadingNoise(kRate, 0.12, 4000)));
+    table.AddSound(makeSound("bsnd_bookclose", FadingNoise(kRate, 0.2, 9000)));
+    table.AddSound(makeSound("bsnd_fire", FadingNoise(kRate, 1.0, 3000)));
+    table.AddSound(makeSound("bsnd_shiptravel", FadingTone(kRate, 180, 2.0, 5000)));
     table.AddSound(makeSound("bsnd_hitmiss", FadingNoise(kRate, 0.15, 5000)));
     table.AddSound(makeSound("bsnd_thunderclose", FadingNoise(kRate, 1.5, 14000)));
     return writePackage(folder, "BrimvaleSound", "bsnd", "Brim Vale sounds", table, error);

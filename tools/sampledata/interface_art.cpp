@@ -98,18 +98,17 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
         case R::kSecondHorizontalBar:
             return MeterPiece(index, false, large ? 12 : 8, large ? 6 : 4, large ? 240 : 120, ArtColour(40, 80, 210));
         case R::kCompass: return CompassPiece(index, large ? 24 : 16, large ? 10 : 6);
-        case R::kSpellBookBackground: return Tile(kTileSize, ArtColour(90, 30, 40), 16);
+        // Light, so that the dialogs' dark ink reads on them.
+        case R::kSpellBookBackground: return Tile(kTileSize, ArtColour(222, 196, 204), 16);
         case R::kSpellBookTabs: {
             const char digit[2] = {char('1' + index / 2), 0};
             const uint16_t school = ArtColour(80 + (index / 2) * 25, 140 - (index / 2) * 12, 60 + (index / 2) * 20);
             return TextButton(index % 2, large ? 36 : 24, large ? 28 : 18, school, digit);
         }
-        case R::kSpellBookButtons: {
-            static constexpr Glyph kGlyphs[] = {Glyph::kLeft, Glyph::kRight, Glyph::kCheck, Glyph::kCross};
-            return Button(0, button, button, ArtColour(110, 40, 60), kGlyphs[index & 3]);
-        }
+        case R::kSpellBookButtons:
+            return Button(index % 2, button, button, ArtColour(110, 40, 60), index < 2 ? Glyph::kCheck : Glyph::kCross);
         case R::kFireFrames: return Flame(large ? 60 : 40, index);
-        case R::kPotionBackground: return Tile(kTileSize, ArtColour(30, 40, 90), 17);
+        case R::kPotionBackground: return Tile(kTileSize, ArtColour(184, 198, 226), 17);
         case R::kEnchantChooserPictures: {
             static constexpr Glyph kGlyphs[] = {Glyph::kRight, Glyph::kCheck, Glyph::kCross};
             if (index == 0) return Tile(kTileSize, ArtColour(60, 40, 80), 18);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/files/settings.h"
+#include "tools/sampledata/play_dialog_layouts.h"
 
 namespace {
 
@@ -86,16 +87,22 @@ SLayoutMode mapDialogLayout(const ModeScreen& screen) {
 }  // namespace
 
 std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
+    const std::span<const ViewArea> views = squareOrLargeModes ? std::span<const ViewArea>(kSquareOrLarge)
+                                                               : std::span<const ViewArea>(kHandheld);
+    const std::span<const ModeScreen> screens = squareOrLargeModes ? std::span<const ModeScreen>(kSquareOrLargeScreens)
+                                                                   : std::span<const ModeScreen>(kHandheldScreens);
     SLayoutDialog playView{43, {}};
-    for (const ViewArea& area :
-         squareOrLargeModes ? std::span<const ViewArea>(kSquareOrLarge) : std::span<const ViewArea>(kHandheld))
-        playView.modes.push_back({area.mode, 0, 0, {area.view}});
+    for (const ViewArea& area : views) playView.modes.push_back({area.mode, 0, 0, {area.view}});
     SLayoutDialog loading{3, {}};
     SLayoutDialog map{8, {}};
-    for (const ModeScreen& screen : squareOrLargeModes ? std::span<const ModeScreen>(kSquareOrLargeScreens)
-                                                       : std::span<const ModeScreen>(kHandheldScreens)) {
+    for (const ModeScreen& screen : screens) {
         loading.modes.push_back(loadingLayout(screen));
         map.modes.push_back(mapDialogLayout(screen));
     }
-    return {loading, map, playView};
+    std::vector<SLayoutDialog> dialogs{loading, map, playView};
+    for (const ModeScreen& screen : screens)
+        for (const ViewArea& area : views)
+            if (area.mode == screen.mode)
+                AddPlayDialogModes(dialogs, screen.mode, screen.width, screen.height, area.view);
+    return dialogs;
 }

@@ -1,0 +1,8 @@
+#pragma once
+// The frame pictures the full-screen scenes (rest, voyage) draw their borders with: the small set on
+// the small screen types, the large one on the others.
+#include "ui/picture_sets.h"
+
+class SGameData;
+
+SFrameSet SceneFrameSet(const SGameData& game);
