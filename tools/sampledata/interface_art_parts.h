@@ -54,7 +54,5 @@ SArtCanvas AutomapPicture(int index, int cell);
 SArtCanvas Marker(int index, int size);
 SArtCanvas SectionBorder(int index, int cell);
 SArtCanvas Arrow(int heading, int cell);
-// The paper doll (0) or one of its three overlays.
-SArtCanvas PaperDoll(int index, int w, int h);
 
 }  // namespace interface_art

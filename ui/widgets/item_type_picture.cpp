@@ -5,7 +5,9 @@
 const SPictureEntry* ItemTypePicture(const SGameData& game, const SItemType& type) {
     if (type.m_equipName.Length() == 0) return nullptr;
     const SEquipPicture* equipment = game.m_items.FindEquipPicture(type.m_equipName.Text());
-    const SItemPicture* record = equipment && equipment->m_pictureName.Length() > 0 ? game.m_items.FindItemPicture(equipment->m_pictureName.Text()) : nullptr;
+    const SItemPicture* record = equipment && equipment->m_pictureName.Length() > 0
+                                     ? game.m_items.FindItemPicture(equipment->m_pictureName.Text())
+                                     : nullptr;
     const SPictureEntry* picture = record ? game.m_cache.FindPicture(record->NameKey().Text()) : nullptr;
     return picture && picture->data ? picture : nullptr;
 }

@@ -105,17 +105,14 @@ void SItemsCtrl::PrevPage() {
 int SItemsCtrl::keyTarget(uint32_t key) const {
     const int columns = int(m_columns), last = EntryCount() - 1;
     switch (key) {
-        case kKeyUp:
-            return m_selected >= columns ? m_selected - columns : 0;
+        case kKeyUp: return m_selected >= columns ? m_selected - columns : 0;
         case kKeyDown:
             if (m_selected < 0) return 0;
             return m_selected + columns <= last ? m_selected + columns : last;
         case kKeyLeft:
-        case kButtonLeft:
-            return m_selected > 0 ? m_selected - 1 : -1;
+        case kButtonLeft: return m_selected > 0 ? m_selected - 1 : -1;
         case kButtonRight:
-        case kKeyRight:
-            return m_selected < last ? m_selected + 1 : -1;
+        case kKeyRight: return m_selected < last ? m_selected + 1 : -1;
         default: return -1;
     }
 }

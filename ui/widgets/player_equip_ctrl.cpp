@@ -18,12 +18,8 @@ DollGroup dollGroup(uint32_t screenType) {
 
 constexpr int kSlotSizes[kDollGroups] = {50, 30, 20, 40};
 
-struct SlotPlace {
-    int32_t x, y;
-};
-
 // Per slot 1..13, per group; the ammunition slot's row is never read.
-constexpr SlotPlace kPlaces[SPlayerEquipCtrl::kSlots][kDollGroups] = {
+constexpr SDollSlot kPlaces[SPlayerEquipCtrl::kSlots][kDollGroups] = {
     {},
     {{85, 6}, {51, 3}, {33, 2}, {66, 4}},
     {{164, 66}, {99, 39}, {64, 25}, {128, 51}},
@@ -52,16 +48,22 @@ int overlayAfter(uint32_t slot) {
 
 }  // namespace
 
+SDollSlot DollSlotPlace(uint32_t screenType, uint32_t slot) {
+    return slot < SPlayerEquipCtrl::kSlots ? kPlaces[slot][dollGroup(screenType)] : SDollSlot{};
+}
+
+int DollSlotSize(uint32_t screenType) { return kSlotSizes[dollGroup(screenType)]; }
+
+int SPlayerEquipCtrl::SlotSize() const { return DollSlotSize(m_game->m_screenMode); }
+
 void SPlayerEquipCtrl::SetupSlots() {
-    const DollGroup group = dollGroup(m_game->m_screenMode);
     for (uint32_t slot = 0; slot < kSlots; ++slot) {
-        m_slotX[slot] = kPlaces[slot][group].x;
-        m_slotY[slot] = kPlaces[slot][group].y;
+        const SDollSlot place = DollSlotPlace(m_game->m_screenMode, slot);
+        m_slotX[slot] = place.x;
+        m_slotY[slot] = place.y;
     }
     m_selectedSlot = 0;
 }
-
-int SPlayerEquipCtrl::SlotSize() const { return kSlotSizes[dollGroup(m_game->m_screenMode)]; }
 
 uint32_t SPlayerEquipCtrl::OnPen(int32_t x, int32_t y, uint32_t down, uint32_t drag) {
     if (down == 0 || drag != 0) return 0;

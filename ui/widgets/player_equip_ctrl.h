@@ -8,6 +8,16 @@
 #include "data/player/equipment_slot.h"
 #include "ui/ctrl.h"
 
+// Where a slot's square lies from the doll's top left on a screen type; (0, 0) for the
+// ammunition slot and outside 1..13.
+struct SDollSlot {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+SDollSlot DollSlotPlace(uint32_t screenType, uint32_t slot);
+// The side of the slots' squares on a screen type, the size worn items are drawn at.
+int DollSlotSize(uint32_t screenType);
+
 class SPlayerEquipCtrl : public SCtrl {
 public:
     static constexpr uint32_t kSlots = kLastEquipmentSlot + 1;  // index 0 holds no slot
@@ -16,7 +26,7 @@ public:
 
     // The slot places of the current screen type; no slot chosen.
     void SetupSlots();
-    // The side of a slot's square on the current screen type.
+    // DollSlotSize of the current screen type.
     int SlotSize() const;
 
     // A press without drag on a slot's square chooses it (the lower slot where squares overlap)

@@ -17,8 +17,7 @@ constexpr uint16_t kClear = 0xFFFF;
 class CardWidgetsTest : public WidgetTest {
 protected:
     // A 10 x 14 card whose left half differs from its right, so that mirroring shows.
-    std::unique_ptr<SPictureEntry> back =
-        MakePictureEntry(10, 14, [](int x, int) { return x < 5 ? kLeft : kRight; });
+    std::unique_ptr<SPictureEntry> back = MakePictureEntry(10, 14, [](int x, int) { return x < 5 ? kLeft : kRight; });
 };
 
 TEST_F(CardWidgetsTest, aPileShowsALayerForEveryFewCardsOnTheScreenType) {
@@ -28,8 +27,8 @@ TEST_F(CardWidgetsTest, aPileShowsALayerForEveryFewCardsOnTheScreenType) {
     };
     SDeckCtrl deck;
     place(deck, 40, 40, 10, 14);
-    for (const Row& row : {Row{10, 12, 2}, Row{10, 3, 1}, Row{10, 0, 1}, Row{10, 25, 5}, Row{1, 10, 2},
-                           Row{7, 12, 1}, Row{7, 16, 2}, Row{7, 24, 3}, Row{5, 7, 1}}) {
+    for (const Row& row : {Row{10, 12, 2}, Row{10, 3, 1}, Row{10, 0, 1}, Row{10, 25, 5}, Row{1, 10, 2}, Row{7, 12, 1},
+                           Row{7, 16, 2}, Row{7, 24, 3}, Row{5, 7, 1}}) {
         game.m_screenMode = row.type;
         deck.SetCount(row.count);
         EXPECT_EQ(deck.Layers(), row.layers) << "type " << row.type << ", " << row.count << " cards";
@@ -85,10 +84,10 @@ TEST_F(CardWidgetsTest, aCardShowsItsDecksBackOrTheFaceItsKindCallsFor) {
         const SPictureEntry* picture;
         const SPictureEntry* overlay;
     };
-    for (const Row& row : {Row{kCardItem, 0, back.get(), nullptr}, Row{kCardItem, 1, plain.get(), small.get()},
-                           Row{kCardLasting, 1, plain.get(), small.get()},
-                           Row{kCardInstant, 1, special.get(), small.get()},
-                           Row{kCardCombo | kCardItem, 1, special.get(), small.get()}}) {
+    for (const Row& row :
+         {Row{kCardItem, 0, back.get(), nullptr}, Row{kCardItem, 1, plain.get(), small.get()},
+          Row{kCardLasting, 1, plain.get(), small.get()}, Row{kCardInstant, 1, special.get(), small.get()},
+          Row{kCardCombo | kCardItem, 1, special.get(), small.get()}}) {
         SCard card;
         card.deck = 1;
         card.kind = row.kind;

@@ -1,8 +1,9 @@
+#include "ui/widgets/item_ctrl.h"
+
 #include <gtest/gtest.h>
 
 #include "data/items/item_classes.h"
 #include "item_widget_fixture.h"
-#include "ui/widgets/item_ctrl.h"
 #include "ui/widgets/player_equip_ctrl.h"
 
 namespace {
@@ -70,13 +71,13 @@ TEST_F(PaperDollTest, aTapChoosesTheFirstSlotWhoseSquareHoldsItAndNeverTheAmmuni
         uint32_t slot;
     };
     for (const Row& row : {
-             Row{10, 85, 6, 1},     Row{10, 134, 55, 1},   Row{10, 135, 6, 0},  Row{10, 164 + 49, 66, 2},
-             Row{10, 8, 7, 3},      Row{10, 159, 198, 8},  Row{10, 11, 247, 9}, Row{10, 164, 7, 13},
+             Row{10, 85, 6, 1}, Row{10, 134, 55, 1},         Row{10, 135, 6, 0},  Row{10, 164 + 49, 66, 2},
+             Row{10, 8, 7, 3},  Row{10, 159, 198, 8},        Row{10, 11, 247, 9}, Row{10, 164, 7, 13},
              Row{10, 2, 2, 0},  // slot 12's square, which no other reaches
              Row{10, 9, 9, 3},  // slot 12's square, where slot 3's begins
-             Row{7, 51, 43, 7},     Row{7, 51 + 29, 43 + 29, 7}, Row{7, 51, 73, 0}, Row{7, 51, 74, 10},
-             Row{5, 33, 28, 7},     Row{5, 33, 47, 7},     Row{5, 33, 48, 10},  Row{8, 62, 77, 8},
-             Row{1, 66, 4, 1},      Row{3, 128, 5, 13},    Row{4, 8, 154, 9},   Row{4, 48, 194, 0},
+             Row{7, 51, 43, 7}, Row{7, 51 + 29, 43 + 29, 7}, Row{7, 51, 73, 0},   Row{7, 51, 74, 10},
+             Row{5, 33, 28, 7}, Row{5, 33, 47, 7},           Row{5, 33, 48, 10},  Row{8, 62, 77, 8},
+             Row{1, 66, 4, 1},  Row{3, 128, 5, 13},          Row{4, 8, 154, 9},   Row{4, 48, 194, 0},
          }) {
         game.m_screenMode = row.type;
         doll.SetupSlots();

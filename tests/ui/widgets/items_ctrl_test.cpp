@@ -1,3 +1,5 @@
+#include "ui/widgets/items_ctrl.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -6,7 +8,6 @@
 
 #include "data/items/item_classes.h"
 #include "item_widget_fixture.h"
-#include "ui/widgets/items_ctrl.h"
 
 namespace {
 
@@ -85,33 +86,33 @@ TEST_P(ItemStacking, fillStacksIdenticalItemsButNeverAWornPieceOrItemsWithDiffer
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ItemStacking,
-    ::testing::Values(
-        StackRow{"twoIdenticalSwords", [](ItemGridTest& t) { t.give(t.addType("sword", kItemWeapon, 2, 100), 2); },
-                 {"1.2 x2 f8"}},
-        StackRow{"aWornSwordAbsorbsNoOther",
-                 [](ItemGridTest& t) {
-                     SItemType& sword = t.addType("sword", kItemWeapon, 2, 100);
-                     t.game.m_player.EquipItem(t.give(sword), false);
-                     t.give(sword);
-                 },
-                 {"1.2 x1 f" + std::to_string(kWorn), "1.2 x1 f8"}},
-        StackRow{"aWornSwordIsNotAbsorbedIntoAStackBeforeIt",
-                 [](ItemGridTest& t) {
-                     SItemType& sword = t.addType("sword", kItemWeapon, 2, 100);
-                     t.give(sword, 2);
-                     t.game.m_player.EquipItem(t.give(sword), false);
-                 },
-                 {"1.2 x2 f8", "1.2 x1 f" + std::to_string(kWorn)}},
-        StackRow{"potionsWithDifferentOwnEffects",
-                 [](ItemGridTest& t) {
-                     SItemType& potion = t.addType("potion", kItemPotion, 1, 20);
-                     t.give(potion)->m_effects = ownEffects(1);
-                     t.give(potion)->m_effects = ownEffects(2);
-                     t.give(potion)->m_effects = ownEffects(2);
-                     t.give(potion);
-                 },
-                 {"8.1 x1 f0", "8.1 x2 f0", "8.1 x1 f0"}},
-        StackRow{"anEmptyPack", [](ItemGridTest&) {}, {}}),
+    ::testing::Values(StackRow{"twoIdenticalSwords",
+                               [](ItemGridTest& t) { t.give(t.addType("sword", kItemWeapon, 2, 100), 2); },
+                               {"1.2 x2 f8"}},
+                      StackRow{"aWornSwordAbsorbsNoOther",
+                               [](ItemGridTest& t) {
+                                   SItemType& sword = t.addType("sword", kItemWeapon, 2, 100);
+                                   t.game.m_player.EquipItem(t.give(sword), false);
+                                   t.give(sword);
+                               },
+                               {"1.2 x1 f" + std::to_string(kWorn), "1.2 x1 f8"}},
+                      StackRow{"aWornSwordIsNotAbsorbedIntoAStackBeforeIt",
+                               [](ItemGridTest& t) {
+                                   SItemType& sword = t.addType("sword", kItemWeapon, 2, 100);
+                                   t.give(sword, 2);
+                                   t.game.m_player.EquipItem(t.give(sword), false);
+                               },
+                               {"1.2 x2 f8", "1.2 x1 f" + std::to_string(kWorn)}},
+                      StackRow{"potionsWithDifferentOwnEffects",
+                               [](ItemGridTest& t) {
+                                   SItemType& potion = t.addType("potion", kItemPotion, 1, 20);
+                                   t.give(potion)->m_effects = ownEffects(1);
+                                   t.give(potion)->m_effects = ownEffects(2);
+                                   t.give(potion)->m_effects = ownEffects(2);
+                                   t.give(potion);
+                               },
+                               {"8.1 x1 f0", "8.1 x2 f0", "8.1 x1 f0"}},
+                      StackRow{"anEmptyPack", [](ItemGridTest&) {}, {}}),
     [](const ::testing::TestParamInfo<StackRow>& info) { return std::string(info.param.name); });
 
 TEST_F(ItemGridTest, eachCategoryAndAMerchantsMaskTakeTheirKindsOnly) {
@@ -122,8 +123,14 @@ TEST_F(ItemGridTest, eachCategoryAndAMerchantsMaskTakeTheirKindsOnly) {
         list.Add(std::make_unique<SItem>(addType("kind" + std::to_string(kind), kind, 1, 10)));
     list.Add(std::make_unique<SItem>(addType("spellbook", kItemMagic, kMagicSpellbook, 10)));
     const std::vector<std::pair<uint32_t, std::string>> rows = {
-        {1, "1"},          {2, "2 3"},   {3, "4"}, {4, "5 9.2"},  {5, "6 7"},
-        {6, "8"},          {7, "9 9.2"}, {8, "10 11 12 13 14 15 16"},
+        {1, "1"},
+        {2, "2 3"},
+        {3, "4"},
+        {4, "5 9.2"},
+        {5, "6 7"},
+        {6, "8"},
+        {7, "9 9.2"},
+        {8, "10 11 12 13 14 15 16"},
         {0, "1 2 3 4 5 6 8 7 9 9.2 10 11 12 13 14 15 16"},
         {9, "1 2 3 4 5 6 8 7 9 9.2 10 11 12 13 14 15 16"},
     };
@@ -251,12 +258,25 @@ TEST_F(ItemGridKeysTest, keysMoveBetweenEntriesAndStopAtEveryEdge) {
         int first;
     };
     for (const Row& row : {
-             Row{-1, 1000, 0, 0}, Row{-1, 1002, 0, 0}, Row{-1, 1004, -1, 0}, Row{-1, 1006, 0, 0},
-             Row{1, 1000, 0, 0},  Row{4, 1000, 1, 0},  Row{2, 1002, 5, 0},   Row{4, 1002, 7, 6},
-             Row{6, 1002, 7, 6},  Row{0, 1004, 0, 0},  Row{0, 3004, 0, 0},   Row{3, 3004, 2, 0},
-             Row{5, 1006, 6, 6},  Row{7, 1006, 7, 6},  Row{7, 3005, 7, 6},   Row{6, 1000, 3, 0},
+             Row{-1, 1000, 0, 0},
+             Row{-1, 1002, 0, 0},
+             Row{-1, 1004, -1, 0},
+             Row{-1, 1006, 0, 0},
+             Row{1, 1000, 0, 0},
+             Row{4, 1000, 1, 0},
+             Row{2, 1002, 5, 0},
+             Row{4, 1002, 7, 6},
+             Row{6, 1002, 7, 6},
+             Row{0, 1004, 0, 0},
+             Row{0, 3004, 0, 0},
+             Row{3, 3004, 2, 0},
+             Row{5, 1006, 6, 6},
+             Row{7, 1006, 7, 6},
+             Row{7, 3005, 7, 6},
+             Row{6, 1000, 3, 0},
          }) {
-        if (row.from >= 0) grid.Select(row.from);
+        if (row.from >= 0)
+            grid.Select(row.from);
         else {
             grid.m_selected = -1;
             grid.m_selectedEntry = nullptr;
