@@ -32,11 +32,12 @@ int SDeckCtrl::Layers() const {
 }
 
 void SDeckCtrl::Draw() {
-    if (m_picture == nullptr) {
+    // A pile counted down to nothing shows as empty, not as a last card that is no longer there.
+    if (m_picture == nullptr || m_count == 0) {
         if (m_emptyPicture) m_display->BlitKeyed(*m_emptyPicture, m_x, m_y);
         return;
     }
-    if (m_count <= 1) {
+    if (m_count == 1) {
         m_display->BlitKeyed(*m_picture, m_x, m_y);
         if (m_overlay) m_display->BlitOpaque(*m_overlay, OverlayX(m_x), OverlayY(m_y));
         return;

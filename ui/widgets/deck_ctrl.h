@@ -16,7 +16,7 @@ public:
     void SetPicture(const SPictureEntry* picture);
     void SetEmptyPicture(const SPictureEntry* picture) { m_emptyPicture = picture; }
     void SetCount(uint32_t count);
-    // Never below 0.
+    // Never below 0; a pile of 0 shows the empty picture.
     void Decrement();
     uint32_t GetCount() const { return m_count; }
     // The layers a pile of m_count cards shows on this screen type, at least 1.

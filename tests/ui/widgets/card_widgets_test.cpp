@@ -66,6 +66,10 @@ TEST_F(CardWidgetsTest, aPileGrowsUpAndLeftWithOddLayersMirroredAndAnEmptyPileSh
     none.Decrement();
     none.Decrement();
     EXPECT_EQ(none.GetCount(), 0u);
+    clearScreen();
+    none.Draw();
+    EXPECT_EQ(boundsOf(kEmpty), "40,40 10x14") << "a pile counted down to nothing is empty";
+    EXPECT_EQ(countOf(kLeft), 0);
 }
 
 TEST_F(CardWidgetsTest, aCardShowsItsDecksBackOrTheFaceItsKindCallsFor) {
