@@ -103,6 +103,7 @@ public:
     // Null outside the records held.
     SMarkRecord* Mark(int index) const { return m_marks.At(index); }
     int MarkCount() const { return m_marks.Count(); }
+    const SItemList& Pack() const { return m_pack; }
     SItem* Item(int index) const { return m_pack.At(index); }
     int ItemCount() const { return m_pack.Count(); }
     // The race table's id text and display name of the player's race; "" without the table.

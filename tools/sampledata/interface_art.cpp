@@ -1,6 +1,7 @@
 #include "tools/sampledata/interface_art.h"
 
 #include "engine/draw/picture.h"
+#include "tools/sampledata/equipment_art.h"
 #include "tools/sampledata/interface_art_parts.h"
 
 namespace {
@@ -68,14 +69,14 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
         case R::kSectionBorders: return SectionBorder(index, automapCell);
         case R::kPlayerArrow: return Arrow(index, automapCell);
         case R::kWorldMapMarkers: return WorldMapMarker(index);
-        case R::kPaperDoll: return PaperDoll(index, large ? 120 : 72, large ? 200 : 120);
-        case R::kEquipMarks: return Marker(index, 10);
-        case R::kEmptyItemSlot: return FramePiece(4, 3, large ? 40 : 30, ArtColour(30, 28, 26));
-        case R::kItemMark: {
-            SArtCanvas mark(large ? 40 : 30, large ? 40 : 30, kGold);
-            mark.Fill(2, 2, mark.Width() - 4, mark.Height() - 4, SArtCanvas::kClear);
-            return mark;
-        }
+        // Inventory pictures follow the grid and the doll of the class's first screen type. Both
+        // classes share the corner marks' records, so the marks fit the smallest corner square
+        // (12 pixels) one pixel in.
+        case R::kPaperDoll: return PaperDoll(index, large ? 10 : 7);
+        case R::kEquipMarks: return EquipMark(index, 10);
+        case R::kEmptyItemSlot: return EmptyItemSlot(large ? 50 : 40);
+        // The mark covers a small screen's 40-pixel cell, or a large one's from 10 pixels in.
+        case R::kItemMark: return ItemMark(40);
         case R::kPortraitMarks: {
             const int size = large ? 50 : 40;
             SArtCanvas mark(size, size);

@@ -58,7 +58,5 @@ SArtCanvas Arrow(int heading, int cell);
 // The world map's pin for the player's place (0), its point two pixels in from the bottom left
 // corner, and the frame around a chosen map (1), one 21-pixel map square.
 SArtCanvas WorldMapMarker(int index);
-// The paper doll (0) or one of its three overlays.
-SArtCanvas PaperDoll(int index, int w, int h);
 
 }  // namespace interface_art

@@ -257,21 +257,4 @@ SArtCanvas WorldMapMarker(int index) {
     return pin;
 }
 
-SArtCanvas PaperDoll(int index, int w, int h) {
-    const uint16_t body = ArtColour(120, 110, 100);
-    SArtCanvas doll(w, h, index == 0 ? ArtColour(30, 30, 36) : SArtCanvas::kClear);
-    // The overlays ring the head, the body and the legs in turn.
-    const uint16_t colour = index == 0 ? body : ArtColour(90, 220, 120);
-    auto part = [&](int which, double x, double y, double pw, double ph) {
-        if (index != 0 && index != which) return;
-        doll.Fill(int(x * w), int(y * h), int(pw * w), int(ph * h), colour);
-        if (index != 0) doll.Fill(int(x * w) + 2, int(y * h) + 2, int(pw * w) - 4, int(ph * h) - 4, SArtCanvas::kClear);
-    };
-    if (index == 0) doll.Disc(w * 0.5, h * 0.12, w * 0.12, body);
-    part(1, 0.36, 0.02, 0.28, 0.2);
-    part(2, 0.3, 0.24, 0.4, 0.34);
-    part(3, 0.34, 0.6, 0.32, 0.38);
-    return doll;
-}
-
 }  // namespace interface_art
