@@ -13,11 +13,17 @@ struct SPaletteEntry;
 enum SDrawKind : uint16_t {
     kStandingPicture = 1,  // the main picture stands in the cell, extras beside it
     kWallBlock = 2,
+    kFramedPicture = 3,   // a door or a stair in its frame, with its extras placed across it
     kTurningPicture = 4,  // copies of one picture that turn with the view
+    kPictureGroup = 5,    // copies of one picture at sub-positions of the cell
     kFloorOverlay = 6,
+    kFlatPicture = 7,    // a picture lying on the floor
     kUpperPanel = 8,     // a panel in the second layer
+    kDoorway = 9,        // a door's frame seen from the door's own cell
     kCrossPicture = 10,  // one picture across the cell, along x
     kCanopy = 11,
+    kSolidBlock = 12,
+    kRisingPictures = 13,  // copies of one picture at their own places, raised by the height word
 };
 // With kCrossPicture: the picture runs along y instead.
 constexpr uint16_t kAlongY = 0x0100;

@@ -6,6 +6,8 @@ constexpr uint32_t kMinutesPerDay = 1440;
 constexpr uint32_t kMinutesPerHour = 60;
 constexpr uint32_t kDawn = 6;
 constexpr uint32_t kDusk = 22;
+constexpr int kFlickerBase = 16;
+constexpr int kFlickerSteps = 3;
 
 }  // namespace
 
@@ -13,3 +15,5 @@ bool SMapObjectScreen::IsNight() const {
     const uint32_t hour = GameTime() % kMinutesPerDay / kMinutesPerHour;
     return hour >= kDusk || hour < kDawn;
 }
+
+int SMapObjectScreen::Flicker() { return kFlickerBase << Random(kFlickerSteps); }

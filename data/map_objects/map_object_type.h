@@ -34,6 +34,10 @@ public:
     static constexpr uint16_t kSolid = 0x0040;
     // Set by the table for the block classes (codes 7, 8 and 41).
     static constexpr uint16_t kBlockClass = 0x0200;
+    // How a block or a hole is drawn: raised (a block only), flat on the floor, or as a solid block.
+    static constexpr uint16_t kRaised = 0x0400;
+    static constexpr uint16_t kLiesFlat = 0x0800;
+    static constexpr uint16_t kDrawnSolid = 0x8000;
     // A wall decoration stands out from its side instead of lying flat on it.
     static constexpr uint16_t kProjects = 0x1000;
     // Outdoors the object is lit, and sounds, only at night.
@@ -88,6 +92,8 @@ public:
     void Serialize(SArchive& archive, int version);
 
     const SMapObjectDefaults& Defaults() const { return MapObjectDefaults(m_typeCode); }
+    // m_param2, the sound the object gives off, or null when it names none.
+    const char* AmbientParam() const;
     SMapObjectTypeTable* Table() const { return m_table; }
     // The table whose resource cache, items and linked types the type uses; null for none.
     void SetTable(SMapObjectTypeTable* table) { m_table = table; }
@@ -162,6 +168,8 @@ protected:
     static bool IsOff(const SPlacedObject* object);
     // A visible object that is not off; false for no object.
     static bool IsVisibleAndOn(const SPlacedObject* object);
+    // The cell names the type without an object, or its object is visible.
+    static bool IsThere(const SPlacedObject* object);
     // kSolid types block where the object is visible, and where a cell names them without one.
     bool BlocksWhenSolid(const SPlacedObject* object) const;
     // The picture of the side's wall type fixed to side `side` (0 to 3), placed by m_placeA and
@@ -170,11 +178,21 @@ protected:
     // Sets that picture with its draw code on the record; nothing for a side outside 0 to 3.
     void BuildFace(const SMapCellSide (&sides)[4], int side, int oblique, uint16_t drawCode,
                    SSideOverlayRecord& record) const;
-    // m_param2, the sound the object gives off, or null when it names none.
-    const char* AmbientParam() const;
+    // How a class sends the player on: the transition kind (see SMapObjectScreen::TravelToPosition)
+    // of a travel at once and of one asked first, the asking class's flag, and whether the travel
+    // waits for the end of the frame.
+    struct STravelKinds {
+        int kind = 0;
+        int askedKind = 0;
+        int askFlag = 0;
+        bool queued = false;
+    };
     // Sends the player to the target of a travel text: "target", or "question#target" asked first;
     // nothing for an empty text or one that begins with '#'.
-    void TravelTo(const char* travelText, int kind) const;
+    void TravelTo(const char* travelText, const STravelKinds& kinds) const;
+    // The picture of the side's wall type standing out from side `side` (0 to 3), placed by
+    // m_placeA and m_placeB; no second picture, no draw code.
+    SSidePicture MountedPicture(const SMapCellSide& cellSide, int side) const;
     // The item commands (finditem, receiveitem, removeitem, hasitem) on the map's container
     // `containerId` (0 for none: hasitem counts 0). False for any other command.
     bool RunItemCommand(SMap* map, uint8_t containerId, int command, const SScriptValue& arg1, const SScriptValue& arg2,

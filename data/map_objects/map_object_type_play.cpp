@@ -18,8 +18,12 @@ bool SMapObjectType::IsVisibleAndOn(const SPlacedObject* object) {
     return object != nullptr && (object->flags & SPlacedObject::kVisible) != 0 && !IsOff(object);
 }
 
+bool SMapObjectType::IsThere(const SPlacedObject* object) {
+    return object == nullptr || (object->flags & SPlacedObject::kVisible) != 0;
+}
+
 bool SMapObjectType::BlocksWhenSolid(const SPlacedObject* object) const {
-    return (m_flags & kSolid) != 0 && (object == nullptr || (object->flags & SPlacedObject::kVisible) != 0);
+    return (m_flags & kSolid) != 0 && IsThere(object);
 }
 
 SSidePicture SMapObjectType::FacePicture(const SMapCellSide& cellSide, int side, int oblique) const {
@@ -40,14 +44,21 @@ const char* SMapObjectType::AmbientParam() const {
     return m_param2 != nullptr && m_param2[0] != '\0' ? m_param2 : nullptr;
 }
 
-void SMapObjectType::TravelTo(const char* travelText, int kind) const {
+void SMapObjectType::TravelTo(const char* travelText, const STravelKinds& kinds) const {
     SMapObjectScreen* screen = Screen();
     SString before, after;
     SplitPictureName(travelText, before, after);
     if (screen == nullptr || before.IsEmpty()) return;
     // Without a question the text is the target itself.
-    if (after.IsEmpty())
-        screen->TravelToPosition(before.Text(), kind);
+    if (!after.IsEmpty())
+        screen->QueueQuestion(before.Text(), after.Text(), kinds.askedKind, kinds.askFlag);
+    else if (kinds.queued)
+        screen->QueueTravelByName(before.Text(), kinds.kind);
     else
-        screen->QueueQuestion(before.Text(), after.Text(), kind, 0);
+        screen->TravelToPosition(before.Text(), kinds.kind);
+}
+
+SSidePicture SMapObjectType::MountedPicture(const SMapCellSide& cellSide, int side) const {
+    const uint16_t picture = FirstPicture(cellSide.wallType);
+    return {PackPlacementFlagged(side, picture, false, m_placeA, m_placeB), picture, 0, cellSide.wallPalette, 0};
 }

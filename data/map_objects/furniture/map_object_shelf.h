@@ -1,5 +1,10 @@
 #pragma once
-// SMapObjectShelf: a shelf against a wall side that shows the items on it (type code 17).
-#include "data/map_objects/map_object_type.h"
+// SMapObjectShelf: shelves on a wall side whose items show on them (type code 17).
+#include "data/map_objects/furniture/map_object_storage.h"
 
-class SMapObjectShelf : public SMapObjectType {};
+class SMapObjectShelf : public SMapObjectStorage {
+public:
+    // Fixed to the wall, with its second picture seen at an angle.
+    void BuildSideRecord(SPlacedObject* object, SMapCell& cell, int side, SSideOverlayRecord& record,
+                         uint16_t& light) override;
+};

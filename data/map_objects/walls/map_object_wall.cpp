@@ -13,9 +13,7 @@ constexpr size_t kDefaultUpperEntry = 11;
 
 }  // namespace
 
-bool SMapObjectWall::IsBlocking(const SPlacedObject* object) const {
-    return object == nullptr || (object->flags & SPlacedObject::kVisible) != 0;
-}
+bool SMapObjectWall::IsBlocking(const SPlacedObject* object) const { return IsThere(object); }
 
 void SMapObjectWall::BuildCellRecord(SPlacedObject*, SMapCell& cell, SObjectTypeRecord& record, uint16_t&) {
     record.m_kind = kWallBlock;

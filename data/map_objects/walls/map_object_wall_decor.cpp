@@ -9,8 +9,6 @@
 namespace {
 
 constexpr uint16_t kDrawCode = 42;  // + the side
-constexpr int kFlickerSteps = 3;
-constexpr int kFlickerBase = 16;
 constexpr uint16_t kTravelKindMask = 7;
 
 }  // namespace
@@ -47,8 +45,9 @@ const char* SMapObjectWallDecor::GetShadowAmbientSound(const SPlacedObject* obje
 
 int SMapObjectWallDecor::OnEvent(uint32_t event, SMap*, SPlacedObject* object, SMapCell*, int, int, bool&) {
     if (event != kUsed || object == nullptr || object->textA.IsEmpty()) return 0;
+    const int kind = object->state & kTravelKindMask;
     if (m_flags & kLeadsSomewhere)
-        TravelTo(object->textA.Text(), object->state & kTravelKindMask);
+        TravelTo(object->textA.Text(), {kind, kind, 0, false});
     else
         showText(object->textA);
     return 0;
@@ -65,7 +64,7 @@ void SMapObjectWallDecor::buildAnimatedSide(SMapObjectScreen& screen, const SMap
                                             SSideOverlayRecord& record, uint16_t& light) {
     const SMapObjectType& wall = *cellSide.wallType;
     if (wall.Frames() == 0 || wall.Frames2() == 0) return;
-    RaiseLight(light, kLit, flicker(screen));
+    RaiseLight(light, kLit, screen.Flicker());
     const uint32_t step = frameStep(screen, side);
     const uint16_t picture = wall.PictureId(kFirstFrame + int(step % wall.Frames()));
     const uint16_t oblique = wall.PictureId(kFirstObliqueFrame + int(step % wall.Frames2()));
@@ -90,8 +89,6 @@ bool SMapObjectWallDecor::isAsleep(const SPlacedObject* object, const SMapObject
 uint32_t SMapObjectWallDecor::frameStep(const SMapObjectScreen& screen, int side) {
     return screen.SecondAnimationTick() + uint32_t(side);
 }
-
-int SMapObjectWallDecor::flicker(SMapObjectScreen& screen) { return kFlickerBase << screen.Random(kFlickerSteps); }
 
 uint16_t SMapObjectWallDecor::projectingBit() const {
     return (m_flags & kProjects) ? SSideOverlayRecord::kProjecting : 0;

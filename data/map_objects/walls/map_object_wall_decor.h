@@ -43,8 +43,6 @@ protected:
     // The step of the animation on side `side`: the second tick, set off by the side so that
     // neighbouring torches do not flicker as one.
     static uint32_t frameStep(const SMapObjectScreen& screen, int side);
-    // How far a flame raises the light this frame.
-    static int flicker(SMapObjectScreen& screen);
     // The placement bit of a kProjects decoration.
     uint16_t projectingBit() const;
 

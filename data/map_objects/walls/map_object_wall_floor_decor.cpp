@@ -1,6 +1,7 @@
 #include "data/map_objects/walls/map_object_wall_floor_decor.h"
 
 #include "data/map_objects/draw_records.h"
+#include "data/map_objects/map_object_screen.h"
 #include "data/maps/map_cell.h"
 
 namespace {
@@ -22,7 +23,7 @@ void SMapObjectWallFloorDecor::buildAnimatedSide(SMapObjectScreen& screen, const
                                                  SSideOverlayRecord& record, uint16_t& light) {
     const SMapObjectType& wall = *cellSide.wallType;
     if (wall.Frames() == 0) return;
-    if (wall.m_flags & kLitAtNight) RaiseLight(light, kLit, flicker(screen));
+    if (wall.m_flags & kLitAtNight) RaiseLight(light, kLit, screen.Flicker());
     const uint32_t step = frameStep(screen, side);
     const uint16_t picture = wall.PictureId(kFirstFrame + int(step % wall.Frames()));
     const uint16_t oblique = wall.Frames2() ? wall.PictureId(kFirstObliqueFrame + int(step % wall.Frames2())) : 0;

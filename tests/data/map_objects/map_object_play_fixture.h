@@ -1,7 +1,6 @@
 #pragma once
-// Map-object types of every wall and plant class, read from a package whose pictures each have a
-// size of their own, played on the recording screen. Palettes are entries of the tests' own, told
-// apart by their slots.
+// Map-object types of every class, read from a package whose pictures each have a size of their own,
+// played on the recording screen. Palettes are entries of the tests' own, told apart by their slots.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -47,6 +46,29 @@ protected:
         add(35, "web", {"p10", "p11"});
         add(37, "force", {"p12", "p13", "p14"});
         add(37, "bareforce", {});
+        // Frame p1, leaf from the side p2, seen from within p3; leaves p4 (seen across) and p5.
+        add(20, "door", {"p1", "p2", "p3"});
+        add(22, "doubledoor", {"p1", "p2", "p3"});
+        add(1, "leaf", {"p4", "p5"});
+        add(30, "fire", {"p7", "p8", "p9"});
+        add(16, "lever", {"p1", "p2", "p3", "p4"});
+        add(28, "secretswitch", {"p5", "p6", "p7"});
+        add(31, "floorswitch", {"p8", "p9"});
+        // Still p1, frames p2 to p4.
+        add(25, "teleport", {"p1", "p2", "p3", "p4"});
+        add(25, "bareteleport", {});
+        add(33, "stair", {"p1", "p2", "p3"});
+        add(15, "hole", {"p1", "p2"});
+        add(42, "trap", {"p1", "p2"});
+        add(7, "block", {"p1"});
+        add(41, "blockanim", {"p2", "p3", "p4"});
+        add(27, "group", {"p1"});
+        add(14, "chest", {"p1"});
+        add(17, "shelf", {"p2", "p3"});
+        add(18, "sign", {"p4"});
+        add(12, "npc", {"p5"});
+        add(19, "table", {"p6"});
+        add(32, "stand", {"p7", "p8"});
         ASSERT_TRUE(OpenWithTypes(written, sizedPictures())) << modules.Error().Message();
         types.SetScreen(&screen);
         types.SetItems(&items);

@@ -1,6 +1,7 @@
 #pragma once
 // The play screen as map objects see it in tests: a clock, counters and an outdoor flag the test
 // sets, a seeded generator, and a log of every request, sound and message.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -45,12 +46,66 @@ public:
         requests.push_back("ask " + std::string(question) + " / " + target + " " + std::to_string(kind) + " " +
                            std::to_string(flag));
     }
+    void QueueTravelByName(const char* target, int kind) override {
+        requests.push_back("queue " + std::string(target) + " " + std::to_string(kind));
+    }
+
+    bool HasWallsEastAndWest() const override { return wallsEastAndWest; }
+    int PlayerColumn() const override { return playerColumn; }
+    int PlayerRow() const override { return playerRow; }
+    uint16_t HandlePicture(int facing) const override { return uint16_t(kHandlePicture + facing); }
+    int DoorHighlight() const override { return doorHighlight; }
+    void SetDoorHighlight(int frames) override { doorHighlight = frames; }
+    void SpikePosition(int k, uint16_t& x, uint16_t& y) const override {
+        x = uint16_t(kSpikeX + k);
+        y = uint16_t(kSpikeY + k);
+    }
+    void SubPosition(int k, uint16_t& x, uint16_t& y) const override {
+        x = uint16_t(kSubX + k);
+        y = uint16_t(kSubY + k);
+    }
+
+    void QueueDoorChoice(const char* text, SMap*, SPlacedObject*, SMapObjectType&, bool trapped,
+                         bool lockpick) override {
+        doorChoices.push_back(std::string(text) + (trapped ? " [trapped]" : "") + (lockpick ? " [lockpick]" : ""));
+    }
+    void OpenContainer(SMap*, SPlacedObject* object) override { openedContainers.push_back(object); }
+    const SSpellType* SpellBeingCast() const override { return spell; }
+    int32_t CasterLevel() const override { return casterLevel; }
+
+    int32_t PlayerSkill(uint32_t skill) const override { return skill < skills.size() ? skills[skill] : 0; }
+    bool PlayerOwnsItem(const char* itemType) const override {
+        return std::find(pack.begin(), pack.end(), itemType) != pack.end();
+    }
+    bool PlayerHasLockpick() const override { return hasLockpick; }
+    void PlayerLoseItem(const char* itemType) override {
+        const auto item = std::find(pack.begin(), pack.end(), itemType);
+        if (item != pack.end()) pack.erase(item);
+        lost.emplace_back(itemType);
+    }
+    int32_t PlayerArmourClass() const override { return armourClass; }
+    void HurtPlayer(int32_t damage) override { blows.push_back(damage); }
+    // As the player's crime does: held to its maximum, and announced.
+    void AddPlayerCrime(int32_t amount) override {
+        crime = std::min(kMostCrime, crime + amount);
+        messages.emplace_back("You have committed a crime.");
+    }
+
     void GiveItems(SItemType& type, int32_t count) override {
         given.push_back(std::string(type.m_name.Text()) + " x" + std::to_string(count));
     }
     void AppendItemPhrase(const SItemType& type, uint32_t count, SString& text) override {
         text.AppendFormat("%u %s", count, type.m_name.Text());
     }
+
+    // What the fake's tables answer: handle picture kHandlePicture + facing, spike k and
+    // sub-position k at their base plus k.
+    static constexpr uint16_t kHandlePicture = 900;
+    static constexpr uint16_t kSpikeX = 1000;
+    static constexpr uint16_t kSpikeY = 2000;
+    static constexpr uint16_t kSubX = 3000;
+    static constexpr uint16_t kSubY = 4000;
+    static constexpr int32_t kMostCrime = 1000;
 
     uint32_t tick = 0;
     uint32_t secondTick = 0;
@@ -59,6 +114,17 @@ public:
     const SMapCell* playerCell = nullptr;
     const SModule* world = nullptr;
     bool answers = true;
+    bool wallsEastAndWest = false;
+    int playerColumn = 0;
+    int playerRow = 0;
+    int doorHighlight = 0;
+    const SSpellType* spell = nullptr;
+    int32_t casterLevel = 0;
+    std::vector<int32_t> skills = std::vector<int32_t>(21, 0);
+    std::vector<std::string> pack;  // item-type names, one per item
+    bool hasLockpick = false;
+    int32_t armourClass = 0;
+    int32_t crime = 0;
 
     SRandom random;
     std::vector<std::string> sounds;
@@ -67,4 +133,8 @@ public:
     int cityDoorEntries = 0;
     std::vector<std::string> requests;
     std::vector<std::string> given;
+    std::vector<std::string> doorChoices;
+    std::vector<const SPlacedObject*> openedContainers;
+    std::vector<std::string> lost;
+    std::vector<int32_t> blows;
 };
