@@ -37,8 +37,10 @@
 #include "data/world/interior.h"
 #include "engine/audio/sound.h"
 #include "engine/audio/sound_type.h"
+#include "engine/base/format_count.h"
 #include "engine/base/ptr_array.h"
 #include "engine/base/random.h"
+#include "engine/draw/digit_glyphs.h"
 #include "engine/draw/display.h"
 #include "engine/draw/text.h"
 #include "engine/files/file_layer.h"
@@ -238,10 +240,3 @@ struct SStepTables {
     int32_t b[4][32];
 };
 const SStepTables& StepTables();
-
-// A short count: "9999", "10K", "1M".
-void FormatCount(uint32_t value, SString& out);
-// Rewrites numbers in a text into the small-digit glyphs of the fonts (codes 14 to 29), or their
-// raised form (130 to 135 and 160 to 169).
-void ToDigitGlyphs(SString& text);
-void ToDigitGlyphsHigh(SString& text);
