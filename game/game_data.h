@@ -14,6 +14,7 @@
 #include "data/alchemy/recipe_table.h"
 #include "data/effects/ability.h"
 #include "data/effects/disease.h"
+#include "data/effects/effect_lookups.h"
 #include "data/effects/effect_types.h"
 #include "data/items/item_database.h"
 #include "data/map_objects/map_object_type_table.h"
@@ -147,6 +148,11 @@ public:
     // Plays the sound of that name at volume 0 .. 10 and answers its channel; a name the sound
     // table lacks plays nothing and answers 0.
     int PlaySound(const char* name, int volume);
+
+    // The tables effect texts and enchanting costs read, and the player whose Alchemy they ask.
+    SEffectLookups EffectLookups() const {
+        return {&m_skills, &m_attributes, &m_diseases, &m_spells, &m_monsters, &m_player};
+    }
 
     // The play screen's view record: where the 3-D view lies on the screen, and the screen's size.
     SViewDescriptor& PlayView() { return m_playView; }
