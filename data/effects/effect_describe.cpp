@@ -17,7 +17,7 @@ namespace {
 constexpr std::initializer_list<int> kWorn = {kContextArmour,  kContextWeapon,     kContextAccessory, kContextAbility,
                                               kContextDisease, kContextMagicStaff, kContextBow};
 // The holders on which resistances read as a signed percentage.
-constexpr std::initializer_list<int> kResistanceWorn = {kContextMonster, kContextArmour,  kContextWeapon,
+constexpr std::initializer_list<int> kResistanceWorn = {kContextMonster,   kContextArmour,  kContextWeapon,
                                                         kContextAccessory, kContextAbility, kContextDisease,
                                                         kContextMagicStaff};
 // The holders of percentage bonuses to magic, melee and single spells.
@@ -92,8 +92,7 @@ void resistance(const SEffectText& t, bool worn, const char* label, const char* 
     if (worn)
         t.out.Format("%+d%% %s %s", percent, label, t.ResWord());
     else if (t.Is(kContextSpell))
-        t.out.Format("%s %s resistance by %d%%, for %d %s", signWord(t.mL), what, std::abs(t.mL), t.dL,
-                     turnWord(t.dL));
+        t.out.Format("%s %s resistance by %d%%, for %d %s", signWord(t.mL), what, std::abs(t.mL), t.dL, turnWord(t.dL));
     else if (t.Is(kContextPotion))
         t.out.Format("%s %s resistance by %d%% for %d %s", signWord(percent), what, std::abs(percent), t.d0,
                      turnWord(t.d0));
@@ -169,12 +168,12 @@ void feather(const SEffectText& t) {
         t.out.Format("Feather %+d", t.m0);
     } else if (t.Is(kContextSpell)) {
         const int32_t by = std::abs(t.mL);
-        t.out.Format("%s encumbrances by %d %s, for %d %s", t.mL >= 0 ? "Lightens" : "Burdens", by, pointWord(by),
-                     t.dL, turnWord(t.dL));
+        t.out.Format("%s encumbrances by %d %s, for %d %s", t.mL >= 0 ? "Lightens" : "Burdens", by, pointWord(by), t.dL,
+                     turnWord(t.dL));
     } else if (t.Is(kContextPotion)) {
         const int32_t by = std::abs(t.m0);
-        t.out.Format("%s encumbrances by %d %s for %d %s", t.m0 >= 0 ? "Lightens" : "Burdens", by, pointWord(by),
-                     t.d0, turnWord(t.d0));
+        t.out.Format("%s encumbrances by %d %s for %d %s", t.m0 >= 0 ? "Lightens" : "Burdens", by, pointWord(by), t.d0,
+                     turnWord(t.d0));
     } else if (t.Is(kContextIngredient)) {
         t.out.Assign("Feather");
     }
@@ -348,8 +347,7 @@ void describe(const SEffectText& t) {
         case 36: return combatBonus(t, "Magic", "magic");
         case 38:
             if (t.Is(kContextSpell))
-                return t.out.Format("%s melee %d%%, for %d %s", signWord(t.mL), std::abs(t.mL), t.dL,
-                                    turnWord(t.dL));
+                return t.out.Format("%s melee %d%%, for %d %s", signWord(t.mL), std::abs(t.mL), t.dL, turnWord(t.dL));
             return combatBonus(t, "Melee", "melee");
         case 39:
             if (t.Is(kContextSpell)) t.out.Format("Magic immunity for %d %s", t.dL, turnWord(t.dL));

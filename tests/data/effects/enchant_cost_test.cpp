@@ -159,7 +159,7 @@ TEST(WandValueTest, aWandIsWorthItsPriceSharedOverItsCharges) {
         uint32_t charges, value;
     };
     const Case cases[] = {
-        {"base_light", 10, 10, 300}, {"base_light", 10, 5, 150},    {"base_light", 10, 1, 30},
+        {"base_light", 10, 10, 300}, {"base_light", 10, 5, 150},         {"base_light", 10, 1, 30},
         {"base_light", 10, 0, 0},    {"base_light", 10, 65535, 1966050}, {"base_light", 3, 2, 60},
         {"base_light", 0, 7, 0},     {"base_nothing", 10, 5, 0},
     };
