@@ -127,11 +127,6 @@ void damage(const SEffectText& t, const char* target) {
     }
 }
 
-// A strike on the opponent's body or mind: "... opponents" on what strikes.
-void strike(const SEffectText& t, std::initializer_list<int> strikers, const char* strikeText) {
-    if (t.In(strikers)) t.out.Assign(strikeText);
-}
-
 void fixedText(const SEffectText& t, std::initializer_list<int> contexts, const char* text) {
     if (t.In(contexts)) t.out.Assign(text);
 }
@@ -314,24 +309,24 @@ void describe(const SEffectText& t) {
         case 24: return damage(t, t.lookups.CreatureClassName(t.effect.m_subTarget));
         case 25: return damage(t, nullptr);
         case 26:
-            strike(t, kStrikers, "Poisons opponents");
+            fixedText(t, kStrikers, "Poisons opponents");
             areaSpell(t, "Poisons by %d hp");
             if (t.Is(kContextPotion)) t.out.Format("Poisons %d hp", t.m0);
             return fixedText(t, {kContextIngredient}, "Poison");
         case 27:
-            strike(t, kStrikers, "Curses opponents");
+            fixedText(t, kStrikers, "Curses opponents");
             if (!t.Is(kContextSpell)) return;
             t.out.Format("Curses for %d %s", t.dL, turnWord(t.dL));
             return t.AppendRadius();
         case 28:
-            strike(t, kStrikers, "Paralyzes opponents");
+            fixedText(t, kStrikers, "Paralyzes opponents");
             if (t.Is(kContextSpell)) t.out.Format("Paralyzes for %d %s", t.dL, turnWord(t.dL));
             return;
         case 29:
-            strike(t, {kContextMonster, kContextWeapon, kContextMagicStaff}, "Drains hp");
+            fixedText(t, {kContextMonster, kContextWeapon, kContextMagicStaff}, "Drains hp");
             return areaSpell(t, "Drains %d hp");
         case 30:
-            strike(t, {kContextMonster, kContextWeapon, kContextMagicStaff}, "Drains sp");
+            fixedText(t, {kContextMonster, kContextWeapon, kContextMagicStaff}, "Drains sp");
             return areaSpell(t, "Drains %d mana");
         case 31: return castSpell(t);
         case 32: return infectDisease(t);

@@ -37,14 +37,10 @@ void classLine(const SItemType& type, const char* separator, SString& out) {
             out.Append((type.m_flags & kItemLightWeapon) ? "Light weapon" : "Heavy weapon");
             return out.Append(separator);
         case kItemHeavyArmour:
-        case kItemLightArmour:
-            out.Append(ItemClassName(type.m_class));
-            return out.Append(separator);
+        case kItemLightArmour: out.Append(ItemClassName(type.m_class)); return out.Append(separator);
         case kItemIngredient: return out.Append("Alchemy ingredient\r");
         case kItemBook:
-        case kItemCard:
-            out.Append(ItemSubtypeName(type.m_class, type.m_subtype));
-            return out.Append(separator);
+        case kItemCard: out.Append(ItemSubtypeName(type.m_class, type.m_subtype)); return out.Append(separator);
         case kItemComestible: return out.Append("Comestible\r");
         default: return;
     }
@@ -84,8 +80,8 @@ void effectLines(const SItemType& type, const SDescribed& described, const SEffe
                  SString& out) {
     const SEffectList* effects = type.EffectsOf(described.item);
     if (effects == nullptr) {
-        const bool blank =
-            type.m_class == kItemMagic && (type.m_subtype == kMagicBlankScroll || type.m_subtype == kMagicEmptyWand);
+        const bool blank = type.m_class == kItemMagic &&
+                           (type.m_subtype == kMagicBlankScroll || type.m_subtype == kMagicEmptyWand);
         if (isWorn(type) || blank) out.AppendFormat("%s\r", GetEnchantabilityWord(type.m_enchantCapacity));
         return;
     }
@@ -113,7 +109,8 @@ void readerLine(const SItemType& type, const SDescribed& described, const SEffec
             const SSpellType* spell = firstSpell(effects, lookups);
             if (spell == nullptr) return;
             if (!reader.IsSchoolAllowed(*spell)) return out.Append("You can't learn this spell.");
-            return out.Append(reader.KnowsSpell(*spell) ? "You already know this spell." : "You don't know this spell.");
+            return out.Append(reader.KnowsSpell(*spell) ? "You already know this spell."
+                                                        : "You don't know this spell.");
         }
         case kMagicWand:
         case kMagicEmptyWand:
