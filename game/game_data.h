@@ -15,6 +15,7 @@
 #include "data/dialogue/dialog_table.h"
 #include "data/effects/ability.h"
 #include "data/effects/disease.h"
+#include "data/effects/effect_lookups.h"
 #include "data/effects/effect_types.h"
 #include "data/items/item_database.h"
 #include "data/map_objects/map_object_type_table.h"
@@ -40,8 +41,10 @@
 #include "data/world/interior.h"
 #include "engine/audio/sound.h"
 #include "engine/audio/sound_type.h"
+#include "engine/base/format_count.h"
 #include "engine/base/ptr_array.h"
 #include "engine/base/random.h"
+#include "engine/draw/digit_glyphs.h"
 #include "engine/draw/display.h"
 #include "engine/draw/text.h"
 #include "engine/files/file_layer.h"
@@ -149,6 +152,11 @@ public:
     // table lacks plays nothing and answers 0.
     int PlaySound(const char* name, int volume);
 
+    // The tables effect texts and enchanting costs read, and the player whose Alchemy they ask.
+    SEffectLookups EffectLookups() const {
+        return {&m_skills, &m_attributes, &m_diseases, &m_spells, &m_monsters, &m_player};
+    }
+
     // The play screen's view record: where the 3-D view lies on the screen, and the screen's size.
     SViewDescriptor& PlayView() { return m_playView; }
     // Places the 3-D view from the layout's view row, shrunk on large screens by the player's view
@@ -245,10 +253,3 @@ struct SStepTables {
     int32_t b[4][32];
 };
 const SStepTables& StepTables();
-
-// A short count: "9999", "10K", "1M".
-void FormatCount(uint32_t value, SString& out);
-// Rewrites numbers in a text into the small-digit glyphs of the fonts (codes 14 to 29), or their
-// raised form (130 to 135 and 160 to 169).
-void ToDigitGlyphs(SString& text);
-void ToDigitGlyphsHigh(SString& text);

@@ -14,6 +14,11 @@ public:
 
     // Tag 11, the name, the description and the effects.
     void Serialize(SArchive& archive, int version);
+    // Its effects as the journal lists them, one a line in the fonts' small digits.
+    void Describe(const SEffectLookups& lookups, SString& out) const;
+    // The effects first .. end - 1 as the race choice shows them on the screen mode: small screens
+    // take the short wording, the two smallest the shortest.
+    void DescribeForRace(const SEffectLookups& lookups, uint32_t screenMode, SString& out, int first, int end) const;
 };
 
 using SAbilityTable = SRecordTable<SAbility>;

@@ -14,6 +14,8 @@ public:
 
     // Tag 13, the name, the description, the strength and the effects.
     void Serialize(SArchive& archive, int version);
+    // Its effects as the journal lists them, one a line in the fonts' small digits.
+    void Describe(const SEffectLookups& lookups, SString& out) const;
 
     // Scales what it costs to resist the disease.
     uint8_t m_strength = 1;

@@ -8,6 +8,8 @@
 #include "engine/base/string.h"
 
 class SArchive;
+class SString;
+struct SEffectLookups;
 
 // How an effect reaches what it acts on.
 enum SEffectSource : uint8_t {
@@ -52,6 +54,8 @@ enum SEffectType : uint8_t {
     kEffectPermanentAttribute = 56,
 };
 constexpr int kEffectTypeCount = 59;  // 0 (none) to 58
+// The level a wand's effects are described at when it holds all its charges.
+constexpr int32_t kFullWand = 65535;
 
 class SEffect {
 public:
@@ -71,6 +75,17 @@ public:
     // Effects that harm what they act on: the damage, poison, curse, paralysis and drain types,
     // Infect disease, Crush and Level drops.
     bool IsHostile() const;
+
+    // The text the player reads for the entry on a holder of the context, in place of `out`'s;
+    // empty for type 0, a type past 58 or a type that has no text there. The level is the
+    // caster's skill for spells and the charges left for wands (kFullWand for a full one).
+    // `shortLabel` picks the short wording of narrow screens, `compact` the shortest one.
+    void Describe(const SEffectLookups& lookups, SEffectContext context, int32_t level, SString& out, bool shortLabel,
+                  bool compact) const;
+    // The enchant capacity the entry fills and the gold it adds on a holder of the context. Both
+    // are left as they were for a type that has no cost or a named spell, disease or monster kind
+    // the tables lack.
+    void GetEnchantCost(const SEffectLookups& lookups, SEffectContext context, int32_t& storage, int32_t& price) const;
 
     // The package form (data version): tag 5, target name, four aligned i16, sub-target, source
     // kind, type, and from data version 25 the radius.

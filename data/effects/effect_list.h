@@ -10,6 +10,8 @@
 
 class SArchive;
 class SSpellTable;
+class SString;
+struct SEffectLookups;
 
 class SEffectList {
 public:
@@ -32,6 +34,18 @@ public:
     // race may use, or of the Heal school, which it may not.
     bool HasUndeadMagicSpell(const SSpellTable& spells) const;
     bool HasHealMagicSpell(const SSpellTable& spells) const;
+
+    // Appends every entry's text (SEffect::Describe, both flags clear), separated by ", " when
+    // `compact` is set and by "\r" otherwise. An ingredient shows at most three entries, and only
+    // as many as the player's Alchemy has learned to tell: the second from 30, the third from 60;
+    // the others read "Unknown effect".
+    void Describe(const SEffectLookups& lookups, SEffectContext context, int32_t level, SString& out,
+                  bool compact) const;
+    // What all the entries cost together (SEffect::GetEnchantCost); an ingredient's cost nothing.
+    void GetEnchantCost(const SEffectLookups& lookups, SEffectContext context, int32_t& storage, int32_t& price) const;
+    // The gold a wand with this list is worth with that many charges left: its first entry's price
+    // as a wand's, shared out over the full charges; 0 for an empty list.
+    uint32_t GetWandValue(const SEffectLookups& lookups, uint32_t charges) const;
 
     // The package form (data version): tag 6, the aligned u32 value, before data version 84 an
     // unused u16, then the entries as an aligned u16 count and each entry's package form.

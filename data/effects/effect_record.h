@@ -9,6 +9,7 @@
 #include "engine/base/string.h"
 
 class SArchive;
+struct SEffectLookups;
 
 class SEffectRecord {
 public:
@@ -24,6 +25,10 @@ public:
     SPtrArray<SEffect> m_effects{4};
 
 protected:
+    // The texts of the effects first .. end - 1 that exist, for a holder of the context at level 0,
+    // one a line, rewritten in the fonts' small digits.
+    void describeEffects(const SEffectLookups& lookups, SEffectContext context, int first, int end, bool shortLabel,
+                         bool compact, SString& out) const;
     // The name (its hashes computed on reading) and the description.
     void serializeHead(SArchive& archive);
     // An aligned u16 count and each effect in its package form.

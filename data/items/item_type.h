@@ -17,6 +17,7 @@ class SItem;
 class SItemUser;
 class SSpellTable;
 class SWandPricing;
+struct SEffectLookups;
 
 // Flag bits of an item type.
 enum SItemTypeFlag : uint8_t {
@@ -85,6 +86,12 @@ public:
     // filled wands name the spell of their own first effect ("Unknown" when the spell table lacks
     // it).
     void GetDisplayName(const SItem* item, SString& out, bool bare, const SSpellTable& spells) const;
+    // The description an inventory or a shop shows, in place of `out`'s text: the class, damage or
+    // armour class, weight, alignment, outfit and condition, the effects (or how far the item may be
+    // enchanted), and what the reader can do with a spellbook, wand, scroll or book. Small screens
+    // put a line's parts after each other; `details` shows the condition and outfit as numbers.
+    void GetDescription(const SItem* item, const SEffectLookups& lookups, const SItemUser& reader, uint32_t screenMode,
+                        bool details, SString& out) const;
     // The user's damage with the item as a weapon (in the off hand when `offHand` is set): the
     // condition-scaled damage raised by the user's skills and attributes, and halved above the
     // minimum while the user is cursed.

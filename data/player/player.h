@@ -152,7 +152,7 @@ public:
     uint32_t SkillAllowance(uint32_t skill) const { return skill < kSkillCount ? m_skillAllowance[skill] : 0; }
     uint32_t AttributeAllowance(uint32_t attribute) const;
     void CountSkillUse(uint32_t skill);
-    bool CanRaiseSkill(uint32_t skill) const;
+    bool CanRaiseSkill(uint32_t skill) const override;
     // Answers the points paid: 1 for a major skill, 2 for another.
     uint32_t RaiseSkill(uint32_t skill);
     // Raises the (up to) three most used skills that can rise; their ids, 0 for an empty place.
@@ -278,20 +278,20 @@ public:
     void CreateFood();
     // Weapons, armour and accessories only; good pieces serve fame 0 and more, evil ones less.
     bool CanUseByAlignment(const SItem& item) const;
-    bool CanUseWand(const SItem& item) const;
-    bool CanReadScroll(const SItem& item) const;
+    bool CanUseWand(const SItem& item) const override;
+    bool CanReadScroll(const SItem& item) const override;
 
     // Spells. The race's barred school (Heal for the undead, Undead for the others) cannot be
     // learned.
     void LearnSpell(const char* name, bool announce);
     void ForgetSpell(const char* name);
-    bool KnowsSpell(const SSpellType& spell) const;
+    bool KnowsSpell(const SSpellType& spell) const override;
     bool KnowsSpellByName(const char* name) const;
     bool KnowsAnySpell() const;
     // The spells known of a school, in the order learned; empty outside the schools.
     const std::vector<const SSpellType*>& KnownSpells(int school) const;
     bool IsSpellAllowedForRace(const char* name) const;
-    bool IsSchoolAllowed(const SSpellType& spell) const;
+    bool IsSchoolAllowed(const SSpellType& spell) const override;
     // A known spell, cast by the play screen with that value.
     void CastSpellByName(const char* name, int32_t value);
 
@@ -319,7 +319,7 @@ public:
 
     // Books read, by item-type name.
     void MarkBookRead(const char* name);
-    bool HasReadBook(const char* name) const;
+    bool HasReadBook(const char* name) const override;
 
     // Mark and recall: a record for every 5 points of Intelligence, at least 1; records once
     // made stay.

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,8 @@ private:
 };
 
 // A wielder with set skills, skill bonuses and attributes (with their bonuses); 0 where none is set.
+// As a reader it may learn, knows and has read what its sets name, may use every wand and scroll
+// unless told otherwise, and may raise every skill but those it is barred from.
 class TestItemUser : public SItemUser {
 public:
     int Race() const override { return race; }
@@ -74,12 +77,24 @@ public:
         return attributes.count(attribute) ? attributes.at(attribute) : 0;
     }
     bool IsCursed() const override { return cursed; }
+    bool IsSchoolAllowed(const SSpellType& spell) const override { return !barredSchools.count(spell.m_school); }
+    bool KnowsSpell(const SSpellType& spell) const override { return knownSpells.count(spell.m_name.Text()) > 0; }
+    bool CanUseWand(const SItem&) const override { return canUseWands; }
+    bool CanReadScroll(const SItem&) const override { return canReadScrolls; }
+    bool HasReadBook(const char* name) const override { return readBooks.count(name) > 0; }
+    bool CanRaiseSkill(uint32_t skill) const override { return !maxedSkills.count(skill); }
 
     int race = 2;
     std::map<uint32_t, int32_t> skills;
     std::map<uint32_t, int32_t> fortify;
     std::map<uint32_t, int32_t> attributes;
     bool cursed = false;
+    std::set<int> barredSchools;
+    std::set<std::string> knownSpells;
+    bool canUseWands = true;
+    bool canReadScrolls = true;
+    std::set<std::string> readBooks;
+    std::set<uint32_t> maxedSkills;
 };
 
 // Prices a wand at 30 gold per charge left, and notes what it was asked.
