@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "data/spells/spell_schools.h"
 #include "engine/base/ptr_array.h"
 #include "engine/base/string.h"
+#include "script/script_value.h"
 
 class SAttributeTable;
 struct SCreature;
@@ -29,6 +31,7 @@ class SItemType;
 class SMap;
 class SModule;
 class SModuleList;
+class SPlayerWorld;
 struct SMonsterContext;
 class SQuestTable;
 class SRaceTable;
@@ -367,6 +370,13 @@ public:
     void TryInfect(const char* disease);
     // Hit points lost to a trap, shown as a blow from that side.
     void ApplyTrapDamage(int32_t amount, int32_t side);
+
+    // A script command with the player as its target (player_commands.cpp): the first argument
+    // names what it acts on, the others give numbers or texts. A query stores its result; commands
+    // that are not the player's leave none. Requests to move or ask go to the world. Answers 0,
+    // which lets the script go on.
+    uint32_t ExecuteScriptCommand(SPlayerWorld& world, uint32_t id, const SScriptValue& arg1, const SScriptValue& arg2,
+                                  const SScriptValue& arg3, std::optional<SScriptValue>& result);
 
 private:
     void resetState();
