@@ -27,6 +27,9 @@ enum SAttackKind : uint8_t {
     kAttackMeleeWhenAdjacent = 4,
 };
 
+// A melee blow comes from the side the play screen stored with the acting creature.
+constexpr int32_t kSideStoredWithAttacker = -1;
+
 enum SMonsterEvent : uint32_t {
     kEventAttacked = 8,
     kEventSpellCast = 16,
@@ -124,7 +127,7 @@ void SMonster::Attack(SMonsterContext& context, SCreature& creature) {
     const bool melee = m_attackKind == kAttackMelee ||
                        (m_attackKind == kAttackMeleeWhenAdjacent && standsNextToPlayer(context, creature));
     if (melee) {
-        context.screen.StrikePlayer(*this, creature);
+        context.player.TakeHit(context, creature, kSideStoredWithAttacker, false);
         return;
     }
     if (m_attackKind == kAttackMissile) {

@@ -6,7 +6,6 @@
 
 class SFpsItem;
 class SMap;
-class SMonster;
 class SSpellType;
 struct SCreature;
 
@@ -29,12 +28,20 @@ public:
     // The option that warns before the player harms peaceful creatures.
     virtual bool WarnsOfPeacefulTargets() const = 0;
 
-    // The melee blow of the creature's monster lands on the player.
-    virtual void StrikePlayer(SMonster& monster, SCreature& creature) = 0;
     // The monster's move chose an area spell for the creature: it stands off the player's row and
     // column with one at hand.
     virtual bool ChoseAreaAttack(const SCreature& creature) const = 0;
-    virtual void RemoveActingMonster(const SCreature& creature) = 0;
+    // Answers the side (0..3) the creature was stored with, -1 when it was not acting.
+    virtual int RemoveActingMonster(const SCreature& creature) = 0;
+    // The sound of the monster-attack animation shown from that side (any side for -1): null
+    // without one, "" when its record names none.
+    virtual const char* PendingAttackSound(int side) const = 0;
+
+    // The weather that slows missiles: on a surface map, the rain (0..1000) and the game clock in
+    // minutes since the start.
+    virtual bool OnSurface() const = 0;
+    virtual int RainIntensity() const = 0;
+    virtual uint32_t GameMinutes() const = 0;
     // The missile flies from the creature's cell towards the player.
     virtual void LaunchMissile(SMap& map, SCreature& creature, const SFpsItem& missile, uint16_t paletteSlot) = 0;
     // The spell leaves the creature and succeeds at `chance` percent.

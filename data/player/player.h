@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,13 +22,17 @@
 #include "data/spells/spell_schools.h"
 #include "engine/base/ptr_array.h"
 #include "engine/base/string.h"
+#include "script/script_value.h"
 
 class SAttributeTable;
+struct SCreature;
 class SItemDatabase;
 class SItemType;
 class SMap;
 class SModule;
 class SModuleList;
+class SPlayerWorld;
+struct SMonsterContext;
 class SQuestTable;
 class SRaceTable;
 class SRandom;
@@ -335,6 +340,47 @@ public:
     void ClearCrime();
     bool CanPayCrimeFine() const { return uint64_t(m_gold) >= uint64_t(m_crime) * 100; }
 
+    // Combat (player_combat.cpp).
+    // The worn armour scaled by the armour skills, shields counted `shieldFactor` times, with
+    // Dexterity and Fortify ac; changed is set when Fortify ac counted or the player is drunk.
+    int32_t GetArmorClass(bool& changed, uint32_t shieldFactor) const;
+    int32_t GetArmorClass() const;
+    // A blow the shield took may be blocked by the Block skill: the shield then counts two or
+    // three times.
+    int32_t GetArmorClassWithBlock(bool shieldHit);
+    // The wielded weapons' range, or the fists'; halved while overloaded. With `wear` the weapons
+    // wear by what they dealt.
+    void GetDamageRange(int32_t& min, int32_t& max, bool wear);
+    int32_t RollDamage(bool wear);
+    // A blow at the creature past its monster's armour class; a blow the armour took whole may
+    // still graze for up to 4. Counts the weapon skills' use.
+    int32_t RollHitDamage(const SCreature* target);
+    void CountWeaponUse();
+    // The blow of the attacker's monster from side 0..3 of the attacker's view, or -1 for the side
+    // the play screen stored with the acting creature; `weatherFlag` lets rain and night on the
+    // surface weaken it (missiles).
+    void TakeHit(SMonsterContext& context, SCreature& attacker, int32_t side, bool weatherFlag);
+    // The piece a blow from that side of the player's view wears; headingDegrees is where the
+    // player looks. shieldHit is set when the shield took the blow.
+    void WearArmorOnHit(int32_t wear, int32_t side, int32_t headingDegrees, bool& shieldHit);
+    // What a monster's strike does past the player's resistances.
+    void PoisonAttack(int32_t amount);
+    void CurseAttack(int32_t minutes);
+    void ParalyzeAttack(int32_t minutes);
+    // Answer the hit points or mana the strike took: 0 when resisted.
+    int32_t DamageResisted(int32_t amount);
+    int32_t DrainManaResisted(int32_t amount);
+    void TryInfect(const char* disease);
+    // Hit points lost to a trap, shown as a blow from that side.
+    void ApplyTrapDamage(int32_t amount, int32_t side);
+
+    // A script command with the player as its target (player_commands.cpp): the first argument
+    // names what it acts on, the others give numbers or texts. A query stores its result; commands
+    // that are not the player's leave none. Requests to move or ask go to the world. Answers 0,
+    // which lets the script go on.
+    uint32_t ExecuteScriptCommand(SPlayerWorld& world, uint32_t id, const SScriptValue& arg1, const SScriptValue& arg2,
+                                  const SScriptValue& arg3, std::optional<SScriptValue>& result);
+
 private:
     void resetState();
     void releaseHoldings();
@@ -362,6 +408,10 @@ private:
     void addLastingEffect(uint8_t origin, const void* source, const SEffect& effect);
     void applyAbility(const SAbility& ability);
     void applyDisease(const SDisease& disease);
+    // A monster's timed effect that strikes past the resistance; answers whether it took hold.
+    bool strikeTimedEffect(uint32_t kind, int32_t minutes, int32_t resistance);
+    int32_t takeResisted(int16_t& value, int32_t maximum, int32_t amount);
+    void strikeEffects(SCreature& attacker, int32_t net);
 
     SPlayerRules m_rules;
     SMessageOutput* m_output = nullptr;

@@ -4,6 +4,7 @@
 #include "data/items/item_classes.h"
 #include "data/items/item_type.h"
 #include "data/player/player.h"
+#include "data/player/worn_weapon.h"
 #include "data/spells/spell_table.h"
 #include "engine/base/random.h"
 
@@ -14,14 +15,6 @@ constexpr uint32_t kWeightPerBootWear = 20000;
 // The outfit points of the body armour count this much, those of every other piece kOtherDress.
 constexpr int32_t kArmourDress = 20;
 constexpr int32_t kOtherDress = 8;
-
-bool IsWeapon(const SItem* item) { return item && item->m_type && item->m_type->m_class == kItemWeapon; }
-
-bool ShootsAmmunition(const SItem* weapon) {
-    if (!IsWeapon(weapon)) return false;
-    const uint8_t subtype = weapon->m_type->m_subtype;
-    return subtype == kWeaponShortBow || subtype == kWeaponLongBow || subtype == kWeaponCrossbow;
-}
 
 }  // namespace
 

@@ -29,21 +29,26 @@ TEST_F(MonsterAttackTest, theAttackGoesByTheMonstersAttackKind) {
         const char* spell;
         bool area;
         std::vector<std::string> log;
+        bool strikesPlayer = false;
     } cases[] = {
-        {"melee", 1, 3, 3, nullptr, nullptr, false, {"strike"}},
+        {"melee", 1, 3, 3, nullptr, nullptr, false, {"stop"}, true},
         {"missile", 2, 5, 6, "base_arrow", nullptr, false, {"stop", "missile base_arrow 12"}},
         {"unknown missile", 2, 5, 6, "base_rock", nullptr, false, {"stop"}},
         {"spell", 3, 5, 6, nullptr, "base_bolt", false, {"stop", "cast base_bolt 30"}},
         {"spell out of line", 3, 3, 3, nullptr, "base_bolt", false, {"stop"}},
         {"area spell", 3, 3, 3, nullptr, "base_ball", true, {"stop", "cast base_ball 30"}},
         {"no spell", 3, 5, 6, nullptr, nullptr, false, {"stop"}},
-        {"melee when adjacent", 4, 5, 2, nullptr, "base_bolt", false, {"strike"}},
+        {"melee when adjacent", 4, 5, 2, nullptr, "base_bolt", false, {"stop"}, true},
         {"else a spell", 4, 5, 6, nullptr, "base_bolt", false, {"stop", "cast base_bolt 30"}},
         {"no attack", 0, 5, 2, nullptr, nullptr, false, {}},
     };
+    // A melee blow far past the player's armour lands.
+    monster->m_stats[kStatDamageMin] = 30;
+    monster->m_stats[kStatDamageMax] = 30;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         screen = RecordingMonsterScreen();
+        playerScreen.hits.clear();
         screen.areaAttack = c.area;
         monster->m_attackKind = c.kind;
         base->m_missile = c.missile;
@@ -52,6 +57,7 @@ TEST_F(MonsterAttackTest, theAttackGoesByTheMonstersAttackKind) {
         SCreature& creature = Place(monster, c.x, c.y);
         monster->Attack(*context, creature);
         EXPECT_EQ(screen.log, c.log);
+        EXPECT_EQ(playerScreen.hits.size(), c.strikesPlayer ? 1u : 0u);
         map->RemoveCreature(creature.id);
     }
 }

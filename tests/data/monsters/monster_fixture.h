@@ -27,9 +27,17 @@ public:
     void ShowMessageBox(const char* text) override { boxes.emplace_back(text); }
     void RedrawView() override { ++redraws; }
     bool WarnsOfPeacefulTargets() const override { return warns; }
-    void StrikePlayer(SMonster&, SCreature&) override { log.push_back("strike"); }
     bool ChoseAreaAttack(const SCreature&) const override { return areaAttack; }
-    void RemoveActingMonster(const SCreature&) override { log.push_back("stop"); }
+    int RemoveActingMonster(const SCreature&) override {
+        log.push_back("stop");
+        return actingSide;
+    }
+    const char* PendingAttackSound(int side) const override {
+        return side == pendingSide || (side == -1 && pendingSide >= 0) ? pendingSound : nullptr;
+    }
+    bool OnSurface() const override { return surface; }
+    int RainIntensity() const override { return rain; }
+    uint32_t GameMinutes() const override { return minutes; }
     void LaunchMissile(SMap&, SCreature&, const SFpsItem& missile, uint16_t palette) override {
         log.push_back("missile " + std::string(missile.NameKey().Text()) + " " + std::to_string(palette));
     }
@@ -47,6 +55,12 @@ public:
     int heading = 0;
     bool warns = true;
     bool areaAttack = false;
+    int actingSide = -1;
+    int pendingSide = -1;  // the side of the attack animation shown, -1 for none
+    const char* pendingSound = "";
+    bool surface = false;
+    int rain = 0;
+    uint32_t minutes = 12 * 60;
     int redraws = 0;
     std::vector<std::string> boxes;
     std::vector<std::string> sounds;
