@@ -52,8 +52,8 @@ void ScanViewTriangle(const SScanPoint (&triangle)[3], SCellVisitor& visitor) {
     SScanPoint v[3] = {triangle[0], triangle[1], triangle[2]};
     std::sort(v, v + 3, [](const SScanPoint& a, const SScanPoint& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
     // Which side the middle vertex lies on: the other side is the long edge alone.
-    const int64_t cross =
-        (int64_t(v[2].x) - v[0].x) * (int64_t(v[1].y) - v[0].y) - (int64_t(v[1].x) - v[0].x) * (int64_t(v[2].y) - v[0].y);
+    const int64_t cross = (int64_t(v[2].x) - v[0].x) * (int64_t(v[1].y) - v[0].y) -
+                          (int64_t(v[1].x) - v[0].x) * (int64_t(v[2].y) - v[0].y);
     if (cross == 0) return;
     const SScanPoint longEdge[2] = {v[0], v[2]};
     SGridEdgeWalker left, right;

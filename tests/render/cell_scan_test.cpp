@@ -28,7 +28,8 @@ bool MeetsInside(const SScanPoint (&t)[3], int32_t cx, int32_t cy) {
     }
     for (auto [ax, ay] : axes) {
         int64_t lowS = INT64_MAX, highS = INT64_MIN, lowT = INT64_MAX, highT = INT64_MIN;
-        for (auto& p : square) lowS = std::min(lowS, p[0] * ax + p[1] * ay), highS = std::max(highS, p[0] * ax + p[1] * ay);
+        for (auto& p : square)
+            lowS = std::min(lowS, p[0] * ax + p[1] * ay), highS = std::max(highS, p[0] * ax + p[1] * ay);
         for (auto& p : t) {
             const int64_t d = p.x * ax + p.y * ay;
             lowT = std::min(lowT, d), highT = std::max(highT, d);
@@ -70,7 +71,8 @@ TEST(CellScanTest, visitsExactlyTheCellsMeetingTheInsideOfTableTriangles) {
         SScanPoint t[3];
     };
     const Row rows[] = {
-        {"a view triangle looking north", {{17 * 1024 + 300, 17 * 1024 + 700}, {12 * 1024, 9 * 1024 + 5}, {23 * 1024, 9 * 1024 + 5}}},
+        {"a view triangle looking north",
+         {{17 * 1024 + 300, 17 * 1024 + 700}, {12 * 1024, 9 * 1024 + 5}, {23 * 1024, 9 * 1024 + 5}}},
         {"a horizontal top edge", {{2048, 1024}, {6000, 1024}, {4000, 7000}}},
         {"a horizontal top edge off the boundary", {{2100, 1500}, {6000, 1500}, {4000, 7000}}},
         {"a horizontal bottom edge", {{4000, 300}, {1000, 5120}, {7000, 5120}}},
@@ -83,7 +85,8 @@ TEST(CellScanTest, visitsExactlyTheCellsMeetingTheInsideOfTableTriangles) {
         {"negative coordinates beyond the grid", {{-3000, -2500}, {1500, -7000}, {2500, 1800}}},
         {"a point left in the middle row", {{3000, 100}, {100, 2600}, {3500, 5000}}},
         {"a point right in the middle row", {{300, 100}, {6000, 2600}, {500, 5000}}},
-        {"the vertices in the other turn", {{12 * 1024, 9 * 1024 + 5}, {17 * 1024 + 300, 17 * 1024 + 700}, {23 * 1024, 9 * 1024 + 5}}},
+        {"the vertices in the other turn",
+         {{12 * 1024, 9 * 1024 + 5}, {17 * 1024 + 300, 17 * 1024 + 700}, {23 * 1024, 9 * 1024 + 5}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
