@@ -41,8 +41,7 @@ void SRender::DrawCeiling(int32_t x, int32_t y) {
 void SRender::DrawOutsideCell(int32_t x, int32_t y) {
     const int32_t cx = x - m_camera.eyeCellX, cy = y - m_camera.eyeCellY;
     setFlatQuad({{cx, cy}, {cx + 1, cy}, {cx + 1, cy + 1}, {cx, cy + 1}}, kLevels[2], {});
-    if (const int count = ClipPolygonC(4); count >= 3)
-        AddPolygon(count, SPolygonType::FogFill, 256, SSortClass::Floor);
+    if (const int count = ClipPolygonC(4); count >= 3) AddPolygon(count, SPolygonType::FogFill, 256, SSortClass::Floor);
     if (m_view->m_flags & SViewDescriptor::kSky) return;
     setFlatQuad({{cx, cy}, {cx, cy + 1}, {cx + 1, cy + 1}, {cx + 1, cy}}, kLevels[4], {});
     if (const int count = ClipPolygonC(4); count >= 3)

@@ -47,10 +47,14 @@ void SRender::AddCellFloor(int32_t x, int32_t y) {
     const bool overlay = object && (object->m_kind & 0xFF) == kFloorOverlayKind;
     SPolygonType type = SPolygonType::Floor;
     int pictures = 1, masks = 0;
-    if (floor->m_pictures[2]) type = SPolygonType::FloorTwoMasks, pictures = 3, masks = 2;
-    else if (floor->m_pictures[1] && overlay) type = SPolygonType::FloorOverlayMasked, pictures = 2, masks = 1;
-    else if (floor->m_pictures[1]) type = SPolygonType::FloorMasked, pictures = 2, masks = 1;
-    else if (overlay) type = SPolygonType::FloorOverlay;
+    if (floor->m_pictures[2])
+        type = SPolygonType::FloorTwoMasks, pictures = 3, masks = 2;
+    else if (floor->m_pictures[1] && overlay)
+        type = SPolygonType::FloorOverlayMasked, pictures = 2, masks = 1;
+    else if (floor->m_pictures[1])
+        type = SPolygonType::FloorMasked, pictures = 2, masks = 1;
+    else if (overlay)
+        type = SPolygonType::FloorOverlay;
     SRenderPolygon* polygon = AddPolygon(count, type, cell->m_light, SSortClass::Floor);
     if (!polygon) return;
     std::copy_n(floor->m_pictures, pictures, polygon->m_pictures);

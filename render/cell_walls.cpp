@@ -33,8 +33,7 @@ SLayerCell LayerCell(const SViewDescriptor& view, int32_t x, int32_t y, int laye
 int SRender::GetCellWallKinds(int32_t x, int32_t y) const {
     const SViewDescriptor& view = *m_view;
     int kinds = 0;
-    if (const SCellViewRecord* cell = view.Cell(x, y); cell && IsKind(view, cell->m_objectType, kWallKind))
-        kinds |= 1;
+    if (const SCellViewRecord* cell = view.Cell(x, y); cell && IsKind(view, cell->m_objectType, kWallKind)) kinds |= 1;
     if (const SCellExtraRecord* extra = view.CellExtra(x, y); extra && IsKind(view, extra->m_objectType, kWallKind))
         kinds |= 2;
     return kinds;
