@@ -36,7 +36,8 @@ protected:
         sideOverlays.assign(2, SSideOverlayRecord{});
         pictures.clear();
         pictures.push_back(nullptr);
-        for (int slot = 1; slot < kPictureCount; ++slot) pictures.push_back(SolidPicture(8, 4 + slot, uint16_t(slot * 0x1111)));
+        for (int slot = 1; slot < kPictureCount; ++slot)
+            pictures.push_back(SolidPicture(8, 4 + slot, uint16_t(slot * 0x1111)));
         bind();
     }
 
