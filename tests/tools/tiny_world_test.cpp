@@ -67,10 +67,8 @@ TEST(TinyWorldTest, aTextThatDoesNotHoldTogetherIsRefusedWithItsLine) {
         const char* error;
     };
     const Row rows[] = {
-        {"sky on\nwind 3\ngrid\n.\n", "line 2"},
-        {"cell . floor=marble\ngrid\n.\n", "marble"},
-        {"cell . floor=stone\ngrid\n.x\n", "'x'"},
-        {"cell . floor=stone\n", "no grid"},
+        {"sky on\nwind 3\ngrid\n.\n", "line 2"},   {"cell . floor=marble\ngrid\n.\n", "marble"},
+        {"cell . floor=stone\ngrid\n.x\n", "'x'"}, {"cell . floor=stone\n", "no grid"},
         {"cell . roof=stone\ngrid\n.\n", "roof"},
     };
     for (const Row& row : rows) {

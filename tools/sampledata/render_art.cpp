@@ -112,7 +112,8 @@ std::vector<uint8_t> RenderArtPicture(SRenderArt art) {
         }
         case SRenderArt::SandFloor: {
             SArtCanvas canvas(kFloorSide, kFloorSide);
-            canvas.Paint([](int x, int y) { return ArtColour(200 + Grain(x, y) * 4, 180 + (x / 2) % 16, 120 + (y / 2) % 32); });
+            canvas.Paint(
+                [](int x, int y) { return ArtColour(200 + Grain(x, y) * 4, 180 + (x / 2) % 16, 120 + (y / 2) % 32); });
             Mark(canvas, "S", 4);
             return canvas.BlockRecord(2);
         }
@@ -136,9 +137,8 @@ std::vector<uint8_t> RenderArtPicture(SRenderArt art) {
         }
         case SRenderArt::Canopy: {
             SArtCanvas canvas(kFloorSide, kFloorSide);
-            canvas.Paint([](int x, int y) {
-                return (x / 32 + y / 32) % 2 ? ArtColour(40, 100, 40) : ArtColour(60, 140, 50);
-            });
+            canvas.Paint(
+                [](int x, int y) { return (x / 32 + y / 32) % 2 ? ArtColour(40, 100, 40) : ArtColour(60, 140, 50); });
             Mark(canvas, "T", 4);
             return canvas.BlockRecord();
         }

@@ -1,7 +1,8 @@
 // The viewer's sample worlds.
 #include "tools/sampledata/tiny_world.h"
 
-const char* const kSampleDungeon = R"(# A dungeon: a corridor north with a pit, a side room under a second storey, the map's edge east.
+const char* const kSampleDungeon =
+    R"(# A dungeon: a corridor north with a pit, a side room under a second storey, the map's edge east.
 sky off
 fog 2
 far 7
@@ -34,7 +35,8 @@ grid
 ##############
 )";
 
-const char* const kSampleYard = R"(# An outdoor yard under the sky: grass and sand round a walled court with an open gate.
+const char* const kSampleYard =
+    R"(# An outdoor yard under the sky: grass and sand round a walled court with an open gate.
 sky on
 fog 2
 far 7

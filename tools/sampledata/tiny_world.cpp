@@ -117,17 +117,28 @@ bool STinyWorld::legend(std::istringstream& values, std::string& error) {
         }
         const uint16_t slot = PictureSlot(value);
         if (!slot) return error = "no picture named '" + value + "'", false;
-        if (key == "floor") floor.m_pictures[0] = slot, hasFloor = true;
-        else if (key == "blend") floor.m_pictures[1] = slot;
-        else if (key == "third") floor.m_pictures[2] = slot;
-        else if (key == "mask") floor.m_masks[0] = slot;
-        else if (key == "mask2") floor.m_masks[1] = slot;
-        else if (key == "wall") entry.cell.m_objectType = objectType(2, slot);
-        else if (key == "overlay") entry.cell.m_objectType = objectType(6, slot);
-        else if (key == "upper") entry.extra.m_objectType = objectType(2, slot);
-        else if (key == "canopy") entry.extra.m_objectType = objectType(11, slot);
-        else if (key == "vault" && entry.extra.m_objectType) m_objectTypes[entry.extra.m_objectType].m_pictures[2] = slot;
-        else return error = "a legend key that is not understood: " + key, false;
+        if (key == "floor")
+            floor.m_pictures[0] = slot, hasFloor = true;
+        else if (key == "blend")
+            floor.m_pictures[1] = slot;
+        else if (key == "third")
+            floor.m_pictures[2] = slot;
+        else if (key == "mask")
+            floor.m_masks[0] = slot;
+        else if (key == "mask2")
+            floor.m_masks[1] = slot;
+        else if (key == "wall")
+            entry.cell.m_objectType = objectType(2, slot);
+        else if (key == "overlay")
+            entry.cell.m_objectType = objectType(6, slot);
+        else if (key == "upper")
+            entry.extra.m_objectType = objectType(2, slot);
+        else if (key == "canopy")
+            entry.extra.m_objectType = objectType(11, slot);
+        else if (key == "vault" && entry.extra.m_objectType)
+            m_objectTypes[entry.extra.m_objectType].m_pictures[2] = slot;
+        else
+            return error = "a legend key that is not understood: " + key, false;
     }
     if (hasFloor) {
         if (m_floors.empty()) m_floors.push_back({});
@@ -155,7 +166,9 @@ bool STinyWorld::Load(std::string_view text, std::string& error) {
         std::string key;
         values >> key;
         std::string what;
-        const bool ok = key == "grid" ? (inGrid = true) : key == "cell" ? legend(values, what) : setting(key, values, what);
+        const bool ok = key == "grid"   ? (inGrid = true)
+                        : key == "cell" ? legend(values, what)
+                                        : setting(key, values, what);
         if (!ok) return error = "line " + std::to_string(number) + ": " + what, false;
     }
     size_t width = 0;

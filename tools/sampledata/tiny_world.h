@@ -26,8 +26,8 @@
 // picture of one RGB565 colour). Lines starting with '#' before the grid are comments.
 #include <cstdint>
 #include <map>
-#include <sstream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
