@@ -4,10 +4,10 @@
 // frames, to be looked at before they are committed.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "support/png_writer.h"
@@ -93,8 +93,8 @@ std::string OutputFolder() {
 }
 
 void ExpectGolden(const char* name, const std::vector<uint16_t>& pixels) {
-    const std::filesystem::path golden =
-        std::filesystem::path(__FILE__).parent_path() / "golden" / (std::string(name) + ".png");
+    const std::filesystem::path golden = std::filesystem::path(__FILE__).parent_path() / "golden" /
+                                         (std::string(name) + ".png");
     const char* regenerate = std::getenv("BRIMVALE_REGENERATE_GOLDENS");
     if (regenerate && std::string(regenerate) == "1") {
         EXPECT_TRUE(WritePng(golden.string(), pixels, kWidth, kHeight, kWidth)) << golden;

@@ -1,0 +1,17 @@
+#pragma once
+// Counts the allocations made through operator new while a counter is alive, for tests of code
+// that must not allocate. The test program's operator new and delete count and pass on to malloc.
+#include <cstddef>
+
+class SAllocationCounter {
+public:
+    SAllocationCounter();
+    ~SAllocationCounter();
+    SAllocationCounter(const SAllocationCounter&) = delete;
+    SAllocationCounter& operator=(const SAllocationCounter&) = delete;
+
+    size_t Count() const;
+
+private:
+    size_t m_start;
+};
