@@ -46,7 +46,12 @@ int32_t Fixed16(double value) { return int32_t(std::lround(value * 65536)); }
 
 uint16_t STinyWorld::PictureSlot(const std::string& name) {
     if (auto found = m_slots.find(name); found != m_slots.end()) return found->second;
-    std::vector<uint8_t> bytes = NamedRecord(name, m_view.m_fogColour);
+    const uint16_t slot = AddPicture(NamedRecord(name, m_view.m_fogColour));
+    if (slot) m_slots[name] = slot;
+    return slot;
+}
+
+uint16_t STinyWorld::AddPicture(std::vector<uint8_t> bytes) {
     if (bytes.empty()) return 0;
     auto entry = std::make_unique<SPictureEntry>();
     entry->record = std::make_unique<SPdbRecord>();
@@ -55,9 +60,8 @@ uint16_t STinyWorld::PictureSlot(const std::string& name) {
     if (!entry->Bind(entry->record->bytes, 0, error)) return 0;
     if (m_pictures.empty()) m_pictures.push_back(nullptr);  // slot 0 is no picture
     m_pictures.push_back(std::move(entry));
-    const uint16_t slot = uint16_t(m_pictures.size() - 1);
-    m_slots[name] = slot;
-    return slot;
+    Bind();
+    return uint16_t(m_pictures.size() - 1);
 }
 
 uint16_t STinyWorld::objectType(uint16_t kind, uint16_t picture, uint16_t ceiling) {

@@ -50,6 +50,8 @@ public:
     bool Blocks(int x, int y) const;
     // The picture slot of a name, made on first use; 0 for a name that is no picture.
     uint16_t PictureSlot(const std::string& name);
+    // A picture record in a new slot; 0 when it does not hold together.
+    uint16_t AddPicture(std::vector<uint8_t> record);
 
     // The tables the descriptor points into; a test may change records (not sizes) between frames.
     std::vector<SCellViewRecord> m_cells;
