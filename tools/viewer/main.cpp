@@ -12,8 +12,9 @@
 
 namespace {
 
-constexpr const char* kUsage = "usage: brimvale-viewer [WORLD-FILE] [--dump FOLDER --walk STEPS]\n"
-                               "  STEPS: F forward, B back, L and R quarter turns, A and D one degree\n";
+constexpr const char* kUsage =
+    "usage: brimvale-viewer [WORLD-FILE] [--dump FOLDER --walk STEPS]\n"
+    "  STEPS: F forward, B back, L and R quarter turns, A and D one degree\n";
 
 int Dump(SViewerSession& session, const std::string& folder, const std::string& steps) {
     std::error_code failed;

@@ -92,7 +92,8 @@ bool SViewerSession::Key(uint32_t key) {
             return true;
         case 'R':
             m_rain = (m_rain + 1) % 3;
-            view.m_flags = uint16_t(m_rain ? view.m_flags | SViewDescriptor::kRain : view.m_flags & ~SViewDescriptor::kRain);
+            view.m_flags =
+                uint16_t(m_rain ? view.m_flags | SViewDescriptor::kRain : view.m_flags & ~SViewDescriptor::kRain);
             if (m_rain) m_render->ResetRain(kRainStreaks, kRainColours[m_rain], m_random);
             return true;
         case 'H':

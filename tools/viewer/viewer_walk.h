@@ -24,8 +24,8 @@ public:
 
 private:
     const STinyWorld& m_world;
-    int32_t m_x, m_y;        // 16.16 cells
-    int32_t m_heading;       // 16.16 degrees, 0 to 360
+    int32_t m_x, m_y;                                     // 16.16 cells
+    int32_t m_heading;                                    // 16.16 degrees, 0 to 360
     int32_t m_stepX = 0, m_stepY = 0, m_stepHeading = 0;  // per frame
     int m_framesLeft = 0;
 };

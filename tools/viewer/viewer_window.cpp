@@ -1,9 +1,11 @@
 #include "tools/viewer/viewer_window.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "engine/draw/display.h"
 #include "framework/game.h"
@@ -41,6 +43,8 @@ public:
             m_display->Present();
         }
         if (const std::string line = m_session.Statistics(); !line.empty()) std::printf("%s\n", line.c_str());
+        // The game's pace: a frame every 30 ms leaves the processor to others.
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
         return true;
     }
 
