@@ -215,10 +215,6 @@ TEST_F(CellBuildersTest, sideFaceLightsRunDownTwoBands) {
               (std::vector<int32_t>{50000, 50000, 0, 0}));
 }
 
-struct SCounted {
-    int ceilings = 0, low = 0, canopies = 0;
-};
-
 // Ceilings: without a sky the descriptor's sky picture at the top level; under second-layer walls
 // alone their ceiling picture at level 3; a canopy of kind 11 at level 3 as well; with a sky none
 // at the top, and none over a cell with walls in both storeys.
