@@ -11,6 +11,8 @@ public:
     SAllocationCounter& operator=(const SAllocationCounter&) = delete;
 
     size_t Count() const;
+    // False in a sanitizer build, where the sanitizer's own operator new stays in place.
+    static bool Counts();
 
 private:
     size_t m_start;
