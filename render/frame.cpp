@@ -1,5 +1,30 @@
 // The frame entry: the steps that turn the view descriptor into one picture of the 3-D view.
+#include "render/cell_scan.h"
 #include "render/render.h"
+
+namespace {
+
+struct SCellBuilder : SCellVisitor {
+    SRender& render;
+    explicit SCellBuilder(SRender& r) : render(r) {}
+    void VisitCell(int32_t x, int32_t y) override { render.DrawCell(x, y); }
+};
+
+}  // namespace
+
+void SRender::DrawCell(int32_t x, int32_t y) {
+    if (!m_view->InGrid(x, y)) return DrawOutsideCell(x, y);
+    AddCellFloor(x, y);
+    DrawCeiling(x, y);
+    AddCellWalls(x, y);
+}
+
+void SRender::scanCells() {
+    const SCamera& c = m_camera;
+    const SScanPoint triangle[3] = {{c.eyeX, c.eyeY}, {c.farLeftX, c.farLeftY}, {c.farRightX, c.farRightY}};
+    SCellBuilder builder(*this);
+    ScanViewTriangle(triangle, builder);
+}
 
 void SRender::RenderFrame() {
     if (!UpdateProjection()) return;
@@ -10,7 +35,7 @@ void SRender::RenderFrame() {
     m_frame.shadeCount = 0;
     m_frame.polygonCount = 0;
     addBackground();
-    // The cell scan with the builders of every visited cell comes here as it joins the renderer.
+    scanCells();
     SortPolygons();
     CullHidden();
     RasterizePolygons();

@@ -216,6 +216,28 @@ public:
     void TileBitmap(int x, int y, const SPicture& picture, int areaWidth, int areaHeight);
     void DrawRotated(int x, int y, const SPicture& picture, int32_t angle);
 
+    // The cell scan over the view triangle and the builders of one cell (cell_scan.h): a cell inside
+    // the grid gets its floor, its ceiling and its walls; one beyond the map's edge a fog-coloured
+    // floor (and, without a sky, a ceiling) that hides the background there.
+    void DrawCell(int32_t x, int32_t y);
+    // The floor of a cell without a first-layer wall: one textured polygon of the type the floor
+    // record and the cell's kind-6 overlay choose, or for a pit its side faces and fog bottom.
+    void AddCellFloor(int32_t x, int32_t y);
+    // The faces of a wall cell toward open neighbours, both storeys. A neighbour outside the grid
+    // counts as open and lends no light or overlay: the face takes its own cell's light.
+    void AddCellWalls(int32_t x, int32_t y);
+    // The per-vertex lights of a pit side face of band 0 (from the floor down) or 1 (below it).
+    void SetSideFaceLight(int band);
+    // Bit 0 a first-layer wall (object kind 2), bit 1 a second-layer one; 0 outside the grid.
+    int GetCellWallKinds(int32_t x, int32_t y) const;
+    // Whether the cell's floor is sunken; a cell without a floor record is not.
+    bool GetCellFloorFlag(int32_t x, int32_t y) const;
+    // The ceiling over a cell: under second-layer walls at level 3 with their ceiling picture, else
+    // on maps without a sky at level 4 with the descriptor's sky picture; and a canopy of
+    // second-layer kind 11.
+    void DrawCeiling(int32_t x, int32_t y);
+    void DrawOutsideCell(int32_t x, int32_t y);
+
     const SProjection& Projection() const { return m_projection; }
     const SCamera& Camera() const { return m_camera; }
     const SSkyLayout& Sky() const { return m_sky; }
@@ -229,6 +251,17 @@ private:
     static constexpr int kCornerCacheSize = kCornerCacheSide * kCornerCacheSide;
 
     void updateCamera();
+    // The cell scan with this context's cell builders.
+    void scanCells();
+    // A quad over four grid corners (cells from the eye cell) at one height into the clip scratch,
+    // with the uvs given.
+    void setFlatQuad(const int32_t (&corners)[4][2], int32_t height, const SRenderUv (&uvs)[4]);
+    // A wall or pit face from corner A to corner B (cells from the eye cell), top to bottom, with
+    // uvs for a w x h texture stored turned.
+    void setUprightQuad(const int32_t (&a)[2], const int32_t (&b)[2], int32_t top, int32_t bottom, int32_t w,
+                        int32_t h);
+    void addPitFaces(int32_t x, int32_t y, const SFloorRecord& floor, int32_t light);
+    void addWallLayer(int32_t x, int32_t y, int layer);
     void updateSkyRows();
     // The sky, the horizon band and the ground beyond the far distance, or indoors a plain band.
     void addBackground();

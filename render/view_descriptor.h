@@ -189,6 +189,7 @@ struct SViewDescriptor {
     uint16_t m_markerA = 0;
     uint16_t m_markerB = 0;
 
+    bool InGrid(int x, int y) const { return x >= 0 && y >= 0 && x < m_gridWidth && y < m_gridHeight; }
     // A cell's records; none outside the grid or past the table.
     const SCellViewRecord* Cell(int x, int y) const { return cellIn(m_cells, x, y); }
     const SCellExtraRecord* CellExtra(int x, int y) const { return cellIn(m_cellExtras, x, y); }
@@ -201,7 +202,7 @@ struct SViewDescriptor {
 private:
     template <typename Record>
     const Record* cellIn(const SViewTable<Record>& table, int x, int y) const {
-        if (x < 0 || y < 0 || x >= m_gridWidth || y >= m_gridHeight) return nullptr;
+        if (!InGrid(x, y)) return nullptr;
         const uint32_t index = uint32_t(y) * m_gridWidth + uint32_t(x);
         return index < table.m_count ? table.m_records + index : nullptr;
     }

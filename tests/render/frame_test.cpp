@@ -7,9 +7,10 @@ namespace {
 using FrameTest = RenderTest;
 
 // The drawn bit is the surface's own, which shows the frame; every frame starts its polygons afresh,
-// here with the indoor band alone.
+// here with the indoor band alone over bare cells.
 TEST_F(FrameTest, aFrameMarksTheSurfaceDrawnAndEmptiesTheBuffers) {
     useView(40, 30);
+    view.m_positionX = view.m_positionY = 10 << 16;
     for (int frame = 0; frame < 2; ++frame) {
         surface->Target().m_drawn = false;
         render->m_frame.vertexCount = render->m_frame.uvCount = render->m_frame.shadeCount = 7;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "render/render.h"
 #include "support/test_surface.h"
@@ -12,7 +13,8 @@
 class RenderTest : public ::testing::Test {
 protected:
     // A surface of the given size with the view covering (x, y, w, h) of it, seven cells of view
-    // reaching out beyond five cells of clear air.
+    // reaching out beyond five cells of clear air, over a 35 x 35 grid of bare cells: no floors, no
+    // walls, so that the cell pass adds nothing unless a test gives the cells records.
     void useView(int w, int h, int surfaceWidth, int surfaceHeight, int x = 0, int y = 0, int orientation = 0) {
         surface = std::make_unique<STestSurface>(surfaceWidth, surfaceHeight, orientation);
         view.m_viewX = x;
@@ -21,6 +23,8 @@ protected:
         view.m_viewHeight = h;
         view.m_farDistance = 7 * SRender::kUnitsPerCell;
         view.m_fogDistance = 5 * SRender::kUnitsPerCell;
+        view.m_gridWidth = view.m_gridHeight = kGridSide;
+        view.m_cells = {bareCells.data(), uint32_t(bareCells.size())};
         render->SetView(&view);
         render->SetSurface(&surface->Target());
     }
@@ -35,6 +39,8 @@ protected:
         render->RenderFrame();
     }
 
+    static constexpr int kGridSide = 35;
+    std::vector<SCellViewRecord> bareCells = std::vector<SCellViewRecord>(kGridSide * kGridSide);
     std::unique_ptr<SRender> render = std::make_unique<SRender>();
     std::unique_ptr<STestSurface> surface;
     SViewDescriptor view;

@@ -152,7 +152,7 @@ std::vector<uint8_t> SArtCanvas::Record() const {
     }
 }
 
-std::vector<uint8_t> SArtCanvas::BlockRecord() const {
+std::vector<uint8_t> SArtCanvas::BlockRecord(int format) const {
     if (m_width % 2 || m_height % 2) return {};
     std::map<std::array<uint16_t, 4>, uint32_t> index;
     std::vector<uint16_t> colours;
@@ -167,8 +167,8 @@ std::vector<uint8_t> SArtCanvas::BlockRecord() const {
             indices.push_back(at->second);
         }
     }
-    if (index.size() > 256) return {};
-    return BuildPictureRecord(1, m_width, m_height, indices, colours);
+    if (index.size() > (format == 2 ? 65536u : 256u)) return {};
+    return BuildPictureRecord(format, m_width, m_height, indices, colours);
 }
 
 SArtCanvas BevelPiece(int width, int height, SEdges edges, const std::vector<uint16_t>& rings,

@@ -39,9 +39,10 @@ public:
     // The picture record: one index per pixel. A canvas of more than 256 colours gives up the low
     // bits of its colours until the table fits.
     std::vector<uint8_t> Record() const;
-    // The picture record in format 1: one byte index per 2x2 block of four colours. Empty for a
-    // canvas of odd width or height or of more than 256 different blocks.
-    std::vector<uint8_t> BlockRecord() const;
+    // The picture record in format 1: one byte index per 2x2 block of four colours, or in format 2
+    // one 16-bit index. Empty for a canvas of odd width or height or of more different blocks than
+    // the index holds.
+    std::vector<uint8_t> BlockRecord(int format = 1) const;
 
 private:
     int m_width;

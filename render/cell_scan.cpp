@@ -1,0 +1,70 @@
+#include "render/cell_scan.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int32_t kCell = 1024;
+
+int64_t FloorDiv(int64_t a, int64_t b) {
+    const int64_t q = a / b;
+    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
+}
+
+int32_t RowOf(int32_t y) { return int32_t(FloorDiv(y, kCell)); }
+
+}  // namespace
+
+void SGridEdgeWalker::Init(const SScanPoint* chain, int count, bool left) {
+    m_chain = chain;
+    m_count = count;
+    m_edge = 0;
+    m_left = left;
+    m_lastColumn = roundX(chain[0].x, 1);
+}
+
+int32_t SGridEdgeWalker::roundX(int64_t numerator, int64_t denominator) const {
+    // The left bound is the column holding the point; the right bound the last column starting
+    // before it, which differs when the point lies on a column boundary.
+    return int32_t(m_left ? FloorDiv(numerator, kCell * denominator) : FloorDiv(numerator - 1, kCell * denominator));
+}
+
+int32_t SGridEdgeWalker::columnAt(int32_t y) const {
+    const SScanPoint& a = m_chain[m_edge];
+    const SScanPoint& b = m_chain[m_edge + 1];
+    const int64_t dy = int64_t(b.y) - a.y;
+    if (dy == 0) return roundX(b.x, 1);
+    return roundX(int64_t(a.x) * dy + (int64_t(b.x) - a.x) * (int64_t(y) - a.y), dy);
+}
+
+int32_t SGridEdgeWalker::StepTo(int32_t y) {
+    int32_t bound = m_lastColumn;
+    // A corner passed inside the row may stand further out than either crossing.
+    while (m_edge + 2 < m_count && m_chain[m_edge + 1].y <= y) {
+        bound = better(bound, roundX(m_chain[m_edge + 1].x, 1));
+        ++m_edge;
+    }
+    m_lastColumn = columnAt(y);
+    return better(bound, m_lastColumn);
+}
+
+void ScanViewTriangle(const SScanPoint (&triangle)[3], SCellVisitor& visitor) {
+    SScanPoint v[3] = {triangle[0], triangle[1], triangle[2]};
+    std::sort(v, v + 3, [](const SScanPoint& a, const SScanPoint& b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
+    // Which side the middle vertex lies on: the other side is the long edge alone.
+    const int64_t cross = (int64_t(v[2].x) - v[0].x) * (int64_t(v[1].y) - v[0].y) -
+                          (int64_t(v[1].x) - v[0].x) * (int64_t(v[2].y) - v[0].y);
+    if (cross == 0) return;
+    const SScanPoint longEdge[2] = {v[0], v[2]};
+    SGridEdgeWalker left, right;
+    left.Init(cross > 0 ? v : longEdge, cross > 0 ? 3 : 2, true);
+    right.Init(cross > 0 ? longEdge : v, cross > 0 ? 2 : 3, false);
+
+    const int32_t top = v[0].y, bottom = v[2].y;
+    for (int32_t row = RowOf(top); int64_t(row) * kCell < bottom; ++row) {
+        const int32_t rowBottom = int32_t(std::min<int64_t>(int64_t(row + 1) * kCell, bottom));
+        const int32_t first = left.StepTo(rowBottom);
+        const int32_t last = right.StepTo(rowBottom);
+        for (int32_t column = first; column <= last; ++column) visitor.VisitCell(column, row);
+    }
+}
