@@ -100,7 +100,7 @@ bool Feldmar2::OnInitialize() {
 }
 
 bool Feldmar2::playScreenIdle() const {
-    auto* play = dynamic_cast<SStateGame*>(m_game->Screen(kPlayScreen));
+    auto* play = SStateGame::Of(*m_game);
     return play != nullptr && m_game->m_currentScreen == play && !play->IsBusy();
 }
 

@@ -20,9 +20,7 @@ void SDialogGameMap::Init(SGameData* game) {
         ctrl->Attach(this);
 }
 
-const SStateGame* SDialogGameMap::playScreen() const {
-    return static_cast<const SStateGame*>(m_game->Screen(kPlayScreen));
-}
+const SStateGame* SDialogGameMap::playScreen() const { return SStateGame::Of(*m_game); }
 
 void SDialogGameMap::Open() {
     ClearCtrls();

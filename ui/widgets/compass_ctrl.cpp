@@ -24,7 +24,7 @@ void SCompassCtrl::Setup(const SPictureEntry* strip, const SPictureEntry* overla
 }
 
 int32_t SCompassCtrl::StripOffset() const {
-    const auto* play = static_cast<const SStateGame*>(m_game->Screen(kPlayScreen));
+    const auto* play = SStateGame::Of(*m_game);
     const int32_t heading = play ? int32_t(play->m_heading % 360) : 0;
     const int32_t a = (360 - heading) % 360;
     return a / m_degreesPerPixel - m_w / 2 + m_offset;

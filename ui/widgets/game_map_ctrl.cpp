@@ -86,7 +86,7 @@ uint32_t SGameMapCtrl::OnPen(int32_t x, int32_t y, uint32_t down, uint32_t drag)
 void SGameMapCtrl::Draw() {
     if (const SPictureEntry* tile = m_game->InterfacePicture(SInterfaceRole::kAutomapTile))
         m_display->TileOpaque(m_x, m_y, m_w, m_h, *tile);
-    const auto* play = static_cast<const SStateGame*>(m_game->Screen(kPlayScreen));
+    const auto* play = SStateGame::Of(*m_game);
     if (play == nullptr) return;
     if (play->m_currentMap && (play->m_currentMap->Flags() & kForbidsAutomap)) {
         drawDenied();
