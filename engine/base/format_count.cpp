@@ -10,3 +10,10 @@ void FormatCount(uint32_t value, SString& out) {
     else
         out.Format("%luK", (unsigned long)(value / 1'000));
 }
+
+void FormatGoldShort(uint32_t value, SString& out) {
+    if (value >= 1'000'000'000)
+        out.Format("%luB", (unsigned long)(value / 1'000'000'000));
+    else
+        FormatCount(value, out);
+}

@@ -86,6 +86,18 @@ TEST(FormatCountTest, shortensLargeCounts) {
     }
 }
 
+TEST(FormatCountTest, goldGoesOnToBillions) {
+    struct Row {
+        uint32_t value;
+        const char* expected;
+    };
+    for (Row row : {Row{9999, "9999"}, Row{999'999'999, "999M"}, Row{1'000'000'000, "1B"}, Row{4'000'000'000u, "4B"}}) {
+        SString out;
+        FormatGoldShort(row.value, out);
+        EXPECT_STREQ(out.Text(), row.expected);
+    }
+}
+
 TEST(StepTablesTest, pairsRunAroundTheColourSquare) {
     const SStepTables& t = StepTables();
     EXPECT_EQ(t.a[0][0], 1);
