@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/files/settings.h"
+#include "tools/sampledata/creation_dialog_layouts.h"
 #include "tools/sampledata/play_dialog_layouts.h"
 
 namespace {
@@ -100,6 +101,8 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
         map.modes.push_back(mapDialogLayout(screen));
     }
     std::vector<SLayoutDialog> dialogs{loading, map, playView};
+    for (const ModeScreen& screen : screens)
+        AddCreationDialogModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
     for (const ModeScreen& screen : screens)
         for (const ViewArea& area : views)
             if (area.mode == screen.mode)
