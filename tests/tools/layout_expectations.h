@@ -15,10 +15,11 @@ struct LayoutScreenMode {
     uint32_t screenW, screenH, viewW, viewH;
 };
 
-inline const LayoutScreenMode kLayoutScreenModes[] = {
-    {6, false, 320, 240, 320, 200}, {7, false, 240, 320, 240, 240},  {9, false, 640, 480, 640, 400},
-    {10, false, 480, 640, 480, 480}, {8, true, 240, 240, 240, 180},  {11, true, 480, 480, 480, 380},
-    {14, true, 800, 480, 640, 480},  {15, true, 800, 584, 640, 584}, {16, true, 640, 240, 480, 240}};
+inline const LayoutScreenMode kLayoutScreenModes[] = {{6, false, 320, 240, 320, 200}, {7, false, 240, 320, 240, 240},
+                                                      {9, false, 640, 480, 640, 400}, {10, false, 480, 640, 480, 480},
+                                                      {8, true, 240, 240, 240, 180},  {11, true, 480, 480, 480, 380},
+                                                      {14, true, 800, 480, 640, 480}, {15, true, 800, 584, 640, 584},
+                                                      {16, true, 640, 240, 480, 240}};
 
 // Every control has a row with an area, inside the dialog's w x h.
 inline void ExpectControlsInside(const SLayoutRecord& layout, uint16_t mode, uint16_t dialogId, uint32_t w, uint32_t h,

@@ -39,17 +39,17 @@ char keyCharacter(uint32_t command) {
                                 : kDigits[command - SDialogTextEdit::kFirstDigit];
 }
 
-void keyCaption(uint32_t command, char (&caption)[2]) {
-    caption[0] = keyCharacter(command);
-    caption[1] = '\0';
-}
-
-const char* captionOf(uint32_t command) {
+// The key's caption in lower case: its character, or the word or sign of space, shift and
+// backspace. A character goes into the buffer.
+const char* lowerCaption(uint32_t command, char (&buffer)[2]) {
     switch (command) {
         case SDialogTextEdit::kSpace: return "space";
         case SDialogTextEdit::kShift: return "shift";
         case SDialogTextEdit::kBackspace: return "\x91";
-        default: return nullptr;
+        default:
+            buffer[0] = keyCharacter(command);
+            buffer[1] = '\0';
+            return buffer;
     }
 }
 
@@ -84,10 +84,8 @@ void SDialogTextEdit::Open() {
     for (uint32_t command : kAddOrder) {
         SButtonCtrl& button = key(command);
         if (!PlaceCtrl(button, command)) continue;
-        char caption[2];
-        keyCaption(command, caption);
-        const char* fixed = captionOf(command);
-        button.SetupBar(barDown, barUp, fixed ? fixed : caption, command, 1, kKeyInk, kKeyBlendUp, kKeyInk,
+        char buffer[2];
+        button.SetupBar(barDown, barUp, lowerCaption(command, buffer), command, 1, kKeyInk, kKeyBlendUp, kKeyInk,
                         kKeyBlendDown, 0);
         button.m_keyed = 1;
     }
@@ -114,7 +112,7 @@ void SDialogTextEdit::UpdateKeyLabels() {
     SetDirty();
     for (uint32_t command = kFirstKey; command < kFirstKey + kLetterCount; ++command) {
         char caption[2];
-        keyCaption(command, caption);
+        lowerCaption(command, caption);
         if (m_shiftMode != kLowerCase) caption[0] = char(caption[0] - 'a' + 'A');
         key(command).SetCaption(caption);
     }
