@@ -12,6 +12,7 @@
 #include "data/monsters/monster_base_type.h"
 #include "data/persons/npc_type.h"
 #include "ui/dialogs/play_dialog_fixture.h"
+#include "ui/widgets/dialog_text_ctrl.h"
 
 class EnchantTest : public PlayDialogTest {
 protected:
@@ -77,6 +78,19 @@ protected:
         type->m_name.Set(name);
         type->m_kind = kind;
         Game().m_monsters.Add(std::move(type));
+    }
+
+    // The words of a message box's text, its lines joined by spaces.
+    static std::string MessageOf(const SDialogTextCtrl& text) {
+        std::string words;
+        for (const STextLineArray* lines : {&text.m_shown, &text.m_pending})
+            for (int i = 0; i < lines->Count(); ++i) {
+                const char* line = (*lines)[i].text.Text();
+                if (line[0] == '\0') continue;
+                if (!words.empty()) words += ' ';
+                words += line;
+            }
+        return words;
     }
 
     static constexpr uint8_t kScaledEffect = 3;  // Restore hp

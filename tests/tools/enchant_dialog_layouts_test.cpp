@@ -1,0 +1,68 @@
+#include "tools/sampledata/enchant_dialog_layouts.h"
+
+#include <gtest/gtest.h>
+
+#include "tools/sampledata/interface_layout.h"
+
+namespace {
+
+struct Box {
+    int x, y, w, h;
+    bool overlaps(const Box& o) const { return x < o.x + o.w && o.x < x + w && y < o.y + o.h && o.y < y + h; }
+};
+
+// The five enchanting dialogs in every screen mode of both records: each fits the screen (the
+// enchant dialog covers it), has every control inside it, and no two of its buttons, lists and
+// texts of the player's lie over each other.
+TEST(EnchantDialogLayoutsTest, everyScreenModeHasTheFiveDialogsWithTheirControlsInside) {
+    struct Mode {
+        uint16_t mode;
+        bool squareOrLarge;
+        int screenW, screenH;
+    };
+    const Mode modes[] = {{6, false, 320, 240},  {7, false, 240, 320}, {9, false, 640, 480},
+                          {10, false, 480, 640}, {8, true, 240, 240},  {11, true, 480, 480},
+                          {14, true, 800, 480},  {15, true, 800, 584}, {16, true, 640, 240}};
+    struct Dialog {
+        uint16_t id;
+        std::vector<uint16_t> frames;  // frames lie around other controls
+        std::vector<uint16_t> controls;
+    };
+    const Dialog dialogs[] = {
+        {23, {19, 251, 252}, {16,  236, 215, 241, 242, 237, 239, 243, 244, 238, 240,
+                              245, 246, 253, 254, 247, 248, 249, 250, 25,  26}},
+        {24, {19, 263}, {16,  266, 267, 268, 255, 257, 259, 260, 269, 270, 271, 272,
+                         256, 258, 261, 262, 264, 265, 247, 248, 249, 250, 25,  26}},
+        {25, {19, 568}, {16, 273, 274, 275, 276, 277, 278, 25, 279}},
+        {26, {19, 567, 568}, {16, 280, 277, 249, 250, 255, 257, 281, 282, 283, 284, 285, 286, 22, 25, 26}},
+        {27, {19}, {16, 277, 287, 25, 26}},
+    };
+    for (const Mode& m : modes) {
+        const std::vector<uint8_t> bytes = SLayoutRecord::Build(SampleLayout(m.squareOrLarge));
+        const SLayoutRecord layout(bytes);
+        for (const Dialog& d : dialogs) {
+            const std::string name = "mode " + std::to_string(m.mode) + " dialog " + std::to_string(d.id);
+            uint32_t w = 0, h = 0;
+            ASSERT_TRUE(layout.FindSize(m.mode, d.id, w, h)) << name;
+            EXPECT_LE(int(w), m.screenW) << name;
+            EXPECT_LE(int(h), m.screenH) << name;
+            if (d.id == 26) EXPECT_EQ(int(w * h), m.screenW * m.screenH) << name;
+            std::vector<std::pair<uint16_t, Box>> placed;
+            for (const auto* ids : {&d.frames, &d.controls})
+                for (uint16_t id : *ids) {
+                    const auto row = layout.FindCtrl(m.mode, d.id, id);
+                    ASSERT_TRUE(row) << name << " control " << id;
+                    EXPECT_GT(row->width * row->height, 0) << name << " control " << id;
+                    EXPECT_LE(row->x + row->width, int(w)) << name << " control " << id;
+                    EXPECT_LE(row->y + row->height, int(h)) << name << " control " << id;
+                    if (ids == &d.controls) placed.push_back({id, {row->x, row->y, row->width, row->height}});
+                }
+            for (size_t i = 0; i < placed.size(); ++i)
+                for (size_t j = i + 1; j < placed.size(); ++j)
+                    EXPECT_FALSE(placed[i].second.overlaps(placed[j].second))
+                        << name << " controls " << placed[i].first << " and " << placed[j].first;
+        }
+    }
+}
+
+}  // namespace
