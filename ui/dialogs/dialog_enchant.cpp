@@ -1,6 +1,7 @@
 #include "ui/dialogs/dialog_enchant.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "data/items/item.h"
 #include "data/items/item_type.h"
@@ -105,7 +106,7 @@ void SDialogEnchant::Recalculate() {
     int32_t used = 0, rawPrice = 0;
     m_list->GetEnchantCost(m_game->EffectLookups(), m_context, used, rawPrice);
     // The enchanted item is worth what its enchantments cost.
-    m_list->m_value = ApplyPriceFactor(rawPrice, 10);
+    m_list->m_value = uint32_t(std::max(rawPrice, 0));
     m_priceGold = m_host ? ApplyPriceFactor(rawPrice, EnchantPriceFactor(*m_game, *m_host)) : m_list->m_value;
     m_remaining = int32_t(std::clamp<int64_t>(int64_t(m_capacity) - used, INT32_MIN, INT32_MAX));
     SString storage;
@@ -160,7 +161,7 @@ void SDialogEnchant::AddEntry() {
 
 void SDialogEnchant::ModifyEntry() {
     const int selected = m_entries.m_selected;
-    if (selected < 0 || selected >= m_list->Count() || (!hasWandScrollEditor() && !hasOtherEditor())) return;
+    if (selected < 0 || selected >= m_list->Count()) return;
     m_entry = m_list->Take(selected);
     m_entryIndex = selected;
     m_adding = false;
@@ -172,6 +173,7 @@ void SDialogEnchant::ModifyEntry() {
 void SDialogEnchant::RemoveEntry() {
     const int selected = m_entries.m_selected;
     if (selected < 0 || selected >= m_list->Count()) return;
+    // Taken out, and freed with its target name as it goes.
     m_list->Take(selected);
     FillEntries();
     Recalculate();
