@@ -1,5 +1,7 @@
 #include "data/effects/effect_list.h"
 
+#include <algorithm>
+
 #include "data/spells/spell_table.h"
 #include "engine/base/archive.h"
 
@@ -20,6 +22,11 @@ std::unique_ptr<SEffectList> SEffectList::Clone() const {
     auto copy = std::make_unique<SEffectList>();
     copy->Assign(*this);
     return copy;
+}
+
+void SEffectList::Insert(int index, std::unique_ptr<SEffect> effect) {
+    // Only a list of 65,535 entries refuses, and then the entry goes.
+    if (m_entries.InsertAt(std::clamp(index, 0, Count()), effect.get())) effect.release();
 }
 
 bool SEffectList::Equals(const SEffectList* other) const {

@@ -20,6 +20,10 @@ public:
     SEffectList& operator=(const SEffectList&) = delete;
 
     void Add(std::unique_ptr<SEffect> effect) { m_entries.Add(effect.release(), ListOrder::Appended); }
+    // Takes the entry at the index out of the list, to the caller; null outside the entries.
+    std::unique_ptr<SEffect> Take(int index) { return std::unique_ptr<SEffect>(m_entries.RemoveAt(index)); }
+    // Puts the entry back at the index, or at the end when the index lies past it.
+    void Insert(int index, std::unique_ptr<SEffect> effect);
     // Null outside 0 .. count-1.
     SEffect* Get(int index) const { return m_entries.At(index); }
     int Count() const { return m_entries.Count(); }

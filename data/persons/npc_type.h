@@ -65,6 +65,8 @@ public:
     // Refills the shop object's container on the map, once a visit: the object's restocked flag
     // stops a second restock until the map clears it.
     void RestockShop(SMap& map, SPlacedObject& shop, const SItemDatabase& items, SRandom& random) const;
+    // The person's enchanting level: an enchanter can fill three times it in enchant storage.
+    uint8_t EnchantingLevel() const { return smallValues[2]; }
     // The first greeting the person gives, with its answer.
     std::optional<SDialogTopicEntry> FindGreeting(SDialogWorld& world) const;
     // The topics the person answers now, with their answers, for the topic menu.

@@ -236,6 +236,8 @@ public:
     // worn in one slot at most, so that wearing it elsewhere moves it. Every change rebuilds the
     // worn-item effects.
     void EquipItem(SItem* item, bool second);
+    // The worn-item effects of every dress slot, rebuilt: after a worn piece's effects changed.
+    void RecomputeEquipment();
     void UnequipItem(SItem* item);
     bool HasInSlots(const SItem* item) const;
     // Null outside slots 1..13.
@@ -398,8 +400,6 @@ private:
     int32_t changeVital(int16_t& value, int32_t maximum, int32_t delta);
     void lowerHpKeepingOne(int32_t amount);
     void announceVital(const char* what, int32_t change) const;
-    // The worn-item effects of every dress slot, rebuilt.
-    void refreshEquipment();
     void clearSlotsOf(const SItem* item);
     void addGold(uint32_t amount);
     // Makes the items and tells of them with the verb ("received", "found").

@@ -27,12 +27,12 @@ void SPlayer::EquipItem(SItem* item, bool second) {
         clearSlotsOf(item);
         m_equipment[slot] = item;
     }
-    refreshEquipment();
+    RecomputeEquipment();
 }
 
 void SPlayer::UnequipItem(SItem* item) {
     clearSlotsOf(item);
-    refreshEquipment();
+    RecomputeEquipment();
 }
 
 bool SPlayer::HasInSlots(const SItem* item) const {
@@ -44,7 +44,7 @@ void SPlayer::clearSlotsOf(const SItem* item) {
     std::replace(m_equipment.begin(), m_equipment.end(), const_cast<SItem*>(item), static_cast<SItem*>(nullptr));
 }
 
-void SPlayer::refreshEquipment() {
+void SPlayer::RecomputeEquipment() {
     m_effects.RemoveByOrigin(kFromWornItem);
     for (uint32_t slot = kSlotHelm; slot <= kLastEquipmentSlot; ++slot) {
         const SItem* item = m_equipment[slot];

@@ -85,6 +85,16 @@ public:
         if (!added && m_owns) DeleteElement(element);
     }
 
+    // Puts the element at the index (at most the count), moving the later ones on. False when the
+    // array is full or the index lies outside; the element then stays the caller's.
+    bool InsertAt(int index, T* element) {
+        if (index < 0 || index > m_count || !makeRoom()) return false;
+        std::copy_backward(m_items.get() + index, m_items.get() + m_count, m_items.get() + m_count + 1);
+        m_items[index] = element;
+        ++m_count;
+        return true;
+    }
+
     // Takes the element out without deleting it; nothing happens when it is not there.
     void Remove(T* element) {
         T** end = m_items.get() + m_count;

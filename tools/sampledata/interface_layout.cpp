@@ -4,6 +4,7 @@
 
 #include "engine/files/settings.h"
 #include "tools/sampledata/creation_dialog_layouts.h"
+#include "tools/sampledata/enchant_dialog_layouts.h"
 #include "tools/sampledata/play_dialog_layouts.h"
 
 namespace {
@@ -107,5 +108,8 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
         for (const ViewArea& area : views)
             if (area.mode == screen.mode)
                 AddPlayDialogModes(dialogs, screen.mode, screen.width, screen.height, area.view);
+    std::vector<SScreenSize> sizes;
+    for (const ModeScreen& screen : screens) sizes.push_back({screen.mode, screen.width, screen.height});
+    for (SLayoutDialog& dialog : EnchantDialogLayouts(sizes)) dialogs.push_back(std::move(dialog));
     return dialogs;
 }

@@ -333,4 +333,24 @@ TEST(EffectListTest, theFirstFaultyEntryIsNamedByItsPlace) {
     EXPECT_EQ(list->Fault(), "effect 2: effect type 200 is not one of 0..58");
 }
 
+// The enchant dialog takes an entry out to edit it and puts it back where it was.
+TEST(EffectListTest, anEntryTakenOutGoesBackToItsPlaceOrTheEnd) {
+    SEffectList list;
+    std::vector<SEffect*> entries;
+    for (uint8_t type : {1, 2, 3}) {
+        auto entry = std::make_unique<SEffect>();
+        entry->m_type = type;
+        entries.push_back(entry.get());
+        list.Add(std::move(entry));
+    }
+    std::unique_ptr<SEffect> middle = list.Take(1);
+    EXPECT_EQ(middle.get(), entries[1]);
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Take(2), nullptr);
+    list.Insert(1, std::move(middle));
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(list.Get(i), entries[i]);
+    list.Insert(9, list.Take(0));
+    EXPECT_EQ(list.Get(2), entries[0]);
+}
+
 }  // namespace

@@ -75,6 +75,21 @@ TEST(PtrArrayTest, removeFindsThePointerAndKeepsTheElement) {
     EXPECT_EQ(array[0], &b);
 }
 
+TEST(PtrArrayTest, insertAtPutsTheElementBeforeTheOneAtTheIndexAndGrows) {
+    SPtrArray<Keyed> array(2, false);
+    Keyed a{{1}, 0}, b{{2}, 1}, c{{3}, 2}, d{{4}, 3}, stranger{{5}, 4};
+    EXPECT_TRUE(array.InsertAt(0, &b));
+    EXPECT_TRUE(array.InsertAt(0, &a));
+    EXPECT_TRUE(array.InsertAt(2, &d)) << "at the count: appended";
+    EXPECT_TRUE(array.InsertAt(2, &c));
+    EXPECT_FALSE(array.InsertAt(5, &stranger));
+    EXPECT_FALSE(array.InsertAt(-1, &stranger));
+    std::vector<int> tags;
+    for (int i = 0; i < array.Count(); ++i) tags.push_back(array[i]->tag);
+    EXPECT_EQ(tags, (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(array.Capacity(), 4);
+}
+
 TEST(PtrArrayTest, findByNameTellsEqualHashesApartByText) {
     ASSERT_EQ(HashName("ac"), HashName("cb"));  // a pair found by trying every two-letter name
     SPtrArray<Named> array;
