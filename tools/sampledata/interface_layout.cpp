@@ -4,6 +4,7 @@
 
 #include "engine/files/settings.h"
 #include "tools/sampledata/play_dialog_layouts.h"
+#include "tools/sampledata/tool_dialog_layouts.h"
 
 namespace {
 
@@ -102,7 +103,9 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
     std::vector<SLayoutDialog> dialogs{loading, map, playView};
     for (const ModeScreen& screen : screens)
         for (const ViewArea& area : views)
-            if (area.mode == screen.mode)
+            if (area.mode == screen.mode) {
                 AddPlayDialogModes(dialogs, screen.mode, screen.width, screen.height, area.view);
+                AddToolDialogModes(dialogs, screen.mode, screen.width, screen.height, area.view);
+            }
     return dialogs;
 }

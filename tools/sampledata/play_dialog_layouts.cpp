@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/files/settings.h"
+#include "tools/sampledata/layout_rows.h"
 
 namespace {
 
@@ -21,10 +22,7 @@ struct Metrics {
 constexpr Metrics kSmall{6, 15, 24, 24, 18, 40, 100, 60};
 constexpr Metrics kLarge{10, 26, 36, 36, 28, 60, 200, 120};
 
-SLayoutRow row(int id, int x, int y, int w, int h) {
-    return {uint16_t(id), uint16_t(std::max(x, 0)), uint16_t(std::max(y, 0)), uint16_t(std::max(w, 0)),
-            uint16_t(std::max(h, 0))};
-}
+SLayoutRow row(int id, int x, int y, int w, int h) { return LayoutRow(id, x, y, w, h); }
 
 SLayoutMode modeBlock(uint16_t mode, int w, int h, std::vector<SLayoutRow> rows) {
     return {mode, uint16_t(w), uint16_t(h), std::move(rows)};
@@ -117,21 +115,15 @@ SLayoutMode markRecall(uint16_t mode, const Metrics& k, const SLayoutRow& view, 
     return modeBlock(mode, w, h, rows);
 }
 
-SLayoutDialog& dialogOf(std::vector<SLayoutDialog>& dialogs, uint16_t id) {
-    for (SLayoutDialog& dialog : dialogs)
-        if (dialog.id == id) return dialog;
-    return dialogs.emplace_back(SLayoutDialog{id, {}});
-}
-
 }  // namespace
 
 void AddPlayDialogModes(std::vector<SLayoutDialog>& dialogs, uint16_t mode, int screenWidth, int screenHeight,
                         const SLayoutRow& view) {
     const bool large = IsLargeScreenMode(mode);
     const Metrics& k = large ? kLarge : kSmall;
-    dialogOf(dialogs, 1).modes.push_back(rest(mode, k, screenWidth, screenHeight, large));
-    dialogOf(dialogs, 19).modes.push_back(spellBook(mode, k, view, large));
-    dialogOf(dialogs, 20).modes.push_back(potions(mode, k, view, large));
-    dialogOf(dialogs, 21).modes.push_back(shipTravel(mode, k, screenWidth, screenHeight, large));
-    dialogOf(dialogs, 22).modes.push_back(markRecall(mode, k, view, large));
+    LayoutDialogOf(dialogs, 1).modes.push_back(rest(mode, k, screenWidth, screenHeight, large));
+    LayoutDialogOf(dialogs, 19).modes.push_back(spellBook(mode, k, view, large));
+    LayoutDialogOf(dialogs, 20).modes.push_back(potions(mode, k, view, large));
+    LayoutDialogOf(dialogs, 21).modes.push_back(shipTravel(mode, k, screenWidth, screenHeight, large));
+    LayoutDialogOf(dialogs, 22).modes.push_back(markRecall(mode, k, view, large));
 }
