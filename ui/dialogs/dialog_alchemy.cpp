@@ -103,7 +103,7 @@ void SDialogAlchemy::CollectItems() {
     for (int i = 0; i < player.ItemCount(); ++i) {
         SItem& item = *player.Item(i);
         if (item.m_type->m_class == kItemAlchemy) {
-            m_mortars.push_back(MakeToolEntry(*m_game, item));
+            if (item.m_type->m_maxCondition > 0) m_mortars.push_back(MakeToolEntry(*m_game, item));
         } else if (item.m_type->m_class == kItemIngredient) {
             auto same = std::find_if(m_ingredients.begin(), m_ingredients.end(),
                                      [&](const SToolEntry& entry) { return entry.type == item.m_type; });

@@ -69,7 +69,7 @@ void SDialogLockpick::CollectPicks() {
     for (int i = 0; i < player.ItemCount(); ++i) {
         SItem& item = *player.Item(i);
         const SItemType& type = *item.m_type;
-        if (type.m_class == kItemKey && type.m_subtype == kKeySubtypeLockpick && !item.IsNearlyBroken())
+        if (type.m_class == kItemKey && type.m_subtype == kKeySubtypeLockpick && IsUsableTool(item))
             m_picks.push_back(MakeToolEntry(*m_game, item));
     }
 }

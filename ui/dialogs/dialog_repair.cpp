@@ -56,7 +56,7 @@ void SDialogRepair::CollectItems() {
     for (int i = 0; i < player.ItemCount(); ++i) {
         SItem& item = *player.Item(i);
         if (item.m_type->m_class == kItemRepair) {
-            if (!item.IsNearlyBroken()) m_hammers.push_back(MakeToolEntry(*m_game, item));
+            if (IsUsableTool(item)) m_hammers.push_back(MakeToolEntry(*m_game, item));
         } else if (IsDamaged(item)) {
             m_damaged.push_back({item.m_type, &item});
         }

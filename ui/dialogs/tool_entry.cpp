@@ -13,6 +13,8 @@
 #include "ui/widgets/item_type_picture.h"
 #include "ui/widgets/title_text_ctrl.h"
 
+bool IsUsableTool(const SItem& tool) { return tool.m_type->m_maxCondition > 0 && !tool.IsNearlyBroken(); }
+
 SToolEntry MakeToolEntry(const SGameData& game, SItem& item) {
     return {item.m_type, &item, ItemTypePicture(game, *item.m_type), ItemTypePalette(game, *item.m_type), 1};
 }

@@ -25,6 +25,9 @@ struct SToolEntry {
 
 using SToolEntries = std::vector<SToolEntry>;
 
+// A tool worth offering: one that wears (a maximum condition above 0, so that its condition never
+// divides by 0) and is not yet worn below a tenth of its maximum.
+bool IsUsableTool(const SItem& tool);
 // An entry for the pack item, with its type's inventory picture and palette.
 SToolEntry MakeToolEntry(const SGameData& game, SItem& item);
 // The entry at the index, or null for -1 and any index past the entries.

@@ -192,6 +192,27 @@ TEST_F(AlchemyTest, aSlotDescribesItsIngredientsEffectsOnOneLine) {
     EXPECT_STREQ(dialog.m_slots[0].text.m_title.Text(), "Redberry");
 }
 
+// The mortar's text has no background of its own: stepping must not leave the old name showing.
+TEST_F(AlchemyTest, steppingTheMortarShowsItsConditionAndRepaints) {
+    UiRig& rig = open();
+    ASSERT_FALSE(HasFailure());
+    Give(Tool("base_ghost", kItemAlchemy, 1, "Ghost mortar", 0), 0);
+    Give(Tool("base_stone", kItemAlchemy, 1, "Stone mortar"), 100);
+    show();
+    ASSERT_EQ(dialog.m_mortars.size(), 2u) << "a mortar without a maximum condition is not offered";
+    EXPECT_STREQ(dialog.m_mortarText.m_title.Text(), "Mortar and pestle") << "the used one is shown first";
+    EXPECT_FALSE(dialog.m_nextMortar.IsEnabled());
+    rig.Tap(dialog.m_previousMortar.m_x + 2, dialog.m_previousMortar.m_y + 2);
+    EXPECT_STREQ(dialog.m_mortarText.m_title.Text(), "Stone mortar");
+    ASSERT_FALSE(dialog.m_mortarText.m_pages.empty());
+    EXPECT_STREQ(dialog.m_mortarText.m_pages[0].Text(), "Condition: poor\r");
+    EXPECT_FALSE(dialog.m_previousMortar.IsEnabled());
+    EXPECT_TRUE(rig.MatchesFullRepaint());
+    rig.Tap(dialog.m_nextMortar.m_x + 2, dialog.m_nextMortar.m_y + 2);
+    EXPECT_STREQ(dialog.m_mortarText.m_title.Text(), "Mortar and pestle");
+    EXPECT_TRUE(rig.MatchesFullRepaint());
+}
+
 TEST_F(AlchemyTest, alchemyWithTwoIngredientsAndAPotionListLooksRight) {
     for (uint32_t mode : {7u, 10u}) {
         UiRig& rig = open(mode);

@@ -169,8 +169,10 @@ TEST_F(LockpickTest, withoutAUsablePickTheChanceIsNoneAndTryDoesNothing) {
     UiRig& rig = open();
     ASSERT_FALSE(HasFailure());
     pick(199);
+    pick(0, 0, "Ghost pick");  // a maximum of 0 would divide
     lock(2);
     show();
+    EXPECT_TRUE(dialog.m_picks.empty());
     EXPECT_EQ(chance(), "Chance: none");
     EXPECT_FALSE(dialog.m_previousPick.IsEnabled());
     EXPECT_FALSE(dialog.m_nextPick.IsEnabled());

@@ -123,8 +123,10 @@ TEST_F(SelfRepairTest, withoutAUsableHammerTheRepairDoesNothing) {
     UiRig& rig = open();
     ASSERT_FALSE(HasFailure());
     SItem& worn = hammer(99);
+    hammer(0, 0, "Ghost");  // a maximum of 0 would divide
     SItem& item = armour(500);
     show(&worn);
+    EXPECT_TRUE(dialog.m_hammers.empty());
     EXPECT_EQ(dialog.SelectedHammer(), nullptr);
     EXPECT_EQ(hammerName(), "");
     rig.Sounds().Clear();
