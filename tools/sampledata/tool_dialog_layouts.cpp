@@ -38,9 +38,8 @@ void addBottomButtons(std::vector<SLayoutRow>& rows, const Metrics& k, int left,
 // How tall a tool's name over its condition stands: the large screens keep two lines for the name.
 int toolTextHeight(const Metrics& k, bool large) { return std::max(k.cellH, (large ? 3 : 2) * k.line + 6); }
 
-// A tool row: previous, the item, next, then its name and condition; as tall as the taller part.
-int addToolRow(std::vector<SLayoutRow>& rows, const Metrics& k, bool large, int ids[4], int x, int y, int w) {
-    const int textH = toolTextHeight(k, large);
+// A tool row: previous, the item, next, then its name and condition in a text that tall.
+int addToolRow(std::vector<SLayoutRow>& rows, const Metrics& k, int ids[4], int x, int y, int w, int textH) {
     const int arrowY = y + (k.cellH - k.button) / 2;
     int cursor = x;
     rows.push_back(row(ids[0], cursor, arrowY, k.button, k.button));
@@ -80,7 +79,7 @@ SLayoutMode selfRepair(uint16_t mode, const Metrics& k, int screenW, int screenH
     rows.push_back(row(31, m, promptY, w - 2 * m, k.line + 2));
     int ids[4] = {29, 27, 30, 28};
     const int toolY = promptY + k.line + 2 + m / 2;
-    const int toolH = addToolRow(rows, k, large, ids, m, toolY, w - 2 * m);
+    const int toolH = addToolRow(rows, k, ids, m, toolY, w - 2 * m, toolTextHeight(k, large));
     const int itemsY = toolY + toolH + m;
     rows.push_back(row(32, m, itemsY, w - 2 * m, k.line + 2));
     const int listY = itemsY + k.line + 2 + m / 2;
@@ -97,7 +96,7 @@ SLayoutMode lockpick(uint16_t mode, const Metrics& k, const SLayoutRow& view, bo
     std::vector<SLayoutRow> rows{row(19, 0, 0, w, h), row(16, m, m, w - 2 * m, titleH)};
     int ids[4] = {101, 100, 102, 105};
     const int toolY = m + titleH + m;
-    addToolRow(rows, k, large, ids, m, toolY, w - 2 * m);
+    addToolRow(rows, k, ids, m, toolY, w - 2 * m, toolH);
     rows.push_back(row(106, m, toolY + toolH + m / 2, w - 2 * m, k.line + 4));
     addBottomButtons(rows, k, 103, 104, w, h);
     return {mode, uint16_t(w), uint16_t(h), rows};
@@ -120,18 +119,19 @@ SLayoutMode alchemy(uint16_t mode, const Metrics& k, int screenW, int screenH, b
     std::vector<SLayoutRow> rows{row(19, 0, 0, screenW, screenH), row(476, m, m / 2, screenW - 2 * m, titleH)};
     const bool wide = screenW >= screenH;
     const int leftW = wide ? screenW * 3 / 5 - m : screenW - 2 * m;
-    const int toolH = toolTextHeight(k, large), slotH = toolTextHeight(k, large);
+    // The large screens have room for a second line of an ingredient's effects.
+    const int toolH = toolTextHeight(k, large), slotH = large ? 4 * k.line + 6 : toolH;
     const int stepTextH = 3 + k.line + 1;
 
     const int step1Y = m / 2 + titleH, step1H = stepTextH + toolH + inner;
     int ids[4] = {478, 475, 479, 477};
-    addToolRow(rows, k, large, ids, m + inner, addStep(rows, k, 497, 492, m, step1Y, leftW, step1H), leftW - 2 * inner);
+    addToolRow(rows, k, ids, m + inner, addStep(rows, k, 497, 492, m, step1Y, leftW, step1H), leftW - 2 * inner, toolH);
 
     const int step2Y = step1Y + step1H + m / 2, step2H = stepTextH + 3 * slotH + 2 + inner;
     int slotY = addStep(rows, k, 496, 493, m, step2Y, leftW, step2H);
     for (int s = 0; s < 3; ++s, slotY += slotH + 1) {
         int slotIds[4] = {482 + 4 * s, 480 + 4 * s, 483 + 4 * s, 481 + 4 * s};
-        addToolRow(rows, k, large, slotIds, m + inner, slotY, leftW - 2 * inner);
+        addToolRow(rows, k, slotIds, m + inner, slotY, leftW - 2 * inner, slotH);
     }
 
     const int step3X = wide ? m + leftW + m : m, step3Y = wide ? step1Y : step2Y + step2H + m / 2;
