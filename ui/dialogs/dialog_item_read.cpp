@@ -19,7 +19,7 @@ constexpr uint16_t kUseKey = 3006;
 void SDialogItemRead::Init(SGameData* game) {
     SDialog::Init(game);
     for (SCtrl* ctrl :
-         std::initializer_list<SCtrl*>{&m_frame, &m_page, &m_text, &m_previousPage, &m_nextPage, &m_close})
+         std::initializer_list<SCtrl*>{&m_frame, &m_page, &m_pageText, &m_previousPage, &m_nextPage, &m_close})
         ctrl->Attach(this);
 }
 
@@ -39,10 +39,10 @@ void SDialogItemRead::Open(uint32_t kind) {
                                                                  : SInterfaceRole::kBookPage));
     m_game->PlaySound(letter ? "bsnd_letteropenclose" : "bsnd_bookopen", 10);
 
-    PlaceCtrl(m_text, 40);
+    PlaceCtrl(m_pageText, 40);
     const uint32_t margin = IsSmallScreenType(m_game->m_screenMode) ? 1 : 2;
-    m_text.Setup(2, letter ? kInk : kBookTitle, kInk, letter ? m_game->m_interfaceTextColour : kBookBlend, 0, margin,
-                 margin, kWhite, kWhite);
+    m_pageText.Setup(2, letter ? kInk : kBookTitle, kInk, letter ? m_game->m_interfaceTextColour : kBookBlend, 0,
+                     margin, margin, kWhite, kWhite);
     if (PlaceCtrl(m_previousPage, kPreviousPage)) {
         m_previousPage.SetupPicture(m_game->InterfaceSet<3>(SInterfaceRole::kPreviousPageButton), kPreviousPage,
                                     kForwardKey);
@@ -58,15 +58,15 @@ void SDialogItemRead::Open(uint32_t kind) {
 }
 
 void SDialogItemRead::SetText(const char* title, const char* body) {
-    m_text.SetText(title, body, 0, 0);
+    m_pageText.SetText(title, body, 0, 0);
     UpdatePageArrows();
     SetDirty();
     ResetPenGate();
 }
 
 void SDialogItemRead::UpdatePageArrows() {
-    const int pages = m_text.PageCount();
-    const int page = int(m_text.m_page);
+    const int pages = m_pageText.PageCount();
+    const int page = int(m_pageText.m_page);
     if (page == 0 && pages < 2) {
         m_previousPage.Hide();
         m_nextPage.Hide();
@@ -85,11 +85,11 @@ void SDialogItemRead::ShowResult(const char* text) {
 
 void SDialogItemRead::turnPage(int32_t step) {
     // The disabled arrows keep the page in range; the check keeps it there whoever sends the command.
-    const int32_t page = int32_t(m_text.m_page) + step;
-    if (page < 0 || page >= m_text.PageCount()) return;
+    const int32_t page = int32_t(m_pageText.m_page) + step;
+    if (page < 0 || page >= m_pageText.PageCount()) return;
     m_game->PlaySound("bsnd_bookpage", 10);
-    m_text.m_page = uint32_t(page);
-    m_text.SetDirty();
+    m_pageText.m_page = uint32_t(page);
+    m_pageText.SetDirty();
     SetDirty();
     UpdatePageArrows();
 }

@@ -38,7 +38,7 @@ public:
     SDialogMessage m_resultBox;
     SBorderCtrl m_frame;
     SFillBmpCtrl m_page;
-    STitleTextCtrl m_text;
+    STitleTextCtrl m_pageText;
     SButtonCtrl m_previousPage;
     SButtonCtrl m_nextPage;
     SButtonCtrl m_close;

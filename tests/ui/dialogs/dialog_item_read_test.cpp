@@ -36,7 +36,7 @@ protected:
         for (; paragraphs < 60; ++paragraphs) {
             dialog.Open(SDialogItemRead::kBook);
             dialog.SetText("Herbs", longText(paragraphs).c_str());
-            if (dialog.m_text.PageCount() == 3) break;
+            if (dialog.m_pageText.PageCount() == 3) break;
         }
         return longText(paragraphs);
     }
@@ -53,7 +53,7 @@ TEST_F(ItemReadTest, aOnePageTextShowsNoArrowsAndTheKeysDoNothing) {
     rig.Sounds().Clear();
     rig.Key(1000);
     rig.Key(1002);
-    EXPECT_EQ(dialog.m_text.m_page, 0u);
+    EXPECT_EQ(dialog.m_pageText.m_page, 0u);
     EXPECT_TRUE(rig.Sounds().Lines().empty());
     EXPECT_TRUE(rig.MatchesFullRepaint());
 }
@@ -63,7 +63,7 @@ TEST_F(ItemReadTest, onThreePagesTheArrowsFollowThePage) {
     ASSERT_FALSE(HasFailure());
     const std::string body = threePages();
     show(SDialogItemRead::kBook, "Herbs", body);
-    ASSERT_EQ(dialog.m_text.PageCount(), 3);
+    ASSERT_EQ(dialog.m_pageText.PageCount(), 3);
     struct Step {
         uint32_t key;
         uint32_t page;
@@ -74,7 +74,7 @@ TEST_F(ItemReadTest, onThreePagesTheArrowsFollowThePage) {
                           {1000, 1, true, true}, {1000, 0, false, true}, {1000, 0, false, true}};
     for (const Step& s : steps) {
         if (s.key) rig.Key(s.key);
-        EXPECT_EQ(dialog.m_text.m_page, s.page) << s.key;
+        EXPECT_EQ(dialog.m_pageText.m_page, s.page) << s.key;
         EXPECT_TRUE(dialog.m_previousPage.IsShown());
         EXPECT_EQ(dialog.m_previousPage.IsEnabled(), s.previous) << "page " << s.page;
         EXPECT_EQ(dialog.m_nextPage.IsEnabled(), s.next) << "page " << s.page;
@@ -92,14 +92,14 @@ TEST_F(ItemReadTest, aResultBoxTakesEveryInputUntilItsOk) {
     EXPECT_TRUE(rig.Shot("reading_result_mode7"));
     rig.Key(1002);
     rig.Tap(dialog.m_nextPage.m_x + 2, dialog.m_nextPage.m_y + 2);
-    EXPECT_EQ(dialog.m_text.m_page, 0u);
+    EXPECT_EQ(dialog.m_pageText.m_page, 0u);
     EXPECT_TRUE(Play().m_commands.empty());
     rig.Key(3006);  // the box's Ok, not the dialog's Close
     EXPECT_EQ(dialog.m_child, nullptr);
     EXPECT_TRUE(Play().m_commands.empty());
     EXPECT_TRUE(rig.MatchesFullRepaint());
     rig.Key(1002);
-    EXPECT_EQ(dialog.m_text.m_page, 1u);
+    EXPECT_EQ(dialog.m_pageText.m_page, 1u);
 }
 
 TEST_F(ItemReadTest, eachKindOpensAndClosesWithItsSound) {
