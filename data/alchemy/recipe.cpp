@@ -102,5 +102,5 @@ void SRecipe::Serialize(SArchive& archive, int) {
     archive.SerializeI16(m_magnitudePerSkill);
     archive.SerializeI16(m_durationBase);
     archive.SerializeI16(m_durationPerSkill);
-    archive.SerializeU8(m_value);
+    archive.SerializeU8(m_level);
 }

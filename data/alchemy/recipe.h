@@ -40,7 +40,7 @@ public:
     std::unique_ptr<SItem> CreatePotion(const SItemDatabase& items, int32_t alchemy, SRandom& random) const;
 
     // Tag 15, the name, each slot's effect type, sub-target and target, the potion's name, four
-    // aligned i16 and a byte.
+    // aligned i16 and the level.
     void Serialize(SArchive& archive, int version);
 
     SName m_name;
@@ -50,5 +50,5 @@ public:
     int16_t m_magnitudePerSkill = 0;
     int16_t m_durationBase = 0;
     int16_t m_durationPerSkill = 0;
-    uint8_t m_value = 0;  // written back as read
+    uint8_t m_level = 0;  // the Alchemy a brewer needs to be sure of the potion
 };

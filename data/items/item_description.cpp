@@ -11,9 +11,6 @@
 
 namespace {
 
-// A condition this far below the maximum, in per cent, reads as broken.
-constexpr int64_t kBrokenBelow = 10;
-
 // The two smallest screens abbreviate the damage.
 bool isNarrow(uint32_t screenMode) { return screenMode == 5 || screenMode == 8; }
 
@@ -71,9 +68,7 @@ void conditionLine(const SItemType& type, const SDescribed& described, bool deta
         FormatCount(type.m_maxCondition, most);
         return out.AppendFormat("Condition: %s/%s\r", now.Text(), most.Text());
     }
-    // A maximum of 0 counts as undamaged.
-    const int64_t percent = type.m_maxCondition > 0 ? int64_t(amount) * 100 / type.m_maxCondition : 100;
-    out.AppendFormat("Condition: %s\r", percent < kBrokenBelow ? "broken" : GetConditionWord(int32_t(percent)));
+    out.AppendFormat("Condition: %s\r", GetConditionWord(amount, type.m_maxCondition));
 }
 
 void effectLines(const SItemType& type, const SDescribed& described, const SEffectLookups& lookups, bool compact,

@@ -1,5 +1,6 @@
 #include "data/items/item_words.h"
 
+#include <algorithm>
 #include <span>
 
 namespace {
@@ -19,8 +20,14 @@ const char* ladder(std::span<const SStep> steps, int64_t value, const char* top)
 }  // namespace
 
 const char* GetConditionWord(int32_t percent) {
-    static constexpr SStep kSteps[] = {{30, "poor"}, {70, "average"}, {100, "good"}};
+    static constexpr SStep kSteps[] = {{10, "broken"}, {30, "poor"}, {70, "average"}, {100, "good"}};
     return ladder(kSteps, percent, "perfect");
+}
+
+const char* GetConditionWord(uint32_t condition, uint32_t maxCondition) {
+    if (maxCondition == 0) return GetConditionWord(int32_t(100));
+    // Above the maximum is as perfect as the maximum, and must not wrap into a negative per cent.
+    return GetConditionWord(int32_t(std::min<uint64_t>(uint64_t(condition) * 100 / maxCondition, 100)));
 }
 
 const char* GetOutfitWord(int32_t points) {

@@ -62,7 +62,12 @@ void SStateGame::StopAmbientSounds(bool pauseMusic) {
 }
 
 void SStateGame::QueueMessage(const char* text, uint32_t buttons, const char* sound) {
-    m_queuedMessages.push_back({text ? text : "", buttons, sound ? sound : ""});
+    m_queuedMessages.push_back({text ? text : "", buttons, sound ? sound : "", {}});
+}
+
+void SStateGame::AppendMessage(const char* text, bool firstLine) {
+    if (m_queuedMessages.empty()) QueueMessage("", 0, nullptr);
+    m_queuedMessages.back().paragraphs.push_back({text ? text : "", firstLine});
 }
 
 void SStateGame::QueueTravelToCoords(const char* package, const char* map, uint8_t x, uint8_t y, uint8_t direction,

@@ -65,10 +65,15 @@ public:
 
     // The services the dialogs call. Until the play screen does their work, each request is only
     // written down below, where tests read it, and the position fields are set by tests.
+    struct Paragraph {
+        std::string text;
+        bool firstLine = false;
+    };
     struct QueuedMessage {
         std::string text;
         uint32_t buttons = 0;
-        std::string sound;  // empty for none
+        std::string sound;                  // empty for none
+        std::vector<Paragraph> paragraphs;  // appended after the text, in order
     };
     struct QueuedTravel {
         std::string package;
@@ -84,6 +89,9 @@ public:
     void StopAmbientSounds(bool pauseMusic);
     // A message box shown when the play screen works off its queue; sound may be null.
     void QueueMessage(const char* text, uint32_t buttons, const char* sound);
+    // A paragraph after the last queued message; without one, an empty message is queued first.
+    // firstLine marks a paragraph that opens the message's text.
+    void AppendMessage(const char* text, bool firstLine);
     void QueueTravelToCoords(const char* package, const char* map, uint8_t x, uint8_t y, uint8_t direction,
                              uint32_t transition);
     // Moves the player to the named position object.
@@ -99,6 +107,8 @@ public:
     std::vector<QueuedMessage> m_queuedMessages;
     std::vector<QueuedTravel> m_queuedTravels;
     std::vector<std::string> m_positionTravels;
+    // The placed door the lock-picking dialog works on; null while no lock is picked.
+    SPlacedObject* m_lockTarget = nullptr;
 
 private:
     std::array<SAutomapCell, kGridSize * kGridSize> m_automap{};

@@ -91,7 +91,8 @@ TEST(FormatCountTest, goldGoesOnToBillions) {
         uint32_t value;
         const char* expected;
     };
-    for (Row row : {Row{9999, "9999"}, Row{999'999'999, "999M"}, Row{1'000'000'000, "1B"}, Row{4'000'000'000u, "4B"}}) {
+    for (Row row : {Row{9999, "9999"}, Row{999'999'999, "999M"}, Row{1'000'000'000, "1B"}, Row{2'500'000'000u, "2B"},
+                    Row{4'000'000'000u, "4B"}}) {
         SString out;
         FormatGoldShort(row.value, out);
         EXPECT_STREQ(out.Text(), row.expected);

@@ -42,6 +42,16 @@ bool WriteSoundPackage(const SFileFolder& folder, std::string& error) {
     table.AddSound(makeSound("bsnd_bookclose", FadingNoise(kRate, 0.2, 9000)));
     table.AddSound(makeSound("bsnd_fire", FadingNoise(kRate, 1.0, 3000)));
     table.AddSound(makeSound("bsnd_shiptravel", FadingTone(kRate, 180, 2.0, 5000)));
+    // The tools: a hammer's ring or thud, a lock giving way or a pick scraping, a brew fizzling or
+    // poured, and a book or a letter opened, leafed and closed.
+    table.AddSound(makeSound("bsnd_repairok", FadingTone(kRate, 1500, 0.25, 9000)));
+    table.AddSound(makeSound("bsnd_repairfail", FadingTone(kRate, 220, 0.2, 9000)));
+    table.AddSound(makeSound("bsnd_lockout", FadingTone(kRate, 900, 0.15, 9000)));
+    table.AddSound(makeSound("bsnd_lockpicktry", FadingNoise(kRate, 0.08, 5000)));
+    table.AddSound(makeSound("bsnd_alchemyfailed", FadingNoise(kRate, 0.5, 6000)));
+    table.AddSound(makeSound("bsnd_fillpotion", FadingTone(kRate, 600, 0.4, 6000)));
+    table.AddSound(makeSound("bsnd_bookopen", FadingNoise(kRate, 0.25, 7000)));
+    table.AddSound(makeSound("bsnd_letteropenclose", FadingNoise(kRate, 0.15, 5000)));
     table.AddSound(makeSound("bsnd_hitmiss", FadingNoise(kRate, 0.15, 5000)));
     table.AddSound(makeSound("bsnd_thunderclose", FadingNoise(kRate, 1.5, 14000)));
     return writePackage(folder, "BrimvaleSound", "bsnd", "Brim Vale sounds", table, error);

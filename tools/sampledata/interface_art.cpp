@@ -52,9 +52,16 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
             return index == 3 ? Emblem(large ? 240 : 120, large ? 56 : 28)
                               : Landscape(large ? 240 : 120, large ? 120 : 60, index);
         case R::kShipTravel: return Ship(large ? 200 : 100, large ? 120 : 60);
-        case R::kBookPage: return Tile(large ? 48 : kTileSize, ArtColour(246, 236, 206), 11);
-        case R::kSpellBookPage: return Tile(large ? 48 : kTileSize, ArtColour(226, 214, 236), 12);
-        case R::kParchment: return Tile(large ? 48 : kTileSize, parchment, 13);
+        // As tall as the reading dialog's page on the class's tallest screen (240x320, 480x640), so
+        // that the title band stays at the top; across, they tile. The band carries the books'
+        // light gold title, which would not read on the page itself.
+        case R::kBookPage:
+            return PageStrip(48, large ? 576 : 280, ArtColour(246, 236, 206), ArtColour(112, 78, 46), large ? 72 : 26,
+                             11);
+        case R::kSpellBookPage:
+            return PageStrip(48, large ? 576 : 280, ArtColour(226, 214, 236), ArtColour(74, 52, 104), large ? 72 : 26,
+                             12);
+        case R::kParchment: return PageStrip(48, large ? 576 : 280, parchment, parchment, 0, 13);
         case R::kRacePictures: return Portrait(index);
         case R::kMapBackground: return Tile(large ? 48 : kTileSize, ArtColour(90, 96, 60), 14);
         case R::kMapCloseButton: return Button(index, button, button, green, Glyph::kCross);

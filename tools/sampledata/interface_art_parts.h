@@ -40,6 +40,10 @@ SArtCanvas Ship(int w, int h);
 SArtCanvas Emblem(int w, int h);
 // A tile of `size` pixels: a ground colour with a sparse pattern of a darker and a lighter shade.
 SArtCanvas Tile(int size, uint16_t ground, int seed);
+// A strip of a page as tall as the reading dialog's page, `w` wide, that tiles across: the ground
+// of Tile, under a band of `bandHeight` pixels (none for 0) in the band colour for the title, with a
+// darker rule below it.
+SArtCanvas PageStrip(int w, int h, uint16_t ground, uint16_t band, int bandHeight, int seed);
 // Stones in mortar, for the dialog background.
 SArtCanvas StoneTile(int size);
 // A flame on a dark ground, phase 0 to 7 of its flicker.

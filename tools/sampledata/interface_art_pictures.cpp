@@ -111,6 +111,17 @@ SArtCanvas Tile(int size, uint16_t ground, int seed) {
     return tile;
 }
 
+SArtCanvas PageStrip(int w, int h, uint16_t ground, uint16_t band, int bandHeight, int seed) {
+    SArtCanvas strip(w, h);
+    strip.Paint([&](int x, int y) {
+        const bool rule = bandHeight > 0 && y >= bandHeight && y < bandHeight + 2;
+        const uint16_t colour = y < bandHeight ? band : rule ? ArtShade(band, 60) : ground;
+        const uint32_t s = scatter(x, y, seed) % 23;
+        return s == 0 ? ArtShade(colour, 80) : s == 1 ? ArtShade(colour, 115) : colour;
+    });
+    return strip;
+}
+
 SArtCanvas StoneTile(int size) {
     const uint16_t stone = ArtColour(70, 74, 86), mortar = ArtColour(36, 38, 44);
     SArtCanvas tile = Tile(size, stone, 7);

@@ -6,6 +6,7 @@
 #include "tools/sampledata/creation_dialog_layouts.h"
 #include "tools/sampledata/enchant_dialog_layouts.h"
 #include "tools/sampledata/play_dialog_layouts.h"
+#include "tools/sampledata/tool_dialog_layouts.h"
 
 namespace {
 
@@ -106,8 +107,10 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
         AddCreationDialogModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
     for (const ModeScreen& screen : screens)
         for (const ViewArea& area : views)
-            if (area.mode == screen.mode)
+            if (area.mode == screen.mode) {
                 AddPlayDialogModes(dialogs, screen.mode, screen.width, screen.height, area.view);
+                AddToolDialogModes(dialogs, screen.mode, screen.width, screen.height, area.view);
+            }
     std::vector<SScreenSize> sizes;
     for (const ModeScreen& screen : screens) sizes.push_back({screen.mode, screen.width, screen.height});
     for (SLayoutDialog& dialog : EnchantDialogLayouts(sizes)) dialogs.push_back(std::move(dialog));

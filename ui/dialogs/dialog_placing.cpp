@@ -13,8 +13,7 @@ constexpr uint32_t kOuterFrameId = 19;
 }  // namespace
 
 void PlaceOuterFrame(SDialog& dialog, SBorderCtrl& frame) {
-    if (dialog.PlaceCtrl(frame, kOuterFrameId))
-        frame.Setup(SceneFrameSet(*dialog.m_game), 0, 0, SBorderSides::kAll);
+    if (dialog.PlaceCtrl(frame, kOuterFrameId)) frame.Setup(SceneFrameSet(*dialog.m_game), 0, 0, SBorderSides::kAll);
 }
 
 void PlaceSmallFrame(SDialog& dialog, SBorderCtrl& frame, uint32_t controlId, uint32_t fill, uint32_t sides) {

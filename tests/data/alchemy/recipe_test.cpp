@@ -34,7 +34,7 @@ TEST_F(RecipeLoadingTest, theRecipesOfAPackageJoinTheTable) {
     swift->m_magnitudePerSkill = 50;
     swift->m_durationBase = 7;
     swift->m_durationPerSkill = 300;
-    swift->m_value = 9;
+    swift->m_level = 9;
     written.Add(std::move(swift));
     written.Add(recipe("base_water", "base_waterpotion", {}));
     ASSERT_NE(OpenWith({{SModuleTable::Recipes, TableRecord(written, 114)}}), nullptr) << modules.Error().Message();
@@ -50,7 +50,7 @@ TEST_F(RecipeLoadingTest, theRecipesOfAPackageJoinTheTable) {
     EXPECT_EQ(read->m_magnitudePerSkill, 50);
     EXPECT_EQ(read->m_durationBase, 7);
     EXPECT_EQ(read->m_durationPerSkill, 300);
-    EXPECT_EQ(read->m_value, 9);
+    EXPECT_EQ(read->m_level, 9);
 }
 
 std::unique_ptr<SItemType> ingredient(const char* name, std::vector<std::unique_ptr<SEffect>> effects) {

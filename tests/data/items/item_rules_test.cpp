@@ -297,6 +297,8 @@ TEST(ItemWordsTest, eachLadderChangesWordAtItsSteps) {
     auto outfit = [](int64_t v) { return GetOutfitWord(int32_t(v)); };
     auto enchant = [](int64_t v) { return GetEnchantabilityWord(uint32_t(v)); };
     const Case cases[] = {
+        {condition, 9, "broken"},
+        {condition, 10, "poor"},
         {condition, 29, "poor"},
         {condition, 30, "average"},
         {condition, 69, "average"},
@@ -319,6 +321,21 @@ TEST(ItemWordsTest, eachLadderChangesWordAtItsSteps) {
         {enchant, 500, "Superiorly enchantable"},
     };
     for (const Case& c : cases) EXPECT_STREQ(c.word(c.value), c.expected) << c.value;
+}
+
+// The tools' steps at 9, 10, 29, 30, 69, 70, 99 and 100 per cent of a maximum of 1000, a maximum
+// of 0 that must not divide, and a condition above the maximum that must not wrap.
+TEST(ItemWordsTest, aConditionOutOfItsMaximumGivesTheWordOfItsWholePerCent) {
+    struct Case {
+        uint32_t condition, maximum;
+        const char* expected;
+    };
+    const Case cases[] = {{99, 1000, "broken"},   {100, 1000, "poor"},        {299, 1000, "poor"},
+                          {300, 1000, "average"}, {699, 1000, "average"},     {700, 1000, "good"},
+                          {999, 1000, "good"},    {1000, 1000, "perfect"},    {0, 0, "perfect"},
+                          {0, 7, "broken"},       {4000000000u, 3, "perfect"}};
+    for (const Case& c : cases)
+        EXPECT_STREQ(GetConditionWord(c.condition, c.maximum), c.expected) << c.condition << " of " << c.maximum;
 }
 
 TEST(ItemDamageTest, skillsAttributesTheOffHandAndACurseShapeTheDamage) {

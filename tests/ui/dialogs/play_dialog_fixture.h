@@ -20,14 +20,18 @@ protected:
     UiRig& StartPlay(uint32_t mode) {
         UiRig& rig = Start(mode);
         if (HasFailure()) return rig;
-        for (const char* name : {"bsnd_click", "bsnd_clickh", "bsnd_clicks", "bsnd_bookpage", "bsnd_bookclose",
-                                 "bsnd_fire", "bsnd_shiptravel"}) {
+        AddSounds({"bsnd_click", "bsnd_clickh", "bsnd_clicks", "bsnd_bookpage", "bsnd_bookclose", "bsnd_fire",
+                   "bsnd_shiptravel"});
+        return rig;
+    }
+    // Short tones under those names in the game's sound table.
+    void AddSounds(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
             auto sound = std::make_unique<SSoundType>();
             sound->name = name;
             sound->sampleImage = MakeWave(11025, 1, FadingTone(11025, 900, 0.02, 8000));
-            rig.Game().m_soundTable.AddSound(std::move(sound));
+            Game().m_soundTable.AddSound(std::move(sound));
         }
-        return rig;
     }
 
     SGameData& Game() { return m_rig->Game(); }
