@@ -91,8 +91,7 @@ void SRender::DrawCellObjects(int32_t x, int32_t y, int layer) {
     }
 }
 
-void SRender::drawSideEntry(int32_t cx, int32_t cy, const SSideOverlayRecord& record, int e, int layer,
-                            int32_t light) {
+void SRender::drawSideEntry(int32_t cx, int32_t cy, const SSideOverlayRecord& record, int e, int layer, int32_t light) {
     const SPackedPosition at = SPackedPosition::Decode(record.m_position[e]);
     SCellSideFrame frame{};
     if (!SideOf(at, frame)) return;

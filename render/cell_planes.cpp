@@ -16,7 +16,8 @@ constexpr int32_t kFullyOpen = 63;
 
 // How high a picture w x h texels wide stands when it spans a cell: its aspect at the wall scale.
 int32_t SpanHeight(const SPicture& picture) {
-    return int32_t(int64_t(picture.Height()) * kWallTexelsAcross * kStorey / (int64_t(picture.Width()) * kWallTexelsUp));
+    return int32_t(int64_t(picture.Height()) * kWallTexelsAcross * kStorey /
+                   (int64_t(picture.Width()) * kWallTexelsUp));
 }
 
 // A plane across the cell: along x at a y, or along y at an x.

@@ -57,8 +57,8 @@ void SRender::DrawCreature(int32_t x, int32_t y) {
     SScreenPicture placed;
     // Drawn as if half a cell further than the projection distance, standing on its point.
     const int64_t numerator = (int64_t(kCellSize) + 2 * m_projection.distance) << 9;
-    if (picture && projectUpright(x - m_camera.eyeCellX, y - m_camera.eyeCellY,
-                                  cell->m_spriteX >> kPositionShift, HeightAboveFloor(cell->m_spriteHeight),
-                                  cell->m_spriteY >> kPositionShift, numerator, *picture, SFoot::OnPoint, placed))
+    if (picture && projectUpright(x - m_camera.eyeCellX, y - m_camera.eyeCellY, cell->m_spriteX >> kPositionShift,
+                                  HeightAboveFloor(cell->m_spriteHeight), cell->m_spriteY >> kPositionShift, numerator,
+                                  *picture, SFoot::OnPoint, placed))
         addScreenPicture(placed, *picture, look, SStoreySplit::Pile);
 }

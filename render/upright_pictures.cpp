@@ -131,13 +131,13 @@ bool SRender::DrawCentreSprite(int32_t cx, int32_t cy, int32_t x, int32_t height
 void SRender::DrawGroundBillboard(int32_t cx, int32_t cy, int32_t x, int32_t y, const SPictureLook& look) {
     const std::optional<SPicture> picture = findSprite(look.picture, look.palette);
     SScreenPicture placed;
-    if (picture && projectUpright(cx, cy, x, kLevels[2], y, int64_t(m_projection.distance) << kFreeScaleShift,
-                                  *picture, SFoot::OnPoint, placed))
+    if (picture && projectUpright(cx, cy, x, kLevels[2], y, int64_t(m_projection.distance) << kFreeScaleShift, *picture,
+                                  SFoot::OnPoint, placed))
         addScreenPicture(placed, *picture, look, SStoreySplit::Whole);
 }
 
-void SRender::DrawItemStack(int32_t cx, int32_t cy, const SItemStackRecord& stack, int32_t x, int32_t height,
-                            int32_t y, int32_t light) {
+void SRender::DrawItemStack(int32_t cx, int32_t cy, const SItemStackRecord& stack, int32_t x, int32_t height, int32_t y,
+                            int32_t light) {
     for (int k = 0; k < 10; ++k) {
         const SPictureLook look{stack.m_pictures[k], 0, light};
         // Later pictures of the stack sort in front of earlier ones.

@@ -42,10 +42,9 @@ TEST(UprightRulesTest, freePicturesOnTheViewersLeftAreMirroredButNotOnTheMiddleL
         bool mirrored;
     };
     const Row rows[] = {
-        {0, 100, 512, true},   {0, 512, 512, false}, {44, 900, 0, false},   {315, 511, 0, true},
-        {45, 0, 600, true},    {134, 0, 512, false}, {90, 0, 100, false},   {135, 600, 0, true},
-        {224, 512, 0, false},  {180, 100, 0, false}, {225, 0, 100, true},   {314, 0, 512, false},
-        {270, 0, 1000, false}, {359, 511, 0, true},
+        {0, 100, 512, true},  {0, 512, 512, false}, {44, 900, 0, false},   {315, 511, 0, true},  {45, 0, 600, true},
+        {134, 0, 512, false}, {90, 0, 100, false},  {135, 600, 0, true},   {224, 512, 0, false}, {180, 100, 0, false},
+        {225, 0, 100, true},  {314, 0, 512, false}, {270, 0, 1000, false}, {359, 511, 0, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(::testing::Message() << row.degrees << " degrees at " << row.x << ", " << row.y);

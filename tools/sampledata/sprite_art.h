@@ -8,14 +8,14 @@
 #include <vector>
 
 enum class SSpriteArt {
-    Statue,      // stands 6 texels above its bottom edge
-    Barrel,      // stands 2 texels above its bottom edge
-    Lamp,        // a composite's extra
-    Chandelier,  // hangs from its top edge
-    Goblin,      // a creature, standing
+    Statue,        // stands 6 texels above its bottom edge
+    Barrel,        // stands 2 texels above its bottom edge
+    Lamp,          // a composite's extra
+    Chandelier,    // hangs from its top edge
+    Goblin,        // a creature, standing
     GoblinRaised,  // the same creature, arms raised
-    MarkerA,     // over item piles: a red ring
-    MarkerB,     // a green drop
+    MarkerA,       // over item piles: a red ring
+    MarkerB,       // a green drop
     Potion,
     Coin,
     Apple,
@@ -44,20 +44,34 @@ struct SSpriteArtName {
 };
 
 inline constexpr SSpriteArtName kSpriteArts[] = {
-    {SSpriteArt::Statue, "statue"},     {SSpriteArt::Barrel, "barrel"},
-    {SSpriteArt::Lamp, "lamp"},         {SSpriteArt::Chandelier, "chandelier"},
-    {SSpriteArt::Goblin, "goblin"},     {SSpriteArt::GoblinRaised, "goblin-raised"},
-    {SSpriteArt::MarkerA, "marker-a"},  {SSpriteArt::MarkerB, "marker-b"},
-    {SSpriteArt::Potion, "potion"},     {SSpriteArt::Coin, "coin"},
-    {SSpriteArt::Apple, "apple"},       {SSpriteArt::Book, "book"},
-    {SSpriteArt::DoorFrame, "doorframe"}, {SSpriteArt::DoorLeft, "door-left"},
-    {SSpriteArt::DoorRight, "door-right"}, {SSpriteArt::Bush, "bush"},
-    {SSpriteArt::Banner, "banner"},     {SSpriteArt::BannerSide, "banner-side"},
-    {SSpriteArt::Sign, "sign"},         {SSpriteArt::Shelf, "shelf"},
-    {SSpriteArt::Roof, "roof"},         {SSpriteArt::Fireball, "fireball"},
-    {SSpriteArt::Notice, "notice"},     {SSpriteArt::Paper, "paper"},
-    {SSpriteArt::Fence, "fence"},       {SSpriteArt::Tree, "tree"},
-    {SSpriteArt::Bird, "bird"},         {SSpriteArt::Balcony, "balcony"},
+    {SSpriteArt::Statue, "statue"},
+    {SSpriteArt::Barrel, "barrel"},
+    {SSpriteArt::Lamp, "lamp"},
+    {SSpriteArt::Chandelier, "chandelier"},
+    {SSpriteArt::Goblin, "goblin"},
+    {SSpriteArt::GoblinRaised, "goblin-raised"},
+    {SSpriteArt::MarkerA, "marker-a"},
+    {SSpriteArt::MarkerB, "marker-b"},
+    {SSpriteArt::Potion, "potion"},
+    {SSpriteArt::Coin, "coin"},
+    {SSpriteArt::Apple, "apple"},
+    {SSpriteArt::Book, "book"},
+    {SSpriteArt::DoorFrame, "doorframe"},
+    {SSpriteArt::DoorLeft, "door-left"},
+    {SSpriteArt::DoorRight, "door-right"},
+    {SSpriteArt::Bush, "bush"},
+    {SSpriteArt::Banner, "banner"},
+    {SSpriteArt::BannerSide, "banner-side"},
+    {SSpriteArt::Sign, "sign"},
+    {SSpriteArt::Shelf, "shelf"},
+    {SSpriteArt::Roof, "roof"},
+    {SSpriteArt::Fireball, "fireball"},
+    {SSpriteArt::Notice, "notice"},
+    {SSpriteArt::Paper, "paper"},
+    {SSpriteArt::Fence, "fence"},
+    {SSpriteArt::Tree, "tree"},
+    {SSpriteArt::Bird, "bird"},
+    {SSpriteArt::Balcony, "balcony"},
 };
 
 std::vector<uint8_t> SpriteArtPicture(SSpriteArt art);

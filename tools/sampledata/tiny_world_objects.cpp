@@ -43,8 +43,8 @@ struct SCentreKind {
     const char* key;
     uint16_t kind;
 };
-constexpr SCentreKind kCentreKinds[] = {{"composite", 1}, {"hanging", 7},   {"door", 3},   {"turning", 4},
-                                        {"group", 5},     {"panel", 9},     {"cross", 10}, {"crossy", 10 | 0x100},
+constexpr SCentreKind kCentreKinds[] = {{"composite", 1}, {"hanging", 7}, {"door", 3},   {"turning", 4},
+                                        {"group", 5},     {"panel", 9},   {"cross", 10}, {"crossy", 10 | 0x100},
                                         {"large", 12},    {"raised", 13}};
 
 // Where a door's parts after the frame go: the leaf, the second leaf, the middle picture.
@@ -62,7 +62,8 @@ STinyWorld::SKey STinyWorld::objectKey(const std::string& key, const std::string
         if (!object) return error = key + " before the cell's object", SKey::Failed;
         const double number = std::atof(value.c_str());
         if (key == "height") object->m_height = Fraction(number);
-        if (key == "opening") object->m_kind = uint16_t((object->m_kind & 0x03FF) | (std::clamp(int(number), 0, 63) << 10));
+        if (key == "opening")
+            object->m_kind = uint16_t((object->m_kind & 0x03FF) | (std::clamp(int(number), 0, 63) << 10));
         if (key == "mode") object->m_kind = uint16_t((object->m_kind & 0xFCFF) | ((int(number) & 3) << 8));
         return SKey::Done;
     }
@@ -119,10 +120,10 @@ STinyWorld::SKey STinyWorld::objectKey(const std::string& key, const std::string
     return sideEntry(key, value, entry, error);
 }
 
-STinyWorld::SKey STinyWorld::centreObject(uint16_t kind, const std::string& value, SLegend& entry,
-                                          std::string& error) {
+STinyWorld::SKey STinyWorld::centreObject(uint16_t kind, const std::string& value, SLegend& entry, std::string& error) {
     std::vector<SPart> parts;
-    if (!Parse(value, parts) || parts.size() > 7) return error = "an object that is not understood: " + value, SKey::Failed;
+    if (!Parse(value, parts) || parts.size() > 7)
+        return error = "an object that is not understood: " + value, SKey::Failed;
     if (m_objectTypes.empty()) m_objectTypes.push_back({});
     SObjectTypeRecord record;
     record.m_kind = kind;
