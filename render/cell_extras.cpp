@@ -3,12 +3,6 @@
 #include "render/render.h"
 #include "render/roof_models.h"
 
-namespace {
-
-constexpr uint16_t kCanopyKind = 11;
-
-}  // namespace
-
 void SRender::DrawFloorItems(int32_t x, int32_t y) {
     const SViewDescriptor& view = *m_view;
     const SCellViewRecord* cell = view.Cell(x, y);

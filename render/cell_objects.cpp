@@ -10,9 +10,8 @@ namespace {
 
 constexpr int32_t kCell = SRender::kCellSize;
 constexpr int32_t kStorey = SRender::kLevelStep;
-// Wall pictures are drawn at 336 texels per cell width and 240 per storey.
-constexpr int32_t kWallTexelsAcross = 336;
-constexpr int32_t kWallTexelsUp = 240;
+constexpr int32_t kWallTexelsAcross = SRender::kWallTexelsAcross;
+constexpr int32_t kWallTexelsUp = SRender::kWallTexelsUp;
 constexpr int32_t kHeadOnDegrees = 60;
 
 int32_t FootHeight(const SPicture& picture) { return picture.FootOffset() * kStorey / kWallTexelsUp; }

@@ -7,8 +7,8 @@ namespace {
 
 constexpr int32_t kCell = SRender::kCellSize;
 constexpr int32_t kStorey = SRender::kLevelStep;
-constexpr int32_t kWallTexelsAcross = 336;
-constexpr int32_t kWallTexelsUp = 240;
+constexpr int32_t kWallTexelsAcross = SRender::kWallTexelsAcross;
+constexpr int32_t kWallTexelsUp = SRender::kWallTexelsUp;
 constexpr uint16_t kUpperPanelKind = 8;
 constexpr int kPanelExtras = 5;
 constexpr int32_t kCrossOffset = 312;

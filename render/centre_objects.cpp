@@ -8,13 +8,8 @@ constexpr int32_t kCell = SRender::kCellSize;
 constexpr int32_t kDegree = 1 << 16;
 constexpr int kExtraPictures = 5;
 constexpr int kGroupPictures = 6;
-constexpr uint16_t kCanopyKind = 11;
 constexpr int32_t kSpriteReference = 512;
 constexpr int32_t kLargeReference = 1024;
-
-// Positions inside the cell are 65,536 per cell.
-int32_t CellUnits(uint16_t position) { return position >> 6; }
-int32_t HeightAboveFloor(uint16_t fraction) { return SRender::kLevels[2] + ((fraction * SRender::kLevelStep) >> 16); }
 
 // The four copies of a turning picture, in drawing order, and which of them are mirrored.
 struct STurningCopies {

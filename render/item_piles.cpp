@@ -2,15 +2,6 @@
 // sprites), each with a marker over it, and its free sprite slot.
 #include "render/render.h"
 
-namespace {
-
-// Positions inside the cell are 65,536 per cell; heights a fraction of a storey above the floor.
-constexpr int kPositionShift = 6;
-
-int32_t HeightAboveFloor(uint16_t fraction) { return SRender::kLevels[2] + ((fraction * SRender::kLevelStep) >> 16); }
-
-}  // namespace
-
 void SRender::DrawItemPiles(int32_t x, int32_t y) {
     const SViewDescriptor& view = *m_view;
     const SCellViewRecord* cell = view.Cell(x, y);
@@ -21,9 +12,9 @@ void SRender::DrawItemPiles(int32_t x, int32_t y) {
         if (!pile) continue;
         const std::optional<SPicture> picture = findSprite(pile->m_picture, pile->m_palette);
         SScreenPicture placed;
-        if (!picture || !projectUpright(cx, cy, pile->m_x >> kPositionShift, HeightAboveFloor(pile->m_height),
-                                        pile->m_y >> kPositionShift, int64_t(m_projection.distance) << 10, *picture,
-                                        SFoot::Standing, placed))
+        if (!picture ||
+            !projectUpright(cx, cy, CellUnits(pile->m_x), HeightAboveFloor(pile->m_height), CellUnits(pile->m_y),
+                            int64_t(m_projection.distance) << kFreeScaleShift, *picture, SFoot::Standing, placed))
             continue;
         const SPictureLook look{pile->m_picture, pile->m_palette, cell->m_light,
                                 (pile->m_flags & SItemPileRecord::kMirrored) != 0};
@@ -57,8 +48,8 @@ void SRender::DrawCreature(int32_t x, int32_t y) {
     SScreenPicture placed;
     // Drawn as if half a cell further than the projection distance, standing on its point.
     const int64_t numerator = (int64_t(kCellSize) + 2 * m_projection.distance) << 9;
-    if (picture && projectUpright(x - m_camera.eyeCellX, y - m_camera.eyeCellY, cell->m_spriteX >> kPositionShift,
-                                  HeightAboveFloor(cell->m_spriteHeight), cell->m_spriteY >> kPositionShift, numerator,
+    if (picture && projectUpright(x - m_camera.eyeCellX, y - m_camera.eyeCellY, CellUnits(cell->m_spriteX),
+                                  HeightAboveFloor(cell->m_spriteHeight), CellUnits(cell->m_spriteY), numerator,
                                   *picture, SFoot::OnPoint, placed))
         addScreenPicture(placed, *picture, look, SStoreySplit::Pile);
 }

@@ -44,6 +44,16 @@ public:
     static constexpr int32_t kSkyBandTop = 10;
     static constexpr int32_t kSkyBandBottom = 110;
     static constexpr int32_t kFloorReachDivisor = 240;
+    // Pictures fixed in the cell's geometry are drawn at 336 texels across a cell and 240 up a
+    // storey; free pictures at a scale of (D << 10) / depth x view width / 380.
+    static constexpr int32_t kWallTexelsAcross = 336;
+    static constexpr int32_t kWallTexelsUp = 240;
+    static constexpr int kFreeScaleShift = 10;
+    static constexpr uint16_t kCanopyKind = 11;  // a second-layer object kind: a canopy at level 3
+    // A record's position inside a cell (65,536 per cell) in world units, and its height above the
+    // floor (a fraction of a storey).
+    static int32_t CellUnits(uint16_t position) { return position >> 6; }
+    static int32_t HeightAboveFloor(uint16_t fraction) { return kLevels[2] + ((fraction * kLevelStep) >> 16); }
     static constexpr uint32_t kFlashColour = 0x07E0F81F;  // white in the spread form
     // Pit side faces are drawn in two light bands that reach down to level 0.
     static constexpr bool kDeepSideFaces = true;
@@ -332,6 +342,7 @@ private:
     // Commits the screen polygon with the look's picture: a silhouette with every shade 0.
     SRenderPolygon* commitPicture(int count, SPolygonType type, SSortClass sortClass, const SPictureLook& look);
     SRenderSortKey& lastSortKey() { return m_frame.sortKeys[m_frame.polygonCount - 1]; }
+    // A side-overlay entry fixed to a side of its cell, with the item stack it holds.
     void drawSideEntry(int32_t cx, int32_t cy, const SSideOverlayRecord& record, int entry, int layer, int32_t light);
     // Up to six pictures of a group standing at one height.
     void drawPictureGroup(int32_t x, int32_t y, const SObjectTypeRecord& record, int32_t height);

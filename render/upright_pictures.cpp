@@ -5,9 +5,6 @@
 namespace {
 
 constexpr int32_t kDegree = 1 << 16;
-// The scale numerator of free pictures is D << 10: one texel covers (D / Z) x (view width / 380)
-// pixels.
-constexpr int kFreeScaleShift = 10;
 constexpr uint16_t kNoShades[SRender::kClipVertices] = {};
 
 }  // namespace

@@ -60,6 +60,32 @@ TEST_F(CentreObjectsTest, theKindDispatchAddsWhatEachKindDraws) {
     }
 }
 
+// A record whose pictures are not there draws nothing, whatever its kind: slots past the table,
+// never loaded, or of a picture without texels.
+TEST_F(CentreObjectsTest, noKindDrawsPicturesThatAreNotThere) {
+    for (uint16_t kind = 0; kind <= 14; ++kind) {
+        SetUp();
+        pictures.push_back(std::make_unique<SPictureEntry>());
+        const uint16_t unloaded = uint16_t(pictures.size() - 1);
+        pictures.push_back(SolidPicture(0, 8, 0x1234));
+        const uint16_t empty = uint16_t(pictures.size() - 1);
+        for (const uint16_t slot : {uint16_t(999), unloaded, empty}) {
+            SCOPED_TRACE(::testing::Message() << "kind " << kind << ", slot " << slot);
+            objectTypes.assign(2, SObjectTypeRecord{});
+            SObjectTypeRecord& record = objectTypes[kObject];
+            record.m_kind = kind;
+            for (int i = 0; i < 7; ++i) record.m_pictures[i] = slot, record.m_x[i] = record.m_y[i] = 0x8000;
+            bindSprites();
+            cell(kX, kY).m_objectType = kObject;
+            extra(kX, kY).m_objectType = kObject;
+            standIn(kX, kY + 3, 0);
+            render->DrawCentreObject(kX, kY);
+            render->DrawUpperPanel(kX, kY);
+            EXPECT_EQ(count(), 0);
+        }
+    }
+}
+
 // A door fully open leaves out its picture word 2 and moves its leaves by their whole extent, so
 // that only the frame is left; half open, the leaf is narrower than the frame.
 TEST_F(CentreObjectsTest, aDoorFullyOpenLeavesOnlyItsFrame) {
