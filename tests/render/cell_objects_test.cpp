@@ -65,6 +65,56 @@ TEST_F(CellObjectsTest, aPictureCrossingTheTopOfTheFirstStoreyIsCutThere) {
     }
 }
 
+// An item pile with a marker size draws marker A, or B with its flag, over the pile's picture:
+// centred across it, its middle a third of the way down, scaled by the percentage.
+TEST_F(CellObjectsTest, anItemPilesMarkerStandsOverItsPicture) {
+    struct Row {
+        uint16_t flags, percent;
+        int polygons;
+        uint8_t markerFlag;
+    };
+    for (const Row row :
+         {Row{0, 0, 1, 0}, Row{0, 100, 2, SRenderPolygon::kMarkerA},
+          Row{SItemPileRecord::kMarkerB | SItemPileRecord::kMirrored, 50, 2, SRenderPolygon::kMarkerB}}) {
+        SCOPED_TRACE(::testing::Message() << "flags " << row.flags << ", " << row.percent << "%");
+        SetUp();
+        const uint16_t creature = addPicture(32, 48, 0, 0x1234);
+        itemPiles[1] = {creature, 0, 0x8000, 0x8000, 0, row.flags, row.percent};
+        cell(kX, kY).m_itemPiles[1] = 1;
+        standIn(kX, kY + 2, 0);
+        render->DrawItemPiles(kX, kY);
+        ASSERT_EQ(count(), row.polygons);
+        EXPECT_EQ(uv(0, 0).u, row.flags & SItemPileRecord::kMirrored ? 32 * 16 - 1 : 0);
+        if (row.polygons == 1) continue;
+        EXPECT_EQ(polygon(1).m_flags, row.markerFlag);
+        EXPECT_EQ(polygon(1).m_type, SPolygonType::Billboard);
+        const int32_t pileWidth = vertex(0, 1).x - vertex(0, 0).x, pileHeight = bottomOf(0) - topOf(0);
+        const int32_t markerWidth = vertex(1, 1).x - vertex(1, 0).x;
+        EXPECT_NEAR(vertex(1, 0).x + markerWidth / 2, vertex(0, 0).x + pileWidth / 2, 2);
+        EXPECT_NEAR((topOf(1) + bottomOf(1)) / 2, topOf(0) + pileHeight / 3, 2);
+        EXPECT_NEAR(markerWidth, pileWidth * 4 / 32 * row.percent / 100, 2) << "a 4-texel marker";
+    }
+}
+
+// The free sprite slot stands with its bottom edge on its point, whatever the picture's foot
+// offset, and larger than a free picture at the same place: as if half a cell nearer.
+TEST_F(CellObjectsTest, theFreeSpriteStandsOnItsPoint) {
+    const uint16_t effect = addPicture(16, 16, 5, 0x1234);
+    cell(kX, kY).m_spritePicture = effect;
+    cell(kX, kY).m_spriteX = cell(kX, kY).m_spriteY = 0x8000;
+    sideOverlays[1].m_position[0] = Packed(16, 16, 1);
+    sideOverlays[1].m_picture[0] = effect;
+    cell(kX, kY).m_sideOverlay = 1;
+    standIn(kX, kY + 2, 0);
+    render->DrawCreature(kX, kY);
+    render->DrawCellObjects(kX, kY, 0);
+    ASSERT_EQ(count(), 2);
+    const int32_t floor = render->Project({0, SRender::kLevels[2], vertex(0, 0).z}).y;
+    EXPECT_NEAR(bottomOf(0), floor, 1);
+    EXPECT_GT(bottomOf(1), floor) << "a free picture stands on its foot line";
+    EXPECT_GT(vertex(0, 1).x - vertex(0, 0).x, vertex(1, 1).x - vertex(1, 0).x);
+}
+
 // The ten pictures of a stack on one point sort in their order, each in front of the one before;
 // an empty place lowers no other picture's key.
 TEST_F(CellObjectsTest, stackedPicturesSortInTheirOrder) {

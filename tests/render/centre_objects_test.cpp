@@ -132,6 +132,26 @@ TEST_F(CentreObjectsTest, aDoorsFrameSortsInFrontOfItsLeaf) {
     EXPECT_EQ(key(0).m_farDepth, key(1).m_farDepth - 4);
 }
 
+// A door's frame stands (336 x D) / w - D in from the side of its cell toward the viewer: on that
+// side for a frame 336 texels wide, further in for a narrower one, but never past the cell's middle
+// however narrow the frame.
+TEST_F(CentreObjectsTest, aDoorsFrameStandsInByItsWidthButInsideItsHalfOfTheCell) {
+    auto frameDepth = [&](int width) {
+        SetUp();
+        objectTypes.assign(2, SObjectTypeRecord{});
+        objectTypes[kObject].m_kind = 3;
+        objectTypes[kObject].m_pictures[3] = addPicture(width, width / 4, 0, 0x1111);
+        standIn(kX, kY + 3, 0);
+        render->DrawDoor(kX, kY, objectTypes[kObject]);
+        return count() > 0 ? vertex(0, 0).z : 0;
+    };
+    const int32_t side = frameDepth(336);
+    ASSERT_NE(side, 0);
+    const int32_t d = render->Projection().distance;
+    EXPECT_EQ(frameDepth(320) - side, 336 * d / 320 - d);
+    EXPECT_EQ(frameDepth(16) - side, 512);
+}
+
 // A composite whose main picture lies beyond the far distance draws none of its extras.
 TEST_F(CentreObjectsTest, aCompositeBeyondTheFarDistanceDrawsNoExtras) {
     objectTypes.assign(2, SObjectTypeRecord{});
