@@ -1,12 +1,6 @@
 // Ceilings over the cells and the map's edge: what closes the view above and around the map.
 #include "render/render.h"
 
-namespace {
-
-constexpr uint16_t kCanopyKind = 11;
-
-}  // namespace
-
 void SRender::DrawCeiling(int32_t x, int32_t y) {
     const SViewDescriptor& view = *m_view;
     const SCellViewRecord* cell = view.Cell(x, y);

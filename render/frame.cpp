@@ -17,6 +17,14 @@ void SRender::DrawCell(int32_t x, int32_t y) {
     AddCellFloor(x, y);
     DrawCeiling(x, y);
     AddCellWalls(x, y);
+    DrawCellMesh(x, y);
+    DrawCentreObject(x, y);
+    DrawUpperPanel(x, y);
+    DrawCellObjects(x, y, 0);
+    DrawCellObjects(x, y, 1);
+    DrawItemPiles(x, y);
+    DrawFloorItems(x, y);
+    DrawCreature(x, y);
 }
 
 void SRender::scanCells() {

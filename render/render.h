@@ -6,12 +6,14 @@
 // frame. The play screen's view descriptor and the display's raster target are given to it; it
 // owns neither.
 #include <cstdint>
+#include <optional>
 
 #include "engine/draw/raster_target.h"
 #include "render/rain.h"
 #include "render/render_polygon.h"
 #include "render/sky_layout.h"
 #include "render/thumbnail.h"
+#include "render/upright_picture.h"
 #include "render/view_descriptor.h"
 
 class SRandom;
@@ -42,6 +44,16 @@ public:
     static constexpr int32_t kSkyBandTop = 10;
     static constexpr int32_t kSkyBandBottom = 110;
     static constexpr int32_t kFloorReachDivisor = 240;
+    // Pictures fixed in the cell's geometry are drawn at 336 texels across a cell and 240 up a
+    // storey; free pictures at a scale of (D << 10) / depth x view width / 380.
+    static constexpr int32_t kWallTexelsAcross = 336;
+    static constexpr int32_t kWallTexelsUp = 240;
+    static constexpr int kFreeScaleShift = 10;
+    static constexpr uint16_t kCanopyKind = 11;  // a second-layer object kind: a canopy at level 3
+    // A record's position inside a cell (65,536 per cell) in world units, and its height above the
+    // floor (a fraction of a storey).
+    static int32_t CellUnits(uint16_t position) { return position >> 6; }
+    static int32_t HeightAboveFloor(uint16_t fraction) { return kLevels[2] + ((fraction * kLevelStep) >> 16); }
     static constexpr uint32_t kFlashColour = 0x07E0F81F;  // white in the spread form
     // Pit side faces are drawn in two light bands that reach down to level 0.
     static constexpr bool kDeepSideFaces = true;
@@ -217,8 +229,9 @@ public:
     void DrawRotated(int x, int y, const SPicture& picture, int32_t angle);
 
     // The cell scan over the view triangle and the builders of one cell (cell_scan.h): a cell inside
-    // the grid gets its floor, its ceiling and its walls; one beyond the map's edge a fog-coloured
-    // floor (and, without a sky, a ceiling) that hides the background there.
+    // the grid gets its floor, its ceiling, its walls and then its objects and pictures; one beyond
+    // the map's edge a fog-coloured floor (and, without a sky, a ceiling) that hides the background
+    // there.
     void DrawCell(int32_t x, int32_t y);
     // The floor of a cell without a first-layer wall: one textured polygon of the type the floor
     // record and the cell's kind-6 overlay choose, or for a pit its side faces and fog bottom.
@@ -238,6 +251,53 @@ public:
     void DrawCeiling(int32_t x, int32_t y);
     void DrawOutsideCell(int32_t x, int32_t y);
 
+    // The pictures and objects of a cell inside the grid, in the order the cell dispatch calls
+    // them after its floor, ceiling and walls. x and y are grid cells.
+    // A roof model over a wall cell, chosen by the high byte of the record's word 0.
+    void DrawCellMesh(int32_t x, int32_t y);
+    // The first-layer object type record by its primitive kind; kinds without a builder draw none.
+    void DrawCentreObject(int32_t x, int32_t y);
+    // A second-layer record of kind 8: a picture across the cell standing on level 3.
+    void DrawUpperPanel(int32_t x, int32_t y);
+    // The side-overlay record of a layer: free-standing pictures, pictures on the cell's sides with
+    // their item stacks, and second free-standing pictures.
+    void DrawCellObjects(int32_t x, int32_t y, int layer);
+    // The cell's two item piles (the creatures' sprites), each with its marker.
+    void DrawItemPiles(int32_t x, int32_t y);
+    // The floor item stack on ten fixed spots, drawn closer together when the floor comes into
+    // view late.
+    void DrawFloorItems(int32_t x, int32_t y);
+    // The cell's free sprite slot (missiles and spell effects).
+    void DrawCreature(int32_t x, int32_t y);
+
+    // The builders of the centre kinds, given the cell and its first-layer record.
+    void DrawComposite(int32_t x, int32_t y, const SObjectTypeRecord& record);
+    void DrawDoor(int32_t x, int32_t y, const SObjectTypeRecord& record);
+    void DrawTurningPicture(int32_t x, int32_t y, const SObjectTypeRecord& record);
+    void DrawPictureGroup(int32_t x, int32_t y, const SObjectTypeRecord& record);
+    void DrawPictureGroupRaised(int32_t x, int32_t y, const SObjectTypeRecord& record);
+    void DrawPanel(int32_t x, int32_t y, const SObjectTypeRecord& record);
+    void DrawCrossPicture(int32_t x, int32_t y, const SObjectTypeRecord& record);
+    void DrawLargePicture(int32_t x, int32_t y, const SObjectTypeRecord& record);
+
+    // Up to ten pictures on one point (x, height, y) of the cell (cx, cy) from the eye cell, each
+    // sorting in front of the one before.
+    void DrawItemStack(int32_t cx, int32_t cy, const SItemStackRecord& stack, int32_t x, int32_t height, int32_t y,
+                       int32_t light);
+    // A picture placed on the screen at (x, y) (28.4) plus (dx, dy) texels at a scale, at a depth,
+    // split at the level-3 line; the number of polygons added.
+    int DrawScreenSprite(int32_t x, int32_t y, int32_t dx, int32_t dy, int32_t scale, int32_t depth,
+                         const SPictureLook& look);
+    // A centre kind's picture at (x, height, y) of the cell (cx, cy) from the eye cell, drawn as if
+    // it stood a reference offset behind the projection distance; standing on its foot point or
+    // hanging from it; split at the level-3 line unless noSplit. False, adding nothing, when it lies
+    // outside the near and far distances or its picture cannot be drawn; where it was placed
+    // otherwise.
+    bool DrawCentreSprite(int32_t cx, int32_t cy, int32_t x, int32_t height, int32_t y, int32_t reference, bool hanging,
+                          bool noSplit, const SPictureLook& look, SScreenPicture* placed = nullptr);
+    // A picture standing with its bottom edge on the floor point (x, y) of the cell (cx, cy).
+    void DrawGroundBillboard(int32_t cx, int32_t cy, int32_t x, int32_t y, const SPictureLook& look);
+
     const SProjection& Projection() const { return m_projection; }
     const SCamera& Camera() const { return m_camera; }
     const SSkyLayout& Sky() const { return m_sky; }
@@ -249,6 +309,50 @@ public:
 
 private:
     static constexpr int kCornerCacheSize = kCornerCacheSide * kCornerCacheSide;
+
+    // Where an upright picture's placed point lies on it.
+    enum class SFoot : uint8_t { Standing, OnPoint, Hanging };
+
+    // The view angle in whole degrees, 0 to 359.
+    int32_t viewDegrees() const;
+    // A picture as drawn with a palette; none when it cannot be drawn or has no texels, since
+    // every placement divides by its size.
+    std::optional<SPicture> findSprite(uint16_t picture, uint16_t palette) const;
+    // Places an upright picture at a point of a cell with the scale (numerator / depth) x view
+    // width / 380; false outside the near and far distances.
+    bool projectUpright(int32_t cx, int32_t cy, int32_t x, int32_t height, int32_t y, int64_t scaleNumerator,
+                        const SPicture& picture, SFoot foot, SScreenPicture& placed);
+    // A free-standing picture at a point of the cell, the scale of free pictures.
+    int drawFreePicture(int32_t cx, int32_t cy, int32_t x, int32_t height, int32_t y, const SPictureLook& look,
+                        SStoreySplit split);
+    // A placed picture as type-11 polygons, split as asked; the number added.
+    int addScreenPicture(const SScreenPicture& placed, const SPicture& picture, const SPictureLook& look,
+                         SStoreySplit split);
+    bool addScreenPiece(const SScreenPicture& piece, int32_t width, int32_t topT, int32_t bottomT, SSortClass sortClass,
+                        const SPictureLook& look);
+    // An upright quad of a cell (cx, cy from the eye cell), moved a few depth units toward the
+    // viewer if asked; the polygon, or none when nothing of it is seen.
+    SRenderPolygon* addUpright(int32_t cx, int32_t cy, const SCellUpright& quad, SPolygonType type,
+                               SSortClass sortClass, const SPictureLook& look, SUprightSides sides,
+                               int32_t towardViewer = 0);
+    // The same cut at level 3: the part below in class 3, the part above in class 4; each added
+    // piece's far depth lowered by farDepthCut. The number of pieces added.
+    int addUprightSplit(int32_t cx, int32_t cy, const SCellUpright& quad, const SPictureLook& look,
+                        int32_t farDepthCut);
+    // Commits the screen polygon with the look's picture: a silhouette with every shade 0.
+    SRenderPolygon* commitPicture(int count, SPolygonType type, SSortClass sortClass, const SPictureLook& look);
+    SRenderSortKey& lastSortKey() { return m_frame.sortKeys[m_frame.polygonCount - 1]; }
+    // A side-overlay entry fixed to a side of its cell, with the item stack it holds.
+    void drawSideEntry(int32_t cx, int32_t cy, const SSideOverlayRecord& record, int entry, int layer, int32_t light);
+    // Up to six pictures of a group standing at one height.
+    void drawPictureGroup(int32_t x, int32_t y, const SObjectTypeRecord& record, int32_t height);
+    // Whether a plane across the cell runs along y: both its neighbours on y hold walls of the
+    // layer's bit.
+    bool runsAlongY(int32_t x, int32_t y, int wallBit) const;
+    // How far in from the side of the cell that faces the eye a plane a picture of that width
+    // stands: (336 x D) / w - D, kept inside the cell's near half. Along y the sides are x = 0 and
+    // 1024, else y = 0 and 1024; the coordinate across the plane comes back.
+    int32_t planeAcross(int32_t x, int32_t y, bool alongY, int32_t width) const;
 
     void updateCamera();
     // The cell scan with this context's cell builders.

@@ -138,6 +138,15 @@ TEST(GoldenFramesTest, scenesMatchTheFramesKept) {
     }
 }
 
+// The yard's street between roofed houses: a half-open door, a composite, a turning picture, a
+// cross picture, a panel, a shelf with items, a creature with marker A, an item pile, floor items,
+// the free sprite slot and the roofs, looking up the street and at a free heading.
+TEST(GoldenFramesTest, theStreetShowsEveryKindOfObject) {
+    STinyWorldView street(kSampleYard, 2 * kWidth, 2 * kHeight);
+    ExpectGolden("street-facing-0", street.Frame(7.5, 22.5, 0), 2 * kWidth, 2 * kHeight);
+    ExpectGolden("street-heading-345", street.Frame(7.2, 21.5, 345 * kDegree), 2 * kWidth, 2 * kHeight);
+}
+
 // The sample dungeon in day rain from a seeded generator, with a sword in the weapon hand and a
 // shield on the off hand, at the size the first-person pictures are drawn for.
 TEST(GoldenFramesTest, theDungeonInRainWithASwordAndAShield) {

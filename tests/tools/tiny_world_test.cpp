@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "render/render.h"
+#include "render/wall_variants.h"
 #include "support/png_writer.h"
 #include "support/test_surface.h"
 
@@ -61,15 +62,83 @@ grid
     EXPECT_NE(upper->m_pictures[2], 0);
 }
 
+// The object keys fill the records the sprite and object builders read: a door with its opening,
+// side entries with a stack and a silhouette, item piles with a marker, floor items, the sprite
+// slot, and roofs whose models follow the walls of the same character round them.
+TEST(TinyWorldTest, objectKeysBuildTheRecordsTheBuildersRead) {
+    STinyWorld world;
+    std::string error;
+    ASSERT_TRUE(world.Load(R"(markers marker-a marker-b
+cell h wall=brick roof=roof
+cell d floor=sand door=doorframe+door-left@40,24+door-right@160,24 opening=63 mode=2
+cell s floor=sand shelf=shelf@16,1,4 stack=potion+coin silhouette free=barrel@8,22,1 second=lamp@3,3,1
+cell p floor=sand pile=goblin@400,500 marker=40 markerb pile=barrel@800,300 mirrored items=coin++apple
+cell f floor=sand sprite=fireball@512,256,50
+grid
+hhh
+hdh
+spf
+)",
+                           error))
+        << error;
+    const SViewDescriptor& view = world.View();
+    EXPECT_NE(view.m_markerA, 0);
+    const SObjectTypeRecord& door = *view.m_objectTypes.Find(view.Cell(1, 1)->m_objectType);
+    EXPECT_EQ(door.m_kind, 3 | 2 << 8 | 63 << 10);
+    EXPECT_NE(door.m_pictures[3], 0) << "the frame";
+    EXPECT_NE(door.m_pictures[0], 0);
+    EXPECT_NE(door.m_pictures[2], 0) << "the second leaf";
+    EXPECT_EQ(door.m_x[2], 160);
+
+    const SSideOverlayRecord& side = *view.m_sideOverlays.Find(view.Cell(0, 2)->m_sideOverlay);
+    EXPECT_EQ(side.m_position[0], 16 | 1 << 5 | 4 << 10);
+    EXPECT_EQ(side.m_obliquePicture[0], side.m_picture[0]) << "fixed to its side";
+    EXPECT_EQ(side.m_obliquePicture[1], 0) << "standing free";
+    EXPECT_NE(side.m_secondPicture[0], 0);
+    EXPECT_EQ(side.m_itemStack[0] & SSideOverlayRecord::kSilhouette, SSideOverlayRecord::kSilhouette);
+    const SItemStackRecord& stack = *view.m_itemStacks.Find(side.m_itemStack[0] & SSideOverlayRecord::kItemStackMask);
+    EXPECT_NE(stack.m_pictures[1], 0);
+    EXPECT_EQ(stack.m_pictures[2], 0);
+
+    const SCellViewRecord& piles = *view.Cell(1, 2);
+    const SItemPileRecord& goblin = *view.m_itemPiles.Find(piles.m_itemPiles[0]);
+    EXPECT_EQ(goblin.m_x, 400 << 6);
+    EXPECT_EQ(goblin.m_markerPercent, 40);
+    EXPECT_EQ(goblin.m_flags, SItemPileRecord::kMarkerB);
+    EXPECT_EQ(view.m_itemPiles.Find(piles.m_itemPiles[1])->m_flags, SItemPileRecord::kMirrored);
+    const SItemStackRecord& items = *view.m_itemStacks.Find(piles.m_floorItemStack);
+    EXPECT_NE(items.m_pictures[0], 0);
+    EXPECT_EQ(items.m_pictures[1], 0) << "an empty place";
+    EXPECT_NE(items.m_pictures[2], 0);
+    EXPECT_EQ(view.Cell(2, 2)->m_spriteHeight, 0x8000);
+
+    // The walls round the door: each model from the walls beside it, a corner only with both sides
+    // beside it.
+    struct Row {
+        int x, y, variant;
+    };
+    for (const Row row : {Row{0, 0, WallVariantOfMask(4 | 16)}, Row{1, 0, WallVariantOfMask(4 | 64)},
+                          Row{2, 0, WallVariantOfMask(16 | 64)}, Row{0, 1, WallVariantOfMask(1)}}) {
+        const SObjectTypeRecord& wall = *view.m_objectTypes.Find(view.Cell(row.x, row.y)->m_objectType);
+        EXPECT_EQ(wall.m_kind, 2 | row.variant << 8) << row.x << ", " << row.y;
+        EXPECT_NE(wall.m_pictures[1], 0);
+    }
+}
+
 TEST(TinyWorldTest, aTextThatDoesNotHoldTogetherIsRefusedWithItsLine) {
     struct Row {
         const char* text;
         const char* error;
     };
     const Row rows[] = {
-        {"sky on\nwind 3\ngrid\n.\n", "line 2"},   {"cell . floor=marble\ngrid\n.\n", "marble"},
-        {"cell . floor=stone\ngrid\n.x\n", "'x'"}, {"cell . floor=stone\n", "no grid"},
+        {"sky on\nwind 3\ngrid\n.\n", "line 2"},
+        {"cell . floor=marble\ngrid\n.\n", "marble"},
+        {"cell . floor=stone\ngrid\n.x\n", "'x'"},
+        {"cell . floor=stone\n", "no grid"},
         {"cell . roof=stone\ngrid\n.\n", "roof"},
+        {"cell . pile=goblin\ngrid\n.\n", "@x,y"},
+        {"cell . marker=40\ngrid\n.\n", "before an item pile"},
+        {"cell . side=banner@1,1\ngrid\n.\n", "heightstep"},
     };
     for (const Row& row : rows) {
         STinyWorld world;

@@ -133,7 +133,7 @@ int SArtCanvas::TextWidth(const char* text, int scale) {
     return letters == 0 ? 0 : (letters * 6 - 1) * scale;
 }
 
-std::vector<uint8_t> SArtCanvas::Record() const {
+std::vector<uint8_t> SArtCanvas::Record(int footOffset) const {
     for (int drop = 0;; ++drop) {
         // Each channel keeps its top bits only.
         const uint16_t mask =
@@ -148,7 +148,7 @@ std::vector<uint8_t> SArtCanvas::Record() const {
             if (added) colours.push_back(reduced);
             indices.push_back(at->second);
         }
-        if (colours.size() <= 256) return BuildPictureRecord(0, m_width, m_height, indices, colours);
+        if (colours.size() <= 256) return BuildPictureRecord(0, m_width, m_height, indices, colours, footOffset);
     }
 }
 

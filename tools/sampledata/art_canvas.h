@@ -37,8 +37,9 @@ public:
     static int TextWidth(const char* text, int scale);
 
     // The picture record: one index per pixel. A canvas of more than 256 colours gives up the low
-    // bits of its colours until the table fits.
-    std::vector<uint8_t> Record() const;
+    // bits of its colours until the table fits. The foot offset is the texels from the bottom edge
+    // up to the line the picture stands on in the 3-D view.
+    std::vector<uint8_t> Record(int footOffset = 0) const;
     // The picture record in format 1: one byte index per 2x2 block of four colours, or in format 2
     // one 16-bit index. Empty for a canvas of odd width or height or of more different blocks than
     // the index holds.

@@ -6,6 +6,7 @@
 #include "engine/draw/picture.h"
 #include "tools/sampledata/render_art.h"
 #include "tools/sampledata/sky_panorama.h"
+#include "tools/sampledata/sprite_art.h"
 
 namespace {
 
@@ -30,6 +31,8 @@ std::vector<uint8_t> CoordinatesRecord() {
 std::vector<uint8_t> NamedRecord(const std::string& name, uint16_t fogColour) {
     for (const SRenderArtName& art : kRenderArts)
         if (art.name == name) return RenderArtPicture(art.art);
+    for (const SSpriteArtName& art : kSpriteArts)
+        if (art.name == name) return SpriteArtPicture(art.art);
     if (name == "sky") return SkyPanoramaRecord(fogColour);
     if (name == "coords") return CoordinatesRecord();
     if (name.rfind("solid-", 0) == 0 && name.size() == 10) {
@@ -93,6 +96,9 @@ bool STinyWorld::setting(const std::string& key, std::istringstream& values, std
         m_view.m_screenWidth = m_view.m_viewWidth, m_view.m_screenHeight = m_view.m_viewHeight;
     } else if (key == "ceiling" && values >> word) {
         if (!(m_view.m_skyPicture = PictureSlot(word))) return error = "no picture named " + word, false;
+    } else if (std::string second; key == "markers" && values >> word >> second) {
+        m_view.m_markerA = PictureSlot(word), m_view.m_markerB = PictureSlot(second);
+        if (!m_view.m_markerA || !m_view.m_markerB) return error = "no marker pictures " + word + " " + second, false;
     } else {
         return error = "a setting that is not understood: " + key, false;
     }
@@ -117,6 +123,10 @@ bool STinyWorld::legend(std::istringstream& values, std::string& error) {
         }
         if (key == "light" || key == "upperlight") {
             (key == "light" ? entry.cell.m_light : entry.extra.m_light) = uint16_t(std::stoi(value));
+            continue;
+        }
+        if (const SKey object = objectKey(key, value, entry, error); object != SKey::NotAnObject) {
+            if (object == SKey::Failed) return false;
             continue;
         }
         const uint16_t slot = PictureSlot(value);
@@ -191,6 +201,7 @@ bool STinyWorld::Load(std::string_view text, std::string& error) {
     }
     m_view.m_gridWidth = uint16_t(width);
     m_view.m_gridHeight = uint16_t(rows.size());
+    roofWalls();
     Bind();
     return true;
 }
@@ -201,6 +212,8 @@ void STinyWorld::Bind() {
     m_view.m_floors = {m_floors.data(), uint32_t(m_floors.size())};
     m_view.m_objectTypes = {m_objectTypes.data(), uint32_t(m_objectTypes.size())};
     m_view.m_sideOverlays = {m_sideOverlays.data(), uint32_t(m_sideOverlays.size())};
+    m_view.m_itemStacks = {m_itemStacks.data(), uint32_t(m_itemStacks.size())};
+    m_view.m_itemPiles = {m_itemPiles.data(), uint32_t(m_itemPiles.size())};
     m_view.m_pictures = {m_pictures.data(), uint32_t(m_pictures.size())};
     m_view.m_palettes = {m_palettes.data(), uint32_t(m_palettes.size())};
 }
