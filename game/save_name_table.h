@@ -59,6 +59,7 @@ public:
         for (uint32_t i = 0; i < count && !archive.Failed(); ++i) {
             const char* stored = nullptr;
             archive.SerializeCStr(stored);
+            if (archive.Failed()) break;
             const std::string name = rename(stored ? stored : "");
             append(name.c_str(), name.empty() ? nullptr : resolve(name.c_str()));
         }

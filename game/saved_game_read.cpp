@@ -78,8 +78,7 @@ bool SSaveNames::checkSave(uint32_t slot, SCheckedSave& save, std::string& fault
     header.SerializeString(text);
     if (header.Failed()) return cutShort(kSaveHeaderRecord, header);
     if (version > kSaveVersion)
-        return refuse(kSaveHeaderRecord, "version " + std::to_string(version) + " is newer than this game",
-                      versionAt);
+        return refuse(kSaveHeaderRecord, "version " + std::to_string(version) + " is newer than this game", versionAt);
     save.version = version;
 
     // The name tables, against nothing: every name resolves to none, but each index the records
@@ -92,7 +91,8 @@ bool SSaveNames::checkSave(uint32_t slot, SCheckedSave& save, std::string& fault
     save.index.Serialize(packages);
     if (packages.Failed()) return cutShort(kSavePackagesRecord, packages);
     if (!save.index.Find(save.index.current))
-        return refuse(kSavePackagesRecord, "the current package \"" + save.index.current + "\" is not among its packages");
+        return refuse(kSavePackagesRecord,
+                      "the current package \"" + save.index.current + "\" is not among its packages");
     for (const SSavePackageIndex::Entry& entry : save.index.packages) {
         SReadError packageFault;
         if (entry.firstId < kSaveFirstPackageRecord || entry.firstId > 0xFFFF)
@@ -105,12 +105,14 @@ bool SSaveNames::checkSave(uint32_t slot, SCheckedSave& save, std::string& fault
     }
 
     SGlobalTable globals;
-    if (!globals.LoadValues(archiveOf(kSaveGlobalsRecord))) return cutShort(kSaveGlobalsRecord, archiveOf(kSaveGlobalsRecord));
+    if (!globals.LoadValues(archiveOf(kSaveGlobalsRecord)))
+        return cutShort(kSaveGlobalsRecord, archiveOf(kSaveGlobalsRecord));
     SPlayer player;
     std::string playerFault;
     SArchive& playerArchive = archiveOf(kSavePlayerRecord);
     if (!player.ReadSaveRecord(playerArchive, version, names, playerFault))
-        return playerArchive.Failed() ? cutShort(kSavePlayerRecord, playerArchive) : refuse(kSavePlayerRecord, playerFault);
+        return playerArchive.Failed() ? cutShort(kSavePlayerRecord, playerArchive)
+                                      : refuse(kSavePlayerRecord, playerFault);
     if (names.m_indexOutOfRange) return refuse(kSavePlayerRecord, "it names more than the name tables hold");
     return true;
 }

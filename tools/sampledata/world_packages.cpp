@@ -74,17 +74,14 @@ cells 0 0
 end
 )";
 
-bool writePackage(const SSamplePackage& package, const SFileFolder& folder, const char* fileName,
-                  std::string& error) {
+bool writePackage(const SSamplePackage& package, const SFileFolder& folder, const char* fileName, std::string& error) {
     if (package.Write(folder, fileName, &error)) return true;
     error = "cannot write " + folder.Resolve((std::string(fileName) + ".pdb").c_str()) +
             (error.empty() ? "" : ": " + error);
     return false;
 }
 
-}  // namespace
-
-void AddSampleKitItemTypes(SItemDatabase& items) {
+void addKitItemTypes(SItemDatabase& items) {
     for (const KitItem& kit : kKitItems) {
         auto type = std::make_unique<SItemType>();
         type->m_name.Set(kit.name);
@@ -97,13 +94,15 @@ void AddSampleKitItemTypes(SItemDatabase& items) {
     }
 }
 
-bool WriteWorldPackage(const SFileFolder& folder, std::string& error) {
+}  // namespace
+
+SSamplePackage SampleWorldPackage() {
     SSamplePackage package;
     package.identifier = "base";
     package.name = "Brim Vale";
     package.mapPrefix = "base_s";
     SItemDatabase items;
-    AddSampleKitItemTypes(items);
+    addKitItemTypes(items);
     package.tables[SModuleTable::Items] = items.Write(package.version);
     SMapObjectTypeTable types;
     std::unique_ptr<SMapObjectType> stone = types.CreateType(1);
@@ -112,7 +111,11 @@ bool WriteWorldPackage(const SFileFolder& folder, std::string& error) {
     package.tables[SModuleTable::MapObjectTypes] =
         WriteOneRecord([&](SArchive& archive) { types.Write(archive, package.version); });
     package.maps = {{"base_s0101", "The cave", kStartMap}};
-    return writePackage(package, folder, "Brimvale", error);
+    return package;
+}
+
+bool WriteWorldPackage(const SFileFolder& folder, std::string& error) {
+    return writePackage(SampleWorldPackage(), folder, "Brimvale", error);
 }
 
 bool WriteResourcePackage(const SFileFolder& folder, std::string& error) {

@@ -4,11 +4,13 @@
 // "BrimvaleRes" beside it.
 #include <string>
 
-class SFileFolder;
-class SItemDatabase;
+#include "tools/sampledata/sample_package.h"
 
-// The base world's item types: everything the starting kit names, and food and water for the
-// living and the undead.
-void AddSampleKitItemTypes(SItemDatabase& items);
+class SFileFolder;
+
+// The base world (identifier "base"): item types for everything the starting kit names and food
+// and water for the living and the undead, the map-object type "base_stone" and the map
+// "base_s0101", where a new game begins.
+SSamplePackage SampleWorldPackage();
 bool WriteWorldPackage(const SFileFolder& folder, std::string& error);
 bool WriteResourcePackage(const SFileFolder& folder, std::string& error);

@@ -46,8 +46,8 @@ protected:
     void SetUp() override {
         BaseGamePlayerTest::SetUp();
         restored.Attach(
-            {&attributes, &skills, &races, &modules, &random, &items, &spells, &quests, &abilities, &diseases},
-            nullptr, nullptr);
+            {&attributes, &skills, &races, &modules, &random, &items, &spells, &quests, &abilities, &diseases}, nullptr,
+            nullptr);
         spells.Add(MakeSpell("base_spellstoneskin", kSchoolProtection));
         spells.Add(MakeSpell("base_spellcurse", kSchoolMind));
         auto quest = std::make_unique<SQuest>();
@@ -96,9 +96,8 @@ protected:
         restored.ResetForNewGame();
         fault.clear();
         bool read = false;
-        const int used = ReadBytes(bytes, [&](SArchive& archive) {
-            read = restored.ReadSaveRecord(archive, version, names, fault);
-        });
+        const int used = ReadBytes(
+            bytes, [&](SArchive& archive) { read = restored.ReadSaveRecord(archive, version, names, fault); });
         if (read) EXPECT_EQ(used, int(bytes.size())) << "the record is read to its end";
         return read;
     }
