@@ -62,7 +62,8 @@ TEST_P(StartingKitTest, theRaceAndMajorSkillsGiveTheirKit) {
     EXPECT_EQ(player.Gold(), c.gold);
     if (*c.spell) EXPECT_TRUE(player.KnowsSpellByName(c.spell));
     // Light Weapon's sword takes the dirk's place.
-    if (std::count(c.majors.begin(), c.majors.end(), 2)) EXPECT_EQ(player.CountOwnedItemsByName("base_weap_dirkcheap"), 0);
+    if (std::count(c.majors.begin(), c.majors.end(), 2))
+        EXPECT_EQ(player.CountOwnedItemsByName("base_weap_dirkcheap"), 0);
     EXPECT_TRUE(player.HasFoodAndWater());
     // Four of one food and four of one drink the race eats.
     int comestibles = 0;
@@ -74,20 +75,40 @@ TEST_P(StartingKitTest, theRaceAndMajorSkillsGiveTheirKit) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, StartingKitTest,
-    ::testing::Values(
-        // Light Weapon with Dual Wield: the sword goes to the second hand, the cudgel to the main,
-        // and no dirk is given. Mercantile's money adds 100 gold to the 500.
-        KitCase{"lightWeaponAndDualWield", 2, {2, 4, 5, 9, 14, 15}, "base_weap_greatcudgel2",
-                "base_weap_shortswordcheap", "base_mail_frayedleather", "base_phealsmall", 600, "base_spellstoneskin"},
-        // Block without Dual Wield or Accuracy wears the round shield; Seiry start with 600 gold.
-        KitCase{"blockAndHeavyWeapon", 3, {1, 3, 5, 6, 8, 20}, "base_weap_greatcudgel2", "base_shield_woodenround",
-                "base_mail_scalecheap", "base_phealsmall", 600, "base_spellcurelightwounds"},
-        // No Block and no Dual Wield: the small shield; the undead drink unholy potions.
-        KitCase{"accuracyForTheUndead", 1, {7, 10, 12, 16, 18, 19}, "base_weap_shortbowcheap",
-                "base_shield_smallwooden", "", "base_punholysmall", 500, "base_spelldrainhealth"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, StartingKitTest,
+                         ::testing::Values(
+                             // Light Weapon with Dual Wield: the sword goes to the second hand, the cudgel to the main,
+                             // and no dirk is given. Mercantile's money adds 100 gold to the 500.
+                             KitCase{"lightWeaponAndDualWield",
+                                     2,
+                                     {2, 4, 5, 9, 14, 15},
+                                     "base_weap_greatcudgel2",
+                                     "base_weap_shortswordcheap",
+                                     "base_mail_frayedleather",
+                                     "base_phealsmall",
+                                     600,
+                                     "base_spellstoneskin"},
+                             // Block without Dual Wield or Accuracy wears the round shield; Seiry start with 600 gold.
+                             KitCase{"blockAndHeavyWeapon",
+                                     3,
+                                     {1, 3, 5, 6, 8, 20},
+                                     "base_weap_greatcudgel2",
+                                     "base_shield_woodenround",
+                                     "base_mail_scalecheap",
+                                     "base_phealsmall",
+                                     600,
+                                     "base_spellcurelightwounds"},
+                             // No Block and no Dual Wield: the small shield; the undead drink unholy potions.
+                             KitCase{"accuracyForTheUndead",
+                                     1,
+                                     {7, 10, 12, 16, 18, 19},
+                                     "base_weap_shortbowcheap",
+                                     "base_shield_smallwooden",
+                                     "",
+                                     "base_punholysmall",
+                                     500,
+                                     "base_spelldrainhealth"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(NewGameTest, theSameSeedGivesTheSameCharacter) {
     game.m_random->Seed(5);

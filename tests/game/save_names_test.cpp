@@ -97,8 +97,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ItemTypeRenameTest,
                                            Rename{"base_xenchantarmor", "base_xenchant"},
                                            Rename{"enchantarmor", "enchant"}, Rename{"enchantweapon", "enchant"},
                                            // Case counts, and short names have nothing to drop.
-                                           Rename{"base_ENCHANTARMOR", "base_ENCHANTARMOR"},
-                                           Rename{"armor", "armor"}, Rename{"base_sword", "base_sword"}));
+                                           Rename{"base_ENCHANTARMOR", "base_ENCHANTARMOR"}, Rename{"armor", "armor"},
+                                           Rename{"base_sword", "base_sword"}));
 
 class SpellRenameTest : public SaveNamesTest, public ::testing::WithParamInterface<Rename> {};
 

@@ -15,6 +15,7 @@
 #include "game/saved_game_layout.h"
 #include "support/item_records.h"
 #include "support/monster_records.h"
+#include "support/playable_game.h"
 #include "support/spell_records.h"
 #include "support/step_counter.h"
 #include "support/temp_folder.h"
@@ -33,21 +34,7 @@ inline void AddKitSpells(SSpellTable& spells) {
 
 class SavedGameTest : public TempFolderTest {
 protected:
-    SavedGameTest() {
-        game.InitTables();
-        game.m_fileFolder = std::make_unique<SFileFolder>(Folder());
-        game.m_moduleContext.folder = game.m_fileFolder.get();
-        game.m_random = std::make_unique<SRandom>();
-        game.m_random->Seed(99);
-        game.m_moduleContext.random = game.m_random.get();
-        game.m_mapItems = std::make_unique<SMapItems>(game.m_items, *game.m_random);
-        game.m_mapObjectTypes.SetItems(game.m_mapItems.get());
-        game.m_player.Attach({&game.m_attributes, &game.m_skills, &game.m_races, &game.m_packages,
-                              game.m_random.get(), &game.m_items, &game.m_spells, &game.m_questTable,
-                              &game.m_abilities, &game.m_diseases},
-                             nullptr, nullptr);
-        game.m_saveNames.Attach(&game);
-    }
+    SavedGameTest() { PrepareGameWithoutWindow(game, Folder(), 99); }
 
     void SetUp() override {
         TempFolderTest::SetUp();

@@ -124,13 +124,14 @@ TEST_F(SaveLoadTest, theHeaderAndThePackageIndexOfABaseWorldAreLaidOutByteForByt
     // The file rounds records up to whole words.
     ASSERT_GE(header.size(), 6u + 8000u + 9u + 1u);
     // Tags 2, 3, 0xFF, version 116, the thumbnail's 8000 bytes; the title after them, no date yet.
-    EXPECT_EQ(std::vector<uint8_t>(header.begin(), header.begin() + 6), (std::vector<uint8_t>{2, 3, 0xFF, 116, 0x40, 0x1F}));
+    EXPECT_EQ(std::vector<uint8_t>(header.begin(), header.begin() + 6),
+              (std::vector<uint8_t>{2, 3, 0xFF, 116, 0x40, 0x1F}));
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&header[8006])), "The cave");
     EXPECT_EQ(header[8015], 0);
 
     // One listed package, the base world, from record 3010; its two maps at 3011 and 3012.
-    const std::vector<uint8_t> index = {1,   0,   0,   0,   'b', 'a', 's', 'e', 0,   'b', 'a', 's', 'e', '_', 's', '0',
-                                        '1', '0', '1', 0,   'b', 'a', 's', 'e', 0,   0,   0,   0,   0xC2, 0x0B, 0, 0};
+    const std::vector<uint8_t> index = {1,   0,   0,   0, 'b', 'a', 's', 'e', 0, 'b', 'a', 's', 'e',  '_',  's', '0',
+                                        '1', '0', '1', 0, 'b', 'a', 's', 'e', 0, 0,   0,   0,   0xC2, 0x0B, 0,   0};
     EXPECT_EQ(Head(records[kSavePackagesRecord], index.size()), index);
     EXPECT_TRUE(records.count(3010) && records.count(3011) && records.count(3012));
     EXPECT_FALSE(records.count(3013));
@@ -194,7 +195,9 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"missingNameTables", [](auto& r) { r.erase(kSaveNamesRecord); }},
         Damage{"missingMapState", [](auto& r) { r.erase(3012); }},
         Damage{"unknownCurrentPackage",
-               [](auto& r) { r[kSavePackagesRecord] = PackageIndex("atlantis", "base_s0101", {{"base", 3010}}); }},
+               [](auto& r) {
+                   r[kSavePackagesRecord] = PackageIndex("atlantis", "base_s0101", {{"base", 3010}});
+               }},
         Damage{"playerCutShort", [](auto& r) { r[kSavePlayerRecord].resize(r[kSavePlayerRecord].size() / 2); }},
         Damage{"headerCutShort", [](auto& r) { r[kSaveHeaderRecord].resize(100); }},
         Damage{"newerVersion", [](auto& r) { r[kSaveHeaderRecord][3] = 117; }},
@@ -212,8 +215,9 @@ TEST_F(SaveLoadTest, aSaveThatCannotBeWrittenFailsAndTheOldFileSurvives) {
     // The folder is read-only; the temporary file's name is taken as well, since the tests may run
     // with the rights to write anywhere.
     std::filesystem::create_directory(path + ".new");
-    std::filesystem::permissions(Folder(), std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
-                                               std::filesystem::perms::others_write,
+    std::filesystem::permissions(Folder(),
+                                 std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
                                  std::filesystem::perm_options::remove);
     EXPECT_FALSE(Save());
     std::filesystem::permissions(Folder(), std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
