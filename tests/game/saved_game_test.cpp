@@ -4,6 +4,7 @@
 
 #include "engine/base/byte_order.h"
 #include "game/saved_game_fixture.h"
+#include "game/saved_screens.h"
 #include "support/map_fixture.h"
 
 namespace {
@@ -275,5 +276,58 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SaveLoadTest, aMissingSlotHasNoInfo) { EXPECT_EQ(game.m_saveNames.ReadSaveSlotInfo(4), nullptr); }
+
+}  // namespace
+
+namespace {
+
+// The play and inventory screens' parts of a save as the screens will keep them: a word each, a
+// thumbnail of one colour and a fixed date.
+class RecordingSavedScreens : public SSavedPlayScreen, public SSavedInventory {
+public:
+    void ResetWorld() override { ++resets; }
+    void ViewThumbnail(std::span<uint16_t, kSaveThumbWidth * kSaveThumbHeight> pixels) const override {
+        std::fill(pixels.begin(), pixels.end(), uint16_t(0xF81F));
+    }
+    void FormatDayTime(SString& out) const override { out.Assign("Day 3, 7:05 pm"); }
+    void SerializeForSave(SArchive& archive, int) override { serialize(archive, 'W', playWord); }
+    bool SerializeForLoad(SArchive& archive, int) override { return serialize(archive, 'W', playWord); }
+    void SerializeUiForSave(SArchive& archive, int) override { serialize(archive, 'X', journalPage); }
+    bool SerializeUiForLoad(SArchive& archive, int) override { return serialize(archive, 'X', journalPage); }
+
+    int resets = 0;
+    uint32_t playWord = 0;
+    uint32_t journalPage = 0;
+
+private:
+    static bool serialize(SArchive& archive, uint8_t tag, uint32_t& value) {
+        archive.SerializeTag(tag);
+        archive.SerializeU32(value);
+        return !archive.Failed();
+    }
+};
+
+TEST_F(SaveLoadTest, thePlayAndInventoryScreensKeepTheirPartsAndTheSlotShowsTheirPictureAndDate) {
+    RecordingSavedScreens screens;
+    game.m_saveNames.SetPlayScreen(&screens);
+    game.m_saveNames.SetInventory(&screens);
+    screens.playWord = 0x01020304;
+    screens.journalPage = 5;
+    ASSERT_TRUE(Save()) << error;
+    std::unique_ptr<SSaveSlotInfo> info = game.m_saveNames.ReadSaveSlotInfo(1);
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->dateText, "Day 3, 7:05 pm");
+    EXPECT_EQ(info->thumbnail[0], 0xF81F);
+    EXPECT_EQ(info->thumbnail[kSaveThumbWidth * kSaveThumbHeight - 1], 0xF81F);
+
+    screens.playWord = 0;
+    screens.journalPage = 0;
+    ASSERT_TRUE(Load()) << error;
+    EXPECT_EQ(screens.resets, 1);
+    EXPECT_EQ(screens.playWord, 0x01020304u);
+    EXPECT_EQ(screens.journalPage, 5u);
+    game.m_saveNames.SetPlayScreen(nullptr);
+    game.m_saveNames.SetInventory(nullptr);
+}
 
 }  // namespace
