@@ -228,4 +228,8 @@ void Feldmar2::OnResume() {
     if (m_game && m_game->m_sound) m_game->m_sound->Resume();
 }
 
+void Feldmar2::OnShutdown() {
+    if (m_game) m_game->m_saveNames.AutoSave();
+}
+
 void Feldmar2::Quit() { QuitNow(); }

@@ -43,7 +43,8 @@ public:
     ~Feldmar2() override;
 
     bool OnInitialize() override;
-    void OnShutdown() override {}
+    // Closing the window while a game runs writes the auto-save, as quitting does.
+    void OnShutdown() override;
     bool OnFrame() override;
     void OnSuspend() override;
     void OnResume() override;
@@ -52,8 +53,7 @@ public:
     void OnStylusDown(int32_t x, int32_t y) override;
     void OnStylusMove(int32_t x, int32_t y) override;
     void OnStylusUp(int32_t x, int32_t y) override;
-    // Ends the program through QuitNow, which runs the auto-save hook first when one is registered;
-    // no auto-save is registered until saved games exist.
+    // Ends the program through QuitNow, which writes the auto-save first while a game runs.
     void Quit();
 
     // The action of a key, or 0 when it is bound to none.

@@ -55,6 +55,7 @@
 #include "game/game_portraits.h"
 #include "game/interface_roles.h"
 #include "game/layout_record.h"
+#include "game/save_names.h"
 #include "render/view_descriptor.h"
 #include "screens/screen_id.h"
 #include "script/script.h"
@@ -232,6 +233,8 @@ public:
     SCardTable m_cards;
     // Reports to the script context and the play screen once they take its messages.
     SPlayer m_player;
+    // New games, saved games and their name tables.
+    SSaveNames m_saveNames;
 
 private:
     SViewDescriptor m_playView;

@@ -37,6 +37,8 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     // The play screen must exist before the first frame, which hands it the back buffer; it is
     // set up last of all.
     SetScreen(kPlayScreen, MakeScreen(kPlayScreen));
+    m_saveNames.Attach(this);
+    m_saveNames.RegisterQuitAutoSave();
 
     m_fileFolder = std::make_unique<SFileFolder>();
     m_random = std::make_unique<SRandom>();

@@ -76,6 +76,11 @@ public:
     // Record `recordId` holds the module's position and the list of its maps, each map's state the
     // records after it; creatures name their monsters through the saved game's name tables.
     void SaveSaveState(SPdbWriter& writer, SArchive& archive, int saveVersion, uint16_t recordId, SMapSaveNames& names);
+    // Whether a save holds the package's record at `recordId`, readable and within the grid, and the
+    // state record of every map it lists, so that a load can be refused before anything changes.
+    // False, with the fault.
+    static bool CheckSaveState(SPdb& save, int saveVersion, uint16_t recordId, const char* identifier,
+                               SReadError& fault);
     // Maps that the package no longer has are skipped. False, with Error(), for a damaged save.
     bool LoadSaveState(SPdb& save, SArchive& archive, int saveVersion, uint16_t recordId, SMapSaveNames& names);
 

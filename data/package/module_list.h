@@ -35,8 +35,9 @@ public:
 
     int Count() const { return m_modules.Count(); }
     SModule* At(int index) const { return m_modules.At(index); }
-    // The module opened last.
+    // The module opened last, or the one a loaded game was saved in.
     SModule* Current() const { return m_current; }
+    void SetCurrent(SModule* module) { m_current = module; }
     const SReadError& Error() const { return m_error; }
 
 private:

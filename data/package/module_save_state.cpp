@@ -46,6 +46,35 @@ struct SModuleSaveRecord {
     }
 };
 
+std::string saveWhat(const char* identifier) {
+    return "the position and maps of package \"" + std::string(identifier) + "\"";
+}
+
+// The package's record of the save, read and checked; false with the fault.
+bool readSaveRecord(SPdb& save, SArchive& archive, int saveVersion, uint16_t recordId, const char* identifier,
+                    std::unique_ptr<SPdbRecord>& record, SModuleSaveRecord& saved, SReadError& fault) {
+    const std::string what = saveWhat(identifier);
+    record = save.LoadRecord(recordId);
+    if (!record) {
+        fault = save.RecordFault(recordId, what, "missing");
+        return false;
+    }
+    archive.OpenRead(record->Data(), record->Size());
+    saved.Serialize(archive, saveVersion);
+    if (archive.Failed()) {
+        fault = CutShort(save, recordId, what, archive);
+        return false;
+    }
+    if (!SModule::IsWorldCell(saved.worldX) || !SModule::IsWorldCell(saved.worldY)) {
+        fault = save.RecordFault(recordId, what,
+                                 "the world position " + std::to_string(saved.worldX) + ", " +
+                                     std::to_string(saved.worldY) + " lies off the map grid",
+                                 kPositionAt);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void SModule::SaveSaveState(SPdbWriter& writer, SArchive& archive, int saveVersion, uint16_t recordId,
@@ -62,20 +91,28 @@ void SModule::SaveSaveState(SPdbWriter& writer, SArchive& archive, int saveVersi
     }
 }
 
+bool SModule::CheckSaveState(SPdb& save, int saveVersion, uint16_t recordId, const char* identifier,
+                             SReadError& fault) {
+    SArchive archive;
+    std::unique_ptr<SPdbRecord> record;
+    SModuleSaveRecord saved;
+    if (!readSaveRecord(save, archive, saveVersion, recordId, identifier, record, saved, fault)) return false;
+    for (const SMapSaveEntry& entry : saved.maps) {
+        if (save.LoadRecord(entry.recordId)) continue;
+        fault = save.RecordFault(entry.recordId,
+                                 "the state of map \"" + std::string(entry.name ? entry.name : "") + "\"", "missing");
+        return false;
+    }
+    return true;
+}
+
 bool SModule::LoadSaveState(SPdb& save, SArchive& archive, int saveVersion, uint16_t recordId, SMapSaveNames& names) {
-    const std::string what = "the position and maps of package \"" + std::string(m_header.identifier.Text()) + "\"";
-    auto record = save.LoadRecord(recordId);
-    if (!record) return fail(save.RecordFault(recordId, what, "missing"));
-    archive.OpenRead(record->Data(), record->Size());
     // A save too old to hold the position leaves the one recorded so far.
     SModuleSaveRecord saved{m_worldX, m_worldY, m_facing, {}};
-    saved.Serialize(archive, saveVersion);
-    if (archive.Failed()) return fail(CutShort(save, recordId, what, archive));
-    if (!IsWorldCell(saved.worldX) || !IsWorldCell(saved.worldY))
-        return fail(save.RecordFault(recordId, what,
-                                     "the world position " + std::to_string(saved.worldX) + ", " +
-                                         std::to_string(saved.worldY) + " lies off the map grid",
-                                     kPositionAt));
+    std::unique_ptr<SPdbRecord> record;
+    SReadError recordFault;
+    if (!readSaveRecord(save, archive, saveVersion, recordId, m_header.identifier.Text(), record, saved, recordFault))
+        return fail(recordFault);
     m_worldX = saved.worldX;
     m_worldY = saved.worldY;
     m_facing = saved.facing;

@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string>
 
+class SArchive;
+class SPlayerSaveNames;
+
 // Where an active effect came from; worn items, diseases and abilities are rebuilt rather than
 // timed out.
 enum SEffectOrigin : uint8_t {
@@ -61,6 +64,13 @@ struct SActiveEffect {
     // The same cause: source, sub-id and name.
     bool SameCause(const void* otherSource, uint32_t otherSubId, const char* otherName) const;
 
+    // The saved form: origin, type, the source as an index into the save's names (item types for
+    // used items, spells for spells, none for monsters), name, magnitude, duration and sub-id.
+    void Write(SArchive& archive, SPlayerSaveNames& names) const;
+    // False, the record read past, for an entry the game cannot keep: a type outside the lists,
+    // an origin that is not saved, or a source the data no longer has.
+    bool Read(SArchive& archive, SPlayerSaveNames& names);
+
     // A disease (Resist disease) or a spell (Fortify and Resist spell) the effect is bound to; empty
     // for none.
     std::string name;
@@ -70,4 +80,7 @@ struct SActiveEffect {
     uint8_t type = kNoPlayerEffect;
     uint8_t origin = 0;
     uint8_t subId = 0;  // the skill or attribute of a Fortify skill or attribute
+
+private:
+    void serialize(SArchive& archive, uint16_t& sourceId);
 };

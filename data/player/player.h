@@ -24,13 +24,16 @@
 #include "engine/base/string.h"
 #include "script/script_value.h"
 
+class SArchive;
 class SAttributeTable;
+struct SCharacterChoice;
 struct SCreature;
 class SItemDatabase;
 class SItemType;
 class SMap;
 class SModule;
 class SModuleList;
+class SPlayerSaveNames;
 class SPlayerWorld;
 struct SMonsterContext;
 class SQuestTable;
@@ -85,6 +88,13 @@ public:
     // The new-game defaults, only while the base world is the current package: any other world
     // sets up its own player.
     void ResetForNewGame();
+
+    // The starting kit of the character chosen, after the new-game defaults: race, name, portrait,
+    // the race's ability, books, potions, food and water, gold, the major skills with their items
+    // and spells, the pieces worn, the other skills and the start script. The world's missing item
+    // types are skipped. False when the world offers no food or no water the race starts with,
+    // which the kit cannot do without.
+    bool GiveStartingKit(const SCharacterChoice& choice);
 
     // Accessors.
     const SString& Name() const { return m_name; }
@@ -384,9 +394,27 @@ public:
     uint32_t ExecuteScriptCommand(SPlayerWorld& world, uint32_t id, const SScriptValue& arg1, const SScriptValue& arg2,
                                   const SScriptValue& arg3, std::optional<SScriptValue>& result);
 
+    // Record 3003 of a saved game at that version (the game writes the newest; tests write older
+    // ones). Item types and spells go by the save's name tables.
+    void WriteSaveRecord(SArchive& archive, int version, SPlayerSaveNames& names);
+    // Over the new-game defaults. What the data no longer has (spells, quests, items, abilities,
+    // diseases, books, effect sources) is dropped one by one; the worn-item, disease and ability
+    // effects are rebuilt. False for a record cut short (the archive failed) or one holding what
+    // no player can have, which `fault` names.
+    bool ReadSaveRecord(SArchive& archive, int version, SPlayerSaveNames& names, std::string& fault);
+
 private:
+    // The character's own values, both directions, by the save's version.
+    void serializeCharacter(SArchive& archive, int version);
+    // Values read that the rules could not handle refuse the record; values past their limits
+    // are brought within them.
+    bool checkCharacter(std::string& fault);
     void resetState();
     void releaseHoldings();
+    // One item of the type of that name, when the world has the type; the item made, or null.
+    SItem* giveKitItem(const char* name);
+    // Four items each of a food and a drink the race starts with, drawn from the world's.
+    bool giveStartingFood();
     void show(const char* text) const;
     // "Your <what> has been increased by 3." (or decreased), for attribute and skill changes.
     void announceChange(const std::string& what, int32_t delta) const;

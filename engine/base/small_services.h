@@ -16,8 +16,8 @@ int PopCount16(uint32_t value);
 // denominator := n; answers the new numerator. A zero denominator gives 0.
 int32_t ScaleFraction(int32_t& denominator, int32_t& numerator, int32_t n);
 
-// The main menu's immediate exit: sets the quit flag, calls the registered auto-save function (none
-// is registered until saved games exist), then ends the process with status 0.
+// The main menu's immediate exit: sets the quit flag, calls the registered auto-save function (the
+// game's, which saves only while a game runs), then ends the process with status 0.
 void QuitNow();
 bool QuitRequested();
 using AutoSaveFunction = void (*)();

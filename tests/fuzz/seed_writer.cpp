@@ -10,6 +10,7 @@
 
 #include "data/package/module_context.h"
 #include "data/package/module_list.h"
+#include "data/player/character_choice.h"
 #include "data/rules/attribute_table.h"
 #include "data/rules/race_table.h"
 #include "data/rules/skill_table.h"
@@ -24,14 +25,17 @@
 #include "fuzz/music_input.h"
 #include "game/interface_pictures.h"
 #include "game/layout_record.h"
+#include "support/playable_game.h"
 #include "support/script_assembler.h"
 #include "support/sound_fixtures.h"
+#include "support/step_counter.h"
 #include "support/world_package.h"
 #include "tools/sampledata/audio_packages.h"
 #include "tools/sampledata/interface_art.h"
 #include "tools/sampledata/interface_layout.h"
 #include "tools/sampledata/sample_people.h"
 #include "tools/sampledata/wave_writer.h"
+#include "tools/sampledata/world_packages.h"
 
 namespace {
 
@@ -169,6 +173,24 @@ void writePackages(const SSeeds& seeds) {
     id = 4000;
     WriteResourceIndex(empty, id, {}, {});
     seeds.Write("resource_index_fuzz", "empty.pdb", empty);
+}
+
+// A whole saved game: a new game on the sample world, saved by the game.
+void writeSavedGame(const SSeeds& seeds) {
+    const fs::path world = seeds.Target("saved_game_fuzz") / "world";
+    fs::create_directories(world);
+    const SFileFolder folder(world.string());
+    std::string error;
+    SGameData game;
+    PrepareGameWithoutWindow(game, world.string() + "/", 7);
+    StepCounter steps;
+    if (!WriteSoundPackage(folder, error) || !WriteMusicPackage(folder, error) ||
+        !WriteResourcePackage(folder, error) || !WriteWorldPackage(folder, error) ||
+        !game.m_saveNames.NewGame(steps, SCharacterChoice{}, error) || !game.m_saveNames.SaveGame(1, error))
+        SSeeds::fail("cannot save the seed game: " + error);
+    fs::copy_file(world / "BrimvaleSave1.pdb", seeds.Target("saved_game_fuzz") / "new-game.pdb",
+                  fs::copy_options::overwrite_existing);
+    fs::remove_all(world);
 }
 
 void writeSaves(const SSeeds& seeds) {
@@ -336,6 +358,7 @@ int main(int argc, char** argv) {
     writePackages(seeds);
     writeWorldTables(seeds);
     writeSaves(seeds);
+    writeSavedGame(seeds);
     writePictures(seeds);
     writeLayouts(seeds);
     writeScripts(seeds);

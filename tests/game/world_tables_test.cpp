@@ -126,17 +126,7 @@ TEST_F(GameTablesTest, aWorldsMapsNameTheirCellsCreaturesAndLootThroughTheGamesT
     grass->m_name.Set("base_grass");
     types.Add(std::move(grass));
     world.tables[SModuleTable::MapObjectTypes] = {TableRecord(types, world.version)};
-    SMonsterTable monsters;
-    const std::vector<std::string> pictures = PictureNames("bres_rat", 1);
-    auto vermin = MakeBaseType("base_vermin", 1, {});
-    for (const std::string& picture : pictures) vermin->m_pictureNames.Append(picture.c_str());
-    auto rat = MakeMonster("base_rat", vermin.get());
-    rat->m_stats[kStatMaxHitPoints] = 12;
-    monsters.Add(std::move(vermin));
-    monsters.Add(std::move(rat));
-    SItemDatabase noItems;
-    TestItemNames itemNames(noItems);
-    world.tables[SModuleTable::Monsters] = MonsterRecords(monsters, world.version, itemNames);
+    world.tables[SModuleTable::Monsters] = OneMonsterRecords("base_rat", "base_vermin", 12, world.version);
     world.maps = {{"base_cave", "Cave", R"(
 cell . floor=base_grass
 cells 0 0

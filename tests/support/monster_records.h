@@ -51,3 +51,19 @@ inline SRecordList MonsterRecords(SMonsterTable& table, int version, SItemTypeNa
     return {WrittenBytes([&](SArchive& archive) { table.WriteBaseTypes(archive, version); }),
             WrittenBytes([&](SArchive& archive) { table.WriteMonsters(archive, version, itemNames); })};
 }
+
+// The records of a monster table with one monster of a base type of kind 1 (seven pictures named
+// "<monster>1".."7") and that many hit points.
+inline SRecordList OneMonsterRecords(const char* monster, const char* baseType, uint16_t maxHp, int version) {
+    SMonsterTable monsters;
+    const std::vector<std::string> pictures = PictureNames(monster, 1);
+    auto base = MakeBaseType(baseType, 1, {});
+    for (const std::string& picture : pictures) base->m_pictureNames.Append(picture.c_str());
+    auto made = MakeMonster(monster, base.get());
+    made->m_stats[kStatMaxHitPoints] = maxHp;
+    monsters.Add(std::move(base));
+    monsters.Add(std::move(made));
+    SItemDatabase noItems;
+    TestItemNames itemNames(noItems);
+    return MonsterRecords(monsters, version, itemNames);
+}

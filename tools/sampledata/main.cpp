@@ -6,6 +6,7 @@
 #include "engine/files/file_layer.h"
 #include "tools/sampledata/audio_packages.h"
 #include "tools/sampledata/interface_package.h"
+#include "tools/sampledata/world_packages.h"
 
 int main(int argc, char** argv) {
     if (argc > 2) {
@@ -19,7 +20,8 @@ int main(int argc, char** argv) {
     const SFileFolder folder = argc == 2 ? SFileFolder(argv[1]) : SFileFolder();
     std::string error;
     if (!WriteInterfacePackage(folder, error) || !WriteSoundPackage(folder, error) ||
-        !WriteMusicPackage(folder, error)) {
+        !WriteMusicPackage(folder, error) || !WriteResourcePackage(folder, error) ||
+        !WriteWorldPackage(folder, error)) {
         std::fprintf(stderr, "brimvale-sampledata: %s\n", error.c_str());
         return 1;
     }

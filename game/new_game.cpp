@@ -1,0 +1,57 @@
+// A new game: the world rebuilt from the four packages every game opens, and the character
+// chosen given the new-game defaults and the starting kit.
+#include "data/player/character_choice.h"
+#include "engine/packages/loading_steps.h"
+#include "game/game_data.h"
+#include "game/save_names.h"
+#include "game/saved_screens.h"
+
+namespace {
+
+// The world every new game is played in.
+constexpr const char* kBaseWorld = "base";
+constexpr uint32_t kNewGameSteps = 19;
+
+}  // namespace
+
+bool SSaveNames::prepareWorld(SLoadingSteps& loading, std::string& error) {
+    SGameData& game = *m_game;
+    game.ClearTables();
+    loading.Step();
+    if (m_playScreen) m_playScreen->ResetWorld();
+    loading.Step();
+    // The music, sound and picture packages may be missing (the game plays on without them); the
+    // base world may not.
+    game.m_packages.OpenAll(loading);
+    const SReadError opened = game.m_packages.Error();
+    loading.Step();
+    const SModule* world = game.m_packages.Current();
+    if (world == nullptr || !world->Identifier().Equals(kBaseWorld)) {
+        error = "The world package cannot be read";
+        if (opened.Failed()) error += ": " + opened.Message();
+        error += ".";
+        return false;
+    }
+    game.LoadTablePictures(&loading);
+    loading.Step();
+    game.BuildTables(&loading);
+    loading.Step();
+    game.m_player.ResetForNewGame();
+    loading.Step();
+    return true;
+}
+
+bool SSaveNames::NewGame(SLoadingSteps& loading, const SCharacterChoice& choice, std::string& error) {
+    SGameData& game = *m_game;
+    loading.Start(kNewGameSteps);
+    game.PopAllStates();
+    loading.Step();
+    game.m_gameRunning = false;
+    if (!prepareWorld(loading, error)) return false;
+    if (!game.m_player.GiveStartingKit(choice)) {
+        error = "The world offers no food or water to start a game with.";
+        return false;
+    }
+    loading.Step();
+    return true;
+}

@@ -1,0 +1,126 @@
+#include "tools/sampledata/world_packages.h"
+
+#include <memory>
+
+#include "data/items/item_classes.h"
+#include "data/items/item_database.h"
+#include "data/map_objects/map_object_type_table.h"
+#include "engine/files/file_layer.h"
+#include "engine/packages/record_list.h"
+#include "tools/sampledata/sample_package.h"
+
+namespace {
+
+struct KitItem {
+    const char* name;
+    const char* displayName;
+    uint8_t itemClass;
+    uint8_t subtype;
+    uint32_t value = 0;
+    uint8_t flags = 0;
+};
+
+const KitItem kKitItems[] = {
+    {"base_race_rasvim_book", "Book of the Rasvim", kItemBook, kBookSubtypeBook},
+    {"base_race_etherim_book", "Book of the Etherim", kItemBook, kBookSubtypeBook},
+    {"base_race_seiry_book", "Book of the Seiry", kItemBook, kBookSubtypeBook},
+    {"base_race_derth_book", "Book of the Derth", kItemBook, kBookSubtypeBook},
+    {"base_race_nogur_book", "Book of the Nogur", kItemBook, kBookSubtypeBook},
+    {"base_phealsmall", "Small healing potion", kItemPotion, 1, 20},
+    {"base_punholysmall", "Small unholy potion", kItemPotion, 1, 20},
+    {"base_pmanasmall", "Small mana potion", kItemPotion, 1, 20},
+    {"base_bread", "Bread", kItemComestible, kComestibleFood, 2},
+    {"base_water", "Water", kItemComestible, kComestibleWater, 1},
+    {"base_rottenmeat", "Rotten meat", kItemComestible, kComestibleFood, 1, kItemSpoilt},
+    {"base_stalewater", "Stale water", kItemComestible, kComestibleWater, 1, kItemSpoilt},
+    {"base_boots_fur", "Fur boots", kItemLightArmour, kArmourBoots, 10},
+    {"base_shield_smallwooden", "Small wooden shield", kItemLightArmour, kArmourShield, 10},
+    {"base_shield_woodenround", "Round wooden shield", kItemLightArmour, kArmourShield, 15},
+    {"base_weap_shortswordcheap", "Cheap short sword", kItemWeapon, kWeaponShortSword, 20},
+    {"base_weap_greatcudgel2", "Great cudgel", kItemWeapon, kWeaponClub, 15},
+    {"base_weap_dirkcheap", "Cheap dirk", kItemWeapon, kWeaponShortSword, 10},
+    {"base_mail_frayedleather", "Frayed leather", kItemLightArmour, kArmourBody, 20},
+    {"base_mail_scalecheap", "Cheap scale mail", kItemHeavyArmour, kArmourBody, 40},
+    {"base_weap_shortbowcheap", "Cheap short bow", kItemWeapon, kWeaponShortBow, 25},
+    {"base_quiver_cheap", "Cheap quiver", kItemWeapon, kWeaponQuiver, 5},
+    {"base_spbookcurelightwounds", "Cure light wounds", kItemMagic, kMagicSpellbook, 50},
+    {"base_spbookstoneskin", "Stone skin", kItemMagic, kMagicSpellbook, 50},
+    {"base_spbookburninghand", "Burning hand", kItemMagic, kMagicSpellbook, 50},
+    {"base_spbookcurse", "Curse", kItemMagic, kMagicSpellbook, 50},
+    {"base_spbookdrainhealth", "Drain health", kItemMagic, kMagicSpellbook, 50},
+    {"base_spbookfeather", "Feather", kItemMagic, kMagicSpellbook, 50},
+    {"base_repair_hammerapprentice", "Apprentice's hammer", kItemRepair, 1, 10},
+    {"base_money_100", "100 gold", kItemMoney, 1, 100},
+    {"base_gem_amethyst", "Amethyst", kItemGem, 1, 60},
+    {"base_alc_mortarbeginner", "Beginner's mortar", kItemAlchemy, 1, 20},
+    {"base_alc_alkieberries", "Alkie berries", kItemIngredient, 1, 2},
+    {"base_alc_criminivulgaris", "Criminis vulgaris", kItemIngredient, 1, 2},
+    {"base_alc_ladyslipper", "Lady slipper", kItemIngredient, 1, 2},
+    {"base_alc_moonshinemushies", "Moonshine mushrooms", kItemIngredient, 1, 2},
+    {"base_alc_powerberries", "Power berries", kItemIngredient, 1, 2},
+    {"base_alc_purplefairyring", "Purple fairy ring", kItemIngredient, 1, 2},
+    {"base_key_lockpickbeginner", "Beginner's lockpick", kItemKey, kKeySubtypeLockpick, 10},
+    {"base_scrdisarm", "Scroll of disarming", kItemMagic, kMagicScroll, 30},
+    {"base_robe_clothcape", "Cloth cape", kItemLightArmour, kArmourCloak, 10},
+};
+
+// The first map of the sample world: a small cave, where a new game begins.
+const char* const kStartMap = R"(
+cell . floor=base_stone
+cells 0 0
+.....
+.....
+.....
+end
+)";
+
+bool writePackage(const SSamplePackage& package, const SFileFolder& folder, const char* fileName, std::string& error) {
+    if (package.Write(folder, fileName, &error)) return true;
+    error = "cannot write " + folder.Resolve((std::string(fileName) + ".pdb").c_str()) +
+            (error.empty() ? "" : ": " + error);
+    return false;
+}
+
+void addKitItemTypes(SItemDatabase& items) {
+    for (const KitItem& kit : kKitItems) {
+        auto type = std::make_unique<SItemType>();
+        type->m_name.Set(kit.name);
+        type->m_displayName.Assign(kit.displayName);
+        type->m_class = kit.itemClass;
+        type->m_subtype = kit.subtype;
+        type->m_baseValue = kit.value;
+        type->m_flags = kit.flags;
+        items.AddItemType(std::move(type));
+    }
+}
+
+}  // namespace
+
+SSamplePackage SampleWorldPackage() {
+    SSamplePackage package;
+    package.identifier = "base";
+    package.name = "Brim Vale";
+    package.mapPrefix = "base_s";
+    SItemDatabase items;
+    addKitItemTypes(items);
+    package.tables[SModuleTable::Items] = items.Write(package.version);
+    SMapObjectTypeTable types;
+    std::unique_ptr<SMapObjectType> stone = types.CreateType(1);
+    stone->m_name.Set("base_stone");
+    types.Add(std::move(stone));
+    package.tables[SModuleTable::MapObjectTypes] =
+        WriteOneRecord([&](SArchive& archive) { types.Write(archive, package.version); });
+    package.maps = {{"base_s0101", "The cave", kStartMap}};
+    return package;
+}
+
+bool WriteWorldPackage(const SFileFolder& folder, std::string& error) {
+    return writePackage(SampleWorldPackage(), folder, "Brimvale", error);
+}
+
+bool WriteResourcePackage(const SFileFolder& folder, std::string& error) {
+    SSamplePackage package;
+    package.identifier = "bres";
+    package.name = "Brim Vale pictures";
+    return writePackage(package, folder, "BrimvaleRes", error);
+}
