@@ -94,6 +94,8 @@ void SStateGame::RunCombatRound() {
 
 void SStateGame::advanceTurn() {
     if (m_turning == 0) return;
+    // The compass blends its ends over what lies beneath, so its frame is drawn again under it.
+    m_compassBorder.SetDirty();
     m_compass.SetDirty();
     const int32_t heading = int32_t(m_heading);
     const int32_t left = m_turnStep > 0 ? m_targetHeading - heading : heading - m_targetHeading;

@@ -60,9 +60,9 @@ void SStateGame::BuildView() {
     m_w = m_display ? m_display->m_width : 0;
     m_h = m_display ? m_display->m_height : 0;
 
-    SCtrl* all[] = {&m_viewSideFill, &m_viewSideBorder, &m_panel,     &m_panelBorder, &m_secondPanel,
-                    &m_secondPanelBorder, &m_automapCtrl, &m_portrait, &m_hpBar,     &m_manaBar,
-                    &m_compassBorder, &m_compass};
+    SCtrl* all[] = {&m_viewSideFill, &m_viewSideBorder,    &m_panel,         &m_panelBorder,
+                    &m_secondPanel,  &m_secondPanelBorder, &m_automapCtrl,   &m_portrait,
+                    &m_hpBar,        &m_manaBar,           &m_compassBorder, &m_compass};
     for (SCtrl* ctrl : all) ctrl->Attach(this);
     for (SButtonCtrl& button : m_actionButtons) button.Attach(this);
     for (SButtonCtrl& button : m_moveButtons) button.Attach(this);
@@ -84,13 +84,18 @@ void SStateGame::BuildView() {
         }
         if (PlaceCtrl(*panels[i].second, panelRows[i])) panels[i].second->Setup(frames, 0, 0, SBorderSides::kAll);
     }
-    if (PlaceCtrl(m_automapCtrl, kAutomap)) m_automapCtrl.Setup();
+    if (PlaceCtrl(m_automapCtrl, kAutomap)) {
+        m_automapCtrl.Setup();
+        m_automapCtrl.ComputeCenter();
+    }
     if (PlaceCtrl(m_portrait, kPortrait)) m_portrait.SetFace(m_game->m_player.Face().Text());
     if (PlaceCtrl(m_hpBar, kHpRow)) m_hpBar.Setup(1);
     if (PlaceCtrl(m_manaBar, kManaRow)) m_manaBar.Setup(0);
     refreshBars();
     placeButtons();
-    if (PlaceCtrl(m_compassBorder, kCompassBorderRow)) m_compassBorder.Setup(frames, 0, 0, SBorderSides::kAll);
+    // Filled, so that the compass, which blends its ends over what lies beneath, always finds the
+    // same ground.
+    if (PlaceCtrl(m_compassBorder, kCompassBorderRow)) m_compassBorder.Setup(frames, 1, 0, SBorderSides::kAll);
     if (PlaceCtrl(m_compass, kCompassRow)) {
         const auto set = m_game->InterfaceSet<4>(SInterfaceRole::kCompass);
         m_compass.Setup(set[0], set[1], set[2], set[3]);
@@ -167,6 +172,10 @@ void SStateGame::renderView() {
     view.m_heading = int32_t(m_heading) * 65536;
     view.m_skyAngle = m_skyAngle;
     if (m_game->m_render == nullptr) return;
+    // The view's polygons may leave a stray pixel uncovered at their seams; cleared to the fog's
+    // colour it shows the same in every frame instead of keeping what was there before.
+    if (m_display != nullptr && m_viewW > 0 && m_viewH > 0)
+        m_display->FillRect(m_viewX, m_viewY, m_viewW, m_viewH, view.m_fogColour);
     m_game->m_render->RenderFrame();
     if (m_rainIntensity != 0 && m_currentMap != nullptr && m_currentMap->IsSurface())
         advanceRain(platform::TickCount());

@@ -116,9 +116,8 @@ std::string PlayDriver::OpenDialogKind() const {
     const SDialog* child = m_play->m_child;
     if (child == nullptr) return "";
     const std::pair<const SDialog*, const char*> kinds[] = {
-        {&m_play->m_mapDialog, "map"},          {&m_play->m_spellbook, "spellbook"},
-        {&m_play->m_potions, "potions"},        {&m_play->m_rest, "rest"},
-        {&m_play->m_shipTravel, "ship travel"}, {&m_play->m_markRecall, "mark recall"}};
+        {&m_play->m_mapDialog, "map"}, {&m_play->m_spellbook, "spellbook"},    {&m_play->m_potions, "potions"},
+        {&m_play->m_rest, "rest"},     {&m_play->m_shipTravel, "ship travel"}, {&m_play->m_markRecall, "mark recall"}};
     for (const auto& [dialog, name] : kinds)
         if (child == dialog) return name;
     return dynamic_cast<const SDialogMessage*>(child) != nullptr ? "message" : "other";
