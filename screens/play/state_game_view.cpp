@@ -88,7 +88,12 @@ void SStateGame::BuildView() {
         m_automapCtrl.Setup();
         m_automapCtrl.ComputeCenter();
     }
-    if (PlaceCtrl(m_portrait, kPortrait)) m_portrait.SetFace(m_game->m_player.Face().Text());
+    if (PlaceCtrl(m_portrait, kPortrait)) {
+        m_portrait.SetFace(m_game->m_player.Face().Text());
+        // A player whose face the world does not know still shows a portrait to tap.
+        if (m_portrait.m_portrait == nullptr)
+            m_portrait.SetPicture(m_game->InterfacePicture(SInterfaceRole::kDefaultPicture));
+    }
     if (PlaceCtrl(m_hpBar, kHpRow)) m_hpBar.Setup(1);
     if (PlaceCtrl(m_manaBar, kManaRow)) m_manaBar.Setup(0);
     refreshBars();

@@ -8,9 +8,7 @@ struct Rect {
     int x, y, w, h;
 };
 
-SLayoutRow row(uint16_t id, const Rect& r) {
-    return {id, uint16_t(r.x), uint16_t(r.y), uint16_t(r.w), uint16_t(r.h)};
-}
+SLayoutRow row(uint16_t id, const Rect& r) { return {id, uint16_t(r.x), uint16_t(r.y), uint16_t(r.w), uint16_t(r.h)}; }
 
 // The band is cut into a grid of cells, columns across and rows down; a control takes a block of
 // cells, inset by a pixel so that neighbours do not touch.
@@ -18,7 +16,8 @@ class BandGrid {
 public:
     BandGrid(const Rect& band, int columns, int rows) : m_band(band), m_columns(columns), m_rows(rows) {}
     Rect Cells(int column, int row, int columns, int rows) const {
-        const int x0 = m_band.x + m_band.w * column / m_columns, x1 = m_band.x + m_band.w * (column + columns) / m_columns;
+        const int x0 = m_band.x + m_band.w * column / m_columns,
+                  x1 = m_band.x + m_band.w * (column + columns) / m_columns;
         const int y0 = m_band.y + m_band.h * row / m_rows, y1 = m_band.y + m_band.h * (row + rows) / m_rows;
         return {x0 + 1, y0 + 1, x1 - x0 - 2, y1 - y0 - 2};
     }

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "engine/base/string.h"
 #include "game/feldmar2.h"
 #include "game/game_data.h"
+#include "game/layout_record.h"
 #include "platform/headless/headless.h"
 #include "screens/play/state_game.h"
 #include "support/play_driver.h"
@@ -251,6 +253,40 @@ TEST_F(PlayFrameTest, aFrameMatchesAFullRepaint) {
         driver.Frames(2);
         EXPECT_TRUE(driver.Rig().MatchesFullRepaint()) << mode << " while turning";
         driver.Rig().Shot(mode == kHandheld ? "play-240x320" : "play-800x600");
+    }
+}
+
+// A layout that lacks the view's row, or some of the controls' rows, gives a screen without them:
+// the frame, keys and taps go on.
+TEST_F(PlayFrameTest, aLayoutWithRowsMissingGivesAScreenWithoutThoseControls) {
+    struct Row {
+        const char* name;
+        std::vector<uint16_t> ids;
+    };
+    const Row rows[] = {{"no layout for the play screen", {}},
+                        {"the controls without the view", {534, 535, 36, 544, 545, 542, 543, 536, 537, 538}},
+                        {"only the view", {550}},
+                        {"the view and two buttons", {550, 537, 546}}};
+    std::vector<std::vector<uint8_t>> records;
+    for (const Row& row : rows) {
+        PlayDriver& driver = Start();
+        SLayoutMode mode{kHandheld, 240, 320, {}};
+        for (uint16_t id : row.ids) mode.rows.push_back({id, 10, 10, 40, 40});
+        records.push_back(SLayoutRecord::Build({SLayoutDialog{43, {mode}}}));
+        driver.Game().m_layout = SLayoutRecord(records.back());
+        driver.Game().SwitchState(kPlayScreen);
+        driver.Frames(2);
+
+        const bool hasView = std::find(row.ids.begin(), row.ids.end(), 550) != row.ids.end();
+        EXPECT_EQ(play().m_ctrls.Count(),
+                  int(row.ids.size()) + (hasView ? -1 : 0) + (std::count(row.ids.begin(), row.ids.end(), 534) ? 1 : 0))
+            << row.name << ": a panel brings its border";
+        EXPECT_EQ(play().m_moveButtons[1].IsShown(), std::count(row.ids.begin(), row.ids.end(), 537) == 1) << row.name;
+        driver.Press(kActionTurnLeft);
+        driver.Tap(20, 20);
+        driver.Tap(120, 120);
+        EXPECT_TRUE(driver.RunUntilIdle(20)) << row.name;
+        EXPECT_EQ(play().m_heading, 0u) << row.name;
     }
 }
 
