@@ -86,7 +86,9 @@ void SStateGame::Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) {
 }
 
 void SStateGame::Leave() {
+    // Whatever dialog was open is gone with the screen (death, a load): it comes back in free play.
     closeChild();
+    m_subMode = SPlaySubMode::kFree;
     SState::Leave();
 }
 

@@ -73,8 +73,6 @@ public:
     static constexpr int32_t kCellCentre = 0x8000;  // the 16.16 fraction of a player standing still
     static constexpr uint32_t kLayout = 43;
     static constexpr uint32_t kViewRow = 550;
-    static constexpr uint32_t kDeathScreen = 7;
-    static constexpr uint32_t kInventoryScreen = 4;
     static constexpr int kThumbnailWidth = 80;
     static constexpr int kThumbnailHeight = 50;
 
@@ -298,6 +296,8 @@ protected:
     uint32_t UseCellAhead(uint32_t hand);
     int HandAt(int32_t x, int32_t y) const;  // -1 where no hand sprite is
     bool OpenItemPileHere();
+    // The inventory on the pile of the player's cell; answers the screen to switch to.
+    uint32_t OpenInventory();
     void AskToRest();
     void CastChosenSpell();
     void DrinkChosenPotion();

@@ -74,7 +74,7 @@ uint32_t SStateGame::handleMovementKey(uint32_t key) {
 }
 
 uint32_t SStateGame::OnPen(int32_t x, int32_t y, uint32_t down, uint32_t drag) {
-    if (PenBlocked(down, drag)) return 0;
+    if (PenBlocked(down, drag) || m_currentMap == nullptr) return 0;
     const bool press = down != 0 && drag == 0, release = down == 0;
     if (m_child != nullptr) {
         if (release) releaseMoveButtons();
@@ -143,7 +143,7 @@ uint32_t SStateGame::OnCommand(uint32_t id) {
             openEmbedded(m_potions, SPlaySubMode::kPotions);
             return 0;
         case kRest: AskToRest(); return 0;
-        case kPortrait: return OpenItemPileHere() ? kInventoryScreen : 0;
+        case kPortrait: return OpenInventory();
         default: break;
     }
     if (const uint32_t handled = handleDialogClosed(id); handled != 0) return handled - 1;

@@ -37,6 +37,7 @@ uint32_t SStateGame::Attack() { return 0; }
 uint32_t SStateGame::UseCellAhead(uint32_t) { return 0; }
 int SStateGame::HandAt(int32_t, int32_t) const { return -1; }
 bool SStateGame::OpenItemPileHere() { return false; }
+uint32_t SStateGame::OpenInventory() { return kStay; }
 void SStateGame::AskToRest() {}
 void SStateGame::CastChosenSpell() {}
 void SStateGame::DrinkChosenPotion() {}

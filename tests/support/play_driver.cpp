@@ -2,9 +2,11 @@
 
 #include <sstream>
 
+#include "engine/files/file_layer.h"
 #include "game/feldmar2.h"
 #include "platform/clock.h"
 #include "screens/play/state_game.h"
+#include "support/world_package.h"
 #include "ui/dialogs/dialog_message.h"
 #include "ui/widgets/dialog_text_ctrl.h"
 
@@ -38,6 +40,21 @@ bool PlayDriver::Start(uint32_t screenMode, std::string& error, uint32_t seed) {
         return false;
     }
     Game().m_random->Seed(seed);
+
+    // The world: one map, the room, with the start position in it.
+    TestWorldPackage world;
+    world.maps = {{kRoomMap, "The Room", "object 1 " + std::string(kStartPosition) + "\n"}};
+    if (!world.Write(SFileFolder(), kWorldFile, &error)) return false;
+    if (!Game().m_packages.Open(kWorldFile)) {
+        error = Game().m_packages.Error().Message();
+        return false;
+    }
+    m_play->m_package = Game().m_packages.Current();
+    m_play->m_currentMap = m_play->m_package->FindMap(kRoomMap);
+    if (m_play->m_currentMap == nullptr) {
+        error = "the room's map is missing from the world package";
+        return false;
+    }
 
     // The room's view records, in the view rectangle the layout gives.
     SViewDescriptor& view = Game().PlayView();

@@ -1,6 +1,7 @@
 #pragma once
 // The headless play driver: the game started on the interface test rig with its real play screen,
-// the player standing in a small walled room. Tests press, hold and release actions, tap, and run
+// a world package written and opened with the room's map current, and the player standing in the
+// room. Tests press, hold and release actions, tap, and run
 // frames as the main game class runs them (the clock moves on by the frame interval, a held action
 // repeats while the play screen is idle, then the frame tick); they read the play screen through
 // the accessors below, the rig's sound log and its screen shots.
@@ -20,6 +21,10 @@ class PlayDriver {
 public:
     // Walls round a 5 x 5 floor; the player starts in its middle, facing east.
     static const char* const kRoom;
+    // The world package the room's map lies in, with its start position.
+    static constexpr const char* kWorldFile = "BrimvaleRoom";
+    static constexpr const char* kRoomMap = "base_room";
+    static constexpr const char* kStartPosition = "base_start";
     static constexpr int kStartX = 3;
     static constexpr int kStartY = 3;
 

@@ -148,7 +148,7 @@ TEST_F(PlayFrameTest, atZeroHitPointsTheNextFrameGoesToTheDeathScreenEvenOverADi
     ASSERT_EQ(driver.OpenDialogKind(), "spellbook");
     driver.Game().m_player.SetHp(0, false);
     const uint32_t stops = play().m_ambientStops;
-    EXPECT_EQ(driver.Frame(), SStateGame::kDeathScreen);
+    EXPECT_EQ(driver.Frame(), kDeathScreen);
     EXPECT_EQ(play().m_ambientStops, stops + 1);
     EXPECT_TRUE(play().m_musicPaused);
     EXPECT_EQ(driver.Game().m_currentScreen, driver.Game().Screen(kDeathScreen));
@@ -202,8 +202,13 @@ TEST_F(PlayFrameTest, theMovementButtonsShowPressedWhileHeld) {
     driver.Game().OnStylus(x, y, 0, 0);
     EXPECT_FALSE(forward.IsPressed());
 
-    // The turn-left button turns.
+    // The turn-left button turns, once a world map is loaded.
     const SButtonCtrl& left = play().m_moveButtons[0];
+    SMap* room = play().m_currentMap;
+    play().m_currentMap = nullptr;
+    driver.Tap(left.m_x + 2, left.m_y + 2);
+    EXPECT_EQ(play().m_turning, 0u);
+    play().m_currentMap = room;
     driver.Tap(left.m_x + 2, left.m_y + 2);
     EXPECT_EQ(play().m_turning, 1u);
 }
