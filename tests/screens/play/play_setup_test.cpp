@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/files/file_layer.h"
+#include "game/feldmar2.h"
 #include "game/game_data.h"
 #include "screens/play/state_game.h"
 #include "support/picture_record.h"
@@ -63,12 +64,31 @@ TEST_F(PlaySetupTest, theControlsLieOutsideTheViewInEveryScreenMode) {
         ASSERT_GT(play.m_ctrls.Count(), 10) << mode;
         for (int i = 0; i < play.m_ctrls.Count(); ++i) {
             const SCtrl& ctrl = *play.m_ctrls[i];
-            const bool apart = ctrl.m_x >= view.m_viewX + view.m_viewWidth || ctrl.m_y >= view.m_viewY + view.m_viewHeight;
+            const bool apart = ctrl.m_x >= view.m_viewX + view.m_viewWidth ||
+                               ctrl.m_y >= view.m_viewY + view.m_viewHeight;
             EXPECT_TRUE(apart) << "mode " << mode << ", control " << ctrl.m_id;
             EXPECT_LE(ctrl.m_x + ctrl.m_w, driver.Rig().Width()) << "mode " << mode << ", control " << ctrl.m_id;
             EXPECT_LE(ctrl.m_y + ctrl.m_h, driver.Rig().Height()) << "mode " << mode << ", control " << ctrl.m_id;
         }
     }
+}
+
+// On a large screen with a smaller view the place around the view is framed, and every frame
+// repaints as the whole screen would.
+TEST_F(PlaySetupTest, aSmallerViewOnALargeScreenIsFramed) {
+    PlayDriver& driver = Start(15);
+    driver.Game().m_settings.viewSize = 2;
+    driver.Game().SwitchState(kPlayScreen);
+    driver.Play().m_redrawRequest = 1;
+    driver.Frames(3);
+    const SViewDescriptor& view = driver.Game().PlayView();
+    EXPECT_EQ(view.m_viewWidth, 380);
+    EXPECT_EQ(view.m_viewHeight, 320);
+    EXPECT_TRUE(driver.Rig().MatchesFullRepaint());
+    driver.Press(kActionTurnRight);
+    driver.Frames(2);
+    EXPECT_TRUE(driver.Rig().MatchesFullRepaint());
+    driver.Rig().Shot("play-800x600-small-view");
 }
 
 }  // namespace
