@@ -4,6 +4,7 @@
 #include "data/maps/map_grid.h"
 #include "engine/base/string.h"
 #include "game/game_data.h"
+#include "platform/clock.h"
 #include "render/render.h"
 #include "screens/play/grid_sections.h"
 #include "ui/dialogs/dialog_message.h"
@@ -77,6 +78,8 @@ void SStateGame::Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) {
         RefreshArea();
     }
     m_redrawPending = 1;
+    // The clocks count from the entry, so that the time spent elsewhere does not fire them all.
+    m_clocks.Restart(platform::TickCount());
     ChooseHandSprites();
     SetDirty();
     Draw();

@@ -34,6 +34,34 @@ TEST_F(PlayFrameTest, aNewPlayScreenStandsOnTheAfternoonOfDayOneFacingEast) {
     EXPECT_EQ(play().SubMode(), SPlaySubMode::kFree);
 }
 
+// The frame fires each clock by its period on the frames of the screen mode, at most once a frame,
+// also across the wrap of the tick counter.
+TEST_F(PlayFrameTest, theFramesFireTheClocksByTheirPeriods) {
+    struct Row {
+        const char* name;
+        uint32_t mode;
+        uint32_t start;
+        int frames;
+        uint32_t expected[SPlayClocks::kCount];  // A, B, C, S, D, E, F, M, G
+    };
+    const Row rows[] = {
+        {"40 ms frames", kHandheld, 5000, 10, {1, 1, 2, 0, 10, 0, 10, 10, 10}},
+        {"30 ms frames", kLarge, 5000, 40, {5, 5, 6, 1, 20, 0, 20, 40, 20}},
+        {"40 ms frames over the wrap", kHandheld, 0xFFFFFFFFu - 100, 10, {1, 1, 2, 0, 10, 0, 10, 10, 10}},
+        {"30 ms frames over the wrap", kLarge, 0xFFFFFFFFu - 10, 40, {5, 5, 6, 1, 20, 0, 20, 40, 20}},
+    };
+    for (const Row& row : rows) {
+        PlayDriver& driver = Start(row.mode);
+        platform::headless::SetTickCount(row.start);
+        driver.Game().SwitchState(kPlayScreen);
+        uint32_t before[SPlayClocks::kCount];
+        for (int c = 0; c < SPlayClocks::kCount; ++c) before[c] = play().Clocks().Count(SPlayClock(c));
+        driver.Frames(row.frames);
+        for (int c = 0; c < SPlayClocks::kCount; ++c)
+            EXPECT_EQ(play().Clocks().Count(SPlayClock(c)) - before[c], row.expected[c]) << row.name << ", clock " << c;
+    }
+}
+
 // A quarter turn takes six movement ticks of 15 degrees, five of 18 on the fast screens, and ends
 // exactly on the quarter.
 TEST_F(PlayFrameTest, aQuarterTurnEndsExactlyOnItsHeading) {
