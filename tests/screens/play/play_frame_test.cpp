@@ -242,6 +242,26 @@ TEST_F(PlayFrameTest, theMovementButtonsShowPressedWhileHeld) {
 }
 
 // Combat animations without a handler stay queued; the others finish and leave the queue.
+// Back from a screen it was kept for, the play screen lays itself out again with every button
+// released and draws the whole screen.
+TEST_F(PlayFrameTest, comingBackFromAnotherScreenRedrawsEverything) {
+    PlayDriver& driver = Start();
+    SGameData& game = driver.Game();
+    const SButtonCtrl& forward = play().m_moveButtons[1];
+    game.OnStylus(forward.m_x + 2, forward.m_y + 2, 1, 0);
+    ASSERT_TRUE(forward.IsPressed());
+    play().m_keep = 1;
+    game.SwitchState(kInventoryScreen);
+    ASSERT_EQ(game.m_currentScreen, game.Screen(kInventoryScreen));
+    game.SwitchState(kGoBack);
+    ASSERT_EQ(game.m_currentScreen, &play());
+    EXPECT_FALSE(forward.IsPressed());
+    EXPECT_TRUE(forward.IsShown());
+    driver.Frames(2);
+    EXPECT_TRUE(driver.Rig().MatchesFullRepaint());
+    EXPECT_TRUE(driver.RunUntilIdle(5));
+}
+
 TEST_F(PlayFrameTest, theCombatRoundWalksItsQueue) {
     PlayDriver& driver = Start();
     for (uint32_t kind : {1u, 8u, 2u, 11u}) {
