@@ -42,9 +42,7 @@ void SStateGame::Init(SGameData* game) {
     m_currentMap = nullptr;
     m_subMode = SPlaySubMode::kFree;
     takeViewRectangle();
-    for (SDialog* dialog :
-         std::initializer_list<SDialog*>{&m_mapDialog, &m_spellbook, &m_potions, &m_rest, &m_shipTravel, &m_markRecall})
-        dialog->Init(game);
+    for (SDialog* dialog : embeddedDialogs()) dialog->Init(game);
 }
 
 void SStateGame::LoadDoorAndDropResources() {
@@ -62,9 +60,7 @@ void SStateGame::Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) {
     m_game->ComputeViewport();
     takeViewRectangle();
     BuildView();
-    for (SDialog* dialog :
-         std::initializer_list<SDialog*>{&m_mapDialog, &m_spellbook, &m_potions, &m_rest, &m_shipTravel, &m_markRecall})
-        dialog->m_parent = this;
+    for (SDialog* dialog : embeddedDialogs()) dialog->m_parent = this;
     if (m_game->m_render && m_game->m_random)
         m_game->m_render->ResetRain(int(m_rainIntensity), rainColour(), *m_game->m_random);
     if (p1 != 0) {
@@ -200,6 +196,10 @@ void SStateGame::OpenRestDialog() {
 void SStateGame::OpenShipTravel(const char* text, const char* destination) {
     m_shipTravel.Open(text, destination);
     openEmbedded(m_shipTravel, SPlaySubMode::kShipTravel);
+}
+
+std::array<SDialog*, 6> SStateGame::embeddedDialogs() {
+    return {&m_mapDialog, &m_spellbook, &m_potions, &m_rest, &m_shipTravel, &m_markRecall};
 }
 
 void SStateGame::openEmbedded(SDialog& dialog, SPlaySubMode mode) {

@@ -316,6 +316,7 @@ private:
     uint32_t handleMovementKey(uint32_t key);
     uint32_t handleAnswer(uint32_t answer);
     uint32_t handleDialogClosed(uint32_t id);
+    std::array<SDialog*, 6> embeddedDialogs();
     void openEmbedded(SDialog& dialog, SPlaySubMode mode);
     void closeChild();
     bool penOnView(int32_t x, int32_t y) const;
