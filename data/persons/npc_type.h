@@ -49,6 +49,11 @@ public:
     // What makes a record read from a package unusable, or an empty text.
     std::string Fault() const;
 
+    // The name the person is shown by.
+    const char* DisplayName() const { return texts[0].Text(); }
+    // A trainer's skill (1 to 20) and the skill level up to which it trains.
+    uint8_t TrainedSkill() const { return smallValues[0]; }
+    uint8_t TrainingLimit() const { return smallValues[1]; }
     // The person as conditions see it.
     SDialogPerson Person() const { return {race, shopOpen}; }
     // The positive value of the named global when there is one, else the room price.

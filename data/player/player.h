@@ -89,6 +89,7 @@ public:
     // Accessors.
     const SString& Name() const { return m_name; }
     const SString& Face() const { return m_face; }
+    void SetFace(const char* name) { m_face.Assign(name); }
     bool IsMale() const { return m_gender != 0; }
     uint32_t Level() const { return m_level; }
     int Race() const override { return int(m_race); }

@@ -15,6 +15,8 @@ struct SRaceDef {
     void Assign(const SRaceDef& other);
     // Tag 'O', the id text, the name, two texts and from data version 52 the third.
     void Serialize(SArchive& archive, int version);
+    // The name of the race's ability in the ability table.
+    const SString& AbilityName() const { return texts[0]; }
 
     SName id;  // "base_rasvim"
     SString name;

@@ -11,7 +11,7 @@ constexpr int kFurtherTextFrom = 86;
 constexpr int kAbbreviationFrom = 110;
 
 // The cost at levels 0, 10, .., 100.
-constexpr uint32_t kLevelCosts[11] = {50, 100, 200, 300, 450, 600, 800, 1100, 1500, 2000, 3000};
+constexpr uint32_t kLevelCosts[SSkillTable::kCostPoints] = {50, 100, 200, 300, 450, 600, 800, 1100, 1500, 2000, 3000};
 
 }  // namespace
 
@@ -112,9 +112,13 @@ void SSkillTable::SetEntry(int id, const char* idText, const char* name, const c
     entry.second = second;
 }
 
-uint32_t SSkillTable::GetLevelCost(int level) {
-    if (level <= 0) return kLevelCosts[0];
-    if (level >= 100) return kLevelCosts[10];
+uint32_t SSkillTable::GetLevelCost(int level) { return LevelCostOn(kLevelCosts, level); }
+
+uint32_t SSkillTable::LevelCostOn(std::span<const uint32_t, kCostPoints> curve, int level) {
+    if (level <= 0) return curve[0];
+    if (level >= 10 * (kCostPoints - 1)) return curve[kCostPoints - 1];
     const int i = level / 10;
-    return kLevelCosts[i] + uint32_t(level - 10 * i) * (kLevelCosts[i + 1] - kLevelCosts[i]) / 10;
+    // Signed, so that a curve that falls between two points falls in its cost too.
+    return uint32_t(int64_t(curve[size_t(i)]) +
+                    int64_t(level - 10 * i) * (int64_t(curve[size_t(i) + 1]) - int64_t(curve[size_t(i)])) / 10);
 }

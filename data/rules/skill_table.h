@@ -2,6 +2,7 @@
 // SSkillTable: the twenty skills of a character, the attribute that governs each, and what a skill
 // level costs; built in, and replaceable by a world package.
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "data/package/module_load_order.h"
@@ -43,8 +44,12 @@ public:
     void SetEntry(int id, const char* idText, const char* name, const char* shortName, const char* abbreviation,
                   uint8_t attribute, uint8_t second);
 
+    static constexpr int kCostPoints = 11;
+
     // What raising a skill to this level costs: the cost curve's points lie at every tenth level
     // from 0 to 100 and are joined by straight lines; levels below 0 cost what 0 does, levels
     // above 100 what 100 does.
     static uint32_t GetLevelCost(int level);
+    // The same on a curve of the caller's; the curve is never read past its last point.
+    static uint32_t LevelCostOn(std::span<const uint32_t, kCostPoints> curve, int level);
 };

@@ -40,6 +40,9 @@ GlyphShape shapeOf(uint8_t code) {
         case 28: return {'-', 0.6};
         case 29: return {'+', 0.6};
         case 128: return {0x20AC};  // the euro sign, as on code page 1252
+        case 145: return {0x2190};  // the keyboard's backspace
+        case 146: return {0x21E7};  // shift for one letter
+        case 147: return {0x21EA};  // caps lock
         case 148: return {0x2022};  // the bullet of topic lines
         case 134: return {'-', 0.6, true};
         case 135: return {'+', 0.6, true};

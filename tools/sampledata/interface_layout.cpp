@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/files/settings.h"
+#include "tools/sampledata/creation_dialog_layouts.h"
 #include "tools/sampledata/play_dialog_layouts.h"
 #include "tools/sampledata/play_screen_layout.h"
 
@@ -103,6 +104,8 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
                 playView.modes.push_back(PlayScreenLayout(screen.mode, screen.width, screen.height, area.view));
     }
     std::vector<SLayoutDialog> dialogs{loading, map, playView};
+    for (const ModeScreen& screen : screens)
+        AddCreationDialogModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
     for (const ModeScreen& screen : screens)
         for (const ViewArea& area : views)
             if (area.mode == screen.mode)

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/files/settings.h"
+#include "tools/sampledata/layout_rows.h"
 
 namespace {
 
@@ -21,11 +22,6 @@ struct Metrics {
 constexpr Metrics kSmall{6, 15, 24, 24, 18, 40, 100, 60};
 constexpr Metrics kLarge{10, 26, 36, 36, 28, 60, 200, 120};
 
-SLayoutRow row(int id, int x, int y, int w, int h) {
-    return {uint16_t(id), uint16_t(std::max(x, 0)), uint16_t(std::max(y, 0)), uint16_t(std::max(w, 0)),
-            uint16_t(std::max(h, 0))};
-}
-
 SLayoutMode modeBlock(uint16_t mode, int w, int h, std::vector<SLayoutRow> rows) {
     return {mode, uint16_t(w), uint16_t(h), std::move(rows)};
 }
@@ -34,9 +30,9 @@ SLayoutMode modeBlock(uint16_t mode, int w, int h, std::vector<SLayoutRow> rows)
 void addPagedList(std::vector<SLayoutRow>& rows, const Metrics& k, int listId, int upId, int downId, int x, int y,
                   int w, int h) {
     const int listW = w - k.arrowW - k.margin / 2;
-    rows.push_back(row(listId, x, y, listW, h));
-    rows.push_back(row(upId, x + w - k.arrowW, y, k.arrowW, k.arrowH));
-    rows.push_back(row(downId, x + w - k.arrowW, y + h - k.arrowH, k.arrowW, k.arrowH));
+    rows.push_back(ClampedRow(listId, x, y, listW, h));
+    rows.push_back(ClampedRow(upId, x + w - k.arrowW, y, k.arrowW, k.arrowH));
+    rows.push_back(ClampedRow(downId, x + w - k.arrowW, y + h - k.arrowH, k.arrowW, k.arrowH));
 }
 
 // Tabs across the top, the tab's message below them, the list, Cast and Close at the bottom.
@@ -44,15 +40,15 @@ SLayoutMode spellBook(uint16_t mode, const Metrics& k, const SLayoutRow& view, b
     const int w = std::min(int(view.width) - 4, large ? 420 : 228);
     const int h = std::min(int(view.height) - 4, large ? 380 : 210);
     const int m = k.margin;
-    std::vector<SLayoutRow> rows{row(207, 0, 0, w, h)};
+    std::vector<SLayoutRow> rows{ClampedRow(207, 0, 0, w, h)};
     const int gap = (w - 2 * m - 7 * k.tabW) / 6;
-    for (int i = 0; i < 7; ++i) rows.push_back(row(208 + i, m + i * (k.tabW + gap), m, k.tabW, k.tabH));
+    for (int i = 0; i < 7; ++i) rows.push_back(ClampedRow(208 + i, m + i * (k.tabW + gap), m, k.tabW, k.tabH));
     const int messageY = m + k.tabH + m / 2;
-    rows.push_back(row(220, m, messageY, w - 2 * m, 2 * k.line));
+    rows.push_back(ClampedRow(220, m, messageY, w - 2 * m, 2 * k.line));
     const int listY = messageY + 2 * k.line + m / 2;
     addPagedList(rows, k, 215, 216, 217, m, listY, w - 2 * m, h - listY - k.button - m - m / 2);
-    rows.push_back(row(218, m, h - m - k.button, k.button, k.button));
-    rows.push_back(row(219, w - m - k.button, h - m - k.button, k.button, k.button));
+    rows.push_back(ClampedRow(218, m, h - m - k.button, k.button, k.button));
+    rows.push_back(ClampedRow(219, w - m - k.button, h - m - k.button, k.button, k.button));
     return modeBlock(mode, w, h, rows);
 }
 
@@ -61,18 +57,18 @@ SLayoutMode potions(uint16_t mode, const Metrics& k, const SLayoutRow& view, boo
     const int w = std::min(int(view.width), large ? 400 : 200);
     const int h = std::min(int(view.height), large ? 300 : 160);
     const int m = k.margin;
-    std::vector<SLayoutRow> rows{row(221, 0, 0, w, h), row(16, m, m, w - 2 * m, k.line)};
+    std::vector<SLayoutRow> rows{ClampedRow(221, 0, 0, w, h), ClampedRow(16, m, m, w - 2 * m, k.line)};
     const int listY = m + k.line + m / 2;
     addPagedList(rows, k, 226, 222, 223, m, listY, w - 2 * m, h - listY - k.button - m - m / 2);
-    rows.push_back(row(224, m, h - m - k.button, k.button, k.button));
-    rows.push_back(row(225, w - m - k.button, h - m - k.button, k.button, k.button));
+    rows.push_back(ClampedRow(224, m, h - m - k.button, k.button, k.button));
+    rows.push_back(ClampedRow(225, w - m - k.button, h - m - k.button, k.button, k.button));
     return modeBlock(mode, w, h, rows);
 }
 
 // A box in the middle of the screen, as large as the scene wants and the screen allows.
 SLayoutRow sceneBox(int id, int screenW, int screenH, int wantW, int wantH, const Metrics& k) {
     const int w = std::min(screenW - 4 * k.margin, wantW), h = std::min(screenH - 4 * k.margin, wantH);
-    return row(id, (screenW - w) / 2, (screenH - h) / 2, w, h);
+    return ClampedRow(id, (screenW - w) / 2, (screenH - h) / 2, w, h);
 }
 
 // The fire, "Resting...", the counter and its unit, the report and Continue, in a box on the screen.
@@ -83,12 +79,13 @@ SLayoutMode rest(uint16_t mode, const Metrics& k, int screenW, int screenH, bool
     const int reportY = countY + k.line + 4 + m / 2, buttonY = box.y + box.height - m - k.button;
     const int counterW = 2 * k.line;
     return modeBlock(mode, screenW, screenH,
-                     {row(19, 0, 0, screenW, screenH), box, row(1, centre - k.fire / 2, fireY, k.fire, k.fire),
-                      row(2, left, titleY, inner, k.line + 4),
-                      row(3, centre - counterW - 2, countY, counterW, k.line + 4),
-                      row(4, centre + 2, countY, box.width / 2 - m, k.line + 4),
-                      row(7, left, reportY, inner, buttonY - reportY - m / 2),
-                      row(5, centre - k.button / 2, buttonY, k.button, k.button)});
+                     {ClampedRow(19, 0, 0, screenW, screenH), box,
+                      ClampedRow(1, centre - k.fire / 2, fireY, k.fire, k.fire),
+                      ClampedRow(2, left, titleY, inner, k.line + 4),
+                      ClampedRow(3, centre - counterW - 2, countY, counterW, k.line + 4),
+                      ClampedRow(4, centre + 2, countY, box.width / 2 - m, k.line + 4),
+                      ClampedRow(7, left, reportY, inner, buttonY - reportY - m / 2),
+                      ClampedRow(5, centre - k.button / 2, buttonY, k.button, k.button)});
 }
 
 // The framed ship, the voyage's text and OK, in a box on the screen.
@@ -98,10 +95,10 @@ SLayoutMode shipTravel(uint16_t mode, const Metrics& k, int screenW, int screenH
     const int shipY = box.y + m + frame, textY = shipY + k.shipH + frame + m;
     const int buttonY = box.y + box.height - m - k.button;
     return modeBlock(mode, screenW, screenH,
-                     {row(19, 0, 0, screenW, screenH), box,
-                      row(228, box.x + (box.width - k.button) / 2, buttonY, k.button, k.button),
-                      row(227, box.x + (box.width - k.shipW) / 2, shipY, k.shipW, k.shipH),
-                      row(230, box.x + m, textY, box.width - 2 * m, buttonY - textY - m / 2)});
+                     {ClampedRow(19, 0, 0, screenW, screenH), box,
+                      ClampedRow(228, box.x + (box.width - k.button) / 2, buttonY, k.button, k.button),
+                      ClampedRow(227, box.x + (box.width - k.shipW) / 2, shipY, k.shipW, k.shipH),
+                      ClampedRow(230, box.x + m, textY, box.width - 2 * m, buttonY - textY - m / 2)});
 }
 
 // The title, the slots with page buttons, OK and Cancel, on the parchment.
@@ -109,18 +106,12 @@ SLayoutMode markRecall(uint16_t mode, const Metrics& k, const SLayoutRow& view, 
     const int w = std::min(int(view.width) - 8, large ? 400 : 200);
     const int h = std::min(int(view.height) - 8, large ? 320 : 170);
     const int m = k.margin, titleH = k.line + 6;
-    std::vector<SLayoutRow> rows{row(19, 0, 0, w, h), row(16, m, m, w - 2 * m, titleH)};
+    std::vector<SLayoutRow> rows{ClampedRow(19, 0, 0, w, h), ClampedRow(16, m, m, w - 2 * m, titleH)};
     const int listY = m + titleH + m / 2;
     addPagedList(rows, k, 233, 234, 235, m, listY, w - 2 * m, h - listY - k.button - m - m / 2);
-    rows.push_back(row(231, w / 2 - k.button - m, h - m - k.button, k.button, k.button));
-    rows.push_back(row(232, w / 2 + m, h - m - k.button, k.button, k.button));
+    rows.push_back(ClampedRow(231, w / 2 - k.button - m, h - m - k.button, k.button, k.button));
+    rows.push_back(ClampedRow(232, w / 2 + m, h - m - k.button, k.button, k.button));
     return modeBlock(mode, w, h, rows);
-}
-
-SLayoutDialog& dialogOf(std::vector<SLayoutDialog>& dialogs, uint16_t id) {
-    for (SLayoutDialog& dialog : dialogs)
-        if (dialog.id == id) return dialog;
-    return dialogs.emplace_back(SLayoutDialog{id, {}});
 }
 
 }  // namespace
@@ -129,9 +120,9 @@ void AddPlayDialogModes(std::vector<SLayoutDialog>& dialogs, uint16_t mode, int 
                         const SLayoutRow& view) {
     const bool large = IsLargeScreenMode(mode);
     const Metrics& k = large ? kLarge : kSmall;
-    dialogOf(dialogs, 1).modes.push_back(rest(mode, k, screenWidth, screenHeight, large));
-    dialogOf(dialogs, 19).modes.push_back(spellBook(mode, k, view, large));
-    dialogOf(dialogs, 20).modes.push_back(potions(mode, k, view, large));
-    dialogOf(dialogs, 21).modes.push_back(shipTravel(mode, k, screenWidth, screenHeight, large));
-    dialogOf(dialogs, 22).modes.push_back(markRecall(mode, k, view, large));
+    LayoutDialogOf(dialogs, 1).modes.push_back(rest(mode, k, screenWidth, screenHeight, large));
+    LayoutDialogOf(dialogs, 19).modes.push_back(spellBook(mode, k, view, large));
+    LayoutDialogOf(dialogs, 20).modes.push_back(potions(mode, k, view, large));
+    LayoutDialogOf(dialogs, 21).modes.push_back(shipTravel(mode, k, screenWidth, screenHeight, large));
+    LayoutDialogOf(dialogs, 22).modes.push_back(markRecall(mode, k, view, large));
 }

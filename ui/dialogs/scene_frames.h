@@ -1,6 +1,6 @@
 #pragma once
-// The frame pictures the full-screen scenes (rest, voyage) draw their borders with: the small set on
-// the small screen types, the large one on the others.
+// The frame pictures the full-screen scenes (rest, voyage) and the outer frames of the centred
+// dialogs draw with: the small set on the small screen types, the large one on the others.
 #include "ui/picture_sets.h"
 
 class SGameData;

@@ -1,7 +1,6 @@
 #include "ui/widgets/dialog_text_ctrl.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "engine/draw/display.h"
 #include "engine/draw/screen_type.h"
@@ -9,18 +8,12 @@
 #include "game/game_data.h"
 #include "platform/clock.h"
 #include "ui/frames.h"
+#include "ui/widgets/wrapped_lines.h"
 
 namespace {
 
 constexpr uint32_t kLinePauseMs = 100;
 constexpr uint32_t kLastScrollPauseMs = 50;
-
-bool isBreak(char c) { return c == ' ' || c == '\r' || c == '\n' || c == '\t'; }
-
-int skipBreaks(const char* text, int position, int length) {
-    while (position < length && isBreak(text[position])) ++position;
-    return position;
-}
 
 }  // namespace
 
@@ -52,27 +45,18 @@ void SDialogTextCtrl::Clear() {
 }
 
 void SDialogTextCtrl::AddText(const char* text, uint32_t colorIndex, uint32_t bullet) {
-    if (text == nullptr) return;
     // Wrapped in the font the lines are drawn in, whatever the text layer held before.
     useFont();
-    const int width = int(m_w) - int(m_bulletWidth);
-    const int length = int(std::strlen(text));
     uint32_t firstLine = 1;
-    int end = 0;
-    for (int start = skipBreaks(text, 0, length); start < length; start = skipBreaks(text, end, length)) {
-        int lineWidth = 0;
-        bool lineFeed = false;
-        end = m_text->BreakLine(text, start, width, lineWidth, true, lineFeed);
-        // The width comes from layout data or the play view and may be 0: whatever it is, every
-        // line takes at least one character, so the wrap always moves on.
-        end = std::max(end, start + 1);
+    // The width comes from layout data or the play view and may be 0: the wrap still moves on.
+    ForEachWrappedLine(*m_text, text, int(m_w) - int(m_bulletWidth), [&](const char* start, int length) {
         STextLine line;
         line.bullet = firstLine ? bullet : 0;
-        line.text.AppendN(text + start, end - start);
+        line.text.AppendN(start, length);
         line.colorIndex = colorIndex;
         m_pending.Add(line);
         firstLine = 0;
-    }
+    });
 }
 
 void SDialogTextCtrl::AddBlankLines(int n) {

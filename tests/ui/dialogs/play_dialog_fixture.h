@@ -20,8 +20,8 @@ protected:
     UiRig& StartPlay(uint32_t mode) {
         UiRig& rig = Start(mode);
         if (HasFailure()) return rig;
-        for (const char* name :
-             {"bsnd_click", "bsnd_clickh", "bsnd_bookpage", "bsnd_bookclose", "bsnd_fire", "bsnd_shiptravel"}) {
+        for (const char* name : {"bsnd_click", "bsnd_clickh", "bsnd_clicks", "bsnd_bookpage", "bsnd_bookclose",
+                                 "bsnd_fire", "bsnd_shiptravel"}) {
             auto sound = std::make_unique<SSoundType>();
             sound->name = name;
             sound->sampleImage = MakeWave(11025, 1, FadingTone(11025, 900, 0.02, 8000));
