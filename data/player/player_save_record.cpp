@@ -274,7 +274,7 @@ bool SPlayer::ReadSaveRecord(SArchive& archive, int version, SPlayerSaveNames& n
     }
     if (archive.Failed()) return false;
 
-    refreshEquipment();
+    RecomputeEquipment();
     ReapplyAbilities();
     ReapplyDiseases();
     // A player saved dead would be dead again at once.

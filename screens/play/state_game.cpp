@@ -4,18 +4,110 @@
 #include "data/maps/map_grid.h"
 #include "engine/base/string.h"
 #include "game/game_data.h"
+#include "platform/clock.h"
+#include "render/render.h"
 #include "screens/play/grid_sections.h"
+#include "ui/dialogs/dialog_message.h"
+#include "ui/widgets/dialog_text_ctrl.h"
 
 namespace {
 
 bool onGrid(int x, int y) { return x >= 0 && y >= 0 && x < SStateGame::kGridSize && y < SStateGame::kGridSize; }
 
+// The new game starts on the afternoon of day 1, facing east.
+constexpr uint32_t kStartMinutes = 14 * 60 + 40;
+constexpr uint32_t kEast = 270;
+
+constexpr const char* kDropTableNames[5] = {"bres_droprandomcheap", "bres_droprandomnormal", "bres_droprandombetter",
+                                            "bres_droprandombest", "bres_droprandomsuper"};
+
 }  // namespace
+
+SStateGame::SStateGame() = default;
+SStateGame::~SStateGame() = default;
+
+void SStateGame::Init(SGameData* game) {
+    SState::Init(game);
+    m_thumbnail.assign(size_t(kThumbnailWidth) * kThumbnailHeight, 0);
+    AllocGrid();
+    m_heading = kEast;
+    m_targetHeading = 0;
+    m_fractionX = m_fractionY = kCellCentre;
+    m_previousX = m_previousY = -1;
+    m_playerX = m_playerY = 0;
+    m_turning = m_moving = 0;
+    m_turnStep = 0;
+    m_minutes = kStartMinutes;
+    m_rainIntensity = 0;
+    m_currentMap = nullptr;
+    m_subMode = SPlaySubMode::kFree;
+    takeViewRectangle();
+    for (SDialog* dialog : embeddedDialogs()) dialog->Init(game);
+}
+
+void SStateGame::LoadDoorAndDropResources() {
+    const SMapObjectType* door = m_game->m_mapObjectTypes.Find("bres_doormain");
+    if (door == nullptr) return;
+    for (int i = 0; i < 3; ++i) m_doorPictures[size_t(i)] = door->PictureId(i);
+    for (size_t i = 0; i < m_dropTables.size(); ++i) m_dropTables[i] = FindItemListId(kDropTableNames[i]);
+}
 
 void SStateGame::Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) {
     SState::Enter(p1, p2, p3, p4);
     m_entered = 1;
-    if (m_game) m_game->m_gameRunning = true;
+    m_game->m_gameRunning = true;
+    m_game->m_screenChanged = 1;
+    m_game->ComputeViewport();
+    takeViewRectangle();
+    BuildView();
+    for (SDialog* dialog : embeddedDialogs()) dialog->m_parent = this;
+    if (m_game->m_render && m_game->m_random)
+        m_game->m_render->ResetRain(int(m_rainIntensity), rainColour(), *m_game->m_random);
+    if (p1 != 0) {
+        m_rainIntensity = 0;
+        TravelToStartPosition();
+        SetSkyAndFog();
+    } else {
+        EnterMapAgain();
+        MarkExplored();
+        UpdatePersonsInView();
+        RefreshArea();
+    }
+    m_redrawPending = 1;
+    // The clocks count from the entry, so that the time spent elsewhere does not fire them all.
+    m_clocks.Restart(platform::TickCount());
+    ChooseHandSprites();
+    SetDirty();
+    Draw();
+    m_fast = IsLargeScreenMode(int(m_game->m_screenMode)) || m_game->m_screenMode == 16;
+    m_game->m_screenChanged = 0;
+    ResetPenGate();
+}
+
+void SStateGame::Leave() {
+    // Whatever dialog was open is gone with the screen (death, a load): it comes back in free play.
+    closeChild();
+    m_subMode = SPlaySubMode::kFree;
+    SState::Leave();
+}
+
+void SStateGame::Resume() {
+    m_genericTopics.Clear();
+    m_game->ComputeViewport();
+    takeViewRectangle();
+    BuildView();
+    for (SButtonCtrl& button : m_moveButtons) button.Release();
+    m_redrawRequest = 1;
+    ApplyPendingCellChanges();
+    RefreshArea();
+    ChooseHandSprites();
+    SState::Resume();
+}
+
+bool SStateGame::IsBusy() const {
+    return m_moving != 0 || m_turning != 0 || m_redrawPending != 0 || m_child != nullptr || !m_combatAnims.empty() ||
+           !m_events.empty() || !m_actingMonsters.empty() || m_monsterPassRequest != 0 ||
+           m_subMode != SPlaySubMode::kFree;
 }
 
 SMapCell* SStateGame::GetCell(int x, int y) const {
@@ -62,12 +154,21 @@ void SStateGame::StopAmbientSounds(bool pauseMusic) {
 }
 
 void SStateGame::QueueMessage(const char* text, uint32_t buttons, const char* sound) {
-    m_queuedMessages.push_back({text ? text : "", buttons, sound ? sound : "", {}});
+    auto event = std::make_unique<SGameEvent>();
+    event->type = SGameEvent::kMessage;
+    event->text = text ? text : "";
+    event->buttons = buttons;
+    event->sound = sound ? sound : "";
+    m_events.push_back(std::move(event));
 }
 
-void SStateGame::AppendMessage(const char* text, bool firstLine) {
-    if (m_queuedMessages.empty()) QueueMessage("", 0, nullptr);
-    m_queuedMessages.back().paragraphs.push_back({text ? text : "", firstLine});
+// Several lines of one happening (a hit, an effect and its end) land in one box, each on a line of
+// its own. The stressed colour of a paragraph comes with the event queue's own message handling.
+void SStateGame::AppendMessage(const char* text, bool /*firstLine*/) {
+    if (m_events.empty() || m_events.back()->type != SGameEvent::kMessage) QueueMessage("", 0, nullptr);
+    std::string& message = m_events.back()->text;
+    if (!message.empty()) message += '\r';
+    message += text ? text : "";
 }
 
 void SStateGame::QueueTravelToCoords(const char* package, const char* map, uint8_t x, uint8_t y, uint8_t direction,
@@ -77,4 +178,47 @@ void SStateGame::QueueTravelToCoords(const char* package, const char* map, uint8
 
 void SStateGame::TravelToPosition(const char* position, uint32_t) {
     m_positionTravels.emplace_back(position ? position : "");
+}
+
+void SStateGame::ShowMessage(const char* text, uint32_t buttons) {
+    m_messageBox = std::make_unique<SDialogMessage>();
+    m_messageText = std::make_unique<SDialogTextCtrl>();
+    m_messageBox->Init(m_game);
+    m_messageButtons = buttons;
+    // Without a parent the box hands its answer back, and OnKey and OnPen turn it into a command.
+    m_game->ShowMessageBox(text, buttons, *m_messageText, *m_messageBox, nullptr);
+    m_messageBox->m_child = nullptr;
+    SetChild(m_messageBox.get());
+    m_subMode = SPlaySubMode::kMessage;
+}
+
+void SStateGame::OpenMarkRecall(uint32_t markMode) {
+    m_markRecall.Open(markMode);
+    openEmbedded(m_markRecall, SPlaySubMode::kMarkRecall);
+}
+
+void SStateGame::OpenRestDialog() {
+    m_rest.Open(nullptr);
+    openEmbedded(m_rest, SPlaySubMode::kResting);
+}
+
+void SStateGame::OpenShipTravel(const char* text, const char* destination) {
+    m_shipTravel.Open(text, destination);
+    openEmbedded(m_shipTravel, SPlaySubMode::kShipTravel);
+}
+
+std::array<SDialog*, 6> SStateGame::embeddedDialogs() {
+    return {&m_mapDialog, &m_spellbook, &m_potions, &m_rest, &m_shipTravel, &m_markRecall};
+}
+
+void SStateGame::openEmbedded(SDialog& dialog, SPlaySubMode mode) {
+    dialog.m_parent = this;
+    SetChild(&dialog);
+    m_subMode = mode;
+}
+
+void SStateGame::closeChild() {
+    ResetOpen();
+    m_messageBox.reset();
+    m_messageText.reset();
 }

@@ -1,34 +1,134 @@
 #pragma once
-// SStateGame: the play screen (screen 1). So far it holds what the rest of the game asks of it:
-// whether it is busy, whether it has been entered since the last new game or load, where the player
-// stands and faces, the game clock, the grid of cells around the player with what the automap
-// shows of it, and the services its dialogs call.
+// SStateGame: the play screen (screen 1), where the player walks the world. It keeps where the
+// player stands and faces, the game clock, the grid of cells around the player with what the
+// automap shows of it, the queues of world events and combat animations, the controls of the
+// screen and the dialogs of play. Its frame (OnTick) paces the world by nine clocks; keys, taps and
+// the answers of its dialogs arrive through OnKey, OnPen and OnCommand.
+//
+// The world's own work (movement, events, monsters, persons, weather, sound) is reached through the
+// named operations in state_game_world.cpp; where that work is not built yet they do nothing, so
+// that it can be filled in without any caller changing.
 #include <array>
 #include <cstdint>
+#include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "data/dialogue/dialog_topic_set.h"
 #include "screens/play/automap_cell.h"
 #include "screens/play/grid_sections.h"
+#include "screens/play/play_clocks.h"
+#include "screens/play/play_sub_mode.h"
+#include "screens/play/target_panels.h"
+#include "ui/dialogs/dialog_game_map.h"
+#include "ui/dialogs/dialog_mark_recall.h"
+#include "ui/dialogs/dialog_potion.h"
+#include "ui/dialogs/dialog_rest.h"
+#include "ui/dialogs/dialog_ship_travel.h"
+#include "ui/dialogs/dialog_spellbook.h"
 #include "ui/state.h"
+#include "ui/widgets/border_ctrl.h"
+#include "ui/widgets/button_ctrl.h"
+#include "ui/widgets/compass_ctrl.h"
+#include "ui/widgets/face_ctrl.h"
+#include "ui/widgets/fill_bmp_ctrl.h"
+#include "ui/widgets/fill_color_ctrl.h"
+#include "ui/widgets/game_map_ctrl.h"
 #include "ui/widgets/hpsp_ctrl.h"
 
+class SDialogMessage;
+class SDialogTextCtrl;
+class SItem;
 class SMap;
 class SMapGrid;
 class SModule;
 class SString;
+struct SCreature;
 struct SMapCell;
 struct SPlacedObject;
+
+// A world event waiting in the play screen's queue; the frame takes one at a time in free play.
+struct SGameEvent {
+    static constexpr uint32_t kMessage = 8;
+
+    uint32_t type = 0;
+    std::string text;
+    uint32_t buttons = 0;
+    std::string sound;  // empty for none
+};
+
+// A combat animation waiting in its queue; the combat round advances each by its kind.
+struct SCombatAnim {
+    static constexpr uint32_t kMissile = 2;
+
+    uint32_t kind = 0;
+    // For a missile, the player's item it was thrown from, if any.
+    SItem* thrownItem = nullptr;
+};
 
 class SStateGame : public SState {
 public:
     static constexpr int kGridSize = 35;
     static constexpr int32_t kCellCentre = 0x8000;  // the 16.16 fraction of a player standing still
+    static constexpr uint32_t kLayout = 43;
+    static constexpr uint32_t kViewRow = 550;
+    static constexpr int kThumbnailWidth = 80;
+    static constexpr int kThumbnailHeight = 50;
 
+    // The screen's own controls and the commands they send.
+    enum Command : uint32_t {
+        kPortrait = 36,
+        kAutomap = 535,
+        kTurnLeft = 536,
+        kForward = 537,
+        kTurnRight = 538,
+        kStrafeLeft = 539,
+        kBack = 540,
+        kStrafeRight = 541,
+        kAttack = 542,
+        kSpellBook = 543,
+        kPotions = 546,
+        kRest = 547,
+    };
+    // The commands the embedded dialogs close with.
+    enum DialogCommand : uint32_t {
+        kRestOver = 5,
+        kEnchantChooserClosed = 26,
+        kMapClosed = 48,
+        kTrapSprung = 103,
+        kLockPickingClosed = 104,
+        kCast = 218,
+        kSpellBookClosed = 219,
+        kDrink = 224,
+        kPotionsClosed = 225,
+        kShipArrived = 228,
+        kMarkRecallClosed = 232,
+        kEnchantingClosed = 279,
+    };
+
+    SStateGame();
+    ~SStateGame() override;
+
+    void Init(SGameData* game) override;
     void Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) override;
-    // Busy while a step or turn is animated or a dialog is open: held keys and a held stylus are
-    // repeated only while the play screen is not busy.
-    bool IsBusy() const { return m_moving != 0 || m_turning != 0 || m_child != nullptr; }
+    void Leave() override;
+    void Resume() override;
+    void Draw() override;
+    uint32_t OnCommand(uint32_t id) override;
+    uint32_t OnKey(uint32_t key) override;
+    uint32_t OnPen(int32_t x, int32_t y, uint32_t down, uint32_t drag) override;
+    uint32_t OnTick(uint32_t arg) override;
+
+    // Removes every control and places each one by its row of layout 43 that the screen mode has.
+    void BuildView();
+    // The door picture and the five random-drop tables, looked up once the world packages are open.
+    void LoadDoorAndDropResources();
+
+    // Keys, taps and held-key repeats wait while this is true: while the player turns or moves, a
+    // redraw is pending, a dialog is open, animations or events are queued, monsters act or their
+    // pass is pending, or the screen is not in free play.
+    bool IsBusy() const;
 
     // The grid cell, null outside the grid or while there is no grid.
     SMapCell* GetCell(int x, int y) const;
@@ -44,17 +144,70 @@ public:
     SAutomapCell* GetAutomapCell(int x, int y);
     // The clock on a 12-hour face: "7:05 pm"; hours 0 and 12 show as 12.
     void FormatTime(SString& out) const;
+    // The side of a cell the player faces: 0 north, 1 east, 2 south, 3 west.
+    uint32_t FacingSide() const { return ((360 - m_heading % 360) % 360) / 90; }
 
+    // The game's play screen; null while another kind of screen holds its place.
+    static SStateGame* Of(const SGameData& game);
+
+    // Services the rest of the game calls.
+    // Stops the rain and the looping ambient sounds; with pauseMusic, the music too.
+    void StopAmbientSounds(bool pauseMusic);
+    // A message box shown when the frame reaches it in the event queue; sound may be null.
+    void QueueMessage(const char* text, uint32_t buttons, const char* sound);
+    // A paragraph after the last queued event when that is a message; otherwise a new message.
+    // firstLine marks a paragraph that opens a happening's lines.
+    void AppendMessage(const char* text, bool firstLine);
+    void QueueTravelToCoords(const char* package, const char* map, uint8_t x, uint8_t y, uint8_t direction,
+                             uint32_t transition);
+    // Moves the player to the named position object.
+    void TravelToPosition(const char* position, uint32_t flag);
+    // Shows a message box at once (sub-mode 2); its answer comes back through OnCommand.
+    void ShowMessage(const char* text, uint32_t buttons);
+    // Empties the event queue, as a world reset does.
+    void ClearEvents() { m_events.clear(); }
+    void QueueCombatAnim(std::unique_ptr<SCombatAnim> anim) { m_combatAnims.push_back(std::move(anim)); }
+    // The embedded dialogs that world events open.
+    void OpenMarkRecall(uint32_t markMode);
+    void OpenRestDialog();
+    void OpenShipTravel(const char* text, const char* destination);
+
+    SPlaySubMode SubMode() const { return m_subMode; }
+    const SPlayClocks& Clocks() const { return m_clocks; }
+    const std::deque<std::unique_ptr<SGameEvent>>& Events() const { return m_events; }
+    size_t CombatAnimCount() const { return m_combatAnims.size(); }
+    const STargetPanels& TargetPanels() const { return m_targetPanels; }
+    uint16_t DoorPictureId(int i) const { return m_doorPictures[size_t(i)]; }
+    uint32_t DropTableId(int i) const { return m_dropTables[size_t(i)]; }
+
+    // Where and how the player stands.
     uint32_t m_moving = 0;
     uint32_t m_turning = 0;
-    uint32_t m_entered = 0;
+    int32_t m_targetHeading = 0;
+    int32_t m_turnStep = 0;  // degrees per movement tick, + left, - right
     uint32_t m_heading = 0;  // degrees counter-clockwise from north (90 west), 0 to 359
     // The player's grid cell and where inside it the player stands (16.16).
     int32_t m_playerX = 0;
     int32_t m_playerY = 0;
     int32_t m_fractionX = kCellCentre;
     int32_t m_fractionY = kCellCentre;
-    uint32_t m_minutes = 0;        // the game clock; minute 0 is the first minute of day 1
+    int32_t m_previousX = -1;  // the cell the last step left
+    int32_t m_previousY = -1;
+    uint32_t m_stepSoundCountdown = 0;  // movement ticks until the second footstep
+    uint32_t m_activeHand = 0;          // 0 left, 1 right: the hand the use action acts with
+    uint32_t m_minutes = 0;             // the game clock; minute 0 is the first minute of day 1
+    // Set on the first Enter after a new game or a load: the main menu offers to continue.
+    uint32_t m_entered = 0;
+    uint32_t m_fast = 0;  // the screen modes that show fewer frames turn and step in larger steps
+
+    // The view asks the frame to draw it again: a request clears with the nearby-cell scan, a
+    // pending redraw with the look target.
+    uint32_t m_redrawRequest = 0;
+    uint32_t m_redrawPending = 0;
+    uint32_t m_skyDrift = 0;       // the sky turns slowly
+    int32_t m_skyAngle = 0;        // 16.16 degrees
+    uint32_t m_rainIntensity = 0;  // rain streaks while rain falls
+
     uint32_t m_sectionBorder = 0;  // the automap outlines the current surface section
     SMap* m_currentMap = nullptr;
     // On the surface, the sections around the current one by slot (grid_sections.h); the current
@@ -62,19 +215,17 @@ public:
     std::array<SMap*, kSectionSlots> m_sectionMaps{};
     // The cells of the grid (Cell and Shadow by column and row).
     SMapGrid* m_grid = nullptr;
+    SModule* m_package = nullptr;  // the world package the player is in
+    // The player's cell on the current map's own coordinates (on the surface, the section's).
+    uint8_t m_cellX = 0;
+    uint8_t m_cellY = 0;
 
-    // The services the dialogs call. Until the play screen does their work, each request is only
-    // written down below, where tests read it, and the position fields are set by tests.
-    struct Paragraph {
-        std::string text;
-        bool firstLine = false;
-    };
-    struct QueuedMessage {
-        std::string text;
-        uint32_t buttons = 0;
-        std::string sound;                  // empty for none
-        std::vector<Paragraph> paragraphs;  // appended after the text, in order
-    };
+    // The monsters whose turn is under way, and a pass over them that the frame is asked to run.
+    std::vector<SCreature*> m_actingMonsters;
+    uint32_t m_monsterPassRequest = 0;
+    uint32_t m_forceCreatureFrame = 0;
+
+    // Requests of the dialogs that the travel code takes up; written down until it does.
     struct QueuedTravel {
         std::string package;
         std::string map;
@@ -83,33 +234,132 @@ public:
         uint8_t direction = 0;
         uint32_t transition = 0;
     };
-    // The game's play screen; null while another kind of screen holds its place.
-    static SStateGame* Of(const SGameData& game);
-    // Stops the rain and the looping ambient sounds; with pauseMusic, the music too.
-    void StopAmbientSounds(bool pauseMusic);
-    // A message box shown when the play screen works off its queue; sound may be null.
-    void QueueMessage(const char* text, uint32_t buttons, const char* sound);
-    // A paragraph after the last queued message; without one, an empty message is queued first.
-    // firstLine marks a paragraph that opens the message's text.
-    void AppendMessage(const char* text, bool firstLine);
-    void QueueTravelToCoords(const char* package, const char* map, uint8_t x, uint8_t y, uint8_t direction,
-                             uint32_t transition);
-    // Moves the player to the named position object.
-    void TravelToPosition(const char* position, uint32_t flag);
-
-    SModule* m_package = nullptr;  // the world package the player is in
-    // The player's cell on the current map's own coordinates (on the surface, the section's).
-    uint8_t m_cellX = 0;
-    uint8_t m_cellY = 0;
-    SHPSPCtrl m_hpBar;
-    uint32_t m_ambientStops = 0;
-    bool m_musicPaused = false;
-    std::vector<QueuedMessage> m_queuedMessages;
     std::vector<QueuedTravel> m_queuedTravels;
     std::vector<std::string> m_positionTravels;
+    uint32_t m_ambientStops = 0;
+    bool m_musicPaused = false;
     // The placed door the lock-picking dialog works on; null while no lock is picked.
     SPlacedObject* m_lockTarget = nullptr;
 
+    // The controls, placed by BuildView.
+    SFillColorCtrl m_viewSideFill;
+    SBorderCtrl m_viewSideBorder;
+    SFillBmpCtrl m_panel;
+    SBorderCtrl m_panelBorder;
+    SFillBmpCtrl m_secondPanel;
+    SBorderCtrl m_secondPanelBorder;
+    SGameMapCtrl m_automapCtrl;
+    SFaceCtrl m_portrait;
+    SHPSPCtrl m_hpBar;
+    SHPSPCtrl m_manaBar;
+    SButtonCtrl m_actionButtons[4];  // attack, spell book, potions, rest
+    SBorderCtrl m_compassBorder;
+    SCompassCtrl m_compass;
+    SButtonCtrl m_moveButtons[6];  // turn left, forward, turn right, strafe left, back, strafe right
+
+    // The embedded dialogs: each lives as long as the screen and closes by a command.
+    SDialogGameMap m_mapDialog;
+    SDialogSpellbook m_spellbook;
+    SDialogPotion m_potions;
+    SDialogRest m_rest;
+    SDialogShipTravel m_shipTravel;
+    SDialogMarkRecall m_markRecall;
+
+protected:
+    // The world's work the frame and the input call, in state_game_world.cpp.
+    void AllocGrid();
+    void TravelToStartPosition();
+    // The id of the world's named item list; 0 when there is none.
+    uint32_t FindItemListId(const char* name) const;
+    void EnterMapAgain();
+    void MarkExplored();
+    void UpdatePersonsInView();
+    void RefreshArea();
+    void ApplyPendingCellChanges();
+    void ChooseHandSprites();
+    void SetSkyAndFog();
+    void PlayAmbientVoice();
+    void PlaySecondFootstep();
+    void AdvanceWalk();
+    void RunMonsterPass();
+    void RunMonsterRound();
+    void PlayPendingThunder();
+    void AnimateGround();
+    void UpdateNearbyCells();
+    void AnimateCreatures(bool secondTick, bool frameTick);
+    void TickNearbyObjects();
+    void UpdateLookTarget();
+    void ScanNearbyCells();
+    void UpdatePersons();
+    void StepTravelFog();
+    void AdvanceTravelFade();
+    void HandleEvent(SGameEvent& event);
+    void TurnBumpAround();
+    void StepToSide(uint32_t side);
+    void RebuildLeftCellView();
+    uint32_t Attack();
+    uint32_t UseCellAhead(uint32_t hand);
+    int HandAt(int32_t x, int32_t y) const;  // -1 where no hand sprite is
+    bool OpenItemPileHere();
+    // The inventory on the pile of the player's cell; answers the screen to switch to.
+    uint32_t OpenInventory();
+    void AskToRest();
+    void CastChosenSpell();
+    void DrinkChosenPotion();
+    void SpringTrap();
+    void StartResting();
+    void ResumeScript(uint32_t answer);
+    void AnswerTravelQuestion(uint32_t answer);
+    void AnswerChoice();
+    void AnswerDoorQuestion(uint32_t answer);
+    void AnswerStealQuestion(uint32_t answer);
+    // Advances one combat animation; true when it has finished.
+    bool AdvanceCombatAnim(SCombatAnim& anim);
+
 private:
+    // The input and the frame, in state_game_input.cpp and state_game_frame.cpp.
+    uint32_t handleMovementKey(uint32_t key);
+    uint32_t handleAnswer(uint32_t answer);
+    uint32_t handleDialogClosed(uint32_t id);
+    std::array<SDialog*, 6> embeddedDialogs();
+    void openEmbedded(SDialog& dialog, SPlaySubMode mode);
+    void closeChild();
+    bool penOnView(int32_t x, int32_t y) const;
+    uint32_t penInView(int32_t x, int32_t y);
+    void pressMoveButton(uint32_t id);
+    void releaseMoveButtons();
+    void advanceTurn();
+    void viewWork(bool turnOrStepEnded);
+    void advanceSkyDrift();
+    void advanceRain(uint32_t now);
+    void RunCombatRound();
+    // The view and the controls, in state_game_view.cpp.
+    void takeViewRectangle();
+    void layoutTargetPanels();
+    void placeButtons();
+    void refreshBars();
+    bool viewChanges() const;
+    void renderView();
+    void drawSidePanels();
+    bool sidePanelsShown() const;
+    uint16_t rainColour() const;
+
+    SPlaySubMode m_subMode = SPlaySubMode::kUnset;
+    SPlayClocks m_clocks;
+    std::deque<std::unique_ptr<SGameEvent>> m_events;
+    std::vector<std::unique_ptr<SCombatAnim>> m_combatAnims;
+    // A message box the frame opened, with its text; the screen deletes both when it is answered.
+    std::unique_ptr<SDialogMessage> m_messageBox;
+    std::unique_ptr<SDialogTextCtrl> m_messageText;
+    uint32_t m_messageButtons = 0;
+    // The generic person's topics, for talk with creatures that have no person type.
+    SDialogTopicSet m_genericTopics;
+    std::vector<uint16_t> m_thumbnail;
+    int32_t m_viewX = 0, m_viewY = 0, m_viewW = 0, m_viewH = 0;
+    STargetPanels m_targetPanels;
+    std::array<uint16_t, 3> m_doorPictures{};
+    std::array<uint32_t, 5> m_dropTables{};  // cheap, normal, better, best, super
+    uint32_t m_lastRainTick = 0;
+    uint32_t m_viewStale = 0;  // the view has changed since it was last drawn
     std::array<SAutomapCell, kGridSize * kGridSize> m_automap{};
 };

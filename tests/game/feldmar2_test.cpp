@@ -70,6 +70,7 @@ TEST_F(MainTest, aMissingInterfacePackageIsNamedWithItsFolder) {
 // The play screen, writing down the actions and taps it receives.
 class RecordingPlayScreen : public SStateGame {
 public:
+    void Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) override { SState::Enter(p1, p2, p3, p4); }
     uint32_t OnKey(uint32_t key) override {
         log.push_back("key " + std::to_string(key));
         return 0;

@@ -1,7 +1,8 @@
 #pragma once
 // A play screen for interface tests: it draws a stand-in for the 3-D view (sky over ground, in the
 // view rectangle the layout gives) on a dark screen, as the real one draws the view first and its
-// dialogs over it, and writes down every command that reaches it.
+// dialogs over it, and writes down every command that reaches it. It has no controls and runs no
+// world: events go to its dialog and controls as the dialog base routes them.
 #include <cstdint>
 #include <vector>
 
@@ -17,7 +18,9 @@ public:
     static constexpr uint16_t kGroundColour = 0x3A06;
 
     void Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) override {
-        SStateGame::Enter(p1, p2, p3, p4);
+        SState::Enter(p1, p2, p3, p4);
+        m_entered = 1;
+        m_game->m_gameRunning = true;
         SetPos(0, 0);
         m_w = m_display->m_width;
         m_h = m_display->m_height;
@@ -33,8 +36,14 @@ public:
             m_display->FillRect(view.m_viewX, view.m_viewY + skyH, view.m_viewWidth, view.m_viewHeight - skyH,
                                 kGroundColour);
         }
-        SStateGame::Draw();
+        SDialog::Draw();
     }
+    void Resume() override { SState::Resume(); }
+    uint32_t OnKey(uint32_t key) override { return SDialog::OnKey(key); }
+    uint32_t OnPen(int32_t x, int32_t y, uint32_t down, uint32_t drag) override {
+        return SDialog::OnPen(x, y, down, drag);
+    }
+    uint32_t OnTick(uint32_t arg) override { return SDialog::OnTick(arg); }
     uint32_t OnCommand(uint32_t id) override {
         m_commands.push_back(id);
         return 0;

@@ -38,7 +38,7 @@ UiRig::~UiRig() {
     HAL::VideoDetect::Forget();
 }
 
-bool UiRig::Start(uint32_t screenMode, std::string& error) {
+bool UiRig::Start(uint32_t screenMode, std::string& error, bool recording) {
     const DeviceScreen* device = nullptr;
     for (const DeviceScreen& d : kDeviceScreens)
         if (d.mode == screenMode) device = &d;
@@ -54,10 +54,12 @@ bool UiRig::Start(uint32_t screenMode, std::string& error) {
     if (!m_game->Init(screenMode, window, uint32_t(device->width), uint32_t(device->height), error)) return false;
     m_game->m_sound->SetListener(&m_sounds);
 
-    auto playScreen = std::make_unique<RecordingPlayScreen>();
-    m_playScreen = playScreen.get();
-    playScreen->Init(m_game.get());
-    m_game->SetScreen(kPlayScreen, std::move(playScreen));
+    if (recording) {
+        auto playScreen = std::make_unique<RecordingPlayScreen>();
+        m_playScreen = playScreen.get();
+        playScreen->Init(m_game.get());
+        m_game->SetScreen(kPlayScreen, std::move(playScreen));
+    }
     m_game->SwitchState(kPlayScreen);
     Frame();
     return true;
@@ -65,6 +67,7 @@ bool UiRig::Start(uint32_t screenMode, std::string& error) {
 
 int UiRig::Width() const { return m_game->m_display->m_width; }
 int UiRig::Height() const { return m_game->m_display->m_height; }
+uint32_t UiRig::FrameInterval() const { return frameInterval(m_game->m_screenMode); }
 
 void UiRig::OpenDialog(SDialog& dialog) { m_game->m_currentScreen->SetChild(&dialog); }
 

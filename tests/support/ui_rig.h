@@ -26,14 +26,18 @@ public:
 
     // Writes the sample interface package into the program folder (the one $BRIMVALE_HOME names),
     // opens a device screen of the mode's size and starts the game in the mode, then enters the
-    // recording play screen and draws the first frame. False, with the reason, when any step fails.
-    bool Start(uint32_t screenMode, std::string& error);
+    // recording play screen (or, without `recording`, the game's own) and draws the first frame.
+    // False, with the reason, when any step fails.
+    bool Start(uint32_t screenMode, std::string& error, bool recording = true);
 
     SGameData& Game() { return *m_game; }
+    // Only when started with the recording play screen.
     RecordingPlayScreen& PlayScreen() { return *m_playScreen; }
     SoundLog& Sounds() { return m_sounds; }
     int Width() const;
     int Height() const;
+    // The main loop's pace in the screen mode: a frame every 30 ms on the large screens, else 40.
+    uint32_t FrameInterval() const;
 
     // Opens a dialog, whose own opening routine has run, as the current screen's child.
     void OpenDialog(SDialog& dialog);

@@ -6,6 +6,7 @@
 #include "tools/sampledata/creation_dialog_layouts.h"
 #include "tools/sampledata/enchant_dialog_layouts.h"
 #include "tools/sampledata/play_dialog_layouts.h"
+#include "tools/sampledata/play_screen_layout.h"
 #include "tools/sampledata/tool_dialog_layouts.h"
 
 namespace {
@@ -95,12 +96,14 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
     const std::span<const ModeScreen> screens = squareOrLargeModes ? std::span<const ModeScreen>(kSquareOrLargeScreens)
                                                                    : std::span<const ModeScreen>(kHandheldScreens);
     SLayoutDialog playView{43, {}};
-    for (const ViewArea& area : views) playView.modes.push_back({area.mode, 0, 0, {area.view}});
     SLayoutDialog loading{3, {}};
     SLayoutDialog map{8, {}};
     for (const ModeScreen& screen : screens) {
         loading.modes.push_back(loadingLayout(screen));
         map.modes.push_back(mapDialogLayout(screen));
+        for (const ViewArea& area : views)
+            if (area.mode == screen.mode)
+                playView.modes.push_back(PlayScreenLayout(screen.mode, screen.width, screen.height, area.view));
     }
     std::vector<SLayoutDialog> dialogs{loading, map, playView};
     for (const ModeScreen& screen : screens)

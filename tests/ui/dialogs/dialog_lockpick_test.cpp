@@ -154,9 +154,9 @@ TEST_F(LockpickTest, successClearsTheLockKeepsTheTrapAndTellsThePlayScreen) {
     EXPECT_EQ(door.TrapLevel(), 50);
     EXPECT_EQ(door.state & 0xC03F, 0x8021);
     EXPECT_EQ(Play().m_commands, std::vector<uint32_t>{SDialogLockpick::kClose});
-    ASSERT_EQ(Play().m_queuedMessages.size(), 1u);
-    ASSERT_EQ(Play().m_queuedMessages[0].paragraphs.size(), 1u);
-    EXPECT_EQ(Play().m_queuedMessages[0].paragraphs[0].text, "You have successfully picked the lock.");
+    ASSERT_EQ(Play().Events().size(), 1u);
+    EXPECT_EQ(Play().Events()[0]->type, SGameEvent::kMessage);
+    EXPECT_EQ(Play().Events()[0]->text, "You have successfully picked the lock.");
     EXPECT_EQ(rig.Sounds().Lines(), std::vector<std::string>{"bsnd_lockout 10"});
 }
 

@@ -39,7 +39,7 @@ protected:
     void setIntelligence(uint16_t value) { Player().SetBaseAttribute(kIntelligence, value); }
     std::vector<std::string> queuedTexts() const {
         std::vector<std::string> texts;
-        for (const auto& message : m_rig->PlayScreen().m_queuedMessages) texts.push_back(message.text);
+        for (const auto& event : m_rig->PlayScreen().Events()) texts.push_back(event->text);
         return texts;
     }
 
@@ -81,7 +81,7 @@ TEST_F(MarkRecallTest, markingOverAUsedSlotReplacesItAndKeepsTheRowSelected) {
     EXPECT_EQ(mark.y, 4);
     EXPECT_EQ(mark.direction, 2) << "heading 180 is the third quarter";
     EXPECT_EQ(queuedTexts(), std::vector<std::string>(2, "Position has been marked."));
-    EXPECT_EQ(Play().m_queuedMessages[0].buttons, 1u);
+    EXPECT_EQ(Play().Events()[0]->buttons, 1u);
 }
 
 // A free slot has an empty package identifier, which no open package has.
@@ -95,7 +95,7 @@ TEST_F(MarkRecallTest, recallingAFreeSlotOrAClosedPackagesPlaceFailsAndAGoodSlot
     dialog.m_list.Select(1);
     dialog.Apply();
     Player().Mark(1)->packageIdentifier.Assign("islands");
-    Play().m_queuedMessages.clear();
+    Play().ClearEvents();
 
     show(kRecallMode);
     EXPECT_STREQ(dialog.m_title.m_words.Text(), "Recall a position");
@@ -129,7 +129,7 @@ TEST_F(MarkRecallTest, cancelChangesNothing) {
     rig.Tap(dialog.m_cancel.m_x + 2, dialog.m_cancel.m_y + 2);
     EXPECT_EQ(Play().m_commands, std::vector<uint32_t>{SDialogMarkRecall::kCancel});
     EXPECT_TRUE(Player().Mark(0)->packageIdentifier.IsEmpty());
-    EXPECT_TRUE(Play().m_queuedMessages.empty());
+    EXPECT_TRUE(Play().Events().empty());
     EXPECT_TRUE(Play().m_queuedTravels.empty());
 }
 

@@ -1,0 +1,61 @@
+// The world's work that the play screen's frame and input reach: the grid and its sections, map
+// entry, movement, the event handlers, monsters, persons, weather, sound, the look target and the
+// player's actions. Each subsystem replaces the body of its operations as it is built; until then
+// an operation does nothing, a query finds nothing and an action answers "stay".
+#include "game/game_data.h"
+#include "screens/play/state_game.h"
+
+void SStateGame::AllocGrid() {}
+void SStateGame::TravelToStartPosition() {}
+uint32_t SStateGame::FindItemListId(const char*) const { return 0; }
+void SStateGame::EnterMapAgain() {}
+void SStateGame::MarkExplored() {}
+void SStateGame::UpdatePersonsInView() {}
+void SStateGame::RefreshArea() {}
+void SStateGame::ApplyPendingCellChanges() {}
+void SStateGame::ChooseHandSprites() {}
+void SStateGame::SetSkyAndFog() {}
+void SStateGame::PlayAmbientVoice() {}
+void SStateGame::PlaySecondFootstep() {}
+void SStateGame::AdvanceWalk() {}
+void SStateGame::RunMonsterPass() { m_monsterPassRequest = 0; }
+void SStateGame::RunMonsterRound() {}
+void SStateGame::PlayPendingThunder() {}
+void SStateGame::AnimateGround() {}
+void SStateGame::UpdateNearbyCells() {}
+void SStateGame::AnimateCreatures(bool, bool) {}
+void SStateGame::TickNearbyObjects() {}
+void SStateGame::UpdateLookTarget() {}
+void SStateGame::ScanNearbyCells() {}
+void SStateGame::UpdatePersons() {}
+void SStateGame::StepTravelFog() {}
+void SStateGame::AdvanceTravelFade() {}
+void SStateGame::TurnBumpAround() {}
+void SStateGame::StepToSide(uint32_t) {}
+void SStateGame::RebuildLeftCellView() {}
+uint32_t SStateGame::Attack() { return 0; }
+uint32_t SStateGame::UseCellAhead(uint32_t) { return 0; }
+int SStateGame::HandAt(int32_t, int32_t) const { return -1; }
+bool SStateGame::OpenItemPileHere() { return false; }
+uint32_t SStateGame::OpenInventory() { return kStay; }
+void SStateGame::AskToRest() {}
+void SStateGame::CastChosenSpell() {}
+void SStateGame::DrinkChosenPotion() {}
+void SStateGame::SpringTrap() {}
+void SStateGame::StartResting() {}
+void SStateGame::ResumeScript(uint32_t) {}
+void SStateGame::AnswerTravelQuestion(uint32_t) {}
+void SStateGame::AnswerChoice() {}
+void SStateGame::AnswerDoorQuestion(uint32_t) {}
+void SStateGame::AnswerStealQuestion(uint32_t) {}
+
+// A message is shown in turn as a box of its own; the other kinds wait for their handlers.
+void SStateGame::HandleEvent(SGameEvent& event) {
+    if (event.type != SGameEvent::kMessage) return;
+    if (!event.sound.empty()) m_game->PlaySound(event.sound.c_str(), 10);
+    ShowMessage(event.text.c_str(), event.buttons);
+}
+
+// Without its handler an animation has nothing to show, so it ends at once rather than hold the
+// screen busy.
+bool SStateGame::AdvanceCombatAnim(SCombatAnim&) { return true; }
