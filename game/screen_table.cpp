@@ -1,9 +1,14 @@
 // Screen switching and the routing of ticks, keys and stylus events to the current screen.
 #include "game/game_data.h"
+#include "game/script/script_context.h"
+#include "screens/play/state_game.h"
 #include "ui/state.h"
 
 void SGameData::SetScreen(ScreenId id, std::unique_ptr<SState> screen) {
-    if (id < kScreenTableSize) m_screens[id] = std::move(screen);
+    if (id >= kScreenTableSize) return;
+    m_screens[id] = std::move(screen);
+    // Scripts reach the play screen through the context, which must never keep one replaced.
+    if (id == kPlayScreen && m_scriptContext) m_scriptContext->AttachPlayScreen(SStateGame::Of(*this));
 }
 
 void SGameData::SwitchState(ScreenId id) {

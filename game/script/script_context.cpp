@@ -66,13 +66,13 @@ void SScriptContext::SetupForCreature(uint32_t event, SPlacedObject* source, SMa
     m_creature = creature;
     // The grid decides where the creature stands: a creature of a neighbouring surface section lies
     // elsewhere than its own section's offset of 7 cells would say.
+    SMapGrid* grid = m_playScreen ? m_playScreen->Grid() : nullptr;
     int column = 0, row = 0;
-    if (m_playScreen && map && creature &&
-        m_playScreen->Grid().MapToGrid(*map, creature->x, creature->y, column, row) && column >= 0 && row >= 0 &&
-        column < SMapGrid::kSize && row < SMapGrid::kSize) {
+    if (grid && map && creature && grid->MapToGrid(*map, creature->x, creature->y, column, row) && column >= 0 &&
+        row >= 0 && column < SMapGrid::kSize && row < SMapGrid::kSize) {
         m_place.x = column;
         m_place.y = row;
-        m_cell = &m_playScreen->Grid().Cell(column, row);
+        m_cell = &grid->Cell(column, row);
     }
     m_npc = source && m_world.npcs ? m_world.npcs->Find(source->textA.Text()) : nullptr;
 }
@@ -170,10 +170,10 @@ SMonster& SScriptContext::monsterOf(const SCreature& creature) {
 
 std::optional<SMonsterContext> SScriptContext::monsterContext(SMap& map) {
     const SScriptWorld& w = m_world;
-    if (!m_playScreen || !w.player || !w.random || !w.spells || !w.items || !w.diseases) return std::nullopt;
-    SMonsterContext context{
-        map,      m_playScreen->Grid(), m_playScreen->MonsterScreen(), *w.player, *w.random, *w.spells,
-        *w.items, *w.diseases};
+    SMapGrid* grid = m_playScreen ? m_playScreen->Grid() : nullptr;
+    SMonsterScreen* screen = m_playScreen ? m_playScreen->MonsterScreen() : nullptr;
+    if (!grid || !screen || !w.player || !w.random || !w.spells || !w.items || !w.diseases) return std::nullopt;
+    SMonsterContext context{map, *grid, *screen, *w.player, *w.random, *w.spells, *w.items, *w.diseases};
     context.event.damage = m_damage;
     context.event.weapons[0] = m_weapons[0];
     context.event.weapons[1] = m_weapons[1];

@@ -34,9 +34,11 @@ int SScriptContext::CallCommand(const char* target, uint8_t id, const SScriptVal
     switch (found->kind) {
         case SScriptTarget::Kind::MapObject: return RunObjectCommand(*found, id, arg1, arg2, arg3, result);
         case SScriptTarget::Kind::CreatureObject: return RunCreatureCommand(*found, id, arg1, result);
-        case SScriptTarget::Kind::Player:
-            if (m_world.player == nullptr || m_playScreen == nullptr) return kScriptOk;
-            return int(m_world.player->ExecuteScriptCommand(m_playScreen->PlayerWorld(), id, arg1, arg2, arg3, result));
+        case SScriptTarget::Kind::Player: {
+            SPlayerWorld* world = m_playScreen ? m_playScreen->PlayerWorld() : nullptr;
+            if (m_world.player == nullptr || world == nullptr) return kScriptOk;
+            return int(m_world.player->ExecuteScriptCommand(*world, id, arg1, arg2, arg3, result));
+        }
     }
     return kScriptOk;
 }
@@ -58,9 +60,9 @@ std::optional<SScriptTarget> SScriptContext::ResolveTarget(const char* name) con
     SScriptTarget target = objectTarget(found.object, found.map, found.creature);
     if (target.kind == SScriptTarget::Kind::MapObject) {
         m_playScreen->LocateObject(*found.map, *found.object, target.place);
-    } else {
+    } else if (SMapGrid* grid = m_playScreen->Grid()) {
         int column = 0, row = 0;
-        if (m_playScreen->Grid().MapToGrid(*found.map, found.creature->x, found.creature->y, column, row)) {
+        if (grid->MapToGrid(*found.map, found.creature->x, found.creature->y, column, row)) {
             target.place.x = column;
             target.place.y = row;
         }

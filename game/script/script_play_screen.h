@@ -34,7 +34,9 @@ public:
     // Builds the cells again and empties the list.
     virtual void ApplyCellChanges(std::vector<SCellEvent>& changes) = 0;
 
-    virtual SMapGrid& Grid() = 0;
-    virtual SMonsterScreen& MonsterScreen() = 0;
-    virtual SPlayerWorld& PlayerWorld() = 0;
+    // Null while the screen has none: then creatures stand nowhere and commands on them and on
+    // the player give nothing.
+    virtual SMapGrid* Grid() = 0;
+    virtual SMonsterScreen* MonsterScreen() = 0;
+    virtual SPlayerWorld* PlayerWorld() = 0;
 };

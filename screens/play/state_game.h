@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "game/script/script_play_screen.h"
 #include "screens/play/automap_cell.h"
 #include "screens/play/grid_sections.h"
 #include "ui/state.h"
@@ -20,7 +21,7 @@ class SString;
 struct SMapCell;
 struct SPlacedObject;
 
-class SStateGame : public SState {
+class SStateGame : public SState, public SScriptPlayScreen {
 public:
     static constexpr int kGridSize = 35;
     static constexpr int32_t kCellCentre = 0x8000;  // the 16.16 fraction of a player standing still
@@ -89,6 +90,22 @@ public:
     // Moves the player to the named position object.
     void TravelToPosition(const char* position, uint32_t flag);
 
+    // What scripts ask of the play screen. The cells a script changed are only written down in
+    // m_cellChanges until the screen builds cells; monsters and the player's requests need
+    // services the screen does not offer yet.
+    SModule* CurrentWorld() const override { return m_package; }
+    SMap* CurrentMap() const override { return m_currentMap; }
+    uint32_t GameMinutes() const override { return m_minutes; }
+    // "Day 3, 7:05 pm".
+    void FormatDayTime(SString& out) const override;
+    // The cell's centre before its sides, the grid's cells before their second layer.
+    bool LocateObject(const SMap& map, const SPlacedObject& object, SGridPlace& place) const override;
+    void QueueMessage(const char* text, uint32_t buttons) override { QueueMessage(text, buttons, nullptr); }
+    void ApplyCellChanges(std::vector<SCellEvent>& changes) override;
+    SMapGrid* Grid() override { return m_grid; }
+    SMonsterScreen* MonsterScreen() override { return nullptr; }
+    SPlayerWorld* PlayerWorld() override { return nullptr; }
+
     SModule* m_package = nullptr;  // the world package the player is in
     // The player's cell on the current map's own coordinates (on the surface, the section's).
     uint8_t m_cellX = 0;
@@ -99,6 +116,7 @@ public:
     std::vector<QueuedMessage> m_queuedMessages;
     std::vector<QueuedTravel> m_queuedTravels;
     std::vector<std::string> m_positionTravels;
+    std::vector<SCellEvent> m_cellChanges;
 
 private:
     std::array<SAutomapCell, kGridSize * kGridSize> m_automap{};

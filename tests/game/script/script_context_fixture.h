@@ -42,9 +42,9 @@ public:
         applied.push_back(changes);
         changes.clear();
     }
-    SMapGrid& Grid() override { return m_grid; }
-    SMonsterScreen& MonsterScreen() override { return m_monsters; }
-    SPlayerWorld& PlayerWorld() override { return *this; }
+    SMapGrid* Grid() override { return &m_grid; }
+    SMonsterScreen* MonsterScreen() override { return &m_monsters; }
+    SPlayerWorld* PlayerWorld() override { return this; }
 
     // Nothing moves the player in these tests.
     void QueueWorldEvent(const SWorldEvent&) override {}
