@@ -188,8 +188,6 @@ private:
                            std::optional<SScriptValue>& result);
     // The state of a new script: the event and output mode, no answer, nothing it belongs to.
     void startScript(uint32_t event, SScriptOutputMode mode);
-    // The target of a placed object found on `map`; its creature decides its kind.
-    SScriptTarget objectTarget(SPlacedObject* object, SMap* map, SCreature* creature) const;
     // The type of the object's name, else the stand-in handler.
     SMapObjectType& handlerOf(const SPlacedObject& object) const;
     // The creature's monster, else the stand-in made from kDefaultMonsterType.

@@ -22,6 +22,13 @@ constexpr uint32_t kSetVisible = 110;
 constexpr uint32_t kSetHidden = 111;
 constexpr int kSides = 4;
 
+// A placed object found on its map: the creature that belongs to it, when there is one, makes it
+// the creature's.
+SScriptTarget objectTarget(SPlacedObject* object, SMap* map, SCreature* creature) {
+    const auto kind = creature ? SScriptTarget::Kind::CreatureObject : SScriptTarget::Kind::MapObject;
+    return {kind, object, creature, map, {}};
+}
+
 }  // namespace
 
 int SScriptContext::CallCommand(const char* target, uint8_t id, const SScriptValue& arg1, const SScriptValue& arg2,
@@ -68,11 +75,6 @@ std::optional<SScriptTarget> SScriptContext::ResolveTarget(const char* name) con
         }
     }
     return target;
-}
-
-SScriptTarget SScriptContext::objectTarget(SPlacedObject* object, SMap* map, SCreature* creature) const {
-    const auto kind = creature ? SScriptTarget::Kind::CreatureObject : SScriptTarget::Kind::MapObject;
-    return {kind, object, creature, map, {}};
 }
 
 int SScriptContext::RunObjectCommand(const SScriptTarget& target, uint32_t id, const SScriptValue& arg1,

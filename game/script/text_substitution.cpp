@@ -42,13 +42,25 @@ struct SArticleMark {
     bool capital;
 };
 
+// Every article marker of a kind takes the article that its first occurrence calls for.
+void insertArticles(std::string& text, const std::vector<SArticleMark>& marks) {
+    std::optional<bool> an[2];
+    for (const SArticleMark& mark : marks)
+        if (!an[mark.capital]) an[mark.capital] = takesAn(text, mark.at);
+    for (auto mark = marks.rbegin(); mark != marks.rend(); ++mark) {
+        const bool useAn = *an[mark->capital];
+        text.insert(mark->at, mark->capital ? (useAn ? "An" : "A") : (useAn ? "an" : "a"));
+    }
+}
+
 }  // namespace
 
 void SScriptContext::SubstituteText(SString& text) const {
     const SPlayer* player = m_world.player;
     const uint32_t minutes = m_playScreen ? m_playScreen->GameMinutes() : 0;
     SString value;
-    // Each marker's value, written when the marker is met; values are never read for markers.
+    // The value of each marker, written when the marker is met; the article markers and the
+    // globals' marker are read apart below.
     const struct {
         const char* marker;
         std::function<void(SString&)> fill;
@@ -119,13 +131,6 @@ void SScriptContext::SubstituteText(SString& text) const {
         in += std::strlen(marker->marker);
     }
 
-    // Every article marker of a kind takes the article its first occurrence calls for.
-    std::optional<bool> an[2];
-    for (const SArticleMark& mark : articles)
-        if (!an[mark.capital]) an[mark.capital] = takesAn(result, mark.at);
-    for (auto mark = articles.rbegin(); mark != articles.rend(); ++mark) {
-        const bool useAn = *an[mark->capital];
-        result.insert(mark->at, mark->capital ? (useAn ? "An" : "A") : (useAn ? "an" : "a"));
-    }
+    insertArticles(result, articles);
     text.Assign(result.c_str());
 }
