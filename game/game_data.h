@@ -237,6 +237,9 @@ public:
     SPlayer m_player;
 
 private:
+    // Scripts reach the current play screen object, for requests and for their messages.
+    void bindPlayScreenToScripts();
+
     SViewDescriptor m_playView;
 };
 

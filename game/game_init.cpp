@@ -3,7 +3,6 @@
 #include "game/game_data.h"
 #include "game/script/script_context.h"
 #include "render/render.h"
-#include "screens/play/state_game.h"
 #include "screens/screen_id.h"
 #include "ui/state.h"
 
@@ -107,7 +106,7 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_scriptContext->Init({&m_player, &m_npcTypes, &m_monsters, &m_mapObjectTypes, &m_globals, &m_scriptTable,
                            &m_spells, &m_items, &m_diseases, m_random.get()},
                           *m_script);
-    m_scriptContext->AttachPlayScreen(SStateGame::Of(*this));
+    bindPlayScreenToScripts();
     m_scriptTable.Attach(m_script.get());
 
     for (ScreenId id : kScreensAfterPlay) {

@@ -7,8 +7,15 @@
 void SGameData::SetScreen(ScreenId id, std::unique_ptr<SState> screen) {
     if (id >= kScreenTableSize) return;
     m_screens[id] = std::move(screen);
-    // Scripts reach the play screen through the context, which must never keep one replaced.
-    if (id == kPlayScreen && m_scriptContext) m_scriptContext->AttachPlayScreen(SStateGame::Of(*this));
+    // The script context must never keep a play screen that was replaced.
+    if (id == kPlayScreen) bindPlayScreenToScripts();
+}
+
+void SGameData::bindPlayScreenToScripts() {
+    if (m_scriptContext == nullptr) return;
+    SStateGame* play = SStateGame::Of(*this);
+    m_scriptContext->AttachPlayScreen(play);
+    m_scriptContext->SetTextOutput(SScriptOutputMode::PlayScreen, play);
 }
 
 void SGameData::SwitchState(ScreenId id) {

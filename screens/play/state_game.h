@@ -6,9 +6,11 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/script/script_play_screen.h"
+#include "game/script/script_text_output.h"
 #include "screens/play/automap_cell.h"
 #include "screens/play/grid_sections.h"
 #include "ui/state.h"
@@ -21,7 +23,7 @@ class SString;
 struct SMapCell;
 struct SPlacedObject;
 
-class SStateGame : public SState, public SScriptPlayScreen {
+class SStateGame : public SState, public SScriptPlayScreen, public SScriptTextOutput {
 public:
     static constexpr int kGridSize = 35;
     static constexpr int32_t kCellCentre = 0x8000;  // the 16.16 fraction of a player standing still
@@ -105,6 +107,9 @@ public:
     SMapGrid* Grid() override { return m_grid; }
     SMonsterScreen* MonsterScreen() override { return nullptr; }
     SPlayerWorld* PlayerWorld() override { return nullptr; }
+    // A script's line joins the message the log shows; kept in m_appendedMessages until the screen
+    // has its log.
+    void ShowText(const char* text, uint32_t colour) override { m_appendedMessages.push_back({text, colour}); }
 
     SModule* m_package = nullptr;  // the world package the player is in
     // The player's cell on the current map's own coordinates (on the surface, the section's).
@@ -117,6 +122,7 @@ public:
     std::vector<QueuedTravel> m_queuedTravels;
     std::vector<std::string> m_positionTravels;
     std::vector<SCellEvent> m_cellChanges;
+    std::vector<std::pair<std::string, uint32_t>> m_appendedMessages;
 
 private:
     std::array<SAutomapCell, kGridSize * kGridSize> m_automap{};

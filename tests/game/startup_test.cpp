@@ -9,6 +9,7 @@
 #include "game/game_data.h"
 #include "game/interface_pictures.h"
 #include "game/script/script_context.h"
+#include "game/script/script_text_output.h"
 #include "platform/device.h"
 #include "platform/headless/headless.h"
 #include "platform/window.h"
@@ -146,6 +147,11 @@ TEST_F(StartupTest, aFailedScriptTellsThePlayScreenAndTheScriptsReachTheWorldThr
     ASSERT_TRUE(start(7, 240, 320, error)) << error;
     auto* play = dynamic_cast<SStateGame*>(game->Screen(kPlayScreen));
     ASSERT_NE(play, nullptr);
+    // The context starts out writing to the play screen's log, where the player's messages go.
+    game->m_player.ReceiveGold(3, true, false);
+    ASSERT_EQ(play->m_appendedMessages.size(), 1u);
+    EXPECT_EQ(play->m_appendedMessages[0].second, SScriptTextOutput::kHighlightColour);
+
     const uint32_t gold = game->m_player.Gold();
     const std::vector<uint8_t> image = SScriptAssembler::Assemble("@player . receivegold ( 5 ) ; @nobody . close ( ) ;",
                                                                   {{"receivegold", 147}, {"close", 104}});
@@ -156,10 +162,15 @@ TEST_F(StartupTest, aFailedScriptTellsThePlayScreenAndTheScriptsReachTheWorldThr
     EXPECT_EQ(play->m_queuedMessages[0].text, "Script error!");
     // The player's commands need the play screen's world requests, which it does not take yet.
     EXPECT_EQ(game->m_player.Gold(), gold);
+
     // A play screen put in later is the one scripts reach.
     game->SetScreen(kPlayScreen, std::make_unique<SStateGame>());
+    auto* replaced = dynamic_cast<SStateGame*>(game->Screen(kPlayScreen));
     EXPECT_FALSE(game->m_script->Execute());
-    EXPECT_EQ(dynamic_cast<SStateGame*>(game->Screen(kPlayScreen))->m_queuedMessages.size(), 1u);
+    EXPECT_EQ(replaced->m_queuedMessages.size(), 1u);
+    game->m_scriptContext->SetupForCreature(kEventUse, nullptr, nullptr, nullptr, SScriptOutputMode::PlayScreen);
+    game->m_player.ReceiveGold(3, true, false);
+    EXPECT_EQ(replaced->m_appendedMessages.size(), 1u);
 }
 
 // The "Starting Brim Vale..." frame as the sample package draws it, pinned by an FNV-1a hash of
