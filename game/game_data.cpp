@@ -1,6 +1,7 @@
 #include "game/game_data.h"
 
 #include "engine/base/string.h"
+#include "game/script/script_context.h"
 #include "render/render.h"
 #include "ui/state.h"
 

@@ -64,6 +64,7 @@ class SDialog;
 class SDialogMessage;
 class SDialogTextCtrl;
 class SRender;
+class SScriptContext;
 class SPortraitSource;
 class SState;
 class SString;
@@ -175,6 +176,8 @@ public:
     std::unique_ptr<SRender> m_render;
     std::unique_ptr<SText> m_text;
     std::unique_ptr<SScript> m_script;
+    // The one context every script runs against; it hands the interpreter's command calls on.
+    std::unique_ptr<SScriptContext> m_scriptContext;
     std::unique_ptr<SPdb> m_dataPackage;  // "BrimvaleData"
     std::unique_ptr<SSound> m_sound;
     std::unique_ptr<SFileFolder> m_fileFolder;
@@ -237,6 +240,9 @@ public:
     SSaveNames m_saveNames;
 
 private:
+    // Scripts reach the current play screen object, for requests and for their messages.
+    void bindPlayScreenToScripts();
+
     SViewDescriptor m_playView;
 };
 

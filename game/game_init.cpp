@@ -1,6 +1,7 @@
 // Start-up: the game object goes from freshly built to running, the splash screen current.
 #include "engine/files/unix_time.h"
 #include "game/game_data.h"
+#include "game/script/script_context.h"
 #include "render/render.h"
 #include "screens/screen_id.h"
 #include "ui/state.h"
@@ -101,7 +102,13 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_mapObjectTypes.SetItems(m_mapItems.get());
 
     m_script = std::make_unique<SScript>();
-    m_script->Init(nullptr);
+    m_scriptContext = std::make_unique<SScriptContext>();
+    // "Script error!" reaches the play screen's message queue through the context.
+    m_script->Init(m_scriptContext.get());
+    m_scriptContext->Init({&m_player, &m_npcTypes, &m_monsters, &m_mapObjectTypes, &m_globals, &m_scriptTable,
+                           &m_spells, &m_items, &m_diseases, m_random.get()},
+                          *m_script);
+    bindPlayScreenToScripts();
     m_scriptTable.Attach(m_script.get());
 
     for (ScreenId id : kScreensAfterPlay) {
@@ -111,7 +118,7 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     Screen(kPlayScreen)->Init(this);
     m_player.Attach({&m_attributes, &m_skills, &m_races, &m_packages, m_random.get(), &m_items, &m_spells,
                      &m_questTable, &m_abilities, &m_diseases},
-                    nullptr, nullptr);
+                    m_scriptContext.get(), nullptr);
     m_player.SetHeaderKind();
 
     m_frameCounter = 0;

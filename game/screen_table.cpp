@@ -1,9 +1,21 @@
 // Screen switching and the routing of ticks, keys and stylus events to the current screen.
 #include "game/game_data.h"
+#include "game/script/script_context.h"
+#include "screens/play/state_game.h"
 #include "ui/state.h"
 
 void SGameData::SetScreen(ScreenId id, std::unique_ptr<SState> screen) {
-    if (id < kScreenTableSize) m_screens[id] = std::move(screen);
+    if (id >= kScreenTableSize) return;
+    m_screens[id] = std::move(screen);
+    // The script context must never keep a play screen that was replaced.
+    if (id == kPlayScreen) bindPlayScreenToScripts();
+}
+
+void SGameData::bindPlayScreenToScripts() {
+    if (m_scriptContext == nullptr) return;
+    SStateGame* play = SStateGame::Of(*this);
+    m_scriptContext->AttachPlayScreen(play);
+    m_scriptContext->SetTextOutput(SScriptOutputMode::PlayScreen, play);
 }
 
 void SGameData::SwitchState(ScreenId id) {

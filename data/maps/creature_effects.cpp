@@ -169,10 +169,11 @@ void SCreatureEffects::Cure(uint8_t creatureId, const char* disease) {
 
 bool SCreatureEffects::HasDisease(uint8_t creatureId, const char* disease) const {
     const SCreatureEffectList* list = Find(creatureId);
-    if (list == nullptr || disease == nullptr) return false;
+    if (list == nullptr) return false;
+    const bool any = disease == nullptr || *disease == '\0';
     for (int i = 0; i < list->entries.Count(); ++i) {
         const SCreatureEffect& effect = *list->entries[i];
-        if (effect.kind == SCreatureEffect::kDisease && sameName(effect.name, disease)) return true;
+        if (effect.kind == SCreatureEffect::kDisease && (any || sameName(effect.name, disease))) return true;
     }
     return false;
 }

@@ -66,6 +66,7 @@ public:
     // Infecting twice with one disease gives it once.
     void Infect(uint8_t creatureId, const char* disease);
     void Cure(uint8_t creatureId, const char* disease);
+    // A null or empty name asks for any disease.
     bool HasDisease(uint8_t creatureId, const char* disease) const;
 
     // The amounts of the creature's timed effects of the type added up; curse, paralysis and magic

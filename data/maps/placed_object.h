@@ -47,8 +47,8 @@ struct SPlacedObject {
     void Reset();
 
     SName name;
-    SString textA;  // the texts' use is the class's
-    SString textB;
+    SString textA;            // the class's use (a target, a sign's words), and the person a script talks as
+    SString textB;            // the named script that runs on the object's events; empty for none
     uint16_t state = 0;       // bits 6..9 the lock level, 10..13 the trap level, the others the class's
     uint8_t id = 0;           // 1..255 on its map
     uint8_t containerId = 0;  // the map's item container that belongs to the object; 0 for none

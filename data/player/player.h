@@ -113,6 +113,7 @@ public:
     const SString& StartScript() const { return m_startScript; }
     // The character-creation choices.
     void SetRace(uint32_t race) { m_race = race; }
+    void SetName(const char* name) { m_name.Assign(name); }
     void SetBaseAttribute(uint32_t attribute, uint16_t value);
     void SetBaseSkill(uint32_t skill, uint16_t value);
     SItem* MainHandWeapon() const { return m_equipment[kSlotMainHand]; }

@@ -1,7 +1,9 @@
 #include "screens/play/state_game.h"
 
 #include "data/maps/map.h"
+#include "data/maps/map_cell.h"
 #include "data/maps/map_grid.h"
+#include "data/maps/placed_object.h"
 #include "engine/base/string.h"
 #include "game/game_data.h"
 #include "platform/clock.h"
@@ -11,6 +13,19 @@
 #include "ui/widgets/dialog_text_ctrl.h"
 
 namespace {
+
+constexpr uint32_t kMinutesPerDay = 24 * 60;
+// A cell that refers to an object in none of its places.
+constexpr int kNoSide = -2;
+
+// Where the cell refers to the object: -1 its centre, 0 to 3 a side, kNoSide nowhere.
+template <typename Cell>
+int placeOf(const Cell& cell, uint8_t id) {
+    if (cell.centreId == id) return -1;
+    for (int side = 0; side < 4; ++side)
+        if (cell.sides[side].objectId == id) return side;
+    return kNoSide;
+}
 
 bool onGrid(int x, int y) { return x >= 0 && y >= 0 && x < SStateGame::kGridSize && y < SStateGame::kGridSize; }
 
@@ -144,6 +159,34 @@ void SStateGame::FormatTime(SString& out) const {
     const unsigned hour = (m_minutes / 60) % 24, minute = m_minutes % 60;
     const unsigned shown = hour % 12 == 0 ? 12 : hour % 12;
     out.Format("%u:%02u %s", shown, minute, hour < 12 ? "am" : "pm");
+}
+
+void SStateGame::FormatDayTime(SString& out) const {
+    SString time;
+    FormatTime(time);
+    out.Format("Day %u, %s", unsigned(m_minutes / kMinutesPerDay + 1), time.Text());
+}
+
+bool SStateGame::LocateObject(const SMap& map, const SPlacedObject& object, SGridPlace& place) const {
+    if (m_grid == nullptr || object.id == 0) return false;
+    for (int layer = 1; layer <= 2; ++layer) {
+        for (int y = 0; y < kGridSize; ++y) {
+            for (int x = 0; x < kGridSize; ++x) {
+                if (GetZoneMap(x, y) != &map) continue;
+                const int side = layer == 1 ? placeOf(m_grid->Cell(x, y), object.id)
+                                            : placeOf(m_grid->Shadow(x, y), object.id);
+                if (side == kNoSide) continue;
+                place = {x, y, side, layer};
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void SStateGame::ApplyCellChanges(std::vector<SCellEvent>& changes) {
+    m_cellChanges.insert(m_cellChanges.end(), changes.begin(), changes.end());
+    changes.clear();
 }
 
 SStateGame* SStateGame::Of(const SGameData& game) { return dynamic_cast<SStateGame*>(game.Screen(kPlayScreen)); }

@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "data/dialogue/dialog_topic_set.h"
+#include "game/script/script_play_screen.h"
+#include "game/script/script_text_output.h"
 #include "screens/play/automap_cell.h"
 #include "screens/play/grid_sections.h"
 #include "screens/play/play_clocks.h"
@@ -67,7 +69,7 @@ struct SCombatAnim {
     SItem* thrownItem = nullptr;
 };
 
-class SStateGame : public SState {
+class SStateGame : public SState, public SScriptPlayScreen, public SScriptTextOutput {
 public:
     static constexpr int kGridSize = 35;
     static constexpr int32_t kCellCentre = 0x8000;  // the 16.16 fraction of a player standing still
@@ -240,6 +242,25 @@ public:
     bool m_musicPaused = false;
     // The placed door the lock-picking dialog works on; null while no lock is picked.
     SPlacedObject* m_lockTarget = nullptr;
+
+    // What scripts ask of the play screen. The cells a script changed are only written down in
+    // m_cellChanges until the screen builds cells; monsters and the player's requests need
+    // services the screen does not offer yet.
+    SModule* CurrentWorld() const override { return m_package; }
+    SMap* CurrentMap() const override { return m_currentMap; }
+    uint32_t GameMinutes() const override { return m_minutes; }
+    // "Day 3, 7:05 pm".
+    void FormatDayTime(SString& out) const override;
+    // The cell's centre before its sides, the grid's cells before their second layer.
+    bool LocateObject(const SMap& map, const SPlacedObject& object, SGridPlace& place) const override;
+    void QueueMessage(const char* text, uint32_t buttons) override { QueueMessage(text, buttons, nullptr); }
+    void ApplyCellChanges(std::vector<SCellEvent>& changes) override;
+    SMapGrid* Grid() override { return m_grid; }
+    SMonsterScreen* MonsterScreen() override { return nullptr; }
+    SPlayerWorld* PlayerWorld() override { return nullptr; }
+    // A script's line joins the message being put together; the highlight colour opens a happening.
+    void ShowText(const char* text, uint32_t colour) override { AppendMessage(text, colour == kHighlightColour); }
+    std::vector<SCellEvent> m_cellChanges;
 
     // The controls, placed by BuildView.
     SFillColorCtrl m_viewSideFill;

@@ -8,11 +8,15 @@
 #include "game/brimvale_main.h"
 #include "game/game_data.h"
 #include "game/interface_pictures.h"
+#include "game/script/script_context.h"
+#include "game/script/script_text_output.h"
 #include "platform/device.h"
 #include "platform/headless/headless.h"
 #include "platform/window.h"
 #include "render/render.h"
+#include "screens/play/state_game.h"
 #include "support/picture_entry.h"
+#include "support/script_assembler.h"
 #include "support/temp_folder.h"
 #include "support/test_window.h"
 #include "tools/sampledata/interface_package.h"
@@ -136,6 +140,39 @@ TEST_F(StartupTest, thePlayerIsMarkedAsTheGamesOwnAndReadsItsTables) {
     ASSERT_TRUE(start(7, 240, 320, error)) << error;
     EXPECT_EQ(game->m_player.HeaderKind(), SPlayer::kHeaderKindInGame);
     EXPECT_STREQ(game->m_player.RaceName(), "Rasvim");
+}
+
+TEST_F(StartupTest, aFailedScriptTellsThePlayScreenAndTheScriptsReachTheWorldThroughTheContext) {
+    std::string error;
+    ASSERT_TRUE(start(7, 240, 320, error)) << error;
+    auto* play = dynamic_cast<SStateGame*>(game->Screen(kPlayScreen));
+    ASSERT_NE(play, nullptr);
+    // The context starts out writing to the play screen's log, where the player's messages go.
+    game->m_player.ReceiveGold(3, true, false);
+    ASSERT_EQ(play->Events().size(), 1u);
+    EXPECT_EQ(play->Events()[0]->type, SGameEvent::kMessage);
+
+    const uint32_t gold = game->m_player.Gold();
+    const std::vector<uint8_t> image = SScriptAssembler::Assemble("@player . receivegold ( 5 ) ; @nobody . close ( ) ;",
+                                                                  {{"receivegold", 147}, {"close", 104}});
+    ASSERT_EQ(game->m_script->Load(image.data(), uint32_t(image.size())), kScriptOk);
+    game->m_scriptContext->SetupForScene();
+    EXPECT_FALSE(game->m_script->Execute());
+    ASSERT_EQ(play->Events().size(), 2u);
+    EXPECT_EQ(play->Events()[1]->text, "Script error!");
+    // The player's commands need the play screen's world requests, which it does not take yet.
+    EXPECT_EQ(game->m_player.Gold(), gold);
+
+    // A play screen put in later is the one scripts reach.
+    game->SetScreen(kPlayScreen, std::make_unique<SStateGame>());
+    auto* replaced = dynamic_cast<SStateGame*>(game->Screen(kPlayScreen));
+    EXPECT_FALSE(game->m_script->Execute());
+    ASSERT_EQ(replaced->Events().size(), 1u);
+    game->m_scriptContext->SetupForCreature(kEventUse, nullptr, nullptr, nullptr, SScriptOutputMode::PlayScreen);
+    game->m_player.ReceiveGold(3, true, false);
+    // The player's line joins the error's box.
+    ASSERT_EQ(replaced->Events().size(), 1u);
+    EXPECT_NE(replaced->Events()[0]->text.find("Script error!\r"), std::string::npos);
 }
 
 // The "Starting Brim Vale..." frame as the sample package draws it, pinned by an FNV-1a hash of

@@ -82,8 +82,12 @@ TEST_F(CreatureEffectsTest, diseasesAreCaughtOnceAndCured) {
     EXPECT_TRUE(effects.HasDisease(kRat, "base_rot"));
     EXPECT_FALSE(effects.HasDisease(kRat, "base_pox"));
     EXPECT_EQ(only(kRat).kind, SCreatureEffect::kDisease);
+    // No name asks for any disease at all.
+    EXPECT_TRUE(effects.HasDisease(kRat, ""));
+    EXPECT_TRUE(effects.HasDisease(kRat, nullptr));
     effects.Cure(kRat, "base_rot");
     EXPECT_FALSE(effects.HasDisease(kRat, "base_rot"));
+    EXPECT_FALSE(effects.HasDisease(kRat, ""));
 }
 
 TEST_F(CreatureEffectsTest, sumsAddAmountsAndTheStatesGiveOneWhilePresent) {

@@ -103,3 +103,46 @@ TEST_F(PlayScreenGridTest, onTheSurfaceEachZoneAsksItsOwnSection) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PlayScreenClockTest, theDateNamesTheDayAndTheTime) {
+    SStateGame play;
+    play.m_minutes = 2 * 1440 + 19 * 60 + 5;
+    SString text;
+    play.FormatDayTime(text);
+    EXPECT_STREQ(text.Text(), "Day 3, 7:05 pm");
+}
+
+// A script's object is found where a cell of its map refers to it: a centre before the sides, the
+// grid's cells before their second layer.
+TEST_F(PlayScreenGridTest, aScriptsObjectIsFoundWhereACellOfItsMapRefersToIt) {
+    openMaps({"base_s0101"}, false);
+    SMap* cave = map("base_s0101");
+    const SPlacedObject& object = *cave->FindObject(1);
+    SGridPlace place;
+    EXPECT_FALSE(play.LocateObject(*cave, object, place)) << "no grid";
+    play.m_grid = &grid;
+    play.m_currentMap = cave;
+    EXPECT_FALSE(play.LocateObject(*cave, object, place)) << "no cell refers to it";
+    grid.Shadow(2, 2).centreId = 1;
+    grid.Cell(5, 6).sides[3].objectId = 1;
+    ASSERT_TRUE(play.LocateObject(*cave, object, place));
+    EXPECT_EQ(place, SGridPlace({5, 6, 3, 1}));
+    grid.Cell(9, 6).centreId = 1;
+    ASSERT_TRUE(play.LocateObject(*cave, object, place));
+    EXPECT_EQ(place, SGridPlace({5, 6, 3, 1}));
+    grid.Cell(5, 6).sides[3].objectId = 0;
+    grid.Cell(9, 6).centreId = 0;
+    ASSERT_TRUE(play.LocateObject(*cave, object, place));
+    EXPECT_EQ(place, SGridPlace({2, 2, -1, 2}));
+}
+
+TEST_F(PlayScreenGridTest, aScriptsChangedCellsAreKeptAndTheScriptsListEmptied) {
+    std::vector<SCellEvent> changes = {{nullptr, {1, 2, -1, 1}}, {nullptr, {1, 2, 0, 1}}};
+    play.ApplyCellChanges(changes);
+    EXPECT_TRUE(changes.empty());
+    EXPECT_EQ(play.m_cellChanges.size(), 2u);
+}
+
+}  // namespace

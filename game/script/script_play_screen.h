@@ -1,0 +1,42 @@
+#pragma once
+// SScriptPlayScreen: what the script context asks of the play screen: the world and map played, the
+// clock, where placed objects stand on its grid, its message queue, the rebuilding of the cells a
+// script changed, and the services the monsters' and the player's commands act through. The play
+// screen answers it; tests record it.
+#include <cstdint>
+#include <vector>
+
+#include "game/script/cell_event.h"
+
+class SMap;
+class SMapGrid;
+class SModule;
+class SMonsterScreen;
+class SPlayerWorld;
+class SString;
+struct SPlacedObject;
+
+class SScriptPlayScreen {
+public:
+    virtual ~SScriptPlayScreen() = default;
+
+    // The world package played in and its current map; null while none is.
+    virtual SModule* CurrentWorld() const = 0;
+    virtual SMap* CurrentMap() const = 0;
+    // Game minutes since the start.
+    virtual uint32_t GameMinutes() const = 0;
+    // "Day 3, 7:05 pm".
+    virtual void FormatDayTime(SString& out) const = 0;
+    // Where a cell of the grid refers to the object of the map: false while none does.
+    virtual bool LocateObject(const SMap& map, const SPlacedObject& object, SGridPlace& place) const = 0;
+    // A message box queued behind the running action; buttons is a set of its button bits.
+    virtual void QueueMessage(const char* text, uint32_t buttons) = 0;
+    // Builds the cells again and empties the list.
+    virtual void ApplyCellChanges(std::vector<SCellEvent>& changes) = 0;
+
+    // Null while the screen has none: then creatures stand nowhere and commands on them and on
+    // the player give nothing.
+    virtual SMapGrid* Grid() = 0;
+    virtual SMonsterScreen* MonsterScreen() = 0;
+    virtual SPlayerWorld* PlayerWorld() = 0;
+};
