@@ -189,6 +189,9 @@ public:
     // Set once the play screen has been entered since the last new game or load: every quit path
     // writes the auto-save only then.
     bool m_gameRunning = false;
+    // The named position a new game begins at: the play screen takes the player there when a new
+    // game enters it.
+    std::string m_startPosition;
     uint32_t m_screenChanged = 0;  // set when a screen was entered or left, cleared on resume
     uint32_t m_screenMode = 0;
     uint32_t m_frameCounter = 0;

@@ -11,6 +11,8 @@ namespace {
 // The world every new game is played in.
 constexpr const char* kBaseWorld = "base";
 constexpr uint32_t kNewGameSteps = 19;
+// The named position of the base world where every new game begins.
+constexpr const char* kStartPosition = "base_start";
 
 }  // namespace
 
@@ -35,6 +37,7 @@ bool SSaveNames::prepareWorld(SLoadingSteps& loading, std::string& error) {
     game.LoadTablePictures(&loading);
     loading.Step();
     game.BuildTables(&loading);
+    if (m_playScreen) m_playScreen->LoadDoorAndDropResources();
     loading.Step();
     game.m_player.ResetForNewGame();
     loading.Step();
@@ -47,6 +50,7 @@ bool SSaveNames::NewGame(SLoadingSteps& loading, const SCharacterChoice& choice,
     game.PopAllStates();
     loading.Step();
     game.m_gameRunning = false;
+    game.m_startPosition = kStartPosition;
     if (!prepareWorld(loading, error)) return false;
     if (!game.m_player.GiveStartingKit(choice)) {
         error = "The world offers no food or water to start a game with.";

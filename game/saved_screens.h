@@ -20,6 +20,8 @@ public:
     // Clears the play state (position, clock, weather, event queue, monster lists) before a new
     // game or a load.
     virtual void ResetWorld() = 0;
+    // The world tables of a new game or a load are built: the screen looks up what it keeps of them.
+    virtual void LoadDoorAndDropResources() = 0;
     // The last view as a thumbnail, row by row.
     virtual void ViewThumbnail(std::span<uint16_t, kSaveThumbWidth * kSaveThumbHeight> pixels) const = 0;
     // The play clock as the slot list shows it: "Day 3, 7:05 pm".

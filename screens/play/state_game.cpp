@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr uint32_t kMinutesPerDay = 24 * 60;
 // A cell that refers to an object in none of its places.
 constexpr int kNoSide = -2;
 
@@ -27,12 +26,6 @@ int placeOf(const Cell& cell, uint8_t id) {
     return kNoSide;
 }
 
-bool onGrid(int x, int y) { return x >= 0 && y >= 0 && x < SStateGame::kGridSize && y < SStateGame::kGridSize; }
-
-// The new game starts on the afternoon of day 1, facing east.
-constexpr uint32_t kStartMinutes = 14 * 60 + 40;
-constexpr uint32_t kEast = 270;
-
 constexpr const char* kDropTableNames[5] = {"bres_droprandomcheap", "bres_droprandomnormal", "bres_droprandombetter",
                                             "bres_droprandombest", "bres_droprandomsuper"};
 
@@ -43,21 +36,12 @@ SStateGame::~SStateGame() = default;
 
 void SStateGame::Init(SGameData* game) {
     SState::Init(game);
-    m_thumbnail.assign(size_t(kThumbnailWidth) * kThumbnailHeight, 0);
+    m_thumbnail.assign(size_t(kSaveThumbWidth) * kSaveThumbHeight, 0);
     AllocGrid();
-    m_heading = kEast;
-    m_targetHeading = 0;
-    m_fractionX = m_fractionY = kCellCentre;
-    m_previousX = m_previousY = -1;
-    m_playerX = m_playerY = 0;
-    m_turning = m_moving = 0;
-    m_turnStep = 0;
-    m_minutes = kStartMinutes;
-    m_rainIntensity = 0;
-    m_currentMap = nullptr;
-    m_subMode = SPlaySubMode::kFree;
+    ResetWorld();
     takeViewRectangle();
     for (SDialog* dialog : embeddedDialogs()) dialog->Init(game);
+    game->m_saveNames.SetPlayScreen(this);
 }
 
 void SStateGame::LoadDoorAndDropResources() {
@@ -126,11 +110,11 @@ bool SStateGame::IsBusy() const {
 }
 
 SMapCell* SStateGame::GetCell(int x, int y) const {
-    return m_grid != nullptr && onGrid(x, y) ? &m_grid->Cell(x, y) : nullptr;
+    return m_grid != nullptr && IsOnGrid(x, y) ? &m_grid->Cell(x, y) : nullptr;
 }
 
 SMap* SStateGame::GetZoneMap(int x, int y) const {
-    if (!onGrid(x, y) || m_currentMap == nullptr) return nullptr;
+    if (!IsOnGrid(x, y) || m_currentMap == nullptr) return nullptr;
     return m_currentMap->IsSurface() ? m_sectionMaps[size_t(SectionSlotAt(x, y))] : m_currentMap;
 }
 
@@ -148,23 +132,17 @@ bool SStateGame::IsCellExplored(int x, int y) const {
 }
 
 const SAutomapCell* SStateGame::GetAutomapCell(int x, int y) const {
-    return onGrid(x, y) ? &m_automap[size_t(y * kGridSize + x)] : nullptr;
+    return IsOnGrid(x, y) ? &m_automap[size_t(y * kGridSize + x)] : nullptr;
 }
 
 SAutomapCell* SStateGame::GetAutomapCell(int x, int y) {
-    return onGrid(x, y) ? &m_automap[size_t(y * kGridSize + x)] : nullptr;
+    return IsOnGrid(x, y) ? &m_automap[size_t(y * kGridSize + x)] : nullptr;
 }
 
 void SStateGame::FormatTime(SString& out) const {
     const unsigned hour = (m_minutes / 60) % 24, minute = m_minutes % 60;
     const unsigned shown = hour % 12 == 0 ? 12 : hour % 12;
     out.Format("%u:%02u %s", shown, minute, hour < 12 ? "am" : "pm");
-}
-
-void SStateGame::FormatDayTime(SString& out) const {
-    SString time;
-    FormatTime(time);
-    out.Format("Day %u, %s", unsigned(m_minutes / kMinutesPerDay + 1), time.Text());
 }
 
 bool SStateGame::LocateObject(const SMap& map, const SPlacedObject& object, SGridPlace& place) const {

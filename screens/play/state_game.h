@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "data/dialogue/dialog_topic_set.h"
+#include "game/saved_screens.h"
 #include "game/script/script_play_screen.h"
 #include "game/script/script_text_output.h"
 #include "screens/play/automap_cell.h"
@@ -69,14 +70,12 @@ struct SCombatAnim {
     SItem* thrownItem = nullptr;
 };
 
-class SStateGame : public SState, public SScriptPlayScreen, public SScriptTextOutput {
+class SStateGame : public SState, public SScriptPlayScreen, public SScriptTextOutput, public SSavedPlayScreen {
 public:
     static constexpr int kGridSize = 35;
     static constexpr int32_t kCellCentre = 0x8000;  // the 16.16 fraction of a player standing still
     static constexpr uint32_t kLayout = 43;
     static constexpr uint32_t kViewRow = 550;
-    static constexpr int kThumbnailWidth = 80;
-    static constexpr int kThumbnailHeight = 50;
 
     // The screen's own controls and the commands they send.
     enum Command : uint32_t {
@@ -124,14 +123,24 @@ public:
 
     // Removes every control and places each one by its row of layout 43 that the screen mode has.
     void BuildView();
+    // What a saved game keeps of the play screen (state_game_saved.cpp). The reset gives the
+    // starting values of a new game: the afternoon of day 1, facing east, in free play, with
+    // nothing queued and no map.
+    void ResetWorld() override;
+    void ViewThumbnail(std::span<uint16_t, kSaveThumbWidth * kSaveThumbHeight> pixels) const override;
+    // "Day 3, 7:05 pm"; day 1 is the first.
+    void FormatDayTime(SString& out) const override;
+    void SerializeForSave(SArchive& archive, int version) override;
+    bool SerializeForLoad(SArchive& archive, int version) override;
     // The door picture and the five random-drop tables, looked up once the world packages are open.
-    void LoadDoorAndDropResources();
+    void LoadDoorAndDropResources() override;
 
     // Keys, taps and held-key repeats wait while this is true: while the player turns or moves, a
     // redraw is pending, a dialog is open, animations or events are queued, monsters act or their
     // pass is pending, or the screen is not in free play.
     bool IsBusy() const;
 
+    static bool IsOnGrid(int x, int y) { return x >= 0 && y >= 0 && x < kGridSize && y < kGridSize; }
     // The grid cell, null outside the grid or while there is no grid.
     SMapCell* GetCell(int x, int y) const;
     // The map whose cells the grid cell shows: on the surface the section of its zone, elsewhere the
@@ -249,8 +258,6 @@ public:
     SModule* CurrentWorld() const override { return m_package; }
     SMap* CurrentMap() const override { return m_currentMap; }
     uint32_t GameMinutes() const override { return m_minutes; }
-    // "Day 3, 7:05 pm".
-    void FormatDayTime(SString& out) const override;
     // The cell's centre before its sides, the grid's cells before their second layer.
     bool LocateObject(const SMap& map, const SPlacedObject& object, SGridPlace& place) const override;
     void QueueMessage(const char* text, uint32_t buttons) override { QueueMessage(text, buttons, nullptr); }

@@ -6,7 +6,7 @@
 #include "screens/play/state_game.h"
 
 void SStateGame::AllocGrid() {}
-void SStateGame::TravelToStartPosition() {}
+void SStateGame::TravelToStartPosition() { TravelToPosition(m_game->m_startPosition.c_str(), 0); }
 uint32_t SStateGame::FindItemListId(const char*) const { return 0; }
 void SStateGame::EnterMapAgain() {}
 void SStateGame::MarkExplored() {}

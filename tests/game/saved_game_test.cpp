@@ -286,6 +286,7 @@ namespace {
 class RecordingSavedScreens : public SSavedPlayScreen, public SSavedInventory {
 public:
     void ResetWorld() override { ++resets; }
+    void LoadDoorAndDropResources() override { ++tableLookups; }
     void ViewThumbnail(std::span<uint16_t, kSaveThumbWidth * kSaveThumbHeight> pixels) const override {
         std::fill(pixels.begin(), pixels.end(), uint16_t(0xF81F));
     }
@@ -296,6 +297,7 @@ public:
     bool SerializeUiForLoad(SArchive& archive, int) override { return serialize(archive, 'X', journalPage); }
 
     int resets = 0;
+    int tableLookups = 0;
     uint32_t playWord = 0;
     uint32_t journalPage = 0;
 
@@ -324,6 +326,7 @@ TEST_F(SaveLoadTest, thePlayAndInventoryScreensKeepTheirPartsAndTheSlotShowsThei
     screens.journalPage = 0;
     ASSERT_TRUE(Load()) << error;
     EXPECT_EQ(screens.resets, 1);
+    EXPECT_EQ(screens.tableLookups, 1) << "after the tables of the load are built";
     EXPECT_EQ(screens.playWord, 0x01020304u);
     EXPECT_EQ(screens.journalPage, 5u);
     game.m_saveNames.SetPlayScreen(nullptr);
