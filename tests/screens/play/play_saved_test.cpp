@@ -158,6 +158,9 @@ TEST_F(PlaySavedTest, aNewGameResetsThePlayScreenAndEnteringItTravelsToTheStartP
     EXPECT_EQ(game.m_startPosition, "base_start");
     play.Enter(1, 0, 0, 0);
     EXPECT_EQ(play.m_positionTravels, std::vector<std::string>{"base_start"});
+    // The first frame of the new game, for a person to look at.
+    driver.Frames(2);
+    driver.Rig().Shot("new_game_first_frame");
 }
 
 }  // namespace
