@@ -5,6 +5,7 @@
 #include "engine/files/settings.h"
 #include "tools/sampledata/creation_dialog_layouts.h"
 #include "tools/sampledata/enchant_dialog_layouts.h"
+#include "tools/sampledata/menu_screen_layouts.h"
 #include "tools/sampledata/play_dialog_layouts.h"
 #include "tools/sampledata/play_screen_layout.h"
 #include "tools/sampledata/tool_dialog_layouts.h"
@@ -106,8 +107,10 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
                 playView.modes.push_back(PlayScreenLayout(screen.mode, screen.width, screen.height, area.view));
     }
     std::vector<SLayoutDialog> dialogs{loading, map, playView};
-    for (const ModeScreen& screen : screens)
+    for (const ModeScreen& screen : screens) {
         AddCreationDialogModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
+        AddMenuScreenModes(dialogs, screen.mode, screen.width, screen.height);
+    }
     for (const ModeScreen& screen : screens)
         for (const ViewArea& area : views)
             if (area.mode == screen.mode) {
