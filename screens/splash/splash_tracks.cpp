@@ -26,8 +26,20 @@ constexpr SCorner valePoint(double x) {
 // The dot counts and delays pace the drawing so that the vale's left half comes last.
 const SStroke kStrokes[kSplashTrackCount] = {
     // B: the stem upwards, the upper bowl, then the lower bowl back to the foot.
-    {48, 0, {{16, 56}, {16, 6}, {32, 6}, {37, 10}, {37, 26}, {32, 30}, {16, 30}, {33, 30}, {38, 35}, {38, 51},
-             {33, 56}, {16, 56}}},
+    {48,
+     0,
+     {{16, 56},
+      {16, 6},
+      {32, 6},
+      {37, 10},
+      {37, 26},
+      {32, 30},
+      {16, 30},
+      {33, 30},
+      {38, 35},
+      {38, 51},
+      {33, 56},
+      {16, 56}}},
     // R: the stem, then the bowl and the leg.
     {21, 0, {{44, 56}, {44, 6}}},
     {37, 20, {{44, 6}, {60, 6}, {65, 10}, {65, 26}, {60, 30}, {50, 30}, {66, 56}}},
@@ -45,14 +57,16 @@ const SStroke kStrokes[kSplashTrackCount] = {
     // E: the middle bar.
     {11, 0, {{214, 31}, {230, 31}}},
     // The vale's left half, from the far end down to the middle.
-    {53, 40, {valePoint(12), valePoint(30), valePoint(50), valePoint(70), valePoint(90), valePoint(110),
-              valePoint(123)}},
+    {53,
+     40,
+     {valePoint(12), valePoint(30), valePoint(50), valePoint(70), valePoint(90), valePoint(110), valePoint(123)}},
     // E: the top bar, then the stem with the foot.
     {12, 0, {{214, 6}, {234, 6}}},
     {46, 40, {{214, 6}, {214, 56}, {234, 56}}},
     // The vale's right half.
-    {47, 0, {valePoint(234), valePoint(216), valePoint(196), valePoint(176), valePoint(156), valePoint(136),
-             valePoint(123)}},
+    {47,
+     0,
+     {valePoint(234), valePoint(216), valePoint(196), valePoint(176), valePoint(156), valePoint(136), valePoint(123)}},
 };
 
 // `count` points spread evenly along the stroke's corners, the first and the last on its ends.
@@ -70,8 +84,8 @@ std::vector<SSplashPoint> sampleStroke(const SStroke& stroke) {
         const double t = length > 0 ? (along - reach[leg - 1]) / length : 0.0;
         const SCorner& from = corners[leg - 1];
         const SCorner& to = corners[leg];
-        points.push_back({int16_t(std::lround(from.x + (to.x - from.x) * t)),
-                          int16_t(std::lround(from.y + (to.y - from.y) * t))});
+        points.push_back(
+            {int16_t(std::lround(from.x + (to.x - from.x) * t)), int16_t(std::lround(from.y + (to.y - from.y) * t))});
     }
     return points;
 }

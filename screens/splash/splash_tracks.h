@@ -26,5 +26,6 @@ inline constexpr int kSplashDotSize = 3;
 
 // The tracks in drawing order on the design grid, or shrunk for the small screens.
 const std::array<SSplashTrack, kSplashTrackCount>& SplashTracks(bool small);
-// A design-grid coordinate on the logo of the small screen types (IsSmallScreenType): two thirds, truncated toward zero, less one.
+// A design-grid coordinate on the logo of the small screen types (IsSmallScreenType): two thirds, truncated toward
+// zero, less one.
 int16_t ShrinkSplashCoordinate(int16_t c);

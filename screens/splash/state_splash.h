@@ -22,10 +22,10 @@ public:
 
     // Kept in m_extra.
     enum Phase : uint32_t {
-        kGrowing = 0,   // a step of dots at most every kStepInterval
+        kGrowing = 0,    // a step of dots at most every kStepInterval
         kFinishing = 1,  // the next tick draws the whole logo and the text
-        kHolding = 2,   // the logo stands for kHoldTime
-        kSkipping = 3,  // a picture is missing: the next tick goes to the menu
+        kHolding = 2,    // the logo stands for kHoldTime
+        kSkipping = 3,   // a picture is missing: the next tick goes to the menu
     };
 
     void Init(SGameData* game) override;
@@ -47,7 +47,7 @@ private:
     enum Picture { kLogo, kDots, kText, kFirstSparkle, kPictureCount = kFirstSparkle + 4 };
 
     struct SProgress {
-        uint16_t next = 0;  // the index of the next point to draw
+        uint16_t next = 0;   // the index of the next point to draw
         uint16_t delay = 0;  // steps still to wait before the first point
     };
 

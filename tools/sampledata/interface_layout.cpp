@@ -41,7 +41,7 @@ constexpr ModeScreen kSquareOrLargeScreens[] = {{8, 240, 240, 15},
                                                 {15, 800, 584, 26},
                                                 {16, 640, 240, 15}};
 
-// The loading dialog (layout 3) covers the screen: the first scene across the top with the
+// The loading dialog and the main menu (layout 3) cover the screen: the first scene across the top with the
 // emblem over it, the other two side by side below, and under them element 12 down to the bottom,
 // at least tall enough for the caption at its middle and the bar's frame below that.
 SLayoutMode loadingLayout(const ModeScreen& screen) {
@@ -62,7 +62,9 @@ SLayoutMode loadingLayout(const ModeScreen& screen) {
             {row(10, 0, 0, screen.width, sceneH),
              row(11, (screen.width - emblemW) / 2, (sceneH - emblemH) / 2, emblemW, emblemH),
              row(12, 0, sceneH + pictureH + 8, screen.width, screen.height - sceneH - pictureH - 8),
-             row(13, sideX, sceneH + 4, sideW, pictureH), row(14, sideX + sideW + 4, sceneH + 4, sideW, pictureH)}};
+             row(13, sideX, sceneH + 4, sideW, pictureH), row(14, sideX + sideW + 4, sceneH + 4, sideW, pictureH),
+             row(15, screen.width / 2, screen.height - screen.fontHeight - 2, screen.width / 2 - 4,
+                 screen.fontHeight)}};
 }
 
 // The map dialog (layout 8) covers the screen: the title and under it the day and the time across

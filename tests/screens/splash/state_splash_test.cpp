@@ -109,8 +109,7 @@ TEST_P(SplashSkipTest, aKeyOrTapGoesToTheMenuWithNothingHandedOver) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Phases, SplashSkipTest,
-                         ::testing::Values(SkipCase{"keyAtOnce", 0, Input::kKey},
-                                           SkipCase{"tapAtOnce", 0, Input::kTap},
+                         ::testing::Values(SkipCase{"keyAtOnce", 0, Input::kKey}, SkipCase{"tapAtOnce", 0, Input::kTap},
                                            SkipCase{"keyDuringTheDots", 100, Input::kKey},
                                            SkipCase{"tapDuringTheDots", 100, Input::kTap},
                                            SkipCase{"keyDuringTheHold", 320, Input::kKey},
