@@ -3,10 +3,13 @@
 #include <string>
 
 #include "engine/audio/sound.h"
+#include "engine/base/small_services.h"
 #include "engine/draw/display.h"
 #include "engine/draw/screen_type.h"
 #include "engine/draw/text.h"
 #include "game/game_data.h"
+#include "game/save_names.h"
+#include "game/save_slot_info.h"
 
 namespace {
 
@@ -27,8 +30,10 @@ constexpr SMenuRow kRows[] = {
     {SStateMain::kCredits, "Credits", false},       {SStateMain::kExit, "Exit", false},
 };
 
-// What the scene screen shows: the credits after a scene found by name.
+// What the scene screen shows: the intro, or the credits, after a scene found by name.
+constexpr uintptr_t kIntroMode = 0;
 constexpr uintptr_t kCreditsMode = 2;
+constexpr uint32_t kYesNo = SDialogMessage::kYes | SDialogMessage::kNo;
 
 }  // namespace
 
@@ -37,6 +42,8 @@ void SStateMain::Init(SGameData* game) {
     for (SPicCtrl& picture : m_pictures) picture.Attach(this);
     m_list.Attach(this);
     m_version.Attach(this);
+    m_message.Init(game);
+    m_loading.Init(game);
 }
 
 bool SStateMain::playerInGame() const { return m_game->m_gameRunning && m_game->m_player.Hp() != 0; }
@@ -71,12 +78,18 @@ void SStateMain::Build() {
         m_list.Layout(false);
         m_list.Select(-1);
     }
-    if (PlaceCtrl(m_version, kVersionElement)) m_version.SetTextEx(("v" + std::string(kVersion)).c_str(), 4, 1, kYellow, 0);
+    if (PlaceCtrl(m_version, kVersionElement))
+        m_version.SetTextEx(("v" + std::string(kVersion)).c_str(), 4, 1, kYellow, 0);
 }
 
 void SStateMain::Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) {
     SState::Enter(p1, p2, p3, p4);
+    m_subMode = kPlain;
     Build();
+    if (!m_game->m_gameRunning && m_game->m_saveNames.ReadSaveSlotInfo(0)) {
+        m_list.Hide();
+        ask("Do you want to load\rthe auto-saved game?", kYesNo, kAskAutoSave);
+    }
     SetDirty();
     Draw();
     m_game->m_screenChanged = 0;
@@ -90,6 +103,7 @@ void SStateMain::Resume() {
 }
 
 uint32_t SStateMain::OnCommand(uint32_t id) {
+    if (m_subMode != kPlain) return answer(id);
     if (id != kListElement) return kStay;
     // The new selection shows before any long work a row starts.
     Draw();
@@ -104,7 +118,18 @@ uint32_t SStateMain::OnCommand(uint32_t id) {
 
 uint32_t SStateMain::chooseRow(uint32_t row) {
     switch (row) {
-        case kLoadGame: return pushTo(kLoadSaveScreen, 1);
+        case kNewGame:
+            if (!playerInGame()) return StartNewGame();
+            ask("Are you sure you want to\rstart a new game?", kYesNo, kAskNewGame);
+            return kStay;
+        case kLoadGame:
+            if (!playerInGame()) return pushTo(kLoadSaveScreen, 1);
+            ask("Are you sure you want to\rload a game?", kYesNo, kAskLoad);
+            return kStay;
+        case kExit:
+            // The one way out of the game: it writes the auto-save while a living player's game runs.
+            QuitNow();
+            return kStay;
         case kSaveGame: return pushTo(kLoadSaveScreen, 0);
         case kContinue:
             // Back to the play screen at the bottom of the stack; the switch leaves this screen.
@@ -126,4 +151,65 @@ uint32_t SStateMain::pushTo(ScreenId screen, uintptr_t p1, uintptr_t p2) {
     m_param[3] = 0;
     m_keep = 1;
     return screen;
+}
+
+void SStateMain::ask(const char* text, uint32_t buttons, SubMode subMode) {
+    if (m_game->m_sound) m_game->m_sound->Play(m_game->m_interfaceSound2, 10);
+    m_subMode = subMode;
+    m_game->ShowChildMessageBox(text, buttons, m_messageText, m_message, *this);
+    m_message.m_openFrame = m_game->m_frameCounter;
+}
+
+uint32_t SStateMain::answer(uint32_t id) {
+    const SubMode asked = m_subMode;
+    m_subMode = kPlain;
+    Reopen();
+    m_openFrame = m_game->m_frameCounter;
+    if (asked == kAskAutoSave) m_list.SetVisible(true);
+    if (id != SDialogMessage::kYes) return kStay;
+    switch (asked) {
+        case kAskAutoSave: return loadAutoSave();
+        case kAskNewGame: return StartNewGame();
+        case kAskLoad: return pushTo(kLoadSaveScreen, 1);
+        default: return kStay;
+    }
+}
+
+uint32_t SStateMain::loadAutoSave() {
+    m_loading.Open();
+    SetChild(&m_loading);
+    std::string error;
+    const bool loaded = m_game->m_saveNames.LoadGame(0, m_loading, error);
+    ResetOpen();
+    if (!loaded) {
+        // The running state is untouched by a refused load: the menu stays and says so. The box
+        // answering now is not the menu, so the menu repaints itself under the new one.
+        ask("The auto-saved game\rcould not be loaded.", SDialogMessage::kOk, kLoadFailed);
+        SetDirty();
+        Draw();
+        return kStay;
+    }
+    m_game->PopAllStates();
+    m_param[0] = 0;
+    return kPlayScreen;
+}
+
+uint32_t SStateMain::StartNewGame() {
+    const SModule* current = m_game->m_packages.Current();
+    // Only the music package of the start-up is open: no game's packages are.
+    if (current == nullptr || current->Identifier().Equals("bmus")) {
+        m_loading.Open();
+        SetChild(&m_loading);
+        m_loading.m_caption.SetText("Loading...");
+        // A package that does not open stops nothing here: the new game reports what is missing.
+        m_loading.Start(3);
+        m_game->m_packages.OpenAll(m_loading);
+    }
+    ResetOpen();
+    m_openFrame = m_game->m_frameCounter;
+    m_param[0] = kIntroMode;
+    m_param[1] = reinterpret_cast<uintptr_t>(m_game->m_sceneTable.Find("bres_intro"));
+    m_param[2] = 0;
+    m_param[3] = 0;
+    return kSceneScreen;
 }

@@ -6,8 +6,11 @@
 #include <cstdint>
 
 #include "screens/screen_id.h"
+#include "ui/dialogs/dialog_loading.h"
+#include "ui/dialogs/dialog_message.h"
 #include "ui/state.h"
 #include "ui/widgets/dialog_list_ctrl.h"
+#include "ui/widgets/dialog_text_ctrl.h"
 #include "ui/widgets/pic_ctrl.h"
 #include "ui/widgets/text_ctrl.h"
 
@@ -30,6 +33,15 @@ public:
         kCredits = 9,
     };
 
+    // What the open message box asks; its answer goes back to kPlain.
+    enum SubMode : uint32_t {
+        kPlain = 0,
+        kAskAutoSave = 1,
+        kAskNewGame = 2,
+        kAskLoad = 3,
+        kLoadFailed = 4,  // the box says why the auto-save did not load
+    };
+
     void Init(SGameData* game) override;
     void Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) override;
     void Resume() override;
@@ -38,15 +50,29 @@ public:
     // Lays the screen out by layout 3 and fills the list with the rows the game's state allows,
     // none selected.
     void Build();
+    // Leaves for the scene screen with the intro; first opens the four packages of every game,
+    // unless a game's packages are open already.
+    uint32_t StartNewGame();
+
+    SubMode CurrentSubMode() const { return m_subMode; }
 
     SPicCtrl m_pictures[4];
     SDialogListCtrl m_list;
     STextCtrl m_version;
+    SDialogTextCtrl m_messageText;
+    SDialogMessage m_message;
+    SDialogLoading m_loading;
 
 private:
     // A living player's game runs: Continue and Save are offered, and a new game or a load asks first.
     bool playerInGame() const;
     uint32_t chooseRow(uint32_t row);
+    uint32_t answer(uint32_t id);
+    // Plays the question sound and opens a box with the text and the buttons over the screen.
+    void ask(const char* text, uint32_t buttons, SubMode subMode);
+    uint32_t loadAutoSave();
     // Sets the four words and the keep flag, so that the screen opened comes back here.
     uint32_t pushTo(ScreenId screen, uintptr_t p1, uintptr_t p2 = 0);
+
+    SubMode m_subMode = kPlain;
 };

@@ -63,8 +63,8 @@ TEST_F(MainMenuTest, theFirstStartOffersSixRows) {
 
 TEST_F(MainMenuTest, aRunningGameAddsContinueAndSave) {
     StartMenuInGame(30);
-    EXPECT_EQ(Rows(), (std::vector<std::string>{"Continue game", "Start new game", "Load Game", "Save Game",
-                                                "Settings", "Additional worlds", "Credits", "Exit"}));
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"Continue game", "Start new game", "Load Game", "Save Game", "Settings",
+                                                "Additional worlds", "Credits", "Exit"}));
     m_rig->Shot("menu_in_game_240x320");
 }
 
@@ -108,16 +108,15 @@ TEST_P(MainMenuPushTest, aRowOpensItsScreenAndComesBackToTheMenu) {
     EXPECT_TRUE(m_rig->MatchesFullRepaint());
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, MainMenuPushTest,
-                         ::testing::Values(PushCase{"Load Game", kLoadSaveScreen, 1},
-                                           PushCase{"Settings", kSettingsScreen, 0},
-                                           PushCase{"Additional worlds", kAddOnWorldsScreen, 0},
-                                           PushCase{"Credits", kSceneScreen, 2}),
-                         [](const auto& info) {
-                             std::string name = info.param.row;
-                             std::erase(name, ' ');
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MainMenuPushTest,
+    ::testing::Values(PushCase{"Load Game", kLoadSaveScreen, 1}, PushCase{"Settings", kSettingsScreen, 0},
+                      PushCase{"Additional worlds", kAddOnWorldsScreen, 0}, PushCase{"Credits", kSceneScreen, 2}),
+    [](const auto& info) {
+        std::string name = info.param.row;
+        std::erase(name, ' ');
+        return name;
+    });
 
 TEST_F(MainMenuTest, saveGameOpensTheSaveScreen) {
     StartMenuInGame(30);
