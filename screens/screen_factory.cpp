@@ -1,9 +1,13 @@
+#include "screens/menu/state_main.h"
 #include "screens/play/state_game.h"
 #include "screens/screen_id.h"
+#include "screens/splash/state_splash.h"
 
 std::unique_ptr<SState> MakeScreen(ScreenId id) {
     switch (id) {
         case kPlayScreen: return std::make_unique<SStateGame>();
+        case kMainMenuScreen: return std::make_unique<SStateMain>();
+        case kSplashScreen: return std::make_unique<SStateSplash>();
         default: return std::make_unique<SState>();
     }
 }

@@ -5,6 +5,7 @@
 #include "engine/files/settings.h"
 #include "tools/sampledata/creation_dialog_layouts.h"
 #include "tools/sampledata/enchant_dialog_layouts.h"
+#include "tools/sampledata/menu_screen_layouts.h"
 #include "tools/sampledata/play_dialog_layouts.h"
 #include "tools/sampledata/play_screen_layout.h"
 #include "tools/sampledata/tool_dialog_layouts.h"
@@ -40,7 +41,7 @@ constexpr ModeScreen kSquareOrLargeScreens[] = {{8, 240, 240, 15},
                                                 {15, 800, 584, 26},
                                                 {16, 640, 240, 15}};
 
-// The loading dialog (layout 3) covers the screen: the first scene across the top with the
+// The loading dialog and the main menu (layout 3) cover the screen: the first scene across the top with the
 // emblem over it, the other two side by side below, and under them element 12 down to the bottom,
 // at least tall enough for the caption at its middle and the bar's frame below that.
 SLayoutMode loadingLayout(const ModeScreen& screen) {
@@ -61,7 +62,9 @@ SLayoutMode loadingLayout(const ModeScreen& screen) {
             {row(10, 0, 0, screen.width, sceneH),
              row(11, (screen.width - emblemW) / 2, (sceneH - emblemH) / 2, emblemW, emblemH),
              row(12, 0, sceneH + pictureH + 8, screen.width, screen.height - sceneH - pictureH - 8),
-             row(13, sideX, sceneH + 4, sideW, pictureH), row(14, sideX + sideW + 4, sceneH + 4, sideW, pictureH)}};
+             row(13, sideX, sceneH + 4, sideW, pictureH), row(14, sideX + sideW + 4, sceneH + 4, sideW, pictureH),
+             row(15, screen.width / 2, screen.height - screen.fontHeight - 2, screen.width / 2 - 4,
+                 screen.fontHeight)}};
 }
 
 // The map dialog (layout 8) covers the screen: the title and under it the day and the time across
@@ -106,8 +109,10 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
                 playView.modes.push_back(PlayScreenLayout(screen.mode, screen.width, screen.height, area.view));
     }
     std::vector<SLayoutDialog> dialogs{loading, map, playView};
-    for (const ModeScreen& screen : screens)
+    for (const ModeScreen& screen : screens) {
         AddCreationDialogModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
+        AddMenuScreenModes(dialogs, screen.mode, screen.width, screen.height);
+    }
     for (const ModeScreen& screen : screens)
         for (const ViewArea& area : views)
             if (area.mode == screen.mode) {

@@ -1,0 +1,215 @@
+#include "screens/menu/state_main.h"
+
+#include <string>
+
+#include "engine/audio/sound.h"
+#include "engine/base/small_services.h"
+#include "engine/draw/display.h"
+#include "engine/draw/screen_type.h"
+#include "engine/draw/text.h"
+#include "game/game_data.h"
+#include "game/save_names.h"
+#include "game/save_slot_info.h"
+
+namespace {
+
+// Elements of the pictures: the three scenes, then the title, which alone is drawn keyed.
+constexpr uint32_t kPictureElements[4] = {10, 13, 14, 11};
+constexpr uint32_t kYellow = 0x00FFFF;  // colour words: red in the lowest byte
+
+struct SMenuRow {
+    SStateMain::Row id;
+    const char* text;
+    bool onlyInGame;
+};
+
+constexpr SMenuRow kRows[] = {
+    {SStateMain::kContinue, "Continue game", true}, {SStateMain::kNewGame, "Start new game", false},
+    {SStateMain::kLoadGame, "Load Game", false},    {SStateMain::kSaveGame, "Save Game", true},
+    {SStateMain::kSettings, "Settings", false},     {SStateMain::kAddOnWorlds, "Additional worlds", false},
+    {SStateMain::kCredits, "Credits", false},       {SStateMain::kExit, "Exit", false},
+};
+
+// What the scene screen shows: the intro, or the credits, after a scene found by name.
+constexpr uintptr_t kIntroMode = 0;
+constexpr uintptr_t kCreditsMode = 2;
+constexpr uint32_t kYesNo = SDialogMessage::kYes | SDialogMessage::kNo;
+
+}  // namespace
+
+void SStateMain::Init(SGameData* game) {
+    SState::Init(game);
+    for (SPicCtrl& picture : m_pictures) picture.Attach(this);
+    m_list.Attach(this);
+    m_version.Attach(this);
+    m_message.Init(game);
+    m_loading.Init(game);
+}
+
+bool SStateMain::playerInGame() const { return m_game->m_gameRunning && m_game->m_player.Hp() != 0; }
+
+void SStateMain::Build() {
+    ClearCtrls();
+    m_x = 0;
+    m_y = 0;
+    SetLayout(kLayout);
+    m_bgColor = 0;
+    m_bgOn = 1;
+    m_bgBitmap = nullptr;
+    for (int i = 0; i < 4; ++i) {
+        if (!PlaceCtrl(m_pictures[i], kPictureElements[i])) continue;
+        m_pictures[i].m_keepAspect = 1;
+        m_pictures[i].SetPicture(m_game->InterfacePicture(SInterfaceRole::kLoadingPictures, i), i == 3 ? 1 : 0, 0, 1);
+    }
+    if (PlaceCtrl(m_list, kListElement)) {
+        m_list.SetStyle(2, kYellow, 0, nullptr);
+        m_list.m_bgOn = 0;
+        m_list.m_frameOn = 0;
+        m_list.SetHighlight();
+        m_list.SetShadow();
+        // A tap chooses: its press selects the row, its release on that row acts.
+        m_list.m_renotify = 1;
+        m_text->SelectFont(2, kYellow, 0);
+        m_list.m_rowHeight = uint32_t(m_text->LineHeight() + (IsSmallScreenType(m_game->m_screenMode) ? 1 : 2));
+        m_list.ClearRows();
+        const bool inGame = playerInGame();
+        for (const SMenuRow& row : kRows)
+            if (inGame || !row.onlyInGame) m_list.AddRowId(row.id, row.text);
+        m_list.Layout(false);
+        m_list.Select(-1);
+    }
+    if (PlaceCtrl(m_version, kVersionElement))
+        m_version.SetTextEx(("v" + std::string(kVersion)).c_str(), 4, 1, kYellow, 0);
+}
+
+void SStateMain::Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) {
+    SState::Enter(p1, p2, p3, p4);
+    m_subMode = kPlain;
+    Build();
+    if (!m_game->m_gameRunning && m_game->m_saveNames.ReadSaveSlotInfo(0)) {
+        m_list.Hide();
+        ask("Do you want to load\rthe auto-saved game?", kYesNo, kAskAutoSave);
+    }
+    SetDirty();
+    Draw();
+    m_game->m_screenChanged = 0;
+    m_openFrame = m_game->m_frameCounter;
+}
+
+void SStateMain::Resume() {
+    Build();
+    SState::Resume();
+    m_openFrame = m_game->m_frameCounter;
+}
+
+uint32_t SStateMain::OnCommand(uint32_t id) {
+    if (m_subMode != kPlain) return answer(id);
+    if (id != kListElement) return kStay;
+    // The new selection shows before any long work a row starts.
+    Draw();
+    m_display->Present();
+    if (m_list.m_selected < 0) return kStay;
+    if (m_list.m_action != 1) {
+        if (m_game->m_sound) m_game->m_sound->Play(m_game->m_interfaceSound1, 10);
+        return kStay;
+    }
+    return chooseRow(m_list.GetSelectedId());
+}
+
+uint32_t SStateMain::chooseRow(uint32_t row) {
+    switch (row) {
+        case kNewGame:
+            if (!playerInGame()) return StartNewGame();
+            ask("Are you sure you want to\rstart a new game?", kYesNo, kAskNewGame);
+            return kStay;
+        case kLoadGame:
+            if (!playerInGame()) return pushTo(kLoadSaveScreen, 1);
+            ask("Are you sure you want to\rload a game?", kYesNo, kAskLoad);
+            return kStay;
+        case kExit:
+            // The one way out of the game: it writes the auto-save while a living player's game runs.
+            QuitNow();
+            return kStay;
+        case kSaveGame: return pushTo(kLoadSaveScreen, 0);
+        case kContinue:
+            // Back to the play screen at the bottom of the stack; the switch leaves this screen.
+            m_game->PopStatesAboveFirst();
+            return kGoBack;
+        case kSettings: return pushTo(kSettingsScreen, 0);
+        case kAddOnWorlds: return pushTo(kAddOnWorldsScreen, 0);
+        case kCredits:
+            return pushTo(kSceneScreen, kCreditsMode,
+                          reinterpret_cast<uintptr_t>(m_game->m_sceneTable.Find("bmus_credits")));
+        default: return kStay;
+    }
+}
+
+uint32_t SStateMain::pushTo(ScreenId screen, uintptr_t p1, uintptr_t p2) {
+    m_param[0] = p1;
+    m_param[1] = p2;
+    m_param[2] = 0;
+    m_param[3] = 0;
+    m_keep = 1;
+    return screen;
+}
+
+void SStateMain::ask(const char* text, uint32_t buttons, SubMode subMode) {
+    if (m_game->m_sound) m_game->m_sound->Play(m_game->m_interfaceSound2, 10);
+    m_subMode = subMode;
+    m_game->ShowChildMessageBox(text, buttons, m_messageText, m_message, *this);
+    m_message.m_openFrame = m_game->m_frameCounter;
+}
+
+uint32_t SStateMain::answer(uint32_t id) {
+    const SubMode asked = m_subMode;
+    m_subMode = kPlain;
+    Reopen();
+    m_openFrame = m_game->m_frameCounter;
+    if (asked == kAskAutoSave) m_list.SetVisible(true);
+    if (id != SDialogMessage::kYes) return kStay;
+    switch (asked) {
+        case kAskAutoSave: return loadAutoSave();
+        case kAskNewGame: return StartNewGame();
+        case kAskLoad: return pushTo(kLoadSaveScreen, 1);
+        default: return kStay;
+    }
+}
+
+uint32_t SStateMain::loadAutoSave() {
+    m_loading.Open();
+    SetChild(&m_loading);
+    std::string error;
+    const bool loaded = m_game->m_saveNames.LoadGame(0, m_loading, error);
+    ResetOpen();
+    if (!loaded) {
+        // The running state is untouched by a refused load: the menu stays and says so. The box
+        // answering now is not the menu, so the menu repaints itself under the new one.
+        ask("The auto-saved game\rcould not be loaded.", SDialogMessage::kOk, kLoadFailed);
+        SetDirty();
+        Draw();
+        return kStay;
+    }
+    m_game->PopAllStates();
+    m_param[0] = 0;
+    return kPlayScreen;
+}
+
+uint32_t SStateMain::StartNewGame() {
+    const SModule* current = m_game->m_packages.Current();
+    // Only the music package of the start-up is open: no game's packages are.
+    if (current == nullptr || current->Identifier().Equals("bmus")) {
+        m_loading.Open();
+        SetChild(&m_loading);
+        m_loading.m_caption.SetText("Loading...");
+        // A package that does not open stops nothing here: the new game reports what is missing.
+        m_loading.Start(3);
+        m_game->m_packages.OpenAll(m_loading);
+    }
+    ResetOpen();
+    m_openFrame = m_game->m_frameCounter;
+    m_param[0] = kIntroMode;
+    m_param[1] = reinterpret_cast<uintptr_t>(m_game->m_sceneTable.Find("bres_intro"));
+    m_param[2] = 0;
+    m_param[3] = 0;
+    return kSceneScreen;
+}
