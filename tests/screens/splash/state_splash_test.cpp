@@ -139,6 +139,8 @@ class SplashWithoutAPictureTest : public SplashTest, public ::testing::WithParam
 protected:
     // The game's interface package swapped for one that holds the splash pictures but one.
     void UsePackageWithout(uint16_t missing) {
+        // The test's own program folder, which the fixture names only once it is set up.
+        m_folder = SFileFolder();
         SPdbWriter writer;
         writer.Attach(m_folder);
         writer.SetTypeAndCreator("DATA", kPackageCreator);
