@@ -99,6 +99,28 @@ SMapCell* SStateGame::GetCell(int x, int y) const {
     return m_grid != nullptr && IsOnGrid(x, y) ? &m_grid->Cell(x, y) : nullptr;
 }
 
+SMapCellShadow* SStateGame::GetShadowCell(int x, int y) const {
+    return m_grid != nullptr && IsOnGrid(x, y) ? &m_grid->Shadow(x, y) : nullptr;
+}
+
+bool SStateGame::MapToGrid(const SMap& map, int x, int y, int& gridX, int& gridY) const {
+    if (m_currentMap == nullptr || !m_currentMap->IsSurface()) {
+        gridX = x;
+        gridY = y;
+        return true;
+    }
+    for (int i = 0; i < kSectionSlots; ++i) {
+        const SSectionSlot& slot = SectionSlot(i);
+        if (m_sectionMaps[size_t(i)] != &map || x < slot.x || y < slot.y || x >= slot.x + slot.w ||
+            y >= slot.y + slot.h)
+            continue;
+        gridX = x - slot.x + slot.gx;
+        gridY = y - slot.y + slot.gy;
+        return true;
+    }
+    return false;
+}
+
 SMap* SStateGame::GetZoneMap(int x, int y) const {
     if (!IsOnGrid(x, y) || m_currentMap == nullptr) return nullptr;
     return m_currentMap->IsSurface() ? m_sectionMaps[size_t(SectionSlotAt(x, y))] : m_currentMap;
@@ -107,6 +129,16 @@ SMap* SStateGame::GetZoneMap(int x, int y) const {
 SPlacedObject* SStateGame::FindObjectAt(int x, int y, uint8_t id) const {
     SMap* map = GetZoneMap(x, y);
     return map != nullptr ? map->FindObject(id) : nullptr;
+}
+
+SCreature* SStateGame::FindCreatureAt(int x, int y, uint8_t id) const {
+    SMap* map = GetZoneMap(x, y);
+    return map != nullptr ? map->FindCreature(id) : nullptr;
+}
+
+SItemList* SStateGame::FindItemListAt(int x, int y, uint8_t id) const {
+    SMap* map = GetZoneMap(x, y);
+    return map != nullptr ? map->FindContainer(id) : nullptr;
 }
 
 bool SStateGame::IsCellExplored(int x, int y) const {

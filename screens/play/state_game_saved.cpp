@@ -84,8 +84,7 @@ bool SStateGame::SerializeForLoad(SArchive& archive, int) {
     archive.SerializeI32(previousY);
     archive.SerializeU32(facing);
     archive.SerializeU32(minutes);
-    if (archive.Failed() || heading >= 360 || !IsOnGrid(x, y) || !isPreviousCell(previousX, previousY))
-        return false;
+    if (archive.Failed() || heading >= 360 || !IsOnGrid(x, y) || !isPreviousCell(previousX, previousY)) return false;
     m_heading = heading;
     m_targetHeading = 0;
     m_playerX = x;
