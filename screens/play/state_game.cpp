@@ -103,6 +103,16 @@ SMapCellShadow* SStateGame::GetShadowCell(int x, int y) const {
     return m_grid != nullptr && IsOnGrid(x, y) ? &m_grid->Shadow(x, y) : nullptr;
 }
 
+SMapCell* SStateGame::GetFacingCell(int side, SFacingCell& facing) const {
+    constexpr int kStepX[4] = {0, 1, 0, -1}, kStepY[4] = {-1, 0, 1, 0};
+    const uint32_t faced = side < 0 ? FacingSide() : uint32_t(side) % 4;
+    facing.x = m_playerX + kStepX[faced];
+    facing.y = m_playerY + kStepY[faced];
+    facing.oppositeSide = (faced + 2) % 4;
+    facing.map = GetZoneMap(facing.x, facing.y);
+    return GetCell(facing.x, facing.y);
+}
+
 bool SStateGame::MapToGrid(const SMap& map, int x, int y, int& gridX, int& gridY) const {
     if (m_currentMap == nullptr || !m_currentMap->IsSurface()) {
         gridX = x;

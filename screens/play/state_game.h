@@ -146,6 +146,14 @@ public:
     SMapCellShadow* GetShadowCell(int x, int y) const;
     // Whether the cell is the player's; with the player off the grid only a null cell is.
     bool IsPlayerCell(const SMapCell* cell) const { return cell == GetCell(m_playerX, m_playerY); }
+    // The cell beside the player's on the side (-1: the side faced), its place, the side of it that
+    // looks back at the player and the map it shows; null off the grid.
+    struct SFacingCell {
+        int x = 0, y = 0;
+        uint32_t oppositeSide = 0;
+        SMap* map = nullptr;
+    };
+    SMapCell* GetFacingCell(int side, SFacingCell& facing) const;
     // The grid place of the map's cell (x, y): below ground the same place, on the surface where
     // the slot showing that part of the map puts it. False when no slot of the grid shows it.
     bool MapToGrid(const SMap& map, int x, int y, int& gridX, int& gridY) const;

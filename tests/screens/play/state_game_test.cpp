@@ -181,4 +181,31 @@ TEST_F(PlayScreenGridTest, onlyThePlayersOwnCellIsThePlayers) {
     EXPECT_FALSE(play.IsPlayerCell(&grid.Cell(34, 4)));
 }
 
+// The heading picks the side faced (east at 270, west at 90); a side given overrides it.
+TEST_F(PlayScreenGridTest, theFacingCellLiesOnTheSideFaced) {
+    play.m_grid = &grid;
+    play.m_playerX = 5;
+    play.m_playerY = 5;
+    struct Row {
+        uint32_t heading;
+        int side;
+        int x, y;
+        uint32_t opposite;
+    };
+    const Row rows[] = {{0, -1, 5, 4, 2}, {270, -1, 6, 5, 3}, {180, -1, 5, 6, 0}, {90, -1, 4, 5, 1}, {0, 1, 6, 5, 3}};
+    for (const Row& row : rows) {
+        play.m_heading = row.heading;
+        SStateGame::SFacingCell facing;
+        EXPECT_EQ(play.GetFacingCell(row.side, facing), &grid.Cell(row.x, row.y)) << row.heading << "/" << row.side;
+        EXPECT_EQ(facing.x, row.x);
+        EXPECT_EQ(facing.y, row.y);
+        EXPECT_EQ(facing.oppositeSide, row.opposite);
+    }
+    play.m_playerX = 34;
+    play.m_heading = 270;
+    SStateGame::SFacingCell facing;
+    EXPECT_EQ(play.GetFacingCell(-1, facing), nullptr) << "beyond the grid's east edge";
+    EXPECT_EQ(facing.map, nullptr);
+}
+
 }  // namespace
