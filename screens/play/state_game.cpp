@@ -113,6 +113,38 @@ SMapCell* SStateGame::GetCell(int x, int y) const {
     return m_grid != nullptr && IsOnGrid(x, y) ? &m_grid->Cell(x, y) : nullptr;
 }
 
+SMapCellShadow* SStateGame::GetShadowCell(int x, int y) const {
+    return m_grid != nullptr && IsOnGrid(x, y) ? &m_grid->Shadow(x, y) : nullptr;
+}
+
+SMapCell* SStateGame::GetFacingCell(int side, SFacingCell& facing) const {
+    constexpr int kStepX[4] = {0, 1, 0, -1}, kStepY[4] = {-1, 0, 1, 0};
+    const uint32_t faced = side < 0 ? FacingSide() : uint32_t(side) % 4;
+    facing.x = m_playerX + kStepX[faced];
+    facing.y = m_playerY + kStepY[faced];
+    facing.oppositeSide = (faced + 2) % 4;
+    facing.map = GetZoneMap(facing.x, facing.y);
+    return GetCell(facing.x, facing.y);
+}
+
+bool SStateGame::MapToGrid(const SMap& map, int x, int y, int& gridX, int& gridY) const {
+    if (m_currentMap == nullptr || !m_currentMap->IsSurface()) {
+        gridX = x;
+        gridY = y;
+        return true;
+    }
+    for (int i = 0; i < kSectionSlots; ++i) {
+        const SSectionSlot& slot = SectionSlot(i);
+        if (m_sectionMaps[size_t(i)] != &map || x < slot.x || y < slot.y || x >= slot.x + slot.w ||
+            y >= slot.y + slot.h)
+            continue;
+        gridX = x - slot.x + slot.gx;
+        gridY = y - slot.y + slot.gy;
+        return true;
+    }
+    return false;
+}
+
 SMap* SStateGame::GetZoneMap(int x, int y) const {
     if (!IsOnGrid(x, y) || m_currentMap == nullptr) return nullptr;
     return m_currentMap->IsSurface() ? m_sectionMaps[size_t(SectionSlotAt(x, y))] : m_currentMap;
@@ -121,6 +153,16 @@ SMap* SStateGame::GetZoneMap(int x, int y) const {
 SPlacedObject* SStateGame::FindObjectAt(int x, int y, uint8_t id) const {
     SMap* map = GetZoneMap(x, y);
     return map != nullptr ? map->FindObject(id) : nullptr;
+}
+
+SCreature* SStateGame::FindCreatureAt(int x, int y, uint8_t id) const {
+    SMap* map = GetZoneMap(x, y);
+    return map != nullptr ? map->FindCreature(id) : nullptr;
+}
+
+SItemList* SStateGame::FindItemListAt(int x, int y, uint8_t id) const {
+    SMap* map = GetZoneMap(x, y);
+    return map != nullptr ? map->FindContainer(id) : nullptr;
 }
 
 bool SStateGame::IsCellExplored(int x, int y) const {

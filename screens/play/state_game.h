@@ -43,12 +43,14 @@
 class SDialogMessage;
 class SDialogTextCtrl;
 class SItem;
+class SItemList;
 class SMap;
 class SMapGrid;
 class SModule;
 class SString;
 struct SCreature;
 struct SMapCell;
+struct SMapCellShadow;
 struct SPlacedObject;
 
 // A world event waiting in the play screen's queue; the frame takes one at a time in free play.
@@ -143,11 +145,28 @@ public:
     static bool IsOnGrid(int x, int y) { return x >= 0 && y >= 0 && x < kGridSize && y < kGridSize; }
     // The grid cell, null outside the grid or while there is no grid.
     SMapCell* GetCell(int x, int y) const;
+    SMapCellShadow* GetShadowCell(int x, int y) const;
+    // Whether the cell is the player's; with the player off the grid only a null cell is.
+    bool IsPlayerCell(const SMapCell* cell) const { return cell == GetCell(m_playerX, m_playerY); }
+    // The cell beside the player's on the side (-1: the side faced), its place, the side of it that
+    // looks back at the player and the map it shows; null off the grid.
+    struct SFacingCell {
+        int x = 0, y = 0;
+        uint32_t oppositeSide = 0;
+        SMap* map = nullptr;
+    };
+    SMapCell* GetFacingCell(int side, SFacingCell& facing) const;
+    // The grid place of the map's cell (x, y): below ground the same place, on the surface where
+    // the slot showing that part of the map puts it. False when no slot of the grid shows it.
+    bool MapToGrid(const SMap& map, int x, int y, int& gridX, int& gridY) const;
     // The map whose cells the grid cell shows: on the surface the section of its zone, elsewhere the
     // current map. Null outside the grid or where no section is loaded.
     SMap* GetZoneMap(int x, int y) const;
     // The placed object of that id on the map the grid cell shows; null for id 0 or none.
     SPlacedObject* FindObjectAt(int x, int y, uint8_t id) const;
+    // Likewise the creature and the item container of that id; null where no map is.
+    SCreature* FindCreatureAt(int x, int y, uint8_t id) const;
+    SItemList* FindItemListAt(int x, int y, uint8_t id) const;
     // Whether the player has seen the grid cell, as the map it shows keeps it; false outside.
     bool IsCellExplored(int x, int y) const;
     // Null outside the grid.

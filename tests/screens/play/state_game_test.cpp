@@ -102,6 +102,112 @@ TEST_F(PlayScreenGridTest, onTheSurfaceEachZoneAsksItsOwnSection) {
     EXPECT_EQ(play.FindObjectAt(2, 10, 1), nullptr);
 }
 
+// Each surface slot shows its part of its section; a place of a section no slot shows, or of a part
+// outside the slot's rectangle, has no grid place. Below ground the grid place is the map's own.
+TEST_F(PlayScreenGridTest, mapPlacesTurnIntoGridPlacesThroughTheSlotsThatShowThem) {
+    openMaps({"base_s0101", "base_s0100", "base_s0201", "base_s0000", "base_s0303"}, true);
+    SMap* here = map("base_s0101");
+    SMap* north = map("base_s0100");
+    SMap* east = map("base_s0201");
+    SMap* northWest = map("base_s0000");
+    play.m_currentMap = here;
+    play.m_sectionMaps[0] = northWest;
+    play.m_sectionMaps[1] = north;
+    play.m_sectionMaps[4] = here;
+    play.m_sectionMaps[5] = east;
+    struct Row {
+        SMap* map;
+        int x, y;
+        bool shown;
+        int gridX, gridY;
+    };
+    const Row rows[] = {
+        {here, 0, 0, true, 7, 7},
+        {here, 20, 20, true, 27, 27},
+        {north, 0, 14, true, 7, 0},
+        {north, 20, 20, true, 27, 6},
+        {north, 5, 13, false, 0, 0},
+        {east, 6, 3, true, 34, 10},
+        {east, 7, 3, false, 0, 0},
+        {northWest, 14, 14, true, 0, 0},
+        {northWest, 20, 20, true, 6, 6},
+        {northWest, 13, 20, false, 0, 0},
+        {map("base_s0303"), 0, 0, false, 0, 0},
+    };
+    for (const Row& row : rows) {
+        int gridX = 0, gridY = 0;
+        EXPECT_EQ(play.MapToGrid(*row.map, row.x, row.y, gridX, gridY), row.shown) << row.x << "," << row.y;
+        if (!row.shown) continue;
+        EXPECT_EQ(gridX, row.gridX) << row.x << "," << row.y;
+        EXPECT_EQ(gridY, row.gridY) << row.x << "," << row.y;
+        EXPECT_EQ(play.GetZoneMap(gridX, gridY), row.map) << row.x << "," << row.y;
+    }
+}
+
+TEST_F(PlayScreenGridTest, belowGroundTheGridPlaceIsTheMapPlace) {
+    openMaps({"base_s0101"}, false);
+    play.m_currentMap = map("base_s0101");
+    int gridX = 0, gridY = 0;
+    ASSERT_TRUE(play.MapToGrid(*play.m_currentMap, 34, 2, gridX, gridY));
+    EXPECT_EQ(gridX, 34);
+    EXPECT_EQ(gridY, 2);
+}
+
+// A grid cell that no section fills finds nothing, whatever is asked of it.
+TEST_F(PlayScreenGridTest, lookupsWhereNoSectionLiesFindNothing) {
+    openMaps({"base_s0101"}, true);
+    SMap* here = map("base_s0101");
+    play.m_currentMap = here;
+    play.m_sectionMaps[4] = here;
+    play.m_grid = &grid;
+    for (auto [x, y] : {std::pair{2, 2}, std::pair{30, 30}, std::pair{-1, 3}}) {
+        EXPECT_EQ(play.FindCreatureAt(x, y, 1), nullptr) << x << "," << y;
+        EXPECT_EQ(play.FindItemListAt(x, y, 1), nullptr) << x << "," << y;
+        EXPECT_EQ(play.FindObjectAt(x, y, 1), nullptr) << x << "," << y;
+    }
+    EXPECT_EQ(play.GetShadowCell(34, 34), &grid.Shadow(34, 34));
+    EXPECT_EQ(play.GetShadowCell(35, 0), nullptr);
+}
+
+TEST_F(PlayScreenGridTest, onlyThePlayersOwnCellIsThePlayers) {
+    play.m_grid = &grid;
+    play.m_playerX = 9;
+    play.m_playerY = 4;
+    EXPECT_TRUE(play.IsPlayerCell(&grid.Cell(9, 4)));
+    EXPECT_FALSE(play.IsPlayerCell(&grid.Cell(4, 9)));
+    EXPECT_FALSE(play.IsPlayerCell(nullptr));
+    play.m_playerX = 35;
+    EXPECT_TRUE(play.IsPlayerCell(nullptr)) << "off the grid only the missing cell is the player's";
+    EXPECT_FALSE(play.IsPlayerCell(&grid.Cell(34, 4)));
+}
+
+// The heading picks the side faced (east at 270, west at 90); a side given overrides it.
+TEST_F(PlayScreenGridTest, theFacingCellLiesOnTheSideFaced) {
+    play.m_grid = &grid;
+    play.m_playerX = 5;
+    play.m_playerY = 5;
+    struct Row {
+        uint32_t heading;
+        int side;
+        int x, y;
+        uint32_t opposite;
+    };
+    const Row rows[] = {{0, -1, 5, 4, 2}, {270, -1, 6, 5, 3}, {180, -1, 5, 6, 0}, {90, -1, 4, 5, 1}, {0, 1, 6, 5, 3}};
+    for (const Row& row : rows) {
+        play.m_heading = row.heading;
+        SStateGame::SFacingCell facing;
+        EXPECT_EQ(play.GetFacingCell(row.side, facing), &grid.Cell(row.x, row.y)) << row.heading << "/" << row.side;
+        EXPECT_EQ(facing.x, row.x);
+        EXPECT_EQ(facing.y, row.y);
+        EXPECT_EQ(facing.oppositeSide, row.opposite);
+    }
+    play.m_playerX = 34;
+    play.m_heading = 270;
+    SStateGame::SFacingCell facing;
+    EXPECT_EQ(play.GetFacingCell(-1, facing), nullptr) << "beyond the grid's east edge";
+    EXPECT_EQ(facing.map, nullptr);
+}
+
 }  // namespace
 
 namespace {
