@@ -25,6 +25,8 @@ public:
     virtual SMap* CurrentMap() const = 0;
     // Game minutes since the start.
     virtual uint32_t GameMinutes() const = 0;
+    // Moves the clock on by that many minutes, with what the world does while time passes.
+    virtual void PassTime(uint32_t minutes) = 0;
     // "Day 3, 7:05 pm".
     virtual void FormatDayTime(SString& out) const = 0;
     // Where a cell of the grid refers to the object of the map: false while none does.

@@ -249,6 +249,7 @@ public:
     SModule* CurrentWorld() const override { return m_package; }
     SMap* CurrentMap() const override { return m_currentMap; }
     uint32_t GameMinutes() const override { return m_minutes; }
+    void PassTime(uint32_t minutes) override;
     // "Day 3, 7:05 pm".
     void FormatDayTime(SString& out) const override;
     // The cell's centre before its sides, the grid's cells before their second layer.

@@ -44,6 +44,7 @@ void SStateGame::DrinkChosenPotion() {}
 void SStateGame::SpringTrap() {}
 void SStateGame::StartResting() {}
 void SStateGame::ResumeScript(uint32_t) {}
+void SStateGame::PassTime(uint32_t minutes) { m_minutes += minutes; }
 void SStateGame::AnswerTravelQuestion(uint32_t) {}
 void SStateGame::AnswerChoice() {}
 void SStateGame::AnswerDoorQuestion(uint32_t) {}

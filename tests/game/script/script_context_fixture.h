@@ -30,6 +30,10 @@ public:
     SModule* CurrentWorld() const override { return world; }
     SMap* CurrentMap() const override { return map; }
     uint32_t GameMinutes() const override { return minutes; }
+    void PassTime(uint32_t passing) override {
+        minutes += passing;
+        passed.push_back(passing);
+    }
     void FormatDayTime(SString& out) const override { out.Assign(dayTime.c_str()); }
     bool LocateObject(const SMap&, const SPlacedObject& object, SGridPlace& place) const override {
         auto found = places.find(&object);
@@ -37,7 +41,10 @@ public:
         place = found->second;
         return true;
     }
-    void QueueMessage(const char* text, uint32_t) override { boxes.emplace_back(text); }
+    void QueueMessage(const char* text, uint32_t set) override {
+        boxes.emplace_back(text);
+        buttons.push_back(set);
+    }
     void ApplyCellChanges(std::vector<SCellEvent>& changes) override {
         applied.push_back(changes);
         changes.clear();
@@ -62,6 +69,8 @@ public:
     std::string dayTime = "Day 3, 2:00 am";
     std::map<const SPlacedObject*, SGridPlace> places;
     std::vector<std::string> boxes;
+    std::vector<uint32_t> buttons;
+    std::vector<uint32_t> passed;
     std::vector<std::vector<SCellEvent>> applied;
 
 private:
