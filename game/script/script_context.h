@@ -189,6 +189,10 @@ private:
     // The clock's commands (script_clock_commands.cpp); false for any other id.
     bool runClockCommand(uint32_t id, const SScriptValue& arg1, const SScriptValue& arg2, const SScriptValue& arg3,
                          std::optional<SScriptValue>& result);
+    // The play screen's world requests and weather (script_world_commands.cpp); false for any other
+    // id.
+    bool runWorldCommand(uint32_t id, const SScriptValue& arg1, const SScriptValue& arg2,
+                         std::optional<SScriptValue>& result);
     // Moves the clock on; a wait of no minutes or less does nothing.
     void passTime(int64_t minutes);
     // A question box on the play screen, whose answer runs the script again; other screens ask none.

@@ -36,6 +36,20 @@ public:
     // Builds the cells again and empties the list.
     virtual void ApplyCellChanges(std::vector<SCellEvent>& changes) = 0;
 
+    // The scene of that name, played after the running action.
+    virtual void QueueScene(const char* name) = 0;
+    // A conversation with the person type of that name, after the running action.
+    virtual void QueueTalkNpc(const char* name) = 0;
+    // Every creature within the distance of the player turns hostile or calm; true when any changed.
+    virtual bool SetMonstersHostile(int32_t distance, bool hostile) = 0;
+    // The weather, cloud and rain each 0 to 100.
+    virtual int32_t WeatherCloud() const = 0;
+    virtual int32_t WeatherRain() const = 0;
+    // The sky's picture and its cloud; sky and fog are drawn anew at once.
+    virtual void SetWeatherCloud(const char* sky, int32_t cloud) = 0;
+    // The rain shows from the sky's next change on.
+    virtual void SetWeatherRain(int32_t rain) = 0;
+
     // Null while the screen has none: then creatures stand nowhere and commands on them and on
     // the player give nothing.
     virtual SMapGrid* Grid() = 0;

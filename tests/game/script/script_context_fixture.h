@@ -49,6 +49,20 @@ public:
         applied.push_back(changes);
         changes.clear();
     }
+    void QueueScene(const char* name) override { requests.push_back(std::string("scene ") + name); }
+    void QueueTalkNpc(const char* name) override { requests.push_back(std::string("talk ") + name); }
+    bool SetMonstersHostile(int32_t distance, bool hostile) override {
+        requests.push_back((hostile ? "hostile " : "calm ") + std::to_string(distance));
+        return monstersNearby;
+    }
+    int32_t WeatherCloud() const override { return cloud; }
+    int32_t WeatherRain() const override { return rain; }
+    void SetWeatherCloud(const char* newSky, int32_t newCloud) override {
+        sky = newSky;
+        cloud = newCloud;
+        requests.push_back("sky " + sky);
+    }
+    void SetWeatherRain(int32_t newRain) override { rain = newRain; }
     SMapGrid* Grid() override { return &m_grid; }
     SMonsterScreen* MonsterScreen() override { return &m_monsters; }
     SPlayerWorld* PlayerWorld() override { return this; }
@@ -71,6 +85,12 @@ public:
     std::vector<std::string> boxes;
     std::vector<uint32_t> buttons;
     std::vector<uint32_t> passed;
+    // Scenes, conversations, moods and sky changes, in order: "scene base_dawn", "hostile 3".
+    std::vector<std::string> requests;
+    bool monstersNearby = false;
+    std::string sky;
+    int32_t cloud = 0;
+    int32_t rain = 0;
     std::vector<std::vector<SCellEvent>> applied;
 
 private:

@@ -98,11 +98,11 @@ TEST_F(ScriptGlobalCommandsTest, passTimeToWaitsUntilTheTimeOfDayTheTextGives) {
         {"3pm", 50},
         {"930am", 19 * 60 + 20},
         {"2am", 11 * 60 + 50},
-        {"12am", 9 * 60 + 50},       // midnight
-        {"12pm", 21 * 60 + 50},      // noon
+        {"12am", 9 * 60 + 50},   // midnight
+        {"12pm", 21 * 60 + 50},  // noon
         {"1130pm", 9 * 60 + 20},
-        {"0930", 7 * 60 + 20},       // without "am" a time is after noon: 21:30
-        {"210PM", 0},                // the very minute waits not at all
+        {"0930", 7 * 60 + 20},  // without "am" a time is after noon: 21:30
+        {"210PM", 0},           // the very minute waits not at all
         {"1300", 0},
         {"9", 0},
         {"-5pm", 0},
@@ -177,8 +177,8 @@ TEST_F(ScriptGlobalCommandsTest, aMessageShowsPlainAndAQuestionIsAskedOnlyOnTheP
     EXPECT_EQ(Run("message ( \"Hail, %PCName%.\" ) ; questionyesno ( \"Enter?\" ) ; "
                   "questionokcancel ( \"Pay?\" ) ;"),
               kScriptOk);
-    EXPECT_EQ(log.shown, (std::vector<std::pair<std::string, uint32_t>>{
-                             {"Hail, Aldric.", SScriptTextOutput::kPlainColour}}));
+    EXPECT_EQ(log.shown,
+              (std::vector<std::pair<std::string, uint32_t>>{{"Hail, Aldric.", SScriptTextOutput::kPlainColour}}));
     EXPECT_EQ(play.boxes, std::vector<std::string>({"Enter?", "Pay?"}));
     EXPECT_EQ(play.buttons, std::vector<uint32_t>({12, 3}));
 
