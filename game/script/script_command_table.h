@@ -42,6 +42,8 @@ enum SScriptCommandId : uint32_t {
     kCommandSetWeatherRain = 205,
     kCommandAttractMonsters = 217,
     kCommandCalmMonsters = 218,
+    kCommandPlaySound = 211,
+    kCommandPlayMusic = 212,
     kCommandPlayScene = 219,
     kCommandEvtStepOn = 221,
     kCommandEvtStepOff = 222,

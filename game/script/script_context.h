@@ -34,6 +34,7 @@ class SScript;
 class SScriptPlayScreen;
 class SScriptTable;
 class SScriptTextOutput;
+class SSoundTable;
 class SSpellTable;
 struct SCreature;
 struct SMapCell;
@@ -52,6 +53,7 @@ struct SScriptWorld {
     const SItemDatabase* items = nullptr;
     const SDiseaseTable* diseases = nullptr;
     SRandom* random = nullptr;
+    SSoundTable* sounds = nullptr;
 };
 
 // The screen whose text a script's messages join.

@@ -1,9 +1,10 @@
 // The commands of the world, which ignore the name written before them: script globals, the
-// context's own values, tests of the map and world played, messages and questions. The clock's
+// context's own values, tests of the map and world played, sounds, messages and questions. The clock's
 // commands live in script_clock_commands.cpp, the play screen's world requests in
 // script_world_commands.cpp.
 #include "data/items/item_database.h"
 #include "data/items/item_type.h"
+#include "data/sound_table.h"
 #include "data/world/global_table.h"
 #include "engine/base/random.h"
 #include "game/script/script_command_table.h"
@@ -67,6 +68,12 @@ int SScriptContext::RunGlobalCommand(uint32_t id, const SScriptValue& arg1, cons
         case kCommandIsCurrentMap: result = flag(IsCurrentMap(arg1.Text())); break;
         case kCommandIsCurrentWorld: result = flag(IsCurrentWorld(arg1.Text())); break;
         case kCommandMessage: ShowMessage(arg1.Text(), false); break;
+        case kCommandPlaySound:
+            if (m_world.sounds) m_world.sounds->PlaySound(arg1.Text(), arg2.Number());
+            break;
+        case kCommandPlayMusic:
+            if (m_world.sounds) m_world.sounds->PlayMusic(arg1.Text());
+            break;
         case kCommandRandom: result = SScriptValue(m_world.random ? m_world.random->Next(arg1.Number()) : 0); break;
         case kCommandQuestionYesNo: askQuestion(arg1.Text(), kYesNoButtons); break;
         case kCommandQuestionOkCancel: askQuestion(arg1.Text(), kOkCancelButtons); break;

@@ -15,6 +15,7 @@
 #include "data/persons/npc_table.h"
 #include "data/player/player_world.h"
 #include "data/script_table.h"
+#include "data/sound_table.h"
 #include "data/world/global_table.h"
 #include "game/script/script_command_table.h"
 #include "game/script/script_context.h"
@@ -22,6 +23,7 @@
 #include "game/script/script_text_output.h"
 #include "script/script.h"
 #include "support/script_assembler.h"
+#include "support/sound_log.h"
 
 class FakeScriptPlayScreen : public SScriptPlayScreen, public SPlayerWorld {
 public:
@@ -122,8 +124,12 @@ protected:
         auto innkeeper = std::make_unique<SNpcType>();
         innkeeper->name.Set("base_innkeeper");
         npcs.Add(std::move(innkeeper));
-        context.Init({&player, &npcs, &monsters, &types, &globals, &scripts, &spells, &items, &diseases, &random},
-                     interpreter);
+        context.Init(
+            {&player, &npcs, &monsters, &types, &globals, &scripts, &spells, &items, &diseases, &random, &sounds},
+            interpreter);
+        sounds.Attach(&sound);
+        sound.Attach(&sounds);
+        sound.SetListener(&soundLog);
         interpreter.Init(&context);
         scripts.Attach(&interpreter);
         context.AttachPlayScreen(&play);
@@ -182,6 +188,10 @@ protected:
     }
 
     SNpcTable npcs;
+    // The log outlives the sound output, which tells it of the sounds stopped when it goes.
+    SoundLog soundLog;
+    SSound sound;
+    SSoundTable sounds;
     SGlobalTable globals;
     SScriptTable scripts;
     SScript interpreter;

@@ -198,4 +198,17 @@ TEST_F(ScriptGlobalCommandsTest, theAnswerIsTheLastQuestionsUntilTheNextSetUp) {
     EXPECT_EQ(Result("answer ( )"), 0);
 }
 
+TEST_F(ScriptGlobalCommandsTest, aSoundPlaysByNameAtAVolumeOfAtMostTen) {
+    for (const char* name : {"bsnd_bell", "bsnd_door"}) {
+        auto effect = std::make_unique<SSoundType>();
+        effect->name = name;
+        sounds.AddSound(std::move(effect));
+    }
+    EXPECT_EQ(
+        Run("playsound ( \"bsnd_bell\" , 7 ) ; playsound ( \"bsnd_door\" , 40 ) ; playsound ( \"bsnd_door\" , -2 ) ; "
+            "playsound ( \"bsnd_none\" , 5 ) ; playmusic ( \"bmus_none\" ) ;"),
+        kScriptOk);
+    EXPECT_EQ(soundLog.Lines(), std::vector<std::string>({"bsnd_bell 7", "bsnd_door 10", "bsnd_door 0"}));
+}
+
 }  // namespace

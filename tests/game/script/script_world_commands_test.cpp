@@ -63,8 +63,9 @@ TEST_F(ScriptWorldCommandsTest, withoutAPlayScreenTheWorldHoldsStill) {
     play.cloud = 30;
     context.AttachPlayScreen(nullptr);
     SGlobalVar& out = AddGlobal("base_out", SScriptValue(int32_t(-1)));
-    EXPECT_EQ(Run("playscene ( \"base_dawn\" ) ; calmmonsters ( 2 ) ; setglobal ( \"base_out\" , getweathercloud ( ) ) ;"),
-              kScriptOk);
+    EXPECT_EQ(
+        Run("playscene ( \"base_dawn\" ) ; calmmonsters ( 2 ) ; setglobal ( \"base_out\" , getweathercloud ( ) ) ;"),
+        kScriptOk);
     EXPECT_TRUE(play.requests.empty());
     EXPECT_EQ(out.m_value.Number(), 0);
 }
