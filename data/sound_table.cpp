@@ -59,6 +59,11 @@ int SSoundTable::PlaySound(const char* name, int volume) {
     return sound && m_sound ? m_sound->Play(*sound, volume) : 0;
 }
 
+int SSoundTable::PlayMusic(const char* name) {
+    const SMusicSong* song = FindSong(name);
+    return song && m_sound ? m_sound->PlayMusic(*song) : 0;
+}
+
 void SSoundTable::Clear() {
     m_banks.DeleteAll();
     m_songs.DeleteAll();

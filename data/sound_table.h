@@ -41,6 +41,8 @@ public:
     SSoundType* FindSound(const char* name) const { return m_sounds.FindByName(name); }
     // Plays the named sound once at volume 0 .. 10: the wrapper's channel, 0 when the name is unknown.
     int PlaySound(const char* name, int volume);
+    // Plays the named song looped: the wrapper's answer, 0 when the name is unknown.
+    int PlayMusic(const char* name);
 
     // Deletes every entry; the caller stops the sounds first.
     void Clear();

@@ -153,8 +153,12 @@ bool SItemType::IsUsableByRace(const SItem* item, int race, const SSpellTable& s
                                            : !effects->HasUndeadMagicSpell(spells);
 }
 
+uint32_t SItemType::GetNewValue() const {
+    return clampU32(int64_t(m_baseValue) + (m_effects ? m_effects->m_value : 0));
+}
+
 uint32_t SItemType::GetValue(const SItem* item, const SWandPricing& wands) const {
-    if (item == nullptr) return clampU32(int64_t(m_baseValue) + (m_effects ? m_effects->m_value : 0));
+    if (item == nullptr) return GetNewValue();
     int64_t value = m_baseValue;
     if (HasConditionPrice() && m_maxCondition > 0) value = value * item->m_amount / m_maxCondition;
     const SEffectList* effects = EffectsOf(item);

@@ -81,6 +81,8 @@ public:
     // value of the effects (a wand's by its charges), or the enchant capacity when the item has no
     // effects. A new item adds only the type's effect value. Never more than the largest u32.
     uint32_t GetValue(const SItem* item, const SWandPricing& wands) const;
+    // The price of a new item: the base value plus the value of the type's effects.
+    uint32_t GetNewValue() const;
     // The name shown for the item: "'%s' book", "%s potion", "Scroll of %s" and the like. With
     // `bare` set, scrolls and wands show the plain spell or display name. Written scrolls and
     // filled wands name the spell of their own first effect ("Unknown" when the spell table lacks

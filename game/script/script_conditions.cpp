@@ -83,11 +83,8 @@ bool SScriptContext::IsCurrentWorld(const char* name) const {
 
 std::optional<uint32_t> SScriptContext::minutesSinceGlobal(const char* name) const {
     const SGlobalVar* global = m_world.globals && name ? m_world.globals->Find(name) : nullptr;
-    const uint32_t now = m_playScreen ? m_playScreen->GameMinutes() : 0;
     if (global == nullptr) return std::nullopt;
-    const int64_t then = global->m_value.Number();
-    if (then > int64_t(now)) return std::nullopt;
-    return uint32_t(int64_t(now) - then);
+    return minutesSince(global->m_value.Number());
 }
 
 int32_t SScriptContext::GetHourDiffOfGlobal(const char* name) const {

@@ -34,6 +34,7 @@ class SScript;
 class SScriptPlayScreen;
 class SScriptTable;
 class SScriptTextOutput;
+class SSoundTable;
 class SSpellTable;
 struct SCreature;
 struct SMapCell;
@@ -46,12 +47,13 @@ struct SScriptWorld {
     const SNpcTable* npcs = nullptr;
     const SMonsterTable* monsters = nullptr;
     SMapObjectTypeTable* mapObjectTypes = nullptr;
-    const SGlobalTable* globals = nullptr;
+    SGlobalTable* globals = nullptr;
     SScriptTable* scripts = nullptr;
     const SSpellTable* spells = nullptr;
     const SItemDatabase* items = nullptr;
     const SDiseaseTable* diseases = nullptr;
     SRandom* random = nullptr;
+    SSoundTable* sounds = nullptr;
 };
 
 // The screen whose text a script's messages join.
@@ -158,6 +160,10 @@ public:
     // time ahead.
     int32_t GetHourDiffOfGlobal(const char* name) const;
     int32_t GetDayDiffOfGlobal(const char* name) const;
+    // Waits until the time of day the text gives ("5pm", "930am", "1130pm"; pm without "am"), the
+    // next day when that time has passed today; a text shorter than 3 or a time past 12:59 waits
+    // not at all.
+    void PassTimeTo(const char* text);
 
     uint32_t Event() const { return m_event; }
     SScriptOutputMode OutputMode() const { return m_outputMode; }
@@ -179,9 +185,20 @@ public:
     const SString& WeaponName(int index) const { return m_weaponNames[index & 1]; }
 
 private:
-    // The world's commands (script_global_commands.cpp): the event tests and `default`.
+    // The world's commands (script_global_commands.cpp), whatever the target.
     int RunGlobalCommand(uint32_t id, const SScriptValue& arg1, const SScriptValue& arg2, const SScriptValue& arg3,
                          std::optional<SScriptValue>& result);
+    // The clock's commands (script_clock_commands.cpp); false for any other id.
+    bool runClockCommand(uint32_t id, const SScriptValue& arg1, const SScriptValue& arg2, const SScriptValue& arg3,
+                         std::optional<SScriptValue>& result);
+    // The play screen's world requests and weather (script_world_commands.cpp); false for any other
+    // id.
+    bool runWorldCommand(uint32_t id, const SScriptValue& arg1, const SScriptValue& arg2,
+                         std::optional<SScriptValue>& result);
+    // Moves the clock on; a wait of no minutes or less does nothing.
+    void passTime(int64_t minutes);
+    // A question box on the play screen, whose answer runs the script again; other screens ask none.
+    void askQuestion(const char* text, uint32_t buttons);
     int RunObjectCommand(const SScriptTarget& target, uint32_t id, const SScriptValue& arg1, const SScriptValue& arg2,
                          const SScriptValue& arg3, std::optional<SScriptValue>& result);
     int RunCreatureCommand(const SScriptTarget& target, uint32_t id, const SScriptValue& arg1,
@@ -195,7 +212,9 @@ private:
     // What the monster rules act on for a creature of the map; null without a play screen.
     std::optional<SMonsterContext> monsterContext(SMap& map);
     bool creaturePasses(const SMap& map, const SCreature& creature, SCreatureTest test) const;
-    // The game minutes the global holds up to now, or nothing.
+    // The game minutes from then up to now; nothing for a time ahead.
+    std::optional<uint32_t> minutesSince(int64_t then) const;
+    // The same from the time the global holds; nothing for a missing global.
     std::optional<uint32_t> minutesSinceGlobal(const char* name) const;
 
     SScriptWorld m_world;

@@ -225,6 +225,13 @@ void SStateGame::QueueMessage(const char* text, uint32_t buttons, const char* so
     m_events.push_back(std::move(event));
 }
 
+void SStateGame::QueueScene(const char* name) {
+    auto event = std::make_unique<SGameEvent>();
+    event->type = SGameEvent::kScene;
+    event->text = name ? name : "";
+    m_events.push_back(std::move(event));
+}
+
 // Several lines of one happening (a hit, an effect and its end) land in one box, each on a line of
 // its own. The stressed colour of a paragraph comes with the event queue's own message handling.
 void SStateGame::AppendMessage(const char* text, bool /*firstLine*/) {

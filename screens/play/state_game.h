@@ -56,6 +56,7 @@ struct SPlacedObject;
 // A world event waiting in the play screen's queue; the frame takes one at a time in free play.
 struct SGameEvent {
     static constexpr uint32_t kMessage = 8;
+    static constexpr uint32_t kScene = 21;
 
     uint32_t type = 0;
     std::string text;
@@ -277,10 +278,18 @@ public:
     SModule* CurrentWorld() const override { return m_package; }
     SMap* CurrentMap() const override { return m_currentMap; }
     uint32_t GameMinutes() const override { return m_minutes; }
+    void PassTime(uint32_t minutes) override;
     // The cell's centre before its sides, the grid's cells before their second layer.
     bool LocateObject(const SMap& map, const SPlacedObject& object, SGridPlace& place) const override;
     void QueueMessage(const char* text, uint32_t buttons) override { QueueMessage(text, buttons, nullptr); }
     void ApplyCellChanges(std::vector<SCellEvent>& changes) override;
+    void QueueScene(const char* name) override;
+    void QueueTalkNpc(const char* name) override;
+    bool SetMonstersHostile(int32_t distance, bool hostile) override;
+    int32_t WeatherCloud() const override;
+    int32_t WeatherRain() const override;
+    void SetWeatherCloud(const char* sky, int32_t cloud) override;
+    void SetWeatherRain(int32_t rain) override;
     SMapGrid* Grid() override { return m_grid; }
     SMonsterScreen* MonsterScreen() override { return nullptr; }
     SPlayerWorld* PlayerWorld() override { return nullptr; }

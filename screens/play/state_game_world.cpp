@@ -44,6 +44,13 @@ void SStateGame::DrinkChosenPotion() {}
 void SStateGame::SpringTrap() {}
 void SStateGame::StartResting() {}
 void SStateGame::ResumeScript(uint32_t) {}
+void SStateGame::PassTime(uint32_t minutes) { m_minutes += minutes; }
+void SStateGame::QueueTalkNpc(const char*) {}
+bool SStateGame::SetMonstersHostile(int32_t, bool) { return false; }
+int32_t SStateGame::WeatherCloud() const { return 0; }
+int32_t SStateGame::WeatherRain() const { return 0; }
+void SStateGame::SetWeatherCloud(const char*, int32_t) {}
+void SStateGame::SetWeatherRain(int32_t) {}
 void SStateGame::AnswerTravelQuestion(uint32_t) {}
 void SStateGame::AnswerChoice() {}
 void SStateGame::AnswerDoorQuestion(uint32_t) {}

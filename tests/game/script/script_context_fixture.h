@@ -15,6 +15,7 @@
 #include "data/persons/npc_table.h"
 #include "data/player/player_world.h"
 #include "data/script_table.h"
+#include "data/sound_table.h"
 #include "data/world/global_table.h"
 #include "game/script/script_command_table.h"
 #include "game/script/script_context.h"
@@ -22,6 +23,7 @@
 #include "game/script/script_text_output.h"
 #include "script/script.h"
 #include "support/script_assembler.h"
+#include "support/sound_log.h"
 
 class FakeScriptPlayScreen : public SScriptPlayScreen, public SPlayerWorld {
 public:
@@ -30,6 +32,10 @@ public:
     SModule* CurrentWorld() const override { return world; }
     SMap* CurrentMap() const override { return map; }
     uint32_t GameMinutes() const override { return minutes; }
+    void PassTime(uint32_t passing) override {
+        minutes += passing;
+        passed.push_back(passing);
+    }
     void FormatDayTime(SString& out) const override { out.Assign(dayTime.c_str()); }
     bool LocateObject(const SMap&, const SPlacedObject& object, SGridPlace& place) const override {
         auto found = places.find(&object);
@@ -37,11 +43,28 @@ public:
         place = found->second;
         return true;
     }
-    void QueueMessage(const char* text, uint32_t) override { boxes.emplace_back(text); }
+    void QueueMessage(const char* text, uint32_t set) override {
+        boxes.emplace_back(text);
+        buttons.push_back(set);
+    }
     void ApplyCellChanges(std::vector<SCellEvent>& changes) override {
         applied.push_back(changes);
         changes.clear();
     }
+    void QueueScene(const char* name) override { requests.push_back(std::string("scene ") + name); }
+    void QueueTalkNpc(const char* name) override { requests.push_back(std::string("talk ") + name); }
+    bool SetMonstersHostile(int32_t distance, bool hostile) override {
+        requests.push_back((hostile ? "hostile " : "calm ") + std::to_string(distance));
+        return monstersNearby;
+    }
+    int32_t WeatherCloud() const override { return cloud; }
+    int32_t WeatherRain() const override { return rain; }
+    void SetWeatherCloud(const char* newSky, int32_t newCloud) override {
+        sky = newSky;
+        cloud = newCloud;
+        requests.push_back("sky " + sky);
+    }
+    void SetWeatherRain(int32_t newRain) override { rain = newRain; }
     SMapGrid* Grid() override { return &m_grid; }
     SMonsterScreen* MonsterScreen() override { return &m_monsters; }
     SPlayerWorld* PlayerWorld() override { return this; }
@@ -62,6 +85,14 @@ public:
     std::string dayTime = "Day 3, 2:00 am";
     std::map<const SPlacedObject*, SGridPlace> places;
     std::vector<std::string> boxes;
+    std::vector<uint32_t> buttons;
+    std::vector<uint32_t> passed;
+    // Scenes, conversations, moods and sky changes, in order: "scene base_dawn", "hostile 3".
+    std::vector<std::string> requests;
+    bool monstersNearby = false;
+    std::string sky;
+    int32_t cloud = 0;
+    int32_t rain = 0;
     std::vector<std::vector<SCellEvent>> applied;
 
 private:
@@ -93,8 +124,12 @@ protected:
         auto innkeeper = std::make_unique<SNpcType>();
         innkeeper->name.Set("base_innkeeper");
         npcs.Add(std::move(innkeeper));
-        context.Init({&player, &npcs, &monsters, &types, &globals, &scripts, &spells, &items, &diseases, &random},
-                     interpreter);
+        context.Init(
+            {&player, &npcs, &monsters, &types, &globals, &scripts, &spells, &items, &diseases, &random, &sounds},
+            interpreter);
+        sounds.Attach(&sound);
+        sound.Attach(&sounds);
+        sound.SetListener(&soundLog);
         interpreter.Init(&context);
         scripts.Attach(&interpreter);
         context.AttachPlayScreen(&play);
@@ -153,6 +188,10 @@ protected:
     }
 
     SNpcTable npcs;
+    // The log outlives the sound output, which tells it of the sounds stopped when it goes.
+    SoundLog soundLog;
+    SSound sound;
+    SSoundTable sounds;
     SGlobalTable globals;
     SScriptTable scripts;
     SScript interpreter;
