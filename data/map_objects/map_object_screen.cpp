@@ -1,8 +1,9 @@
 #include "data/map_objects/map_object_screen.h"
 
+#include "engine/base/minutes_per_day.h"
+
 namespace {
 
-constexpr uint32_t kMinutesPerDay = 1440;
 constexpr uint32_t kMinutesPerHour = 60;
 constexpr uint32_t kDawn = 6;
 constexpr uint32_t kDusk = 22;

@@ -12,6 +12,7 @@
 #include "data/monsters/monster_screen.h"
 #include "data/player/player.h"
 #include "data/player/worn_weapon.h"
+#include "engine/base/minutes_per_day.h"
 #include "engine/base/random.h"
 
 namespace {
@@ -32,7 +33,6 @@ constexpr int32_t kMissSound = 10;
 // Rain and night dim a missile's flight: the share of its damage lost, in percent.
 constexpr int32_t kRainPerPercent = 20;
 constexpr int32_t kNightPercent = 50;
-constexpr uint32_t kMinutesPerDay = 1440;
 constexpr uint32_t kFirstDayHour = 6;
 constexpr uint32_t kLastDayHour = 21;
 

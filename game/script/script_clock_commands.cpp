@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "engine/base/c_string.h"
+#include "engine/base/minutes_per_day.h"
 #include "game/script/script_command_table.h"
 #include "game/script/script_context.h"
 #include "game/script/script_play_screen.h"
@@ -12,7 +13,6 @@
 namespace {
 
 constexpr uint32_t kMinutesPerHour = 60;
-constexpr uint32_t kMinutesPerDay = 1440;
 constexpr uint32_t kFirstDaylightHour = 6;
 constexpr uint32_t kLastDaylightHour = 21;
 

@@ -8,6 +8,7 @@
 #include "data/monsters/monster.h"
 #include "data/package/module.h"
 #include "data/world/global_table.h"
+#include "engine/base/minutes_per_day.h"
 #include "game/script/script_context.h"
 #include "game/script/script_play_screen.h"
 
@@ -15,7 +16,6 @@ namespace {
 
 constexpr uint8_t kNpcObjectCode = 12;
 constexpr uint32_t kMinutesPerHour = 60;
-constexpr uint32_t kMinutesPerDay = 1440;
 // The portrait among a base type's pictures: people have ten, the others seven.
 constexpr int kPersonPortrait = 9;
 constexpr int kCreaturePortrait = 6;

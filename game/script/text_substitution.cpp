@@ -12,12 +12,12 @@
 #include "data/world/global_table.h"
 #include "engine/base/c_string.h"
 #include "engine/base/format_count.h"
+#include "engine/base/minutes_per_day.h"
 #include "game/script/script_context.h"
 #include "game/script/script_play_screen.h"
 
 namespace {
 
-constexpr uint32_t kMinutesPerDay = 1440;
 constexpr uint64_t kCrimeGold = 100;  // the fine per point of crime
 constexpr const char kGlobalMarker[] = "%Global:";
 

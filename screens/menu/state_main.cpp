@@ -13,8 +13,6 @@
 
 namespace {
 
-// Elements of the pictures: the three scenes, then the title, which alone is drawn keyed.
-constexpr uint32_t kPictureElements[4] = {10, 13, 14, 11};
 constexpr uint32_t kYellow = 0x00FFFF;  // colour words: red in the lowest byte
 
 struct SMenuRow {
@@ -56,11 +54,7 @@ void SStateMain::Build() {
     m_bgColor = 0;
     m_bgOn = 1;
     m_bgBitmap = nullptr;
-    for (int i = 0; i < 4; ++i) {
-        if (!PlaceCtrl(m_pictures[i], kPictureElements[i])) continue;
-        m_pictures[i].m_keepAspect = 1;
-        m_pictures[i].SetPicture(m_game->InterfacePicture(SInterfaceRole::kLoadingPictures, i), i == 3 ? 1 : 0, 0, 1);
-    }
+    PlaceLoadingPictures(*this, m_pictures, true);
     if (PlaceCtrl(m_list, kListElement)) {
         m_list.SetStyle(2, kYellow, 0, nullptr);
         m_list.m_bgOn = 0;

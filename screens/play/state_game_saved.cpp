@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "engine/base/archive.h"
+#include "engine/base/minutes_per_day.h"
 #include "engine/base/string.h"
 #include "screens/play/state_game.h"
 
@@ -10,7 +11,6 @@ namespace {
 // A new game starts on the afternoon of day 1, facing east.
 constexpr uint32_t kStartMinutes = 14 * 60 + 40;
 constexpr uint32_t kEast = 270;
-constexpr uint32_t kMinutesPerDay = 24 * 60;
 
 constexpr uint8_t kWorldTag = 'W';
 

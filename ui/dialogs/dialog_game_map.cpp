@@ -2,6 +2,7 @@
 
 #include "data/maps/map.h"
 #include "data/package/module.h"
+#include "engine/base/minutes_per_day.h"
 #include "engine/base/string.h"
 #include "game/game_data.h"
 #include "screens/play/state_game.h"
@@ -9,7 +10,6 @@
 namespace {
 
 constexpr uint32_t kTextColour = 0x151C34;
-constexpr uint32_t kMinutesPerDay = 24 * 60;
 
 }  // namespace
 

@@ -15,6 +15,15 @@ constexpr uint32_t kCaptionColor = 0x00FFFF;
 
 }  // namespace
 
+void PlaceLoadingPictures(SDialog& dialog, SPicCtrl (&pictures)[4], bool keepAspect) {
+    for (int i = 0; i < 4; ++i) {
+        if (!dialog.PlaceCtrl(pictures[i], kPictureElements[i])) continue;
+        if (keepAspect) pictures[i].m_keepAspect = 1;
+        pictures[i].SetPicture(dialog.m_game->InterfacePicture(SInterfaceRole::kLoadingPictures, i), i == 3 ? 1 : 0, 0,
+                               1);
+    }
+}
+
 void SDialogLoading::Init(SGameData* game) {
     SDialog::Init(game);
     for (SPicCtrl& picture : m_pictures) picture.Attach(this);
@@ -27,10 +36,7 @@ void SDialogLoading::Open() {
     ClearCtrls();
     SetLayout(kLayout);
     SetBackgroundColor();
-    for (int i = 0; i < 4; ++i) {
-        if (!PlaceCtrl(m_pictures[i], kPictureElements[i])) continue;
-        m_pictures[i].SetPicture(m_game->InterfacePicture(SInterfaceRole::kLoadingPictures, i), i == 3 ? 1 : 0, 0, 1);
-    }
+    PlaceLoadingPictures(*this, m_pictures, false);
     const std::optional<SLayoutRow> element = m_game->GetLayoutCtrl(kLayout, kBarElement);
     if (element) {
         m_text->SelectFont(1, kCaptionColor, 0);

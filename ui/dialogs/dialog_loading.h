@@ -13,6 +13,11 @@
 #include "ui/widgets/progress_ctrl.h"
 #include "ui/widgets/text_ctrl.h"
 
+// The four loading pictures of layout 3 placed on a dialog built from that layout (the loading
+// dialog, and the main menu, which shares its pictures); the fourth, the title, is drawn keyed.
+// keepAspect scales each picture into its element without stretching it.
+void PlaceLoadingPictures(SDialog& dialog, SPicCtrl (&pictures)[4], bool keepAspect);
+
 class SDialogLoading : public SDialog, public SLoadingSteps {
 public:
     static constexpr uint32_t kLayout = 3;
