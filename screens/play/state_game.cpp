@@ -65,9 +65,9 @@ void SStateGame::Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) {
     if (p1 != 0) {
         m_rainIntensity = 0;
         TravelToStartPosition();
-        SetSkyAndFog();
+        UpdateSkyAndFog(true);
     } else {
-        EnterMapAgain();
+        EnterMap();
         MarkExplored();
         UpdatePersonsInView();
         RefreshArea();

@@ -327,13 +327,21 @@ protected:
     void TravelToStartPosition();
     // The id of the world's named item list; 0 when there is none.
     uint32_t FindItemListId(const char* name) const;
-    void EnterMapAgain();
+    // Sets the grid up around the player on the current map: sections, pictures, sky and fog, the
+    // numbers of creatures and piles and every cell's view records.
+    void EnterMap();
     void MarkExplored();
     void UpdatePersonsInView();
     void RefreshArea();
     void ApplyPendingCellChanges();
     void ChooseHandSprites();
-    void SetSkyAndFog();
+    // With refresh, the persons are put out or back for the hour and the grid renumbered too.
+    void UpdateSkyAndFog(bool refresh);
+    // Loads the pictures of the types the grid uses and frees those of the types it no longer uses.
+    void RefreshTypePictures();
+    void ClearTypeMarks();
+    void RenumberGrid();
+    void RebuildAllCellViews();
     void PlayAmbientVoice();
     void PlaySecondFootstep();
     void AdvanceWalk();

@@ -8,13 +8,17 @@
 void SStateGame::AllocGrid() {}
 void SStateGame::TravelToStartPosition() { TravelToPosition(m_game->m_startPosition.c_str(), 0); }
 uint32_t SStateGame::FindItemListId(const char*) const { return 0; }
-void SStateGame::EnterMapAgain() {}
+void SStateGame::EnterMap() {}
 void SStateGame::MarkExplored() {}
 void SStateGame::UpdatePersonsInView() {}
 void SStateGame::RefreshArea() {}
 void SStateGame::ApplyPendingCellChanges() {}
 void SStateGame::ChooseHandSprites() {}
-void SStateGame::SetSkyAndFog() {}
+void SStateGame::UpdateSkyAndFog(bool) {}
+void SStateGame::RefreshTypePictures() {}
+void SStateGame::ClearTypeMarks() {}
+void SStateGame::RenumberGrid() {}
+void SStateGame::RebuildAllCellViews() {}
 void SStateGame::PlayAmbientVoice() {}
 void SStateGame::PlaySecondFootstep() {}
 void SStateGame::AdvanceWalk() {}
