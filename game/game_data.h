@@ -146,6 +146,8 @@ public:
     // itself passes none. The owner then makes the box its child.
     void ShowMessageBox(const char* text, uint32_t buttons, SDialogTextCtrl& textCtrl, SDialogMessage& box,
                         SDialog* owner);
+    // The same around a text control that holds its text already, wrapped at that width.
+    void ShowFilledMessageBox(uint32_t buttons, SDialogTextCtrl& textCtrl, SDialogMessage& box, SDialog* owner);
     // The same, and the box opens at once as the parent's modal child.
     void ShowChildMessageBox(const char* text, uint32_t buttons, SDialogTextCtrl& textCtrl, SDialogMessage& box,
                              SDialog& parent);

@@ -21,6 +21,11 @@ void SGameData::ShowMessageBox(const char* text, uint32_t buttons, SDialogTextCt
     textCtrl.Attach(&box);
     textCtrl.Clear();
     textCtrl.AddText(text, 1, 0);
+    ShowFilledMessageBox(buttons, textCtrl, box, owner);
+}
+
+void SGameData::ShowFilledMessageBox(uint32_t buttons, SDialogTextCtrl& textCtrl, SDialogMessage& box, SDialog* owner) {
+    textCtrl.Attach(&box);
     setUpMessageText(textCtrl, *this);
     box.m_parent = owner;
     box.Show(&textCtrl, buttons, true);

@@ -216,52 +216,6 @@ void SStateGame::StopAmbientSounds(bool pauseMusic) {
     m_musicPaused = m_musicPaused || pauseMusic;
 }
 
-void SStateGame::QueueMessage(const char* text, uint32_t buttons, const char* sound) {
-    auto event = std::make_unique<SGameEvent>();
-    event->type = SGameEvent::kMessage;
-    event->text = text ? text : "";
-    event->buttons = buttons;
-    event->sound = sound ? sound : "";
-    m_events.push_back(std::move(event));
-}
-
-void SStateGame::QueueScene(const char* name) {
-    auto event = std::make_unique<SGameEvent>();
-    event->type = SGameEvent::kScene;
-    event->text = name ? name : "";
-    m_events.push_back(std::move(event));
-}
-
-// Several lines of one happening (a hit, an effect and its end) land in one box, each on a line of
-// its own. The stressed colour of a paragraph comes with the event queue's own message handling.
-void SStateGame::AppendMessage(const char* text, bool /*firstLine*/) {
-    if (m_events.empty() || m_events.back()->type != SGameEvent::kMessage) QueueMessage("", 0, nullptr);
-    std::string& message = m_events.back()->text;
-    if (!message.empty()) message += '\r';
-    message += text ? text : "";
-}
-
-void SStateGame::QueueTravelToCoords(const char* package, const char* map, uint8_t x, uint8_t y, uint8_t direction,
-                                     uint32_t transition) {
-    m_queuedTravels.push_back({package ? package : "", map ? map : "", x, y, direction, transition});
-}
-
-void SStateGame::TravelToPosition(const char* position, uint32_t) {
-    m_positionTravels.emplace_back(position ? position : "");
-}
-
-void SStateGame::ShowMessage(const char* text, uint32_t buttons) {
-    m_messageBox = std::make_unique<SDialogMessage>();
-    m_messageText = std::make_unique<SDialogTextCtrl>();
-    m_messageBox->Init(m_game);
-    m_messageButtons = buttons;
-    // Without a parent the box hands its answer back, and OnKey and OnPen turn it into a command.
-    m_game->ShowMessageBox(text, buttons, *m_messageText, *m_messageBox, nullptr);
-    m_messageBox->m_child = nullptr;
-    SetChild(m_messageBox.get());
-    m_subMode = SPlaySubMode::kMessage;
-}
-
 void SStateGame::OpenMarkRecall(uint32_t markMode) {
     m_markRecall.Open(markMode);
     openEmbedded(m_markRecall, SPlaySubMode::kMarkRecall);
@@ -277,8 +231,8 @@ void SStateGame::OpenShipTravel(const char* text, const char* destination) {
     openEmbedded(m_shipTravel, SPlaySubMode::kShipTravel);
 }
 
-std::array<SDialog*, 6> SStateGame::embeddedDialogs() {
-    return {&m_mapDialog, &m_spellbook, &m_potions, &m_rest, &m_shipTravel, &m_markRecall};
+std::array<SDialog*, 7> SStateGame::embeddedDialogs() {
+    return {&m_mapDialog, &m_spellbook, &m_potions, &m_rest, &m_shipTravel, &m_markRecall, &m_enchanting};
 }
 
 void SStateGame::openEmbedded(SDialog& dialog, SPlaySubMode mode) {

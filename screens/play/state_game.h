@@ -20,10 +20,13 @@
 #include "game/script/script_play_screen.h"
 #include "game/script/script_text_output.h"
 #include "screens/play/automap_cell.h"
+#include "screens/play/game_event.h"
 #include "screens/play/grid_sections.h"
 #include "screens/play/play_clocks.h"
 #include "screens/play/play_sub_mode.h"
 #include "screens/play/target_panels.h"
+#include "screens/play/travel_fade.h"
+#include "ui/dialogs/dialog_enchant_item.h"
 #include "ui/dialogs/dialog_game_map.h"
 #include "ui/dialogs/dialog_mark_recall.h"
 #include "ui/dialogs/dialog_potion.h"
@@ -47,22 +50,12 @@ class SItemList;
 class SMap;
 class SMapGrid;
 class SModule;
+class SNpcType;
 class SString;
 struct SCreature;
 struct SMapCell;
 struct SMapCellShadow;
 struct SPlacedObject;
-
-// A world event waiting in the play screen's queue; the frame takes one at a time in free play.
-struct SGameEvent {
-    static constexpr uint32_t kMessage = 8;
-    static constexpr uint32_t kScene = 21;
-
-    uint32_t type = 0;
-    std::string text;
-    uint32_t buttons = 0;
-    std::string sound;  // empty for none
-};
 
 // A combat animation waiting in its queue; the combat round advances each by its kind.
 struct SCombatAnim {
@@ -184,19 +177,54 @@ public:
     // Services the rest of the game calls.
     // Stops the rain and the looping ambient sounds; with pauseMusic, the music too.
     void StopAmbientSounds(bool pauseMusic);
-    // A message box shown when the frame reaches it in the event queue; sound may be null.
+    // The world event queue (state_game_events.cpp). Each call queues one event behind the others
+    // unless it says otherwise; the frame handles them in turn in free play. Travel kinds are the
+    // transitions 1 to 7 (travel_fade.h); 0 travels at once.
+    void QueueTravelTo(const char* position, uint32_t kind);
+    // Yes travels to the position (ahead of whatever was queued meanwhile); No steps back when
+    // asked to.
+    void QueueQuestion(const char* position, const char* question, uint32_t kind, bool stepBack);
+    // A heading quarter: 0 north, 1 west, 2 south, 3 east; larger ones count round.
+    void QueueTurn(uint32_t quarter);
+    // A cell of the current map, in its own coordinates.
+    void QueuePlace(int32_t x, int32_t y);
+    void QueueTravelByName(const char* position, uint32_t kind);
+    void QueueTravelToCoords(const char* package, const char* map, int32_t x, int32_t y, uint32_t quarter,
+                             uint32_t kind);
+    // Ahead of every queued event.
+    void QueueTravelFirst(const char* position, uint32_t kind);
+    void QueuePrison(const char* town);
+    void QueueStepBack();
+    // A message box; sound may be null, which opens it with a click.
     void QueueMessage(const char* text, uint32_t buttons, const char* sound);
     // A paragraph after the last queued event when that is a message; otherwise a new message.
     // firstLine marks a paragraph that opens a happening's lines.
     void AppendMessage(const char* text, bool firstLine);
-    void QueueTravelToCoords(const char* package, const char* map, uint8_t x, uint8_t y, uint8_t direction,
-                             uint32_t transition);
-    // Moves the player to the named position object.
-    void TravelToPosition(const char* position, uint32_t flag);
-    // Shows a message box at once (sub-mode 2); its answer comes back through OnCommand.
+    // The door's question, with Disarm, Pick and Open as allowed beside Cancel.
+    void QueueDoorChoice(const char* text, const SDoorChoice& door, bool disarm, bool pick, bool open);
+    void AskRest();
+    // Not queued while another creature-information request waits.
+    void QueueCreatureInfo(SMap& map, const SCreature& creature, uint8_t knowledge);
+    void QueueStealQuestion(SMap& map, const SCreature& creature);
+    // Mark, recall, town portal, recharge or enchant, with its argument.
+    void QueueSimpleEvent(uint32_t type, uint8_t flag);
+    void QueueShipTravel(const char* destination, const char* text);
+    // A Yes/No question shown at once, ahead of the queue; its answer comes as the rest question's.
+    void AskNow(const char* text);
+    // Shows a message box at once (sub-mode 2), ahead of the queue; its answer comes back through
+    // OnCommand.
     void ShowMessage(const char* text, uint32_t buttons);
+    // Takes the first event (the last with takeLast) off the queue and handles it; answers the
+    // screen to switch to.
+    uint32_t HandleEvent(bool takeLast);
     // Empties the event queue, as a world reset does.
     void ClearEvents() { m_events.clear(); }
+    // Moves the player to the named position object, through a fade for a non-zero kind
+    // (state_game_travel.cpp).
+    void TravelToPosition(const char* position, uint32_t kind);
+    // Moves the player to a cell of a map of a world package; nothing changes when the package,
+    // the map, the cell or the heading quarter does not exist.
+    void TravelToCoords(const STravelTarget& target, uint32_t kind);
     void QueueCombatAnim(std::unique_ptr<SCombatAnim> anim) { m_combatAnims.push_back(std::move(anim)); }
     // The embedded dialogs that world events open.
     void OpenMarkRecall(uint32_t markMode);
@@ -206,6 +234,7 @@ public:
     SPlaySubMode SubMode() const { return m_subMode; }
     const SPlayClocks& Clocks() const { return m_clocks; }
     const std::deque<std::unique_ptr<SGameEvent>>& Events() const { return m_events; }
+    const STravelFade& TravelFade() const { return m_fade; }
     size_t CombatAnimCount() const { return m_combatAnims.size(); }
     const STargetPanels& TargetPanels() const { return m_targetPanels; }
     uint16_t DoorPictureId(int i) const { return m_doorPictures[size_t(i)]; }
@@ -256,17 +285,18 @@ public:
     uint32_t m_monsterPassRequest = 0;
     uint32_t m_forceCreatureFrame = 0;
 
-    // Requests of the dialogs that the travel code takes up; written down until it does.
-    struct QueuedTravel {
-        std::string package;
-        std::string map;
-        uint8_t x = 0;
-        uint8_t y = 0;
-        uint8_t direction = 0;
-        uint32_t transition = 0;
-    };
-    std::vector<QueuedTravel> m_queuedTravels;
+    // The positions the player was sent to, written down until the grid places the player there.
     std::vector<std::string> m_positionTravels;
+    // Frames of fight music left: while it runs, there might be immediate threat.
+    uint32_t m_fightCounter = 0;
+    // What the open travel and door questions ask about, kept for their answers.
+    struct STravelQuestion {
+        std::string position;
+        uint32_t kind = 0;
+        bool stepBack = false;
+    };
+    STravelQuestion m_travelQuestion;
+    SDoorChoice m_doorChoice;
     uint32_t m_ambientStops = 0;
     bool m_musicPaused = false;
     // The placed door the lock-picking dialog works on; null while no lock is picked.
@@ -320,11 +350,25 @@ public:
     SDialogRest m_rest;
     SDialogShipTravel m_shipTravel;
     SDialogMarkRecall m_markRecall;
+    SDialogEnchantItem m_enchanting;
 
 protected:
     // The world's work the frame and the input call, in state_game_world.cpp.
     void AllocGrid();
     void TravelToStartPosition();
+    // The grid's part of a travel to a named position: the position object found in the current
+    // world, its map entered, the player on its cell and facing as the cell says. False, changing
+    // nothing, for an unknown name.
+    bool PlaceAtPosition(const char* position, bool& mapChanged);
+    // Where the player's cell is a travel's arrival (stairs, a ladder), the heading it gives.
+    void FaceByCell();
+    // The object in the centre of the player's cell hears that the player arrived.
+    void SendArrivedEvent();
+    void StepBack();
+    void SendToPrison(const char* town);
+    void AskToSteal(SMap& map, SCreature& creature);
+    // The person keeps a building: talk opens the interior screen rather than the conversation.
+    bool KeepsBuilding(const SNpcType& person) const;
     // The id of the world's named item list; 0 when there is none.
     uint32_t FindItemListId(const char* name) const;
     // Sets the grid up around the player on the current map: sections, pictures, sky and fog, the
@@ -357,7 +401,6 @@ protected:
     void UpdatePersons();
     void StepTravelFog();
     void AdvanceTravelFade();
-    void HandleEvent(SGameEvent& event);
     void TurnBumpAround();
     void StepToSide(uint32_t side);
     void RebuildLeftCellView();
@@ -385,7 +428,7 @@ private:
     uint32_t handleMovementKey(uint32_t key);
     uint32_t handleAnswer(uint32_t answer);
     uint32_t handleDialogClosed(uint32_t id);
-    std::array<SDialog*, 6> embeddedDialogs();
+    std::array<SDialog*, 7> embeddedDialogs();
     void openEmbedded(SDialog& dialog, SPlaySubMode mode);
     void closeChild();
     bool penOnView(int32_t x, int32_t y) const;
@@ -397,6 +440,30 @@ private:
     void advanceSkyDrift();
     void advanceRain(uint32_t now);
     void RunCombatRound();
+    // The world events (state_game_events.cpp and state_game_travel.cpp).
+    // A new event of the type at the end of the queue, for the caller to fill.
+    SGameEvent& queueEvent(uint32_t type);
+    uint32_t handle(SGameEvent& event);
+    void showMessage(SGameEvent& event);
+    // A message with the buttons, shown at once in the sub-mode.
+    void ask(const char* text, uint32_t buttons, SPlaySubMode mode);
+    void startTurn(int32_t targetHeading, int32_t sign);
+    uint32_t talkTo(const std::string& name);
+    uint32_t playScene(const std::string& name);
+    void showCreatureInfo(const SCreatureRef& target, uint32_t knowledge);
+    void openTownPortal();
+    // The play screen's own message for a refusal, with Ok.
+    void refuse(const char* text) { QueueMessage(text, 0, nullptr); }
+    void placePlayer(int32_t x, int32_t y);
+    // The player on the grid cell, in the middle of it, with no step behind; on the surface the
+    // world package records the world position.
+    void standAt(const SMap& map, int32_t gridX, int32_t gridY);
+    // A travel of kind 0 arrives at once.
+    void startTravelFade(const STravelTarget& target, uint32_t kind);
+    void arrive(const STravelTarget& target);
+    // What follows every arrival: the automap, the persons, the sound, the monsters and the view.
+    void settleAfterTravel(bool mapChanged);
+    void freeParalysedPlayer();
     // The view and the controls, in state_game_view.cpp.
     void takeViewRectangle();
     void layoutTargetPanels();
@@ -411,6 +478,9 @@ private:
     SPlaySubMode m_subMode = SPlaySubMode::kUnset;
     SPlayClocks m_clocks;
     std::deque<std::unique_ptr<SGameEvent>> m_events;
+    // The travel whose fade is under way, and where it goes.
+    STravelFade m_fade;
+    STravelTarget m_fadeTarget;
     std::vector<std::unique_ptr<SCombatAnim>> m_combatAnims;
     // A message box the frame opened, with its text; the screen deletes both when it is answered.
     std::unique_ptr<SDialogMessage> m_messageBox;

@@ -66,17 +66,15 @@ uint32_t SStateGame::OnTick(uint32_t arg) {
     Draw();
 
     if (m_subMode == SPlaySubMode::kTravelFade) AdvanceTravelFade();
-    if (m_subMode == SPlaySubMode::kFree && m_child == nullptr && m_combatAnims.empty() && !m_events.empty()) {
-        std::unique_ptr<SGameEvent> event = std::move(m_events.front());
-        m_events.pop_front();
-        HandleEvent(*event);
-    }
+    // A conversation or a scene that an event starts takes over once this frame is done.
+    uint32_t next = kStay;
+    if (m_subMode == SPlaySubMode::kFree && m_child == nullptr && m_combatAnims.empty()) next = HandleEvent(false);
     if (m_child != nullptr) {
         m_child->OnTick(arg);
         if (m_child != nullptr) m_child->Draw();
     }
     if (movementTick) TurnBumpAround();
-    return 0;
+    return next;
 }
 
 void SStateGame::RunCombatRound() {

@@ -61,9 +61,7 @@ uint32_t SStateGame::handleMovementKey(uint32_t key) {
         case kActionTurnLeft:
         case kActionTurnRight: {
             const int32_t sign = key == kActionTurnLeft ? 1 : -1;
-            m_targetHeading = ((int32_t(m_heading) + sign * kTurnDegrees) % 360 + 360) % 360;
-            m_turnStep = sign * (m_fast != 0 ? kFastTurnStep : kTurnStep);
-            m_turning = 1;
+            startTurn(int32_t(m_heading) + sign * kTurnDegrees, sign);
             return 0;
         }
         case kActionAttack: return Attack();
@@ -71,6 +69,12 @@ uint32_t SStateGame::handleMovementKey(uint32_t key) {
         case kActionUse: return UseCellAhead(m_activeHand);
         default: return 0;
     }
+}
+
+void SStateGame::startTurn(int32_t targetHeading, int32_t sign) {
+    m_targetHeading = (targetHeading % 360 + 360) % 360;
+    m_turnStep = sign * (m_fast != 0 ? kFastTurnStep : kTurnStep);
+    m_turning = 1;
 }
 
 uint32_t SStateGame::OnPen(int32_t x, int32_t y, uint32_t down, uint32_t drag) {

@@ -43,7 +43,11 @@ void SStateGame::ResetWorld() {
     m_combatAnims.clear();
     m_actingMonsters.clear();
     m_monsterPassRequest = 0;
-    m_queuedTravels.clear();
+    m_fade = {};
+    m_fadeTarget = {};
+    m_travelQuestion = {};
+    m_doorChoice = {};
+    m_fightCounter = 0;
     m_positionTravels.clear();
 }
 

@@ -7,6 +7,16 @@
 
 void SStateGame::AllocGrid() {}
 void SStateGame::TravelToStartPosition() { TravelToPosition(m_game->m_startPosition.c_str(), 0); }
+bool SStateGame::PlaceAtPosition(const char* position, bool&) {
+    m_positionTravels.emplace_back(position);
+    return false;
+}
+void SStateGame::FaceByCell() {}
+void SStateGame::SendArrivedEvent() {}
+void SStateGame::StepBack() {}
+void SStateGame::SendToPrison(const char*) {}
+void SStateGame::AskToSteal(SMap&, SCreature&) {}
+bool SStateGame::KeepsBuilding(const SNpcType&) const { return false; }
 uint32_t SStateGame::FindItemListId(const char*) const { return 0; }
 void SStateGame::EnterMap() {}
 void SStateGame::MarkExplored() {}
@@ -32,8 +42,6 @@ void SStateGame::TickNearbyObjects() {}
 void SStateGame::UpdateLookTarget() {}
 void SStateGame::ScanNearbyCells() {}
 void SStateGame::UpdatePersons() {}
-void SStateGame::StepTravelFog() {}
-void SStateGame::AdvanceTravelFade() {}
 void SStateGame::TurnBumpAround() {}
 void SStateGame::StepToSide(uint32_t) {}
 void SStateGame::RebuildLeftCellView() {}
@@ -47,25 +55,15 @@ void SStateGame::CastChosenSpell() {}
 void SStateGame::DrinkChosenPotion() {}
 void SStateGame::SpringTrap() {}
 void SStateGame::StartResting() {}
-void SStateGame::ResumeScript(uint32_t) {}
 void SStateGame::PassTime(uint32_t minutes) { m_minutes += minutes; }
-void SStateGame::QueueTalkNpc(const char*) {}
 bool SStateGame::SetMonstersHostile(int32_t, bool) { return false; }
 int32_t SStateGame::WeatherCloud() const { return 0; }
 int32_t SStateGame::WeatherRain() const { return 0; }
 void SStateGame::SetWeatherCloud(const char*, int32_t) {}
 void SStateGame::SetWeatherRain(int32_t) {}
-void SStateGame::AnswerTravelQuestion(uint32_t) {}
 void SStateGame::AnswerChoice() {}
 void SStateGame::AnswerDoorQuestion(uint32_t) {}
 void SStateGame::AnswerStealQuestion(uint32_t) {}
-
-// A message is shown in turn as a box of its own; the other kinds wait for their handlers.
-void SStateGame::HandleEvent(SGameEvent& event) {
-    if (event.type != SGameEvent::kMessage) return;
-    if (!event.sound.empty()) m_game->PlaySound(event.sound.c_str(), 10);
-    ShowMessage(event.text.c_str(), event.buttons);
-}
 
 // Without its handler an animation has nothing to show, so it ends at once rather than hold the
 // screen busy.

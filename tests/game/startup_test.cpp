@@ -19,6 +19,7 @@
 #include "support/script_assembler.h"
 #include "support/temp_folder.h"
 #include "support/test_window.h"
+#include "support/text_ctrl_lines.h"
 #include "tools/sampledata/interface_package.h"
 #include "tools/sampledata/wave_writer.h"
 
@@ -159,20 +160,22 @@ TEST_F(StartupTest, aFailedScriptTellsThePlayScreenAndTheScriptsReachTheWorldThr
     game->m_scriptContext->SetupForScene();
     EXPECT_FALSE(game->m_script->Execute());
     ASSERT_EQ(play->Events().size(), 2u);
-    EXPECT_EQ(play->Events()[1]->text, "Script error!");
+    EXPECT_EQ(TextCtrlLines(*play->Events()[1]->textCtrl), "Script error!");
     // The player's commands need the play screen's world requests, which it does not take yet.
     EXPECT_EQ(game->m_player.Gold(), gold);
 
     // A play screen put in later is the one scripts reach.
     game->SetScreen(kPlayScreen, std::make_unique<SStateGame>());
     auto* replaced = dynamic_cast<SStateGame*>(game->Screen(kPlayScreen));
+    replaced->Init(game.get());
     EXPECT_FALSE(game->m_script->Execute());
     ASSERT_EQ(replaced->Events().size(), 1u);
     game->m_scriptContext->SetupForCreature(kEventUse, nullptr, nullptr, nullptr, SScriptOutputMode::PlayScreen);
     game->m_player.ReceiveGold(3, true, false);
     // The player's line joins the error's box.
     ASSERT_EQ(replaced->Events().size(), 1u);
-    EXPECT_NE(replaced->Events()[0]->text.find("Script error!\r"), std::string::npos);
+    const std::string joined = TextCtrlLines(*replaced->Events()[0]->textCtrl);
+    EXPECT_EQ(joined.rfind("Script error! ", 0), 0u) << joined;
 }
 
 // The "Starting Brim Vale..." frame as the sample package draws it, pinned by an FNV-1a hash of

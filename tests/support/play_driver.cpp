@@ -6,6 +6,7 @@
 #include "game/feldmar2.h"
 #include "platform/clock.h"
 #include "screens/play/state_game.h"
+#include "support/text_ctrl_lines.h"
 #include "support/world_package.h"
 #include "ui/dialogs/dialog_message.h"
 #include "ui/widgets/dialog_text_ctrl.h"
@@ -148,17 +149,7 @@ std::vector<uint32_t> PlayDriver::QueuedEventTypes() const {
 
 std::string PlayDriver::OpenMessageText() const {
     const auto* box = dynamic_cast<const SDialogMessage*>(m_play->m_child);
-    if (box == nullptr || box->m_textCtrl == nullptr) return "";
-    // The lines shown so far, then those still to come, joined by spaces.
-    std::string text;
-    for (const STextLineArray* lines : {&box->m_textCtrl->m_shown, &box->m_textCtrl->m_pending})
-        for (int i = 0; i < lines->Count(); ++i) {
-            const char* line = (*lines)[i].text.Text();
-            if (line == nullptr || *line == 0) continue;
-            if (!text.empty()) text += ' ';
-            text += line;
-        }
-    return text;
+    return box == nullptr || box->m_textCtrl == nullptr ? "" : TextCtrlLines(*box->m_textCtrl);
 }
 
 std::string PlayDriver::TraceLine() const {

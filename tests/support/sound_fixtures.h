@@ -1,11 +1,15 @@
 #pragma once
 // Small sounds and music for tests, made from scratch.
 #include <cstdint>
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "data/sound_table.h"
 #include "engine/audio/music_bank.h"
 #include "engine/audio/music_song.h"
+#include "engine/audio/sound_type.h"
 #include "engine/base/byte_order.h"
 #include "tools/sampledata/module_writer.h"
 #include "tools/sampledata/wave_writer.h"
@@ -42,4 +46,14 @@ inline SMusicSong MakeSong(const std::string& name, const std::string& bankName,
         song.patterns.push_back(pattern);
     }
     return song;
+}
+
+// Short tones under those names in the sound table, for tests that listen for sounds by name.
+inline void AddToneSounds(SSoundTable& table, std::initializer_list<const char*> names) {
+    for (const char* name : names) {
+        auto sound = std::make_unique<SSoundType>();
+        sound->name = name;
+        sound->sampleImage = MakeWave(11025, 1, FadingTone(11025, 900, 0.02, 8000));
+        table.AddSound(std::move(sound));
+    }
 }

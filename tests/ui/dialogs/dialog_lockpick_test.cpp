@@ -6,6 +6,7 @@
 
 #include "data/maps/placed_object.h"
 #include "platform/headless/headless.h"
+#include "support/text_ctrl_lines.h"
 #include "ui/dialogs/tool_dialog_fixture.h"
 
 namespace {
@@ -156,7 +157,7 @@ TEST_F(LockpickTest, successClearsTheLockKeepsTheTrapAndTellsThePlayScreen) {
     EXPECT_EQ(Play().m_commands, std::vector<uint32_t>{SDialogLockpick::kClose});
     ASSERT_EQ(Play().Events().size(), 1u);
     EXPECT_EQ(Play().Events()[0]->type, SGameEvent::kMessage);
-    EXPECT_EQ(Play().Events()[0]->text, "You have successfully picked the lock.");
+    EXPECT_EQ(TextCtrlLines(*Play().Events()[0]->textCtrl), "You have successfully picked the lock.");
     EXPECT_EQ(rig.Sounds().Lines(), std::vector<std::string>{"bsnd_lockout 10"});
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/files/file_layer.h"
+#include "support/text_ctrl_lines.h"
 #include "support/world_package.h"
 #include "ui/dialogs/play_dialog_fixture.h"
 
@@ -39,7 +40,7 @@ protected:
     void setIntelligence(uint16_t value) { Player().SetBaseAttribute(kIntelligence, value); }
     std::vector<std::string> queuedTexts() const {
         std::vector<std::string> texts;
-        for (const auto& event : m_rig->PlayScreen().Events()) texts.push_back(event->text);
+        for (const auto& event : m_rig->PlayScreen().Events()) texts.push_back(TextCtrlLines(*event->textCtrl));
         return texts;
     }
 
@@ -104,19 +105,22 @@ TEST_F(MarkRecallTest, recallingAFreeSlotOrAClosedPackagesPlaceFailsAndAGoodSlot
         dialog.Apply();
     }
     EXPECT_EQ(queuedTexts(), std::vector<std::string>(2, "Teleport failed."));
-    EXPECT_TRUE(Play().m_queuedTravels.empty());
+    Play().ClearEvents();
 
     dialog.m_list.Select(0);
     m_rig->Sounds().Clear();
     dialog.OnCommand(SDialogMarkRecall::kOk);
-    ASSERT_EQ(Play().m_queuedTravels.size(), 1u);
-    const SStateGame::QueuedTravel& travel = Play().m_queuedTravels[0];
+    ASSERT_EQ(Play().Events().size(), 1u);
+    const SGameEvent& event = *Play().Events()[0];
+    EXPECT_EQ(event.type, SGameEvent::kTravel);
+    EXPECT_EQ(event.kind, 1u);
+    const STravelTarget& travel = event.travel;
+    EXPECT_TRUE(travel.toCoords);
     EXPECT_EQ(travel.package, "base");
     EXPECT_EQ(travel.map, "base_s0101");
     EXPECT_EQ(travel.x, 12);
     EXPECT_EQ(travel.y, 4);
-    EXPECT_EQ(travel.direction, 2);
-    EXPECT_EQ(travel.transition, 1u);
+    EXPECT_EQ(travel.quarter, 2u);
     EXPECT_EQ(Play().m_commands, std::vector<uint32_t>{SDialogMarkRecall::kCancel});
     EXPECT_EQ(m_rig->Sounds().Lines(), std::vector<std::string>{"bsnd_clickh 10"});
 }
@@ -130,7 +134,6 @@ TEST_F(MarkRecallTest, cancelChangesNothing) {
     EXPECT_EQ(Play().m_commands, std::vector<uint32_t>{SDialogMarkRecall::kCancel});
     EXPECT_TRUE(Player().Mark(0)->packageIdentifier.IsEmpty());
     EXPECT_TRUE(Play().Events().empty());
-    EXPECT_TRUE(Play().m_queuedTravels.empty());
 }
 
 TEST_F(MarkRecallTest, usedAndFreeSlotsLookRight) {

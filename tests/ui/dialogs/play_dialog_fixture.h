@@ -10,9 +10,9 @@
 
 #include "data/items/item.h"
 #include "support/item_records.h"
+#include "support/sound_fixtures.h"
 #include "support/spell_records.h"
 #include "support/ui_rig.h"
-#include "tools/sampledata/wave_writer.h"
 #include "ui/widgets/dialog_list_ctrl.h"
 
 class PlayDialogTest : public UiRigTest {
@@ -25,14 +25,7 @@ protected:
         return rig;
     }
     // Short tones under those names in the game's sound table.
-    void AddSounds(std::initializer_list<const char*> names) {
-        for (const char* name : names) {
-            auto sound = std::make_unique<SSoundType>();
-            sound->name = name;
-            sound->sampleImage = MakeWave(11025, 1, FadingTone(11025, 900, 0.02, 8000));
-            Game().m_soundTable.AddSound(std::move(sound));
-        }
-    }
+    void AddSounds(std::initializer_list<const char*> names) { AddToneSounds(Game().m_soundTable, names); }
 
     SGameData& Game() { return m_rig->Game(); }
     SPlayer& Player() { return m_rig->Game().m_player; }
