@@ -39,8 +39,8 @@ void FormatCreatureInfo(const SMap& map, const SCreature& creature, uint32_t kno
     if (knowledge > kExperience) out.AppendFormat("Xp: %u\r", stat(monster, kStatExperience));
     if (knowledge > kAttributes) {
         const SCreatureStats stats(monster, creature, map.Effects(), tables.diseases);
-        out.AppendFormat("Str:%d, Dex:%d, End:%d, Int:%d\r", stats.Attribute(1), stats.Attribute(2),
-                         stats.Attribute(3), stats.Attribute(4));
+        out.AppendFormat("Str:%d, Dex:%d, End:%d, Int:%d\r", stats.Attribute(1), stats.Attribute(2), stats.Attribute(3),
+                         stats.Attribute(4));
     }
     if (knowledge > kEffects) {
         SString effects;

@@ -206,7 +206,7 @@ public:
     // Not queued while another creature-information request waits.
     void QueueCreatureInfo(SMap& map, const SCreature& creature, uint8_t knowledge);
     void QueueStealQuestion(SMap& map, const SCreature& creature);
-    // Mark, recall, town portal, recharge or enchant, with its argument.
+    // Mark, recall, town portal, recharge or enchant, with its argument; any other type is dropped.
     void QueueSimpleEvent(uint32_t type, uint8_t flag);
     void QueueShipTravel(const char* destination, const char* text);
     // A Yes/No question shown at once, ahead of the queue; its answer comes as the rest question's.

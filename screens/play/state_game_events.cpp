@@ -131,7 +131,11 @@ void SStateGame::QueueStealQuestion(SMap& map, const SCreature& creature) {
     queueEvent(SGameEvent::kStealQuestion).creature = {&map, creature.id};
 }
 
-void SStateGame::QueueSimpleEvent(uint32_t type, uint8_t flag) { queueEvent(type).flag = flag; }
+void SStateGame::QueueSimpleEvent(uint32_t type, uint8_t flag) {
+    // The other types need more than a flag: a message without its text would have nothing to show.
+    if (type < SGameEvent::kMark || type > SGameEvent::kEnchant) return;
+    queueEvent(type).flag = flag;
+}
 
 void SStateGame::QueueScene(const char* name) { queueEvent(SGameEvent::kScene).name = textOf(name); }
 

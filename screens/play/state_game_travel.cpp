@@ -52,8 +52,7 @@ void SStateGame::TravelToCoords(const STravelTarget& target, uint32_t kind) {
     SModule* package = m_game->m_packages.FindById(target.package.c_str());
     SMap* map = package != nullptr ? package->FindMap(target.map.c_str()) : nullptr;
     int32_t gridX = 0, gridY = 0;
-    if (map == nullptr || target.quarter > kLastQuarter || !gridPlaceOf(*map, target.x, target.y, gridX, gridY))
-        return;
+    if (map == nullptr || target.quarter > kLastQuarter || !gridPlaceOf(*map, target.x, target.y, gridX, gridY)) return;
     const bool mapChanged = map != m_currentMap;
     m_game->m_packages.SetCurrent(package);
     package->SetCurrentMap(map);

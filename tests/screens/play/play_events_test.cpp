@@ -8,13 +8,13 @@
 #include "data/maps/map.h"
 #include "data/maps/placed_object.h"
 #include "data/named_script.h"
-#include "data/world/global_table.h"
 #include "data/package/module.h"
 #include "data/persons/npc_type.h"
 #include "data/player/active_effect.h"
 #include "data/player/character_choice.h"
 #include "data/player/equipment_slot.h"
 #include "data/scene.h"
+#include "data/world/global_table.h"
 #include "engine/files/file_layer.h"
 #include "game/feldmar2.h"
 #include "game/game_data.h"
@@ -71,64 +71,138 @@ TEST_F(PlayEventsTest, eachEventIsTakenInTurnAndLeavesItsDialogOrRequest) {
              p.QueueMessage("first", 1, nullptr);
              p.QueueMessage("second", 1, nullptr);
          },
-         1, SPlaySubMode::kMessage, "message", {SGameEvent::kMessage}, {"bsnd_click 10"}},
-        {"a message opens with its own sound", [](SStateGame& p) { p.QueueMessage("Creak.", 1, "bsnd_door"); }, 1,
-         SPlaySubMode::kMessage, "message", {}, {"bsnd_door 10"}},
+         1,
+         SPlaySubMode::kMessage,
+         "message",
+         {SGameEvent::kMessage},
+         {"bsnd_click 10"}},
+        {"a message opens with its own sound",
+         [](SStateGame& p) { p.QueueMessage("Creak.", 1, "bsnd_door"); },
+         1,
+         SPlaySubMode::kMessage,
+         "message",
+         {},
+         {"bsnd_door 10"}},
         {"appended lines join the queued message",
          [](SStateGame& p) {
              p.QueueMessage("You hit the rat.", 1, nullptr);
              p.AppendMessage("The rat dies.", false);
          },
-         0, SPlaySubMode::kFree, "", {SGameEvent::kMessage}, {}},
+         0,
+         SPlaySubMode::kFree,
+         "",
+         {SGameEvent::kMessage},
+         {}},
         {"a line appended after another event opens a message of its own",
          [](SStateGame& p) {
              p.QueueTurn(1);
              p.AppendMessage("You turn.", true);
          },
-         0, SPlaySubMode::kFree, "", {SGameEvent::kTurn, SGameEvent::kMessage}, {}},
+         0,
+         SPlaySubMode::kFree,
+         "",
+         {SGameEvent::kTurn, SGameEvent::kMessage},
+         {}},
         {"a second creature-information request is dropped",
          [&rat](SStateGame& p) {
              p.QueueCreatureInfo(*p.m_currentMap, rat, 60);
              p.QueueMessage("between", 1, nullptr);
              p.QueueCreatureInfo(*p.m_currentMap, rat, 90);
          },
-         0, SPlaySubMode::kFree, "", {SGameEvent::kCreatureInfo, SGameEvent::kMessage}, {}},
+         0,
+         SPlaySubMode::kFree,
+         "",
+         {SGameEvent::kCreatureInfo, SGameEvent::kMessage},
+         {}},
         {"information on a creature that is gone shows nothing",
-         [&rat](SStateGame& p) { p.QueueCreatureInfo(*p.m_currentMap, rat, 60); }, 1, SPlaySubMode::kFree, "", {},
+         [&rat](SStateGame& p) { p.QueueCreatureInfo(*p.m_currentMap, rat, 60); },
+         1,
+         SPlaySubMode::kFree,
+         "",
+         {},
          {}},
         {"a travel question opens at once",
          [](SStateGame& p) {
              p.QueueQuestion("base_start", "Climb down?", 4, true);
              p.QueueMessage("older", 1, nullptr);
          },
-         1, SPlaySubMode::kTravelQuestion, "message", {SGameEvent::kMessage}, {"bsnd_click 10"}},
-        {"a rest question", [](SStateGame& p) { p.AskRest(); }, 1, SPlaySubMode::kRestQuestion, "message", {},
+         1,
+         SPlaySubMode::kTravelQuestion,
+         "message",
+         {SGameEvent::kMessage},
+         {"bsnd_click 10"}},
+        {"a rest question",
+         [](SStateGame& p) { p.AskRest(); },
+         1,
+         SPlaySubMode::kRestQuestion,
+         "message",
+         {},
          {"bsnd_click 10"}},
         {"asked now, ahead of the queue",
          [](SStateGame& p) {
              p.QueueMessage("older", 1, nullptr);
              p.AskNow("Sleep here?");
          },
-         0, SPlaySubMode::kRestQuestion, "message", {SGameEvent::kMessage}, {"bsnd_click 10"}},
-        {"a door question", [](SStateGame& p) { p.QueueDoorChoice("Locked.", SDoorChoice{}, false, true, true); }, 1,
-         SPlaySubMode::kDoorQuestion, "message", {}, {"bsnd_click 10"}},
-        {"mark opens the mark dialog", [](SStateGame& p) { p.QueueSimpleEvent(SGameEvent::kMark, 0); }, 1,
-         SPlaySubMode::kMarkRecall, "mark recall", {}, {}},
+         0,
+         SPlaySubMode::kRestQuestion,
+         "message",
+         {SGameEvent::kMessage},
+         {"bsnd_click 10"}},
+        {"a door question",
+         [](SStateGame& p) { p.QueueDoorChoice("Locked.", SDoorChoice{}, false, true, true); },
+         1,
+         SPlaySubMode::kDoorQuestion,
+         "message",
+         {},
+         {"bsnd_click 10"}},
+        {"mark opens the mark dialog",
+         [](SStateGame& p) { p.QueueSimpleEvent(SGameEvent::kMark, 0); },
+         1,
+         SPlaySubMode::kMarkRecall,
+         "mark recall",
+         {},
+         {}},
         {"recall without a marked position is refused",
-         [](SStateGame& p) { p.QueueSimpleEvent(SGameEvent::kRecall, 0); }, 1, SPlaySubMode::kFree, "",
-         {SGameEvent::kMessage}, {}},
-        {"enchanting opens its dialog", [](SStateGame& p) { p.QueueSimpleEvent(SGameEvent::kEnchant, 2); }, 1,
-         SPlaySubMode::kEnchanting, "other", {}, {}},
+         [](SStateGame& p) { p.QueueSimpleEvent(SGameEvent::kRecall, 0); },
+         1,
+         SPlaySubMode::kFree,
+         "",
+         {SGameEvent::kMessage},
+         {}},
+        {"enchanting opens its dialog",
+         [](SStateGame& p) { p.QueueSimpleEvent(SGameEvent::kEnchant, 2); },
+         1,
+         SPlaySubMode::kEnchanting,
+         "other",
+         {},
+         {}},
         {"no recharging while a fight may be on",
          [](SStateGame& p) {
              p.m_fightCounter = 5;
              p.QueueSimpleEvent(SGameEvent::kRecharge, 0);
          },
-         1, SPlaySubMode::kFree, "", {SGameEvent::kMessage}, {}},
-        {"ship travel opens the voyage", [](SStateGame& p) { p.QueueShipTravel("base_port", "Off we go."); }, 1,
-         SPlaySubMode::kShipTravel, "ship travel", {}, {"bsnd_shiptravel 10 looped"}},
-        {"a type that does not exist is dropped", [](SStateGame& p) { p.QueueSimpleEvent(13, 0); }, 1,
-         SPlaySubMode::kFree, "", {}, {}},
+         1,
+         SPlaySubMode::kFree,
+         "",
+         {SGameEvent::kMessage},
+         {}},
+        {"ship travel opens the voyage",
+         [](SStateGame& p) { p.QueueShipTravel("base_port", "Off we go."); },
+         1,
+         SPlaySubMode::kShipTravel,
+         "ship travel",
+         {},
+         {"bsnd_shiptravel 10 looped"}},
+        {"a simple request of a type that takes more is dropped",
+         [](SStateGame& p) {
+             p.QueueSimpleEvent(13, 0);
+             p.QueueSimpleEvent(SGameEvent::kMessage, 0);
+         },
+         0,
+         SPlaySubMode::kFree,
+         "",
+         {},
+         {}},
     };
     for (const Row& row : rows) {
         PlayDriver& driver = StartWithSounds();
