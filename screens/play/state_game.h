@@ -234,7 +234,6 @@ public:
     SPlaySubMode SubMode() const { return m_subMode; }
     const SPlayClocks& Clocks() const { return m_clocks; }
     const std::deque<std::unique_ptr<SGameEvent>>& Events() const { return m_events; }
-    const STravelFade& TravelFade() const { return m_fade; }
     size_t CombatAnimCount() const { return m_combatAnims.size(); }
     const STargetPanels& TargetPanels() const { return m_targetPanels; }
     uint16_t DoorPictureId(int i) const { return m_doorPictures[size_t(i)]; }
