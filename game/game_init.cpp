@@ -3,6 +3,7 @@
 #include "game/game_data.h"
 #include "game/script/script_context.h"
 #include "render/render.h"
+#include "screens/menu/state_main.h"
 #include "screens/screen_id.h"
 #include "ui/state.h"
 
@@ -61,6 +62,14 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
                 " has no layout record for screen mode " + std::to_string(screenMode) + ".";
         return false;
     }
+    // Every start goes on to the main menu, which cannot be laid out without its layout.
+    uint32_t menuWidth = 0, menuHeight = 0;
+    if (!m_layout.FindSize(uint16_t(screenMode), SStateMain::kLayout, menuWidth, menuHeight)) {
+        error = "The interface package " + m_fileFolder->Resolve("BrimvaleData.pdb") + " has no layout " +
+                std::to_string(SStateMain::kLayout) + " (the main menu) for screen mode " + std::to_string(screenMode) +
+                " in its layout record " + std::to_string(LayoutRecordId()) + ".";
+        return false;
+    }
 
     m_display = std::make_unique<SDisplay>();
     // The stored start mode is the display orientation.
@@ -95,6 +104,7 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_cards.Init(m_screenMode);
     m_soundTable.Attach(m_sound.get());
     m_sound->Attach(&m_soundTable);
+    m_music.Attach(m_sound.get(), &m_soundTable);
     InitTables();
     m_moduleContext.folder = m_fileFolder.get();
     m_moduleContext.random = m_random.get();

@@ -9,6 +9,9 @@ struct SModuleContext;
 
 class SModuleList {
 public:
+    // The packages every game opens, in the order OpenAll opens them.
+    static constexpr const char* kGamePackages[] = {"BrimvaleMusic", "BrimvaleSound", "BrimvaleRes", "Brimvale"};
+
     explicit SModuleList(SModuleContext& context) : m_context(context) {}
     ~SModuleList() { Clear(); }
     SModuleList(const SModuleList&) = delete;
@@ -18,7 +21,7 @@ public:
     // current one. A package that is missing, not a data package or damaged is not added; Error()
     // says why.
     bool Open(const char* fileName);
-    // The music, sound, picture and world packages, in this order, one loading step after each.
+    // The game's packages, one loading step after each.
     // False when any of them did not open; Error() names the first.
     bool OpenAll(SLoadingSteps& loading);
     // A new empty module, appended.
