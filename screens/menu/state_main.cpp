@@ -181,8 +181,10 @@ uint32_t SStateMain::loadAutoSave() {
     const bool loaded = m_game->m_saveNames.LoadGame(0, m_loading, error);
     ResetOpen();
     if (!loaded) {
-        // The running state is untouched by a refused load: the menu stays and says so. The box
-        // answering now is not the menu, so the menu repaints itself under the new one.
+        // The running state is untouched by a refused load: the menu stays, with its music, and
+        // says so. The box answering now is not the menu, so the menu repaints itself under the
+        // new one.
+        m_game->m_music.Play(kMenuMusic);
         ask("The auto-saved game\rcould not be loaded.", SDialogMessage::kOk, kLoadFailed);
         SetDirty();
         Draw();
@@ -197,7 +199,7 @@ uint32_t SStateMain::StartNewGame() {
     const SModule* current = m_game->m_packages.Current();
     // Only the music package of the start-up is open: no game's packages are.
     if (current == nullptr || current->Identifier().Equals("bmus")) {
-        // The songs go with the packages that are about to be opened again.
+        // The game about to start chooses its own music; the menu's does not play on meanwhile.
         m_game->m_music.Stop();
         m_loading.Open();
         SetChild(&m_loading);

@@ -96,8 +96,8 @@ TEST(ListPagingTest, pagesMoveByAPageAndTheButtonsFollow) {
     };
     for (const Row& row : rows) {
         const SListPaging& p = row.paging;
-        const std::string what =
-            "top " + std::to_string(p.top) + " page " + std::to_string(p.perPage) + " of " + std::to_string(p.count);
+        const std::string what = "top " + std::to_string(p.top) + " page " + std::to_string(p.perPage) + " of " +
+                                 std::to_string(p.count);
         EXPECT_EQ(p.CanPageUp(), row.up) << what;
         EXPECT_EQ(p.CanPageDown(), row.down) << what;
         EXPECT_EQ(p.TopAfterPageUp(), row.topAfterUp) << what;
@@ -112,7 +112,9 @@ TEST(StatusTimerTest, aMessageStaysForThreeSecondsAndEndsOnce) {
         bool expired;
     };
     const Row rows[] = {
-        {1000, 1000, false}, {1000, 3999, false}, {1000, 4000, true},
+        {1000, 1000, false},
+        {1000, 3999, false},
+        {1000, 4000, true},
         {0xFFFFFF00u, 100, false},  // the tick counter wrapped 356 ms after the message
         {0xFFFFFF00u, 0xFFFFFF00u + 3000, true},
     };

@@ -223,6 +223,8 @@ TEST_F(MainMenuProgramTest, anAutoSaveThatFailsToLoadLeavesTheMenuAsItWas) {
     EXPECT_EQ(Menu().CurrentSubMode(), SStateMain::kLoadFailed);
     EXPECT_EQ(Game().StackDepth(), 0);
     EXPECT_FALSE(Game().m_gameRunning);
+    EXPECT_EQ(Game().m_music.Name(), "bmus_main");
+    EXPECT_TRUE(Game().m_sound->Speaker()->FindChannel(Game().m_music.Channel())) << "the menu's music plays again";
     Frame();
     Press(platform::kVkReturn);
     EXPECT_EQ(Menu().CurrentSubMode(), SStateMain::kPlain);
