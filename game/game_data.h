@@ -52,6 +52,7 @@
 #include "engine/files/settings.h"
 #include "engine/packages/loading_steps.h"
 #include "engine/packages/resource_cache.h"
+#include "game/game_music.h"
 #include "game/game_portraits.h"
 #include "game/interface_roles.h"
 #include "game/layout_record.h"
@@ -227,6 +228,8 @@ public:
     SSkyTable m_skyTable;
     SQuestTable m_questTable;
     SSoundTable m_soundTable;
+    // The piece of music that plays, from the sound table's songs.
+    SGameMusic m_music;
     SSceneTable m_sceneTable;
     // The world's topics before the persons, whose sets point into them.
     SDialogTable m_dialogue;

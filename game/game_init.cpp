@@ -95,6 +95,7 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_cards.Init(m_screenMode);
     m_soundTable.Attach(m_sound.get());
     m_sound->Attach(&m_soundTable);
+    m_music.Attach(m_sound.get(), &m_soundTable);
     InitTables();
     m_moduleContext.folder = m_fileFolder.get();
     m_moduleContext.random = m_random.get();
