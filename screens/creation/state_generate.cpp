@@ -42,7 +42,8 @@ constexpr std::array<uint8_t, 6> kDefaultSkills = {2, 5, 1, 8, 15, 14};
 constexpr const char* kDefaultFace = "bres_head00_raceetherim";
 
 uint8_t skillForRace(uint8_t skill, uint32_t race) {
-    if (race == SStateGenerate::kUndeadRace) return skill == SStateGenerate::kLivingSkill ? SStateGenerate::kUndeadSkill : skill;
+    if (race == SStateGenerate::kUndeadRace)
+        return skill == SStateGenerate::kLivingSkill ? SStateGenerate::kUndeadSkill : skill;
     return skill == SStateGenerate::kUndeadSkill ? SStateGenerate::kLivingSkill : skill;
 }
 
@@ -60,9 +61,9 @@ void SStateGenerate::Init(SGameData* game) {
     for (SBorderCtrl& frame : m_frames) frame.Attach(this);
     for (STopicButtonCtrl& slot : m_slots) slot.Attach(this);
     for (SCtrl* ctrl : std::initializer_list<SCtrl*>{
-             &m_title, &m_nameLabel, &m_nameFrame, &m_name, &m_rename, &m_genderLabel, &m_female, &m_male, &m_raceLabel,
-             &m_race, &m_changeRace, &m_faceLabel, &m_portrait, &m_previousFace, &m_nextFace, &m_skillsLabel,
-             &m_classHint, &m_selectClass, &m_skillsHint, &m_ok, &m_cancel})
+             &m_title,    &m_nameLabel,   &m_nameFrame, &m_name,        &m_rename,     &m_genderLabel, &m_female,
+             &m_male,     &m_raceLabel,   &m_race,      &m_changeRace,  &m_faceLabel,  &m_portrait,    &m_previousFace,
+             &m_nextFace, &m_skillsLabel, &m_classHint, &m_selectClass, &m_skillsHint, &m_ok,          &m_cancel})
         ctrl->Attach(this);
     for (SDialog* dialog : std::initializer_list<SDialog*>{&m_loading, &m_nameEntry, &m_raceChoice, &m_classChoice,
                                                            &m_skillChoice, &m_message})
@@ -207,8 +208,11 @@ void SStateGenerate::FixSkillsForRace() {
 }
 
 void SStateGenerate::UpdateSkillLabels() {
+    // The small screens have room for the short names only, as the skill choice shows them there.
+    const bool small = IsSmallScreenType(m_game->m_screenMode);
     for (int i = 0; i < kSlots; ++i) {
-        const char* name = m_game->m_skills.Name(m_choice.majorSkills[size_t(i)]);
+        const int skill = m_choice.majorSkills[size_t(i)];
+        const char* name = small ? m_game->m_skills.ShortName(skill) : m_game->m_skills.Name(skill);
         m_slots[size_t(i)].SetText(name ? name : "");
     }
     SetDirty();
@@ -240,9 +244,7 @@ uint32_t SStateGenerate::OnCommand(uint32_t id) {
     if (m_subMode != kPlain) return closeDialog(id);
     switch (id) {
         case kOk: return startGame();
-        case kCancel:
-            m_game->PlaySound("bsnd_clickh", 10);
-            return leaveTo(kMainMenuScreen);
+        case kCancel: m_game->PlaySound("bsnd_clickh", 10); return leaveTo(kMainMenuScreen);
         case kFemale:
         case kMale:
             m_game->PlaySound("bsnd_click", 10);

@@ -26,7 +26,8 @@ constexpr uint32_t kSideBySideMode = 16;
 
 void SStateScene::Init(SGameData* game) {
     SState::Init(game);
-    for (SCtrl* ctrl : std::initializer_list<SCtrl*>{&m_background, &m_picture, &m_text, &m_faster, &m_slower, &m_pause})
+    for (SCtrl* ctrl :
+         std::initializer_list<SCtrl*>{&m_background, &m_picture, &m_text, &m_faster, &m_slower, &m_pause})
         ctrl->Attach(this);
 }
 
@@ -188,7 +189,8 @@ uint32_t SStateScene::OnCommand(uint32_t id) {
         case kFaster:
         case kSlower:
             clickSound();
-            m_speed = id == kFaster ? std::max(kFastest, m_speed - kSpeedStep) : std::min(kSlowest, m_speed + kSpeedStep);
+            m_speed = id == kFaster ? std::max(kFastest, m_speed - kSpeedStep)
+                                    : std::min(kSlowest, m_speed + kSpeedStep);
             m_text.SetInterval(m_speed);
             UpdateSpeedButtons();
             return kStay;

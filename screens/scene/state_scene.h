@@ -67,7 +67,14 @@ public:
 private:
     // The records of the interface package: nine background pieces, then the slower, faster,
     // paused and running button pairs.
-    enum Picture { kFirstPiece = 0, kSlowerPair = 9, kFasterPair = 11, kPausedPair = 13, kRunningPair = 15, kCount = 17 };
+    enum Picture {
+        kFirstPiece = 0,
+        kSlowerPair = 9,
+        kFasterPair = 11,
+        kPausedPair = 13,
+        kRunningPair = 15,
+        kCount = 17
+    };
 
     void loadPictures();
     SPictureSet pair(int first) const;

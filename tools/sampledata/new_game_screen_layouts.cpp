@@ -23,8 +23,8 @@ struct Metrics {
 Metrics metricsOf(uint16_t mode, int fontHeight) {
     const bool large = IsLargeScreenMode(mode);
     const int line = fontHeight + 1;
-    return {large ? 10 : 4, line, std::max(line + 4, large ? 28 : 18), large ? 36 : 24, large ? 110 : 48,
-            large ? 110 : 52};
+    return {large ? 10 : 4,  line, std::max(line + 4, large ? 28 : 18), large ? 36 : 24, large ? 110 : 48,
+            large ? 110 : 58};
 }
 
 SLayoutMode sceneScreen(uint16_t mode, int w, int h, const Metrics& k) {
@@ -33,16 +33,16 @@ SLayoutMode sceneScreen(uint16_t mode, int w, int h, const Metrics& k) {
     const int areaH = buttonsY - 2 * m;
     // A line entering the text at its bottom edge is drawn whole, below the edge: the text's area
     // keeps a line clear of the buttons.
-    const int textH = areaH - k.line;
+    const int textH = areaH - k.line, inset = kScenePanelEdge + m;
     if (mode == kSideBySideMode) {
         const int pictureW = (w - 3 * m) / 2;
         rows.push_back(ClampedRow(39, m, m, pictureW, areaH));
-        rows.push_back(ClampedRow(40, 2 * m + pictureW, m, w - 3 * m - pictureW, textH));
+        rows.push_back(ClampedRow(40, 2 * m + pictureW, m, w - inset - 2 * m - pictureW, textH));
     } else {
         // The picture takes up to half the area, so that the text keeps room below it.
         const int pictureW = std::min(w - 2 * m, kScenePictureAspect * areaH * 9 / 20);
         rows.push_back(ClampedRow(39, (w - pictureW) / 2, m, pictureW, pictureW / kScenePictureAspect));
-        rows.push_back(ClampedRow(40, m, m, w - 2 * m, textH));
+        rows.push_back(ClampedRow(40, inset, m, w - 2 * inset, textH));
     }
     const int step = k.button + m;
     const int firstX = w - m - 3 * k.button - 2 * m;
@@ -161,8 +161,7 @@ SLayoutMode creationScreen(uint16_t mode, int w, int h, const Metrics& k) {
 
 }  // namespace
 
-void AddNewGameScreenModes(std::vector<SLayoutDialog>& dialogs, uint16_t mode, int width, int height,
-                           int fontHeight) {
+void AddNewGameScreenModes(std::vector<SLayoutDialog>& dialogs, uint16_t mode, int width, int height, int fontHeight) {
     const Metrics k = metricsOf(mode, fontHeight);
     LayoutDialogOf(dialogs, 7).modes.push_back(sceneScreen(mode, width, height, k));
     LayoutDialogOf(dialogs, 16).modes.push_back(creationScreen(mode, width, height, k));

@@ -10,6 +10,7 @@
 
 // The sample scene pictures are twice as wide as they are high.
 constexpr int kScenePictureAspect = 2;
+// The width of the edge of the scene screen's panel, which its text keeps inside.
+constexpr int kScenePanelEdge = 8;
 
-void AddNewGameScreenModes(std::vector<SLayoutDialog>& dialogs, uint16_t mode, int width, int height,
-                           int fontHeight);
+void AddNewGameScreenModes(std::vector<SLayoutDialog>& dialogs, uint16_t mode, int width, int height, int fontHeight);

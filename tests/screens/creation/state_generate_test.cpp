@@ -37,9 +37,7 @@ protected:
         m_rig->Frame();
         return Creation();
     }
-    SStateGenerate& Creation() {
-        return static_cast<SStateGenerate&>(*m_rig->Game().Screen(kCharacterCreationScreen));
-    }
+    SStateGenerate& Creation() { return static_cast<SStateGenerate&>(*m_rig->Game().Screen(kCharacterCreationScreen)); }
     // The race dialog opened by its button, moved by the keys to the race and closed with OK.
     void ChooseRace(uint32_t race) {
         SStateGenerate& creation = Creation();
@@ -72,7 +70,8 @@ protected:
     std::string MessageText() {
         const SDialogTextCtrl& text = Creation().m_messageText;
         std::string joined;
-        for (int i = 0; i < text.m_shown.Count(); ++i) joined += std::string(i ? " " : "") + text.m_shown[i].text.Text();
+        for (int i = 0; i < text.m_shown.Count(); ++i)
+            joined += std::string(i ? " " : "") + text.m_shown[i].text.Text();
         return joined;
     }
 };
@@ -91,8 +90,21 @@ TEST_F(CreationScreenTest, everyVisitStartsFromTheDefaults) {
     EXPECT_TRUE(std::is_sorted(creation.Faces().begin(), creation.Faces().end()));
     EXPECT_TRUE(creation.m_male.IsChecked());
     EXPECT_FALSE(creation.m_female.IsChecked());
-    EXPECT_EQ(SlotLabel(0), m_rig->Game().m_skills.Name(2));
+    EXPECT_EQ(SlotLabel(0), m_rig->Game().m_skills.ShortName(2));
     m_rig->Shot("creation_240x320");
+}
+
+// The small screens show the skills' short names, as the skill choice does there; the others the
+// full names.
+TEST_F(CreationScreenTest, theSlotsShowTheSkillsNamesForTheScreenType) {
+    for (uint32_t mode : {7u, 10u}) {
+        Enter(mode);
+        const SSkillTable& skills = m_rig->Game().m_skills;
+        for (int slot = 0; slot < SStateGenerate::kSlots; ++slot) {
+            const int skill = kDefaultSkills[size_t(slot)];
+            EXPECT_EQ(SlotLabel(slot), mode == 7 ? skills.ShortName(skill) : skills.Name(skill)) << slot;
+        }
+    }
 }
 
 TEST_F(CreationScreenTest, theUndeadRaceTurnsASlotsSkill8Into12AndAnotherRaceTurnsItBack) {
@@ -100,7 +112,7 @@ TEST_F(CreationScreenTest, theUndeadRaceTurnsASlotsSkill8Into12AndAnotherRaceTur
     ChooseRace(1);
     EXPECT_EQ(creation.Choice().race, 1u);
     EXPECT_EQ(creation.Choice().majorSkills, (Skills{2, 5, 1, 12, 15, 14}));
-    EXPECT_EQ(SlotLabel(3), m_rig->Game().m_skills.Name(12));
+    EXPECT_EQ(SlotLabel(3), m_rig->Game().m_skills.ShortName(12));
     EXPECT_EQ(creation.Choice().face, "bres_head00_raceundead");
     EXPECT_EQ(creation.RaceName(), m_rig->Game().m_races.Entry(1)->name.Text());
     ChooseRace(3);
@@ -112,8 +124,8 @@ TEST_F(CreationScreenTest, aSkillAnotherSlotHoldsSwapsTheTwoSlots) {
     SStateGenerate& creation = Enter();
     ChooseSkill(2, 15);
     EXPECT_EQ(creation.Choice().majorSkills, (Skills{2, 5, 15, 8, 1, 14}));
-    EXPECT_EQ(SlotLabel(2), m_rig->Game().m_skills.Name(15));
-    EXPECT_EQ(SlotLabel(4), m_rig->Game().m_skills.Name(1));
+    EXPECT_EQ(SlotLabel(2), m_rig->Game().m_skills.ShortName(15));
+    EXPECT_EQ(SlotLabel(4), m_rig->Game().m_skills.ShortName(1));
 }
 
 TEST_F(CreationScreenTest, forTheUndeadRaceSkill8IsStoredAs12) {
@@ -192,7 +204,7 @@ TEST_F(CreationScreenTest, aSkillIdWithoutASkillShowsAnEmptyLabel) {
     creation.ApplyClass(6);
     EXPECT_EQ(creation.Choice().majorSkills[3], 40);
     EXPECT_EQ(SlotLabel(3), "");
-    EXPECT_EQ(SlotLabel(0), m_rig->Game().m_skills.Name(2));
+    EXPECT_EQ(SlotLabel(0), m_rig->Game().m_skills.ShortName(2));
 }
 
 TEST_F(CreationScreenTest, cancelGoesToTheMenuAndTheNextVisitStartsAfresh) {

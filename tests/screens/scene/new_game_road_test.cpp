@@ -36,9 +36,7 @@ protected:
         m_rig->Key(3006);
     }
     SStateScene& Scene() { return static_cast<SStateScene&>(*m_rig->Game().Screen(kSceneScreen)); }
-    SStateGenerate& Creation() {
-        return static_cast<SStateGenerate&>(*m_rig->Game().Screen(kCharacterCreationScreen));
-    }
+    SStateGenerate& Creation() { return static_cast<SStateGenerate&>(*m_rig->Game().Screen(kCharacterCreationScreen)); }
     // The sample world with the picture package's intro replaced: none, or one without pages.
     static void WriteWorldWithIntro(bool withEmptyIntro) {
         WriteSamplePackages();
