@@ -1,5 +1,7 @@
+#include "screens/creation/state_generate.h"
 #include "screens/menu/state_main.h"
 #include "screens/play/state_game.h"
+#include "screens/scene/state_scene.h"
 #include "screens/screen_id.h"
 #include "screens/splash/state_splash.h"
 
@@ -8,6 +10,8 @@ std::unique_ptr<SState> MakeScreen(ScreenId id) {
         case kPlayScreen: return std::make_unique<SStateGame>();
         case kMainMenuScreen: return std::make_unique<SStateMain>();
         case kSplashScreen: return std::make_unique<SStateSplash>();
+        case kCharacterCreationScreen: return std::make_unique<SStateGenerate>();
+        case kSceneScreen: return std::make_unique<SStateScene>();
         default: return std::make_unique<SState>();
     }
 }

@@ -16,11 +16,11 @@
 #include "render/render.h"
 #include "screens/play/state_game.h"
 #include "support/picture_entry.h"
-#include "support/script_assembler.h"
 #include "support/temp_folder.h"
 #include "support/test_window.h"
 #include "tools/sampledata/interface_layout.h"
 #include "tools/sampledata/interface_package.h"
+#include "tools/sampledata/script_assembler.h"
 #include "tools/sampledata/wave_writer.h"
 
 namespace {

@@ -4,6 +4,7 @@
 #include "tools/sampledata/creation_dialog_layouts.h"
 #include "tools/sampledata/enchant_dialog_layouts.h"
 #include "tools/sampledata/menu_screen_layouts.h"
+#include "tools/sampledata/new_game_screen_layouts.h"
 #include "tools/sampledata/play_dialog_layouts.h"
 #include "tools/sampledata/play_screen_layout.h"
 #include "tools/sampledata/tool_dialog_layouts.h"
@@ -82,6 +83,7 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
     for (const ModeScreen& screen : screens) {
         AddCreationDialogModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
         AddMenuScreenModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
+        AddNewGameScreenModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
     }
     for (const ModeScreen& screen : screens)
         for (const ViewArea& area : views)

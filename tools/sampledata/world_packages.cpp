@@ -8,6 +8,7 @@
 #include "engine/files/file_layer.h"
 #include "engine/packages/record_list.h"
 #include "tools/sampledata/sample_package.h"
+#include "tools/sampledata/sample_scenes.h"
 
 namespace {
 
@@ -122,5 +123,6 @@ bool WriteResourcePackage(const SFileFolder& folder, std::string& error) {
     SSamplePackage package;
     package.identifier = "bres";
     package.name = "Brim Vale pictures";
+    AddSampleIntro(package);
     return writePackage(package, folder, "BrimvaleRes", error);
 }

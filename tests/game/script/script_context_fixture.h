@@ -22,8 +22,8 @@
 #include "game/script/script_play_screen.h"
 #include "game/script/script_text_output.h"
 #include "script/script.h"
-#include "support/script_assembler.h"
 #include "support/sound_log.h"
+#include "tools/sampledata/script_assembler.h"
 
 class FakeScriptPlayScreen : public SScriptPlayScreen, public SPlayerWorld {
 public:

@@ -106,7 +106,8 @@ TEST_F(MainMenuGameTest, aNewGameAtTheFirstStartOpensTheFourPackagesAndPlaysTheI
     StartAtFirstStart();
     Choose(SStateMain::kNewGame);
     SGameData& game = m_rig->Game();
-    ASSERT_EQ(Current(), game.Screen(kSceneScreen));
+    // The packages hold no intro: the scene screen goes straight on to creation.
+    ASSERT_EQ(Current(), game.Screen(kCharacterCreationScreen));
     EXPECT_EQ(Current()->m_param[0], 0u);
     ASSERT_NE(game.m_packages.Current(), nullptr);
     EXPECT_STREQ(game.m_packages.Current()->Identifier().Text(), "base");
@@ -160,7 +161,7 @@ TEST_F(MainMenuGameTest, aNewGameWithAGamesPackagesOpenDoesNotReopenThem) {
     m_rig->Game().SwitchState(kMainMenuScreen);
     m_rig->Frame();
     Choose(SStateMain::kNewGame);
-    EXPECT_EQ(Current(), m_rig->Game().Screen(kSceneScreen));
+    EXPECT_EQ(Current(), m_rig->Game().Screen(kCharacterCreationScreen));
     EXPECT_EQ(m_rig->Game().m_packages.Count(), opened);
 }
 
@@ -178,7 +179,7 @@ TEST_F(MainMenuGameTest, aNewGameDuringAGameAsksFirst) {
     EXPECT_EQ(Menu().m_child, nullptr);
     Choose(SStateMain::kNewGame);
     AnswerYes();
-    EXPECT_EQ(Current(), rig.Game().Screen(kSceneScreen));
+    EXPECT_EQ(Current(), rig.Game().Screen(kCharacterCreationScreen));
 }
 
 TEST_F(MainMenuGameTest, exitEndsTheProgramWithStatus0) {

@@ -125,15 +125,15 @@ TEST_P(MainMenuPushTest, aRowOpensItsScreenAndComesBackToTheMenu) {
     EXPECT_TRUE(m_rig->MatchesFullRepaint());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, MainMenuPushTest,
-    ::testing::Values(PushCase{"Load Game", kLoadSaveScreen, 1}, PushCase{"Settings", kSettingsScreen, 0},
-                      PushCase{"Additional worlds", kAddOnWorldsScreen, 0}, PushCase{"Credits", kSceneScreen, 2}),
-    [](const auto& info) {
-        std::string name = info.param.row;
-        std::erase(name, ' ');
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Rows, MainMenuPushTest,
+                         ::testing::Values(PushCase{"Load Game", kLoadSaveScreen, 1},
+                                           PushCase{"Settings", kSettingsScreen, 0},
+                                           PushCase{"Additional worlds", kAddOnWorldsScreen, 0}),
+                         [](const auto& info) {
+                             std::string name = info.param.row;
+                             std::erase(name, ' ');
+                             return name;
+                         });
 
 TEST_F(MainMenuTest, theMenuPlaysItsMusicAndKeepsItPlayingWhenItComesBack) {
     UiRig& rig = Start(7);
