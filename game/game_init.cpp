@@ -116,7 +116,7 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     // "Script error!" reaches the play screen's message queue through the context.
     m_script->Init(m_scriptContext.get());
     m_scriptContext->Init({&m_player, &m_npcTypes, &m_monsters, &m_mapObjectTypes, &m_globals, &m_scriptTable,
-                           &m_spells, &m_items, &m_diseases, m_random.get(), &m_soundTable},
+                           &m_spells, &m_items, &m_diseases, m_random.get(), &m_soundTable, &m_packages},
                           *m_script);
     bindPlayScreenToScripts();
     m_scriptTable.Attach(m_script.get());

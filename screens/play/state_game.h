@@ -283,6 +283,7 @@ public:
     bool LocateObject(const SMap& map, const SPlacedObject& object, SGridPlace& place) const override;
     void QueueMessage(const char* text, uint32_t buttons) override { QueueMessage(text, buttons, nullptr); }
     void ApplyCellChanges(std::vector<SCellEvent>& changes) override;
+    void QueueChoiceMenu(std::unique_ptr<SDialogListCtrl> list) override;
     void QueueScene(const char* name) override;
     void QueueTalkNpc(const char* name) override;
     bool SetMonstersHostile(int32_t distance, bool hostile) override;
@@ -290,6 +291,7 @@ public:
     int32_t WeatherRain() const override;
     void SetWeatherCloud(const char* sky, int32_t cloud) override;
     void SetWeatherRain(int32_t rain) override;
+    void RefreshFog() override;
     SMapGrid* Grid() override { return m_grid; }
     SMonsterScreen* MonsterScreen() override { return nullptr; }
     SPlayerWorld* PlayerWorld() override { return nullptr; }

@@ -4,6 +4,7 @@
 // an operation does nothing, a query finds nothing and an action answers "stay".
 #include "game/game_data.h"
 #include "screens/play/state_game.h"
+#include "ui/widgets/dialog_list_ctrl.h"
 
 void SStateGame::AllocGrid() {}
 void SStateGame::TravelToStartPosition() { TravelToPosition(m_game->m_startPosition.c_str(), 0); }
@@ -55,6 +56,8 @@ int32_t SStateGame::WeatherCloud() const { return 0; }
 int32_t SStateGame::WeatherRain() const { return 0; }
 void SStateGame::SetWeatherCloud(const char*, int32_t) {}
 void SStateGame::SetWeatherRain(int32_t) {}
+void SStateGame::QueueChoiceMenu(std::unique_ptr<SDialogListCtrl>) {}
+void SStateGame::RefreshFog() { UpdateSkyAndFog(false); }
 void SStateGame::AnswerTravelQuestion(uint32_t) {}
 void SStateGame::AnswerChoice() {}
 void SStateGame::AnswerDoorQuestion(uint32_t) {}
