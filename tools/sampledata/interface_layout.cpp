@@ -8,6 +8,7 @@
 #include "tools/sampledata/menu_screen_layouts.h"
 #include "tools/sampledata/play_dialog_layouts.h"
 #include "tools/sampledata/play_screen_layout.h"
+#include "tools/sampledata/settings_screen_layouts.h"
 #include "tools/sampledata/tool_dialog_layouts.h"
 
 namespace {
@@ -112,6 +113,7 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
     for (const ModeScreen& screen : screens) {
         AddCreationDialogModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
         AddMenuScreenModes(dialogs, screen.mode, screen.width, screen.height);
+        AddSettingsScreenModes(dialogs, screen.mode, screen.width, screen.height);
     }
     for (const ModeScreen& screen : screens)
         for (const ViewArea& area : views)
