@@ -36,9 +36,9 @@ int indexOf(const uint32_t (&ids)[N], uint32_t id) {
 
 void SStateSettings::Init(SGameData* game) {
     SState::Init(game);
-    SCtrl* ctrls[] = {&m_title,          &m_soundLabel,    &m_musicLabel,    &m_orientationLabel,
-                      &m_viewSizeLabel,  &m_viewSizeUp,    &m_viewSizeValue, &m_viewSizeDown,
-                      &m_keysLabel,      &m_defaultKeys,   &m_close};
+    SCtrl* ctrls[] = {&m_title,         &m_soundLabel,  &m_musicLabel,    &m_orientationLabel,
+                      &m_viewSizeLabel, &m_viewSizeUp,  &m_viewSizeValue, &m_viewSizeDown,
+                      &m_keysLabel,     &m_defaultKeys, &m_close};
     for (SCtrl* ctrl : ctrls) ctrl->Attach(this);
     for (int i = 0; i < kVolumeCells; ++i) {
         m_soundCells[i].Attach(this);
@@ -109,7 +109,8 @@ void SStateSettings::buildVolumeBars() {
     if (PlaceCtrl(m_musicLabel, kMusicLabel))
         m_musicLabel.SetTextEx("Music volume:", STextAlign::kLeft, 1, kLabelColour, kShade);
     for (int i = 0; i < kVolumeCells; ++i) {
-        for (auto [cell, id] : {std::pair{&m_soundCells[i], kSoundCells[i]}, std::pair{&m_musicCells[i], kMusicCells[i]}}) {
+        for (auto [cell, id] :
+             {std::pair{&m_soundCells[i], kSoundCells[i]}, std::pair{&m_musicCells[i], kMusicCells[i]}}) {
             if (!PlaceCtrl(*cell, id)) continue;
             cell->m_input = SCtrlInput::kPen;
             cell->SetColor(kCellOff);

@@ -23,8 +23,8 @@ void append(std::vector<uint16_t>& ids, const uint32_t (&more)[N], size_t count 
 
 // The controls the settings screen places in the screen mode.
 std::vector<uint16_t> settingsControls(uint16_t mode) {
-    std::vector<uint16_t> ids{Settings::kTitle, Settings::kClose, Settings::kSoundLabel, Settings::kMusicLabel,
-                              Settings::kKeysLabel, Settings::kDefaultKeys};
+    std::vector<uint16_t> ids{Settings::kTitle,      Settings::kClose,     Settings::kSoundLabel,
+                              Settings::kMusicLabel, Settings::kKeysLabel, Settings::kDefaultKeys};
     append(ids, Settings::kSoundCells);
     append(ids, Settings::kMusicCells);
     append(ids, Settings::kRowNames);
@@ -44,9 +44,9 @@ std::vector<uint16_t> settingsControls(uint16_t mode) {
 // The add-on worlds screen's controls, with a row per entry of a page. The enabled and disabled
 // marks of a row share their place, as only one of them shows.
 std::vector<uint16_t> worldsControls(uint16_t mode) {
-    std::vector<uint16_t> ids{Worlds::kTitle,      Worlds::kBack,         Worlds::kDescription, Worlds::kNameHeader,
-                              Worlds::kTypeHeader, Worlds::kEnableHeader, Worlds::kDeleteHeader, Worlds::kPreviousPage,
-                              Worlds::kNextPage};
+    std::vector<uint16_t> ids{Worlds::kTitle,        Worlds::kBack,         Worlds::kDescription,
+                              Worlds::kNameHeader,   Worlds::kTypeHeader,   Worlds::kEnableHeader,
+                              Worlds::kDeleteHeader, Worlds::kPreviousPage, Worlds::kNextPage};
     const size_t rows = size_t(Worlds::RowsPerPage(mode));
     append(ids, Worlds::kNames, rows);
     append(ids, Worlds::kTypes, rows);

@@ -54,7 +54,8 @@ void addCells(std::vector<SLayoutRow>& rows, const uint32_t (&cells)[Settings::k
 
 // A label, and the bar beside it where the column leaves the cells 8 pixels each, else on the line
 // below. "Sound volume:" takes about seven lines' heights across in every font.
-void addVolume(std::vector<SLayoutRow>& rows, Column& c, uint32_t label, const uint32_t (&cells)[Settings::kVolumeCells]) {
+void addVolume(std::vector<SLayoutRow>& rows, Column& c, uint32_t label,
+               const uint32_t (&cells)[Settings::kVolumeCells]) {
     const bool beside = c.w - 7 * c.line >= 8 * Settings::kVolumeCells;
     const int labelW = beside ? 7 * c.line : c.w;
     const int y = c.Next(c.line);

@@ -136,10 +136,10 @@ TEST_F(SettingsScreenTest, eachScreenModeShowsTheControlsItCanUse) {
         bool orientation, viewSize;
         const char* keysLabel;
     };
-    const Row rows[] = {{6, true, false, "Portrait keys:"},  {7, true, false, "Portrait keys:"},
-                        {8, false, false, "Keys:"},          {9, true, true, "Portrait keys:"},
-                        {10, true, true, "Portrait keys:"},  {11, false, true, "Keys:"},
-                        {14, false, true, "Keys:"},          {15, false, true, "Keys:"},
+    const Row rows[] = {{6, true, false, "Portrait keys:"}, {7, true, false, "Portrait keys:"},
+                        {8, false, false, "Keys:"},         {9, true, true, "Portrait keys:"},
+                        {10, true, true, "Portrait keys:"}, {11, false, true, "Keys:"},
+                        {14, false, true, "Keys:"},         {15, false, true, "Keys:"},
                         {16, false, false, "Keys:"}};
     for (const Row& row : rows) {
         SCOPED_TRACE("mode " + std::to_string(row.mode));
@@ -321,9 +321,9 @@ TEST_F(SettingsScreenTest, aDamagedRegistryFileShowsSaneSettingsAndIsRepairedOnT
     EXPECT_TRUE(m_rig->MatchesFullRepaint());
 
     TapCtrl(settings.m_soundCells[10]);
-    for (auto [name, value] : {std::pair{"SoundVolume", 10u}, std::pair{"MusicVolume", 10u}, std::pair{"StartMode", 0u},
-                               std::pair{"ViewSize", 0u}, std::pair{"Key1", 0u}, std::pair{"Key2", 1002u},
-                               std::pair{"Key3", 0u}})
+    for (auto [name, value] :
+         {std::pair{"SoundVolume", 10u}, std::pair{"MusicVolume", 10u}, std::pair{"StartMode", 0u},
+          std::pair{"ViewSize", 0u}, std::pair{"Key1", 0u}, std::pair{"Key2", 1002u}, std::pair{"Key3", 0u}})
         EXPECT_EQ(RegGetDword(name, 12345), value) << name;
 }
 
