@@ -236,7 +236,10 @@ void SStateSettings::SetMusicVolume(uint32_t level) {
     settings.musicVolume = level;
     save();
     if (SSound* sound = m_game->m_sound.get()) {
-        // The click sounds at the new music level, so that the player hears how loud it is.
+        // The click starts with the sound volume at the new music level, so that a sound library
+        // that takes the volume as a sound starts plays it as loud as the music will be. (The
+        // program's own mixer applies the sound volume while it mixes: there the click keeps the
+        // sound volume.)
         const int soundLevel = int(settings.soundVolume);
         sound->SetVolumes(int(level), int(level));
         playClick();
