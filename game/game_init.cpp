@@ -72,8 +72,8 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     }
 
     m_display = std::make_unique<SDisplay>();
-    // The stored start mode is the display orientation.
-    m_display->SetOrientation(int(m_settings.startMode <= 2 ? m_settings.startMode : 0));
+    // The stored start mode is the display orientation, on the devices that can be turned.
+    m_display->SetOrientation(int(DisplayOrientationFor(m_settings, int(m_screenMode))));
     m_display->Init(window, int(screenWidth), int(screenHeight), int(m_screenMode));
     m_render = std::make_unique<SRender>();
     m_render->SetView(&m_playView);

@@ -7,6 +7,7 @@
 #include "tools/sampledata/new_game_screen_layouts.h"
 #include "tools/sampledata/play_dialog_layouts.h"
 #include "tools/sampledata/play_screen_layout.h"
+#include "tools/sampledata/settings_screen_layouts.h"
 #include "tools/sampledata/tool_dialog_layouts.h"
 
 namespace {
@@ -84,6 +85,7 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
         AddCreationDialogModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
         AddMenuScreenModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
         AddNewGameScreenModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
+        AddSettingsScreenModes(dialogs, screen.mode, screen.width, screen.height);
     }
     for (const ModeScreen& screen : screens)
         for (const ViewArea& area : views)
