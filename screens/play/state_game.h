@@ -223,8 +223,7 @@ public:
     void UpdateSkyAndFog(bool refresh);
     // Loads the pictures of the map-object and monster types the grid uses and frees the others.
     void RefreshTypePictures();
-    // Forgets which types are in use, the fire animations' included, so that the next refresh
-    // frees every picture no cell asks for again.
+    // Before a map is entered: no type is marked as in use but the fire animations.
     void ClearTypeMarks();
     // The creatures within 7 cells: with countDown their poses run out (a wound-up blow strikes),
     // with advance those that walk show their next frame.

@@ -24,8 +24,10 @@ constexpr int kWalkFrames = 4;
 
 void SStateGame::AnimateCreatures(bool countDown, bool advance) {
     if (m_grid == nullptr) return;
-    const int left = std::max(0, m_playerX - kAnimatedReach), right = std::min(kGridSize - 1, m_playerX + kAnimatedReach);
-    const int top = std::max(0, m_playerY - kAnimatedReach), bottom = std::min(kGridSize - 1, m_playerY + kAnimatedReach);
+    const int left = std::max(0, m_playerX - kAnimatedReach),
+              right = std::min(kGridSize - 1, m_playerX + kAnimatedReach);
+    const int top = std::max(0, m_playerY - kAnimatedReach),
+              bottom = std::min(kGridSize - 1, m_playerY + kAnimatedReach);
     for (int y = top; y <= bottom; ++y) {
         for (int x = left; x <= right; ++x) {
             for (int slot = 0; slot < 2; ++slot) {
@@ -59,8 +61,14 @@ void SStateGame::animateCreature(SMap& map, SCreature& creature, SItemPileRecord
     }
     SMonsterScreen* screen = MonsterScreen();
     if (creature.monster == nullptr || screen == nullptr || !m_game->m_random) return;
-    SMonsterContext context{map,           *m_grid,        *screen,          m_game->m_player, *m_game->m_random,
-                            m_game->m_spells, m_game->m_items, m_game->m_diseases};
+    SMonsterContext context{map,
+                            *m_grid,
+                            *screen,
+                            m_game->m_player,
+                            *m_game->m_random,
+                            m_game->m_spells,
+                            m_game->m_items,
+                            m_game->m_diseases};
     if (strikes) creature.monster->Attack(context, creature);
     creature.monster->SelectSprite(context, creature, sprite);
 }

@@ -48,7 +48,7 @@ const char* nameOf(const SMonster& monster) {
 
 SCreature* SStateGame::creatureInSlot(int x, int y, int slot) const {
     const SMapCell* cell = GetCell(x, y);
-    return cell != nullptr ? FindCreatureAt(x, y, cell->creatureIds[slot]) : nullptr;
+    return cell != nullptr ? FindCreatureAt(x, y, cell->creatures[slot]) : nullptr;
 }
 
 bool SStateGame::creatureShows(int x, int y, const SCreature& creature) const {
@@ -109,7 +109,8 @@ bool SStateGame::lookStopsAt(int x, int y, uint32_t side) {
     }
     if (type->m_typeCode != kDoor && type->m_typeCode != kCityGateDoor) return false;
     const SPlacedObject* door = FindObjectAt(x, y, cell.centreId);
-    return door != nullptr && (door->flags & SPlacedObject::kClosed) != 0 && (door->flags & SPlacedObject::kOpening) == 0;
+    return door != nullptr && (door->flags & SPlacedObject::kClosed) != 0 &&
+           (door->flags & SPlacedObject::kOpening) == 0;
 }
 
 void SStateGame::UpdateLookTarget() {

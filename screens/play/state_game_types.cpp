@@ -1,6 +1,8 @@
-// The pictures the grid needs: the types its cells show, its maps' floors and ceilings and the
-// world's own floor keep theirs loaded; every other type frees its pictures.
+// The pictures the grid needs: the types its cells show, the monsters of the creatures standing in
+// them, its maps' floors and ceilings and the world's own floor keep theirs loaded; every other
+// type frees its pictures.
 #include "data/map_objects/map_object_type.h"
+#include "data/maps/creature.h"
 #include "data/maps/map.h"
 #include "data/maps/map_cell.h"
 #include "data/maps/map_grid.h"
@@ -23,6 +25,10 @@ void SStateGame::RefreshTypePictures() {
             for (int x = 0; x < kGridSize; ++x) {
                 m_grid->Cell(x, y).MarkTypesInUse();
                 m_grid->Shadow(x, y).MarkTypesInUse();
+                for (int slot = 0; slot < 2; ++slot) {
+                    const SCreature* creature = creatureInSlot(x, y, slot);
+                    if (creature != nullptr && creature->monster != nullptr) MarkMonsterTypeInUse(*creature->monster);
+                }
             }
         }
     }
@@ -39,4 +45,4 @@ void SStateGame::RefreshTypePictures() {
     LoadMarkedTypes(m_game->m_mapObjectTypes, m_game->m_monsters, m_game->m_cache);
 }
 
-void SStateGame::ClearTypeMarks() { ClearAllTypeMarks(m_game->m_mapObjectTypes, m_game->m_monsters); }
+void SStateGame::ClearTypeMarks() { ResetTypeMarks(m_game->m_mapObjectTypes, m_game->m_monsters); }

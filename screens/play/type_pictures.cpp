@@ -6,10 +6,6 @@
 
 namespace {
 
-void clearMonsterMarks(SMonsterTable& monsters) {
-    for (int i = 0; i < monsters.BaseTypeCount(); ++i) monsters.BaseTypeAt(i)->m_inUse = false;
-}
-
 // The pictures of a type that stays loaded, where freeing another type took one they share.
 bool reloadShared(const SMapObjectType& type, SResourceCache& cache) {
     bool all = true;
@@ -20,18 +16,13 @@ bool reloadShared(const SMapObjectType& type, SResourceCache& cache) {
 
 }  // namespace
 
-void BeginTypeMarks(SMapObjectTypeTable& types, SMonsterTable& monsters) {
+void ResetTypeMarks(SMapObjectTypeTable& types, SMonsterTable& monsters) {
     types.MarkKeepLoaded();
-    clearMonsterMarks(monsters);
+    for (int i = 0; i < monsters.BaseTypeCount(); ++i) monsters.BaseTypeAt(i)->m_inUse = false;
 }
 
 void MarkMonsterTypeInUse(const SMonster& monster) {
     if (monster.m_baseType) monster.m_baseType->m_inUse = true;
-}
-
-void ClearAllTypeMarks(SMapObjectTypeTable& types, SMonsterTable& monsters) {
-    for (int i = 0; i < types.Count(); ++i) types.GetTypeAt(i)->SetKeepLoaded(false);
-    clearMonsterMarks(monsters);
 }
 
 bool LoadMarkedTypes(SMapObjectTypeTable& types, SMonsterTable& monsters, SResourceCache& cache) {

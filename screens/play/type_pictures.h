@@ -8,12 +8,10 @@ class SMonster;
 class SMonsterTable;
 class SResourceCache;
 
-// Before a map fills the grid: only the fire animations stay marked, and no monster type is.
-void BeginTypeMarks(SMapObjectTypeTable& types, SMonsterTable& monsters);
+// Before the types of a map are marked: only the fire animations stay marked, and no monster type.
+void ResetTypeMarks(SMapObjectTypeTable& types, SMonsterTable& monsters);
 // A creature of the monster stands on the grid.
 void MarkMonsterTypeInUse(const SMonster& monster);
-// No type at all is marked, the fire animations included.
-void ClearAllTypeMarks(SMapObjectTypeTable& types, SMonsterTable& monsters);
 // Frees the pictures of the loaded types that are not marked, then loads those of the marked ones.
 // A picture that a freed type shared with a type still in use is loaded again. False when a
 // picture is missing or cannot be read; the others load all the same.

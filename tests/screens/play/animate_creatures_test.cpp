@@ -108,7 +108,7 @@ TEST_F(CreatureClocksTest, posesCountDownEveryFrameAndFramesMoveOnEverySecond) {
     hurt->displayTimer = 10;
     TestGrid grid;
     for (SCreature* creature : {hurt, standing}) {
-        grid.Cell(creature->x, creature->y).creatureIds[0] = creature->id;
+        grid.Cell(creature->x, creature->y).creatures[0] = creature->id;
         creature->displaySlot = creature->id;
         grid.sprites[creature->id] = SItemPileRecord{};
     }

@@ -13,12 +13,19 @@ TEST(FogDistancesTest, theSkysVisibilityGivesFogAndReachOnTheSurface) {
         int fogStart, viewDistance;
     };
     const Row rows[] = {
-        {100, true, 2, 7}, {100, false, 1, 7}, {50, true, 1, 5}, {50, false, 0, 5},
-        {49, true, 0, 5},  {10, true, 0, 3},   {1, false, 0, 3},
+        {100, true, 2, 7},
+        {100, false, 1, 7},
+        {50, true, 1, 5},
+        {50, false, 0, 5},
+        {49, true, 0, 5},
+        {10, true, 0, 3},
+        {1, false, 0, 3},
         // The formula gives 3 cells at visibility 0, never 0: the cell ahead always shows.
-        {0, true, 0, 3},   {0, false, 0, 3},
+        {0, true, 0, 3},
+        {0, false, 0, 3},
         // A value past the percent scale counts as 100 rather than reaching past the grid.
-        {250, true, 2, 7}, {-5, true, 0, 3},
+        {250, true, 2, 7},
+        {-5, true, 0, 3},
     };
     for (const Row& row : rows) {
         const SFogDistances fog = SurfaceFog(row.visibility, row.day);
@@ -33,7 +40,8 @@ TEST(FogDistancesTest, theMapsViewByteGivesFogAndReachBelowGround) {
         int byte;
         int fogStart, viewDistance;
     };
-    const Row rows[] = {{0, 0, 1}, {10, 0, 1}, {17, 0, 1}, {34, 0, 2}, {50, 0, 3}, {99, 0, 5}, {100, 1, 6}, {255, 1, 6}};
+    const Row rows[] = {{0, 0, 1},  {10, 0, 1}, {17, 0, 1},  {34, 0, 2},
+                        {50, 0, 3}, {99, 0, 5}, {100, 1, 6}, {255, 1, 6}};
     for (const Row& row : rows) {
         const SFogDistances fog = UndergroundFog(row.byte);
         EXPECT_EQ(fog.fogStart, row.fogStart) << row.byte;

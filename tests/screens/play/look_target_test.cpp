@@ -190,7 +190,7 @@ TEST_F(LookTargetTest, theLookEndsAtTheGridsEdgeAndFindsNothingWhereNoMapIs) {
     SMap* fields = Use("base_s0101");
     play.m_sectionMaps[kCurrentSectionSlot] = fields;
     Stand(8, 10, 90);  // looking west, into the empty section slot
-    grid.Cell(6, 10).creatureIds[0] = 1;
+    grid.Cell(6, 10).creatures[0] = 1;
     play.UpdateLookTarget();
     EXPECT_EQ(firstPanel(), "-");
 }

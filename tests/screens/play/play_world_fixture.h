@@ -68,7 +68,7 @@ protected:
     SCreature& PutCreature(int x, int y, int slot, uint8_t id) {
         SCreature* creature = play.m_currentMap->FindCreature(id);
         EXPECT_NE(creature, nullptr) << "creature " << int(id);
-        grid.Cell(x, y).creatureIds[slot] = id;
+        grid.Cell(x, y).creatures[slot] = id;
         creature->displaySlot = id;
         grid.sprites[id] = SItemPileRecord{};
         return *creature;

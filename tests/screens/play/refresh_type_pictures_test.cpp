@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "screens/play/play_world_fixture.h"
-#include "screens/play/type_pictures.h"
 
 namespace {
 
@@ -21,29 +20,38 @@ protected:
     bool loaded(const char* name) { return game.m_mapObjectTypes.Find(name)->IsLoaded(); }
 };
 
-// Every layer and part of the grid's cells counts, and the map's own floor and ceiling; a type
-// that only the map entered before showed is freed.
+// Every layer and part of the grid's cells counts, the creatures standing in them, and the map's
+// own floor and ceiling; a type that only the map entered before showed is freed.
 TEST_F(RefreshTypePicturesTest, theTypesTheGridAndItsMapsShowAreLoadedAndNoOthers) {
-    for (const char* name : {"base_floor", "base_centre", "base_deco", "base_shadowwall", "base_ceiling",
-                             "base_ground", "base_old", "base_never"})
+    for (const char* name : {"base_floor", "base_centre", "base_deco", "base_shadowwall", "base_ceiling", "base_ground",
+                             "base_old", "base_never"})
         AddGameType(1, name);
-    ASSERT_NE(Enter("floor base_ground\nceiling base_ceiling\n"), nullptr);
+    game.m_monsters.Add(MakeBaseType("base_orcs", 1, {}));
+    game.m_monsters.Add(MakeBaseType("base_rats", 1, {}));
+    SMonsterBaseType& orcs = *game.m_monsters.FindBaseType("base_orcs");
+    AddMonster("base_orc", 10)->m_baseType = &orcs;
+    ASSERT_NE(Enter("floor base_ground\nceiling base_ceiling\ncreature base_orc 3 4\n"), nullptr);
+    ASSERT_TRUE(game.m_monsters.FindBaseType("base_rats")->LoadPictures(game.m_cache));
     ASSERT_TRUE(game.m_mapObjectTypes.Find("base_old")->LoadPictures());
-    BeginTypeMarks(game.m_mapObjectTypes, game.m_monsters);
+    play.ClearTypeMarks();
     grid.Cell(0, 0).floorType = game.m_mapObjectTypes.Find("base_floor");
     grid.Cell(34, 34).centreType = game.m_mapObjectTypes.Find("base_centre");
     grid.Cell(5, 7).sides[2].decorationType = game.m_mapObjectTypes.Find("base_deco");
     grid.Shadow(12, 30).sides[1].wallType = game.m_mapObjectTypes.Find("base_shadowwall");
+    grid.Cell(3, 4).creatures[1] = 1;
 
     play.RefreshTypePictures();
-    for (const char* name : {"base_floor", "base_centre", "base_deco", "base_shadowwall", "base_ceiling", "base_ground"})
+    for (const char* name :
+         {"base_floor", "base_centre", "base_deco", "base_shadowwall", "base_ceiling", "base_ground"})
         EXPECT_TRUE(loaded(name)) << name;
     EXPECT_FALSE(loaded("base_old"));
     EXPECT_FALSE(loaded("base_never"));
+    EXPECT_TRUE(orcs.IsLoaded()) << "an orc stands on the grid";
+    EXPECT_FALSE(game.m_monsters.FindBaseType("base_rats")->IsLoaded());
 
     // The next map entry: the floor no cell shows any more goes.
     grid.Cell(0, 0).floorType = nullptr;
-    BeginTypeMarks(game.m_mapObjectTypes, game.m_monsters);
+    play.ClearTypeMarks();
     play.RefreshTypePictures();
     EXPECT_FALSE(loaded("base_floor"));
     EXPECT_TRUE(loaded("base_centre"));

@@ -63,7 +63,7 @@ TEST_F(TargetPanelDrawingTest, theCreatureAheadIsNamedInTheLeftPanel) {
     creature->state = SCreature::kAggressive;
     creature->hp = 10;
     TestGrid grid;
-    grid.Cell(5, 3).creatureIds[0] = creature->id;
+    grid.Cell(5, 3).creatures[0] = creature->id;
     play.m_grid = &grid;
     play.m_fog = {0, 7};
     play.m_redrawPending = 1;

@@ -67,7 +67,7 @@ TEST_F(TypePicturesTest, exactlyTheTypesInUseKeepTheirPictures) {
     ASSERT_TRUE(monster("rat").LoadPictures(cache));
     ASSERT_EQ(loadedPictures(), "abcg");
 
-    BeginTypeMarks(types, monsters);
+    ResetTypeMarks(types, monsters);
     type("used").SetKeepLoaded(true);
     auto orcish = MakeMonster("orcish", &monster("orc"));
     MarkMonsterTypeInUse(*orcish);
@@ -84,19 +84,19 @@ TEST_F(TypePicturesTest, exactlyTheTypesInUseKeepTheirPictures) {
     EXPECT_TRUE(monster("orc").IsLoaded());
     EXPECT_FALSE(monster("rat").IsLoaded());
 
-    // Once no type is marked at all, not even the fire, every picture goes.
-    ClearAllTypeMarks(types, monsters);
+    // A map that shows nothing: only the fire animation keeps its pictures.
+    ResetTypeMarks(types, monsters);
     EXPECT_TRUE(LoadMarkedTypes(types, monsters, cache));
-    EXPECT_EQ(loadedPictures(), "");
-    EXPECT_EQ(cache.LoadedBytes(), 0u);
+    EXPECT_EQ(loadedPictures(), "d");
+    EXPECT_EQ(cache.LoadedBytes(), bytesOf("d"));
     EXPECT_FALSE(monster("orc").IsLoaded());
-    EXPECT_FALSE(type("fire").IsLoaded());
+    EXPECT_FALSE(type("used").IsLoaded());
 }
 
 // A picture the package lacks is reported; the type's other pictures load all the same.
 TEST_F(TypePicturesTest, aMissingPictureIsReportedAndTheOthersLoad) {
     monsters.Add(MakeBaseType("ghost", 1, {"e", "gone"}));
-    BeginTypeMarks(types, monsters);
+    ResetTypeMarks(types, monsters);
     auto ghostly = MakeMonster("ghostly", &monster("ghost"));
     MarkMonsterTypeInUse(*ghostly);
     EXPECT_FALSE(LoadMarkedTypes(types, monsters, cache));
