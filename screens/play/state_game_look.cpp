@@ -16,7 +16,7 @@ namespace {
 
 constexpr uint8_t kWall = 5;
 constexpr uint8_t kDoor = 20;
-constexpr uint8_t kCityGateDoor = 22;
+constexpr uint8_t kDoubleDoor = 22;
 constexpr uint8_t kWallCharacter = 12;
 constexpr int kPanelFont = 1;
 constexpr int kMostLines = 2;
@@ -95,11 +95,10 @@ bool SStateGame::lookStopsAt(int x, int y, uint32_t side) {
         // A character on the wall's side that faces the player is named in the first panel.
         const SMapCellSide& facing = cell.sides[(side + 2) % 4];
         const SPlacedObject* character = FindObjectAt(x, y, facing.objectId);
-        const SNpcType* person = facing.wallType && facing.wallType->m_typeCode == kWallCharacter && character &&
-                                         absentOrVisible(character)
-                                     ? m_game->m_npcTypes.Find(character->textA.Text())
-                                     : nullptr;
-        if (person != nullptr && person->DisplayName() != nullptr) {
+        const bool characterShown = facing.wallType != nullptr && facing.wallType->m_typeCode == kWallCharacter &&
+                                    character != nullptr && absentOrVisible(character);
+        const SNpcType* person = characterShown ? m_game->m_npcTypes.Find(character->textA.Text()) : nullptr;
+        if (person != nullptr && person->DisplayName() != nullptr && *person->DisplayName() != 0) {
             SLookTarget& label = m_lookTargets[0];
             label.shown = true;
             label.health = 100;
@@ -107,7 +106,7 @@ bool SStateGame::lookStopsAt(int x, int y, uint32_t side) {
         }
         return true;
     }
-    if (type->m_typeCode != kDoor && type->m_typeCode != kCityGateDoor) return false;
+    if (type->m_typeCode != kDoor && type->m_typeCode != kDoubleDoor) return false;
     const SPlacedObject* door = FindObjectAt(x, y, cell.centreId);
     return door != nullptr && (door->flags & SPlacedObject::kClosed) != 0 &&
            (door->flags & SPlacedObject::kOpening) == 0;
