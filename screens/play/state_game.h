@@ -20,7 +20,9 @@
 #include "game/script/script_play_screen.h"
 #include "game/script/script_text_output.h"
 #include "screens/play/automap_cell.h"
+#include "screens/play/fog_distances.h"
 #include "screens/play/grid_sections.h"
+#include "screens/play/hands_jolt.h"
 #include "screens/play/play_clocks.h"
 #include "screens/play/play_sub_mode.h"
 #include "screens/play/target_panels.h"
@@ -49,6 +51,7 @@ class SMapGrid;
 class SModule;
 class SString;
 struct SCreature;
+struct SItemPileRecord;
 struct SMapCell;
 struct SMapCellShadow;
 struct SPlacedObject;
@@ -211,6 +214,36 @@ public:
     uint16_t DoorPictureId(int i) const { return m_doorPictures[size_t(i)]; }
     uint32_t DropTableId(int i) const { return m_dropTables[size_t(i)]; }
 
+    // Sky, fog, the pictures the grid needs, the creatures' poses, the target panels and the hands'
+    // bob (state_game_sky.cpp, type_pictures.cpp, state_game_creatures.cpp,
+    // state_game_look.cpp, state_game_jolt.cpp).
+    // Sky, fog and view distance: on the surface by the thunder, a script's sky or the hour and the
+    // weather; below ground by the map's fog and ceiling. With refresh the persons leave the grid
+    // for the night (or go back to their places) and the grid is numbered again.
+    void UpdateSkyAndFog(bool refresh);
+    // Loads the pictures of the map-object and monster types the grid uses and frees the others.
+    void RefreshTypePictures();
+    // Before a map is entered: no type is marked as in use but the fire animations.
+    void ClearTypeMarks();
+    // The creatures within 7 cells: with countDown their poses run out (a wound-up blow strikes),
+    // with advance those that walk show their next frame.
+    void AnimateCreatures(bool countDown, bool advance);
+    // What the player faces, into the two target panels.
+    void UpdateLookTarget();
+    const std::array<SLookTarget, 2>& LookTargets() const { return m_lookTargets; }
+    // The label's text wrapped at its panel's text width, cut after the second line.
+    void SetLabelText(SLookTarget& label, const char* text) const;
+    // A walking step bobs the hands: StartJolt at the step's start, JoltHands on each walking tick.
+    void StartJolt();
+    void JoltHands();
+    bool IsDay() const;
+    std::string m_skyOverride;   // a script's sky by name; empty for the hour's sky
+    int32_t m_cloud = 0;         // a script's cloud value, 0 to 100
+    uint32_t m_weatherRoll = 0;  // 0 to 99: which of the hour's skies the weather shows
+    uint32_t m_thunder = 0;      // a storm shows the thunder sky
+    SFogDistances m_fog;         // in cells; the renderer's are 336 times these
+    uint32_t m_targetSlot = 0;   // which creature of the cell ahead the player picks out, 0 or 1
+
     // Where and how the player stands.
     uint32_t m_moving = 0;
     uint32_t m_turning = 0;
@@ -334,14 +367,12 @@ protected:
     void EnterMap();
     void MarkExplored();
     void UpdatePersonsInView();
+    // Takes the persons off the grid; with forget, out of both person lists too.
+    void RemovePersons(bool forget);
+    void RestorePersonPlaces();
     void RefreshArea();
     void ApplyPendingCellChanges();
     void ChooseHandSprites();
-    // With refresh, the persons are put out or back for the hour and the grid renumbered too.
-    void UpdateSkyAndFog(bool refresh);
-    // Loads the pictures of the types the grid uses and frees those of the types it no longer uses.
-    void RefreshTypePictures();
-    void ClearTypeMarks();
     void RenumberGrid();
     void RebuildAllCellViews();
     void PlayAmbientVoice();
@@ -352,9 +383,7 @@ protected:
     void PlayPendingThunder();
     void AnimateGround();
     void UpdateNearbyCells();
-    void AnimateCreatures(bool secondTick, bool frameTick);
     void TickNearbyObjects();
-    void UpdateLookTarget();
     void ScanNearbyCells();
     void UpdatePersons();
     void StepTravelFog();
@@ -409,6 +438,18 @@ private:
     void drawSidePanels();
     bool sidePanelsShown() const;
     uint16_t rainColour() const;
+    // The look target and its panels, and the creatures' animation.
+    // The creature in the grid cell's first (0) or second place; null outside the grid or empty.
+    SCreature* creatureInSlot(int x, int y, int slot) const;
+    // Whether the creature is on show: its owner object is absent or visible.
+    bool creatureShows(int x, int y, const SCreature& creature) const;
+    void showCreature(SLookTarget& label, const SCreature& creature) const;
+    // A look along `side` ends at the grid cell: a wall (whose character names itself in the first
+    // panel) or a closed door.
+    bool lookStopsAt(int x, int y, uint32_t side);
+    void drawTargetPanels();
+    void drawTargetPanel(const STargetPanel& panel, const SLookTarget& target);
+    void animateCreature(SMap& map, SCreature& creature, SItemPileRecord& sprite, bool countDown, bool advance);
 
     SPlaySubMode m_subMode = SPlaySubMode::kUnset;
     SPlayClocks m_clocks;
@@ -423,6 +464,8 @@ private:
     std::vector<uint16_t> m_thumbnail;
     int32_t m_viewX = 0, m_viewY = 0, m_viewW = 0, m_viewH = 0;
     STargetPanels m_targetPanels;
+    std::array<SLookTarget, 2> m_lookTargets;
+    SHandsJolt m_jolt;
     std::array<uint16_t, 3> m_doorPictures{};
     std::array<uint32_t, 5> m_dropTables{};  // cheap, normal, better, best, super
     uint32_t m_lastRainTick = 0;

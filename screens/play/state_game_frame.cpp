@@ -53,7 +53,7 @@ uint32_t SStateGame::OnTick(uint32_t arg) {
     if (on(SPlayClock::kGround)) AnimateGround();
     if (on(SPlayClock::kNearbyCellsA) || on(SPlayClock::kNearbyCellsB)) UpdateNearbyCells();
     if ((on(SPlayClock::kCreatureSecond) || on(SPlayClock::kCreatureFrame)) && !stealing)
-        AnimateCreatures(on(SPlayClock::kCreatureSecond), on(SPlayClock::kCreatureFrame));
+        AnimateCreatures(on(SPlayClock::kCreatureFrame), on(SPlayClock::kCreatureSecond));
     if (on(SPlayClock::kDoors)) TickNearbyObjects();
     if (on(SPlayClock::kSkyDrift)) advanceSkyDrift();
     if (movementTick) viewWork(turnOrStepEnded);

@@ -139,10 +139,7 @@ bool SStateGame::viewChanges() const {
            (m_rainIntensity != 0 && m_currentMap != nullptr && m_currentMap->IsSurface());
 }
 
-uint16_t SStateGame::rainColour() const {
-    const uint32_t hour = (m_minutes / 60) % 24;
-    return hour >= 6 && hour <= 21 ? kDayRain : kNightRain;
-}
+uint16_t SStateGame::rainColour() const { return IsDay() ? kDayRain : kNightRain; }
 
 void SStateGame::Draw() {
     if (CoversScreen(m_subMode)) {
@@ -154,6 +151,7 @@ void SStateGame::Draw() {
     if (viewDrawn) {
         if (sidePanelsShown()) drawSidePanels();
         renderView();
+        drawTargetPanels();
         // The buttons may lie over the view's edge.
         for (SButtonCtrl& button : m_moveButtons) button.SetDirty();
     }

@@ -12,12 +12,11 @@ uint32_t SStateGame::FindItemListId(const char*) const { return 0; }
 void SStateGame::EnterMap() {}
 void SStateGame::MarkExplored() {}
 void SStateGame::UpdatePersonsInView() {}
+void SStateGame::RemovePersons(bool) {}
+void SStateGame::RestorePersonPlaces() {}
 void SStateGame::RefreshArea() {}
 void SStateGame::ApplyPendingCellChanges() {}
 void SStateGame::ChooseHandSprites() {}
-void SStateGame::UpdateSkyAndFog(bool) {}
-void SStateGame::RefreshTypePictures() {}
-void SStateGame::ClearTypeMarks() {}
 void SStateGame::RenumberGrid() {}
 void SStateGame::RebuildAllCellViews() {}
 void SStateGame::PlayAmbientVoice() {}
@@ -28,9 +27,7 @@ void SStateGame::RunMonsterRound() {}
 void SStateGame::PlayPendingThunder() {}
 void SStateGame::AnimateGround() {}
 void SStateGame::UpdateNearbyCells() {}
-void SStateGame::AnimateCreatures(bool, bool) {}
 void SStateGame::TickNearbyObjects() {}
-void SStateGame::UpdateLookTarget() {}
 void SStateGame::ScanNearbyCells() {}
 void SStateGame::UpdatePersons() {}
 void SStateGame::StepTravelFog() {}
@@ -52,9 +49,7 @@ void SStateGame::ResumeScript(uint32_t) {}
 void SStateGame::PassTime(uint32_t minutes) { m_minutes += minutes; }
 void SStateGame::QueueTalkNpc(const char*) {}
 bool SStateGame::SetMonstersHostile(int32_t, bool) { return false; }
-int32_t SStateGame::WeatherCloud() const { return 0; }
 int32_t SStateGame::WeatherRain() const { return 0; }
-void SStateGame::SetWeatherCloud(const char*, int32_t) {}
 void SStateGame::SetWeatherRain(int32_t) {}
 void SStateGame::QueueChoiceMenu(std::unique_ptr<SDialogListCtrl>) {}
 void SStateGame::RefreshFog() { UpdateSkyAndFog(false); }
