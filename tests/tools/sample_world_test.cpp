@@ -13,9 +13,12 @@
 #include "data/package/module.h"
 #include "engine/base/archive.h"
 #include "game/game_data.h"
+#include "render/render.h"
 #include "support/map_fixture.h"
+#include "support/png_writer.h"
 #include "support/record_bytes.h"
 #include "support/temp_folder.h"
+#include "support/test_surface.h"
 #include "tools/sampledata/level_writer.h"
 #include "tools/sampledata/sample_skies.h"
 #include "tools/sampledata/sample_surface.h"
@@ -136,8 +139,8 @@ TEST_F(SampleWorldPackagesTest, theCellarHoldsEverythingAPlayerLooksAtOnItsCell)
         const char* type;
         const char* text;
     };
-    for (const WallSide& side : {WallSide{16, "base_banner", "The banner of Brim Vale."},
-                                 WallSide{20, "base_sign", "Mind the goblin."}}) {
+    for (const WallSide& side :
+         {WallSide{16, "base_banner", "The banner of Brim Vale."}, WallSide{20, "base_sign", "Mind the goblin."}}) {
         SCOPED_TRACE(side.type);
         const SMapCell& wall = Cell(side.x, 14);
         EXPECT_EQ(TypeName(wall.centreType), "base_brick");
@@ -293,6 +296,46 @@ TEST_F(SampleWorldPackagesTest, theSkiesDifferByHourAndWeather) {
     EXPECT_GT(noon.visibility, midnight.visibility);
     EXPECT_NE(noon.pictureSlot, rainyNoon.pictureSlot);
     EXPECT_GT(noon.visibility, rainyNoon.visibility);
+}
+
+// The noon and the midnight sky drawn by the renderer as the surface's sky and fog set them differ.
+// With $BRIMVALE_SHOTS set, the frames are written there to be looked at.
+TEST_F(SampleWorldPackagesTest, theNoonAndTheNightSkyDrawDifferently) {
+    const SSamplePackage resources = SampleResourcePackage();
+    std::vector<std::vector<uint16_t>> frames;
+    for (int hour : {12, 0}) {
+        SSkyView sky;
+        game.m_skyTable.PickForHour(hour, 10, sky);
+        const SPictureEntry* cached = game.m_cache.Picture(sky.pictureSlot);
+        ASSERT_NE(cached, nullptr);
+        std::vector<std::unique_ptr<SPictureEntry>> pictures(2);
+        pictures[1] = std::make_unique<SPictureEntry>();
+        pictures[1]->record = std::make_unique<SPdbRecord>();
+        for (const SNamedResource& picture : resources.pictures)
+            if (std::string(cached->name.Text()) == picture.name) pictures[1]->record->bytes = picture.bytes;
+        SReadError error;
+        ASSERT_TRUE(pictures[1]->Bind(pictures[1]->record->bytes, 0, error)) << error.Message();
+
+        SViewDescriptor view;
+        view.m_pictures = {pictures.data(), 2};
+        view.m_skyPicture = 1;
+        view.m_flags = SViewDescriptor::kSky;
+        view.m_fogColour = sky.fogColour;
+        view.m_viewWidth = 240;
+        view.m_viewHeight = 200;
+        // The surface's fog and view distances for the sky's visibility, in cells.
+        view.m_farDistance = (sky.visibility + (100 - sky.visibility) / 2) * 7 / 100 * SRender::kUnitsPerCell;
+        view.m_fogDistance = (hour >= 6 && hour <= 21 ? 2 : 1) * sky.visibility / 100 * SRender::kUnitsPerCell;
+        view.m_positionX = view.m_positionY = 10 << 16;
+        STestSurface surface(240, 200, 0);
+        auto render = std::make_unique<SRender>();
+        render->SetView(&view);
+        render->SetSurface(&surface.Target());
+        render->RenderFrame();
+        frames.push_back(surface.Pixels());
+        EXPECT_TRUE(WriteShot("sample_sky_hour_" + std::to_string(hour), frames.back(), 240, 200, 240));
+    }
+    EXPECT_NE(frames[0], frames[1]);
 }
 
 }  // namespace

@@ -11,8 +11,9 @@ struct SPicturedItem {
     const char* picture;
 };
 
-const SPicturedItem kPictures[] = {
-    {"base_water", "bres_water"}, {"base_money_100", "bres_gold"}, {"base_alc_alkieberries", "bres_berries"}};
+const SPicturedItem kPictures[] = {{"base_water", "bres_water"},
+                                   {"base_money_100", "bres_gold"},
+                                   {"base_alc_alkieberries", "bres_berries"}};
 
 }  // namespace
 

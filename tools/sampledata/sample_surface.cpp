@@ -37,22 +37,32 @@ bool isTree(int sx, int sy, int x, int y) {
 }
 
 // A ruin of four walls with a gap in the south one, its top left corner somewhere in the quarter
-// away from the roads that the section's place gives.
-bool isRuinWall(int sx, int sy, int x, int y) {
-    const int left = sx == kMiddle ? 13 : 3 + 2 * sx, top = sy == kMiddle ? 3 : 2 + 2 * sy;
-    const int right = left + 4, bottom = top + 3;
-    if (x < left || x > right || y < top || y > bottom) return false;
-    const bool edge = x == left || x == right || y == top || y == bottom;
-    const bool gap = y == bottom && x == left + 2;
-    return edge && !gap;
-}
+// away from the roads that the section's place gives. Nothing grows inside it or in front of its
+// gap.
+struct SRuin {
+    int left, top, right, bottom;
+
+    SRuin(int sx, int sy)
+        : left(sx == kMiddle ? 13 : 3 + 2 * sx),
+          top(sy == kMiddle ? 3 : 2 + 2 * sy),
+          right(left + 4),
+          bottom(top + 3) {}
+    bool Covers(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom + 1; }
+    bool IsWall(int x, int y) const {
+        if (!Covers(x, y) || y > bottom) return false;
+        const bool edge = x == left || x == right || y == top || y == bottom;
+        const bool gap = y == bottom && x == left + 2;
+        return edge && !gap;
+    }
+};
 
 char cellAt(int sx, int sy, int x, int y) {
     const bool road = (sy == kMiddle && y == kRoad) || (sx == kMiddle && x == kRoad);
     if (sx == kMiddle && sy == kMiddle && x == kPositionX && y == kPositionY) return 'P';
     if (road) return '=';
-    if (isRuinWall(sx, sy, x, y)) return '#';
-    return isTree(sx, sy, x, y) ? 'T' : '.';
+    const SRuin ruin(sx, sy);
+    if (ruin.IsWall(x, y)) return '#';
+    return !ruin.Covers(x, y) && isTree(sx, sy, x, y) ? 'T' : '.';
 }
 
 std::string sectionLevel(int sx, int sy) {

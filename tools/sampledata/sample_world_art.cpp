@@ -26,16 +26,11 @@ const SRenderPicture kRenderPictures[] = {
 };
 
 const SSpritePicture kSpritePictures[] = {
-    {"bres_doorframe", SSpriteArt::DoorFrame},
-    {"bres_doorleaf", SSpriteArt::DoorLeft},
-    {"bres_banner", SSpriteArt::Banner},
-    {"bres_banner-side", SSpriteArt::BannerSide},
-    {"bres_sign", SSpriteArt::Sign},
-    {"bres_tree", SSpriteArt::Tree},
-    {"bres_goblin", SSpriteArt::Goblin},
-    {"bres_goblin-raised", SSpriteArt::GoblinRaised},
-    {"bres_water", SSpriteArt::Potion},
-    {"bres_gold", SSpriteArt::Coin},
+    {"bres_doorframe", SSpriteArt::DoorFrame}, {"bres_doorleaf", SSpriteArt::DoorLeft},
+    {"bres_banner", SSpriteArt::Banner},       {"bres_banner-side", SSpriteArt::BannerSide},
+    {"bres_sign", SSpriteArt::Sign},           {"bres_tree", SSpriteArt::Tree},
+    {"bres_goblin", SSpriteArt::Goblin},       {"bres_goblin-raised", SSpriteArt::GoblinRaised},
+    {"bres_water", SSpriteArt::Potion},        {"bres_gold", SSpriteArt::Coin},
     {"bres_berries", SSpriteArt::Apple},
 };
 

@@ -36,7 +36,7 @@ const SSampleType kTypes[] = {
     {"base_door", 20, {"bres_doorframe", "bres_doorframe", "bres_doorframe"}},
     // A door's leaf is the cell's upper part: a type of no behaviour of its own.
     {"base_doorleaf", 2, {"bres_doorleaf"}},
-    // Still, no frames, and its oblique view eighth.
+    // The still picture, no frames (pictures 1 to 7) and the oblique view as picture 8.
     {"base_banner", 9, {"bres_banner", "", "", "", "", "", "", "", "bres_banner-side"}, 0, kMiddle, 0, kEyeHeight},
     {"base_sign", 18, {"bres_sign"}, 0, kMiddle, kMiddle},
     {"base_tree", 26, {"bres_tree"}, SMapObjectType::kSolid},
@@ -64,8 +64,8 @@ void addMonsters(SSamplePackage& world) {
     auto goblin = std::make_unique<SMonsterBaseType>();
     goblin->m_name.Set("base_goblin");
     // Standing, two steps, winding up, striking, hurt and the picture people show from the front.
-    for (const char* picture : {"bres_goblin", "bres_goblin", "bres_goblin", "bres_goblin-raised",
-                                "bres_goblin-raised", "bres_goblin", "bres_goblin"})
+    for (const char* picture : {"bres_goblin", "bres_goblin", "bres_goblin", "bres_goblin-raised", "bres_goblin-raised",
+                                "bres_goblin", "bres_goblin"})
         goblin->m_pictureNames.Append(picture);
     auto caveGoblin = std::make_unique<SMonster>();
     caveGoblin->m_name.Set("base_cavegoblin");
