@@ -227,7 +227,7 @@ TEST_F(SampleWorldPackagesTest, theNineSectionsLieRoundTheMiddleOne) {
         for (int dx = -1; dx <= 1; ++dx) {
             const SMap* section = world->FindNeighbourMap(dx, dy);
             ASSERT_NE(section, nullptr) << dx << "," << dy;
-            char name[16];
+            char name[32];
             std::snprintf(name, sizeof name, "base_s%02d%02d", 2 + dx, 2 + dy);
             EXPECT_STREQ(section->Name(), name);
             EXPECT_TRUE(section->IsSurface()) << name;

@@ -83,7 +83,7 @@ std::vector<SSampleMap> SampleSurfaceSections() {
     std::vector<SSampleMap> sections;
     for (int sy = 1; sy <= kBlock; ++sy) {
         for (int sx = 1; sx <= kBlock; ++sx) {
-            char name[16];
+            char name[32];
             std::snprintf(name, sizeof name, "base_s%02d%02d", sx, sy);
             sections.push_back({name, kTitles[sy - 1][sx - 1], sectionLevel(sx, sy)});
         }
