@@ -245,6 +245,9 @@ public:
     void RebuildAllCellViews();
     // One changed cell of a script: the whole cell, or the side of the neighbour it shows.
     void ApplyCellChange(const SCellEvent& change);
+    // Around the player, further ahead than behind: the animated records built again, the light
+    // spread from bright cells.
+    void UpdateNearbyCells(bool rebuildAnimated, bool spreadLight);
     // Null outside the grid.
     const SAutomapCell* GetAutomapCell(int x, int y) const;
     SAutomapCell* GetAutomapCell(int x, int y);
@@ -446,9 +449,6 @@ protected:
     void RunMonsterRound();
     void PlayPendingThunder();
     void AnimateGround();
-    // Around the player, further ahead than behind: the animated records built again, the light
-    // spread from bright cells.
-    void UpdateNearbyCells(bool rebuildAnimated, bool spreadLight);
     void AnimateCreatures(bool secondTick, bool frameTick);
     // The doors within 6 cells move on.
     void TickNearbyObjects();

@@ -72,9 +72,9 @@ void SStateGame::BuildSecondLayerSide(int x, int y, int side) {
 }
 
 void SStateGame::clearSideColumn(SSideOverlayRecord& record, int side) {
-    for (uint16_t* row : {record.m_position, record.m_picture, record.m_obliquePicture, record.m_palette,
-                          record.m_secondPosition, record.m_secondPicture, record.m_secondPalette, record.m_itemStack,
-                          record.m_drawCode})
+    for (uint16_t* row :
+         {record.m_position, record.m_picture, record.m_obliquePicture, record.m_palette, record.m_secondPosition,
+          record.m_secondPicture, record.m_secondPalette, record.m_itemStack, record.m_drawCode})
         row[side] = 0;
 }
 

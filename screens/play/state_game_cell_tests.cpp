@@ -46,8 +46,8 @@ bool SStateGame::CheckWallsEastWest() const {
 // The floor overlay is asked before the floor; the palette tells grounds of one type apart.
 bool SStateGame::IsGroundCode3(int x, int y, bool goOn, uint16_t& value) const {
     if (const SMapCell* cell = GetCell(x, y)) {
-        const std::pair<const SMapObjectType*, uint16_t> entries[] = {{cell->floorOverlay, 0},
-                                                                      {cell->floorType, PaletteSlot(cell->floorPalette)}};
+        const std::pair<const SMapObjectType*, uint16_t> entries[] = {
+            {cell->floorOverlay, 0}, {cell->floorType, PaletteSlot(cell->floorPalette)}};
         for (const auto& [type, entryValue] : entries) {
             if (type == nullptr) continue;
             if (type->m_typeCode == kAnimatedGroundCode) {

@@ -1,9 +1,9 @@
 // The view records of a grid cell, both layers, built from what the cell shows through the
 // map-object types' builders and the monsters' sprites; the renderer reads nothing else.
-#include "data/map_objects/draw_records.h"
-#include "data/map_objects/map_object_type.h"
 #include "data/items/item.h"
 #include "data/items/item_type.h"
+#include "data/map_objects/draw_records.h"
+#include "data/map_objects/map_object_type.h"
 #include "data/maps/map.h"
 #include "data/maps/map_header.h"
 #include "data/monsters/monster.h"
@@ -128,7 +128,8 @@ uint16_t SStateGame::WallVariant(int x, int y, bool secondLayer) const {
         const SMapCell* first = GetCell(nx, ny);
         if (first == nullptr) continue;
         const SMapCellShadow& second = *GetShadowCell(nx, ny);
-        const bool firstWall = HasCode(first->centreType, kWallCode) && IsShown(FindObjectAt(nx, ny, first->centreId)) &&
+        const bool firstWall = HasCode(first->centreType, kWallCode) &&
+                               IsShown(FindObjectAt(nx, ny, first->centreId)) &&
                                lookOf(first->centreType, first->centrePalette) == own;
         auto secondOf = [&](uint8_t code) {
             return HasCode(second.centreType, code) && IsShown(FindObjectAt(nx, ny, second.centreId)) &&

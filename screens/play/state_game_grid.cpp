@@ -72,8 +72,8 @@ void SStateGame::fillSurface() {
     // cells through the slots.
     for (int i = 0; i < kSectionSlots; ++i) {
         const SSectionSlot& slot = SectionSlot(i);
-        m_sectionMaps[size_t(i)] =
-            i == kCurrentSectionSlot ? m_currentMap : m_package->FindNeighbourMap(slot.dx, slot.dy);
+        m_sectionMaps[size_t(i)] = i == kCurrentSectionSlot ? m_currentMap
+                                                            : m_package->FindNeighbourMap(slot.dx, slot.dy);
     }
     for (int i = 0; i < kSectionSlots; ++i) {
         SMap* section = m_sectionMaps[size_t(i)];

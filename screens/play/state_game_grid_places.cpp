@@ -45,7 +45,8 @@ void SStateGame::RemoveCreatureFromCell(SMap& map, SCreature& creature) {
 }
 
 SMapCell* SStateGame::GetCellForCreature(const SMap& map, int x, int y) const {
-    SMapCell* cell = GetCell(x, y);
+    // A cell no section shows holds no one.
+    SMapCell* cell = GetZoneMap(x, y) != nullptr ? GetCell(x, y) : nullptr;
     if (cell == nullptr || !hasFreePlace(*cell)) return nullptr;
     if (cell->centreType != nullptr && cell->centreType->IsBlocking(map.FindObject(cell->centreId))) return nullptr;
     return cell;

@@ -38,7 +38,8 @@ void SStateGame::EnterMap() {
 bool SStateGame::TravelToPosition(const char* position, uint32_t) {
     m_positionTravels.emplace_back(position ? position : "");
     SModule* package = m_game->m_packages.Current();
-    const SFoundObject found = package != nullptr && position != nullptr ? package->FindObject(position) : SFoundObject{};
+    const SFoundObject found = package != nullptr && position != nullptr ? package->FindObject(position)
+                                                                         : SFoundObject{};
     if (found.object == nullptr) return false;
     package->SetCurrentMap(found.map);
     EnterMap();

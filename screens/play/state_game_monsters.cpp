@@ -29,8 +29,14 @@ int SStateGame::RemoveActingMonster(const SCreature& creature) {
 
 std::optional<SMonsterContext> SStateGame::monsterContext(SMap& map) {
     if (m_grid == nullptr || m_game == nullptr || m_game->m_random == nullptr) return std::nullopt;
-    return SMonsterContext{map,           *m_grid,         *this,           m_game->m_player, *m_game->m_random,
-                           m_game->m_spells, m_game->m_items, m_game->m_diseases};
+    return SMonsterContext{map,
+                           *m_grid,
+                           *this,
+                           m_game->m_player,
+                           *m_game->m_random,
+                           m_game->m_spells,
+                           m_game->m_items,
+                           m_game->m_diseases};
 }
 
 bool SStateGame::WarnsOfPeacefulTargets() const { return false; }

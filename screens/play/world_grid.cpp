@@ -43,7 +43,9 @@ void SWorldGrid::MarkMonsterInUse(const SMonster& monster) {
 }
 
 void SWorldGrid::Clear() {
-    auto clear = [](auto& table) { std::fill(table.begin(), table.end(), typename std::decay_t<decltype(table)>::value_type{}); };
+    auto clear = [](auto& table) {
+        std::fill(table.begin(), table.end(), typename std::decay_t<decltype(table)>::value_type{});
+    };
     clear(m_cells);
     clear(m_shadows);
     clear(m_views);
