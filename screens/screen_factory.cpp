@@ -1,5 +1,5 @@
-#include "screens/creation/state_generate.h"
 #include "screens/addons/state_add_worlds.h"
+#include "screens/creation/state_generate.h"
 #include "screens/menu/state_main.h"
 #include "screens/play/state_game.h"
 #include "screens/scene/state_scene.h"

@@ -12,10 +12,13 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "data/dialogue/dialog_topic_set.h"
+#include "data/monsters/monster_context.h"
+#include "data/monsters/monster_screen.h"
 #include "game/saved_screens.h"
 #include "game/script/script_play_screen.h"
 #include "game/script/script_text_output.h"
@@ -48,8 +51,13 @@ class SItem;
 class SItemList;
 class SMap;
 class SMapGrid;
+class SMapObjectType;
 class SModule;
+class SMonster;
 class SString;
+class SWorldGrid;
+struct SCellViewRecord;
+struct SSideOverlayRecord;
 struct SCreature;
 struct SItemPileRecord;
 struct SMapCell;
@@ -76,7 +84,11 @@ struct SCombatAnim {
     SItem* thrownItem = nullptr;
 };
 
-class SStateGame : public SState, public SScriptPlayScreen, public SScriptTextOutput, public SSavedPlayScreen {
+class SStateGame : public SState,
+                   public SScriptPlayScreen,
+                   public SScriptTextOutput,
+                   public SSavedPlayScreen,
+                   public SMonsterScreen {
 public:
     static constexpr int kGridSize = 35;
     static constexpr int32_t kCellCentre = 0x8000;  // the 16.16 fraction of a player standing still
@@ -173,6 +185,72 @@ public:
     SItemList* FindItemListAt(int x, int y, uint8_t id) const;
     // Whether the player has seen the grid cell, as the map it shows keeps it; false outside.
     bool IsCellExplored(int x, int y) const;
+    // Marks the player's cell and the cone of cells in front of the player as seen.
+    void MarkExplored();
+
+    // The grid and its life (state_game_grid.cpp). The screen's own grid, or null while the screen
+    // works on another one (a test's).
+    SWorldGrid* OwnGrid() const;
+    // Every cell and record of the own grid emptied.
+    void ClearGrid();
+    void FreeGrid();
+    // The animated grounds (type code 3) of the game's map-object types, each with its frame.
+    void CollectAnimatedGround();
+    // Fills the grid from the current map: below ground the whole map, on the surface the nine
+    // sections around the current one.
+    void FillGrid();
+    // The cell's view record; null off the grid or without the own grid.
+    SCellViewRecord* GetRenderCell(int x, int y) const;
+    // The type at the place on the grid where a cell refers to the object; null where none does.
+    SMapObjectType* GetObjectTypeAt(const SMap& map, const SPlacedObject& object) const;
+    // The grid place of the map's creature that the object owns; false when it has none or its
+    // place is not on the grid.
+    bool LocateCreatureOfObject(const SMap& map, const SPlacedObject& object, int& x, int& y) const;
+
+    // Creatures and piles on the grid (state_game_grid_places.cpp). Positions are the map's own.
+    void RemoveCreatureFromCell(SMap& map, SCreature& creature) override;
+    // The cell at grid (x, y) when a creature may stand there: not blocked, a place free.
+    SMapCell* GetCellForCreature(const SMap& map, int x, int y) const;
+    // Into the cell, or when that is the player's or full into a free neighbour of the same map,
+    // tried from a random one round the eight. True without placing for a map off the grid.
+    bool PlaceCreatureNear(SMap& map, SCreature& creature, int x, int y);
+    // False, the list sent nowhere, when the cell is off the grid or has a pile.
+    bool PlaceItemPile(SMap& map, SItemList& list, int x, int y);
+    // A new pile of the current map at grid (x, y); null in a cell no map shows or when the map
+    // has no free container id.
+    SItemList* NewItemPileAt(int x, int y);
+
+    // Tests of grid cells (state_game_cell_tests.cpp); false off the grid.
+    bool IsWallAt(int x, int y) const;     // the floor is a wall type
+    bool IsSolidWall(int x, int y) const;  // a present wall in the centre
+    bool IsOpenTextureDecor(int x, int y) const;
+    // While a cell is being built: whether walls stand east and west of it.
+    bool CheckWallsEastWest() const;
+    // Whether the cell's ground is animated ground (type code 3) of the value asked; a value of 0
+    // takes the first one found. `goOn` lets an entry that does not match pass to the next.
+    bool IsGroundCode3(int x, int y, bool goOn, uint16_t& value) const;
+    bool IsCellBlocked(const SMap& map, const SMapCell& cell) const;
+
+    // The view records (state_game_cells.cpp, state_game_cell_sides.cpp).
+    void BuildCellView(int x, int y);
+    void BuildSecondLayerView(int x, int y);
+    void BuildCellSide(int x, int y, int side);
+    void BuildSecondLayerSide(int x, int y, int side);
+    // The variant of a wall cell by which of its eight neighbours belong to the same wall.
+    uint16_t WallVariant(int x, int y, bool secondLayer) const;
+    // The floor record of the cell from its two floors and how its neighbours share them.
+    void BuildGroundRecord(int x, int y);
+    // Which of the eight neighbours show the cell's floor (upper) or floor overlay, corners only
+    // beside both their edges.
+    uint8_t GroundNeighbourMask(bool upper, int x, int y) const;
+    // Numbers the creatures and piles on the grid in row order, for their display records.
+    void RenumberGrid();
+    void RebuildAllCellViews();
+    // One changed cell of a script: the whole cell, or the side of the neighbour it shows.
+    void ApplyCellChange(const SCellEvent& change);
+    // Around the player, further ahead than behind: the animated records built again, the light
+    // spread from bright cells.
+    void UpdateNearbyCells(bool rebuildAnimated, bool spreadLight);
     // Null outside the grid.
     const SAutomapCell* GetAutomapCell(int x, int y) const;
     SAutomapCell* GetAutomapCell(int x, int y);
@@ -194,8 +272,9 @@ public:
     void AppendMessage(const char* text, bool firstLine);
     void QueueTravelToCoords(const char* package, const char* map, uint8_t x, uint8_t y, uint8_t direction,
                              uint32_t transition);
-    // Moves the player to the named position object.
-    void TravelToPosition(const char* position, uint32_t flag);
+    // Enters the map of the named position object and puts the player on its cell, facing as the
+    // cell says. False, nothing changed, when the world has no such position.
+    bool TravelToPosition(const char* position, uint32_t flag);
     // Shows a message box at once (sub-mode 2); its answer comes back through OnCommand.
     void ShowMessage(const char* text, uint32_t buttons);
     // Empties the event queue, as a world reset does.
@@ -305,9 +384,8 @@ public:
     // The placed door the lock-picking dialog works on; null while no lock is picked.
     SPlacedObject* m_lockTarget = nullptr;
 
-    // What scripts ask of the play screen. The cells a script changed are only written down in
-    // m_cellChanges until the screen builds cells; monsters and the player's requests need
-    // services the screen does not offer yet.
+    // What scripts ask of the play screen. The cells a script changed are built again at once;
+    // monsters and the player's requests need services the screen does not offer yet.
     SModule* CurrentWorld() const override { return m_package; }
     SMap* CurrentMap() const override { return m_currentMap; }
     uint32_t GameMinutes() const override { return m_minutes; }
@@ -326,10 +404,35 @@ public:
     void SetWeatherRain(int32_t rain) override;
     void RefreshFog() override;
     SMapGrid* Grid() override { return m_grid; }
-    SMonsterScreen* MonsterScreen() override { return nullptr; }
+    SMonsterScreen* MonsterScreen() override { return this; }
     SPlayerWorld* PlayerWorld() override { return nullptr; }
+    // What the monster rules ask of the play screen (state_game_monsters.cpp); the parts of their
+    // turns that are not built yet answer nothing.
+    int PlayerX() const override { return m_playerX; }
+    int PlayerY() const override { return m_playerY; }
+    int PlayerHeading() const override { return int(m_heading); }
+    int SoundVolumeAt(int x, int y) const override;
+    void PlaySound(const char* name, int volume) override;
+    void ShowMessageBox(const char* text) override { QueueMessage(text, 0, nullptr); }
+    void RedrawView() override { m_redrawRequest = 1; }
+    bool WarnsOfPeacefulTargets() const override;
+    bool ChoseAreaAttack(const SCreature& creature) const override;
+    int RemoveActingMonster(const SCreature& creature) override;
+    const char* PendingAttackSound(int side) const override;
+    bool OnSurface() const override;
+    int RainIntensity() const override { return int(m_rainIntensity); }
+    void LaunchMissile(SMap& map, SCreature& creature, const SFpsItem& missile, uint16_t paletteSlot) override;
+    void CastMonsterSpell(SMap& map, SCreature& creature, const SSpellType& spell, int chance) override;
+    void QueueStealQuestion(SMap& map, SCreature& creature) override;
+    void TalkToCreature(SMap& map, SCreature& creature) override;
+    void ShowCreatureInfo(SMap& map, SCreature& creature) override;
+    void MarkPictureInUse(uint16_t slot, uint8_t mark) override;
+    // The monster rules' view of the game for a creature of the map; none while the game lacks a part.
+    std::optional<SMonsterContext> monsterContext(SMap& map);
+
     // A script's line joins the message being put together; the highlight colour opens a happening.
     void ShowText(const char* text, uint32_t colour) override { AppendMessage(text, colour == kHighlightColour); }
+    // Changed cells waiting to be built again.
     std::vector<SCellEvent> m_cellChanges;
 
     // The controls, placed by BuildView.
@@ -365,7 +468,6 @@ protected:
     // Sets the grid up around the player on the current map: sections, pictures, sky and fog, the
     // numbers of creatures and piles and every cell's view records.
     void EnterMap();
-    void MarkExplored();
     void UpdatePersonsInView();
     // Takes the persons off the grid; with forget, out of both person lists too.
     void RemovePersons(bool forget);
@@ -373,8 +475,6 @@ protected:
     void RefreshArea();
     void ApplyPendingCellChanges();
     void ChooseHandSprites();
-    void RenumberGrid();
-    void RebuildAllCellViews();
     void PlayAmbientVoice();
     void PlaySecondFootstep();
     void AdvanceWalk();
@@ -382,7 +482,7 @@ protected:
     void RunMonsterRound();
     void PlayPendingThunder();
     void AnimateGround();
-    void UpdateNearbyCells();
+    // The doors within 6 cells move on.
     void TickNearbyObjects();
     void ScanNearbyCells();
     void UpdatePersons();
@@ -471,4 +571,27 @@ private:
     uint32_t m_lastRainTick = 0;
     uint32_t m_viewStale = 0;  // the view has changed since it was last drawn
     std::array<SAutomapCell, kGridSize * kGridSize> m_automap{};
+
+    // The grid the screen owns, which m_grid points at unless a test gave another.
+    std::unique_ptr<SWorldGrid> m_worldGrid;
+    struct SAnimatedGround {
+        SMapObjectType* type = nullptr;
+        int frame = 0;
+    };
+    std::vector<SAnimatedGround> m_animatedGround;
+    // The cell being built, for the types that ask about its neighbours.
+    int m_buildX = -1, m_buildY = -1;
+    // The map a grid cell shows and the cell's place on it; false where no map is.
+    bool gridToLocal(int x, int y, SMap*& map, int& localX, int& localY) const;
+    void setExplored(int x, int y);
+    static void clearSideColumn(SSideOverlayRecord& record, int side);
+    void fillPileDisplay(const SItemList& pile);
+    bool isCentrePresent(int x, int y, const SMapCell& cell) const;
+    void nearbyWindow(int& left, int& top, int& right, int& bottom) const;
+    void rebuildAnimatedCell(int x, int y);
+    void spreadLightIn(int left, int top, int right, int bottom);
+    bool lightPasses(int x, int y, int dx, int dy) const;
+    void buildSideFrom(int x, int y, int side, bool secondLayer);
+    void fillSurface();
+    void placeOnStart(SMap& map, const SPlacedObject& position);
 };

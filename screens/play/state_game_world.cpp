@@ -6,28 +6,18 @@
 #include "screens/play/state_game.h"
 #include "ui/widgets/dialog_list_ctrl.h"
 
-void SStateGame::AllocGrid() {}
-void SStateGame::TravelToStartPosition() { TravelToPosition(m_game->m_startPosition.c_str(), 0); }
 uint32_t SStateGame::FindItemListId(const char*) const { return 0; }
-void SStateGame::EnterMap() {}
-void SStateGame::MarkExplored() {}
 void SStateGame::UpdatePersonsInView() {}
 void SStateGame::RemovePersons(bool) {}
 void SStateGame::RestorePersonPlaces() {}
 void SStateGame::RefreshArea() {}
-void SStateGame::ApplyPendingCellChanges() {}
 void SStateGame::ChooseHandSprites() {}
-void SStateGame::RenumberGrid() {}
-void SStateGame::RebuildAllCellViews() {}
 void SStateGame::PlayAmbientVoice() {}
 void SStateGame::PlaySecondFootstep() {}
 void SStateGame::AdvanceWalk() {}
 void SStateGame::RunMonsterPass() { m_monsterPassRequest = 0; }
 void SStateGame::RunMonsterRound() {}
 void SStateGame::PlayPendingThunder() {}
-void SStateGame::AnimateGround() {}
-void SStateGame::UpdateNearbyCells() {}
-void SStateGame::TickNearbyObjects() {}
 void SStateGame::ScanNearbyCells() {}
 void SStateGame::UpdatePersons() {}
 void SStateGame::StepTravelFog() {}
