@@ -135,7 +135,7 @@ TEST_F(MainMenuGameTest, theMenusMusicStopsBeforeTheNewGamesPackagesOpen) {
     ASSERT_GT(channel, 0);
     ASSERT_TRUE(MusicPlays(channel));
     Choose(SStateMain::kNewGame);
-    ASSERT_EQ(Current(), m_rig->Game().Screen(kSceneScreen));
+    ASSERT_EQ(Current(), m_rig->Game().Screen(kCharacterCreationScreen));
     EXPECT_FALSE(MusicPlays(channel));
 }
 
