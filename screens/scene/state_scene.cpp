@@ -100,15 +100,16 @@ void SStateScene::Leave() {
 }
 
 void SStateScene::releasePagePicture() {
-    if (m_pagePicture) m_game->m_cache.UnloadPicture(*m_pagePicture);
-    m_pagePicture = nullptr;
+    SPictureEntry* picture = m_pagePicture.empty() ? nullptr : m_game->m_cache.FindPicture(m_pagePicture.c_str());
+    if (picture != nullptr && picture->data != nullptr) m_game->m_cache.UnloadPicture(*picture);
+    m_pagePicture.clear();
 }
 
 const SPictureEntry* SStateScene::pagePicture(const SScenePage& page) {
     SPictureEntry* picture = m_game->m_cache.FindPicture(page.pictureName.Text());
     if (picture == nullptr || picture->data != nullptr) return picture;
     if (!m_game->m_cache.LoadPicture(*picture)) return nullptr;
-    m_pagePicture = picture;
+    m_pagePicture = page.pictureName.Text();
     return picture;
 }
 

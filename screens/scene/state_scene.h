@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "engine/packages/resource_cache.h"
 #include "ui/state.h"
@@ -95,7 +96,9 @@ private:
     const SScene* m_scene = nullptr;
     uint32_t m_pageIndex = 0;
     const SScenePage* m_page = nullptr;
-    SPictureEntry* m_pagePicture = nullptr;  // loaded by this screen, released with the page
+    // The page picture this screen loaded, released with the page. Kept by name: a new game that
+    // starts while the scene shows empties the cache the entry lived in.
+    std::string m_pagePicture;
     bool m_running = true;
     bool m_credits = false;
     uint32_t m_speed = 0;
