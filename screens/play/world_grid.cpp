@@ -4,6 +4,7 @@
 
 #include "data/maps/creature.h"
 #include "screens/play/state_game.h"
+#include "screens/play/type_pictures.h"
 
 SWorldGrid::SWorldGrid(SStateGame& screen)
     : m_screen(screen),
@@ -37,10 +38,7 @@ void SWorldGrid::RefreshCreaturePicture(SMap& map, SCreature& creature) {
         m_screen.BuildCellView(x, y);
 }
 
-void SWorldGrid::MarkMonsterInUse(const SMonster& monster) {
-    if (std::find(m_monstersInUse.begin(), m_monstersInUse.end(), &monster) == m_monstersInUse.end())
-        m_monstersInUse.push_back(&monster);
-}
+void SWorldGrid::MarkMonsterInUse(const SMonster& monster) { MarkMonsterTypeInUse(monster); }
 
 void SWorldGrid::Clear() {
     auto clear = [](auto& table) {
@@ -56,7 +54,6 @@ void SWorldGrid::Clear() {
     clear(m_pileDisplays);
     clear(m_creatureDisplays);
     clear(m_builtLight);
-    m_monstersInUse.clear();
 }
 
 void SWorldGrid::AttachView(SViewDescriptor& view) const {

@@ -61,7 +61,6 @@ public:
     void SetBuiltLight(int x, int y, uint16_t light) { m_builtLight[index(x, y)] = light; }
 
     // The monsters whose creatures the maps put on the grid since it was cleared.
-    const std::vector<const SMonster*>& MonstersInUse() const { return m_monstersInUse; }
 
 private:
     static size_t index(int x, int y) { return size_t(y * kSize + x); }
@@ -77,5 +76,4 @@ private:
     std::vector<SItemStackRecord> m_pileDisplays;
     std::vector<SItemPileRecord> m_creatureDisplays;
     std::vector<uint16_t> m_builtLight;
-    std::vector<const SMonster*> m_monstersInUse;
 };
