@@ -7,7 +7,7 @@
 
 #include "script/script.h"
 #include "script/script_command_sink.h"
-#include "support/script_assembler.h"
+#include "tools/sampledata/script_assembler.h"
 
 namespace {
 class Sink : public SScriptCommandSink {

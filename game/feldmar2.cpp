@@ -42,7 +42,8 @@ SScreenChoice ChooseScreenMode(uint32_t width, uint32_t height, uint32_t startMo
         bool landscapeNative, keyboard;
         uint32_t interval;
     };
-    // Modes 6 and 9 are the turned modes that a non-zero StartMode asks for.
+    // Modes 6 and 9 are the turned modes that a StartMode of 1 or 2 asks for; any other value is
+    // no orientation, which the settings read as portrait.
     constexpr Row kScreens[] = {
         {480, 640, 10, 9, false, false, 30}, {640, 480, 10, 9, true, false, 30}, {240, 320, 7, 6, false, false, 40},
         {320, 240, 7, 6, true, false, 40},   {240, 240, 8, 8, false, false, 40}, {480, 480, 11, 11, false, false, 30},
@@ -51,7 +52,7 @@ SScreenChoice ChooseScreenMode(uint32_t width, uint32_t height, uint32_t startMo
     for (const Row& row : kScreens) {
         if (row.width != width || row.height != height) continue;
         return {true,
-                startMode ? row.landscapeMode : row.portraitMode,
+                startMode == 1 || startMode == 2 ? row.landscapeMode : row.portraitMode,
                 height == 600 ? 584u : height,
                 row.landscapeNative,
                 row.keyboard,

@@ -41,10 +41,14 @@ SGameData::SGameData() {
 
 SGameData::~SGameData() = default;
 
-bool SGameData::LoadLayoutRecord() {
+uint16_t SGameData::LayoutRecordId() const {
     const bool squareOrLarge = m_screenMode == 8 || m_screenMode == 11 || m_screenMode == 14 || m_screenMode == 15 ||
                                m_screenMode == 16;
-    m_layoutBytes = m_dataPackage ? m_dataPackage->LoadRecord(squareOrLarge ? 3003 : 3001) : nullptr;
+    return squareOrLarge ? 3003 : 3001;
+}
+
+bool SGameData::LoadLayoutRecord() {
+    m_layoutBytes = m_dataPackage ? m_dataPackage->LoadRecord(LayoutRecordId()) : nullptr;
     m_layout = m_layoutBytes ? SLayoutRecord({m_layoutBytes->Data(), m_layoutBytes->Size()}) : SLayoutRecord();
     return m_layoutBytes != nullptr;
 }

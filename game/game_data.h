@@ -52,6 +52,7 @@
 #include "engine/files/settings.h"
 #include "engine/packages/loading_steps.h"
 #include "engine/packages/resource_cache.h"
+#include "game/game_music.h"
 #include "game/game_portraits.h"
 #include "game/interface_roles.h"
 #include "game/layout_record.h"
@@ -107,9 +108,11 @@ public:
     // as they were when the record has no entry.
     void GetLayoutSize(uint32_t dialogId, uint32_t& width, uint32_t& height) const;
     std::optional<SLayoutRow> GetLayoutCtrl(uint32_t dialogId, uint32_t controlId) const;
-    // Reads the layout record of the screen mode from the interface package (3001, or 3003 on the
-    // square and large modes). False when it is missing.
+    // Reads the layout record of the screen mode from the interface package. False when it is
+    // missing.
     bool LoadLayoutRecord();
+    // The layout record of the screen mode: 3001, or 3003 on the square and large modes.
+    uint16_t LayoutRecordId() const;
 
     void LoadSettings() { ::LoadSettings(m_settings, int(m_screenMode)); }
     void SaveSettings() const { ::SaveSettings(m_settings); }
@@ -229,6 +232,8 @@ public:
     SSkyTable m_skyTable;
     SQuestTable m_questTable;
     SSoundTable m_soundTable;
+    // The piece of music that plays, from the sound table's songs.
+    SGameMusic m_music;
     SSceneTable m_sceneTable;
     // The world's topics before the persons, whose sets point into them.
     SDialogTable m_dialogue;

@@ -3,6 +3,7 @@
 #include "game/game_data.h"
 #include "game/script/script_context.h"
 #include "render/render.h"
+#include "screens/menu/state_main.h"
 #include "screens/screen_id.h"
 #include "ui/state.h"
 
@@ -61,10 +62,18 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
                 " has no layout record for screen mode " + std::to_string(screenMode) + ".";
         return false;
     }
+    // Every start goes on to the main menu, which cannot be laid out without its layout.
+    uint32_t menuWidth = 0, menuHeight = 0;
+    if (!m_layout.FindSize(uint16_t(screenMode), SStateMain::kLayout, menuWidth, menuHeight)) {
+        error = "The interface package " + m_fileFolder->Resolve("BrimvaleData.pdb") + " has no layout " +
+                std::to_string(SStateMain::kLayout) + " (the main menu) for screen mode " + std::to_string(screenMode) +
+                " in its layout record " + std::to_string(LayoutRecordId()) + ".";
+        return false;
+    }
 
     m_display = std::make_unique<SDisplay>();
-    // The stored start mode is the display orientation.
-    m_display->SetOrientation(int(m_settings.startMode <= 2 ? m_settings.startMode : 0));
+    // The stored start mode is the display orientation, on the devices that can be turned.
+    m_display->SetOrientation(int(DisplayOrientationFor(m_settings, int(m_screenMode))));
     m_display->Init(window, int(screenWidth), int(screenHeight), int(m_screenMode));
     m_render = std::make_unique<SRender>();
     m_render->SetView(&m_playView);
@@ -95,6 +104,7 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     m_cards.Init(m_screenMode);
     m_soundTable.Attach(m_sound.get());
     m_sound->Attach(&m_soundTable);
+    m_music.Attach(m_sound.get(), &m_soundTable);
     InitTables();
     m_moduleContext.folder = m_fileFolder.get();
     m_moduleContext.random = m_random.get();
@@ -106,7 +116,7 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     // "Script error!" reaches the play screen's message queue through the context.
     m_script->Init(m_scriptContext.get());
     m_scriptContext->Init({&m_player, &m_npcTypes, &m_monsters, &m_mapObjectTypes, &m_globals, &m_scriptTable,
-                           &m_spells, &m_items, &m_diseases, m_random.get(), &m_soundTable},
+                           &m_spells, &m_items, &m_diseases, m_random.get(), &m_soundTable, &m_packages},
                           *m_script);
     bindPlayScreenToScripts();
     m_scriptTable.Attach(m_script.get());

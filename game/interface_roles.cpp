@@ -69,6 +69,12 @@ constexpr RoleRow kRoles[] = {
     {R::kFireFrames, {135, 8}},
     {R::kPotionBackground, {222, 1}},
     {R::kEnchantChooserPictures, {215, 4}},
+    {R::kSettingsBackground, {275, 1}},
+    {R::kPreviousChoiceButton, {411, 2}},
+    {R::kNextChoiceButton, {413, 2}},
+    {R::kWorldEnabledMark, {206, 2}},
+    {R::kWorldDisabledMark, {208, 2}},
+    {R::kWorldDeleteButton, {210, 2}},
 };
 
 static_assert(std::size(kRoles) == std::size_t(SInterfaceRole::kCount), "every role has its row");

@@ -65,6 +65,12 @@ enum class SInterfaceRole : uint8_t {
     kFireFrames,        // eight
     kPotionBackground,
     kEnchantChooserPictures,  // background, page, confirm and cancel buttons
+    kSettingsBackground,
+    kPreviousChoiceButton,
+    kNextChoiceButton,
+    kWorldEnabledMark,  // the add-on worlds' row buttons
+    kWorldDisabledMark,
+    kWorldDeleteButton,
     kCount
 };
 

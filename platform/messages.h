@@ -37,6 +37,7 @@ constexpr int PointY(intptr_t lParam) { return int((uint32_t(lParam) >> 16) & 0x
 // Virtual-key codes the game binds.
 enum VirtualKey : uint32_t {
     kVkBack = 8,
+    kVkTab = 9,
     kVkReturn = 13,
     kVkEscape = 27,
     kVkSpace = 32,
@@ -44,6 +45,8 @@ enum VirtualKey : uint32_t {
     kVkUp = 38,
     kVkRight = 39,
     kVkDown = 40,
+    kVkLeftShift = 160,
+    kVkLeftControl = 162,
     kVkApp1 = 193,
     kVkApp2 = 194,
     kVkApp3 = 195,

@@ -1,6 +1,10 @@
+#include "screens/addons/state_add_worlds.h"
+#include "screens/creation/state_generate.h"
 #include "screens/menu/state_main.h"
 #include "screens/play/state_game.h"
+#include "screens/scene/state_scene.h"
 #include "screens/screen_id.h"
+#include "screens/settings/state_settings.h"
 #include "screens/splash/state_splash.h"
 
 std::unique_ptr<SState> MakeScreen(ScreenId id) {
@@ -8,6 +12,10 @@ std::unique_ptr<SState> MakeScreen(ScreenId id) {
         case kPlayScreen: return std::make_unique<SStateGame>();
         case kMainMenuScreen: return std::make_unique<SStateMain>();
         case kSplashScreen: return std::make_unique<SStateSplash>();
+        case kCharacterCreationScreen: return std::make_unique<SStateGenerate>();
+        case kSceneScreen: return std::make_unique<SStateScene>();
+        case kSettingsScreen: return std::make_unique<SStateSettings>();
+        case kAddOnWorldsScreen: return std::make_unique<SStateAddWorlds>();
         default: return std::make_unique<SState>();
     }
 }

@@ -65,7 +65,7 @@ public:
     // equipment slot whose index is i (null for a dropped item), and that slot's index becomes -1.
     bool LoadPlayerState(SArchive& archive, SItemTypeNames& names, SEquipmentIndexes& indexes, SEquipmentSlots& slots);
 
-    uint16_t m_serial = 0;  // set by the map that creates it
+    uint16_t m_serial = 0;  // the play screen's display number of the pile it shows; 0 for none
     uint8_t m_id = 0;       // the container's number within its map
     uint8_t m_flags = 0;
     uint8_t m_x = 0;

@@ -144,6 +144,12 @@ public:
     uint8_t ContainerIdCounter() const { return m_containerIdCounter; }
     uint16_t FogColour() const { return m_fogColour; }
     uint16_t ViewDistance() const { return m_viewDistance; }
+    // A script's fog, in place of the world data's until ResetFog.
+    void SetFog(uint16_t viewDistance, uint16_t colour) {
+        m_viewDistance = viewDistance;
+        m_fogColour = colour;
+    }
+    void ResetFog() { SetFog(m_dataViewDistance, m_dataFogColour); }
     SMapObjectType* FloorType() const { return m_floorType; }
     SPaletteEntry* FloorPalette() const { return m_floorPalette; }
     SMapObjectType* CeilingType() const { return m_ceilingType; }
@@ -197,6 +203,8 @@ private:
     uint16_t m_flags = 0;
     uint16_t m_fogColour = 0;
     uint16_t m_viewDistance = 0;
+    uint16_t m_dataFogColour = 0;  // the header's, which ResetFog brings back
+    uint16_t m_dataViewDistance = 0;
     SExploredMap m_explored;
     int m_version = 0;  // the data version of the level data
     std::unique_ptr<SPdbRecord> m_cells;

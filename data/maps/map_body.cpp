@@ -45,8 +45,9 @@ bool SMap::LoadHeader(SArchive& archive, int version, std::string& fault) {
     m_title.Assign(header.title.Text());
     m_name.Set(header.name);
     m_flags = header.flags;
-    m_fogColour = header.fogColour;
-    m_viewDistance = header.viewDistance;
+    m_dataFogColour = header.fogColour;
+    m_dataViewDistance = header.viewDistance;
+    ResetFog();
     m_width = m_height = IsSurface() ? kSectionCells : kGridCells;
     m_explored.Resize(m_width, m_height);
     if (!fitsIn(header.storedLeft, header.storedWidth, m_width) ||

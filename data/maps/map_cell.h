@@ -34,6 +34,9 @@ struct SMapCell {
     SPaletteEntry* upperPalette = nullptr;
     SMapCellSide sides[4];
     uint16_t containerId = 0;  // the map's item container that lies in the cell as a pile; 0 for none
+    // The ids of the creatures standing in the cell, 0 for none. The second place is taken only
+    // while the first is, and moves up when the first empties.
+    uint8_t creatures[2] = {};
 
     void ClearSide(int side) { sides[side] = {}; }
     // The centre and the upper part.

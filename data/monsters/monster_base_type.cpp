@@ -62,3 +62,22 @@ uint16_t SMonsterBaseType::PictureSlot(int i) const {
     const SPictureEntry* picture = i >= 0 && size_t(i) < m_pictures.size() ? m_pictures[i] : nullptr;
     return picture ? uint16_t(picture->slot) : 0;
 }
+
+bool SMonsterBaseType::LoadPictures(SResourceCache& cache) {
+    // The pictures load even for a loaded type, so that one it shares with a type freed meanwhile
+    // comes back; a picture that is there already costs nothing.
+    bool all = true;
+    for (int i = 0; i < m_pictureNames.Count(); ++i)
+        if (m_pictureNames[i] && !cache.LoadPicture(m_pictureNames[i])) all = false;
+    if (!m_loaded) AcquirePalettes(cache);
+    m_loaded = true;
+    return all;
+}
+
+void SMonsterBaseType::ReleasePictures(SResourceCache& cache) {
+    if (!m_loaded) return;
+    for (int i = 0; i < m_pictureNames.Count(); ++i)
+        if (m_pictureNames[i]) cache.UnloadPicture(m_pictureNames[i]);
+    ReleasePalettes(cache);
+    m_loaded = false;
+}

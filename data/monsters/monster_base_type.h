@@ -56,6 +56,13 @@ public:
     uint16_t PictureSlot(int i) const;
     // The first palette name, or null.
     const char* FirstPaletteName() const { return m_paletteNames.Count() > 0 ? m_paletteNames[0] : nullptr; }
+    // Loads the named pictures (again, for a loaded type whose pictures were freed by a type that
+    // shares them) and acquires the palettes once. False when a picture is missing or cannot be
+    // read; the others load all the same.
+    bool LoadPictures(SResourceCache& cache);
+    // Unloads the pictures and releases the palettes of a loaded type.
+    void ReleasePictures(SResourceCache& cache);
+    bool IsLoaded() const { return m_loaded; }
 
     const char* m_texts[2] = {nullptr, nullptr};
     SPtrArray<const char> m_pictureNames{10, false};
@@ -71,9 +78,12 @@ public:
     uint8_t m_copied[2] = {0, 0};  // handed on to the monsters made from the type
     uint8_t m_attackKind = 1;
     const char* m_missile = nullptr;  // a first-person item sprite's name
+    // A creature of the type stands on the play screen's grid, so its pictures are wanted.
+    bool m_inUse = false;
 
 private:
     void dropEmptyPaletteNames();
 
     std::vector<const SPictureEntry*> m_pictures;
+    bool m_loaded = false;
 };

@@ -26,10 +26,9 @@ bool SModuleList::Open(const char* fileName) {
 }
 
 bool SModuleList::OpenAll(SLoadingSteps& loading) {
-    static const char* const kPackages[] = {"BrimvaleMusic", "BrimvaleSound", "BrimvaleRes", "Brimvale"};
     bool opened = true;
     SReadError firstError;
-    for (const char* package : kPackages) {
+    for (const char* package : kGamePackages) {
         if (!Open(package) && opened) {
             opened = false;
             firstError = m_error;

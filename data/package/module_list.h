@@ -1,5 +1,9 @@
 #pragma once
-// SModuleList: the game's open data packages, in the order they were opened.
+// SModuleList: the game's open data packages, in the order they were opened, and the add-on
+// worlds installed beside them.
+#include <vector>
+
+#include "data/package/add_on_world.h"
 #include "data/package/module.h"
 #include "engine/base/ptr_array.h"
 #include "engine/base/read_error.h"
@@ -9,6 +13,9 @@ struct SModuleContext;
 
 class SModuleList {
 public:
+    // The packages every game opens, in the order OpenAll opens them.
+    static constexpr const char* kGamePackages[] = {"BrimvaleMusic", "BrimvaleSound", "BrimvaleRes", "Brimvale"};
+
     explicit SModuleList(SModuleContext& context) : m_context(context) {}
     ~SModuleList() { Clear(); }
     SModuleList(const SModuleList&) = delete;
@@ -18,7 +25,7 @@ public:
     // current one. A package that is missing, not a data package or damaged is not added; Error()
     // says why.
     bool Open(const char* fileName);
-    // The music, sound, picture and world packages, in this order, one loading step after each.
+    // The game's packages, one loading step after each.
     // False when any of them did not open; Error() names the first.
     bool OpenAll(SLoadingSteps& loading);
     // A new empty module, appended.
@@ -39,10 +46,14 @@ public:
     SModule* Current() const { return m_current; }
     void SetCurrent(SModule* module) { m_current = module; }
     const SReadError& Error() const { return m_error; }
+    // In the order they are listed; nothing fills the list yet, so it stays empty in a game.
+    std::vector<SAddOnWorld>& AddOnWorlds() { return m_addOnWorlds; }
+    const std::vector<SAddOnWorld>& AddOnWorlds() const { return m_addOnWorlds; }
 
 private:
     SModuleContext& m_context;
     SPtrArray<SModule> m_modules{4};
     SModule* m_current = nullptr;
     SReadError m_error;
+    std::vector<SAddOnWorld> m_addOnWorlds;
 };

@@ -1,6 +1,9 @@
 #pragma once
 // SFaceTable: the portraits of the world data, found by name, with their pictures from the
 // resource cache.
+#include <string>
+#include <vector>
+
 #include "data/persons/face_type.h"
 #include "data/tables/record_table.h"
 
@@ -18,6 +21,9 @@ public:
     bool LoadPicture(const SFaceType& face);
     // The picture name of the face of that name, or null when the table has none.
     const char* PictureName(const char* name) const;
+    // The names of the player's portraits in byte order (capitals first); a face without a name
+    // comes last, as an empty name.
+    std::vector<std::string> PlayerPortraitNames() const;
 
 private:
     SResourceCache* m_cache = nullptr;

@@ -25,7 +25,25 @@ void listTable(std::vector<platform::RegistryValue>& values, const uint32_t (&ta
     for (int i = 0; i < SSettings::kKeyCount; ++i) values.push_back({keyName(prefix, i), table[i]});
 }
 
-uint32_t readViewSize(const char* name) { return std::min(RegGetDword(name, 0), SSettings::kSmallestViewSize); }
+constexpr uint32_t kMaxVolume = 10;
+
+// A view size the viewport knows nothing of shows the whole view, as a new player has it.
+uint32_t readViewSize(const char* name) {
+    const uint32_t size = RegGetDword(name, 0);
+    return size <= SSettings::kSmallestViewSize ? size : 0;
+}
+
+uint32_t readVolume(const char* name, uint32_t defaultLevel) {
+    return std::min(RegGetDword(name, defaultLevel), kMaxVolume);
+}
+
+// Key letters and keys are below 256, actions from 1000 on: a table that holds the other kind was
+// stored by a run on another kind of device, and would leave every binding dead here.
+bool fitsDevice(const uint32_t (&table)[SSettings::kKeyCount], bool keyboard) {
+    for (int i = 0; i < 9; ++i)
+        if (table[i] != 0 && (table[i] < 256) != keyboard) return false;
+    return true;
+}
 
 }  // namespace
 
@@ -45,22 +63,42 @@ bool IsLargeScreenMode(int screenMode) {
     return screenMode == 9 || screenMode == 10 || screenMode == 11 || screenMode == 14 || screenMode == 15;
 }
 
+bool HasOrientationChoice(int screenMode) {
+    return screenMode == 3 || screenMode == 4 || screenMode == 6 || screenMode == 7 || screenMode == 9 ||
+           screenMode == 10;
+}
+
+uint32_t DisplayOrientationFor(const SSettings& settings, int screenMode) {
+    return HasOrientationChoice(screenMode) && settings.startMode <= 2 ? settings.startMode : 0;
+}
+
+std::span<const uint32_t, 9> DefaultBindings(uint32_t orientation, bool keyboard) {
+    if (keyboard) return std::span<const uint32_t, 9>(kKeyboardLetters);
+    const uint32_t* table = orientation == 1 ? kLeftKeys : orientation == 2 ? kRightKeys : kPortraitKeys;
+    return std::span<const uint32_t, 9>(table, 9);
+}
+
 void LoadSettings(SSettings& settings, int screenMode) {
     settings.startMode = RegGetDword("StartMode", 0);
-    settings.soundVolume = RegGetDword("SoundVolume", 10);
-    settings.musicVolume = RegGetDword("MusicVolume", 5);
+    if (settings.startMode > 2) settings.startMode = 0;
+    settings.soundVolume = readVolume("SoundVolume", 10);
+    settings.musicVolume = readVolume("MusicVolume", 5);
     settings.viewSize = readViewSize("ViewSize");
     settings.leftViewSize = readViewSize("LViewSize");
     settings.rightViewSize = readViewSize("RViewSize");
 
+    const bool keyboard = IsKeyboardScreenMode(screenMode);
     settings.keys[SSettings::kMarkerEntry] = RegGetDword("Key12", 0);
     if (settings.keys[SSettings::kMarkerEntry] != 0) {
         readTable(settings.keys, "Key", SSettings::kMarkerEntry);
         readTable(settings.leftKeys, "LKey", SSettings::kKeyCount);
     } else {
-        if (IsKeyboardScreenMode(screenMode))
-            std::copy(std::begin(kKeyboardLetters), std::end(kKeyboardLetters), settings.keys);
         settings.keys[SSettings::kMarkerEntry] = 1;
+    }
+    // Also the first run of a keyboard, whose record holds the buttons' defaults.
+    if (!fitsDevice(settings.keys, keyboard)) {
+        const auto defaults = DefaultBindings(0, keyboard);
+        std::copy(defaults.begin(), defaults.end(), settings.keys);
     }
 
     settings.rightKeys[SSettings::kMarkerEntry] = RegGetDword("RKey12", 0);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "platform/registry.h"
@@ -32,10 +33,22 @@ bool IsKeyboardScreenMode(int screenMode);
 // The large screens (640x480 and up, and 480x480): they have their own interface pictures, a
 // shrinkable 3-D view and bigger fonts.
 bool IsLargeScreenMode(int screenMode);
+// Screen modes of devices that can be turned, in pairs (3 and 4, 6 and 7, 9 and 10): only there
+// does the display take the stored orientation; every other device draws upright.
+bool HasOrientationChoice(int screenMode);
+// The display orientation a screen mode runs in with the stored orientation.
+uint32_t DisplayOrientationFor(const SSettings& settings, int screenMode);
+
+// The first nine words of a binding table as a new player gets them: on keyboards the letters of
+// the nine actions, whatever the orientation; on other devices the action of each button, turned
+// with the orientation (0 portrait, 1 left landscape, 2 right landscape; others read as 0).
+std::span<const uint32_t, 9> DefaultBindings(uint32_t orientation, bool keyboard);
 
 // Reads the settings for a screen mode over the defaults and writes the whole record back, so that
-// the markers and defaults are stored from the first run on. View sizes beyond the smallest read as
-// the smallest.
+// the markers and defaults are stored from the first run on. A value outside its range is never
+// kept: volumes above 10 read as 10, an orientation above 2 and a view size above the smallest
+// read as 0. A portrait table that another kind of device stored (key letters on a device with
+// buttons, action codes on a keyboard) reads as this device's defaults.
 void LoadSettings(SSettings& settings, int screenMode);
 // Every value by its registry name, in the registry's order.
 std::vector<platform::RegistryValue> SettingsValues(const SSettings& settings);

@@ -108,6 +108,9 @@ public:
     SPaletteEntry* Palette(uint32_t index) const {
         return index < m_palettes.size() ? m_palettes[index].get() : nullptr;
     }
+    // The entries by slot, as the renderer's picture and palette tables.
+    const std::vector<std::unique_ptr<SPictureEntry>>& Pictures() const { return m_pictures; }
+    const std::vector<std::unique_ptr<SPaletteEntry>>& Palettes() const { return m_palettes; }
     size_t KeptIndexRecords() const { return m_indexRecords.size(); }
     const SReadError& Error() const { return m_error; }
 

@@ -15,6 +15,7 @@
 #include "game/script/script_play_screen.h"
 #include "game/script/script_text_output.h"
 #include "script/script.h"
+#include "ui/widgets/dialog_list_ctrl.h"
 
 namespace {
 
@@ -47,6 +48,9 @@ void SScriptContext::SetTextOutput(SScriptOutputMode mode, SScriptTextOutput* ou
 
 void SScriptContext::startScript(uint32_t event, SScriptOutputMode mode) {
     m_answer = 0;
+    m_listOpen = false;
+    m_list.reset();
+    m_listResult.Assign("");
     m_event = event;
     m_outputMode = mode;
     m_source = nullptr;
@@ -64,15 +68,9 @@ void SScriptContext::SetupForCreature(uint32_t event, SPlacedObject* source, SMa
     m_source = source;
     m_map = map;
     m_creature = creature;
-    // The grid decides where the creature stands: a creature of a neighbouring surface section lies
-    // elsewhere than its own section's offset of 7 cells would say.
-    SMapGrid* grid = m_playScreen ? m_playScreen->Grid() : nullptr;
-    int column = 0, row = 0;
-    if (grid && map && creature && grid->MapToGrid(*map, creature->x, creature->y, column, row) && column >= 0 &&
-        row >= 0 && column < SMapGrid::kSize && row < SMapGrid::kSize) {
-        m_place.x = column;
-        m_place.y = row;
-        m_cell = &grid->Cell(column, row);
+    if (const std::optional<SGridPlace> place = map && creature ? gridPlaceOf(*map, *creature) : std::nullopt) {
+        m_place = *place;
+        m_cell = &m_playScreen->Grid()->Cell(place->x, place->y);
     }
     m_npc = source && m_world.npcs ? m_world.npcs->Find(source->textA.Text()) : nullptr;
 }
@@ -94,6 +92,19 @@ void SScriptContext::SetupForScene() { startScript(0, SScriptOutputMode::Scene);
 void SScriptContext::SetupForConversation(SNpcType* npc) {
     startScript(kEventUse, SScriptOutputMode::Conversation);
     m_npc = npc;
+}
+
+std::optional<SGridPlace> SScriptContext::gridPlaceOf(const SMap& map, const SCreature& creature) const {
+    // The grid decides where the creature stands: a creature of a neighbouring surface section lies
+    // elsewhere than its own section's offset of 7 cells would say.
+    SMapGrid* grid = m_playScreen ? m_playScreen->Grid() : nullptr;
+    int column = 0, row = 0;
+    if (!grid || !grid->MapToGrid(map, creature.x, creature.y, column, row)) return std::nullopt;
+    if (column < 0 || row < 0 || column >= SMapGrid::kSize || row >= SMapGrid::kSize) return std::nullopt;
+    SGridPlace place;
+    place.x = column;
+    place.y = row;
+    return place;
 }
 
 void SScriptContext::QueueCellEvent(SMap* map, const SGridPlace& place) {

@@ -18,12 +18,14 @@
 #include "script/script_command_sink.h"
 #include "script/script_output.h"
 
+class SDialogListCtrl;
 class SGlobalTable;
 class SItem;
 class SItemDatabase;
 class SMap;
 class SMapObjectType;
 class SMapObjectTypeTable;
+class SModuleList;
 class SMonster;
 class SMonsterTable;
 class SNpcTable;
@@ -31,6 +33,7 @@ class SNpcType;
 class SPlayer;
 class SRandom;
 class SScript;
+class SScriptConversation;
 class SScriptPlayScreen;
 class SScriptTable;
 class SScriptTextOutput;
@@ -54,6 +57,8 @@ struct SScriptWorld {
     const SDiseaseTable* diseases = nullptr;
     SRandom* random = nullptr;
     SSoundTable* sounds = nullptr;
+    // The open packages, whose maps scripts name.
+    SModuleList* packages = nullptr;
 };
 
 // The screen whose text a script's messages join.
@@ -104,8 +109,12 @@ public:
     // commands on creatures and the player give nothing.
     void AttachPlayScreen(SScriptPlayScreen* screen) { m_playScreen = screen; }
     void SetTextOutput(SScriptOutputMode mode, SScriptTextOutput* output);
+    // The open conversation, which scripts in its output mode end, list choices in and move on;
+    // null while none is open.
+    void AttachConversation(SScriptConversation* conversation) { m_conversation = conversation; }
 
-    // Set-ups, one before each script run: each also clears the answer.
+    // Set-ups, one before each script run: each also clears the answer, and drops a choice list
+    // never shown and the result of an earlier choice.
     // A creature's script: the creature's object is the source, its cell the place.
     void SetupForCreature(uint32_t event, SPlacedObject* source, SMap* map, SCreature* creature,
                           SScriptOutputMode mode);
@@ -177,7 +186,11 @@ public:
     // The last question's answer: 1 Ok or Yes, 2 any other button, which the play screen writes.
     int32_t Answer() const { return m_answer; }
     void SetAnswer(int32_t answer) { m_answer = answer; }
-    bool IsListOpen() const { return m_listOpen; }
+    // The key of the row the player chose from the script's choice list; empty after Cancel. The
+    // play screen and the conversation write it before the script runs again; every set-up clears
+    // it, so that no later script reads an old choice.
+    const SString& ListResult() const { return m_listResult; }
+    void SetListResult(const char* key) { m_listResult.Assign(key); }
     int32_t Damage() const { return m_damage; }
     void SetDamage(int32_t damage) { m_damage = damage; }
     const SString& SpellName() const { return m_spellName; }
@@ -195,6 +208,34 @@ private:
     // id.
     bool runWorldCommand(uint32_t id, const SScriptValue& arg1, const SScriptValue& arg2,
                          std::optional<SScriptValue>& result);
+    // Choice lists and the conversation's commands (script_choice_commands.cpp); false for any other
+    // id.
+    bool runChoiceCommand(uint32_t id, const SScriptValue& arg1, const SScriptValue& arg2,
+                          std::optional<SScriptValue>& result);
+    // The conversation that runs the script; null when the script's messages go elsewhere.
+    SScriptConversation* conversation() const;
+    // Fog and the creatures that scripts make and remove (script_map_commands.cpp); false for any
+    // other id.
+    bool runMapCommand(uint32_t id, const SScriptValue& arg1, const SScriptValue& arg2, const SScriptValue& arg3);
+    // The map of that name in the open packages when scripts may change its fog; null otherwise.
+    SMap* fogMap(const char* name) const;
+    // The play screen draws the fog anew when the map is the one it shows.
+    void fogChanged(const SMap& map);
+    SMonster* findMonster(const char* name) const;
+    // On the current map, at a place, at the named object's cell, or at a distance from the player
+    // towards a compass point.
+    void createMonsterAt(const char* name, int32_t x, int32_t y);
+    void createMonsterAtObject(const char* name, const char* objectName);
+    void createMonsterAhead(const char* name, const char* direction, int32_t distance);
+    // The creatures of the monster that scripts made on the current map, off the grid and the map.
+    void removeMonsters(const char* name);
+    // A creature of the monster on the map at (x, y), shown on the grid at once; nothing for a place
+    // off the map.
+    void addCreature(SMap& map, SMonster& monster, int64_t x, int64_t y, bool scripted);
+    // Queues the grid cell where the creature stands, for the play screen to build again.
+    void queueCreatureCell(SMap& map, const SCreature& creature);
+    // The creature's cell on the grid; nothing without a grid or off it.
+    std::optional<SGridPlace> gridPlaceOf(const SMap& map, const SCreature& creature) const;
     // Moves the clock on; a wait of no minutes or less does nothing.
     void passTime(int64_t minutes);
     // A question box on the play screen, whose answer runs the script again; other screens ask none.
@@ -220,6 +261,7 @@ private:
     SScriptWorld m_world;
     SScript* m_script = nullptr;
     SScriptPlayScreen* m_playScreen = nullptr;
+    SScriptConversation* m_conversation = nullptr;
     std::array<SScriptTextOutput*, 3> m_outputs{};
 
     uint32_t m_event = 0;
@@ -235,7 +277,11 @@ private:
     std::unique_ptr<SMonster> m_defaultMonster;
 
     int32_t m_answer = 0;
+    // Set by a choice list on the play screen, which the context holds until the script shows it;
+    // the flag stays up, so that the script run again after the choice reads the result.
     bool m_listOpen = false;
+    std::unique_ptr<SDialogListCtrl> m_list;
+    SString m_listResult;
     int32_t m_damage = 0;
     SString m_spellName;
     int32_t m_spellValue = 0;

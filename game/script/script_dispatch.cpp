@@ -3,7 +3,6 @@
 #include "data/map_objects/map_object_type.h"
 #include "data/maps/creature.h"
 #include "data/maps/map.h"
-#include "data/maps/map_grid.h"
 #include "data/monsters/monster.h"
 #include "data/monsters/monster_context.h"
 #include "data/package/module.h"
@@ -67,12 +66,8 @@ std::optional<SScriptTarget> SScriptContext::ResolveTarget(const char* name) con
     SScriptTarget target = objectTarget(found.object, found.map, found.creature);
     if (target.kind == SScriptTarget::Kind::MapObject) {
         m_playScreen->LocateObject(*found.map, *found.object, target.place);
-    } else if (SMapGrid* grid = m_playScreen->Grid()) {
-        int column = 0, row = 0;
-        if (grid->MapToGrid(*found.map, found.creature->x, found.creature->y, column, row)) {
-            target.place.x = column;
-            target.place.y = row;
-        }
+    } else if (const std::optional<SGridPlace> place = gridPlaceOf(*found.map, *found.creature)) {
+        target.place = *place;
     }
     return target;
 }

@@ -1,7 +1,8 @@
 // The commands of the world, which ignore the name written before them: script globals, the
 // context's own values, tests of the map and world played, sounds, messages and questions. The clock's
 // commands live in script_clock_commands.cpp, the play screen's world requests in
-// script_world_commands.cpp.
+// script_world_commands.cpp, choice lists and the conversation's commands in
+// script_choice_commands.cpp, fog and creatures in script_map_commands.cpp.
 #include "data/items/item_database.h"
 #include "data/items/item_type.h"
 #include "data/sound_table.h"
@@ -42,7 +43,9 @@ int SScriptContext::RunGlobalCommand(uint32_t id, const SScriptValue& arg1, cons
             return kScriptOk;
         }
     }
-    if (runClockCommand(id, arg1, arg2, arg3, result) || runWorldCommand(id, arg1, arg2, result)) return kScriptOk;
+    if (runClockCommand(id, arg1, arg2, arg3, result) || runWorldCommand(id, arg1, arg2, result) ||
+        runChoiceCommand(id, arg1, arg2, result) || runMapCommand(id, arg1, arg2, arg3))
+        return kScriptOk;
     SGlobalVar* global = m_world.globals ? m_world.globals->Find(arg1.Text()) : nullptr;
     switch (id) {
         case kCommandGetGlobal: result = SScriptValue(global ? global->m_value.Number() : 0); break;

@@ -4,10 +4,12 @@
 // script changed, and the services the monsters' and the player's commands act through. The play
 // screen answers it; tests record it.
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "game/script/cell_event.h"
 
+class SDialogListCtrl;
 class SMap;
 class SMapGrid;
 class SModule;
@@ -35,6 +37,10 @@ public:
     virtual void QueueMessage(const char* text, uint32_t buttons) = 0;
     // Builds the cells again and empties the list.
     virtual void ApplyCellChanges(std::vector<SCellEvent>& changes) = 0;
+    // A choice among the list's rows, offered after the running action; the queued menu owns the
+    // list from here on. The chosen row's key, or nothing on Cancel, becomes the script context's
+    // list result before the object's script runs again.
+    virtual void QueueChoiceMenu(std::unique_ptr<SDialogListCtrl> list) = 0;
 
     // The scene of that name, played after the running action.
     virtual void QueueScene(const char* name) = 0;
@@ -49,6 +55,8 @@ public:
     virtual void SetWeatherCloud(const char* sky, int32_t cloud) = 0;
     // The rain shows from the sky's next change on.
     virtual void SetWeatherRain(int32_t rain) = 0;
+    // The current map's fog changed: sky and fog are drawn anew at once.
+    virtual void RefreshFog() = 0;
 
     // Null while the screen has none: then creatures stand nowhere and commands on them and on
     // the player give nothing.

@@ -11,12 +11,13 @@ struct KeyPair {
     uint32_t virtualKey;
 };
 
-// Keys without a letter or digit; F1 to F4 stand for the device's four application buttons.
+// Keys without a letter or digit; F1 to F4 stand for the device's four application buttons. Tab
+// and the left Shift and Ctrl are among the keys a keyboard device lets the player bind.
 constexpr KeyPair kNamedKeys[] = {
-    {SDLK_LEFT, kVkLeft},     {SDLK_UP, kVkUp},           {SDLK_RIGHT, kVkRight},   {SDLK_DOWN, kVkDown},
-    {SDLK_RETURN, kVkReturn}, {SDLK_KP_ENTER, kVkReturn}, {SDLK_ESCAPE, kVkEscape}, {SDLK_BACKSPACE, kVkBack},
-    {SDLK_SPACE, kVkSpace},   {SDLK_F1, kVkApp1},         {SDLK_F2, kVkApp2},       {SDLK_F3, kVkApp3},
-    {SDLK_F4, kVkApp4},
+    {SDLK_LEFT, kVkLeft},     {SDLK_UP, kVkUp},           {SDLK_RIGHT, kVkRight},      {SDLK_DOWN, kVkDown},
+    {SDLK_RETURN, kVkReturn}, {SDLK_KP_ENTER, kVkReturn}, {SDLK_ESCAPE, kVkEscape},    {SDLK_BACKSPACE, kVkBack},
+    {SDLK_SPACE, kVkSpace},   {SDLK_F1, kVkApp1},         {SDLK_F2, kVkApp2},          {SDLK_F3, kVkApp3},
+    {SDLK_F4, kVkApp4},       {SDLK_TAB, kVkTab},         {SDLK_LSHIFT, kVkLeftShift}, {SDLK_LCTRL, kVkLeftControl},
 };
 
 }  // namespace

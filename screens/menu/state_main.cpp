@@ -1,5 +1,6 @@
 #include "screens/menu/state_main.h"
 
+#include <iterator>
 #include <string>
 
 #include "engine/audio/sound.h"
@@ -32,6 +33,7 @@ constexpr SMenuRow kRows[] = {
 constexpr uintptr_t kIntroMode = 0;
 constexpr uintptr_t kCreditsMode = 2;
 constexpr uint32_t kYesNo = SDialogMessage::kYes | SDialogMessage::kNo;
+constexpr const char* kMenuMusic = "bmus_main";
 
 }  // namespace
 
@@ -80,6 +82,7 @@ void SStateMain::Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) {
     SState::Enter(p1, p2, p3, p4);
     m_subMode = kPlain;
     Build();
+    m_game->m_music.Play(kMenuMusic);
     if (!m_game->m_gameRunning && m_game->m_saveNames.ReadSaveSlotInfo(0)) {
         m_list.Hide();
         ask("Do you want to load\rthe auto-saved game?", kYesNo, kAskAutoSave);
@@ -92,6 +95,7 @@ void SStateMain::Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) {
 
 void SStateMain::Resume() {
     Build();
+    m_game->m_music.Play(kMenuMusic);
     SState::Resume();
     m_openFrame = m_game->m_frameCounter;
 }
@@ -170,14 +174,17 @@ uint32_t SStateMain::answer(uint32_t id) {
 }
 
 uint32_t SStateMain::loadAutoSave() {
+    m_game->m_music.Stop();
     m_loading.Open();
     SetChild(&m_loading);
     std::string error;
     const bool loaded = m_game->m_saveNames.LoadGame(0, m_loading, error);
     ResetOpen();
     if (!loaded) {
-        // The running state is untouched by a refused load: the menu stays and says so. The box
-        // answering now is not the menu, so the menu repaints itself under the new one.
+        // The running state is untouched by a refused load: the menu stays, with its music, and
+        // says so. The box answering now is not the menu, so the menu repaints itself under the
+        // new one.
+        m_game->m_music.Play(kMenuMusic);
         ask("The auto-saved game\rcould not be loaded.", SDialogMessage::kOk, kLoadFailed);
         SetDirty();
         Draw();
@@ -192,11 +199,13 @@ uint32_t SStateMain::StartNewGame() {
     const SModule* current = m_game->m_packages.Current();
     // Only the music package of the start-up is open: no game's packages are.
     if (current == nullptr || current->Identifier().Equals("bmus")) {
+        // The game about to start chooses its own music; the menu's does not play on meanwhile.
+        m_game->m_music.Stop();
         m_loading.Open();
         SetChild(&m_loading);
         m_loading.m_caption.SetText("Loading...");
         // A package that does not open stops nothing here: the new game reports what is missing.
-        m_loading.Start(3);
+        m_loading.Start(uint32_t(std::size(SModuleList::kGamePackages)));
         m_game->m_packages.OpenAll(m_loading);
     }
     ResetOpen();

@@ -9,10 +9,10 @@ enum class SPlayClock : uint8_t {
     kNearbyCellsA,    // 200 ms: the nearby-cell update
     kNearbyCellsB,    // 200 ms: the same update, second flag
     kGround,          // 150 ms: ground animation
-    kCreatureSecond,  // 1000 ms: the creatures' once-a-second count-down
+    kCreatureSecond,  // 1000 ms: the walking creatures' next frame
     kDoors,           // 30 ms: map objects that move, such as doors
     kSkyDrift,        // 30 ms, only while the sky drifts
-    kCreatureFrame,   // 30 ms, or at once when forced: the creatures' frame advance
+    kCreatureFrame,   // 30 ms, or at once when forced: the creatures' pose timers count down
     kMovement,        // 20 ms: turning, walking, bumps and the view
     kPersons,         // 30 ms: the townspeople in view
     kCount

@@ -66,6 +66,16 @@ constexpr std::array<uint32_t, kAmountSteps> kLadder = buildLadder();
 
 }  // namespace
 
+uint8_t KeepCornersBetweenEdges(uint8_t mask) {
+    struct Corner {
+        uint8_t edges, corner;
+    };
+    constexpr Corner kCorners[] = {{5, 2}, {20, 8}, {80, 32}, {65, 128}};
+    for (const Corner& corner : kCorners)
+        if ((mask & corner.edges) != corner.edges) mask &= uint8_t(~corner.corner);
+    return mask;
+}
+
 uint8_t MaskNumber(uint8_t mask) { return kMaskNumbers[mask]; }
 
 uint16_t WallVariant(uint8_t mask) { return kWallVariants[mask]; }

@@ -13,6 +13,14 @@ inline constexpr int32_t kSideDy[4] = {-1, 0, 1, 0};
 // The side a movement goes to by heading quarter plus the movement's own quarter.
 inline constexpr uint32_t kSideByQuarter[7] = {0, 1, 2, 3, 0, 1, 2};
 
+// The eight neighbours of a cell clockwise from north; neighbour n has bit 1 << n in a neighbour
+// mask (1 north, 2 north-east, 4 east ... 128 north-west).
+inline constexpr int kNeighbours = 8;
+inline constexpr int32_t kNeighbourDx[kNeighbours] = {0, 1, 1, 1, 0, -1, -1, -1};
+inline constexpr int32_t kNeighbourDy[kNeighbours] = {-1, -1, 0, 1, 1, 1, 0, -1};
+// A corner of a mask stays only where both edges beside it are set: the corner rule.
+uint8_t KeepCornersBetweenEdges(uint8_t mask);
+
 // The townspeople's steps, two rounds of the four sides. Their side labels count west as 1 and
 // east as 3, unlike the cell sides above: the persons' moves read them that way.
 inline constexpr int32_t kPersonStepDx[8] = {0, 1, 0, -1, 0, 1, 0, -1};

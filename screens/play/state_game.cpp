@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "render/render.h"
 #include "screens/play/grid_sections.h"
+#include "screens/play/world_grid.h"
 #include "ui/dialogs/dialog_message.h"
 #include "ui/widgets/dialog_text_ctrl.h"
 
@@ -166,11 +167,9 @@ SItemList* SStateGame::FindItemListAt(int x, int y, uint8_t id) const {
 }
 
 bool SStateGame::IsCellExplored(int x, int y) const {
-    const SMap* map = GetZoneMap(x, y);
-    if (map == nullptr) return false;
-    if (!m_currentMap->IsSurface()) return map->IsExplored(x, y);
-    const SSectionSlot& slot = SectionSlot(SectionSlotAt(x, y));
-    return map->IsExplored(x + slot.x - slot.gx, y + slot.y - slot.gy);
+    SMap* map = nullptr;
+    int localX = 0, localY = 0;
+    return gridToLocal(x, y, map, localX, localY) && map->IsExplored(localX, localY);
 }
 
 const SAutomapCell* SStateGame::GetAutomapCell(int x, int y) const {
@@ -202,11 +201,6 @@ bool SStateGame::LocateObject(const SMap& map, const SPlacedObject& object, SGri
         }
     }
     return false;
-}
-
-void SStateGame::ApplyCellChanges(std::vector<SCellEvent>& changes) {
-    m_cellChanges.insert(m_cellChanges.end(), changes.begin(), changes.end());
-    changes.clear();
 }
 
 SStateGame* SStateGame::Of(const SGameData& game) { return dynamic_cast<SStateGame*>(game.Screen(kPlayScreen)); }

@@ -12,16 +12,21 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "data/dialogue/dialog_topic_set.h"
+#include "data/monsters/monster_context.h"
+#include "data/monsters/monster_screen.h"
 #include "game/saved_screens.h"
 #include "game/script/script_play_screen.h"
 #include "game/script/script_text_output.h"
 #include "screens/play/automap_cell.h"
+#include "screens/play/fog_distances.h"
 #include "screens/play/game_event.h"
 #include "screens/play/grid_sections.h"
+#include "screens/play/hands_jolt.h"
 #include "screens/play/play_clocks.h"
 #include "screens/play/play_sub_mode.h"
 #include "screens/play/target_panels.h"
@@ -49,10 +54,16 @@ class SItem;
 class SItemList;
 class SMap;
 class SMapGrid;
+class SMapObjectType;
 class SModule;
 class SNpcType;
+class SMonster;
 class SString;
+class SWorldGrid;
+struct SCellViewRecord;
+struct SSideOverlayRecord;
 struct SCreature;
+struct SItemPileRecord;
 struct SMapCell;
 struct SMapCellShadow;
 struct SPlacedObject;
@@ -66,7 +77,11 @@ struct SCombatAnim {
     SItem* thrownItem = nullptr;
 };
 
-class SStateGame : public SState, public SScriptPlayScreen, public SScriptTextOutput, public SSavedPlayScreen {
+class SStateGame : public SState,
+                   public SScriptPlayScreen,
+                   public SScriptTextOutput,
+                   public SSavedPlayScreen,
+                   public SMonsterScreen {
 public:
     static constexpr int kGridSize = 35;
     static constexpr int32_t kCellCentre = 0x8000;  // the 16.16 fraction of a player standing still
@@ -163,6 +178,72 @@ public:
     SItemList* FindItemListAt(int x, int y, uint8_t id) const;
     // Whether the player has seen the grid cell, as the map it shows keeps it; false outside.
     bool IsCellExplored(int x, int y) const;
+    // Marks the player's cell and the cone of cells in front of the player as seen.
+    void MarkExplored();
+
+    // The grid and its life (state_game_grid.cpp). The screen's own grid, or null while the screen
+    // works on another one (a test's).
+    SWorldGrid* OwnGrid() const;
+    // Every cell and record of the own grid emptied.
+    void ClearGrid();
+    void FreeGrid();
+    // The animated grounds (type code 3) of the game's map-object types, each with its frame.
+    void CollectAnimatedGround();
+    // Fills the grid from the current map: below ground the whole map, on the surface the nine
+    // sections around the current one.
+    void FillGrid();
+    // The cell's view record; null off the grid or without the own grid.
+    SCellViewRecord* GetRenderCell(int x, int y) const;
+    // The type at the place on the grid where a cell refers to the object; null where none does.
+    SMapObjectType* GetObjectTypeAt(const SMap& map, const SPlacedObject& object) const;
+    // The grid place of the map's creature that the object owns; false when it has none or its
+    // place is not on the grid.
+    bool LocateCreatureOfObject(const SMap& map, const SPlacedObject& object, int& x, int& y) const;
+
+    // Creatures and piles on the grid (state_game_grid_places.cpp). Positions are the map's own.
+    void RemoveCreatureFromCell(SMap& map, SCreature& creature) override;
+    // The cell at grid (x, y) when a creature may stand there: not blocked, a place free.
+    SMapCell* GetCellForCreature(const SMap& map, int x, int y) const;
+    // Into the cell, or when that is the player's or full into a free neighbour of the same map,
+    // tried from a random one round the eight. True without placing for a map off the grid.
+    bool PlaceCreatureNear(SMap& map, SCreature& creature, int x, int y);
+    // False, the list sent nowhere, when the cell is off the grid or has a pile.
+    bool PlaceItemPile(SMap& map, SItemList& list, int x, int y);
+    // A new pile of the current map at grid (x, y); null in a cell no map shows or when the map
+    // has no free container id.
+    SItemList* NewItemPileAt(int x, int y);
+
+    // Tests of grid cells (state_game_cell_tests.cpp); false off the grid.
+    bool IsWallAt(int x, int y) const;     // the floor is a wall type
+    bool IsSolidWall(int x, int y) const;  // a present wall in the centre
+    bool IsOpenTextureDecor(int x, int y) const;
+    // While a cell is being built: whether walls stand east and west of it.
+    bool CheckWallsEastWest() const;
+    // Whether the cell's ground is animated ground (type code 3) of the value asked; a value of 0
+    // takes the first one found. `goOn` lets an entry that does not match pass to the next.
+    bool IsGroundCode3(int x, int y, bool goOn, uint16_t& value) const;
+    bool IsCellBlocked(const SMap& map, const SMapCell& cell) const;
+
+    // The view records (state_game_cells.cpp, state_game_cell_sides.cpp).
+    void BuildCellView(int x, int y);
+    void BuildSecondLayerView(int x, int y);
+    void BuildCellSide(int x, int y, int side);
+    void BuildSecondLayerSide(int x, int y, int side);
+    // The variant of a wall cell by which of its eight neighbours belong to the same wall.
+    uint16_t WallVariant(int x, int y, bool secondLayer) const;
+    // The floor record of the cell from its two floors and how its neighbours share them.
+    void BuildGroundRecord(int x, int y);
+    // Which of the eight neighbours show the cell's floor (upper) or floor overlay, corners only
+    // beside both their edges.
+    uint8_t GroundNeighbourMask(bool upper, int x, int y) const;
+    // Numbers the creatures and piles on the grid in row order, for their display records.
+    void RenumberGrid();
+    void RebuildAllCellViews();
+    // One changed cell of a script: the whole cell, or the side of the neighbour it shows.
+    void ApplyCellChange(const SCellEvent& change);
+    // Around the player, further ahead than behind: the animated records built again, the light
+    // spread from bright cells.
+    void UpdateNearbyCells(bool rebuildAnimated, bool spreadLight);
     // Null outside the grid.
     const SAutomapCell* GetAutomapCell(int x, int y) const;
     SAutomapCell* GetAutomapCell(int x, int y);
@@ -239,6 +320,36 @@ public:
     uint16_t DoorPictureId(int i) const { return m_doorPictures[size_t(i)]; }
     uint32_t DropTableId(int i) const { return m_dropTables[size_t(i)]; }
 
+    // Sky, fog, the pictures the grid needs, the creatures' poses, the target panels and the hands'
+    // bob (state_game_sky.cpp, type_pictures.cpp, state_game_creatures.cpp,
+    // state_game_look.cpp, state_game_jolt.cpp).
+    // Sky, fog and view distance: on the surface by the thunder, a script's sky or the hour and the
+    // weather; below ground by the map's fog and ceiling. With refresh the persons leave the grid
+    // for the night (or go back to their places) and the grid is numbered again.
+    void UpdateSkyAndFog(bool refresh);
+    // Loads the pictures of the map-object and monster types the grid uses and frees the others.
+    void RefreshTypePictures();
+    // Before a map is entered: no type is marked as in use but the fire animations.
+    void ClearTypeMarks();
+    // The creatures within 7 cells: with countDown their poses run out (a wound-up blow strikes),
+    // with advance those that walk show their next frame.
+    void AnimateCreatures(bool countDown, bool advance);
+    // What the player faces, into the two target panels.
+    void UpdateLookTarget();
+    const std::array<SLookTarget, 2>& LookTargets() const { return m_lookTargets; }
+    // The label's text wrapped at its panel's text width, cut after the second line.
+    void SetLabelText(SLookTarget& label, const char* text) const;
+    // A walking step bobs the hands: StartJolt at the step's start, JoltHands on each walking tick.
+    void StartJolt();
+    void JoltHands();
+    bool IsDay() const;
+    std::string m_skyOverride;   // a script's sky by name; empty for the hour's sky
+    int32_t m_cloud = 0;         // a script's cloud value, 0 to 100
+    uint32_t m_weatherRoll = 0;  // 0 to 99: which of the hour's skies the weather shows
+    uint32_t m_thunder = 0;      // a storm shows the thunder sky
+    SFogDistances m_fog;         // in cells; the renderer's are 336 times these
+    uint32_t m_targetSlot = 0;   // which creature of the cell ahead the player picks out, 0 or 1
+
     // Where and how the player stands.
     uint32_t m_moving = 0;
     uint32_t m_turning = 0;
@@ -301,9 +412,8 @@ public:
     // The placed door the lock-picking dialog works on; null while no lock is picked.
     SPlacedObject* m_lockTarget = nullptr;
 
-    // What scripts ask of the play screen. The cells a script changed are only written down in
-    // m_cellChanges until the screen builds cells; monsters and the player's requests need
-    // services the screen does not offer yet.
+    // What scripts ask of the play screen. The cells a script changed are built again at once;
+    // monsters and the player's requests need services the screen does not offer yet.
     SModule* CurrentWorld() const override { return m_package; }
     SMap* CurrentMap() const override { return m_currentMap; }
     uint32_t GameMinutes() const override { return m_minutes; }
@@ -312,6 +422,7 @@ public:
     bool LocateObject(const SMap& map, const SPlacedObject& object, SGridPlace& place) const override;
     void QueueMessage(const char* text, uint32_t buttons) override { QueueMessage(text, buttons, nullptr); }
     void ApplyCellChanges(std::vector<SCellEvent>& changes) override;
+    void QueueChoiceMenu(std::unique_ptr<SDialogListCtrl> list) override;
     void QueueScene(const char* name) override;
     void QueueTalkNpc(const char* name) override;
     bool SetMonstersHostile(int32_t distance, bool hostile) override;
@@ -319,11 +430,37 @@ public:
     int32_t WeatherRain() const override;
     void SetWeatherCloud(const char* sky, int32_t cloud) override;
     void SetWeatherRain(int32_t rain) override;
+    void RefreshFog() override;
     SMapGrid* Grid() override { return m_grid; }
-    SMonsterScreen* MonsterScreen() override { return nullptr; }
+    SMonsterScreen* MonsterScreen() override { return this; }
     SPlayerWorld* PlayerWorld() override { return nullptr; }
+    // What the monster rules ask of the play screen (state_game_monsters.cpp); the parts of their
+    // turns that are not built yet answer nothing.
+    int PlayerX() const override { return m_playerX; }
+    int PlayerY() const override { return m_playerY; }
+    int PlayerHeading() const override { return int(m_heading); }
+    int SoundVolumeAt(int x, int y) const override;
+    void PlaySound(const char* name, int volume) override;
+    void ShowMessageBox(const char* text) override { QueueMessage(text, 0, nullptr); }
+    void RedrawView() override { m_redrawRequest = 1; }
+    bool WarnsOfPeacefulTargets() const override;
+    bool ChoseAreaAttack(const SCreature& creature) const override;
+    int RemoveActingMonster(const SCreature& creature) override;
+    const char* PendingAttackSound(int side) const override;
+    bool OnSurface() const override;
+    int RainIntensity() const override { return int(m_rainIntensity); }
+    void LaunchMissile(SMap& map, SCreature& creature, const SFpsItem& missile, uint16_t paletteSlot) override;
+    void CastMonsterSpell(SMap& map, SCreature& creature, const SSpellType& spell, int chance) override;
+    void QueueStealQuestion(SMap& map, SCreature& creature) override;
+    void TalkToCreature(SMap& map, SCreature& creature) override;
+    void ShowCreatureInfo(SMap& map, SCreature& creature) override;
+    void MarkPictureInUse(uint16_t slot, uint8_t mark) override;
+    // The monster rules' view of the game for a creature of the map; none while the game lacks a part.
+    std::optional<SMonsterContext> monsterContext(SMap& map);
+
     // A script's line joins the message being put together; the highlight colour opens a happening.
     void ShowText(const char* text, uint32_t colour) override { AppendMessage(text, colour == kHighlightColour); }
+    // Changed cells waiting to be built again.
     std::vector<SCellEvent> m_cellChanges;
 
     // The controls, placed by BuildView.
@@ -373,18 +510,13 @@ protected:
     // Sets the grid up around the player on the current map: sections, pictures, sky and fog, the
     // numbers of creatures and piles and every cell's view records.
     void EnterMap();
-    void MarkExplored();
     void UpdatePersonsInView();
+    // Takes the persons off the grid; with forget, out of both person lists too.
+    void RemovePersons(bool forget);
+    void RestorePersonPlaces();
     void RefreshArea();
     void ApplyPendingCellChanges();
     void ChooseHandSprites();
-    // With refresh, the persons are put out or back for the hour and the grid renumbered too.
-    void UpdateSkyAndFog(bool refresh);
-    // Loads the pictures of the types the grid uses and frees those of the types it no longer uses.
-    void RefreshTypePictures();
-    void ClearTypeMarks();
-    void RenumberGrid();
-    void RebuildAllCellViews();
     void PlayAmbientVoice();
     void PlaySecondFootstep();
     void AdvanceWalk();
@@ -392,10 +524,8 @@ protected:
     void RunMonsterRound();
     void PlayPendingThunder();
     void AnimateGround();
-    void UpdateNearbyCells();
-    void AnimateCreatures(bool secondTick, bool frameTick);
+    // The doors within 6 cells move on.
     void TickNearbyObjects();
-    void UpdateLookTarget();
     void ScanNearbyCells();
     void UpdatePersons();
     void StepTravelFog();
@@ -473,6 +603,18 @@ private:
     void drawSidePanels();
     bool sidePanelsShown() const;
     uint16_t rainColour() const;
+    // The look target and its panels, and the creatures' animation.
+    // The creature in the grid cell's first (0) or second place; null outside the grid or empty.
+    SCreature* creatureInSlot(int x, int y, int slot) const;
+    // Whether the creature is on show: its owner object is absent or visible.
+    bool creatureShows(int x, int y, const SCreature& creature) const;
+    void showCreature(SLookTarget& label, const SCreature& creature) const;
+    // A look along `side` ends at the grid cell: a wall (whose character names itself in the first
+    // panel) or a closed door.
+    bool lookStopsAt(int x, int y, uint32_t side);
+    void drawTargetPanels();
+    void drawTargetPanel(const STargetPanel& panel, const SLookTarget& target);
+    void animateCreature(SMap& map, SCreature& creature, SItemPileRecord& sprite, bool countDown, bool advance);
 
     SPlaySubMode m_subMode = SPlaySubMode::kUnset;
     SPlayClocks m_clocks;
@@ -490,9 +632,34 @@ private:
     std::vector<uint16_t> m_thumbnail;
     int32_t m_viewX = 0, m_viewY = 0, m_viewW = 0, m_viewH = 0;
     STargetPanels m_targetPanels;
+    std::array<SLookTarget, 2> m_lookTargets;
+    SHandsJolt m_jolt;
     std::array<uint16_t, 3> m_doorPictures{};
     std::array<uint32_t, 5> m_dropTables{};  // cheap, normal, better, best, super
     uint32_t m_lastRainTick = 0;
     uint32_t m_viewStale = 0;  // the view has changed since it was last drawn
     std::array<SAutomapCell, kGridSize * kGridSize> m_automap{};
+
+    // The grid the screen owns, which m_grid points at unless a test gave another.
+    std::unique_ptr<SWorldGrid> m_worldGrid;
+    struct SAnimatedGround {
+        SMapObjectType* type = nullptr;
+        int frame = 0;
+    };
+    std::vector<SAnimatedGround> m_animatedGround;
+    // The cell being built, for the types that ask about its neighbours.
+    int m_buildX = -1, m_buildY = -1;
+    // The map a grid cell shows and the cell's place on it; false where no map is.
+    bool gridToLocal(int x, int y, SMap*& map, int& localX, int& localY) const;
+    void setExplored(int x, int y);
+    static void clearSideColumn(SSideOverlayRecord& record, int side);
+    void fillPileDisplay(const SItemList& pile);
+    bool isCentrePresent(int x, int y, const SMapCell& cell) const;
+    void nearbyWindow(int& left, int& top, int& right, int& bottom) const;
+    void rebuildAnimatedCell(int x, int y);
+    void spreadLightIn(int left, int top, int right, int bottom);
+    bool lightPasses(int x, int y, int dx, int dy) const;
+    void buildSideFrom(int x, int y, int side, bool secondLayer);
+    void fillSurface();
+    void placeOnStart(SMap& map, const SPlacedObject& position);
 };

@@ -51,9 +51,10 @@ uint32_t SStateGame::OnTick(uint32_t arg) {
 
     const bool stealing = m_subMode == SPlaySubMode::kStealQuestion;
     if (on(SPlayClock::kGround)) AnimateGround();
-    if (on(SPlayClock::kNearbyCellsA) || on(SPlayClock::kNearbyCellsB)) UpdateNearbyCells();
+    if (on(SPlayClock::kNearbyCellsA) || on(SPlayClock::kNearbyCellsB))
+        UpdateNearbyCells(on(SPlayClock::kNearbyCellsA), on(SPlayClock::kNearbyCellsB));
     if ((on(SPlayClock::kCreatureSecond) || on(SPlayClock::kCreatureFrame)) && !stealing)
-        AnimateCreatures(on(SPlayClock::kCreatureSecond), on(SPlayClock::kCreatureFrame));
+        AnimateCreatures(on(SPlayClock::kCreatureFrame), on(SPlayClock::kCreatureSecond));
     if (on(SPlayClock::kDoors)) TickNearbyObjects();
     if (on(SPlayClock::kSkyDrift)) advanceSkyDrift();
     if (movementTick) viewWork(turnOrStepEnded);

@@ -31,6 +31,13 @@ void SStateGame::ResetWorld() {
     m_stepSoundCountdown = 0;
     m_minutes = kStartMinutes;
     m_rainIntensity = 0;
+    m_skyOverride.clear();
+    m_cloud = 0;
+    m_weatherRoll = 0;
+    m_thunder = 0;
+    // The panels may name creatures of the maps that go with the old world.
+    m_lookTargets = {};
+    m_targetSlot = 0;
     m_redrawRequest = m_redrawPending = 0;
     m_package = nullptr;
     m_currentMap = nullptr;

@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "render/render.h"
 #include "screens/play/state_game.h"
+#include "screens/play/world_grid.h"
 
 namespace {
 
@@ -139,10 +140,7 @@ bool SStateGame::viewChanges() const {
            (m_rainIntensity != 0 && m_currentMap != nullptr && m_currentMap->IsSurface());
 }
 
-uint16_t SStateGame::rainColour() const {
-    const uint32_t hour = (m_minutes / 60) % 24;
-    return hour >= 6 && hour <= 21 ? kDayRain : kNightRain;
-}
+uint16_t SStateGame::rainColour() const { return IsDay() ? kDayRain : kNightRain; }
 
 void SStateGame::Draw() {
     if (CoversScreen(m_subMode)) {
@@ -154,6 +152,7 @@ void SStateGame::Draw() {
     if (viewDrawn) {
         if (sidePanelsShown()) drawSidePanels();
         renderView();
+        drawTargetPanels();
         // The buttons may lie over the view's edge.
         for (SButtonCtrl& button : m_moveButtons) button.SetDirty();
     }
@@ -176,6 +175,13 @@ void SStateGame::renderView() {
     view.m_positionY = m_playerY * 65536 + std::min(m_fractionY, kLastSubCell);
     view.m_heading = int32_t(m_heading) * 65536;
     view.m_skyAngle = m_skyAngle;
+    if (const SWorldGrid* grid = OwnGrid()) {
+        grid->AttachView(view);
+        // The cache's tables grow as packages open, so they are taken afresh for every frame.
+        const SResourceCache& cache = m_game->m_cache;
+        view.m_pictures = {cache.Pictures().data(), uint32_t(cache.Pictures().size())};
+        view.m_palettes = {cache.Palettes().data(), uint32_t(cache.Palettes().size())};
+    }
     if (m_game->m_render == nullptr) return;
     // The view's polygons may leave a stray pixel uncovered at their seams; cleared to the fog's
     // colour it shows the same in every frame instead of keeping what was there before.

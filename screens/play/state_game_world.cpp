@@ -4,42 +4,25 @@
 // an operation does nothing, a query finds nothing and an action answers "stay".
 #include "game/game_data.h"
 #include "screens/play/state_game.h"
+#include "ui/widgets/dialog_list_ctrl.h"
 
-void SStateGame::AllocGrid() {}
-void SStateGame::TravelToStartPosition() { TravelToPosition(m_game->m_startPosition.c_str(), 0); }
-bool SStateGame::PlaceAtPosition(const char* position, bool&) {
-    m_positionTravels.emplace_back(position);
-    return false;
-}
-void SStateGame::FaceByCell() {}
 void SStateGame::SendArrivedEvent() {}
 void SStateGame::StepBack() {}
 void SStateGame::SendToPrison(const char*) {}
 void SStateGame::AskToSteal(SMap&, SCreature&) {}
 bool SStateGame::KeepsBuilding(const SNpcType&) const { return false; }
 uint32_t SStateGame::FindItemListId(const char*) const { return 0; }
-void SStateGame::EnterMap() {}
-void SStateGame::MarkExplored() {}
 void SStateGame::UpdatePersonsInView() {}
+void SStateGame::RemovePersons(bool) {}
+void SStateGame::RestorePersonPlaces() {}
 void SStateGame::RefreshArea() {}
-void SStateGame::ApplyPendingCellChanges() {}
 void SStateGame::ChooseHandSprites() {}
-void SStateGame::UpdateSkyAndFog(bool) {}
-void SStateGame::RefreshTypePictures() {}
-void SStateGame::ClearTypeMarks() {}
-void SStateGame::RenumberGrid() {}
-void SStateGame::RebuildAllCellViews() {}
 void SStateGame::PlayAmbientVoice() {}
 void SStateGame::PlaySecondFootstep() {}
 void SStateGame::AdvanceWalk() {}
 void SStateGame::RunMonsterPass() { m_monsterPassRequest = 0; }
 void SStateGame::RunMonsterRound() {}
 void SStateGame::PlayPendingThunder() {}
-void SStateGame::AnimateGround() {}
-void SStateGame::UpdateNearbyCells() {}
-void SStateGame::AnimateCreatures(bool, bool) {}
-void SStateGame::TickNearbyObjects() {}
-void SStateGame::UpdateLookTarget() {}
 void SStateGame::ScanNearbyCells() {}
 void SStateGame::UpdatePersons() {}
 void SStateGame::TurnBumpAround() {}
@@ -57,10 +40,10 @@ void SStateGame::SpringTrap() {}
 void SStateGame::StartResting() {}
 void SStateGame::PassTime(uint32_t minutes) { m_minutes += minutes; }
 bool SStateGame::SetMonstersHostile(int32_t, bool) { return false; }
-int32_t SStateGame::WeatherCloud() const { return 0; }
 int32_t SStateGame::WeatherRain() const { return 0; }
-void SStateGame::SetWeatherCloud(const char*, int32_t) {}
 void SStateGame::SetWeatherRain(int32_t) {}
+void SStateGame::QueueChoiceMenu(std::unique_ptr<SDialogListCtrl>) {}
+void SStateGame::RefreshFog() { UpdateSkyAndFog(false); }
 void SStateGame::AnswerChoice() {}
 void SStateGame::AnswerDoorQuestion(uint32_t) {}
 void SStateGame::AnswerStealQuestion(uint32_t) {}

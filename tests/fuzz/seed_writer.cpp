@@ -26,7 +26,6 @@
 #include "game/interface_pictures.h"
 #include "game/layout_record.h"
 #include "support/playable_game.h"
-#include "support/script_assembler.h"
 #include "support/sound_fixtures.h"
 #include "support/step_counter.h"
 #include "support/world_package.h"
@@ -34,6 +33,7 @@
 #include "tools/sampledata/interface_art.h"
 #include "tools/sampledata/interface_layout.h"
 #include "tools/sampledata/sample_people.h"
+#include "tools/sampledata/script_assembler.h"
 #include "tools/sampledata/wave_writer.h"
 #include "tools/sampledata/world_packages.h"
 

@@ -1,5 +1,6 @@
 // The settings file: the registry's text file read for the settings of a screen mode and written
-// back, as every start does. Every view size the game then uses is one the viewport knows.
+// back, as every start does. Every view size the game then uses is one the viewport knows, every
+// volume one the sound knows and the orientation one the display knows.
 #include <cstdlib>
 
 #include "engine/files/settings.h"
@@ -12,6 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         LoadSettings(settings, screenMode);
         for (uint32_t viewSize : {settings.viewSize, settings.leftViewSize, settings.rightViewSize})
             if (viewSize > SSettings::kSmallestViewSize) std::abort();
+        if (settings.soundVolume > 10 || settings.musicVolume > 10 || settings.startMode > 2) std::abort();
     }
     return 0;
 }

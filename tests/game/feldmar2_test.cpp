@@ -27,11 +27,22 @@ struct ModeCase {
 
 TEST(ScreenModeTest, eachScreenSizeHasItsModeAndPace) {
     const ModeCase rows[] = {
-        {480, 640, 0, 10, false, 30, 640}, {480, 640, 1, 9, false, 30, 640}, {640, 480, 0, 10, false, 30, 480},
-        {640, 480, 2, 9, false, 30, 480},  {240, 320, 0, 7, false, 40, 320}, {240, 320, 1, 6, false, 40, 320},
-        {320, 240, 0, 7, false, 40, 240},  {320, 240, 1, 6, false, 40, 240}, {240, 240, 1, 8, false, 40, 240},
-        {480, 480, 0, 11, false, 30, 480}, {800, 480, 0, 14, true, 30, 480}, {800, 600, 1, 15, true, 30, 584},
+        {480, 640, 0, 10, false, 30, 640},
+        {480, 640, 1, 9, false, 30, 640},
+        {640, 480, 0, 10, false, 30, 480},
+        {640, 480, 2, 9, false, 30, 480},
+        {240, 320, 0, 7, false, 40, 320},
+        {240, 320, 1, 6, false, 40, 320},
+        {320, 240, 0, 7, false, 40, 240},
+        {320, 240, 1, 6, false, 40, 240},
+        {240, 240, 1, 8, false, 40, 240},
+        {480, 480, 0, 11, false, 30, 480},
+        {800, 480, 0, 14, true, 30, 480},
+        {800, 600, 1, 15, true, 30, 584},
         {640, 240, 0, 16, true, 40, 240},
+        // No orientation the settings know: portrait.
+        {240, 320, 7, 7, false, 40, 320},
+        {640, 480, 3, 10, false, 30, 480},
     };
     for (const ModeCase& row : rows) {
         const SScreenChoice choice = ChooseScreenMode(row.width, row.height, row.startMode);

@@ -16,11 +16,12 @@
 #include "render/render.h"
 #include "screens/play/state_game.h"
 #include "support/picture_entry.h"
-#include "support/script_assembler.h"
 #include "support/temp_folder.h"
 #include "support/test_window.h"
 #include "support/text_ctrl_lines.h"
+#include "tools/sampledata/interface_layout.h"
 #include "tools/sampledata/interface_package.h"
+#include "tools/sampledata/script_assembler.h"
 #include "tools/sampledata/wave_writer.h"
 
 namespace {
@@ -243,6 +244,16 @@ TEST_F(StartupTest, aPackageWithoutAFontStripIsRefusedByName) {
     rewritePackage(3010, std::nullopt);
     const std::string text = refusal();
     EXPECT_NE(text.find("3010"), std::string::npos) << text;
+    EXPECT_NE(text.find(PathOf("BrimvaleData.pdb")), std::string::npos) << text;
+}
+
+TEST_F(StartupTest, aLayoutRecordWithoutTheMainMenuIsRefusedByName) {
+    std::vector<SLayoutDialog> dialogs = SampleLayout(false);
+    std::erase_if(dialogs, [](const SLayoutDialog& dialog) { return dialog.id == 3; });
+    rewritePackage(3001, SLayoutRecord::Build(dialogs));
+    const std::string text = refusal();
+    EXPECT_NE(text.find("no layout 3 (the main menu) for screen mode 7 in its layout record 3001"), std::string::npos)
+        << text;
     EXPECT_NE(text.find(PathOf("BrimvaleData.pdb")), std::string::npos) << text;
 }
 

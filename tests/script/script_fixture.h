@@ -11,7 +11,7 @@
 #include "script/script.h"
 #include "script/script_command_sink.h"
 #include "script/script_output.h"
-#include "support/script_assembler.h"
+#include "tools/sampledata/script_assembler.h"
 
 // Ids of the real command table where one fits, so that listings read like game scripts.
 enum TestCommand : uint8_t { kMessage = 187, kEcho = 120, kNested = 121 };

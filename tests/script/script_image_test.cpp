@@ -8,7 +8,7 @@
 
 #include "script/script.h"
 #include "script_fixture.h"
-#include "support/script_assembler.h"
+#include "tools/sampledata/script_assembler.h"
 
 namespace {
 

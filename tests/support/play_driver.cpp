@@ -2,38 +2,71 @@
 
 #include <sstream>
 
+#include "data/map_objects/map_object_type_table.h"
 #include "engine/files/file_layer.h"
+#include "engine/packages/record_list.h"
 #include "game/feldmar2.h"
 #include "platform/clock.h"
 #include "screens/play/state_game.h"
 #include "support/text_ctrl_lines.h"
 #include "support/world_package.h"
+#include "tools/sampledata/render_art.h"
 #include "ui/dialogs/dialog_message.h"
 #include "ui/widgets/dialog_text_ctrl.h"
 
-const char* const PlayDriver::kRoom = R"(sky off
-fog 3
-far 7
-fogcolour 0841
-light 256
-position 3.5 3.5
-heading 270
-view 240 240
-ceiling ceiling
-cell # wall=brick
-cell . floor=stone
-grid
+const char* const PlayDriver::kRoom = R"(floor base_stone
+cell # centre=base_brick
+cell . floor=base_stone
+cell S floor=base_stone centre=base_position centre-id=1 centre-extra=2
+cells 0 0
 #######
 #.....#
 #.....#
-#.....#
+#..S..#
 #.....#
 #.....#
 #######
+end
+object 1 base_start
 )";
 
+namespace {
+
+// Until sky and fog are chosen on entry, the room is seen to 7 cells through fog from 3.
+constexpr int32_t kCell = 336;
+constexpr int32_t kFogCells = 3;
+constexpr int32_t kFarCells = 7;
+constexpr uint16_t kFogColour = 0x0841;
+
+// The room's floor, walls and start position, with their pictures in the world package itself.
+void addRoomTypes(TestWorldPackage& world) {
+    struct RoomType {
+        const char* name;
+        int code;
+        const char* picture;
+        SRenderArt art;
+    };
+    const RoomType kTypes[] = {{"base_stone", 1, "bres_stone", SRenderArt::StoneFloor},
+                               {"base_brick", 5, "bres_brick", SRenderArt::BrickWall},
+                               {"base_banner", 9, "bres_banner", SRenderArt::UpperWall},
+                               {"base_position", 39, nullptr, SRenderArt::StoneFloor}};
+    SMapObjectTypeTable types;
+    for (const RoomType& room : kTypes) {
+        std::unique_ptr<SMapObjectType> type = types.CreateType(room.code);
+        type->m_name.Set(room.name);
+        if (room.picture != nullptr) {
+            type->m_pictureNames.Append(room.picture);
+            world.pictures.push_back({room.picture, RenderArtPicture(room.art)});
+        }
+        types.Add(std::move(type));
+    }
+    world.tables[SModuleTable::MapObjectTypes] =
+        WriteOneRecord([&](SArchive& archive) { types.Write(archive, world.version); });
+}
+
+}  // namespace
+
 bool PlayDriver::Start(uint32_t screenMode, std::string& error, uint32_t seed) {
-    if (!m_world.Load(kRoom, error)) return false;
     if (!m_rig.Start(screenMode, error, false)) return false;
     m_play = SStateGame::Of(Game());
     if (m_play == nullptr) {
@@ -42,36 +75,38 @@ bool PlayDriver::Start(uint32_t screenMode, std::string& error, uint32_t seed) {
     }
     Game().m_random->Seed(seed);
 
-    // The world: one map, the room, with the start position in it.
+    if (!OpenWorld(kWorldFile, {{kRoomMap, "The Room", kRoom}}, error)) return false;
+    m_play->m_redrawRequest = 1;
+    Frame();
+    return true;
+}
+
+bool PlayDriver::OpenWorld(const char* fileName, const std::vector<TestMap>& maps, std::string& error) {
     TestWorldPackage world;
-    world.maps = {{kRoomMap, "The Room", "object 1 " + std::string(kStartPosition) + "\n"}};
-    if (!world.Write(SFileFolder(), kWorldFile, &error)) return false;
-    if (!Game().m_packages.Open(kWorldFile)) {
+    addRoomTypes(world);
+    world.mapPrefix = "base_s";
+    world.maps = maps;
+    if (!world.Write(SFileFolder(), fileName, &error)) return false;
+    if (!Game().m_packages.Open(fileName)) {
         error = Game().m_packages.Error().Message();
         return false;
     }
-    m_play->m_package = Game().m_packages.Current();
-    m_play->m_currentMap = m_play->m_package->FindMap(kRoomMap);
+    Game().BuildTables(nullptr);
+    m_play->TravelToPosition(kStartPosition, 0);
     if (m_play->m_currentMap == nullptr) {
-        error = "the room's map is missing from the world package";
+        error = "the room's start position is missing from the world package";
         return false;
     }
-
-    // The room's view records, in the view rectangle the layout gives.
+    // Tests look at the travels they cause themselves.
+    m_play->m_positionTravels.clear();
+    // Until the play screen loads the pictures of the types it shows, the room's are loaded here,
+    // and until it chooses sky and fog, the room is seen through a fixed fog.
+    const SMapObjectTypeTable& types = Game().m_mapObjectTypes;
+    for (int i = 0; i < types.Count(); ++i) types.GetTypeAt(i)->LoadPictures();
     SViewDescriptor& view = Game().PlayView();
-    SViewDescriptor room = m_world.View();
-    room.m_viewX = view.m_viewX;
-    room.m_viewY = view.m_viewY;
-    room.m_viewWidth = view.m_viewWidth;
-    room.m_viewHeight = view.m_viewHeight;
-    room.m_screenWidth = view.m_screenWidth;
-    room.m_screenHeight = view.m_screenHeight;
-    view = room;
-
-    m_play->m_playerX = kStartX;
-    m_play->m_playerY = kStartY;
-    m_play->m_redrawRequest = 1;
-    Frame();
+    view.m_fogDistance = kFogCells * kCell;
+    view.m_farDistance = kFarCells * kCell;
+    view.m_fogColour = kFogColour;
     return true;
 }
 

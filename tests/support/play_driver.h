@@ -4,22 +4,21 @@
 // room. Tests press, hold and release actions, tap, and run
 // frames as the main game class runs them (the clock moves on by the frame interval, a held action
 // repeats while the play screen is idle, then the frame tick); they read the play screen through
-// the accessors below, the rig's sound log and its screen shots.
-//
-// The room's 3-D view is a tiny world (tools/sampledata/tiny_world.h) given to the renderer, since
-// the play screen does not yet build view records from the world's maps.
+// the accessors below, the rig's sound log and its screen shots. The 3-D view is the play screen's
+// own, built from the room's map.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "support/ui_rig.h"
-#include "tools/sampledata/tiny_world.h"
+#include "support/world_package.h"
 
 class SStateGame;
 
 class PlayDriver {
 public:
-    // Walls round a 5 x 5 floor; the player starts in its middle, facing east.
+    // Walls round a 5 x 5 floor, in the level writer's text; the player starts in its middle on
+    // the start position, facing east.
     static const char* const kRoom;
     // The world package the room's map lies in, with its start position.
     static constexpr const char* kWorldFile = "BrimvaleRoom";
@@ -31,6 +30,11 @@ public:
     // Starts the game in the screen mode with the play screen current and the game's generator
     // seeded, then runs one frame. False, with the reason, when any step fails.
     bool Start(uint32_t screenMode, std::string& error, uint32_t seed = 1);
+
+    // Writes a world of that file name with the maps (drawn in the level writer's text with the
+    // room's types: base_stone, base_brick, base_banner and base_position; surface sections named
+    // base_sXXYY), opens it and travels to its start position. False, with the reason.
+    bool OpenWorld(const char* fileName, const std::vector<TestMap>& maps, std::string& error);
 
     // An action pressed and let go at once: handed over and followed by a tick, as a key-down is.
     void Press(uint32_t action);
@@ -65,7 +69,6 @@ private:
     void tickIfIdle();
 
     UiRig m_rig;
-    STinyWorld m_world;
     SStateGame* m_play = nullptr;
     uint32_t m_held = 0;
     uint32_t m_lastRepeat = 0;

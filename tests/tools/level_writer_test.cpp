@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "data/maps/cell_record.h"
+#include "data/maps/level_records.h"
+#include "engine/base/archive.h"
 #include "support/record_bytes.h"
 
 namespace {
@@ -48,6 +50,28 @@ container 1 3 3 loot=base_apple*2%50,level3
     EXPECT_TRUE(level.records[kCellIndexRecordOffset].empty());
 }
 
+// A quoted value keeps its blanks; the quotes do not reach the text, and a comment may hold one.
+TEST(LevelWriterTest, aQuotedTextIsOneWordWithItsBlanks) {
+    SSampleNames names;
+    SWrittenLevel level;
+    std::string error;
+    ASSERT_TRUE(
+        WriteLevel("; the sign's \"words\n"
+                   "object 3 base_sign text-a=\"Mind  the goblin.\" text-b=base_read\n",
+                   114, names, level, error))
+        << error;
+    SArchive archive;
+    const std::vector<uint8_t>& record = level.records[kObjectsRecordOffset];
+    archive.OpenRead(record.data(), uint32_t(record.size()));
+    uint8_t idCounter = 0;
+    SPtrArray<SPlacedObject> objects{4};
+    SerializeObjectsRecord(archive, 114, idCounter, objects);
+    ASSERT_FALSE(archive.Failed());
+    ASSERT_EQ(objects.Count(), 1);
+    EXPECT_STREQ(objects[0]->textA.Text(), "Mind  the goblin.");
+    EXPECT_STREQ(objects[0]->textB.Text(), "base_read");
+}
+
 TEST(LevelWriterTest, aTextItCannotReadIsRefusedWithTheLine) {
     struct Case {
         const char* text;
@@ -67,6 +91,7 @@ TEST(LevelWriterTest, aTextItCannotReadIsRefusedWithTheLine) {
         {"creature base_rat 1 1 hp=40000", "line 1: \"40000\" is no number up to 32767"},
         {"container 1 2 3 loot", "line 1: \"loot\" is no part=value"},
         {"river 3", "line 1: \"river\" is nothing a level holds"},
+        {"\n; \"a comment\nobject 1 base_sign text-a=\"Mind", "line 3: a quote has no end"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -4,6 +4,7 @@
 #include "engine/files/file_layer.h"
 #include "tools/sampledata/sample_music.h"
 #include "tools/sampledata/sample_package.h"
+#include "tools/sampledata/sample_scenes.h"
 #include "tools/sampledata/wave_writer.h"
 
 namespace {
@@ -17,12 +18,14 @@ std::unique_ptr<SSoundType> makeSound(const char* name, std::vector<int16_t> val
     return sound;
 }
 
+// `addMore` puts the package's other tables in, when it has any.
 bool writePackage(const SFileFolder& folder, const char* fileName, const char* identifier, const char* title,
-                  SSoundTable& table, std::string& error) {
+                  SSoundTable& table, std::string& error, void (*addMore)(SSamplePackage&) = nullptr) {
     SSamplePackage package;
     package.identifier = identifier;
     package.name = title;
     package.tables[SModuleTable::Sounds] = table.Write(package.version);
+    if (addMore) addMore(package);
     if (package.Write(folder, fileName)) return true;
     error = "cannot write " + folder.Resolve((std::string(fileName) + ".pdb").c_str());
     return false;
@@ -61,5 +64,5 @@ bool WriteMusicPackage(const SFileFolder& folder, std::string& error) {
     SSoundTable table;
     table.AddBank(std::make_unique<SMusicBank>(SampleBank()));
     for (SMusicSong& song : SampleSongs()) table.AddSong(std::make_unique<SMusicSong>(std::move(song)));
-    return writePackage(folder, "BrimvaleMusic", "bmus", "Brim Vale music", table, error);
+    return writePackage(folder, "BrimvaleMusic", "bmus", "Brim Vale music", table, error, AddSampleCredits);
 }

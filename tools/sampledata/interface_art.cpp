@@ -12,7 +12,7 @@ using R = SInterfaceRole;
 constexpr int kTileSize = 32;
 
 SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
-    const int button = large ? 36 : 24, automapCell = large ? 16 : 8;
+    const int button = large ? 36 : 24, automapCell = large ? 16 : 8, choice = large ? 20 : 14;
     const uint16_t blue = ArtColour(70, 90, 140), green = ArtColour(60, 130, 70), red = ArtColour(160, 50, 40);
     const uint16_t parchment = ArtColour(239, 214, 148);
     switch (role) {
@@ -122,6 +122,14 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
             if (index == 0) return Tile(kTileSize, ArtColour(60, 40, 80), 18);
             return Button(0, button, button, ArtColour(100, 70, 140), kGlyphs[(index - 1) % 3]);
         }
+        case R::kSettingsBackground: return Tile(kTileSize, ArtColour(46, 52, 60), 19);
+        // As tall as a key row's line of text on the class's screens.
+        case R::kPreviousChoiceButton: return Button(index, choice, choice, blue, Glyph::kLeft);
+        case R::kNextChoiceButton: return Button(index, choice, choice, blue, Glyph::kRight);
+        // The small and the large screens share these records, so one size serves both.
+        case R::kWorldEnabledMark: return Button(index, 16, 16, green, Glyph::kCheck);
+        case R::kWorldDisabledMark: return Button(index, 16, 16, kSlate, Glyph::kCross);
+        case R::kWorldDeleteButton: return Button(index, 16, 16, red, Glyph::kCross);
         case R::kCount: break;
     }
     return SArtCanvas(1, 1, kOutline);

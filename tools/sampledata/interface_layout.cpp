@@ -1,13 +1,13 @@
 #include "tools/sampledata/interface_layout.h"
 
-#include <algorithm>
-
 #include "engine/files/settings.h"
 #include "tools/sampledata/creation_dialog_layouts.h"
 #include "tools/sampledata/enchant_dialog_layouts.h"
 #include "tools/sampledata/menu_screen_layouts.h"
+#include "tools/sampledata/new_game_screen_layouts.h"
 #include "tools/sampledata/play_dialog_layouts.h"
 #include "tools/sampledata/play_screen_layout.h"
+#include "tools/sampledata/settings_screen_layouts.h"
 #include "tools/sampledata/tool_dialog_layouts.h"
 
 namespace {
@@ -41,32 +41,6 @@ constexpr ModeScreen kSquareOrLargeScreens[] = {{8, 240, 240, 15},
                                                 {15, 800, 584, 26},
                                                 {16, 640, 240, 15}};
 
-// The loading dialog and the main menu (layout 3) cover the screen: the first scene across the top with the
-// emblem over it, the other two side by side below, and under them element 12 down to the bottom,
-// at least tall enough for the caption at its middle and the bar's frame below that.
-SLayoutMode loadingLayout(const ModeScreen& screen) {
-    const bool large = IsLargeScreenMode(screen.mode);
-    const int pictureW = large ? 240 : 120, pictureH = large ? 120 : 60;
-    const int emblemW = large ? 240 : 120, emblemH = large ? 56 : 28;
-    const int barH = 4 * screen.fontHeight + 24;
-    const int above = screen.height - barH;
-    const int sceneH = std::min(screen.width / 2, above - pictureH - 8);
-    const int sideW = std::min(pictureW, (screen.width - 12) / 2);
-    const int sideX = (screen.width - 2 * sideW - 4) / 2;
-    auto row = [](int id, int x, int y, int w, int h) {
-        return SLayoutRow{uint16_t(id), uint16_t(x), uint16_t(y), uint16_t(w), uint16_t(h)};
-    };
-    return {screen.mode,
-            uint16_t(screen.width),
-            uint16_t(screen.height),
-            {row(10, 0, 0, screen.width, sceneH),
-             row(11, (screen.width - emblemW) / 2, (sceneH - emblemH) / 2, emblemW, emblemH),
-             row(12, 0, sceneH + pictureH + 8, screen.width, screen.height - sceneH - pictureH - 8),
-             row(13, sideX, sceneH + 4, sideW, pictureH), row(14, sideX + sideW + 4, sceneH + 4, sideW, pictureH),
-             row(15, screen.width / 2, screen.height - screen.fontHeight - 2, screen.width / 2 - 4,
-                 screen.fontHeight)}};
-}
-
 // The map dialog (layout 8) covers the screen: the title and under it the day and the time across
 // the top, the map below them, and along the bottom the selection text beside the three buttons
 // (the two face buttons share a place, as only one of them shows at a time).
@@ -99,19 +73,19 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
     const std::span<const ModeScreen> screens = squareOrLargeModes ? std::span<const ModeScreen>(kSquareOrLargeScreens)
                                                                    : std::span<const ModeScreen>(kHandheldScreens);
     SLayoutDialog playView{43, {}};
-    SLayoutDialog loading{3, {}};
     SLayoutDialog map{8, {}};
     for (const ModeScreen& screen : screens) {
-        loading.modes.push_back(loadingLayout(screen));
         map.modes.push_back(mapDialogLayout(screen));
         for (const ViewArea& area : views)
             if (area.mode == screen.mode)
                 playView.modes.push_back(PlayScreenLayout(screen.mode, screen.width, screen.height, area.view));
     }
-    std::vector<SLayoutDialog> dialogs{loading, map, playView};
+    std::vector<SLayoutDialog> dialogs{map, playView};
     for (const ModeScreen& screen : screens) {
         AddCreationDialogModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
-        AddMenuScreenModes(dialogs, screen.mode, screen.width, screen.height);
+        AddMenuScreenModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
+        AddNewGameScreenModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
+        AddSettingsScreenModes(dialogs, screen.mode, screen.width, screen.height);
     }
     for (const ModeScreen& screen : screens)
         for (const ViewArea& area : views)

@@ -10,6 +10,7 @@
 #include "tools/sampledata/font_strips.h"
 #include "tools/sampledata/interface_art.h"
 #include "tools/sampledata/interface_layout.h"
+#include "tools/sampledata/scene_screen_art.h"
 #include "tools/sampledata/splash_art.h"
 #include "tools/sampledata/wave_writer.h"
 
@@ -52,6 +53,8 @@ bool WriteInterfacePackage(const SFileFolder& folder, std::string& error) {
         writer.AddRecord(id, picture.data(), uint32_t(picture.size()));
     for (const auto& [id, picture] : CardPictures()) writer.AddRecord(id, picture.data(), uint32_t(picture.size()));
     for (const auto& [id, picture] : SplashPictures()) writer.AddRecord(id, picture.data(), uint32_t(picture.size()));
+    for (const auto& [id, picture] : SceneScreenPictures())
+        writer.AddRecord(id, picture.data(), uint32_t(picture.size()));
     // The two interface clicks: a light one for turning a page, a deeper one for an answer.
     const std::vector<uint8_t> click = MakeWave(22050, 1, FadingTone(22050, 1200, 0.03, 9000));
     const std::vector<uint8_t> answer = MakeWave(22050, 1, FadingTone(22050, 800, 0.05, 9000));

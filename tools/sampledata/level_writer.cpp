@@ -1,11 +1,11 @@
 #include "tools/sampledata/level_writer.h"
 
 #include <algorithm>
+#include <cctype>
 #include <sstream>
 #include <stdexcept>
 
 #include "data/items/item_list.h"
-#include "data/items/item_type_names.h"
 #include "data/maps/cell_record.h"
 #include "engine/base/archive.h"
 
@@ -51,18 +51,6 @@ std::map<std::string, std::string> partsOf(const std::vector<std::string>& words
     }
     return parts;
 }
-
-// The package's item-type names as the writer fills them; the writer reads none back.
-class SWrittenItemNames : public SItemTypeNames {
-public:
-    explicit SWrittenItemNames(SSampleNames& names) : m_names(names[SNameIndex::ItemTypes]) {}
-
-    uint16_t InternItemType(const char* name) override { return internName(m_names, name); }
-    SItemType* GetItemType(uint16_t) const override { return nullptr; }
-
-private:
-    std::vector<std::string>& m_names;
-};
 
 // "TYPE" or "levelN", then "*COUNT" and "%CHANCE" when given.
 std::unique_ptr<SLootRule> lootRule(const std::string& text) {
@@ -365,14 +353,32 @@ private:
     uint8_t m_containerIds = 1;
 };
 
+// The line's words, split at blanks outside double quotes; the quotes themselves are dropped.
 std::vector<std::string> wordsOf(const std::string& line) {
-    std::istringstream stream(line);
     std::vector<std::string> words;
-    for (std::string word; stream >> word;) words.push_back(word);
+    std::string word;
+    bool inWord = false, quoted = false;
+    for (char c : line) {
+        if (c == '"') {
+            quoted = !quoted;
+            inWord = true;
+        } else if (!quoted && std::isspace(static_cast<unsigned char>(c))) {
+            if (inWord) words.push_back(word);
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (quoted) throw SLevelError("a quote has no end");
+    if (inWord) words.push_back(word);
     return words;
 }
 
 }  // namespace
+
+uint16_t SWrittenItemNames::InternItemType(const char* name) { return internName(m_names, name); }
 
 bool WriteLevel(const std::string& text, int version, SSampleNames& names, SWrittenLevel& level, std::string& error) {
     SLevelText reader(version, names);
@@ -381,9 +387,9 @@ bool WriteLevel(const std::string& text, int version, SSampleNames& names, SWrit
     try {
         for (std::string line; std::getline(lines, line);) {
             ++number;
-            const std::vector<std::string> words = wordsOf(line);
-            if (!words.empty() && words[0][0] == ';') continue;
-            if (!words.empty()) reader.ReadLine(words);
+            const size_t first = line.find_first_not_of(" \t\r");
+            if (first == std::string::npos || line[first] == ';') continue;
+            reader.ReadLine(wordsOf(line));
         }
         number = 0;
         reader.Finish(level);

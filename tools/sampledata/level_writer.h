@@ -4,7 +4,8 @@
 // palettes and monsters join the package's name indexes, which the records refer through.
 //
 // The text is read line by line; blank lines and lines starting with ';' are skipped. Numbers are
-// decimal or 0x hexadecimal; TYPE/PALETTE gives a type with a palette, TYPE alone one without.
+// decimal or 0x hexadecimal; TYPE/PALETTE gives a type with a palette, TYPE alone one without. Words
+// are split at blanks, except inside double quotes: text-a="Mind the step" is one part.
 //
 //   surface                     a 21 x 21 section of the surface (flag 0x80), with a cell index
 //   flags N | fog N | view N    the map's flags, fog colour and view distance
@@ -25,12 +26,26 @@
 #include <string>
 #include <vector>
 
+#include "data/items/item_type_names.h"
 #include "data/maps/level_records.h"
 #include "data/maps/map_header.h"
 #include "data/package/module_load_order.h"
 
 // A package's name indexes as the writer fills them: each name once, 1-based in order.
 using SSampleNames = std::map<SNameIndex, std::vector<std::string>>;
+
+// A package's item-type names as its writers fill them (the level writer's containers, the monsters'
+// loot); the writers read none back.
+class SWrittenItemNames : public SItemTypeNames {
+public:
+    explicit SWrittenItemNames(SSampleNames& names) : m_names(names[SNameIndex::ItemTypes]) {}
+
+    uint16_t InternItemType(const char* name) override;
+    SItemType* GetItemType(uint16_t) const override { return nullptr; }
+
+private:
+    std::vector<std::string>& m_names;
+};
 
 struct SWrittenLevel {
     SMapHeader header;  // its name and title are the caller's to set

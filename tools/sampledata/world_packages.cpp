@@ -4,10 +4,15 @@
 
 #include "data/items/item_classes.h"
 #include "data/items/item_database.h"
-#include "data/map_objects/map_object_type_table.h"
 #include "engine/files/file_layer.h"
-#include "engine/packages/record_list.h"
+#include "tools/sampledata/sample_item_pictures.h"
 #include "tools/sampledata/sample_package.h"
+#include "tools/sampledata/sample_scenes.h"
+#include "tools/sampledata/sample_skies.h"
+#include "tools/sampledata/sample_start_room.h"
+#include "tools/sampledata/sample_surface.h"
+#include "tools/sampledata/sample_world_art.h"
+#include "tools/sampledata/sample_world_types.h"
 
 namespace {
 
@@ -64,16 +69,6 @@ const KitItem kKitItems[] = {
     {"base_robe_clothcape", "Cloth cape", kItemLightArmour, kArmourCloak, 10},
 };
 
-// The first map of the sample world: a small cave, where a new game begins.
-const char* const kStartMap = R"(
-cell . floor=base_stone
-cells 0 0
-.....
-.....
-.....
-end
-)";
-
 bool writePackage(const SSamplePackage& package, const SFileFolder& folder, const char* fileName, std::string& error) {
     if (package.Write(folder, fileName, &error)) return true;
     error = "cannot write " + folder.Resolve((std::string(fileName) + ".pdb").c_str()) +
@@ -103,14 +98,11 @@ SSamplePackage SampleWorldPackage() {
     package.mapPrefix = "base_s";
     SItemDatabase items;
     addKitItemTypes(items);
+    AddItemPictures(items);
     package.tables[SModuleTable::Items] = items.Write(package.version);
-    SMapObjectTypeTable types;
-    std::unique_ptr<SMapObjectType> stone = types.CreateType(1);
-    stone->m_name.Set("base_stone");
-    types.Add(std::move(stone));
-    package.tables[SModuleTable::MapObjectTypes] =
-        WriteOneRecord([&](SArchive& archive) { types.Write(archive, package.version); });
-    package.maps = {{"base_s0101", "The cave", kStartMap}};
+    AddSampleWorldTypes(package);
+    package.maps = SampleSurfaceSections();
+    package.maps.push_back(SampleStartRoom());
     return package;
 }
 
@@ -118,9 +110,16 @@ bool WriteWorldPackage(const SFileFolder& folder, std::string& error) {
     return writePackage(SampleWorldPackage(), folder, "Brimvale", error);
 }
 
-bool WriteResourcePackage(const SFileFolder& folder, std::string& error) {
+SSamplePackage SampleResourcePackage() {
     SSamplePackage package;
     package.identifier = "bres";
     package.name = "Brim Vale pictures";
-    return writePackage(package, folder, "BrimvaleRes", error);
+    AddSampleIntro(package);
+    AddWorldPictures(package);
+    AddSampleSkies(package);
+    return package;
+}
+
+bool WriteResourcePackage(const SFileFolder& folder, std::string& error) {
+    return writePackage(SampleResourcePackage(), folder, "BrimvaleRes", error);
 }

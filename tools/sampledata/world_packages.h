@@ -9,8 +9,12 @@
 class SFileFolder;
 
 // The base world (identifier "base"): item types for everything the starting kit names and food
-// and water for the living and the undead, the map-object type "base_stone" and the map
-// "base_s0101", where a new game begins.
+// and water for the living and the undead, the map-object types and the monster of its maps, the
+// cellar "base_cellar", where a new game begins (sample_start_room.h), and the surface block round
+// "base_s0202" (sample_surface.h).
 SSamplePackage SampleWorldPackage();
+// The picture package (identifier "bres"): the pictures of the world's types, monster and items,
+// and the sky table with its panoramas.
+SSamplePackage SampleResourcePackage();
 bool WriteWorldPackage(const SFileFolder& folder, std::string& error);
 bool WriteResourcePackage(const SFileFolder& folder, std::string& error);

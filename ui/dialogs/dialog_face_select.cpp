@@ -1,7 +1,6 @@
 #include "ui/dialogs/dialog_face_select.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "game/game_data.h"
 #include "ui/dialogs/choice_dialog.h"
@@ -12,12 +11,6 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kTitleBlend = 0x585858;
 constexpr uint32_t kTitle = 35;
 constexpr uint32_t kFace = 36;
-
-// Byte order, a missing name last.
-bool nameBefore(const char* a, const char* b) {
-    if (a == nullptr || b == nullptr) return a != nullptr && b == nullptr;
-    return std::strcmp(a, b) < 0;
-}
 
 }  // namespace
 
@@ -39,26 +32,19 @@ void SDialogFaceSelect::Open() {
     PlacePictureButton(*this, m_ok, kChoiceOk, SInterfaceRole::kOkButton);
     PlacePictureButton(*this, m_cancel, kChoiceCancel, SInterfaceRole::kCancelButton);
 
-    collectNames();
+    m_names = m_game->m_faces.PlayerPortraitNames();
     const char* current = m_game->m_player.Face().Text();
-    const auto found = std::find_if(m_names.begin(), m_names.end(),
-                                    [current](const char* name) { return name && std::strcmp(name, current) == 0; });
+    // No face is named by an empty name, not even a face without a name.
+    const auto found = current == nullptr || *current == 0 ? m_names.end()
+                                                           : std::find(m_names.begin(), m_names.end(), current);
     m_index = found == m_names.end() ? -1 : int32_t(found - m_names.begin());
     UpdateButtons();
     ShowFace();
     ResetPenGate();
 }
 
-void SDialogFaceSelect::collectNames() {
-    m_names.clear();
-    const SFaceTable& faces = m_game->m_faces;
-    for (int i = 0; i < faces.Count(); ++i)
-        if (faces.At(i)->playerPortrait) m_names.push_back(faces.At(i)->name.Text());
-    std::stable_sort(m_names.begin(), m_names.end(), nameBefore);
-}
-
 const char* SDialogFaceSelect::SelectedName() const {
-    return m_index >= 0 && m_index < int32_t(m_names.size()) ? m_names[size_t(m_index)] : nullptr;
+    return m_index >= 0 && m_index < int32_t(m_names.size()) ? m_names[size_t(m_index)].c_str() : nullptr;
 }
 
 void SDialogFaceSelect::ShowFace() {

@@ -4,6 +4,7 @@
 // the default portrait with none selected. OK (25) and Cancel (26) go to the parent, which reads
 // SelectedName on 25.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "ui/dialog.h"
@@ -34,11 +35,9 @@ public:
     SButtonCtrl m_next;
     SButtonCtrl m_ok;
     SButtonCtrl m_cancel;
-    // The face table's names, which it keeps while the dialog is open.
-    std::vector<const char*> m_names;
+    std::vector<std::string> m_names;
     int32_t m_index = -1;
 
 private:
-    void collectNames();
     void step(int32_t delta);
 };

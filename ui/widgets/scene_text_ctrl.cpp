@@ -17,7 +17,8 @@ int blendChannel(int blend, int text, int32_t part, int32_t whole) { return blen
 
 }  // namespace
 
-SSceneTextCtrl::SSceneTextCtrl() { m_input = SCtrlInput::kTicks; }
+// The screen turns the page on a tap on the text, so the stylus is wanted as well as the ticks.
+SSceneTextCtrl::SSceneTextCtrl() { m_input = SCtrlInput::kTicks | SCtrlInput::kPen; }
 
 void SSceneTextCtrl::selectFont(uint32_t color) const {
     m_text->SelectFont(m_game->m_screenMode == kLargeTextScreenType ? 2 : 1, color, m_blendColor);

@@ -103,13 +103,14 @@ TEST_F(SettingsTest, anUnreadableValueGivesItsDefault) {
 }
 
 // Only 0, 1 and 2 mean a view size; 5 made the 3-D view narrower than nothing on the 640x480 mode,
-// and a huge one overflowed the viewport arithmetic.
-TEST_F(SettingsTest, viewSizesBeyondTheSmallestReadAsTheSmallest) {
+// and a huge one overflowed the viewport arithmetic. Anything else shows the whole view, as a new
+// player has it, and is stored back so.
+TEST_F(SettingsTest, viewSizesBeyondTheSmallestReadAsTheWholeView) {
     struct Row {
         uint32_t stored;
         uint32_t read;
     };
-    for (const Row& row : {Row{0, 0}, Row{1, 1}, Row{2, 2}, Row{3, 2}, Row{5, 2}, Row{0xFFFFFFFF, 2}}) {
+    for (const Row& row : {Row{0, 0}, Row{1, 1}, Row{2, 2}, Row{3, 0}, Row{5, 0}, Row{0xFFFFFFFF, 0}}) {
         SCOPED_TRACE(row.stored);
         RegSetDwords({{"ViewSize", row.stored}, {"LViewSize", row.stored}, {"RViewSize", row.stored}});
         SSettings settings;
@@ -117,8 +118,59 @@ TEST_F(SettingsTest, viewSizesBeyondTheSmallestReadAsTheSmallest) {
         EXPECT_EQ(settings.viewSize, row.read);
         EXPECT_EQ(settings.leftViewSize, row.read);
         EXPECT_EQ(settings.rightViewSize, row.read);
-        EXPECT_EQ(RegGetDword("ViewSize", kMissing), row.read) << "the clamped value is stored back";
+        EXPECT_EQ(RegGetDword("ViewSize", kMissing), row.read) << "the mended value is stored back";
     }
+}
+
+// Volumes above 10 were passed on as they were, and an orientation above 2 turned the display by
+// nothing the display knows; both read as the nearest value that means something.
+TEST_F(SettingsTest, volumesAndOrientationsOutOfRangeReadAsTheNearestSaneValue) {
+    struct Row {
+        uint32_t stored, volume, orientation;
+    };
+    for (const Row& row : {Row{0, 0, 0}, Row{2, 2, 2}, Row{10, 10, 0}, Row{11, 10, 0}, Row{0xFFFFFFFF, 10, 0}}) {
+        SCOPED_TRACE(row.stored);
+        RegSetDwords({{"SoundVolume", row.stored}, {"MusicVolume", row.stored}, {"StartMode", row.stored}});
+        SSettings settings;
+        LoadSettings(settings, 10);
+        EXPECT_EQ(settings.soundVolume, row.volume);
+        EXPECT_EQ(settings.musicVolume, row.volume);
+        EXPECT_EQ(settings.startMode, row.orientation);
+        EXPECT_EQ(RegGetDword("SoundVolume", kMissing), row.volume);
+        EXPECT_EQ(RegGetDword("StartMode", kMissing), row.orientation);
+    }
+}
+
+// One registry file serves every screen size the program is started with: a portrait table that
+// a keyboard stored (letters) is dead on a device with buttons, and one a device with buttons
+// stored (actions) is dead on a keyboard. Either gives the device's defaults instead.
+TEST_F(SettingsTest, aKeyTableStoredByTheOtherKindOfDeviceGivesThisDevicesDefaults) {
+    SSettings keyboard;
+    LoadSettings(keyboard, 14);
+    SSettings handheld;
+    LoadSettings(handheld, 7);
+    EXPECT_EQ(std::vector<uint32_t>(handheld.keys, handheld.keys + 9),
+              std::vector<uint32_t>(DefaultBindings(0, false).begin(), DefaultBindings(0, false).end()));
+    SSettings keyboardAgain;
+    LoadSettings(keyboardAgain, 16);
+    EXPECT_EQ(std::vector<uint32_t>(keyboardAgain.keys, keyboardAgain.keys + 9),
+              (std::vector<uint32_t>{'w', 's', 'q', 'e', ' ', 'c', 13, 'a', 'd'}));
+    // A table of this device's kind stays as stored, holes and all.
+    keyboardAgain.keys[0] = 0;
+    keyboardAgain.keys[4] = 160;
+    SaveSettings(keyboardAgain);
+    SSettings kept;
+    LoadSettings(kept, 15);
+    EXPECT_EQ(kept.keys[0], 0u);
+    EXPECT_EQ(kept.keys[4], 160u);
+}
+
+// Only the devices that can be turned take the stored orientation for the display.
+TEST_F(SettingsTest, onlyTurnableDevicesTakeTheStoredOrientation) {
+    SSettings settings;
+    settings.startMode = 2;
+    for (int mode : {6, 7, 9, 10}) EXPECT_EQ(DisplayOrientationFor(settings, mode), 2u) << mode;
+    for (int mode : {8, 11, 14, 15, 16}) EXPECT_EQ(DisplayOrientationFor(settings, mode), 0u) << mode;
 }
 
 // Saving was 42 rewrites of the registry file, one per value, so a kill during a save left old and

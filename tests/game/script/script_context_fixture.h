@@ -1,10 +1,12 @@
 #pragma once
 // The script context's tests: the monster rules' cave map with a door, a wall, a pressure plate and
-// a guard's object that a creature belongs to, a play screen that answers from fields the tests set
-// and writes down what reaches it, the three text outputs, and an interpreter bound to the context.
+// a guard's object that a creature belongs to, a play screen and a conversation that answer from
+// fields the tests set and write down what reaches them, the three text outputs, and an interpreter
+// bound to the context.
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -19,11 +21,13 @@
 #include "data/world/global_table.h"
 #include "game/script/script_command_table.h"
 #include "game/script/script_context.h"
+#include "game/script/script_conversation.h"
 #include "game/script/script_play_screen.h"
 #include "game/script/script_text_output.h"
 #include "script/script.h"
-#include "support/script_assembler.h"
 #include "support/sound_log.h"
+#include "tools/sampledata/script_assembler.h"
+#include "ui/widgets/dialog_list_ctrl.h"
 
 class FakeScriptPlayScreen : public SScriptPlayScreen, public SPlayerWorld {
 public:
@@ -51,6 +55,7 @@ public:
         applied.push_back(changes);
         changes.clear();
     }
+    void QueueChoiceMenu(std::unique_ptr<SDialogListCtrl> list) override { menus.push_back(std::move(list)); }
     void QueueScene(const char* name) override { requests.push_back(std::string("scene ") + name); }
     void QueueTalkNpc(const char* name) override { requests.push_back(std::string("talk ") + name); }
     bool SetMonstersHostile(int32_t distance, bool hostile) override {
@@ -65,7 +70,8 @@ public:
         requests.push_back("sky " + sky);
     }
     void SetWeatherRain(int32_t newRain) override { rain = newRain; }
-    SMapGrid* Grid() override { return &m_grid; }
+    void RefreshFog() override { requests.push_back("fog"); }
+    SMapGrid* Grid() override { return gridShown ? &m_grid : nullptr; }
     SMonsterScreen* MonsterScreen() override { return &m_monsters; }
     SPlayerWorld* PlayerWorld() override { return this; }
 
@@ -73,8 +79,8 @@ public:
     void QueueWorldEvent(const SWorldEvent&) override {}
     void QueueMoveQuestion(const char*, const char*, int32_t) override {}
     int32_t ParseMoveKind(const char*) const override { return 0; }
-    int32_t PlayerGridX() const override { return 0; }
-    int32_t PlayerGridY() const override { return 0; }
+    int32_t PlayerGridX() const override { return playerX; }
+    int32_t PlayerGridY() const override { return playerY; }
     uint8_t CurrentMapFlags() const override { return 0; }
     bool IsInJail() const override { return false; }
     void ClearJail() override {}
@@ -87,8 +93,13 @@ public:
     std::vector<std::string> boxes;
     std::vector<uint32_t> buttons;
     std::vector<uint32_t> passed;
-    // Scenes, conversations, moods and sky changes, in order: "scene base_dawn", "hostile 3".
+    // Scenes, conversations, moods, sky and fog changes, in order: "scene base_dawn", "hostile 3",
+    // "fog".
     std::vector<std::string> requests;
+    std::vector<std::unique_ptr<SDialogListCtrl>> menus;
+    int32_t playerX = 0;
+    int32_t playerY = 0;
+    bool gridShown = true;
     bool monstersNearby = false;
     std::string sky;
     int32_t cloud = 0;
@@ -98,6 +109,18 @@ public:
 private:
     TestGrid& m_grid;
     RecordingMonsterScreen& m_monsters;
+};
+
+// Each call in order: "goodbye", "open", "line base_a Apples", "next", "first".
+struct RecordingConversation : SScriptConversation {
+    void Goodbye() override { calls.emplace_back("goodbye"); }
+    void OpenChoiceList() override { calls.emplace_back("open"); }
+    void AddListLine(const char* id, const char* title) override {
+        calls.push_back(std::string("line ") + id + " " + title);
+    }
+    void GoNext() override { calls.emplace_back("next"); }
+    void GoFirst() override { calls.emplace_back("first"); }
+    std::vector<std::string> calls;
 };
 
 struct RecordingTextOutput : SScriptTextOutput {
@@ -124,15 +147,16 @@ protected:
         auto innkeeper = std::make_unique<SNpcType>();
         innkeeper->name.Set("base_innkeeper");
         npcs.Add(std::move(innkeeper));
-        context.Init(
-            {&player, &npcs, &monsters, &types, &globals, &scripts, &spells, &items, &diseases, &random, &sounds},
-            interpreter);
+        context.Init({&player, &npcs, &monsters, &types, &globals, &scripts, &spells, &items, &diseases, &random,
+                      &sounds, &modules},
+                     interpreter);
         sounds.Attach(&sound);
         sound.Attach(&sounds);
         sound.SetListener(&soundLog);
         interpreter.Init(&context);
         scripts.Attach(&interpreter);
         context.AttachPlayScreen(&play);
+        context.AttachConversation(&conversation);
         context.SetTextOutput(SScriptOutputMode::PlayScreen, &log);
         context.SetTextOutput(SScriptOutputMode::Conversation, &textBox);
         context.SetTextOutput(SScriptOutputMode::Scene, &sceneText);
@@ -200,6 +224,7 @@ protected:
     RecordingTextOutput log;
     RecordingTextOutput textBox;
     RecordingTextOutput sceneText;
+    RecordingConversation conversation;
     std::vector<uint8_t> image;
 
     SMapObjectType* door = nullptr;

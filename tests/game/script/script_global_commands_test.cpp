@@ -157,6 +157,8 @@ TEST_F(ScriptGlobalCommandsTest, theMapWorldItemsAndRandomNumbersAreLookedUp) {
         {"iscurrentmap ( \"base_Cave\" )", 0},
         {"iscurrentworld ( \"" + world + "\" )", 1},
         {"iscurrentworld ( \"elsewhere\" )", 0},
+        // The world's identifier counts, not its name.
+        {"iscurrentworld ( \"" + std::string(modules.Current()->Header().name.Text()) + "\" )", 0},
         {"itemvalue ( \"base_ring\" )", 120},
         {"itemvalue ( \"base_none\" )", 0},
         {"random ( 1 )", 0},

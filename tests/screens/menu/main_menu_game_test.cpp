@@ -17,6 +17,7 @@
 #include "support/step_counter.h"
 #include "support/ui_rig.h"
 #include "support/world_package.h"
+#include "tools/sampledata/sample_music.h"
 #include "tools/sampledata/world_packages.h"
 
 namespace {
@@ -75,6 +76,13 @@ protected:
         m_rig->Game().SwitchState(kSplashScreen);
         m_rig->Key(3);
     }
+    // The sample songs in the sound table, as the music package that start-up opens brings them.
+    void AddSongs() {
+        SGameData& game = m_rig->Game();
+        game.m_soundTable.AddBank(std::make_unique<SMusicBank>(SampleBank()));
+        for (const SMusicSong& song : SampleSongs()) game.m_soundTable.AddSong(std::make_unique<SMusicSong>(song));
+    }
+    bool MusicPlays(int channel) { return m_rig->Game().m_sound->Speaker()->FindChannel(channel).has_value(); }
     SStateMain& Menu() { return static_cast<SStateMain&>(*m_rig->Game().Screen(kMainMenuScreen)); }
     SState* Current() { return m_rig->Game().m_currentScreen; }
     // Chooses the row by its id through the keys: down to it, then the choose key.
@@ -98,12 +106,51 @@ TEST_F(MainMenuGameTest, aNewGameAtTheFirstStartOpensTheFourPackagesAndPlaysTheI
     StartAtFirstStart();
     Choose(SStateMain::kNewGame);
     SGameData& game = m_rig->Game();
-    ASSERT_EQ(Current(), game.Screen(kSceneScreen));
+    // The packages hold no intro: the scene screen goes straight on to creation.
+    ASSERT_EQ(Current(), game.Screen(kCharacterCreationScreen));
     EXPECT_EQ(Current()->m_param[0], 0u);
     ASSERT_NE(game.m_packages.Current(), nullptr);
     EXPECT_STREQ(game.m_packages.Current()->Identifier().Text(), "base");
     EXPECT_EQ(game.StackDepth(), 0) << "the menu is left, not set aside";
     EXPECT_EQ(Menu().m_loading.m_child, nullptr);
+}
+
+TEST_F(MainMenuGameTest, theLoadingBarTakesAStepForEachPackageAndEndsFull) {
+    WritePackages();
+    StartAtFirstStart();
+    Choose(SStateMain::kNewGame);
+    const SProgressCtrl& bar = Menu().m_loading.m_bar;
+    EXPECT_EQ(bar.m_maximum, int32_t(std::size(SModuleList::kGamePackages)));
+    EXPECT_EQ(bar.m_current, bar.m_maximum);
+}
+
+TEST_F(MainMenuGameTest, theMenusMusicStopsBeforeTheNewGamesPackagesOpen) {
+    WritePackages();
+    Start(7);
+    AddSongs();
+    m_rig->Game().m_gameRunning = false;
+    m_rig->Game().SwitchState(kSplashScreen);
+    m_rig->Key(3);
+    const int channel = m_rig->Game().m_music.Channel();
+    ASSERT_GT(channel, 0);
+    ASSERT_TRUE(MusicPlays(channel));
+    Choose(SStateMain::kNewGame);
+    ASSERT_EQ(Current(), m_rig->Game().Screen(kCharacterCreationScreen));
+    EXPECT_FALSE(MusicPlays(channel));
+}
+
+TEST_F(MainMenuGameTest, theMenusMusicStopsBeforeTheAutoSaveLoads) {
+    StartWithAnAutoSave([this] { AddSongs(); });
+    const int channel = m_rig->Game().m_music.Channel();
+    ASSERT_GT(channel, 0);
+    AnswerNo();
+    EXPECT_TRUE(MusicPlays(channel)) << "only a load stops it";
+    m_rig->Game().SwitchState(kSplashScreen);
+    m_rig->Key(3);
+    ASSERT_EQ(Menu().CurrentSubMode(), SStateMain::kAskAutoSave);
+    AnswerYes();
+    ASSERT_EQ(Current(), m_rig->Game().Screen(kPlayScreen));
+    EXPECT_FALSE(MusicPlays(channel));
 }
 
 TEST_F(MainMenuGameTest, aNewGameWithAGamesPackagesOpenDoesNotReopenThem) {
@@ -114,7 +161,7 @@ TEST_F(MainMenuGameTest, aNewGameWithAGamesPackagesOpenDoesNotReopenThem) {
     m_rig->Game().SwitchState(kMainMenuScreen);
     m_rig->Frame();
     Choose(SStateMain::kNewGame);
-    EXPECT_EQ(Current(), m_rig->Game().Screen(kSceneScreen));
+    EXPECT_EQ(Current(), m_rig->Game().Screen(kCharacterCreationScreen));
     EXPECT_EQ(m_rig->Game().m_packages.Count(), opened);
 }
 
@@ -132,7 +179,7 @@ TEST_F(MainMenuGameTest, aNewGameDuringAGameAsksFirst) {
     EXPECT_EQ(Menu().m_child, nullptr);
     Choose(SStateMain::kNewGame);
     AnswerYes();
-    EXPECT_EQ(Current(), rig.Game().Screen(kSceneScreen));
+    EXPECT_EQ(Current(), rig.Game().Screen(kCharacterCreationScreen));
 }
 
 TEST_F(MainMenuGameTest, exitEndsTheProgramWithStatus0) {

@@ -8,6 +8,7 @@
 #include "game/game_data.h"
 #include "screens/screen_id.h"
 #include "support/ui_rig.h"
+#include "tools/sampledata/sample_music.h"
 
 namespace {
 
@@ -68,6 +69,22 @@ TEST_F(MainMenuTest, aRunningGameAddsContinueAndSave) {
     m_rig->Shot("menu_in_game_240x320");
 }
 
+// Every row of a game in progress shows at once, clear of the version text, in every screen mode.
+TEST_F(MainMenuTest, theEightRowsOfAGameFitEveryScreen) {
+    for (uint32_t mode : {6u, 7u, 8u, 9u, 10u, 11u, 14u, 15u, 16u}) {
+        StartMenuInGame(30, mode);
+        const SDialogListCtrl& list = Menu().m_list;
+        const STextCtrl& version = Menu().m_version;
+        ASSERT_EQ(list.RowCount(), 8) << "mode " << mode;
+        EXPECT_GE(int(list.m_rowsPerPage), list.RowCount()) << "mode " << mode;
+        EXPECT_LE(list.m_y + int(list.m_rowHeight) * list.RowCount(), list.m_y + list.m_h) << "mode " << mode;
+        const bool apart = version.m_y >= list.m_y + list.m_h || version.m_x >= list.m_x + list.m_w ||
+                           version.m_y + version.m_h <= list.m_y;
+        EXPECT_TRUE(apart) << "mode " << mode;
+        if (mode == 6 || mode == 10) m_rig->Shot("menu_in_game_mode" + std::to_string(mode));
+    }
+}
+
 TEST_F(MainMenuTest, aDeadPlayerCannotContinueOrSave) {
     StartMenuInGame(0);
     EXPECT_EQ(Rows(), (std::vector<std::string>{"Start new game", "Load Game", "Settings", "Additional worlds",
@@ -108,15 +125,42 @@ TEST_P(MainMenuPushTest, aRowOpensItsScreenAndComesBackToTheMenu) {
     EXPECT_TRUE(m_rig->MatchesFullRepaint());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, MainMenuPushTest,
-    ::testing::Values(PushCase{"Load Game", kLoadSaveScreen, 1}, PushCase{"Settings", kSettingsScreen, 0},
-                      PushCase{"Additional worlds", kAddOnWorldsScreen, 0}, PushCase{"Credits", kSceneScreen, 2}),
-    [](const auto& info) {
-        std::string name = info.param.row;
-        std::erase(name, ' ');
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Rows, MainMenuPushTest,
+                         ::testing::Values(PushCase{"Load Game", kLoadSaveScreen, 1},
+                                           PushCase{"Settings", kSettingsScreen, 0},
+                                           PushCase{"Additional worlds", kAddOnWorldsScreen, 0}),
+                         [](const auto& info) {
+                             std::string name = info.param.row;
+                             std::erase(name, ' ');
+                             return name;
+                         });
+
+TEST_F(MainMenuTest, theMenuPlaysItsMusicAndKeepsItPlayingWhenItComesBack) {
+    UiRig& rig = Start(7);
+    rig.Game().m_soundTable.AddBank(std::make_unique<SMusicBank>(SampleBank()));
+    for (const SMusicSong& song : SampleSongs()) rig.Game().m_soundTable.AddSong(std::make_unique<SMusicSong>(song));
+    rig.Game().m_gameRunning = false;
+    rig.Game().SwitchState(kSplashScreen);
+    rig.Key(3);
+    ASSERT_TRUE(OnMenu());
+    SGameMusic& music = rig.Game().m_music;
+    EXPECT_EQ(music.Name(), "bmus_main");
+    const int channel = music.Channel();
+    ASSERT_GT(channel, 0);
+    // Whatever played meanwhile, the menu's piece is asked for again on the way back.
+    TapRow("Credits");
+    music.Play("bmus_surfaceday");
+    rig.Game().SwitchState(kGoBack);
+    rig.Frame();
+    ASSERT_TRUE(OnMenu());
+    EXPECT_EQ(music.Name(), "bmus_main");
+    EXPECT_GT(music.Channel(), 0);
+    const int again = music.Channel();
+    TapRow("Settings");
+    rig.Game().SwitchState(kGoBack);
+    rig.Frame();
+    EXPECT_EQ(music.Channel(), again) << "the piece that plays is not started over";
+}
 
 TEST_F(MainMenuTest, saveGameOpensTheSaveScreen) {
     StartMenuInGame(30);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -143,6 +144,44 @@ TEST_F(MessageBoxTest, aLongTextPagesBehindContinueThenShowsTheButtonsWithoutSme
         EXPECT_EQ(box.m_ctrls[0]->m_y, box.m_buttons[4].m_y) << name << ": where Continue stood";
         std::vector<std::string> clicks(size_t(pages - 1), "interface sound 1 10");
         EXPECT_EQ(rig.Sounds().Lines(), clicks) << name;
+    }
+}
+
+// Every line of a text reaches the box, in order, on as many pages as it takes (a further page
+// scrolls the lines up), however the text breaks into lines: by line breaks or by wrapping.
+TEST_F(MessageBoxTest, everyLineOfAnyTextIsShown) {
+    for (uint32_t mode : {6u, 7u, 8u, 9u, 11u, 16u}) {
+        UiRig& rig = Start(mode);
+        ASSERT_FALSE(HasFatalFailure());
+        box.Init(&rig.Game());
+        for (int count : {1, 3, 4, 5, 6, 8, 9, 11}) {
+            for (const char* gap : {"\r", " "}) {
+                std::vector<std::string> lines;
+                std::string text;
+                for (int i = 1; i <= count; ++i) {
+                    lines.push_back("Line-" + std::to_string(i));
+                    text += (i > 1 ? gap : "") + lines.back();
+                }
+                const std::string name = "mode " + std::to_string(mode) + ", " + std::to_string(count) + " lines" +
+                                         (gap[0] == ' ' ? " wrapped" : "");
+                rig.Game().ShowMessageBox(text.c_str(), Box::kYes | Box::kNo, textCtrl, box, nullptr);
+                rig.PlayScreen().m_child = &box;
+                rig.Frame();
+                // The words of every line shown, each once.
+                std::vector<std::string> seen;
+                for (int page = 0; page < 20; ++page) {
+                    for (int i = 0; i < textCtrl.m_shown.Count(); ++i) {
+                        std::istringstream words(textCtrl.m_shown[i].text.Text());
+                        for (std::string word; words >> word;)
+                            if (std::find(seen.begin(), seen.end(), word) == seen.end()) seen.push_back(word);
+                    }
+                    if (buttons() != std::vector<uint32_t>{Box::kContinue}) break;
+                    tapButton(rig, Box::kContinue);
+                }
+                EXPECT_EQ(seen, lines) << name;
+                EXPECT_EQ(buttons(), (std::vector<uint32_t>{Box::kYes, Box::kNo})) << name;
+            }
+        }
     }
 }
 

@@ -1,4 +1,4 @@
-#include "support/script_assembler.h"
+#include "tools/sampledata/script_assembler.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
 #pragma once
-// SScriptAssembler: builds compiled script images for tests, byte for byte as the game's data
-// packages carry them, since the program itself has no script compiler.
+// SScriptAssembler: builds compiled script images for the sample world and the tests, byte for
+// byte as the game's data packages carry them, since the program itself has no script compiler.
 #include <cstdint>
 #include <map>
 #include <string>

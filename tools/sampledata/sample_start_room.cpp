@@ -1,0 +1,42 @@
+#include "tools/sampledata/sample_start_room.h"
+
+namespace {
+
+// Below ground the map's cells are the grid's own, so the room lies round the grid's middle. The
+// walls meet in the corners, and the wall that juts into the room east of the start shows the
+// corner and end pieces from the inside.
+const char* const kCellar = R"(
+fog 0x0841
+view 100
+floor base_stone
+ceiling base_ceiling
+cell # centre=base_brick
+cell . floor=base_stone
+cell D floor=base_stone centre=base_door centre-id=1 centre-extra=8 upper=base_doorleaf
+cell B centre=base_brick wall-s=base_banner wall-s-id=2
+cell S centre=base_brick wall-s=base_sign wall-s-id=3
+cell P floor=base_stone centre=base_position centre-id=4 centre-extra=1
+cells 14 12
+#########
+####.####
+##B#D#S##
+#.......#
+#.......#
+#.....###
+#.....#.#
+#...P...#
+#########
+end
+; A closed plain door: visible and closed.
+object 1 base_cellardoor flags=3
+object 2 base_cellarbanner text-a="The banner of Brim Vale."
+object 3 base_cellarsign text-a="Mind the goblin."
+object 4 base_start
+container 1 17 18 loot=base_water,base_money_100,base_alc_alkieberries
+; Peaceful until provoked, facing south towards the start, so that it stands to be looked at.
+creature base_cavegoblin 18 16 state=0x10 hp=12
+)";
+
+}  // namespace
+
+SSampleMap SampleStartRoom() { return {"base_cellar", "The cellar", kCellar}; }

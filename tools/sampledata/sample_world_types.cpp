@@ -1,0 +1,89 @@
+#include "tools/sampledata/sample_world_types.h"
+
+#include <initializer_list>
+#include <memory>
+
+#include "data/map_objects/map_object_type_table.h"
+#include "data/monsters/monster_table.h"
+#include "engine/base/archive.h"
+#include "tools/sampledata/level_writer.h"
+#include "tools/sampledata/sample_package.h"
+
+namespace {
+
+// Placement steps of 0 to 32 across and up a face; 16 is the middle.
+constexpr int16_t kMiddle = 16;
+constexpr int16_t kEyeHeight = 12;
+
+struct SSampleType {
+    const char* name;
+    int code;
+    std::initializer_list<const char*> pictures;
+    uint16_t flags = 0;
+    int16_t placeA = 0;
+    int16_t placeB = 0;
+    int16_t heightStep = 0;
+};
+
+const SSampleType kTypes[] = {
+    {"base_stone", 1, {"bres_stone"}},
+    {"base_grass", 1, {"bres_grass"}},
+    {"base_sand", 1, {"bres_sand"}},
+    {"base_ceiling", 1, {"bres_ceiling"}},
+    {"base_brick", 5, {"bres_brick"}},
+    // The frame, then the frame again where a door has its second picture, and the doorway seen
+    // from inside it.
+    {"base_door", 20, {"bres_doorframe", "bres_doorframe", "bres_doorframe"}},
+    // A door's leaf is the cell's upper part: a type of no behaviour of its own.
+    {"base_doorleaf", 2, {"bres_doorleaf"}},
+    // The still picture, no frames (pictures 1 to 7) and the oblique view as picture 8.
+    {"base_banner", 9, {"bres_banner", "", "", "", "", "", "", "", "bres_banner-side"}, 0, kMiddle, 0, kEyeHeight},
+    {"base_sign", 18, {"bres_sign"}, 0, kMiddle, kMiddle},
+    {"base_tree", 26, {"bres_tree"}, SMapObjectType::kSolid},
+    {"base_position", 39, {}},
+};
+
+void addMapObjectTypes(SSamplePackage& world) {
+    SMapObjectTypeTable types;
+    for (const SSampleType& sample : kTypes) {
+        std::unique_ptr<SMapObjectType> type = types.CreateType(sample.code);
+        type->m_name.Set(sample.name);
+        for (const char* picture : sample.pictures) type->m_pictureNames.Append(picture);
+        type->m_flags |= sample.flags;
+        type->m_placeA = sample.placeA;
+        type->m_placeB = sample.placeB;
+        type->m_place[3] = sample.heightStep;
+        types.Add(std::move(type));
+    }
+    world.tables[SModuleTable::MapObjectTypes] =
+        WriteOneRecord([&](SArchive& archive) { types.Write(archive, world.version); });
+}
+
+void addMonsters(SSamplePackage& world) {
+    SMonsterTable monsters;
+    auto goblin = std::make_unique<SMonsterBaseType>();
+    goblin->m_name.Set("base_goblin");
+    // Standing, two steps, winding up, striking, hurt and the picture people show from the front.
+    for (const char* picture : {"bres_goblin", "bres_goblin", "bres_goblin", "bres_goblin-raised", "bres_goblin-raised",
+                                "bres_goblin", "bres_goblin"})
+        goblin->m_pictureNames.Append(picture);
+    auto caveGoblin = std::make_unique<SMonster>();
+    caveGoblin->m_name.Set("base_cavegoblin");
+    caveGoblin->m_baseType = goblin.get();
+    caveGoblin->m_displayName.Assign("Cave goblin");
+    caveGoblin->m_stats = {1, 4, 2, 12, 15, 8, 10, 8, 4, 0};
+    monsters.Add(std::move(goblin));
+    monsters.Add(std::move(caveGoblin));
+    SWrittenItemNames loot(world.names);
+    AppendRecord(world.tables[SModuleTable::Monsters],
+                 [&](SArchive& archive) { monsters.WriteBaseTypes(archive, world.version); });
+    AppendRecord(world.tables[SModuleTable::Monsters],
+                 [&](SArchive& archive) { monsters.WriteMonsters(archive, world.version, loot); });
+}
+
+}  // namespace
+
+void AddSampleWorldTypes(SSamplePackage& world) {
+    addMapObjectTypes(world);
+    addMonsters(world);
+}
