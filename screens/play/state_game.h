@@ -33,6 +33,7 @@
 #include "screens/play/travel_fade.h"
 #include "ui/dialogs/dialog_enchant_item.h"
 #include "ui/dialogs/dialog_game_map.h"
+#include "ui/dialogs/dialog_list.h"
 #include "ui/dialogs/dialog_mark_recall.h"
 #include "ui/dialogs/dialog_potion.h"
 #include "ui/dialogs/dialog_rest.h"
@@ -546,7 +547,8 @@ protected:
     void StartResting();
     void ResumeScript(uint32_t answer);
     void AnswerTravelQuestion(uint32_t answer);
-    void AnswerChoice();
+    // The chosen row's key, empty when the menu was cancelled, reaches the waiting script.
+    void AnswerChoice(const std::string& key);
     void AnswerDoorQuestion(uint32_t answer);
     void AnswerStealQuestion(uint32_t answer);
     // Advances one combat animation; true when it has finished.
@@ -574,6 +576,7 @@ private:
     SGameEvent& queueEvent(uint32_t type);
     uint32_t handle(SGameEvent& event);
     void showMessage(SGameEvent& event);
+    void showChoiceMenu(SGameEvent& event);
     // A message with the buttons, shown at once in the sub-mode.
     void ask(const char* text, uint32_t buttons, SPlaySubMode mode);
     void startTurn(int32_t targetHeading, int32_t sign);
@@ -627,6 +630,9 @@ private:
     std::unique_ptr<SDialogMessage> m_messageBox;
     std::unique_ptr<SDialogTextCtrl> m_messageText;
     uint32_t m_messageButtons = 0;
+    // A script's choice menu while it is shown, with its list; deleted when it is answered.
+    std::unique_ptr<SDialogList> m_choiceBox;
+    std::unique_ptr<SDialogListCtrl> m_choiceList;
     // The generic person's topics, for talk with creatures that have no person type.
     SDialogTopicSet m_genericTopics;
     std::vector<uint16_t> m_thumbnail;

@@ -234,6 +234,7 @@ uint32_t SStateGame::handle(SGameEvent& event) {
                 AskToSteal(*event.creature.map, *person);
             break;
         case SGameEvent::kCreatureInfo: showCreatureInfo(event.creature, event.flag); break;
+        case SGameEvent::kChoiceMenu: showChoiceMenu(event); break;
         case SGameEvent::kScene: return playScene(event.name);
         case SGameEvent::kShipTravel:
             OpenShipTravel(event.text.c_str(), event.name.c_str());

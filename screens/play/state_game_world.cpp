@@ -42,9 +42,7 @@ void SStateGame::PassTime(uint32_t minutes) { m_minutes += minutes; }
 bool SStateGame::SetMonstersHostile(int32_t, bool) { return false; }
 int32_t SStateGame::WeatherRain() const { return 0; }
 void SStateGame::SetWeatherRain(int32_t) {}
-void SStateGame::QueueChoiceMenu(std::unique_ptr<SDialogListCtrl>) {}
 void SStateGame::RefreshFog() { UpdateSkyAndFog(false); }
-void SStateGame::AnswerChoice() {}
 void SStateGame::AnswerDoorQuestion(uint32_t) {}
 void SStateGame::AnswerStealQuestion(uint32_t) {}
 
