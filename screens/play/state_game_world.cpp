@@ -9,12 +9,8 @@
 void SStateGame::SendArrivedEvent() {}
 void SStateGame::StepBack() {}
 void SStateGame::SendToPrison(const char*) {}
-void SStateGame::AskToSteal(SMap&, SCreature&) {}
 bool SStateGame::KeepsBuilding(const SNpcType&) const { return false; }
 uint32_t SStateGame::FindItemListId(const char*) const { return 0; }
-void SStateGame::UpdatePersonsInView() {}
-void SStateGame::RemovePersons(bool) {}
-void SStateGame::RestorePersonPlaces() {}
 void SStateGame::RefreshArea() {}
 void SStateGame::ChooseHandSprites() {}
 void SStateGame::PlayAmbientVoice() {}
@@ -24,7 +20,6 @@ void SStateGame::RunMonsterPass() { m_monsterPassRequest = 0; }
 void SStateGame::RunMonsterRound() {}
 void SStateGame::PlayPendingThunder() {}
 void SStateGame::ScanNearbyCells() {}
-void SStateGame::UpdatePersons() {}
 void SStateGame::TurnBumpAround() {}
 void SStateGame::StepToSide(uint32_t) {}
 void SStateGame::RebuildLeftCellView() {}
@@ -44,7 +39,6 @@ int32_t SStateGame::WeatherRain() const { return 0; }
 void SStateGame::SetWeatherRain(int32_t) {}
 void SStateGame::RefreshFog() { UpdateSkyAndFog(false); }
 void SStateGame::AnswerDoorQuestion(uint32_t) {}
-void SStateGame::AnswerStealQuestion(uint32_t) {}
 
 // Without its handler an animation has nothing to show, so it ends at once rather than hold the
 // screen busy.
