@@ -42,7 +42,8 @@ SEquipSide ChooseEquipSide(const SPlayer& player, const SItemType& type) {
         case kItemHeavyArmour:
         case kItemLightArmour:
             if (subtype != kArmourShield) break;
-            if (mainHandIs(player, [](uint8_t held) { return held == kWeaponShortBow; })) side.clearFirst = kSlotMainHand;
+            if (mainHandIs(player, [](uint8_t held) { return held == kWeaponShortBow; }))
+                side.clearFirst = kSlotMainHand;
             side.second = true;
             break;
         case kItemAccessory:

@@ -45,10 +45,11 @@ void SStateInventory::Init(SGameData* game) {
     SState::Init(game);
     m_playHost.Attach(game);
     game->m_saveNames.SetInventory(this);
-    SCtrl* ctrls[] = {&m_pageFrame, &m_statusFrame, &m_secondFrame, &m_status,   &m_mainMenu,    &m_close,
-                      &m_controlsFrame, &m_dollFrame, &m_gridFrame,  &m_infoFrame, &m_grid,       &m_doll,
-                      &m_info,      &m_descriptionView, &m_compactView, &m_textUp, &m_textDown, &m_previousPage,
-                      &m_nextPage,  &m_take,        &m_drop,        &m_use};
+    SCtrl* ctrls[] = {
+        &m_pageFrame,   &m_statusFrame, &m_secondFrame, &m_status,       &m_mainMenu, &m_close, &m_controlsFrame,
+        &m_dollFrame,   &m_gridFrame,   &m_infoFrame,   &m_grid,         &m_doll,     &m_info,  &m_descriptionView,
+        &m_compactView, &m_textUp,      &m_textDown,    &m_previousPage, &m_nextPage, &m_take,  &m_drop,
+        &m_use};
     for (SCtrl* ctrl : ctrls) ctrl->Attach(this);
     for (SButtonCtrl& tab : m_pageTabButtons) tab.Attach(this);
     for (SButtonCtrl& tab : m_categoryTabs) tab.Attach(this);
@@ -97,11 +98,11 @@ void SStateInventory::Refresh() {
     ClearCtrls();
     const uint32_t page = m_pages.page;
     if (page < SInventoryPages::kPortraitChoice) {
-        const uint32_t layout = page == SInventoryPages::kItems       ? kItemsLayout
-                                : page == SInventoryPages::kQuests    ? kQuestsLayout
-                                : page == SInventoryPages::kSpells    ? kSpellsLayout
-                                : m_pages.subPage <= 4                ? kCharacterLayouts[m_pages.subPage]
-                                                                      : kCharacterLayouts[0];
+        const uint32_t layout = page == SInventoryPages::kItems    ? kItemsLayout
+                                : page == SInventoryPages::kQuests ? kQuestsLayout
+                                : page == SInventoryPages::kSpells ? kSpellsLayout
+                                : m_pages.subPage <= 4             ? kCharacterLayouts[m_pages.subPage]
+                                                                   : kCharacterLayouts[0];
         SetLayout(layout);
     }
     RebuildPages();

@@ -64,8 +64,9 @@ void SStateInventory::EquipOrRemove() {
     SString text;
     if (UnderThreat() && type.m_class != kItemWeapon && !isShield(type)) {
         ReloadItemList(true);
-        ShowStatus("You cannot equip or remove anything (except weapons and shields) when there might be immediate "
-                   "threat.");
+        ShowStatus(
+            "You cannot equip or remove anything (except weapons and shields) when there might be immediate "
+            "threat.");
         playSound("bsnd_click");
         return;
     }
@@ -188,8 +189,7 @@ void SStateInventory::UseItem() {
             if (threatened("You cannot read spellbooks when there might be immediate threat.")) return;
             if (unusable) return refuse("You cannot read this spellbook.");
             OpenReading(type);
-            if (TeachSpellbook(m_game->m_player, type, m_game->m_spells, text) != SBookLesson::kNone &&
-                !text.IsEmpty())
+            if (TeachSpellbook(m_game->m_player, type, m_game->m_spells, text) != SBookLesson::kNone && !text.IsEmpty())
                 m_reader.ShowResult(text.Text());
             return;
         case kItemRepair:

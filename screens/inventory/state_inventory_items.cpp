@@ -268,8 +268,8 @@ void SStateInventory::RefreshItems() {
         SString title, body;
         type.GetDisplayName(entry->item, title, false, m_game->m_spells);
         if (m_pages.descriptionView || m_containerView || showsBodyInCompactView(mode)) {
-            type.GetDescription(entry->item, m_game->EffectLookups(), m_game->m_player, mode, m_pages.descriptionView != 0,
-                                body);
+            type.GetDescription(entry->item, m_game->EffectLookups(), m_game->m_player, mode,
+                                m_pages.descriptionView != 0, body);
             ToDigitGlyphs(body);
         }
         const bool wearable = type.m_class >= kItemWeapon && type.m_class <= kItemAccessory;

@@ -63,10 +63,17 @@ Metrics metricsOf(uint16_t mode, int fontHeight) {
     const bool large = IsLargeScreenMode(mode);
     const int line = fontHeight + 1;
     if (large)
-        return {4, {84, 30}, {50, 28}, {60, 36}, {36, 36}, {20, 12}, dollSize(mode), gridSize(mode),
+        return {4,
+                {84, 30},
+                {50, 28},
+                {60, 36},
+                {36, 36},
+                {20, 12},
+                dollSize(mode),
+                gridSize(mode),
                 statusSize(mode, line)};
-    return {2, {40, 18}, {26, 18}, {32, 20}, {24, 24}, {20, 12}, dollSize(mode), gridSize(mode),
-            statusSize(mode, line)};
+    return {
+        2, {40, 18}, {26, 18}, {32, 20}, {24, 24}, {20, 12}, dollSize(mode), gridSize(mode), statusSize(mode, line)};
 }
 
 // Places controls left to right in an area, starting a new row where the next would not fit.
@@ -103,7 +110,8 @@ int addTopBand(std::vector<SLayoutRow>& rows, const Metrics& k, int x, int y, in
 }
 
 void addCategoryTabs(Flow& flow, const Metrics& k) {
-    for (int tab = 0; tab < Inv::kCategoryTabs; ++tab) flow.Place(Inv::kFirstCategoryTab + uint32_t(tab), k.categoryTab);
+    for (int tab = 0; tab < Inv::kCategoryTabs; ++tab)
+        flow.Place(Inv::kFirstCategoryTab + uint32_t(tab), k.categoryTab);
     flow.NewRow();
 }
 
@@ -131,8 +139,8 @@ void addDoll(std::vector<SLayoutRow>& rows, const Metrics& k, int x, int y) {
 // On the modes whose description keeps the panel's own place, the panel is where the doll is.
 bool panelOverDoll(uint16_t mode) { return mode == 5 || mode == 7 || mode == 8 || mode == 16; }
 
-void addPanel(std::vector<SLayoutRow>& rows, uint16_t mode, const Metrics& k, int dollX, int dollY, int x, int y,
-              int w, int bottom) {
+void addPanel(std::vector<SLayoutRow>& rows, uint16_t mode, const Metrics& k, int dollX, int dollY, int x, int y, int w,
+              int bottom) {
     if (panelOverDoll(mode))
         rows.push_back(ClampedRow(Inv::kInfoPanel, dollX, dollY, k.doll.w, k.doll.h));
     else
@@ -205,6 +213,20 @@ SLayoutMode wideLayout(uint16_t mode, int width, int height, const Metrics& k) {
     return {mode, uint16_t(width), uint16_t(height), rows};
 }
 
+// The pages that come later (character, quests, spells) have the frame alone for now: the page tabs,
+// the main-menu and close buttons and the status.
+SLayoutMode framePageLayout(uint16_t mode, int width, int height, const Metrics& k) {
+    std::vector<SLayoutRow> rows;
+    const int m = k.margin;
+    const int bandBottom = addTopBand(rows, k, m, m, width - 2 * m);
+    rows.push_back(ClampedRow(Inv::kSecondFrame, 0, 0, width, bandBottom));
+    rows.push_back(ClampedRow(Inv::kPageFrame, 0, bandBottom, width, height - bandBottom));
+    const int statusX = width - m - k.status.w, statusY = bandBottom + m;
+    rows.push_back(ClampedRow(Inv::kStatusText, statusX, statusY, k.status.w, k.status.h));
+    rows.push_back(ClampedRow(Inv::kStatusFrame, statusX - m, statusY - m, k.status.w + 2 * m, k.status.h + 2 * m));
+    return {mode, uint16_t(width), uint16_t(height), rows};
+}
+
 }  // namespace
 
 void AddInventoryScreenModes(std::vector<SLayoutDialog>& dialogs, uint16_t mode, int width, int height,
@@ -212,4 +234,8 @@ void AddInventoryScreenModes(std::vector<SLayoutDialog>& dialogs, uint16_t mode,
     const Metrics k = metricsOf(mode, fontHeight);
     LayoutDialogOf(dialogs, uint16_t(Inv::kItemsLayout))
         .modes.push_back(width > height ? wideLayout(mode, width, height, k) : tallLayout(mode, width, height, k));
+    for (uint32_t layout : {Inv::kQuestsLayout, Inv::kSpellsLayout})
+        LayoutDialogOf(dialogs, uint16_t(layout)).modes.push_back(framePageLayout(mode, width, height, k));
+    for (uint32_t layout : Inv::kCharacterLayouts)
+        LayoutDialogOf(dialogs, uint16_t(layout)).modes.push_back(framePageLayout(mode, width, height, k));
 }

@@ -9,5 +9,4 @@
 
 #include "game/layout_record.h"
 
-void AddInventoryScreenModes(std::vector<SLayoutDialog>& dialogs, uint16_t mode, int width, int height,
-                             int fontHeight);
+void AddInventoryScreenModes(std::vector<SLayoutDialog>& dialogs, uint16_t mode, int width, int height, int fontHeight);

@@ -85,11 +85,13 @@ protected:
         Inventory().m_grid.m_useRequest = 0;
     }
     std::string Status() const { return m_rig->Game().Screen(kInventoryScreen) ? statusText() : ""; }
-    // The description panel's body on its first page, as text.
+    // The description panel's body, its wrapped lines joined by spaces.
     std::string PanelBody() {
-        const STitleTextCtrl& info = Inventory().m_info;
         std::string body;
-        for (const SString& page : info.m_pages) body += page.Text() ? page.Text() : "";
+        for (const SString& page : Inventory().m_info.m_pages) body += page.Text() ? page.Text() : "";
+        for (char& c : body)
+            if (c == '\r') c = ' ';
+        while (!body.empty() && body.back() == ' ') body.pop_back();
         return body;
     }
 

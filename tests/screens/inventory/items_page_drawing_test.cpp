@@ -32,9 +32,9 @@ TEST_P(ItemsPageDrawingTest, packViewEqualsAFullRepaint) {
     Put(m_pile, gem);
     SStateInventory& inventory = OpenBag(&m_pile);
     // The screen opens in the description view, which the compact view's button leaves.
-    for (const SCtrl* ctrl : std::initializer_list<const SCtrl*>{&inventory.m_grid, &inventory.m_info,
-                                                                 &inventory.m_compactView, &inventory.m_close,
-                                                                 &inventory.m_take, &inventory.m_drop})
+    for (const SCtrl* ctrl :
+         std::initializer_list<const SCtrl*>{&inventory.m_grid, &inventory.m_info, &inventory.m_compactView,
+                                             &inventory.m_close, &inventory.m_take, &inventory.m_drop})
         EXPECT_TRUE(ctrl->IsShown()) << "control " << ctrl->m_id;
     EXPECT_TRUE(m_rig->MatchesFullRepaint());
     m_rig->Shot("inventory_items_description_mode" + std::to_string(GetParam()));
