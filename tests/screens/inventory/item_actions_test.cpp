@@ -52,12 +52,10 @@ protected:
             const char* name;
             uint8_t itemClass, subtype;
         };
-        static constexpr Kind kKinds[] = {{"sword", kItemWeapon, kWeaponShortSword},
-                                          {"axe", kItemWeapon, kWeaponAxe},
-                                          {"shortbow", kItemWeapon, kWeaponShortBow},
-                                          {"longbow", kItemWeapon, kWeaponLongBow},
-                                          {"shield", kItemLightArmour, kArmourShield},
-                                          {"ring", kItemAccessory, kAccessoryRing}};
+        static constexpr Kind kKinds[] = {
+            {"sword", kItemWeapon, kWeaponShortSword},   {"axe", kItemWeapon, kWeaponAxe},
+            {"shortbow", kItemWeapon, kWeaponShortBow},  {"longbow", kItemWeapon, kWeaponLongBow},
+            {"shield", kItemLightArmour, kArmourShield}, {"ring", kItemAccessory, kAccessoryRing}};
         for (const Kind& kind : kKinds)
             if (what.rfind(kind.name, 0) == 0) {
                 SItemType* type = Game().m_items.FindItemType(what.c_str());

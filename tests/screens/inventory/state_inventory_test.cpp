@@ -37,11 +37,8 @@ protected:
 };
 
 TEST_F(InventoryFrameTest, theStatusShowsTheShortGoldAndThePackAgainstTheCapacity) {
-    const std::pair<uint32_t, const char*> cases[] = {{9999, "9999"},
-                                                      {10'000, "10K"},
-                                                      {999'999, "999K"},
-                                                      {1'000'000, "1M"},
-                                                      {1'000'000'000, "1B"}};
+    const std::pair<uint32_t, const char*> cases[] = {
+        {9999, "9999"}, {10'000, "10K"}, {999'999, "999K"}, {1'000'000, "1M"}, {1'000'000'000, "1B"}};
     Carry(1234);
     for (auto [gold, shown] : cases) {
         Player().RemoveGold(Player().Gold(), false);
@@ -76,16 +73,15 @@ TEST_P(ClosingTest, returnsToThePlayScreenAndWarnsOfTheLoad) {
     EXPECT_EQ(m_rig->Sounds().Lines(), std::vector<std::string>{"bsnd_bagclose 10"});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Loads, ClosingTest,
-    ::testing::Values(CloseCase{"atTheCapacity", [](uint32_t c) { return c; }, nullptr},
-                      CloseCase{"oneAbove", [](uint32_t c) { return c + 1; },
-                                "You carry too much - your attack capabilities are decreased."},
-                      CloseCase{"halfAgain", [](uint32_t c) { return c * 3 / 2; },
-                                "You carry too much - your attack capabilities are decreased."},
-                      CloseCase{"pastHalfAgain", [](uint32_t c) { return c * 3 / 2 + 1; },
-                                "You carry way too much - you can't move."}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Loads, ClosingTest,
+                         ::testing::Values(CloseCase{"atTheCapacity", [](uint32_t c) { return c; }, nullptr},
+                                           CloseCase{"oneAbove", [](uint32_t c) { return c + 1; },
+                                                     "You carry too much - your attack capabilities are decreased."},
+                                           CloseCase{"halfAgain", [](uint32_t c) { return c * 3 / 2; },
+                                                     "You carry too much - your attack capabilities are decreased."},
+                                           CloseCase{"pastHalfAgain", [](uint32_t c) { return c * 3 / 2 + 1; },
+                                                     "You carry way too much - you can't move."}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(InventoryFrameTest, theContainerClosedNotificationGoesOutOnlyWhenAContainerWasGiven) {
     OpenBag(nullptr);
