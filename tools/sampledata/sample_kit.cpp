@@ -117,11 +117,25 @@ const KitItem kKitItems[] = {
 
 // The chest holds one item of every class the pack knows.
 constexpr const char* kChest[] = {
-    "base_weap_shortswordcheap", "base_weap_shortbowcheap", "base_quiver_cheap",   "base_mail_frayedleather",
-    "base_shield_smallwooden",   "base_ring_copper",        "base_ring_silver",    "base_book_blocking",
-    "base_spbookfeather",        "base_letter_welcome",     "base_map_cellar",     "base_alc_mortarbeginner",
-    "base_alc_powerberries",     "base_phealsmall",         "base_scrdisarm",      "base_wand_sparks",
-    "base_money_100",            "base_key_lockpickbeginner", "base_repair_hammerapprentice",
+    "base_weap_shortswordcheap",
+    "base_weap_shortbowcheap",
+    "base_quiver_cheap",
+    "base_mail_frayedleather",
+    "base_shield_smallwooden",
+    "base_ring_copper",
+    "base_ring_silver",
+    "base_book_blocking",
+    "base_spbookfeather",
+    "base_letter_welcome",
+    "base_map_cellar",
+    "base_alc_mortarbeginner",
+    "base_alc_powerberries",
+    "base_phealsmall",
+    "base_scrdisarm",
+    "base_wand_sparks",
+    "base_money_100",
+    "base_key_lockpickbeginner",
+    "base_repair_hammerapprentice",
 };
 
 // Blocking is skill 1; the book raises it by 2.
@@ -175,7 +189,8 @@ void drawShape(SArtCanvas& art, Shape shape, uint16_t colour) {
             art.Disc(34, 14, 8, colour);
             break;
         case Shape::kBow:
-            for (int i = 0; i < 12; ++i) art.Line(14 + i * 1.6, 8 + i * 3, 14 + (i + 1) * 1.6, 8 + (i + 1) * 3, 3, colour);
+            for (int i = 0; i < 12; ++i)
+                art.Line(14 + i * 1.6, 8 + i * 3, 14 + (i + 1) * 1.6, 8 + (i + 1) * 3, 3, colour);
             art.Line(14, 8, 14, 44, 1, light);
             break;
         case Shape::kQuiver:
@@ -254,7 +269,10 @@ void drawShape(SArtCanvas& art, Shape shape, uint16_t colour) {
             art.Fill(22, 8, 20, 10, colour);
             break;
         case Shape::kBread: art.Disc(25, 27, 14, colour); break;
-        case Shape::kGem: art.Triangle(25, 10, 12, 26, 38, 26, colour); art.Triangle(12, 26, 38, 26, 25, 42, dark); break;
+        case Shape::kGem:
+            art.Triangle(25, 10, 12, 26, 38, 26, colour);
+            art.Triangle(12, 26, 38, 26, 25, 42, dark);
+            break;
     }
 }
 

@@ -53,7 +53,8 @@ protected:
     }
     std::multiset<std::string> Pack() {
         std::multiset<std::string> names;
-        for (int i = 0; i < Game().m_player.ItemCount(); ++i) names.insert(Game().m_player.Item(i)->m_type->m_name.Text());
+        for (int i = 0; i < Game().m_player.ItemCount(); ++i)
+            names.insert(Game().m_player.Item(i)->m_type->m_name.Text());
         return names;
     }
     SGameData& Game() { return m_rig->Game(); }

@@ -279,7 +279,7 @@ TEST_F(ItemActionsTest, droppingOneOfAStackLeavesTheOthersInTheEntry) {
     SStateInventory& inventory = OpenBag(&m_pile);
     Select(0);
     ASSERT_EQ(inventory.SelectedEntry()->count, 3);
-    Command(SStateInventory::kDrop);
+    TapOn(inventory.m_drop);
     EXPECT_EQ(m_pile.Count(), 1);
     EXPECT_EQ(Player().ItemCount(), 2);
     ASSERT_NE(inventory.SelectedEntry(), nullptr);
@@ -288,6 +288,7 @@ TEST_F(ItemActionsTest, droppingOneOfAStackLeavesTheOthersInTheEntry) {
     EXPECT_TRUE(Player().Pack().Holds(inventory.SelectedEntry()->item));
     EXPECT_EQ(m_rig->Sounds().Lines(), std::vector<std::string>{"bsnd_drop 10"});
     EXPECT_EQ(PanelBody().rfind("You have dropped ", 0), 0u) << PanelBody();
+    EXPECT_TRUE(m_rig->MatchesFullRepaint());
 }
 
 TEST_F(ItemActionsTest, takingGoldHoldsThePurseAtTheCapAndSaysTheValue) {
@@ -297,7 +298,7 @@ TEST_F(ItemActionsTest, takingGoldHoldsThePurseAtTheCapAndSaysTheValue) {
     Player().ReceiveGold(999'999'990, false, false);
     SStateInventory& inventory = OpenContainer(m_pile, nullptr);
     Select(0);
-    Command(SStateInventory::kTake);
+    TapOn(inventory.m_take);
     EXPECT_EQ(Player().Gold(), SPlayer::kMaxGold);
     EXPECT_EQ(m_pile.Count(), 0);
     EXPECT_EQ(Player().ItemCount(), 0) << "gold is not an item of the pack";
@@ -305,6 +306,7 @@ TEST_F(ItemActionsTest, takingGoldHoldsThePurseAtTheCapAndSaysTheValue) {
     EXPECT_EQ(m_rig->Sounds().Lines(), std::vector<std::string>{"bsnd_money 10"});
     EXPECT_EQ(inventory.SelectedEntry(), nullptr);
     EXPECT_NE(Status().find("Gold: " + Glyphs("1B")), std::string::npos);
+    EXPECT_TRUE(m_rig->MatchesFullRepaint());
 }
 
 TEST_F(ItemActionsTest, withoutAContainerThereIsNoTakeOrDrop) {

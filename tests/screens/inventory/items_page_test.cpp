@@ -173,4 +173,20 @@ TEST_F(ItemsPageTest, aStatusMessageStaysThreeSecondsAndThenTheDescriptionReturn
     EXPECT_TRUE(m_rig->MatchesFullRepaint());
 }
 
+// Loaders drop items whose type the world no longer has; a list that holds one all the same shows
+// only the others.
+TEST_F(ItemsPageTest, anItemWithoutATypeIsNeverShown) {
+    m_pile.Add(std::make_unique<SItem>());
+    Put(m_pile, Type("gem", kItemGem, 1));
+    SStateInventory& inventory = OpenContainer(m_pile, nullptr);
+    EXPECT_EQ(inventory.m_grid.EntryCount(), 1);
+    EXPECT_EQ(EnabledTabs(), (std::vector<bool>{true, false, false, false, false, false, false, false, true}));
+    Select(0);
+    Command(SStateInventory::kTake);
+    EXPECT_EQ(inventory.m_grid.EntryCount(), 0);
+    EXPECT_EQ(m_pile.Count(), 1) << "the item without a type stays where it was";
+    m_rig->Frame();
+    EXPECT_TRUE(m_rig->MatchesFullRepaint());
+}
+
 }  // namespace
