@@ -35,7 +35,8 @@ uint32_t statusFrameSides(uint32_t type) {
     }
 }
 
-bool largeFrames(uint32_t type) { return type == 9 || type == 10 || type == 11 || type == 14 || type == 15; }
+// In hundredths, as the pack's weight.
+uint32_t capacityOf(const SPlayer& player) { return uint32_t(std::max<int32_t>(player.GetMaxCarryWeight(), 0)); }
 
 }  // namespace
 
@@ -87,22 +88,15 @@ void SStateInventory::Leave() {
     SState::Leave();
 }
 
-void SStateInventory::Resume() { SState::Resume(); }
-
-void SStateInventory::Draw() {
-    if (IsDirty() && m_child) m_child->SetDirty();
-    SDialog::Draw();
-}
-
 void SStateInventory::Refresh() {
     ClearCtrls();
     const uint32_t page = m_pages.page;
     if (page < SInventoryPages::kPortraitChoice) {
         const uint32_t layout = page == SInventoryPages::kItems    ? kItemsLayout
                                 : page == SInventoryPages::kQuests ? kQuestsLayout
-                                : page == SInventoryPages::kSpells ? kSpellsLayout
-                                : m_pages.subPage <= 4             ? kCharacterLayouts[m_pages.subPage]
-                                                                   : kCharacterLayouts[0];
+                                : page == SInventoryPages::kSpells
+                                    ? kSpellsLayout
+                                    : kCharacterLayouts[std::min(m_pages.subPage, SInventoryPages::kLastSubPage)];
         SetLayout(layout);
     }
     RebuildPages();
@@ -129,9 +123,9 @@ void SStateInventory::placeFrame() {
     const SFrameSet largeSet = m_game->InterfaceSet<9>(SInterfaceRole::kLargeFrameSet);
     if (PlaceCtrl(m_pageFrame, kPageFrame)) m_pageFrame.Setup(small ? smallSet : largeSet, 0, 0, SBorderSides::kAll);
     if (PlaceCtrl(m_statusFrame, kStatusFrame))
-        m_statusFrame.Setup(largeFrames(type) ? largeSet : smallSet, 0, 0, statusFrameSides(type) | kFill);
+        m_statusFrame.Setup(IsLargeScreenType(type) ? largeSet : smallSet, 0, 0, statusFrameSides(type) | kFill);
     if (PlaceCtrl(m_secondFrame, kSecondFrame))
-        m_secondFrame.Setup(largeFrames(type) ? largeSet : smallSet, 0, 0, type == 3 ? 4 : 2);
+        m_secondFrame.Setup(IsLargeScreenType(type) ? largeSet : smallSet, 0, 0, type == 3 ? 4 : 2);
     if (PlaceCtrl(m_status, kStatusText)) m_status.SetTextEx("", 18, 1, kStatusColour, 0);
     constexpr const char* kTabNames[4] = {"Items", "Char", "Quests", "Spells"};
     const SPictureSet tabs = m_game->InterfaceSet<3>(SInterfaceRole::kInventoryPageTab);
@@ -149,9 +143,8 @@ void SStateInventory::placeFrame() {
 
 void SStateInventory::UpdateStatus() {
     const SPlayer& player = m_game->m_player;
-    const uint32_t capacity = uint32_t(std::max<int32_t>(player.GetMaxCarryWeight(), 0));
     SString text;
-    FormatInventoryStatus(m_game->m_screenMode, player.Gold(), player.SumItemWeights(), capacity, text);
+    FormatInventoryStatus(m_game->m_screenMode, player.Gold(), player.SumItemWeights(), capacityOf(player), text);
     ToDigitGlyphs(text);
     m_status.SetText(text.Text());
     m_status.Layout();
@@ -201,8 +194,7 @@ uint32_t SStateInventory::closeScreen() {
     playSound("bsnd_bagclose");
     if (m_container) m_host->ContainerClosed(m_map, m_containerObject);
     const SPlayer& player = m_game->m_player;
-    const uint32_t capacity = uint32_t(std::max<int32_t>(player.GetMaxCarryWeight(), 0));
-    const SLoadWarning warning = LoadWarningFor(player.SumItemWeights(), capacity);
+    const SLoadWarning warning = LoadWarningFor(player.SumItemWeights(), capacityOf(player));
     if (warning != SLoadWarning::kNone) m_host->QueueMessage(LoadWarningText(warning), SDialogMessage::kOk, "");
     return kGoBack;
 }

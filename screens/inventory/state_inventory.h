@@ -89,14 +89,12 @@ public:
     SStateInventory();
 
     void Init(SGameData* game) override;
-    void Draw() override;
     uint32_t OnCommand(uint32_t id) override;
     uint32_t OnTick(uint32_t arg) override;
     // p1 kOpenBag or 0 (a container), p2 the item list beside the pack or 0, p3 the placed object
     // that holds it or 0, p4 the map.
     void Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) override;
     void Leave() override;
-    void Resume() override;
 
     // Rebuilds the current page: its layout, the frame, the page's controls and lists, the status.
     void Refresh();
