@@ -72,11 +72,10 @@ void SStateInventory::LayoutItemsPage() {
         m_info.m_titleTwoLines = IsLargeScreenMode(int(mode)) ? 1 : 0;
         m_info.SetText("", "", 0, 0);
     }
-    const SPictureSet views[2] = {m_game->InterfaceSet<3>(SInterfaceRole::kViewButtons),
-                                  {m_game->InterfacePicture(SInterfaceRole::kViewButtons, 2),
-                                   m_game->InterfacePicture(SInterfaceRole::kViewButtons, 3), nullptr}};
-    placeButton(m_descriptionView, kDescriptionView, {views[0][0], views[0][1], nullptr});
-    placeButton(m_compactView, kCompactView, views[1]);
+    // Each view button has its normal and pressed picture.
+    const auto views = m_game->InterfaceSet<4>(SInterfaceRole::kViewButtons);
+    placeButton(m_descriptionView, kDescriptionView, {views[0], views[1], nullptr});
+    placeButton(m_compactView, kCompactView, {views[2], views[3], nullptr});
     placeButton(m_textUp, kTextUp, m_game->InterfaceSet<3>(SInterfaceRole::kUpArrowButton));
     placeButton(m_textDown, kTextDown, m_game->InterfaceSet<3>(SInterfaceRole::kDownArrowButton));
     LayoutInfoPanel();
