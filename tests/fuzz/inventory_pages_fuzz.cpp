@@ -16,8 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     using P = SInventoryPages;
     if (pages.page > P::kLastPage || pages.returnPage > P::kSpells || pages.subPage > P::kLastSubPage ||
-        pages.descriptionView > 1 || pages.itemFilter > P::kLastItemFilter || pages.effectsFilter > P::kLastEffectsFilter ||
-        pages.questFilter > P::kLastQuestFilter || pages.spellSchool < P::kFirstSchool || pages.spellSchool > P::kLastSchool)
+        pages.descriptionView > 1 || pages.itemFilter > P::kLastItemFilter ||
+        pages.effectsFilter > P::kLastEffectsFilter || pages.questFilter > P::kLastQuestFilter ||
+        pages.spellSchool < P::kFirstSchool || pages.spellSchool > P::kLastSchool)
         std::abort();
     return 0;
 }
