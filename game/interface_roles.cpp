@@ -75,6 +75,13 @@ constexpr RoleRow kRoles[] = {
     {R::kWorldEnabledMark, {206, 2}},
     {R::kWorldDisabledMark, {208, 2}},
     {R::kWorldDeleteButton, {210, 2}},
+    {R::kInventoryPageTab, {255, 2}},
+    {R::kInventoryCategoryTab, {257, 3}},
+    {R::kInventoryMenuButton, {298, 2}},
+    {R::kTakeButton, {251, 2}},
+    {R::kDropButton, {253, 2}},
+    {R::kUseButtons, {286, 8}},
+    {R::kViewButtons, {294, 4}},
 };
 
 static_assert(std::size(kRoles) == std::size_t(SInterfaceRole::kCount), "every role has its row");

@@ -71,6 +71,13 @@ enum class SInterfaceRole : uint8_t {
     kWorldEnabledMark,  // the add-on worlds' row buttons
     kWorldDisabledMark,
     kWorldDeleteButton,
+    kInventoryPageTab,      // normal and checked, under the page's caption
+    kInventoryCategoryTab,  // normal, checked and disabled, under the category's caption
+    kInventoryMenuButton,
+    kTakeButton,
+    kDropButton,
+    kUseButtons,   // read a book, view a letter or map, mix, repair: each normal and pressed
+    kViewButtons,  // the description view and the compact view, each normal and pressed
     kCount
 };
 

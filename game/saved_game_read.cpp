@@ -114,6 +114,8 @@ bool SSaveNames::checkSave(uint32_t slot, SCheckedSave& save, std::string& fault
         return playerArchive.Failed() ? cutShort(kSavePlayerRecord, playerArchive)
                                       : refuse(kSavePlayerRecord, playerFault);
     if (names.m_indexOutOfRange) return refuse(kSavePlayerRecord, "it names more than the name tables hold");
+    if (m_inventory && !m_inventory->CheckUiRecord(archiveOf(kSaveInventoryRecord), version))
+        return cutShort(kSaveInventoryRecord, archiveOf(kSaveInventoryRecord));
     return true;
 }
 

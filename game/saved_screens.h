@@ -39,6 +39,8 @@ public:
     // Record 3005 at the save's version. Reading answers false for a damaged record.
     virtual void SerializeUiForSave(SArchive& archive, int version) = 0;
     virtual bool SerializeUiForLoad(SArchive& archive, int version) = 0;
+    // Whether the record reads whole, asked before the load changes anything of the running game.
+    virtual bool CheckUiRecord(SArchive& archive, int version) const = 0;
 
 protected:
     ~SSavedInventory() = default;

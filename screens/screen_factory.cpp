@@ -1,5 +1,6 @@
 #include "screens/addons/state_add_worlds.h"
 #include "screens/creation/state_generate.h"
+#include "screens/inventory/state_inventory.h"
 #include "screens/menu/state_main.h"
 #include "screens/play/state_game.h"
 #include "screens/scene/state_scene.h"
@@ -16,6 +17,7 @@ std::unique_ptr<SState> MakeScreen(ScreenId id) {
         case kSceneScreen: return std::make_unique<SStateScene>();
         case kSettingsScreen: return std::make_unique<SStateSettings>();
         case kAddOnWorldsScreen: return std::make_unique<SStateAddWorlds>();
+        case kInventoryScreen: return std::make_unique<SStateInventory>();
         default: return std::make_unique<SState>();
     }
 }

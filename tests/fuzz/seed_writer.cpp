@@ -25,6 +25,7 @@
 #include "fuzz/music_input.h"
 #include "game/interface_pictures.h"
 #include "game/layout_record.h"
+#include "screens/inventory/inventory_pages.h"
 #include "support/playable_game.h"
 #include "support/sound_fixtures.h"
 #include "support/step_counter.h"
@@ -240,6 +241,20 @@ void writeLayouts(const SSeeds& seeds) {
         seeds.Write("layout_record_fuzz", large ? "large" : "handheld", SLayoutRecord::Build(SampleLayout(large)));
 }
 
+// The inventory's record with and without its tag, and one whose words are all out of range.
+void writeInventoryPages(const SSeeds& seeds) {
+    SInventoryPages pages;
+    pages.page = SInventoryPages::kSpells;
+    pages.spellSchool = 4;
+    SArchive archive;
+    archive.OpenWrite();
+    pages.Serialize(archive);
+    const std::vector<uint8_t> tagged(archive.Data(), archive.Data() + archive.GetSize());
+    seeds.Write("inventory_pages_fuzz", "tagged", tagged);
+    seeds.Write("inventory_pages_fuzz", "untagged", {tagged.begin() + 4, tagged.end()});
+    seeds.Write("inventory_pages_fuzz", "out-of-range", std::vector<uint8_t>(32, 0xFF));
+}
+
 void writeScripts(const SSeeds& seeds) {
     const SScriptAssembler::Commands commands = {{"message", 187}, {"echo", 120}};
     const char* listings[] = {
@@ -361,6 +376,7 @@ int main(int argc, char** argv) {
     writeSavedGame(seeds);
     writePictures(seeds);
     writeLayouts(seeds);
+    writeInventoryPages(seeds);
     writeScripts(seeds);
     writeSounds(seeds);
     writeMusic(seeds);

@@ -295,6 +295,10 @@ public:
     bool SerializeForLoad(SArchive& archive, int) override { return serialize(archive, 'W', playWord); }
     void SerializeUiForSave(SArchive& archive, int) override { serialize(archive, 'X', journalPage); }
     bool SerializeUiForLoad(SArchive& archive, int) override { return serialize(archive, 'X', journalPage); }
+    bool CheckUiRecord(SArchive& archive, int) const override {
+        uint32_t page = 0;
+        return serialize(archive, 'X', page);
+    }
 
     int resets = 0;
     int tableLookups = 0;

@@ -57,6 +57,12 @@ bool WriteSoundPackage(const SFileFolder& folder, std::string& error) {
     table.AddSound(makeSound("bsnd_letteropenclose", FadingNoise(kRate, 0.15, 5000)));
     table.AddSound(makeSound("bsnd_hitmiss", FadingNoise(kRate, 0.15, 5000)));
     table.AddSound(makeSound("bsnd_thunderclose", FadingNoise(kRate, 1.5, 14000)));
+    // The pack: closed, a piece put on, an item dropped or picked up, coins taken.
+    table.AddSound(makeSound("bsnd_bagclose", FadingNoise(kRate, 0.2, 6000)));
+    table.AddSound(makeSound("bsnd_wear", FadingNoise(kRate, 0.1, 5000)));
+    table.AddSound(makeSound("bsnd_drop", FadingTone(kRate, 300, 0.12, 8000)));
+    table.AddSound(makeSound("bsnd_pickup", FadingTone(kRate, 700, 0.08, 7000)));
+    table.AddSound(makeSound("bsnd_money", FadingTone(kRate, 2000, 0.2, 7000)));
     return writePackage(folder, "BrimvaleSound", "bsnd", "Brim Vale sounds", table, error);
 }
 

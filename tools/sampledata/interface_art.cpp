@@ -3,6 +3,7 @@
 #include "engine/draw/picture.h"
 #include "tools/sampledata/equipment_art.h"
 #include "tools/sampledata/interface_art_parts.h"
+#include "tools/sampledata/inventory_art.h"
 
 namespace {
 
@@ -130,6 +131,13 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
         case R::kWorldEnabledMark: return Button(index, 16, 16, green, Glyph::kCheck);
         case R::kWorldDisabledMark: return Button(index, 16, 16, kSlate, Glyph::kCross);
         case R::kWorldDeleteButton: return Button(index, 16, 16, red, Glyph::kCross);
+        case R::kInventoryPageTab:
+        case R::kInventoryCategoryTab:
+        case R::kInventoryMenuButton:
+        case R::kTakeButton:
+        case R::kDropButton:
+        case R::kUseButtons:
+        case R::kViewButtons: return InventoryPicture(role, index, large);
         case R::kCount: break;
     }
     return SArtCanvas(1, 1, kOutline);

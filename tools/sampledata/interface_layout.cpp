@@ -3,6 +3,7 @@
 #include "engine/files/settings.h"
 #include "tools/sampledata/creation_dialog_layouts.h"
 #include "tools/sampledata/enchant_dialog_layouts.h"
+#include "tools/sampledata/inventory_screen_layout.h"
 #include "tools/sampledata/menu_screen_layouts.h"
 #include "tools/sampledata/new_game_screen_layouts.h"
 #include "tools/sampledata/play_dialog_layouts.h"
@@ -86,6 +87,7 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
         AddMenuScreenModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
         AddNewGameScreenModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
         AddSettingsScreenModes(dialogs, screen.mode, screen.width, screen.height);
+        AddInventoryScreenModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
     }
     for (const ModeScreen& screen : screens)
         for (const ViewArea& area : views)

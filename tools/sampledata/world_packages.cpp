@@ -6,6 +6,7 @@
 #include "data/items/item_database.h"
 #include "engine/files/file_layer.h"
 #include "tools/sampledata/sample_item_pictures.h"
+#include "tools/sampledata/sample_kit.h"
 #include "tools/sampledata/sample_package.h"
 #include "tools/sampledata/sample_scenes.h"
 #include "tools/sampledata/sample_skies.h"
@@ -99,10 +100,12 @@ SSamplePackage SampleWorldPackage() {
     SItemDatabase items;
     addKitItemTypes(items);
     AddItemPictures(items);
+    AddSampleKitItems(items);
     package.tables[SModuleTable::Items] = items.Write(package.version);
     AddSampleWorldTypes(package);
     package.maps = SampleSurfaceSections();
     package.maps.push_back(SampleStartRoom());
+    AddSampleChest(package.maps.back());
     return package;
 }
 
@@ -116,6 +119,7 @@ SSamplePackage SampleResourcePackage() {
     package.name = "Brim Vale pictures";
     AddSampleIntro(package);
     AddWorldPictures(package);
+    AddSampleKitPictures(package);
     AddSampleSkies(package);
     return package;
 }
