@@ -20,9 +20,9 @@ int ParseTransitionKind(const char* text) {
     static const struct {
         const char* word;
         int kind;
-    } kKinds[] = {{"teleport", 1},   {"hole", 2},        {"fall", 3},      {"ladderdown", 4}, {"ladder down", 4},
-                  {"ladderup", 5},   {"ladder up", 5},   {"stairdown", 6}, {"stair down", 6}, {"stairup", 7},
-                  {"stair up", 7}};
+    } kKinds[] = {{"teleport", 1},    {"hole", 2},     {"fall", 3},      {"ladderdown", 4},
+                  {"ladder down", 4}, {"ladderup", 5}, {"ladder up", 5}, {"stairdown", 6},
+                  {"stair down", 6},  {"stairup", 7},  {"stair up", 7}};
     for (const auto& entry : kKinds)
         if (word == entry.word) return entry.kind;
     return 0;

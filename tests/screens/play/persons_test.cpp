@@ -34,8 +34,7 @@ protected:
     }
     // A townsman of the current map in the grid cell, with a sprite in the middle of the cell.
     SCreature& AddPerson(int x, int y, SMonster* monster = nullptr) {
-        SCreature* creature =
-            play.m_currentMap->AddCreature(monster ? monster : townsman, uint8_t(x), uint8_t(y));
+        SCreature* creature = play.m_currentMap->AddCreature(monster ? monster : townsman, uint8_t(x), uint8_t(y));
         EXPECT_NE(creature, nullptr);
         SMapCell& cell = grid.Cell(x, y);
         cell.creatures[cell.creatures[0] == 0 ? 0 : 1] = creature->id;
@@ -262,9 +261,9 @@ TEST(TravelWordsTest, transitionKindsAreWholeWordsInAnyCase) {
     const struct {
         const char* text;
         int kind;
-    } rows[] = {{"teleport", 1}, {"HOLE", 2},   {"Fall", 3},       {"ladderdown", 4}, {"ladder down", 4},
+    } rows[] = {{"teleport", 1}, {"HOLE", 2},      {"Fall", 3},      {"ladderdown", 4}, {"ladder down", 4},
                 {"LadderUp", 5}, {"ladder up", 5}, {"stairdown", 6}, {"stair down", 6}, {"stairup", 7},
-                {"STAIR UP", 7}, {"stairs", 0},  {"", 0},          {nullptr, 0},      {"teleport ", 0}};
+                {"STAIR UP", 7}, {"stairs", 0},    {"", 0},          {nullptr, 0},      {"teleport ", 0}};
     for (const auto& row : rows) EXPECT_EQ(ParseTransitionKind(row.text), row.kind) << (row.text ? row.text : "null");
 }
 
