@@ -707,6 +707,8 @@ private:
     std::array<uint32_t, 5> m_dropTables{};  // cheap, normal, better, best, super
     uint32_t m_lastRainTick = 0;
     std::vector<SAmbientLoop> m_ambientLoops;
+    // While the area is refreshed, the loops that played before it, for those still heard to go on.
+    std::vector<SAmbientLoop> m_previousLoops;
     int m_rainChannel = 0;  // the rain's loop; 0 while none plays
     bool m_heavyRain = false;
     // The object whose voices the frame plays now and then, and the wall-clock second of the last.

@@ -49,7 +49,7 @@ void SStateGame::StopAmbientSounds(bool pauseMusic) {
 // The loops that still sound after the refresh go on where they are instead of starting again at
 // every step; only those no longer heard stop.
 void SStateGame::RefreshArea() {
-    std::vector<SAmbientLoop> before = std::move(m_ambientLoops);
+    m_previousLoops = std::move(m_ambientLoops);
     m_ambientLoops.clear();
     UpdateRainSound();
     UpdateFightState();
@@ -61,21 +61,9 @@ void SStateGame::RefreshArea() {
         for (int y = top; y <= bottom; ++y)
             for (int x = left; x <= right; ++x) scanAmbientCell(x, y);
     }
-    SSound* sound = m_game->m_sound.get();
-    for (SAmbientLoop& kept : m_ambientLoops) {
-        if (kept.channel != 0) continue;
-        const auto old = std::find_if(before.begin(), before.end(), [&](const SAmbientLoop& loop) {
-            return loop.sound == kept.sound && loop.volume == kept.volume;
-        });
-        if (old != before.end()) {
-            kept.channel = old->channel;
-            before.erase(old);
-        } else if (sound != nullptr) {
-            kept.channel = sound->PlayLooped(*kept.sound, kept.volume);
-        }
-    }
-    if (sound != nullptr)
-        for (const SAmbientLoop& gone : before) sound->StopChannel(gone.channel);
+    if (SSound* sound = m_game->m_sound.get())
+        for (const SAmbientLoop& gone : m_previousLoops) sound->StopChannel(gone.channel);
+    m_previousLoops.clear();
 }
 
 void SStateGame::scanAmbientCell(int x, int y) {
@@ -108,12 +96,21 @@ void SStateGame::scanAmbientCell(int x, int y) {
 void SStateGame::PlayLayerOneAmbient(const char* sound, int x, int y) { playAmbient(sound, x, y, kLayerOneQuieter); }
 void SStateGame::PlayLayerTwoAmbient(const char* sound, int x, int y) { playAmbient(sound, x, y, kLayerTwoQuieter); }
 
-// The loop joins the list here; RefreshArea starts it, or keeps it going from before.
 void SStateGame::playAmbient(const char* name, int x, int y, int quieter) {
     SSoundType* sound = m_game->m_soundTable.FindSound(name);
     if (sound == nullptr) return;
     const int volume = std::max(SoundVolumeAt(x, y) - quieter, 1);
-    if (FindAmbient(*sound, volume) == nullptr) m_ambientLoops.push_back({0, volume, sound});
+    if (FindAmbient(*sound, volume) != nullptr) return;
+    const auto playing = std::find_if(m_previousLoops.begin(), m_previousLoops.end(), [&](const SAmbientLoop& loop) {
+        return loop.sound == sound && loop.volume == volume;
+    });
+    if (playing != m_previousLoops.end()) {
+        m_ambientLoops.push_back(*playing);
+        m_previousLoops.erase(playing);
+        return;
+    }
+    const int channel = m_game->m_sound ? m_game->m_sound->PlayLooped(*sound, volume) : 0;
+    m_ambientLoops.push_back({channel, volume, sound});
 }
 
 const SStateGame::SAmbientLoop* SStateGame::FindAmbient(const SSoundType& sound, int volume) const {

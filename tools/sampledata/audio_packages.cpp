@@ -2,6 +2,7 @@
 
 #include "data/sound_table.h"
 #include "engine/files/file_layer.h"
+#include "tools/sampledata/sample_ambient_sounds.h"
 #include "tools/sampledata/sample_music.h"
 #include "tools/sampledata/sample_package.h"
 #include "tools/sampledata/sample_scenes.h"
@@ -57,6 +58,7 @@ bool WriteSoundPackage(const SFileFolder& folder, std::string& error) {
     table.AddSound(makeSound("bsnd_letteropenclose", FadingNoise(kRate, 0.15, 5000)));
     table.AddSound(makeSound("bsnd_hitmiss", FadingNoise(kRate, 0.15, 5000)));
     table.AddSound(makeSound("bsnd_thunderclose", FadingNoise(kRate, 1.5, 14000)));
+    AddAmbientSounds(table, kRate);
     return writePackage(folder, "BrimvaleSound", "bsnd", "Brim Vale sounds", table, error);
 }
 

@@ -5,6 +5,7 @@
 #include "data/items/item_classes.h"
 #include "data/items/item_database.h"
 #include "engine/files/file_layer.h"
+#include "tools/sampledata/sample_ambient_places.h"
 #include "tools/sampledata/sample_item_pictures.h"
 #include "tools/sampledata/sample_package.h"
 #include "tools/sampledata/sample_scenes.h"
@@ -103,6 +104,7 @@ SSamplePackage SampleWorldPackage() {
     AddSampleWorldTypes(package);
     package.maps = SampleSurfaceSections();
     package.maps.push_back(SampleStartRoom());
+    AddAmbientPlaces(package.maps);
     return package;
 }
 
