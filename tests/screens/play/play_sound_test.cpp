@@ -57,8 +57,8 @@ TEST_F(PlaySoundTest, equalSoundsAtEqualVolumeShareOneChannel) {
     EXPECT_EQ(channelsOf("bsnd_fountain"), 1) << "three fountains two cells away";
     Play().PlayLayerOneAmbient("bsnd_fountain", x + 3, y);
     Play().PlayLayerOneAmbient("bsnd_drip", x + 3, y);
-    EXPECT_EQ(loops(), (std::vector<std::pair<std::string, int>>{
-                           {"bsnd_fountain", 3}, {"bsnd_fountain", 2}, {"bsnd_drip", 2}}));
+    EXPECT_EQ(loops(),
+              (std::vector<std::pair<std::string, int>>{{"bsnd_fountain", 3}, {"bsnd_fountain", 2}, {"bsnd_drip", 2}}));
     std::vector<std::string> stops;
     for (const SStateGame::SAmbientLoop& loop : Play().AmbientLoops()) {
         EXPECT_GT(loop.channel, 0) << "a handle is never 0 or -1";
@@ -126,7 +126,8 @@ TEST_F(PlaySoundTest, aLoopStillHeardAfterAStepGoesOnAndOnlyTheOnesLeftBehindSto
     EXPECT_EQ(Play().AmbientLoops().front().channel, channel);
     Play().m_playerY += 1;  // a step further from the fountain
     Play().RefreshArea();
-    EXPECT_EQ(Sounds().Lines(), (std::vector<std::string>{"bsnd_fountain 2 looped", "stop " + std::to_string(channel)}));
+    EXPECT_EQ(Sounds().Lines(),
+              (std::vector<std::string>{"bsnd_fountain 2 looped", "stop " + std::to_string(channel)}));
 }
 
 TEST_F(PlaySoundTest, theRainLoopTurnsHeavyOnceAtFiveHundredAndStopsUnderground) {

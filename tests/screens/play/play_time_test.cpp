@@ -57,9 +57,12 @@ TEST_F(PlayTimeTest, theClockFormatsItsTimeAndDayAsTheMapDialogAndTheSlotListSho
         const char* time;
         const char* dayTime;
     };
-    const Row kRows[] = {{0, "12:00 am", "Day 1, 12:00 am"},      {59, "12:59 am", "Day 1, 12:59 am"},
-                         {720, "12:00 pm", "Day 1, 12:00 pm"},    {780, "1:00 pm", "Day 1, 1:00 pm"},
-                         {880, "2:40 pm", "Day 1, 2:40 pm"},      {kDay - 1, "11:59 pm", "Day 1, 11:59 pm"},
+    const Row kRows[] = {{0, "12:00 am", "Day 1, 12:00 am"},
+                         {59, "12:59 am", "Day 1, 12:59 am"},
+                         {720, "12:00 pm", "Day 1, 12:00 pm"},
+                         {780, "1:00 pm", "Day 1, 1:00 pm"},
+                         {880, "2:40 pm", "Day 1, 2:40 pm"},
+                         {kDay - 1, "11:59 pm", "Day 1, 11:59 pm"},
                          {2 * kDay + 19 * kHour + 5, "7:05 pm", "Day 3, 7:05 pm"}};
     for (const Row& row : kRows) {
         Play().m_minutes = row.minutes;
