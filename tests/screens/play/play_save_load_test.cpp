@@ -82,14 +82,14 @@ protected:
         bool operator==(const SWorldState& o) const {
             return x == o.x && y == o.y && heading == o.heading && minutes == o.minutes && roll == o.roll &&
                    rain.intensity == o.rain.intensity && rain.target == o.rain.target &&
-                   rain.countdown == o.rain.countdown && rain.direction == o.rain.direction &&
-                   inPrison == o.inPrison && prisonStart == o.prisonStart && prison == o.prison;
+                   rain.countdown == o.rain.countdown && rain.direction == o.rain.direction && inPrison == o.inPrison &&
+                   prisonStart == o.prisonStart && prison == o.prison;
         }
     };
     SWorldState state() {
         const SStateGame& p = Play();
-        return {p.m_playerX, p.m_playerY, p.m_heading,     p.m_minutes,     p.m_weatherRoll, p.m_rain,
-                p.m_inPrison, p.m_prisonStart, p.m_prisonName, p.m_currentMap};
+        return {p.m_playerX, p.m_playerY,  p.m_heading,     p.m_minutes,    p.m_weatherRoll,
+                p.m_rain,    p.m_inPrison, p.m_prisonStart, p.m_prisonName, p.m_currentMap};
     }
 };
 
