@@ -163,6 +163,18 @@ TEST_F(PlaySoundTest, theRainLoopTurnsHeavyOnceAtFiveHundredAndStopsUnderground)
     EXPECT_TRUE(LinesOf("bsnd_rain").empty() && LinesOf("bsnd_rainheavy").empty());
 }
 
+TEST_F(PlaySoundTest, rainGrowingMinuteByMinuteSwitchesToTheHeavyLoopOnceAsItPassesFiveHundred) {
+    StartSampleWorld();
+    Play().TravelToPosition("base_surface", 0);
+    Play().m_rain = {490, 530, 0, 1};
+    Sounds().Clear();
+    for (int minute = 0; minute < 30; ++minute) Play().TickMinute();
+    EXPECT_GE(Play().GetRainIntensity(), 510);
+    EXPECT_EQ(LinesOf("bsnd_rain"), std::vector<std::string>{"bsnd_rain 10 looped"});
+    EXPECT_EQ(LinesOf("bsnd_rainheavy"), std::vector<std::string>{"bsnd_rainheavy 10 looped"});
+    EXPECT_EQ(LinesOf("stop").size(), 1u);
+}
+
 TEST_F(PlaySoundTest, theMusicResumesAfterAPauseAndStartsAgainAfterAStop) {
     StartSampleWorld();
     SGameMusic& music = Game().m_music;
