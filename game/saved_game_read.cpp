@@ -114,6 +114,10 @@ bool SSaveNames::checkSave(uint32_t slot, SCheckedSave& save, std::string& fault
         return playerArchive.Failed() ? cutShort(kSavePlayerRecord, playerArchive)
                                       : refuse(kSavePlayerRecord, playerFault);
     if (names.m_indexOutOfRange) return refuse(kSavePlayerRecord, "it names more than the name tables hold");
+    SArchive& world = archiveOf(kSavePlayScreenRecord);
+    std::string worldFault;
+    if (m_playScreen && !m_playScreen->CheckSaved(world, version, worldFault))
+        return worldFault.empty() ? cutShort(kSavePlayScreenRecord, world) : refuse(kSavePlayScreenRecord, worldFault);
     if (m_inventory && !m_inventory->CheckUiRecord(archiveOf(kSaveInventoryRecord), version))
         return cutShort(kSaveInventoryRecord, archiveOf(kSaveInventoryRecord));
     return true;

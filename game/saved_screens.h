@@ -6,6 +6,7 @@
 // empty record reads as nothing.
 #include <cstdint>
 #include <span>
+#include <string>
 
 class SArchive;
 class SString;
@@ -29,6 +30,9 @@ public:
     // Record 3004 at the save's version. Reading answers false for a damaged record.
     virtual void SerializeForSave(SArchive& archive, int version) = 0;
     virtual bool SerializeForLoad(SArchive& archive, int version) = 0;
+    // Reads the record as SerializeForLoad would, changing nothing: false, with what is wrong in
+    // `fault` (empty for a record cut short), when the load must be refused.
+    virtual bool CheckSaved(SArchive& archive, int version, std::string& fault) const = 0;
 
 protected:
     ~SSavedPlayScreen() = default;

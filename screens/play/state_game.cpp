@@ -62,9 +62,13 @@ void SStateGame::Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) {
     BuildView();
     for (SDialog* dialog : embeddedDialogs()) dialog->m_parent = this;
     if (m_game->m_render && m_game->m_random)
-        m_game->m_render->ResetRain(int(m_rainIntensity), rainColour(), *m_game->m_random);
+        m_game->m_render->ResetRain(m_rain.intensity, rainColour(), *m_game->m_random);
     if (p1 != 0) {
-        m_rainIntensity = 0;
+        // A new game begins dry, for the longest spell a roll gives.
+        m_rain = {};
+        m_rain.countdown = SRainWeather::kDrySpell;
+        StopRainSound();
+        m_thunder = 0;
         TravelToStartPosition();
         UpdateSkyAndFog(true);
     } else {
@@ -180,12 +184,6 @@ SAutomapCell* SStateGame::GetAutomapCell(int x, int y) {
     return IsOnGrid(x, y) ? &m_automap[size_t(y * kGridSize + x)] : nullptr;
 }
 
-void SStateGame::FormatTime(SString& out) const {
-    const unsigned hour = (m_minutes / 60) % 24, minute = m_minutes % 60;
-    const unsigned shown = hour % 12 == 0 ? 12 : hour % 12;
-    out.Format("%u:%02u %s", shown, minute, hour < 12 ? "am" : "pm");
-}
-
 bool SStateGame::LocateObject(const SMap& map, const SPlacedObject& object, SGridPlace& place) const {
     if (m_grid == nullptr || object.id == 0) return false;
     for (int layer = 1; layer <= 2; ++layer) {
@@ -204,11 +202,6 @@ bool SStateGame::LocateObject(const SMap& map, const SPlacedObject& object, SGri
 }
 
 SStateGame* SStateGame::Of(const SGameData& game) { return dynamic_cast<SStateGame*>(game.Screen(kPlayScreen)); }
-
-void SStateGame::StopAmbientSounds(bool pauseMusic) {
-    ++m_ambientStops;
-    m_musicPaused = m_musicPaused || pauseMusic;
-}
 
 void SStateGame::OpenMarkRecall(uint32_t markMode) {
     m_markRecall.Open(markMode);

@@ -30,6 +30,7 @@
 #include "screens/play/person.h"
 #include "screens/play/play_clocks.h"
 #include "screens/play/play_sub_mode.h"
+#include "screens/play/rain_weather.h"
 #include "screens/play/target_panels.h"
 #include "screens/play/travel_fade.h"
 #include "ui/dialogs/dialog_enchant_item.h"
@@ -62,6 +63,7 @@ class SNpcType;
 class SMonster;
 class SString;
 class SWorldGrid;
+struct SSoundType;
 struct SCellViewRecord;
 struct SSideOverlayRecord;
 struct SCreature;
@@ -144,7 +146,9 @@ public:
     // "Day 3, 7:05 pm"; day 1 is the first.
     void FormatDayTime(SString& out) const override;
     void SerializeForSave(SArchive& archive, int version) override;
+    // A record that is cut short or holds a value out of its range changes nothing.
     bool SerializeForLoad(SArchive& archive, int version) override;
+    bool CheckSaved(SArchive& archive, int version, std::string& fault) const override;
     // The door picture and the five random-drop tables, looked up once the world packages are open.
     void LoadDoorAndDropResources() override;
 
@@ -249,8 +253,69 @@ public:
     // Null outside the grid.
     const SAutomapCell* GetAutomapCell(int x, int y) const;
     SAutomapCell* GetAutomapCell(int x, int y);
+    // The clock and the calendar (state_game_time.cpp, game_clock.h): minutes since the game began.
+    uint32_t GetClock() const { return m_minutes; }
+    uint32_t GetDay() const;
+    uint32_t GetHour() const;
+    uint32_t GetMinuteOfHour() const;
+    const char* GetAmPm() const;
+    bool IsDay() const;
+    bool IsNight() const { return !IsDay(); }
+    // Since the clock stood at `then`; 0 when `then` lies ahead.
+    uint32_t MinutesSince(uint32_t then) const;
+    uint32_t HoursSince(uint32_t then) const { return MinutesSince(then) / 60; }
+    uint32_t DaysSince(uint32_t then) const;
     // The clock on a 12-hour face: "7:05 pm"; hours 0 and 12 show as 12.
     void FormatTime(SString& out) const;
+    // Passing time: one minute after a step, an attack or a cast, with all that depends on it;
+    // a span at once (scripts); whole hours (resting, prison, the card game, the inn).
+    void TickMinute();
+    void PassTime(uint32_t days, uint32_t hours, uint32_t minutes);
+    void PassHours(uint32_t hours);
+    // The timed effects of the creatures within 7 cells but persons and those hidden with their
+    // owner object.
+    void PassCreatureTime(uint32_t minutes);
+    // What the clock reaching a minute brings: the end of a prison sentence, and at full hours the
+    // marks of a new day and the skies of morning and evening.
+    void HourlyChecks();
+
+    // The weather (state_game_weather.cpp): a new day's roll (a roll 0..99 of the generator), or
+    // one minute's drift of the rain with its thunder.
+    void UpdateWeather(bool newRoll);
+    void RollWeather(int32_t roll);
+    // Hands the rain to the renderer: its count only, or with reset every streak anew.
+    void ApplyRain(bool reset);
+    // A script's sky by name (null: the hour's sky) with its weather roll, held to 0..100.
+    void SetSkyOverride(const char* sky, int32_t roll);
+    int32_t GetRainIntensity() const { return m_rain.intensity; }
+    int32_t GetWeatherRoll() const { return int32_t(m_weatherRoll); }
+
+    // The sounds of the world (state_game_ambient.cpp, state_game_music.cpp).
+    // The looping sounds, the rain and the music chosen again for the player's surroundings.
+    void RefreshArea();
+    void UpdateRainSound();
+    void StopRainSound();
+    // The looping sound of a first- or second-layer object in grid cell (x, y), quieter with the
+    // distance; one channel serves every object of the same sound and volume.
+    void PlayLayerOneAmbient(const char* sound, int x, int y);
+    void PlayLayerTwoAmbient(const char* sound, int x, int y);
+    // The fight counter: 4 while a hostile creature stands next to the player, then one less a
+    // monster turn.
+    void UpdateFightState();
+    // The play screen's piece: fight, dungeon, or the surface's by day or night.
+    void UpdateMusic();
+    void StopMusic();
+    void PauseMusic();
+    struct SAmbientLoop {
+        int channel = 0;
+        int volume = 0;
+        SSoundType* sound = nullptr;
+    };
+    // The loop of that sound at that volume; null when none plays.
+    const SAmbientLoop* FindAmbient(const SSoundType& sound, int volume) const;
+    const std::vector<SAmbientLoop>& AmbientLoops() const { return m_ambientLoops; }
+    int RainChannel() const { return m_rainChannel; }
+    bool HeavyRainPlays() const { return m_heavyRain; }
     // The side of a cell the player faces: 0 north, 1 east, 2 south, 3 west.
     uint32_t FacingSide() const { return ((360 - m_heading % 360) % 360) / 90; }
 
@@ -369,13 +434,18 @@ public:
     // A walking step bobs the hands: StartJolt at the step's start, JoltHands on each walking tick.
     void StartJolt();
     void JoltHands();
-    bool IsDay() const;
     std::string m_skyOverride;   // a script's sky by name; empty for the hour's sky
-    int32_t m_cloud = 0;         // a script's cloud value, 0 to 100
-    uint32_t m_weatherRoll = 0;  // 0 to 99: which of the hour's skies the weather shows
-    uint32_t m_thunder = 0;      // a storm shows the thunder sky
-    SFogDistances m_fog;         // in cells; the renderer's are 336 times these
-    uint32_t m_targetSlot = 0;   // which creature of the cell ahead the player picks out, 0 or 1
+    uint32_t m_weatherRoll = 0;  // 0 to 99 (a script's 100): which of the hour's skies the weather shows
+    uint32_t m_thunder = 0;      // a storm's flash shows the thunder sky
+    uint32_t m_farThunder = 0;   // the flash's thunder sounds from afar as it ends
+    uint32_t m_lastThunder = 0;  // the wall-clock second of the last thunder
+    SRainWeather m_rain;
+    // The prison sentence that runs while the player is in prison.
+    uint32_t m_inPrison = 0;
+    uint32_t m_prisonStart = 0;
+    std::string m_prisonName;
+    SFogDistances m_fog;        // in cells; the renderer's are 336 times these
+    uint32_t m_targetSlot = 0;  // which creature of the cell ahead the player picks out, 0 or 1
 
     // Where and how the player stands.
     uint32_t m_moving = 0;
@@ -401,9 +471,8 @@ public:
     // pending redraw with the look target.
     uint32_t m_redrawRequest = 0;
     uint32_t m_redrawPending = 0;
-    uint32_t m_skyDrift = 0;       // the sky turns slowly
-    int32_t m_skyAngle = 0;        // 16.16 degrees
-    uint32_t m_rainIntensity = 0;  // rain streaks while rain falls
+    uint32_t m_skyDrift = 0;  // the sky turns slowly
+    int32_t m_skyAngle = 0;   // 16.16 degrees
 
     uint32_t m_sectionBorder = 0;  // the automap outlines the current surface section
     SMap* m_currentMap = nullptr;
@@ -424,7 +493,7 @@ public:
 
     // The positions the player was sent to, written down until the grid places the player there.
     std::vector<std::string> m_positionTravels;
-    // Frames of fight music left: while it runs, there might be immediate threat.
+    // Monster turns of fight music left: while it runs, there might be immediate threat.
     uint32_t m_fightCounter = 0;
     // What the open travel and door questions ask about, kept for their answers.
     struct STravelQuestion {
@@ -434,8 +503,6 @@ public:
     };
     STravelQuestion m_travelQuestion;
     SDoorChoice m_doorChoice;
-    uint32_t m_ambientStops = 0;
-    bool m_musicPaused = false;
     // The placed door the lock-picking dialog works on; null while no lock is picked.
     SPlacedObject* m_lockTarget = nullptr;
 
@@ -444,7 +511,7 @@ public:
     SModule* CurrentWorld() const override { return m_package; }
     SMap* CurrentMap() const override { return m_currentMap; }
     uint32_t GameMinutes() const override { return m_minutes; }
-    void PassTime(uint32_t minutes) override;
+    void PassTime(uint32_t minutes) override { PassTime(0, 0, minutes); }
     // The cell's centre before its sides, the grid's cells before their second layer.
     bool LocateObject(const SMap& map, const SPlacedObject& object, SGridPlace& place) const override;
     void QueueMessage(const char* text, uint32_t buttons) override { QueueMessage(text, buttons, nullptr); }
@@ -475,7 +542,7 @@ public:
     int RemoveActingMonster(const SCreature& creature) override;
     const char* PendingAttackSound(int side) const override;
     bool OnSurface() const override;
-    int RainIntensity() const override { return int(m_rainIntensity); }
+    int RainIntensity() const override { return m_rain.intensity; }
     void LaunchMissile(SMap& map, SCreature& creature, const SFpsItem& missile, uint16_t paletteSlot) override;
     void CastMonsterSpell(SMap& map, SCreature& creature, const SSpellType& spell, int chance) override;
     void QueueStealQuestion(SMap& map, SCreature& creature) override;
@@ -536,15 +603,17 @@ protected:
     // Sets the grid up around the player on the current map: sections, pictures, sky and fog, the
     // numbers of creatures and piles and every cell's view records.
     void EnterMap();
-    void RefreshArea();
     void ApplyPendingCellChanges();
     void ChooseHandSprites();
+    // Now and then, while an object near the player gives off voices, one of them.
     void PlayAmbientVoice();
+    void ServeSentence();
+    // The thunder's flash ends a wall-clock second after it began, with the far thunder's sound.
+    void PlayPendingThunder();
     void PlaySecondFootstep();
     void AdvanceWalk();
     void RunMonsterPass();
     void RunMonsterRound();
-    void PlayPendingThunder();
     void AnimateGround();
     // The doors within 6 cells move on.
     void TickNearbyObjects();
@@ -681,6 +750,21 @@ private:
     std::array<uint16_t, 3> m_doorPictures{};
     std::array<uint32_t, 5> m_dropTables{};  // cheap, normal, better, best, super
     uint32_t m_lastRainTick = 0;
+    std::vector<SAmbientLoop> m_ambientLoops;
+    // While the area is refreshed, the loops that played before it, for those still heard to go on.
+    std::vector<SAmbientLoop> m_previousLoops;
+    int m_rainChannel = 0;  // the rain's loop; 0 while none plays
+    bool m_heavyRain = false;
+    // The object whose voices the frame plays now and then, and the wall-clock second of the last.
+    struct SVoiceSource {
+        const SMapObjectType* type = nullptr;
+        int x = 0, y = 0;
+    };
+    SVoiceSource m_voiceSource;
+    uint32_t m_lastVoice = 0;
+    void playAmbient(const char* name, int x, int y, int quieter);
+    void scanAmbientCell(int x, int y);
+    void thunder(uint32_t now);
     uint32_t m_viewStale = 0;  // the view has changed since it was last drawn
     std::array<SAutomapCell, kGridSize * kGridSize> m_automap{};
 

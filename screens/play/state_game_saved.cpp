@@ -2,9 +2,8 @@
 #include <algorithm>
 
 #include "engine/base/archive.h"
-#include "engine/base/minutes_per_day.h"
-#include "engine/base/string.h"
 #include "screens/play/state_game.h"
+#include "screens/play/world_record.h"
 
 namespace {
 
@@ -12,10 +11,13 @@ namespace {
 constexpr uint32_t kStartMinutes = 14 * 60 + 40;
 constexpr uint32_t kEast = 270;
 
-constexpr uint8_t kWorldTag = 'W';
-
-// The cell the last step left: a grid cell, or -1, -1 before the first step.
-bool isPreviousCell(int32_t x, int32_t y) { return (x == -1 && y == -1) || SStateGame::IsOnGrid(x, y); }
+// Reads the record and checks every value; false for a record cut short or out of range.
+bool readRecord(SArchive& archive, int version, SWorldRecord& record, std::string& fault) {
+    record.Serialize(archive, version);
+    if (archive.Failed()) return false;
+    fault = record.Fault();
+    return fault.empty();
+}
 
 }  // namespace
 
@@ -30,11 +32,12 @@ void SStateGame::ResetWorld() {
     m_turnStep = 0;
     m_stepSoundCountdown = 0;
     m_minutes = kStartMinutes;
-    m_rainIntensity = 0;
+    m_rain = {};
     m_skyOverride.clear();
-    m_cloud = 0;
     m_weatherRoll = 0;
-    m_thunder = 0;
+    m_thunder = m_farThunder = m_lastThunder = 0;
+    m_inPrison = m_prisonStart = 0;
+    m_prisonName.clear();
     // The panels may name creatures of the maps that go with the old world.
     m_lookTargets = {};
     m_targetSlot = 0;
@@ -56,53 +59,66 @@ void SStateGame::ResetWorld() {
     m_doorChoice = {};
     m_fightCounter = 0;
     m_positionTravels.clear();
+    // The loops of the old world's objects would sound on in the new one.
+    StopAmbientSounds(false);
+    m_voiceSource = {};
+    m_lastVoice = 0;
 }
 
 void SStateGame::ViewThumbnail(std::span<uint16_t, kSaveThumbWidth * kSaveThumbHeight> pixels) const {
     std::copy(m_thumbnail.begin(), m_thumbnail.end(), pixels.begin());
 }
 
-void SStateGame::FormatDayTime(SString& out) const {
-    SString time;
-    FormatTime(time);
-    out.Format("Day %u, %s", m_minutes / kMinutesPerDay + 1, time.Text());
+void SStateGame::SerializeForSave(SArchive& archive, int version) {
+    SWorldRecord record;
+    record.heading = m_heading;
+    record.x = m_playerX;
+    record.y = m_playerY;
+    record.previousX = m_previousX;
+    record.previousY = m_previousY;
+    record.facing = FacingSide();
+    record.minutes = m_minutes;
+    record.weatherRoll = m_weatherRoll;
+    record.skyOverride = m_skyOverride;
+    record.rainIntensity = m_rain.intensity;
+    record.rainTarget = m_rain.target;
+    record.rainCountdown = m_rain.countdown;
+    record.rainDirection = m_rain.direction;
+    record.subMode = uint32_t(m_subMode);
+    record.inPrison = m_inPrison;
+    record.prisonStart = m_prisonStart;
+    record.prisonName = m_prisonName;
+    record.Serialize(archive, version);
 }
 
-// The record holds where the player stands and looks and the clock; the weather and the prison
-// sentence join it with their own code.
-void SStateGame::SerializeForSave(SArchive& archive, int) {
-    archive.SerializeTag(kWorldTag);
-    uint32_t facing = FacingSide();
-    archive.SerializeU32(m_heading);
-    archive.SerializeI32(m_playerX);
-    archive.SerializeI32(m_playerY);
-    archive.SerializeI32(m_previousX);
-    archive.SerializeI32(m_previousY);
-    archive.SerializeU32(facing);
-    archive.SerializeU32(m_minutes);
+bool SStateGame::CheckSaved(SArchive& archive, int version, std::string& fault) const {
+    SWorldRecord record;
+    return readRecord(archive, version, record, fault);
 }
 
-// A record without its tag is read all the same from its first aligned word; the facing side
-// follows from the heading and is not taken from the file.
-bool SStateGame::SerializeForLoad(SArchive& archive, int) {
-    archive.SerializeTag(kWorldTag);
-    uint32_t heading = 0, facing = 0, minutes = 0;
-    int32_t x = 0, y = 0, previousX = 0, previousY = 0;
-    archive.SerializeU32(heading);
-    archive.SerializeI32(x);
-    archive.SerializeI32(y);
-    archive.SerializeI32(previousX);
-    archive.SerializeI32(previousY);
-    archive.SerializeU32(facing);
-    archive.SerializeU32(minutes);
-    if (archive.Failed() || heading >= 360 || !IsOnGrid(x, y) || !isPreviousCell(previousX, previousY)) return false;
-    m_heading = heading;
+// The facing side follows from the heading; a saved game always resumes in free play with nothing
+// queued, whatever dialog was open when it was saved.
+bool SStateGame::SerializeForLoad(SArchive& archive, int version) {
+    SWorldRecord record;
+    std::string fault;
+    if (!readRecord(archive, version, record, fault)) return false;
+    m_heading = record.heading;
     m_targetHeading = 0;
-    m_playerX = x;
-    m_playerY = y;
-    m_previousX = previousX;
-    m_previousY = previousY;
-    m_minutes = minutes;
+    m_playerX = record.x;
+    m_playerY = record.y;
+    m_previousX = record.previousX;
+    m_previousY = record.previousY;
+    m_minutes = record.minutes;
+    m_weatherRoll = record.weatherRoll;
+    m_skyOverride = record.skyOverride;
+    m_rain.intensity = record.rainIntensity;
+    m_rain.target = record.rainTarget;
+    m_rain.countdown = record.rainCountdown;
+    m_rain.direction = record.rainDirection;
     m_subMode = SPlaySubMode::kFree;
+    m_events.clear();
+    m_inPrison = record.inPrison;
+    m_prisonStart = record.prisonStart;
+    m_prisonName = record.prisonName;
     return true;
 }

@@ -4,7 +4,6 @@
 
 #include "data/map_objects/draw_records.h"
 #include "data/maps/map.h"
-#include "engine/base/minutes_per_day.h"
 #include "game/game_data.h"
 #include "render/render.h"
 #include "screens/play/state_game.h"
@@ -12,9 +11,6 @@
 namespace {
 
 constexpr const char* kThunderSky = "bres_sky-thunder";
-constexpr uint32_t kFirstDayHour = 6;
-constexpr uint32_t kLastDayHour = 21;
-constexpr int32_t kMostCloud = 100;
 
 void setDistances(SViewDescriptor& view, const SFogDistances& fog) {
     view.m_fogDistance = fog.fogStart * SRender::kUnitsPerCell;
@@ -22,11 +18,6 @@ void setDistances(SViewDescriptor& view, const SFogDistances& fog) {
 }
 
 }  // namespace
-
-bool SStateGame::IsDay() const {
-    const uint32_t hour = (m_minutes % kMinutesPerDay) / 60;
-    return hour >= kFirstDayHour && hour <= kLastDayHour;
-}
 
 void SStateGame::UpdateSkyAndFog(bool refresh) {
     if (m_currentMap == nullptr) return;
@@ -39,8 +30,7 @@ void SStateGame::UpdateSkyAndFog(bool refresh) {
         const SSkyTable& skies = m_game->m_skyTable;
         const bool thunderSky = m_thunder != 0 && skies.Get(kThunderSky, sky);
         if (!thunderSky && !m_skyOverride.empty() && !skies.Get(m_skyOverride.c_str(), sky)) m_skyOverride.clear();
-        if (!thunderSky && m_skyOverride.empty())
-            skies.PickForHour(int((m_minutes % kMinutesPerDay) / 60), int(m_weatherRoll), sky);
+        if (!thunderSky && m_skyOverride.empty()) skies.PickForHour(int(GetHour()), int(m_weatherRoll), sky);
         m_skyDrift = sky.cloudScroll != 0;
         m_fog = SurfaceFog(sky.visibility, IsDay());
         view.m_fogColour = sky.fogColour;
@@ -60,7 +50,7 @@ void SStateGame::UpdateSkyAndFog(bool refresh) {
     SRender* render = m_game->m_render.get();
     if (render != nullptr) {
         render->UpdateProjection();
-        if (surface && m_game->m_random) render->SetRainCount(int(m_rainIntensity), rainColour(), *m_game->m_random);
+        if (surface && m_game->m_random) render->SetRainCount(m_rain.intensity, rainColour(), *m_game->m_random);
     }
     m_viewStale = 1;
     if (!refresh) return;
@@ -69,12 +59,4 @@ void SStateGame::UpdateSkyAndFog(bool refresh) {
     RemovePersons(night);
     if (!night) RestorePersonPlaces();
     RenumberGrid();
-}
-
-int32_t SStateGame::WeatherCloud() const { return m_cloud; }
-
-void SStateGame::SetWeatherCloud(const char* sky, int32_t cloud) {
-    m_skyOverride = sky ? sky : "";
-    m_cloud = std::clamp(cloud, int32_t(0), kMostCloud);
-    UpdateSkyAndFog(false);
 }

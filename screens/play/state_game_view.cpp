@@ -137,7 +137,7 @@ bool SStateGame::sidePanelsShown() const {
 
 bool SStateGame::viewChanges() const {
     return IsDirty() || m_viewStale != 0 || m_turning != 0 || m_moving != 0 ||
-           (m_rainIntensity != 0 && m_currentMap != nullptr && m_currentMap->IsSurface());
+           (m_rain.intensity != 0 && m_currentMap != nullptr && m_currentMap->IsSurface());
 }
 
 uint16_t SStateGame::rainColour() const { return IsDay() ? kDayRain : kNightRain; }
@@ -188,7 +188,7 @@ void SStateGame::renderView() {
     if (m_display != nullptr && m_viewW > 0 && m_viewH > 0)
         m_display->FillRect(m_viewX, m_viewY, m_viewW, m_viewH, view.m_fogColour);
     m_game->m_render->RenderFrame();
-    if (m_rainIntensity != 0 && m_currentMap != nullptr && m_currentMap->IsSurface())
+    if (m_rain.intensity != 0 && m_currentMap != nullptr && m_currentMap->IsSurface())
         advanceRain(platform::TickCount());
 }
 

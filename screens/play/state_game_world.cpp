@@ -9,16 +9,19 @@
 void SStateGame::SendArrivedEvent() {}
 void SStateGame::StepBack() {}
 void SStateGame::SendToPrison(const char*) {}
+void SStateGame::ServeSentence() {}
 bool SStateGame::KeepsBuilding(const SNpcType&) const { return false; }
 uint32_t SStateGame::FindItemListId(const char*) const { return 0; }
-void SStateGame::RefreshArea() {}
 void SStateGame::ChooseHandSprites() {}
-void SStateGame::PlayAmbientVoice() {}
 void SStateGame::PlaySecondFootstep() {}
 void SStateGame::AdvanceWalk() {}
-void SStateGame::RunMonsterPass() { m_monsterPassRequest = 0; }
+// A monster turn begins with the fight's watch: the music follows whether a threat is near.
+void SStateGame::RunMonsterPass() {
+    m_monsterPassRequest = 0;
+    UpdateFightState();
+    UpdateMusic();
+}
 void SStateGame::RunMonsterRound() {}
-void SStateGame::PlayPendingThunder() {}
 void SStateGame::ScanNearbyCells() {}
 void SStateGame::TurnBumpAround() {}
 void SStateGame::StepToSide(uint32_t) {}
@@ -33,10 +36,7 @@ void SStateGame::CastChosenSpell() {}
 void SStateGame::DrinkChosenPotion() {}
 void SStateGame::SpringTrap() {}
 void SStateGame::StartResting() {}
-void SStateGame::PassTime(uint32_t minutes) { m_minutes += minutes; }
 bool SStateGame::SetMonstersHostile(int32_t, bool) { return false; }
-int32_t SStateGame::WeatherRain() const { return 0; }
-void SStateGame::SetWeatherRain(int32_t) {}
 void SStateGame::RefreshFog() { UpdateSkyAndFog(false); }
 void SStateGame::AnswerDoorQuestion(uint32_t) {}
 

@@ -26,6 +26,7 @@
 #include "game/interface_pictures.h"
 #include "game/layout_record.h"
 #include "screens/inventory/inventory_pages.h"
+#include "screens/play/world_record.h"
 #include "support/playable_game.h"
 #include "support/sound_fixtures.h"
 #include "support/step_counter.h"
@@ -236,6 +237,28 @@ void writePictures(const SSeeds& seeds) {
     }
 }
 
+void writeWorldRecords(const SSeeds& seeds) {
+    SWorldRecord record;
+    record.heading = 90;
+    record.x = 17;
+    record.y = 21;
+    record.minutes = 880;
+    record.weatherRoll = 95;
+    record.skyOverride = "bres_sky-thunder";
+    record.rainIntensity = 875;
+    record.rainTarget = 950;
+    record.rainDirection = 1;
+    record.inPrison = 1;
+    record.prisonName = "base_town_jail";
+    for (int version : {98, 116}) {
+        SArchive archive;
+        archive.OpenWrite();
+        record.Serialize(archive, version);
+        seeds.Write("world_record_fuzz", "world-" + std::to_string(version),
+                    {archive.Data(), archive.Data() + archive.GetSize()});
+    }
+}
+
 void writeLayouts(const SSeeds& seeds) {
     for (bool large : {false, true})
         seeds.Write("layout_record_fuzz", large ? "large" : "handheld", SLayoutRecord::Build(SampleLayout(large)));
@@ -377,6 +400,7 @@ int main(int argc, char** argv) {
     writePictures(seeds);
     writeLayouts(seeds);
     writeInventoryPages(seeds);
+    writeWorldRecords(seeds);
     writeScripts(seeds);
     writeSounds(seeds);
     writeMusic(seeds);

@@ -293,6 +293,10 @@ public:
     void FormatDayTime(SString& out) const override { out.Assign("Day 3, 7:05 pm"); }
     void SerializeForSave(SArchive& archive, int) override { serialize(archive, 'W', playWord); }
     bool SerializeForLoad(SArchive& archive, int) override { return serialize(archive, 'W', playWord); }
+    bool CheckSaved(SArchive& archive, int, std::string&) const override {
+        uint32_t word = 0;
+        return serialize(archive, 'W', word);
+    }
     void SerializeUiForSave(SArchive& archive, int) override { serialize(archive, 'X', journalPage); }
     bool SerializeUiForLoad(SArchive& archive, int) override { return serialize(archive, 'X', journalPage); }
     bool CheckUiRecord(SArchive& archive, int) const override {

@@ -2,6 +2,7 @@
 
 #include "data/sound_table.h"
 #include "engine/files/file_layer.h"
+#include "tools/sampledata/sample_ambient_sounds.h"
 #include "tools/sampledata/sample_music.h"
 #include "tools/sampledata/sample_package.h"
 #include "tools/sampledata/sample_scenes.h"
@@ -63,6 +64,7 @@ bool WriteSoundPackage(const SFileFolder& folder, std::string& error) {
     table.AddSound(makeSound("bsnd_drop", FadingTone(kRate, 300, 0.12, 8000)));
     table.AddSound(makeSound("bsnd_pickup", FadingTone(kRate, 700, 0.08, 7000)));
     table.AddSound(makeSound("bsnd_money", FadingTone(kRate, 2000, 0.2, 7000)));
+    AddAmbientSounds(table, kRate);
     return writePackage(folder, "BrimvaleSound", "bsnd", "Brim Vale sounds", table, error);
 }
 

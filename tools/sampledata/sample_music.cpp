@@ -63,6 +63,8 @@ SMusicSong makeSong(const char* name, const STune& first, const STune& second) {
 
 // Notes of the pentatonic scale on C, two octaves up from the lowest C.
 constexpr int C = 12, D = 14, E = 16, G = 19, A = 21, C2 = 24, D2 = 26, E2 = 28;
+// Below them, for the darker tunes.
+constexpr int G0 = 7, A0 = 9;
 constexpr int kRest = -1;
 
 }  // namespace
@@ -100,5 +102,18 @@ std::vector<SMusicSong> SampleSongs() {
     const STune mainSecond{{E, G, C2, D2, E2, D2, C2, A, A, G, E, D, D, E, D, C}, {0, 9, 5, 7}};
     const STune dayFirst{{G, A, C2, kRest, A, G, E, G, D, E, G, A, G, kRest, E, D}, {5, 0, 7, 0}};
     const STune daySecond{{C2, D2, E2, D2, C2, A, G, A, G, E, D, E, C, kRest, C, kRest}, {5, 0, 7, 0}};
-    return {makeSong("bmus_main", mainFirst, mainSecond), makeSong("bmus_surfaceday", dayFirst, daySecond)};
+    // The night's tune sparse and low, the dungeon's slow over a falling bass, the fight's busy.
+    const STune nightFirst{{A0, kRest, C, kRest, E, kRest, D, kRest, C, kRest, A0, kRest, G0, kRest, A0, kRest},
+                           {9, 5, 7, 9}};
+    const STune nightSecond{{E, kRest, D, kRest, C, kRest, A0, kRest, C, D, E, kRest, A0, kRest, kRest, kRest},
+                            {9, 5, 7, 9}};
+    const STune dungeonFirst{
+        {A0, kRest, kRest, C, kRest, kRest, A0, kRest, G0, kRest, kRest, A0, kRest, kRest, kRest, kRest}, {9, 7, 5, 4}};
+    const STune dungeonSecond{
+        {E, kRest, D, kRest, C, kRest, kRest, kRest, A0, kRest, C, kRest, A0, kRest, kRest, kRest}, {9, 7, 5, 4}};
+    const STune fightFirst{{A, A, G, A, C2, A, G, E, A, A, G, A, D2, C2, A, G}, {9, 9, 7, 7}};
+    const STune fightSecond{{E2, D2, C2, A, E2, D2, C2, D2, A, G, A, C2, A, G, E, A}, {5, 5, 7, 9}};
+    return {makeSong("bmus_main", mainFirst, mainSecond), makeSong("bmus_surfaceday", dayFirst, daySecond),
+            makeSong("bmus_surfacenight", nightFirst, nightSecond),
+            makeSong("bmus_dungeon", dungeonFirst, dungeonSecond), makeSong("bmus_fight", fightFirst, fightSecond)};
 }

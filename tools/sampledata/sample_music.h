@@ -1,6 +1,6 @@
 #pragma once
 // The sample music, all of the project's own making: one bank of instruments drawn from simple
-// waves, and two short songs over it.
+// waves, and short songs over it.
 #include <vector>
 
 #include "engine/audio/music_bank.h"
@@ -10,5 +10,6 @@ constexpr char kSampleBankName[] = "bmus_instruments";
 
 // A lead, a bass and a drum.
 SMusicBank SampleBank();
-// "bmus_main" for the menus and "bmus_surfaceday" for walks outside by day, two patterns each.
+// "bmus_main" for the menus, "bmus_surfaceday" and "bmus_surfacenight" for walks outside,
+// "bmus_dungeon" below ground and "bmus_fight" while a fight is near; two patterns each.
 std::vector<SMusicSong> SampleSongs();

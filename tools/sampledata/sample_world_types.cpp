@@ -7,6 +7,7 @@
 #include "data/monsters/monster_table.h"
 #include "engine/base/archive.h"
 #include "tools/sampledata/level_writer.h"
+#include "tools/sampledata/sample_ambient_places.h"
 #include "tools/sampledata/sample_package.h"
 
 namespace {
@@ -55,6 +56,7 @@ void addMapObjectTypes(SSamplePackage& world) {
         type->m_place[3] = sample.heightStep;
         types.Add(std::move(type));
     }
+    AddAmbientTypes(types);
     world.tables[SModuleTable::MapObjectTypes] =
         WriteOneRecord([&](SArchive& archive) { types.Write(archive, world.version); });
 }

@@ -5,6 +5,7 @@
 #include "data/items/item_classes.h"
 #include "data/items/item_database.h"
 #include "engine/files/file_layer.h"
+#include "tools/sampledata/sample_ambient_places.h"
 #include "tools/sampledata/sample_item_pictures.h"
 #include "tools/sampledata/sample_kit.h"
 #include "tools/sampledata/sample_package.h"
@@ -106,6 +107,7 @@ SSamplePackage SampleWorldPackage() {
     package.maps = SampleSurfaceSections();
     package.maps.push_back(SampleStartRoom());
     AddSampleChest(package.maps.back());
+    AddAmbientPlaces(package.maps);
     return package;
 }
 

@@ -185,10 +185,9 @@ TEST_F(PlayFrameTest, atZeroHitPointsTheNextFrameGoesToTheDeathScreenEvenOverADi
     play().OnCommand(SStateGame::kSpellBook);
     ASSERT_EQ(driver.OpenDialogKind(), "spellbook");
     driver.Game().m_player.SetHp(0, false);
-    const uint32_t stops = play().m_ambientStops;
+    play().UpdateMusic();
     EXPECT_EQ(driver.Frame(), kDeathScreen);
-    EXPECT_EQ(play().m_ambientStops, stops + 1);
-    EXPECT_TRUE(play().m_musicPaused);
+    EXPECT_TRUE(driver.Game().m_music.Paused());
     EXPECT_EQ(driver.Game().m_currentScreen, driver.Game().Screen(kDeathScreen));
 }
 

@@ -1,0 +1,76 @@
+#include "tools/sampledata/sample_ambient_places.h"
+
+#include <string>
+
+#include "data/map_objects/map_object_type_table.h"
+#include "data/map_objects/passages/map_object_ambient_sound.h"
+
+namespace {
+
+constexpr const char* kMiddleSection = "base_s0202";
+constexpr const char* kRows = "cells 0 0\n";
+
+// A block (code 7) that blocks nothing and shows nothing gives off its sound for as long as it
+// stands; a place of voices (code 43) sings now and then.
+struct SSoundingType {
+    const char* name;
+    int code;
+    const char* sound;
+    uint16_t flags;
+};
+const SSoundingType kSoundingTypes[] = {
+    {"base_fountain", 7, "bsnd_fountain", 0},
+    {"base_drip", 7, "bsnd_drip", 0},
+    {"base_birds", 43, "bsnd_birds", SMapObjectAmbientSound::kByDay},
+};
+
+const char* const kCave = R"(
+fog 0x0000
+view 60
+floor base_stone
+ceiling base_ceiling
+cell # centre=base_brick
+cell . floor=base_stone
+cell d floor=base_stone centre=base_drip
+cell P floor=base_stone centre=base_position centre-id=1 centre-extra=1
+cells 14 12
+#######
+#..d..#
+#.....#
+#..P..#
+#d....#
+#######
+end
+object 1 base_cave
+)";
+
+// The legend line goes before the rows; the character replaces the one at (x, y) of the rows.
+void place(std::string& level, const std::string& legend, int x, int y) {
+    size_t row = level.find(kRows);
+    if (row == std::string::npos) return;
+    level.insert(row, legend + "\n");
+    row += legend.size() + 1 + std::string(kRows).size();
+    for (int i = 0; i < y; ++i) row = level.find('\n', row) + 1;
+    level[row + size_t(x)] = legend[5];
+}
+
+}  // namespace
+
+void AddAmbientTypes(SMapObjectTypeTable& types) {
+    for (const SSoundingType& sample : kSoundingTypes) {
+        std::unique_ptr<SMapObjectType> type = types.CreateType(sample.code);
+        type->m_name.Set(sample.name);
+        type->m_param2 = sample.sound;
+        type->m_flags |= sample.flags;
+        types.Add(std::move(type));
+    }
+}
+
+void AddAmbientPlaces(std::vector<SSampleMap>& maps) {
+    for (SSampleMap& map : maps) {
+        if (map.name != kMiddleSection) continue;
+        place(map.level, "cell F floor=base_grass centre=base_fountain", kFountainX, kFountainY);
+        place(map.level, "cell W floor=base_grass centre=base_birds", kBirdsX, kBirdsY);
+    }
+    maps.push_back({"base_cave", "The dripping cave", kCave});
+}
