@@ -1,4 +1,5 @@
 #include "screens/addons/state_add_worlds.h"
+#include "screens/cards/state_card.h"
 #include "screens/creation/state_generate.h"
 #include "screens/menu/state_main.h"
 #include "screens/play/state_game.h"
@@ -16,6 +17,7 @@ std::unique_ptr<SState> MakeScreen(ScreenId id) {
         case kSceneScreen: return std::make_unique<SStateScene>();
         case kSettingsScreen: return std::make_unique<SStateSettings>();
         case kAddOnWorldsScreen: return std::make_unique<SStateAddWorlds>();
+        case kCardGameScreen: return std::make_unique<SStateCard>();
         default: return std::make_unique<SState>();
     }
 }
