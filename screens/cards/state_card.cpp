@@ -159,7 +159,7 @@ void SStateCard::fly(uint32_t side, int32_t slot, bool play, int32_t delay) {
     const SCtrl& from = play ? static_cast<const SCtrl&>(ctrl) : m_sides[side].pile;
     const int32_t toX = play ? m_tableCard.m_x : ctrl.m_homeX;
     const int32_t toY = play ? m_tableCard.m_y : ctrl.m_homeY;
-    const SRect old{ctrl.m_x, ctrl.m_y, ctrl.m_w, ctrl.m_h};
+    const SRect old = drawnRect(ctrl);
     SCardFlight& flight = m_flights.emplace_back(ctrl, from.m_x, from.m_y, toX, toY, delay);
     flight.card = card;
     flight.side = side;
@@ -168,7 +168,7 @@ void SStateCard::fly(uint32_t side, int32_t slot, bool play, int32_t delay) {
     // A played card turns face up where it lies; a dealt one shows only once it leaves the pile.
     if (play) {
         showFace(flight);
-        repaintUnder({old, {ctrl.m_x, ctrl.m_y, ctrl.m_w, ctrl.m_h}});
+        repaintUnder({old, drawnRect(ctrl)});
     }
 }
 
@@ -185,13 +185,13 @@ void SStateCard::advanceFlights() {
     for (size_t i = 0; i < m_flights.size();) {
         SCardFlight& flight = m_flights[i];
         SCardCtrl& ctrl = *flight.ctrl;
-        const SRect old{ctrl.m_x, ctrl.m_y, ctrl.m_w, ctrl.m_h};
+        const SRect old = drawnRect(ctrl);
         const SCardFlight::Stage stage = flight.Advance();
         if (stage == SCardFlight::Stage::kStarted) {
             m_game->PlaySound("bsnd_card", 10);
             if (!flight.play) showFace(flight);
         }
-        if (stage != SCardFlight::Stage::kWaiting) repaintUnder({old, {ctrl.m_x, ctrl.m_y, ctrl.m_w, ctrl.m_h}});
+        if (stage != SCardFlight::Stage::kWaiting) repaintUnder({old, drawnRect(ctrl)});
         if (stage != SCardFlight::Stage::kLanded) {
             ++i;
             continue;

@@ -131,6 +131,7 @@ private:
     void releasePictures();
     void placeCtrls();
     void placeSide(uint32_t side);
+    void placeHand(uint32_t side);
     void showOpponentPortrait();
     void showHp(uint32_t side);
     void showMarkers(uint32_t side);
@@ -143,12 +144,13 @@ private:
     // not cost a full redraw each tick.
     struct SRect {
         int32_t x, y, w, h;
-        bool Overlaps(const SCtrl& ctrl) const {
-            return x < ctrl.m_x + int32_t(ctrl.m_w) && ctrl.m_x < x + w && y < ctrl.m_y + int32_t(ctrl.m_h) &&
-                   ctrl.m_y < y + h;
+        bool Overlaps(const SRect& other) const {
+            return x < other.x + other.w && other.x < x + w && y < other.y + other.h && other.y < y + h;
         }
     };
     void repaintUnder(std::initializer_list<SRect> places);
+    // Where a control draws: its rectangle, and for a pile the layers it stacks up and to the left.
+    SRect drawnRect(const SCtrl& ctrl) const;
     void paintBackground(const SRect& place);
     // A table that cannot be laid: the message alone, and Ok goes back.
     void refuse(uint16_t missing);

@@ -19,10 +19,10 @@ constexpr uint32_t kInk = 0x161616;
 
 // Record ids of the table's pictures on the large screen types and on the small ones, in the
 // order of SStateCard::Picture.
-constexpr std::array<uint16_t, SStateCard::kPictureCount> kLargeRecords{3051, 3048, 3049, 3050, 3052, 3053, 3056,
-                                                                        3057, 3054, 3055, 3655, 3656};
-constexpr std::array<uint16_t, SStateCard::kPictureCount> kSmallRecords{3051, 3942, 3943, 3944, 3946, 3947, 3950,
-                                                                        3951, 3948, 3949, 3655, 3656};
+constexpr std::array<uint16_t, SStateCard::kPictureCount> kLargeRecords{3051, 3048, 3049, 3050, 3052, 3053,
+                                                                        3056, 3057, 3054, 3055, 3655, 3656};
+constexpr std::array<uint16_t, SStateCard::kPictureCount> kSmallRecords{3051, 3942, 3943, 3944, 3946, 3947,
+                                                                        3950, 3951, 3948, 3949, 3655, 3656};
 
 }  // namespace
 
@@ -63,6 +63,10 @@ void SStateCard::placeCtrls() {
     if (PlaceCtrl(m_background, kBackground)) {
         m_background.m_tileMode = SFillBmpCtrl::kTiled;
         m_background.SetTile(m_pictures[kTablePicture].get());
+        // The table's cloth covers the screen; painting it black first would only cost time.
+        if (m_background.m_x <= 0 && m_background.m_y <= 0 && m_background.m_x + m_background.m_w >= m_w &&
+            m_background.m_y + m_background.m_h >= m_h)
+            NoBackground();
     }
     if (PlaceCtrl(m_giveUp, kGiveUp))
         m_giveUp.SetupPicture({m_pictures[kGiveUpPicture].get(), m_pictures[kGiveUpPressed].get(), nullptr}, kGiveUp,
@@ -76,6 +80,9 @@ void SStateCard::placeCtrls() {
     if (PlaceCtrl(m_textFrame, kTextFrame))
         m_textFrame.Setup(m_game->InterfaceSet<9>(SInterfaceRole::kSmallFrameSet), 1, 0, SBorderSides::kAll);
     if (PlaceCtrl(m_cardText, kCardText)) m_cardText.SetDefaults();
+    // The hands last: a flying card passes over everything else on the table.
+    placeHand(kCardOpponent);
+    placeHand(kCardPlayer);
 }
 
 void SStateCard::placeSide(uint32_t side) {
@@ -89,14 +96,6 @@ void SStateCard::placeSide(uint32_t side) {
         ctrls.hp.SetTextEx("", STextAlign::kCentred | STextAlign::kMiddle, mode == 5 || mode == 8 ? 2 : 1, kHpColour,
                            kInk);
     }
-    const std::array<uint32_t, kHandSlots>& hand = player ? kPlayerHand : kOpponentHand;
-    for (int32_t slot = 0; slot < kHandSlots; ++slot) {
-        SCardCtrl& card = ctrls.hand[size_t(slot)];
-        if (!PlaceCtrl(card, hand[size_t(slot)])) continue;
-        card.SetPictures(m_faces);
-        card.SetLift(uint32_t(card.m_h) / 5);
-        card.SetCard(nullptr, nullptr, 0);
-    }
     const uint32_t firstMarker = player ? kPlayerMarker0 : kOpponentMarker0;
     for (int32_t slot = 0; slot < kMarkerSlots; ++slot) {
         SCardSignCtrl& marker = ctrls.markers[size_t(slot)];
@@ -109,6 +108,17 @@ void SStateCard::placeSide(uint32_t side) {
         ctrls.portrait.SetFace(m_game->m_player.Face().Text());
     else
         showOpponentPortrait();
+}
+
+void SStateCard::placeHand(uint32_t side) {
+    const std::array<uint32_t, kHandSlots>& ids = side == kCardPlayer ? kPlayerHand : kOpponentHand;
+    for (int32_t slot = 0; slot < kHandSlots; ++slot) {
+        SCardCtrl& card = m_sides[side].hand[size_t(slot)];
+        if (!PlaceCtrl(card, ids[size_t(slot)])) continue;
+        card.SetPictures(m_faces);
+        card.SetLift(uint32_t(card.m_h) / 5);
+        card.SetCard(nullptr, nullptr, 0);
+    }
 }
 
 void SStateCard::showOpponentPortrait() {
@@ -175,20 +185,32 @@ void SStateCard::repaintUnder(std::initializer_list<SRect> places) {
         for (int i = 0; i < m_ctrls.Count(); ++i) {
             SCtrl& ctrl = *m_ctrls[i];
             if (&ctrl == &m_background || ctrl.IsDirty() || !ctrl.IsShown()) continue;
-            if (std::none_of(redrawn.begin(), redrawn.end(), [&](const SRect& r) { return r.Overlaps(ctrl); }))
+            const SRect drawn = drawnRect(ctrl);
+            if (std::none_of(redrawn.begin(), redrawn.end(), [&](const SRect& r) { return r.Overlaps(drawn); }))
                 continue;
             ctrl.SetDirty();
-            redrawn.push_back({ctrl.m_x, ctrl.m_y, ctrl.m_w, ctrl.m_h});
+            redrawn.push_back(drawn);
             grew = true;
         }
     }
+}
+
+SStateCard::SRect SStateCard::drawnRect(const SCtrl& ctrl) const {
+    SRect drawn{ctrl.m_x, ctrl.m_y, ctrl.m_w, ctrl.m_h};
+    for (const SSideCtrls& side : m_sides) {
+        if (&ctrl != &side.pile) continue;
+        const int32_t layers = side.pile.Layers();
+        drawn = {drawn.x - layers, drawn.y - layers, drawn.w + layers, drawn.h + layers};
+    }
+    return drawn;
 }
 
 void SStateCard::paintBackground(const SRect& place) {
     const SPictureEntry* tile = m_background.m_tile;
     if (tile == nullptr || !m_background.IsShown()) return;
     const int32_t tileW = tile->picture.Width(), tileH = tile->picture.Height();
-    const int32_t left = std::max(place.x, int32_t(m_background.m_x)), top = std::max(place.y, int32_t(m_background.m_y));
+    const int32_t left = std::max(place.x, int32_t(m_background.m_x)),
+                  top = std::max(place.y, int32_t(m_background.m_y));
     const int32_t right = std::min(place.x + place.w, m_background.m_x + int32_t(m_background.m_w));
     const int32_t bottom = std::min(place.y + place.h, m_background.m_y + int32_t(m_background.m_h));
     if (tileW <= 0 || tileH <= 0) return;

@@ -5,9 +5,9 @@
 #include "engine/draw/screen_type.h"
 #include "engine/files/settings.h"
 #include "screens/cards/state_card.h"
-#include "ui/dialogs/dialog_card_bet.h"
 #include "tools/sampledata/card_table_art.h"
 #include "tools/sampledata/layout_rows.h"
+#include "ui/dialogs/dialog_card_bet.h"
 
 namespace {
 
@@ -15,14 +15,15 @@ using Table = SStateCard;
 using Bet = SDialogCardBet;
 
 // Sizes on a screen mode, in pixels: a card as card_art.cpp draws it, a line of font 1, the
-// give-up button as card_table_art.cpp draws it, the page buttons as interface_art.cpp draws them.
+// width "hp: 40/40" takes in it, the give-up button as card_table_art.cpp draws it, the page
+// buttons as interface_art.cpp draws them.
 struct Metrics {
-    int cardW, cardH, line, giveUp, pageButton, margin, gap;
+    int cardW, cardH, line, hpW, giveUp, pageButton, margin, gap;
 };
 
 Metrics metricsOf(uint16_t mode) {
-    if (IsSmallScreenType(mode)) return {36, 50, 15, kGiveUpSize, 24, 2, 2};
-    return {56, 78, IsLargeScreenMode(mode) ? 26 : 20, kGiveUpSize, 36, 6, 4};
+    if (IsSmallScreenType(mode)) return {36, 50, 15, 46, kGiveUpSize, 24, 2, 2};
+    return {56, 78, IsLargeScreenMode(mode) ? 26 : 20, 96, kGiveUpSize, 36, 6, 4};
 }
 
 // From the top: the opponent's hand with its pile at the right; its portrait over its hp, its
@@ -40,8 +41,8 @@ SLayoutMode tableLayout(uint16_t mode, int width, int height) {
     };
     // Answers where the row's markers end.
     auto side = [&](uint32_t portraitId, uint32_t hp, uint32_t firstMarker, int y) {
-        const int markersX = k.margin + std::max(portrait, k.line * 2) + 2 * k.gap + k.line / 2;
-        rows.push_back(ClampedRow(int(portraitId), k.margin, y, portrait, portrait));
+        const int column = std::max(portrait, k.hpW), markersX = k.margin + column + 2 * k.gap;
+        rows.push_back(ClampedRow(int(portraitId), k.margin + (column - portrait) / 2, y, portrait, portrait));
         rows.push_back(ClampedRow(int(hp), 0, y + portrait, markersX - k.gap, k.line));
         for (int i = 0; i < kMarkerSlots; ++i)
             rows.push_back(ClampedRow(int(firstMarker) + i, markersX + i * pitch, y, k.cardW, k.cardH));

@@ -27,8 +27,8 @@ uint32_t SDialogCardBet::StepFor(uint32_t maximum) {
 
 void SDialogCardBet::Init(SGameData* game) {
     SDialog::Init(game);
-    for (SCtrl* ctrl : std::initializer_list<SCtrl*>{&m_frame, &m_title, &m_raise, &m_lower, &m_toMaximum,
-                                                     &m_toMinimum, &m_amount, &m_accept, &m_cancel})
+    for (SCtrl* ctrl : std::initializer_list<SCtrl*>{&m_frame, &m_title, &m_raise, &m_lower, &m_toMaximum, &m_toMinimum,
+                                                     &m_amount, &m_accept, &m_cancel})
         ctrl->Attach(this);
 }
 

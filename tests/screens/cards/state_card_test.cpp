@@ -8,11 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "data/persons/face_table.h"
 #include "data/persons/npc_type.h"
 #include "engine/files/pdb.h"
 #include "engine/files/pdb_writer.h"
 #include "screens/cards/card_table_driver.h"
 #include "screens/play/state_game.h"
+#include "tools/sampledata/interface_art_parts.h"
 
 namespace {
 
@@ -78,8 +80,8 @@ TEST_F(CardScreenTest, thePlayerMovesFirstAndTheOpponentAnswersOnlyAfterTheLandi
     const SCard* played = Rules().Side(kCardPlayer).hand[2];
     driver.TapHand(2);
     EXPECT_EQ(table.Selected(), 2);
-    EXPECT_EQ(table.Side(kCardPlayer).hand[2].m_y, table.Side(kCardPlayer).hand[2].m_homeY -
-                                                       int32_t(table.Side(kCardPlayer).hand[2].m_lift));
+    EXPECT_EQ(table.Side(kCardPlayer).hand[2].m_y,
+              table.Side(kCardPlayer).hand[2].m_homeY - int32_t(table.Side(kCardPlayer).hand[2].m_lift));
     EXPECT_FALSE(table.IsFlying()) << "the first tap only selects";
     driver.TapHand(2);
     EXPECT_TRUE(table.IsFlying());
@@ -299,6 +301,93 @@ TEST_F(CardScreenTest, leavingReleasesEveryCardPicture) {
     TapMessageButton(table.m_message, SDialogMessage::kOk);
     for (int i = 0; i < 75; ++i) EXPECT_EQ(Card(uint32_t(i / 25), uint32_t(i % 25)).picture, nullptr);
     (void)driver;
+}
+
+}  // namespace
+
+namespace {
+
+// Every screen mode lays the whole table out, and the flights, which redraw only what they
+// uncover and cover, leave the screen as a full repaint would after every frame.
+TEST_F(CardScreenTest, onEveryScreenModeTheFlyingCardsLeaveWhatAFullRepaintDraws) {
+    for (uint32_t mode : {6u, 7u, 8u, 9u, 10u, 11u, 14u, 15u, 16u}) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        CardTableDriver& driver = Start(mode, 250, 1000);
+        driver.Open(50, &person);
+        SStateCard& table = driver.Table();
+        for (uint32_t element : {SStateCard::kBackground, SStateCard::kTableCard, SStateCard::kCardText,
+                                 SStateCard::kGiveUp, SStateCard::kPlayerPile, SStateCard::kOpponentPile})
+            EXPECT_TRUE(Game().GetLayoutCtrl(SStateCard::kLayout, element)) << "element " << element;
+        for (int frame = 0; table.IsFlying() && frame < CardTableDriver::kMostTicks; ++frame) {
+            m_rig->Frame();
+            ASSERT_TRUE(m_rig->MatchesFullRepaint()) << "dealing, frame " << frame;
+        }
+        driver.TapHand(1);
+        driver.TapHand(1);
+        for (int frame = 0; table.IsFlying() && frame < CardTableDriver::kMostTicks; ++frame) {
+            m_rig->Frame();
+            ASSERT_TRUE(m_rig->MatchesFullRepaint()) << "playing, frame " << frame;
+        }
+        driver.EndPause();
+        m_rig->Frames(3);
+        EXPECT_TRUE(m_rig->MatchesFullRepaint()) << "the opponent's card on its way";
+        m_rig->Shot("card_table_mode" + std::to_string(mode));
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// The picture of that name in the resource cache, drawn as the sample portraits are.
+void addPortrait(SGameData& game, const char* name, int race) {
+    auto face = std::make_unique<SFaceType>();
+    face->name.Set(name);
+    game.m_faces.Add(std::move(face));
+    auto picture = std::make_unique<SPictureEntry>();
+    picture->record = std::make_unique<SPdbRecord>();
+    picture->record->bytes = interface_art::Portrait(race).Record();
+    SReadError error;
+    ASSERT_TRUE(picture->Bind(picture->record->bytes, 0, error)) << error.Message();
+    picture->name.SetOwned();
+    picture->name.Set(name);
+    game.m_cache.AddPicture(std::move(picture));
+    game.m_portraits = &game.m_worldPortraits;
+}
+
+// For a person to look at: a duel some turns in, with both faces, hit marks, markers on the table
+// and a card on its way, on a small and a large screen.
+TEST_F(CardScreenTest, aDuelInProgressShowsBothFacesTheMarkersAndTheHits) {
+    for (uint32_t mode : {7u, 10u}) {
+        CardTableDriver& driver = Start(mode, 250, 1000, 11);
+        addPortrait(Game(), "bres_cardplayer", 3);
+        addPortrait(Game(), "bres_hero", 1);
+        ASSERT_FALSE(HasFailure());
+        person.texts[1].Assign("bres_cardplayer");
+        Game().m_player.SetFace("bres_hero");
+        SStateCard& table = Open(50);
+        EXPECT_NE(table.Side(kCardOpponent).portrait.m_portrait, nullptr);
+        EXPECT_NE(table.Side(kCardPlayer).portrait.m_portrait, nullptr);
+        // A few rounds, the player always playing its first card.
+        for (int round = 0; round < 4 && !table.IsOver(); ++round) {
+            ASSERT_TRUE(driver.Play(driver.FirstCard()));
+            driver.EndPause();
+            ASSERT_TRUE(driver.RunFlights());
+            driver.EndPause();
+            ASSERT_TRUE(driver.RunFlights());
+        }
+        ASSERT_FALSE(table.IsOver());
+        const int32_t slot = driver.FirstCard();
+        driver.TapHand(slot);
+        m_rig->Shot("card_table_in_progress_mode" + std::to_string(mode) + "_selected");
+        driver.TapHand(slot);
+        m_rig->Frames(3);
+        EXPECT_TRUE(m_rig->MatchesFullRepaint());
+        m_rig->Shot("card_table_in_progress_mode" + std::to_string(mode) + "_flying");
+        ASSERT_TRUE(driver.RunFlights());
+        EXPECT_TRUE(m_rig->MatchesFullRepaint());
+        m_rig->Shot("card_table_in_progress_mode" + std::to_string(mode) + "_landed");
+    }
 }
 
 }  // namespace

@@ -106,8 +106,8 @@ TEST_F(CardBetTest, aMaximumBelowTheStepIsTheStakeAndNothingMoves) {
         show(maximum);
         EXPECT_EQ(dialog.Stake(), maximum);
         EXPECT_EQ(enabled(), (std::vector<bool>(4, false))) << maximum;
-        for (uint32_t id : {SDialogCardBet::kRaise, SDialogCardBet::kMaximum, SDialogCardBet::kLower,
-                            SDialogCardBet::kMinimum}) {
+        for (uint32_t id :
+             {SDialogCardBet::kRaise, SDialogCardBet::kMaximum, SDialogCardBet::kLower, SDialogCardBet::kMinimum}) {
             dialog.OnCommand(id);
             EXPECT_EQ(dialog.Stake(), maximum) << "command " << id;
         }
