@@ -3,6 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/base/read_error.h"
+#include "engine/files/pdb.h"
+#include "engine/packages/resource_cache.h"
+
 namespace {
 
 int CountPlaceholders(const char* text) {
@@ -36,3 +40,22 @@ void SCard::GetText(std::string& out, uint32_t shownCount) const {
         default: break;
     }
 }
+
+SCard::SCard() = default;
+SCard::~SCard() = default;
+
+bool SCard::LoadPicture(SPdb& package) {
+    auto entry = std::make_unique<SPictureEntry>();
+    entry->recordId = pictureId;
+    entry->record = package.LoadRecord(pictureId);
+    SReadError fault;
+    // Pictures of the interface package start at the record's first byte.
+    if (!entry->record || !entry->Bind(entry->record->bytes, 0, fault)) {
+        picture.reset();
+        return false;
+    }
+    picture = std::move(entry);
+    return true;
+}
+
+void SCard::ReleasePicture() { picture.reset(); }

@@ -1,7 +1,11 @@
 #pragma once
 // One card definition of the card duel.
 #include <cstdint>
+#include <memory>
 #include <string>
+
+class SPdb;
+struct SPictureEntry;
 
 // Kind flags. A weapon (4) stays on the table with a count of attacks; it wears by attacking, so no
 // rule looks at its flag.
@@ -13,8 +17,14 @@ constexpr uint32_t kCardCombo = 16;   // gives its side another play
 // The count GetText shows for a card in a hand: none, so the card's own lasting count appears.
 constexpr uint32_t kNoShownCount = 0xFFFFFFFF;
 
-// A plain record filled once from the built-in table and never changed afterwards.
+// A record filled once from the built-in table and never changed afterwards; only its picture
+// comes and goes with the card screen.
 struct SCard {
+    SCard();
+    ~SCard();
+    SCard(const SCard&) = delete;
+    SCard& operator=(const SCard&) = delete;
+
     uint32_t deck = 0;   // 0 warrior, 1 sorcerer, 2 necromancer
     uint32_t index = 0;  // 0 .. 24 within the deck
     int32_t copies = 0;  // in a freshly built draw pile
@@ -26,9 +36,13 @@ struct SCard {
     int32_t value2 = 0;
     int32_t value3 = 0;  // the count a card starts with when it stays on the table
     uint32_t kind = 0;
-    uint16_t pictureId = 0;  // record id in the interface package
+    uint16_t pictureId = 0;                  // record id in the interface package
+    std::unique_ptr<SPictureEntry> picture;  // loaded while the card screen shows
 
     // Appends the rule text with its numbers filled in. shownCount is the count of the card as it
     // lies on the table, or kNoShownCount for a card in a hand.
     void GetText(std::string& out, uint32_t shownCount) const;
+    // False, with no picture kept, when the package lacks the record or it is not a picture.
+    bool LoadPicture(SPdb& package);
+    void ReleasePicture();
 };

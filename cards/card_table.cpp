@@ -122,6 +122,20 @@ void SCardTable::Init(uint32_t screenMode) {
     }
 }
 
+bool SCardTable::LoadPictures(SPdb& package, uint16_t& missing) {
+    for (SCard& card : m_cards) {
+        if (card.LoadPicture(package)) continue;
+        missing = card.pictureId;
+        ReleasePictures();
+        return false;
+    }
+    return true;
+}
+
+void SCardTable::ReleasePictures() {
+    for (SCard& card : m_cards) card.ReleasePicture();
+}
+
 void SCardTable::BuildDeck(uint32_t deck, SCardPile& pile, SRandom& random) const {
     pile.clear();
     for (uint32_t index = 0; index < kCardsPerDeck; ++index) {

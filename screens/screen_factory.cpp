@@ -1,4 +1,5 @@
 #include "screens/addons/state_add_worlds.h"
+#include "screens/cards/state_card.h"
 #include "screens/creation/state_generate.h"
 #include "screens/inventory/state_inventory.h"
 #include "screens/menu/state_main.h"
@@ -18,6 +19,7 @@ std::unique_ptr<SState> MakeScreen(ScreenId id) {
         case kSettingsScreen: return std::make_unique<SStateSettings>();
         case kAddOnWorldsScreen: return std::make_unique<SStateAddWorlds>();
         case kInventoryScreen: return std::make_unique<SStateInventory>();
+        case kCardGameScreen: return std::make_unique<SStateCard>();
         default: return std::make_unique<SState>();
     }
 }

@@ -67,6 +67,8 @@ public:
     void RestockShop(SMap& map, SPlacedObject& shop, const SItemDatabase& items, SRandom& random) const;
     // The person's enchanting level: an enchanter can fill three times it in enchant storage.
     uint8_t EnchantingLevel() const { return smallValues[2]; }
+    // The most gold the person plays cards for: the record's 16-bit value, read unsigned.
+    uint16_t MaxCardStake() const { return uint16_t(signedValue); }
     // The first greeting the person gives, with its answer.
     std::optional<SDialogTopicEntry> FindGreeting(SDialogWorld& world) const;
     // The topics the person answers now, with their answers, for the topic menu.

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "cards/card.h"
-#include "cards/state_card.h"
+#include "cards/card_faces.h"
 #include "data/items/item_classes.h"
 #include "engine/draw/display.h"
 #include "support/pictured_items.h"
@@ -120,7 +120,7 @@ public:
 // A shop's grid with prices, and the card widgets with the sample package's card pictures.
 class ShopAndCardsDialog : public PlacingDialog {
 public:
-    void Open(SGameData& game, const SItemList& stock, const SWandPricing& wands, const SStateCard& cards,
+    void Open(SGameData& game, const SItemList& stock, const SWandPricing& wands, const SCardFaces& cards,
               const SPictureEntry* sign, const SPictureEntry* tick, const SCard& shown,
               const SPictureEntry* shownPicture) {
         Init(&game);
@@ -265,8 +265,8 @@ TEST_F(ItemWidgetsGallery, theShopShowsPricesAndTheCardWidgetsShowAPileALiftedCa
             kept.push_back(interfaceRecord(game, id));
             return kept.back().get();
         };
-        SStateCard cards;
-        for (uint32_t deck = 0; deck < SStateCard::kDecks; ++deck)
+        SCardFaces cards;
+        for (uint32_t deck = 0; deck < SCardFaces::kDecks; ++deck)
             cards.kindPictures[deck] = record(uint16_t((small ? 3942 : 3048) + deck));
         cards.specialFace = record(small ? 3948 : 3054);
         cards.plainFace = record(small ? 3949 : 3055);

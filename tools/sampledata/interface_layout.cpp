@@ -1,6 +1,7 @@
 #include "tools/sampledata/interface_layout.h"
 
 #include "engine/files/settings.h"
+#include "tools/sampledata/card_screen_layouts.h"
 #include "tools/sampledata/creation_dialog_layouts.h"
 #include "tools/sampledata/enchant_dialog_layouts.h"
 #include "tools/sampledata/inventory_screen_layout.h"
@@ -88,6 +89,7 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
         AddNewGameScreenModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
         AddSettingsScreenModes(dialogs, screen.mode, screen.width, screen.height);
         AddInventoryScreenModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
+        AddCardScreenModes(dialogs, screen.mode, screen.width, screen.height);
     }
     for (const ModeScreen& screen : screens)
         for (const ViewArea& area : views)

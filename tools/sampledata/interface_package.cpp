@@ -7,6 +7,7 @@
 #include "game/interface_pictures.h"
 #include "game/interface_roles.h"
 #include "tools/sampledata/card_art.h"
+#include "tools/sampledata/card_table_art.h"
 #include "tools/sampledata/font_strips.h"
 #include "tools/sampledata/interface_art.h"
 #include "tools/sampledata/interface_layout.h"
@@ -52,6 +53,8 @@ bool WriteInterfacePackage(const SFileFolder& folder, std::string& error) {
     for (const auto& [id, picture] : interfacePictures())
         writer.AddRecord(id, picture.data(), uint32_t(picture.size()));
     for (const auto& [id, picture] : CardPictures()) writer.AddRecord(id, picture.data(), uint32_t(picture.size()));
+    for (const auto& [id, picture] : CardTablePictures())
+        writer.AddRecord(id, picture.data(), uint32_t(picture.size()));
     for (const auto& [id, picture] : SplashPictures()) writer.AddRecord(id, picture.data(), uint32_t(picture.size()));
     for (const auto& [id, picture] : SceneScreenPictures())
         writer.AddRecord(id, picture.data(), uint32_t(picture.size()));

@@ -5,6 +5,7 @@
 #include "data/persons/face_table.h"
 #include "data/persons/npc_table.h"
 #include "engine/draw/picture.h"
+#include "tools/sampledata/sample_cards.h"
 #include "tools/sampledata/sample_package.h"
 
 namespace {
@@ -78,6 +79,7 @@ void AddSamplePeople(SSamplePackage& package) {
     baker->topics->AddGreeting(shared("base_hello"));
     SNpcTable persons;
     persons.Add(std::move(baker));
+    AddSampleCardPlayer(persons, faces, package);
 
     const int version = package.version;
     package.tables[SModuleTable::Dialogue] = world.Write(version);

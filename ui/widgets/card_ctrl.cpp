@@ -1,7 +1,7 @@
 #include "ui/widgets/card_ctrl.h"
 
 #include "cards/card.h"
-#include "cards/state_card.h"
+#include "cards/card_faces.h"
 #include "engine/draw/display.h"
 
 void SCardCtrl::SetCard(const SCard* card, const SPictureEntry* cardPicture, uint32_t showValue) {

@@ -7,12 +7,12 @@
 
 struct SCard;
 struct SPictureEntry;
-struct SStateCard;
+struct SCardFaces;
 
 class SCardCtrl : public SCardTapCtrl {
 public:
     // The card screen whose pictures the cards are drawn with; it outlives the control.
-    void SetPictures(const SStateCard& pictures) { m_pictures = &pictures; }
+    void SetPictures(const SCardFaces& pictures) { m_pictures = &pictures; }
     // No card: the control's place becomes its resting place and it shows nothing. Face down, the
     // back of the card's deck; showing its value, the plain or special face with the card's own
     // picture (`cardPicture`) printed on it.
@@ -23,7 +23,7 @@ public:
 
     void Draw() override;
 
-    const SStateCard* m_pictures = nullptr;
+    const SCardFaces* m_pictures = nullptr;
     const SPictureEntry* m_picture = nullptr;
     const SPictureEntry* m_overlay = nullptr;
     const SCard* m_card = nullptr;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cards/card.h"
-#include "cards/state_card.h"
+#include "cards/card_faces.h"
 #include "support/picture_entry.h"
 #include "ui/widgets/card_ctrl.h"
 #include "ui/widgets/card_sign_ctrl.h"
@@ -76,7 +76,7 @@ TEST_F(CardWidgetsTest, aCardShowsItsDecksBackOrTheFaceItsKindCallsFor) {
     auto plain = SolidPicture(10, 14, kPlain);
     auto special = SolidPicture(10, 14, kSpecial);
     auto small = SolidPicture(4, 4, kSmallPicture);
-    SStateCard screen;
+    SCardFaces screen;
     screen.kindPictures[1] = back.get();
     screen.plainFace = plain.get();
     screen.specialFace = special.get();
