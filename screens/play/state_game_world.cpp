@@ -6,8 +6,6 @@
 #include "screens/play/state_game.h"
 #include "ui/widgets/dialog_list_ctrl.h"
 
-void SStateGame::SendArrivedEvent() {}
-void SStateGame::StepBack() {}
 void SStateGame::SendToPrison(const char*) {}
 void SStateGame::AskToSteal(SMap&, SCreature&) {}
 bool SStateGame::KeepsBuilding(const SNpcType&) const { return false; }
@@ -18,18 +16,15 @@ void SStateGame::RestorePersonPlaces() {}
 void SStateGame::RefreshArea() {}
 void SStateGame::ChooseHandSprites() {}
 void SStateGame::PlayAmbientVoice() {}
-void SStateGame::PlaySecondFootstep() {}
-void SStateGame::AdvanceWalk() {}
 void SStateGame::RunMonsterPass() { m_monsterPassRequest = 0; }
+void SStateGame::ReactToPlayerStep(int, int) {}
+void SStateGame::MovePersonAside(SMap&, SCreature&) {}
 void SStateGame::RunMonsterRound() {}
 void SStateGame::PlayPendingThunder() {}
 void SStateGame::ScanNearbyCells() {}
 void SStateGame::UpdatePersons() {}
-void SStateGame::TurnBumpAround() {}
-void SStateGame::StepToSide(uint32_t) {}
 void SStateGame::RebuildLeftCellView() {}
 uint32_t SStateGame::Attack() { return 0; }
-uint32_t SStateGame::UseCellAhead(uint32_t) { return 0; }
 int SStateGame::HandAt(int32_t, int32_t) const { return -1; }
 bool SStateGame::OpenItemPileHere() { return false; }
 uint32_t SStateGame::OpenInventory() { return kStay; }
