@@ -12,6 +12,7 @@
 #include "tools/sampledata/sample_start_room.h"
 #include "tools/sampledata/sample_surface.h"
 #include "tools/sampledata/sample_world_art.h"
+#include "tools/sampledata/sample_world_scripts.h"
 #include "tools/sampledata/sample_world_types.h"
 
 namespace {
@@ -101,6 +102,7 @@ SSamplePackage SampleWorldPackage() {
     AddItemPictures(items);
     package.tables[SModuleTable::Items] = items.Write(package.version);
     AddSampleWorldTypes(package);
+    AddSampleWorldScripts(package);
     package.maps = SampleSurfaceSections();
     package.maps.push_back(SampleStartRoom());
     return package;
