@@ -106,8 +106,8 @@ bool SStateGame::crowdBlocks(SMap& map, int x, int y) {
     for (int slot = 0; slot < 2; ++slot)
         if (cell.creatures[slot] != 0) creatures[slot] = FindCreatureAt(x, y, cell.creatures[slot]);
     for (const SCreature* creature : creatures)
-        if (creature != nullptr && (creature->monster == nullptr ||
-                                    creature->monster->m_kind != SMonsterBaseType::kKindPeople))
+        if (creature != nullptr &&
+            (creature->monster == nullptr || creature->monster->m_kind != SMonsterBaseType::kKindPeople))
             return true;
     for (SCreature* person : creatures)
         if (person != nullptr) MovePersonAside(map, *person);
@@ -116,8 +116,7 @@ bool SStateGame::crowdBlocks(SMap& map, int x, int y) {
 
 bool SStateGame::isOpenPassage(int x, int y) const {
     const SMapCell* cell = GetCell(x, y);
-    if (cell == nullptr || !HasCode(cell->centreType, kTextureDecorCode) ||
-        (cell->centreType->m_flags & kPassage) == 0)
+    if (cell == nullptr || !HasCode(cell->centreType, kTextureDecorCode) || (cell->centreType->m_flags & kPassage) == 0)
         return false;
     return IsShown(FindObjectAt(x, y, cell->centreId));
 }

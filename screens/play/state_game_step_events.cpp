@@ -70,8 +70,8 @@ uint32_t SStateGame::tellCreature(uint32_t event, SMap& map, SCreature& creature
     return next;
 }
 
-uint32_t SStateGame::tellObject(uint32_t event, SMap& map, SMapCell& cell, SMapObjectType& type,
-                                SPlacedObject* object, const SGridPlace& place) {
+uint32_t SStateGame::tellObject(uint32_t event, SMap& map, SMapCell& cell, SMapObjectType& type, SPlacedObject* object,
+                                const SGridPlace& place) {
     SScriptContext* context = m_game->m_scriptContext.get();
     if (context == nullptr) return 0;
     context->SetupForObjectNpc(event, object, &map, &cell, &type, place, SScriptOutputMode::PlayScreen);

@@ -17,7 +17,8 @@ struct SSampleScript {
 const SSampleScript kScripts[] = {
     // Stepping on the plate carries the player up into the crossroads.
     {"base_plate", R"(if ( evtstepon ( ) ) @player . movemode ( "base_surface" , "teleport" ) ;)"},
-    {"base_readsign", R"(if ( evtuse ( ) ) message ( "Mind the goblin. The plate by the west wall leads outside." ) ;)"},
+    {"base_readsign",
+     R"(if ( evtuse ( ) ) message ( "Mind the goblin. The plate by the west wall leads outside." ) ;)"},
     // A question's answer runs the script again with it: 1 for Yes, 2 for No.
     {"base_touchbanner", R"(if ( evtuse ( ) ) {
         if ( answer ( ) == 0 ) questionyesno ( "Take the banner of Brim Vale down?" ) ;

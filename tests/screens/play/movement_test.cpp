@@ -46,16 +46,6 @@ object 1 base_start
 object 2 base_plate text-b=base_count
 )";
 
-// A 3 x 3 block of stone surface sections; the position base_middle lies in the middle one.
-std::string surfaceSection(bool middle) {
-    std::string level = "surface\ncell . floor=base_stone\ncell S floor=base_stone centre=base_position centre-id=1\n";
-    level += "cells 0 0\n";
-    for (int y = 0; y < 21; ++y) level += (middle && y == 3 ? std::string("...S") + std::string(17, '.') : std::string(21, '.')) + "\n";
-    level += "end\n";
-    if (middle) level += "object 1 base_middle\n";
-    return level;
-}
-
 class MovementTest : public PlayDriverTest {
 protected:
     SStateGame& play() { return m_driver->Play(); }
@@ -86,19 +76,9 @@ protected:
         script->program = SScriptAssembler::Assemble(listing, GameScriptCommands());
         m_driver->Game().m_scriptTable.Add(std::move(script));
     }
-    // Opens the 3 x 3 surface block with the player on base_middle.
     void OpenSurface() {
-        std::vector<TestMap> maps;
-        for (int y = 0; y < 3; ++y)
-            for (int x = 0; x < 3; ++x) {
-                char name[16];
-                std::snprintf(name, sizeof name, "base_s%02d%02d", x, y);
-                maps.push_back({name, name, surfaceSection(x == 1 && y == 1)});
-            }
         std::string error;
-        ASSERT_TRUE(m_driver->OpenWorld("BrimvaleSurface", maps, error)) << error;
-        play().TravelToPosition("base_middle", 0);
-        m_driver->Frame();
+        ASSERT_TRUE(m_driver->OpenStoneSurface(error)) << error;
     }
     SMap* Section(const char* name) { return play().m_package->FindMap(name); }
 };
@@ -112,9 +92,9 @@ TEST_F(MovementTest, eachMovementGoesToTheSideItsHeadingGives) {
         int dx, dy;
     };
     const Row rows[] = {
-        {0, kActionForward, 0, 0, -1},      {0, kActionStrafeLeft, 3, -1, 0}, {0, kActionStrafeRight, 1, 1, 0},
-        {0, kActionBack, 2, 0, 1},          {90, kActionBack, 1, 1, 0},       {90, kActionForward, 3, -1, 0},
-        {180, kActionStrafeLeft, 1, 1, 0},  {270, kActionStrafeRight, 2, 0, 1},
+        {0, kActionForward, 0, 0, -1},     {0, kActionStrafeLeft, 3, -1, 0},   {0, kActionStrafeRight, 1, 1, 0},
+        {0, kActionBack, 2, 0, 1},         {90, kActionBack, 1, 1, 0},         {90, kActionForward, 3, -1, 0},
+        {180, kActionStrafeLeft, 1, 1, 0}, {270, kActionStrafeRight, 2, 0, 1},
     };
     PlayDriver& driver = Start();
     for (const Row& row : rows) {
@@ -268,7 +248,7 @@ TEST_F(MovementTest, everyEdgeOfTheMiddleSectionLeadsToItsNeighbour) {
     PlayDriver& driver = Start();
     OpenSurface();
     for (const Row& row : rows) {
-        play().TravelToPosition("base_middle", 0);
+        play().TravelToPosition(PlayDriver::kMiddlePosition, 0);
         driver.Frame();
         StandAt(row.x, row.y, row.heading);
         stepTicks(kActionForward);

@@ -55,7 +55,7 @@ TEST_F(SampleWorldWalkTest, thePlateTeleportsToTheCrossroads) {
     PlayDriver& driver = *m_driver;
     ASSERT_EQ(mapName(), "base_cellar");
     ASSERT_EQ(place(), std::pair(18, 19));
-    const uint32_t route[] = {kActionTurnLeft, kActionForward,  kActionForward, kActionForward,
+    const uint32_t route[] = {kActionTurnLeft,  kActionForward, kActionForward, kActionForward,
                               kActionTurnRight, kActionForward, kActionForward, kActionForward};
     for (uint32_t action : route) {
         driver.Press(action);
