@@ -309,6 +309,19 @@ TEST_F(MovementTest, footstepsSoundByTheCellAndTheDistance) {
     driver.Game().m_mapObjectTypes.Find("base_stone")->m_param4 = nullptr;
 }
 
+// A travel that arrives facing another way shows the new heading on the compass at once.
+TEST_F(MovementTest, theCompassFollowsTheHeadingOfAnArrival) {
+    PlayDriver& driver = Start();
+    play().m_heading = 0;
+    play().m_compass.SetDirty();
+    driver.Frame();
+    play().QueueTravelTo(PlayDriver::kStartPosition, STravelFade::kTeleport);
+    ASSERT_TRUE(driver.RunUntilIdle(30));
+    ASSERT_EQ(play().m_heading, kEast);
+    driver.Frame();
+    EXPECT_TRUE(driver.Rig().MatchesFullRepaint());
+}
+
 // Nothing starts for a side outside 0..3, nor on a sprung trap's cell; a paralysed player bumps
 // without a word.
 TEST_F(MovementTest, refusedStepsStartNothingOrBumpSilently) {
