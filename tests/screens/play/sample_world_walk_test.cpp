@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "data/maps/map.h"
+#include "data/maps/placed_object.h"
 #include "engine/files/file_layer.h"
 #include "game/feldmar2.h"
 #include "game/game_data.h"
@@ -113,6 +114,23 @@ TEST_F(SampleWorldWalkTest, theStairsLeadUpAndDownAgain) {
     EXPECT_TRUE(driver.RunUntilIdle(80));
     EXPECT_EQ(mapName(), "base_cellar");
     EXPECT_EQ(place(), std::pair(21, 19));
+}
+
+// The signpost at the top of the stairs offers its choice list and, run again with the answer,
+// takes it back; no script error on the way.
+TEST_F(SampleWorldWalkTest, theSignpostOffersItsChoiceAndTakesItBack) {
+    PlayDriver& driver = *m_driver;
+    play().TravelToPosition("base_stairtop", 0);
+    driver.Frame();
+    ASSERT_EQ(place(), std::pair(12 + 7, 16 + 7));
+    const SPlacedObject* post = play().m_currentMap->FindObjectByName("base_signpost");
+    ASSERT_NE(post, nullptr);
+    for (const uint8_t state : {1, 0}) {
+        driver.Press(kActionUse);
+        driver.Frames(2);
+        EXPECT_EQ(post->stateByte, state);
+        EXPECT_EQ(driver.OpenMessageText(), "");
+    }
 }
 
 }  // namespace
