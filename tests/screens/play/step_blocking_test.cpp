@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 #include "data/map_objects/map_object_type_table.h"
 #include "screens/play/play_world_fixture.h"
@@ -11,6 +12,8 @@ namespace {
 constexpr int kEast = 1;
 constexpr int kSouth = 2;
 constexpr uint8_t kTrapCode = 42;
+constexpr uint8_t kTextureCode = 1;
+constexpr uint8_t kFlowingGroundCode = 3;
 
 // A goblin 1 and a townsman 2 (a person) in a cave; the player stands at (10, 10) facing east.
 class StepBlockingTest : public PlayWorldTest {
@@ -57,6 +60,36 @@ TEST_F(StepBlockingTest, aSprungTrapUnderfootHoldsThePlayer) {
     play.MoveTo(kEast);
     EXPECT_EQ(play.m_moving, 1u) << "the lower bits are the trap's own";
     grid.Cell(10, 10).centreType = nullptr;
+}
+
+// From flowing ground (animated ground) the player cannot walk on against a stream three cells
+// wide, but may where it narrows, and may always go back to the cell just left.
+TEST_F(StepBlockingTest, aWideStreamHoldsThePlayerBack) {
+    SMapObjectTypeTable types;
+    std::unique_ptr<SMapObjectType> water = types.CreateType(kFlowingGroundCode);
+    std::unique_ptr<SMapObjectType> stone = types.CreateType(kTextureCode);
+    for (auto [x, y] : {std::pair(10, 10), std::pair(11, 9), std::pair(11, 10), std::pair(11, 11)})
+        grid.Cell(x, y).floorType = water.get();
+    struct Row {
+        const char* name;
+        SMapObjectType* north;  // the floor of (11, 9)
+        int32_t previousX;
+        bool bump;
+    };
+    const Row rows[] = {{"three wide", water.get(), -1, true},
+                        {"two wide", stone.get(), -1, false},
+                        {"back where the step came from", water.get(), 11, false}};
+    for (const Row& row : rows) {
+        grid.Cell(11, 9).floorType = row.north;
+        play.m_previousX = row.previousX;
+        play.m_previousY = 10;
+        play.m_moving = 0;
+        play.m_playerX = 10;
+        play.MoveTo(kEast);
+        EXPECT_EQ(play.Step().IsBump(), row.bump) << row.name;
+    }
+    for (int x = 9; x <= 12; ++x)
+        for (int y = 8; y <= 12; ++y) grid.Cell(x, y).floorType = nullptr;
 }
 
 }  // namespace
