@@ -137,6 +137,9 @@ public:
     SString m_missilePalette;
     uint16_t m_missilePaletteSlot = 0;
     uint8_t m_copied[2] = {0, 0};
+    // The skill in stealth that robs a person of this monster with the full chance: the second of
+    // the bytes the monster has of its type.
+    uint8_t StealDifficulty() const { return m_copied[1]; }
     SEffectList m_effects;
     SItemList m_loot;
     SMonsterStats m_stats{};

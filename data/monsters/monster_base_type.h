@@ -76,6 +76,9 @@ public:
     uint8_t m_pictureGroup = 0;
     uint8_t m_size = 1;            // the sprite's scale
     uint8_t m_copied[2] = {0, 0};  // handed on to the monsters made from the type
+    // The first of those is the type's flag byte: a person of a type with 0x10 stands still.
+    static constexpr uint8_t kStandsStill = 0x10;
+    bool StandsStill() const { return (m_copied[0] & kStandsStill) != 0; }
     uint8_t m_attackKind = 1;
     const char* m_missile = nullptr;  // a first-person item sprite's name
     // A creature of the type stands on the play screen's grid, so its pictures are wanted.

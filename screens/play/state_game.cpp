@@ -239,4 +239,6 @@ void SStateGame::closeChild() {
     ResetOpen();
     m_messageBox.reset();
     m_messageText.reset();
+    m_choiceBox.reset();
+    m_choiceList.reset();
 }

@@ -28,6 +28,7 @@
 #include "screens/play/game_event.h"
 #include "screens/play/grid_sections.h"
 #include "screens/play/hands_jolt.h"
+#include "screens/play/person.h"
 #include "screens/play/play_clocks.h"
 #include "screens/play/play_sub_mode.h"
 #include "screens/play/step_motion.h"
@@ -35,6 +36,7 @@
 #include "screens/play/travel_fade.h"
 #include "ui/dialogs/dialog_enchant_item.h"
 #include "ui/dialogs/dialog_game_map.h"
+#include "ui/dialogs/dialog_list.h"
 #include "ui/dialogs/dialog_mark_recall.h"
 #include "ui/dialogs/dialog_potion.h"
 #include "ui/dialogs/dialog_rest.h"
@@ -290,7 +292,6 @@ public:
     void AskRest();
     // Not queued while another creature-information request waits.
     void QueueCreatureInfo(SMap& map, const SCreature& creature, uint8_t knowledge);
-    void QueueStealQuestion(SMap& map, const SCreature& creature);
     // Mark, recall, town portal, recharge or enchant, with its argument; any other type is dropped.
     void QueueSimpleEvent(uint32_t type, uint8_t flag);
     void QueueShipTravel(const char* destination, const char* text);
@@ -370,6 +371,32 @@ public:
     // The creatures within 7 cells: with countDown their poses run out (a wound-up blow strikes),
     // with advance those that walk show their next frame.
     void AnimateCreatures(bool countDown, bool advance);
+    // The townspeople within 7 cells (state_game_persons.cpp): found again after every move and on
+    // entering a map, and walked about on the persons' clock.
+    void UpdatePersonsInView();
+    // Takes the persons off the grid; with forget, out of both person lists too.
+    void RemovePersons(bool forget);
+    void RestorePersonPlaces();
+    void TickPersons();
+    // The person stops and faces the player for a while.
+    void TurnPersonToPlayer(SCreature& creature);
+    // The record of the person in view; null for a creature that is none.
+    SPerson* FindPerson(const SCreature& creature) const;
+    const std::vector<std::unique_ptr<SPerson>>& Persons() const { return m_persons; }
+    const SNearbyPerson& NearbyPerson() const { return m_nearbyPerson; }
+    // Stealing from a person (state_game_stealing.cpp). The persons on show within 2 cells of the
+    // player on both axes.
+    int CountPersonsNear() const;
+    // In percent, for the person asked about: 100, or 60 below the person's steal difficulty, less 5
+    // for each of the persons around.
+    int StealChance(int peopleAround) const;
+    // The steal question about the person, with the chance in words.
+    void AskToSteal(SMap& map, SCreature& creature);
+    // The player tries: an item of the person's goods on success, a crime when caught.
+    void Steal();
+    // Whether a message, or a creature's information, waits in the queue.
+    bool HasPendingMessage() const;
+    bool HasPendingEvent20() const;
     // What the player faces, into the two target panels.
     void UpdateLookTarget();
     const std::array<SLookTarget, 2>& LookTargets() const { return m_lookTargets; }
@@ -548,7 +575,6 @@ protected:
     // The object in the centre of the player's cell hears that the player arrived.
     void SendArrivedEvent();
     void SendToPrison(const char* town);
-    void AskToSteal(SMap& map, SCreature& creature);
     // The person keeps a building: talk opens the interior screen rather than the conversation.
     bool KeepsBuilding(const SNpcType& person) const;
     // The id of the world's named item list; 0 when there is none.
@@ -556,10 +582,6 @@ protected:
     // Sets the grid up around the player on the current map: sections, pictures, sky and fog, the
     // numbers of creatures and piles and every cell's view records.
     void EnterMap();
-    void UpdatePersonsInView();
-    // Takes the persons off the grid; with forget, out of both person lists too.
-    void RemovePersons(bool forget);
-    void RestorePersonPlaces();
     void RefreshArea();
     void ApplyPendingCellChanges();
     void ChooseHandSprites();
@@ -573,7 +595,6 @@ protected:
     // The doors within 6 cells move on.
     void TickNearbyObjects();
     void ScanNearbyCells();
-    void UpdatePersons();
     void StepTravelFog();
     void AdvanceTravelFade();
     void TurnBumpAround();
@@ -596,7 +617,8 @@ protected:
     void StartResting();
     void ResumeScript(uint32_t answer);
     void AnswerTravelQuestion(uint32_t answer);
-    void AnswerChoice();
+    // The chosen row's key, empty when the menu was cancelled, reaches the waiting script.
+    void AnswerChoice(const std::string& key);
     void AnswerDoorQuestion(uint32_t answer);
     void AnswerStealQuestion(uint32_t answer);
     // Advances one combat animation; true when it has finished.
@@ -624,6 +646,7 @@ private:
     SGameEvent& queueEvent(uint32_t type);
     uint32_t handle(SGameEvent& event);
     void showMessage(SGameEvent& event);
+    void showChoiceMenu(SGameEvent& event);
     // A message with the buttons, shown at once in the sub-mode.
     void ask(const char* text, uint32_t buttons, SPlaySubMode mode);
     void startTurn(int32_t targetHeading, int32_t sign);
@@ -681,6 +704,15 @@ private:
     void drawTargetPanels();
     void drawTargetPanel(const STargetPanel& panel, const SLookTarget& target);
     void animateCreature(SMap& map, SCreature& creature, SItemPileRecord& sprite, bool countDown, bool advance);
+    // The townspeople's moves (state_game_persons.cpp).
+    void choosePersonMove(SPerson& person);
+    void startPersonWalk(SPerson& person);
+    void stepPerson(SPerson& person);
+    // Faces the side, by way of the side between when the turn is a half turn.
+    void turnPersonTo(SPerson& person, int side);
+    // Whether a person may walk from its cell into the neighbour on the side.
+    bool personMayEnter(const SPerson& person, int x, int y) const;
+    SItemPileRecord* spriteOf(const SPerson& person) const;
 
     SPlaySubMode m_subMode = SPlaySubMode::kUnset;
     SPlayClocks m_clocks;
@@ -693,6 +725,18 @@ private:
     std::unique_ptr<SDialogMessage> m_messageBox;
     std::unique_ptr<SDialogTextCtrl> m_messageText;
     uint32_t m_messageButtons = 0;
+    // A script's choice menu while it is shown, with its list; deleted when it is answered.
+    std::unique_ptr<SDialogList> m_choiceBox;
+    std::unique_ptr<SDialogListCtrl> m_choiceList;
+    // The townspeople in view, and the one within reach.
+    std::vector<std::unique_ptr<SPerson>> m_persons;
+    SNearbyPerson m_nearbyPerson;
+    // The person the steal question asks about, while it is open.
+    struct SStealTarget {
+        SMap* map = nullptr;
+        SCreature* creature = nullptr;
+        int chance = 0;
+    } m_stealTarget;
     // The generic person's topics, for talk with creatures that have no person type.
     SDialogTopicSet m_genericTopics;
     std::vector<uint16_t> m_thumbnail;

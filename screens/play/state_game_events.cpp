@@ -119,15 +119,15 @@ void SStateGame::QueueDoorChoice(const char* text, const SDoorChoice& door, bool
 void SStateGame::AskRest() { queueEvent(SGameEvent::kRestQuestion).text = "Do you want to rest here?"; }
 
 void SStateGame::QueueCreatureInfo(SMap& map, const SCreature& creature, uint8_t knowledge) {
-    for (const auto& event : m_events)
-        if (event->type == SGameEvent::kCreatureInfo) return;
+    if (HasPendingEvent20()) return;
     SGameEvent& event = queueEvent(SGameEvent::kCreatureInfo);
     event.creature = {&map, creature.id};
     event.flag = knowledge;
 }
 
-void SStateGame::QueueStealQuestion(SMap& map, const SCreature& creature) {
-    queueEvent(SGameEvent::kStealQuestion).creature = {&map, creature.id};
+void SStateGame::QueueStealQuestion(SMap& map, SCreature& creature) {
+    // Only a person the player can see is asked about.
+    if (FindPerson(creature) != nullptr) queueEvent(SGameEvent::kStealQuestion).creature = {&map, creature.id};
 }
 
 void SStateGame::QueueSimpleEvent(uint32_t type, uint8_t flag) {
@@ -228,6 +228,7 @@ uint32_t SStateGame::handle(SGameEvent& event) {
                 AskToSteal(*event.creature.map, *person);
             break;
         case SGameEvent::kCreatureInfo: showCreatureInfo(event.creature, event.flag); break;
+        case SGameEvent::kChoiceMenu: showChoiceMenu(event); break;
         case SGameEvent::kScene: return playScene(event.name);
         case SGameEvent::kShipTravel:
             OpenShipTravel(event.text.c_str(), event.name.c_str());

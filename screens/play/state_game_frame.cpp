@@ -58,7 +58,7 @@ uint32_t SStateGame::OnTick(uint32_t arg) {
     if (on(SPlayClock::kDoors)) TickNearbyObjects();
     if (on(SPlayClock::kSkyDrift)) advanceSkyDrift();
     if (movementTick) viewWork(turnOrStepEnded);
-    if (on(SPlayClock::kPersons) && !stealing) UpdatePersons();
+    if (on(SPlayClock::kPersons) && !stealing) TickPersons();
 
     if (m_subMode == SPlaySubMode::kTravelFade) StepTravelFog();
     if (m_subMode == SPlaySubMode::kFree && m_child == nullptr && !m_combatAnims.empty()) RunCombatRound();

@@ -5,6 +5,7 @@
 #include "game/game_data.h"
 #include "screens/play/play_tables.h"
 #include "screens/play/state_game.h"
+#include "ui/dialogs/dialog_list.h"
 
 namespace {
 
@@ -193,6 +194,8 @@ uint32_t SStateGame::handleAnswer(uint32_t answer) {
     const SPlaySubMode mode = m_subMode;
     if (mode < SPlaySubMode::kMessage || m_child == nullptr) return 0;
     const uint32_t buttons = m_messageButtons;
+    const char* chosen = m_choiceBox != nullptr ? m_choiceBox->m_result.Text() : nullptr;
+    const std::string choice = chosen != nullptr ? chosen : "";
     closeChild();
     m_subMode = SPlaySubMode::kFree;
     SetDirty();
@@ -201,7 +204,7 @@ uint32_t SStateGame::handleAnswer(uint32_t answer) {
             if (bitCount(buttons) >= 2) ResumeScript(answer == kOk || answer == kYes ? 1 : 2);
             break;
         case SPlaySubMode::kTravelQuestion: AnswerTravelQuestion(answer); break;
-        case SPlaySubMode::kChoiceList: AnswerChoice(); break;
+        case SPlaySubMode::kChoiceList: AnswerChoice(choice); break;
         case SPlaySubMode::kDoorQuestion: AnswerDoorQuestion(answer); break;
         case SPlaySubMode::kRestQuestion:
             if (answer == kYes) StartResting();

@@ -2,6 +2,7 @@
 // until the script is over.
 #include "data/maps/map.h"
 #include "screens/play/state_game.h"
+#include "screens/play/travel_words.h"
 
 void SStateGame::QueueWorldEvent(const SWorldEvent& event) {
     switch (event.type) {
@@ -18,6 +19,6 @@ void SStateGame::QueueMoveQuestion(const char* objectId, const char* question, i
     QueueQuestion(objectId, question, uint32_t(moveKind), false);
 }
 
-int32_t SStateGame::ParseMoveKind(const char* text) const { return int32_t(STravelFade::ParseKind(text)); }
+int32_t SStateGame::ParseMoveKind(const char* text) const { return ParseTransitionKind(text); }
 
 uint8_t SStateGame::CurrentMapFlags() const { return m_currentMap != nullptr ? uint8_t(m_currentMap->Flags()) : 0; }

@@ -7,12 +7,8 @@
 #include "ui/widgets/dialog_list_ctrl.h"
 
 void SStateGame::SendToPrison(const char*) {}
-void SStateGame::AskToSteal(SMap&, SCreature&) {}
 bool SStateGame::KeepsBuilding(const SNpcType&) const { return false; }
 uint32_t SStateGame::FindItemListId(const char*) const { return 0; }
-void SStateGame::UpdatePersonsInView() {}
-void SStateGame::RemovePersons(bool) {}
-void SStateGame::RestorePersonPlaces() {}
 void SStateGame::RefreshArea() {}
 void SStateGame::ChooseHandSprites() {}
 void SStateGame::PlayAmbientVoice() {}
@@ -22,7 +18,6 @@ void SStateGame::MovePersonAside(SMap&, SCreature&) {}
 void SStateGame::RunMonsterRound() {}
 void SStateGame::PlayPendingThunder() {}
 void SStateGame::ScanNearbyCells() {}
-void SStateGame::UpdatePersons() {}
 void SStateGame::RebuildLeftCellView() {}
 uint32_t SStateGame::Attack() { return 0; }
 int SStateGame::HandAt(int32_t, int32_t) const { return -1; }
@@ -37,11 +32,8 @@ void SStateGame::PassTime(uint32_t minutes) { m_minutes += minutes; }
 bool SStateGame::SetMonstersHostile(int32_t, bool) { return false; }
 int32_t SStateGame::WeatherRain() const { return 0; }
 void SStateGame::SetWeatherRain(int32_t) {}
-void SStateGame::QueueChoiceMenu(std::unique_ptr<SDialogListCtrl>) {}
 void SStateGame::RefreshFog() { UpdateSkyAndFog(false); }
-void SStateGame::AnswerChoice() {}
 void SStateGame::AnswerDoorQuestion(uint32_t) {}
-void SStateGame::AnswerStealQuestion(uint32_t) {}
 
 // Without its handler an animation has nothing to show, so it ends at once rather than hold the
 // screen busy.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/base/c_string.h"
 #include "render/view_descriptor.h"
 
 namespace {
@@ -36,24 +35,6 @@ const char* STravelFade::SoundOf(uint32_t kind, SWalker walker) {
         case 7: return walker.booted ? "bsnd_stairup" : "bsnd_stairupbare";
         default: return nullptr;
     }
-}
-
-uint32_t STravelFade::ParseKind(const char* text) {
-    struct SNamedKind {
-        const char* joined;
-        const char* spaced;
-    };
-    // By kind, from 1.
-    constexpr SNamedKind kNames[kLastKind] = {{"teleport", "teleport"},  {"hole", "hole"},
-                                              {"fall", "fall"},          {"ladderdown", "ladder down"},
-                                              {"ladderup", "ladder up"}, {"stairdown", "stair down"},
-                                              {"stairup", "stair up"}};
-    if (text == nullptr) return 0;
-    for (uint32_t kind = kTeleport; kind <= kLastKind; ++kind) {
-        const SNamedKind& name = kNames[kind - 1];
-        if (StrICmp(text, name.joined) == 0 || StrICmp(text, name.spaced) == 0) return kind;
-    }
-    return 0;
 }
 
 void STravelFade::Start(uint32_t kind, const SViewDescriptor& view) {

@@ -26,10 +26,6 @@ public:
     // The sound that opens a fade of a kind; null for none. The teleport's sound is the travel
     // event's own, played before the fade, so the fade has none.
     static const char* SoundOf(uint32_t kind, SWalker walker);
-    // The kind a script's move-mode words name, in any case: "teleport", "hole", "fall",
-    // "ladderdown", "ladderup", "stairdown", "stairup" (each also with a blank before its second
-    // word); 0, a travel at once, for anything else.
-    static uint32_t ParseKind(const char* text);
 
     // Starts a fade of a kind (1 to 7); a teleport takes its fog steps from the view's fog now.
     void Start(uint32_t kind, const SViewDescriptor& view);

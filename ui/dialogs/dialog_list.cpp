@@ -15,6 +15,7 @@ constexpr uint32_t kTitleColor = 0x161616;
 constexpr uint32_t kTitleBlend = 0x94D6E7;
 constexpr int kWidestContent = 340;
 constexpr int kPageButtonW = 20, kPageButtonH = 12;
+constexpr uint32_t kRefuseKey = 3007;
 
 // Where a dialog of that length starts: at its fixed place where it fits, else moved back inside
 // the screen (a dialog 180 wide at 100 would run 40 pixels off a 240-wide screen).
@@ -91,6 +92,11 @@ void SDialogList::Draw() {
 uint32_t SDialogList::choose() {
     m_result.Assign(m_list ? m_list->GetSelectedKey() : "");
     return kOk;
+}
+
+uint32_t SDialogList::OnKey(uint32_t key) {
+    if (IsOpenFrame()) return 0;
+    return key == kRefuseKey ? OnCommand(kCancel) : SDialog::OnKey(key);
 }
 
 uint32_t SDialogList::OnCommand(uint32_t id) {

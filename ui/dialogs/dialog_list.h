@@ -32,6 +32,8 @@ public:
     void Open(SDialogListCtrl& list);
     // Everything, every time: the panel, the title, the list, the buttons.
     void Draw() override;
+    // The refuse key (3007) cancels, as the Cancel button does; other keys go to the list.
+    uint32_t OnKey(uint32_t key) override;
     uint32_t OnCommand(uint32_t id) override;
 
     SString m_result;

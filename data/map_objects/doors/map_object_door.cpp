@@ -31,6 +31,7 @@ constexpr int kFlameSlot = 4;
 constexpr uint32_t kFlameStep = 2;
 constexpr int16_t kOwnCellFlameShift = 10;
 constexpr uint16_t kLeafPlaces[] = {43, 55, 71};
+constexpr int kFramePicture = 3;
 constexpr int kHighestLock = 110;
 constexpr int kHighestTrap = 101;
 constexpr uint16_t kDrawCodeBetweenWalls = 16;
@@ -75,11 +76,15 @@ void SMapObjectDoor::BuildCellRecord(SPlacedObject* object, SMapCell& cell, SObj
         record.m_kind = kDoorway;
         SetPicture(record, 0, PictureId(2), cell.centrePalette);
     } else {
+        // The leaves in the first three pictures, at their places in the frame, and the frame
+        // around them in the fourth; a single door has one leaf.
         record.m_kind = kFramedPicture;
-        SetPicture(record, 0, PictureId(0), cell.centrePalette);
-        for (int k = 1; k <= 3; ++k) SetPicture(record, k, leafPicture(cell.upperType), cell.upperPalette);
         const int leaves = m_typeCode == kDoubleDoorCode ? 3 : 1;
-        for (int k = 0; k < leaves; ++k) record.m_x[k] = kLeafPlaces[k];
+        for (int k = 0; k < leaves; ++k) {
+            SetPicture(record, k, leafPicture(cell.upperType), cell.upperPalette);
+            record.m_x[k] = kLeafPlaces[k];
+        }
+        SetPicture(record, kFramePicture, PictureId(0), cell.centrePalette);
     }
     setFlames(cell, record, light);
     const int facing = facingOf(cell);

@@ -317,7 +317,7 @@ TEST_F(DoorSpellTest, theHighlightCountsDownWhileTheDoorStandsStill) {
     EXPECT_FALSE(object.flags & SMapObjectDoor::kSpellHighlight);
 }
 
-// Seen across: the frame and three leaves placed at 43, 55 and 71 (a single door: the first only),
+// Seen across: three leaves placed at 43, 55 and 71 (a single door: the first only) in the frame,
 // facing in bits 8..9, open or shut in the top six; from within: the frame's third picture. The
 // flames beside the door burn indoors; a fire type counting no frames shows its first picture.
 TEST_F(DoorTest, theDoorsRecordShowsItsFrameLeavesAndFlames) {
@@ -332,8 +332,9 @@ TEST_F(DoorTest, theDoorsRecordShowsItsFrameLeavesAndFlames) {
     record = {};
     Type("doubledoor").BuildCellRecord(&object, cell, record, light);
     EXPECT_EQ(record.m_kind, 3 | 1 << 8);
-    EXPECT_EQ(record.m_pictures[0], Picture(1));
-    EXPECT_EQ(record.m_pictures[1], Picture(5)) << "the leaf's second picture";
+    EXPECT_EQ(record.m_pictures[3], Picture(1)) << "the frame";
+    EXPECT_EQ(record.m_pictures[0], Picture(5)) << "the leaf's second picture";
+    EXPECT_EQ(record.m_pictures[1], Picture(5));
     EXPECT_EQ(record.m_palettes[1], wallPalette.slot);
     EXPECT_EQ(record.m_x[2], 71);
     EXPECT_EQ(record.m_pictures[4], Picture(8));
@@ -342,6 +343,12 @@ TEST_F(DoorTest, theDoorsRecordShowsItsFrameLeavesAndFlames) {
     EXPECT_GE(light, 256 + 64 + 16);
     EXPECT_EQ(record.m_drawCode, 15);
     EXPECT_STREQ(Type("doubledoor").GetAmbientSound(&object, cell), "bsnd_fire");
+    record = {};
+    door().BuildCellRecord(&object, cell, record, light);
+    EXPECT_EQ(record.m_pictures[0], Picture(5));
+    EXPECT_EQ(record.m_pictures[1], 0) << "a single door has one leaf";
+    EXPECT_EQ(record.m_pictures[2], 0);
+    EXPECT_NE(record.m_pictures[3], 0) << "its frame";
 
     object.flags = SPlacedObject::kVisible;
     screen.playerCell = &cell;

@@ -28,7 +28,10 @@
 #include "support/text_ctrl_lines.h"
 #include "support/world_package.h"
 #include "tools/sampledata/game_script_commands.h"
+#include "tools/sampledata/script_assembler.h"
+#include "ui/dialogs/dialog_list.h"
 #include "ui/dialogs/dialog_message.h"
+#include "ui/widgets/dialog_list_ctrl.h"
 
 namespace {
 
@@ -542,3 +545,69 @@ TEST_F(PlayEventsTest, aQuestionsAnswerRunsTheWaitingScriptAgainWithIt) {
 }
 
 }  // namespace
+
+// A script's choice menu: the list it filled shows as "What do you want?" with nothing chosen; the
+// chosen row's key, or nothing on Cancel, reaches the script, which runs again and reads it.
+TEST_F(PlayEventsTest, aChoiceMenusKeyRunsTheWaitingScriptAgainWithIt) {
+    PlayDriver& driver = StartWithSounds();
+    SGameData& game = driver.Game();
+    auto out = std::make_unique<SGlobalVar>();
+    out->m_name.Set("base_out");
+    out->m_value = SScriptValue("unset");
+    const SGlobalVar& result = *out;
+    game.m_globals.Add(std::move(out));
+    auto script = std::make_unique<SNamedScript>();
+    script->name.Set("base_choose");
+    script->program = SScriptAssembler::Assemble(
+        "setglobalstr ( \"base_out\" , getobjectlistresult ( ) ) ; if ( getobjectlistresult ( ) == \"\" ) { "
+        "createobjectlist ( \"Pick\" ) ; addobjecttolist ( \"base_left\" , \"Left\" ) ; "
+        "addobjecttolist ( \"base_right\" , \"Right\" ) ; showobjectlist ( ) ; }",
+        GameScriptCommands());
+    game.m_scriptTable.Add(std::move(script));
+    SPlacedObject* sign = play().m_currentMap->FindObjectByName(PlayDriver::kStartPosition);
+    ASSERT_NE(sign, nullptr);
+    sign->textB.Assign("base_choose");
+    game.m_scriptContext->SetupForObjectNpc(kEventUse, sign, play().m_currentMap, nullptr, nullptr, {},
+                                            SScriptOutputMode::PlayScreen);
+    game.m_scriptContext->RunObjectScript();
+    EXPECT_EQ(driver.QueuedEventTypes(), std::vector<uint32_t>{SGameEvent::kChoiceMenu});
+
+    auto openMenu = [&]() -> SDialogList* {
+        driver.Frames(2);
+        EXPECT_EQ(play().SubMode(), SPlaySubMode::kChoiceList);
+        return dynamic_cast<SDialogList*>(play().m_child);
+    };
+    SDialogList* menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_NE(menu->m_list, nullptr);
+    EXPECT_EQ(menu->m_list->RowCount(), 2);
+    EXPECT_EQ(menu->m_list->m_w, 140) << "340 wide, less the dialog's margins on a 240 wide screen";
+    EXPECT_LE(menu->m_x + menu->m_w, 240);
+    EXPECT_EQ(menu->m_list->GetSelectedKey(), std::string()) << "nothing is chosen at first";
+    driver.Rig().Shot("play-choice-menu");
+    // Cancel answers nothing...
+    driver.Press(kCancelKey);
+    EXPECT_EQ(result.m_value.Text(), std::string());
+    // ...and the script, run again, offers its menu anew.
+    menu = openMenu();
+    ASSERT_NE(menu, nullptr);
+    menu->m_list->Select(1);
+    EXPECT_EQ(menu->OnCommand(SDialogList::kOk), SDialogList::kOk);
+    play().OnCommand(SDialogList::kOk);
+    EXPECT_EQ(play().m_child, nullptr);
+    EXPECT_EQ(play().SubMode(), SPlaySubMode::kFree);
+    EXPECT_EQ(result.m_value.Text(), std::string("base_right"));
+    EXPECT_TRUE(driver.QueuedEventTypes().empty());
+}
+
+// A menu never shown is freed with the queue.
+TEST_F(PlayEventsTest, aWorldResetFreesAChoiceMenuNeverShown) {
+    StartWithSounds();
+    auto list = std::make_unique<SDialogListCtrl>();
+    list->AddRowLabel("base_a", "A", 0);
+    play().QueueChoiceMenu(std::move(list));
+    play().QueueChoiceMenu(nullptr);
+    EXPECT_EQ(play().Events().size(), 1u) << "a missing list queues nothing";
+    play().ResetWorld();
+    EXPECT_TRUE(play().Events().empty());
+}

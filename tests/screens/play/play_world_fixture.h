@@ -1,7 +1,7 @@
 #pragma once
 // The play screen's world work without a window: a play screen started on a game object that has
-// only its tables, a map drawn by the level writer as the current map, the tests' own grid whose
-// cells the tests fill, and a monster screen that writes down what the monster rules ask of it.
+// only its tables and a small screen in memory, a map drawn by the level writer as the current map, the tests' own grid
+// whose cells the tests fill, and a monster screen that writes down what the monster rules ask of it.
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,7 +9,9 @@
 #include "data/monsters/monster_fixture.h"
 #include "game/game_data.h"
 #include "screens/play/state_game.h"
+#include "support/block_font.h"
 #include "support/map_fixture.h"
+#include "support/memory_display.h"
 
 class WorldPlayScreen : public SStateGame {
 public:
@@ -19,8 +21,16 @@ public:
 
 class PlayWorldTest : public MapTest {
 protected:
-    PlayWorldTest() {
+    // With messages, a small screen in memory and the block font, so that the screen can show them.
+    explicit PlayWorldTest(bool messages = false) {
         game.InitTables();
+        if (messages) {
+            game.m_display = std::make_unique<SDisplay>();
+            DrawIntoMemory(*game.m_display, pixels, kScreenW, kScreenH);
+            game.m_text = std::make_unique<SText>();
+            game.m_text->SetDisplay(game.m_display.get());
+            UseBlockFont(*game.m_text);
+        }
         game.m_random = std::make_unique<SRandom>();
         game.m_random->Seed(3);
         play.Init(&game);
@@ -74,6 +84,8 @@ protected:
         return *creature;
     }
 
+    static constexpr int kScreenW = 240, kScreenH = 320;
+    std::vector<uint16_t> pixels;
     SGameData game;
     WorldPlayScreen play;
     TestGrid grid;

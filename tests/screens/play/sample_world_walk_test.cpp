@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "data/maps/map.h"
-#include "data/maps/placed_object.h"
 #include "engine/files/file_layer.h"
 #include "game/feldmar2.h"
 #include "game/game_data.h"
@@ -12,6 +11,8 @@
 #include "support/play_driver.h"
 #include "support/sound_fixtures.h"
 #include "tools/sampledata/world_packages.h"
+#include "ui/dialogs/dialog_list.h"
+#include "ui/widgets/dialog_list_ctrl.h"
 
 namespace {
 
@@ -116,21 +117,24 @@ TEST_F(SampleWorldWalkTest, theStairsLeadUpAndDownAgain) {
     EXPECT_EQ(place(), std::pair(21, 19));
 }
 
-// The signpost at the top of the stairs offers its choice list and, run again with the answer,
-// takes it back; no script error on the way.
-TEST_F(SampleWorldWalkTest, theSignpostOffersItsChoiceAndTakesItBack) {
+// The signpost at the top of the stairs offers its choice list; the chosen row's key runs its
+// script again, which answers it.
+TEST_F(SampleWorldWalkTest, theSignpostAnswersTheChoiceMade) {
     PlayDriver& driver = *m_driver;
     play().TravelToPosition("base_stairtop", 0);
     driver.Frame();
     ASSERT_EQ(place(), std::pair(12 + 7, 16 + 7));
-    const SPlacedObject* post = play().m_currentMap->FindObjectByName("base_signpost");
-    ASSERT_NE(post, nullptr);
-    for (const uint8_t state : {1, 0}) {
-        driver.Press(kActionUse);
-        driver.Frames(2);
-        EXPECT_EQ(post->stateByte, state);
-        EXPECT_EQ(driver.OpenMessageText(), "");
-    }
+    driver.Press(kActionUse);
+    driver.Frames(2);
+    auto* menu = dynamic_cast<SDialogList*>(play().m_child);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_NE(menu->m_list, nullptr);
+    ASSERT_EQ(menu->m_list->RowCount(), 2);
+    menu->m_list->Select(0);
+    ASSERT_EQ(menu->OnCommand(SDialogList::kOk), SDialogList::kOk);
+    play().OnCommand(SDialogList::kOk);
+    driver.Frames(2);
+    EXPECT_EQ(driver.OpenMessageText(), "The town lies two sections east and south.");
 }
 
 }  // namespace

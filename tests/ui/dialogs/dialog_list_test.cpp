@@ -53,6 +53,10 @@ TEST_F(ListDialogTest, okAnswersOneWithTheSelectedKeyAndCancelEmptiesTheResult) 
     list.Select(-1);
     EXPECT_EQ(box.OnCommand(SDialogList::kOk), 1u);
     EXPECT_TRUE(box.m_result.IsEmpty()) << "Ok without a selection";
+    // The refuse key cancels as the button does.
+    list.Select(0);
+    EXPECT_EQ(box.OnKey(3007), 2u);
+    EXPECT_TRUE(box.m_result.IsEmpty());
 }
 
 // The list answers inside the dialog: a moved selection keeps it open, the use key chooses.
