@@ -11,6 +11,9 @@ struct SSectionSlot {
     int gx, gy;  // where that part lies on the grid
 };
 
+// On the surface the player stands in the middle section, grid cells 7 to 27 on both axes.
+inline constexpr int kFirstMiddleCell = 7;
+inline constexpr int kLastMiddleCell = 27;
 inline constexpr int kSectionSlots = 9;
 inline constexpr int kCurrentSectionSlot = 4;
 

@@ -19,6 +19,7 @@
 #include "data/dialogue/dialog_topic_set.h"
 #include "data/monsters/monster_context.h"
 #include "data/monsters/monster_screen.h"
+#include "data/player/player_world.h"
 #include "game/saved_screens.h"
 #include "game/script/script_play_screen.h"
 #include "game/script/script_text_output.h"
@@ -31,6 +32,7 @@
 #include "screens/play/play_clocks.h"
 #include "screens/play/play_sub_mode.h"
 #include "screens/play/rain_weather.h"
+#include "screens/play/step_motion.h"
 #include "screens/play/target_panels.h"
 #include "screens/play/travel_fade.h"
 #include "ui/dialogs/dialog_enchant_item.h"
@@ -60,6 +62,7 @@ class SMapGrid;
 class SMapObjectType;
 class SModule;
 class SNpcType;
+class SScriptContext;
 class SMonster;
 class SString;
 class SWorldGrid;
@@ -85,7 +88,8 @@ class SStateGame : public SState,
                    public SScriptPlayScreen,
                    public SScriptTextOutput,
                    public SSavedPlayScreen,
-                   public SMonsterScreen {
+                   public SMonsterScreen,
+                   public SPlayerWorld {
 public:
     static constexpr int kGridSize = 35;
     static constexpr int32_t kCellCentre = 0x8000;  // the 16.16 fraction of a player standing still
@@ -372,6 +376,38 @@ public:
     // Moves the player to a cell of a map of a world package; nothing changes when the package,
     // the map, the cell or the heading quarter does not exist.
     void TravelToCoords(const STravelTarget& target, uint32_t kind);
+    // Movement (state_game_movement.cpp, state_game_walk.cpp, state_game_step_events.cpp,
+    // state_game_footsteps.cpp). Sides are 0 north, 1 east, 2 south, 3 west.
+    // Starts a step to the side: a walk, or a bump where the way is blocked; a step into what leads
+    // somewhere uses it instead. Answers the screen the use switches to, else 0. A side outside
+    // 0..3, a place off the grid or a sprung trap underfoot start nothing.
+    uint32_t MoveTo(int side);
+    // A step against the side of the last step.
+    void StepBack();
+    // Turns to the heading quarter: 0 north, 1 west, 2 south, 3 east; larger ones count round.
+    void TurnToSide(uint32_t quarter);
+    // Which things of a cell an object event reaches.
+    enum EventReach : uint32_t {
+        kWhereCentre = 1,
+        kWhereSide = 2,  // the object mounted on the given side of a wall
+        kWhereFirstCreature = 4,
+        kWhereSecondCreature = 8,
+        kWhereAll = 15,
+    };
+    // Tells the thing in grid cell (x, y) of the event (a script event bit); `side` is the side of
+    // the cell the player faces, -1 for none. With `found` nothing is told: it says whether
+    // anything would hear. Answers the screen the thing's reaction switches to, else 0.
+    uint32_t SendObjectEvent(uint32_t event, uint32_t where, int x, int y, int side, bool* found = nullptr);
+    // The cell the last step left hears the player step off, the player's cell the step on.
+    void SendStepOffEvent();
+    void SendStepOnEvent();
+    // The first (volume 10) or second (volume 6) footstep in the player's cell.
+    void PlayStepSound(bool second);
+    // The ground underfoot sounds where a creature at grid (x, y) walks, fainter with distance.
+    void PlayFloorSoundFrom(int x, int y);
+    // The way the step under way goes, tick by tick.
+    const SStepMotion& Step() const { return m_step; }
+
     void QueueCombatAnim(std::unique_ptr<SCombatAnim> anim) { m_combatAnims.push_back(std::move(anim)); }
     // The embedded dialogs that world events open.
     void OpenMarkRecall(uint32_t markMode);
@@ -461,6 +497,7 @@ public:
     int32_t m_previousX = -1;  // the cell the last step left
     int32_t m_previousY = -1;
     uint32_t m_stepSoundCountdown = 0;  // movement ticks until the second footstep
+    uint32_t m_stepSide = 0;            // the side of the last step, which a step back reverses
     uint32_t m_activeHand = 0;          // 0 left, 1 right: the hand the use action acts with
     uint32_t m_minutes = 0;             // the game clock; minute 0 is the first minute of day 1
     // Set on the first Enter after a new game or a load: the main menu offers to continue.
@@ -527,7 +564,17 @@ public:
     void RefreshFog() override;
     SMapGrid* Grid() override { return m_grid; }
     SMonsterScreen* MonsterScreen() override { return this; }
-    SPlayerWorld* PlayerWorld() override { return nullptr; }
+    SPlayerWorld* PlayerWorld() override { return this; }
+    // The player's script commands that move the player (state_game_player_world.cpp).
+    void QueueWorldEvent(const SWorldEvent& event) override;
+    void QueueMoveQuestion(const char* objectId, const char* question, int32_t moveKind) override;
+    int32_t ParseMoveKind(const char* text) const override;
+    int32_t PlayerGridX() const override { return m_playerX; }
+    int32_t PlayerGridY() const override { return m_playerY; }
+    uint8_t CurrentMapFlags() const override;
+    // The prison is not kept yet: the player is never in it.
+    bool IsInJail() const override { return false; }
+    void ClearJail() override {}
     // What the monster rules ask of the play screen (state_game_monsters.cpp); the parts of their
     // turns that are not built yet answer nothing.
     int PlayerX() const override { return m_playerX; }
@@ -594,7 +641,6 @@ protected:
     void FaceByCell();
     // The object in the centre of the player's cell hears that the player arrived.
     void SendArrivedEvent();
-    void StepBack();
     void SendToPrison(const char* town);
     // The person keeps a building: talk opens the interior screen rather than the conversation.
     bool KeepsBuilding(const SNpcType& person) const;
@@ -621,7 +667,11 @@ protected:
     void StepTravelFog();
     void AdvanceTravelFade();
     void TurnBumpAround();
-    void StepToSide(uint32_t side);
+    // Below ground the monsters see the player step towards grid (x, y); clearing m_moving holds
+    // the player back.
+    void ReactToPlayerStep(int x, int y);
+    // A person in the cell the player walks into makes room.
+    void MovePersonAside(SMap& map, SCreature& person);
     void RebuildLeftCellView();
     uint32_t Attack();
     uint32_t UseCellAhead(uint32_t hand);
@@ -685,6 +735,22 @@ private:
     // What follows every arrival: the automap, the persons, the sound, the monsters and the view.
     void settleAfterTravel(bool mapChanged);
     void freeParalysedPlayer();
+    // Movement's parts.
+    bool isHeldByTrap() const;
+    bool isStepBlocked(int side, int tx, int ty, bool& use);
+    bool crowdBlocks(SMap& map, int x, int y);
+    bool isOpenPassage(int x, int y) const;
+    bool walksOntoFlowingGround(int side, int tx, int ty) const;
+    // The thing in the cell on that side is used with the hand (0 left, 1 right).
+    uint32_t useCell(int side, uint32_t hand);
+    void crossCell(int32_t dx, int32_t dy);
+    void shiftSection(int32_t dx, int32_t dy);
+    void endStep();
+    uint32_t tellCreature(uint32_t event, SMap& map, SCreature& creature, SPlacedObject* owner);
+    uint32_t tellObject(uint32_t event, SMap& map, SMapCell& cell, SMapObjectType& type, SPlacedObject* object,
+                        const SGridPlace& place);
+    void finishObjectEvent(SScriptContext& context);
+    const SMapObjectType* groundTypeAt(int x, int y) const;
     // The view and the controls, in state_game_view.cpp.
     void takeViewRectangle();
     void layoutTargetPanels();
@@ -747,6 +813,7 @@ private:
     STargetPanels m_targetPanels;
     std::array<SLookTarget, 2> m_lookTargets;
     SHandsJolt m_jolt;
+    SStepMotion m_step;
     std::array<uint16_t, 3> m_doorPictures{};
     std::array<uint32_t, 5> m_dropTables{};  // cheap, normal, better, best, super
     uint32_t m_lastRainTick = 0;

@@ -18,7 +18,6 @@ constexpr uint32_t kYesNo = SDialogMessage::kYes | SDialogMessage::kNo;
 constexpr uint32_t kOk = SDialogMessage::kOk;
 constexpr uint32_t kPlainColour = 1;
 constexpr int kVolume = 10;
-constexpr int32_t kQuarterTurn = 90;
 constexpr uint32_t kShipVoyageMinutes = 60;
 
 // Map flags.
@@ -178,12 +177,7 @@ uint32_t SStateGame::handle(SGameEvent& event) {
             m_travelQuestion = {event.travel.position, event.kind, event.stepBack};
             ask(event.text.c_str(), kYesNo, SPlaySubMode::kTravelQuestion);
             break;
-        case SGameEvent::kTurn: {
-            // Scripts may count past a full turn; the heading is always within one.
-            const int32_t target = int32_t(event.side % 4) * kQuarterTurn;
-            startTurn(target, (int32_t(m_heading) + kQuarterTurn) % 360 == target ? 1 : -1);
-            break;
-        }
+        case SGameEvent::kTurn: TurnToSide(event.side); break;
         case SGameEvent::kPlace: placePlayer(event.x, event.y); break;
         case SGameEvent::kTravel: startTravelFade(event.travel, event.kind); break;
         case SGameEvent::kPrison: SendToPrison(event.name.c_str()); break;

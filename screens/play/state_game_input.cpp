@@ -54,9 +54,9 @@ uint32_t SStateGame::OnKey(uint32_t key) {
 
 uint32_t SStateGame::handleMovementKey(uint32_t key) {
     if (const int quarter = movementQuarter(key); quarter >= 0) {
-        StepToSide(play_tables::kSideByQuarter[FacingSide() + uint32_t(quarter)]);
+        const uint32_t next = MoveTo(int(play_tables::kSideByQuarter[FacingSide() + uint32_t(quarter)]));
         if (m_moving != 0) RebuildLeftCellView();
-        return 0;
+        return next;
     }
     switch (key) {
         case kActionTurnLeft:

@@ -11,14 +11,6 @@
 #include "screens/play/grid_cell_rules.h"
 #include "screens/play/state_game.h"
 
-namespace {
-
-// On the surface the player stands in the middle section, grid cells 7 to 27.
-constexpr int kFirstMiddleCell = 7;
-constexpr int kLastMiddleCell = 27;
-
-}  // namespace
-
 void SStateGame::EnterMap() {
     FillGrid();
     ClearTypeMarks();

@@ -114,14 +114,18 @@ void SStateGame::RemovePersons(bool forget) {
     if (m_grid == nullptr) return;
     for (int y = 0; y < kGridSize; ++y) {
         for (int x = 0; x < kGridSize; ++x) {
-            SMap* map = GetZoneMap(x, y);
-            // Taking the first place's person moves the second into the first place.
+            SMapCell& cell = *GetCell(x, y);
+            // Taking the first place's person moves the second into the first place. The cell is
+            // emptied here, whatever place the creature itself names.
             for (int slot = 0; slot < 2;) {
                 SCreature* creature = creatureInSlot(x, y, slot);
-                if (map != nullptr && creature != nullptr && creature->IsPerson() && creatureShows(x, y, *creature))
-                    RemoveCreatureFromCell(*map, *creature);
-                else
+                if (creature == nullptr || !creature->IsPerson() || !creatureShows(x, y, *creature)) {
                     ++slot;
+                    continue;
+                }
+                if (slot == 0) cell.creatures[0] = cell.creatures[1];
+                cell.creatures[1] = 0;
+                std::erase(m_actingMonsters, creature);
             }
         }
     }

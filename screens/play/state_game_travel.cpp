@@ -85,6 +85,9 @@ void SStateGame::standAt(const SMap& map, int32_t gridX, int32_t gridY) {
 }
 
 void SStateGame::settleAfterTravel(bool mapChanged) {
+    // The arrival may face another way: the compass shows it at once.
+    m_compassBorder.SetDirty();
+    m_compass.SetDirty();
     MarkExplored();
     UpdatePersonsInView();
     RefreshArea();

@@ -6,28 +6,23 @@
 #include "screens/play/state_game.h"
 #include "ui/widgets/dialog_list_ctrl.h"
 
-void SStateGame::SendArrivedEvent() {}
-void SStateGame::StepBack() {}
 void SStateGame::SendToPrison(const char*) {}
 void SStateGame::ServeSentence() {}
 bool SStateGame::KeepsBuilding(const SNpcType&) const { return false; }
 uint32_t SStateGame::FindItemListId(const char*) const { return 0; }
 void SStateGame::ChooseHandSprites() {}
-void SStateGame::PlaySecondFootstep() {}
-void SStateGame::AdvanceWalk() {}
 // A monster turn begins with the fight's watch: the music follows whether a threat is near.
 void SStateGame::RunMonsterPass() {
     m_monsterPassRequest = 0;
     UpdateFightState();
     UpdateMusic();
 }
+void SStateGame::ReactToPlayerStep(int, int) {}
+void SStateGame::MovePersonAside(SMap&, SCreature&) {}
 void SStateGame::RunMonsterRound() {}
 void SStateGame::ScanNearbyCells() {}
-void SStateGame::TurnBumpAround() {}
-void SStateGame::StepToSide(uint32_t) {}
 void SStateGame::RebuildLeftCellView() {}
 uint32_t SStateGame::Attack() { return 0; }
-uint32_t SStateGame::UseCellAhead(uint32_t) { return 0; }
 int SStateGame::HandAt(int32_t, int32_t) const { return -1; }
 bool SStateGame::OpenItemPileHere() { return false; }
 uint32_t SStateGame::OpenInventory() { return kStay; }

@@ -162,8 +162,8 @@ TEST_F(StartupTest, aFailedScriptTellsThePlayScreenAndTheScriptsReachTheWorldThr
     EXPECT_FALSE(game->m_script->Execute());
     ASSERT_EQ(play->Events().size(), 2u);
     EXPECT_EQ(TextCtrlLines(*play->Events()[1]->textCtrl), "Script error!");
-    // The player's commands need the play screen's world requests, which it does not take yet.
-    EXPECT_EQ(game->m_player.Gold(), gold);
+    // The player's commands reach the player through the play screen, before the error stops the script.
+    EXPECT_EQ(game->m_player.Gold(), gold + 5);
 
     // A play screen put in later is the one scripts reach.
     game->SetScreen(kPlayScreen, std::make_unique<SStateGame>());

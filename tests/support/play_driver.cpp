@@ -1,5 +1,6 @@
 #include "support/play_driver.h"
 
+#include <cstdio>
 #include <sstream>
 
 #include "data/map_objects/map_object_type_table.h"
@@ -107,6 +108,29 @@ bool PlayDriver::OpenWorld(const char* fileName, const std::vector<TestMap>& map
     view.m_fogDistance = kFogCells * kCell;
     view.m_farDistance = kFarCells * kCell;
     view.m_fogColour = kFogColour;
+    return true;
+}
+
+bool PlayDriver::OpenStoneSurface(std::string& error) {
+    constexpr int kSide = 21;
+    std::vector<TestMap> maps;
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 3; ++x) {
+            const bool middle = x == 1 && y == 1;
+            std::string level = "surface\ncell . floor=base_stone\n";
+            level += "cell S floor=base_stone centre=base_position centre-id=1\ncells 0 0\n";
+            for (int row = 0; row < kSide; ++row)
+                level += (middle && row == 3 ? "...S" + std::string(kSide - 4, '.') : std::string(kSide, '.')) + "\n";
+            level += "end\n";
+            if (middle) level += std::string("object 1 ") + kMiddlePosition + "\n";
+            char name[16];
+            std::snprintf(name, sizeof name, "base_s%02d%02d", x, y);
+            maps.push_back({name, name, level});
+        }
+    if (!OpenWorld("BrimvaleSurface", maps, error)) return false;
+    m_play->TravelToPosition(kMiddlePosition, 0);
+    // Input waits for the first frame after a travel.
+    Frame();
     return true;
 }
 

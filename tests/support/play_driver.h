@@ -35,6 +35,10 @@ public:
     // room's types: base_stone, base_brick, base_banner and base_position; surface sections named
     // base_sXXYY), opens it and travels to its start position. False, with the reason.
     bool OpenWorld(const char* fileName, const std::vector<TestMap>& maps, std::string& error);
+    // A world of a 3 x 3 block of stone surface sections, base_s0000 to base_s0202, with the
+    // position kMiddlePosition at cell (3, 3) of the middle one, where the player stands.
+    static constexpr const char* kMiddlePosition = "base_middle";
+    bool OpenStoneSurface(std::string& error);
 
     // An action pressed and let go at once: handed over and followed by a tick, as a key-down is.
     void Press(uint32_t action);

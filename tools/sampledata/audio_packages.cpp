@@ -46,6 +46,14 @@ bool WriteSoundPackage(const SFileFolder& folder, std::string& error) {
     table.AddSound(makeSound("bsnd_bookclose", FadingNoise(kRate, 0.2, 9000)));
     table.AddSound(makeSound("bsnd_fire", FadingNoise(kRate, 1.0, 3000)));
     table.AddSound(makeSound("bsnd_shiptravel", FadingTone(kRate, 180, 2.0, 5000)));
+    // Bare footsteps, right and left; the teleport's rush; stairs up and down, booted and bare.
+    table.AddSound(makeSound("bsnd_stepbarefoot-right", FadingNoise(kRate, 0.08, 3000)));
+    table.AddSound(makeSound("bsnd_stepbarefoot-left", FadingNoise(kRate, 0.07, 2600)));
+    table.AddSound(makeSound("bsnd_spellteleport", FadingTone(kRate, 600, 0.8, 7000)));
+    table.AddSound(makeSound("bsnd_stairup", FadingNoise(kRate, 0.6, 6000)));
+    table.AddSound(makeSound("bsnd_stairupbare", FadingNoise(kRate, 0.6, 4000)));
+    table.AddSound(makeSound("bsnd_stairdown", FadingNoise(kRate, 0.6, 6000)));
+    table.AddSound(makeSound("bsnd_stairdownbare", FadingNoise(kRate, 0.6, 4000)));
     // The tools: a hammer's ring or thud, a lock giving way or a pick scraping, a brew fizzling or
     // poured, and a book or a letter opened, leafed and closed.
     table.AddSound(makeSound("bsnd_repairok", FadingTone(kRate, 1500, 0.25, 9000)));

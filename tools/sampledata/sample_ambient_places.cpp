@@ -70,7 +70,7 @@ void AddAmbientPlaces(std::vector<SSampleMap>& maps) {
     for (SSampleMap& map : maps) {
         if (map.name != kMiddleSection) continue;
         place(map.level, "cell F floor=base_grass centre=base_fountain", kFountainX, kFountainY);
-        place(map.level, "cell W floor=base_grass centre=base_birds", kBirdsX, kBirdsY);
+        place(map.level, "cell V floor=base_grass centre=base_birds", kBirdsX, kBirdsY);
     }
     maps.push_back({"base_cave", "The dripping cave", kCave});
 }

@@ -4,7 +4,8 @@ namespace {
 
 // Below ground the map's cells are the grid's own, so the room lies round the grid's middle. The
 // walls meet in the corners, and the wall that juts into the room east of the start shows the
-// corner and end pieces from the inside.
+// corner and end pieces from the inside. The plate by the west wall teleports to the crossroads,
+// the stairs in the nook east of the start lead up beside them; the sign tells, the banner asks.
 const char* const kCellar = R"(
 fog 0x0841
 view 100
@@ -16,22 +17,28 @@ cell D floor=base_stone centre=base_door centre-id=1 centre-extra=8 upper=base_d
 cell B centre=base_brick wall-s=base_banner wall-s-id=2
 cell S centre=base_brick wall-s=base_sign wall-s-id=3
 cell P floor=base_stone centre=base_position centre-id=4 centre-extra=1
+cell T floor=base_stone centre=base_plate centre-id=7
+cell U floor=base_stone centre=base_stairs centre-id=5
+cell F floor=base_stone centre=base_position centre-id=6 centre-extra=4
 cells 14 12
 #########
 ####.####
 ##B#D#S##
 #.......#
-#.......#
+#T......#
 #.....###
-#.....#.#
-#...P...#
+#.....#U#
+#...P..F#
 #########
 end
 ; A closed plain door: visible and closed.
 object 1 base_cellardoor flags=3
-object 2 base_cellarbanner text-a="The banner of Brim Vale."
-object 3 base_cellarsign text-a="Mind the goblin."
+object 2 base_cellarbanner text-a="The banner of Brim Vale." text-b=base_touchbanner
+object 3 base_cellarsign text-a="Mind the goblin." text-b=base_readsign
 object 4 base_start
+object 5 base_cellarstairs text-a=base_stairtop text-b=base_stairsup
+object 6 base_cellarfoot
+object 7 base_cellarplate text-b=base_plate
 container 1 17 18 loot=base_water,base_money_100,base_alc_alkieberries
 ; Peaceful until provoked, facing south towards the start, so that it stands to be looked at.
 creature base_cavegoblin 18 16 state=0x10 hp=12

@@ -13,6 +13,13 @@ constexpr int kMiddle = 2;  // the middle section's X and Y
 // Where the position stands in the middle section: on the road, south of the crossing.
 constexpr int kPositionX = kRoad;
 constexpr int kPositionY = 14;
+// East of the road there, the stairs down to the cellar, where the stairs up arrive in front of
+// a signpost: a brick post with a sign on its north side.
+constexpr int kStairsX = 12;
+constexpr int kStairsY = 15;
+// The south-east section is a town, which the town portal takes the player to.
+constexpr int kTownX = 3;
+constexpr int kTownY = 3;
 
 const char* const kLegend = R"(surface
 floor base_grass
@@ -21,13 +28,24 @@ cell = floor=base_sand
 cell T floor=base_grass centre=base_tree
 cell # floor=base_grass centre=base_brick
 cell P floor=base_sand centre=base_position centre-id=1 centre-extra=1
+cell D floor=base_grass centre=base_stairs centre-id=2
+cell Q floor=base_grass centre=base_position centre-id=3 centre-extra=3
+cell W floor=base_grass centre=base_brick wall-n=base_sign wall-n-id=4
+cell R floor=base_sand centre=base_position centre-id=1
 )";
 
 const char* const kTitles[kBlock][kBlock] = {
     {"The north-west woods", "The north road", "The north-east woods"},
     {"The west road", "The crossroads", "The east road"},
-    {"The south-west woods", "The south road", "The south-east woods"},
+    {"The south-west woods", "The south road", "Eastbrook"},
 };
+
+// The middle section's objects: the position, the stairs down (state 1) and the signpost.
+const char* const kMiddleObjects = R"(object 1 base_surface
+object 2 base_surfacestairs state=1 text-a=base_cellarfoot text-b=base_stairsdown
+object 3 base_stairtop
+object 4 base_signpost text-b=base_signpost
+)";
 
 // The same scatter of trees on every run, different in each section.
 bool isTree(int sx, int sy, int x, int y) {
@@ -58,7 +76,11 @@ struct SRuin {
 
 char cellAt(int sx, int sy, int x, int y) {
     const bool road = (sy == kMiddle && y == kRoad) || (sx == kMiddle && x == kRoad);
-    if (sx == kMiddle && sy == kMiddle && x == kPositionX && y == kPositionY) return 'P';
+    if (sx == kMiddle && sy == kMiddle) {
+        if (x == kPositionX && y == kPositionY) return 'P';
+        if (x == kStairsX && y >= kStairsY && y <= kStairsY + 2) return "DQW"[y - kStairsY];
+    }
+    if (sx == kTownX && sy == kTownY && x == kRoad && y == kRoad) return 'R';
     if (road) return '=';
     const SRuin ruin(sx, sy);
     if (ruin.IsWall(x, y)) return '#';
@@ -67,13 +89,18 @@ char cellAt(int sx, int sy, int x, int y) {
 
 std::string sectionLevel(int sx, int sy) {
     std::string level = kLegend;
+    const bool town = sx == kTownX && sy == kTownY;
+    // A town's flag beside the surface's.
+    if (town) level += "flags 0x280\n";
     level += "cells 0 0\n";
     for (int y = 0; y < kSide; ++y) {
         for (int x = 0; x < kSide; ++x) level += cellAt(sx, sy, x, y);
         level += '\n';
     }
     level += "end\n";
-    if (sx == kMiddle && sy == kMiddle) level += std::string("object 1 ") + kSurfacePosition + "\n";
+    if (sx == kMiddle && sy == kMiddle) level += kMiddleObjects;
+    // The town portal arrives at the position named by the section and "townportal".
+    if (town) level += "object 1 base_s0303townportal\n";
     return level;
 }
 

@@ -31,7 +31,7 @@ const SSpritePicture kSpritePictures[] = {
     {"bres_sign", SSpriteArt::Sign},           {"bres_tree", SSpriteArt::Tree},
     {"bres_goblin", SSpriteArt::Goblin},       {"bres_goblin-raised", SSpriteArt::GoblinRaised},
     {"bres_water", SSpriteArt::Potion},        {"bres_gold", SSpriteArt::Coin},
-    {"bres_berries", SSpriteArt::Apple},
+    {"bres_berries", SSpriteArt::Apple},       {"bres_gate", SSpriteArt::Fireball},
 };
 
 }  // namespace

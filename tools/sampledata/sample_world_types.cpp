@@ -41,6 +41,10 @@ const SSampleType kTypes[] = {
     {"base_banner", 9, {"bres_banner", "", "", "", "", "", "", "", "bres_banner-side"}, 0, kMiddle, 0, kEyeHeight},
     {"base_sign", 18, {"bres_sign"}, 0, kMiddle, kMiddle},
     {"base_tree", 26, {"bres_tree"}, SMapObjectType::kSolid},
+    // The cellar's glowing plate, and the stairs between the cellar and the surface (an arch, the
+    // way up and the way down), which the player uses by walking into them.
+    {"base_plate", 25, {"bres_gate"}},
+    {"base_stairs", 33, {"bres_doorframe", "bres_doorleaf", "bres_doorleaf"}, SMapObjectType::kLeadsSomewhere},
     {"base_position", 39, {}},
 };
 

@@ -14,6 +14,7 @@
 #include "tools/sampledata/sample_start_room.h"
 #include "tools/sampledata/sample_surface.h"
 #include "tools/sampledata/sample_world_art.h"
+#include "tools/sampledata/sample_world_scripts.h"
 #include "tools/sampledata/sample_world_types.h"
 
 namespace {
@@ -104,6 +105,7 @@ SSamplePackage SampleWorldPackage() {
     AddSampleKitItems(items);
     package.tables[SModuleTable::Items] = items.Write(package.version);
     AddSampleWorldTypes(package);
+    AddSampleWorldScripts(package);
     package.maps = SampleSurfaceSections();
     package.maps.push_back(SampleStartRoom());
     AddSampleChest(package.maps.back());

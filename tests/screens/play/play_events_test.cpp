@@ -19,7 +19,6 @@
 #include "engine/files/file_layer.h"
 #include "game/feldmar2.h"
 #include "game/game_data.h"
-#include "game/script/script_command_table.h"
 #include "game/script/script_context.h"
 #include "screens/play/state_game.h"
 #include "screens/screen_id.h"
@@ -28,6 +27,7 @@
 #include "support/sound_fixtures.h"
 #include "support/text_ctrl_lines.h"
 #include "support/world_package.h"
+#include "tools/sampledata/game_script_commands.h"
 #include "tools/sampledata/script_assembler.h"
 #include "ui/dialogs/dialog_list.h"
 #include "ui/dialogs/dialog_message.h"
@@ -520,13 +520,11 @@ TEST_F(PlayEventsTest, aQuestionsAnswerRunsTheWaitingScriptAgainWithIt) {
     out->m_value = SScriptValue(int32_t(-1));
     const SGlobalVar& result = *out;
     game.m_globals.Add(std::move(out));
-    SScriptAssembler::Commands commands;
-    for (uint32_t id = kFirstScriptCommand; id <= kLastScriptCommand; ++id)
-        if (const SScriptCommandDef* command = FindScriptCommand(id)) commands[command->name] = uint8_t(id);
     auto script = std::make_unique<SNamedScript>();
     script->name.Set("base_ask");
     script->program = SScriptAssembler::Assemble(
-        "if ( answer ( ) == 0 ) questionyesno ( \"Enter?\" ) ; setglobal ( \"base_out\" , answer ( ) ) ;", commands);
+        "if ( answer ( ) == 0 ) questionyesno ( \"Enter?\" ) ; setglobal ( \"base_out\" , answer ( ) ) ;",
+        GameScriptCommands());
     game.m_scriptTable.Add(std::move(script));
     SPlacedObject* sign = play().m_currentMap->FindObjectByName(PlayDriver::kStartPosition);
     ASSERT_NE(sign, nullptr);
@@ -558,16 +556,13 @@ TEST_F(PlayEventsTest, aChoiceMenusKeyRunsTheWaitingScriptAgainWithIt) {
     out->m_value = SScriptValue("unset");
     const SGlobalVar& result = *out;
     game.m_globals.Add(std::move(out));
-    SScriptAssembler::Commands commands;
-    for (uint32_t id = kFirstScriptCommand; id <= kLastScriptCommand; ++id)
-        if (const SScriptCommandDef* command = FindScriptCommand(id)) commands[command->name] = uint8_t(id);
     auto script = std::make_unique<SNamedScript>();
     script->name.Set("base_choose");
     script->program = SScriptAssembler::Assemble(
         "setglobalstr ( \"base_out\" , getobjectlistresult ( ) ) ; if ( getobjectlistresult ( ) == \"\" ) { "
         "createobjectlist ( \"Pick\" ) ; addobjecttolist ( \"base_left\" , \"Left\" ) ; "
         "addobjecttolist ( \"base_right\" , \"Right\" ) ; showobjectlist ( ) ; }",
-        commands);
+        GameScriptCommands());
     game.m_scriptTable.Add(std::move(script));
     SPlacedObject* sign = play().m_currentMap->FindObjectByName(PlayDriver::kStartPosition);
     ASSERT_NE(sign, nullptr);

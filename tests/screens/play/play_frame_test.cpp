@@ -238,6 +238,8 @@ TEST_F(PlayFrameTest, theMovementButtonsShowPressedWhileHeld) {
         }
     driver.Game().OnStylus(x, y, 0, 0);
     EXPECT_FALSE(forward.IsPressed());
+    // The press stepped forward; the next button waits for the step.
+    ASSERT_TRUE(driver.RunUntilIdle(20));
 
     // The turn-left button turns, once a world map is loaded.
     const SButtonCtrl& left = play().m_moveButtons[0];
@@ -268,7 +270,8 @@ TEST_F(PlayFrameTest, comingBackFromAnotherScreenRedrawsEverything) {
     EXPECT_TRUE(forward.IsShown());
     driver.Frames(2);
     EXPECT_TRUE(driver.Rig().MatchesFullRepaint());
-    EXPECT_TRUE(driver.RunUntilIdle(5));
+    // The step the press began goes on to its end.
+    EXPECT_TRUE(driver.RunUntilIdle(20));
 }
 
 TEST_F(PlayFrameTest, theCombatRoundWalksItsQueue) {

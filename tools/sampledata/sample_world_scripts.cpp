@@ -1,0 +1,58 @@
+#include "tools/sampledata/sample_world_scripts.h"
+
+#include <memory>
+
+#include "data/named_script.h"
+#include "data/script_table.h"
+#include "tools/sampledata/game_script_commands.h"
+#include "tools/sampledata/sample_package.h"
+
+namespace {
+
+struct SSampleScript {
+    const char* name;
+    const char* listing;
+};
+
+const SSampleScript kScripts[] = {
+    // Stepping on the plate carries the player up into the crossroads.
+    {"base_plate", R"(if ( evtstepon ( ) ) @player . movemode ( "base_surface" , "teleport" ) ;)"},
+    {"base_readsign",
+     R"(if ( evtuse ( ) ) message ( "Mind the goblin. The plate by the west wall leads outside." ) ;)"},
+    // A question's answer runs the script again with it: 1 for Yes, 2 for No.
+    {"base_touchbanner", R"(if ( evtuse ( ) ) {
+        if ( answer ( ) == 0 ) questionyesno ( "Take the banner of Brim Vale down?" ) ;
+        else if ( answer ( ) == 1 ) message ( "It is nailed fast to the wall." ) ;
+        else message ( "You leave it hanging." ) ;
+    })"},
+    {"base_stairsup", R"(if ( evtuse ( ) ) @player . movemode ( "base_stairtop" , "stairup" ) ;)"},
+    {"base_stairsdown", R"(if ( evtuse ( ) ) @player . movemode ( "base_cellarfoot" , "stairdown" ) ;)"},
+    // The chosen row's key comes back when the script runs again; the post's state tells the two
+    // runs apart, since Cancel brings back no key.
+    {"base_signpost", R"(if ( evtuse ( ) ) {
+        if ( @(this) . getstate ( ) == 0 ) {
+            @(this) . setstate ( 1 ) ;
+            createobjectlist ( "Where does the road lead?" ) ;
+            addobjecttolist ( "east" , "East: the town" ) ;
+            addobjecttolist ( "down" , "Down: the cellar" ) ;
+            showobjectlist ( ) ;
+        } else {
+            @(this) . setstate ( 0 ) ;
+            if ( getobjectlistresult ( ) == "east" ) message ( "The town lies two sections east and south." ) ;
+            if ( getobjectlistresult ( ) == "down" ) message ( "The stairs behind the post go down to the cellar." ) ;
+        }
+    })"},
+};
+
+}  // namespace
+
+void AddSampleWorldScripts(SSamplePackage& world) {
+    SScriptTable scripts;
+    for (const SSampleScript& sample : kScripts) {
+        auto script = std::make_unique<SNamedScript>();
+        script->name.Set(sample.name);
+        script->program = SScriptAssembler::Assemble(sample.listing, GameScriptCommands());
+        scripts.Add(std::move(script));
+    }
+    world.tables[SModuleTable::Scripts] = scripts.Write(world.version);
+}
