@@ -368,6 +368,9 @@ public:
     // Takes the first event (the last with takeLast) off the queue and handles it; answers the
     // screen to switch to.
     uint32_t HandleEvent(bool takeLast);
+    // Whether a message, or a creature's information, waits in the queue.
+    bool HasPendingMessage() const;
+    bool HasPendingEvent20() const;
     // Empties the event queue, as a world reset does.
     void ClearEvents() { m_events.clear(); }
     // Moves the player to the named position object, through a fade for a non-zero kind
@@ -459,9 +462,6 @@ public:
     void AskToSteal(SMap& map, SCreature& creature);
     // The player tries: an item of the person's goods on success, a crime when caught.
     void Steal();
-    // Whether a message, or a creature's information, waits in the queue.
-    bool HasPendingMessage() const;
-    bool HasPendingEvent20() const;
     // What the player faces, into the two target panels.
     void UpdateLookTarget();
     const std::array<SLookTarget, 2>& LookTargets() const { return m_lookTargets; }

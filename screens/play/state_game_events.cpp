@@ -1,5 +1,6 @@
 // The world event queue: what queues each kind of event, and what the frame does with an event when
 // it takes it. Travel, its fade and the arrival are in state_game_travel.cpp.
+#include <algorithm>
 #include <utility>
 
 #include "data/maps/map.h"
@@ -310,4 +311,14 @@ void SStateGame::AnswerTravelQuestion(uint32_t answer) {
     } else if (question.stepBack) {
         StepBack();
     }
+}
+
+bool SStateGame::HasPendingMessage() const {
+    return std::any_of(m_events.begin(), m_events.end(),
+                       [](const auto& event) { return event->type == SGameEvent::kMessage; });
+}
+
+bool SStateGame::HasPendingEvent20() const {
+    return std::any_of(m_events.begin(), m_events.end(),
+                       [](const auto& event) { return event->type == SGameEvent::kCreatureInfo; });
 }

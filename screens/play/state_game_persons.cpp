@@ -78,7 +78,7 @@ void SStateGame::UpdatePersonsInView() {
                     fresh->homeX = fresh->targetX = fresh->cellX = int8_t(x);
                     fresh->homeY = fresh->targetY = fresh->cellY = int8_t(y);
                     fresh->facing = int8_t(FacingOf(*creature));
-                    if (const SItemPileRecord* sprite = m_grid->CreatureSprite(*creature)) {
+                    if (const SItemPileRecord* sprite = spriteOf(*fresh)) {
                         fresh->displayX = sprite->m_x;
                         fresh->displayY = sprite->m_y;
                         fresh->pose = sprite->m_flags;

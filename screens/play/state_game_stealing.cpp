@@ -1,7 +1,5 @@
 // Stealing from a townsperson: the question with the chance in words, and the try. A person of
 // goods loses a random piece of them; a caught thief is a criminal, less famous, and watched.
-#include <algorithm>
-
 #include "data/items/item.h"
 #include "data/items/item_list.h"
 #include "data/items/item_type.h"
@@ -94,14 +92,4 @@ void SStateGame::Steal() {
     text.Format("You have stolen %s.", item->m_type->m_displayName.Text() ? item->m_type->m_displayName.Text() : "");
     player.AddOwnedItem(std::move(item));
     QueueMessage(text.Text(), SDialogMessage::kOk, nullptr);
-}
-
-bool SStateGame::HasPendingMessage() const {
-    return std::any_of(m_events.begin(), m_events.end(),
-                       [](const auto& event) { return event->type == SGameEvent::kMessage; });
-}
-
-bool SStateGame::HasPendingEvent20() const {
-    return std::any_of(m_events.begin(), m_events.end(),
-                       [](const auto& event) { return event->type == SGameEvent::kCreatureInfo; });
 }

@@ -8,6 +8,7 @@
 #include "data/items/item_classes.h"
 #include "data/items/item_database.h"
 #include "tools/sampledata/art_canvas.h"
+#include "tools/sampledata/sample_item_types.h"
 #include "tools/sampledata/sample_package.h"
 
 namespace {
@@ -94,25 +95,16 @@ const KitPicture kPictures[] = {
     {"base_wand_sparks", "bres_kit_wand_sparks", Shape::kWand, 120, 80, 40},
 };
 
-struct KitItem {
-    const char* name;
-    const char* displayName;
-    uint8_t itemClass, subtype;
-    uint32_t value;
-    uint16_t weight;
-    const char* text;
-};
-
-const KitItem kKitItems[] = {
-    {"base_ring_copper", "Copper ring", kItemAccessory, kAccessoryRing, 40, 10, nullptr},
-    {"base_ring_silver", "Silver ring", kItemAccessory, kAccessoryRing, 90, 10, nullptr},
-    {"base_book_blocking", "On Blocking", kItemBook, kBookSubtypeBook, 30, 100,
+const SSampleItemType kKitItems[] = {
+    {"base_ring_copper", "Copper ring", kItemAccessory, kAccessoryRing, 40, 0, 10, nullptr},
+    {"base_ring_silver", "Silver ring", kItemAccessory, kAccessoryRing, 90, 0, 10, nullptr},
+    {"base_book_blocking", "On Blocking", kItemBook, kBookSubtypeBook, 30, 0, 100,
      "Hold the shield a hand's breadth from the body, and meet the blow before it lands."},
-    {"base_letter_welcome", "Letter", kItemBook, 2, 1, 5,
+    {"base_letter_welcome", "Letter", kItemBook, 2, 1, 0, 5,
      "Friend, the cellar door sticks. Push, then lift. The chest is yours. - M."},
-    {"base_map_cellar", "Map of the cellar", kItemBook, 3, 5, 5,
+    {"base_map_cellar", "Map of the cellar", kItemBook, 3, 5, 0, 5,
      "A room below ground, a door to the north, and a goblin drawn with a question mark."},
-    {"base_wand_sparks", "Wand of sparks", kItemMagic, kMagicWand, 120, 50, nullptr},
+    {"base_wand_sparks", "Wand of sparks", kItemMagic, kMagicWand, 120, 0, 50, nullptr},
 };
 
 // The chest holds one item of every class the pack knows.
@@ -155,17 +147,7 @@ std::unique_ptr<SEffectList> oneEffect(uint8_t type, int16_t magnitude, uint8_t 
 }
 
 void addKitTypes(SItemDatabase& items) {
-    for (const KitItem& kit : kKitItems) {
-        auto type = std::make_unique<SItemType>();
-        type->m_name.Set(kit.name);
-        type->m_displayName.Assign(kit.displayName);
-        type->m_class = kit.itemClass;
-        type->m_subtype = kit.subtype;
-        type->m_baseValue = kit.value;
-        type->m_weight = kit.weight;
-        if (kit.text) type->m_firstText.Assign(kit.text);
-        items.AddItemType(std::move(type));
-    }
+    AddSampleItemTypes(items, kKitItems);
     if (SItemType* book = items.FindItemType("base_book_blocking"))
         book->m_effects = oneEffect(kEffectFortifySkill, kBookLesson, kBlockSkill, "");
     // The spellbook of the kit teaches the Feather spell wherever the world has it.

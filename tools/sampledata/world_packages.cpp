@@ -7,6 +7,7 @@
 #include "engine/files/file_layer.h"
 #include "tools/sampledata/sample_ambient_places.h"
 #include "tools/sampledata/sample_item_pictures.h"
+#include "tools/sampledata/sample_item_types.h"
 #include "tools/sampledata/sample_kit.h"
 #include "tools/sampledata/sample_package.h"
 #include "tools/sampledata/sample_scenes.h"
@@ -19,16 +20,7 @@
 
 namespace {
 
-struct KitItem {
-    const char* name;
-    const char* displayName;
-    uint8_t itemClass;
-    uint8_t subtype;
-    uint32_t value = 0;
-    uint8_t flags = 0;
-};
-
-const KitItem kKitItems[] = {
+const SSampleItemType kKitItems[] = {
     {"base_race_rasvim_book", "Book of the Rasvim", kItemBook, kBookSubtypeBook},
     {"base_race_etherim_book", "Book of the Etherim", kItemBook, kBookSubtypeBook},
     {"base_race_seiry_book", "Book of the Seiry", kItemBook, kBookSubtypeBook},
@@ -79,19 +71,6 @@ bool writePackage(const SSamplePackage& package, const SFileFolder& folder, cons
     return false;
 }
 
-void addKitItemTypes(SItemDatabase& items) {
-    for (const KitItem& kit : kKitItems) {
-        auto type = std::make_unique<SItemType>();
-        type->m_name.Set(kit.name);
-        type->m_displayName.Assign(kit.displayName);
-        type->m_class = kit.itemClass;
-        type->m_subtype = kit.subtype;
-        type->m_baseValue = kit.value;
-        type->m_flags = kit.flags;
-        items.AddItemType(std::move(type));
-    }
-}
-
 }  // namespace
 
 SSamplePackage SampleWorldPackage() {
@@ -100,7 +79,7 @@ SSamplePackage SampleWorldPackage() {
     package.name = "Brim Vale";
     package.mapPrefix = "base_s";
     SItemDatabase items;
-    addKitItemTypes(items);
+    AddSampleItemTypes(items, kKitItems);
     AddItemPictures(items);
     AddSampleKitItems(items);
     package.tables[SModuleTable::Items] = items.Write(package.version);
