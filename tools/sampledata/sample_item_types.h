@@ -13,7 +13,7 @@ struct SSampleItemType {
     uint8_t subtype;
     uint32_t value = 0;
     uint8_t flags = 0;
-    uint16_t weight = 0;        // in hundredths
+    uint16_t weight = 0;         // in hundredths
     const char* text = nullptr;  // what the reader shows
 };
 
