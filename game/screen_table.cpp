@@ -6,6 +6,8 @@
 
 void SGameData::SetScreen(ScreenId id, std::unique_ptr<SState> screen) {
     if (id >= kScreenTableSize) return;
+    // Map objects must never ask a play screen that is going away; the new one binds itself in Init.
+    if (id == kPlayScreen) m_mapObjectTypes.SetScreen(nullptr);
     m_screens[id] = std::move(screen);
     // The script context must never keep a play screen that was replaced.
     if (id == kPlayScreen) bindPlayScreenToScripts();

@@ -51,6 +51,15 @@ public:
 
     // The name the person is shown by.
     const char* DisplayName() const { return texts[0].Text(); }
+    // The building the person keeps, an interior's name; empty for none.
+    const SString& BuildingName() const { return texts[2]; }
+    // Whether the person has topics to talk about, and a greeting to open with.
+    bool HasDialogue() const { return topics != nullptr && !topics->Topics().empty(); }
+    bool HasGreeting() const { return topics != nullptr && !topics->Greetings().empty(); }
+    // When a person with a building lets the player in: kOpenByDay, kOpenByNight or both.
+    static constexpr uint8_t kOpenByDay = 1;
+    static constexpr uint8_t kOpenByNight = 2;
+    uint8_t OpeningHours() const { return lateValues[0]; }
     // A trainer's skill (1 to 20) and the skill level up to which it trains.
     uint8_t TrainedSkill() const { return smallValues[0]; }
     uint8_t TrainingLimit() const { return smallValues[1]; }

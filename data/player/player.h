@@ -110,6 +110,10 @@ public:
     bool HasGold(uint32_t amount) const { return m_gold >= amount; }
     bool HasSavedXp() const { return m_savedXp != 0; }
     uint32_t PermanentPotions() const { return m_permanentPotions; }
+    // A potion with a permanent effect was drunk; a level advance starts the count again.
+    void CountPermanentPotion() {
+        if (m_permanentPotions < UINT8_MAX) ++m_permanentPotions;
+    }
     const SString& StartScript() const { return m_startScript; }
     // The character-creation choices.
     void SetRace(uint32_t race) { m_race = race; }

@@ -9,3 +9,12 @@ void SPlayScreenHost::QueueMessage(const char* text, uint32_t buttons, const cha
 void SPlayScreenHost::StopAmbientSounds() {
     if (SStateGame* play = SStateGame::Of(*m_game)) play->StopAmbientSounds(false);
 }
+
+bool SPlayScreenHost::UnderThreat() const {
+    const SStateGame* play = SStateGame::Of(*m_game);
+    return play != nullptr && play->m_fightCounter != 0;
+}
+
+void SPlayScreenHost::ContainerClosed(SMap* map, SPlacedObject*) {
+    if (SStateGame* play = SStateGame::Of(*m_game)) play->NotifyContainerClosed(map);
+}

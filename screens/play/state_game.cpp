@@ -43,6 +43,7 @@ void SStateGame::Init(SGameData* game) {
     takeViewRectangle();
     for (SDialog* dialog : embeddedDialogs()) dialog->Init(game);
     game->m_saveNames.SetPlayScreen(this);
+    game->m_mapObjectTypes.SetScreen(&m_objectScreen);
 }
 
 void SStateGame::LoadDoorAndDropResources() {
@@ -218,8 +219,8 @@ void SStateGame::OpenShipTravel(const char* text, const char* destination) {
     openEmbedded(m_shipTravel, SPlaySubMode::kShipTravel);
 }
 
-std::array<SDialog*, 7> SStateGame::embeddedDialogs() {
-    return {&m_mapDialog, &m_spellbook, &m_potions, &m_rest, &m_shipTravel, &m_markRecall, &m_enchanting};
+std::array<SDialog*, 8> SStateGame::embeddedDialogs() {
+    return {&m_mapDialog, &m_spellbook, &m_potions, &m_rest, &m_shipTravel, &m_markRecall, &m_enchanting, &m_lockpick};
 }
 
 void SStateGame::openEmbedded(SDialog& dialog, SPlaySubMode mode) {

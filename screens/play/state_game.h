@@ -30,6 +30,7 @@
 #include "screens/play/hands_jolt.h"
 #include "screens/play/person.h"
 #include "screens/play/play_clocks.h"
+#include "screens/play/play_object_screen.h"
 #include "screens/play/play_sub_mode.h"
 #include "screens/play/rain_weather.h"
 #include "screens/play/step_motion.h"
@@ -38,6 +39,7 @@
 #include "ui/dialogs/dialog_enchant_item.h"
 #include "ui/dialogs/dialog_game_map.h"
 #include "ui/dialogs/dialog_list.h"
+#include "ui/dialogs/dialog_lockpick.h"
 #include "ui/dialogs/dialog_mark_recall.h"
 #include "ui/dialogs/dialog_potion.h"
 #include "ui/dialogs/dialog_rest.h"
@@ -65,6 +67,7 @@ class SNpcType;
 class SScriptContext;
 class SMonster;
 class SString;
+class SSpellType;
 class SWorldGrid;
 struct SSoundType;
 struct SCellViewRecord;
@@ -462,6 +465,70 @@ public:
     void AskToSteal(SMap& map, SCreature& creature);
     // The player tries: an item of the person's goods on success, a crime when caught.
     void Steal();
+    // The player's own actions (state_game_actions.cpp, state_game_rest.cpp, state_game_talk.cpp,
+    // state_game_containers.cpp, state_game_doors.cpp, state_game_prison.cpp). A refused action
+    // says why in a message with Ok and lets no time pass.
+    // Uses what lies on the side (-1: the side faced) with the hand (0 left, 1 right): a person in
+    // the half of the player's own cell ahead, else the neighbouring cell, where the right hand
+    // reaches both creatures and the left only the first. Answers the screen to switch to.
+    uint32_t Interact(int side, uint32_t hand);
+    void OpenSpellBook();
+    void OpenPotions();
+    // The potion chosen in the potion dialog.
+    void DrinkPotion();
+    // Asks whether to rest here, unless something forbids it; Yes starts the rest.
+    void TryRest();
+    void StartRest();
+    void OpenMapDialog();
+    // The person behind a building or shop object, by the object's first text. `silent` in: a
+    // refusal plays no sound; out: cleared once the conversation starts.
+    void TalkToObjectNpc(SMap* map, SPlacedObject* object, SMapObjectType& type, bool& silent);
+    // Hands (0, person, object, map) to the interior screen when the person keeps a building the
+    // world has, else to the conversation, and keeps the play screen to come back to.
+    uint32_t TalkToPerson(SMap* map, SNpcType& person, SPlacedObject* object);
+    // The inventory on the pile of the player's cell, a new one when the cell has none and allows
+    // piles, else on the bag alone.
+    uint32_t OpenFloorPile();
+    uint32_t OpenPile(SMap& map, SItemList& pile);
+    // The placed object's container; none when the map lacks it.
+    uint32_t OpenContainer(SMap& map, SPlacedObject& object);
+    // The inventory closed on a container: the object the script context targets hears it.
+    void NotifyContainerClosed(SMap* map);
+    // The view's 80 x 50 thumbnail, kept for the inventory and the saved game.
+    void MakeThumbnail();
+    const std::vector<uint16_t>& Thumbnail() const { return m_thumbnail; }
+    // The door question's answers.
+    void OpenDoorFromChoice();
+    void DisarmTrap();
+    void OpenLockpick();
+    // The lock-picking dialog set the trap of its door off.
+    void SpringDoorTrap();
+    // The trap of the object's type casts its spell at the player, as strong as the object's trap.
+    void SpringTrap(SPlacedObject& object, const SMapObjectType& type);
+    // A spell of a trap, a script or an item acts on the player at that strength.
+    void CastSpellOnPlayer(const SSpellType& spell, int32_t strength);
+    // Through a fall into the prison of the town (empty: the current map's), or of a neighbouring
+    // section's town on the surface.
+    void SendToPrison(const char* town);
+    // The sentence is over: out of prison, days passed, attributes and skills lowered.
+    void ServeSentence();
+    bool IsInPrison() const { return m_inPrison != 0; }
+    void SetPrison();
+    void ClearPrison();
+    // The player's cell on the map it lies on.
+    int32_t MapX() const;
+    int32_t MapY() const;
+    // The cells of the line across the direction of the side through (x, y) whose ground is the
+    // animated ground of that value.
+    int CountGroundAcross(int x, int y, int side, uint16_t value) const;
+    // A hostile creature on show within 7 cells.
+    bool AnyHostileNear() const;
+    // The screen an object's or a creature's reaction asked for while an event was told.
+    uint32_t m_pendingScreen = 0;
+    // The embedded lock-picking dialog works on m_lockTarget.
+    SDialogLockpick m_lockpick;
+    SPlayObjectScreen m_objectScreen{*this};
+
     // What the player faces, into the two target panels.
     void UpdateLookTarget();
     const std::array<SLookTarget, 2>& LookTargets() const { return m_lookTargets; }
@@ -572,9 +639,8 @@ public:
     int32_t PlayerGridX() const override { return m_playerX; }
     int32_t PlayerGridY() const override { return m_playerY; }
     uint8_t CurrentMapFlags() const override;
-    // The prison is not kept yet: the player is never in it.
-    bool IsInJail() const override { return false; }
-    void ClearJail() override {}
+    bool IsInJail() const override { return IsInPrison(); }
+    void ClearJail() override { ClearPrison(); }
     // What the monster rules ask of the play screen (state_game_monsters.cpp); the parts of their
     // turns that are not built yet answer nothing.
     int PlayerX() const override { return m_playerX; }
@@ -641,7 +707,6 @@ protected:
     void FaceByCell();
     // The object in the centre of the player's cell hears that the player arrived.
     void SendArrivedEvent();
-    void SendToPrison(const char* town);
     // The person keeps a building: talk opens the interior screen rather than the conversation.
     bool KeepsBuilding(const SNpcType& person) const;
     // The id of the world's named item list; 0 when there is none.
@@ -653,7 +718,6 @@ protected:
     void ChooseHandSprites();
     // Now and then, while an object near the player gives off voices, one of them.
     void PlayAmbientVoice();
-    void ServeSentence();
     // The thunder's flash ends a wall-clock second after it began, with the far thunder's sound.
     void PlayPendingThunder();
     void PlaySecondFootstep();
@@ -674,20 +738,13 @@ protected:
     void MovePersonAside(SMap& map, SCreature& person);
     void RebuildLeftCellView();
     uint32_t Attack();
-    uint32_t UseCellAhead(uint32_t hand);
     int HandAt(int32_t x, int32_t y) const;  // -1 where no hand sprite is
-    bool OpenItemPileHere();
-    // The inventory on the pile of the player's cell; answers the screen to switch to.
-    uint32_t OpenInventory();
-    void AskToRest();
     void CastChosenSpell();
-    void DrinkChosenPotion();
-    void SpringTrap();
-    void StartResting();
     void ResumeScript(uint32_t answer);
     void AnswerTravelQuestion(uint32_t answer);
     // The chosen row's key, empty when the menu was cancelled, reaches the waiting script.
     void AnswerChoice(const std::string& key);
+    // Open, Disarm or Pick; Cancel leaves the door as it is.
     void AnswerDoorQuestion(uint32_t answer);
     void AnswerStealQuestion(uint32_t answer);
     // Advances one combat animation; true when it has finished.
@@ -698,7 +755,7 @@ private:
     uint32_t handleMovementKey(uint32_t key);
     uint32_t handleAnswer(uint32_t answer);
     uint32_t handleDialogClosed(uint32_t id);
-    std::array<SDialog*, 7> embeddedDialogs();
+    std::array<SDialog*, 8> embeddedDialogs();
     void openEmbedded(SDialog& dialog, SPlaySubMode mode);
     void closeChild();
     bool penOnView(int32_t x, int32_t y) const;
@@ -735,14 +792,14 @@ private:
     // What follows every arrival: the automap, the persons, the sound, the monsters and the view.
     void settleAfterTravel(bool mapChanged);
     void freeParalysedPlayer();
+    // The inventory screen with the words (view, container, object, map), the play screen kept.
+    uint32_t openInventoryOn(uintptr_t view, SItemList* container, SPlacedObject* object, SMap* map);
     // Movement's parts.
     bool isHeldByTrap() const;
     bool isStepBlocked(int side, int tx, int ty, bool& use);
     bool crowdBlocks(SMap& map, int x, int y);
     bool isOpenPassage(int x, int y) const;
     bool walksOntoFlowingGround(int side, int tx, int ty) const;
-    // The thing in the cell on that side is used with the hand (0 left, 1 right).
-    uint32_t useCell(int side, uint32_t hand);
     void crossCell(int32_t dx, int32_t dy);
     void shiftSection(int32_t dx, int32_t dy);
     void endStep();

@@ -112,7 +112,6 @@ void SStateGame::QueueDoorChoice(const char* text, const SDoorChoice& door, bool
     SGameEvent& event = queueEvent(SGameEvent::kDoorQuestion);
     event.text = textOf(text);
     event.door = door;
-    event.door.kind = SDoorChoice::kDoorKind;
     event.buttons = SDialogMessage::kCancel | (disarm ? SDialogMessage::kDisarm : 0) |
                     (pick ? SDialogMessage::kPick : 0) | (open ? SDialogMessage::kOpen : 0);
 }
@@ -258,12 +257,7 @@ uint32_t SStateGame::talkTo(const std::string& name) {
     SNpcType* person = m_game->m_npcTypes.Find(name.c_str());
     if (person == nullptr) return kStay;
     if (m_game->m_scriptContext) m_game->m_scriptContext->SetupForConversation(person);
-    m_param[0] = 0;
-    m_param[1] = reinterpret_cast<uintptr_t>(person);
-    m_param[2] = 0;
-    m_param[3] = reinterpret_cast<uintptr_t>(m_currentMap);
-    m_keep = 1;
-    return KeepsBuilding(*person) ? kInteriorScreen : kConversationScreen;
+    return TalkToPerson(m_currentMap, *person, nullptr);
 }
 
 uint32_t SStateGame::playScene(const std::string& name) {

