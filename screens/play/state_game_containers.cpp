@@ -44,7 +44,9 @@ uint32_t SStateGame::OpenFloorPile() {
     return openInventoryOn(kBagView, pile, nullptr, GetZoneMap(m_playerX, m_playerY));
 }
 
-uint32_t SStateGame::OpenPile(SMap& map, SItemList& pile) { return openInventoryOn(kContainerView, &pile, nullptr, &map); }
+uint32_t SStateGame::OpenPile(SMap& map, SItemList& pile) {
+    return openInventoryOn(kContainerView, &pile, nullptr, &map);
+}
 
 uint32_t SStateGame::OpenContainer(SMap& map, SPlacedObject& object) {
     if (object.containerId == 0) return 0;

@@ -53,7 +53,8 @@ void SStateGame::OpenDoorFromChoice() {
     if (object == nullptr || m_doorChoice.objectType == nullptr) return;
     SpringTrap(*object, *m_doorChoice.objectType);
     if (m_doorChoice.kind == grid_rules::kDoorCode || m_doorChoice.kind == grid_rules::kSlidingDoorCode)
-        if (auto* door = dynamic_cast<SMapObjectDoor*>(m_doorChoice.objectType)) door->Open(*object, m_playerX, m_playerY);
+        if (auto* door = dynamic_cast<SMapObjectDoor*>(m_doorChoice.objectType))
+            door->Open(*object, m_playerX, m_playerY);
 }
 
 void SStateGame::DisarmTrap() {
@@ -65,7 +66,8 @@ void SStateGame::DisarmTrap() {
     SRandom* random = m_game->m_random.get();
     const int32_t roll = random != nullptr ? random->Next(value / 5) : 0;
     if (value * 9 / 10 + roll > level * 10) {
-        const bool door = m_doorChoice.kind == grid_rules::kDoorCode || m_doorChoice.kind == grid_rules::kSlidingDoorCode;
+        const bool door = m_doorChoice.kind == grid_rules::kDoorCode ||
+                          m_doorChoice.kind == grid_rules::kSlidingDoorCode;
         SString text;
         text.Format("You have disarmed the %s.", door ? "door" : "object");
         AppendMessage(text.Text(), true);

@@ -109,7 +109,8 @@ void SStateGame::ServeSentence() {
         for (size_t i = 0; i < lowerSkills.size(); ++i) {
             const uint32_t s = lowerSkills[i];
             player.SetBaseSkill(s, uint16_t(player.SkillValue(s) - 1));
-            text.AppendFormat(i + 1 < lowerSkills.size() ? "%s skill, " : "and %s skill ", m_game->m_skills.Name(int(s)));
+            text.AppendFormat(i + 1 < lowerSkills.size() ? "%s skill, " : "and %s skill ",
+                              m_game->m_skills.Name(int(s)));
         }
         text.Append("have been decreased.");
     }

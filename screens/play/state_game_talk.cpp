@@ -27,8 +27,9 @@ bool SStateGame::KeepsBuilding(const SNpcType& person) const {
 
 void SStateGame::TalkToCreature(SMap& map, SCreature& creature) {
     const SMonster* monster = creature.monster;
-    SNpcType* person =
-        monster != nullptr && !monster->m_talkText.IsEmpty() ? m_game->m_npcTypes.Find(monster->m_talkText.Text()) : nullptr;
+    SNpcType* person = monster != nullptr && !monster->m_talkText.IsEmpty()
+                           ? m_game->m_npcTypes.Find(monster->m_talkText.Text())
+                           : nullptr;
     if (person == nullptr || (!answersAtAll(*person) && !KeepsBuilding(*person))) {
         QueueMessage("No answer", kNoButtons, nullptr);
         return;
