@@ -40,7 +40,7 @@ void SStateGame::ClearPrison() {
 }
 
 void SStateGame::SendToPrison(const char* town) {
-    SModule* package = m_game->m_packages.Current();
+    SModule* package = m_package;
     if (package == nullptr || m_currentMap == nullptr) return;
     const bool named = town != nullptr && town[0] != '\0';
     const std::string place = named ? town : m_currentMap->Name();
