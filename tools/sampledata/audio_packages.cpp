@@ -72,6 +72,11 @@ bool WriteSoundPackage(const SFileFolder& folder, std::string& error) {
     table.AddSound(makeSound("bsnd_drop", FadingTone(kRate, 300, 0.12, 8000)));
     table.AddSound(makeSound("bsnd_pickup", FadingTone(kRate, 700, 0.08, 7000)));
     table.AddSound(makeSound("bsnd_money", FadingTone(kRate, 2000, 0.2, 7000)));
+    // The play screen's own actions: the bag opened, a potion drunk, a trap disarmed or not.
+    table.AddSound(makeSound("bsnd_bagopen", FadingNoise(kRate, 0.2, 6000)));
+    table.AddSound(makeSound("bsnd_drink", FadingTone(kRate, 400, 0.3, 6000)));
+    table.AddSound(makeSound("bsnd_lockdisarmok", FadingTone(kRate, 1400, 0.2, 8000)));
+    table.AddSound(makeSound("bsnd_lockdisarmtry", FadingNoise(kRate, 0.1, 5000)));
     AddAmbientSounds(table, kRate);
     return writePackage(folder, "BrimvaleSound", "bsnd", "Brim Vale sounds", table, error);
 }
