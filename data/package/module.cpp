@@ -205,7 +205,8 @@ bool SModule::ParseMapCoords(const SMap& map, int& x, int& y) const {
     const char* name = map.Name();
     const SString& mapPrefix = m_header.mapPrefix;
     const size_t prefix = size_t(mapPrefix.Length());
-    if (std::strncmp(name, mapPrefix.Text(), prefix) != 0 || std::strlen(name) < prefix + 4) return false;
+    // Exactly four digits: a town's jail ("base_s0303_jail") is no section of the grid.
+    if (std::strncmp(name, mapPrefix.Text(), prefix) != 0 || std::strlen(name) != prefix + 4) return false;
     const char* digits = name + prefix;
     for (int i = 0; i < 4; ++i)
         if (!std::isdigit(static_cast<unsigned char>(digits[i]))) return false;

@@ -324,3 +324,8 @@ void SStateGame::TurnPersonToPlayer(SCreature& creature) {
     creature.displayTimer = 0;
     creature.state &= kPoseBits;
 }
+
+// The person sets off for a free neighbour, never the player's cell; one out of view stays.
+void SStateGame::MovePersonAside(SMap&, SCreature& creature) {
+    if (SPerson* person = FindPerson(creature)) startPersonWalk(*person);
+}

@@ -15,7 +15,6 @@ void SStateGame::RunMonsterPass() {
     UpdateMusic();
 }
 void SStateGame::ReactToPlayerStep(int, int) {}
-void SStateGame::MovePersonAside(SMap&, SCreature&) {}
 void SStateGame::RunMonsterRound() {}
 void SStateGame::ScanNearbyCells() {}
 void SStateGame::RebuildLeftCellView() {}

@@ -4,11 +4,11 @@
 
 #include "data/map_objects/map_object_type_table.h"
 #include "data/map_objects/passages/map_object_ambient_sound.h"
+#include "tools/sampledata/section_cells.h"
 
 namespace {
 
 constexpr const char* kMiddleSection = "base_s0202";
-constexpr const char* kRows = "cells 0 0\n";
 
 // A block (code 7) that blocks nothing and shows nothing gives off its sound for as long as it
 // stands; a place of voices (code 43) sings now and then.
@@ -44,16 +44,6 @@ end
 object 1 base_cave
 )";
 
-// The legend line goes before the rows; the character replaces the one at (x, y) of the rows.
-void place(std::string& level, const std::string& legend, int x, int y) {
-    size_t row = level.find(kRows);
-    if (row == std::string::npos) return;
-    level.insert(row, legend + "\n");
-    row += legend.size() + 1 + std::string(kRows).size();
-    for (int i = 0; i < y; ++i) row = level.find('\n', row) + 1;
-    level[row + size_t(x)] = legend[5];
-}
-
 }  // namespace
 
 void AddAmbientTypes(SMapObjectTypeTable& types) {
@@ -69,8 +59,8 @@ void AddAmbientTypes(SMapObjectTypeTable& types) {
 void AddAmbientPlaces(std::vector<SSampleMap>& maps) {
     for (SSampleMap& map : maps) {
         if (map.name != kMiddleSection) continue;
-        place(map.level, "cell F floor=base_grass centre=base_fountain", kFountainX, kFountainY);
-        place(map.level, "cell V floor=base_grass centre=base_birds", kBirdsX, kBirdsY);
+        PlaceSectionCell(map.level, "cell F floor=base_grass centre=base_fountain", kFountainX, kFountainY);
+        PlaceSectionCell(map.level, "cell V floor=base_grass centre=base_birds", kBirdsX, kBirdsY);
     }
     maps.push_back({"base_cave", "The dripping cave", kCave});
 }

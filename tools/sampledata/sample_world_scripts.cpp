@@ -42,6 +42,8 @@ const SSampleScript kScripts[] = {
             if ( getobjectlistresult ( ) == "down" ) message ( "The stairs behind the post go down to the cellar." ) ;
         }
     })"},
+    // The guard post of Eastbrook takes a criminal to the town's jail.
+    {"base_turnin", R"(if ( evtuse ( ) ) @player . movetojail ( "base_s0303" ) ;)"},
 };
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "tools/sampledata/sample_skies.h"
 #include "tools/sampledata/sample_start_room.h"
 #include "tools/sampledata/sample_surface.h"
+#include "tools/sampledata/sample_village.h"
 #include "tools/sampledata/sample_world_art.h"
 #include "tools/sampledata/sample_world_scripts.h"
 #include "tools/sampledata/sample_world_types.h"
@@ -86,6 +87,7 @@ SSamplePackage SampleWorldPackage() {
     AddSampleWorldTypes(package);
     AddSampleWorldScripts(package);
     package.maps = SampleSurfaceSections();
+    AddVillage(package.maps);
     package.maps.push_back(SampleStartRoom());
     AddSampleChest(package.maps.back());
     AddAmbientPlaces(package.maps);
@@ -102,6 +104,7 @@ SSamplePackage SampleResourcePackage() {
     package.name = "Brim Vale pictures";
     AddSampleIntro(package);
     AddWorldPictures(package);
+    AddVillagePictures(package);
     AddSampleKitPictures(package);
     AddSampleSkies(package);
     return package;

@@ -2,10 +2,14 @@
 // opens in the inventory, which hands the play screen back when it closes.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "data/maps/map.h"
 #include "data/maps/map_cell.h"
+#include "data/monsters/monster.h"
 #include "render/view_descriptor.h"
 #include "screens/play/sample_world_play.h"
+#include "ui/dialogs/dialog_message.h"
 
 namespace {
 
@@ -32,6 +36,85 @@ TEST_F(SampleWorldPlayTest, aTapOnThePileUnderfootOpensItInTheInventoryAndPlayRe
     Game().SwitchState(kGoBack);
     EXPECT_EQ(Game().m_currentScreen, &Play());
     EXPECT_TRUE(driver.RunUntilIdle(20));
+}
+
+}  // namespace
+
+namespace {
+
+class VillageTest : public SampleWorldPlayTest {
+protected:
+    // The player in Eastbrook, on the town portal's place.
+    PlayDriver& StartInTown() {
+        PlayDriver& driver = StartSampleWorld();
+        Play().TravelToPosition("base_s0303townportal", 0);
+        driver.RunUntilIdle(50);
+        EXPECT_STREQ(Play().m_currentMap->Name(), "base_s0303");
+        return driver;
+    }
+    // Frames until the play screen rests, each message it shows answered with Ok.
+    void PlayOnThroughMessages(PlayDriver& driver) {
+        for (int round = 0; round < 10; ++round) {
+            driver.RunUntilIdle(200);
+            if (Play().SubMode() != SPlaySubMode::kMessage) return;
+            Play().OnCommand(SDialogMessage::kOk);
+        }
+    }
+    // The grid place of the town's cell (x, y).
+    void StandInTown(int x, int y, uint32_t heading) {
+        Play().m_playerX = x + 7;
+        Play().m_playerY = y + 7;
+        Play().m_heading = heading;
+        Play().UpdatePersonsInView();
+    }
+};
+
+TEST_F(VillageTest, theTownsfolkWanderTheStreetsAndThePedlarCanBeRobbed) {
+    PlayDriver& driver = StartInTown();
+    StandInTown(8, 7, 0);
+    EXPECT_GE(Play().Persons().size(), 2u);
+    SCreature* pedlar = nullptr;
+    for (const auto& person : Play().Persons())
+        if (person->creature->monster != nullptr &&
+            person->creature->monster->m_displayName.Text() == std::string("Pedlar"))
+            pedlar = person->creature;
+    ASSERT_NE(pedlar, nullptr);
+    Game().m_player.SetBaseSkill(20, 40);
+    const int before = Game().m_player.ItemCount();
+    for (int tries = 0; tries < 30 && Game().m_player.ItemCount() == before; ++tries) {
+        Play().ClearEvents();
+        Play().AskToSteal(*Play().m_currentMap, *pedlar);
+        Play().OnCommand(SDialogMessage::kYes);
+    }
+    EXPECT_EQ(Game().m_player.ItemCount(), before + 1) << "the pedlar's goods reach the pack";
+    Play().ClearEvents();
+    driver.Frames(40);
+}
+
+TEST_F(VillageTest, theLockedHouseDoorAsksToDisarmOrPick) {
+    PlayDriver& driver = StartInTown();
+    Game().m_player.SetBaseSkill(19, 20);
+    Game().m_player.ReceiveItems("base_key_lockpickbeginner", 1, false);
+    // North of the door, facing south onto it.
+    StandInTown(3, 14, 180);
+    Play().Interact(-1, 0);
+    driver.Frames(2);
+    EXPECT_EQ(Play().SubMode(), SPlaySubMode::kDoorQuestion);
+    EXPECT_NE(driver.OpenMessageText().find("locked"), std::string::npos) << driver.OpenMessageText();
+}
+
+TEST_F(VillageTest, theGuardPostTakesThePlayerToJailAndTheSentenceEndsInTheStreet) {
+    PlayDriver& driver = StartInTown();
+    Game().m_player.AddCrime(20);
+    Play().SendToPrison("base_s0303");
+    EXPECT_TRUE(Play().IsInPrison());
+    PlayOnThroughMessages(driver);
+    EXPECT_STREQ(Play().m_currentMap->Name(), "base_s0303_jail");
+    for (int minute = 0; minute < 11; ++minute) Play().TickMinute();
+    PlayOnThroughMessages(driver);
+    EXPECT_FALSE(Play().IsInPrison());
+    EXPECT_STREQ(Play().m_currentMap->Name(), "base_s0303");
+    EXPECT_EQ(Game().m_player.Crime(), 0u);
 }
 
 }  // namespace
