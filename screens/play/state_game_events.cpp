@@ -9,6 +9,7 @@
 #include "game/game_data.h"
 #include "game/script/script_context.h"
 #include "screens/play/creature_info.h"
+#include "screens/play/map_flags.h"
 #include "screens/play/state_game.h"
 #include "screens/play/town_portal.h"
 #include "ui/dialogs/dialog_message.h"
@@ -22,8 +23,6 @@ constexpr int kVolume = 10;
 constexpr uint32_t kShipVoyageMinutes = 60;
 
 // Map flags.
-constexpr uint16_t kMarkDenied = 0x8;
-constexpr uint16_t kTeleportDenied = 0x400;
 
 constexpr const char* kTeleportDeniedText = "Teleport magic is denied on this map.";
 
@@ -190,15 +189,15 @@ uint32_t SStateGame::handle(SGameEvent& event) {
             break;
         case SGameEvent::kRestQuestion: ask(event.text.c_str(), kYesNo, SPlaySubMode::kRestQuestion); break;
         case SGameEvent::kMark:
-            if (mapFlags & kMarkDenied)
+            if (mapFlags & map_flags::kNoMark)
                 refuse("Mark is denied on this map.");
-            else if (mapFlags & kTeleportDenied)
+            else if (mapFlags & map_flags::kNoTeleport)
                 refuse(kTeleportDeniedText);
             else
                 OpenMarkRecall(1);
             break;
         case SGameEvent::kRecall:
-            if (mapFlags & kTeleportDenied)
+            if (mapFlags & map_flags::kNoTeleport)
                 refuse(kTeleportDeniedText);
             else if (!m_game->m_player.HasMarkedPosition())
                 refuse("You haven't marked any positions to recall.");
@@ -206,7 +205,7 @@ uint32_t SStateGame::handle(SGameEvent& event) {
                 OpenMarkRecall(0);
             break;
         case SGameEvent::kTownPortal:
-            if (mapFlags & kTeleportDenied)
+            if (mapFlags & map_flags::kNoTeleport)
                 refuse(kTeleportDeniedText);
             else
                 openTownPortal();

@@ -1,18 +1,18 @@
 #include "screens/play/town_portal.h"
 
 #include "data/package/module.h"
+#include "screens/play/map_flags.h"
 
 namespace {
 
 constexpr int kFarthestRing = 19;
-constexpr uint16_t kTownFlag = 0x200;
 constexpr const char* kPortalSuffix = "townportal";
 
 // The portal position of the town at (x, y); empty when no town map is there or it has no portal
 // position of its own.
 std::string portalAt(const SModule& module, int x, int y) {
     const SMap* town = module.FindMapAt(x, y);
-    if (town == nullptr || (town->Flags() & kTownFlag) == 0) return {};
+    if (town == nullptr || (town->Flags() & map_flags::kTown) == 0) return {};
     std::string position = std::string(town->Name()) + kPortalSuffix;
     return module.FindObject(position.c_str()).map == town ? position : std::string();
 }

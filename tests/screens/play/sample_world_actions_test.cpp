@@ -79,6 +79,14 @@ TEST_F(VillageTest, theTownsfolkWanderTheStreetsAndThePedlarCanBeRobbed) {
             person->creature->monster->m_displayName.Text() == std::string("Pedlar"))
             pedlar = person->creature;
     ASSERT_NE(pedlar, nullptr);
+    driver.Frames(30);
+    driver.Rig().Shot("village-street");
+    Play().AskToSteal(*Play().m_currentMap, *pedlar);
+    driver.Frame();
+    EXPECT_NE(driver.OpenMessageText().find("Do you try to steal (chance: "), std::string::npos)
+        << driver.OpenMessageText();
+    driver.Rig().Shot("village-steal-question");
+    Play().OnCommand(SDialogMessage::kNo);
     Game().m_player.SetBaseSkill(20, 40);
     const int before = Game().m_player.ItemCount();
     for (int tries = 0; tries < 30 && Game().m_player.ItemCount() == before; ++tries) {
@@ -100,6 +108,7 @@ TEST_F(VillageTest, theLockedHouseDoorAsksToDisarmOrPick) {
     Play().Interact(-1, 0);
     driver.Frames(2);
     EXPECT_EQ(Play().SubMode(), SPlaySubMode::kDoorQuestion);
+    driver.Rig().Shot("village-door-question");
     EXPECT_NE(driver.OpenMessageText().find("locked"), std::string::npos) << driver.OpenMessageText();
 }
 
