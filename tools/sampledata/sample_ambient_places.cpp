@@ -42,6 +42,8 @@ cells 14 12
 #######
 end
 object 1 base_cave
+; A goblin lives in the cave and wants no company: nobody rests here.
+creature base_cavegoblin 18 13 state=0x4 hp=12
 )";
 
 }  // namespace

@@ -38,6 +38,19 @@ TEST_F(SampleWorldPlayTest, aTapOnThePileUnderfootOpensItInTheInventoryAndPlayRe
     EXPECT_TRUE(driver.RunUntilIdle(20));
 }
 
+// In the cave a goblin is too near for the player to rest.
+TEST_F(SampleWorldPlayTest, restIsRefusedInTheCaveWhileItsGoblinIsNear) {
+    PlayDriver& driver = StartSampleWorld();
+    Play().TravelToPosition("base_cave", 0);
+    driver.RunUntilIdle(50);
+    ASSERT_STREQ(Play().m_currentMap->Name(), "base_cave");
+    const uint32_t before = Play().GetClock();
+    Play().TryRest();
+    driver.Frame();
+    EXPECT_EQ(driver.OpenMessageText(), "There are monsters around - you cannot rest here.");
+    EXPECT_EQ(Play().GetClock(), before);
+}
+
 }  // namespace
 
 namespace {
