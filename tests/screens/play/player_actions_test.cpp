@@ -131,7 +131,11 @@ TEST_P(TrapDisarmTest, clearsTheTrapOnlyOnSuccess) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, TrapDisarmTest,
                          ::testing::Values(DisarmCase{0, 0, false}, DisarmCase{50, 4, true}, DisarmCase{50, 6, false},
-                                           DisarmCase{100, 9, true}, DisarmCase{10, 1, false}));
+                                           DisarmCase{100, 9, true}, DisarmCase{10, 1, false}),
+                         [](const auto& info) {
+                             return "skill" + std::to_string(info.param.skill) + "trap" +
+                                    std::to_string(info.param.trapLevel);
+                         });
 
 TEST_F(PlayerActionsTest, restHealsFullyBelowGroundAndHalfTheMissingInTheRain) {
     for (const bool rain : {false, true}) {
@@ -230,11 +234,14 @@ TEST_P(BuildingHoursTest, aBuildingLetsThePlayerInOnlyInItsHours) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, BuildingHoursTest,
-                         ::testing::Values(HoursCase{12, 1, ""}, HoursCase{23, 1, "It's closed in the night-time."},
-                                           HoursCase{23, 2, ""}, HoursCase{5, 3, ""},
-                                           HoursCase{6, 2, "It's closed in the day-time."},
-                                           HoursCase{21, 0, "It's closed in the day-time."}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BuildingHoursTest,
+    ::testing::Values(HoursCase{12, 1, ""}, HoursCase{23, 1, "It's closed in the night-time."}, HoursCase{23, 2, ""},
+                      HoursCase{5, 3, ""}, HoursCase{6, 2, "It's closed in the day-time."},
+                      HoursCase{21, 0, "It's closed in the day-time."}),
+    [](const auto& info) {
+        return "hour" + std::to_string(info.param.hour) + "open" + std::to_string(info.param.opening);
+    });
 
 TEST_F(PlayerActionsTest, aPersonTypeTheWorldLacksGivesNoAnswer) {
     Open("");
