@@ -28,8 +28,7 @@ SLayoutMode loadSaveLayout(uint16_t mode, int width, int height) {
     const SArtSize button = LoadSaveButtonSize(largePictures);
     const int titleBand = std::max(font2Height(mode) + 4, close);
     std::vector<SLayoutRow> rows;
-    rows.push_back(
-        ClampedRow(LoadSave::kTitle, margin + close, margin / 2, width - 2 * (margin + close), titleBand));
+    rows.push_back(ClampedRow(LoadSave::kTitle, margin + close, margin / 2, width - 2 * (margin + close), titleBand));
     rows.push_back(ClampedRow(LoadSave::kBack, width - margin - close, margin / 2, close, close));
 
     // A row holds the thumbnail inside the frame and two lines of the rows' font beside it.
@@ -49,8 +48,8 @@ SLayoutMode loadSaveLayout(uint16_t mode, int width, int height) {
         rows.push_back(ClampedRow(int(LoadSave::kFrames[slot]), margin, y, rowsW, frameH));
         rows.push_back(ClampedRow(int(LoadSave::kThumbnails[slot]), margin + inset, y + (frameH - kSaveThumbHeight) / 2,
                                   kSaveThumbWidth, kSaveThumbHeight));
-        rows.push_back(
-            ClampedRow(int(LoadSave::kTexts[slot]), textX, y + inset, margin + rowsW - inset - textX, frameH - 2 * inset));
+        rows.push_back(ClampedRow(int(LoadSave::kTexts[slot]), textX, y + inset, margin + rowsW - inset - textX,
+                                  frameH - 2 * inset));
     }
     if (buttonsBelow) {
         const int y = height - margin - button.height;
@@ -73,15 +72,15 @@ SLayoutMode deathLayout(uint16_t mode, int width, int height) {
     const int textH = 4 * (font2Height(mode) + 1);
     const int y = std::max((height - middle.height - textH - button.height - 2 * gap) / 2, margin);
     const int middleX = (width - middle.width) / 2;
-    std::vector<SLayoutRow> rows{
-        ClampedRow(int(Death::kPictures[0]), middleX - gap - left.width, y + (middle.height - left.height) / 2,
-                   left.width, left.height),
-        ClampedRow(int(Death::kPictures[1]), middleX, y, middle.width, middle.height),
-        ClampedRow(int(Death::kPictures[2]), middleX + middle.width + gap, y + (middle.height - right.height) / 2,
-                   right.width, right.height),
-        ClampedRow(int(Death::kEpitaphElement), margin, y + middle.height + gap, width - 2 * margin, textH),
-        ClampedRow(int(Death::kToMenu), (width - button.width) / 2, y + middle.height + textH + 2 * gap, button.width,
-                   button.height)};
+    std::vector<SLayoutRow> rows{ClampedRow(int(Death::kPictures[0]), middleX - gap - left.width,
+                                            y + (middle.height - left.height) / 2, left.width, left.height),
+                                 ClampedRow(int(Death::kPictures[1]), middleX, y, middle.width, middle.height),
+                                 ClampedRow(int(Death::kPictures[2]), middleX + middle.width + gap,
+                                            y + (middle.height - right.height) / 2, right.width, right.height),
+                                 ClampedRow(int(Death::kEpitaphElement), margin, y + middle.height + gap,
+                                            width - 2 * margin, textH),
+                                 ClampedRow(int(Death::kToMenu), (width - button.width) / 2,
+                                            y + middle.height + textH + 2 * gap, button.width, button.height)};
     return {mode, uint16_t(width), uint16_t(height), rows};
 }
 
