@@ -36,14 +36,14 @@ void SStateLoadSave::Init(SGameData* game) {
     m_action.Attach(this);
     m_remove.Attach(this);
     m_back.Attach(this);
+    m_message.Init(game);
+    m_loading.Init(game);
 }
 
 void SStateLoadSave::Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) {
     SState::Enter(p1, p2, p3, p4);
     m_selected = -1;
     m_subMode = kList;
-    m_message.Init(m_game);
-    m_loading.Init(m_game);
     for (int slot = 0; slot < kSlots; ++slot) readSummary(slot);
     build();
     SelectSlot(-1);

@@ -58,8 +58,8 @@ TEST(LoadSaveScreenLayoutsTest, everyScreenModeLaysOutBothScreensWithoutOverlaps
         ExpectNoOverlaps(layout, m.mode, LoadSave::kLayout, apart, name + " load and save frames");
         ExpectNoOverlaps(layout, m.mode, LoadSave::kLayout, inner, name + " load and save rows");
 
-        const std::vector<uint16_t> death =
-            ids({Death::kPictures[0], Death::kPictures[1], Death::kPictures[2], Death::kEpitaphElement, Death::kToMenu});
+        const std::vector<uint16_t> death = ids(
+            {Death::kPictures[0], Death::kPictures[1], Death::kPictures[2], Death::kEpitaphElement, Death::kToMenu});
         ExpectControlsInside(layout, m.mode, Death::kLayout, m.screenW, m.screenH, death, name + " death");
         ExpectNoOverlaps(layout, m.mode, Death::kLayout, death, name + " death");
     }
