@@ -11,17 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "data/player/character_choice.h"
-#include "engine/files/file_layer.h"
-#include "game/game_data.h"
 #include "platform/headless/headless.h"
-#include "screens/play/state_game.h"
-#include "support/play_driver.h"
-#include "support/step_counter.h"
+#include "sample_world_start.h"
 #include "support/temp_folder.h"
-#include "tools/sampledata/audio_packages.h"
 #include "tools/sampledata/sample_ambient_places.h"
-#include "tools/sampledata/world_packages.h"
 
 namespace {
 
@@ -37,24 +30,6 @@ void BM_MemsetScreen800x600(benchmark::State& state) {
     }
 }
 
-// A new game of the sample world with the player at `position`; false, with the reason, when any
-// step fails.
-bool startSampleWorld(PlayDriver& driver, const char* position, std::string& error) {
-    if (!driver.Start(kScreenMode800x600, error)) return false;
-    const SFileFolder folder;
-    if (!WriteMusicPackage(folder, error) || !WriteSoundPackage(folder, error) ||
-        !WriteResourcePackage(folder, error) || !WriteWorldPackage(folder, error))
-        return false;
-    StepCounter loading;
-    SCharacterChoice choice;
-    choice.name = "Ayla";
-    if (!driver.Game().m_saveNames.NewGame(loading, choice, error)) return false;
-    driver.Play().Enter(1, 0, 0, 0);
-    driver.Play().TravelToPosition(position, 0);
-    driver.Frames(3);
-    return true;
-}
-
 void runFrames(benchmark::State& state, const char* position, int32_t weatherRoll) {
     STempFolder folder;
     setenv("BRIMVALE_HOME", folder.Path().c_str(), 1);
@@ -62,7 +37,7 @@ void runFrames(benchmark::State& state, const char* position, int32_t weatherRol
     {
         PlayDriver driver;
         std::string error;
-        if (!startSampleWorld(driver, position, error)) {
+        if (!StartSampleWorld(driver, kScreenMode800x600, position, error)) {
             state.SkipWithError(error.c_str());
             return;
         }

@@ -82,6 +82,8 @@ constexpr RoleRow kRoles[] = {
     {R::kDropButton, {253, 2}},
     {R::kUseButtons, {286, 8}},
     {R::kViewButtons, {294, 4}},
+    {R::kLoadSaveButtons, {149, 6}},
+    {R::kDeathPictures, {313, 3}},
 };
 
 static_assert(std::size(kRoles) == std::size_t(SInterfaceRole::kCount), "every role has its row");

@@ -1,7 +1,9 @@
 #include "screens/addons/state_add_worlds.h"
 #include "screens/cards/state_card.h"
 #include "screens/creation/state_generate.h"
+#include "screens/death/state_death.h"
 #include "screens/inventory/state_inventory.h"
+#include "screens/loadsave/state_load_save.h"
 #include "screens/menu/state_main.h"
 #include "screens/play/state_game.h"
 #include "screens/scene/state_scene.h"
@@ -20,6 +22,8 @@ std::unique_ptr<SState> MakeScreen(ScreenId id) {
         case kAddOnWorldsScreen: return std::make_unique<SStateAddWorlds>();
         case kInventoryScreen: return std::make_unique<SStateInventory>();
         case kCardGameScreen: return std::make_unique<SStateCard>();
+        case kLoadSaveScreen: return std::make_unique<SStateLoadSave>();
+        case kDeathScreen: return std::make_unique<SStateDeath>();
         default: return std::make_unique<SState>();
     }
 }

@@ -190,6 +190,7 @@ void SStateGame::renderView() {
     m_game->m_render->RenderFrame();
     if (m_rain.intensity != 0 && m_currentMap != nullptr && m_currentMap->IsSurface())
         advanceRain(platform::TickCount());
+    m_game->m_render->MakeViewThumbnail(SThumbnail(m_thumbnail.data(), m_thumbnail.size()));
 }
 
 void SStateGame::advanceRain(uint32_t now) {

@@ -32,3 +32,16 @@ inline void ExpectControlsInside(const SLayoutRecord& layout, uint16_t mode, uin
         EXPECT_LE(row->y + row->height, h) << name << " control " << id;
     }
 }
+
+// No two of the controls share a pixel.
+inline void ExpectNoOverlaps(const SLayoutRecord& layout, uint16_t mode, uint16_t dialogId,
+                             const std::vector<uint16_t>& ids, const std::string& name) {
+    for (size_t i = 0; i < ids.size(); ++i)
+        for (size_t j = i + 1; j < ids.size(); ++j) {
+            const auto a = layout.FindCtrl(mode, dialogId, ids[i]), b = layout.FindCtrl(mode, dialogId, ids[j]);
+            if (!a || !b) continue;
+            const bool apart = a->x + a->width <= b->x || b->x + b->width <= a->x || a->y + a->height <= b->y ||
+                               b->y + b->height <= a->y;
+            EXPECT_TRUE(apart) << name << ": controls " << ids[i] << " and " << ids[j] << " overlap";
+        }
+}

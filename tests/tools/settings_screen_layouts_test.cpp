@@ -55,18 +55,6 @@ std::vector<uint16_t> worldsControls(uint16_t mode) {
     return ids;
 }
 
-void expectNoOverlaps(const SLayoutRecord& layout, uint16_t mode, uint16_t dialogId, const std::vector<uint16_t>& ids,
-                      const std::string& name) {
-    for (size_t i = 0; i < ids.size(); ++i)
-        for (size_t j = i + 1; j < ids.size(); ++j) {
-            const auto a = layout.FindCtrl(mode, dialogId, ids[i]), b = layout.FindCtrl(mode, dialogId, ids[j]);
-            if (!a || !b) continue;
-            const bool apart = a->x + a->width <= b->x || b->x + b->width <= a->x || a->y + a->height <= b->y ||
-                               b->y + b->height <= a->y;
-            EXPECT_TRUE(apart) << name << ": controls " << ids[i] << " and " << ids[j] << " overlap";
-        }
-}
-
 // Both screens cover the screen in every mode; each control the screen places there has its row,
 // inside the screen and clear of every other.
 TEST(SettingsScreenLayoutsTest, everyScreenModeLaysOutBothScreensWithoutOverlaps) {
@@ -81,7 +69,7 @@ TEST(SettingsScreenLayoutsTest, everyScreenModeLaysOutBothScreensWithoutOverlaps
             EXPECT_EQ(w, m.screenW) << name;
             EXPECT_EQ(h, m.screenH) << name;
             ExpectControlsInside(layout, m.mode, dialogId, w, h, ids, name);
-            expectNoOverlaps(layout, m.mode, dialogId, ids, name);
+            ExpectNoOverlaps(layout, m.mode, dialogId, ids, name);
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "tools/sampledata/creation_dialog_layouts.h"
 #include "tools/sampledata/enchant_dialog_layouts.h"
 #include "tools/sampledata/inventory_screen_layout.h"
+#include "tools/sampledata/loadsave_screen_layouts.h"
 #include "tools/sampledata/menu_screen_layouts.h"
 #include "tools/sampledata/new_game_screen_layouts.h"
 #include "tools/sampledata/play_dialog_layouts.h"
@@ -90,6 +91,7 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
         AddSettingsScreenModes(dialogs, screen.mode, screen.width, screen.height);
         AddInventoryScreenModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
         AddCardScreenModes(dialogs, screen.mode, screen.width, screen.height);
+        AddLoadSaveScreenModes(dialogs, screen.mode, screen.width, screen.height);
     }
     for (const ModeScreen& screen : screens)
         for (const ViewArea& area : views)

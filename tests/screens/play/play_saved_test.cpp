@@ -5,6 +5,7 @@
 #include "engine/base/string.h"
 #include "engine/files/file_layer.h"
 #include "game/game_data.h"
+#include "render/render.h"
 #include "screens/play/state_game.h"
 #include "support/play_driver.h"
 #include "support/step_counter.h"
@@ -130,12 +131,19 @@ TEST_F(PlaySavedTest, theSlotListShowsTheDayAndTheTime) {
     }
 }
 
-TEST_F(PlaySavedTest, theThumbnailIsTheScreensOwn) {
-    SStateGame& play = Start().Play();
+// The slot list shows the view the player left: the screens over the play screen have drawn over
+// it on the display since.
+TEST_F(PlaySavedTest, theThumbnailIsTheLastViewDrawn) {
+    PlayDriver& driver = Start();
+    SStateGame& play = driver.Play();
+    std::array<uint16_t, kSaveThumbWidth * kSaveThumbHeight> view;
+    driver.Game().m_render->MakeViewThumbnail(view);
+    ASSERT_NE(std::count(view.begin(), view.end(), 0), int(view.size())) << "the room is drawn";
+    driver.Game().m_display->FillRect(0, 0, driver.Rig().Width(), driver.Rig().Height(), 0);
     std::array<uint16_t, kSaveThumbWidth * kSaveThumbHeight> pixels;
     pixels.fill(0xFFFF);
     play.ViewThumbnail(pixels);
-    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0), int(pixels.size())) << "nothing drawn yet";
+    EXPECT_EQ(pixels, view);
 }
 
 // The game's own play screen takes part in a new game: it is reset, and entering it for the new
