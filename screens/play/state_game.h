@@ -494,7 +494,7 @@ public:
     uint32_t OpenContainer(SMap& map, SPlacedObject& object);
     // The inventory closed on a container: the object the script context targets hears it.
     void NotifyContainerClosed(SMap* map);
-    // The view's 80 x 50 thumbnail, kept for the inventory and the saved game.
+    // The view's 80 x 50 thumbnail, kept for the saved game: every drawn view makes it anew.
     void MakeThumbnail();
     const std::vector<uint16_t>& Thumbnail() const { return m_thumbnail; }
     // The door question's answers.

@@ -6,7 +6,6 @@
 #include "data/maps/placed_object.h"
 #include "game/game_data.h"
 #include "game/script/script_context.h"
-#include "render/render.h"
 #include "screens/play/state_game.h"
 
 namespace {
@@ -18,14 +17,8 @@ constexpr uintptr_t kBagView = 1;
 
 }  // namespace
 
-void SStateGame::MakeThumbnail() {
-    if (m_game->m_render == nullptr || m_thumbnail.size() != size_t(kThumbWidth) * kThumbHeight) return;
-    m_game->m_render->MakeViewThumbnail(SThumbnail(m_thumbnail.data(), m_thumbnail.size()));
-}
-
 uint32_t SStateGame::openInventoryOn(uintptr_t view, SItemList* container, SPlacedObject* object, SMap* map) {
     m_game->PlaySound("bsnd_bagopen", kVolume);
-    MakeThumbnail();
     if (SScriptContext* context = m_game->m_scriptContext.get(); context != nullptr && map != nullptr)
         context->QueueCellEvent(map, SGridPlace{m_playerX, m_playerY});
     m_param[0] = view;

@@ -190,6 +190,11 @@ void SStateGame::renderView() {
     m_game->m_render->RenderFrame();
     if (m_rain.intensity != 0 && m_currentMap != nullptr && m_currentMap->IsSurface())
         advanceRain(platform::TickCount());
+    MakeThumbnail();
+}
+
+void SStateGame::MakeThumbnail() {
+    if (m_game->m_render == nullptr || m_thumbnail.size() != size_t(kThumbWidth) * kThumbHeight) return;
     m_game->m_render->MakeViewThumbnail(SThumbnail(m_thumbnail.data(), m_thumbnail.size()));
 }
 
