@@ -1,12 +1,15 @@
 #include "screens/addons/state_add_worlds.h"
 #include "screens/cards/state_card.h"
+#include "screens/conversation/state_dialog.h"
 #include "screens/creation/state_generate.h"
+#include "screens/interior/state_dialog_interior.h"
 #include "screens/inventory/state_inventory.h"
 #include "screens/menu/state_main.h"
 #include "screens/play/state_game.h"
 #include "screens/scene/state_scene.h"
 #include "screens/screen_id.h"
 #include "screens/settings/state_settings.h"
+#include "screens/shop/state_shop.h"
 #include "screens/splash/state_splash.h"
 
 std::unique_ptr<SState> MakeScreen(ScreenId id) {
@@ -20,6 +23,9 @@ std::unique_ptr<SState> MakeScreen(ScreenId id) {
         case kAddOnWorldsScreen: return std::make_unique<SStateAddWorlds>();
         case kInventoryScreen: return std::make_unique<SStateInventory>();
         case kCardGameScreen: return std::make_unique<SStateCard>();
+        case kShopScreen: return std::make_unique<SStateShop>();
+        case kConversationScreen: return std::make_unique<SStateDialog>();
+        case kInteriorScreen: return std::make_unique<SStateDialogInterior>();
         default: return std::make_unique<SState>();
     }
 }

@@ -2,6 +2,7 @@
 
 #include "engine/files/settings.h"
 #include "tools/sampledata/card_screen_layouts.h"
+#include "tools/sampledata/conversation_screen_layouts.h"
 #include "tools/sampledata/creation_dialog_layouts.h"
 #include "tools/sampledata/enchant_dialog_layouts.h"
 #include "tools/sampledata/inventory_screen_layout.h"
@@ -90,6 +91,7 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
         AddSettingsScreenModes(dialogs, screen.mode, screen.width, screen.height);
         AddInventoryScreenModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
         AddCardScreenModes(dialogs, screen.mode, screen.width, screen.height);
+        AddConversationScreenModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
     }
     for (const ModeScreen& screen : screens)
         for (const ViewArea& area : views)
