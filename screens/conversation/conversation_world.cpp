@@ -46,9 +46,7 @@ int32_t SConversationWorld::CountOwnedItems(const char* itemType) const {
     return itemType ? playerOf(m_game).CountOwnedItemsByName(itemType) : 0;
 }
 bool SConversationWorld::HasDisease(const char* name) const { return playerOf(m_game).HasDisease(name); }
-bool SConversationWorld::KnowsSpell(const char* name) const {
-    return name && playerOf(m_game).KnowsSpellByName(name);
-}
+bool SConversationWorld::KnowsSpell(const char* name) const { return name && playerOf(m_game).KnowsSpellByName(name); }
 bool SConversationWorld::HasAbility(const char* name) const { return name && playerOf(m_game).HasAbility(name); }
 std::optional<uint32_t> SConversationWorld::QuestState(const char* name) const {
     const SQuestEntry* quest = name ? playerOf(m_game).FindQuest(name) : nullptr;

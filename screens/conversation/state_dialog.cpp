@@ -31,10 +31,8 @@ struct SService {
 };
 // The order they stand in, which is not the order of the bits.
 constexpr SService kServices[SStateDialog::kServiceCount] = {
-    {SNpcType::kTrade, "Buy/sell", SStateDialog::kBuySell},
-    {SNpcType::kTraining, "Training", SStateDialog::kTraining},
-    {SNpcType::kRepair, "Repair", SStateDialog::kRepair},
-    {SNpcType::kEnchanting, "Enchant", SStateDialog::kEnchant},
+    {SNpcType::kTrade, "Buy/sell", SStateDialog::kBuySell}, {SNpcType::kTraining, "Training", SStateDialog::kTraining},
+    {SNpcType::kRepair, "Repair", SStateDialog::kRepair},   {SNpcType::kEnchanting, "Enchant", SStateDialog::kEnchant},
     {SNpcType::kCards, "Cards", SStateDialog::kCards},
 };
 
@@ -53,10 +51,10 @@ void SStateDialog::Init(SGameData* game) {
         const int loaded = m_game->m_script->Load(answer.script.data(), uint32_t(answer.script.size()));
         return loaded != 0 ? loaded : m_game->m_script->RunToEnd();
     };
-    for (SCtrl* ctrl : std::initializer_list<SCtrl*>{&m_portraitFrame, &m_textFrame, &m_nameFrame, &m_portrait, &m_name,
-                                                     &m_text, &m_goodbye, &m_serviceLine, &m_goodbyeLine, &m_continue,
-                                                     &m_list, &m_listUp, &m_listDown, &m_listOk, &m_listCancel,
-                                                     &m_messageText})
+    for (SCtrl* ctrl :
+         std::initializer_list<SCtrl*>{&m_portraitFrame, &m_textFrame, &m_nameFrame, &m_portrait, &m_name, &m_text,
+                                       &m_goodbye, &m_serviceLine, &m_goodbyeLine, &m_continue, &m_list, &m_listUp,
+                                       &m_listDown, &m_listOk, &m_listCancel, &m_messageText})
         ctrl->Attach(this);
     for (STopicButtonCtrl& button : m_services) button.Attach(this);
     for (STopicButtonCtrl& button : m_answers) button.Attach(this);
@@ -111,7 +109,8 @@ void SStateDialog::placeCtrls() {
     SetBackgroundColor();
     const uint32_t type = m_game->m_screenMode;
     const bool small = IsSmallScreenType(type);
-    const SFrameSet frames = m_game->InterfaceSet<9>(small ? SInterfaceRole::kSmallFrameSet : SInterfaceRole::kLargeFrameSet);
+    const SFrameSet frames =
+        m_game->InterfaceSet<9>(small ? SInterfaceRole::kSmallFrameSet : SInterfaceRole::kLargeFrameSet);
     for (auto [frame, element] : {std::pair{&m_portraitFrame, kPortraitFrame}, std::pair{&m_textFrame, kTextFrame},
                                   std::pair{&m_nameFrame, kNameFrame}})
         if (PlaceCtrl(*frame, element)) frame->Setup(frames, 0, 0, SBorderSides::kAll);
@@ -147,8 +146,8 @@ void SStateDialog::ShowText(const char* text, uint32_t colour) {
 uint32_t SStateDialog::OnTick(uint32_t arg) {
     if (m_greetingPending) {
         m_greetingPending = false;
-        const std::optional<SDialogTopicEntry> greeting =
-            m_person ? m_person->FindGreeting(*m_world) : std::optional<SDialogTopicEntry>();
+        const std::optional<SDialogTopicEntry> greeting = m_person ? m_person->FindGreeting(*m_world)
+                                                                   : std::optional<SDialogTopicEntry>();
         if (!greeting || greeting->answer == nullptr) {
             addLogText("(silence)", 0);
             m_text.Draw();

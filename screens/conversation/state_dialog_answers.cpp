@@ -70,7 +70,8 @@ bool SStateDialog::runOneAnswer() {
     m_goNext = m_goFirst = false;
     disableButtons();
     if (!SScript::Succeeded(m_answerScript(answer))) {
-        if (SStateGame* play = SStateGame::Of(*m_game)) play->QueueMessage("Script error!", SDialogMessage::kOk, nullptr);
+        if (SStateGame* play = SStateGame::Of(*m_game))
+            play->QueueMessage("Script error!", SDialogMessage::kOk, nullptr);
     }
     // The answer's own page of text may leave too little room for its choices.
     bool overflow = false;
@@ -260,8 +261,7 @@ void SStateDialog::AddListLine(const char* id, const char* title) {
 
 void SStateDialog::showChoiceList() {
     const uint32_t type = m_game->m_screenMode;
-    m_list.SetRect(int16_t(m_text.m_x + m_indent), int16_t(m_text.m_y), uint16_t(std::max(int(m_text.m_w) - 10, 1)),
-                   0);
+    m_list.SetRect(int16_t(m_text.m_x + m_indent), int16_t(m_text.m_y), uint16_t(std::max(int(m_text.m_w) - 10, 1)), 0);
     m_list.SetStyle(type == 9 || type == 10 || type == 14 || type == 15 ? 2 : 1, kListInk, kListGround, nullptr);
     m_list.AutoSize(std::max(int(m_text.m_w) - 10 - 8, 1));
     const int minimumW = int(m_text.m_w) * 2 / 3;

@@ -45,8 +45,8 @@ constexpr SMenuService kMenuServices[] = {
 
 void SStateDialogInterior::Init(SGameData* game) {
     SState::Init(game);
-    for (SCtrl* ctrl : std::initializer_list<SCtrl*>{&m_portraitFrame, &m_welcomeFrame, &m_picture, &m_portrait, &m_name,
-                                                     &m_welcome, &m_leave, &m_messageText})
+    for (SCtrl* ctrl : std::initializer_list<SCtrl*>{&m_portraitFrame, &m_welcomeFrame, &m_picture, &m_portrait,
+                                                     &m_name, &m_welcome, &m_leave, &m_messageText})
         ctrl->Attach(this);
     for (SButtonCtrl& button : m_menu) button.Attach(this);
     for (SDialog* dialog :
@@ -93,8 +93,8 @@ void SStateDialogInterior::placeCtrls() {
     SetLayout(kLayout);
     SetBackgroundColor();
     const uint32_t type = m_game->m_screenMode;
-    const SFrameSet frames =
-        m_game->InterfaceSet<9>(IsSmallScreenType(type) ? SInterfaceRole::kSmallFrameSet : SInterfaceRole::kLargeFrameSet);
+    const SFrameSet frames = m_game->InterfaceSet<9>(IsSmallScreenType(type) ? SInterfaceRole::kSmallFrameSet
+                                                                             : SInterfaceRole::kLargeFrameSet);
     if (PlaceCtrl(m_portraitFrame, kPortraitFrame)) m_portraitFrame.Setup(frames, 0, 0, SBorderSides::kAll);
     if (PlaceCtrl(m_welcomeFrame, kWelcomeFrame)) m_welcomeFrame.Setup(frames, 0, 0, SBorderSides::kAll);
     if (PlaceCtrl(m_picture, kPicture) && m_building) {
@@ -116,8 +116,8 @@ void SStateDialogInterior::placeCtrls() {
     placeMenu();
 }
 
-void SStateDialogInterior::placeMenuButton(SButtonCtrl& button, uint32_t element, const char* caption,
-                                           uint32_t command, uint16_t hotkey) {
+void SStateDialogInterior::placeMenuButton(SButtonCtrl& button, uint32_t element, const char* caption, uint32_t command,
+                                           uint16_t hotkey) {
     if (!PlaceCtrl(button, element)) return;
     const uint32_t font = IsLargeScreenType(m_game->m_screenMode) ? 2 : 1;
     button.SetupBar(m_game->InterfaceSet<3>(SInterfaceRole::kTextButtonBarDown),

@@ -9,11 +9,11 @@ class SString;
 enum class SSaleVerdict { kSell, kNeverSold, kNotTraded, kBuysNothing, kAskDeal };
 
 struct SSaleOffer {
-    bool neverSold = false;     // the item type's no-sale flag
+    bool neverSold = false;       // the item type's no-sale flag
     bool merchantTrades = false;  // the item's class bit is in the merchant's mask
-    uint32_t maxPrice = 0;      // 0: the merchant buys nothing
-    uint32_t price = 0;         // the entry's price, the player's skill already in it
-    bool forced = false;        // the player took the deal at the maximum
+    uint32_t maxPrice = 0;        // 0: the merchant buys nothing
+    uint32_t price = 0;           // the entry's price, the player's skill already in it
+    bool forced = false;          // the player took the deal at the maximum
 };
 
 SSaleVerdict JudgeSale(const SSaleOffer& offer);

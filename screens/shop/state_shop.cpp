@@ -55,10 +55,10 @@ SItemGridGeometry SStateShop::GridGeometry(uint32_t screenType) {
 
 void SStateShop::Init(SGameData* game) {
     SState::Init(game);
-    for (SCtrl* ctrl : std::initializer_list<SCtrl*>{&m_gridFrame, &m_infoFrame, &m_nameFrame, &m_portraitFrame,
-                                                     &m_statusFrame, &m_portrait, &m_name, &m_grid, &m_info, &m_status,
-                                                     &m_previousPage, &m_nextPage, &m_back, &m_buy, &m_sell, &m_yes,
-                                                     &m_no})
+    for (SCtrl* ctrl :
+         std::initializer_list<SCtrl*>{&m_gridFrame, &m_infoFrame, &m_nameFrame, &m_portraitFrame, &m_statusFrame,
+                                       &m_portrait, &m_name, &m_grid, &m_info, &m_status, &m_previousPage, &m_nextPage,
+                                       &m_back, &m_buy, &m_sell, &m_yes, &m_no})
         ctrl->Attach(this);
 }
 
@@ -93,10 +93,11 @@ void SStateShop::build() {
     SetBackgroundColor();
     const uint32_t type = m_game->m_screenMode;
     const bool small = IsSmallScreenType(type);
-    const SFrameSet frames = m_game->InterfaceSet<9>(small ? SInterfaceRole::kSmallFrameSet : SInterfaceRole::kLargeFrameSet);
-    for (auto [frame, element] : {std::pair{&m_gridFrame, kGridFrame}, std::pair{&m_infoFrame, kInfoFrame},
-                                  std::pair{&m_nameFrame, kNameFrame}, std::pair{&m_portraitFrame, kPortraitFrame},
-                                  std::pair{&m_statusFrame, kStatusFrame}})
+    const SFrameSet frames =
+        m_game->InterfaceSet<9>(small ? SInterfaceRole::kSmallFrameSet : SInterfaceRole::kLargeFrameSet);
+    for (auto [frame, element] :
+         {std::pair{&m_gridFrame, kGridFrame}, std::pair{&m_infoFrame, kInfoFrame}, std::pair{&m_nameFrame, kNameFrame},
+          std::pair{&m_portraitFrame, kPortraitFrame}, std::pair{&m_statusFrame, kStatusFrame}})
         if (PlaceCtrl(*frame, element)) frame->Setup(frames, 0, 0, SBorderSides::kAll);
     if (PlaceCtrl(m_portrait, kPortrait)) {
         const char* face = m_merchant && *m_merchant->FaceName() ? m_merchant->FaceName() : nullptr;
@@ -108,7 +109,8 @@ void SStateShop::build() {
     if (PlaceCtrl(m_grid, kGrid)) {
         const SItemGridGeometry grid = GridGeometry(type);
         const SFrameSet gridFrames = m_game->InterfaceSet<9>(SInterfaceRole::kSmallFrameSet);
-        m_grid.Setup(gridFrames, gridFrames, grid.cellW, grid.cellH, grid.columns, grid.rows, grid.frameFlags, m_level, 1);
+        m_grid.Setup(gridFrames, gridFrames, grid.cellW, grid.cellH, grid.columns, grid.rows, grid.frameFlags, m_level,
+                     1);
     }
     if (PlaceCtrl(m_info, kInfo)) {
         m_info.Setup(1, kWhite, kBodyColour, 0, 0, 2, 2, kEnchantedColour, kSpecialColour);
@@ -128,8 +130,7 @@ void SStateShop::build() {
     // The deal question's answers show only while it is asked.
     RemoveCtrl(&m_yes);
     RemoveCtrl(&m_no);
-    if (PlaceCtrl(m_status, kStatus))
-        m_status.SetTextEx("", type == 5 || type == 8 ? 18 : 17, 1, kBodyColour, 0);
+    if (PlaceCtrl(m_status, kStatus)) m_status.SetTextEx("", type == 5 || type == 8 ? 18 : 17, 1, kBodyColour, 0);
 }
 
 void SStateShop::placeTextButton(SButtonCtrl& button, uint32_t element, const char* caption) {
@@ -139,7 +140,9 @@ void SStateShop::placeTextButton(SButtonCtrl& button, uint32_t element, const ch
                     kButtonShade, kWhite, kButtonShade, 0);
 }
 
-SItemEntry* SStateShop::selectedEntry() const { return m_grid.m_selected >= 0 ? m_grid.Entry(m_grid.m_selected) : nullptr; }
+SItemEntry* SStateShop::selectedEntry() const {
+    return m_grid.m_selected >= 0 ? m_grid.Entry(m_grid.m_selected) : nullptr;
+}
 
 void SStateShop::updateStatus() {
     const SPlayer& player = m_game->m_player;
@@ -234,8 +237,8 @@ void SStateShop::switchMode(Mode mode, const char* title) {
 SSaleOffer SStateShop::offerOf(const SItemEntry& entry, bool forced) const {
     SSaleOffer offer;
     offer.neverSold = entry.type->m_flags & kNoSaleFlag;
-    offer.merchantTrades =
-        m_merchant && (m_game->m_items.CategoryBit(entry.type->m_class) & m_merchant->classMask) != 0;
+    offer.merchantTrades = m_merchant &&
+                           (m_game->m_items.CategoryBit(entry.type->m_class) & m_merchant->classMask) != 0;
     offer.maxPrice = m_merchant ? m_merchant->MaxPrice() : 0;
     offer.price = entry.price;
     offer.forced = forced;
@@ -288,9 +291,7 @@ void SStateShop::sell(bool forced) {
             m_game->PlaySound("bsnd_clickh", 10);
             text.Format("%s doesn't purchase anything.", name);
             return showInfoMessage(text.Text(), kTradeMs);
-        case SSaleVerdict::kAskDeal:
-            m_game->PlaySound("bsnd_clickh", 10);
-            return askDeal(offer.maxPrice);
+        case SSaleVerdict::kAskDeal: m_game->PlaySound("bsnd_clickh", 10); return askDeal(offer.maxPrice);
         case SSaleVerdict::kSell: break;
     }
     SPlayer& player = m_game->m_player;

@@ -61,8 +61,7 @@ SLayoutMode conversationLayout(uint16_t mode, int width, int height, const Metri
         areaH = below - textH - k.margin;
     }
     rows.push_back(ClampedRow(Talk::kTextFrame, textX, textY, textW, textH));
-    rows.push_back(
-        ClampedRow(Talk::kText, textX + kFrame, textY + kFrame, textW - 2 * kFrame, textH - 2 * kFrame));
+    rows.push_back(ClampedRow(Talk::kText, textX + kFrame, textY + kFrame, textW - 2 * kFrame, textH - 2 * kFrame));
     rows.push_back(ClampedRow(Talk::kTopicArea, areaX, areaY, areaW, areaH));
     return {mode, uint16_t(width), uint16_t(height), std::move(rows)};
 }
@@ -127,19 +126,21 @@ SLayoutMode shopLayout(uint16_t mode, int width, int height, const Metrics& k) {
     const int statusY = bottom - statusH, buttonsY = statusY - k.margin - buttonsH;
     const int infoH = std::max(buttonsY - k.margin - columnY, 0);
     rows.push_back(ClampedRow(Shop::kInfoFrame, columnX, columnY, columnW, infoH));
-    rows.push_back(ClampedRow(Shop::kInfo, columnX + kFrame, columnY + kFrame, columnW - 2 * kFrame, infoH - 2 * kFrame));
+    rows.push_back(
+        ClampedRow(Shop::kInfo, columnX + kFrame, columnY + kFrame, columnW - 2 * kFrame, infoH - 2 * kFrame));
     // Page back, page on, buy, sell and back along one row; yes and no over the panel's foot.
     const int page = 24, textButton = std::max((columnW - 3 * page - 4 * k.margin) / 2, 30);
     int x = columnX;
-    for (auto [id, w] : {std::pair{Shop::kPreviousPage, page}, std::pair{Shop::kNextPage, page},
-                         std::pair{Shop::kBuy, textButton}, std::pair{Shop::kSell, textButton},
-                         std::pair{Shop::kBack, page}}) {
+    for (auto [id, w] :
+         {std::pair{Shop::kPreviousPage, page}, std::pair{Shop::kNextPage, page}, std::pair{Shop::kBuy, textButton},
+          std::pair{Shop::kSell, textButton}, std::pair{Shop::kBack, page}}) {
         rows.push_back(ClampedRow(int(id), x, buttonsY + (buttonsH - (w == page ? page : buttonsH)) / 2, w,
                                   w == page ? page : buttonsH));
         x += w + k.margin;
     }
     const int answerW = std::max(columnW / 4, 36);
-    rows.push_back(ClampedRow(Shop::kYes, columnX + kFrame, buttonsY - k.margin - buttonsH - kFrame, answerW, buttonsH));
+    rows.push_back(
+        ClampedRow(Shop::kYes, columnX + kFrame, buttonsY - k.margin - buttonsH - kFrame, answerW, buttonsH));
     rows.push_back(ClampedRow(Shop::kNo, columnX + kFrame + answerW + k.margin, buttonsY - k.margin - buttonsH - kFrame,
                               answerW, buttonsH));
     rows.push_back(ClampedRow(Shop::kStatusFrame, columnX, statusY, columnW, statusH));

@@ -212,10 +212,8 @@ TEST_F(ShopScreenTest, statusLinesFollowTheScreenType) {
         const char* text;
     };
     const Case cases[] = {
-        {10, "Gold: 12K\t     Pack: 1.5/20.0"},
-        {16, "Gold: 12K\t     Pack: 1.5/20.0"},
-        {5, "Gold:\r12K\rPack:\r1.5/20.0"},
-        {7, "Gold:12K\rPack:\r1.5/20.0"},
+        {10, "Gold: 12K\t     Pack: 1.5/20.0"}, {16, "Gold: 12K\t     Pack: 1.5/20.0"},
+        {5, "Gold:\r12K\rPack:\r1.5/20.0"},     {7, "Gold:12K\rPack:\r1.5/20.0"},
         {6, "Gold:12K, Pack:1.5/20.0"},
     };
     for (const Case& row : cases) {
