@@ -4,14 +4,12 @@
 
 #include <string>
 
+#include "platform/clock.h"
 #include "screens/conversation/conversation_fixture.h"
 #include "screens/play/state_game.h"
-#include "platform/clock.h"
 #include "script/script.h"
 
 namespace {
-
-
 
 class ConversationScreenTest : public ConversationTest {};
 
