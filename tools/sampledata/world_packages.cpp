@@ -9,7 +9,9 @@
 #include "tools/sampledata/sample_item_pictures.h"
 #include "tools/sampledata/sample_item_types.h"
 #include "tools/sampledata/sample_kit.h"
+#include "tools/sampledata/sample_merchant_places.h"
 #include "tools/sampledata/sample_package.h"
+#include "tools/sampledata/sample_people.h"
 #include "tools/sampledata/sample_scenes.h"
 #include "tools/sampledata/sample_skies.h"
 #include "tools/sampledata/sample_start_room.h"
@@ -89,6 +91,8 @@ SSamplePackage SampleWorldPackage() {
     package.maps.push_back(SampleStartRoom());
     AddSampleChest(package.maps.back());
     AddAmbientPlaces(package.maps);
+    PlaceSampleMerchants(package.maps);
+    AddSamplePeople(package);
     return package;
 }
 
