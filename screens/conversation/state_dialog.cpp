@@ -1,5 +1,7 @@
 #include "screens/conversation/state_dialog.h"
 
+#include <algorithm>
+
 #include "data/dialogue/dialog_topic.h"
 #include "data/persons/npc_type.h"
 #include "engine/draw/screen_type.h"
@@ -195,12 +197,13 @@ void SStateDialog::rebuildTopics() {
             if ((m_person->ServiceMask() & kServices[i].bit) == 0) continue;
             int32_t rowY = y;
             addTopicButton(m_services[size_t(i)], kServices[i].caption, kServices[i].command, rowY);
-            y += step;
+            // A caption taller than the step (a large font) still keeps its rows apart.
+            y = std::max(y + step, rowY);
         }
         if (large) {
-            m_serviceLine.SetRect(int16_t(m_area.x), int16_t(y), uint16_t(std::max(m_area.w - 4, 0)), 4);
+            m_serviceLine.SetRect(int16_t(m_area.x), int16_t(y + 3), uint16_t(std::max(m_area.w - 4, 0)), 4);
             AddCtrl(&m_serviceLine);
-            y += 3;
+            y += 10;
         }
     }
     for (size_t i = 0; i < m_topics.size(); ++i) {

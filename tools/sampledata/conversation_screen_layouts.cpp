@@ -73,7 +73,8 @@ SLayoutMode interiorLayout(uint16_t mode, int width, int height, const Metrics& 
     const int inner = width - 2 * k.margin;
     const int menuRows = 3, menuH = menuRows * (k.button + k.margin);
     const int headerH = kFace + 2 * kFrame;
-    const int welcomeH = std::max(2 * k.line + 2 * kFrame, headerH);
+    // The name and three lines of the welcome in the large font.
+    const int welcomeH = std::max(4 * k.line + 2 * kFrame + 12, headerH);
     const int pictureH = std::max(height - 4 * k.margin - welcomeH - menuH, 0);
     rows.push_back(ClampedRow(Inside::kPicture, k.margin, k.margin, inner, pictureH));
     const int keeperY = 2 * k.margin + pictureH;
@@ -121,7 +122,8 @@ SLayoutMode shopLayout(uint16_t mode, int width, int height, const Metrics& k) {
     }
     rows.push_back(ClampedRow(Shop::kGridFrame, gridX - 1, gridY - 1, gridW + 2, gridH + 2));
     rows.push_back(ClampedRow(Shop::kGrid, gridX, gridY, gridW, gridH));
-    const int buttonsH = k.button, statusH = mode == 5 || mode == 7 || mode == 8 ? 2 * k.line + 4 : k.line + 4;
+    const int buttonsH = std::max(k.button, IsSmallScreenType(mode) ? 24 : 36),
+              statusH = mode == 5 || mode == 7 || mode == 8 ? 2 * k.line + 4 : k.line + 4;
     const int bottom = wide ? height - k.margin : height - k.margin;
     const int statusY = bottom - statusH, buttonsY = statusY - k.margin - buttonsH;
     const int infoH = std::max(buttonsY - k.margin - columnY, 0);
@@ -129,7 +131,8 @@ SLayoutMode shopLayout(uint16_t mode, int width, int height, const Metrics& k) {
     rows.push_back(
         ClampedRow(Shop::kInfo, columnX + kFrame, columnY + kFrame, columnW - 2 * kFrame, infoH - 2 * kFrame));
     // Page back, page on, buy, sell and back along one row; yes and no over the panel's foot.
-    const int page = 24, textButton = std::max((columnW - 3 * page - 4 * k.margin) / 2, 30);
+    const int page = IsSmallScreenType(mode) ? 24 : 36,
+              textButton = std::max((columnW - 3 * page - 4 * k.margin) / 2, 30);
     int x = columnX;
     for (auto [id, w] :
          {std::pair{Shop::kPreviousPage, page}, std::pair{Shop::kNextPage, page}, std::pair{Shop::kBuy, textButton},

@@ -5,6 +5,7 @@
 
 #include "data/dialogue/dialog_topic_set.h"
 #include "data/items/item_classes.h"
+#include "data/items/item_database.h"
 #include "data/persons/face_table.h"
 #include "data/persons/npc_table.h"
 #include "data/quest.h"
@@ -24,12 +25,13 @@ constexpr int8_t kReplyCode = 2;  // a condition on the player's reply to the an
 
 struct SSampleAnswer {
     const char* text;
-    const char* script = nullptr;   // a listing for the script assembler
-    int16_t reply = 0;              // given only to this reply (1 to 4); 0 always
+    const char* script = nullptr;  // a listing for the script assembler
+    int16_t reply = 0;             // given only to this reply (1 to 4); 0 always
     const char* choices[SDialogAnswer::kChoices] = {};
 };
 
-std::unique_ptr<SDialogTopic> topic(const char* name, const char* display, std::initializer_list<SSampleAnswer> answers) {
+std::unique_ptr<SDialogTopic> topic(const char* name, const char* display,
+                                    std::initializer_list<SSampleAnswer> answers) {
     auto made = std::make_unique<SDialogTopic>();
     made->name.Set(name);
     made->display.Assign(display);
@@ -53,8 +55,8 @@ std::unique_ptr<SDialogTopic> topic(const char* name, const char* display, std::
 }
 
 // The face's name is a literal: the package keeps the pointer until it is written.
-SNpcType& addPerson(SNpcTable& persons, SFaceTable& faces, SSamplePackage& package, const char* name,
-                    const char* face, const char* display, int race) {
+SNpcType& addPerson(SNpcTable& persons, SFaceTable& faces, SSamplePackage& package, const char* name, const char* face,
+                    const char* display, int race) {
     auto record = std::make_unique<SFaceType>();
     record->name.Set(face);
     faces.Add(std::move(record));
@@ -83,12 +85,15 @@ void addTobin(SNpcTable& persons, SFaceTable& faces, SSamplePackage& package) {
     tobin.wideValue = 40;
     tobin.roomPrice = 12;
     tobin.smallValues[3] = SNpcType::kTrade;
-    tobin.topics->AddGreeting(topic("base_tobinhello", "Hello", {{"Potions, fresh from the brewer! Looking to buy or sell, %PCName%?"}}));
+    tobin.topics->AddGreeting(
+        topic("base_tobinhello", "Hello", {{"Potions, fresh from the brewer! Looking to buy or sell, %PCName%?"}}));
     tobin.topics->AddTopic(topic(
         "base_tobinwork", "Work",
         {{"I lost my silver ring on the south road. Will you look for it? It is a long road, and I cannot leave the "
           "stall while the brewer's cart is due, so I would be grateful to anyone who finds it for me.",
-          nullptr, 0, {"I will find it.", "Not now."}},
+          nullptr,
+          0,
+          {"I will find it.", "Not now."}},
          {"Thank you! Come back when you have it.", R"(@player . addquest ( "base_lostring" ) ;)", 1},
          {"Another time, then.", nullptr, 2}}));
     tobin.topics->AddTopic(topic("base_tobinring", "Ring", {{"Silver, with a blue stone. My mother's."}}));
@@ -97,16 +102,18 @@ void addTobin(SNpcTable& persons, SFaceTable& faces, SSamplePackage& package) {
 void addHale(SNpcTable& persons, SFaceTable& faces, SSamplePackage& package) {
     SNpcType& hale = addPerson(persons, faces, package, kSampleInnKeeper, "bres_hale", "Hale the inn keeper", 2);
     hale.texts[2].Assign(kSampleInn);
-    hale.texts[3].Assign("Welcome to the Sleeping Ox! A room for the night, a lesson in the blade, or your kit mended.");
+    hale.texts[3].Assign(
+        "Welcome to the Sleeping Ox! A room for the night, a lesson in the blade, or your kit mended.");
     hale.roomPrice = 4;
     hale.smallValues = {1, 20, 0, SNpcType::kTraining | SNpcType::kRepair | SNpcType::kSleep};
     hale.topics->AddGreeting(topic("base_halehello", "Hello", {{"Sit down, sit down."}}));
-    hale.topics->AddTopic(topic(
-        "base_halerumours", "Rumours",
-        {{"Which tale do you want?", R"(createobjectlist ( "Rumours" ) ;
+    hale.topics->AddTopic(
+        topic("base_halerumours", "Rumours",
+              {{"Which tale do you want?", R"(createobjectlist ( "Rumours" ) ;
             addobjecttolist ( "goblin" , "The cellar goblin" ) ;
             addobjecttolist ( "road" , "The east road" ) ;)"},
-         {"That is all I know.", R"(if ( getobjectlistresult ( ) == "goblin" ) message ( "A goblin lurks under the crossroads." ) ;
+               {"That is all I know.",
+                R"(if ( getobjectlistresult ( ) == "goblin" ) message ( "A goblin lurks under the crossroads." ) ;
             if ( getobjectlistresult ( ) == "road" ) message ( "The east road is safe by day." ) ;)"}}));
 }
 
@@ -170,4 +177,9 @@ void AddSampleMerchants(SNpcTable& persons, SFaceTable& faces, SSamplePackage& p
     extendCardPlayer(persons);
     addInn(package);
     addQuest(package);
+}
+
+void AddSampleStock(SItemDatabase& items) {
+    for (const char* name : {"base_phealsmall", "base_pmanasmall", "base_ring_copper"})
+        if (SItemType* type = items.FindItemType(name)) type->m_level = 1;
 }

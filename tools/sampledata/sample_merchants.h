@@ -4,6 +4,7 @@
 // tells rumours from a choice list; and the card player, who also trades and tells of her game in
 // answers that follow on. Also the inn's building and the quest.
 class SFaceTable;
+class SItemDatabase;
 class SNpcTable;
 struct SSamplePackage;
 
@@ -15,3 +16,6 @@ constexpr const char* kSampleQuest = "base_lostring";
 // Adds the persons, their faces and topics to the tables the package's people are written from,
 // and the faces', the inn's and the counters' pictures, the interiors and the quests to the package.
 void AddSampleMerchants(SNpcTable& persons, SFaceTable& faces, SSamplePackage& package);
+
+// The kit's potions and copper ring turn up in merchants' stock (and loot) of level 1.
+void AddSampleStock(SItemDatabase& items);

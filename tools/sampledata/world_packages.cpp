@@ -10,6 +10,7 @@
 #include "tools/sampledata/sample_item_types.h"
 #include "tools/sampledata/sample_kit.h"
 #include "tools/sampledata/sample_merchant_places.h"
+#include "tools/sampledata/sample_merchants.h"
 #include "tools/sampledata/sample_package.h"
 #include "tools/sampledata/sample_people.h"
 #include "tools/sampledata/sample_scenes.h"
@@ -84,6 +85,7 @@ SSamplePackage SampleWorldPackage() {
     AddSampleItemTypes(items, kKitItems);
     AddItemPictures(items);
     AddSampleKitItems(items);
+    AddSampleStock(items);
     package.tables[SModuleTable::Items] = items.Write(package.version);
     AddSampleWorldTypes(package);
     AddSampleWorldScripts(package);
