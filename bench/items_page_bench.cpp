@@ -13,22 +13,10 @@
 #include "support/pictured_items.h"
 #include "support/temp_folder.h"
 #include "support/ui_rig.h"
-#include "tools/sampledata/art_canvas.h"
 
 namespace {
 
 constexpr uint32_t kLargeScreenMode = 15;
-
-std::unique_ptr<SPictureEntry> itemPicture(int seed) {
-    SArtCanvas art(50, 50, ArtColour(24, 22, 28));
-    art.Disc(25, 25, 12 + seed % 8, ArtColour(40 + seed * 6, 200 - seed * 5, 90));
-    auto entry = std::make_unique<SPictureEntry>();
-    entry->record = std::make_unique<SPdbRecord>();
-    entry->record->bytes = art.Record();
-    SReadError error;
-    entry->Bind(entry->record->bytes, 0, error);
-    return entry;
-}
 
 void BM_ItemsPageRedraw(benchmark::State& state) {
     STempFolder folder;
@@ -45,7 +33,7 @@ void BM_ItemsPageRedraw(benchmark::State& state) {
         const uint8_t classes[] = {kItemWeapon, kItemLightArmour, kItemAccessory, kItemBook, kItemPotion, kItemMagic};
         for (int i = 0; i < 30; ++i) {
             const std::string name = "ware" + std::to_string(i);
-            SItemType& type = AddPicturedItemType(game, name, classes[i % 6], 1, uint32_t(10 + i), itemPicture(i));
+            SItemType& type = AddPicturedItemType(game, name, classes[i % 6], 1, uint32_t(10 + i), DiscItemPicture(i));
             game.m_player.AddItems(type, 1);
         }
         game.m_currentScreen->m_keep = 1;

@@ -122,14 +122,21 @@ SLayoutMode shopLayout(uint16_t mode, int width, int height, const Metrics& k) {
     }
     rows.push_back(ClampedRow(Shop::kGridFrame, gridX - 1, gridY - 1, gridW + 2, gridH + 2));
     rows.push_back(ClampedRow(Shop::kGrid, gridX, gridY, gridW, gridH));
-    const int buttonsH = std::max(k.button, IsSmallScreenType(mode) ? 24 : 36),
-              statusH = mode == 5 || mode == 7 || mode == 8 ? 2 * k.line + 4 : k.line + 4;
-    const int bottom = wide ? height - k.margin : height - k.margin;
-    const int statusY = bottom - statusH, buttonsY = statusY - k.margin - buttonsH;
+    const int buttonsH = std::max(k.button, IsSmallScreenType(mode) ? 24 : 36);
+    // Types 5, 7 and 8 break the status into three or four short lines: it stands beside the panel
+    // there; elsewhere it is one line under the buttons.
+    const bool statusBeside = mode == 5 || mode == 7 || mode == 8;
+    const int statusH = statusBeside ? 0 : k.line + 4, statusW = statusBeside ? 70 : columnW;
+    const int statusY = height - k.margin - statusH;
+    const int buttonsY = (statusBeside ? height : statusY) - k.margin - buttonsH;
     const int infoH = std::max(buttonsY - k.margin - columnY, 0);
-    rows.push_back(ClampedRow(Shop::kInfoFrame, columnX, columnY, columnW, infoH));
-    rows.push_back(
-        ClampedRow(Shop::kInfo, columnX + kFrame, columnY + kFrame, columnW - 2 * kFrame, infoH - 2 * kFrame));
+    const int infoW = statusBeside ? columnW - statusW - k.margin : columnW;
+    rows.push_back(ClampedRow(Shop::kInfoFrame, columnX, columnY, infoW, infoH));
+    rows.push_back(ClampedRow(Shop::kInfo, columnX + kFrame, columnY + kFrame, infoW - 2 * kFrame, infoH - 2 * kFrame));
+    const int statusX = statusBeside ? columnX + infoW + k.margin : columnX;
+    const int statusTop = statusBeside ? columnY : statusY, statusHeight = statusBeside ? infoH : statusH;
+    rows.push_back(ClampedRow(Shop::kStatusFrame, statusX, statusTop, statusW, statusHeight));
+    rows.push_back(ClampedRow(Shop::kStatus, statusX + kFrame, statusTop + 2, statusW - 2 * kFrame, statusHeight - 4));
     // Page back, page on, buy, sell and back along one row; yes and no over the panel's foot.
     const int page = IsSmallScreenType(mode) ? 24 : 36,
               textButton = std::max((columnW - 3 * page - 4 * k.margin) / 2, 30);
@@ -146,8 +153,6 @@ SLayoutMode shopLayout(uint16_t mode, int width, int height, const Metrics& k) {
         ClampedRow(Shop::kYes, columnX + kFrame, buttonsY - k.margin - buttonsH - kFrame, answerW, buttonsH));
     rows.push_back(ClampedRow(Shop::kNo, columnX + kFrame + answerW + k.margin, buttonsY - k.margin - buttonsH - kFrame,
                               answerW, buttonsH));
-    rows.push_back(ClampedRow(Shop::kStatusFrame, columnX, statusY, columnW, statusH));
-    rows.push_back(ClampedRow(Shop::kStatus, columnX + kFrame, statusY + 2, columnW - 2 * kFrame, statusH - 4));
     return {mode, uint16_t(width), uint16_t(height), std::move(rows)};
 }
 

@@ -55,7 +55,6 @@ protected:
     SGameData& Game() { return m_rig->Game(); }
     SPlayer& Player() { return Game().m_player; }
     uint32_t Minutes() { return SStateGame::Of(Game())->GameMinutes(); }
-
 };
 
 TEST_F(SampleTownTradeTest, talkBuySellSleepLeaveSaveAndLoad) {

@@ -45,6 +45,21 @@ TEST_F(ConversationScreenTest, aPersonWithABuildingShowsNoServicesAndBack) {
     EXPECT_NE(Text().find("(silence)"), std::string::npos) << "no greeting";
 }
 
+TEST_F(ConversationScreenTest, onTheSmallestScreensGoodbyeStandsUnderThePortraitAsWideAsItsFrame) {
+    for (uint32_t mode : {7u, 8u}) {
+        StartTalk(mode);
+        SStateDialog& talk = Open();
+        const std::optional<SLayoutRow> frame =
+            Game().GetLayoutCtrl(SStateDialog::kLayout, SStateDialog::kPortraitFrame);
+        ASSERT_TRUE(frame.has_value());
+        EXPECT_EQ(talk.m_goodbye.m_y, frame->y + frame->height + 2) << mode;
+        EXPECT_EQ(talk.m_goodbye.m_w, frame->width) << mode;
+        EXPECT_EQ(talk.m_name.m_font, 1u);
+        m_rig->Frame();
+        EXPECT_TRUE(m_rig->MatchesFullRepaint());
+    }
+}
+
 TEST_F(ConversationScreenTest, goodbyeFromAScriptLeavesOnlyTheGoodbyeButton) {
     StartTalk(7);
     person.smallValues[3] = 0x01;

@@ -206,6 +206,24 @@ TEST_F(ShopScreenTest, aHugeLevelGlobalNeverWrapsAPriceAndTheGoldNeverGoesBelowN
     EXPECT_EQ(stock->Count(), 1);
 }
 
+TEST_F(ShopScreenTest, aMaskOfBitsNoClassHasAndAnItemOfNoKnownClassTradeNothing) {
+    StartShop(7);
+    merchant.classMask = 0x8000;
+    Give(Type("ring", 4, 2, 100));
+    Open();
+    ToSellMode();
+    EXPECT_EQ(Shop().m_grid.EntryCount(), 0);
+    Command(SStateShop::kSell);
+    EXPECT_EQ(Player().Gold(), 1000u);
+
+    StartShop(7);
+    Give(Type("oddity", 40, 1, 100));
+    Open();
+    ToSellMode();
+    EXPECT_EQ(Shop().m_grid.EntryCount(), 0) << "a class past the table has no bit in any mask";
+    EXPECT_EQ(Player().CountOwnedItemsByName("oddity"), 1);
+}
+
 TEST_F(ShopScreenTest, statusLinesFollowTheScreenType) {
     struct Case {
         uint32_t type;
