@@ -4,31 +4,17 @@
 // run (BM_MemsetPlayScreen). Read the ratio redraw / memset; it should stay within 10.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "data/items/item_classes.h"
-#include "platform/headless/headless.h"
+#include "large_screen_rig.h"
 #include "screens/inventory/state_inventory.h"
 #include "support/pictured_items.h"
-#include "support/temp_folder.h"
-#include "support/ui_rig.h"
 
 namespace {
 
-constexpr uint32_t kLargeScreenMode = 15;
-
 void BM_ItemsPageRedraw(benchmark::State& state) {
-    STempFolder folder;
-    setenv("BRIMVALE_HOME", folder.Path().c_str(), 1);
-    platform::headless::Reset();
-    {
-        UiRig rig;
-        std::string error;
-        if (!rig.Start(kLargeScreenMode, error)) {
-            state.SkipWithError(error.c_str());
-            return;
-        }
+    OnLargeScreenRig(state, [&](UiRig& rig) {
         SGameData& game = rig.Game();
         const uint8_t classes[] = {kItemWeapon, kItemLightArmour, kItemAccessory, kItemBook, kItemPotion, kItemMagic};
         for (int i = 0; i < 30; ++i) {
@@ -45,9 +31,7 @@ void BM_ItemsPageRedraw(benchmark::State& state) {
             inventory.Draw();
             benchmark::DoNotOptimize(game.m_display.get());
         }
-    }
-    platform::headless::Reset();
-    unsetenv("BRIMVALE_HOME");
+    });
 }
 
 }  // namespace

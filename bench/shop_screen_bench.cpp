@@ -4,7 +4,6 @@
 // same run (BM_MemsetPlayScreen). Read the ratio redraw / memset; it should stay within 10.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -13,27 +12,14 @@
 #include "data/maps/map.h"
 #include "data/maps/placed_object.h"
 #include "data/persons/npc_type.h"
-#include "platform/headless/headless.h"
+#include "large_screen_rig.h"
 #include "screens/screen_id.h"
 #include "support/pictured_items.h"
-#include "support/temp_folder.h"
-#include "support/ui_rig.h"
 
 namespace {
 
-constexpr uint32_t kLargeScreenMode = 15;
-
 void BM_ShopRedraw(benchmark::State& state) {
-    STempFolder folder;
-    setenv("BRIMVALE_HOME", folder.Path().c_str(), 1);
-    platform::headless::Reset();
-    {
-        UiRig rig;
-        std::string error;
-        if (!rig.Start(kLargeScreenMode, error)) {
-            state.SkipWithError(error.c_str());
-            return;
-        }
+    OnLargeScreenRig(state, [&](UiRig& rig) {
         SGameData& game = rig.Game();
         SNpcType merchant;
         merchant.texts[0].Assign("Tobin the trader");
@@ -45,8 +31,8 @@ void BM_ShopRedraw(benchmark::State& state) {
         const uint8_t classes[] = {kItemWeapon, kItemLightArmour, kItemAccessory, kItemBook, kItemPotion, kItemMagic};
         for (int i = 0; i < 60; ++i) {
             const std::string name = "ware" + std::to_string(i);
-            SItemType& type = AddPicturedItemType(game, name, classes[i % 6], 1, uint32_t(100 + 37 * i),
-                                                  DiscItemPicture(i));
+            SItemType& type =
+                AddPicturedItemType(game, name, classes[i % 6], 1, uint32_t(100 + 37 * i), DiscItemPicture(i));
             auto item = std::make_unique<SItem>(type);
             item->m_amount = 1000;
             stock.Add(std::move(item));
@@ -65,9 +51,7 @@ void BM_ShopRedraw(benchmark::State& state) {
             benchmark::DoNotOptimize(game.m_display.get());
         }
         game.SwitchState(kGoBack);
-    }
-    platform::headless::Reset();
-    unsetenv("BRIMVALE_HOME");
+    });
 }
 
 }  // namespace
