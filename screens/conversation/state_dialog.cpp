@@ -65,8 +65,6 @@ void SStateDialog::Init(SGameData* game) {
     m_door = false;
 }
 
-SConversationWorld* SStateDialog::world() { return m_world.get(); }
-
 void SStateDialog::Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) {
     SState::Enter(p1, p2, p3, p4);
     m_subMode = kNone;

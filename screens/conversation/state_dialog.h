@@ -175,8 +175,6 @@ private:
     void showMessage(const char* text);
     void setQuestionState(int32_t state);
 
-    SConversationWorld* world();
-
     std::unique_ptr<SConversationWorld> m_world;
     SAnswerScript m_answerScript;
     SNpcType* m_person = nullptr;

@@ -261,6 +261,7 @@ void SStateDialog::AddListLine(const char* id, const char* title) {
 
 void SStateDialog::showChoiceList() {
     const uint32_t type = m_game->m_screenMode;
+    m_list.m_id = uint16_t(kList);
     m_list.SetRect(int16_t(m_text.m_x + m_indent), int16_t(m_text.m_y), uint16_t(std::max(int(m_text.m_w) - 10, 1)), 0);
     m_list.SetStyle(type == 9 || type == 10 || type == 14 || type == 15 ? 2 : 1, kListInk, kListGround, nullptr);
     m_list.AutoSize(std::max(int(m_text.m_w) - 10 - 8, 1));
