@@ -17,6 +17,7 @@
 #include "screens/screen_id.h"
 #include "screens/shop/state_shop.h"
 #include "support/text_ctrl_lines.h"
+#include "tools/sampledata/sample_cards.h"
 #include "tools/sampledata/sample_merchants.h"
 
 namespace {
@@ -132,6 +133,31 @@ TEST_F(SampleTownTradeTest, talkBuySellSleepLeaveSaveAndLoad) {
     EXPECT_EQ(Player().ItemCount(), items);
     EXPECT_EQ(Minutes(), minutes);
     EXPECT_TRUE(Player().HasQuest(kSampleQuest));
+}
+
+TEST_F(SampleTownTradeTest, theInnKeepersRumoursComeFromAListAndTheCardPlayersTaleFollowsOn) {
+    StartNewGame(7);
+    TalkTo(kSampleInnKeeper, kConversationScreen);
+    auto& talk = static_cast<SStateDialog&>(*Current());
+    ASSERT_EQ(talk.TopicButtons().size(), 1u);
+    Command(SStateDialog::kFirstTopic);
+    ASSERT_TRUE(talk.ListOpen());
+    ASSERT_EQ(talk.m_list.RowCount(), 2);
+    m_rig->Shot("sample_hale_mode7_rumours");
+    talk.m_list.Select(0);
+    Command(SStateDialog::kListOk);
+    const std::string text = TextCtrlLines(talk.m_text);
+    EXPECT_NE(text.find("A goblin lurks under the crossroads."), std::string::npos) << text;
+    EXPECT_NE(text.find("That is all I know."), std::string::npos) << text;
+    EXPECT_EQ(Command(SStateDialog::kGoodbye), uint32_t(kGoBack));
+
+    TalkTo(kSampleCardPlayer, kConversationScreen);
+    ASSERT_EQ(talk.TopicButtons().size(), 1u);
+    Command(SStateDialog::kFirstTopic);
+    for (int i = 0; i < 5 && talk.m_continue.IsShown(); ++i) Command(SStateDialog::kContinue);
+    EXPECT_NE(TextCtrlLines(talk.m_text).find("Ask me for Cards"), std::string::npos) << TextCtrlLines(talk.m_text);
+    EXPECT_TRUE(talk.m_services[0].IsShown()) << "she trades";
+    EXPECT_TRUE(talk.m_services[4].IsShown()) << "and plays cards";
 }
 
 }  // namespace
