@@ -5,39 +5,24 @@
 // the redraw should stay within ten memsets; an entry should take under 20 ms.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "data/persons/npc_type.h"
-#include "platform/headless/headless.h"
+#include "large_screen_rig.h"
 #include "screens/cards/card_table_driver.h"
-#include "support/temp_folder.h"
 
 namespace {
-
-constexpr uint32_t kLargeScreenMode = 15;
 
 // A rig at 800x600 whose current screen is the play screen, with a person who plays for 250.
 template <class Body>
 void onTable(benchmark::State& state, Body body) {
-    STempFolder folder;
-    setenv("BRIMVALE_HOME", folder.Path().c_str(), 1);
-    platform::headless::Reset();
-    {
-        UiRig rig;
-        std::string error;
-        if (!rig.Start(kLargeScreenMode, error)) {
-            state.SkipWithError(error.c_str());
-        } else {
-            CardTableDriver driver(rig);
-            rig.Game().m_player.ReceiveGold(1000000, false, false);
-            SNpcType person;
-            person.signedValue = 250;
-            body(rig, driver, person);
-        }
-    }
-    platform::headless::Reset();
-    unsetenv("BRIMVALE_HOME");
+    OnLargeScreenRig(state, [&](UiRig& rig) {
+        CardTableDriver driver(rig);
+        rig.Game().m_player.ReceiveGold(1000000, false, false);
+        SNpcType person;
+        person.signedValue = 250;
+        body(rig, driver, person);
+    });
 }
 
 void BM_CardTableEnterAndLeave(benchmark::State& state) {

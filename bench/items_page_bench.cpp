@@ -4,48 +4,22 @@
 // run (BM_MemsetPlayScreen). Read the ratio redraw / memset; it should stay within 10.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "data/items/item_classes.h"
-#include "platform/headless/headless.h"
+#include "large_screen_rig.h"
 #include "screens/inventory/state_inventory.h"
 #include "support/pictured_items.h"
-#include "support/temp_folder.h"
-#include "support/ui_rig.h"
-#include "tools/sampledata/art_canvas.h"
 
 namespace {
 
-constexpr uint32_t kLargeScreenMode = 15;
-
-std::unique_ptr<SPictureEntry> itemPicture(int seed) {
-    SArtCanvas art(50, 50, ArtColour(24, 22, 28));
-    art.Disc(25, 25, 12 + seed % 8, ArtColour(40 + seed * 6, 200 - seed * 5, 90));
-    auto entry = std::make_unique<SPictureEntry>();
-    entry->record = std::make_unique<SPdbRecord>();
-    entry->record->bytes = art.Record();
-    SReadError error;
-    entry->Bind(entry->record->bytes, 0, error);
-    return entry;
-}
-
 void BM_ItemsPageRedraw(benchmark::State& state) {
-    STempFolder folder;
-    setenv("BRIMVALE_HOME", folder.Path().c_str(), 1);
-    platform::headless::Reset();
-    {
-        UiRig rig;
-        std::string error;
-        if (!rig.Start(kLargeScreenMode, error)) {
-            state.SkipWithError(error.c_str());
-            return;
-        }
+    OnLargeScreenRig(state, [&](UiRig& rig) {
         SGameData& game = rig.Game();
         const uint8_t classes[] = {kItemWeapon, kItemLightArmour, kItemAccessory, kItemBook, kItemPotion, kItemMagic};
         for (int i = 0; i < 30; ++i) {
             const std::string name = "ware" + std::to_string(i);
-            SItemType& type = AddPicturedItemType(game, name, classes[i % 6], 1, uint32_t(10 + i), itemPicture(i));
+            SItemType& type = AddPicturedItemType(game, name, classes[i % 6], 1, uint32_t(10 + i), DiscItemPicture(i));
             game.m_player.AddItems(type, 1);
         }
         game.m_currentScreen->m_keep = 1;
@@ -57,9 +31,7 @@ void BM_ItemsPageRedraw(benchmark::State& state) {
             inventory.Draw();
             benchmark::DoNotOptimize(game.m_display.get());
         }
-    }
-    platform::headless::Reset();
-    unsetenv("BRIMVALE_HOME");
+    });
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "screens/addons/state_add_worlds.h"
 #include "screens/cards/state_card.h"
+#include "screens/conversation/state_dialog.h"
 #include "screens/creation/state_generate.h"
 #include "screens/death/state_death.h"
+#include "screens/interior/state_dialog_interior.h"
 #include "screens/inventory/state_inventory.h"
 #include "screens/loadsave/state_load_save.h"
 #include "screens/menu/state_main.h"
@@ -9,6 +11,7 @@
 #include "screens/scene/state_scene.h"
 #include "screens/screen_id.h"
 #include "screens/settings/state_settings.h"
+#include "screens/shop/state_shop.h"
 #include "screens/splash/state_splash.h"
 
 std::unique_ptr<SState> MakeScreen(ScreenId id) {
@@ -24,6 +27,9 @@ std::unique_ptr<SState> MakeScreen(ScreenId id) {
         case kCardGameScreen: return std::make_unique<SStateCard>();
         case kLoadSaveScreen: return std::make_unique<SStateLoadSave>();
         case kDeathScreen: return std::make_unique<SStateDeath>();
+        case kShopScreen: return std::make_unique<SStateShop>();
+        case kConversationScreen: return std::make_unique<SStateDialog>();
+        case kInteriorScreen: return std::make_unique<SStateDialogInterior>();
         default: return std::make_unique<SState>();
     }
 }

@@ -51,8 +51,6 @@ public:
 
     // The name the person is shown by.
     const char* DisplayName() const { return texts[0].Text(); }
-    // The building the person keeps, an interior's name; empty for none.
-    const SString& BuildingName() const { return texts[2]; }
     // Whether the person has topics to talk about, and a greeting to open with.
     bool HasDialogue() const { return topics != nullptr && !topics->Topics().empty(); }
     bool HasGreeting() const { return topics != nullptr && !topics->Greetings().empty(); }
@@ -78,6 +76,25 @@ public:
     uint8_t EnchantingLevel() const { return smallValues[2]; }
     // The most gold the person plays cards for: the record's 16-bit value, read unsigned.
     uint16_t MaxCardStake() const { return uint16_t(signedValue); }
+    // The services a person offers, as bits of ServiceMask.
+    enum Service : uint8_t {
+        kTrade = 0x01,
+        kTraining = 0x02,
+        kEnchanting = 0x04,
+        kRepair = 0x08,
+        kSleep = 0x20,
+        kCards = 0x40,
+    };
+    uint8_t ServiceMask() const { return smallValues[3]; }
+    // The portrait's picture name; empty for a person shown by the partner's face.
+    const char* FaceName() const { return texts[1].Text(); }
+    // The interior the person keeps (an inn, a smithy); empty for none.
+    const char* BuildingName() const { return texts[2].Text(); }
+    bool KeepsBuilding() const { return !texts[2].IsEmpty(); }
+    // What the keeper of a building says on entering it; may be empty.
+    const char* WelcomeText() const { return texts[3].Text(); }
+    // The most a merchant pays for one item; 0 buys nothing.
+    uint32_t MaxPrice() const { return wideValue; }
     // The first greeting the person gives, with its answer.
     std::optional<SDialogTopicEntry> FindGreeting(SDialogWorld& world) const;
     // The topics the person answers now, with their answers, for the topic menu.

@@ -21,8 +21,7 @@ bool answersAtAll(const SNpcType& person) { return person.HasDialogue() || perso
 }  // namespace
 
 bool SStateGame::KeepsBuilding(const SNpcType& person) const {
-    const SString& building = person.BuildingName();
-    return !building.IsEmpty() && m_game->m_interiors.Find(building.Text()) != nullptr;
+    return person.KeepsBuilding() && m_game->m_interiors.Find(person.BuildingName()) != nullptr;
 }
 
 void SStateGame::TalkToCreature(SMap& map, SCreature& creature) {

@@ -6,6 +6,7 @@
 
 #include "game/game_data.h"
 #include "support/item_records.h"
+#include "tools/sampledata/art_canvas.h"
 
 // The type of the class and subtype worth `value`, owned by the game's item database; without a
 // picture it has no picture chain.
@@ -30,4 +31,16 @@ inline SItemType& AddPicturedItemType(SGameData& game, const std::string& name, 
     }
     game.m_items.AddItemType(std::move(type));
     return *game.m_items.FindItemType(name.c_str());
+}
+
+// A 50x50 item picture: a disc whose size and colour the seed picks, on a dark ground.
+inline std::unique_ptr<SPictureEntry> DiscItemPicture(int seed) {
+    SArtCanvas art(50, 50, ArtColour(24, 22, 28));
+    art.Disc(25, 25, 12 + seed % 8, ArtColour(40 + seed * 6, 200 - seed * 5, 90));
+    auto entry = std::make_unique<SPictureEntry>();
+    entry->record = std::make_unique<SPdbRecord>();
+    entry->record->bytes = art.Record();
+    SReadError error;
+    entry->Bind(entry->record->bytes, 0, error);
+    return entry;
 }

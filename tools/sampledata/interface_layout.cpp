@@ -2,6 +2,7 @@
 
 #include "engine/files/settings.h"
 #include "tools/sampledata/card_screen_layouts.h"
+#include "tools/sampledata/conversation_screen_layouts.h"
 #include "tools/sampledata/creation_dialog_layouts.h"
 #include "tools/sampledata/enchant_dialog_layouts.h"
 #include "tools/sampledata/inventory_screen_layout.h"
@@ -92,6 +93,7 @@ std::vector<SLayoutDialog> SampleLayout(bool squareOrLargeModes) {
         AddInventoryScreenModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
         AddCardScreenModes(dialogs, screen.mode, screen.width, screen.height);
         AddLoadSaveScreenModes(dialogs, screen.mode, screen.width, screen.height);
+        AddConversationScreenModes(dialogs, screen.mode, screen.width, screen.height, screen.fontHeight);
     }
     for (const ModeScreen& screen : screens)
         for (const ViewArea& area : views)

@@ -6,6 +6,7 @@
 #include "data/persons/npc_table.h"
 #include "engine/draw/picture.h"
 #include "tools/sampledata/sample_cards.h"
+#include "tools/sampledata/sample_merchants.h"
 #include "tools/sampledata/sample_package.h"
 
 namespace {
@@ -80,6 +81,7 @@ void AddSamplePeople(SSamplePackage& package) {
     SNpcTable persons;
     persons.Add(std::move(baker));
     AddSampleCardPlayer(persons, faces, package);
+    AddSampleMerchants(persons, faces, package);
 
     const int version = package.version;
     package.tables[SModuleTable::Dialogue] = world.Write(version);

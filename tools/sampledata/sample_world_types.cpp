@@ -8,6 +8,7 @@
 #include "engine/base/archive.h"
 #include "tools/sampledata/level_writer.h"
 #include "tools/sampledata/sample_ambient_places.h"
+#include "tools/sampledata/sample_merchant_places.h"
 #include "tools/sampledata/sample_package.h"
 #include "tools/sampledata/sample_village.h"
 
@@ -62,6 +63,7 @@ void addMapObjectTypes(SSamplePackage& world) {
         types.Add(std::move(type));
     }
     AddAmbientTypes(types);
+    AddSampleCounterType(types, world);
     world.tables[SModuleTable::MapObjectTypes] =
         WriteOneRecord([&](SArchive& archive) { types.Write(archive, world.version); });
 }

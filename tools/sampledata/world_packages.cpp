@@ -9,7 +9,10 @@
 #include "tools/sampledata/sample_item_pictures.h"
 #include "tools/sampledata/sample_item_types.h"
 #include "tools/sampledata/sample_kit.h"
+#include "tools/sampledata/sample_merchant_places.h"
+#include "tools/sampledata/sample_merchants.h"
 #include "tools/sampledata/sample_package.h"
+#include "tools/sampledata/sample_people.h"
 #include "tools/sampledata/sample_scenes.h"
 #include "tools/sampledata/sample_skies.h"
 #include "tools/sampledata/sample_start_room.h"
@@ -83,6 +86,7 @@ SSamplePackage SampleWorldPackage() {
     AddSampleItemTypes(items, kKitItems);
     AddItemPictures(items);
     AddSampleKitItems(items);
+    AddSampleStock(items);
     package.tables[SModuleTable::Items] = items.Write(package.version);
     AddSampleWorldTypes(package);
     AddSampleWorldScripts(package);
@@ -91,6 +95,8 @@ SSamplePackage SampleWorldPackage() {
     package.maps.push_back(SampleStartRoom());
     AddSampleChest(package.maps.back());
     AddAmbientPlaces(package.maps);
+    PlaceSampleMerchants(package.maps);
+    AddSamplePeople(package);
     return package;
 }
 

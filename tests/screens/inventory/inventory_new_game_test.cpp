@@ -14,21 +14,6 @@ namespace {
 
 class InventoryNewGameTest : public NewGameRigTest, public ::testing::WithParamInterface<uint32_t> {
 protected:
-    // The game's own play screen in the mode over the sample world, entered on a new game.
-    void StartNewGame(uint32_t mode) {
-        m_rig = std::make_unique<UiRig>();
-        std::string error;
-        ASSERT_TRUE(m_rig->Start(mode, error, false)) << error;
-        WriteSamplePackages();
-        SCharacterChoice choice;
-        choice.name = "Tamsin";
-        choice.race = 3;
-        ASSERT_TRUE(Game().m_saveNames.NewGame(m_steps, choice, error)) << error;
-        Game().m_currentScreen->m_param[0] = 1;
-        Game().SwitchState(kPlayScreen);
-        m_rig->Frame();
-        ASSERT_EQ(Current(), Game().Screen(kPlayScreen));
-    }
     // What the play screen will hand over when the portrait opens the bag on the cellar's chest.
     void OpenBagOnChest() {
         SMap* map = Game().m_packages.Current()->CurrentMap();
@@ -59,8 +44,6 @@ protected:
     }
     SGameData& Game() { return m_rig->Game(); }
     SStateInventory& Inventory() { return static_cast<SStateInventory&>(*Game().Screen(kInventoryScreen)); }
-
-    StepCounter m_steps;
 };
 
 TEST_P(InventoryNewGameTest, theChestsItemsTakenIntoThePackSurviveASaveAndALoad) {
