@@ -82,6 +82,9 @@ constexpr RoleRow kRoles[] = {
     {R::kDropButton, {253, 2}},
     {R::kUseButtons, {286, 8}},
     {R::kViewButtons, {294, 4}},
+    {R::kRaiseButtons, {151, 4}},
+    {R::kRenameButton, {143, 2}},
+    {R::kPortraitChoiceButton, {149, 2}},
 };
 
 static_assert(std::size(kRoles) == std::size_t(SInterfaceRole::kCount), "every role has its row");

@@ -76,8 +76,11 @@ enum class SInterfaceRole : uint8_t {
     kInventoryMenuButton,
     kTakeButton,
     kDropButton,
-    kUseButtons,   // read a book, view a letter or map, mix, repair: each normal and pressed
-    kViewButtons,  // the description view and the compact view, each normal and pressed
+    kUseButtons,            // read a book, view a letter or map, mix, repair: each normal and pressed
+    kViewButtons,           // the description view and the compact view, each normal and pressed
+    kRaiseButtons,          // a raise, normal and pressed, then the greyed raise, normal and pressed
+    kRenameButton,          // normal and pressed
+    kPortraitChoiceButton,  // normal and pressed
     kCount
 };
 

@@ -137,7 +137,10 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
         case R::kTakeButton:
         case R::kDropButton:
         case R::kUseButtons:
-        case R::kViewButtons: return InventoryPicture(role, index, large);
+        case R::kViewButtons:
+        case R::kRaiseButtons:
+        case R::kRenameButton:
+        case R::kPortraitChoiceButton: return InventoryPicture(role, index, large);
         case R::kCount: break;
     }
     return SArtCanvas(1, 1, kOutline);
