@@ -10,6 +10,7 @@
 #include "tools/sampledata/sample_item_types.h"
 #include "tools/sampledata/sample_kit.h"
 #include "tools/sampledata/sample_package.h"
+#include "tools/sampledata/sample_quests.h"
 #include "tools/sampledata/sample_scenes.h"
 #include "tools/sampledata/sample_skies.h"
 #include "tools/sampledata/sample_start_room.h"
@@ -85,6 +86,7 @@ SSamplePackage SampleWorldPackage() {
     package.tables[SModuleTable::Items] = items.Write(package.version);
     AddSampleWorldTypes(package);
     AddSampleWorldScripts(package);
+    AddSampleQuests(package);
     package.maps = SampleSurfaceSections();
     package.maps.push_back(SampleStartRoom());
     AddSampleChest(package.maps.back());
