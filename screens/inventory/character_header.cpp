@@ -11,7 +11,7 @@ constexpr uint32_t kTabColour = 0xFFFFFF;
 constexpr uint32_t kTabHighlight = 0x96FFFF;
 constexpr uint32_t kTabBlend = 0x585858;
 constexpr const char* kTabNames[SCharacterHeader::kSubPages] = {"Main", "Skills", "Abilities", "Diseases",
-                                                                 "Active effects"};
+                                                                "Active effects"};
 
 }  // namespace
 

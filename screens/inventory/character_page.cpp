@@ -101,9 +101,9 @@ void SCharacterPage::Build(SDialog& owner, SGameData& game) {
     const uint32_t mode = game.m_screenMode;
     const bool small = IsSmallScreenType(mode);
     if (owner.PlaceCtrl(m_attributeFrame, kAttributeFrame))
-        m_attributeFrame.Setup(game.InterfaceSet<9>(small ? SInterfaceRole::kSmallFrameSet
-                                                          : SInterfaceRole::kLargeFrameSet),
-                               0, 0, SBorderSides::kAll);
+        m_attributeFrame.Setup(
+            game.InterfaceSet<9>(small ? SInterfaceRole::kSmallFrameSet : SInterfaceRole::kLargeFrameSet), 0, 0,
+            SBorderSides::kAll);
     for (int i = 0; i < kLabels; ++i) {
         const SLabel& row = kLabelRows[i];
         if (!owner.PlaceCtrl(m_labels[i], row.id)) continue;
@@ -159,9 +159,9 @@ void SCharacterPage::UpdateValues() {
     ToDigitGlyphs(text);
     setValue(kPoints, text.Text());
 
-    int32_t (SPlayer::*const resistances[4])(bool&, int32_t&) const = {
-        &SPlayer::GetMagicResistance, &SPlayer::GetPoisonResistance, &SPlayer::GetParalysisResistance,
-        &SPlayer::GetDiseaseResistance};
+    int32_t (SPlayer::*const resistances[4])(bool&, int32_t&)
+        const = {&SPlayer::GetMagicResistance, &SPlayer::GetPoisonResistance, &SPlayer::GetParalysisResistance,
+                 &SPlayer::GetDiseaseResistance};
     for (int i = 0; i < 4; ++i) {
         bool changed = false;
         int32_t base = 0;

@@ -19,7 +19,7 @@ constexpr uint32_t kMaxBase = 100;
 
 int SSkillsPage::RowOf(uint32_t command) {
     return command >= kFirstPrimaryRaise && command < kFirstPrimaryRaise + kRows ? int(command - kFirstPrimaryRaise)
-                                                                                   : -1;
+                                                                                 : -1;
 }
 
 void SSkillsPage::Attach(SDialog* owner) {

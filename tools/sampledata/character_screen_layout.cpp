@@ -23,15 +23,17 @@ constexpr int kPortrait = 50;  // the sample portraits' size
 struct Metrics {
     int margin, line, raise, headerButton;
     int frame, headerFrame;  // the thickness of the tabs' frames and of the header's
-    double charW;  // a rough mean width of a character of font 1
+    double charW;            // a rough mean width of a character of font 1
 
     int TextW(const char* text) const { return int(double(std::strlen(text)) * charW) + 4; }
 };
 
 Metrics metricsOf(uint16_t mode, int fontHeight) {
     const bool large = IsLargeScreenMode(mode);
-    return {large ? 4 : 2, large ? fontHeight + 1 : fontHeight, large ? 22 : 13, large ? 26 : 16, large ? 14 : 3,
-            large ? 4 : 3, fontHeight * 0.5};
+    return {large ? 4 : 2,   large ? fontHeight + 1 : fontHeight,
+            large ? 22 : 13, large ? 26 : 16,
+            large ? 14 : 3,  large ? 4 : 3,
+            fontHeight * 0.5};
 }
 
 // Rows added while they fit on the screen; what falls below its bottom is left out.
@@ -48,20 +50,23 @@ struct Area {
     int x, y, w;
 };
 
-// The status of the frame moved to the place given, with its frame round it.
-void moveStatus(std::vector<SLayoutRow>& rows, int x, int y) {
-    for (SLayoutRow& row : rows) {
-        if (row.id == SStateInventory::kStatusText) {
-            row.x = uint16_t(x);
-            row.y = uint16_t(y);
+// The status of the frame moved to the place given, with its frame round it; left out where the
+// screen has no room for it there.
+void moveStatus(std::vector<SLayoutRow>& rows, int x, int y, int height) {
+    const auto isStatus = [](const SLayoutRow& row) {
+        return row.id == SStateInventory::kStatusText || row.id == SStateInventory::kStatusFrame;
+    };
+    for (const SLayoutRow& row : rows) {
+        if (row.id == SStateInventory::kStatusText && y + row.height > height) {
+            std::erase_if(rows, isStatus);
+            return;
         }
     }
     for (SLayoutRow& row : rows) {
-        if (row.id == SStateInventory::kStatusFrame) {
-            const int m = 2;
-            row.x = uint16_t(std::max(x - m, 0));
-            row.y = uint16_t(std::max(y - m, 0));
-        }
+        if (!isStatus(row)) continue;
+        const int inset = row.id == SStateInventory::kStatusFrame ? 2 : 0;
+        row.x = uint16_t(std::max(x - inset, 0));
+        row.y = uint16_t(std::max(y - inset, 0));
     }
 }
 
@@ -105,7 +110,8 @@ int addHeader(Page& page, const Metrics& k, Area area) {
     // The frames draw their sides inside their rectangles: each rectangle reaches past the tabs by
     // the frame's thickness.
     const int tabsTop = area.y + std::max(k.line, k.headerButton) + m, tabsBottom = y + k.line;
-    page.Add(Header::kTabsFrame, rightX - m, tabsTop - m, area.x + area.w - rightX + m, tabsBottom - tabsTop + m + k.frame);
+    page.Add(Header::kTabsFrame, rightX - m, tabsTop - m, area.x + area.w - rightX + m,
+             tabsBottom - tabsTop + m + k.frame);
     const int bottom = std::max(py + kPortrait + 2, tabsBottom + k.frame) + m;
     page.Add(Header::kHeaderFrame, area.x - m, area.y - m, area.w + 2 * m, bottom - area.y + m + k.headerFrame);
     page.Add(Header::kFurtherFrame, area.x - m, bottom + k.headerFrame, area.w + 2 * m, k.frame);
@@ -209,13 +215,13 @@ struct Columns {
 };
 
 // Tall screens stack the header, the values and the two blocks side by side; wide ones put the
-// blocks in a right-hand column from the top.
+// blocks one under the other in a right-hand column from the top.
 Columns columnsOf(int width, int height, int top, const Metrics& k) {
     const int m = k.margin;
     if (width > height) {
         const int half = width / 2;
-        return {{m, top + m, half - 2 * m}, {m, 0, half - 2 * m}, {half + m, top + m, half / 2 - m},
-                {half + half / 2 + m, top + m, half / 2 - 2 * m}};
+        const Area column{half + m, top + m, half - 2 * m};
+        return {{m, top + m, half - 2 * m}, {m, 0, half - 2 * m}, column, column};
     }
     const int half = (width - 3 * m) / 2;
     return {{m, top + m, width - 2 * m}, {m, 0, width - 2 * m}, {m, 0, half}, {2 * m + half, 0, half}};
@@ -235,26 +241,29 @@ SLayoutMode characterLayout(uint16_t mode, int width, int height, int fontHeight
             columns.values.y = headerBottom;
             const int valuesBottom = addValues(page, k, columns.values);
             if (!wide) columns.left.y = columns.right.y = valuesBottom;
-            addAttributes(page, k, columns.left);
+            const int attributesBottom = addAttributes(page, k, columns.left);
+            if (wide) columns.right.y = attributesBottom;
             const int undoBottom = addResistances(page, k, columns.right);
-            moveStatus(layout.rows, columns.right.x, undoBottom);
+            if (wide)
+                moveStatus(layout.rows, columns.values.x, valuesBottom, height);
+            else
+                moveStatus(layout.rows, columns.right.x, undoBottom, height);
             break;
         }
         case 1: {
             Area primary = wide ? columns.values : columns.left;
             if (wide) primary.y = headerBottom;
-            Area others = wide ? Area{columns.left.x, columns.left.y, columns.left.w + columns.right.w + k.margin}
-                               : columns.right;
+            const Area others = columns.right;
             int y = addSkillRows(page, k, primary, Skills::kPrimaryTitle, 0, Skills::kPrimaryRows);
             addPair(page, k, Skills::kPointsLabel, Skills::kPoints, "Available points:", primary.x, y, primary.w);
             y += k.line;
             page.Add(Skills::kUndo, primary.x, y, primary.w, k.line);
             addSkillRows(page, k, others, Skills::kOtherTitle, Skills::kPrimaryRows,
                          Skills::kRows - Skills::kPrimaryRows);
-            moveStatus(layout.rows, primary.x, y + k.line + k.margin);
+            moveStatus(layout.rows, primary.x, y + k.line + k.margin, height);
             break;
         }
-        default: moveStatus(layout.rows, columns.header.x, std::min(headerBottom, height - statusH)); break;
+        default: moveStatus(layout.rows, columns.header.x, std::min(headerBottom, height - statusH), height); break;
     }
     return layout;
 }

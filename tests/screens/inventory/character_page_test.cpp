@@ -123,8 +123,8 @@ TEST_F(CharacterPageTest, hitPointsAboveTheMaximumShowHighlighted) {
     ASSERT_GT(raised, maximum);
     Player().ClearEffects();
     Inventory().m_characterPage.UpdateValues();
-    EXPECT_EQ(MainValue(Main::kHitPoints), Digits((std::to_string(raised) + "/").c_str(), true) +
-                                               Digits(std::to_string(maximum).c_str()));
+    EXPECT_EQ(MainValue(Main::kHitPoints),
+              Digits((std::to_string(raised) + "/").c_str(), true) + Digits(std::to_string(maximum).c_str()));
 }
 
 // Switching tabs makes the raises final: undo has nothing left to give back.

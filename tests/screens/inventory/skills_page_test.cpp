@@ -18,7 +18,7 @@ using Skills = SSkillsPage;
 constexpr uint32_t kLargeTall = 10;
 constexpr uint32_t kSmallTall = 7;
 constexpr uint32_t kBarredOfOthers = 12;  // the skill every race but the undead is barred from
-constexpr int kBarredRow = 6 + 5;        // the other skills run from 7 in the new player's order
+constexpr int kBarredRow = 6 + 5;         // the other skills run from 7 in the new player's order
 
 class SkillsPageTest : public CharacterPageTest {
 protected:
@@ -133,8 +133,8 @@ TEST_F(SkillsPageTest, aBarredOtherSkillShowsZeroAndNoButton) {
 TEST_F(SkillsPageTest, rowsWithoutASkillStayEmpty) {
     OpenSkills(kLargeTall, 2);
     SSaveNames& names = Game().m_saveNames;
-    std::vector<uint8_t> bytes = WrittenBytes(
-        [&](SArchive& archive) { Player().WriteSaveRecord(archive, SSaveNames::kSaveVersion, names); });
+    std::vector<uint8_t> bytes =
+        WrittenBytes([&](SArchive& archive) { Player().WriteSaveRecord(archive, SSaveNames::kSaveVersion, names); });
     const std::vector<uint8_t> order = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
     const auto at = std::search(bytes.begin(), bytes.end(), order.begin(), order.end());
     ASSERT_NE(at, bytes.end());
