@@ -82,7 +82,10 @@ constexpr RoleRow kRoles[] = {
     {R::kDropButton, {253, 2}},
     {R::kUseButtons, {286, 8}},
     {R::kViewButtons, {294, 4}},
-    {R::kLoadSaveButtons, {149, 6}},
+    {R::kRaiseButtons, {151, 4}},
+    {R::kRenameButton, {143, 2}},
+    {R::kPortraitChoiceButton, {149, 2}},
+    {R::kLoadSaveButtons, {307, 6}},
     {R::kDeathPictures, {313, 3}},
 };
 

@@ -76,10 +76,13 @@ enum class SInterfaceRole : uint8_t {
     kInventoryMenuButton,
     kTakeButton,
     kDropButton,
-    kUseButtons,       // read a book, view a letter or map, mix, repair: each normal and pressed
-    kViewButtons,      // the description view and the compact view, each normal and pressed
-    kLoadSaveButtons,  // load, save and remove a saved game, each normal and pressed
-    kDeathPictures,    // the death screen's three
+    kUseButtons,            // read a book, view a letter or map, mix, repair: each normal and pressed
+    kViewButtons,           // the description view and the compact view, each normal and pressed
+    kRaiseButtons,          // a raise, normal and pressed, then the greyed raise, normal and pressed
+    kRenameButton,          // normal and pressed
+    kPortraitChoiceButton,  // normal and pressed
+    kLoadSaveButtons,       // load, save and remove a saved game, each normal and pressed
+    kDeathPictures,         // the death screen's three
     kCount
 };
 

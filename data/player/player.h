@@ -120,6 +120,11 @@ public:
     void SetName(const char* name) { m_name.Assign(name); }
     void SetBaseAttribute(uint32_t attribute, uint16_t value);
     void SetBaseSkill(uint32_t skill, uint16_t value);
+    // The order the character sheet lists the skills in: the primary ones, then the others.
+    void SetSkillOrder(const std::array<uint8_t, 6>& major, const std::array<uint8_t, 14>& other) {
+        m_majorSkills = major;
+        m_otherSkills = other;
+    }
     SItem* MainHandWeapon() const { return m_equipment[kSlotMainHand]; }
     // Null outside the records held.
     SMarkRecord* Mark(int index) const { return m_marks.At(index); }
@@ -157,6 +162,9 @@ public:
     int32_t Drunkenness() const;
     bool IsHeavilyDrunk() const;
     void RaiseAttribute(uint32_t attribute);
+    // Takes back raises of the attribute: its base lowers and its allowance grows by the count.
+    void TakeBackAttributeRaises(uint32_t attribute, uint32_t count);
+    void ReturnAttributePoints(uint32_t points);
     // At most 10 either way, and never below 1.
     void AddAttributeValue(uint32_t attribute, int32_t delta, bool announce);
     void AddAttributeValue(const char* name, int32_t delta, bool announce);
@@ -176,6 +184,14 @@ public:
     bool CanRaiseSkill(uint32_t skill) const override;
     // Answers the points paid: 1 for a major skill, 2 for another.
     uint32_t RaiseSkill(uint32_t skill);
+    // Takes back raises of the skill: its base lowers and its allowance grows by the count.
+    void TakeBackSkillRaises(uint32_t skill, uint32_t count);
+    void ReturnSkillPoints(uint32_t points);
+    // The skill ids of the character sheet's rows, as the record holds them (0 for an empty row).
+    static constexpr int kMajorSkillRows = 6;
+    static constexpr int kOtherSkillRows = 14;
+    const std::array<uint8_t, kMajorSkillRows>& MajorSkills() const { return m_majorSkills; }
+    const std::array<uint8_t, kOtherSkillRows>& OtherSkills() const { return m_otherSkills; }
     // Raises the (up to) three most used skills that can rise; their ids, 0 for an empty place.
     void ImproveMostUsedSkills(uint32_t& first, uint32_t& second, uint32_t& third);
     void AddSkillValue(uint32_t skill, int32_t delta, bool announce);
@@ -468,8 +484,8 @@ private:
     uint16_t m_skills[kSkillCount] = {};
     uint16_t m_attributePoints = 0;
     uint16_t m_attributeAllowance[kAttributeCount] = {};
-    std::array<uint8_t, 6> m_majorSkills{};
-    std::array<uint8_t, 14> m_otherSkills{};
+    std::array<uint8_t, kMajorSkillRows> m_majorSkills{};
+    std::array<uint8_t, kOtherSkillRows> m_otherSkills{};
     uint16_t m_skillPoints = 0;
     uint16_t m_skillAllowance[kSkillCount] = {};
     uint16_t m_useCounters[kSkillCount] = {};

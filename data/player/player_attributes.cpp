@@ -74,6 +74,14 @@ void SPlayer::RaiseAttribute(uint32_t attribute) {
     --m_attributeAllowance[attribute];
 }
 
+void SPlayer::TakeBackAttributeRaises(uint32_t attribute, uint32_t count) {
+    if (attribute < 1 || attribute > kLastAttribute) return;
+    m_attributes[attribute] = uint16_t(m_attributes[attribute] - count);
+    m_attributeAllowance[attribute] = uint16_t(m_attributeAllowance[attribute] + count);
+}
+
+void SPlayer::ReturnAttributePoints(uint32_t points) { m_attributePoints = uint16_t(m_attributePoints + points); }
+
 void SPlayer::AddAttributeValue(uint32_t attribute, int32_t delta, bool announce) {
     if (attribute < 1 || attribute > kLastAttribute) return;
     const int32_t value = m_attributes[attribute];
@@ -129,6 +137,14 @@ uint32_t SPlayer::RaiseSkill(uint32_t skill) {
     m_skillPoints = uint16_t(m_skillPoints - cost);
     return cost;
 }
+
+void SPlayer::TakeBackSkillRaises(uint32_t skill, uint32_t count) {
+    if (!isUsableSkill(skill)) return;
+    m_skills[skill] = uint16_t(m_skills[skill] - count);
+    m_skillAllowance[skill] = uint16_t(m_skillAllowance[skill] + count);
+}
+
+void SPlayer::ReturnSkillPoints(uint32_t points) { m_skillPoints = uint16_t(m_skillPoints + points); }
 
 void SPlayer::ImproveMostUsedSkills(uint32_t& first, uint32_t& second, uint32_t& third) {
     struct SPlace {

@@ -58,6 +58,12 @@ void SStateInventory::Init(SGameData* game) {
     m_alchemy.Init(game);
     m_repair.Init(game);
     m_handChooser.Init(game);
+    m_characterHeader.Attach(this);
+    m_characterPage.Attach(this);
+    m_skillsPage.Attach(this);
+    m_faceSelect.Init(game);
+    m_nameEntry.Init(game);
+    m_sheetMessage.Init(game);
 }
 
 void SStateInventory::playSound(const char* name) { m_game->PlaySound(name, 10); }
@@ -89,6 +95,7 @@ void SStateInventory::Leave() {
 }
 
 void SStateInventory::Refresh() {
+    ForgetPendingRaises();
     ClearCtrls();
     const uint32_t page = m_pages.page;
     if (page < SInventoryPages::kPortraitChoice) {
@@ -108,8 +115,9 @@ void SStateInventory::Refresh() {
 
 void SStateInventory::RebuildPages() {
     placeFrame();
-    // The character, quests and spells pages come later; their tabs show an empty page.
+    // The quests and spells pages come later; their tabs show an empty page.
     if (m_pages.page == SInventoryPages::kItems) LayoutItemsPage();
+    if (m_pages.page == SInventoryPages::kCharacter) LayoutCharacterPage();
 }
 
 void SStateInventory::placeButton(SButtonCtrl& button, uint32_t element, const SPictureSet& pictures) {
@@ -170,6 +178,9 @@ uint32_t SStateInventory::OnCommand(uint32_t id) {
     if (id == kClose) return closeScreen();
     switch (page) {
         case SInventoryPages::kItems: return OnItemsCommand(id);
+        case SInventoryPages::kCharacter:
+        case SInventoryPages::kPortraitChoice:
+        case SInventoryPages::kNameEntry: return OnCharacterPageCommand(id);
         case SInventoryPages::kReading:
             if (id == kReadingClosed) OnToolDialogClosed();
             return kStay;
@@ -183,6 +194,7 @@ uint32_t SStateInventory::OnCommand(uint32_t id) {
 }
 
 uint32_t SStateInventory::toMainMenu() {
+    ForgetPendingRaises();
     m_host->StopAmbientSounds();
     playSound("bsnd_clickh");
     m_keep = 1;
@@ -191,6 +203,7 @@ uint32_t SStateInventory::toMainMenu() {
 }
 
 uint32_t SStateInventory::closeScreen() {
+    ForgetPendingRaises();
     playSound("bsnd_bagclose");
     if (m_container) m_host->ContainerClosed(m_map, m_containerObject);
     const SPlayer& player = m_game->m_player;

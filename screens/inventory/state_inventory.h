@@ -8,18 +8,25 @@
 //
 // The items page (state_inventory_items.cpp) shows the pack or the container as a grid with a
 // category filter, the paper doll and a description panel; its actions (equip, use, drop, take)
-// are in state_inventory_actions.cpp. The character, quests and spells pages are empty for now.
+// are in state_inventory_actions.cpp. The character page (state_inventory_character.cpp) shows a
+// header over its sub-pages, of which the Main and Skills sheets are built; the others and the
+// quests and spells pages are empty for now.
 #include <cstdint>
 
 #include "game/saved_screens.h"
+#include "screens/inventory/character_header.h"
+#include "screens/inventory/character_page.h"
 #include "screens/inventory/inventory_host.h"
 #include "screens/inventory/inventory_pages.h"
 #include "screens/inventory/play_screen_host.h"
+#include "screens/inventory/skills_page.h"
 #include "screens/status_timer.h"
 #include "ui/dialogs/dialog_alchemy.h"
+#include "ui/dialogs/dialog_face_select.h"
 #include "ui/dialogs/dialog_item_read.h"
 #include "ui/dialogs/dialog_message.h"
 #include "ui/dialogs/dialog_repair.h"
+#include "ui/dialogs/dialog_text_edit.h"
 #include "ui/state.h"
 #include "ui/widgets/border_ctrl.h"
 #include "ui/widgets/button_ctrl.h"
@@ -125,6 +132,16 @@ public:
     // Reading, alchemy and repair close alike.
     void OnToolDialogClosed();
 
+    // The character page (state_inventory_character.cpp): the header, then the sub-page's sheet.
+    void LayoutCharacterPage();
+    uint32_t OnCharacterPageCommand(uint32_t id);
+    void OpenRename();
+    void OpenFaceSelect();
+    // The Main and Skills sheets' message, with Ok, over the screen.
+    void ShowMessage(const char* text);
+    // The raises made on the Main and Skills sheets become final.
+    void ForgetPendingRaises();
+
     // The item actions (state_inventory_actions.cpp).
     void EquipOrRemove();
     void OnHandChosen(uint32_t id);
@@ -186,6 +203,15 @@ public:
     SDialogTextCtrl m_handText;
     SDialogMessage m_handChooser;
 
+    // The character page, its dialogs and its message.
+    SCharacterHeader m_characterHeader;
+    SCharacterPage m_characterPage;
+    SSkillsPage m_skillsPage;
+    SDialogFaceSelect m_faceSelect;
+    SDialogTextEdit m_nameEntry;
+    SDialogTextCtrl m_sheetText;
+    SDialogMessage m_sheetMessage;
+
 private:
     void playSound(const char* name);
     uint32_t closeScreen();
@@ -202,6 +228,8 @@ private:
     void removeSelectedOne(const SItemList& from);
     void switchView(uint32_t containerView);
     void closeChildDialog();
+    // The name entry or the portrait choice closed: back to the page it opened over, rebuilt.
+    void closeCharacterDialog();
     void placeFrame();
     void placeButton(SButtonCtrl& button, uint32_t element, const SPictureSet& pictures);
 

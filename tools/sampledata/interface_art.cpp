@@ -138,7 +138,10 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
         case R::kTakeButton:
         case R::kDropButton:
         case R::kUseButtons:
-        case R::kViewButtons: return InventoryPicture(role, index, large);
+        case R::kViewButtons:
+        case R::kRaiseButtons:
+        case R::kRenameButton:
+        case R::kPortraitChoiceButton: return InventoryPicture(role, index, large);
         case R::kLoadSaveButtons:
         case R::kDeathPictures: return LoadSavePicture(role, index, large);
         case R::kCount: break;

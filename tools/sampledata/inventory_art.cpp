@@ -13,7 +13,7 @@ constexpr const char* kViewWords[2] = {"INFO", "DOLL"};
 }  // namespace
 
 SArtCanvas InventoryPicture(SInterfaceRole role, int index, bool large) {
-    const int button = large ? 36 : 20, wide = large ? 60 : 32;
+    const int button = large ? 36 : 20, wide = large ? 60 : 32, raise = large ? 22 : 13, header = large ? 26 : 16;
     const uint16_t teal = ArtColour(50, 110, 110), brown = ArtColour(120, 80, 40), green = ArtColour(60, 120, 60);
     switch (role) {
         case R::kInventoryPageTab: return TextButton(index, large ? 84 : 40, large ? 30 : 18, kSlate, "");
@@ -23,6 +23,11 @@ SArtCanvas InventoryPicture(SInterfaceRole role, int index, bool large) {
         case R::kDropButton: return TextButton(index, wide, button, brown, "DROP");
         case R::kUseButtons: return TextButton(index % 2, wide, button, green, kUseWords[(index / 2) % 4]);
         case R::kViewButtons: return TextButton(index % 2, wide, button, teal, kViewWords[(index / 2) % 2]);
+        // The character sheet's raise buttons fit its rows; the greyed pair is a dull grey.
+        case R::kRaiseButtons:
+            return Button(index % 2, raise, raise, index < 2 ? green : ArtColour(96, 96, 96), Glyph::kUp);
+        case R::kRenameButton: return TextButton(index, header, header, kSlate, "A");
+        case R::kPortraitChoiceButton: return Button(index, header, header, kSlate, Glyph::kGrid);
         default: break;
     }
     return SArtCanvas(1, 1, kOutline);

@@ -5,6 +5,7 @@
 #include "engine/files/settings.h"
 #include "screens/inventory/item_grid_geometry.h"
 #include "screens/inventory/state_inventory.h"
+#include "tools/sampledata/character_screen_layout.h"
 #include "tools/sampledata/layout_rows.h"
 #include "ui/widgets/player_equip_ctrl.h"
 
@@ -213,9 +214,10 @@ SLayoutMode wideLayout(uint16_t mode, int width, int height, const Metrics& k) {
     return {mode, uint16_t(width), uint16_t(height), rows};
 }
 
-// The pages that come later (character, quests, spells) have the frame alone for now: the page tabs,
-// the main-menu and close buttons and the status.
-SLayoutMode framePageLayout(uint16_t mode, int width, int height, const Metrics& k) {
+}  // namespace
+
+SLayoutMode InventoryFramePageLayout(uint16_t mode, int width, int height, int fontHeight) {
+    const Metrics k = metricsOf(mode, fontHeight);
     std::vector<SLayoutRow> rows;
     const int m = k.margin;
     const int bandBottom = addTopBand(rows, k, m, m, width - 2 * m);
@@ -227,15 +229,13 @@ SLayoutMode framePageLayout(uint16_t mode, int width, int height, const Metrics&
     return {mode, uint16_t(width), uint16_t(height), rows};
 }
 
-}  // namespace
-
 void AddInventoryScreenModes(std::vector<SLayoutDialog>& dialogs, uint16_t mode, int width, int height,
                              int fontHeight) {
     const Metrics k = metricsOf(mode, fontHeight);
     LayoutDialogOf(dialogs, uint16_t(Inv::kItemsLayout))
         .modes.push_back(width > height ? wideLayout(mode, width, height, k) : tallLayout(mode, width, height, k));
     for (uint32_t layout : {Inv::kQuestsLayout, Inv::kSpellsLayout})
-        LayoutDialogOf(dialogs, uint16_t(layout)).modes.push_back(framePageLayout(mode, width, height, k));
-    for (uint32_t layout : Inv::kCharacterLayouts)
-        LayoutDialogOf(dialogs, uint16_t(layout)).modes.push_back(framePageLayout(mode, width, height, k));
+        LayoutDialogOf(dialogs, uint16_t(layout))
+            .modes.push_back(InventoryFramePageLayout(mode, width, height, fontHeight));
+    AddCharacterScreenModes(dialogs, mode, width, height, fontHeight);
 }

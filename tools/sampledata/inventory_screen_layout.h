@@ -10,3 +10,8 @@
 #include "game/layout_record.h"
 
 void AddInventoryScreenModes(std::vector<SLayoutDialog>& dialogs, uint16_t mode, int width, int height, int fontHeight);
+
+// The frame of a page over the whole screen: the page tabs with the main-menu and close buttons
+// across the top, the page's frames, and the status at the right under them. The pages that come
+// later (quests, spells) have it alone.
+SLayoutMode InventoryFramePageLayout(uint16_t mode, int width, int height, int fontHeight);

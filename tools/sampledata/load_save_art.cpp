@@ -52,7 +52,7 @@ SArtCanvas temple(int size) {
 
 }  // namespace
 
-SArtSize LoadSaveButtonSize(bool large) { return large ? SArtSize{60, 36} : SArtSize{32, 20}; }
+SArtSize LoadSaveButtonSize() { return {40, 24}; }
 
 SArtSize DeathPictureSize(int index, bool large) {
     const int scale = large ? 2 : 1;
@@ -61,7 +61,7 @@ SArtSize DeathPictureSize(int index, bool large) {
 
 SArtCanvas LoadSavePicture(SInterfaceRole role, int index, bool large) {
     if (role == R::kLoadSaveButtons) {
-        const SArtSize size = LoadSaveButtonSize(large);
+        const SArtSize size = LoadSaveButtonSize();
         const uint16_t faces[3] = {ArtColour(60, 120, 60), ArtColour(50, 90, 140), ArtColour(150, 50, 40)};
         const int button = (index / 2) % 3;
         return TextButton(index % 2, size.width, size.height, faces[button], kButtonWords[button]);

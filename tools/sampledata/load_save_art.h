@@ -9,8 +9,9 @@ struct SArtSize {
     int width, height;
 };
 
-// The buttons' size, which the layouts leave room for.
-SArtSize LoadSaveButtonSize(bool large);
+// The buttons' size, which the layouts leave room for: one for both screen classes, which share
+// the buttons' records.
+SArtSize LoadSaveButtonSize();
 // Picture 0 (the crown), 1 (the grave) or 2 (the temple); the layouts place each at its size.
 SArtSize DeathPictureSize(int index, bool large);
 SArtCanvas LoadSavePicture(SInterfaceRole role, int index, bool large);

@@ -25,7 +25,7 @@ SArtSize menuButtonSize(bool largePictures) { return largePictures ? SArtSize{60
 SLayoutMode loadSaveLayout(uint16_t mode, int width, int height) {
     const bool largePictures = IsLargeScreenMode(mode);
     const int margin = IsSmallScreenType(mode) ? 4 : 8, close = closeSize(largePictures);
-    const SArtSize button = LoadSaveButtonSize(largePictures);
+    const SArtSize button = LoadSaveButtonSize();
     const int titleBand = std::max(font2Height(mode) + 4, close);
     std::vector<SLayoutRow> rows;
     rows.push_back(ClampedRow(LoadSave::kTitle, margin + close, margin / 2, width - 2 * (margin + close), titleBand));

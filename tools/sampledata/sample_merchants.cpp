@@ -159,16 +159,6 @@ void addInn(SSamplePackage& package) {
         WriteOneRecord([&](SArchive& archive) { interiors.Write(archive, package.version); });
 }
 
-void addQuest(SSamplePackage& package) {
-    SQuestTable quests;
-    auto quest = std::make_unique<SQuest>();
-    quest->name.Set(kSampleQuest);
-    quest->title.Assign("Tobin's ring");
-    quest->text.Assign("Tobin the trader lost his silver ring on the south road.");
-    quests.Add(std::move(quest));
-    package.tables[SModuleTable::Quests] = quests.Write(package.version);
-}
-
 }  // namespace
 
 void AddSampleMerchants(SNpcTable& persons, SFaceTable& faces, SSamplePackage& package) {
@@ -176,10 +166,17 @@ void AddSampleMerchants(SNpcTable& persons, SFaceTable& faces, SSamplePackage& p
     addHale(persons, faces, package);
     extendCardPlayer(persons);
     addInn(package);
-    addQuest(package);
 }
 
 void AddSampleStock(SItemDatabase& items) {
     for (const char* name : {"base_phealsmall", "base_pmanasmall", "base_ring_copper"})
         if (SItemType* type = items.FindItemType(name)) type->m_level = 1;
+}
+
+void AddMerchantQuests(SQuestTable& quests) {
+    auto quest = std::make_unique<SQuest>();
+    quest->name.Set(kSampleQuest);
+    quest->title.Assign("Tobin's ring");
+    quest->text.Assign("Tobin the trader lost his silver ring on the south road.");
+    quests.Add(std::move(quest));
 }

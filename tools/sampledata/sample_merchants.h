@@ -6,6 +6,7 @@
 class SFaceTable;
 class SItemDatabase;
 class SNpcTable;
+class SQuestTable;
 struct SSamplePackage;
 
 constexpr const char* kSampleMerchant = "base_tobin";
@@ -14,8 +15,10 @@ constexpr const char* kSampleInn = "base_inn";
 constexpr const char* kSampleQuest = "base_lostring";
 
 // Adds the persons, their faces and topics to the tables the package's people are written from,
-// and the faces', the inn's and the counters' pictures, the interiors and the quests to the package.
+// and the faces', the inn's and the counters' pictures and the interiors to the package.
 void AddSampleMerchants(SNpcTable& persons, SFaceTable& faces, SSamplePackage& package);
+// Tobin's quest, into the world's quest table.
+void AddMerchantQuests(SQuestTable& quests);
 
 // The kit's potions and copper ring turn up in merchants' stock (and loot) of level 1.
 void AddSampleStock(SItemDatabase& items);

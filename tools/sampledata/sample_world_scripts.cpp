@@ -6,6 +6,7 @@
 #include "data/script_table.h"
 #include "tools/sampledata/game_script_commands.h"
 #include "tools/sampledata/sample_package.h"
+#include "tools/sampledata/sample_quests.h"
 
 namespace {
 
@@ -15,8 +16,9 @@ struct SSampleScript {
 };
 
 const SSampleScript kScripts[] = {
-    // Stepping on the plate carries the player up into the crossroads.
-    {"base_plate", R"(if ( evtstepon ( ) ) @player . movemode ( "base_surface" , "teleport" ) ;)"},
+    // Stepping on the plate carries the player up into the crossroads; the first time it solves the
+    // sample quest.
+    {"base_plate", kCellarPlateScript},
     {"base_readsign",
      R"(if ( evtuse ( ) ) message ( "Mind the goblin. The plate by the west wall leads outside." ) ;)"},
     // A question's answer runs the script again with it: 1 for Yes, 2 for No.

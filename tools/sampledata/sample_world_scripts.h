@@ -1,7 +1,7 @@
 #pragma once
-// The scripts of the sample world's objects: the cellar's plate that teleports to the surface, its
-// sign and banner, the stairs between the cellar and the surface, and the signpost at the top of
-// the stairs that offers a choice.
+// The scripts of the sample world's objects: the cellar's plate that teleports to the surface (and
+// the first time solves the sample quest, sample_quests.h), its sign and banner, the stairs between
+// the cellar and the surface, and the signpost at the top of the stairs that offers a choice.
 struct SSamplePackage;
 
 void AddSampleWorldScripts(SSamplePackage& world);

@@ -13,6 +13,7 @@
 #include "tools/sampledata/sample_merchants.h"
 #include "tools/sampledata/sample_package.h"
 #include "tools/sampledata/sample_people.h"
+#include "tools/sampledata/sample_quests.h"
 #include "tools/sampledata/sample_scenes.h"
 #include "tools/sampledata/sample_skies.h"
 #include "tools/sampledata/sample_start_room.h"
@@ -90,6 +91,7 @@ SSamplePackage SampleWorldPackage() {
     package.tables[SModuleTable::Items] = items.Write(package.version);
     AddSampleWorldTypes(package);
     AddSampleWorldScripts(package);
+    AddSampleQuests(package);
     package.maps = SampleSurfaceSections();
     AddVillage(package.maps);
     package.maps.push_back(SampleStartRoom());

@@ -1,0 +1,126 @@
+// The character page in a game of the sample world: a new character solves the sample quest on
+// the cellar's plate, reaches level 2, spends the points, and a save and a load keep them spent.
+// Saving and loading go through the saved-game functions, as the load and save screen will.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "data/player/experience_table.h"
+#include "game/feldmar2.h"
+#include "screens/inventory/state_inventory.h"
+#include "screens/play/sample_world_play.h"
+#include "tools/sampledata/sample_quests.h"
+#include "ui/dialogs/dialog_message.h"
+
+namespace {
+
+class CharacterNewGameTest : public SampleWorldPlayTest, public ::testing::WithParamInterface<uint32_t> {
+protected:
+    // From the start west along the south wall and north onto the plate, answering the messages
+    // the quest and the new level bring.
+    void WalkOntoThePlate() {
+        PlayDriver& driver = *m_driver;
+        const uint32_t route[] = {kActionTurnLeft,  kActionForward, kActionForward, kActionForward,
+                                  kActionTurnRight, kActionForward, kActionForward, kActionForward};
+        for (uint32_t action : route) {
+            driver.Press(action);
+            driver.RunUntilIdle(20);
+        }
+        for (int i = 0; i < 20 && !driver.RunUntilIdle(40); ++i)
+            if (driver.OpenDialogKind() == "message") driver.Press(kActionUse);
+        ASSERT_TRUE(driver.RunUntilIdle(40));
+    }
+    SStateInventory& Inventory() { return static_cast<SStateInventory&>(*Game().Screen(kInventoryScreen)); }
+    // What the play screen hands over when its portrait opens the bag (its own opening of the
+    // inventory is still to come).
+    void OpenBag() {
+        SState& play = *Game().m_currentScreen;
+        play.m_keep = 1;
+        play.m_param[0] = SStateInventory::kOpenBag;
+        play.m_param[1] = play.m_param[2] = play.m_param[3] = 0;
+        Game().SwitchState(kInventoryScreen);
+        m_driver->Frame();
+        ASSERT_EQ(Game().m_currentScreen, &Inventory());
+    }
+    void Command(uint32_t id) {
+        const uint32_t answer = Inventory().OnCommand(id);
+        if (answer != kStay) Game().SwitchState(ScreenId(answer));
+        m_driver->Frame();
+    }
+    std::string Mode() { return "_mode" + std::to_string(GetParam()); }
+};
+
+TEST_P(CharacterNewGameTest, theSampleQuestsLevelIsSpentAndStaysSpentThroughASaveAndALoad) {
+    StartSampleWorld(GetParam());
+    SPlayer& player = Game().m_player;
+    ASSERT_EQ(player.Level(), 1u);
+    WalkOntoThePlate();
+    EXPECT_TRUE(player.IsQuestSolved(kCellarQuest));
+    EXPECT_EQ(player.Xp(), uint32_t(kCellarQuestXp));
+    ASSERT_EQ(player.Level(), 2u);
+    ASSERT_EQ(player.AttributePoints(), 5u);
+    ASSERT_EQ(player.SkillPoints(), 10u);
+
+    OpenBag();
+    Command(SStateInventory::kCharacterTab);
+    SStateInventory& inventory = Inventory();
+    Command(SCharacterHeader::kRename);
+    inventory.m_nameEntry.TypeChar('x');
+    Command(25);
+    EXPECT_STREQ(player.Name().Text(), "Aylax");
+    Command(SCharacterHeader::kChoosePortrait);
+    inventory.m_faceSelect.OnCommand(SDialogFaceSelect::kNext);
+    const std::string face = inventory.m_faceSelect.SelectedName();
+    Command(25);
+    EXPECT_EQ(player.Face().Text(), face);
+    m_driver->Rig().Shot("character_main" + Mode());
+    const uint32_t strength = player.BaseAttribute(1);
+    Command(SCharacterPage::kRaises[0]);
+    Command(SCharacterPage::kRaises[0]);
+    Command(SCharacterPage::kUndo);
+    EXPECT_EQ(player.BaseAttribute(1), strength);
+    Command(SCharacterPage::kRaises[0]);
+    m_driver->Rig().Shot("character_main_raised" + Mode());
+
+    Command(SCharacterHeader::kTabs[1]);
+    const uint32_t primary = inventory.m_skillsPage.SkillOf(0);
+    const uint32_t other = inventory.m_skillsPage.SkillOf(SSkillsPage::kPrimaryRows);
+    const int32_t primaryBase = player.SkillValue(primary), otherBase = player.SkillValue(other);
+    Command(SSkillsPage::RaiseId(0));
+    Command(SSkillsPage::RaiseId(SSkillsPage::kPrimaryRows));
+    EXPECT_EQ(player.SkillPoints(), 10u - 3u);
+    m_driver->Rig().Shot("character_skills" + Mode());
+
+    Command(SStateInventory::kClose);
+    ASSERT_EQ(Game().m_currentScreen, &Play());
+    m_driver->Frame();
+    EXPECT_EQ(Play().m_portrait.m_portrait, Game().m_cache.FindPicture(face.c_str())) << "the play screen follows";
+
+    std::string error;
+    ASSERT_TRUE(Game().m_saveNames.SaveGame(1, error)) << error;
+    StepCounter loading;
+    ASSERT_TRUE(Game().m_saveNames.LoadGame(1, loading, error)) << error;
+    EXPECT_EQ(player.Level(), 2u);
+    EXPECT_EQ(player.BaseAttribute(1), strength + 1);
+    EXPECT_EQ(player.AttributePoints(), 4u);
+    EXPECT_EQ(player.SkillValue(primary), primaryBase + 1);
+    EXPECT_EQ(player.SkillValue(other), otherBase + 1);
+    EXPECT_EQ(player.SkillPoints(), 7u);
+    EXPECT_STREQ(player.Name().Text(), "Aylax");
+    EXPECT_EQ(player.Face().Text(), face);
+
+    // Back on the sheet, the loaded raises are final: undo gives nothing back.
+    Game().m_currentScreen->m_param[0] = 0;
+    Game().SwitchState(kPlayScreen);
+    m_driver->Frame();
+    OpenBag();
+    Command(SStateInventory::kCharacterTab);
+    EXPECT_FALSE(inventory.m_characterPage.m_undo.IsShown());
+    Command(SCharacterPage::kUndo);
+    EXPECT_EQ(player.AttributePoints(), 4u);
+}
+
+// The handheld's small screen and the tall large one.
+INSTANTIATE_TEST_SUITE_P(Modes, CharacterNewGameTest, ::testing::Values(7u, 10u));
+
+}  // namespace
