@@ -10,31 +10,14 @@ void SStateGame::SendToPrison(const char*) {}
 void SStateGame::ServeSentence() {}
 bool SStateGame::KeepsBuilding(const SNpcType&) const { return false; }
 uint32_t SStateGame::FindItemListId(const char*) const { return 0; }
-void SStateGame::ChooseHandSprites() {}
-// A monster turn begins with the fight's watch: the music follows whether a threat is near.
-void SStateGame::RunMonsterPass() {
-    m_monsterPassRequest = 0;
-    UpdateFightState();
-    UpdateMusic();
-}
-void SStateGame::ReactToPlayerStep(int, int) {}
 void SStateGame::MovePersonAside(SMap&, SCreature&) {}
-void SStateGame::RunMonsterRound() {}
-void SStateGame::ScanNearbyCells() {}
 void SStateGame::RebuildLeftCellView() {}
-uint32_t SStateGame::Attack() { return 0; }
 int SStateGame::HandAt(int32_t, int32_t) const { return -1; }
 bool SStateGame::OpenItemPileHere() { return false; }
 uint32_t SStateGame::OpenInventory() { return kStay; }
 void SStateGame::AskToRest() {}
-void SStateGame::CastChosenSpell() {}
 void SStateGame::DrinkChosenPotion() {}
 void SStateGame::SpringTrap() {}
 void SStateGame::StartResting() {}
-bool SStateGame::SetMonstersHostile(int32_t, bool) { return false; }
 void SStateGame::RefreshFog() { UpdateSkyAndFog(false); }
 void SStateGame::AnswerDoorQuestion(uint32_t) {}
-
-// Without its handler an animation has nothing to show, so it ends at once rather than hold the
-// screen busy.
-bool SStateGame::AdvanceCombatAnim(SCombatAnim&) { return true; }
