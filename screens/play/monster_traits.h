@@ -9,8 +9,8 @@
 
 namespace monster_traits {
 
-inline constexpr uint8_t kFootstepFlags = 0x03;  // both set: the creature's steps sound
-inline constexpr uint8_t kWideFlag = 0x20;       // stands further aside beside a second creature
+inline constexpr uint8_t kFootstepFlags = 0x03;    // both set: the creature's steps sound
+inline constexpr uint8_t kWideFlag = 0x20;         // stands further aside beside a second creature
 inline constexpr uint8_t kSecondLayerFlag = 0x40;  // the second layer's centres block it
 
 inline uint8_t BaseFlags(const SMonster* monster) {

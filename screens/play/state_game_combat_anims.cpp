@@ -353,8 +353,8 @@ void SStateGame::SetManaBar(int32_t percent) {
     m_manaBar.SetDirty();
 }
 
-void SStateGame::QueueMonsterAttackAnim(int x, int y, int side, SMap& map, SCreature& creature,
-                                        const SFpsItem& missile, uint16_t palette) {
+void SStateGame::QueueMonsterAttackAnim(int x, int y, int side, SMap& map, SCreature& creature, const SFpsItem& missile,
+                                        uint16_t palette) {
     auto anim = std::make_unique<SCombatAnim>();
     anim->kind = SCombatAnim::kMissile;
     anim->byPlayer = 0;

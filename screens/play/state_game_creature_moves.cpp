@@ -26,8 +26,7 @@ constexpr uint8_t kKeepSpriteTime = 5;
 bool SStateGame::CanStepTo(const SActingMonster& record, int fromX, int fromY, int toX, int toY) const {
     const SMapCell* cell = GetCell(toX, toY);
     if (cell == nullptr || GetZoneMap(toX, toY) == nullptr) return false;
-    if (OnSurface() && record.creature->ownerId != 0 && GetZoneMap(fromX, fromY) != GetZoneMap(toX, toY))
-        return false;
+    if (OnSurface() && record.creature->ownerId != 0 && GetZoneMap(fromX, fromY) != GetZoneMap(toX, toY)) return false;
     return cell->creatures[1] == 0;
 }
 
@@ -112,7 +111,8 @@ bool SStateGame::CanCreatureEnter(const SCreature& creature, int side, int x, in
     if (IsWallAt(x, y) && !IsOpenTextureDecor(x, y)) return false;
     if (cell->centreType != nullptr) {
         const SPlacedObject* object = map->FindObject(cell->centreId);
-        if ((object == nullptr || (object->flags & SPlacedObject::kVisible) != 0) && cell->centreType->IsBlocking(object))
+        if ((object == nullptr || (object->flags & SPlacedObject::kVisible) != 0) &&
+            cell->centreType->IsBlocking(object))
             return false;
     }
     if (!monster_traits::KeepsToFirstLayer(creature.monster)) return true;

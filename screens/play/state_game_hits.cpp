@@ -178,8 +178,7 @@ bool SStateGame::CellBlocksMissile(int x, int y, int side, int& wallSide, bool s
     if (type->m_typeCode == kWallCode) {
         const int back = (side + 2) % 4;
         const SMapCellSide& face = cell->sides[back];
-        if ((face.wallType != nullptr || face.objectId != 0) && shows(map->FindObject(face.objectId)))
-            wallSide = back;
+        if ((face.wallType != nullptr || face.objectId != 0) && shows(map->FindObject(face.objectId))) wallSide = back;
         return true;
     }
     switch (stopOf(type->m_typeCode)) {

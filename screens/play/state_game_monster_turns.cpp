@@ -49,7 +49,6 @@ int sideTowards(int x, int y, int px, int py) {
     return y > py ? 0 : 2;
 }
 
-
 }  // namespace
 
 void SStateGame::StartMonsterTurn(bool withStep, int x, int y) {
@@ -107,7 +106,8 @@ void SStateGame::StartMonsterTurn(bool withStep, int x, int y) {
     if (withStep) {
         m_stepReaction = 1;
         for (const auto& record : m_actingMonsters) {
-            const bool attacks = record->action < SActingMonster::kCloseIn || record->action > SActingMonster::kCloseInRanged;
+            const bool attacks = record->action < SActingMonster::kCloseIn ||
+                                 record->action > SActingMonster::kCloseInRanged;
             const bool beside = std::abs(record->startX - m_playerX) <= 1 && std::abs(record->startY - m_playerY) <= 1;
             if (attacks || beside) m_stepReaction = 0;
         }
@@ -207,8 +207,7 @@ void SStateGame::ChooseStep(SActingMonster& record, int px, int py) {
         if (step.dx == 0 && step.dy == 0) break;
         const int tx = x + step.dx, ty = y + step.dy;
         SOccupancy occupancy;
-        if (!CanCreatureEnter(*record.creature, step.side, tx, ty) ||
-            CellOccupancy(tx, ty, occupancy, record.creature))
+        if (!CanCreatureEnter(*record.creature, step.side, tx, ty) || CellOccupancy(tx, ty, occupancy, record.creature))
             continue;
         record.targetX = int8_t(tx);
         record.targetY = int8_t(ty);
@@ -289,8 +288,9 @@ void SStateGame::attackNow(SActingMonster& record) {
     const bool inLine = record.startX == m_playerX || record.startY == m_playerY;
     const SPlayer& player = m_game->m_player;
     const int faced = int((4 - m_heading / 90) % 4);
-    if (record.action == SActingMonster::kStrike && inLine && hand_items::IsShield(player.EquippedItem(kSlotSecondHand)) &&
-        FindPendingAttack(-1) == nullptr && !player.IsParalyzed() && record.side == faced) {
+    if (record.action == SActingMonster::kStrike && inLine &&
+        hand_items::IsShield(player.EquippedItem(kSlotSecondHand)) && FindPendingAttack(-1) == nullptr &&
+        !player.IsParalyzed() && record.side == faced) {
         const bool melee = creature.monster != nullptr && creature.monster->m_attackKind == kMelee;
         QueueShieldRaise(melee ? 0 : distance, record.side);
     }
@@ -308,9 +308,9 @@ void SStateGame::pickDrawnMonster() {
 
 void SStateGame::MonsterTurnTick() {
     if (m_grid == nullptr || m_game->m_random == nullptr) return;
-    if (m_combatAnims.size() > 1 &&
-        std::none_of(m_combatAnims.begin(), m_combatAnims.end(),
-                     [](const auto& anim) { return anim->kind == SCombatAnim::kShieldRaise; }))
+    if (m_combatAnims.size() > 1 && std::none_of(m_combatAnims.begin(), m_combatAnims.end(), [](const auto& anim) {
+            return anim->kind == SCombatAnim::kShieldRaise;
+        }))
         return;
     pickDrawnMonster();
     for (size_t i = 0; i < m_actingMonsters.size();) {
@@ -392,8 +392,7 @@ bool SStateGame::IsAnyMonsterBusyNear() const {
 
 bool SStateGame::AnyHostileNear() const {
     for (int y = std::max(0, m_playerY - kActingReach); y <= std::min(kGridSize - 1, m_playerY + kActingReach); ++y)
-        for (int x = std::max(0, m_playerX - kActingReach); x <= std::min(kGridSize - 1, m_playerX + kActingReach);
-             ++x)
+        for (int x = std::max(0, m_playerX - kActingReach); x <= std::min(kGridSize - 1, m_playerX + kActingReach); ++x)
             for (int slot = 0; slot < 2; ++slot) {
                 const SCreature* creature = creatureInSlot(x, y, slot);
                 if (creature != nullptr && creature->IsHostile() && creatureShows(x, y, *creature)) return true;

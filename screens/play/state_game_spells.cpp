@@ -112,8 +112,7 @@ void SStateGame::SpellHitsCell(const SSpellType& spell, int32_t strength, SMap& 
         // The first may have died and the second moved up into its place.
         if (second != 0) {
             const int slot = cell->creatures[1] == second ? 1 : 0;
-            if (SCreature* creature = map.FindCreature(second);
-                creature != nullptr && cell->creatures[slot] == second)
+            if (SCreature* creature = map.FindCreature(second); creature != nullptr && cell->creatures[slot] == second)
                 spellOnCreature(spell, strength, map, *creature, x, y, slot);
         }
     }
@@ -214,7 +213,8 @@ void SStateGame::CastSpell(const SSpellType& spell, int32_t strength, bool adjac
     if (missile == nullptr || missile->m_frameSlots.empty()) {
         // Without its picture the spell still flies: it takes effect where the path stops.
         int endX = 0, endY = 0;
-        if (FindMissileTarget(m_playerX, m_playerY, side, endX, endY, false)) CastSpell(spell, strength, true, endX, endY, side);
+        if (FindMissileTarget(m_playerX, m_playerY, side, endX, endY, false))
+            CastSpell(spell, strength, true, endX, endY, side);
         return;
     }
     auto anim = std::make_unique<SCombatAnim>();

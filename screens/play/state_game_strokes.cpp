@@ -213,7 +213,8 @@ void SStateGame::weaponFrame(SCombatAnim& anim) {
     const SHandPicture hand(anim.picture);
     const int count = hand.FrameCount();
     const bool single = anim.fullSequence == 0 && anim.thrown == 0 && anim.firesAmmunition == 0;
-    if (anim.returning == 0 && ((anim.fullSequence != 0 && anim.frame == 3) || (single && anim.frame > kLastOutFrame))) {
+    if (anim.returning == 0 &&
+        ((anim.fullSequence != 0 && anim.frame == 3) || (single && anim.frame > kLastOutFrame))) {
         m_currentStroke = anim;
         ResolveHitAhead(anim);
     }
@@ -247,7 +248,8 @@ void SStateGame::weaponFrame(SCombatAnim& anim) {
         fps.m_firstWidthPercent = anim.firesAmmunition != 0 ? 80 : 96;
     }
     if (f < count) {
-        fps.m_firstPicture = anim.fullSequence != 0 || anim.thrown != 0 ? hand.Frame(f) : hand.Frame(hand.StrikeFrame());
+        fps.m_firstPicture = anim.fullSequence != 0 || anim.thrown != 0 ? hand.Frame(f)
+                                                                        : hand.Frame(hand.StrikeFrame());
         fps.m_firstPalette = anim.palette;
     }
     if (anim.thrown == 0 && anim.firesAmmunition == 0) {
