@@ -14,7 +14,9 @@
 
 class CombatPlayScreen : public WorldPlayScreen {
 public:
-    void PlaySound(const char* name, int volume) override { sounds.push_back(name + std::string("@") + std::to_string(volume)); }
+    void PlaySound(const char* name, int volume) override {
+        sounds.push_back(name + std::string("@") + std::to_string(volume));
+    }
     // One step of the record on the combat clock, after the time its clock needs.
     bool Advance(SCombatAnim& anim, uint32_t milliseconds = 40) {
         platform::headless::AdvanceTime(milliseconds);
@@ -32,6 +34,9 @@ public:
 class CombatTest : public PlayWorldTestOf<CombatPlayScreen> {
 protected:
     static constexpr uint8_t kMelee = 1, kArcher = 2, kCaster = 3;
+
+    // With the screen and the font that messages need.
+    CombatTest() : PlayWorldTestOf<CombatPlayScreen>(true) {}
 
     // Creatures 1 melee, 2 archer, 3 caster, all hostile, and ids 4 to 6 more melee ones, every one
     // standing nowhere until a test puts it.

@@ -61,8 +61,7 @@ TEST_F(MonsterTurnTest, theActionFollowsPlaceAttackTemperAndRolls) {
         {"a brute off the lines closes in", kMelee, 12, 13, 100, angry, false, {}, Action::kCloseIn},
         {"an archer in line shoots", kArcher, 10, 15, 100, angry, false, {}, Action::kStrike},
         {"an archer off the lines closes in", kArcher, 13, 12, 100, angry, false, {}, Action::kCloseInRanged},
-        {"an archer beside steps back on a low roll", kArcher, 9, 10, 100, angry, false, {below(30)},
-         Action::kBackOff},
+        {"an archer beside steps back on a low roll", kArcher, 9, 10, 100, angry, false, {below(30)}, Action::kBackOff},
         {"an archer beside shoots on a high roll", kArcher, 9, 10, 100, angry, false, {atLeast(30)}, Action::kStrike},
         {"a caster in line casts", kCaster, 6, 10, 100, angry, false, {}, Action::kCast},
         {"a caster beside casts on high rolls", kCaster, 10, 9, 100, angry, false, {atLeast(30)}, Action::kCast},
@@ -72,7 +71,8 @@ TEST_F(MonsterTurnTest, theActionFollowsPlaceAttackTemperAndRolls) {
         record.creature->state = row.state;
         record.creature->hp = int16_t(20 * row.hpPercent / 100);
         play.m_currentMap->Effects().RemoveTimed(row.id, SCreatureEffects::kParalysis);
-        if (row.paralysed) play.m_currentMap->Effects().AddTimed(row.id, 1, 5, SCreatureEffects::kParalysis, 0, nullptr);
+        if (row.paralysed)
+            play.m_currentMap->Effects().AddTimed(row.id, 1, 5, SCreatureEffects::kParalysis, 0, nullptr);
         RollsThat(row.rolls);
         play.DecideAction(record, 10, 10);
         EXPECT_EQ(int(record.action), int(row.action)) << row.name;
