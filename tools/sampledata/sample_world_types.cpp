@@ -8,6 +8,7 @@
 #include "engine/base/archive.h"
 #include "tools/sampledata/level_writer.h"
 #include "tools/sampledata/sample_ambient_places.h"
+#include "tools/sampledata/sample_dungeon.h"
 #include "tools/sampledata/sample_package.h"
 
 namespace {
@@ -80,6 +81,7 @@ void addMonsters(SSamplePackage& world) {
     caveGoblin->m_stats = {1, 4, 2, 12, 15, 8, 10, 8, 4, 0};
     monsters.Add(std::move(goblin));
     monsters.Add(std::move(caveGoblin));
+    AddDungeonMonsters(monsters, *monsters.FindBaseType("base_goblin"));
     SWrittenItemNames loot(world.names);
     AppendRecord(world.tables[SModuleTable::Monsters],
                  [&](SArchive& archive) { monsters.WriteBaseTypes(archive, world.version); });

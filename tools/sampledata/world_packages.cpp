@@ -6,6 +6,8 @@
 #include "data/items/item_database.h"
 #include "engine/files/file_layer.h"
 #include "tools/sampledata/sample_ambient_places.h"
+#include "tools/sampledata/sample_dungeon.h"
+#include "tools/sampledata/sample_first_person.h"
 #include "tools/sampledata/sample_item_pictures.h"
 #include "tools/sampledata/sample_item_types.h"
 #include "tools/sampledata/sample_kit.h"
@@ -82,12 +84,14 @@ SSamplePackage SampleWorldPackage() {
     AddSampleItemTypes(items, kKitItems);
     AddItemPictures(items);
     AddSampleKitItems(items);
+    AddFirstPersonSprites(items);
     package.tables[SModuleTable::Items] = items.Write(package.version);
     AddSampleWorldTypes(package);
     AddSampleWorldScripts(package);
     package.maps = SampleSurfaceSections();
     package.maps.push_back(SampleStartRoom());
     AddSampleChest(package.maps.back());
+    package.maps.push_back(SampleDungeon());
     AddAmbientPlaces(package.maps);
     return package;
 }
@@ -103,6 +107,7 @@ SSamplePackage SampleResourcePackage() {
     AddSampleIntro(package);
     AddWorldPictures(package);
     AddSampleKitPictures(package);
+    AddFirstPersonPictures(package);
     AddSampleSkies(package);
     return package;
 }
