@@ -26,8 +26,9 @@ constexpr int kReach = 5;  // an 11 x 11 block round the player, less the player
 
 // Walls round an open 35 x 35 cave with the start in its middle.
 std::string caveLevel() {
-    std::string level = "floor base_stone\ncell # centre=base_brick\ncell . floor=base_stone\n"
-                        "cell S floor=base_stone centre=base_position centre-id=1 centre-extra=2\ncells 0 0\n";
+    std::string level =
+        "floor base_stone\ncell # centre=base_brick\ncell . floor=base_stone\n"
+        "cell S floor=base_stone centre=base_position centre-id=1 centre-extra=2\ncells 0 0\n";
     for (int y = 0; y < SStateGame::kGridSize; ++y) {
         for (int x = 0; x < SStateGame::kGridSize; ++x) {
             const bool edge = x == 0 || y == 0 || x == SStateGame::kGridSize - 1 || y == SStateGame::kGridSize - 1;

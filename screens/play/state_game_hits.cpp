@@ -129,16 +129,19 @@ void SStateGame::ResolveHit(SMap& map, int x, int y, int side, int penalty) {
     SendObjectEvent(kEventAttacked, kWhereCentre | kWhereSide, x, y, side);
 }
 
-void SStateGame::ResolveHitAhead(const SCombatAnim&) {
+// After the player's blow the monsters have their turn.
+void SStateGame::ResolveHitAhead(const SCombatAnim& stroke) {
+    m_currentStroke = stroke;
     SFacingCell facing;
-    if (GetFacingCell(-1, facing) == nullptr || facing.map == nullptr) return;
-    ResolveHit(*facing.map, facing.x, facing.y, int(facing.oppositeSide), 0);
+    if (GetFacingCell(-1, facing) != nullptr && facing.map != nullptr)
+        ResolveHit(*facing.map, facing.x, facing.y, int(facing.oppositeSide), 0);
+    m_monsterPassRequest = 1;
 }
 
+// The missile's stroke is the current one since it fired.
 void SStateGame::ResolveHitAt(int x, int y, int penalty, const SCombatAnim& missile) {
-    SMap* map = GetZoneMap(x, y);
-    if (map == nullptr) return;
-    ResolveHit(*map, x, y, (missile.side + 2) % 4, penalty);
+    if (SMap* map = GetZoneMap(x, y)) ResolveHit(*map, x, y, (missile.side + 2) % 4, penalty);
+    m_monsterPassRequest = 1;
 }
 
 void SStateGame::MissileHitsCreature(SMap& map, int x, int y, SCreature& attacker) {

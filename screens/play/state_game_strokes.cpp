@@ -213,11 +213,8 @@ void SStateGame::weaponFrame(SCombatAnim& anim) {
     const SHandPicture hand(anim.picture);
     const int count = hand.FrameCount();
     const bool single = anim.fullSequence == 0 && anim.thrown == 0 && anim.firesAmmunition == 0;
-    if (anim.returning == 0 &&
-        ((anim.fullSequence != 0 && anim.frame == 3) || (single && anim.frame > kLastOutFrame))) {
-        m_currentStroke = anim;
+    if (anim.returning == 0 && ((anim.fullSequence != 0 && anim.frame == 3) || (single && anim.frame > kLastOutFrame)))
         ResolveHitAhead(anim);
-    }
     if (anim.returning == 0 &&
         ((anim.fullSequence != 0 && anim.frame >= count + 1) || (anim.fullSequence == 0 && anim.frame > kLastOutFrame)))
         anim.returning = 1;
@@ -342,6 +339,7 @@ void SStateGame::QueuePlayerMissile(const SCombatAnim& stroke) {
     anim->thrownItem = item;
     anim->picture2 = handPicture(item);
     anim->palette2 = itemPalette(item);
+    m_currentStroke = stroke;
     QueueCombatAnim(std::move(anim));
 }
 

@@ -47,7 +47,8 @@ protected:
     bool Locate(uint8_t id, int& x, int& y) {
         for (y = 0; y < SStateGame::kGridSize; ++y)
             for (x = 0; x < SStateGame::kGridSize; ++x)
-                if (const SMapCell* cell = Play().GetCell(x, y); cell && (cell->creatures[0] == id || cell->creatures[1] == id))
+                if (const SMapCell* cell = Play().GetCell(x, y);
+                    cell && (cell->creatures[0] == id || cell->creatures[1] == id))
                     return true;
         return false;
     }
