@@ -4,6 +4,7 @@
 #include "game/script/script_context.h"
 #include "render/render.h"
 #include "screens/menu/state_main.h"
+#include "screens/play/state_game.h"
 #include "screens/screen_id.h"
 #include "ui/state.h"
 
@@ -128,7 +129,7 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
     Screen(kPlayScreen)->Init(this);
     m_player.Attach({&m_attributes, &m_skills, &m_races, &m_packages, m_random.get(), &m_items, &m_spells,
                      &m_questTable, &m_abilities, &m_diseases},
-                    m_scriptContext.get(), nullptr);
+                    m_scriptContext.get(), SStateGame::Of(*this));
     m_player.SetHeaderKind();
 
     m_frameCounter = 0;

@@ -14,8 +14,10 @@ void SGameData::SetScreen(ScreenId id, std::unique_ptr<SState> screen) {
 }
 
 void SGameData::bindPlayScreenToScripts() {
-    if (m_scriptContext == nullptr) return;
     SStateGame* play = SStateGame::Of(*this);
+    // The player's blows and bars go to the play screen there is, never to one replaced.
+    m_player.AttachScreen(play);
+    if (m_scriptContext == nullptr) return;
     m_scriptContext->AttachPlayScreen(play);
     m_scriptContext->SetTextOutput(SScriptOutputMode::PlayScreen, play);
 }

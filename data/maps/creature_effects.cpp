@@ -106,6 +106,12 @@ void SCreatureEffects::Remove(uint8_t creatureId) {
     }
 }
 
+SCreatureEffectList* SCreatureEffects::Take(uint8_t creatureId) {
+    SCreatureEffectList* list = Find(creatureId);
+    if (list != nullptr) m_lists.Remove(list);
+    return list;
+}
+
 SCreatureEffectList& SCreatureEffects::listOf(uint8_t creatureId) {
     if (SCreatureEffectList* list = Find(creatureId)) return *list;
     auto* list = new SCreatureEffectList;

@@ -55,6 +55,8 @@ public:
     // The list read from a saved game joins; the creature's list it replaces goes.
     void Add(SCreatureEffectList* list);
     void Remove(uint8_t creatureId);
+    // Takes the creature's list out without deleting it; null when it has none.
+    SCreatureEffectList* Take(uint8_t creatureId);
     void Clear() { m_lists.DeleteAll(); }
 
     // A timed effect of the creature. One of the same type, sub-id and name already there takes

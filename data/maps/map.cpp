@@ -135,6 +135,21 @@ void SMap::RemoveCreature(uint8_t id) {
     delete creature;
 }
 
+bool SMap::MoveCreatureTo(SMap& other, SCreature& creature) {
+    if (&other == this) return true;
+    const uint8_t id = other.AllocCreatureId();
+    if (id == 0) return false;
+    SCreatureEffectList* effects = m_effects.Take(creature.id);
+    m_creatures.Remove(&creature);
+    creature.id = id;
+    other.m_creatures.Add(&creature, ListOrder::Appended);
+    if (effects != nullptr) {
+        effects->creatureId = id;
+        other.m_effects.Add(effects);
+    }
+    return true;
+}
+
 void SMap::RemoveCreaturesOfType(const SMonster* monster) {
     for (int i = m_creatures.Count() - 1; i >= 0; --i) {
         const SCreature& creature = *m_creatures[i];

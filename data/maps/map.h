@@ -105,6 +105,9 @@ public:
     SCreature* AddFlaggedCreature(SMonster* monster, uint8_t x, uint8_t y);
     // The creature with its effects and its item container.
     void RemoveCreature(uint8_t id);
+    // The creature walks over to the other map: it takes a free id there, and its effects go with
+    // it under that id. False, nothing changed, when the other map has no free id.
+    bool MoveCreatureTo(SMap& other, SCreature& creature);
     // The creatures of the monster that a script placed.
     void RemoveCreaturesOfType(const SMonster* monster);
     // Puts the people whose place lies in the rectangle onto the grid, except those whose owner

@@ -80,6 +80,8 @@ public:
     SPlayer& operator=(const SPlayer&) = delete;
 
     void Attach(const SPlayerRules& rules, SMessageOutput* output, SPlayerScreen* screen);
+    // The play screen that replaced the one attached; null for none.
+    void AttachScreen(SPlayerScreen* screen) { m_screen = screen; }
     // Marks the record as the game's own player.
     void SetHeaderKind() { m_headerKind = kHeaderKindInGame; }
     uint8_t HeaderKind() const { return m_headerKind; }

@@ -111,7 +111,7 @@ void SStateGame::Resume() {
 
 bool SStateGame::IsBusy() const {
     return m_moving != 0 || m_turning != 0 || m_redrawPending != 0 || m_child != nullptr || !m_combatAnims.empty() ||
-           !m_events.empty() || !m_actingMonsters.empty() || m_monsterPassRequest != 0 ||
+           !m_events.empty() || !m_actingMonsters.empty() || m_monsterPassRequest != 0 || IsAnyMonsterBusyNear() ||
            m_subMode != SPlaySubMode::kFree;
 }
 

@@ -19,15 +19,19 @@
 #include "data/dialogue/dialog_topic_set.h"
 #include "data/monsters/monster_context.h"
 #include "data/monsters/monster_screen.h"
+#include "data/player/player_outputs.h"
 #include "data/player/player_world.h"
 #include "game/saved_screens.h"
 #include "game/script/script_play_screen.h"
 #include "game/script/script_text_output.h"
+#include "screens/play/acting_monster.h"
 #include "screens/play/automap_cell.h"
+#include "screens/play/combat_anim.h"
 #include "screens/play/fog_distances.h"
 #include "screens/play/game_event.h"
 #include "screens/play/grid_sections.h"
 #include "screens/play/hands_jolt.h"
+#include "screens/play/monster_steps.h"
 #include "screens/play/person.h"
 #include "screens/play/play_clocks.h"
 #include "screens/play/play_object_screen.h"
@@ -78,21 +82,13 @@ struct SMapCell;
 struct SMapCellShadow;
 struct SPlacedObject;
 
-// A combat animation waiting in its queue; the combat round advances each by its kind.
-struct SCombatAnim {
-    static constexpr uint32_t kMissile = 2;
-
-    uint32_t kind = 0;
-    // For a missile, the player's item it was thrown from, if any.
-    SItem* thrownItem = nullptr;
-};
-
 class SStateGame : public SState,
                    public SScriptPlayScreen,
                    public SScriptTextOutput,
                    public SSavedPlayScreen,
                    public SMonsterScreen,
-                   public SPlayerWorld {
+                   public SPlayerWorld,
+                   public SPlayerScreen {
 public:
     static constexpr int kGridSize = 35;
     static constexpr int32_t kCellCentre = 0x8000;  // the 16.16 fraction of a player standing still
@@ -161,7 +157,8 @@ public:
 
     // Keys, taps and held-key repeats wait while this is true: while the player turns or moves, a
     // redraw is pending, a dialog is open, animations or events are queued, monsters act or their
-    // pass is pending, or the screen is not in free play.
+    // pass is pending, a creature within 6 cells winds up or strikes, or the screen is not in free
+    // play.
     bool IsBusy() const;
 
     static bool IsOnGrid(int x, int y) { return x >= 0 && y >= 0 && x < kGridSize && y < kGridSize; }
@@ -505,8 +502,6 @@ public:
     void SpringDoorTrap();
     // The trap of the object's type casts its spell at the player, as strong as the object's trap.
     void SpringTrap(SPlacedObject& object, const SMapObjectType& type);
-    // A spell of a trap, a script or an item acts on the player at that strength.
-    void CastSpellOnPlayer(const SSpellType& spell, int32_t strength);
     // Through a fall into the prison of the town (empty: the current map's), or of a neighbouring
     // section's town on the surface.
     void SendToPrison(const char* town);
@@ -521,8 +516,6 @@ public:
     // The cells of the line across the direction of the side through (x, y) whose ground is the
     // animated ground of that value.
     int CountGroundAcross(int x, int y, int side, uint16_t value) const;
-    // A hostile creature on show within 7 cells.
-    bool AnyHostileNear() const;
     // The screen an object's or a creature's reaction asked for while an event was told.
     uint32_t m_pendingScreen = 0;
     // The embedded lock-picking dialog works on m_lockTarget.
@@ -591,7 +584,7 @@ public:
     uint8_t m_cellY = 0;
 
     // The monsters whose turn is under way, and a pass over them that the frame is asked to run.
-    std::vector<SCreature*> m_actingMonsters;
+    std::vector<std::unique_ptr<SActingMonster>> m_actingMonsters;
     uint32_t m_monsterPassRequest = 0;
     uint32_t m_forceCreatureFrame = 0;
 
@@ -664,6 +657,119 @@ public:
     void MarkPictureInUse(uint16_t slot, uint8_t mark) override;
     // The monster rules' view of the game for a creature of the map; none while the game lacks a part.
     std::optional<SMonsterContext> monsterContext(SMap& map);
+
+    // Monster turns (state_game_monster_turns.cpp, state_game_creature_moves.cpp). After the
+    // player's actions the creatures within 7 cells act: each decides what it does, picks a cell
+    // and then walks or attacks frame by frame; the player acts again once none is left. With a
+    // step, below ground, the walkers move along with the player's step to (x, y).
+    void StartMonsterTurn(bool withStep, int x, int y);
+    void MonsterTurnTick();
+    void DecideAction(SActingMonster& record, int px, int py);
+    void ChooseStep(SActingMonster& record, int px, int py);
+    void StartWalk(SActingMonster& record);
+    // True when the walk is over.
+    bool StepMonster(SActingMonster& record);
+    // Inside the grid, a creature bound to an object stays in its section, and a place is free.
+    bool CanStepTo(const SActingMonster& record, int fromX, int fromY, int toX, int toY) const;
+    // From grid (x, y) one cell on, into another section's map when the cell lies there. False,
+    // the creature staying where it was, when that map has no free creature id.
+    bool MoveCreature(SActingMonster& record, int x, int y, int dx, int dy);
+    // Which place of the cell the creature takes and whether it shares it; full when two others
+    // hold or will hold it.
+    struct SOccupancy {
+        uint8_t slot = 0;
+        bool shared = false;
+    };
+    bool CellOccupancy(int x, int y, SOccupancy& occupancy, const SCreature* creature) const;
+    // Whether a walker may step into the cell, coming across the side.
+    bool CanCreatureEnter(const SCreature& creature, int side, int x, int y) const;
+    // Where inside the cell a creature stands, as the player sees it.
+    monster_steps::SSubCell GetSlotOffset(int x, int y, bool large, bool shared, bool second) const;
+    SActingMonster* FindActiveMonster(const SCreature& creature) const;
+    SActingMonster* FindActingRecordOfCreature(const SMap& map, uint8_t id) const;
+    void DeleteActingRecord(const SCreature& creature);
+    void ClearActingMonsters();
+    // A creature but a person within 6 cells winds up or strikes.
+    bool IsAnyMonsterBusyNear() const;
+    // A hostile creature on show within 7 cells.
+    bool AnyHostileNear() const;
+    // Every creature within 7 cells takes its place in its cell and the sprite of its pose.
+    void ScanRadius7();
+    const std::vector<std::unique_ptr<SActingMonster>>& ActingMonsters() const { return m_actingMonsters; }
+    // Set while the monsters walk along with the player's step.
+    uint32_t m_stepReaction = 0;
+    // Frames before another attack may start.
+    int32_t m_attackPause = 0;
+    // The acting creature the view follows, with where it stood.
+    struct SChosenMonster {
+        SCreature* creature = nullptr;
+        int x = 0, y = 0;
+    } m_chosenMonster;
+
+    // The combat queue (state_game_combat_anims.cpp, state_game_strokes.cpp). Each creator makes,
+    // fills and appends one record.
+    void QueueAttack();
+    void QueuePlayerMissile(const SCombatAnim& stroke);
+    // A monster's missile from grid (x, y) towards the side.
+    void QueueMonsterAttackAnim(int x, int y, int side, SMap& map, SCreature& creature, const SFpsItem& missile,
+                                uint16_t palette);
+    // The gesture of a spell cast from the book at the strength.
+    void CastAnimation(const SSpellType& spell, int32_t strength);
+    void QueueItemCast(SItem& item);
+    // The named spell effect over the portrait; without one, only the sound.
+    void QueueSelfEffect(const char* animation, const char* sound);
+    void CastSpellOnPlayer(const SSpellType& spell, int32_t strength);
+    void QueuePoisonHurt(int32_t amount) override;
+    // A blow from the side (-1 none) that cost the player that many hit points.
+    void QueueHitFromSide(int32_t side, int32_t damage) override;
+    void QueueDamage(int32_t damage) override { QueueHitFromSide(-1, damage); }
+    void QueueShieldRaise(int delay, int side);
+    // The first shield raise from the side (any side for -1); null when none is queued.
+    SCombatAnim* FindPendingAttack(int side) const;
+    // The hands at rest as the equipment and the paralysis show them.
+    void UpdateHandSprites(bool skipOffHand, bool skipWeapon);
+    const std::vector<std::unique_ptr<SCombatAnim>>& CombatAnims() const { return m_combatAnims; }
+    // The player's screen as the player's rules see it.
+    void SetHpBar(int32_t percent) override;
+    void SetManaBar(int32_t percent) override;
+    void UpdateHands() override { UpdateHandSprites(false, false); }
+    void CalmMonsters(int32_t cells) override { SetMonstersHostile(cells, false); }
+    void QueueSimpleEvent(SPlayerEvent event, int32_t value) override {
+        QueueSimpleEvent(uint32_t(event), uint8_t(value));
+    }
+    void QueueSpellMissile(const SSpellType& spell, int32_t value) override;
+
+    // Combat resolution (state_game_hits.cpp, state_game_spells.cpp, state_game_missiles.cpp).
+    // The player's blow or missile arrives at grid (x, y), weakened by `penalty` percent.
+    void ResolveHit(SMap& map, int x, int y, int side, int penalty);
+    // The stroke's blow lands on the cell faced; the missile's on (x, y).
+    void ResolveHitAhead(const SCombatAnim& stroke);
+    void ResolveHitAt(int x, int y, int penalty, const SCombatAnim& missile);
+    void SpellHitsCell(const SSpellType& spell, int32_t strength, SMap& map, int x, int y, int side, bool area);
+    void SpellHitsArea(const SSpellType& spell, int32_t strength, SMap& map, int x, int y);
+    void SpellHitsAreaCell(const SSpellType& spell, int32_t strength, SMap& map, int x, int y);
+    // The player's spell leaves the player: on the player, on the cell ahead or as a missile.
+    void CastSpell(const SSpellType& spell, int32_t strength, bool adjacent, int x, int y, int side);
+    // A monster's spell leaves the creature at grid (x, y).
+    void QueueMonsterSpell(int x, int y, int side, const SSpellType& spell, int32_t strength, bool adjacent,
+                           SCreature& caster, SMap& map);
+    // The attacker's missile strikes the creature in grid cell (x, y).
+    void MissileHitsCreature(SMap& map, int x, int y, SCreature& attacker);
+    // Whether the cell stops a missile (or a spell), and which wall side took it (-1 none).
+    bool CellBlocksMissile(int x, int y, int side, int& wallSide, bool spell) const;
+    // From (x, y) along the side for up to 7 cells: true where it stops at something (or, toPlayer,
+    // at the player); (outX, outY) is the last cell reached.
+    bool FindMissileTarget(int x, int y, int side, int& outX, int& outY, bool toPlayer) const;
+    // The side of the wall cell ahead whose object faces back along the side; -1 for none.
+    int FacingWallSide(int side, int x, int y) const;
+    // The spell book's or the item's spell, paid for and cast.
+    void BeginCast(const SSpellType& spell, SItem* item);
+    // The stroke that lands, whose pictures the blow's sounds come from.
+    SCombatAnim m_currentStroke;
+    // What the struck creature's rules read of the blow or the spell.
+    SMonsterEventValues m_hitValues;
+    // The player cast the spell that lands (rather than a monster).
+    uint32_t m_playerCast = 0;
 
     // A script's line joins the message being put together; the highlight colour opens a happening.
     void ShowText(const char* text, uint32_t colour) override { AppendMessage(text, colour == kHighlightColour); }
@@ -839,6 +945,47 @@ private:
     // Whether a person may walk from its cell into the neighbour on the side.
     bool personMayEnter(const SPerson& person, int x, int y) const;
     SItemPileRecord* spriteOf(const SPerson& person) const;
+    // The combat queue's handlers, one per kind; each answers whether its record has finished.
+    bool advanceStroke(SCombatAnim& anim, uint32_t now);
+    void weaponFrame(SCombatAnim& anim);
+    void advanceOffHand(SCombatAnim& anim, uint32_t now);
+    void spendSpellItem(SCombatAnim& anim);
+    // Half a cell on; true when the flight entered a cell that ends it, `middle` when it reached the
+    // middle of a cell.
+    bool flyOn(SCombatAnim& anim, bool& middle);
+    // The item's first-person picture and palette; null and 0 without.
+    const SFpsItem* handPicture(const SItem* item) const;
+    uint16_t itemPalette(const SItem* item) const;
+    bool advanceMissile(SCombatAnim& anim);
+    bool advanceGesture(SCombatAnim& anim);
+    bool advanceSelfEffect(SCombatAnim& anim);
+    bool advanceCellEffect(SCombatAnim& anim);
+    bool advanceSpellMissile(SCombatAnim& anim);
+    bool advanceHurt(SCombatAnim& anim);
+    bool advanceLunge(SCombatAnim& anim);
+    bool advanceShieldRaise(SCombatAnim& anim);
+    // Whether the attacker of a monster's record still stands on its map.
+    bool attackerStands(const SCombatAnim& anim) const;
+    void endMonsterTurn();
+    void attackNow(SActingMonster& record);
+    void pickDrawnMonster();
+    // A record in the cell draws itself into the cell's sprite slot; null clears it.
+    void drawInCell(const SCombatAnim& anim, const SFpsItem* picture, int frame, uint16_t palette);
+    SCellViewRecord* spriteCell(const SCombatAnim& anim) const;
+    // The record that shows the spell's strike animation in a cell, or null without one.
+    std::unique_ptr<SCombatAnim> cellEffect(const SSpellType& spell, int x, int y, int32_t subX, int32_t subY,
+                                            uint16_t size);
+    // The sounds of a stroke that struck home.
+    void playStrokeSounds();
+    void recordHitItems(int32_t damage);
+    // The creature of the cell's selected place; null for none.
+    SCreature* selectedCreature(int x, int y, int& slot);
+    void spellOnCreature(const SSpellType& spell, int32_t strength, SMap& map, SCreature& creature, int x, int y,
+                         int slot);
+    // The grid cell of the map's creature; false when its section is not on the grid.
+    bool locateCreature(const SMap& map, const SCreature& creature, int& x, int& y) const;
+    // The side a creature at grid (x, y) attacks along: towards the player, along the row first.
+    int attackSide(const SCreature& creature, int x, int y) const;
 
     SPlaySubMode m_subMode = SPlaySubMode::kUnset;
     SPlayClocks m_clocks;

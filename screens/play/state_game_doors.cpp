@@ -101,9 +101,3 @@ void SStateGame::SpringTrap(SPlacedObject& object, const SMapObjectType& type) {
     if (spell == nullptr) return;
     CastSpellOnPlayer(*spell, trapLevel(object) * 10 / trap.divisor);
 }
-
-// Until the combat animations show it, the spell acts on the player at once.
-void SStateGame::CastSpellOnPlayer(const SSpellType& spell, int32_t strength) {
-    m_game->m_player.ApplySpell(spell, strength, false, -1, false);
-    refreshBars();
-}

@@ -41,7 +41,7 @@ void SStateGame::RemoveCreatureFromCell(SMap& map, SCreature& creature) {
             cell->creatures[1] = 0;
         }
     }
-    std::erase(m_actingMonsters, &creature);
+    DeleteActingRecord(creature);
 }
 
 SMapCell* SStateGame::GetCellForCreature(const SMap& map, int x, int y) const {

@@ -125,7 +125,7 @@ void SStateGame::RemovePersons(bool forget) {
                 }
                 if (slot == 0) cell.creatures[0] = cell.creatures[1];
                 cell.creatures[1] = 0;
-                std::erase(m_actingMonsters, creature);
+                DeleteActingRecord(*creature);
             }
         }
     }

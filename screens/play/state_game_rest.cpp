@@ -11,19 +11,8 @@
 namespace {
 
 constexpr uint32_t kRestHours = 8;
-constexpr int kHostileReach = 7;
 
 }  // namespace
-
-bool SStateGame::AnyHostileNear() const {
-    for (int y = m_playerY - kHostileReach; y <= m_playerY + kHostileReach; ++y)
-        for (int x = m_playerX - kHostileReach; x <= m_playerX + kHostileReach; ++x)
-            for (int slot = 0; slot < 2; ++slot) {
-                const SCreature* creature = creatureInSlot(x, y, slot);
-                if (creature != nullptr && creature->IsHostile() && creatureShows(x, y, *creature)) return true;
-            }
-    return false;
-}
 
 void SStateGame::TryRest() {
     if (IsBusy() || m_currentMap == nullptr) return;

@@ -29,6 +29,8 @@ const SSampleScript kScripts[] = {
     })"},
     {"base_stairsup", R"(if ( evtuse ( ) ) @player . movemode ( "base_stairtop" , "stairup" ) ;)"},
     {"base_stairsdown", R"(if ( evtuse ( ) ) @player . movemode ( "base_cellarfoot" , "stairdown" ) ;)"},
+    {"base_dungeondown", R"(if ( evtuse ( ) ) @player . movemode ( "base_dungeonfoot" , "stairdown" ) ;)"},
+    {"base_dungeonup", R"(if ( evtuse ( ) ) @player . movemode ( "base_cellarback" , "stairup" ) ;)"},
     // The chosen row's key comes back when the script runs again; the post's state tells the two
     // runs apart, since Cancel brings back no key.
     {"base_signpost", R"(if ( evtuse ( ) ) {

@@ -8,6 +8,7 @@
 #include "engine/base/archive.h"
 #include "tools/sampledata/level_writer.h"
 #include "tools/sampledata/sample_ambient_places.h"
+#include "tools/sampledata/sample_dungeon.h"
 #include "tools/sampledata/sample_merchant_places.h"
 #include "tools/sampledata/sample_package.h"
 #include "tools/sampledata/sample_village.h"
@@ -84,6 +85,7 @@ void addMonsters(SSamplePackage& world) {
     monsters.Add(std::move(goblin));
     monsters.Add(std::move(caveGoblin));
     AddVillageMonsters(monsters);
+    AddDungeonMonsters(monsters, *monsters.FindBaseType("base_goblin"));
     SWrittenItemNames loot(world.names);
     AppendRecord(world.tables[SModuleTable::Monsters],
                  [&](SArchive& archive) { monsters.WriteBaseTypes(archive, world.version); });

@@ -6,6 +6,8 @@
 #include "data/items/item_database.h"
 #include "engine/files/file_layer.h"
 #include "tools/sampledata/sample_ambient_places.h"
+#include "tools/sampledata/sample_dungeon.h"
+#include "tools/sampledata/sample_first_person.h"
 #include "tools/sampledata/sample_item_pictures.h"
 #include "tools/sampledata/sample_item_types.h"
 #include "tools/sampledata/sample_kit.h"
@@ -88,6 +90,7 @@ SSamplePackage SampleWorldPackage() {
     AddItemPictures(items);
     AddSampleKitItems(items);
     AddSampleStock(items);
+    AddFirstPersonSprites(items);
     package.tables[SModuleTable::Items] = items.Write(package.version);
     AddSampleWorldTypes(package);
     AddSampleWorldScripts(package);
@@ -96,6 +99,7 @@ SSamplePackage SampleWorldPackage() {
     AddVillage(package.maps);
     package.maps.push_back(SampleStartRoom());
     AddSampleChest(package.maps.back());
+    package.maps.push_back(SampleDungeon());
     AddAmbientPlaces(package.maps);
     PlaceSampleMerchants(package.maps);
     AddSamplePeople(package);
@@ -114,6 +118,7 @@ SSamplePackage SampleResourcePackage() {
     AddWorldPictures(package);
     AddVillagePictures(package);
     AddSampleKitPictures(package);
+    AddFirstPersonPictures(package);
     AddSampleSkies(package);
     return package;
 }

@@ -19,10 +19,12 @@ public:
     RecordingMonsterScreen monsterScreen;
 };
 
-class PlayWorldTest : public MapTest {
+// The fixture over any play screen of the tests' own (WorldPlayScreen by default).
+template <class Screen>
+class PlayWorldTestOf : public MapTest {
 protected:
     // With messages, a small screen in memory and the block font, so that the screen can show them.
-    explicit PlayWorldTest(bool messages = false) {
+    explicit PlayWorldTestOf(bool messages = false) {
         game.InitTables();
         if (messages) {
             game.m_display = std::make_unique<SDisplay>();
@@ -87,9 +89,11 @@ protected:
     static constexpr int kScreenW = 240, kScreenH = 320;
     std::vector<uint16_t> pixels;
     SGameData game;
-    WorldPlayScreen play;
+    Screen play;
     TestGrid grid;
 
 private:
     int m_packagesOpened = 0;
 };
+
+using PlayWorldTest = PlayWorldTestOf<WorldPlayScreen>;
