@@ -1,6 +1,7 @@
 #include "game/game_data.h"
 
 #include "engine/base/string.h"
+#include "engine/draw/screen_type.h"
 #include "game/script/script_context.h"
 #include "render/render.h"
 #include "ui/state.h"
@@ -77,4 +78,9 @@ const SStepTables& StepTables() {
         return t;
     }();
     return tables;
+}
+
+std::array<const SPictureEntry*, 9> SGameData::ScreenFrameSet() const {
+    return InterfaceSet<9>(IsSmallScreenType(m_screenMode) ? SInterfaceRole::kSmallFrameSet
+                                                           : SInterfaceRole::kLargeFrameSet);
 }

@@ -103,6 +103,10 @@ public:
         return set;
     }
 
+    // The frame pieces the screens draw their boxes with: the small set on small screen types, else
+    // the large one.
+    std::array<const SPictureEntry*, 9> ScreenFrameSet() const;
+
     // Layout of dialogs and controls for the current screen mode. The first two words of a mode
     // block are the dialog's width and height (dialogs centre themselves from them); they are left
     // as they were when the record has no entry.

@@ -109,8 +109,7 @@ void SStateDialog::placeCtrls() {
     SetBackgroundColor();
     const uint32_t type = m_game->m_screenMode;
     const bool small = IsSmallScreenType(type);
-    const SFrameSet frames =
-        m_game->InterfaceSet<9>(small ? SInterfaceRole::kSmallFrameSet : SInterfaceRole::kLargeFrameSet);
+    const SFrameSet frames = m_game->ScreenFrameSet();
     for (auto [frame, element] : {std::pair{&m_portraitFrame, kPortraitFrame}, std::pair{&m_textFrame, kTextFrame},
                                   std::pair{&m_nameFrame, kNameFrame}})
         if (PlaceCtrl(*frame, element)) frame->Setup(frames, 0, 0, SBorderSides::kAll);

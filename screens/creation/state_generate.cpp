@@ -118,8 +118,7 @@ void SStateGenerate::placeOption(STopicButtonCtrl& option, uint32_t element, con
 void SStateGenerate::build() {
     ClearCtrls();
     const bool small = IsSmallScreenType(m_game->m_screenMode);
-    const SFrameSet frameSet =
-        m_game->InterfaceSet<9>(small ? SInterfaceRole::kSmallFrameSet : SInterfaceRole::kLargeFrameSet);
+    const SFrameSet frameSet = m_game->ScreenFrameSet();
     for (size_t i = 0; i < m_frames.size(); ++i)
         if (PlaceCtrl(m_frames[i], kFrameElements[i])) m_frames[i].Setup(frameSet, 0, 0, SBorderSides::kAll);
     if (PlaceCtrl(m_title, kTitle)) m_title.SetTextEx("Create new player", STextAlign::kCentred, 2, kWhite, kInk);

@@ -93,8 +93,7 @@ void SStateDialogInterior::placeCtrls() {
     SetLayout(kLayout);
     SetBackgroundColor();
     const uint32_t type = m_game->m_screenMode;
-    const SFrameSet frames = m_game->InterfaceSet<9>(IsSmallScreenType(type) ? SInterfaceRole::kSmallFrameSet
-                                                                             : SInterfaceRole::kLargeFrameSet);
+    const SFrameSet frames = m_game->ScreenFrameSet();
     if (PlaceCtrl(m_portraitFrame, kPortraitFrame)) m_portraitFrame.Setup(frames, 0, 0, SBorderSides::kAll);
     if (PlaceCtrl(m_welcomeFrame, kWelcomeFrame)) m_welcomeFrame.Setup(frames, 0, 0, SBorderSides::kAll);
     if (PlaceCtrl(m_picture, kPicture) && m_building) {

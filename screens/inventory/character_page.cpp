@@ -101,9 +101,7 @@ void SCharacterPage::Build(SDialog& owner, SGameData& game) {
     const uint32_t mode = game.m_screenMode;
     const bool small = IsSmallScreenType(mode);
     if (owner.PlaceCtrl(m_attributeFrame, kAttributeFrame))
-        m_attributeFrame.Setup(
-            game.InterfaceSet<9>(small ? SInterfaceRole::kSmallFrameSet : SInterfaceRole::kLargeFrameSet), 0, 0,
-            SBorderSides::kAll);
+        m_attributeFrame.Setup(game.ScreenFrameSet(), 0, 0, SBorderSides::kAll);
     for (int i = 0; i < kLabels; ++i) {
         const SLabel& row = kLabelRows[i];
         if (!owner.PlaceCtrl(m_labels[i], row.id)) continue;

@@ -92,9 +92,7 @@ void SStateShop::build() {
     SetLayout(kLayout);
     SetBackgroundColor();
     const uint32_t type = m_game->m_screenMode;
-    const bool small = IsSmallScreenType(type);
-    const SFrameSet frames =
-        m_game->InterfaceSet<9>(small ? SInterfaceRole::kSmallFrameSet : SInterfaceRole::kLargeFrameSet);
+    const SFrameSet frames = m_game->ScreenFrameSet();
     for (auto [frame, element] :
          {std::pair{&m_gridFrame, kGridFrame}, std::pair{&m_infoFrame, kInfoFrame}, std::pair{&m_nameFrame, kNameFrame},
           std::pair{&m_portraitFrame, kPortraitFrame}, std::pair{&m_statusFrame, kStatusFrame}})
