@@ -134,11 +134,9 @@ bool SGameData::Init(uint32_t screenMode, platform::Window* window, uint32_t scr
 
     m_frameCounter = 0;
     m_currentScreen = nullptr;
-    // The music package is optional; one that is there must be readable.
-    if (!m_packages.Open("BrimvaleMusic") && FileExists(*m_fileFolder, "BrimvaleMusic.pdb")) {
-        error = m_packages.Error().Message();
-        return false;
-    }
+    // The menu plays its music from the music package when it reads; without it the menu is
+    // silent, and a new game names the damage.
+    m_packages.Open(SModuleList::kMusicPackage);
     SwitchState(kSplashScreen);
     m_render->UpdateProjection();
     return true;

@@ -27,6 +27,10 @@ bool SSaveNames::prepareWorld(SLoadingSteps& loading, std::string& error) {
     game.m_packages.OpenAll(loading);
     const SReadError opened = game.m_packages.Error();
     loading.Step();
+    if (game.m_packages.Damage().Failed()) {
+        error = DamagedPackageMessage(game.m_packages.Damage());
+        return false;
+    }
     const SModule* world = game.m_packages.Current();
     if (world == nullptr || !world->Identifier().Equals(kBaseWorld)) {
         error = "The world package cannot be read";

@@ -68,7 +68,9 @@ bool SModule::Load(std::unique_ptr<SPdb> file) {
 bool SModule::loadRecords() {
     SRecordCursor cursor{*m_file, kModuleHeaderRecord, 0, {}};
     if (!readHeader(cursor)) return fail(cursor.error);
+    const SResourceCache::Mark indexed = m_context.cache->GetMark();
     if (!m_context.cache->ReadIndex(*m_file, cursor.id)) return fail(m_context.cache->Error());
+    if (!m_context.cache->CheckSince(indexed)) return fail(m_context.cache->Error());
     if (!readPackagePicture(cursor)) return fail(cursor.error);
     for (const SModuleStep& step : ModuleLoadOrder(m_header.dataVersion)) {
         const uint16_t first = cursor.id;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "data/package/module_context.h"
+#include "engine/files/file_layer.h"
 #include "engine/packages/loading_steps.h"
 
 bool SModuleList::Open(const char* fileName) {
@@ -28,10 +29,13 @@ bool SModuleList::Open(const char* fileName) {
 bool SModuleList::OpenAll(SLoadingSteps& loading) {
     bool opened = true;
     SReadError firstError;
+    m_damage = {};
     for (const char* package : kGamePackages) {
-        if (!Open(package) && opened) {
+        if (!Open(package)) {
+            if (opened) firstError = m_error;
             opened = false;
-            firstError = m_error;
+            const SFileFolder folder = m_context.folder ? *m_context.folder : SFileFolder();
+            if (!m_damage.Failed() && FileExists(folder, CompletePdbName(package).c_str())) m_damage = m_error;
         }
         loading.Step();
     }
@@ -63,4 +67,8 @@ void SModuleList::ClearObjectMarks() {
 void SModuleList::Clear() {
     while (m_modules.Count() > 0) delete m_modules.RemoveAt(0);
     m_current = nullptr;
+}
+
+std::string DamagedPackageMessage(const SReadError& damage) {
+    return "The game cannot start: a package is damaged.\r" + damage.Message() + ".";
 }

@@ -1,6 +1,7 @@
 #pragma once
 // SModuleList: the game's open data packages, in the order they were opened, and the add-on
 // worlds installed beside them.
+#include <string>
 #include <vector>
 
 #include "data/package/add_on_world.h"
@@ -14,7 +15,9 @@ struct SModuleContext;
 class SModuleList {
 public:
     // The packages every game opens, in the order OpenAll opens them.
-    static constexpr const char* kGamePackages[] = {"BrimvaleMusic", "BrimvaleSound", "BrimvaleRes", "Brimvale"};
+    // The music package also plays the menu's music before any game is chosen.
+    static constexpr const char* kMusicPackage = "BrimvaleMusic";
+    static constexpr const char* kGamePackages[] = {kMusicPackage, "BrimvaleSound", "BrimvaleRes", "Brimvale"};
 
     explicit SModuleList(SModuleContext& context) : m_context(context) {}
     ~SModuleList() { Clear(); }
@@ -26,7 +29,8 @@ public:
     // says why.
     bool Open(const char* fileName);
     // The game's packages, one loading step after each.
-    // False when any of them did not open; Error() names the first.
+    // False when any of them did not open; Error() names the first, Damage() the first that is there
+    // but does not read.
     bool OpenAll(SLoadingSteps& loading);
     // A new empty module, appended.
     SModule* Add();
@@ -46,6 +50,9 @@ public:
     SModule* Current() const { return m_current; }
     void SetCurrent(SModule* module) { m_current = module; }
     const SReadError& Error() const { return m_error; }
+    // A package may be missing (the game plays on without sound, music or pictures), but one that is
+    // there and damaged stops a game from starting: it would fail somewhere in the middle of play.
+    const SReadError& Damage() const { return m_damage; }
     // In the order they are listed; nothing fills the list yet, so it stays empty in a game.
     std::vector<SAddOnWorld>& AddOnWorlds() { return m_addOnWorlds; }
     const std::vector<SAddOnWorld>& AddOnWorlds() const { return m_addOnWorlds; }
@@ -55,5 +62,9 @@ private:
     SPtrArray<SModule> m_modules{4};
     SModule* m_current = nullptr;
     SReadError m_error;
+    SReadError m_damage;
     std::vector<SAddOnWorld> m_addOnWorlds;
 };
+
+// What a game that cannot start says of a damaged package, naming the file and the record.
+std::string DamagedPackageMessage(const SReadError& damage);

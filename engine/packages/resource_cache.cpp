@@ -240,6 +240,22 @@ void SResourceCache::AssignSlots() {
     }
 }
 
+bool SResourceCache::CheckSince(const Mark& mark) {
+    for (size_t i = std::max<size_t>(mark.pictures, 1); i < m_pictures.size(); ++i) {
+        SPictureEntry& entry = *m_pictures[i];
+        if (entry.data) continue;
+        if (!LoadPicture(entry)) return false;
+        UnloadPicture(entry);
+    }
+    for (size_t i = std::max<size_t>(mark.palettes, 1); i < m_palettes.size(); ++i) {
+        SPaletteEntry& entry = *m_palettes[i];
+        if (entry.data) continue;
+        if (!LoadPalette(entry)) return false;
+        UnloadPalette(entry);
+    }
+    return true;
+}
+
 void SResourceCache::RollBack(const Mark& mark) {
     for (size_t i = mark.pictures; i < m_pictures.size(); ++i) UnloadPicture(*m_pictures[i]);
     for (size_t i = mark.palettes; i < m_palettes.size(); ++i) UnloadPalette(*m_palettes[i]);

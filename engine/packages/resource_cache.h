@@ -96,6 +96,10 @@ public:
     };
     Mark GetMark() const { return {m_pictures.size(), m_palettes.size(), m_indexRecords.size()}; }
     void RollBack(const Mark& mark);
+    // Reads every picture and palette added since the mark once and lets it go again, so that a
+    // damaged one is found when its package opens rather than when the game first draws it. False,
+    // with the fault in Error(), at the first that does not hold together.
+    bool CheckSince(const Mark& mark);
 
     uint32_t LoadedBytes() const { return m_loadedBytes; }
     uint16_t PictureCount() const { return uint16_t(m_pictures.size()); }

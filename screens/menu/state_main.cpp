@@ -195,6 +195,19 @@ uint32_t SStateMain::loadAutoSave() {
     return kPlayScreen;
 }
 
+uint32_t SStateMain::refuseNewGame() {
+    const std::string message = DamagedPackageMessage(m_game->m_packages.Damage());
+    // Nothing of the packages read so far stays behind; the menu's music comes back, if its own
+    // package is whole.
+    m_game->ClearTables();
+    m_game->m_packages.Open(SModuleList::kMusicPackage);
+    m_game->m_music.Play(kMenuMusic);
+    ask(message.c_str(), SDialogMessage::kOk, kNewGameFailed);
+    SetDirty();
+    Draw();
+    return kStay;
+}
+
 uint32_t SStateMain::StartNewGame() {
     const SModule* current = m_game->m_packages.Current();
     // Only the music package of the start-up is open: no game's packages are.
@@ -207,6 +220,8 @@ uint32_t SStateMain::StartNewGame() {
         // A package that does not open stops nothing here: the new game reports what is missing.
         m_loading.Start(uint32_t(std::size(SModuleList::kGamePackages)));
         m_game->m_packages.OpenAll(m_loading);
+        ResetOpen();
+        if (m_game->m_packages.Damage().Failed()) return refuseNewGame();
     }
     ResetOpen();
     m_openFrame = m_game->m_frameCounter;

@@ -39,7 +39,8 @@ public:
         kAskAutoSave = 1,
         kAskNewGame = 2,
         kAskLoad = 3,
-        kLoadFailed = 4,  // the box says why the auto-save did not load
+        kLoadFailed = 4,     // the box says why the auto-save did not load
+        kNewGameFailed = 5,  // the box names the damaged package that stops a new game
     };
 
     void Init(SGameData* game) override;
@@ -51,7 +52,7 @@ public:
     // none selected.
     void Build();
     // Leaves for the scene screen with the intro; first opens the four packages of every game,
-    // unless a game's packages are open already.
+    // unless a game's packages are open already. A damaged package keeps the menu, which says which.
     uint32_t StartNewGame();
 
     SubMode CurrentSubMode() const { return m_subMode; }
@@ -70,6 +71,7 @@ private:
     uint32_t answer(uint32_t id);
     // Plays the question sound and opens a box with the text and the buttons over the screen.
     void ask(const char* text, uint32_t buttons, SubMode subMode);
+    uint32_t refuseNewGame();
     uint32_t loadAutoSave();
     // Sets the four words and the keep flag, so that the screen opened comes back here.
     uint32_t pushTo(ScreenId screen, uintptr_t p1, uintptr_t p2 = 0);
