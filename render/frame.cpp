@@ -34,10 +34,25 @@ void SRender::scanCells() {
     ScanViewTriangle(triangle, builder);
 }
 
-void SRender::RenderFrame() {
+void SRender::RenderFrame(bool sceneUnchanged) {
     if (!UpdateProjection()) return;
-    updateCamera();
+    const bool rain = (m_view->m_flags & SViewDescriptor::kRain) != 0;
+    if (!(rain && sceneUnchanged && m_keptScene.Restore(m_projection.viewTarget))) {
+        renderScene();
+        if (rain)
+            m_keptScene.Keep(m_projection.viewTarget);
+        else
+            m_keptScene.Forget();
+    }
     m_surface->m_drawn = true;
+    // A tenth of the rain falls in front of the first-person item.
+    if (rain) DrawRain(1);
+    DrawFpsItem();
+    if (rain) DrawRain(0);
+}
+
+void SRender::renderScene() {
+    updateCamera();
     m_frame.vertexCount = 0;
     m_frame.uvCount = 0;
     m_frame.shadeCount = 0;
@@ -47,9 +62,4 @@ void SRender::RenderFrame() {
     SortPolygons();
     CullHidden();
     RasterizePolygons();
-    // A tenth of the rain falls in front of the first-person item.
-    const bool rain = (m_view->m_flags & SViewDescriptor::kRain) != 0;
-    if (rain) DrawRain(1);
-    DrawFpsItem();
-    if (rain) DrawRain(0);
 }

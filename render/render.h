@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "engine/draw/raster_target.h"
+#include "render/kept_scene.h"
 #include "render/rain.h"
 #include "render/render_polygon.h"
 #include "render/sky_layout.h"
@@ -158,8 +159,10 @@ public:
     void SetSurface(SRasterTarget* surface) { m_surface = surface; }
 
     // Draws one frame of the 3-D view into the view rectangle of the surface; nothing when the
-    // projection refuses the view.
-    void RenderFrame();
+    // projection refuses the view. `sceneUnchanged`: the caller knows that nothing in the scene has
+    // moved since the last frame, so while it rains only the streaks and the first-person item are
+    // drawn again, over the scene kept from that frame.
+    void RenderFrame(bool sceneUnchanged = false);
 
     // Recomputes the projection and the raster targets from the descriptor and the surface; called
     // wherever the surface, the view rectangle or the view distances may have changed. False, with
@@ -306,6 +309,7 @@ public:
     SFrameBuffers m_frame;
     SOcclusion m_occlusion;
     SRain m_rain;
+    SKeptScene m_keptScene;
 
 private:
     static constexpr int kCornerCacheSize = kCornerCacheSide * kCornerCacheSide;
@@ -357,6 +361,8 @@ private:
     void updateCamera();
     // The cell scan with this context's cell builders.
     void scanCells();
+    // The scene: sky, cells, sorted and drawn, before the rain and the first-person item.
+    void renderScene();
     // A quad over four grid corners (cells from the eye cell) at one height into the clip scratch,
     // with the uvs given.
     void setFlatQuad(const int32_t (&corners)[4][2], int32_t height, const SRenderUv (&uvs)[4]);

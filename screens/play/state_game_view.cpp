@@ -169,6 +169,8 @@ void SStateGame::drawSidePanels() {
 }
 
 void SStateGame::renderView() {
+    // Only the rain draws the view again: the scene of the last frame stands.
+    const bool sceneUnchanged = !IsDirty() && m_viewStale == 0 && m_turning == 0 && m_moving == 0;
     m_viewStale = 0;
     SViewDescriptor& view = m_game->PlayView();
     view.m_positionX = m_playerX * 65536 + std::min(m_fractionX, kLastSubCell);
@@ -185,12 +187,12 @@ void SStateGame::renderView() {
     if (m_game->m_render == nullptr) return;
     // The view's polygons may leave a stray pixel uncovered at their seams; cleared to the fog's
     // colour it shows the same in every frame instead of keeping what was there before.
-    if (m_display != nullptr && m_viewW > 0 && m_viewH > 0)
+    if (m_display != nullptr && m_viewW > 0 && m_viewH > 0 && !sceneUnchanged)
         m_display->FillRect(m_viewX, m_viewY, m_viewW, m_viewH, view.m_fogColour);
-    m_game->m_render->RenderFrame();
+    m_game->m_render->RenderFrame(sceneUnchanged);
     if (m_rain.intensity != 0 && m_currentMap != nullptr && m_currentMap->IsSurface())
         advanceRain(platform::TickCount());
-    MakeThumbnail();
+    if (!sceneUnchanged) MakeThumbnail();
 }
 
 void SStateGame::MakeThumbnail() {

@@ -48,6 +48,7 @@ protected:
         TempFolderTest::TearDown();
     }
 
+public:
     // A start of the program on a fresh device of that size, as a new process makes it, up to its
     // first frame on the splash screen.
     void Launch(int width = 240, int height = 320) {

@@ -1,0 +1,194 @@
+#include "walkthrough/walkthrough.h"
+
+#include <sstream>
+
+#include "screens/creation/state_generate.h"
+#include "screens/inventory/state_inventory.h"
+#include "screens/loadsave/state_load_save.h"
+#include "support/text_ctrl_lines.h"
+#include "ui/dialogs/dialog_message.h"
+
+namespace {
+
+constexpr int kBusyFrames = 600;  // a step, a turn, a fade or a fight's blow ends well within these
+
+}  // namespace
+
+void WalkthroughTest::Act(uint32_t action) {
+    for (uint32_t key = 1; key < 256; ++key)
+        if (m_app->MapKey(key) == action) {
+            Press(key);
+            return;
+        }
+    ADD_FAILURE() << "no key for action " << action;
+}
+
+void WalkthroughTest::TapOn(const SCtrl& ctrl) {
+    Tap(ctrl.m_x + ctrl.m_w / 2, ctrl.m_y + ctrl.m_h / 2);
+    Frame();
+}
+
+bool WalkthroughTest::FramesUntil(ScreenId screen, int limit) {
+    for (int i = 0; i < limit && Current() != Game().Screen(screen); ++i) Frame();
+    return Current() == Game().Screen(screen);
+}
+
+std::string WalkthroughTest::ScreenName(const SState* screen) {
+    for (uint32_t id = 1; id <= kAddOnWorldsScreen; ++id)
+        if (Game().Screen(ScreenId(id)) == screen && screen != nullptr) return "screen " + std::to_string(id);
+    return "no screen";
+}
+
+std::string WalkthroughTest::MessageText() {
+    const SDialog* child = Current() ? Current()->m_child : nullptr;
+    const auto* box = dynamic_cast<const SDialogMessage*>(child);
+    return box == nullptr || box->m_textCtrl == nullptr ? "" : TextCtrlLines(*box->m_textCtrl);
+}
+
+std::string WalkthroughTest::Settle() {
+    for (int i = 0; i < kBusyFrames && Current() == &Play() && Play().IsBusy(); ++i) Frame();
+    if (Current() != &Play()) return "the game went on to " + ScreenName(Current());
+    if (Play().SubMode() == SPlaySubMode::kFree) return "";
+    const std::string message = MessageText();
+    return message.empty() ? "the play screen waits in sub-mode " + std::to_string(uint32_t(Play().SubMode()))
+                           : "a message: " + message;
+}
+
+std::string WalkthroughTest::WhereThePlayerStands() {
+    std::ostringstream place;
+    place << (Play().m_currentMap ? Play().m_currentMap->Name() : "nowhere") << " (" << Play().m_playerX << ", "
+          << Play().m_playerY << ") heading " << Play().m_heading;
+    return place.str();
+}
+
+RouteWalker WalkthroughTest::Walker() {
+    return RouteWalker(Play(), {[this](uint32_t action) { Act(action); }, [this] { return Settle(); }});
+}
+
+void WalkthroughTest::PlayRoute(const std::vector<RouteStep>& route) {
+    for (const RouteStep& step : route) {
+        SCOPED_TRACE("step: " + step.action);
+        const std::string why = step.act(*this);
+        ASSERT_EQ(why, "") << "could not " << step.action;
+        const RouteSight& sight = step.sight;
+        if (sight.screen != ScreenId(0))
+            ASSERT_EQ(ScreenName(Current()), ScreenName(Game().Screen(sight.screen))) << "after: " << step.action;
+        if (!sight.map.empty()) {
+            ASSERT_NE(Play().m_currentMap, nullptr);
+            ASSERT_EQ(std::string(Play().m_currentMap->Name()), sight.map) << "after: " << step.action;
+        }
+        if (!sight.message.empty())
+            ASSERT_NE(MessageText().find(sight.message), std::string::npos)
+                << "after: " << step.action << ", the message reads: " << MessageText();
+    }
+}
+
+namespace route {
+
+using Act = std::function<std::string(WalkthroughTest&)>;
+
+Act TapSplash() {
+    return [](WalkthroughTest& t) {
+        t.Tap(120, 160);
+        t.Frame();
+        return std::string();
+    };
+}
+
+Act ChooseMenuRow(std::string row) {
+    return [row](WalkthroughTest& t) {
+        t.TapRow(row);
+        t.Frame();
+        return std::string();
+    };
+}
+
+Act ReadTheIntro() {
+    return [](WalkthroughTest& t) {
+        // The intro's pages turn by a tap each, and its last one leads on to the new character.
+        for (int page = 0; page < 40 && t.Current() == t.Game().Screen(kSceneScreen); ++page) {
+            t.Tap(120, 100);
+            t.Frame();
+            t.Frame();
+        }
+        return std::string(t.FramesUntil(kCharacterCreationScreen, 100) ? "" : "the intro did not end");
+    };
+}
+
+Act AcceptTheCharacter() {
+    return [](WalkthroughTest& t) {
+        auto& creation = static_cast<SStateGenerate&>(*t.Game().Screen(kCharacterCreationScreen));
+        t.TapOn(creation.m_ok);
+        return t.FramesUntil(kPlayScreen, 100) ? t.Settle() : std::string("no game began");
+    };
+}
+
+Act WalkTo(std::string map, int x, int y) {
+    return [map, x, y](WalkthroughTest& t) {
+        const std::string why = t.Walker().WalkTo(map, x, y);
+        // A message on the way is what the place had to say: the step's sight tells whether it was
+        // the one expected.
+        return why.rfind("a message: ", 0) == 0 ? std::string() : why;
+    };
+}
+
+Act AnswerOk() {
+    return [](WalkthroughTest& t) {
+        t.Press(platform::kVkReturn);
+        t.Frame();
+        // What the answer set going (a fade, a journey) runs its course.
+        if (t.Current() == &t.Play()) t.Settle();
+        return std::string();
+    };
+}
+
+Act OpenTheMainMenu() {
+    return [](WalkthroughTest& t) {
+        t.TapOn(t.Play().m_portrait);
+        if (!t.FramesUntil(kInventoryScreen, 20)) return std::string("the portrait opened no inventory");
+        auto& inventory = static_cast<SStateInventory&>(*t.Game().Screen(kInventoryScreen));
+        t.TapOn(inventory.m_mainMenu);
+        return std::string(t.FramesUntil(kMainMenuScreen, 20) ? "" : "the inventory's menu button led nowhere");
+    };
+}
+
+Act UseSlot(int slot) {
+    return [slot](WalkthroughTest& t) {
+        auto& screen = static_cast<SStateLoadSave&>(*t.Game().Screen(kLoadSaveScreen));
+        if (t.Current() != &screen) return std::string("the load and save screen is not open");
+        t.TapOn(screen.m_rows[slot - 1].text);
+        t.TapOn(screen.m_action);
+        for (int i = 0; i < 50 && t.MessageText().empty() && t.Current() == &screen; ++i) t.Frame();
+        return std::string();
+    };
+}
+
+// A question's first button, Yes, is the one the Return key gives.
+Act AnswerYes() {
+    return [](WalkthroughTest& t) {
+        if (t.MessageText().empty()) return std::string("no question is asked");
+        return AnswerOk()(t);
+    };
+}
+
+Act NoteWhereThePlayerStands() {
+    return [](WalkthroughTest& t) {
+        t.m_remembered = t.WhereThePlayerStands();
+        return std::string();
+    };
+}
+
+Act CheckThePlayerStandsWhereNoted() {
+    return [](WalkthroughTest& t) {
+        const std::string here = t.WhereThePlayerStands();
+        return here == t.m_remembered ? "" : "the player stands at " + here + ", not at " + t.m_remembered;
+    };
+}
+
+Act CheckQuestSolved(std::string quest) {
+    return [quest](WalkthroughTest& t) {
+        return t.Game().m_player.IsQuestSolved(quest.c_str()) ? "" : "the quest " + quest + " is not solved";
+    };
+}
+
+}  // namespace route
