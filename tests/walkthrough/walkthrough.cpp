@@ -34,8 +34,17 @@ bool WalkthroughTest::FramesUntil(ScreenId screen, int limit) {
 }
 
 std::string WalkthroughTest::ScreenName(const SState* screen) {
-    for (uint32_t id = 1; id <= kAddOnWorldsScreen; ++id)
-        if (Game().Screen(ScreenId(id)) == screen && screen != nullptr) return "screen " + std::to_string(id);
+    static const std::pair<ScreenId, const char*> kNames[] = {
+        {kPlayScreen, "play"},          {kConversationScreen, "conversation"},
+        {kInteriorScreen, "interior"},  {kInventoryScreen, "inventory"},
+        {kShopScreen, "shop"},          {kSplashScreen, "splash"},
+        {kDeathScreen, "death"},        {kLoadSaveScreen, "load and save"},
+        {kMainMenuScreen, "main menu"}, {kCharacterCreationScreen, "character creation"},
+        {kSceneScreen, "scene"},        {kCardGameScreen, "card duel"},
+        {kSettingsScreen, "settings"},  {kAddOnWorldsScreen, "additional worlds"},
+    };
+    for (const auto& [id, name] : kNames)
+        if (screen != nullptr && Game().Screen(id) == screen) return std::string("screen ") + name;
     return "no screen";
 }
 
@@ -61,6 +70,27 @@ std::string WalkthroughTest::WhereThePlayerStands() {
     return place.str();
 }
 
+std::string WalkthroughTest::PlayDialog() {
+    static const std::pair<SPlaySubMode, const char*> kNames[] = {
+        {SPlaySubMode::kMessage, "message"},          {SPlaySubMode::kTravelQuestion, "travel question"},
+        {SPlaySubMode::kTravelFade, "travel fade"},   {SPlaySubMode::kChoiceList, "choice list"},
+        {SPlaySubMode::kSpellBook, "spell book"},     {SPlaySubMode::kMap, "map"},
+        {SPlaySubMode::kPotions, "potions"},          {SPlaySubMode::kDoorQuestion, "door question"},
+        {SPlaySubMode::kLockPicking, "lock picking"}, {SPlaySubMode::kRestQuestion, "rest question"},
+        {SPlaySubMode::kResting, "resting"},          {SPlaySubMode::kStealQuestion, "steal question"},
+        {SPlaySubMode::kMarkRecall, "mark recall"},   {SPlaySubMode::kEnchanting, "enchanting"},
+        {SPlaySubMode::kShipTravel, "ship travel"},
+    };
+    for (const auto& [mode, name] : kNames)
+        if (Play().SubMode() == mode) return name;
+    return "";
+}
+
+void WalkthroughTest::NoteWhatIsShown() {
+    m_reached.insert(ScreenName(Current()));
+    if (Current() == &Play() && !PlayDialog().empty()) m_reached.insert("dialog " + PlayDialog());
+}
+
 RouteWalker WalkthroughTest::Walker() {
     return RouteWalker(Play(), {[this](uint32_t action) { Act(action); }, [this] { return Settle(); }});
 }
@@ -70,6 +100,7 @@ void WalkthroughTest::PlayRoute(const std::vector<RouteStep>& route) {
         SCOPED_TRACE("step: " + step.action);
         const std::string why = step.act(*this);
         ASSERT_EQ(why, "") << "could not " << step.action;
+        NoteWhatIsShown();
         const RouteSight& sight = step.sight;
         if (sight.screen != ScreenId(0))
             ASSERT_EQ(ScreenName(Current()), ScreenName(Game().Screen(sight.screen))) << "after: " << step.action;
@@ -77,6 +108,7 @@ void WalkthroughTest::PlayRoute(const std::vector<RouteStep>& route) {
             ASSERT_NE(Play().m_currentMap, nullptr);
             ASSERT_EQ(std::string(Play().m_currentMap->Name()), sight.map) << "after: " << step.action;
         }
+        if (!sight.dialog.empty()) ASSERT_EQ(PlayDialog(), sight.dialog) << "after: " << step.action;
         if (!sight.message.empty())
             ASSERT_NE(MessageText().find(sight.message), std::string::npos)
                 << "after: " << step.action << ", the message reads: " << MessageText();
@@ -163,6 +195,20 @@ Act UseSlot(int slot) {
     };
 }
 
+Act AnswerWith(uint32_t button) {
+    return [button](WalkthroughTest& t) {
+        auto* box = dynamic_cast<SDialogMessage*>(t.Current() ? t.Current()->m_child : nullptr);
+        if (box == nullptr) return std::string("no question is asked");
+        int index = 0;
+        while ((1u << index) != button && index < SDialogMessage::kButtonCount) ++index;
+        if (index == SDialogMessage::kButtonCount || !box->m_buttons[index].IsShown())
+            return std::string("the question offers no such answer");
+        t.TapOn(box->m_buttons[index]);
+        t.Frame();
+        return std::string();
+    };
+}
+
 // A question's first button, Yes, is the one the Return key gives.
 Act AnswerYes() {
     return [](WalkthroughTest& t) {
@@ -188,6 +234,51 @@ Act CheckThePlayerStandsWhereNoted() {
 Act CheckQuestSolved(std::string quest) {
     return [quest](WalkthroughTest& t) {
         return t.Game().m_player.IsQuestSolved(quest.c_str()) ? "" : "the quest " + quest + " is not solved";
+    };
+}
+
+Act TapControl(std::function<const SCtrl&(WalkthroughTest&)> control) {
+    return [control](WalkthroughTest& t) {
+        const SCtrl& ctrl = control(t);
+        if (!ctrl.IsShown()) return std::string("the control is not shown");
+        t.TapOn(ctrl);
+        t.Frame();
+        return std::string();
+    };
+}
+
+Act WaitUntilShown(std::function<const SCtrl&(WalkthroughTest&)> control) {
+    return [control](WalkthroughTest& t) {
+        for (int i = 0; i < 3000 && !control(t).IsShown(); ++i) t.Frame();
+        return control(t).IsShown() ? std::string() : std::string("the control never showed");
+    };
+}
+
+Act WatchFor(int frames) {
+    return [frames](WalkthroughTest& t) {
+        for (int i = 0; i < frames; ++i) t.Frame();
+        return std::string();
+    };
+}
+
+Act WaitWhile(std::string dialog) {
+    return [dialog](WalkthroughTest& t) {
+        for (int i = 0; i < 3000 && t.Current() == &t.Play() && t.PlayDialog() == dialog; ++i) t.Frame();
+        return t.PlayDialog() == dialog ? "the play screen still shows the " + dialog : std::string();
+    };
+}
+
+Act Face(int x, int y) {
+    return [x, y](WalkthroughTest& t) { return t.Walker().Face(x, y); };
+}
+
+Act UseWhatIsAhead() {
+    return [](WalkthroughTest& t) {
+        t.Act(kActionUse);
+        // Whatever the use opens (a question, a conversation, a container) is the step's sight.
+        for (int i = 0; i < 100 && t.Current() == &t.Play() && t.Play().IsBusy(); ++i) t.Frame();
+        t.Frame();
+        return std::string();
     };
 }
 

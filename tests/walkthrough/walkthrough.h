@@ -3,6 +3,7 @@
 // the screens show, keys for walking, frames of the main loop in between. A route is a table of
 // steps, each an action and what the player should see after it.
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ struct RouteSight {
     ScreenId screen = ScreenId(0);
     std::string map;      // the map the player stands on, when in play
     std::string message;  // words the open message box holds
+    std::string dialog;   // what the play screen waits on: "potions", "map", "door question"...
 };
 
 struct RouteStep {
@@ -46,8 +48,13 @@ public:
     std::string MessageText();
     // Map, cell and heading, as one line.
     std::string WhereThePlayerStands();
+    // What the play screen waits on, by its sub-mode: "" in free play.
+    std::string PlayDialog();
+    // Notes the screen and the play screen's dialog now shown as reached.
+    void NoteWhatIsShown();
 
-    std::string m_remembered;  // where the player stood when a step noted it
+    std::string m_remembered;         // where the player stood when a step noted it
+    std::set<std::string> m_reached;  // "screen 4", "dialog potions": every one a step ended on
 };
 
 // The steps the routes are written in.
@@ -62,8 +69,20 @@ std::function<std::string(WalkthroughTest&)> AnswerOk();
 std::function<std::string(WalkthroughTest&)> OpenTheMainMenu();
 std::function<std::string(WalkthroughTest&)> UseSlot(int slot);
 std::function<std::string(WalkthroughTest&)> AnswerYes();
+// Taps the open message box's button of that answer (SDialogMessage::kPick, ...).
+std::function<std::string(WalkthroughTest&)> AnswerWith(uint32_t button);
 std::function<std::string(WalkthroughTest&)> NoteWhereThePlayerStands();
 std::function<std::string(WalkthroughTest&)> CheckThePlayerStandsWhereNoted();
 std::function<std::string(WalkthroughTest&)> CheckQuestSolved(std::string quest);
+// Taps a control the current screen (or the play screen's open dialog) shows.
+std::function<std::string(WalkthroughTest&)> TapControl(std::function<const SCtrl&(WalkthroughTest&)> control);
+std::function<std::string(WalkthroughTest&)> Face(int x, int y);
+// Plays on until the control shows.
+std::function<std::string(WalkthroughTest&)> WaitUntilShown(std::function<const SCtrl&(WalkthroughTest&)> control);
+// Frames of the main loop with nothing done.
+std::function<std::string(WalkthroughTest&)> WatchFor(int frames);
+// Plays on while the play screen shows that dialog.
+std::function<std::string(WalkthroughTest&)> WaitWhile(std::string dialog);
+std::function<std::string(WalkthroughTest&)> UseWhatIsAhead();
 
 }  // namespace route
