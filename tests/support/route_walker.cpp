@@ -5,9 +5,12 @@
 #include <deque>
 #include <map>
 
+#include "data/map_objects/map_object_type.h"
 #include "data/maps/map.h"
+#include "data/maps/map_cell.h"
 #include "data/package/module.h"
 #include "game/feldmar2.h"
+#include "screens/play/grid_cell_rules.h"
 #include "screens/play/play_tables.h"
 #include "screens/play/state_game.h"
 
@@ -34,6 +37,16 @@ bool sectionOf(const std::string& map, int& x, int& y) {
     x = std::atoi(map.substr(digits, 2).c_str());
     y = std::atoi(map.substr(digits + 2, 2).c_str());
     return true;
+}
+
+// Whether a walk may pass over the cell: not over stairs, plates, holes and the like, which would
+// take the player somewhere else. Doors are passed once open; positions and ground are floor.
+bool onlyFloor(const SMapCell& cell) {
+    using namespace grid_rules;
+    for (uint8_t floorCode :
+         {kPositionCode, kDoorCode, kSlidingDoorCode, kTextureCode, kTextureDecorCode, kAnimatedGroundCode})
+        if (HasCode(cell.centreType, floorCode)) return true;
+    return cell.centreType == nullptr;
 }
 
 }  // namespace
@@ -68,9 +81,11 @@ bool RouteWalker::worldPlace(const std::string& map, int x, int y, int& worldX, 
     return true;
 }
 
-bool RouteWalker::passable(const Cell& from, const Cell& to) const {
+bool RouteWalker::passable(const Cell& from, const Cell& to, const Cell& goal) const {
     if (to.first < 0 || to.second < 0 || to.first >= kGridCells || to.second >= kGridCells) return false;
-    if (m_play.GetCell(to.first, to.second) == nullptr || m_play.IsWallAt(to.first, to.second)) return false;
+    const SMapCell* cell = m_play.GetCell(to.first, to.second);
+    if (cell == nullptr || m_play.IsWallAt(to.first, to.second)) return false;
+    if (to != goal && !onlyFloor(*cell)) return false;
     return m_blocked.count({from, to}) == 0;
 }
 
@@ -87,7 +102,7 @@ bool RouteWalker::nextStep(int goalX, int goalY, Cell& next) const {
         if (distance(cell) == 0) break;
         for (int side = 0; side < 4; ++side) {
             const Cell to{cell.first + play_tables::kSideDx[side], cell.second + play_tables::kSideDy[side]};
-            if (cameFrom.count(to) || !passable(cell, to)) continue;
+            if (cameFrom.count(to) || !passable(cell, to, {goalX, goalY})) continue;
             cameFrom[to] = cell;
             open.push_back(to);
         }

@@ -1,6 +1,7 @@
 #pragma once
 // The player walked as a person plays: one key per step or quarter turn, along a shortest way over
-// the cells of the world grid that are not walls, planned again round whatever stopped a step (a
+// the cells of the world grid that are floor (not walls, nor stairs, plates or holes that lead
+// elsewhere, unless the walk ends there), planned again round whatever stopped a step (a
 // thin wall, a closed door, someone standing there) and after every crossing into the next surface
 // section. What a walk meets that walking cannot answer (a message, a screen handed over) ends it.
 #include <cstdint>
@@ -35,7 +36,7 @@ private:
     // The grid cell next to the player on a shortest way towards the goal, or towards the
     // reachable cell nearest to it when the goal lies outside the grid; false when there is none.
     bool nextStep(int goalX, int goalY, Cell& next) const;
-    bool passable(const Cell& from, const Cell& to) const;
+    bool passable(const Cell& from, const Cell& to, const Cell& goal) const;
     int origin() const;
     int facing() const;
     std::string turnTo(int side);

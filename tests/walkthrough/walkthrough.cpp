@@ -6,6 +6,7 @@
 #include "screens/inventory/state_inventory.h"
 #include "screens/loadsave/state_load_save.h"
 #include "support/text_ctrl_lines.h"
+#include "ui/dialogs/dialog_list.h"
 #include "ui/dialogs/dialog_message.h"
 
 namespace {
@@ -116,8 +117,6 @@ void WalkthroughTest::PlayRoute(const std::vector<RouteStep>& route) {
 }
 
 namespace route {
-
-using Act = std::function<std::string(WalkthroughTest&)>;
 
 Act TapSplash() {
     return [](WalkthroughTest& t) {
@@ -265,6 +264,22 @@ Act WaitWhile(std::string dialog) {
     return [dialog](WalkthroughTest& t) {
         for (int i = 0; i < 3000 && t.Current() == &t.Play() && t.PlayDialog() == dialog; ++i) t.Frame();
         return t.PlayDialog() == dialog ? "the play screen still shows the " + dialog : std::string();
+    };
+}
+
+Act ChooseListRow(int row) {
+    return [row](WalkthroughTest& t) {
+        auto* box = dynamic_cast<SDialogList*>(t.Current() ? t.Current()->m_child : nullptr);
+        if (box == nullptr || box->m_list == nullptr) return std::string("no list is offered");
+        const SDialogListCtrl& list = *box->m_list;
+        if (row >= list.RowCount()) return std::string("the list has no such row");
+        const int rowHeight = int(list.m_rowHeight);
+        t.Tap(list.m_x + 10, list.m_y + rowHeight * (row - list.m_top) + rowHeight / 2);
+        t.Frame();
+        // A tap selects; Ok takes the row, where the list does not take it on the tap.
+        if (t.Current()->m_child == box && box->m_ok.IsShown()) t.TapOn(box->m_ok);
+        if (t.Current() == &t.Play()) t.Settle();
+        return std::string();
     };
 }
 

@@ -60,6 +60,8 @@ public:
 // The steps the routes are written in.
 namespace route {
 
+using Act = std::function<std::string(WalkthroughTest&)>;
+
 std::function<std::string(WalkthroughTest&)> TapSplash();
 std::function<std::string(WalkthroughTest&)> ChooseMenuRow(std::string row);
 std::function<std::string(WalkthroughTest&)> ReadTheIntro();
@@ -77,6 +79,8 @@ std::function<std::string(WalkthroughTest&)> CheckQuestSolved(std::string quest)
 // Taps a control the current screen (or the play screen's open dialog) shows.
 std::function<std::string(WalkthroughTest&)> TapControl(std::function<const SCtrl&(WalkthroughTest&)> control);
 std::function<std::string(WalkthroughTest&)> Face(int x, int y);
+// Picks the row of the open list dialog.
+std::function<std::string(WalkthroughTest&)> ChooseListRow(int row);
 // Plays on until the control shows.
 std::function<std::string(WalkthroughTest&)> WaitUntilShown(std::function<const SCtrl&(WalkthroughTest&)> control);
 // Frames of the main loop with nothing done.

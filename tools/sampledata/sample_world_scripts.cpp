@@ -5,6 +5,7 @@
 #include "data/named_script.h"
 #include "data/script_table.h"
 #include "tools/sampledata/game_script_commands.h"
+#include "tools/sampledata/sample_ferry.h"
 #include "tools/sampledata/sample_package.h"
 #include "tools/sampledata/sample_quests.h"
 
@@ -52,13 +53,16 @@ const SSampleScript kScripts[] = {
 
 }  // namespace
 
+void AddWorldScript(SScriptTable& scripts, const char* name, const char* listing) {
+    auto script = std::make_unique<SNamedScript>();
+    script->name.Set(name);
+    script->program = SScriptAssembler::Assemble(listing, GameScriptCommands());
+    scripts.Add(std::move(script));
+}
+
 void AddSampleWorldScripts(SSamplePackage& world) {
     SScriptTable scripts;
-    for (const SSampleScript& sample : kScripts) {
-        auto script = std::make_unique<SNamedScript>();
-        script->name.Set(sample.name);
-        script->program = SScriptAssembler::Assemble(sample.listing, GameScriptCommands());
-        scripts.Add(std::move(script));
-    }
+    for (const SSampleScript& sample : kScripts) AddWorldScript(scripts, sample.name, sample.listing);
+    AddFerryScripts(scripts);
     world.tables[SModuleTable::Scripts] = scripts.Write(world.version);
 }

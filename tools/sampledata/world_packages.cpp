@@ -7,6 +7,7 @@
 #include "engine/files/file_layer.h"
 #include "tools/sampledata/sample_ambient_places.h"
 #include "tools/sampledata/sample_dungeon.h"
+#include "tools/sampledata/sample_ferry.h"
 #include "tools/sampledata/sample_first_person.h"
 #include "tools/sampledata/sample_item_pictures.h"
 #include "tools/sampledata/sample_item_types.h"
@@ -97,6 +98,7 @@ SSamplePackage SampleWorldPackage() {
     AddSampleQuests(package);
     package.maps = SampleSurfaceSections();
     AddVillage(package.maps);
+    AddFerryLanding(package.maps);
     package.maps.push_back(SampleStartRoom());
     AddSampleChest(package.maps.back());
     package.maps.push_back(SampleDungeon());
