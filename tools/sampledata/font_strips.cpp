@@ -43,7 +43,7 @@ GlyphShape shapeOf(uint8_t code) {
     static constexpr char kSuffixes[] = {'K', 'M', 'B', '%'};
     switch (code) {
         case 9: return {0x2022};   // bullet
-        case 11: return {0x25B2};  // up triangle
+        case 11: return {' '};     // the narrow space
         case 12: return {0x25BC};  // down triangle
         case 28: return {'-', 0.6};
         case 29: return {'+', 0.6};

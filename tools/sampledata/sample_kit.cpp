@@ -106,7 +106,7 @@ const SSampleItemType kKitItems[] = {
      "Friend, the cellar door sticks. Push, then lift. The chest is yours. - M."},
     {"base_map_cellar", "Map of the cellar", kItemBook, 3, 5, 0, 5,
      "A room below ground, a door to the north, and a goblin drawn with a question mark."},
-    {"base_wand_sparks", "Wand of sparks", kItemMagic, kMagicWand, 120, 0, 50, nullptr},
+    {"base_wand_sparks", "Sparks", kItemMagic, kMagicWand, 120, 0, 50, nullptr},
     // Heavier than a new character can carry unburdened, but not so heavy that it cannot move.
     {"base_misc_anvil", "Smith's anvil", kItemMiscellaneous, 1, 60, 0, 20000, nullptr},
 };
