@@ -2,6 +2,8 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_DRIVER_H
+#include FT_MODULE_H
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +25,12 @@ constexpr StripStyle kStrips[] = {{3010, 15, "DejaVuSans.ttf"},
                                   {3013, 20, "DejaVuSans.ttf"},
                                   {3014, 26, "DejaVuSans.ttf"}};
 
+const StripStyle* styleOf(uint16_t recordId) {
+    const StripStyle* style = std::find_if(std::begin(kStrips), std::end(kStrips),
+                                           [&](const StripStyle& s) { return s.recordId == recordId; });
+    return style == std::end(kStrips) ? nullptr : style;
+}
+
 // What a character code looks like: the character drawn, its size against the font's, and
 // whether it sits raised (the high small digits) rather than on the line.
 struct GlyphShape {
@@ -35,7 +43,7 @@ GlyphShape shapeOf(uint8_t code) {
     static constexpr char kSuffixes[] = {'K', 'M', 'B', '%'};
     switch (code) {
         case 9: return {0x2022};   // bullet
-        case 11: return {0x25B2};  // up triangle
+        case 11: return {' '};     // the narrow space
         case 12: return {0x25BC};  // down triangle
         case 28: return {'-', 0.6};
         case 29: return {'+', 0.6};
@@ -73,12 +81,68 @@ public:
     FT_Face face = nullptr;
 };
 
+// A glyph's ink as the font draws it: the shades trimmed to the ink, and how many rows its first
+// row stands above the line.
+struct Ink {
+    int width = 0;
+    int height = 0;
+    int rise = 0;
+    std::vector<uint8_t> shades;
+};
+
+Ink renderInk(FT_Face face, uint32_t character, FT_UInt pixels, double widthScale) {
+    FT_Matrix condense{FT_Fixed(std::lround(widthScale * 0x10000)), 0, 0, 0x10000};
+    FT_Set_Transform(face, &condense, nullptr);
+    FT_Set_Pixel_Sizes(face, 0, pixels);
+    if (FT_Load_Char(face, character, FT_LOAD_RENDER) != 0) return {};
+    const FT_GlyphSlot slot = face->glyph;
+    const FT_Bitmap& bitmap = slot->bitmap;
+    auto shadeAt = [&](int col, int row) { return shadeIndex(bitmap.buffer[row * bitmap.pitch + col]); };
+    int left = int(bitmap.width), right = -1, top = int(bitmap.rows), bottom = -1;
+    for (int row = 0; row < int(bitmap.rows); ++row)
+        for (int col = 0; col < int(bitmap.width); ++col)
+            if (shadeAt(col, row) != 0) {
+                left = std::min(left, col);
+                right = std::max(right, col);
+                top = std::min(top, row);
+                bottom = std::max(bottom, row);
+            }
+    Ink ink;
+    if (right < 0) return ink;
+    ink.width = right - left + 1;
+    ink.height = bottom - top + 1;
+    ink.rise = slot->bitmap_top - top;
+    for (int row = top; row <= bottom; ++row)
+        for (int col = left; col <= right; ++col) ink.shades.push_back(shadeAt(col, row));
+    return ink;
+}
+
+// The glyph's ink at the strip's size. The font's advance can be narrower than what it inks (the
+// glyph boxes leave out the column of spacing the text layer adds), so a glyph wider than its box
+// is condensed sideways, step by step, until it fits: cut, a digit's right stroke would be lost.
+Ink fittedInk(FT_Face face, const GlyphShape& shape, int stripHeight, int boxWidth) {
+    constexpr double kStep = 0.02;
+    constexpr double kNarrowest = 0.4;
+    const FT_UInt pixels = FT_UInt(std::lround(stripHeight * 0.75 * shape.scale));
+    double widthScale = 1.0;
+    Ink ink = renderInk(face, shape.character, pixels, widthScale);
+    while (ink.width > boxWidth && widthScale > kNarrowest) {
+        widthScale = std::min(widthScale - kStep, widthScale * boxWidth / ink.width);
+        ink = renderInk(face, shape.character, pixels, widthScale);
+    }
+    return ink;
+}
+
 }  // namespace
 
-std::vector<uint8_t> RenderFontStrip(uint16_t recordId, std::string& error) {
-    const StripStyle* style = std::find_if(std::begin(kStrips), std::end(kStrips),
-                                           [&](const StripStyle& s) { return s.recordId == recordId; });
-    if (style == std::end(kStrips)) {
+int StripHeight(uint16_t recordId) {
+    const StripStyle* style = styleOf(recordId);
+    return style ? style->height : 0;
+}
+
+std::vector<SStripGlyph> RenderStripGlyphs(uint16_t recordId, std::string& error) {
+    const StripStyle* style = styleOf(recordId);
+    if (style == nullptr) {
         error = "record " + std::to_string(recordId) + " is not a font strip";
         return {};
     }
@@ -88,32 +152,48 @@ std::vector<uint8_t> RenderFontStrip(uint16_t recordId, std::string& error) {
         error = "cannot read the font " + path;
         return {};
     }
+    // The classic hinter snaps stems to whole pixels, as a bitmap font's are: at these sizes the
+    // softer default smears a stroke over two columns and the glyph outgrows its box.
+    FT_UInt classicHinter = TT_INTERPRETER_VERSION_35;
+    FT_Property_Set(ft.library, "truetype", "interpreter-version", &classicHinter);
 
-    const int width = int(StripWidth(recordId));
     const int height = style->height;
-    std::vector<uint32_t> indices(size_t(width) * height, 0);
     const int baseline = int(std::lround(height * 0.8));
+    std::vector<SStripGlyph> glyphs;
+    for (const SGlyph& entry : GlyphList(recordId)) {
+        const GlyphShape shape = shapeOf(entry.code);
+        Ink ink = fittedInk(ft.face, shape, height, entry.width);
+        const int lineY = shape.raised ? height / 2 : baseline;
+        SStripGlyph glyph;
+        glyph.code = entry.code;
+        glyph.boxWidth = entry.width;
+        // Centred in its box; one that would reach past the strip's top or bottom is moved in.
+        glyph.left = (entry.width - ink.width) / 2;
+        glyph.top = std::clamp(lineY - ink.rise, 0, std::max(0, height - ink.height));
+        glyph.width = ink.width;
+        glyph.height = ink.height;
+        glyph.shades = std::move(ink.shades);
+        glyphs.push_back(std::move(glyph));
+    }
+    return glyphs;
+}
+
+std::vector<uint8_t> RenderFontStrip(uint16_t recordId, std::string& error) {
+    const std::vector<SStripGlyph> glyphs = RenderStripGlyphs(recordId, error);
+    if (glyphs.empty()) return {};
+    const int width = int(StripWidth(recordId));
+    const int height = StripHeight(recordId);
+    std::vector<uint32_t> indices(size_t(width) * height, 0);
     int column = 0;
-    for (const SGlyph& glyph : GlyphList(recordId)) {
-        const GlyphShape shape = shapeOf(glyph.code);
-        FT_Set_Pixel_Sizes(ft.face, 0, FT_UInt(std::lround(height * 0.75 * shape.scale)));
-        if (FT_Load_Char(ft.face, shape.character, FT_LOAD_RENDER) == 0) {
-            const FT_GlyphSlot slot = ft.face->glyph;
-            const FT_Bitmap& bitmap = slot->bitmap;
-            const int lineY = shape.raised ? height / 2 : baseline;
-            // The glyph is centred in its box, so that a little overhang is spread over both sides.
-            const int left = column + std::max(0, (glyph.width - int(bitmap.width)) / 2);
-            for (int row = 0; row < int(bitmap.rows); ++row) {
-                const int y = lineY - slot->bitmap_top + row;
-                if (y < 0 || y >= height) continue;
-                for (int col = 0; col < int(bitmap.width); ++col) {
-                    const int x = left + col;
-                    if (x >= column + glyph.width) break;
-                    indices[size_t(y) * width + x] = shadeIndex(bitmap.buffer[row * bitmap.pitch + col]);
-                }
+    for (const SStripGlyph& glyph : glyphs) {
+        for (int row = 0; row < glyph.height; ++row)
+            for (int col = 0; col < glyph.width; ++col) {
+                const int x = glyph.left + col;
+                const int y = glyph.top + row;
+                if (x < 0 || x >= glyph.boxWidth || y < 0 || y >= height) continue;
+                indices[size_t(y) * width + column + x] = glyph.shades[size_t(row) * glyph.width + col];
             }
-        }
-        column += glyph.width + 1;
+        column += glyph.boxWidth + 1;
     }
     // Indices 1 to 3 are drawn in the text's shades; the table only has to cover them.
     const uint16_t colours[] = {0x0000, 0xFFDF, 0xAD55, 0x52AA};

@@ -38,6 +38,7 @@ enum class Shape {
     kHammer,
     kBread,
     kGem,
+    kAnvil,
 };
 
 struct KitPicture {
@@ -93,6 +94,7 @@ const KitPicture kPictures[] = {
     {"base_letter_welcome", "bres_kit_letter_welcome", Shape::kLetter, 240, 230, 200},
     {"base_map_cellar", "bres_kit_map_cellar", Shape::kMap, 220, 200, 150},
     {"base_wand_sparks", "bres_kit_wand_sparks", Shape::kWand, 120, 80, 40},
+    {"base_misc_anvil", "bres_kit_misc_anvil", Shape::kAnvil, 90, 90, 100},
 };
 
 const SSampleItemType kKitItems[] = {
@@ -104,7 +106,9 @@ const SSampleItemType kKitItems[] = {
      "Friend, the cellar door sticks. Push, then lift. The chest is yours. - M."},
     {"base_map_cellar", "Map of the cellar", kItemBook, 3, 5, 0, 5,
      "A room below ground, a door to the north, and a goblin drawn with a question mark."},
-    {"base_wand_sparks", "Wand of sparks", kItemMagic, kMagicWand, 120, 0, 50, nullptr},
+    {"base_wand_sparks", "Sparks", kItemMagic, kMagicWand, 120, 0, 50, nullptr},
+    // Heavier than a new character can carry unburdened, but not so heavy that it cannot move.
+    {"base_misc_anvil", "Smith's anvil", kItemMiscellaneous, 1, 60, 0, 20000, nullptr},
 };
 
 // The chest holds one item of every class the pack knows.
@@ -128,6 +132,7 @@ constexpr const char* kChest[] = {
     "base_money_100",
     "base_key_lockpickbeginner",
     "base_repair_hammerapprentice",
+    "base_misc_anvil",
 };
 
 // Blocking is skill 1; the book raises it by 2.
@@ -254,6 +259,12 @@ void drawShape(SArtCanvas& art, Shape shape, uint16_t colour) {
         case Shape::kGem:
             art.Triangle(25, 10, 12, 26, 38, 26, colour);
             art.Triangle(12, 26, 38, 26, 25, 42, dark);
+            break;
+        case Shape::kAnvil:
+            art.Fill(8, 14, 34, 8, colour);
+            art.Triangle(8, 14, 8, 22, 2, 14, colour);
+            art.Fill(18, 22, 14, 10, dark);
+            art.Fill(12, 32, 26, 8, colour);
             break;
     }
 }

@@ -55,7 +55,7 @@ TEST_P(InventoryNewGameTest, theChestsItemsTakenIntoThePackSurviveASaveAndALoad)
     Command(SStateInventory::kTake);
     ASSERT_TRUE(inventory.ContainerView());
     const int chestItems = inventory.m_container->Count();
-    EXPECT_EQ(chestItems, 19) << "one item of every class";
+    EXPECT_EQ(chestItems, 20) << "one item of every class";
     m_rig->Shot("inventory_sample_chest_mode" + std::to_string(GetParam()));
     while (inventory.m_grid.EntryCount() > 0) {
         inventory.m_grid.Select(0);
