@@ -9,6 +9,7 @@
 #include "screens/inventory/skills_page.h"
 #include "screens/inventory/state_inventory.h"
 #include "tools/sampledata/inventory_screen_layout.h"
+#include "tools/sampledata/journal_screen_layout.h"
 #include "tools/sampledata/layout_rows.h"
 
 namespace {
@@ -263,7 +264,15 @@ SLayoutMode characterLayout(uint16_t mode, int width, int height, int fontHeight
             moveStatus(layout.rows, primary.x, y + k.line + k.margin, height);
             break;
         }
-        default: moveStatus(layout.rows, columns.header.x, std::min(headerBottom, height - statusH), height); break;
+        default: {
+            // The list sheets: under the header, or in the right-hand column on wide screens.
+            const Area list = wide ? columns.right : Area{columns.header.x, headerBottom, columns.header.w};
+            const int statusY = wide ? headerBottom : height - statusH - k.margin;
+            AddCharacterListRows(layout.rows, mode, fontHeight, subPage, list.x, list.y, list.w,
+                                 wide ? height - k.margin : statusY - k.margin);
+            moveStatus(layout.rows, columns.header.x, statusY, height);
+            break;
+        }
     }
     return layout;
 }
