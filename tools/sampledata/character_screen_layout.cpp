@@ -267,9 +267,12 @@ SLayoutMode characterLayout(uint16_t mode, int width, int height, int fontHeight
         default: {
             // The list sheets: under the header, or in the right-hand column on wide screens.
             const Area list = wide ? columns.right : Area{columns.header.x, headerBottom, columns.header.w};
-            const int statusY = wide ? headerBottom : height - statusH - k.margin;
+            // A screen too short for the sheet and the status under it leaves the status out.
+            const int under = height - statusH - k.margin;
+            const bool statusFits = under - headerBottom >= CharacterListHeight(mode, fontHeight, subPage);
+            const int statusY = wide ? headerBottom : statusFits ? under : height;
             AddCharacterListRows(layout.rows, mode, fontHeight, subPage, list.x, list.y, list.w,
-                                 wide ? height - k.margin : statusY - k.margin);
+                                 (wide ? height : statusY) - k.margin);
             moveStatus(layout.rows, columns.header.x, statusY, height);
             break;
         }

@@ -86,8 +86,8 @@ void addListAndText(std::vector<SLayoutRow>& rows, const Metrics& k, const SJour
     const int arrowX = area.x + area.w - kArrowW;
     const int labelH = descriptionLabel ? k.line : 0;
     const int shared = area.bottom - y - 3 * k.frame - labelH - k.margin;
-    // Whole rows, so that a page ends on a row's edge.
-    const int listH = std::max(shared * listShare / 100 / k.line, 1) * k.line;
+    // Whole rows, so that a page ends on a row's edge; two at the least, so that a page turns by one.
+    const int listH = std::max(shared * listShare / 100 / k.line, 2) * k.line;
     addFramed(rows, k, ids.listFrame, ids.list, boxX, y, boxW, listH);
     addArrows(rows, ids.pageUp, ids.pageDown, arrowX, y, listH);
     y += listH + k.frame + k.margin;
@@ -101,14 +101,17 @@ void addListAndText(std::vector<SLayoutRow>& rows, const Metrics& k, const SJour
     addArrows(rows, ids.previousText, ids.nextText, arrowX, y, textH);
 }
 
-// The frame of the inventory with the page under its band, the status moved to the bottom left;
-// answers the page's area.
+// The frame of the inventory with the page under its band; answers the page's area. Wide screens
+// keep the status at the right under the band, beside the page; the others move it to the bottom
+// left, under the page.
 Area framePage(SLayoutMode& layout, const Metrics& k, int width, int height) {
-    int bandBottom = 0, statusH = 0;
+    int bandBottom = 0, statusH = 0, statusX = width;
     for (const SLayoutRow& row : layout.rows) {
         if (row.id == Inv::kPageFrame) bandBottom = row.y;
+        if (row.id == Inv::kStatusFrame) statusX = row.x;
         if (row.id == Inv::kStatusText) statusH = row.height;
     }
+    if (width > height) return {2 * k.margin, bandBottom + 2 * k.margin, statusX - 4 * k.margin, height - 2 * k.margin};
     const int statusY = height - statusH - k.margin;
     for (SLayoutRow& row : layout.rows) {
         if (row.id == Inv::kStatusText) row = ClampedRow(row.id, k.margin + 2, statusY, row.width, row.height);
@@ -118,6 +121,13 @@ Area framePage(SLayoutMode& layout, const Metrics& k, int width, int height) {
 }
 
 }  // namespace
+
+int CharacterListHeight(uint16_t mode, int fontHeight, uint32_t sheet) {
+    const Metrics k = metricsOf(mode, fontHeight);
+    const int choosers = sheet == SCharacterLists::kEffects ? k.line + k.margin : 0;
+    // The title, two rows of the list and two lines of the description, each box in its frame.
+    return choosers + 5 * k.line + 4 * k.frame + 2 * k.margin;
+}
 
 void AddCharacterListRows(std::vector<SLayoutRow>& rows, uint16_t mode, int fontHeight, uint32_t sheet, int x, int top,
                           int width, int bottom) {

@@ -9,6 +9,8 @@
 
 #include "game/layout_record.h"
 
+// The least height the character page's list sheet 2, 3 or 4 needs.
+int CharacterListHeight(uint16_t mode, int fontHeight, uint32_t sheet);
 // The character page's list sheet 2, 3 or 4 in the area from (x, top), `width` wide, down to
 // `bottom`.
 void AddCharacterListRows(std::vector<SLayoutRow>& rows, uint16_t mode, int fontHeight, uint32_t sheet, int x, int top,
