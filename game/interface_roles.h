@@ -83,6 +83,7 @@ enum class SInterfaceRole : uint8_t {
     kPortraitChoiceButton,  // normal and pressed
     kLoadSaveButtons,       // load, save and remove a saved game, each normal and pressed
     kDeathPictures,         // the death screen's three
+    kQuestStateMarks,       // the journal's quest rows: solved, failed, active
     kCount
 };
 

@@ -18,6 +18,8 @@ public:
     SEffectRecord& operator=(const SEffectRecord&) = delete;
 
     const SName& NameKey() const { return m_name; }
+    // The name the player reads: its text, or its name when it has none.
+    const char* Title() const { return m_text.IsEmpty() ? m_name.Text() : m_text.Text(); }
     std::string Fault() const;
 
     SName m_name;

@@ -341,6 +341,8 @@ public:
     void EndQuest(const char* name, bool solved);
     void RemoveQuest(const char* name);
     SQuestEntry* FindQuest(const char* name) const { return m_quests.FindByName(name); }
+    // In the order given.
+    const SPtrArray<SQuestEntry>& Quests() const { return m_quests; }
     bool HasQuest(const char* name) const { return FindQuest(name) != nullptr; }
     bool IsQuestSolved(const char* name) const;
     bool IsQuestFailed(const char* name) const;
@@ -350,6 +352,9 @@ public:
     void RemoveAbility(const char* name);
     bool HasAbility(const char* name) const;
     void ReapplyAbilities();
+    // In the order gained and caught.
+    const SPtrArray<SAbility>& Abilities() const { return m_abilities; }
+    const SPtrArray<SDisease>& Diseases() const { return m_diseases; }
     void InfectDisease(const char* name, bool announce);
     void CureDisease(const char* name, bool announce);
     // A null or empty name asks for any disease.

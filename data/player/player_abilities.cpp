@@ -4,14 +4,9 @@
 
 namespace {
 
-// The record's text names it to the player; a record without one goes by its name.
-const char* DisplayName(const SEffectRecord& record) {
-    return record.m_text.IsEmpty() ? record.m_name.Text() : record.m_text.Text();
-}
-
 SString Sentence(const char* format, const SEffectRecord& record) {
     SString text;
-    text.Format(format, DisplayName(record));
+    text.Format(format, record.Title());
     return text;
 }
 
@@ -82,5 +77,5 @@ void SPlayer::applyDisease(const SDisease& disease) {
 }
 
 void SPlayer::GetFirstDiseaseTitle(SString& out) const {
-    out.Assign(m_diseases.Count() > 0 ? DisplayName(*m_diseases[0]) : "");
+    out.Assign(m_diseases.Count() > 0 ? m_diseases[0]->Title() : "");
 }

@@ -61,6 +61,9 @@ void SStateInventory::Init(SGameData* game) {
     m_characterHeader.Attach(this);
     m_characterPage.Attach(this);
     m_skillsPage.Attach(this);
+    m_characterLists.Attach(this);
+    m_questsPage.Attach(this);
+    m_spellsPage.Attach(this);
     m_faceSelect.Init(game);
     m_nameEntry.Init(game);
     m_sheetMessage.Init(game);
@@ -115,9 +118,17 @@ void SStateInventory::Refresh() {
 
 void SStateInventory::RebuildPages() {
     placeFrame();
-    // The quests and spells pages come later; their tabs show an empty page.
-    if (m_pages.page == SInventoryPages::kItems) LayoutItemsPage();
-    if (m_pages.page == SInventoryPages::kCharacter) LayoutCharacterPage();
+    switch (m_pages.page) {
+        case SInventoryPages::kItems: LayoutItemsPage(); break;
+        case SInventoryPages::kCharacter: LayoutCharacterPage(); break;
+        case SInventoryPages::kQuests: m_questsPage.Build(*this, *m_game, m_pages.questFilter); break;
+        case SInventoryPages::kSpells:
+            // Every visit starts at the first school.
+            m_pages.spellSchool = SInventoryPages::kFirstSchool;
+            m_spellsPage.Build(*this, *m_game);
+            break;
+        default: break;
+    }
 }
 
 void SStateInventory::placeButton(SButtonCtrl& button, uint32_t element, const SPictureSet& pictures) {
@@ -181,6 +192,8 @@ uint32_t SStateInventory::OnCommand(uint32_t id) {
         case SInventoryPages::kCharacter:
         case SInventoryPages::kPortraitChoice:
         case SInventoryPages::kNameEntry: return OnCharacterPageCommand(id);
+        case SInventoryPages::kQuests: m_questsPage.OnCommand(id, m_pages.questFilter); return kStay;
+        case SInventoryPages::kSpells: m_spellsPage.OnCommand(id, m_pages.spellSchool); return kStay;
         case SInventoryPages::kReading:
             if (id == kReadingClosed) OnToolDialogClosed();
             return kStay;

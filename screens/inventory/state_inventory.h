@@ -9,17 +9,20 @@
 // The items page (state_inventory_items.cpp) shows the pack or the container as a grid with a
 // category filter, the paper doll and a description panel; its actions (equip, use, drop, take)
 // are in state_inventory_actions.cpp. The character page (state_inventory_character.cpp) shows a
-// header over its sub-pages, of which the Main and Skills sheets are built; the others and the
-// quests and spells pages are empty for now.
+// header over its sub-pages: the Main and Skills sheets and the lists of abilities, diseases and
+// active effects. The journal's pages list the quests and the spells.
 #include <cstdint>
 
 #include "game/saved_screens.h"
 #include "screens/inventory/character_header.h"
+#include "screens/inventory/character_lists.h"
 #include "screens/inventory/character_page.h"
 #include "screens/inventory/inventory_host.h"
 #include "screens/inventory/inventory_pages.h"
 #include "screens/inventory/play_screen_host.h"
+#include "screens/inventory/quests_page.h"
 #include "screens/inventory/skills_page.h"
+#include "screens/inventory/spells_page.h"
 #include "screens/status_timer.h"
 #include "ui/dialogs/dialog_alchemy.h"
 #include "ui/dialogs/dialog_face_select.h"
@@ -207,10 +210,15 @@ public:
     SCharacterHeader m_characterHeader;
     SCharacterPage m_characterPage;
     SSkillsPage m_skillsPage;
+    SCharacterLists m_characterLists;
     SDialogFaceSelect m_faceSelect;
     SDialogTextEdit m_nameEntry;
     SDialogTextCtrl m_sheetText;
     SDialogMessage m_sheetMessage;
+
+    // The journal's pages.
+    SQuestsPage m_questsPage;
+    SSpellsPage m_spellsPage;
 
 private:
     void playSound(const char* name);

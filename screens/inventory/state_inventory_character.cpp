@@ -1,6 +1,6 @@
 // The inventory's character page: the header with the portrait, the name and the sub-page tabs,
-// the Main and Skills sheets under it, the name entry and the portrait choice it opens, and the
-// routing of every command of the page.
+// the Main and Skills sheets or a list sheet under it, the name entry and the portrait choice it
+// opens, and the routing of every command of the page.
 #include "game/game_data.h"
 #include "screens/inventory/state_inventory.h"
 #include "screens/screen_id.h"
@@ -15,10 +15,12 @@ constexpr uint32_t kSkillsSheet = 1;
 
 void SStateInventory::LayoutCharacterPage() {
     m_characterHeader.Build(*this, *m_game, m_pages.subPage);
-    // The abilities, diseases and active effects sub-pages come later: their tabs show the header
-    // alone.
-    if (m_pages.subPage == kMainSheet) m_characterPage.Build(*this, *m_game);
-    if (m_pages.subPage == kSkillsSheet) m_skillsPage.Build(*this, *m_game);
+    if (m_pages.subPage == kMainSheet)
+        m_characterPage.Build(*this, *m_game);
+    else if (m_pages.subPage == kSkillsSheet)
+        m_skillsPage.Build(*this, *m_game);
+    else
+        m_characterLists.Build(*this, *m_game, m_pages.subPage, m_pages.effectsFilter);
 }
 
 void SStateInventory::ForgetPendingRaises() {
@@ -67,6 +69,10 @@ uint32_t SStateInventory::OnCharacterPageCommand(uint32_t id) {
             if (m_pages.subPage == kSkillsSheet) m_skillsPage.Undo();
             return kStay;
         default: break;
+    }
+    if (m_pages.subPage > kSkillsSheet) {
+        m_characterLists.OnCommand(id, m_pages.effectsFilter);
+        return kStay;
     }
     if (m_pages.subPage == kMainSheet && SCharacterPage::AttributeOf(id) != 0) {
         playSound("bsnd_clickh");

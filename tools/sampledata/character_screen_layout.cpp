@@ -9,6 +9,7 @@
 #include "screens/inventory/skills_page.h"
 #include "screens/inventory/state_inventory.h"
 #include "tools/sampledata/inventory_screen_layout.h"
+#include "tools/sampledata/journal_screen_layout.h"
 #include "tools/sampledata/layout_rows.h"
 
 namespace {
@@ -263,7 +264,18 @@ SLayoutMode characterLayout(uint16_t mode, int width, int height, int fontHeight
             moveStatus(layout.rows, primary.x, y + k.line + k.margin, height);
             break;
         }
-        default: moveStatus(layout.rows, columns.header.x, std::min(headerBottom, height - statusH), height); break;
+        default: {
+            // The list sheets: under the header, or in the right-hand column on wide screens.
+            const Area list = wide ? columns.right : Area{columns.header.x, headerBottom, columns.header.w};
+            // A screen too short for the sheet and the status under it leaves the status out.
+            const int under = height - statusH - k.margin;
+            const bool statusFits = under - headerBottom >= CharacterListHeight(mode, fontHeight, subPage);
+            const int statusY = wide ? headerBottom : statusFits ? under : height;
+            AddCharacterListRows(layout.rows, mode, fontHeight, subPage, list.x, list.y, list.w,
+                                 (wide ? height : statusY) - k.margin);
+            moveStatus(layout.rows, columns.header.x, statusY, height);
+            break;
+        }
     }
     return layout;
 }

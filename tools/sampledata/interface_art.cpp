@@ -4,6 +4,7 @@
 #include "tools/sampledata/equipment_art.h"
 #include "tools/sampledata/interface_art_parts.h"
 #include "tools/sampledata/inventory_art.h"
+#include "tools/sampledata/journal_art.h"
 #include "tools/sampledata/load_save_art.h"
 
 namespace {
@@ -144,6 +145,7 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
         case R::kPortraitChoiceButton: return InventoryPicture(role, index, large);
         case R::kLoadSaveButtons:
         case R::kDeathPictures: return LoadSavePicture(role, index, large);
+        case R::kQuestStateMarks: return QuestStateMark(index);
         case R::kCount: break;
     }
     return SArtCanvas(1, 1, kOutline);

@@ -6,6 +6,7 @@
 #include "screens/inventory/item_grid_geometry.h"
 #include "screens/inventory/state_inventory.h"
 #include "tools/sampledata/character_screen_layout.h"
+#include "tools/sampledata/journal_screen_layout.h"
 #include "tools/sampledata/layout_rows.h"
 #include "ui/widgets/player_equip_ctrl.h"
 
@@ -234,8 +235,9 @@ void AddInventoryScreenModes(std::vector<SLayoutDialog>& dialogs, uint16_t mode,
     const Metrics k = metricsOf(mode, fontHeight);
     LayoutDialogOf(dialogs, uint16_t(Inv::kItemsLayout))
         .modes.push_back(width > height ? wideLayout(mode, width, height, k) : tallLayout(mode, width, height, k));
-    for (uint32_t layout : {Inv::kQuestsLayout, Inv::kSpellsLayout})
-        LayoutDialogOf(dialogs, uint16_t(layout))
-            .modes.push_back(InventoryFramePageLayout(mode, width, height, fontHeight));
+    LayoutDialogOf(dialogs, uint16_t(Inv::kQuestsLayout))
+        .modes.push_back(QuestsPageLayout(mode, width, height, fontHeight));
+    LayoutDialogOf(dialogs, uint16_t(Inv::kSpellsLayout))
+        .modes.push_back(SpellsPageLayout(mode, width, height, fontHeight));
     AddCharacterScreenModes(dialogs, mode, width, height, fontHeight);
 }

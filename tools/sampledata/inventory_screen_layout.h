@@ -12,6 +12,6 @@
 void AddInventoryScreenModes(std::vector<SLayoutDialog>& dialogs, uint16_t mode, int width, int height, int fontHeight);
 
 // The frame of a page over the whole screen: the page tabs with the main-menu and close buttons
-// across the top, the page's frames, and the status at the right under them. The pages that come
-// later (quests, spells) have it alone.
+// across the top, the page's frames, and the status at the right under them; the journal's pages
+// (quests, spells) build on it.
 SLayoutMode InventoryFramePageLayout(uint16_t mode, int width, int height, int fontHeight);

@@ -7,6 +7,7 @@
 #include "data/monsters/monster_table.h"
 #include "engine/base/archive.h"
 #include "tools/sampledata/level_writer.h"
+#include "tools/sampledata/sample_afflictions.h"
 #include "tools/sampledata/sample_ambient_places.h"
 #include "tools/sampledata/sample_dungeon.h"
 #include "tools/sampledata/sample_merchant_places.h"
@@ -82,6 +83,7 @@ void addMonsters(SSamplePackage& world) {
     caveGoblin->m_baseType = goblin.get();
     caveGoblin->m_displayName.Assign("Cave goblin");
     caveGoblin->m_stats = {1, 4, 2, 12, 15, 8, 10, 8, 4, 0};
+    GiveAfflictingBite(*caveGoblin);
     monsters.Add(std::move(goblin));
     monsters.Add(std::move(caveGoblin));
     AddVillageMonsters(monsters);

@@ -5,6 +5,7 @@
 #include "data/items/item_classes.h"
 #include "data/items/item_database.h"
 #include "engine/files/file_layer.h"
+#include "tools/sampledata/sample_afflictions.h"
 #include "tools/sampledata/sample_ambient_places.h"
 #include "tools/sampledata/sample_dungeon.h"
 #include "tools/sampledata/sample_ferry.h"
@@ -90,17 +91,20 @@ SSamplePackage SampleWorldPackage() {
     AddSampleItemTypes(items, kKitItems);
     AddItemPictures(items);
     AddSampleKitItems(items);
+    AddAfflictionItems(items);
     AddSampleStock(items);
     AddFirstPersonSprites(items);
     package.tables[SModuleTable::Items] = items.Write(package.version);
     AddSampleWorldTypes(package);
     AddSampleWorldScripts(package);
     AddSampleQuests(package);
+    AddSampleAfflictions(package);
     package.maps = SampleSurfaceSections();
     AddVillage(package.maps);
     AddFerryLanding(package.maps);
     package.maps.push_back(SampleStartRoom());
     AddSampleChest(package.maps.back());
+    AddAfflictionLoot(package.maps.back());
     package.maps.push_back(SampleDungeon());
     AddAmbientPlaces(package.maps);
     PlaceSampleMerchants(package.maps);

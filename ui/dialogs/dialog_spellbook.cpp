@@ -4,36 +4,18 @@
 #include "data/items/item_classes.h"
 #include "engine/base/number_text.h"
 #include "game/game_data.h"
+#include "ui/dialogs/magic_item_rows.h"
 #include "ui/dialogs/paged_list.h"
 #include "ui/dialogs/press_outside.h"
-#include "ui/dialogs/spell_entry_array.h"
 
 namespace {
 
 constexpr uint32_t kInk = 0x00141E;
 constexpr uint32_t kPage = 0x6496C8;
-constexpr char kScrollMark = char(0xB5);
-constexpr char kWandMark = char(0xB6);
 
 // A picture set of two pictures of a role: normal and pressed.
 SPictureSet pictureSet(const SGameData& game, SInterfaceRole role, int first) {
     return {game.InterfacePicture(role, first), game.InterfacePicture(role, first + 1), nullptr};
-}
-
-// Scrolls: written ones, and blank ones only once something is written on them.
-bool isListedScroll(const SItem& item) {
-    const SItemType& type = *item.m_type;
-    if (type.m_class != kItemMagic || (type.m_flags & kItemUnlisted)) return false;
-    return type.m_subtype == kMagicScroll || (type.m_subtype == kMagicBlankScroll && item.m_effects != nullptr);
-}
-
-// Wands and other charged items; an empty wand only with spells of its own.
-bool isListedWand(const SItem& item) {
-    const SItemType& type = *item.m_type;
-    if (type.m_class != kItemMagic) return false;
-    if (type.m_subtype == kMagicScroll || type.m_subtype == kMagicSpellbook || type.m_subtype == kMagicBlankScroll)
-        return false;
-    return type.m_subtype != kMagicEmptyWand || (item.m_effects != nullptr && item.m_effects->Count() > 0);
 }
 
 }  // namespace
@@ -84,8 +66,7 @@ void SDialogSpellbook::Open() {
     m_list.ClearRows();
     if (!tabBarred()) {
         if (m_tab == kItemsTab) {
-            addScrollRows();
-            addWandRows();
+            AddMagicItemRows(m_list, m_game->m_player, m_game->m_spells, false);
         } else {
             addSpellRows();
         }
@@ -100,49 +81,6 @@ void SDialogSpellbook::Open() {
 void SDialogSpellbook::addSpellRows() {
     for (const SSpellType* spell : m_game->m_player.KnownSpells(int(m_tab)))
         m_list.AddRowLabel(spell->NameKey().Text(), spell->m_displayName.Text(), 0);
-}
-
-void SDialogSpellbook::addScrollRows() {
-    const SPlayer& player = m_game->m_player;
-    SSpellEntryArray groups;
-    for (int i = 0; i < player.ItemCount(); ++i) {
-        const SItem& item = *player.Item(i);
-        if (isListedScroll(item) && player.CanReadScroll(item)) groups.AddItem(item, uint32_t(i));
-    }
-    SString text, key, name;
-    for (int32_t g = 0; g < groups.Count(); ++g) {
-        const SSpellEntry& group = groups[g];
-        group.type->GetDisplayName(group.first, name, false, m_game->m_spells);
-        text.Format("%c%s", kScrollMark, name.Text());
-        if (group.count > 1) text.AppendFormat(" (%u)", group.count);
-        key.Format("%u", group.index);
-        m_list.AddRowLabel(key.Text(), text.Text(), 0);
-    }
-}
-
-void SDialogSpellbook::addWandRows() {
-    const SPlayer& player = m_game->m_player;
-    SString text, key, name;
-    for (int i = 0; i < player.ItemCount(); ++i) {
-        const SItem& item = *player.Item(i);
-        if (!isListedWand(item) || !player.CanReadScroll(item)) continue;
-        const uint32_t charges = item.m_amount & 0xFFFF;
-        if (charges == 0) continue;
-        item.m_type->GetDisplayName(&item, name, false, m_game->m_spells);
-        text.Format("%c%s", kWandMark, name.Text());
-        // A full wand counts from its type's first spell, a filled empty wand from its own.
-        const SEffectList* full = item.m_type->m_subtype == kMagicEmptyWand ? item.m_effects.get()
-                                                                            : item.m_type->m_effects.get();
-        if (full != nullptr && full->Count() > 0) {
-            const uint32_t most = FullCharges(full);
-            if (charges == most)
-                text.AppendFormat(" (%u ch)", charges);
-            else
-                text.AppendFormat(" (%u/%u ch)", charges, most);
-        }
-        key.Format("%u", uint32_t(i));
-        m_list.AddRowLabel(key.Text(), text.Text(), 0);
-    }
 }
 
 void SDialogSpellbook::showMessage() {

@@ -65,8 +65,6 @@ private:
     // The school the player's race may never use.
     bool tabBarred() const;
     void addSpellRows();
-    void addScrollRows();
-    void addWandRows();
     void showMessage();
     void playSound(const char* name);
 };

@@ -1,10 +1,23 @@
 #include "ui/dialogs/spell_entry_array.h"
 
+#include "data/effects/effect_list.h"
 #include "data/items/item.h"
+
+namespace {
+
+// Items of one type stack in a row only with the same effects of their own: two blank scrolls
+// written with different spells are two rows, each described by its own.
+bool sameKind(const SItem& first, const SItem& item) {
+    if (first.m_type != item.m_type) return false;
+    if (first.m_effects == nullptr || item.m_effects == nullptr) return first.m_effects == item.m_effects;
+    return first.m_effects->Equals(item.m_effects.get());
+}
+
+}  // namespace
 
 void SSpellEntryArray::AddItem(const SItem& item, uint32_t index) {
     for (int32_t i = 0; i < Count(); ++i) {
-        if ((*this)[i].type == item.m_type) {
+        if (sameKind(*(*this)[i].first, item)) {
             ++(*this)[i].count;
             return;
         }

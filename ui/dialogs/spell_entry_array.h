@@ -1,7 +1,8 @@
 #pragma once
-// SSpellEntryArray: equal items of the player's pack gathered into one row each while a list is
-// built (the spell book's scrolls, the potion dialog's potions): the item type, the first item of
-// it, how many there are, and the first one's index in the pack.
+// SSpellEntryArray: equal items of the player's pack (one type, the same effects of their own)
+// gathered into one row each while a list is built (the spell book's scrolls, the potion dialog's
+// potions): the item type, the first item of it, how many there are, and the first one's index in
+// the pack.
 #include <cstdint>
 
 #include "engine/base/value_array.h"

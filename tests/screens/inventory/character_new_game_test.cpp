@@ -1,14 +1,19 @@
 // The character page in a game of the sample world: a new character solves the sample quest on
-// the cellar's plate, reaches level 2, spends the points, and a save and a load keep them spent.
+// the cellar's plate, reaches level 2, spends the points, and a save and a load keep them spent;
+// the journal lists the quests and what afflicts the character.
 // Saving and loading go through the saved-game functions, as the load and save screen will.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "data/player/experience_table.h"
 #include "game/feldmar2.h"
+#include "screens/inventory/active_effect_text.h"
 #include "screens/inventory/state_inventory.h"
 #include "screens/play/sample_world_play.h"
+#include "tools/sampledata/sample_afflictions.h"
+#include "tools/sampledata/sample_merchants.h"
 #include "tools/sampledata/sample_quests.h"
 #include "ui/dialogs/dialog_message.h"
 
@@ -118,6 +123,70 @@ TEST_P(CharacterNewGameTest, theSampleQuestsLevelIsSpentAndStaysSpentThroughASav
     EXPECT_FALSE(inventory.m_characterPage.m_undo.IsShown());
     Command(SCharacterPage::kUndo);
     EXPECT_EQ(player.AttributePoints(), 4u);
+}
+
+// The journal in the sample world: the race's ability, the bite's poison and rot, the potion's
+// resistance with its rounds, and the quests as they are given and solved, kept by a save.
+TEST_P(CharacterNewGameTest, theJournalFollowsTheQuestsAndTheAfflictionsThroughASaveAndALoad) {
+    StartSampleWorld(GetParam());
+    SPlayer& player = Game().m_player;
+    SStateInventory& inventory = Inventory();
+    OpenBag();
+    Command(SStateInventory::kQuestsTab);
+    for (uint32_t filter = 0; filter < SQuestsPage::kFilters; ++filter) {
+        Command(SQuestsPage::kFirstFilter + filter);
+        EXPECT_EQ(inventory.m_questsPage.m_list.m_list.RowCount(), 0) << filter;
+    }
+    Command(SStateInventory::kCharacterTab);
+    Command(SCharacterHeader::kTabs[SCharacterLists::kAbilities]);
+    ASSERT_EQ(inventory.m_characterLists.m_abilities.m_list.RowCount(), 1) << "the race's ability";
+    Command(SStateInventory::kClose);
+    m_driver->Frame();
+
+    // The plate gives and solves the cellar's quest; Tobin's answer gives his.
+    WalkOntoThePlate();
+    player.AddQuest(kSampleQuest);
+    player.InfectDisease(kCellarRot, false);
+    player.AddTimedEffect(kFromUsedItem, Game().m_items.FindItemType(kPoisonPotion), 150, 30, 15, 0, nullptr);
+    OpenBag();
+    Command(SStateInventory::kQuestsTab);
+    const SDialogListCtrl& quests = inventory.m_questsPage.m_list.m_list;
+    ASSERT_EQ(quests.RowCount(), 2);
+    EXPECT_STREQ(quests.Row(0).text.Text(), "Out of the cellar");
+    EXPECT_EQ(quests.Row(0).value, uint32_t(kQuestSolved));
+    EXPECT_STREQ(quests.Row(1).text.Text(), "Tobin's ring");
+    EXPECT_EQ(quests.Row(1).value, uint32_t(kQuestActive));
+    m_driver->Rig().Shot("journal_quests" + Mode());
+    Command(SQuestsPage::kFirstFilter + 2);
+    ASSERT_EQ(quests.RowCount(), 1);
+    EXPECT_STREQ(quests.Row(0).key.Text(), kCellarQuest);
+    Command(SStateInventory::kCharacterTab);
+    Command(SCharacterHeader::kTabs[SCharacterLists::kDiseases]);
+    EXPECT_STREQ(inventory.m_characterLists.m_diseases.m_list.Row(0).text.Text(), "Cellar rot");
+    Command(SCharacterHeader::kTabs[SCharacterLists::kEffects]);
+    ASSERT_EQ(inventory.m_characterLists.m_effects.m_list.RowCount(), 1);
+    // The lines as one text, wherever they wrapped.
+    std::string body;
+    for (const SString& page : inventory.m_characterLists.m_effects.m_text.m_pages) body += page.Text();
+    std::replace(body.begin(), body.end(), '\r', ' ');
+    EXPECT_NE(body.find("(Resist poison potion)"), std::string::npos) << body;
+    m_driver->Rig().Shot("journal_effects" + Mode());
+    Command(SCharacterLists::kFilterButtons[kAllEffects]);
+    EXPECT_GE(inventory.m_characterLists.m_effects.m_list.RowCount(), 3) << "the race's, the rot's and the potion's";
+    Command(SStateInventory::kClose);
+    m_driver->Frame();
+
+    std::string error;
+    ASSERT_TRUE(Game().m_saveNames.SaveGame(1, error)) << error;
+    inventory.m_pages = SInventoryPages();
+    StepCounter loading;
+    ASSERT_TRUE(Game().m_saveNames.LoadGame(1, loading, error)) << error;
+    EXPECT_EQ(inventory.m_pages.questFilter, 2u);
+    EXPECT_EQ(inventory.m_pages.effectsFilter, uint32_t(kAllEffects));
+    EXPECT_FALSE(player.IsQuestSolved(kSampleQuest));
+    EXPECT_TRUE(player.HasQuest(kSampleQuest));
+    EXPECT_TRUE(player.IsQuestSolved(kCellarQuest));
+    EXPECT_TRUE(player.HasDisease(kCellarRot));
 }
 
 // The handheld's small screen and the tall large one.

@@ -141,12 +141,15 @@ TEST_F(InventoryFrameTest, enteringAgainStartsOnTheItemsPageButKeepsTheViewAndTh
     SStateInventory& inventory = OpenBag(nullptr);
     Command(SStateInventory::kCompactView);
     inventory.m_pages.spellSchool = 5;
-    Command(SStateInventory::kSpellsTab);
+    Command(SStateInventory::kQuestsTab);
     Command(SStateInventory::kClose);
     OpenBag(nullptr);
     EXPECT_EQ(inventory.m_pages.page, SInventoryPages::kItems);
     EXPECT_EQ(inventory.m_pages.descriptionView, 0u);
     EXPECT_EQ(inventory.m_pages.spellSchool, 5u);
+    // The Spells page itself starts at the first school whenever it is built.
+    Command(SStateInventory::kSpellsTab);
+    EXPECT_EQ(inventory.m_pages.spellSchool, 1u);
 }
 
 }  // namespace

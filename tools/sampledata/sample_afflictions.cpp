@@ -1,0 +1,112 @@
+#include "tools/sampledata/sample_afflictions.h"
+
+#include <memory>
+#include <string>
+
+#include "data/effects/ability.h"
+#include "data/effects/disease.h"
+#include "data/effects/effect_list.h"
+#include "data/items/item_classes.h"
+#include "data/items/item_database.h"
+#include "data/monsters/monster.h"
+#include "engine/packages/record_list.h"
+#include "tools/sampledata/sample_item_types.h"
+#include "tools/sampledata/sample_package.h"
+
+namespace {
+
+// Effect kinds as the tables number them.
+enum Kind : uint8_t {
+    kFortifySkill = 1,
+    kFortifyAttribute = 2,
+    kFortifyHp = 5,
+    kFortifyMana = 10,
+    kFortifyAc = 11,
+    kResistPoison = 15,
+    kResistMagic = 22,
+    kPoison = 26,
+    kInfect = 32,
+};
+constexpr uint8_t kEndurance = 3;
+constexpr uint8_t kSneak = 11;
+
+// Percentages are stored 100 further from zero: +20% is written 120, -20% -120.
+constexpr int16_t percent(int16_t value) { return int16_t(value > 0 ? value + 100 : value - 100); }
+
+struct LastingEffect {
+    uint8_t kind, subTarget;
+    int16_t magnitude;
+};
+
+struct Race {
+    const char* name;
+    const char* title;
+    LastingEffect effect;
+};
+
+// The race table's ids, in race order.
+constexpr Race kRaces[] = {
+    {"base_rasvim", "Grave-cold blood", {kResistPoison, 0, percent(50)}},
+    {"base_etherim", "Ether-born", {kFortifyMana, 0, 10}},
+    {"base_seiry", "Quiet feet", {kFortifySkill, kSneak, 5}},
+    {"base_derth", "Stone skin", {kFortifyAc, 0, 2}},
+    {"base_nogur", "Hardy", {kResistMagic, 0, percent(20)}},
+};
+
+std::unique_ptr<SEffect> effectOf(uint8_t source, uint8_t kind, uint8_t subTarget, int16_t magnitude,
+                                  const char* target = "") {
+    auto effect = std::make_unique<SEffect>();
+    effect->m_source = source;
+    effect->m_type = kind;
+    effect->m_subTarget = subTarget;
+    effect->m_baseMagnitude = magnitude;
+    effect->m_target.Assign(target);
+    return effect;
+}
+
+template <class Record>
+std::unique_ptr<Record> recordOf(const char* name, const char* title, std::initializer_list<LastingEffect> effects) {
+    auto record = std::make_unique<Record>();
+    record->m_name.Set(name);
+    record->m_text.Assign(title);
+    for (const LastingEffect& effect : effects)
+        record->m_effects.Append(effectOf(kSourceConstant, effect.kind, effect.subTarget, effect.magnitude).release());
+    return record;
+}
+
+}  // namespace
+
+void AddSampleAfflictions(SSamplePackage& world) {
+    SAbilityTable abilities;
+    for (const Race& race : kRaces) abilities.Add(recordOf<SAbility>(race.name, race.title, {race.effect}));
+    SDiseaseTable diseases;
+    diseases.Add(
+        recordOf<SDisease>(kCellarRot, "Cellar rot", {{kFortifyAttribute, kEndurance, -5}, {kFortifyHp, 0, -5}}));
+    world.tables[SModuleTable::Abilities] =
+        WriteOneRecord([&](SArchive& archive) { abilities.Write(archive, world.version); });
+    world.tables[SModuleTable::Diseases] =
+        WriteOneRecord([&](SArchive& archive) { diseases.Write(archive, world.version); });
+}
+
+void AddAfflictionItems(SItemDatabase& items) {
+    const SSampleItemType potion[] = {{kPoisonPotion, "Resist poison", kItemPotion, 1, 25, 0, 20, nullptr}};
+    AddSampleItemTypes(items, potion);
+    SItemType* type = items.FindItemType(kPoisonPotion);
+    if (type == nullptr) return;
+    // Half the poison's strength kept off for half an hour.
+    auto effect = effectOf(kSourceOnUse, kResistPoison, 0, percent(50));
+    effect->m_baseDuration = 30;
+    type->m_effects = std::make_unique<SEffectList>();
+    type->m_effects->Add(std::move(effect));
+    type->m_equipName.Assign("base_pmanasmall");
+}
+
+void AddAfflictionLoot(SSampleMap& cellar) {
+    cellar.level += std::string("container 3 18 19 loot=") + kPoisonPotion + "\n";
+}
+
+void GiveAfflictingBite(SMonster& monster) {
+    // A strike effect's magnitude is its chance, stored as a percentage.
+    monster.m_effects.Add(effectOf(kSourceStrike, kPoison, 0, percent(50)));
+    monster.m_effects.Add(effectOf(kSourceStrike, kInfect, 0, percent(33), kCellarRot));
+}
