@@ -39,7 +39,7 @@ void SStateGame::TalkToCreature(SMap& map, SCreature& creature) {
     m_pendingScreen = TalkToPerson(&map, *person, nullptr);
 }
 
-void SStateGame::TalkToObjectNpc(SMap* map, SPlacedObject* object, SMapObjectType&, bool& silent) {
+void SStateGame::TalkToObjectNpc(SMap* map, SPlacedObject* object, SMapObjectType& type, bool& silent) {
     SNpcType* person = object != nullptr ? m_game->m_npcTypes.Find(object->textA.Text()) : nullptr;
     const auto refuse = [&](const char* text) { QueueMessage(text, kNoButtons, silent ? "" : nullptr); };
     if (person == nullptr || (!answersAtAll(*person) && !KeepsBuilding(*person))) return refuse("No answer");
@@ -51,7 +51,14 @@ void SStateGame::TalkToObjectNpc(SMap* map, SPlacedObject* object, SMapObjectTyp
         if (day && (person->OpeningHours() & SNpcType::kOpenByDay) == 0) return refuse("It's closed in the day-time.");
     }
     silent = false;
-    // The object's own event has made it the script context's target already.
+    // The object's own event made it the script context's target for the play screen; the talk's
+    // scripts keep that target and write to the conversation, so that its choice lists, goodbye
+    // and gonext reach the screen that asked.
+    if (SScriptContext* context = m_game->m_scriptContext.get()) {
+        const SGridPlace place = context->Place();
+        context->SetupForObjectNpc(context->Event(), object, map, context->Cell(), &type, place,
+                                   SScriptOutputMode::Conversation);
+    }
     m_pendingScreen = TalkToPerson(map, *person, object);
 }
 

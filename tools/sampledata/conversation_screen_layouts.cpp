@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "engine/draw/screen_type.h"
+#include "engine/files/settings.h"
 #include "screens/conversation/state_dialog.h"
 #include "screens/interior/state_dialog_interior.h"
 #include "screens/shop/state_shop.h"
+#include "tools/sampledata/interface_art.h"
 #include "tools/sampledata/layout_rows.h"
 
 namespace {
@@ -24,9 +26,10 @@ struct Metrics {
     int margin, line, button;
 };
 
+// Text buttons are as tall as their bar pictures.
 Metrics metricsOf(uint16_t mode, int fontHeight) {
     const bool small = IsSmallScreenType(mode);
-    return {small ? 3 : 6, fontHeight, small ? fontHeight + 6 : fontHeight + 10};
+    return {small ? 3 : 6, fontHeight, TextButtonBarHeight(IsLargeScreenMode(mode))};
 }
 
 // The portrait in its frame at the top left, the name in its frame beside it: the band every one
@@ -137,22 +140,23 @@ SLayoutMode shopLayout(uint16_t mode, int width, int height, const Metrics& k) {
     const int statusTop = statusBeside ? columnY : statusY, statusHeight = statusBeside ? infoH : statusH;
     rows.push_back(ClampedRow(Shop::kStatusFrame, statusX, statusTop, statusW, statusHeight));
     rows.push_back(ClampedRow(Shop::kStatus, statusX + kFrame, statusTop + 2, statusW - 2 * kFrame, statusHeight - 4));
-    // Page back, page on, buy, sell and back along one row; yes and no over the panel's foot.
+    // Page back, page on, buy, sell and back along one row; yes and no over the panel's foot, or
+    // above the panel where it holds no more than the deal's two lines.
     const int page = IsSmallScreenType(mode) ? 24 : 36,
               textButton = std::max((columnW - 3 * page - 4 * k.margin) / 2, 30);
     int x = columnX;
     for (auto [id, w] :
          {std::pair{Shop::kPreviousPage, page}, std::pair{Shop::kNextPage, page}, std::pair{Shop::kBuy, textButton},
           std::pair{Shop::kSell, textButton}, std::pair{Shop::kBack, page}}) {
-        rows.push_back(ClampedRow(int(id), x, buttonsY + (buttonsH - (w == page ? page : buttonsH)) / 2, w,
-                                  w == page ? page : buttonsH));
+        const int h = w == page ? page : k.button;
+        rows.push_back(ClampedRow(int(id), x, buttonsY + (buttonsH - h) / 2, w, h));
         x += w + k.margin;
     }
     const int answerW = std::max(columnW / 4, 36);
-    rows.push_back(
-        ClampedRow(Shop::kYes, columnX + kFrame, buttonsY - k.margin - buttonsH - kFrame, answerW, buttonsH));
-    rows.push_back(ClampedRow(Shop::kNo, columnX + kFrame + answerW + k.margin, buttonsY - k.margin - buttonsH - kFrame,
-                              answerW, buttonsH));
+    const bool roomBelowQuestion = infoH - 2 * kFrame >= 2 * (k.line + 1) + k.margin + k.button;
+    const int answerY = roomBelowQuestion ? buttonsY - k.margin - k.button - kFrame : columnY - k.margin - k.button;
+    rows.push_back(ClampedRow(Shop::kYes, columnX + kFrame, answerY, answerW, k.button));
+    rows.push_back(ClampedRow(Shop::kNo, columnX + kFrame + answerW + k.margin, answerY, answerW, k.button));
     return {mode, uint16_t(width), uint16_t(height), std::move(rows)};
 }
 

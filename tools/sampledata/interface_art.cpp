@@ -27,9 +27,11 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
         case R::kPictureFrameSet: return FramePiece(index, 4, 8, kSlate);
         case R::kMessagePanel: return FramePiece(index, large ? 12 : 8, 16, parchment);
         case R::kTextButtonBarUp:
-            return BarPiece(index, large ? 30 : 20, large ? 8 : 6, 8, ArtColour(100, 120, 160), ArtColour(40, 50, 80));
+            return BarPiece(index, TextButtonBarHeight(large), large ? 8 : 6, 8, ArtColour(100, 120, 160),
+                            ArtColour(40, 50, 80));
         case R::kTextButtonBarDown:
-            return BarPiece(index, large ? 30 : 20, large ? 8 : 6, 8, ArtColour(40, 50, 80), ArtColour(80, 100, 140));
+            return BarPiece(index, TextButtonBarHeight(large), large ? 8 : 6, 8, ArtColour(40, 50, 80),
+                            ArtColour(80, 100, 140));
         // Their captions shade towards the game's two message-button colours, cream and bronze.
         case R::kMessageButtonBarUp:
             return BarPiece(index, large ? 32 : 24, large ? 8 : 6, 8, ArtColour(250, 232, 176), parchment);
@@ -160,6 +162,8 @@ uint32_t bevelIndex(int x, int y, int size) {
 }
 
 }  // namespace
+
+int TextButtonBarHeight(bool large) { return large ? 30 : 20; }
 
 std::vector<uint8_t> RolePicture(SInterfaceRole role, int index, bool large) {
     return rolePicture(role, index, large).Record();

@@ -8,6 +8,9 @@
 
 #include "game/interface_roles.h"
 
+// The height of the text buttons' bar pictures on the small or the large screens: a layout gives
+// such a button this height, so that its bar is drawn once and its caption sits inside it.
+int TextButtonBarHeight(bool large);
 // The picture record of the index-th picture of a role on the small or the large screens.
 std::vector<uint8_t> RolePicture(SInterfaceRole role, int index, bool large);
 // The plain tile for a record no role names: its hue follows the id, so that neighbouring pieces

@@ -80,9 +80,10 @@ uint16_t categories(std::initializer_list<int> classes) {
 void addTobin(SNpcTable& persons, SFaceTable& faces, SSamplePackage& package) {
     SNpcType& tobin = addPerson(persons, faces, package, kSampleMerchant, "bres_tobin", "Tobin the trader", 1);
     tobin.shopLevel = 1;
-    // He stocks potions and buys potions and rings, at most 40 gold a piece.
+    // He stocks potions and buys potions and rings, at most 20 gold a piece: less than a copper
+    // ring is worth, so that selling one asks first.
     tobin.classMask = categories({kItemPotion, kItemAccessory});
-    tobin.wideValue = 40;
+    tobin.wideValue = kSampleMerchantMaxPrice;
     tobin.roomPrice = 12;
     tobin.smallValues[3] = SNpcType::kTrade;
     tobin.topics->AddGreeting(
@@ -102,8 +103,8 @@ void addTobin(SNpcTable& persons, SFaceTable& faces, SSamplePackage& package) {
 void addHale(SNpcTable& persons, SFaceTable& faces, SSamplePackage& package) {
     SNpcType& hale = addPerson(persons, faces, package, kSampleInnKeeper, "bres_hale", "Hale the inn keeper", 2);
     hale.texts[2].Assign(kSampleInn);
-    hale.texts[3].Assign(
-        "Welcome to the Sleeping Ox! A room for the night, a lesson in the blade, or your kit mended.");
+    // Three lines of the large font on the narrowest screen.
+    hale.texts[3].Assign("Welcome to the Sleeping Ox! Rest, learn or mend here.");
     hale.roomPrice = 4;
     hale.smallValues = {1, 20, 0, SNpcType::kTraining | SNpcType::kRepair | SNpcType::kSleep};
     hale.topics->AddGreeting(topic("base_halehello", "Hello", {{"Sit down, sit down."}}));

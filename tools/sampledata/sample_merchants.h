@@ -11,6 +11,8 @@ struct SSamplePackage;
 
 constexpr const char* kSampleMerchant = "base_tobin";
 constexpr const char* kSampleInnKeeper = "base_hale";
+// The most the merchant pays for one item.
+constexpr unsigned kSampleMerchantMaxPrice = 20;
 constexpr const char* kSampleInn = "base_inn";
 constexpr const char* kSampleQuest = "base_lostring";
 
