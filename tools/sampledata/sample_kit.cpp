@@ -38,6 +38,7 @@ enum class Shape {
     kHammer,
     kBread,
     kGem,
+    kLocket,
 };
 
 struct KitPicture {
@@ -93,6 +94,8 @@ const KitPicture kPictures[] = {
     {"base_letter_welcome", "bres_kit_letter_welcome", Shape::kLetter, 240, 230, 200},
     {"base_map_cellar", "bres_kit_map_cellar", Shape::kMap, 220, 200, 150},
     {"base_wand_sparks", "bres_kit_wand_sparks", Shape::kWand, 120, 80, 40},
+    {"base_scrblank", "bres_kit_scrblank", Shape::kScroll, 240, 236, 220},
+    {"base_quest_silverlocket", "bres_kit_quest_silverlocket", Shape::kLocket, 200, 200, 215},
 };
 
 const SSampleItemType kKitItems[] = {
@@ -254,6 +257,14 @@ void drawShape(SArtCanvas& art, Shape shape, uint16_t colour) {
         case Shape::kGem:
             art.Triangle(25, 10, 12, 26, 38, 26, colour);
             art.Triangle(12, 26, 38, 26, 25, 42, dark);
+            break;
+        case Shape::kLocket:
+            // An oval on a broken chain.
+            art.Line(14, 6, 25, 16, 1.5, light);
+            art.Line(36, 8, 31, 14, 1.5, light);
+            art.Disc(25, 29, 11, colour);
+            art.Disc(25, 29, 7, dark);
+            art.Disc(25, 29, 4, colour);
             break;
     }
 }
