@@ -7,6 +7,7 @@
 #include "data/items/item_classes.h"
 #include "data/persons/npc_table.h"
 #include "data/quest_table.h"
+#include "tools/sampledata/sample_abilities.h"
 #include "tools/sampledata/sample_dialogue.h"
 #include "tools/sampledata/sample_item_types.h"
 
@@ -27,7 +28,7 @@ const SSampleItemType kLocket[] = {
 const std::string kHandIn = std::string("@player . removeitem ( \"") + kLocketItem + "\" , 1 ) ;\n" +
                             "@player . solvequest ( \"" + kLocketQuest + "\" ) ;\n" + "@player . receivegold ( " +
                             std::to_string(kLocketGold) + " ) ;\n" + "@player . addxp ( " + std::to_string(kLocketXp) +
-                            " ) ;";
+                            " ) ;\n" + "@player . addability ( \"" + kIlsesBlessing + "\" ) ;";
 const std::string kAccept = std::string("@player . addquest ( \"") + kLocketQuest + "\" ) ;";
 
 }  // namespace

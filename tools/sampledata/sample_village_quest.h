@@ -1,7 +1,7 @@
 #pragma once
 // The widow's silver locket: Ilse of Eastbrook lost her mother's locket in the dungeon and asks the
 // player, in conversation, to bring it back; handing it over solves the quest by the answer's own
-// script, which takes the locket and pays gold and experience enough for a level.
+// script, which takes the locket and pays gold, experience enough for a level and her blessing.
 class SFaceTable;
 class SItemDatabase;
 class SNpcTable;

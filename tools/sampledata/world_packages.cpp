@@ -5,6 +5,7 @@
 #include "data/items/item_classes.h"
 #include "data/items/item_database.h"
 #include "engine/files/file_layer.h"
+#include "tools/sampledata/sample_abilities.h"
 #include "tools/sampledata/sample_alchemy.h"
 #include "tools/sampledata/sample_ambient_places.h"
 #include "tools/sampledata/sample_dungeon.h"
@@ -103,6 +104,7 @@ SSamplePackage SampleWorldPackage() {
     AddSampleWorldScripts(package);
     AddSampleQuests(package);
     AddAlchemyRecipes(package);
+    AddSampleAbilities(package);
     package.maps = SampleSurfaceSections();
     AddVillage(package.maps);
     package.maps.push_back(SampleStartRoom());

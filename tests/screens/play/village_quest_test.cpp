@@ -1,11 +1,12 @@
 // The widow's locket played through the driver: Ilse asks for it in conversation, the quest shows
 // as active once the player promises, and handing the locket in solves it by the answer's script,
-// which takes the locket and pays gold and a level's worth of experience.
+// which takes the locket and pays gold, a level's worth of experience and her blessing.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "screens/play/village_play.h"
+#include "tools/sampledata/sample_abilities.h"
 #include "tools/sampledata/sample_village_quest.h"
 
 namespace {
@@ -89,6 +90,7 @@ TEST_F(VillageQuestTest, ilseGivesTheQuestInConversationAndTheLocketSolvesItForG
     EXPECT_EQ(player.Gold(), gold + kLocketGold);
     EXPECT_EQ(player.Xp(), xp + kLocketXp);
     EXPECT_GT(player.Level(), level) << "the reward is worth a level";
+    EXPECT_TRUE(player.HasAbility(kIlsesBlessing));
 }
 
 // Asked without the locket, she only reminds; the quest stays open.

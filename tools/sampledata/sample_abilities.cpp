@@ -1,0 +1,42 @@
+#include "tools/sampledata/sample_abilities.h"
+
+#include <memory>
+
+#include "data/effects/ability.h"
+#include "data/effects/effect.h"
+#include "engine/packages/record_list.h"
+#include "tools/sampledata/sample_package.h"
+
+namespace {
+
+constexpr uint8_t kFortifyHp = 5;
+
+struct SSampleAbility {
+    const char* name;
+    const char* text;
+    uint8_t effect;
+    int16_t magnitude;
+};
+
+const SSampleAbility kAbilities[] = {
+    {kIlsesBlessing, "Ilse's blessing: a widow's prayer for the one who brought her locket home.", kFortifyHp, 5},
+};
+
+}  // namespace
+
+void AddSampleAbilities(SSamplePackage& world) {
+    SAbilityTable abilities;
+    for (const SSampleAbility& sample : kAbilities) {
+        auto ability = std::make_unique<SAbility>();
+        ability->m_name.Set(sample.name);
+        ability->m_text.Assign(sample.text);
+        auto effect = std::make_unique<SEffect>();
+        effect->m_type = sample.effect;
+        effect->m_baseMagnitude = sample.magnitude;
+        effect->m_source = kSourceConstant;
+        ability->m_effects.Add(effect.release(), ListOrder::Appended);
+        abilities.Add(std::move(ability));
+    }
+    world.tables[SModuleTable::Abilities] =
+        WriteOneRecord([&](SArchive& archive) { abilities.Write(archive, world.version); });
+}
