@@ -13,13 +13,13 @@ constexpr uint8_t kFortifyHp = 5;
 
 struct SSampleAbility {
     const char* name;
-    const char* text;
+    const char* text;  // its name as messages and the journal show it
     uint8_t effect;
     int16_t magnitude;
 };
 
 const SSampleAbility kAbilities[] = {
-    {kIlsesBlessing, "Ilse's blessing: a widow's prayer for the one who brought her locket home.", kFortifyHp, 5},
+    {kIlsesBlessing, "Widow's blessing", kFortifyHp, 5},
 };
 
 }  // namespace

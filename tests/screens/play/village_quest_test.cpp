@@ -18,11 +18,12 @@ struct SQuestStep {
     Action action;
     const char* what;  // the topic asked about, or the reply's number
     const char* shows;
+    const char* shot = nullptr;  // the rig's screen shot of the name after the step
 };
 
 const SQuestStep kAccept[] = {
     {SQuestStep::kTalkToIlse, "", "I have been crying"},
-    {SQuestStep::kAsk, "Locket", "Will you bring it to me?"},
+    {SQuestStep::kAsk, "Locket", "Will you bring it to me?", "village-ilse-question"},
     {SQuestStep::kReply, "1", "Bless you!"},
     {SQuestStep::kAsk, "Locket", "Please look for it."},
     {SQuestStep::kGoodbye, "", ""},
@@ -31,7 +32,7 @@ const SQuestStep kAccept[] = {
 const SQuestStep kHandIn[] = {
     {SQuestStep::kFindLocket, "", ""},
     {SQuestStep::kTalkToIlse, "", "I have been crying"},
-    {SQuestStep::kAsk, "Locket", "Take this, and my thanks."},
+    {SQuestStep::kAsk, "Locket", "Take this, and my thanks.", "village-ilse-thanks"},
     {SQuestStep::kAsk, "Locket", "I will not forget it."},
     {SQuestStep::kGoodbye, "", ""},
 };
@@ -65,6 +66,7 @@ protected:
                     break;
                 case SQuestStep::kFindLocket: Game().m_player.ReceiveItems(kLocketItem, 1, false); break;
             }
+            if (step.shot != nullptr) m_driver->Rig().Shot(step.shot);
             if (heard.empty() && Game().m_currentScreen == &Talk()) heard = TalkText();
             if (*step.shows != 0) EXPECT_NE(heard.find(step.shows), std::string::npos) << heard;
         }
