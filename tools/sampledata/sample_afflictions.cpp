@@ -10,6 +10,7 @@
 #include "data/items/item_database.h"
 #include "data/monsters/monster.h"
 #include "engine/packages/record_list.h"
+#include "tools/sampledata/sample_abilities.h"
 #include "tools/sampledata/sample_item_types.h"
 #include "tools/sampledata/sample_package.h"
 
@@ -79,6 +80,7 @@ std::unique_ptr<Record> recordOf(const char* name, const char* title, std::initi
 void AddSampleAfflictions(SSamplePackage& world) {
     SAbilityTable abilities;
     for (const Race& race : kRaces) abilities.Add(recordOf<SAbility>(race.name, race.title, {race.effect}));
+    AddSampleAbilities(abilities);
     SDiseaseTable diseases;
     diseases.Add(
         recordOf<SDisease>(kCellarRot, "Cellar rot", {{kFortifyAttribute, kEndurance, -5}, {kFortifyHp, 0, -5}}));

@@ -39,6 +39,7 @@ enum class Shape {
     kBread,
     kGem,
     kAnvil,
+    kLocket,
 };
 
 struct KitPicture {
@@ -95,6 +96,8 @@ const KitPicture kPictures[] = {
     {"base_map_cellar", "bres_kit_map_cellar", Shape::kMap, 220, 200, 150},
     {"base_wand_sparks", "bres_kit_wand_sparks", Shape::kWand, 120, 80, 40},
     {"base_misc_anvil", "bres_kit_misc_anvil", Shape::kAnvil, 90, 90, 100},
+    {"base_scrblank", "bres_kit_scrblank", Shape::kScroll, 240, 236, 220},
+    {"base_quest_silverlocket", "bres_kit_quest_silverlocket", Shape::kLocket, 200, 200, 215},
 };
 
 const SSampleItemType kKitItems[] = {
@@ -265,6 +268,13 @@ void drawShape(SArtCanvas& art, Shape shape, uint16_t colour) {
             art.Triangle(8, 14, 8, 22, 2, 14, colour);
             art.Fill(18, 22, 14, 10, dark);
             art.Fill(12, 32, 26, 8, colour);
+        case Shape::kLocket:
+            // An oval on a broken chain.
+            art.Line(14, 6, 25, 16, 1.5, light);
+            art.Line(36, 8, 31, 14, 1.5, light);
+            art.Disc(25, 29, 11, colour);
+            art.Disc(25, 29, 7, dark);
+            art.Disc(25, 29, 4, colour);
             break;
     }
 }

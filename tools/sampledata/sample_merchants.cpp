@@ -6,70 +6,17 @@
 #include "data/dialogue/dialog_topic_set.h"
 #include "data/items/item_classes.h"
 #include "data/items/item_database.h"
-#include "data/persons/face_table.h"
 #include "data/persons/npc_table.h"
 #include "data/quest.h"
 #include "data/quest_table.h"
 #include "data/world/interior.h"
 #include "engine/base/archive.h"
 #include "tools/sampledata/art_canvas.h"
-#include "tools/sampledata/game_script_commands.h"
-#include "tools/sampledata/interface_art_parts.h"
 #include "tools/sampledata/sample_cards.h"
+#include "tools/sampledata/sample_dialogue.h"
 #include "tools/sampledata/sample_package.h"
-#include "tools/sampledata/script_assembler.h"
 
 namespace {
-
-constexpr int8_t kReplyCode = 2;  // a condition on the player's reply to the answer before
-
-struct SSampleAnswer {
-    const char* text;
-    const char* script = nullptr;  // a listing for the script assembler
-    int16_t reply = 0;             // given only to this reply (1 to 4); 0 always
-    const char* choices[SDialogAnswer::kChoices] = {};
-};
-
-std::unique_ptr<SDialogTopic> topic(const char* name, const char* display,
-                                    std::initializer_list<SSampleAnswer> answers) {
-    auto made = std::make_unique<SDialogTopic>();
-    made->name.Set(name);
-    made->display.Assign(display);
-    for (const SSampleAnswer& sample : answers) {
-        auto answer = std::make_unique<SDialogAnswer>();
-        answer->text.Assign(sample.text);
-        if (sample.script) answer->script = SScriptAssembler::Assemble(sample.script, GameScriptCommands());
-        if (sample.reply != 0) {
-            answer->conditions[0] = std::make_unique<SCondition>();
-            answer->conditions[0]->code = kReplyCode;
-            answer->conditions[0]->value = sample.reply;
-        }
-        for (int i = 0; i < SDialogAnswer::kChoices; ++i) {
-            if (sample.choices[i] == nullptr) continue;
-            answer->choices[size_t(i)] = std::make_unique<SDialogChoice>();
-            answer->choices[size_t(i)]->text.Assign(sample.choices[i]);
-        }
-        made->answers.Add(answer.release(), ListOrder::Appended);
-    }
-    return made;
-}
-
-// The face's name is a literal: the package keeps the pointer until it is written.
-SNpcType& addPerson(SNpcTable& persons, SFaceTable& faces, SSamplePackage& package, const char* name, const char* face,
-                    const char* display, int race) {
-    auto record = std::make_unique<SFaceType>();
-    record->name.Set(face);
-    faces.Add(std::move(record));
-    package.pictures.push_back({face, interface_art::Portrait(race).Record()});
-    auto person = std::make_unique<SNpcType>();
-    person->name.Set(name);
-    person->texts[0].Assign(display);
-    person->texts[1].Assign(face);
-    person->race = uint8_t(race);
-    person->topics = std::make_unique<SDialogTopicSet>();
-    persons.Add(std::move(person));
-    return *persons.Find(name);
-}
 
 uint16_t categories(std::initializer_list<int> classes) {
     uint16_t mask = 0;
@@ -78,7 +25,7 @@ uint16_t categories(std::initializer_list<int> classes) {
 }
 
 void addTobin(SNpcTable& persons, SFaceTable& faces, SSamplePackage& package) {
-    SNpcType& tobin = addPerson(persons, faces, package, kSampleMerchant, "bres_tobin", "Tobin the trader", 1);
+    SNpcType& tobin = AddSamplePerson(persons, faces, package, kSampleMerchant, "bres_tobin", "Tobin the trader", 1);
     tobin.shopLevel = 1;
     // He stocks potions and buys potions and rings, at most 20 gold a piece: less than a copper
     // ring is worth, so that selling one asks first.
@@ -86,9 +33,9 @@ void addTobin(SNpcTable& persons, SFaceTable& faces, SSamplePackage& package) {
     tobin.wideValue = kSampleMerchantMaxPrice;
     tobin.roomPrice = 12;
     tobin.smallValues[3] = SNpcType::kTrade;
-    tobin.topics->AddGreeting(
-        topic("base_tobinhello", "Hello", {{"Potions, fresh from the brewer! Looking to buy or sell, %PCName%?"}}));
-    tobin.topics->AddTopic(topic(
+    tobin.topics->AddGreeting(SampleTopic("base_tobinhello", "Hello",
+                                          {{"Potions, fresh from the brewer! Looking to buy or sell, %PCName%?"}}));
+    tobin.topics->AddTopic(SampleTopic(
         "base_tobinwork", "Work",
         {{"I lost my silver ring on the south road. Will you look for it? It is a long road, and I cannot leave the "
           "stall while the brewer's cart is due, so I would be grateful to anyone who finds it for me.",
@@ -97,24 +44,24 @@ void addTobin(SNpcTable& persons, SFaceTable& faces, SSamplePackage& package) {
           {"I will find it.", "Not now."}},
          {"Thank you! Come back when you have it.", R"(@player . addquest ( "base_lostring" ) ;)", 1},
          {"Another time, then.", nullptr, 2}}));
-    tobin.topics->AddTopic(topic("base_tobinring", "Ring", {{"Silver, with a blue stone. My mother's."}}));
+    tobin.topics->AddTopic(SampleTopic("base_tobinring", "Ring", {{"Silver, with a blue stone. My mother's."}}));
 }
 
 void addHale(SNpcTable& persons, SFaceTable& faces, SSamplePackage& package) {
-    SNpcType& hale = addPerson(persons, faces, package, kSampleInnKeeper, "bres_hale", "Hale the inn keeper", 2);
+    SNpcType& hale = AddSamplePerson(persons, faces, package, kSampleInnKeeper, "bres_hale", "Hale the inn keeper", 2);
     hale.texts[2].Assign(kSampleInn);
     // Three lines of the large font on the narrowest screen.
     hale.texts[3].Assign("Welcome to the Sleeping Ox! Rest, learn or mend here.");
     hale.roomPrice = 4;
     hale.smallValues = {1, 20, 0, SNpcType::kTraining | SNpcType::kRepair | SNpcType::kSleep};
-    hale.topics->AddGreeting(topic("base_halehello", "Hello", {{"Sit down, sit down."}}));
+    hale.topics->AddGreeting(SampleTopic("base_halehello", "Hello", {{"Sit down, sit down."}}));
     hale.topics->AddTopic(
-        topic("base_halerumours", "Rumours",
-              {{"Which tale do you want?", R"(createobjectlist ( "Rumours" ) ;
+        SampleTopic("base_halerumours", "Rumours",
+                    {{"Which tale do you want?", R"(createobjectlist ( "Rumours" ) ;
             addobjecttolist ( "goblin" , "The cellar goblin" ) ;
             addobjecttolist ( "road" , "The east road" ) ;)"},
-               {"That is all I know.",
-                R"(if ( getobjectlistresult ( ) == "goblin" ) message ( "A goblin lurks under the crossroads." ) ;
+                     {"That is all I know.",
+                      R"(if ( getobjectlistresult ( ) == "goblin" ) message ( "A goblin lurks under the crossroads." ) ;
             if ( getobjectlistresult ( ) == "road" ) message ( "The east road is safe by day." ) ;)"}}));
 }
 
@@ -126,10 +73,10 @@ void extendCardPlayer(SNpcTable& persons) {
     wenna->wideValue = 20;
     wenna->smallValues[3] = SNpcType::kTrade | SNpcType::kCards;
     wenna->topics = std::make_unique<SDialogTopicSet>();
-    wenna->topics->AddTopic(topic("base_wennacards", "The game",
-                                  {{"Five cards a hand, three decks to choose from.", "gonext ( ) ;"},
-                                   {"Play a card to strike or to shield.", "gonext ( ) ;"},
-                                   {"Ask me for Cards when you are ready to stake your gold."}}));
+    wenna->topics->AddTopic(SampleTopic("base_wennacards", "The game",
+                                        {{"Five cards a hand, three decks to choose from.", "gonext ( ) ;"},
+                                         {"Play a card to strike or to shield.", "gonext ( ) ;"},
+                                         {"Ask me for Cards when you are ready to stake your gold."}}));
 }
 
 // A common room: a dark wall, a fire on the right, a long table and a stair up to the rooms.

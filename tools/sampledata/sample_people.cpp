@@ -8,6 +8,9 @@
 #include "tools/sampledata/sample_cards.h"
 #include "tools/sampledata/sample_merchants.h"
 #include "tools/sampledata/sample_package.h"
+#include "tools/sampledata/sample_spell_vendor.h"
+#include "tools/sampledata/sample_village_folk.h"
+#include "tools/sampledata/sample_village_quest.h"
 
 namespace {
 
@@ -82,6 +85,9 @@ void AddSamplePeople(SSamplePackage& package) {
     persons.Add(std::move(baker));
     AddSampleCardPlayer(persons, faces, package);
     AddSampleMerchants(persons, faces, package);
+    AddSpellVendor(persons, faces, package);
+    AddLocketOwner(persons, faces, package);
+    AddVillageFolk(persons, faces, package);
 
     const int version = package.version;
     package.tables[SModuleTable::Dialogue] = world.Write(version);

@@ -5,6 +5,7 @@
 #include "data/quest_table.h"
 #include "tools/sampledata/sample_merchants.h"
 #include "tools/sampledata/sample_package.h"
+#include "tools/sampledata/sample_village_quest.h"
 
 const char* const kCellarPlateScript = R"(if ( evtstepon ( ) ) {
     if ( @player . hasquest ( "base_cellarquest" ) == 0 ) {
@@ -23,5 +24,6 @@ void AddSampleQuests(SSamplePackage& world) {
     quest->text.Assign("Find the way out of the cellar you woke up in.");
     quests.Add(std::move(quest));
     AddMerchantQuests(quests);
+    AddLocketQuest(quests);
     world.tables[SModuleTable::Quests] = quests.Write(world.version);
 }

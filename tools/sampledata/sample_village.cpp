@@ -9,6 +9,8 @@
 #include "data/monsters/monster_base_type.h"
 #include "data/monsters/monster_table.h"
 #include "tools/sampledata/art_canvas.h"
+#include "tools/sampledata/sample_village_folk.h"
+#include "tools/sampledata/sample_village_quest.h"
 #include "tools/sampledata/section_cells.h"
 
 namespace {
@@ -16,17 +18,21 @@ namespace {
 constexpr int kSide = 21;
 
 // The village's cells: a street along row 6 and down column 6 to a second street along row 14;
-// the house with the locked door at the west end of that street, the guard post on the first.
+// the house with the locked door at the west end of that street, the guard post on the first and
+// the rain bell's post at its west end.
 const char* const kLegend = R"(cell n floor=base_grass centre=base_door centre-id=40 centre-extra=4 upper=base_doorleaf
 cell o floor=base_grass centre=base_brick
 cell p floor=base_sand centre=base_position centre-id=42 centre-extra=3
 cell q floor=base_grass centre=base_brick wall-s=base_sign wall-s-id=41
-cell r floor=base_stone)";
+cell r floor=base_stone
+cell i floor=base_grass centre=base_brick wall-s=base_sign wall-s-id=21)";
 
 // The door is locked (level 2) and trapped (level 1); the sign's script takes the player to jail.
+// Ilse, who lost her locket, walks north of the street.
 const char* const kObjects = R"(object 40 base_eastbrookdoor state=0x480 flags=3
 object 41 base_guardpost text-a="The guard post of Eastbrook. Use it to turn yourself in." text-b=base_turnin
 object 42 base_s0303_jailexit
+object 21 base_rainbell text-a="The rain bell of Eastbrook. The farmers ring it when the wells run low." text-b=base_rainbell
 container 40 3 17 loot=base_money_100
 container 41 255 0
 creature base_townsman 3 6
@@ -34,6 +40,7 @@ creature base_townsman 15 6
 creature base_townsman 6 11
 creature base_townsman 2 14
 creature base_pedlar 8 6 container=41
+creature base_widow 12 3
 )";
 
 const char* const kJail = R"(
@@ -55,6 +62,8 @@ object 1 base_s0303_jailentry
 container 1 16 16 loot=base_bread,base_water
 )";
 
+constexpr int kBellX = 3, kBellY = 4;
+
 // What the village puts in a cell; 0 keeps the town's own.
 char villageCell(int x, int y) {
     const bool house = x >= 1 && x <= 5 && y >= 15 && y <= 19;
@@ -65,6 +74,9 @@ char villageCell(int x, int y) {
     }
     if (x == 8 && y == 5) return 'q';
     if (x == 8 && y == 7) return 'p';
+    if (x == kBellX && y == kBellY) return 'i';
+    // Nothing grows where the player stands to ring it.
+    if (x == kBellX && y == kBellY + 1) return '.';
     if ((y == 6 && x >= 1 && x <= 19) || (x == 6 && y >= 1 && y <= 14) || (y == 14 && x >= 1 && x <= 6)) return '=';
     return 0;
 }
@@ -121,6 +133,14 @@ const std::vector<std::string>& pictureNames() {
 
 }  // namespace
 
+const char* const kRainBellScript = R"(if ( evtuse ( ) ) {
+    if ( answer ( ) == 0 ) questionyesno ( "Ring the rain bell?" ) ;
+    else if ( answer ( ) == 1 ) {
+        setweatherrain ( 80 ) ;
+        message ( "The bell booms over the roofs. Clouds gather, and the rain comes down." ) ;
+    }
+})";
+
 void AddVillagePictures(SSamplePackage& resources) {
     for (int view = 0; view < 3; ++view)
         for (int pose = 0; pose < 3; ++pose)
@@ -138,11 +158,13 @@ void AddVillageMonsters(SMonsterTable& monsters) {
         const char* name;
         const char* display;
         uint8_t stealDifficulty;
+        const char* talk;  // the person it talks as
         const char* goods[3];
     };
     const SVillager villagers[] = {
-        {"base_townsman", "Townsman", 30, {}},
-        {"base_pedlar", "Pedlar", 5, {"base_bread", "base_water", "base_ring_copper"}},
+        {"base_townsman", "Townsman", 30, kVillagerTalk, {}},
+        {"base_pedlar", "Pedlar", 5, kVillagerTalk, {"base_bread", "base_water", "base_ring_copper"}},
+        {"base_widow", "Ilse", 30, kLocketOwner, {}},
     };
     for (const SVillager& villager : villagers) {
         auto monster = std::make_unique<SMonster>();
@@ -150,6 +172,7 @@ void AddVillageMonsters(SMonsterTable& monsters) {
         monster->InitFromType(*folk);
         monster->m_displayName.Assign(villager.display);
         monster->m_copied[1] = villager.stealDifficulty;
+        monster->m_talkText.Assign(villager.talk);
         monster->m_stats = {1, 2, 1, 10, 10, 5, 5, 5, 2, 0};
         // What a person carries in its container: the pedlar's goods.
         for (const char* goods : villager.goods) {

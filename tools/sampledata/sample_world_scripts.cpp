@@ -8,6 +8,7 @@
 #include "tools/sampledata/sample_ferry.h"
 #include "tools/sampledata/sample_package.h"
 #include "tools/sampledata/sample_quests.h"
+#include "tools/sampledata/sample_village.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ const SSampleScript kScripts[] = {
     })"},
     // The guard post of Eastbrook takes a criminal to the town's jail.
     {"base_turnin", R"(if ( evtuse ( ) ) @player . movetojail ( "base_s0303" ) ;)"},
+    {"base_rainbell", kRainBellScript},
 };
 
 }  // namespace

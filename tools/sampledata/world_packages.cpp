@@ -6,6 +6,7 @@
 #include "data/items/item_database.h"
 #include "engine/files/file_layer.h"
 #include "tools/sampledata/sample_afflictions.h"
+#include "tools/sampledata/sample_alchemy.h"
 #include "tools/sampledata/sample_ambient_places.h"
 #include "tools/sampledata/sample_dungeon.h"
 #include "tools/sampledata/sample_ferry.h"
@@ -20,9 +21,11 @@
 #include "tools/sampledata/sample_quests.h"
 #include "tools/sampledata/sample_scenes.h"
 #include "tools/sampledata/sample_skies.h"
+#include "tools/sampledata/sample_spell_vendor.h"
 #include "tools/sampledata/sample_start_room.h"
 #include "tools/sampledata/sample_surface.h"
 #include "tools/sampledata/sample_village.h"
+#include "tools/sampledata/sample_village_quest.h"
 #include "tools/sampledata/sample_world_art.h"
 #include "tools/sampledata/sample_world_scripts.h"
 #include "tools/sampledata/sample_world_types.h"
@@ -90,15 +93,20 @@ SSamplePackage SampleWorldPackage() {
     SItemDatabase items;
     AddSampleItemTypes(items, kKitItems);
     AddItemPictures(items);
+    AddLocketItem(items);
+    AddBlankScroll(items);
     AddSampleKitItems(items);
     AddAfflictionItems(items);
     AddSampleStock(items);
+    AddSpellVendorStock(items);
+    AddAlchemyEffects(items);
     AddFirstPersonSprites(items);
     package.tables[SModuleTable::Items] = items.Write(package.version);
     AddSampleWorldTypes(package);
     AddSampleWorldScripts(package);
     AddSampleQuests(package);
     AddSampleAfflictions(package);
+    AddAlchemyRecipes(package);
     package.maps = SampleSurfaceSections();
     AddVillage(package.maps);
     AddFerryLanding(package.maps);
@@ -108,6 +116,7 @@ SSamplePackage SampleWorldPackage() {
     package.maps.push_back(SampleDungeon());
     AddAmbientPlaces(package.maps);
     PlaceSampleMerchants(package.maps);
+    PlaceSpellVendor(package.maps);
     AddSamplePeople(package);
     return package;
 }

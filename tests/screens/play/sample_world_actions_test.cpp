@@ -9,6 +9,7 @@
 #include "data/monsters/monster.h"
 #include "render/view_descriptor.h"
 #include "screens/play/sample_world_play.h"
+#include "screens/play/village_play.h"
 #include "ui/dialogs/dialog_message.h"
 
 namespace {
@@ -50,37 +51,6 @@ TEST_F(SampleWorldPlayTest, restIsRefusedInTheCaveWhileItsGoblinIsNear) {
     EXPECT_EQ(driver.OpenMessageText(), "There are monsters around - you cannot rest here.");
     EXPECT_EQ(Play().GetClock(), before);
 }
-
-}  // namespace
-
-namespace {
-
-class VillageTest : public SampleWorldPlayTest {
-protected:
-    // The player in Eastbrook, on the town portal's place.
-    PlayDriver& StartInTown() {
-        PlayDriver& driver = StartSampleWorld();
-        Play().TravelToPosition("base_s0303townportal", 0);
-        driver.RunUntilIdle(50);
-        EXPECT_STREQ(Play().m_currentMap->Name(), "base_s0303");
-        return driver;
-    }
-    // Frames until the play screen rests, each message it shows answered with Ok.
-    void PlayOnThroughMessages(PlayDriver& driver) {
-        for (int round = 0; round < 10; ++round) {
-            driver.RunUntilIdle(200);
-            if (Play().SubMode() != SPlaySubMode::kMessage) return;
-            Play().OnCommand(SDialogMessage::kOk);
-        }
-    }
-    // The grid place of the town's cell (x, y).
-    void StandInTown(int x, int y, uint32_t heading) {
-        Play().m_playerX = x + 7;
-        Play().m_playerY = y + 7;
-        Play().m_heading = heading;
-        Play().UpdatePersonsInView();
-    }
-};
 
 TEST_F(VillageTest, theTownsfolkWanderTheStreetsAndThePedlarCanBeRobbed) {
     PlayDriver& driver = StartInTown();
