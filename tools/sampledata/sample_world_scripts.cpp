@@ -5,6 +5,7 @@
 #include "data/named_script.h"
 #include "data/script_table.h"
 #include "tools/sampledata/game_script_commands.h"
+#include "tools/sampledata/sample_dungeon.h"
 #include "tools/sampledata/sample_package.h"
 #include "tools/sampledata/sample_quests.h"
 
@@ -60,5 +61,6 @@ void AddSampleWorldScripts(SSamplePackage& world) {
         script->program = SScriptAssembler::Assemble(sample.listing, GameScriptCommands());
         scripts.Add(std::move(script));
     }
+    AddDungeonScripts(scripts);
     world.tables[SModuleTable::Scripts] = scripts.Write(world.version);
 }

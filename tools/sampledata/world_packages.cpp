@@ -18,6 +18,7 @@
 #include "tools/sampledata/sample_quests.h"
 #include "tools/sampledata/sample_scenes.h"
 #include "tools/sampledata/sample_skies.h"
+#include "tools/sampledata/sample_spells.h"
 #include "tools/sampledata/sample_start_room.h"
 #include "tools/sampledata/sample_surface.h"
 #include "tools/sampledata/sample_village.h"
@@ -91,6 +92,8 @@ SSamplePackage SampleWorldPackage() {
     AddSampleKitItems(items);
     AddSampleStock(items);
     AddFirstPersonSprites(items);
+    AddSampleSpells(package, items);
+    AddDungeonItems(items);
     package.tables[SModuleTable::Items] = items.Write(package.version);
     AddSampleWorldTypes(package);
     AddSampleWorldScripts(package);
@@ -100,6 +103,7 @@ SSamplePackage SampleWorldPackage() {
     package.maps.push_back(SampleStartRoom());
     AddSampleChest(package.maps.back());
     package.maps.push_back(SampleDungeon());
+    AddDungeonEntrance(package.maps);
     AddAmbientPlaces(package.maps);
     PlaceSampleMerchants(package.maps);
     AddSamplePeople(package);
@@ -119,6 +123,8 @@ SSamplePackage SampleResourcePackage() {
     AddVillagePictures(package);
     AddSampleKitPictures(package);
     AddFirstPersonPictures(package);
+    AddSpellPictures(package);
+    AddDungeonPictures(package);
     AddSampleSkies(package);
     return package;
 }
