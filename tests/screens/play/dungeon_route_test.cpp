@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <set>
 #include <string>
 
 #include "data/effects/disease.h"
@@ -21,6 +22,7 @@
 #include "data/monsters/monster.h"
 #include "data/spells/spell_table.h"
 #include "game/feldmar2.h"
+#include "render/view_descriptor.h"
 #include "screens/play/sample_world_play.h"
 #include "screens/screen_id.h"
 #include "tools/sampledata/sample_dungeon.h"
@@ -66,8 +68,7 @@ const SRouteStep kRoute[] = {
     {"walk to the hall's east door", SDo::WalkTo, 23, 14, "", "at 23 14"},
     {"open it", SDo::Use, kEast, 0, "", "open 24 14"},
     {"walk through it into the archer's room", SDo::WalkTo, 25, 14, "", "at 25 14"},
-    {"burn the archer with the missile spell", SDo::Cast, 0, 0, "base_dungeonarcher", "hurt base_dungeonarcher"},
-    {"fight the archer", SDo::Fight, 0, 0, "base_dungeonarcher", "dead base_dungeonarcher"},
+    {"its arrows fly: fight the archer", SDo::Fight, 0, 0, "base_dungeonarcher", "dead base_dungeonarcher"},
     {"walk to the chest in the north wall", SDo::WalkTo, 27, 11, "", "at 27 11"},
     {"empty the chest", SDo::LootObject, kNorth, 0, "", "pack base_quiver_cheap"},
     {"walk to the iron door", SDo::WalkTo, 27, 15, "", "at 27 15"},
@@ -85,7 +86,7 @@ const SRouteStep kRoute[] = {
     {"", SDo::Answer, SDialogMessage::kOk, 0, "", "open 25 23"},
     {"walk through the gate", SDo::WalkTo, 25, 22, "", "at 25 22"},
     {"", SDo::Step, kSouth, 0, "", "at 25 23"},
-    {"", SDo::Step, kSouth, 0, "", "at 25 24"},
+    {"burn the shaman with the missile spell", SDo::Cast, 0, 0, "base_dungeonshaman", "hurt base_dungeonshaman"},
     {"fight the shaman", SDo::Fight, 0, 0, "base_dungeonshaman", "dead base_dungeonshaman"},
     {"walk to the chest of the deepest room", SDo::WalkTo, 28, 26, "", "at 28 26"},
     {"it waits for the quest's item", SDo::LootObject, kSouth, 0, "", "empty"},
@@ -124,6 +125,10 @@ protected:
             case SDo::Fight: fight(step.name); break;
             case SDo::Cast: cast(step.name); break;
             case SDo::LootPile: {
+                const SCellViewRecord* fell = Screen().GetRenderCell(m_fellX, m_fellY);
+                ASSERT_NE(fell, nullptr);
+                EXPECT_NE(fell->m_floorItemStack, 0) << "the loot lies drawn where the monster fell";
+                shot("loot-pile");
                 walkTo(m_fellX, m_fellY);
                 const SMapCell* cell = Screen().GetCell(Screen().m_playerX, Screen().m_playerY);
                 lootFrom(cell ? Screen().m_currentMap->FindContainer(uint8_t(cell->containerId)) : nullptr);
@@ -250,7 +255,24 @@ private:
     // Lets the monsters act while the player stands, one frame.
     void waitAFrame() {
         if (!Screen().IsBusy()) Screen().m_monsterPassRequest = 1;
+        fightFrame();
+    }
+
+    // One frame of a fight; the first arrow seen in flight is kept.
+    void fightFrame() {
         m_driver->Frame();
+        if (showing(SCombatAnim::kMissile)) shot("arrow-in-flight");
+    }
+
+    bool showing(uint8_t kind) {
+        for (const auto& anim : Screen().CombatAnims())
+            if (anim->kind == kind) return true;
+        return false;
+    }
+
+    // The screen as NAME.png in $BRIMVALE_SHOTS, the first time only.
+    void shot(const std::string& name) {
+        if (m_shots.insert(name).second) m_driver->Rig().Shot("dungeon-" + name);
     }
 
     void fight(const std::string& name) {
@@ -269,7 +291,8 @@ private:
                     face(side);
                 }
                 m_driver->Hold(kActionAttack);
-                m_driver->Frame();
+                fightFrame();
+                if (showing(SCombatAnim::kStroke)) shot("mid-stroke");
                 continue;
             }
             m_driver->Release();
@@ -295,6 +318,9 @@ private:
                 face(side);
                 Game().m_player.ChangeMana(100, false);
                 Screen().BeginCast(*spell, nullptr);
+                for (int wait = 0; wait < 100 && !showing(SCombatAnim::kSpellMissile); ++wait) fightFrame();
+                fightFrame();
+                if (showing(SCombatAnim::kSpellMissile)) shot("spell-missile");
                 settle();
                 return;
             }
@@ -320,6 +346,7 @@ private:
     }
 
     SItemList* m_opened = nullptr;
+    std::set<std::string> m_shots;
     int m_fellX = 0;
     int m_fellY = 0;
 };
@@ -331,6 +358,7 @@ TEST_F(DungeonRouteTest, fromTheCellarThroughEveryDoorAndFightBackToEastbrook) {
         const std::string failure = Check(step.expect);
         ASSERT_EQ(failure, "") << "step \"" << step.what << "\" expected " << step.expect;
     }
+    m_driver->Rig().Shot("dungeon-back-in-eastbrook");
 }
 
 // A failed disarm springs the trapped door's plague on the one who tried.
@@ -349,6 +377,29 @@ TEST_F(DungeonRouteTest, theTrappedDoorGivesTheCaveFeverWhenItsTrapIsSprung) {
     Screen().OnCommand(SDialogMessage::kDisarm);
     m_driver->RunUntilIdle(200);
     EXPECT_TRUE(Game().m_player.HasDisease(kSampleDisease));
+}
+
+}  // namespace
+
+namespace {
+
+// The second way in: the stairs in the ruin of the north-west woods lead down into the hall, and
+// the stairs beside the hall's arrival lead back up in front of them.
+TEST_F(DungeonRouteTest, theRuinInTheWoodsLeadsDownToTheHallAndBack) {
+    StartAdventurer();
+    Screen().TravelToPosition("base_woodsfoot", 0);
+    m_driver->RunUntilIdle(50);
+    ASSERT_EQ(Check("map base_s0101"), "");
+    const SRouteStep route[] = {
+        {"down the stairs behind the arrival", SDo::Step, kNorth, 0, "", "map base_dungeon"},
+        {"", SDo::Step, kEast, 0, "", "at 11 15"},
+        {"back to the stairs up", SDo::WalkTo, 10, 15, "", "at 10 15"},
+        {"up them", SDo::Step, kWest, 0, "", "map base_s0101"},
+    };
+    for (const SRouteStep& step : route) {
+        Perform(step);
+        ASSERT_EQ(Check(step.expect), "") << "step \"" << step.what << "\" expected " << step.expect;
+    }
 }
 
 }  // namespace
