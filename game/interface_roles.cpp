@@ -87,6 +87,7 @@ constexpr RoleRow kRoles[] = {
     {R::kPortraitChoiceButton, {149, 2}},
     {R::kLoadSaveButtons, {307, 6}},
     {R::kDeathPictures, {313, 3}},
+    {R::kHurtPictures, {16, 2}},
 };
 
 static_assert(std::size(kRoles) == std::size_t(SInterfaceRole::kCount), "every role has its row");

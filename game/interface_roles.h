@@ -83,6 +83,7 @@ enum class SInterfaceRole : uint8_t {
     kPortraitChoiceButton,  // normal and pressed
     kLoadSaveButtons,       // load, save and remove a saved game, each normal and pressed
     kDeathPictures,         // the death screen's three
+    kHurtPictures,          // over the portrait while the player is hurt: by a blow, by poison
     kCount
 };
 

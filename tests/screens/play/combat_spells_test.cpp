@@ -113,6 +113,29 @@ TEST_F(CombatSpellTest, theSpellMissileFliesUntilItStrikes) {
     grid.Cell(10, 8).centreType = nullptr;
 }
 
+// While the player is hurt the portrait shows the game's hurt picture (the poison one for poison),
+// drawn in the mode the damage gives; a harmless blow shows none, and the picture goes at the end.
+TEST_F(CombatSpellTest, aHurtShowsItsPictureOverThePortraitForItsDamage) {
+    struct Row {
+        const char* name;
+        bool poison;
+        int32_t amount;
+    };
+    for (const Row& row : {Row{"a blow", false, 7}, Row{"poison", true, 3}, Row{"a harmless blow", false, 0}}) {
+        play.m_portrait.SetInterfaceOverlay(nullptr, 0);
+        if (row.poison)
+            play.QueuePoisonHurt(row.amount);
+        else
+            play.QueueHitFromSide(kEast, row.amount);
+        SCombatAnim& hurt = Last();
+        ASSERT_EQ(hurt.kind, SCombatAnim::kHurt);
+        EXPECT_FALSE(play.Advance(hurt));
+        EXPECT_EQ(play.m_portrait.m_overlayKeyed, uint32_t(row.amount)) << row.name;
+        EXPECT_GE(play.FramesOf(hurt), 0);
+        EXPECT_EQ(play.m_portrait.m_overlay, nullptr) << row.name << ": cleared at the end";
+    }
+}
+
 // Centred one cell from the player, an area spell strikes the cell's creature at its strength and
 // the player and the creatures around at half of it.
 TEST_F(CombatSpellTest, anAreaSpellStrikesAroundItsCentreAtHalfStrength) {

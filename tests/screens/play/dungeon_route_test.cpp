@@ -258,10 +258,14 @@ private:
         fightFrame();
     }
 
-    // One frame of a fight; the first arrow seen in flight is kept.
+    // One frame of a fight; the first arrow seen in flight and the first hurt are kept.
     void fightFrame() {
         m_driver->Frame();
         if (showing(SCombatAnim::kMissile)) shot("arrow-in-flight");
+        if (showing(SCombatAnim::kHurt) && Screen().m_portrait.m_overlay != nullptr) {
+            m_sawHurtPicture = true;
+            shot("hurt");
+        }
     }
 
     bool showing(uint8_t kind) {
@@ -345,6 +349,10 @@ private:
         return false;
     }
 
+protected:
+    bool m_sawHurtPicture = false;
+
+private:
     SItemList* m_opened = nullptr;
     std::set<std::string> m_shots;
     int m_fellX = 0;
@@ -359,6 +367,7 @@ TEST_F(DungeonRouteTest, fromTheCellarThroughEveryDoorAndFightBackToEastbrook) {
         ASSERT_EQ(failure, "") << "step \"" << step.what << "\" expected " << step.expect;
     }
     m_driver->Rig().Shot("dungeon-back-in-eastbrook");
+    EXPECT_TRUE(m_sawHurtPicture) << "a blow showed the hurt picture over the portrait";
 }
 
 // A failed disarm springs the trapped door's plague on the one who tried.
