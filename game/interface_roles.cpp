@@ -88,6 +88,7 @@ constexpr RoleRow kRoles[] = {
     {R::kLoadSaveButtons, {307, 6}},
     {R::kDeathPictures, {313, 3}},
     {R::kQuestStateMarks, {443, 3}},
+    {R::kHurtPictures, {16, 2}},
 };
 
 static_assert(std::size(kRoles) == std::size_t(SInterfaceRole::kCount), "every role has its row");

@@ -84,6 +84,7 @@ enum class SInterfaceRole : uint8_t {
     kLoadSaveButtons,       // load, save and remove a saved game, each normal and pressed
     kDeathPictures,         // the death screen's three
     kQuestStateMarks,       // the journal's quest rows: solved, failed, active
+    kHurtPictures,          // over the portrait while the player is hurt: by a blow, by poison
     kCount
 };
 

@@ -655,6 +655,10 @@ public:
     void TalkToCreature(SMap& map, SCreature& creature) override;
     void ShowCreatureInfo(SMap& map, SCreature& creature) override;
     void MarkPictureInUse(uint16_t slot, uint8_t mark) override;
+    // The mark a creature's picture in that cache slot was last given on screen; 0 for none.
+    uint8_t PictureUseMark(uint16_t slot) const;
+    // The option that guards against harming peaceful creatures with spells: on until turned off.
+    bool m_warnOfPeaceful = true;
     // The monster rules' view of the game for a creature of the map; none while the game lacks a part.
     std::optional<SMonsterContext> monsterContext(SMap& map);
 
@@ -669,7 +673,8 @@ public:
     void StartWalk(SActingMonster& record);
     // True when the walk is over.
     bool StepMonster(SActingMonster& record);
-    // Inside the grid, a creature bound to an object stays in its section, and a place is free.
+    // Inside the grid, a creature bound to an object stays in its section, and the cell is one the
+    // creature may enter with a place free.
     bool CanStepTo(const SActingMonster& record, int fromX, int fromY, int toX, int toY) const;
     // From grid (x, y) one cell on, into another section's map when the cell lies there. False,
     // the creature staying where it was, when that map has no free creature id.
@@ -768,6 +773,10 @@ public:
     SCombatAnim m_currentStroke;
     // What the struck creature's rules read of the blow or the spell.
     SMonsterEventValues m_hitValues;
+    // By picture slot of the resource cache, the mark of the creature pictures shown.
+    std::vector<uint8_t> m_pictureUseMarks;
+    // The display number the next pile put on the grid in play gets; RenumberGrid starts it.
+    uint16_t m_nextPileNumber = 1;
     // The player cast the spell that lands (rather than a monster).
     uint32_t m_playerCast = 0;
 

@@ -247,9 +247,14 @@ bool SStateGame::advanceHurt(SCombatAnim& anim) {
             if (anim.frame == frames / 2) anim.returning = 1;
             m_viewStale = 1;
         }
+        // The overlay's drawing mode is the damage: none for a harmless blow.
+        if (anim.amount != 0)
+            m_portrait.SetInterfaceOverlay(m_game->InterfacePicture(SInterfaceRole::kHurtPictures, anim.poison),
+                                           anim.amount);
         ++anim.frame;
         return false;
     }
+    if (anim.amount != 0) m_portrait.ClearOverlay();
     if (anim.poison == 0) {
         m_fractionX = kCellCentre;
         m_fractionY = kCellCentre;

@@ -23,11 +23,14 @@ constexpr uint8_t kKeepSpriteTime = 5;
 
 }  // namespace
 
+// Every cell a walk crosses must be one the creature may enter: a diagonal step passes through a
+// cell beside its target, and that cell may be a wall.
 bool SStateGame::CanStepTo(const SActingMonster& record, int fromX, int fromY, int toX, int toY) const {
     const SMapCell* cell = GetCell(toX, toY);
     if (cell == nullptr || GetZoneMap(toX, toY) == nullptr) return false;
     if (OnSurface() && record.creature->ownerId != 0 && GetZoneMap(fromX, fromY) != GetZoneMap(toX, toY)) return false;
-    return cell->creatures[1] == 0;
+    const int side = toY < fromY ? 0 : toX > fromX ? 1 : toY > fromY ? 2 : 3;
+    return cell->creatures[1] == 0 && CanCreatureEnter(*record.creature, side, toX, toY);
 }
 
 bool SStateGame::MoveCreature(SActingMonster& record, int x, int y, int dx, int dy) {

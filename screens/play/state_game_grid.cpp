@@ -171,6 +171,7 @@ void SStateGame::RenumberGrid() {
             }
         }
     }
+    m_nextPileNumber = pileNumber;
 }
 
 // Each animated ground shows its next frame wherever a floor record shows its current one.

@@ -40,6 +40,8 @@ void SStateGame::RemoveCreatureFromCell(SMap& map, SCreature& creature) {
         } else if (cell->creatures[1] == creature.id) {
             cell->creatures[1] = 0;
         }
+        // The cell shows what it holds now: the one left, and the loot a dead creature dropped.
+        BuildCellView(x, y);
     }
     DeleteActingRecord(creature);
 }

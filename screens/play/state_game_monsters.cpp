@@ -38,7 +38,7 @@ std::optional<SMonsterContext> SStateGame::monsterContext(SMap& map) {
                            m_hitValues};
 }
 
-bool SStateGame::WarnsOfPeacefulTargets() const { return false; }
+bool SStateGame::WarnsOfPeacefulTargets() const { return m_warnOfPeaceful; }
 
 bool SStateGame::locateCreature(const SMap& map, const SCreature& creature, int& x, int& y) const {
     return m_grid != nullptr && m_grid->MapToGrid(map, creature.x, creature.y, x, y);
@@ -82,4 +82,13 @@ int SStateGame::attackSide(const SCreature& creature, int x, int y) const {
     return y > m_playerY ? 0 : 2;
 }
 void SStateGame::ShowCreatureInfo(SMap&, SCreature&) {}
-void SStateGame::MarkPictureInUse(uint16_t, uint8_t) {}
+void SStateGame::MarkPictureInUse(uint16_t slot, uint8_t mark) {
+    // Slot 0 is no picture.
+    if (slot == 0) return;
+    if (slot >= m_pictureUseMarks.size()) m_pictureUseMarks.resize(size_t(slot) + 1);
+    m_pictureUseMarks[slot] = mark;
+}
+
+uint8_t SStateGame::PictureUseMark(uint16_t slot) const {
+    return slot < m_pictureUseMarks.size() ? m_pictureUseMarks[slot] : 0;
+}

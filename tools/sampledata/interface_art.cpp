@@ -14,6 +14,20 @@ using R = SInterfaceRole;
 
 constexpr int kTileSize = 32;
 
+// Drops over the portrait: red for a blow, green for poison, on a transparent ground.
+SArtCanvas hurtPicture(bool poison, int size) {
+    SArtCanvas canvas(size, size);
+    const uint16_t colour = poison ? ArtColour(60, 170, 40) : ArtColour(190, 20, 20);
+    const double s = size / 40.0;
+    canvas.Disc(10 * s, 12 * s, 5 * s, colour);
+    canvas.Triangle(6 * s, 11 * s, 14 * s, 11 * s, 10 * s, 2 * s, colour);
+    canvas.Disc(28 * s, 22 * s, 4 * s, colour);
+    canvas.Triangle(25 * s, 21 * s, 31 * s, 21 * s, 28 * s, 14 * s, colour);
+    canvas.Disc(16 * s, 32 * s, 3 * s, colour);
+    canvas.Line(4 * s, 36 * s, 36 * s, 4 * s, 2 * s, ArtShade(colour, 70));
+    return canvas;
+}
+
 SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
     const int button = large ? 36 : 24, automapCell = large ? 16 : 8, choice = large ? 20 : 14;
     const uint16_t blue = ArtColour(70, 90, 140), green = ArtColour(60, 130, 70), red = ArtColour(160, 50, 40);
@@ -148,6 +162,8 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
         case R::kLoadSaveButtons:
         case R::kDeathPictures: return LoadSavePicture(role, index, large);
         case R::kQuestStateMarks: return QuestStateMark(index);
+        // Both screen classes share the records, so they fit the small portrait.
+        case R::kHurtPictures: return hurtPicture(index == 1, 40);
         case R::kCount: break;
     }
     return SArtCanvas(1, 1, kOutline);

@@ -13,6 +13,7 @@
 #include "tools/sampledata/sample_abilities.h"
 #include "tools/sampledata/sample_item_types.h"
 #include "tools/sampledata/sample_package.h"
+#include "tools/sampledata/sample_spells.h"
 
 namespace {
 
@@ -82,6 +83,7 @@ void AddSampleAfflictions(SSamplePackage& world) {
     for (const Race& race : kRaces) abilities.Add(recordOf<SAbility>(race.name, race.title, {race.effect}));
     AddSampleAbilities(abilities);
     SDiseaseTable diseases;
+    AddSpellDiseases(diseases);
     diseases.Add(
         recordOf<SDisease>(kCellarRot, "Cellar rot", {{kFortifyAttribute, kEndurance, -5}, {kFortifyHp, 0, -5}}));
     world.tables[SModuleTable::Abilities] =

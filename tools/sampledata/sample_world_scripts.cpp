@@ -5,6 +5,7 @@
 #include "data/named_script.h"
 #include "data/script_table.h"
 #include "tools/sampledata/game_script_commands.h"
+#include "tools/sampledata/sample_dungeon.h"
 #include "tools/sampledata/sample_ferry.h"
 #include "tools/sampledata/sample_package.h"
 #include "tools/sampledata/sample_quests.h"
@@ -66,5 +67,6 @@ void AddSampleWorldScripts(SSamplePackage& world) {
     SScriptTable scripts;
     for (const SSampleScript& sample : kScripts) AddWorldScript(scripts, sample.name, sample.listing);
     AddFerryScripts(scripts);
+    AddDungeonScripts(scripts);
     world.tables[SModuleTable::Scripts] = scripts.Write(world.version);
 }

@@ -65,6 +65,7 @@ void addMapObjectTypes(SSamplePackage& world) {
         types.Add(std::move(type));
     }
     AddAmbientTypes(types);
+    AddDungeonTypes(types);
     AddSampleCounterType(types, world);
     world.tables[SModuleTable::MapObjectTypes] =
         WriteOneRecord([&](SArchive& archive) { types.Write(archive, world.version); });

@@ -22,6 +22,7 @@
 #include "tools/sampledata/sample_scenes.h"
 #include "tools/sampledata/sample_skies.h"
 #include "tools/sampledata/sample_spell_vendor.h"
+#include "tools/sampledata/sample_spells.h"
 #include "tools/sampledata/sample_start_room.h"
 #include "tools/sampledata/sample_surface.h"
 #include "tools/sampledata/sample_village.h"
@@ -101,6 +102,8 @@ SSamplePackage SampleWorldPackage() {
     AddSpellVendorStock(items);
     AddAlchemyEffects(items);
     AddFirstPersonSprites(items);
+    AddSampleSpells(package, items);
+    AddDungeonItems(items);
     package.tables[SModuleTable::Items] = items.Write(package.version);
     AddSampleWorldTypes(package);
     AddSampleWorldScripts(package);
@@ -114,6 +117,7 @@ SSamplePackage SampleWorldPackage() {
     AddSampleChest(package.maps.back());
     AddAfflictionLoot(package.maps.back());
     package.maps.push_back(SampleDungeon());
+    AddDungeonEntrance(package.maps);
     AddAmbientPlaces(package.maps);
     PlaceSampleMerchants(package.maps);
     PlaceSpellVendor(package.maps);
@@ -134,6 +138,8 @@ SSamplePackage SampleResourcePackage() {
     AddVillagePictures(package);
     AddSampleKitPictures(package);
     AddFirstPersonPictures(package);
+    AddSpellPictures(package);
+    AddDungeonPictures(package);
     AddSampleSkies(package);
     return package;
 }

@@ -48,7 +48,11 @@ void SFaceCtrl::SetOverlay(uint32_t pictureIndex, uint32_t paletteIndex) {
 }
 
 void SFaceCtrl::SetMark(uint32_t keyed, uint32_t second) {
-    m_overlay = m_game->InterfacePicture(SInterfaceRole::kPortraitMarks, second ? 1 : 0);
+    SetInterfaceOverlay(m_game->InterfacePicture(SInterfaceRole::kPortraitMarks, second ? 1 : 0), keyed);
+}
+
+void SFaceCtrl::SetInterfaceOverlay(const SPictureEntry* picture, uint32_t keyed) {
+    m_overlay = picture;
     m_overlayPalette = nullptr;
     m_overlayKeyed = keyed;
     SetDirty();

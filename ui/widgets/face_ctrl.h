@@ -30,6 +30,8 @@ public:
     void SetOverlay(uint32_t pictureIndex, uint32_t paletteIndex);
     // The game's first or second portrait mark over the portrait.
     void SetMark(uint32_t keyed, uint32_t second);
+    // An interface picture over the portrait, drawn whole and keyed while `keyed` is not 0.
+    void SetInterfaceOverlay(const SPictureEntry* picture, uint32_t keyed);
     void ClearOverlay();
 
     // A pen-up on the control answers its id, unless an overlay shows.

@@ -12,7 +12,6 @@
 #include "data/map_objects/map_object_type_table.h"
 #include "data/player/equipment_slot.h"
 #include "data/spells/spell_type.h"
-#include "game/script/script_context.h"
 #include "screens/play/combat_fixture.h"
 
 namespace {
@@ -24,18 +23,7 @@ protected:
     void SetUp() override {
         CombatTest::SetUp();
         arrow.m_name.Set("bres_arrow");
-        game.m_script = std::make_unique<SScript>();
-        game.m_scriptContext = std::make_unique<SScriptContext>();
-        game.m_script->Init(game.m_scriptContext.get());
-        game.m_scriptContext->Init({&game.m_player, &game.m_npcTypes, &game.m_monsters, &game.m_mapObjectTypes,
-                                    &game.m_globals, &game.m_scriptTable, &game.m_spells, &game.m_items,
-                                    &game.m_diseases, game.m_random.get(), &game.m_soundTable, &game.m_packages},
-                                   *game.m_script);
-        SPlayerRules rules;
-        rules.random = game.m_random.get();
-        rules.items = &game.m_items;
-        rules.spells = &game.m_spells;
-        game.m_player.Attach(rules, nullptr, &play);
+        AttachScriptsAndPlayer();
     }
     SCombatAnim& Last() { return *play.CombatAnims().back(); }
     void Shoot(uint8_t id, int x, int y, int side) {

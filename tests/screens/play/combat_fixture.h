@@ -9,6 +9,7 @@
 #include "data/maps/creature.h"
 #include "data/maps/map.h"
 #include "engine/base/random.h"
+#include "game/script/script_context.h"
 #include "platform/headless/headless.h"
 #include "screens/play/play_world_fixture.h"
 
@@ -66,6 +67,21 @@ protected:
         record.startX = record.targetX = record.currentX = int8_t(x);
         record.startY = record.targetY = record.currentY = int8_t(y);
         return record;
+    }
+    // The script context and the player's rules, which blows and spells that land reach.
+    void AttachScriptsAndPlayer() {
+        game.m_script = std::make_unique<SScript>();
+        game.m_scriptContext = std::make_unique<SScriptContext>();
+        game.m_script->Init(game.m_scriptContext.get());
+        game.m_scriptContext->Init({&game.m_player, &game.m_npcTypes, &game.m_monsters, &game.m_mapObjectTypes,
+                                    &game.m_globals, &game.m_scriptTable, &game.m_spells, &game.m_items,
+                                    &game.m_diseases, game.m_random.get(), &game.m_soundTable, &game.m_packages},
+                                   *game.m_script);
+        SPlayerRules rules;
+        rules.random = game.m_random.get();
+        rules.items = &game.m_items;
+        rules.spells = &game.m_spells;
+        game.m_player.Attach(rules, nullptr, &play);
     }
     // Seeds the generator so that its next rolls of 100 pass the checks, in order.
     void RollsThat(const std::vector<std::function<bool(int)>>& checks) {

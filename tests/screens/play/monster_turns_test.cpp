@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "data/map_objects/map_object_type_table.h"
 #include "data/maps/creature_effects.h"
 #include "screens/play/combat_fixture.h"
 #include "screens/play/monster_steps.h"
@@ -172,6 +173,36 @@ TEST_F(MonsterTurnTest, aWalkTakesEightFramesOrFourWhenFast) {
         play.ClearActingMonsters();
         grid.Cell(10, 11) = {};
     }
+}
+
+// A diagonal step crosses the cell beside its target first; when that cell is a wall the walk ends
+// where it began instead of passing through the wall's corner.
+TEST_F(MonsterTurnTest, aDiagonalStepNeverCutsThroughAWallCorner) {
+    SMapObjectTypeTable types;
+    std::unique_ptr<SMapObjectType> wall = types.CreateType(5);
+    for (const bool walled : {false, true}) {
+        grid.Cell(12, 10) = {};
+        grid.Cell(13, 10) = {};
+        grid.Cell(12, 9) = {};
+        grid.Cell(12, 10).centreType = walled ? wall.get() : nullptr;
+        SActingMonster record = Record(kMelee, 13, 10);
+        record.action = Action::kCloseIn;
+        record.targetX = 12;
+        record.targetY = 9;
+        record.dx = -1;
+        record.dy = -1;
+        grid.sprites[record.creature->displaySlot].m_x = 32768;
+        grid.sprites[record.creature->displaySlot].m_y = 32768;
+        play.StartWalk(record);
+        for (int frames = 0; frames < 20 && !play.StepMonster(record); ++frames) {
+        }
+        EXPECT_EQ(grid.Cell(12, 10).creatures[0], 0) << "never inside the wall";
+        EXPECT_EQ(std::pair(int(record.currentX), int(record.currentY)), walled ? std::pair(13, 10) : std::pair(12, 9))
+            << (walled ? "walled" : "open");
+        grid.Cell(12, 9) = {};
+        grid.Cell(13, 10) = {};
+    }
+    grid.Cell(12, 10) = {};
 }
 
 // Below ground the walkers move with the player's step, all or none: one beside the player or one

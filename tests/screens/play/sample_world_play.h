@@ -15,7 +15,7 @@
 
 class SampleWorldPlayTest : public PlayDriverTest {
 protected:
-    PlayDriver& StartSampleWorld(uint32_t screenMode = 7) {
+    PlayDriver& StartSampleWorld(uint32_t screenMode = 7, SCharacterChoice choice = {.name = "Ayla"}) {
         PlayDriver& driver = Start(screenMode);
         std::string error;
         const bool written = WriteMusicPackage(SFileFolder(), error) && WriteSoundPackage(SFileFolder(), error) &&
@@ -24,8 +24,6 @@ protected:
         // As the menus do before a new game: the piece the room's world could not play is let go.
         driver.Game().m_music.Stop();
         StepCounter loading;
-        SCharacterChoice choice;
-        choice.name = "Ayla";
         EXPECT_TRUE(driver.Game().m_saveNames.NewGame(loading, choice, error)) << error;
         driver.Play().Enter(1, 0, 0, 0);
         driver.Frame();
