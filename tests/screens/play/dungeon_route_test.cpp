@@ -89,7 +89,7 @@ const SRouteStep kRoute[] = {
     {"burn the shaman with the missile spell", SDo::Cast, 0, 0, "base_dungeonshaman", "hurt base_dungeonshaman"},
     {"fight the shaman", SDo::Fight, 0, 0, "base_dungeonshaman", "dead base_dungeonshaman"},
     {"walk to the chest of the deepest room", SDo::WalkTo, 28, 26, "", "at 28 26"},
-    {"it waits for the quest's item", SDo::LootObject, kSouth, 0, "", "empty"},
+    {"take Ilse's locket from it", SDo::LootObject, kSouth, 0, "", "pack base_quest_silverlocket"},
     {"walk to the plate", SDo::WalkTo, 29, 25, "", "at 29 25"},
     {"step on it", SDo::Step, kNorth, 0, "", "map base_s0303"},
     {"arrive in Eastbrook's north-west quarter", SDo::Step, kSouth, 0, "", "at 11 11"},
