@@ -268,6 +268,7 @@ void drawShape(SArtCanvas& art, Shape shape, uint16_t colour) {
             art.Triangle(8, 14, 8, 22, 2, 14, colour);
             art.Fill(18, 22, 14, 10, dark);
             art.Fill(12, 32, 26, 8, colour);
+            break;
         case Shape::kLocket:
             // An oval on a broken chain.
             art.Line(14, 6, 25, 16, 1.5, light);
