@@ -2,6 +2,11 @@
 
 #include <sstream>
 
+#include "data/maps/creature.h"
+#include "data/maps/map.h"
+#include "data/monsters/monster.h"
+#include "game/feldmar2.h"
+#include "screens/conversation/state_dialog.h"
 #include "screens/creation/state_generate.h"
 #include "screens/inventory/state_inventory.h"
 #include "screens/loadsave/state_load_save.h"
@@ -280,6 +285,78 @@ Act ChooseListRow(int row) {
         if (t.Current()->m_child == box && box->m_ok.IsShown()) t.TapOn(box->m_ok);
         if (t.Current() == &t.Play()) t.Settle();
         return std::string();
+    };
+}
+
+Act TalkTo(std::string monster) {
+    return [monster](WalkthroughTest& t) {
+        constexpr int kAround[4][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            const SMap& map = *t.Play().m_currentMap;
+            const SCreature* person = nullptr;
+            for (int i = 0; i < map.Creatures().Count(); ++i)
+                if (map.Creatures()[i]->monster && map.Creatures()[i]->monster->m_name.Text() == monster)
+                    person = map.Creatures()[i];
+            if (person == nullptr) return "no " + monster + " here";
+            // The person walks about: up to the nearest side of the cell where it stands now.
+            const int x = person->x, y = person->y;
+            const int(&side)[2] = kAround[attempt % 4];
+            t.Walker().WalkTo(map.Name(), x + side[0], y + side[1]);
+            if (person->x != x || person->y != y || !t.Walker().Face(x, y).empty()) continue;
+            t.Act(kActionUse);
+            t.Frame();
+            if (t.FramesUntil(kConversationScreen, 5)) return std::string();
+            t.Settle();
+        }
+        return "could not get to talk to the " + monster;
+    };
+}
+
+Act AskAbout(std::string topic) {
+    return [topic](WalkthroughTest& t) {
+        auto* talk = dynamic_cast<SStateDialog*>(t.Current());
+        if (talk == nullptr) return std::string("no conversation is open");
+        for (const auto& button : talk->TopicButtons())
+            if (button->IsShown() && button->m_topic.Text() == topic) {
+                t.TapOn(*button);
+                t.Frame();
+                return std::string();
+            }
+        return "no topic " + topic;
+    };
+}
+
+Act Reply(int answer) {
+    return [answer](WalkthroughTest& t) {
+        auto* talk = dynamic_cast<SStateDialog*>(t.Current());
+        if (talk == nullptr) return std::string("no conversation is open");
+        // The answers wait behind the pages of the question.
+        for (int page = 0; page < 10 && talk->m_continue.IsShown(); ++page) t.TapOn(talk->m_continue);
+        for (int i = 0; i < 20 && !talk->m_answers[size_t(answer)].IsShown(); ++i) t.Frame();
+        if (!talk->m_answers[size_t(answer)].IsShown()) return std::string("no such answer is offered");
+        t.TapOn(talk->m_answers[size_t(answer)]);
+        t.Frame();
+        return std::string();
+    };
+}
+
+Act SayGoodbye() {
+    return [](WalkthroughTest& t) {
+        auto* talk = dynamic_cast<SStateDialog*>(t.Current());
+        if (talk == nullptr) return std::string("no conversation is open");
+        t.TapOn(talk->m_goodbye);
+        t.Frame();
+        if (t.Current() == &t.Play()) t.Settle();
+        return std::string();
+    };
+}
+
+Act CheckQuestActive(std::string quest) {
+    return [quest](WalkthroughTest& t) {
+        SPlayer& player = t.Game().m_player;
+        return player.HasQuest(quest.c_str()) && !player.IsQuestSolved(quest.c_str())
+                   ? std::string()
+                   : "the quest " + quest + " is not active";
     };
 }
 

@@ -79,6 +79,13 @@ std::function<std::string(WalkthroughTest&)> CheckQuestSolved(std::string quest)
 // Taps a control the current screen (or the play screen's open dialog) shows.
 std::function<std::string(WalkthroughTest&)> TapControl(std::function<const SCtrl&(WalkthroughTest&)> control);
 std::function<std::string(WalkthroughTest&)> Face(int x, int y);
+// Walks up to the person of that monster kind where it stands and uses it, until it talks.
+std::function<std::string(WalkthroughTest&)> TalkTo(std::string monster);
+// In a conversation: the topic of that caption, the question's answer (0 the first), goodbye.
+std::function<std::string(WalkthroughTest&)> AskAbout(std::string topic);
+std::function<std::string(WalkthroughTest&)> Reply(int answer);
+std::function<std::string(WalkthroughTest&)> SayGoodbye();
+std::function<std::string(WalkthroughTest&)> CheckQuestActive(std::string quest);
 // Picks the row of the open list dialog.
 std::function<std::string(WalkthroughTest&)> ChooseListRow(int row);
 // Plays on until the control shows.
