@@ -36,11 +36,15 @@ uint32_t SDialog::offerToCtrls(uint8_t input, uint16_t needed, Offer offer) {
 uint32_t SDialog::runCommand(uint32_t id, bool redrawAfter) {
     Draw();
     if (id == 0) return 0;
+    // A command may close this dialog, and its owner may delete it (the play screen's message
+    // boxes): nothing of it is read afterwards unless it is still shown, on the current screen or
+    // as that screen's open child.
+    SGameData* game = m_game;
+    SDialog* parent = m_parent;
     const uint32_t result = OnCommand(id);
-    // A command may have closed this dialog or switched screens; only a dialog still on the
-    // current screen is drawn again.
-    const SDialog* current = m_game->m_currentScreen;
-    if (redrawAfter && current != nullptr && (current == this || current == m_parent)) Draw();
+    const SDialog* current = game->m_currentScreen;
+    const bool stillShown = current != nullptr && (current == this || (current == parent && parent->m_child == this));
+    if (redrawAfter && stillShown) Draw();
     return result;
 }
 
