@@ -150,8 +150,9 @@ TEST_F(DialogTest, aKeyNoControlAnswersRedrawsOnlyDirtyPartsAndAnswers0) {
     EXPECT_EQ(log, (Log{"touched key 1", "clean key 1", "dialog draw", "touched draw"}));
 }
 
-// After a command the dialog draws again only while it, or the dialog that opened it, is the
-// current screen: a command that switched screens must not paint over the next one.
+// After a command the dialog draws again only while it is still shown: the current screen, or the
+// current screen's open child. A command that switched screens must not paint over the next one,
+// and one that closed the dialog (its owner may have deleted it) must not touch it again.
 TEST_F(DialogTest, aCommandRedrawsAgainOnlyOnTheCurrentScreen) {
     RecordingCtrl ctrl(log, "ctrl", kAllInput, 3);
     add(ctrl);
@@ -160,10 +161,12 @@ TEST_F(DialogTest, aCommandRedrawsAgainOnlyOnTheCurrentScreen) {
     dialog.m_parent = &screen;
     struct Case {
         SState* current;
+        bool open;  // the screen still has the dialog as its child
         int drawsAfterKey;
     };
-    for (Case c : {Case{&screen, 2}, Case{&other, 1}, Case{nullptr, 1}}) {
+    for (Case c : {Case{&screen, true, 2}, Case{&screen, false, 1}, Case{&other, true, 1}, Case{nullptr, true, 1}}) {
         game.m_currentScreen = c.current;
+        screen.m_child = c.open ? &dialog : nullptr;
         log.clear();
         dialog.OnKey(1);
         EXPECT_EQ(std::count(log.begin(), log.end(), "dialog draw"), c.drawsAfterKey);
