@@ -11,7 +11,6 @@
 #include "screens/inventory/state_inventory.h"
 #include "screens/loadsave/state_load_save.h"
 #include "support/text_ctrl_lines.h"
-#include "ui/dialogs/dialog_list.h"
 #include "ui/dialogs/dialog_message.h"
 
 namespace {
@@ -92,11 +91,6 @@ std::string WalkthroughTest::PlayDialog() {
     return "";
 }
 
-void WalkthroughTest::NoteWhatIsShown() {
-    m_reached.insert(ScreenName(Current()));
-    if (Current() == &Play() && !PlayDialog().empty()) m_reached.insert("dialog " + PlayDialog());
-}
-
 RouteWalker WalkthroughTest::Walker() {
     return RouteWalker(Play(), {[this](uint32_t action) { Act(action); }, [this] { return Settle(); }});
 }
@@ -106,7 +100,6 @@ void WalkthroughTest::PlayRoute(const std::vector<RouteStep>& route) {
         SCOPED_TRACE("step: " + step.action);
         const std::string why = step.act(*this);
         ASSERT_EQ(why, "") << "could not " << step.action;
-        NoteWhatIsShown();
         const RouteSight& sight = step.sight;
         if (sight.screen != ScreenId(0))
             ASSERT_EQ(ScreenName(Current()), ScreenName(Game().Screen(sight.screen))) << "after: " << step.action;
@@ -122,14 +115,6 @@ void WalkthroughTest::PlayRoute(const std::vector<RouteStep>& route) {
 }
 
 namespace route {
-
-Act TapSplash() {
-    return [](WalkthroughTest& t) {
-        t.Tap(120, 160);
-        t.Frame();
-        return std::string();
-    };
-}
 
 Act ChooseMenuRow(std::string row) {
     return [row](WalkthroughTest& t) {
@@ -241,7 +226,7 @@ Act CheckQuestSolved(std::string quest) {
     };
 }
 
-Act TapControl(std::function<const SCtrl&(WalkthroughTest&)> control) {
+Act TapControl(Pick control) {
     return [control](WalkthroughTest& t) {
         const SCtrl& ctrl = control(t);
         if (!ctrl.IsShown()) return std::string("the control is not shown");
@@ -251,40 +236,10 @@ Act TapControl(std::function<const SCtrl&(WalkthroughTest&)> control) {
     };
 }
 
-Act WaitUntilShown(std::function<const SCtrl&(WalkthroughTest&)> control) {
+Act WaitUntilShown(Pick control) {
     return [control](WalkthroughTest& t) {
         for (int i = 0; i < 3000 && !control(t).IsShown(); ++i) t.Frame();
         return control(t).IsShown() ? std::string() : std::string("the control never showed");
-    };
-}
-
-Act WatchFor(int frames) {
-    return [frames](WalkthroughTest& t) {
-        for (int i = 0; i < frames; ++i) t.Frame();
-        return std::string();
-    };
-}
-
-Act WaitWhile(std::string dialog) {
-    return [dialog](WalkthroughTest& t) {
-        for (int i = 0; i < 3000 && t.Current() == &t.Play() && t.PlayDialog() == dialog; ++i) t.Frame();
-        return t.PlayDialog() == dialog ? "the play screen still shows the " + dialog : std::string();
-    };
-}
-
-Act ChooseListRow(int row) {
-    return [row](WalkthroughTest& t) {
-        auto* box = dynamic_cast<SDialogList*>(t.Current() ? t.Current()->m_child : nullptr);
-        if (box == nullptr || box->m_list == nullptr) return std::string("no list is offered");
-        const SDialogListCtrl& list = *box->m_list;
-        if (row >= list.RowCount()) return std::string("the list has no such row");
-        const int rowHeight = int(list.m_rowHeight);
-        t.Tap(list.m_x + 10, list.m_y + rowHeight * (row - list.m_top) + rowHeight / 2);
-        t.Frame();
-        // A tap selects; Ok takes the row, where the list does not take it on the tap.
-        if (t.Current()->m_child == box && box->m_ok.IsShown()) t.TapOn(box->m_ok);
-        if (t.Current() == &t.Play()) t.Settle();
-        return std::string();
     };
 }
 
@@ -357,20 +312,6 @@ Act CheckQuestActive(std::string quest) {
         return player.HasQuest(quest.c_str()) && !player.IsQuestSolved(quest.c_str())
                    ? std::string()
                    : "the quest " + quest + " is not active";
-    };
-}
-
-Act Face(int x, int y) {
-    return [x, y](WalkthroughTest& t) { return t.Walker().Face(x, y); };
-}
-
-Act UseWhatIsAhead() {
-    return [](WalkthroughTest& t) {
-        t.Act(kActionUse);
-        // Whatever the use opens (a question, a conversation, a container) is the step's sight.
-        for (int i = 0; i < 100 && t.Current() == &t.Play() && t.Play().IsBusy(); ++i) t.Frame();
-        t.Frame();
-        return std::string();
     };
 }
 

@@ -3,7 +3,6 @@
 // the screens show, keys for walking, frames of the main loop in between. A route is a table of
 // steps, each an action and what the player should see after it.
 #include <functional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -50,50 +49,40 @@ public:
     std::string WhereThePlayerStands();
     // What the play screen waits on, by its sub-mode: "" in free play.
     std::string PlayDialog();
-    // Notes the screen and the play screen's dialog now shown as reached.
-    void NoteWhatIsShown();
 
-    std::string m_remembered;         // where the player stood when a step noted it
-    std::set<std::string> m_reached;  // "screen 4", "dialog potions": every one a step ended on
+    std::string m_remembered;  // where the player stood when a step noted it
 };
 
 // The steps the routes are written in.
 namespace route {
 
 using Act = std::function<std::string(WalkthroughTest&)>;
+// A control the step acts on or waits for, found when the step runs.
+using Pick = std::function<const SCtrl&(WalkthroughTest&)>;
 
-std::function<std::string(WalkthroughTest&)> TapSplash();
-std::function<std::string(WalkthroughTest&)> ChooseMenuRow(std::string row);
-std::function<std::string(WalkthroughTest&)> ReadTheIntro();
-std::function<std::string(WalkthroughTest&)> AcceptTheCharacter();
-std::function<std::string(WalkthroughTest&)> WalkTo(std::string map, int x, int y);
-std::function<std::string(WalkthroughTest&)> AnswerOk();
-std::function<std::string(WalkthroughTest&)> OpenTheMainMenu();
-std::function<std::string(WalkthroughTest&)> UseSlot(int slot);
-std::function<std::string(WalkthroughTest&)> AnswerYes();
+Act ChooseMenuRow(std::string row);
+Act ReadTheIntro();
+Act AcceptTheCharacter();
+Act WalkTo(std::string map, int x, int y);
+Act AnswerOk();
+Act OpenTheMainMenu();
+Act UseSlot(int slot);
+Act AnswerYes();
 // Taps the open message box's button of that answer (SDialogMessage::kPick, ...).
-std::function<std::string(WalkthroughTest&)> AnswerWith(uint32_t button);
-std::function<std::string(WalkthroughTest&)> NoteWhereThePlayerStands();
-std::function<std::string(WalkthroughTest&)> CheckThePlayerStandsWhereNoted();
-std::function<std::string(WalkthroughTest&)> CheckQuestSolved(std::string quest);
+Act AnswerWith(uint32_t button);
+Act NoteWhereThePlayerStands();
+Act CheckThePlayerStandsWhereNoted();
+Act CheckQuestSolved(std::string quest);
 // Taps a control the current screen (or the play screen's open dialog) shows.
-std::function<std::string(WalkthroughTest&)> TapControl(std::function<const SCtrl&(WalkthroughTest&)> control);
-std::function<std::string(WalkthroughTest&)> Face(int x, int y);
+Act TapControl(Pick control);
 // Walks up to the person of that monster kind where it stands and uses it, until it talks.
-std::function<std::string(WalkthroughTest&)> TalkTo(std::string monster);
+Act TalkTo(std::string monster);
 // In a conversation: the topic of that caption, the question's answer (0 the first), goodbye.
-std::function<std::string(WalkthroughTest&)> AskAbout(std::string topic);
-std::function<std::string(WalkthroughTest&)> Reply(int answer);
-std::function<std::string(WalkthroughTest&)> SayGoodbye();
-std::function<std::string(WalkthroughTest&)> CheckQuestActive(std::string quest);
-// Picks the row of the open list dialog.
-std::function<std::string(WalkthroughTest&)> ChooseListRow(int row);
+Act AskAbout(std::string topic);
+Act Reply(int answer);
+Act SayGoodbye();
+Act CheckQuestActive(std::string quest);
 // Plays on until the control shows.
-std::function<std::string(WalkthroughTest&)> WaitUntilShown(std::function<const SCtrl&(WalkthroughTest&)> control);
-// Frames of the main loop with nothing done.
-std::function<std::string(WalkthroughTest&)> WatchFor(int frames);
-// Plays on while the play screen shows that dialog.
-std::function<std::string(WalkthroughTest&)> WaitWhile(std::string dialog);
-std::function<std::string(WalkthroughTest&)> UseWhatIsAhead();
+Act WaitUntilShown(Pick control);
 
 }  // namespace route
