@@ -30,12 +30,12 @@ int sideOf(int dx, int dy) {
 
 // "base_s0303" as (3, 3); false for a map that is no surface section.
 bool sectionOf(const std::string& map, int& x, int& y) {
-    const size_t digits = map.size() >= 4 ? map.size() - 4 : 0;
-    if (map.size() < 5 || map.compare(0, 6, "base_s") != 0 || map.size() != 10) return false;
-    for (size_t i = digits; i < map.size(); ++i)
+    const std::string prefix = "base_s";
+    if (map.size() != prefix.size() + 4 || map.compare(0, prefix.size(), prefix) != 0) return false;
+    for (size_t i = prefix.size(); i < map.size(); ++i)
         if (map[i] < '0' || map[i] > '9') return false;
-    x = std::atoi(map.substr(digits, 2).c_str());
-    y = std::atoi(map.substr(digits + 2, 2).c_str());
+    x = std::atoi(map.substr(prefix.size(), 2).c_str());
+    y = std::atoi(map.substr(prefix.size() + 2, 2).c_str());
     return true;
 }
 
