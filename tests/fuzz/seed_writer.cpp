@@ -75,7 +75,10 @@ std::vector<uint8_t> picture(int format, int width, int height) {
     const int texels = format == 0 ? width * height : (width / 2) * (height / 2);
     std::vector<uint32_t> indices(size_t(std::max(texels, 0)));
     for (size_t i = 0; i < indices.size(); ++i) indices[i] = uint32_t(i % 5);
-    const std::vector<uint16_t> colours = {0x0000, 0xF800, 0x07E0, 0x001F, 0xFFFF};
+    // A block index names four table entries, so block pictures carry four times the colours.
+    const uint16_t shades[] = {0x0000, 0xF800, 0x07E0, 0x001F, 0xFFFF};
+    std::vector<uint16_t> colours(format == 0 ? 5 : 20);
+    for (size_t i = 0; i < colours.size(); ++i) colours[i] = shades[i % 5];
     return BuildPictureRecord(format, width, height, indices, colours);
 }
 
