@@ -95,8 +95,7 @@ std::string OutputFolder() {
 }
 
 void ExpectGolden(const char* name, const std::vector<uint16_t>& pixels, int width = kWidth, int height = kHeight) {
-    const std::filesystem::path golden = std::filesystem::path(__FILE__).parent_path() / "golden" /
-                                         (std::string(name) + ".png");
+    const std::filesystem::path golden = std::filesystem::path(BRIMVALE_GOLDEN_FOLDER) / (std::string(name) + ".png");
     const char* regenerate = std::getenv("BRIMVALE_REGENERATE_GOLDENS");
     if (regenerate && std::string(regenerate) == "1") {
         EXPECT_TRUE(WritePng(golden.string(), pixels, width, height, width)) << golden;
