@@ -188,7 +188,8 @@ std::string WalkthroughTest::MessageText() {
 }
 
 std::string WalkthroughTest::Settle() {
-    for (int i = 0; i < kBusyFrames && Current() == &Play() && Play().IsBusy(); ++i) Frame();
+    // A message or a question waits for the player, however long the frames run.
+    for (int i = 0; i < kBusyFrames && Current() == &Play() && Play().IsBusy() && MessageText().empty(); ++i) Frame();
     if (Current() != &Play()) return "the game went on to " + ScreenName(Current());
     if (Play().SubMode() == SPlaySubMode::kFree) return "";
     const std::string message = MessageText();
@@ -284,9 +285,14 @@ Act WalkTo(std::string map, int x, int y) {
 
 Act AnswerOk() {
     return [](WalkthroughTest& t) {
+        const std::string answered = t.MessageText();
+        // A box takes no key in the frame it opened in.
+        t.Frame();
         t.Press(platform::kVkReturn);
         t.Frame();
-        // What the answer set going (a fade, a journey) runs its course.
+        // The box goes within a few frames, and what the answer set going (a fade, a journey, the
+        // next message) runs its course.
+        for (int i = 0; i < kBusyFrames && !answered.empty() && t.MessageText() == answered; ++i) t.Frame();
         if (t.Current() == &t.Play()) t.Settle();
         return std::string();
     };
