@@ -1,21 +1,147 @@
 #include "walkthrough/walkthrough.h"
 
+#include <cstdlib>
+#include <memory>
 #include <sstream>
 
+#include "data/items/item_list.h"
+#include "data/items/item_type.h"
 #include "data/maps/creature.h"
 #include "data/maps/map.h"
+#include "data/maps/map_cell.h"
 #include "data/monsters/monster.h"
 #include "game/feldmar2.h"
+#include "screens/cards/state_card.h"
 #include "screens/conversation/state_dialog.h"
 #include "screens/creation/state_generate.h"
+#include "screens/interior/state_dialog_interior.h"
 #include "screens/inventory/state_inventory.h"
 #include "screens/loadsave/state_load_save.h"
+#include "screens/play/play_tables.h"
+#include "screens/shop/state_shop.h"
 #include "support/text_ctrl_lines.h"
 #include "ui/dialogs/dialog_message.h"
+#include "ui/widgets/button_ctrl.h"
+#include "ui/widgets/ctrl_message_button.h"
+#include "ui/widgets/items_ctrl.h"
+#include "ui/widgets/topic_button_ctrl.h"
 
 namespace {
 
 constexpr int kBusyFrames = 600;  // a step, a turn, a fade or a fight's blow ends well within these
+// Walking up to someone who walks about: the tries, and the steps and turns of one try.
+constexpr int kMostApproaches = 20;
+constexpr int kLongestChase = 30;
+constexpr int kLongestFight = 400;  // blows and approaches
+
+// The words a button shows, of whichever kind it is; empty for a picture alone.
+std::string captionOf(const SCtrl& ctrl) {
+    if (const auto* button = dynamic_cast<const SButtonCtrl*>(&ctrl)) return button->m_caption.Text();
+    if (const auto* topic = dynamic_cast<const STopicButtonCtrl*>(&ctrl)) return topic->m_topic.Text();
+    if (const auto* answer = dynamic_cast<const SCtrlMessageButton*>(&ctrl)) return answer->m_caption.Text();
+    return "";
+}
+
+// The shown control of that caption on the dialog, or on the nearest of those beneath it.
+const SCtrl* findCaption(const SDialog* dialog, const std::string& caption) {
+    if (dialog == nullptr) return nullptr;
+    if (const SCtrl* inner = findCaption(dialog->m_child, caption)) return inner;
+    for (int i = 0; i < dialog->m_ctrls.Count(); ++i)
+        if (const SCtrl* ctrl = dialog->m_ctrls[i]; ctrl->IsShown() && captionOf(*ctrl) == caption) return ctrl;
+    return nullptr;
+}
+
+// Taps the cell of the grid's entry, away from its corner (which asks to equip); false when the
+// entry is not on the page shown.
+bool tapEntry(WalkthroughTest& t, const SItemsCtrl& grid, int index) {
+    const int onPage = index - grid.m_first;
+    if (onPage < 0 || onPage >= int(grid.m_columns * grid.m_rows)) return false;
+    const int column = onPage % int(grid.m_columns), row = onPage / int(grid.m_columns);
+    t.Tap(grid.m_originX + column * int(grid.m_cellW + grid.m_pieceW) + int(grid.m_cellW) * 3 / 4,
+          grid.m_originY + row * int(grid.m_cellH + grid.m_pieceH) + int(grid.m_cellH) * 3 / 4);
+    t.Frame();
+    return true;
+}
+
+// The grid's first entry of that item type, or -1.
+int entryOfType(const SItemsCtrl& grid, const std::string& itemType) {
+    for (int i = 0; i < grid.EntryCount(); ++i)
+        if (grid.Entry(i)->type != nullptr && grid.Entry(i)->type->m_name.Text() == itemType) return i;
+    return -1;
+}
+
+SStateInventory& inventoryOf(WalkthroughTest& t) {
+    return static_cast<SStateInventory&>(*t.Game().Screen(kInventoryScreen));
+}
+
+// Taps the inventory's entry of that type, paging on until its page shows; false when it has none.
+bool tapInventoryEntry(WalkthroughTest& t, const std::string& itemType) {
+    SStateInventory& inventory = inventoryOf(t);
+    const int entry = entryOfType(inventory.m_grid, itemType);
+    if (entry < 0) return false;
+    for (int page = 0; page < 20 && !tapEntry(t, inventory.m_grid, entry); ++page) {
+        if (!inventory.m_nextPage.IsShown()) return false;
+        t.TapOn(inventory.m_nextPage);
+    }
+    return inventory.SelectedEntry() == inventory.m_grid.Entry(entry);
+}
+
+// The creature of that monster kind on the current map, or null.
+const SCreature* creatureOf(WalkthroughTest& t, const std::string& monster) {
+    const SMap* map = t.Play().m_currentMap;
+    for (int i = 0; map != nullptr && i < map->Creatures().Count(); ++i)
+        if (map->Creatures()[i]->monster && map->Creatures()[i]->monster->m_name.Text() == monster)
+            return map->Creatures()[i];
+    return nullptr;
+}
+
+// The grid cell the creature stands in; false when it is on none.
+bool gridCellOf(WalkthroughTest& t, const SCreature& creature, int& x, int& y) {
+    for (y = 0; y < SStateGame::kGridSize; ++y)
+        for (x = 0; x < SStateGame::kGridSize; ++x)
+            if (const SMapCell* cell = t.Play().GetCell(x, y);
+                cell && (cell->creatures[0] == creature.id || cell->creatures[1] == creature.id))
+                return true;
+    return false;
+}
+
+// The map's own cell of a grid cell.
+int mapCell(WalkthroughTest& t, int gridCell) {
+    return t.Play().m_currentMap && t.Play().m_currentMap->IsSurface() ? gridCell - 7 : gridCell;
+}
+
+// A walker that gives up as soon as the creature leaves the cell where it stood when the walk
+// began, or when the chase grows long: the way is then planned anew to where the creature stands.
+RouteWalker chaseWalker(WalkthroughTest& t, const SCreature& creature) {
+    const int x = creature.x, y = creature.y;
+    auto moves = std::make_shared<int>(0);
+    return RouteWalker(t.Play(), {[&t](uint32_t action) { t.Act(action); },
+                                  [&t, &creature, x, y, moves] {
+                                      if (std::string why = t.Settle(); !why.empty()) return why;
+                                      if (creature.x != x || creature.y != y) return std::string("it moved on");
+                                      return ++*moves > kLongestChase ? std::string("the chase is long")
+                                                                      : std::string();
+                                  }});
+}
+
+// Walks up to the creature and faces it, from the side of its cell nearest the player, or from the
+// given side; false when the creature moved on first.
+bool approach(WalkthroughTest& t, const SCreature& creature, int side = -1) {
+    SStateGame& play = t.Play();
+    const int x = creature.x, y = creature.y;
+    if (side < 0) {
+        const auto distance = [&](int s) {
+            return std::abs(x + play_tables::kSideDx[s] - mapCell(t, play.m_playerX)) +
+                   std::abs(y + play_tables::kSideDy[s] - mapCell(t, play.m_playerY));
+        };
+        side = 0;
+        for (int s = 1; s < 4; ++s)
+            if (distance(s) < distance(side)) side = s;
+    }
+    const std::string map = play.m_currentMap->Name();
+    chaseWalker(t, creature).WalkTo(map, x + play_tables::kSideDx[side], y + play_tables::kSideDy[side]);
+    return creature.x == x && creature.y == y && t.Walker().Face(x, y).empty();
+}
 
 }  // namespace
 
@@ -54,13 +180,16 @@ std::string WalkthroughTest::ScreenName(const SState* screen) {
 }
 
 std::string WalkthroughTest::MessageText() {
+    // The innermost open dialog: a dialog over the screen may open its own message.
     const SDialog* child = Current() ? Current()->m_child : nullptr;
+    while (child != nullptr && child->m_child != nullptr) child = child->m_child;
     const auto* box = dynamic_cast<const SDialogMessage*>(child);
     return box == nullptr || box->m_textCtrl == nullptr ? "" : TextCtrlLines(*box->m_textCtrl);
 }
 
 std::string WalkthroughTest::Settle() {
-    for (int i = 0; i < kBusyFrames && Current() == &Play() && Play().IsBusy(); ++i) Frame();
+    // A message or a question waits for the player, however long the frames run.
+    for (int i = 0; i < kBusyFrames && Current() == &Play() && Play().IsBusy() && MessageText().empty(); ++i) Frame();
     if (Current() != &Play()) return "the game went on to " + ScreenName(Current());
     if (Play().SubMode() == SPlaySubMode::kFree) return "";
     const std::string message = MessageText();
@@ -102,7 +231,8 @@ void WalkthroughTest::PlayRoute(const std::vector<RouteStep>& route) {
         ASSERT_EQ(why, "") << "could not " << step.action;
         const RouteSight& sight = step.sight;
         if (sight.screen != ScreenId(0))
-            ASSERT_EQ(ScreenName(Current()), ScreenName(Game().Screen(sight.screen))) << "after: " << step.action;
+            ASSERT_EQ(ScreenName(Current()), ScreenName(Game().Screen(sight.screen)))
+                << "after: " << step.action << ", the message reads: " << MessageText();
         if (!sight.map.empty()) {
             ASSERT_NE(Play().m_currentMap, nullptr);
             ASSERT_EQ(std::string(Play().m_currentMap->Name()), sight.map) << "after: " << step.action;
@@ -155,9 +285,14 @@ Act WalkTo(std::string map, int x, int y) {
 
 Act AnswerOk() {
     return [](WalkthroughTest& t) {
+        const std::string answered = t.MessageText();
+        // A box takes no key in the frame it opened in.
+        t.Frame();
         t.Press(platform::kVkReturn);
         t.Frame();
-        // What the answer set going (a fade, a journey) runs its course.
+        // The box goes within a few frames, and what the answer set going (a fade, a journey, the
+        // next message) runs its course.
+        for (int i = 0; i < kBusyFrames && !answered.empty() && t.MessageText() == answered; ++i) t.Frame();
         if (t.Current() == &t.Play()) t.Settle();
         return std::string();
     };
@@ -165,10 +300,8 @@ Act AnswerOk() {
 
 Act OpenTheMainMenu() {
     return [](WalkthroughTest& t) {
-        t.TapOn(t.Play().m_portrait);
-        if (!t.FramesUntil(kInventoryScreen, 20)) return std::string("the portrait opened no inventory");
-        auto& inventory = static_cast<SStateInventory&>(*t.Game().Screen(kInventoryScreen));
-        t.TapOn(inventory.m_mainMenu);
+        if (std::string why = OpenTheInventory()(t); !why.empty()) return why;
+        t.TapOn(inventoryOf(t).m_mainMenu);
         return std::string(t.FramesUntil(kMainMenuScreen, 20) ? "" : "the inventory's menu button led nowhere");
     };
 }
@@ -245,19 +378,11 @@ Act WaitUntilShown(Pick control) {
 
 Act TalkTo(std::string monster) {
     return [monster](WalkthroughTest& t) {
-        constexpr int kAround[4][2] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};
-        for (int attempt = 0; attempt < 20; ++attempt) {
-            const SMap& map = *t.Play().m_currentMap;
-            const SCreature* person = nullptr;
-            for (int i = 0; i < map.Creatures().Count(); ++i)
-                if (map.Creatures()[i]->monster && map.Creatures()[i]->monster->m_name.Text() == monster)
-                    person = map.Creatures()[i];
+        for (int attempt = 0; attempt < kMostApproaches; ++attempt) {
+            const SCreature* person = creatureOf(t, monster);
             if (person == nullptr) return "no " + monster + " here";
-            // The person walks about: up to the nearest side of the cell where it stands now.
-            const int x = person->x, y = person->y;
-            const int(&side)[2] = kAround[attempt % 4];
-            t.Walker().WalkTo(map.Name(), x + side[0], y + side[1]);
-            if (person->x != x || person->y != y || !t.Walker().Face(x, y).empty()) continue;
+            // The person walks about: up to the nearest free side of the cell where it stands now.
+            if (!approach(t, *person)) continue;
             t.Act(kActionUse);
             t.Frame();
             if (t.FramesUntil(kConversationScreen, 5)) return std::string();
@@ -312,6 +437,210 @@ Act CheckQuestActive(std::string quest) {
         return player.HasQuest(quest.c_str()) && !player.IsQuestSolved(quest.c_str())
                    ? std::string()
                    : "the quest " + quest + " is not active";
+    };
+}
+
+Act UseFrom(std::string map, int fromX, int fromY, int x, int y) {
+    return [map, fromX, fromY, x, y](WalkthroughTest& t) {
+        RouteWalker walker = t.Walker();
+        if (std::string why = walker.WalkTo(map, fromX, fromY); !why.empty()) return why;
+        if (std::string why = walker.Face(x, y); !why.empty()) return why;
+        t.Act(kActionUse);
+        t.Frame();
+        // Whatever the use set going (a door swinging, a screen handed over) runs its course.
+        if (t.Current() == &t.Play()) t.Settle();
+        return std::string();
+    };
+}
+
+Act TapButton(std::string caption) {
+    return [caption](WalkthroughTest& t) {
+        const SCtrl* button = findCaption(t.Current(), caption);
+        if (button == nullptr) return "no button " + caption + " is shown";
+        t.TapOn(*button);
+        t.Frame();
+        if (t.Current() == &t.Play()) t.Settle();
+        return std::string();
+    };
+}
+
+Act Buy(std::string itemType) {
+    return [itemType](WalkthroughTest& t) {
+        auto& shop = static_cast<SStateShop&>(*t.Game().Screen(kShopScreen));
+        if (t.Current() != &shop) return std::string("the shop is not open");
+        const int entry = entryOfType(shop.m_grid, itemType);
+        if (entry < 0 || !tapEntry(t, shop.m_grid, entry)) return "no " + itemType + " is on offer";
+        const uint32_t gold = t.Game().m_player.Gold();
+        const int owned = t.Game().m_player.CountOwnedItemsByName(itemType.c_str());
+        t.TapOn(shop.m_buy);
+        if (t.Game().m_player.CountOwnedItemsByName(itemType.c_str()) != owned + 1)
+            return std::string("nothing was bought");
+        return t.Game().m_player.Gold() < gold ? std::string() : std::string("the gold did not drop");
+    };
+}
+
+Act SleepFor(int hours) {
+    return [hours](WalkthroughTest& t) {
+        auto& inn = static_cast<SStateDialogInterior&>(*t.Game().Screen(kInteriorScreen));
+        const uint32_t minutes = t.Play().GameMinutes();
+        if (std::string why = AnswerWith(SDialogMessage::kYes)(t); !why.empty()) return why;
+        // An hour of the rest's count passes in a second of the clock.
+        for (int i = 0; i < 100 * hours && !inn.m_rest.m_continue.IsShown(); ++i) t.Frame();
+        if (!inn.m_rest.m_continue.IsShown()) return std::string("the rest never ended");
+        const uint32_t passed = t.Play().GameMinutes() - minutes;
+        return passed == uint32_t(hours) * 60 ? "" : std::to_string(passed) + " minutes passed";
+    };
+}
+
+const SCtrl& ShopBackButton(WalkthroughTest& t) {
+    return static_cast<SStateShop&>(*t.Game().Screen(kShopScreen)).m_back;
+}
+
+const SCtrl& RestContinueButton(WalkthroughTest& t) {
+    return static_cast<SStateDialogInterior&>(*t.Game().Screen(kInteriorScreen)).m_rest.m_continue;
+}
+
+const SCtrl& InnLeaveButton(WalkthroughTest& t) {
+    return static_cast<SStateDialogInterior&>(*t.Game().Screen(kInteriorScreen)).m_leave;
+}
+
+const SCtrl& PlayRestButton(WalkthroughTest& t) { return t.Play().m_actionButtons[3]; }
+
+const SCtrl& PlayRestContinueButton(WalkthroughTest& t) { return t.Play().m_rest.m_continue; }
+
+const SCtrl& CardBetAcceptButton(WalkthroughTest& t) {
+    return static_cast<SStateDialog&>(*t.Game().Screen(kConversationScreen)).m_cardBet.m_accept;
+}
+
+const SCtrl& CardGiveUpButton(WalkthroughTest& t) {
+    return static_cast<SStateCard&>(*t.Game().Screen(kCardGameScreen)).m_giveUp;
+}
+
+const SCtrl& InventoryUseButton(WalkthroughTest& t) { return inventoryOf(t).m_use; }
+
+const SCtrl& InventoryCloseButton(WalkthroughTest& t) { return inventoryOf(t).m_close; }
+
+const SCtrl& AlchemyCloseButton(WalkthroughTest& t) { return inventoryOf(t).m_alchemy.m_close; }
+
+Act WaitForTheDeal() {
+    return [](WalkthroughTest& t) {
+        auto& table = static_cast<SStateCard&>(*t.Game().Screen(kCardGameScreen));
+        for (int i = 0; i < kBusyFrames && t.Current() == &table && !table.CanPlay(); ++i) t.Frame();
+        return table.CanPlay() ? std::string() : std::string("the player's turn never came");
+    };
+}
+
+Act SneakUpBehind(std::string monster) {
+    return [monster](WalkthroughTest& t) {
+        for (int attempt = 0; attempt < kMostApproaches; ++attempt) {
+            const SCreature* person = creatureOf(t, monster);
+            if (person == nullptr) return "no " + monster + " here";
+            // Behind the person is the side it looks away from; the player looks the same way.
+            const uint32_t quarter = (person->state & SCreature::kFacing) >> 3;
+            const int ahead = int(play_tables::kSideByQuarter[(4 - quarter) % 4]);
+            if (!approach(t, *person, (ahead + 2) % 4) || ((person->state & SCreature::kFacing) >> 3) != quarter)
+                continue;
+            t.Act(kActionUse);
+            t.Frame();
+            t.Frame();
+            if (t.PlayDialog() == "steal question") return std::string();
+            t.Settle();
+        }
+        return "could not get behind the " + monster;
+    };
+}
+
+Act OpenTheInventory() {
+    return [](WalkthroughTest& t) {
+        t.TapOn(t.Play().m_portrait);
+        return std::string(t.FramesUntil(kInventoryScreen, 20) ? "" : "the portrait opened no inventory");
+    };
+}
+
+Act ChooseInThePack(std::string itemType) {
+    return [itemType](WalkthroughTest& t) {
+        SStateInventory& inventory = inventoryOf(t);
+        // The Drop button turns a container's view back to the pack.
+        if (inventory.ContainerView()) t.TapOn(inventory.m_drop);
+        return tapInventoryEntry(t, itemType) ? std::string() : "the pack holds no " + itemType;
+    };
+}
+
+Act Take(std::string itemType) {
+    return [itemType](WalkthroughTest& t) {
+        SStateInventory& inventory = inventoryOf(t);
+        // The Take button turns the pack's view to the container's.
+        if (!inventory.ContainerView()) t.TapOn(inventory.m_take);
+        if (!tapInventoryEntry(t, itemType)) return "there is no " + itemType + " to take";
+        const int owned = t.Game().m_player.CountOwnedItemsByName(itemType.c_str());
+        t.TapOn(inventory.m_take);
+        return t.Game().m_player.CountOwnedItemsByName(itemType.c_str()) > owned ? std::string()
+                                                                                 : "the " + itemType + " was not taken";
+    };
+}
+
+Act Brew(std::string potion) {
+    return [potion](WalkthroughTest& t) {
+        SDialogAlchemy& alchemy = inventoryOf(t).m_alchemy;
+        if (inventoryOf(t).m_child != &alchemy) return std::string("the alchemy dialog is not open");
+        t.TapOn(alchemy.m_slots[0].next);
+        if (alchemy.m_potions.RowCount() == 0) return std::string("the ingredient makes no potion");
+        const int potions = t.Game().m_player.CountOwnedItemsByName(potion.c_str());
+        t.TapOn(alchemy.m_create);
+        return t.Game().m_player.CountOwnedItemsByName(potion.c_str()) > potions ? std::string()
+                                                                                 : "no " + potion + " was brewed";
+    };
+}
+
+Act GoDownAt(std::string map, int x, int y) {
+    return [map, x, y](WalkthroughTest& t) {
+        const std::string why = t.Walker().WalkTo(map, x, y);
+        const bool elsewhere = t.Play().m_currentMap && map != t.Play().m_currentMap->Name();
+        return elsewhere ? std::string() : why.empty() ? std::string("the way led nowhere") : why;
+    };
+}
+
+Act Defeat(std::string monster) {
+    return [monster](WalkthroughTest& t) {
+        for (int blow = 0; blow < kLongestFight; ++blow) {
+            if (t.Current() != &t.Play()) return "the game went on to " + t.ScreenName(t.Current());
+            // What the fight has to say (a poisoned wound, a level gained) is read and put away.
+            if (t.Play().SubMode() == SPlaySubMode::kMessage) AnswerOk()(t);
+            const SCreature* foe = creatureOf(t, monster);
+            if (foe == nullptr) return std::string();
+            int x = 0, y = 0;
+            if (!gridCellOf(t, *foe, x, y)) return "the " + monster + " is nowhere near";
+            if (std::abs(x - t.Play().m_playerX) + std::abs(y - t.Play().m_playerY) == 1) {
+                t.Walker().Face(mapCell(t, x), mapCell(t, y));
+                t.Act(kActionAttack);
+                t.Frame();
+                t.Settle();
+                continue;
+            }
+            approach(t, *foe);
+        }
+        return "the " + monster + " still stands";
+    };
+}
+
+Act WalkToThePileWith(std::string itemType) {
+    return [itemType](WalkthroughTest& t) {
+        SStateGame& play = t.Play();
+        int bestX = -1, bestY = -1;
+        for (int y = 0; y < SStateGame::kGridSize; ++y)
+            for (int x = 0; x < SStateGame::kGridSize; ++x) {
+                const SMapCell* cell = play.GetCell(x, y);
+                const SItemList* pile = cell ? play.FindItemListAt(x, y, uint8_t(cell->containerId)) : nullptr;
+                bool holds = false;
+                for (int i = 0; pile != nullptr && i < pile->Count(); ++i)
+                    holds = holds || pile->At(i)->m_type->m_name.Text() == itemType;
+                const auto distance = [&](int cx, int cy) {
+                    return std::abs(cx - play.m_playerX) + std::abs(cy - play.m_playerY);
+                };
+                if (holds && (bestX < 0 || distance(x, y) < distance(bestX, bestY))) bestX = x, bestY = y;
+            }
+        if (bestX < 0) return "no pile holds " + itemType;
+        return t.Walker().WalkTo(play.m_currentMap->Name(), mapCell(t, bestX), mapCell(t, bestY));
     };
 }
 

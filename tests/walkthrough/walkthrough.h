@@ -86,3 +86,52 @@ Act CheckQuestActive(std::string quest);
 Act WaitUntilShown(Pick control);
 
 }  // namespace route
+
+// The errands of Eastbrook and the dungeon below the cellar.
+namespace route {
+
+// Walks to (fromX, fromY) of the map, turns to the neighbouring cell (x, y) and uses what is there
+// with the hand that is active.
+Act UseFrom(std::string map, int fromX, int fromY, int x, int y);
+// Taps the shown button of that caption (a topic, a service, a menu entry, a message's answer) on
+// the innermost open dialog, else on those beneath it.
+Act TapButton(std::string caption);
+// In the shop: chooses the first item of that type on offer and buys it, and the gold drops.
+Act Buy(std::string itemType);
+// Says yes to the room and sleeps until the rest's report, and the clock moves on by the hours.
+Act SleepFor(int hours);
+
+// At the card table: frames until the hands are dealt and the player's turn has come.
+Act WaitForTheDeal();
+// Stands behind the person of that monster kind, who carries goods, and uses it: the steal
+// question.
+Act SneakUpBehind(std::string monster);
+// Opens the inventory by the portrait, on the pack and the pile the player stands on.
+Act OpenTheInventory();
+// In the inventory: the first item of that type in the pack chosen; taken from the pile or
+// container beside the pack into it.
+Act ChooseInThePack(std::string itemType);
+Act Take(std::string itemType);
+// In the alchemy dialog: the first ingredient in the first slot, and the potion of that type it
+// makes brewed.
+Act Brew(std::string potion);
+// Walks onto the cell of the map and on into the place it leads to.
+Act GoDownAt(std::string map, int x, int y);
+// Attacks the monster of that kind, stepping up to it as it moves, until it is dead.
+Act Defeat(std::string monster);
+// Walks onto the pile nearest the player that holds an item of that type.
+Act WalkToThePileWith(std::string itemType);
+
+// The picture buttons the errands tap.
+const SCtrl& ShopBackButton(WalkthroughTest& t);
+const SCtrl& RestContinueButton(WalkthroughTest& t);
+const SCtrl& InnLeaveButton(WalkthroughTest& t);
+const SCtrl& PlayRestButton(WalkthroughTest& t);
+const SCtrl& PlayRestContinueButton(WalkthroughTest& t);
+const SCtrl& CardBetAcceptButton(WalkthroughTest& t);
+const SCtrl& CardGiveUpButton(WalkthroughTest& t);
+const SCtrl& InventoryUseButton(WalkthroughTest& t);
+const SCtrl& InventoryCloseButton(WalkthroughTest& t);
+const SCtrl& AlchemyCloseButton(WalkthroughTest& t);
+
+}  // namespace route
