@@ -73,7 +73,7 @@ const SSampleItemType kKitItems[] = {
     {"base_alc_powerberries", "Power berries", kItemIngredient, 1, 2},
     {"base_alc_purplefairyring", "Purple fairy ring", kItemIngredient, 1, 2},
     {"base_key_lockpickbeginner", "Beginner's lockpick", kItemKey, kKeySubtypeLockpick, 10},
-    {"base_scrdisarm", "Scroll of disarming", kItemMagic, kMagicScroll, 30},
+    {"base_scrdisarm", "Disarming", kItemMagic, kMagicScroll, 30},
     {"base_robe_clothcape", "Cloth cape", kItemLightArmour, kArmourCloak, 10},
 };
 
