@@ -129,6 +129,22 @@ TEST_F(SampleWorldPackagesTest, magicItemsLeaveTheWordForTheirKindToTheGame) {
     EXPECT_GT(named, 0);
 }
 
+// A new character's weapons deal blows, and the blades train and strike with Light Weapon, the
+// skill that gives the short sword.
+TEST_F(SampleWorldPackagesTest, theKitsWeaponsDealDamageAndTheBladesAreLight) {
+    int weapons = 0;
+    for (int i = 0; i < game.m_items.ItemTypeCount(); ++i) {
+        const SItemType& type = *game.m_items.ItemTypeAt(i);
+        if (type.m_class != kItemWeapon) continue;
+        ++weapons;
+        EXPECT_GT(type.m_minDamage, 0) << type.m_name.Text();
+        EXPECT_GE(type.m_maxDamage, type.m_minDamage) << type.m_name.Text();
+    }
+    EXPECT_GT(weapons, 0);
+    for (const char* blade : {"base_weap_shortswordcheap", "base_weap_dirkcheap"})
+        EXPECT_NE(game.m_items.FindItemType(blade)->m_flags & kItemLightWeapon, 0) << blade;
+}
+
 // The cellar: walls round a floor, meeting in the corners and jutting in east of the start, a
 // closed door in the north wall with a banner west of it and a sign east of it, a pile and a
 // goblin between the door and the start, which faces north.

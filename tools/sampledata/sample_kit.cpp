@@ -143,6 +143,15 @@ constexpr const char* kChest[] = {
 // Blocking is skill 1; the book raises it by 2.
 constexpr uint8_t kBlockSkill = 1;
 constexpr int16_t kBookLesson = 2;
+// What the kit's weapons deal a blow: enough that the cellar's goblin falls in a few.
+struct KitWeapon {
+    const char* item;
+    uint16_t minDamage, maxDamage;
+};
+constexpr KitWeapon kKitWeapons[] = {
+    {"base_weap_shortswordcheap", 2, 5}, {"base_weap_dirkcheap", 1, 4}, {"base_weap_greatcudgel2", 3, 7},
+    {"base_weap_shortbowcheap", 2, 5},   {"base_quiver_cheap", 1, 3},
+};
 // A full wand of Sparks throws the burning hand this many times before it needs recharging.
 constexpr int16_t kSparksCharges = 5;
 
@@ -162,6 +171,11 @@ void addKitTypes(SItemDatabase& items) {
     AddSampleItemTypes(items, kKitItems);
     if (SItemType* book = items.FindItemType("base_book_blocking"))
         book->m_effects = oneEffect(kEffectFortifySkill, kBookLesson, kBlockSkill, "");
+    for (const KitWeapon& weapon : kKitWeapons)
+        if (SItemType* type = items.FindItemType(weapon.item)) {
+            type->m_minDamage = weapon.minDamage;
+            type->m_maxDamage = weapon.maxDamage;
+        }
     if (SItemType* wand = items.FindItemType("base_wand_sparks"))
         wand->m_effects = oneEffect(kEffectCastSpell, kSparksCharges, 0, "base_spellburninghand");
     // The spellbook of the kit teaches the Feather spell wherever the world has it.
