@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "data/items/item_classes.h"
+#include "data/items/item_type.h"
 #include "data/map_objects/map_object_type.h"
 #include "data/maps/map.h"
 #include "data/maps/map_cell.h"
@@ -107,6 +109,40 @@ TEST_F(SampleWorldPackagesTest, everyPictureTheWorldNamesIsInThePicturePackage) 
     }
     for (const char* item : {"base_water", "base_money_100", "base_alc_alkieberries"})
         EXPECT_NE(game.m_items.FindItemType(item)->m_pictureSlot, 0u) << item;
+}
+
+// The game names a scroll "Scroll of ...", a wand "Wand of ..." and a spellbook "Spellbook of ...":
+// the world gives them the spell's words alone, so that no name says its kind twice.
+TEST_F(SampleWorldPackagesTest, magicItemsLeaveTheWordForTheirKindToTheGame) {
+    int named = 0;
+    for (int i = 0; i < game.m_items.ItemTypeCount(); ++i) {
+        const SItemType& type = *game.m_items.ItemTypeAt(i);
+        if (type.m_class != kItemMagic) continue;
+        SString shown;
+        type.GetDisplayName(nullptr, shown, false, game.m_spells);
+        const std::string name = shown.Text();
+        const std::string kind = name.substr(0, name.find(' '));
+        if (kind.empty()) continue;
+        ++named;
+        EXPECT_EQ(name.find(kind, kind.size()), std::string::npos) << type.m_name.Text() << ": " << name;
+    }
+    EXPECT_GT(named, 0);
+}
+
+// A new character's weapons deal blows, and the blades train and strike with Light Weapon, the
+// skill that gives the short sword.
+TEST_F(SampleWorldPackagesTest, theKitsWeaponsDealDamageAndTheBladesAreLight) {
+    int weapons = 0;
+    for (int i = 0; i < game.m_items.ItemTypeCount(); ++i) {
+        const SItemType& type = *game.m_items.ItemTypeAt(i);
+        if (type.m_class != kItemWeapon) continue;
+        ++weapons;
+        EXPECT_GT(type.m_minDamage, 0) << type.m_name.Text();
+        EXPECT_GE(type.m_maxDamage, type.m_minDamage) << type.m_name.Text();
+    }
+    EXPECT_GT(weapons, 0);
+    for (const char* blade : {"base_weap_shortswordcheap", "base_weap_dirkcheap"})
+        EXPECT_NE(game.m_items.FindItemType(blade)->m_flags & kItemLightWeapon, 0) << blade;
 }
 
 // The cellar: walls round a floor, meeting in the corners and jutting in east of the start, a

@@ -114,7 +114,8 @@ const SSampleItemType kKitItems[] = {
     {"base_misc_anvil", "Smith's anvil", kItemMiscellaneous, 1, 60, 0, 20000, nullptr},
 };
 
-// The chest holds one item of every class the pack knows.
+// The chest holds one item of every class the pack knows, and two of one scroll so that the spell
+// book groups them.
 constexpr const char* kChest[] = {
     "base_weap_shortswordcheap",
     "base_weap_shortbowcheap",
@@ -131,6 +132,7 @@ constexpr const char* kChest[] = {
     "base_alc_powerberries",
     "base_phealsmall",
     "base_scrdisarm",
+    "base_scrdisarm",
     "base_wand_sparks",
     "base_money_100",
     "base_key_lockpickbeginner",
@@ -141,6 +143,17 @@ constexpr const char* kChest[] = {
 // Blocking is skill 1; the book raises it by 2.
 constexpr uint8_t kBlockSkill = 1;
 constexpr int16_t kBookLesson = 2;
+// What the kit's weapons deal a blow: enough that the cellar's goblin falls in a few.
+struct KitWeapon {
+    const char* item;
+    uint16_t minDamage, maxDamage;
+};
+constexpr KitWeapon kKitWeapons[] = {
+    {"base_weap_shortswordcheap", 2, 5}, {"base_weap_dirkcheap", 1, 4}, {"base_weap_greatcudgel2", 3, 7},
+    {"base_weap_shortbowcheap", 2, 5},   {"base_quiver_cheap", 1, 3},
+};
+// A full wand of Sparks throws the burning hand this many times before it needs recharging.
+constexpr int16_t kSparksCharges = 5;
 
 std::unique_ptr<SEffectList> oneEffect(uint8_t type, int16_t magnitude, uint8_t subTarget, const char* target) {
     auto effect = std::make_unique<SEffect>();
@@ -158,6 +171,13 @@ void addKitTypes(SItemDatabase& items) {
     AddSampleItemTypes(items, kKitItems);
     if (SItemType* book = items.FindItemType("base_book_blocking"))
         book->m_effects = oneEffect(kEffectFortifySkill, kBookLesson, kBlockSkill, "");
+    for (const KitWeapon& weapon : kKitWeapons)
+        if (SItemType* type = items.FindItemType(weapon.item)) {
+            type->m_minDamage = weapon.minDamage;
+            type->m_maxDamage = weapon.maxDamage;
+        }
+    if (SItemType* wand = items.FindItemType("base_wand_sparks"))
+        wand->m_effects = oneEffect(kEffectCastSpell, kSparksCharges, 0, "base_spellburninghand");
     // The spellbook of the kit teaches the Feather spell wherever the world has it.
     if (SItemType* spellbook = items.FindItemType("base_spbookfeather")) {
         spellbook->m_effects = oneEffect(kEffectCastSpell, 0, 0, "base_spellfeather");

@@ -49,9 +49,9 @@ const SSampleItemType kKitItems[] = {
     {"base_boots_fur", "Fur boots", kItemLightArmour, kArmourBoots, 10},
     {"base_shield_smallwooden", "Small wooden shield", kItemLightArmour, kArmourShield, 10},
     {"base_shield_woodenround", "Round wooden shield", kItemLightArmour, kArmourShield, 15},
-    {"base_weap_shortswordcheap", "Cheap short sword", kItemWeapon, kWeaponShortSword, 20},
+    {"base_weap_shortswordcheap", "Cheap short sword", kItemWeapon, kWeaponShortSword, 20, kItemLightWeapon},
     {"base_weap_greatcudgel2", "Great cudgel", kItemWeapon, kWeaponClub, 15},
-    {"base_weap_dirkcheap", "Cheap dirk", kItemWeapon, kWeaponShortSword, 10},
+    {"base_weap_dirkcheap", "Cheap dirk", kItemWeapon, kWeaponShortSword, 10, kItemLightWeapon},
     {"base_mail_frayedleather", "Frayed leather", kItemLightArmour, kArmourBody, 20},
     {"base_mail_scalecheap", "Cheap scale mail", kItemHeavyArmour, kArmourBody, 40},
     {"base_weap_shortbowcheap", "Cheap short bow", kItemWeapon, kWeaponShortBow, 25},
@@ -73,7 +73,7 @@ const SSampleItemType kKitItems[] = {
     {"base_alc_powerberries", "Power berries", kItemIngredient, 1, 2},
     {"base_alc_purplefairyring", "Purple fairy ring", kItemIngredient, 1, 2},
     {"base_key_lockpickbeginner", "Beginner's lockpick", kItemKey, kKeySubtypeLockpick, 10},
-    {"base_scrdisarm", "Scroll of disarming", kItemMagic, kMagicScroll, 30},
+    {"base_scrdisarm", "Disarming", kItemMagic, kMagicScroll, 30},
     {"base_robe_clothcape", "Cloth cape", kItemLightArmour, kArmourCloak, 10},
 };
 

@@ -5,6 +5,8 @@
 #include <set>
 #include <string>
 
+#include "data/items/item.h"
+#include "data/items/item_type.h"
 #include "data/player/character_choice.h"
 #include "screens/inventory/state_inventory.h"
 #include "screens/new_game_rig.h"
@@ -55,7 +57,7 @@ TEST_P(InventoryNewGameTest, theChestsItemsTakenIntoThePackSurviveASaveAndALoad)
     Command(SStateInventory::kTake);
     ASSERT_TRUE(inventory.ContainerView());
     const int chestItems = inventory.m_container->Count();
-    EXPECT_EQ(chestItems, 20) << "one item of every class";
+    EXPECT_EQ(chestItems, 21) << "one item of every class, and a second scroll";
     m_rig->Shot("inventory_sample_chest_mode" + std::to_string(GetParam()));
     while (inventory.m_grid.EntryCount() > 0) {
         inventory.m_grid.Select(0);
@@ -66,6 +68,10 @@ TEST_P(InventoryNewGameTest, theChestsItemsTakenIntoThePackSurviveASaveAndALoad)
     for (const char* name : {"base_ring_copper", "base_ring_silver", "base_book_blocking", "base_wand_sparks",
                              "base_letter_welcome", "base_map_cellar", "base_repair_hammerapprentice"})
         EXPECT_EQ(taken.count(name), 1u) << name;
+    EXPECT_EQ(taken.count("base_scrdisarm"), 2u) << "a pair the spell book groups";
+    for (int i = 0; i < Game().m_player.ItemCount(); ++i)
+        if (const SItem* item = Game().m_player.Item(i); item->m_type->m_name.Text() == std::string("base_wand_sparks"))
+            EXPECT_GT(item->m_amount, 0u) << "the wand comes charged";
     Command(SStateInventory::kDrop);  // back to the pack
     Command(SStateInventory::kCompactView);
     m_rig->Shot("inventory_sample_pack_mode" + std::to_string(GetParam()));
