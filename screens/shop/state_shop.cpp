@@ -15,6 +15,8 @@
 #include "screens/merchant_level.h"
 #include "screens/play/state_game.h"
 #include "screens/screen_id.h"
+#include "ui/colour_word.h"
+#include "ui/fill_around.h"
 
 namespace {
 
@@ -90,7 +92,9 @@ void SStateShop::build() {
     m_x = 0;
     m_y = 0;
     SetLayout(kLayout);
-    SetBackgroundColor();
+    // Draw fills the black ground itself, around the grid.
+    NoBackground();
+    m_bgColor = 0;
     const uint32_t type = m_game->m_screenMode;
     const SFrameSet frames = m_game->ScreenFrameSet();
     for (auto [frame, element] :
@@ -355,6 +359,15 @@ uint32_t SStateShop::OnCommand(uint32_t id) {
         default: break;
     }
     return kStay;
+}
+
+void SStateShop::Draw() {
+    if (IsDirty() && m_display) {
+        const SScreenBox screen{m_x, m_y, m_x + m_w, m_y + m_h};
+        const SScreenBox grid{m_grid.m_x, m_grid.m_y, m_grid.m_x + m_grid.m_w, m_grid.m_y + m_grid.m_h};
+        FillAround(*m_display, screen, std::span(&grid, m_grid.IsShown() ? 1 : 0), ColourWord565(m_bgColor));
+    }
+    SState::Draw();
 }
 
 uint32_t SStateShop::OnTick(uint32_t arg) {

@@ -63,6 +63,9 @@ public:
     void Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) override;
     uint32_t OnCommand(uint32_t id) override;
     uint32_t OnTick(uint32_t arg) override;
+    // A full redraw fills the screen's ground only around the item grid, which paints every pixel
+    // of its own rectangle anyway.
+    void Draw() override;
 
     Mode ShopMode() const { return m_mode; }
     bool DealOpen() const { return m_dealOpen; }

@@ -1,12 +1,14 @@
 #include "ui/widgets/items_ctrl.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "engine/draw/display.h"
 #include "engine/draw/screen_type.h"
 #include "game/game_data.h"
 #include "ui/colour_word.h"
 #include "ui/dialog.h"
+#include "ui/fill_around.h"
 #include "ui/frames.h"
 
 namespace {
@@ -178,20 +180,37 @@ void SItemsCtrl::DrawEntry(int index) {
 }
 
 void SItemsCtrl::Draw() {
-    m_display->FillRect(m_x, m_y, m_w, m_h, ColourWord565(m_bgColor));
-    const SPictureEntry* vertical = m_gridFrame[1];
-    const SPictureEntry* horizontal = m_gridFrame[3];
-    for (int c = 0; c + 1 < int(m_columns); ++c) {
-        const int x = m_originX + (c + 1) * int(m_cellW) + c * m_pieceW;
-        TileOrFill(*m_display, vertical, x, m_originY, m_pieceW, m_h - 2 * m_pieceH, m_bgColor);
-    }
-    const int rowW = m_w - ((m_frameFlags & kFrameLeft) ? 2 * m_pieceW : 0);
-    for (int r = 0; r + 1 < int(m_rows); ++r) {
-        const int y = m_originY + (r + 1) * int(m_cellH) + r * m_pieceH;
-        TileOrFill(*m_display, horizontal, m_originX, y, rowW, m_pieceH, m_bgColor);
-    }
+    const int drawnCells = pageSize() == 0 ? 0 : std::clamp(EntryCount() - m_first, 0, pageSize());
+    fillAroundCells(drawnCells);
+    auto tile = [this](const SPictureEntry* picture, const SScreenBox& box) {
+        TileOrFill(*m_display, picture, box.left, box.top, box.right - box.left, box.bottom - box.top, m_bgColor);
+    };
+    for (int c = 0; c + 1 < int(m_columns); ++c) tile(m_gridFrame[1], verticalSeparator(c));
+    for (int r = 0; r + 1 < int(m_rows); ++r) tile(m_gridFrame[3], horizontalSeparator(r));
     if (m_frameFlags) DrawFrame(*m_display, m_gridFrame.data(), false, m_x, m_y, m_w, m_h, m_frameFlags, 0);
     for (int i = 0; i < pageSize(); ++i) DrawEntry(m_first + i);
+}
+
+void SItemsCtrl::fillAroundCells(int drawnCells) {
+    // The separators are left out too: each is tiled with its picture or filled with the ground.
+    std::vector<SScreenBox> covered;
+    for (int c = 0; c + 1 < int(m_columns); ++c) covered.push_back(verticalSeparator(c));
+    for (int r = 0; r + 1 < int(m_rows); ++r) covered.push_back(horizontalSeparator(r));
+    for (int i = 0; i < drawnCells; ++i) {
+        const int x = cellX(i % int(m_columns)), y = cellY(i / int(m_columns));
+        covered.push_back({x, y, x + int(m_cellW), y + int(m_cellH)});
+    }
+    FillAround(*m_display, {m_x, m_y, m_x + m_w, m_y + m_h}, covered, ColourWord565(m_bgColor));
+}
+
+SScreenBox SItemsCtrl::verticalSeparator(int column) const {
+    const int x = m_originX + (column + 1) * int(m_cellW) + column * m_pieceW;
+    return {x, m_originY, x + m_pieceW, m_originY + m_h - 2 * m_pieceH};
+}
+
+SScreenBox SItemsCtrl::horizontalSeparator(int row) const {
+    const int y = m_originY + (row + 1) * int(m_cellH) + row * m_pieceH;
+    return {m_originX, y, m_originX + m_w - ((m_frameFlags & kFrameLeft) ? 2 * m_pieceW : 0), y + m_pieceH};
 }
 
 void SItemsCtrl::drawCell(const SItemEntry& entry, bool selected, int x, int y) {

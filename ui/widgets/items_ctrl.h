@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "ui/ctrl.h"
+#include "ui/fill_around.h"
 #include "ui/picture_sets.h"
 #include "ui/widgets/item_fill.h"
 
@@ -43,6 +44,7 @@ public:
 
     uint32_t OnKey(uint32_t key) override;
     uint32_t OnPen(int32_t x, int32_t y, uint32_t down, uint32_t drag) override;
+    // Paints every pixel of the rectangle: what the drawn cells leave in the ground colour.
     void Draw() override;
 
     uint32_t m_bgColor = 0;
@@ -75,6 +77,12 @@ private:
     int cellY(int row) const { return m_originY + row * int(m_cellH + m_pieceH); }
     // The movement keys; -1 leaves the selection.
     int keyTarget(uint32_t key) const;
+    // The control's rectangle but the separators and the page's first `drawnCells` cells, which
+    // paint themselves, in the ground colour.
+    void fillAroundCells(int drawnCells);
+    // The separator right of the column and the one below the row.
+    SScreenBox verticalSeparator(int column) const;
+    SScreenBox horizontalSeparator(int row) const;
     void drawCell(const SItemEntry& entry, bool selected, int x, int y);
     void drawPicture(const SItemEntry& entry, int x, int y);
     void drawPrice(const SItemEntry& entry, int x, int y);

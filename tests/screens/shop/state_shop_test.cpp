@@ -59,6 +59,28 @@ TEST_F(ShopScreenTest, pricesFollowModeClassLevelAndTheTradeSkill) {
     }
 }
 
+// The shop fills its black ground only around the grid, and the grid its own ground only around
+// the wares: over a screen cleared first, as a fill of the whole screen left it, and over any
+// other, a full redraw leaves the same picture, on a page with empty cells, buying and selling.
+TEST_F(ShopScreenTest, aFullRedrawPaintsTheWholeScreenAsOverAClearedOne) {
+    for (uint32_t mode : {7u, 10u, 15u}) {
+        SCOPED_TRACE(mode);
+        StartShop(mode);
+        for (const char* ware : {"ware0", "ware1", "ware2", "ware3", "ware4"}) Put(*stock, Type(ware, 8, 1, 20));
+        Give(Type("ring", 4, 2, 100));
+        Open();
+        for (bool selling : {false, true}) {
+            if (selling) ToSellMode();
+            m_rig->BeginScene();
+            Game().m_display->FillRect(0, 0, m_rig->Width(), m_rig->Height(), 0);
+            Shop().SetDirty();
+            Shop().Draw();
+            m_rig->Frame();
+            EXPECT_TRUE(m_rig->MatchesFullRepaint()) << (selling ? "selling" : "buying");
+        }
+    }
+}
+
 TEST_F(ShopScreenTest, buyingPaysTakesTheItemFromTheStockAndCountsTheTradeSkill) {
     StartShop(7);
     const SItemType& potion = Type("potion", 8, 1, 30);

@@ -8,6 +8,7 @@
 
 #include "data/items/item_classes.h"
 #include "item_widget_fixture.h"
+#include "ui/colour_word.h"
 
 namespace {
 
@@ -406,6 +407,50 @@ TEST_F(ItemGridKeysTest, aTapRedrawsOnlyTheOldAndTheNewCell) {
     EXPECT_EQ(outside, 0);
     EXPECT_EQ(untouchedInside, 0);
     EXPECT_EQ(at(cellLeft(1) + 20, cellTop(1) + 20), kPotion);
+}
+
+// Two 60-pixel cells side by side with a 10-pixel margin right of them inside the frame: a sword in
+// the first, the second empty. Whatever was on the screen before, a redraw leaves the picture it
+// leaves over a rectangle cleared to the ground first: the margin and the empty cell in the ground
+// colour, the drawn cell cleared around its picture, the separator and the frame over them.
+TEST_F(ItemGridTest, aRedrawPaintsEveryPixelOfTheGridWhateverWasUnderIt) {
+    constexpr uint16_t kPoison = 0x1234, kFrame = 0x4208;
+    constexpr int kW = 2 * 60 + 3 * 2 + 10, kH = 60 + 2 * 2;
+    const uint16_t ground = ColourWord565(0x808080);
+    give(addType("sword", kItemWeapon, 2, 10, kSword));
+    struct Look {
+        uint32_t screenMode, shopMode;
+    };
+    // A small, a large and an in-between screen type, each with and without prices.
+    for (const Look look : {Look{7, 0}, Look{7, 1}, Look{10, 0}, Look{10, 1}, Look{16, 0}, Look{16, 1}}) {
+        game.m_screenMode = look.screenMode;
+        place(grid, 4, 4, kW, kH);
+        grid.Setup(frame, frame, 60, 60, 2, 1, 0x0F, 10, look.shopMode);
+        grid.m_bgColor = 0x808080;
+        fillFromPack();
+        grid.Select(0);
+        std::fill(pixels.begin(), pixels.end(), kPoison);
+        grid.Draw();
+        const std::vector<uint16_t> overPoison = pixels;
+        std::fill(pixels.begin(), pixels.end(), kPoison);
+        game.m_display->FillRect(4, 4, kW, kH, ground);
+        grid.Draw();
+        const std::string name = "screen " + std::to_string(look.screenMode) + " shop " + std::to_string(look.shopMode);
+        EXPECT_EQ(pixels, overPoison) << name;
+        EXPECT_EQ(at(3, 30), kPoison) << name << ": left of the grid";
+        EXPECT_EQ(at(4, 30), kFrame) << name << ": the frame";
+        EXPECT_EQ(at(66, 30), kFrame) << name << ": the separator";
+        EXPECT_EQ(at(98, 30), ground) << name << ": the empty cell";
+        EXPECT_EQ(at(133, 30), ground) << name << ": the margin";
+        EXPECT_EQ(at(140, 30), kPoison) << name << ": right of the grid";
+        if (look.screenMode != 10 || look.shopMode != 0) continue;
+        // On a large screen the pack's picture covers 11,9 to 60,58 of the cell at 6,6.
+        EXPECT_EQ(at(26, 8), 0) << "above the picture";
+        EXPECT_EQ(at(26, 9), kSword) << "the picture's top row";
+        EXPECT_EQ(at(60, 58), kSword) << "the picture's last pixel";
+        EXPECT_EQ(at(61, 58), 0) << "right of the picture";
+        EXPECT_EQ(at(60, 59), 0) << "below the picture";
+    }
 }
 
 TEST_F(ItemGridTest, equippableCellsCarryTheWornTheForbiddenOrTheEquippableMark) {
