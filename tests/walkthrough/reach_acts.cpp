@@ -21,6 +21,9 @@ namespace {
 
 // A use, a step or a spell has brought up what it brings within these frames.
 constexpr int kReactionFrames = 120;
+// A person is walked round this often, waiting a little longer each time, before the thief gives up.
+constexpr int kSneakAttempts = 80;
+constexpr int kSneakPause = 10;
 // A new character left to a goblin's blows falls well within these.
 constexpr int kFightFrames = 40000;
 
@@ -255,7 +258,9 @@ Act UseTheService(uint32_t command) {
 
 Act SneakUpOn(std::string monster) {
     return [monster](WalkthroughTest& t) {
-        for (int attempt = 0; attempt < 40; ++attempt) {
+        for (int attempt = 0; attempt < kSneakAttempts; ++attempt) {
+            // Persons turn and walk on their own clock: a while later it may show its back.
+            for (int i = 0; i < attempt % 4 * kSneakPause; ++i) t.Frame();
             const SMap& map = *t.Play().m_currentMap;
             const SCreature* person = findCreature(map, monster);
             if (person == nullptr) return "no " + monster + " here";

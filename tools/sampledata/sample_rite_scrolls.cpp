@@ -86,5 +86,5 @@ void AddRiteCasket(SSampleMap& cellar) {
     std::string loot = std::string("base_scrblank,") + kPlainRing[0].name + "," + kEmberWand[0].name;
     // Two of each scroll: a second reading for whatever the first left undone.
     for (const SRiteScroll& scroll : kScrolls) loot += "," + std::string(scroll.type.name) + "*2";
-    cellar.level += "container 4 17 19 loot=" + loot + "\n";
+    cellar.level += "container 4 15 18 loot=" + loot + "\n";
 }

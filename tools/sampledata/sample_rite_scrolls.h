@@ -11,6 +11,6 @@ struct SSampleMap;
 // The two scrolls' types, each casting its spell once, with the kit's scroll picture; a plain ring
 // that takes enchantment and a wand of three charges, drawn as the kit's.
 void AddRiteScrolls(SItemDatabase& items);
-// The casket on the floor east of the kit's chest, as container 4: the scrolls, a blank scroll,
+// The casket on the floor north-west of the kit's chest, as container 4: the scrolls, a blank scroll,
 // the ring and the wand.
 void AddRiteCasket(SSampleMap& cellar);
