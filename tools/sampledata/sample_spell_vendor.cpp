@@ -16,6 +16,7 @@ namespace {
 constexpr uint8_t kStockLevel = 1;
 // She pays at most this for one item.
 constexpr uint32_t kMostPaid = 60;
+constexpr uint8_t kEnchantingLevel = 10;
 
 const SSampleItemType kBlankScroll[] = {
     {"base_scrblank", "Blank scroll", kItemMagic, kMagicBlankScroll, 15, 0, 5,
@@ -57,7 +58,13 @@ void placeStall(std::string& level) {
 
 }  // namespace
 
-void AddBlankScroll(SItemDatabase& items) { AddSampleItemTypes(items, kBlankScroll); }
+// Vellum takes as much enchantment as a plain ring.
+constexpr uint16_t kBlankScrollStorage = 30;
+
+void AddBlankScroll(SItemDatabase& items) {
+    AddSampleItemTypes(items, kBlankScroll);
+    if (SItemType* blank = items.FindItemType(kBlankScroll[0].name)) blank->m_enchantCapacity = kBlankScrollStorage;
+}
 
 void AddSpellVendorStock(SItemDatabase& items) {
     for (const char* name : kWares)
@@ -71,7 +78,9 @@ void AddSpellVendor(SNpcTable& persons, SFaceTable& faces, SSamplePackage& packa
     orla.classMask = uint16_t(BuiltInItemCategory(kItemMagic).bit | BuiltInItemCategory(kItemAlchemy).bit |
                               BuiltInItemCategory(kItemIngredient).bit | SNpcType::kFullListStock);
     orla.wideValue = kMostPaid;
-    orla.smallValues[3] = SNpcType::kTrade;
+    // She also enchants, and so recharges the wands she sells.
+    orla.smallValues[2] = kEnchantingLevel;
+    orla.smallValues[3] = SNpcType::kTrade | SNpcType::kEnchanting;
     orla.topics->AddGreeting(SampleTopic(
         "base_orlahello", "Hello", {{"Spellbooks, scrolls and herbs, %PCName%. Read before you buy, if you can."}}));
     orla.topics->AddTopic(

@@ -25,6 +25,8 @@ enum SSampleEffect : uint8_t {
     kDrainHp = 29,
     kCastSpell = 31,
     kInfectDisease = 32,
+    kMark = 46,
+    kEnchant = 50,
 };
 constexpr uint8_t kStrength = 1;
 
@@ -148,6 +150,25 @@ const SSampleSpell kSpells[] = {
      nullptr,
      nullptr,
      {kFeather, 50, 0, 30}},
+    // Cast from the cellar's scrolls: no book teaches them.
+    {"base_spellmark",
+     "Mark",
+     "Fixes the place where you stand, to come back to by a recall.",
+     kSchoolEnvironment,
+     kTargetSelf,
+     6,
+     nullptr,
+     nullptr,
+     {kMark, 0}},
+    {"base_spellenchant",
+     "Enchanting",
+     "Lets a spell you know sink into an item you carry.",
+     kSchoolMagicItems,
+     kTargetSelf,
+     10,
+     nullptr,
+     nullptr,
+     {kEnchant, 0}},
 };
 
 // The books of the kit and the spell each teaches.

@@ -19,6 +19,7 @@
 #include "tools/sampledata/sample_package.h"
 #include "tools/sampledata/sample_people.h"
 #include "tools/sampledata/sample_quests.h"
+#include "tools/sampledata/sample_rite_scrolls.h"
 #include "tools/sampledata/sample_scenes.h"
 #include "tools/sampledata/sample_skies.h"
 #include "tools/sampledata/sample_spell_vendor.h"
@@ -98,6 +99,7 @@ SSamplePackage SampleWorldPackage() {
     AddBlankScroll(items);
     AddSampleKitItems(items);
     AddAfflictionItems(items);
+    AddRiteScrolls(items);
     AddSampleStock(items);
     AddSpellVendorStock(items);
     AddAlchemyEffects(items);
@@ -116,6 +118,7 @@ SSamplePackage SampleWorldPackage() {
     package.maps.push_back(SampleStartRoom());
     AddSampleChest(package.maps.back());
     AddAfflictionLoot(package.maps.back());
+    AddRiteCasket(package.maps.back());
     package.maps.push_back(SampleDungeon());
     AddDungeonEntrance(package.maps);
     AddAmbientPlaces(package.maps);
