@@ -22,11 +22,11 @@ struct SRiteScroll {
 };
 
 const SRiteScroll kScrolls[] = {
-    {{"base_scrmark", "Scroll of marking", kItemMagic, kMagicScroll, 40, 0, 5,
+    {{"base_scrmark", "Marking", kItemMagic, kMagicScroll, 40, 0, 5,
       "Read aloud, it fixes the place where you stand in your memory."},
      "base_spellmark",
      0},
-    {{"base_screnchant", "Scroll of enchanting", kItemMagic, kMagicScroll, 80, 0, 5,
+    {{"base_screnchant", "Enchanting", kItemMagic, kMagicScroll, 80, 0, 5,
       "Read aloud, it lets a spell you know sink into an item you carry."},
      "base_spellenchant",
      kEnchantingStrength},
