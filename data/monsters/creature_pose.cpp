@@ -9,6 +9,9 @@ namespace {
 
 constexpr int kFacingShift = 3;
 
+// West and east trade places between quarters and sides; north and south stay.
+int MirrorQuarter(int quarter) { return (4 - quarter % 4) % 4; }
+
 }  // namespace
 
 int HeadingQuarter(int heading) { return ((heading % 360 + 360 + 45) % 360) / 90; }
@@ -18,6 +21,10 @@ int FacingOf(const SCreature& creature) { return (creature.state & SCreature::kF
 void SetFacing(SCreature& creature, int facing) {
     creature.state = uint8_t((creature.state & ~SCreature::kFacing) | ((facing & 3) << kFacingShift));
 }
+
+int FacingSideOf(const SCreature& creature) { return MirrorQuarter(FacingOf(creature)); }
+
+void SetFacingSide(SCreature& creature, int side) { SetFacing(creature, MirrorQuarter(side)); }
 
 void EnterHitPose(SCreature& creature) {
     creature.state = uint8_t((creature.state & ~SCreature::kMotion) | SCreature::kHit);

@@ -11,6 +11,10 @@ struct SCreature;
 int HeadingQuarter(int heading);
 int FacingOf(const SCreature& creature);
 void SetFacing(SCreature& creature, int facing);
+// The facing as a side of the grid (0 north, 1 east, 2 south, 3 west), the measure of the play
+// screen's steps: the quarters' mirror image.
+int FacingSideOf(const SCreature& creature);
+void SetFacingSide(SCreature& creature, int side);
 
 // The motion bits alone: winding up an attack, or striking; both are walking.
 constexpr uint8_t kWindingUp = 0x20;

@@ -2,6 +2,7 @@
 // items and spells cast at the player.
 #include <algorithm>
 
+#include "data/effects/stored_percent.h"
 #include "data/items/item.h"
 #include "data/player/player.h"
 #include "data/spells/spell_type.h"
@@ -65,13 +66,6 @@ bool IsOneOf(uint32_t kind, const uint32_t (&kinds)[N]) {
 }
 
 int32_t Resisted(int32_t value, int32_t resistance) { return value - value * resistance / 100; }
-
-// The stored form of a percentage: +-100 beyond its value, so that the totals' folding gives it
-// back. A resisted-away 0 stays 0 instead of turning into a full 100 percent.
-int32_t StoredPercent(int32_t percent) {
-    if (percent == 0) return 0;
-    return percent < 0 ? percent - 100 : percent + 100;
-}
 
 }  // namespace
 
@@ -216,7 +210,7 @@ void SPlayer::ApplySpell(const SSpellType& spell, int32_t level, bool friendly, 
             continue;
         }
         if (IsOneOf(kind, kPercentSpellKinds)) {
-            const int32_t stored = StoredPercent(lowered(FoldPercent(fullMagnitude)));
+            const int32_t stored = PercentToStored(lowered(FoldPercent(fullMagnitude)));
             const char* name = kind == kKindResistDisease ? effect.m_target.Text() : nullptr;
             if (roll() && stored != 0 && d != 0) AddTimedEffect(kFromSpell, &spell, stored, d, kind, 0, name);
             continue;

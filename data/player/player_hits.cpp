@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/effects/effect.h"
+#include "data/effects/stored_percent.h"
 #include "data/items/item.h"
 #include "data/items/item_type.h"
 #include "data/maps/creature.h"
@@ -41,9 +42,6 @@ bool isNight(uint32_t minutes) {
     return hour < kFirstDayHour || hour > kLastDayHour;
 }
 
-// A strike effect's chance in percent, stored offset by 100 as the other effect percentages are.
-int32_t strikeChance(int32_t stored) { return stored < -100 ? stored + 100 : stored - 100; }
-
 }  // namespace
 
 void SPlayer::TakeHit(SMonsterContext& context, SCreature& attacker, int32_t side, bool weatherFlag) {
@@ -78,7 +76,8 @@ void SPlayer::strikeEffects(SCreature& attacker, int32_t net) {
     for (int i = 0; i < effects.Count(); ++i) {
         const SEffect& effect = *effects.Get(i);
         if (effect.m_source != kSourceStrike) continue;
-        if (m_rules.random == nullptr || m_rules.random->Next(100) >= strikeChance(effect.m_baseMagnitude)) continue;
+        // Its magnitude is the chance that a blow passes it on, a stored percentage.
+        if (m_rules.random == nullptr || m_rules.random->Next(100) >= StoredPercent(effect.m_baseMagnitude)) continue;
         switch (effect.m_type) {
             case kStrikePoison: PoisonAttack(net / 10 + (net < 10 ? 1 : 0)); break;
             case kStrikeCurse: CurseAttack(net / 5 + (net < 5 ? 1 : 0)); break;

@@ -148,7 +148,7 @@ void SStateGame::DecideAction(SActingMonster& record, int px, int py) {
                 record.action = SActingMonster::kTurnAndShoot;
                 record.side = uint8_t((side + 2) % 4);
                 record.ranged = 1;
-                SetFacing(*record.creature, (4 - side) % 4);
+                SetFacingSide(*record.creature, side);
                 return;
             }
         }

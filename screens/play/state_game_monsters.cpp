@@ -77,7 +77,7 @@ void SStateGame::CastMonsterSpell(SMap& map, SCreature& creature, const SSpellTy
 
 // Off the player's lines a creature shoots the way its turn made it face.
 int SStateGame::attackSide(const SCreature& creature, int x, int y) const {
-    if (x != m_playerX && y != m_playerY) return (4 - FacingOf(creature)) % 4;
+    if (x != m_playerX && y != m_playerY) return FacingSideOf(creature);
     if (x != m_playerX) return x > m_playerX ? 3 : 1;
     return y > m_playerY ? 0 : 2;
 }

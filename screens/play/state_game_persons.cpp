@@ -77,7 +77,7 @@ void SStateGame::UpdatePersonsInView() {
                     fresh->map = GetZoneMap(x, y);
                     fresh->homeX = fresh->targetX = fresh->cellX = int8_t(x);
                     fresh->homeY = fresh->targetY = fresh->cellY = int8_t(y);
-                    fresh->facing = int8_t(FacingOf(*creature));
+                    fresh->facing = int8_t(FacingSideOf(*creature));
                     if (const SItemPileRecord* sprite = spriteOf(*fresh)) {
                         fresh->displayX = sprite->m_x;
                         fresh->displayY = sprite->m_y;
@@ -154,7 +154,7 @@ void SStateGame::TickPersons() {
             shown = person.turnFacing;
             if (person.turnCount == 0 || --person.turnCount == 0) person.turnFacing = -1;
         }
-        SetFacing(*person.creature, shown);
+        SetFacingSide(*person.creature, shown);
         switch (person.state) {
             case SPerson::kWalking: stepPerson(person); break;
             case SPerson::kWaiting:
@@ -221,7 +221,7 @@ bool SStateGame::personMayEnter(const SPerson& person, int x, int y) const {
 }
 
 void SStateGame::turnPersonTo(SPerson& person, int side) {
-    const int shown = FacingOf(*person.creature);
+    const int shown = FacingSideOf(*person.creature);
     person.facing = int8_t(side);
     if ((side - shown + 4) % 4 != 2) return;
     const bool clockwise = m_game->m_random ? m_game->m_random->Next(100) < 50 : true;

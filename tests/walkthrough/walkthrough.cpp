@@ -230,17 +230,21 @@ void WalkthroughTest::PlayRoute(const std::vector<RouteStep>& route) {
         const std::string why = step.act(*this);
         ASSERT_EQ(why, "") << "could not " << step.action;
         const RouteSight& sight = step.sight;
-        if (sight.screen != ScreenId(0))
+        if (sight.screen != ScreenId(0)) {
             ASSERT_EQ(ScreenName(Current()), ScreenName(Game().Screen(sight.screen)))
                 << "after: " << step.action << ", the message reads: " << MessageText();
+        }
         if (!sight.map.empty()) {
             ASSERT_NE(Play().m_currentMap, nullptr);
             ASSERT_EQ(std::string(Play().m_currentMap->Name()), sight.map) << "after: " << step.action;
         }
-        if (!sight.dialog.empty()) ASSERT_EQ(PlayDialog(), sight.dialog) << "after: " << step.action;
-        if (!sight.message.empty())
+        if (!sight.dialog.empty()) {
+            ASSERT_EQ(PlayDialog(), sight.dialog) << "after: " << step.action;
+        }
+        if (!sight.message.empty()) {
             ASSERT_NE(MessageText().find(sight.message), std::string::npos)
                 << "after: " << step.action << ", the message reads: " << MessageText();
+        }
     }
 }
 
@@ -386,6 +390,9 @@ Act TalkTo(std::string monster) {
             t.Act(kActionUse);
             t.Frame();
             if (t.FramesUntil(kConversationScreen, 5)) return std::string();
+            // Come upon from behind, a person is a mark for a thief: the player says no, and the
+            // person turns round to talk.
+            if (t.Play().SubMode() == SPlaySubMode::kStealQuestion) AnswerWith(SDialogMessage::kNo)(t);
             t.Settle();
         }
         return "could not get to talk to the " + monster;

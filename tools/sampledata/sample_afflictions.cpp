@@ -6,6 +6,7 @@
 #include "data/effects/ability.h"
 #include "data/effects/disease.h"
 #include "data/effects/effect_list.h"
+#include "data/effects/stored_percent.h"
 #include "data/items/item_classes.h"
 #include "data/items/item_database.h"
 #include "data/monsters/monster.h"
@@ -32,8 +33,7 @@ enum Kind : uint8_t {
 constexpr uint8_t kEndurance = 3;
 constexpr uint8_t kSneak = 11;
 
-// Percentages are stored 100 further from zero: +20% is written 120, -20% -120.
-constexpr int16_t percent(int16_t value) { return int16_t(value > 0 ? value + 100 : value - 100); }
+constexpr int16_t percent(int16_t value) { return int16_t(PercentToStored(value)); }
 
 struct LastingEffect {
     uint8_t kind, subTarget;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "data/effects/effect.h"
+#include "data/effects/stored_percent.h"
 #include "data/items/item_classes.h"
 #include "data/items/loot_rule.h"
 #include "data/monsters/monster.h"
@@ -158,7 +159,9 @@ void AddDungeonMonsters(SMonsterTable& monsters, const SMonsterBaseType& goblin)
             auto effect = std::make_unique<SEffect>(kContextMonster);
             effect->m_source = carried.source;
             effect->m_type = carried.type;
-            effect->m_baseMagnitude = carried.magnitude;
+            // A strike effect's chance is kept as a stored percentage.
+            effect->m_baseMagnitude = carried.source == kSourceStrike ? PercentToStored(carried.magnitude)
+                                                                      : carried.magnitude;
             effect->m_target.Assign(carried.target);
             monster->m_effects.Add(std::move(effect));
         }

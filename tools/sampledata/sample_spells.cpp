@@ -235,7 +235,7 @@ SRecordList animationRecords(int version) {
 void AddSpellDiseases(SDiseaseTable& diseases) {
     auto fever = std::make_unique<SDisease>();
     fever->m_name.Set(kSampleDisease);
-    fever->m_text.Assign("Cave fever: the damp of the deep halls in the chest. Strength -3.");
+    fever->m_text.Assign("Cave fever");
     fever->m_strength = 2;
     auto weaker = effectOf({kFortifyAttribute, -3}, kContextDisease);
     weaker->m_subTarget = kStrength;

@@ -104,7 +104,12 @@ TEST_F(PersonsTest, aWanderingPersonNeverLeavesItsZoneNorStepsOnThePlayer) {
         ASSERT_EQ(grid.Cell(person->cellX, person->cellY).creatures[0], wanderer.id) << tick;
         ASSERT_EQ(grid.Cell(person->cellX, person->cellY).creatures[1], 0) << tick;
         EXPECT_EQ(wanderer.x, person->cellX) << "the creature's own place follows";
-        if (person->cellX != lastX || person->cellY != lastY) ++moves;
+        if (person->cellX != lastX || person->cellY != lastY) {
+            ++moves;
+            // It walks face first: north 0, east 1, south 2, west 3.
+            const int side = person->cellY < lastY ? 0 : person->cellX > lastX ? 1 : person->cellY > lastY ? 2 : 3;
+            EXPECT_EQ(FacingSideOf(wanderer), side) << tick;
+        }
         lastX = person->cellX, lastY = person->cellY;
     }
     EXPECT_GT(moves, 20) << "it does wander";
@@ -128,7 +133,10 @@ TEST_F(PersonsTest, aPersonTurnedToThePlayerFacesThePlayerAndWaits) {
         EXPECT_EQ(person.displayTimer, 0);
         EXPECT_EQ(person.state & 0xE0, 0) << "no pose left";
         for (int i = 0; i < 4; ++i) play.TickPersons();
-        EXPECT_EQ(FacingOf(person), row.facing) << "after any turn between";
+        EXPECT_EQ(FacingSideOf(person), row.facing) << "after any turn between";
+        // The creature's own facing is what its picture and a use read: the player sees its face,
+        // so a use talks instead of asking to steal.
+        EXPECT_EQ((FacingOf(person) - HeadingQuarter(int(row.heading)) + 4) % 4, 2) << "heading " << row.heading;
     }
 }
 
