@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "screens/inventory/character_lists.h"
 #include "ui/dialogs/dialog_message.h"
 #include "walkthrough/walkthrough.h"
 
@@ -89,6 +90,10 @@ std::vector<RouteStep> TheDungeon() {
         {"leave the rest",                   TapControl(InventoryCloseButton), {kPlayScreen, "base_dungeon"}},
         {"open the hall's east door",        UseFrom("base_dungeon", 23, 14, 24, 14), {kPlayScreen, "base_dungeon"}},
         {"fight the goblin archer",          Defeat("base_dungeonarcher"),     {kPlayScreen, "base_dungeon"}},
+        {"look at what the fights left",     OpenTheInventory(),               {kInventoryScreen}},
+        {"the archer's poison works",        SeeOnTheCharacterSheet(SCharacterLists::kEffects, "Poison"), {kInventoryScreen}},
+        {"the brute's fever is caught",      SeeOnTheCharacterSheet(SCharacterLists::kDiseases, "Cave fever"), {kInventoryScreen}},
+        {"back to the dungeon",              TapControl(InventoryCloseButton), {kPlayScreen, "base_dungeon"}},
         {"unlock the iron door",             UseFrom("base_dungeon", 27, 15, 27, 16), {kPlayScreen, "", "Iron key"}},
         {"read that the key stays in it",    AnswerOk(),                       {kPlayScreen, "base_dungeon"}},
         {"try the next door",                UseFrom("base_dungeon", 27, 18, 27, 19), {kPlayScreen, "", "trapped", "door question"}},

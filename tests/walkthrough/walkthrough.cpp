@@ -564,6 +564,23 @@ Act OpenTheInventory() {
     };
 }
 
+Act SeeOnTheCharacterSheet(int sheet, std::string row) {
+    return [sheet, row](WalkthroughTest& t) {
+        SStateInventory& inventory = inventoryOf(t);
+        t.TapOn(inventory.m_pageTabButtons[1]);
+        t.TapOn(inventory.m_characterHeader.m_tabs[sheet]);
+        SCharacterLists& lists = inventory.m_characterLists;
+        const SDialogListCtrl& list = (sheet == SCharacterLists::kDiseases ? lists.m_diseases : lists.m_effects).m_list;
+        std::string rows;
+        for (int i = 0; i < list.RowCount(); ++i) {
+            const std::string text = list.Row(i).text.Text();
+            if (text.rfind(row, 0) == 0) return std::string();
+            rows += " \"" + text + "\"";
+        }
+        return "no row " + row + " among" + rows;
+    };
+}
+
 Act ChooseInThePack(std::string itemType) {
     return [itemType](WalkthroughTest& t) {
         SStateInventory& inventory = inventoryOf(t);

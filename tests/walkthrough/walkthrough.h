@@ -108,6 +108,9 @@ Act WaitForTheDeal();
 Act SneakUpBehind(std::string monster);
 // Opens the inventory by the portrait, on the pack and the pile the player stands on.
 Act OpenTheInventory();
+// In the inventory: the character page's sheet (3 diseases, 4 active effects) opened by its tab,
+// and a row of its list that starts with the text.
+Act SeeOnTheCharacterSheet(int sheet, std::string row);
 // In the inventory: the first item of that type in the pack chosen; taken from the pile or
 // container beside the pack into it.
 Act ChooseInThePack(std::string itemType);
