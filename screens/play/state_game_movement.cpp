@@ -57,7 +57,8 @@ uint32_t SStateGame::MoveTo(int side) {
     }
     m_stepSide = uint32_t(side);
     UpdatePersonsInView();
-    PassTime(1);
+    // A step is a minute of the day as it runs: the rain drifts on, it does not start anew.
+    TickMinute();
     return 0;
 }
 

@@ -46,9 +46,15 @@ bool WriteSoundPackage(const SFileFolder& folder, std::string& error) {
     table.AddSound(makeSound("bsnd_bookclose", FadingNoise(kRate, 0.2, 9000)));
     table.AddSound(makeSound("bsnd_fire", FadingNoise(kRate, 1.0, 3000)));
     table.AddSound(makeSound("bsnd_shiptravel", FadingTone(kRate, 180, 2.0, 5000)));
-    // Bare footsteps, right and left; the teleport's rush; stairs up and down, booted and bare.
+    // Bare footsteps, right and left.
     table.AddSound(makeSound("bsnd_stepbarefoot-right", FadingNoise(kRate, 0.08, 3000)));
     table.AddSound(makeSound("bsnd_stepbarefoot-left", FadingNoise(kRate, 0.07, 2600)));
+    // Shod footsteps: a sharp knock on stone, a duller one on earth, each foot a little apart.
+    table.AddSound(makeSound("bsnd_stepstone-1", FadingNoise(kRate, 0.06, 6000)));
+    table.AddSound(makeSound("bsnd_stepstone-2", FadingNoise(kRate, 0.05, 5000)));
+    table.AddSound(makeSound("bsnd_stepearth-1", FadingTone(kRate, 140, 0.09, 7000)));
+    table.AddSound(makeSound("bsnd_stepearth-2", FadingTone(kRate, 120, 0.08, 6000)));
+    // The teleport's rush; stairs up and down, booted and bare.
     table.AddSound(makeSound("bsnd_spellteleport", FadingTone(kRate, 600, 0.8, 7000)));
     table.AddSound(makeSound("bsnd_stairup", FadingNoise(kRate, 0.6, 6000)));
     table.AddSound(makeSound("bsnd_stairupbare", FadingNoise(kRate, 0.6, 4000)));

@@ -136,6 +136,7 @@ const std::vector<std::string>& pictureNames() {
 const char* const kRainBellScript = R"(if ( evtuse ( ) ) {
     if ( answer ( ) == 0 ) questionyesno ( "Ring the rain bell?" ) ;
     else if ( answer ( ) == 1 ) {
+        setweathercloud ( "" , 90 ) ;
         setweatherrain ( 80 ) ;
         message ( "The bell booms over the roofs. Clouds gather, and the rain comes down." ) ;
     }

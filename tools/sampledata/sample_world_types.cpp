@@ -52,6 +52,19 @@ const SSampleType kTypes[] = {
     {"base_position", 39, {}},
 };
 
+// The grounds' footsteps for shod feet, the first and the second of a cell: hard stone, soft earth.
+struct SGroundSteps {
+    const char* ground;
+    const char* first;
+    const char* second;
+};
+
+const SGroundSteps kGroundSteps[] = {
+    {"base_stone", "bsnd_stepstone-1", "bsnd_stepstone-2"},
+    {"base_grass", "bsnd_stepearth-1", "bsnd_stepearth-2"},
+    {"base_sand", "bsnd_stepearth-1", "bsnd_stepearth-2"},
+};
+
 void addMapObjectTypes(SSamplePackage& world) {
     SMapObjectTypeTable types;
     for (const SSampleType& sample : kTypes) {
@@ -63,6 +76,11 @@ void addMapObjectTypes(SSamplePackage& world) {
         type->m_placeB = sample.placeB;
         type->m_place[3] = sample.heightStep;
         types.Add(std::move(type));
+    }
+    for (const SGroundSteps& steps : kGroundSteps) {
+        SMapObjectType& ground = *types.Find(steps.ground);
+        ground.m_param1 = steps.first;
+        ground.m_param3 = steps.second;
     }
     AddAmbientTypes(types);
     AddDungeonTypes(types);

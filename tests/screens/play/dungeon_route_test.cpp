@@ -435,6 +435,8 @@ TEST_F(DungeonRouteTest, theRuinInTheWoodsLeadsDownToTheHallAndBack) {
     const SRouteStep route[] = {
         {"down the stairs behind the arrival", SDo::Step, kNorth, 0, "", "map base_dungeon"},
         {"", SDo::Step, kEast, 0, "", "at 11 15"},
+        // The hall's brute hears the steps and comes for the player, here as on the other way in.
+        {"the brute walks up: fight it", SDo::Fight, 0, 0, "base_dungeonbrute", "dead base_dungeonbrute"},
         {"back to the stairs up", SDo::WalkTo, 10, 15, "", "at 10 15"},
         {"up them", SDo::Step, kWest, 0, "", "map base_s0101"},
     };

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -153,6 +154,27 @@ TEST_F(MovementTest, walksAndBumpsTakeTheirTicksAndAMinute) {
         EXPECT_EQ(play().m_minutes, minutes + 1) << row.name;
         EXPECT_TRUE(driver.RunUntilIdle(5)) << row.name;
     }
+}
+
+// A step is one minute of the day as it runs: the day's weather roll and the rain it brought stay,
+// where a new roll at each step would turn the rain on and off under a sky that changes each step.
+TEST_F(MovementTest, stepsLetTheRainRunOnWithoutRollingTheWeatherAnew) {
+    PlayDriver& driver = Start();
+    constexpr int32_t kStormRoll = 85;
+    play().RollWeather(kStormRoll);
+    const int32_t intensity = play().GetRainIntensity();
+    ASSERT_GT(intensity, 0);
+    const uint32_t minutes = play().m_minutes;
+    StandAt(3, PlayDriver::kStartY, kEast);
+    const uint32_t actions[] = {kActionForward, kActionBack, kActionForward, kActionBack};
+    for (uint32_t action : actions) {
+        driver.Press(action);
+        ASSERT_TRUE(driver.RunUntilIdle(40));
+        EXPECT_EQ(play().GetWeatherRoll(), kStormRoll);
+        // The rain waits out its countdown of at least 300 minutes before it drifts.
+        EXPECT_EQ(play().GetRainIntensity(), intensity);
+    }
+    EXPECT_EQ(play().m_minutes, minutes + std::size(actions));
 }
 
 // Stepping off and on reach the plate's script once per finished step; a bump against the wall

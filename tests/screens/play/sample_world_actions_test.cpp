@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "data/maps/map.h"
 #include "data/maps/map_cell.h"
 #include "data/monsters/monster.h"
+#include "data/player/equipment_slot.h"
+#include "game/feldmar2.h"
 #include "render/view_descriptor.h"
 #include "screens/play/sample_world_play.h"
 #include "screens/play/village_play.h"
@@ -37,6 +40,20 @@ TEST_F(SampleWorldPlayTest, aTapOnThePileUnderfootOpensItInTheInventoryAndPlayRe
     Game().SwitchState(kGoBack);
     EXPECT_EQ(Game().m_currentScreen, &Play());
     EXPECT_TRUE(driver.RunUntilIdle(20));
+}
+
+// A new character walks the cellar in boots: the stone names its two footsteps, and the sound
+// package holds them, so each step is heard twice, the second fainter, by the parity of the cell.
+TEST_F(SampleWorldPlayTest, shodStepsOnTheCellarStoneAreHeard) {
+    PlayDriver& driver = StartSampleWorld();
+    ASSERT_NE(Game().m_player.EquippedItem(kSlotBoots), nullptr);
+    Sounds().Clear();
+    for (int step = 0; step < 2; ++step) {
+        driver.Press(kActionForward);
+        ASSERT_TRUE(driver.RunUntilIdle(20));
+    }
+    EXPECT_EQ(LinesOf("bsnd_stepstone-2"), (std::vector<std::string>{"bsnd_stepstone-2 10", "bsnd_stepstone-2 6"}));
+    EXPECT_EQ(LinesOf("bsnd_stepstone-1"), (std::vector<std::string>{"bsnd_stepstone-1 10", "bsnd_stepstone-1 6"}));
 }
 
 // In the cave a goblin is too near for the player to rest.

@@ -1,13 +1,20 @@
 // The rain over Eastbrook, as a player meets it: the rain bell's question brings heavy rain at
-// once, and resting rolls the weather anew so that rain comes within a few days of rest.
+// once under the hour's rainy sky, and resting rolls the weather anew so that rain comes within a
+// few days of rest.
 #include <gtest/gtest.h>
 
+#include "data/sky_table.h"
+#include "game/game_data.h"
+#include "render/view_descriptor.h"
 #include "screens/play/rain_weather.h"
 #include "screens/play/village_play.h"
 
 namespace {
 
 constexpr uint32_t kNorth = 0;
+// Weather rolls up to 70 bring no rain; 0 is the clearest sky.
+constexpr int32_t kLastDryRoll = 70;
+constexpr int32_t kClearRoll = 0;
 // A night's rest, as the rest dialog passes it.
 constexpr uint32_t kRestHours = 8;
 
@@ -17,6 +24,8 @@ TEST_F(VillageTest, ringingTheRainBellBringsHeavyRain) {
     ASSERT_EQ(Play().GetRainIntensity(), 0);
     // South of the bell's post, facing its sign.
     StandInTown(3, 5, kNorth);
+    Play().SetSkyOverride(nullptr, kClearRoll);
+    const uint32_t clearSky = Game().PlayView().m_skyPicture;
     SwitchTo(Play().Interact(-1, 1));
     driver.RunUntilIdle(20);
     ASSERT_EQ(Play().SubMode(), SPlaySubMode::kMessage);
@@ -26,6 +35,12 @@ TEST_F(VillageTest, ringingTheRainBellBringsHeavyRain) {
     EXPECT_NE(driver.OpenMessageText().find("the rain comes down"), std::string::npos) << driver.OpenMessageText();
     PlayOnThroughMessages(driver);
     EXPECT_GE(Play().GetRainIntensity(), SRainWeather::kHeavy) << "heavy enough for thunder";
+    // The rain falls from the sky a rainy day's roll gives, not from the clear one it found.
+    EXPECT_GT(Play().GetWeatherRoll(), kLastDryRoll);
+    SSkyView rainy;
+    Game().m_skyTable.PickForHour(int(Play().GetHour()), Play().GetWeatherRoll(), rainy);
+    EXPECT_EQ(Game().PlayView().m_skyPicture, rainy.pictureSlot);
+    EXPECT_NE(Game().PlayView().m_skyPicture, clearSky);
     driver.Frames(30);
     driver.Rig().Shot("village-rain");
 }
