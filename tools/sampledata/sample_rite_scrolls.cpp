@@ -76,8 +76,10 @@ void AddRiteScrolls(SItemDatabase& items) {
     drawnAs(items, kPlainRing[0].name, "base_ring_silver");
     AddSampleItemTypes(items, kEmberWand);
     // A wand's first effect's magnitude is its full charges.
-    if (SItemType* wand = items.FindItemType(kEmberWand[0].name))
+    if (SItemType* wand = items.FindItemType(kEmberWand[0].name)) {
         wand->m_effects = castsSpell(kContextWand, "base_spellburninghand", kEmberCharges);
+        wand->m_effects->Get(0)->m_magnitudePerLevel = kSampleWandSkill;
+    }
     drawnAs(items, kEmberWand[0].name, "base_wand_sparks");
 }
 
