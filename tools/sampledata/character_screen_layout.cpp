@@ -136,14 +136,19 @@ struct RowCell {
     int percent;  // of the row's width
 };
 
-// Each label as wide as the text the page gives it on this screen mode: the narrow screens show
-// the level on the experience line, under a longer label.
+// Each label as wide as the text the page gives it on this screen mode (the narrow screens show
+// the level on the experience line, under a longer label); the values share what is left of the
+// row by the cells' percentages.
 void addRow(Page& page, const Metrics& k, Area area, int y, std::initializer_list<RowCell> cells) {
+    int labels = 0;
+    for (const RowCell& cell : cells) labels += k.TextW(Main::LabelText(cell.label, k.mode));
+    const int rest = std::max(area.w - labels, 0);
     int x = area.x;
     for (const RowCell& cell : cells) {
-        const int w = area.w * cell.percent / 100;
-        addPair(page, k, cell.label, cell.value, Main::LabelText(cell.label, k.mode), x, y, w);
-        x += w;
+        const int labelW = k.TextW(Main::LabelText(cell.label, k.mode)), valueW = rest * cell.percent / 100;
+        page.Add(cell.label, x, y, labelW, k.line);
+        page.Add(cell.value, x + labelW, y, valueW, k.line);
+        x += labelW + valueW;
     }
 }
 
@@ -154,7 +159,7 @@ int addValues(Page& page, const Metrics& k, Area area) {
     y += k.line;
     addRow(page, k, area, y, {{365, 366, 100}});
     y += k.line;
-    addRow(page, k, area, y, {{378, 380, 50}});
+    addPair(page, k, 378, 380, Main::LabelText(378, k.mode), area.x, y, area.w / 2);
     page.Add(Main::kFameBar, area.x + area.w / 2, y, area.w / 2, k.line);
     y += k.line;
     addRow(page, k, area, y, {{389, 390, 40}, {391, 392, 25}, {393, 394, 35}});

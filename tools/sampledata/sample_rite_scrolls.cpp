@@ -67,8 +67,10 @@ void AddRiteScrolls(SItemDatabase& items) {
         AddSampleItemTypes(items, {&scroll.type, 1});
         SItemType* type = items.FindItemType(scroll.type.name);
         if (type == nullptr) continue;
-        // A scroll's first effect names the spell it casts, and its magnitude is the spell's strength.
+        // A scroll's first effect names the spell it casts, and its magnitude is the spell's strength;
+        // its description tells that strength as the skill level the scroll casts at.
         type->m_effects = castsSpell(kContextScroll, scroll.spell, scroll.strength);
+        type->m_effects->Get(0)->m_magnitudePerLevel = scroll.strength;
         drawnAs(items, scroll.type.name, "base_scrdisarm");
     }
     AddSampleItemTypes(items, kPlainRing);
