@@ -87,6 +87,15 @@ uint32_t SCharacterPage::AttributeOf(uint32_t command) {
     return 0;
 }
 
+const char* SCharacterPage::LabelText(uint32_t id, uint32_t mode) {
+    for (const SLabel& row : kLabelRows) {
+        if (row.id != id) continue;
+        const bool shorter = row.shorter && (row.anySmall ? IsSmallScreenType(mode) : isNarrow(mode));
+        return shorter ? row.shorter : row.text;
+    }
+    return "";
+}
+
 void SCharacterPage::Attach(SDialog* owner) {
     for (STextCtrl& label : m_labels) label.Attach(owner);
     for (STextCtrl& value : m_values) value.Attach(owner);
@@ -99,14 +108,12 @@ void SCharacterPage::Build(SDialog& owner, SGameData& game) {
     m_game = &game;
     m_raises.Clear();
     const uint32_t mode = game.m_screenMode;
-    const bool small = IsSmallScreenType(mode);
     if (owner.PlaceCtrl(m_attributeFrame, kAttributeFrame))
         m_attributeFrame.Setup(game.ScreenFrameSet(), 0, 0, SBorderSides::kAll);
     for (int i = 0; i < kLabels; ++i) {
-        const SLabel& row = kLabelRows[i];
-        if (!owner.PlaceCtrl(m_labels[i], row.id)) continue;
-        const bool shorter = row.shorter && (row.anySmall ? small : isNarrow(mode));
-        m_labels[i].SetTextEx(shorter ? row.shorter : row.text, kLabelAlign, 1, kLabelColour, kShade);
+        const uint32_t id = kLabelRows[i].id;
+        if (owner.PlaceCtrl(m_labels[i], id))
+            m_labels[i].SetTextEx(LabelText(id, mode), kLabelAlign, 1, kLabelColour, kShade);
     }
     for (int i = 0; i < kValues; ++i)
         if (owner.PlaceCtrl(m_values[i], kValueIds[i]))

@@ -45,6 +45,9 @@ public:
     static constexpr uint32_t kValueIds[kValues] = {143, 368, 366, 380, 382, 390, 392, 394, 410, 397,
                                                     370, 372, 376, 384, 387, 399, 403, 405, 407, 409};
 
+    // The text of a label element on a screen mode, shortened on the small screens; "" for an id
+    // that is no label.
+    static const char* LabelText(uint32_t id, uint32_t mode);
     // The attribute 1..5 a raise button's command raises, or 0.
     static uint32_t AttributeOf(uint32_t command);
 

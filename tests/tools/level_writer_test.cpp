@@ -86,6 +86,7 @@ TEST(LevelWriterTest, aTextItCannotReadIsRefusedWithTheLine) {
         {"cell a shadow-ceiling=base_rock", "line 1: \"shadow-ceiling\" is no part of a companion cell"},
         {"cell a floor-overlay=base_moss/base_dusk", "line 1: \"base_moss/base_dusk\" has a palette where none goes"},
         {"cell ab", "line 1: \"ab\" is not one character"},
+        {"cell a floor=base_grass\ncell a floor=base_sand", "line 2: 'a' stands for two cells"},
         {"object 1 base_door colour=red", "line 1: \"colour\" is no part of an object"},
         {"creature base_rat 1", "line 1: \"creature\" wants more"},
         {"creature base_rat 1 1 hp=40000", "line 1: \"40000\" is no number up to 32767"},

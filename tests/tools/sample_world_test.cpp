@@ -7,15 +7,20 @@
 #include <string>
 #include <vector>
 
+#include "data/effects/effect.h"
+#include "data/effects/effect_list.h"
 #include "data/items/item_classes.h"
 #include "data/items/item_type.h"
 #include "data/map_objects/map_object_type.h"
 #include "data/maps/map.h"
 #include "data/maps/map_cell.h"
 #include "data/package/module.h"
+#include "data/persons/npc_type.h"
+#include "data/spells/spell_type.h"
 #include "engine/base/archive.h"
 #include "game/game_data.h"
 #include "render/render.h"
+#include "support/fake_dialog_world.h"
 #include "support/map_fixture.h"
 #include "support/png_writer.h"
 #include "support/record_bytes.h"
@@ -25,6 +30,7 @@
 #include "tools/sampledata/sample_skies.h"
 #include "tools/sampledata/sample_surface.h"
 #include "tools/sampledata/world_packages.h"
+#include "ui/widgets/item_type_picture.h"
 
 namespace {
 
@@ -107,8 +113,21 @@ TEST_F(SampleWorldPackagesTest, everyPictureTheWorldNamesIsInThePicturePackage) 
         EXPECT_EQ(type.Fault(), "");
         for (const SPictureEntry* picture : type.Pictures()) EXPECT_NE(picture, nullptr) << type.m_name.Text();
     }
-    for (const char* item : {"base_water", "base_money_100", "base_alc_alkieberries"})
-        EXPECT_NE(game.m_items.FindItemType(item)->m_pictureSlot, 0u) << item;
+}
+
+// The item grid shrinks every item picture from 50 x 50, whatever its size, so a picture of another
+// size, or none, shows as a black cell; a floor pile shows the same picture.
+TEST_F(SampleWorldPackagesTest, everyItemHasAPictureOfTheItemGridsSize) {
+    ASSERT_GT(game.m_items.ItemTypeCount(), 0);
+    for (int i = 0; i < game.m_items.ItemTypeCount(); ++i) {
+        const SItemType& type = *game.m_items.ItemTypeAt(i);
+        SCOPED_TRACE(type.m_name.Text());
+        const SPictureEntry* picture = ItemTypePicture(game, type);
+        ASSERT_NE(picture, nullptr);
+        EXPECT_NE(type.m_pictureSlot, 0u);
+        EXPECT_EQ(picture->picture.Width(), 50);
+        EXPECT_EQ(picture->picture.Height(), 50);
+    }
 }
 
 // The game names a scroll "Scroll of ...", a wand "Wand of ..." and a spellbook "Spellbook of ...":
@@ -127,6 +146,40 @@ TEST_F(SampleWorldPackagesTest, magicItemsLeaveTheWordForTheirKindToTheGame) {
         EXPECT_EQ(name.find(kind, kind.size()), std::string::npos) << type.m_name.Text() << ": " << name;
     }
     EXPECT_GT(named, 0);
+}
+
+// A wand or scroll of a spell that grows with skill tells the skill level it casts at; the world's
+// give one, or their description would read "at skill level 0".
+TEST_F(SampleWorldPackagesTest, wandsAndScrollsOfGrowingSpellsCastAtASkillLevel) {
+    int growing = 0;
+    for (int i = 0; i < game.m_items.ItemTypeCount(); ++i) {
+        const SItemType& type = *game.m_items.ItemTypeAt(i);
+        if (type.m_class != kItemMagic || (type.m_subtype != kMagicWand && type.m_subtype != kMagicScroll) ||
+            !type.m_effects)
+            continue;
+        for (int k = 0; k < type.m_effects->Count(); ++k) {
+            const SEffect& effect = *type.m_effects->Get(k);
+            const SSpellType* spell = game.m_spells.FindSpell(effect.m_target.Text());
+            if (effect.m_type != kEffectCastSpell || !spell || !spell->HasScaledEffect()) continue;
+            ++growing;
+            EXPECT_GT(effect.m_magnitudePerLevel, 0) << type.m_name.Text();
+        }
+    }
+    EXPECT_GT(growing, 0);
+}
+
+// Whoever the player can talk to says something first: a person without a greeting a newcomer
+// hears opens the conversation with "(silence)".
+TEST_F(SampleWorldPackagesTest, everyPersonWhoTalksGreetsANewcomer) {
+    FakeDialogWorld newcomer;
+    int talking = 0;
+    for (int i = 0; i < game.m_npcTypes.Count(); ++i) {
+        const SNpcType& person = *game.m_npcTypes.At(i);
+        if (!person.topics) continue;
+        ++talking;
+        EXPECT_TRUE(person.FindGreeting(newcomer).has_value()) << person.name.Text();
+    }
+    EXPECT_GT(talking, 0);
 }
 
 // A new character's weapons deal blows, and the blades train and strike with Light Weapon, the
@@ -227,6 +280,29 @@ TEST_F(SampleWorldPackagesTest, theCellarIsWalledIn) {
     };
     walk(18, 19);
     EXPECT_EQ(reached.size(), 31u) << "the room's floor, nothing past the door or up the stairs";
+}
+
+// A stair is used from the one open cell in front of it; on every other side lies rock, so that no
+// floor past the room shows through the stairs' arch.
+TEST_F(SampleWorldPackagesTest, theCellarsStairsStandInTheRock) {
+    SMap* cellar = game.m_packages.FindMap("base_cellar");
+    ASSERT_NE(cellar, nullptr);
+    Load(*cellar);
+    int stairs = 0;
+    for (int y = 1; y < SMapGrid::kSize - 1; ++y) {
+        for (int x = 1; x < SMapGrid::kSize - 1; ++x) {
+            if (TypeName(Cell(x, y).centreType) != "base_stairs") continue;
+            ++stairs;
+            int open = 0;
+            for (auto [dx, dy] : {std::pair{0, -1}, {1, 0}, {0, 1}, {-1, 0}}) {
+                const SMapCell& next = Cell(x + dx, y + dy);
+                const SPlacedObject* object = cellar->FindObject(next.centreId);
+                if (next.centreType == nullptr || !next.centreType->IsBlocking(object)) ++open;
+            }
+            EXPECT_EQ(open, 1) << "the stairs at " << x << "," << y;
+        }
+    }
+    EXPECT_EQ(stairs, 2);
 }
 
 // New games begin at "base_start" in the cellar; the surface's own position lies in the middle

@@ -22,6 +22,7 @@ constexpr int kPortrait = 50;  // the sample portraits' size
 
 // The sizes the sample pictures are drawn at (inventory_art.cpp) and the font's measures.
 struct Metrics {
+    uint16_t mode;
     int margin, line, raise, headerButton;
     int frame, headerFrame;  // the thickness of the tabs' frames and of the header's
     double charW;            // a rough mean width of a character of font 1
@@ -31,9 +32,13 @@ struct Metrics {
 
 Metrics metricsOf(uint16_t mode, int fontHeight) {
     const bool large = IsLargeScreenMode(mode);
-    return {large ? 4 : 2,   large ? fontHeight + 1 : fontHeight,
-            large ? 22 : 13, large ? 26 : 16,
-            large ? 14 : 3,  large ? 4 : 3,
+    return {mode,
+            large ? 4 : 2,
+            large ? fontHeight + 1 : fontHeight,
+            large ? 22 : 13,
+            large ? 26 : 16,
+            large ? 14 : 3,
+            large ? 4 : 3,
             fontHeight * 0.5};
 }
 
@@ -126,34 +131,40 @@ void addPair(Page& page, const Metrics& k, uint32_t label, uint32_t value, const
     page.Add(value, x + labelW, y, w - labelW, k.line);
 }
 
-struct Cell {
+struct RowCell {
     uint32_t label, value;
-    const char* text;
     int percent;  // of the row's width
 };
 
-void addRow(Page& page, const Metrics& k, Area area, int y, std::initializer_list<Cell> cells) {
+// Each label as wide as the text the page gives it on this screen mode (the narrow screens show
+// the level on the experience line, under a longer label); the values share what is left of the
+// row by the cells' percentages.
+void addRow(Page& page, const Metrics& k, Area area, int y, std::initializer_list<RowCell> cells) {
+    int labels = 0;
+    for (const RowCell& cell : cells) labels += k.TextW(Main::LabelText(cell.label, k.mode));
+    const int rest = std::max(area.w - labels, 0);
     int x = area.x;
-    for (const Cell& cell : cells) {
-        const int w = area.w * cell.percent / 100;
-        addPair(page, k, cell.label, cell.value, cell.text, x, y, w);
-        x += w;
+    for (const RowCell& cell : cells) {
+        const int labelW = k.TextW(Main::LabelText(cell.label, k.mode)), valueW = rest * cell.percent / 100;
+        page.Add(cell.label, x, y, labelW, k.line);
+        page.Add(cell.value, x + labelW, y, valueW, k.line);
+        x += labelW + valueW;
     }
 }
 
 // Race to outfit in five rows, the fame bar beside the fame; answers the bottom edge.
 int addValues(Page& page, const Metrics& k, Area area) {
     int y = area.y;
-    addRow(page, k, area, y, {{142, 143, "Race:", 40}, {367, 368, "Level:", 25}, {381, 382, "Crime:", 35}});
+    addRow(page, k, area, y, {{142, 143, 40}, {367, 368, 25}, {381, 382, 35}});
     y += k.line;
-    addRow(page, k, area, y, {{365, 366, "Xp:", 100}});
+    addRow(page, k, area, y, {{365, 366, 100}});
     y += k.line;
-    addRow(page, k, area, y, {{378, 380, "Fame:", 50}});
+    addPair(page, k, 378, 380, Main::LabelText(378, k.mode), area.x, y, area.w / 2);
     page.Add(Main::kFameBar, area.x + area.w / 2, y, area.w / 2, k.line);
     y += k.line;
-    addRow(page, k, area, y, {{389, 390, "Damage:", 40}, {391, 392, "Ac:", 25}, {393, 394, "Hp:", 35}});
+    addRow(page, k, area, y, {{389, 390, 40}, {391, 392, 25}, {393, 394, 35}});
     y += k.line;
-    addRow(page, k, area, y, {{395, 410, "Sp:", 35}, {396, 397, "Outfit:", 65}});
+    addRow(page, k, area, y, {{395, 410, 35}, {396, 397, 65}});
     return y + k.line + k.margin;
 }
 
@@ -184,12 +195,10 @@ int addResistances(Page& page, const Metrics& k, Area area) {
     int y = area.y + k.margin;
     page.Add(401, area.x, y, area.w, k.line);
     y += k.line;
-    constexpr Cell kRows[] = {{402, 403, "Paralysis:", 100},
-                              {404, 405, "Paralysis:", 100},
-                              {406, 407, "Paralysis:", 100},
-                              {408, 409, "Paralysis:", 100}};
-    for (const Cell& row : kRows) {
-        addPair(page, k, row.label, row.value, row.text, area.x, y, area.w);
+    constexpr RowCell kRows[] = {{402, 403, 100}, {404, 405, 100}, {406, 407, 100}, {408, 409, 100}};
+    for (const RowCell& row : kRows) {
+        // Every label as wide as the widest, so that the values line up.
+        addPair(page, k, row.label, row.value, "Paralysis:", area.x, y, area.w);
         y += k.line;
     }
     page.Add(Main::kUndo, area.x, y, area.w, k.line);

@@ -221,7 +221,9 @@ private:
                 throw SLevelError("\"" + key + "\" is no part of a cell");
             }
         }
-        m_legend[legend[0]] = cell;
+        // Maps are put together from the legends of several places; a letter two of them take
+        // would silently turn one place's cells into the other's.
+        if (!m_legend.emplace(legend[0], cell).second) throw SLevelError("'" + legend + "' stands for two cells");
     }
 
     void readObject(const std::vector<std::string>& words) {

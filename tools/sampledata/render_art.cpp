@@ -2,19 +2,15 @@
 
 #include "engine/draw/picture.h"
 #include "tools/sampledata/art_canvas.h"
+#include "tools/sampledata/plain_textures.h"
 
 namespace {
 
-constexpr int kFloorSide = 256;
-constexpr int kWallSide = 64;
-
-// A small repeatable texture noise of 0 .. 7 per 2 x 2 block, so that block formats stay small.
-int Grain(int x, int y) {
-    uint32_t h = uint32_t(x / 2) * 73856093u ^ uint32_t(y / 2) * 19349663u;
-    h ^= h >> 13;
-    h *= 0x5bd1e995u;
-    return int((h ^ (h >> 15)) & 7);
-}
+using plain_textures::Flagstones;
+using plain_textures::Grain;
+using plain_textures::Ground;
+using plain_textures::kFloorSide;
+using plain_textures::Turned;
 
 // The mark every picture carries: a red L at the top left and a letter near it.
 void Mark(SArtCanvas& canvas, const char* letter, int scale) {
@@ -24,44 +20,10 @@ void Mark(SArtCanvas& canvas, const char* letter, int scale) {
     canvas.Text(4 * scale, 4 * scale, letter, scale, ArtColour(250, 240, 60));
 }
 
-// Square flagstones of a quarter of the floor with dark joints.
-SArtCanvas Flagstones(uint16_t stone, uint16_t moss, int mossEvery) {
-    SArtCanvas canvas(kFloorSide, kFloorSide);
-    const uint16_t joint = ArtShade(stone, 45);
-    canvas.Paint([&](int x, int y) {
-        if (x % 64 < 2 || y % 64 < 2) return joint;
-        const int g = Grain(x, y);
-        if (mossEvery && (x / 2 + y / 2) % mossEvery < 3 && g > 3) return moss;
-        return ArtShade(stone, 85 + g * 4);
-    });
-    return canvas;
-}
-
-// A ground of grain around a colour.
-SArtCanvas Ground(uint16_t colour, int spread) {
-    SArtCanvas canvas(kFloorSide, kFloorSide);
-    canvas.Paint([&](int x, int y) { return ArtShade(colour, 100 - spread + Grain(x, y) * spread / 4); });
-    return canvas;
-}
-
-// A wall drawn upright, `across` wide and `down` high, stored turned: the stored picture's x runs
-// down the wall and its y across it.
-SArtCanvas Turned(const SArtCanvas& upright) {
-    SArtCanvas stored(upright.Height(), upright.Width());
-    stored.Paint([&](int x, int y) { return upright.At(y, x); });
-    return stored;
-}
-
-SArtCanvas Bricks(uint16_t brick, const char* letter) {
-    SArtCanvas canvas(kWallSide, kWallSide);
-    const uint16_t mortar = ArtColour(200, 190, 170);
-    canvas.Paint([&](int x, int y) {
-        const int row = y / 8, shift = row % 2 ? 8 : 0;
-        if (y % 8 == 0 || (x + shift) % 16 == 0) return mortar;
-        return ArtShade(brick, 80 + Grain(x, y) * 6);
-    });
+// Bricks marked to show a wall drawn turned, mirrored or upside down (the arrow points up).
+SArtCanvas MarkedBricks(uint16_t brick, const char* letter) {
+    SArtCanvas canvas = plain_textures::Bricks(brick, ArtColour(200, 190, 170));
     Mark(canvas, letter, 1);
-    // An arrow pointing up shows a wall drawn upside down.
     canvas.Triangle(48, 40, 56, 40, 52, 30, ArtColour(250, 240, 60));
     return canvas;
 }
@@ -118,8 +80,8 @@ std::vector<uint8_t> RenderArtPicture(SRenderArt art) {
             return canvas.BlockRecord(2);
         }
         case SRenderArt::BlendMask: return MaskRecord();
-        case SRenderArt::BrickWall: return Turned(Bricks(ArtColour(150, 70, 50), "B")).Record();
-        case SRenderArt::UpperWall: return Turned(Bricks(ArtColour(90, 90, 140), "U")).Record();
+        case SRenderArt::BrickWall: return Turned(MarkedBricks(ArtColour(150, 70, 50), "B")).Record();
+        case SRenderArt::UpperWall: return Turned(MarkedBricks(ArtColour(90, 90, 140), "U")).Record();
         case SRenderArt::PitSide: {
             SArtCanvas canvas = Ground(ArtColour(90, 80, 70), 40);
             Mark(canvas, "P", 4);

@@ -9,6 +9,7 @@
 #include "tools/sampledata/game_script_commands.h"
 #include "tools/sampledata/sample_dungeon.h"
 #include "tools/sampledata/script_assembler.h"
+#include "tools/sampledata/world_door_art.h"
 
 namespace {
 
@@ -70,10 +71,12 @@ SArtCanvas chest() {
     return canvas;
 }
 
+// In place of a door's leaf: the same size, clear above the opening like the leaf.
 SArtCanvas gateBars() {
-    SArtCanvas canvas(120, 200);
-    for (int x = 4; x < 120; x += 16) canvas.Fill(x, 0, 6, 200, kIron);
-    for (int y : {20, 100, 180}) canvas.Fill(0, y, 120, 6, kIron);
+    using namespace world_door_art;
+    SArtCanvas canvas(kLeafWidth, kFrameHeight);
+    for (int x = 4; x < kLeafWidth; x += 16) canvas.Fill(x, kLintel, 6, kFrameHeight - kLintel, kIron);
+    for (int y : {kLintel + 8, 80, kFrameHeight - 10}) canvas.Fill(0, y, kLeafWidth, 6, kIron);
     return canvas;
 }
 

@@ -17,4 +17,8 @@ struct SSampleItemType {
     const char* text = nullptr;  // what the reader shows
 };
 
+// The skill level the sample wands cast at, kept in their spell entry's magnitude per level; at 20
+// enchanting prices a wand as the spell itself.
+constexpr int16_t kSampleWandSkill = 20;
+
 void AddSampleItemTypes(SItemDatabase& items, std::span<const SSampleItemType> types);

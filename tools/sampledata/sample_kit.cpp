@@ -40,6 +40,7 @@ enum class Shape {
     kGem,
     kAnvil,
     kLocket,
+    kKey,
 };
 
 struct KitPicture {
@@ -49,8 +50,12 @@ struct KitPicture {
     uint8_t red, green, blue;
 };
 
-// Every item of the kit and the chest but those the cellar's pile already pictures.
+// Every item the world holds: the kit, the chest, the cellar's pile, the shops and the dungeon.
 const KitPicture kPictures[] = {
+    {"base_water", "bres_kit_water", Shape::kPotion, 70, 130, 220},
+    {"base_money_100", "bres_kit_money_100", Shape::kCoins, 230, 190, 60},
+    {"base_alc_alkieberries", "bres_kit_alc_alkieberries", Shape::kHerb, 120, 50, 150},
+    {"base_key_irondoor", "bres_kit_key_irondoor", Shape::kKey, 120, 120, 130},
     {"base_race_rasvim_book", "bres_kit_race_rasvim_book", Shape::kBook, 150, 60, 50},
     {"base_race_etherim_book", "bres_kit_race_etherim_book", Shape::kBook, 60, 90, 160},
     {"base_race_seiry_book", "bres_kit_race_seiry_book", Shape::kBook, 60, 140, 80},
@@ -176,8 +181,10 @@ void addKitTypes(SItemDatabase& items) {
             type->m_minDamage = weapon.minDamage;
             type->m_maxDamage = weapon.maxDamage;
         }
-    if (SItemType* wand = items.FindItemType("base_wand_sparks"))
+    if (SItemType* wand = items.FindItemType("base_wand_sparks")) {
         wand->m_effects = oneEffect(kEffectCastSpell, kSparksCharges, 0, "base_spellburninghand");
+        wand->m_effects->Get(0)->m_magnitudePerLevel = kSampleWandSkill;
+    }
     // The spellbook of the kit teaches the Feather spell wherever the world has it.
     if (SItemType* spellbook = items.FindItemType("base_spbookfeather")) {
         spellbook->m_effects = oneEffect(kEffectCastSpell, 0, 0, "base_spellfeather");
@@ -296,6 +303,14 @@ void drawShape(SArtCanvas& art, Shape shape, uint16_t colour) {
             art.Disc(25, 29, 11, colour);
             art.Disc(25, 29, 7, dark);
             art.Disc(25, 29, 4, colour);
+            break;
+        case Shape::kKey:
+            // A ring bow, a long shank and a toothed bit.
+            art.Disc(14, 25, 8, colour);
+            art.Disc(14, 25, 4, kGround);
+            art.Line(22, 25, 42, 25, 4, colour);
+            art.Fill(34, 27, 4, 8, colour);
+            art.Fill(40, 27, 3, 6, dark);
             break;
     }
 }

@@ -13,13 +13,14 @@ constexpr const char* kTown = "base_s0303";
 constexpr int kPathX = 12;
 constexpr int kCounterX = 13;
 
-// Letters 'a' to 'e' of the town's legend: the path and the three counters, and the buildings
-// behind them.
+// Letters 'a' to 'e' and 'j' of the town's legend: the path and the three counters, the buildings
+// behind them, and the inn's sign on the wall north of its counter.
 const char* const kLegend = R"(cell a floor=base_sand
 cell b floor=base_sand centre=base_brick wall-w=base_counter wall-w-id=11
 cell c floor=base_sand centre=base_brick wall-w=base_counter wall-w-id=12
 cell d floor=base_sand centre=base_brick wall-w=base_counter wall-w-id=13
-cell e floor=base_grass centre=base_brick)";
+cell e floor=base_grass centre=base_brick
+cell j floor=base_grass centre=base_brick wall-w=base_innsign)";
 
 // Tobin and the card player keep their stock in a container that lies nowhere on the map.
 const char* const kObjects = R"(object 11 base_counter text-a=base_tobin container=1
@@ -33,7 +34,8 @@ struct SCounter {
     int y;
     char cell;
 };
-constexpr SCounter kCounters[] = {{13, 'b'}, {15, 'c'}, {17, 'd'}};
+constexpr int kInnY = 15;
+constexpr SCounter kCounters[] = {{13, 'b'}, {kInnY, 'c'}, {17, 'd'}};
 
 void place(std::string& level) {
     AddSectionLegend(level, kLegend);
@@ -42,6 +44,7 @@ void place(std::string& level) {
     for (int y = 12; y <= 18; ++y)
         for (int x = kCounterX; x <= 16; ++x) SetSectionCell(level, x, y, 'e');
     for (const SCounter& counter : kCounters) SetSectionCell(level, kCounterX, counter.y, counter.cell);
+    SetSectionCell(level, kCounterX, kInnY - 1, 'j');
     level += kObjects;
 }
 

@@ -73,6 +73,8 @@ void extendCardPlayer(SNpcTable& persons) {
     wenna->wideValue = 20;
     wenna->smallValues[3] = SNpcType::kTrade | SNpcType::kCards;
     wenna->topics = std::make_unique<SDialogTopicSet>();
+    wenna->topics->AddGreeting(
+        SampleTopic("base_wennahello", "Hello", {{"Sit, if you have the coin. The cards are warm tonight."}}));
     wenna->topics->AddTopic(SampleTopic("base_wennacards", "The game",
                                         {{"Five cards a hand, three decks to choose from.", "gonext ( ) ;"},
                                          {"Play a card to strike or to shield.", "gonext ( ) ;"},

@@ -67,8 +67,10 @@ void AddRiteScrolls(SItemDatabase& items) {
         AddSampleItemTypes(items, {&scroll.type, 1});
         SItemType* type = items.FindItemType(scroll.type.name);
         if (type == nullptr) continue;
-        // A scroll's first effect names the spell it casts, and its magnitude is the spell's strength.
+        // A scroll's first effect names the spell it casts, and its magnitude is the spell's strength;
+        // its description tells that strength as the skill level the scroll casts at.
         type->m_effects = castsSpell(kContextScroll, scroll.spell, scroll.strength);
+        type->m_effects->Get(0)->m_magnitudePerLevel = scroll.strength;
         drawnAs(items, scroll.type.name, "base_scrdisarm");
     }
     AddSampleItemTypes(items, kPlainRing);
@@ -76,8 +78,10 @@ void AddRiteScrolls(SItemDatabase& items) {
     drawnAs(items, kPlainRing[0].name, "base_ring_silver");
     AddSampleItemTypes(items, kEmberWand);
     // A wand's first effect's magnitude is its full charges.
-    if (SItemType* wand = items.FindItemType(kEmberWand[0].name))
+    if (SItemType* wand = items.FindItemType(kEmberWand[0].name)) {
         wand->m_effects = castsSpell(kContextWand, "base_spellburninghand", kEmberCharges);
+        wand->m_effects->Get(0)->m_magnitudePerLevel = kSampleWandSkill;
+    }
     drawnAs(items, kEmberWand[0].name, "base_wand_sparks");
 }
 

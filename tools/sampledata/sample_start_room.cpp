@@ -6,7 +6,7 @@ namespace {
 // walls meet in the corners, and the wall that juts into the room east of the start shows the
 // corner and end pieces from the inside. The plate by the west wall teleports to the crossroads,
 // the stairs in the nook east of the start lead up beside them, those in the east wall down to the
-// dungeon; the sign tells, the banner asks.
+// dungeon, with rock behind them as behind every wall; the sign tells, the banner asks.
 const char* const kCellar = R"(
 fog 0x0841
 view 100
@@ -24,15 +24,15 @@ cell F floor=base_stone centre=base_position centre-id=6 centre-extra=4
 cell V floor=base_stone centre=base_stairs centre-id=8
 cell G floor=base_stone centre=base_position centre-id=9 centre-extra=3
 cells 14 12
-#########
-####.####
-##B#D#S##
-#......GV
-#T......#
-#.....###
-#.....#U#
-#...P..F#
-#########
+##########
+####.#####
+##B#D#S###
+#......GV#
+#T......##
+#.....####
+#.....#U##
+#...P..F##
+##########
 end
 ; A closed plain door: visible and closed.
 object 1 base_cellardoor flags=3
@@ -42,7 +42,7 @@ object 4 base_start
 object 5 base_cellarstairs text-a=base_stairtop text-b=base_stairsup
 object 6 base_cellarfoot
 object 7 base_cellarplate text-b=base_plate
-object 8 base_cellardown text-a=base_dungeonfoot text-b=base_dungeondown
+object 8 base_cellardown state=1 text-a=base_dungeonfoot text-b=base_dungeondown
 object 9 base_cellarback
 container 1 17 18 loot=base_water,base_money_100,base_alc_alkieberries
 ; Peaceful until provoked, facing south towards the start, so that it stands to be looked at.

@@ -3,42 +3,46 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/sampledata/render_art.h"
+#include "tools/sampledata/plain_textures.h"
 #include "tools/sampledata/sample_package.h"
 #include "tools/sampledata/sprite_art.h"
+#include "tools/sampledata/world_door_art.h"
 
 namespace {
 
-struct SRenderPicture {
-    const char* name;
-    SRenderArt art;
-};
+using namespace plain_textures;
 
 struct SSpritePicture {
     const char* name;
     SSpriteArt art;
 };
 
-const SRenderPicture kRenderPictures[] = {
-    {"bres_stone", SRenderArt::StoneFloor}, {"bres_grass", SRenderArt::GrassFloor},
-    {"bres_sand", SRenderArt::SandFloor},   {"bres_ceiling", SRenderArt::Ceiling},
-    {"bres_brick", SRenderArt::BrickWall},
-};
-
+// The creatures, trees, banners and the plate carry no marks and serve the world as they are.
 const SSpritePicture kSpritePictures[] = {
-    {"bres_doorframe", SSpriteArt::DoorFrame}, {"bres_doorleaf", SSpriteArt::DoorLeft},
-    {"bres_banner", SSpriteArt::Banner},       {"bres_banner-side", SSpriteArt::BannerSide},
-    {"bres_sign", SSpriteArt::Sign},           {"bres_tree", SSpriteArt::Tree},
-    {"bres_goblin", SSpriteArt::Goblin},       {"bres_goblin-raised", SSpriteArt::GoblinRaised},
-    {"bres_water", SSpriteArt::Potion},        {"bres_gold", SSpriteArt::Coin},
-    {"bres_berries", SSpriteArt::Apple},       {"bres_gate", SSpriteArt::Fireball},
+    {"bres_banner", SSpriteArt::Banner},
+    {"bres_banner-side", SSpriteArt::BannerSide},
+    {"bres_tree", SSpriteArt::Tree},
+    {"bres_goblin", SSpriteArt::Goblin},
+    {"bres_goblin-raised", SSpriteArt::GoblinRaised},
+    {"bres_gate", SSpriteArt::Fireball},
 };
 
 }  // namespace
 
 void AddWorldPictures(SSamplePackage& resources) {
-    for (const SRenderPicture& picture : kRenderPictures)
-        resources.pictures.push_back({picture.name, RenderArtPicture(picture.art)});
+    const uint16_t stone = ArtColour(128, 124, 118);
+    std::vector<SNamedResource>& pictures = resources.pictures;
+    pictures.push_back({"bres_stone", Flagstones(stone, stone, 0).BlockRecord()});
+    pictures.push_back({"bres_grass", Ground(ArtColour(70, 130, 50), 30).Record()});
+    pictures.push_back({"bres_sand", Ground(ArtColour(200, 180, 130), 12).BlockRecord(2)});
+    pictures.push_back({"bres_ceiling", Flagstones(ArtColour(90, 80, 70), stone, 0).BlockRecord()});
+    pictures.push_back({"bres_brick", Turned(Bricks(ArtColour(140, 134, 124), ArtColour(78, 72, 64))).Record()});
+    pictures.push_back({"bres_doorframe", world_door_art::DoorFrame().Record()});
+    pictures.push_back({"bres_doorleaf", world_door_art::DoorLeaf().Record()});
+    pictures.push_back({"bres_stairs-up", world_door_art::Steps(false).Record()});
+    pictures.push_back({"bres_stairs-down", world_door_art::Steps(true).Record()});
+    pictures.push_back({"bres_sign", world_door_art::Sign().Record()});
+    pictures.push_back({"bres_innsign", world_door_art::InnSign().Record()});
     for (const SSpritePicture& picture : kSpritePictures)
-        resources.pictures.push_back({picture.name, SpriteArtPicture(picture.art)});
+        pictures.push_back({picture.name, SpriteArtPicture(picture.art)});
 }

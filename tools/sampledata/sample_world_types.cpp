@@ -44,11 +44,12 @@ const SSampleType kTypes[] = {
     // The still picture, no frames (pictures 1 to 7) and the oblique view as picture 8.
     {"base_banner", 9, {"bres_banner", "", "", "", "", "", "", "", "bres_banner-side"}, 0, kMiddle, 0, kEyeHeight},
     {"base_sign", 18, {"bres_sign"}, 0, kMiddle, kMiddle},
+    {"base_innsign", 18, {"bres_innsign"}, 0, kMiddle, kMiddle},
     {"base_tree", 26, {"bres_tree"}, SMapObjectType::kSolid},
     // The cellar's glowing plate, and the stairs between the cellar and the surface (an arch, the
-    // way up and the way down), which the player uses by walking into them.
+    // steps up and the steps down), which the player uses by walking into them.
     {"base_plate", 25, {"bres_gate"}},
-    {"base_stairs", 33, {"bres_doorframe", "bres_doorleaf", "bres_doorleaf"}, SMapObjectType::kLeadsSomewhere},
+    {"base_stairs", 33, {"bres_doorframe", "bres_stairs-up", "bres_stairs-down"}, SMapObjectType::kLeadsSomewhere},
     {"base_position", 39, {}},
 };
 

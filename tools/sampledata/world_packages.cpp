@@ -11,7 +11,6 @@
 #include "tools/sampledata/sample_dungeon.h"
 #include "tools/sampledata/sample_ferry.h"
 #include "tools/sampledata/sample_first_person.h"
-#include "tools/sampledata/sample_item_pictures.h"
 #include "tools/sampledata/sample_item_types.h"
 #include "tools/sampledata/sample_kit.h"
 #include "tools/sampledata/sample_merchant_places.h"
@@ -94,9 +93,9 @@ SSamplePackage SampleWorldPackage() {
     package.mapPrefix = "base_s";
     SItemDatabase items;
     AddSampleItemTypes(items, kKitItems);
-    AddItemPictures(items);
     AddLocketItem(items);
     AddBlankScroll(items);
+    AddDungeonItems(items);
     AddSampleKitItems(items);
     AddAfflictionItems(items);
     AddRiteScrolls(items);
@@ -105,7 +104,6 @@ SSamplePackage SampleWorldPackage() {
     AddAlchemyEffects(items);
     AddFirstPersonSprites(items);
     AddSampleSpells(package, items);
-    AddDungeonItems(items);
     package.tables[SModuleTable::Items] = items.Write(package.version);
     AddSampleWorldTypes(package);
     AddSampleWorldScripts(package);

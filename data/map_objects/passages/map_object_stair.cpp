@@ -13,7 +13,10 @@ constexpr uint16_t kGoesDown = 0x01;
 constexpr int kUpKind = 7;
 constexpr int kDownKind = 6;
 constexpr uint16_t kStepsPlace = 44;
-constexpr int kFlameSlot = 2;
+// The renderer draws a framed picture only inside its frame, the fourth picture; the flames
+// follow it, as beside a door.
+constexpr int kFramePicture = 3;
+constexpr int kFlameSlot = 4;
 constexpr uint32_t kFlameStep = 1;
 constexpr uint16_t kDrawCodeBetweenWalls = 33;
 constexpr uint16_t kDrawCode = 34;
@@ -27,8 +30,9 @@ bool SMapObjectStair::IsBlocking(const SPlacedObject*) const { return true; }
 void SMapObjectStair::BuildCellRecord(SPlacedObject* object, SMapCell& cell, SObjectTypeRecord& record,
                                       uint16_t& light) {
     record.m_kind = kFramedPicture;
+    // The steps, in the arch that the type's first picture draws below them.
     SetPicture(record, 0, PictureId(goesDown(object) ? 2 : 1), cell.centrePalette);
-    SetPicture(record, 1, PictureId(0), cell.centrePalette);
+    SetPicture(record, kFramePicture, PictureId(0), cell.centrePalette);
     record.m_x[0] = kStepsPlace;
     const SMapObjectScreen* screen = Screen();
     record.m_drawCode = screen && screen->HasWallsEastAndWest() ? kDrawCodeBetweenWalls : kDrawCode;

@@ -210,11 +210,12 @@ TEST_F(PassageTest, theStairsFireBurnsIndoorsAndByNight) {
     SObjectTypeRecord record = Build("stair", &stair, light);
     EXPECT_EQ(record.m_kind, 3);
     EXPECT_EQ(record.m_pictures[0], Picture(2));
-    EXPECT_EQ(record.m_pictures[1], Picture(1));
-    EXPECT_EQ(record.m_pictures[2], Picture(8)) << "frame 4 mod 3 of p7 p8 p9";
-    EXPECT_EQ(record.m_pictures[3], Picture(9));
-    EXPECT_EQ(record.m_x[2], 5);
-    EXPECT_EQ(record.m_x[3], 27);
+    EXPECT_EQ(record.m_x[0], 44);
+    EXPECT_EQ(record.m_pictures[3], Picture(1)) << "the arch: the renderer draws nothing of a frameless record";
+    EXPECT_EQ(record.m_pictures[4], Picture(8)) << "frame 4 mod 3 of p7 p8 p9";
+    EXPECT_EQ(record.m_pictures[5], Picture(9));
+    EXPECT_EQ(record.m_x[4], 5);
+    EXPECT_EQ(record.m_x[5], 27);
     EXPECT_GE(light, 256 + 64 + 16);
     EXPECT_EQ(record.m_drawCode, 34);
     EXPECT_STREQ(Type("stair").GetAmbientSound(&stair, cell), "bsnd_fire");
@@ -229,14 +230,14 @@ TEST_F(PassageTest, theStairsFireBurnsIndoorsAndByNight) {
     screen.SetTime(12, 0);
     light = 256;
     record = Build("stair", &stair, light);
-    EXPECT_EQ(record.m_pictures[2], 0);
+    EXPECT_EQ(record.m_pictures[4], 0);
     EXPECT_EQ(light, 256);
     EXPECT_EQ(Type("stair").GetAmbientSound(&stair, cell), nullptr);
 
     screen.outdoor = false;
     Type("stair").m_linkedType = "wall";
     record = Build("stair", &stair, light);
-    EXPECT_EQ(record.m_pictures[2], Picture(5)) << "the wall counts no frames";
+    EXPECT_EQ(record.m_pictures[4], Picture(5)) << "the wall counts no frames";
 }
 
 TEST_F(PassageTest, holesLieFlatOrStandShutOrOpen) {

@@ -141,4 +141,23 @@ TEST_F(CharacterPageTest, aTabChangeMakesThePendingRaisesFinal) {
     EXPECT_EQ(Player().AttributePoints(), 4u);
 }
 
+// Labels are drawn right-aligned in their boxes: a text wider than its box runs over the value or
+// out of the page. Each screen mode's labels fit, the narrow screens' longer "Level:" included.
+class CharacterLabelsTest : public CharacterPageTest, public ::testing::WithParamInterface<uint32_t> {};
+
+TEST_P(CharacterLabelsTest, everyLabelFitsItsBox) {
+    OpenCharacterPage(GetParam());
+    SText& text = *Game().m_text;
+    text.SelectFont(1, 0, 0);
+    int shown = 0;
+    for (const STextCtrl& label : Inventory().m_characterPage.m_labels) {
+        if (!label.IsShown() || !label.m_words.Text()) continue;
+        ++shown;
+        EXPECT_LE(text.TextWidth(label.m_words.Text()), int(label.m_w)) << label.m_words.Text();
+    }
+    EXPECT_GT(shown, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, CharacterLabelsTest, ::testing::Values(6u, 7u, 8u, 9u, 10u, 11u, 14u, 15u, 16u));
+
 }  // namespace
