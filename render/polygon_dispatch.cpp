@@ -30,6 +30,19 @@ struct STextures {
         }
         return true;
     }
+
+    // The same for a floor, whose fillers read its pictures' decoded colours in one load where
+    // their indices take two.
+    bool SetFloor(const SViewDescriptor& view, const SRenderPolygon& polygon, int pictures, int masks) {
+        if (!Set(view, polygon, pictures, masks)) return false;
+        SRenderTexture* textures[3] = {&a, &b, &c};
+        for (int i = 0; i < pictures; ++i) {
+            if (const SDecodedPicture* decoded =
+                    view.DecodedWithOwnColours(polygon.m_pictures[i], polygon.m_palettes[i]))
+                UseDecodedColours(*textures[i], *decoded);
+        }
+        return true;
+    }
 };
 
 SPolygonFillers::SFamily FamilyOf(int32_t facing) {
@@ -63,23 +76,24 @@ struct SDispatch {
         switch (polygon.m_type) {
             case SPolygonType::FogFill: return fillers.flat(target, fill, view.m_fogColour);
             case SPolygonType::Floor:
-                if (t.Set(view, polygon, 1, 0)) fillers.floor1[family](target, fill, t.a, blend);
+                if (t.SetFloor(view, polygon, 1, 0)) fillers.floor1[family](target, fill, t.a, blend);
                 return;
             case SPolygonType::FloorMasked:
-                if (t.Set(view, polygon, 2, 1)) fillers.floor2[family](target, fill, t.a, t.b, t.mask1, blend);
+                if (t.SetFloor(view, polygon, 2, 1)) fillers.floor2[family](target, fill, t.a, t.b, t.mask1, blend);
                 return;
             case SPolygonType::FloorTwoMasks:
-                if (t.Set(view, polygon, 3, 2))
+                if (t.SetFloor(view, polygon, 3, 2))
                     fillers.floor3[family](target, fill, t.a, t.b, t.c, t.mask1, t.mask2, blend);
                 return;
             case SPolygonType::FloorOverlay:
-                if (t.Set(view, polygon, 2, 0)) fillers.floor4[family](target, fill, t.a, t.b, blend);
+                if (t.SetFloor(view, polygon, 2, 0)) fillers.floor4[family](target, fill, t.a, t.b, blend);
                 return;
             case SPolygonType::FloorOverlayMasked:
-                if (t.Set(view, polygon, 3, 1)) fillers.floor5[family](target, fill, t.a, t.b, t.c, t.mask1, blend);
+                if (t.SetFloor(view, polygon, 3, 1))
+                    fillers.floor5[family](target, fill, t.a, t.b, t.c, t.mask1, blend);
                 return;
             case SPolygonType::FloorFreeAngle:
-                if (t.Set(view, polygon, 1, 0)) fillers.floor1[SPolygonFillers::kFree](target, fill, t.a, blend);
+                if (t.SetFloor(view, polygon, 1, 0)) fillers.floor1[SPolygonFillers::kFree](target, fill, t.a, blend);
                 return;
             case SPolygonType::Wall: return drawOne(fillers.wall, polygon, fill, blend);
             case SPolygonType::PitSide: return drawOne(fillers.sideFace, polygon, fill, blend);

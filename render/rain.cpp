@@ -117,21 +117,32 @@ void SRain::Update(int32_t elapsed, SRandom& random) {
     }
 }
 
+// The rows of a streak whose column lies inside the view, column 0 left out, are worked out once per
+// streak, so that the pixel loop checks nothing. The slant's sine is positive: a streak only ever
+// moves right as it goes down.
 void SRain::Draw(const SRasterTarget& view, int pass) const {
     if (!view.m_pixels) return;
     const int split = m_count * 9 / 10;
     const int first = pass == 1 ? 0 : split, end = pass == 1 ? split : m_count;
-    const int32_t sine = m_parameters.sine;
+    const int64_t sine = m_parameters.sine;
+    const int64_t leftEdge = 0x10000, rightEdge = int64_t(view.m_width) << 16;
     for (int i = first; i < end; ++i) {
         const SRainStreak& streak = m_streaks[i];
         // Rows from the top of the streak to its end, less row 0 and the rows below the view.
         const int64_t top = streak.m_y >> 16;
-        const int64_t bottom = std::min<int64_t>((int64_t(streak.m_y) + streak.m_length) >> 16, view.m_height);
-        const int64_t row0 = std::max<int64_t>(top, 1);
-        int64_t x = streak.m_x + (row0 - top) * sine;
-        for (int64_t row = row0; row < bottom; ++row, x += sine) {
-            if (x >= 0x10000 && (x >> 16) < view.m_width) *view.PixelAddress(int(x >> 16), int(row)) = m_colour;
+        int64_t bottom = std::min<int64_t>((int64_t(streak.m_y) + streak.m_length) >> 16, view.m_height);
+        int64_t row = std::max<int64_t>(top, 1);
+        int64_t x = streak.m_x + (row - top) * sine;
+        if (x < leftEdge) {
+            const int64_t rowsToEdge = (leftEdge - x + sine - 1) / sine;
+            row += rowsToEdge;
+            x += rowsToEdge * sine;
         }
+        bottom = std::min(bottom, row + (rightEdge - x + sine - 1) / sine);
+        if (row >= bottom) continue;
+        uint16_t* rowStart = view.PixelAddress(0, int(row));
+        for (; row < bottom; ++row, x += sine, rowStart += view.m_columnStep)
+            rowStart[ptrdiff_t(x >> 16) * view.m_rowStep] = m_colour;
     }
 }
 

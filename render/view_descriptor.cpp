@@ -14,3 +14,14 @@ std::optional<SPicture> SViewDescriptor::FindPicture(uint32_t slot, uint32_t pal
     if (!picture.UsePalette((*palette)->Colours(), refused)) return std::nullopt;
     return picture;
 }
+
+const SDecodedPicture* SViewDescriptor::DecodedWithOwnColours(uint32_t slot, uint32_t paletteSlot) const {
+    const std::unique_ptr<SPictureEntry>* entry = m_pictures.Find(slot);
+    if (!entry || !*entry || !(*entry)->data) return nullptr;
+    if (paletteSlot != 0) {
+        const std::unique_ptr<SPaletteEntry>* palette = m_palettes.Find(paletteSlot);
+        if (!palette || !*palette || (*palette)->data) return nullptr;
+    }
+    (*entry)->decoded.Update((*entry)->picture, SColourSource::OwnTable);
+    return &(*entry)->decoded;
+}

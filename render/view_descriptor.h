@@ -11,6 +11,7 @@
 
 #include "engine/draw/picture.h"
 
+class SDecodedPicture;
 struct SPictureEntry;
 struct SPaletteEntry;
 
@@ -198,6 +199,10 @@ struct SViewDescriptor {
     // the palette holds fewer colours than the picture names. A palette that is not loaded leaves
     // the picture its own colours, as 2-D drawing does.
     std::optional<SPicture> FindPicture(uint32_t slot, uint32_t paletteSlot) const;
+    // The picture in a slot in RGB565 pixels, brought up to date, when FindPicture gives it with its
+    // own colours; null otherwise. One picture drawn with two palettes in a frame would be made
+    // again for every polygon, so pictures drawn with a palette are not decoded here.
+    const SDecodedPicture* DecodedWithOwnColours(uint32_t slot, uint32_t paletteSlot) const;
 
 private:
     template <typename Record>

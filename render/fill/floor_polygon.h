@@ -47,6 +47,7 @@ void DrawFloorPolygon(const SRasterTarget& target, const SFillPolygon& polygon, 
     if (!line_polygon::HasPositiveDepths(polygon) || !EdgeProductsFit(polygon)) return;
     const SSpanPair spans = SelectFloorSpans<SFloorSamplers<kType, kFamily>::template Sampler>(layers);
     [[maybe_unused]] SSpanFunction lineSpan = nullptr;
+    [[maybe_unused]] const uint32_t pixelsPerTexel = floor_line::PixelsPerTexelOfALine(layers.m_format);
     if constexpr (kFamily != SFloorFamily::Free)
         lineSpan = SelectFloorSpans<SFloorLineSamplers<kType, kFamily>::template Sampler, SPlainShade>(layers).m_plain;
     SValueWalker<SInterpolation::Perspective, SAttribute::S, SAttribute::T, SAttribute::SignedShade8> walker1(polygon);
@@ -71,7 +72,7 @@ void DrawFloorPolygon(const SRasterTarget& target, const SFillPolygon& polygon, 
         span.m_layers = &layers;
         span.m_factor = fog::FactorOfSignedShade8(walker1.template Value<SAttribute::SignedShade8>());
         if constexpr (kFamily != SFloorFamily::Free) {
-            if (floor_line::WorthALine(span)) return lineSpan(span);
+            if (floor_line::WorthALine(span, pixelsPerTexel)) return lineSpan(span);
         }
         spans.For(span.m_factor)(span);
     });

@@ -63,11 +63,17 @@ inline STexelRange TexelsAlong(const SSpanState& span) {
     return {std::min(start, end), std::max(start, end) - std::min(start, end) + 1};
 }
 
-// Whether the span is better drawn from a line.
-inline bool WorthALine(const SSpanState& span) {
+// Whether the span is better drawn from a line: when each of its texels covers at least
+// `pixelsPerTexel` pixels on average.
+inline bool WorthALine(const SSpanState& span, uint32_t pixelsPerTexel) {
     const uint32_t texels = TexelsAlong(span).m_count;
-    return texels <= uint32_t(span.m_count) && texels <= uint32_t(kMaxTexels);
+    return texels * pixelsPerTexel <= uint32_t(span.m_count) && texels <= uint32_t(kMaxTexels);
 }
+
+// Read from decoded colours a pixel costs one load, about what reading it from a line costs, and
+// a line is only worth working out when its texels are each copied several times; read from
+// indices a pixel costs two loads, and a line pays already at one pixel per texel.
+inline uint32_t PixelsPerTexelOfALine(int format) { return format == SFloorLayers::kDecoded ? 4 : 1; }
 
 }  // namespace floor_line
 

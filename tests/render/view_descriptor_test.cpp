@@ -104,6 +104,34 @@ TEST_F(ViewLookupTest, aBadIndexSlotOrPaletteFindsNothing) {
     }
 }
 
+// Floors read the decoded copy of a picture shown in its own colours, kept with the cache entry.
+// A picture shown with a palette gets none: two palettes on one picture in a frame would make the
+// copy again for every polygon.
+TEST_F(ViewLookupTest, onlyAPictureInItsOwnColoursIsDecoded) {
+    struct Row {
+        const char* name;
+        uint32_t index, palette;
+        bool decoded;
+    };
+    const Row rows[] = {
+        {"its own colours", 1, 0, true},
+        {"a palette that covers it", 1, 1, false},
+        {"a palette not loaded leaves its own colours", 1, 3, true},
+        {"a palette past the table", 1, 4, false},
+        {"a slot not loaded", 2, 0, false},
+        {"past the picture count", 4, 0, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const SDecodedPicture* decoded = view.DecodedWithOwnColours(row.index, row.palette);
+        ASSERT_EQ(decoded != nullptr, row.decoded);
+        if (!decoded) continue;
+        EXPECT_EQ(decoded, &pictures[row.index]->decoded);
+        const std::vector<uint16_t> colours(decoded->Opaque().begin(), decoded->Opaque().end());
+        EXPECT_EQ(colours, (std::vector<uint16_t>{0x0001, 0x0002, 0x0003}));
+    }
+}
+
 // The foot offset comes with the picture: byte 1 of its record.
 TEST_F(ViewLookupTest, aPictureBringsItsFootOffset) {
     EXPECT_EQ(view.FindPicture(3, 0)->FootOffset(), -4);
