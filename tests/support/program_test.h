@@ -22,6 +22,7 @@
 #include "screens/menu/state_main.h"
 #include "screens/play/state_game.h"
 #include "screens/screen_id.h"
+#include "support/png_writer.h"
 #include "support/step_counter.h"
 #include "support/temp_folder.h"
 #include "tools/sampledata/audio_packages.h"
@@ -55,6 +56,8 @@ public:
         m_app.reset();
         platform::headless::Reset();
         platform::SetDeviceScreen(width, height);
+        m_screenWidth = width;
+        m_screenHeight = height;
         HAL::VideoDetect::Forget();
         m_app = std::make_unique<Feldmar2>();
         ASSERT_TRUE(m_app->CreateAppWindow(m_app->m_title));
@@ -78,6 +81,11 @@ public:
     SState* Current() { return Game().m_currentScreen; }
     SStateMain& Menu() { return static_cast<SStateMain&>(*Game().Screen(kMainMenuScreen)); }
     SStateGame& Play() { return *SStateGame::Of(Game()); }
+
+    // What the device's screen shows as NAME.png in $BRIMVALE_SHOTS, when that is set.
+    void Shot(const std::string& name) {
+        WriteShot(name, platform::headless::Screen(), m_screenWidth, m_screenHeight, m_screenWidth);
+    }
 
     // One frame of the main loop, however long the loop has to wait for it.
     void Frame() {
@@ -145,4 +153,6 @@ public:
 
     static inline int s_exitStatus = -1;
     std::unique_ptr<Feldmar2> m_app;
+    int m_screenWidth = 0;
+    int m_screenHeight = 0;
 };

@@ -574,7 +574,9 @@ Act SeeOnTheCharacterSheet(int sheet, std::string row) {
         std::string rows;
         for (int i = 0; i < list.RowCount(); ++i) {
             const std::string text = list.Row(i).text.Text();
-            if (text.rfind(row, 0) == 0) return std::string();
+            if (text.rfind(row, 0) != 0) continue;
+            t.Shot("walkthrough-sheet-" + std::to_string(sheet));
+            return std::string();
             rows += " \"" + text + "\"";
         }
         return "no row " + row + " among" + rows;
