@@ -20,6 +20,7 @@
 #include "engine/base/archive.h"
 #include "game/game_data.h"
 #include "render/render.h"
+#include "screens/play/rain_weather.h"
 #include "support/fake_dialog_world.h"
 #include "support/map_fixture.h"
 #include "support/png_writer.h"
@@ -408,6 +409,21 @@ TEST_F(SampleWorldPackagesTest, theSkiesDifferByHourAndWeather) {
     EXPECT_GT(noon.visibility, midnight.visibility);
     EXPECT_NE(noon.pictureSlot, rainyNoon.pictureSlot);
     EXPECT_GT(noon.visibility, rainyNoon.visibility);
+}
+
+// Every roll that brings rain shows the rainy sky of its hour, the lightest rain as much as the
+// heaviest, and no dry roll does: streaks must not fall from a bright sky.
+TEST_F(SampleWorldPackagesTest, everyRollThatRainsShowsTheRainySky) {
+    for (int hour : {7, 12, 0}) {
+        SSkyView downpour;
+        game.m_skyTable.PickForHour(hour, 99, downpour);
+        for (int roll = 60; roll <= 100; ++roll) {
+            SSkyView view;
+            game.m_skyTable.PickForHour(hour, roll, view);
+            const bool rains = SRainWeather::IntensityOfRoll(roll) > 0;
+            EXPECT_EQ(view.pictureSlot == downpour.pictureSlot, rains) << "hour " << hour << ", roll " << roll;
+        }
+    }
 }
 
 // The noon and the midnight sky drawn by the renderer as the surface's sky and fog set them differ.

@@ -9,10 +9,12 @@
 
 namespace {
 
-// Weather rolls run 0..99: above 70 it rains.
+// Weather rolls run 0..99: above 70 it rains. The sky whose key lies nearest the roll shows (a tie
+// goes by the table's order), so the rainy key sits nearer than the cloudy one to 71, the lightest
+// rain, and farther from 70, the wettest dry roll.
 constexpr uint8_t kClearKey = 20;
 constexpr uint8_t kCloudyKey = 60;
-constexpr uint8_t kRainyKey = 90;
+constexpr uint8_t kRainyKey = 81;
 // No roll lies nearer to this key than to the night's own skies, so that only its name finds it.
 constexpr uint8_t kByNameOnly = 255;
 
