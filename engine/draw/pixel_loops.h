@@ -24,6 +24,14 @@ public:
     static void CopyPixelsKeyedRaw(SRasterTarget& target, int x, int y, std::span<const uint16_t> source,
                                    int sourceRowLength, int sourceHeight, int sourceX, int sourceY, int w, int h);
 
+    // Cover w x h pixels with copies of a tileWidth x tileHeight row-major RGB565 image from its
+    // top left: pixel (i, j) of the rectangle shows image pixel (i % tileWidth, j % tileHeight).
+    static void TilePixelsRaw(SRasterTarget& target, int x, int y, int w, int h, std::span<const uint16_t> tile,
+                              int tileWidth, int tileHeight);
+    // As TilePixelsRaw, leaving out the key colour 0xFFFF.
+    static void TilePixelsKeyedRaw(SRasterTarget& target, int x, int y, int w, int h, std::span<const uint16_t> tile,
+                                   int tileWidth, int tileHeight);
+
     // Destination row r takes picture row sourceY + r from column sourceX on; 0xFFFF and, in
     // block formats, block index 0 are left out.
     static void BlitKeyedRaw(SRasterTarget& target, const SPicture& picture, int x, int y, int sourceX, int sourceY,
