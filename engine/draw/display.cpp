@@ -247,5 +247,5 @@ void SDisplay::BlitShrink20(const SPictureEntry& picture, const SPaletteEntry* p
 void SDisplay::DrawTextBlock(const STextBlock& block) {
     if (!m_target.m_pixels || !block.font || !block.font->HasStrip() || !block.text) return;
     SPixelLoops::DrawTextRaw(m_target, block.font->m_strip, block.font->m_glyphOffset, block.font->m_glyphWidth,
-                             block.shades, block.x, block.y, block.text);
+                             block.font->m_glyphInk, block.shades, block.x, block.y, block.text);
 }

@@ -112,15 +112,13 @@ void CopyEnds(uint16_t* out, const uint16_t* from, size_t bytes) {
     std::memcpy(to + bytes - Bytes, tail, Bytes);
 }
 
-// Calls body(copy) with copy(out, from) copying n > 0 pixels of an upright row. Frame edges,
-// separators and item pictures copy a few pixels on each of many rows, where a call into the C
-// library costs more than the copy itself; the way to copy is chosen once for all the rows.
-template <class Body>
-void WithRunCopy(int n, Body body) {
-    const size_t bytes = size_t(n) * sizeof(uint16_t);
-    auto ends = [&](auto size) {
-        body([bytes](uint16_t* out, const uint16_t* from) { CopyEnds<decltype(size)::value>(out, from, bytes); });
-    };
+// Calls ends(size) with the smallest of 2, 4, .., 64 bytes as a compile-time constant whose
+// double holds `bytes`, or wide() for longer rows. A short row is then written as two fixed-size
+// pieces that meet or overlap, a few register moves, where a call into the C library or a loop
+// over the length costs more than the row itself. Frame edges, separators, item pictures and the
+// strips around them are such rows, many of them to a rectangle: the size is chosen once for all.
+template <class Ends, class Wide>
+void WithPieceSize(size_t bytes, Ends ends, Wide wide) {
     if (bytes <= 4)
         ends(std::integral_constant<size_t, 2>{});
     else if (bytes <= 8)
@@ -134,7 +132,44 @@ void WithRunCopy(int n, Body body) {
     else if (bytes <= 128)
         ends(std::integral_constant<size_t, 64>{});
     else
-        body([bytes](uint16_t* out, const uint16_t* from) { std::memmove(out, from, bytes); });
+        wide();
+}
+
+// Calls body(copy) with copy(out, from) copying n > 0 pixels of an upright row.
+template <class Body>
+void WithRunCopy(int n, Body body) {
+    const size_t bytes = size_t(n) * sizeof(uint16_t);
+    WithPieceSize(
+        bytes,
+        [&](auto size) {
+            body([bytes](uint16_t* out, const uint16_t* from) { CopyEnds<decltype(size)::value>(out, from, bytes); });
+        },
+        [&] { body([bytes](uint16_t* out, const uint16_t* from) { std::memmove(out, from, bytes); }); });
+}
+
+// Stores Bytes..2 x Bytes bytes of one colour as two fixed-size pieces that meet or overlap; the
+// lanes hold the colour in every pixel, so any whole number of pixels of them is the colour.
+template <size_t Bytes>
+void FillEnds(uint16_t* out, const SPixelLanes& lanes, size_t bytes) {
+    auto* to = reinterpret_cast<uint8_t*>(out);
+    constexpr size_t kPiece = std::min(Bytes, sizeof lanes);
+    for (size_t k = 0; k < Bytes; k += kPiece) {
+        std::memcpy(to + k, &lanes, kPiece);
+        std::memcpy(to + bytes - Bytes + k, &lanes, kPiece);
+    }
+}
+
+// Calls body(fill) with fill(out) filling n > 0 pixels of an upright row with the colour.
+template <class Body>
+void WithRunFill(int n, uint16_t colour, Body body) {
+    const size_t bytes = size_t(n) * sizeof(uint16_t);
+    WithPieceSize(
+        bytes,
+        [&](auto size) {
+            const SPixelLanes lanes = SPixelLanes{} + colour;
+            body([bytes, lanes](uint16_t* out) { FillEnds<decltype(size)::value>(out, lanes, bytes); });
+        },
+        [&] { body([n, colour](uint16_t* out) { FillRun(SUnitRow{out}, colour, size_t(n)); }); });
 }
 
 // The pixels of an upright row follow each other in memory.
@@ -271,6 +306,15 @@ void SPixelLoops::FillRectRaw(SRasterTarget& target, int x, int y, int w, int h,
     if (target.m_rowStep == 1 && target.m_pitch == target.m_width && columns.Count() == target.m_width) {
         FillRun(SUnitRow{target.PixelAddress(0, y + rows.first)}, colour,
                 size_t(rows.Count()) * size_t(target.m_width));
+        return;
+    }
+    if (target.m_rowStep == 1) {
+        WithRunFill(columns.Count(), colour, [&](auto fill) {
+            // Locals the stores cannot alias, so that they stay in registers.
+            uint16_t* out = target.PixelAddress(x + columns.first, y + rows.first);
+            const ptrdiff_t down = target.m_columnStep;
+            for (int j = 0, count = rows.Count(); j < count; ++j, out += down) fill(out);
+        });
         return;
     }
     ForEachRow(target, x, y, columns, rows, [&](auto out, int) { FillRun(out, colour, columns.Count()); });

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstring>
 
 #include "engine/draw/pixel_loops.h"
@@ -34,12 +35,13 @@ public:
                glyphOffset + lanes <= m_strip.Width();
     }
 
-    void Draw(int x, int glyphOffset, int glyphWidth) const {
-        if (m_rows.Empty()) return;
+    void Draw(int x, int glyphOffset, int glyphWidth, SInkRows ink) const {
+        const SRun rows{std::max<int>(m_rows.first, ink.first), std::min<int>(m_rows.end, ink.end)};
+        if (rows.Empty()) return;
         const ptrdiff_t stripStep = m_strip.Width(), down = m_target.m_columnStep;
-        const uint8_t* indices = m_strip.Texels() + ptrdiff_t(m_rows.first) * stripStep + glyphOffset;
-        uint16_t* out = m_target.PixelAddress(x, m_y + m_rows.first);
-        for (int j = m_rows.first; j < m_rows.end; ++j, indices += stripStep, out += down) {
+        const uint8_t* indices = m_strip.Texels() + ptrdiff_t(rows.first) * stripStep + glyphOffset;
+        uint16_t* out = m_target.PixelAddress(x, m_y + rows.first);
+        for (int j = rows.first; j < rows.end; ++j, indices += stripStep, out += down) {
             for (int lane = 0; lane < glyphWidth; lane += kLanes)
                 shadeLanes(out + lane, indices + lane, glyphWidth - lane);
         }
@@ -52,8 +54,8 @@ private:
         uint64_t ink;
         std::memcpy(&ink, indices, sizeof ink);
         if (count < kLanes) ink &= (uint64_t(1) << (8 * count)) - 1;
-        // Most glyph rows lie above or below the ink, and one test of the word is cheaper than
-        // the selects.
+        // Rows inside a glyph's ink rows are still blank in some of its lanes, and one test of
+        // the word is cheaper than the selects.
         if (ink == 0) return;
         SIndexLanes narrow;
         std::memcpy(&narrow, &ink, sizeof narrow);
@@ -88,15 +90,15 @@ void SPixelLoops::DrawGlyphRaw(SRasterTarget& target, int x, int y, int glyphOff
 }
 
 void SPixelLoops::DrawTextRaw(SRasterTarget& target, const SPicture& strip, std::span<const uint16_t, 256> glyphOffsets,
-                              std::span<const uint8_t, 256> glyphWidths, const SShades& shades, int x, int y,
-                              const char* text) {
+                              std::span<const uint8_t, 256> glyphWidths, std::span<const SInkRows, 256> glyphInk,
+                              const SShades& shades, int x, int y, const char* text) {
     target.m_drawn = true;
     if (!text) return;
     const SLaneGlyphs lanes(target, strip, shades, y);
     for (const char* at = text; *at; ++at) {
         const uint8_t c = uint8_t(*at);
         if (lanes.Fits(x, glyphOffsets[c], glyphWidths[c]))
-            lanes.Draw(x, glyphOffsets[c], glyphWidths[c]);
+            lanes.Draw(x, glyphOffsets[c], glyphWidths[c], glyphInk[c]);
         else
             DrawGlyphRaw(target, x, y, glyphOffsets[c], glyphWidths[c], strip, shades);
         x += glyphWidths[c] + 1;

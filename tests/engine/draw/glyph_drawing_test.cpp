@@ -2,7 +2,8 @@
 // at each edge of the surface, must come out as the plain per-pixel glyph loop draws it: index 0
 // leaves the pixel, 1 to 3 draw the shades. The text loop draws most glyphs several pixels at a
 // time, reading and writing past the glyph's own columns, and falls back to the plain loop near
-// the surface's right edge and the strip's end.
+// the surface's right edge and the strip's end; it reads only the rows the strip's glyph ink gives,
+// which the plain loop does not know of.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "engine/draw/font_glyphs.h"
+#include "engine/draw/glyph_ink.h"
 #include "engine/draw/pixel_loops.h"
 #include "support/test_surface.h"
 #include "tools/sampledata/font_strips.h"
@@ -30,6 +32,7 @@ struct Strip {
             offsets[size_t(code)] = start[size_t(code)];
             widths[size_t(code)] = uint8_t(end[size_t(code)] - start[size_t(code)]);
         }
+        if (ok) ink = FindGlyphInk(picture, offsets, widths);
     }
     uint16_t id;
     std::vector<uint8_t> record;
@@ -37,6 +40,7 @@ struct Strip {
     bool ok = false;
     std::array<uint16_t, 256> start{}, end{}, offsets{};
     std::array<uint8_t, 256> widths{};
+    SGlyphInk ink{};
 };
 
 uint16_t Junk(int x, int y) { return uint16_t(0x8000 | (y * kWidth + x) * 13); }
@@ -82,8 +86,8 @@ TEST_P(GlyphDrawingTest, everyGlyphDrawsAsThePlainLoopDoesAtEveryEdge) {
                         expected.push_back(*surface.Target().PixelAddress(x, y) = Junk(x, y));
                 ReferenceGlyph(expected, strip, glyph.code, place.x, place.y);
                 const char text[] = {char(glyph.code), 0};
-                SPixelLoops::DrawTextRaw(surface.Target(), strip.picture, strip.offsets, strip.widths, kShades, place.x,
-                                         place.y, text);
+                SPixelLoops::DrawTextRaw(surface.Target(), strip.picture, strip.offsets, strip.widths, strip.ink,
+                                         kShades, place.x, place.y, text);
                 ASSERT_EQ(surface.Pixels(), expected)
                     << "glyph " << int(glyph.code) << " " << place.name << " orientation " << orientation;
                 ASSERT_TRUE(surface.GuardsIntact());
