@@ -19,7 +19,11 @@ void fillPart(SDisplay& display, const SScreenBox& area, const SScreenBox& box, 
 void FillAround(SDisplay& display, const SScreenBox& area, std::span<const SScreenBox> holes, uint16_t colour) {
     // Bands between the holes' top and bottom edges, inside each of which a hole covers every row
     // or none; in a band, the stretches between the holes it meets, left to right.
-    std::vector<int> edges{area.top, area.bottom};
+    // Kept between calls: the item grid clears every cell around its picture on each redraw, and
+    // two allocations a cell would cost more than the clearing.
+    static thread_local std::vector<int> edges;
+    static thread_local std::vector<SScreenBox> met;
+    edges.assign({area.top, area.bottom});
     for (const SScreenBox& hole : holes) {
         if (hole.Empty()) continue;
         edges.push_back(std::clamp(hole.top, area.top, area.bottom));
@@ -27,7 +31,6 @@ void FillAround(SDisplay& display, const SScreenBox& area, std::span<const SScre
     }
     std::sort(edges.begin(), edges.end());
     edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
-    std::vector<SScreenBox> met;
     for (size_t i = 0; i + 1 < edges.size(); ++i) {
         const int top = edges[i], bottom = edges[i + 1];
         met.clear();

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "engine/base/c_string.h"
 #include "engine/base/format.h"
@@ -105,11 +104,13 @@ void SString::PrependChar(char c) {
 
 void SString::FormatAt(bool append, int limit, const char* format, va_list args) {
     if (!format) return;
-    std::vector<char> scratch(limit);
-    const int length = FormatV(scratch.data(), scratch.size(), format, args);
+    // On the stack and left unfilled: prices and counts are formatted many times a frame, and a
+    // cleared heap buffer each time cost more than the formatting.
+    char scratch[kFormatLimit];
+    const int length = FormatV(scratch, size_t(std::min(limit, kFormatLimit)), format, args);
     const int kept = append ? Length() : 0;
     if (static_cast<uint32_t>(kept + length) >= m_capacity) Grow(length + 1);
-    std::memcpy(m_text.get() + kept, scratch.data(), length + 1);
+    std::memcpy(m_text.get() + kept, scratch, length + 1);
 }
 
 void SString::Format(const char* format, ...) {

@@ -1,5 +1,7 @@
 #include "engine/draw/digit_glyphs.h"
 
+#include <string>
+
 #include "engine/base/string.h"
 
 namespace {
@@ -12,24 +14,28 @@ struct DigitCodes {
 
 void rewriteDigits(SString& text, const DigitCodes& codes) {
     static constexpr char kSuffixes[] = {'K', 'M', 'B', '%'};
+    // Rewritten in a copy and put back once: the string's own character access measures the
+    // text on every call, and prices are rewritten many times a frame.
+    std::string out = text.Text();
     bool afterNumber = false;
-    const int length = text.Length();
-    for (int i = 0; i < length; ++i) {
-        const char c = text.At(i);
+    for (size_t i = 0; i < out.size(); ++i) {
+        const char c = out[i];
         if (c >= '0' && c <= '9') {
-            text.SetAt(i, char(codes.digitBase + (c - '0')));
+            out[i] = char(codes.digitBase + (c - '0'));
             afterNumber = true;
             continue;
         }
-        const char next = text.At(i + 1);
+        // The character after the last is the terminator, never a digit.
+        const char next = out[i + 1];
         const bool digitFollows = next >= '0' && next <= '9';
-        if (c == '-' && digitFollows) text.SetAt(i, codes.minus);
-        if (c == '+' && digitFollows) text.SetAt(i, codes.plus);
+        if (c == '-' && digitFollows) out[i] = codes.minus;
+        if (c == '+' && digitFollows) out[i] = codes.plus;
         if (afterNumber)
             for (int s = 0; s < 4; ++s)
-                if (c == kSuffixes[s]) text.SetAt(i, codes.suffixes[s]);
+                if (c == kSuffixes[s]) out[i] = codes.suffixes[s];
         afterNumber = c == ')';
     }
+    text.Assign(out.c_str());
 }
 
 }  // namespace

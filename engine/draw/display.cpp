@@ -4,7 +4,6 @@
 
 #include "engine/draw/pixel_loops.h"
 #include "engine/draw/text.h"
-#include "engine/draw/tiling.h"
 #include "engine/packages/resource_cache.h"
 #include "framework/surface.h"
 
@@ -202,12 +201,11 @@ void SDisplay::BlitOpaquePal(const SPictureEntry& picture, const SPaletteEntry* 
 
 void SDisplay::tile(int x, int y, int w, int h, const SPictureEntry& picture, bool keyed) {
     if (!m_target.m_pixels || !picture.data) return;
-    ForEachTile(w, h, picture.picture.Width(), picture.picture.Height(), [&](int left, int top, int partW, int partH) {
-        if (keyed)
-            BlitKeyedRect(picture, x + left, y + top, 0, 0, partW, partH);
-        else
-            BlitOpaqueRect(picture, x + left, y + top, 0, 0, partW, partH);
-    });
+    const SDecodedPicture& pixels = decoded(picture, nullptr);
+    if (keyed)
+        SPixelLoops::TilePixelsKeyedRaw(m_target, x, y, w, h, pixels.Keyed(), pixels.Width(), pixels.Height());
+    else
+        SPixelLoops::TilePixelsRaw(m_target, x, y, w, h, pixels.Opaque(), pixels.Width(), pixels.Height());
 }
 
 void SDisplay::TileOpaque(int x, int y, int w, int h, const SPictureEntry& picture) {
@@ -249,5 +247,5 @@ void SDisplay::BlitShrink20(const SPictureEntry& picture, const SPaletteEntry* p
 void SDisplay::DrawTextBlock(const STextBlock& block) {
     if (!m_target.m_pixels || !block.font || !block.font->HasStrip() || !block.text) return;
     SPixelLoops::DrawTextRaw(m_target, block.font->m_strip, block.font->m_glyphOffset, block.font->m_glyphWidth,
-                             block.shades, block.x, block.y, block.text);
+                             block.font->m_glyphInk, block.shades, block.x, block.y, block.text);
 }

@@ -14,6 +14,8 @@ void SFont::Init(uint16_t recordId, SPdb* database, const std::array<uint16_t, 2
         m_glyphOffset[code] = start[code];
         m_glyphWidth[code] = uint8_t(end[code] - start[code]);
     }
+    // New columns make the rows found for the old ones wrong; reading every row is always right.
+    m_glyphInk = SGlyphInk{};
 }
 
 bool SFont::Load(SReadError& error) {
@@ -30,6 +32,7 @@ bool SFont::Load(SReadError& error) {
         return false;
     }
     m_strip = strip;
+    m_glyphInk = FindGlyphInk(m_strip, m_glyphOffset, m_glyphWidth);
     m_record = std::move(record);
     return true;
 }

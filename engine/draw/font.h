@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "engine/draw/glyph_ink.h"
 #include "engine/draw/picture.h"
 #include "engine/files/pdb.h"
 
@@ -27,5 +28,7 @@ public:
     SPicture m_strip;
     std::array<uint16_t, 256> m_glyphOffset;
     std::array<uint8_t, 256> m_glyphWidth;
+    // Found when the strip is read; a strip set otherwise is read on all its rows.
+    SGlyphInk m_glyphInk;
     uint8_t m_height = 0;
 };

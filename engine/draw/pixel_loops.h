@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <span>
 
+#include "engine/draw/glyph_ink.h"
 #include "engine/draw/picture.h"
 #include "engine/draw/raster_target.h"
 
@@ -23,6 +24,14 @@ public:
     // As CopyPixelsRaw, leaving out the key colour 0xFFFF.
     static void CopyPixelsKeyedRaw(SRasterTarget& target, int x, int y, std::span<const uint16_t> source,
                                    int sourceRowLength, int sourceHeight, int sourceX, int sourceY, int w, int h);
+
+    // Cover w x h pixels with copies of a tileWidth x tileHeight row-major RGB565 image from its
+    // top left: pixel (i, j) of the rectangle shows image pixel (i % tileWidth, j % tileHeight).
+    static void TilePixelsRaw(SRasterTarget& target, int x, int y, int w, int h, std::span<const uint16_t> tile,
+                              int tileWidth, int tileHeight);
+    // As TilePixelsRaw, leaving out the key colour 0xFFFF.
+    static void TilePixelsKeyedRaw(SRasterTarget& target, int x, int y, int w, int h, std::span<const uint16_t> tile,
+                                   int tileWidth, int tileHeight);
 
     // Destination row r takes picture row sourceY + r from column sourceX on; 0xFFFF and, in
     // block formats, block index 0 are left out.
@@ -46,10 +55,11 @@ public:
     static void BlitShrink30Raw(SRasterTarget& target, const SPicture& picture, int x, int y);
     static void BlitShrink20Raw(SRasterTarget& target, const SPicture& picture, int x, int y);
 
-    // Draws the text's glyphs side by side from (x, y), one column apart.
+    // Draws the text's glyphs side by side from (x, y), one column apart, reading only the rows
+    // glyphInk gives for each glyph.
     static void DrawTextRaw(SRasterTarget& target, const SPicture& strip, std::span<const uint16_t, 256> glyphOffsets,
-                            std::span<const uint8_t, 256> glyphWidths, const SShades& shades, int x, int y,
-                            const char* text);
+                            std::span<const uint8_t, 256> glyphWidths, std::span<const SInkRows, 256> glyphInk,
+                            const SShades& shades, int x, int y, const char* text);
     // Draws strip columns glyphOffset.. glyphOffset + glyphWidth - 1 of a format-0 font strip:
     // index 0 is not drawn, 1 to 3 draw the shades, any other index its colour from the table.
     static void DrawGlyphRaw(SRasterTarget& target, int x, int y, int glyphOffset, int glyphWidth,

@@ -24,6 +24,11 @@ SRun ClipRun(int length, int start, int extent);
 // Cuts a run further so that the source position base + direction x i lies in 0..size-1.
 SRun ClipSource(SRun run, int base, int direction, int size);
 
+// Eight pixels in one vector register, in the compiler's own vector type, which needs nothing
+// beyond the baseline instruction set. Loops that would branch per pixel select per lane instead.
+using SPixelLanes = uint16_t __attribute__((vector_size(16)));
+constexpr int kPixelLanes = int(sizeof(SPixelLanes) / sizeof(uint16_t));
+
 // A destination row of orientation 0: neighbours are adjacent, which the compiler can see.
 struct SUnitRow {
     uint16_t* first;
@@ -41,13 +46,15 @@ struct SSteppedRow {
 // columns.first + k. The row kind is chosen once per call, never per row or pixel.
 template <class Body>
 void ForEachRow(const SRasterTarget& target, int x, int y, SRun columns, SRun rows, Body body) {
+    // The address steps from row to row in locals: the body's writes could otherwise alias the
+    // target, and each row would load its fields and multiply again.
+    uint16_t* row = target.PixelAddress(x + columns.first, y + rows.first);
+    const ptrdiff_t down = target.m_columnStep;
     if (target.m_rowStep == 1) {
-        for (int j = rows.first; j < rows.end; ++j) body(SUnitRow{target.PixelAddress(x + columns.first, y + j)}, j);
+        for (int j = rows.first; j < rows.end; ++j, row += down) body(SUnitRow{row}, j);
     } else {
-        for (int j = rows.first; j < rows.end; ++j) {
-            SRowSpan span = GetRowSpan(target, y + j, x + columns.first, x + columns.end);
-            body(SSteppedRow{span.m_first, span.m_step}, j);
-        }
+        const ptrdiff_t across = target.m_rowStep;
+        for (int j = rows.first; j < rows.end; ++j, row += down) body(SSteppedRow{row, across}, j);
     }
 }
 

@@ -216,7 +216,9 @@ SScreenBox SItemsCtrl::horizontalSeparator(int row) const {
 void SItemsCtrl::drawCell(const SItemEntry& entry, bool selected, int x, int y) {
     // A cell without a picture still clears and shows its text and marks, so that a selection
     // moving away from it leaves no frame behind.
-    m_display->FillRect(x, y, int(m_cellW), int(m_cellH), 0);
+    // The cell is cleared around its picture only: the picture covers the rest anyway.
+    const SScreenBox picture = opaquePictureBox(entry, x, y);
+    FillAround(*m_display, {x, y, x + int(m_cellW), y + int(m_cellH)}, std::span(&picture, 1), 0);
     if (entry.picture) drawPicture(entry, x, y);
     if (m_shopMode) drawPrice(entry, x, y);
     if (entry.count > 1) drawCount(entry, x, y);
@@ -246,6 +248,19 @@ void SItemsCtrl::drawPicture(const SItemEntry& entry, int x, int y) {
             return;
         case CellLook::kOther: m_display->BlitOpaquePal(picture, entry.palette, x, y); return;
     }
+}
+
+SScreenBox SItemsCtrl::opaquePictureBox(const SItemEntry& entry, int x, int y) const {
+    if (entry.picture == nullptr || entry.picture->data == nullptr) return {};
+    const int w = entry.picture->picture.Width(), h = entry.picture->picture.Height();
+    switch (cellLook(m_game->m_screenMode)) {
+        case CellLook::kSmall: return {};
+        case CellLook::kLarge:
+            if (m_shopMode) return {x + (int(m_cellW) - 50) / 2, y + 1, x + (int(m_cellW) - 50) / 2 + w, y + 1 + h};
+            return {x + 5, y + 3, x + 5 + w, y + 3 + h};
+        case CellLook::kOther: return {x, y, x + w, y + h};
+    }
+    return {};
 }
 
 void SItemsCtrl::drawPrice(const SItemEntry& entry, int x, int y) {

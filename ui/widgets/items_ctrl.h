@@ -85,6 +85,9 @@ private:
     SScreenBox horizontalSeparator(int row) const;
     void drawCell(const SItemEntry& entry, bool selected, int x, int y);
     void drawPicture(const SItemEntry& entry, int x, int y);
+    // What the entry's picture covers with opaque pixels in a cell at (x, y); empty when it is
+    // drawn shrunk or not at all.
+    SScreenBox opaquePictureBox(const SItemEntry& entry, int x, int y) const;
     void drawPrice(const SItemEntry& entry, int x, int y);
     void drawCount(const SItemEntry& entry, int x, int y);
 

@@ -116,9 +116,11 @@ const SPicture& Strip() {
 struct TestFont {
     std::array<uint16_t, 256> offsets{};
     std::array<uint8_t, 256> widths{};
+    SGlyphInk ink{};
     TestFont() {
         offsets['a'] = 1, widths['a'] = 2;
         offsets['b'] = 3, widths['b'] = 2;
+        ink = FindGlyphInk(Strip(), offsets, widths);
     }
 };
 
@@ -312,7 +314,7 @@ const std::vector<LoopCase> kCases{
      2,
      [](SRasterTarget& r) {
          static const TestFont font;
-         L::DrawTextRaw(r, Strip(), font.offsets, font.widths, kShades, 0, 0, "ab");
+         L::DrawTextRaw(r, Strip(), font.offsets, font.widths, font.ink, kShades, 0, 0, "ab");
      },
      {kShades[0], kShades[1], Z, kShades[2], E, Z, kShades[2], kShades[1], Z, kShades[0], Z, Z}},
 };
@@ -387,7 +389,8 @@ TEST(PixelLoopDrawnTest, marksTheFrameAlsoWhenNothingIsDrawn) {
         {"shrink40", [](SRasterTarget& r) { L::BlitShrink40Raw(r, Uniform48(), 0, 0); }},
         {"shrink30", [](SRasterTarget& r) { L::BlitShrink30Raw(r, Uniform48(), 0, 0); }},
         {"shrink20", [](SRasterTarget& r) { L::BlitShrink20Raw(r, Uniform48(), 0, 0); }},
-        {"text", [](SRasterTarget& r) { L::DrawTextRaw(r, Strip(), font.offsets, font.widths, kShades, 0, 0, ""); }},
+        {"text",
+         [](SRasterTarget& r) { L::DrawTextRaw(r, Strip(), font.offsets, font.widths, font.ink, kShades, 0, 0, ""); }},
     };
     for (const auto& [name, draw] : loops) {
         STestSurface surface(2, 2, 0);
