@@ -121,6 +121,7 @@ void SRain::Update(int32_t elapsed, SRandom& random) {
 // streak, so that the pixel loop checks nothing. The slant's sine is positive: a streak only ever
 // moves right as it goes down.
 void SRain::Draw(const SRasterTarget& view, int pass) const {
+    static_assert(kSlantDegrees > 0 && kSlantDegrees < 90, "the streak rows are found by dividing by the slant's sine");
     if (!view.m_pixels) return;
     const int split = m_count * 9 / 10;
     const int first = pass == 1 ? 0 : split, end = pass == 1 ? split : m_count;
