@@ -13,7 +13,7 @@
 
 struct SRecordCursor;
 
-class SSoundTable : public SMusicBankSource {
+class SSoundTable final : public SMusicBankSource {
 public:
     SSoundTable() = default;
     // The library sounds go with their records, so whatever still plays is stopped first.

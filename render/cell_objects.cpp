@@ -10,7 +10,6 @@ namespace {
 
 constexpr int32_t kCell = SRender::kCellSize;
 constexpr int32_t kStorey = SRender::kLevelStep;
-constexpr int32_t kWallTexelsAcross = SRender::kWallTexelsAcross;
 constexpr int32_t kWallTexelsUp = SRender::kWallTexelsUp;
 constexpr int32_t kHeadOnDegrees = 60;
 

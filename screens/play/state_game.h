@@ -348,7 +348,7 @@ public:
     void QueuePrison(const char* town);
     void QueueStepBack();
     // A message box; sound may be null, which opens it with a click.
-    void QueueMessage(const char* text, uint32_t buttons, const char* sound);
+    void QueueMessage(const char* text, uint32_t buttons, const char* sound) override;
     // A paragraph after the last queued event when that is a message; otherwise a new message.
     // firstLine marks a paragraph that opens a happening's lines.
     void AppendMessage(const char* text, bool firstLine);

@@ -25,7 +25,6 @@ constexpr int kLayerOneQuieter = 5;
 constexpr int kLayerTwoQuieter = 6;
 constexpr uint32_t kVoicePauseSeconds = 10;
 constexpr uint8_t kWallCode = 5;
-constexpr uint8_t kStairCode = 33;
 // Monster turns of fight music after the last threat.
 constexpr uint32_t kFightTurns = 4;
 

@@ -18,7 +18,6 @@ namespace {
 
 constexpr uint32_t kYesNo = SDialogMessage::kYes | SDialogMessage::kNo;
 constexpr uint32_t kOk = SDialogMessage::kOk;
-constexpr uint32_t kPlainColour = 1;
 constexpr int kVolume = 10;
 constexpr uint32_t kShipVoyageMinutes = 60;
 
@@ -111,8 +110,10 @@ void SStateGame::QueueDoorChoice(const char* text, const SDoorChoice& door, bool
     SGameEvent& event = queueEvent(SGameEvent::kDoorQuestion);
     event.text = textOf(text);
     event.door = door;
-    event.buttons = SDialogMessage::kCancel | (disarm ? SDialogMessage::kDisarm : 0) |
-                    (pick ? SDialogMessage::kPick : 0) | (open ? SDialogMessage::kOpen : 0);
+    event.buttons = SDialogMessage::kCancel;
+    if (disarm) event.buttons |= SDialogMessage::kDisarm;
+    if (pick) event.buttons |= SDialogMessage::kPick;
+    if (open) event.buttons |= SDialogMessage::kOpen;
 }
 
 void SStateGame::AskRest() { queueEvent(SGameEvent::kRestQuestion).text = "Do you want to rest here?"; }

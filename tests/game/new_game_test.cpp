@@ -60,10 +60,13 @@ TEST_P(StartingKitTest, theRaceAndMajorSkillsGiveTheirKit) {
     EXPECT_STREQ(typeIn(player, kSlotBoots), "base_boots_fur");
     EXPECT_EQ(player.CountOwnedItemsByName(c.potion), 2);
     EXPECT_EQ(player.Gold(), c.gold);
-    if (*c.spell) EXPECT_TRUE(player.KnowsSpellByName(c.spell));
+    if (*c.spell) {
+        EXPECT_TRUE(player.KnowsSpellByName(c.spell));
+    }
     // Light Weapon's sword takes the dirk's place.
-    if (std::count(c.majors.begin(), c.majors.end(), 2))
+    if (std::count(c.majors.begin(), c.majors.end(), 2)) {
         EXPECT_EQ(player.CountOwnedItemsByName("base_weap_dirkcheap"), 0);
+    }
     EXPECT_TRUE(player.HasFoodAndWater());
     // Four of one food and four of one drink the race eats.
     int comestibles = 0;

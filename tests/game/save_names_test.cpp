@@ -106,7 +106,9 @@ TEST_P(SpellRenameTest, olderEnchantingSpellsReadAsTheOneEnchantingSpell) {
     const Rename& r = GetParam();
     ASSERT_GT(Read(Record({""}, {"", r.stored})), 0);
     EXPECT_STREQ(names.Spells().NameAt(1), r.read);
-    if (std::strcmp(r.read, "base_spellenchant") == 0) EXPECT_EQ(names.GetSpell(1), game.m_spells.FindSpell(r.read));
+    if (std::strcmp(r.read, "base_spellenchant") == 0) {
+        EXPECT_EQ(names.GetSpell(1), game.m_spells.FindSpell(r.read));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SpellRenameTest,

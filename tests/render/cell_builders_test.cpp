@@ -278,7 +278,9 @@ TEST_F(CellBuildersTest, cellsBeyondTheGridGetOnlyTheOuterPass) {
         for (int i = 0; i < render->m_frame.polygonCount; ++i)
             EXPECT_EQ(render->m_frame.polygons[i].m_type, SPolygonType::FogFill);
         EXPECT_EQ(classOf(0), SSortClass::Floor);
-        if (!sky) EXPECT_EQ(classOf(1), SSortClass::Ceiling);
+        if (!sky) {
+            EXPECT_EQ(classOf(1), SSortClass::Ceiling);
+        }
     }
 }
 

@@ -4,6 +4,15 @@
 #include <cstdlib>
 #include <new>
 
+// GCC says it builds with AddressSanitizer by a macro, clang by a feature test.
+#if defined(__SANITIZE_ADDRESS__)
+#define BRIMVALE_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define BRIMVALE_ADDRESS_SANITIZER 1
+#endif
+#endif
+
 namespace {
 
 std::atomic<size_t> g_allocations{0};
@@ -19,7 +28,7 @@ void* Allocate(size_t size) {
 
 // AddressSanitizer owns operator new and checks that what it made is given back through it, so
 // under the sanitizer nothing is counted and the counting tests skip themselves.
-#ifndef __SANITIZE_ADDRESS__
+#ifndef BRIMVALE_ADDRESS_SANITIZER
 void* operator new(size_t size) { return Allocate(size); }
 void* operator new[](size_t size) { return Allocate(size); }
 void operator delete(void* memory) noexcept { std::free(memory); }
@@ -29,7 +38,7 @@ void operator delete[](void* memory, size_t) noexcept { std::free(memory); }
 #endif
 
 bool SAllocationCounter::Counts() {
-#ifdef __SANITIZE_ADDRESS__
+#ifdef BRIMVALE_ADDRESS_SANITIZER
     return false;
 #else
     return true;

@@ -39,7 +39,9 @@ TEST(EnchantDialogLayoutsTest, everyScreenModeHasTheFiveDialogsWithTheirControls
             ASSERT_TRUE(layout.FindSize(m.mode, d.id, w, h)) << name;
             EXPECT_LE(w, m.screenW) << name;
             EXPECT_LE(h, m.screenH) << name;
-            if (d.id == 26) EXPECT_EQ(w * h, m.screenW * m.screenH) << name;
+            if (d.id == 26) {
+                EXPECT_EQ(w * h, m.screenW * m.screenH) << name;
+            }
             ExpectControlsInside(layout, m.mode, d.id, w, h, d.frames, name);
             ExpectControlsInside(layout, m.mode, d.id, w, h, d.controls, name);
             std::vector<std::pair<uint16_t, Box>> placed;

@@ -32,7 +32,9 @@ TEST(PlayDialogLayoutsTest, everyScreenModeHasTheFiveDialogsWithTheirControlsIns
             ASSERT_TRUE(layout.FindSize(m.mode, d.id, w, h)) << name;
             EXPECT_LE(w, d.inView ? m.viewW : m.screenW) << name;
             EXPECT_LE(h, d.inView ? m.viewH : m.screenH) << name;
-            if (!d.inView) EXPECT_EQ(w * h, m.screenW * m.screenH) << name;
+            if (!d.inView) {
+                EXPECT_EQ(w * h, m.screenW * m.screenH) << name;
+            }
             ExpectControlsInside(layout, m.mode, d.id, w, h, d.controls, name);
         }
     }

@@ -105,7 +105,9 @@ TEST_F(SampleWorldPackagesTest, everyPictureTheWorldNamesIsInThePicturePackage) 
         SCOPED_TRACE(type.m_name.Text());
         EXPECT_TRUE(type.LoadPictures());
         for (int k = 0; k < type.PictureNameCount(); ++k) {
-            if (type.PictureName(k)) EXPECT_NE(game.m_cache.FindPicture(type.PictureName(k)), nullptr) << k;
+            if (type.PictureName(k)) {
+                EXPECT_NE(game.m_cache.FindPicture(type.PictureName(k)), nullptr) << k;
+            }
         }
     }
     ASSERT_GT(game.m_monsters.BaseTypeCount(), 0);

@@ -34,7 +34,9 @@ TEST(WorldDoorArtTest, theArchStandsAStoreyHighAndTheLeafFillsItsOpening) {
         SCOPED_TRACE(std::to_string(p.x) + "," + std::to_string(p.y));
         EXPECT_EQ(frame.At(p.x, p.y) == SArtCanvas::kClear, p.archClear);
         const int leafX = p.x - kLeafLeft;
-        if (leafX >= 0 && leafX < leaf.Width()) EXPECT_EQ(leaf.At(leafX, p.y) != SArtCanvas::kClear, p.archClear);
+        if (leafX >= 0 && leafX < leaf.Width()) {
+            EXPECT_EQ(leaf.At(leafX, p.y) != SArtCanvas::kClear, p.archClear);
+        }
     }
 }
 

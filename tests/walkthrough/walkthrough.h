@@ -15,9 +15,9 @@ class WalkthroughTest;
 // What a step leaves the player looking at; empty parts are not checked.
 struct RouteSight {
     ScreenId screen = ScreenId(0);
-    std::string map;      // the map the player stands on, when in play
-    std::string message;  // words the open message box holds
-    std::string dialog;   // what the play screen waits on: "potions", "map", "door question"...
+    std::string map{};      // the map the player stands on, when in play
+    std::string message{};  // words the open message box holds
+    std::string dialog{};   // what the play screen waits on: "potions", "map", "door question"...
 };
 
 struct RouteStep {

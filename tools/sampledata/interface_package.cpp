@@ -35,34 +35,51 @@ std::map<uint16_t, std::vector<uint8_t>> interfacePictures() {
     return pictures;
 }
 
-}  // namespace
+using SPackageRecords = std::vector<std::pair<uint16_t, std::vector<uint8_t>>>;
 
-bool WriteInterfacePackage(const SFileFolder& folder, std::string& error) {
-    SPdbWriter writer;
-    writer.Attach(folder);
-    writer.SetTypeAndCreator("DATA", kPackageCreator);
+// Every record of the package, in the order it is written; false, with why, when a font strip
+// cannot be drawn.
+bool collectRecords(SPackageRecords& records, std::string& error) {
     for (uint16_t id = 3010; id <= 3014; ++id) {
         std::vector<uint8_t> strip = RenderFontStrip(id, error);
         if (strip.empty()) return false;
-        writer.AddRecord(id, strip.data(), uint32_t(strip.size()));
+        records.emplace_back(id, std::move(strip));
     }
-    for (bool squareOrLarge : {false, true}) {
-        const std::vector<uint8_t> layout = SLayoutRecord::Build(SampleLayout(squareOrLarge));
-        writer.AddRecord(squareOrLarge ? 3003 : 3001, layout.data(), uint32_t(layout.size()));
-    }
-    for (const auto& [id, picture] : interfacePictures())
-        writer.AddRecord(id, picture.data(), uint32_t(picture.size()));
-    for (const auto& [id, picture] : CardPictures()) writer.AddRecord(id, picture.data(), uint32_t(picture.size()));
-    for (const auto& [id, picture] : CardTablePictures())
-        writer.AddRecord(id, picture.data(), uint32_t(picture.size()));
-    for (const auto& [id, picture] : SplashPictures()) writer.AddRecord(id, picture.data(), uint32_t(picture.size()));
-    for (const auto& [id, picture] : SceneScreenPictures())
-        writer.AddRecord(id, picture.data(), uint32_t(picture.size()));
+    for (bool squareOrLarge : {false, true})
+        records.emplace_back(squareOrLarge ? 3003 : 3001, SLayoutRecord::Build(SampleLayout(squareOrLarge)));
+    for (auto* pictures : {interfacePictures, CardPictures, CardTablePictures, SplashPictures, SceneScreenPictures})
+        for (auto& [id, picture] : pictures()) records.emplace_back(id, std::move(picture));
     // The two interface clicks: a light one for turning a page, a deeper one for an answer.
-    const std::vector<uint8_t> click = MakeWave(22050, 1, FadingTone(22050, 1200, 0.03, 9000));
-    const std::vector<uint8_t> answer = MakeWave(22050, 1, FadingTone(22050, 800, 0.05, 9000));
-    writer.AddRecord(4031, click.data(), uint32_t(click.size()));
-    writer.AddRecord(4032, answer.data(), uint32_t(answer.size()));
+    records.emplace_back(4031, MakeWave(22050, 1, FadingTone(22050, 1200, 0.03, 9000)));
+    records.emplace_back(4032, MakeWave(22050, 1, FadingTone(22050, 800, 0.05, 9000)));
+    return true;
+}
+
+// The records come out the same at every call, and the tests write the package for nearly every
+// case, so they are drawn once per process.
+const SPackageRecords* packageRecords(std::string& error) {
+    static std::string failure;
+    static const SPackageRecords records = [] {
+        SPackageRecords collected;
+        if (!collectRecords(collected, failure)) collected.clear();
+        return collected;
+    }();
+    if (records.empty()) {
+        error = failure;
+        return nullptr;
+    }
+    return &records;
+}
+
+}  // namespace
+
+bool WriteInterfacePackage(const SFileFolder& folder, std::string& error) {
+    const SPackageRecords* records = packageRecords(error);
+    if (!records) return false;
+    SPdbWriter writer;
+    writer.Attach(folder);
+    writer.SetTypeAndCreator("DATA", kPackageCreator);
+    for (const auto& [id, record] : *records) writer.AddRecord(id, record.data(), uint32_t(record.size()));
     if (!writer.Write("BrimvaleData")) {
         error = "cannot write " + folder.Resolve("BrimvaleData.pdb");
         return false;

@@ -84,9 +84,7 @@ bool writePackage(const SSamplePackage& package, const SFileFolder& folder, cons
     return false;
 }
 
-}  // namespace
-
-SSamplePackage SampleWorldPackage() {
+SSamplePackage worldPackage() {
     SSamplePackage package;
     package.identifier = "base";
     package.name = "Brim Vale";
@@ -126,11 +124,7 @@ SSamplePackage SampleWorldPackage() {
     return package;
 }
 
-bool WriteWorldPackage(const SFileFolder& folder, std::string& error) {
-    return writePackage(SampleWorldPackage(), folder, "Brimvale", error);
-}
-
-SSamplePackage SampleResourcePackage() {
+SSamplePackage resourcePackage() {
     SSamplePackage package;
     package.identifier = "bres";
     package.name = "Brim Vale pictures";
@@ -145,6 +139,28 @@ SSamplePackage SampleResourcePackage() {
     return package;
 }
 
+// Both packages come out the same at every call, and the tests write them for nearly every case,
+// so each is built once per process.
+const SSamplePackage& builtWorldPackage() {
+    static const SSamplePackage package = worldPackage();
+    return package;
+}
+
+const SSamplePackage& builtResourcePackage() {
+    static const SSamplePackage package = resourcePackage();
+    return package;
+}
+
+}  // namespace
+
+SSamplePackage SampleWorldPackage() { return builtWorldPackage(); }
+
+bool WriteWorldPackage(const SFileFolder& folder, std::string& error) {
+    return writePackage(builtWorldPackage(), folder, "Brimvale", error);
+}
+
+SSamplePackage SampleResourcePackage() { return builtResourcePackage(); }
+
 bool WriteResourcePackage(const SFileFolder& folder, std::string& error) {
-    return writePackage(SampleResourcePackage(), folder, "BrimvaleRes", error);
+    return writePackage(builtResourcePackage(), folder, "BrimvaleRes", error);
 }

@@ -117,7 +117,9 @@ TEST_F(RecipeMatchTest, eachUsedSlotNeedsAnEffectOfItsOwn) {
         for (size_t i = 0; i < matches.size(); ++i) {
             matched.insert(matches[i].recipe->NameKey().Text());
             EXPECT_STREQ(matches[i].text.Text(), "Mixture");
-            if (i > 0) EXPECT_LE(matches[i - 1].recipe->NameKey().Hash(), matches[i].recipe->NameKey().Hash());
+            if (i > 0) {
+                EXPECT_LE(matches[i - 1].recipe->NameKey().Hash(), matches[i].recipe->NameKey().Hash());
+            }
         }
         EXPECT_EQ(matched, c.matched);
     }

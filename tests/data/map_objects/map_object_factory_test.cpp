@@ -99,7 +99,8 @@ TEST(MapObjectFactoryTest, eachTypeCodeMakesItsClassWithTheCodesFlags) {
             continue;
         }
         ASSERT_NE(type, nullptr) << code;
-        EXPECT_EQ(std::type_index(typeid(*type)), expected[code]) << code;
+        const SMapObjectType& object = *type;
+        EXPECT_EQ(std::type_index(typeid(object)), expected[code]) << code;
         EXPECT_EQ(type->m_typeCode, code);
         EXPECT_EQ(type->Table(), &table);
         const bool block = code == 7 || code == 8 || code == 41;

@@ -168,7 +168,10 @@ TEST_F(MapLevelTest, theHeaderKeepsItsLayoutAtVersions12And13) {
                                          'v', 'e', 0,   0x80, 0,   0x34, 0x12, 60,  1,   2,   3,   4};
     std::vector<uint8_t> version13 = common;
     version13.insert(version13.end(), {0, 5, 0, 6, 0, 7, 0, 8, 0});
-    for (auto [version, bytes] : {std::pair{12, common}, {13, version13}}) {
+    for (const auto& [tableVersion, tableBytes] : {std::pair{12, common}, {13, version13}}) {
+        // Lambdas below capture these, which a structured binding cannot be.
+        const int version = tableVersion;
+        const std::vector<uint8_t>& bytes = tableBytes;
         SCOPED_TRACE(version);
         EXPECT_EQ(WrittenBytes([&](SArchive& a) { header.Serialize(a, version); }), bytes);
         SMapHeader read;

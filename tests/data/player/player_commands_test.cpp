@@ -151,8 +151,12 @@ TEST_F(PlayerCommandsTest, commandsActOnThePlayerAndQueriesAnswer) {
         messages.shown.clear();
         const std::optional<SScriptValue> result = Run(step.id, step.args[0], step.args[1]);
         EXPECT_EQ(result.has_value(), step.result.has_value()) << step.name;
-        if (result && step.result) EXPECT_EQ(result->Number(), *step.result) << step.name;
-        if (step.messages) EXPECT_EQ(messages.shown, *step.messages) << step.name;
+        if (result && step.result) {
+            EXPECT_EQ(result->Number(), *step.result) << step.name;
+        }
+        if (step.messages) {
+            EXPECT_EQ(messages.shown, *step.messages) << step.name;
+        }
     }
 }
 

@@ -36,7 +36,9 @@ TEST_F(PlayerLevelTest, reachingLevelsPaysEachLevelAndAnnouncesOnce) {
         EXPECT_EQ(player.SkillAllowance(1), (c.level - 1) * 2) << c.xp;
         EXPECT_EQ(player.SkillAllowance(12), 0u) << c.xp;
         ASSERT_EQ(screen.queued.size(), c.level > 1 ? 1u : 0u) << c.xp;
-        if (c.level > 1) EXPECT_EQ(screen.queued[0].sound, "bsnd_newlevel");
+        if (c.level > 1) {
+            EXPECT_EQ(screen.queued[0].sound, "bsnd_newlevel");
+        }
     }
 }
 

@@ -98,7 +98,9 @@ protected:
         bool read = false;
         const int used = ReadBytes(
             bytes, [&](SArchive& archive) { read = restored.ReadSaveRecord(archive, version, names, fault); });
-        if (read) EXPECT_EQ(used, int(bytes.size())) << "the record is read to its end";
+        if (read) {
+            EXPECT_EQ(used, int(bytes.size())) << "the record is read to its end";
+        }
         return read;
     }
 

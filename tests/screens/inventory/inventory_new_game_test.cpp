@@ -70,8 +70,10 @@ TEST_P(InventoryNewGameTest, theChestsItemsTakenIntoThePackSurviveASaveAndALoad)
         EXPECT_EQ(taken.count(name), 1u) << name;
     EXPECT_EQ(taken.count("base_scrdisarm"), 2u) << "a pair the spell book groups";
     for (int i = 0; i < Game().m_player.ItemCount(); ++i)
-        if (const SItem* item = Game().m_player.Item(i); item->m_type->m_name.Text() == std::string("base_wand_sparks"))
+        if (const SItem* item = Game().m_player.Item(i);
+            item->m_type->m_name.Text() == std::string("base_wand_sparks")) {
             EXPECT_GT(item->m_amount, 0u) << "the wand comes charged";
+        }
     Command(SStateInventory::kDrop);  // back to the pack
     Command(SStateInventory::kCompactView);
     m_rig->Shot("inventory_sample_pack_mode" + std::to_string(GetParam()));

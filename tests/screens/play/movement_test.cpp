@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdio>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -28,12 +26,6 @@ constexpr uint32_t kHandheld = 7;  // 240x320, 40 ms frames
 constexpr uint32_t kLarge = 15;    // 800x600, 30 ms frames, the fast flag
 constexpr int32_t kCentre = SStateGame::kCellCentre;
 constexpr uint32_t kEast = 270;
-// Sanitized builds run several times slower: they report frame times without judging them.
-#ifdef __SANITIZE_ADDRESS__
-constexpr bool kJudgesTime = false;
-#else
-constexpr bool kJudgesTime = true;
-#endif
 
 // A room whose plate (object 2, at (4, 1) by the north wall) counts the steps on and off it in two
 // globals through its script.
@@ -285,8 +277,9 @@ TEST_F(MovementTest, everyEdgeOfTheMiddleSectionLeadsToItsNeighbour) {
     }
 }
 
-// Holding the forward key, a step takes 8 frames of 40 ms, or 4 of 30 ms on the fast screens; a
-// step over a section edge makes no frame longer than the frame interval.
+// Holding the forward key, a step takes 8 frames of 40 ms, or 4 of 30 ms on the fast screens, and a
+// held step carries the player over a section edge (what that frame costs is measured in
+// bench/play_step_bench.cpp).
 TEST_F(MovementTest, aHeldKeyStepsAtTheFramePace) {
     for (const auto& [mode, frames] : {std::pair(kHandheld, 8), std::pair(kLarge, 4)}) {
         PlayDriver& driver = Start(mode);
@@ -303,18 +296,9 @@ TEST_F(MovementTest, aHeldKeyStepsAtTheFramePace) {
     OpenSurface();
     StandAt(25, 10, kEast);
     driver.Hold(kActionForward);
-    std::chrono::steady_clock::duration longest{};
-    for (int frame = 0; frame < 40 && play().m_currentMap == Section("base_s0101"); ++frame) {
-        const auto start = std::chrono::steady_clock::now();
-        driver.Frame();
-        longest = std::max(longest, std::chrono::steady_clock::now() - start);
-    }
+    for (int frame = 0; frame < 40 && play().m_currentMap == Section("base_s0101"); ++frame) driver.Frame();
     driver.Release();
     ASSERT_EQ(play().m_currentMap, Section("base_s0201"));
-    const int micros = int(std::chrono::duration_cast<std::chrono::microseconds>(longest).count());
-    RecordProperty("longest_crossing_frame_us", micros);
-    std::printf("longest frame over the section edge: %d us\n", micros);
-    if (kJudgesTime) EXPECT_LT(longest, std::chrono::milliseconds(driver.Rig().FrameInterval()));
 }
 
 // Bare feet sound right and left by the parity of the cell, the first footstep at volume 10 and

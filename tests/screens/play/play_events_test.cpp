@@ -324,7 +324,9 @@ TEST_F(PlayEventsTest, eachTravelFadeTakesItsFramesAndPlaysItsSound) {
                     driver.Rig().Pixel(view.m_viewX + view.m_viewWidth / 2, view.m_viewY + view.m_viewHeight / 2);
         }
         EXPECT_EQ(frames, row.frames) << row.kind;
-        if (row.lastView) EXPECT_EQ(lastFadeView, *row.lastView) << row.kind;
+        if (row.lastView) {
+            EXPECT_EQ(lastFadeView, *row.lastView) << row.kind;
+        }
         EXPECT_EQ(play().m_positionTravels, std::vector<std::string>{"base_start"}) << row.kind;
         EXPECT_FALSE(play().IsBusy()) << row.kind;
     }

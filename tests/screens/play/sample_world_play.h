@@ -15,7 +15,12 @@
 
 class SampleWorldPlayTest : public PlayDriverTest {
 protected:
-    PlayDriver& StartSampleWorld(uint32_t screenMode = 7, SCharacterChoice choice = {.name = "Ayla"}) {
+    static SCharacterChoice ayla() {
+        SCharacterChoice choice;
+        choice.name = "Ayla";
+        return choice;
+    }
+    PlayDriver& StartSampleWorld(uint32_t screenMode = 7, SCharacterChoice choice = ayla()) {
         PlayDriver& driver = Start(screenMode);
         std::string error;
         const bool written = WriteMusicPackage(SFileFolder(), error) && WriteSoundPackage(SFileFolder(), error) &&

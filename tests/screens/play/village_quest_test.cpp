@@ -68,7 +68,9 @@ protected:
             }
             if (step.shot != nullptr) m_driver->Rig().Shot(step.shot);
             if (heard.empty() && Game().m_currentScreen == &Talk()) heard = TalkText();
-            if (*step.shows != 0) EXPECT_NE(heard.find(step.shows), std::string::npos) << heard;
+            if (*step.shows != 0) {
+                EXPECT_NE(heard.find(step.shows), std::string::npos) << heard;
+            }
         }
     }
 };

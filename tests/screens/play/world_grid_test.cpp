@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdio>
 
 #include "data/map_objects/map_object_type_table.h"
@@ -259,23 +258,20 @@ TEST_F(SurfaceGridTest, mapPlacesLieOnTheGridWhereTheirSlotShowsThem) {
         int x = -1, y = -1;
         EXPECT_EQ(play().MapToGrid(*map(place.map), place.x, place.y, x, y), place.onGrid)
             << place.map << " " << place.x << "," << place.y;
-        if (place.onGrid) EXPECT_EQ(std::pair(x, y), std::pair(place.gridX, place.gridY)) << place.map;
+        if (place.onGrid) {
+            EXPECT_EQ(std::pair(x, y), std::pair(place.gridX, place.gridY)) << place.map;
+        }
     }
     for (int slot = 0; slot < 9; ++slot) EXPECT_NE(play().m_sectionMaps[size_t(slot)], nullptr) << slot;
 }
 
-// Entering the full block (nine sections, both layers' records of every cell) fits in a 30 ms
-// frame with room to spare.
-TEST_F(SurfaceGridTest, enteringTheFullBlockFitsInOneFrame) {
-    const auto start = std::chrono::steady_clock::now();
-    constexpr int kTimes = 10;
-    for (int i = 0; i < kTimes; ++i) play().TravelToPosition("base_middle", 0);
-    ASSERT_EQ(play().m_currentMap, map("base_s0101"));
-    const auto each = (std::chrono::steady_clock::now() - start) / kTimes;
-    const int micros = int(std::chrono::duration_cast<std::chrono::microseconds>(each).count());
-    RecordProperty("enter_surface_us", micros);
-    std::printf("entering the surface block: %d us\n", micros);
-    EXPECT_LT(each, std::chrono::milliseconds(30));
+// Entering the full block (nine sections, both layers' records of every cell) again and again
+// lands in the middle section each time; what it costs is measured in bench/play_step_bench.cpp.
+TEST_F(SurfaceGridTest, enteringTheFullBlockAgainLandsInTheMiddleSection) {
+    for (int i = 0; i < 10; ++i) {
+        play().TravelToPosition("base_middle", 0);
+        ASSERT_EQ(play().m_currentMap, map("base_s0101")) << i;
+    }
 }
 
 // A world whose start position is missing shows an empty view and says which position it lacks.

@@ -155,7 +155,9 @@ TEST_F(SettingsScreenTest, eachScreenModeShowsTheControlsItCanUse) {
                         keyRow.next.IsShown());
         }
         EXPECT_TRUE(settings.m_defaultKeys.IsShown() && settings.m_close.IsShown() && settings.m_title.IsShown());
-        if (row.orientation) EXPECT_TRUE(settings.m_orientations[0].IsChecked());
+        if (row.orientation) {
+            EXPECT_TRUE(settings.m_orientations[0].IsChecked());
+        }
         EXPECT_TRUE(m_rig->MatchesFullRepaint());
         m_rig->Shot("settings_mode_" + std::to_string(row.mode));
     }
