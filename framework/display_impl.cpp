@@ -99,8 +99,10 @@ bool DisplayImpl::initializeDriver(const DisplayParams& params) {
     bool knownOrientation = params.orientation >= 0 && params.orientation < kOrientationAny;
     if (knownOrientation && uint32_t(params.orientation) != m_driver->m_device.orientation) {
         const DeviceDesc inner = m_driver->m_device;
-        m_driver = std::make_unique<RotationDriver>(std::move(m_driver));
-        if (!m_driver->Initialize(m_window, params, inner)) return false;
+        auto rotation = std::make_unique<RotationDriver>(std::move(m_driver));
+        if (!rotation->Initialize(m_window, params, inner)) return false;
+        m_turns = rotation->m_turns;
+        m_driver = std::move(rotation);
     }
 
     const DeviceDesc& device = m_driver->m_device;

@@ -36,6 +36,7 @@ public:
     std::unique_ptr<Surface> m_backBuffer;
     Surface* m_locked = nullptr;
     platform::Rect m_update;
+    int32_t m_turns = 0;  // quarter turns from the surface the game draws to the screen
     uint8_t m_wholeRows = 0;
     uint8_t m_active = 1;
 

@@ -31,5 +31,6 @@ Display::~Display() = default;
 bool Display::BeginScene() { return m_impl->BeginScene(); }
 Surface* Display::GetSurface() { return m_impl->GetSurface(); }
 bool Display::Swap(uint32_t flags) { return m_impl->Swap(flags); }
+int32_t Display::QuarterTurns() const { return m_impl->m_turns; }
 
 }  // namespace HAL

@@ -44,6 +44,9 @@ public:
     bool BeginScene();
     Surface* GetSurface();
     bool Swap(uint32_t flags);
+    // Quarter turns from the surface the game draws to the device's screen: where a tap on the
+    // screen lands in the drawing.
+    int32_t QuarterTurns() const;
 
     std::unique_ptr<DisplayImpl> m_impl;
 };

@@ -13,7 +13,8 @@ int BrimvaleMain(int argc, const char* const* argv) {
         std::fprintf(stderr, "brimvale: %s\nusage: brimvale [--screen WIDTHxHEIGHT]\n", commandLine.error.c_str());
         return 2;
     }
-    platform::SetDeviceScreen(commandLine.screenWidth, commandLine.screenHeight);
+    platform::SetDeviceScreen(commandLine.screenWidth, commandLine.screenHeight,
+                              PanelOrientation(uint32_t(commandLine.screenWidth), uint32_t(commandLine.screenHeight)));
 
     Feldmar2 game;
     int status = 0;

@@ -17,6 +17,9 @@ Feldmar2* g_app = nullptr;
 constexpr uint32_t kPositionKeys[9] = {platform::kVkUp,    platform::kVkDown,   platform::kVkLeft,
                                        platform::kVkRight, platform::kVkReturn, platform::kVkApp1,
                                        platform::kVkApp2,  platform::kVkApp3,   platform::kVkApp4};
+// On keyboards, the arrows keep the moves of their positions (0 to 3) beside the letters bound
+// there, as the device's arrows do on the other screens.
+constexpr int kArrowPositions = 4;
 // On keyboards, the action of each position.
 constexpr uint32_t kPositionActions[9] = {kActionForward,   kActionBack,       kActionTurnLeft,
                                           kActionTurnRight, kActionUse,        kActionSpellBook,
@@ -32,33 +35,44 @@ uint32_t keyOfBinding(uint32_t character) {
     return character >= 'a' && character <= 'z' ? character - 'a' + 'A' : character;
 }
 
+struct ScreenRow {
+    uint32_t width, height, portraitMode, landscapeMode;
+    bool landscapeNative, keyboard;
+    uint32_t interval;
+};
+// Modes 6 and 9 are the turned modes that a StartMode of 1 or 2 asks for; any other value is no
+// orientation, which the settings read as portrait.
+constexpr ScreenRow kScreens[] = {
+    {480, 640, 10, 9, false, false, 30}, {640, 480, 10, 9, true, false, 30}, {240, 320, 7, 6, false, false, 40},
+    {320, 240, 7, 6, true, false, 40},   {240, 240, 8, 8, false, false, 40}, {480, 480, 11, 11, false, false, 30},
+    {800, 480, 14, 14, true, true, 30},  {800, 600, 15, 15, true, true, 30}, {640, 240, 16, 16, true, true, 40},
+};
+
+const ScreenRow* findScreen(uint32_t width, uint32_t height) {
+    for (const ScreenRow& row : kScreens)
+        if (row.width == width && row.height == height) return &row;
+    return nullptr;
+}
+
 }  // namespace
 
 Feldmar2* TheApp() { return g_app; }
 
 SScreenChoice ChooseScreenMode(uint32_t width, uint32_t height, uint32_t startMode) {
-    struct Row {
-        uint32_t width, height, portraitMode, landscapeMode;
-        bool landscapeNative, keyboard;
-        uint32_t interval;
-    };
-    // Modes 6 and 9 are the turned modes that a StartMode of 1 or 2 asks for; any other value is
-    // no orientation, which the settings read as portrait.
-    constexpr Row kScreens[] = {
-        {480, 640, 10, 9, false, false, 30}, {640, 480, 10, 9, true, false, 30}, {240, 320, 7, 6, false, false, 40},
-        {320, 240, 7, 6, true, false, 40},   {240, 240, 8, 8, false, false, 40}, {480, 480, 11, 11, false, false, 30},
-        {800, 480, 14, 14, true, true, 30},  {800, 600, 15, 15, true, true, 30}, {640, 240, 16, 16, true, true, 40},
-    };
-    for (const Row& row : kScreens) {
-        if (row.width != width || row.height != height) continue;
-        return {true,
-                startMode == 1 || startMode == 2 ? row.landscapeMode : row.portraitMode,
-                height == 600 ? 584u : height,
-                row.landscapeNative,
-                row.keyboard,
-                row.interval};
-    }
-    return {};
+    const ScreenRow* row = findScreen(width, height);
+    if (row == nullptr) return {};
+    return {true,
+            startMode == 1 || startMode == 2 ? row->landscapeMode : row->portraitMode,
+            height == 600 ? 584u : height,
+            row->landscapeNative,
+            row->keyboard,
+            row->interval};
+}
+
+int PanelOrientation(uint32_t width, uint32_t height) {
+    const ScreenRow* row = findScreen(width, height);
+    const bool drawnInPortrait = row != nullptr && row->landscapeNative && row->portraitMode != row->landscapeMode;
+    return drawnInPortrait ? 3 : 0;
 }
 
 Feldmar2::Feldmar2() {
@@ -90,7 +104,6 @@ bool Feldmar2::OnInitialize() {
     m_fastPace = choice.frameInterval == 30;
 
     auto game = std::make_unique<SGameData>();
-    game->m_landscapeNative = m_landscapeNative;
     std::string error;
     if (!game->Init(choice.screenMode, m_window, m_screenWidth, m_screenHeight, error)) {
         platform::ShowMessageBox(m_windowCopy, error, "Brim Vale");
@@ -133,13 +146,10 @@ bool Feldmar2::runFrame(uint32_t now) {
                 repeated = 1;
             }
         } else if (m_keyboard) {
-            const uint32_t* letters = m_game->m_settings.keys;
-            for (int position = 0; position < 9 && !repeated; ++position) {
-                const uint32_t character = letters[position] & 0xFF;
-                if (character == 0 || !platform::IsKeyDown(keyOfBinding(character))) continue;
-                if (now - m_lastKeyRepeat < kRepeatMs) break;
+            const uint32_t held = heldKeyboardAction();
+            if (held != 0 && now - m_lastKeyRepeat >= kRepeatMs) {
                 m_lastKeyRepeat = now;
-                m_game->OnKey(kPositionActions[position]);
+                m_game->OnKey(held);
                 repeated = 1;
             }
         } else if (m_heldAction != 0 && now - m_lastKeyRepeat >= kRepeatMs) {
@@ -158,6 +168,17 @@ bool Feldmar2::runFrame(uint32_t now) {
     return true;
 }
 
+uint32_t Feldmar2::heldKeyboardAction() const {
+    const uint32_t* letters = m_game->m_settings.keys;
+    for (int position = 0; position < 9; ++position) {
+        const uint32_t character = letters[position] & 0xFF;
+        if (character != 0 && platform::IsKeyDown(keyOfBinding(character))) return kPositionActions[position];
+    }
+    for (int position = 0; position < kArrowPositions; ++position)
+        if (platform::IsKeyDown(kPositionKeys[position])) return MapKey(kPositionKeys[position]);
+    return 0;
+}
+
 uint32_t Feldmar2::MapKey(uint32_t virtualKey) const {
     if (!m_game) return 0;
     const SSettings& settings = m_game->m_settings;
@@ -168,6 +189,8 @@ uint32_t Feldmar2::MapKey(uint32_t virtualKey) const {
             const uint32_t bound = settings.keys[position] & 0xFF;
             if (bound != 0 && (bound == virtualKey || bound == lowered)) return kPositionActions[position];
         }
+        for (int position = 0; position < kArrowPositions; ++position)
+            if (kPositionKeys[position] == virtualKey) return kPositionActions[position];
         return 0;
     }
     const int orientation = m_game->m_display ? m_game->m_display->m_orientation : 0;

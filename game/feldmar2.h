@@ -34,6 +34,11 @@ struct SScreenChoice {
 // The screen mode and flags for a screen size and the stored orientation ("StartMode").
 SScreenChoice ChooseScreenMode(uint32_t width, uint32_t height, uint32_t startMode);
 
+// How the screen's panel lies on a handheld of that size, in quarter turns: the landscape screens
+// that also show the portrait modes are portrait panels turned by 3, as the landscape phones
+// report theirs, so that the framework turns a portrait picture to fit them.
+int PanelOrientation(uint32_t width, uint32_t height);
+
 class Feldmar2 : public HAL::Game {
 public:
     static constexpr uint32_t kAppId = 0x0B45AA23;
@@ -79,6 +84,9 @@ public:
 private:
     uint32_t frameInterval() const { return m_fastPace ? 30 : 40; }
     bool playScreenIdle() const;
+    // On a keyboard, the action of the first bound key held down, then of the first arrow held
+    // down; 0 when none is.
+    uint32_t heldKeyboardAction() const;
     // Runs a frame tick at once when the play screen is current and has no dialog open, so that
     // input shows without waiting for the next paced frame.
     void tickIdlePlayScreen();

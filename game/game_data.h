@@ -193,8 +193,6 @@ public:
     SPtrArray<SState> m_stateStack{4, false};
     std::array<std::unique_ptr<SState>, kScreenTableSize> m_screens;
     SState* m_currentScreen = nullptr;
-    // The screen is wider than tall by nature: stylus positions need no turning then.
-    bool m_landscapeNative = false;
     // Set once the play screen has been entered since the last new game or load: every quit path
     // writes the auto-save only then.
     bool m_gameRunning = false;

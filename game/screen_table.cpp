@@ -68,13 +68,15 @@ void SGameData::OnKey(uint32_t action) {
 
 void SGameData::OnStylus(int32_t x, int32_t y, uint32_t pressed, uint32_t moved) {
     if (!m_display || !m_currentScreen) return;
-    const int32_t orientation = m_display->m_orientation;
-    if (orientation != 0 && !m_landscapeNative) {
-        const int32_t width = m_display->m_width, height = m_display->m_height;
-        const int32_t turnedX = orientation == 1 ? y : width - y;
-        const int32_t turnedY = orientation == 1 ? height - x : x;
-        x = turnedX;
-        y = turnedY;
+    // The position is the screen's; the drawing reaches the screen turned by the framework, so the
+    // position is turned back the same number of quarter turns.
+    const int32_t width = m_display->m_width, height = m_display->m_height;
+    const int32_t screenX = x, screenY = y;
+    switch (m_display->m_turns) {
+        case 1: x = screenY, y = height - screenX; break;
+        case 2: x = width - screenX, y = height - screenY; break;
+        case 3: x = width - screenY, y = screenX; break;
+        default: break;
     }
     const uint32_t answer = m_currentScreen->OnPen(x, y, pressed, moved);
     if (answer != kStay) SwitchState(ScreenId(answer));

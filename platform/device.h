@@ -14,8 +14,13 @@ int ScreenHeight();
 // Bits per pixel of the screen; 0 when the screen cannot be reached for drawing.
 int ScreenDepth();
 
-// Picks the emulated device's screen size (the platform has no fixed hardware to read it from).
-void SetDeviceScreen(int width, int height);
+// How the screen's memory lies against the way the device is held, in quarter turns (0 to 3): a
+// landscape handheld built from a portrait panel reports 3, as the landscape phones do.
+int ScreenOrientation();
+
+// Picks the emulated device's screen size and the way its panel lies (the platform has no fixed
+// hardware to read them from).
+void SetDeviceScreen(int width, int height, int orientation = 0);
 
 enum class NamedMutexResult { Created, AlreadyExists, Failed };
 // Creates a named mutex that lives as long as the process; reports whether it existed already.

@@ -1,5 +1,6 @@
 #include "data/package/module_list.h"
 
+#include <cstring>
 #include <memory>
 
 #include "data/package/module_context.h"
@@ -26,6 +27,12 @@ bool SModuleList::Open(const char* fileName) {
     return true;
 }
 
+bool SModuleList::isRequired(const char* package) {
+    for (const char* required : kRequiredPackages)
+        if (std::strcmp(required, package) == 0) return true;
+    return false;
+}
+
 bool SModuleList::OpenAll(SLoadingSteps& loading) {
     bool opened = true;
     SReadError firstError;
@@ -35,7 +42,11 @@ bool SModuleList::OpenAll(SLoadingSteps& loading) {
             if (opened) firstError = m_error;
             opened = false;
             const SFileFolder folder = m_context.folder ? *m_context.folder : SFileFolder();
-            if (!m_damage.Failed() && FileExists(folder, CompletePdbName(package).c_str())) m_damage = m_error;
+            const bool there = FileExists(folder, CompletePdbName(package).c_str());
+            if (!m_damage.Failed() && (there || isRequired(package))) {
+                m_damage = m_error;
+                if (!there) m_damage.what = kMissingPackage;
+            }
         }
         loading.Step();
     }
@@ -70,5 +81,6 @@ void SModuleList::Clear() {
 }
 
 std::string DamagedPackageMessage(const SReadError& damage) {
-    return "The game cannot start: a package is damaged.\r" + damage.Message() + ".";
+    const char* fault = damage.what == SModuleList::kMissingPackage ? "missing" : "damaged";
+    return std::string("The game cannot start: a package is ") + fault + ".\r" + damage.Message() + ".";
 }

@@ -18,6 +18,11 @@ public:
     // The music package also plays the menu's music before any game is chosen.
     static constexpr const char* kMusicPackage = "BrimvaleMusic";
     static constexpr const char* kGamePackages[] = {kMusicPackage, "BrimvaleSound", "BrimvaleRes", "Brimvale"};
+    // The pictures and the world: without them a game shows nothing or has nowhere to be, so they
+    // must be there. The music and the sounds may be missing.
+    static constexpr const char* kRequiredPackages[] = {"BrimvaleRes", "Brimvale"};
+    // What Damage() says of a required package that is not there.
+    static constexpr const char* kMissingPackage = "not found";
 
     explicit SModuleList(SModuleContext& context) : m_context(context) {}
     ~SModuleList() { Clear(); }
@@ -29,8 +34,8 @@ public:
     // says why.
     bool Open(const char* fileName);
     // The game's packages, one loading step after each.
-    // False when any of them did not open; Error() names the first, Damage() the first that is there
-    // but does not read.
+    // False when any of them did not open; Error() names the first, Damage() the first that a game
+    // cannot start with.
     bool OpenAll(SLoadingSteps& loading);
     // A new empty module, appended.
     SModule* Add();
@@ -50,14 +55,17 @@ public:
     SModule* Current() const { return m_current; }
     void SetCurrent(SModule* module) { m_current = module; }
     const SReadError& Error() const { return m_error; }
-    // A package may be missing (the game plays on without sound, music or pictures), but one that is
-    // there and damaged stops a game from starting: it would fail somewhere in the middle of play.
+    // The first package a game cannot start with: one that is there and damaged (it would fail
+    // somewhere in the middle of play), or a required one that is missing. The music and sound
+    // packages may be missing; the game plays on without them.
     const SReadError& Damage() const { return m_damage; }
     // In the order they are listed; nothing fills the list yet, so it stays empty in a game.
     std::vector<SAddOnWorld>& AddOnWorlds() { return m_addOnWorlds; }
     const std::vector<SAddOnWorld>& AddOnWorlds() const { return m_addOnWorlds; }
 
 private:
+    static bool isRequired(const char* package);
+
     SModuleContext& m_context;
     SPtrArray<SModule> m_modules{4};
     SModule* m_current = nullptr;
@@ -66,5 +74,6 @@ private:
     std::vector<SAddOnWorld> m_addOnWorlds;
 };
 
-// What a game that cannot start says of a damaged package, naming the file and the record.
+// What a game that cannot start says of a damaged or missing package, naming the file and the
+// record.
 std::string DamagedPackageMessage(const SReadError& damage);

@@ -87,6 +87,7 @@ void SDisplay::CreateSurface() {
     m_rotation = m_orientation >= 0 && m_orientation <= 2 ? kRotations[m_orientation] : 0;
     HAL::DisplayParams params{m_width, m_height, m_rotation, HAL::kSwapCopy};
     m_display = HAL::Display::Create(m_window, params);
+    m_turns = m_display ? m_display->QuarterTurns() : 0;
 }
 
 void SDisplay::SetWindow(platform::Window* window) {
@@ -106,8 +107,8 @@ void SDisplay::fetchBackBuffer() {
 
 void SDisplay::refreshTarget() {
     // The framework turns the finished frame, so the game always draws upright. A screen mode
-    // larger than the surface the framework granted (a portrait mode on a landscape screen that is
-    // not turned) is cut to the surface rather than drawn past its end.
+    // larger than the surface the framework granted is cut to the surface rather than drawn past
+    // its end.
     const int32_t width = m_surfaceWidth ? std::min<int32_t>(m_width, m_surfaceWidth) : m_width;
     const int32_t height = m_surfaceHeight ? std::min<int32_t>(m_height, m_surfaceHeight) : m_height;
     m_target.Set(m_backBuffer, width, height, m_pitch ? m_pitch : m_width, 0);

@@ -90,6 +90,7 @@ public:
 
     std::unique_ptr<HAL::Display> m_display;
     int32_t m_rotation = 0;  // asked of the framework: orientation 0 gives 0, 1 gives 3, 2 gives 1
+    int32_t m_turns = 0;     // quarter turns the framework gives the drawing on its way to the screen
     platform::Window* m_window = nullptr;
 
 private:

@@ -1,12 +1,18 @@
 #include "framework/drivers/gdi_driver.h"
 
+#include "platform/device.h"
+
 namespace HAL {
 
 bool GDIDriver::Initialize(platform::Window* window, const DisplayParams&, const DeviceDesc& device) {
     m_window = window;
     m_surface = CreateMemorySurface(int32_t(device.width), int32_t(device.height));
     if (!m_surface) return false;
-    m_device = {device.width, device.height, 16, uint32_t(m_surface->m_pitch), 0, 2, m_surface->m_pixels};
+    // The drawing layer draws the way the screen's memory lies, which a landscape handheld's
+    // portrait panel turns.
+    m_device = {
+        device.width,       device.height, 16, uint32_t(m_surface->m_pitch), uint32_t(platform::ScreenOrientation()), 2,
+        m_surface->m_pixels};
     m_update = {0, 0, m_surface->m_width, m_surface->m_height};
     return true;
 }

@@ -45,6 +45,7 @@ void VideoDetect::DetectDrivers(platform::Window* window) {
         m_device.width = uint32_t(platform::ScreenWidth());
         m_device.height = uint32_t(platform::ScreenHeight());
         m_device.depth = uint32_t(depth);
+        m_device.orientation = uint32_t(platform::ScreenOrientation());
         m_ids.push_back(kDriverGdi);
     }
     // The other ways write straight into 16-bit video memory.

@@ -36,6 +36,7 @@ struct Device {
     int screenWidth = 480;
     int screenHeight = 640;
     int screenDepth = 16;
+    int screenOrientation = 0;
     uint64_t frequency = 1'000'000;
     uint64_t counter = 0;
     uint32_t tickCount = 0;
@@ -96,9 +97,11 @@ int64_t LocalTimeSeconds() { return device().localTime; }
 int ScreenWidth() { return device().screenWidth; }
 int ScreenHeight() { return device().screenHeight; }
 int ScreenDepth() { return device().screenDepth; }
-void SetDeviceScreen(int width, int height) {
+int ScreenOrientation() { return device().screenOrientation; }
+void SetDeviceScreen(int width, int height, int orientation) {
     device().screenWidth = width;
     device().screenHeight = height;
+    device().screenOrientation = orientation;
 }
 
 NamedMutexResult CreateNamedMutex(const std::string& name) {

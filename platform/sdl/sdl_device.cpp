@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "platform/device.h"
+#include "platform/message_text.h"
 #include "platform/sdl/sdl_keys.h"
 #include "platform/sdl/sdl_window.h"
 
@@ -16,15 +17,18 @@ namespace platform {
 namespace {
 int g_screenWidth = 480;
 int g_screenHeight = 640;
+int g_screenOrientation = 0;
 }  // namespace
 
 int ScreenWidth() { return g_screenWidth; }
 int ScreenHeight() { return g_screenHeight; }
 // The window shows RGB565 frames whatever the desktop's own depth is.
 int ScreenDepth() { return 16; }
-void SetDeviceScreen(int width, int height) {
+int ScreenOrientation() { return g_screenOrientation; }
+void SetDeviceScreen(int width, int height, int orientation) {
     g_screenWidth = width;
     g_screenHeight = height;
+    g_screenOrientation = orientation;
 }
 
 // A lock file stands for the named mutex: the lock lives as long as the process, and the system
@@ -55,7 +59,10 @@ bool IsKeyDown(uint32_t virtualKey) {
 
 void ShowMessageBox(Window* owner, const std::string& text, const std::string& caption) {
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), sdl::NativeWindow(owner));
+    // The desktop's box shows each line as it comes, however wide: a path would run off the screen.
+    constexpr size_t kColumns = 60;
+    const std::string wrapped = WrapMessageText(text, kColumns);
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), wrapped.c_str(), sdl::NativeWindow(owner));
 }
 
 }  // namespace platform

@@ -60,6 +60,15 @@ void showFrame(Window* window) {
     SDL_RenderPresent(window->renderer);
 }
 
+// Whole factors keep the pixels crisp, but a window shrunk below the device's screen would show the
+// screen cut off at factor 1: there the picture is scaled down to fit instead.
+void fitScale(Window* window) {
+    int width = 0, height = 0;
+    if (SDL_GetRendererOutputSize(window->renderer, &width, &height) != 0) return;
+    const bool holdsTheScreen = width >= window->width && height >= window->height;
+    SDL_RenderSetIntegerScale(window->renderer, holdsTheScreen ? SDL_TRUE : SDL_FALSE);
+}
+
 // Stylus positions never leave the device screen, whatever the desktop pointer does.
 intptr_t stylusPoint(Window* window, int x, int y) {
     return PackPoint(std::clamp(x, 0, window->width - 1), std::clamp(y, 0, window->height - 1));
@@ -82,7 +91,10 @@ void translate(const SDL_Event& event) {
                     showFrame(window);
                     post(window, kMsgPaint);
                     break;
-                case SDL_WINDOWEVENT_SIZE_CHANGED: showFrame(window); break;
+                case SDL_WINDOWEVENT_SIZE_CHANGED:
+                    fitScale(window);
+                    showFrame(window);
+                    break;
                 case SDL_WINDOWEVENT_CLOSE: post(window, kMsgClose); break;
                 default: break;
             }
@@ -173,7 +185,6 @@ Window* CreateAppWindow(const std::string& className, const std::string& title, 
     if (window->renderer == nullptr) window->renderer = SDL_CreateRenderer(window->native, -1, SDL_RENDERER_SOFTWARE);
     if (window->renderer != nullptr) {
         SDL_RenderSetLogicalSize(window->renderer, width, height);
-        SDL_RenderSetIntegerScale(window->renderer, SDL_TRUE);
         window->texture =
             SDL_CreateTexture(window->renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, width, height);
     }
@@ -183,6 +194,7 @@ Window* CreateAppWindow(const std::string& className, const std::string& title, 
         SDL_DestroyWindow(window->native);
         return nullptr;
     }
+    fitScale(window.get());
     window->shown.assign(size_t(width) * height, 0);
     SDL_UpdateTexture(window->texture, nullptr, window->shown.data(), width * 2);
     SDL_DisableScreenSaver();

@@ -220,6 +220,8 @@ void SStateLoadSave::remove() {
     readSummary(slot);
     UpdateSlot(slot);
     SelectSlot(slot);
+    // The list is drawn again under the answer, which is smaller than the question it replaces.
+    Draw();
     if (m_summaries[slot] == nullptr)
         tell("The saved game has been removed.", SDialogMessage::kOk, kRemoved);
     else

@@ -297,6 +297,37 @@ TEST_F(DisplayTest, theWindowDriverShowsTheFrameAndCopiesOnlyTheUpdateRectangle)
     EXPECT_EQ(screen[39 * 480 + 29], 0xF800);
 }
 
+// A landscape handheld built from a portrait panel: a portrait drawing is turned a quarter onto it
+// and reaches every pixel of it; a landscape drawing on the panel's own side goes straight.
+TEST_F(DisplayTest, aPortraitDrawingIsTurnedWholeOntoAPanelLaidOnItsSide) {
+    platform::SetDeviceScreen(640, 480, 3);
+    m_window = NewWindow();
+    HAL::DisplayParams portrait{480, 640, 0, HAL::kSwapCopy};
+    auto display = HAL::Display::Create(m_window, portrait);
+    ASSERT_NE(display, nullptr);
+    EXPECT_EQ(display->QuarterTurns(), 3);
+    EXPECT_EQ(portrait.width, 480);
+    EXPECT_EQ(portrait.height, 640);
+    ASSERT_TRUE(display->BeginScene());
+    HAL::Surface* drawing = display->GetSurface();
+    ASSERT_EQ(drawing->m_width, 480);
+    ASSERT_EQ(drawing->m_height, 640);
+    for (int y = 0; y < 640; ++y) std::fill_n(drawing->Row(y), 480, 0x1234);
+    drawing->Row(0)[0] = 0xF800;  // the drawing's top-left corner
+    ASSERT_TRUE(display->Swap(0));
+    const std::vector<uint16_t>& screen = platform::headless::Screen();
+    ASSERT_EQ(screen.size(), 640u * 480u);
+    EXPECT_EQ(std::count(screen.begin(), screen.end(), 0x1234), 640 * 480 - 1);
+    EXPECT_EQ(screen[479 * 640 + 0], 0xF800) << "the top-left corner shows at the screen's bottom left";
+    display.reset();
+
+    HAL::DisplayParams landscape{640, 480, 3, HAL::kSwapCopy};
+    display = HAL::Display::Create(m_window, landscape);
+    ASSERT_NE(display, nullptr);
+    EXPECT_EQ(display->QuarterTurns(), 0);
+    EXPECT_NE(dynamic_cast<HAL::GDIDriver*>(display->m_impl->m_driver.get()), nullptr);
+}
+
 struct OrientationCase : NamedCase {
     int width, height;
     int32_t orientation;

@@ -151,7 +151,14 @@ TEST_F(Feldmar2Test, keyboardsMapLettersOfEitherCaseToThePositionsAction) {
     EXPECT_EQ(app.MapKey('C'), 3001u);
     EXPECT_EQ(app.MapKey('W'), 1000u);
     EXPECT_EQ(app.MapKey(platform::kVkReturn), 3000u);
-    EXPECT_EQ(app.MapKey(platform::kVkUp), 0u);
+    // The arrows move and turn as on every screen, unless a row binds them to something else.
+    EXPECT_EQ(app.MapKey(platform::kVkUp), 1000u);
+    EXPECT_EQ(app.MapKey(platform::kVkDown), 1002u);
+    EXPECT_EQ(app.MapKey(platform::kVkLeft), 1004u);
+    EXPECT_EQ(app.MapKey(platform::kVkRight), 1006u);
+    keys[7] = platform::kVkLeft;
+    EXPECT_EQ(app.MapKey(platform::kVkLeft), 3004u);
+    EXPECT_EQ(app.MapKey(platform::kVkApp1), 0u);
 }
 
 TEST_F(Feldmar2Test, aHeldMovementKeyRepeatsWhileThePlayScreenIsIdle) {
@@ -183,6 +190,16 @@ TEST_F(Feldmar2Test, aBoundLetterHeldOnAKeyboardRepeats) {
     runFor(100);
     platform::headless::SetKeyDown('C', false);
     EXPECT_GE(count("key 3001"), 3);
+}
+
+TEST_F(Feldmar2Test, anArrowHeldOnAKeyboardRepeats) {
+    app.m_keyboard = 1;
+    app.OnKeyDown(platform::kVkUp);
+    EXPECT_EQ(count("key 1000"), 1);
+    platform::headless::SetKeyDown(platform::kVkUp, true);
+    runFor(100);
+    platform::headless::SetKeyDown(platform::kVkUp, false);
+    EXPECT_GE(count("key 1000"), 3);
 }
 
 TEST_F(Feldmar2Test, tapsAreRoundedToEvenAndAHeldStylusRepeatsWhereItWas) {

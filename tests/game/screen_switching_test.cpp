@@ -122,18 +122,22 @@ TEST_F(ScreenSwitchingTest, withoutADisplayNothingReachesTheScreensButFramesCoun
     EXPECT_EQ(game.m_frameCounter, 2u);
 }
 
-TEST_F(ScreenSwitchingTest, stylusPositionsTurnForLandscapeOrientations) {
+// The framework turns the drawing by quarter turns on its way to the screen: left landscape on a
+// portrait screen is one, right landscape three, a portrait drawing on a landscape panel three, the
+// other landscape side of a landscape panel two.
+TEST_F(ScreenSwitchingTest, stylusPositionsTurnBackAsTheDrawingWasTurned) {
     game.SwitchState(kSplashScreen);
-    game.m_display->m_width = 320;  // screen mode 6 on a 240x320 device
+    game.m_display->m_width = 320;  // screen mode 6
     game.m_display->m_height = 240;
-    game.m_display->SetOrientation(1);
     log.clear();
-    game.OnStylus(10, 300, 1, 0);
-    game.m_display->SetOrientation(2);
-    game.OnStylus(10, 300, 1, 1);
-    game.m_landscapeNative = true;
-    game.OnStylus(10, 300, 0, 0);
-    EXPECT_EQ(log, (std::vector<std::string>{"s6 pen 300,230 10", "s6 pen 20,10 11", "s6 pen 10,300 00"}));
+    for (int turns : {1, 3, 0}) {
+        game.m_display->m_turns = turns;
+        game.OnStylus(10, 300, 1, 0);
+    }
+    game.m_display->m_turns = 2;
+    game.OnStylus(10, 200, 0, 0);
+    EXPECT_EQ(log, (std::vector<std::string>{"s6 pen 300,230 10", "s6 pen 20,10 10", "s6 pen 10,300 10",
+                                             "s6 pen 310,40 00"}));
 }
 
 TEST_F(ScreenSwitchingTest, poppingLeavesEveryScreenSetAside) {

@@ -55,7 +55,7 @@ public:
     void Launch(int width = 240, int height = 320) {
         m_app.reset();
         platform::headless::Reset();
-        platform::SetDeviceScreen(width, height);
+        platform::SetDeviceScreen(width, height, PanelOrientation(uint32_t(width), uint32_t(height)));
         m_screenWidth = width;
         m_screenHeight = height;
         HAL::VideoDetect::Forget();

@@ -4,6 +4,7 @@
 
 #include "engine/draw/picture.h"
 #include "engine/files/settings.h"
+#include "tests/tools/layout_expectations.h"
 #include "tools/sampledata/interface_art.h"
 
 namespace {
@@ -46,6 +47,27 @@ TEST(InterfaceLayoutTest, theLoadingLayoutFitsEveryScreenMode) {
         const auto e12 = layout.FindCtrl(row.mode, 3, 12);
         EXPECT_LE(e12->height / 2 + 2 * row.fontHeight + 10, e12->height) << "mode " << row.mode;
         EXPECT_GE(e12->width, 5 * row.fontHeight) << "mode " << row.mode;
+    }
+}
+
+// The menu draws its three scenes in their own proportions at their elements' widths: each stays
+// inside its element, so that no scene reaches down over the menu's rows.
+TEST(InterfaceLayoutTest, theMenusScenesKeptInProportionStayInsideTheirElements) {
+    for (const LayoutScreenMode& screen : kLayoutScreenModes) {
+        const std::string name = "mode " + std::to_string(screen.mode);
+        const std::vector<uint8_t> bytes = SLayoutRecord::Build(SampleLayout(screen.squareOrLarge));
+        const SLayoutRecord layout(bytes);
+        for (int picture : {0, 1, 2}) {
+            const uint16_t element = uint16_t(picture == 0 ? 10 : 12 + picture);
+            SPicture scene;
+            SReadError error;
+            ASSERT_TRUE(scene.Read(
+                RolePicture(SInterfaceRole::kLoadingPictures, picture, IsLargeScreenMode(screen.mode)), error))
+                << error.Message();
+            const auto row = layout.FindCtrl(screen.mode, 3, element);
+            ASSERT_TRUE(row) << name << " element " << element;
+            EXPECT_LE(scene.Height() * row->width / scene.Width(), row->height) << name << " element " << element;
+        }
     }
 }
 

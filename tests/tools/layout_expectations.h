@@ -17,7 +17,7 @@ struct LayoutScreenMode {
 
 inline const LayoutScreenMode kLayoutScreenModes[] = {{6, false, 320, 240, 320, 200}, {7, false, 240, 320, 240, 240},
                                                       {9, false, 640, 480, 640, 400}, {10, false, 480, 640, 480, 480},
-                                                      {8, true, 240, 240, 240, 180},  {11, true, 480, 480, 480, 380},
+                                                      {8, true, 240, 240, 240, 160},  {11, true, 480, 480, 480, 380},
                                                       {14, true, 800, 480, 640, 480}, {15, true, 800, 584, 640, 584},
                                                       {16, true, 640, 240, 480, 240}};
 

@@ -32,14 +32,11 @@ struct Metrics {
 
 Metrics metricsOf(uint16_t mode, int fontHeight) {
     const bool large = IsLargeScreenMode(mode);
-    return {mode,
-            large ? 4 : 2,
-            large ? fontHeight + 1 : fontHeight,
-            large ? 22 : 13,
-            large ? 26 : 16,
-            large ? 14 : 3,
-            large ? 4 : 3,
-            fontHeight * 0.5};
+    // A line is at least as high as a raise button, so that the buttons of two lines never meet.
+    const int raise = large ? 22 : 13;
+    return {mode,          large ? 4 : 2,   std::max(large ? fontHeight + 1 : fontHeight, raise),
+            raise,         large ? 26 : 16, large ? 14 : 3,
+            large ? 4 : 3, fontHeight * 0.5};
 }
 
 // Rows added while they fit on the screen; what falls below its bottom is left out.
@@ -62,17 +59,22 @@ void moveStatus(std::vector<SLayoutRow>& rows, int x, int y, int height) {
     const auto isStatus = [](const SLayoutRow& row) {
         return row.id == SStateInventory::kStatusText || row.id == SStateInventory::kStatusFrame;
     };
+    // The frame lies round the text by the same margin on every side.
+    int textW = 0, textH = 0, frameW = 0, frameH = 0;
     for (const SLayoutRow& row : rows) {
-        if (row.id == SStateInventory::kStatusText && y + row.height > height) {
-            std::erase_if(rows, isStatus);
-            return;
-        }
+        if (row.id == SStateInventory::kStatusText) textW = row.width, textH = row.height;
+        if (row.id == SStateInventory::kStatusFrame) frameW = row.width, frameH = row.height;
+    }
+    const int insetX = std::max((frameW - textW) / 2, 0), insetY = std::max((frameH - textH) / 2, 0);
+    if (y + textH + insetY > height) {
+        std::erase_if(rows, isStatus);
+        return;
     }
     for (SLayoutRow& row : rows) {
         if (!isStatus(row)) continue;
-        const int inset = row.id == SStateInventory::kStatusFrame ? 2 : 0;
-        row.x = uint16_t(std::max(x - inset, 0));
-        row.y = uint16_t(std::max(y - inset, 0));
+        const bool frame = row.id == SStateInventory::kStatusFrame;
+        row.x = uint16_t(std::max(x - (frame ? insetX : 0), 0));
+        row.y = uint16_t(std::max(y - (frame ? insetY : 0), 0));
     }
 }
 

@@ -142,21 +142,37 @@ SLayoutMode shopLayout(uint16_t mode, int width, int height, const Metrics& k) {
     rows.push_back(ClampedRow(Shop::kStatus, statusX + kFrame, statusTop + 2, statusW - 2 * kFrame, statusHeight - 4));
     // Page back, page on, buy, sell and back along one row; yes and no over the panel's foot, or
     // above the panel where it holds no more than the deal's two lines.
+    // A narrow column closes the gaps between the buttons before it would push the last one off.
     const int page = IsSmallScreenType(mode) ? 24 : 36,
               textButton = std::max((columnW - 3 * page - 4 * k.margin) / 2, 30);
+    const int gap = std::clamp((columnW - 3 * page - 2 * textButton) / 4, 1, k.margin);
     int x = columnX;
     for (auto [id, w] :
          {std::pair{Shop::kPreviousPage, page}, std::pair{Shop::kNextPage, page}, std::pair{Shop::kBuy, textButton},
           std::pair{Shop::kSell, textButton}, std::pair{Shop::kBack, page}}) {
         const int h = w == page ? page : k.button;
         rows.push_back(ClampedRow(int(id), x, buttonsY + (buttonsH - h) / 2, w, h));
-        x += w + k.margin;
+        x += w + gap;
     }
+    // Yes and no over the panel's foot; where the panel holds no more than the deal's two lines,
+    // in the status's place beside it (one over the other where it is high enough), or else above
+    // the panel.
     const int answerW = std::max(columnW / 4, 36);
     const bool roomBelowQuestion = infoH - 2 * kFrame >= 2 * (k.line + 1) + k.margin + k.button;
-    const int answerY = roomBelowQuestion ? buttonsY - k.margin - k.button - kFrame : columnY - k.margin - k.button;
-    rows.push_back(ClampedRow(Shop::kYes, columnX + kFrame, answerY, answerW, k.button));
-    rows.push_back(ClampedRow(Shop::kNo, columnX + kFrame + answerW + k.margin, answerY, answerW, k.button));
+    const bool stacked = statusHeight >= 2 * (k.button + kFrame) + k.margin;
+    const bool besideQuestion = !roomBelowQuestion && statusBeside && statusHeight >= k.button + kFrame;
+    if (besideQuestion) {
+        const int inner = statusW - 2 * kFrame;
+        const int w = stacked ? std::min(answerW, inner) : (inner - k.margin) / 2;
+        const int noX = stacked ? statusX + kFrame : statusX + kFrame + w + k.margin;
+        const int noY = stacked ? statusTop + kFrame + k.button + k.margin : statusTop + kFrame;
+        rows.push_back(ClampedRow(Shop::kYes, statusX + kFrame, statusTop + kFrame, w, k.button));
+        rows.push_back(ClampedRow(Shop::kNo, noX, noY, w, k.button));
+    } else {
+        const int answerY = roomBelowQuestion ? buttonsY - k.margin - k.button - kFrame : columnY - k.margin - k.button;
+        rows.push_back(ClampedRow(Shop::kYes, columnX + kFrame, answerY, answerW, k.button));
+        rows.push_back(ClampedRow(Shop::kNo, columnX + kFrame + answerW + k.margin, answerY, answerW, k.button));
+    }
     return {mode, uint16_t(width), uint16_t(height), std::move(rows)};
 }
 

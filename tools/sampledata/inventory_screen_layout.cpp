@@ -138,8 +138,19 @@ void addDoll(std::vector<SLayoutRow>& rows, const Metrics& k, int x, int y) {
     rows.push_back(ClampedRow(Inv::kTextDown, arrowX, arrowY + k.textArrow.h + 1, k.textArrow.w, k.textArrow.h));
 }
 
-// On the modes whose description keeps the panel's own place, the panel is where the doll is.
-bool panelOverDoll(uint16_t mode) { return mode == 5 || mode == 7 || mode == 8 || mode == 16; }
+// The height the category tabs (unless they are placed elsewhere) and the buttons take, flowed in
+// a width.
+int flowHeight(const Metrics& k, int width, bool withTabs) {
+    std::vector<SLayoutRow> scratch;
+    Flow flow(scratch, 0, 0, width, 1);
+    if (withTabs) addCategoryTabs(flow, k);
+    addButtons(flow, k);
+    return flow.y;
+}
+
+// On the modes whose description keeps the panel's own place while the doll is hidden, the panel is
+// where the doll is; the wide keyboard screen keeps its doll in sight, so its panel lies elsewhere.
+bool panelOverDoll(uint16_t mode) { return mode == 5 || mode == 7 || mode == 8; }
 
 void addPanel(std::vector<SLayoutRow>& rows, uint16_t mode, const Metrics& k, int dollX, int dollY, int x, int y, int w,
               int bottom) {
@@ -155,25 +166,33 @@ SLayoutMode tallLayout(uint16_t mode, int width, int height, const Metrics& k) {
     const int bandBottom = addTopBand(rows, k, m, m, width - 2 * m);
     rows.push_back(ClampedRow(Inv::kSecondFrame, 0, 0, width, bandBottom));
     rows.push_back(ClampedRow(Inv::kPageFrame, 0, bandBottom, width, height - bandBottom));
-    const int gridY = bandBottom + m;
-    rows.push_back(ClampedRow(Inv::kItemGrid, m, gridY, k.grid.w, k.grid.h));
     const int besideGrid = width - k.grid.w - 3 * m;
     const bool statusBesideGrid = besideGrid >= k.status.w && k.grid.h >= k.status.h;
+    const int columnX = k.doll.w + 3 * m + 4, columnW = width - columnX - m;
+    const int columnH = flowHeight(k, columnW, true) + (statusBesideGrid ? 0 : k.status.h + m);
+    // Where the doll's frame or the column beside it would leave the screen below the grid, the
+    // grid moves up into the band's margin, the doll down to the bottom, the column up to the grid,
+    // and the status keeps no room below its lines.
+    const int below = bandBottom + m + k.grid.h + 2 * m;
+    const bool tight = below + k.doll.h + 4 > height || below + columnH > height - m;
+    const int gridY = tight ? bandBottom - m + 2 : bandBottom + m;
+    const int statusH = tight ? k.status.h - 4 : k.status.h;
+    rows.push_back(ClampedRow(Inv::kItemGrid, m, gridY, k.grid.w, k.grid.h));
     if (statusBesideGrid) {
         rows.push_back(ClampedRow(Inv::kStatusText, k.grid.w + 2 * m, gridY, besideGrid, k.status.h));
         rows.push_back(ClampedRow(Inv::kStatusFrame, k.grid.w + m, gridY - m, besideGrid + 2 * m, k.status.h + 2 * m));
     }
-    const int dollY = gridY + k.grid.h + 2 * m;
+    const int dollY = tight ? height - k.doll.h - 4 : gridY + k.grid.h + 2 * m;
     addDoll(rows, k, m + 2, dollY + 2);
-    const int columnX = k.doll.w + 3 * m + 4, columnW = width - columnX - m;
-    rows.push_back(ClampedRow(Inv::kControlsFrame, columnX - m, dollY - m, columnW + 2 * m, height - dollY + m));
-    Flow column(rows, columnX, dollY, columnW, 1);
+    const int columnY = tight ? gridY + k.grid.h + m : dollY;
+    rows.push_back(ClampedRow(Inv::kControlsFrame, columnX - m, columnY - m, columnW + 2 * m, height - columnY + m));
+    Flow column(rows, columnX, columnY, columnW, 1);
     addCategoryTabs(column, k);
     addButtons(column, k);
     if (!statusBesideGrid) {
-        rows.push_back(ClampedRow(Inv::kStatusText, columnX, column.y, columnW, k.status.h));
-        rows.push_back(ClampedRow(Inv::kStatusFrame, columnX - m, column.y - m, columnW + 2 * m, k.status.h + 2 * m));
-        column.y += k.status.h + m;
+        rows.push_back(ClampedRow(Inv::kStatusText, columnX, column.y, columnW, statusH));
+        rows.push_back(ClampedRow(Inv::kStatusFrame, columnX - m, column.y - m, columnW + 2 * m, statusH + 2 * m));
+        column.y += statusH + m;
     }
     addPanel(rows, mode, k, m + 2, dollY + 2, columnX, column.y, columnW, height - m);
     return {mode, uint16_t(width), uint16_t(height), rows};
@@ -198,20 +217,32 @@ SLayoutMode wideLayout(uint16_t mode, int width, int height, const Metrics& k) {
     const int besideDoll = regionW - k.doll.w - 2 * m - 4;
     const bool statusBesideDoll = besideDoll >= k.status.w;
     int y = dollY + k.doll.h + m;
-    if (statusBesideDoll) {
-        const int statusX = dollX + k.doll.w + 2 * m + 2;
-        rows.push_back(ClampedRow(Inv::kStatusText, statusX, dollY, besideDoll, k.status.h));
-        rows.push_back(ClampedRow(Inv::kStatusFrame, statusX - m, dollY - m, besideDoll + 2 * m, k.status.h + 2 * m));
+    const int besideX = dollX + k.doll.w + 2 * m + 2;
+    // A screen too low for the tabs and buttons under the doll puts them beside it, left of a
+    // status of its own width, and keeps the room under the doll for the description.
+    const int flowBesideW = besideDoll - k.status.w - 2 * m;
+    const bool flowBesideDoll = statusBesideDoll && y + flowHeight(k, regionW, !tabsUnderGrid) > height - m &&
+                                flowHeight(k, flowBesideW, !tabsUnderGrid) <= k.doll.h && k.status.h <= k.doll.h;
+    if (flowBesideDoll) {
+        const int statusX = besideX + flowBesideW + 2 * m;
+        rows.push_back(ClampedRow(Inv::kStatusText, statusX, dollY, k.status.w, k.status.h));
+        rows.push_back(ClampedRow(Inv::kStatusFrame, statusX - m, dollY - m, k.status.w + 2 * m, k.status.h + 2 * m));
+    } else if (statusBesideDoll) {
+        rows.push_back(ClampedRow(Inv::kStatusText, besideX, dollY, besideDoll, k.status.h));
+        rows.push_back(ClampedRow(Inv::kStatusFrame, besideX - m, dollY - m, besideDoll + 2 * m, k.status.h + 2 * m));
     } else {
         rows.push_back(ClampedRow(Inv::kStatusText, regionX, y, regionW, k.status.h));
         rows.push_back(ClampedRow(Inv::kStatusFrame, regionX - m, y - m, regionW + 2 * m, k.status.h + 2 * m));
         y += k.status.h + m;
     }
-    Flow region(rows, regionX, y, regionW, 1);
+    const int flowX = flowBesideDoll ? besideX : regionX, flowY = flowBesideDoll ? dollY : y;
+    const int flowW = flowBesideDoll ? flowBesideW : regionW;
+    Flow region(rows, flowX, flowY, flowW, 1);
     if (!tabsUnderGrid) addCategoryTabs(region, k);
     addButtons(region, k);
-    rows.push_back(ClampedRow(Inv::kControlsFrame, regionX - m, y - m, regionW + 2 * m, height - y + m));
-    addPanel(rows, mode, k, dollX, dollY, regionX, region.y, regionW, height - m);
+    const int framed = flowBesideDoll ? region.y - flowY : height - flowY;
+    rows.push_back(ClampedRow(Inv::kControlsFrame, flowX - m, flowY - m, flowW + 2 * m, framed + m));
+    addPanel(rows, mode, k, dollX, dollY, regionX, flowBesideDoll ? y : region.y, regionW, height - m);
     return {mode, uint16_t(width), uint16_t(height), rows};
 }
 

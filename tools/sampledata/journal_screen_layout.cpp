@@ -105,17 +105,19 @@ void addListAndText(std::vector<SLayoutRow>& rows, const Metrics& k, const SJour
 // keep the status at the right under the band, beside the page; the others move it to the bottom
 // left, under the page.
 Area framePage(SLayoutMode& layout, const Metrics& k, int width, int height) {
-    int bandBottom = 0, statusH = 0, statusX = width;
+    int bandBottom = 0, statusH = 0, statusX = width, frameH = 0;
     for (const SLayoutRow& row : layout.rows) {
         if (row.id == Inv::kPageFrame) bandBottom = row.y;
-        if (row.id == Inv::kStatusFrame) statusX = row.x;
+        if (row.id == Inv::kStatusFrame) statusX = row.x, frameH = row.height;
         if (row.id == Inv::kStatusText) statusH = row.height;
     }
     if (width > height) return {2 * k.margin, bandBottom + 2 * k.margin, statusX - 4 * k.margin, height - 2 * k.margin};
-    const int statusY = height - statusH - k.margin;
+    // The frame lies round the text by the same margin on every side, and on the screen.
+    const int inset = (frameH - statusH) / 2;
+    const int statusY = height - statusH - inset;
     for (SLayoutRow& row : layout.rows) {
-        if (row.id == Inv::kStatusText) row = ClampedRow(row.id, k.margin + 2, statusY, row.width, row.height);
-        if (row.id == Inv::kStatusFrame) row = ClampedRow(row.id, k.margin, statusY - 2, row.width, row.height);
+        if (row.id == Inv::kStatusText) row = ClampedRow(row.id, k.margin + inset, statusY, row.width, row.height);
+        if (row.id == Inv::kStatusFrame) row = ClampedRow(row.id, k.margin, statusY - inset, row.width, row.height);
     }
     return {2 * k.margin, bandBottom + 2 * k.margin, width - 4 * k.margin, statusY - 3 * k.margin};
 }

@@ -48,22 +48,25 @@ void addMenuMode(std::vector<SLayoutDialog>& dialogs, uint16_t mode, int width, 
 
     const int picturesW = tall ? width : listX;
     const int picturesH = tall ? listY : height;
-    const int sideW = (picturesW - 12) / 2;
-    const int sideH = std::min(sideW / 2, picturesH / 3);
+    // The menu keeps the scenes' proportions (twice as wide as high): where the room is low, an
+    // element narrower than the room keeps a scene from reaching down over the list.
+    const int sideH = std::min((picturesW - 12) / 4, picturesH / 3);
+    const int sideW = std::min((picturesW - 12) / 2, 2 * sideH);
     const int sceneH = std::min(picturesW / 2, picturesH - sideH - 8);
+    const int sceneW = std::min(picturesW, 2 * sceneH);
     // The emblem is drawn keyed, at its own size.
     const bool largePictures = IsLargeScreenMode(mode);
     const int emblemW = largePictures ? 240 : 120, emblemH = largePictures ? 56 : 28;
     LayoutDialogOf(dialogs, 3)
-        .modes.push_back(
-            {mode,
-             uint16_t(width),
-             uint16_t(height),
-             {ClampedRow(10, 0, 0, picturesW, sceneH),
-              ClampedRow(11, (picturesW - emblemW) / 2, (sceneH - emblemH) / 2, emblemW, emblemH),
-              ClampedRow(12, listX + margin, listY, listW - 2 * margin, listH),
-              ClampedRow(13, 4, sceneH + 4, sideW, sideH), ClampedRow(14, 8 + sideW, sceneH + 4, sideW, sideH),
-              ClampedRow(15, width - listW / 2, height - versionH, listW / 2 - 4, fontHeight)}});
+        .modes.push_back({mode,
+                          uint16_t(width),
+                          uint16_t(height),
+                          {ClampedRow(10, (picturesW - sceneW) / 2, 0, sceneW, sceneH),
+                           ClampedRow(11, (picturesW - emblemW) / 2, (sceneH - emblemH) / 2, emblemW, emblemH),
+                           ClampedRow(12, listX + margin, listY, listW - 2 * margin, listH),
+                           ClampedRow(13, picturesW / 2 - 2 - sideW, sceneH + 4, sideW, sideH),
+                           ClampedRow(14, picturesW / 2 + 2, sceneH + 4, sideW, sideH),
+                           ClampedRow(15, width - listW / 2, height - versionH, listW / 2 - 4, fontHeight)}});
 }
 
 }  // namespace

@@ -105,7 +105,9 @@ int identityBlock(std::vector<SLayoutRow>& rows, const Metrics& k, int x, int y,
 // The skills from (x, y) down to `bottom`: their label with the class's button, the two hints and
 // the six slots, in two columns where the block is wide enough.
 void skillsBlock(std::vector<SLayoutRow>& rows, const Metrics& k, int x, int y, int width, int bottom) {
-    rows.push_back(ClampedRow(150, x, y + (k.row - k.line) / 2, k.label, k.line));
+    // The label keeps clear of the class's button where the block is narrow.
+    const int labelW = std::min(k.label, width - k.textButton - k.margin);
+    rows.push_back(ClampedRow(150, x, y + (k.row - k.line) / 2, labelW, k.line));
     rows.push_back(ClampedRow(151, x + width - k.textButton, y, k.textButton, k.row));
     y += k.row + k.margin;
     // The hints' texts on the small screen types, the longer of each.
@@ -150,11 +152,19 @@ SLayoutMode creationScreen(uint16_t mode, int w, int h, const Metrics& k) {
     } else {
         const int identityW = std::min((w - 5 * m) / 2, 2 * k.label + 2 * k.textButton + k.portrait);
         const int skillsX = identityW + 4 * m, skillsW = w - skillsX - 2 * m;
-        okAndCancel(rows, k, m, identityW + 2 * m, buttonsY);
-        identityBlock(rows, k, 2 * m, top + m, identityW);
-        rows.push_back(ClampedRow(551, m, top, identityW + 2 * m, buttonsY - 4 - m - top));
-        skillsBlock(rows, k, skillsX, top + m, skillsW, h - 2 * m);
-        rows.push_back(ClampedRow(552, skillsX - m, top, skillsW + 2 * m, h - m - top));
+        // OK and cancel go under the character, or under the skills where the character (its
+        // labels above its rows in a narrow column) reaches down to them.
+        const int identityEnd = identityBlock(rows, k, 2 * m, top + m, identityW);
+        const bool buttonsUnderSkills = identityEnd + m > buttonsY - 4;
+        const int identityBottom = buttonsUnderSkills ? h - m : buttonsY - 4 - m;
+        const int skillsBottom = buttonsUnderSkills ? buttonsY - 4 - m : h - m;
+        if (buttonsUnderSkills)
+            okAndCancel(rows, k, skillsX - m, skillsW + 2 * m, buttonsY);
+        else
+            okAndCancel(rows, k, m, identityW + 2 * m, buttonsY);
+        rows.push_back(ClampedRow(551, m, top, identityW + 2 * m, identityBottom - top));
+        skillsBlock(rows, k, skillsX, top + m, skillsW, skillsBottom - m);
+        rows.push_back(ClampedRow(552, skillsX - m, top, skillsW + 2 * m, skillsBottom - top));
     }
     return {mode, uint16_t(w), uint16_t(h), rows};
 }

@@ -1,6 +1,10 @@
 #include "tools/sampledata/play_screen_layout.h"
 
+#include <algorithm>
 #include <vector>
+
+#include "engine/files/settings.h"
+#include "tools/sampledata/interface_art.h"
 
 namespace {
 
@@ -27,10 +31,18 @@ private:
     int m_columns, m_rows;
 };
 
+// A text button (an action or a move): as high as the text buttons' bar (a taller one would show a
+// second bar under the first), centred in its cells.
+SLayoutRow textButton(uint16_t id, const Rect& cells, int barHeight) {
+    const int h = std::min(barHeight, cells.h + 2);
+    return row(id, {cells.x, cells.y + (cells.h - h) / 2, cells.w, h});
+}
+
 // The six movement buttons: turn left, forward, turn right over strafe left, back, strafe right.
-void addMovement(std::vector<SLayoutRow>& rows, const BandGrid& grid, int column, int row, int perButton) {
+void addMovement(std::vector<SLayoutRow>& rows, const BandGrid& grid, int column, int row, int perButton, int bar) {
     for (int i = 0; i < 6; ++i)
-        rows.push_back(::row(uint16_t(536 + i), grid.Cells(column + (i % 3) * perButton, row + i / 3, perButton, 1)));
+        rows.push_back(
+            textButton(uint16_t(536 + i), grid.Cells(column + (i % 3) * perButton, row + i / 3, perButton, 1), bar));
 }
 
 }  // namespace
@@ -42,6 +54,8 @@ SLayoutMode PlayScreenLayout(uint16_t mode, int screenWidth, int screenHeight, c
     const Rect band = below ? Rect{0, view.height, screenWidth, screenHeight - view.height}
                             : Rect{view.width, 0, screenWidth - view.width, screenHeight};
     rows.push_back(row(534, band));
+    const bool large = IsLargeScreenMode(mode);
+    const int bar = TextButtonBarHeight(large);
     if (below) {
         // Twelve columns by four rows: portrait and bars, the action buttons, the compass over the
         // movement buttons, the automap.
@@ -50,26 +64,32 @@ SLayoutMode PlayScreenLayout(uint16_t mode, int screenWidth, int screenHeight, c
         const Rect bars = grid.Cells(2, 0, 1, 4);
         rows.push_back(row(544, {bars.x, bars.y, bars.w / 2, bars.h}));
         rows.push_back(row(545, {bars.x + bars.w / 2 + 1, bars.y, bars.w / 2, bars.h}));
-        for (int i = 0; i < 4; ++i) rows.push_back(row(uint16_t(i < 2 ? 542 + i : 544 + i), grid.Cells(3, i, 3, 1)));
+        for (int i = 0; i < 4; ++i)
+            rows.push_back(textButton(uint16_t(i < 2 ? 542 + i : 544 + i), grid.Cells(3, i, 3, 1), bar));
         rows.push_back(row(549, grid.Cells(6, 0, 3, 2)));
         rows.push_back(row(548, grid.Cells(6, 0, 3, 2)));
-        addMovement(rows, grid, 6, 2, 1);
+        addMovement(rows, grid, 6, 2, 1, bar);
         rows.push_back(row(721, grid.Cells(9, 0, 3, 4)));
         rows.push_back(row(535, grid.Cells(9, 0, 3, 4)));
     } else {
-        // Six columns by twelve rows: portrait and bars, the action buttons two by two, the
-        // compass, the movement buttons, the automap.
+        // Six columns by twelve rows: portrait and bars, the action buttons (two by two, or one
+        // a row where the large font's "Potions" needs the band's width), the compass, the
+        // movement buttons, the automap.
         const BandGrid grid(band, 6, 12);
         rows.push_back(row(36, grid.Cells(0, 0, 4, 2)));
         rows.push_back(row(544, grid.Cells(4, 0, 1, 2)));
         rows.push_back(row(545, grid.Cells(5, 0, 1, 2)));
-        for (int i = 0; i < 4; ++i)
-            rows.push_back(row(uint16_t(i < 2 ? 542 + i : 544 + i), grid.Cells((i % 2) * 3, 2 + i / 2, 3, 1)));
-        rows.push_back(row(549, grid.Cells(0, 4, 6, 1)));
-        rows.push_back(row(548, grid.Cells(0, 4, 6, 1)));
-        addMovement(rows, grid, 0, 5, 2);
-        rows.push_back(row(721, grid.Cells(0, 7, 6, 5)));
-        rows.push_back(row(535, grid.Cells(0, 7, 6, 5)));
+        const int actionRows = large ? 4 : 2;
+        for (int i = 0; i < 4; ++i) {
+            const Rect cells = large ? grid.Cells(0, 2 + i, 6, 1) : grid.Cells((i % 2) * 3, 2 + i / 2, 3, 1);
+            rows.push_back(textButton(uint16_t(i < 2 ? 542 + i : 544 + i), cells, bar));
+        }
+        const int compassRow = 2 + actionRows;
+        rows.push_back(row(549, grid.Cells(0, compassRow, 6, 1)));
+        rows.push_back(row(548, grid.Cells(0, compassRow, 6, 1)));
+        addMovement(rows, grid, 0, compassRow + 1, 2, bar);
+        rows.push_back(row(721, grid.Cells(0, compassRow + 3, 6, 9 - compassRow)));
+        rows.push_back(row(535, grid.Cells(0, compassRow + 3, 6, 9 - compassRow)));
     }
     return layout;
 }

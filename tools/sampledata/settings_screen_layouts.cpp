@@ -120,7 +120,9 @@ SLayoutMode settingsLayout(uint16_t mode, int width, int height) {
     addVolume(rows, left, Settings::kSoundLabel, Settings::kSoundCells);
     addVolume(rows, left, Settings::kMusicLabel, Settings::kMusicCells);
     if (HasOrientationChoice(mode)) addOrientation(rows, left);
-    if (IsLargeScreenMode(mode)) addViewSize(rows, left, k);
+    // The view size's label names the orientation ("Right landscape view size:"): the left column
+    // of a wide screen is too narrow for it, so it goes above the keys there.
+    if (IsLargeScreenMode(mode)) addViewSize(rows, twoColumns ? right : left, k);
     addKeyRows(rows, twoColumns ? right : left, k);
     // Under the key rows on tall screens, under the left column's controls on wide ones.
     rows.push_back(ClampedRow(Settings::kDefaultKeys, left.x, left.Next(left.line), left.w, left.line));

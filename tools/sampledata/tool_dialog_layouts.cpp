@@ -119,15 +119,19 @@ SLayoutMode alchemy(uint16_t mode, const Metrics& k, int screenW, int screenH, b
     std::vector<SLayoutRow> rows{row(19, 0, 0, screenW, screenH), row(476, m, m / 2, screenW - 2 * m, titleH)};
     const bool wide = screenW >= screenH;
     const int leftW = wide ? screenW * 3 / 5 - m : screenW - 2 * m;
-    // The large screens have room for a second line of an ingredient's effects.
-    const int toolH = toolTextHeight(k, large), slotH = large ? 4 * k.line + 6 : toolH;
+    const int toolH = toolTextHeight(k, large);
     const int stepTextH = 3 + k.line + 1;
 
     const int step1Y = m / 2 + titleH, step1H = stepTextH + toolH + inner;
     int ids[4] = {478, 475, 479, 477};
     addToolRow(rows, k, ids, m + inner, addStep(rows, k, 497, 492, m, step1Y, leftW, step1H), leftW - 2 * inner, toolH);
 
-    const int step2Y = step1Y + step1H + m / 2, step2H = stepTextH + 3 * slotH + 2 + inner;
+    // The large screens have room for a second line of an ingredient's effects, where the three
+    // slots still end on the screen (above step 3 on a tall one).
+    const int step2Y = step1Y + step1H + m / 2;
+    const int slotsRoom = (wide ? screenH - m : screenH * 3 / 4) - step2Y - stepTextH - 2 - inner;
+    const int slotH = large ? std::max(std::min(4 * k.line + 6, slotsRoom / 3 - 1), toolH) : toolH;
+    const int step2H = stepTextH + 3 * slotH + 2 + inner;
     int slotY = addStep(rows, k, 496, 493, m, step2Y, leftW, step2H);
     for (int s = 0; s < 3; ++s, slotY += slotH + 1) {
         int slotIds[4] = {482 + 4 * s, 480 + 4 * s, 483 + 4 * s, 481 + 4 * s};

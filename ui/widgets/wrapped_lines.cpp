@@ -25,6 +25,9 @@ void ForEachWrappedLine(const SText& text, const char* words, int width,
         int lineWidth = 0;
         bool lineFeed = false;
         end = text.BreakLine(words, start, width, lineWidth, true, lineFeed);
+        // A word wider than the box (a file's path) is broken where the line is full rather than
+        // carried on past the box's edge with the rest of the text.
+        if (width > 0 && lineWidth > width) end = text.BreakLine(words, start, width, lineWidth, false, lineFeed);
         end = std::max(end, start + 1);
         line(words + start, end - start);
     }

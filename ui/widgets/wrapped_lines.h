@@ -1,6 +1,7 @@
 #pragma once
 // The word wrap of the game's text boxes: a text breaks into lines at a width, and the spaces, line
-// breaks and tabs between two lines belong to neither, so they never make an empty line.
+// breaks and tabs between two lines belong to neither, so they never make an empty line. A word
+// wider than the width breaks where the line is full.
 #include <functional>
 
 class SText;

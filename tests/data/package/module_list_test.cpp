@@ -1,6 +1,7 @@
 #include "data/package/module_list.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "support/module_fixture.h"
 #include "support/step_counter.h"
@@ -49,6 +50,27 @@ TEST_F(ModuleListTest, aMissingPackageIsNamedWhileTheOthersOpenAndEveryStepIsTak
     EXPECT_EQ(loading.Current(), 4u);
     EXPECT_EQ(modules.Count(), 3);
     EXPECT_EQ(modules.FindById("bsnd"), nullptr);
+}
+
+// The music and the sounds may be missing; the pictures and the world may not, and the fault names
+// the file.
+TEST_F(ModuleListTest, onlyAMissingPictureOrWorldPackageStopsAGame) {
+    struct Row {
+        const char* missing;
+        bool stops;
+    };
+    for (Row row :
+         {Row{"BrimvaleMusic", false}, Row{"BrimvaleSound", false}, Row{"BrimvaleRes", true}, Row{"Brimvale", true}}) {
+        writePackages();
+        std::filesystem::remove(PathOf(std::string(row.missing) + ".pdb"));
+        modules.Clear();
+        EXPECT_FALSE(modules.OpenAll(loading)) << row.missing;
+        EXPECT_EQ(modules.Damage().Failed(), row.stops) << row.missing;
+        if (!row.stops) continue;
+        EXPECT_EQ(modules.Damage().Message(), PathOf(std::string(row.missing) + ".pdb") + ": not found");
+        EXPECT_EQ(DamagedPackageMessage(modules.Damage()),
+                  "The game cannot start: a package is missing.\r" + modules.Damage().Message() + ".");
+    }
 }
 
 TEST_F(ModuleListTest, clearEmptiesTheListAndAnAddedModuleIsBlank) {

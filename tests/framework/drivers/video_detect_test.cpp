@@ -64,6 +64,14 @@ TEST_F(HeadlessTest, theDesktopDetectsOnlyTheWindowDriverWithTheScreenUpright) {
     EXPECT_EQ(detect.m_modes.size(), 4u);
 }
 
+TEST_F(HeadlessTest, aDesktopPanelLaidOnItsSideIsDetectedTurned) {
+    platform::SetDeviceScreen(640, 480, 3);
+    HAL::VideoDetect detect;
+    EXPECT_EQ(detect.m_device.orientation, 3u);
+    EXPECT_TRUE(detect.SupportsOrientation(0));
+    EXPECT_EQ(modeText(detect.m_modes[1]), "480x640/0");
+}
+
 TEST_F(PretendDeviceTest, aProbedOrientationIsKept) {
     platform::headless::SetOemInfo("MotoQ");
     VgaScreen();

@@ -93,6 +93,7 @@ TEST_F(LoadSaveTest, removeAndYesLeaveAnEmptyRowThatOffersNeitherRemoveNorLoad) 
     AnswerYes();
     ASSERT_EQ(screen.CurrentSubMode(), Screen::kRemoved);
     EXPECT_EQ(MessageText(), "The saved game has been removed.");
+    EXPECT_TRUE(m_driver->Rig().MatchesFullRepaint()) << "nothing of the question's box stays around the answer";
     EXPECT_FALSE(std::filesystem::exists(Folder() + "BrimvaleSave1.pdb"));
     EXPECT_EQ(RowText(0), "- empty -");
     EXPECT_FALSE(screen.m_rows[0].thumbnail.IsShown());

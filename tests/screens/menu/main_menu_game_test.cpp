@@ -166,6 +166,7 @@ TEST_F(MainMenuGameTest, aNewGameWithAGamesPackagesOpenDoesNotReopenThem) {
 }
 
 TEST_F(MainMenuGameTest, aNewGameDuringAGameAsksFirst) {
+    WritePackages();
     UiRig& rig = Start(7);
     rig.Game().m_currentScreen->m_keep = 1;
     rig.Game().SwitchState(kMainMenuScreen);

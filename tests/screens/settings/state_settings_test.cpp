@@ -163,6 +163,28 @@ TEST_F(SettingsScreenTest, eachScreenModeShowsTheControlsItCanUse) {
     }
 }
 
+// Every label holds its text at every screen mode and in every orientation the mode offers.
+TEST_F(SettingsScreenTest, everyLabelHoldsItsTextInEveryModeAndOrientation) {
+    for (uint32_t mode : {6u, 7u, 8u, 9u, 10u, 11u, 14u, 15u, 16u}) {
+        Open(mode);
+        const bool turns = Settings().m_orientations[1].IsShown();
+        for (int orientation : turns ? std::vector<int>{1, 2, 0} : std::vector<int>{0}) {
+            if (turns) TapCtrl(Settings().m_orientations[orientation]);
+            const std::string name = "mode " + std::to_string(mode) + ", orientation " + std::to_string(orientation);
+            std::vector<const STextCtrl*> labels{&Settings().m_soundLabel, &Settings().m_musicLabel,
+                                                 &Settings().m_orientationLabel, &Settings().m_viewSizeLabel,
+                                                 &Settings().m_keysLabel};
+            for (const SStateSettings::SKeyRow& row : Settings().m_rows) labels.push_back(&row.name);
+            for (const STextCtrl* label : labels) {
+                if (!label->IsShown()) continue;
+                Game().m_text->SelectFont(int(label->m_font), 0, 0);
+                EXPECT_LE(Game().m_text->TextWidth(label->m_words.Text()), int(label->m_w))
+                    << name << ": \"" << label->m_words.Text() << "\"";
+            }
+        }
+    }
+}
+
 TEST_F(SettingsScreenTest, choosingTheCheckedOrientationDoesNothing) {
     Open(7);
     const HAL::Display* display = Game().m_display->m_display.get();

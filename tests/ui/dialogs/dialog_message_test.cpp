@@ -185,6 +185,43 @@ TEST_F(MessageBoxTest, everyLineOfAnyTextIsShown) {
     }
 }
 
+// A failed load names the save's whole path, longer than any box is wide: the path breaks where a
+// line is full, the box stays on the screen, and the lines hold every character of the text, in
+// order.
+TEST_F(MessageBoxTest, aLongPathBreaksIntoLinesAndTheBoxStaysOnTheScreen) {
+    const std::string text =
+        "The saved game cannot be loaded: /home/somebody/.local/share/brimvale/BrimvaleSave1.pdb: "
+        "record 3006 (the name tables) at byte 371: cut short.";
+    std::string expected;
+    for (char c : text)
+        if (c != ' ') expected += c;
+    for (uint32_t mode : {6u, 7u, 8u, 9u, 10u, 11u, 14u, 15u, 16u}) {
+        UiRig& rig = Start(mode);
+        ASSERT_FALSE(HasFailure());
+        const std::string name = "mode " + std::to_string(mode);
+        box.Init(&rig.Game());
+        rig.Game().ShowMessageBox(text.c_str(), Box::kOk, textCtrl, box, nullptr);
+        std::string joined;
+        for (int i = 0; i < textCtrl.m_pending.Count(); ++i) {
+            const char* line = textCtrl.m_pending[i].text.Text();
+            EXPECT_LE(rig.Game().m_text->TextWidth(line), int(textCtrl.m_w)) << name << ": " << line;
+            for (const char* c = line; *c; ++c)
+                if (*c != ' ') joined += *c;
+        }
+        EXPECT_EQ(joined, expected) << name;
+        const std::string firstLine = textCtrl.m_pending[0].text.Text();
+
+        rig.PlayScreen().m_child = &box;
+        rig.Frame();
+        EXPECT_GE(box.m_x, 0) << name;
+        EXPECT_GE(box.m_y, 0) << name;
+        EXPECT_LE(box.m_x + box.m_w, rig.Width()) << name;
+        EXPECT_LE(box.m_y + box.m_h, rig.Height()) << name;
+        EXPECT_EQ(textCtrl.m_shown[0].text.Text(), firstLine) << name;
+        EXPECT_TRUE(rig.Shot("message_box_long_path_mode" + std::to_string(mode)));
+    }
+}
+
 TEST_F(MessageBoxTest, theShortBoxesLookRight) {
     struct Row {
         const char* name;

@@ -56,12 +56,13 @@ TEST_F(DialogTextCtrlTest, wrappingMakesNoEmptyLinesAndPutsTheBulletOnTheFirstLi
         Lines lines;
     };
     // 60 wide less the 10 of the bullet: nine characters fit on a line.
-    for (const Row& row : {Row{"oneLine", "aaaa bbbb", {"aaaa bbbb"}},
-                           Row{"wrapsAtTheLastBlank", "aaaa bbbb cccc", {"aaaa bbbb", "cccc"}},
-                           Row{"twoCrLfPairsGiveNoBlankLine", "aaaa\r\n\r\nbbbb", {"aaaa", "bbbb"}},
-                           Row{"leadingBreaksAndTabsAreSkipped", "\r\n \tcccc", {"cccc"}},
-                           Row{"aWordLongerThanALineTakesItsOwn", "aaaaaaaaaaaa b", {"aaaaaaaaaaaa b"}},
-                           Row{"onlyBreaksAddNothing", " \r\n\t ", {}}, Row{"emptyAddsNothing", "", {}}}) {
+    for (const Row& row :
+         {Row{"oneLine", "aaaa bbbb", {"aaaa bbbb"}},
+          Row{"wrapsAtTheLastBlank", "aaaa bbbb cccc", {"aaaa bbbb", "cccc"}},
+          Row{"twoCrLfPairsGiveNoBlankLine", "aaaa\r\n\r\nbbbb", {"aaaa", "bbbb"}},
+          Row{"leadingBreaksAndTabsAreSkipped", "\r\n \tcccc", {"cccc"}},
+          Row{"aWordLongerThanALineBreaksWhereTheLineIsFull", "aaaaaaaaaaaa b", {"aaaaaaaaa", "aaa b"}},
+          Row{"onlyBreaksAddNothing", " \r\n\t ", {}}, Row{"emptyAddsNothing", "", {}}}) {
         makeText(3).Clear();
         text.AddText(row.text, 2, 1);
         EXPECT_EQ(pending(), row.lines) << row.name;
