@@ -77,4 +77,15 @@ TEST_F(PlayViewTest, aWallPictureLiesOnItsWall) {
     }
 }
 
+// second storey's wall is drawn, not the background's fog colour.
+TEST_F(PlayViewTest, wallsMeetTheCeiling) {
+    const ViewShot shown = LookFrom(kBannerWallX, kBannerWallY + 3, kNorth);
+    shown.Keep("cellar-wall-and-ceiling");
+    const ViewArea upper = FaceArea(*m_driver, kBannerWallX, kBannerWallY, kSouthSide, kStoreyTop, kCeiling);
+    ASSERT_FALSE(upper.Empty());
+    const ViewArea inside{upper.left + 1, std::max(0, upper.top + 1), upper.right - 1, upper.bottom - 1};
+    const int fog = shown.Count(inside, {Game().PlayView().m_fogColour});
+    EXPECT_EQ(fog, 0) << "of " << inside.Width() * inside.Height() << " pixels above the wall";
+}
+
 }  // namespace
