@@ -88,4 +88,25 @@ TEST_F(PlayViewTest, wallsMeetTheCeiling) {
     EXPECT_EQ(fog, 0) << "of " << inside.Width() * inside.Height() << " pixels above the wall";
 }
 
+// pictures have in the inventory.
+TEST_F(PlayViewTest, itemsOnTheFloorAreDrawnWithoutTheirGround) {
+    constexpr int kPileX = 17, kPileY = 18;
+    for (const int back : {1, 2}) {
+        SCOPED_TRACE(back);
+        const ViewShot shown = LookFrom(kPileX, kPileY + back, kNorth);
+        shown.Keep("cellar-pile-" + std::to_string(back));
+        SMapCell& cell = *Play().GetCell(kPileX, kPileY);
+        const uint16_t pile = cell.containerId;
+        ASSERT_NE(pile, 0);
+        cell.containerId = 0;
+        Play().BuildCellView(kPileX, kPileY);
+        const ViewShot bare = RedrawView(*m_driver);
+        cell.containerId = pile;
+        Play().BuildCellView(kPileX, kPileY);
+        const ViewDifference items = Difference(bare, shown);
+        EXPECT_GT(items.count, 0) << "the items are drawn";
+        EXPECT_LT(CountTurnedDark(bare, shown, kDarkest), items.count / 10) << "of " << items.count;
+    }
+}
+
 }  // namespace
