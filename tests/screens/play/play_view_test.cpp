@@ -88,6 +88,18 @@ TEST_F(PlayViewTest, wallsMeetTheCeiling) {
     EXPECT_EQ(fog, 0) << "of " << inside.Width() * inside.Height() << " pixels above the wall";
 }
 
+// changed: a door opened swings open on the screen.
+TEST_F(PlayViewTest, aDoorOpenedSwingsOpenWithNoKeyPressed) {
+    constexpr int kDoorX = 18, kDoorY = 14;
+    const ViewShot shut = LookFrom(kDoorX, kDoorY + 1, kNorth);
+    m_driver->Press(kActionUse);
+    m_driver->Frames(60);
+    const ViewShot shown = ShootView(*m_driver);
+    shown.Keep("cellar-door-opened");
+    EXPECT_GT(Difference(shut, shown).count, 0) << "the door is drawn open";
+    EXPECT_EQ(Difference(RedrawView(*m_driver), shown).count, 0) << "the frame shows the world as it is";
+}
+
 // pictures have in the inventory.
 TEST_F(PlayViewTest, itemsOnTheFloorAreDrawnWithoutTheirGround) {
     constexpr int kPileX = 17, kPileY = 18;
