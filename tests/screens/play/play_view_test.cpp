@@ -46,6 +46,7 @@ protected:
     }
 };
 
+// The banner on the cellar's north wall, seen from the cell in front of it and from a cell
 // further back: it is drawn, and all of it lies on the first storey of its wall's face.
 TEST_F(PlayViewTest, aWallPictureLiesOnItsWall) {
     struct Look {
@@ -77,6 +78,7 @@ TEST_F(PlayViewTest, aWallPictureLiesOnItsWall) {
     }
 }
 
+// Below ground the walls reach the ceiling: above the first storey of a wall across the room the
 // second storey's wall is drawn, not the background's fog colour.
 TEST_F(PlayViewTest, wallsMeetTheCeiling) {
     const ViewShot shown = LookFrom(kBannerWallX, kBannerWallY + 3, kNorth);
@@ -88,6 +90,7 @@ TEST_F(PlayViewTest, wallsMeetTheCeiling) {
     EXPECT_EQ(fog, 0) << "of " << inside.Width() * inside.Height() << " pixels above the wall";
 }
 
+// The view a frame shows is the one the world's state draws, with no key pressed after the world
 // changed: a door opened swings open on the screen.
 TEST_F(PlayViewTest, aDoorOpenedSwingsOpenWithNoKeyPressed) {
     constexpr int kDoorX = 18, kDoorY = 14;
@@ -100,6 +103,54 @@ TEST_F(PlayViewTest, aDoorOpenedSwingsOpenWithNoKeyPressed) {
     EXPECT_EQ(Difference(RedrawView(*m_driver), shown).count, 0) << "the frame shows the world as it is";
 }
 
+// A step out of an open doorway: the door's cell, built as the player saw it from inside, is drawn
+// as seen from beside it once the player has left it.
+TEST_F(PlayViewTest, aDoorwayLeftBehindIsDrawnAsSeenFromBeside) {
+    constexpr int kDoorX = 18, kDoorY = 14;
+    LookFrom(kDoorX, kDoorY + 1, kNorth);
+    m_driver->Press(kActionUse);
+    m_driver->Frames(60);
+    m_driver->Press(kActionForward);
+    ASSERT_TRUE(m_driver->RunUntilIdle(100));
+    ASSERT_EQ(Play().m_playerY, kDoorY) << "in the doorway";
+    m_driver->Press(kActionBack);
+    ASSERT_TRUE(m_driver->RunUntilIdle(100));
+    ASSERT_EQ(Play().m_playerY, kDoorY + 1) << "out of it, still facing it";
+    const ViewShot shown = ShootView(*m_driver);
+    shown.Keep("cellar-doorway-left");
+    Play().RebuildAllCellViews();
+    EXPECT_EQ(Difference(RedrawView(*m_driver), shown).count, 0) << "the frame shows the doorway as it is built";
+}
+
+// A tap on a hand's picture makes that hand the one that acts; a tap beside it, where the view
+// shows through, uses what lies ahead. The pictures are found where the view differs with and
+// without them.
+TEST_F(PlayViewTest, aTapOnAHandsPictureMakesItTheActiveHand) {
+    const ViewShot withHands = LookFrom(kBannerWallX, kBannerWallY + 3, kNorth);
+    SViewDescriptor& view = Game().PlayView();
+    const SFpsBlock hands = view.m_fps;
+    view.m_fps = {};
+    const ViewShot withoutHands = RedrawView(*m_driver);
+    view.m_fps = hands;
+    RedrawView(*m_driver);
+    // A pixel of each hand's picture, on the even places a tap reaches: the right hand's nearest
+    // the view's right edge, the left hand's nearest its left.
+    const int none = -1;
+    int right[2] = {none, none}, left[2] = {none, none};
+    for (int y = 0; y < withHands.height; y += 2)
+        for (int x = 0; x < withHands.width; x += 2) {
+            if (withHands.At(x, y) == withoutHands.At(x, y)) continue;
+            if (right[0] == none || x > right[0]) right[0] = x, right[1] = y;
+            if (left[0] == none || x < left[0]) left[0] = x, left[1] = y;
+        }
+    ASSERT_NE(right[0], none) << "the hands are drawn";
+    for (const auto& [hand, at] : {std::pair{1u, right}, std::pair{0u, left}}) {
+        m_driver->Tap(view.m_viewX + at[0], view.m_viewY + at[1]);
+        EXPECT_EQ(Play().m_activeHand, hand) << "a tap at " << at[0] << "," << at[1] << " of the view";
+    }
+}
+
+// The pile on the cellar floor: its items are drawn on the floor without the dark ground their
 // pictures have in the inventory.
 TEST_F(PlayViewTest, itemsOnTheFloorAreDrawnWithoutTheirGround) {
     constexpr int kPileX = 17, kPileY = 18;
