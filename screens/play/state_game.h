@@ -276,6 +276,9 @@ public:
     void TickMinute();
     void PassTime(uint32_t days, uint32_t hours, uint32_t minutes);
     void PassHours(uint32_t hours);
+    // The sky, the fog and the townsfolk as the hour has them (home for the night, back by day),
+    // every cell's view built again and the persons in view found again.
+    void ShowTimeOfDay();
     // The timed effects of the creatures within 7 cells but persons and those hidden with their
     // owner object.
     void PassCreatureTime(uint32_t minutes);

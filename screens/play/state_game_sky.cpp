@@ -59,6 +59,4 @@ void SStateGame::UpdateSkyAndFog(bool refresh) {
     RemovePersons(night);
     if (!night) RestorePersonPlaces();
     RenumberGrid();
-    // Those put back are in view at once, so that a use reaches them before the player moves.
-    UpdatePersonsInView();
 }
