@@ -63,9 +63,7 @@ protected:
             }
         }
     }
-    int CoatPixelsAhead() {
-        return CountPersonColourAhead(m_driver->Rig(), Game().PlayView(), TownsmanCoatColour());
-    }
+    int CoatPixelsAhead() { return CountPersonColourAhead(m_driver->Rig(), Game().PlayView(), TownsmanCoatColour()); }
     // Return pressed: what the screen then shows.
     std::string AfterReturn() {
         m_driver->Press(kActionUse);
