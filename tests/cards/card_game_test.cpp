@@ -4,6 +4,8 @@
 
 #include "card_fixture.h"
 
+namespace card_game_test {
+
 namespace {
 
 constexpr uint32_t kPlayer = kCardPlayer;
@@ -316,3 +318,5 @@ TEST_F(CardTurns, aMinionFelledByTheBlowItsOwnAttackReflectedIsRemoved) {
 }
 
 }  // namespace
+
+}  // namespace card_game_test

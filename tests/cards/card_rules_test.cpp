@@ -7,6 +7,8 @@
 
 #include "card_fixture.h"
 
+namespace card_rules_test {
+
 namespace {
 
 constexpr uint32_t kOwn = kCardPlayer;
@@ -220,3 +222,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+}  // namespace card_rules_test

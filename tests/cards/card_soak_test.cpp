@@ -4,6 +4,8 @@
 #include "cards/card_game.h"
 #include "engine/base/random.h"
 
+namespace card_soak_test {
+
 namespace {
 
 constexpr int kGames = 10000;
@@ -80,3 +82,5 @@ TEST(CardSoak, tenThousandComputerGamesAllEndWithinTheirBounds) {
 }
 
 }  // namespace
+
+}  // namespace card_soak_test

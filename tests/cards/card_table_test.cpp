@@ -7,6 +7,8 @@
 
 #include "engine/base/random.h"
 
+namespace card_table_test {
+
 namespace {
 
 class CardTableTest : public ::testing::Test {
@@ -127,3 +129,5 @@ INSTANTIATE_TEST_SUITE_P(Decks, CardDeck, ::testing::Values(DeckCase{0, 55}, Dec
                          [](const auto& info) { return DeckName(info.param.deck); });
 
 }  // namespace
+
+}  // namespace card_table_test

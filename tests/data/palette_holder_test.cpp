@@ -8,6 +8,8 @@
 #include "engine/packages/resource_index.h"
 #include "support/temp_folder.h"
 
+namespace palette_holder_test {
+
 namespace {
 
 class PaletteHolderTest : public TempFolderTest {
@@ -84,3 +86,5 @@ TEST_F(PaletteHolderTest, aHolderWithoutNamesTouchesNothing) {
 }
 
 }  // namespace
+
+}  // namespace palette_holder_test

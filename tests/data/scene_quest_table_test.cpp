@@ -5,6 +5,8 @@
 #include "data/scene_table.h"
 #include "support/record_package.h"
 
+namespace scene_quest_table_test {
+
 namespace {
 
 void addSampleScenes(SSceneTable& scenes) {
@@ -127,3 +129,5 @@ TEST_F(QuestTableTest, aQuestCountBeyondTheQuestsIsRefused) {
 }
 
 }  // namespace
+
+}  // namespace scene_quest_table_test

@@ -5,6 +5,8 @@
 #include "script/script_fixture.h"
 #include "support/record_package.h"
 
+namespace script_table_test {
+
 namespace {
 
 std::unique_ptr<SNamedScript> makeScript(const char* name, std::vector<uint8_t> program, uint8_t value = 5) {
@@ -114,3 +116,5 @@ TEST_F(ScriptTableTest, damagedScriptsAreRefused) {
 }
 
 }  // namespace
+
+}  // namespace script_table_test

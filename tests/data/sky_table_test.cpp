@@ -7,6 +7,8 @@
 #include "support/picture_record.h"
 #include "support/record_package.h"
 
+namespace sky_table_test {
+
 namespace {
 
 std::unique_ptr<SSkyType> makeSky(const char* name, uint8_t kind, uint8_t key, uint16_t fogColour = 0) {
@@ -166,3 +168,5 @@ TEST_F(SkyPictureTest, theViewGetsTheSlotOfTheSkysPicture) {
 }
 
 }  // namespace
+
+}  // namespace sky_table_test

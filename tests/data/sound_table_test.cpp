@@ -7,6 +7,8 @@
 #include "support/record_package.h"
 #include "support/sound_fixtures.h"
 
+namespace sound_table_test {
+
 namespace {
 
 using platform::headless::PullAudio;
@@ -133,3 +135,5 @@ TEST_F(SoundTableTest, aChunkRecordCutShortIsRefused) {
 }
 
 }  // namespace
+
+}  // namespace sound_table_test

@@ -11,6 +11,8 @@
 #include "data/sound_table.h"
 #include "support/module_fixture.h"
 
+namespace table_chunks_test {
+
 namespace {
 
 class TableChunksTest : public ModuleTest {
@@ -52,3 +54,5 @@ TEST_F(TableChunksTest, theTablesReadTheEmptyChunksAndWriteThemWhenEmpty) {
 }
 
 }  // namespace
+
+}  // namespace table_chunks_test

@@ -9,6 +9,8 @@
 #include "framework/surface.h"
 #include "support/display_fixture.h"
 
+namespace display_test {
+
 namespace {
 
 using namespace display_test;
@@ -365,3 +367,5 @@ INSTANTIATE_TEST_SUITE_P(Cases, OrientationTest,
                          CaseName());
 
 }  // namespace
+
+}  // namespace display_test

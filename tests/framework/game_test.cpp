@@ -7,6 +7,8 @@
 #include "platform/device.h"
 #include "support/headless_fixture.h"
 
+namespace game_test {
+
 namespace {
 
 using platform::headless::PushMessage;
@@ -194,3 +196,5 @@ TEST_F(ClockTest, aCounterSlowerThanAMillisecondIsNotUsed) {
 }
 
 }  // namespace
+
+}  // namespace game_test

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace command_line_test {
+
 namespace {
 
 struct CommandLineCase {
@@ -42,3 +44,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+}  // namespace command_line_test

@@ -16,6 +16,8 @@
 #include "support/temp_folder.h"
 #include "support/test_window.h"
 
+namespace feldmar2_test {
+
 namespace {
 
 struct ModeCase {
@@ -224,3 +226,5 @@ TEST_F(Feldmar2Test, inputBeforeTheGameObjectExistsIsIgnored) {
 }
 
 }  // namespace
+
+}  // namespace feldmar2_test

@@ -8,6 +8,8 @@
 #include "support/headless_fixture.h"
 #include "support/sound_fixtures.h"
 
+namespace game_music_test {
+
 namespace {
 
 // Two songs over one bank, played on the headless speaker.
@@ -92,3 +94,5 @@ TEST_F(GameMusicTest, stoppingOrPausingBeforeAnyPieceDoesNothing) {
 }
 
 }  // namespace
+
+}  // namespace game_music_test

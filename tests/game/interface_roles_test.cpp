@@ -7,6 +7,8 @@
 #include "game/interface_pictures.h"
 #include "support/ui_rig.h"
 
+namespace interface_roles_test {
+
 namespace {
 
 // Every role's slots hold pictures on the small, the square and the large screens, and no slot
@@ -57,3 +59,5 @@ TEST_F(InterfaceRolePictures, theGameHandsOutARolesPicturesInOrderAndNothingPast
 }
 
 }  // namespace
+
+}  // namespace interface_roles_test

@@ -9,6 +9,8 @@
 #include "engine/files/game_registry.h"
 #include "support/program_test.h"
 
+namespace landscape_screen_test {
+
 namespace {
 
 struct LandscapeCase {
@@ -76,3 +78,5 @@ INSTANTIATE_TEST_SUITE_P(Screens, LandscapeScreenTest,
                          });
 
 }  // namespace
+
+}  // namespace landscape_screen_test

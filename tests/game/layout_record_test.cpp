@@ -5,6 +5,8 @@
 #include "engine/base/string.h"
 #include "game/game_data.h"
 
+namespace layout_record_test {
+
 namespace {
 
 std::vector<SLayoutDialog> sampleDialogs() {
@@ -110,3 +112,5 @@ TEST(StepTablesTest, pairsRunAroundTheColourSquare) {
 }
 
 }  // namespace
+
+}  // namespace layout_record_test

@@ -6,6 +6,8 @@
 #include "support/temp_folder.h"
 #include "support/world_package.h"
 
+namespace map_object_types_game_test {
+
 namespace {
 
 class GameMapObjectTypesTest : public TempFolderTest {
@@ -66,3 +68,5 @@ TEST_F(GameMapObjectTypesTest, buildingTheTablesResolvesThePicturesAndClearingEm
 }
 
 }  // namespace
+
+}  // namespace map_object_types_game_test

@@ -3,6 +3,8 @@
 #include "game/saved_game_fixture.h"
 #include "tools/sampledata/audio_packages.h"
 
+namespace new_game_test {
+
 namespace {
 
 using NewGameTest = SavedGameTest;
@@ -179,3 +181,5 @@ TEST_F(SampleWorldTest, aNewGameOfEveryRaceStartsAndSavesAndLoads) {
         EXPECT_EQ(game.m_player.Race(), int(race));
     }
 }
+
+}  // namespace new_game_test

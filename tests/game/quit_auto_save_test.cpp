@@ -6,6 +6,8 @@
 #include "game/feldmar2.h"
 #include "game/saved_game_fixture.h"
 
+namespace quit_auto_save_test {
+
 namespace {
 
 // Every way out of the game: the main menu's immediate quit and closing the window.
@@ -59,3 +61,5 @@ TEST_F(QuitAutoSaveTest, aGameObjectThatIsGoneSavesNothing) {
 }
 
 }  // namespace
+
+}  // namespace quit_auto_save_test

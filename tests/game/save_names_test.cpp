@@ -6,6 +6,8 @@
 #include "support/record_bytes.h"
 #include "support/spell_records.h"
 
+namespace save_names_test {
+
 namespace {
 
 // A game object whose tables hold a few item types, monsters and spells, and its manager.
@@ -123,3 +125,5 @@ TEST_F(SaveNamesTest, aCountLargerThanTheRecordFailsTheReadInsteadOfGrowingTheTa
 }
 
 }  // namespace
+
+}  // namespace save_names_test

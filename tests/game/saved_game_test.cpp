@@ -7,6 +7,8 @@
 #include "game/saved_screens.h"
 #include "support/map_fixture.h"
 
+namespace saved_game_test {
+
 namespace {
 
 // Record 3001 written out byte by byte: the count, the current package and map, and each package
@@ -342,3 +344,5 @@ TEST_F(SaveLoadTest, thePlayAndInventoryScreensKeepTheirPartsAndTheSlotShowsThei
 }
 
 }  // namespace
+
+}  // namespace saved_game_test

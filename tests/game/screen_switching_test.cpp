@@ -6,6 +6,8 @@
 #include "game/game_data.h"
 #include "ui/state.h"
 
+namespace screen_switching_test {
+
 namespace {
 
 // A screen that writes down what happens to it and answers what the test tells it to.
@@ -155,3 +157,5 @@ TEST_F(ScreenSwitchingTest, poppingLeavesEveryScreenSetAside) {
 }
 
 }  // namespace
+
+}  // namespace screen_switching_test

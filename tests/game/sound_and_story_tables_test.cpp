@@ -14,6 +14,8 @@
 #include "tools/sampledata/audio_packages.h"
 #include "tools/sampledata/interface_package.h"
 
+namespace sound_and_story_tables_test {
+
 namespace {
 
 using platform::headless::PullAudio;
@@ -110,3 +112,5 @@ TEST_F(GameSoundAndStoryTablesTest, aWorldPackagesChunksReachEveryTable) {
 }
 
 }  // namespace
+
+}  // namespace sound_and_story_tables_test

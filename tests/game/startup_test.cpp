@@ -24,6 +24,8 @@
 #include "tools/sampledata/script_assembler.h"
 #include "tools/sampledata/wave_writer.h"
 
+namespace startup_test {
+
 namespace {
 
 // The interface package's records that are not interface pictures: layouts, font strips, sounds.
@@ -273,3 +275,5 @@ TEST_F(StartupTest, theSamplePackageNamesEveryRecordOnce) {
 }
 
 }  // namespace
+
+}  // namespace startup_test

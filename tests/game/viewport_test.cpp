@@ -6,6 +6,8 @@
 #include "game/game_data.h"
 #include "game/layout_record.h"
 
+namespace viewport_test {
+
 namespace {
 
 class ViewportTest : public ::testing::Test {
@@ -65,3 +67,5 @@ TEST_F(ViewportTest, settingTheDisplayModeGivesTheViewTheScreenSize) {
 }
 
 }  // namespace
+
+}  // namespace viewport_test

@@ -11,6 +11,8 @@
 #include "support/world_package.h"
 #include "tools/sampledata/sample_people.h"
 
+namespace world_tables_test {
+
 namespace {
 
 TEST(WorldTablesTest, clearingTwiceIsHarmless) {
@@ -306,3 +308,5 @@ TEST_F(GameTablesTest, aWorldsPeopleTalkOfTheWorldsTopicsAndTheirFacesShow) {
 }
 
 }  // namespace
+
+}  // namespace world_tables_test

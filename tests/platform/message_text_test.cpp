@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace message_text_test {
+
 namespace {
 
 TEST(MessageTextTest, linesBreakAtBlanksAndLongWordsWhereTheLineIsFull) {
@@ -19,3 +21,5 @@ TEST(MessageTextTest, linesBreakAtBlanksAndLongWordsWhereTheLineIsFull) {
 }
 
 }  // namespace
+
+}  // namespace message_text_test

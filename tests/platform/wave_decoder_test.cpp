@@ -4,6 +4,8 @@
 
 #include "support/sound_fixtures.h"
 
+namespace wave_decoder_test {
+
 namespace {
 
 using platform::audio::DecodeWave;
@@ -98,3 +100,5 @@ TEST(WaveDecoderTest, imagesThatAreNotPcmWavesAreRefused) {
 }
 
 }  // namespace
+
+}  // namespace wave_decoder_test

@@ -4,6 +4,8 @@
 
 #include "render_fixture.h"
 
+namespace camera_test {
+
 namespace {
 
 // The player a quarter cell east into cell 10 and three quarters south into cell 12.
@@ -136,3 +138,5 @@ TEST_F(CameraTest, aCornerAtTheEyeStaysRightAtEveryUse) {
 }
 
 }  // namespace
+
+}  // namespace camera_test

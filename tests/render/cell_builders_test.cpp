@@ -2,6 +2,8 @@
 
 #include "cell_world_fixture.h"
 
+namespace cell_builders_test {
+
 namespace {
 
 using CellBuildersTest = CellWorldTest;
@@ -285,3 +287,5 @@ TEST_F(CellBuildersTest, cellsBeyondTheGridGetOnlyTheOuterPass) {
 }
 
 }  // namespace
+
+}  // namespace cell_builders_test

@@ -2,6 +2,8 @@
 
 #include "sprite_world_fixture.h"
 
+namespace cell_objects_test {
+
 namespace {
 
 using CellObjectsTest = SpriteWorldTest;
@@ -277,3 +279,5 @@ TEST_F(CellObjectsTest, recordsNamingWhatIsNotThereDrawNothing) {
 }
 
 }  // namespace
+
+}  // namespace cell_objects_test

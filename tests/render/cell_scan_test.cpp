@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+namespace cell_scan_test {
+
 namespace {
 
 struct SRecorder : SCellVisitor {
@@ -117,3 +119,5 @@ TEST(CellScanTest, aTriangleWithoutAnInsideVisitsNothing) {
 }
 
 }  // namespace
+
+}  // namespace cell_scan_test

@@ -5,6 +5,8 @@
 #include "render/floor_item_spots.h"
 #include "sprite_world_fixture.h"
 
+namespace centre_objects_test {
+
 namespace {
 
 using CentreObjectsTest = SpriteWorldTest;
@@ -256,3 +258,5 @@ TEST_F(CentreObjectsTest, aRoofMeshStandsOnItsWall) {
 }
 
 }  // namespace
+
+}  // namespace centre_objects_test

@@ -6,6 +6,8 @@
 
 #include "render_fixture.h"
 
+namespace clip_test {
+
 namespace {
 
 using Pipeline = int (SRender::*)(int);
@@ -227,3 +229,5 @@ INSTANTIATE_TEST_SUITE_P(
                  [](const SRender&, int count) { EXPECT_EQ(count, 0); }}));
 
 }  // namespace
+
+}  // namespace clip_test

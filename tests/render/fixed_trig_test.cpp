@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace fixed_trig_test {
+
 namespace {
 
 TEST(FixedTrigTest, staysWithinAThousandthOfTheRealFunctions) {
@@ -42,3 +44,5 @@ TEST(FixedTrigTest, degreesBecomeRadiansTruncating) {
 }
 
 }  // namespace
+
+}  // namespace fixed_trig_test

@@ -9,6 +9,8 @@
 #include "fill/floor_fixture.h"
 #include "render_fixture.h"
 
+namespace floor_view_test {
+
 namespace {
 
 using namespace fill_test;
@@ -87,3 +89,5 @@ TEST_F(FloorViewTest, eastFloorMatchesTheFreeFillerAHairOffTheAxis) {
 }
 
 }  // namespace
+
+}  // namespace floor_view_test

@@ -9,6 +9,8 @@
 #include "render_fixture.h"
 #include "support/picture_entry.h"
 
+namespace fps_item_test {
+
 namespace {
 
 constexpr uint16_t kBackground = 0x1111;
@@ -140,3 +142,5 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 }  // namespace
+
+}  // namespace fps_item_test

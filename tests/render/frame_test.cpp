@@ -2,6 +2,8 @@
 
 #include "render_fixture.h"
 
+namespace frame_test {
+
 namespace {
 
 using FrameTest = RenderTest;
@@ -42,3 +44,5 @@ TEST_F(FrameTest, aViewTooWideOrWithoutHeightDrawsNothing) {
 }
 
 }  // namespace
+
+}  // namespace frame_test

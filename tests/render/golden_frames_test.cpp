@@ -15,6 +15,8 @@
 #include "tiny_world_view.h"
 #include "tools/sampledata/first_person_art.h"
 
+namespace golden_frames_test {
+
 namespace {
 
 constexpr int kWidth = 160, kHeight = 100;
@@ -167,3 +169,5 @@ TEST(GoldenFramesTest, theDungeonInRainWithASwordAndAShield) {
 }
 
 }  // namespace
+
+}  // namespace golden_frames_test

@@ -7,6 +7,8 @@
 #include "engine/base/random.h"
 #include "tiny_world_view.h"
 
+namespace kept_scene_test {
+
 namespace {
 
 constexpr uint16_t kDayRain = 0xA534;
@@ -46,3 +48,5 @@ TEST_P(KeptSceneTest, aResizedViewIsDrawnInFull) {
 INSTANTIATE_TEST_SUITE_P(EveryOrientation, KeptSceneTest, ::testing::Values(0, 1, 2));
 
 }  // namespace
+
+}  // namespace kept_scene_test

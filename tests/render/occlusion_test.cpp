@@ -4,6 +4,8 @@
 
 #include "render_fixture.h"
 
+namespace occlusion_test {
+
 namespace {
 
 // Occlusion scenarios of hand-made screen polygons in a 120 x 80 view: rectangles given in pixels
@@ -184,3 +186,5 @@ TEST_F(OcclusionTest, aWallPastTheOccluderTableIsTestedAsAnOrdinaryPolygon) {
 }
 
 }  // namespace
+
+}  // namespace occlusion_test

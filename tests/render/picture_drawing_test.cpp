@@ -10,6 +10,8 @@
 #include "support/picture_record.h"
 #include "support/test_surface.h"
 
+namespace picture_drawing_test {
+
 namespace {
 
 constexpr uint16_t kBackground = 0x1111;
@@ -139,3 +141,5 @@ INSTANTIATE_TEST_SUITE_P(Orientations, PictureDrawingTest, ::testing::Values(0, 
                          [](const auto& info) { return "orientation" + std::to_string(info.param); });
 
 }  // namespace
+
+}  // namespace picture_drawing_test

@@ -7,6 +7,8 @@
 #include "render_fixture.h"
 #include "support/picture_entry.h"
 
+namespace polygon_dispatch_test {
+
 namespace {
 
 // Recording fillers: each call notes which filler ran, the widths of the textures it was given (the
@@ -258,3 +260,5 @@ TEST_F(DispatchTest, aFrameWithNoPolygonsDrawsNothing) {
 }
 
 }  // namespace
+
+}  // namespace polygon_dispatch_test

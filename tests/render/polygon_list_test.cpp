@@ -2,6 +2,8 @@
 
 #include "render_fixture.h"
 
+namespace polygon_list_test {
+
 namespace {
 
 class PolygonListTest : public RenderTest {
@@ -169,3 +171,5 @@ TEST_F(PolygonListTest, theScreenPolygonFacesTheViewerWhenItTurnsClockwise) {
 }
 
 }  // namespace
+
+}  // namespace polygon_list_test

@@ -6,6 +6,8 @@
 
 #include "render_fixture.h"
 
+namespace polygon_sort_test {
+
 namespace {
 
 SRenderSortKey Key(SSortClass sortClass, int32_t far, int32_t near) { return {far, near, 0, sortClass}; }
@@ -71,3 +73,5 @@ TEST_F(RenderTest, theSortPutsTheFrameInPainterSOrderKeepingTiesInTheOrderAdded)
 }
 
 }  // namespace
+
+}  // namespace polygon_sort_test

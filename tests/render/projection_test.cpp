@@ -2,6 +2,8 @@
 
 #include "render_fixture.h"
 
+namespace projection_test {
+
 namespace {
 
 using ProjectionTest = RenderTest;
@@ -107,3 +109,5 @@ TEST_F(ProjectionTest, aNearPointFarToTheSideProjectsWithoutOverflow) {
 }
 
 }  // namespace
+
+}  // namespace projection_test

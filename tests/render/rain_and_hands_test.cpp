@@ -10,6 +10,8 @@
 #include "support/png_writer.h"
 #include "tools/sampledata/first_person_art.h"
 
+namespace rain_and_hands_test {
+
 namespace {
 
 class RainAndHandsTest : public RenderTest {
@@ -76,3 +78,5 @@ TEST_F(RainAndHandsTest, daylightRainWithASwordAndAShield) {
 }
 
 }  // namespace
+
+}  // namespace rain_and_hands_test

@@ -14,6 +14,8 @@
 #include "support/picture_entry.h"
 #include "support/test_surface.h"
 
+namespace rain_test {
+
 namespace {
 
 constexpr uint16_t kRainColour = 0xA534;
@@ -336,3 +338,5 @@ TEST_F(RenderRainTest, theFrameDrawsTheLastTenthOverTheFirstPersonItem) {
 }
 
 }  // namespace
+
+}  // namespace rain_test

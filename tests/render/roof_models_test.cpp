@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace roof_models_test {
+
 namespace {
 
 // The two models the description gives: one slope from the north side, and the pyramid of an
@@ -99,3 +101,5 @@ TEST(RoofModelsTest, anOpenCornerBetweenClosedSidesDipsToIt) {
 }
 
 }  // namespace
+
+}  // namespace roof_models_test

@@ -7,6 +7,8 @@
 #include "render_fixture.h"
 #include "support/picture_entry.h"
 
+namespace sky_test {
+
 namespace {
 
 constexpr uint16_t kFog = 0x8410;         // mid grey
@@ -237,3 +239,5 @@ TEST_F(SkyTest, aSkyPictureNarrowerThanThePanoramaGivesTheFogColour) {
 }
 
 }  // namespace
+
+}  // namespace sky_test

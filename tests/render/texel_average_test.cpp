@@ -8,6 +8,8 @@
 
 #include "support/picture_record.h"
 
+namespace texel_average_test {
+
 namespace {
 
 constexpr uint16_t kA = 0xFFE0;  // red 31, green 63, blue 0
@@ -144,3 +146,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+}  // namespace texel_average_test

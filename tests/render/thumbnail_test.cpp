@@ -8,6 +8,8 @@
 #include "render_fixture.h"
 #include "support/test_surface.h"
 
+namespace thumbnail_test {
+
 namespace {
 
 using SThumbPixels = std::array<uint16_t, kThumbWidth * kThumbHeight>;
@@ -101,3 +103,5 @@ TEST_F(RenderThumbnailTest, theRenderContextScalesItsViewRectangle) {
 }
 
 }  // namespace
+
+}  // namespace thumbnail_test

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace upright_rules_test {
+
 namespace {
 
 // Bits 0-4 the x step, 5-9 the y step, 10-14 the height step, bit 15 "projects"; steps 1 to 31 run
@@ -53,3 +55,5 @@ TEST(UprightRulesTest, freePicturesOnTheViewersLeftAreMirroredButNotOnTheMiddleL
 }
 
 }  // namespace
+
+}  // namespace upright_rules_test

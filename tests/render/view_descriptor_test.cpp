@@ -9,6 +9,8 @@
 #include "engine/packages/resource_cache.h"
 #include "engine/packages/resource_index.h"
 
+namespace view_descriptor_test {
+
 namespace {
 
 // A resource-cache entry as loading leaves it: its record with the four-byte prefix, the picture
@@ -154,3 +156,5 @@ TEST_F(ViewLookupTest, aCellIsFoundOnlyInsideTheGridAndTheTable) {
 }
 
 }  // namespace
+
+}  // namespace view_descriptor_test

@@ -10,6 +10,8 @@
 #include "support/png_writer.h"
 #include "tiny_world_view.h"
 
+namespace whole_view_test {
+
 namespace {
 
 constexpr int32_t kDegree = 1 << 16;
@@ -227,3 +229,5 @@ TEST(WholeViewTest, aFrameAllocatesNoMemory) {
 }
 
 }  // namespace
+
+}  // namespace whole_view_test

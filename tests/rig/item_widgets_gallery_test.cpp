@@ -19,6 +19,8 @@
 #include "ui/widgets/items_ctrl.h"
 #include "ui/widgets/player_equip_ctrl.h"
 
+namespace item_widgets_gallery_test {
+
 namespace {
 
 using R = SInterfaceRole;
@@ -299,3 +301,5 @@ TEST_F(ItemWidgetsGallery, theShopShowsPricesAndTheCardWidgetsShowAPileALiftedCa
 }
 
 }  // namespace
+
+}  // namespace item_widgets_gallery_test

@@ -10,6 +10,8 @@
 #include "engine/base/byte_order.h"
 #include "support/temp_folder.h"
 
+namespace png_writer_test {
+
 namespace {
 
 struct Chunk {
@@ -115,3 +117,5 @@ TEST_F(ShotTest, aShotIsWrittenOnlyIntoTheFolderTheVariableNames) {
 }
 
 }  // namespace
+
+}  // namespace png_writer_test

@@ -6,6 +6,8 @@
 #include "tools/sampledata/wave_writer.h"
 #include "ui/dialog.h"
 
+namespace ui_rig_test {
+
 namespace {
 
 // A control that fires its id on any pen-down or on its key, and writes down what it drew.
@@ -136,3 +138,5 @@ TEST_F(UiRigTests, theSoundLogHoldsEachSoundWithItsVolumeAndLoopAndEveryStop) {
 }
 
 }  // namespace
+
+}  // namespace ui_rig_test

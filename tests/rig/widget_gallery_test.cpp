@@ -24,6 +24,8 @@
 #include "ui/widgets/title_text_ctrl.h"
 #include "ui/widgets/topic_button_ctrl.h"
 
+namespace widget_gallery_test {
+
 namespace {
 
 using R = SInterfaceRole;
@@ -247,3 +249,5 @@ TEST_F(WidgetGallery, everyWidgetStandsOverThePlayScreenAndAnswersThroughTheReal
 }
 
 }  // namespace
+
+}  // namespace widget_gallery_test

@@ -12,6 +12,8 @@
 #include "screens/merchant_level.h"
 #include "screens/status_timer.h"
 
+namespace screen_rules_test {
+
 namespace {
 
 constexpr uint32_t kCap = 1'000'000'000;
@@ -134,3 +136,5 @@ TEST(StatusTimerTest, aMessageStaysForThreeSecondsAndEndsOnce) {
 }
 
 }  // namespace
+
+}  // namespace screen_rules_test

@@ -11,20 +11,13 @@
 #include "script/script.h"
 #include "script/script_command_sink.h"
 #include "script/script_output.h"
+#include "support/case_name.h"
 #include "tools/sampledata/script_assembler.h"
 
 // Ids of the real command table where one fits, so that listings read like game scripts.
 enum TestCommand : uint8_t { kMessage = 187, kEcho = 120, kNested = 121 };
 
 inline const SScriptAssembler::Commands kTestCommands = {{"message", kMessage}, {"echo", kEcho}, {"nested", kNested}};
-
-// Names parameterised cases after their row's name field.
-struct CaseName {
-    template <typename T>
-    std::string operator()(const ::testing::TestParamInfo<T>& info) const {
-        return info.param.name;
-    }
-};
 
 struct SRecordedCall {
     std::string target;

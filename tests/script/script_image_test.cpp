@@ -10,6 +10,8 @@
 #include "script_fixture.h"
 #include "tools/sampledata/script_assembler.h"
 
+namespace script_image_test {
+
 namespace {
 
 using Bytes = std::vector<uint8_t>;
@@ -204,3 +206,5 @@ TEST_F(ScriptImageTest, randomDamageNeverEscapesTheImage) {
 }
 
 }  // namespace
+
+}  // namespace script_image_test

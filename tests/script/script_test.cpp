@@ -7,6 +7,8 @@
 
 #include "script_fixture.h"
 
+namespace script_test {
+
 namespace {
 
 // ---- Expressions: what x holds after one statement -----------------------------------------
@@ -332,3 +334,5 @@ TEST_F(ScriptTest, nestedExecuteReportsAScriptError) {
 }
 
 }  // namespace
+
+}  // namespace script_test

@@ -8,6 +8,8 @@
 
 #include "engine/base/archive.h"
 
+namespace script_value_test {
+
 namespace {
 
 enum class Op { Add, Subtract, Multiply, Divide, Remainder, BitAnd, BitOr, Less, Equal, And, Or };
@@ -202,3 +204,5 @@ TEST(ScriptValue, keepLeavesTheOtherFormAsRead) {
 }
 
 }  // namespace
+
+}  // namespace script_value_test

@@ -15,6 +15,7 @@
 #include "platform/device.h"
 #include "platform/headless/headless.h"
 #include "platform/window.h"
+#include "support/case_name.h"
 #include "support/headless_fixture.h"
 
 namespace display_test {
@@ -25,13 +26,6 @@ struct NamedCase {
     const char* name;
 };
 inline std::ostream& operator<<(std::ostream& out, const NamedCase& c) { return out << c.name; }
-
-struct CaseName {
-    template <typename Info>
-    std::string operator()(const Info& info) const {
-        return info.param.name;
-    }
-};
 
 // Everything the drivers and the test window saw, in order.
 inline std::vector<std::string>& Calls() {

@@ -13,16 +13,16 @@
 namespace {
 
 constexpr int kRedrawFrameLimit = 200;
-constexpr int32_t kCell = SRender::kCellSize;
+constexpr int32_t kCellSide = SRender::kCellSize;
 
 // The two ends of a cell's side, in world units within the cell, left to right seen from inside.
 struct SSideEnds {
     int32_t ax, ay, bx, by;
 };
-constexpr SSideEnds kSideEnds[4] = {{0, 0, kCell, 0},
-                                    {kCell, 0, kCell, kCell},
-                                    {kCell, kCell, 0, kCell},
-                                    {0, kCell, 0, 0}};
+constexpr SSideEnds kSideEnds[4] = {{0, 0, kCellSide, 0},
+                                    {kCellSide, 0, kCellSide, kCellSide},
+                                    {kCellSide, kCellSide, 0, kCellSide},
+                                    {0, kCellSide, 0, 0}};
 
 }  // namespace
 

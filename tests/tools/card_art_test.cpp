@@ -6,6 +6,8 @@
 #include "engine/draw/picture.h"
 #include "game/interface_pictures.h"
 
+namespace card_art_test {
+
 namespace {
 
 // The card records share the interface package with the slot table's pictures, the font strips,
@@ -51,3 +53,5 @@ TEST(CardArtTest, everyCardsOwnPictureIsThereAndFitsInsideItsFace) {
 }
 
 }  // namespace
+
+}  // namespace card_art_test

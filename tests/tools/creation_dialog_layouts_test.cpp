@@ -7,6 +7,8 @@
 #include "tools/layout_expectations.h"
 #include "tools/sampledata/interface_layout.h"
 
+namespace creation_dialog_layouts_test {
+
 namespace {
 
 std::vector<uint16_t> span(uint16_t first, uint16_t last) {
@@ -50,3 +52,5 @@ TEST(CreationDialogLayoutsTest, everyScreenModeHasTheSixDialogsWithTheirControls
 }
 
 }  // namespace
+
+}  // namespace creation_dialog_layouts_test

@@ -5,6 +5,8 @@
 #include "tests/tools/layout_expectations.h"
 #include "tools/sampledata/interface_layout.h"
 
+namespace enchant_dialog_layouts_test {
+
 namespace {
 
 struct Box {
@@ -57,3 +59,5 @@ TEST(EnchantDialogLayoutsTest, everyScreenModeHasTheFiveDialogsWithTheirControls
 }
 
 }  // namespace
+
+}  // namespace enchant_dialog_layouts_test

@@ -9,6 +9,8 @@
 #include "tests/tools/layout_expectations.h"
 #include "tools/sampledata/interface_layout.h"
 
+namespace every_layout_test {
+
 namespace {
 
 // Frames and backgrounds are drawn around and behind the controls, a margin outside them: they may
@@ -87,3 +89,5 @@ TEST(EveryLayoutTest, everyControlLiesInsideItsScreenAndNoTwoCutIntoEachOther) {
 }
 
 }  // namespace
+
+}  // namespace every_layout_test

@@ -6,6 +6,8 @@
 #include "engine/draw/picture.h"
 #include "tools/sampledata/font_strips.h"
 
+namespace font_strip_test {
+
 namespace {
 
 constexpr struct {
@@ -129,3 +131,5 @@ TEST(FontStripTest, onlyFontStripRecordsAreDrawn) {
 }
 
 }  // namespace
+
+}  // namespace font_strip_test

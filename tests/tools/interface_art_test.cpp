@@ -5,6 +5,8 @@
 #include "engine/draw/picture.h"
 #include "game/interface_pictures.h"
 
+namespace interface_art_test {
+
 namespace {
 
 using R = SInterfaceRole;
@@ -100,3 +102,5 @@ TEST(InterfaceArtTest, aRecordSharedByBothScreenClassesLooksTheSameForBoth) {
 }
 
 }  // namespace
+
+}  // namespace interface_art_test

@@ -7,6 +7,8 @@
 #include "tests/tools/layout_expectations.h"
 #include "tools/sampledata/interface_art.h"
 
+namespace interface_layout_test {
+
 namespace {
 
 // The loading dialog (layout 3) in every screen mode of both records: it covers the screen, its
@@ -117,3 +119,5 @@ TEST(InterfaceLayoutTest, theMapDialogLayoutFitsEveryScreenMode) {
 }
 
 }  // namespace
+
+}  // namespace interface_layout_test

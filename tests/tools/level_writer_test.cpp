@@ -7,6 +7,8 @@
 #include "engine/base/archive.h"
 #include "support/record_bytes.h"
 
+namespace level_writer_test {
+
 namespace {
 
 TEST(LevelWriterTest, namesJoinThePackagesNameIndexesOnceEach) {
@@ -105,3 +107,5 @@ TEST(LevelWriterTest, aTextItCannotReadIsRefusedWithTheLine) {
 }
 
 }  // namespace
+
+}  // namespace level_writer_test

@@ -11,6 +11,8 @@
 #include "tools/layout_expectations.h"
 #include "tools/sampledata/interface_layout.h"
 
+namespace loadsave_screen_layouts_test {
+
 namespace {
 
 using LoadSave = SStateLoadSave;
@@ -66,3 +68,5 @@ TEST(LoadSaveScreenLayoutsTest, everyScreenModeLaysOutBothScreensWithoutOverlaps
 }
 
 }  // namespace
+
+}  // namespace loadsave_screen_layouts_test

@@ -7,6 +7,8 @@
 #include "tools/layout_expectations.h"
 #include "tools/sampledata/interface_layout.h"
 
+namespace new_game_screen_layouts_test {
+
 namespace {
 
 bool overlap(const SLayoutRow& a, const SLayoutRow& b) {
@@ -56,3 +58,5 @@ TEST(NewGameScreenLayoutsTest, everyScreenModeHasBothScreensWithTheirControlsApa
 }
 
 }  // namespace
+
+}  // namespace new_game_screen_layouts_test

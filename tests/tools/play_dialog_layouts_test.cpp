@@ -5,6 +5,8 @@
 #include "tools/layout_expectations.h"
 #include "tools/sampledata/interface_layout.h"
 
+namespace play_dialog_layouts_test {
+
 namespace {
 
 // The play screen's five dialogs in every screen mode of both records: each has every control,
@@ -41,3 +43,5 @@ TEST(PlayDialogLayoutsTest, everyScreenModeHasTheFiveDialogsWithTheirControlsIns
 }
 
 }  // namespace
+
+}  // namespace play_dialog_layouts_test

@@ -33,6 +33,8 @@
 #include "tools/sampledata/world_packages.h"
 #include "ui/widgets/item_type_picture.h"
 
+namespace sample_world_test {
+
 namespace {
 
 constexpr int kSouth = 2;
@@ -469,3 +471,5 @@ TEST_F(SampleWorldPackagesTest, theNoonAndTheNightSkyDrawDifferently) {
 }
 
 }  // namespace
+
+}  // namespace sample_world_test

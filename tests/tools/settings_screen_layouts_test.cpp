@@ -11,6 +11,8 @@
 #include "tools/layout_expectations.h"
 #include "tools/sampledata/interface_layout.h"
 
+namespace settings_screen_layouts_test {
+
 namespace {
 
 using Settings = SStateSettings;
@@ -75,3 +77,5 @@ TEST(SettingsScreenLayoutsTest, everyScreenModeLaysOutBothScreensWithoutOverlaps
 }
 
 }  // namespace
+
+}  // namespace settings_screen_layouts_test

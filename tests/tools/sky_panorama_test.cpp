@@ -12,6 +12,8 @@
 #include "support/png_writer.h"
 #include "support/test_surface.h"
 
+namespace sky_panorama_test {
+
 namespace {
 
 constexpr uint16_t kFog = 0xB5F9;  // a pale blue-grey
@@ -78,3 +80,5 @@ TEST(SkyPanoramaTest, theSampleSkyTurnsWithTheHeadingAndRepeatsEvery120Degrees) 
 }
 
 }  // namespace
+
+}  // namespace sky_panorama_test

@@ -7,6 +7,8 @@
 #include "support/png_writer.h"
 #include "support/test_surface.h"
 
+namespace tiny_world_test {
+
 namespace {
 
 // The settings, the legend and the grid build the descriptor: its size from the grid, each cell's
@@ -167,3 +169,5 @@ TEST(TinyWorldTest, theSampleWorldsLoadAndDraw) {
 }
 
 }  // namespace
+
+}  // namespace tiny_world_test

@@ -11,6 +11,8 @@
 #include "tools/sampledata/sample_world_art.h"
 #include "tools/sampledata/sprite_art.h"
 
+namespace world_door_art_test {
+
 namespace {
 
 using namespace world_door_art;
@@ -62,3 +64,5 @@ TEST(WorldDoorArtTest, theWorldsWallsDoorsAndSignsAreNotTheRenderersMarkedArt) {
 }
 
 }  // namespace
+
+}  // namespace world_door_art_test

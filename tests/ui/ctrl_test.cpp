@@ -7,6 +7,8 @@
 
 #include "recording_ui.h"
 
+namespace ctrl_test {
+
 namespace {
 
 using ui_test::Log;
@@ -94,3 +96,5 @@ INSTANTIATE_TEST_SUITE_P(Cases, CtrlFlagTest,
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+}  // namespace ctrl_test

@@ -11,6 +11,8 @@
 #include "support/memory_display.h"
 #include "support/picture_record.h"
 
+namespace dialog_test {
+
 namespace {
 
 using ui_test::Log;
@@ -390,3 +392,5 @@ TEST_F(DialogPaintTest, noBackgroundIsPaintedWhenSwitchedOffOrClean) {
 }
 
 }  // namespace
+
+}  // namespace dialog_test

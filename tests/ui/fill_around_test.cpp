@@ -7,6 +7,8 @@
 
 #include "support/memory_display.h"
 
+namespace fill_around_test {
+
 namespace {
 
 constexpr int kW = 12, kH = 10;
@@ -64,3 +66,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+}  // namespace fill_around_test

@@ -9,6 +9,8 @@
 #include "support/memory_display.h"
 #include "support/picture_record.h"
 
+namespace frames_test {
+
 namespace {
 
 // A 12x8 screen and a frame set of 2x2 pieces, each piece a colour of its own (1 to 9), so that
@@ -74,3 +76,5 @@ TEST_F(FramesTest, aBarTilesItsMiddleBetweenTheCaps) {
 }
 
 }  // namespace
+
+}  // namespace frames_test

@@ -4,6 +4,8 @@
 
 #include "recording_ui.h"
 
+namespace state_test {
+
 namespace {
 
 using ui_test::Log;
@@ -83,3 +85,5 @@ TEST_F(StateTest, leavingDropsTheControlsAndTheKeepFlag) {
 }
 
 }  // namespace
+
+}  // namespace state_test

@@ -49,6 +49,8 @@
 #include "ui/dialogs/dialog_training.h"
 #include "walkthrough/reach_acts.h"
 
+namespace reach_test {
+
 namespace {
 
 using namespace route;
@@ -486,3 +488,5 @@ INSTANTIATE_TEST_SUITE_P(Tours, ReachTourTest, ::testing::ValuesIn(Tours()),
                          });
 
 }  // namespace
+
+}  // namespace reach_test

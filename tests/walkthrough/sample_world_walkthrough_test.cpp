@@ -9,6 +9,8 @@
 #include "ui/dialogs/dialog_message.h"
 #include "walkthrough/walkthrough.h"
 
+namespace sample_world_walkthrough_test {
+
 namespace {
 
 using namespace route;
@@ -167,3 +169,5 @@ TEST_F(WalkthroughTest, twoRunsFromTheSameSeedWriteTheSameSavedGame) {
 }
 
 }  // namespace
+
+}  // namespace sample_world_walkthrough_test

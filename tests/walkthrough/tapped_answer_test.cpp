@@ -6,6 +6,8 @@
 #include "ui/dialogs/dialog_message.h"
 #include "walkthrough/walkthrough.h"
 
+namespace tapped_answer_test {
+
 namespace {
 
 using namespace route;
@@ -26,3 +28,5 @@ TEST_F(WalkthroughTest, aTapOnYesToRestStartsTheRestAndTouchesNoClosedBox) {
 }
 
 }  // namespace
+
+}  // namespace tapped_answer_test

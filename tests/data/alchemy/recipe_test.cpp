@@ -9,6 +9,8 @@
 #include "support/item_records.h"
 #include "support/table_fixture.h"
 
+namespace recipe_test {
+
 namespace {
 
 std::unique_ptr<SRecipe> recipe(const char* name, const char* potion,
@@ -247,3 +249,5 @@ TEST_F(PotionTest, aStrengthBeyondWhatAnEffectHoldsStopsAtItsLargest) {
 }
 
 }  // namespace
+
+}  // namespace recipe_test

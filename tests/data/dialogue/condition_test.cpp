@@ -8,6 +8,8 @@
 #include "support/fake_dialog_world.h"
 #include "support/record_bytes.h"
 
+namespace condition_test {
+
 namespace {
 
 constexpr uint8_t kEq = 1, kNe = 2, kGt = 3, kGe = 4, kLt = 5, kLe = 6;
@@ -213,3 +215,5 @@ TEST(ConditionTest, theRecordKeepsANegativeCodeAndItsFieldsBothWays) {
 }
 
 }  // namespace
+
+}  // namespace condition_test

@@ -7,6 +7,8 @@
 #include "support/fake_dialog_world.h"
 #include "support/record_bytes.h"
 
+namespace dialog_answer_test {
+
 namespace {
 
 constexpr int8_t kWordCode = 2, kLevelCode = 11;
@@ -136,3 +138,5 @@ TEST_F(DialogTopicTest, theTopicsOwnConditionGuardsOnlyTheFirstSearch) {
 }
 
 }  // namespace
+
+}  // namespace dialog_answer_test

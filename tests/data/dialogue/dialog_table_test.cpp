@@ -8,6 +8,8 @@
 #include "support/record_bytes.h"
 #include "support/record_package.h"
 
+namespace dialog_table_test {
+
 namespace {
 
 std::unique_ptr<SDialogTopic> makeTopic(const char* name, const char* display, uint32_t shared = 0) {
@@ -162,3 +164,5 @@ TEST_F(PersonTopicSetTest, theMenuListsTheTopicsAnsweredNowAndTheGreetingIsTheFi
 }
 
 }  // namespace
+
+}  // namespace dialog_table_test

@@ -10,6 +10,8 @@
 #include "engine/draw/digit_glyphs.h"
 #include "support/effect_world.h"
 
+namespace effect_describe_test {
+
 namespace {
 
 struct Entry {
@@ -343,3 +345,5 @@ TEST(EffectRecordDescribeTest, theRaceChoiceShowsARangeWordedForTheScreen) {
 }
 
 }  // namespace
+
+}  // namespace effect_describe_test

@@ -8,6 +8,8 @@
 #include "data/effects/effect_list.h"
 #include "support/record_bytes.h"
 
+namespace effect_test {
+
 namespace {
 
 // A Cast spell entry with every field set apart from the others.
@@ -354,3 +356,5 @@ TEST(EffectListTest, anEntryTakenOutGoesBackToItsPlaceOrTheEnd) {
 }
 
 }  // namespace
+
+}  // namespace effect_test

@@ -5,6 +5,8 @@
 #include <set>
 #include <vector>
 
+namespace effect_types_test {
+
 namespace {
 
 using Permissions = std::vector<SEffectPermission>;
@@ -82,3 +84,5 @@ TEST(EffectTypesTest, spellsMayCarryFortyThreeTypesAndNoListIsLongerThanItsBlock
 }
 
 }  // namespace
+
+}  // namespace effect_types_test

@@ -9,6 +9,8 @@
 #include "data/items/item.h"
 #include "support/effect_world.h"
 
+namespace enchant_cost_test {
+
 namespace {
 
 constexpr int32_t kUnchanged = -1;
@@ -184,3 +186,5 @@ TEST(WandValueTest, anItemsPriceCountsTheChargesLeft) {
 }
 
 }  // namespace
+
+}  // namespace enchant_cost_test

@@ -10,6 +10,8 @@
 #include "support/picture_record.h"
 #include "support/table_fixture.h"
 
+namespace item_database_test {
+
 namespace {
 
 // An inventory picture, a sprite and an equipment record that link the long sword to them, and
@@ -278,3 +280,5 @@ TEST_F(ItemDatabaseTest, picturesLoadByNameAndResolveToSlotsOnceTheSlotsAreNumbe
 }
 
 }  // namespace
+
+}  // namespace item_database_test

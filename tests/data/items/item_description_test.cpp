@@ -8,6 +8,8 @@
 #include "data/items/item_classes.h"
 #include "support/effect_world.h"
 
+namespace item_description_test {
+
 namespace {
 
 constexpr uint32_t kLargeScreen = 9;
@@ -211,3 +213,5 @@ TEST(ItemDescriptionTest, theItemsOwnEffectsComeBeforeItsTypes) {
 }
 
 }  // namespace
+
+}  // namespace item_description_test

@@ -11,6 +11,8 @@
 #include "support/item_records.h"
 #include "support/record_bytes.h"
 
+namespace item_list_test {
+
 namespace {
 
 constexpr uint32_t kSeed = 1234;
@@ -400,3 +402,5 @@ TEST_F(ItemListTest, aSavedContainerThatEndsEarlyOrHoldsADamagedEffectIsRefused)
 }
 
 }  // namespace
+
+}  // namespace item_list_test

@@ -13,6 +13,8 @@
 #include "support/temp_folder.h"
 #include "tools/sampledata/wave_writer.h"
 
+namespace item_records_test {
+
 namespace {
 
 std::unique_ptr<SItemType> longSword() {
@@ -215,3 +217,5 @@ TEST(EquipPictureRecordTest, theSixthNumberAppearsAtDataVersion29) {
 }
 
 }  // namespace
+
+}  // namespace item_records_test

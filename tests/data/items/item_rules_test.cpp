@@ -10,6 +10,8 @@
 #include "support/item_records.h"
 #include "support/spell_records.h"
 
+namespace item_rules_test {
+
 namespace {
 
 std::unique_ptr<SItem> itemAt(const SItemType& type, uint32_t amount) {
@@ -445,3 +447,5 @@ TEST(ItemEffectsTest, rechargingFillsAWandFromItsFirstEffect) {
 }
 
 }  // namespace
+
+}  // namespace item_rules_test

@@ -11,6 +11,8 @@
 #include "data/map_objects/object_events.h"
 #include "data/spells/spell_type.h"
 
+namespace door_test {
+
 namespace {
 
 constexpr int kDoorX = 3;
@@ -476,3 +478,5 @@ TEST_F(DoorTest, aFloorSwitchCountsStepsAndShowsItsPosition) {
 }
 
 }  // namespace
+
+}  // namespace door_test

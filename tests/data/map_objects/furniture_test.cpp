@@ -10,6 +10,8 @@
 #include "data/maps/map.h"
 #include "data/spells/spell_type.h"
 
+namespace furniture_test {
+
 namespace {
 
 class FurnitureTest : public MapObjectPlayTest {
@@ -175,3 +177,5 @@ TEST_F(FurnitureTest, tablesAndStandsStandInTheMiddleOfTheCell) {
 }
 
 }  // namespace
+
+}  // namespace furniture_test

@@ -4,6 +4,8 @@
 
 #include "data/map_objects/map_object_play_fixture.h"
 
+namespace lit_objects_test {
+
 namespace {
 
 constexpr uint16_t kLight = 256;
@@ -236,3 +238,5 @@ TEST_F(LitObjectsTest, wallOfForceFramesFollowTheTickAndNoPicturesShowNothing) {
 }
 
 }  // namespace
+
+}  // namespace lit_objects_test

@@ -38,6 +38,8 @@
 #include "data/map_objects/walls/map_object_wall_floor_decor.h"
 #include "data/map_objects/walls/map_object_wall_line.h"
 
+namespace map_object_factory_test {
+
 namespace {
 
 // Every code 0 to 44 with the class the factory must make; no class for 0 and 44.
@@ -111,3 +113,5 @@ TEST(MapObjectFactoryTest, eachTypeCodeMakesItsClassWithTheCodesFlags) {
 }
 
 }  // namespace
+
+}  // namespace map_object_factory_test

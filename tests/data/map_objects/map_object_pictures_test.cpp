@@ -5,6 +5,8 @@
 #include "data/map_objects/map_object_fixture.h"
 #include "support/picture_record.h"
 
+namespace map_object_pictures_test {
+
 namespace {
 
 // Pictures a to j, each 2 x 1 (a and b wider, so that sizes tell them apart).
@@ -195,3 +197,5 @@ TEST_F(MapObjectPicturesTest, placementUsesTheLoadedSizeOfThePicture) {
 }
 
 }  // namespace
+
+}  // namespace map_object_pictures_test

@@ -4,6 +4,8 @@
 #include "data/tables/palette_part.h"
 #include "support/record_package.h"
 
+namespace map_object_record_test {
+
 namespace {
 
 class MapObjectRecordTest : public RecordPackageTest {
@@ -206,3 +208,5 @@ TEST_F(MapObjectRecordTest, theDefaultTextureIsTheFirstTextureInHashOrder) {
 }
 
 }  // namespace
+
+}  // namespace map_object_record_test

@@ -11,6 +11,8 @@
 #include "data/maps/map.h"
 #include "data/maps/placed_object.h"
 
+namespace object_commands_test {
+
 namespace {
 
 class ObjectCommandsTest : public ::testing::Test {
@@ -145,3 +147,5 @@ TEST_F(ObjectCommandsTest, aPlantWithOnePictureYieldsNoIngredient) {
 }
 
 }  // namespace
+
+}  // namespace object_commands_test

@@ -7,6 +7,8 @@
 #include "data/map_objects/object_events.h"
 #include "data/maps/map.h"
 
+namespace object_use_test {
+
 namespace {
 
 class ObjectUseTest : public MapObjectPlayTest {
@@ -254,3 +256,5 @@ TEST_F(ObjectUseTest, withoutAPlayScreenRecordsAreStillAndRequestsVanish) {
 }
 
 }  // namespace
+
+}  // namespace object_use_test

@@ -7,6 +7,8 @@
 #include "data/map_objects/passages/map_object_trap.h"
 #include "data/maps/map.h"
 
+namespace passage_test {
+
 namespace {
 
 class PassageTest : public MapObjectPlayTest {
@@ -344,3 +346,5 @@ TEST_F(PassageTest, aGroupDrawsTheFirstFourMarkedPlaces) {
 }
 
 }  // namespace
+
+}  // namespace passage_test

@@ -5,6 +5,8 @@
 #include "data/map_objects/split_picture_name.h"
 #include "engine/base/string.h"
 
+namespace placement_test {
+
 namespace {
 
 // Expected words as (across | along << 5 | up << 10), worked out by hand from the face steps.
@@ -107,3 +109,5 @@ TEST(PlacementTest, aTargetTextSplitsAtItsFirstHash) {
 }
 
 }  // namespace
+
+}  // namespace placement_test

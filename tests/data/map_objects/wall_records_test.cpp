@@ -7,6 +7,8 @@
 #include "data/map_objects/map_object_play_fixture.h"
 #include "data/package/module.h"
 
+namespace wall_records_test {
+
 namespace {
 
 constexpr uint16_t kLight = 256;
@@ -279,3 +281,5 @@ TEST_F(WallDefaultUpperTest, aSecondLayerWallWithoutAnUpperPartTakesTheWorldsDef
 }
 
 }  // namespace
+
+}  // namespace wall_records_test

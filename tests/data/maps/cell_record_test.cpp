@@ -5,6 +5,8 @@
 #include "data/maps/map_cell.h"
 #include "support/record_bytes.h"
 
+namespace cell_record_test {
+
 namespace {
 
 // Every field set to a value of its own: the main cell's in 0x11 .. 0xA3, the companion's 0x100 more.
@@ -131,3 +133,5 @@ TEST(CellRecordTest, indexesResolveThroughTheNameIndexesAndOneTooFarIsRefused) {
 }
 
 }  // namespace
+
+}  // namespace cell_record_test

@@ -6,6 +6,8 @@
 #include "data/rules/skill_table.h"
 #include "support/record_bytes.h"
 
+namespace creature_effects_test {
+
 namespace {
 
 constexpr uint8_t kRat = 5;
@@ -202,3 +204,5 @@ TEST_F(CreatureEffectsTest, aListRoundTripsThroughItsSavedForm) {
 }
 
 }  // namespace
+
+}  // namespace creature_effects_test

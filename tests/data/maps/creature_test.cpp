@@ -5,6 +5,8 @@
 #include "support/map_fixture.h"
 #include "support/record_bytes.h"
 
+namespace creature_test {
+
 namespace {
 
 class CreatureTest : public ::testing::Test {
@@ -166,3 +168,5 @@ TEST_F(CreatureTest, healthIsAPercentageOfTheMostHeldTo0To100) {
 }
 
 }  // namespace
+
+}  // namespace creature_test

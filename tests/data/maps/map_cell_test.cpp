@@ -4,6 +4,8 @@
 
 #include "data/map_objects/map_object_type_table.h"
 
+namespace map_cell_test {
+
 namespace {
 
 TEST(MapCellTest, everyTypeACellOrItsCompanionShowsKeepsItsPictures) {
@@ -51,3 +53,5 @@ TEST(MapCellTest, clearingTheCentreOrASideLeavesTheRestOfTheCell) {
 }
 
 }  // namespace
+
+}  // namespace map_cell_test

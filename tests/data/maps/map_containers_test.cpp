@@ -6,6 +6,8 @@
 #include "support/item_records.h"
 #include "support/map_fixture.h"
 
+namespace map_containers_test {
+
 namespace {
 
 class MapContainersTest : public MapTest {
@@ -118,3 +120,5 @@ TEST_F(MapContainersTest, mapObjectsReachTheItemsOfTheMapsContainersByName) {
 }
 
 }  // namespace
+
+}  // namespace map_containers_test

@@ -4,6 +4,8 @@
 #include "data/maps/map.h"
 #include "support/map_fixture.h"
 
+namespace map_creatures_test {
+
 namespace {
 
 class MapCreaturesTest : public MapTest {
@@ -141,3 +143,5 @@ TEST_F(MapCreaturesTest, objectSearchesGoThroughTheMapsInOrderAndClearingMarksRe
 }
 
 }  // namespace
+
+}  // namespace map_creatures_test

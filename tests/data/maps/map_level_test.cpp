@@ -8,6 +8,8 @@
 #include "support/map_fixture.h"
 #include "support/record_bytes.h"
 
+namespace map_level_test {
+
 namespace {
 
 class MapLevelTest : public MapTest {
@@ -258,3 +260,5 @@ INSTANTIATE_TEST_SUITE_P(Levels, MapDamageTest, ::testing::ValuesIn(kDamagedLeve
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+}  // namespace map_level_test

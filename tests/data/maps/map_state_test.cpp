@@ -6,6 +6,8 @@
 #include "support/map_fixture.h"
 #include "support/record_bytes.h"
 
+namespace map_state_test {
+
 namespace {
 
 class MapStateTest : public MapTest {
@@ -167,3 +169,5 @@ TEST_F(MapStateTest, theCountersComeBackAboveTheLargestIdAndStopAtTheLast) {
 }
 
 }  // namespace
+
+}  // namespace map_state_test

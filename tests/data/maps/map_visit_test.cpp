@@ -3,6 +3,8 @@
 #include "data/maps/map.h"
 #include "support/map_fixture.h"
 
+namespace map_visit_test {
+
 namespace {
 
 class MapVisitTest : public MapTest {
@@ -115,3 +117,5 @@ TEST_F(MapVisitTest, aRegionPartlyOffTheGridFillsOnlyTheGridCellsItCovers) {
 }
 
 }  // namespace
+
+}  // namespace map_visit_test

@@ -4,6 +4,8 @@
 
 #include "support/record_bytes.h"
 
+namespace placed_object_test {
+
 namespace {
 
 // A door with every field set, so that a field read into the wrong place shows.
@@ -113,3 +115,5 @@ TEST(PlacedObjectTest, resetGivesTheDefaultsOfANewObject) {
 }
 
 }  // namespace
+
+}  // namespace placed_object_test

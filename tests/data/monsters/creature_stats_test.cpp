@@ -5,6 +5,8 @@
 #include "data/monsters/combat_effect_types.h"
 #include "monster_fixture.h"
 
+namespace creature_stats_test {
+
 namespace {
 
 class CreatureStatsTest : public MonsterTest {
@@ -123,3 +125,5 @@ TEST_F(CreatureStatsTest, aFortifyMeleeThatTakesAllAndMoreRollsNoDamageBelowNoth
 }
 
 }  // namespace
+
+}  // namespace creature_stats_test

@@ -3,6 +3,8 @@
 #include "data/monsters/combat_effect_types.h"
 #include "monster_fixture.h"
 
+namespace monster_attack_test {
+
 namespace {
 
 class MonsterAttackTest : public MonsterTest {
@@ -106,3 +108,5 @@ TEST_F(MonsterAttackTest, aPersonUsedFromBehindCanBeRobbedAndOtherwiseTurnsToTal
 }
 
 }  // namespace
+
+}  // namespace monster_attack_test

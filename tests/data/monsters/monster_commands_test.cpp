@@ -5,6 +5,8 @@
 #include "data/monsters/combat_effect_types.h"
 #include "monster_fixture.h"
 
+namespace monster_commands_test {
+
 namespace {
 
 constexpr int kNone = -1000;  // the function gives no result
@@ -129,3 +131,5 @@ TEST_F(MonsterCommandsTest, withoutACreatureItsFunctionsGiveNothingButTheMonster
 }
 
 }  // namespace
+
+}  // namespace monster_commands_test

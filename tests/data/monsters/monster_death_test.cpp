@@ -2,6 +2,8 @@
 
 #include "monster_fixture.h"
 
+namespace monster_death_test {
+
 namespace {
 
 class MonsterDeathTest : public MonsterTest {
@@ -92,3 +94,5 @@ TEST_F(MonsterDeathTest, aMapWithNoContainerIdLeftDropsNothingAndStillLosesTheCr
 }
 
 }  // namespace
+
+}  // namespace monster_death_test

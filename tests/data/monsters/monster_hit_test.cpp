@@ -4,6 +4,8 @@
 #include "data/monsters/combat_effect_types.h"
 #include "monster_fixture.h"
 
+namespace monster_hit_test {
+
 namespace {
 
 constexpr const char* kPeopleBox = "You've tried to attack peaceful people!";
@@ -179,3 +181,5 @@ TEST_F(MonsterHitTest, fullResistancesKeepEveryStrikeEffectOff) {
 }
 
 }  // namespace
+
+}  // namespace monster_hit_test

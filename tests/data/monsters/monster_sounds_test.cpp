@@ -4,6 +4,8 @@
 
 #include "monster_fixture.h"
 
+namespace monster_sounds_test {
+
 namespace {
 
 class MonsterSoundsTest : public MonsterTest {
@@ -36,3 +38,5 @@ TEST_F(MonsterSoundsTest, peopleSpeakWithAnyOfTheirSetVoicesAndOthersWithTheirCr
 }
 
 }  // namespace
+
+}  // namespace monster_sounds_test

@@ -3,6 +3,8 @@
 #include "data/monsters/combat_effect_types.h"
 #include "monster_fixture.h"
 
+namespace monster_spell_choice_test {
+
 namespace {
 
 class MonsterSpellChoiceTest : public MonsterTest {
@@ -152,3 +154,5 @@ TEST_F(MonsterSpellChoiceTest, aSpellScoresItsBestEffect) {
 }
 
 }  // namespace
+
+}  // namespace monster_spell_choice_test

@@ -3,6 +3,8 @@
 #include "data/monsters/combat_effect_types.h"
 #include "monster_fixture.h"
 
+namespace monster_spell_effects_test {
+
 namespace {
 
 class MonsterSpellEffectsTest : public MonsterTest {
@@ -320,3 +322,5 @@ TEST_F(MonsterSpellEffectsTest, aHurtingSpellShowsTheHitOverAnAttackUnderWay) {
 }
 
 }  // namespace
+
+}  // namespace monster_spell_effects_test

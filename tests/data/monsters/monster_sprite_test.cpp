@@ -3,6 +3,8 @@
 #include "data/monsters/combat_effect_types.h"
 #include "monster_fixture.h"
 
+namespace monster_sprite_test {
+
 namespace {
 
 class MonsterSpriteTest : public MonsterTest {
@@ -158,3 +160,5 @@ TEST_F(MonsterSpriteTest, placingASpriteStandsItInTheMiddleAtItsSizeAndColouring
 }
 
 }  // namespace
+
+}  // namespace monster_sprite_test

@@ -7,6 +7,8 @@
 #include "support/picture_record.h"
 #include "support/table_fixture.h"
 
+namespace monster_table_test {
+
 namespace {
 
 // The world tables with the monster table hooked in as the game hooks it: monsters found through
@@ -375,3 +377,5 @@ TEST(CreatureClassesTest, namesEachClassSingularAndPluralAndNothingOutsideThem) 
 }
 
 }  // namespace
+
+}  // namespace monster_table_test

@@ -6,6 +6,8 @@
 #include "support/module_fixture.h"
 #include "support/step_counter.h"
 
+namespace module_list_test {
+
 namespace {
 
 // The four packages of a game, each with its identifier; the world package has two maps.
@@ -90,3 +92,5 @@ TEST_F(ModuleListTest, clearEmptiesTheListAndAnAddedModuleIsBlank) {
 }
 
 }  // namespace
+
+}  // namespace module_list_test

@@ -6,6 +6,8 @@
 #include "support/map_fixture.h"
 #include "support/package_builder.h"
 
+namespace module_save_state_test {
+
 namespace {
 
 // A world package of grid maps. Each map's saved state shows which cells were explored, so that a
@@ -198,3 +200,5 @@ TEST_F(ModuleSaveStateTest, aSavedPositionOffTheMapGridIsRefusedAtTheRead) {
 }
 
 }  // namespace
+
+}  // namespace module_save_state_test

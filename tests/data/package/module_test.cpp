@@ -7,6 +7,8 @@
 #include "support/package_builder.h"
 #include "support/picture_record.h"
 
+namespace module_test {
+
 namespace {
 
 // Stand-ins for the type tables' records: only their addresses are compared.
@@ -365,3 +367,5 @@ TEST_F(ModuleTest, aMissingFileIsNamedWithItsFolder) {
 }
 
 }  // namespace
+
+}  // namespace module_test

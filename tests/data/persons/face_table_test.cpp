@@ -8,6 +8,8 @@
 #include "support/named_record.h"
 #include "support/picture_record.h"
 
+namespace face_table_test {
+
 namespace {
 
 class FaceTableTest : public ModuleTest {
@@ -67,3 +69,5 @@ TEST_F(FaceTableTest, theFlagCameAfterVersion10AndAFaceIsFoundByItsPictureName) 
 }
 
 }  // namespace
+
+}  // namespace face_table_test

@@ -11,6 +11,8 @@
 #include "engine/packages/resource_cache.h"
 #include "support/item_records.h"
 
+namespace npc_shop_test {
+
 namespace {
 
 constexpr uint16_t kWeaponBit = 1, kHeavyArmourBit = 2, kPotionBit = 0x80;
@@ -136,3 +138,5 @@ TEST_F(NpcShopTest, aShopIsRestockedOnceAVisitAndAShopOfLevel0IsEmptied) {
 }
 
 }  // namespace
+
+}  // namespace npc_shop_test

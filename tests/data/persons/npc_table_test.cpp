@@ -8,6 +8,8 @@
 #include "support/fake_dialog_world.h"
 #include "support/record_package.h"
 
+namespace npc_table_test {
+
 namespace {
 
 TEST(NpcTypeTest, theShopIsOpenToAFamousOrCharmingPlayerAndOtherwiseOnlyWhenEverythingFits) {
@@ -218,3 +220,5 @@ TEST_F(NpcTableTest, aShopLevelAboveFiveOrARecordCutShortAddsNoPersonOfThePackag
 }
 
 }  // namespace
+
+}  // namespace npc_table_test

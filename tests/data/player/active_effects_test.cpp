@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace active_effects_test {
+
 namespace {
 
 constexpr uint32_t kFortifyAttributeKind = 2;
@@ -180,3 +182,5 @@ TEST(ActiveEffectsTest, removalByKindSparesRebuiltOriginsAndRemovalByOriginTakes
 }
 
 }  // namespace
+
+}  // namespace active_effects_test

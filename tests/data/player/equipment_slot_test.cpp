@@ -5,6 +5,8 @@
 #include "data/items/item_classes.h"
 #include "support/item_records.h"
 
+namespace equipment_slot_test {
+
 namespace {
 
 TEST(EquipmentSlotTest, eachClassAndSubtypeGoesToItsSlot) {
@@ -54,3 +56,5 @@ TEST(EquipmentSlotTest, theAmmunitionSlotIsNoDressSlot) {
 }
 
 }  // namespace
+
+}  // namespace equipment_slot_test

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace experience_table_test {
+
 namespace {
 
 TEST(ExperienceTableTest, entriesFollowTheListAndTheGrowingSteps) {
@@ -23,3 +25,5 @@ TEST(ExperienceTableTest, levelsPastTheTableNeedWhatTheLastDoes) {
 }
 
 }  // namespace
+
+}  // namespace experience_table_test

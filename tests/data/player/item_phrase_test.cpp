@@ -5,6 +5,8 @@
 #include "data/items/item_classes.h"
 #include "support/item_records.h"
 
+namespace item_phrase_test {
+
 namespace {
 
 TEST(ItemPhraseTest, phrasesByClassAndCount) {
@@ -48,3 +50,5 @@ TEST(ItemPhraseTest, phrasesByClassAndCount) {
 }
 
 }  // namespace
+
+}  // namespace item_phrase_test

@@ -4,6 +4,8 @@
 #include "data/player/player_fixture.h"
 #include "support/spell_records.h"
 
+namespace player_afflictions_test {
+
 namespace {
 
 constexpr uint8_t kFortifySkillKind = 1;
@@ -175,3 +177,5 @@ TEST_F(PlayerAfflictionsTest, aCreateFoodSpellFillsThePack) {
 }
 
 }  // namespace
+
+}  // namespace player_afflictions_test

@@ -4,6 +4,8 @@
 #include "data/spells/spell_schools.h"
 #include "data/spells/spell_type.h"
 
+namespace player_attributes_test {
+
 namespace {
 
 constexpr uint32_t kFortifySkillKind = 1;
@@ -250,3 +252,5 @@ TEST_F(PlayerRulesTest, pricesMoveByTradeSkillsAndNeverWrap) {
 }
 
 }  // namespace
+
+}  // namespace player_attributes_test

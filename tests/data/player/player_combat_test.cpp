@@ -3,6 +3,8 @@
 #include "data/items/item_classes.h"
 #include "data/player/player_fixture.h"
 
+namespace player_combat_test {
+
 namespace {
 
 constexpr uint32_t kStrength = 1;
@@ -128,3 +130,5 @@ TEST_F(PlayerCombatTest, aBlowAtNoTargetRollsThePlainRange) {
 }
 
 }  // namespace
+
+}  // namespace player_combat_test

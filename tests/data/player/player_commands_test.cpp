@@ -5,6 +5,8 @@
 #include "data/player/player_fixture.h"
 #include "data/player/player_world.h"
 
+namespace player_commands_test {
+
 namespace {
 
 struct RecordingWorld : SPlayerWorld {
@@ -174,3 +176,5 @@ TEST_F(PlayerCommandsTest, textQueriesAnswerTexts) {
 }
 
 }  // namespace
+
+}  // namespace player_commands_test

@@ -10,6 +10,8 @@
 #include "data/player/player_fixture.h"
 #include "support/spell_records.h"
 
+namespace player_descriptions_test {
+
 namespace {
 
 constexpr uint32_t kLargeScreen = 9;
@@ -60,3 +62,5 @@ TEST_F(PlayerDescriptionsTest, anIngredientShowsAsMuchAsThePlayersAlchemyTells) 
 }
 
 }  // namespace
+
+}  // namespace player_descriptions_test

@@ -7,6 +7,8 @@
 #include "data/player/player_fixture.h"
 #include "support/spell_records.h"
 
+namespace player_effects_test {
+
 namespace {
 
 constexpr uint32_t kPoisonKind = 26;
@@ -215,3 +217,5 @@ TEST_F(PlayerEffectsTest, filteredCastsSkipEntriesWithoutASource) {
 }
 
 }  // namespace
+
+}  // namespace player_effects_test

@@ -3,6 +3,8 @@
 #include "data/items/item_classes.h"
 #include "data/player/player_fixture.h"
 
+namespace player_equipment_test {
+
 namespace {
 
 constexpr uint8_t kFortifySkillKind = 1;
@@ -266,3 +268,5 @@ TEST_F(PlayerEquipmentTest, outfitWordsByRating) {
 }
 
 }  // namespace
+
+}  // namespace player_equipment_test

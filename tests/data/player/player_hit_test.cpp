@@ -5,6 +5,8 @@
 #include "data/monsters/monster_fixture.h"
 #include "support/item_records.h"
 
+namespace player_hit_test {
+
 namespace {
 
 constexpr uint32_t kDexterity = 2;
@@ -148,3 +150,5 @@ TEST_F(PlayerHitTest, aStrikeEffectActsAtItsChance) {
 }
 
 }  // namespace
+
+}  // namespace player_hit_test

@@ -4,6 +4,8 @@
 #include "data/player/player_fixture.h"
 #include "support/spell_records.h"
 
+namespace player_item_checks_test {
+
 namespace {
 
 constexpr uint8_t kCastSpellKind = 31;
@@ -186,3 +188,5 @@ TEST_F(PlayerFoodTest, aWorldWithoutFittingFoodCreatesNone) {
 }
 
 }  // namespace
+
+}  // namespace player_item_checks_test

@@ -4,6 +4,8 @@
 #include "data/player/player_fixture.h"
 #include "support/spell_records.h"
 
+namespace player_knowledge_test {
+
 namespace {
 
 constexpr uint32_t kIntelligence = 4;
@@ -165,3 +167,5 @@ TEST_F(PlayerKnowledgeTest, aMarkKeepsThePackageAndThePlace) {
 }
 
 }  // namespace
+
+}  // namespace player_knowledge_test

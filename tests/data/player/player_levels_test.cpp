@@ -3,6 +3,8 @@
 #include "data/player/experience_table.h"
 #include "data/player/player_fixture.h"
 
+namespace player_levels_test {
+
 namespace {
 
 class PlayerLevelTest : public PlayerTest {
@@ -130,3 +132,5 @@ TEST_F(PlayerLevelTest, drainingTakesAHundredthLessTheMagicResistance) {
 }
 
 }  // namespace
+
+}  // namespace player_levels_test

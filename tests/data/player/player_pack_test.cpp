@@ -3,6 +3,8 @@
 #include "data/items/item_classes.h"
 #include "data/player/player_fixture.h"
 
+namespace player_pack_test {
+
 namespace {
 
 class PlayerPackTest : public BaseGamePlayerTest {
@@ -174,3 +176,5 @@ TEST_F(PlayerPackTest, anItemTakenOutIsTheCallersAndAStrangerIsNotTaken) {
 }
 
 }  // namespace
+
+}  // namespace player_pack_test

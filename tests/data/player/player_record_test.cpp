@@ -2,6 +2,8 @@
 
 #include "data/player/player_fixture.h"
 
+namespace player_record_test {
+
 namespace {
 
 TEST_F(PlayerTest, aNewPlayerHoldsTheConstructionDefaults) {
@@ -92,3 +94,5 @@ TEST(MarkRecordTest, aNewMarkNamesNoPlace) {
 }
 
 }  // namespace
+
+}  // namespace player_record_test

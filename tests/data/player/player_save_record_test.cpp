@@ -6,6 +6,8 @@
 #include "support/record_bytes.h"
 #include "support/spell_records.h"
 
+namespace player_save_record_test {
+
 namespace {
 
 constexpr uint8_t kFortifySkillKind = 1;
@@ -264,3 +266,5 @@ TEST_F(PlayerSaveRecordTest, anEffectOfATypeBeyondTheListsIsDropped) {
 }
 
 }  // namespace
+
+}  // namespace player_save_record_test

@@ -2,6 +2,8 @@
 
 #include "data/player/player_fixture.h"
 
+namespace player_standing_test {
+
 namespace {
 
 using PlayerStandingTest = BaseGamePlayerTest;
@@ -81,3 +83,5 @@ TEST_F(PlayerStandingTest, theFineIsAHundredGoldPerCrimePoint) {
 }
 
 }  // namespace
+
+}  // namespace player_standing_test

@@ -6,6 +6,8 @@
 #include "data/rules/class_table.h"
 #include "support/table_fixture.h"
 
+namespace rule_tables_test {
+
 namespace {
 
 TEST(AttributeTableTest, theDefaultsAreFoundByIdTextExactlyAndByNameInAnyCase) {
@@ -185,3 +187,5 @@ TEST_F(TablesTest, aFlagZeroRecordKeepsWhatTheTablesHold) {
 }
 
 }  // namespace
+
+}  // namespace rule_tables_test

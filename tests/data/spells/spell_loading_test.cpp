@@ -11,6 +11,8 @@
 #include "support/spell_records.h"
 #include "support/table_fixture.h"
 
+namespace spell_loading_test {
+
 namespace {
 
 // Two of them share a name hash.
@@ -262,3 +264,5 @@ TEST_F(SpellEffectLoadingTest, framesResolveToSlotsAndTheirPicturesLoad) {
 }
 
 }  // namespace
+
+}  // namespace spell_loading_test

@@ -9,6 +9,8 @@
 
 #include "support/record_bytes.h"
 
+namespace spell_records_test {
+
 namespace {
 
 // Every field set, each text its own, so that a field read into another's place shows.
@@ -178,3 +180,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return "v" + std::to_string(info.param.version); });
 
 }  // namespace
+
+}  // namespace spell_records_test

@@ -7,6 +7,8 @@
 #include "data/spells/spell_table.h"
 #include "support/spell_records.h"
 
+namespace spell_rules_test {
+
 namespace {
 
 // A player until the player exists: its race and its level in one skill.
@@ -253,3 +255,5 @@ TEST(SpellTableRulesTest, offensiveSpellsAndItemsThatChargeSchoolSpells) {
 }
 
 }  // namespace
+
+}  // namespace spell_rules_test

@@ -8,6 +8,8 @@
 
 #include "support/table_fixture.h"
 
+namespace table_loading_test {
+
 namespace {
 
 std::unique_ptr<SEffect> effect(uint8_t type, uint8_t subTarget, int16_t magnitude, const char* target = "") {
@@ -269,3 +271,5 @@ INSTANTIATE_TEST_SUITE_P(Records, TableDamageTest, ::testing::ValuesIn(kDamage),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+}  // namespace table_loading_test

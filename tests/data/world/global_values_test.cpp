@@ -6,6 +6,8 @@
 #include "data/world/global_table.h"
 #include "support/record_bytes.h"
 
+namespace global_values_test {
+
 namespace {
 
 void declare(SGlobalTable& table, const char* name, const SScriptValue& value) {
@@ -59,3 +61,5 @@ TEST(GlobalValuesTest, aCutRecordChangesNoValue) {
 }
 
 }  // namespace
+
+}  // namespace global_values_test

@@ -3,6 +3,8 @@
 #include "support/picture_record.h"
 #include "support/table_fixture.h"
 
+namespace interior_pictures_test {
+
 namespace {
 
 TEST_F(TablesTest, anInteriorLoadsAndReleasesTheLayerPicturesTheCacheHas) {
@@ -38,3 +40,5 @@ TEST_F(TablesTest, anInteriorLoadsAndReleasesTheLayerPicturesTheCacheHas) {
 }
 
 }  // namespace
+
+}  // namespace interior_pictures_test

@@ -5,6 +5,8 @@
 #include "platform/sound_library.h"
 #include "support/sound_fixtures.h"
 
+namespace music_module_test {
+
 namespace {
 
 constexpr size_t kHeader = 1084;
@@ -151,3 +153,5 @@ TEST_F(MusicModuleTest, theModuleParserFindsTheBanksSamples) {
 }
 
 }  // namespace
+
+}  // namespace music_module_test

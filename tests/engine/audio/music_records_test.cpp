@@ -12,6 +12,8 @@
 #include "support/record_package.h"
 #include "support/sound_fixtures.h"
 
+namespace music_records_test {
+
 namespace {
 
 constexpr const char* kWhat = "the sound and music table";
@@ -257,3 +259,5 @@ INSTANTIATE_TEST_SUITE_P(Damaged, MusicRecordDamageTest, ::testing::ValuesIn(kDa
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+}  // namespace music_records_test

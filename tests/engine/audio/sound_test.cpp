@@ -8,6 +8,8 @@
 #include "support/headless_fixture.h"
 #include "support/sound_fixtures.h"
 
+namespace sound_test {
+
 namespace {
 
 using platform::headless::PullAudio;
@@ -146,3 +148,5 @@ TEST_F(SoundTest, suspendSilencesEverythingUntilResume) {
 }
 
 }  // namespace
+
+}  // namespace sound_test

@@ -11,6 +11,8 @@
 #include "engine/base/string.h"
 #include "script/script_value.h"
 
+namespace archive_test {
+
 namespace {
 
 std::vector<uint8_t> Written(const SArchive& archive) {
@@ -346,3 +348,5 @@ TEST(Archive, borrowedNamePointsIntoTheRecord) {
 }
 
 }  // namespace
+
+}  // namespace archive_test

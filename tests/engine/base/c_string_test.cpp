@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+namespace c_string_test {
+
 namespace {
 
 int Sign(int value) { return (value > 0) - (value < 0); }
@@ -125,3 +127,5 @@ TEST(CString, articleFollowsTheFirstLetter) {
 }
 
 }  // namespace
+
+}  // namespace c_string_test

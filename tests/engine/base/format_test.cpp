@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+namespace format_test {
+
 // The game's own odd cases ("%-05d", "ab%xcd") are exactly what the compiler's printf checks reject.
 #pragma GCC diagnostic ignored "-Wformat"
 #pragma GCC diagnostic ignored "-Wformat-extra-args"
@@ -91,3 +93,5 @@ TEST(Format, nullBufferOrFormatWritesNothing) {
 }
 
 }  // namespace
+
+}  // namespace format_test

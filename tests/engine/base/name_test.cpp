@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace name_test {
+
 namespace {
 
 struct HashCase {
@@ -78,3 +80,5 @@ TEST(SName, matchesNeedsHashAndText) {
 }
 
 }  // namespace
+
+}  // namespace name_test

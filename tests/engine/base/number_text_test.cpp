@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+namespace number_text_test {
+
 namespace {
 
 struct ReadCase {
@@ -44,3 +46,5 @@ TEST(NumberText, writesDecimalDigits) {
 }
 
 }  // namespace
+
+}  // namespace number_text_test

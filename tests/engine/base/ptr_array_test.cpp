@@ -9,6 +9,8 @@
 #include "engine/base/value_array.h"
 #include "support/record_bytes.h"
 
+namespace ptr_array_test {
+
 namespace {
 
 // A key whose hash the test picks directly.
@@ -274,3 +276,5 @@ TEST(ValueArrayTest, removingMovesTheRestDownAndIgnoresIndexesOutsideTheValues) 
 }
 
 }  // namespace
+
+}  // namespace ptr_array_test

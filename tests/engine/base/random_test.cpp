@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace random_test {
+
 namespace {
 
 // Expected outputs were computed once, apart from this code, with Python's own MT19937: the state
@@ -79,3 +81,5 @@ TEST(Random, sameSeedGivesTheSameSequence) {
 }
 
 }  // namespace
+
+}  // namespace random_test

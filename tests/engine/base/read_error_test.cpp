@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace read_error_test {
+
 namespace {
 
 struct MessageCase {
@@ -49,3 +51,5 @@ TEST(ReadErrorTest, onlyAFaultMakesItFailed) {
 }
 
 }  // namespace
+
+}  // namespace read_error_test

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace replace_test {
+
 namespace {
 
 struct ReplaceCase {
@@ -48,3 +50,5 @@ TEST(Replace, cutsAResultThatOutgrowsTheBuffer) {
 }
 
 }  // namespace
+
+}  // namespace replace_test

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace small_services_test {
+
 namespace {
 
 TEST(HexToByteTest, digitsOfEitherCase) {
@@ -66,3 +68,5 @@ TEST_F(QuitNowTest, aRunningGameIsSavedBeforeTheEnd) {
 }
 
 }  // namespace
+
+}  // namespace small_services_test

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace string_test {
+
 namespace {
 
 struct CapacityCase {
@@ -146,3 +148,5 @@ TEST(SString, comparisonsTreatNullAsNeverEqual) {
 }
 
 }  // namespace
+
+}  // namespace string_test

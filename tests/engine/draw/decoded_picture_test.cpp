@@ -11,6 +11,8 @@
 #include "support/picture_record.h"
 #include "support/test_surface.h"
 
+namespace decoded_picture_test {
+
 namespace {
 
 constexpr uint16_t A = 0x1111, B = 0x2222, C = 0x3333, D = 0x4444, K = 0xFFFF;
@@ -133,3 +135,5 @@ TEST(DecodedPictureTest, followsThePalettesColoursAtTheSameAddress) {
 }
 
 }  // namespace
+
+}  // namespace decoded_picture_test

@@ -8,6 +8,8 @@
 
 #include "engine/base/string.h"
 
+namespace digit_glyphs_test {
+
 namespace {
 
 struct DigitCase {
@@ -44,3 +46,5 @@ TEST(DigitGlyphsTest, rewritesDigitsSignsAndSuffixesOnly) {
 }
 
 }  // namespace
+
+}  // namespace digit_glyphs_test

@@ -12,6 +12,8 @@
 #include "support/picture_record.h"
 #include "support/test_window.h"
 
+namespace display_test {
+
 namespace {
 
 class SDisplayTest : public HeadlessTest {
@@ -185,3 +187,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+}  // namespace display_test

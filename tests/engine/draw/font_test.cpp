@@ -9,6 +9,8 @@
 #include "support/picture_record.h"
 #include "support/temp_folder.h"
 
+namespace font_test {
+
 namespace {
 
 // A strip the font cannot use is refused with the file, the record and what is wrong with it.
@@ -60,3 +62,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+}  // namespace font_test

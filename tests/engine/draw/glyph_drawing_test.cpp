@@ -16,6 +16,8 @@
 #include "support/test_surface.h"
 #include "tools/sampledata/font_strips.h"
 
+namespace glyph_drawing_test {
+
 namespace {
 
 constexpr int kWidth = 40, kHeight = 30;
@@ -100,3 +102,5 @@ INSTANTIATE_TEST_SUITE_P(SampleStrips, GlyphDrawingTest, ::testing::Values(3010,
                          [](const auto& info) { return "strip" + std::to_string(info.param); });
 
 }  // namespace
+
+}  // namespace glyph_drawing_test

@@ -9,6 +9,8 @@
 
 #include "support/picture_record.h"
 
+namespace glyph_ink_test {
+
 namespace {
 
 // Six columns, four rows: ink at column 1 row 1, column 3 row 2 and column 5 row 3.
@@ -64,3 +66,5 @@ TEST(GlyphInkTest, unknownInkIsEveryRow) {
 }
 
 }  // namespace
+
+}  // namespace glyph_ink_test

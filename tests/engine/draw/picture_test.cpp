@@ -8,6 +8,8 @@
 
 #include "support/picture_record.h"
 
+namespace picture_test {
+
 namespace {
 
 // --- Layout: where the colour table starts -------------------------------------------------------
@@ -213,3 +215,5 @@ TEST(PicturePaletteTest, refusesAPaletteShorterThanItsTexelsNeed) {
 }
 
 }  // namespace
+
+}  // namespace picture_test

@@ -10,6 +10,8 @@
 #include "support/picture_record.h"
 #include "support/test_surface.h"
 
+namespace pixel_loops_test {
+
 namespace {
 
 // Colours that tell the pixels apart; K is the key colour, Z the background.
@@ -403,3 +405,5 @@ TEST(PixelLoopDrawnTest, marksTheFrameAlsoWhenNothingIsDrawn) {
 }
 
 }  // namespace
+
+}  // namespace pixel_loops_test

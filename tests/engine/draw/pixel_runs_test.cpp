@@ -13,6 +13,8 @@
 #include "engine/draw/pixel_loops.h"
 #include "support/test_surface.h"
 
+namespace pixel_runs_test {
+
 namespace {
 
 constexpr int kWidth = 72, kHeight = 9;
@@ -140,3 +142,5 @@ TEST(PixelRunsTest, aTileWithoutItsPixelsDrawsNothing) {
 }
 
 }  // namespace
+
+}  // namespace pixel_runs_test

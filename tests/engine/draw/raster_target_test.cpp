@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace raster_target_test {
+
 namespace {
 
 struct RowSpanCase {
@@ -85,3 +87,5 @@ TEST(RasterTargetTest, leavesAnUnknownOrientationEmpty) {
 }
 
 }  // namespace
+
+}  // namespace raster_target_test

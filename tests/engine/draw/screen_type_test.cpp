@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace screen_type_test {
+
 namespace {
 
 // Every type from 0 to 17: small, large, or neither (1, 3, 4 and the types no screen has).
@@ -21,3 +23,5 @@ TEST(ScreenTypeTest, eachTypeIsSmallLargeOrInBetween) {
 }
 
 }  // namespace
+
+}  // namespace screen_type_test

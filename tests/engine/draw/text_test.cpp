@@ -9,6 +9,8 @@
 #include "engine/draw/display.h"
 #include "support/memory_display.h"
 
+namespace text_test {
+
 namespace {
 
 // Text measured with a font whose glyphs are all 5 columns wide (6 with spacing), drawn nowhere.
@@ -206,3 +208,5 @@ TEST_F(TextDrawTest, emptyTextDrawsNothingAndCountsOne) {
 }
 
 }  // namespace
+
+}  // namespace text_test

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace tiling_test {
+
 namespace {
 
 struct Piece {
@@ -57,3 +59,5 @@ TEST(TilingEdgeTest, aPictureWithoutPixelsCoversNothing) {
 }
 
 }  // namespace
+
+}  // namespace tiling_test

@@ -10,6 +10,8 @@
 #include "support/package_builder.h"
 #include "support/temp_folder.h"
 
+namespace pdb_test {
+
 namespace {
 
 std::vector<uint8_t> readFile(const std::string& path) {
@@ -206,3 +208,5 @@ TEST_F(PdbTest, deleteRemovesTheCompletedName) {
 }
 
 }  // namespace
+
+}  // namespace pdb_test

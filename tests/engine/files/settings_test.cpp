@@ -15,6 +15,8 @@
 #include "engine/files/game_registry.h"
 #include "support/temp_folder.h"
 
+namespace settings_test {
+
 namespace {
 
 // Every value name the settings keep, in the order they are written.
@@ -223,3 +225,5 @@ TEST_F(SettingsTest, aSaveKilledAtAnyMomentLeavesAllOldOrAllNewValues) {
 }
 
 }  // namespace
+
+}  // namespace settings_test

@@ -5,6 +5,8 @@
 #include "support/picture_record.h"
 #include "support/temp_folder.h"
 
+namespace resource_cache_test {
+
 namespace {
 
 std::vector<uint8_t> blankPicture(int width, int height) {
@@ -206,3 +208,5 @@ TEST_F(ResourceCacheTest, clearForgetsEntriesAndTheirIndexRecords) {
 }
 
 }  // namespace
+
+}  // namespace resource_cache_test

@@ -6,9 +6,10 @@
 #include "platform/hardware.h"
 #include "support/display_fixture.h"
 
+namespace device_model_test {
+
 namespace {
 
-using display_test::CaseName;
 using display_test::NamedCase;
 
 class IdentityTest : public HeadlessTest {
@@ -134,3 +135,5 @@ TEST_F(CachedViewTest, memoryWithoutBit29OrWithoutAViewStaysAsItIs) {
 }
 
 }  // namespace
+
+}  // namespace device_model_test

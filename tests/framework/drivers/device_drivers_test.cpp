@@ -8,6 +8,8 @@
 #include "framework/surface.h"
 #include "support/pretend_devices.h"
 
+namespace device_drivers_test {
+
 namespace {
 
 using namespace pretend;
@@ -94,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Devices, DriverPathTest,
                                            PathCase{{"xscaleLcd"}, DriverPathTest::XScale, {1, 4, 6}},
                                            PathCase{{"graphicsChip"}, DriverPathTest::Chip, {1, 7}},
                                            PathCase{{"slowVideoMemory"}, DriverPathTest::SlowMemory, {1, 4, 8}}),
-                         display_test::CaseName());
+                         CaseName());
 
 // With the DMA library the game draws straight into the memory the DMA copies from.
 TEST_F(DeviceDriverTest, theDmaCopiesTheUpdateRectangleInGroupsOfFourPixels) {
@@ -163,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
         OrderCase{{"xscaleEnds"}, 16, kGx | kXScale | kChip, {1, 4, 6}},
         OrderCase{{"lcdWithoutFrameBufferStillFound"}, 16, kXScale, {1, 6}},
         OrderCase{{"chipEnds"}, 16, kGx | kChip, {1, 4, 7}}, OrderCase{{"slowMemoryLast"}, 16, kSlow, {1, 4, 8}}),
-    display_test::CaseName());
+    CaseName());
 
 TEST_F(PretendDeviceTest, anLcdOfTheOtherProcessorIsNotAsked) {
     XScaleLcd();
@@ -198,3 +200,5 @@ TEST_F(DeviceDriverTest, anLcdWithoutFrameBufferFallsBackToTheWindow) {
 }
 
 }  // namespace
+
+}  // namespace device_drivers_test

@@ -6,10 +6,11 @@
 #include "framework/hal_display.h"
 #include "support/pretend_devices.h"
 
+namespace lcd_drivers_test {
+
 namespace {
 
 using namespace pretend;
-using display_test::CaseName;
 using display_test::NamedCase;
 
 // --- what the registers say ---
@@ -144,3 +145,5 @@ TEST_F(PretendDeviceTest, theIpaqDrawsTurnedIntoItsFixedFrameBufferThroughTheCac
 }
 
 }  // namespace
+
+}  // namespace lcd_drivers_test

@@ -12,10 +12,11 @@
 #include "framework/rotation/rotation_driver.h"
 #include "support/pretend_devices.h"
 
+namespace library_drivers_test {
+
 namespace {
 
 using namespace pretend;
-using display_test::CaseName;
 using display_test::NamedCase;
 using Lines = std::vector<std::string>;
 
@@ -330,3 +331,5 @@ TEST_F(PretendDeviceTest, rotationUsesTheKernelsOfTheProcessor) {
 }
 
 }  // namespace
+
+}  // namespace library_drivers_test

@@ -8,6 +8,8 @@
 #include "support/display_fixture.h"
 #include "support/pretend_devices.h"
 
+namespace video_detect_test {
+
 namespace {
 
 using namespace display_test;
@@ -155,3 +157,5 @@ TEST_F(DisplayFixture, theWindowDriverIsChosenOnTheDesktop) {
 }
 
 }  // namespace
+
+}  // namespace video_detect_test

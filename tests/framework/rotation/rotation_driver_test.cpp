@@ -4,6 +4,8 @@
 
 #include "support/display_fixture.h"
 
+namespace rotation_driver_test {
+
 namespace {
 
 using namespace display_test;
@@ -186,3 +188,5 @@ TEST_F(RotationFixture, anInnerScreenThatCannotBeLockedGivesNoScene) {
 }
 
 }  // namespace
+
+}  // namespace rotation_driver_test

@@ -8,6 +8,8 @@
 
 #include "framework/device/device_model.h"
 
+namespace tile_kernels_test {
+
 namespace {
 
 // A destination rectangle of whole tiles inside a screen with a wider pitch, and a source around
@@ -94,3 +96,5 @@ TEST(TileKernelTest, theXScaleHasASetOfItsOwn) {
 }
 
 }  // namespace
+
+}  // namespace tile_kernels_test

@@ -2,6 +2,8 @@
 
 #include "game/script/script_context_fixture.h"
 
+namespace script_choice_commands_test {
+
 namespace {
 
 using Strings = std::vector<std::string>;
@@ -144,3 +146,5 @@ TEST_F(ScriptChoiceCommandsTest, theConversationsCommandsReachOnlyAnOpenConversa
 }
 
 }  // namespace
+
+}  // namespace script_choice_commands_test

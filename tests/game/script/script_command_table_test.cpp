@@ -5,6 +5,8 @@
 #include <set>
 #include <string>
 
+namespace script_command_table_test {
+
 namespace {
 
 TEST(ScriptCommandTable, everyIdFindsItsOwnRowAndIdsOutsideFindNone) {
@@ -48,3 +50,5 @@ TEST(ScriptCommandTable, rowsKeepTheirNamesCountsAndKinds) {
 }
 
 }  // namespace
+
+}  // namespace script_command_table_test

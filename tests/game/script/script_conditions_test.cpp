@@ -2,6 +2,8 @@
 
 #include "game/script/script_context_fixture.h"
 
+namespace script_conditions_test {
+
 namespace {
 
 using ScriptConditionsTest = ScriptContextTest;
@@ -128,3 +130,5 @@ TEST_F(ScriptConditionsTest, aCharacterObjectWithoutAPortraitPictureHasNoFace) {
 }
 
 }  // namespace
+
+}  // namespace script_conditions_test

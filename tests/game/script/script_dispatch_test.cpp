@@ -2,6 +2,8 @@
 
 #include "game/script/script_context_fixture.h"
 
+namespace script_dispatch_test {
+
 namespace {
 
 using ScriptDispatchTest = ScriptContextTest;
@@ -161,3 +163,5 @@ TEST_F(ScriptDispatchTest, anObjectsScriptRunsByItsNameAndTheCellsAreBuiltAgainA
 }
 
 }  // namespace
+
+}  // namespace script_dispatch_test

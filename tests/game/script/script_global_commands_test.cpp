@@ -3,6 +3,8 @@
 #include "data/items/item_type.h"
 #include "game/script/script_context_fixture.h"
 
+namespace script_global_commands_test {
+
 namespace {
 
 class ScriptGlobalCommandsTest : public ScriptContextTest {
@@ -214,3 +216,5 @@ TEST_F(ScriptGlobalCommandsTest, aSoundPlaysByNameAtAVolumeOfAtMostTen) {
 }
 
 }  // namespace
+
+}  // namespace script_global_commands_test

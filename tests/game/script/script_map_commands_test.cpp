@@ -2,6 +2,8 @@
 
 #include "game/script/script_context_fixture.h"
 
+namespace script_map_commands_test {
+
 namespace {
 
 using Strings = std::vector<std::string>;
@@ -174,3 +176,5 @@ TEST_F(ScriptMapCommandsTest, removingAMonsterTypeTakesOnlyTheScriptsCreaturesOf
 }
 
 }  // namespace
+
+}  // namespace script_map_commands_test

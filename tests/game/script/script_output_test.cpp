@@ -2,6 +2,8 @@
 
 #include "game/script/script_context_fixture.h"
 
+namespace script_output_test {
+
 namespace {
 
 using Shown = std::vector<std::pair<std::string, uint32_t>>;
@@ -94,3 +96,5 @@ TEST_F(ScriptOutputTest, aBlowsWeaponsAndASpellAreKeptForTheEventScript) {
 }
 
 }  // namespace
+
+}  // namespace script_output_test

@@ -2,6 +2,8 @@
 
 #include "game/script/script_context_fixture.h"
 
+namespace script_world_commands_test {
+
 namespace {
 
 using Strings = std::vector<std::string>;
@@ -71,3 +73,5 @@ TEST_F(ScriptWorldCommandsTest, withoutAPlayScreenTheWorldHoldsStill) {
 }
 
 }  // namespace
+
+}  // namespace script_world_commands_test

@@ -2,6 +2,8 @@
 
 #include "game/script/script_context_fixture.h"
 
+namespace text_substitution_test {
+
 namespace {
 
 // A text, the player's gold and crime, and the text with its markers put in.
@@ -78,3 +80,5 @@ TEST_F(ScriptContextTest, thePartnersNameInAConversation) {
 }
 
 }  // namespace
+
+}  // namespace text_substitution_test

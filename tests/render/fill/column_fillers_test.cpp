@@ -7,6 +7,8 @@
 #include "fill_fixture.h"
 #include "render/fill/fog_blend.h"
 
+namespace column_fillers_test {
+
 namespace {
 
 using namespace fill_test;
@@ -308,3 +310,5 @@ TEST(ColumnFillersTest, aQuadSplitIntoTwoTrianglesCoversEveryPixelOnce) {
 }
 
 }  // namespace
+
+}  // namespace column_fillers_test

@@ -4,6 +4,8 @@
 
 #include <random>
 
+namespace edge_stepper_test {
+
 namespace {
 
 // The stepper's promise at every pixel centre c of its segment: value + direction x error / divisor
@@ -61,3 +63,5 @@ TEST(EdgeStepperTest, startsAtTheFirstPixelCentreAtOrAfterTheSegmentStart) {
 }
 
 }  // namespace
+
+}  // namespace edge_stepper_test

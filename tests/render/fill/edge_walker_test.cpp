@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace edge_walker_test {
+
 namespace {
 
 struct Extremes {
@@ -65,3 +67,5 @@ TEST(EdgeWalkerTest, walksOnToTheSegmentHoldingTheCentreAndStopsAtItsEnd) {
 }
 
 }  // namespace
+
+}  // namespace edge_walker_test

@@ -11,6 +11,8 @@
 
 #include "fill_fixture.h"
 
+namespace fill_safety_test {
+
 namespace {
 
 using namespace fill_test;
@@ -123,3 +125,5 @@ TEST(FillSafetyTest, aPictureWithoutTexelsDrawsNothing) {
 }
 
 }  // namespace
+
+}  // namespace fill_safety_test

@@ -5,6 +5,8 @@
 
 #include "fill_fixture.h"
 
+namespace flat_filler_test {
+
 namespace {
 
 using fill_test::Cross;
@@ -95,3 +97,5 @@ TEST(FlatFillerTest, aPolygonWithoutAreaOrPixelCentreDrawsNothing) {
 }
 
 }  // namespace
+
+}  // namespace flat_filler_test

@@ -6,6 +6,8 @@
 #include "engine/base/byte_order.h"
 #include "floor_fixture.h"
 
+namespace floor_fillers_test {
+
 namespace {
 
 using namespace fill_test;
@@ -321,3 +323,5 @@ TEST(FloorFillersTest, decodedCopyOfThePictureDrawsAsItsIndices) {
 }
 
 }  // namespace
+
+}  // namespace floor_fillers_test

@@ -4,6 +4,8 @@
 
 #include "fill_fixture.h"
 
+namespace fog_blend_test {
+
 namespace {
 
 // The blend as the fillers must see it, one channel at a time: fog + floor((texel - fog) x f / 32).
@@ -58,3 +60,5 @@ TEST(FogBlendTest, factorIsAQuarterOfTheShadeCappedAt32) {
 }
 
 }  // namespace
+
+}  // namespace fog_blend_test

@@ -5,6 +5,8 @@
 
 #include "floor_fixture.h"
 
+namespace object_face_filler_test {
+
 namespace {
 
 using namespace fill_test;
@@ -100,3 +102,5 @@ TEST(ObjectFaceFillerTest, readsStayInsideTheTextureAndOrientationsAgree) {
 }
 
 }  // namespace
+
+}  // namespace object_face_filler_test

@@ -6,6 +6,8 @@
 #include "fill_fixture.h"
 #include "render/fill/fog_blend.h"
 
+namespace row_fillers_test {
+
 namespace {
 
 using namespace fill_test;
@@ -145,3 +147,5 @@ TEST(RowFillersTest, rotatedPictureTurnsTheTexelsWithItsCorners) {
 }
 
 }  // namespace
+
+}  // namespace row_fillers_test

@@ -4,6 +4,8 @@
 
 #include "fill_fixture.h"
 
+namespace texel_access_test {
+
 namespace {
 
 constexpr int kWidth = 6, kHeight = 4;
@@ -62,3 +64,5 @@ TEST(TexelAccessTest, everyFormatReadsTheEntryItsDefinitionNames) {
 }
 
 }  // namespace
+
+}  // namespace texel_access_test

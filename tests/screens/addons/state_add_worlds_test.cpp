@@ -9,6 +9,8 @@
 #include "screens/screen_id.h"
 #include "support/ui_rig.h"
 
+namespace state_add_worlds_test {
+
 namespace {
 
 class AddWorldsScreenTest : public UiRigTest {
@@ -126,3 +128,5 @@ TEST_F(AddWorldsScreenTest, backClicksAndReturns) {
 }
 
 }  // namespace
+
+}  // namespace state_add_worlds_test

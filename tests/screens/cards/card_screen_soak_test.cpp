@@ -9,6 +9,8 @@
 #include "screens/cards/card_table_driver.h"
 #include "screens/play/state_game.h"
 
+namespace card_screen_soak_test {
+
 namespace {
 
 constexpr int kDuels = 1000;
@@ -75,3 +77,5 @@ TEST_F(CardScreenSoak, aThousandSeededDuelsAllEndAndSettleOnceWithinTheGoldBound
 }
 
 }  // namespace
+
+}  // namespace card_screen_soak_test

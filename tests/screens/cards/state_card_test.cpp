@@ -16,6 +16,8 @@
 #include "screens/play/state_game.h"
 #include "tools/sampledata/interface_art_parts.h"
 
+namespace state_card_test {
+
 namespace {
 
 constexpr uint32_t kCoin = 9;
@@ -391,3 +393,5 @@ TEST_F(CardScreenTest, aDuelInProgressShowsBothFacesTheMarkersAndTheHits) {
 }
 
 }  // namespace
+
+}  // namespace state_card_test

@@ -11,6 +11,8 @@
 #include "screens/screen_id.h"
 #include "support/text_ctrl_lines.h"
 
+namespace counter_talk_test {
+
 namespace {
 
 class CounterTalkTest : public SampleWorldPlayTest {
@@ -59,3 +61,5 @@ TEST_F(CounterTalkTest, theInnKeepersRumoursOpenTheirListAfterTalkInTheInn) {
 }
 
 }  // namespace
+
+}  // namespace counter_talk_test

@@ -20,6 +20,8 @@
 #include "tools/sampledata/sample_cards.h"
 #include "tools/sampledata/sample_merchants.h"
 
+namespace sample_town_trade_test {
+
 namespace {
 
 class SampleTownTradeTest : public NewGameRigTest {
@@ -162,3 +164,5 @@ TEST_F(SampleTownTradeTest, theInnKeepersRumoursComeFromAListAndTheCardPlayersTa
 }
 
 }  // namespace
+
+}  // namespace sample_town_trade_test

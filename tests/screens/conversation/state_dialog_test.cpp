@@ -9,6 +9,8 @@
 #include "screens/play/state_game.h"
 #include "script/script.h"
 
+namespace state_dialog_test {
+
 namespace {
 
 class ConversationScreenTest : public ConversationTest {};
@@ -248,3 +250,5 @@ TEST_F(ConversationScreenTest, servicesHandTheMerchantOverToTheShop) {
 }
 
 }  // namespace
+
+}  // namespace state_dialog_test

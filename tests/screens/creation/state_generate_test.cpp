@@ -16,6 +16,8 @@
 #include "screens/play/state_game.h"
 #include "screens/screen_id.h"
 
+namespace state_generate_test {
+
 namespace {
 
 using Skills = std::array<uint8_t, 6>;
@@ -290,3 +292,5 @@ TEST_F(CreationScreenTest, aNewGameWithoutTheBaseWorldKeepsThePlayerHereWithTheR
 }
 
 }  // namespace
+
+}  // namespace state_generate_test

@@ -9,6 +9,8 @@
 #include "screens/screen_id.h"
 #include "support/ui_rig.h"
 
+namespace state_death_test {
+
 namespace {
 
 class DeathScreenTest : public UiRigTest {
@@ -67,3 +69,5 @@ TEST_F(DeathScreenTest, theUseKeyPressesTheButton) {
 }
 
 }  // namespace
+
+}  // namespace state_death_test

@@ -14,6 +14,8 @@
 #include "support/text_ctrl_lines.h"
 #include "ui/dialogs/play_dialog_fixture.h"
 
+namespace state_dialog_interior_test {
+
 namespace {
 
 using Inside = SStateDialogInterior;
@@ -164,3 +166,5 @@ TEST_F(InteriorScreenTest, talkOpensTheConversationWithBackAndAMissingBuildingTa
 }
 
 }  // namespace
+
+}  // namespace state_dialog_interior_test

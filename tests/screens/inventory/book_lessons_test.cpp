@@ -7,6 +7,8 @@
 #include "data/effects/effect.h"
 #include "tests/screens/inventory/inventory_fixture.h"
 
+namespace book_lessons_test {
+
 namespace {
 
 constexpr uint32_t kBlock = 1;  // governed by Dexterity
@@ -140,3 +142,5 @@ TEST_F(SpellbookLessonsTest, teachesItsSpellOnceAndCountsAsReadEvenWhenBarred) {
 }
 
 }  // namespace
+
+}  // namespace book_lessons_test

@@ -5,6 +5,8 @@
 #include "screens/inventory/character_fixture.h"
 #include "ui/dialogs/choice_dialog.h"
 
+namespace character_header_test {
+
 namespace {
 
 constexpr uint32_t kLargeTall = 10;
@@ -104,3 +106,5 @@ TEST_F(CharacterHeaderTest, thePortraitChoiceTakesTheFaceChosenAndOkWithoutOneKe
 }
 
 }  // namespace
+
+}  // namespace character_header_test

@@ -9,6 +9,8 @@
 #include "screens/inventory/active_effect_text.h"
 #include "screens/inventory/character_fixture.h"
 
+namespace character_lists_test {
+
 namespace {
 
 using Lists = SCharacterLists;
@@ -293,3 +295,5 @@ TEST_F(CharacterListsTest, aLongDescriptionPagesWithItsButtons) {
 }
 
 }  // namespace
+
+}  // namespace character_lists_test

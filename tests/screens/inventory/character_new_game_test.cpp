@@ -17,6 +17,8 @@
 #include "tools/sampledata/sample_quests.h"
 #include "ui/dialogs/dialog_message.h"
 
+namespace character_new_game_test {
+
 namespace {
 
 class CharacterNewGameTest : public SampleWorldPlayTest, public ::testing::WithParamInterface<uint32_t> {
@@ -193,3 +195,5 @@ TEST_P(CharacterNewGameTest, theJournalFollowsTheQuestsAndTheAfflictionsThroughA
 INSTANTIATE_TEST_SUITE_P(Modes, CharacterNewGameTest, ::testing::Values(7u, 10u));
 
 }  // namespace
+
+}  // namespace character_new_game_test

@@ -4,6 +4,8 @@
 #include "engine/base/format_count.h"
 #include "screens/inventory/character_fixture.h"
 
+namespace character_page_test {
+
 namespace {
 
 using Main = SCharacterPage;
@@ -161,3 +163,5 @@ TEST_P(CharacterLabelsTest, everyLabelFitsItsBox) {
 INSTANTIATE_TEST_SUITE_P(Modes, CharacterLabelsTest, ::testing::Values(6u, 7u, 8u, 9u, 10u, 11u, 14u, 15u, 16u));
 
 }  // namespace
+
+}  // namespace character_page_test

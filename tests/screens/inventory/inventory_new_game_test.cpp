@@ -12,6 +12,8 @@
 #include "screens/new_game_rig.h"
 #include "screens/screen_id.h"
 
+namespace inventory_new_game_test {
+
 namespace {
 
 class InventoryNewGameTest : public NewGameRigTest, public ::testing::WithParamInterface<uint32_t> {
@@ -104,3 +106,5 @@ TEST_P(InventoryNewGameTest, theChestsItemsTakenIntoThePackSurviveASaveAndALoad)
 INSTANTIATE_TEST_SUITE_P(Modes, InventoryNewGameTest, ::testing::Values(10u, 7u));
 
 }  // namespace
+
+}  // namespace inventory_new_game_test

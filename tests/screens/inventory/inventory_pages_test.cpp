@@ -7,6 +7,8 @@
 #include "engine/base/archive.h"
 #include "engine/base/byte_order.h"
 
+namespace inventory_pages_test {
+
 namespace {
 
 std::vector<uint8_t> written(SInventoryPages pages) {
@@ -105,3 +107,5 @@ TEST(InventoryPages, valuesOutsideTheirRangesFallBack) {
 }
 
 }  // namespace
+
+}  // namespace inventory_pages_test

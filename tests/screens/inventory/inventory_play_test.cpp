@@ -16,6 +16,8 @@
 #include "screens/inventory/state_inventory.h"
 #include "screens/play/sample_world_play.h"
 
+namespace inventory_play_test {
+
 namespace {
 
 constexpr const char* kAnvil = "base_misc_anvil";
@@ -181,3 +183,5 @@ TEST_P(InventoryPlayTest, theChestEmptiedAndTheAnvilDroppedStayThatWayThroughASa
 INSTANTIATE_TEST_SUITE_P(Modes, InventoryPlayTest, ::testing::Values(7u, 10u));
 
 }  // namespace
+
+}  // namespace inventory_play_test

@@ -6,6 +6,8 @@
 #include "game/saved_game_fixture.h"
 #include "screens/inventory/state_inventory.h"
 
+namespace inventory_saved_test {
+
 namespace {
 
 class InventorySavedTest : public SavedGameTest {
@@ -75,3 +77,5 @@ TEST_F(InventorySavedTest, aRecordCutShortIsRefusedWithTheRunningGameAsItWas) {
 }
 
 }  // namespace
+
+}  // namespace inventory_saved_test

@@ -6,6 +6,8 @@
 
 #include "engine/base/string.h"
 
+namespace inventory_status_test {
+
 namespace {
 
 std::string status(uint32_t type, uint32_t gold, uint32_t weight, uint32_t capacity) {
@@ -70,3 +72,5 @@ TEST(InventoryStatus, closingWarnsAboveTheCapacityAndAboveHalfAgainAsMuch) {
 }
 
 }  // namespace
+
+}  // namespace inventory_status_test

@@ -5,6 +5,8 @@
 #include "engine/draw/digit_glyphs.h"
 #include "tests/screens/inventory/inventory_fixture.h"
 
+namespace item_actions_test {
+
 namespace {
 
 constexpr uint8_t kUnusableType = 0x10;
@@ -323,3 +325,5 @@ TEST_F(ItemActionsTest, withoutAContainerThereIsNoTakeOrDrop) {
 }
 
 }  // namespace
+
+}  // namespace item_actions_test

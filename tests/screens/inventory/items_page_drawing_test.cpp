@@ -5,6 +5,8 @@
 #include "support/ui_rig.h"
 #include "tests/screens/inventory/inventory_fixture.h"
 
+namespace items_page_drawing_test {
+
 namespace {
 
 class ItemsPageDrawingTest : public InventoryTest, public ::testing::WithParamInterface<uint32_t> {
@@ -52,3 +54,5 @@ TEST_P(ItemsPageDrawingTest, packViewEqualsAFullRepaint) {
 INSTANTIATE_TEST_SUITE_P(Modes, ItemsPageDrawingTest, ::testing::Values(7u, 10u, 6u, 8u, 9u, 11u, 14u, 15u, 16u));
 
 }  // namespace
+
+}  // namespace items_page_drawing_test

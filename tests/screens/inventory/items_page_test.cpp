@@ -4,6 +4,8 @@
 
 #include "tests/screens/inventory/inventory_fixture.h"
 
+namespace items_page_test {
+
 namespace {
 
 class ItemsPageTest : public InventoryTest {
@@ -190,3 +192,5 @@ TEST_F(ItemsPageTest, anItemWithoutATypeIsNeverShown) {
 }
 
 }  // namespace
+
+}  // namespace items_page_test

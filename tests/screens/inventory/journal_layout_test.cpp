@@ -7,6 +7,8 @@
 
 #include "screens/inventory/inventory_fixture.h"
 
+namespace journal_layout_test {
+
 namespace {
 
 class JournalLayoutTest : public InventoryTest, public ::testing::WithParamInterface<uint32_t> {
@@ -49,3 +51,5 @@ TEST_P(JournalLayoutTest, everyListPageFitsTheScreen) {
 INSTANTIATE_TEST_SUITE_P(Modes, JournalLayoutTest, ::testing::Values(6u, 7u, 8u, 9u, 10u, 11u, 14u, 15u, 16u));
 
 }  // namespace
+
+}  // namespace journal_layout_test

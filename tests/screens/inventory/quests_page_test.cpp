@@ -8,6 +8,8 @@
 #include "data/quest_table.h"
 #include "screens/inventory/inventory_fixture.h"
 
+namespace quests_page_test {
+
 namespace {
 
 constexpr uint32_t kLargeTall = 10;
@@ -148,3 +150,5 @@ TEST_F(QuestsPageTest, pagesOfQuestsTurnWithTheButtons) {
 }
 
 }  // namespace
+
+}  // namespace quests_page_test

@@ -11,6 +11,8 @@
 #include "support/record_bytes.h"
 #include "support/text_ctrl_lines.h"
 
+namespace skills_page_test {
+
 namespace {
 
 using Skills = SSkillsPage;
@@ -190,3 +192,5 @@ TEST_F(SkillsPageTest, threeHundredRaisesUndoExactly) {
 }
 
 }  // namespace
+
+}  // namespace skills_page_test

@@ -8,6 +8,8 @@
 #include "engine/draw/digit_glyphs.h"
 #include "screens/inventory/inventory_fixture.h"
 
+namespace spells_page_test {
+
 namespace {
 
 constexpr uint32_t kLargeTall = 10;
@@ -184,3 +186,5 @@ TEST_F(SpellsPageTest, aRowWhoseRecordIsGoneShowsAnEmptyDescription) {
 }
 
 }  // namespace
+
+}  // namespace spells_page_test

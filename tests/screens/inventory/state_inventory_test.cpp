@@ -8,6 +8,8 @@
 #include "screens/menu/state_main.h"
 #include "tests/screens/inventory/inventory_fixture.h"
 
+namespace state_inventory_test {
+
 namespace {
 
 constexpr uint32_t kStrengthAttribute = 1;
@@ -153,3 +155,5 @@ TEST_F(InventoryFrameTest, enteringAgainStartsOnTheItemsPageButKeepsTheViewAndTh
 }
 
 }  // namespace
+
+}  // namespace state_inventory_test

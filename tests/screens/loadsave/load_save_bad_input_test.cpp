@@ -10,6 +10,8 @@
 #include "game/saved_game_layout.h"
 #include "screens/loadsave/load_save_fixture.h"
 
+namespace load_save_bad_input_test {
+
 namespace {
 
 using Screen = SStateLoadSave;
@@ -87,3 +89,5 @@ TEST_F(LoadSaveBadInputTest, damagedSavesAreListedEmptyOrRefusedAtLoadAndTheGood
 }
 
 }  // namespace
+
+}  // namespace load_save_bad_input_test

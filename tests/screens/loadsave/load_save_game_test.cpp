@@ -10,6 +10,8 @@
 #include "screens/loadsave/load_save_fixture.h"
 #include "screens/menu/state_main.h"
 
+namespace load_save_game_test {
+
 namespace {
 
 using Screen = SStateLoadSave;
@@ -121,3 +123,5 @@ TEST_F(LoadSaveGameTest, atZeroHitPointsTheDeathScreenLeadsToAMenuWithoutContinu
 }
 
 }  // namespace
+
+}  // namespace load_save_game_test

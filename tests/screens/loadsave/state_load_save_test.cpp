@@ -7,6 +7,8 @@
 
 #include "screens/loadsave/load_save_fixture.h"
 
+namespace state_load_save_test {
+
 namespace {
 
 using Screen = SStateLoadSave;
@@ -171,3 +173,5 @@ TEST_F(LoadSaveTest, theListWithASelectedRowEqualsAFullRepaintOnEveryScreenClass
 }
 
 }  // namespace
+
+}  // namespace state_load_save_test

@@ -13,6 +13,8 @@
 #include "platform/messages.h"
 #include "support/program_test.h"
 
+namespace damaged_package_test {
+
 namespace {
 
 enum class Damage { kCutShort, kOneRecord, kMissing };
@@ -137,3 +139,5 @@ TEST_F(ProgramTest, aMissingSoundPackageStillStartsANewGame) {
 }
 
 }  // namespace
+
+}  // namespace damaged_package_test

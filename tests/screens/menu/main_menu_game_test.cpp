@@ -20,6 +20,8 @@
 #include "tools/sampledata/sample_music.h"
 #include "tools/sampledata/world_packages.h"
 
+namespace main_menu_game_test {
+
 namespace {
 
 int g_exitStatus = -1;
@@ -252,3 +254,5 @@ TEST_F(MainMenuGameTest, aDamagedAutoSaveRaisesNoQuestion) {
 }
 
 }  // namespace
+
+}  // namespace main_menu_game_test

@@ -11,6 +11,8 @@
 #include "platform/messages.h"
 #include "support/program_test.h"
 
+namespace main_menu_program_test {
+
 namespace {
 
 class MainMenuProgramTest : public ProgramTest {
@@ -126,3 +128,5 @@ TEST_F(MainMenuProgramTest, aDeadCharactersGameIsNotAutoSaved) {
 }
 
 }  // namespace
+
+}  // namespace main_menu_program_test

@@ -14,6 +14,8 @@
 #include "screens/play/village_play.h"
 #include "support/program_test.h"
 
+namespace missing_start_position_test {
+
 namespace {
 
 constexpr const char* kWorldFile = "Brimvale.pdb";
@@ -116,3 +118,5 @@ INSTANTIATE_TEST_SUITE_P(AfterAGame, MissingStartPositionTest, ::testing::Values
                          });
 
 }  // namespace
+
+}  // namespace missing_start_position_test

@@ -10,6 +10,8 @@
 #include "support/ui_rig.h"
 #include "tools/sampledata/sample_music.h"
 
+namespace state_main_test {
+
 namespace {
 
 class MainMenuTest : public UiRigTest {
@@ -179,3 +181,5 @@ TEST_F(MainMenuTest, continueResumesThePlayScreen) {
 }
 
 }  // namespace
+
+}  // namespace state_main_test

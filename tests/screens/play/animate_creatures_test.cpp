@@ -5,6 +5,8 @@
 #include "screens/play/play_world_fixture.h"
 #include "support/play_driver.h"
 
+namespace animate_creatures_test {
+
 namespace {
 
 constexpr uint8_t kAttackMissile = 2;
@@ -125,3 +127,5 @@ TEST_F(CreatureClocksTest, posesCountDownEveryFrameAndFramesMoveOnEverySecond) {
 }
 
 }  // namespace
+
+}  // namespace animate_creatures_test

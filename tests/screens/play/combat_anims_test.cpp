@@ -14,6 +14,8 @@
 #include "data/spells/spell_type.h"
 #include "screens/play/combat_fixture.h"
 
+namespace combat_anims_test {
+
 namespace {
 
 constexpr int kNorth = 0, kEast = 1, kSouth = 2;
@@ -245,3 +247,5 @@ TEST_F(CombatAnimTest, spellsTakeEffectWhereTheyLand) {
 }
 
 }  // namespace
+
+}  // namespace combat_anims_test

@@ -13,6 +13,8 @@
 #include "data/spells/spell_type.h"
 #include "screens/play/combat_fixture.h"
 
+namespace combat_spells_test {
+
 namespace {
 
 constexpr int kNorth = 0, kEast = 1, kSouth = 2, kWest = 3;
@@ -212,3 +214,5 @@ TEST_F(CombatSpellTest, theWarningOptionGuardsPeacefulPeopleFromSpells) {
 }
 
 }  // namespace
+
+}  // namespace combat_spells_test

@@ -9,6 +9,8 @@
 #include "data/rules/skill_table.h"
 #include "engine/base/string.h"
 
+namespace creature_info_test {
+
 namespace {
 
 class CreatureInfoTest : public ::testing::Test {
@@ -69,3 +71,5 @@ TEST_F(CreatureInfoTest, aPersonShowsOnlyItsNameAndAbove20ItsPerception) {
 }
 
 }  // namespace
+
+}  // namespace creature_info_test

@@ -11,6 +11,8 @@
 #include "screens/play/sample_world_play.h"
 #include "screens/screen_id.h"
 
+namespace dungeon_fight_test {
+
 namespace {
 
 constexpr uint32_t kEast = 270;
@@ -98,3 +100,5 @@ TEST_F(DungeonFightTest, aBruteTooStrongEndsTheGameOnTheDeathScreen) {
 }
 
 }  // namespace
+
+}  // namespace dungeon_fight_test

@@ -30,6 +30,8 @@
 #include "tools/sampledata/sample_spells.h"
 #include "ui/dialogs/dialog_message.h"
 
+namespace dungeon_route_test {
+
 namespace {
 
 enum class SDo {
@@ -444,3 +446,5 @@ TEST_F(DungeonRouteTest, theRuinInTheWoodsLeadsDownToTheHallAndBack) {
 }
 
 }  // namespace
+
+}  // namespace dungeon_route_test

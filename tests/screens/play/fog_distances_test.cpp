@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace fog_distances_test {
+
 namespace {
 
 // Fog starts at (2 by day, 1 by night) x visibility / 100 cells; the view reaches
@@ -50,3 +52,5 @@ TEST(FogDistancesTest, theMapsViewByteGivesFogAndReachBelowGround) {
 }
 
 }  // namespace
+
+}  // namespace fog_distances_test

@@ -6,6 +6,8 @@
 
 #include "render/view_descriptor.h"
 
+namespace hands_jolt_test {
+
 namespace {
 
 SFpsBlock hands(uint16_t weaponX, uint16_t weaponY, uint16_t offX, uint16_t offY) {
@@ -87,3 +89,5 @@ TEST(HandsJoltTest, percentagesStayWithinThePictures) {
 }
 
 }  // namespace
+
+}  // namespace hands_jolt_test

@@ -6,6 +6,8 @@
 #include "data/persons/npc_type.h"
 #include "screens/play/play_world_fixture.h"
 
+namespace look_target_test {
+
 namespace {
 
 constexpr uint32_t kEast = 270;
@@ -196,3 +198,5 @@ TEST_F(LookTargetTest, theLookEndsAtTheGridsEdgeAndFindsNothingWhereNoMapIs) {
 }
 
 }  // namespace
+
+}  // namespace look_target_test

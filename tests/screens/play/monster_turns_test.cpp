@@ -9,6 +9,8 @@
 #include "screens/play/combat_fixture.h"
 #include "screens/play/monster_steps.h"
 
+namespace monster_turns_test {
+
 namespace {
 
 using Action = SActingMonster::Action;
@@ -300,3 +302,5 @@ TEST_F(SectionMoveTest, aCreatureBoundToAnObjectStaysInItsSection) {
 }
 
 }  // namespace
+
+}  // namespace monster_turns_test

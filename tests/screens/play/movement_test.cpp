@@ -20,6 +20,8 @@
 #include "support/text_ctrl_lines.h"
 #include "tools/sampledata/game_script_commands.h"
 
+namespace movement_test {
+
 namespace {
 
 constexpr uint32_t kHandheld = 7;  // 240x320, 40 ms frames
@@ -355,3 +357,5 @@ TEST_F(MovementTest, refusedStepsStartNothingOrBumpSilently) {
 }
 
 }  // namespace
+
+}  // namespace movement_test

@@ -15,6 +15,8 @@
 #include "support/text_ctrl_lines.h"
 #include "ui/dialogs/dialog_message.h"
 
+namespace persons_test {
+
 namespace {
 
 constexpr uint32_t kNorth = 0;
@@ -278,3 +280,5 @@ TEST(TravelWordsTest, directionLettersGiveTheQuarter) {
 }
 
 }  // namespace
+
+}  // namespace persons_test

@@ -4,6 +4,8 @@
 
 #include <array>
 
+namespace play_clocks_test {
+
 namespace {
 
 using Counts = std::array<uint32_t, SPlayClocks::kCount>;
@@ -61,3 +63,5 @@ TEST(PlayClocksTest, aForcedCreatureFrameFiresAtOnce) {
 }
 
 }  // namespace
+
+}  // namespace play_clocks_test

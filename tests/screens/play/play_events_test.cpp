@@ -33,6 +33,8 @@
 #include "ui/dialogs/dialog_message.h"
 #include "ui/widgets/dialog_list_ctrl.h"
 
+namespace play_events_test {
+
 namespace {
 
 constexpr uint32_t kCancelKey = 3007;
@@ -613,3 +615,5 @@ TEST_F(PlayEventsTest, aWorldResetFreesAChoiceMenuNeverShown) {
     play().ResetWorld();
     EXPECT_TRUE(play().Events().empty());
 }
+
+}  // namespace play_events_test

@@ -11,6 +11,8 @@
 #include "screens/play/state_game.h"
 #include "support/play_driver.h"
 
+namespace play_frame_test {
+
 namespace {
 
 constexpr uint32_t kHandheld = 7;  // 240x320, 40 ms frames
@@ -357,3 +359,5 @@ TEST_F(PlayFrameTest, aLayoutWithRowsMissingGivesAScreenWithoutThoseControls) {
 }
 
 }  // namespace
+
+}  // namespace play_frame_test

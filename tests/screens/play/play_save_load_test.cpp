@@ -15,6 +15,8 @@
 #include "screens/play/sample_world_play.h"
 #include "screens/play/world_record.h"
 
+namespace play_save_load_test {
+
 namespace {
 
 class PlaySaveLoadTest : public SampleWorldPlayTest {
@@ -175,3 +177,5 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+}  // namespace play_save_load_test

@@ -12,6 +12,8 @@
 #include "tools/sampledata/audio_packages.h"
 #include "tools/sampledata/world_packages.h"
 
+namespace play_saved_test {
+
 namespace {
 
 class PlaySavedTest : public PlayDriverTest {
@@ -172,3 +174,5 @@ TEST_F(PlaySavedTest, aNewGameResetsThePlayScreenAndEnteringItTravelsToTheStartP
 }
 
 }  // namespace
+
+}  // namespace play_saved_test

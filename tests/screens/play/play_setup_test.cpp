@@ -9,6 +9,8 @@
 #include "support/step_counter.h"
 #include "support/world_package.h"
 
+namespace play_setup_test {
+
 namespace {
 
 // A world whose door type shows three pictures.
@@ -92,3 +94,5 @@ TEST_F(PlaySetupTest, aSmallerViewOnALargeScreenIsFramed) {
 }
 
 }  // namespace
+
+}  // namespace play_setup_test

@@ -4,6 +4,8 @@
 #include "render/render.h"
 #include "screens/play/play_world_fixture.h"
 
+namespace play_sky_test {
+
 namespace {
 
 constexpr uint32_t kNoon = 12 * 60;
@@ -120,3 +122,5 @@ TEST_F(PlaySkyTest, withoutAMapTheViewStaysAsItWas) {
 }
 
 }  // namespace
+
+}  // namespace play_sky_test

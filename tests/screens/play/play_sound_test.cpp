@@ -9,6 +9,8 @@
 #include "screens/play/sample_world_play.h"
 #include "tools/sampledata/sample_ambient_places.h"
 
+namespace play_sound_test {
+
 namespace {
 
 constexpr int64_t kWallClock = 1'700'000'000;
@@ -224,3 +226,5 @@ TEST_F(PlaySoundTest, aHostileCreatureBesideThePlayerBringsFightMusicForFourMons
 }
 
 }  // namespace
+
+}  // namespace play_sound_test

@@ -4,6 +4,8 @@
 
 #include <set>
 
+namespace play_tables_test {
+
 namespace {
 
 using namespace play_tables;
@@ -78,3 +80,5 @@ TEST(PlayTablesTest, stepSidesFollowTheirOwnConventions) {
 }
 
 }  // namespace
+
+}  // namespace play_tables_test

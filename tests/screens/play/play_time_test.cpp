@@ -10,6 +10,8 @@
 #include "platform/headless/headless.h"
 #include "screens/play/sample_world_play.h"
 
+namespace play_time_test {
+
 namespace {
 
 constexpr uint32_t kHour = 60;
@@ -212,3 +214,5 @@ TEST_F(PlayTimeTest, theFlashShowsTheThunderSkyUntilTheNextSecondAndAFarThunderS
 }
 
 }  // namespace
+
+}  // namespace play_time_test

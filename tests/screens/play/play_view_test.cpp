@@ -14,6 +14,8 @@
 #include "screens/play/sample_world_play.h"
 #include "support/view_probe.h"
 
+namespace play_view_test {
+
 namespace {
 
 constexpr int32_t kFloor = SRender::kLevels[2];
@@ -173,3 +175,5 @@ TEST_F(PlayViewTest, itemsOnTheFloorAreDrawnWithoutTheirGround) {
 }
 
 }  // namespace
+
+}  // namespace play_view_test

@@ -20,6 +20,8 @@
 #include "support/item_records.h"
 #include "support/text_ctrl_lines.h"
 
+namespace player_actions_test {
+
 namespace {
 
 constexpr uint32_t kNorth = 0;
@@ -327,3 +329,5 @@ TEST_F(PlayerActionsTest, noPrisonNearbyLeavesThePlayerFree) {
 }
 
 }  // namespace
+
+}  // namespace player_actions_test

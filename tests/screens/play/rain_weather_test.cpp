@@ -4,6 +4,8 @@
 
 #include "engine/base/random.h"
 
+namespace rain_weather_test {
+
 namespace {
 
 TEST(RainWeatherTest, aRollStartsRainOnlyAboveSeventyAndAimsWithinRange) {
@@ -90,3 +92,5 @@ TEST(RainWeatherTest, whateverALoadedOrScriptedRainHoldsTheIntensityStaysWithinR
 }
 
 }  // namespace
+
+}  // namespace rain_weather_test

@@ -3,6 +3,8 @@
 
 #include "screens/play/play_world_fixture.h"
 
+namespace refresh_type_pictures_test {
+
 namespace {
 
 class RefreshTypePicturesTest : public PlayWorldTest {
@@ -58,3 +60,5 @@ TEST_F(RefreshTypePicturesTest, theTypesTheGridAndItsMapsShowAreLoadedAndNoOther
 }
 
 }  // namespace
+
+}  // namespace refresh_type_pictures_test

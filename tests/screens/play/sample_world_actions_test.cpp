@@ -15,6 +15,8 @@
 #include "screens/play/village_play.h"
 #include "ui/dialogs/dialog_message.h"
 
+namespace sample_world_actions_test {
+
 namespace {
 
 TEST_F(SampleWorldPlayTest, aTapOnThePileUnderfootOpensItInTheInventoryAndPlayResumesAfter) {
@@ -129,3 +131,5 @@ TEST_F(VillageTest, theGuardPostTakesThePlayerToJailAndTheSentenceEndsInTheStree
 }
 
 }  // namespace
+
+}  // namespace sample_world_actions_test

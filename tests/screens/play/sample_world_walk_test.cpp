@@ -14,6 +14,8 @@
 #include "ui/dialogs/dialog_list.h"
 #include "ui/widgets/dialog_list_ctrl.h"
 
+namespace sample_world_walk_test {
+
 namespace {
 
 constexpr uint32_t kNorth = 0;
@@ -142,3 +144,5 @@ TEST_F(SampleWorldWalkTest, theSignpostAnswersTheChoiceMade) {
 }
 
 }  // namespace
+
+}  // namespace sample_world_walk_test

@@ -5,6 +5,8 @@
 #include "engine/base/string.h"
 #include "support/map_fixture.h"
 
+namespace state_game_test {
+
 namespace {
 
 // Hours 0 and 12 show as 12; am until noon.
@@ -255,3 +257,5 @@ TEST_F(PlayScreenGridTest, aScriptsChangedCellsAreBuiltAndBothListsEmptied) {
 }
 
 }  // namespace
+
+}  // namespace state_game_test

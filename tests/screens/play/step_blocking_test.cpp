@@ -7,6 +7,8 @@
 #include "data/map_objects/map_object_type_table.h"
 #include "screens/play/play_world_fixture.h"
 
+namespace step_blocking_test {
+
 namespace {
 
 constexpr int kEast = 1;
@@ -93,3 +95,5 @@ TEST_F(StepBlockingTest, aWideStreamHoldsThePlayerBack) {
 }
 
 }  // namespace
+
+}  // namespace step_blocking_test

@@ -8,6 +8,8 @@
 #include "support/map_fixture.h"
 #include "support/play_driver.h"
 
+namespace target_panel_drawing_test {
+
 namespace {
 
 using TargetPanelDrawingTest = PlayDriverTest;
@@ -86,3 +88,5 @@ TEST_F(TargetPanelDrawingTest, theCreatureAheadIsNamedInTheLeftPanel) {
 }
 
 }  // namespace
+
+}  // namespace target_panel_drawing_test

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace target_panels_test {
+
 namespace {
 
 // A 240 x 240 view at (10, 20) with a 15-pixel font and a 16-pixel icon.
@@ -24,3 +26,5 @@ TEST(TargetPanelsTest, thePanelsRestOnTheViewsBottomCorners) {
 }
 
 }  // namespace
+
+}  // namespace target_panels_test

@@ -5,6 +5,8 @@
 #include "data/package/module.h"
 #include "support/module_fixture.h"
 
+namespace town_portal_test {
+
 namespace {
 
 // A 5 x 5 block of surface sections, base_s0101 to base_s0505, with the player recorded in one.
@@ -70,3 +72,5 @@ TEST_F(TownPortalTest, theRingsAroundThePlayersSectionAreSearchedInTheirOrder) {
 }
 
 }  // namespace
+
+}  // namespace town_portal_test

@@ -4,6 +4,8 @@
 
 #include "render/view_descriptor.h"
 
+namespace travel_fade_test {
+
 namespace {
 
 int red(uint16_t c) { return (c >> 11) & 0x1F; }
@@ -87,3 +89,5 @@ TEST(TravelFadeTest, aTeleportFadesTheFogToWhiteAndTheOthersShowBlack) {
 }
 
 }  // namespace
+
+}  // namespace travel_fade_test

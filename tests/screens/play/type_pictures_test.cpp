@@ -10,6 +10,8 @@
 #include "support/monster_records.h"
 #include "support/picture_record.h"
 
+namespace type_pictures_test {
+
 namespace {
 
 // Pictures a to g, each of its own size, so that the cache's byte count tells which are loaded.
@@ -104,3 +106,5 @@ TEST_F(TypePicturesTest, aMissingPictureIsReportedAndTheOthersLoad) {
 }
 
 }  // namespace
+
+}  // namespace type_pictures_test

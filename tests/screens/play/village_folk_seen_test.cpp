@@ -12,6 +12,8 @@
 #include "support/person_probe.h"
 #include "tools/sampledata/sample_village.h"
 
+namespace village_folk_seen_test {
+
 namespace {
 
 constexpr uint32_t kEast = 270;
@@ -108,3 +110,5 @@ TEST_F(VillageFolkSeenTest, aTownsmanAheadIsDrawnAndAnswersReturnFromTheFrontAnd
 }
 
 }  // namespace
+
+}  // namespace village_folk_seen_test

@@ -9,6 +9,8 @@
 #include "tools/sampledata/sample_abilities.h"
 #include "tools/sampledata/sample_village_quest.h"
 
+namespace village_quest_test {
+
 namespace {
 
 // One step of the route: what the player does, and a phrase the conversation then shows ("" for
@@ -112,3 +114,5 @@ TEST_F(VillageQuestTest, withoutTheLocketIlseOnlyReminds) {
 }
 
 }  // namespace
+
+}  // namespace village_quest_test

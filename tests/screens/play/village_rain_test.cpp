@@ -9,6 +9,8 @@
 #include "screens/play/rain_weather.h"
 #include "screens/play/village_play.h"
 
+namespace village_rain_test {
+
 namespace {
 
 constexpr uint32_t kNorth = 0;
@@ -63,3 +65,5 @@ TEST_F(VillageTest, restingInTownMeetsRainWithinThreeDays) {
 }
 
 }  // namespace
+
+}  // namespace village_rain_test

@@ -12,6 +12,8 @@
 #include "screens/shop/state_shop.h"
 #include "tools/sampledata/sample_spell_vendor.h"
 
+namespace village_trades_test {
+
 namespace {
 
 constexpr uint32_t kEast = 270;
@@ -107,3 +109,5 @@ TEST_F(VillageTest, aTownsmanAnswersTheNewsQuestionAndPointsTheWayFromAList) {
 }
 
 }  // namespace
+
+}  // namespace village_trades_test

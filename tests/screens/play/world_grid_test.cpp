@@ -18,6 +18,8 @@
 #include "support/text_ctrl_lines.h"
 #include "support/world_package.h"
 
+namespace world_grid_test {
+
 namespace {
 
 // The room of the driver: walls round the 5 x 5 floor of cells (1..5, 1..5), the player on (3, 3)
@@ -337,3 +339,5 @@ TEST_F(WorldGridTest, theStartRoomDrawsAsItDidWhenLookedAt) {
 }
 
 }  // namespace
+
+}  // namespace world_grid_test

@@ -7,6 +7,8 @@
 #include "game/save_names.h"
 #include "screens/play/sample_world_play.h"
 
+namespace world_record_test {
+
 namespace {
 
 std::vector<uint8_t> write(const SWorldRecord& record, int version) {
@@ -206,3 +208,5 @@ TEST_F(WorldRecordTest, aRecordCutShortAnywhereIsRefused) {
 }
 
 }  // namespace
+
+}  // namespace world_record_test

@@ -15,6 +15,8 @@
 #include "screens/screen_id.h"
 #include "support/world_package.h"
 
+namespace new_game_road_test {
+
 namespace {
 
 class NewGameRoadTest : public NewGameRigTest {
@@ -100,3 +102,5 @@ TEST_F(NewGameRoadTest, aWorldWithoutAnIntroOrWithAnEmptyOneGoesStraightToCreati
 }
 
 }  // namespace
+
+}  // namespace new_game_road_test

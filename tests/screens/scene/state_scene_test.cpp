@@ -15,6 +15,8 @@
 #include "screens/screen_id.h"
 #include "ui/colour_word.h"
 
+namespace state_scene_test {
+
 namespace {
 
 class SceneScreenTest : public NewGameRigTest {
@@ -218,3 +220,5 @@ TEST_F(SceneScreenTest, onTheWideSmallScreenTheTextStandsBesideThePictureOrTakes
 }
 
 }  // namespace
+
+}  // namespace state_scene_test

@@ -6,6 +6,8 @@
 
 #include "engine/files/settings.h"
 
+namespace key_choices_test {
+
 namespace {
 
 // Default keys must never show a row as "none": every default binding is among its row's choices,
@@ -42,3 +44,5 @@ TEST(KeyChoicesTest, aCodeNotOfferedAndARowPastTheLastFindNone) {
 }
 
 }  // namespace
+
+}  // namespace key_choices_test

@@ -16,6 +16,8 @@
 #include "support/ui_rig.h"
 #include "ui/colour_word.h"
 
+namespace state_settings_test {
+
 namespace {
 
 constexpr uint32_t kLitCell = 0xC8C8C8;
@@ -352,3 +354,5 @@ TEST_F(SettingsScreenTest, aDamagedRegistryFileShowsSaneSettingsAndIsRepairedOnT
 }
 
 }  // namespace
+
+}  // namespace state_settings_test

@@ -8,6 +8,8 @@
 #include "screens/shop/shop_fixture.h"
 #include "screens/shop/shop_rules.h"
 
+namespace state_shop_test {
+
 namespace {
 
 constexpr uint32_t kMercantile = 15;
@@ -278,3 +280,5 @@ TEST_F(ShopScreenTest, theModeSwitchTitleGoesBackToTheItemAfterHalfASecond) {
 }
 
 }  // namespace
+
+}  // namespace state_shop_test

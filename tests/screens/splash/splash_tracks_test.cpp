@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace splash_tracks_test {
+
 namespace {
 
 constexpr int kCounts[kSplashTrackCount] = {48, 21, 37, 54, 7, 28, 7, 54, 26, 11, 53, 12, 46, 47};
@@ -45,3 +47,5 @@ TEST(SplashTracksTest, theSmallGridTakesTwoThirdsLessOne) {
 }
 
 }  // namespace
+
+}  // namespace splash_tracks_test

@@ -8,6 +8,8 @@
 #include "support/ui_rig.h"
 #include "tools/sampledata/splash_art.h"
 
+namespace state_splash_test {
+
 namespace {
 
 class SplashTest : public UiRigTest {
@@ -176,3 +178,5 @@ TEST_F(SplashWithoutAPictureTest, theSmallPicturesAloneServeASmallScreen) {
 }
 
 }  // namespace
+
+}  // namespace state_splash_test

@@ -10,6 +10,8 @@
 #include "ui/dialogs/dialog_select_skill.h"
 #include "ui/dialogs/play_dialog_fixture.h"
 
+namespace creation_choice_test {
+
 namespace {
 
 constexpr uint32_t kProtectionMagic = 9;
@@ -167,3 +169,5 @@ TEST_F(CreationChoiceTest, theClassAndRaceChoicesLookRight) {
 }
 
 }  // namespace
+
+}  // namespace creation_choice_test

@@ -7,6 +7,8 @@
 #include "support/item_records.h"
 #include "ui/dialogs/tool_dialog_fixture.h"
 
+namespace dialog_alchemy_test {
+
 namespace {
 
 constexpr uint32_t kAlchemy = 16;
@@ -233,3 +235,5 @@ TEST_F(AlchemyTest, alchemyWithTwoIngredientsAndAPotionListLooksRight) {
 }
 
 }  // namespace
+
+}  // namespace dialog_alchemy_test

@@ -9,6 +9,8 @@
 #include "engine/draw/digit_glyphs.h"
 #include "ui/dialogs/play_dialog_fixture.h"
 
+namespace dialog_card_bet_test {
+
 namespace {
 
 class CardBetTest : public PlayDialogTest {
@@ -131,3 +133,5 @@ TEST_F(CardBetTest, acceptAndCancelGoToTheOwnerWithTheHeavyClick) {
 }
 
 }  // namespace
+
+}  // namespace dialog_card_bet_test

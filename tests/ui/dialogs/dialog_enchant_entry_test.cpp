@@ -7,6 +7,8 @@
 #include "ui/dialogs/dialog_enchant_entry_other.h"
 #include "ui/dialogs/dialog_enchant_entry_wand_scroll.h"
 
+namespace dialog_enchant_entry_test {
+
 namespace {
 
 using Other = SDialogEnchantEntryOther;
@@ -315,3 +317,5 @@ TEST_F(EntryEditorTest, eachTypeOffersItsTargets) {
 }
 
 }  // namespace
+
+}  // namespace dialog_enchant_entry_test

@@ -4,6 +4,8 @@
 
 #include "tests/ui/dialogs/enchant_fixture.h"
 
+namespace dialog_enchant_item_test {
+
 namespace {
 
 class EnchantItemTest : public EnchantTest {
@@ -207,3 +209,5 @@ TEST_F(EnchantItemTest, aNestedDialogClosingRefillsTheListOrEndsTheChooser) {
 }
 
 }  // namespace
+
+}  // namespace dialog_enchant_item_test

@@ -7,6 +7,8 @@
 
 #include "tests/ui/dialogs/enchant_fixture.h"
 
+namespace dialog_enchant_recharge_wand_test {
+
 namespace {
 
 class RechargeWandTest : public EnchantTest {
@@ -131,3 +133,5 @@ TEST_F(RechargeWandTest, anEmptyOwnListLeavesTheTypesChargesInForce) {
 }
 
 }  // namespace
+
+}  // namespace dialog_enchant_recharge_wand_test

@@ -4,6 +4,8 @@
 
 #include "tests/ui/dialogs/enchant_fixture.h"
 
+namespace dialog_enchant_test {
+
 namespace {
 
 constexpr uint8_t kFortifySkill = 1;
@@ -256,3 +258,5 @@ TEST_F(EnchantDialogTest, cancellingAtEveryStepFreesWhatWasBuilt) {
 }
 
 }  // namespace
+
+}  // namespace dialog_enchant_test

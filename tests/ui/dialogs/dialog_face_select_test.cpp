@@ -6,6 +6,8 @@
 
 #include "ui/dialogs/play_dialog_fixture.h"
 
+namespace dialog_face_select_test {
+
 namespace {
 
 class FaceSelectTest : public PlayDialogTest {
@@ -87,3 +89,5 @@ TEST_F(FaceSelectTest, looksRight) {
 }
 
 }  // namespace
+
+}  // namespace dialog_face_select_test

@@ -9,6 +9,8 @@
 #include "tools/sampledata/wave_writer.h"
 #include "ui/widgets/map_scene.h"
 
+namespace dialog_game_map_test {
+
 namespace {
 
 using namespace map_scene;
@@ -206,3 +208,5 @@ TEST_F(MapDialogOnScreen, picturesOfTheMapInTheSampleInterface) {
 }
 
 }  // namespace
+
+}  // namespace dialog_game_map_test

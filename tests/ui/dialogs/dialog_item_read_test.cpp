@@ -4,6 +4,8 @@
 
 #include "ui/dialogs/tool_dialog_fixture.h"
 
+namespace dialog_item_read_test {
+
 namespace {
 
 // Enough words for several pages on any screen.
@@ -142,3 +144,5 @@ TEST_F(ItemReadTest, aBookPageAndALetterLookRight) {
 }
 
 }  // namespace
+
+}  // namespace dialog_item_read_test

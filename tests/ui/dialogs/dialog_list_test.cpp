@@ -8,6 +8,8 @@
 #include "ui/widgets/dialog_list_ctrl.h"
 #include "ui/widgets/widget_fixture.h"
 
+namespace dialog_list_test {
+
 namespace {
 
 constexpr const char* kTitle = "What do you want?";
@@ -170,3 +172,5 @@ TEST_F(ListDialogOnScreen, aChoiceOfNineRowsStandsWhollyOnTheScreenAndPages) {
 }
 
 }  // namespace
+
+}  // namespace dialog_list_test

@@ -10,6 +10,8 @@
 #include "tools/sampledata/audio_packages.h"
 #include "ui/colour_word.h"
 
+namespace dialog_loading_test {
+
 namespace {
 
 class LoadingDialogTest : public UiRigTest {
@@ -120,3 +122,5 @@ TEST_F(LoadingDialogTest, halfWayThroughItLooksRight) {
 }
 
 }  // namespace
+
+}  // namespace dialog_loading_test

@@ -9,6 +9,8 @@
 #include "support/text_ctrl_lines.h"
 #include "ui/dialogs/tool_dialog_fixture.h"
 
+namespace dialog_lockpick_test {
+
 namespace {
 
 constexpr uint32_t kLockpicking = 18;
@@ -228,3 +230,5 @@ TEST_F(LockpickTest, lockPickingWithAPickLooksRight) {
 }
 
 }  // namespace
+
+}  // namespace dialog_lockpick_test

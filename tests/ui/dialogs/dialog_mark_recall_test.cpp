@@ -7,6 +7,8 @@
 #include "support/world_package.h"
 #include "ui/dialogs/play_dialog_fixture.h"
 
+namespace dialog_mark_recall_test {
+
 namespace {
 
 constexpr uint32_t kIntelligence = 4;
@@ -157,3 +159,5 @@ TEST_F(MarkRecallTest, usedAndFreeSlotsLookRight) {
 }
 
 }  // namespace
+
+}  // namespace dialog_mark_recall_test

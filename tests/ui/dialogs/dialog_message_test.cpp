@@ -12,6 +12,8 @@
 #include "ui/recording_ui.h"
 #include "ui/widgets/dialog_text_ctrl.h"
 
+namespace dialog_message_test {
+
 namespace {
 
 using Box = SDialogMessage;
@@ -330,3 +332,5 @@ TEST_F(MessageBoxTest, aChildBoxForwardsItsAnswerToItsParent) {
 }
 
 }  // namespace
+
+}  // namespace dialog_message_test

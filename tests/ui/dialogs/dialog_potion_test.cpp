@@ -5,6 +5,8 @@
 #include "data/items/item_classes.h"
 #include "ui/dialogs/play_dialog_fixture.h"
 
+namespace dialog_potion_test {
+
 namespace {
 
 class PotionDialogTest : public PlayDialogTest {
@@ -115,3 +117,5 @@ TEST_F(PotionDialogTest, thePotionListLooksRight) {
 }
 
 }  // namespace
+
+}  // namespace dialog_potion_test

@@ -5,6 +5,8 @@
 #include "engine/draw/digit_glyphs.h"
 #include "ui/dialogs/tool_dialog_fixture.h"
 
+namespace dialog_repair_shop_test {
+
 namespace {
 
 constexpr uint32_t kMercantile = 15;
@@ -155,3 +157,5 @@ TEST_F(RepairShopTest, theSmithsListLooksRight) {
 }
 
 }  // namespace
+
+}  // namespace dialog_repair_shop_test

@@ -6,6 +6,8 @@
 
 #include "ui/dialogs/tool_dialog_fixture.h"
 
+namespace dialog_repair_test {
+
 namespace {
 
 constexpr uint32_t kRepair = 14;
@@ -188,3 +190,5 @@ TEST_F(SelfRepairTest, selfRepairWithAHammerLooksRight) {
 }
 
 }  // namespace
+
+}  // namespace dialog_repair_test

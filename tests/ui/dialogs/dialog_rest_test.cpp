@@ -5,6 +5,8 @@
 #include "data/player/active_effect.h"
 #include "ui/dialogs/play_dialog_fixture.h"
 
+namespace dialog_rest_test {
+
 namespace {
 
 constexpr uint32_t kEndurance = 3;
@@ -151,3 +153,5 @@ TEST_F(RestTest, theRestLooksRightCountingAndFinished) {
 }
 
 }  // namespace
+
+}  // namespace dialog_rest_test

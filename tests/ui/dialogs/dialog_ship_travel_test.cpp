@@ -4,6 +4,8 @@
 
 #include "ui/dialogs/play_dialog_fixture.h"
 
+namespace dialog_ship_travel_test {
+
 namespace {
 
 class ShipTravelTest : public PlayDialogTest {
@@ -75,3 +77,5 @@ TEST_F(ShipTravelTest, theVoyageLooksRight) {
 }
 
 }  // namespace
+
+}  // namespace dialog_ship_travel_test

@@ -5,6 +5,8 @@
 #include "data/items/item_classes.h"
 #include "ui/dialogs/play_dialog_fixture.h"
 
+namespace dialog_spellbook_test {
+
 namespace {
 
 constexpr uint8_t kUndead = 1;
@@ -229,3 +231,5 @@ TEST_F(SpellbookTest, theBookOnASpellTabAndOnTheItemsTabLooksRight) {
 }
 
 }  // namespace
+
+}  // namespace dialog_spellbook_test

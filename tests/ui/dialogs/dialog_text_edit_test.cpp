@@ -8,6 +8,8 @@
 #include "tools/sampledata/interface_layout.h"
 #include "ui/dialogs/play_dialog_fixture.h"
 
+namespace dialog_text_edit_test {
+
 namespace {
 
 constexpr char kLetters[] = "qwertyuiopasdfghjklzxcvbnm";
@@ -172,3 +174,5 @@ TEST_F(TextEditTest, theKeyboardLooksRight) {
 }
 
 }  // namespace
+
+}  // namespace dialog_text_edit_test

@@ -9,6 +9,8 @@
 #include "engine/draw/digit_glyphs.h"
 #include "ui/dialogs/play_dialog_fixture.h"
 
+namespace dialog_training_test {
+
 namespace {
 
 constexpr uint8_t kHealMagic = 8;
@@ -159,3 +161,5 @@ TEST_F(TrainingTest, aTrainerLooksRight) {
 }
 
 }  // namespace
+
+}  // namespace dialog_training_test

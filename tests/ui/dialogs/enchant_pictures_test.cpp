@@ -6,6 +6,8 @@
 #include "tests/ui/dialogs/enchant_fixture.h"
 #include "ui/dialogs/dialog_enchant_item.h"
 
+namespace enchant_pictures_test {
+
 namespace {
 
 class EnchantPictures : public EnchantTest {
@@ -81,3 +83,5 @@ TEST_F(EnchantPictures, picturesOfEnchantingInTheSampleInterface) {
 }
 
 }  // namespace
+
+}  // namespace enchant_pictures_test

@@ -8,6 +8,8 @@
 #include "ui/widgets/progress_ctrl.h"
 #include "widget_fixture.h"
 
+namespace bar_test {
+
 namespace {
 
 class ProgressTest : public WidgetTest {};
@@ -187,3 +189,5 @@ TEST_F(CompassTest, theCapsBlendWithTheStripAndTheOverlayIsKeyed) {
 }
 
 }  // namespace
+
+}  // namespace bar_test

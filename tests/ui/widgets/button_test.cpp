@@ -7,6 +7,8 @@
 #include "ui/widgets/topic_button_ctrl.h"
 #include "widget_fixture.h"
 
+namespace button_test {
+
 namespace {
 
 constexpr uint32_t kDown = 1, kUp = 0, kMove = 1;
@@ -261,3 +263,5 @@ TEST_F(MessageButtonTest, itsCaptionIsDarkOnTheBarOfItsState) {
 }
 
 }  // namespace
+
+}  // namespace button_test

@@ -8,6 +8,8 @@
 #include "ui/widgets/deck_ctrl.h"
 #include "widget_fixture.h"
 
+namespace card_widgets_test {
+
 namespace {
 
 constexpr uint16_t kLeft = 0xF800, kRight = 0x001F, kEmpty = 0x4208, kSmallPicture = 0x07E0;
@@ -166,3 +168,5 @@ TEST_F(CardWidgetsTest, aSignShowsOneMarkAtATimeAndItsFallbackWithoutABase) {
 }
 
 }  // namespace
+
+}  // namespace card_widgets_test

@@ -7,6 +7,8 @@
 #include "ui/colour_word.h"
 #include "widget_fixture.h"
 
+namespace dialog_list_ctrl_test {
+
 namespace {
 
 constexpr uint32_t kId = 40;
@@ -243,3 +245,5 @@ TEST_F(DialogListCtrlTest, theRightColumnShowsSideTextsOrThePictureTheValueByteP
 }
 
 }  // namespace
+
+}  // namespace dialog_list_ctrl_test

@@ -11,6 +11,8 @@
 #include "ui/colour_word.h"
 #include "widget_fixture.h"
 
+namespace dialog_text_ctrl_test {
+
 namespace {
 
 // The block font: lines 6 high, 7 with the gap between lines; 5 columns a character. The bullet
@@ -243,3 +245,5 @@ TEST_F(TextRevealOnScreen, aTimedRevealPresentsLineByLineAndAnInstantOneNothing)
 }
 
 }  // namespace
+
+}  // namespace dialog_text_ctrl_test

@@ -8,6 +8,8 @@
 #include "ui/widgets/gradient_ctrl.h"
 #include "widget_fixture.h"
 
+namespace fill_test {
+
 namespace {
 
 class FillTest : public WidgetTest {
@@ -142,3 +144,5 @@ TEST_F(GradientTest, itDrawsItsOutlineShadesAndMarkerOnlyWithFlagBit0) {
 }
 
 }  // namespace
+
+}  // namespace fill_test

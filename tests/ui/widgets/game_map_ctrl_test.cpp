@@ -9,6 +9,8 @@
 #include "support/ui_rig.h"
 #include "ui/widgets/map_scene.h"
 
+namespace game_map_ctrl_test {
+
 namespace {
 
 using namespace map_scene;
@@ -300,3 +302,5 @@ TEST_F(AutomapTest, aMapThatForbidsTheAutomapShowsOnlyTheRefusal) {
 }
 
 }  // namespace
+
+}  // namespace game_map_ctrl_test

@@ -7,6 +7,8 @@
 #include "support/ui_rig.h"
 #include "ui/widgets/map_scene.h"
 
+namespace game_world_map_ctrl_test {
+
 namespace {
 
 using namespace map_scene;
@@ -113,3 +115,5 @@ TEST_F(WorldMapTest, aLargerPictureStartsAtItsTopLeftAndDrags) {
 }
 
 }  // namespace
+
+}  // namespace game_world_map_ctrl_test

@@ -5,6 +5,8 @@
 #include "support/picture_record.h"
 #include "support/table_fixture.h"
 
+namespace interior_animation_test {
+
 namespace {
 
 // A smithy of a base picture and two frames, one of them naming a picture the package lacks,
@@ -50,3 +52,5 @@ TEST_F(TablesTest, anInteriorRecordBecomesTheAnimationsFramesInLayerOrder) {
 }
 
 }  // namespace
+
+}  // namespace interior_animation_test

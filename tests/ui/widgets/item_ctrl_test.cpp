@@ -6,6 +6,8 @@
 #include "item_widget_fixture.h"
 #include "ui/widgets/player_equip_ctrl.h"
 
+namespace item_ctrl_test {
+
 namespace {
 
 constexpr uint16_t kItem = 0xF800, kEmptySlot = 0x4208, kMark = 0xFFE0, kDoll = 0x2104, kBelt = 0x07E0;
@@ -130,3 +132,5 @@ TEST_F(PaperDollTest, wornItemsLieAtTheirSlotsWithTheirOverlaysAndEmptySlotsShow
 }
 
 }  // namespace
+
+}  // namespace item_ctrl_test

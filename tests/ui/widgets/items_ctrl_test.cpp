@@ -10,6 +10,8 @@
 #include "item_widget_fixture.h"
 #include "ui/colour_word.h"
 
+namespace items_ctrl_test {
+
 namespace {
 
 constexpr uint16_t kSword = 0xF800, kPotion = 0x001F, kBelt = 0x07E0;
@@ -472,3 +474,5 @@ TEST_F(ItemGridTest, equippableCellsCarryTheWornTheForbiddenOrTheEquippableMark)
 }
 
 }  // namespace
+
+}  // namespace items_ctrl_test

@@ -15,6 +15,8 @@
 #include "ui/widgets/portrait_source.h"
 #include "widget_fixture.h"
 
+namespace picture_test {
+
 namespace {
 
 constexpr uint16_t kRed = 0xF800, kBlue = 0x001F, kGreen = 0x07E0, kYellow = 0xFFE0, kCyan = 0x07FF;
@@ -322,3 +324,5 @@ TEST_F(AnimCtrlTest, aListOfFewerThanEightPicturesCyclesOverThoseItHas) {
 }
 
 }  // namespace
+
+}  // namespace picture_test

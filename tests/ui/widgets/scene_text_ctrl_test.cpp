@@ -6,6 +6,8 @@
 #include "ui/colour_word.h"
 #include "ui/widgets/widget_fixture.h"
 
+namespace scene_text_ctrl_test {
+
 namespace {
 
 // Block glyphs are 6 high, so a line is 7: three words, one a line in a control 30 wide, make a
@@ -106,3 +108,5 @@ TEST_F(SceneTextTest, aPenDownInsideAnswersTheIdAndNothingElseDoes) {
 }
 
 }  // namespace
+
+}  // namespace scene_text_ctrl_test

@@ -7,6 +7,8 @@
 #include "platform/headless/headless.h"
 #include "ui/widgets/widget_fixture.h"
 
+namespace text_cursor_ctrl_test {
+
 namespace {
 
 class TextCursorTest : public WidgetTest {
@@ -93,3 +95,5 @@ TEST_F(TextCursorTest, drawsTheTextThenATwoPixelCaretInItsColour) {
 }
 
 }  // namespace
+
+}  // namespace text_cursor_ctrl_test

@@ -6,6 +6,8 @@
 #include "ui/widgets/title_text_ctrl.h"
 #include "widget_fixture.h"
 
+namespace text_test {
+
 namespace {
 
 // The block font's lines are 6 high, 7 with the line gap; each character takes 5 columns.
@@ -161,3 +163,5 @@ TEST_F(WidgetTest, theNamePairIsCentredWithItsTenPixelGap) {
 }
 
 }  // namespace
+
+}  // namespace text_test
