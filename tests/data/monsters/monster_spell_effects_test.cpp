@@ -209,6 +209,40 @@ TEST_F(MonsterSpellEffectsTest, crushKillsAWeakCreatureWhenTheRollBeatsThreeTime
     EXPECT_EQ(strong.hp, 26);
 }
 
+TEST_F(MonsterSpellEffectsTest, crushWeighsTheWholeHealthPercent) {
+    monster->m_stats[kStatMaxHitPoints] = 200;
+    AddSpell("base_crush", {{kCombatCrush}});
+    // 51 of 200 is 25 whole percent: a roll above 75 kills. 52 is 26 percent: nothing is rolled.
+    for (uint32_t seed = 1; seed <= 20; ++seed) {
+        for (int16_t hp : {51, 52}) {
+            SCreature& creature = Place(monster, 3, 3);
+            creature.hp = hp;
+            random.Seed(seed);
+            SRandom replay;
+            replay.Seed(seed);
+            const bool dies = hp == 51 && replay.Next(100) > 75;
+            monster->ApplySpell(*context, creature, *spells.FindSpell("base_crush"), 0);
+            EXPECT_EQ(creature.hp, dies ? 0 : hp) << seed << " at " << hp;
+            map->RemoveCreature(creature.id);
+        }
+    }
+}
+
+TEST_F(MonsterSpellEffectsTest, fortifyingHpLeavesTheCreatureToTheSpellsDamage) {
+    SMonster* ghost = AddMonster("base_ghost", 100);
+    ghost->m_kind = SMonsterBaseType::kKindUndead;
+    AddSpell("base_fortify", {{5, 20, 5}, {8, 20, 5}});
+    for (SMonster* of : {monster, ghost}) {
+        SCreature& creature = Place(of, 3, 3);
+        creature.hp = 50;
+        of->ApplySpell(*context, creature, *spells.FindSpell("base_fortify"), 0);
+        EXPECT_EQ(creature.hp, 50);
+        EXPECT_EQ(Timed(creature, 5), nullptr);
+        EXPECT_EQ(Timed(creature, 8), nullptr);
+        map->RemoveCreature(creature.id);
+    }
+}
+
 TEST_F(MonsterSpellEffectsTest, drainsGiveThePlayerTwiceTheLevelLessTheResistance) {
     ResistMagic(50);
     AddSpell("base_drain", {{kCombatDrainHp, 99}, {kCombatDrainSp, 99}});
