@@ -258,16 +258,6 @@ private:
     SViewDescriptor m_playView;
 };
 
-// Directions 0 to 7 clockwise from north: the step to the neighbouring cell and the direction's bit.
-inline constexpr int32_t kStepX[8] = {0, 1, 1, 1, 0, -1, -1, -1};
-inline constexpr int32_t kStepY[8] = {-1, -1, 0, 1, 1, 1, 0, -1};
-inline constexpr uint32_t kDirectionBit[8] = {1, 2, 4, 8, 16, 32, 64, 128};
-// Per diagonal: the two direction bits beside it, and its own bit.
-inline constexpr uint32_t kCornerNeighbours[4] = {5, 20, 80, 65};
-inline constexpr uint32_t kCornerBit[4] = {2, 8, 32, 128};
-inline constexpr int32_t kMixedEighths[7] = {1 * 8192, 5 * 8192, 3 * 8192, 7 * 8192, 2 * 8192, 6 * 8192, 4 * 8192};
-inline constexpr int32_t kEighths[7] = {8192, 2 * 8192, 3 * 8192, 4 * 8192, 5 * 8192, 6 * 8192, 7 * 8192};
-
 // Four pairs (A, B) of 32-entry step tables, entries 0 to 30 filled, 31 left 0.
 struct SStepTables {
     int32_t a[4][32];

@@ -52,7 +52,7 @@ bool SSaveNames::SaveGame(uint32_t slot, std::string& error) {
     const int version = kSaveVersion;
     const SModule* world = game.m_packages.Current();
 
-    SArchive archive(&game);
+    SArchive archive;
     archive.OpenWrite();
     writeHeader(archive, m_playScreen, world);
     writer.AddRecordFromArchive(kSaveHeaderRecord, archive);

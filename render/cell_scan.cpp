@@ -2,16 +2,16 @@
 
 #include <algorithm>
 
-namespace {
+#include "render/render.h"
 
-constexpr int32_t kCell = 1024;
+namespace {
 
 int64_t FloorDiv(int64_t a, int64_t b) {
     const int64_t q = a / b;
     return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
 }
 
-int32_t RowOf(int32_t y) { return int32_t(FloorDiv(y, kCell)); }
+int32_t RowOf(int32_t y) { return int32_t(FloorDiv(y, SRender::kCellSize)); }
 
 }  // namespace
 
@@ -26,7 +26,8 @@ void SGridEdgeWalker::Init(const SScanPoint* chain, int count, bool left) {
 int32_t SGridEdgeWalker::roundX(int64_t numerator, int64_t denominator) const {
     // The left bound is the column holding the point; the right bound the last column starting
     // before it, which differs when the point lies on a column boundary.
-    return int32_t(m_left ? FloorDiv(numerator, kCell * denominator) : FloorDiv(numerator - 1, kCell * denominator));
+    return int32_t(m_left ? FloorDiv(numerator, SRender::kCellSize * denominator)
+                          : FloorDiv(numerator - 1, SRender::kCellSize * denominator));
 }
 
 int32_t SGridEdgeWalker::columnAt(int32_t y) const {
@@ -61,8 +62,8 @@ void ScanViewTriangle(const SScanPoint (&triangle)[3], SCellVisitor& visitor) {
     right.Init(cross > 0 ? longEdge : v, cross > 0 ? 2 : 3, false);
 
     const int32_t top = v[0].y, bottom = v[2].y;
-    for (int32_t row = RowOf(top); int64_t(row) * kCell < bottom; ++row) {
-        const int32_t rowBottom = int32_t(std::min<int64_t>(int64_t(row + 1) * kCell, bottom));
+    for (int32_t row = RowOf(top); int64_t(row) * SRender::kCellSize < bottom; ++row) {
+        const int32_t rowBottom = int32_t(std::min<int64_t>(int64_t(row + 1) * SRender::kCellSize, bottom));
         const int32_t first = left.StepTo(rowBottom);
         const int32_t last = right.StepTo(rowBottom);
         for (int32_t column = first; column <= last; ++column) visitor.VisitCell(column, row);

@@ -16,35 +16,69 @@ constexpr int32_t kStoredPercent = 100;
 enum class SBrewed { MagnitudeAndDuration, Magnitude, Nothing, Percentage, Unchanged };
 
 // What the Alchemy value sets in a potion's effect of this type.
-SBrewed brewed(uint8_t type) {
+SBrewed brewed(SEffectType type) {
     switch (type) {
-        case 2:
-        case 5:
-        case 8:
-        case 10:
-        case 20: return SBrewed::MagnitudeAndDuration;
-        case 3:
-        case 6:
-        case 9:
-        case 26:
-        case 56:
-        case 57: return SBrewed::Magnitude;
-        case 4:
-        case 7:
-        case 12:
-        case 13:
-        case 14:
-        case 19:
-        case 55: return SBrewed::Nothing;
-        case 15:
-        case 16:
-        case 17:
-        case 22:
-        case 33:
-        case 36:
-        case 38: return SBrewed::Percentage;
-        default: return SBrewed::Unchanged;
+        case kEffectFortifyAttribute:
+        case kEffectFortifyHp:
+        case kEffectFortifyUnholy:
+        case kEffectFortifyMana:
+        case kEffectFeather: return SBrewed::MagnitudeAndDuration;
+        case kEffectRestoreHp:
+        case kEffectRestoreUnholy:
+        case kEffectRestoreMana:
+        case kEffectPoison:
+        case kEffectPermanentAttribute:
+        case kEffectAlcoholic: return SBrewed::Magnitude;
+        case kEffectRestoreFullHp:
+        case kEffectRestoreFullUnholy:
+        case kEffectCurePoison:
+        case kEffectCureParalysis:
+        case kEffectCureDisease:
+        case kEffectDispel:
+        case kEffectRestoreFullMana: return SBrewed::Nothing;
+        case kEffectResistPoison:
+        case kEffectResistParalysis:
+        case kEffectResistDisease:
+        case kEffectResistMagic:
+        case kEffectResistDiseases:
+        case kEffectFortifyMagic:
+        case kEffectFortifyMelee: return SBrewed::Percentage;
+        case kEffectNone:
+        case kEffectFortifySkill:
+        case kEffectFortifyAc:
+        case kEffectResistNormalWeapons:
+        case kEffectRemoveCurse:
+        case kEffectDamageBase:
+        case kEffectDamageType:
+        case kEffectDamageAll:
+        case kEffectCurse:
+        case kEffectParalyze:
+        case kEffectDrainHp:
+        case kEffectDrainSp:
+        case kEffectCastSpell:
+        case kEffectInfectDisease:
+        case kEffectResistSpell:
+        case kEffectFortifySpell:
+        case kEffectCreateWall:
+        case kEffectMagicImmunity:
+        case kEffectCrush:
+        case kEffectCalm:
+        case kEffectDetectSecrets:
+        case kEffectDetectMind:
+        case kEffectDisarm:
+        case kEffectUnlock:
+        case kEffectMark:
+        case kEffectRecall:
+        case kEffectTownPortal:
+        case kEffectRechargeWand:
+        case kEffectEnchant:
+        case kEffectEnchantToo:
+        case kEffectCreateFood:
+        case kEffectLevelDrops:
+        case kEffectRevealMap:
+        case kEffectFortifyOutfit: break;
     }
+    return SBrewed::Unchanged;
 }
 
 // base + per skill x Alchemy / 100, plus the offset, kept within the i16 the effect stores.
@@ -67,7 +101,7 @@ std::unique_ptr<SItem> SRecipe::CreatePotion(const SItemDatabase& items, int32_t
     if (effect == nullptr) return potion;
     const int16_t magnitude = atSkill(m_magnitudeBase, m_magnitudePerSkill, alchemy);
     const int16_t duration = atSkill(m_durationBase, m_durationPerSkill, alchemy);
-    switch (brewed(effect->m_type)) {
+    switch (brewed(effect->Type())) {
         case SBrewed::MagnitudeAndDuration:
             effect->m_baseMagnitude = magnitude;
             effect->m_baseDuration = duration;

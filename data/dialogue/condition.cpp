@@ -1,6 +1,7 @@
 #include "data/dialogue/condition.h"
 
 #include "data/dialogue/dialog_world.h"
+#include "data/rules/undead.h"
 #include "engine/base/archive.h"
 
 namespace {
@@ -8,7 +9,6 @@ namespace {
 constexpr uint8_t kTag = 0x20;
 constexpr int32_t kLastAttribute = 5;
 constexpr int32_t kLastSkill = 20;
-constexpr int32_t kUndeadRace = 1;
 constexpr int32_t kQuestSolved = 1;
 constexpr int32_t kQuestFailed = 2;
 

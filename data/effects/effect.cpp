@@ -1,5 +1,6 @@
 #include "data/effects/effect.h"
 
+#include "data/effects/effect_types.h"
 #include "engine/base/archive.h"
 #include "engine/base/c_string.h"
 
@@ -50,9 +51,7 @@ bool SEffect::Matches(uint8_t type, uint8_t subTarget, const char* name) const {
     return true;
 }
 
-bool SEffect::IsHostile() const {
-    return (m_type >= 23 && m_type <= 30) || m_type == 32 || m_type == 40 || m_type == 53;
-}
+bool SEffect::IsHostile() const { return IsHostileEffect(m_type); }
 
 void SEffect::serializeFields(SArchive& archive, bool withRadius) {
     archive.SerializeSString(m_target);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "data/effects/effect_type.h"
 #include "engine/base/string.h"
 
 class SArchive;
@@ -44,16 +45,6 @@ enum SEffectContext : uint8_t {
 };
 constexpr int kEffectContextCount = kContextBow + 1;
 
-// The effect types the rules single out by number; SEffectTypes names all of them.
-enum SEffectType : uint8_t {
-    kEffectFortifySkill = 1,
-    kEffectFortifyAttribute = 2,
-    kEffectRestoreHp = 3,
-    kEffectResistDisease = 17,
-    kEffectCastSpell = 31,
-    kEffectPermanentAttribute = 56,
-};
-constexpr int kEffectTypeCount = 59;  // 0 (none) to 58
 // The level a wand's effects are described at when it holds all its charges.
 constexpr int32_t kFullWand = 65535;
 
@@ -66,6 +57,8 @@ public:
     // Base + per level x level / 100, rounded toward zero.
     int32_t GetMagnitude(int32_t level) const;
     int32_t GetDuration(int32_t level) const;
+
+    SEffectType Type() const { return SEffectType(m_type); }
 
     // Same source, type, sub-target, radius, numbers and target name (compared case-sensitively).
     bool Equals(const SEffect& other) const;
@@ -107,7 +100,7 @@ public:
     // The skill (type 1), the attribute (types 2 and 56) or the creature class (type 24).
     uint8_t m_subTarget = 0;
     uint8_t m_source = kSourceNone;
-    uint8_t m_type = 0;
+    uint8_t m_type = kEffectNone;
 
 private:
     void serializeFields(SArchive& archive, bool withRadius);

@@ -247,45 +247,46 @@ void areaSpell(const SEffectText& t, const char* format) {
 }
 
 void describe(const SEffectText& t) {
-    switch (t.effect.m_type) {
-        case 1: return fortifySkill(t);
-        case 2: return fortifyAttribute(t);
-        case 3:
+    switch (t.effect.Type()) {
+        case kEffectFortifySkill: return fortifySkill(t);
+        case kEffectFortifyAttribute: return fortifyAttribute(t);
+        case kEffectRestoreHp:
             if (t.Is(kContextSpell)) t.out.Format("Heals %d hp", t.mL);
             if (t.Is(kContextPotion)) t.out.Format("Heals %d hp", t.m0);
             return fixedText(t, {kContextIngredient}, "Restore health");
-        case 4: return fixedText(t, {kContextSpell, kContextPotion}, "Restores full health");
-        case 5: return vital(t, "%+d HP", "hp", "Fortify health");
-        case 6:
+        case kEffectRestoreFullHp: return fixedText(t, {kContextSpell, kContextPotion}, "Restores full health");
+        case kEffectFortifyHp: return vital(t, "%+d HP", "hp", "Fortify health");
+        case kEffectRestoreUnholy:
             if (t.Is(kContextSpell)) t.out.Format("Restores unholy %d hp", t.mL);
             if (t.Is(kContextPotion)) t.out.Format("Restores %d unholy hp", t.m0);
             return fixedText(t, {kContextIngredient}, "Restore unholy HP");
-        case 7: return fixedText(t, {kContextSpell, kContextPotion}, "Restores full unholy hp");
-        case 8: return vital(t, "%+d unholy HP", "unholy hp", "Fortify unholy HP");
-        case 9:
+        case kEffectRestoreFullUnholy: return fixedText(t, {kContextSpell, kContextPotion}, "Restores full unholy hp");
+        case kEffectFortifyUnholy: return vital(t, "%+d unholy HP", "unholy hp", "Fortify unholy HP");
+        case kEffectRestoreMana:
             if (t.Is(kContextPotion)) t.out.Format("Restores %d mana", t.m0);
             return fixedText(t, {kContextIngredient}, "Restore mana");
-        case 10:
+        case kEffectFortifyMana:
             // Spells have no text for it, and potions put a comma where the others do not.
             if (t.Is(kContextSpell)) return;
             if (t.Is(kContextPotion))
                 return t.out.Format("%s mana by %d, for %d %s", potionSignWord(t.m0), std::abs(t.m0), t.d0,
                                     turnWord(t.d0));
             return vital(t, "%+d SP", "mana", "Fortify mana");
-        case 11:
+        case kEffectFortifyAc:
             if (t.In(kWorn)) return t.out.Format("%+d AC", t.m0);
             return timedChange(t, "AC", nullptr);
-        case 12: return fixedText(t, {kContextSpell, kContextPotion}, "Cures poison");
-        case 13: return fixedText(t, {kContextSpell, kContextPotion}, "Cures paralysis");
-        case 14:
+        case kEffectCurePoison: return fixedText(t, {kContextSpell, kContextPotion}, "Cures poison");
+        case kEffectCureParalysis: return fixedText(t, {kContextSpell, kContextPotion}, "Cures paralysis");
+        case kEffectCureDisease:
             if (t.Is(kContextSpell) || t.Is(kContextPotion)) t.out.Format("Cures %s disease", t.DiseaseName());
             return;
-        case 15:
+        case kEffectResistPoison:
             resistance(t, t.In(kResistanceWorn), "Poison", "poison", "Resist poison");
             if (t.Is(kContextSpell)) t.out.Append(".");
             return;
-        case 16: return resistance(t, t.In(kResistanceWorn), "Paralysis", "paralysis", "Resist paralysis");
-        case 17: {
+        case kEffectResistParalysis:
+            return resistance(t, t.In(kResistanceWorn), "Paralysis", "paralysis", "Resist paralysis");
+        case kEffectResistDisease: {
             const char* name = t.DiseaseName();
             SString ingredient;
             ingredient.Format("Resist %s", name);
@@ -293,99 +294,103 @@ void describe(const SEffectText& t) {
                 t.In({kContextArmour, kContextWeapon, kContextAccessory, kContextAbility, kContextDisease});
             return resistance(t, worn, name, name, ingredient.Text());
         }
-        case 18:
+        case kEffectResistNormalWeapons:
             if (t.Is(kContextMonster)) t.out.Format("%+d%% normal weapon resistance", StoredPercent(t.m0));
             return;
-        case 19:
+        case kEffectDispel:
             fixedText(t, {kContextSpell, kContextPotion}, "Dispels magic effects");
             return fixedText(t, {kContextIngredient}, "Dispel");
-        case 20: return feather(t);
-        case 21: return fixedText(t, {kContextSpell}, "Removes curse");
-        case 22: return resistance(t, t.In(kResistanceWorn), "Magic", "magic", "Resist magic");
-        case 23: {
+        case kEffectFeather: return feather(t);
+        case kEffectRemoveCurse: return fixedText(t, {kContextSpell}, "Removes curse");
+        case kEffectResistMagic: return resistance(t, t.In(kResistanceWorn), "Magic", "magic", "Resist magic");
+        case kEffectDamageBase: {
             const char* kind = t.lookups.FindMonsterKindName(t.effect.m_target.Text());
             return damage(t, kind ? kind : "");
         }
-        case 24: return damage(t, t.lookups.CreatureClassName(t.effect.m_subTarget));
-        case 25: return damage(t, nullptr);
-        case 26:
+        case kEffectDamageType: return damage(t, t.lookups.CreatureClassName(t.effect.m_subTarget));
+        case kEffectDamageAll: return damage(t, nullptr);
+        case kEffectPoison:
             fixedText(t, kStrikers, "Poisons opponents");
             areaSpell(t, "Poisons by %d hp");
             if (t.Is(kContextPotion)) t.out.Format("Poisons %d hp", t.m0);
             return fixedText(t, {kContextIngredient}, "Poison");
-        case 27:
+        case kEffectCurse:
             fixedText(t, kStrikers, "Curses opponents");
             if (!t.Is(kContextSpell)) return;
             t.out.Format("Curses for %d %s", t.dL, turnWord(t.dL));
             return t.AppendRadius();
-        case 28:
+        case kEffectParalyze:
             fixedText(t, kStrikers, "Paralyzes opponents");
             if (t.Is(kContextSpell)) t.out.Format("Paralyzes for %d %s", t.dL, turnWord(t.dL));
             return;
-        case 29:
+        case kEffectDrainHp:
             fixedText(t, {kContextMonster, kContextWeapon, kContextMagicStaff}, "Drains hp");
             return areaSpell(t, "Drains %d hp");
-        case 30:
+        case kEffectDrainSp:
             fixedText(t, {kContextMonster, kContextWeapon, kContextMagicStaff}, "Drains sp");
             return areaSpell(t, "Drains %d mana");
-        case 31: return castSpell(t);
-        case 32: return infectDisease(t);
-        case 33: return resistDiseases(t);
-        case 34:
+        case kEffectCastSpell: return castSpell(t);
+        case kEffectInfectDisease: return infectDisease(t);
+        case kEffectResistDiseases: return resistDiseases(t);
+        case kEffectResistSpell:
             if (t.Is(kContextMonster)) t.out.Format("resist %s %+d%%", t.SpellName(), StoredPercent(t.m0));
             if (t.In({kContextAccessory, kContextAbility, kContextDisease, kContextMagicStaff}))
                 t.out.Format("%+d%% %s resistance", StoredPercent(t.m0), t.SpellName());
             return;
-        case 35:
+        case kEffectFortifySpell:
             if (t.In(kBonusWorn)) t.out.Format("Fortify %s %+d%%", t.SpellName(), StoredPercent(t.m0));
             return;
-        case 36: return combatBonus(t, "Magic", "magic");
-        case 38:
+        case kEffectFortifyMagic: return combatBonus(t, "Magic", "magic");
+        case kEffectFortifyMelee:
             if (t.Is(kContextSpell))
                 return t.out.Format("%s melee %d%%, for %d %s", signWord(t.mL), std::abs(t.mL), t.dL, turnWord(t.dL));
             return combatBonus(t, "Melee", "melee");
-        case 39:
+        case kEffectMagicImmunity:
             if (t.Is(kContextSpell)) t.out.Format("Magic immunity for %d %s", t.dL, turnWord(t.dL));
             return;
-        case 40: return areaSpell(t, "Crushes by %d damage");
-        case 41: return areaSpell(t, "Calms at chance %d%%");
-        case 43: return fixedText(t, {kContextSpell}, "Detects mind");
-        case 44:
+        case kEffectCrush: return areaSpell(t, "Crushes by %d damage");
+        case kEffectCalm: return areaSpell(t, "Calms at chance %d%%");
+        case kEffectDetectMind: return fixedText(t, {kContextSpell}, "Detects mind");
+        case kEffectDisarm:
             if (t.Is(kContextSpell)) t.out.Format("Disarms traps by %d %s", t.mL, pointWord(t.mL));
             return;
-        case 45:
+        case kEffectUnlock:
             if (t.Is(kContextSpell)) t.out.Format("Unlocks things by %d %s", t.mL, pointWord(t.mL));
             return;
-        case 46: return fixedText(t, {kContextSpell}, "Marks location");
-        case 47: return fixedText(t, {kContextSpell}, "Recalls location");
-        case 48: return fixedText(t, {kContextSpell}, "Town portal");
-        case 49:
+        case kEffectMark: return fixedText(t, {kContextSpell}, "Marks location");
+        case kEffectRecall: return fixedText(t, {kContextSpell}, "Recalls location");
+        case kEffectTownPortal: return fixedText(t, {kContextSpell}, "Town portal");
+        case kEffectRechargeWand:
             if (t.Is(kContextSpell)) t.out.Format("Recharges a wand up to %d storage.", 3 * t.level);
             return;
-        case 50:
-        case 51:
+        case kEffectEnchant:
+        case kEffectEnchantToo:
             if (t.Is(kContextSpell)) t.out.Format("Enchants an item up to %d storage.", 3 * t.level);
             return;
-        case 52: return fixedText(t, {kContextSpell}, "Creates food");
-        case 53:
+        case kEffectCreateFood: return fixedText(t, {kContextSpell}, "Creates food");
+        case kEffectLevelDrops:
             if (t.Is(kContextMonster)) t.out.Format("Level drop at %d%% chance", t.m0);
             if (!t.Is(kContextSpell)) return;
             t.out.Assign("Level drop");
             return t.AppendRadius();
-        case 55: return fixedText(t, {kContextPotion}, "Restores full mana");
-        case 56: {
+        case kEffectRestoreFullMana: return fixedText(t, {kContextPotion}, "Restores full mana");
+        case kEffectPermanentAttribute: {
             const char* name = t.lookups.AttributeFullName(t.effect.m_subTarget);
             if (name && t.Is(kContextPotion)) t.out.Format("Permanently fortifies %s by %+d", name, t.m0);
             return;
         }
-        case 57:
+        case kEffectAlcoholic:
             if (t.Is(kContextPotion)) t.out.Format("Alcoholic %d%%", StoredPercent(t.m0));
             return fixedText(t, {kContextIngredient}, "Alcoholic");
-        case 58:
+        case kEffectFortifyOutfit:
             if (t.In({kContextArmour, kContextWeapon, kContextAccessory, kContextMagicStaff, kContextBow}))
                 t.out.Format("%+d outfit pts", t.m0);
             return;
-        default: return;
+        // No holder shows a text for these.
+        case kEffectNone:
+        case kEffectCreateWall:
+        case kEffectDetectSecrets:
+        case kEffectRevealMap: return;
     }
 }
 

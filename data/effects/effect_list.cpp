@@ -36,9 +36,9 @@ bool SEffectList::Equals(const SEffectList* other) const {
     return true;
 }
 
-bool SEffectList::HasPermanentAttribute() const {
+bool SEffectList::Has(SEffectType type) const {
     for (int i = 0; i < Count(); ++i)
-        if (m_entries[i]->m_type == kEffectPermanentAttribute) return true;
+        if (m_entries[i]->m_type == type) return true;
     return false;
 }
 

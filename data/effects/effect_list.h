@@ -33,7 +33,8 @@ public:
     std::unique_ptr<SEffectList> Clone() const;
     // The same entries in the same order (identical items stack only then); false for no list.
     bool Equals(const SEffectList* other) const;
-    bool HasPermanentAttribute() const;
+    bool Has(SEffectType type) const;
+    bool HasPermanentAttribute() const { return Has(kEffectPermanentAttribute); }
     // Whether an entry charges its holder with a spell of the Undead school, which only the undead
     // race may use, or of the Heal school, which it may not.
     bool HasUndeadMagicSpell(const SSpellTable& spells) const;

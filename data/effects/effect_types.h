@@ -8,6 +8,16 @@
 
 #include "data/effects/effect.h"
 
+// Effects that harm what they act on: the damage, poison, curse, paralysis and drain types, Infect
+// disease, Crush and Level drops.
+bool IsHostileEffect(int type);
+// Effects whose outcome does not grow with the magnitude: full restores, cures, Dispel, Remove
+// curse, Curse, Create wall, Calm, the place spells, Recharge wand, Create food.
+bool HasFixedOutcome(int type);
+// The timed effects a Dispel ends: every one that a player's list holds but Fortify skill, Detect
+// secrets, Alcoholic and Poison.
+bool IsDispelledEffect(int type);
+
 struct SEffectPermission {
     uint8_t type;
     uint8_t source;

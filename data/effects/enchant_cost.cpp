@@ -50,27 +50,27 @@ bool baseCost(const SEffect& e, const SEffectLookups& lookups, SEffectContext co
     const int64_t m = e.m_baseMagnitude;
     const int64_t a = std::abs(StoredPercent(e.m_baseMagnitude));
     const int64_t k = e.m_radius != 0 ? 5 * int64_t(e.m_radius) : 1;
-    switch (e.m_type) {
-        case 1: cost = {15 * m, 100 * m}; return true;
-        case 2: cost = {25 * m, 200 * m}; return true;
-        case 3:
-        case 6:
-        case 9: cost = {m * m / 8, m * m / 4}; return true;
-        case 4:
-        case 7:
-        case 55: cost = {m * m / 3, 2 * m * m}; return true;
-        case 5:
-        case 8:
-        case 10: cost = {10 * m, 75 * m}; return true;
-        case 11: cost = {20 * m, 100 * m}; return true;
-        case 12:
-        case 13:
-        case 14:
-        case 19:
-        case 21: cost = {50, 50}; return true;
-        case 15: cost = {10 * a, 100 * a}; return true;
-        case 16: cost = {15 * a, 100 * a}; return true;
-        case 17: {
+    switch (e.Type()) {
+        case kEffectFortifySkill: cost = {15 * m, 100 * m}; return true;
+        case kEffectFortifyAttribute: cost = {25 * m, 200 * m}; return true;
+        case kEffectRestoreHp:
+        case kEffectRestoreUnholy:
+        case kEffectRestoreMana: cost = {m * m / 8, m * m / 4}; return true;
+        case kEffectRestoreFullHp:
+        case kEffectRestoreFullUnholy:
+        case kEffectRestoreFullMana: cost = {m * m / 3, 2 * m * m}; return true;
+        case kEffectFortifyHp:
+        case kEffectFortifyUnholy:
+        case kEffectFortifyMana: cost = {10 * m, 75 * m}; return true;
+        case kEffectFortifyAc: cost = {20 * m, 100 * m}; return true;
+        case kEffectCurePoison:
+        case kEffectCureParalysis:
+        case kEffectCureDisease:
+        case kEffectDispel:
+        case kEffectRemoveCurse: cost = {50, 50}; return true;
+        case kEffectResistPoison: cost = {10 * a, 100 * a}; return true;
+        case kEffectResistParalysis: cost = {15 * a, 100 * a}; return true;
+        case kEffectResistDisease: {
             // The stronger the disease, the dearer resisting it.
             const SDisease* disease = lookups.FindDisease(e.m_target.Text());
             if (disease == nullptr) return false;
@@ -78,22 +78,22 @@ bool baseCost(const SEffect& e, const SEffectLookups& lookups, SEffectContext co
             cost = {15 * v, 200 * v};
             return true;
         }
-        case 18: cost = {0, 0}; return true;
-        case 20: cost = {10 * m, 50 * m}; return true;
-        case 22:
-        case 33: cost = {15 * a, 200 * a}; return true;
-        case 23:
+        case kEffectResistNormalWeapons: cost = {0, 0}; return true;
+        case kEffectFeather: cost = {10 * m, 50 * m}; return true;
+        case kEffectResistMagic:
+        case kEffectResistDiseases: cost = {15 * a, 200 * a}; return true;
+        case kEffectDamageBase:
             if (lookups.FindMonsterKindName(e.m_target.Text()) == nullptr) return false;
             cost = damageCost(kDamageBase, m, k);
             return true;
-        case 24: cost = damageCost(kDamageType, m, k); return true;
-        case 25: cost = damageCost(kDamageAll, m, k); return true;
-        case 26:
-        case 27: cost = {100 * k, 1000 * k}; return true;
-        case 28: cost = {400 * k, 4000 * k}; return true;
-        case 29:
-        case 30: cost = {200, 2000}; return true;
-        case 31: {
+        case kEffectDamageType: cost = damageCost(kDamageType, m, k); return true;
+        case kEffectDamageAll: cost = damageCost(kDamageAll, m, k); return true;
+        case kEffectPoison:
+        case kEffectCurse: cost = {100 * k, 1000 * k}; return true;
+        case kEffectParalyze: cost = {400 * k, 4000 * k}; return true;
+        case kEffectDrainHp:
+        case kEffectDrainSp: cost = {200, 2000}; return true;
+        case kEffectCastSpell: {
             const SSpellType* spell = lookups.FindSpell(e.m_target.Text());
             if (spell == nullptr) return false;
             const int64_t c = spell->m_baseCost;
@@ -105,33 +105,37 @@ bool baseCost(const SEffect& e, const SEffectLookups& lookups, SEffectContext co
             if (context == kContextSpellbook) cost.price *= 4;
             return true;
         }
-        case 32:
+        case kEffectInfectDisease:
             if (lookups.FindDisease(e.m_target.Text()) == nullptr) return false;
             cost = {100, 1000};
             return true;
-        case 34: cost = {a / 8 * a + 50, a / 4 * a / 2 + 200}; return true;
-        case 35: cost = {a / 6 * a + 100, a / 3 * a / 2 + 200}; return true;
-        case 36:
-        case 38: cost = {25 * a, 200 * a}; return true;
-        case 39: cost = {400, 1000}; return true;
-        case 40: cost = {300, 800}; return true;
-        case 41: cost = {200, 600}; return true;
-        case 43:
-        case 46:
-        case 47:
-        case 48: cost = {100, 500}; return true;
-        case 44:
-        case 45: cost = {100, 400}; return true;
-        case 49: cost = {300, 2000}; return true;
-        case 50:
-        case 51: cost = {400, 3000}; return true;
-        case 52: cost = {100, 200}; return true;
-        case 53: cost = {1000, 1000}; return true;
-        case 56: cost = {2 * m * m, 5 * m * m}; return true;
-        case 57: cost = {a, a}; return true;
-        case 58: cost = {15 * std::abs(m), 100 * std::abs(m)}; return true;
-        default: return false;
+        case kEffectResistSpell: cost = {a / 8 * a + 50, a / 4 * a / 2 + 200}; return true;
+        case kEffectFortifySpell: cost = {a / 6 * a + 100, a / 3 * a / 2 + 200}; return true;
+        case kEffectFortifyMagic:
+        case kEffectFortifyMelee: cost = {25 * a, 200 * a}; return true;
+        case kEffectMagicImmunity: cost = {400, 1000}; return true;
+        case kEffectCrush: cost = {300, 800}; return true;
+        case kEffectCalm: cost = {200, 600}; return true;
+        case kEffectDetectMind:
+        case kEffectMark:
+        case kEffectRecall:
+        case kEffectTownPortal: cost = {100, 500}; return true;
+        case kEffectDisarm:
+        case kEffectUnlock: cost = {100, 400}; return true;
+        case kEffectRechargeWand: cost = {300, 2000}; return true;
+        case kEffectEnchant:
+        case kEffectEnchantToo: cost = {400, 3000}; return true;
+        case kEffectCreateFood: cost = {100, 200}; return true;
+        case kEffectLevelDrops: cost = {1000, 1000}; return true;
+        case kEffectPermanentAttribute: cost = {2 * m * m, 5 * m * m}; return true;
+        case kEffectAlcoholic: cost = {a, a}; return true;
+        case kEffectFortifyOutfit: cost = {15 * std::abs(m), 100 * std::abs(m)}; return true;
+        case kEffectNone:
+        case kEffectCreateWall:
+        case kEffectDetectSecrets:
+        case kEffectRevealMap: return false;
     }
+    return false;
 }
 
 }  // namespace

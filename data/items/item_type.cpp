@@ -7,6 +7,7 @@
 #include "data/items/item_classes.h"
 #include "data/items/item_user.h"
 #include "data/items/wand_pricing.h"
+#include "data/rules/undead.h"
 #include "data/spells/spell_table.h"
 #include "engine/base/archive.h"
 
@@ -149,8 +150,7 @@ bool SItemType::HasPermanentAttributeEffect(const SItem* item) const {
 bool SItemType::IsUsableByRace(const SItem* item, int race, const SSpellTable& spells) const {
     const SEffectList* effects = EffectsOf(item);
     if (effects == nullptr) return true;
-    return race == SSpellType::kUndeadRace ? !effects->HasHealMagicSpell(spells)
-                                           : !effects->HasUndeadMagicSpell(spells);
+    return race == kUndeadRace ? !effects->HasHealMagicSpell(spells) : !effects->HasUndeadMagicSpell(spells);
 }
 
 uint32_t SItemType::GetNewValue() const {

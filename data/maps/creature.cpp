@@ -97,20 +97,20 @@ bool SCreature::IsHostile() const {
 }
 
 int SCreature::HealthPercent() const {
-    const int most = mostHp();
+    const int most = MostHp();
     if (most <= 0) return 0;
     return std::clamp(hp * 100 / most, 0, 100);
 }
 
 // Hit points are 16 bits; a monster's most may be larger.
-int16_t SCreature::mostHp() const {
+int16_t SCreature::MostHp() const {
     return monster ? int16_t(std::min<int>(monster->m_stats[kStatMaxHitPoints], INT16_MAX)) : int16_t(0);
 }
 
 void SCreature::Heal() {
-    if (monster) hp = mostHp();
+    if (monster) hp = MostHp();
 }
 
 void SCreature::ClampHp() {
-    if (monster) hp = std::min(hp, mostHp());
+    if (monster) hp = std::min(hp, MostHp());
 }

@@ -40,6 +40,8 @@ struct SCreature {
     bool IsHostile() const;
     // Hit points in per cent of the monster's most, 0..100; 0 for a monster of no hit points.
     int HealthPercent() const;
+    // The monster's most hit points, held to what the 16-bit hit points reach; 0 without a monster.
+    int16_t MostHp() const;
     void MakePeaceful() { state &= uint8_t(~(kProvoked | kAggressive)); }
     void MakeAggressive() { state = uint8_t((state & ~kProvoked) | kAggressive); }
     void Heal();
@@ -56,7 +58,4 @@ struct SCreature {
     uint8_t displayTimer = 0;  // set when poison strikes; the play screen counts it down
     uint8_t x = kNowhere;
     uint8_t y = kNowhere;
-
-private:
-    int16_t mostHp() const;
 };

@@ -14,34 +14,34 @@ bool sameName(const SString& name, const char* other) { return name.Equals(other
 
 // The line of a timed effect: what its type shows, and whether its length counts turns (else rounds).
 struct SEffectLine {
-    uint8_t type;
+    SEffectType type;
     const char* format;
     enum Shows { kAmount, kPercent, kSkill, kAttribute, kSourcePercent, kDurationOnly, kPoison, kNothing } shows;
     bool turns;
 };
 
 constexpr SEffectLine kEffectLines[] = {
-    {1, "%+d %s (%u %s)\r", SEffectLine::kSkill, false},
-    {2, "%+d %s (%u %s)\r", SEffectLine::kAttribute, false},
-    {5, "%+d hp (%u %s)\r", SEffectLine::kAmount, false},
-    {8, "%+d unholy hp (%u %s)\r", SEffectLine::kAmount, false},
-    {10, "%+d mana (%u %s)\r", SEffectLine::kAmount, false},
-    {11, "%+d ac (%u %s)\r", SEffectLine::kAmount, false},
-    {15, "%+d%% poison resistance (%u %s)\r", SEffectLine::kPercent, false},
-    {16, "%+d%% paralysis resistance (%u %s)\r", SEffectLine::kPercent, false},
-    {17, "%+d%% %s resistance (%u %s)\r", SEffectLine::kSourcePercent, false},
-    {18, "%+d%% normal weapon resistance (%u %s)\r", SEffectLine::kPercent, false},
-    {20, "%+d feather (%u %s)\r", SEffectLine::kAmount, false},
-    {22, "%+d%% magic resistance (%u %s)\r", SEffectLine::kPercent, false},
-    {26, "Poisoned, %u hp\r", SEffectLine::kPoison, false},
-    {27, "Cursed, %u %s\r", SEffectLine::kDurationOnly, true},
-    {28, "Paralyzed, %u %s\r", SEffectLine::kDurationOnly, true},
-    {33, "%+d%% diseases resistance (%u %s)\r", SEffectLine::kPercent, false},
-    {36, "%+d%% magic (%u %s)\r", SEffectLine::kPercent, false},
-    {38, "%+d%% melee (%u %s)\r", SEffectLine::kPercent, false},
-    {39, "Magic immunity, %u %s\r", SEffectLine::kDurationOnly, true},
-    {53, "Level drop\r", SEffectLine::kNothing, false},
-    {58, "%+d outfit (%u %s)\r", SEffectLine::kAmount, false},
+    {kEffectFortifySkill, "%+d %s (%u %s)\r", SEffectLine::kSkill, false},
+    {kEffectFortifyAttribute, "%+d %s (%u %s)\r", SEffectLine::kAttribute, false},
+    {kEffectFortifyHp, "%+d hp (%u %s)\r", SEffectLine::kAmount, false},
+    {kEffectFortifyUnholy, "%+d unholy hp (%u %s)\r", SEffectLine::kAmount, false},
+    {kEffectFortifyMana, "%+d mana (%u %s)\r", SEffectLine::kAmount, false},
+    {kEffectFortifyAc, "%+d ac (%u %s)\r", SEffectLine::kAmount, false},
+    {kEffectResistPoison, "%+d%% poison resistance (%u %s)\r", SEffectLine::kPercent, false},
+    {kEffectResistParalysis, "%+d%% paralysis resistance (%u %s)\r", SEffectLine::kPercent, false},
+    {kEffectResistDisease, "%+d%% %s resistance (%u %s)\r", SEffectLine::kSourcePercent, false},
+    {kEffectResistNormalWeapons, "%+d%% normal weapon resistance (%u %s)\r", SEffectLine::kPercent, false},
+    {kEffectFeather, "%+d feather (%u %s)\r", SEffectLine::kAmount, false},
+    {kEffectResistMagic, "%+d%% magic resistance (%u %s)\r", SEffectLine::kPercent, false},
+    {kEffectPoison, "Poisoned, %u hp\r", SEffectLine::kPoison, false},
+    {kEffectCurse, "Cursed, %u %s\r", SEffectLine::kDurationOnly, true},
+    {kEffectParalyze, "Paralyzed, %u %s\r", SEffectLine::kDurationOnly, true},
+    {kEffectResistDiseases, "%+d%% diseases resistance (%u %s)\r", SEffectLine::kPercent, false},
+    {kEffectFortifyMagic, "%+d%% magic (%u %s)\r", SEffectLine::kPercent, false},
+    {kEffectFortifyMelee, "%+d%% melee (%u %s)\r", SEffectLine::kPercent, false},
+    {kEffectMagicImmunity, "Magic immunity, %u %s\r", SEffectLine::kDurationOnly, true},
+    {kEffectLevelDrops, "Level drop\r", SEffectLine::kNothing, false},
+    {kEffectFortifyOutfit, "%+d outfit (%u %s)\r", SEffectLine::kAmount, false},
 };
 
 const char* orEmpty(const char* text) { return text ? text : ""; }
@@ -195,7 +195,7 @@ int SCreatureEffects::Sum(uint8_t creatureId, uint8_t type) const {
         sum += effect.amount;
         present = true;
     }
-    if (type == kCurse || type == kParalysis || type == kMagicImmunity) return present ? 1 : 0;
+    if (type == kEffectCurse || type == kEffectParalyze || type == kEffectMagicImmunity) return present ? 1 : 0;
     return sum;
 }
 
@@ -230,7 +230,7 @@ bool SCreatureEffects::PassTime(uint8_t creatureId, uint32_t elapsed) {
             effect.duration = uint8_t(effect.duration - elapsed);
             continue;
         }
-        paralysisEnded = paralysisEnded || effect.type == kParalysis;
+        paralysisEnded = paralysisEnded || effect.type == kEffectParalyze;
         delete list->entries.RemoveAt(i);
     }
     return paralysisEnded;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "data/effects/disease.h"
+#include "data/effects/effect_type.h"
 #include "engine/base/ptr_array.h"
 #include "engine/base/string.h"
 
@@ -38,12 +39,6 @@ struct SCreatureEffectList {
 
 class SCreatureEffects {
 public:
-    // Effect types the lists single out.
-    static constexpr uint8_t kPoison = 26;
-    static constexpr uint8_t kCurse = 27;
-    static constexpr uint8_t kParalysis = 28;
-    static constexpr uint8_t kMagicImmunity = 39;
-
     SCreatureEffects() = default;
     SCreatureEffects(const SCreatureEffects&) = delete;
     SCreatureEffects& operator=(const SCreatureEffects&) = delete;
@@ -74,8 +69,8 @@ public:
     // The amounts of the creature's timed effects of the type added up; curse, paralysis and magic
     // immunity give 1 while the creature has them.
     int Sum(uint8_t creatureId, uint8_t type) const;
-    bool IsCursed(uint8_t creatureId) const { return Sum(creatureId, kCurse) != 0; }
-    bool IsParalyzed(uint8_t creatureId) const { return Sum(creatureId, kParalysis) != 0; }
+    bool IsCursed(uint8_t creatureId) const { return Sum(creatureId, kEffectCurse) != 0; }
+    bool IsParalyzed(uint8_t creatureId) const { return Sum(creatureId, kEffectParalyze) != 0; }
     // The timed effects of the type and sub-id, and the effects of the creature's diseases of the
     // same, each amount folded as stored percentages are (beyond 100 they count 100 less).
     int Total(uint8_t creatureId, uint8_t type, uint8_t subId, const SDiseaseTable& diseases) const;

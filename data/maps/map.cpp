@@ -173,7 +173,7 @@ void SMap::PlacePeopleInRect(int column, int row, int width, int height, SMapGri
 void SMap::PassCreatureEffects(uint8_t creatureId, uint32_t elapsed, SMapGrid& grid) {
     SCreature* creature = FindCreature(creatureId);
     if (creature == nullptr || m_effects.Find(creatureId) == nullptr) return;
-    const int poison = m_effects.Sum(creatureId, SCreatureEffects::kPoison);
+    const int poison = m_effects.Sum(creatureId, kEffectPoison);
     if (poison > 0) {
         creature->hp = creature->hp <= poison ? int16_t(1) : int16_t(creature->hp - poison);
         creature->state = uint8_t((creature->state & (SCreature::kScripted | SCreature::kProvoked |

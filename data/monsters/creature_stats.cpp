@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "data/effects/effect_type.h"
 #include "data/maps/creature.h"
 #include "data/maps/creature_effects.h"
-#include "data/monsters/combat_effect_types.h"
 #include "data/monsters/monster.h"
 #include "data/player/active_effect.h"
 #include "engine/base/random.h"
@@ -20,12 +20,10 @@ void SetCreatureHp(SCreature& creature, int64_t hp) {
     creature.ClampHp();
 }
 
-int Resisted(int amount, int resistance) { return amount - amount * resistance / 100; }
-
 int FortifyMeleePercent(int stored) { return stored < -100 ? stored + 100 : stored - 100; }
 
 int SCreatureStats::Attribute(int attribute) const {
-    const int fortified = Total(kCombatFortifyAttribute, uint8_t(attribute));
+    const int fortified = Total(kEffectFortifyAttribute, uint8_t(attribute));
     switch (attribute) {
         case 1: return m_monster.GetStrength(fortified);
         case 2: return m_monster.GetDexterity(fortified);
@@ -36,26 +34,26 @@ int SCreatureStats::Attribute(int attribute) const {
 }
 
 int SCreatureStats::MagicResistance() const {
-    return clampPercent(Attribute(4) + m_monster.PercentSum(kCombatResistMagic) + Total(kCombatResistMagic));
+    return clampPercent(Attribute(4) + m_monster.PercentSum(kEffectResistMagic) + Total(kEffectResistMagic));
 }
 
 int SCreatureStats::ParalysisResistance() const {
-    return clampPercent(2 * Attribute(4) + m_monster.PercentSum(kCombatResistParalysis) +
-                        Total(kCombatResistParalysis));
+    return clampPercent(2 * Attribute(4) + m_monster.PercentSum(kEffectResistParalysis) +
+                        Total(kEffectResistParalysis));
 }
 
 int SCreatureStats::PoisonResistance() const {
-    return clampPercent(Attribute(3) + m_monster.PercentSum(kCombatResistPoison) + Total(kCombatResistPoison));
+    return clampPercent(Attribute(3) + m_monster.PercentSum(kEffectResistPoison) + Total(kEffectResistPoison));
 }
 
 int SCreatureStats::DiseaseResistance() const {
-    return clampPercent(Attribute(3) / 2 + m_monster.PercentSum(kCombatResistDiseases) + Total(kCombatResistDiseases) +
-                        Total(kCombatResistDisease));
+    return clampPercent(Attribute(3) / 2 + m_monster.PercentSum(kEffectResistDiseases) + Total(kEffectResistDiseases) +
+                        Total(kEffectResistDisease));
 }
 
 int SCreatureStats::SpellChance() const {
     const int chance = 2 * Attribute(4);
-    const int fortified = FoldPercent(Total(kCombatFortifyMagic));
+    const int fortified = FoldPercent(Total(kEffectFortifyMagic));
     return std::clamp(chance + chance * fortified / 100, 0, 100);
 }
 
@@ -66,12 +64,12 @@ void SCreatureStats::DamageRange(int& minimum, int& maximum) const {
     const int plainMaximum = maximum;
     for (int i = 0; i < m_monster.m_effects.Count(); ++i) {
         const SEffect& effect = *m_monster.m_effects.Get(i);
-        if (effect.m_source != kSourceConstant || effect.m_type != kCombatFortifyMelee) continue;
+        if (effect.m_source != kSourceConstant || effect.m_type != kEffectFortifyMelee) continue;
         const int percent = FortifyMeleePercent(effect.m_baseMagnitude);
         minimum += plainMinimum * percent / 100;
         maximum += plainMaximum * percent / 100;
     }
-    if (Has(kCombatCurse)) maximum = minimum + (maximum - minimum) / 2;
+    if (Has(kEffectCurse)) maximum = minimum + (maximum - minimum) / 2;
 }
 
 int SCreatureStats::RollDamage(SRandom& random) const {

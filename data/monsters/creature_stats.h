@@ -48,9 +48,6 @@ private:
 // The creature's hit points become `hp`, held within 0 and its monster's most.
 void SetCreatureHp(SCreature& creature, int64_t hp);
 
-// What is left of an amount past a resistance of that many percent; a negative one adds to it.
-int Resisted(int amount, int resistance);
-
 // A Fortify melee percent as stored: 100 leaves the damage as it is, 150 adds half; beyond -100 the
 // value counts 100 less in size.
 int FortifyMeleePercent(int stored);

@@ -1,12 +1,12 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "data/effects/effect_rules.h"
 #include "data/items/item.h"
 #include "data/items/item_database.h"
 #include "data/maps/creature.h"
 #include "data/maps/map.h"
 #include "data/maps/map_grid.h"
-#include "data/monsters/combat_effect_types.h"
 #include "data/monsters/creature_pose.h"
 #include "data/monsters/creature_stats.h"
 #include "data/monsters/monster.h"
@@ -63,40 +63,93 @@ void applyStrikeEffects(const SMonster& monster, SMonsterContext& context, SCrea
     for (int i = 0; i < effects->Count(); ++i) {
         const SEffect& effect = *effects->Get(i);
         if (effect.m_source != kSourceStrike) continue;
-        switch (effect.m_type) {
-            case kCombatPoison: {
+        switch (effect.Type()) {
+            case kEffectPoison: {
                 const int resistance = stats.PoisonResistance();
                 if (context.random.Next(100) <= resistance) break;
                 const int amount = Resisted(strength, resistance);
-                if (amount >= 1) timed.AddTimed(creature.id, amount, strength, kCombatPoison, 0, nullptr);
+                if (amount >= 1) timed.AddTimed(creature.id, amount, strength, kEffectPoison, 0, nullptr);
                 break;
             }
-            case kCombatCurse: timed.AddTimed(creature.id, 1, strength, kCombatCurse, 0, nullptr); break;
-            case kCombatParalyze: {
+            case kEffectCurse: timed.AddTimed(creature.id, 1, strength, kEffectCurse, 0, nullptr); break;
+            case kEffectParalyze: {
                 const int resistance = stats.ParalysisResistance();
                 if (context.random.Next(100) <= resistance) break;
                 const int duration = Resisted(strength, resistance);
                 if (duration < 1) break;
-                timed.AddTimed(creature.id, 1, duration, kCombatParalyze, 0, nullptr);
+                timed.AddTimed(creature.id, 1, duration, kEffectParalyze, 0, nullptr);
                 SetSpritePalette(context.grid, creature, monster.m_paralysedPaletteSlot);
                 break;
             }
-            case kCombatDrainHp:
-            case kCombatDrainSp: {
+            case kEffectDrainHp:
+            case kEffectDrainSp: {
                 const int resistance = stats.MagicResistance();
                 if (context.random.Next(100) <= resistance) break;
                 const int gain = Resisted(share, resistance);
-                if (effect.m_type == kCombatDrainHp)
+                if (effect.m_type == kEffectDrainHp)
                     context.player.ChangeHp(gain, false);
                 else
                     context.player.ChangeMana(gain, false);
                 break;
             }
-            case kCombatInfectDisease:
+            case kEffectInfectDisease:
                 if (context.random.Next(100) > stats.DiseaseResistance())
                     timed.Infect(creature.id, effect.m_target.Text());
                 break;
-            default: break;
+            // Only the effects above pass on with a blow.
+            case kEffectNone:
+            case kEffectFortifySkill:
+            case kEffectFortifyAttribute:
+            case kEffectRestoreHp:
+            case kEffectRestoreFullHp:
+            case kEffectFortifyHp:
+            case kEffectRestoreUnholy:
+            case kEffectRestoreFullUnholy:
+            case kEffectFortifyUnholy:
+            case kEffectRestoreMana:
+            case kEffectFortifyMana:
+            case kEffectFortifyAc:
+            case kEffectCurePoison:
+            case kEffectCureParalysis:
+            case kEffectCureDisease:
+            case kEffectResistPoison:
+            case kEffectResistParalysis:
+            case kEffectResistDisease:
+            case kEffectResistNormalWeapons:
+            case kEffectDispel:
+            case kEffectFeather:
+            case kEffectRemoveCurse:
+            case kEffectResistMagic:
+            case kEffectDamageBase:
+            case kEffectDamageType:
+            case kEffectDamageAll:
+            case kEffectCastSpell:
+            case kEffectResistDiseases:
+            case kEffectResistSpell:
+            case kEffectFortifySpell:
+            case kEffectFortifyMagic:
+            case kEffectCreateWall:
+            case kEffectFortifyMelee:
+            case kEffectMagicImmunity:
+            case kEffectCrush:
+            case kEffectCalm:
+            case kEffectDetectSecrets:
+            case kEffectDetectMind:
+            case kEffectDisarm:
+            case kEffectUnlock:
+            case kEffectMark:
+            case kEffectRecall:
+            case kEffectTownPortal:
+            case kEffectRechargeWand:
+            case kEffectEnchant:
+            case kEffectEnchantToo:
+            case kEffectCreateFood:
+            case kEffectLevelDrops:
+            case kEffectRevealMap:
+            case kEffectRestoreFullMana:
+            case kEffectPermanentAttribute:
+            case kEffectAlcoholic:
+            case kEffectFortifyOutfit: break;
         }
     }
 }

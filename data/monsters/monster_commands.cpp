@@ -83,9 +83,7 @@ bool creatureCommand(SMonsterContext& context, SCreature& creature, int command,
         case kSetAggressive: creature.MakeAggressive(); return true;
         case kSetPeaceful: creature.MakePeaceful(); return true;
         case kIsParalyzed: result = SScriptValue(truth(effects.IsParalyzed(creature.id))); return true;
-        case kIsPoisoned:
-            result = SScriptValue(truth(effects.Sum(creature.id, SCreatureEffects::kPoison) > 0));
-            return true;
+        case kIsPoisoned: result = SScriptValue(truth(effects.Sum(creature.id, kEffectPoison) > 0)); return true;
         case kIsCursed: result = SScriptValue(truth(effects.IsCursed(creature.id))); return true;
         default: return false;
     }

@@ -1,10 +1,12 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "data/effects/effect_rules.h"
+#include "data/effects/effect_types.h"
+#include "data/effects/stored_percent.h"
 #include "data/maps/creature.h"
 #include "data/maps/map.h"
 #include "data/maps/map_grid.h"
-#include "data/monsters/combat_effect_types.h"
 #include "data/monsters/creature_pose.h"
 #include "data/monsters/creature_stats.h"
 #include "data/monsters/monster.h"
@@ -17,12 +19,6 @@
 #include "engine/base/random.h"
 
 namespace {
-
-// The timed effects a Dispel takes away, besides paralysis.
-constexpr uint8_t kDispelled[] = {2, 5, 8, 10, 11, 15, 16, 17, 20, 22, 27, 33, 34, 35, 36, 38, 39, 58};
-
-// A percentage back in its stored form, 100 further from 0.
-int storedPercent(int percent) { return percent >= 0 ? percent + 100 : percent - 100; }
 
 // How much a creature at `hp` of `most` wants a spell that heals it in part or in full.
 int restoreScore(bool full, int hp, int most, SRandom& random) {
@@ -40,56 +36,90 @@ int effectScore(const SEffect& effect, const SSpellType& spell, const SMonster& 
     const SCreatureStats stats(monster, creature, effects, context.diseases);
     const int most = monster.m_stats[kStatMaxHitPoints];
     const bool undead = stats.IsUndead();
-    const uint8_t type = effect.m_type;
+    const SEffectType type = effect.Type();
     switch (type) {
-        case kCombatFortifySkill:
-        case kCombatFortifyAttribute:
+        case kEffectFortifySkill:
+        case kEffectFortifyAttribute:
             if (spell.m_targetKind != kTargetSelf) return 23 + random.Next(46);
             return stats.Has(type) ? 0 : 26 + random.Next(53);
-        case kCombatRestoreHp:
-        case kCombatRestoreUnholy:
-            return undead == (type == kCombatRestoreUnholy) ? restoreScore(false, creature.hp, most, random) : 0;
-        case kCombatRestoreFullHp:
-        case kCombatRestoreFullUnholy:
-            return undead == (type == kCombatRestoreFullUnholy) ? restoreScore(true, creature.hp, most, random) : 0;
-        case kCombatFortifyAc: {
+        case kEffectRestoreHp:
+        case kEffectRestoreUnholy:
+            return undead == (type == kEffectRestoreUnholy) ? restoreScore(false, creature.hp, most, random) : 0;
+        case kEffectRestoreFullHp:
+        case kEffectRestoreFullUnholy:
+            return undead == (type == kEffectRestoreFullUnholy) ? restoreScore(true, creature.hp, most, random) : 0;
+        case kEffectFortifyAc: {
             const int weight = stats.Has(type) ? 80 : 40;
             return weight / 3 + random.Next(2 * weight / 3);
         }
-        case kCombatCurePoison:
-        case kCombatCureParalysis:
-        case kCombatRemoveCurse:
-        case kCombatDispel:
-        case kCombatCureDisease: {
+        case kEffectCurePoison:
+        case kEffectCureParalysis:
+        case kEffectRemoveCurse:
+        case kEffectDispel:
+        case kEffectCureDisease: {
             bool needed = false;
-            if (type == kCombatCurePoison) needed = stats.Has(kCombatPoison);
-            if (type == kCombatCureParalysis) needed = stats.Has(kCombatParalyze);
-            if (type == kCombatRemoveCurse) needed = stats.Has(kCombatCurse);
-            if (type == kCombatDispel) needed = stats.Has(kCombatParalyze) || stats.Has(kCombatCurse);
-            if (type == kCombatCureDisease) needed = effects.HasDisease(creature.id, effect.m_target.Text());
+            if (type == kEffectCurePoison) needed = stats.Has(kEffectPoison);
+            if (type == kEffectCureParalysis) needed = stats.Has(kEffectParalyze);
+            if (type == kEffectRemoveCurse) needed = stats.Has(kEffectCurse);
+            if (type == kEffectDispel) needed = stats.Has(kEffectParalyze) || stats.Has(kEffectCurse);
+            if (type == kEffectCureDisease) needed = effects.HasDisease(creature.id, effect.m_target.Text());
             return needed ? 30 + random.Next(60) : 0;
         }
-        case kCombatResistPoison:
-        case kCombatResistParalysis:
-        case kCombatResistMagic:
-        case kCombatResistDiseases: return stats.Has(type) ? 0 : 23 + random.Next(46);
-        case kCombatDamageType: {
+        case kEffectResistPoison:
+        case kEffectResistParalysis:
+        case kEffectResistMagic:
+        case kEffectResistDiseases: return stats.Has(type) ? 0 : 23 + random.Next(46);
+        case kEffectDamageType: {
             // The damage suits a class of foe: undead players, or living ones.
-            const bool undeadPlayer = context.player.Race() == SPlayer::kUndeadRace;
-            const bool suits = (effect.m_subTarget == 3 && undeadPlayer) || (effect.m_subTarget == 1 && !undeadPlayer);
+            const bool undeadPlayer = context.player.Race() == kUndeadRace;
+            const bool suits = (effect.m_subTarget == kUndeadClass && undeadPlayer) ||
+                               (effect.m_subTarget == 1 && !undeadPlayer);
             return suits ? 26 + random.Next(53) : 0;
         }
-        case kCombatDamageAll:
-        case kCombatPoison:
-        case kCombatCurse:
-        case kCombatDrainHp:
-        case kCombatDrainSp:
-        case kCombatInfectDisease:
-        case kCombatCrush:
-        case kCombatLevelDrops: return 26 + random.Next(53);
-        case kCombatParalyze: return 20 + random.Next(40);
-        default: return 0;
+        case kEffectDamageAll:
+        case kEffectPoison:
+        case kEffectCurse:
+        case kEffectDrainHp:
+        case kEffectDrainSp:
+        case kEffectInfectDisease:
+        case kEffectCrush:
+        case kEffectLevelDrops: return 26 + random.Next(53);
+        case kEffectParalyze: return 20 + random.Next(40);
+        case kEffectNone:
+        case kEffectFortifyHp:
+        case kEffectFortifyUnholy:
+        case kEffectRestoreMana:
+        case kEffectFortifyMana:
+        case kEffectResistDisease:
+        case kEffectResistNormalWeapons:
+        case kEffectFeather:
+        case kEffectDamageBase:
+        case kEffectCastSpell:
+        case kEffectResistSpell:
+        case kEffectFortifySpell:
+        case kEffectFortifyMagic:
+        case kEffectCreateWall:
+        case kEffectFortifyMelee:
+        case kEffectMagicImmunity:
+        case kEffectCalm:
+        case kEffectDetectSecrets:
+        case kEffectDetectMind:
+        case kEffectDisarm:
+        case kEffectUnlock:
+        case kEffectMark:
+        case kEffectRecall:
+        case kEffectTownPortal:
+        case kEffectRechargeWand:
+        case kEffectEnchant:
+        case kEffectEnchantToo:
+        case kEffectCreateFood:
+        case kEffectRevealMap:
+        case kEffectRestoreFullMana:
+        case kEffectPermanentAttribute:
+        case kEffectAlcoholic:
+        case kEffectFortifyOutfit: break;
     }
+    return 0;
 }
 
 // Whether the spell can be cast from where the creature stands.
@@ -108,13 +138,27 @@ void setParalysed(const SMonster& monster, SMonsterContext& context, const SCrea
     SetSpritePalette(context.grid, creature, paralysed ? monster.m_paralysedPaletteSlot : monster.m_paletteSlot);
 }
 
+// The hp effects on a creature; their harm beyond Restore is already in the spell's damage.
+void applyVital(SCreature& creature, SVitalOutcome outcome, int kept) {
+    switch (outcome) {
+        case SVitalOutcome::Heal: SetCreatureHp(creature, creature.hp + kept); break;
+        case SVitalOutcome::Harm: SetCreatureHp(creature, creature.hp - kept); break;
+        case SVitalOutcome::HealFully: creature.Heal(); break;
+        case SVitalOutcome::HarmToOne: creature.hp = std::min<int16_t>(creature.hp, 1); break;
+        case SVitalOutcome::None:
+        case SVitalOutcome::Fortify:
+        case SVitalOutcome::HarmKeepingOne: break;
+    }
+}
+
 void dispel(const SMonster& monster, SMonsterContext& context, const SCreature& creature) {
     SCreatureEffects& effects = context.map.Effects();
     if (effects.IsParalyzed(creature.id)) {
-        effects.RemoveTimed(creature.id, kCombatParalyze);
+        effects.RemoveTimed(creature.id, kEffectParalyze);
         setParalysed(monster, context, creature, false);
     }
-    for (uint8_t type : kDispelled) effects.RemoveTimed(creature.id, type);
+    for (int type = 0; type < kEffectTypeCount; ++type)
+        if (IsDispelledEffect(type)) effects.RemoveTimed(creature.id, uint8_t(type));
 }
 
 }  // namespace
@@ -166,15 +210,15 @@ void SMonster::ApplySpell(SMonsterContext& context, SCreature& creature, const S
     const SCreatureStats stats(*this, creature, context.map.Effects(), context.diseases);
     SCreatureEffects& effects = context.map.Effects();
     const int resistance = stats.MagicResistance();
-    const bool immune = stats.Has(kCombatMagicImmunity);
+    const bool immune = stats.Has(kEffectMagicImmunity);
     const bool undead = stats.IsUndead();
     const uint8_t id = creature.id;
     bool crush = false;
     bool mindShown = false;
     for (int i = 0; i < spell.m_effects.Count(); ++i) {
         const SEffect& effect = *spell.m_effects[i];
-        const uint8_t type = effect.m_type;
-        if (immune && type != kCombatDispel) continue;
+        const SEffectType type = effect.Type();
+        if (immune && type != kEffectDispel) continue;
         const int magnitude = effect.GetMagnitude(level);
         const int kept = Resisted(magnitude, resistance);
         const int percent = Resisted(FoldPercent(magnitude), resistance);
@@ -183,85 +227,111 @@ void SMonster::ApplySpell(SMonsterContext& context, SCreature& creature, const S
         // A duration of 0 would last for ever: fully resisted, the effect takes no hold.
         const bool lasts = keptDuration >= 1;
         switch (type) {
-            case kCombatFortifyAttribute:
-            case kCombatFortifyAc:
+            case kEffectFortifyAttribute:
+            case kEffectFortifyAc:
                 if (kept != 0 && lasts)
-                    effects.AddTimed(id, kept, keptDuration, type, type == kCombatFortifyAc ? 0 : effect.m_subTarget,
+                    effects.AddTimed(id, kept, keptDuration, type, type == kEffectFortifyAc ? 0 : effect.m_subTarget,
                                      nullptr);
                 break;
-            case kCombatResistPoison:
-            case kCombatResistParalysis:
-            case kCombatResistDisease:
-            case kCombatResistMagic:
-            case kCombatResistDiseases:
-            case kCombatFortifyMagic:
-            case kCombatFortifyMelee:
+            case kEffectResistPoison:
+            case kEffectResistParalysis:
+            case kEffectResistDisease:
+            case kEffectResistMagic:
+            case kEffectResistDiseases:
+            case kEffectFortifyMagic:
+            case kEffectFortifyMelee:
                 if (percent != 0 && lasts)
-                    effects.AddTimed(id, storedPercent(percent), keptDuration, type, 0,
-                                     type == kCombatResistDisease ? effect.m_target.Text() : nullptr);
+                    effects.AddTimed(id, PercentToStored(percent), keptDuration, type, 0,
+                                     type == kEffectResistDisease ? effect.m_target.Text() : nullptr);
                 break;
-            case kCombatRestoreHp: SetCreatureHp(creature, creature.hp + (undead ? -kept : kept)); break;
-            case kCombatRestoreUnholy: SetCreatureHp(creature, creature.hp + (undead ? kept : -kept)); break;
-            case kCombatRestoreFullHp:
-            case kCombatRestoreFullUnholy:
-                if (undead == (type == kCombatRestoreFullUnholy))
-                    creature.Heal();
-                else
-                    creature.hp = std::min<int16_t>(creature.hp, 1);
-                break;
-            case kCombatCurePoison: effects.RemoveTimed(id, kCombatPoison); break;
-            case kCombatRemoveCurse: effects.RemoveTimed(id, kCombatCurse); break;
-            case kCombatCureParalysis:
-                effects.RemoveTimed(id, kCombatParalyze);
+            case kEffectRestoreHp:
+            case kEffectRestoreUnholy:
+            case kEffectRestoreFullHp:
+            case kEffectRestoreFullUnholy:
+            case kEffectFortifyHp:
+            case kEffectFortifyUnholy: applyVital(creature, VitalOutcome(type, undead), kept); break;
+            case kEffectCurePoison: effects.RemoveTimed(id, kEffectPoison); break;
+            case kEffectRemoveCurse: effects.RemoveTimed(id, kEffectCurse); break;
+            case kEffectCureParalysis:
+                effects.RemoveTimed(id, kEffectParalyze);
                 setParalysed(*this, context, creature, false);
                 break;
-            case kCombatCureDisease: effects.Cure(id, effect.m_target.Text()); break;
-            case kCombatDispel: dispel(*this, context, creature); break;
-            case kCombatPoison: {
+            case kEffectCureDisease: effects.Cure(id, effect.m_target.Text()); break;
+            case kEffectDispel: dispel(*this, context, creature); break;
+            case kEffectPoison: {
                 const int amount = Resisted(magnitude, stats.PoisonResistance());
-                if (amount >= 1 && lasts) effects.AddTimed(id, amount, keptDuration, kCombatPoison, 0, nullptr);
+                if (amount >= 1 && lasts) effects.AddTimed(id, amount, keptDuration, kEffectPoison, 0, nullptr);
                 break;
             }
-            case kCombatCurse:
-                if (lasts) effects.AddTimed(id, 1, keptDuration, kCombatCurse, 0, nullptr);
+            case kEffectCurse:
+                if (lasts) effects.AddTimed(id, 1, keptDuration, kEffectCurse, 0, nullptr);
                 break;
-            case kCombatParalyze: {
+            case kEffectParalyze: {
                 const int paralysis = Resisted(duration, stats.ParalysisResistance());
                 if (paralysis < 1) break;
-                effects.AddTimed(id, 1, paralysis, kCombatParalyze, 0, nullptr);
+                effects.AddTimed(id, 1, paralysis, kEffectParalyze, 0, nullptr);
                 setParalysed(*this, context, creature, true);
                 break;
             }
-            case kCombatDrainHp:
-            case kCombatDrainSp: {
+            case kEffectDrainHp:
+            case kEffectDrainSp: {
                 const int gain = Resisted(2 * level, resistance);
-                if (type == kCombatDrainHp)
+                if (type == kEffectDrainHp)
                     context.player.ChangeHp(gain, false);
                 else
                     context.player.ChangeMana(gain, false);
                 break;
             }
-            case kCombatInfectDisease:
+            case kEffectInfectDisease:
                 if (context.random.Next(100) > stats.DiseaseResistance()) effects.Infect(id, effect.m_target.Text());
                 break;
-            case kCombatMagicImmunity:
+            case kEffectMagicImmunity:
                 if (!lasts) break;
                 dispel(*this, context, creature);
-                effects.AddTimed(id, 1, keptDuration, kCombatMagicImmunity, 0, nullptr);
+                effects.AddTimed(id, 1, keptDuration, kEffectMagicImmunity, 0, nullptr);
                 break;
-            case kCombatCrush: crush = true; break;
-            case kCombatCalm:
+            case kEffectCrush: crush = true; break;
+            case kEffectCalm:
                 if (context.random.Next(100) > resistance && m_kind != SMonsterBaseType::kKindPeople &&
                     creature.IsHostile() && context.map.FindObject(creature.ownerId) == nullptr && m_talkText.IsEmpty())
                     creature.MakePeaceful();
                 break;
-            case kCombatDetectMind:
+            case kEffectDetectMind:
                 if (!mindShown) context.screen.ShowCreatureInfo(context.map, creature);
                 mindShown = true;
                 break;
-            default: break;
+            // What these do to the creature, its damage holds.
+            case kEffectNone:
+            case kEffectFortifySkill:
+            case kEffectRestoreMana:
+            case kEffectFortifyMana:
+            case kEffectResistNormalWeapons:
+            case kEffectFeather:
+            case kEffectDamageBase:
+            case kEffectDamageType:
+            case kEffectDamageAll:
+            case kEffectCastSpell:
+            case kEffectResistSpell:
+            case kEffectFortifySpell:
+            case kEffectCreateWall:
+            case kEffectDetectSecrets:
+            case kEffectDisarm:
+            case kEffectUnlock:
+            case kEffectMark:
+            case kEffectRecall:
+            case kEffectTownPortal:
+            case kEffectRechargeWand:
+            case kEffectEnchant:
+            case kEffectEnchantToo:
+            case kEffectCreateFood:
+            case kEffectLevelDrops:
+            case kEffectRevealMap:
+            case kEffectRestoreFullMana:
+            case kEffectPermanentAttribute:
+            case kEffectAlcoholic:
+            case kEffectFortifyOutfit: break;
         }
     }
-    const int health = creature.HealthPercent();
-    if (crush && health <= 25 && context.random.Next(100) > 3 * health) creature.hp = 0;
+    if (crush && CrushFinishes(creature.hp, creature.MostHp(), SCrushMeasure::WholePercent, &context.random))
+        creature.hp = 0;
 }

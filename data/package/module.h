@@ -91,7 +91,6 @@ public:
     // The identifier and "_": what the names the package defines begin with.
     const SString& NamePrefix() const { return m_namePrefix; }
     uint16_t PrefixHash() const { return m_prefixHash; }
-    const SString& MapPrefix() const { return m_header.mapPrefix; }
     // The world's size in maps, which the header's two values give; the world map picture shows
     // the maps from (1, 1) on.
     int WidthInMaps() const { return m_header.valueA; }

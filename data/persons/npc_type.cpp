@@ -1,5 +1,6 @@
 #include "data/persons/npc_type.h"
 
+#include "data/rules/undead.h"
 #include "engine/base/archive.h"
 
 namespace {
@@ -14,7 +15,6 @@ constexpr int kShopLevelAfter = 68;
 constexpr int kGlobalNameAfter = 80;
 constexpr int kSignedValueAfter = 103;
 constexpr int32_t kPersonality = 5;
-constexpr int32_t kUndeadRace = 1;
 
 void serializePairs(SArchive& archive, std::optional<std::vector<SNpcNamePair>>& pairs) {
     uint8_t present = pairs.has_value() ? 1 : 0;

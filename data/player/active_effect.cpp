@@ -3,20 +3,39 @@
 #include <algorithm>
 #include <array>
 
+#include "data/effects/effect_type.h"
+
 namespace {
 
 struct SKindType {
-    uint8_t kind;
+    SEffectType kind;
     SPlayerEffect type;
 };
 
 constexpr SKindType kKindTypes[] = {
-    {1, kPlayerFortifySkill},   {2, kPlayerFortifyAttribute}, {5, kPlayerFortifyHp},     {8, kPlayerFortifyUnholy},
-    {10, kPlayerFortifyMana},   {11, kPlayerFortifyAc},       {15, kPlayerResistPoison}, {16, kPlayerResistParalysis},
-    {17, kPlayerResistDisease}, {20, kPlayerFeather},         {22, kPlayerResistMagic},  {33, kPlayerResistDiseases},
-    {34, kPlayerResistSpell},   {35, kPlayerFortifySpell},    {36, kPlayerFortifyMagic}, {38, kPlayerFortifyMelee},
-    {39, kPlayerMagicImmunity}, {42, kPlayerDetectSecrets},   {57, kPlayerAlcoholic},    {58, kPlayerFortifyOutfit},
-    {28, kPlayerParalysis},     {27, kPlayerCurse},           {26, kPlayerPoison},
+    {kEffectFortifySkill, kPlayerFortifySkill},
+    {kEffectFortifyAttribute, kPlayerFortifyAttribute},
+    {kEffectFortifyHp, kPlayerFortifyHp},
+    {kEffectFortifyUnholy, kPlayerFortifyUnholy},
+    {kEffectFortifyMana, kPlayerFortifyMana},
+    {kEffectFortifyAc, kPlayerFortifyAc},
+    {kEffectResistPoison, kPlayerResistPoison},
+    {kEffectResistParalysis, kPlayerResistParalysis},
+    {kEffectResistDisease, kPlayerResistDisease},
+    {kEffectFeather, kPlayerFeather},
+    {kEffectResistMagic, kPlayerResistMagic},
+    {kEffectResistDiseases, kPlayerResistDiseases},
+    {kEffectResistSpell, kPlayerResistSpell},
+    {kEffectFortifySpell, kPlayerFortifySpell},
+    {kEffectFortifyMagic, kPlayerFortifyMagic},
+    {kEffectFortifyMelee, kPlayerFortifyMelee},
+    {kEffectMagicImmunity, kPlayerMagicImmunity},
+    {kEffectDetectSecrets, kPlayerDetectSecrets},
+    {kEffectAlcoholic, kPlayerAlcoholic},
+    {kEffectFortifyOutfit, kPlayerFortifyOutfit},
+    {kEffectParalyze, kPlayerParalysis},
+    {kEffectCurse, kPlayerCurse},
+    {kEffectPoison, kPlayerPoison},
 };
 
 constexpr std::array<const char*, kPlayerEffectTypes> kNames = {

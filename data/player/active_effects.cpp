@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "data/effects/effect_types.h"
+
 namespace {
 
 enum class STotalRule { None, SumPerSubId, Sum, FoldedSum, FoldedSumPerName, Presence };
@@ -35,9 +37,6 @@ STotalRule RuleOf(uint32_t type) {
         default: return STotalRule::None;
     }
 }
-
-// The kinds Dispel ends: every mapped kind but Fortify skill, Detect secrets, Alcoholic and Poison.
-constexpr uint8_t kDispelledKinds[] = {2, 5, 8, 10, 11, 15, 16, 17, 20, 22, 27, 28, 33, 34, 35, 36, 38, 39, 58};
 
 int16_t ClampMagnitude(int32_t magnitude) {
     return int16_t(
@@ -142,5 +141,6 @@ void SActiveEffects::Clear() {
 }
 
 void SActiveEffects::Dispel() {
-    for (uint8_t kind : kDispelledKinds) RemoveTimed(kind);
+    for (int kind = 0; kind < kEffectTypeCount; ++kind)
+        if (IsDispelledEffect(kind)) RemoveTimed(uint32_t(kind));
 }

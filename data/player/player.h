@@ -19,6 +19,7 @@
 #include "data/player/mark_record.h"
 #include "data/player/player_outputs.h"
 #include "data/player/quest_entry.h"
+#include "data/rules/undead.h"
 #include "data/spells/spell_schools.h"
 #include "engine/base/ptr_array.h"
 #include "engine/base/string.h"
@@ -71,7 +72,6 @@ public:
     static constexpr uint32_t kMaxGold = 1000000000;
     static constexpr int32_t kMaxFame = 1000;
     static constexpr uint32_t kMaxCrime = 1000;
-    static constexpr uint8_t kUndeadRace = 1;
     static constexpr uint8_t kHeaderKindInGame = 17;
 
     SPlayer();

@@ -2,6 +2,7 @@
 // items and spells cast at the player.
 #include <algorithm>
 
+#include "data/effects/effect_rules.h"
 #include "data/effects/stored_percent.h"
 #include "data/items/item.h"
 #include "data/player/player.h"
@@ -10,69 +11,15 @@
 
 namespace {
 
-enum SEffectKind : uint32_t {
-    kKindFortifyAttribute = 2,
-    kKindRestoreHp = 3,
-    kKindRestoreFullHp = 4,
-    kKindFortifyHp = 5,
-    kKindRestoreUnholy = 6,
-    kKindRestoreFullUnholy = 7,
-    kKindFortifyUnholy = 8,
-    kKindRestoreMana = 9,
-    kKindCurePoison = 12,
-    kKindCureParalysis = 13,
-    kKindCureDisease = 14,
-    kKindResistDisease = 17,
-    kKindDispel = 19,
-    kKindRemoveCurse = 21,
-    kKindDamageType = 24,
-    kKindDamageAll = 25,
-    kKindPoison = 26,
-    kKindCurse = 27,
-    kKindParalyze = 28,
-    kKindDrainHp = 29,
-    kKindDrainMana = 30,
-    kKindInfectDisease = 32,
-    kKindMagicImmunity = 39,
-    kKindCrush = 40,
-    kKindCalm = 41,
-    kKindMark = 46,
-    kKindRecall = 47,
-    kKindTownPortal = 48,
-    kKindRechargeWand = 49,
-    kKindEnchant = 50,
-    kKindEnchantToo = 51,
-    kKindCreateFood = 52,
-    kKindLevelDrops = 53,
-    kKindRestoreFullMana = 55,
-    kKindPermanentAttribute = 56,
-    kKindAlcoholic = 57,
-};
-
-// The kinds an item or a spell gives as a plain timed entry.
-constexpr uint32_t kPlainTimedItemKinds[] = {10, 15, 16, 20, 22, 33, 36, 38};
-constexpr uint32_t kPlainTimedSpellKinds[] = {2, 11, 20};
-// The kinds a spell stores as percentages (resistances and the magic and melee bonuses).
-constexpr uint32_t kPercentSpellKinds[] = {15, 16, 17, 22, 33, 36, 38};
-
 constexpr uint8_t kHumanoidOrCreatureClass = 1;
-constexpr uint8_t kUndeadClass = 3;
-constexpr int32_t kCrushingHpPercent = 25;
 constexpr int32_t kMaxDrinkMinutes = 240;
-
-template <size_t N>
-bool IsOneOf(uint32_t kind, const uint32_t (&kinds)[N]) {
-    return std::find(std::begin(kinds), std::end(kinds), kind) != std::end(kinds);
-}
-
-int32_t Resisted(int32_t value, int32_t resistance) { return value - value * resistance / 100; }
 
 }  // namespace
 
 void SPlayer::AddTimedEffect(uint8_t origin, const void* source, int32_t magnitude, uint32_t minutes, uint32_t kind,
                              uint32_t subId, const char* name) {
-    if (kind == kKindPoison && PoisonTotal() == 0) queue("You're poisoned!", nullptr);
-    if (kind == kKindParalyze && !IsParalyzed()) queue("You're paralyzed!", nullptr);
+    if (kind == kEffectPoison && PoisonTotal() == 0) queue("You're poisoned!", nullptr);
+    if (kind == kEffectParalyze && !IsParalyzed()) queue("You're paralyzed!", nullptr);
     m_effects.Add(origin, source, magnitude, minutes, kind, subId, name);
 }
 
@@ -86,7 +33,7 @@ void SPlayer::PassTimeEffects(int32_t minutes) {
 }
 
 void SPlayer::RemoveTimedEffects(uint32_t kind) {
-    if (m_effects.RemoveTimed(kind) && kind == kKindParalyze && m_screen) m_screen->UpdateHands();
+    if (m_effects.RemoveTimed(kind) && kind == kEffectParalyze && m_screen) m_screen->UpdateHands();
 }
 
 void SPlayer::Dispel() {
@@ -136,53 +83,95 @@ void SPlayer::ApplyItemEffects(const SItem& item) {
         const uint32_t d = uint32_t(std::max<int32_t>(effect.m_baseDuration, 0));
         // A timed effect without a duration would never end.
         const bool timed = m != 0 && d != 0;
-        const uint32_t kind = effect.m_type;
-        if (IsOneOf(kind, kPlainTimedItemKinds)) {
-            if (timed) AddTimedEffect(kFromUsedItem, source, m, d, kind, 0, nullptr);
-            continue;
-        }
+        const SEffectType kind = effect.Type();
         switch (kind) {
-            case kKindFortifyAttribute:
+            case kEffectFortifyMana:
+            case kEffectResistPoison:
+            case kEffectResistParalysis:
+            case kEffectFeather:
+            case kEffectResistMagic:
+            case kEffectResistDiseases:
+            case kEffectFortifyMagic:
+            case kEffectFortifyMelee:
+                if (timed) AddTimedEffect(kFromUsedItem, source, m, d, kind, 0, nullptr);
+                break;
+            case kEffectFortifyAttribute:
                 if (timed) AddTimedEffect(kFromUsedItem, source, m, d, kind, effect.m_subTarget, nullptr);
                 break;
-            case kKindRestoreHp: ChangeHp(undead ? -m : m, false); break;
-            case kKindRestoreFullHp: undead ? SetHp(1, false) : SetFullHp(false); break;
-            case kKindFortifyHp:
-                if (undead)
-                    lowerHpKeepingOne(m);
-                else if (timed)
-                    AddTimedEffect(kFromUsedItem, source, m, d, kind, 0, nullptr);
+            case kEffectRestoreHp:
+            case kEffectRestoreFullHp:
+            case kEffectFortifyHp:
+            case kEffectRestoreUnholy:
+            case kEffectRestoreFullUnholy:
+            case kEffectFortifyUnholy:
+                switch (VitalOutcome(kind, undead)) {
+                    case SVitalOutcome::Heal: ChangeHp(m, false); break;
+                    case SVitalOutcome::HealFully: SetFullHp(false); break;
+                    case SVitalOutcome::Fortify:
+                        if (timed) AddTimedEffect(kFromUsedItem, source, m, d, kind, 0, nullptr);
+                        break;
+                    case SVitalOutcome::Harm: ChangeHp(-m, false); break;
+                    case SVitalOutcome::HarmToOne: SetHp(1, false); break;
+                    case SVitalOutcome::HarmKeepingOne: lowerHpKeepingOne(m); break;
+                    case SVitalOutcome::None: break;
+                }
                 break;
-            case kKindRestoreUnholy: ChangeHp(undead ? m : -m, false); break;
-            case kKindRestoreFullUnholy: undead ? SetFullHp(false) : SetHp(1, false); break;
-            case kKindFortifyUnholy:
-                if (!undead)
-                    lowerHpKeepingOne(m);
-                else if (timed)
-                    AddTimedEffect(kFromUsedItem, source, m, d, kind, 0, nullptr);
-                break;
-            case kKindRestoreMana: ChangeMana(m, false); break;
-            case kKindCurePoison: RemoveTimedEffects(kKindPoison); break;
-            case kKindCureParalysis: RemoveTimedEffects(kKindParalyze); break;
-            case kKindCureDisease: CureDisease(effect.m_target.Text(), true); break;
-            case kKindResistDisease:
+            case kEffectRestoreMana: ChangeMana(m, false); break;
+            case kEffectCurePoison: RemoveTimedEffects(kEffectPoison); break;
+            case kEffectCureParalysis: RemoveTimedEffects(kEffectParalyze); break;
+            case kEffectCureDisease: CureDisease(effect.m_target.Text(), true); break;
+            case kEffectResistDisease:
                 if (timed) AddTimedEffect(kFromUsedItem, source, m, d, kind, 0, effect.m_target.Text());
                 break;
-            case kKindDispel: Dispel(); break;
-            case kKindPoison: {
+            case kEffectDispel: Dispel(); break;
+            case kEffectPoison: {
                 const int32_t poison = Resisted(m, GetPoisonResistance());
                 if (poison == 0) break;
                 AddTimedEffect(kFromUsedItem, source, poison, 0, kind, 0, nullptr);
                 ApplyPoisonDamage();
                 break;
             }
-            case kKindRestoreFullMana: RestoreFullMana(false); break;
-            case kKindPermanentAttribute:
+            case kEffectRestoreFullMana: RestoreFullMana(false); break;
+            case kEffectPermanentAttribute:
                 if (effect.m_subTarget >= 1 && effect.m_subTarget <= kLastAttribute)
                     AddAttributeValue(effect.m_subTarget, 1, false);
                 break;
-            case kKindAlcoholic: Drink(m, source); break;
-            default: break;
+            case kEffectAlcoholic: Drink(m, source); break;
+            // Used items do nothing with these.
+            case kEffectNone:
+            case kEffectFortifySkill:
+            case kEffectFortifyAc:
+            case kEffectResistNormalWeapons:
+            case kEffectRemoveCurse:
+            case kEffectDamageBase:
+            case kEffectDamageType:
+            case kEffectDamageAll:
+            case kEffectCurse:
+            case kEffectParalyze:
+            case kEffectDrainHp:
+            case kEffectDrainSp:
+            case kEffectCastSpell:
+            case kEffectInfectDisease:
+            case kEffectResistSpell:
+            case kEffectFortifySpell:
+            case kEffectCreateWall:
+            case kEffectMagicImmunity:
+            case kEffectCrush:
+            case kEffectCalm:
+            case kEffectDetectSecrets:
+            case kEffectDetectMind:
+            case kEffectDisarm:
+            case kEffectUnlock:
+            case kEffectMark:
+            case kEffectRecall:
+            case kEffectTownPortal:
+            case kEffectRechargeWand:
+            case kEffectEnchant:
+            case kEffectEnchantToo:
+            case kEffectCreateFood:
+            case kEffectLevelDrops:
+            case kEffectRevealMap:
+            case kEffectFortifyOutfit: break;
         }
     }
 }
@@ -198,63 +187,66 @@ void SPlayer::ApplySpell(const SSpellType& spell, int32_t level, bool friendly, 
     for (int i = 0; i < spell.m_effects.Count(); ++i) {
         const SEffect& effect = *spell.m_effects[i];
         if (filter && effect.m_source == kSourceNone) continue;
-        const uint32_t kind = effect.m_type;
-        if (immune && kind != kKindDispel) continue;
+        const SEffectType kind = effect.Type();
+        if (immune && kind != kEffectDispel) continue;
         const int32_t fullMagnitude = effect.GetMagnitude(level);
         const int32_t fullDuration = effect.GetDuration(level);
         const int32_t m = lowered(fullMagnitude);
         const uint32_t d = uint32_t(std::max(lowered(fullDuration), 0));
-        if (IsOneOf(kind, kPlainTimedSpellKinds)) {
-            const uint32_t subId = kind == kKindFortifyAttribute ? effect.m_subTarget : 0;
-            if (roll() && m != 0 && d != 0) AddTimedEffect(kFromSpell, &spell, m, d, kind, subId, nullptr);
-            continue;
-        }
-        if (IsOneOf(kind, kPercentSpellKinds)) {
-            const int32_t stored = PercentToStored(lowered(FoldPercent(fullMagnitude)));
-            const char* name = kind == kKindResistDisease ? effect.m_target.Text() : nullptr;
-            if (roll() && stored != 0 && d != 0) AddTimedEffect(kFromSpell, &spell, stored, d, kind, 0, name);
-            continue;
-        }
+        const auto vital = [&] {
+            switch (VitalOutcome(kind, undead)) {
+                case SVitalOutcome::Heal: ChangeHp(m, false); break;
+                case SVitalOutcome::HealFully: SetFullHp(false); break;
+                case SVitalOutcome::Fortify:
+                    if (m != 0 && d != 0) AddTimedEffect(kFromSpell, &spell, m, d, kind, 0, nullptr);
+                    break;
+                case SVitalOutcome::Harm: damage += m; break;
+                case SVitalOutcome::HarmToOne: damage += std::max(m_hp - 1, 0); break;
+                case SVitalOutcome::HarmKeepingOne: damage += std::clamp(m, 0, std::max(m_hp - 1, 0)); break;
+                case SVitalOutcome::None: break;
+            }
+        };
         switch (kind) {
-            case kKindRestoreHp:
-            case kKindRestoreUnholy:
-                if (undead == (kind == kKindRestoreHp))
-                    damage += m;
-                else
-                    ChangeHp(m, false);
+            case kEffectFortifyAttribute:
+            case kEffectFortifyAc:
+            case kEffectFeather: {
+                const uint32_t subId = kind == kEffectFortifyAttribute ? effect.m_subTarget : 0;
+                if (roll() && m != 0 && d != 0) AddTimedEffect(kFromSpell, &spell, m, d, kind, subId, nullptr);
                 break;
-            case kKindRestoreFullHp:
-            case kKindRestoreFullUnholy:
-                if (undead == (kind == kKindRestoreFullHp))
-                    damage += std::max(m_hp - 1, 0);
-                else
-                    SetFullHp(false);
+            }
+            case kEffectResistPoison:
+            case kEffectResistParalysis:
+            case kEffectResistDisease:
+            case kEffectResistMagic:
+            case kEffectResistDiseases:
+            case kEffectFortifyMagic:
+            case kEffectFortifyMelee: {
+                const int32_t stored = PercentToStored(lowered(FoldPercent(fullMagnitude)));
+                const char* name = kind == kEffectResistDisease ? effect.m_target.Text() : nullptr;
+                if (roll() && stored != 0 && d != 0) AddTimedEffect(kFromSpell, &spell, stored, d, kind, 0, name);
                 break;
-            case kKindFortifyHp:
-                if (!roll()) break;
-                if (undead)
-                    damage += std::clamp(m, 0, std::max(m_hp - 1, 0));
-                else if (m != 0 && d != 0)
-                    AddTimedEffect(kFromSpell, &spell, m, d, kind, 0, nullptr);
+            }
+            case kEffectFortifyHp:
+                // Of the hp effects only Fortify hp must pass the roll, on either nature.
+                if (roll()) vital();
                 break;
-            case kKindFortifyUnholy:
-                if (!undead)
-                    damage += std::clamp(m, 0, std::max(m_hp - 1, 0));
-                else if (m != 0 && d != 0)
-                    AddTimedEffect(kFromSpell, &spell, m, d, kind, 0, nullptr);
-                break;
-            case kKindCurePoison: RemoveTimedEffects(kKindPoison); break;
-            case kKindCureParalysis: RemoveTimedEffects(kKindParalyze); break;
-            case kKindRemoveCurse: RemoveTimedEffects(kKindCurse); break;
-            case kKindCureDisease: CureDisease(effect.m_target.Text(), true); break;
-            case kKindDispel: Dispel(); break;
-            case kKindDamageType:
+            case kEffectRestoreHp:
+            case kEffectRestoreFullHp:
+            case kEffectRestoreUnholy:
+            case kEffectRestoreFullUnholy:
+            case kEffectFortifyUnholy: vital(); break;
+            case kEffectCurePoison: RemoveTimedEffects(kEffectPoison); break;
+            case kEffectCureParalysis: RemoveTimedEffects(kEffectParalyze); break;
+            case kEffectRemoveCurse: RemoveTimedEffects(kEffectCurse); break;
+            case kEffectCureDisease: CureDisease(effect.m_target.Text(), true); break;
+            case kEffectDispel: Dispel(); break;
+            case kEffectDamageType:
                 if ((!undead && effect.m_subTarget == kHumanoidOrCreatureClass) ||
                     (undead && effect.m_subTarget == kUndeadClass))
                     damage += Resisted(fullMagnitude, resistance);
                 break;
-            case kKindDamageAll: damage += Resisted(fullMagnitude, resistance); break;
-            case kKindPoison: {
+            case kEffectDamageAll: damage += Resisted(fullMagnitude, resistance); break;
+            case kEffectPoison: {
                 const int32_t poisonResistance = GetPoisonResistance();
                 const int32_t poison = Resisted(fullMagnitude, poisonResistance);
                 if (!friendly && m_rules.random && m_rules.random->Next(100) <= poisonResistance) break;
@@ -263,10 +255,10 @@ void SPlayer::ApplySpell(const SSpellType& spell, int32_t level, bool friendly, 
                 damage += poison;
                 break;
             }
-            case kKindCurse:
+            case kEffectCurse:
                 if (roll() && d != 0) AddTimedEffect(kFromSpell, &spell, 0, d, kind, 0, nullptr);
                 break;
-            case kKindParalyze: {
+            case kEffectParalyze: {
                 const int32_t paralysisResistance = GetParalysisResistance();
                 const int32_t minutes = Resisted(fullDuration, paralysisResistance);
                 if (!friendly && m_rules.random && m_rules.random->Next(100) <= paralysisResistance) break;
@@ -275,42 +267,61 @@ void SPlayer::ApplySpell(const SSpellType& spell, int32_t level, bool friendly, 
                 if (m_screen) m_screen->UpdateHands();
                 break;
             }
-            case kKindDrainHp: damage += m; break;
-            case kKindDrainMana:
+            case kEffectDrainHp: damage += m; break;
+            case kEffectDrainSp:
                 if (m != 0) ChangeMana(-m, false);
                 break;
-            case kKindInfectDisease: {
+            case kEffectInfectDisease: {
                 const char* disease = effect.m_target.Text();
                 if (m_rules.random && m_rules.random->Next(100) > GetDiseaseResistanceFor(disease))
                     InfectDisease(disease, true);
                 break;
             }
-            case kKindMagicImmunity:
+            case kEffectMagicImmunity:
                 if (!roll() || d == 0) break;
                 Dispel();
                 AddTimedEffect(kFromSpell, &spell, m, d, kind, 0, nullptr);
                 break;
-            case kKindCrush:
+            case kEffectCrush:
                 damage += Resisted(fullMagnitude, resistance);
                 crushing = true;
                 break;
-            case kKindCalm:
+            case kEffectCalm:
                 if (m_screen) m_screen->CalmMonsters(level / 10);
                 break;
-            case kKindMark:
-            case kKindRecall:
-            case kKindTownPortal:
-            case kKindRechargeWand:
+            case kEffectMark:
+            case kEffectRecall:
+            case kEffectTownPortal:
+            case kEffectRechargeWand:
                 if (m_screen)
-                    m_screen->QueueSimpleEvent(SPlayerEvent(uint32_t(SPlayerEvent::Mark) + kind - kKindMark), 0);
+                    m_screen->QueueSimpleEvent(SPlayerEvent(uint32_t(SPlayerEvent::Mark) + kind - kEffectMark), 0);
                 break;
-            case kKindEnchant:
-            case kKindEnchantToo:
+            case kEffectEnchant:
+            case kEffectEnchantToo:
                 if (m_screen) m_screen->QueueSimpleEvent(SPlayerEvent::Enchant, level);
                 break;
-            case kKindCreateFood: CreateFood(); break;
-            case kKindLevelDrops: DrainXp(); break;
-            default: break;
+            case kEffectCreateFood: CreateFood(); break;
+            case kEffectLevelDrops: DrainXp(); break;
+            // Spells cast at the player do nothing with these.
+            case kEffectNone:
+            case kEffectFortifySkill:
+            case kEffectRestoreMana:
+            case kEffectFortifyMana:
+            case kEffectResistNormalWeapons:
+            case kEffectDamageBase:
+            case kEffectCastSpell:
+            case kEffectResistSpell:
+            case kEffectFortifySpell:
+            case kEffectCreateWall:
+            case kEffectDetectSecrets:
+            case kEffectDetectMind:
+            case kEffectDisarm:
+            case kEffectUnlock:
+            case kEffectRevealMap:
+            case kEffectRestoreFullMana:
+            case kEffectPermanentAttribute:
+            case kEffectAlcoholic:
+            case kEffectFortifyOutfit: break;
         }
     }
     if (damage != 0) {
@@ -318,8 +329,7 @@ void SPlayer::ApplySpell(const SSpellType& spell, int32_t level, bool friendly, 
         refreshHpBar();
         if (m_screen) m_screen->QueueHitFromSide(side, damage);
     }
-    if (!crushing || m_hp <= 0 || int64_t(m_hp) * 100 > int64_t(GetMaxHp()) * kCrushingHpPercent) return;
-    if (m_rules.random && m_rules.random->Next(100) > 3 * GetHpPercent()) {
+    if (crushing && m_hp > 0 && CrushFinishes(m_hp, GetMaxHp(), SCrushMeasure::Exact, m_rules.random)) {
         if (m_screen) m_screen->QueueDamage(m_hp);
         m_hp = 0;
         refreshHpBar();

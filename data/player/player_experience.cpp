@@ -1,6 +1,7 @@
 // The player's experience, and the levels it gains and loses.
 #include <algorithm>
 
+#include "data/effects/effect_rules.h"
 #include "data/player/experience_table.h"
 #include "data/player/player.h"
 #include "data/rules/skill_table.h"
@@ -121,6 +122,6 @@ void SPlayer::DrainXp() {
     const int32_t resistance = GetMagicResistance();
     if (m_rules.random == nullptr || m_rules.random->Next(100) <= resistance) return;
     const int64_t share = m_xp / 100;
-    const int64_t loss = share - share * resistance / 100;
+    const int64_t loss = Resisted<int64_t>(share, resistance);
     if (loss > 0) RemoveXp(int32_t(std::min<int64_t>(loss, INT32_MAX)), true, true);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/effects/effect.h"
+#include "data/effects/effect_rules.h"
 #include "data/effects/stored_percent.h"
 #include "data/items/item.h"
 #include "data/items/item_type.h"
@@ -17,16 +18,6 @@
 #include "engine/base/random.h"
 
 namespace {
-
-enum SStrikeKind : uint32_t {
-    kStrikePoison = 26,
-    kStrikeCurse = 27,
-    kStrikeParalyze = 28,
-    kStrikeDrainHp = 29,
-    kStrikeDrainMana = 30,
-    kStrikeInfect = 32,
-    kStrikeLevelDrops = 53,
-};
 
 constexpr uint32_t kSkillBlock = 1;
 constexpr int32_t kSides = 4;
@@ -78,15 +69,67 @@ void SPlayer::strikeEffects(SCreature& attacker, int32_t net) {
         if (effect.m_source != kSourceStrike) continue;
         // Its magnitude is the chance that a blow passes it on, a stored percentage.
         if (m_rules.random == nullptr || m_rules.random->Next(100) >= StoredPercent(effect.m_baseMagnitude)) continue;
-        switch (effect.m_type) {
-            case kStrikePoison: PoisonAttack(net / 10 + (net < 10 ? 1 : 0)); break;
-            case kStrikeCurse: CurseAttack(net / 5 + (net < 5 ? 1 : 0)); break;
-            case kStrikeParalyze: ParalyzeAttack(net / 10 + (net < 5 ? 1 : 0)); break;
-            case kStrikeDrainHp: SetCreatureHp(attacker, int64_t(attacker.hp) + DamageResisted(net / 2)); break;
-            case kStrikeDrainMana: DrainManaResisted(net / 2); break;
-            case kStrikeInfect: TryInfect(effect.m_target.Text()); break;
-            case kStrikeLevelDrops: DrainXp(); break;
-            default: break;
+        switch (effect.Type()) {
+            case kEffectPoison: PoisonAttack(net / 10 + (net < 10 ? 1 : 0)); break;
+            case kEffectCurse: CurseAttack(net / 5 + (net < 5 ? 1 : 0)); break;
+            case kEffectParalyze: ParalyzeAttack(net / 10 + (net < 5 ? 1 : 0)); break;
+            case kEffectDrainHp: SetCreatureHp(attacker, int64_t(attacker.hp) + DamageResisted(net / 2)); break;
+            case kEffectDrainSp: DrainManaResisted(net / 2); break;
+            case kEffectInfectDisease: TryInfect(effect.m_target.Text()); break;
+            case kEffectLevelDrops: DrainXp(); break;
+            // Only the effects above pass on with a blow.
+            case kEffectNone:
+            case kEffectFortifySkill:
+            case kEffectFortifyAttribute:
+            case kEffectRestoreHp:
+            case kEffectRestoreFullHp:
+            case kEffectFortifyHp:
+            case kEffectRestoreUnholy:
+            case kEffectRestoreFullUnholy:
+            case kEffectFortifyUnholy:
+            case kEffectRestoreMana:
+            case kEffectFortifyMana:
+            case kEffectFortifyAc:
+            case kEffectCurePoison:
+            case kEffectCureParalysis:
+            case kEffectCureDisease:
+            case kEffectResistPoison:
+            case kEffectResistParalysis:
+            case kEffectResistDisease:
+            case kEffectResistNormalWeapons:
+            case kEffectDispel:
+            case kEffectFeather:
+            case kEffectRemoveCurse:
+            case kEffectResistMagic:
+            case kEffectDamageBase:
+            case kEffectDamageType:
+            case kEffectDamageAll:
+            case kEffectCastSpell:
+            case kEffectResistDiseases:
+            case kEffectResistSpell:
+            case kEffectFortifySpell:
+            case kEffectFortifyMagic:
+            case kEffectCreateWall:
+            case kEffectFortifyMelee:
+            case kEffectMagicImmunity:
+            case kEffectCrush:
+            case kEffectCalm:
+            case kEffectDetectSecrets:
+            case kEffectDetectMind:
+            case kEffectDisarm:
+            case kEffectUnlock:
+            case kEffectMark:
+            case kEffectRecall:
+            case kEffectTownPortal:
+            case kEffectRechargeWand:
+            case kEffectEnchant:
+            case kEffectEnchantToo:
+            case kEffectCreateFood:
+            case kEffectRevealMap:
+            case kEffectRestoreFullMana:
+            case kEffectPermanentAttribute:
+            case kEffectAlcoholic:
+            case kEffectFortifyOutfit: break;
         }
     }
 }
@@ -116,7 +159,7 @@ void SPlayer::WearArmorOnHit(int32_t wear, int32_t side, int32_t headingDegrees,
 }
 
 bool SPlayer::strikeTimedEffect(uint32_t kind, int32_t minutes, int32_t resistance) {
-    const int32_t lasting = minutes - minutes * resistance / 100;
+    const int32_t lasting = Resisted(minutes, resistance);
     if (m_rules.random == nullptr || m_rules.random->Next(100) <= resistance || lasting < 1) return false;
     AddTimedEffect(kFromMonster, nullptr, 1, uint32_t(lasting), kind, 0, nullptr);
     return true;
@@ -124,21 +167,21 @@ bool SPlayer::strikeTimedEffect(uint32_t kind, int32_t minutes, int32_t resistan
 
 void SPlayer::PoisonAttack(int32_t amount) {
     const int32_t resistance = GetPoisonResistance();
-    const int32_t poison = amount - amount * resistance / 100;
+    const int32_t poison = Resisted(amount, resistance);
     if (m_rules.random == nullptr || m_rules.random->Next(100) <= resistance || poison < 1) return;
-    AddTimedEffect(kFromMonster, nullptr, poison, 0, kStrikePoison, 0, nullptr);
+    AddTimedEffect(kFromMonster, nullptr, poison, 0, kEffectPoison, 0, nullptr);
     ApplyPoisonDamage();
 }
 
-void SPlayer::CurseAttack(int32_t minutes) { strikeTimedEffect(kStrikeCurse, minutes, GetMagicResistance()); }
+void SPlayer::CurseAttack(int32_t minutes) { strikeTimedEffect(kEffectCurse, minutes, GetMagicResistance()); }
 
 void SPlayer::ParalyzeAttack(int32_t minutes) {
-    if (strikeTimedEffect(kStrikeParalyze, minutes, GetParalysisResistance()) && m_screen) m_screen->UpdateHands();
+    if (strikeTimedEffect(kEffectParalyze, minutes, GetParalysisResistance()) && m_screen) m_screen->UpdateHands();
 }
 
 int32_t SPlayer::takeResisted(int16_t& value, int32_t maximum, int32_t amount) {
     const int32_t resistance = GetMagicResistance();
-    const int32_t taken = amount - amount * resistance / 100;
+    const int32_t taken = Resisted(amount, resistance);
     if (m_rules.random == nullptr || m_rules.random->Next(100) <= resistance || taken < 1) return 0;
     return -changeVital(value, maximum, -taken);
 }

@@ -4,6 +4,9 @@
 #include <limits>
 
 #include "data/effects/effect_list.h"
+#include "data/effects/effect_rules.h"
+#include "data/effects/effect_types.h"
+#include "data/rules/undead.h"
 #include "data/spells/spell_schools.h"
 #include "engine/base/archive.h"
 
@@ -15,51 +18,92 @@ constexpr int kDroppedTextUntil = 50;
 constexpr int kText9From = 52;
 // Skill ids from 1 to this one exist.
 constexpr uint32_t kLastSkill = 20;
-constexpr uint8_t kUndeadClass = 3;
-
-// The effect types whose outcome does not grow with the magnitude.
-bool isFixedOutcome(uint8_t type) {
-    static constexpr uint8_t kFixed[] = {4, 7, 12, 13, 14, 19, 21, 27, 37, 41, 46, 47, 48, 49, 52, 55};
-    return std::find(std::begin(kFixed), std::end(kFixed), type) != std::end(kFixed);
-}
 
 int32_t saturated(int64_t value) {
     return int32_t(
         std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
-// What one effect of magnitude m takes from the creature, before its resistance.
+// What an hp effect of magnitude m takes from the creature, which turns it against itself.
+int64_t vitalDamage(const SEffect& effect, int64_t m, const SSpellTarget& creature) {
+    const int64_t hp = creature.HitPoints();
+    switch (VitalOutcome(effect.Type(), creature.CreatureClass() == kUndeadClass)) {
+        case SVitalOutcome::Harm: return m;
+        case SVitalOutcome::HarmToOne: return hp - 1;
+        case SVitalOutcome::HarmKeepingOne: return std::min(m, hp - 1);
+        case SVitalOutcome::None:
+        case SVitalOutcome::Heal:
+        case SVitalOutcome::HealFully:
+        case SVitalOutcome::Fortify: break;
+    }
+    return 0;
+}
+
+// What one effect of magnitude m takes from the creature, before its resistance; the effects
+// that need to know the creature take nothing without one.
 int64_t effectDamage(const SEffect& effect, int32_t m, const SSpellTarget* creature) {
-    switch (effect.m_type) {
-        case 25:  // Damage all
-        case 26:  // Poison
-        case 29:  // Drain hp
-        case 40:  // Crush
-            return m;
-        default: break;
+    switch (effect.Type()) {
+        case kEffectDamageAll:
+        case kEffectPoison:
+        case kEffectDrainHp:
+        case kEffectCrush: return m;
+        case kEffectRestoreHp:
+        case kEffectRestoreFullHp:
+        case kEffectFortifyHp:
+        case kEffectRestoreUnholy:
+        case kEffectRestoreFullUnholy:
+        case kEffectFortifyUnholy: return creature ? vitalDamage(effect, m, *creature) : 0;
+        case kEffectDamageBase: return creature && effect.m_target.Equals(creature->BaseTypeName()) ? m : 0;
+        case kEffectDamageType: return creature && effect.m_subTarget == creature->CreatureClass() ? m : 0;
+        case kEffectNone:
+        case kEffectFortifySkill:
+        case kEffectFortifyAttribute:
+        case kEffectRestoreMana:
+        case kEffectFortifyMana:
+        case kEffectFortifyAc:
+        case kEffectCurePoison:
+        case kEffectCureParalysis:
+        case kEffectCureDisease:
+        case kEffectResistPoison:
+        case kEffectResistParalysis:
+        case kEffectResistDisease:
+        case kEffectResistNormalWeapons:
+        case kEffectDispel:
+        case kEffectFeather:
+        case kEffectRemoveCurse:
+        case kEffectResistMagic:
+        case kEffectCurse:
+        case kEffectParalyze:
+        case kEffectDrainSp:
+        case kEffectCastSpell:
+        case kEffectInfectDisease:
+        case kEffectResistDiseases:
+        case kEffectResistSpell:
+        case kEffectFortifySpell:
+        case kEffectFortifyMagic:
+        case kEffectCreateWall:
+        case kEffectFortifyMelee:
+        case kEffectMagicImmunity:
+        case kEffectCalm:
+        case kEffectDetectSecrets:
+        case kEffectDetectMind:
+        case kEffectDisarm:
+        case kEffectUnlock:
+        case kEffectMark:
+        case kEffectRecall:
+        case kEffectTownPortal:
+        case kEffectRechargeWand:
+        case kEffectEnchant:
+        case kEffectEnchantToo:
+        case kEffectCreateFood:
+        case kEffectLevelDrops:
+        case kEffectRevealMap:
+        case kEffectRestoreFullMana:
+        case kEffectPermanentAttribute:
+        case kEffectAlcoholic:
+        case kEffectFortifyOutfit: break;
     }
-    if (creature == nullptr) return 0;
-    const int64_t hp = creature->HitPoints();
-    const bool undead = creature->CreatureClass() == kUndeadClass;
-    switch (effect.m_type) {
-        case 3:  // Restore hp
-            return undead ? m : 0;
-        case 4:  // Restore full hp
-            return undead ? hp - 1 : 0;
-        case 5:  // Fortify hp
-            return undead ? std::min<int64_t>(m, hp - 1) : 0;
-        case 6:  // Restore unholy
-            return undead ? 0 : m;
-        case 7:  // Restore full unholy
-            return undead ? 0 : hp - 1;
-        case 8:  // Fortify unholy
-            return undead ? 0 : std::min<int64_t>(m, hp - 1);
-        case 23:  // Damage base
-            return effect.m_target.Equals(creature->BaseTypeName()) ? m : 0;
-        case 24:  // Damage type
-            return effect.m_subTarget == creature->CreatureClass() ? m : 0;
-        default: return 0;
-    }
+    return 0;
 }
 
 }  // namespace
@@ -77,7 +121,7 @@ int32_t SSpellType::GetCost(const SSpellSchools& schools, const SSpellCaster& ca
 
 bool SSpellType::HasScaledEffect() const {
     for (int i = 0; i < m_effects.Count(); ++i)
-        if (!isFixedOutcome(m_effects[i]->m_type)) return true;
+        if (!HasFixedOutcome(m_effects[i]->m_type)) return true;
     return false;
 }
 
@@ -99,7 +143,7 @@ int32_t SSpellType::DamageAgainst(int32_t level, const SSpellTarget* creature) c
         total += effectDamage(*m_effects[i], m_effects[i]->GetMagnitude(level), creature);
     if (creature == nullptr) return saturated(total);
     const int64_t resistance = std::clamp<int32_t>(creature->MagicResistance(), -100, 100);
-    return saturated(total - total * resistance / 100);
+    return saturated(Resisted(total, resistance));
 }
 
 void SSpellType::Serialize(SArchive& archive, int version) {

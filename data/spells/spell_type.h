@@ -46,8 +46,6 @@ enum SSpellTargetKind : uint8_t {
 class SSpellType {
 public:
     static constexpr SModuleTable kTable = SModuleTable::Spells;
-    // The race that learns Undead spells and not Heal spells.
-    static constexpr int kUndeadRace = 1;
 
     SSpellType() { m_name.SetOwned(); }
     SSpellType(const SSpellType&) = delete;

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-class SGameData;
 class SName;
 class SString;
 
@@ -21,11 +20,10 @@ class SString;
 // grows its buffer as needed.
 class SArchive {
 public:
-    explicit SArchive(SGameData* owner = nullptr) : m_owner(owner) {}
+    SArchive() = default;
     SArchive(const SArchive&) = delete;
     SArchive& operator=(const SArchive&) = delete;
 
-    SGameData* Owner() const { return m_owner; }
     bool IsWriting() const { return m_writing; }
     bool Failed() const { return m_failed; }
     // Offset in the record of the first read that failed.
@@ -84,7 +82,6 @@ private:
     template <typename T>
     void SerializeNumber(T& value);
 
-    SGameData* m_owner;
     bool m_writing = false;
     bool m_failed = false;
     uint32_t m_failedAt = 0;

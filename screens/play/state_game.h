@@ -196,7 +196,6 @@ public:
     SWorldGrid* OwnGrid() const;
     // Every cell and record of the own grid emptied.
     void ClearGrid();
-    void FreeGrid();
     // The animated grounds (type code 3) of the game's map-object types, each with its frame.
     void CollectAnimatedGround();
     // Fills the grid from the current map: below ground the whole map, on the surface the nine

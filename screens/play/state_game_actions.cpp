@@ -15,15 +15,6 @@
 namespace {
 
 constexpr int kVolume = 10;
-constexpr uint32_t kPermanentAttributeEffect = 56;
-
-bool carriesPermanentEffect(const SItem& item) {
-    const SEffectList* effects = item.Effects();
-    if (effects == nullptr) return false;
-    for (int i = 0; i < effects->Count(); ++i)
-        if (effects->Get(i)->m_type == kPermanentAttributeEffect) return true;
-    return false;
-}
 
 }  // namespace
 
@@ -69,7 +60,8 @@ void SStateGame::DrinkPotion() {
     SPlayer& player = m_game->m_player;
     SItem* potion = m_potions.GetSelectedItem();
     if (potion == nullptr) return;
-    if (carriesPermanentEffect(*potion)) {
+    const SEffectList* effects = potion->Effects();
+    if (effects && effects->HasPermanentAttribute()) {
         if (player.PermanentPotions() > 0)
             return refuse("You cannot drink more potions with permanent effects until your level advances.");
         player.CountPermanentPotion();

@@ -128,8 +128,7 @@ void SStateGame::DecideAction(SActingMonster& record, int px, int py) {
     const SCreature& creature = *record.creature;
     const SMonster* monster = creature.monster;
     record.action = SActingMonster::kStay;
-    if (monster == nullptr || creature.IsPerson() ||
-        record.map->Effects().Sum(creature.id, SCreatureEffects::kParalysis) != 0)
+    if (monster == nullptr || creature.IsPerson() || record.map->Effects().Sum(creature.id, kEffectParalyze) != 0)
         return;
     if (!creature.IsHostile()) return;
     SRandom& random = *m_game->m_random;

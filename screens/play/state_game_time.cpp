@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr uint32_t kPoisonEffect = 23;
 constexpr int kNearby = 7;
 // A prison sentence is served once this many minutes have passed since it began.
 constexpr uint32_t kSentenceMinutes = 10;
@@ -40,7 +39,7 @@ void SStateGame::TickMinute() {
     const uint32_t day = GetDay();
     ++m_minutes;
     SPlayer& player = m_game->m_player;
-    if (player.GetEffectTotal(kPoisonEffect) != 0) player.ApplyPoisonDamage();
+    if (player.PoisonTotal() != 0) player.ApplyPoisonDamage();
     player.WearBoots();
     player.PassTimeEffects(1);
     PassCreatureTime(1);

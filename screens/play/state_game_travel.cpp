@@ -17,8 +17,6 @@ constexpr uint32_t kLastQuarter = 3;
 constexpr int32_t kSectionBorder = 7;
 // The fade holds its last picture a moment before the new place shows.
 constexpr uint32_t kFadeEndPauseMs = 100;
-// The kind of timed effect that paralyses.
-constexpr uint32_t kParalysisKind = 28;
 
 // The grid cell of a cell of the map: on the surface the section's cells lie 7 cells in, below
 // ground the map fills the grid from its corner. False for a cell outside the map or the grid.
@@ -109,7 +107,7 @@ void SStateGame::freeParalysedPlayer() {
     SPlayer& player = m_game->m_player;
     if (!player.IsParalyzed()) return;
     QueueMessage("You're no longer paralyzed.", SDialogMessage::kOk, nullptr);
-    player.RemoveTimedEffects(kParalysisKind);
+    player.RemoveTimedEffects(kEffectParalyze);
     ChooseHandSprites();
 }
 

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr uint8_t kFortifyHp = 5;
-
 struct SSampleAbility {
     const char* name;
     const char* text;  // its name as messages and the journal show it
@@ -17,7 +15,7 @@ struct SSampleAbility {
 };
 
 const SSampleAbility kAbilities[] = {
-    {kIlsesBlessing, "Widow's blessing", kFortifyHp, 5},
+    {kIlsesBlessing, "Widow's blessing", kEffectFortifyHp, 5},
 };
 
 }  // namespace

@@ -18,18 +18,6 @@
 
 namespace {
 
-// Effect kinds as the tables number them.
-enum Kind : uint8_t {
-    kFortifySkill = 1,
-    kFortifyAttribute = 2,
-    kFortifyHp = 5,
-    kFortifyMana = 10,
-    kFortifyAc = 11,
-    kResistPoison = 15,
-    kResistMagic = 22,
-    kPoison = 26,
-    kInfect = 32,
-};
 constexpr uint8_t kEndurance = 3;
 constexpr uint8_t kSneak = 11;
 
@@ -48,11 +36,11 @@ struct Race {
 
 // The race table's ids, in race order.
 constexpr Race kRaces[] = {
-    {"base_rasvim", "Grave-cold blood", {kResistPoison, 0, percent(50)}},
-    {"base_etherim", "Ether-born", {kFortifyMana, 0, 10}},
-    {"base_seiry", "Quiet feet", {kFortifySkill, kSneak, 5}},
-    {"base_derth", "Stone skin", {kFortifyAc, 0, 2}},
-    {"base_nogur", "Hardy", {kResistMagic, 0, percent(20)}},
+    {"base_rasvim", "Grave-cold blood", {kEffectResistPoison, 0, percent(50)}},
+    {"base_etherim", "Ether-born", {kEffectFortifyMana, 0, 10}},
+    {"base_seiry", "Quiet feet", {kEffectFortifySkill, kSneak, 5}},
+    {"base_derth", "Stone skin", {kEffectFortifyAc, 0, 2}},
+    {"base_nogur", "Hardy", {kEffectResistMagic, 0, percent(20)}},
 };
 
 std::unique_ptr<SEffect> effectOf(uint8_t source, uint8_t kind, uint8_t subTarget, int16_t magnitude,
@@ -84,8 +72,8 @@ void AddSampleAfflictions(SSamplePackage& world) {
     AddSampleAbilities(abilities);
     SDiseaseTable diseases;
     AddSpellDiseases(diseases);
-    diseases.Add(
-        recordOf<SDisease>(kCellarRot, "Cellar rot", {{kFortifyAttribute, kEndurance, -5}, {kFortifyHp, 0, -5}}));
+    diseases.Add(recordOf<SDisease>(kCellarRot, "Cellar rot",
+                                    {{kEffectFortifyAttribute, kEndurance, -5}, {kEffectFortifyHp, 0, -5}}));
     world.tables[SModuleTable::Abilities] =
         WriteOneRecord([&](SArchive& archive) { abilities.Write(archive, world.version); });
     world.tables[SModuleTable::Diseases] =
@@ -98,7 +86,7 @@ void AddAfflictionItems(SItemDatabase& items) {
     SItemType* type = items.FindItemType(kPoisonPotion);
     if (type == nullptr) return;
     // Half the poison's strength kept off for half an hour.
-    auto effect = effectOf(kSourceOnUse, kResistPoison, 0, percent(50));
+    auto effect = effectOf(kSourceOnUse, kEffectResistPoison, 0, percent(50));
     effect->m_baseDuration = 30;
     type->m_effects = std::make_unique<SEffectList>();
     type->m_effects->Add(std::move(effect));
@@ -111,6 +99,6 @@ void AddAfflictionLoot(SSampleMap& cellar) {
 
 void GiveAfflictingBite(SMonster& monster) {
     // A strike effect's magnitude is its chance, stored as a percentage.
-    monster.m_effects.Add(effectOf(kSourceStrike, kPoison, 0, percent(50)));
-    monster.m_effects.Add(effectOf(kSourceStrike, kInfect, 0, percent(33), kCellarRot));
+    monster.m_effects.Add(effectOf(kSourceStrike, kEffectPoison, 0, percent(50)));
+    monster.m_effects.Add(effectOf(kSourceStrike, kEffectInfectDisease, 0, percent(33), kCellarRot));
 }

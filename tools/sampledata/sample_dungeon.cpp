@@ -82,10 +82,6 @@ creature base_dungeonshaman 22 25 state=0x04
 
 enum SAttack : uint8_t { kMelee = 1, kMissile = 2, kMeleeOrSpell = 4 };
 
-// Effect types of the monsters' blows and spells.
-constexpr uint8_t kPoison = 26;
-constexpr uint8_t kInfectDisease = 32;
-
 struct SDungeonEffect {
     uint8_t source;
     uint8_t type;
@@ -107,13 +103,13 @@ const SDungeonMonster kMonsters[] = {
      "Cave brute",
      kMelee,
      {2, 5, 1, 14, 20, 10, 8, 10, 4, 0},
-     {{kSourceStrike, kInfectDisease, 40, kSampleDisease}},
+     {{kSourceStrike, kEffectInfectDisease, 40, kSampleDisease}},
      kDungeonKey},
     {"base_dungeonarcher",
      "Goblin archer",
      kMissile,
      {1, 4, 1, 10, 20, 6, 12, 8, 6, 0},
-     {{kSourceStrike, kPoison, 60, ""}},
+     {{kSourceStrike, kEffectPoison, 60, ""}},
      nullptr},
     {"base_dungeonshaman",
      "Goblin shaman",

@@ -13,21 +13,6 @@
 
 namespace {
 
-// The effect types the sample spells use.
-enum SSampleEffect : uint8_t {
-    kFortifyAttribute = 2,
-    kRestoreHp = 3,
-    kFortifyAc = 11,
-    kFeather = 20,
-    kDamageAll = 25,
-    kPoison = 26,
-    kCurse = 27,
-    kDrainHp = 29,
-    kCastSpell = 31,
-    kInfectDisease = 32,
-    kMark = 46,
-    kEnchant = 50,
-};
 constexpr uint8_t kStrength = 1;
 
 // The animations: a flame that flies and a burst where it lands, a spark for the shaman's bolt.
@@ -68,7 +53,7 @@ const SSampleSpell kSpells[] = {
      4,
      nullptr,
      kBurst,
-     {kRestoreHp, 12, 20}},
+     {kEffectRestoreHp, 12, 20}},
     {"base_spellstoneskin",
      "Stone skin",
      "The skin hardens like stone for a while.",
@@ -77,7 +62,7 @@ const SSampleSpell kSpells[] = {
      5,
      nullptr,
      nullptr,
-     {kFortifyAc, 3, 10, 20}},
+     {kEffectFortifyAc, 3, 10, 20}},
     {"base_spellburninghand",
      "Burning hand",
      "A flame leaps from the hand down the corridor.",
@@ -86,7 +71,7 @@ const SSampleSpell kSpells[] = {
      3,
      kFlight,
      kBurst,
-     {kDamageAll, 8, 30}},
+     {kEffectDamageAll, 8, 30}},
     {"base_spellfireball",
      "Fireball",
      "A ball of fire that bursts over everything near where it lands.",
@@ -95,7 +80,7 @@ const SSampleSpell kSpells[] = {
      8,
      kFlight,
      kBurst,
-     {kDamageAll, 10, 30, 0, 1}},
+     {kEffectDamageAll, 10, 30, 0, 1}},
     {"base_spelllightningbolt",
      "Lightning bolt",
      "A crackling bolt down a straight line.",
@@ -104,7 +89,7 @@ const SSampleSpell kSpells[] = {
      6,
      kBolt,
      kBurst,
-     {kDamageAll, 4, 20}},
+     {kEffectDamageAll, 4, 20}},
     {"base_spellcurse",
      "Curse",
      "Ill luck dogs the target's every blow.",
@@ -113,7 +98,7 @@ const SSampleSpell kSpells[] = {
      4,
      kBolt,
      nullptr,
-     {kCurse, 0, 0, 15}},
+     {kEffectCurse, 0, 0, 15}},
     {"base_spelldrainhealth",
      "Drain health",
      "The touch draws life from the foe.",
@@ -122,7 +107,7 @@ const SSampleSpell kSpells[] = {
      5,
      nullptr,
      kBurst,
-     {kDrainHp, 6, 20}},
+     {kEffectDrainHp, 6, 20}},
     {"base_spellpoisontouch",
      "Poison touch",
      "A touch that leaves a burning poison.",
@@ -131,7 +116,7 @@ const SSampleSpell kSpells[] = {
      5,
      nullptr,
      nullptr,
-     {kPoison, 3, 10, 10}},
+     {kEffectPoison, 3, 10, 10}},
     {"base_spellplague",
      "Plague",
      "Passes on the cave fever.",
@@ -140,7 +125,7 @@ const SSampleSpell kSpells[] = {
      6,
      nullptr,
      nullptr,
-     {kInfectDisease, 0, 0, 0, 0, kSampleDisease}},
+     {kEffectInfectDisease, 0, 0, 0, 0, kSampleDisease}},
     {"base_spellfeather",
      "Feather",
      "The body weighs as a bird's, and the pack with it.",
@@ -149,7 +134,7 @@ const SSampleSpell kSpells[] = {
      3,
      nullptr,
      nullptr,
-     {kFeather, 50, 0, 30}},
+     {kEffectFeather, 50, 0, 30}},
     // Cast from the cellar's scrolls: no book teaches them.
     {"base_spellmark",
      "Mark",
@@ -159,7 +144,7 @@ const SSampleSpell kSpells[] = {
      6,
      nullptr,
      nullptr,
-     {kMark, 0}},
+     {kEffectMark, 0}},
     {"base_spellenchant",
      "Enchanting",
      "Lets a spell you know sink into an item you carry.",
@@ -168,7 +153,7 @@ const SSampleSpell kSpells[] = {
      10,
      nullptr,
      nullptr,
-     {kEnchant, 0}},
+     {kEffectEnchant, 0}},
 };
 
 // The books of the kit and the spell each teaches.
@@ -237,7 +222,7 @@ void AddSpellDiseases(SDiseaseTable& diseases) {
     fever->m_name.Set(kSampleDisease);
     fever->m_text.Assign("Cave fever");
     fever->m_strength = 2;
-    auto weaker = effectOf({kFortifyAttribute, -3}, kContextDisease);
+    auto weaker = effectOf({kEffectFortifyAttribute, -3}, kContextDisease);
     weaker->m_subTarget = kStrength;
     weaker->m_source = kSourceConstant;
     fever->m_effects.Append(weaker.release());
@@ -250,7 +235,7 @@ void teachFromBooks(SItemDatabase& items) {
     for (const SLesson& lesson : kLessons) {
         SItemType* book = items.FindItemType(lesson.book);
         if (book == nullptr || book->m_effects != nullptr) continue;
-        auto teaches = effectOf({kCastSpell, 0, 0, 0, 0, lesson.spell}, kContextSpellbook);
+        auto teaches = effectOf({kEffectCastSpell, 0, 0, 0, 0, lesson.spell}, kContextSpellbook);
         teaches->m_source = kSourceSpellCharge;
         book->m_effects = std::make_unique<SEffectList>();
         book->m_effects->Add(std::move(teaches));

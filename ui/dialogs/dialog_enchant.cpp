@@ -16,14 +16,6 @@ namespace {
 
 constexpr uint32_t kListFrame = 567;
 constexpr uint32_t kInfoFrame = 568;
-constexpr uint32_t kFortifyHp = 5;
-constexpr uint32_t kFortifyUnholy = 8;
-
-bool hasEntryOfType(const SEffectList& list, uint8_t type) {
-    for (int i = 0; i < list.Count(); ++i)
-        if (list.Get(i)->m_type == type) return true;
-    return false;
-}
 
 // A gold amount in short form with the coin sign, in the fonts' small digits.
 void setGoldText(SDialog& dialog, STextCtrl& text, uint32_t amount) {
@@ -218,7 +210,7 @@ SDialogEnchant::Outcome SDialogEnchant::Apply() {
         showMessage("There isn't enough available storage for this enchantment.");
         return Outcome::Refused;
     }
-    if (hasEntryOfType(*m_list, kFortifyHp) && hasEntryOfType(*m_list, kFortifyUnholy)) {
+    if (m_list->Has(kEffectFortifyHp) && m_list->Has(kEffectFortifyUnholy)) {
         showMessage("The item cannot contain both fortify hp and fortify unholy enchantments.");
         return Outcome::Refused;
     }

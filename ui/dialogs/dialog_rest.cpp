@@ -12,7 +12,6 @@ constexpr uint32_t kCounterColour = 0x64C8C8;
 constexpr uint32_t kGrey = 0xC8C8C8;
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kCentredMiddle = STextAlign::kCentred | STextAlign::kMiddle;
-constexpr uint32_t kPoisonKind = 26;
 
 }  // namespace
 
@@ -78,7 +77,7 @@ void SDialogRest::wakeUp() {
         player.SetMana(player.GetMaxMana() * 5 / 4, false);
         if (player.PoisonTotal() != 0) {
             report.Append("You're no longer poisoned.\r");
-            player.RemoveTimedEffects(kPoisonKind);
+            player.RemoveTimedEffects(kEffectPoison);
         }
     } else {
         report.Assign("You eat and drink as you wake up.\r");

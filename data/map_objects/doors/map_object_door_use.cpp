@@ -12,8 +12,6 @@
 namespace {
 
 constexpr uint32_t kDisarmSkill = 19;
-constexpr uint8_t kDisarmEffect = 44;
-constexpr uint8_t kOpenLockEffect = 45;
 constexpr int kModeShift = 2;
 constexpr uint8_t kModeMask = 0x03;
 constexpr int kHighlightFrames = 10;
@@ -57,8 +55,8 @@ void SMapObjectDoor::CastAt(SPlacedObject& object) {
     for (int k = 0; k < spell->m_effects.Count(); ++k) {
         const SEffect& effect = *spell->m_effects.At(k);
         const int32_t strength = effect.GetMagnitude(screen->CasterLevel());
-        if (effect.m_type == kOpenLockEffect) unlock = std::max(unlock, strength);
-        if (effect.m_type == kDisarmEffect) disarm = std::max(disarm, strength);
+        if (effect.m_type == kEffectUnlock) unlock = std::max(unlock, strength);
+        if (effect.m_type == kEffectDisarm) disarm = std::max(disarm, strength);
     }
     bool acted = false;
     if (overcomes(*screen, disarm, object.TrapLevel())) {

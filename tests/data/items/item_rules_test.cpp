@@ -6,6 +6,7 @@
 
 #include "data/items/item.h"
 #include "data/items/item_words.h"
+#include "data/rules/undead.h"
 #include "data/spells/spell_table.h"
 #include "support/item_records.h"
 #include "support/spell_records.h"
@@ -410,12 +411,12 @@ TEST(ItemEffectsTest, theItemsOwnListDecidesPermanentEffectsAndWhoMayUseIt) {
     wand->m_effects = wandCharges(5, "base_mend");
     auto item = itemAt(*wand, 5);
     EXPECT_TRUE(wand->IsUsableByRace(item.get(), 2, spells));
-    EXPECT_FALSE(wand->IsUsableByRace(item.get(), SSpellType::kUndeadRace, spells));
+    EXPECT_FALSE(wand->IsUsableByRace(item.get(), kUndeadRace, spells));
     item->m_effects = wandCharges(5, "base_raise");
     EXPECT_FALSE(wand->IsUsableByRace(item.get(), 2, spells));
-    EXPECT_TRUE(wand->IsUsableByRace(item.get(), SSpellType::kUndeadRace, spells));
+    EXPECT_TRUE(wand->IsUsableByRace(item.get(), kUndeadRace, spells));
     auto plain = MakeItemType("base_stick", kItemWeapon, kWeaponClub);
-    EXPECT_TRUE(plain->IsUsableByRace(nullptr, SSpellType::kUndeadRace, spells));
+    EXPECT_TRUE(plain->IsUsableByRace(nullptr, kUndeadRace, spells));
 
     auto elixir = MakeItemType("base_elixir", kItemPotion);
     std::vector<std::unique_ptr<SEffect>> effects;

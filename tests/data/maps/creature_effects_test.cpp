@@ -93,16 +93,16 @@ TEST_F(CreatureEffectsTest, diseasesAreCaughtOnceAndCured) {
 }
 
 TEST_F(CreatureEffectsTest, sumsAddAmountsAndTheStatesGiveOneWhilePresent) {
-    effects.AddTimed(kRat, 4, 5, SCreatureEffects::kPoison, 0, "base_spider");
-    effects.AddTimed(kRat, 3, 5, SCreatureEffects::kPoison, 0, "base_snake");
-    effects.AddTimed(kRat, 7, 5, SCreatureEffects::kParalysis, 0, nullptr);
-    effects.AddTimed(kRat, 9, 5, SCreatureEffects::kMagicImmunity, 0, nullptr);
-    EXPECT_EQ(effects.Sum(kRat, SCreatureEffects::kPoison), 7);
-    EXPECT_EQ(effects.Sum(kRat, SCreatureEffects::kParalysis), 1);
-    EXPECT_EQ(effects.Sum(kRat, SCreatureEffects::kMagicImmunity), 1);
+    effects.AddTimed(kRat, 4, 5, kEffectPoison, 0, "base_spider");
+    effects.AddTimed(kRat, 3, 5, kEffectPoison, 0, "base_snake");
+    effects.AddTimed(kRat, 7, 5, kEffectParalyze, 0, nullptr);
+    effects.AddTimed(kRat, 9, 5, kEffectMagicImmunity, 0, nullptr);
+    EXPECT_EQ(effects.Sum(kRat, kEffectPoison), 7);
+    EXPECT_EQ(effects.Sum(kRat, kEffectParalyze), 1);
+    EXPECT_EQ(effects.Sum(kRat, kEffectMagicImmunity), 1);
     EXPECT_TRUE(effects.IsParalyzed(kRat));
     EXPECT_FALSE(effects.IsCursed(kRat));
-    EXPECT_EQ(effects.Sum(kRat + 1, SCreatureEffects::kPoison), 0);
+    EXPECT_EQ(effects.Sum(kRat + 1, kEffectPoison), 0);
 }
 
 TEST_F(CreatureEffectsTest, totalsCountTimedEffectsAndDiseasesWithPercentagesFolded) {
@@ -119,7 +119,7 @@ TEST_F(CreatureEffectsTest, totalsCountTimedEffectsAndDiseasesWithPercentagesFol
 TEST_F(CreatureEffectsTest, timePassesOnTimedEffectsAndEndingParalysisIsToldApart) {
     effects.AddTimed(kRat, 1, 5, 11, 0, nullptr);
     effects.AddTimed(kRat, 1, 0, 12, 0, nullptr);  // for ever
-    effects.AddTimed(kRat, 1, 2, SCreatureEffects::kParalysis, 0, nullptr);
+    effects.AddTimed(kRat, 1, 2, kEffectParalyze, 0, nullptr);
     effects.Infect(kRat, "base_rot");
     EXPECT_FALSE(effects.PassTime(kRat, 1));
     EXPECT_EQ(effects.Find(kRat)->entries[0]->duration, 4);

@@ -87,7 +87,7 @@ TEST_F(MapCreaturesTest, poisonWeakensACreatureWithoutKillingItAndMarksItsSprite
         creature->state = 0x7E;
         grid.sprites[3] = {};
         map->Effects().Clear();
-        map->Effects().AddTimed(1, c.poison, 5, SCreatureEffects::kPoison, 0, nullptr);
+        map->Effects().AddTimed(1, c.poison, 5, kEffectPoison, 0, nullptr);
         map->PassCreatureEffects(1, 1, grid);
         EXPECT_EQ(creature->hp, c.hpAfter);
         EXPECT_EQ(creature->state, 0x9E);  // the motion bits give way to the hit bit
@@ -101,7 +101,7 @@ TEST_F(MapCreaturesTest, poisonWeakensACreatureWithoutKillingItAndMarksItsSprite
 TEST_F(MapCreaturesTest, theEndOfAParalysisChoosesTheCreaturesPictureAgain) {
     SMap* map = OpenMap("creature base_rat 5 5");
     ASSERT_NE(map, nullptr) << error;
-    map->Effects().AddTimed(1, 1, 2, SCreatureEffects::kParalysis, 0, nullptr);
+    map->Effects().AddTimed(1, 1, 2, kEffectParalyze, 0, nullptr);
     map->PassCreatureEffects(1, 1, grid);
     EXPECT_TRUE(grid.refreshed.empty());
     EXPECT_EQ(map->FindCreature(1)->hp, 30);

@@ -98,7 +98,7 @@ TEST_F(MapStateTest, aVisitedMapComesBackWithItsCreaturesContainersAndEffects) {
     rat1->state = 0x7E;
     saved->FindCreature(2)->state = 0x7E;
     const uint8_t added = saved->AddCreature(rat, 9, 9)->id;
-    saved->Effects().AddTimed(added, 4, 3, SCreatureEffects::kPoison, 0, "base_spider");
+    saved->Effects().AddTimed(added, 4, 3, kEffectPoison, 0, "base_spider");
     saved->Effects().Infect(1, "base_rot");
     saved->RemoveCreature(2);  // its container goes with it
     saved->SetExplored(3, 3);
@@ -120,7 +120,7 @@ TEST_F(MapStateTest, aVisitedMapComesBackWithItsCreaturesContainersAndEffects) {
     EXPECT_EQ(loaded->FindCreature(2), nullptr);
     EXPECT_EQ(loaded->FindCreature(added)->x, 9);
     EXPECT_EQ(loaded->CreatureIdCounter(), creatureIds);
-    EXPECT_EQ(loaded->Effects().Sum(added, SCreatureEffects::kPoison), 4);
+    EXPECT_EQ(loaded->Effects().Sum(added, kEffectPoison), 4);
     EXPECT_TRUE(loaded->Effects().HasDisease(1, "base_rot"));
     ASSERT_EQ(loaded->Containers().Count(), 1);
     EXPECT_EQ(loaded->FindContainer(4)->CountOfType(items.FindItemType("base_apple")), 1);

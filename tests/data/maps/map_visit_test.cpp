@@ -35,7 +35,7 @@ TEST_F(MapVisitTest, aMapRestocksWhenMoreThanSevenDaysPassedSinceTheLastVisit) {
                                Visit{100 + 2 * SMap::kRestockMinutes + 1, true}, Visit{50, false}}) {
         SCOPED_TRACE(visit.time);
         map->RemoveCreature(1);
-        map->Effects().AddTimed(2, 3, 5, SCreatureEffects::kPoison, 0, nullptr);
+        map->Effects().AddTimed(2, 3, 5, kEffectPoison, 0, nullptr);
         map->LoadCells(grid, visit.time);
         EXPECT_EQ(map->FindCreature(1) != nullptr, visit.restocks);
         EXPECT_EQ(map->Effects().Find(2) == nullptr, visit.restocks);

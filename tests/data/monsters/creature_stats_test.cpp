@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "data/monsters/combat_effect_types.h"
+#include "data/effects/effect_type.h"
 #include "monster_fixture.h"
 
 namespace creature_stats_test {
@@ -33,11 +33,11 @@ TEST_F(CreatureStatsTest, constantEffectsSumAsPercentagesFoldedBeyondAHundred) {
     };
     for (const auto& c : cases) {
         monster->m_effects.Assign(SEffectList());
-        for (int16_t magnitude : c.magnitudes) AddConstant(kCombatResistMagic, magnitude);
+        for (int16_t magnitude : c.magnitudes) AddConstant(kEffectResistMagic, magnitude);
         // Entries of another type or source do not count.
-        AddConstant(kCombatResistPoison, 40);
-        monster->m_effects.Add(ItemEffect(kCombatResistMagic, 30, 0, "", kSourceStrike));
-        EXPECT_EQ(monster->PercentSum(kCombatResistMagic), c.sum) << c.magnitudes.size();
+        AddConstant(kEffectResistPoison, 40);
+        monster->m_effects.Add(ItemEffect(kEffectResistMagic, 30, 0, "", kSourceStrike));
+        EXPECT_EQ(monster->PercentSum(kEffectResistMagic), c.sum) << c.magnitudes.size();
     }
 }
 
@@ -51,8 +51,8 @@ TEST_F(CreatureStatsTest, spellChanceIsTwiceIntelligenceRaisedByFortifyMagic) {
     // The creature's total folds a stored 250 to 150, and the chance folds that again to 50.
     const int cases[][2] = {{0, 40}, {150, 60}, {60, 64}, {-150, 20}, {250, 60}, {-400, 0}};
     for (auto [total, chance] : cases) {
-        map->Effects().RemoveTimed(creature.id, kCombatFortifyMagic);
-        if (total != 0) map->Effects().AddTimed(creature.id, total, 5, kCombatFortifyMagic, 0, nullptr);
+        map->Effects().RemoveTimed(creature.id, kEffectFortifyMagic);
+        if (total != 0) map->Effects().AddTimed(creature.id, total, 5, kEffectFortifyMagic, 0, nullptr);
         EXPECT_EQ(StatsOf(creature).SpellChance(), chance) << total;
         EXPECT_EQ(monster->SpellChance(*context, creature), chance) << total;
     }
@@ -60,8 +60,8 @@ TEST_F(CreatureStatsTest, spellChanceIsTwiceIntelligenceRaisedByFortifyMagic) {
 
 TEST_F(CreatureStatsTest, attributesAddFortifyAttributeAndStayAtLeastOne) {
     SCreature& creature = Place(monster, 2, 2);
-    map->Effects().AddTimed(creature.id, -50, 5, kCombatFortifyAttribute, 3, nullptr);
-    map->Effects().AddTimed(creature.id, 7, 5, kCombatFortifyAttribute, 4, nullptr);
+    map->Effects().AddTimed(creature.id, -50, 5, kEffectFortifyAttribute, 3, nullptr);
+    map->Effects().AddTimed(creature.id, 7, 5, kEffectFortifyAttribute, 4, nullptr);
     EXPECT_EQ(StatsOf(creature).Attribute(4), 27);
     EXPECT_EQ(StatsOf(creature).Attribute(3), 1);
 }
@@ -75,13 +75,13 @@ TEST_F(CreatureStatsTest, resistancesAddTheirSourcesAndClampToAHundredEitherWay)
     EXPECT_EQ(stats.PoisonResistance(), 30);
     EXPECT_EQ(stats.DiseaseResistance(), 15);
 
-    AddConstant(kCombatResistMagic, 90);
-    map->Effects().AddTimed(creature.id, 30, 5, kCombatResistMagic, 0, nullptr);
-    AddConstant(kCombatResistParalysis, -190);
-    map->Effects().AddTimed(creature.id, -90, 5, kCombatResistParalysis, 0, nullptr);
-    AddConstant(kCombatResistPoison, 20);
-    map->Effects().AddTimed(creature.id, 10, 5, kCombatResistDiseases, 0, nullptr);
-    map->Effects().AddTimed(creature.id, 5, 5, kCombatResistDisease, 0, "base_plague");
+    AddConstant(kEffectResistMagic, 90);
+    map->Effects().AddTimed(creature.id, 30, 5, kEffectResistMagic, 0, nullptr);
+    AddConstant(kEffectResistParalysis, -190);
+    map->Effects().AddTimed(creature.id, -90, 5, kEffectResistParalysis, 0, nullptr);
+    AddConstant(kEffectResistPoison, 20);
+    map->Effects().AddTimed(creature.id, 10, 5, kEffectResistDiseases, 0, nullptr);
+    map->Effects().AddTimed(creature.id, 5, 5, kEffectResistDisease, 0, "base_plague");
     EXPECT_EQ(stats.MagicResistance(), 100);
     EXPECT_EQ(stats.ParalysisResistance(), -100);
     EXPECT_EQ(stats.PoisonResistance(), 50);
@@ -98,11 +98,11 @@ TEST_F(CreatureStatsTest, damageRollsInTheRangeFortifyMeleeAndACurseMake) {
         return std::pair{minimum, maximum};
     };
     EXPECT_EQ(range(), std::pair(10, 20));
-    AddConstant(kCombatFortifyMelee, 100);
+    AddConstant(kEffectFortifyMelee, 100);
     EXPECT_EQ(range(), std::pair(10, 20));
-    AddConstant(kCombatFortifyMelee, 150);
+    AddConstant(kEffectFortifyMelee, 150);
     EXPECT_EQ(range(), std::pair(15, 30));
-    map->Effects().AddTimed(creature.id, 1, 5, kCombatCurse, 0, nullptr);
+    map->Effects().AddTimed(creature.id, 1, 5, kEffectCurse, 0, nullptr);
     EXPECT_EQ(range(), std::pair(15, 22));
 
     bool sawMinimum = false, sawMaximum = false;
@@ -120,7 +120,7 @@ TEST_F(CreatureStatsTest, aFortifyMeleeThatTakesAllAndMoreRollsNoDamageBelowNoth
     SCreature& creature = Place(monster, 2, 2);
     monster->m_stats[kStatDamageMin] = 10;
     monster->m_stats[kStatDamageMax] = 20;
-    AddConstant(kCombatFortifyMelee, -300);
+    AddConstant(kEffectFortifyMelee, -300);
     for (int i = 0; i < 20; ++i) EXPECT_EQ(monster->RollDamage(*context, creature), 0);
 }
 

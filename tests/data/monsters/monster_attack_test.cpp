@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "data/monsters/combat_effect_types.h"
+#include "data/effects/effect_type.h"
 #include "monster_fixture.h"
 
 namespace monster_attack_test {
@@ -16,8 +16,8 @@ protected:
         items.Sprites().Add(std::move(arrow));
         monster->m_missilePaletteSlot = 12;
         monster->m_stats[kStatIntelligence] = 15;
-        AddSpell("base_bolt", {{kCombatCurse}});
-        AddSpell("base_ball", {{kCombatCurse, 0, 0, 2}});
+        AddSpell("base_bolt", {{kEffectCurse}});
+        AddSpell("base_ball", {{kEffectCurse, 0, 0, 2}});
     }
 };
 
@@ -65,8 +65,8 @@ TEST_F(MonsterAttackTest, theAttackGoesByTheMonstersAttackKind) {
 }
 
 TEST_F(MonsterAttackTest, aMonsterCastsAtRangeWithAHarmfulSpellThatReachesTheDistance) {
-    AddSpell("base_touch", {{kCombatCurse}}, kTargetTouch);
-    AddSpell("base_mend", {{kCombatRestoreHp, 5}}, kTargetRanged);
+    AddSpell("base_touch", {{kEffectCurse}}, kTargetTouch);
+    AddSpell("base_mend", {{kEffectRestoreHp, 5}}, kTargetRanged);
     const struct {
         const char* spell;
         int distance;

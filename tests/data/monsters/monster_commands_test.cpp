@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "data/monsters/combat_effect_types.h"
+#include "data/effects/effect_type.h"
 #include "monster_fixture.h"
 
 namespace monster_commands_test {
@@ -17,7 +17,7 @@ protected:
         items.AddItemType(MakeItemType("base_dagger", 1));
         monster->m_level = 6;
         monster->m_stats[kStatArmourClass] = 17;
-        AddSpell("base_bolt", {{kCombatCurse}});
+        AddSpell("base_bolt", {{kEffectCurse}});
         Carry(monster, "base_bolt");
     }
     // Runs the function; its result, or kNone.
@@ -90,7 +90,7 @@ TEST_F(MonsterCommandsTest, scriptFunctionsReadAndChangeTheCreatureAndItsObject)
         EXPECT_EQ(Run(object, creature, line.command, line.arg), line.result) << line.command << " " << line.arg.Text();
     EXPECT_EQ(creature->state & (SCreature::kAggressive | SCreature::kProvoked), SCreature::kAggressive);
 
-    for (uint8_t type : {kCombatParalyze, kCombatPoison, kCombatCurse})
+    for (uint8_t type : {kEffectParalyze, kEffectPoison, kEffectCurse})
         map->Effects().AddTimed(creature->id, 3, 5, type, 0, nullptr);
     EXPECT_EQ(Run(object, creature, 239), 1);
     EXPECT_EQ(Run(object, creature, 240), 1);

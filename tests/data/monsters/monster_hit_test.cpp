@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "data/effects/effect_type.h"
 #include "data/items/item.h"
-#include "data/monsters/combat_effect_types.h"
 #include "monster_fixture.h"
 
 namespace monster_hit_test {
@@ -131,21 +131,21 @@ TEST_F(MonsterHitTest, strikeEffectsActWithTheirShareOfTheBlowPastTheResistances
     // Resistances as low as they go: -250 folds to -150, which with any attribute is held at -100.
     monster->m_stats[kStatIntelligence] = 0;
     monster->m_stats[kStatEndurance] = 0;
-    for (uint8_t type : {kCombatResistPoison, kCombatResistParalysis, kCombatResistMagic, kCombatResistDiseases})
+    for (uint8_t type : {kEffectResistPoison, kEffectResistParalysis, kEffectResistMagic, kEffectResistDiseases})
         monster->m_effects.Add(ItemEffect(type, -250, 0, "", kSourceConstant));
     SCreature& creature = Place(monster, 3, 3);
     player.SetHp(1, false);
     player.SetMana(1, false);
 
-    SItem& sword = Weapon({kCombatPoison, kCombatParalyze, kCombatDrainHp, kCombatInfectDisease});
+    SItem& sword = Weapon({kEffectPoison, kEffectParalyze, kEffectDrainHp, kEffectInfectDisease});
     // A constant effect of a weapon does nothing to whom it strikes.
-    sword.m_effects->Add(ItemEffect(kCombatCurse));
+    sword.m_effects->Add(ItemEffect(kEffectCurse));
     context->event.weapons[0] = &sword;
     Hit(creature, 20);
 
     const SCreatureEffects& effects = map->Effects();
     // A share of 20 gives 5, which a resistance of -100 doubles.
-    EXPECT_EQ(effects.Sum(creature.id, kCombatPoison), 10);
+    EXPECT_EQ(effects.Sum(creature.id, kEffectPoison), 10);
     EXPECT_TRUE(effects.IsParalyzed(creature.id));
     EXPECT_EQ(SpriteOf(creature).m_palette, 9);
     EXPECT_EQ(player.Hp(), 1 + 40);
@@ -153,14 +153,14 @@ TEST_F(MonsterHitTest, strikeEffectsActWithTheirShareOfTheBlowPastTheResistances
     EXPECT_FALSE(effects.IsCursed(creature.id));
 
     // Two weapons share the blow: each curses for 40 / 2 / 5 + 1 turns, and drains half as much.
-    SItem& axe = Weapon({kCombatCurse, kCombatDrainSp});
+    SItem& axe = Weapon({kEffectCurse, kEffectDrainSp});
     context->event.weapons[1] = &axe;
     Hit(creature, 40);
     ASSERT_NE(effects.Find(creature.id), nullptr);
     bool cursed = false;
     for (int i = 0; i < effects.Find(creature.id)->entries.Count(); ++i) {
         const SCreatureEffect& effect = *effects.Find(creature.id)->entries[i];
-        if (effect.type == kCombatCurse) cursed = effect.duration == 5;
+        if (effect.type == kEffectCurse) cursed = effect.duration == 5;
     }
     EXPECT_TRUE(cursed);
     EXPECT_EQ(player.Mana(), 1 + 40);
@@ -169,11 +169,11 @@ TEST_F(MonsterHitTest, strikeEffectsActWithTheirShareOfTheBlowPastTheResistances
 TEST_F(MonsterHitTest, fullResistancesKeepEveryStrikeEffectOff) {
     ASSERT_TRUE(Open("")) << error;
     monster->m_stats[kStatMaxHitPoints] = 1000;
-    for (uint8_t type : {kCombatResistPoison, kCombatResistParalysis, kCombatResistMagic, kCombatResistDiseases})
+    for (uint8_t type : {kEffectResistPoison, kEffectResistParalysis, kEffectResistMagic, kEffectResistDiseases})
         monster->m_effects.Add(ItemEffect(type, 100, 0, "", kSourceConstant));
     SCreature& creature = Place(monster, 3, 3);
     player.SetHp(1, false);
-    SItem& sword = Weapon({kCombatPoison, kCombatParalyze, kCombatDrainHp, kCombatInfectDisease});
+    SItem& sword = Weapon({kEffectPoison, kEffectParalyze, kEffectDrainHp, kEffectInfectDisease});
     context->event.weapons[0] = &sword;
     for (int i = 0; i < 20; ++i) Hit(creature, 20);
     EXPECT_EQ(map->Effects().Find(creature.id), nullptr);

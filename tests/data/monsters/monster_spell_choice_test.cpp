@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "data/monsters/combat_effect_types.h"
+#include "data/effects/effect_type.h"
 #include "monster_fixture.h"
 
 namespace monster_spell_choice_test {
@@ -23,11 +23,11 @@ protected:
 };
 
 TEST_F(MonsterSpellChoiceTest, aSpellMustReachThePlayerFromWhereTheCreatureStands) {
-    AddSpell("base_touch", {{kCombatCurse}}, kTargetTouch);
-    AddSpell("base_bolt", {{kCombatCurse}}, kTargetRanged);
-    AddSpell("base_ball", {{kCombatCurse, 0, 0, 1}}, kTargetRanged);
-    AddSpell("base_touchball", {{kCombatCurse, 0, 0, 1}}, kTargetTouch);
-    AddSpell("base_ward", {{kCombatResistMagic}}, kTargetSelf);
+    AddSpell("base_touch", {{kEffectCurse}}, kTargetTouch);
+    AddSpell("base_bolt", {{kEffectCurse}}, kTargetRanged);
+    AddSpell("base_ball", {{kEffectCurse, 0, 0, 1}}, kTargetRanged);
+    AddSpell("base_touchball", {{kEffectCurse, 0, 0, 1}}, kTargetTouch);
+    AddSpell("base_ward", {{kEffectResistMagic}}, kTargetSelf);
     AddSpell("base_empty", {}, kTargetRanged);
     // The player stands at (5, 1).
     const struct {
@@ -65,15 +65,15 @@ TEST_F(MonsterSpellChoiceTest, aSpellMustReachThePlayerFromWhereTheCreatureStand
 TEST_F(MonsterSpellChoiceTest, aSpellThatWouldDoNothingForTheCreatureIsNotChosen) {
     SMonster* ghost = AddMonster("base_ghost", 100);
     ghost->m_kind = SMonsterBaseType::kKindUndead;
-    AddSpell("base_curepoison", {{kCombatCurePoison}});
-    AddSpell("base_heal", {{kCombatRestoreHp, 10}});
-    AddSpell("base_unholy", {{kCombatRestoreUnholy, 10}});
-    AddSpell("base_fullheal", {{kCombatRestoreFullHp}});
-    AddSpell("base_resist", {{kCombatResistPoison, 120}});
-    AddSpell("base_bane", {{kCombatDamageType, 10, 0, 0, "", 3}});
-    AddSpell("base_slay", {{kCombatDamageType, 10, 0, 0, "", 1}});
-    AddSpell("base_might", {{kCombatFortifySkill, 10, 0, 0, "", 2}}, kTargetSelf);
-    AddSpell("base_blessing", {{kCombatFortifySkill, 10, 0, 0, "", 2}}, kTargetRanged);
+    AddSpell("base_curepoison", {{kEffectCurePoison}});
+    AddSpell("base_heal", {{kEffectRestoreHp, 10}});
+    AddSpell("base_unholy", {{kEffectRestoreUnholy, 10}});
+    AddSpell("base_fullheal", {{kEffectRestoreFullHp}});
+    AddSpell("base_resist", {{kEffectResistPoison, 120}});
+    AddSpell("base_bane", {{kEffectDamageType, 10, 0, 0, "", 3}});
+    AddSpell("base_slay", {{kEffectDamageType, 10, 0, 0, "", 1}});
+    AddSpell("base_might", {{kEffectFortifySkill, 10, 0, 0, "", 2}}, kTargetSelf);
+    AddSpell("base_blessing", {{kEffectFortifySkill, 10, 0, 0, "", 2}}, kTargetRanged);
     AddSpell("base_wall", {{58, 10}});
     const struct {
         const char* spell;
@@ -83,21 +83,21 @@ TEST_F(MonsterSpellChoiceTest, aSpellThatWouldDoNothingForTheCreatureIsNotChosen
         bool chosen;
     } cases[] = {
         {"base_curepoison", false, 0, 2, false},
-        {"base_curepoison", false, kCombatPoison, 2, true},
+        {"base_curepoison", false, kEffectPoison, 2, true},
         {"base_heal", false, 0, 2, true},
         {"base_heal", true, 0, 2, false},
         {"base_unholy", true, 0, 2, true},
         {"base_unholy", false, 0, 2, false},
         {"base_fullheal", true, 0, 2, false},
         {"base_resist", false, 0, 2, true},
-        {"base_resist", false, kCombatResistPoison, 2, false},
+        {"base_resist", false, kEffectResistPoison, 2, false},
         {"base_bane", false, 0, 2, false},
         {"base_bane", false, 0, 1, true},
         {"base_slay", false, 0, 2, true},
         {"base_slay", false, 0, 1, false},
         {"base_might", false, 0, 2, true},
-        {"base_might", false, kCombatFortifySkill, 2, false},
-        {"base_blessing", false, kCombatFortifySkill, 2, true},
+        {"base_might", false, kEffectFortifySkill, 2, false},
+        {"base_blessing", false, kEffectFortifySkill, 2, true},
         {"base_wall", false, 0, 2, false},
     };
     for (const auto& c : cases) {
@@ -114,8 +114,8 @@ TEST_F(MonsterSpellChoiceTest, aSpellThatWouldDoNothingForTheCreatureIsNotChosen
 }
 
 TEST_F(MonsterSpellChoiceTest, aLaterSpellWinsOnlyWithAStrictlyHigherScore) {
-    AddSpell("base_first", {{kCombatCurse}});
-    AddSpell("base_second", {{kCombatCurse}});
+    AddSpell("base_first", {{kEffectCurse}});
+    AddSpell("base_second", {{kEffectCurse}});
     Carry(monster, "base_first");
     Carry(monster, "base_second");
     SCreature& creature = Place(monster, 5, 4);
@@ -136,8 +136,8 @@ TEST_F(MonsterSpellChoiceTest, aSpellScoresItsBestEffect) {
     // A wounded creature's healing scores 16..48 with the Restore hp; the same spell's Fortify ac
     // alone would score 13..38: with both, the spell beats a Curse (26..78) about as often as the
     // healing alone would.
-    AddSpell("base_mend", {{kCombatFortifyAc, 5}, {kCombatRestoreHp, 10}});
-    AddSpell("base_curse", {{kCombatCurse}});
+    AddSpell("base_mend", {{kEffectFortifyAc, 5}, {kEffectRestoreHp, 10}});
+    AddSpell("base_curse", {{kEffectCurse}});
     Carry(monster, "base_curse");
     Carry(monster, "base_mend");
     SCreature& creature = Place(monster, 5, 4);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "data/monsters/combat_effect_types.h"
+#include "data/effects/effect_type.h"
 #include "monster_fixture.h"
 
 namespace monster_spell_effects_test {
@@ -21,7 +21,7 @@ protected:
     // A magic resistance of exactly `resistance` (from -100 to 100).
     void ResistMagic(int resistance) {
         const int constant = resistance - 1;
-        monster->m_effects.Add(ItemEffect(kCombatResistMagic, int16_t(constant > 100 ? constant + 100 : constant), 0,
+        monster->m_effects.Add(ItemEffect(kEffectResistMagic, int16_t(constant > 100 ? constant + 100 : constant), 0,
                                           "", kSourceConstant));
     }
     // The creature's timed entry of the type, or null.
@@ -44,10 +44,10 @@ protected:
 TEST_F(MonsterSpellEffectsTest, restoringEffectsHealWhatTheySuitAndHurtTheRest) {
     SMonster* ghost = AddMonster("base_ghost", 100);
     ghost->m_kind = SMonsterBaseType::kKindUndead;
-    AddSpell("base_heal", {{kCombatRestoreHp, 20}});
-    AddSpell("base_unholy", {{kCombatRestoreUnholy, 20}});
-    AddSpell("base_fullheal", {{kCombatRestoreFullHp}});
-    AddSpell("base_fullunholy", {{kCombatRestoreFullUnholy}});
+    AddSpell("base_heal", {{kEffectRestoreHp, 20}});
+    AddSpell("base_unholy", {{kEffectRestoreUnholy, 20}});
+    AddSpell("base_fullheal", {{kEffectRestoreFullHp}});
+    AddSpell("base_fullunholy", {{kEffectRestoreFullUnholy}});
     const struct {
         bool undead;
         const char* spell;
@@ -71,14 +71,14 @@ TEST_F(MonsterSpellEffectsTest, restoringEffectsHealWhatTheySuitAndHurtTheRest) 
 TEST_F(MonsterSpellEffectsTest, timedEffectsKeepWhatTheMagicResistanceLeaves) {
     ResistMagic(50);
     AddSpell("base_all", {
-                             {kCombatFortifyAttribute, 10, 3, 0, "", 4},
-                             {kCombatFortifyAc, 7, 3},
-                             {kCombatResistPoison, 140, 3},
-                             {kCombatResistMagic, -130, 3},
-                             {kCombatResistDisease, 120, 3, 0, "base_plague"},
-                             {kCombatCurse, 0, 3},
-                             {kCombatParalyze, 0, 3},
-                             {kCombatPoison, 10, 3},
+                             {kEffectFortifyAttribute, 10, 3, 0, "", 4},
+                             {kEffectFortifyAc, 7, 3},
+                             {kEffectResistPoison, 140, 3},
+                             {kEffectResistMagic, -130, 3},
+                             {kEffectResistDisease, 120, 3, 0, "base_plague"},
+                             {kEffectCurse, 0, 3},
+                             {kEffectParalyze, 0, 3},
+                             {kEffectPoison, 10, 3},
                          });
     SCreature& creature = Place(monster, 3, 3);
     monster->ApplySpell(*context, creature, *spells.FindSpell("base_all"), 0);
@@ -90,15 +90,15 @@ TEST_F(MonsterSpellEffectsTest, timedEffectsKeepWhatTheMagicResistanceLeaves) {
         int duration;
         uint8_t subId;
     } expected[] = {
-        {kCombatFortifyAttribute, 5, 2, 4},
-        {kCombatFortifyAc, 4, 2, 0},
-        {kCombatResistPoison, 120, 2, 0},
-        {kCombatResistMagic, -115, 2, 0},
-        {kCombatResistDisease, 110, 2, 0},
-        {kCombatCurse, 1, 2, 0},
-        {kCombatParalyze, 1, 4, 0},
+        {kEffectFortifyAttribute, 5, 2, 4},
+        {kEffectFortifyAc, 4, 2, 0},
+        {kEffectResistPoison, 120, 2, 0},
+        {kEffectResistMagic, -115, 2, 0},
+        {kEffectResistDisease, 110, 2, 0},
+        {kEffectCurse, 1, 2, 0},
+        {kEffectParalyze, 1, 4, 0},
         // Against the poison resistance of 1 and the 20 the spell's own Resist poison just gave.
-        {kCombatPoison, 8, 2, 0},
+        {kEffectPoison, 8, 2, 0},
     };
     for (const auto& e : expected) {
         const SCreatureEffect* effect = Timed(creature, e.type);
@@ -107,51 +107,51 @@ TEST_F(MonsterSpellEffectsTest, timedEffectsKeepWhatTheMagicResistanceLeaves) {
         EXPECT_EQ(effect->duration, e.duration) << int(e.type);
         EXPECT_EQ(effect->subId, e.subId) << int(e.type);
     }
-    EXPECT_STREQ(Timed(creature, kCombatResistDisease)->name.Text(), "base_plague");
+    EXPECT_STREQ(Timed(creature, kEffectResistDisease)->name.Text(), "base_plague");
     EXPECT_EQ(SpriteOf(creature).m_palette, 9);
 }
 
 TEST_F(MonsterSpellEffectsTest, aFullyResistedSpellTakesNoHold) {
     ResistMagic(100);
-    monster->m_effects.Add(ItemEffect(kCombatResistParalysis, 100, 0, "", kSourceConstant));
-    monster->m_effects.Add(ItemEffect(kCombatResistPoison, 100, 0, "", kSourceConstant));
-    AddSpell("base_all", {{kCombatFortifyAttribute, 10, 3, 0, "", 4},
-                          {kCombatResistPoison, 140, 3},
-                          {kCombatCurse, 0, 3},
-                          {kCombatParalyze, 0, 3},
-                          {kCombatPoison, 10, 3},
-                          {kCombatMagicImmunity, 0, 3}});
+    monster->m_effects.Add(ItemEffect(kEffectResistParalysis, 100, 0, "", kSourceConstant));
+    monster->m_effects.Add(ItemEffect(kEffectResistPoison, 100, 0, "", kSourceConstant));
+    AddSpell("base_all", {{kEffectFortifyAttribute, 10, 3, 0, "", 4},
+                          {kEffectResistPoison, 140, 3},
+                          {kEffectCurse, 0, 3},
+                          {kEffectParalyze, 0, 3},
+                          {kEffectPoison, 10, 3},
+                          {kEffectMagicImmunity, 0, 3}});
     SCreature& creature = Place(monster, 3, 3);
     monster->ApplySpell(*context, creature, *spells.FindSpell("base_all"), 0);
     EXPECT_EQ(map->Effects().Find(creature.id), nullptr);
 }
 
 TEST_F(MonsterSpellEffectsTest, curesAndDispelTakeTheirEffectsAway) {
-    AddSpell("base_cures", {{kCombatCurePoison}, {kCombatRemoveCurse}, {kCombatCureDisease, 0, 0, 0, "base_plague"}});
-    AddSpell("base_unstone", {{kCombatCureParalysis}});
-    AddSpell("base_dispel", {{kCombatDispel}});
+    AddSpell("base_cures", {{kEffectCurePoison}, {kEffectRemoveCurse}, {kEffectCureDisease, 0, 0, 0, "base_plague"}});
+    AddSpell("base_unstone", {{kEffectCureParalysis}});
+    AddSpell("base_dispel", {{kEffectDispel}});
     SCreature& creature = Place(monster, 3, 3);
     SCreatureEffects& effects = map->Effects();
     const auto give = [&](std::initializer_list<uint8_t> types) {
         for (uint8_t type : types) effects.AddTimed(creature.id, 5, 5, type, 0, nullptr);
     };
-    give({kCombatPoison, kCombatCurse, kCombatParalyze});
+    give({kEffectPoison, kEffectCurse, kEffectParalyze});
     effects.Infect(creature.id, "base_plague");
     monster->ApplySpell(*context, creature, *spells.FindSpell("base_cures"), 0);
-    EXPECT_EQ(Timed(creature, kCombatPoison), nullptr);
-    EXPECT_EQ(Timed(creature, kCombatCurse), nullptr);
+    EXPECT_EQ(Timed(creature, kEffectPoison), nullptr);
+    EXPECT_EQ(Timed(creature, kEffectCurse), nullptr);
     EXPECT_FALSE(effects.HasDisease(creature.id, "base_plague"));
-    ASSERT_NE(Timed(creature, kCombatParalyze), nullptr);
+    ASSERT_NE(Timed(creature, kEffectParalyze), nullptr);
     SpriteOf(creature).m_palette = 9;
     monster->ApplySpell(*context, creature, *spells.FindSpell("base_unstone"), 0);
-    EXPECT_EQ(Timed(creature, kCombatParalyze), nullptr);
+    EXPECT_EQ(Timed(creature, kEffectParalyze), nullptr);
     EXPECT_EQ(SpriteOf(creature).m_palette, 4);
 
     // Dispel takes the magic that was cast; poison and diseases are no magic.
     const std::initializer_list<uint8_t> dispelled = {2,  5,  8,  10, 11, 15, 16, 17, 20, 22,
                                                       27, 28, 33, 34, 35, 36, 38, 39, 58};
     give(dispelled);
-    const std::initializer_list<uint8_t> kept = {kCombatPoison, 1, 3, 12, 40};
+    const std::initializer_list<uint8_t> kept = {kEffectPoison, 1, 3, 12, 40};
     give(kept);
     effects.Infect(creature.id, "base_plague");
     SpriteOf(creature).m_palette = 9;
@@ -164,30 +164,30 @@ TEST_F(MonsterSpellEffectsTest, curesAndDispelTakeTheirEffectsAway) {
 
 TEST_F(MonsterSpellEffectsTest, withMagicImmunityOnlyDispelActs) {
     AddSpell("base_storm",
-             {{kCombatPoison, 10, 3}, {kCombatCurse, 0, 3}, {kCombatRestoreHp, 20}, {kCombatFortifyAc, 5, 3}});
-    AddSpell("base_dispel", {{kCombatDispel}});
-    AddSpell("base_ward", {{kCombatMagicImmunity, 0, 3}});
+             {{kEffectPoison, 10, 3}, {kEffectCurse, 0, 3}, {kEffectRestoreHp, 20}, {kEffectFortifyAc, 5, 3}});
+    AddSpell("base_dispel", {{kEffectDispel}});
+    AddSpell("base_ward", {{kEffectMagicImmunity, 0, 3}});
     SCreature& creature = Place(monster, 3, 3);
     creature.hp = 50;
-    map->Effects().AddTimed(creature.id, 5, 5, kCombatFortifyAttribute, 1, nullptr);
+    map->Effects().AddTimed(creature.id, 5, 5, kEffectFortifyAttribute, 1, nullptr);
     monster->ApplySpell(*context, creature, *spells.FindSpell("base_ward"), 0);
     // The immunity dispels what was cast on the creature before it.
-    EXPECT_EQ(Timed(creature, kCombatFortifyAttribute), nullptr);
-    ASSERT_NE(Timed(creature, kCombatMagicImmunity), nullptr);
+    EXPECT_EQ(Timed(creature, kEffectFortifyAttribute), nullptr);
+    ASSERT_NE(Timed(creature, kEffectMagicImmunity), nullptr);
 
     monster->ApplySpell(*context, creature, *spells.FindSpell("base_storm"), 0);
     EXPECT_EQ(creature.hp, 50);
     ASSERT_EQ(map->Effects().Find(creature.id)->entries.Count(), 1);
 
     monster->ApplySpell(*context, creature, *spells.FindSpell("base_dispel"), 0);
-    EXPECT_EQ(Timed(creature, kCombatMagicImmunity), nullptr);
+    EXPECT_EQ(Timed(creature, kEffectMagicImmunity), nullptr);
     monster->ApplySpell(*context, creature, *spells.FindSpell("base_storm"), 0);
     EXPECT_EQ(creature.hp, 70);
-    EXPECT_NE(Timed(creature, kCombatPoison), nullptr);
+    EXPECT_NE(Timed(creature, kEffectPoison), nullptr);
 }
 
 TEST_F(MonsterSpellEffectsTest, crushKillsAWeakCreatureWhenTheRollBeatsThreeTimesItsHealth) {
-    AddSpell("base_crush", {{kCombatCrush}});
+    AddSpell("base_crush", {{kEffectCrush}});
     int kills = 0, survivals = 0;
     for (uint32_t seed = 1; seed <= 40; ++seed) {
         SCreature& creature = Place(monster, 3, 3);
@@ -211,9 +211,43 @@ TEST_F(MonsterSpellEffectsTest, crushKillsAWeakCreatureWhenTheRollBeatsThreeTime
     EXPECT_EQ(strong.hp, 26);
 }
 
+TEST_F(MonsterSpellEffectsTest, crushWeighsTheWholeHealthPercent) {
+    monster->m_stats[kStatMaxHitPoints] = 200;
+    AddSpell("base_crush", {{kEffectCrush}});
+    // 51 of 200 is 25 whole percent: a roll above 75 kills. 52 is 26 percent: nothing is rolled.
+    for (uint32_t seed = 1; seed <= 20; ++seed) {
+        for (int16_t hp : {51, 52}) {
+            SCreature& creature = Place(monster, 3, 3);
+            creature.hp = hp;
+            random.Seed(seed);
+            SRandom replay;
+            replay.Seed(seed);
+            const bool dies = hp == 51 && replay.Next(100) > 75;
+            monster->ApplySpell(*context, creature, *spells.FindSpell("base_crush"), 0);
+            EXPECT_EQ(creature.hp, dies ? 0 : hp) << seed << " at " << hp;
+            map->RemoveCreature(creature.id);
+        }
+    }
+}
+
+TEST_F(MonsterSpellEffectsTest, fortifyingHpLeavesTheCreatureToTheSpellsDamage) {
+    SMonster* ghost = AddMonster("base_ghost", 100);
+    ghost->m_kind = SMonsterBaseType::kKindUndead;
+    AddSpell("base_fortify", {{5, 20, 5}, {8, 20, 5}});
+    for (SMonster* of : {monster, ghost}) {
+        SCreature& creature = Place(of, 3, 3);
+        creature.hp = 50;
+        of->ApplySpell(*context, creature, *spells.FindSpell("base_fortify"), 0);
+        EXPECT_EQ(creature.hp, 50);
+        EXPECT_EQ(Timed(creature, 5), nullptr);
+        EXPECT_EQ(Timed(creature, 8), nullptr);
+        map->RemoveCreature(creature.id);
+    }
+}
+
 TEST_F(MonsterSpellEffectsTest, drainsGiveThePlayerTwiceTheLevelLessTheResistance) {
     ResistMagic(50);
-    AddSpell("base_drain", {{kCombatDrainHp, 99}, {kCombatDrainSp, 99}});
+    AddSpell("base_drain", {{kEffectDrainHp, 99}, {kEffectDrainSp, 99}});
     SCreature& creature = Place(monster, 3, 3);
     player.SetHp(1, false);
     player.SetMana(1, false);
@@ -224,7 +258,7 @@ TEST_F(MonsterSpellEffectsTest, drainsGiveThePlayerTwiceTheLevelLessTheResistanc
 
 TEST_F(MonsterSpellEffectsTest, calmQuietsOnlyHostileCreaturesThatNothingElseHoldsBack) {
     ResistMagic(-100);
-    AddSpell("base_calm", {{kCombatCalm}});
+    AddSpell("base_calm", {{kEffectCalm}});
     SMonster* hermit = AddMonster("base_hermit", 40);
     hermit->m_talkText.Assign("Peace.");
     SMonster* smith = AddMonster("base_smith", 40, SMonsterBaseType::kKindPeople);
@@ -239,7 +273,7 @@ TEST_F(MonsterSpellEffectsTest, calmQuietsOnlyHostileCreaturesThatNothingElseHol
         {smith, SCreature::kAggressive, SCreature::kAggressive},
     };
     for (const auto& c : cases) {
-        c.of->m_effects.Add(ItemEffect(kCombatResistMagic, -250, 0, "", kSourceConstant));
+        c.of->m_effects.Add(ItemEffect(kEffectResistMagic, -250, 0, "", kSourceConstant));
         SCreature& creature = Place(c.of, 3, 3, c.state);
         c.of->ApplySpell(*context, creature, *spells.FindSpell("base_calm"), 0);
         EXPECT_EQ(creature.state, c.after) << c.of->m_name.Text() << " " << int(c.state);
@@ -247,8 +281,8 @@ TEST_F(MonsterSpellEffectsTest, calmQuietsOnlyHostileCreaturesThatNothingElseHol
 }
 
 TEST_F(MonsterSpellEffectsTest, detectMindShowsTheCreatureOnceAndInfectionPassesTheDiseaseResistance) {
-    monster->m_effects.Add(ItemEffect(kCombatResistDiseases, -250, 0, "", kSourceConstant));
-    AddSpell("base_mind", {{kCombatDetectMind}, {kCombatDetectMind}, {kCombatInfectDisease, 0, 0, 0, "base_plague"}});
+    monster->m_effects.Add(ItemEffect(kEffectResistDiseases, -250, 0, "", kSourceConstant));
+    AddSpell("base_mind", {{kEffectDetectMind}, {kEffectDetectMind}, {kEffectInfectDisease, 0, 0, 0, "base_plague"}});
     SCreature& creature = Place(monster, 3, 3);
     monster->ApplySpell(*context, creature, *spells.FindSpell("base_mind"), 0);
     EXPECT_EQ(screen.log, std::vector<std::string>{"info"});
@@ -256,8 +290,8 @@ TEST_F(MonsterSpellEffectsTest, detectMindShowsTheCreatureOnceAndInfectionPasses
 }
 
 TEST_F(MonsterSpellEffectsTest, aSpellCastAtACreatureSparesThePeacefulAndHurtsTheRest) {
-    AddSpell("base_bolt", {{kCombatDamageAll, 10}});
-    AddSpell("base_heal", {{kCombatRestoreHp, 10}});
+    AddSpell("base_bolt", {{kEffectDamageAll, 10}});
+    AddSpell("base_heal", {{kEffectRestoreHp, 10}});
     SMonster* hermit = AddMonster("base_hermit", 100);
     hermit->m_talkText.Assign("Peace.");
     SMonster* smith = AddMonster("base_smith", 100, SMonsterBaseType::kKindPeople);
@@ -299,7 +333,7 @@ TEST_F(MonsterSpellEffectsTest, aSpellCastAtACreatureSparesThePeacefulAndHurtsTh
 }
 
 TEST_F(MonsterSpellEffectsTest, aHurtingSpellShowsTheHitOverAnAttackUnderWay) {
-    AddSpell("base_bolt", {{kCombatDamageAll, 10}});
+    AddSpell("base_bolt", {{kEffectDamageAll, 10}});
     const struct {
         uint8_t motion;
         int damage;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "data/monsters/combat_effect_types.h"
+#include "data/effects/effect_type.h"
 #include "monster_fixture.h"
 
 namespace monster_sprite_test {
@@ -145,7 +145,7 @@ TEST_F(MonsterSpriteTest, placingASpriteStandsItInTheMiddleAtItsSizeAndColouring
     EXPECT_EQ(sprite.m_height, 10 * 65536 / 31);
     EXPECT_EQ(sprite.m_palette, 4);
 
-    map->Effects().AddTimed(creature.id, 1, 5, kCombatParalyze, 0, nullptr);
+    map->Effects().AddTimed(creature.id, 1, 5, kEffectParalyze, 0, nullptr);
     // The largest size would not fit the word.
     base->m_size = 40;
     monster->PlaceSprite(*context, creature, sprite);

@@ -44,7 +44,7 @@ TEST_F(PlayerDescriptionsTest, aSpellbookTellsWhetherTheRaceMayLearnItsSpell) {
     book.m_effects = std::make_unique<SEffectList>();
     book.m_effects->Add(ItemEffect(31, 1, 0, "base_spelldrain", kSourceSpellCharge));
     EXPECT_EQ(describe(book), "Weight: 0.0\rTeaches Drain\rYou can't learn this spell.");
-    player.SetRace(SPlayer::kUndeadRace);
+    player.SetRace(kUndeadRace);
     EXPECT_EQ(describe(book), "Weight: 0.0\rTeaches Drain\rYou don't know this spell.");
     player.LearnSpell("base_spelldrain", false);
     EXPECT_EQ(describe(book), "Weight: 0.0\rTeaches Drain\rYou already know this spell.");

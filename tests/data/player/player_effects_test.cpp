@@ -95,6 +95,51 @@ TEST_F(PlayerEffectsTest, healingAndUnholyPotionsSwapForTheUndead) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(PlayerEffectsTest, hpSpellsSwapForTheUndeadAsThePotionsDo) {
+    struct Case {
+        uint32_t race;
+        uint8_t kind;
+        int16_t magnitude;
+        int32_t hp;
+        int32_t after;
+        bool fortified;  // a timed Fortify hp or unholy entry was made
+    };
+    // Friendly casts, so neither the magic resistance nor a roll comes between; the most hp is 60.
+    const Case cases[] = {
+        {2, 3, 20, 30, 50, false}, {1, 3, 20, 30, 10, false}, {2, 6, 20, 30, 10, false}, {1, 6, 20, 30, 50, false},
+        {2, 4, 0, 30, 60, false},  {1, 4, 0, 30, 1, false},   {2, 7, 0, 30, 1, false},   {1, 7, 0, 30, 60, false},
+        {2, 5, 20, 30, 30, true},  {1, 5, 20, 30, 10, false}, {1, 5, 40, 10, 1, false},  {2, 8, 20, 30, 10, false},
+        {2, 8, 40, 10, 1, false},  {1, 8, 20, 30, 30, true},  {1, 3, 40, 10, 0, false},  {2, 6, 40, 10, 0, false},
+    };
+    for (const Case& c : cases) {
+        player.ClearEffects();
+        player.SetRace(c.race);
+        player.SetHp(c.hp, false);
+        screen.hits.clear();
+        player.ApplySpell(Spell({{c.kind, c.magnitude, 10}}), 1, true, 0, false);
+        const std::string name = "race " + std::to_string(c.race) + " kind " + std::to_string(c.kind) + " of " +
+                                 std::to_string(c.magnitude) + " at " + std::to_string(c.hp);
+        EXPECT_EQ(player.Hp(), c.after) << name;
+        EXPECT_EQ(player.Effects().Has(kPlayerFortifyHp) || player.Effects().Has(kPlayerFortifyUnholy), c.fortified)
+            << name;
+        // Only what hurts is shown as a blow.
+        EXPECT_EQ(screen.hits.size(), c.after < c.hp ? 1u : 0u) << name;
+    }
+}
+
+TEST_F(PlayerEffectsTest, aCrushingSpellWeighsTheHpAgainstExactlyAQuarterOfTheMost) {
+    // Fortify hp of 60 makes the most 120: 30 hp is a quarter, 31 hp is 25 whole percent but more.
+    player.ApplySpell(Spell({{5, 60, 200}}), 1, true, 0, false);
+    ASSERT_EQ(player.GetMaxHp(), 120);
+    const SSpellType& crush = Spell({{40, 0}});
+    player.SetHp(31, false);
+    for (int i = 0; i < 40; ++i) player.ApplySpell(crush, 1, false, 0, false);
+    EXPECT_EQ(player.Hp(), 31);
+    player.SetHp(30, false);
+    for (int i = 0; i < 40 && player.Hp() > 0; ++i) player.ApplySpell(crush, 1, false, 0, false);
+    EXPECT_EQ(player.Hp(), 0);
+}
+
 TEST_F(PlayerEffectsTest, potionsOfFortifyNeedADurationAndPermanentOnesRaiseTheAttribute) {
     player.ApplyItemEffects(Potion({{2, 5, 0, 1}, {56, 1, 0, 4}}));
     EXPECT_FALSE(player.Effects().Has(kPlayerFortifyAttribute));

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "data/effects/effect.h"
-#include "data/monsters/combat_effect_types.h"
+#include "data/effects/effect_type.h"
 #include "data/monsters/monster_fixture.h"
 #include "support/item_records.h"
 
@@ -113,7 +113,7 @@ TEST_F(PlayerHitTest, aBlowBeyondTheHitPointsLeavesThePlayerAtZero) {
 
 TEST_F(PlayerHitTest, aPoisonStrikeOfSevenPoisonsForOne) {
     Damage(7, 7);
-    monster->m_effects.Add(ItemEffect(kCombatPoison, 200, 0, "", kSourceStrike));
+    monster->m_effects.Add(ItemEffect(kEffectPoison, 200, 0, "", kSourceStrike));
     SCreature& orc = Place(monster, 3, 3);
     // A seed whose resistance roll (10 percent) lets the poison through.
     random.Seed(5);
@@ -125,7 +125,7 @@ TEST_F(PlayerHitTest, aPoisonStrikeOfSevenPoisonsForOne) {
 
 TEST_F(PlayerHitTest, aDrainingStrikeHealsTheAttackerByWhatThePlayerLost) {
     Damage(20, 20);
-    monster->m_effects.Add(ItemEffect(kCombatDrainHp, 200, 0, "", kSourceStrike));
+    monster->m_effects.Add(ItemEffect(kEffectDrainHp, 200, 0, "", kSourceStrike));
     SCreature& orc = Place(monster, 3, 3);
     orc.hp = 5;
     player.SetHp(100, false);
@@ -140,7 +140,7 @@ TEST_F(PlayerHitTest, aDrainingStrikeHealsTheAttackerByWhatThePlayerLost) {
 TEST_F(PlayerHitTest, aStrikeEffectActsAtItsChance) {
     Damage(30, 30);
     // Stored 100 is a chance of 0.
-    monster->m_effects.Add(ItemEffect(kCombatCurse, 100, 0, "", kSourceStrike));
+    monster->m_effects.Add(ItemEffect(kEffectCurse, 100, 0, "", kSourceStrike));
     SCreature& orc = Place(monster, 3, 3);
     for (int blow = 0; blow < 20; ++blow) {
         player.SetHp(100, false);

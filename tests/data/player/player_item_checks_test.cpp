@@ -107,7 +107,7 @@ TEST_F(PlayerItemChecksTest, aBarredSchoolsScrollsAndWandsRefuseTheRace) {
     healWand->m_amount = 0;
     EXPECT_FALSE(player.CanUseWand(*healWand));
 
-    player.SetRace(SPlayer::kUndeadRace);
+    player.SetRace(kUndeadRace);
     EXPECT_FALSE(player.CanReadScroll(*healScroll));
     EXPECT_TRUE(player.CanReadScroll(*drainScroll));
     healWand->m_amount = 3;
@@ -133,7 +133,7 @@ TEST_F(PlayerFoodTest, spoiltFoodFeedsOnlyTheUndead) {
     player.AddItems(Comestible("base_food_rotten", kComestibleFood, true), 1);
     player.AddItems(Comestible("base_water", kComestibleWater, false), 1);
     EXPECT_FALSE(player.HasFoodAndWater());
-    player.SetRace(SPlayer::kUndeadRace);
+    player.SetRace(kUndeadRace);
     EXPECT_TRUE(player.HasFoodAndWater());
     player.ConsumeFoodAndWater();
     EXPECT_EQ(player.ItemCount(), 0);
@@ -169,7 +169,7 @@ TEST_F(PlayerFoodTest, createdFoodIsWhatTheRaceEats) {
     EXPECT_EQ(screen.queued[0].sound, "bsnd_click");
 
     // The undead eat both kinds of food.
-    player.SetRace(SPlayer::kUndeadRace);
+    player.SetRace(kUndeadRace);
     for (int i = 0; i < 40; ++i) player.CreateFood();
     EXPECT_GT(player.CountOwnedItemsByName("base_food_rotten"), 0);
     EXPECT_GT(player.CountOwnedItemsByName("base_bread"), 10);

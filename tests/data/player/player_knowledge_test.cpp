@@ -37,7 +37,7 @@ protected:
 };
 
 TEST_F(PlayerKnowledgeTest, theUndeadAreRefusedHealMagicAloudOrSilently) {
-    player.SetRace(SPlayer::kUndeadRace);
+    player.SetRace(kUndeadRace);
     player.LearnSpell("base_spellheal", true);
     player.LearnSpell("base_spellheal", false);
     EXPECT_EQ(messages.shown, std::vector<std::string>{"You can't learn the Heal spell."});

@@ -36,9 +36,9 @@ TEST_F(ScriptConditionsTest, effectTestsAskTheCreaturesMapOfItsEffects) {
     const struct {
         SCreatureTest test;
         uint8_t effect;  // 0: a disease
-    } cases[] = {{SCreatureTest::Cursed, SCreatureEffects::kCurse},
-                 {SCreatureTest::Paralyzed, SCreatureEffects::kParalysis},
-                 {SCreatureTest::Poisoned, SCreatureEffects::kPoison},
+    } cases[] = {{SCreatureTest::Cursed, kEffectCurse},
+                 {SCreatureTest::Paralyzed, kEffectParalyze},
+                 {SCreatureTest::Poisoned, kEffectPoison},
                  {SCreatureTest::Diseased, 0}};
     context.SetupForCreature(kEventUse, guardObject, map, guard, SScriptOutputMode::PlayScreen);
     for (const auto& row : cases) {

@@ -82,7 +82,7 @@ TEST_F(BookLessonsTest, atTheLimitTheBookSaysWhyAndTeachesOnceTheAttributeRises)
 }
 
 TEST_F(BookLessonsTest, eachRaceIsBarredFromItsSchoolsSkill) {
-    Player().SetRace(SPlayer::kUndeadRace);
+    Player().SetRace(kUndeadRace);
     EXPECT_EQ(Read(Book("healbook", kHealMagic, 1)), SBookLesson::kHealBarred);
     EXPECT_EQ(Text(), "You can't learn Heal Magic, because you're undead.");
     Player().SetRace(kLivingRace);

@@ -73,9 +73,8 @@ TEST_F(MonsterTurnTest, theActionFollowsPlaceAttackTemperAndRolls) {
         SActingMonster record = Record(row.id, row.x, row.y);
         record.creature->state = row.state;
         record.creature->hp = int16_t(20 * row.hpPercent / 100);
-        play.m_currentMap->Effects().RemoveTimed(row.id, SCreatureEffects::kParalysis);
-        if (row.paralysed)
-            play.m_currentMap->Effects().AddTimed(row.id, 1, 5, SCreatureEffects::kParalysis, 0, nullptr);
+        play.m_currentMap->Effects().RemoveTimed(row.id, kEffectParalyze);
+        if (row.paralysed) play.m_currentMap->Effects().AddTimed(row.id, 1, 5, kEffectParalyze, 0, nullptr);
         RollsThat(row.rolls);
         play.DecideAction(record, 10, 10);
         EXPECT_EQ(int(record.action), int(row.action)) << row.name;
@@ -262,7 +261,7 @@ TEST_F(SectionMoveTest, aCreatureCrossingIntoAnotherSectionTakesANewIdAndItsEffe
     EnterSections("creature base_brute 3 3\n");
     SActingMonster record = Walker();
     SCreature* creature = record.creature;
-    fields->Effects().AddTimed(1, 2, 9, SCreatureEffects::kPoison, 0, nullptr);
+    fields->Effects().AddTimed(1, 2, 9, kEffectPoison, 0, nullptr);
     ASSERT_TRUE(play.CanStepTo(record, 27, 12, 28, 12));
     ASSERT_TRUE(play.MoveCreature(record, 27, 12, 1, 0));
     EXPECT_EQ(fields->FindCreature(1), nullptr);
@@ -274,7 +273,7 @@ TEST_F(SectionMoveTest, aCreatureCrossingIntoAnotherSectionTakesANewIdAndItsEffe
     EXPECT_EQ(grid.Cell(28, 12).creatures[0], 2);
     EXPECT_EQ(grid.Cell(27, 12).creatures[0], 0);
     EXPECT_EQ(fields->Effects().Find(1), nullptr);
-    EXPECT_EQ(east->Effects().Sum(2, SCreatureEffects::kPoison), 2);
+    EXPECT_EQ(east->Effects().Sum(2, kEffectPoison), 2);
 }
 
 // A map with every creature id taken turns the walker back: it stays, id and all.
