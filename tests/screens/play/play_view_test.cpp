@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "data/maps/map.h"
 #include "data/maps/map_cell.h"
@@ -170,6 +172,45 @@ TEST_F(PlayViewTest, itemsOnTheFloorAreDrawnWithoutTheirGround) {
         EXPECT_GT(items.count, 0) << "the items are drawn";
         EXPECT_LT(CountTurnedDark(bare, shown, kDarkest), items.count / 10) << "of " << items.count;
     }
+}
+
+// The plate in the dungeon's deepest room carries the player to Eastbrook: the fade's last frame
+// shows the view white, every frame before it the dungeon under its ceiling, and the first frame
+// after it the town under its own sky, as the town is drawn when looked at afresh.
+TEST_F(PlayViewTest, aTeleportShowsItsWhiteFrameAndThenThePlaceArrivedAtUnderItsSky) {
+    constexpr int kPlateX = 29, kPlateY = 24;
+    Play().TravelToPosition("base_dungeonfoot", 0);
+    ASSERT_TRUE(m_driver->RunUntilIdle(50));
+    LookFrom(kPlateX, kPlateY + 1, kNorth);
+    m_driver->Press(kActionForward);
+    std::vector<ViewShot> below;
+    ViewShot arrival;
+    for (int frame = 0; frame < 100 && arrival.pixels.empty(); ++frame) {
+        m_driver->Frame();
+        ViewShot shown = ShootView(*m_driver);
+        if (std::string(Play().m_currentMap->Name()) == "base_dungeon")
+            below.push_back(std::move(shown));
+        else
+            arrival = std::move(shown);
+    }
+    ASSERT_FALSE(arrival.pixels.empty()) << "the plate carries the player away";
+    ASSERT_FALSE(below.empty());
+    arrival.Keep("teleport-arrival");
+    below.back().Keep("teleport-last-fade-frame");
+    const auto white = [](const ViewShot& shot) { return shot.Count(shot.Whole(), {0xFFFF}); };
+    EXPECT_EQ(white(below.back()), below.back().width * below.back().height) << "the last frame is white";
+    // The sky fills the top of the view; the dungeon's ceiling has none of its pixels.
+    const ViewArea top{0, 0, arrival.width, arrival.height / 8};
+    for (size_t i = 0; i + 1 < below.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_LT(white(below[i]), below[i].width * below[i].height / 2) << "only the last frame is white";
+        int sky = 0;
+        for (int y = top.top; y < top.bottom; ++y)
+            for (int x = top.left; x < top.right; ++x) sky += below[i].At(x, y) == arrival.At(x, y) ? 1 : 0;
+        EXPECT_LT(sky, top.Width() * top.Height() / 20) << "the surface's sky over the dungeon";
+    }
+    const ViewDifference afresh = Difference(arrival, RedrawView(*m_driver));
+    EXPECT_LT(afresh.count, arrival.width * arrival.height / 50) << "the town as it is drawn afresh";
 }
 
 }  // namespace
