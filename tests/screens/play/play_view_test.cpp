@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "data/maps/creature.h"
 #include "data/maps/map.h"
 #include "data/maps/map_cell.h"
 #include "data/maps/placed_object.h"
@@ -15,6 +16,7 @@
 #include "render/render.h"
 #include "screens/play/sample_world_play.h"
 #include "support/view_probe.h"
+#include "ui/widgets/face_ctrl.h"
 
 namespace {
 
@@ -31,6 +33,14 @@ constexpr int kSouthSide = 2;
 // face.
 constexpr int kBannerId = 2;
 constexpr int kBannerWallX = 16, kBannerWallY = 14;
+
+// The pixels within the area that differ between the shots.
+int ChangedWithin(const ViewShot& before, const ViewShot& after, const ViewArea& area) {
+    int changed = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) changed += before.At(x, y) != after.At(x, y) ? 1 : 0;
+    return changed;
+}
 
 class PlayViewTest : public SampleWorldPlayTest {
 protected:
@@ -172,6 +182,50 @@ TEST_F(PlayViewTest, itemsOnTheFloorAreDrawnWithoutTheirGround) {
         EXPECT_GT(items.count, 0) << "the items are drawn";
         EXPECT_LT(CountTurnedDark(bare, shown, kDarkest), items.count / 10) << "of " << items.count;
     }
+}
+
+// A fight with the cellar's goblin, seen and heard: the player's blows ring with the sword's sound
+// and the goblin's hurt, its bar in the target panel shortens, its blows on the player ring and lay
+// the hurt picture over the portrait, and its death cries out. Every sound is one the sample
+// package holds, or it would not be heard at all.
+TEST_F(PlayViewTest, aFightIsSeenAndHeard) {
+    constexpr int kGoblinX = 18, kGoblinY = 16;
+    SCreature* goblin = Play().m_currentMap->Creatures()[0];
+    ASSERT_NE(goblin, nullptr);
+    const uint8_t goblinId = goblin->id;
+    const ViewShot unhurt = LookFrom(kGoblinX, kGoblinY + 1, kNorth);
+    const SFaceCtrl& portrait = Play().m_portrait;
+    const auto portraitShot = [&] {
+        std::vector<uint16_t> pixels;
+        for (int y = portrait.m_y; y < portrait.m_y + int(portrait.m_h); ++y)
+            for (int x = portrait.m_x; x < portrait.m_x + int(portrait.m_w); ++x)
+                pixels.push_back(m_driver->Rig().Pixel(x, y));
+        return pixels;
+    };
+    const std::vector<uint16_t> calmPortrait = portraitShot();
+    const STargetPanel& panel = Play().TargetPanels().left;
+    const ViewArea panelArea{panel.left, panel.oneLine.top - Game().PlayView().m_viewY, panel.left + panel.width,
+                             panel.oneLine.top - Game().PlayView().m_viewY + panel.oneLine.height};
+    bool barShortened = false, portraitHurt = false;
+    Sounds().Clear();
+    m_driver->Hold(kActionAttack);
+    for (int frame = 0; frame < 3000 && Play().m_currentMap->FindCreature(goblinId) != nullptr; ++frame) {
+        Game().m_player.ChangeHp(100, false);
+        m_driver->Frame();
+        if (!barShortened && goblin->hp < 12 && goblin->hp > 0 && !Play().IsBusy()) {
+            const ViewShot struck = ShootView(*m_driver);
+            barShortened = ChangedWithin(unhurt, struck, panelArea) > 0;
+            if (barShortened) struck.Keep("fight-goblin-struck");
+        }
+        portraitHurt = portraitHurt || portraitShot() != calmPortrait;
+    }
+    m_driver->Release();
+    EXPECT_EQ(Play().m_currentMap->FindCreature(goblinId), nullptr) << "the goblin dies";
+    EXPECT_TRUE(barShortened) << "the goblin's bar shortens";
+    EXPECT_TRUE(portraitHurt) << "the hurt picture over the portrait";
+    const auto heard = [&](const char* sound) { return !LinesOf(sound).empty(); };
+    for (const char* sound : {"bsnd_hitclub", "bsnd_goblinhurt", "bsnd_goblindeath", "bsnd_goblinattack"})
+        EXPECT_TRUE(heard(sound)) << sound;
 }
 
 // The plate in the dungeon's deepest room carries the player to Eastbrook: the fade's last frame
