@@ -849,7 +849,9 @@ protected:
     // The doors within 6 cells move on.
     void TickDoors();
     void ScanNearbyCells();
-    void StepTravelFog();
+    // A travel fade's frame: before the view is drawn its fog steps on, or, once its last picture
+    // has been shown, the travel arrives; after it the picture is covered and the frame counted.
+    void StepTravelFade();
     void AdvanceTravelFade();
     void TurnBumpAround();
     // Below ground the monsters see the player step towards grid (x, y); clearing m_moving holds

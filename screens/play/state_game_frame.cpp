@@ -60,7 +60,7 @@ uint32_t SStateGame::OnTick(uint32_t arg) {
     if (movementTick) viewWork(turnOrStepEnded);
     if (on(SPlayClock::kPersons) && !stealing) TickPersons();
 
-    if (m_subMode == SPlaySubMode::kTravelFade) StepTravelFog();
+    if (m_subMode == SPlaySubMode::kTravelFade) StepTravelFade();
     if (m_subMode == SPlaySubMode::kFree && m_child == nullptr && !m_combatAnims.empty()) RunCombatRound();
 
     if (m_turning != 0 || m_moving != 0 || turnOrStepEnded) m_automapCtrl.SetDirty();

@@ -127,7 +127,15 @@ void SStateGame::startTravelFade(const STravelTarget& target, uint32_t kind) {
     m_subMode = SPlaySubMode::kTravelFade;
 }
 
-void SStateGame::StepTravelFog() {
+void SStateGame::StepTravelFade() {
+    // The fade's last picture has been on the screen since the frame before: after a pause on it
+    // the travel draws the place arrived at, and no frame shows the new sky over the old walls.
+    if (m_fade.FramesLeft() == 0) {
+        platform::Sleep(kFadeEndPauseMs);
+        arrive(m_fadeTarget);
+        m_subMode = SPlaySubMode::kFree;
+        return;
+    }
     m_fade.StepFog(m_game->PlayView());
     m_viewStale = 1;
 }
@@ -135,10 +143,7 @@ void SStateGame::StepTravelFog() {
 void SStateGame::AdvanceTravelFade() {
     uint16_t colour = 0;
     if (m_fade.Cover(colour)) m_display->FillRect(m_viewX, m_viewY, m_viewW, m_viewH, colour);
-    if (!m_fade.CountFrame()) return;
-    platform::Sleep(kFadeEndPauseMs);
-    arrive(m_fadeTarget);
-    m_subMode = SPlaySubMode::kFree;
+    m_fade.CountFrame();
 }
 
 void SStateGame::arrive(const STravelTarget& target) {

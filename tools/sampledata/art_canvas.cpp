@@ -77,6 +77,12 @@ SArtCanvas::SArtCanvas(int width, int height, uint16_t ground)
 
 uint16_t SArtCanvas::At(int x, int y) const { return m_pixels[size_t(y) * size_t(m_width) + size_t(x)]; }
 
+SArtCanvas SArtCanvas::Enlarged(int numerator, int denominator) const {
+    SArtCanvas enlarged(m_width * numerator / denominator, m_height * numerator / denominator);
+    enlarged.Paint([&](int x, int y) { return At(x * denominator / numerator, y * denominator / numerator); });
+    return enlarged;
+}
+
 void SArtCanvas::Set(int x, int y, uint16_t colour) {
     if (x >= 0 && y >= 0 && x < m_width && y < m_height) m_pixels[size_t(y) * size_t(m_width) + size_t(x)] = colour;
 }

@@ -35,6 +35,9 @@ public:
     // column of space between letters.
     void Text(int x, int y, const char* text, int scale, uint16_t colour);
     static int TextWidth(const char* text, int scale);
+    // The canvas drawn again numerator / denominator times its size, each pixel the colour of the
+    // one it covers.
+    SArtCanvas Enlarged(int numerator, int denominator) const;
 
     // The picture record: one index per pixel. A canvas of more than 256 colours gives up the low
     // bits of its colours until the table fits. The foot offset is the texels from the bottom edge

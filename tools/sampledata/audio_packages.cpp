@@ -83,6 +83,14 @@ bool WriteSoundPackage(const SFileFolder& folder, std::string& error) {
     table.AddSound(makeSound("bsnd_drink", FadingTone(kRate, 400, 0.3, 6000)));
     table.AddSound(makeSound("bsnd_lockdisarmok", FadingTone(kRate, 1400, 0.2, 8000)));
     table.AddSound(makeSound("bsnd_lockdisarmtry", FadingNoise(kRate, 0.1, 5000)));
+    // A fight: a weapon's blow landing (the hands' pictures name it), a poison's sting, a spell
+    // cast, and the goblins' cry as they strike, their yelp when struck and their dying wail.
+    table.AddSound(makeSound("bsnd_hitclub", FadingNoise(kRate, 0.12, 11000)));
+    table.AddSound(makeSound("bsnd_hitpoison", FadingTone(kRate, 260, 0.25, 6000)));
+    table.AddSound(makeSound("bsnd_spellcast0", FadingTone(kRate, 1100, 0.35, 6000)));
+    table.AddSound(makeSound(kGoblinAttackSound, FadingTone(kRate, 330, 0.2, 8000)));
+    table.AddSound(makeSound(kGoblinHurtSound, FadingTone(kRate, 520, 0.15, 8000)));
+    table.AddSound(makeSound(kGoblinDeathSound, FadingTone(kRate, 180, 0.6, 9000)));
     AddAmbientSounds(table, kRate);
     return writePackage(folder, "BrimvaleSound", "bsnd", "Brim Vale sounds", table, error);
 }

@@ -136,10 +136,11 @@ void addLoot(SMonster& monster, const char* itemType) {
 SSampleMap SampleDungeon() { return {kDungeonMap, "The dungeon", kDungeon}; }
 
 void AddDungeonMonsters(SMonsterTable& monsters, const SMonsterBaseType& goblin) {
-    // The archer's kind: the goblin's pictures, with the arrow to shoot.
+    // The archer's kind: the goblin's pictures and voice, with the arrow to shoot.
     auto archers = std::make_unique<SMonsterBaseType>();
     archers->m_name.Set("base_goblinarcher");
     for (int i = 0; i < goblin.m_pictureNames.Count(); ++i) archers->m_pictureNames.Append(goblin.m_pictureNames[i]);
+    for (int i = 0; i < 3; ++i) archers->m_sounds[i] = goblin.m_sounds[i];
     archers->m_missile = "bres_fpsarrow";
     archers->m_attackKind = kMissile;
     SMonsterBaseType* archerType = archers.get();

@@ -90,7 +90,8 @@ void editTown(std::string& level) {
 }
 
 // A villager in a long coat and a hat, seen from behind (view 0), from the side (1) or from the
-// front (2), standing (pose 0) or in either step (1, 2).
+// front (2), standing (pose 0) or in either step (1, 2). Drawn on 40 x 72 and enlarged to 180 rows,
+// at which a creature's picture stands as tall as the player in the 3-D view.
 SArtCanvas townsman(int view, int pose) {
     SArtCanvas canvas(40, 72);
     const uint16_t skin = ArtColour(230, 185, 150), coat = TownsmanCoatColour(), hat = ArtColour(90, 60, 30);
@@ -112,7 +113,7 @@ SArtCanvas townsman(int view, int pose) {
         const int spread = pose == 0 ? 0 : 4;
         canvas.Line(16, 52, 16 - spread, 71, 5, legs), canvas.Line(24, 52, 24 + spread, 71, 5, legs);
     }
-    return canvas;
+    return canvas.Enlarged(5, 2);
 }
 
 constexpr const char* kViews[3] = {"back", "side", "front"};

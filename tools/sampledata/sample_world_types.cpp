@@ -6,6 +6,7 @@
 #include "data/map_objects/map_object_type_table.h"
 #include "data/monsters/monster_table.h"
 #include "engine/base/archive.h"
+#include "tools/sampledata/audio_packages.h"
 #include "tools/sampledata/level_writer.h"
 #include "tools/sampledata/sample_afflictions.h"
 #include "tools/sampledata/sample_ambient_places.h"
@@ -101,6 +102,9 @@ void addMonsters(SSamplePackage& world) {
     for (const char* picture : {"bres_goblin", "bres_goblin", "bres_goblin", "bres_goblin-raised", "bres_goblin-raised",
                                 "bres_goblin", "bres_goblin"})
         goblin->m_pictureNames.Append(picture);
+    goblin->m_sounds[0] = kGoblinAttackSound;
+    goblin->m_sounds[1] = kGoblinHurtSound;
+    goblin->m_sounds[2] = kGoblinDeathSound;
     auto caveGoblin = std::make_unique<SMonster>();
     caveGoblin->m_name.Set("base_cavegoblin");
     caveGoblin->m_baseType = goblin.get();

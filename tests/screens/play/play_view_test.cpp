@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <utility>
+#include <vector>
 
+#include "data/maps/creature.h"
 #include "data/maps/map.h"
 #include "data/maps/map_cell.h"
 #include "data/maps/placed_object.h"
@@ -13,6 +16,7 @@
 #include "render/render.h"
 #include "screens/play/sample_world_play.h"
 #include "support/view_probe.h"
+#include "ui/widgets/face_ctrl.h"
 
 namespace play_view_test {
 
@@ -31,6 +35,14 @@ constexpr int kSouthSide = 2;
 // face.
 constexpr int kBannerId = 2;
 constexpr int kBannerWallX = 16, kBannerWallY = 14;
+
+// The pixels within the area that differ between the shots.
+int ChangedWithin(const ViewShot& before, const ViewShot& after, const ViewArea& area) {
+    int changed = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) changed += before.At(x, y) != after.At(x, y) ? 1 : 0;
+    return changed;
+}
 
 class PlayViewTest : public SampleWorldPlayTest {
 protected:
@@ -172,6 +184,89 @@ TEST_F(PlayViewTest, itemsOnTheFloorAreDrawnWithoutTheirGround) {
         EXPECT_GT(items.count, 0) << "the items are drawn";
         EXPECT_LT(CountTurnedDark(bare, shown, kDarkest), items.count / 10) << "of " << items.count;
     }
+}
+
+// A fight with the cellar's goblin, seen and heard: the player's blows ring with the sword's sound
+// and the goblin's hurt, its bar in the target panel shortens, its blows on the player ring and lay
+// the hurt picture over the portrait, and its death cries out. Every sound is one the sample
+// package holds, or it would not be heard at all.
+TEST_F(PlayViewTest, aFightIsSeenAndHeard) {
+    constexpr int kGoblinX = 18, kGoblinY = 16;
+    SCreature* goblin = Play().m_currentMap->Creatures()[0];
+    ASSERT_NE(goblin, nullptr);
+    const uint8_t goblinId = goblin->id;
+    const ViewShot unhurt = LookFrom(kGoblinX, kGoblinY + 1, kNorth);
+    const SFaceCtrl& portrait = Play().m_portrait;
+    const auto portraitShot = [&] {
+        std::vector<uint16_t> pixels;
+        for (int y = portrait.m_y; y < portrait.m_y + int(portrait.m_h); ++y)
+            for (int x = portrait.m_x; x < portrait.m_x + int(portrait.m_w); ++x)
+                pixels.push_back(m_driver->Rig().Pixel(x, y));
+        return pixels;
+    };
+    const std::vector<uint16_t> calmPortrait = portraitShot();
+    const STargetPanel& panel = Play().TargetPanels().left;
+    const ViewArea panelArea{panel.left, panel.oneLine.top - Game().PlayView().m_viewY, panel.left + panel.width,
+                             panel.oneLine.top - Game().PlayView().m_viewY + panel.oneLine.height};
+    bool barShortened = false, portraitHurt = false;
+    Sounds().Clear();
+    m_driver->Hold(kActionAttack);
+    for (int frame = 0; frame < 3000 && Play().m_currentMap->FindCreature(goblinId) != nullptr; ++frame) {
+        Game().m_player.ChangeHp(100, false);
+        m_driver->Frame();
+        if (!barShortened && goblin->hp < 12 && goblin->hp > 0 && !Play().IsBusy()) {
+            const ViewShot struck = ShootView(*m_driver);
+            barShortened = ChangedWithin(unhurt, struck, panelArea) > 0;
+            if (barShortened) struck.Keep("fight-goblin-struck");
+        }
+        portraitHurt = portraitHurt || portraitShot() != calmPortrait;
+    }
+    m_driver->Release();
+    EXPECT_EQ(Play().m_currentMap->FindCreature(goblinId), nullptr) << "the goblin dies";
+    EXPECT_TRUE(barShortened) << "the goblin's bar shortens";
+    EXPECT_TRUE(portraitHurt) << "the hurt picture over the portrait";
+    const auto heard = [&](const char* sound) { return !LinesOf(sound).empty(); };
+    for (const char* sound : {"bsnd_hitclub", "bsnd_goblinhurt", "bsnd_goblindeath", "bsnd_goblinattack"})
+        EXPECT_TRUE(heard(sound)) << sound;
+}
+
+// The plate in the dungeon's deepest room carries the player to Eastbrook: the fade's last frame
+// shows the view white, every frame before it the dungeon under its ceiling, and the first frame
+// after it the town under its own sky, as the town is drawn when looked at afresh.
+TEST_F(PlayViewTest, aTeleportShowsItsWhiteFrameAndThenThePlaceArrivedAtUnderItsSky) {
+    constexpr int kPlateX = 29, kPlateY = 24;
+    Play().TravelToPosition("base_dungeonfoot", 0);
+    ASSERT_TRUE(m_driver->RunUntilIdle(50));
+    LookFrom(kPlateX, kPlateY + 1, kNorth);
+    m_driver->Press(kActionForward);
+    std::vector<ViewShot> below;
+    ViewShot arrival;
+    for (int frame = 0; frame < 100 && arrival.pixels.empty(); ++frame) {
+        m_driver->Frame();
+        ViewShot shown = ShootView(*m_driver);
+        if (std::string(Play().m_currentMap->Name()) == "base_dungeon")
+            below.push_back(std::move(shown));
+        else
+            arrival = std::move(shown);
+    }
+    ASSERT_FALSE(arrival.pixels.empty()) << "the plate carries the player away";
+    ASSERT_FALSE(below.empty());
+    arrival.Keep("teleport-arrival");
+    below.back().Keep("teleport-last-fade-frame");
+    const auto white = [](const ViewShot& shot) { return shot.Count(shot.Whole(), {0xFFFF}); };
+    EXPECT_EQ(white(below.back()), below.back().width * below.back().height) << "the last frame is white";
+    // The sky fills the top of the view; the dungeon's ceiling has none of its pixels.
+    const ViewArea top{0, 0, arrival.width, arrival.height / 8};
+    for (size_t i = 0; i + 1 < below.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_LT(white(below[i]), below[i].width * below[i].height / 2) << "only the last frame is white";
+        int sky = 0;
+        for (int y = top.top; y < top.bottom; ++y)
+            for (int x = top.left; x < top.right; ++x) sky += below[i].At(x, y) == arrival.At(x, y) ? 1 : 0;
+        EXPECT_LT(sky, top.Width() * top.Height() / 20) << "the surface's sky over the dungeon";
+    }
+    const ViewDifference afresh = Difference(arrival, RedrawView(*m_driver));
+    EXPECT_LT(afresh.count, arrival.width * arrival.height / 50) << "the town as it is drawn afresh";
 }
 
 }  // namespace

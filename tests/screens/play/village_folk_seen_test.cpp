@@ -6,10 +6,13 @@
 
 #include <string>
 
+#include "data/maps/map_cell.h"
 #include "data/monsters/creature_pose.h"
 #include "game/feldmar2.h"
+#include "render/render.h"
 #include "screens/play/village_play.h"
 #include "support/person_probe.h"
+#include "support/view_probe.h"
 #include "tools/sampledata/sample_village.h"
 
 namespace village_folk_seen_test {
@@ -107,6 +110,38 @@ TEST_F(VillageFolkSeenTest, aTownsmanAheadIsDrawnAndAnswersReturnFromTheFrontAnd
             EXPECT_EQ(AfterReturn(), facing.shows);
         }
     }
+}
+
+// A townsman in the next cell stands about as tall as the player, whose eye is the horizon: his hat
+// is drawn above it and his boots on the floor below it. His pixels are where the view differs
+// with him and without him.
+TEST_F(VillageFolkSeenTest, aTownsmanAheadStandsAsTallAsThePlayer) {
+    StartInTown();
+    SCreature& townsman = FaceTownsman();
+    const ViewShot withHim = RedrawView(*m_driver);
+    withHim.Keep("village-townsman-height");
+    const int gridX = townsman.x + kSectionBorder, gridY = townsman.y + kSectionBorder;
+    SMapCell& cell = *Play().GetCell(gridX, gridY);
+    const uint8_t standing = cell.creatures[0];
+    cell.creatures[0] = 0;
+    Play().BuildCellView(gridX, gridY);
+    const ViewShot withoutHim = RedrawView(*m_driver);
+    cell.creatures[0] = standing;
+    Play().BuildCellView(gridX, gridY);
+    // Above the target panel, which names him.
+    const int panelTop = Play().TargetPanels().left.twoLines.top - Game().PlayView().m_viewY;
+    ViewShot above = withHim, aboveWithout = withoutHim;
+    above.height = aboveWithout.height = panelTop;
+    above.pixels.resize(size_t(panelTop) * size_t(above.width));
+    aboveWithout.pixels.resize(above.pixels.size());
+    const ViewArea him = Difference(aboveWithout, above).bounds;
+    ASSERT_FALSE(him.Empty()) << "he is drawn";
+    // Eye height, on the face of his cell nearest the player.
+    const int horizon = FaceArea(*m_driver, gridX, gridY, kWest, 0, 0).top;
+    const int floor = FaceArea(*m_driver, gridX, gridY, kWest, SRender::kLevels[2], SRender::kLevels[2]).top;
+    EXPECT_LT(him.top, horizon) << "his head above the eye";
+    EXPECT_GT(him.top, horizon - (floor - horizon) / 3) << "but not far above";
+    EXPECT_GT(him.bottom, horizon + (floor - horizon) / 2) << "his feet on the floor";
 }
 
 }  // namespace
