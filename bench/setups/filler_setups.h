@@ -89,10 +89,7 @@ constexpr std::array<SRenderUv, 4> kFloorUpright = {SRenderUv{0, 0},
                                                     {4096, 0},
                                                     {4096, kHeight * 16},
                                                     {0, kHeight * 16}};
-constexpr std::array<SRenderUv, 4> kFloorTurned = {SRenderUv{0, 0},
-                                                   {0, kWidth * 16},
-                                                   {4096, kWidth * 16},
-                                                   {4096, 0}};
+constexpr std::array<SRenderUv, 4> kFloorTurned = {SRenderUv{0, 0}, {0, kWidth * 16}, {4096, kWidth * 16}, {4096, 0}};
 
 // One set-up drawn once over the whole area.
 using Draw = std::function<void(const SRasterTarget&)>;
@@ -110,12 +107,10 @@ using Filler = void (*)(const SRasterTarget&, const SFillPolygon&, const SRender
 
 inline FillerSetup PictureFiller(std::string name, Filler filler, bool turned) {
     return {std::move(name), {0, 1, 2}, true, [filler, turned](int format, bool fog) -> Draw {
-                auto picture = std::make_shared<BenchPicture>(format, turned ? kHeight : kWidth,
-                                                              turned ? kWidth : kHeight);
+                auto picture =
+                    std::make_shared<BenchPicture>(format, turned ? kHeight : kWidth, turned ? kWidth : kHeight);
                 auto quad = std::make_shared<Quad>(turned ? kTurned : kUpright, fog);
-                return [=](const SRasterTarget& target) {
-                    filler(target, quad->Polygon(), picture->Texture(), kFog);
-                };
+                return [=](const SRasterTarget& target) { filler(target, quad->Polygon(), picture->Texture(), kFog); };
             }};
 }
 
@@ -172,7 +167,9 @@ FillerSetup FloorFiller(std::string name) {
 
 inline std::vector<FillerSetup> FillerSetups() {
     std::vector<FillerSetup> setups = {
-        {"Flat", {0}, false,
+        {"Flat",
+         {0},
+         false,
          [](int, bool) -> Draw {
              auto quad = std::make_shared<Quad>(kUpright, false);
              return [=](const SRasterTarget& target) { DrawPolyFlat(target, quad->Polygon(), 0x5A5A); };
@@ -185,7 +182,9 @@ inline std::vector<FillerSetup> FillerSetups() {
         PictureFiller("Sky", DrawPolySky, false),
         PictureFiller("Billboard", DrawPolyBillboard, false),
         // The rotated picture has no fog.
-        {"RotatedPicture", {0, 1, 2}, false,
+        {"RotatedPicture",
+         {0, 1, 2},
+         false,
          [](int format, bool) -> Draw {
              auto picture = std::make_shared<BenchPicture>(format, kWidth, kHeight);
              auto quad = std::make_shared<Quad>(kUpright, false);

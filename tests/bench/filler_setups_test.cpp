@@ -1,8 +1,9 @@
 // Each filler benchmark's set-up draws every pixel of its area, so that none of them times a
 // polygon the filler refuses.
+#include "bench/setups/filler_setups.h"
+
 #include <gtest/gtest.h>
 
-#include "bench/setups/filler_setups.h"
 #include "support/written_pixels.h"
 
 namespace {

@@ -1,8 +1,9 @@
 // The rain benchmark's view holds falling streaks: a frame's drawing writes tens of thousands of
 // pixels scattered over the view, none outside it.
+#include "bench/setups/rain_view.h"
+
 #include <gtest/gtest.h>
 
-#include "bench/setups/rain_view.h"
 #include "support/written_pixels.h"
 
 namespace {

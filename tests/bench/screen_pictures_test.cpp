@@ -1,8 +1,9 @@
 // The blit benchmarks' set-ups write what they claim: an opaque blit every pixel of the screen, a
 // keyed one every pixel but the key colour's, and a first draw the same as any later one.
+#include "bench/setups/screen_pictures.h"
+
 #include <gtest/gtest.h>
 
-#include "bench/setups/screen_pictures.h"
 #include "support/written_pixels.h"
 
 namespace {

@@ -1,8 +1,9 @@
 // The sky frame benchmark's outdoor view is drawn whole: sky, horizon band and ground cover every
 // pixel but for stray seam pixels.
+#include "bench/setups/sky_frame.h"
+
 #include <gtest/gtest.h>
 
-#include "bench/setups/sky_frame.h"
 #include "support/written_pixels.h"
 
 namespace {

@@ -1,11 +1,11 @@
 // The present benchmark's frame reaches the whole portrait screen: turned, the screen holds every
 // pixel of the landscape frame once.
+#include "bench/setups/turned_present.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
-
-#include "bench/setups/turned_present.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 // The weather frames' benchmark set-ups draw what their names claim: the rain frames write at
 // least the whole view (restored or drawn again, then the streaks), the cave's still frame little.
+#include "bench/setups/weather_frames.h"
+
 #include <gtest/gtest.h>
 
-#include "bench/setups/weather_frames.h"
 #include "support/back_buffer_pixels.h"
 #include "support/written_pixels.h"
 
