@@ -1,14 +1,18 @@
 #pragma once
 // A new game of the sample world on the play driver, for the benchmarks that run the play screen
-// or the screens over it on real data.
+// or the screens over it on real data, and for the tests that check what those benchmarks draw.
+#include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "data/player/character_choice.h"
 #include "engine/files/file_layer.h"
 #include "game/game_data.h"
+#include "platform/headless/headless.h"
 #include "screens/play/state_game.h"
 #include "support/play_driver.h"
 #include "support/step_counter.h"
+#include "support/temp_folder.h"
 #include "tools/sampledata/audio_packages.h"
 #include "tools/sampledata/sample_village.h"
 #include "tools/sampledata/world_packages.h"
@@ -33,3 +37,31 @@ inline bool StartSampleWorld(PlayDriver& driver, uint32_t screenMode, const char
 
 // Where the town portal brings the player: the middle of Eastbrook, its townsfolk about.
 inline std::string VillagePortalPosition() { return std::string(kVillageTown) + "townportal"; }
+
+// A fresh program folder and headless device around one play driver; both are cleared again when
+// the session ends, so the next one starts from nothing.
+class SSampleWorldSession {
+public:
+    SSampleWorldSession() {
+        setenv("BRIMVALE_HOME", m_folder.Path().c_str(), 1);
+        platform::headless::Reset();
+    }
+    ~SSampleWorldSession() {
+        m_driver.reset();
+        platform::headless::Reset();
+        unsetenv("BRIMVALE_HOME");
+    }
+    SSampleWorldSession(const SSampleWorldSession&) = delete;
+    SSampleWorldSession& operator=(const SSampleWorldSession&) = delete;
+
+    // The sample world started as StartSampleWorld starts it.
+    bool Start(uint32_t screenMode, const char* position, std::string& error) {
+        m_driver = std::make_unique<PlayDriver>();
+        return StartSampleWorld(*m_driver, screenMode, position, error);
+    }
+    PlayDriver& Driver() { return *m_driver; }
+
+private:
+    STempFolder m_folder;
+    std::unique_ptr<PlayDriver> m_driver;
+};

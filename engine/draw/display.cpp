@@ -145,7 +145,11 @@ HAL::Surface* SDisplay::Flip() {
 }
 
 void SDisplay::Present() {
-    if (m_display) m_display->Swap(0);
+    // A frame that drew nothing would show what the screen shows already: the display's copy and
+    // the window's compare are left out, so that standing still costs next to nothing.
+    if (!m_display || !m_target.m_drawn) return;
+    m_target.m_drawn = false;
+    m_display->Swap(0);
 }
 
 void SDisplay::SetBackBuffer(uint16_t* pixels, int32_t pitch) {

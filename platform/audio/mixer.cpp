@@ -21,22 +21,30 @@ int Mixer::nextId() {
 
 int Mixer::PlaySound(std::shared_ptr<const SampleData> data, int volume, bool loop) {
     if (!data) return 0;
-    std::lock_guard<std::mutex> guard(m_lock);
-    // A full table makes room by ending the sound that started first.
-    if (int(m_voices.size()) >= m_maxVoices) m_voices.erase(m_voices.begin());
-    int id = nextId();
-    m_voices.push_back({id, std::move(data), 0, std::clamp(volume, 0, 64), loop, false});
+    int id = 0;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        // A full table makes room by ending the sound that started first.
+        if (int(m_voices.size()) >= m_maxVoices) m_voices.erase(m_voices.begin());
+        id = nextId();
+        m_voices.push_back({id, std::move(data), 0, std::clamp(volume, 0, 64), loop, false});
+    }
+    wake();
     return id;
 }
 
 int Mixer::PlayMusic(std::shared_ptr<MusicState> music) {
     if (!music || !music->loaded) return 0;
     std::shared_ptr<MusicState> previous;
-    std::lock_guard<std::mutex> guard(m_lock);
-    previous = std::exchange(m_music, std::move(music));
-    m_musicPaused = false;
-    m_musicId = nextId();
-    return m_musicId;
+    int id = 0;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        previous = std::exchange(m_music, std::move(music));
+        m_musicPaused = false;
+        id = m_musicId = nextId();
+    }
+    wake();
+    return id;
 }
 
 int Mixer::PlayingSoundCount() {
@@ -52,10 +60,13 @@ bool Mixer::HasChannel(int id) {
 }
 
 void Mixer::SetPaused(int id, bool paused) {
-    std::lock_guard<std::mutex> guard(m_lock);
-    if (id == m_musicId) m_musicPaused = paused;
-    for (Voice& voice : m_voices)
-        if (voice.id == id) voice.paused = paused;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        if (id == m_musicId) m_musicPaused = paused;
+        for (Voice& voice : m_voices)
+            if (voice.id == id) voice.paused = paused;
+    }
+    if (!paused) wake();
 }
 
 void Mixer::Stop(int id) {
@@ -84,8 +95,22 @@ void Mixer::SetMusicVolume(int volume) {
 }
 
 void Mixer::SetSuspended(bool suspended) {
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_suspended = suspended;
+    }
+    if (!suspended) wake();
+}
+
+bool Mixer::silentLocked() const {
+    if (m_suspended) return true;
+    if (m_music && !m_musicPaused && !m_music->released) return false;
+    return std::all_of(m_voices.begin(), m_voices.end(), [](const Voice& v) { return v.paused; });
+}
+
+bool Mixer::Silent() {
     std::lock_guard<std::mutex> guard(m_lock);
-    m_suspended = suspended;
+    return silentLocked();
 }
 
 void Mixer::Render(int16_t* out, int frames) {

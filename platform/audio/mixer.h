@@ -43,6 +43,12 @@ public:
 
     // Fills `frames` stereo frames.
     void Render(int16_t* out, int frames);
+    // Whether the output is silence until a sound or the music starts or resumes: nothing plays, or
+    // the speaker is suspended. An output device may rest meanwhile.
+    bool Silent();
+    // Called, on the game's thread, whenever a sound or the music starts or resumes, so that a
+    // resting output device takes up pulling again.
+    void SetWake(void (*wake)()) { m_wake = wake; }
 
 private:
     struct Voice {
@@ -55,6 +61,11 @@ private:
     };
 
     int nextId();
+    // Under the lock: whether nothing but silence can come out.
+    bool silentLocked() const;
+    void wake() const {
+        if (m_wake != nullptr) m_wake();
+    }
 
     std::mutex m_lock;
     const int m_maxVoices;
@@ -68,6 +79,7 @@ private:
     bool m_suspended = false;
     std::vector<int32_t> m_accumulator;
     std::vector<int16_t> m_musicBuffer;
+    void (*m_wake)() = nullptr;
 };
 
 }  // namespace platform::audio

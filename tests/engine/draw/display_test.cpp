@@ -56,12 +56,30 @@ TEST_F(SDisplayTest, drawingReachesTheScreenThroughTheFramework) {
     display.Clear();
     display.FillRect(10, 20, 5, 5, 0xF800);
     display.FrameRect(100, 100, 1, 1);
+    EXPECT_TRUE(target.m_drawn);
     display.Present();
     const std::vector<uint16_t>& screen = platform::headless::Screen();
     ASSERT_EQ(screen.size(), 240u * 320);
     EXPECT_EQ(screen[22 * 240 + 12], 0xF800);
     EXPECT_EQ(screen[25 * 240 + 12], 0x0000);
-    EXPECT_TRUE(target.m_drawn);
+    // Shown, the frame starts over as not drawn.
+    EXPECT_FALSE(target.m_drawn);
+}
+
+// A frame that drew nothing is not presented again: the screen and the window are left alone.
+TEST_F(SDisplayTest, aFrameThatDrewNothingIsNotPresented) {
+    display.Init(OpenTestWindow(240, 320), 240, 320, 7);
+    ASSERT_TRUE(display.BeginFrame());
+    display.Clear();
+    display.Present();
+    const int presents = platform::headless::PresentCount();
+    ASSERT_TRUE(display.BeginFrame());
+    display.Present();
+    EXPECT_EQ(platform::headless::PresentCount(), presents);
+    ASSERT_TRUE(display.BeginFrame());
+    display.FillRect(0, 0, 1, 1, 0xF800);
+    display.Present();
+    EXPECT_EQ(platform::headless::PresentCount(), presents + 1);
 }
 
 // Screen mode 7 draws 240x320; on a 320x240 screen that is not turned the framework grants a
