@@ -6,6 +6,8 @@
 
 #include "support/written_pixels.h"
 
+namespace filler_setups_test {
+
 namespace {
 
 using namespace filler_setups;
@@ -25,3 +27,5 @@ TEST(FillerBenchSetupsTest, everySetUpDrawsTheWholeArea) {
 }
 
 }  // namespace
+
+}  // namespace filler_setups_test

@@ -6,6 +6,8 @@
 #include "support/back_buffer_pixels.h"
 #include "support/written_pixels.h"
 
+namespace hands_setup_test {
+
 namespace {
 
 using namespace hands;
@@ -24,3 +26,5 @@ TEST(HandsBenchSetupTest, drawsTheHandsInTheirAreas) {
 }
 
 }  // namespace
+
+}  // namespace hands_setup_test

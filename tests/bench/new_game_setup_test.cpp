@@ -6,6 +6,8 @@
 #include "support/back_buffer_pixels.h"
 #include "support/written_pixels.h"
 
+namespace new_game_setup_test {
+
 namespace {
 
 using namespace new_game;
@@ -28,3 +30,5 @@ TEST(NewGameBenchSetupTest, drawsTheWholeScreenAndPresentsEveryLoadingStep) {
 }
 
 }  // namespace
+
+}  // namespace new_game_setup_test

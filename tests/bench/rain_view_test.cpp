@@ -6,6 +6,8 @@
 
 #include "support/written_pixels.h"
 
+namespace rain_view_test {
+
 namespace {
 
 using namespace rain_view;
@@ -18,3 +20,5 @@ TEST(RainViewBenchSetupTest, streaksCoverAboutThirtyPixelsEach) {
 }
 
 }  // namespace
+
+}  // namespace rain_view_test

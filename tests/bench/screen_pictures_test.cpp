@@ -6,6 +6,8 @@
 
 #include "support/written_pixels.h"
 
+namespace screen_pictures_test {
+
 namespace {
 
 using namespace screen_pictures;
@@ -37,3 +39,5 @@ TEST(ScreenPictureBenchSetupsTest, blitsWriteEveryPixelTheyShow) {
 }
 
 }  // namespace
+
+}  // namespace screen_pictures_test

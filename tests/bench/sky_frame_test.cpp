@@ -6,6 +6,8 @@
 
 #include "support/written_pixels.h"
 
+namespace sky_frame_test {
+
 namespace {
 
 TEST(SkyFrameBenchSetupTest, theSkyFrameDrawsEveryPixelOfTheView) {
@@ -15,3 +17,5 @@ TEST(SkyFrameBenchSetupTest, theSkyFrameDrawsEveryPixelOfTheView) {
 }
 
 }  // namespace
+
+}  // namespace sky_frame_test

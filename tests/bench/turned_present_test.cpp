@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace turned_present_test {
+
 namespace {
 
 using namespace turned_present;
@@ -25,3 +27,5 @@ TEST(TurnedPresentBenchSetupTest, thePresentShowsEveryPixelOfTheFrame) {
 }
 
 }  // namespace
+
+}  // namespace turned_present_test

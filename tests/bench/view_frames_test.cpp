@@ -6,6 +6,8 @@
 
 #include "support/written_pixels.h"
 
+namespace view_frames_test {
+
 namespace {
 
 using namespace view_frames;
@@ -23,3 +25,5 @@ TEST(ViewFrameBenchSetupsTest, everySceneDrawsItsWholeViewAtEverySize) {
 }
 
 }  // namespace
+
+}  // namespace view_frames_test

@@ -7,6 +7,8 @@
 #include "support/back_buffer_pixels.h"
 #include "support/written_pixels.h"
 
+namespace weather_frames_test {
+
 namespace {
 
 using namespace weather_frames;
@@ -33,3 +35,5 @@ TEST(WeatherFrameBenchSetupsTest, rainFramesWriteTheWholeViewAndTheStillCaveLitt
 }
 
 }  // namespace
+
+}  // namespace weather_frames_test

@@ -7,6 +7,8 @@
 
 #include "platform/audio/mixer.h"
 
+namespace mixer_rest_test {
+
 namespace {
 
 using platform::audio::Mixer;
@@ -50,3 +52,5 @@ TEST(MixerRestTest, silentOnlyWhileNothingPlaysAndWokenByEveryStart) {
 }
 
 }  // namespace
+
+}  // namespace mixer_rest_test
