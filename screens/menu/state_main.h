@@ -39,8 +39,9 @@ public:
         kAskAutoSave = 1,
         kAskNewGame = 2,
         kAskLoad = 3,
-        kLoadFailed = 4,     // the box says why the auto-save did not load
-        kNewGameFailed = 5,  // the box names the damaged package that stops a new game
+        kLoadFailed = 4,      // the box says why the auto-save did not load
+        kNewGameFailed = 5,   // the box names the damaged package that stops a new game
+        kAskExitUnsaved = 6,  // the auto-save failed: leave without it?
     };
 
     void Init(SGameData* game) override;
@@ -73,6 +74,8 @@ private:
     void ask(const char* text, uint32_t buttons, SubMode subMode);
     uint32_t refuseNewGame();
     uint32_t loadAutoSave();
+    // Writes the auto-save and ends the program; when the save fails, asks first.
+    uint32_t exitGame();
     // Sets the four words and the keep flag, so that the screen opened comes back here.
     uint32_t pushTo(ScreenId screen, uintptr_t p1, uintptr_t p2 = 0);
 

@@ -263,7 +263,7 @@ void SStateShop::buy() {
     const SItemType& type = *entry->type;
     std::unique_ptr<SItem> item = m_stock->Take(entry->item);
     if (item) player.AddOwnedItem(std::move(item));
-    afterTrade();
+    afterTrade(type);
     m_game->PlaySound("bsnd_pickup", 10);
     SString phrase, text;
     FormatItemPhrase(type, 1, phrase);
@@ -304,7 +304,7 @@ void SStateShop::sell(bool forced) {
     if (item && m_stock) m_stock->Add(std::move(item));
     player.ReceiveGold(paid, false, false);
     player.CountSkillUse(kTradeSkill);
-    afterTrade();
+    afterTrade(type);
     m_game->PlaySound("bsnd_drop", 10);
     SString phrase;
     FormatItemPhrase(type, 1, phrase);
@@ -315,13 +315,17 @@ void SStateShop::sell(bool forced) {
     updateArrows();
 }
 
-void SStateShop::afterTrade() {
-    // The cell stands for what is left of its stack, or the next cell takes its place.
+void SStateShop::afterTrade(const SItemType& traded) {
     const int selected = m_grid.m_selected;
     const int first = m_grid.m_first;
     fillGrid();
     m_grid.m_first = first;
-    m_grid.Select(selected);
+    // The cell it was in, when it still stands for the type; else the type's first cell.
+    const SItemEntry* same = m_grid.Entry(selected);
+    int keep = same != nullptr && same->type == &traded ? selected : -1;
+    for (int i = 0; keep < 0 && i < m_grid.EntryCount(); ++i)
+        if (m_grid.Entry(i)->type == &traded) keep = i;
+    if (keep >= 0) m_grid.Select(keep);
     m_grid.SetDirty();
 }
 

@@ -106,8 +106,10 @@ private:
     void sell(bool forced);
     // The grid from the list of the mode, nothing selected.
     void fillGrid();
-    // The entry's cell after one of its items left: the rest of the stack, or the next cell.
-    void afterTrade();
+    // The grid after an item of the type left it (or joined the stock): the selection stays on that
+    // type while any of it is there, else nothing is selected, so that a second tap on Buy or
+    // Sell never trades a neighbour the player did not choose.
+    void afterTrade(const SItemType& traded);
     void switchMode(Mode mode, const char* title);
     SSaleOffer offerOf(const SItemEntry& entry, bool forced) const;
     SItemEntry* selectedEntry() const;

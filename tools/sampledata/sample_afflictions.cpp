@@ -31,7 +31,7 @@ enum Kind : uint8_t {
     kInfect = 32,
 };
 constexpr uint8_t kEndurance = 3;
-constexpr uint8_t kSneak = 11;
+constexpr uint8_t kStealth = 20;
 
 constexpr int16_t percent(int16_t value) { return int16_t(PercentToStored(value)); }
 
@@ -50,7 +50,7 @@ struct Race {
 constexpr Race kRaces[] = {
     {"base_rasvim", "Grave-cold blood", {kResistPoison, 0, percent(50)}},
     {"base_etherim", "Ether-born", {kFortifyMana, 0, 10}},
-    {"base_seiry", "Quiet feet", {kFortifySkill, kSneak, 5}},
+    {"base_seiry", "Quiet feet", {kFortifySkill, kStealth, 5}},
     {"base_derth", "Stone skin", {kFortifyAc, 0, 2}},
     {"base_nogur", "Hardy", {kResistMagic, 0, percent(20)}},
 };

@@ -113,9 +113,15 @@ TEST_F(SettingsScreenTest, rowZeroStepsThroughTheActionsAndStopsAtUse) {
                                               "hit", "use"}));
     EXPECT_EQ(Record().keys[0], uint32_t(kActionUse));
     EXPECT_TRUE(row.previous.IsEnabled());
-    EXPECT_EQ(RegGetDword("Key1", 0), uint32_t(kActionForward)) << "a key step is not saved by itself";
-    TapCtrl(Settings().m_close);
-    EXPECT_EQ(RegGetDword("Key1", 0), uint32_t(kActionUse)) << "closing saves it";
+    // Saved with each step, so that closing the window over the screen keeps it.
+    EXPECT_EQ(RegGetDword("Key1", 0), uint32_t(kActionUse));
+}
+
+// The device's names alone ("Calendar:") told nobody at a desktop which key a row binds.
+TEST_F(SettingsScreenTest, theApplicationButtonsRowsNameTheirDesktopKeys) {
+    Open(7);
+    const char* const labels[] = {"Calendar (F1):", "Contacts (F2):", "Messaging (F3):", "Home (F4):"};
+    for (int i = 0; i < 4; ++i) EXPECT_STREQ(Settings().m_rows[5 + i].name.m_words.Text(), labels[i]);
 }
 
 TEST_F(SettingsScreenTest, rowZeroStepsBackToNoneAndStopsThere) {
@@ -339,7 +345,7 @@ TEST_F(SettingsScreenTest, aDamagedRegistryFileShowsSaneSettingsAndIsRepairedOnT
         EXPECT_EQ(settings.m_musicCells[i].m_color, kLitCell);
     }
     EXPECT_EQ(std::string(settings.m_viewSizeValue.m_words.Text()), "largest");
-    EXPECT_EQ(RowValues()[0], "none");
+    EXPECT_EQ(RowValues()[0], "forward") << "an action no key carries out gives the default";
     EXPECT_EQ(RowValues()[1], "back");
     EXPECT_EQ(RowValues()[2], "none");
     EXPECT_TRUE(m_rig->MatchesFullRepaint());
@@ -347,7 +353,7 @@ TEST_F(SettingsScreenTest, aDamagedRegistryFileShowsSaneSettingsAndIsRepairedOnT
     TapCtrl(settings.m_soundCells[10]);
     for (auto [name, value] :
          {std::pair{"SoundVolume", 10u}, std::pair{"MusicVolume", 10u}, std::pair{"StartMode", 0u},
-          std::pair{"ViewSize", 0u}, std::pair{"Key1", 0u}, std::pair{"Key2", 1002u}, std::pair{"Key3", 0u}})
+          std::pair{"ViewSize", 0u}, std::pair{"Key1", 1000u}, std::pair{"Key2", 1002u}, std::pair{"Key3", 0u}})
         EXPECT_EQ(RegGetDword(name, 12345), value) << name;
 }
 

@@ -106,6 +106,47 @@ TEST_F(ShopScreenTest, buyingPaysTakesTheItemFromTheStockAndCountsTheTradeSkill)
     EXPECT_EQ(shop.ShopMode(), SStateShop::kBuyMode);
 }
 
+// The selection moved on to the next cell when the last of a kind was bought, so a second tap on
+// Buy bought something the player never chose. It stays on the kind while any is left, in either
+// direction of trade, and otherwise nothing is selected.
+TEST_F(ShopScreenTest, theSelectionStaysOnTheKindTradedAndNeverMovesToANeighbour) {
+    StartShop(7);
+    const SItemType& potion = Type("potion", 8, 1, 30);
+    const SItemType& sword = Type("sword", 1, 1, 40);
+    Put(*stock, potion);
+    Put(*stock, potion);
+    Put(*stock, sword);
+    SStateShop& shop = Open();
+    // The cell of the type in the grid the screen shows now; -1 for none.
+    const auto cellOf = [this](const SItemType& type) {
+        for (int cell = 0; Entry(cell) != nullptr; ++cell)
+            if (Entry(cell)->type == &type) return cell;
+        return -1;
+    };
+    const auto selectedType = [&shop, this] {
+        const SItemEntry* entry = Entry(shop.m_grid.m_selected);
+        return entry ? entry->type : nullptr;
+    };
+    ASSERT_NE(cellOf(potion), -1);
+    shop.m_grid.Select(cellOf(potion));
+    Command(SStateShop::kBuy);
+    EXPECT_EQ(selectedType(), &potion) << "one potion is left";
+    Command(SStateShop::kBuy);
+    EXPECT_EQ(shop.m_grid.m_selected, -1) << "no potion is left, and the sword was not chosen";
+    Command(SStateShop::kBuy);
+    EXPECT_EQ(Player().Gold(), 940u) << "a third tap buys nothing";
+    EXPECT_EQ(Player().CountOwnedItemsByName("sword"), 0);
+
+    const SItemType& ring = Type("ring", 4, 2, 10);
+    Give(ring);
+    Give(ring);
+    ToSellMode();
+    ASSERT_NE(cellOf(ring), -1);
+    shop.m_grid.Select(cellOf(ring));
+    Command(SStateShop::kSell);
+    EXPECT_EQ(selectedType(), &ring) << "one ring is left in the pack";
+}
+
 TEST_F(ShopScreenTest, sellingOneOfThreeLeavesTwoAndGoldStopsAtTheCap) {
     StartShop(7);
     const SItemType& ring = Type("ring", 4, 2, 10);
