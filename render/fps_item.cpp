@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/draw/pixel_loops.h"
+#include "render/fill/texel_access.h"
 #include "render/render.h"
 
 namespace {
@@ -10,7 +11,70 @@ namespace {
 // A percentage of a picture's own size; the picture is never read past its edge.
 int PercentOf(int size, uint16_t percent) { return size * std::min<int>(percent, 100) / 100; }
 
+// The columns of the off hand's picture left out on its left while it rises in from the view's left
+// edge: its right-hand part shows first.
+int HiddenColumns(const SPicture& picture, uint16_t shownPercent) {
+    return PercentOf(picture.Width(), uint16_t(100 - std::min<int>(shownPercent, 100)));
+}
+
+template <int kFormat>
+uint16_t KeyedTexel(const SPicture& picture, int x, int y) {
+    const SAnyTexel<kFormat> texels(picture.Texels(), picture.Palette(), picture.RowLength());
+    return ReadColour<SKeying::Keyed>(texels, uint32_t(x) << 12, uint32_t(y) << 12);
+}
+
+// Whether keyed drawing puts texel (x, y) of the picture on the screen.
+bool ShowsTexel(const SPicture& picture, int x, int y) {
+    if (x < 0 || y < 0 || x >= picture.Width() || y >= picture.Height()) return false;
+    switch (picture.Format()) {
+        case 0: return KeyedTexel<0>(picture, x, y) != SPicture::kTransparent;
+        case 1: return KeyedTexel<1>(picture, x, y) != SPicture::kTransparent;
+        default: return KeyedTexel<2>(picture, x, y) != SPicture::kTransparent;
+    }
+}
+
 }  // namespace
+
+SRender::SFpsAreas SRender::FpsItemAreas() const {
+    SFpsAreas areas;
+    if (!m_view) return areas;
+    const SFpsBlock& fps = m_view->m_fps;
+    const int w = m_projection.viewTarget.m_width, h = m_projection.viewTarget.m_height;
+    if (fps.m_firstPicture != 0) {
+        if (const std::optional<SPicture> first = m_view->FindPicture(fps.m_firstPicture, fps.m_firstPalette)) {
+            const int w1 = PercentOf(first->Width(), fps.m_firstWidthPercent);
+            const int h1 = PercentOf(first->Height(), fps.m_firstHeightPercent);
+            areas.weaponHand = {w - w1, h - h1, w1, h1};
+        }
+        // A second picture that goes with the weapon hand is its missile, never an off hand.
+        if (fps.m_secondWithFirst) return areas;
+    }
+    if (const std::optional<SPicture> second = m_view->FindPicture(fps.m_secondPicture, fps.m_secondPalette)) {
+        const int w2 = PercentOf(second->Width(), fps.m_secondWidthPercent);
+        const int h2 = PercentOf(second->Height(), fps.m_secondHeightPercent);
+        areas.offHand = {0, h - h2, w2, h2};
+    }
+    return areas;
+}
+
+int SRender::FpsHandAt(int32_t x, int32_t y) const {
+    const SFpsAreas areas = FpsItemAreas();
+    const SFpsBlock& fps = m_view->m_fps;
+    const SFpsArea& weapon = areas.weaponHand;
+    if (weapon.Contains(x, y)) {
+        const std::optional<SPicture> first = m_view->FindPicture(fps.m_firstPicture, fps.m_firstPalette);
+        if (first && ShowsTexel(*first, x - weapon.x, y - weapon.y)) return 1;
+    }
+    const SFpsArea& off = areas.offHand;
+    if (!off.Contains(x, y)) return -1;
+    const std::optional<SPicture> second = m_view->FindPicture(fps.m_secondPicture, fps.m_secondPalette);
+    if (!second) return -1;
+    // Mirrored, the area's columns read the picture from its last one back; else they start where
+    // the hidden part of the picture ends.
+    const int column = fps.m_secondMirrored ? off.width - 1 - (x - off.x)
+                                            : HiddenColumns(*second, fps.m_secondWidthPercent) + (x - off.x);
+    return ShowsTexel(*second, column, y - off.y) ? 0 : -1;
+}
 
 void SRender::DrawFpsItem() {
     // Drawn through the view target, whose edges every blit is cut to: no offset or size can
@@ -18,30 +82,26 @@ void SRender::DrawFpsItem() {
     SRasterTarget view = m_projection.viewTarget;
     if (!m_view || !view.m_pixels) return;
     const SFpsBlock& fps = m_view->m_fps;
-    const int w = view.m_width, h = view.m_height;
+    const SFpsAreas areas = FpsItemAreas();
     if (fps.m_firstPicture != 0) {
+        const SFpsArea& hand = areas.weaponHand;
         if (const std::optional<SPicture> first = m_view->FindPicture(fps.m_firstPicture, fps.m_firstPalette)) {
-            const int w1 = PercentOf(first->Width(), fps.m_firstWidthPercent);
-            const int h1 = PercentOf(first->Height(), fps.m_firstHeightPercent);
-            SPixelLoops::BlitKeyedRaw(view, *first, w - w1, h - h1, 0, 0, w1, h1);
+            SPixelLoops::BlitKeyedRaw(view, *first, hand.x, hand.y, 0, 0, hand.width, hand.height);
             const std::optional<SPicture> missile = m_view->FindPicture(fps.m_secondPicture, fps.m_secondPalette);
             if (fps.m_secondWithFirst && missile) {
-                SPixelLoops::BlitKeyedRaw(view, *missile, w - w1 + fps.m_secondOffsetX, h - h1 + fps.m_secondOffsetY, 0,
+                SPixelLoops::BlitKeyedRaw(view, *missile, hand.x + fps.m_secondOffsetX, hand.y + fps.m_secondOffsetY, 0,
                                           0, missile->Width(), missile->Height());
             }
         }
-        // A second picture that goes with the weapon hand is its missile, never an off hand.
         if (fps.m_secondWithFirst) return;
     }
     const std::optional<SPicture> second = m_view->FindPicture(fps.m_secondPicture, fps.m_secondPalette);
     if (!second) return;
-    const int w2 = PercentOf(second->Width(), fps.m_secondWidthPercent);
-    const int h2 = PercentOf(second->Height(), fps.m_secondHeightPercent);
+    const SFpsArea& hand = areas.offHand;
     if (fps.m_secondMirrored) {
-        SPixelLoops::BlitKeyedMirroredRaw(view, *second, 0, h - h2, w2, h2);
+        SPixelLoops::BlitKeyedMirroredRaw(view, *second, hand.x, hand.y, hand.width, hand.height);
     } else {
-        // The picture's right-hand part shows first, as if the hand rose in from the left edge.
-        const int hidden = PercentOf(second->Width(), uint16_t(100 - std::min<int>(fps.m_secondWidthPercent, 100)));
-        SPixelLoops::BlitKeyedRaw(view, *second, 0, h - h2, hidden, 0, w2, h2);
+        SPixelLoops::BlitKeyedRaw(view, *second, hand.x, hand.y, HiddenColumns(*second, fps.m_secondWidthPercent), 0,
+                                  hand.width, hand.height);
     }
 }

@@ -222,6 +222,21 @@ public:
     // corner by its percentages of the picture's size, with a held missile, and otherwise the off
     // hand rising into the bottom-left. Everything is cut to the view rectangle.
     void DrawFpsItem();
+    // Where DrawFpsItem puts its pictures, in the view's own pixels: the weapon hand's in the
+    // bottom-right corner and the off hand's in the bottom-left; an area is empty where its
+    // picture is not drawn (a missile going with the weapon hand is no off hand).
+    struct SFpsArea {
+        int32_t x = 0, y = 0, width = 0, height = 0;
+        bool Contains(int32_t px, int32_t py) const { return px >= x && py >= y && px < x + width && py < y + height; }
+    };
+    struct SFpsAreas {
+        SFpsArea weaponHand;
+        SFpsArea offHand;
+    };
+    SFpsAreas FpsItemAreas() const;
+    // The hand whose picture shows at the view point (a texel that is drawn, not one left out by
+    // the key): 1 the weapon hand's, 0 the off hand's, -1 neither.
+    int FpsHandAt(int32_t x, int32_t y) const;
     void MakeViewThumbnail(SThumbnail thumbnail) const;
 
     // 2-D drawing on the whole surface. Tiling covers the area with copies of the picture from its

@@ -1,5 +1,6 @@
 #include "data/map_objects/map_object_type.h"
 
+#include "data/map_objects/draw_records.h"
 #include "data/map_objects/map_object_items.h"
 #include "data/map_objects/map_object_type_table.h"
 #include "data/maps/placed_object.h"
@@ -78,12 +79,12 @@ SPictureSize SMapObjectType::pictureSize(uint16_t slot) const {
     return {cache->SlotWidths()[slot], cache->SlotHeights()[slot]};
 }
 
-uint16_t SMapObjectType::PackPlacement(int facing, uint16_t picture, int a, int b) const {
-    return ::PackPlacement(facing, pictureSize(picture), a, b);
+uint16_t SMapObjectType::PlaceOnWall(int side, uint16_t picture, int a, int b) const {
+    return PackPlacement(SideEntry(side), pictureSize(picture), a, b);
 }
 
-uint16_t SMapObjectType::PackPlacementFlagged(int facing, uint16_t picture, bool flagged, int a, int b) const {
-    return ::PackPlacementFlagged(facing, pictureSize(picture), flagged, a, b);
+uint16_t SMapObjectType::PlaceOnWallFlagged(int side, uint16_t picture, bool flagged, int a, int b) const {
+    return PackPlacementFlagged(SideEntry(side), pictureSize(picture), flagged, a, b);
 }
 
 SItemType* SMapObjectType::FindIngredientType() const {

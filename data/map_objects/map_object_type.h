@@ -129,10 +129,13 @@ public:
     bool KeepLoaded() const { return m_keepLoaded; }
     void SetKeepLoaded(bool keep) { m_keepLoaded = keep; }
 
-    // PackPlacement and PackPlacementFlagged (placement.h) with the size of the picture in cache
-    // slot `picture`, 0 by 0 when it is not loaded.
-    uint16_t PackPlacement(int facing, uint16_t picture, int a, int b) const;
-    uint16_t PackPlacementFlagged(int facing, uint16_t picture, bool flagged, int a, int b) const;
+    // PackPlacement and PackPlacementFlagged (placement.h) of a picture on side `side` of a wall,
+    // with the size of the picture in cache slot `picture` (0 by 0 when it is not loaded). The
+    // placement goes into the record of the cell in front, which sees the picture on its own side
+    // facing the wall: that face, the side's entry, is the one packed, so that the picture lies on
+    // the wall and not on the far edge of the cell in front.
+    uint16_t PlaceOnWall(int side, uint16_t picture, int a, int b) const;
+    uint16_t PlaceOnWallFlagged(int side, uint16_t picture, bool flagged, int a, int b) const;
 
     // The items of the object's own container through the table's items. Nothing happens (and the
     // count is 0) without an object, a container id, a map or the table's items.

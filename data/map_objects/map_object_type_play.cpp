@@ -28,7 +28,7 @@ bool SMapObjectType::BlocksWhenSolid(const SPlacedObject* object) const {
 
 SSidePicture SMapObjectType::FacePicture(const SMapCellSide& cellSide, int side, int oblique) const {
     const uint16_t picture = FirstPicture(cellSide.wallType);
-    return {PackPlacement(side, picture, m_placeA, m_place[3]), picture,
+    return {PlaceOnWall(side, picture, m_placeA, m_place[3]), picture,
             cellSide.wallType ? cellSide.wallType->PictureId(oblique) : uint16_t(0), cellSide.wallPalette, 0};
 }
 
@@ -60,5 +60,5 @@ void SMapObjectType::TravelTo(const char* travelText, const STravelKinds& kinds)
 
 SSidePicture SMapObjectType::MountedPicture(const SMapCellSide& cellSide, int side) const {
     const uint16_t picture = FirstPicture(cellSide.wallType);
-    return {PackPlacementFlagged(side, picture, false, m_placeA, m_placeB), picture, 0, cellSide.wallPalette, 0};
+    return {PlaceOnWallFlagged(side, picture, false, m_placeA, m_placeB), picture, 0, cellSide.wallPalette, 0};
 }

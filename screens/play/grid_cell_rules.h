@@ -20,9 +20,15 @@ inline constexpr uint8_t kShelfCode = 17;
 inline constexpr uint8_t kDoorCode = 20;
 inline constexpr uint8_t kSlidingDoorCode = 22;
 inline constexpr uint8_t kTeleportCode = 25;
+inline constexpr uint8_t kWebCode = 35;
 inline constexpr uint8_t kPositionCode = 39;
 
 inline bool HasCode(const SMapObjectType* type, uint8_t code) { return type != nullptr && type->m_typeCode == code; }
+
+// Doors and webs are drawn otherwise from inside their own cell than from beside it.
+inline bool ShowsOtherwiseFromInside(const SMapObjectType* type) {
+    return HasCode(type, kDoorCode) || HasCode(type, kSlidingDoorCode) || HasCode(type, kWebCode);
+}
 
 // A cell that names no object, or names one the map does not know, shows its type.
 inline bool IsShown(const SPlacedObject* object) {

@@ -841,7 +841,7 @@ protected:
     void RunMonsterRound();
     void AnimateGround();
     // The doors within 6 cells move on.
-    void TickNearbyObjects();
+    void TickDoors();
     void ScanNearbyCells();
     void StepTravelFog();
     void AdvanceTravelFade();
@@ -851,9 +851,12 @@ protected:
     void ReactToPlayerStep(int x, int y);
     // A person in the cell the player walks into makes room.
     void MovePersonAside(SMap& map, SCreature& person);
+    // The cell a step leaves, built again as seen from beside it.
     void RebuildLeftCellView();
     uint32_t Attack();
-    int HandAt(int32_t x, int32_t y) const;  // -1 where no hand sprite is
+    // The hand whose sprite lies at the screen point: 0 the left (off) hand, 1 the right (weapon)
+    // hand, -1 where no hand sprite is.
+    int HandAt(int32_t x, int32_t y) const;
     void CastChosenSpell();
     void ResumeScript(uint32_t answer);
     void AnswerTravelQuestion(uint32_t answer);
@@ -942,7 +945,7 @@ private:
     // A look along `side` ends at the grid cell: a wall (whose character names itself in the first
     // panel) or a closed door.
     bool lookStopsAt(int x, int y, uint32_t side);
-    void drawTargetPanels();
+    void DrawTargetPanels();
     void drawTargetPanel(const STargetPanel& panel, const SLookTarget& target);
     void animateCreature(SMap& map, SCreature& creature, SItemPileRecord& sprite, bool countDown, bool advance);
     // The townspeople's moves (state_game_persons.cpp).

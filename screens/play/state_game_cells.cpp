@@ -25,6 +25,19 @@ struct SWallLook {
 
 }  // namespace
 
+// A door or a web seen from its own cell is built as the player saw it from inside. The cell a
+// step leaves is built again at once as seen from elsewhere, the player counted one cell west of
+// it meanwhile.
+void SStateGame::RebuildLeftCellView() {
+    if (!m_step.IsWalking()) return;
+    const SMapCell* cell = GetCell(m_playerX, m_playerY);
+    if (cell == nullptr || !ShowsOtherwiseFromInside(cell->centreType)) return;
+    const int x = m_playerX;
+    m_playerX = x - 1;
+    BuildCellView(x, m_playerY);
+    m_playerX = x;
+}
+
 void SStateGame::BuildCellView(int x, int y) {
     SWorldGrid* grid = OwnGrid();
     if (grid == nullptr || !IsOnGrid(x, y) || m_package == nullptr || m_currentMap == nullptr) return;

@@ -55,7 +55,7 @@ uint32_t SStateGame::OnTick(uint32_t arg) {
         UpdateNearbyCells(on(SPlayClock::kNearbyCellsA), on(SPlayClock::kNearbyCellsB));
     if ((on(SPlayClock::kCreatureSecond) || on(SPlayClock::kCreatureFrame)) && !stealing)
         AnimateCreatures(on(SPlayClock::kCreatureFrame), on(SPlayClock::kCreatureSecond));
-    if (on(SPlayClock::kDoors)) TickNearbyObjects();
+    if (on(SPlayClock::kDoors)) TickDoors();
     if (on(SPlayClock::kSkyDrift)) advanceSkyDrift();
     if (movementTick) viewWork(turnOrStepEnded);
     if (on(SPlayClock::kPersons) && !stealing) TickPersons();

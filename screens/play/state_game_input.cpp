@@ -4,6 +4,7 @@
 #include "data/maps/map_cell.h"
 #include "game/feldmar2.h"
 #include "game/game_data.h"
+#include "render/render.h"
 #include "screens/play/play_tables.h"
 #include "screens/play/state_game.h"
 #include "ui/dialogs/dialog_list.h"
@@ -106,6 +107,10 @@ uint32_t SStateGame::OnPen(int32_t x, int32_t y, uint32_t down, uint32_t drag) {
 
 bool SStateGame::penOnView(int32_t x, int32_t y) const {
     return x >= m_viewX && y >= m_viewY && x < m_viewX + m_viewW && y < m_viewY + m_viewH;
+}
+
+int SStateGame::HandAt(int32_t x, int32_t y) const {
+    return m_game->m_render != nullptr ? m_game->m_render->FpsHandAt(x - m_viewX, y - m_viewY) : -1;
 }
 
 uint32_t SStateGame::penInView(int32_t x, int32_t y) {

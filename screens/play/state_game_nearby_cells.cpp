@@ -119,7 +119,7 @@ bool SStateGame::lightPasses(int x, int y, int dx, int dy) const {
     return dx == 0 || dy == 0 || !IsSolidWall(x + dx, y) || !IsSolidWall(x, y + dy);
 }
 
-void SStateGame::TickNearbyObjects() {
+void SStateGame::TickDoors() {
     SWorldGrid* grid = OwnGrid();
     if (grid == nullptr || m_currentMap == nullptr) return;
     const int left = std::max(0, m_playerX - kDoorReach), right = std::min(kGridSize - 1, m_playerX + kDoorReach);

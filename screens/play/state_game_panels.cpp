@@ -15,7 +15,7 @@ constexpr int kBarHeight = 5;
 
 }  // namespace
 
-void SStateGame::drawTargetPanels() {
+void SStateGame::DrawTargetPanels() {
     if (m_display == nullptr) return;
     const STargetPanel* panels[2] = {&m_targetPanels.left, &m_targetPanels.right};
     for (size_t i = 0; i < m_lookTargets.size(); ++i)

@@ -147,12 +147,15 @@ void SStateGame::Draw() {
         if (m_child != nullptr) m_child->Draw();
         return;
     }
+    // The world moves on between key presses: a door swings, a creature steps, a script raises a
+    // gate. Whatever changed in what the view is drawn from draws it again.
+    if (SWorldGrid* grid = OwnGrid(); grid != nullptr && grid->TakeViewChange()) m_viewStale = 1;
     const bool viewDrawn = viewChanges();
     if (IsDirty() && m_display != nullptr) m_display->FillRect(0, 0, m_w, m_h, 0);
     if (viewDrawn) {
         if (sidePanelsShown()) drawSidePanels();
         renderView();
-        drawTargetPanels();
+        DrawTargetPanels();
         // The buttons may lie over the view's edge.
         for (SButtonCtrl& button : m_moveButtons) button.SetDirty();
     }

@@ -15,7 +15,6 @@ namespace {
 constexpr int32_t kCellWhole = 0x10000;
 // Below ground the second footstep of a cell follows the first after two movement ticks.
 constexpr uint32_t kSecondFootstepTicks = 2;
-constexpr uint8_t kWebCode = 35;
 
 // The cell a fraction that reached an edge of its cell has moved into: +1 or -1, 0 inside.
 int32_t cellsCrossed(int32_t fraction, int32_t step) {
@@ -93,10 +92,7 @@ void SStateGame::endStep() {
     MarkExplored();
     SendStepOffEvent();
     const SMapCell* cell = GetCell(m_playerX, m_playerY);
-    // Doors and webs show differently from inside their own cell.
-    if (cell != nullptr && (HasCode(cell->centreType, kDoorCode) || HasCode(cell->centreType, kSlidingDoorCode) ||
-                            HasCode(cell->centreType, kWebCode)))
-        BuildCellView(m_playerX, m_playerY);
+    if (cell != nullptr && ShowsOtherwiseFromInside(cell->centreType)) BuildCellView(m_playerX, m_playerY);
     SendStepOnEvent();
     if (OnSurface()) m_package->SetPosition(*m_currentMap, m_playerX, m_playerY, int32_t(m_heading));
     RunMonsterPass();

@@ -7,6 +7,4 @@
 #include "ui/widgets/dialog_list_ctrl.h"
 
 uint32_t SStateGame::FindItemListId(const char*) const { return 0; }
-void SStateGame::RebuildLeftCellView() {}
-int SStateGame::HandAt(int32_t, int32_t) const { return -1; }
 void SStateGame::RefreshFog() { UpdateSkyAndFog(false); }

@@ -1,6 +1,8 @@
 #include "screens/play/world_grid.h"
 
 #include <algorithm>
+#include <cstring>
+#include <type_traits>
 
 #include "data/maps/creature.h"
 #include "screens/play/state_game.h"
@@ -18,6 +20,21 @@ SWorldGrid::SWorldGrid(SStateGame& screen)
       m_pileDisplays(kPileDisplays),
       m_creatureDisplays(kCreatureDisplays),
       m_builtLight(kCells) {}
+
+namespace {
+
+// Takes a copy of the table when it differs from the one kept; true when it did.
+template <typename T>
+bool keepChanged(const std::vector<T>& table, std::vector<T>& kept) {
+    // Compared as bytes: a record with padding could differ where no field lies.
+    static_assert(std::has_unique_object_representations_v<T>);
+    if (kept.size() == table.size() && std::memcmp(kept.data(), table.data(), table.size() * sizeof(T)) == 0)
+        return false;
+    kept = table;
+    return true;
+}
+
+}  // namespace
 
 bool SWorldGrid::MapToGrid(const SMap& map, int x, int y, int& column, int& row) const {
     return m_screen.MapToGrid(map, x, y, column, row);
@@ -54,6 +71,17 @@ void SWorldGrid::Clear() {
     clear(m_pileDisplays);
     clear(m_creatureDisplays);
     clear(m_builtLight);
+}
+
+bool SWorldGrid::TakeViewChange() {
+    // Every table is looked at, so that each copy is the one drawn.
+    bool changed = keepChanged(m_views, m_drawn.views);
+    changed = keepChanged(m_extras, m_drawn.extras) || changed;
+    changed = keepChanged(m_floors, m_drawn.floors) || changed;
+    changed = keepChanged(m_geometry, m_drawn.geometry) || changed;
+    changed = keepChanged(m_sides, m_drawn.sides) || changed;
+    changed = keepChanged(m_pileDisplays, m_drawn.pileDisplays) || changed;
+    return keepChanged(m_creatureDisplays, m_drawn.creatureDisplays) || changed;
 }
 
 void SWorldGrid::AttachView(SViewDescriptor& view) const {

@@ -60,7 +60,10 @@ public:
     uint16_t BuiltLight(int x, int y) const { return m_builtLight[index(x, y)]; }
     void SetBuiltLight(int x, int y, uint16_t light) { m_builtLight[index(x, y)] = light; }
 
-    // The monsters whose creatures the maps put on the grid since it was cleared.
+    // Whether a record the renderer reads has changed since this was last asked (the first time,
+    // yes). Doors swing, creatures step and move their limbs, fires flicker and scripts change
+    // cells while no key is pressed; the view is drawn again whenever what it is drawn from changed.
+    bool TakeViewChange();
 
 private:
     static size_t index(int x, int y) { return size_t(y * kSize + x); }
@@ -76,4 +79,16 @@ private:
     std::vector<SItemStackRecord> m_pileDisplays;
     std::vector<SItemPileRecord> m_creatureDisplays;
     std::vector<uint16_t> m_builtLight;
+
+    // The renderer's tables as the view was last drawn from them.
+    struct SDrawnRecords {
+        std::vector<SCellViewRecord> views;
+        std::vector<SCellExtraRecord> extras;
+        std::vector<SFloorRecord> floors;
+        std::vector<SObjectTypeRecord> geometry;
+        std::vector<SSideOverlayRecord> sides;
+        std::vector<SItemStackRecord> pileDisplays;
+        std::vector<SItemPileRecord> creatureDisplays;
+    };
+    SDrawnRecords m_drawn;
 };

@@ -29,7 +29,7 @@ fog 0x0000
 view 60
 floor base_stone
 ceiling base_ceiling
-cell # centre=base_brick
+cell # centre=base_brick shadow-floor=base_brick shadow-centre=base_brick
 cell . floor=base_stone
 cell d floor=base_stone centre=base_drip
 cell P floor=base_stone centre=base_position centre-id=1 centre-extra=1

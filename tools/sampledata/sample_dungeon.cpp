@@ -17,25 +17,26 @@ namespace {
 // opens on the archer's room with a chest in the north wall. South of that room the iron door, a
 // short passage and the trapped door lead to the lever room; the lever in its west wall opens the
 // gate in its south wall, behind which lies the deepest room with the shaman, the chest for the
-// quest's item and the plate back to Eastbrook.
+// quest's item and the plate back to Eastbrook. As in the cellar the walls, doors and stairs have a
+// second storey up to the ceiling.
 const char* const kDungeon = R"(
 fog 0x0841
 view 100
 floor base_stone
 ceiling base_ceiling
-cell # centre=base_brick
+cell # centre=base_brick shadow-floor=base_brick shadow-centre=base_brick
 cell . floor=base_stone
-cell U floor=base_stone centre=base_stairs centre-id=1
+cell U floor=base_stone centre=base_stairs centre-id=1 shadow-floor=base_brick shadow-centre=base_brick shadow-upper=base_ceiling
 cell A floor=base_stone centre=base_position centre-id=2 centre-extra=2
-cell d floor=base_stone centre=base_door centre-id=3 centre-extra=9 upper=base_doorleaf
-cell c centre=base_brick wall-s=base_chest wall-s-id=4
-cell L floor=base_stone centre=base_door centre-id=5 centre-extra=4 upper=base_doorleaf
-cell T floor=base_stone centre=base_plaguedoor centre-id=6 centre-extra=8 upper=base_doorleaf
-cell l centre=base_brick wall-e=base_lever wall-e-id=7
-cell G floor=base_stone centre=base_door centre-id=8 upper=base_gatebars
-cell q centre=base_brick wall-n=base_chest wall-n-id=9
+cell d floor=base_stone centre=base_door centre-id=3 centre-extra=9 upper=base_doorleaf shadow-floor=base_brick shadow-centre=base_brick shadow-upper=base_ceiling
+cell c centre=base_brick wall-s=base_chest wall-s-id=4 shadow-floor=base_brick shadow-centre=base_brick
+cell L floor=base_stone centre=base_door centre-id=5 centre-extra=4 upper=base_doorleaf shadow-floor=base_brick shadow-centre=base_brick shadow-upper=base_ceiling
+cell T floor=base_stone centre=base_plaguedoor centre-id=6 centre-extra=8 upper=base_doorleaf shadow-floor=base_brick shadow-centre=base_brick shadow-upper=base_ceiling
+cell l centre=base_brick wall-e=base_lever wall-e-id=7 shadow-floor=base_brick shadow-centre=base_brick
+cell G floor=base_stone centre=base_door centre-id=8 upper=base_gatebars shadow-floor=base_brick shadow-centre=base_brick shadow-upper=base_ceiling
+cell q centre=base_brick wall-n=base_chest wall-n-id=9 shadow-floor=base_brick shadow-centre=base_brick
 cell p floor=base_stone centre=base_plate centre-id=10 centre-extra=3
-cell V floor=base_stone centre=base_stairs centre-id=11
+cell V floor=base_stone centre=base_stairs centre-id=11 shadow-floor=base_brick shadow-centre=base_brick shadow-upper=base_ceiling
 cell W floor=base_stone centre=base_position centre-id=12 centre-extra=2
 cells 8 10
 ###################c###

@@ -336,10 +336,11 @@ void AddSampleKitItems(SItemDatabase& items) {
 void AddSampleKitPictures(SSamplePackage& resources) {
     for (const KitPicture& kit : kPictures) {
         // 50 pixels square on the item grid's dark ground, as the large screens draw items; the small
-        // ones shrink them.
+        // ones shrink them. In blocks of 2 x 2, the ground of the top left corner comes first and
+        // is block 0: the inventory draws it, the 3-D view leaves it out round an item on the floor.
         SArtCanvas art(50, 50, kGround);
         drawShape(art, kit.shape, ArtColour(kit.red, kit.green, kit.blue));
-        resources.pictures.push_back({kit.picture, art.Record()});
+        resources.pictures.push_back({kit.picture, art.BlockRecord()});
     }
 }
 

@@ -54,8 +54,9 @@ void AddSampleCounterType(SMapObjectTypeTable& types, SSamplePackage& world) {
     std::unique_ptr<SMapObjectType> type = types.CreateType(12);
     type->m_name.Set(kSampleCounterType);
     type->m_pictureNames.Append("bres_counter");
+    // Across the middle of the wall, against it.
     type->m_placeA = 16;
-    type->m_placeB = 16;
+    type->m_placeB = 0;
     types.Add(std::move(type));
     world.pictures.push_back({"bres_counter", interface_art::Portrait(4).Record()});
 }

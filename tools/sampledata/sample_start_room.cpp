@@ -6,22 +6,24 @@ namespace {
 // walls meet in the corners, and the wall that juts into the room east of the start shows the
 // corner and end pieces from the inside. The plate by the west wall teleports to the crossroads,
 // the stairs in the nook east of the start lead up beside them, those in the east wall down to the
-// dungeon, with rock behind them as behind every wall; the sign tells, the banner asks.
+// dungeon, with rock behind them as behind every wall; the sign tells, the banner asks. Every wall,
+// door and stair has a wall in its second storey too, so that the walls reach the ceiling; under it
+// a door or a stair shows the ceiling.
 const char* const kCellar = R"(
 fog 0x0841
 view 100
 floor base_stone
 ceiling base_ceiling
-cell # centre=base_brick
+cell # centre=base_brick shadow-floor=base_brick shadow-centre=base_brick
 cell . floor=base_stone
-cell D floor=base_stone centre=base_door centre-id=1 centre-extra=8 upper=base_doorleaf
-cell B centre=base_brick wall-s=base_banner wall-s-id=2
-cell S centre=base_brick wall-s=base_sign wall-s-id=3
+cell D floor=base_stone centre=base_door centre-id=1 centre-extra=8 upper=base_doorleaf shadow-floor=base_brick shadow-centre=base_brick shadow-upper=base_ceiling
+cell B centre=base_brick wall-s=base_banner wall-s-id=2 shadow-floor=base_brick shadow-centre=base_brick
+cell S centre=base_brick wall-s=base_sign wall-s-id=3 shadow-floor=base_brick shadow-centre=base_brick
 cell P floor=base_stone centre=base_position centre-id=4 centre-extra=1
 cell T floor=base_stone centre=base_plate centre-id=7
-cell U floor=base_stone centre=base_stairs centre-id=5
+cell U floor=base_stone centre=base_stairs centre-id=5 shadow-floor=base_brick shadow-centre=base_brick shadow-upper=base_ceiling
 cell F floor=base_stone centre=base_position centre-id=6 centre-extra=4
-cell V floor=base_stone centre=base_stairs centre-id=8
+cell V floor=base_stone centre=base_stairs centre-id=8 shadow-floor=base_brick shadow-centre=base_brick shadow-upper=base_ceiling
 cell G floor=base_stone centre=base_position centre-id=9 centre-extra=3
 cells 14 12
 ##########

@@ -48,7 +48,7 @@ fog 0x0841
 view 100
 floor base_stone
 ceiling base_ceiling
-cell # centre=base_brick
+cell # centre=base_brick shadow-floor=base_brick shadow-centre=base_brick
 cell . floor=base_stone
 cell P floor=base_stone centre=base_position centre-id=1 centre-extra=1
 cells 15 15

@@ -12,6 +12,10 @@ namespace {
 
 using namespace plain_textures;
 
+// A sign stands in front of its wall as a free picture does, on a point of the floor: the point
+// lies this many texels below the board, so that the board hangs on the wall at head height.
+constexpr int kSignFoot = -110;
+
 struct SSpritePicture {
     const char* name;
     SSpriteArt art;
@@ -41,8 +45,8 @@ void AddWorldPictures(SSamplePackage& resources) {
     pictures.push_back({"bres_doorleaf", world_door_art::DoorLeaf().Record()});
     pictures.push_back({"bres_stairs-up", world_door_art::Steps(false).Record()});
     pictures.push_back({"bres_stairs-down", world_door_art::Steps(true).Record()});
-    pictures.push_back({"bres_sign", world_door_art::Sign().Record()});
-    pictures.push_back({"bres_innsign", world_door_art::InnSign().Record()});
+    pictures.push_back({"bres_sign", world_door_art::Sign().Record(kSignFoot)});
+    pictures.push_back({"bres_innsign", world_door_art::InnSign().Record(kSignFoot)});
     for (const SSpritePicture& picture : kSpritePictures)
         pictures.push_back({picture.name, SpriteArtPicture(picture.art)});
 }

@@ -19,6 +19,8 @@ namespace {
 // Placement steps of 0 to 32 across and up a face; 16 is the middle.
 constexpr int16_t kMiddle = 16;
 constexpr int16_t kEyeHeight = 12;
+// The step out from the face of a picture that stands in front of it: 0 puts its edge on the wall.
+constexpr int16_t kAgainstWall = 0;
 
 struct SSampleType {
     const char* name;
@@ -43,8 +45,9 @@ const SSampleType kTypes[] = {
     {"base_doorleaf", 2, {"bres_doorleaf"}},
     // The still picture, no frames (pictures 1 to 7) and the oblique view as picture 8.
     {"base_banner", 9, {"bres_banner", "", "", "", "", "", "", "", "bres_banner-side"}, 0, kMiddle, 0, kEyeHeight},
-    {"base_sign", 18, {"bres_sign"}, 0, kMiddle, kMiddle},
-    {"base_innsign", 18, {"bres_innsign"}, 0, kMiddle, kMiddle},
+    // Signs stand against their wall, across the middle of it.
+    {"base_sign", 18, {"bres_sign"}, 0, kMiddle, kAgainstWall},
+    {"base_innsign", 18, {"bres_innsign"}, 0, kMiddle, kAgainstWall},
     {"base_tree", 26, {"bres_tree"}, SMapObjectType::kSolid},
     // The cellar's glowing plate, and the stairs between the cellar and the surface (an arch, the
     // steps up and the steps down), which the player uses by walking into them.

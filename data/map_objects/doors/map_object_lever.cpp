@@ -15,6 +15,6 @@ void SMapObjectLever::BuildSideRecord(SPlacedObject* object, SMapCell& cell, int
     const bool on = !IsOff(object);
     const uint16_t picture = PictureId(on ? 0 : 1);
     SetSidePicture(record, side,
-                   {uint16_t(PackPlacement(side, picture, m_placeA, m_place[3]) | SSideOverlayRecord::kProjecting),
+                   {uint16_t(PlaceOnWall(side, picture, m_placeA, m_place[3]) | SSideOverlayRecord::kProjecting),
                     picture, PictureId(on ? 2 : 3), cell.sides[side].wallPalette, uint16_t(kDrawCode + side)});
 }

@@ -9,5 +9,5 @@ void SMapObjectSecretSwitch::BuildSideRecord(SPlacedObject* object, SMapCell& ce
     const uint16_t picture = PictureId(IsOff(object) ? 0 : 1);
     SetSidePicture(
         record, side,
-        {PackPlacement(side, picture, m_placeA, m_place[3]), picture, PictureId(2), cell.sides[side].wallPalette, 0});
+        {PlaceOnWall(side, picture, m_placeA, m_place[3]), picture, PictureId(2), cell.sides[side].wallPalette, 0});
 }

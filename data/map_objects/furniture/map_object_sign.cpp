@@ -12,7 +12,7 @@ void SMapObjectSign::BuildSideRecord(SPlacedObject*, SMapCell& cell, int side, S
     }
     const uint16_t picture = PictureId(0);
     const int e = SideEntry(side);
-    record.m_secondPosition[e] = PackPlacementFlagged(side, picture, false, m_placeA, m_placeB);
+    record.m_secondPosition[e] = PlaceOnWallFlagged(side, picture, false, m_placeA, m_placeB);
     record.m_secondPicture[e] = picture;
     record.m_secondPalette[e] = PaletteSlot(cellSide.decorationPalette);
 }

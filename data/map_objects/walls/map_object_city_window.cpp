@@ -48,6 +48,6 @@ void SMapObjectCityWindow::animate(const SPlacedObject* object, const SMapCellSi
     // The first lit picture is the brightest.
     if (window->m_flags & kLitAtNight) RaiseLight(light, lit, kGlowBase << (window->Frames() - frame));
     SetSidePicture(record, side,
-                   {PackPlacement(side, picture, m_placeA, m_place[3]), picture, oblique, sides[side].wallPalette,
+                   {PlaceOnWall(side, picture, m_placeA, m_place[3]), picture, oblique, sides[side].wallPalette,
                     uint16_t(kDrawCode + side)});
 }

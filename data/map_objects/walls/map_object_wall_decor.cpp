@@ -69,7 +69,7 @@ void SMapObjectWallDecor::buildAnimatedSide(SMapObjectScreen& screen, const SMap
     const uint16_t picture = wall.PictureId(kFirstFrame + int(step % wall.Frames()));
     const uint16_t oblique = wall.PictureId(kFirstObliqueFrame + int(step % wall.Frames2()));
     SetSidePicture(record, side,
-                   {uint16_t(PackPlacement(side, picture, m_placeA, m_place[3]) | projectingBit()), picture, oblique,
+                   {uint16_t(PlaceOnWall(side, picture, m_placeA, m_place[3]) | projectingBit()), picture, oblique,
                     cellSide.wallPalette, uint16_t(kDrawCode + side)});
 }
 

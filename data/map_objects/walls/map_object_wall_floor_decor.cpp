@@ -35,5 +35,5 @@ void SMapObjectWallFloorDecor::buildAnimatedSide(SMapObjectScreen& screen, const
 void SMapObjectWallFloorDecor::showText(const SString&) {}
 
 uint16_t SMapObjectWallFloorDecor::place(int side, uint16_t picture, uint16_t oblique) const {
-    return PackPlacementFlagged(side, picture, oblique != 0, m_placeA, m_placeB);
+    return PlaceOnWallFlagged(side, picture, oblique != 0, m_placeA, m_placeB);
 }

@@ -445,7 +445,7 @@ TEST_F(DoorTest, switchesShowTheirPositionOnTheirSide) {
         EXPECT_EQ(side.m_picture[e], Picture(row.picture));
         EXPECT_EQ(side.m_obliquePicture[e], Picture(row.second));
         EXPECT_EQ(side.m_position[e],
-                  PackPlacement(1, SizeOf(row.picture), Type(row.name).m_placeA, Type(row.name).m_place[3]) |
+                  PackPlacement(e, SizeOf(row.picture), Type(row.name).m_placeA, Type(row.name).m_place[3]) |
                       row.projecting);
         EXPECT_EQ(side.m_palette[e], wallPalette.slot);
         EXPECT_EQ(side.m_drawCode[e], row.drawCode);

@@ -29,7 +29,7 @@ protected:
     SMap map{nullptr};
 };
 
-// Side 2 is seen from the cell in front at entry 0.
+// Side 2 is seen from the cell in front at entry 0, and placed on that face.
 TEST_F(FurnitureTest, wallMountedFurnitureShowsOnItsSide) {
     struct Row {
         const char* name;
@@ -52,8 +52,8 @@ TEST_F(FurnitureTest, wallMountedFurnitureShowsOnItsSide) {
         SMapCell wall = SideCell(row.name, 2);
         const SSideOverlayRecord record = Side(row.name, wall, 2);
         const uint16_t placement =
-            row.flagged ? PackPlacementFlagged(2, SizeOf(row.picture), false, 12, 7)
-                        : uint16_t(PackPlacement(2, SizeOf(row.picture), 12, 20) | SSideOverlayRecord::kProjecting);
+            row.flagged ? PackPlacementFlagged(0, SizeOf(row.picture), false, 12, 7)
+                        : uint16_t(PackPlacement(0, SizeOf(row.picture), 12, 20) | SSideOverlayRecord::kProjecting);
         EXPECT_EQ(record.m_position[0], placement);
         EXPECT_EQ(record.m_picture[0], Picture(row.picture));
         EXPECT_EQ(record.m_obliquePicture[0], row.oblique ? Picture(row.oblique) : 0);
@@ -68,7 +68,7 @@ TEST_F(FurnitureTest, wallMountedFurnitureShowsOnItsSide) {
 TEST_F(FurnitureTest, aSignIsTheWallOrHangsOnIt) {
     Type("sign").m_placeA = 9;
     Type("sign").m_placeB = 4;
-    const uint16_t placement = PackPlacementFlagged(1, SizeOf(4), false, 9, 4);
+    const uint16_t placement = PackPlacementFlagged(3, SizeOf(4), false, 9, 4);
     SMapCell own = SideCell("sign", 1);
     SSideOverlayRecord record = Side("sign", own, 1);
     EXPECT_EQ(record.m_position[3], placement);

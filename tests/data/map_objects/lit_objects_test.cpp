@@ -81,7 +81,7 @@ TEST_F(LitObjectsTest, aNightLitWallDecorationBurnsAndSoundsOnlyAtNightOutdoors)
         // Step 5 + side 2: frame 7 mod 3 of p5..p7, oblique frame 7 mod 2 of p9 and p10.
         EXPECT_EQ(record.m_picture[0], Picture(6)) << row.label;
         EXPECT_EQ(record.m_obliquePicture[0], Picture(10)) << row.label;
-        EXPECT_EQ(record.m_position[0], PackPlacement(2, SizeOf(6), 0, 0)) << row.label;
+        EXPECT_EQ(record.m_position[0], PackPlacement(0, SizeOf(6), 0, 0)) << row.label;
         EXPECT_EQ(record.m_palette[0], wallPalette.slot) << row.label;
         EXPECT_EQ(record.m_drawCode[0], 44) << row.label;
     }
@@ -135,14 +135,14 @@ TEST_F(LitObjectsTest, aWallAndFloorDecorationAnimatesWithoutObliqueFrames) {
     // Step 4 + side 3: frame 7 mod 2 of p5 and p6.
     EXPECT_EQ(record.m_picture[1], Picture(6));
     EXPECT_EQ(record.m_obliquePicture[1], 0);
-    EXPECT_EQ(record.m_position[1], PackPlacementFlagged(3, SizeOf(6), false, 3, 11));
+    EXPECT_EQ(record.m_position[1], PackPlacementFlagged(1, SizeOf(6), false, 3, 11));
     EXPECT_EQ(record.m_drawCode[1], 49);
 
     fountain.m_flags = SMapObjectType::kLitAtNight | SMapObjectType::kProjects;
     screen.SetTime(23, 0);
     record = Animate("fountain", 3, nullptr, light);
     EXPECT_EQ(light, 512 + (16 << NextRoll(3)));
-    EXPECT_EQ(record.m_position[1], PackPlacementFlagged(3, SizeOf(6), false, 3, 11) | 0x8000);
+    EXPECT_EQ(record.m_position[1], PackPlacementFlagged(1, SizeOf(6), false, 3, 11) | 0x8000);
     SMapCell cell = SideCell("fountain", 3);
     EXPECT_STREQ(fountain.GetAmbientSound(nullptr, cell), "bsnd_fountain");
 }
@@ -164,7 +164,7 @@ TEST_F(LitObjectsTest, townWindowsLightUpAtNightWithPicturesByChance) {
         const int lit = NextRoll(2), oblique = NextRoll(2);
         EXPECT_EQ(record.m_picture[2], Picture(13 + lit)) << i;
         EXPECT_EQ(record.m_obliquePicture[2], oblique ? Picture(1) : Picture(15)) << i;
-        EXPECT_EQ(record.m_position[2], PackPlacement(0, SizeOf(13 + lit), 0, 0)) << i;
+        EXPECT_EQ(record.m_position[2], PackPlacement(2, SizeOf(13 + lit), 0, 0)) << i;
         EXPECT_EQ(record.m_drawCode[2], 7) << i;
         EXPECT_EQ(light, kLight) << "only night-lit windows light the cell";
     }

@@ -179,18 +179,19 @@ TEST_F(MapObjectPicturesTest, onlyMarkedTypesLoadAndOnlyUnmarkedOnesAreReleased)
     EXPECT_NE(cache.FindPicture("c")->data, nullptr);
 }
 
-// The packers take the size of the picture in the slot, once it is loaded.
+// The packers take the size of the picture in the slot, once it is loaded, and pack the face the
+// cell in front sees the wall's side on.
 TEST_F(MapObjectPicturesTest, placementUsesTheLoadedSizeOfThePicture) {
     SMapObjectTypeTable written;
     written.Add(MakeMapObject(written, 9, "decor", {"a", "b"}));
     ASSERT_TRUE(OpenWithTypes(written, letterPictures())) << modules.Error().Message();
     const SMapObjectType& decor = *types.Find("decor");
     const uint16_t b = decor.PictureId(1);
-    EXPECT_EQ(decor.PackPlacement(0, b, 8, 10), PackPlacement(0, {}, 8, 10)) << "not loaded: 0 by 0";
+    EXPECT_EQ(decor.PlaceOnWall(2, b, 8, 10), PackPlacement(0, {}, 8, 10)) << "not loaded: 0 by 0";
     ASSERT_TRUE(cache.LoadPicture("b"));
-    EXPECT_EQ(decor.PackPlacement(0, b, 8, 10), PackPlacement(0, {120, 120}, 8, 10));
-    EXPECT_EQ(decor.PackPlacementFlagged(2, b, false, 8, 20), PackPlacementFlagged(2, {120, 120}, false, 8, 20));
-    EXPECT_EQ(decor.PackPlacement(0, 60000, 8, 10), PackPlacement(0, {}, 8, 10)) << "a slot past the tables";
+    EXPECT_EQ(decor.PlaceOnWall(2, b, 8, 10), PackPlacement(0, {120, 120}, 8, 10));
+    EXPECT_EQ(decor.PlaceOnWallFlagged(0, b, false, 8, 20), PackPlacementFlagged(2, {120, 120}, false, 8, 20));
+    EXPECT_EQ(decor.PlaceOnWall(2, 60000, 8, 10), PackPlacement(0, {}, 8, 10)) << "a slot past the tables";
 }
 
 }  // namespace

@@ -61,8 +61,9 @@ protected:
     }
 };
 
-// Each class on each side: the entry it writes is the side as seen from the cell in front, and the
-// draw code counts the side on from the class's first one.
+// Each class on each side: the entry it writes is the side as seen from the cell in front, its
+// placement lies on that face of the cell (on the wall), and the draw code counts the side on from
+// the class's first one.
 TEST_F(WallRecordsTest, sidePicturesGoToTheEntryFacingTheWallWithTheClassesDrawCode) {
     struct Row {
         const char* name;
@@ -80,8 +81,8 @@ TEST_F(WallRecordsTest, sidePicturesGoToTheEntryFacingTheWallWithTheClassesDrawC
             EXPECT_EQ(record.m_obliquePicture[e], row.oblique < 0 ? 0 : Picture(row.oblique)) << where;
             EXPECT_EQ(record.m_palette[e], wallPalette.slot) << where;
             const uint16_t placement = row.name == std::string("fountain")
-                                           ? PackPlacementFlagged(side, SizeOf(row.picture), false, 5, 7)
-                                           : PackPlacement(side, SizeOf(row.picture), 5, 9);
+                                           ? PackPlacementFlagged(e, SizeOf(row.picture), false, 5, 7)
+                                           : PackPlacement(e, SizeOf(row.picture), 5, 9);
             EXPECT_EQ(record.m_position[e], placement) << where;
             for (int other = 0; other < 4; ++other) {
                 if (other == e) continue;
@@ -105,14 +106,14 @@ TEST_F(WallRecordsTest, aWallLineDrawsTheSidesDecorationOnTheWall) {
 // picture stands out too and places its height step as given.
 TEST_F(WallRecordsTest, placementBitsFollowTheTypeFlagsAndTheObliquePicture) {
     Type("torch").m_flags |= SMapObjectType::kProjects;
-    EXPECT_EQ(SideRecord("torch", 1).m_position[3], PackPlacement(1, SizeOf(4), 5, 9) | 0x8000);
+    EXPECT_EQ(SideRecord("torch", 1).m_position[3], PackPlacement(3, SizeOf(4), 5, 9) | 0x8000);
 
     SMapCell cell = SideCell("fountain", 2);
     cell.sides[2].wallType = &Type("torch");  // its ninth picture is the oblique one
     SSideOverlayRecord record;
     uint16_t light = kLight;
     Type("fountain").BuildSideRecord(nullptr, cell, 2, record, light);
-    EXPECT_EQ(record.m_position[0], PackPlacementFlagged(2, SizeOf(4), true, 5, 7) | 0x8000);
+    EXPECT_EQ(record.m_position[0], PackPlacementFlagged(0, SizeOf(4), true, 5, 7) | 0x8000);
     EXPECT_EQ(record.m_obliquePicture[0], Picture(8));
 }
 
