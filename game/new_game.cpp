@@ -1,5 +1,6 @@
 // A new game: the world rebuilt from the four packages every game opens, and the character
 // chosen given the new-game defaults and the starting kit.
+#include "data/package/module_list.h"
 #include "data/player/character_choice.h"
 #include "engine/packages/loading_steps.h"
 #include "game/game_data.h"
@@ -48,6 +49,15 @@ bool SSaveNames::prepareWorld(SLoadingSteps& loading, std::string& error) {
     return true;
 }
 
+SReadError SSaveNames::MissingStartPosition() const {
+    SReadError fault;
+    const SModule* world = m_game->m_packages.FindById(kBaseWorld);
+    if (world == nullptr || world->FindObject(kStartPosition).object != nullptr) return fault;
+    if (world->File() != nullptr) fault.file = world->File()->Path();
+    fault.what = std::string("the start position \"") + kStartPosition + "\" is missing";
+    return fault;
+}
+
 bool SSaveNames::NewGame(SLoadingSteps& loading, const SCharacterChoice& choice, std::string& error) {
     SGameData& game = *m_game;
     loading.Start(kNewGameSteps);
@@ -56,6 +66,12 @@ bool SSaveNames::NewGame(SLoadingSteps& loading, const SCharacterChoice& choice,
     game.m_gameRunning = false;
     game.m_startPosition = kStartPosition;
     if (!prepareWorld(loading, error)) return false;
+    // A world without the place a new game begins at is as damaged as one that does not read: the
+    // play screen would have nowhere to put the player.
+    if (const SReadError missing = MissingStartPosition(); missing.Failed()) {
+        error = DamagedPackageMessage(missing);
+        return false;
+    }
     if (!game.m_player.GiveStartingKit(choice)) {
         error = "The world offers no food or water to start a game with.";
         return false;

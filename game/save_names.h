@@ -11,6 +11,7 @@
 #include <string>
 
 #include "data/player/player_save_names.h"
+#include "engine/base/read_error.h"
 #include "game/save_name_table.h"
 #include "game/save_slot_info.h"
 
@@ -45,8 +46,12 @@ public:
     // A fresh world for the character chosen: every screen on the stack left, the tables emptied,
     // the four packages of every game opened and the tables rebuilt, the player reset and given the
     // starting kit. The loading steps count 19. False, with a message, when the base world did
-    // not open or offers no food and water for the kit; the game is then not playable.
+    // not open, lacks its start position or offers no food and water for the kit; the game is then
+    // not playable.
     bool NewGame(SLoadingSteps& loading, const SCharacterChoice& choice, std::string& error);
+    // The fault of an open base world that lacks the position every new game begins at, naming the
+    // file and the position; no fault when it has it or is not open (which has a message of its own).
+    SReadError MissingStartPosition() const;
     // Writes the slot's file, built whole in memory first so that a failure leaves the previous
     // file as it was. False, with a message, when it could not be written.
     bool SaveGame(uint32_t slot, std::string& error);

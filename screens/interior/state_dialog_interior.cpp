@@ -244,8 +244,7 @@ uint32_t SStateDialogInterior::onMenuCommand(uint32_t id) {
             m_door = false;
             SStateGame* play = SStateGame::Of(*m_game);
             if (m_timePassed && play) {
-                play->UpdateSkyAndFog(true);
-                play->RebuildAllCellViews();
+                play->ShowTimeOfDay();
             }
             return kGoBack;
         }

@@ -205,8 +205,8 @@ uint32_t SStateMain::loadAutoSave() {
     return kPlayScreen;
 }
 
-uint32_t SStateMain::refuseNewGame() {
-    const std::string message = DamagedPackageMessage(m_game->m_packages.Damage());
+uint32_t SStateMain::refuseNewGame(const SReadError& damage) {
+    const std::string message = DamagedPackageMessage(damage);
     // Nothing of the packages read so far stays behind; the menu's music comes back, if its own
     // package is whole.
     m_game->ClearTables();
@@ -231,7 +231,9 @@ uint32_t SStateMain::StartNewGame() {
         m_loading.Start(uint32_t(std::size(SModuleList::kGamePackages)));
         m_game->m_packages.OpenAll(m_loading);
         ResetOpen();
-        if (m_game->m_packages.Damage().Failed()) return refuseNewGame();
+        if (m_game->m_packages.Damage().Failed()) return refuseNewGame(m_game->m_packages.Damage());
+        if (const SReadError missing = m_game->m_saveNames.MissingStartPosition(); missing.Failed())
+            return refuseNewGame(missing);
     }
     ResetOpen();
     m_openFrame = m_game->m_frameCounter;

@@ -14,6 +14,8 @@
 #include "ui/widgets/pic_ctrl.h"
 #include "ui/widgets/text_ctrl.h"
 
+struct SReadError;
+
 class SStateMain : public SState {
 public:
     static constexpr uint32_t kLayout = 3;
@@ -53,7 +55,8 @@ public:
     // none selected.
     void Build();
     // Leaves for the scene screen with the intro; first opens the four packages of every game,
-    // unless a game's packages are open already. A damaged package keeps the menu, which says which.
+    // unless a game's packages are open already. A damaged package, or a world without its start
+    // position, keeps the menu, which says which.
     uint32_t StartNewGame();
 
     SubMode CurrentSubMode() const { return m_subMode; }
@@ -72,7 +75,8 @@ private:
     uint32_t answer(uint32_t id);
     // Plays the question sound and opens a box with the text and the buttons over the screen.
     void ask(const char* text, uint32_t buttons, SubMode subMode);
-    uint32_t refuseNewGame();
+    // The damage named in a message box; the packages opened for the game are let go.
+    uint32_t refuseNewGame(const SReadError& damage);
     uint32_t loadAutoSave();
     // Writes the auto-save and ends the program; when the save fails, asks first.
     uint32_t exitGame();

@@ -276,6 +276,9 @@ public:
     void TickMinute();
     void PassTime(uint32_t days, uint32_t hours, uint32_t minutes);
     void PassHours(uint32_t hours);
+    // The sky, the fog and the townsfolk as the hour has them (home for the night, back by day),
+    // every cell's view built again and the persons in view found again.
+    void ShowTimeOfDay();
     // The timed effects of the creatures within 7 cells but persons and those hidden with their
     // owner object.
     void PassCreatureTime(uint32_t minutes);
@@ -450,8 +453,12 @@ public:
     void TurnPersonToPlayer(SCreature& creature);
     // The record of the person in view; null for a creature that is none.
     SPerson* FindPerson(const SCreature& creature) const;
+    // The record's creature, looked up on its map; null once it has left it or is no person.
+    SCreature* CreatureOf(const SPerson& person) const;
     const std::vector<std::unique_ptr<SPerson>>& Persons() const { return m_persons; }
     const SNearbyPerson& NearbyPerson() const { return m_nearbyPerson; }
+    // The nearby person's creature; null for none.
+    SCreature* NearbyPersonCreature() const;
     // Stealing from a person (state_game_stealing.cpp). The persons on show within 2 cells of the
     // player on both axes.
     int CountPersonsNear() const;
@@ -949,14 +956,14 @@ private:
     void drawTargetPanel(const STargetPanel& panel, const SLookTarget& target);
     void animateCreature(SMap& map, SCreature& creature, SItemPileRecord& sprite, bool countDown, bool advance);
     // The townspeople's moves (state_game_persons.cpp).
-    void choosePersonMove(SPerson& person);
-    void startPersonWalk(SPerson& person);
-    void stepPerson(SPerson& person);
+    void choosePersonMove(SPerson& person, SCreature& creature);
+    void startPersonWalk(SPerson& person, SCreature& creature);
+    void stepPerson(SPerson& person, SCreature& creature);
     // Faces the side, by way of the side between when the turn is a half turn.
-    void turnPersonTo(SPerson& person, int side);
+    void turnPersonTo(SPerson& person, const SCreature& creature, int side);
     // Whether a person may walk from its cell into the neighbour on the side.
     bool personMayEnter(const SPerson& person, int x, int y) const;
-    SItemPileRecord* spriteOf(const SPerson& person) const;
+    SItemPileRecord* spriteOf(const SCreature& creature) const;
     // The combat queue's handlers, one per kind; each answers whether its record has finished.
     bool advanceStroke(SCombatAnim& anim, uint32_t now);
     void weaponFrame(SCombatAnim& anim);
@@ -1016,12 +1023,14 @@ private:
     // The townspeople in view, and the one within reach.
     std::vector<std::unique_ptr<SPerson>> m_persons;
     SNearbyPerson m_nearbyPerson;
-    // The person the steal question asks about, while it is open.
+    // The person the steal question asks about, while it is open: its creature's number on the map.
     struct SStealTarget {
         SMap* map = nullptr;
-        SCreature* creature = nullptr;
+        uint8_t id = 0;
         int chance = 0;
     } m_stealTarget;
+    // Its creature, looked up; null when there is none.
+    SCreature* stealTargetCreature() const;
     // The generic person's topics, for talk with creatures that have no person type.
     SDialogTopicSet m_genericTopics;
     std::vector<uint16_t> m_thumbnail;

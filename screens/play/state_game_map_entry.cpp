@@ -67,6 +67,7 @@ void SStateGame::TravelToStartPosition() {
         return;
     }
     m_currentMap = nullptr;
+    RemovePersons(true);
     ClearGrid();
     SString text;
     text.Format("The start position \"%s\" is missing from the world.", m_game->m_startPosition.c_str());

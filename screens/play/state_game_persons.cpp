@@ -47,14 +47,23 @@ bool sameZone(int x, int y, int otherX, int otherY) {
 
 }  // namespace
 
+SCreature* SStateGame::CreatureOf(const SPerson& person) const {
+    SCreature* creature = person.map != nullptr ? person.map->FindCreature(person.id) : nullptr;
+    return creature != nullptr && creature->IsPerson() ? creature : nullptr;
+}
+
 SPerson* SStateGame::FindPerson(const SCreature& creature) const {
     for (const auto& person : m_persons)
-        if (person->creature == &creature) return person.get();
+        if (person->id == creature.id && CreatureOf(*person) == &creature) return person.get();
     return nullptr;
 }
 
-SItemPileRecord* SStateGame::spriteOf(const SPerson& person) const {
-    return m_grid != nullptr ? m_grid->CreatureSprite(*person.creature) : nullptr;
+SCreature* SStateGame::NearbyPersonCreature() const {
+    return m_nearbyPerson.id != 0 ? FindCreatureAt(m_nearbyPerson.x, m_nearbyPerson.y, m_nearbyPerson.id) : nullptr;
+}
+
+SItemPileRecord* SStateGame::spriteOf(const SCreature& creature) const {
+    return m_grid != nullptr ? m_grid->CreatureSprite(creature) : nullptr;
 }
 
 void SStateGame::UpdatePersonsInView() {
@@ -68,17 +77,17 @@ void SStateGame::UpdatePersonsInView() {
                 SCreature* creature = creatureInSlot(x, y, slot);
                 if (creature == nullptr || !creature->IsPerson() || !creatureShows(x, y, *creature)) continue;
                 if (std::abs(x - m_playerX) <= kNearReach && std::abs(y - m_playerY) <= kNearReach &&
-                    (m_nearbyPerson.creature == nullptr || (m_game->m_random && m_game->m_random->Next(100) > 50)))
-                    m_nearbyPerson = {creature, x, y};
+                    (m_nearbyPerson.id == 0 || (m_game->m_random && m_game->m_random->Next(100) > 50)))
+                    m_nearbyPerson = {creature->id, x, y};
                 SPerson* person = FindPerson(*creature);
                 if (person == nullptr) {
                     auto fresh = std::make_unique<SPerson>();
-                    fresh->creature = creature;
                     fresh->map = GetZoneMap(x, y);
+                    fresh->id = creature->id;
                     fresh->homeX = fresh->targetX = fresh->cellX = int8_t(x);
                     fresh->homeY = fresh->targetY = fresh->cellY = int8_t(y);
                     fresh->facing = int8_t(FacingSideOf(*creature));
-                    if (const SItemPileRecord* sprite = spriteOf(*fresh)) {
+                    if (const SItemPileRecord* sprite = spriteOf(*creature)) {
                         fresh->displayX = sprite->m_x;
                         fresh->displayY = sprite->m_y;
                         fresh->pose = sprite->m_flags;
@@ -93,7 +102,7 @@ void SStateGame::UpdatePersonsInView() {
                     person->targetX = int8_t(person->targetX + dx), person->targetY = int8_t(person->targetY + dy);
                     person->cellX = int8_t(x), person->cellY = int8_t(y);
                     person->map = GetZoneMap(x, y);
-                    if (SItemPileRecord* sprite = spriteOf(*person)) {
+                    if (SItemPileRecord* sprite = spriteOf(*creature)) {
                         sprite->m_x = person->displayX;
                         sprite->m_y = person->displayY;
                         sprite->m_flags = person->pose;
@@ -145,18 +154,21 @@ void SStateGame::RestorePersonPlaces() {
 }
 
 void SStateGame::TickPersons() {
+    // One whose creature left its map since the last scan (killed, taken by a script) is forgotten.
+    std::erase_if(m_persons, [&](const std::unique_ptr<SPerson>& person) { return CreatureOf(*person) == nullptr; });
     for (auto& entry : m_persons) {
         SPerson& person = *entry;
-        if (person.state == SPerson::kChoose) choosePersonMove(person);
+        SCreature& creature = *CreatureOf(person);
+        if (person.state == SPerson::kChoose) choosePersonMove(person, creature);
         // A half turn shows the side between for a few ticks.
         int shown = person.facing;
         if (person.turnFacing >= 0) {
             shown = person.turnFacing;
             if (person.turnCount == 0 || --person.turnCount == 0) person.turnFacing = -1;
         }
-        SetFacingSide(*person.creature, shown);
+        SetFacingSide(creature, shown);
         switch (person.state) {
-            case SPerson::kWalking: stepPerson(person); break;
+            case SPerson::kWalking: stepPerson(person, creature); break;
             case SPerson::kWaiting:
             case SPerson::kPausing:
                 person.timer -= person.state == SPerson::kWaiting ? kWaitTick : kPauseTick;
@@ -167,8 +179,8 @@ void SStateGame::TickPersons() {
     }
 }
 
-void SStateGame::choosePersonMove(SPerson& person) {
-    const SMonster* monster = person.creature->monster;
+void SStateGame::choosePersonMove(SPerson& person, SCreature& creature) {
+    const SMonster* monster = creature.monster;
     const int x = person.cellX, y = person.cellY;
     auto wait = [&](uint8_t state) {
         person.state = state;
@@ -181,11 +193,11 @@ void SStateGame::choosePersonMove(SPerson& person) {
     const int roll = m_game->m_random ? m_game->m_random->Next(100) : 99;
     if (std::abs(x - m_playerX) + std::abs(y - m_playerY) == 1) {
         if (roll < 30)
-            TurnPersonToPlayer(*person.creature);
+            TurnPersonToPlayer(creature);
         else if (roll < 50)
             wait(SPerson::kPausing);
         else
-            startPersonWalk(person);
+            startPersonWalk(person, creature);
         return;
     }
     if (roll < 20) {
@@ -201,13 +213,13 @@ void SStateGame::choosePersonMove(SPerson& person) {
             const SPerson* neighbour = other != nullptr ? FindPerson(*other) : nullptr;
             if (neighbour == nullptr) continue;
             if ((neighbour->state == SPerson::kWaiting && roll < 80) || roll < 60) {
-                turnPersonTo(person, side);
+                turnPersonTo(person, creature, side);
                 wait(SPerson::kWaiting);
                 return;
             }
         }
     }
-    startPersonWalk(person);
+    startPersonWalk(person, creature);
 }
 
 bool SStateGame::personMayEnter(const SPerson& person, int x, int y) const {
@@ -220,8 +232,8 @@ bool SStateGame::personMayEnter(const SPerson& person, int x, int y) const {
     return object != nullptr && (object->flags & SPlacedObject::kVisible) == 0;
 }
 
-void SStateGame::turnPersonTo(SPerson& person, int side) {
-    const int shown = FacingSideOf(*person.creature);
+void SStateGame::turnPersonTo(SPerson& person, const SCreature& creature, int side) {
+    const int shown = FacingSideOf(creature);
     person.facing = int8_t(side);
     if ((side - shown + 4) % 4 != 2) return;
     const bool clockwise = m_game->m_random ? m_game->m_random->Next(100) < 50 : true;
@@ -229,7 +241,7 @@ void SStateGame::turnPersonTo(SPerson& person, int side) {
     person.turnCount = kTurnTicks;
 }
 
-void SStateGame::startPersonWalk(SPerson& person) {
+void SStateGame::startPersonWalk(SPerson& person, SCreature& creature) {
     SRandom* random = m_game->m_random.get();
     auto next = [&](int32_t n) { return random != nullptr ? random->Next(n) : 0; };
     person.state = SPerson::kWalking;
@@ -245,9 +257,9 @@ void SStateGame::startPersonWalk(SPerson& person) {
     if (side >= 0) {
         person.targetX = int8_t(person.cellX + play_tables::kSideDx[side]);
         person.targetY = int8_t(person.cellY + play_tables::kSideDy[side]);
-        turnPersonTo(person, side);
+        turnPersonTo(person, creature, side);
     }
-    const SItemPileRecord* sprite = spriteOf(person);
+    const SItemPileRecord* sprite = spriteOf(creature);
     const int32_t fromX = sprite ? sprite->m_x : kCellUnits / 2, fromY = sprite ? sprite->m_y : kCellUnits / 2;
     int32_t aimX = kAimMargin + next(kAimSpread), aimY = kAimMargin + next(kAimSpread);
     // Staying in its cell, the person still moves a good way, though not across the whole cell.
@@ -270,16 +282,16 @@ void SStateGame::startPersonWalk(SPerson& person) {
     person.stepY = int16_t(alongX ? minorStep : majorStep);
     person.timer = (std::abs(person.stepX) + std::abs(person.stepY)) * ticks;
     if (side < 0) person.facing = int8_t(alongX ? (dx > 0 ? 1 : 3) : (dy > 0 ? 2 : 0));
-    person.creature->state = uint8_t((person.creature->state & kPoseBits) | kWalkingPose);
+    creature.state = uint8_t((creature.state & kPoseBits) | kWalkingPose);
 }
 
-void SStateGame::stepPerson(SPerson& person) {
-    SItemPileRecord* sprite = spriteOf(person);
+void SStateGame::stepPerson(SPerson& person, SCreature& creature) {
+    SItemPileRecord* sprite = spriteOf(creature);
     if (sprite == nullptr) {
         person.state = SPerson::kChoose;
         return;
     }
-    if (person.turnFacing < 0 && person.creature->displayTimer == 0) {
+    if (person.turnFacing < 0 && creature.displayTimer == 0) {
         const int32_t x = sprite->m_x + person.stepX, y = sprite->m_y + person.stepY;
         const int crossX = x < 0 ? -1 : x >= kCellUnits ? 1 : 0, crossY = y < 0 ? -1 : y >= kCellUnits ? 1 : 0;
         if (crossX != 0 || crossY != 0) {
@@ -292,13 +304,13 @@ void SStateGame::stepPerson(SPerson& person) {
                 !gridToLocal(nx, ny, local, localX, localY) || local != map) {
                 // Something stepped in the way: the walk ends where it is.
                 person.state = SPerson::kChoose;
-                person.creature->state &= kPoseBits;
+                creature.state &= kPoseBits;
                 return;
             }
-            RemoveCreatureFromCell(*map, *person.creature);
-            person.creature->x = uint8_t(localX);
-            person.creature->y = uint8_t(localY);
-            cell->creatures[0] = person.creature->id;
+            RemoveCreatureFromCell(*map, creature);
+            creature.x = uint8_t(localX);
+            creature.y = uint8_t(localY);
+            cell->creatures[0] = creature.id;
             if (person.cellX == m_playerX || person.cellY == m_playerY || nx == m_playerX || ny == m_playerY)
                 m_redrawRequest = 1;
             person.cellX = int8_t(nx), person.cellY = int8_t(ny);
@@ -310,7 +322,7 @@ void SStateGame::stepPerson(SPerson& person) {
     person.timer -= std::abs(person.stepX) + std::abs(person.stepY);
     if (person.timer <= 0) {
         person.state = SPerson::kChoose;
-        person.creature->state &= kPoseBits;
+        creature.state &= kPoseBits;
     }
 }
 
@@ -320,12 +332,12 @@ void SStateGame::TurnPersonToPlayer(SCreature& creature) {
     person->targetX = person->cellX, person->targetY = person->cellY;
     person->timer = kLookTime + (m_game->m_random ? m_game->m_random->Next(kLookTime) : 0);
     person->state = SPerson::kWaiting;
-    turnPersonTo(*person, int((FacingSide() + 2) % 4));
+    turnPersonTo(*person, creature, int((FacingSide() + 2) % 4));
     creature.displayTimer = 0;
     creature.state &= kPoseBits;
 }
 
 // The person sets off for a free neighbour, never the player's cell; one out of view stays.
 void SStateGame::MovePersonAside(SMap&, SCreature& creature) {
-    if (SPerson* person = FindPerson(creature)) startPersonWalk(*person);
+    if (SPerson* person = FindPerson(creature)) startPersonWalk(*person, creature);
 }

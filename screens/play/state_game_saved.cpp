@@ -42,16 +42,26 @@ void SStateGame::ResetWorld() {
     m_lookTargets = {};
     m_targetSlot = 0;
     m_redrawRequest = m_redrawPending = 0;
+    // Nothing may name a creature, a placed object, a type or a map of the old world: the tables
+    // and the maps went with it. Its grid, with the types its cells point at, goes too.
     m_package = nullptr;
     m_currentMap = nullptr;
     m_sectionMaps.fill(nullptr);
+    ClearGrid();
+    m_animatedGround.clear();
+    m_cellChanges.clear();
     m_lockTarget = nullptr;
+    m_persons.clear();
+    m_nearbyPerson = {};
+    m_stealTarget = {};
     closeChild();
     m_subMode = SPlaySubMode::kFree;
     m_genericTopics.Clear();
     m_events.clear();
     m_combatAnims.clear();
-    m_actingMonsters.clear();
+    m_currentStroke = {};
+    m_hitValues = {};
+    ClearActingMonsters();
     m_monsterPassRequest = 0;
     m_fade = {};
     m_fadeTarget = {};

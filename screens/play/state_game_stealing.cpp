@@ -43,16 +43,21 @@ int SStateGame::CountPersonsNear() const {
     return count;
 }
 
+SCreature* SStateGame::stealTargetCreature() const {
+    return m_stealTarget.map != nullptr ? m_stealTarget.map->FindCreature(m_stealTarget.id) : nullptr;
+}
+
 int SStateGame::StealChance(int peopleAround) const {
     const SPlayer& player = m_game->m_player;
-    const SMonster* monster = m_stealTarget.creature != nullptr ? m_stealTarget.creature->monster : nullptr;
+    const SCreature* person = stealTargetCreature();
+    const SMonster* monster = person != nullptr ? person->monster : nullptr;
     const int difficulty = monster != nullptr ? monster->StealDifficulty() : 0;
     const int skill = player.SkillValue(kStealth) + player.FortifySkillTotal(kStealth);
     return (skill < difficulty ? kUnskilledChance : kFullChance) - kWatcherPenalty * peopleAround;
 }
 
 void SStateGame::AskToSteal(SMap& map, SCreature& creature) {
-    m_stealTarget = {&map, &creature, 0};
+    m_stealTarget = {&map, creature.id, 0};
     const int around = CountPersonsNear();
     m_stealTarget.chance = StealChance(around);
     SString text;
@@ -64,15 +69,15 @@ void SStateGame::AskToSteal(SMap& map, SCreature& creature) {
 void SStateGame::AnswerStealQuestion(uint32_t answer) {
     if (answer == SDialogMessage::kYes)
         Steal();
-    else if (m_stealTarget.creature != nullptr)
-        TurnPersonToPlayer(*m_stealTarget.creature);
+    else if (SCreature* person = stealTargetCreature())
+        TurnPersonToPlayer(*person);
     m_stealTarget = {};
 }
 
 void SStateGame::Steal() {
     SPlayer& player = m_game->m_player;
-    SCreature* person = m_stealTarget.creature;
-    if (person == nullptr || m_stealTarget.map == nullptr || !m_game->m_random) return;
+    SCreature* person = stealTargetCreature();
+    if (person == nullptr || !m_game->m_random) return;
     player.CountSkillUse(kStealth);
     SRandom& random = *m_game->m_random;
     if (random.Next(100) >= m_stealTarget.chance) {

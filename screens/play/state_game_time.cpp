@@ -57,8 +57,7 @@ void SStateGame::PassTime(uint32_t days, uint32_t hours, uint32_t minutes) {
     PassCreatureTime(elapsed);
     if (GetDay() != day) m_game->m_packages.ClearObjectMarks();
     UpdateWeather(true);
-    UpdateSkyAndFog(true);
-    RebuildAllCellViews();
+    ShowTimeOfDay();
 }
 
 void SStateGame::PassHours(uint32_t hours) {
@@ -72,8 +71,15 @@ void SStateGame::PassHours(uint32_t hours) {
     if (newDay) m_game->m_packages.ClearObjectMarks();
     UpdateWeather(true);
     if (!newDay && IsDay() == wasDay) return;
+    ShowTimeOfDay();
+}
+
+void SStateGame::ShowTimeOfDay() {
     UpdateSkyAndFog(true);
     RebuildAllCellViews();
+    // The townsfolk put back for the day are in view at once: a use reaches one before the player
+    // takes a step.
+    UpdatePersonsInView();
 }
 
 void SStateGame::PassCreatureTime(uint32_t minutes) {
@@ -101,6 +107,5 @@ void SStateGame::HourlyChecks() {
     const uint32_t hour = GetHour();
     if (hour == 0) m_game->m_packages.ClearObjectMarks();
     if (!changesSky(hour)) return;
-    UpdateSkyAndFog(true);
-    RebuildAllCellViews();
+    ShowTimeOfDay();
 }

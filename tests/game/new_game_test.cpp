@@ -132,6 +132,8 @@ protected:
         items.AddItemType(MakeItemType("base_rottenmeat", kItemComestible, kComestibleFood));
         items.FindItemType("base_rottenmeat")->m_flags = kItemSpoilt;
         world.tables[SModuleTable::Items] = items.Write(world.version);
+        // Where a new game begins, so that only the food stops it.
+        world.maps = {{"base_s0101", "The cave", "object 1 base_start\n"}};
         return world;
     }
 };

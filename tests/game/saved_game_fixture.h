@@ -1,7 +1,8 @@
 #pragma once
 // A game object over a fresh program folder with the four packages of every game written into it:
 // empty music, sound and picture packages and a base world whose item types cover the starting
-// kit, with spells, a monster and one map holding a placed object, a container and a creature.
+// kit, with spells, a monster and one map holding a placed object, the start position of every new
+// game, a container and a creature.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -67,6 +68,7 @@ cells 0 0
 ...
 end
 object 1 base_stone
+object 2 base_start
 container 1 255 255 loot=base_bread
 creature base_rat 1 1
 )"},

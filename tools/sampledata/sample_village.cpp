@@ -93,7 +93,7 @@ void editTown(std::string& level) {
 // front (2), standing (pose 0) or in either step (1, 2).
 SArtCanvas townsman(int view, int pose) {
     SArtCanvas canvas(40, 72);
-    const uint16_t skin = ArtColour(230, 185, 150), coat = ArtColour(60, 90, 150), hat = ArtColour(90, 60, 30);
+    const uint16_t skin = ArtColour(230, 185, 150), coat = TownsmanCoatColour(), hat = ArtColour(90, 60, 30);
     const uint16_t hair = ArtColour(110, 70, 40), legs = ArtColour(70, 60, 50), eye = ArtColour(20, 20, 20);
     canvas.Fill(12, 2, 16, 6, hat);
     canvas.Fill(8, 8, 24, 3, hat);
@@ -132,6 +132,8 @@ const std::vector<std::string>& pictureNames() {
 }
 
 }  // namespace
+
+uint16_t TownsmanCoatColour() { return ArtColour(60, 90, 150); }
 
 const char* const kRainBellScript = R"(if ( evtuse ( ) ) {
     if ( answer ( ) == 0 ) questionyesno ( "Ring the rain bell?" ) ;

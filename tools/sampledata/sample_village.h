@@ -3,6 +3,7 @@
 // worth stealing, and Ilse asks for her lost locket), the rain bell that brings rain when rung, a
 // locked and trapped house with a purse inside, the guard post where a criminal turns himself in,
 // and the jail below with bread and water, from which the sentence ends in the street.
+#include <cstdint>
 #include <vector>
 
 #include "tools/sampledata/sample_package.h"
@@ -15,6 +16,8 @@ constexpr const char* kVillageTown = "base_s0303";
 // The rain bell's script: rung, it asks first, then holds heavy rain over the land.
 extern const char* const kRainBellScript;
 
+// The townsman's coat: the colour most of him shows in every view and pose.
+uint16_t TownsmanCoatColour();
 // The townsfolk's pictures, standing and stepping.
 void AddVillagePictures(SSamplePackage& resources);
 // The townsfolk's kind and the monsters the village places.

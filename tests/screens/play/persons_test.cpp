@@ -57,14 +57,14 @@ TEST_F(PersonsTest, theViewScanKeepsARecordForEachPersonWithinSevenCells) {
     ASSERT_EQ(play.Persons().size(), 2u);
     EXPECT_NE(play.FindPerson(near), nullptr);
     EXPECT_NE(play.FindPerson(far), nullptr);
-    EXPECT_EQ(play.NearbyPerson().creature, &near) << "the only person within 2 cells";
+    EXPECT_EQ(play.NearbyPersonCreature(), &near) << "the only person within 2 cells";
 
     // Out of sight, the record goes.
     Stand(11, 17, kNorth);
     play.UpdatePersonsInView();
     ASSERT_EQ(play.Persons().size(), 1u);
-    EXPECT_EQ(play.Persons()[0]->creature, &near);
-    EXPECT_EQ(play.NearbyPerson().creature, nullptr);
+    EXPECT_EQ(play.CreatureOf(*play.Persons()[0]), &near);
+    EXPECT_EQ(play.NearbyPersonCreature(), nullptr);
 }
 
 TEST_F(PersonsTest, removingPersonsTakesOnlyPersonsOffTheGridAndRestoringPutsThemBack) {

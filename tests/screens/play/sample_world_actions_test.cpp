@@ -74,10 +74,12 @@ TEST_F(VillageTest, theTownsfolkWanderTheStreetsAndThePedlarCanBeRobbed) {
     StandInTown(8, 7, 0);
     EXPECT_GE(Play().Persons().size(), 2u);
     SCreature* pedlar = nullptr;
-    for (const auto& person : Play().Persons())
-        if (person->creature->monster != nullptr &&
-            person->creature->monster->m_displayName.Text() == std::string("Pedlar"))
-            pedlar = person->creature;
+    for (const auto& person : Play().Persons()) {
+        SCreature* creature = Play().CreatureOf(*person);
+        if (creature != nullptr && creature->monster != nullptr &&
+            creature->monster->m_displayName.Text() == std::string("Pedlar"))
+            pedlar = creature;
+    }
     ASSERT_NE(pedlar, nullptr);
     driver.Frames(30);
     driver.Rig().Shot("village-street");

@@ -1,0 +1,110 @@
+// The townsfolk as the player meets them in Eastbrook: a townsman straight ahead is drawn in his
+// own colours where he stands in the view, and Return talks to him (or, from behind, asks to rob
+// him), on arrival as much as after a night's rest until morning or a trip away and back by the
+// teleport plate.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "data/monsters/creature_pose.h"
+#include "game/feldmar2.h"
+#include "screens/play/village_play.h"
+#include "support/person_probe.h"
+#include "tools/sampledata/sample_village.h"
+
+namespace {
+
+constexpr uint32_t kEast = 270;
+// His facing sides: 1 east, 3 west.
+constexpr int kEastSide = 1;
+constexpr int kWest = 3;
+// A town section's cell (x, y) lies at (x + 7, y + 7) on the grid.
+constexpr int kSectionBorder = 7;
+constexpr uint32_t kRestHours = 8;
+// A townsman one cell ahead shows about a hundred pixels of his coat at 240 x 320; one six cells
+// off, a handful.
+constexpr int kFewestCoatPixels = 60;
+
+// What happened between facing the townsman and the frame drawn of him.
+enum class Since { kArrival, kRestUntilMorning, kTripByTeleportPlate };
+
+class VillageFolkSeenTest : public VillageTest {
+protected:
+    // The first townsman of the town, with the player on the street cell west of him, facing him.
+    SCreature& FaceTownsman() {
+        SCreature* townsman = TownCreature("base_townsman");
+        EXPECT_NE(townsman, nullptr);
+        StandInTown(townsman->x - 1, townsman->y, kEast);
+        Play().m_redrawRequest = 1;
+        m_driver->Frame();
+        return *townsman;
+    }
+    void Pass(Since since) {
+        switch (since) {
+            case Since::kArrival: break;
+            case Since::kRestUntilMorning:
+                // Into the night, when the townsfolk go home, and on until morning brings them back.
+                Play().PassHours(kRestHours);
+                ASSERT_TRUE(Play().IsNight());
+                Play().PassHours(kRestHours);
+                ASSERT_TRUE(Play().IsDay());
+                break;
+            case Since::kTripByTeleportPlate: {
+                const int x = Play().m_playerX, y = Play().m_playerY;
+                Play().TravelToPosition("base_start", 1);
+                m_driver->RunUntilIdle(100);
+                ASSERT_STREQ(Play().m_currentMap->Name(), "base_cellar");
+                Play().TravelToPosition("base_s0303townportal", 1);
+                m_driver->RunUntilIdle(100);
+                Play().m_playerX = x;
+                Play().m_playerY = y;
+                Play().m_heading = kEast;
+                break;
+            }
+        }
+    }
+    int CoatPixelsAhead() { return CountPersonColourAhead(m_driver->Rig(), Game().PlayView(), TownsmanCoatColour()); }
+    // Return pressed: what the screen then shows.
+    std::string AfterReturn() {
+        m_driver->Press(kActionUse);
+        if (Game().m_currentScreen == &Talk()) return "conversation";
+        m_driver->RunUntilIdle(20);
+        return m_driver->OpenMessageText().find("Do you try to steal") != std::string::npos ? "steal question" : "";
+    }
+};
+
+TEST_F(VillageFolkSeenTest, aTownsmanAheadIsDrawnAndAnswersReturnFromTheFrontAndFromBehind) {
+    const struct {
+        Since since;
+        const char* name;
+    } meetings[] = {
+        {Since::kArrival, "on-arrival"},
+        {Since::kRestUntilMorning, "after-a-rest-until-morning"},
+        {Since::kTripByTeleportPlate, "after-a-trip-by-the-teleport-plate"},
+    };
+    // Facing the player he talks; with his back to the player a use asks whether to rob him.
+    const struct {
+        int side;
+        const char* shows;
+    } facings[] = {{kWest, "conversation"}, {kEastSide, "steal question"}};
+    for (const auto& meeting : meetings) {
+        for (const auto& facing : facings) {
+            SCOPED_TRACE(std::string(meeting.name) + ", then " + facing.shows);
+            PlayDriver& driver = StartInTown();
+            SCreature& townsman = FaceTownsman();
+            Pass(meeting.since);
+            if (HasFatalFailure()) return;
+            // The view drawn afresh, as any key would have it.
+            Play().m_redrawRequest = 1;
+            driver.Frame();
+            driver.Rig().Shot(std::string("village-townsman-ahead-") + meeting.name);
+            ASSERT_EQ(townsman.x + kSectionBorder, Play().m_playerX + 1) << "he stands straight ahead";
+            ASSERT_EQ(townsman.y + kSectionBorder, Play().m_playerY);
+            EXPECT_GE(CoatPixelsAhead(), kFewestCoatPixels);
+            SetFacingSide(townsman, facing.side);
+            EXPECT_EQ(AfterReturn(), facing.shows);
+        }
+    }
+}
+
+}  // namespace
