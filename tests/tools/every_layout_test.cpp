@@ -65,7 +65,8 @@ TEST(EveryLayoutTest, everyControlLiesInsideItsScreenAndNoTwoCutIntoEachOther) {
                 for (const LayoutScreenMode& s : kLayoutScreenModes)
                     if (s.mode == mode.mode && s.squareOrLarge == squareOrLarge) screen = &s;
                 if (unfitted(dialog.id, mode.mode)) continue;
-                const std::string name = "dialog " + std::to_string(dialog.id) + " in mode " + std::to_string(mode.mode);
+                const std::string name = "dialog " + std::to_string(dialog.id) + " in mode " +
+                                         std::to_string(mode.mode);
                 ASSERT_NE(screen, nullptr) << name;
                 EXPECT_LE(mode.width, screen->screenW) << name;
                 EXPECT_LE(mode.height, screen->screenH) << name;

@@ -176,7 +176,8 @@ SLayoutMode shopLayout(uint16_t mode, int width, int height, const Metrics& k) {
         rows.push_back(ClampedRow(Shop::kYes, statusX + k.border, statusTop + k.border, w, k.button));
         rows.push_back(ClampedRow(Shop::kNo, noX, noY, w, k.button));
     } else {
-        const int answerY = roomBelowQuestion ? buttonsY - k.margin - k.button - k.border : columnY - k.margin - k.button;
+        const int answerY = roomBelowQuestion ? buttonsY - k.margin - k.button - k.border
+                                              : columnY - k.margin - k.button;
         rows.push_back(ClampedRow(Shop::kYes, columnX + k.border, answerY, answerW, k.button));
         rows.push_back(ClampedRow(Shop::kNo, columnX + k.border + answerW + k.margin, answerY, answerW, k.button));
     }

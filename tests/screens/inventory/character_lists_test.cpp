@@ -18,7 +18,6 @@ constexpr uint32_t kSmallTall = 7;
 // Effect kinds of the item and spell tables, and the player's types they become.
 constexpr uint32_t kFortifySkillKind = 1;
 constexpr uint32_t kResistPoisonKind = 15;
-constexpr uint32_t kPoisonKind = 26;
 
 class CharacterListsTest : public CharacterPageTest {
 protected:

@@ -97,9 +97,6 @@ const SRouteStep kRoute[] = {
 };
 // clang-format on
 
-constexpr int kSideDx[4] = {0, 1, 0, -1};
-constexpr int kSideDy[4] = {-1, 0, 1, 0};
-
 class DungeonRouteTest : public SampleWorldPlayTest {
 protected:
     // A character who fights with a sword and a shield, casts attack magic and disarms traps.
