@@ -10,6 +10,7 @@
 #include "support/play_driver.h"
 #include "support/step_counter.h"
 #include "tools/sampledata/audio_packages.h"
+#include "tools/sampledata/sample_village.h"
 #include "tools/sampledata/world_packages.h"
 
 // The driver started in the screen mode with the sample world's packages written, a new game begun
@@ -29,3 +30,6 @@ inline bool StartSampleWorld(PlayDriver& driver, uint32_t screenMode, const char
     driver.Frames(3);
     return true;
 }
+
+// Where the town portal brings the player: the middle of Eastbrook, its townsfolk about.
+inline std::string VillagePortalPosition() { return std::string(kVillageTown) + "townportal"; }

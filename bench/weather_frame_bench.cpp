@@ -16,14 +16,11 @@
 #include "sample_world_start.h"
 #include "support/temp_folder.h"
 #include "tools/sampledata/sample_ambient_places.h"
-#include "tools/sampledata/sample_village.h"
 
 namespace {
 
 constexpr uint32_t kScreenMode800x600 = 15;
 constexpr size_t kScreenBytes = size_t(800) * 600 * 2;
-// Where the town portal brings the player: the middle of Eastbrook.
-const std::string kVillagePortal = std::string(kVillageTown) + "townportal";
 
 void BM_MemsetScreen800x600(benchmark::State& state) {
     std::vector<uint8_t> pixels(kScreenBytes);
@@ -53,7 +50,9 @@ void runFrames(benchmark::State& state, const char* position, int32_t weatherRol
 }
 
 void BM_PlayFrameHeavyRainOnTheSurface(benchmark::State& state) { runFrames(state, "base_surface", 99); }
-void BM_PlayFrameHeavyRainInTheVillage(benchmark::State& state) { runFrames(state, kVillagePortal.c_str(), 99); }
+void BM_PlayFrameHeavyRainInTheVillage(benchmark::State& state) {
+    runFrames(state, VillagePortalPosition().c_str(), 99);
+}
 void BM_PlayFrameStandingInTheCave(benchmark::State& state) { runFrames(state, kCavePosition, 0); }
 
 }  // namespace

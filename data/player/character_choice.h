@@ -7,7 +7,7 @@
 
 struct SCharacterChoice {
     std::string name;
-    std::string face;  // the portrait's picture name
+    std::string face = {};  // the portrait's picture name
     uint8_t gender = 1;
     uint32_t race = 2;  // 1 to 5
     std::array<uint8_t, 6> majorSkills{1, 2, 3, 4, 5, 6};

@@ -18,6 +18,13 @@ namespace {
 std::atomic<size_t> g_allocations{0};
 std::atomic<int> g_counters{0};
 
+}  // namespace
+
+// AddressSanitizer owns operator new and checks that what it made is given back through it, so
+// under the sanitizer nothing is counted and the counting tests skip themselves.
+#ifndef BRIMVALE_ADDRESS_SANITIZER
+namespace {
+
 void* Allocate(size_t size) {
     if (g_counters.load(std::memory_order_relaxed) > 0) g_allocations.fetch_add(1, std::memory_order_relaxed);
     if (void* memory = std::malloc(size ? size : 1)) return memory;
@@ -26,9 +33,6 @@ void* Allocate(size_t size) {
 
 }  // namespace
 
-// AddressSanitizer owns operator new and checks that what it made is given back through it, so
-// under the sanitizer nothing is counted and the counting tests skip themselves.
-#ifndef BRIMVALE_ADDRESS_SANITIZER
 void* operator new(size_t size) { return Allocate(size); }
 void* operator new[](size_t size) { return Allocate(size); }
 void operator delete(void* memory) noexcept { std::free(memory); }

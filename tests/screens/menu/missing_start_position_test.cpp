@@ -42,7 +42,10 @@ bool RenameStartPosition(const std::string& path) {
 }
 
 void ExpectNamesFileAndPosition(const std::string& message) {
-    EXPECT_NE(message.find(kWorldFile), std::string::npos) << message;
+    // The box may break the long path anywhere, which the read-back lines join with a space.
+    std::string unbroken = message;
+    std::erase(unbroken, ' ');
+    EXPECT_NE(unbroken.find(kWorldFile), std::string::npos) << message;
     EXPECT_NE(message.find(std::string("\"") + kStart + "\""), std::string::npos) << message;
 }
 
