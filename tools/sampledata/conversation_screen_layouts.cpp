@@ -134,11 +134,23 @@ SLayoutMode shopLayout(uint16_t mode, int width, int height, const Metrics& k) {
     // Types 5, 7 and 8 break the status into three or four short lines: it stands beside the panel
     // there; elsewhere it is one line under the buttons.
     const bool statusBeside = mode == 5 || mode == 7 || mode == 8;
-    const int statusH = statusBeside ? 0 : k.line + 4, statusW = statusBeside ? 70 : columnW;
-    const int statusY = height - k.margin - statusH;
-    const int buttonsY = (statusBeside ? height : statusY) - k.margin - buttonsH;
-    const int infoH = std::max(buttonsY - k.margin - columnY, 0);
+    const int statusW = statusBeside ? 70 : columnW;
     const int infoW = statusBeside ? columnW - statusW - k.margin : columnW;
+    // Where the buttons' row and the panel end above a status line of the given height.
+    const auto buttonsTop = [&](int statusH) {
+        return (statusBeside ? height : height - k.margin - statusH) - k.margin - buttonsH;
+    };
+    const auto infoHeight = [&](int statusH) { return std::max(buttonsTop(statusH) - k.margin - columnY, 0); };
+    // Yes and no stand over the panel's foot, below the deal's two lines, where the panel has the
+    // room; else in the status's place: beside the panel, or a status line made a button high.
+    const auto roomBelowQuestion = [&](int infoH) {
+        return infoH - 2 * k.border >= 2 * (k.line + 1) + k.margin + k.button;
+    };
+    const int lineStatusH = statusBeside ? 0 : k.line + 4;
+    const bool answersInPanel = roomBelowQuestion(infoHeight(lineStatusH));
+    const int statusH = answersInPanel || statusBeside ? lineStatusH : std::max(lineStatusH, k.button + 4);
+    const int statusY = height - k.margin - statusH;
+    const int buttonsY = buttonsTop(statusH), infoH = infoHeight(statusH);
     rows.push_back(ClampedRow(Shop::kInfoFrame, columnX, columnY, infoW, infoH));
     rows.push_back(
         ClampedRow(Shop::kInfo, columnX + k.border, columnY + k.border, infoW - 2 * k.border, infoH - 2 * k.border));
@@ -147,8 +159,7 @@ SLayoutMode shopLayout(uint16_t mode, int width, int height, const Metrics& k) {
     rows.push_back(ClampedRow(Shop::kStatusFrame, statusX, statusTop, statusW, statusHeight));
     rows.push_back(
         ClampedRow(Shop::kStatus, statusX + k.border, statusTop + 2, statusW - 2 * k.border, statusHeight - 4));
-    // Page back, page on, buy, sell and back along one row; yes and no over the panel's foot, or
-    // above the panel where it holds no more than the deal's two lines.
+    // Page back, page on, buy, sell and back along one row.
     // A narrow column closes the gaps between the buttons before it would push the last one off.
     const int page = IsSmallScreenType(mode) ? 24 : 36,
               textButton = std::max((columnW - 3 * page - 4 * k.margin) / 2, 30);
@@ -161,26 +172,21 @@ SLayoutMode shopLayout(uint16_t mode, int width, int height, const Metrics& k) {
         rows.push_back(ClampedRow(int(id), x, buttonsY + (buttonsH - h) / 2, w, h));
         x += w + gap;
     }
-    // Yes and no over the panel's foot; where the panel holds no more than the deal's two lines,
-    // in the status's place beside it (one over the other where it is high enough), or else above
-    // the panel.
     const int answerW = std::max(columnW / 4, 36);
-    const bool roomBelowQuestion = infoH - 2 * k.border >= 2 * (k.line + 1) + k.margin + k.button;
-    const bool stacked = statusHeight >= 2 * (k.button + k.border) + k.margin;
-    const bool besideQuestion = !roomBelowQuestion && statusBeside && statusHeight >= k.button + k.border;
-    if (besideQuestion) {
-        const int inner = statusW - 2 * k.border;
-        const int w = stacked ? std::min(answerW, inner) : (inner - k.margin) / 2;
-        const int noX = stacked ? statusX + k.border : statusX + k.border + w + k.margin;
-        const int noY = stacked ? statusTop + k.border + k.button + k.margin : statusTop + k.border;
-        rows.push_back(ClampedRow(Shop::kYes, statusX + k.border, statusTop + k.border, w, k.button));
-        rows.push_back(ClampedRow(Shop::kNo, noX, noY, w, k.button));
-    } else {
-        const int answerY = roomBelowQuestion ? buttonsY - k.margin - k.button - k.border
-                                              : columnY - k.margin - k.button;
+    if (answersInPanel) {
+        const int answerY = buttonsY - k.margin - k.button - k.border;
         rows.push_back(ClampedRow(Shop::kYes, columnX + k.border, answerY, answerW, k.button));
         rows.push_back(ClampedRow(Shop::kNo, columnX + k.border + answerW + k.margin, answerY, answerW, k.button));
+        return {mode, uint16_t(width), uint16_t(height), std::move(rows)};
     }
+    // In the status's place: one over the other where it is high enough, else side by side.
+    const int inner = statusW - 2 * k.border;
+    const bool stacked = statusHeight >= 2 * (k.button + k.border) + k.margin;
+    const int w = stacked ? std::min(answerW, inner) : std::min(answerW, (inner - k.margin) / 2);
+    const int answerY = statusBeside ? statusTop + k.border : statusTop + 2;
+    const int noX = stacked ? statusX + k.border : statusX + k.border + w + k.margin;
+    rows.push_back(ClampedRow(Shop::kYes, statusX + k.border, answerY, w, k.button));
+    rows.push_back(ClampedRow(Shop::kNo, noX, stacked ? answerY + k.button + k.margin : answerY, w, k.button));
     return {mode, uint16_t(width), uint16_t(height), std::move(rows)};
 }
 
