@@ -99,6 +99,9 @@ private:
     void showItemInfo();
     // The text alone in the panel; after `ms` (when not 0) the panel shows the item again.
     void showInfoMessage(const char* text, uint32_t ms);
+    // Where the layout stands the deal's answers in the status's place, the status makes way for
+    // them while the question is asked: its words would show between them.
+    bool answersCoverStatus() const;
     void askDeal(uint32_t maxPrice);
     void closeDeal();
     void updateArrows();

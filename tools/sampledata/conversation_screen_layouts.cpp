@@ -22,6 +22,9 @@ constexpr int kFace = 50;
 constexpr int kFrame = 4;
 constexpr int kSeparator = 3;
 constexpr int kSmallFrameBorder = 3;
+// The shop's status line has the small frame on every screen type (a line inside the large frame's
+// border would take the panel's room); its text stays this far inside.
+constexpr int kStatusBorder = kSmallFrameBorder + 1;
 
 // `border`: how far a text stays inside its frame, the border of the frame set the screens draw
 // (the small set on the small screen types, the large one elsewhere) and a pixel more.
@@ -146,9 +149,11 @@ SLayoutMode shopLayout(uint16_t mode, int width, int height, const Metrics& k) {
     const auto roomBelowQuestion = [&](int infoH) {
         return infoH - 2 * k.border >= 2 * (k.line + 1) + k.margin + k.button;
     };
-    const int lineStatusH = statusBeside ? 0 : k.line + 4;
+    // A status under the buttons is a line inside its frame, or a button high where the answers
+    // stand in it.
+    const int lineStatusH = statusBeside ? 0 : k.line + 2 * kStatusBorder;
     const bool answersInPanel = roomBelowQuestion(infoHeight(lineStatusH));
-    const int statusH = answersInPanel || statusBeside ? lineStatusH : std::max(lineStatusH, k.button + 4);
+    const int statusH = answersInPanel || statusBeside ? lineStatusH : std::max(k.line, k.button) + 2 * kStatusBorder;
     const int statusY = height - k.margin - statusH;
     const int buttonsY = buttonsTop(statusH), infoH = infoHeight(statusH);
     rows.push_back(ClampedRow(Shop::kInfoFrame, columnX, columnY, infoW, infoH));
@@ -156,9 +161,12 @@ SLayoutMode shopLayout(uint16_t mode, int width, int height, const Metrics& k) {
         ClampedRow(Shop::kInfo, columnX + k.border, columnY + k.border, infoW - 2 * k.border, infoH - 2 * k.border));
     const int statusX = statusBeside ? columnX + infoW + k.margin : columnX;
     const int statusTop = statusBeside ? columnY : statusY, statusHeight = statusBeside ? infoH : statusH;
+    // The status holds the answers where they stand in it: on the smallest screens it reaches into
+    // its frame's border for them.
+    const int statusInset = answersInPanel ? kStatusBorder : std::min(kStatusBorder, (statusHeight - k.button) / 2);
     rows.push_back(ClampedRow(Shop::kStatusFrame, statusX, statusTop, statusW, statusHeight));
-    rows.push_back(
-        ClampedRow(Shop::kStatus, statusX + k.border, statusTop + 2, statusW - 2 * k.border, statusHeight - 4));
+    rows.push_back(ClampedRow(Shop::kStatus, statusX + kStatusBorder, statusTop + statusInset,
+                              statusW - 2 * kStatusBorder, statusHeight - 2 * statusInset));
     // Page back, page on, buy, sell and back along one row.
     // A narrow column closes the gaps between the buttons before it would push the last one off.
     const int page = IsSmallScreenType(mode) ? 24 : 36,
@@ -180,13 +188,12 @@ SLayoutMode shopLayout(uint16_t mode, int width, int height, const Metrics& k) {
         return {mode, uint16_t(width), uint16_t(height), std::move(rows)};
     }
     // In the status's place: one over the other where it is high enough, else side by side.
-    const int inner = statusW - 2 * k.border;
-    const bool stacked = statusHeight >= 2 * (k.button + k.border) + k.margin;
+    const int inner = statusW - 2 * kStatusBorder, answerX = statusX + kStatusBorder, answerY = statusTop + statusInset;
+    const bool stacked = statusHeight >= 2 * (k.button + statusInset) + k.margin;
     const int w = stacked ? std::min(answerW, inner) : std::min(answerW, (inner - k.margin) / 2);
-    const int answerY = statusBeside ? statusTop + k.border : statusTop + 2;
-    const int noX = stacked ? statusX + k.border : statusX + k.border + w + k.margin;
-    rows.push_back(ClampedRow(Shop::kYes, statusX + k.border, answerY, w, k.button));
-    rows.push_back(ClampedRow(Shop::kNo, noX, stacked ? answerY + k.button + k.margin : answerY, w, k.button));
+    rows.push_back(ClampedRow(Shop::kYes, answerX, answerY, w, k.button));
+    rows.push_back(ClampedRow(Shop::kNo, stacked ? answerX : answerX + w + k.margin,
+                              stacked ? answerY + k.button + k.margin : answerY, w, k.button));
     return {mode, uint16_t(width), uint16_t(height), std::move(rows)};
 }
 
