@@ -4,6 +4,7 @@
 #include "engine/files/game_registry.h"
 #include "framework/hal_clock.h"
 #include "game/game_data.h"
+#include "game/typed_keys.h"
 #include "platform/clock.h"
 #include "platform/device.h"
 #include "platform/messages.h"
@@ -204,12 +205,15 @@ uint32_t Feldmar2::MapKey(uint32_t virtualKey) const {
 
 void Feldmar2::OnKeyDown(uint32_t virtualKey) {
     if (!m_game) return;
-    const uint32_t action = MapKey(virtualKey);
-    if (action == 0) return;
+    uint32_t action = MapKey(virtualKey);
+    if (action == 0 && virtualKey == platform::kVkEscape) action = kActionRefuse;
+    const char typed = TypedCharacter(virtualKey, platform::IsKeyDown(platform::kVkLeftShift));
+    if (action == 0 && typed == 0) return;
     if (!m_keyboard) m_heldAction = isMovement(action) ? uint16_t(action) : 0;
     m_lastKeyRepeat = HAL::GetTime();
     if (!m_game->m_display || !m_game->m_display->BeginFrame()) return;
-    m_game->OnKey(action);
+    // An open text field takes what the desktop keyboard types before any binding does.
+    if (!TypeIntoOpenField(*m_game, typed) && action != 0) m_game->OnKey(action);
     tickIdlePlayScreen();
     m_game->m_display->Present();
 }

@@ -20,6 +20,8 @@ enum Action : uint16_t {
     kActionStrafeLeft = 3004,
     kActionStrafeRight = 3005,
     kActionUse = 3006,
+    // The dialogs' refuse key (Cancel, No); no device button sends it, Escape does on a desktop.
+    kActionRefuse = 3007,
 };
 
 struct SScreenChoice {

@@ -118,7 +118,8 @@ public:
     // The layout record of the screen mode: 3001, or 3003 on the square and large modes.
     uint16_t LayoutRecordId() const;
 
-    void LoadSettings() { ::LoadSettings(m_settings, int(m_screenMode)); }
+    // A registry file that could not be read is reported on the standard error.
+    void LoadSettings();
     void SaveSettings() const { ::SaveSettings(m_settings); }
     void ReloadSettings() { LoadSettings(); }
 

@@ -1,4 +1,6 @@
 // Start-up: the game object goes from freshly built to running, the splash screen current.
+#include <cstdio>
+
 #include "engine/files/unix_time.h"
 #include "game/game_data.h"
 #include "game/script/script_context.h"
@@ -17,6 +19,11 @@ bool refuseInterfacePackage(const SReadError& fault, std::string& error) {
 }
 
 }  // namespace
+
+void SGameData::LoadSettings() {
+    const std::string notice = ::LoadSettings(m_settings, int(m_screenMode));
+    if (!notice.empty()) std::fprintf(stderr, "brimvale: %s\n", notice.c_str());
+}
 
 void SGameData::InitTables() {
     m_attributes.InitDefaults();

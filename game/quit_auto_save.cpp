@@ -1,4 +1,6 @@
 // The auto-save that every way of leaving the game writes while a game runs.
+#include <cstdio>
+
 #include "engine/base/small_services.h"
 #include "game/game_data.h"
 #include "game/save_names.h"
@@ -14,12 +16,15 @@ void saveOnQuit() {
 
 }  // namespace
 
-void SSaveNames::AutoSave() {
+bool SSaveNames::AutoSave(std::string& error) {
     // A dead player's game is over: it is not kept.
-    if (m_game == nullptr || !m_game->m_gameRunning || m_game->m_player.Hp() <= 0) return;
-    // The game is ending: a save that fails has no one left to tell.
-    std::string ignored;
-    SaveGame(0, ignored);
+    if (m_game == nullptr || !m_game->m_gameRunning || m_game->m_player.Hp() <= 0) return true;
+    return SaveGame(0, error);
+}
+
+void SSaveNames::AutoSave() {
+    std::string error;
+    if (!AutoSave(error)) std::fprintf(stderr, "brimvale: the game could not be saved: %s\n", error.c_str());
 }
 
 void SSaveNames::RegisterQuitAutoSave() {

@@ -65,7 +65,11 @@ public:
     std::unique_ptr<SSaveSlotInfo> ReadSaveSlotInfo(uint32_t slot) const;
     // Deletes the slot's file; true whether or not there was one.
     bool DeleteSaveSlot(uint32_t slot) const;
-    // The quit paths' auto-save: slot 0, only while a game runs and the player lives.
+    // The quit paths' auto-save: slot 0, only while a game runs and the player lives. True when
+    // there was nothing to save or it was saved; false, with a message, when the save failed.
+    bool AutoSave(std::string& error);
+    // The same for a program that is ending: a failure goes to the standard error, as there is no
+    // screen left to show it.
     void AutoSave();
 
     // The tables: Reset starts them for a save, each with the empty name at index 0; Clear

@@ -13,6 +13,14 @@ bool RegistryGetDword(const std::string& keyPath, const std::string& valueName, 
 // Creates the key and the file when missing; false when the value could not be stored.
 bool RegistrySetDword(const std::string& keyPath, const std::string& valueName, uint32_t value);
 
+// Empty when registry.ini reads cleanly or is not there yet; otherwise what is wrong with it (it
+// cannot be read, or a line is neither a "[key path]" nor a "Name=value"), naming the file.
+std::string RegistryFault();
+// Moves registry.ini aside to registry.ini.damaged, over an older one, so that a fresh file written
+// in its place loses nothing the player may want back. The path it is kept at; empty when it could
+// not be moved.
+std::string SetRegistryAside();
+
 struct RegistryValue {
     std::string name;
     uint32_t value;

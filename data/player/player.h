@@ -433,7 +433,7 @@ public:
 
 private:
     // The character's own values, both directions, by the save's version.
-    void serializeCharacter(SArchive& archive, int version);
+    bool serializeCharacter(SArchive& archive, int version, std::string& fault);
     // Values read that the rules could not handle refuse the record; values past their limits
     // are brought within them.
     bool checkCharacter(std::string& fault);

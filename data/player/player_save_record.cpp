@@ -2,6 +2,7 @@
 // abilities, diseases, books, marks and the timed effects. Worn-item, disease and ability effects
 // are not saved: they are rebuilt from what they come from.
 #include <algorithm>
+#include <string>
 
 #include "data/items/item_type.h"
 #include "data/player/player.h"
@@ -36,6 +37,15 @@ void serializeSized(SArchive& archive, uint16_t& value, bool wide) {
     uint8_t narrow = uint8_t(std::min<uint16_t>(value, 0xFF));
     archive.SerializeU8(narrow);
     value = narrow;
+}
+
+// Every tag stands where the record's version puts it. One that does not marks a damaged record,
+// whose fields would be read from the wrong bytes: the fault names it, unless the record simply
+// ended, which the archive tells by itself.
+bool tagThere(SArchive& archive, uint8_t tag, std::string& fault) {
+    if (archive.SerializeTag(tag)) return true;
+    if (!archive.Failed()) fault = std::string("the tag '") + char(tag) + "' is missing";
+    return false;
 }
 
 // A word of older saves that the game no longer keeps.
@@ -78,9 +88,8 @@ void serializeMark(SArchive& archive, SMarkRecord& mark) {
 
 }  // namespace
 
-void SPlayer::serializeCharacter(SArchive& archive, int version) {
-    archive.SerializeTag('2');
-    archive.SerializeTag('Y');
+bool SPlayer::serializeCharacter(SArchive& archive, int version, std::string& fault) {
+    if (!tagThere(archive, '2', fault) || !tagThere(archive, 'Y', fault)) return false;
     archive.SerializeSString(m_name);
     archive.SerializeSString(m_face);
     archive.SerializeU8(m_gender);
@@ -100,17 +109,18 @@ void SPlayer::serializeCharacter(SArchive& archive, int version) {
     if (version > kPermanentPotionsAbove) archive.SerializeU8(m_permanentPotions);
 
     const bool wide = version >= kWideFrom;
-    archive.SerializeTag('Z');
+    if (!tagThere(archive, 'Z', fault)) return false;
     for (uint32_t i = 1; i <= kLastAttribute; ++i) serializeSized(archive, m_attributes[i], wide);
     serializeSized(archive, m_attributePoints, wide);
     for (uint16_t& allowance : m_attributeAllowance) serializeSized(archive, allowance, wide);
-    archive.SerializeTag('[');
+    if (!tagThere(archive, '[', fault)) return false;
     for (uint8_t& skill : m_majorSkills) archive.SerializeU8(skill);
     for (uint8_t& skill : m_otherSkills) archive.SerializeU8(skill);
     serializeSized(archive, m_skillPoints, wide);
     for (uint32_t i = 1; i <= kLastSkill; ++i) serializeSized(archive, m_skillAllowance[i], wide);
     for (uint32_t i = 1; i <= kLastSkill; ++i) serializeSized(archive, m_skills[i], wide);
     for (uint32_t i = 1; i <= kLastSkill; ++i) archive.SerializeU16(m_useCounters[i]);
+    return true;
 }
 
 bool SPlayer::checkCharacter(std::string& fault) {
@@ -130,7 +140,8 @@ bool SPlayer::checkCharacter(std::string& fault) {
 }
 
 void SPlayer::WriteSaveRecord(SArchive& archive, int version, SPlayerSaveNames& names) {
-    serializeCharacter(archive, version);
+    std::string writingNeverFails;
+    serializeCharacter(archive, version, writingNeverFails);
 
     archive.SerializeTag('\\');
     for (int school = kSchoolHeal; school < kSpellSchoolCount; ++school) {
@@ -192,10 +203,10 @@ void SPlayer::WriteSaveRecord(SArchive& archive, int version, SPlayerSaveNames& 
 }
 
 bool SPlayer::ReadSaveRecord(SArchive& archive, int version, SPlayerSaveNames& names, std::string& fault) {
-    serializeCharacter(archive, version);
+    if (!serializeCharacter(archive, version, fault)) return false;
     if (!archive.Failed() && !checkCharacter(fault)) return false;
 
-    archive.SerializeTag('\\');
+    if (!tagThere(archive, '\\', fault)) return false;
     for (int school = kSchoolHeal; school < kSpellSchoolCount && !archive.Failed(); ++school) {
         uint16_t count = 0;
         archive.SerializeU16(count);
@@ -209,7 +220,7 @@ bool SPlayer::ReadSaveRecord(SArchive& archive, int version, SPlayerSaveNames& n
         }
     }
 
-    archive.SerializeTag(']');
+    if (!tagThere(archive, ']', fault)) return false;
     uint16_t count = 0;
     archive.SerializeU16(count);
     for (uint32_t i = 0; i < count && !archive.Failed(); ++i) {
@@ -221,7 +232,7 @@ bool SPlayer::ReadSaveRecord(SArchive& archive, int version, SPlayerSaveNames& n
             m_quests.Add(entry.release(), ListOrder::Appended);
     }
 
-    archive.SerializeTag('^');
+    if (!tagThere(archive, '^', fault)) return false;
     SEquipmentIndexes indexes{};
     indexes[0] = -1;
     for (uint32_t slot = 1; slot < kEquipmentSlots; ++slot) {
@@ -229,7 +240,7 @@ bool SPlayer::ReadSaveRecord(SArchive& archive, int version, SPlayerSaveNames& n
         archive.SerializeU16(index);
         indexes[slot] = index == kNotWorn ? -1 : int32_t(index);
     }
-    archive.SerializeTag('_');
+    if (!tagThere(archive, '_', fault)) return false;
     m_equipment.fill(nullptr);
     SEquipmentSlots slots{};
     if (!archive.Failed() && !m_pack.LoadPlayerState(archive, names, indexes, slots)) {
@@ -238,11 +249,11 @@ bool SPlayer::ReadSaveRecord(SArchive& archive, int version, SPlayerSaveNames& n
     }
     std::copy(slots.begin(), slots.end(), m_equipment.begin());
 
-    archive.SerializeTag('`');
+    if (!tagThere(archive, '`', fault)) return false;
     readNames(archive, m_abilities, m_rules.abilities);
-    archive.SerializeTag('a');
+    if (!tagThere(archive, 'a', fault)) return false;
     readNames(archive, m_diseases, m_rules.diseases);
-    archive.SerializeTag('b');
+    if (!tagThere(archive, 'b', fault)) return false;
     count = 0;
     archive.SerializeU16(count);
     for (uint32_t i = 0; i < count && !archive.Failed(); ++i) {
@@ -253,7 +264,7 @@ bool SPlayer::ReadSaveRecord(SArchive& archive, int version, SPlayerSaveNames& n
     }
 
     if (version >= kMarksFrom) {
-        archive.SerializeTag('f');
+        if (!tagThere(archive, 'f', fault)) return false;
         count = 0;
         archive.SerializeU16(count);
         for (uint32_t i = 0; i < count && !archive.Failed(); ++i) {
@@ -264,7 +275,7 @@ bool SPlayer::ReadSaveRecord(SArchive& archive, int version, SPlayerSaveNames& n
     }
 
     for (const auto& group : kEffectGroups) {
-        archive.SerializeTag(group.tag);
+        if (!tagThere(archive, group.tag, fault)) return false;
         count = 0;
         archive.SerializeU16(count);
         for (uint32_t i = 0; i < count && !archive.Failed(); ++i) {

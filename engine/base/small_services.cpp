@@ -39,8 +39,12 @@ int32_t ScaleFraction(int32_t& denominator, int32_t& numerator, int32_t n) {
 }
 
 void QuitNow() {
-    g_quitRequested = true;
     if (g_autoSave) g_autoSave();
+    QuitWithoutAutoSave();
+}
+
+void QuitWithoutAutoSave() {
+    g_quitRequested = true;
     g_exit(0);
 }
 

@@ -19,6 +19,9 @@ int32_t ScaleFraction(int32_t& denominator, int32_t& numerator, int32_t n);
 // The main menu's immediate exit: sets the quit flag, calls the registered auto-save function (the
 // game's, which saves only while a game runs), then ends the process with status 0.
 void QuitNow();
+// The same without the auto-save, for a caller that has saved already, or has told the player
+// that the save failed and been asked to go anyway.
+void QuitWithoutAutoSave();
 bool QuitRequested();
 using AutoSaveFunction = void (*)();
 void SetQuitAutoSave(AutoSaveFunction autoSave);

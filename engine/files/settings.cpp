@@ -45,6 +45,21 @@ bool fitsDevice(const uint32_t (&table)[SSettings::kKeyCount], bool keyboard) {
     return true;
 }
 
+// A binding this device can carry out: on a keyboard a character code, elsewhere one of the
+// actions. 0 is a binding cleared on purpose.
+bool isBinding(uint32_t value, bool keyboard) {
+    if (value == 0 || keyboard) return value < 256;
+    return std::find(kPortraitKeys, kPortraitKeys + 9, value) != kPortraitKeys + 9;
+}
+
+// An entry out of range (an action code no key carries out, a character code past a byte) takes
+// its default rather than leave its key, an arrow key say, doing nothing.
+void mendTable(uint32_t (&table)[SSettings::kKeyCount], uint32_t orientation, bool keyboard) {
+    const auto defaults = DefaultBindings(orientation, keyboard);
+    for (int i = 0; i < 9; ++i)
+        if (!isBinding(table[i], keyboard)) table[i] = defaults[size_t(i)];
+}
+
 }  // namespace
 
 void SSettings::SetDefaults() {
@@ -78,7 +93,8 @@ std::span<const uint32_t, 9> DefaultBindings(uint32_t orientation, bool keyboard
     return std::span<const uint32_t, 9>(table, 9);
 }
 
-void LoadSettings(SSettings& settings, int screenMode) {
+std::string LoadSettings(SSettings& settings, int screenMode) {
+    const std::string fault = platform::RegistryFault();
     settings.startMode = RegGetDword("StartMode", 0);
     if (settings.startMode > 2) settings.startMode = 0;
     settings.soundVolume = readVolume("SoundVolume", 10);
@@ -100,14 +116,26 @@ void LoadSettings(SSettings& settings, int screenMode) {
         const auto defaults = DefaultBindings(0, keyboard);
         std::copy(defaults.begin(), defaults.end(), settings.keys);
     }
+    mendTable(settings.keys, 0, keyboard);
+    mendTable(settings.leftKeys, 1, false);
 
     settings.rightKeys[SSettings::kMarkerEntry] = RegGetDword("RKey12", 0);
     if (settings.rightKeys[SSettings::kMarkerEntry] != 0)
         readTable(settings.rightKeys, "RKey", SSettings::kMarkerEntry);
     else
         settings.rightKeys[SSettings::kMarkerEntry] = 1;
+    mendTable(settings.rightKeys, 2, false);
 
+    // A damaged file gives what can be read of it and the defaults for the rest, as a missing one
+    // gives the defaults; but it is kept aside rather than written over, and the player is told.
+    std::string notice;
+    if (!fault.empty()) {
+        const std::string kept = platform::SetRegistryAside();
+        notice = fault + ": what could not be read starts from its defaults";
+        notice += kept.empty() ? "." : ", and the old file is kept as " + kept + ".";
+    }
     SaveSettings(settings);
+    return notice;
 }
 
 std::vector<platform::RegistryValue> SettingsValues(const SSettings& settings) {

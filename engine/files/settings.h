@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "platform/registry.h"
@@ -48,8 +49,10 @@ std::span<const uint32_t, 9> DefaultBindings(uint32_t orientation, bool keyboard
 // the markers and defaults are stored from the first run on. A value outside its range is never
 // kept: volumes above 10 read as 10, an orientation above 2 and a view size above the smallest
 // read as 0. A portrait table that another kind of device stored (key letters on a device with
-// buttons, action codes on a keyboard) reads as this device's defaults.
-void LoadSettings(SSettings& settings, int screenMode);
+// buttons, action codes on a keyboard) reads as this device's defaults, and so does any binding out
+// of range. A registry file that cannot be read or is damaged is moved aside first; the answer then
+// says so for the player, and is empty otherwise.
+std::string LoadSettings(SSettings& settings, int screenMode);
 // Every value by its registry name, in the registry's order.
 std::vector<platform::RegistryValue> SettingsValues(const SSettings& settings);
 // Writes every value in one write of the registry, so that a save cut off at any moment leaves

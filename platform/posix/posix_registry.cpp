@@ -25,20 +25,39 @@ std::string registryFolder() {
 
 std::string registryPath() { return registryFolder() + "/registry.ini"; }
 
-Registry load() {
+// The registry and, when registry.ini is there but cannot be read or holds a line that is neither
+// a "[key path]" nor a "Name=value", what is wrong with it. Blank lines are fine.
+struct SLoaded {
     Registry registry;
-    std::ifstream in(registryPath());
+    std::string fault;
+};
+
+SLoaded loadChecked() {
+    SLoaded loaded;
+    const std::string path = registryPath();
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return loaded;
+    std::ifstream in(path);
+    if (!std::filesystem::is_regular_file(path, error) || !in) {
+        loaded.fault = path + " cannot be read";
+        return loaded;
+    }
     std::string line, key;
-    while (std::getline(in, line)) {
+    for (int number = 1; std::getline(in, line); ++number) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             key = line.substr(1, line.size() - 2);
         } else if (auto equals = line.find('='); equals != std::string::npos && !key.empty()) {
-            registry[key][line.substr(0, equals)] = line.substr(equals + 1);
+            loaded.registry[key][line.substr(0, equals)] = line.substr(equals + 1);
+        } else if (!line.empty() && loaded.fault.empty()) {
+            loaded.fault = path + " is damaged at line " + std::to_string(number);
         }
     }
-    return registry;
+    if (in.bad()) loaded.fault = path + " cannot be read";
+    return loaded;
 }
+
+Registry load() { return loadChecked().registry; }
 
 bool store(const Registry& registry) {
     std::error_code error;
@@ -64,6 +83,16 @@ bool RegistryGetDword(const std::string& keyPath, const std::string& valueName, 
     if (found->second.empty() || *end != '\0' || number > 0xFFFFFFFFull) return false;
     value = uint32_t(number);
     return true;
+}
+
+std::string RegistryFault() { return loadChecked().fault; }
+
+std::string SetRegistryAside() {
+    const std::string path = registryPath(), kept = path + ".damaged";
+    std::error_code error;
+    std::filesystem::remove_all(kept, error);
+    std::filesystem::rename(path, kept, error);
+    return error ? std::string() : kept;
 }
 
 bool RegistrySetDword(const std::string& keyPath, const std::string& valueName, uint32_t value) {

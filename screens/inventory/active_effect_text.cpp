@@ -18,23 +18,25 @@ const char* spellTitle(const SEffectLookups& lookups, const std::string& name) {
     return spell ? spell->m_displayName.Text() : "unknown spell";
 }
 
+// The source in brackets behind a comma; nothing at all, not even the comma, for a source without
+// words of its own, so that a line never ends in a dangling comma.
 void appendSource(const SActiveEffect& effect, SString& out) {
     if (effect.source == nullptr) return;
     switch (effect.origin) {
         case kFromWornItem:
-            out.AppendFormat("(%s)", static_cast<const SItemType*>(effect.source)->m_displayName.Text());
+            out.AppendFormat(", (%s)", static_cast<const SItemType*>(effect.source)->m_displayName.Text());
             break;
         case kFromUsedItem:
-            out.AppendFormat("(%s potion)", static_cast<const SItemType*>(effect.source)->m_displayName.Text());
+            out.AppendFormat(", (%s potion)", static_cast<const SItemType*>(effect.source)->m_displayName.Text());
             break;
         case kFromSpell:
-            out.AppendFormat("(%s spell)", static_cast<const SSpellType*>(effect.source)->m_displayName.Text());
+            out.AppendFormat(", (%s spell)", static_cast<const SSpellType*>(effect.source)->m_displayName.Text());
             break;
         case kFromDisease:
-            out.AppendFormat("(%s disease)", static_cast<const SDisease*>(effect.source)->Title());
+            out.AppendFormat(", (%s disease)", static_cast<const SDisease*>(effect.source)->Title());
             break;
         case kFromAbility:
-            out.AppendFormat("(%s ability)", static_cast<const SAbility*>(effect.source)->Title());
+            out.AppendFormat(", (%s ability)", static_cast<const SAbility*>(effect.source)->Title());
             break;
         default: break;
     }
@@ -95,7 +97,6 @@ void AppendEffectLine(const SActiveEffect& effect, const SEffectLookups& lookups
     AppendEffectValue(effect, lookups, out);
     const uint32_t rounds = effect.duration;
     if (rounds != 0 && effect.IsTimed()) out.AppendFormat(", %u round%s", rounds, rounds == 1 ? "" : "s");
-    out.Append(", ");
     appendSource(effect, out);
     out.Append("\r");
 }

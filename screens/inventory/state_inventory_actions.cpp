@@ -228,6 +228,9 @@ void SStateInventory::switchView(uint32_t containerView) {
     refillGrid(false);
     afterGridChange();
     playSound("bsnd_clickh");
+    // Take and Drop also switch between the pack and what lies here; one grid looks like the other,
+    // so the panel says which one shows.
+    ShowStatus(containerView ? "What lies here. Drop shows your pack." : "Your pack. Take shows what lies here.");
 }
 
 void SStateInventory::DropItem() {

@@ -124,10 +124,7 @@ uint32_t SStateMain::chooseRow(uint32_t row) {
             if (!playerInGame()) return pushTo(kLoadSaveScreen, 1);
             ask("Are you sure you want to\rload a game?", kYesNo, kAskLoad);
             return kStay;
-        case kExit:
-            // The one way out of the game: it writes the auto-save while a living player's game runs.
-            QuitNow();
-            return kStay;
+        case kExit: return exitGame();
         case kSaveGame: return pushTo(kLoadSaveScreen, 0);
         case kContinue:
             // Back to the play screen at the bottom of the stack; the switch leaves this screen.
@@ -169,8 +166,21 @@ uint32_t SStateMain::answer(uint32_t id) {
         case kAskAutoSave: return loadAutoSave();
         case kAskNewGame: return StartNewGame();
         case kAskLoad: return pushTo(kLoadSaveScreen, 1);
+        case kAskExitUnsaved: QuitWithoutAutoSave(); return kStay;
         default: return kStay;
     }
+}
+
+uint32_t SStateMain::exitGame() {
+    // The one way out of the game: it writes the auto-save while a living player's game runs. A
+    // save that fails (a folder that cannot be written) would lose the game without a word.
+    std::string error;
+    if (m_game->m_saveNames.AutoSave(error)) {
+        QuitWithoutAutoSave();
+        return kStay;
+    }
+    ask(("The game could not be saved:\r" + error + "\rExit without saving?").c_str(), kYesNo, kAskExitUnsaved);
+    return kStay;
 }
 
 uint32_t SStateMain::loadAutoSave() {

@@ -41,8 +41,9 @@ public:
         kAskAutoSave = 1,
         kAskNewGame = 2,
         kAskLoad = 3,
-        kLoadFailed = 4,     // the box says why the auto-save did not load
-        kNewGameFailed = 5,  // the box names the damaged package that stops a new game
+        kLoadFailed = 4,      // the box says why the auto-save did not load
+        kNewGameFailed = 5,   // the box names the damaged package that stops a new game
+        kAskExitUnsaved = 6,  // the auto-save failed: leave without it?
     };
 
     void Init(SGameData* game) override;
@@ -77,6 +78,8 @@ private:
     // The damage named in a message box; the packages opened for the game are let go.
     uint32_t refuseNewGame(const SReadError& damage);
     uint32_t loadAutoSave();
+    // Writes the auto-save and ends the program; when the save fails, asks first.
+    uint32_t exitGame();
     // Sets the four words and the keep flag, so that the screen opened comes back here.
     uint32_t pushTo(ScreenId screen, uintptr_t p1, uintptr_t p2 = 0);
 

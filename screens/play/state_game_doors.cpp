@@ -70,7 +70,7 @@ void SStateGame::DisarmTrap() {
                           m_doorChoice.kind == grid_rules::kSlidingDoorCode;
         SString text;
         text.Format("You have disarmed the %s.", door ? "door" : "object");
-        AppendMessage(text.Text(), true);
+        AppendMessage(text.Text(), false);
         m_game->PlaySound("bsnd_lockdisarmok", kVolume);
         object->state = uint16_t(object->state & ~kTrapBits);
     } else {

@@ -84,10 +84,11 @@ void SStateGame::QueueStepBack() { queueEvent(SGameEvent::kStepBack); }
 void SStateGame::QueueMessage(const char* text, uint32_t buttons, const char* sound) {
     SGameEvent& event = queueEvent(SGameEvent::kMessage);
     event.textCtrl = std::make_unique<SDialogTextCtrl>();
-    // Wrapped now, at the width the box will have, so that later paragraphs join below it.
+    // Wrapped now, at the width the box will have, so that later paragraphs join below it. A box
+    // holds one happening, not a list, so its text starts without a bullet.
     event.textCtrl->Attach(this);
     event.textCtrl->m_w = uint16_t(m_game->PlayView().m_viewWidth * 4 / 5);
-    event.textCtrl->AddText(text, kPlainColour, 1);
+    event.textCtrl->AddText(text, kPlainColour, 0);
     event.buttons = buttons;
     event.sound = sound ? sound : "bsnd_click";
 }

@@ -263,6 +263,8 @@ void SStateSettings::StepKey(int row, int step) {
     playClick();
     const int i = FindChoice(choices, GetKey(row)) + step;
     if (i >= 0 && i < int(choices.size())) SetKey(row, choices[size_t(i)].code);
+    // Saved at once, as every other setting is: a window closed over the screen must not lose it.
+    save();
     updateKeyRows();
     SetDirty();
 }

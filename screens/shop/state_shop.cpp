@@ -1,5 +1,7 @@
 #include "screens/shop/state_shop.h"
 
+#include <tuple>
+
 #include "data/items/effect_wand_pricing.h"
 #include "data/items/item_list.h"
 #include "data/maps/map.h"
@@ -97,10 +99,13 @@ void SStateShop::build() {
     m_bgColor = 0;
     const uint32_t type = m_game->m_screenMode;
     const SFrameSet frames = m_game->ScreenFrameSet();
-    for (auto [frame, element] :
-         {std::pair{&m_gridFrame, kGridFrame}, std::pair{&m_infoFrame, kInfoFrame}, std::pair{&m_nameFrame, kNameFrame},
-          std::pair{&m_portraitFrame, kPortraitFrame}, std::pair{&m_statusFrame, kStatusFrame}})
-        if (PlaceCtrl(*frame, element)) frame->Setup(frames, 0, 0, SBorderSides::kAll);
+    // The status is one line: the small frame leaves it room inside on every screen type.
+    const SFrameSet statusFrames = m_game->InterfaceSet<9>(SInterfaceRole::kSmallFrameSet);
+    for (auto [frame, element, set] :
+         {std::tuple{&m_gridFrame, kGridFrame, &frames}, std::tuple{&m_infoFrame, kInfoFrame, &frames},
+          std::tuple{&m_nameFrame, kNameFrame, &frames}, std::tuple{&m_portraitFrame, kPortraitFrame, &frames},
+          std::tuple{&m_statusFrame, kStatusFrame, &statusFrames}})
+        if (PlaceCtrl(*frame, element)) frame->Setup(*set, 0, 0, SBorderSides::kAll);
     if (PlaceCtrl(m_portrait, kPortrait)) {
         const char* face = m_merchant && *m_merchant->FaceName() ? m_merchant->FaceName() : nullptr;
         if (face == nullptr && m_game->m_scriptContext) face = m_game->m_scriptContext->GetPartnerFace();
@@ -211,11 +216,20 @@ void SStateShop::showInfoMessage(const char* text, uint32_t ms) {
     m_infoUntil = platform::TickCount() + ms;
 }
 
+bool SStateShop::answersCoverStatus() const {
+    const auto cuts = [this](const SCtrl& answer) {
+        return answer.m_x < m_status.m_x + m_status.m_w && m_status.m_x < answer.m_x + answer.m_w &&
+               answer.m_y < m_status.m_y + m_status.m_h && m_status.m_y < answer.m_y + answer.m_h;
+    };
+    return cuts(m_yes) || cuts(m_no);
+}
+
 void SStateShop::askDeal(uint32_t maxPrice) {
     SString text;
     text.Format("I can't pay you more than %u. Do we have a deal?", maxPrice);
     showInfoMessage(text.Text(), 0);
     m_dealOpen = true;
+    if (answersCoverStatus()) RemoveCtrl(&m_status);
     AddCtrl(&m_yes);
     AddCtrl(&m_no);
 }
@@ -224,6 +238,7 @@ void SStateShop::closeDeal() {
     if (m_dealOpen || m_yes.IsActive() || m_no.IsActive()) {
         RemoveCtrl(&m_yes);
         RemoveCtrl(&m_no);
+        if (answersCoverStatus()) AddCtrl(&m_status);
         SetDirty();
     }
     m_dealOpen = false;
@@ -263,7 +278,7 @@ void SStateShop::buy() {
     const SItemType& type = *entry->type;
     std::unique_ptr<SItem> item = m_stock->Take(entry->item);
     if (item) player.AddOwnedItem(std::move(item));
-    afterTrade();
+    afterTrade(type);
     m_game->PlaySound("bsnd_pickup", 10);
     SString phrase, text;
     FormatItemPhrase(type, 1, phrase);
@@ -304,7 +319,7 @@ void SStateShop::sell(bool forced) {
     if (item && m_stock) m_stock->Add(std::move(item));
     player.ReceiveGold(paid, false, false);
     player.CountSkillUse(kTradeSkill);
-    afterTrade();
+    afterTrade(type);
     m_game->PlaySound("bsnd_drop", 10);
     SString phrase;
     FormatItemPhrase(type, 1, phrase);
@@ -315,13 +330,17 @@ void SStateShop::sell(bool forced) {
     updateArrows();
 }
 
-void SStateShop::afterTrade() {
-    // The cell stands for what is left of its stack, or the next cell takes its place.
+void SStateShop::afterTrade(const SItemType& traded) {
     const int selected = m_grid.m_selected;
     const int first = m_grid.m_first;
     fillGrid();
     m_grid.m_first = first;
-    m_grid.Select(selected);
+    // The cell it was in, when it still stands for the type; else the type's first cell.
+    const SItemEntry* same = m_grid.Entry(selected);
+    int keep = same != nullptr && same->type == &traded ? selected : -1;
+    for (int i = 0; keep < 0 && i < m_grid.EntryCount(); ++i)
+        if (m_grid.Entry(i)->type == &traded) keep = i;
+    if (keep >= 0) m_grid.Select(keep);
     m_grid.SetDirty();
 }
 

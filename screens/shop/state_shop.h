@@ -99,6 +99,9 @@ private:
     void showItemInfo();
     // The text alone in the panel; after `ms` (when not 0) the panel shows the item again.
     void showInfoMessage(const char* text, uint32_t ms);
+    // Where the layout stands the deal's answers in the status's place, the status makes way for
+    // them while the question is asked: its words would show between them.
+    bool answersCoverStatus() const;
     void askDeal(uint32_t maxPrice);
     void closeDeal();
     void updateArrows();
@@ -106,8 +109,10 @@ private:
     void sell(bool forced);
     // The grid from the list of the mode, nothing selected.
     void fillGrid();
-    // The entry's cell after one of its items left: the rest of the stack, or the next cell.
-    void afterTrade();
+    // The grid after an item of the type left it (or joined the stock): the selection stays on that
+    // type while any of it is there, else nothing is selected, so that a second tap on Buy or
+    // Sell never trades a neighbour the player did not choose.
+    void afterTrade(const SItemType& traded);
     void switchMode(Mode mode, const char* title);
     SSaleOffer offerOf(const SItemEntry& entry, bool forced) const;
     SItemEntry* selectedEntry() const;

@@ -71,6 +71,45 @@ TEST_F(MainTest, anUnsupportedScreenSaysSoAndEndsWithAFailure) {
     EXPECT_EQ(platform::headless::MessageBoxes()[0].caption, "Error");
 }
 
+// They answered "unknown option" with status 2; they answer on the standard output, with status
+// 0, and open no window.
+TEST_F(MainTest, helpAndVersionAnswerWithoutAWindow) {
+    struct Row {
+        const char* option;
+        const char* answer;
+    };
+    for (const Row& row :
+         {Row{"--help", "usage: brimvale"}, Row{"-h", "usage: brimvale"}, Row{"--version", "Brim Vale 1.01\n"}}) {
+        const char* argv[] = {"brimvale", row.option};
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(BrimvaleMain(2, argv), 0) << row.option;
+        const std::string shown = testing::internal::GetCapturedStdout();
+        EXPECT_NE(shown.find(row.answer), std::string::npos) << row.option << ": " << shown;
+    }
+    EXPECT_TRUE(platform::headless::CreatedWindows().empty());
+}
+
+// 16384x16384 asked the desktop for a window of gigabytes, which hung before the game could
+// refuse the size; 99999999999 overflowed. Both are refused before any window.
+TEST_F(MainTest, anAbsurdScreenSizeIsRefusedBeforeAWindowIsMade) {
+    for (const char* size : {"16384x16384", "99999999999x1", "4097x320"}) {
+        const char* argv[] = {"brimvale", "--screen", size};
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(BrimvaleMain(3, argv), 2) << size;
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_NE(said.find("each from 1 to 4096"), std::string::npos) << said;
+    }
+    EXPECT_TRUE(platform::headless::CreatedWindows().empty());
+}
+
+// A start that gets no window of its own (here the game runs already) ended with status 0.
+TEST_F(MainTest, aStartWithoutAWindowOfItsOwnEndsWithAFailure) {
+    platform::headless::AddExistingMutex(HAL::FrameworkName(Feldmar2::kAppId));
+    const char* argv[] = {"brimvale", "--screen", "240x320"};
+    EXPECT_NE(BrimvaleMain(3, argv), 0);
+    EXPECT_TRUE(platform::headless::CreatedWindows().empty());
+}
+
 TEST_F(MainTest, aMissingInterfacePackageIsNamedWithItsFolder) {
     const char* argv[] = {"brimvale", "--screen", "240x320"};
     EXPECT_NE(BrimvaleMain(3, argv), 0);
@@ -182,6 +221,12 @@ TEST_F(Feldmar2Test, aHeldMovementKeyRepeatsWhileThePlayScreenIsIdle) {
     runFor(100);
     EXPECT_EQ(count("key 1000"), beforeRelease) << "releasing any bound key ends the repeat";
     EXPECT_EQ(count("key 3006"), 1) << "use is sent once and not repeated";
+}
+
+// No device button refuses; on a desktop Escape does, for the dialogs' Cancel and No.
+TEST_F(Feldmar2Test, escapeSendsTheRefuseKey) {
+    app.OnKeyDown(platform::kVkEscape);
+    EXPECT_EQ(count("key 3007"), 1);
 }
 
 TEST_F(Feldmar2Test, aBoundLetterHeldOnAKeyboardRepeats) {

@@ -2,11 +2,13 @@
 // game begins in, the surface block round the crossroads and the skies over it.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "data/effects/ability.h"
 #include "data/effects/effect.h"
 #include "data/effects/effect_list.h"
 #include "data/items/item_classes.h"
@@ -16,6 +18,10 @@
 #include "data/maps/map_cell.h"
 #include "data/package/module.h"
 #include "data/persons/npc_type.h"
+#include "data/player/item_phrase.h"
+#include "data/quest.h"
+#include "data/rules/race_table.h"
+#include "data/rules/skill_table.h"
 #include "data/spells/spell_type.h"
 #include "engine/base/archive.h"
 #include "game/game_data.h"
@@ -151,6 +157,68 @@ TEST_F(SampleWorldPackagesTest, magicItemsLeaveTheWordForTheirKindToTheGame) {
         EXPECT_EQ(name.find(kind, kind.size()), std::string::npos) << type.m_name.Text() << ": " << name;
     }
     EXPECT_GT(named, 0);
+}
+
+// The words a phrase or name of the game puts round an item's name: one of them twice reads "a
+// potion of Small healing potion" or "'Book of the Rasvim' book". Plurals count as their word.
+int KindWordCount(const std::string& text, const std::string& kind) {
+    int count = 0;
+    std::string word;
+    for (size_t i = 0; i <= text.size(); ++i) {
+        const char c = i < text.size() ? char(std::tolower(static_cast<unsigned char>(text[i]))) : ' ';
+        if (std::isalpha(static_cast<unsigned char>(c))) {
+            word += c;
+            continue;
+        }
+        if (word == kind || word == kind + "s") ++count;
+        word.clear();
+    }
+    return count;
+}
+
+TEST_F(SampleWorldPackagesTest, everyItemsNameReadsWellInTheGamesPhrases) {
+    for (int i = 0; i < game.m_items.ItemTypeCount(); ++i) {
+        const SItemType& type = *game.m_items.ItemTypeAt(i);
+        SString shown, one, several;
+        type.GetDisplayName(nullptr, shown, false, game.m_spells);
+        FormatItemPhrase(type, 1, one);
+        FormatItemPhrase(type, 3, several);
+        for (const char* kind : {"potion", "book", "scroll", "wand", "spellbook", "gem", "card", "item"})
+            for (const SString* text : {&shown, &one, &several})
+                EXPECT_LE(KindWordCount(text->Text(), kind), 1) << type.m_name.Text() << ": " << text->Text();
+    }
+}
+
+// A quest's title stands in "The %s quest has been solved.": no article of its own, no owner's
+// name ("The Ilse's locket quest").
+TEST_F(SampleWorldPackagesTest, everyQuestsTitleReadsWellInTheQuestMessages) {
+    const SPtrArray<SQuest>& quests = game.m_questTable.Quests();
+    ASSERT_GT(quests.Count(), 0);
+    for (int i = 0; i < quests.Count(); ++i) {
+        const std::string title = quests[i]->title.Text();
+        EXPECT_FALSE(title.rfind("The ", 0) == 0 || title.rfind("A ", 0) == 0) << title;
+        EXPECT_EQ(title.find("'s"), std::string::npos) << title;
+        EXPECT_EQ(KindWordCount(title, "quest"), 0) << title;
+    }
+}
+
+// Character creation shows each race's ability and each skill's description from these; without
+// them its boxes stay empty.
+TEST_F(SampleWorldPackagesTest, everyRaceNamesItsAbilityAndEverySkillIsDescribed) {
+    for (int race = 1; race <= 5; ++race) {
+        const SRaceDef& entry = *game.m_races.Entry(race);
+        const SAbility* ability = game.m_abilities.Find(entry.AbilityName().Text());
+        ASSERT_NE(ability, nullptr) << entry.name.Text();
+        EXPECT_GT(ability->m_effects.Count(), 0) << entry.name.Text();
+        EXPECT_STREQ(entry.AbilityName().Text(), entry.id.Text()) << "the ability a new character gains";
+    }
+    for (int skill = 1; skill <= 20; ++skill)
+        EXPECT_FALSE(game.m_skills.Entry(skill)->furtherText.IsEmpty()) << game.m_skills.Name(skill);
+    // The Seiry's quiet feet made them better at Mind Magic.
+    const SAbility* seiry = game.m_abilities.Find("base_seiry");
+    ASSERT_NE(seiry, nullptr);
+    ASSERT_GT(seiry->m_effects.Count(), 0);
+    EXPECT_EQ(seiry->m_effects[0]->m_subTarget, game.m_skills.Find("Stealth"));
 }
 
 // A wand or scroll of a spell that grows with skill tells the skill level it casts at; the world's

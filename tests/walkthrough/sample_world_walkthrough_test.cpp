@@ -96,7 +96,7 @@ std::vector<RouteStep> TheDungeon() {
         {"the archer's poison works",        SeeOnTheCharacterSheet(SCharacterLists::kEffects, "Poison"), {kInventoryScreen}},
         {"the brute's fever is caught",      SeeOnTheCharacterSheet(SCharacterLists::kDiseases, "Cave fever"), {kInventoryScreen}},
         {"back to the dungeon",              TapControl(InventoryCloseButton), {kPlayScreen, "base_dungeon"}},
-        {"unlock the iron door",             UseFrom("base_dungeon", 27, 15, 27, 16), {kPlayScreen, "", "Iron key"}},
+        {"unlock the iron door",             UseFrom("base_dungeon", 27, 15, 27, 16), {kPlayScreen, "", "Ironmongery"}},
         {"read that the key stays in it",    AnswerOk(),                       {kPlayScreen, "base_dungeon"}},
         {"try the next door",                UseFrom("base_dungeon", 27, 18, 27, 19), {kPlayScreen, "", "trapped", "door question"}},
         {"disarm its trap",                  AnswerWith(SDialogMessage::kDisarm), {kPlayScreen, "", "disarmed"}},

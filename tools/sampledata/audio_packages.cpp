@@ -83,11 +83,39 @@ bool WriteSoundPackage(const SFileFolder& folder, std::string& error) {
     table.AddSound(makeSound("bsnd_drink", FadingTone(kRate, 400, 0.3, 6000)));
     table.AddSound(makeSound("bsnd_lockdisarmok", FadingTone(kRate, 1400, 0.2, 8000)));
     table.AddSound(makeSound("bsnd_lockdisarmtry", FadingNoise(kRate, 0.1, 5000)));
-    // A fight: a weapon's blow landing (the hands' pictures name it), a poison's sting, a spell
-    // cast, and the goblins' cry as they strike, their yelp when struck and their dying wail.
-    table.AddSound(makeSound("bsnd_hitclub", FadingNoise(kRate, 0.12, 11000)));
-    table.AddSound(makeSound("bsnd_hitpoison", FadingTone(kRate, 260, 0.25, 6000)));
-    table.AddSound(makeSound("bsnd_spellcast0", FadingTone(kRate, 1100, 0.35, 6000)));
+    // A blow landing, poisoned or not, and the cast of a spell.
+    table.AddSound(makeSound("bsnd_hitclub", FadingNoise(kRate, 0.2, 12000)));
+    table.AddSound(makeSound("bsnd_hitpoison", FadingTone(kRate, 260, 0.3, 10000)));
+    table.AddSound(makeSound("bsnd_spellcast0", FadingTone(kRate, 1000, 0.5, 8000)));
+    // A level won or lost, and a drunk's hiccup.
+    table.AddSound(makeSound("bsnd_newlevel", FadingTone(kRate, 880, 0.8, 9000)));
+    table.AddSound(makeSound("bsnd_loselevel", FadingTone(kRate, 110, 0.8, 9000)));
+    table.AddSound(makeSound("bsnd_ambientman4", FadingTone(kRate, 240, 0.25, 8000)));
+    // Doors: a house door opened, refused or shut behind the player; a dungeon door locked or
+    // falling shut.
+    table.AddSound(makeSound("bsnd_cdooropen", FadingNoise(kRate, 0.4, 6000)));
+    table.AddSound(makeSound("bsnd_cdoorclosed", FadingTone(kRate, 160, 0.2, 9000)));
+    table.AddSound(makeSound("bsnd_cdoorclose", FadingNoise(kRate, 0.3, 8000)));
+    table.AddSound(makeSound("bsnd_ddoorlocked", FadingTone(kRate, 200, 0.15, 9000)));
+    table.AddSound(makeSound("bsnd_ddoorcloseok", FadingTone(kRate, 90, 0.4, 11000)));
+    // Levers and secret switches thrown either way, a trap sprung and set again, a flower picked.
+    table.AddSound(makeSound("bsnd_switchlargeon", FadingTone(kRate, 500, 0.2, 9000)));
+    table.AddSound(makeSound("bsnd_switchlargeoff", FadingTone(kRate, 400, 0.2, 9000)));
+    table.AddSound(makeSound("bsnd_switchsecreton", FadingNoise(kRate, 0.5, 5000)));
+    table.AddSound(makeSound("bsnd_switchsecretoff", FadingNoise(kRate, 0.45, 4500)));
+    table.AddSound(makeSound("bsnd_trap", FadingNoise(kRate, 0.3, 13000)));
+    table.AddSound(makeSound("bsnd_trapback", FadingTone(kRate, 700, 0.2, 6000)));
+    table.AddSound(makeSound("bsnd_tearflower", FadingNoise(kRate, 0.1, 4000)));
+    // Travel through a pit, down or up a ladder.
+    table.AddSound(makeSound("bsnd_fallmale", FadingTone(kRate, 150, 0.6, 10000)));
+    table.AddSound(makeSound("bsnd_fallfemale", FadingTone(kRate, 300, 0.6, 10000)));
+    table.AddSound(makeSound("bsnd_ladderdown", FadingNoise(kRate, 0.5, 5000)));
+    table.AddSound(makeSound("bsnd_ladderup", FadingNoise(kRate, 0.5, 5500)));
+    // The card game: a card chosen, a card played, damage dealt.
+    table.AddSound(makeSound("bsnd_cardselect", FadingNoise(kRate, 0.05, 4000)));
+    table.AddSound(makeSound("bsnd_card", FadingNoise(kRate, 0.12, 6000)));
+    table.AddSound(makeSound("bsnd_carddamage", FadingTone(kRate, 180, 0.3, 11000)));
+    // The goblins' cry as they strike, their yelp when struck and their dying wail.
     table.AddSound(makeSound(kGoblinAttackSound, FadingTone(kRate, 330, 0.2, 8000)));
     table.AddSound(makeSound(kGoblinHurtSound, FadingTone(kRate, 520, 0.15, 8000)));
     table.AddSound(makeSound(kGoblinDeathSound, FadingTone(kRate, 180, 0.6, 9000)));

@@ -16,20 +16,27 @@ using Talk = SStateDialog;
 using Inside = SStateDialogInterior;
 using Shop = SStateShop;
 
-// The sample faces are 50 pixels square; the frames around them and around the texts leave a few
-// pixels; the small frames' separators are 3 pixels thick.
+// The sample faces are 50 pixels square and their frames leave a few pixels round them; the small
+// frames' separators are 3 pixels thick.
 constexpr int kFace = 50;
 constexpr int kFrame = 4;
 constexpr int kSeparator = 3;
+constexpr int kSmallFrameBorder = 3;
+// The shop's status line has the small frame on every screen type (a line inside the large frame's
+// border would take the panel's room); its text stays this far inside.
+constexpr int kStatusBorder = kSmallFrameBorder + 1;
 
+// `border`: how far a text stays inside its frame, the border of the frame set the screens draw
+// (the small set on the small screen types, the large one elsewhere) and a pixel more.
 struct Metrics {
-    int margin, line, button;
+    int margin, line, button, border;
 };
 
 // Text buttons are as tall as their bar pictures.
 Metrics metricsOf(uint16_t mode, int fontHeight) {
     const bool small = IsSmallScreenType(mode);
-    return {small ? 3 : 6, fontHeight, TextButtonBarHeight(IsLargeScreenMode(mode))};
+    const int frame = small ? kSmallFrameBorder : LargeFrameBorder(IsLargeScreenMode(mode));
+    return {small ? 3 : 6, fontHeight, TextButtonBarHeight(IsLargeScreenMode(mode)), frame + 1};
 }
 
 // The portrait in its frame at the top left, the name in its frame beside it: the band every one
@@ -39,8 +46,8 @@ int addHeader(std::vector<SLayoutRow>& rows, uint32_t nameFrame, int x, int y, i
     rows.push_back(ClampedRow(Talk::kPortraitFrame, x, y, face, face));
     rows.push_back(ClampedRow(Talk::kPortrait, x + kFrame, y + kFrame, kFace, kFace));
     const int nameX = x + face + k.margin, nameW = w - face - k.margin;
-    rows.push_back(ClampedRow(int(nameFrame), nameX, y, nameW, k.line + 2 * kFrame + 4));
-    rows.push_back(ClampedRow(Talk::kName, nameX + kFrame, y + kFrame + 2, nameW - 2 * kFrame, k.line));
+    rows.push_back(ClampedRow(int(nameFrame), nameX, y, nameW, k.line + 2 * k.border + 4));
+    rows.push_back(ClampedRow(Talk::kName, nameX + k.border, y + k.border + 2, nameW - 2 * k.border, k.line));
     return face;
 }
 
@@ -64,7 +71,8 @@ SLayoutMode conversationLayout(uint16_t mode, int width, int height, const Metri
         areaH = below - textH - k.margin;
     }
     rows.push_back(ClampedRow(Talk::kTextFrame, textX, textY, textW, textH));
-    rows.push_back(ClampedRow(Talk::kText, textX + kFrame, textY + kFrame, textW - 2 * kFrame, textH - 2 * kFrame));
+    rows.push_back(
+        ClampedRow(Talk::kText, textX + k.border, textY + k.border, textW - 2 * k.border, textH - 2 * k.border));
     rows.push_back(ClampedRow(Talk::kTopicArea, areaX, areaY, areaW, areaH));
     return {mode, uint16_t(width), uint16_t(height), std::move(rows)};
 }
@@ -77,7 +85,7 @@ SLayoutMode interiorLayout(uint16_t mode, int width, int height, const Metrics& 
     const int menuRows = 3, menuH = menuRows * (k.button + k.margin);
     const int headerH = kFace + 2 * kFrame;
     // The name and three lines of the welcome in the large font.
-    const int welcomeH = std::max(4 * k.line + 2 * kFrame + 12, headerH);
+    const int welcomeH = std::max(4 * k.line + 2 * k.border + 12, headerH);
     const int pictureH = std::max(height - 4 * k.margin - welcomeH - menuH, 0);
     rows.push_back(ClampedRow(Inside::kPicture, k.margin, k.margin, inner, pictureH));
     const int keeperY = 2 * k.margin + pictureH;
@@ -86,9 +94,9 @@ SLayoutMode interiorLayout(uint16_t mode, int width, int height, const Metrics& 
     rows.push_back(ClampedRow(Inside::kPortrait, k.margin + kFrame, keeperY + kFrame, kFace, kFace));
     const int textX = k.margin + face + k.margin, textW = width - textX - k.margin;
     rows.push_back(ClampedRow(Inside::kWelcomeFrame, textX, keeperY, textW, welcomeH));
-    rows.push_back(ClampedRow(Inside::kName, textX + kFrame, keeperY + kFrame, textW - 2 * kFrame, k.line));
-    rows.push_back(ClampedRow(Inside::kWelcome, textX + kFrame, keeperY + kFrame + k.line + 2, textW - 2 * kFrame,
-                              welcomeH - 2 * kFrame - k.line - 2));
+    rows.push_back(ClampedRow(Inside::kName, textX + k.border, keeperY + k.border, textW - 2 * k.border, k.line));
+    rows.push_back(ClampedRow(Inside::kWelcome, textX + k.border, keeperY + k.border + k.line + 2, textW - 2 * k.border,
+                              welcomeH - 2 * k.border - k.line - 2));
     const int menuY = keeperY + welcomeH + k.margin, columnW = (inner - k.margin) / 2;
     for (int slot = 0; slot <= Inside::kMenuSlots; ++slot) {
         const int column = slot % 2, row = slot / 2;
@@ -129,19 +137,37 @@ SLayoutMode shopLayout(uint16_t mode, int width, int height, const Metrics& k) {
     // Types 5, 7 and 8 break the status into three or four short lines: it stands beside the panel
     // there; elsewhere it is one line under the buttons.
     const bool statusBeside = mode == 5 || mode == 7 || mode == 8;
-    const int statusH = statusBeside ? 0 : k.line + 4, statusW = statusBeside ? 70 : columnW;
-    const int statusY = height - k.margin - statusH;
-    const int buttonsY = (statusBeside ? height : statusY) - k.margin - buttonsH;
-    const int infoH = std::max(buttonsY - k.margin - columnY, 0);
+    const int statusW = statusBeside ? 70 : columnW;
     const int infoW = statusBeside ? columnW - statusW - k.margin : columnW;
+    // Where the buttons' row and the panel end above a status line of the given height.
+    const auto buttonsTop = [&](int statusH) {
+        return (statusBeside ? height : height - k.margin - statusH) - k.margin - buttonsH;
+    };
+    const auto infoHeight = [&](int statusH) { return std::max(buttonsTop(statusH) - k.margin - columnY, 0); };
+    // Yes and no stand over the panel's foot, below the deal's two lines, where the panel has the
+    // room; else in the status's place: beside the panel, or a status line made a button high.
+    const auto roomBelowQuestion = [&](int infoH) {
+        return infoH - 2 * k.border >= 2 * (k.line + 1) + k.margin + k.button;
+    };
+    // A status under the buttons is a line inside its frame, or a button high where the answers
+    // stand in it.
+    const int lineStatusH = statusBeside ? 0 : k.line + 2 * kStatusBorder;
+    const bool answersInPanel = roomBelowQuestion(infoHeight(lineStatusH));
+    const int statusH = answersInPanel || statusBeside ? lineStatusH : std::max(k.line, k.button) + 2 * kStatusBorder;
+    const int statusY = height - k.margin - statusH;
+    const int buttonsY = buttonsTop(statusH), infoH = infoHeight(statusH);
     rows.push_back(ClampedRow(Shop::kInfoFrame, columnX, columnY, infoW, infoH));
-    rows.push_back(ClampedRow(Shop::kInfo, columnX + kFrame, columnY + kFrame, infoW - 2 * kFrame, infoH - 2 * kFrame));
+    rows.push_back(
+        ClampedRow(Shop::kInfo, columnX + k.border, columnY + k.border, infoW - 2 * k.border, infoH - 2 * k.border));
     const int statusX = statusBeside ? columnX + infoW + k.margin : columnX;
     const int statusTop = statusBeside ? columnY : statusY, statusHeight = statusBeside ? infoH : statusH;
+    // The status holds the answers where they stand in it: on the smallest screens it reaches into
+    // its frame's border for them.
+    const int statusInset = answersInPanel ? kStatusBorder : std::min(kStatusBorder, (statusHeight - k.button) / 2);
     rows.push_back(ClampedRow(Shop::kStatusFrame, statusX, statusTop, statusW, statusHeight));
-    rows.push_back(ClampedRow(Shop::kStatus, statusX + kFrame, statusTop + 2, statusW - 2 * kFrame, statusHeight - 4));
-    // Page back, page on, buy, sell and back along one row; yes and no over the panel's foot, or
-    // above the panel where it holds no more than the deal's two lines.
+    rows.push_back(ClampedRow(Shop::kStatus, statusX + kStatusBorder, statusTop + statusInset,
+                              statusW - 2 * kStatusBorder, statusHeight - 2 * statusInset));
+    // Page back, page on, buy, sell and back along one row.
     // A narrow column closes the gaps between the buttons before it would push the last one off.
     const int page = IsSmallScreenType(mode) ? 24 : 36,
               textButton = std::max((columnW - 3 * page - 4 * k.margin) / 2, 30);
@@ -154,25 +180,20 @@ SLayoutMode shopLayout(uint16_t mode, int width, int height, const Metrics& k) {
         rows.push_back(ClampedRow(int(id), x, buttonsY + (buttonsH - h) / 2, w, h));
         x += w + gap;
     }
-    // Yes and no over the panel's foot; where the panel holds no more than the deal's two lines,
-    // in the status's place beside it (one over the other where it is high enough), or else above
-    // the panel.
     const int answerW = std::max(columnW / 4, 36);
-    const bool roomBelowQuestion = infoH - 2 * kFrame >= 2 * (k.line + 1) + k.margin + k.button;
-    const bool stacked = statusHeight >= 2 * (k.button + kFrame) + k.margin;
-    const bool besideQuestion = !roomBelowQuestion && statusBeside && statusHeight >= k.button + kFrame;
-    if (besideQuestion) {
-        const int inner = statusW - 2 * kFrame;
-        const int w = stacked ? std::min(answerW, inner) : (inner - k.margin) / 2;
-        const int noX = stacked ? statusX + kFrame : statusX + kFrame + w + k.margin;
-        const int noY = stacked ? statusTop + kFrame + k.button + k.margin : statusTop + kFrame;
-        rows.push_back(ClampedRow(Shop::kYes, statusX + kFrame, statusTop + kFrame, w, k.button));
-        rows.push_back(ClampedRow(Shop::kNo, noX, noY, w, k.button));
-    } else {
-        const int answerY = roomBelowQuestion ? buttonsY - k.margin - k.button - kFrame : columnY - k.margin - k.button;
-        rows.push_back(ClampedRow(Shop::kYes, columnX + kFrame, answerY, answerW, k.button));
-        rows.push_back(ClampedRow(Shop::kNo, columnX + kFrame + answerW + k.margin, answerY, answerW, k.button));
+    if (answersInPanel) {
+        const int answerY = buttonsY - k.margin - k.button - k.border;
+        rows.push_back(ClampedRow(Shop::kYes, columnX + k.border, answerY, answerW, k.button));
+        rows.push_back(ClampedRow(Shop::kNo, columnX + k.border + answerW + k.margin, answerY, answerW, k.button));
+        return {mode, uint16_t(width), uint16_t(height), std::move(rows)};
     }
+    // In the status's place: one over the other where it is high enough, else side by side.
+    const int inner = statusW - 2 * kStatusBorder, answerX = statusX + kStatusBorder, answerY = statusTop + statusInset;
+    const bool stacked = statusHeight >= 2 * (k.button + statusInset) + k.margin;
+    const int w = stacked ? std::min(answerW, inner) : std::min(answerW, (inner - k.margin) / 2);
+    rows.push_back(ClampedRow(Shop::kYes, answerX, answerY, w, k.button));
+    rows.push_back(ClampedRow(Shop::kNo, stacked ? answerX : answerX + w + k.margin,
+                              stacked ? answerY + k.button + k.margin : answerY, w, k.button));
     return {mode, uint16_t(width), uint16_t(height), std::move(rows)};
 }
 

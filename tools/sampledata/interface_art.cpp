@@ -37,7 +37,7 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
         case R::kDialogBackground: return StoneTile(kTileSize);
         // Lists and the loading bar keep 3 and 4 pixels inside it, on every screen.
         case R::kSmallFrameSet: return FramePiece(index, 3, 8, kSlate);
-        case R::kLargeFrameSet: return FramePiece(index, large ? 14 : 9, 8, kSlate);
+        case R::kLargeFrameSet: return FramePiece(index, LargeFrameBorder(large), 8, kSlate);
         case R::kPictureFrameSet: return FramePiece(index, 4, 8, kSlate);
         case R::kMessagePanel: return FramePiece(index, large ? 12 : 8, 16, parchment);
         case R::kTextButtonBarUp:
@@ -180,6 +180,8 @@ uint32_t bevelIndex(int x, int y, int size) {
 }  // namespace
 
 int TextButtonBarHeight(bool large) { return large ? 30 : 20; }
+
+int LargeFrameBorder(bool large) { return large ? 14 : 9; }
 
 std::vector<uint8_t> RolePicture(SInterfaceRole role, int index, bool large) {
     return rolePicture(role, index, large).Record();

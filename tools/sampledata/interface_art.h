@@ -11,6 +11,9 @@
 // The height of the text buttons' bar pictures on the small or the large screens: a layout gives
 // such a button this height, so that its bar is drawn once and its caption sits inside it.
 int TextButtonBarHeight(bool large);
+// The width of the border of the large frame set, which the screens frame their panels with on
+// every screen type but the small ones: a text placed in such a frame starts inside it.
+int LargeFrameBorder(bool large);
 // The picture record of the index-th picture of a role on the small or the large screens.
 std::vector<uint8_t> RolePicture(SInterfaceRole role, int index, bool large);
 // The plain tile for a record no role names: its hue follows the id, so that neighbouring pieces

@@ -52,7 +52,8 @@ SArtCanvas temple(int size) {
 
 }  // namespace
 
-SArtSize LoadSaveButtonSize() { return {40, 24}; }
+// Large enough to read and to tap on every screen: the records are shared by all of them.
+SArtSize LoadSaveButtonSize() { return {64, 30}; }
 
 SArtSize DeathPictureSize(int index, bool large) {
     const int scale = large ? 2 : 1;

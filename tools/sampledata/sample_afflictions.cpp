@@ -19,7 +19,7 @@
 namespace {
 
 constexpr uint8_t kEndurance = 3;
-constexpr uint8_t kSneak = 11;
+constexpr uint8_t kStealth = 20;
 
 constexpr int16_t percent(int16_t value) { return int16_t(PercentToStored(value)); }
 
@@ -38,7 +38,7 @@ struct Race {
 constexpr Race kRaces[] = {
     {"base_rasvim", "Grave-cold blood", {kEffectResistPoison, 0, percent(50)}},
     {"base_etherim", "Ether-born", {kEffectFortifyMana, 0, 10}},
-    {"base_seiry", "Quiet feet", {kEffectFortifySkill, kSneak, 5}},
+    {"base_seiry", "Quiet feet", {kEffectFortifySkill, kStealth, 5}},
     {"base_derth", "Stone skin", {kEffectFortifyAc, 0, 2}},
     {"base_nogur", "Hardy", {kEffectResistMagic, 0, percent(20)}},
 };

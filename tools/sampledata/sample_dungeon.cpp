@@ -121,7 +121,8 @@ const SDungeonMonster kMonsters[] = {
 };
 
 const SSampleItemType kDungeonItems[] = {
-    {kDungeonKey, "Iron key", kItemKey, 1, 1, 0, 10, "A heavy iron key, warm from the brute's belt."},
+    // Named for the phrases the game makes of it: "You have found an item of Ironmongery."
+    {kDungeonKey, "Ironmongery", kItemKey, 1, 1, 0, 10, "A heavy iron key, warm from the brute's belt."},
 };
 
 // A roll for that item type, or for any item of level 1 without one.

@@ -60,7 +60,7 @@ void addHale(SNpcTable& persons, SFaceTable& faces, SSamplePackage& package) {
                     {{"Which tale do you want?", R"(createobjectlist ( "Rumours" ) ;
             addobjecttolist ( "goblin" , "The cellar goblin" ) ;
             addobjecttolist ( "road" , "The east road" ) ;)"},
-                     {"That is all I know.",
+                     {"This is what they say in the common room:",
                       R"(if ( getobjectlistresult ( ) == "goblin" ) message ( "A goblin lurks under the crossroads." ) ;
             if ( getobjectlistresult ( ) == "road" ) message ( "The east road is safe by day." ) ;)"}}));
 }
@@ -126,7 +126,7 @@ void AddSampleStock(SItemDatabase& items) {
 void AddMerchantQuests(SQuestTable& quests) {
     auto quest = std::make_unique<SQuest>();
     quest->name.Set(kSampleQuest);
-    quest->title.Assign("Tobin's ring");
+    quest->title.Assign("Silver Ring");
     quest->text.Assign("Tobin the trader lost his silver ring on the south road.");
     quests.Add(std::move(quest));
 }

@@ -20,7 +20,7 @@ void AddSampleQuests(SSamplePackage& world) {
     SQuestTable quests;
     auto quest = std::make_unique<SQuest>();
     quest->name.Set(kCellarQuest);
-    quest->title.Assign("Out of the cellar");
+    quest->title.Assign("Cellar Escape");
     quest->text.Assign("Find the way out of the cellar you woke up in.");
     quests.Add(std::move(quest));
     AddMerchantQuests(quests);

@@ -1,5 +1,5 @@
 #pragma once
-// The sample world's quest: "Out of the cellar", which a new character takes up and solves on the
+// The sample world's quest: "Cellar Escape", which a new character takes up and solves on the
 // cellar's plate, the way outside. Its experience lifts the character to level 2, so that there
 // are attribute and skill points to spend.
 struct SSamplePackage;

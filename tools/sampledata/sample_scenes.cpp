@@ -32,8 +32,8 @@ const PageText kIntroPages[] = {
      "no longer slept in their graves.",
      "bres_intro_storm"},
     {"bres_intro3",
-     "You wake in a cave above the shore, with little but your name. The vale needs someone to find "
-     "where the storm began.",
+     "You wake in a cellar under the crossroads, with little but your name. The vale needs someone to "
+     "find where the storm began.",
      nullptr},
 };
 

@@ -38,7 +38,7 @@ void AddLocketItem(SItemDatabase& items) { AddSampleItemTypes(items, kLocket); }
 void AddLocketQuest(SQuestTable& quests) {
     auto quest = std::make_unique<SQuest>();
     quest->name.Set(kLocketQuest);
-    quest->title.Assign("Ilse's locket");
+    quest->title.Assign("Lost Locket");
     quest->text.Assign(
         "Ilse of Eastbrook lost her mother's silver locket in the dungeon below the cellar. Bring it "
         "back to her; she waits by the north street.");

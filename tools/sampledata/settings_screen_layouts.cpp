@@ -87,7 +87,9 @@ void addViewSize(std::vector<SLayoutRow>& rows, Column& c, const Metrics& k) {
 
 void addKeyRows(std::vector<SLayoutRow>& rows, Column& c, const Metrics& k) {
     rows.push_back(ClampedRow(Settings::kKeysLabel, c.x, c.Next(c.line), c.w, c.line));
-    const int nameW = c.w * 9 / 20;
+    // "Messaging (F3):" needs half the column on the narrowest; the values' widest, "strafe
+    // right", fits the other half between the buttons.
+    const int nameW = c.w / 2;
     for (int r = 0; r < kKeyRows; ++r) {
         const int y = c.Next(c.line);
         rows.push_back(ClampedRow(int(Settings::kRowNames[r]), c.x, y, nameW, c.line));
@@ -109,11 +111,12 @@ SLayoutMode settingsLayout(uint16_t mode, int width, int height) {
     const Metrics k = metricsOf(mode);
     std::vector<SLayoutRow> rows;
     Column left = titleBand(rows, k, width, Settings::kTitle, Settings::kClose);
-    // Wide screens give the key rows a column of their own, three fifths of the width.
+    // Wide screens give the key rows a column of their own, five eighths of the width: the left
+    // column's widest line is "Right Landscape" set in from the label.
     const bool twoColumns = width > height;
     Column right = left;
     if (twoColumns) {
-        left.w = width * 2 / 5 - k.margin;
+        left.w = width * 3 / 8 - k.margin;
         right.x = left.x + left.w + 2 * k.margin;
         right.w = width - right.x - k.margin;
     }

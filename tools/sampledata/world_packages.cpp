@@ -19,6 +19,7 @@
 #include "tools/sampledata/sample_people.h"
 #include "tools/sampledata/sample_quests.h"
 #include "tools/sampledata/sample_rite_scrolls.h"
+#include "tools/sampledata/sample_rules.h"
 #include "tools/sampledata/sample_scenes.h"
 #include "tools/sampledata/sample_skies.h"
 #include "tools/sampledata/sample_spell_vendor.h"
@@ -34,14 +35,14 @@
 namespace {
 
 const SSampleItemType kKitItems[] = {
-    {"base_race_rasvim_book", "Book of the Rasvim", kItemBook, kBookSubtypeBook},
-    {"base_race_etherim_book", "Book of the Etherim", kItemBook, kBookSubtypeBook},
-    {"base_race_seiry_book", "Book of the Seiry", kItemBook, kBookSubtypeBook},
-    {"base_race_derth_book", "Book of the Derth", kItemBook, kBookSubtypeBook},
-    {"base_race_nogur_book", "Book of the Nogur", kItemBook, kBookSubtypeBook},
-    {"base_phealsmall", "Small healing potion", kItemPotion, 1, 20},
-    {"base_punholysmall", "Small unholy potion", kItemPotion, 1, 20},
-    {"base_pmanasmall", "Small mana potion", kItemPotion, 1, 20},
+    {"base_race_rasvim_book", "The Rasvim", kItemBook, kBookSubtypeBook},
+    {"base_race_etherim_book", "The Etherim", kItemBook, kBookSubtypeBook},
+    {"base_race_seiry_book", "The Seiry", kItemBook, kBookSubtypeBook},
+    {"base_race_derth_book", "The Derth", kItemBook, kBookSubtypeBook},
+    {"base_race_nogur_book", "The Nogur", kItemBook, kBookSubtypeBook},
+    {"base_phealsmall", "Healing", kItemPotion, 1, 20},
+    {"base_punholysmall", "Unholy power", kItemPotion, 1, 20},
+    {"base_pmanasmall", "Mana", kItemPotion, 1, 20},
     {"base_bread", "Bread", kItemComestible, kComestibleFood, 2},
     {"base_water", "Water", kItemComestible, kComestibleWater, 1},
     {"base_rottenmeat", "Rotten meat", kItemComestible, kComestibleFood, 1, kItemSpoilt},
@@ -107,6 +108,7 @@ SSamplePackage worldPackage() {
     AddSampleWorldScripts(package);
     AddSampleQuests(package);
     AddSampleAfflictions(package);
+    AddSampleRules(package);
     AddAlchemyRecipes(package);
     package.maps = SampleSurfaceSections();
     AddVillage(package.maps);

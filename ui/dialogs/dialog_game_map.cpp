@@ -10,6 +10,8 @@
 namespace {
 
 constexpr uint32_t kTextColour = 0x151C34;
+constexpr uint32_t kUseKey = 3006;
+constexpr uint32_t kRefuseKey = 3007;
 
 }  // namespace
 
@@ -69,6 +71,11 @@ void SDialogGameMap::Open() {
     if (play) play->FormatTime(text);
     m_time.SetText(text.Text());
     ResetPenGate();
+}
+
+uint32_t SDialogGameMap::OnKey(uint32_t key) {
+    if (key == kUseKey || key == kRefuseKey) return OnCommand(kClose);
+    return SDialog::OnKey(key);
 }
 
 uint32_t SDialogGameMap::OnCommand(uint32_t id) {

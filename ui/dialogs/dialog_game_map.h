@@ -28,6 +28,8 @@ public:
     // Builds the dialog showing the area face.
     void Open();
     uint32_t OnCommand(uint32_t id) override;
+    // The use key (Return) and the refuse key (Escape) close the map as its close button does.
+    uint32_t OnKey(uint32_t key) override;
 
     SFillBmpCtrl m_background;
     STextCtrl m_title;

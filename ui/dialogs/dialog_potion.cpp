@@ -1,6 +1,7 @@
 #include "ui/dialogs/dialog_potion.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "data/items/item.h"
 #include "data/items/item_classes.h"
@@ -59,12 +60,17 @@ void SDialogPotion::addPotionRows() {
     for (int i = 0; i < player.ItemCount(); ++i) {
         const SItem& item = *player.Item(i);
         if (item.m_type->m_class == kItemPotion && !(item.m_type->m_flags & kItemUnlisted))
-            groups.AddItem(item, uint32_t(i));
+            groups.AddItemByType(item, uint32_t(i));
     }
-    // Stable, so that potions of equal weight keep their pack order from one opening to the next.
+    // One row per type, whatever a potion's own effects: two rows of one name were two choices
+    // the player could not tell apart. Potions of equal weight go by name, not by pack order,
+    // which drinking and picking up shuffle: the first row, the one chosen unless the player
+    // chooses another, stays the same from one opening to the next.
     SSpellEntry* first = &groups[0];
-    std::stable_sort(first, first + groups.Count(),
-                     [](const SSpellEntry& a, const SSpellEntry& b) { return a.type->m_weight > b.type->m_weight; });
+    std::stable_sort(first, first + groups.Count(), [](const SSpellEntry& a, const SSpellEntry& b) {
+        if (a.type->m_weight != b.type->m_weight) return a.type->m_weight > b.type->m_weight;
+        return std::strcmp(a.type->m_displayName.Text(), b.type->m_displayName.Text()) < 0;
+    });
     SString text, key;
     for (int32_t g = 0; g < groups.Count(); ++g) {
         const SSpellEntry& group = groups[g];

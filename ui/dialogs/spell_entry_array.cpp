@@ -15,9 +15,15 @@ bool sameKind(const SItem& first, const SItem& item) {
 
 }  // namespace
 
-void SSpellEntryArray::AddItem(const SItem& item, uint32_t index) {
+void SSpellEntryArray::AddItem(const SItem& item, uint32_t index) { addTo(item, index, &sameKind); }
+
+void SSpellEntryArray::AddItemByType(const SItem& item, uint32_t index) {
+    addTo(item, index, [](const SItem& first, const SItem& other) { return first.m_type == other.m_type; });
+}
+
+void SSpellEntryArray::addTo(const SItem& item, uint32_t index, bool (*together)(const SItem&, const SItem&)) {
     for (int32_t i = 0; i < Count(); ++i) {
-        if (sameKind(*(*this)[i].first, item)) {
+        if (together(*(*this)[i].first, item)) {
             ++(*this)[i].count;
             return;
         }

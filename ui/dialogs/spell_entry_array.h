@@ -20,6 +20,11 @@ struct SSpellEntry {
 class SSpellEntryArray : public SValueArray<SSpellEntry> {
 public:
     SSpellEntryArray() : SValueArray<SSpellEntry>(4) {}
-    // Counts the item in its type's row, or opens a row for the type with it as the first.
+    // Counts the item in its kind's row, or opens a row for the kind with it as the first.
     void AddItem(const SItem& item, uint32_t index);
+    // The same by the type alone, whatever effects of its own the item has: one row per type.
+    void AddItemByType(const SItem& item, uint32_t index);
+
+private:
+    void addTo(const SItem& item, uint32_t index, bool (*together)(const SItem& first, const SItem& item));
 };

@@ -250,8 +250,34 @@ TEST_P(PlayerSaveFaultTest, aDamagedRecordIsRefused) {
 INSTANTIATE_TEST_SUITE_P(Cases, PlayerSaveFaultTest,
                          ::testing::Values(BrokenRecord{"cutShort", [](auto& b) { b.resize(b.size() - 1); }},
                                            BrokenRecord{"raceSeven", [](auto& b) { b[56] = 7; }},
-                                           BrokenRecord{"levelZero", [](auto& b) { b[26] = 0; }}),
+                                           BrokenRecord{"levelZero", [](auto& b) { b[26] = 0; }},
+                                           BrokenRecord{"firstTagFlipped", [](auto& b) { b[0] ^= 0x40; }},
+                                           BrokenRecord{"nameTagFlipped", [](auto& b) { b[1] ^= 0x40; }}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A tag that is not where it belongs is not skipped over: the name would take the tag's byte
+// ("YPlayer") and every later field the wrong bytes.
+TEST_F(PlayerSaveRecordTest, aTagOutOfPlaceRefusesTheRecordAndIsNamed) {
+    FillPlayer();
+    const std::vector<uint8_t> saved = Write(player);
+    ASSERT_EQ(saved[0], '2');
+    ASSERT_EQ(saved[1], 'Y');
+    for (size_t at : {0, 1}) {
+        std::vector<uint8_t> broken = saved;
+        broken[at] = 'X';
+        EXPECT_FALSE(Read(broken)) << "byte " << at;
+        EXPECT_EQ(fault, std::string("the tag '") + char(saved[at]) + "' is missing") << "byte " << at;
+    }
+    // The effect groups' tags close the record: the last group ('e') is its tag, a pad byte when
+    // the count needs one, the count and one record of 10 bytes.
+    std::vector<uint8_t> lastGroup = Write(player);
+    size_t tag = lastGroup.size() - 10 - 2 - 1;
+    if (lastGroup[tag] == 0) --tag;
+    ASSERT_EQ(lastGroup[tag], 'e');
+    lastGroup[tag] = 'X';
+    EXPECT_FALSE(Read(lastGroup));
+    EXPECT_EQ(fault, "the tag 'e' is missing");
+}
 
 TEST_F(PlayerSaveRecordTest, anEffectOfATypeBeyondTheListsIsDropped) {
     player.AddTimedEffect(kFromMonster, nullptr, -2, 90, kFortifyAttributeKind, 4, nullptr);

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <string>
 #include <thread>
@@ -102,6 +103,61 @@ TEST_F(SettingsTest, anUnreadableValueGivesItsDefault) {
     EXPECT_EQ(RegGetDword("SoundVolume", 7), 7u);
     EXPECT_EQ(RegGetDword("MusicVolume", 4), 4u);
     EXPECT_EQ(RegGetDword("StartMode", 0), 1u);
+}
+
+// A registry file with a line that means nothing, or one that cannot be read at all, was written
+// over without a word. Now the player is told, what can be read is kept, and so is the old file.
+TEST_F(SettingsTest, aDamagedOrUnreadableRegistryFileIsKeptAsideAndSaysSo) {
+    const std::string path = PathOf("registry.ini");
+    struct Row {
+        const char* name;
+        std::function<void()> damage;
+        const char* fault;
+        uint32_t soundVolume;
+    };
+    const Row rows[] = {
+        {"a line that is no value",
+         [&] { std::ofstream(path) << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Brimvale]\nSoundVolume=3\n\x01\x02garbage\n"; },
+         " is damaged at line 3", 3},
+        {"a folder where the file belongs", [&] { std::filesystem::create_directory(path); }, " cannot be read", 10},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove_all(path);
+        row.damage();
+        SSettings settings;
+        EXPECT_EQ(LoadSettings(settings, 10), path + row.fault +
+                                                  ": what could not be read starts from its defaults, and the old "
+                                                  "file is kept as " +
+                                                  path + ".damaged.");
+        EXPECT_EQ(settings.soundVolume, row.soundVolume);
+        EXPECT_TRUE(std::filesystem::exists(path + ".damaged"));
+        EXPECT_TRUE(std::filesystem::is_regular_file(path)) << "a fresh file in its place";
+        EXPECT_EQ(LoadSettings(settings, 10), "") << "the fresh file reads cleanly";
+        EXPECT_EQ(settings.soundVolume, row.soundVolume);
+    }
+}
+
+// A binding outside every action (or past a character code on a keyboard) left its key, an arrow
+// key say, unbound. It takes that key's default; a binding cleared on purpose (0) stays cleared.
+TEST_F(SettingsTest, aKeyBindingOutOfRangeTakesItsDefault) {
+    SSettings first;
+    LoadSettings(first, 10);
+    RegSetDwords({{"Key1", 70000}, {"Key2", 0}, {"Key3", 1001}, {"LKey4", 0xFFFFFFFF}, {"RKey9", 12}});
+    SSettings settings;
+    LoadSettings(settings, 10);
+    EXPECT_EQ(settings.keys[0], DefaultBindings(0, false)[0]);
+    EXPECT_EQ(settings.keys[1], 0u);
+    EXPECT_EQ(settings.keys[2], DefaultBindings(0, false)[2]);
+    EXPECT_EQ(settings.leftKeys[3], DefaultBindings(1, false)[3]);
+    EXPECT_EQ(settings.rightKeys[8], DefaultBindings(2, false)[8]);
+    EXPECT_EQ(RegGetDword("Key1", kMissing), DefaultBindings(0, false)[0]) << "the mended binding is stored back";
+
+    SSettings keyboard;
+    LoadSettings(keyboard, 14);
+    RegSetDwords({{"Key5", 300}});
+    LoadSettings(keyboard, 14);
+    EXPECT_EQ(keyboard.keys[4], DefaultBindings(0, true)[4]);
 }
 
 // Only 0, 1 and 2 mean a view size; 5 made the 3-D view narrower than nothing on the 640x480 mode,

@@ -150,8 +150,11 @@ TEST_F(SampleTownTradeTest, theInnKeepersRumoursComeFromAListAndTheCardPlayersTa
     talk.m_list.Select(0);
     Command(SStateDialog::kListOk);
     const std::string text = TextCtrlLines(talk.m_text);
-    EXPECT_NE(text.find("A goblin lurks under the crossroads."), std::string::npos) << text;
-    EXPECT_NE(text.find("That is all I know."), std::string::npos) << text;
+    // The keeper's words lead to the rumour rather than close a talk that has not begun.
+    const size_t lead = text.find("This is what they say in the common room:");
+    ASSERT_NE(lead, std::string::npos) << text;
+    EXPECT_GT(text.find("A goblin lurks under the crossroads."), lead) << text;
+    EXPECT_EQ(text.find("That is all I know."), std::string::npos) << text;
     EXPECT_EQ(Command(SStateDialog::kGoodbye), uint32_t(kGoBack));
 
     TalkTo(kSampleCardPlayer, kConversationScreen);

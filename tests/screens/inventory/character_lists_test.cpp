@@ -137,10 +137,11 @@ TEST_F(CharacterListsTest, roundsShowOnlyForPotionsSpellsAndOtherTimedSources) {
         const char* shown;
     };
     const Row rows[] = {
-        {kFromUsedItem, 1, "+5, 1 round, \r"}, {kFromSpell, 2, "+5, 2 rounds, \r"},
-        {kFromMonster, 7, "+5, 7 rounds, \r"}, {kFromSpell, 0, "+5, \r"},
-        {kFromWornItem, 5, "+5, \r"},          {kFromDisease, 5, "+5, \r"},
-        {kFromAbility, 5, "+5, \r"},
+        // Without a source to name the line ends on the value or the rounds, never on a comma.
+        {kFromUsedItem, 1, "+5, 1 round\r"}, {kFromSpell, 2, "+5, 2 rounds\r"},
+        {kFromMonster, 7, "+5, 7 rounds\r"}, {kFromSpell, 0, "+5\r"},
+        {kFromWornItem, 5, "+5\r"},          {kFromDisease, 5, "+5\r"},
+        {kFromAbility, 5, "+5\r"},
     };
     for (const Row& row : rows) {
         SString line;

@@ -154,9 +154,9 @@ TEST_P(CharacterNewGameTest, theJournalFollowsTheQuestsAndTheAfflictionsThroughA
     Command(SStateInventory::kQuestsTab);
     const SDialogListCtrl& quests = inventory.m_questsPage.m_list.m_list;
     ASSERT_EQ(quests.RowCount(), 2);
-    EXPECT_STREQ(quests.Row(0).text.Text(), "Out of the cellar");
+    EXPECT_STREQ(quests.Row(0).text.Text(), "Cellar Escape");
     EXPECT_EQ(quests.Row(0).value, uint32_t(kQuestSolved));
-    EXPECT_STREQ(quests.Row(1).text.Text(), "Tobin's ring");
+    EXPECT_STREQ(quests.Row(1).text.Text(), "Silver Ring");
     EXPECT_EQ(quests.Row(1).value, uint32_t(kQuestActive));
     m_driver->Rig().Shot("journal_quests" + Mode());
     Command(SQuestsPage::kFirstFilter + 2);

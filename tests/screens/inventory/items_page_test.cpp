@@ -135,11 +135,14 @@ TEST_F(ItemsPageTest, switchingBetweenPackAndContainerKeepsTheFilterAndSelectsTh
     Select(1);
     Command(SStateInventory::kTake);
     EXPECT_TRUE(inventory.ContainerView());
+    // The two grids look alike: the panel says which one shows.
+    EXPECT_EQ(PanelBody(), "What lies here. Drop shows your pack.");
     EXPECT_EQ(inventory.m_pages.itemFilter, 1u);
     EXPECT_EQ(inventory.m_grid.m_selected, 0);
     EXPECT_EQ(inventory.SelectedEntry()->item, m_pile.At(0));
     Command(SStateInventory::kDrop);
     EXPECT_FALSE(inventory.ContainerView());
+    EXPECT_EQ(PanelBody(), "Your pack. Take shows what lies here.");
     EXPECT_EQ(inventory.m_grid.m_selected, 0);
 }
 

@@ -167,6 +167,9 @@ TEST_F(LoadSaveTest, theListWithASelectedRowEqualsAFullRepaintOnEveryScreenClass
         TapRow(2);
         EXPECT_EQ(screen.Selected(), 2);
         EXPECT_TRUE(screen.m_action.IsShown());
+        // Big enough to read and to tap: 40 x 24 was hard to hit even at 480 x 640.
+        for (const SButtonCtrl* button : {&screen.m_action, &screen.m_remove})
+            EXPECT_TRUE(button->m_w >= 60 && button->m_h >= 28) << button->m_w << "x" << button->m_h;
         EXPECT_TRUE(m_driver->Rig().MatchesFullRepaint());
         m_driver->Rig().Shot("load_save_mode" + std::to_string(mode));
     }

@@ -15,6 +15,7 @@
 #include "screens/menu/state_main.h"
 #include "screens/screen_id.h"
 #include "support/step_counter.h"
+#include "support/text_ctrl_lines.h"
 #include "support/ui_rig.h"
 #include "support/world_package.h"
 #include "tools/sampledata/sample_music.h"
@@ -204,6 +205,34 @@ TEST_F(MainMenuGameTest, exitDuringAGameWritesTheAutoSave) {
     Choose(SStateMain::kExit);
     EXPECT_EQ(g_exitStatus, 0);
     EXPECT_NE(m_rig->Game().m_saveNames.ReadSaveSlotInfo(0), nullptr);
+}
+
+// A save that fails (here a folder stands where the auto-save goes) ended the program without a
+// word, and the game was lost. The player is told why, and may stay.
+TEST_F(MainMenuGameTest, exitWhenTheAutoSaveFailsAsksBeforeLeavingWithoutIt) {
+    WritePackages();
+    Start(7);
+    SaveAGameInSlot0();
+    std::filesystem::remove(Folder() + "BrimvaleSave0.pdb");
+    std::filesystem::create_directories(Folder() + "BrimvaleSave0.pdb/in the way");
+    m_rig->Game().m_gameRunning = true;
+    m_rig->Game().m_currentScreen->m_keep = 1;
+    m_rig->Game().SwitchState(kMainMenuScreen);
+    m_rig->Frame();
+    Choose(SStateMain::kExit);
+    EXPECT_EQ(g_exitStatus, -1) << "not yet";
+    ASSERT_EQ(Menu().CurrentSubMode(), SStateMain::kAskExitUnsaved);
+    EXPECT_EQ(Menu().m_child, &Menu().m_message);
+    const std::string asked = TextCtrlLines(Menu().m_messageText);
+    EXPECT_EQ(asked.rfind("The game could not be saved:", 0), 0u) << asked;
+    EXPECT_NE(asked.find("Exit without saving?"), std::string::npos) << asked;
+    m_rig->Shot("menu_exit_unsaved_240x320");
+    AnswerNo();
+    EXPECT_EQ(g_exitStatus, -1) << "the player stays";
+    EXPECT_EQ(Menu().CurrentSubMode(), SStateMain::kPlain);
+    Choose(SStateMain::kExit);
+    AnswerYes();
+    EXPECT_EQ(g_exitStatus, 0);
 }
 
 TEST_F(MainMenuGameTest, noToTheAutoSaveShowsTheListAgain) {

@@ -75,7 +75,7 @@ const SRouteStep kRoute[] = {
     {"walk to the chest in the north wall", SDo::WalkTo, 27, 11, "", "at 27 11"},
     {"empty the chest", SDo::LootObject, kNorth, 0, "", "pack base_quiver_cheap"},
     {"walk to the iron door", SDo::WalkTo, 27, 15, "", "at 27 15"},
-    {"open it with the key", SDo::Use, kSouth, 0, "", "message You have lost an item of Iron key."},
+    {"open it with the key", SDo::Use, kSouth, 0, "", "message You have lost an item of Ironmongery."},
     {"", SDo::Answer, SDialogMessage::kOk, 0, "", "open 27 16"},
     {"the key stays in the lock", SDo::WalkTo, 27, 18, "", "no pack base_key_irondoor"},
     {"", SDo::WalkTo, 27, 18, "", "at 27 18"},

@@ -240,6 +240,24 @@ TEST_F(PlayEventsTest, messagesShowOneAfterTheOtherEachInABoxOfItsOwn) {
     EXPECT_EQ(driver.OpenMessageText(), "second");
 }
 
+TEST_F(PlayEventsTest, aMessageBoxStartsWithItsTextWithoutABullet) {
+    PlayDriver& driver = StartWithSounds();
+    play().QueueMessage("You hit the rat.", 0, nullptr);
+    play().AppendMessage("The rat dies.", false);
+    play().QueueScene("base_none");
+    play().AppendMessage("You have disarmed the door.", false);
+    for (int box = 0; box < 2; ++box) {
+        driver.Frame();
+        const auto* message = dynamic_cast<const SDialogMessage*>(play().m_child);
+        ASSERT_NE(message, nullptr) << "box " << box;
+        const SDialogTextCtrl& text = *message->m_textCtrl;
+        for (const STextLineArray* lines : {&text.m_shown, &text.m_pending})
+            for (int i = 0; i < lines->Count(); ++i)
+                EXPECT_EQ((*lines)[i].bullet, 0u) << "box " << box << " line " << i;
+        driver.Press(kActionUse);
+    }
+}
+
 TEST_F(PlayEventsTest, aTravelQuestionAnsweredYesTravelsBeforeTheEventsQueuedMeanwhile) {
     PlayDriver& driver = StartWithSounds();
     play().QueueQuestion("base_start", "Climb down?", 4, true);

@@ -12,6 +12,7 @@
 #include "platform/device.h"
 #include "platform/headless/headless.h"
 #include "screens/screen_id.h"
+#include "screens/settings/key_choices.h"
 #include "support/png_writer.h"
 #include "support/ui_rig.h"
 #include "ui/colour_word.h"
@@ -50,6 +51,23 @@ protected:
             case 2: m_rig->Tap(y, width - x); break;
             default: m_rig->Tap(x, y); break;
         }
+    }
+    // Opens the screen at every screen mode and calls check in every orientation the mode offers,
+    // with a name for the failure message.
+    template <typename Check>
+    void InEveryModeAndOrientation(Check check) {
+        for (uint32_t mode : {6u, 7u, 8u, 9u, 10u, 11u, 14u, 15u, 16u}) {
+            Open(mode);
+            const bool turns = Settings().m_orientations[1].IsShown();
+            for (int orientation : turns ? std::vector<int>{1, 2, 0} : std::vector<int>{0}) {
+                if (turns) TapCtrl(Settings().m_orientations[orientation]);
+                check(mode, "mode " + std::to_string(mode) + ", orientation " + std::to_string(orientation));
+            }
+        }
+    }
+    int TextWidth(const STextCtrl& ctrl, const char* text) {
+        Game().m_text->SelectFont(int(ctrl.m_font), 0, 0);
+        return Game().m_text->TextWidth(text);
     }
     std::vector<std::string> RowValues() {
         std::vector<std::string> values;
@@ -115,9 +133,15 @@ TEST_F(SettingsScreenTest, rowZeroStepsThroughTheActionsAndStopsAtUse) {
                                               "hit", "use"}));
     EXPECT_EQ(Record().keys[0], uint32_t(kActionUse));
     EXPECT_TRUE(row.previous.IsEnabled());
-    EXPECT_EQ(RegGetDword("Key1", 0), uint32_t(kActionForward)) << "a key step is not saved by itself";
-    TapCtrl(Settings().m_close);
-    EXPECT_EQ(RegGetDword("Key1", 0), uint32_t(kActionUse)) << "closing saves it";
+    // Saved with each step, so that closing the window over the screen keeps it.
+    EXPECT_EQ(RegGetDword("Key1", 0), uint32_t(kActionUse));
+}
+
+// The device's names alone ("Calendar:") told nobody at a desktop which key a row binds.
+TEST_F(SettingsScreenTest, theApplicationButtonsRowsNameTheirDesktopKeys) {
+    Open(7);
+    const char* const labels[] = {"Calendar (F1):", "Contacts (F2):", "Messaging (F3):", "Home (F4):"};
+    for (int i = 0; i < 4; ++i) EXPECT_STREQ(Settings().m_rows[5 + i].name.m_words.Text(), labels[i]);
 }
 
 TEST_F(SettingsScreenTest, rowZeroStepsBackToNoneAndStopsThere) {
@@ -167,24 +191,29 @@ TEST_F(SettingsScreenTest, eachScreenModeShowsTheControlsItCanUse) {
 
 // Every label holds its text at every screen mode and in every orientation the mode offers.
 TEST_F(SettingsScreenTest, everyLabelHoldsItsTextInEveryModeAndOrientation) {
-    for (uint32_t mode : {6u, 7u, 8u, 9u, 10u, 11u, 14u, 15u, 16u}) {
-        Open(mode);
-        const bool turns = Settings().m_orientations[1].IsShown();
-        for (int orientation : turns ? std::vector<int>{1, 2, 0} : std::vector<int>{0}) {
-            if (turns) TapCtrl(Settings().m_orientations[orientation]);
-            const std::string name = "mode " + std::to_string(mode) + ", orientation " + std::to_string(orientation);
-            std::vector<const STextCtrl*> labels{&Settings().m_soundLabel, &Settings().m_musicLabel,
-                                                 &Settings().m_orientationLabel, &Settings().m_viewSizeLabel,
-                                                 &Settings().m_keysLabel};
-            for (const SStateSettings::SKeyRow& row : Settings().m_rows) labels.push_back(&row.name);
-            for (const STextCtrl* label : labels) {
-                if (!label->IsShown()) continue;
-                Game().m_text->SelectFont(int(label->m_font), 0, 0);
-                EXPECT_LE(Game().m_text->TextWidth(label->m_words.Text()), int(label->m_w))
-                    << name << ": \"" << label->m_words.Text() << "\"";
-            }
+    InEveryModeAndOrientation([&](uint32_t, const std::string& name) {
+        std::vector<const STextCtrl*> labels{&Settings().m_soundLabel, &Settings().m_musicLabel,
+                                             &Settings().m_orientationLabel, &Settings().m_viewSizeLabel,
+                                             &Settings().m_keysLabel};
+        for (const SStateSettings::SKeyRow& row : Settings().m_rows) labels.push_back(&row.name);
+        for (const STextCtrl* label : labels) {
+            if (!label->IsShown()) continue;
+            EXPECT_LE(TextWidth(*label, label->m_words.Text()), int(label->m_w))
+                << name << ": \"" << label->m_words.Text() << "\"";
         }
-    }
+    });
+}
+
+// A key row's name takes room from its value: every value the row can step to still fits between
+// its buttons.
+TEST_F(SettingsScreenTest, everyKeyChoiceFitsBetweenItsRowsButtons) {
+    InEveryModeAndOrientation([&](uint32_t mode, const std::string& name) {
+        for (int r = 0; r < kKeyRows; ++r) {
+            const STextCtrl& value = Settings().m_rows[r].value;
+            for (const SKeyChoice& choice : RowChoices(r, IsKeyboardScreenMode(int(mode))))
+                EXPECT_LE(TextWidth(value, choice.name), int(value.m_w)) << name << ": \"" << choice.name << "\"";
+        }
+    });
 }
 
 TEST_F(SettingsScreenTest, choosingTheCheckedOrientationDoesNothing) {
@@ -341,7 +370,7 @@ TEST_F(SettingsScreenTest, aDamagedRegistryFileShowsSaneSettingsAndIsRepairedOnT
         EXPECT_EQ(settings.m_musicCells[i].m_color, kLitCell);
     }
     EXPECT_EQ(std::string(settings.m_viewSizeValue.m_words.Text()), "largest");
-    EXPECT_EQ(RowValues()[0], "none");
+    EXPECT_EQ(RowValues()[0], "forward") << "an action no key carries out gives the default";
     EXPECT_EQ(RowValues()[1], "back");
     EXPECT_EQ(RowValues()[2], "none");
     EXPECT_TRUE(m_rig->MatchesFullRepaint());
@@ -349,7 +378,7 @@ TEST_F(SettingsScreenTest, aDamagedRegistryFileShowsSaneSettingsAndIsRepairedOnT
     TapCtrl(settings.m_soundCells[10]);
     for (auto [name, value] :
          {std::pair{"SoundVolume", 10u}, std::pair{"MusicVolume", 10u}, std::pair{"StartMode", 0u},
-          std::pair{"ViewSize", 0u}, std::pair{"Key1", 0u}, std::pair{"Key2", 1002u}, std::pair{"Key3", 0u}})
+          std::pair{"ViewSize", 0u}, std::pair{"Key1", 1000u}, std::pair{"Key2", 1002u}, std::pair{"Key3", 0u}})
         EXPECT_EQ(RegGetDword(name, 12345), value) << name;
 }
 

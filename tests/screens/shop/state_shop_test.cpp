@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <initializer_list>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "screens/shop/shop_fixture.h"
 #include "screens/shop/shop_rules.h"
@@ -83,6 +86,30 @@ TEST_F(ShopScreenTest, aFullRedrawPaintsTheWholeScreenAsOverAClearedOne) {
     }
 }
 
+// Each text of the shop stands on the plain inside of its frame, never on the frame's border: with
+// the texts emptied, each text's box is one colour. (A status line a line high stood on the large
+// frame's border, dim and cut.)
+TEST_F(ShopScreenTest, everyTextStandsOnThePlainInsideOfItsFrame) {
+    for (uint32_t mode : {7u, 8u, 10u, 11u, 15u}) {
+        SCOPED_TRACE(mode);
+        StartShop(mode);
+        SStateShop& shop = Open();
+        shop.m_status.SetText("");
+        shop.m_name.SetText("");
+        shop.m_info.SetText("", "", 0, 0);
+        shop.SetDirty();
+        m_rig->Frame();
+        const std::vector<uint16_t> screen = m_rig->Capture();
+        for (const SCtrl* text : std::initializer_list<const SCtrl*>{&shop.m_status, &shop.m_name, &shop.m_info}) {
+            std::set<uint16_t> colours;
+            for (int y = text->m_y; y < text->m_y + int(text->m_h); ++y)
+                for (int x = text->m_x; x < text->m_x + int(text->m_w); ++x)
+                    colours.insert(screen[size_t(y * m_rig->Width() + x)]);
+            EXPECT_EQ(colours.size(), 1u) << "control " << text->m_id;
+        }
+    }
+}
+
 TEST_F(ShopScreenTest, buyingPaysTakesTheItemFromTheStockAndCountsTheTradeSkill) {
     StartShop(7);
     const SItemType& potion = Type("potion", 8, 1, 30);
@@ -106,6 +133,47 @@ TEST_F(ShopScreenTest, buyingPaysTakesTheItemFromTheStockAndCountsTheTradeSkill)
     EXPECT_EQ(Player().Gold(), 10u);
     EXPECT_EQ(Info(), "You don't have enough gold.");
     EXPECT_EQ(shop.ShopMode(), SStateShop::kBuyMode);
+}
+
+// The selection moved on to the next cell when the last of a kind was bought, so a second tap on
+// Buy bought something the player never chose. It stays on the kind while any is left, in either
+// direction of trade, and otherwise nothing is selected.
+TEST_F(ShopScreenTest, theSelectionStaysOnTheKindTradedAndNeverMovesToANeighbour) {
+    StartShop(7);
+    const SItemType& potion = Type("potion", 8, 1, 30);
+    const SItemType& sword = Type("sword", 1, 1, 40);
+    Put(*stock, potion);
+    Put(*stock, potion);
+    Put(*stock, sword);
+    SStateShop& shop = Open();
+    // The cell of the type in the grid the screen shows now; -1 for none.
+    const auto cellOf = [this](const SItemType& type) {
+        for (int cell = 0; Entry(cell) != nullptr; ++cell)
+            if (Entry(cell)->type == &type) return cell;
+        return -1;
+    };
+    const auto selectedType = [&shop, this] {
+        const SItemEntry* entry = Entry(shop.m_grid.m_selected);
+        return entry ? entry->type : nullptr;
+    };
+    ASSERT_NE(cellOf(potion), -1);
+    shop.m_grid.Select(cellOf(potion));
+    Command(SStateShop::kBuy);
+    EXPECT_EQ(selectedType(), &potion) << "one potion is left";
+    Command(SStateShop::kBuy);
+    EXPECT_EQ(shop.m_grid.m_selected, -1) << "no potion is left, and the sword was not chosen";
+    Command(SStateShop::kBuy);
+    EXPECT_EQ(Player().Gold(), 940u) << "a third tap buys nothing";
+    EXPECT_EQ(Player().CountOwnedItemsByName("sword"), 0);
+
+    const SItemType& ring = Type("ring", 4, 2, 10);
+    Give(ring);
+    Give(ring);
+    ToSellMode();
+    ASSERT_NE(cellOf(ring), -1);
+    shop.m_grid.Select(cellOf(ring));
+    Command(SStateShop::kSell);
+    EXPECT_EQ(selectedType(), &ring) << "one ring is left in the pack";
 }
 
 TEST_F(ShopScreenTest, sellingOneOfThreeLeavesTwoAndGoldStopsAtTheCap) {
@@ -136,24 +204,33 @@ TEST_F(ShopScreenTest, theTradeCounterStopsAt255) {
     EXPECT_EQ(Player().UseCount(kMercantile), 255u);
 }
 
+// The answers stand over the panel's foot (type 10), beside the panel (type 7) or in the status
+// line under the buttons (type 11); in the status's place the status makes way while they are
+// asked, so that none of its words shows between them.
 TEST_F(ShopScreenTest, aMaximumBelowThePriceAsksAndYesPaysExactlyTheMaximum) {
-    StartShop(7);
-    merchant.wideValue = 30;
-    Give(Type("ring", 4, 2, 100));
-    SStateShop& shop = Open();
-    ToSellMode();
-    Command(SStateShop::kSell);
-    EXPECT_TRUE(shop.DealOpen());
-    EXPECT_EQ(Info(), "I can't pay you more than 30. Do we have a deal?");
-    EXPECT_TRUE(shop.m_yes.IsShown());
-    EXPECT_EQ(Player().Gold(), 1000u);
-    m_rig->Frame();
-    EXPECT_TRUE(m_rig->MatchesFullRepaint());
-    Command(SStateShop::kYes);
-    EXPECT_FALSE(shop.DealOpen());
-    EXPECT_FALSE(shop.m_yes.IsShown());
-    EXPECT_EQ(Player().Gold(), 1030u);
-    EXPECT_EQ(Player().CountOwnedItemsByName("ring"), 0);
+    for (uint32_t mode : {7u, 10u, 11u}) {
+        SCOPED_TRACE(mode);
+        StartShop(mode);
+        merchant.wideValue = 30;
+        Give(Type("ring", 4, 2, 100));
+        SStateShop& shop = Open();
+        ToSellMode();
+        Command(SStateShop::kSell);
+        EXPECT_TRUE(shop.DealOpen());
+        EXPECT_EQ(Info(), "I can't pay you more than 30. Do we have a deal?");
+        EXPECT_TRUE(shop.m_yes.IsShown() && shop.m_no.IsShown());
+        EXPECT_EQ(shop.m_status.IsShown(), mode == 10);
+        EXPECT_EQ(Player().Gold(), 1000u);
+        m_rig->Frame();
+        EXPECT_TRUE(m_rig->MatchesFullRepaint());
+        m_rig->Shot("shop_mode" + std::to_string(mode) + "_deal");
+        Command(SStateShop::kYes);
+        EXPECT_FALSE(shop.DealOpen());
+        EXPECT_FALSE(shop.m_yes.IsShown());
+        EXPECT_TRUE(shop.m_status.IsShown());
+        EXPECT_EQ(Player().Gold(), 1030u);
+        EXPECT_EQ(Player().CountOwnedItemsByName("ring"), 0);
+    }
 }
 
 TEST_F(ShopScreenTest, noOnTheDealAndAnyOtherCommandSellNothing) {

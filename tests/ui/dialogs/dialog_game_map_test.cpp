@@ -169,6 +169,17 @@ TEST_F(MapDialogOnScreen, closeClicksAndPassesItsIdToThePlayScreen) {
     EXPECT_EQ(rig.Sounds().Lines(), std::vector<std::string>{"bsnd_clickh 10"});
 }
 
+// Return and Escape did nothing: only a tap on the close button left the map.
+TEST_F(MapDialogOnScreen, theUseAndRefuseKeysCloseTheMapAsTheButtonDoes) {
+    for (uint32_t key : {3006u, 3007u}) {
+        UiRig& rig = open(7);
+        ASSERT_FALSE(HasFailure());
+        rig.Key(key);
+        EXPECT_EQ(rig.PlayScreen().m_commands, std::vector<uint32_t>{SDialogGameMap::kClose}) << key;
+        EXPECT_EQ(rig.Sounds().Lines(), std::vector<std::string>{"bsnd_clickh 10"}) << key;
+    }
+}
+
 // The area face shows the whole grid in drag mode, the player's arrow in the player's cell.
 TEST_F(MapDialogOnScreen, theAreaFaceDragsTheWholeGrid) {
     UiRig& rig = open(7);

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "game/typed_keys.h"
+#include "platform/messages.h"
 #include "tools/sampledata/interface_layout.h"
 #include "ui/dialogs/play_dialog_fixture.h"
 
@@ -87,6 +89,31 @@ TEST_F(TextEditTest, typingGivesTextAndShiftMode) {
         EXPECT_STREQ(dialog.GetText(), c.text) << c.what;
         EXPECT_EQ(dialog.m_shiftMode, c.mode) << c.what;
     }
+}
+
+// Only the on-screen keys typed: a character's name could not be typed on the desktop's own
+// keyboard. Its letters, digits, space and backspace now type into the open field, the words'
+// capitals coming as the on-screen keyboard gives them.
+TEST_F(TextEditTest, theDesktopKeyboardTypesIntoTheOpenField) {
+    open(7, "");
+    ASSERT_FALSE(HasFailure());
+    struct Key {
+        uint32_t virtualKey;
+        bool shifted;
+    };
+    const Key keys[] = {{'A', false},
+                        {'N', false},
+                        {'N', false},
+                        {platform::kVkSpace, false},
+                        {'O', true},
+                        {'X', false},
+                        {platform::kVkBack, false},
+                        {'7', false}};
+    for (const Key& key : keys) EXPECT_TRUE(TypeIntoOpenField(Game(), TypedCharacter(key.virtualKey, key.shifted)));
+    EXPECT_STREQ(dialog.GetText(), "Ann O7");
+    EXPECT_FALSE(TypeIntoOpenField(Game(), TypedCharacter(platform::kVkUp, false))) << "an arrow types nothing";
+    Game().m_currentScreen->SetChild(nullptr);
+    EXPECT_FALSE(TypeIntoOpenField(Game(), 'a')) << "without a field the key goes to its binding";
 }
 
 TEST_F(TextEditTest, captionsAndIndicatorFollowTheMode) {
