@@ -4,13 +4,13 @@
 
 namespace {
 
-constexpr uint8_t kTag = '(';
+constexpr uint8_t kNamedScriptTag = '(';
 constexpr int kValueAfter = 51;
 
 }  // namespace
 
 void SNamedScript::Serialize(SArchive& archive, int version) {
-    archive.SerializeTag(kTag);
+    archive.SerializeTag(kNamedScriptTag);
     archive.SerializeName(name);
     if (version > kValueAfter) archive.SerializeU8(value);
     const uint8_t* bytes = program.data();

@@ -6,13 +6,13 @@
 
 namespace {
 
-constexpr uint8_t kChunkTag = '5';
+constexpr uint8_t kSceneTableChunkTag = '5';
 constexpr int kNameListAfter = 100;
 
 }  // namespace
 
 void SSceneTable::serializeChunk(SArchive& archive, int version) {
-    archive.SerializeTag(kChunkTag);
+    archive.SerializeTag(kSceneTableChunkTag);
     if (version > kNameListAfter) m_names.SerializeList(archive, version, ListOrder::Appended);
     m_scenes.SerializeList(archive, version, ListOrder::Sorted);
 }

@@ -7,10 +7,10 @@
 
 namespace {
 
-constexpr uint8_t kChunkTag = '\'';
+constexpr uint8_t kTableChunkTag = '\'';
 
-void serializeChunk(SArchive& archive, uint16_t& count) {
-    archive.SerializeTag(kChunkTag);
+void serializeChunkTable(SArchive& archive, uint16_t& count) {
+    archive.SerializeTag(kTableChunkTag);
     archive.SerializeU16(count);
 }
 
@@ -19,7 +19,7 @@ void serializeChunk(SArchive& archive, uint16_t& count) {
 bool SScriptTable::Load(SRecordCursor& cursor) {
     const char* what = TableName(SModuleTable::Scripts);
     uint16_t count = 0;
-    if (!cursor.Read(what, [&](SArchive& archive) { serializeChunk(archive, count); })) return false;
+    if (!cursor.Read(what, [&](SArchive& archive) { serializeChunkTable(archive, count); })) return false;
     for (int i = 0; i < count; ++i) {
         auto script = std::make_unique<SNamedScript>();
         if (!cursor.Read(what, [&](SArchive& archive) { script->Serialize(archive, cursor.version); })) return false;
@@ -31,7 +31,7 @@ bool SScriptTable::Load(SRecordCursor& cursor) {
 SRecordList SScriptTable::Write(int version) {
     SRecordList records;
     uint16_t count = m_scripts.Count();
-    AppendRecord(records, [&](SArchive& archive) { serializeChunk(archive, count); });
+    AppendRecord(records, [&](SArchive& archive) { serializeChunkTable(archive, count); });
     for (int i = 0; i < m_scripts.Count(); ++i)
         AppendRecord(records, [&](SArchive& archive) { m_scripts[i]->Serialize(archive, version); });
     return records;

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr uint8_t kChunkTag = 'B';
+constexpr uint8_t kSkyTableChunkTag = 'B';
 // Farther than any key can lie from any roll.
 constexpr int kNoDistance = 1000;
 
@@ -30,7 +30,7 @@ SSkyView viewOf(const SSkyType& sky) {
 }  // namespace
 
 void SSkyTable::serializeChunk(SArchive& archive, int version) {
-    archive.SerializeTag(kChunkTag);
+    archive.SerializeTag(kSkyTableChunkTag);
     m_skies.SerializeList(archive, version, ListOrder::Sorted);
 }
 

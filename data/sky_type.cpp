@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr uint8_t kTag = 'A';
+constexpr uint8_t kSkyTypeTag = 'A';
 constexpr int kPictureNameAfter = 38;
 constexpr int kFogAndVisibilityAfter = 31;
 constexpr int kCloudScrollAfter = 75;
@@ -12,7 +12,7 @@ constexpr int kCloudScrollAfter = 75;
 }  // namespace
 
 void SSkyType::Serialize(SArchive& archive, int version) {
-    archive.SerializeTag(kTag);
+    archive.SerializeTag(kSkyTypeTag);
     archive.SerializeName(name);
     if (version > kPictureNameAfter) archive.SerializeSString(pictureName);
     if (!archive.IsWriting() && pictureName.IsEmpty() && name.Text()) pictureName.Assign(name.Text());

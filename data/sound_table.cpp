@@ -6,14 +6,14 @@
 
 namespace {
 
-constexpr uint8_t kChunkTag = ',';
+constexpr uint8_t kSoundTableChunkTag = ',';
 
 struct SSoundChunk {
     uint16_t banks = 0;
     uint16_t songs = 0;
     uint16_t sounds = 0;
     void Serialize(SArchive& archive) {
-        archive.SerializeTag(kChunkTag);
+        archive.SerializeTag(kSoundTableChunkTag);
         archive.SerializeU16(banks);
         archive.SerializeU16(songs);
         archive.SerializeU16(sounds);

@@ -10,7 +10,7 @@
 namespace {
 
 // The world every new game is played in.
-constexpr const char* kBaseWorld = "base";
+constexpr const char* kNewGameBaseWorld = "base";
 constexpr uint32_t kNewGameSteps = 19;
 // The named position of the base world where every new game begins.
 constexpr const char* kStartPosition = "base_start";
@@ -33,7 +33,7 @@ bool SSaveNames::prepareWorld(SLoadingSteps& loading, std::string& error) {
         return false;
     }
     const SModule* world = game.m_packages.Current();
-    if (world == nullptr || !world->Identifier().Equals(kBaseWorld)) {
+    if (world == nullptr || !world->Identifier().Equals(kNewGameBaseWorld)) {
         error = "The world package cannot be read";
         if (opened.Failed()) error += ": " + opened.Message();
         error += ".";
@@ -51,7 +51,7 @@ bool SSaveNames::prepareWorld(SLoadingSteps& loading, std::string& error) {
 
 SReadError SSaveNames::MissingStartPosition() const {
     SReadError fault;
-    const SModule* world = m_game->m_packages.FindById(kBaseWorld);
+    const SModule* world = m_game->m_packages.FindById(kNewGameBaseWorld);
     if (world == nullptr || world->FindObject(kStartPosition).object != nullptr) return fault;
     if (world->File() != nullptr) fault.file = world->File()->Path();
     fault.what = std::string("the start position \"") + kStartPosition + "\" is missing";

@@ -31,7 +31,7 @@ std::string currentSpellName(const char* stored) {
     return stored;
 }
 
-std::string sameName(const char* stored) { return stored; }
+std::string storedName(const char* stored) { return stored; }
 
 }  // namespace
 
@@ -91,7 +91,7 @@ void SSaveNames::ReadNameTables(SArchive& archive) {
     SGameData* game = m_game;
     m_itemTypes.Read(archive, currentItemTypeName,
                      [game](const char* name) { return game ? game->m_items.FindItemType(name) : nullptr; });
-    m_monsters.Read(archive, sameName,
+    m_monsters.Read(archive, storedName,
                     [game](const char* name) { return game ? game->m_monsters.FindMonster(name) : nullptr; });
     m_spells.Read(archive, currentSpellName,
                   [game](const char* name) { return game ? game->m_spells.FindSpell(name) : nullptr; });

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int32_t kCell = SRender::kCellSize;
+constexpr int32_t kCellObjectsCell = SRender::kCellSize;
 constexpr int32_t kStorey = SRender::kLevelStep;
 constexpr int32_t kWallTexelsUp = SRender::kWallTexelsUp;
 constexpr int32_t kHeadOnDegrees = 60;
@@ -23,9 +23,9 @@ struct SCellSideFrame {
     void At(int32_t along, int32_t in, int32_t& x, int32_t& y) const {
         switch (side) {
             case 0: x = in, y = along; return;
-            case 1: x = kCell - in, y = along; return;
+            case 1: x = kCellObjectsCell - in, y = along; return;
             case 2: x = along, y = in; return;
-            default: x = along, y = kCell - in; return;
+            default: x = along, y = kCellObjectsCell - in; return;
         }
     }
     // Whether the viewer looks along the side toward its low end; a projecting picture stands on
@@ -82,7 +82,7 @@ void SRender::DrawCellObjects(int32_t x, int32_t y, int layer) {
     for (int e = 0; e < 4; ++e) {
         if (!record->m_secondPicture[e] || (record->m_secondPosition[e] & SSideOverlayRecord::kWallOverlay)) continue;
         const SPackedPosition at = SPackedPosition::Decode(record->m_secondPosition[e]);
-        const int32_t px = at.X(kCell - 1), py = at.Y(kCell - 1);
+        const int32_t px = at.X(kCellObjectsCell - 1), py = at.Y(kCellObjectsCell - 1);
         const SPictureLook look{record->m_secondPicture[e], record->m_secondPalette[e], light,
                                 IsMirroredAt(degrees, px, py)};
         drawFreePicture(cx, cy, px, floor + at.Height(kStorey - 1), py, look, split);
@@ -107,7 +107,7 @@ void SRender::drawSideEntry(int32_t cx, int32_t cy, const SSideOverlayRecord& re
     const int32_t px = at.X(), py = at.Y();
     const int32_t height = kLevels[2 + layer] + at.Height();
     const int32_t along = frame.side < 2 ? py : px;
-    const int32_t width = main->Width() * kCell / kWallTexelsAcross;
+    const int32_t width = main->Width() * kCellObjectsCell / kWallTexelsAcross;
     const int32_t rise = shown->Height() * kStorey / kWallTexelsUp;
     const uint16_t stackWord = record.m_itemStack[e];
     SCellUpright quad;

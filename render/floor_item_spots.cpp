@@ -6,8 +6,8 @@ constexpr int32_t kCentreX = 516, kCentreY = 508;
 // The pattern's extent: 156 across x, 141 across y, its low edges 78 and 70 from the centre.
 constexpr int32_t kReachX = 156, kReachY = 141;
 constexpr int32_t kLowEdgeX = 78, kLowEdgeY = 70;
-constexpr int32_t kShift = 156;
-constexpr int32_t kCell = 1024;
+constexpr int32_t kFloorItemSpotsShift = 156;
+constexpr int32_t kFloorItemSpotsCell = 1024;
 
 struct SShift {
     int32_t x = 0, y = 0;
@@ -22,29 +22,31 @@ SShift AxisShift(const SFloorItemView& v, int32_t lowX, int32_t lowY, int32_t wi
         if (e > 0) m += e;
     } else {
         switch (v.facing) {
-            case 0: m += dy < 1 ? -kCell * dy : e; break;
-            case 1: m += dx < 1 ? -kCell * dx : e; break;
-            case 2: m += dy < 0 ? e : kCell * dy; break;
-            default: m += dx < 0 ? e : kCell * dx; break;
+            case 0: m += dy < 1 ? -kFloorItemSpotsCell * dy : e; break;
+            case 1: m += dx < 1 ? -kFloorItemSpotsCell * dx : e; break;
+            case 2: m += dy < 0 ? e : kFloorItemSpotsCell * dy; break;
+            default: m += dx < 0 ? e : kFloorItemSpotsCell * dx; break;
         }
     }
     SShift shift;
     switch (v.facing) {
         case 0:
-            m += kCell * dy;
-            shift.y = m < lowY + wideY + kShift ? m - lowY - wideY : kShift;
+            m += kFloorItemSpotsCell * dy;
+            shift.y = m < lowY + wideY + kFloorItemSpotsShift ? m - lowY - wideY : kFloorItemSpotsShift;
             break;
         case 1:
-            m += kCell * dx;
-            shift.x = m < lowX + wideX + kShift ? m - lowX - wideX : kShift;
+            m += kFloorItemSpotsCell * dx;
+            shift.x = m < lowX + wideX + kFloorItemSpotsShift ? m - lowX - wideX : kFloorItemSpotsShift;
             break;
         case 2:
-            m -= kCell * dy;
-            shift.y = m < (kCell - lowY) + kShift ? (kCell - lowY) - m : -kShift;
+            m -= kFloorItemSpotsCell * dy;
+            shift.y = m < (kFloorItemSpotsCell - lowY) + kFloorItemSpotsShift ? (kFloorItemSpotsCell - lowY) - m
+                                                                              : -kFloorItemSpotsShift;
             break;
         default:
-            m -= kCell * dx;
-            shift.x = m < (kCell - lowX) + kShift ? (kCell - lowX) - m : -kShift;
+            m -= kFloorItemSpotsCell * dx;
+            shift.x = m < (kFloorItemSpotsCell - lowX) + kFloorItemSpotsShift ? (kFloorItemSpotsCell - lowX) - m
+                                                                              : -kFloorItemSpotsShift;
             break;
     }
     return shift;
@@ -53,17 +55,17 @@ SShift AxisShift(const SFloorItemView& v, int32_t lowX, int32_t lowY, int32_t wi
 // At a free heading, in another cell: a fixed step toward the viewer.
 SShift FreeShift(const SFloorItemView& v) {
     const int32_t c = v.cosine, s = v.sine;
-    if (v.degrees < 90) return {(c * -kShift) >> 10, (s * kShift) >> 10};
-    if (v.degrees < 180) return {(c * -kShift) >> 10, -((s * -kShift) >> 10)};
-    if (v.degrees < 270) return {-((c * kShift) >> 10), -((s * -kShift) >> 10)};
-    return {-((c * kShift) >> 10), (s * kShift) >> 10};
+    if (v.degrees < 90) return {(c * -kFloorItemSpotsShift) >> 10, (s * kFloorItemSpotsShift) >> 10};
+    if (v.degrees < 180) return {(c * -kFloorItemSpotsShift) >> 10, -((s * -kFloorItemSpotsShift) >> 10)};
+    if (v.degrees < 270) return {-((c * kFloorItemSpotsShift) >> 10), -((s * -kFloorItemSpotsShift) >> 10)};
+    return {-((c * kFloorItemSpotsShift) >> 10), (s * kFloorItemSpotsShift) >> 10};
 }
 
 // At a free heading, in the player's own cell: up to where the floor comes into view.
 SShift FreeOwnCellShift(const SFloorItemView& v, int32_t lowX, int32_t lowY, int32_t wideX, int32_t wideY) {
     const int32_t c = v.cosine, s = v.sine, n = v.floorReach;
     const int32_t a = n - lowX - wideX, b = n - lowY - wideY;
-    const int32_t farA = kCell - lowX - n, farB = kCell - lowY - n;
+    const int32_t farA = kFloorItemSpotsCell - lowX - n, farB = kFloorItemSpotsCell - lowY - n;
     if (v.degrees < 90) return {(-(a * c)) >> 10, (b * s) >> 10};
     if (v.degrees < 180) return {(-(a * c)) >> 10, (-(farB * s)) >> 10};
     if (v.degrees < 270) return {(farA * c) >> 10, (-(farB * s)) >> 10};

@@ -43,10 +43,10 @@ constexpr std::array<ScriptOperand, 256> BuildOperands() {
     return operands;
 }
 
-constexpr std::array<ScriptClass, 256> kClasses = BuildClasses();
+constexpr std::array<ScriptClass, 256> kTokensClasses = BuildClasses();
 constexpr std::array<ScriptOperand, 256> kOperands = BuildOperands();
 
 }  // namespace
 
-ScriptClass TokenClass(uint8_t code) { return kClasses[code]; }
+ScriptClass TokenClass(uint8_t code) { return kTokensClasses[code]; }
 ScriptOperand TokenOperand(uint8_t code) { return kOperands[code]; }

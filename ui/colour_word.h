@@ -16,3 +16,13 @@ inline uint32_t MakeColourWord(int red, int green, int blue) {
 inline uint16_t ColourWord565(uint32_t word) {
     return MakeColor565(ColourWordRed(word), ColourWordGreen(word), ColourWordBlue(word));
 }
+
+// The interface's common colours.
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kLightGrey = 0xC8C8C8;
+constexpr uint32_t kDarkGrey = 0x585858;
+// The near-black of text on light frames, and of the shade under light text.
+constexpr uint32_t kInk = 0x161616;
+constexpr uint32_t kShade = kInk;
+// The dark ink of the light pages: the spell book, the potion list and the journal.
+constexpr uint32_t kPageInk = 0x00141E;

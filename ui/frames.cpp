@@ -9,13 +9,6 @@ namespace {
 
 // The pieces of a frame set.
 enum FramePiece { kTopLeft, kLeft, kBottomLeft, kTop, kCentre, kBottom, kTopRight, kRight, kBottomRight };
-enum FrameFlag : uint32_t {
-    kFrameTop = 0x01,
-    kFrameLeft = 0x02,
-    kFrameBottom = 0x04,
-    kFrameRight = 0x08,
-    kFrameFill = 0x80
-};
 
 void drawPiece(SDisplay& display, const SPictureEntry* piece, bool keyed, int x, int y) {
     if (!piece) return;

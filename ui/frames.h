@@ -7,8 +7,14 @@
 class SDisplay;
 struct SPictureEntry;
 
-// The edges the flags name (1 top, 2 left, 4 bottom, 8 right), and with 0x80 the inside filled
-// with the colour (0xBBGGRR).
+// The edges a frame draws, and with kFrameFill the inside filled with the colour (0xBBGGRR).
+enum SFrameFlag : uint32_t {
+    kFrameTop = 0x01,
+    kFrameLeft = 0x02,
+    kFrameBottom = 0x04,
+    kFrameRight = 0x08,
+    kFrameFill = 0x80
+};
 void DrawFrame(SDisplay& display, const SPictureEntry* const* set, bool keyed, int x, int y, int w, int h,
                uint32_t flags, uint32_t colour);
 void DrawPanel(SDisplay& display, const SPictureEntry* const* set, bool keyed, int x, int y, int w, int h);

@@ -1,16 +1,15 @@
 #include "data/dialogue/condition.h"
 
 #include "data/dialogue/dialog_world.h"
+#include "data/rules/character_ids.h"
 #include "data/rules/undead.h"
 #include "engine/base/archive.h"
 
 namespace {
 
 constexpr uint8_t kTag = 0x20;
-constexpr int32_t kLastAttribute = 5;
-constexpr int32_t kLastSkill = 20;
-constexpr int32_t kQuestSolved = 1;
-constexpr int32_t kQuestFailed = 2;
+constexpr int32_t kConditionQuestSolved = 1;
+constexpr int32_t kConditionQuestFailed = 2;
 
 // The number a code measures, or nothing for the codes that are true or false whatever the
 // operator. Yes/no tests measure 1 or 0.
@@ -30,8 +29,8 @@ std::optional<int64_t> measure(const SCondition& c, const SDialogPerson* person,
         case 12: return world.Race() == c.flag;
         case 13: return world.ArmourClass();
         // The attribute and skill numbers come from data: one outside the player's measures counts 0.
-        case 14: return c.flag >= 1 && c.flag <= kLastAttribute ? world.Attribute(c.flag) : 0;
-        case 15: return c.flag >= 1 && c.flag <= kLastSkill ? world.Skill(c.flag) : 0;
+        case 14: return c.flag >= 1 && c.flag <= int32_t(kLastAttribute) ? world.Attribute(c.flag) : 0;
+        case 15: return c.flag >= 1 && c.flag <= int32_t(kLastSkill) ? world.Skill(c.flag) : 0;
         case 16: return world.Race() == kUndeadRace;
         case 17: return person != nullptr && world.Race() == person->race;
         case 18: return world.CountOwnedItems(text);
@@ -62,8 +61,8 @@ std::optional<int64_t> measure(const SCondition& c, const SDialogPerson* person,
         case 40: return world.NamedObjectIsDead(text);
         case 41: return world.NamedObjectIs(text, SCreatureTest::Aggressive);
         case 42: return world.QuestState(text).has_value();
-        case 43: return (world.QuestState(text).value_or(0) & kQuestSolved) != 0;
-        case 44: return (world.QuestState(text).value_or(0) & kQuestFailed) != 0;
+        case 43: return (world.QuestState(text).value_or(0) & kConditionQuestSolved) != 0;
+        case 44: return (world.QuestState(text).value_or(0) & kConditionQuestFailed) != 0;
         case 45: return world.IsCurrentWorld(text);
         case 46: return world.IsCurrentMap(text);
         case 47: return world.IsParalyzed();

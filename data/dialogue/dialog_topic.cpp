@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr uint8_t kTag = 0x23;
+constexpr uint8_t kTopicTag = 0x23;
 constexpr int kConditionAfter = 36;
 constexpr int kDisplayAfter = 37;
 constexpr int kFurtherAfter = 59;
@@ -12,7 +12,7 @@ constexpr int kFurtherAfter = 59;
 }  // namespace
 
 void SDialogTopic::Serialize(SArchive& archive, int version, SDialogScope scope) {
-    archive.SerializeTag(kTag);
+    archive.SerializeTag(kTopicTag);
     archive.SerializeU32(shared);
     archive.SerializeName(name);
     if (IsReference(scope)) return;

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr uint8_t kTag = '$';
+constexpr uint8_t kTopicSetTag = '$';
 constexpr size_t kMaxEntries = 0xFFFF;
 
 std::optional<SDialogTopicEntry> answered(const SDialogTopic& topic, const SDialogPerson* person, SDialogWorld& world) {
@@ -68,7 +68,7 @@ void SDialogTopicSet::STopicList::Clear() {
 }
 
 void SDialogTopicSet::Serialize(SArchive& archive, int version, SDialogScope scope) {
-    archive.SerializeTag(kTag);
+    archive.SerializeTag(kTopicSetTag);
     m_topics.Serialize(archive, version, scope);
     m_greetings.Serialize(archive, version, scope);
 }

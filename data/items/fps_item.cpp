@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr uint8_t kRecordTag = 57;
+constexpr uint8_t kFpsItemRecordTag = 57;
 constexpr int kSoundVolume = 10;
 // The data version from which each of the five bytes is stored.
 constexpr int kBytesFrom[5] = {4, 75, 75, 77, 78};
@@ -18,7 +18,7 @@ constexpr int kPalettesFrom = 18;
 int SFpsItem::PlaySound(SSoundTable& sounds) const { return sounds.PlaySound(m_soundName.Text(), kSoundVolume); }
 
 void SFpsItem::Serialize(SArchive& archive, int version) {
-    archive.SerializeTag(kRecordTag);
+    archive.SerializeTag(kFpsItemRecordTag);
     m_name.Serialize(archive);
     archive.SerializeU8(m_value);
     archive.SerializeSString(m_text);

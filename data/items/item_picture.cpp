@@ -4,14 +4,14 @@
 
 namespace {
 
-constexpr uint8_t kRecordTag = 23;
+constexpr uint8_t kItemPictureRecordTag = 23;
 constexpr int kOldByteFrom = 45;
 constexpr int kOldByteUntil = 46;
 
 }  // namespace
 
 void SItemPicture::Serialize(SArchive& archive, int version) {
-    archive.SerializeTag(kRecordTag);
+    archive.SerializeTag(kItemPictureRecordTag);
     m_name.Serialize(archive);
     archive.SerializeU8(m_flag);
     if (version >= kOldByteFrom && version <= kOldByteUntil && m_flag == 0) archive.SerializeU8(m_oldByte);

@@ -7,27 +7,20 @@
 #include "data/items/item_classes.h"
 #include "data/items/item_user.h"
 #include "data/items/wand_pricing.h"
+#include "data/rules/character_ids.h"
 #include "data/rules/undead.h"
 #include "data/spells/spell_table.h"
 #include "engine/base/archive.h"
 
 namespace {
 
-constexpr uint8_t kRecordTag = 21;
+constexpr uint8_t kItemTypeRecordTag = 21;
 constexpr int kDroppedTextFrom = 62;
 constexpr int kDroppedTextUntil = 72;
 constexpr int kOutfitFrom = 64;
 constexpr int kStockWeightFrom = 85;
 constexpr int kSeventhTextFrom = 114;
 
-constexpr uint32_t kSkillLightWeapon = 2;
-constexpr uint32_t kSkillHeavyWeapon = 3;
-constexpr uint32_t kSkillDualWield = 4;
-constexpr uint32_t kSkillLightArmor = 5;
-constexpr uint32_t kSkillHeavyArmor = 6;
-constexpr uint32_t kSkillAccuracy = 7;
-constexpr uint32_t kStrength = 1;
-constexpr uint32_t kDexterity = 2;
 // A weapon skill at this level leaves the damage as it is: below it the damage shrinks in
 // proportion, above it grows by the whole damage for every twice this many levels.
 constexpr int64_t kSkillPar = 33;
@@ -36,7 +29,7 @@ uint32_t clampU32(int64_t value) {
     return uint32_t(std::clamp<int64_t>(value, 0, std::numeric_limits<uint32_t>::max()));
 }
 
-int32_t clampI32(int64_t value) {
+int32_t clampI32ItemType(int64_t value) {
     return int32_t(
         std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
@@ -238,12 +231,12 @@ void SItemType::GetDamageRange(const SItem* item, const SItemUser& user, bool of
     high += bonus;
     if (offHand) step(kSkillDualWield);
     if (user.IsCursed()) high = low + (high - low) / 2;
-    min = clampI32(low);
-    max = clampI32(high);
+    min = clampI32ItemType(low);
+    max = clampI32ItemType(high);
 }
 
 void SItemType::Serialize(SArchive& archive, int version) {
-    archive.SerializeTag(kRecordTag);
+    archive.SerializeTag(kItemTypeRecordTag);
     m_name.Serialize(archive);
     archive.SerializeSString(m_firstText);
     archive.SerializeSString(m_equipName);

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr uint32_t kMinutesPerHour = 60;
 constexpr uint32_t kDawn = 6;
 constexpr uint32_t kDusk = 22;
 constexpr int kFlickerBase = 16;

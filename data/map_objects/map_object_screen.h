@@ -6,6 +6,8 @@
 // table is given one. Without it the objects build their still records only, and their requests go nowhere.
 #include <cstdint>
 
+#include "engine/audio/volume.h"
+
 class SItemType;
 class SMap;
 class SMapObjectType;
@@ -17,7 +19,7 @@ struct SPlacedObject;
 
 class SMapObjectScreen {
 public:
-    static constexpr int kLoudest = 10;
+    static constexpr int kLoudest = kLoudestVolume;
 
     virtual ~SMapObjectScreen() = default;
 

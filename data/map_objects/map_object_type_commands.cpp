@@ -2,8 +2,8 @@
 #include "data/map_objects/map_object_items.h"
 #include "data/map_objects/map_object_type.h"
 #include "data/map_objects/map_object_type_table.h"
-#include "data/map_objects/object_commands.h"
 #include "data/maps/placed_object.h"
+#include "data/script_command_ids.h"
 
 namespace {
 

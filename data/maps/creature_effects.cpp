@@ -44,7 +44,7 @@ constexpr SEffectLine kEffectLines[] = {
     {kEffectFortifyOutfit, "%+d outfit (%u %s)\r", SEffectLine::kAmount, false},
 };
 
-const char* orEmpty(const char* text) { return text ? text : ""; }
+const char* orEmptyCreatureEffects(const char* text) { return text ? text : ""; }
 
 void appendTimedLine(const SCreatureEffect& effect, SString& out, const SSkillTable& skills,
                      const SAttributeTable& attributes) {
@@ -57,10 +57,12 @@ void appendTimedLine(const SCreatureEffect& effect, SString& out, const SSkillTa
         case SEffectLine::kAmount: out.AppendFormat(line->format, effect.amount, duration, unit); break;
         case SEffectLine::kPercent: out.AppendFormat(line->format, FoldPercent(effect.amount), duration, unit); break;
         case SEffectLine::kSkill:
-            out.AppendFormat(line->format, effect.amount, orEmpty(skills.Name(effect.subId)), duration, unit);
+            out.AppendFormat(line->format, effect.amount, orEmptyCreatureEffects(skills.Name(effect.subId)), duration,
+                             unit);
             break;
         case SEffectLine::kAttribute:
-            out.AppendFormat(line->format, effect.amount, orEmpty(attributes.FullName(effect.subId)), duration, unit);
+            out.AppendFormat(line->format, effect.amount, orEmptyCreatureEffects(attributes.FullName(effect.subId)),
+                             duration, unit);
             break;
         case SEffectLine::kSourcePercent:
             out.AppendFormat(line->format, FoldPercent(effect.amount), effect.name.Text(), duration, unit);
@@ -137,7 +139,7 @@ void SCreatureEffects::AddTimed(uint8_t creatureId, int amount, int duration, ui
         return;
     }
     auto* effect = new SCreatureEffect;
-    effect->name.Assign(orEmpty(name));
+    effect->name.Assign(orEmptyCreatureEffects(name));
     effect->amount = newAmount;
     effect->duration = newDuration;
     effect->type = type;

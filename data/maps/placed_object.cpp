@@ -6,7 +6,7 @@ namespace {
 
 // The state word moved before the name in data version 53; ByteA and ByteB came with version 54.
 constexpr int kStateFirstFrom = 53;
-constexpr int kBytesFrom = 54;
+constexpr int kPlacedObjectBytesFrom = 54;
 
 // What a saved game keeps of an object: only the fields that are not 0, announced by a mask.
 struct SSavedObjectFields {
@@ -41,7 +41,7 @@ void SPlacedObject::Serialize(SArchive& archive, int version) {
     if (version < kStateFirstFrom) archive.SerializeU16(state);
     archive.SerializeU8(id);
     archive.SerializeU8(containerId);
-    if (version >= kBytesFrom) {
+    if (version >= kPlacedObjectBytesFrom) {
         archive.SerializeU8(byteA);
         archive.SerializeU8(byteB);
     }

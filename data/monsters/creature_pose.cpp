@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kFacingShift = 3;
+constexpr int kCreaturePoseFacingShift = 3;
 
 // West and east trade places between quarters and sides; north and south stay.
 int MirrorQuarter(int quarter) { return (4 - quarter % 4) % 4; }
@@ -16,10 +16,10 @@ int MirrorQuarter(int quarter) { return (4 - quarter % 4) % 4; }
 
 int HeadingQuarter(int heading) { return ((heading % 360 + 360 + 45) % 360) / 90; }
 
-int FacingOf(const SCreature& creature) { return (creature.state & SCreature::kFacing) >> kFacingShift; }
+int FacingOf(const SCreature& creature) { return (creature.state & SCreature::kFacing) >> kCreaturePoseFacingShift; }
 
 void SetFacing(SCreature& creature, int facing) {
-    creature.state = uint8_t((creature.state & ~SCreature::kFacing) | ((facing & 3) << kFacingShift));
+    creature.state = uint8_t((creature.state & ~SCreature::kFacing) | ((facing & 3) << kCreaturePoseFacingShift));
 }
 
 int FacingSideOf(const SCreature& creature) { return MirrorQuarter(FacingOf(creature)); }

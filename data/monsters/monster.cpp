@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr uint8_t kRecordTag = 31;
+constexpr uint8_t kMonsterRecordTag = 31;
 
 void dropString(SArchive& archive) {
     const char* dropped = nullptr;
@@ -22,7 +22,7 @@ void dropString(SArchive& archive) {
 
 void SMonster::Serialize(SArchive& archive, int version, const SFindBaseType& findBase, SItemTypeNames* names) {
     const bool reading = !archive.IsWriting();
-    archive.SerializeTag(kRecordTag);
+    archive.SerializeTag(kMonsterRecordTag);
     m_name.Serialize(archive);
     if (reading) m_name.SetOwned();
     const char* baseName = m_baseType ? m_baseType->NameKey().Text() : nullptr;

@@ -5,12 +5,12 @@
 
 namespace {
 
-constexpr uint8_t kRecordTag = 29;
+constexpr uint8_t kMonsterBaseTypeRecordTag = 29;
 
 }  // namespace
 
 void SMonsterBaseType::Serialize(SArchive& archive, int version) {
-    archive.SerializeTag(kRecordTag);
+    archive.SerializeTag(kMonsterBaseTypeRecordTag);
     m_name.Serialize(archive);
     archive.SerializeCStr(m_texts[0]);
     archive.SerializeCStr(m_texts[1]);

@@ -11,6 +11,7 @@
 #include "data/monsters/creature_stats.h"
 #include "data/monsters/monster.h"
 #include "data/monsters/monster_context.h"
+#include "data/monsters/monster_events.h"
 #include "data/monsters/monster_reactions.h"
 #include "data/monsters/monster_screen.h"
 #include "data/player/player.h"
@@ -20,22 +21,8 @@
 
 namespace {
 
-enum SAttackKind : uint8_t {
-    kAttackMelee = 1,
-    kAttackMissile = 2,
-    kAttackSpell = 3,
-    kAttackMeleeWhenAdjacent = 4,
-};
-
 // A melee blow comes from the side the play screen stored with the acting creature.
 constexpr int32_t kSideStoredWithAttacker = -1;
-
-enum SMonsterEvent : uint32_t {
-    kEventAttacked = 8,
-    kEventSpellCast = 16,
-    kEventUsed = 32,
-    kEventKilled = 64,
-};
 
 SCreatureStats statsOf(const SMonster& monster, const SMonsterContext& context, const SCreature& creature) {
     return SCreatureStats(monster, creature, context.map.Effects(), context.diseases);

@@ -1,7 +1,6 @@
 #include <algorithm>
 
 #include "data/items/item_database.h"
-#include "data/map_objects/object_commands.h"
 #include "data/maps/creature.h"
 #include "data/maps/map.h"
 #include "data/maps/map_grid.h"
@@ -9,40 +8,17 @@
 #include "data/monsters/monster.h"
 #include "data/monsters/monster_context.h"
 #include "data/monsters/monster_screen.h"
+#include "data/script_command_ids.h"
 
 namespace {
 
-// The script functions only creatures answer, by their command ids.
-enum SCreatureCommand : int {
-    kKnowsSpell = 156,
-    kGetPosX = 166,
-    kGetPosY = 167,
-    kInfectDisease = 173,
-    kCureDisease = 174,
-    kIsDiseased = 175,
-    kGetHp = 177,
-    kSetHp = 178,
-    kAddHp = 179,
-    kSetFullHp = 180,
-    kGetMaxHp = 181,
-    kIsUndead = 194,
-    kGetLevel = 210,
-    kGetAc = 213,
-    kIsAggressive = 214,
-    kSetAggressive = 215,
-    kSetPeaceful = 216,
-    kIsParalyzed = 239,
-    kIsPoisoned = 240,
-    kIsCursed = 241,
-};
-
-int32_t truth(bool value) { return value ? 1 : 0; }
+int32_t truthNumber(bool value) { return value ? 1 : 0; }
 
 // The object's part: its flags and state byte; answers false for a command that is not one.
 bool objectCommand(SMonsterContext& context, SPlacedObject& object, SCreature* creature, int command,
                    const SScriptValue& arg1, std::optional<SScriptValue>& result) {
     switch (command) {
-        case kIsVisible: result = SScriptValue(truth(object.flags & SPlacedObject::kVisible)); return true;
+        case kIsVisible: result = SScriptValue(truthNumber(object.flags & SPlacedObject::kVisible)); return true;
         case kSetVisible:
             object.flags |= SPlacedObject::kVisible;
             if (creature) context.grid.PlaceCreatureNear(context.map, *creature, creature->x, creature->y);
@@ -54,7 +30,7 @@ bool objectCommand(SMonsterContext& context, SPlacedObject& object, SCreature* c
             return true;
         case kGetState: result = SScriptValue(int32_t(object.stateByte)); return true;
         case kSetState: object.stateByte = uint8_t(arg1.Number()); return true;
-        case kIsDead: result = SScriptValue(truth(object.flags & SPlacedObject::kClosed)); return true;
+        case kIsDead: result = SScriptValue(truthNumber(object.flags & SPlacedObject::kClosed)); return true;
         default: return false;
     }
 }
@@ -67,24 +43,24 @@ bool creatureCommand(SMonsterContext& context, SCreature& creature, int command,
         case kHasItem: {
             const SItemList* goods = context.map.FindContainer(creature.containerId);
             const SItemType* type = context.items.FindItemType(arg1.Text());
-            result = SScriptValue(truth(goods && type && goods->FindByType(type)));
+            result = SScriptValue(truthNumber(goods && type && goods->FindByType(type)));
             return true;
         }
         case kGetPosX: result = SScriptValue(int32_t(creature.x)); return true;
         case kGetPosY: result = SScriptValue(int32_t(creature.y)); return true;
         case kInfectDisease: effects.Infect(creature.id, arg1.Text()); return true;
         case kCureDisease: effects.Cure(creature.id, arg1.Text()); return true;
-        case kIsDiseased: result = SScriptValue(truth(effects.HasDisease(creature.id, arg1.Text()))); return true;
+        case kIsDiseased: result = SScriptValue(truthNumber(effects.HasDisease(creature.id, arg1.Text()))); return true;
         case kGetHp: result = SScriptValue(int32_t(creature.hp)); return true;
         case kSetHp: SetCreatureHp(creature, arg1.Number()); return true;
         case kAddHp: SetCreatureHp(creature, int64_t(creature.hp) + arg1.Number()); return true;
         case kSetFullHp: creature.Heal(); return true;
-        case kIsAggressive: result = SScriptValue(truth(creature.IsHostile())); return true;
+        case kIsAggressive: result = SScriptValue(truthNumber(creature.IsHostile())); return true;
         case kSetAggressive: creature.MakeAggressive(); return true;
         case kSetPeaceful: creature.MakePeaceful(); return true;
-        case kIsParalyzed: result = SScriptValue(truth(effects.IsParalyzed(creature.id))); return true;
-        case kIsPoisoned: result = SScriptValue(truth(effects.Sum(creature.id, kEffectPoison) > 0)); return true;
-        case kIsCursed: result = SScriptValue(truth(effects.IsCursed(creature.id))); return true;
+        case kIsParalyzed: result = SScriptValue(truthNumber(effects.IsParalyzed(creature.id))); return true;
+        case kIsPoisoned: result = SScriptValue(truthNumber(effects.Sum(creature.id, kEffectPoison) > 0)); return true;
+        case kIsCursed: result = SScriptValue(truthNumber(effects.IsCursed(creature.id))); return true;
         default: return false;
     }
 }
@@ -99,9 +75,9 @@ int SMonster::ExecuteCommand(SMonsterContext& context, SPlacedObject* object, SC
     }
     if (creature && creatureCommand(context, *creature, command, arg1, result)) return 0;
     switch (command) {
-        case kKnowsSpell: result = SScriptValue(truth(KnowsSpell(arg1.Text()))); break;
+        case kKnowsSpell: result = SScriptValue(truthNumber(KnowsSpell(arg1.Text()))); break;
         case kGetMaxHp: result = SScriptValue(int32_t(m_stats[kStatMaxHitPoints])); break;
-        case kIsUndead: result = SScriptValue(truth(m_kind == SMonsterBaseType::kKindUndead)); break;
+        case kIsUndead: result = SScriptValue(truthNumber(m_kind == SMonsterBaseType::kKindUndead)); break;
         case kGetLevel: result = SScriptValue(int32_t(m_level)); break;
         case kGetAc: result = SScriptValue(int32_t(m_stats[kStatArmourClass])); break;
         // With no creature to ask, the cautious answer.

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr uint16_t kCellMiddle = 0x8000;
+constexpr uint16_t kMonsterSpriteCellMiddle = 0x8000;
 constexpr int kFrameShift = 8;
 constexpr uint16_t kFrameBits = 7 << kFrameShift;
 // How long a picture on screen stays marked as in use.
@@ -75,8 +75,8 @@ SChosenPicture choosePersonPicture(const SCreature& creature, int heading, int& 
 void SMonster::PlaceSprite(SMonsterContext& context, const SCreature& creature, SItemPileRecord& sprite) const {
     const bool person = m_kind == SMonsterBaseType::kKindPeople;
     sprite.m_picture = m_baseType ? m_baseType->PictureSlot(person ? kPersonFront : kStand) : 0;
-    sprite.m_x = kCellMiddle;
-    sprite.m_y = kCellMiddle;
+    sprite.m_x = kMonsterSpriteCellMiddle;
+    sprite.m_y = kMonsterSpriteCellMiddle;
     const int size = m_baseType ? m_baseType->m_size : 0;
     sprite.m_height = uint16_t(std::min(size * 65536 / 31, 0xFFFF));
     sprite.m_palette = context.map.Effects().IsParalyzed(creature.id) ? m_paralysedPaletteSlot : m_paletteSlot;

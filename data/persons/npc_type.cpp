@@ -1,11 +1,12 @@
 #include "data/persons/npc_type.h"
 
+#include "data/rules/character_ids.h"
 #include "data/rules/undead.h"
 #include "engine/base/archive.h"
 
 namespace {
 
-constexpr uint8_t kTag = '*';
+constexpr uint8_t kNpcTypeTag = '*';
 constexpr uint8_t kPairTag = ')';
 constexpr int kFourthTextAfter = 48;
 constexpr int kFifthTextAfter = 55;
@@ -14,7 +15,6 @@ constexpr int kSecondLateValueAfter = 66;
 constexpr int kShopLevelAfter = 68;
 constexpr int kGlobalNameAfter = 80;
 constexpr int kSignedValueAfter = 103;
-constexpr int32_t kPersonality = 5;
 
 void serializePairs(SArchive& archive, std::optional<std::vector<SNpcNamePair>>& pairs) {
     uint8_t present = pairs.has_value() ? 1 : 0;
@@ -43,7 +43,7 @@ void serializeTopics(SArchive& archive, int version, std::unique_ptr<SDialogTopi
 }  // namespace
 
 void SNpcType::Serialize(SArchive& archive, int version) {
-    archive.SerializeTag(kTag);
+    archive.SerializeTag(kNpcTypeTag);
     archive.SerializeName(name);
     for (int i = 0; i < 3; ++i) archive.SerializeSString(texts[i]);
     if (version > kFourthTextAfter) archive.SerializeSString(texts[3]);

@@ -19,6 +19,7 @@
 #include "data/player/mark_record.h"
 #include "data/player/player_outputs.h"
 #include "data/player/quest_entry.h"
+#include "data/rules/character_ids.h"
 #include "data/rules/undead.h"
 #include "data/spells/spell_schools.h"
 #include "engine/base/ptr_array.h"
@@ -66,8 +67,8 @@ class SPlayer : public SItemUser {
 public:
     static constexpr uint32_t kAttributeCount = 6;  // index 0 unused
     static constexpr uint32_t kSkillCount = 21;     // index 0 unused
-    static constexpr uint32_t kLastAttribute = 5;
-    static constexpr uint32_t kLastSkill = 20;
+    static constexpr uint32_t kLastAttribute = ::kLastAttribute;
+    static constexpr uint32_t kLastSkill = ::kLastSkill;
     static constexpr uint32_t kEquipmentSlots = kLastEquipmentSlot + 1;  // index 0 unused
     static constexpr uint32_t kMaxGold = 1000000000;
     static constexpr int32_t kMaxFame = 1000;

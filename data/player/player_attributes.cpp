@@ -6,12 +6,11 @@
 
 #include "data/player/player.h"
 #include "data/rules/attribute_table.h"
+#include "data/rules/character_ids.h"
 #include "data/rules/skill_table.h"
 
 namespace {
 
-constexpr uint32_t kStrength = 1;
-constexpr uint32_t kEndurance = 3;
 constexpr uint16_t kMaxUseCount = 255;
 constexpr int32_t kMaxAttributeChange = 10;
 

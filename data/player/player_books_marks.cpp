@@ -4,11 +4,11 @@
 #include "data/maps/map.h"
 #include "data/package/module.h"
 #include "data/player/player.h"
+#include "data/rules/character_ids.h"
 #include "engine/base/c_string.h"
 
 namespace {
 
-constexpr uint32_t kIntelligence = 4;
 constexpr int32_t kIntelligencePerMark = 5;
 
 }  // namespace

@@ -9,16 +9,10 @@
 #include "data/monsters/monster.h"
 #include "data/player/player.h"
 #include "data/player/worn_weapon.h"
+#include "data/rules/character_ids.h"
 #include "engine/base/random.h"
 
 namespace {
-
-constexpr uint32_t kSkillBlock = 1;
-constexpr uint32_t kSkillDualWield = 4;
-constexpr uint32_t kSkillLightArmor = 5;
-constexpr uint32_t kSkillHeavyArmor = 6;
-constexpr uint32_t kStrength = 1;
-constexpr uint32_t kDexterity = 2;
 
 // The armour skill value at which the pieces give exactly their armour class; twice as much gives
 // one and a half times.

@@ -14,19 +14,18 @@
 #include "data/monsters/monster_screen.h"
 #include "data/player/player.h"
 #include "data/player/worn_weapon.h"
+#include "data/rules/character_ids.h"
+#include "data/rules/day_hours.h"
 #include "engine/base/minutes_per_day.h"
 #include "engine/base/random.h"
 
 namespace {
 
-constexpr uint32_t kSkillBlock = 1;
 constexpr int32_t kSides = 4;
 constexpr int32_t kMissSound = 10;
 // Rain and night dim a missile's flight: the share of its damage lost, in percent.
 constexpr int32_t kRainPerPercent = 20;
 constexpr int32_t kNightPercent = 50;
-constexpr uint32_t kFirstDayHour = 6;
-constexpr uint32_t kLastDayHour = 21;
 
 bool isNight(uint32_t minutes) {
     const uint32_t hour = (minutes % kMinutesPerDay) / 60;

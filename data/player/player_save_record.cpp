@@ -22,7 +22,7 @@ constexpr int kWideFrom = 116;
 
 constexpr uint16_t kNotWorn = 0xFFFF;
 constexpr uint32_t kLastRace = 5;
-constexpr uint32_t kMaxLevel = 99;
+constexpr uint32_t kPlayerSaveRecordMaxLevel = 99;
 // The timed effects are saved in groups by where they came from.
 constexpr struct {
     uint8_t tag;
@@ -127,7 +127,7 @@ bool SPlayer::checkCharacter(std::string& fault) {
     const auto isSkillId = [](uint8_t skill) { return skill <= kLastSkill; };
     if (m_race < 1 || m_race > kLastRace)
         fault = "the race " + std::to_string(m_race) + " is not one of 1 to 5";
-    else if (m_level < 1 || m_level > kMaxLevel)
+    else if (m_level < 1 || m_level > kPlayerSaveRecordMaxLevel)
         fault = "the level " + std::to_string(m_level) + " is not one of 1 to 99";
     else if (!std::all_of(m_majorSkills.begin(), m_majorSkills.end(), isSkillId) ||
              !std::all_of(m_otherSkills.begin(), m_otherSkills.end(), isSkillId))

@@ -3,16 +3,9 @@
 #include <cstdlib>
 
 #include "data/player/player.h"
+#include "data/rules/character_ids.h"
 
 namespace {
-
-constexpr uint32_t kStrength = 1;
-constexpr uint32_t kDexterity = 2;
-constexpr uint32_t kEndurance = 3;
-constexpr uint32_t kIntelligence = 4;
-constexpr uint32_t kPersonality = 5;
-constexpr uint32_t kMercantile = 15;
-constexpr uint32_t kPersuade = 17;
 
 int32_t Percent(int32_t value, int32_t maximum) {
     if (maximum <= 0) return 0;
@@ -202,9 +195,9 @@ int32_t SPlayer::GetMaxCarryWeight() const {
 uint32_t SPlayer::AdjustPrice(uint32_t price, bool lower) const {
     // The skill values already hold their Fortify skill effects; counting them twice would let one
     // ring pay twice.
-    const int64_t p =
-        (int64_t(GetSkillValue(kPersuade)) / 2 + int64_t(GetSkillValue(kMercantile)) * 2 + GetAttribute(kPersonality)) /
-        7;
+    const int64_t p = (int64_t(GetSkillValue(kSkillPersuade)) / 2 + int64_t(GetSkillValue(kSkillMercantile)) * 2 +
+                       GetAttribute(kPersonality)) /
+                      7;
     const int64_t change = p * int64_t(price) / 100;
     const int64_t adjusted = lower ? int64_t(price) - change : int64_t(price) + change;
     return uint32_t(std::clamp<int64_t>(adjusted, 0, UINT32_MAX));

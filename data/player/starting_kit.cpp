@@ -6,33 +6,11 @@
 #include "data/items/item_database.h"
 #include "data/player/character_choice.h"
 #include "data/player/player.h"
+#include "data/rules/character_ids.h"
 #include "data/rules/race_table.h"
 #include "engine/base/random.h"
 
 namespace {
-
-enum Skill : uint8_t {
-    kBlock = 1,
-    kLightWeapon,
-    kHeavyWeapon,
-    kDualWield,
-    kLightArmor,
-    kHeavyArmor,
-    kAccuracy,
-    kHealMagic,
-    kProtectionMagic,
-    kAttackMagic,
-    kMindMagic,
-    kUndeadMagic,
-    kEnvironmentMagic,
-    kRepair,
-    kMercantile,
-    kAlchemy,
-    kPersuade,
-    kLockpick,
-    kDisarm,
-    kStealth,
-};
 
 constexpr const char* kRaceWords[] = {"rasvim", "etherim", "seiry", "derth", "nogur"};
 constexpr uint32_t kSeiry = 3;
@@ -44,12 +22,12 @@ struct SpellKit {
     const char* spell;
 };
 constexpr SpellKit kSpellKits[] = {
-    {kHealMagic, "base_spbookcurelightwounds", "base_spellcurelightwounds"},
-    {kProtectionMagic, "base_spbookstoneskin", "base_spellstoneskin"},
-    {kAttackMagic, "base_spbookburninghand", "base_spellburninghand"},
-    {kMindMagic, "base_spbookcurse", "base_spellcurse"},
-    {kUndeadMagic, "base_spbookdrainhealth", "base_spelldrainhealth"},
-    {kEnvironmentMagic, "base_spbookfeather", "base_spellfeather"},
+    {kSkillHealMagic, "base_spbookcurelightwounds", "base_spellcurelightwounds"},
+    {kSkillProtectionMagic, "base_spbookstoneskin", "base_spellstoneskin"},
+    {kSkillAttackMagic, "base_spbookburninghand", "base_spellburninghand"},
+    {kSkillMindMagic, "base_spbookcurse", "base_spellcurse"},
+    {kSkillUndeadMagic, "base_spbookdrainhealth", "base_spelldrainhealth"},
+    {kSkillEnvironmentMagic, "base_spbookfeather", "base_spellfeather"},
 };
 
 // Skill items that are carried, not worn.
@@ -58,14 +36,14 @@ struct CarriedKit {
     std::vector<const char*> items;
 };
 const CarriedKit kCarriedKits[] = {
-    {kRepair, {"base_repair_hammerapprentice", "base_repair_hammerapprentice"}},
-    {kMercantile, {"base_money_100", "base_gem_amethyst"}},
-    {kAlchemy,
+    {kSkillRepair, {"base_repair_hammerapprentice", "base_repair_hammerapprentice"}},
+    {kSkillMercantile, {"base_money_100", "base_gem_amethyst"}},
+    {kSkillAlchemy,
      {"base_alc_mortarbeginner", "base_alc_alkieberries", "base_alc_criminivulgaris", "base_alc_ladyslipper",
       "base_alc_moonshinemushies", "base_alc_powerberries", "base_alc_purplefairyring"}},
-    {kPersuade, {"base_money_100"}},
-    {kLockpick, {"base_key_lockpickbeginner"}},
-    {kDisarm, {"base_scrdisarm"}},
+    {kSkillPersuade, {"base_money_100"}},
+    {kSkillLockpick, {"base_key_lockpickbeginner"}},
+    {kSkillDisarm, {"base_scrdisarm"}},
 };
 
 constexpr const char* kStartScripts[] = {"base_startgamerasvim", "base_startgameetherim", "base_startgameseiry",
@@ -143,33 +121,34 @@ bool SPlayer::GiveStartingKit(const SCharacterChoice& choice) {
     SItem* armour = nullptr;
     SItem* cloak = nullptr;
     SItem* boots = giveKitItem("base_boots_fur");
-    if (!major(kBlock) && !major(kDualWield)) secondHand = giveKitItem("base_shield_smallwooden");
+    if (!major(kSkillBlock) && !major(kSkillDualWield)) secondHand = giveKitItem("base_shield_smallwooden");
     for (const uint8_t skill : choice.majorSkills) {
         switch (skill) {
-            case kBlock:
-                if (SItem* shield = giveKitItem("base_shield_woodenround"); !major(kDualWield) && !major(kAccuracy))
+            case kSkillBlock:
+                if (SItem* shield = giveKitItem("base_shield_woodenround");
+                    !major(kSkillDualWield) && !major(kSkillAccuracy))
                     secondHand = shield;
                 break;
-            case kLightWeapon:
-                if (SItem* sword = giveKitItem("base_weap_shortswordcheap"); major(kDualWield))
+            case kSkillLightWeapon:
+                if (SItem* sword = giveKitItem("base_weap_shortswordcheap"); major(kSkillDualWield))
                     secondHand = sword;
-                else if (!major(kHeavyWeapon))
+                else if (!major(kSkillHeavyWeapon))
                     mainHand = sword;
                 break;
-            case kHeavyWeapon: mainHand = giveKitItem("base_weap_greatcudgel2"); break;
-            case kDualWield:
-                if (!major(kLightWeapon)) secondHand = giveKitItem("base_weap_dirkcheap");
-                if (!major(kHeavyWeapon)) mainHand = giveKitItem("base_weap_greatcudgel2");
+            case kSkillHeavyWeapon: mainHand = giveKitItem("base_weap_greatcudgel2"); break;
+            case kSkillDualWield:
+                if (!major(kSkillLightWeapon)) secondHand = giveKitItem("base_weap_dirkcheap");
+                if (!major(kSkillHeavyWeapon)) mainHand = giveKitItem("base_weap_greatcudgel2");
                 break;
-            case kLightArmor:
-                if (SItem* mail = giveKitItem("base_mail_frayedleather"); !major(kHeavyArmor)) armour = mail;
+            case kSkillLightArmor:
+                if (SItem* mail = giveKitItem("base_mail_frayedleather"); !major(kSkillHeavyArmor)) armour = mail;
                 break;
-            case kHeavyArmor: armour = giveKitItem("base_mail_scalecheap"); break;
-            case kAccuracy:
-                if (SItem* bow = giveKitItem("base_weap_shortbowcheap"); !major(kDualWield)) mainHand = bow;
+            case kSkillHeavyArmor: armour = giveKitItem("base_mail_scalecheap"); break;
+            case kSkillAccuracy:
+                if (SItem* bow = giveKitItem("base_weap_shortbowcheap"); !major(kSkillDualWield)) mainHand = bow;
                 ammunition = giveKitItem("base_quiver_cheap");
                 break;
-            case kStealth: cloak = giveKitItem("base_robe_clothcape"); break;
+            case kSkillStealth: cloak = giveKitItem("base_robe_clothcape"); break;
             default: break;
         }
         for (const SpellKit& kit : kSpellKits) {

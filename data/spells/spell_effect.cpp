@@ -4,17 +4,17 @@
 
 namespace {
 
-constexpr uint8_t kRecordTag = '1';
-constexpr int kDroppedTextFrom = 26;
-constexpr int kDroppedTextUntil = 108;
+constexpr uint8_t kSpellEffectRecordTag = '1';
+constexpr int kSpellEffectDroppedTextFrom = 26;
+constexpr int kSpellEffectDroppedTextUntil = 108;
 
 }  // namespace
 
 void SSpellEffect::Serialize(SArchive& archive, int version) {
-    archive.SerializeTag(kRecordTag);
+    archive.SerializeTag(kSpellEffectRecordTag);
     m_name.Serialize(archive);
     archive.SerializeU8(m_value);
-    if (version >= kDroppedTextFrom && version <= kDroppedTextUntil) {
+    if (version >= kSpellEffectDroppedTextFrom && version <= kSpellEffectDroppedTextUntil) {
         const char* dropped = nullptr;
         archive.SerializeCStr(dropped);
     }

@@ -8,7 +8,7 @@
 
 namespace {
 
-void serializeChunk(SArchive& archive, uint16_t& count) {
+void serializeChunkSpellTable(SArchive& archive, uint16_t& count) {
     archive.SerializeTag(SSpellTable::kChunkTag);
     archive.SerializeU16(count);
 }
@@ -25,7 +25,7 @@ bool SSpellTable::IsOffensive(const char* name) const {
 bool SSpellTable::Load(SRecordCursor& cursor) {
     uint16_t count = 0;
     const bool chunk = ReadTableRecord(cursor, SSpellType::kTable, [&](SArchive& archive) {
-        serializeChunk(archive, count);
+        serializeChunkSpellTable(archive, count);
         if (uint32_t(Count()) + count > SPtrArray<SSpellType>::kMaxCount)
             return "its " + std::to_string(count) + " spells overfill the table";
         return std::string();
@@ -55,7 +55,7 @@ std::vector<std::vector<uint8_t>> SSpellTable::Write(int version) const {
     SArchive archive;
     archive.OpenWrite();
     uint16_t count = m_spells.Count();
-    serializeChunk(archive, count);
+    serializeChunkSpellTable(archive, count);
     records.push_back(written(archive));
     for (int i = 0; i < m_spells.Count(); ++i) {
         archive.Rewind();

@@ -6,18 +6,18 @@
 #include "data/effects/effect_list.h"
 #include "data/effects/effect_rules.h"
 #include "data/effects/effect_types.h"
+#include "data/rules/character_ids.h"
 #include "data/rules/undead.h"
 #include "data/spells/spell_schools.h"
 #include "engine/base/archive.h"
 
 namespace {
 
-constexpr uint8_t kRecordTag = 4;
+constexpr uint8_t kSpellTypeRecordTag = 4;
 constexpr int kTexts7And8From = 27;
-constexpr int kDroppedTextUntil = 50;
+constexpr int kSpellTypeDroppedTextUntil = 50;
 constexpr int kText9From = 52;
 // Skill ids from 1 to this one exist.
-constexpr uint32_t kLastSkill = 20;
 
 int32_t saturated(int64_t value) {
     return int32_t(
@@ -147,7 +147,7 @@ int32_t SSpellType::DamageAgainst(int32_t level, const SSpellTarget* creature) c
 }
 
 void SSpellType::Serialize(SArchive& archive, int version) {
-    archive.SerializeTag(kRecordTag);
+    archive.SerializeTag(kSpellTypeRecordTag);
     m_name.Serialize(archive);
     archive.SerializeSString(m_displayName);
     archive.SerializeSString(m_description);
@@ -160,7 +160,7 @@ void SSpellType::Serialize(SArchive& archive, int version) {
         archive.SerializeSString(m_text7);
         archive.SerializeSString(m_castSound);
     }
-    if (version <= kDroppedTextUntil) {
+    if (version <= kSpellTypeDroppedTextUntil) {
         const char* dropped = nullptr;
         archive.SerializeCStr(dropped);
     }

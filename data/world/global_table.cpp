@@ -7,13 +7,13 @@
 
 namespace {
 
-constexpr uint8_t kRecordTag = 17;
+constexpr uint8_t kGlobalTableRecordTag = 17;
 constexpr int kNoValueFrom = 68;
 
 }  // namespace
 
 void SGlobalVar::Serialize(SArchive& archive, int version) {
-    archive.SerializeTag(kRecordTag);
+    archive.SerializeTag(kGlobalTableRecordTag);
     m_name.Serialize(archive);
     if (version >= kNoValueFrom) return;
     m_value.Serialize(archive, archive.IsWriting());

@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr size_t kTitleSize = 20;
-constexpr size_t kSampleHeaderSize = 30;
+constexpr size_t kMusicModuleTitleSize = 20;
+constexpr size_t kMusicModuleSampleHeaderSize = 30;
 constexpr size_t kSongLengthAt = 950;
 constexpr size_t kOrderTableAt = 952;
 constexpr size_t kOrderEntries = 128;
@@ -57,7 +57,8 @@ bool SMusicModule::Build(const SMusicSong& song, const SMusicBank* bank) {
     }
 
     std::copy(song.header.begin(), song.header.end(), m_image.begin());
-    std::copy_n(bank->header.begin() + kTitleSize, K * kSampleHeaderSize, m_image.begin() + kTitleSize);
+    std::copy_n(bank->header.begin() + kMusicModuleTitleSize, K * kMusicModuleSampleHeaderSize,
+                m_image.begin() + kMusicModuleTitleSize);
     for (size_t i = 0; i < song.patterns.size(); ++i)
         std::copy_n(song.patterns[i].begin(), std::min(S, song.patterns[i].size()),
                     m_image.begin() + kModuleHeaderSize + i * S);

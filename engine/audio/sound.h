@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "engine/audio/music_module.h"
+#include "engine/audio/volume.h"
 #include "platform/sound_library.h"
 
 struct SSettings;

@@ -12,7 +12,7 @@ namespace {
 constexpr uint16_t kFormatMask = 3;
 constexpr uint16_t kFormatRgb565 = 1;
 
-bool describe(DeviceDesc& device) {
+bool describeVga(DeviceDesc& device) {
     platform::RawFrameBufferInfo info;
     if (!platform::EscapeSupported(platform::kEscapeRawFrameBuffer) || !platform::QueryRawFrameBuffer(info)) {
         Log("DriverVGA: GETRAWFRAMEBUFFER failed");
@@ -36,11 +36,11 @@ bool describe(DeviceDesc& device) {
 
 }  // namespace
 
-bool DriverVGA::Detect(DeviceDesc& device) { return ProbeInto(device, describe); }
+bool DriverVGA::Detect(DeviceDesc& device) { return ProbeInto(device, describeVga); }
 
 bool DriverVGA::Initialize(platform::Window*, const DisplayParams&, const DeviceDesc& device) {
     m_device = device;
-    if (!describe(m_device)) return false;
+    if (!describeVga(m_device)) return false;
     m_surface = FrameBufferSurface(m_device);
     return m_surface != nullptr;
 }

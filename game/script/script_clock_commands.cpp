@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr uint32_t kMinutesPerHour = 60;
 constexpr uint32_t kFirstDaylightHour = 6;
 constexpr uint32_t kLastDaylightHour = 21;
 
@@ -23,7 +22,7 @@ constexpr uint32_t kNoon = 1200;
 constexpr uint32_t kFirstRefusedTime = 1300;
 constexpr size_t kShortestTimeText = 3;
 
-SScriptValue number(int64_t value) { return SScriptValue(int32_t(value)); }
+SScriptValue numberClockCommands(int64_t value) { return SScriptValue(int32_t(value)); }
 
 // The minute of day of a time text: "5pm", "930am", "1130pm"; without "am" the time is after noon.
 // Nothing for a text too short or a time past 12:59.
@@ -52,15 +51,23 @@ bool SScriptContext::runClockCommand(uint32_t id, const SScriptValue& arg1, cons
     const uint32_t now = m_playScreen ? m_playScreen->GameMinutes() : 0;
     const uint32_t hour = now % kMinutesPerDay / kMinutesPerHour;
     switch (id) {
-        case kCommandIsDaylight: result = number(hour >= kFirstDaylightHour && hour <= kLastDaylightHour); break;
-        case kCommandIsNight: result = number(hour < kFirstDaylightHour || hour > kLastDaylightHour); break;
-        case kCommandGetTime: result = number(now); break;
-        case kCommandGetDay: result = number(now / kMinutesPerDay + 1); break;
-        case kCommandGetHour: result = number(hour); break;
-        case kCommandGetMinute: result = number(now % kMinutesPerHour); break;
-        case kCommandGetDayDiff: result = number(minutesSince(arg1.Number()).value_or(0) / kMinutesPerDay); break;
-        case kCommandGetHourDiff: result = number(minutesSince(arg1.Number()).value_or(0) / kMinutesPerHour); break;
-        case kCommandGetMinuteDiff: result = number(minutesSince(arg1.Number()).value_or(0)); break;
+        case kCommandIsDaylight:
+            result = numberClockCommands(hour >= kFirstDaylightHour && hour <= kLastDaylightHour);
+            break;
+        case kCommandIsNight:
+            result = numberClockCommands(hour < kFirstDaylightHour || hour > kLastDaylightHour);
+            break;
+        case kCommandGetTime: result = numberClockCommands(now); break;
+        case kCommandGetDay: result = numberClockCommands(now / kMinutesPerDay + 1); break;
+        case kCommandGetHour: result = numberClockCommands(hour); break;
+        case kCommandGetMinute: result = numberClockCommands(now % kMinutesPerHour); break;
+        case kCommandGetDayDiff:
+            result = numberClockCommands(minutesSince(arg1.Number()).value_or(0) / kMinutesPerDay);
+            break;
+        case kCommandGetHourDiff:
+            result = numberClockCommands(minutesSince(arg1.Number()).value_or(0) / kMinutesPerHour);
+            break;
+        case kCommandGetMinuteDiff: result = numberClockCommands(minutesSince(arg1.Number()).value_or(0)); break;
         case kCommandPassTime:
             passTime(int64_t(arg1.Number()) * kMinutesPerDay + int64_t(arg2.Number()) * kMinutesPerHour +
                      arg3.Number());

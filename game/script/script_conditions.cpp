@@ -15,7 +15,6 @@
 namespace {
 
 constexpr uint8_t kNpcObjectCode = 12;
-constexpr uint32_t kMinutesPerHour = 60;
 // The portrait among a base type's pictures: people have ten, the others seven.
 constexpr int kPersonPortrait = 9;
 constexpr int kCreaturePortrait = 6;

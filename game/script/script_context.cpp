@@ -20,7 +20,7 @@
 namespace {
 
 // The map-object class of the people that live behind character objects.
-constexpr uint8_t kNpcObjectCode = 12;
+constexpr uint8_t kContextNpcObjectCode = 12;
 
 // The output's slot; null for a mode outside the three.
 SScriptTextOutput** slotOf(std::array<SScriptTextOutput*, 3>& outputs, SScriptOutputMode mode) {
@@ -83,7 +83,7 @@ void SScriptContext::SetupForObjectNpc(uint32_t event, SPlacedObject* source, SM
     m_cell = cell;
     m_type = type;
     m_place = place;
-    const bool person = source && type && type->m_typeCode == kNpcObjectCode;
+    const bool person = source && type && type->m_typeCode == kContextNpcObjectCode;
     m_npc = person && m_world.npcs ? m_world.npcs->Find(source->textA.Text()) : nullptr;
 }
 

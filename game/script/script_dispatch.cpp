@@ -7,6 +7,7 @@
 #include "data/monsters/monster_context.h"
 #include "data/package/module.h"
 #include "data/player/player.h"
+#include "data/script_command_ids.h"
 #include "engine/base/c_string.h"
 #include "game/script/script_command_table.h"
 #include "game/script/script_context.h"
@@ -16,10 +17,8 @@
 namespace {
 
 // The class of walls, which show a script's change on every side.
-constexpr uint8_t kWallCode = 5;
-constexpr uint32_t kSetVisible = 110;
-constexpr uint32_t kSetHidden = 111;
-constexpr int kSides = 4;
+constexpr uint8_t kDispatchWallCode = 5;
+constexpr int kDispatchSides = 4;
 
 // A placed object found on its map: the creature that belongs to it, when there is one, makes it
 // the creature's.
@@ -83,8 +82,9 @@ int SScriptContext::RunObjectCommand(const SScriptTarget& target, uint32_t id, c
     if (changed) {
         QueueCellEvent(target.map, place);
         // A wall shows on all four sides of its cell.
-        if (handler.m_typeCode == kWallCode && (id == kSetVisible || id == kSetHidden))
-            for (int side = 0; side < kSides; ++side) QueueCellEvent(target.map, {place.x, place.y, side, place.layer});
+        if (handler.m_typeCode == kDispatchWallCode && (id == kSetVisible || id == kSetHidden))
+            for (int side = 0; side < kDispatchSides; ++side)
+                QueueCellEvent(target.map, {place.x, place.y, side, place.layer});
     }
     return code;
 }

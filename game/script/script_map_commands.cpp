@@ -33,11 +33,11 @@ uint16_t fogColourOf(const char* text) {
 
 // One cell towards the compass point that the text's first letter names (n, w, s or e, in either
 // case); any other text points north.
-struct SStep {
+struct SMapCommandsStep {
     int64_t dx;
     int64_t dy;
 };
-SStep stepTowards(const char* direction) {
+SMapCommandsStep stepTowards(const char* direction) {
     switch (std::tolower(uint8_t(direction ? direction[0] : 0))) {
         case 'w': return {-1, 0};
         case 's': return {0, 1};
@@ -121,7 +121,7 @@ void SScriptContext::createMonsterAhead(const char* name, const char* direction,
     SPlayerWorld* player = m_playScreen ? m_playScreen->PlayerWorld() : nullptr;
     SMonster* monster = findMonster(name);
     if (!map || !player || !monster) return;
-    const SStep step = stepTowards(direction);
+    const SMapCommandsStep step = stepTowards(direction);
     const int64_t offset = map->IsSurface() ? kSectionOffset : 0;
     addCreature(*map, *monster, player->PlayerGridX() + step.dx * distance - offset,
                 player->PlayerGridY() + step.dy * distance - offset, true);

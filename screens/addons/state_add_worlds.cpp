@@ -5,6 +5,7 @@
 #include "engine/audio/sound.h"
 #include "game/feldmar2.h"
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 
 namespace {
 
@@ -12,7 +13,6 @@ namespace {
 constexpr uint32_t kTitleColour = 0xFFFFFF;
 constexpr uint32_t kTextColour = 0xC8C8C8;
 constexpr uint32_t kRowColour = 0x64C8C8;
-constexpr uint32_t kShade = 0x161616;
 
 constexpr uint32_t kHeaderElements[4] = {SStateAddWorlds::kNameHeader, SStateAddWorlds::kTypeHeader,
                                          SStateAddWorlds::kEnableHeader, SStateAddWorlds::kDeleteHeader};

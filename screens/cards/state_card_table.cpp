@@ -11,11 +11,11 @@
 #include "game/game_data.h"
 #include "game/script/script_context.h"
 #include "screens/cards/state_card.h"
+#include "ui/colour_word.h"
 
 namespace {
 
 constexpr uint32_t kHpColour = 0xC8C8C8;
-constexpr uint32_t kInk = 0x161616;
 
 // Record ids of the table's pictures on the large screen types and on the small ones, in the
 // order of SStateCard::Picture.

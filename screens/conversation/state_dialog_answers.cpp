@@ -14,14 +14,14 @@
 #include "screens/play/state_game.h"
 #include "screens/screen_id.h"
 #include "script/script.h"
+#include "ui/colour_word.h"
 
 namespace {
 
 constexpr uint32_t kChoiceColour = 0x64F0FA;
-constexpr uint32_t kTopicBlend = 0x161616;
+constexpr uint32_t kAnswersTopicBlend = 0x161616;
 constexpr uint32_t kButtonInk = 0xC8C8C8;
 constexpr uint32_t kButtonShade = 0x585858;
-constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kListInk = 0xFFFFFF;
 constexpr uint32_t kListGround = 0x161616;
 constexpr int kArrowW = 20;
@@ -120,7 +120,7 @@ int SStateDialog::measureChoices() {
     SDialogAnswer::SChoiceSlots slots{};
     const SDialogPerson person = m_person->Person();
     m_answer->GetChoices(slots, &person, *m_world);
-    m_game->m_text->SelectFont(1, kChoiceColour, kTopicBlend);
+    m_game->m_text->SelectFont(1, kChoiceColour, kAnswersTopicBlend);
     const int width = std::max(int(m_text.m_w) - int(m_text.m_bulletWidth), 1);
     int total = 0;
     for (const SDialogChoice* choice : slots) {
@@ -152,7 +152,7 @@ void SStateDialog::showAnswerButtons() {
         if (m_game->m_scriptContext) m_game->m_scriptContext->SubstituteText(text);
         STopicButtonCtrl& button = m_answers[i];
         button.Setup(text.Text(), kFirstAnswer + uint32_t(i), int16_t(m_text.m_x), int16_t(m_text.m_y), m_text.m_w, 0,
-                     kChoiceColour, kTopicBlend, 0);
+                     kChoiceColour, kAnswersTopicBlend, 0);
         m_choiceLines += std::max(int(button.m_h) / std::max(lineH, 1), 1);
         AddCtrl(&button);
     }

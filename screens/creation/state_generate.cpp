@@ -5,16 +5,14 @@
 
 #include "engine/draw/screen_type.h"
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 #include "ui/dialogs/dialog_placing.h"
 
 namespace {
 
 // Colour words: red in the lowest byte.
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kLightGrey = 0xC8C8C8;
 constexpr uint32_t kYellow = 0x00FFFF;
 constexpr uint32_t kSkillColour = 0x64C8C8;
-constexpr uint32_t kInk = 0x161616;
 
 // The frames' elements, and the other elements that are not commands.
 constexpr uint32_t kFrameElements[6] = {19, 551, 552, 558, 559, 553};

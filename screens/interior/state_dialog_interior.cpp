@@ -12,17 +12,17 @@
 #include "screens/merchant_level.h"
 #include "screens/play/state_game.h"
 #include "screens/screen_id.h"
+#include "ui/colour_word.h"
 #include "ui/widgets/interior_animation.h"
 
 namespace {
 
-constexpr uint32_t kNameColour = 0xBEC8D2;
+constexpr uint32_t kInteriorNameColour = 0xBEC8D2;
 constexpr uint32_t kWelcomeColour = 0xC8C8C8;
-constexpr uint32_t kButtonInk = 0xC8C8C8;
-constexpr uint32_t kButtonShade = 0x585858;
-constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kInteriorButtonInk = 0xC8C8C8;
+constexpr uint32_t kInteriorButtonShade = 0x585858;
 // Names are centred on one line, as the character page's.
-constexpr uint32_t kNameAlign = 18;
+constexpr uint32_t kInteriorNameAlign = 18;
 // A room costs five times the keeper's level, before the player's trade skill.
 constexpr uint64_t kRoomTenths = 50;
 
@@ -106,7 +106,7 @@ void SStateDialogInterior::placeCtrls() {
         m_portrait.SetFace(face ? face : SScriptContext::kUnknownFace);
     }
     if (PlaceCtrl(m_name, kName))
-        m_name.SetTextEx(m_keeper ? m_keeper->DisplayName() : "", kNameAlign, 1, kNameColour, 0);
+        m_name.SetTextEx(m_keeper ? m_keeper->DisplayName() : "", kInteriorNameAlign, 1, kInteriorNameColour, 0);
     if (PlaceCtrl(m_welcome, kWelcome)) {
         const char* welcome = m_keeper && *m_keeper->WelcomeText() ? m_keeper->WelcomeText() : nullptr;
         m_welcome.SetTextEx(welcome ? welcome : "- welcome message not found -", type == 16 ? 18 : 17, 2,
@@ -120,8 +120,8 @@ void SStateDialogInterior::placeMenuButton(SButtonCtrl& button, uint32_t element
     if (!PlaceCtrl(button, element)) return;
     const uint32_t font = IsLargeScreenType(m_game->m_screenMode) ? 2 : 1;
     button.SetupBar(m_game->InterfaceSet<3>(SInterfaceRole::kTextButtonBarDown),
-                    m_game->InterfaceSet<3>(SInterfaceRole::kTextButtonBarUp), caption, command, font, kButtonInk,
-                    kButtonShade, kWhite, kButtonShade, hotkey);
+                    m_game->InterfaceSet<3>(SInterfaceRole::kTextButtonBarUp), caption, command, font,
+                    kInteriorButtonInk, kInteriorButtonShade, kWhite, kInteriorButtonShade, hotkey);
 }
 
 void SStateDialogInterior::placeMenu() {

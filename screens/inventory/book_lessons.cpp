@@ -21,7 +21,7 @@ const SEffect* firstEffect(const SItemType& book) {
     return book.m_effects && book.m_effects->Count() > 0 ? book.m_effects->Get(0) : nullptr;
 }
 
-const char* orEmpty(const char* text) { return text ? text : ""; }
+const char* orEmptyBookLessons(const char* text) { return text ? text : ""; }
 
 }  // namespace
 
@@ -44,7 +44,8 @@ SBookLesson TeachSkillBook(SPlayer& player, const SItemType& book, const SSkillT
         player.GetSkillTotal(skill, bonus, base);
         const int32_t limit = 2 * int32_t(player.BaseAttribute(def->attribute));
         player.SetBaseSkill(skill, uint16_t(std::clamp(base + amount, 0, std::max(limit, 0))));
-        text.Format("Your %s skill has been increased by %d.", orEmpty(skills.Name(int(skill))), int(amount));
+        text.Format("Your %s skill has been increased by %d.", orEmptyBookLessons(skills.Name(int(skill))),
+                    int(amount));
         return SBookLesson::kSkillRaised;
     }
     if (player.IsUndead() && skill == kHealMagic) {
@@ -58,7 +59,7 @@ SBookLesson TeachSkillBook(SPlayer& player, const SItemType& book, const SSkillT
     text.Format(
         "You can't learn from this book.\rYour %s skill cannot be higher than the double of its governing "
         "attribute (%s).",
-        orEmpty(skills.Name(int(skill))), orEmpty(attributes.FullName(def->attribute)));
+        orEmptyBookLessons(skills.Name(int(skill))), orEmptyBookLessons(attributes.FullName(def->attribute)));
     return SBookLesson::kAtLimit;
 }
 

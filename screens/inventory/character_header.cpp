@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr uint32_t kNameColour = 0xC8C8C8;
+constexpr uint32_t kCharacterHeaderNameColour = 0xC8C8C8;
 constexpr uint32_t kTabColour = 0xFFFFFF;
 constexpr uint32_t kTabHighlight = 0x96FFFF;
 constexpr uint32_t kTabBlend = 0x585858;
@@ -38,7 +38,8 @@ void SCharacterHeader::Build(SDialog& owner, SGameData& game, uint32_t subPage) 
                       SBorderSides::kLeft | SBorderSides::kBottom);
     if (owner.PlaceCtrl(m_portrait, kPortrait)) ShowPortrait(game);
     if (owner.PlaceCtrl(m_name, kName))
-        m_name.SetTextEx(game.m_player.Name().Text(), STextAlign::kCentred | STextAlign::kMiddle, 1, kNameColour, 0);
+        m_name.SetTextEx(game.m_player.Name().Text(), STextAlign::kCentred | STextAlign::kMiddle, 1,
+                         kCharacterHeaderNameColour, 0);
     if (owner.PlaceCtrl(m_rename, kRename))
         m_rename.SetupPicture(game.InterfaceSet<3>(SInterfaceRole::kRenameButton), kRename, 0);
     if (owner.PlaceCtrl(m_choosePortrait, kChoosePortrait))

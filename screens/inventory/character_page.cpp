@@ -7,19 +7,19 @@
 #include "engine/draw/digit_glyphs.h"
 #include "engine/draw/screen_type.h"
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 #include "ui/dialog.h"
 
 namespace {
 
-constexpr uint32_t kLabelColour = 0xBEC8D2;
+constexpr uint32_t kCharacterPageLabelColour = 0xBEC8D2;
 constexpr uint32_t kValueColour = 0xC8C8C8;
-constexpr uint32_t kShade = 0x161616;
 constexpr uint32_t kUndoColour = 0x64C8C8;
 constexpr uint32_t kLabelAlign = 2;
 constexpr uint32_t kValueAlign = 1;
 
 // The narrow screens whose texts are shortened most.
-bool isNarrow(uint32_t mode) { return mode == 5 || mode == 7 || mode == 8; }
+bool isNarrowCharacterPage(uint32_t mode) { return mode == 5 || mode == 7 || mode == 8; }
 
 struct SLabel {
     uint32_t id;
@@ -69,7 +69,7 @@ void experienceLine(uint32_t mode, const SPlayer& player, SString& out) {
     SString xp, next;
     FormatGoldShort(player.Xp(), xp);
     FormatGoldShort(player.NextLevelXp(), next);
-    if (isNarrow(mode))
+    if (isNarrowCharacterPage(mode))
         out.Format("%u, xp: %s (next lvl: %s)", unsigned(player.Level()), xp.Text(), next.Text());
     else if (mode == 16)
         out.Format("%s\r(next lvl: %s)", xp.Text(), next.Text());
@@ -90,7 +90,7 @@ uint32_t SCharacterPage::AttributeOf(uint32_t command) {
 const char* SCharacterPage::LabelText(uint32_t id, uint32_t mode) {
     for (const SLabel& row : kLabelRows) {
         if (row.id != id) continue;
-        const bool shorter = row.shorter && (row.anySmall ? IsSmallScreenType(mode) : isNarrow(mode));
+        const bool shorter = row.shorter && (row.anySmall ? IsSmallScreenType(mode) : isNarrowCharacterPage(mode));
         return shorter ? row.shorter : row.text;
     }
     return "";
@@ -113,7 +113,7 @@ void SCharacterPage::Build(SDialog& owner, SGameData& game) {
     for (int i = 0; i < kLabels; ++i) {
         const uint32_t id = kLabelRows[i].id;
         if (owner.PlaceCtrl(m_labels[i], id))
-            m_labels[i].SetTextEx(LabelText(id, mode), kLabelAlign, 1, kLabelColour, kShade);
+            m_labels[i].SetTextEx(LabelText(id, mode), kLabelAlign, 1, kCharacterPageLabelColour, kShade);
     }
     for (int i = 0; i < kValues; ++i)
         if (owner.PlaceCtrl(m_values[i], kValueIds[i]))

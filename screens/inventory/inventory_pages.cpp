@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr uint8_t kTag = 'X';
+constexpr uint8_t kInventoryPagesTag = 'X';
 
 uint32_t within(uint32_t value, uint32_t first, uint32_t last, uint32_t fallback) {
     return value >= first && value <= last ? value : fallback;
@@ -13,7 +13,7 @@ uint32_t within(uint32_t value, uint32_t first, uint32_t last, uint32_t fallback
 }  // namespace
 
 void SInventoryPages::Serialize(SArchive& archive) {
-    archive.SerializeTag(kTag);
+    archive.SerializeTag(kInventoryPagesTag);
     for (uint32_t* word :
          {&page, &returnPage, &subPage, &descriptionView, &itemFilter, &effectsFilter, &questFilter, &spellSchool})
         archive.SerializeU32(*word);

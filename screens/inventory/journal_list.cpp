@@ -3,12 +3,12 @@
 #include "engine/draw/screen_type.h"
 #include "game/game_data.h"
 #include "screens/list_paging.h"
+#include "ui/colour_word.h"
 #include "ui/dialog.h"
 #include "ui/dialogs/paged_list.h"
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kBodyColour = 0xC8C8C8;
 
 // The description's text pages move as a list of one row a page.

@@ -5,6 +5,7 @@
 // move, and a page turn selects the first row of the new page.
 #include <cstdint>
 
+#include "ui/colour_word.h"
 #include "ui/widgets/border_ctrl.h"
 #include "ui/widgets/button_ctrl.h"
 #include "ui/widgets/dialog_list_ctrl.h"
@@ -24,8 +25,7 @@ struct SJournalListIds {
 struct SJournalListColours {
     uint32_t text, ground, label, labelShade;
 };
-// The journal's pages write their labels in dark ink on their light ground, as the spell book does.
-constexpr uint32_t kJournalInk = 0x00141E;
+// The journal's pages write their labels in the pages' dark ink, shaded in this blue.
 constexpr uint32_t kJournalInkShade = 0x6496C8;
 
 class SJournalList {

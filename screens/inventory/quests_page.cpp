@@ -6,13 +6,13 @@
 
 namespace {
 
-constexpr uint32_t kLabelColour = kJournalInk;
-constexpr uint32_t kLabelShade = kJournalInkShade;
-constexpr SJournalListColours kColours{0xAAAAB4, 0x00141E, kLabelColour, kLabelShade};
-constexpr uint32_t kFilterColour = 0x2D2D2D;
-constexpr uint32_t kFilterHighlight = 0x96F0FF;
-constexpr uint32_t kFilterBlend = 0x5A8A87;
-constexpr const char* kFilterNames[SQuestsPage::kFilters] = {"All", "Active", "Solved", "Failed"};
+constexpr uint32_t kQuestsPageLabelColour = kPageInk;
+constexpr uint32_t kQuestsPageLabelShade = kJournalInkShade;
+constexpr SJournalListColours kColours{0xAAAAB4, 0x00141E, kQuestsPageLabelColour, kQuestsPageLabelShade};
+constexpr uint32_t kQuestsPageFilterColour = 0x2D2D2D;
+constexpr uint32_t kQuestsPageFilterHighlight = 0x96F0FF;
+constexpr uint32_t kQuestsPageFilterBlend = 0x5A8A87;
+constexpr const char* kQuestsPageFilterNames[SQuestsPage::kFilters] = {"All", "Active", "Solved", "Failed"};
 constexpr uint8_t kSolvedBit = 1;
 constexpr uint8_t kFailedBit = 2;
 
@@ -50,13 +50,14 @@ void SQuestsPage::Build(SDialog& owner, SGameData& game, uint32_t filter) {
     m_statePictures = game.InterfaceSet<3>(SInterfaceRole::kQuestStateMarks);
     m_list.m_list.SetSidePictures(m_statePictures);
     if (owner.PlaceCtrl(m_descriptionLabel, kDescriptionLabel))
-        m_descriptionLabel.SetTextEx("Description:", STextAlign::kLeft, 1, kLabelColour, kLabelShade);
+        m_descriptionLabel.SetTextEx("Description:", STextAlign::kLeft, 1, kQuestsPageLabelColour,
+                                     kQuestsPageLabelShade);
     if (owner.PlaceCtrl(m_showLabel, kShowLabel))
-        m_showLabel.SetTextEx("Show:", STextAlign::kLeft, 1, kLabelColour, kLabelShade);
+        m_showLabel.SetTextEx("Show:", STextAlign::kLeft, 1, kQuestsPageLabelColour, kQuestsPageLabelShade);
     for (uint32_t i = 0; i < kFilters; ++i)
         if (owner.PlaceCtrl(m_filterButtons[i], kFirstFilter + i))
-            m_filterButtons[i].SetupSimple(kFilterNames[i], kFirstFilter + i, kFilterColour, kFilterHighlight,
-                                           kFilterBlend);
+            m_filterButtons[i].SetupSimple(kQuestsPageFilterNames[i], kFirstFilter + i, kQuestsPageFilterColour,
+                                           kQuestsPageFilterHighlight, kQuestsPageFilterBlend);
     setFilter(filter);
 }
 

@@ -4,15 +4,14 @@
 #include "engine/draw/digit_glyphs.h"
 #include "engine/draw/screen_type.h"
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 #include "ui/dialog.h"
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kPrimaryColour = 0x64C8C8;
 constexpr uint32_t kOtherColour = 0xB4BEC8;
-constexpr uint32_t kValueColour = 0xC8C8C8;
-constexpr uint32_t kShade = 0x161616;
+constexpr uint32_t kSkillsPageValueColour = 0xC8C8C8;
 constexpr uint32_t kMaxBase = 100;
 
 }  // namespace
@@ -68,13 +67,14 @@ void SSkillsPage::Build(SDialog& owner, SGameData& game) {
             m_labels[row].SetTextEx(label.Text() ? label.Text() : "", STextAlign::kLeft, 1,
                                     row < kPrimaryRows ? kPrimaryColour : kOtherColour, kShade);
         if (owner.PlaceCtrl(m_values[row], ValueId(row)))
-            m_values[row].SetTextEx("", STextAlign::kLeft, 1, kValueColour, kShade);
+            m_values[row].SetTextEx("", STextAlign::kLeft, 1, kSkillsPageValueColour, kShade);
         owner.PlaceCtrl(m_raiseButtons[row], RaiseId(row));
     }
     if (owner.PlaceCtrl(m_pointsLabel, kPointsLabel))
         m_pointsLabel.SetTextEx(IsSmallScreenType(game.m_screenMode) ? "Available pts:" : "Available points:",
                                 STextAlign::kLeft, 1, kPrimaryColour, kShade);
-    if (owner.PlaceCtrl(m_points, kPoints)) m_points.SetTextEx("", STextAlign::kCentred, 1, kValueColour, kShade);
+    if (owner.PlaceCtrl(m_points, kPoints))
+        m_points.SetTextEx("", STextAlign::kCentred, 1, kSkillsPageValueColour, kShade);
     if (owner.PlaceCtrl(m_undo, kUndo)) m_undo.SetupSimple("Undo", kUndo, kPrimaryColour, kPrimaryColour, kShade);
     UpdateValues();
     showUndo();

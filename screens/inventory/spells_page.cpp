@@ -11,9 +11,9 @@
 
 namespace {
 
-constexpr uint32_t kLabelColour = kJournalInk;
-constexpr uint32_t kLabelShade = kJournalInkShade;
-constexpr SJournalListColours kColours{0x6496C8, 0x00141E, kLabelColour, kLabelShade};
+constexpr uint32_t kSpellsPageLabelColour = kPageInk;
+constexpr uint32_t kSpellsPageLabelShade = kJournalInkShade;
+constexpr SJournalListColours kSpellsPageColours{0x6496C8, 0x00141E, kSpellsPageLabelColour, kSpellsPageLabelShade};
 constexpr uint32_t kSchoolColour = 0x000078;
 constexpr uint32_t kSchoolShade = 0x6F87AB;
 
@@ -40,9 +40,10 @@ void SSpellsPage::Build(SDialog& owner, SGameData& game) {
     m_background.SetTile(game.InterfacePicture(SInterfaceRole::kSpellBookBackground));
     m_background.m_tileMode = SFillBmpCtrl::kTiled;
     owner.PlaceCtrl(m_background, kBackground);
-    m_list.Build(owner, game, "Spells", kColours);
+    m_list.Build(owner, game, "Spells", kSpellsPageColours);
     if (owner.PlaceCtrl(m_descriptionLabel, kDescriptionLabel))
-        m_descriptionLabel.SetTextEx("Description:", STextAlign::kLeft, 1, kLabelColour, kLabelShade);
+        m_descriptionLabel.SetTextEx("Description:", STextAlign::kLeft, 1, kSpellsPageLabelColour,
+                                     kSpellsPageLabelShade);
     for (uint32_t i = 0; i < kSchools; ++i) {
         const uint32_t command = kFirstSchoolButton + i;
         if (!owner.PlaceCtrl(m_schoolButtons[i], command)) continue;

@@ -25,7 +25,7 @@ bool isShield(const SItemType& type) {
 
 // Pieces whose condition matters for wearing them: weapons other than throwing weapons and
 // quivers, and all armour.
-bool wearsDown(const SItemType& type) {
+bool wearsDownInventoryActions(const SItemType& type) {
     if (type.m_class == kItemHeavyArmour || type.m_class == kItemLightArmour) return true;
     return type.m_class == kItemWeapon && type.m_subtype != kWeaponThrowing && type.m_subtype != kWeaponQuiver &&
            type.m_subtype != kWeaponBoltQuiver;
@@ -78,7 +78,7 @@ void SStateInventory::EquipOrRemove() {
         return;
     }
     // A maximum condition of 0 counts as undamaged.
-    if (wearsDown(type) && item->IsNearlyBroken()) {
+    if (wearsDownInventoryActions(type) && item->IsNearlyBroken()) {
         text.Format("This item is broken - you cannot %s it.", EquipVerb(type));
         ShowStatus(text.Text());
         playSound("bsnd_click");

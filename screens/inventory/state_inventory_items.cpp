@@ -14,11 +14,11 @@
 #include "screens/inventory/state_inventory.h"
 #include "screens/list_paging.h"
 #include "screens/screen_id.h"
+#include "ui/colour_word.h"
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kBodyColour = 0xC8C8C8;
+constexpr uint32_t kInventoryItemsBodyColour = 0xC8C8C8;
 constexpr uint32_t kEnchantedColour = 0xFF6464;
 constexpr uint32_t kSpecialColour = 0x64C8C8;
 constexpr uint8_t kTypeSpecial = 4;
@@ -68,7 +68,7 @@ void SStateInventory::LayoutItemsPage() {
     }
     if (PlaceCtrl(m_doll, kPaperDoll)) m_doll.SetupSlots();
     if (PlaceCtrl(m_info, kInfoPanel)) {
-        m_info.Setup(1, kWhite, kBodyColour, 0, 0, 2, 2, kEnchantedColour, kSpecialColour);
+        m_info.Setup(1, kWhite, kInventoryItemsBodyColour, 0, 0, 2, 2, kEnchantedColour, kSpecialColour);
         m_info.m_titleTwoLines = IsLargeScreenMode(int(mode)) ? 1 : 0;
         m_info.SetText("", "", 0, 0);
     }

@@ -12,7 +12,7 @@ namespace {
 // Colour words: red in the lowest byte.
 constexpr uint32_t kLight = 0xC8C8C8;
 constexpr uint32_t kDark = 0x161616;
-constexpr uint32_t kTitleColour = 0xFFFFFF;
+constexpr uint32_t kLoadSaveTitleColour = 0xFFFFFF;
 
 constexpr uint32_t kYesNo = SDialogMessage::kYes | SDialogMessage::kNo;
 // The role's pictures: load, save and remove, each normal and pressed.
@@ -70,7 +70,7 @@ void SStateLoadSave::build() {
     const uint32_t type = m_game->m_screenMode;
     if (PlaceCtrl(m_title, kTitle))
         m_title.SetTextEx(LoadMode() ? "Load a game" : "Save a game", STextAlign::kCentred | STextAlign::kMiddle, 2,
-                          kTitleColour, kDark);
+                          kLoadSaveTitleColour, kDark);
     const uint32_t font = type == 9 || type == 10 || type == 14 || type == 15 ? 2 : 1;
     const uint32_t align = (type == 16 ? STextAlign::kCentred : STextAlign::kLeft) | STextAlign::kMiddle;
     const SFrameSet frames = m_game->InterfaceSet<9>(SInterfaceRole::kSmallFrameSet);

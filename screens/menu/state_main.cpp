@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr uint32_t kYellow = 0x00FFFF;  // colour words: red in the lowest byte
+constexpr uint32_t kMainYellow = 0x00FFFF;  // colour words: red in the lowest byte
 
 struct SMenuRow {
     SStateMain::Row id;
@@ -22,7 +22,7 @@ struct SMenuRow {
     bool onlyInGame;
 };
 
-constexpr SMenuRow kRows[] = {
+constexpr SMenuRow kMainRows[] = {
     {SStateMain::kContinue, "Continue game", true}, {SStateMain::kNewGame, "Start new game", false},
     {SStateMain::kLoadGame, "Load Game", false},    {SStateMain::kSaveGame, "Save Game", true},
     {SStateMain::kSettings, "Settings", false},     {SStateMain::kAddOnWorlds, "Additional worlds", false},
@@ -32,7 +32,7 @@ constexpr SMenuRow kRows[] = {
 // What the scene screen shows: the intro, or the credits, after a scene found by name.
 constexpr uintptr_t kIntroMode = 0;
 constexpr uintptr_t kCreditsMode = 2;
-constexpr uint32_t kYesNo = SDialogMessage::kYes | SDialogMessage::kNo;
+constexpr uint32_t kMainYesNo = SDialogMessage::kYes | SDialogMessage::kNo;
 constexpr const char* kMenuMusic = "bmus_main";
 
 }  // namespace
@@ -58,24 +58,24 @@ void SStateMain::Build() {
     m_bgBitmap = nullptr;
     PlaceLoadingPictures(*this, m_pictures, true);
     if (PlaceCtrl(m_list, kListElement)) {
-        m_list.SetStyle(2, kYellow, 0, nullptr);
+        m_list.SetStyle(2, kMainYellow, 0, nullptr);
         m_list.m_bgOn = 0;
         m_list.m_frameOn = 0;
         m_list.SetHighlight();
         m_list.SetShadow();
         // A tap chooses: its press selects the row, its release on that row acts.
         m_list.m_renotify = 1;
-        m_text->SelectFont(2, kYellow, 0);
+        m_text->SelectFont(2, kMainYellow, 0);
         m_list.m_rowHeight = uint32_t(m_text->LineHeight() + (IsSmallScreenType(m_game->m_screenMode) ? 1 : 2));
         m_list.ClearRows();
         const bool inGame = playerInGame();
-        for (const SMenuRow& row : kRows)
+        for (const SMenuRow& row : kMainRows)
             if (inGame || !row.onlyInGame) m_list.AddRowId(row.id, row.text);
         m_list.Layout(false);
         m_list.Select(-1);
     }
     if (PlaceCtrl(m_version, kVersionElement))
-        m_version.SetTextEx(("v" + std::string(kVersion)).c_str(), 4, 1, kYellow, 0);
+        m_version.SetTextEx(("v" + std::string(kVersion)).c_str(), 4, 1, kMainYellow, 0);
 }
 
 void SStateMain::Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) {
@@ -85,7 +85,7 @@ void SStateMain::Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) {
     m_game->m_music.Play(kMenuMusic);
     if (!m_game->m_gameRunning && m_game->m_saveNames.ReadSaveSlotInfo(0)) {
         m_list.Hide();
-        ask("Do you want to load\rthe auto-saved game?", kYesNo, kAskAutoSave);
+        ask("Do you want to load\rthe auto-saved game?", kMainYesNo, kAskAutoSave);
     }
     SetDirty();
     Draw();
@@ -118,11 +118,11 @@ uint32_t SStateMain::chooseRow(uint32_t row) {
     switch (row) {
         case kNewGame:
             if (!playerInGame()) return StartNewGame();
-            ask("Are you sure you want to\rstart a new game?", kYesNo, kAskNewGame);
+            ask("Are you sure you want to\rstart a new game?", kMainYesNo, kAskNewGame);
             return kStay;
         case kLoadGame:
             if (!playerInGame()) return pushTo(kLoadSaveScreen, 1);
-            ask("Are you sure you want to\rload a game?", kYesNo, kAskLoad);
+            ask("Are you sure you want to\rload a game?", kMainYesNo, kAskLoad);
             return kStay;
         case kExit: return exitGame();
         case kSaveGame: return pushTo(kLoadSaveScreen, 0);
@@ -179,7 +179,7 @@ uint32_t SStateMain::exitGame() {
         QuitWithoutAutoSave();
         return kStay;
     }
-    ask(("The game could not be saved:\r" + error + "\rExit without saving?").c_str(), kYesNo, kAskExitUnsaved);
+    ask(("The game could not be saved:\r" + error + "\rExit without saving?").c_str(), kMainYesNo, kAskExitUnsaved);
     return kStay;
 }
 

@@ -11,7 +11,10 @@
 namespace {
 
 // Where the four spikes of a sprung trap and the seven places of a group stand in a cell (16.16).
-constexpr uint16_t kSpikes[4][2] = {{0x5000, 0x5000}, {0xB000, 0x5000}, {0x5000, 0xB000}, {0xB000, 0xB000}};
+constexpr uint16_t kPlayObjectScreenSpikes[4][2] = {{0x5000, 0x5000},
+                                                    {0xB000, 0x5000},
+                                                    {0x5000, 0xB000},
+                                                    {0xB000, 0xB000}};
 constexpr uint16_t kGroupPlaces[7][2] = {{0x8000, 0x8000}, {0x4000, 0x4000}, {0xC000, 0x4000}, {0x4000, 0xC000},
                                          {0xC000, 0xC000}, {0x8000, 0x3000}, {0x8000, 0xD000}};
 
@@ -69,7 +72,7 @@ uint16_t SPlayObjectScreen::HandlePicture(int facing) const {
 }
 
 void SPlayObjectScreen::SpikePosition(int k, uint16_t& x, uint16_t& y) const {
-    const auto& place = kSpikes[k >= 0 && k < 4 ? k : 0];
+    const auto& place = kPlayObjectScreenSpikes[k >= 0 && k < 4 ? k : 0];
     x = place[0];
     y = place[1];
 }

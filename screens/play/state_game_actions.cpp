@@ -5,18 +5,13 @@
 #include "data/maps/creature.h"
 #include "data/maps/map.h"
 #include "data/monsters/monster.h"
+#include "engine/audio/volume.h"
 #include "game/game_data.h"
 #include "game/script/script_context.h"
 #include "screens/play/map_flags.h"
 #include "screens/play/play_tables.h"
 #include "screens/play/state_game.h"
 #include "screens/play/world_grid.h"
-
-namespace {
-
-constexpr int kVolume = 10;
-
-}  // namespace
 
 uint32_t SStateGame::Interact(int side, uint32_t hand) {
     // A person who stands in the player's own cell, in the half of it ahead, is the one used.
@@ -43,7 +38,7 @@ void SStateGame::OpenSpellBook() {
     if (IsBusy() || m_currentMap == nullptr) return;
     if ((m_currentMap->Flags() & map_flags::kNoMagic) != 0) return refuse("Magic is forbidden on this map.");
     if (m_game->m_player.IsMagicImmune()) return refuse("You have active magic immunity effect.");
-    m_game->PlaySound("bsnd_bookopen", kVolume);
+    m_game->PlaySound("bsnd_bookopen", kLoudestVolume);
     m_spellbook.Open();
     openEmbedded(m_spellbook, SPlaySubMode::kSpellBook);
 }
@@ -52,7 +47,7 @@ void SStateGame::OpenPotions() {
     if (IsBusy()) return;
     m_potions.Open();
     if (m_potions.m_list.RowCount() == 0) return refuse("You don't have any potions.");
-    m_game->PlaySound("bsnd_clickh", kVolume);
+    m_game->PlaySound("bsnd_clickh", kLoudestVolume);
     openEmbedded(m_potions, SPlaySubMode::kPotions);
 }
 
@@ -66,7 +61,7 @@ void SStateGame::DrinkPotion() {
             return refuse("You cannot drink more potions with permanent effects until your level advances.");
         player.CountPermanentPotion();
     }
-    m_game->PlaySound("bsnd_drink", kVolume);
+    m_game->PlaySound("bsnd_drink", kLoudestVolume);
     player.ApplyItemEffects(*potion);
     player.RemoveOwnedItem(potion);
     refreshBars();
@@ -77,7 +72,7 @@ void SStateGame::OpenMapDialog() {
     if (m_moving != 0 || m_turning != 0 || !m_combatAnims.empty()) return;
     m_mapDialog.Open();
     openEmbedded(m_mapDialog, SPlaySubMode::kMap);
-    m_game->PlaySound("bsnd_letteropenclose", kVolume);
+    m_game->PlaySound("bsnd_letteropenclose", kLoudestVolume);
 }
 
 int32_t SStateGame::MapX() const { return OnSurface() ? m_playerX - kFirstMiddleCell : m_playerX; }

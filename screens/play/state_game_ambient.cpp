@@ -10,6 +10,7 @@
 #include "data/maps/map.h"
 #include "data/maps/map_cell.h"
 #include "data/maps/map_grid.h"
+#include "engine/audio/volume.h"
 #include "engine/base/random.h"
 #include "engine/files/unix_time.h"
 #include "game/game_data.h"
@@ -18,13 +19,12 @@
 
 namespace {
 
-constexpr int kLoudest = 10;
 constexpr int kNearby = 7;
 // A layer's loops sound this much below a sound played at the same place.
 constexpr int kLayerOneQuieter = 5;
 constexpr int kLayerTwoQuieter = 6;
 constexpr uint32_t kVoicePauseSeconds = 10;
-constexpr uint8_t kWallCode = 5;
+constexpr uint8_t kAmbientWallCode = 5;
 // Monster turns of fight music after the last threat.
 constexpr uint32_t kFightTurns = 4;
 
@@ -77,7 +77,7 @@ void SStateGame::scanAmbientCell(int x, int y) {
         if (voice != nullptr && voice->SoundsAt(IsDay()) &&
             (m_voiceSource.type == nullptr || (m_game->m_random && m_game->m_random->Next(100) >= 51)))
             m_voiceSource = {voice, x, y};
-        if (centre->m_typeCode == kWallCode)
+        if (centre->m_typeCode == kAmbientWallCode)
             for (const SMapCellSide& side : cell.sides)
                 if (const char* name = ambientOf(side.wallType, map->FindObject(side.objectId), cell))
                     PlayLayerOneAmbient(name, x, y);
@@ -86,7 +86,7 @@ void SStateGame::scanAmbientCell(int x, int y) {
     if (shadow.centreType == nullptr) return;
     if (const char* name = ambientOf(shadow.centreType, map->FindObject(shadow.centreId), shadow))
         PlayLayerTwoAmbient(name, x, y);
-    if (shadow.centreType->m_typeCode == kWallCode)
+    if (shadow.centreType->m_typeCode == kAmbientWallCode)
         for (const SMapCellSide& side : shadow.sides)
             if (const char* name = ambientOf(side.wallType, map->FindObject(side.objectId), shadow))
                 PlayLayerTwoAmbient(name, x, y);
@@ -136,7 +136,7 @@ void SStateGame::UpdateRainSound() {
     StopRainSound();
     m_heavyRain = heavy;
     SSoundType* sound = m_game->m_soundTable.FindSound(heavy ? "bsnd_rainheavy" : "bsnd_rain");
-    if (sound != nullptr && m_game->m_sound) m_rainChannel = m_game->m_sound->PlayLooped(*sound, kLoudest);
+    if (sound != nullptr && m_game->m_sound) m_rainChannel = m_game->m_sound->PlayLooped(*sound, kLoudestVolume);
 }
 
 void SStateGame::StopRainSound() {

@@ -14,6 +14,7 @@
 #include "data/player/equipment_slot.h"
 #include "data/spells/spell_effect.h"
 #include "data/spells/spell_type.h"
+#include "engine/audio/volume.h"
 #include "game/game_data.h"
 #include "platform/clock.h"
 #include "render/render.h"
@@ -30,15 +31,14 @@ using play_tables::kSideDy;
 
 constexpr uint32_t kFastClock = 40;
 constexpr uint32_t kEffectClock = 80;
-constexpr int32_t kCell = 65536;
+constexpr int32_t kCombatAnimsCell = 65536;
 constexpr int32_t kHalfCell = 32768;
 constexpr int kMostCells = 7;
 constexpr uint16_t kMissileSize = 4000;
 constexpr int32_t kDrift = 1000;
-constexpr int kLoudest = 10;
 constexpr int kLungeFrames = 5;
 constexpr int32_t kLungeStep = 2000;
-constexpr uint32_t kFightTurns = 4;
+constexpr uint32_t kCombatAnimsFightTurns = 4;
 
 // Whether the record's clock allows a step now; the step's tick is kept when it does. Elapsed time
 // is the unsigned difference, so that the tick counter's wrap does no harm.
@@ -96,13 +96,13 @@ bool SStateGame::flyOn(SCombatAnim& anim, bool& middle) {
     anim.subY += kSideDy[anim.side] * kHalfCell;
     int dx = 0, dy = 0;
     if (anim.subX <= 0 && kSideDx[anim.side] < 0) dx = -1;
-    if (anim.subX >= kCell) dx = 1;
+    if (anim.subX >= kCombatAnimsCell) dx = 1;
     if (anim.subY <= 0 && kSideDy[anim.side] < 0) dy = -1;
-    if (anim.subY >= kCell) dy = 1;
+    if (anim.subY >= kCombatAnimsCell) dy = 1;
     middle = dx == 0 && dy == 0;
     if (middle) return false;
-    anim.subX -= dx * kCell;
-    anim.subY -= dy * kCell;
+    anim.subX -= dx * kCombatAnimsCell;
+    anim.subY -= dy * kCombatAnimsCell;
     const int x = anim.cellX + dx, y = anim.cellY + dy;
     ++anim.cellsTravelled;
     // A cell that no map fills stops a missile as the grid's edge does.
@@ -198,7 +198,7 @@ bool SStateGame::advanceSelfEffect(SCombatAnim& anim) {
     if (anim.frame == 0 && anim.returning == 0) {
         anim.returning = 1;  // the first frame's sound is played
         if (anim.spell != nullptr && !anim.spell->m_castSound.IsEmpty())
-            PlaySound(anim.spell->m_castSound.Text(), kLoudest);
+            PlaySound(anim.spell->m_castSound.Text(), kLoudestVolume);
     }
     if (anim.frame >= count) {
         m_portrait.ClearOverlay();
@@ -217,7 +217,7 @@ bool SStateGame::advanceCellEffect(SCombatAnim& anim) {
         anim.returning = 1;
         const int distance = std::abs(anim.cellX - m_playerX) + std::abs(anim.cellY - m_playerY);
         if (anim.spell != nullptr && !anim.spell->m_castSound.IsEmpty())
-            PlaySound(anim.spell->m_castSound.Text(), std::max(kLoudest - distance, 1));
+            PlaySound(anim.spell->m_castSound.Text(), std::max(kLoudestVolume - distance, 1));
     }
     SCellViewRecord* view = spriteCell(anim);
     if (view != nullptr) view->m_spritePicture = 0;
@@ -238,7 +238,7 @@ bool SStateGame::advanceHurt(SCombatAnim& anim) {
     const int frames = m_fast != 0 ? 4 : 6;
     const int32_t step = m_fast != 0 ? 200 : 400;
     if (anim.frame == 0 && anim.returning == 0)
-        PlaySound(anim.poison != 0 ? "bsnd_hitpoison" : "bsnd_hitclub", kLoudest);
+        PlaySound(anim.poison != 0 ? "bsnd_hitpoison" : "bsnd_hitclub", kLoudestVolume);
     if (anim.frame < frames) {
         if (anim.poison == 0 && anim.side >= 0) {
             const int32_t size = step * (anim.frame == 0 ? 10 : 1) * (anim.returning != 0 ? 1 : -1);
@@ -330,9 +330,9 @@ void SStateGame::QueueHitFromSide(int32_t side, int32_t damage) {
     refreshBars();
     m_hpBar.SetDirty();
     if (const SCombatAnim* raise = FindPendingAttack(side < 0 ? -1 : side)) {
-        if (const char* sound = SHandPicture(raise->picture).Sound()) PlaySound(sound, kLoudest);
+        if (const char* sound = SHandPicture(raise->picture).Sound()) PlaySound(sound, kLoudestVolume);
     }
-    m_fightCounter = kFightTurns;
+    m_fightCounter = kCombatAnimsFightTurns;
     UpdateMusic();
 }
 

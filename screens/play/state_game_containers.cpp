@@ -4,13 +4,13 @@
 #include "data/maps/map.h"
 #include "data/maps/map_cell.h"
 #include "data/maps/placed_object.h"
+#include "engine/audio/volume.h"
 #include "game/game_data.h"
 #include "game/script/script_context.h"
 #include "screens/play/state_game.h"
 
 namespace {
 
-constexpr int kVolume = 10;
 // The inventory's first word: the bag alone, or a container beside it.
 constexpr uintptr_t kContainerView = 0;
 constexpr uintptr_t kBagView = 1;
@@ -18,7 +18,7 @@ constexpr uintptr_t kBagView = 1;
 }  // namespace
 
 uint32_t SStateGame::openInventoryOn(uintptr_t view, SItemList* container, SPlacedObject* object, SMap* map) {
-    m_game->PlaySound("bsnd_bagopen", kVolume);
+    m_game->PlaySound("bsnd_bagopen", kLoudestVolume);
     if (SScriptContext* context = m_game->m_scriptContext.get(); context != nullptr && map != nullptr)
         context->QueueCellEvent(map, SGridPlace{m_playerX, m_playerY});
     m_param[0] = view;

@@ -16,8 +16,8 @@ namespace {
 constexpr int kAnimatedReach = 7;
 constexpr uint8_t kPoseBits = 0x1F;  // the flags and the facing; the motion and hit bits lie above
 constexpr uint8_t kStrikeTime = 5;
-constexpr int kFrameShift = 8;
-constexpr uint16_t kFrameBits = 7 << kFrameShift;
+constexpr int kCreaturesFrameShift = 8;
+constexpr uint16_t kCreaturesFrameBits = 7 << kCreaturesFrameShift;
 constexpr int kWalkFrames = 4;
 
 }  // namespace
@@ -56,8 +56,9 @@ void SStateGame::animateCreature(SMap& map, SCreature& creature, SItemPileRecord
         }
     }
     if (advance && !posing && !creature.IsPerson()) {
-        const int frame = ((sprite.m_flags & kFrameBits) >> kFrameShift) + 1;
-        sprite.m_flags = uint16_t((sprite.m_flags & ~kFrameBits) | ((frame % kWalkFrames) << kFrameShift));
+        const int frame = ((sprite.m_flags & kCreaturesFrameBits) >> kCreaturesFrameShift) + 1;
+        sprite.m_flags =
+            uint16_t((sprite.m_flags & ~kCreaturesFrameBits) | ((frame % kWalkFrames) << kCreaturesFrameShift));
     }
     SMonsterScreen* screen = MonsterScreen();
     if (creature.monster == nullptr || screen == nullptr || !m_game->m_random) return;

@@ -4,7 +4,9 @@
 
 #include "data/map_objects/doors/map_object_door.h"
 #include "data/maps/placed_object.h"
+#include "data/rules/character_ids.h"
 #include "data/spells/spell_table.h"
+#include "engine/audio/volume.h"
 #include "game/game_data.h"
 #include "screens/play/grid_cell_rules.h"
 #include "screens/play/state_game.h"
@@ -12,8 +14,6 @@
 
 namespace {
 
-constexpr int kVolume = 10;
-constexpr uint32_t kDisarmSkill = 19;
 constexpr int kTrapShift = 10;
 constexpr int kTrapShift4 = 4;
 constexpr uint16_t kTrapBits = 0xF << kTrapShift;
@@ -61,7 +61,7 @@ void SStateGame::DisarmTrap() {
     SPlacedObject* object = m_doorChoice.object;
     if (object == nullptr || m_doorChoice.objectType == nullptr) return;
     SPlayer& player = m_game->m_player;
-    const int32_t value = std::max(0, player.GetSkillValue(kDisarmSkill));
+    const int32_t value = std::max(0, player.GetSkillValue(kSkillDisarm));
     const int level = trapLevel(*object);
     SRandom* random = m_game->m_random.get();
     const int32_t roll = random != nullptr ? random->Next(value / 5) : 0;
@@ -71,13 +71,13 @@ void SStateGame::DisarmTrap() {
         SString text;
         text.Format("You have disarmed the %s.", door ? "door" : "object");
         AppendMessage(text.Text(), false);
-        m_game->PlaySound("bsnd_lockdisarmok", kVolume);
+        m_game->PlaySound("bsnd_lockdisarmok", kLoudestVolume);
         object->state = uint16_t(object->state & ~kTrapBits);
     } else {
-        m_game->PlaySound("bsnd_lockdisarmtry", kVolume);
+        m_game->PlaySound("bsnd_lockdisarmtry", kLoudestVolume);
         SpringTrap(*object, *m_doorChoice.objectType);
     }
-    player.CountSkillUse(kDisarmSkill);
+    player.CountSkillUse(kSkillDisarm);
 }
 
 void SStateGame::OpenLockpick() {

@@ -6,6 +6,7 @@
 #include "data/maps/map.h"
 #include "data/persons/npc_type.h"
 #include "data/scene.h"
+#include "engine/audio/volume.h"
 #include "game/game_data.h"
 #include "game/script/script_context.h"
 #include "screens/play/creature_info.h"
@@ -16,9 +17,8 @@
 
 namespace {
 
-constexpr uint32_t kYesNo = SDialogMessage::kYes | SDialogMessage::kNo;
+constexpr uint32_t kEventsYesNo = SDialogMessage::kYes | SDialogMessage::kNo;
 constexpr uint32_t kOk = SDialogMessage::kOk;
-constexpr int kVolume = 10;
 constexpr uint32_t kShipVoyageMinutes = 60;
 
 // Map flags.
@@ -145,7 +145,7 @@ void SStateGame::QueueShipTravel(const char* destination, const char* text) {
     event.text = textOf(text);
 }
 
-void SStateGame::AskNow(const char* text) { ask(text, kYesNo, SPlaySubMode::kRestQuestion); }
+void SStateGame::AskNow(const char* text) { ask(text, kEventsYesNo, SPlaySubMode::kRestQuestion); }
 
 void SStateGame::ShowMessage(const char* text, uint32_t buttons) {
     QueueMessage(text, buttons, nullptr);
@@ -176,7 +176,7 @@ uint32_t SStateGame::handle(SGameEvent& event) {
         case SGameEvent::kTravelTo: TravelToPosition(event.travel.position.c_str(), event.kind); break;
         case SGameEvent::kTravelQuestion:
             m_travelQuestion = {event.travel.position, event.kind, event.stepBack};
-            ask(event.text.c_str(), kYesNo, SPlaySubMode::kTravelQuestion);
+            ask(event.text.c_str(), kEventsYesNo, SPlaySubMode::kTravelQuestion);
             break;
         case SGameEvent::kTurn: TurnToSide(event.side); break;
         case SGameEvent::kPlace: placePlayer(event.x, event.y); break;
@@ -189,7 +189,7 @@ uint32_t SStateGame::handle(SGameEvent& event) {
             m_doorChoice = event.door;
             ask(event.text.c_str(), event.buttons, SPlaySubMode::kDoorQuestion);
             break;
-        case SGameEvent::kRestQuestion: ask(event.text.c_str(), kYesNo, SPlaySubMode::kRestQuestion); break;
+        case SGameEvent::kRestQuestion: ask(event.text.c_str(), kEventsYesNo, SPlaySubMode::kRestQuestion); break;
         case SGameEvent::kMark:
             if (mapFlags & map_flags::kNoMark)
                 refuse("Mark is denied on this map.");
@@ -251,7 +251,7 @@ void SStateGame::showMessage(SGameEvent& event) {
     m_messageBox->m_child = nullptr;
     SetChild(m_messageBox.get());
     m_subMode = SPlaySubMode::kMessage;
-    if (!event.sound.empty()) m_game->PlaySound(event.sound.c_str(), kVolume);
+    if (!event.sound.empty()) m_game->PlaySound(event.sound.c_str(), kLoudestVolume);
 }
 
 uint32_t SStateGame::talkTo(const std::string& name) {

@@ -11,7 +11,9 @@
 #include "data/monsters/creature_stats.h"
 #include "data/monsters/monster.h"
 #include "data/monsters/monster_context.h"
+#include "data/monsters/monster_events.h"
 #include "data/player/equipment_slot.h"
+#include "engine/audio/volume.h"
 #include "engine/base/random.h"
 #include "game/game_data.h"
 #include "game/script/script_context.h"
@@ -23,10 +25,7 @@
 
 namespace {
 
-constexpr uint32_t kEventAttacked = 8;
-constexpr uint32_t kEventKilled = 64;
-constexpr int kLoudest = 10;
-constexpr int kMostCells = 7;
+constexpr int kHitsMostCells = 7;
 
 enum SMissileStop : uint8_t {
     kStopsAll,
@@ -84,9 +83,9 @@ void SStateGame::recordHitItems(int32_t damage) {
 }
 
 void SStateGame::playStrokeSounds() {
-    if (const char* sound = SHandPicture(m_currentStroke.picture).Sound()) PlaySound(sound, kLoudest);
+    if (const char* sound = SHandPicture(m_currentStroke.picture).Sound()) PlaySound(sound, kLoudestVolume);
     if (m_currentStroke.offHandMode == SCombatAnim::kOffHandOwnClock)
-        if (const char* sound = SHandPicture(m_currentStroke.picture2).Sound()) PlaySound(sound, kLoudest);
+        if (const char* sound = SHandPicture(m_currentStroke.picture2).Sound()) PlaySound(sound, kLoudestVolume);
 }
 
 void SStateGame::ResolveHit(SMap& map, int x, int y, int side, int penalty) {
@@ -200,7 +199,7 @@ bool SStateGame::FindMissileTarget(int x, int y, int side, int& outX, int& outY,
     outX = x;
     outY = y;
     const int s = side & 3;
-    for (int step = 0; step < kMostCells; ++step) {
+    for (int step = 0; step < kHitsMostCells; ++step) {
         const int nx = outX + play_tables::kSideDx[s], ny = outY + play_tables::kSideDy[s];
         if (!IsOnGrid(nx, ny)) return false;
         outX = nx;

@@ -31,7 +31,7 @@ int movementQuarter(uint32_t key) {
 }
 
 // Message-box buttons.
-constexpr uint32_t kOk = 1;
+constexpr uint32_t kInputOk = 1;
 constexpr uint32_t kYes = 4;
 
 int bitCount(uint32_t bits) {
@@ -201,7 +201,7 @@ uint32_t SStateGame::handleAnswer(uint32_t answer) {
     SetDirty();
     switch (mode) {
         case SPlaySubMode::kMessage:
-            if (bitCount(buttons) >= 2) ResumeScript(answer == kOk || answer == kYes ? 1 : 2);
+            if (bitCount(buttons) >= 2) ResumeScript(answer == kInputOk || answer == kYes ? 1 : 2);
             break;
         case SPlaySubMode::kTravelQuestion: AnswerTravelQuestion(answer); break;
         case SPlaySubMode::kChoiceList: AnswerChoice(choice); break;

@@ -21,7 +21,7 @@ constexpr uint8_t kWallCharacter = 12;
 constexpr int kPanelFont = 1;
 constexpr int kMostLines = 2;
 constexpr char kLineBreak = '\r';
-constexpr uint16_t kHalfCell = 0x8000;
+constexpr uint16_t kLookHalfCell = 0x8000;
 
 // Absent objects hide nothing; present ones only while they are visible.
 bool absentOrVisible(const SPlacedObject* object) {
@@ -32,10 +32,10 @@ bool absentOrVisible(const SPlacedObject* object) {
 // heading's quarter counts 0 north, 1 west, 2 south, 3 east.
 bool inHalfAhead(uint32_t quarter, uint16_t x, uint16_t y) {
     switch (quarter) {
-        case 0: return y < kHalfCell;
-        case 1: return x < kHalfCell;
-        case 2: return y > kHalfCell;
-        default: return x > kHalfCell;
+        case 0: return y < kLookHalfCell;
+        case 1: return x < kLookHalfCell;
+        case 2: return y > kLookHalfCell;
+        default: return x > kLookHalfCell;
     }
 }
 

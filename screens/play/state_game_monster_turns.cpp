@@ -10,6 +10,7 @@
 #include "data/maps/map_cell.h"
 #include "data/maps/map_grid.h"
 #include "data/monsters/creature_pose.h"
+#include "data/monsters/monster_events.h"
 #include "data/player/equipment_slot.h"
 #include "data/spells/spell_table.h"
 #include "engine/base/random.h"
@@ -22,16 +23,14 @@
 namespace {
 
 constexpr int kActingReach = 7;
-constexpr int kWalkFrames = 8;
+constexpr int kMonsterTurnsWalkFrames = 8;
 constexpr int kFastWalkFrames = 4;
 constexpr int32_t kAttackPause = 6;
 constexpr int32_t kFastAttackPause = 3;
 constexpr uint8_t kPoseTime = 8;
-constexpr uint8_t kPoseBits = 0x1F;
-constexpr int32_t kCell = 65536;
+constexpr uint8_t kMonsterTurnsPoseBits = 0x1F;
+constexpr int32_t kMonsterTurnsCell = 65536;
 constexpr int kLowHealth = 30;
-
-enum SAttackKind : uint8_t { kMelee = 1, kMissile = 2, kSpell = 3, kMeleeOrSpell = 4 };
 
 int sign(int v) { return (v > 0) - (v < 0); }
 
@@ -138,7 +137,7 @@ void SStateGame::DecideAction(SActingMonster& record, int px, int py) {
     int endX = 0, endY = 0;
 
     if (x != px && y != py) {
-        const bool casts = kind == kSpell || kind == kMeleeOrSpell;
+        const bool casts = kind == kAttackSpell || kind == kAttackMeleeWhenAdjacent;
         if (casts && (besideColumn || besideRow) && monster->CanCastAtRange(m_game->m_spells, 2)) {
             // One step off the player's line: it may turn and shoot along it.
             const int side = besideColumn ? (y > py ? 0 : 2) : (x > px ? 3 : 1);
@@ -151,16 +150,16 @@ void SStateGame::DecideAction(SActingMonster& record, int px, int py) {
                 return;
             }
         }
-        record.action = kind == kMelee ? SActingMonster::kCloseIn : SActingMonster::kCloseInRanged;
+        record.action = kind == kAttackMelee ? SActingMonster::kCloseIn : SActingMonster::kCloseInRanged;
         return;
     }
     const bool adjacent = besideColumn || besideRow || (x == px && y == py);
     if (!adjacent) {
         if (!FindMissileTarget(x, y, sideTowards(x, y, px, py), endX, endY, true)) {
             record.action = SActingMonster::kCloseInRanged;
-        } else if (kind == kMissile) {
+        } else if (kind == kAttackMissile) {
             record.action = SActingMonster::kStrike;
-        } else if (kind == kSpell || kind == kMeleeOrSpell) {
+        } else if (kind == kAttackSpell || kind == kAttackMeleeWhenAdjacent) {
             record.action = SActingMonster::kCast;
         } else {
             record.action = SActingMonster::kCloseInRanged;
@@ -168,14 +167,14 @@ void SStateGame::DecideAction(SActingMonster& record, int px, int py) {
         return;
     }
     const bool weak = creature.HealthPercent() < kLowHealth;
-    if (kind != kMissile && kind != kSpell) {
+    if (kind != kAttackMissile && kind != kAttackSpell) {
         record.action = weak && random.Next(100) < 40 ? SActingMonster::kBackOff : SActingMonster::kStrike;
         return;
     }
     if (random.Next(100) < 30 || (weak && random.Next(100) < 40))
         record.action = SActingMonster::kBackOff;
     else
-        record.action = kind == kMissile ? SActingMonster::kStrike : SActingMonster::kCast;
+        record.action = kind == kAttackMissile ? SActingMonster::kStrike : SActingMonster::kCast;
 }
 
 void SStateGame::ChooseStep(SActingMonster& record, int px, int py) {
@@ -227,12 +226,12 @@ void SStateGame::StartWalk(SActingMonster& record) {
                                                         record.slotChoice == 1);
     const SItemPileRecord* sprite = m_grid->CreatureSprite(creature);
     const int32_t fromX = sprite ? sprite->m_x : kCellCentre, fromY = sprite ? sprite->m_y : kCellCentre;
-    const int32_t frames = m_fast != 0 ? kFastWalkFrames : kWalkFrames;
-    record.stepX = (record.dx * kCell - fromX + place.x) / frames;
-    record.stepY = (record.dy * kCell - fromY + place.y) / frames;
+    const int32_t frames = m_fast != 0 ? kFastWalkFrames : kMonsterTurnsWalkFrames;
+    record.stepX = (record.dx * kMonsterTurnsCell - fromX + place.x) / frames;
+    record.stepY = (record.dy * kMonsterTurnsCell - fromY + place.y) / frames;
     record.remaining = (std::abs(record.stepX) + std::abs(record.stepY)) * frames;
     if (!SActingMonster::Walks(record.action)) return;
-    creature.state = uint8_t((creature.state & kPoseBits) | SCreature::kMotion);
+    creature.state = uint8_t((creature.state & kMonsterTurnsPoseBits) | SCreature::kMotion);
     creature.displayTimer = kPoseTime;
     if (monster_traits::StepsSound(creature.monster)) PlayFloorSoundFrom(record.startX, record.startY);
 }
@@ -248,17 +247,17 @@ bool SStateGame::StepMonster(SActingMonster& record) {
     int dx = 0, dy = 0;
     if (x < 0)
         dx = -1;
-    else if (x >= kCell)
+    else if (x >= kMonsterTurnsCell)
         dx = 1;
     else if (y < 0)
         dy = -1;
-    else if (y >= kCell)
+    else if (y >= kMonsterTurnsCell)
         dy = 1;
     bool done = false;
     if (dx != 0 || dy != 0) {
         if (CanStepTo(record, cx, cy, cx + dx, cy + dy) && MoveCreature(record, cx, cy, dx, dy)) {
-            x -= dx * kCell;
-            y -= dy * kCell;
+            x -= dx * kMonsterTurnsCell;
+            y -= dy * kMonsterTurnsCell;
             record.currentX = int8_t(cx + dx);
             record.currentY = int8_t(cy + dy);
         } else {
@@ -266,20 +265,20 @@ bool SStateGame::StepMonster(SActingMonster& record) {
         }
     }
     record.remaining -= std::abs(record.stepX) + std::abs(record.stepY);
-    sprite->m_x = uint16_t(std::clamp(x, 0, kCell - 1));
-    sprite->m_y = uint16_t(std::clamp(y, 0, kCell - 1));
+    sprite->m_x = uint16_t(std::clamp(x, 0, kMonsterTurnsCell - 1));
+    sprite->m_y = uint16_t(std::clamp(y, 0, kMonsterTurnsCell - 1));
     if (record.remaining >= 1 && !done) return false;
     record.stepX = record.stepY = 0;
     if (SActingMonster::Walks(record.action)) {
         creature.displayTimer = 0;
-        creature.state &= kPoseBits;
+        creature.state &= kMonsterTurnsPoseBits;
     }
     return true;
 }
 
 void SStateGame::attackNow(SActingMonster& record) {
     SCreature& creature = *record.creature;
-    creature.state = uint8_t((creature.state & kPoseBits) | kWindingUp);
+    creature.state = uint8_t((creature.state & kMonsterTurnsPoseBits) | kWindingUp);
     creature.displayTimer = kPoseTime;
     const int distance = std::abs(m_playerX - record.startX) + std::abs(m_playerY - record.startY);
     if (const char* sound = monster_traits::AttackSound(creature.monster))
@@ -290,7 +289,7 @@ void SStateGame::attackNow(SActingMonster& record) {
     if (record.action == SActingMonster::kStrike && inLine &&
         hand_items::IsShield(player.EquippedItem(kSlotSecondHand)) && FindPendingAttack(-1) == nullptr &&
         !player.IsParalyzed() && record.side == faced) {
-        const bool melee = creature.monster != nullptr && creature.monster->m_attackKind == kMelee;
+        const bool melee = creature.monster != nullptr && creature.monster->m_attackKind == kAttackMelee;
         QueueShieldRaise(melee ? 0 : distance, record.side);
     }
     record.action = SActingMonster::kAttackDone;

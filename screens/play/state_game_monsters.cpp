@@ -7,20 +7,15 @@
 #include "data/maps/map.h"
 #include "data/maps/map_grid.h"
 #include "data/monsters/creature_pose.h"
+#include "engine/audio/volume.h"
 #include "game/game_data.h"
 #include "screens/play/state_game.h"
-
-namespace {
-
-constexpr int kLoudest = 10;
-
-}  // namespace
 
 bool SStateGame::OnSurface() const { return m_currentMap != nullptr && m_currentMap->IsSurface(); }
 
 int SStateGame::SoundVolumeAt(int x, int y) const {
     const int distance = std::abs(x - m_playerX) + std::abs(y - m_playerY);
-    return std::clamp(kLoudest - distance, 1, kLoudest);
+    return std::clamp(kLoudestVolume - distance, 1, kLoudestVolume);
 }
 
 void SStateGame::PlaySound(const char* name, int volume) { m_game->PlaySound(name, volume); }

@@ -8,7 +8,7 @@ namespace {
 constexpr uint16_t kHostileBar = 0xF800;
 constexpr uint16_t kNeutralBar = 0x07E0;
 constexpr uint16_t kPlainBackground = 0x2104;  // where the interface has no background picture
-constexpr int kPanelFont = 1;
+constexpr int kPanelsPanelFont = 1;
 // The health bar lies inside the frame, above the text.
 constexpr int kBarTop = 2;
 constexpr int kBarHeight = 5;
@@ -35,7 +35,7 @@ void SStateGame::drawTargetPanel(const STargetPanel& panel, const SLookTarget& t
         m_display->FillRect(panel.left + 1, box.top + kBarTop, barWidth, kBarHeight,
                             target.hostile ? kHostileBar : kNeutralBar);
     if (m_text == nullptr || target.text.empty()) return;
-    m_text->SelectFont(kPanelFont, m_game->m_interfaceTextColour, m_game->m_interfaceShadeColour);
+    m_text->SelectFont(kPanelsPanelFont, m_game->m_interfaceTextColour, m_game->m_interfaceShadeColour);
     m_text->DrawText(panel.textLeft, box.textTop, panel.textLeft + panel.textWidth, box.top + box.height - 1,
                      target.text.c_str(), 0);
 }

@@ -38,7 +38,7 @@ constexpr int32_t kLongestStay = 32768;
 constexpr int kAimDraws = 64;
 constexpr uint8_t kTurnTicks = 3;
 constexpr int32_t kLookTime = 32768;
-constexpr uint8_t kPoseBits = 0x1F;
+constexpr uint8_t kPersonsPoseBits = 0x1F;
 constexpr uint8_t kWalkingPose = 0x60;
 
 bool sameZone(int x, int y, int otherX, int otherY) {
@@ -282,7 +282,7 @@ void SStateGame::startPersonWalk(SPerson& person, SCreature& creature) {
     person.stepY = int16_t(alongX ? minorStep : majorStep);
     person.timer = (std::abs(person.stepX) + std::abs(person.stepY)) * ticks;
     if (side < 0) person.facing = int8_t(alongX ? (dx > 0 ? 1 : 3) : (dy > 0 ? 2 : 0));
-    creature.state = uint8_t((creature.state & kPoseBits) | kWalkingPose);
+    creature.state = uint8_t((creature.state & kPersonsPoseBits) | kWalkingPose);
 }
 
 void SStateGame::stepPerson(SPerson& person, SCreature& creature) {
@@ -304,7 +304,7 @@ void SStateGame::stepPerson(SPerson& person, SCreature& creature) {
                 !gridToLocal(nx, ny, local, localX, localY) || local != map) {
                 // Something stepped in the way: the walk ends where it is.
                 person.state = SPerson::kChoose;
-                creature.state &= kPoseBits;
+                creature.state &= kPersonsPoseBits;
                 return;
             }
             RemoveCreatureFromCell(*map, creature);
@@ -322,7 +322,7 @@ void SStateGame::stepPerson(SPerson& person, SCreature& creature) {
     person.timer -= std::abs(person.stepX) + std::abs(person.stepY);
     if (person.timer <= 0) {
         person.state = SPerson::kChoose;
-        creature.state &= kPoseBits;
+        creature.state &= kPersonsPoseBits;
     }
 }
 
@@ -334,7 +334,7 @@ void SStateGame::TurnPersonToPlayer(SCreature& creature) {
     person->state = SPerson::kWaiting;
     turnPersonTo(*person, creature, int((FacingSide() + 2) % 4));
     creature.displayTimer = 0;
-    creature.state &= kPoseBits;
+    creature.state &= kPersonsPoseBits;
 }
 
 // The person sets off for a free neighbour, never the player's cell; one out of view stays.

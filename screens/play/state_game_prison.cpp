@@ -6,15 +6,13 @@
 #include "data/maps/map.h"
 #include "data/package/module.h"
 #include "data/rules/attribute_table.h"
+#include "data/rules/character_ids.h"
 #include "data/rules/skill_table.h"
 #include "game/game_data.h"
 #include "screens/play/state_game.h"
 #include "screens/play/travel_fade.h"
 
 namespace {
-
-constexpr uint32_t kFirstAttribute = 1, kLastAttribute = 5;
-constexpr uint32_t kFirstSkill = 1, kLastSkill = 20;
 
 // Draws up to `count` different ids of the list, each taken out as it is drawn.
 std::vector<uint32_t> drawDistinct(std::vector<uint32_t> ids, uint32_t count, SRandom* random) {
@@ -91,9 +89,9 @@ void SStateGame::ServeSentence() {
 
     // Only what can still drop is drawn, so that a character with little left still serves to the end.
     std::vector<uint32_t> attributes, skills;
-    for (uint32_t a = kFirstAttribute; a <= kLastAttribute; ++a)
+    for (uint32_t a = kStrength; a <= kLastAttribute; ++a)
         if (player.BaseAttribute(a) > 1) attributes.push_back(a);
-    for (uint32_t s = kFirstSkill; s <= kLastSkill; ++s)
+    for (uint32_t s = kSkillBlock; s <= kLastSkill; ++s)
         if (player.SkillValue(s) > 0 && s != player.ExcludedSkill()) skills.push_back(s);
     const std::vector<uint32_t> lowerAttributes = drawDistinct(attributes, lowered, m_game->m_random.get());
     const std::vector<uint32_t> lowerSkills = drawDistinct(skills, lowered, m_game->m_random.get());

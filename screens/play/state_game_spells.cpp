@@ -11,10 +11,12 @@
 #include "data/maps/map_cell.h"
 #include "data/monsters/creature_stats.h"
 #include "data/monsters/monster.h"
+#include "data/monsters/monster_events.h"
 #include "data/player/equipment_slot.h"
 #include "data/spells/spell_effect.h"
 #include "data/spells/spell_table.h"
 #include "data/spells/spell_type.h"
+#include "engine/audio/volume.h"
 #include "game/game_data.h"
 #include "game/script/script_context.h"
 #include "screens/play/monster_steps.h"
@@ -27,10 +29,7 @@ namespace {
 using play_tables::kSideDx;
 using play_tables::kSideDy;
 
-constexpr uint32_t kEventSpellCast = 16;
-constexpr uint32_t kEventKilled = 64;
-constexpr int kLoudest = 10;
-constexpr int32_t kMiddle = 32768;
+constexpr int32_t kSpellsMiddle = 32768;
 constexpr uint16_t kSmallSize = 2000;
 constexpr uint16_t kEffectSize = 4000;
 constexpr uint8_t kTwoPart = 2;
@@ -164,9 +163,9 @@ std::unique_ptr<SCombatAnim> SStateGame::cellEffect(const SSpellType& spell, int
 }
 
 void SStateGame::CastSpell(const SSpellType& spell, int32_t strength, bool adjacent, int x, int y, int side) {
-    PlaySound("bsnd_spellcast0", kLoudest);
+    PlaySound("bsnd_spellcast0", kLoudestVolume);
     auto playSpellSound = [&] {
-        if (!spell.m_castSound.IsEmpty()) PlaySound(spell.m_castSound.Text(), kLoudest);
+        if (!spell.m_castSound.IsEmpty()) PlaySound(spell.m_castSound.Text(), kLoudestVolume);
     };
     if (spell.m_targetKind == kTargetSelf) {
         m_game->m_player.ApplySpell(spell, strength, true, -1, false);
@@ -199,8 +198,8 @@ void SStateGame::CastSpell(const SSpellType& spell, int32_t strength, bool adjac
         m_playerCast = 1;
         SpellHitsCell(spell, strength, *map, x, y, side, true);
         const int back = (side + 2) % 4;
-        const int32_t edgeX = monster_steps::InsideEdges((kSideDx[back] + 1) * kMiddle);
-        const int32_t edgeY = monster_steps::InsideEdges((kSideDy[back] + 1) * kMiddle);
+        const int32_t edgeX = monster_steps::InsideEdges((kSideDx[back] + 1) * kSpellsMiddle);
+        const int32_t edgeY = monster_steps::InsideEdges((kSideDy[back] + 1) * kSpellsMiddle);
         auto anim = cellEffect(spell, x + kSideDx[back], y + kSideDy[back], edgeX, edgeY, kEffectSize);
         if (anim == nullptr)
             playSpellSound();
@@ -221,7 +220,7 @@ void SStateGame::CastSpell(const SSpellType& spell, int32_t strength, bool adjac
     anim->kind = SCombatAnim::kSpellMissile;
     anim->cellX = uint16_t(m_playerX);
     anim->cellY = uint16_t(m_playerY);
-    anim->subX = anim->subY = kMiddle;
+    anim->subX = anim->subY = kSpellsMiddle;
     anim->side = int8_t(side);
     anim->spriteSize = kEffectSize;
     anim->spell = &spell;
@@ -244,11 +243,11 @@ void SStateGame::QueueMonsterSpell(int x, int y, int side, const SSpellType& spe
         SMap* zone = GetZoneMap(tx, ty);
         if (zone == nullptr) return;
         const int back = (side + 2) % 4;
-        int32_t subX = kMiddle + 8000 * kSideDx[back], subY = kMiddle + 8000 * kSideDy[back];
+        int32_t subX = kSpellsMiddle + 8000 * kSideDx[back], subY = kSpellsMiddle + 8000 * kSideDy[back];
         if (onItself) {
             const SMapCell* cell = GetCell(tx, ty);
-            subX = kMiddle + 32767 * kSideDx[back];
-            subY = kMiddle + 32767 * kSideDy[back];
+            subX = kSpellsMiddle + 32767 * kSideDx[back];
+            subY = kSpellsMiddle + 32767 * kSideDy[back];
             if (cell != nullptr && cell->creatures[1] != 0) {
                 const int across = (side + 3) % 4;
                 const int32_t apart = monster_traits::IsWide(caster.monster) ? 16384 : 12000;
@@ -276,7 +275,7 @@ void SStateGame::QueueMonsterSpell(int x, int y, int side, const SSpellType& spe
     anim->byPlayer = 0;
     anim->cellX = uint16_t(x);
     anim->cellY = uint16_t(y);
-    anim->subX = anim->subY = kMiddle;
+    anim->subX = anim->subY = kSpellsMiddle;
     anim->side = int8_t(side & 3);
     anim->spriteSize = kEffectSize;
     anim->spell = &spell;
@@ -303,15 +302,15 @@ void SStateGame::CastSpellOnPlayer(const SSpellType& spell, int32_t strength) {
     m_playerCast = 1;
     SpellHitsCell(spell, strength, *map, m_playerX, m_playerY, -1, false);
     const int side = int(FacingSide());
-    const int32_t subX = monster_steps::InsideEdges(kMiddle + 16000 * kSideDx[side]);
-    const int32_t subY = monster_steps::InsideEdges(kMiddle + 16000 * kSideDy[side]);
+    const int32_t subX = monster_steps::InsideEdges(kSpellsMiddle + 16000 * kSideDx[side]);
+    const int32_t subY = monster_steps::InsideEdges(kSpellsMiddle + 16000 * kSideDy[side]);
     if (auto anim = cellEffect(spell, m_playerX, m_playerY, subX, subY, kSmallSize)) QueueCombatAnim(std::move(anim));
 }
 
 void SStateGame::QueueSelfEffect(const char* animation, const char* sound) {
     const SSpellEffect* effect = animation ? m_game->m_spellEffects.Find(animation) : nullptr;
     if (effect == nullptr || effect->m_frameSlots.empty()) {
-        if (sound != nullptr && sound[0] != '\0') PlaySound(sound, kLoudest);
+        if (sound != nullptr && sound[0] != '\0') PlaySound(sound, kLoudestVolume);
         return;
     }
     auto anim = std::make_unique<SCombatAnim>();

@@ -16,7 +16,7 @@
 namespace {
 
 constexpr uint32_t kStealth = 20;
-constexpr int kNearReach = 2;
+constexpr int kStealingNearReach = 2;
 constexpr int kFullChance = 100;
 constexpr int kUnskilledChance = 60;
 constexpr int kWatcherPenalty = 5;
@@ -34,8 +34,8 @@ const char* chanceWord(int chance) {
 
 int SStateGame::CountPersonsNear() const {
     int count = 0;
-    for (int y = m_playerY - kNearReach; y <= m_playerY + kNearReach; ++y)
-        for (int x = m_playerX - kNearReach; x <= m_playerX + kNearReach; ++x)
+    for (int y = m_playerY - kStealingNearReach; y <= m_playerY + kStealingNearReach; ++y)
+        for (int x = m_playerX - kStealingNearReach; x <= m_playerX + kStealingNearReach; ++x)
             for (int slot = 0; slot < 2; ++slot) {
                 const SCreature* creature = creatureInSlot(x, y, slot);
                 if (creature != nullptr && creature->IsPerson() && creatureShows(x, y, *creature)) ++count;

@@ -10,6 +10,7 @@
 #include "data/player/equipment_slot.h"
 #include "data/spells/spell_table.h"
 #include "data/spells/spell_type.h"
+#include "engine/audio/volume.h"
 #include "engine/base/random.h"
 #include "game/game_data.h"
 #include "platform/clock.h"
@@ -31,12 +32,11 @@ constexpr const char* kGestures[3] = {"bres_fpscastself", "bres_fpscasttouch", "
 constexpr uint32_t kStrokeClock = 40;
 constexpr uint32_t kDrawnBowClock = 120;  // the drawn bow is held a little
 constexpr uint32_t kShieldDelay = 80;
-constexpr int32_t kLungeStep = 2000;
-constexpr int kLoudest = 10;
+constexpr int32_t kStrokesLungeStep = 2000;
 constexpr int kLastOutFrame = 4;  // a single-frame stroke turns back after it
 constexpr int kBowLoosed = 2;
 
-uint16_t percent(int32_t value) { return uint16_t(std::clamp(value, 0, 200)); }
+uint16_t percentStrokes(int32_t value) { return uint16_t(std::clamp(value, 0, 200)); }
 
 }  // namespace
 
@@ -71,8 +71,8 @@ void SStateGame::UpdateHandSprites(bool skipOffHand, bool skipWeapon) {
         if (paralysed) {
             if (const char* name = hand.ParalysedPalette()) palette = uint16_t(m_game->m_cache.FindPaletteSlot(name));
         } else {
-            across = percent(base - hand.HorizontalOffset());
-            up = percent(base - hand.VerticalOffset());
+            across = percentStrokes(base - hand.HorizontalOffset());
+            up = percentStrokes(base - hand.VerticalOffset());
         }
         return record;
     };
@@ -233,12 +233,12 @@ void SStateGame::weaponFrame(SCombatAnim& anim) {
     const int f = anim.frame;
     if (single) {
         if (anim.returning == 0) {
-            fps.m_firstHeightPercent = percent(f * 100 / 6);
-            fps.m_firstWidthPercent = percent(f * 65 / 6 + 26);
+            fps.m_firstHeightPercent = percentStrokes(f * 100 / 6);
+            fps.m_firstWidthPercent = percentStrokes(f * 65 / 6 + 26);
         } else {
             const int k = hand.HorizontalOffset();
-            fps.m_firstHeightPercent = percent(f * 20 / 6 + 80);
-            fps.m_firstWidthPercent = percent(std::min(f * k / 6 - k + 95, 85));
+            fps.m_firstHeightPercent = percentStrokes(f * 20 / 6 + 80);
+            fps.m_firstWidthPercent = percentStrokes(std::min(f * k / 6 - k + 95, 85));
         }
     } else {
         fps.m_firstHeightPercent = anim.returning != 0 && anim.item != nullptr ? 80 : 100;
@@ -250,12 +250,12 @@ void SStateGame::weaponFrame(SCombatAnim& anim) {
         fps.m_firstPalette = anim.palette;
     }
     if (anim.thrown == 0 && anim.firesAmmunition == 0) {
-        m_fractionX = kCellCentre + kSideDx[anim.side] * f * kLungeStep;
-        m_fractionY = kCellCentre + kSideDy[anim.side] * f * kLungeStep;
+        m_fractionX = kCellCentre + kSideDx[anim.side] * f * kStrokesLungeStep;
+        m_fractionY = kCellCentre + kSideDy[anim.side] * f * kStrokesLungeStep;
     }
     if (anim.firesAmmunition != 0 && anim.returning == 0) {
         if (f == 0) {
-            if (const char* sound = hand.Sound()) PlaySound(sound, kLoudest);
+            if (const char* sound = hand.Sound()) PlaySound(sound, kLoudestVolume);
             const SHandPicture missile(anim.picture2);
             fps.m_secondWithFirst = 1;
             fps.m_secondPicture = missile.Frame(0);
@@ -267,18 +267,18 @@ void SStateGame::weaponFrame(SCombatAnim& anim) {
             fps.m_secondPicture = fps.m_secondPalette = 0;
         }
     } else if (anim.thrown != 0 && anim.returning == 0 && f == 0) {
-        if (const char* sound = hand.Sound()) PlaySound(sound, kLoudest);
+        if (const char* sound = hand.Sound()) PlaySound(sound, kLoudestVolume);
         QueuePlayerMissile(anim);
     }
     if (anim.offHandMode == SCombatAnim::kOffHandFollows) {
         const int n = std::max(count, 1);
         const SHandPicture offHand(anim.picture2);
         if (anim.thrownItem == nullptr) {
-            fps.m_secondHeightPercent = percent(std::min((100 - offHand.VerticalOffset()) - 50 * f / n, 100));
-            fps.m_secondWidthPercent = percent((100 - offHand.HorizontalOffset()) - 20 * f / n);
+            fps.m_secondHeightPercent = percentStrokes(std::min((100 - offHand.VerticalOffset()) - 50 * f / n, 100));
+            fps.m_secondWidthPercent = percentStrokes((100 - offHand.HorizontalOffset()) - 20 * f / n);
         } else {
-            fps.m_secondHeightPercent = percent(std::min(80 - 10 * f / n, 100));
-            fps.m_secondWidthPercent = percent((anim.offHandIsShield != 0 ? 100 : 70) - 5 * f / n);
+            fps.m_secondHeightPercent = percentStrokes(std::min(80 - 10 * f / n, 100));
+            fps.m_secondWidthPercent = percentStrokes((anim.offHandIsShield != 0 ? 100 : 70) - 5 * f / n);
         }
         fps.m_secondMirrored = anim.offHandIsShield;
         fps.m_secondPicture = offHand.Frame(0);
@@ -305,12 +305,12 @@ void SStateGame::advanceOffHand(SCombatAnim& anim, uint32_t) {
         return;
     }
     if (anim.offHandFullSequence == 0) {
-        fps.m_secondHeightPercent = percent(std::min(f, n) * 60 / n + 40);
-        fps.m_secondWidthPercent = percent(std::min(f, n) * 20 / n + 80);
+        fps.m_secondHeightPercent = percentStrokes(std::min(f, n) * 60 / n + 40);
+        fps.m_secondWidthPercent = percentStrokes(std::min(f, n) * 20 / n + 80);
         fps.m_secondPicture = hand.Frame(hand.StrikeFrame());
     } else {
         fps.m_secondHeightPercent = anim.offHandReturning != 0 && anim.thrownItem != nullptr ? 80 : 100;
-        fps.m_secondWidthPercent = percent(100 - hand.HorizontalOffset());
+        fps.m_secondWidthPercent = percentStrokes(100 - hand.HorizontalOffset());
         fps.m_secondPicture = hand.Frame(f);
     }
     fps.m_secondPalette = anim.palette2;
@@ -391,7 +391,7 @@ bool SStateGame::advanceGesture(SCombatAnim& anim) {
     if (anim.frame == 0 && anim.returning == 0 && anim.spell != nullptr && !anim.spell->m_castSound.IsEmpty() &&
         anim.offHandFrame == 0) {
         anim.offHandFrame = 1;  // the casting sound is played
-        PlaySound(anim.spell->m_castSound.Text(), kLoudest);
+        PlaySound(anim.spell->m_castSound.Text(), kLoudestVolume);
     }
     if (anim.returning == 0 && anim.frame > lift + (ownPicture ? 3 : 2)) {
         anim.returning = 1;
@@ -410,7 +410,7 @@ bool SStateGame::advanceGesture(SCombatAnim& anim) {
         fps.m_firstPicture = hand.Frame(1);
     else
         fps.m_firstPicture = hand.Frame(anim.returning != 0 ? 0 : std::min<int>(anim.frame, last));
-    const uint16_t up = percent(std::min<int>(anim.frame, lift) * (100 / lift));
+    const uint16_t up = percentStrokes(std::min<int>(anim.frame, lift) * (100 / lift));
     fps.m_firstHeightPercent = fps.m_secondHeightPercent = up;
     fps.m_firstWidthPercent = fps.m_secondWidthPercent = 96;
     fps.m_firstPalette = fps.m_secondPalette = 0;

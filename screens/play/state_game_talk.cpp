@@ -5,6 +5,7 @@
 #include "data/maps/map.h"
 #include "data/maps/placed_object.h"
 #include "data/monsters/monster.h"
+#include "data/rules/day_hours.h"
 #include "game/game_data.h"
 #include "game/script/script_context.h"
 #include "screens/play/state_game.h"
@@ -13,8 +14,6 @@ namespace {
 
 constexpr uint32_t kNoButtons = 0;
 // By day the shops keep the hours from 6 to 21.
-constexpr uint32_t kFirstDayHour = 6;
-constexpr uint32_t kLastDayHour = 21;
 
 bool answersAtAll(const SNpcType& person) { return person.HasDialogue() || person.HasGreeting(); }
 

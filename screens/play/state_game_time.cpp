@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int kNearby = 7;
+constexpr int kTimeNearby = 7;
 // A prison sentence is served once this many minutes have passed since it began.
 constexpr uint32_t kSentenceMinutes = 10;
 
@@ -83,8 +83,8 @@ void SStateGame::ShowTimeOfDay() {
 
 void SStateGame::PassCreatureTime(uint32_t minutes) {
     if (m_currentMap == nullptr || m_grid == nullptr) return;
-    const int left = std::max(m_playerX - kNearby, 0), right = std::min(m_playerX + kNearby, kGridSize - 1);
-    const int top = std::max(m_playerY - kNearby, 0), bottom = std::min(m_playerY + kNearby, kGridSize - 1);
+    const int left = std::max(m_playerX - kTimeNearby, 0), right = std::min(m_playerX + kTimeNearby, kGridSize - 1);
+    const int top = std::max(m_playerY - kTimeNearby, 0), bottom = std::min(m_playerY + kTimeNearby, kGridSize - 1);
     for (int y = top; y <= bottom; ++y) {
         for (int x = left; x <= right; ++x) {
             SMap* map = GetZoneMap(x, y);

@@ -3,6 +3,7 @@
 #include "data/maps/map.h"
 #include "data/package/module.h"
 #include "data/player/equipment_slot.h"
+#include "engine/audio/volume.h"
 #include "game/game_data.h"
 #include "platform/clock.h"
 #include "screens/play/state_game.h"
@@ -10,8 +11,7 @@
 
 namespace {
 
-constexpr int kVolume = 10;
-constexpr int32_t kQuarterTurn = 90;
+constexpr int32_t kTravelQuarterTurn = 90;
 constexpr uint32_t kLastQuarter = 3;
 // A surface section lies this many cells into the grid, with its neighbours around it.
 constexpr int32_t kSectionBorder = 7;
@@ -57,7 +57,7 @@ void SStateGame::TravelToCoords(const STravelTarget& target, uint32_t kind) {
     m_package = package;
     m_currentMap = map;
     EnterMap();
-    m_heading = target.quarter * kQuarterTurn;
+    m_heading = target.quarter * kTravelQuarterTurn;
     standAt(*map, gridX, gridY);
     FaceByCell();
     settleAfterTravel(mapChanged);
@@ -118,10 +118,10 @@ void SStateGame::startTravelFade(const STravelTarget& target, uint32_t kind) {
     }
     // No caller asks for another kind; one that did would fade for ever.
     if (!STravelFade::IsKind(kind)) return;
-    if (kind == STravelFade::kTeleport) m_game->PlaySound("bsnd_spellteleport", kVolume);
+    if (kind == STravelFade::kTeleport) m_game->PlaySound("bsnd_spellteleport", kLoudestVolume);
     const SPlayer& player = m_game->m_player;
     const STravelFade::SWalker walker{player.IsMale(), player.EquippedItem(kSlotBoots) != nullptr};
-    if (const char* sound = STravelFade::SoundOf(kind, walker)) m_game->PlaySound(sound, kVolume);
+    if (const char* sound = STravelFade::SoundOf(kind, walker)) m_game->PlaySound(sound, kLoudestVolume);
     m_fadeTarget = target;
     m_fade.Start(kind, m_game->PlayView());
     m_subMode = SPlaySubMode::kTravelFade;

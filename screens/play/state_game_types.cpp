@@ -13,7 +13,7 @@
 
 namespace {
 
-void keepLoaded(SMapObjectType* type) {
+void keepLoadedTypes(SMapObjectType* type) {
     if (type) type->SetKeepLoaded(true);
 }
 
@@ -36,12 +36,12 @@ void SStateGame::RefreshTypePictures() {
     // their ceilings.
     auto markMap = [](const SMap* map) {
         if (map == nullptr) return;
-        keepLoaded(map->CeilingType());
-        keepLoaded(map->FloorType());
+        keepLoadedTypes(map->CeilingType());
+        keepLoadedTypes(map->FloorType());
     };
     markMap(m_currentMap);
     for (const SMap* section : m_sectionMaps) markMap(section);
-    if (m_package != nullptr) keepLoaded(m_package->DefaultFloorType());
+    if (m_package != nullptr) keepLoadedTypes(m_package->DefaultFloorType());
     LoadMarkedTypes(m_game->m_mapObjectTypes, m_game->m_monsters, m_game->m_cache);
 }
 

@@ -2,6 +2,7 @@
 // time, the thunder of heavy rain on the surface with its flash, and what scripts set of it.
 #include <algorithm>
 
+#include "engine/audio/volume.h"
 #include "engine/base/random.h"
 #include "engine/files/unix_time.h"
 #include "game/game_data.h"
@@ -18,7 +19,6 @@ constexpr int32_t kMostScriptRoll = 100;
 constexpr uint32_t kThunderPauseSeconds = 10;
 constexpr int32_t kThunderAbove = 80;
 constexpr int32_t kCloseAtMost = 50;
-constexpr int kLoudest = 10;
 // Scripts speak of rain 0..100, tenths of the intensity.
 constexpr int32_t kScriptRainScale = SRainWeather::kMost / 100;
 constexpr int32_t kMostScriptRain = 100;
@@ -58,7 +58,7 @@ void SStateGame::thunder(uint32_t now) {
     SRandom& random = *m_game->m_random;
     if (random.Next(100) <= kThunderAbove) return;
     m_farThunder = random.Next(100) > kCloseAtMost;
-    if (m_farThunder == 0) PlaySound("bsnd_thunderclose", kLoudest);
+    if (m_farThunder == 0) PlaySound("bsnd_thunderclose", kLoudestVolume);
     m_lastThunder = now;
     m_thunder = 1;
     UpdateSkyAndFog(false);
@@ -66,7 +66,7 @@ void SStateGame::thunder(uint32_t now) {
 
 void SStateGame::PlayPendingThunder() {
     if (m_thunder == 0 || SecondsSince(m_lastThunder, GetUnixTime()) == 0) return;
-    if (m_farThunder != 0) PlaySound("bsnd_thunderfar", kLoudest);
+    if (m_farThunder != 0) PlaySound("bsnd_thunderfar", kLoudestVolume);
     m_farThunder = 0;
     m_thunder = 0;
     UpdateSkyAndFog(false);

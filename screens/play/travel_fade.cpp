@@ -15,7 +15,7 @@ int32_t red(uint16_t c) { return ((c >> 11) & 0x1F) << 3; }
 int32_t green(uint16_t c) { return ((c >> 5) & 0x3F) << 2; }
 int32_t blue(uint16_t c) { return (c & 0x1F) << 3; }
 
-uint16_t pack(int32_t r, int32_t g, int32_t b) {
+uint16_t packTravelFade(int32_t r, int32_t g, int32_t b) {
     r = std::clamp(r, 0, 255);
     g = std::clamp(g, 0, 255);
     b = std::clamp(b, 0, 255);
@@ -52,7 +52,7 @@ void STravelFade::Start(uint32_t kind, const SViewDescriptor& view) {
 void STravelFade::StepFog(SViewDescriptor& view) const {
     if (m_kind != kTeleport || m_framesLeft <= 1) return;
     const uint16_t fog = view.m_fogColour;
-    view.m_fogColour = pack(red(fog) + m_redStep, green(fog) + m_greenStep, blue(fog) + m_blueStep);
+    view.m_fogColour = packTravelFade(red(fog) + m_redStep, green(fog) + m_greenStep, blue(fog) + m_blueStep);
     // A fog that started behind the eye would draw nothing at all.
     view.m_fogDistance = std::max(view.m_fogDistance - m_nearStep, 0);
     view.m_farDistance -= m_farStep;

@@ -6,8 +6,8 @@
 namespace {
 
 constexpr int32_t kGridSize = 35;
-constexpr uint32_t kFullCircle = 360;
-constexpr uint32_t kSides = 4;
+constexpr uint32_t kWorldRecordFullCircle = 360;
+constexpr uint32_t kWorldRecordSides = 4;
 // A script's sky may set the roll to 100; the day's roll stays below.
 constexpr uint32_t kMostWeatherRoll = 100;
 
@@ -43,13 +43,13 @@ std::string SWorldRecord::Fault() const {
     const auto outside = [](const char* field, int64_t value, const char* range) {
         return std::string(field) + " " + std::to_string(value) + " is outside " + range;
     };
-    if (heading >= kFullCircle) return outside("the heading", heading, "0..359");
+    if (heading >= kWorldRecordFullCircle) return outside("the heading", heading, "0..359");
     if (!onGrid(x, 0)) return outside("grid x", x, "0..34");
     if (!onGrid(0, y)) return outside("grid y", y, "0..34");
     if (!(previousX == -1 && previousY == -1) && !onGrid(previousX, previousY))
         return "the previous cell " + std::to_string(previousX) + ", " + std::to_string(previousY) +
                " is neither a grid cell nor -1, -1";
-    if (facing >= kSides) return outside("the facing side", facing, "0..3");
+    if (facing >= kWorldRecordSides) return outside("the facing side", facing, "0..3");
     if (weatherRoll > kMostWeatherRoll) return outside("the weather roll", weatherRoll, "0..100");
     if (!inRain(rainIntensity)) return outside("the rain intensity", rainIntensity, "0..1000");
     if (!inRain(rainTarget)) return outside("the rain target", rainTarget, "0..1000");

@@ -5,15 +5,15 @@
 #include "engine/files/settings.h"
 #include "game/feldmar2.h"
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 
 namespace {
 
 // Colour words: red in the lowest byte.
-constexpr uint32_t kLabelColour = 0xC8C8C8;
-constexpr uint32_t kValueColour = 0x64C8C8;
+constexpr uint32_t kSettingsLabelColour = 0xC8C8C8;
+constexpr uint32_t kSettingsValueColour = 0x64C8C8;
 constexpr uint32_t kOptionColour = 0x64C8C8;
 constexpr uint32_t kOptionHighlight = 0x00FFFF;
-constexpr uint32_t kShade = 0x161616;
 constexpr uint32_t kCellOff = 0x585858;
 constexpr uint32_t kCellOn = 0xC8C8C8;
 
@@ -93,7 +93,8 @@ void SStateSettings::Build() {
     m_y = 0;
     SetLayout(kLayout);
     SetBackgroundBitmap(m_game->InterfacePicture(SInterfaceRole::kSettingsBackground));
-    if (PlaceCtrl(m_title, kTitle)) m_title.SetTextEx("Settings", STextAlign::kCentred, 2, kLabelColour, kShade);
+    if (PlaceCtrl(m_title, kTitle))
+        m_title.SetTextEx("Settings", STextAlign::kCentred, 2, kSettingsLabelColour, kShade);
     buildVolumeBars();
     buildOrientation();
     buildViewSize();
@@ -105,9 +106,9 @@ void SStateSettings::Build() {
 
 void SStateSettings::buildVolumeBars() {
     if (PlaceCtrl(m_soundLabel, kSoundLabel))
-        m_soundLabel.SetTextEx("Sound volume:", STextAlign::kLeft, 1, kLabelColour, kShade);
+        m_soundLabel.SetTextEx("Sound volume:", STextAlign::kLeft, 1, kSettingsLabelColour, kShade);
     if (PlaceCtrl(m_musicLabel, kMusicLabel))
-        m_musicLabel.SetTextEx("Music volume:", STextAlign::kLeft, 1, kLabelColour, kShade);
+        m_musicLabel.SetTextEx("Music volume:", STextAlign::kLeft, 1, kSettingsLabelColour, kShade);
     for (int i = 0; i < kVolumeCells; ++i) {
         for (auto [cell, id] :
              {std::pair{&m_soundCells[i], kSoundCells[i]}, std::pair{&m_musicCells[i], kMusicCells[i]}}) {
@@ -122,7 +123,7 @@ void SStateSettings::buildVolumeBars() {
 void SStateSettings::buildOrientation() {
     if (!HasOrientationChoice(int(m_game->m_screenMode))) return;
     if (PlaceCtrl(m_orientationLabel, kOrientationLabel))
-        m_orientationLabel.SetTextEx("Orientation:", STextAlign::kLeft, 1, kLabelColour, kShade);
+        m_orientationLabel.SetTextEx("Orientation:", STextAlign::kLeft, 1, kSettingsLabelColour, kShade);
     for (uint32_t o = 0; o < 3; ++o) {
         STopicButtonCtrl& button = m_orientations[o];
         if (!PlaceCtrl(button, kOrientationButtons[o])) continue;
@@ -136,12 +137,12 @@ void SStateSettings::buildViewSize() {
     if (!IsLargeScreenMode(mode)) return;
     if (PlaceCtrl(m_viewSizeLabel, kViewSizeLabel)) {
         const char* label = HasOrientationChoice(mode) ? kViewSizeLabels[m_orientation] : "View size:";
-        m_viewSizeLabel.SetTextEx(label, kLeftBottom, 1, kLabelColour, kShade);
+        m_viewSizeLabel.SetTextEx(label, kLeftBottom, 1, kSettingsLabelColour, kShade);
     }
     if (PlaceCtrl(m_viewSizeUp, kViewSizeUp))
         m_viewSizeUp.SetupPicture(m_game->InterfaceSet<3>(SInterfaceRole::kPreviousChoiceButton), kViewSizeUp, 0);
     if (PlaceCtrl(m_viewSizeValue, kViewSizeValue))
-        m_viewSizeValue.SetTextEx("", STextAlign::kCentred, 1, kValueColour, kShade);
+        m_viewSizeValue.SetTextEx("", STextAlign::kCentred, 1, kSettingsValueColour, kShade);
     if (PlaceCtrl(m_viewSizeDown, kViewSizeDown))
         m_viewSizeDown.SetupPicture(m_game->InterfaceSet<3>(SInterfaceRole::kNextChoiceButton), kViewSizeDown, 0);
     updateViewSize();
@@ -151,16 +152,17 @@ void SStateSettings::buildKeyRows() {
     const int mode = int(m_game->m_screenMode);
     if (PlaceCtrl(m_keysLabel, kKeysLabel)) {
         const char* label = HasOrientationChoice(mode) ? kKeysLabels[m_orientation] : "Keys:";
-        m_keysLabel.SetTextEx(label, STextAlign::kLeft, 1, kLabelColour, kShade);
+        m_keysLabel.SetTextEx(label, STextAlign::kLeft, 1, kSettingsLabelColour, kShade);
     }
     const auto previous = m_game->InterfaceSet<3>(SInterfaceRole::kPreviousChoiceButton);
     const auto next = m_game->InterfaceSet<3>(SInterfaceRole::kNextChoiceButton);
     for (int r = 0; r < kKeyRows; ++r) {
         SKeyRow& row = m_rows[r];
         if (PlaceCtrl(row.name, kRowNames[r]))
-            row.name.SetTextEx(RowLabel(r, keyboard()), STextAlign::kLeft, 1, kLabelColour, kShade);
+            row.name.SetTextEx(RowLabel(r, keyboard()), STextAlign::kLeft, 1, kSettingsLabelColour, kShade);
         if (PlaceCtrl(row.previous, kRowPrevious[r])) row.previous.SetupPicture(previous, kRowPrevious[r], 0);
-        if (PlaceCtrl(row.value, kRowValues[r])) row.value.SetTextEx("", STextAlign::kCentred, 1, kValueColour, kShade);
+        if (PlaceCtrl(row.value, kRowValues[r]))
+            row.value.SetTextEx("", STextAlign::kCentred, 1, kSettingsValueColour, kShade);
         if (PlaceCtrl(row.next, kRowNext[r])) row.next.SetupPicture(next, kRowNext[r], 0);
     }
     if (PlaceCtrl(m_defaultKeys, kDefaultKeys))

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr char kGoldGlyph = 9;
+constexpr char kShopRulesGoldGlyph = 9;
 
 }  // namespace
 
@@ -36,7 +36,7 @@ void FormatShopStatus(uint32_t screenType, uint32_t gold, uint32_t weight, uint3
         case 12:
         case 13: out.Format("Gold:%s, Pack:%u.%u/%u.%u", goldText.Text(), whole, tenth, wholeCap, tenthCap); break;
         default:
-            out.Format("Gold: %s%c     Pack: %u.%u/%u.%u", goldText.Text(), kGoldGlyph, whole, tenth, wholeCap,
+            out.Format("Gold: %s%c     Pack: %u.%u/%u.%u", goldText.Text(), kShopRulesGoldGlyph, whole, tenth, wholeCap,
                        tenthCap);
             break;
     }

@@ -22,17 +22,16 @@
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kNameColour = 0xBEC8D2;
-constexpr uint32_t kBodyColour = 0xC8C8C8;
-constexpr uint32_t kButtonInk = 0xC8C8C8;
-constexpr uint32_t kButtonShade = 0x585858;
-constexpr uint32_t kEnchantedColour = 0xFF6464;
-constexpr uint32_t kSpecialColour = 0x64C8C8;
+constexpr uint32_t kShopNameColour = 0xBEC8D2;
+constexpr uint32_t kShopBodyColour = 0xC8C8C8;
+constexpr uint32_t kShopButtonInk = 0xC8C8C8;
+constexpr uint32_t kShopButtonShade = 0x585858;
+constexpr uint32_t kShopEnchantedColour = 0xFF6464;
+constexpr uint32_t kShopSpecialColour = 0x64C8C8;
 // The type flag of things no merchant takes (and that the panel marks as special).
 constexpr uint8_t kNoSaleFlag = 4;
 // Names are centred on one line, as the character page's.
-constexpr uint32_t kNameAlign = 18;
+constexpr uint32_t kShopNameAlign = 18;
 
 bool isWearable(uint8_t itemClass) { return itemClass >= 1 && itemClass <= 4; }
 
@@ -112,7 +111,7 @@ void SStateShop::build() {
         m_portrait.SetFace(face ? face : SScriptContext::kUnknownFace);
     }
     if (PlaceCtrl(m_name, kName))
-        m_name.SetTextEx(m_merchant ? m_merchant->DisplayName() : "", kNameAlign, 1, kNameColour, 0);
+        m_name.SetTextEx(m_merchant ? m_merchant->DisplayName() : "", kShopNameAlign, 1, kShopNameColour, 0);
     if (PlaceCtrl(m_grid, kGrid)) {
         const SItemGridGeometry grid = GridGeometry(type);
         const SFrameSet gridFrames = m_game->InterfaceSet<9>(SInterfaceRole::kSmallFrameSet);
@@ -120,7 +119,7 @@ void SStateShop::build() {
                      1);
     }
     if (PlaceCtrl(m_info, kInfo)) {
-        m_info.Setup(1, kWhite, kBodyColour, 0, 0, 2, 2, kEnchantedColour, kSpecialColour);
+        m_info.Setup(1, kWhite, kShopBodyColour, 0, 0, 2, 2, kShopEnchantedColour, kShopSpecialColour);
         m_info.m_titleTwoLines = IsLargeScreenType(type) ? 1 : 0;
         m_info.SetText("", "", 0, 0);
     }
@@ -137,14 +136,14 @@ void SStateShop::build() {
     // The deal question's answers show only while it is asked.
     RemoveCtrl(&m_yes);
     RemoveCtrl(&m_no);
-    if (PlaceCtrl(m_status, kStatus)) m_status.SetTextEx("", type == 5 || type == 8 ? 18 : 17, 1, kBodyColour, 0);
+    if (PlaceCtrl(m_status, kStatus)) m_status.SetTextEx("", type == 5 || type == 8 ? 18 : 17, 1, kShopBodyColour, 0);
 }
 
 void SStateShop::placeTextButton(SButtonCtrl& button, uint32_t element, const char* caption) {
     if (!PlaceCtrl(button, element)) return;
     button.SetupBar(m_game->InterfaceSet<3>(SInterfaceRole::kTextButtonBarDown),
-                    m_game->InterfaceSet<3>(SInterfaceRole::kTextButtonBarUp), caption, element, 1, kButtonInk,
-                    kButtonShade, kWhite, kButtonShade, 0);
+                    m_game->InterfaceSet<3>(SInterfaceRole::kTextButtonBarUp), caption, element, 1, kShopButtonInk,
+                    kShopButtonShade, kWhite, kShopButtonShade, 0);
 }
 
 SItemEntry* SStateShop::selectedEntry() const {

@@ -5,7 +5,7 @@
 
 namespace {
 
-struct SCorner {
+struct SSplashTracksCorner {
     double x;
     double y;
 };
@@ -13,11 +13,11 @@ struct SCorner {
 struct SStroke {
     int count;
     uint16_t startDelay;
-    std::initializer_list<SCorner> corners;
+    std::initializer_list<SSplashTracksCorner> corners;
 };
 
 // A point on the vale's curve: lowest under the middle of the word, rising to either end.
-constexpr SCorner valePoint(double x) {
+constexpr SSplashTracksCorner valePoint(double x) {
     const double t = (x - 123.0) / 111.0;
     return {x, 76.0 - 12.0 * t * t};
 }
@@ -71,7 +71,7 @@ const SStroke kStrokes[kSplashTrackCount] = {
 
 // `count` points spread evenly along the stroke's corners, the first and the last on its ends.
 std::vector<SSplashPoint> sampleStroke(const SStroke& stroke) {
-    const std::vector<SCorner> corners(stroke.corners);
+    const std::vector<SSplashTracksCorner> corners(stroke.corners);
     std::vector<double> reach{0.0};
     for (size_t i = 1; i < corners.size(); ++i)
         reach.push_back(reach.back() + std::hypot(corners[i].x - corners[i - 1].x, corners[i].y - corners[i - 1].y));
@@ -82,8 +82,8 @@ std::vector<SSplashPoint> sampleStroke(const SStroke& stroke) {
         while (leg + 1 < corners.size() && reach[leg] < along) ++leg;
         const double length = reach[leg] - reach[leg - 1];
         const double t = length > 0 ? (along - reach[leg - 1]) / length : 0.0;
-        const SCorner& from = corners[leg - 1];
-        const SCorner& to = corners[leg];
+        const SSplashTracksCorner& from = corners[leg - 1];
+        const SSplashTracksCorner& to = corners[leg];
         points.push_back(
             {int16_t(std::lround(from.x + (to.x - from.x) * t)), int16_t(std::lround(from.y + (to.y - from.y) * t))});
     }

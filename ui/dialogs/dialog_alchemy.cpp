@@ -7,14 +7,12 @@
 #include "data/items/item_type.h"
 #include "engine/draw/screen_type.h"
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 #include "ui/dialogs/scene_frames.h"
 
 namespace {
 
 constexpr uint32_t kAlchemySkill = 16;
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kGrey = 0xC8C8C8;
-constexpr uint32_t kShade = 0x161616;
 
 }  // namespace
 
@@ -52,7 +50,7 @@ void SDialogAlchemy::placeSlot(int k) {
     if (PlaceCtrl(slot.previous, first + 2)) SetupStepButton(slot.previous, *m_game, true, first + 2);
     if (PlaceCtrl(slot.next, first + 3)) SetupStepButton(slot.next, *m_game, false, first + 3);
     PlaceCtrl(slot.text, first + 1);
-    slot.text.Setup(1, kGrey, kGrey, 0, 0, 0, 0, kGrey, kGrey);
+    slot.text.Setup(1, kLightGrey, kLightGrey, 0, 0, 0, 0, kLightGrey, kLightGrey);
 }
 
 void SDialogAlchemy::Open(const SItem* mortar) {
@@ -72,11 +70,11 @@ void SDialogAlchemy::Open(const SItem* mortar) {
     if (PlaceCtrl(m_previousMortar, kPreviousMortar)) SetupStepButton(m_previousMortar, *m_game, true, kPreviousMortar);
     if (PlaceCtrl(m_nextMortar, kNextMortar)) SetupStepButton(m_nextMortar, *m_game, false, kNextMortar);
     PlaceCtrl(m_mortarText, 477);
-    m_mortarText.Setup(1, kGrey, kGrey, 0, 0, 0, 0, kGrey, kGrey);
+    m_mortarText.Setup(1, kLightGrey, kLightGrey, 0, 0, 0, 0, kLightGrey, kLightGrey);
     placeStep(1, 496, 493, small ? "2. Select the ingredients" : "2. Select the alchemy ingredients");
     for (int k = 0; k < kSlots; ++k) placeSlot(k);
     placeStep(2, 495, 494, small ? "3. Select the potion" : "3. Select the potion to be created");
-    m_potions.SetStyle(1, kGrey, kShade, nullptr);
+    m_potions.SetStyle(1, kLightGrey, kShade, nullptr);
     PlaceCtrl(m_potions, kPotionList);
     if (PlaceCtrl(m_create, kCreate))
         m_create.SetupPicture(m_game->InterfaceSet<3>(SInterfaceRole::kOkButton), kCreate, 0);

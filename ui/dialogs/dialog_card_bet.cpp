@@ -7,16 +7,8 @@
 #include "engine/draw/digit_glyphs.h"
 #include "game/game_data.h"
 #include "screens/gold_rules.h"
+#include "ui/colour_word.h"
 #include "ui/dialogs/choice_dialog.h"
-
-namespace {
-
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kGrey = 0x585858;
-constexpr uint32_t kLightGrey = 0xC8C8C8;
-constexpr uint32_t kInk = 0x161616;
-
-}  // namespace
 
 uint32_t SDialogCardBet::StepFor(uint32_t maximum) {
     if (maximum <= 100) return 10;
@@ -35,7 +27,7 @@ void SDialogCardBet::Init(SGameData* game) {
 void SDialogCardBet::Show(const SNpcType& person) {
     OpenCentred(*this, kLayout);
     PlaceOuterFrame(*this, m_frame);
-    if (PlaceCtrl(m_title, kTitle)) m_title.SetTextEx("Bet?", STextAlign::kCentred, 2, kWhite, kGrey);
+    if (PlaceCtrl(m_title, kTitle)) m_title.SetTextEx("Bet?", STextAlign::kCentred, 2, kWhite, kDarkGrey);
     for (auto [button, id, role] : {std::tuple{&m_raise, kRaise, SInterfaceRole::kUpArrowButton},
                                     std::tuple{&m_lower, kLower, SInterfaceRole::kDownArrowButton},
                                     std::tuple{&m_toMaximum, kMaximum, SInterfaceRole::kNextPageButton},

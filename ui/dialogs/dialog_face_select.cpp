@@ -3,13 +3,13 @@
 #include <algorithm>
 
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 #include "ui/dialogs/choice_dialog.h"
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kTitleBlend = 0x585858;
-constexpr uint32_t kTitle = 35;
+constexpr uint32_t kFaceSelectTitle = 35;
 constexpr uint32_t kFace = 36;
 
 }  // namespace
@@ -24,7 +24,7 @@ void SDialogFaceSelect::Init(SGameData* game) {
 void SDialogFaceSelect::Open() {
     OpenCentred(*this, kLayout);
     PlaceOuterFrame(*this, m_frame);
-    PlaceCtrl(m_title, kTitle);
+    PlaceCtrl(m_title, kFaceSelectTitle);
     m_title.SetTextEx("Select player face", STextAlign::kCentred, 2, kWhite, kTitleBlend);
     PlaceCtrl(m_face, kFace);
     PlacePictureButton(*this, m_previous, kPrevious, SInterfaceRole::kPreviousPageButton);

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr uint32_t kTextColour = 0x151C34;
+constexpr uint32_t kGameMapTextColour = 0x151C34;
 constexpr uint32_t kUseKey = 3006;
 constexpr uint32_t kRefuseKey = 3007;
 
@@ -35,9 +35,9 @@ void SDialogGameMap::Open() {
     m_background.m_tileMode = SFillBmpCtrl::kTiled;
     m_background.SetTile(m_game->InterfacePicture(SInterfaceRole::kMapBackground));
     PlaceCtrl(m_title, 45);
-    m_title.SetTextEx("", STextAlign::kCentred, 2, kTextColour, blend);
+    m_title.SetTextEx("", STextAlign::kCentred, 2, kGameMapTextColour, blend);
     PlaceCtrl(m_selection, 52);
-    m_selection.SetTextEx("", STextAlign::kLeft, 1, kTextColour, blend);
+    m_selection.SetTextEx("", STextAlign::kLeft, 1, kGameMapTextColour, blend);
     PlaceCtrl(m_areaMap, 46);
     m_areaMap.Setup();
     m_areaMap.ComputeCenter();
@@ -46,9 +46,9 @@ void SDialogGameMap::Open() {
     m_worldMap.Setup();
     m_worldMap.Hide();
     PlaceCtrl(m_day, 47);
-    m_day.SetTextEx("", STextAlign::kCentred, 1, kTextColour, blend);
+    m_day.SetTextEx("", STextAlign::kCentred, 1, kGameMapTextColour, blend);
     PlaceCtrl(m_time, 51);
-    m_time.SetTextEx("", STextAlign::kCentred, 1, kTextColour, blend);
+    m_time.SetTextEx("", STextAlign::kCentred, 1, kGameMapTextColour, blend);
     const std::pair<SButtonCtrl*, SInterfaceRole> buttons[] = {{&m_worldButton, SInterfaceRole::kWorldMapButton},
                                                                {&m_areaButton, SInterfaceRole::kAreaMapButton},
                                                                {&m_closeButton, SInterfaceRole::kMapCloseButton}};

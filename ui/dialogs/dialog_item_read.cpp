@@ -2,17 +2,17 @@
 
 #include "engine/draw/screen_type.h"
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 #include "ui/dialogs/scene_frames.h"
 
 namespace {
 
-constexpr uint32_t kInk = 0x151C34;
+constexpr uint32_t kLetterInk = 0x151C34;
 constexpr uint32_t kBookTitle = 0xA0DCFA;
 constexpr uint32_t kBookBlend = 0x5A8A87;
-constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint16_t kForwardKey = 1000;
 constexpr uint16_t kBackKey = 1002;
-constexpr uint16_t kUseKey = 3006;
+constexpr uint16_t kItemReadUseKey = 3006;
 
 }  // namespace
 
@@ -41,8 +41,8 @@ void SDialogItemRead::Open(uint32_t kind) {
 
     PlaceCtrl(m_pageText, 40);
     const uint32_t margin = IsSmallScreenType(m_game->m_screenMode) ? 1 : 2;
-    m_pageText.Setup(2, letter ? kInk : kBookTitle, kInk, letter ? m_game->m_interfaceTextColour : kBookBlend, 0,
-                     margin, margin, kWhite, kWhite);
+    m_pageText.Setup(2, letter ? kLetterInk : kBookTitle, kLetterInk,
+                     letter ? m_game->m_interfaceTextColour : kBookBlend, 0, margin, margin, kWhite, kWhite);
     if (PlaceCtrl(m_previousPage, kPreviousPage)) {
         m_previousPage.SetupPicture(m_game->InterfaceSet<3>(SInterfaceRole::kPreviousPageButton), kPreviousPage,
                                     kForwardKey);
@@ -53,7 +53,7 @@ void SDialogItemRead::Open(uint32_t kind) {
         m_nextPage.m_keyed = 1;
     }
     if (PlaceCtrl(m_close, kClose))
-        m_close.SetupPicture(m_game->InterfaceSet<3>(SInterfaceRole::kCloseButton), kClose, kUseKey);
+        m_close.SetupPicture(m_game->InterfaceSet<3>(SInterfaceRole::kCloseButton), kClose, kItemReadUseKey);
     ResetPenGate();
 }
 

@@ -9,13 +9,13 @@
 
 namespace {
 
-constexpr const char* kTitle = "What do you want?";
+constexpr const char* kListTitle = "What do you want?";
 constexpr uint32_t kTitleAlign = 9;  // left
 constexpr uint32_t kTitleColor = 0x161616;
-constexpr uint32_t kTitleBlend = 0x94D6E7;
+constexpr uint32_t kListTitleBlend = 0x94D6E7;
 constexpr int kWidestContent = 340;
 constexpr int kPageButtonW = 20, kPageButtonH = 12;
-constexpr uint32_t kRefuseKey = 3007;
+constexpr uint32_t kListRefuseKey = 3007;
 
 // Where a dialog of that length starts: at its fixed place where it fits, else moved back inside
 // the screen (a dialog 180 wide at 100 would run 40 pixels off a 240-wide screen).
@@ -46,12 +46,12 @@ void SDialogList::Open(SDialogListCtrl& list) {
     m_pageDown.SetupPicture(m_game->InterfaceSet<3>(SInterfaceRole::kDownArrowButton), kPageDown, 0);
 
     // A title that wraps in the list's width widens the content, up to 340 pixels, before it wraps.
-    m_text->SelectFont(1, kTitleColor, kTitleBlend);
+    m_text->SelectFont(1, kTitleColor, kListTitleBlend);
     int content = list.m_w, widest = 0, lines = 0;
-    m_text->Measure(kTitle, content, widest, lines);
+    m_text->Measure(kListTitle, content, widest, lines);
     if (lines >= 2 && content < kWidestContent) {
-        const int widened = std::min(m_text->TextWidth(kTitle) + 1, kWidestContent);
-        m_text->Measure(kTitle, widened, widest, lines);
+        const int widened = std::min(m_text->TextWidth(kListTitle) + 1, kWidestContent);
+        m_text->Measure(kListTitle, widened, widest, lines);
         content = std::max(widened, widest);
     }
     const int fontHeight = m_text->LineHeight();
@@ -64,7 +64,7 @@ void SDialogList::Open(SDialogListCtrl& list) {
 
     list.SetRect(int16_t(m_x + 50), int16_t(m_y + titleHeight + 41), uint16_t(m_w - 100), list.m_h);
     m_title.SetRect(int16_t(m_x + 50), int16_t(m_y + 41), uint16_t(content), uint16_t(titleHeight));
-    m_title.SetTextEx(kTitle, kTitleAlign, 1, kTitleColor, kTitleBlend);
+    m_title.SetTextEx(kListTitle, kTitleAlign, 1, kTitleColor, kListTitleBlend);
     const int gap = MessageButtonGap(m_game->m_screenMode);
     const int okX = m_x + (m_w - m_cancel.m_w - m_ok.m_w - gap) / 2, buttonsY = m_y + m_h - 70;
     m_ok.SetPos(int16_t(okX), int16_t(buttonsY));
@@ -96,7 +96,7 @@ uint32_t SDialogList::choose() {
 
 uint32_t SDialogList::OnKey(uint32_t key) {
     if (IsOpenFrame()) return 0;
-    return key == kRefuseKey ? OnCommand(kCancel) : SDialog::OnKey(key);
+    return key == kListRefuseKey ? OnCommand(kCancel) : SDialog::OnKey(key);
 }
 
 uint32_t SDialogList::OnCommand(uint32_t id) {

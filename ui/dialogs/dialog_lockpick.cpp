@@ -7,13 +7,12 @@
 #include "game/game_data.h"
 #include "platform/clock.h"
 #include "screens/play/state_game.h"
+#include "ui/colour_word.h"
 #include "ui/dialogs/scene_frames.h"
 
 namespace {
 
 constexpr uint32_t kLockpickSkill = 18;
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kGrey = 0xC8C8C8;
 constexpr uint32_t kTitleShade = 0x585858;
 
 // The word for how a score stands against the lock's level (0 to 15).
@@ -44,11 +43,11 @@ void SDialogLockpick::Open() {
     m_title.SetTextEx("Picking a lock", STextAlign::kCentred, 2, kWhite, kTitleShade);
     PlaceCtrl(m_pickPicture, 100);
     PlaceCtrl(m_pickText, 105);
-    m_pickText.Setup(1, kGrey, kGrey, 0, 0, 0, 0, kGrey, kGrey);
+    m_pickText.Setup(1, kLightGrey, kLightGrey, 0, 0, 0, 0, kLightGrey, kLightGrey);
     if (PlaceCtrl(m_previousPick, kPreviousPick)) SetupStepButton(m_previousPick, *m_game, true, kPreviousPick);
     if (PlaceCtrl(m_nextPick, kNextPick)) SetupStepButton(m_nextPick, *m_game, false, kNextPick);
     PlaceCtrl(m_chance, 106);
-    m_chance.SetTextEx("", STextAlign::kCentred, 1, kGrey, 0);
+    m_chance.SetTextEx("", STextAlign::kCentred, 1, kLightGrey, 0);
     if (PlaceCtrl(m_try, kTry)) m_try.SetupPicture(m_game->InterfaceSet<3>(SInterfaceRole::kOkButton), kTry, 0);
     if (PlaceCtrl(m_close, kClose))
         m_close.SetupPicture(m_game->InterfaceSet<3>(SInterfaceRole::kCloseButton), kClose, 0);

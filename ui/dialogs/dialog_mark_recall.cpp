@@ -2,11 +2,11 @@
 
 #include "game/game_data.h"
 #include "screens/play/state_game.h"
+#include "ui/colour_word.h"
 #include "ui/dialogs/paged_list.h"
 
 namespace {
 
-constexpr uint32_t kInk = 0x161616;
 // The list's own colour, a shade apart from the title's blend, which the game object keeps.
 constexpr uint32_t kListBackground = 0x94D6E7;
 constexpr uint32_t kRecallTransition = 1;

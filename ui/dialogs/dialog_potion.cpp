@@ -7,13 +7,13 @@
 #include "data/items/item_classes.h"
 #include "engine/base/number_text.h"
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 #include "ui/dialogs/paged_list.h"
 #include "ui/dialogs/press_outside.h"
 #include "ui/dialogs/spell_entry_array.h"
 
 namespace {
 
-constexpr uint32_t kInk = 0x00141E;
 constexpr uint32_t kPromptBlend = 0x585858;
 constexpr uint32_t kRowBackground = 0x6496C8;
 
@@ -36,7 +36,7 @@ void SDialogPotion::Open() {
     m_background.m_tileMode = SFillBmpCtrl::kTiled;
     PlaceCtrl(m_background, 221);
     PlaceCtrl(m_prompt, 16);
-    m_list.SetStyle(1, kInk, kRowBackground, nullptr);
+    m_list.SetStyle(1, kPageInk, kRowBackground, nullptr);
     m_list.m_id = kList;
     PlaceCtrl(m_list, kList);
     if (PlaceCtrl(m_scrollUp, kScrollUp)) SetupArrowButton(m_scrollUp, *m_game, true, kScrollUp);
@@ -48,7 +48,7 @@ void SDialogPotion::Open() {
     m_list.ClearRows();
     addPotionRows();
     m_list.Layout(false);
-    m_prompt.SetTextEx("Select a potion:", STextAlign::kLeft, 1, kInk, kPromptBlend);
+    m_prompt.SetTextEx("Select a potion:", STextAlign::kLeft, 1, kPageInk, kPromptBlend);
     m_prompt.Layout();
     UpdateScrollButtons();
     ResetPenGate();

@@ -1,19 +1,17 @@
 #include "ui/dialogs/dialog_race_select.h"
 
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 #include "ui/dialogs/choice_dialog.h"
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kLightGrey = 0xC8C8C8;
-constexpr uint32_t kInk = 0x161616;
-constexpr uint32_t kTitle = 16;
+constexpr uint32_t kRaceSelectTitle = 16;
 constexpr uint32_t kDetailsFrame = 201;
 constexpr uint32_t kPicture = 202;
-constexpr uint32_t kName = 203;
+constexpr uint32_t kRaceSelectName = 203;
 constexpr uint32_t kAbilityFirst = 204;
-constexpr uint32_t kListFrame = 205;
+constexpr uint32_t kRaceSelectListFrame = 205;
 constexpr uint32_t kAbilitySecond = 206;
 
 // The dialog's own rows: the race table's names show only in the name label.
@@ -33,15 +31,15 @@ void SDialogRaceSelect::Init(SGameData* game) {
 void SDialogRaceSelect::Open(uint32_t race) {
     OpenCentred(*this, kLayout);
     PlaceOuterFrame(*this, m_outerFrame);
-    PlaceCtrl(m_title, kTitle);
+    PlaceCtrl(m_title, kRaceSelectTitle);
     m_title.SetTextEx("Select a race", STextAlign::kLeft, 2, kWhite, kInk);
-    PlaceSmallFrame(*this, m_listFrame, kListFrame, 0, SBorderSides::kLeft);
+    PlaceSmallFrame(*this, m_listFrame, kRaceSelectListFrame, 0, SBorderSides::kLeft);
     PlaceSmallFrame(*this, m_detailsFrame, kDetailsFrame, 1, SBorderSides::kAll);
     m_list.SetStyle(1, kLightGrey, 0, nullptr);
     m_list.m_id = kList;
     PlaceCtrl(m_list, kList);
     PlaceCtrl(m_picture, kPicture);
-    for (auto [text, id] : {std::pair{&m_name, kName}, std::pair{&m_abilityFirst, kAbilityFirst},
+    for (auto [text, id] : {std::pair{&m_name, kRaceSelectName}, std::pair{&m_abilityFirst, kAbilityFirst},
                             std::pair{&m_abilitySecond, kAbilitySecond}}) {
         PlaceCtrl(*text, id);
         text->SetTextEx("", STextAlign::kLeft, 1, kLightGrey, kInk);

@@ -7,12 +7,11 @@
 #include "data/items/item_words.h"
 #include "engine/draw/screen_type.h"
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 
 namespace {
 
 constexpr uint32_t kRepairSkill = 14;
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kGrey = 0xC8C8C8;
 
 const char* conditionOf(const SToolEntry& entry) {
     return GetConditionWord(entry.item->m_amount, entry.type->m_maxCondition);
@@ -35,7 +34,7 @@ void SDialogRepair::Open(const SItem* hammer) {
     if (PlaceCtrl(m_previousHammer, kPreviousHammer)) SetupStepButton(m_previousHammer, *m_game, true, kPreviousHammer);
     if (PlaceCtrl(m_nextHammer, kNextHammer)) SetupStepButton(m_nextHammer, *m_game, false, kNextHammer);
     PlaceCtrl(m_hammerText, 28);
-    m_hammerText.Setup(1, kGrey, kGrey, 0, 0, 0, 0, kGrey, kGrey);
+    m_hammerText.Setup(1, kLightGrey, kLightGrey, 0, 0, 0, 0, kLightGrey, kLightGrey);
     placeList(IsLargeScreenType(m_game->m_screenMode) ? 100 : 80);
 
     const SPlayer& player = m_game->m_player;

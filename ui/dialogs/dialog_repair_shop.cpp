@@ -6,11 +6,11 @@
 #include "engine/base/format_count.h"
 #include "engine/draw/digit_glyphs.h"
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 
 namespace {
 
 constexpr uint32_t kSideWidth = 80;
-constexpr uint32_t kGrey = 0xC8C8C8;
 // The fonts' coin glyph, after a price and after the gold.
 constexpr char kCoin = 9;
 
@@ -28,7 +28,7 @@ void SDialogRepairShop::Open(uint32_t priceFactor) {
                       SBorderSides::kAll | SBorderSides::kFill);
     PlaceCtrl(m_goldFrame, 294);
     PlaceCtrl(m_gold, 22);
-    m_gold.SetTextEx("", STextAlign::kCentred | STextAlign::kMiddle, 1, kGrey, 0);
+    m_gold.SetTextEx("", STextAlign::kCentred | STextAlign::kMiddle, 1, kLightGrey, 0);
     placeList(kSideWidth);
     m_priceFactor = priceFactor;
     CollectDamaged();

@@ -3,14 +3,13 @@
 #include "game/game_data.h"
 #include "platform/clock.h"
 #include "screens/play/state_game.h"
+#include "ui/colour_word.h"
 #include "ui/dialogs/dialog_sounds.h"
 #include "ui/dialogs/scene_frames.h"
 
 namespace {
 
 constexpr uint32_t kCounterColour = 0x64C8C8;
-constexpr uint32_t kGrey = 0xC8C8C8;
-constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kCentredMiddle = STextAlign::kCentred | STextAlign::kMiddle;
 
 }  // namespace
@@ -35,9 +34,9 @@ void SDialogRest::Open(const char* host) {
     PlaceCtrl(m_counter, 3);
     m_counter.SetTextEx("", STextAlign::kCentred, 2, kCounterColour, 0);
     PlaceCtrl(m_unit, 4);
-    m_unit.SetTextEx("hours", STextAlign::kLeft, 2, kGrey, 0);
+    m_unit.SetTextEx("hours", STextAlign::kLeft, 2, kLightGrey, 0);
     PlaceCtrl(m_report, 7);
-    m_report.SetTextEx("", kCentredMiddle, 1, kGrey, 0);
+    m_report.SetTextEx("", kCentredMiddle, 1, kLightGrey, 0);
     if (PlaceCtrl(m_continue, kContinue))
         m_continue.SetupPicture(m_game->InterfaceSet<3>(SInterfaceRole::kOkButton), kContinue, 0);
     if (PlaceCtrl(m_fire, 1)) {

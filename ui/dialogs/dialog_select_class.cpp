@@ -1,17 +1,15 @@
 #include "ui/dialogs/dialog_select_class.h"
 
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 #include "ui/dialogs/choice_dialog.h"
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kLightGrey = 0xC8C8C8;
-constexpr uint32_t kInk = 0x161616;
-constexpr uint32_t kTitle = 16;
+constexpr uint32_t kSelectClassTitle = 16;
 constexpr uint32_t kSkillsFrame = 54;
-constexpr uint32_t kListFrame = 55;
-constexpr uint32_t kSkillsLabel = 56;
+constexpr uint32_t kSelectClassListFrame = 55;
+constexpr uint32_t kSelectClassSkillsLabel = 56;
 constexpr uint32_t kFirstSkillName = 57;
 
 }  // namespace
@@ -27,14 +25,14 @@ void SDialogSelectClass::Init(SGameData* game) {
 void SDialogSelectClass::Open() {
     OpenCentred(*this, kLayout);
     PlaceOuterFrame(*this, m_outerFrame);
-    PlaceCtrl(m_title, kTitle);
+    PlaceCtrl(m_title, kSelectClassTitle);
     m_title.SetTextEx("Select a class", STextAlign::kLeft, 2, kWhite, kInk);
-    PlaceSmallFrame(*this, m_listFrame, kListFrame, 0, SBorderSides::kLeft);
+    PlaceSmallFrame(*this, m_listFrame, kSelectClassListFrame, 0, SBorderSides::kLeft);
     PlaceSmallFrame(*this, m_skillsFrame, kSkillsFrame, 1, SBorderSides::kAll);
     m_list.SetStyle(1, kLightGrey, 0, nullptr);
     m_list.m_id = kList;
     PlaceCtrl(m_list, kList);
-    PlaceCtrl(m_skillsLabel, kSkillsLabel);
+    PlaceCtrl(m_skillsLabel, kSelectClassSkillsLabel);
     m_skillsLabel.SetTextEx("Primary skills:", STextAlign::kLeft, 1, kWhite, kInk);
     for (int i = 0; i < kPrimarySkills; ++i) {
         PlaceCtrl(m_skillNames[size_t(i)], kFirstSkillName + uint32_t(i));

@@ -2,15 +2,13 @@
 
 #include "engine/draw/screen_type.h"
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 #include "ui/dialogs/choice_dialog.h"
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kLightGrey = 0xC8C8C8;
-constexpr uint32_t kInk = 0x161616;
-constexpr uint32_t kTitle = 16;
-constexpr uint32_t kListFrame = 83;
+constexpr uint32_t kSelectSkillTitle = 16;
+constexpr uint32_t kSelectSkillListFrame = 83;
 constexpr uint32_t kDescription = 84;
 constexpr uint32_t kDescriptionLabel = 85;
 
@@ -30,9 +28,9 @@ void SDialogSelectSkill::Open(uint32_t skill) {
 
     OpenCentred(*this, kLayout);
     PlaceOuterFrame(*this, m_outerFrame);
-    PlaceCtrl(m_title, kTitle);
+    PlaceCtrl(m_title, kSelectSkillTitle);
     m_title.SetTextEx("Select a skill", STextAlign::kLeft, 2, kWhite, kInk);
-    PlaceSmallFrame(*this, m_listFrame, kListFrame, 1, SBorderSides::kAll);
+    PlaceSmallFrame(*this, m_listFrame, kSelectSkillListFrame, 1, SBorderSides::kAll);
     const bool small = IsSmallScreenType(m_game->m_screenMode);
     for (int k = 1; k <= kSkillCount; ++k) {
         STopicButtonCtrl& entry = m_entries[size_t(k - 1)];

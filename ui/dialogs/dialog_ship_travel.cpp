@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr uint32_t kTextColour = 0xC8C8C8;
-constexpr uint32_t kCentredMiddle = STextAlign::kCentred | STextAlign::kMiddle;
+constexpr uint32_t kShipTravelTextColour = 0xC8C8C8;
+constexpr uint32_t kShipTravelCentredMiddle = STextAlign::kCentred | STextAlign::kMiddle;
 
 }  // namespace
 
@@ -29,7 +29,7 @@ void SDialogShipTravel::Open(const char* text, const char* destination) {
     if (PlaceCtrl(m_ok, kOk)) m_ok.SetupPicture(m_game->InterfaceSet<3>(SInterfaceRole::kOkButton), kOk, 0);
     PlaceCtrl(m_ship, 227);
     PlaceCtrl(m_text, 230);
-    m_text.SetTextEx(nullptr, kCentredMiddle, 1, kTextColour, 0);
+    m_text.SetTextEx(nullptr, kShipTravelCentredMiddle, 1, kShipTravelTextColour, 0);
 
     if (SStateGame* play = SStateGame::Of(*m_game)) play->StopAmbientSounds(true);
     m_destination.Assign(destination);

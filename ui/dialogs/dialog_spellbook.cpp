@@ -4,13 +4,13 @@
 #include "data/items/item_classes.h"
 #include "engine/base/number_text.h"
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 #include "ui/dialogs/magic_item_rows.h"
 #include "ui/dialogs/paged_list.h"
 #include "ui/dialogs/press_outside.h"
 
 namespace {
 
-constexpr uint32_t kInk = 0x00141E;
 constexpr uint32_t kPage = 0x6496C8;
 
 // A picture set of two pictures of a role: normal and pressed.
@@ -45,7 +45,7 @@ void SDialogSpellbook::Open() {
     m_background.SetTile(m_game->InterfacePicture(SInterfaceRole::kSpellBookBackground));
     m_background.m_tileMode = SFillBmpCtrl::kTiled;
     PlaceCtrl(m_background, 207);
-    m_message.SetTextEx("", STextAlign::kLeft, 1, kInk, kPage);
+    m_message.SetTextEx("", STextAlign::kLeft, 1, kPageInk, kPage);
     PlaceCtrl(m_message, 220);
     for (uint32_t i = 0; i < kTabs; ++i) {
         SButtonCtrl& tab = m_tabButtons[i];
@@ -53,7 +53,7 @@ void SDialogSpellbook::Open() {
         tab.SetupPicture(pictureSet(*m_game, SInterfaceRole::kSpellBookTabs, int(2 * i)), kFirstTabCommand + i, 0);
         tab.SetChecked(i + 1 == m_tab);
     }
-    m_list.SetStyle(1, kInk, kPage, nullptr);
+    m_list.SetStyle(1, kPageInk, kPage, nullptr);
     m_list.m_id = kList;
     PlaceCtrl(m_list, kList);
     if (PlaceCtrl(m_scrollUp, kScrollUp)) SetupArrowButton(m_scrollUp, *m_game, true, kScrollUp);

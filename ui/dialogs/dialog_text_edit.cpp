@@ -1,13 +1,13 @@
 #include "ui/dialogs/dialog_text_edit.h"
 
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 #include "ui/dialogs/choice_dialog.h"
 
 namespace {
 
 constexpr char kLetters[] = "qwertyuiopasdfghjklzxcvbnm";
 constexpr char kDigits[] = "1234567890";
-constexpr uint32_t kLightGrey = 0xC8C8C8;
 constexpr uint32_t kKeyInk = 0x000000;
 constexpr uint32_t kKeyBlendUp = 0x666E80;
 constexpr uint32_t kKeyBlendDown = 0x8CA5CE;

@@ -5,15 +5,13 @@
 #include "data/persons/npc_type.h"
 #include "engine/draw/digit_glyphs.h"
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 #include "ui/dialogs/choice_dialog.h"
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kLightGrey = 0xC8C8C8;
-constexpr uint32_t kInk = 0x161616;
-constexpr char kGoldGlyph = 9;
-constexpr uint32_t kTitle = 16;
+constexpr char kTrainingGoldGlyph = 9;
+constexpr uint32_t kTrainingTitle = 16;
 constexpr uint32_t kLevel = 20;
 constexpr uint32_t kStatus = 21;
 constexpr uint32_t kGold = 22;
@@ -30,7 +28,7 @@ void SDialogTraining::Init(SGameData* game) {
 void SDialogTraining::Open(const SNpcType& trainer) {
     OpenCentred(*this, kLayout);
     PlaceOuterFrame(*this, m_frame);
-    for (auto [text, id, font] : {std::tuple{&m_title, kTitle, 2u}, std::tuple{&m_level, kLevel, 1u},
+    for (auto [text, id, font] : {std::tuple{&m_title, kTrainingTitle, 2u}, std::tuple{&m_level, kLevel, 1u},
                                   std::tuple{&m_status, kStatus, 1u}, std::tuple{&m_gold, kGold, 1u}}) {
         PlaceCtrl(*text, id);
         text->SetTextEx("", STextAlign::kCentred, font, text == &m_title ? kWhite : kLightGrey, kInk);
@@ -79,12 +77,12 @@ void SDialogTraining::Refresh() {
     m_canTrain = false;
     if (text.IsEmpty()) {
         m_cost = player.AdjustPrice(SSkillTable::GetLevelCost(int(level)), true);
-        text.Format("Cost for the next level: %u%c", m_cost, kGoldGlyph);
+        text.Format("Cost for the next level: %u%c", m_cost, kTrainingGoldGlyph);
         m_canTrain = m_cost <= player.Gold();
     }
     m_status.SetText(text.Text());
 
-    text.Format("Your gold: %u%c", player.Gold(), kGoldGlyph);
+    text.Format("Your gold: %u%c", player.Gold(), kTrainingGoldGlyph);
     ToDigitGlyphs(text);
     m_gold.SetText(text.Text());
     m_train.SetVisible(m_canTrain);

@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr uint32_t kListBackground = 0x000000;
+constexpr uint32_t kEnchantDialogPartsListBackground = 0x000000;
 
 }  // namespace
 
@@ -30,7 +30,7 @@ void PlaceText(SDialog& dialog, STextCtrl& text, uint32_t controlId, const char*
 void PlaceList(SDialog& dialog, SDialogListCtrl& list, uint32_t controlId) {
     list.m_id = uint16_t(controlId);
     dialog.PlaceCtrl(list, controlId);
-    list.SetStyle(1, kEnchantText, kListBackground, nullptr);
+    list.SetStyle(1, kEnchantText, kEnchantDialogPartsListBackground, nullptr);
     list.ClearRows();
 }
 

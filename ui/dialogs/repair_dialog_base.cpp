@@ -4,16 +4,14 @@
 #include "data/items/item_classes.h"
 #include "data/items/item_type.h"
 #include "game/game_data.h"
+#include "ui/colour_word.h"
 #include "ui/dialogs/paged_list.h"
 #include "ui/dialogs/scene_frames.h"
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFF;
-constexpr uint32_t kGrey = 0xC8C8C8;
-constexpr uint32_t kShade = 0x161616;
-constexpr uint16_t kUseKey = 3006;
-constexpr uint16_t kCancelKey = 3007;
+constexpr uint16_t kRepairDialogBaseUseKey = 3006;
+constexpr uint16_t kRepairDialogBaseCancelKey = 3007;
 
 }  // namespace
 
@@ -46,15 +44,15 @@ void SRepairDialogBase::placeHead(uint32_t layoutId) {
 void SRepairDialogBase::placeList(uint32_t sideWidth) {
     PlaceCtrl(m_prompt, 32);
     m_prompt.SetTextEx("Select the item to be repaired:", STextAlign::kLeft, 1, kWhite, kShade);
-    m_list.SetStyle(1, kGrey, kShade, nullptr);
+    m_list.SetStyle(1, kLightGrey, kShade, nullptr);
     m_list.SetSideText(sideWidth);
     PlaceCtrl(m_list, kList);
     if (PlaceCtrl(m_scrollUp, kScrollUp)) SetupArrowButton(m_scrollUp, *m_game, true, kScrollUp);
     if (PlaceCtrl(m_scrollDown, kScrollDown)) SetupArrowButton(m_scrollDown, *m_game, false, kScrollDown);
     if (PlaceCtrl(m_repair, kRepair))
-        m_repair.SetupPicture(m_game->InterfaceSet<3>(SInterfaceRole::kOkButton), kRepair, kUseKey);
+        m_repair.SetupPicture(m_game->InterfaceSet<3>(SInterfaceRole::kOkButton), kRepair, kRepairDialogBaseUseKey);
     if (PlaceCtrl(m_close, kClose))
-        m_close.SetupPicture(m_game->InterfaceSet<3>(SInterfaceRole::kCloseButton), kClose, kCancelKey);
+        m_close.SetupPicture(m_game->InterfaceSet<3>(SInterfaceRole::kCloseButton), kClose, kRepairDialogBaseCancelKey);
 }
 
 void SRepairDialogBase::UpdateScrollButtons() { UpdatePageButtons(m_list, m_scrollUp, m_scrollDown); }

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr uint32_t kCaptionColor = 0xC8C8C8;
+constexpr uint32_t kButtonCtrlCaptionColor = 0xC8C8C8;
 constexpr uint32_t kCaptionColorDown = 0xFFFFFF;
 constexpr uint32_t kCaptionBlend = 0x585858;
 
@@ -39,7 +39,7 @@ void SButtonCtrl::SetupText(const SPictureSet& pictures, const char* caption, ui
     m_caption.Assign(caption);
     m_showCaption = 1;
     m_font = 1;
-    m_textColor = kCaptionColor;
+    m_textColor = kButtonCtrlCaptionColor;
     m_blendColor = kCaptionBlend;
     m_textColorDown = kCaptionColorDown;
     m_blendColorDown = kCaptionBlend;

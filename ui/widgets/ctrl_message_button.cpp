@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr uint32_t kCaptionColor = 0x161616;
+constexpr uint32_t kCtrlMessageButtonCaptionColor = 0x161616;
 constexpr int kCaptionFont = 1;
 constexpr int kMeasureWidth = 100;
 
@@ -23,7 +23,7 @@ void SCtrlMessageButton::setup(const char* caption, uint32_t command, const SBar
     m_barDown = barDown;
     m_barUp = barUp;
     // Measured in the font the caption is drawn in, whichever font the text layer held before.
-    m_text->SelectFont(kCaptionFont, kCaptionColor, m_game->m_interfaceTextColour);
+    m_text->SelectFont(kCaptionFont, kCtrlMessageButtonCaptionColor, m_game->m_interfaceTextColour);
     int widest = 0, lines = 0;
     m_text->Measure(m_caption.Text(), kMeasureWidth, widest, lines);
     m_w = uint16_t(widest + margin);
@@ -49,7 +49,7 @@ uint32_t SCtrlMessageButton::OnPen(int32_t x, int32_t y, uint32_t down, uint32_t
 void SCtrlMessageButton::Draw() {
     DrawBar(*m_display, (IsPressed() ? m_barDown : m_barUp).data(), true, m_x, m_y, m_w, m_h);
     // The caption shades towards the bar's own colour, cream when released and bronze when pressed.
-    m_text->SelectFont(kCaptionFont, kCaptionColor,
+    m_text->SelectFont(kCaptionFont, kCtrlMessageButtonCaptionColor,
                        IsPressed() ? m_game->m_interfaceShadeColour : m_game->m_interfaceTextColour);
     const int top = m_y + (m_h - m_text->LineHeight()) / 2 + 1;
     m_text->DrawText(m_x + 8, top, m_x + m_w - 8, m_y + 24, m_caption.Text(), kTextCentred);

@@ -14,7 +14,7 @@ namespace {
 
 constexpr uint32_t kUp = 1000;
 constexpr uint32_t kDown = 1002;
-constexpr uint32_t kUse = 3006;
+constexpr uint32_t kListCtrlUse = 3006;
 
 constexpr int kFrameMargin = 3;
 constexpr uint32_t kAllSides = 0x0F;
@@ -185,7 +185,7 @@ uint32_t SDialogListCtrl::OnKey(uint32_t key) {
         case kDown:
             if (last >= 0) m_selected = !hasSelection() || m_selected == last ? 0 : m_selected + 1;
             break;
-        case kUse:
+        case kListCtrlUse:
             if (!hasSelection()) return 0;
             m_action = 1;
             return m_id;

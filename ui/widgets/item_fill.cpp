@@ -11,12 +11,12 @@
 namespace {
 
 // Bits of the item type's flags that only the grid reads.
-constexpr uint8_t kTypeSpecial = 4;
+constexpr uint8_t kItemFillTypeSpecial = 4;
 constexpr uint8_t kTypeSecondFlag = 16;
 constexpr uint32_t kBillion = 1'000'000'000;
-constexpr char kGoldGlyph = 9;
+constexpr char kItemFillGoldGlyph = 9;
 
-bool isWearable(uint8_t kind) { return kind >= kItemWeapon && kind <= kItemAccessory; }
+bool isWearableItemFill(uint8_t kind) { return kind >= kItemWeapon && kind <= kItemAccessory; }
 
 // Arrows, bolts and throwing weapons are sold by the dozen.
 bool isPricedByAmount(uint8_t kind, uint8_t subkind) {
@@ -81,7 +81,7 @@ void ItemPriceText(const SItemEntry& entry, SString& out) {
         out.Format("%luB", (unsigned long)(entry.price / kBillion));
     else
         FormatCount(entry.price, out);
-    out.AppendChar(kGoldGlyph);
+    out.AppendChar(kItemFillGoldGlyph);
     if (entry.flags & (SItemEntryFlags::kMagic | SItemEntryFlags::kSpecial))
         ToDigitGlyphsHigh(out);
     else
@@ -112,7 +112,7 @@ void FillItemEntries(SItemEntries& entries, const SItemList& list, const SItemFi
         if (!ItemCategoryTakes(rules.category, kind, subkind)) continue;
         if (rules.merchantCategories && (game.m_items.CategoryBit(kind) & *rules.merchantCategories) == 0) continue;
         // A worn piece keeps a cell of its own, so the grid can show and choose exactly it.
-        const bool worn = marksEquipment && isWearable(kind) && game.m_player.HasInSlots(item);
+        const bool worn = marksEquipment && isWearableItemFill(kind) && game.m_player.HasInSlots(item);
         if (!worn) {
             SItemEntry* stack = FindItemStack(entries, type, item->m_amount, item->m_effects.get());
             if (stack && stack->count < UINT16_MAX) {
@@ -127,14 +127,14 @@ void FillItemEntries(SItemEntries& entries, const SItemList& list, const SItemFi
         entry->palette = ItemTypePalette(game, *type);
         entry->kind = kind;
         entry->subkind = subkind;
-        if (type->m_flags & kTypeSpecial)
+        if (type->m_flags & kItemFillTypeSpecial)
             entry->flags |= SItemEntryFlags::kSpecial;
-        else if (isWearable(kind) && (item->m_effects || type->m_effects))
+        else if (isWearableItemFill(kind) && (item->m_effects || type->m_effects))
             entry->flags |= SItemEntryFlags::kMagic;
         if (type->m_flags & kTypeSecondFlag) entry->flags |= SItemEntryFlags::kSecondTypeFlag;
         const uint32_t price = ShopPrice(type->GetValue(item, wands), item->m_amount, kind, subkind, rules);
         entry->price = game.m_player.AdjustPrice(price, rules.merchantPays != 0);
-        if (marksEquipment && isWearable(kind)) {
+        if (marksEquipment && isWearableItemFill(kind)) {
             entry->flags |= SItemEntryFlags::kEquippable;
             if (worn)
                 entry->flags |= SItemEntryFlags::kNeverStacks | SItemEntryFlags::kEquipped;

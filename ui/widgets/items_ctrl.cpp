@@ -15,8 +15,7 @@ namespace {
 
 constexpr uint32_t kKeyUp = 1000, kKeyDown = 1002, kKeyLeft = 1004, kKeyRight = 1006;
 constexpr uint32_t kButtonLeft = 3004, kButtonRight = 3005, kButtonUse = 3006;
-constexpr uint32_t kAllSides = 0x0F;
-constexpr uint32_t kFrameTop = 1, kFrameLeft = 2;
+constexpr uint32_t kItemsCtrlAllSides = 0x0F;
 // The order of the equip marks among the interface pictures.
 constexpr int kMarkEquipped = 0, kMarkEquippable = 1, kMarkUnusable = 2;
 
@@ -222,7 +221,8 @@ void SItemsCtrl::drawCell(const SItemEntry& entry, bool selected, int x, int y) 
     if (entry.picture) drawPicture(entry, x, y);
     if (m_shopMode) drawPrice(entry, x, y);
     if (entry.count > 1) drawCount(entry, x, y);
-    if (selected) DrawFrame(*m_display, m_selFrame.data(), true, x, y, int(m_cellW), int(m_cellH), kAllSides, 0);
+    if (selected)
+        DrawFrame(*m_display, m_selFrame.data(), true, x, y, int(m_cellW), int(m_cellH), kItemsCtrlAllSides, 0);
     if (!marksEquipment() || !(entry.flags & SItemEntryFlags::kEquippable)) return;
     const int mark = (entry.flags & SItemEntryFlags::kEquipped)   ? kMarkEquipped
                      : (entry.flags & SItemEntryFlags::kUnusable) ? kMarkUnusable

@@ -9,7 +9,7 @@
 #include "ui/frames.h"
 
 namespace {
-constexpr uint32_t kAllSides = 0x0F;
+constexpr uint32_t kPicCtrlAllSides = 0x0F;
 }
 
 SPicCtrl::SPicCtrl() { m_input = SCtrlInput::kPen; }
@@ -76,7 +76,7 @@ void SPicCtrl::Draw() {
     if (m_frameOn) {
         const int mx = int(m_frameMarginX), my = int(m_frameMarginY);
         DrawFrame(*m_display, m_frameSet.data(), true, m_drawX - mx, m_drawY - my, m_picW + 2 * mx, m_picH + 2 * my,
-                  kAllSides, 0);
+                  kPicCtrlAllSides, 0);
     }
 }
 

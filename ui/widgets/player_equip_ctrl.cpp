@@ -19,7 +19,7 @@ DollGroup dollGroup(uint32_t screenType) {
 constexpr int kSlotSizes[kDollGroups] = {50, 30, 20, 40};
 
 // Per slot 1..13, per group; the ammunition slot's row is never read.
-constexpr SDollSlot kPlaces[SPlayerEquipCtrl::kSlots][kDollGroups] = {
+constexpr SDollSlot kPlayerEquipCtrlPlaces[SPlayerEquipCtrl::kSlots][kDollGroups] = {
     {},
     {{85, 6}, {51, 3}, {33, 2}, {66, 4}},
     {{164, 66}, {99, 39}, {64, 25}, {128, 51}},
@@ -49,7 +49,7 @@ int overlayAfter(uint32_t slot) {
 }  // namespace
 
 SDollSlot DollSlotPlace(uint32_t screenType, uint32_t slot) {
-    return slot < SPlayerEquipCtrl::kSlots ? kPlaces[slot][dollGroup(screenType)] : SDollSlot{};
+    return slot < SPlayerEquipCtrl::kSlots ? kPlayerEquipCtrlPlaces[slot][dollGroup(screenType)] : SDollSlot{};
 }
 
 int DollSlotSize(uint32_t screenType) { return kSlotSizes[dollGroup(screenType)]; }

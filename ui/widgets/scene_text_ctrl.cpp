@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr uint32_t kInk = 0x161616;
 // The one screen type whose scenes are told in the large font.
 constexpr uint32_t kLargeTextScreenType = 2;
 

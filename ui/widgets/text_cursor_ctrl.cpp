@@ -9,12 +9,6 @@
 #include "ui/colour_word.h"
 #include "ui/dialog.h"
 
-namespace {
-
-constexpr uint32_t kLightGrey = 0xC8C8C8;
-
-}  // namespace
-
 STextCursorCtrl::STextCursorCtrl() { m_input = SCtrlInput::kTicks; }
 
 void STextCursorCtrl::Reset() {

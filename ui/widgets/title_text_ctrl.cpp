@@ -7,8 +7,8 @@
 #include "ui/colour_word.h"
 
 namespace {
-constexpr char kCr = 13;
-constexpr char kLf = 10;
+constexpr char kTitleTextCtrlCr = 13;
+constexpr char kTitleTextCtrlLf = 10;
 }  // namespace
 
 void STitleTextCtrl::Setup(uint32_t titleFont, uint32_t titleColor, uint32_t bodyColor, uint32_t bgColor, uint32_t bgOn,
@@ -58,7 +58,7 @@ void STitleTextCtrl::SetText(const char* title, const char* body, uint32_t useCo
 
     SString text(body);
     for (int i = 0; i < text.Length(); ++i)
-        if (text.At(i) == kLf) text.SetAt(i, kCr);
+        if (text.At(i) == kTitleTextCtrlLf) text.SetAt(i, kTitleTextCtrlCr);
     SString wrapped;
     m_text->WrapToString(text.Text(), width, wrapped);
 
@@ -68,9 +68,9 @@ void STitleTextCtrl::SetText(const char* title, const char* body, uint32_t useCo
     int linesOnPage = 0;
     const char* lines = wrapped.Text();
     for (int start = 0, i = 0; lines[i] != '\0'; ++i) {
-        if (lines[i] != kCr) continue;
+        if (lines[i] != kTitleTextCtrlCr) continue;
         page.AppendN(lines + start, i - start);
-        page.AppendChar(kCr);
+        page.AppendChar(kTitleTextCtrlCr);
         start = i + 1;
         const int capacity = m_pages.empty() ? firstPageLines : laterPageLines;
         if (++linesOnPage >= capacity) {

@@ -6,10 +6,10 @@
 #include "data/map_objects/draw_records.h"
 #include "data/map_objects/linked_fire.h"
 #include "data/map_objects/map_object_screen.h"
-#include "data/map_objects/object_commands.h"
 #include "data/map_objects/object_events.h"
 #include "data/maps/map_cell.h"
 #include "data/maps/placed_object.h"
+#include "data/script_command_ids.h"
 
 namespace {
 

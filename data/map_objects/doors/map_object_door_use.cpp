@@ -6,12 +6,12 @@
 #include "data/map_objects/map_object_screen.h"
 #include "data/maps/map_cell.h"
 #include "data/maps/placed_object.h"
+#include "data/rules/character_ids.h"
 #include "data/spells/spell_type.h"
 #include "engine/base/string.h"
 
 namespace {
 
-constexpr uint32_t kDisarmSkill = 19;
 constexpr int kModeShift = 2;
 constexpr uint8_t kModeMask = 0x03;
 constexpr int kHighlightFrames = 10;
@@ -115,7 +115,7 @@ void SMapObjectDoor::offerChoice(SMap* map, SPlacedObject& object, const char* t
 void SMapObjectDoor::appendTrapLines(const SPlacedObject& object, const char* seen, SString& text,
                                      bool& trapSeen) const {
     const int trap = object.TrapLevel();
-    const int32_t disarm = Screen()->PlayerSkill(kDisarmSkill);
+    const int32_t disarm = Screen()->PlayerSkill(kSkillDisarm);
     trapSeen = trap >= 1 && disarm >= trap / 3;
     if (!trapSeen) return;
     text.Append(seen);

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 17;
+constexpr uint16_t kFloorSwitchDrawCode = 17;
 
 }  // namespace
 
@@ -17,7 +17,7 @@ void SMapObjectFloorSwitch::BuildCellRecord(SPlacedObject* object, SMapCell& cel
                                             uint16_t&) {
     record.m_kind = kStandingPicture;
     SetCentredPicture(record, PictureId(IsOff(object) ? 0 : 1), cell.centrePalette);
-    record.m_drawCode = kDrawCode;
+    record.m_drawCode = kFloorSwitchDrawCode;
 }
 
 int SMapObjectFloorSwitch::OnEvent(uint32_t event, SMap*, SPlacedObject*, SMapCell*, int, int, bool& changed) {

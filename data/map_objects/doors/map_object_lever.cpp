@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 20;  // + the side
+constexpr uint16_t kLeverDrawCode = 20;  // + the side
 
 }  // namespace
 
@@ -16,5 +16,5 @@ void SMapObjectLever::BuildSideRecord(SPlacedObject* object, SMapCell& cell, int
     const uint16_t picture = PictureId(on ? 0 : 1);
     SetSidePicture(record, side,
                    {uint16_t(PlaceOnWall(side, picture, m_placeA, m_place[3]) | SSideOverlayRecord::kProjecting),
-                    picture, PictureId(on ? 2 : 3), cell.sides[side].wallPalette, uint16_t(kDrawCode + side)});
+                    picture, PictureId(on ? 2 : 3), cell.sides[side].wallPalette, uint16_t(kLeverDrawCode + side)});
 }

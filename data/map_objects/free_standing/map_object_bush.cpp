@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 2;
+constexpr uint16_t kBushDrawCode = 2;
 // Up to 500 either side of the middle.
 constexpr uint16_t kLeftmost = 32268;
 constexpr int32_t kSpread = 1000;
@@ -21,5 +21,5 @@ void SMapObjectBush::BuildCellRecord(SPlacedObject*, SMapCell& cell, SObjectType
     SetPicture(record, 0, PictureId(0), cell.centrePalette);
     record.m_x[0] = uint16_t(kLeftmost + (screen ? screen->Random(kSpread) : kSpread / 2));
     record.m_y[0] = uint16_t(kLeftmost + (screen ? screen->Random(kSpread) : kSpread / 2));
-    record.m_drawCode = kDrawCode;
+    record.m_drawCode = kBushDrawCode;
 }

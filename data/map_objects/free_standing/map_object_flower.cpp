@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 18;
+constexpr uint16_t kFlowerDrawCode = 18;
 constexpr int kPickedPicture = 1;
 
 }  // namespace
@@ -18,7 +18,7 @@ void SMapObjectFlower::BuildCellRecord(SPlacedObject* object, SMapCell& cell, SO
     const bool showsPicked = PictureNameCount() > 1 && IsOff(object);
     record.m_kind = kStandingPicture;
     SetCentredPicture(record, PictureId(showsPicked ? kPickedPicture : 0), cell.centrePalette);
-    record.m_drawCode = kDrawCode;
+    record.m_drawCode = kFlowerDrawCode;
 }
 
 int SMapObjectFlower::OnEvent(uint32_t event, SMap*, SPlacedObject* object, SMapCell*, int, int, bool& changed) {

@@ -5,12 +5,12 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 28;
+constexpr uint16_t kPillarDrawCode = 28;
 
 }  // namespace
 
 void SMapObjectPillar::BuildCellRecord(SPlacedObject*, SMapCell& cell, SObjectTypeRecord& record, uint16_t&) {
     record.m_kind = kTurningPicture;
     SetPicture(record, 0, PictureId(0), cell.centrePalette);
-    record.m_drawCode = kDrawCode;
+    record.m_drawCode = kPillarDrawCode;
 }

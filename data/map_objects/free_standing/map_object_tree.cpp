@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 40;
+constexpr uint16_t kTreeDrawCode = 40;
 
 }  // namespace
 
@@ -14,5 +14,5 @@ bool SMapObjectTree::IsBlocking(const SPlacedObject* object) const { return Bloc
 void SMapObjectTree::BuildCellRecord(SPlacedObject*, SMapCell& cell, SObjectTypeRecord& record, uint16_t&) {
     record.m_kind = kStandingPicture;
     SetCentredPicture(record, PictureId(0), cell.centrePalette);
-    record.m_drawCode = kDrawCode;
+    record.m_drawCode = kTreeDrawCode;
 }

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 50;
+constexpr uint16_t kWallOfForceDrawCode = 50;
 
 }  // namespace
 
@@ -16,7 +16,7 @@ bool SMapObjectWallOfForce::IsBlocking(const SPlacedObject* object) const { retu
 void SMapObjectWallOfForce::BuildCellRecord(SPlacedObject* object, SMapCell& cell, SObjectTypeRecord& record,
                                             uint16_t& light) {
     if (IsOff(object)) return;
-    SetCrossPicture(record, cell, kDrawCode);
+    SetCrossPicture(record, cell, kWallOfForceDrawCode);
     BuildAnimatedCellRecord(object, cell, record, light);
 }
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 52;
+constexpr uint16_t kWebDrawCode = 52;
 constexpr int kTornPicture = 1;
 
 }  // namespace
@@ -18,7 +18,7 @@ bool SMapObjectWeb::IsBlocking(const SPlacedObject* object) const { return IsVis
 void SMapObjectWeb::BuildCellRecord(SPlacedObject* object, SMapCell& cell, SObjectTypeRecord& record, uint16_t&) {
     const SMapObjectScreen* screen = Screen();
     if (screen && screen->PlayerCell() == &cell) return;
-    SetCrossPicture(record, cell, kDrawCode);
+    SetCrossPicture(record, cell, kWebDrawCode);
     SetCentredPicture(record, PictureId(IsOff(object) ? kTornPicture : 0), cell.centrePalette);
 }
 

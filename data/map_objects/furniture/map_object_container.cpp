@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 11;  // + the side
+constexpr uint16_t kContainerDrawCode = 11;  // + the side
 
 }  // namespace
 
@@ -13,6 +13,6 @@ void SMapObjectContainer::BuildSideRecord(SPlacedObject*, SMapCell& cell, int si
                                           uint16_t&) {
     if (!IsSide(side)) return;
     SSidePicture chest = MountedPicture(cell.sides[side], side);
-    chest.drawCode = uint16_t(kDrawCode + side);
+    chest.drawCode = uint16_t(kContainerDrawCode + side);
     SetSidePicture(record, side, chest);
 }

@@ -8,14 +8,14 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 24;  // + the side
+constexpr uint16_t kNpcDrawCode = 24;  // + the side
 
 }  // namespace
 
 void SMapObjectNpc::BuildSideRecord(SPlacedObject*, SMapCell& cell, int side, SSideOverlayRecord& record, uint16_t&) {
     if (!IsSide(side)) return;
     SSidePicture character = MountedPicture(cell.sides[side], side);
-    character.drawCode = uint16_t(kDrawCode + side);
+    character.drawCode = uint16_t(kNpcDrawCode + side);
     SetSidePicture(record, side, character);
 }
 

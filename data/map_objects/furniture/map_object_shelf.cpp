@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 29;  // + the side
+constexpr uint16_t kShelfDrawCode = 29;  // + the side
 constexpr int kObliquePicture = 1;
 
 }  // namespace
@@ -14,6 +14,6 @@ void SMapObjectShelf::BuildSideRecord(SPlacedObject*, SMapCell& cell, int side, 
     if (!IsSide(side)) return;
     SSidePicture shelf = FacePicture(cell.sides[side], side, kObliquePicture);
     shelf.placement |= SSideOverlayRecord::kProjecting;
-    shelf.drawCode = uint16_t(kDrawCode + side);
+    shelf.drawCode = uint16_t(kShelfDrawCode + side);
     SetSidePicture(record, side, shelf);
 }

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 35;
+constexpr uint16_t kStandDrawCode = 35;
 
 }  // namespace
 
@@ -14,5 +14,5 @@ bool SMapObjectStand::IsBlocking(const SPlacedObject* object) const { return IsT
 void SMapObjectStand::BuildCellRecord(SPlacedObject* object, SMapCell& cell, SObjectTypeRecord& record, uint16_t&) {
     record.m_kind = kStandingPicture;
     SetCentredPicture(record, PictureId(IsOff(object) ? 0 : 1), cell.centrePalette);
-    record.m_drawCode = kDrawCode;
+    record.m_drawCode = kStandDrawCode;
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 36;
+constexpr uint16_t kTableDrawCode = 36;
 
 }  // namespace
 
@@ -17,7 +17,7 @@ bool SMapObjectTable::IsBlocking(const SPlacedObject* object) const { return IsT
 void SMapObjectTable::BuildCellRecord(SPlacedObject*, SMapCell& cell, SObjectTypeRecord& record, uint16_t&) {
     record.m_kind = kStandingPicture;
     SetCentredPicture(record, FirstPicture(cell.centreType), cell.centrePalette);
-    record.m_drawCode = kDrawCode;
+    record.m_drawCode = kTableDrawCode;
 }
 
 int SMapObjectTable::OnEvent(uint32_t event, SMap*, SPlacedObject* object, SMapCell*, int, int, bool&) {

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 1;
+constexpr uint16_t kBlockDrawCode = 1;
 constexpr uint16_t kRaisedHeight = 10000;
 constexpr uint16_t kTravelKindMask = 7;
 
@@ -32,7 +32,7 @@ void SMapObjectBlock::BuildCellRecord(SPlacedObject* object, SMapCell& cell, SOb
         const int frame = animates ? int(screen->AnimationTick() % upper->Frames()) : 0;
         SetPicture(record, 1, upper->PictureId(frame), cell.upperPalette);
     }
-    record.m_drawCode = kDrawCode;
+    record.m_drawCode = kBlockDrawCode;
 }
 
 int SMapObjectBlock::OnEvent(uint32_t event, SMap*, SPlacedObject* object, SMapCell*, int, int, bool&) {

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 1;
+constexpr uint16_t kBlockAnimDrawCode = 1;
 
 }  // namespace
 
@@ -13,5 +13,5 @@ void SMapObjectBlockAnim::BuildCellRecord(SPlacedObject* object, SMapCell& cell,
     if (IsOff(object)) return;
     record.m_kind = kStandingPicture;
     BuildAnimatedCellRecord(object, cell, record, light);
-    record.m_drawCode = kDrawCode;
+    record.m_drawCode = kBlockAnimDrawCode;
 }

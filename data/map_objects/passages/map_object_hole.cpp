@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 19;
+constexpr uint16_t kHoleDrawCode = 19;
 constexpr int kFallKind = 4;
 constexpr int kClosedKind = 2;
 constexpr int kAskedClosedKind = 3;
@@ -23,7 +23,7 @@ void SMapObjectHole::BuildCellRecord(SPlacedObject* object, SMapCell& cell, SObj
     }
     record.m_kind = kStandingPicture;
     SetCentredPicture(record, PictureId(IsOff(object) ? 0 : 1), cell.centrePalette);
-    record.m_drawCode = kDrawCode;
+    record.m_drawCode = kHoleDrawCode;
 }
 
 int SMapObjectHole::OnEvent(uint32_t event, SMap*, SPlacedObject* object, SMapCell*, int, int, bool&) {

@@ -15,11 +15,11 @@ constexpr int kDownKind = 6;
 constexpr uint16_t kStepsPlace = 44;
 // The renderer draws a framed picture only inside its frame, the fourth picture; the flames
 // follow it, as beside a door.
-constexpr int kFramePicture = 3;
-constexpr int kFlameSlot = 4;
-constexpr uint32_t kFlameStep = 1;
-constexpr uint16_t kDrawCodeBetweenWalls = 33;
-constexpr uint16_t kDrawCode = 34;
+constexpr int kStairFramePicture = 3;
+constexpr int kStairFlameSlot = 4;
+constexpr uint32_t kStairFlameStep = 1;
+constexpr uint16_t kStairDrawCodeBetweenWalls = 33;
+constexpr uint16_t kStairDrawCode = 34;
 
 bool goesDown(const SPlacedObject* object) { return object != nullptr && (object->state & kGoesDown) != 0; }
 
@@ -32,10 +32,10 @@ void SMapObjectStair::BuildCellRecord(SPlacedObject* object, SMapCell& cell, SOb
     record.m_kind = kFramedPicture;
     // The steps, in the arch that the type's first picture draws below them.
     SetPicture(record, 0, PictureId(goesDown(object) ? 2 : 1), cell.centrePalette);
-    SetPicture(record, kFramePicture, PictureId(0), cell.centrePalette);
+    SetPicture(record, kStairFramePicture, PictureId(0), cell.centrePalette);
     record.m_x[0] = kStepsPlace;
     const SMapObjectScreen* screen = Screen();
-    record.m_drawCode = screen && screen->HasWallsEastAndWest() ? kDrawCodeBetweenWalls : kDrawCode;
+    record.m_drawCode = screen && screen->HasWallsEastAndWest() ? kStairDrawCodeBetweenWalls : kStairDrawCode;
     setFlames(cell, record, light);
 }
 
@@ -59,5 +59,6 @@ void SMapObjectStair::setFlames(SMapCell& cell, SObjectTypeRecord& record, uint1
     SMapObjectScreen* screen = Screen();
     const SMapObjectType* fire = FindLinkedType(*this);
     if (FireBurns(fire, screen))
-        SetFlames(record, kFlameSlot, *fire, *screen, kFlameStep, {m_place[0], m_place[1]}, cell.centrePalette, light);
+        SetFlames(record, kStairFlameSlot, *fire, *screen, kStairFlameStep, {m_place[0], m_place[1]},
+                  cell.centrePalette, light);
 }

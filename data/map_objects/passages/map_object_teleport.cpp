@@ -8,10 +8,10 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 37;
-constexpr uint16_t kLit = 512;
+constexpr uint16_t kTeleportDrawCode = 37;
+constexpr uint16_t kTeleportLit = 512;
 constexpr int kTeleportKind = 1;
-constexpr int kAskFlag = 1;
+constexpr int kTeleportAskFlag = 1;
 
 // Up through the frames and back down, without showing either end twice.
 int pingPong(uint32_t tick, int frames) {
@@ -32,14 +32,14 @@ void SMapObjectTeleport::BuildAnimatedCellRecord(SPlacedObject* object, SMapCell
                                                  uint16_t& light) {
     SMapObjectScreen* screen = Screen();
     record.m_kind = kStandingPicture;
-    record.m_drawCode = kDrawCode;
+    record.m_drawCode = kTeleportDrawCode;
     const int frames = Frames();
     if (IsOff(object) || frames == 0 || screen == nullptr) {
         SetCentredPicture(record, PictureId(0), cell.centrePalette);
         return;
     }
     SetCentredPicture(record, PictureId(1 + pingPong(screen->AnimationTick(), frames)), cell.centrePalette);
-    if (!screen->IsOutdoorDay()) RaiseLight(light, kLit, screen->Flicker());
+    if (!screen->IsOutdoorDay()) RaiseLight(light, kTeleportLit, screen->Flicker());
 }
 
 const char* SMapObjectTeleport::GetAmbientSound(const SPlacedObject* object, const SMapCell&) const {
@@ -48,6 +48,6 @@ const char* SMapObjectTeleport::GetAmbientSound(const SPlacedObject* object, con
 
 int SMapObjectTeleport::OnEvent(uint32_t event, SMap*, SPlacedObject* object, SMapCell*, int, int, bool&) {
     if (event == kSteppedOn && object != nullptr && !IsOff(object))
-        TravelTo(object->textA.Text(), {kTeleportKind, kTeleportKind, kAskFlag, true});
+        TravelTo(object->textA.Text(), {kTeleportKind, kTeleportKind, kTeleportAskFlag, true});
     return 0;
 }

@@ -14,7 +14,7 @@ constexpr uint16_t kFieldMask = 15;
 constexpr int kSpikes = 4;
 constexpr int16_t kSpikesFirstRise = -8000;
 constexpr int16_t kSpikesRisePerStage = -5000;
-constexpr uint16_t kDrawCode = 39;
+constexpr uint16_t kTrapDrawCode = 39;
 // What armour stops entirely still grazes half the time, by up to 4.
 constexpr int32_t kEscapeChance = 51;
 constexpr int32_t kGrazeRolls = 5;
@@ -64,7 +64,7 @@ void SMapObjectTrap::setStage(SPlacedObject& object, int stage) {
 void SMapObjectTrap::buildAtRest(const SPlacedObject* object, SObjectTypeRecord& record) const {
     record = {};
     const bool shown = object == nullptr || (object->flags & SPlacedObject::kVisible) != 0;
-    record.m_drawCode = shown ? kDrawCode : 0;
+    record.m_drawCode = shown ? kTrapDrawCode : 0;
 }
 
 int32_t SMapObjectTrap::damage(const SPlacedObject& object, SMapObjectScreen& screen) const {

@@ -6,19 +6,19 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 3;  // + the side
-constexpr int kObliquePicture = 1;
+constexpr uint16_t kCityDoorDrawCode = 3;  // + the side
+constexpr int kCityDoorObliquePicture = 1;
 
 }  // namespace
 
 void SMapObjectCityDoor::BuildSideRecord(SPlacedObject*, SMapCell& cell, int side, SSideOverlayRecord& record,
                                          uint16_t&) {
-    BuildFace(cell.sides, side, kObliquePicture, uint16_t(kDrawCode + side), record);
+    BuildFace(cell.sides, side, kCityDoorObliquePicture, uint16_t(kCityDoorDrawCode + side), record);
 }
 
 void SMapObjectCityDoor::BuildShadowSideRecord(SPlacedObject*, SMapCellShadow& cell, int side,
                                                SSideOverlayRecord& record, uint16_t&) {
-    BuildFace(cell.sides, side, kObliquePicture, uint16_t(kDrawCode + side), record);
+    BuildFace(cell.sides, side, kCityDoorObliquePicture, uint16_t(kCityDoorDrawCode + side), record);
 }
 
 int SMapObjectCityDoor::OnEvent(uint32_t event, SMap* map, SPlacedObject* object, SMapCell*, int, int, bool&) {

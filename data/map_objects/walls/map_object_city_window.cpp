@@ -6,11 +6,11 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 7;  // + the side
-constexpr int kObliquePicture = 1;
+constexpr uint16_t kCityWindowDrawCode = 7;  // + the side
+constexpr int kCityWindowObliquePicture = 1;
 constexpr int kFirstLitPicture = 2;
 constexpr int kFirstLitObliquePicture = 5;
-constexpr uint16_t kLit = 384;
+constexpr uint16_t kCityWindowLit = 384;
 constexpr uint16_t kUpperLit = 512;
 constexpr int kGlowBase = 16;
 
@@ -18,17 +18,17 @@ constexpr int kGlowBase = 16;
 
 void SMapObjectCityWindow::BuildSideRecord(SPlacedObject*, SMapCell& cell, int side, SSideOverlayRecord& record,
                                            uint16_t&) {
-    BuildFace(cell.sides, side, kObliquePicture, uint16_t(kDrawCode + side), record);
+    BuildFace(cell.sides, side, kCityWindowObliquePicture, uint16_t(kCityWindowDrawCode + side), record);
 }
 
 void SMapObjectCityWindow::BuildShadowSideRecord(SPlacedObject*, SMapCellShadow& cell, int side,
                                                  SSideOverlayRecord& record, uint16_t&) {
-    BuildFace(cell.sides, side, kObliquePicture, uint16_t(kDrawCode + side), record);
+    BuildFace(cell.sides, side, kCityWindowObliquePicture, uint16_t(kCityWindowDrawCode + side), record);
 }
 
 void SMapObjectCityWindow::BuildAnimatedSideRecord(SPlacedObject* object, SMapCell& cell, int side,
                                                    SSideOverlayRecord& record, uint16_t& light) {
-    animate(object, cell.sides, side, record, light, kLit);
+    animate(object, cell.sides, side, record, light, kCityWindowLit);
 }
 
 void SMapObjectCityWindow::BuildAnimatedShadowSideRecord(SPlacedObject* object, SMapCellShadow& cell, int side,
@@ -49,5 +49,5 @@ void SMapObjectCityWindow::animate(const SPlacedObject* object, const SMapCellSi
     if (window->m_flags & kLitAtNight) RaiseLight(light, lit, kGlowBase << (window->Frames() - frame));
     SetSidePicture(record, side,
                    {PlaceOnWall(side, picture, m_placeA, m_place[3]), picture, oblique, sides[side].wallPalette,
-                    uint16_t(kDrawCode + side)});
+                    uint16_t(kCityWindowDrawCode + side)});
 }

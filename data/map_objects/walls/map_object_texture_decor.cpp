@@ -6,11 +6,11 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 38;
+constexpr uint16_t kTextureDecorDrawCode = 38;
 constexpr uint16_t kLastContainerId = 255;
 
 // Frame of a forth-and-back run over `frames` frames: 0, 1 .. frames-1, frames-1 .. 0, 0, 1 ..
-int pingPong(uint32_t tick, int frames) {
+int pingPongTextureDecor(uint32_t tick, int frames) {
     const int step = int(tick % uint32_t(2 * frames));
     return step < frames ? step : 2 * frames - 1 - step;
 }
@@ -23,7 +23,7 @@ void SMapObjectTextureDecor::BuildCellRecord(SPlacedObject* object, SMapCell& ce
                                              uint16_t& light) {
     record.m_kind = kFloorOverlay;
     BuildAnimatedCellRecord(object, cell, record, light);
-    record.m_drawCode = kDrawCode;
+    record.m_drawCode = kTextureDecorDrawCode;
 }
 
 void SMapObjectTextureDecor::BuildAnimatedCellRecord(SPlacedObject* object, SMapCell& cell, SObjectTypeRecord& record,
@@ -31,7 +31,7 @@ void SMapObjectTextureDecor::BuildAnimatedCellRecord(SPlacedObject* object, SMap
     if (IsOff(object)) return;
     const SMapObjectScreen* screen = Screen();
     const uint32_t tick = screen ? screen->AnimationTick() : 0;
-    SetPicture(record, 0, PictureId(animates(object) ? pingPong(tick, Frames()) : 0), cell.centrePalette);
+    SetPicture(record, 0, PictureId(animates(object) ? pingPongTextureDecor(tick, Frames()) : 0), cell.centrePalette);
 }
 
 const char* SMapObjectTextureDecor::GetAmbientSound(const SPlacedObject* object, const SMapCell&) const {

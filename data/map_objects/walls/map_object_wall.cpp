@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 41;
+constexpr uint16_t kWallDrawCode = 41;
 constexpr size_t kDefaultUpperEntry = 11;
 
 }  // namespace
@@ -19,7 +19,7 @@ void SMapObjectWall::BuildCellRecord(SPlacedObject*, SMapCell& cell, SObjectType
     record.m_kind = kWallBlock;
     SetPicture(record, 0, FirstPicture(cell.centreType), cell.centrePalette);
     if (cell.upperType) SetPicture(record, 1, FirstPicture(cell.upperType), cell.upperPalette);
-    record.m_drawCode = kDrawCode;
+    record.m_drawCode = kWallDrawCode;
 }
 
 void SMapObjectWall::BuildShadowCellRecord(SPlacedObject*, SMapCellShadow& cell, SObjectTypeRecord& record, uint16_t&) {

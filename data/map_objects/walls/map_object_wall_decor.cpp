@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 42;  // + the side
-constexpr uint16_t kTravelKindMask = 7;
+constexpr uint16_t kWallDecorDrawCode = 42;  // + the side
+constexpr uint16_t kWallDecorTravelKindMask = 7;
 
 }  // namespace
 
@@ -45,7 +45,7 @@ const char* SMapObjectWallDecor::GetShadowAmbientSound(const SPlacedObject* obje
 
 int SMapObjectWallDecor::OnEvent(uint32_t event, SMap*, SPlacedObject* object, SMapCell*, int, int, bool&) {
     if (event != kUsed || object == nullptr || object->textA.IsEmpty()) return 0;
-    const int kind = object->state & kTravelKindMask;
+    const int kind = object->state & kWallDecorTravelKindMask;
     if (m_flags & kLeadsSomewhere)
         TravelTo(object->textA.Text(), {kind, kind, 0, false});
     else
@@ -56,7 +56,7 @@ int SMapObjectWallDecor::OnEvent(uint32_t event, SMap*, SPlacedObject* object, S
 void SMapObjectWallDecor::buildSide(const SMapCellSide& cellSide, int side, SSideOverlayRecord& record) const {
     SSidePicture face = FacePicture(cellSide, side, kObliquePicture);
     face.placement |= projectingBit();
-    face.drawCode = uint16_t(kDrawCode + side);
+    face.drawCode = uint16_t(kWallDecorDrawCode + side);
     SetSidePicture(record, side, face);
 }
 
@@ -70,7 +70,7 @@ void SMapObjectWallDecor::buildAnimatedSide(SMapObjectScreen& screen, const SMap
     const uint16_t oblique = wall.PictureId(kFirstObliqueFrame + int(step % wall.Frames2()));
     SetSidePicture(record, side,
                    {uint16_t(PlaceOnWall(side, picture, m_placeA, m_place[3]) | projectingBit()), picture, oblique,
-                    cellSide.wallPalette, uint16_t(kDrawCode + side)});
+                    cellSide.wallPalette, uint16_t(kWallDecorDrawCode + side)});
 }
 
 void SMapObjectWallDecor::showText(const SString& text) {

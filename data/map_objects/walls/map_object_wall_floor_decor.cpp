@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr uint16_t kDrawCode = 46;  // + the side
+constexpr uint16_t kWallFloorDecorDrawCode = 46;  // + the side
 
 }  // namespace
 
@@ -16,7 +16,7 @@ void SMapObjectWallFloorDecor::buildSide(const SMapCellSide& cellSide, int side,
     const uint16_t onWall = oblique ? SSideOverlayRecord::kProjecting : 0;
     SetSidePicture(record, side,
                    {uint16_t(place(side, picture, oblique) | onWall), picture, oblique, cellSide.wallPalette,
-                    uint16_t(kDrawCode + side)});
+                    uint16_t(kWallFloorDecorDrawCode + side)});
 }
 
 void SMapObjectWallFloorDecor::buildAnimatedSide(SMapObjectScreen& screen, const SMapCellSide& cellSide, int side,
@@ -29,7 +29,7 @@ void SMapObjectWallFloorDecor::buildAnimatedSide(SMapObjectScreen& screen, const
     const uint16_t oblique = wall.Frames2() ? wall.PictureId(kFirstObliqueFrame + int(step % wall.Frames2())) : 0;
     SetSidePicture(record, side,
                    {uint16_t(place(side, picture, oblique) | projectingBit()), picture, oblique, cellSide.wallPalette,
-                    uint16_t(kDrawCode + side)});
+                    uint16_t(kWallFloorDecorDrawCode + side)});
 }
 
 void SMapObjectWallFloorDecor::showText(const SString&) {}

@@ -7,8 +7,8 @@
 #include "data/effects/effect.h"
 #include "data/map_objects/doors/map_object_door.h"
 #include "data/map_objects/map_object_play_fixture.h"
-#include "data/map_objects/object_commands.h"
 #include "data/map_objects/object_events.h"
+#include "data/script_command_ids.h"
 #include "data/spells/spell_type.h"
 
 namespace door_test {

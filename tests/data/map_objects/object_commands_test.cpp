@@ -1,4 +1,3 @@
-#include "data/map_objects/object_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +9,7 @@
 #include "data/map_objects/recording_items.h"
 #include "data/maps/map.h"
 #include "data/maps/placed_object.h"
+#include "data/script_command_ids.h"
 
 namespace object_commands_test {
 

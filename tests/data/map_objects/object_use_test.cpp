@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "data/map_objects/map_object_play_fixture.h"
-#include "data/map_objects/object_commands.h"
 #include "data/map_objects/object_events.h"
 #include "data/maps/map.h"
+#include "data/script_command_ids.h"
 
 namespace object_use_test {
 
