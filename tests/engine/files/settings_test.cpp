@@ -232,8 +232,10 @@ TEST_F(SettingsTest, onlyTurnableDevicesTakeTheStoredOrientation) {
 }
 
 // Saving was 42 rewrites of the registry file, one per value, so a kill during a save left old and
-// new values mixed. A child saves two different settings in turn until it is killed at a random
-// moment; the file must then hold every value of one of them.
+// new values mixed. A child saves two different settings in turn, telling the parent over a pipe
+// after each save; the parent kills it either at a random moment during a later save or while it
+// waits between two, and the file must then hold every value of one of them. Killing on the child's
+// word, not after a set time, keeps a loaded machine from killing it before it saved anything.
 TEST_F(SettingsTest, aSaveKilledAtAnyMomentLeavesAllOldOrAllNewValues) {
     SSettings before, after;
     after.startMode = 1;
@@ -254,17 +256,34 @@ TEST_F(SettingsTest, aSaveKilledAtAnyMomentLeavesAllOldOrAllNewValues) {
     std::mt19937 random(22);
     int oldSeen = 0, newSeen = 0;
     for (int kill = 0; kill < 100; ++kill) {
+        int saved[2], resume[2];
+        ASSERT_EQ(pipe(saved), 0);
+        ASSERT_EQ(pipe(resume), 0);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            for (;;) {
+            for (char go = 0;;) {
                 SaveSettings(after);
+                if (write(saved[1], "n", 1) != 1 || read(resume[0], &go, 1) != 1) _exit(1);
                 SaveSettings(before);
+                if (write(saved[1], "o", 1) != 1 || read(resume[0], &go, 1) != 1) _exit(1);
             }
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % 30000));
+        // Let the child finish one to four saves; on every other kill it is then killed during the
+        // next, otherwise while it waits, where the file holds what it saved last.
+        const int saves = int(random() % 4) + 1;
+        const bool duringASave = kill % 2 == 0;
+        char last = 0;
+        for (int i = 0; i < saves; ++i) {
+            ASSERT_EQ(read(saved[0], &last, 1), 1);
+            if (i + 1 < saves || duringASave) {
+                ASSERT_EQ(write(resume[1], "g", 1), 1);
+            }
+        }
+        if (duringASave) std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
         ::kill(child, SIGKILL);
         ASSERT_EQ(waitpid(child, nullptr, 0), child);
+        for (int fd : {saved[0], saved[1], resume[0], resume[1]}) close(fd);
 
         int oldCount = 0, newCount = 0;
         for (size_t i = 0; i < oldValues.size(); ++i) {
@@ -274,9 +293,12 @@ TEST_F(SettingsTest, aSaveKilledAtAnyMomentLeavesAllOldOrAllNewValues) {
         }
         ASSERT_TRUE(oldCount == 42 || newCount == 42)
             << "after kill " << kill << ": " << oldCount << " old and " << newCount << " new values";
+        if (!duringASave) {
+            EXPECT_EQ(newCount == 42, last == 'n') << "after kill " << kill;
+        }
         (oldCount == 42 ? oldSeen : newSeen)++;
     }
-    EXPECT_GT(newSeen, 0) << "no save finished before a kill, so the kills showed nothing";
+    EXPECT_GT(newSeen, 0);
     EXPECT_GT(oldSeen, 0);
 }
 
