@@ -146,10 +146,10 @@ HAL::Surface* SDisplay::Flip() {
 
 void SDisplay::Present() {
     // A frame that drew nothing would show what the screen shows already: the display's copy and
-    // the window's compare are left out, so that standing still costs next to nothing.
+    // the window's compare are left out, so that standing still costs next to nothing. A present
+    // refused because no frame has begun since the last one keeps what was drawn owed to the next.
     if (!m_display || !m_target.m_drawn) return;
-    m_target.m_drawn = false;
-    m_display->Swap(0);
+    if (m_display->Swap(0)) m_target.m_drawn = false;
 }
 
 void SDisplay::SetBackBuffer(uint16_t* pixels, int32_t pitch) {

@@ -105,6 +105,26 @@ TEST(FontStripTest, theZeroKeepsBothStrokesInEveryStrip) {
     }
 }
 
+// The counts and prices of the item grids on the small screens use the smallest strip's small
+// digits, three columns wide: drawn from the outline font at five rows they came out in faded
+// shades with strokes lost, a "4" without its left stroke. Every small digit there is drawn in the
+// text's full shade, and no two digits look alike, in every strip.
+TEST(FontStripTest, theSmallDigitsAreWholeAndEachItsOwn) {
+    for (auto strip : kStrips) {
+        std::string error;
+        std::vector<std::vector<uint8_t>> seen;
+        for (const SStripGlyph& glyph : RenderStripGlyphs(strip.id, error)) {
+            if (glyph.code < 160 || glyph.code > 169) continue;
+            const std::string name = std::to_string(strip.id) + " small digit " + std::to_string(glyph.code - 160);
+            if (glyph.boxWidth == 3) {
+                for (uint8_t shade : glyph.shades) EXPECT_LE(shade, 1) << name << " is drawn in faded shades";
+            }
+            for (const std::vector<uint8_t>& other : seen) EXPECT_NE(glyph.shades, other) << name;
+            seen.push_back(glyph.shades);
+        }
+    }
+}
+
 // Code 11 is the narrow space of a message's bullet ("-\x0B" on the small screens) and of the
 // cards' "Turns:\v3": drawn as a mark, every message began with one.
 TEST(FontStripTest, theNarrowSpaceIsBlankAndNarrowerThanTheBlank) {

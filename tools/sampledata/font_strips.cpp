@@ -133,6 +133,34 @@ Ink fittedInk(FT_Face face, const GlyphShape& shape, int stripHeight, int boxWid
     return ink;
 }
 
+// The small digits of a strip whose digit box is three columns wide: an outline font at five rows
+// keeps no digit's strokes (a "4" lost its left stroke), so they are drawn pixel by pixel, three
+// columns by five rows, in the text's own shade.
+constexpr int kPixelDigitWidth = 3;
+constexpr int kPixelDigitRows = 5;
+constexpr const char* kPixelDigits[10][kPixelDigitRows] = {
+    {".#.", "#.#", "#.#", "#.#", ".#."}, {".#.", "##.", ".#.", ".#.", "###"}, {"##.", "..#", ".#.", "#..", "###"},
+    {"##.", "..#", ".#.", "..#", "##."}, {"#.#", "#.#", "###", "..#", "..#"}, {"###", "#..", "##.", "..#", "##."},
+    {".##", "#..", "##.", "#.#", ".#."}, {"###", "..#", ".#.", ".#.", ".#."}, {".#.", "#.#", ".#.", "#.#", ".#."},
+    {".#.", "#.#", ".##", "..#", "##."}};
+
+// The digit a small-digit code shows, or -1.
+int smallDigit(uint8_t code) {
+    if (code >= 14 && code <= 23) return code - 14;
+    if (code >= 160 && code <= 169) return code - 160;
+    return -1;
+}
+
+Ink pixelDigitInk(int digit) {
+    Ink ink;
+    ink.width = kPixelDigitWidth;
+    ink.height = kPixelDigitRows;
+    ink.rise = kPixelDigitRows;
+    for (const char* row : kPixelDigits[digit])
+        for (int col = 0; col < kPixelDigitWidth; ++col) ink.shades.push_back(row[col] == '#' ? 1 : 0);
+    return ink;
+}
+
 }  // namespace
 
 int StripHeight(uint16_t recordId) {
@@ -162,7 +190,9 @@ std::vector<SStripGlyph> RenderStripGlyphs(uint16_t recordId, std::string& error
     std::vector<SStripGlyph> glyphs;
     for (const SGlyph& entry : GlyphList(recordId)) {
         const GlyphShape shape = shapeOf(entry.code);
-        Ink ink = fittedInk(ft.face, shape, height, entry.width);
+        const int digit = smallDigit(entry.code);
+        Ink ink = digit >= 0 && entry.width == kPixelDigitWidth ? pixelDigitInk(digit)
+                                                                : fittedInk(ft.face, shape, height, entry.width);
         const int lineY = shape.raised ? height / 2 : baseline;
         SStripGlyph glyph;
         glyph.code = entry.code;

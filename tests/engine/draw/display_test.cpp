@@ -82,6 +82,22 @@ TEST_F(SDisplayTest, aFrameThatDrewNothingIsNotPresented) {
     EXPECT_EQ(platform::headless::PresentCount(), presents + 1);
 }
 
+// A screen that presents in the middle of an input (the menu shows its new selection) and then
+// opens another screen draws that screen after the present, before a new frame has begun: its
+// drawing is still owed, and the next frame shows it. Lost, the tapped "Load Game" left the menu
+// on the window over an open load screen.
+TEST_F(SDisplayTest, aDrawingAfterAPresentIsShownByTheNextFrame) {
+    display.Init(OpenTestWindow(240, 320), 240, 320, 7);
+    ASSERT_TRUE(display.BeginFrame());
+    display.Clear();
+    display.Present();
+    display.FillRect(10, 20, 5, 5, 0xF800);
+    display.Present();
+    ASSERT_TRUE(display.BeginFrame());
+    display.Present();
+    EXPECT_EQ(platform::headless::Screen()[22 * 240 + 12], 0xF800);
+}
+
 // Screen mode 7 draws 240x320; on a 320x240 screen that is not turned the framework grants a
 // 320x240 surface, and drawing used to run 80 rows past its end.
 TEST_F(SDisplayTest, aModeTallerThanTheSurfaceIsCutToIt) {
