@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <memory>
 #include <utility>
@@ -201,8 +202,10 @@ Window* CreateAppWindow(const std::string& className, const std::string& title, 
     if (found == g_classes.end() || width <= 0 || height <= 0) return nullptr;
 
     // SDL would otherwise back the window's pixels with a texture of its drawing stack, which costs
-    // loading that stack at start-up; the desktop takes the pixels straight.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // loading that stack at start-up; X11 takes the pixels straight. Wayland has no window pixels of
+    // its own and keeps the texture.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr || std::strcmp(driver, "wayland") != 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     int scale = scaleFor(width, height);
     auto window = std::make_unique<Window>();
     window->className = className;

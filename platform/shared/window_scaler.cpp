@@ -14,8 +14,7 @@ int firstShowing(int screenPixel, int size, int screenSize) {
 }
 
 template <typename Pixel>
-void drawRow(const uint16_t* screen, const int* sourceColumn, int from, int to, const uint32_t* colours,
-             uint8_t* out) {
+void drawRow(const uint16_t* screen, const int* sourceColumn, int from, int to, const uint32_t* colours, uint8_t* out) {
     auto* pixels = reinterpret_cast<Pixel*>(out);
     for (int x = from; x < to; ++x) pixels[x] = Pixel(colours[screen[sourceColumn[x]]]);
 }

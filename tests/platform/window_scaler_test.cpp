@@ -46,7 +46,7 @@ TEST(WindowScalerTest, windowPointsFallOnTheScreenPixelShownThereAndOutsidePoint
     scaler.Fit(240, 320, 800, 1000);  // three times, from (40, 20)
     const struct {
         int windowX, windowY, screenX, screenY;
-    } cases[] = {{40, 20, 0, 0}, {42, 22, 0, 0}, {43, 23, 1, 1}, {759, 979, 239, 319},
+    } cases[] = {{40, 20, 0, 0}, {42, 22, 0, 0},       {43, 23, 1, 1},   {759, 979, 239, 319},
                  {0, 0, 0, 0},   {799, 999, 239, 319}, {38, 500, 0, 160}};
     for (const auto& c : cases) {
         int x = -1, y = -1;
@@ -71,7 +71,8 @@ struct Window {
     }
     uint32_t At(int x, int y) const {
         uint32_t value = 0;
-        for (int b = bytesPerPixel - 1; b >= 0; --b) value = value << 8 | bytes[size_t((y * width + x) * bytesPerPixel + b)];
+        for (int b = bytesPerPixel - 1; b >= 0; --b)
+            value = value << 8 | bytes[size_t((y * width + x) * bytesPerPixel + b)];
         return value;
     }
     uint32_t Blank() const { return uint32_t(0xEEEEEEEEull >> (32 - 8 * bytesPerPixel)); }
