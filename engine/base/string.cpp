@@ -96,10 +96,7 @@ void SString::Prepend(const char* prefix) {
 
 void SString::PrependChar(char c) {
     const char prefix[2] = {c, '\0'};
-    if (IsEmpty()) return Append(prefix);
-    const std::string joined = prefix + std::string(Text());
-    Grow(Length() + 1);
-    std::memcpy(m_text.get(), joined.c_str(), joined.size() + 1);
+    Prepend(prefix);
 }
 
 void SString::FormatAt(bool append, int limit, const char* format, va_list args) {

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <memory>
 #include <utility>
@@ -11,6 +13,7 @@
 
 #include "platform/device.h"
 #include "platform/sdl/sdl_keys.h"
+#include "platform/shared/window_scaler.h"
 #include "platform/window.h"
 
 namespace platform {
@@ -19,15 +22,18 @@ struct Window {
     std::string className;
     WindowProcedure procedure = nullptr;
     SDL_Window* native = nullptr;
-    SDL_Renderer* renderer = nullptr;
-    SDL_Texture* texture = nullptr;
-    // The texture keeps the last frame shown, so the window can repaint itself when the desktop
-    // uncovers it and a present needs to upload only what changed.
     int width = 0;
     int height = 0;
     bool stylusDown = false;
-    // A copy of what the texture holds: a frame that changes nothing is not shown again, so an idle
-    // game costs the desktop almost nothing.
+    // The window's own pixels hold the last frame shown (the desktop repaints from them), so no
+    // drawing stack is loaded for a window that only ever shows finished frames.
+    SDL_Surface* surface = nullptr;
+    WindowScaler scaler;
+    // The window's pixel for every RGB565 colour, made for the surface's format.
+    std::vector<uint32_t> colours;
+    uint32_t coloursFormat = SDL_PIXELFORMAT_UNKNOWN;
+    // The last frame shown at the device's size: a frame that changes nothing is not shown again, so
+    // an idle game costs the desktop almost nothing, and a resized window is drawn again from it.
     std::vector<uint16_t> shown;
     // The frame memory drivers may write into (GetWindowFrame); made on first request.
     std::vector<uint16_t> frame;
@@ -53,25 +59,48 @@ Window* findWindow(Uint32 windowId) {
 
 Window* mainWindow() { return g_windows.empty() ? nullptr : g_windows.front().get(); }
 
-void showFrame(Window* window) {
-    SDL_SetRenderDrawColor(window->renderer, 0, 0, 0, 255);
-    SDL_RenderClear(window->renderer);
-    SDL_RenderCopy(window->renderer, window->texture, nullptr, nullptr);
-    SDL_RenderPresent(window->renderer);
+void makeColours(Window* window) {
+    const SDL_PixelFormat* format = window->surface->format;
+    if (window->coloursFormat == format->format) return;
+    window->coloursFormat = format->format;
+    window->colours.resize(0x10000);
+    for (uint32_t c = 0; c < 0x10000; ++c) {
+        const uint32_t red = c >> 11, green = (c >> 5) & 0x3F, blue = c & 0x1F;
+        window->colours[c] = SDL_MapRGB(format, Uint8(red << 3 | red >> 2), Uint8(green << 2 | green >> 4),
+                                        Uint8(blue << 3 | blue >> 2));
+    }
 }
 
-// Whole factors keep the pixels crisp, but a window shrunk below the device's screen would show the
-// screen cut off at factor 1: there the picture is scaled down to fit instead.
-void fitScale(Window* window) {
-    int width = 0, height = 0;
-    if (SDL_GetRendererOutputSize(window->renderer, &width, &height) != 0) return;
-    const bool holdsTheScreen = width >= window->width && height >= window->height;
-    SDL_RenderSetIntegerScale(window->renderer, holdsTheScreen ? SDL_TRUE : SDL_FALSE);
+// Draws part of the last frame into the window's pixels; the rectangle of the window that changed.
+SDL_Rect drawShown(Window* window, const Rect& update) {
+    SDL_Surface* surface = window->surface;
+    if (surface == nullptr || (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0)) return {};
+    const WindowPixels pixels{static_cast<uint8_t*>(surface->pixels), surface->pitch, surface->format->BytesPerPixel,
+                              surface->w, surface->h};
+    const Rect drawn =
+        window->scaler.Draw(window->shown.data(), window->width * 2, update, window->colours.data(), pixels);
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+    return {drawn.left, drawn.top, drawn.right - drawn.left, drawn.bottom - drawn.top};
 }
 
-// Stylus positions never leave the device screen, whatever the desktop pointer does.
+// The window's pixels are new after a resize: the last frame is laid out again, black around it.
+bool redrawWindow(Window* window) {
+    window->surface = SDL_GetWindowSurface(window->native);
+    if (window->surface == nullptr) return false;
+    makeColours(window);
+    window->scaler.Fit(window->width, window->height, window->surface->w, window->surface->h);
+    SDL_FillRect(window->surface, nullptr, SDL_MapRGB(window->surface->format, 0, 0, 0));
+    drawShown(window, {0, 0, window->width, window->height});
+    SDL_UpdateWindowSurface(window->native);
+    return true;
+}
+
+// The pointer's place in the window as a point of the device screen, which stylus positions never
+// leave, whatever the desktop pointer does.
 intptr_t stylusPoint(Window* window, int x, int y) {
-    return PackPoint(std::clamp(x, 0, window->width - 1), std::clamp(y, 0, window->height - 1));
+    int screenX = 0, screenY = 0;
+    window->scaler.ScreenPoint(x, y, screenX, screenY);
+    return PackPoint(screenX, screenY);
 }
 
 void post(Window* window, uint32_t code, uintptr_t wParam = 0, intptr_t lParam = 0) {
@@ -88,13 +117,10 @@ void translate(const SDL_Event& event) {
                 case SDL_WINDOWEVENT_FOCUS_GAINED: post(window, kMsgActivate, 1); break;
                 case SDL_WINDOWEVENT_FOCUS_LOST: post(window, kMsgActivate, 0); break;
                 case SDL_WINDOWEVENT_EXPOSED:
-                    showFrame(window);
+                    SDL_UpdateWindowSurface(window->native);
                     post(window, kMsgPaint);
                     break;
-                case SDL_WINDOWEVENT_SIZE_CHANGED:
-                    fitScale(window);
-                    showFrame(window);
-                    break;
+                case SDL_WINDOWEVENT_SIZE_CHANGED: redrawWindow(window); break;
                 case SDL_WINDOWEVENT_CLOSE: post(window, kMsgClose); break;
                 default: break;
             }
@@ -138,6 +164,14 @@ void pumpEvents() {
     while (SDL_PollEvent(&event)) translate(event);
 }
 
+// bench/startup_time times the start-up from exec to the first frame the game shows: with
+// BRIMVALE_EXIT_AFTER_FIRST_FRAME set the process ends right after that frame reaches the display.
+void endAfterFirstFrameWhenTimed() {
+    static const bool timed = std::getenv("BRIMVALE_EXIT_AFTER_FIRST_FRAME") != nullptr;
+    if (!timed) return;
+    std::_Exit(0);
+}
+
 // The largest whole factor at which the window still fits the desktop.
 int scaleFor(int width, int height) {
     SDL_Rect bounds;
@@ -167,7 +201,11 @@ Window* CreateAppWindow(const std::string& className, const std::string& title, 
         std::find_if(g_classes.begin(), g_classes.end(), [&](const WindowClass& c) { return c.name == className; });
     if (found == g_classes.end() || width <= 0 || height <= 0) return nullptr;
 
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    // SDL would otherwise back the window's pixels with a texture of its drawing stack, which costs
+    // loading that stack at start-up; X11 takes the pixels straight. Wayland has no window pixels of
+    // its own and keeps the texture.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr || std::strcmp(driver, "wayland") != 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     int scale = scaleFor(width, height);
     auto window = std::make_unique<Window>();
     window->className = className;
@@ -180,25 +218,13 @@ Window* CreateAppWindow(const std::string& className, const std::string& title, 
         std::fprintf(stderr, "Cannot open a window: %s\n", SDL_GetError());
         return nullptr;
     }
-    // No vertical sync: input must never wait for the display.
-    window->renderer = SDL_CreateRenderer(window->native, -1, SDL_RENDERER_ACCELERATED);
-    if (window->renderer == nullptr) window->renderer = SDL_CreateRenderer(window->native, -1, SDL_RENDERER_SOFTWARE);
-    if (window->renderer != nullptr) {
-        SDL_RenderSetLogicalSize(window->renderer, width, height);
-        window->texture =
-            SDL_CreateTexture(window->renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, width, height);
-    }
-    if (window->texture == nullptr) {
+    window->shown.assign(size_t(width) * height, 0);
+    if (!redrawWindow(window.get())) {
         std::fprintf(stderr, "Cannot draw into the window: %s\n", SDL_GetError());
-        if (window->renderer) SDL_DestroyRenderer(window->renderer);
         SDL_DestroyWindow(window->native);
         return nullptr;
     }
-    fitScale(window.get());
-    window->shown.assign(size_t(width) * height, 0);
-    SDL_UpdateTexture(window->texture, nullptr, window->shown.data(), width * 2);
     SDL_DisableScreenSaver();
-    showFrame(window.get());
     g_windows.push_back(std::move(window));
     return g_windows.back().get();
 }
@@ -211,8 +237,6 @@ bool IsWindow(Window* window) {
 bool DestroyWindow(Window* window) {
     if (!IsWindow(window)) return false;
     window->procedure(window, kMsgDestroy, 0, 0);
-    SDL_DestroyTexture(window->texture);
-    SDL_DestroyRenderer(window->renderer);
     SDL_DestroyWindow(window->native);
     std::erase_if(g_queue, [&](const Message& m) { return m.window == window; });
     std::erase_if(g_windows, [&](auto& w) { return w.get() == window; });
@@ -275,19 +299,20 @@ void PresentFrame(Window* window, const uint16_t* pixels, int pitchBytes, int wi
     int right = std::min({update.right, width, window->width});
     int bottom = std::min({update.bottom, height, window->height});
     if (right <= left || bottom <= top) return;
-    bool changed = false;
+    // Only the rows that changed are drawn and sent to the desktop.
+    int firstChanged = bottom, endChanged = top;
     for (int y = top; y < bottom; ++y) {
         auto row = reinterpret_cast<const uint16_t*>(reinterpret_cast<const uint8_t*>(pixels) + size_t(y) * pitchBytes);
         uint16_t* kept = window->shown.data() + size_t(y) * window->width;
         if (std::equal(row + left, row + right, kept + left)) continue;
         std::copy(row + left, row + right, kept + left);
-        changed = true;
+        firstChanged = std::min(firstChanged, y);
+        endChanged = y + 1;
     }
-    if (!changed) return;
-    SDL_Rect area{left, top, right - left, bottom - top};
-    auto first = reinterpret_cast<const uint8_t*>(pixels) + size_t(top) * pitchBytes + size_t(left) * 2;
-    SDL_UpdateTexture(window->texture, &area, first, pitchBytes);
-    showFrame(window);
+    if (endChanged <= firstChanged) return;
+    const SDL_Rect drawn = drawShown(window, {left, firstChanged, right, endChanged});
+    if (drawn.w > 0 && drawn.h > 0) SDL_UpdateWindowSurfaceRects(window->native, &drawn, 1);
+    endAfterFirstFrameWhenTimed();
 }
 
 WindowFrame GetWindowFrame(Window* window) {
