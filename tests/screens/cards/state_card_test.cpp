@@ -392,6 +392,24 @@ TEST_F(CardScreenTest, aDuelInProgressShowsBothFacesTheMarkersAndTheHits) {
     }
 }
 
+TEST_F(CardScreenTest, onEveryScreenModeTheRaisedCardLeavesThePlayersHpInSight) {
+    for (uint32_t mode : {6u, 7u, 8u, 9u, 10u, 11u, 14u, 15u, 16u}) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        CardTableDriver& driver = Start(mode, 250, 1000);
+        driver.Open(50, &person);
+        SStateCard& table = driver.Table();
+        for (int frame = 0; table.IsFlying() && frame < CardTableDriver::kMostTicks; ++frame) m_rig->Frame();
+        driver.TapHand(1);
+        const SCtrl& card = table.Side(kCardPlayer).hand[1];
+        const SCtrl& hp = table.Side(kCardPlayer).hp;
+        ASSERT_LT(card.m_y, table.Side(kCardPlayer).hand[0].m_y) << "the card is raised";
+        const bool apart = card.m_y >= hp.m_y + int(hp.m_h) || card.m_x >= hp.m_x + int(hp.m_w) ||
+                           hp.m_x >= card.m_x + int(card.m_w) || hp.m_y >= card.m_y + int(card.m_h);
+        EXPECT_TRUE(apart) << "card at " << card.m_x << "," << card.m_y << ", hp at " << hp.m_x << "," << hp.m_y
+                           << " " << hp.m_w << "x" << hp.m_h;
+    }
+}
+
 }  // namespace
 
 }  // namespace state_card_test
