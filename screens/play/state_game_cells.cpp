@@ -51,6 +51,7 @@ void SStateGame::BuildCellView(int x, int y) {
     geometry = {};
     grid->Side(number) = {};
     BuildGroundRecord(x, y);
+    *GetAutomapCell(x, y) = DescribeAutomapCell(grid->Cell(x, y));
     SMap* map = GetZoneMap(x, y);
     if (map == nullptr) return;
 

@@ -49,7 +49,8 @@ SLayoutMode tableLayout(uint16_t mode, int width, int height) {
         return markersX + kMarkerSlots * pitch;
     };
     const int opponentHand = k.margin, opponentSide = opponentHand + rowPitch;
-    const int playerHand = height - k.margin - k.cardH, playerSide = playerHand - rowPitch;
+    // The player's row stands clear of a hand card raised by a fifth of its height.
+    const int playerHand = height - k.margin - k.cardH, playerSide = playerHand - rowPitch - k.cardH / 5;
     hand(Table::kOpponentHand, Table::kOpponentPile, opponentHand);
     const int tableX = side(Table::kOpponentPortrait, Table::kOpponentHp, Table::kOpponentMarker0, opponentSide);
     rows.push_back(ClampedRow(Table::kTableCard, tableX + k.gap, opponentSide, k.cardW, k.cardH));

@@ -125,8 +125,9 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
         case R::kSecondHorizontalBar:
             return MeterPiece(index, false, large ? 12 : 8, large ? 6 : 4, large ? 240 : 120, ArtColour(40, 80, 210));
         case R::kCompass: return CompassPiece(index, large ? 24 : 16, large ? 10 : 6);
-        // Light, so that the dialogs' dark ink reads on them.
-        case R::kSpellBookBackground: return Tile(kTileSize, ArtColour(222, 196, 204), 16);
+        // A leather tone between the dialogs' dark ink and the journal's pale yellow for the chosen
+        // filter, so that both read on it.
+        case R::kSpellBookBackground: return Tile(kTileSize, ArtColour(150, 128, 96), 16);
         case R::kSpellBookTabs: {
             const char digit[2] = {char('1' + index / 2), 0};
             const uint16_t school = ArtColour(80 + (index / 2) * 25, 140 - (index / 2) * 12, 60 + (index / 2) * 20);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "screens/play/automap_cell.h"
 #include "tools/sampledata/interface_art_parts.h"
 
 namespace interface_art {
@@ -187,16 +188,35 @@ SArtCanvas CompassPiece(int piece, int height, int capWidth) {
 }
 
 SArtCanvas AutomapPicture(int index, int cell) {
-    // The table holds floors, then sides, then decorations, each a third of it.
+    using A = SAutomapCell;
+    // Ink on a pale ground, so that a wall reads against the floor and the floor against the
+    // unexplored background.
+    const uint16_t ink = ArtColour(70, 56, 44);
+    if (index == A::kOpenFloor) return Tile(cell, ArtColour(240, 230, 204), index);
+    if (index == A::kWallFloor) return Tile(cell, ArtColour(96, 84, 72), index);
     const uint16_t colour = ArtColour(90 + (index * 53) % 120, 80 + (index * 29) % 110, 60 + (index * 71) % 100);
-    if (index < 23) return Tile(cell, colour, index);
+    if (index < A::kFirstSide) return Tile(cell, colour, index);
     SArtCanvas picture(cell, cell);
-    if (index < 46) {
+    const int t = std::max(2, cell / 5);
+    if (index < A::kDoor) {
         // A wall along one side of the cell.
-        const int side = (index - 23) % 4, t = std::max(2, cell / 5);
+        const int side = (index - A::kFirstSide) % 4;
         const int x = side == 1 ? cell - t : 0, y = side == 2 ? cell - t : 0;
         const bool across = side == 0 || side == 2;
-        picture.Fill(x, y, across ? cell : t, across ? t : cell, ArtShade(colour, 70));
+        picture.Fill(x, y, across ? cell : t, across ? t : cell, ink);
+    } else if (index == A::kDoor) {
+        // A door: a plank across the cell between two posts.
+        picture.Fill(0, (cell - t) / 2, cell, t, ArtColour(160, 96, 40));
+        picture.Fill(0, 0, t, cell, ink);
+        picture.Fill(cell - t, 0, t, cell, ink);
+    } else if (index == A::kWayOn) {
+        // A way on: steps going down.
+        for (int step = 0; step < 3; ++step) {
+            const int y = 1 + step * (cell - 2) / 3;
+            picture.Fill(1 + step * cell / 8, y, cell - 2 - step * cell / 4, std::max(1, cell / 8), ink);
+        }
+    } else if (index == A::kObstacle) {
+        picture.Disc(cell / 2.0, cell / 2.0, cell / 2.0 - 1, ArtColour(40, 110, 40));
     } else {
         picture.Disc(cell / 2.0, cell / 2.0, cell / 4.0, colour);
     }

@@ -64,6 +64,16 @@ std::unique_ptr<Record> recordOf(const char* name, const char* title, std::initi
     return record;
 }
 
+// The potion's effects, which take hold when it is drunk, in a list of its own; null without the
+// potion's type.
+SEffectList* potionEffects(SItemDatabase& items, const char* name) {
+    SItemType* type = items.FindItemType(name);
+    if (type == nullptr) return nullptr;
+    type->m_effects = std::make_unique<SEffectList>();
+    type->m_equipName.Assign("base_pmanasmall");
+    return type->m_effects.get();
+}
+
 }  // namespace
 
 void AddSampleAfflictions(SSamplePackage& world) {
@@ -81,24 +91,27 @@ void AddSampleAfflictions(SSamplePackage& world) {
 }
 
 void AddAfflictionItems(SItemDatabase& items) {
-    const SSampleItemType potion[] = {{kPoisonPotion, "Resist poison", kItemPotion, 1, 25, 0, 20, nullptr}};
-    AddSampleItemTypes(items, potion);
-    SItemType* type = items.FindItemType(kPoisonPotion);
-    if (type == nullptr) return;
-    // Half the poison's strength kept off for half an hour.
-    auto effect = effectOf(kSourceOnUse, kEffectResistPoison, 0, percent(50));
-    effect->m_baseDuration = 30;
-    type->m_effects = std::make_unique<SEffectList>();
-    type->m_effects->Add(std::move(effect));
-    type->m_equipName.Assign("base_pmanasmall");
+    const SSampleItemType potions[] = {{kPoisonPotion, "Resist poison", kItemPotion, 1, 25, 0, 20, nullptr},
+                                       {kPurityPotion, "Purity", kItemPotion, 1, 25, 0, 30, nullptr}};
+    AddSampleItemTypes(items, potions);
+    if (SEffectList* resist = potionEffects(items, kPoisonPotion)) {
+        // Half the poison's strength kept off for half an hour.
+        auto effect = effectOf(kSourceOnUse, kEffectResistPoison, 0, percent(50));
+        effect->m_baseDuration = 30;
+        resist->Add(std::move(effect));
+    }
+    if (SEffectList* purity = potionEffects(items, kPurityPotion)) {
+        purity->Add(effectOf(kSourceOnUse, kEffectCurePoison, 0, 0));
+        purity->Add(effectOf(kSourceOnUse, kEffectCureDisease, 0, 0, kCellarRot));
+    }
 }
 
 void AddAfflictionLoot(SSampleMap& cellar) {
-    cellar.level += std::string("container 3 18 19 loot=") + kPoisonPotion + "\n";
+    cellar.level += std::string("container 3 18 19 loot=") + kPurityPotion + "\n";
 }
 
 void GiveAfflictingBite(SMonster& monster) {
     // A strike effect's magnitude is its chance, stored as a percentage.
-    monster.m_effects.Add(effectOf(kSourceStrike, kEffectPoison, 0, percent(50)));
-    monster.m_effects.Add(effectOf(kSourceStrike, kEffectInfectDisease, 0, percent(33), kCellarRot));
+    monster.m_effects.Add(effectOf(kSourceStrike, kEffectPoison, 0, percent(25)));
+    monster.m_effects.Add(effectOf(kSourceStrike, kEffectInfectDisease, 0, percent(16), kCellarRot));
 }

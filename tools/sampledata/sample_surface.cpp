@@ -8,7 +8,7 @@ namespace {
 
 constexpr int kSide = 21;
 constexpr int kRoad = 10;  // the row and column the roads run along
-constexpr int kBlock = 3;
+constexpr int kBlock = kSurfaceSections;
 constexpr int kMiddle = 2;  // the middle section's X and Y
 // Where the position stands in the middle section: on the road, south of the crossing.
 constexpr int kPositionX = kRoad;

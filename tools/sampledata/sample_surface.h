@@ -8,6 +8,8 @@
 
 #include "tools/sampledata/sample_package.h"
 
+// The sections across and down.
+constexpr int kSurfaceSections = 3;
 // The position in the middle section.
 constexpr const char* kSurfacePosition = "base_surface";
 

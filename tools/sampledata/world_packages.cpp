@@ -31,6 +31,7 @@
 #include "tools/sampledata/sample_world_art.h"
 #include "tools/sampledata/sample_world_scripts.h"
 #include "tools/sampledata/sample_world_types.h"
+#include "tools/sampledata/world_map_art.h"
 
 namespace {
 
@@ -123,6 +124,9 @@ SSamplePackage worldPackage() {
     PlaceSampleMerchants(package.maps);
     PlaceSpellVendor(package.maps);
     AddSamplePeople(package);
+    package.valueA = kSurfaceSections;
+    package.valueB = kSurfaceSections;
+    package.packagePicture = WorldMapPicture(package.maps, package.mapPrefix, package.valueA, package.valueB);
     return package;
 }
 

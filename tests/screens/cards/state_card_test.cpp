@@ -22,6 +22,8 @@ namespace {
 
 constexpr uint32_t kCoin = 9;
 
+constexpr uint32_t kEveryMode[] = {6u, 7u, 8u, 9u, 10u, 11u, 14u, 15u, 16u};
+
 class CardScreenTest : public UiRigTest {
 protected:
     // The rig in the screen mode with a person who plays for up to `maximum`, a player holding
@@ -312,7 +314,7 @@ namespace {
 // Every screen mode lays the whole table out, and the flights, which redraw only what they
 // uncover and cover, leave the screen as a full repaint would after every frame.
 TEST_F(CardScreenTest, onEveryScreenModeTheFlyingCardsLeaveWhatAFullRepaintDraws) {
-    for (uint32_t mode : {6u, 7u, 8u, 9u, 10u, 11u, 14u, 15u, 16u}) {
+    for (uint32_t mode : kEveryMode) {
         SCOPED_TRACE("mode " + std::to_string(mode));
         CardTableDriver& driver = Start(mode, 250, 1000);
         driver.Open(50, &person);
@@ -389,6 +391,21 @@ TEST_F(CardScreenTest, aDuelInProgressShowsBothFacesTheMarkersAndTheHits) {
         ASSERT_TRUE(driver.RunFlights());
         EXPECT_TRUE(m_rig->MatchesFullRepaint());
         m_rig->Shot("card_table_in_progress_mode" + std::to_string(mode) + "_landed");
+    }
+}
+
+TEST_F(CardScreenTest, onEveryScreenModeTheRaisedCardLeavesThePlayersHpInSight) {
+    for (uint32_t mode : kEveryMode) {
+        CardTableDriver& driver = Start(mode, 250, 1000);
+        const SStateCard& table = Open(50);
+        driver.TapHand(1);
+        const SCtrl& card = table.Side(kCardPlayer).hand[1];
+        const SCtrl& hp = table.Side(kCardPlayer).hp;
+        ASSERT_LT(card.m_y, table.Side(kCardPlayer).hand[0].m_y) << "the card is raised";
+        const bool apart = card.m_y >= hp.m_y + int(hp.m_h) || card.m_x >= hp.m_x + int(hp.m_w) ||
+                           hp.m_x >= card.m_x + int(card.m_w) || hp.m_y >= card.m_y + int(card.m_h);
+        EXPECT_TRUE(apart) << "mode " << mode << ": card at " << card.m_x << "," << card.m_y << ", hp at " << hp.m_x
+                           << "," << hp.m_y << " " << hp.m_w << "x" << hp.m_h;
     }
 }
 

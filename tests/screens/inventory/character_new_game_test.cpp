@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <map>
 #include <string>
 
 #include "data/player/experience_table.h"
@@ -192,6 +194,38 @@ TEST_P(CharacterNewGameTest, theJournalFollowsTheQuestsAndTheAfflictionsThroughA
 }
 
 // The handheld's small screen and the tall large one.
+// The relative luminance of an RGB565 colour, as contrast ratios weigh it.
+double luminance(uint16_t colour) {
+    const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    const double r = ((colour >> 11) & 31) / 31.0, g = ((colour >> 5) & 63) / 63.0, b = (colour & 31) / 31.0;
+    return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
+}
+
+TEST_P(CharacterNewGameTest, theJournalsFiltersReadOnItsPage) {
+    StartSampleWorld(GetParam());
+    OpenBag();
+    Command(SStateInventory::kQuestsTab);
+    m_driver->Rig().Shot("journal_filters" + Mode());
+    const auto contrast = [](double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); };
+    // The chosen filter's letters are the lightest of its button, the others' the darkest.
+    for (uint32_t i = 0; i < SQuestsPage::kFilters; ++i) {
+        const STopicButtonCtrl& button = Inventory().m_questsPage.m_filterButtons[i];
+        std::map<uint16_t, int> counts;
+        for (int y = button.m_y; y < button.m_y + int(button.m_h); ++y)
+            for (int x = button.m_x; x < button.m_x + int(button.m_w); ++x) ++counts[m_driver->Rig().Pixel(x, y)];
+        uint16_t ground = 0;
+        int most = 0;
+        double lightest = 0, darkest = 1;
+        for (const auto& [colour, count] : counts) {
+            if (count > most) most = count, ground = colour;
+            lightest = std::max(lightest, luminance(colour));
+            darkest = std::min(darkest, luminance(colour));
+        }
+        const double letters = i == 0 ? lightest : darkest;
+        EXPECT_GE(contrast(letters, luminance(ground)), 3.0) << "filter " << i;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Modes, CharacterNewGameTest, ::testing::Values(7u, 10u));
 
 }  // namespace
