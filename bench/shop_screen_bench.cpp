@@ -24,7 +24,7 @@ void BM_ShopRedraw(benchmark::State& state) {
         SNpcType merchant;
         merchant.texts[0].Assign("Tobin the trader");
         SMap map(nullptr);
-        SItemList& stock = *map.AddContainer();
+        SItemList& stock = *map.AddItemList();
         SPlacedObject trader;
         trader.containerId = stock.m_id;
         trader.flags |= SPlacedObject::kRestocked;

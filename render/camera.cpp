@@ -63,7 +63,11 @@ void SRender::updateCamera() {
     c.farRightY = centreY + dy;
 
     for (SViewPoint& corner : m_cornerCache) corner = SViewPoint{};
-    SetSkyColumns(m_sky, SkyOffset(view.m_skyAngle, view.m_heading), m_projection.width16 >> 4);
+    UpdateSkyOffset();
+}
+
+void SRender::UpdateSkyOffset() {
+    SetSkyColumns(m_sky, SkyOffset(m_view->m_skyAngle, m_view->m_heading), m_projection.width16 >> 4);
 }
 
 SViewPoint SRender::rotate(int32_t cx, int32_t cy, int32_t ox, int32_t oy) const {

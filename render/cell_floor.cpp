@@ -79,7 +79,7 @@ void SRender::addPitFaces(int32_t x, int32_t y, const SFloorRecord& floor, int32
             // The faces look into the pit: their corners run the other way round from a wall's.
             const int32_t a[2] = {cx + side.b[0], cy + side.b[1]}, b[2] = {cx + side.a[0], cy + side.a[1]};
             for (int band = 0; band < bands; ++band) {
-                setUprightQuad(a, b, kLevels[2 - band], kLevels[1 - band], w, h);
+                SetFloorEdgeQuad(a, b, band, w, h);
                 SetSideFaceLight(band);
                 const int count = ClipPolygonA(4);
                 if (count < 3 || !IsTempQuadFrontFacing()) continue;

@@ -8,8 +8,8 @@ void SRender::setFlatQuad(const int32_t (&corners)[4][2], int32_t height, const 
     }
 }
 
-void SRender::setUprightQuad(const int32_t (&a)[2], const int32_t (&b)[2], int32_t top, int32_t bottom, int32_t w,
-                             int32_t h) {
+void SRender::SetWallQuad(const int32_t (&a)[2], const int32_t (&b)[2], int32_t top, int32_t bottom, int32_t w,
+                          int32_t h) {
     // Wall pictures are stored turned: u runs down the face and v along its top edge.
     m_clip.viewPolygon[0] = CellCornerToView(a[0], a[1], 0, top, 0);
     m_clip.viewPolygon[1] = CellCornerToView(b[0], b[1], 0, top, 0);

@@ -24,23 +24,28 @@ protected:
 // the exact crossing of the side with the row's two boundaries and from a corner the side turns at
 // inside the row, so that neither a cell the triangle only touches nor one it enters by less than
 // a unit is decided by rounding.
-class SGridEdgeWalker {
+class GridEdgeWalker {
 public:
     // The chain of two or three vertices from the top to the bottom.
-    void Init(const SScanPoint* chain, int count, bool left);
-    // The bound of the row between the last y the walker stood at and y (further down).
-    int32_t StepTo(int32_t y);
+    void Init(const SScanPoint* chain, int count);
+    // The bound of the row between the last y the walker stood at and y (further down): the
+    // first column of the row when the walker follows the triangle's left side, the last when it
+    // follows the right side.
+    int32_t StepLeft(int32_t y) { return step(y, true); }
+    int32_t StepRight(int32_t y) { return step(y, false); }
+    // The column bound of a point x + numerator / denominator (denominator > 0): the left bound is
+    // the column holding the point; the right bound the last column starting before it, which
+    // differs when the point lies on a column boundary.
+    static int32_t RoundX(int64_t numerator, int64_t denominator, bool left);
 
 private:
-    // The column bound of a point x + numerator / denominator of this side (denominator > 0).
-    int32_t roundX(int64_t numerator, int64_t denominator) const;
-    int32_t columnAt(int32_t y) const;
-    int32_t better(int32_t a, int32_t b) const { return m_left ? (a < b ? a : b) : (a > b ? a : b); }
+    int32_t step(int32_t y, bool left);
+    int32_t columnAt(int32_t y, bool left) const;
 
     const SScanPoint* m_chain = nullptr;
     int m_count = 0;
     int m_edge = 0;  // the edge from vertex m_edge to m_edge + 1
-    bool m_left = true;
+    bool m_started = false;
     int32_t m_lastColumn = 0;
 };
 

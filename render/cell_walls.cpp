@@ -60,7 +60,7 @@ void SRender::addWallLayer(int32_t x, int32_t y, int layer) {
         const bool inside = view.InGrid(nx, ny);
         if (inside && (GetCellWallKinds(nx, ny) & wallBit)) continue;
         const int32_t a[2] = {cx + side.a[0], cy + side.a[1]}, b[2] = {cx + side.b[0], cy + side.b[1]};
-        setUprightQuad(a, b, top, bottom, w, h);
+        SetWallQuad(a, b, top, bottom, w, h);
         const int count = ClipPolygonB(4);
         if (count < 3 || !IsTempQuadFrontFacing()) continue;
         const SLayerCell neighbour = inside ? LayerCell(view, nx, ny, layer) : SLayerCell{0, 0, own.light};

@@ -57,7 +57,7 @@ void SRender::renderScene() {
     m_frame.uvCount = 0;
     m_frame.shadeCount = 0;
     m_frame.polygonCount = 0;
-    addBackground();
+    AddBackgroundOrFill();
     scanCells();
     SortPolygons();
     CullHidden();

@@ -381,15 +381,23 @@ private:
     // A quad over four grid corners (cells from the eye cell) at one height into the clip scratch,
     // with the uvs given.
     void setFlatQuad(const int32_t (&corners)[4][2], int32_t height, const SRenderUv (&uvs)[4]);
-    // A wall or pit face from corner A to corner B (cells from the eye cell), top to bottom, with
-    // uvs for a w x h texture stored turned.
-    void setUprightQuad(const int32_t (&a)[2], const int32_t (&b)[2], int32_t top, int32_t bottom, int32_t w,
-                        int32_t h);
+    // A wall face from corner A to corner B (cells from the eye cell), top to bottom, with uvs for
+    // a w x h texture stored turned. One builder serves the four sides: the cell-side table gives
+    // each side's corners.
+    void SetWallQuad(const int32_t (&a)[2], const int32_t (&b)[2], int32_t top, int32_t bottom, int32_t w, int32_t h);
+    // A pit's side face from corner A to corner B: band 0 from the floor down to level 1, band 1
+    // from there to level 0.
+    void SetFloorEdgeQuad(const int32_t (&a)[2], const int32_t (&b)[2], int band, int32_t w, int32_t h) {
+        SetWallQuad(a, b, kLevels[2 - band], kLevels[1 - band], w, h);
+    }
     void addPitFaces(int32_t x, int32_t y, const SFloorRecord& floor, int32_t light);
     void addWallLayer(int32_t x, int32_t y, int layer);
     void updateSkyRows();
     // The sky, the horizon band and the ground beyond the far distance, or indoors a plain band.
-    void addBackground();
+    void AddBackgroundOrFill();
+    void AddBackground();
+    // Which columns of the sky panorama the view shows at the camera's heading.
+    void UpdateSkyOffset();
     // The point (ox, oy) inside the cell whose corner is (cx, cy) cells from the eye cell, in view
     // space.
     SViewPoint rotate(int32_t cx, int32_t cy, int32_t ox, int32_t oy) const;

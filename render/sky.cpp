@@ -94,9 +94,15 @@ void SRender::updateSkyRows() {
     m_sky.bandHeight = bandBottom < floorRow ? floorRow - m_sky.bandTop : bandBottom - m_sky.bandTop;
 }
 
-void SRender::addBackground() {
+void SRender::AddBackgroundOrFill() {
+    if (m_view->m_flags & SViewDescriptor::kSky)
+        AddBackground();
+    else
+        AddFogBand(*this, m_sky.topRow, m_sky.lowestLevelRow);
+}
+
+void SRender::AddBackground() {
     const SViewDescriptor& view = *m_view;
-    if (!(view.m_flags & SViewDescriptor::kSky)) return AddFogBand(*this, m_sky.topRow, m_sky.lowestLevelRow);
     AddSkyQuad(*this, view, 0, m_sky.wrapX, m_sky.uStart, m_sky.uEnd);
     AddSkyQuadLower(*this, view, 0, m_sky.wrapX, m_sky.uStart, m_sky.uEnd);
     AddGroundQuad(*this);

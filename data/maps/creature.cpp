@@ -96,7 +96,7 @@ bool SCreature::IsHostile() const {
     return (state & kProvoked) && (monster->m_flags & SMonster::kFlagHostileWhenProvoked);
 }
 
-int SCreature::HealthPercent() const {
+int SCreature::GetHealthPercent() const {
     const int most = MostHp();
     if (most <= 0) return 0;
     return std::clamp(hp * 100 / most, 0, 100);

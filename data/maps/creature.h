@@ -39,7 +39,7 @@ struct SCreature {
     // People never are; otherwise aggressive, or provoked when the monster turns hostile then.
     bool IsHostile() const;
     // Hit points in per cent of the monster's most, 0..100; 0 for a monster of no hit points.
-    int HealthPercent() const;
+    int GetHealthPercent() const;
     // The monster's most hit points, held to what the 16-bit hit points reach; 0 without a monster.
     int16_t MostHp() const;
     void MakePeaceful() { state &= uint8_t(~(kProvoked | kAggressive)); }

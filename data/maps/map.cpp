@@ -90,7 +90,7 @@ SCreature* SMap::AddCreature(SMonster* monster, uint8_t x, uint8_t y) {
     creature->Heal();
     // A person carries goods, in a container of its own.
     if (creature->IsPerson()) {
-        if (SItemList* goods = AddContainer()) creature->containerId = goods->m_id;
+        if (SItemList* goods = AddItemList()) creature->containerId = goods->m_id;
     }
     if (!m_creatures.Append(creature.get())) return nullptr;
     return creature.release();
@@ -100,7 +100,7 @@ uint8_t SMap::AllocContainerId() {
     return AllocId(m_containerIdCounter, [this](uint8_t id) { return FindContainer(id) != nullptr; });
 }
 
-SItemList* SMap::AddContainer() {
+SItemList* SMap::AddItemList() {
     const uint8_t id = AllocContainerId();
     if (id == 0) return nullptr;
     auto container = std::make_unique<SItemList>();
@@ -173,7 +173,7 @@ void SMap::PlacePeopleInRect(int column, int row, int width, int height, SMapGri
 void SMap::PassCreatureEffects(uint8_t creatureId, uint32_t elapsed, SMapGrid& grid) {
     SCreature* creature = FindCreature(creatureId);
     if (creature == nullptr || m_effects.Find(creatureId) == nullptr) return;
-    const int poison = m_effects.Sum(creatureId, kEffectPoison);
+    const int poison = SumEffect(creatureId, kEffectPoison);
     if (poison > 0) {
         creature->hp = creature->hp <= poison ? int16_t(1) : int16_t(creature->hp - poison);
         creature->state = uint8_t((creature->state & (SCreature::kScripted | SCreature::kProvoked |

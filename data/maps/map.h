@@ -117,13 +117,15 @@ public:
     // A free container id, 0 when all 255 are in use.
     uint8_t AllocContainerId();
     // A new empty item container that lies nowhere; null when no id is free.
-    SItemList* AddContainer();
+    SItemList* AddItemList();
     SItemList* FindContainer(uint8_t id) const;
 
     // Poison strikes, and `elapsed` rounds pass on the creature's timed effects. Poison leaves at
     // least 1 hit point: it weakens, it does not kill.
     void PassCreatureEffects(uint8_t creatureId, uint32_t elapsed, SMapGrid& grid);
     SCreatureEffects& Effects() { return m_effects; }
+    // The creature's timed effects of the type added up (non-zero while it has one).
+    int SumEffect(uint8_t creatureId, uint8_t type) const { return m_effects.Sum(creatureId, type); }
     const SCreatureEffects& Effects() const { return m_effects; }
 
     // Clears every object's kRestocked flag.

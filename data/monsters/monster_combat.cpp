@@ -171,13 +171,13 @@ void SMonster::Attack(SMonsterContext& context, SCreature& creature) {
         return;
     }
     if (m_attackKind == kAttackMissile) {
-        context.screen.RemoveActingMonster(creature);
+        context.screen.RemoveActiveMonster(creature);
         const SFpsItem* missile = m_baseType ? context.items.FindFpsItem(m_baseType->m_missile) : nullptr;
         if (missile) context.screen.LaunchMissile(context.map, creature, *missile, m_missilePaletteSlot);
         return;
     }
     if (m_attackKind != kAttackSpell && m_attackKind != kAttackMeleeWhenAdjacent) return;
-    context.screen.RemoveActingMonster(creature);
+    context.screen.RemoveActiveMonster(creature);
     const SSpellType* spell = ChooseSpell(context, creature, context.screen.ChoseAreaAttack(creature));
     if (spell) context.screen.CastMonsterSpell(context.map, creature, *spell, SpellChance(context, creature));
 }

@@ -20,7 +20,7 @@ SItemList* dropContainerAt(SMonsterContext& context, uint8_t x, uint8_t y) {
         cell = &context.grid.Cell(column, row);
     if (cell && cell->containerId != 0)
         if (SItemList* pile = context.map.FindContainer(uint8_t(cell->containerId))) return pile;
-    SItemList* pile = context.map.AddContainer();
+    SItemList* pile = context.map.AddItemList();
     if (pile == nullptr) return nullptr;
     pile->m_x = x;
     pile->m_y = y;

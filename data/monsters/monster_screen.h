@@ -32,7 +32,7 @@ public:
     // column with one at hand.
     virtual bool ChoseAreaAttack(const SCreature& creature) const = 0;
     // Answers the side (0..3) the creature was stored with, -1 when it was not acting.
-    virtual int RemoveActingMonster(const SCreature& creature) = 0;
+    virtual int RemoveActiveMonster(const SCreature& creature) = 0;
     // The sound of the monster-attack animation shown from that side (any side for -1): null
     // without one, "" when its record names none.
     virtual const char* PendingAttackSound(int side) const = 0;

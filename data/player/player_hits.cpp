@@ -43,7 +43,7 @@ void SPlayer::TakeHit(SMonsterContext& context, SCreature& attacker, int32_t sid
         damage -= damage * percent / 100;
     }
     // The attacker's side of the view seen from the player: the opposite one.
-    side = side >= 0 ? (side + 2) % kSides : context.screen.RemoveActingMonster(attacker);
+    side = side >= 0 ? (side + 2) % kSides : context.screen.RemoveActiveMonster(attacker);
     bool shieldHit = false;
     WearArmorOnHit(damage, side, context.screen.PlayerHeading(), shieldHit);
     int32_t net = damage - GetArmorClassWithBlock(shieldHit);

@@ -33,7 +33,7 @@ bool SScriptContext::creaturePasses(const SMap& map, const SCreature& creature, 
     switch (test) {
         case SCreatureTest::Aggressive: return isAggressive(creature);
         case SCreatureTest::Paralyzed: return effects.IsParalyzed(creature.id);
-        case SCreatureTest::Poisoned: return effects.Sum(creature.id, kEffectPoison) != 0;
+        case SCreatureTest::Poisoned: return map.SumEffect(creature.id, kEffectPoison) != 0;
         case SCreatureTest::Cursed: return effects.IsCursed(creature.id);
         case SCreatureTest::Diseased: return effects.HasDisease(creature.id, nullptr);
     }

@@ -27,9 +27,6 @@ int placeOf(const Cell& cell, uint8_t id) {
     return kNoSide;
 }
 
-constexpr const char* kDropTableNames[5] = {"bres_droprandomcheap", "bres_droprandomnormal", "bres_droprandombetter",
-                                            "bres_droprandombest", "bres_droprandomsuper"};
-
 }  // namespace
 
 SStateGame::SStateGame() = default;
@@ -50,7 +47,6 @@ void SStateGame::LoadDoorAndDropResources() {
     const SMapObjectType* door = m_game->m_mapObjectTypes.Find("bres_doormain");
     if (door == nullptr) return;
     for (int i = 0; i < 3; ++i) m_doorPictures[size_t(i)] = door->PictureId(i);
-    for (size_t i = 0; i < m_dropTables.size(); ++i) m_dropTables[i] = FindItemListId(kDropTableNames[i]);
 }
 
 void SStateGame::Enter(uintptr_t p1, uintptr_t p2, uintptr_t p3, uintptr_t p4) {

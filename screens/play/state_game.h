@@ -152,7 +152,8 @@ public:
     // A record that is cut short or holds a value out of its range changes nothing.
     bool SerializeForLoad(SArchive& archive, int version) override;
     bool CheckSaved(SArchive& archive, int version, std::string& fault) const override;
-    // The door picture and the five random-drop tables, looked up once the world packages are open.
+    // The door picture, looked up once the world packages are open. The world data keeps no named
+    // item lists, so there are no random-drop tables to look up beside it.
     void LoadDoorAndDropResources() override;
 
     // Keys, taps and held-key repeats wait while this is true: while the player turns or moves, a
@@ -247,6 +248,11 @@ public:
     uint8_t GroundNeighbourMask(bool upper, int x, int y) const;
     // Numbers the creatures and piles on the grid in row order, for their display records.
     void RenumberGrid();
+    // The numbers the next creature and the next pile get, the counter moving on past them.
+    uint16_t NextCreatureNumber() { return m_nextCreatureNumber++; }
+    uint16_t NextPileNumber() { return m_nextPileNumber++; }
+    void ResetCreatureNumbers() { m_nextCreatureNumber = 1; }
+    void ResetPileNumbers() { m_nextPileNumber = 1; }
     void RebuildAllCellViews();
     // One changed cell of a script: the whole cell, or the side of the neighbour it shows.
     void ApplyCellChange(const SCellEvent& change);
@@ -390,7 +396,7 @@ public:
     // A step against the side of the last step.
     void StepBack();
     // Turns to the heading quarter: 0 north, 1 west, 2 south, 3 east; larger ones count round.
-    void TurnToSide(uint32_t quarter);
+    void StartTurnToSide(uint32_t quarter);
     // Which things of a cell an object event reaches.
     enum EventReach : uint32_t {
         kWhereCentre = 1,
@@ -425,7 +431,6 @@ public:
     size_t CombatAnimCount() const { return m_combatAnims.size(); }
     const STargetPanels& TargetPanels() const { return m_targetPanels; }
     uint16_t DoorPictureId(int i) const { return m_doorPictures[size_t(i)]; }
-    uint32_t DropTableId(int i) const { return m_dropTables[size_t(i)]; }
 
     // Sky, fog, the pictures the grid needs, the creatures' poses, the target panels and the hands'
     // bob (state_game_sky.cpp, type_pictures.cpp, state_game_creatures.cpp,
@@ -465,7 +470,7 @@ public:
     // for each of the persons around.
     int StealChance(int peopleAround) const;
     // The steal question about the person, with the chance in words.
-    void AskToSteal(SMap& map, SCreature& creature);
+    void AskSteal(SMap& map, SCreature& creature);
     // The player tries: an item of the person's goods on success, a crime when caught.
     void Steal();
     // The player's own actions (state_game_actions.cpp, state_game_rest.cpp, state_game_talk.cpp,
@@ -651,7 +656,7 @@ public:
     void RedrawView() override { m_redrawRequest = 1; }
     bool WarnsOfPeacefulTargets() const override;
     bool ChoseAreaAttack(const SCreature& creature) const override;
-    int RemoveActingMonster(const SCreature& creature) override;
+    int RemoveActiveMonster(const SCreature& creature) override;
     const char* PendingAttackSound(int side) const override;
     bool OnSurface() const override;
     int RainIntensity() const override { return m_rain.intensity; }
@@ -781,7 +786,9 @@ public:
     SMonsterEventValues m_hitValues;
     // By picture slot of the resource cache, the mark of the creature pictures shown.
     std::vector<uint8_t> m_pictureUseMarks;
-    // The display number the next pile put on the grid in play gets; RenumberGrid starts it.
+    // The display numbers the next creature and the next pile put on the grid get; RenumberGrid
+    // starts both, and a pile laid down in play takes the next after the grid's.
+    uint16_t m_nextCreatureNumber = 1;
     uint16_t m_nextPileNumber = 1;
     // The player cast the spell that lands (rather than a monster).
     uint32_t m_playerCast = 0;
@@ -830,8 +837,6 @@ protected:
     void SendArrivedEvent();
     // The person keeps a building: talk opens the interior screen rather than the conversation.
     bool KeepsBuilding(const SNpcType& person) const;
-    // The id of the world's named item list; 0 when there is none.
-    uint32_t FindItemListId(const char* name) const;
     // Sets the grid up around the player on the current map: sections, pictures, sky and fog, the
     // numbers of creatures and piles and every cell's view records.
     void EnterMap();
@@ -903,7 +908,7 @@ private:
     void ask(const char* text, uint32_t buttons, SPlaySubMode mode);
     void startTurn(int32_t targetHeading, int32_t sign);
     uint32_t talkTo(const std::string& name);
-    uint32_t playScene(const std::string& name);
+    uint32_t StartScene(const SGameEvent& event);
     void showCreatureInfo(const SCreatureRef& target, uint32_t knowledge);
     void openTownPortal();
     // The play screen's own message for a refusal, with Ok.
@@ -1041,7 +1046,6 @@ private:
     SHandsJolt m_jolt;
     SStepMotion m_step;
     std::array<uint16_t, 3> m_doorPictures{};
-    std::array<uint32_t, 5> m_dropTables{};  // cheap, normal, better, best, super
     uint32_t m_lastRainTick = 0;
     std::vector<SAmbientLoop> m_ambientLoops;
     // While the area is refreshed, the loops that played before it, for those still heard to go on.

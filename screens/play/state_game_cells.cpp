@@ -81,7 +81,7 @@ void SStateGame::BuildCellView(int x, int y) {
     }
     if (SItemList* pile = map->FindContainer(uint8_t(cell.containerId))) {
         // A pile laid down in play (a monster's loot, the player's drop) has no number yet.
-        if (pile->m_serial == 0 && m_nextPileNumber < SWorldGrid::kPileDisplays) pile->m_serial = m_nextPileNumber++;
+        if (pile->m_serial == 0 && m_nextPileNumber < SWorldGrid::kPileDisplays) pile->m_serial = NextPileNumber();
         view.m_floorItemStack = pile->m_serial;
         fillPileDisplay(*pile);
     }

@@ -178,7 +178,7 @@ uint32_t SStateGame::handle(SGameEvent& event) {
             m_travelQuestion = {event.travel.position, event.kind, event.stepBack};
             ask(event.text.c_str(), kEventsYesNo, SPlaySubMode::kTravelQuestion);
             break;
-        case SGameEvent::kTurn: TurnToSide(event.side); break;
+        case SGameEvent::kTurn: StartTurnToSide(event.side); break;
         case SGameEvent::kPlace: placePlayer(event.x, event.y); break;
         case SGameEvent::kTravel: startTravelFade(event.travel, event.kind); break;
         case SGameEvent::kPrison: SendToPrison(event.name.c_str()); break;
@@ -226,11 +226,11 @@ uint32_t SStateGame::handle(SGameEvent& event) {
         }
         case SGameEvent::kStealQuestion:
             if (SCreature* person = event.creature.map ? event.creature.map->FindCreature(event.creature.id) : nullptr)
-                AskToSteal(*event.creature.map, *person);
+                AskSteal(*event.creature.map, *person);
             break;
         case SGameEvent::kCreatureInfo: showCreatureInfo(event.creature, event.flag); break;
         case SGameEvent::kChoiceMenu: showChoiceMenu(event); break;
-        case SGameEvent::kScene: return playScene(event.name);
+        case SGameEvent::kScene: return StartScene(event);
         case SGameEvent::kShipTravel:
             OpenShipTravel(event.text.c_str(), event.name.c_str());
             PassTime(kShipVoyageMinutes);
@@ -261,8 +261,8 @@ uint32_t SStateGame::talkTo(const std::string& name) {
     return TalkToPerson(m_currentMap, *person, nullptr);
 }
 
-uint32_t SStateGame::playScene(const std::string& name) {
-    SScene* scene = m_game->m_sceneTable.Find(name.c_str());
+uint32_t SStateGame::StartScene(const SGameEvent& event) {
+    SScene* scene = m_game->m_sceneTable.Find(event.name.c_str());
     if (scene == nullptr) return kStay;
     m_param[0] = 1;
     m_param[1] = reinterpret_cast<uintptr_t>(scene);

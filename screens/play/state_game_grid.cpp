@@ -153,25 +153,25 @@ void SStateGame::RenumberGrid() {
         for (int i = 0; i < map->Creatures().Count(); ++i) map->Creatures()[i]->displaySlot = 0;
         for (int i = 0; i < map->Containers().Count(); ++i) map->Containers()[i]->m_serial = 0;
     }
-    uint16_t creatureNumber = 1, pileNumber = 1;
+    ResetCreatureNumbers();
+    ResetPileNumbers();
     for (int y = 0; y < kGridSize; ++y) {
         for (int x = 0; x < kGridSize; ++x) {
             const SMap* map = GetZoneMap(x, y);
             if (map == nullptr) continue;
             const SMapCell& cell = grid->Cell(x, y);
             for (uint8_t id : cell.creatures)
-                if (SCreature* creature = map->FindCreature(id)) creature->displaySlot = creatureNumber++;
-            if (SItemList* pile = map->FindContainer(uint8_t(cell.containerId))) pile->m_serial = pileNumber++;
+                if (SCreature* creature = map->FindCreature(id)) creature->displaySlot = NextCreatureNumber();
+            if (SItemList* pile = map->FindContainer(uint8_t(cell.containerId))) pile->m_serial = NextPileNumber();
             if (!HasCode(cell.centreType, kWallCode)) continue;
             for (const SMapCellSide& side : cell.sides) {
                 if (!HasCode(side.wallType, kShelfCode)) continue;
                 const SPlacedObject* shelf = map->FindObject(side.objectId);
                 if (SItemList* goods = shelf ? map->FindContainer(shelf->containerId) : nullptr)
-                    goods->m_serial = pileNumber++;
+                    goods->m_serial = NextPileNumber();
             }
         }
     }
-    m_nextPileNumber = pileNumber;
 }
 
 // Each animated ground shows its next frame wherever a floor record shows its current one.

@@ -102,7 +102,7 @@ SItemList* SStateGame::NewItemPileAt(int x, int y) {
     int localX = 0, localY = 0;
     const SMapCell* cell = GetCell(x, y);
     if (cell == nullptr || cell->containerId != 0 || !gridToLocal(x, y, map, localX, localY)) return nullptr;
-    SItemList* pile = map->AddContainer();
+    SItemList* pile = map->AddItemList();
     if (pile != nullptr) PlaceItemPile(*map, *pile, localX, localY);
     return pile;
 }

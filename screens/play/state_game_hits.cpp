@@ -153,7 +153,7 @@ void SStateGame::MissileHitsCreature(SMap& map, int x, int y, SCreature& attacke
     if (SScriptContext* context = m_game->m_scriptContext.get()) context->SetDamage(m_hitValues.damage);
     if (!target->IsPerson()) {
         target->monster->OnAttacked(*rules, *target);
-        RemoveActingMonster(*target);
+        RemoveActiveMonster(*target);
         if (target->hp < 1) {
             target->hp = 1;
             // A monster's kill earns the player nothing.

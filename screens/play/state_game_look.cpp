@@ -83,7 +83,7 @@ void SStateGame::showCreature(SLookTarget& label, const SCreature& creature) con
     label.shown = true;
     label.creature = &creature;
     label.hostile = creature.IsHostile();
-    label.health = creature.HealthPercent();
+    label.health = creature.GetHealthPercent();
     SetLabelText(label, creature.monster ? nameOf(*creature.monster) : "");
 }
 

@@ -127,8 +127,7 @@ void SStateGame::DecideAction(SActingMonster& record, int px, int py) {
     const SCreature& creature = *record.creature;
     const SMonster* monster = creature.monster;
     record.action = SActingMonster::kStay;
-    if (monster == nullptr || creature.IsPerson() || record.map->Effects().Sum(creature.id, kEffectParalyze) != 0)
-        return;
+    if (monster == nullptr || creature.IsPerson() || record.map->SumEffect(creature.id, kEffectParalyze) != 0) return;
     if (!creature.IsHostile()) return;
     SRandom& random = *m_game->m_random;
     const int kind = monster->m_attackKind;
@@ -166,7 +165,7 @@ void SStateGame::DecideAction(SActingMonster& record, int px, int py) {
         }
         return;
     }
-    const bool weak = creature.HealthPercent() < kLowHealth;
+    const bool weak = creature.GetHealthPercent() < kLowHealth;
     if (kind != kAttackMissile && kind != kAttackSpell) {
         record.action = weak && random.Next(100) < 40 ? SActingMonster::kBackOff : SActingMonster::kStrike;
         return;
@@ -363,7 +362,7 @@ void SStateGame::DeleteActingRecord(const SCreature& creature) {
     if (m_chosenMonster.creature == &creature) m_chosenMonster = {};
 }
 
-int SStateGame::RemoveActingMonster(const SCreature& creature) {
+int SStateGame::RemoveActiveMonster(const SCreature& creature) {
     const SActingMonster* record = FindActiveMonster(creature);
     if (record == nullptr) return -1;
     const int side = record->side;

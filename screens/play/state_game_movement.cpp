@@ -136,7 +136,7 @@ bool SStateGame::walksOntoFlowingGround(int side, int tx, int ty) const {
 
 void SStateGame::StepBack() { MoveTo(int((m_stepSide + 2) % 4)); }
 
-void SStateGame::TurnToSide(uint32_t quarter) {
+void SStateGame::StartTurnToSide(uint32_t quarter) {
     // Scripts may count past a full turn; the heading is always within one.
     const int32_t target = int32_t(quarter % 4) * kQuarterTurn;
     startTurn(target, (int32_t(m_heading) + kQuarterTurn) % 360 == target ? 1 : -1);

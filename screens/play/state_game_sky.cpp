@@ -19,6 +19,8 @@ void setDistances(SViewDescriptor& view, const SFogDistances& fog) {
 
 }  // namespace
 
+void SStateGame::RefreshFog() { UpdateSkyAndFog(false); }
+
 void SStateGame::UpdateSkyAndFog(bool refresh) {
     if (m_currentMap == nullptr) return;
     SViewDescriptor& view = m_game->PlayView();

@@ -56,7 +56,7 @@ int SStateGame::StealChance(int peopleAround) const {
     return (skill < difficulty ? kUnskilledChance : kFullChance) - kWatcherPenalty * peopleAround;
 }
 
-void SStateGame::AskToSteal(SMap& map, SCreature& creature) {
+void SStateGame::AskSteal(SMap& map, SCreature& creature) {
     m_stealTarget = {&map, creature.id, 0};
     const int around = CountPersonsNear();
     m_stealTarget.chance = StealChance(around);

@@ -34,6 +34,13 @@ int ViewShot::Count(const ViewArea& area, std::initializer_list<uint16_t> colour
     return count;
 }
 
+ViewShot ViewShot::Top(int rows) const {
+    ViewShot top = *this;
+    top.height = std::min(rows, height);
+    top.pixels.resize(size_t(top.height) * size_t(width));
+    return top;
+}
+
 void ViewShot::Keep(const std::string& name) const { WriteShot(name, pixels, width, height, width); }
 
 ViewDifference Difference(const ViewShot& before, const ViewShot& after) {

@@ -35,6 +35,8 @@ struct ViewShot {
     ViewArea Whole() const { return {0, 0, width, height}; }
     // The pixels within the area whose colour is one of these.
     int Count(const ViewArea& area, std::initializer_list<uint16_t> colours) const;
+    // The shot's top `rows` rows: the view above a panel drawn over it.
+    ViewShot Top(int rows) const;
     // The view as NAME.png where $BRIMVALE_SHOTS names a folder, for a person to look at.
     void Keep(const std::string& name) const;
 };

@@ -330,7 +330,7 @@ TEST_F(SampleWorldPackagesTest, theCellarHoldsEverythingAPlayerLooksAtOnItsCell)
     ASSERT_NE(goblin.monster, nullptr);
     EXPECT_STREQ(goblin.monster->m_displayName.Text(), "Cave goblin");
     EXPECT_FALSE(goblin.IsHostile());
-    EXPECT_EQ(goblin.HealthPercent(), 100);
+    EXPECT_EQ(goblin.GetHealthPercent(), 100);
 }
 
 // No way leads out of the cellar into cells that no map fills: from the start every open cell is

@@ -46,6 +46,20 @@ SArtCanvas Sword() {
     return canvas;
 }
 
+// The blade thrust from the hand in the bottom-right corner across to the view's middle, its tip
+// in the top-left part that a stroke shows first, with the streaks of its sweep above it.
+SArtCanvas SwordSwing() {
+    SArtCanvas canvas(240, 210);
+    const uint16_t streak = SwingStreakColour();
+    for (int k = 0; k < 3; ++k) canvas.Line(70 + 24 * k, 12 + 4 * k, 200, 96 + 18 * k, 2, streak);
+    OutlinedLine(canvas, 176, 168, 26, 34, 14, kSteel);
+    canvas.Line(172, 160, 30, 32, 3, ArtShade(kSteel, 130));
+    OutlinedLine(canvas, 150, 186, 200, 146, 9, kBrass);
+    OutlinedLine(canvas, 180, 172, 198, 192, 9, kLeather);
+    Arm(canvas, 196, 186, 36);
+    return canvas;
+}
+
 SArtCanvas Shield() {
     SArtCanvas canvas(124, 136);
     OutlinedDisc(canvas, 64, 66, 58, kBrass);
@@ -83,6 +97,8 @@ SArtCanvas Arrow() {
 
 }  // namespace
 
+uint16_t SwingStreakColour() { return ArtColour(226, 230, 236); }
+
 std::vector<uint8_t> FirstPersonPicture(SFirstPersonArt art) {
     switch (art) {
         case SFirstPersonArt::Fist: return Fist().Record();
@@ -90,6 +106,7 @@ std::vector<uint8_t> FirstPersonPicture(SFirstPersonArt art) {
         case SFirstPersonArt::Shield: return Shield().Record();
         case SFirstPersonArt::Bow: return Bow().Record();
         case SFirstPersonArt::Arrow: return Arrow().Record();
+        case SFirstPersonArt::SwordSwing: return SwordSwing().Record();
     }
     return {};
 }

@@ -36,7 +36,7 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
         case R::kDefaultPicture: return Portrait(-1);
         case R::kDialogBackground: return StoneTile(kTileSize);
         // Lists and the loading bar keep 3 and 4 pixels inside it, on every screen.
-        case R::kSmallFrameSet: return FramePiece(index, 3, 8, kSlate);
+        case R::kSmallFrameSet: return FramePiece(index, SmallFrameBorder(), 8, kSlate);
         case R::kLargeFrameSet: return FramePiece(index, LargeFrameBorder(large), 8, kSlate);
         case R::kPictureFrameSet: return FramePiece(index, 4, 8, kSlate);
         case R::kMessagePanel: return FramePiece(index, large ? 12 : 8, 16, parchment);
@@ -124,7 +124,7 @@ SArtCanvas rolePicture(SInterfaceRole role, int index, bool large) {
             return MeterPiece(index, false, large ? 12 : 8, large ? 6 : 4, large ? 240 : 120, ArtColour(200, 40, 30));
         case R::kSecondHorizontalBar:
             return MeterPiece(index, false, large ? 12 : 8, large ? 6 : 4, large ? 240 : 120, ArtColour(40, 80, 210));
-        case R::kCompass: return CompassPiece(index, large ? 24 : 16, large ? 10 : 6);
+        case R::kCompass: return CompassPiece(index, CompassHeight(large), large ? 10 : 6);
         // A leather tone between the dialogs' dark ink and the journal's pale yellow for the chosen
         // filter, so that both read on it.
         case R::kSpellBookBackground: return Tile(kTileSize, ArtColour(150, 128, 96), 16);
@@ -183,6 +183,10 @@ uint32_t bevelIndex(int x, int y, int size) {
 int TextButtonBarHeight(bool large) { return large ? 30 : 20; }
 
 int LargeFrameBorder(bool large) { return large ? 14 : 9; }
+
+int CompassHeight(bool large) { return large ? 24 : 16; }
+
+int SmallFrameBorder() { return 3; }
 
 std::vector<uint8_t> RolePicture(SInterfaceRole role, int index, bool large) {
     return rolePicture(role, index, large).Record();

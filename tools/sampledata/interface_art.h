@@ -14,6 +14,9 @@ int TextButtonBarHeight(bool large);
 // The width of the border of the large frame set, which the screens frame their panels with on
 // every screen type but the small ones: a text placed in such a frame starts inside it.
 int LargeFrameBorder(bool large);
+// The height of the compass strip's pictures, and the width of the small frame set's border.
+int CompassHeight(bool large);
+int SmallFrameBorder();
 // The picture record of the index-th picture of a role on the small or the large screens.
 std::vector<uint8_t> RolePicture(SInterfaceRole role, int index, bool large);
 // The plain tile for a record no role names: its hue follows the id, so that neighbouring pieces

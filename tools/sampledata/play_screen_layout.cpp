@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "engine/draw/screen_type.h"
 #include "engine/files/settings.h"
 #include "tools/sampledata/interface_art.h"
 
@@ -45,6 +46,18 @@ void addMovement(std::vector<SLayoutRow>& rows, const BandGrid& grid, int column
             textButton(uint16_t(536 + i), grid.Cells(column + (i % 3) * perButton, row + i / 3, perButton, 1), bar));
 }
 
+// The compass in its frame, centred down its cells: the frame holds the strip as tall as it is
+// drawn (the small screens leave out its top and bottom rows), so that no empty ground shows
+// under it.
+void addCompass(std::vector<SLayoutRow>& rows, const Rect& cells, uint16_t mode, bool large) {
+    const int strip = CompassHeight(large) - (IsSmallScreenType(mode) ? 2 : 0);
+    const int edge = SmallFrameBorder();
+    const int h = std::min(cells.h, strip + 2 * edge);
+    const Rect frame{cells.x, cells.y + (cells.h - h) / 2, cells.w, h};
+    rows.push_back(row(549, frame));
+    rows.push_back(row(548, {frame.x + edge, frame.y + edge, frame.w - 2 * edge, h - 2 * edge}));
+}
+
 }  // namespace
 
 SLayoutMode PlayScreenLayout(uint16_t mode, int screenWidth, int screenHeight, const SLayoutRow& view) {
@@ -66,8 +79,7 @@ SLayoutMode PlayScreenLayout(uint16_t mode, int screenWidth, int screenHeight, c
         rows.push_back(row(545, {bars.x + bars.w / 2 + 1, bars.y, bars.w / 2, bars.h}));
         for (int i = 0; i < 4; ++i)
             rows.push_back(textButton(uint16_t(i < 2 ? 542 + i : 544 + i), grid.Cells(3, i, 3, 1), bar));
-        rows.push_back(row(549, grid.Cells(6, 0, 3, 2)));
-        rows.push_back(row(548, grid.Cells(6, 0, 3, 2)));
+        addCompass(rows, grid.Cells(6, 0, 3, 2), mode, large);
         addMovement(rows, grid, 6, 2, 1, bar);
         rows.push_back(row(721, grid.Cells(9, 0, 3, 4)));
         rows.push_back(row(535, grid.Cells(9, 0, 3, 4)));
@@ -85,8 +97,7 @@ SLayoutMode PlayScreenLayout(uint16_t mode, int screenWidth, int screenHeight, c
             rows.push_back(textButton(uint16_t(i < 2 ? 542 + i : 544 + i), cells, bar));
         }
         const int compassRow = 2 + actionRows;
-        rows.push_back(row(549, grid.Cells(0, compassRow, 6, 1)));
-        rows.push_back(row(548, grid.Cells(0, compassRow, 6, 1)));
+        addCompass(rows, grid.Cells(0, compassRow, 6, 1), mode, large);
         addMovement(rows, grid, 0, compassRow + 1, 2, bar);
         rows.push_back(row(721, grid.Cells(0, compassRow + 3, 6, 9 - compassRow)));
         rows.push_back(row(535, grid.Cells(0, compassRow + 3, 6, 9 - compassRow)));

@@ -16,6 +16,9 @@ struct SSampleSprite {
     const char* name;
     const char* picture;
     SFirstPersonArt art;
+    // The picture a stroke shows, when it is not the resting one.
+    const char* strokePicture;
+    SFirstPersonArt strokeArt;
     // The sprite record's bytes: strike frame, rest frame, horizontal and vertical offset in
     // percent, and whether a stroke may show either way.
     uint8_t strikeFrame;
@@ -24,14 +27,17 @@ struct SSampleSprite {
     const char* sound;
 };
 
-// One picture each: a stroke shows it on its strike frame and moves it by the stroke's percentages.
+// Frame 0 is the resting picture; a stroke shows its strike frame and moves it by the stroke's
+// percentages. The sword strikes with a picture of its own, frame 1; the others with the same one.
+constexpr const char* kSame = nullptr;
 const SSampleSprite kSprites[] = {
-    {"bres_fpsfist", "bres_fps_fist", SFirstPersonArt::Fist, 0, 4, 6, 0, "bsnd_hitclub"},
-    {"bres_fpssword", "bres_fps_sword", SFirstPersonArt::Sword, 0, 4, 4, 0, "bsnd_hitclub"},
-    {"bres_fpsshield", "bres_fps_shield", SFirstPersonArt::Shield, kNoStrikeFrame, 2, 2, 0, "bsnd_hitclub"},
-    {"bres_fpsbow", "bres_fps_bow", SFirstPersonArt::Bow, 0, 4, 4, 0, "bsnd_hitclub"},
+    {"bres_fpsfist", "bres_fps_fist", SFirstPersonArt::Fist, kSame, {}, 0, 4, 6, 0, "bsnd_hitclub"},
+    {"bres_fpssword", "bres_fps_sword", SFirstPersonArt::Sword, "bres_fps_swordswing", SFirstPersonArt::SwordSwing, 1,
+     4, 4, 0, "bsnd_hitclub"},
+    {"bres_fpsshield", "bres_fps_shield", SFirstPersonArt::Shield, kSame, {}, kNoStrikeFrame, 2, 2, 0, "bsnd_hitclub"},
+    {"bres_fpsbow", "bres_fps_bow", SFirstPersonArt::Bow, kSame, {}, 0, 4, 4, 0, "bsnd_hitclub"},
     // The arrow: frame 0 held on the bow, frame 1 in flight.
-    {"bres_fpsarrow", "bres_fps_arrow", SFirstPersonArt::Arrow, kNoStrikeFrame, 0, 0, 90, nullptr},
+    {"bres_fpsarrow", "bres_fps_arrow", SFirstPersonArt::Arrow, kSame, {}, kNoStrikeFrame, 0, 0, 90, nullptr},
 };
 
 // Which of the kit's items the sprites show.
@@ -53,7 +59,7 @@ void AddFirstPersonSprites(SItemDatabase& items) {
         auto sprite = std::make_unique<SFpsItem>();
         sprite->m_name.Set(sample.name);
         sprite->m_frameNames.Append(sample.picture);
-        sprite->m_frameNames.Append(sample.picture);
+        sprite->m_frameNames.Append(sample.strokePicture != kSame ? sample.strokePicture : sample.picture);
         sprite->m_bytes = {sample.strikeFrame, 0, sample.horizontal, sample.vertical, 0};
         sprite->m_numberA = sample.holdOffset;
         if (sample.sound != nullptr) sprite->m_soundName.Assign(sample.sound);
@@ -67,6 +73,9 @@ void AddFirstPersonSprites(SItemDatabase& items) {
 }
 
 void AddFirstPersonPictures(SSamplePackage& resources) {
-    for (const SSampleSprite& sample : kSprites)
+    for (const SSampleSprite& sample : kSprites) {
         resources.pictures.push_back({sample.picture, FirstPersonPicture(sample.art)});
+        if (sample.strokePicture != kSame)
+            resources.pictures.push_back({sample.strokePicture, FirstPersonPicture(sample.strokeArt)});
+    }
 }

@@ -21,15 +21,17 @@ struct SSpritePicture {
     SSpriteArt art;
 };
 
-// The creatures, trees, banners and the plate carry no marks and serve the world as they are.
+// The trees, banners and the plate carry no marks and serve the world as they are.
 const SSpritePicture kSpritePictures[] = {
     {"bres_banner", SSpriteArt::Banner},
     {"bres_banner-side", SSpriteArt::BannerSide},
     {"bres_tree", SSpriteArt::Tree},
-    {"bres_goblin", SSpriteArt::Goblin},
-    {"bres_goblin-raised", SSpriteArt::GoblinRaised},
     {"bres_gate", SSpriteArt::Fireball},
 };
+
+// The goblins' 64 rows enlarged to 144: four fifths of the 180 at which a creature's picture
+// stands as tall as the player, where the tiny worlds' goblin came up to the player's knee.
+constexpr int kGoblinEnlarged = 9, kGoblinDrawn = 4;
 
 }  // namespace
 
@@ -49,4 +51,6 @@ void AddWorldPictures(SSamplePackage& resources) {
     pictures.push_back({"bres_innsign", world_door_art::InnSign().Record(kSignFoot)});
     for (const SSpritePicture& picture : kSpritePictures)
         pictures.push_back({picture.name, SpriteArtPicture(picture.art)});
+    pictures.push_back({"bres_goblin", EnlargedGoblinPicture(false, kGoblinEnlarged, kGoblinDrawn)});
+    pictures.push_back({"bres_goblin-raised", EnlargedGoblinPicture(true, kGoblinEnlarged, kGoblinDrawn)});
 }

@@ -236,6 +236,10 @@ SArtCanvas Balcony() {
 
 }  // namespace
 
+std::vector<uint8_t> EnlargedGoblinPicture(bool raised, int numerator, int denominator) {
+    return Goblin(raised).Enlarged(numerator, denominator).Record();
+}
+
 std::vector<uint8_t> SpriteArtPicture(SSpriteArt art) {
     switch (art) {
         case SSpriteArt::Statue: return Statue().Record(6);

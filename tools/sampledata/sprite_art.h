@@ -75,3 +75,6 @@ inline constexpr SSpriteArtName kSpriteArts[] = {
 };
 
 std::vector<uint8_t> SpriteArtPicture(SSpriteArt art);
+// The goblin drawn numerator / denominator times its size, for a world whose creatures are to stand
+// nearer the player's height than the tiny worlds' small one.
+std::vector<uint8_t> EnlargedGoblinPicture(bool raised, int numerator, int denominator);

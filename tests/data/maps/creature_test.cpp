@@ -151,7 +151,7 @@ TEST_F(CreatureTest, healthIsAPercentageOfTheMostHeldTo0To100) {
     creature.monster = rat;
     for (auto [hp, percent] : {std::pair{15, 50}, {30, 100}, {45, 100}, {-3, 0}, {0, 0}}) {
         creature.hp = int16_t(hp);
-        EXPECT_EQ(creature.HealthPercent(), percent) << hp;
+        EXPECT_EQ(creature.GetHealthPercent(), percent) << hp;
     }
     creature.hp = 45;
     creature.ClampHp();
@@ -164,7 +164,7 @@ TEST_F(CreatureTest, healthIsAPercentageOfTheMostHeldTo0To100) {
     // A monster of no hit points divides by nothing.
     std::unique_ptr<SMonster> ghost = MakeMapMonster("base_ghost", 0, SMonsterBaseType::kKindUndead);
     creature.monster = ghost.get();
-    EXPECT_EQ(creature.HealthPercent(), 0);
+    EXPECT_EQ(creature.GetHealthPercent(), 0);
 }
 
 }  // namespace

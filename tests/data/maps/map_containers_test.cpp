@@ -93,12 +93,12 @@ TEST_F(MapContainersTest, aNewPersonCarriesAContainerThatGoesWithIt) {
 TEST_F(MapContainersTest, containerIdsCountUpToTheLastThenTakeTheLowestFree) {
     SMap* map = OpenMap("container 3 1 1");
     ASSERT_NE(map, nullptr) << error;
-    EXPECT_EQ(map->AddContainer()->m_id, 4);
-    for (int id = 5; id <= 254; ++id) ASSERT_EQ(map->AddContainer()->m_id, id);
-    EXPECT_EQ(map->AddContainer()->m_id, 1);
-    EXPECT_EQ(map->AddContainer()->m_id, 2);
-    EXPECT_EQ(map->AddContainer()->m_id, 255);
-    EXPECT_EQ(map->AddContainer(), nullptr);
+    EXPECT_EQ(map->AddItemList()->m_id, 4);
+    for (int id = 5; id <= 254; ++id) ASSERT_EQ(map->AddItemList()->m_id, id);
+    EXPECT_EQ(map->AddItemList()->m_id, 1);
+    EXPECT_EQ(map->AddItemList()->m_id, 2);
+    EXPECT_EQ(map->AddItemList()->m_id, 255);
+    EXPECT_EQ(map->AddItemList(), nullptr);
 }
 
 TEST_F(MapContainersTest, mapObjectsReachTheItemsOfTheMapsContainersByName) {

@@ -36,7 +36,7 @@ TEST_F(MonsterCommandsTest, scriptFunctionsReadAndChangeTheCreatureAndItsObject)
     SPlacedObject* object = map->FindObject(1);
     SCreature* creature = map->Creatures()[0];
     creature->state = SCreature::kAggressive;
-    SItemList* goods = map->AddContainer();
+    SItemList* goods = map->AddItemList();
     goods->AddItems(*items.FindItemType("base_dagger"), 1, random);
     creature->containerId = goods->m_id;
     // A script in order: each function with its argument and the result it gives.

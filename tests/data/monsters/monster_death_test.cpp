@@ -52,7 +52,7 @@ TEST_F(MonsterDeathTest, theLootDropsIntoANewPileInTheCellAndThePlayerGainsTheEx
 
 TEST_F(MonsterDeathTest, aPileAlreadyInTheCellTakesTheGoodsAndTheLoot) {
     ASSERT_TRUE(Open("")) << error;
-    SItemList* pile = map->AddContainer();
+    SItemList* pile = map->AddItemList();
     pile->AddItems(*items.FindItemType("base_apple"), 1, random);
     grid.Cell(3, 4).containerId = pile->m_id;
     SCreature& person = Place(smith, 3, 4);
@@ -83,7 +83,7 @@ TEST_F(MonsterDeathTest, nothingDropsWithoutGoodsOrLootAndAKillMayGiveNoExperien
 
 TEST_F(MonsterDeathTest, aMapWithNoContainerIdLeftDropsNothingAndStillLosesTheCreature) {
     ASSERT_TRUE(Open("")) << error;
-    while (map->AddContainer() != nullptr) {
+    while (map->AddItemList() != nullptr) {
     }
     const int containers = map->Containers().Count();
     SCreature& creature = Place(monster, 3, 4);

@@ -28,7 +28,7 @@ public:
     void RedrawView() override { ++redraws; }
     bool WarnsOfPeacefulTargets() const override { return warns; }
     bool ChoseAreaAttack(const SCreature&) const override { return areaAttack; }
-    int RemoveActingMonster(const SCreature&) override {
+    int RemoveActiveMonster(const SCreature&) override {
         log.push_back("stop");
         return actingSide;
     }

@@ -46,7 +46,7 @@ protected:
         items.AddItemType(std::move(potion));
         cache.Init();
         items.BuildTables(cache);
-        stock = map.AddContainer();
+        stock = map.AddItemList();
         shop.containerId = stock->m_id;
     }
 

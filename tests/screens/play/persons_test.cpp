@@ -151,7 +151,7 @@ TEST_F(PersonsTest, theStealChanceFollowsTheSkillAgainstTheDifficultyAndThoseAro
     for (const auto& row : rows) {
         game.m_player.AddSkillValue(kStealth, row.skill - game.m_player.SkillValue(kStealth), false);
         ASSERT_EQ(game.m_player.SkillValue(kStealth), row.skill);
-        play.AskToSteal(*play.m_currentMap, target);
+        play.AskSteal(*play.m_currentMap, target);
         EXPECT_EQ(play.StealChance(row.around), row.chance) << row.skill << "/" << row.around;
         play.ClearEvents();
     }
@@ -177,7 +177,7 @@ TEST_F(PersonsTest, theQuestionSaysTheChanceInWordsAndWarnsOfPeopleAround) {
         for (SCreature* other : others) play.RemoveCreatureFromCell(*play.m_currentMap, *other);
         others.clear();
         for (int i = 0; i < row.others; ++i) others.push_back(&AddPerson(15 + i, 18));
-        play.AskToSteal(*play.m_currentMap, target);
+        play.AskSteal(*play.m_currentMap, target);
         EXPECT_EQ(play.SubMode(), SPlaySubMode::kStealQuestion);
         const auto* box = dynamic_cast<const SDialogMessage*>(play.m_child);
         ASSERT_TRUE(box != nullptr && box->m_textCtrl != nullptr);
@@ -192,7 +192,7 @@ TEST_F(PersonsTest, theQuestionSaysTheChanceInWordsAndWarnsOfPeopleAround) {
 TEST_F(PersonsTest, aSuccessfulTryTakesAPieceOfThePersonsGoods) {
     auto bread = MakeItemType("base_bread", 8, 1, "Bread");
     SCreature& target = AddPerson(17, 16);
-    SItemList* goods = play.m_currentMap->AddContainer();
+    SItemList* goods = play.m_currentMap->AddItemList();
     ASSERT_NE(goods, nullptr);
     target.containerId = goods->m_id;
     goods->Add(std::make_unique<SItem>(*bread));
@@ -201,7 +201,7 @@ TEST_F(PersonsTest, aSuccessfulTryTakesAPieceOfThePersonsGoods) {
     // Alone with the person and skilled enough, the chance is 95: a handful of tries succeeds.
     for (int tries = 0; tries < 20 && goods->Count() > 0; ++tries) {
         play.ClearEvents();
-        play.AskToSteal(*play.m_currentMap, target);
+        play.AskSteal(*play.m_currentMap, target);
         play.OnCommand(SDialogMessage::kYes);
     }
     EXPECT_EQ(goods->Count(), 0);
@@ -212,7 +212,7 @@ TEST_F(PersonsTest, aSuccessfulTryTakesAPieceOfThePersonsGoods) {
     play.ClearEvents();
     for (int tries = 0; tries < 20 && openMessage() != "There's nothing to steal!"; ++tries) {
         play.ClearEvents();
-        play.AskToSteal(*play.m_currentMap, target);
+        play.AskSteal(*play.m_currentMap, target);
         play.OnCommand(SDialogMessage::kYes);
     }
     EXPECT_EQ(openMessage(), "There's nothing to steal!");
@@ -227,7 +227,7 @@ TEST_F(PersonsTest, aCaughtThiefLosesFameDownToTheFloorAndGainsCrime) {
     game.m_player.AddFame(-999);
     for (int tries = 0; tries < 50 && openMessage() != "You failed!"; ++tries) {
         play.ClearEvents();
-        play.AskToSteal(*play.m_currentMap, target);
+        play.AskSteal(*play.m_currentMap, target);
         play.OnCommand(SDialogMessage::kYes);
     }
     ASSERT_EQ(openMessage(), "You failed!");

@@ -12,10 +12,12 @@
 #include "data/maps/map.h"
 #include "data/maps/map_cell.h"
 #include "data/maps/placed_object.h"
+#include "engine/draw/screen_type.h"
 #include "game/feldmar2.h"
 #include "render/render.h"
 #include "screens/play/sample_world_play.h"
 #include "support/view_probe.h"
+#include "tools/sampledata/first_person_art.h"
 #include "ui/widgets/face_ctrl.h"
 
 namespace play_view_test {
@@ -228,6 +230,76 @@ TEST_F(PlayViewTest, aFightIsSeenAndHeard) {
     const auto heard = [&](const char* sound) { return !LinesOf(sound).empty(); };
     for (const char* sound : {"bsnd_hitclub", "bsnd_goblinhurt", "bsnd_goblindeath", "bsnd_goblinattack"})
         EXPECT_TRUE(heard(sound)) << sound;
+}
+
+// The cellar's goblin one cell ahead stands four fifths as tall as the player: its head near the
+// eye's height, its feet on the floor, where the picture the tiny worlds share came up to the knee.
+TEST_F(PlayViewTest, aGoblinAheadStandsNearlyAsTallAsThePlayer) {
+    constexpr int kGoblinX = 18, kGoblinY = 16;
+    const ViewShot withIt = LookFrom(kGoblinX, kGoblinY + 1, kNorth);
+    withIt.Keep("goblin-ahead");
+    SMapCell& cell = *Play().GetCell(kGoblinX, kGoblinY);
+    const uint8_t standing = cell.creatures[0];
+    ASSERT_NE(standing, 0);
+    cell.creatures[0] = 0;
+    Play().BuildCellView(kGoblinX, kGoblinY);
+    const ViewShot withoutIt = RedrawView(*m_driver);
+    cell.creatures[0] = standing;
+    Play().BuildCellView(kGoblinX, kGoblinY);
+    // Above the target panel that names it.
+    const int panelTop = Play().TargetPanels().left.twoLines.top - Game().PlayView().m_viewY;
+    const ViewArea goblin = Difference(withoutIt.Top(panelTop), withIt.Top(panelTop)).bounds;
+    ASSERT_FALSE(goblin.Empty()) << "the goblin is drawn";
+    const int horizon = FaceArea(*m_driver, kGoblinX, kGoblinY, kSouthSide, 0, 0).top;
+    const int floor = FaceArea(*m_driver, kGoblinX, kGoblinY, kSouthSide, kFloor, kFloor).top;
+    EXPECT_LT(goblin.top, horizon + (floor - horizon) / 3) << "its head near the eye";
+    EXPECT_GT(goblin.bottom, horizon + (floor - horizon) / 2) << "its feet on the floor";
+}
+
+// A blow with the sword shows the blade swung: during the stroke the weapon hand shows a picture
+// of its own, whose streaks are drawn in the view's lower right, not only the resting sword
+// sinking and rising.
+TEST_F(PlayViewTest, aSwordStrokeShowsTheBladeSwung) {
+    constexpr int kGoblinX = 18, kGoblinY = 16;
+    const ViewShot resting = LookFrom(kGoblinX, kGoblinY + 1, kNorth);
+    SFpsBlock& fps = Game().PlayView().m_fps;
+    const uint16_t restingPicture = fps.m_firstPicture;
+    ASSERT_NE(restingPicture, 0) << "the sword is in hand";
+    m_driver->Press(kActionAttack);
+    ViewShot swung;
+    for (int frame = 0; frame < 40 && swung.pixels.empty(); ++frame) {
+        m_driver->Frame();
+        if (fps.m_firstPicture != restingPicture && fps.m_firstHeightPercent > 0) swung = ShootView(*m_driver);
+    }
+    ASSERT_FALSE(swung.pixels.empty()) << "the stroke shows a picture other than the resting sword";
+    swung.Keep("sword-swung");
+    const ViewArea lowerRight{swung.width / 2, swung.height / 2, swung.width, swung.height};
+    EXPECT_EQ(resting.Count(resting.Whole(), {SwingStreakColour()}), 0);
+    EXPECT_GT(swung.Count(lowerRight, {SwingStreakColour()}), 0) << "the swing's streaks are drawn";
+}
+
+// The compass's frame holds the compass and no empty ground: no black shows in the frame beside or
+// under the strip, on a portrait screen and on the large landscape one.
+TEST_F(PlayViewTest, theCompassFrameHoldsOnlyTheCompass) {
+    for (const uint32_t mode : {7u, 15u}) {
+        SCOPED_TRACE(mode);
+        StartSampleWorld(mode);
+        m_driver->Frame();
+        m_driver->Rig().Shot("compass-mode-" + std::to_string(mode));
+        const SCtrl& frame = Play().m_compassBorder;
+        const SCtrl& compass = Play().m_compass;
+        ASSERT_GT(compass.m_w, 0);
+        // The rows the strip is drawn in: the small screens leave out its top and bottom rows.
+        const int strip = Play().m_compass.m_stripH - (IsSmallScreenType(mode) ? 2 : 0);
+        int black = 0;
+        for (int y = frame.m_y; y < frame.m_y + int(frame.m_h); ++y)
+            for (int x = frame.m_x; x < frame.m_x + int(frame.m_w); ++x) {
+                const bool inCompass = x >= compass.m_x && x < compass.m_x + int(compass.m_w) && y >= compass.m_y &&
+                                       y < compass.m_y + strip;
+                black += !inCompass && m_driver->Rig().Pixel(x, y) == 0 ? 1 : 0;
+            }
+        EXPECT_EQ(black, 0) << "of the frame's " << frame.m_w * frame.m_h << " pixels";
+    }
 }
 
 // The plate in the dungeon's deepest room carries the player to Eastbrook: the fade's last frame

@@ -258,7 +258,7 @@ TEST_F(PlayerActionsTest, aPersonTypeTheWorldLacksGivesNoAnswer) {
 
 TEST_F(PlayerActionsTest, aContainerGoesToTheInventoryWithItsObjectAndMap) {
     Open("");
-    SItemList* chest = play.m_currentMap->AddContainer();
+    SItemList* chest = play.m_currentMap->AddItemList();
     ASSERT_NE(chest, nullptr);
     SPlacedObject object;
     object.containerId = uint8_t(chest->m_id);

@@ -85,7 +85,7 @@ TEST_F(VillageTest, theTownsfolkWanderTheStreetsAndThePedlarCanBeRobbed) {
     ASSERT_NE(pedlar, nullptr);
     driver.Frames(30);
     driver.Rig().Shot("village-street");
-    Play().AskToSteal(*Play().m_currentMap, *pedlar);
+    Play().AskSteal(*Play().m_currentMap, *pedlar);
     driver.Frame();
     EXPECT_NE(driver.OpenMessageText().find("Do you try to steal (chance: "), std::string::npos)
         << driver.OpenMessageText();
@@ -95,7 +95,7 @@ TEST_F(VillageTest, theTownsfolkWanderTheStreetsAndThePedlarCanBeRobbed) {
     const int before = Game().m_player.ItemCount();
     for (int tries = 0; tries < 30 && Game().m_player.ItemCount() == before; ++tries) {
         Play().ClearEvents();
-        Play().AskToSteal(*Play().m_currentMap, *pedlar);
+        Play().AskSteal(*Play().m_currentMap, *pedlar);
         Play().OnCommand(SDialogMessage::kYes);
     }
     EXPECT_EQ(Game().m_player.ItemCount(), before + 1) << "the pedlar's goods reach the pack";

@@ -130,11 +130,7 @@ TEST_F(VillageFolkSeenTest, aTownsmanAheadStandsAsTallAsThePlayer) {
     Play().BuildCellView(gridX, gridY);
     // Above the target panel, which names him.
     const int panelTop = Play().TargetPanels().left.twoLines.top - Game().PlayView().m_viewY;
-    ViewShot above = withHim, aboveWithout = withoutHim;
-    above.height = aboveWithout.height = panelTop;
-    above.pixels.resize(size_t(panelTop) * size_t(above.width));
-    aboveWithout.pixels.resize(above.pixels.size());
-    const ViewArea him = Difference(aboveWithout, above).bounds;
+    const ViewArea him = Difference(withoutHim.Top(panelTop), withHim.Top(panelTop)).bounds;
     ASSERT_FALSE(him.Empty()) << "he is drawn";
     // Eye height, on the face of his cell nearest the player.
     const int horizon = FaceArea(*m_driver, gridX, gridY, kWest, 0, 0).top;

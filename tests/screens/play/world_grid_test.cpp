@@ -139,8 +139,8 @@ TEST_F(WorldGridTest, creaturesPlacedNearThePlayerNeverTakeThePlayersCell) {
 
 TEST_F(WorldGridTest, aPileOnATakenPlaceIsSentNowhere) {
     Start();
-    SItemList* first = room().AddContainer();
-    SItemList* second = room().AddContainer();
+    SItemList* first = room().AddItemList();
+    SItemList* second = room().AddItemList();
     ASSERT_TRUE(play().PlaceItemPile(room(), *first, 2, 2));
     EXPECT_EQ(grid().Cell(2, 2).containerId, first->m_id);
     EXPECT_FALSE(play().PlaceItemPile(room(), *second, 2, 2));

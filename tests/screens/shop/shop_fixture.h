@@ -28,7 +28,7 @@ protected:
         merchant.wideValue = 100000;
         merchant.classMask = 0xFFFF & ~SNpcType::kFullListStock;
         map = std::make_unique<SMap>(nullptr);
-        stock = map->AddContainer();
+        stock = map->AddItemList();
         trader.containerId = stock->m_id;
         // The stock is the test's: a restock would replace it.
         trader.flags |= SPlacedObject::kRestocked;
