@@ -1,7 +1,8 @@
 #pragma once
 // The script language's command ids that the world's objects, the player and the creatures answer;
-// the script interpreter hands each over by number, and the one that answers it switches on these.
-enum SScriptCommand : int {
+// the script context hands each over by number, and the one that answers it switches on these.
+// The ids the context answers itself are SScriptCommandId (game/script/script_command_table.h).
+enum SHandlerCommandId : int {
     kIsOpened = 102,
     kOpen = 103,
     kClose = 104,

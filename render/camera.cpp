@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr int32_t kDegree = 1 << 16;
-
 // The facing of a heading that lies exactly on an axis; 4 for any other.
 int32_t FacingOf(int32_t heading) {
     if (heading & 0xFFFF) return 4;
@@ -34,8 +32,8 @@ void SRender::updateCamera() {
         case 2: c.sine = -1024, c.cosine = 0, c.inCellOffset = 512 - (y & 1023); break;
         case 3: c.sine = 0, c.cosine = 1024, c.inCellOffset = 512 - (x & 1023); break;
         default: {
-            int32_t angle = view.m_heading + 90 * kDegree;
-            if (angle >= 360 * kDegree) angle -= 360 * kDegree;
+            int32_t angle = view.m_heading + 90 * SRender::kDegree;
+            if (angle >= 360 * SRender::kDegree) angle -= 360 * SRender::kDegree;
             c.sine = FixedSin(DegreesToRadians(angle)) >> 6;
             c.cosine = FixedCos(DegreesToRadians(angle)) >> 6;
             c.inCellOffset = 0;

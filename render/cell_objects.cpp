@@ -8,12 +8,11 @@
 
 namespace {
 
-constexpr int32_t kCellObjectsCell = SRender::kCellSize;
-constexpr int32_t kStorey = SRender::kLevelStep;
-constexpr int32_t kWallTexelsUp = SRender::kWallTexelsUp;
 constexpr int32_t kHeadOnDegrees = 60;
 
-int32_t FootHeight(const SPicture& picture) { return picture.FootOffset() * kStorey / kWallTexelsUp; }
+int32_t FootHeight(const SPicture& picture) {
+    return picture.FootOffset() * SRender::kLevelStep / SRender::kWallTexelsUp;
+}
 
 // A side of the cell in a frame of its own: `along` runs along the side, `in` from it into the cell.
 struct SCellSideFrame {
@@ -23,9 +22,9 @@ struct SCellSideFrame {
     void At(int32_t along, int32_t in, int32_t& x, int32_t& y) const {
         switch (side) {
             case 0: x = in, y = along; return;
-            case 1: x = kCellObjectsCell - in, y = along; return;
+            case 1: x = SRender::kCellSize - in, y = along; return;
             case 2: x = along, y = in; return;
-            default: x = along, y = kCellObjectsCell - in; return;
+            default: x = along, y = SRender::kCellSize - in; return;
         }
     }
     // Whether the viewer looks along the side toward its low end; a projecting picture stands on
@@ -82,10 +81,10 @@ void SRender::DrawCellObjects(int32_t x, int32_t y, int layer) {
     for (int e = 0; e < 4; ++e) {
         if (!record->m_secondPicture[e] || (record->m_secondPosition[e] & SSideOverlayRecord::kWallOverlay)) continue;
         const SPackedPosition at = SPackedPosition::Decode(record->m_secondPosition[e]);
-        const int32_t px = at.X(kCellObjectsCell - 1), py = at.Y(kCellObjectsCell - 1);
+        const int32_t px = at.X(SRender::kCellSize - 1), py = at.Y(SRender::kCellSize - 1);
         const SPictureLook look{record->m_secondPicture[e], record->m_secondPalette[e], light,
                                 IsMirroredAt(degrees, px, py)};
-        drawFreePicture(cx, cy, px, floor + at.Height(kStorey - 1), py, look, split);
+        drawFreePicture(cx, cy, px, floor + at.Height(SRender::kLevelStep - 1), py, look, split);
     }
 }
 
@@ -107,8 +106,8 @@ void SRender::drawSideEntry(int32_t cx, int32_t cy, const SSideOverlayRecord& re
     const int32_t px = at.X(), py = at.Y();
     const int32_t height = kLevels[2 + layer] + at.Height();
     const int32_t along = frame.side < 2 ? py : px;
-    const int32_t width = main->Width() * kCellObjectsCell / kWallTexelsAcross;
-    const int32_t rise = shown->Height() * kStorey / kWallTexelsUp;
+    const int32_t width = main->Width() * SRender::kCellSize / kWallTexelsAcross;
+    const int32_t rise = shown->Height() * SRender::kLevelStep / SRender::kWallTexelsUp;
     const uint16_t stackWord = record.m_itemStack[e];
     SCellUpright quad;
     quad.bottomRight = {shown->Width() * 16, shown->Height() * 16};

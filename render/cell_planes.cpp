@@ -5,10 +5,7 @@
 
 namespace {
 
-constexpr int32_t kCellPlanesCell = SRender::kCellSize;
-constexpr int32_t kCellPlanesStorey = SRender::kLevelStep;
 constexpr int32_t kWallTexelsAcross = SRender::kWallTexelsAcross;
-constexpr int32_t kCellPlanesWallTexelsUp = SRender::kWallTexelsUp;
 constexpr uint16_t kUpperPanelKind = 8;
 constexpr int kPanelExtras = 5;
 constexpr int32_t kCrossOffset = 312;
@@ -16,8 +13,8 @@ constexpr int32_t kFullyOpen = 63;
 
 // How high a picture w x h texels wide stands when it spans a cell: its aspect at the wall scale.
 int32_t SpanHeight(const SPicture& picture) {
-    return int32_t(int64_t(picture.Height()) * kWallTexelsAcross * kCellPlanesStorey /
-                   (int64_t(picture.Width()) * kCellPlanesWallTexelsUp));
+    return int32_t(int64_t(picture.Height()) * kWallTexelsAcross * SRender::kLevelStep /
+                   (int64_t(picture.Width()) * SRender::kWallTexelsUp));
 }
 
 // A plane across the cell: along x at a y, or along y at an x.
@@ -78,21 +75,21 @@ void SRender::DrawPanel(int32_t x, int32_t y, const SObjectTypeRecord& record) {
     if (!cell || !main) return;
     const int32_t cx = x - m_camera.eyeCellX, cy = y - m_camera.eyeCellY;
     const bool alongY = runsAlongY(x, y, 1);
-    const int32_t width = main->Width() * kCellPlanesCell / kWallTexelsAcross;
-    const int32_t left = kCellPlanesCell / 2 - width / 2;
+    const int32_t width = main->Width() * SRender::kCellSize / kWallTexelsAcross;
+    const int32_t left = SRender::kCellSize / 2 - width / 2;
     const int32_t top = kLevels[2] +
-                        (main->Height() - main->FootOffset()) * kCellPlanesStorey / kCellPlanesWallTexelsUp;
+                        (main->Height() - main->FootOffset()) * SRender::kLevelStep / SRender::kWallTexelsUp;
     // Built on both sides of the cell, each copy facing out and reading left to right from there.
-    for (const int32_t across : {0, kCellPlanesCell}) {
+    for (const int32_t across : {0, SRender::kCellSize}) {
         const bool reversed = (across == 0) != alongY;
         const SCellPlane plane{alongY, across};
         auto add = [&](const SPicture& picture, const SPictureLook& look, int32_t from, int32_t down) {
-            const int32_t a0 = from, a1 = from + picture.Width() * kCellPlanesCell / kWallTexelsAcross;
+            const int32_t a0 = from, a1 = from + picture.Width() * SRender::kCellSize / kWallTexelsAcross;
             const int32_t high = top - down,
-                          low = high - picture.Height() * kCellPlanesStorey / kCellPlanesWallTexelsUp;
+                          low = high - picture.Height() * SRender::kLevelStep / SRender::kWallTexelsUp;
             const SRenderUv topLeft{0, 0}, bottomRight{picture.Width() * 16, picture.Height() * 16};
             const SCellUpright quad =
-                reversed ? plane.Quad(kCellPlanesCell - a0, kCellPlanesCell - a1, high, low, topLeft, bottomRight)
+                reversed ? plane.Quad(SRender::kCellSize - a0, SRender::kCellSize - a1, high, low, topLeft, bottomRight)
                          : plane.Quad(a0, a1, high, low, topLeft, bottomRight);
             return addUpright(cx, cy, quad, SPolygonType::KeyedObjectQuad, SSortClass::FirstLayer, look,
                               SUprightSides::FrontOnly);
@@ -103,8 +100,8 @@ void SRender::DrawPanel(int32_t x, int32_t y, const SObjectTypeRecord& record) {
             const SPictureLook look{record.m_pictures[i], record.m_palettes[i], cell->m_light};
             const std::optional<SPicture> extra = look.picture ? findSprite(look.picture, look.palette) : std::nullopt;
             if (!extra) continue;
-            const int32_t from = left + int16_t(record.m_x[i]) * kCellPlanesCell / kWallTexelsAcross;
-            if (add(*extra, look, from, int16_t(record.m_y[i]) * kCellPlanesStorey / kCellPlanesWallTexelsUp))
+            const int32_t from = left + int16_t(record.m_x[i]) * SRender::kCellSize / kWallTexelsAcross;
+            if (add(*extra, look, from, int16_t(record.m_y[i]) * SRender::kLevelStep / SRender::kWallTexelsUp))
                 lastSortKey().m_farDepth = mainFarDepth - 1;
         }
     }
@@ -118,13 +115,13 @@ void SRender::DrawDoor(int32_t x, int32_t y, const SObjectTypeRecord& record) {
     const bool alongY = runsAlongY(x, y, 1);
     const SCellPlane plane{alongY, planeAcross(x, y, alongY, frame->Width())};
     const int32_t frameHeight = SpanHeight(*frame), frameTop = kLevels[2] + frameHeight;
-    const int32_t frameWidth = kCellPlanesCell - 2;
+    const int32_t frameWidth = SRender::kCellSize - 2;
     auto add = [&](const SPlaneRect& r, const SPictureLook& look, int32_t farDepthCut) {
         if (!r.Empty())
             addUprightSplit(cx, cy, plane.Quad(r.a0, r.a1, r.top, r.bottom, r.topLeft, r.bottomRight), look,
                             farDepthCut);
     };
-    add({1, kCellPlanesCell - 1, frameTop, kLevels[2], {0, 0}, {frame->Width() * 16, frame->Height() * 16}},
+    add({1, SRender::kCellSize - 1, frameTop, kLevels[2], {0, 0}, {frame->Width() * 16, frame->Height() * 16}},
         {record.m_pictures[3], record.m_palettes[3], cell->m_light}, 4);
 
     const int32_t opening = record.m_kind >> 10, mode = (record.m_kind >> 8) & 3;
@@ -166,11 +163,11 @@ void SRender::DrawCrossPicture(int32_t x, int32_t y, const SObjectTypeRecord& re
     // Moved off the cell's middle line along the view direction, so that the viewer sees it from
     // in front wherever it stands.
     const bool alongY = record.m_kind & 0x100;
-    const int32_t across = alongY ? kCellPlanesCell / 2 + ((m_camera.sine * kCrossOffset) >> 10)
-                                  : kCellPlanesCell / 2 - ((m_camera.cosine * kCrossOffset) >> 10);
+    const int32_t across = alongY ? SRender::kCellSize / 2 + ((m_camera.sine * kCrossOffset) >> 10)
+                                  : SRender::kCellSize / 2 - ((m_camera.cosine * kCrossOffset) >> 10);
     const SCellPlane plane{alongY, across};
-    const SCellUpright quad = plane.Quad(1, kCellPlanesCell - 1, kLevels[2] + SpanHeight(*picture), kLevels[2], {0, 0},
-                                         {picture->Width() * 16, picture->Height() * 16});
+    const SCellUpright quad = plane.Quad(1, SRender::kCellSize - 1, kLevels[2] + SpanHeight(*picture), kLevels[2],
+                                         {0, 0}, {picture->Width() * 16, picture->Height() * 16});
     if (addUpright(x - m_camera.eyeCellX, y - m_camera.eyeCellY, quad, SPolygonType::KeyedObjectQuad,
                    SSortClass::FirstLayer, {record.m_pictures[0], record.m_palettes[0], cell->m_light},
                    SUprightSides::Both))
@@ -185,7 +182,7 @@ void SRender::DrawUpperPanel(int32_t x, int32_t y) {
     if (!picture) return;
     const bool alongY = runsAlongY(x, y, 2);
     const SCellPlane plane{alongY, planeAcross(x, y, alongY, picture->Width())};
-    const SCellUpright quad = plane.Quad(0, kCellPlanesCell, kLevels[3] + SpanHeight(*picture), kLevels[3], {0, 0},
+    const SCellUpright quad = plane.Quad(0, SRender::kCellSize, kLevels[3] + SpanHeight(*picture), kLevels[3], {0, 0},
                                          {picture->Width() * 16, picture->Height() * 16});
     addUpright(x - m_camera.eyeCellX, y - m_camera.eyeCellY, quad, SPolygonType::KeyedObjectQuad,
                SSortClass::SecondLayer, {record->m_pictures[0], record->m_palettes[0], extra->m_light},

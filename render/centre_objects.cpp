@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr int32_t kCentreObjectsCell = SRender::kCellSize;
-constexpr int32_t kCentreObjectsDegree = 1 << 16;
 constexpr int kExtraPictures = 5;
 constexpr int kGroupPictures = 6;
 constexpr int32_t kSpriteReference = 512;
@@ -19,8 +17,8 @@ struct STurningCopies {
 
 STurningCopies TurningCopies(int32_t heading, int32_t width, int32_t dx, int32_t dy) {
     // Each difference of angles is taken in 16.16 and then cut to whole degrees.
-    auto minus = [heading](int32_t degrees) { return (degrees * kCentreObjectsDegree - heading) >> 16; };
-    auto from = [heading](int32_t degrees) { return (heading - degrees * kCentreObjectsDegree) >> 16; };
+    auto minus = [heading](int32_t degrees) { return (degrees * SRender::kDegree - heading) >> 16; };
+    auto from = [heading](int32_t degrees) { return (heading - degrees * SRender::kDegree) >> 16; };
     const int32_t a = heading >> 16;
     const int64_t m = int64_t(width) * 512;
     const int64_t quarter = 336 * 90;
@@ -36,8 +34,8 @@ STurningCopies TurningCopies(int32_t heading, int32_t width, int32_t dx, int32_t
     }
     const int32_t r = width * 512 / 336;
     STurningCopies copies{
-        {int32_t(r + p), int32_t(kCentreObjectsCell - r + p), int32_t(kCentreObjectsCell - r + p), int32_t(r + p)},
-        {int32_t(r + q), int32_t(r + q), int32_t(kCentreObjectsCell - r + q), int32_t(kCentreObjectsCell - r + q)},
+        {int32_t(r + p), int32_t(SRender::kCellSize - r + p), int32_t(SRender::kCellSize - r + p), int32_t(r + p)},
+        {int32_t(r + q), int32_t(r + q), int32_t(SRender::kCellSize - r + q), int32_t(SRender::kCellSize - r + q)},
         {}};
     // Seen from the cell's own row or column two copies are on the viewer's left; from beside it,
     // all or none.

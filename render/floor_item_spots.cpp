@@ -1,5 +1,7 @@
 #include "render/floor_item_spots.h"
 
+#include "render/render.h"
+
 namespace {
 
 constexpr int32_t kCentreX = 516, kCentreY = 508;
@@ -7,7 +9,6 @@ constexpr int32_t kCentreX = 516, kCentreY = 508;
 constexpr int32_t kReachX = 156, kReachY = 141;
 constexpr int32_t kLowEdgeX = 78, kLowEdgeY = 70;
 constexpr int32_t kFloorItemSpotsShift = 156;
-constexpr int32_t kFloorItemSpotsCell = 1024;
 
 struct SShift {
     int32_t x = 0, y = 0;
@@ -22,31 +23,31 @@ SShift AxisShift(const SFloorItemView& v, int32_t lowX, int32_t lowY, int32_t wi
         if (e > 0) m += e;
     } else {
         switch (v.facing) {
-            case 0: m += dy < 1 ? -kFloorItemSpotsCell * dy : e; break;
-            case 1: m += dx < 1 ? -kFloorItemSpotsCell * dx : e; break;
-            case 2: m += dy < 0 ? e : kFloorItemSpotsCell * dy; break;
-            default: m += dx < 0 ? e : kFloorItemSpotsCell * dx; break;
+            case 0: m += dy < 1 ? -SRender::kCellSize * dy : e; break;
+            case 1: m += dx < 1 ? -SRender::kCellSize * dx : e; break;
+            case 2: m += dy < 0 ? e : SRender::kCellSize * dy; break;
+            default: m += dx < 0 ? e : SRender::kCellSize * dx; break;
         }
     }
     SShift shift;
     switch (v.facing) {
         case 0:
-            m += kFloorItemSpotsCell * dy;
+            m += SRender::kCellSize * dy;
             shift.y = m < lowY + wideY + kFloorItemSpotsShift ? m - lowY - wideY : kFloorItemSpotsShift;
             break;
         case 1:
-            m += kFloorItemSpotsCell * dx;
+            m += SRender::kCellSize * dx;
             shift.x = m < lowX + wideX + kFloorItemSpotsShift ? m - lowX - wideX : kFloorItemSpotsShift;
             break;
         case 2:
-            m -= kFloorItemSpotsCell * dy;
-            shift.y = m < (kFloorItemSpotsCell - lowY) + kFloorItemSpotsShift ? (kFloorItemSpotsCell - lowY) - m
-                                                                              : -kFloorItemSpotsShift;
+            m -= SRender::kCellSize * dy;
+            shift.y = m < (SRender::kCellSize - lowY) + kFloorItemSpotsShift ? (SRender::kCellSize - lowY) - m
+                                                                             : -kFloorItemSpotsShift;
             break;
         default:
-            m -= kFloorItemSpotsCell * dx;
-            shift.x = m < (kFloorItemSpotsCell - lowX) + kFloorItemSpotsShift ? (kFloorItemSpotsCell - lowX) - m
-                                                                              : -kFloorItemSpotsShift;
+            m -= SRender::kCellSize * dx;
+            shift.x = m < (SRender::kCellSize - lowX) + kFloorItemSpotsShift ? (SRender::kCellSize - lowX) - m
+                                                                             : -kFloorItemSpotsShift;
             break;
     }
     return shift;
@@ -65,7 +66,7 @@ SShift FreeShift(const SFloorItemView& v) {
 SShift FreeOwnCellShift(const SFloorItemView& v, int32_t lowX, int32_t lowY, int32_t wideX, int32_t wideY) {
     const int32_t c = v.cosine, s = v.sine, n = v.floorReach;
     const int32_t a = n - lowX - wideX, b = n - lowY - wideY;
-    const int32_t farA = kFloorItemSpotsCell - lowX - n, farB = kFloorItemSpotsCell - lowY - n;
+    const int32_t farA = SRender::kCellSize - lowX - n, farB = SRender::kCellSize - lowY - n;
     if (v.degrees < 90) return {(-(a * c)) >> 10, (b * s) >> 10};
     if (v.degrees < 180) return {(-(a * c)) >> 10, (-(farB * s)) >> 10};
     if (v.degrees < 270) return {(farA * c) >> 10, (-(farB * s)) >> 10};

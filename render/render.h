@@ -32,6 +32,8 @@ public:
     // The world's geometry, 22.10: a cell is 1024 wide and a storey 731 high.
     static constexpr int32_t kCellSize = 1024;
     static constexpr int32_t kLevelStep = 731;
+    // Headings and angles count this much to a degree.
+    static constexpr int32_t kDegree = 1 << 16;
     // Heights of levels 0 to 4: the eye is at 0, the floor under it at level 2.
     static constexpr int32_t kLevels[5] = {-1980, -1249, -518, 213, 944};
     static constexpr int32_t kViewSpan = 1158;     // the world width shown at the projection distance

@@ -2,9 +2,10 @@
 
 #include <array>
 
+#include "render/render.h"
+
 namespace {
 
-constexpr int32_t kRoofModelsCell = 1024;
 // The slope's length is 500 units: t runs over its 125 texels, s 256 texels along a side.
 constexpr int32_t kSlopeT = 1999;
 constexpr int kMaxFaces = 8;  // four mitred sides, or four open corners of two triangles each
@@ -21,7 +22,7 @@ SRoofCorner Turned(int32_t x, int32_t y, int quarterTurns) {
     SRoofCorner corner{x, y * kRoofRidgeHeight / kRoofRidgeInset, y, x * 4, y * kSlopeT / kRoofRidgeInset};
     if (corner.height > kRoofRidgeHeight) corner.height = kRoofRidgeHeight;
     for (int i = 0; i < quarterTurns; ++i) {
-        const int32_t turnedX = kRoofModelsCell - corner.y;
+        const int32_t turnedX = SRender::kCellSize - corner.y;
         corner.y = corner.x;
         corner.x = turnedX;
     }
@@ -47,16 +48,16 @@ struct SModelTable {
             const bool nextOpen = !(mask & kSideBits[(side + 1) % 4]);
             const bool previousOpen = !(mask & kSideBits[(side + 3) % 4]);
             if (open) {
-                const int32_t right = nextOpen ? kRoofModelsCell - kRoofRidgeInset : kRoofModelsCell;
+                const int32_t right = nextOpen ? SRender::kCellSize - kRoofRidgeInset : SRender::kCellSize;
                 const int32_t left = previousOpen ? kRoofRidgeInset : 0;
-                add({Turned(0, 0, side), Turned(kRoofModelsCell, 0, side), Turned(right, kRoofRidgeInset, side),
+                add({Turned(0, 0, side), Turned(SRender::kCellSize, 0, side), Turned(right, kRoofRidgeInset, side),
                      Turned(left, kRoofRidgeInset, side)});
             }
             if (open || nextOpen || (mask & kCornerBits[side])) continue;
             // The corner after this side is open while both sides beside it are closed: a valley
             // of two triangles, one in this side's slope and one in the next side's.
-            constexpr int32_t kInner = kRoofModelsCell - kRoofRidgeInset;
-            add({Turned(kRoofModelsCell, 0, side), Turned(kRoofModelsCell, kRoofRidgeInset, side),
+            constexpr int32_t kInner = SRender::kCellSize - kRoofRidgeInset;
+            add({Turned(SRender::kCellSize, 0, side), Turned(SRender::kCellSize, kRoofRidgeInset, side),
                  Turned(kInner, kRoofRidgeInset, side)});
             add({Turned(0, 0, side + 1), Turned(kRoofRidgeInset, kRoofRidgeInset, side + 1),
                  Turned(0, kRoofRidgeInset, side + 1)});

@@ -4,13 +4,12 @@
 
 namespace {
 
-constexpr int32_t kUprightPicturesDegree = 1 << 16;
 constexpr uint16_t kNoShades[SRender::kClipVertices] = {};
 
 }  // namespace
 
 int32_t SRender::viewDegrees() const {
-    const int32_t degrees = (m_view->m_heading / kUprightPicturesDegree) % 360;
+    const int32_t degrees = (m_view->m_heading / SRender::kDegree) % 360;
     return degrees < 0 ? degrees + 360 : degrees;
 }
 

@@ -72,7 +72,7 @@ public:
     virtual const char* GetShadowAmbientSound(const SPlacedObject* object, const SMapCellShadow& cell) const;
     // Every frame, for the object at grid column x, row y.
     virtual void Tick(SPlacedObject* object, int x, int y, SMapCell& cell, SObjectTypeRecord& record);
-    // A script command (SScriptCommand) on the object at grid column x, row y of `map`. A command
+    // A script command (SHandlerCommandId) on the object at grid column x, row y of `map`. A command
     // with a result stores it; `changed` is set when the object's cell must be built again. Answers
     // 0, which lets the script go on. The base answers the object commands 102 to 141; object
     // commands on no object answer nothing, but "hasitem" 0.

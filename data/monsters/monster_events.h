@@ -1,7 +1,9 @@
 #pragma once
 // The numbers a monster's type and the play screen share: how the monster attacks, and the events
-// its script is told of.
+// its script is told of, by the bits a map object's events have, and one more for its death.
 #include <cstdint>
+
+#include "data/map_objects/object_events.h"
 
 enum SAttackKind : uint8_t {
     kAttackMelee = 1,
@@ -12,8 +14,8 @@ enum SAttackKind : uint8_t {
 };
 
 enum SMonsterEvent : uint32_t {
-    kEventAttacked = 8,
-    kEventSpellCast = 16,
-    kEventUsed = 32,
+    kEventAttacked = kAttacked,
+    kEventSpellCast = kSpellCast,
+    kEventUsed = kUsed,
     kEventKilled = 64,
 };
