@@ -311,6 +311,8 @@ void SStateGame::stepPerson(SPerson& person, SCreature& creature) {
             creature.x = uint8_t(localX);
             creature.y = uint8_t(localY);
             cell->creatures[0] = creature.id;
+            // The new cell's view shows the person at once, as the old one's no longer does.
+            if (SCellViewRecord* view = GetRenderCell(nx, ny)) view->m_itemPiles[0] = creature.displaySlot;
             if (person.cellX == m_playerX || person.cellY == m_playerY || nx == m_playerX || ny == m_playerY)
                 m_redrawRequest = 1;
             person.cellX = int8_t(nx), person.cellY = int8_t(ny);

@@ -70,7 +70,10 @@ int CountTurnedDark(const ViewShot& before, const ViewShot& after, int brightest
 }
 
 ViewArea FaceArea(PlayDriver& driver, int x, int y, int side, int32_t bottom, int32_t top) {
-    SRender& render = *driver.Game().m_render;
+    return FaceArea(*driver.Game().m_render, x, y, side, bottom, top);
+}
+
+ViewArea FaceArea(SRender& render, int x, int y, int side, int32_t bottom, int32_t top) {
     const int32_t cx = x - render.Camera().eyeCellX, cy = y - render.Camera().eyeCellY;
     const SSideEnds& ends = kSideEnds[side];
     ViewArea area{1 << 30, 1 << 30, -(1 << 30), -(1 << 30)};
@@ -88,9 +91,10 @@ ViewArea FaceArea(PlayDriver& driver, int x, int y, int side, int32_t bottom, in
 }
 
 ViewShot ShootView(PlayDriver& driver) {
-    const SViewDescriptor& view = driver.Game().PlayView();
-    const std::vector<uint16_t> screen = driver.Rig().Capture();
-    const int screenWidth = driver.Rig().Width();
+    return CutView(driver.Game().PlayView(), driver.Rig().Capture(), driver.Rig().Width());
+}
+
+ViewShot CutView(const SViewDescriptor& view, const std::vector<uint16_t>& screen, int screenWidth) {
     ViewShot shot;
     shot.width = view.m_viewWidth;
     shot.height = view.m_viewHeight;

@@ -10,6 +10,8 @@
 #include <vector>
 
 class PlayDriver;
+class SRender;
+struct SViewDescriptor;
 
 // A rectangle of the view in its own pixels, right and bottom exclusive.
 struct ViewArea {
@@ -55,7 +57,11 @@ int CountTurnedDark(const ViewShot& before, const ViewShot& after, int brightest
 // as the last frame's camera saw it: the smallest area holding its corners, from `bottom` up to
 // `top` (world heights: the floor -518, the first storey's top 213, the ceiling 944). Empty when a
 // corner lies behind the eye.
+ViewArea FaceArea(SRender& render, int x, int y, int side, int32_t bottom, int32_t top);
 ViewArea FaceArea(PlayDriver& driver, int x, int y, int side, int32_t bottom, int32_t top);
+
+// The view's rectangle cut out of a screen `screenWidth` pixels wide.
+ViewShot CutView(const SViewDescriptor& view, const std::vector<uint16_t>& screen, int screenWidth);
 
 // The view as the last frame presented it, whatever the play screen chose to draw in it.
 ViewShot ShootView(PlayDriver& driver);

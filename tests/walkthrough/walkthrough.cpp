@@ -1,8 +1,10 @@
 #include "walkthrough/walkthrough.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <sstream>
+#include <utility>
 
 #include "data/items/item_list.h"
 #include "data/items/item_type.h"
@@ -11,6 +13,7 @@
 #include "data/maps/map_cell.h"
 #include "data/monsters/monster.h"
 #include "game/feldmar2.h"
+#include "render/render.h"
 #include "screens/cards/state_card.h"
 #include "screens/conversation/state_dialog.h"
 #include "screens/creation/state_generate.h"
@@ -33,6 +36,10 @@ constexpr int kBusyFrames = 600;  // a step, a turn, a fade or a fight's blow en
 constexpr int kMostApproaches = 20;
 constexpr int kLongestChase = 30;
 constexpr int kLongestFight = 400;  // blows and approaches
+// A person one cell ahead fills hundreds of the view's pixels at the smallest screen.
+constexpr int kFewestPersonPixels = 60;
+// A door slides open in 64 steps, one a frame.
+constexpr int kDoorSlideFrames = 80;
 
 // The words a button shows, of whichever kind it is; empty for a picture alone.
 std::string captionOf(const SCtrl& ctrl) {
@@ -227,6 +234,7 @@ RouteWalker WalkthroughTest::Walker() {
 void WalkthroughTest::PlayRoute(const std::vector<RouteStep>& route) {
     for (const RouteStep& step : route) {
         SCOPED_TRACE("step: " + step.action);
+        if (step.sight.seen) m_viewBefore = ShownView();
         const std::string why = step.act(*this);
         ASSERT_EQ(why, "") << "could not " << step.action;
         const RouteSight& sight = step.sight;
@@ -245,7 +253,21 @@ void WalkthroughTest::PlayRoute(const std::vector<RouteStep>& route) {
             ASSERT_NE(MessageText().find(sight.message), std::string::npos)
                 << "after: " << step.action << ", the message reads: " << MessageText();
         }
+        if (sight.seen) {
+            ASSERT_EQ(sight.seen(*this), "") << "after: " << step.action;
+        }
     }
+}
+
+ViewShot WalkthroughTest::ShownView() {
+    return CutView(Game().PlayView(), platform::headless::Screen(), m_screenWidth);
+}
+
+ViewShot WalkthroughTest::RedrawnView() {
+    Play().m_redrawRequest = 1;
+    Frame();
+    Settle();
+    return ShownView();
 }
 
 namespace route {
@@ -380,6 +402,17 @@ Act WaitUntilShown(Pick control) {
     };
 }
 
+Act WalkUpTo(std::string monster) {
+    return [monster](WalkthroughTest& t) {
+        for (int attempt = 0; attempt < kMostApproaches; ++attempt) {
+            const SCreature* person = creatureOf(t, monster);
+            if (person == nullptr) return "no " + monster + " here";
+            if (approach(t, *person)) return std::string();
+        }
+        return "could not get up to the " + monster;
+    };
+}
+
 Act TalkTo(std::string monster) {
     return [monster](WalkthroughTest& t) {
         for (int attempt = 0; attempt < kMostApproaches; ++attempt) {
@@ -447,11 +480,17 @@ Act CheckQuestActive(std::string quest) {
     };
 }
 
-Act UseFrom(std::string map, int fromX, int fromY, int x, int y) {
+Act FaceFrom(std::string map, int fromX, int fromY, int x, int y) {
     return [map, fromX, fromY, x, y](WalkthroughTest& t) {
         RouteWalker walker = t.Walker();
         if (std::string why = walker.WalkTo(map, fromX, fromY); !why.empty()) return why;
-        if (std::string why = walker.Face(x, y); !why.empty()) return why;
+        return walker.Face(x, y);
+    };
+}
+
+Act UseFrom(std::string map, int fromX, int fromY, int x, int y) {
+    return [face = FaceFrom(map, fromX, fromY, x, y)](WalkthroughTest& t) {
+        if (std::string why = face(t); !why.empty()) return why;
         t.Act(kActionUse);
         t.Frame();
         // Whatever the use set going (a door swinging, a screen handed over) runs its course.
@@ -667,6 +706,67 @@ Act WalkToThePileWith(std::string itemType) {
             }
         if (bestX < 0) return "no pile holds " + itemType;
         return t.Walker().WalkTo(play.m_currentMap->Name(), mapCell(t, bestX), mapCell(t, bestY));
+    };
+}
+
+namespace {
+
+// The grid cell straight ahead of the player.
+void cellAhead(WalkthroughTest& t, int& x, int& y) {
+    const int side = int(t.Play().FacingSide());
+    x = t.Play().m_playerX + play_tables::kSideDx[side];
+    y = t.Play().m_playerY + play_tables::kSideDy[side];
+}
+
+}  // namespace
+
+Look PersonDrawnAhead(std::string monster) {
+    return [monster](WalkthroughTest& t) -> std::string {
+        const SCreature* person = creatureOf(t, monster);
+        int x = 0, y = 0, personX = 0, personY = 0;
+        cellAhead(t, x, y);
+        if (person == nullptr || !gridCellOf(t, *person, personX, personY) || personX != x || personY != y)
+            return "the " + monster + " does not stand ahead";
+        SMapCell& cell = *t.Play().GetCell(x, y);
+        // The person's pixels are where the view differs without the person, above the target
+        // panel that names the person.
+        const size_t slot = cell.creatures[0] == person->id ? 0 : 1;
+        const ViewShot with = t.RedrawnView();
+        const uint8_t standing = std::exchange(cell.creatures[slot], 0);
+        t.Play().BuildCellView(x, y);
+        const ViewShot without = t.RedrawnView();
+        cell.creatures[slot] = standing;
+        t.Play().BuildCellView(x, y);
+        t.RedrawnView();
+        const int panelTop = t.Play().TargetPanels().left.twoLines.top - t.Game().PlayView().m_viewY;
+        const int drawn = Difference(without.Top(panelTop), with.Top(panelTop)).count;
+        return drawn >= kFewestPersonPixels ? ""
+                                            : "the " + monster + " ahead is not drawn (" + std::to_string(drawn) +
+                                                  " pixels of the view are the person's)";
+    };
+}
+
+Look DoorDrawnOpenAhead() {
+    return [](WalkthroughTest& t) -> std::string {
+        int x = 0, y = 0;
+        cellAhead(t, x, y);
+        const int nearSide = int(t.Play().FacingSide() + 2) % 4;
+        const ViewArea face = FaceArea(*t.Game().m_render, x, y, nearSide, SRender::kLevels[2], SRender::kLevels[3]);
+        // The door slides open over frames in which no key is pressed.
+        for (int frame = 0; frame < kDoorSlideFrames; ++frame) t.Frame();
+        const ViewShot shown = t.ShownView();
+        shown.Keep("walkthrough-door-opened");
+        if (face.Empty() || shown.width != t.m_viewBefore.width) return "no door face lies ahead in the view";
+        int changed = 0;
+        for (int row = std::max(face.top, 0); row < std::min(face.bottom, shown.height); ++row)
+            for (int column = std::max(face.left, 0); column < std::min(face.right, shown.width); ++column)
+                changed += shown.At(column, row) != t.m_viewBefore.At(column, row) ? 1 : 0;
+        // The leaf, set back in its frame, covers about a fifth of the face of its cell.
+        if (changed < face.Width() * face.Height() / 10)
+            return "the door ahead is drawn as before (" + std::to_string(changed) + " of its " +
+                   std::to_string(face.Width() * face.Height()) + " pixels changed)";
+        const int stale = Difference(t.RedrawnView(), shown).count;
+        return stale == 0 ? "" : std::to_string(stale) + " pixels of the view are not what the world draws afresh";
     };
 }
 

@@ -9,6 +9,7 @@
 #include "screens/screen_id.h"
 #include "support/program_test.h"
 #include "support/route_walker.h"
+#include "support/view_probe.h"
 
 class WalkthroughTest;
 
@@ -18,6 +19,8 @@ struct RouteSight {
     std::string map{};      // the map the player stands on, when in play
     std::string message{};  // words the open message box holds
     std::string dialog{};   // what the play screen waits on: "potions", "map", "door question"...
+    // What the 3-D view shows, looked for in its pixels: "" when it is seen, else what is not.
+    std::function<std::string(WalkthroughTest&)> seen{};
 };
 
 struct RouteStep {
@@ -50,7 +53,12 @@ public:
     // What the play screen waits on, by its sub-mode: "" in free play.
     std::string PlayDialog();
 
+    // The play screen's 3-D view as the last frame presented it, and as it is drawn afresh.
+    ViewShot ShownView();
+    ViewShot RedrawnView();
+
     std::string m_remembered;  // where the player stood when a step noted it
+    ViewShot m_viewBefore;     // the view presented before the step's action
 };
 
 // The steps the routes are written in.
@@ -75,6 +83,8 @@ Act CheckThePlayerStandsWhereNoted();
 Act CheckQuestSolved(std::string quest);
 // Taps a control the current screen (or the play screen's open dialog) shows.
 Act TapControl(Pick control);
+// Walks up to the person of that monster kind where it stands and faces it.
+Act WalkUpTo(std::string monster);
 // Walks up to the person of that monster kind where it stands and uses it, until it talks.
 Act TalkTo(std::string monster);
 // In a conversation: the topic of that caption, the question's answer (0 the first), goodbye.
@@ -90,8 +100,9 @@ Act WaitUntilShown(Pick control);
 // The errands of Eastbrook and the dungeon below the cellar.
 namespace route {
 
-// Walks to (fromX, fromY) of the map, turns to the neighbouring cell (x, y) and uses what is there
-// with the hand that is active.
+// Walks to (fromX, fromY) of the map and turns to the neighbouring cell (x, y).
+Act FaceFrom(std::string map, int fromX, int fromY, int x, int y);
+// As FaceFrom, then uses what is there with the hand that is active.
 Act UseFrom(std::string map, int fromX, int fromY, int x, int y);
 // Taps the shown button of that caption (a topic, a service, a menu entry, a message's answer) on
 // the innermost open dialog, else on those beneath it.
@@ -124,6 +135,14 @@ Act GoDownAt(std::string map, int x, int y);
 Act Defeat(std::string monster);
 // Walks onto the pile nearest the player that holds an item of that type.
 Act WalkToThePileWith(std::string itemType);
+
+// What the view shows, for a step's sight: the person of that monster kind drawn in the cell
+// ahead (the view differs with and without the person), and the door ahead drawn open by the
+// frames since the step began, with no key pressed (its face looks otherwise than before, and the
+// frame shown is what the world draws afresh).
+using Look = std::function<std::string(WalkthroughTest&)>;
+Look PersonDrawnAhead(std::string monster);
+Look DoorDrawnOpenAhead();
 
 // The picture buttons the errands tap.
 const SCtrl& ShopBackButton(WalkthroughTest& t);

@@ -5,11 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "data/maps/map_cell.h"
 #include "data/monsters/creature_pose.h"
 #include "game/feldmar2.h"
 #include "render/render.h"
+#include "render/view_descriptor.h"
+#include "screens/play/person.h"
 #include "screens/play/village_play.h"
 #include "support/person_probe.h"
 #include "support/view_probe.h"
@@ -29,6 +33,8 @@ constexpr uint32_t kRestHours = 8;
 // A townsman one cell ahead shows about a hundred pixels of his coat at 240 x 320; one six cells
 // off, a handful.
 constexpr int kFewestCoatPixels = 60;
+// A minute of frames: the townsfolk in sight walk a few cells in it.
+constexpr int kWanderFrames = 1500;
 
 // What happened between facing the townsman and the frame drawn of him.
 enum class Since { kArrival, kRestUntilMorning, kTripByTeleportPlate };
@@ -138,6 +144,33 @@ TEST_F(VillageFolkSeenTest, aTownsmanAheadStandsAsTallAsThePlayer) {
     EXPECT_LT(him.top, horizon) << "his head above the eye";
     EXPECT_GT(him.top, horizon - (floor - horizon) / 3) << "but not far above";
     EXPECT_GT(him.bottom, horizon + (floor - horizon) / 2) << "his feet on the floor";
+}
+
+// The townsfolk walk about while the player stands in the street: each step into the next cell
+// puts them in that cell's view, which the renderer draws, and not only in the cell's list of
+// creatures, so that no one walks out of sight into a cell ahead.
+TEST_F(VillageFolkSeenTest, townsfolkWhoWalkOnAreDrawnInTheCellsTheyReach) {
+    PlayDriver& driver = StartInTown();
+    StandInTown(6, 6, kEast);
+    driver.Frame();
+    int cellsCrossed = 0;
+    for (int frame = 0; frame < kWanderFrames; ++frame) {
+        std::vector<std::pair<int, int>> before;
+        for (const auto& person : Play().Persons()) before.emplace_back(person->cellX, person->cellY);
+        driver.Frame();
+        for (size_t i = 0; i < before.size() && i < Play().Persons().size(); ++i) {
+            const SPerson& person = *Play().Persons()[i];
+            if (before[i] == std::pair<int, int>(person.cellX, person.cellY)) continue;
+            ++cellsCrossed;
+            const SCreature* creature = person.map->FindCreature(person.id);
+            ASSERT_NE(creature, nullptr);
+            const SCellViewRecord& view = *Play().GetRenderCell(person.cellX, person.cellY);
+            EXPECT_TRUE(view.m_itemPiles[0] == creature->displaySlot || view.m_itemPiles[1] == creature->displaySlot)
+                << "a townsperson stepped into cell " << int(person.cellX) << "," << int(person.cellY)
+                << " and is not in its view";
+        }
+    }
+    EXPECT_GT(cellsCrossed, 0) << "the townsfolk stood still";
 }
 
 }  // namespace
