@@ -66,7 +66,7 @@ object 3 base_dungeondoor flags=3
 object 4 base_archerchest container=1
 object 5 base_irondoor state=0xC0 flags=3 text-a=base_key_irondoor
 object 6 base_trappeddoor state=0x400 flags=3
-object 7 base_gatelever text-b=base_pullgatelever
+object 7 base_gatelever flags=3 text-b=base_pullgatelever
 object 8 base_dungeongate flags=3
 object 9 base_deepchest container=3
 object 10 base_dungeonplate text-a=base_eastbrookarrival

@@ -43,9 +43,16 @@ struct SDungeonScript {
 };
 
 const SDungeonScript kScripts[] = {
+    // The script stands in for the lever's own turning, so it turns the lever itself; pulled once,
+    // the lever stays down and the gate stays open.
     {"base_pullgatelever", R"(if ( evtuse ( ) ) {
-        @base_dungeongate . open ( ) ;
-        message ( "Somewhere to the south a gate grinds open." ) ;
+        if ( @base_gatelever . ison ( ) ) message ( "The lever is already down." ) ;
+        else {
+            @base_gatelever . seton ( ) ;
+            playsound ( "bsnd_switchlargeon" , 10 ) ;
+            @base_dungeongate . open ( ) ;
+            message ( "Somewhere to the south a gate grinds open." ) ;
+        }
     })"},
     {"base_woodsdown", R"(if ( evtuse ( ) ) @player . movemode ( "base_dungeonwoodsfoot" , "stairdown" ) ;)"},
     {"base_woodsup", R"(if ( evtuse ( ) ) @player . movemode ( "base_woodsfoot" , "stairup" ) ;)"},
