@@ -3,6 +3,8 @@
 
 #include <cstdio>
 #include <initializer_list>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "screens/inventory/character_lists.h"
@@ -80,8 +82,8 @@ std::vector<RouteStep> TheErrands() {
     };
 }
 
-// Down the cellar's stairs, through the dungeon's doors and fights to the locket, and back by the
-// plate to Ilse.
+// Down the cellar's stairs into the dungeon, past the brute and through the hall's door to the
+// archer.
 std::vector<RouteStep> TheDungeon() {
     return {
         {"walk to the stairs at the crossroads and down", GoDownAt("base_s0202", 12, 15),   {kPlayScreen, "base_cellar"}},
@@ -94,10 +96,22 @@ std::vector<RouteStep> TheDungeon() {
         {"walk up to the hall's east door",  FaceFrom("base_dungeon", 23, 14, 24, 14), {kPlayScreen, "base_dungeon"}},
         {"open it",                          UseFrom("base_dungeon", 23, 14, 24, 14), {kPlayScreen, "base_dungeon", "", "", DoorDrawnOpenAhead()}},
         {"fight the goblin archer",          Defeat("base_dungeonarcher"),     {kPlayScreen, "base_dungeon"}},
+    };
+}
+
+// The wounds of those two fights, which the seeded chances of the first screen's frame pace give.
+std::vector<RouteStep> WhatTheFightsLeft() {
+    return {
         {"look at what the fights left",     OpenTheInventory(),               {kInventoryScreen}},
         {"the archer's poison works",        SeeOnTheCharacterSheet(SCharacterLists::kEffects, "Poison"), {kInventoryScreen}},
         {"the brute's fever is caught",      SeeOnTheCharacterSheet(SCharacterLists::kDiseases, "Cave fever"), {kInventoryScreen}},
         {"back to the dungeon",              TapControl(InventoryCloseButton), {kPlayScreen, "base_dungeon"}},
+    };
+}
+
+// On through the locked, the trapped and the gated doors to the locket, and back by the plate.
+std::vector<RouteStep> PastTheDoors() {
+    return {
         {"unlock the iron door",             UseFrom("base_dungeon", 27, 15, 27, 16), {kPlayScreen, "", "Ironmongery"}},
         {"read that the key stays in it",    AnswerOk(),                       {kPlayScreen, "base_dungeon"}},
         {"try the next door",                UseFrom("base_dungeon", 27, 18, 27, 19), {kPlayScreen, "", "trapped", "door question"}},
@@ -153,7 +167,21 @@ std::vector<RouteStep> Joined(std::initializer_list<std::vector<RouteStep>> part
 
 TEST_F(WalkthroughTest, fromTheSplashToTheQuestsEndAndBackFromASave) {
     LaunchToMenu();
-    PlayRoute(Joined({ToTheQuest(), TheErrands(), TheDungeon(), SaveInTheFirstSlot(), BackFromTheSave()}));
+    PlayRoute(Joined({ToTheQuest(), TheErrands(), TheDungeon(), WhatTheFightsLeft(), PastTheDoors(),
+                      SaveInTheFirstSlot(), BackFromTheSave()}));
+}
+
+// The large screens run their frames at another pace, which deals the fights' chances otherwise:
+// the route without the wounds they happen to leave.
+TEST_F(WalkthroughTest, theWholeRouteOnTheLargeScreens) {
+    for (const auto& [width, height] : {std::pair{480, 640}, std::pair{800, 600}}) {
+        SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+        std::remove((Folder() + "BrimvaleSave1.pdb").c_str());
+        LaunchToMenu(width, height);
+        PlayRoute(Joined(
+            {ToTheQuest(), TheErrands(), TheDungeon(), PastTheDoors(), SaveInTheFirstSlot(), BackFromTheSave()}));
+        if (HasFailure()) return;
+    }
 }
 
 // The world's chances come from the generator the start seeds: the same start plays the same

@@ -282,9 +282,9 @@ Act ChooseMenuRow(std::string row) {
 
 Act ReadTheIntro() {
     return [](WalkthroughTest& t) {
-        // The intro's pages turn by a tap each, and its last one leads on to the new character.
+        // The intro's pages turn by a key each, and its last one leads on to the new character.
         for (int page = 0; page < 40 && t.Current() == t.Game().Screen(kSceneScreen); ++page) {
-            t.Tap(120, 100);
+            t.Press(platform::kVkReturn);
             t.Frame();
             t.Frame();
         }
@@ -314,7 +314,7 @@ Act AnswerOk() {
         const std::string answered = t.MessageText();
         // A box takes no key in the frame it opened in.
         t.Frame();
-        t.Press(platform::kVkReturn);
+        t.Act(kActionUse);
         t.Frame();
         // The box goes within a few frames, and what the answer set going (a fade, a journey, the
         // next message) runs its course.
