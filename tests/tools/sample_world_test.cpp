@@ -214,6 +214,21 @@ TEST_F(SampleWorldPackagesTest, everyNameInTheGeneralItemPhraseTakesNoArticle) {
     EXPECT_GT(general, 20);
 }
 
+// What an item does is told with the names the player reads: "Cures Cellar rot disease", never the
+// world's own name for it ("Cures base_cellarrot disease").
+TEST_F(SampleWorldPackagesTest, everyItemsDescriptionNamesThingsAsThePlayerKnowsThem) {
+    const SEffectLookups lookups = game.EffectLookups();
+    int described = 0;
+    for (int i = 0; i < game.m_items.ItemTypeCount(); ++i) {
+        const SItemType& type = *game.m_items.ItemTypeAt(i);
+        SString out;
+        type.GetDescription(nullptr, lookups, game.m_player, 10, false, out);
+        EXPECT_EQ(std::string(out.Text()).find("base_"), std::string::npos) << type.m_name.Text() << ": " << out.Text();
+        described += out.IsEmpty() ? 0 : 1;
+    }
+    EXPECT_GT(described, 20);
+}
+
 // A quest's title stands in "The %s quest has been solved.": no article of its own, no owner's
 // name ("The Ilse's locket quest").
 TEST_F(SampleWorldPackagesTest, everyQuestsTitleReadsWellInTheQuestMessages) {
