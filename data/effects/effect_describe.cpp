@@ -48,7 +48,8 @@ struct SEffectText {
     }
     const char* DiseaseName() const {
         const SDisease* disease = lookups.FindDisease(effect.m_target.Text());
-        return disease ? disease->m_name.Text() : "";
+        // As the journal names it: its title, the world's own name only when it has none.
+        return disease ? disease->Title() : "";
     }
     void AppendRadius() const {
         if (effect.m_radius != 0) out.AppendFormat(", in %d radius", int(effect.m_radius));

@@ -36,11 +36,11 @@ constexpr std::span<const SKeyChoice> kRowKeys[kKeyRows] = {
 
 constexpr const char* kActionLabels[kKeyRows] = {"Forward:", "Backward:", "Turn left:",   "Turn right:",  "Use:",
                                                  "Spell:",   "Hit:",      "Strafe left:", "Strafe right:"};
-// The device's application buttons are F1 to F4 on a desktop: each label names the key beside the
-// button, or nobody at a desktop could tell which key a row binds.
-constexpr const char* kButtonLabels[kKeyRows] = {"Up arrow:",      "Down arrow:",     "Left arrow:",
-                                                 "Right arrow:",   "Select:",         "Calendar (F1):",
-                                                 "Contacts (F2):", "Messaging (F3):", "Home (F4):"};
+// The device's Select button is Return on a desktop and its application buttons are F1 to F4: each
+// label names the key beside the button, or nobody at a desktop could tell which key a row binds.
+constexpr const char* kButtonLabels[kKeyRows] = {"Up arrow:",      "Down arrow:",      "Left arrow:",
+                                                 "Right arrow:",   "Select (Return):", "Calendar (F1):",
+                                                 "Contacts (F2):", "Messaging (F3):",  "Home (F4):"};
 
 bool knownRow(int row) { return row >= 0 && row < kKeyRows; }
 

@@ -189,6 +189,46 @@ TEST_F(SampleWorldPackagesTest, everyItemsNameReadsWellInTheGamesPhrases) {
     }
 }
 
+// "You have lost an item of %s.", "You have purchased an item of %s for %u gold.": an item with no
+// phrase of its own is named by what it is made of or a plural, as "an item of Iron key" or "an item
+// of Silver ring" does not read. A word taken here must read after "an item of".
+TEST_F(SampleWorldPackagesTest, everyNameInTheGeneralItemPhraseTakesNoArticle) {
+    const std::set<std::string> uncountable = {
+        "bread",   "cloth",     "correspondence", "iron",   "ironmongery", "ironwork",  "jewellery",
+        "leather", "limewood",  "mail",           "meat",   "oak",         "parchment", "silver",
+        "steel",   "stoneware", "water",          "wicker", "yew",
+    };
+    int general = 0;
+    for (int i = 0; i < game.m_items.ItemTypeCount(); ++i) {
+        const SItemType& type = *game.m_items.ItemTypeAt(i);
+        SString one;
+        FormatItemPhrase(type, 1, one);
+        if (std::string(one.Text()).rfind("an item of ", 0) != 0) continue;
+        ++general;
+        std::string last = type.m_displayName.Text();
+        last = last.substr(last.rfind(' ') + 1);
+        for (char& c : last) c = char(std::tolower(static_cast<unsigned char>(c)));
+        const bool plural = last.size() > 2 && last.back() == 's' && last[last.size() - 2] != 's';
+        EXPECT_TRUE(plural || uncountable.count(last)) << type.m_name.Text() << ": " << one.Text();
+    }
+    EXPECT_GT(general, 20);
+}
+
+// What an item does is told with the names the player reads: "Cures Cellar rot disease", never the
+// world's own name for it ("Cures base_cellarrot disease").
+TEST_F(SampleWorldPackagesTest, everyItemsDescriptionNamesThingsAsThePlayerKnowsThem) {
+    const SEffectLookups lookups = game.EffectLookups();
+    int described = 0;
+    for (int i = 0; i < game.m_items.ItemTypeCount(); ++i) {
+        const SItemType& type = *game.m_items.ItemTypeAt(i);
+        SString out;
+        type.GetDescription(nullptr, lookups, game.m_player, 10, false, out);
+        EXPECT_EQ(std::string(out.Text()).find("base_"), std::string::npos) << type.m_name.Text() << ": " << out.Text();
+        described += out.IsEmpty() ? 0 : 1;
+    }
+    EXPECT_GT(described, 20);
+}
+
 // A quest's title stands in "The %s quest has been solved.": no article of its own, no owner's
 // name ("The Ilse's locket quest").
 TEST_F(SampleWorldPackagesTest, everyQuestsTitleReadsWellInTheQuestMessages) {

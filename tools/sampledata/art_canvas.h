@@ -31,7 +31,7 @@ public:
     // A stroke of the given thickness with round ends.
     void Line(double x0, double y0, double x1, double y1, double thickness, uint16_t colour);
     void Triangle(double x0, double y0, double x1, double y1, double x2, double y2, uint16_t colour);
-    // Capital letters, digits and '?' of a 5x7 block font, each pixel `scale` pixels square, one
+    // Capital letters, digits, '?', '%', '/', '+' and '-' of a 5x7 block font, each pixel `scale` pixels square, one
     // column of space between letters.
     void Text(int x, int y, const char* text, int scale, uint16_t colour);
     static int TextWidth(const char* text, int scale);

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "cards/card_table.h"
+#include "tools/sampledata/card_emblems.h"
 #include "tools/sampledata/interface_art_parts.h"
 
 namespace {
@@ -9,19 +11,18 @@ namespace {
 using namespace interface_art;
 
 struct CardClass {
-    int cardW, cardH, pictureSize, textScale;
+    int cardW, cardH, pictureSize, textScale, bandMargin;
     uint16_t firstBack, drawPile, slot, specialFace, plainFace, hitMark, tickMark;
     uint16_t firstCard, cardsPerDeck;
 };
 
 // The small class serves the screen types 2, 5, 6, 7, 8, 12, 13, 16; the large one the others.
 // A card's own picture sits 8, 5 (small) or 10, 6 (large) pixels into its face.
-constexpr CardClass kSmall{36, 50, 20, 1, 3942, 3946, 3947, 3948, 3949, 3950, 3951, 3952, 25};
-constexpr CardClass kLarge{56, 78, 36, 2, 3048, 3052, 3053, 3054, 3055, 3056, 3057, 3570, 30};
+constexpr CardClass kSmall{36, 50, 20, 1, 2, 3942, 3946, 3947, 3948, 3949, 3950, 3951, 3952, 25};
+constexpr CardClass kLarge{56, 78, 36, 2, 3, 3048, 3052, 3053, 3054, 3055, 3056, 3057, 3570, 30};
 constexpr uint16_t kTableBackground = 3051;
-constexpr int kDecks = 3, kCardsPerDeck = 25;
 
-const uint16_t kDeckColours[kDecks] = {ArtColour(150, 40, 36), ArtColour(44, 70, 160), ArtColour(50, 90, 56)};
+const uint16_t kDeckColours[kCardDecks] = {ArtColour(150, 40, 36), ArtColour(44, 70, 160), ArtColour(50, 90, 56)};
 
 // A card's outline with rounded corners (keyed), a border and a filled inside.
 SArtCanvas cardShape(const CardClass& c, uint16_t border, uint16_t inside) {
@@ -76,12 +77,18 @@ SArtCanvas tickMark(const CardClass& c) {
     return mark;
 }
 
-// The card's own picture: its deck's colour with its number in the deck.
-SArtCanvas cardPicture(const CardClass& c, int deck, int index) {
-    SArtCanvas picture(c.pictureSize, c.pictureSize, ArtShade(kDeckColours[deck], 120));
-    const std::string number = std::to_string(index + 1);
-    const int w = SArtCanvas::TextWidth(number.c_str(), c.textScale);
-    picture.Text((c.pictureSize - w) / 2, (c.pictureSize - 7 * c.textScale) / 2, number.c_str(), c.textScale, kInk);
+// The card's own picture, as wide as its face less the inset on both sides: on its deck's colour
+// the emblem of what it does, and under it, on a darker band, how much.
+SArtCanvas cardPicture(const CardClass& c, const SCard& card) {
+    const uint16_t deck = kDeckColours[card.deck];
+    const int band = 7 * c.textScale + 2 * c.bandMargin;
+    SArtCanvas picture(c.pictureSize, c.pictureSize + band, ArtShade(deck, 60));
+    DrawEmblem(picture, EmblemOf(card), c.pictureSize);
+    picture.Fill(0, c.pictureSize, c.pictureSize, band, ArtShade(deck, 30));
+    const std::string figure = FigureOf(card);
+    const uint16_t ink = EmblemOf(card) == SCardEmblem::kHeal ? ArtColour(160, 240, 150) : kInk;
+    const int w = SArtCanvas::TextWidth(figure.c_str(), c.textScale);
+    picture.Text((c.pictureSize - w + 1) / 2, c.pictureSize + c.bandMargin, figure.c_str(), c.textScale, ink);
     return picture;
 }
 
@@ -90,11 +97,15 @@ SArtCanvas cardPicture(const CardClass& c, int deck, int index) {
 std::map<uint16_t, std::vector<uint8_t>> CardPictures() {
     std::map<uint16_t, std::vector<uint8_t>> pictures;
     pictures[kTableBackground] = Tile(32, ArtColour(30, 76, 44), 19).Record();
+    // The card definitions are the same on every screen; only their picture ids differ.
+    SCardTable cards;
+    cards.Init(0);
     for (const CardClass& c : {kSmall, kLarge}) {
-        for (int deck = 0; deck < kDecks; ++deck) {
-            pictures[uint16_t(c.firstBack + deck)] = back(c, deck).Record();
-            for (int index = 0; index < kCardsPerDeck; ++index)
-                pictures[uint16_t(c.firstCard + c.cardsPerDeck * deck + index)] = cardPicture(c, deck, index).Record();
+        for (uint32_t deck = 0; deck < kCardDecks; ++deck) {
+            pictures[uint16_t(c.firstBack + deck)] = back(c, int(deck)).Record();
+            for (uint32_t index = 0; index < kCardsPerDeck; ++index)
+                pictures[uint16_t(c.firstCard + c.cardsPerDeck * deck + index)] =
+                    cardPicture(c, cards.Get(deck, index)).Record();
         }
         pictures[c.drawPile] = back(c, 0).Record();
         pictures[c.slot] = slot(c).Record();

@@ -106,17 +106,17 @@ const KitPicture kPictures[] = {
 };
 
 const SSampleItemType kKitItems[] = {
-    {"base_ring_copper", "Copper ring", kItemAccessory, kAccessoryRing, 40, 0, 10, nullptr},
-    {"base_ring_silver", "Silver ring", kItemAccessory, kAccessoryRing, 90, 0, 10, nullptr},
+    {"base_ring_copper", "Copper jewellery", kItemAccessory, kAccessoryRing, 40, 0, 10, nullptr},
+    {"base_ring_silver", "Silver jewellery", kItemAccessory, kAccessoryRing, 90, 0, 10, nullptr},
     {"base_book_blocking", "On Blocking", kItemBook, kBookSubtypeBook, 30, 0, 100,
      "Hold the shield a hand's breadth from the body, and meet the blow before it lands."},
-    {"base_letter_welcome", "Letter", kItemBook, 2, 1, 0, 5,
+    {"base_letter_welcome", "Correspondence", kItemBook, 2, 1, 0, 5,
      "Friend, the cellar door sticks. Push, then lift. The chest is yours. - M."},
-    {"base_map_cellar", "Map of the cellar", kItemBook, 3, 5, 0, 5,
+    {"base_map_cellar", "Cellar plans", kItemBook, 3, 5, 0, 5,
      "A room below ground, a door to the north, and a goblin drawn with a question mark."},
     {"base_wand_sparks", "Sparks", kItemMagic, kMagicWand, 120, 0, 50, nullptr},
     // Heavier than a new character can carry unburdened, but not so heavy that it cannot move.
-    {"base_misc_anvil", "Smith's anvil", kItemMiscellaneous, 1, 60, 0, 20000, nullptr},
+    {"base_misc_anvil", "Smith's ironwork", kItemMiscellaneous, 1, 60, 0, 20000, nullptr},
 };
 
 // The chest holds one item of every class the pack knows, and two of one scroll so that the spell

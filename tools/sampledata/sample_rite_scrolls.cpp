@@ -34,7 +34,7 @@ const SRiteScroll kScrolls[] = {
 
 // A plain ring, as yet unenchanted, that takes a spell.
 const SSampleItemType kPlainRing[] = {
-    {"base_ring_plaingold", "Plain gold ring", kItemAccessory, kAccessoryRing, 60, 0, 10, nullptr},
+    {"base_ring_plaingold", "Plain gold jewellery", kItemAccessory, kAccessoryRing, 60, 0, 10, nullptr},
 };
 constexpr uint16_t kPlainRingStorage = 30;
 

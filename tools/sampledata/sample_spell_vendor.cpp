@@ -19,7 +19,7 @@ constexpr uint32_t kMostPaid = 60;
 constexpr uint8_t kEnchantingLevel = 10;
 
 const SSampleItemType kBlankScroll[] = {
-    {"base_scrblank", "Blank scroll", kItemMagic, kMagicBlankScroll, 15, 0, 5,
+    {"base_scrblank", "Parchment", kItemMagic, kMagicBlankScroll, 15, 0, 5,
      "Good vellum, waiting for a spell to be written on it."},
 };
 

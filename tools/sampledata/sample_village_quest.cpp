@@ -20,7 +20,7 @@ constexpr int8_t kItemsOwned = 18;
 constexpr uint8_t kAtLeast = 4;
 
 const SSampleItemType kLocket[] = {
-    {kLocketItem, "Silver locket", kItemMiscellaneous, 0, 0, 0, 10,
+    {kLocketItem, "Family silver", kItemMiscellaneous, 0, 0, 0, 10,
      "A silver locket on a broken chain. Inside, a lock of grey hair and the letters I. M."},
 };
 

@@ -35,6 +35,8 @@
 
 namespace {
 
+// A name the game gives no phrase of its own ("a potion of %s") stands in "an item of %s", so it
+// says what the thing is made of or is a plural: "an item of Notched steel", not "of Short sword".
 const SSampleItemType kKitItems[] = {
     {"base_race_rasvim_book", "The Rasvim", kItemBook, kBookSubtypeBook},
     {"base_race_etherim_book", "The Etherim", kItemBook, kBookSubtypeBook},
@@ -49,34 +51,34 @@ const SSampleItemType kKitItems[] = {
     {"base_rottenmeat", "Rotten meat", kItemComestible, kComestibleFood, 1, kItemSpoilt},
     {"base_stalewater", "Stale water", kItemComestible, kComestibleWater, 1, kItemSpoilt},
     {"base_boots_fur", "Fur boots", kItemLightArmour, kArmourBoots, 10},
-    {"base_shield_smallwooden", "Small wooden shield", kItemLightArmour, kArmourShield, 10},
-    {"base_shield_woodenround", "Round wooden shield", kItemLightArmour, kArmourShield, 15},
-    {"base_weap_shortswordcheap", "Cheap short sword", kItemWeapon, kWeaponShortSword, 20, kItemLightWeapon},
-    {"base_weap_greatcudgel2", "Great cudgel", kItemWeapon, kWeaponClub, 15},
-    {"base_weap_dirkcheap", "Cheap dirk", kItemWeapon, kWeaponShortSword, 10, kItemLightWeapon},
+    {"base_shield_smallwooden", "Woven wicker", kItemLightArmour, kArmourShield, 10},
+    {"base_shield_woodenround", "Banded limewood", kItemLightArmour, kArmourShield, 15},
+    {"base_weap_shortswordcheap", "Notched steel", kItemWeapon, kWeaponShortSword, 20, kItemLightWeapon},
+    {"base_weap_greatcudgel2", "Knotted oak", kItemWeapon, kWeaponClub, 15},
+    {"base_weap_dirkcheap", "Cold iron", kItemWeapon, kWeaponShortSword, 10, kItemLightWeapon},
     {"base_mail_frayedleather", "Frayed leather", kItemLightArmour, kArmourBody, 20},
     {"base_mail_scalecheap", "Cheap scale mail", kItemHeavyArmour, kArmourBody, 40},
-    {"base_weap_shortbowcheap", "Cheap short bow", kItemWeapon, kWeaponShortBow, 25},
-    {"base_quiver_cheap", "Cheap quiver", kItemWeapon, kWeaponQuiver, 5},
+    {"base_weap_shortbowcheap", "Hunter's yew", kItemWeapon, kWeaponShortBow, 25},
+    {"base_quiver_cheap", "Cheap arrows", kItemWeapon, kWeaponQuiver, 5},
     {"base_spbookcurelightwounds", "Cure light wounds", kItemMagic, kMagicSpellbook, 50},
     {"base_spbookstoneskin", "Stone skin", kItemMagic, kMagicSpellbook, 50},
     {"base_spbookburninghand", "Burning hand", kItemMagic, kMagicSpellbook, 50},
     {"base_spbookcurse", "Curse", kItemMagic, kMagicSpellbook, 50},
     {"base_spbookdrainhealth", "Drain health", kItemMagic, kMagicSpellbook, 50},
     {"base_spbookfeather", "Feather", kItemMagic, kMagicSpellbook, 50},
-    {"base_repair_hammerapprentice", "Apprentice's hammer", kItemRepair, 1, 10},
+    {"base_repair_hammerapprentice", "Apprentice's tools", kItemRepair, 1, 10},
     {"base_money_100", "100 gold", kItemMoney, 1, 100},
     {"base_gem_amethyst", "Amethyst", kItemGem, 1, 60},
-    {"base_alc_mortarbeginner", "Beginner's mortar", kItemAlchemy, 1, 20},
+    {"base_alc_mortarbeginner", "Beginner's stoneware", kItemAlchemy, 1, 20},
     {"base_alc_alkieberries", "Alkie berries", kItemIngredient, 1, 2},
     {"base_alc_criminivulgaris", "Criminis vulgaris", kItemIngredient, 1, 2},
-    {"base_alc_ladyslipper", "Lady slipper", kItemIngredient, 1, 2},
+    {"base_alc_ladyslipper", "Lady slipper petals", kItemIngredient, 1, 2},
     {"base_alc_moonshinemushies", "Moonshine mushrooms", kItemIngredient, 1, 2},
     {"base_alc_powerberries", "Power berries", kItemIngredient, 1, 2},
-    {"base_alc_purplefairyring", "Purple fairy ring", kItemIngredient, 1, 2},
-    {"base_key_lockpickbeginner", "Beginner's lockpick", kItemKey, kKeySubtypeLockpick, 10},
+    {"base_alc_purplefairyring", "Purple fairy caps", kItemIngredient, 1, 2},
+    {"base_key_lockpickbeginner", "Beginner's lockpicks", kItemKey, kKeySubtypeLockpick, 10},
     {"base_scrdisarm", "Disarming", kItemMagic, kMagicScroll, 30},
-    {"base_robe_clothcape", "Cloth cape", kItemLightArmour, kArmourCloak, 10},
+    {"base_robe_clothcape", "Homespun cloth", kItemLightArmour, kArmourCloak, 10},
 };
 
 bool writePackage(const SSamplePackage& package, const SFileFolder& folder, const char* fileName, std::string& error) {

@@ -16,6 +16,9 @@ constexpr uint32_t kShiftIndicator = 196;
 constexpr uint32_t kKeyboardFrame = 197;
 constexpr uint32_t kKeyboardBackground = 198;
 constexpr uint32_t kFieldFrame = 199;
+// The device's Select button (Return at a desktop) and the desktop's Escape.
+constexpr uint32_t kTextEditUseKey = 3006;
+constexpr uint32_t kTextEditRefuseKey = 3007;
 
 // The keys as the keyboard adds them: the digits, the first letter row and backspace, the second
 // and third letter rows, shift and space.
@@ -147,6 +150,14 @@ void SDialogTextEdit::Backspace() {
 }
 
 void SDialogTextEdit::CycleShift() { setShiftMode(uint8_t((m_shiftMode + 1) % 3)); }
+
+uint32_t SDialogTextEdit::OnKey(uint32_t key) {
+    // The key that opened the field must not also close it.
+    if (IsOpenFrame()) return 0;
+    if (key == kTextEditUseKey) return OnCommand(kChoiceOk);
+    if (key == kTextEditRefuseKey) return OnCommand(kChoiceCancel);
+    return 0;
+}
 
 uint32_t SDialogTextEdit::OnCommand(uint32_t id) {
     if (isLetterKey(id) || isDigitKey(id)) {

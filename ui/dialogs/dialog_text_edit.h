@@ -3,7 +3,8 @@
 // backspace, shift and space) over a one-line field with a blinking caret. The shift modes give a
 // name its capitals without the player touching shift: the first letter of the text and of every
 // word comes out upper case. OK (25) and Cancel (26) go to the parent, which reads GetText on 25.
-// The keys have no hotkeys: the device's buttons type nothing.
+// The keys have no hotkeys: the device's buttons type nothing. Select (Return at a desktop) accepts
+// the text as OK does, and the desktop's Escape leaves it as Cancel does.
 #include <array>
 #include <cstdint>
 
@@ -43,6 +44,7 @@ public:
     void TypeChar(char c);
     void Backspace();
     void CycleShift();
+    uint32_t OnKey(uint32_t key) override;
     uint32_t OnCommand(uint32_t id) override;
 
     SBorderCtrl m_outerFrame;

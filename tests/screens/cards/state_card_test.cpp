@@ -10,6 +10,7 @@
 
 #include "data/persons/face_table.h"
 #include "data/persons/npc_type.h"
+#include "engine/draw/screen_type.h"
 #include "engine/files/pdb.h"
 #include "engine/files/pdb_writer.h"
 #include "screens/cards/card_table_driver.h"
@@ -406,6 +407,33 @@ TEST_F(CardScreenTest, onEveryScreenModeTheRaisedCardLeavesThePlayersHpInSight) 
                            hp.m_x >= card.m_x + int(card.m_w) || hp.m_y >= card.m_y + int(card.m_h);
         EXPECT_TRUE(apart) << "mode " << mode << ": card at " << card.m_x << "," << card.m_y << ", hp at " << hp.m_x
                            << "," << hp.m_y << " " << hp.m_w << "x" << hp.m_h;
+    }
+}
+
+// A card in the hand shows its face with the card's whole picture on it, the emblem of what it
+// does and the band that says how much, on every screen mode.
+TEST_F(CardScreenTest, onEveryScreenModeEachHandCardShowsItsWholePictureOnItsFace) {
+    for (uint32_t mode : kEveryMode) {
+        Start(mode, 250, 1000);
+        const SStateCard& table = Open(50);
+        for (int32_t slot = 0; slot < kHandSlots; ++slot) {
+            const SCardCtrl& ctrl = table.Side(kCardPlayer).hand[size_t(slot)];
+            const SCard* card = Rules().Side(kCardPlayer).hand[slot];
+            ASSERT_TRUE(card && card->picture && ctrl.m_picture) << "mode " << mode << " slot " << slot;
+            const SPicture& picture = card->picture->picture;
+            // The picture is printed 8, 5 pixels into the face on the small screens, 10, 6 on the others.
+            const bool small = IsSmallScreenType(Game().m_screenMode);
+            const int left = ctrl.m_x + (small ? 8 : 10), top = ctrl.m_y + (small ? 5 : 6);
+            EXPECT_LE(left + picture.Width(), ctrl.m_x + ctrl.m_picture->picture.Width()) << "mode " << mode;
+            EXPECT_LE(top + picture.Height(), ctrl.m_y + ctrl.m_picture->picture.Height()) << "mode " << mode;
+            int wrong = 0;
+            for (int y = 0; y < picture.Height(); ++y)
+                for (int x = 0; x < picture.Width(); ++x)
+                    if (m_rig->Pixel(left + x, top + y) !=
+                        picture.Colour(picture.Texels()[y * picture.RowLength() + x]))
+                        ++wrong;
+            EXPECT_EQ(wrong, 0) << "mode " << mode << " slot " << slot << ": " << card->name;
+        }
     }
 }
 

@@ -140,8 +140,9 @@ TEST_F(SettingsScreenTest, rowZeroStepsThroughTheActionsAndStopsAtUse) {
 // The device's names alone ("Calendar:") told nobody at a desktop which key a row binds.
 TEST_F(SettingsScreenTest, theApplicationButtonsRowsNameTheirDesktopKeys) {
     Open(7);
-    const char* const labels[] = {"Calendar (F1):", "Contacts (F2):", "Messaging (F3):", "Home (F4):"};
-    for (int i = 0; i < 4; ++i) EXPECT_STREQ(Settings().m_rows[5 + i].name.m_words.Text(), labels[i]);
+    const char* const labels[] = {"Select (Return):", "Calendar (F1):", "Contacts (F2):", "Messaging (F3):",
+                                  "Home (F4):"};
+    for (int i = 0; i < 5; ++i) EXPECT_STREQ(Settings().m_rows[4 + i].name.m_words.Text(), labels[i]);
 }
 
 TEST_F(SettingsScreenTest, rowZeroStepsBackToNoneAndStopsThere) {

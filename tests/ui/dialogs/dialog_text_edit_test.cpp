@@ -150,6 +150,28 @@ TEST_F(TextEditTest, keysTypeByStylusWithAClickAndOkGoesToTheParentWithAHeavyCli
     EXPECT_EQ(rig.Sounds().Lines(), std::vector<std::string>{"bsnd_clickh 10"});
 }
 
+// A name typed at a desktop is taken with Return and left with Escape, as with the buttons; the
+// key that opened the field closes nothing, and the other buttons neither type nor close.
+TEST_F(TextEditTest, selectAcceptsTheTextAndEscapeLeavesItAsTheButtonsDo) {
+    struct Case {
+        uint32_t key;
+        std::vector<uint32_t> commands;
+    };
+    for (const Case& c : {Case{3006, {25}}, Case{3007, {26}}, Case{1000, {}}, Case{3000, {}}}) {
+        UiRig& rig = open(7, "Ann");
+        ASSERT_FALSE(HasFailure());
+        Play().m_commands.clear();
+        dialog.Open();
+        dialog.SetText("Ann");
+        Game().OnKey(c.key);
+        EXPECT_TRUE(Play().m_commands.empty()) << c.key << " in the frame the field opened";
+        rig.Frame();
+        rig.Key(c.key);
+        EXPECT_EQ(Play().m_commands, c.commands) << c.key;
+        EXPECT_STREQ(dialog.GetText(), "Ann") << c.key;
+    }
+}
+
 TEST_F(TextEditTest, aKeyTheLayoutLacksIsLeftOutAndTheOthersStillType) {
     UiRig& rig = StartPlay(7);
     ASSERT_FALSE(HasFailure());
