@@ -229,6 +229,14 @@ TEST_F(SampleWorldPackagesTest, everyItemsDescriptionNamesThingsAsThePlayerKnows
     EXPECT_GT(described, 20);
 }
 
+// A sword that weighs "0.0" and a pack of "0.0/165.0" read as a mistake; only gold weighs nothing.
+TEST_F(SampleWorldPackagesTest, everyItemButGoldHasAWeight) {
+    for (int i = 0; i < game.m_items.ItemTypeCount(); ++i) {
+        const SItemType& type = *game.m_items.ItemTypeAt(i);
+        EXPECT_TRUE(type.m_class == kItemMoney || type.m_weight > 0) << type.m_name.Text();
+    }
+}
+
 // A quest's title stands in "The %s quest has been solved.": no article of its own, no owner's
 // name ("The Ilse's locket quest").
 TEST_F(SampleWorldPackagesTest, everyQuestsTitleReadsWellInTheQuestMessages) {

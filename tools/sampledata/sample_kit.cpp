@@ -115,8 +115,9 @@ const SSampleItemType kKitItems[] = {
     {"base_map_cellar", "Cellar plans", kItemBook, 3, 5, 0, 5,
      "A room below ground, a door to the north, and a goblin drawn with a question mark."},
     {"base_wand_sparks", "Sparks", kItemMagic, kMagicWand, 120, 0, 50, nullptr},
-    // Heavier than a new character can carry unburdened, but not so heavy that it cannot move.
-    {"base_misc_anvil", "Smith's ironwork", kItemMiscellaneous, 1, 60, 0, 20000, nullptr},
+    // Heavier than a new character can carry unburdened, but not so heavy that it cannot move with
+    // the rest of the chest.
+    {"base_misc_anvil", "Smith's ironwork", kItemMiscellaneous, 1, 60, 0, 17000, nullptr},
 };
 
 // The chest holds one item of every class the pack knows, and two of one scroll so that the spell
