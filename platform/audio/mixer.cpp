@@ -85,13 +85,19 @@ void Mixer::StopSounds() {
 }
 
 void Mixer::SetSoundVolume(int volume) {
-    std::lock_guard<std::mutex> guard(m_lock);
-    m_soundVolume = std::clamp(volume, 0, 64);
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_soundVolume = std::clamp(volume, 0, 64);
+    }
+    wake();
 }
 
 void Mixer::SetMusicVolume(int volume) {
-    std::lock_guard<std::mutex> guard(m_lock);
-    m_musicVolume = std::clamp(volume, 0, 64);
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        m_musicVolume = std::clamp(volume, 0, 64);
+    }
+    wake();
 }
 
 void Mixer::SetSuspended(bool suspended) {
@@ -102,10 +108,20 @@ void Mixer::SetSuspended(bool suspended) {
     if (!suspended) wake();
 }
 
+bool Mixer::musicMixedLocked() const {
+    if (!m_music || m_musicPaused || m_music->released) return false;
+    // Music that loops at no volume is never heard; music that ends plays on to its end at any
+    // volume, for the game to see it end.
+    return m_musicVolume > 0 || !m_music->loop;
+}
+
 bool Mixer::silentLocked() const {
     if (m_suspended) return true;
-    if (m_music && !m_musicPaused && !m_music->released) return false;
-    return std::all_of(m_voices.begin(), m_voices.end(), [](const Voice& v) { return v.paused; });
+    if (musicMixedLocked()) return false;
+    // A sound that ends plays on to its end at any volume, for the game to see it end; one that
+    // loops at no volume is never heard.
+    return std::all_of(m_voices.begin(), m_voices.end(),
+                       [&](const Voice& v) { return v.paused || (v.loop && v.volume * m_soundVolume == 0); });
 }
 
 bool Mixer::Silent() {
@@ -143,7 +159,7 @@ void Mixer::Render(int16_t* out, int frames) {
         finished = std::move(m_music);
         m_musicId = 0;
     }
-    if (m_music && !m_musicPaused) {
+    if (musicMixedLocked()) {
         m_musicBuffer.resize(samples);
         int loops = m_music->loop ? 0 : 1;  // 0: play again and again
         if (xmp_play_buffer(m_music->context, m_musicBuffer.data(), int(samples * sizeof(int16_t)), loops) == 0) {

@@ -43,11 +43,12 @@ public:
 
     // Fills `frames` stereo frames.
     void Render(int16_t* out, int frames);
-    // Whether the output is silence until a sound or the music starts or resumes: nothing plays, or
+    // Whether the output is silence until a sound or the music starts or resumes or a volume is
+    // raised: nothing plays that is heard (a paused sound, music or a looped sound at no volume), or
     // the speaker is suspended. An output device may rest meanwhile.
     bool Silent();
-    // Called, on the game's thread, whenever a sound or the music starts or resumes, so that a
-    // resting output device takes up pulling again.
+    // Called, on the game's thread, whenever a sound or the music starts or resumes or a volume
+    // changes, so that a resting output device takes up pulling again.
     void SetWake(void (*wake)()) { m_wake = wake; }
 
 private:
@@ -61,7 +62,8 @@ private:
     };
 
     int nextId();
-    // Under the lock: whether nothing but silence can come out.
+    // Under the lock: whether the music is mixed in, and whether nothing but silence can come out.
+    bool musicMixedLocked() const;
     bool silentLocked() const;
     void wake() const {
         if (m_wake != nullptr) m_wake();

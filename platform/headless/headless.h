@@ -86,6 +86,8 @@ int PresentCount();
 // Mixes `frames` stereo frames (44,100 a second, left and right interleaved) from the open speaker,
 // as the sound device would pull them; silence when no speaker is open.
 std::vector<int16_t> PullAudio(int frames);
+// Whether a sound device would rest: no speaker is open, or nothing that is heard plays.
+bool AudioResting();
 
 // The update rectangle of the last present, as the program passed it.
 Rect LastPresentRect();

@@ -30,5 +30,7 @@ std::vector<int16_t> PullAudio(int frames) {
     return samples;
 }
 
+bool AudioResting() { return g_mixer == nullptr || g_mixer->Silent(); }
+
 }  // namespace headless
 }  // namespace platform

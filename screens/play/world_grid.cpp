@@ -1,7 +1,6 @@
 #include "screens/play/world_grid.h"
 
 #include <algorithm>
-#include <cstring>
 #include <type_traits>
 
 #include "data/maps/creature.h"
@@ -21,21 +20,6 @@ SWorldGrid::SWorldGrid(SStateGame& screen)
       m_creatureDisplays(kCreatureDisplays),
       m_builtLight(kCells) {}
 
-namespace {
-
-// Takes a copy of the table when it differs from the one kept; true when it did.
-template <typename T>
-bool keepChanged(const std::vector<T>& table, std::vector<T>& kept) {
-    // Compared as bytes: a record with padding could differ where no field lies.
-    static_assert(std::has_unique_object_representations_v<T>);
-    if (kept.size() == table.size() && std::memcmp(kept.data(), table.data(), table.size() * sizeof(T)) == 0)
-        return false;
-    kept = table;
-    return true;
-}
-
-}  // namespace
-
 bool SWorldGrid::MapToGrid(const SMap& map, int x, int y, int& column, int& row) const {
     return m_screen.MapToGrid(map, x, y, column, row);
 }
@@ -46,7 +30,7 @@ bool SWorldGrid::PlaceCreatureNear(SMap& map, SCreature& creature, int x, int y)
 
 SItemPileRecord* SWorldGrid::CreatureSprite(const SCreature& creature) {
     const uint16_t number = creature.displaySlot;
-    return number != 0 && number < m_creatureDisplays.size() ? &m_creatureDisplays[number] : nullptr;
+    return number != 0 && number < m_creatureDisplays.size() ? &m_creatureDisplays.Write(number) : nullptr;
 }
 
 void SWorldGrid::RefreshCreaturePicture(SMap& map, SCreature& creature) {
@@ -63,25 +47,25 @@ void SWorldGrid::Clear() {
     };
     clear(m_cells);
     clear(m_shadows);
-    clear(m_views);
-    clear(m_extras);
-    clear(m_floors);
-    clear(m_geometry);
-    clear(m_sides);
-    clear(m_pileDisplays);
-    clear(m_creatureDisplays);
+    clear(m_views.WriteAll());
+    clear(m_extras.WriteAll());
+    clear(m_floors.WriteAll());
+    clear(m_geometry.WriteAll());
+    clear(m_sides.WriteAll());
+    clear(m_pileDisplays.WriteAll());
+    clear(m_creatureDisplays.WriteAll());
     clear(m_builtLight);
 }
 
 bool SWorldGrid::TakeViewChange() {
-    // Every table is looked at, so that each copy is the one drawn.
-    bool changed = keepChanged(m_views, m_drawn.views);
-    changed = keepChanged(m_extras, m_drawn.extras) || changed;
-    changed = keepChanged(m_floors, m_drawn.floors) || changed;
-    changed = keepChanged(m_geometry, m_drawn.geometry) || changed;
-    changed = keepChanged(m_sides, m_drawn.sides) || changed;
-    changed = keepChanged(m_pileDisplays, m_drawn.pileDisplays) || changed;
-    return keepChanged(m_creatureDisplays, m_drawn.creatureDisplays) || changed;
+    // Every table is asked, so that each starts watching afresh.
+    bool changed = m_views.TakeChange();
+    changed = m_extras.TakeChange() || changed;
+    changed = m_floors.TakeChange() || changed;
+    changed = m_geometry.TakeChange() || changed;
+    changed = m_sides.TakeChange() || changed;
+    changed = m_pileDisplays.TakeChange() || changed;
+    return m_creatureDisplays.TakeChange() || changed;
 }
 
 void SWorldGrid::AttachView(SViewDescriptor& view) const {

@@ -13,6 +13,7 @@
 #include "data/maps/map_cell.h"
 #include "data/maps/map_grid.h"
 #include "render/view_descriptor.h"
+#include "screens/play/watched_table.h"
 
 class SStateGame;
 struct SViewDescriptor;
@@ -47,15 +48,18 @@ public:
     void AttachView(SViewDescriptor& view) const;
 
     // Indexes are checked by the callers: cell (x, y) on the grid, record and display numbers
-    // below their table's size.
-    SCellViewRecord& View(int x, int y) { return m_views[index(x, y)]; }
-    SCellExtraRecord& ExtraView(int x, int y) { return m_extras[index(x, y)]; }
-    SFloorRecord& Floor(int number) { return m_floors[size_t(number)]; }
-    SObjectTypeRecord& Geometry(int number) { return m_geometry[size_t(number)]; }
-    SSideOverlayRecord& Side(int number) { return m_sides[size_t(number)]; }
-    SItemStackRecord& PileDisplay(int number) { return m_pileDisplays[size_t(number)]; }
-    SItemPileRecord& CreatureDisplay(int number) { return m_creatureDisplays[size_t(number)]; }
-    std::vector<SFloorRecord>& Floors() { return m_floors; }
+    // below their table's size. A record handed out to write is compared, when the view's change is
+    // taken, with what it held; the const forms only read.
+    SCellViewRecord& View(int x, int y) { return m_views.Write(index(x, y)); }
+    const SCellViewRecord& View(int x, int y) const { return m_views[index(x, y)]; }
+    SCellExtraRecord& ExtraView(int x, int y) { return m_extras.Write(index(x, y)); }
+    SFloorRecord& Floor(int number) { return m_floors.Write(size_t(number)); }
+    SObjectTypeRecord& Geometry(int number) { return m_geometry.Write(size_t(number)); }
+    const SObjectTypeRecord& Geometry(int number) const { return m_geometry[size_t(number)]; }
+    SSideOverlayRecord& Side(int number) { return m_sides.Write(size_t(number)); }
+    SItemStackRecord& PileDisplay(int number) { return m_pileDisplays.Write(size_t(number)); }
+    SItemPileRecord& CreatureDisplay(int number) { return m_creatureDisplays.Write(size_t(number)); }
+    std::vector<SFloorRecord>& Floors() { return m_floors.WriteAll(); }
     // The light the cell was built with, before the light around it was spread.
     uint16_t BuiltLight(int x, int y) const { return m_builtLight[index(x, y)]; }
     void SetBuiltLight(int x, int y, uint16_t light) { m_builtLight[index(x, y)] = light; }
@@ -63,6 +67,7 @@ public:
     // Whether a record the renderer reads has changed since this was last asked (the first time,
     // yes). Doors swing, creatures step and move their limbs, fires flicker and scripts change
     // cells while no key is pressed; the view is drawn again whenever what it is drawn from changed.
+    // Only the records handed out to write since are compared, so standing still costs nothing.
     bool TakeViewChange();
 
 private:
@@ -71,24 +76,12 @@ private:
     SStateGame& m_screen;
     std::vector<SMapCell> m_cells;
     std::vector<SMapCellShadow> m_shadows;
-    std::vector<SCellViewRecord> m_views;
-    std::vector<SCellExtraRecord> m_extras;
-    std::vector<SFloorRecord> m_floors;
-    std::vector<SObjectTypeRecord> m_geometry;
-    std::vector<SSideOverlayRecord> m_sides;
-    std::vector<SItemStackRecord> m_pileDisplays;
-    std::vector<SItemPileRecord> m_creatureDisplays;
+    SWatchedTable<SCellViewRecord> m_views;
+    SWatchedTable<SCellExtraRecord> m_extras;
+    SWatchedTable<SFloorRecord> m_floors;
+    SWatchedTable<SObjectTypeRecord> m_geometry;
+    SWatchedTable<SSideOverlayRecord> m_sides;
+    SWatchedTable<SItemStackRecord> m_pileDisplays;
+    SWatchedTable<SItemPileRecord> m_creatureDisplays;
     std::vector<uint16_t> m_builtLight;
-
-    // The renderer's tables as the view was last drawn from them.
-    struct SDrawnRecords {
-        std::vector<SCellViewRecord> views;
-        std::vector<SCellExtraRecord> extras;
-        std::vector<SFloorRecord> floors;
-        std::vector<SObjectTypeRecord> geometry;
-        std::vector<SSideOverlayRecord> sides;
-        std::vector<SItemStackRecord> pileDisplays;
-        std::vector<SItemPileRecord> creatureDisplays;
-    };
-    SDrawnRecords m_drawn;
 };

@@ -128,6 +128,37 @@ TEST_F(SoundTest, musicPlaysLoopsAndOutlastsStopAll) {
     EXPECT_EQ(Peak(PullAudio(4410)), 0);
 }
 
+// Standing still with the music turned down must cost the sound device nothing: what loops unheard
+// lets it rest, and raising a volume brings it back; a sound that ends plays to its end even unheard.
+TEST_F(SoundTest, theDeviceRestsWhileOnlyUnheardLoopsPlay) {
+    using platform::headless::AudioResting;
+    TestBanks banks;
+    banks.banks = {MakeBank("forest", 1, {2000})};
+    sound.Attach(&banks);
+    SSoundType effect = constantSound(8000, 100);
+
+    sound.SetVolumes(5, 0);
+    const int music = sound.PlayMusic(MakeSong("walk", "forest", 1));
+    ASSERT_GT(music, 0);
+    EXPECT_TRUE(AudioResting()) << "music at no volume";
+    sound.SetVolumes(5, 1);
+    EXPECT_FALSE(AudioResting()) << "the music turned up";
+    EXPECT_GT(Peak(PullAudio(4410)), 0);
+    sound.StopChannel(music);
+
+    sound.SetVolumes(0, 5);
+    const int looped = sound.PlayLooped(effect, 10);
+    EXPECT_TRUE(AudioResting()) << "a looped sound at no volume";
+    sound.StopChannel(looped);
+    sound.Play(effect, 10);
+    EXPECT_FALSE(AudioResting()) << "a sound that ends, though unheard, plays to its end";
+    PullAudio(100);
+    EXPECT_TRUE(AudioResting()) << "it has ended";
+    EXPECT_GT(sound.PlayLooped(effect, 0), 0);
+    sound.SetVolumes(5, 5);
+    EXPECT_TRUE(AudioResting()) << "the looped sound was played at volume 0";
+}
+
 TEST_F(SoundTest, musicOverAMissingBankPlaysNothing) {
     SMusicSong song = MakeSong("walk", "nowhere", 1);
     EXPECT_EQ(sound.PlayMusic(song), 0) << "no banks attached";
