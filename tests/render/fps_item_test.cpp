@@ -14,7 +14,9 @@ namespace fps_item_test {
 namespace {
 
 constexpr uint16_t kBackground = 0x1111;
-constexpr int kViewX = 10, kViewY = 10, kViewW = 40, kViewH = 30;
+// A view of the reference size, on which the percentages show as they are.
+constexpr int kViewX = 10, kViewY = 10, kViewW = 380, kViewH = 320;
+constexpr int kSurfaceW = kViewW + 20, kSurfaceH = kViewH + 20;
 constexpr int kWeapon = 1, kSecond = 2;  // picture slots: 8x6 and 10x4
 
 // Every texel of both pictures has a colour of its own.
@@ -61,8 +63,8 @@ SFpsBlock WithMissile(SFpsBlock block, int16_t offsetX, int16_t offsetY) {
     return block;
 }
 
-const Placed kWholeWeapon{kWeapon, 32, 24, 0, 8, 6};
-const Placed kWholeShield{kSecond, 0, 26, 0, 10, 4, true};
+const Placed kWholeWeapon{kWeapon, kViewW - 8, kViewH - 6, 0, 8, 6};
+const Placed kWholeShield{kSecond, 0, kViewH - 4, 0, 10, 4, true};
 
 class FpsItemTest : public RenderTest, public ::testing::WithParamInterface<std::tuple<FpsCase, int>> {
 protected:
@@ -91,14 +93,14 @@ uint16_t Expected(const std::vector<Placed>& placed, int x, int y) {
 // and never read past a picture.
 TEST_P(FpsItemTest, picturesRiseIntoTheViewsBottomCorners) {
     const auto& [c, orientation] = GetParam();
-    useView(kViewW, kViewH, 60, 50, kViewX, kViewY, orientation);
-    surface = std::make_unique<STestSurface>(60, 50, orientation, kBackground);
+    useView(kViewW, kViewH, kSurfaceW, kSurfaceH, kViewX, kViewY, orientation);
+    surface = std::make_unique<STestSurface>(kSurfaceW, kSurfaceH, orientation, kBackground);
     render->SetSurface(&surface->Target());
     ASSERT_TRUE(render->UpdateProjection());
     view.m_fps = c.block;
     render->DrawFpsItem();
-    for (int y = 0; y < 50; ++y) {
-        for (int x = 0; x < 60; ++x) {
+    for (int y = 0; y < kSurfaceH; ++y) {
+        for (int x = 0; x < kSurfaceW; ++x) {
             const bool inView = x >= kViewX && x < kViewX + kViewW && y >= kViewY && y < kViewY + kViewH;
             const uint16_t expected = inView ? Expected(c.expected, x - kViewX, y - kViewY) : kBackground;
             ASSERT_EQ(surface->At(x, y), expected) << "at " << x << "," << y;
@@ -113,17 +115,17 @@ INSTANTIATE_TEST_SUITE_P(
         ::testing::Values(
             FpsCase{"nothingAtZeroPercent", Weapon(0, 0), {}},
             FpsCase{"theWholeWeaponAtAHundredPercent", Weapon(100, 100), {kWholeWeapon}},
-            FpsCase{"aHalfRisenWeaponShowsItsTopLeft", Weapon(50, 50), {{kWeapon, 36, 27, 0, 4, 3}}},
+            FpsCase{"aHalfRisenWeaponShowsItsTopLeft", Weapon(50, 50), {{kWeapon, kViewW - 4, kViewH - 3, 0, 4, 3}}},
             FpsCase{"aMirroredOffHand", WithSecond({}, 100, 100, true), {kWholeShield}},
             FpsCase{"anOffHandShowsItsRightPartFromTheLeftEdge",
                     WithSecond({}, 30, 50, false),
-                    {{kSecond, 0, 28, 7, 3, 2}}},
+                    {{kSecond, 0, kViewH - 2, 7, 3, 2}}},
             FpsCase{"aWeaponAndAShield", WithSecond(Weapon(100, 100), 100, 100, true), {kWholeWeapon, kWholeShield}},
             FpsCase{"aHeldMissileWithOffsets",
                     WithMissile(Weapon(100, 100), -5, -3),
-                    {kWholeWeapon, {kSecond, 27, 21, 0, 10, 4}}},
+                    {kWholeWeapon, {kSecond, kViewW - 13, kViewH - 9, 0, 10, 4}}},
             FpsCase{"aMissileCutAtTheViewsTopLeft",
-                    WithMissile(Weapon(100, 100), -36, -26),
+                    WithMissile(Weapon(100, 100), -(kViewW - 4), -(kViewH - 4)),
                     {kWholeWeapon, {kSecond, -4, -2, 0, 10, 4}}},
             FpsCase{"farOffsetsAndLargePercentages", WithMissile(Weapon(250, 250), -500, -500), {kWholeWeapon}},
             FpsCase{"farOffsetsPastTheBottomRight", WithMissile(Weapon(250, 100), 500, 500), {kWholeWeapon}},

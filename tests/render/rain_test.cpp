@@ -318,7 +318,8 @@ TEST_F(RenderRainTest, theFrameDrawsTheLastTenthOverTheFirstPersonItem) {
     streaks[9] = {10 << 16, 30 << 16, 18 << 16, 0, 0};
     std::vector<std::unique_ptr<SPictureEntry>> pictures;
     pictures.push_back(nullptr);
-    pictures.push_back(SolidPicture(20, 15, 0x07E0));
+    // As much of it as a view this small shows of a hand: 24 x 16.
+    pictures.push_back(SolidPicture(40, 30, 0x07E0));
     view.m_pictures = {pictures.data(), uint32_t(pictures.size())};
     view.m_fps.m_firstPicture = 1;
     view.m_fps.m_firstWidthPercent = view.m_fps.m_firstHeightPercent = 100;
